@@ -1,0 +1,79 @@
+#pragma once
+// Named, nested timing scopes that build one call tree per frame. The loops, the renderer, the
+// event queue and physics open scopes through the global BeginScope/EndScope; the session owns
+// the one profiler they report to. With no profiler in force, scopes cost nothing.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ProfilerNode
+{
+  std::string name;
+  std::int64_t start = 0;     // µs, clock at creation
+  std::int64_t duration = 0;  // µs, 0 until closed
+  std::array<float, 4> colour{1.0f, 1.0f, 1.0f, 1.0f};
+  std::vector<std::unique_ptr<ProfilerNode>> children;
+  bool open = false;  // expanded in the tree view
+  std::uint32_t parentId = 0;
+  std::uint32_t id = 0;
+};
+
+class Profiler
+{
+public:
+  using Clock = std::function<std::int64_t()>;  // microseconds
+
+  explicit Profiler(Clock clock = Clock());
+  ~Profiler();
+  Profiler(const Profiler&) = delete;
+  Profiler& operator=(const Profiler&) = delete;
+
+  // The profiler the global scopes report to (the session's), or null.
+  static Profiler* Current();
+  static void SetCurrent(Profiler* profiler);
+
+  static void BeginScope(const std::string& name, const std::string& description);
+  static void BeginScopeColored(const std::string& name, const std::array<float, 3>& rgb, const std::string& description);
+  static void EndScope();
+  static void PushScopeCurrentColor(const std::string& name, const std::string& description);
+
+  void PushScope(const std::string& name, const std::array<float, 4>& colour, const std::string& description);
+  void PopScope();
+
+  void RequestSnapshot() { snapshotRequested = true; }
+  void TakeSnapshot();
+  // Ends the frame: takes a requested snapshot, then drops the frame's tree.
+  void EndFrame();
+  // Writes one line per node, children one blank further in. False when the file can't be made.
+  static bool Dump(const std::vector<std::unique_ptr<ProfilerNode>>& roots, const std::string& path);
+
+  const std::vector<std::unique_ptr<ProfilerNode>>& FrameRoots() const { return frameRoots; }
+  const std::vector<std::unique_ptr<ProfilerNode>>& SnapshotRoots() const { return snapshotRoots; }
+  std::int64_t SnapshotTotal() const { return snapshotTotal; }
+  std::size_t OpenScopeCount() const { return scopeStack.size(); }
+  const std::array<float, 4>& CurrentColour() const { return currentColour; }
+
+  // Options shown in the profiler window.
+  bool activeOption = false;
+  bool dumpWhenSlow = false;
+  std::int32_t fpsDumpThreshold = 17000;
+  std::string dumpDirectory = "./";
+  float zoom = 1.0f;
+  std::uint32_t viewMode = 0;
+
+private:
+  std::int64_t Now() const;
+
+  Clock clock;
+  std::array<float, 4> currentColour{1.0f, 1.0f, 1.0f, 1.0f};
+  std::vector<ProfilerNode*> scopeStack;  // open scopes, innermost last
+  std::unique_ptr<ProfilerNode> openRoot;  // the open top-level scope, owned until it closes
+  std::vector<std::unique_ptr<ProfilerNode>> frameRoots;
+  std::vector<std::unique_ptr<ProfilerNode>> snapshotRoots;
+  std::int64_t snapshotTotal = 0;
+  std::uint32_t nextId = 1;
+  bool snapshotRequested = false;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// The header in front of every pooled object. A block is a header followed directly by the
+// object's bytes; the generation id in the header is what handles compare against.
+#include "core/SiteTag.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class Pool;
+
+struct alignas(16) BlockHeader
+{
+  std::uint32_t allocationCount = 0;  // hand-outs of this block, for inspection
+  std::uint32_t releaseCount = 0;     // releases of this block, for inspection
+  std::uint32_t index = 0;            // the block's index in its pool, over all pages
+  std::uint32_t currentId = 0;        // generation of the present occupant; 0 while free
+  std::uint8_t destroyRequested = 0;
+  std::uint8_t inUse = 0;
+  std::uint8_t recorded = 0;          // made by MemoryManager::New and not yet deleted
+  Pool* pool = nullptr;
+  std::uint32_t nextFree = 0;
+  std::uint32_t liveHandles = 0;
+  void (*destroyObject)(void*) = nullptr;  // the occupant's destructor, set when it is constructed
+  SiteTag allocationSite;                  // the allocation record while `recorded` is set
+
+  void Initialize(std::uint32_t blockIndex, std::uint32_t next, Pool* owner);
+
+  void* Object() { return reinterpret_cast<std::byte*>(this) + sizeof(BlockHeader); }
+  static BlockHeader* FromObject(void* object)
+  {
+    return reinterpret_cast<BlockHeader*>(reinterpret_cast<std::byte*>(object) - sizeof(BlockHeader));
+  }
+
+  // Returns the block to its pool. Invalidate comes first, so that every handle is stale while the
+  // occupant's destructor runs; ReturnToPool comes after it, so the destructor may allocate freely.
+  void Release();
+  void Invalidate();
+  void ReturnToPool();
+
+  // Ends the occupant: invalidates the block, runs the destructor, returns the block.
+  void ReleaseAndDestroy();
+
+  void AddHandle() { ++liveHandles; }
+  // Drops one handle; when the last handle of a live object goes, reports the leak. Returns the
+  // remaining count.
+  std::uint32_t RemoveHandle(const HandleSite& site);
+};
+
+static_assert(sizeof(BlockHeader) % alignof(std::max_align_t) == 0, "objects behind headers stay aligned");

@@ -1,0 +1,160 @@
+#include "core/FileUtilities.h"
+
+#include "platform/DirectoryListing.h"
+#include "platform/Paths.h"
+
+#include <imgui.h>  // Required for: ImGui::ColorConvertRGBtoHSV, ImGui::ColorConvertHSVtoRGB
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <unistd.h>  // Required for: getpid()
+
+std::vector<std::string> GetFilesInDirectory(std::string directory, std::string pattern)
+{
+  std::vector<std::string> paths;
+  for (const std::string& name : ListFilesMatching(directory, pattern))
+    paths.push_back(directory + name);
+  return paths;
+}
+
+bool ParseJson(Json::Value& root, const std::string& text, const std::string& what)
+{
+  Json::CharReaderBuilder builder;
+  builder["collectComments"] = false;
+  builder["stackLimit"] = MaximumJsonDepth;
+  const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+  Json::Value parsed;
+  std::string errors;
+  bool ok = false;
+  try
+  {
+    ok = reader->parse(text.data(), text.data() + text.size(), &parsed, &errors);
+  }
+  catch (const std::exception& exception)
+  {
+    errors = exception.what();
+    ok = false;
+  }
+  if (!ok)
+  {
+    std::cout << "[ERROR] Error parsing json file: " << what << std::endl;
+    std::cout << "Error: " << std::endl;
+    std::cout << errors << std::endl;
+    return false;
+  }
+  root = std::move(parsed);
+  return true;
+}
+
+bool ReadJsonFile(Json::Value& root, const std::string& path)
+{
+  std::ifstream file(NormalizePath(path));
+  if (!file)
+  {
+    std::cout << "[ERROR] Could not open json file: " << path << std::endl;
+    return false;
+  }
+  std::stringstream contents;
+  contents << file.rdbuf();
+  return ParseJson(root, contents.str(), path);
+}
+
+bool WriteFileAtomically(const std::string& text, const std::string& path)
+{
+  const std::string target = NormalizePath(path);
+  const std::string temporary = target + ".tmp" + std::to_string(getpid());
+  {
+    std::ofstream file(temporary, std::ios::trunc | std::ios::binary);
+    if (!file)
+      return false;
+    file << text;
+    file.flush();
+    if (!file)
+    {
+      file.close();
+      std::remove(temporary.c_str());
+      return false;
+    }
+    file.close();
+    if (file.fail())
+    {
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  if (std::rename(temporary.c_str(), target.c_str()) != 0)
+  {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool WriteJsonFile(const Json::Value& root, const std::string& path)
+{
+  // StyledWriter keeps the three-blank layout of our files; toStyledString no longer does.
+  Json::StyledWriter writer;
+  if (!WriteFileAtomically(writer.write(root), path))
+  {
+    std::cout << "[ERROR] Failed to open file " << path << " for write." << std::endl;
+    return false;
+  }
+  std::cout << path << " saved." << std::endl;
+  return true;
+}
+
+std::vector<std::string> SplitString(const std::string& text, char delimiter)
+{
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  std::size_t found = text.find(delimiter, start);
+  while (found != std::string::npos)
+  {
+    if (found != start)
+      pieces.push_back(text.substr(start, found - start));
+    start = found + 1;
+    found = text.find(delimiter, start);
+  }
+  if (start < text.size())
+    pieces.push_back(text.substr(start));
+  return pieces;
+}
+
+namespace
+{
+struct StopWeights
+{
+  float first, second, third;
+};
+
+StopWeights WeightsAt(float t)
+{
+  return {std::max(0.0f, 2.0f * t - 1.0f), 1.0f - std::fabs(2.0f * t - 1.0f), std::max(0.0f, 1.0f - 2.0f * t)};
+}
+}  // namespace
+
+void LerpColors(const fColor& first, const fColor& second, const fColor& third, fColor& out, float t)
+{
+  const StopWeights w = WeightsAt(t);
+  for (int channel = 0; channel < 4; ++channel)
+    out[channel] = w.first * first[channel] + w.second * second[channel] + w.third * third[channel];
+}
+
+void LerpColorsInHSV(const fColor& first, const fColor& second, const fColor& third, fColor& out, float t)
+{
+  const StopWeights w = WeightsAt(t);
+  const fColor* stops[3] = {&first, &second, &third};
+  float hsv[3][3];
+  for (int i = 0; i < 3; ++i)
+    ImGui::ColorConvertRGBtoHSV(stops[i]->r, stops[i]->g, stops[i]->b, hsv[i][0], hsv[i][1], hsv[i][2]);
+  float blended[3];
+  for (int channel = 0; channel < 3; ++channel)
+    blended[channel] = w.first * hsv[0][channel] + w.second * hsv[1][channel] + w.third * hsv[2][channel];
+  ImGui::ColorConvertHSVtoRGB(blended[0], blended[1], blended[2], out.r, out.g, out.b);
+  out.a = w.first * first.a + w.second * second.a + w.third * third.a;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Small shared file, text and colour helpers.
+#include "render/fColor.h"
+
+#include <json/json.h>
+#include <string>
+#include <vector>
+
+// Paths of the files in `directory` that match `pattern` ("*.prefab"): the directory string exactly
+// as passed, followed by each file name, sorted by name. Empty when nothing matches.
+std::vector<std::string> GetFilesInDirectory(std::string directory, std::string pattern);
+
+// Reads and parses a whole JSON file. On failure prints one "[ERROR]" report, leaves root as it
+// was and returns false: a missing file, invalid JSON, or nesting deeper than MaximumJsonDepth.
+bool ReadJsonFile(Json::Value& root, const std::string& path);
+constexpr int MaximumJsonDepth = 256;
+
+// Parses JSON text with the same rules; `what` names the source in the error line.
+bool ParseJson(Json::Value& root, const std::string& text, const std::string& what);
+
+// Writes root in the styled layout (three-blank indent) to a temporary file beside the target
+// and renames it over the target, so a failed write never leaves a damaged file. Prints
+// "<path> saved." only on success, an "[ERROR]" line otherwise, and returns whether it saved.
+bool WriteJsonFile(const Json::Value& root, const std::string& path);
+
+// Writes text the same safe way (temporary file, then rename). No message on success.
+bool WriteFileAtomically(const std::string& text, const std::string& path);
+
+// The non-empty pieces of text between delimiters, in order.
+std::vector<std::string> SplitString(const std::string& text, char delimiter);
+
+// Blends three colour stops along t: 1 gives first, 0.5 second, 0 third; t is not clamped.
+void LerpColors(const fColor& first, const fColor& second, const fColor& third, fColor& out, float t);
+// The same blend on hue, saturation and value; hue is blended as a plain number, not wrapped.
+void LerpColorsInHSV(const fColor& first, const fColor& second, const fColor& third, fColor& out, float t);

@@ -1,0 +1,146 @@
+#include "core/MemoryManager.h"
+
+#include "platform/Assert.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace
+{
+MemoryManager* instance = nullptr;
+std::uint32_t epochCounter = 0;
+}  // namespace
+
+MemoryManager* MemoryManager::Instance()
+{
+  if (instance == nullptr)
+    new MemoryManager();
+  return instance;
+}
+
+MemoryManager* MemoryManager::Current()
+{
+  return instance;
+}
+
+MemoryManager::MemoryManager() : epoch(++epochCounter)
+{
+  instance = this;
+}
+
+MemoryManager::~MemoryManager()
+{
+  const std::string report = LeakReport();
+  if (!report.empty())
+    BRINDLE_CHECK(false, report);
+  for (auto& [size, pool] : pools)
+  {
+    pool->FreePages();
+    delete pool;
+    pool = nullptr;
+  }
+  pools.clear();
+  pages.clear();
+  if (instance == this)
+    instance = nullptr;
+}
+
+Pool*& MemoryManager::GetPool(std::uint32_t objectSize)
+{
+  auto found = pools.find(objectSize);
+  if (found != pools.end())
+    return found->second;
+  Pool*& slot = pools[objectSize];
+  slot = new Pool(Pool::DefaultBlocksPerPage, objectSize);
+  // Pages register with the manager in force; make sure that is this one while the first is made.
+  MemoryManager* previous = instance;
+  instance = this;
+  slot->Initialize();
+  instance = previous;
+  return slot;
+}
+
+void MemoryManager::RegisterPage(std::byte* begin, std::byte* end, Pool* pool)
+{
+  const auto position = std::lower_bound(pages.begin(), pages.end(), begin,
+                                         [](const PageRange& range, std::byte* key) { return range.begin < key; });
+  pages.insert(position, PageRange{begin, end, pool});
+}
+
+void MemoryManager::UnregisterPage(std::byte* begin)
+{
+  const auto position = std::lower_bound(pages.begin(), pages.end(), begin,
+                                         [](const PageRange& range, std::byte* key) { return range.begin < key; });
+  if (position != pages.end() && position->begin == begin)
+    pages.erase(position);
+}
+
+BlockHeader* MemoryManager::FindRecordedBlock(void* object) const
+{
+  auto* byte = static_cast<std::byte*>(object);
+  if (byte == nullptr)
+    return nullptr;
+  auto after = std::upper_bound(pages.begin(), pages.end(), byte,
+                                [](std::byte* key, const PageRange& range) { return key < range.begin; });
+  if (after == pages.begin())
+    return nullptr;
+  const PageRange& page = *(after - 1);
+  if (byte >= page.end)
+    return nullptr;
+  const std::size_t offset = static_cast<std::size_t>(byte - page.begin);
+  // Only the exact start of an object inside a block that has been handed out can be ours.
+  if (offset % page.pool->Stride() != sizeof(BlockHeader))
+    return nullptr;
+  const std::size_t slot = offset / page.pool->Stride();
+  const std::size_t pageIndex =
+      static_cast<std::size_t>(std::find(page.pool->Pages().begin(), page.pool->Pages().end(), page.begin) -
+                               page.pool->Pages().begin());
+  if (pageIndex * page.pool->BlocksPerPage() + slot >= page.pool->InitializedCount())
+    return nullptr;
+  BlockHeader* block = BlockHeader::FromObject(object);
+  return block->recorded && block->inUse ? block : nullptr;
+}
+
+const SiteTag* MemoryManager::FindRecord(const void* object) const
+{
+  const BlockHeader* block = FindRecordedBlock(const_cast<void*>(object));
+  return block ? &block->allocationSite : nullptr;
+}
+
+void MemoryManager::DeleteRecorded(void* object)
+{
+  BlockHeader* block = FindRecordedBlock(object);
+  if (block == nullptr)
+  {
+    BRINDLE_CHECK(false, "Delete called on block not allocated with custom New or Malloc");
+    return;
+  }
+  --recordCount;
+  block->ReleaseAndDestroy();
+}
+
+std::string MemoryManager::LeakReport() const
+{
+  if (recordCount == 0)
+    return std::string();
+  std::vector<std::pair<const void*, HandleSite>> leaks;
+  for (const auto& [size, pool] : pools)
+  {
+    if (!pool->HasPages())
+      continue;
+    for (std::uint32_t index = 0; index < pool->InitializedCount(); ++index)
+    {
+      BlockHeader* block = pool->BlockAt(index);
+      if (block->inUse && block->recorded)
+        leaks.emplace_back(block->Object(), HandleSite(block->allocationSite, block));
+    }
+  }
+  std::sort(leaks.begin(), leaks.end(), [](const auto& a, const auto& b) {
+    return reinterpret_cast<std::uintptr_t>(a.first) < reinterpret_cast<std::uintptr_t>(b.first);
+  });
+  std::ostringstream report;
+  report << leaks.size() << " Unhandled blocks leaked\n\n";
+  for (const auto& leak : leaks)
+    report << leak.second << "\n";
+  return report.str();
+}

@@ -1,0 +1,167 @@
+#pragma once
+// Pooled memory for the engine's objects: one pool per object size, generation ids for handles,
+// a call-site record for every object made with New, and a leak report at teardown.
+//
+//   New<T>(BRINDLE_SITE, args...)       pooled object reached by plain pointer, ended with Delete
+//   NewHandle<T>(BRINDLE_SITE, args...) pooled object owned by the returned handle, ended with
+//                                       Handle::Release
+#include "core/BlockHeader.h"
+#include "core/Handle.h"
+#include "core/Pool.h"
+#include "core/SiteTag.h"
+
+#include <cstdint>
+#include <map>
+#include <new>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+class MemoryManager
+{
+public:
+  // The process's manager, created on first use. main calls this before anything else.
+  static MemoryManager* Instance();
+  // The manager now in force, or null (after teardown, or before the first Instance call).
+  static MemoryManager* Current();
+
+  MemoryManager();
+  ~MemoryManager();  // leak report, then every page is freed
+  MemoryManager(const MemoryManager&) = delete;
+  MemoryManager& operator=(const MemoryManager&) = delete;
+
+  Pool*& GetPool(std::uint32_t objectSize);
+
+  template <typename T, typename... Args>
+  static T* New(SiteTag site, Args&&... args)
+  {
+    return Instance()->NewTagged<T>(site, std::forward<Args>(args)...);
+  }
+
+  template <typename T, typename... Args>
+  T* NewTagged(SiteTag site, Args&&... args);
+
+  template <typename T, typename... Args>
+  static Handle<T> NewHandle(SiteTag site, Args&&... args);
+
+  // Destroys an object made by New. Anything else (null, a NewHandle object, a foreign address,
+  // an object already deleted) is reported and left alone.
+  template <typename T>
+  static void Delete(T* object);
+
+  // The record of a live object made by New, or null.
+  const SiteTag* FindRecord(const void* object) const;
+  std::size_t RecordCount() const { return recordCount; }
+  const std::map<std::uint32_t, Pool*>& Pools() const { return pools; }
+
+  // The leak report text, empty when nothing is left; teardown hands it to Assert.
+  std::string LeakReport() const;
+
+  // Kept by pools so Delete can tell whether an address is one of ours.
+  void RegisterPage(std::byte* begin, std::byte* end, Pool* pool);
+  void UnregisterPage(std::byte* begin);
+
+  std::uint32_t Epoch() const { return epoch; }
+
+private:
+  struct PageRange
+  {
+    std::byte* begin;
+    std::byte* end;
+    Pool* pool;
+  };
+
+  template <typename T>
+  Pool* PoolFor();
+  template <typename T, typename... Args>
+  BlockHeader* Construct(SiteTag site, Args&&... args);
+  BlockHeader* FindRecordedBlock(void* object) const;
+  void DeleteRecorded(void* object);
+
+  std::map<std::uint32_t, Pool*> pools;
+  std::vector<PageRange> pages;  // sorted by begin
+  std::size_t recordCount = 0;
+  std::uint32_t epoch;
+};
+
+namespace memory_detail
+{
+template <typename T>
+void Destroy(void* object)
+{
+  static_cast<T*>(object)->~T();
+}
+
+// The address of the whole object, also when called through a base-class pointer.
+template <typename T>
+void* WholeObject(T* object)
+{
+  if constexpr (std::is_polymorphic_v<T>)
+    return object ? dynamic_cast<void*>(object) : nullptr;
+  else
+    return const_cast<void*>(static_cast<const void*>(object));
+}
+}  // namespace memory_detail
+
+template <typename T>
+Pool* MemoryManager::PoolFor()
+{
+  // Each type remembers its pool for the manager it was found in, so the common case skips the map.
+  static std::uint32_t cachedEpoch = 0;
+  static Pool* cachedPool = nullptr;
+  if (cachedEpoch != epoch || cachedPool == nullptr)
+  {
+    cachedPool = GetPool(static_cast<std::uint32_t>(sizeof(T)));
+    cachedEpoch = epoch;
+  }
+  return cachedPool;
+}
+
+template <typename T, typename... Args>
+BlockHeader* MemoryManager::Construct(SiteTag site, Args&&... args)
+{
+  static_assert(alignof(T) <= alignof(std::max_align_t), "pooled objects need at most the default alignment");
+  BlockHeader* block = PoolFor<T>()->Allocate();
+  if (block == nullptr)
+    return nullptr;
+  block->allocationSite = site;
+  if constexpr (std::is_aggregate_v<T> && sizeof...(Args) == 0)
+    new (block->Object()) T{};
+  else
+    new (block->Object()) T(std::forward<Args>(args)...);
+  block->destroyObject = &memory_detail::Destroy<T>;
+  return block;
+}
+
+template <typename T, typename... Args>
+T* MemoryManager::NewTagged(SiteTag site, Args&&... args)
+{
+  BlockHeader* block = PoolFor<T>()->Allocate();
+  if (block == nullptr)
+    return nullptr;
+  // The record exists before the constructor runs, so constructors may allocate in turn.
+  block->allocationSite = site;
+  block->recorded = 1;
+  ++recordCount;
+  T* object = new (block->Object()) T(std::forward<Args>(args)...);
+  block->destroyObject = &memory_detail::Destroy<T>;
+  return object;
+}
+
+template <typename T, typename... Args>
+Handle<T> MemoryManager::NewHandle(SiteTag site, Args&&... args)
+{
+  BlockHeader* block = Instance()->Construct<T>(site, std::forward<Args>(args)...);
+  if (block == nullptr)
+    return Handle<T>();
+  return Handle<T>(block, HandleSite(site, block));
+}
+
+template <typename T>
+void MemoryManager::Delete(T* object)
+{
+  MemoryManager* manager = Current();
+  if (manager == nullptr)
+    return;  // teardown has begun: the pages and everything on them are gone
+  manager->DeleteRecorded(memory_detail::WholeObject(object));
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Fixed-size blocks for objects of one size, handed out from pages of 1000 blocks.
+#include "core/BlockHeader.h"
+
+#include <cstdint>
+#include <vector>
+
+class Pool
+{
+public:
+  static constexpr std::uint32_t DefaultBlocksPerPage = 1000;
+
+  Pool(std::uint32_t blocksPerPage, std::uint32_t objectSize);
+  ~Pool();
+  Pool(const Pool&) = delete;
+  Pool& operator=(const Pool&) = delete;
+
+  void Initialize();
+  BlockHeader* Allocate();  // null only after FreePages
+  BlockHeader* BlockAt(std::uint32_t index);
+  bool FreePages();
+
+  // Called by BlockHeader::ReturnToPool.
+  void PushFree(BlockHeader* block);
+
+  bool HasPages() const { return !pages.empty(); }
+  bool Contains(const void* address) const;
+  const std::vector<std::byte*>& Pages() const { return pages; }
+
+  std::uint32_t BlocksPerPage() const { return blocksPerPage; }
+  std::uint32_t ObjectSize() const { return objectSize; }
+  std::uint32_t Stride() const { return stride; }
+  std::uint32_t Capacity() const { return capacity; }
+  std::uint32_t FreeCount() const { return freeCount; }
+  std::uint32_t InUseCount() const { return inUseCount; }
+  std::uint32_t InitializedCount() const { return initializedCount; }
+  std::uint32_t AllocationCounter() const { return allocationCounter; }
+
+private:
+  void AddPage();
+
+  std::uint32_t blocksPerPage;
+  std::uint32_t objectSize;
+  std::uint32_t stride;
+  std::uint32_t capacity = 0;
+  std::uint32_t freeCount = 0;
+  std::uint32_t inUseCount = 0;
+  std::uint32_t initializedCount = 0;
+  std::uint32_t allocationCounter = 0;
+  std::vector<std::byte*> pages;
+  std::uint32_t freeHead = 0;
+};

@@ -1,0 +1,19 @@
+#include "support/RecordingAssertHandler.h"
+
+RecordingAssertHandler::RecordingAssertHandler()
+{
+  previous = SetAssertHandler([this](const AssertReport& report) { reports.push_back(report); });
+}
+
+RecordingAssertHandler::~RecordingAssertHandler()
+{
+  SetAssertHandler(previous);
+}
+
+bool RecordingAssertHandler::Saw(const std::string& messagePart) const
+{
+  for (const AssertReport& report : reports)
+    if (report.message.find(messagePart) != std::string::npos)
+      return true;
+  return false;
+}

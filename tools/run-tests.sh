@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test. Tests that need a display get a virtual one.
+# BRINDLE_SANITIZE=ON runs the suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup-debian.sh
+sanitize="${BRINDLE_SANITIZE:-OFF}"
+build_dir=build
+[ "$sanitize" = "ON" ] && build_dir=build-sanitize
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_SANITIZE="$sanitize"
+cmake --build "$build_dir" -j"$(nproc)"
+run=(ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)" --timeout 300)
+if [ -z "${DISPLAY:-}" ]; then
+  xvfb-run -a -s "-screen 0 1280x720x24" "${run[@]}"
+else
+  "${run[@]}"
+fi
