@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -67,6 +68,12 @@ bool ReadJsonFile(Json::Value& root, const std::string& path)
 bool WriteFileAtomically(const std::string& text, const std::string& path)
 {
   const std::string target = NormalizePath(path);
+  // Only ever replace a regular file: renaming over a folder, a device or a link's target is
+  // never what a save means.
+  std::error_code statusError;
+  const auto status = std::filesystem::symlink_status(target, statusError);
+  if (!statusError && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    return false;
   const std::string temporary = target + ".tmp" + std::to_string(getpid());
   {
     std::ofstream file(temporary, std::ios::trunc | std::ios::binary);

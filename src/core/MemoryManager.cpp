@@ -23,6 +23,11 @@ MemoryManager* MemoryManager::Current()
   return instance;
 }
 
+void MemoryManager::MakeCurrent(MemoryManager* manager)
+{
+  instance = manager;
+}
+
 MemoryManager::MemoryManager() : epoch(++epochCounter)
 {
   instance = this;

@@ -24,6 +24,8 @@ public:
   static MemoryManager* Instance();
   // The manager now in force, or null (after teardown, or before the first Instance call).
   static MemoryManager* Current();
+  // Puts another manager in force (tests run with managers of their own).
+  static void MakeCurrent(MemoryManager* manager);
 
   MemoryManager();
   ~MemoryManager();  // leak report, then every page is freed

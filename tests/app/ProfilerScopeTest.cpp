@@ -1,0 +1,88 @@
+#include "app/Profiler.h"
+
+#include "support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+class ProfilerScopeTest : public ::testing::Test
+{
+protected:
+  ProfilerScopeTest() : profiler([this] { return now; }) { Profiler::SetCurrent(&profiler); }
+  ~ProfilerScopeTest() override { Profiler::SetCurrent(nullptr); }
+
+  std::int64_t now = 1000;
+  Profiler profiler;
+};
+}  // namespace
+
+TEST_F(ProfilerScopeTest, NestedScopesBuildTheFramesTree)
+{
+  Profiler::BeginScope("Spaces", "");
+  now += 10;
+  Profiler::BeginScope("Physics", "");
+  now += 5;
+  Profiler::EndScope();
+  Profiler::BeginScope("Update", "");
+  now += 7;
+  Profiler::EndScope();
+  Profiler::EndScope();
+
+  ASSERT_EQ(profiler.FrameRoots().size(), 1u);
+  const ProfilerNode& root = *profiler.FrameRoots()[0];
+  EXPECT_EQ(root.id, 1u);
+  EXPECT_EQ(root.parentId, 0u);
+  EXPECT_EQ(root.duration, 22);
+  ASSERT_EQ(root.children.size(), 2u);
+  EXPECT_EQ(root.children[0]->name, "Physics");
+  EXPECT_EQ(root.children[0]->parentId, 1u);
+  EXPECT_EQ(root.children[0]->duration, 5);
+  EXPECT_EQ(root.children[1]->id, 3u);
+  EXPECT_EQ(profiler.OpenScopeCount(), 0u);
+
+  // After a root closes, the current colour is white again.
+  Profiler::PushScopeCurrentColor("Physics space", "");
+  Profiler::EndScope();
+  EXPECT_EQ(profiler.FrameRoots()[1]->colour, (std::array<float, 4>{1, 1, 1, 1}));
+}
+
+TEST_F(ProfilerScopeTest, SnapshotKeepsTheFrameAndDumpsItIndented)
+{
+  Profiler::BeginScope("Sound", "");
+  now += 3;
+  Profiler::EndScope();
+  Profiler::BeginScope("Spaces", "");
+  Profiler::BeginScope("7", "");
+  now += 4;
+  Profiler::EndScope();
+  Profiler::EndScope();
+  profiler.RequestSnapshot();
+  profiler.EndFrame();
+  EXPECT_TRUE(profiler.FrameRoots().empty());
+  ASSERT_EQ(profiler.SnapshotRoots().size(), 2u);
+  EXPECT_EQ(profiler.SnapshotTotal(), 7);
+
+  TemporaryDirectory folder;
+  ASSERT_TRUE(Profiler::Dump(profiler.SnapshotRoots(), folder.File("dump")));
+  EXPECT_EQ(folder.Read("dump"), "Sound | 3\nSpaces | 4\n 7 | 4\n");
+
+  // The next frame starts its ids at 1 again, and an unclaimed frame is dropped.
+  Profiler::BeginScope("Sound", "");
+  Profiler::EndScope();
+  EXPECT_EQ(profiler.FrameRoots()[0]->id, 1u);
+  profiler.EndFrame();
+  EXPECT_TRUE(profiler.FrameRoots().empty());
+  EXPECT_EQ(profiler.SnapshotRoots().size(), 2u);
+}
+
+TEST(ProfilerWithoutSession, ScopesAreHarmless)
+{
+  Profiler::SetCurrent(nullptr);
+  Profiler::BeginScope("nothing", "");
+  Profiler::EndScope();
+  Profiler::EndScope();
+}
