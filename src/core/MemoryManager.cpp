@@ -7,30 +7,22 @@
 
 namespace
 {
-MemoryManager* instance = nullptr;
 std::uint32_t epochCounter = 0;
 }  // namespace
 
-MemoryManager* MemoryManager::Instance()
+MemoryManager* MemoryManager::CreateInstance()
 {
-  if (instance == nullptr)
-    new MemoryManager();
-  return instance;
-}
-
-MemoryManager* MemoryManager::Current()
-{
-  return instance;
+  return new MemoryManager();
 }
 
 void MemoryManager::MakeCurrent(MemoryManager* manager)
 {
-  instance = manager;
+  current = manager;
 }
 
 MemoryManager::MemoryManager() : epoch(++epochCounter)
 {
-  instance = this;
+  current = this;
 }
 
 MemoryManager::~MemoryManager()
@@ -46,8 +38,8 @@ MemoryManager::~MemoryManager()
   }
   pools.clear();
   pages.clear();
-  if (instance == this)
-    instance = nullptr;
+  if (current == this)
+    current = nullptr;
 }
 
 Pool*& MemoryManager::GetPool(std::uint32_t objectSize)
@@ -58,18 +50,18 @@ Pool*& MemoryManager::GetPool(std::uint32_t objectSize)
   Pool*& slot = pools[objectSize];
   slot = new Pool(Pool::DefaultBlocksPerPage, objectSize);
   // Pages register with the manager in force; make sure that is this one while the first is made.
-  MemoryManager* previous = instance;
-  instance = this;
+  MemoryManager* previous = current;
+  current = this;
   slot->Initialize();
-  instance = previous;
+  current = previous;
   return slot;
 }
 
-void MemoryManager::RegisterPage(std::byte* begin, std::byte* end, Pool* pool)
+void MemoryManager::RegisterPage(std::byte* begin, std::byte* end, Pool* pool, std::uint32_t pageIndex)
 {
   const auto position = std::lower_bound(pages.begin(), pages.end(), begin,
                                          [](const PageRange& range, std::byte* key) { return range.begin < key; });
-  pages.insert(position, PageRange{begin, end, pool});
+  pages.insert(position, PageRange{begin, end, pool, pageIndex * Pool::DefaultBlocksPerPage, pool->Stride()});
 }
 
 void MemoryManager::UnregisterPage(std::byte* begin)
@@ -92,15 +84,12 @@ BlockHeader* MemoryManager::FindRecordedBlock(void* object) const
   const PageRange& page = *(after - 1);
   if (byte >= page.end)
     return nullptr;
-  const std::size_t offset = static_cast<std::size_t>(byte - page.begin);
+  const auto offset = static_cast<std::uint32_t>(byte - page.begin);
   // Only the exact start of an object inside a block that has been handed out can be ours.
-  if (offset % page.pool->Stride() != sizeof(BlockHeader))
+  const std::uint32_t slot = offset / page.stride;
+  if (offset - slot * page.stride != sizeof(BlockHeader))
     return nullptr;
-  const std::size_t slot = offset / page.pool->Stride();
-  const std::size_t pageIndex =
-      static_cast<std::size_t>(std::find(page.pool->Pages().begin(), page.pool->Pages().end(), page.begin) -
-                               page.pool->Pages().begin());
-  if (pageIndex * page.pool->BlocksPerPage() + slot >= page.pool->InitializedCount())
+  if (page.firstBlock + slot >= page.pool->InitializedCount())
     return nullptr;
   BlockHeader* block = BlockHeader::FromObject(object);
   return block->recorded && block->inUse ? block : nullptr;

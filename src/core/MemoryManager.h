@@ -21,9 +21,9 @@ class MemoryManager
 {
 public:
   // The process's manager, created on first use. main calls this before anything else.
-  static MemoryManager* Instance();
+  static MemoryManager* Instance() { return current != nullptr ? current : CreateInstance(); }
   // The manager now in force, or null (after teardown, or before the first Instance call).
-  static MemoryManager* Current();
+  static MemoryManager* Current() { return current; }
   // Puts another manager in force (tests run with managers of their own).
   static void MakeCurrent(MemoryManager* manager);
 
@@ -60,17 +60,22 @@ public:
   std::string LeakReport() const;
 
   // Kept by pools so Delete can tell whether an address is one of ours.
-  void RegisterPage(std::byte* begin, std::byte* end, Pool* pool);
+  void RegisterPage(std::byte* begin, std::byte* end, Pool* pool, std::uint32_t pageIndex);
   void UnregisterPage(std::byte* begin);
 
   std::uint32_t Epoch() const { return epoch; }
 
 private:
+  static MemoryManager* CreateInstance();
+  static inline MemoryManager* current = nullptr;
+
   struct PageRange
   {
     std::byte* begin;
     std::byte* end;
     Pool* pool;
+    std::uint32_t firstBlock;  // index of the page's first block in its pool
+    std::uint32_t stride;
   };
 
   template <typename T>

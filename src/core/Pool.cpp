@@ -21,8 +21,8 @@ constexpr std::uint32_t RoundUp(std::uint32_t value, std::uint32_t alignment)
 }
 }  // namespace
 
-Pool::Pool(std::uint32_t blocksPerPageCount, std::uint32_t size)
-    : blocksPerPage(blocksPerPageCount),
+Pool::Pool(std::uint32_t, std::uint32_t size)
+    : blocksPerPage(DefaultBlocksPerPage),
       objectSize(size),
       // Rounded so that every header and object stays aligned for any type.
       stride(RoundUp(size + static_cast<std::uint32_t>(sizeof(BlockHeader)), alignof(std::max_align_t)))
@@ -42,7 +42,7 @@ void Pool::AddPage()
   freeCount += blocksPerPage;
   capacity += blocksPerPage;
   if (MemoryManager* manager = MemoryManager::Current())
-    manager->RegisterPage(page, page + bytes, this);
+    manager->RegisterPage(page, page + bytes, this, static_cast<std::uint32_t>(pages.size() - 1));
   for (std::uint32_t slot = 0; slot < blocksPerPage; ++slot)
     BRINDLE_POISON(page + static_cast<std::size_t>(stride) * slot + sizeof(BlockHeader), stride - sizeof(BlockHeader));
 }
@@ -54,13 +54,11 @@ void Pool::Initialize()
   freeHead = 0;
 }
 
-BlockHeader* Pool::BlockAt(std::uint32_t index)
+BlockHeader* Pool::GrowTo(std::uint32_t index)
 {
-  const std::uint32_t page = index / blocksPerPage;
-  const std::uint32_t slot = index % blocksPerPage;
-  while (page >= pages.size())
+  while (index / DefaultBlocksPerPage >= pages.size())
     AddPage();
-  return reinterpret_cast<BlockHeader*>(pages[page] + static_cast<std::size_t>(stride) * slot);
+  return BlockAt(index);
 }
 
 BlockHeader* Pool::Allocate()

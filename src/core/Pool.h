@@ -10,6 +10,8 @@ class Pool
 public:
   static constexpr std::uint32_t DefaultBlocksPerPage = 1000;
 
+  // Every pool in the program has DefaultBlocksPerPage blocks per page; the argument is kept for
+  // callers that state it.
   Pool(std::uint32_t blocksPerPage, std::uint32_t objectSize);
   ~Pool();
   Pool(const Pool&) = delete;
@@ -17,7 +19,14 @@ public:
 
   void Initialize();
   BlockHeader* Allocate();  // null only after FreePages
-  BlockHeader* BlockAt(std::uint32_t index);
+  BlockHeader* BlockAt(std::uint32_t index)
+  {
+    // Pages always hold DefaultBlocksPerPage blocks, so this divides by a constant.
+    const std::uint32_t page = index / DefaultBlocksPerPage;
+    if (page >= pages.size())
+      return GrowTo(index);
+    return reinterpret_cast<BlockHeader*>(pages[page] + static_cast<std::size_t>(stride) * (index % DefaultBlocksPerPage));
+  }
   bool FreePages();
 
   // Called by BlockHeader::ReturnToPool.
@@ -38,6 +47,7 @@ public:
 
 private:
   void AddPage();
+  BlockHeader* GrowTo(std::uint32_t index);
 
   std::uint32_t blocksPerPage;
   std::uint32_t objectSize;
