@@ -5,28 +5,24 @@
 
 #include <sstream>
 
-void BlockHeader::Initialize(std::uint32_t blockIndex, std::uint32_t next, Pool* owner)
+void BlockHeader::Initialize(std::uint32_t blockIndex, Pool* owner)
 {
-  allocationCount = 0;
-  releaseCount = 0;
   index = blockIndex;
   pool = owner;
-  nextFree = next;
   currentId = 0;
   destroyRequested = 0;
   inUse = 0;
-  recorded = 0;
   liveHandles = 0;
   destroyObject = nullptr;
 }
 
 void BlockHeader::Invalidate()
 {
-  ++releaseCount;
   currentId = 0;
   liveHandles = 0;
   inUse = 0;
-  recorded = 0;
+  if (pool != nullptr)
+    pool->SetRecorded(index, false);
 }
 
 void BlockHeader::ReturnToPool()

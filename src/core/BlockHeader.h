@@ -10,20 +10,16 @@ class Pool;
 
 struct alignas(16) BlockHeader
 {
-  std::uint32_t allocationCount = 0;  // hand-outs of this block, for inspection
-  std::uint32_t releaseCount = 0;     // releases of this block, for inspection
   std::uint32_t index = 0;            // the block's index in its pool, over all pages
   std::uint32_t currentId = 0;        // generation of the present occupant; 0 while free
   std::uint8_t destroyRequested = 0;
   std::uint8_t inUse = 0;
-  std::uint8_t recorded = 0;          // made by MemoryManager::New and not yet deleted
   Pool* pool = nullptr;
-  std::uint32_t nextFree = 0;
   std::uint32_t liveHandles = 0;
   void (*destroyObject)(void*) = nullptr;  // the occupant's destructor, set when it is constructed
-  SiteTag allocationSite;                  // the allocation record while `recorded` is set
+  SiteTag allocationSite;                  // the allocation record of an object made by New
 
-  void Initialize(std::uint32_t blockIndex, std::uint32_t next, Pool* owner);
+  void Initialize(std::uint32_t blockIndex, Pool* owner);
 
   void* Object() { return reinterpret_cast<std::byte*>(this) + sizeof(BlockHeader); }
   static BlockHeader* FromObject(void* object)

@@ -72,45 +72,46 @@ void MemoryManager::UnregisterPage(std::byte* begin)
     pages.erase(position);
 }
 
-BlockHeader* MemoryManager::FindRecordedBlock(void* object) const
+MemoryManager::RecordedBlock MemoryManager::FindRecordedBlock(void* object) const
 {
   auto* byte = static_cast<std::byte*>(object);
   if (byte == nullptr)
-    return nullptr;
+    return {};
   auto after = std::upper_bound(pages.begin(), pages.end(), byte,
                                 [](std::byte* key, const PageRange& range) { return key < range.begin; });
   if (after == pages.begin())
-    return nullptr;
+    return {};
   const PageRange& page = *(after - 1);
   if (byte >= page.end)
-    return nullptr;
+    return {};
   const auto offset = static_cast<std::uint32_t>(byte - page.begin);
   // Only the exact start of an object inside a block that has been handed out can be ours.
   const std::uint32_t slot = offset / page.stride;
   if (offset - slot * page.stride != sizeof(BlockHeader))
-    return nullptr;
-  if (page.firstBlock + slot >= page.pool->InitializedCount())
-    return nullptr;
-  BlockHeader* block = BlockHeader::FromObject(object);
-  return block->recorded && block->inUse ? block : nullptr;
+    return {};
+  const std::uint32_t index = page.firstBlock + slot;
+  if (!page.pool->IsRecorded(index))
+    return {};
+  return {BlockHeader::FromObject(object), page.pool, index};
 }
 
 const SiteTag* MemoryManager::FindRecord(const void* object) const
 {
-  const BlockHeader* block = FindRecordedBlock(const_cast<void*>(object));
-  return block ? &block->allocationSite : nullptr;
+  const RecordedBlock found = FindRecordedBlock(const_cast<void*>(object));
+  return found.block ? &found.block->allocationSite : nullptr;
 }
 
-void MemoryManager::DeleteRecorded(void* object)
+bool MemoryManager::TakeRecord(void* object, RecordedBlock& found)
 {
-  BlockHeader* block = FindRecordedBlock(object);
-  if (block == nullptr)
+  found = FindRecordedBlock(object);
+  if (found.block == nullptr)
   {
     BRINDLE_CHECK(false, "Delete called on block not allocated with custom New or Malloc");
-    return;
+    return false;
   }
+  found.pool->SetRecorded(found.index, false);
   --recordCount;
-  block->ReleaseAndDestroy();
+  return true;
 }
 
 std::string MemoryManager::LeakReport() const
@@ -125,7 +126,7 @@ std::string MemoryManager::LeakReport() const
     for (std::uint32_t index = 0; index < pool->InitializedCount(); ++index)
     {
       BlockHeader* block = pool->BlockAt(index);
-      if (block->inUse && block->recorded)
+      if (block->inUse && pool->IsRecorded(index))
         leaks.emplace_back(block->Object(), HandleSite(block->allocationSite, block));
     }
   }

@@ -82,8 +82,17 @@ private:
   Pool* PoolFor();
   template <typename T, typename... Args>
   BlockHeader* Construct(SiteTag site, Args&&... args);
-  BlockHeader* FindRecordedBlock(void* object) const;
-  void DeleteRecorded(void* object);
+  struct RecordedBlock
+  {
+    BlockHeader* block = nullptr;
+    Pool* pool = nullptr;
+    std::uint32_t index = 0;
+  };
+  // Finds the block of a live object made by New, reading only the page table and the pool's
+  // record bits, never the (likely cold) block header.
+  RecordedBlock FindRecordedBlock(void* object) const;
+  // Ends a record before its destructor runs; false (after the report) when there is none.
+  bool TakeRecord(void* object, RecordedBlock& found);
 
   std::map<std::uint32_t, Pool*> pools;
   std::vector<PageRange> pages;  // sorted by begin
@@ -148,7 +157,7 @@ T* MemoryManager::NewTagged(SiteTag site, Args&&... args)
     return nullptr;
   // The record exists before the constructor runs, so constructors may allocate in turn.
   block->allocationSite = site;
-  block->recorded = 1;
+  block->pool->SetRecorded(block->index, true);
   ++recordCount;
   T* object = new (block->Object()) T(std::forward<Args>(args)...);
   block->destroyObject = &memory_detail::Destroy<T>;
@@ -170,5 +179,15 @@ void MemoryManager::Delete(T* object)
   MemoryManager* manager = Current();
   if (manager == nullptr)
     return;  // teardown has begun: the pages and everything on them are gone
-  manager->DeleteRecorded(memory_detail::WholeObject(object));
+  RecordedBlock found;
+  if (!manager->TakeRecord(memory_detail::WholeObject(object), found))
+    return;
+  // Every handle is stale while the destructor runs, and the block goes back on the free list only
+  // afterwards, so a destructor may allocate objects of its own size.
+  found.block->currentId = 0;
+  found.block->liveHandles = 0;
+  found.block->inUse = 0;
+  found.block->destroyObject = nullptr;
+  object->~T();  // virtual where T is a base, so the object's own class is destroyed
+  found.pool->PushFreeIndex(found.index);
 }

@@ -41,6 +41,7 @@ void Pool::AddPage()
   pages.push_back(page);
   freeCount += blocksPerPage;
   capacity += blocksPerPage;
+  recordedBits.resize((capacity + 63) / 64, 0);
   if (MemoryManager* manager = MemoryManager::Current())
     manager->RegisterPage(page, page + bytes, this, static_cast<std::uint32_t>(pages.size() - 1));
   for (std::uint32_t slot = 0; slot < blocksPerPage; ++slot)
@@ -51,7 +52,6 @@ void Pool::Initialize()
 {
   inUseCount = 0;
   AddPage();
-  freeHead = 0;
 }
 
 BlockHeader* Pool::GrowTo(std::uint32_t index)
@@ -65,42 +65,41 @@ BlockHeader* Pool::Allocate()
 {
   if (pages.empty())
     return nullptr;
-  if (freeCount == 0)
-    AddPage();
-  if (initializedCount < capacity)
+  BlockHeader* block;
+  if (!freeStack.empty())
   {
-    // Exactly one header per hand-out: the untouched tail of the free list is initialised just
-    // before it is reached.
-    const std::uint32_t index = initializedCount;
-    new (BlockAt(index)) BlockHeader();
-    BlockAt(index)->Initialize(index, index + 1, this);
-    ++initializedCount;
+    block = BlockAt(freeStack.back());
+    freeStack.pop_back();
   }
-  if (freeCount == 0)
-    return nullptr;
-
-  BlockHeader* block = BlockAt(freeHead);
+  else
+  {
+    // The untouched tail: exactly one header is initialised per hand-out, just before it is used.
+    if (initializedCount == capacity)
+      AddPage();
+    const std::uint32_t index = initializedCount++;
+    block = new (BlockAt(index)) BlockHeader();
+    block->Initialize(index, this);
+  }
   ++allocationCounter;
-  if (!block->inUse)
-  {
-    ++block->allocationCount;
-    block->inUse = 1;
-    block->currentId = allocationCounter;
-  }
+  block->inUse = 1;
+  block->currentId = allocationCounter;
   --freeCount;
   ++inUseCount;
-  freeHead = block->nextFree;
   BRINDLE_UNPOISON(block->Object(), stride - sizeof(BlockHeader));
   return block;
 }
 
 void Pool::PushFree(BlockHeader* block)
 {
-  BRINDLE_POISON(block->Object(), stride - sizeof(BlockHeader));
-  block->nextFree = freeHead;
+  PushFreeIndex(block->index);
+}
+
+void Pool::PushFreeIndex(std::uint32_t index)
+{
+  BRINDLE_POISON(BlockAt(index)->Object(), stride - sizeof(BlockHeader));
+  freeStack.push_back(index);
   ++freeCount;
   --inUseCount;
-  freeHead = block->index;
 }
 
 bool Pool::Contains(const void* address) const
@@ -126,7 +125,8 @@ bool Pool::FreePages()
     ::operator delete(page, std::align_val_t(alignof(std::max_align_t)));
   }
   pages.clear();
-  freeHead = 0;
+  freeStack.clear();
+  recordedBits.clear();
   capacity = 0;
   return true;
 }

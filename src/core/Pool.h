@@ -31,6 +31,22 @@ public:
 
   // Called by BlockHeader::ReturnToPool.
   void PushFree(BlockHeader* block);
+  void PushFreeIndex(std::uint32_t index);
+
+  // Which blocks hold an object made by MemoryManager::New; kept beside the blocks so that
+  // checking a delete touches no cold block header.
+  void SetRecorded(std::uint32_t index, bool recorded)
+  {
+    const std::uint64_t bit = std::uint64_t(1) << (index % 64);
+    if (recorded)
+      recordedBits[index / 64] |= bit;
+    else if (index / 64 < recordedBits.size())
+      recordedBits[index / 64] &= ~bit;
+  }
+  bool IsRecorded(std::uint32_t index) const
+  {
+    return index / 64 < recordedBits.size() && (recordedBits[index / 64] >> (index % 64)) & 1u;
+  }
 
   bool HasPages() const { return !pages.empty(); }
   bool Contains(const void* address) const;
@@ -58,5 +74,8 @@ private:
   std::uint32_t initializedCount = 0;
   std::uint32_t allocationCounter = 0;
   std::vector<std::byte*> pages;
-  std::uint32_t freeHead = 0;
+  // Released blocks, the most recent last: the free list is last-in, first-out. Blocks never
+  // handed out yet follow from initializedCount on, in index order.
+  std::vector<std::uint32_t> freeStack;
+  std::vector<std::uint64_t> recordedBits;
 };
