@@ -1,0 +1,107 @@
+#pragma once
+// The state of the keyboard, the mouse and up to four game controllers, and the program's only
+// SDL event pump.
+//
+// Update runs once per frame: it moves this frame's states into "previous", then drains SDL's
+// event queue, so every query compares this frame with the last one (pressed = down now,
+// triggered = down now and up before, released = up now and down before). The pump is also where
+// a close request and focus changes of the window are noticed; the session asks for them after
+// each Update. The editor plugs its interface layer in through InputEditorHooks.
+//
+// Reached through one global pointer: null before Init and after Shutdown.
+#include "input/ButtonStates.h"
+#include "input/ControllerSlot.h"
+#include "input/InputDevices.h"
+#include "input/InputEditorHooks.h"
+
+#include <SDL.h>
+#include <glm/vec2.hpp>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class Input
+{
+public:
+  static constexpr int ControllerSlotCount = 4;
+  static constexpr std::size_t MouseButtonCount = 5;  // left, middle, right, X1, X2
+
+  // Creates the input on SDL's devices (or on the given ones) and publishes it. A second Init
+  // while one lives keeps the living one.
+  static void Init();
+  static void Init(std::unique_ptr<InputDevices> devices);
+  // Destroys the published input, if any; the pointer is null afterwards.
+  static void Shutdown();
+  static Input* Instance();
+
+  explicit Input(std::unique_ptr<InputDevices> devices);
+  ~Input();  // closes every controller, then the devices
+  Input(const Input&) = delete;
+  Input& operator=(const Input&) = delete;
+
+  void SetEditorHooks(InputEditorHooks hooks);
+
+  // Once per frame, before anything reads input.
+  void Update();
+  // Records one event as the pump does (after the editor has seen it). The caller keeps
+  // ownership of anything the event points to.
+  void HandleEvent(const SDL_Event& event);
+
+  // Keys are SDL keycodes; upper-case letters name the same key as lower-case ones.
+  bool IsKeyPressed(SDL_Keycode key) const;
+  bool IsKeyTriggered(SDL_Keycode key) const;
+
+  // Buttons 0 left, 1 middle, 2 right, 3 X1, 4 X2. Button and wheel queries read false and 0
+  // while the mouse is over an interface window; position and motion always follow the mouse.
+  bool IsMouseButtonPressed(int button) const;
+  bool IsMouseButtonTriggered(int button) const;
+  bool IsMouseButtonReleased(int button) const;
+  bool IsMouseButtonUp(int button) const;
+  std::int32_t GetMouseWheel() const;
+  glm::vec2 GetMousePosition() const { return mousePosition; }  // window pixels
+  // The relative motion of the last motion event; it stays while the mouse stands still.
+  glm::vec2 GetMouseDelta() const { return mouseMotion; }
+
+  // Slots 0..3; a slot out of range or without a controller reads 0 / false.
+  float GetControllerAxis(int slot, int axis) const;
+  float GetPreviousControllerAxis(int slot, int axis) const;
+  bool IsControllerButtonPressed(int slot, int button) const;
+  bool IsControllerButtonTriggered(int slot, int button) const;
+  bool IsControllerOpen(int slot) const;
+  // strength 0..1 for the given seconds; nothing happens on a slot without rumble.
+  void Rumble(int slot, float strength, float seconds);
+
+  // The window, as seen by this frame's events.
+  bool WasCloseRequested() const { return closeRequested; }
+  bool HasFocus() const { return focused; }
+  bool WasFocusLost() const { return focusedAtFrameStart && !focused; }
+  bool WasFocusGained() const { return !focusedAtFrameStart && focused; }
+
+private:
+  static constexpr std::size_t KeyCount = 512;  // SDL_NUM_SCANCODES
+
+  static std::size_t ScancodeOf(SDL_Keycode key);
+  const ControllerSlot* SlotAt(int slot) const;
+  ControllerSlot* SlotHolding(std::int32_t instanceId);
+  void BeginFrame();
+  void HandleWindowEvent(const SDL_WindowEvent& event);
+  void OnControllerAdded(int deviceIndex);
+  void OnControllerRemoved(std::int32_t instanceId);
+
+  std::unique_ptr<InputDevices> devices;
+  InputEditorHooks hooks;
+
+  std::array<ControllerSlot, ControllerSlotCount> slots;
+  ButtonStates<KeyCount> keys;
+  glm::vec2 mousePosition{0.0f, 0.0f};
+  glm::vec2 mouseMotion{0.0f, 0.0f};
+  ButtonStates<MouseButtonCount> mouseButtons;
+  std::int32_t wheel = 0;
+  bool keyboardBlocked = false;
+  bool mouseOverInterface = false;
+
+  bool closeRequested = false;
+  bool focused = true;
+  bool focusedAtFrameStart = true;
+};
