@@ -44,8 +44,8 @@ public:
 
   // Once per frame, before anything reads input.
   void Update();
-  // Records one event as the pump does (after the editor has seen it). The caller keeps
-  // ownership of anything the event points to.
+  // What the pump does with one event: the editor's observer sees it first, then it is recorded.
+  // The caller keeps ownership of anything the event points to (a dropped file's path).
   void HandleEvent(const SDL_Event& event);
 
   // Keys are SDL keycodes; upper-case letters name the same key as lower-case ones.
