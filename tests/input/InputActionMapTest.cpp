@@ -91,18 +91,6 @@ TEST_F(InputActionMapTest, AllQueriesOfAFrameAgree)
   EXPECT_FALSE(map->IsActionActive(0, ACTION_MENU_SELECT));
 }
 
-TEST_F(InputActionMapTest, MuteRepeatsAtItsOwnShorterPace)
-{
-  Step({Key('m', true)}, 0.15f);
-  EXPECT_TRUE(map->IsActionActive(0, ACTION_MUTE));  // 0.15 reached: equality fires
-  Step({}, 0.1f);
-  EXPECT_FALSE(map->IsActionActive(0, ACTION_MUTE));
-  Step({}, 0.1f);
-  EXPECT_TRUE(map->IsActionActive(0, ACTION_MUTE));
-  Step({}, 0.125f);
-  EXPECT_FALSE(map->IsActionActive(0, ACTION_MUTE));
-}
-
 TEST_F(InputActionMapTest, ABrokenTimeStepNeitherFreezesNorRewindsCooldowns)
 {
   Step({Key(SDLK_UP, true)}, std::nanf(""));
