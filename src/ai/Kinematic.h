@@ -1,0 +1,27 @@
+#pragma once
+// The motion state of a steered body, shared through Handle<Kinematic> between an agent and the
+// behaviours that steer it.
+#include "core/Handle.h"
+
+#include <glm/vec2.hpp>
+#include <json/json.h>
+#include <string>
+
+class Motivator;
+
+struct Kinematic
+{
+  glm::vec2 position{0.0f, 0.0f};
+  float orientation = 0.0f;  // radians, 0 along +x
+  glm::vec2 velocity{0.0f, 0.0f};
+  float rotation = 0.0f;  // radians per second
+  Motivator* motivator = nullptr;  // the owning agent's limits; not owned
+};
+
+// As a reflected member the handle is for the inspector only: it is never written to or read
+// from a file. Two members are equal when their handles carry the same id.
+void WriteMemberJson(const Handle<Kinematic>& value, Json::Value& out);
+const char* ReadMemberJson(const Json::Value& in, Handle<Kinematic>& value);
+bool MemberValuesEqual(const Handle<Kinematic>& first, const Handle<Kinematic>& second);
+// Read-only: "<label>: Null" for an empty or dead handle, else the kinematic's values.
+void RenderKinematic(const std::string& label, Handle<Kinematic>* value);

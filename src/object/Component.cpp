@@ -1,0 +1,101 @@
+#include "object/Component.h"
+
+#include "core/EventManager.h"
+#include "object/Members.h"
+#include "platform/Assert.h"
+
+#include <iostream>
+
+namespace
+{
+// Serials are never reused over the life of the process.
+std::uint32_t nextComponentSerial = 0;
+
+std::uint32_t NewComponentListenerId()
+{
+  EventManager* manager = EventManager::Instance();
+  return manager != nullptr ? manager->GetNewListenerId() : 0;
+}
+
+std::string DataLossMessage(const std::string& typeName, const std::string& memberName)
+{
+  return "==== DATA LOSS INCOMING ===\nTLDR; Mark your shit to be serialized, because your are about to lose data.\n\n"
+         "Component: " +
+         typeName + ", member: " + memberName + ".\nThere was data found in a json file for the " + typeName +
+         " component, for the " + memberName +
+         " member.  This is a sign that someone wanted to save this data but it isn't registered to be serialized in "
+         "GetMembers().  This can happen if you recently changed the parameters for GetMembers.  If it was recently "
+         "determined that this data no longer needs to be serialized then simply continue through all of the asserts, "
+         "and everything will load as normal, but if this is wrong then quit immediately because the next time "
+         "prefabs are saved to file that information will be lost forever.  If you comment out this assert "
+         "temporarily, make sure put it back when you are done.";
+}
+}  // namespace
+
+Component::Component(std::uint32_t componentTypeId)
+    : Listener(NewComponentListenerId()), serial(nextComponentSerial++), typeId(componentTypeId)
+{
+}
+
+Component::~Component()
+{
+  owner.Reset();
+}
+
+void Component::GetMembers(std::vector<MemberBase*>&) {}
+
+std::string Component::GetTypeName() const
+{
+  return GetTypeNameById(typeId);
+}
+
+std::string Component::GetTypeNameById(std::uint32_t id)
+{
+  return ComponentList::NameOf(id);
+}
+
+void Component::SerializeMembers(Json::Value& parent)
+{
+  std::vector<MemberBase*> members;
+  GetMembers(members);
+  Json::Value object;
+  for (MemberBase* member : members)
+  {
+    if (!member->IsSerialized() || !member->HasChanged())
+      continue;
+    Json::Value value;
+    member->Serialize(value);
+    if (!value.isNull())
+      object[member->GetName()] = value;
+  }
+  parent[GetTypeName()] = object;
+  Members::Clear(members);
+}
+
+void Component::Deserialize(const Json::Value& object)
+{
+  std::vector<MemberBase*> members;
+  GetMembers(members);
+  DeserializeMembers(object, members);
+  Members::Clear(members);
+}
+
+void Component::DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members)
+{
+  if (!object.isObject())
+  {
+    if (!object.isNull())
+      std::cout << "[ERROR] Component \"" << GetTypeName() << "\": expected an object of members; nothing is loaded."
+                << std::endl;
+    return;
+  }
+  for (const std::string& key : object.getMemberNames())
+  {
+    MemberBase* member = Members::Find(members, key);
+    if (member == nullptr)
+      continue;
+    // The value is loaded all the same: losing it now would be worse than the warning.
+    BRINDLE_CHECK(member->IsSerialized(), DataLossMessage(GetTypeName(), member->GetName()));
+    member->Deserialize(object[key]);
+  }
+}

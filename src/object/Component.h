@@ -1,0 +1,69 @@
+#pragma once
+// The base of every component. A component is a listener (it subscribes in OnAwake), knows which
+// row of the component type table it is and which game object owns it, and turns its reflected
+// members into JSON and back.
+//
+// Constructors of components must have no side effects beyond their own fields: start-up builds
+// one of every type to check its type id and defaults. Subscriptions belong in OnAwake.
+#include "core/Handle.h"
+#include "core/Listener.h"
+#include "object/ComponentList.h"
+
+#include <cstdint>
+#include <json/json.h>
+#include <string>
+#include <vector>
+
+class GameObject;
+class MemberBase;
+
+class Component : public Listener
+{
+public:
+  explicit Component(std::uint32_t typeId);
+  virtual ~Component() = 0;
+
+  // Components are copied by default construction followed by assignment (the factories'
+  // GetCopy and Copy). The base copies nothing: a copy keeps its own listener id, liveness,
+  // serial, type and owner; each class's own assignment decides which of its fields travel.
+  Component(const Component&) = delete;
+  Component& operator=(const Component&) { return *this; }
+
+  virtual void OnAwake() {}
+  virtual void Synchronize() {}
+  virtual void OnDestroy() {}
+  // Appends one member per reflected field (Members::AddMember); the caller frees the list with
+  // Members::Clear.
+  virtual void GetMembers(std::vector<MemberBase*>& members);
+
+  std::uint32_t GetTypeId() const { return typeId; }
+  std::uint32_t GetSerial() const { return serial; }
+  std::string GetTypeName() const;
+  // The name of row typeId of the component type table, for ids 0 to 173.
+  static std::string GetTypeNameById(std::uint32_t typeId);
+
+  const Handle<GameObject>& GetOwner() const { return owner; }
+  void SetOwner(const Handle<GameObject>& newOwner) { owner = newOwner; }
+  // The owning object, or null when the component is not attached or its object is gone.
+  GameObject* GetGameObject() const { return owner.Get(); }
+
+  // Writes the serialised members that differ from their declared defaults into parent under
+  // this component's type name; null there when none does.
+  void SerializeMembers(Json::Value& parent);
+  // Loads a component object of a prefab or level file into this component's members.
+  void Deserialize(const Json::Value& object);
+  // Loads the members named by the object's keys; keys that name no member are ignored.
+  void DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members);
+
+private:
+  std::uint32_t serial;
+  std::uint32_t typeId;
+  Handle<GameObject> owner;
+};
+
+// The type-table name of component class T, the key to find it on its object.
+template <typename T>
+std::string ComponentTypeName()
+{
+  return Component::GetTypeNameById(T::TypeId);
+}

@@ -1,0 +1,125 @@
+#include "object/GameObject.h"
+
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/GameobjectFactory.h"
+#include "object/Transform.h"
+
+#include <iostream>
+
+namespace
+{
+std::uint32_t NewObjectId()
+{
+  EventManager* manager = EventManager::Instance();
+  return manager != nullptr ? manager->GetNewGOID() : 0;
+}
+}  // namespace
+
+GameObject::GameObject(std::string prefabName, Space* owningSpace)
+    : id(NewObjectId()), space(owningSpace), prefab(std::move(prefabName))
+{
+}
+
+GameObject::~GameObject()
+{
+  // An object torn down without DestroyComponents would leak its components and its id.
+  if (!idReturned || !components.empty())
+    DestroyComponents();
+  // The space's name index is kept by the space itself, which drops the entry as it destroys us.
+  self.Reset();
+}
+
+void GameObject::Destroy(Handle<GameObject>& object)
+{
+  if (!object.IsValid())
+    return;
+  object->DestroyComponents();
+  object.Release();
+}
+
+Component* GameObject::GetComponent(const std::string& typeName) const
+{
+  const auto found = components.find(typeName);
+  return found == components.end() ? nullptr : found->second;
+}
+
+Transform* GameObject::GetTransform()
+{
+  if (transform == nullptr)
+  {
+    Component* found = GetComponent(ComponentTypeName<Transform>());
+    transform = found != nullptr && found->GetTypeId() == Transform::TypeId ? static_cast<Transform*>(found) : nullptr;
+  }
+  return transform;
+}
+
+Component* GameObject::AddComponent(const std::string& typeName)
+{
+  GameobjectFactory* factory = GameobjectFactory::Instance();
+  if (factory == nullptr)
+  {
+    std::cout << "[ERROR] No game-object factory to create the component \"" << typeName << "\"" << std::endl;
+    return nullptr;
+  }
+  Component* component = factory->CreateComponent(typeName);
+  return component != nullptr ? AttachComponent(component) : nullptr;
+}
+
+Component* GameObject::AttachComponent(Component* component)
+{
+  if (component == nullptr)
+    return nullptr;
+  const std::string typeName = component->GetTypeName();
+  const auto [position, inserted] = components.emplace(typeName, component);
+  if (!inserted)
+  {
+    std::cout << "[ERROR] The object \"" << name << "\" already has a component \"" << typeName << "\"" << std::endl;
+    MemoryManager::Delete(component);
+    return nullptr;
+  }
+  component->SetOwner(self);
+  if (component->GetTypeId() == Transform::TypeId)
+    transform = static_cast<Transform*>(component);
+  return component;
+}
+
+void GameObject::RemoveComponent(ComponentMap::iterator position)
+{
+  if (position == components.end())
+    return;
+  Component* component = position->second;
+  if (component == transform)
+    transform = nullptr;
+  component->OnDestroy();
+  components.erase(position);
+  MemoryManager::Delete(component);
+}
+
+void GameObject::DestroyComponents()
+{
+  if (!idReturned)
+  {
+    idReturned = true;
+    if (EventManager* manager = EventManager::Instance(); manager != nullptr && id != 0)
+    {
+      manager->UnsubscribeAll(id);
+      manager->RecycleGOID(id);
+    }
+  }
+  for (auto& [typeName, component] : components)
+    component->OnDestroy();
+  for (auto& [typeName, component] : components)
+    MemoryManager::Delete(component);
+  components.clear();
+  transform = nullptr;
+  sprite = nullptr;
+}
+
+Handle<GameObject> GameObject::GetParent()
+{
+  Transform* own = GetTransform();
+  if (own == nullptr || own->GetParent() == nullptr)
+    return Handle<GameObject>();
+  return own->GetParent()->GetOwner();
+}

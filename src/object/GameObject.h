@@ -1,0 +1,85 @@
+#pragma once
+// One thing in a level: a named bag of components, at most one per component type, keyed by the
+// type's name. Its id is handed out by the event manager and doubles as its event channel. Game
+// objects live in pool blocks behind Handle<GameObject>; code keeps handles, never raw pointers,
+// across frames.
+#include "core/Handle.h"
+#include "object/Component.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+class Space;
+class Sprite;
+class Transform;
+
+class GameObject
+{
+public:
+  using ComponentMap = std::map<std::string, Component*>;
+
+  GameObject(std::string prefabName, Space* owningSpace);
+  ~GameObject();
+  GameObject(const GameObject&) = delete;
+  GameObject& operator=(const GameObject&) = delete;
+
+  // Tears the object down: its components first (DestroyComponents), then the object itself.
+  static void Destroy(Handle<GameObject>& object);
+
+  std::uint32_t GetId() const { return id; }
+  Space* GetSpace() const { return space; }
+  const std::string& GetName() const { return name; }
+  void SetName(std::string newName) { name = std::move(newName); }
+  const std::string& GetPrefabName() const { return prefab; }
+  void SetPrefabName(std::string newPrefab) { prefab = std::move(newPrefab); }
+  bool IsActive() const { return active; }
+  void SetActive(bool isActive) { active = isActive; }
+
+  // The handle to this very object; every attached component gets a copy as its owner.
+  const Handle<GameObject>& GetHandle() const { return self; }
+  void SetHandle(const Handle<GameObject>& handle) { self = handle; }
+
+  // The component stored under a type name (exact, case-sensitive), or null.
+  Component* GetComponent(const std::string& typeName) const;
+  template <typename T>
+  T* GetComponent() const
+  {
+    return static_cast<T*>(GetComponent(ComponentTypeName<T>()));
+  }
+  const ComponentMap& GetComponents() const { return components; }
+
+  // The Transform, looked up under "Transform" on first use and cached; null (and looked up
+  // again next time) when the object has none.
+  Transform* GetTransform();
+  Sprite* GetSprite() const { return sprite; }
+  void SetSprite(Sprite* newSprite) { sprite = newSprite; }
+
+  // Creates a component of that type through the factory and attaches it, unwoken. Null, after
+  // the factory's error line, when no such type is built.
+  Component* AddComponent(const std::string& typeName);
+  // Stores a component the caller made under its type name and makes this object its owner.
+  // A type already present is reported and the new component is deleted.
+  Component* AttachComponent(Component* component);
+  // Ends one component (editor use): OnDestroy, delete, erase.
+  void RemoveComponent(ComponentMap::iterator position);
+
+  // Stops every event to the object, returns its id, calls OnDestroy on each component in name
+  // order and deletes them all.
+  void DestroyComponents();
+
+  // The object of the Transform's parent, or an empty handle.
+  Handle<GameObject> GetParent();
+
+private:
+  std::uint32_t id;
+  Space* space;
+  std::string name;
+  ComponentMap components;
+  std::string prefab;
+  Transform* transform = nullptr;
+  Sprite* sprite = nullptr;
+  Handle<GameObject> self;
+  bool active = true;
+  bool idReturned = false;
+};

@@ -1,0 +1,308 @@
+#include "object/GameobjectFactory.h"
+
+#include "core/MemoryManager.h"
+#include "object/ComponentFactory.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "object/Transform.h"
+#include "platform/Assert.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace
+{
+GameobjectFactory* currentFactory = nullptr;
+
+std::string Quoted(const std::string& text)
+{
+  return "\"" + text + "\"";
+}
+}  // namespace
+
+GameobjectFactory::GameobjectFactory() : Listener(FactoryListenerId) {}
+
+GameobjectFactory::~GameobjectFactory()
+{
+  ClearPrefabs();
+  for (auto& [typeName, factory] : factories)
+    delete factory;
+  factories.clear();
+  if (currentFactory == this)
+    currentFactory = nullptr;
+}
+
+GameobjectFactory* GameobjectFactory::Instance()
+{
+  return currentFactory;
+}
+
+void GameobjectFactory::SetInstance(GameobjectFactory* factory)
+{
+  currentFactory = factory;
+}
+
+void GameobjectFactory::Initialize()
+{
+  RegisterComponentFactories(factories);
+  // The whole table takes part in the order, built classes or not, so the order is the same
+  // whichever classes exist.
+  for (std::uint32_t typeId = 0; typeId < ComponentTypeCount; ++typeId)
+    AddToOrder(typeId);
+  for (std::uint32_t typeId = 0; typeId < ComponentTypeCount; ++typeId)
+    ConfirmDependency(typeId);
+  typeNames.clear();
+  for (const std::int32_t typeId : initOrder)
+    typeNames.push_back(Component::GetTypeNameById(static_cast<std::uint32_t>(typeId)));
+  CheckBuiltTypes();
+  ReLoadPrefabs();
+}
+
+void GameobjectFactory::AddToOrder(std::uint32_t typeId)
+{
+  const ComponentList::DependencyList dependencies = ComponentList::DependenciesOf(typeId);
+  // Just after the last element that is one of the dependencies; the walk never stops early.
+  std::size_t insertAt = 0;
+  for (std::size_t index = 0; index < initOrder.size(); ++index)
+  {
+    for (const std::uint32_t dependency : dependencies)
+    {
+      if (initOrder[index] == static_cast<std::int32_t>(dependency))
+        insertAt = index + 1;
+    }
+  }
+  initOrder.insert(initOrder.begin() + static_cast<std::ptrdiff_t>(insertAt), static_cast<std::int32_t>(typeId));
+}
+
+void GameobjectFactory::ConfirmDependency(std::uint32_t typeId)
+{
+  for (const std::uint32_t dependency : ComponentList::DependenciesOf(typeId))
+  {
+    for (const std::int32_t entry : initOrder)
+    {
+      if (entry == static_cast<std::int32_t>(dependency))
+        break;
+      if (entry == static_cast<std::int32_t>(typeId))
+      {
+        // A missing dependency counts as standing behind the type.
+        BRINDLE_CHECK(false, "Circular dependency found, relating to \"" + Component::GetTypeNameById(typeId) +
+                                 "\" and \"" + Component::GetTypeNameById(dependency) +
+                                 "\"\n\nContinue debugging to see more messages.");
+      }
+    }
+  }
+}
+
+void GameobjectFactory::CheckBuiltTypes()
+{
+  // One probe of every built type, in type-id order; they live until every check is done and
+  // are then freed in reverse order, so the checks leave nothing behind.
+  std::vector<std::uint32_t> ids;
+  for (const auto& [typeName, factory] : factories)
+    ids.push_back(factory->GetTypeId());
+  std::sort(ids.begin(), ids.end());
+
+  std::vector<Component*> probes;
+  std::vector<std::vector<MemberBase*>> memberLists;
+  for (const std::uint32_t typeId : ids)
+  {
+    const std::string typeName = Component::GetTypeNameById(typeId);
+    Component* probe = factories.at(typeName)->GetNew();
+    probes.push_back(probe);
+    memberLists.emplace_back();
+    if (probe == nullptr)
+      continue;
+    if (probe->GetTypeId() != typeId)
+    {
+      Assert("Component: " + typeName + " has a mismatch between its static type: " + Quoted(typeName) +
+                 " (defined in the header), and it's local type: " + Quoted(probe->GetTypeName()) +
+                 " (defined in the constructor)",
+             __LINE__, __FILE__, "GameobjectFactory::Initialize");
+      DebugBreakIfAttached();
+    }
+    probe->GetMembers(memberLists.back());
+    for (const MemberBase* member : memberLists.back())
+    {
+      if (member->HasChanged())
+        std::cout << "[ERROR] In GetMember of " << typeName << ". The default value provided for "
+                  << Quoted(member->GetName()) << " doesn't match the value found in a new " << typeName << std::endl;
+    }
+  }
+  for (std::size_t index = probes.size(); index-- > 0;)
+  {
+    Members::Clear(memberLists[index]);
+    if (probes[index] != nullptr)
+      MemoryManager::Delete(probes[index]);
+  }
+}
+
+void GameobjectFactory::ReLoadPrefabs()
+{
+  ClearPrefabs();
+  if (prefabLoader)
+    prefabLoader(*this);
+}
+
+void GameobjectFactory::DefinePrefab(const std::string& prefabName, const Json::Value& definition,
+                                     const std::string& source)
+{
+  if (!definition.isNull() && !definition.isObject())
+  {
+    std::cout << "[ERROR] The prefab " << Quoted(prefabName) << " in " << source
+              << " is not an object of components; it is left out." << std::endl;
+    return;
+  }
+  PrefabComponents templates;
+  for (const std::string& typeName : definition.getMemberNames())
+  {
+    const auto found = factories.find(typeName);
+    if (found == factories.end())
+    {
+      // The key never reaches the factories and makes no component; the rest of the prefab loads.
+      BRINDLE_CHECK(false, Quoted(typeName) +
+                               " was used in the definition of a prefab but it is not a component.\n\nPrefab name: " +
+                               prefabName + "\nFile: " + source);
+      continue;
+    }
+    Component* component = found->second->GetNew();
+    if (component == nullptr)
+      continue;
+    component->Deserialize(definition[typeName]);
+    templates.emplace_back(found->second, component);
+  }
+  // No object refers to a template, so a replaced definition's templates can go at once.
+  if (const auto existing = prefabs.find(prefabName); existing != prefabs.end())
+  {
+    for (auto& [factory, component] : existing->second)
+      MemoryManager::Delete(component);
+  }
+  prefabs[prefabName] = std::move(templates);
+}
+
+void GameobjectFactory::ClearPrefabs()
+{
+  for (auto& [prefabName, templates] : prefabs)
+  {
+    for (auto& [factory, component] : templates)
+      MemoryManager::Delete(component);
+  }
+  prefabs.clear();
+}
+
+const GameobjectFactory::PrefabComponents& GameobjectFactory::GetPrefab(const std::string& prefabName) const
+{
+  static const PrefabComponents none;
+  const auto found = prefabs.find(prefabName);
+  return found == prefabs.end() ? none : found->second;
+}
+
+std::vector<std::string> GameobjectFactory::GetPrefabNames() const
+{
+  std::vector<std::string> names;
+  for (const auto& [prefabName, templates] : prefabs)
+    names.push_back(prefabName);
+  return names;
+}
+
+Component* GameobjectFactory::CreateComponent(std::string typeName)
+{
+  const auto found = factories.find(typeName);
+  if (found == factories.end())
+  {
+    std::cout << "[ERROR] " << Quoted(typeName) << " was not found in component factory" << std::endl;
+    return nullptr;
+  }
+  return found->second->GetNew();
+}
+
+void GameobjectFactory::NewGameObject(Handle<GameObject>& object, const std::string& prefabName, Space* space,
+                                      const std::string& objectName)
+{
+  object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, prefabName, space);
+  if (!object.IsValid())
+  {
+    BRINDLE_CHECK(false, "Failed to construct GameObject");
+    return;
+  }
+  GameObject* created = object.Get();
+  created->SetHandle(object);
+  created->SetName(objectName);
+
+  const auto prefab = prefabs.find(prefabName);
+  if (prefab == prefabs.end())
+  {
+    std::cout << "[ERROR] Couldn't find the prefab named: " << prefabName << std::endl;
+    created->AttachComponent(MemoryManager::New<Transform>(BRINDLE_SITE));
+    return;
+  }
+  for (const auto& [factory, templateComponent] : prefab->second)
+    created->AttachComponent(factory->GetCopy(templateComponent));
+  // Every object made from a prefab has a Transform, whatever the prefab holds.
+  if (created->GetTransform() == nullptr)
+    created->AttachComponent(MemoryManager::New<Transform>(BRINDLE_SITE));
+}
+
+void GameobjectFactory::CreateGameObject(Handle<GameObject>& object, const std::string& prefabName, Space* space,
+                                         const std::string& objectName)
+{
+  NewGameObject(object, prefabName, space, objectName);
+  if (!object.IsValid())
+    return;
+  object->SetActive(false);
+  InitializeComponents(object);
+}
+
+void GameobjectFactory::CreateGameObjectAt(Handle<GameObject>& object, const std::string& prefabName, Space* space,
+                                           float x, float y, const std::string& objectName)
+{
+  NewGameObject(object, prefabName, space, objectName);
+  if (!object.IsValid())
+    return;
+  if (Transform* transform = object->GetTransform())
+    transform->SetWorldPosition(x, y);
+  object->SetActive(false);
+  InitializeComponents(object);
+}
+
+void GameobjectFactory::InitializeComponents(Handle<GameObject> object)
+{
+  // A component may end its own object while waking; the handle then reads null and waking stops.
+  for (const std::string& typeName : typeNames)
+  {
+    GameObject* target = object.Get();
+    if (target == nullptr)
+      return;
+    if (Component* component = target->GetComponent(typeName))
+      component->OnAwake();
+  }
+  for (const std::string& typeName : typeNames)
+  {
+    GameObject* target = object.Get();
+    if (target == nullptr)
+      return;
+    if (Component* component = target->GetComponent(typeName))
+      component->Synchronize();
+  }
+}
+
+void GameobjectFactory::ResetToPrefab(Component* component)
+{
+  if (component == nullptr)
+    return;
+  const Handle<GameObject> owner = component->GetOwner();
+  component->OnDestroy();
+  // Looked up without inserting: an unknown prefab name must not become an empty prefab.
+  if (const GameObject* object = owner.Get())
+  {
+    for (const auto& [factory, templateComponent] : GetPrefab(object->GetPrefabName()))
+    {
+      if (templateComponent->GetTypeId() == component->GetTypeId())
+      {
+        factory->Copy(templateComponent, component);
+        break;
+      }
+    }
+  }
+  component->SetOwner(owner);
+  component->OnAwake();
+}

@@ -1,0 +1,109 @@
+#pragma once
+// The object model's registry of component factories and prefabs: it makes every built component
+// type creatable by name, fixes the order in which an object's components wake, and builds game
+// objects from prefabs.
+//
+//   Initialize              factories, wake order, start-up self-checks, prefabs
+//   ReLoadPrefabs           rebuilds the prefabs through the installed prefab loader
+//   DefinePrefab            defines one prefab from its JSON definition (the loader's and tests' way in)
+//   NewGameObject           builds an object from a prefab, unwoken
+//   CreateGameObject(At)    builds it and wakes it
+//   InitializeComponents    every OnAwake, then every Synchronize, in wake order
+//   ResetToPrefab           gives one component its prefab's values again
+#include "core/Handle.h"
+#include "core/Listener.h"
+#include "object/ComponentRegistration.h"
+
+#include <cstdint>
+#include <functional>
+#include <json/json.h>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class Component;
+class ComponentFactory;
+class GameObject;
+class Space;
+
+class GameobjectFactory : public Listener
+{
+public:
+  using PrefabComponents = std::vector<std::pair<ComponentFactory*, Component*>>;
+  using PrefabLoader = std::function<void(GameobjectFactory&)>;
+
+  GameobjectFactory();
+  ~GameobjectFactory() override;
+  GameobjectFactory(const GameobjectFactory&) = delete;
+  GameobjectFactory& operator=(const GameobjectFactory&) = delete;
+
+  // The factory published by the session for code that reaches it without one (member widgets,
+  // GameObject::AddComponent); null outside its life.
+  static GameobjectFactory* Instance();
+  static void SetInstance(GameobjectFactory* factory);
+
+  // Once, on a fresh factory: registers the factories, builds and checks the wake order, checks
+  // every built type against its declaration, and loads the prefabs.
+  void Initialize();
+
+  // Inserts a type into the wake order just after the last of its dependencies already present,
+  // or at the front when none is.
+  void AddToOrder(std::uint32_t typeId);
+  template <typename T>
+  void AddToOrder()
+  {
+    AddToOrder(T::TypeId);
+  }
+  // Reports every dependency of the type that stands behind it in the wake order.
+  void ConfirmDependency(std::uint32_t typeId);
+  template <typename T>
+  void ConfirmDependency()
+  {
+    ConfirmDependency(T::TypeId);
+  }
+
+  // Rebuilds the prefabs: clears them, then lets the installed loader define them again.
+  void ReLoadPrefabs();
+  // The prefab loader reads the prefab files; without one, ReLoadPrefabs only clears.
+  void SetPrefabLoader(PrefabLoader loader) { prefabLoader = std::move(loader); }
+  // Defines (or redefines) one prefab from an object of component type names to member objects.
+  // `source` names where the definition came from, for reports.
+  void DefinePrefab(const std::string& prefabName, const Json::Value& definition, const std::string& source);
+  void ClearPrefabs();
+  bool HasPrefab(const std::string& prefabName) const { return prefabs.count(prefabName) != 0; }
+  // The template components of a prefab; empty for a name that is no prefab.
+  const PrefabComponents& GetPrefab(const std::string& prefabName) const;
+  std::vector<std::string> GetPrefabNames() const;
+
+  // A loose default-constructed component of that type, or null after an "[ERROR]" line.
+  Component* CreateComponent(std::string typeName);
+
+  // Builds an object from a prefab in a space, with every component copied from the prefab's
+  // templates and none woken. An unknown prefab gives an object with only a Transform.
+  void NewGameObject(Handle<GameObject>& object, const std::string& prefabName, Space* space,
+                     const std::string& objectName);
+  // As NewGameObject, then wakes the components; run-time objects are not saved with levels.
+  void CreateGameObject(Handle<GameObject>& object, const std::string& prefabName, Space* space,
+                        const std::string& objectName);
+  // As CreateGameObject, with the object placed at a world position before anything wakes.
+  void CreateGameObjectAt(Handle<GameObject>& object, const std::string& prefabName, Space* space, float x,
+                          float y, const std::string& objectName);
+  // OnAwake on every component in wake order, then Synchronize on every one.
+  void InitializeComponents(Handle<GameObject> object);
+  // The editor's "Reset to Prefab" on one component of a live object.
+  void ResetToPrefab(Component* component);
+
+  const std::vector<std::int32_t>& GetInitOrder() const { return initOrder; }
+  const std::vector<std::string>& GetTypeNames() const { return typeNames; }
+  const ComponentFactoryMap& GetFactories() const { return factories; }
+
+private:
+  void CheckBuiltTypes();
+
+  std::map<std::string, PrefabComponents> prefabs;
+  ComponentFactoryMap factories;
+  std::vector<std::int32_t> initOrder;
+  std::vector<std::string> typeNames;
+  PrefabLoader prefabLoader;
+};

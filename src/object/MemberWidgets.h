@@ -1,0 +1,41 @@
+#pragma once
+// The inspector's widgets for reflected members: plain functions that draw one field with
+// Dear ImGui under its member's name and edit it in place. A component picks one per member when
+// it registers the member; a type without a widget of its own shows DataNotRendered.
+#include "object/AmmoType.h"
+#include "object/CollisionGroup.h"
+#include "object/TeamEnum.h"
+#include "render/fColor.h"
+
+#include <glm/vec2.hpp>
+#include <glm/vec4.hpp>
+#include <string>
+
+template <typename T>
+using MemberWidget = void (*)(const std::string& label, T* value);
+
+// Shows "Data not rendered." and leaves the value alone.
+void DrawDataNotRendered();
+template <typename T>
+void DataNotRendered(const std::string&, T*)
+{
+  DrawDataNotRendered();
+}
+
+void RenderBool(const std::string& label, bool* value);
+void RenderFloat(const std::string& label, float* value);
+void RenderInt(const std::string& label, int* value);
+// Never leaves a negative number: an entry below 0 is stored as 0.
+void RenderUnsigned(const std::string& label, unsigned int* value);
+void RenderString(const std::string& label, std::string* value);
+void RenderColor(const std::string& label, fColor* value);
+void RenderVec2(const std::string& label, glm::vec2* value);
+void RenderVec4(const std::string& label, glm::vec4* value);
+// A button showing the prefab's name, or "SelectPrefab" when empty, opens a list of the prefabs.
+void RenderPrefabName(const std::string& label, std::string* value);
+void RenderAmmoType(const std::string& label, AmmoType* value);
+void RenderCollisionGroup(const std::string& label, CollisionGroup* value);
+void RenderTeam(const std::string& label, TeamEnum* value);
+
+// What an entry typed into RenderUnsigned becomes.
+unsigned int UnsignedFromEntry(int entry);

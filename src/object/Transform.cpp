@@ -1,0 +1,288 @@
+#include "object/Transform.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "platform/Assert.h"
+
+#include <algorithm>
+#include <cmath>
+#include <glm/mat3x3.hpp>
+#include <glm/matrix.hpp>  // for glm::inverse
+
+// glm matrices are stored by column: element (row r, column c) is matrix[c][r].
+
+namespace
+{
+void SendPositionUpdate(const Handle<GameObject>& object)
+{
+  EventManager* manager = EventManager::Instance();
+  GameObject* moved = object.Get();
+  if (manager == nullptr || moved == nullptr)
+    return;
+  manager->SendEvent(MemoryManager::New<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object));
+}
+}  // namespace
+
+Transform::Transform() : Component(TypeId) {}
+
+Transform::~Transform()
+{
+  // OnDestroy has normally unlinked us already; a transform deleted without it must not leave
+  // pointers to itself behind.
+  Unlink();
+}
+
+Transform& Transform::operator=(const Transform& other)
+{
+  Component::operator=(other);
+  position = other.position;
+  rotation = other.rotation;
+  scale = other.scale;
+  dirty = true;
+  return *this;
+}
+
+void Transform::OnAwake()
+{
+  // The space's physics grid learns of the transform and follows its moves once spaces exist:
+  // PhysicsModule::AddTransform and the space's PositionUpdateEvent subscription go here.
+  dirty = true;
+}
+
+void Transform::OnDestroy()
+{
+  Unlink();
+}
+
+void Transform::Unlink()
+{
+  // The children keep their local values, which from now on count as world values.
+  for (Transform* child : children)
+    child->parent = nullptr;
+  children.clear();
+  if (parent != nullptr)
+    parent->RemoveChild(this);
+  parent = nullptr;
+}
+
+void Transform::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "position", &position, RenderVec2, glm::vec2(0.0f, 0.0f), true, false);
+  Members::AddMember(members, "rotation", &rotation, RenderFloat, 0.0f);
+  Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
+  // The list is built before its values are read or written, so whoever already listens hears
+  // of a possible move.
+  dirty = true;
+  if (GetOwner().IsValid())
+    AnnounceMove();
+}
+
+void Transform::On(GameObjectDestroyedEvent* event)
+{
+  for (Transform* child : std::vector<Transform*>(children))
+  {
+    if (child->GetOwner() == event->object)
+    {
+      RemoveChild(child);
+      child->parent = nullptr;
+    }
+  }
+}
+
+glm::mat3 Transform::GetLocalMatrix() const
+{
+  if (dirty)
+  {
+    const float cosine = std::cos(rotation);
+    const float sine = std::sin(rotation);
+    localMatrix = glm::mat3(1.0f);
+    localMatrix[0][0] = scale.x * cosine;
+    localMatrix[0][1] = scale.x * sine;
+    localMatrix[1][0] = -scale.y * sine;
+    localMatrix[1][1] = scale.y * cosine;
+    localMatrix[2][0] = position.x;
+    localMatrix[2][1] = position.y;
+    dirty = false;
+  }
+  return localMatrix;
+}
+
+glm::mat3 Transform::GetWorldMatrix() const
+{
+  // Up the chain without recursion; parents never form a cycle (SetParent refuses one).
+  glm::mat3 world = GetLocalMatrix();
+  for (const Transform* ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent)
+    world = ancestor->GetLocalMatrix() * world;
+  return world;
+}
+
+glm::vec2 Transform::GetWorldPosition() const
+{
+  const glm::mat3 world = GetWorldMatrix();
+  return glm::vec2(world[2][0], world[2][1]);
+}
+
+float Transform::GetWorldRotation() const
+{
+  const glm::mat3 world = GetWorldMatrix();
+  return std::atan2(world[0][1], world[0][0]);
+}
+
+glm::vec2 Transform::GetWorldXAxis() const
+{
+  const glm::mat3 world = GetWorldMatrix();
+  return glm::vec2(world[0][0], world[0][1]);
+}
+
+glm::vec2 Transform::GetWorldDown() const
+{
+  const glm::mat3 world = GetWorldMatrix();
+  return glm::vec2(-world[1][0], -world[1][1]);
+}
+
+void Transform::SetPosition(glm::vec2 newPosition)
+{
+  position = newPosition;
+  dirty = true;
+  AnnounceMove();
+}
+
+void Transform::AnnounceMove()
+{
+  if (!GetOwner().IsValid())
+    return;
+  SendPositionUpdate(GetOwner());
+  // A handler may re-parent; walk a copy. Grandchildren hear nothing.
+  for (Transform* child : std::vector<Transform*>(children))
+    SendPositionUpdate(child->GetOwner());
+}
+
+void Transform::SetWorldPosition(float x, float y)
+{
+  const glm::mat3 toLocal = parent != nullptr ? glm::inverse(parent->GetWorldMatrix()) : glm::mat3(1.0f);
+  const glm::vec3 local = toLocal * glm::vec3(x, y, 1.0f);
+  SetPosition(glm::vec2(local.x, local.y));
+}
+
+void Transform::Translate(glm::vec2 offset)
+{
+  SetPosition(position + offset);
+}
+
+void Transform::TranslateWorld(glm::vec2 offset)
+{
+  const glm::mat3 toLocal = parent != nullptr ? glm::inverse(parent->GetWorldMatrix()) : glm::mat3(1.0f);
+  const glm::vec3 local = toLocal * glm::vec3(offset.x, offset.y, 0.0f);
+  SetPosition(position + glm::vec2(local.x, local.y));
+}
+
+void Transform::SetRotation(float newRotation)
+{
+  rotation = newRotation;
+  dirty = true;
+}
+
+void Transform::Rotate(float delta)
+{
+  SetRotation(rotation + delta);
+}
+
+void Transform::SetWorldRotation(float angle)
+{
+  SetRotation(parent != nullptr ? angle - parent->GetWorldRotation() : angle);
+}
+
+void Transform::SetScale(glm::vec2 newScale)
+{
+  scale = newScale;
+  dirty = true;
+}
+
+void Transform::SetLocalMatrix(const glm::mat3& matrix)
+{
+  localMatrix = matrix;
+  Decompose();
+}
+
+void Transform::Decompose()
+{
+  const glm::mat3& local = localMatrix;
+  position = glm::vec2(local[2][0], local[2][1]);
+  scale.x = std::sqrt(local[0][0] * local[0][0] + local[0][1] * local[0][1]);
+  rotation = std::atan2(local[0][1], local[0][0]);
+  // The signed length of the second column along the rotated y axis: the same value as
+  // L(1,1) / cos(rotation) where that is defined, and finite at a quarter turn too.
+  scale.y = -local[1][0] * std::sin(rotation) + local[1][1] * std::cos(rotation);
+  dirty = false;
+}
+
+bool Transform::HasAncestor(const Transform* other) const
+{
+  for (const Transform* ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent)
+  {
+    if (ancestor == other)
+      return true;
+  }
+  return false;
+}
+
+bool Transform::AcceptsParent(Transform* newParent) const
+{
+  if (newParent == nullptr)
+    return true;
+  // A cycle would make the world matrix walk up the chain for ever.
+  if (newParent == this || newParent->HasAncestor(this))
+  {
+    const GameObject* object = GetGameObject();
+    BRINDLE_CHECK(false, "A transform can't be parented to itself or to one of its descendants (object \"" +
+                             (object != nullptr ? object->GetName() : std::string()) + "\")");
+    return false;
+  }
+  return true;
+}
+
+bool Transform::SetParent(Transform* newParent)
+{
+  if (!AcceptsParent(newParent))
+    return false;
+  const glm::mat3 world = GetWorldMatrix();
+  if (parent != nullptr)
+    parent->RemoveChild(this);
+  if (newParent != nullptr)
+  {
+    localMatrix = glm::inverse(newParent->GetWorldMatrix()) * world;
+    newParent->children.push_back(this);
+    EventManager* manager = EventManager::Instance();
+    const GameObject* object = GetGameObject();
+    if (manager != nullptr && object != nullptr)
+    {
+      manager->Subscribe<Transform, GameObjectDestroyedEvent>(newParent, object->GetId());
+      manager->QueueEvent(MemoryManager::New<ParentedEvent>(BRINDLE_SITE, object->GetId()));
+    }
+  }
+  else
+  {
+    localMatrix = world;
+  }
+  Decompose();
+  parent = newParent;
+  return true;
+}
+
+bool Transform::AttachToParent(Transform* newParent)
+{
+  if (newParent == nullptr || !AcceptsParent(newParent))
+    return false;
+  if (parent != nullptr)
+    parent->RemoveChild(this);
+  parent = newParent;
+  newParent->children.push_back(this);
+  return true;
+}
+
+void Transform::RemoveChild(Transform* child)
+{
+  children.erase(std::remove(children.begin(), children.end(), child), children.end());
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Places an object in its space: a local position, rotation (radians; positive turns +x towards
+// +y) and scale, a parent and children, and a world matrix derived on demand from the chain of
+// parents. Matrices act on column vectors (x, y, 1); the local matrix is
+// Translate(position) x Rotate(rotation) x Scale(scale).
+//
+// Moving a transform announces it with PositionUpdateEvent to its object and its direct
+// children's objects; parenting announces itself with a queued ParentedEvent.
+#include "object/Component.h"
+
+#include <glm/mat3x3.hpp>
+#include <glm/vec2.hpp>
+#include <vector>
+
+class GameObjectDestroyedEvent;
+
+class Transform : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_Transform;
+
+  Transform();
+  ~Transform() override;
+  // Copies position, rotation and scale only. The parent and children are links of the live
+  // hierarchy, so a prefab's values never overwrite them.
+  Transform& operator=(const Transform& other);
+
+  void OnAwake() override;
+  void OnDestroy() override;
+  void GetMembers(std::vector<MemberBase*>& members) override;
+
+  // A child's object is being destroyed: it leaves the children.
+  void On(GameObjectDestroyedEvent* event);
+
+  glm::vec2 GetPosition() const { return position; }
+  float GetRotation() const { return rotation; }
+  glm::vec2 GetScale() const { return scale; }
+  Transform* GetParent() const { return parent; }
+  std::vector<Transform*>::const_iterator ChildrenBegin() const { return children.begin(); }
+  std::vector<Transform*>::const_iterator ChildrenEnd() const { return children.end(); }
+  std::size_t ChildCount() const { return children.size(); }
+  const std::vector<Transform*>& GetChildren() const { return children; }
+
+  glm::mat3 GetLocalMatrix() const;
+  glm::mat3 GetWorldMatrix() const;
+  glm::vec2 GetWorldPosition() const;
+  float GetWorldRotation() const;
+  // The world direction of the local x axis, scaled.
+  glm::vec2 GetWorldXAxis() const;
+  // The world direction of the local negative y axis, scaled.
+  glm::vec2 GetWorldDown() const;
+
+  // These announce the move.
+  void SetPosition(glm::vec2 newPosition);
+  void SetWorldPosition(float x, float y);
+  void Translate(glm::vec2 offset);
+  void TranslateWorld(glm::vec2 offset);
+  // These do not.
+  void SetRotation(float newRotation);
+  void Rotate(float delta);
+  // Local rotation = the angle minus the parent's world rotation.
+  void SetWorldRotation(float angle);
+  void SetScale(glm::vec2 newScale);
+  // Stores the matrix and takes position, rotation and scale from it.
+  void SetLocalMatrix(const glm::mat3& matrix);
+
+  // Re-parents keeping the world position, rotation and scale; null detaches. A parent that is
+  // this transform or one of its descendants is refused with a message; returns whether it was
+  // accepted.
+  bool SetParent(Transform* newParent);
+  // Links parent and child without touching local values or sending anything (level reading).
+  // Refuses a cycle as SetParent does.
+  bool AttachToParent(Transform* newParent);
+  // Erases every occurrence of the child from the children.
+  void RemoveChild(Transform* child);
+  // Whether `other` is this transform's parent, its parent's parent, and so on.
+  bool HasAncestor(const Transform* other) const;
+
+private:
+  bool AcceptsParent(Transform* newParent) const;
+  void Decompose();
+  void AnnounceMove();
+  void Unlink();
+
+  glm::vec2 position{0.0f, 0.0f};
+  float rotation = 0.0f;
+  glm::vec2 scale{1.0f, 1.0f};
+  Transform* parent = nullptr;
+  std::vector<Transform*> children;
+  mutable glm::mat3 localMatrix{1.0f};
+  mutable bool dirty = false;
+};
