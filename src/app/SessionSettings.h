@@ -1,0 +1,57 @@
+#pragma once
+// The two run-time configuration files: "GameSettings" (the first level and the ambient light of
+// the draw layers) and "EditorSettings" (the level being edited, the editor's view flags, whether
+// to start in the editor, and the editor camera per level).
+//
+// Both documents are kept whole and written back whole, so keys the program does not know survive
+// a save. A document that could not be read is never written over: its file stays as the user
+// left it.
+#include <json/json.h>
+
+#include <functional>
+#include <string>
+
+class SessionSettings
+{
+public:
+  // `directory` holds both files, with a trailing separator.
+  explicit SessionSettings(std::string directory = "Assets/");
+
+  // Sets a draw layer's ambient light; false when no layer of that name is loaded.
+  using AmbientSetter = std::function<bool(const std::string& layer, float ambient)>;
+
+  // Reads both files. False when the program cannot go on: the game settings are missing or
+  // either file is not valid JSON (the reason has been reported). A missing editor settings file
+  // is normal and keeps the defaults.
+  bool Load(const AmbientSetter& setAmbient);
+  // Copies the fields into the documents and writes both files safely. False when a file was not
+  // written (reported).
+  bool Save();
+
+  // Files the editor camera of a level: `serializedTransform` is {"Transform": {members}}.
+  // Nothing is written until Save.
+  void SetEditorCamera(const std::string& level, const Json::Value& serializedTransform);
+  // The "Transform" members filed for a level, or null when there are none.
+  Json::Value GetEditorCamera(const std::string& level) const;
+
+  const Json::Value& GameSettings() const { return gameSettings; }
+  const Json::Value& EditorSettings() const { return editorSettings; }
+  std::string GameSettingsPath() const { return directory + "GameSettings"; }
+  std::string EditorSettingsPath() const { return directory + "EditorSettings"; }
+
+  std::string firstLevel = "brackwater";
+  std::string currentLevel = "introlevel";
+  bool showDebugView = false;
+  bool showConsole = false;
+  bool startInEditMode = false;
+
+private:
+  bool LoadGameSettings(const AmbientSetter& setAmbient);
+  bool LoadEditorSettings();
+
+  std::string directory;
+  Json::Value gameSettings;
+  Json::Value editorSettings;
+  bool gameSettingsReadable = false;
+  bool editorSettingsReadable = false;
+};

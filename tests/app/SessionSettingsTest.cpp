@@ -1,0 +1,152 @@
+#include "app/SessionSettings.h"
+
+#include "core/FileUtilities.h"
+#include "support/CapturedOutput.h"
+#include "support/RecordingAssertHandler.h"
+#include "support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace
+{
+// Draw layers as the renderer would know them.
+struct Layers
+{
+  std::map<std::string, float> ambient{{"DL_MAIN", 1.0f}, {"DL_FLOOR", 1.0f}};
+  SessionSettings::AmbientSetter Setter()
+  {
+    return [this](const std::string& layer, float value) {
+      auto found = ambient.find(layer);
+      if (found == ambient.end())
+        return false;
+      found->second = value;
+      return true;
+    };
+  }
+};
+}  // namespace
+
+TEST(SessionSettingsTest, ShippedFilesLoad)
+{
+  SessionSettings settings;
+  Layers layers;
+  CapturedOutput output;
+  ASSERT_TRUE(settings.Load(layers.Setter()));
+  EXPECT_EQ("brackwater", settings.firstLevel);
+  EXPECT_EQ("brackwater", settings.currentLevel);
+  EXPECT_FALSE(settings.startInEditMode);
+  EXPECT_FLOAT_EQ(0.95f, layers.ambient["DL_MAIN"]);
+  EXPECT_FALSE(output.Contains("[ERROR]"));
+}
+
+TEST(SessionSettingsTest, ValuesDefaultsAndUnknownLayers)
+{
+  TemporaryDirectory directory;
+  directory.Write("GameSettings", R"({"lighting": {"DL_MAIN": 0.5, "Nowhere": 0.2}})");
+  directory.Write("EditorSettings", R"({"showConsole": true, "startInEditMode": true})");
+  SessionSettings settings(directory.Prefix());
+  Layers layers;
+  CapturedOutput output;
+  ASSERT_TRUE(settings.Load(layers.Setter()));
+  EXPECT_EQ("brackwater", settings.firstLevel);
+  EXPECT_EQ("brackwater", settings.currentLevel) << "key absent from an existing file";
+  EXPECT_TRUE(settings.showConsole);
+  EXPECT_FALSE(settings.showDebugView);
+  EXPECT_TRUE(settings.startInEditMode);
+  EXPECT_FLOAT_EQ(0.5f, layers.ambient["DL_MAIN"]);
+  EXPECT_TRUE(output.Contains("[WARNING] Found ambient light value for layer Nowhere, but layer is not loaded\n"));
+}
+
+TEST(SessionSettingsTest, MissingEditorSettingsKeepTheDefaultsAndTheFirstSaveCreatesThem)
+{
+  TemporaryDirectory directory;
+  directory.Write("GameSettings", R"({"firstLevel": "introlevel", "future": [1, 2]})");
+  SessionSettings settings(directory.Prefix());
+  CapturedOutput output;
+  ASSERT_TRUE(settings.Load({}));
+  EXPECT_EQ("introlevel", settings.firstLevel);
+  EXPECT_EQ("introlevel", settings.currentLevel);
+  EXPECT_FALSE(settings.startInEditMode || settings.showConsole || settings.showDebugView);
+  EXPECT_TRUE(settings.GetEditorCamera("brackwater").isNull());
+
+  settings.showDebugView = true;
+  settings.currentLevel = "bossroom";
+  Json::Value camera;
+  camera["Transform"]["position"][0] = 10.0;
+  camera["Transform"]["position"][1] = -4.0;
+  settings.SetEditorCamera("bossroom", camera);
+  ASSERT_TRUE(settings.Save());
+
+  Json::Value game, editor;
+  ASSERT_TRUE(ReadJsonFile(game, directory.File("GameSettings")));
+  ASSERT_TRUE(ReadJsonFile(editor, directory.File("EditorSettings")));
+  EXPECT_EQ(2u, game["future"].size()) << "unknown keys survive a save";
+  EXPECT_EQ("bossroom", editor["currentlyEditing"].asString());
+  EXPECT_TRUE(editor["showDebugView"].asBool());
+  EXPECT_EQ(10.0, editor["CameraSettings"]["bossroom"]["Transform"]["position"][0].asDouble());
+
+  SessionSettings reloaded(directory.Prefix());
+  ASSERT_TRUE(reloaded.Load({}));
+  EXPECT_EQ(-4.0, reloaded.GetEditorCamera("bossroom")["position"][1].asDouble());
+  EXPECT_TRUE(reloaded.showDebugView);
+}
+
+TEST(SessionSettingsTest, MissingOrMalformedFilesStopWithoutTouchingThem)
+{
+  RecordingAssertHandler asserts;
+  {
+    TemporaryDirectory directory;
+    SessionSettings settings(directory.Prefix());
+    CapturedOutput output;
+    EXPECT_FALSE(settings.Load({}));
+    EXPECT_TRUE(asserts.Saw("Could not open game settings file"));
+    EXPECT_FALSE(settings.Save());
+    EXPECT_FALSE(std::filesystem::exists(directory.File("GameSettings")));
+  }
+  for (const char* broken : {"{\"firstLevel\": ", "[1, 2]", "\"text\""})
+  {
+    TemporaryDirectory directory;
+    directory.Write("GameSettings", broken);
+    SessionSettings settings(directory.Prefix());
+    CapturedOutput output;
+    EXPECT_FALSE(settings.Load({})) << broken;
+    EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: ")) << broken;
+    settings.Save();
+    EXPECT_EQ(broken, directory.Read("GameSettings")) << "the user's file is left as it was";
+  }
+  {
+    TemporaryDirectory directory;
+    directory.Write("GameSettings", "{}");
+    directory.Write("EditorSettings", "{\"showConsole\": tru}");
+    SessionSettings settings(directory.Prefix());
+    CapturedOutput output;
+    EXPECT_FALSE(settings.Load({}));
+    EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: "));
+    EXPECT_FALSE(settings.Save());
+    EXPECT_EQ("{\"showConsole\": tru}", directory.Read("EditorSettings"));
+  }
+}
+
+TEST(SessionSettingsTest, WrongTypesAreReportedAndDefaulted)
+{
+  TemporaryDirectory directory;
+  directory.Write("GameSettings", R"({"firstLevel": {"a": 1}, "lighting": {"DL_MAIN": "bright", "DL_FLOOR": 0.3}})");
+  directory.Write("EditorSettings", R"({"currentlyEditing": 7, "showConsole": "yes", "CameraSettings": 3})");
+  SessionSettings settings(directory.Prefix());
+  Layers layers;
+  CapturedOutput output;
+  ASSERT_TRUE(settings.Load(layers.Setter()));
+  EXPECT_EQ("brackwater", settings.firstLevel);
+  EXPECT_EQ("brackwater", settings.currentLevel);
+  EXPECT_FALSE(settings.showConsole);
+  EXPECT_FLOAT_EQ(1.0f, layers.ambient["DL_MAIN"]);
+  EXPECT_FLOAT_EQ(0.3f, layers.ambient["DL_FLOOR"]);
+  EXPECT_EQ(4u, output.CountOf("[ERROR] In "));
+  EXPECT_TRUE(settings.GetEditorCamera("brackwater").isNull());
+  Json::Value camera;
+  camera["Transform"]["rotation"] = 1.5;
+  settings.SetEditorCamera("brackwater", camera);
+  EXPECT_EQ(1.5, settings.GetEditorCamera("brackwater")["rotation"].asDouble());
+}
