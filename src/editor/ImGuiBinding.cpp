@@ -1,0 +1,448 @@
+#include "editor/ImGuiBinding.h"
+
+#include <GL/glew.h>  // Required for: the GL 3.3 entry points (before any other GL header)
+#include <SDL.h>
+#include <imgui.h>
+
+#include <cstdint>
+#include <iostream>
+
+namespace
+{
+double previousFrameTime = 0.0;  // seconds; 0 before the first frame
+bool mousePressed[3] = {false, false, false};
+float mouseWheel = 0.0f;
+GLuint fontTexture = 0;
+GLuint shaderProgram = 0;
+GLuint vertexShader = 0;
+GLuint fragmentShader = 0;
+GLint textureLocation = -1;
+GLint projectionLocation = -1;
+GLint positionLocation = -1;
+GLint uvLocation = -1;
+GLint colorLocation = -1;
+GLuint vertexBuffer = 0;
+GLuint elementBuffer = 0;
+GLuint vertexArray = 0;
+std::vector<std::string> droppedFiles;
+std::string clipboardCopy;  // SDL's copy is freed at once; ImGui reads ours until the next call
+
+const char* const VertexShaderSource =
+    "#version 330\n"
+    "uniform mat4 ProjMtx;\n"
+    "in vec2 Position;\n"
+    "in vec2 UV;\n"
+    "in vec4 Color;\n"
+    "out vec2 Frag_UV;\n"
+    "out vec4 Frag_Color;\n"
+    "void main()\n"
+    "{\n"
+    "\tFrag_UV = UV;\n"
+    "\tFrag_Color = Color;\n"
+    "\tgl_Position = ProjMtx * vec4(Position.xy,0,1);\n"
+    "}\n";
+
+const char* const FragmentShaderSource =
+    "#version 330\n"
+    "uniform sampler2D Texture;\n"
+    "in vec2 Frag_UV;\n"
+    "in vec4 Frag_Color;\n"
+    "out vec4 Out_Color;\n"
+    "void main()\n"
+    "{\n"
+    "\tOut_Color = Frag_Color * texture( Texture, Frag_UV.st);\n"
+    "}\n";
+
+// io.KeysDown has this many entries; larger key codes (other keyboard layouts) are not ImGui's.
+constexpr int KeyCount = static_cast<int>(sizeof(ImGuiIO::KeysDown) / sizeof(ImGuiIO::KeysDown[0]));
+
+bool CompileShader(GLuint shader, const char* source, const char* kind)
+{
+  glShaderSource(shader, 1, &source, nullptr);
+  glCompileShader(shader);
+  GLint status = GL_FALSE;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+  if (status == GL_TRUE)
+    return true;
+  char log[1024] = {};
+  glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
+  std::cout << "[ERROR] ImGui " << kind << " shader did not compile: " << log << std::endl;
+  return false;
+}
+
+void CreateFontsTexture()
+{
+  ImGuiIO& io = ImGui::GetIO();
+  unsigned char* pixels = nullptr;
+  int width = 0, height = 0;
+  io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+
+  GLint lastTexture = 0;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &lastTexture);
+  glGenTextures(1, &fontTexture);
+  glBindTexture(GL_TEXTURE_2D, fontTexture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+  io.Fonts->SetTexID(reinterpret_cast<ImTextureID>(static_cast<std::intptr_t>(fontTexture)));
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lastTexture));
+}
+
+void SetEnabled(GLenum capability, GLboolean enabled)
+{
+  if (enabled)
+    glEnable(capability);
+  else
+    glDisable(capability);
+}
+}  // namespace
+
+void ImGuiBinding::Init(SDL_Window*)
+{
+  if (ImGui::GetCurrentContext() == nullptr)
+    ImGui::CreateContext();
+  ImGuiIO& io = ImGui::GetIO();
+  io.BackendPlatformName = "brindle_sdl2";
+  io.BackendRendererName = "brindle_opengl3";
+  io.BackendFlags |= ImGuiBackendFlags_RendererHasVtxOffset;  // large lists keep 16-bit indices
+
+  // Keys that are characters use SDL key codes; the others use scancodes, which is what a key
+  // code becomes once its scancode flag is cleared (see ProcessEvent).
+  io.KeyMap[ImGuiKey_Tab] = SDLK_TAB;
+  io.KeyMap[ImGuiKey_LeftArrow] = SDL_SCANCODE_LEFT;
+  io.KeyMap[ImGuiKey_RightArrow] = SDL_SCANCODE_RIGHT;
+  io.KeyMap[ImGuiKey_UpArrow] = SDL_SCANCODE_UP;
+  io.KeyMap[ImGuiKey_DownArrow] = SDL_SCANCODE_DOWN;
+  io.KeyMap[ImGuiKey_PageUp] = SDL_SCANCODE_PAGEUP;
+  io.KeyMap[ImGuiKey_PageDown] = SDL_SCANCODE_PAGEDOWN;
+  io.KeyMap[ImGuiKey_Home] = SDL_SCANCODE_HOME;
+  io.KeyMap[ImGuiKey_End] = SDL_SCANCODE_END;
+  io.KeyMap[ImGuiKey_Delete] = SDLK_DELETE;
+  io.KeyMap[ImGuiKey_Backspace] = SDLK_BACKSPACE;
+  io.KeyMap[ImGuiKey_Enter] = SDLK_RETURN;
+  io.KeyMap[ImGuiKey_Escape] = SDLK_ESCAPE;
+  io.KeyMap[ImGuiKey_A] = SDLK_a;
+  io.KeyMap[ImGuiKey_C] = SDLK_c;
+  io.KeyMap[ImGuiKey_V] = SDLK_v;
+  io.KeyMap[ImGuiKey_X] = SDLK_x;
+  io.KeyMap[ImGuiKey_Y] = SDLK_y;
+  io.KeyMap[ImGuiKey_Z] = SDLK_z;
+
+  io.SetClipboardTextFn = SetClipboardText;
+  io.GetClipboardTextFn = GetClipboardText;
+  io.ClipboardUserData = nullptr;
+
+  previousFrameTime = 0.0;
+  mousePressed[0] = mousePressed[1] = mousePressed[2] = false;
+  mouseWheel = 0.0f;
+}
+
+void ImGuiBinding::Shutdown()
+{
+  InvalidateDeviceObjects();
+  if (ImGui::GetCurrentContext() != nullptr)
+    ImGui::DestroyContext();
+}
+
+bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
+{
+  ImGuiIO& io = ImGui::GetIO();
+  switch (event.type)
+  {
+    case SDL_MOUSEWHEEL:
+      if (event.wheel.y > 0)
+        mouseWheel = 1.0f;
+      if (event.wheel.y < 0)
+        mouseWheel = -1.0f;
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_LEFT)
+        mousePressed[0] = true;
+      if (event.button.button == SDL_BUTTON_RIGHT)
+        mousePressed[1] = true;
+      if (event.button.button == SDL_BUTTON_MIDDLE)
+        mousePressed[2] = true;
+      return true;
+    case SDL_TEXTINPUT:
+      io.AddInputCharactersUTF8(event.text.text);
+      return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    {
+      const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
+      if (key >= 0 && key < KeyCount)
+        io.KeysDown[key] = event.type == SDL_KEYDOWN;
+      const SDL_Keymod modifiers = SDL_GetModState();
+      io.KeyShift = (modifiers & KMOD_SHIFT) != 0;
+      io.KeyCtrl = (modifiers & KMOD_CTRL) != 0;
+      io.KeyAlt = (modifiers & KMOD_ALT) != 0;
+      io.KeySuper = (modifiers & KMOD_GUI) != 0;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void ImGuiBinding::NewFrame(SDL_Window* window)
+{
+  if (fontTexture == 0)
+    CreateDeviceObjects();
+
+  ImGuiIO& io = ImGui::GetIO();
+  int width = 0, height = 0, drawableWidth = 0, drawableHeight = 0;
+  SDL_GetWindowSize(window, &width, &height);
+  SDL_GL_GetDrawableSize(window, &drawableWidth, &drawableHeight);
+  io.DisplaySize = ImVec2(static_cast<float>(width), static_cast<float>(height));
+  io.DisplayFramebufferScale = ImVec2(width > 0 ? static_cast<float>(drawableWidth) / width : 0.0f,
+                                      height > 0 ? static_cast<float>(drawableHeight) / height : 0.0f);
+
+  const double now = SDL_GetTicks() / 1000.0;
+  // Two frames inside one millisecond tick would give ImGui a zero step, which it refuses.
+  const double delta = previousFrameTime > 0.0 ? now - previousFrameTime : 1.0 / 60.0;
+  io.DeltaTime = delta > 0.0 ? static_cast<float>(delta) : 0.001f;
+  previousFrameTime = now;
+
+  int mouseX = 0, mouseY = 0;
+  const Uint32 buttons = SDL_GetMouseState(&mouseX, &mouseY);
+  if (SDL_GetWindowFlags(window) & SDL_WINDOW_MOUSE_FOCUS)
+    io.MousePos = ImVec2(static_cast<float>(mouseX), static_cast<float>(mouseY));
+  else
+    io.MousePos = ImVec2(-1.0f, -1.0f);
+
+  // A press and release between two frames still reaches ImGui as a click through the latch.
+  io.MouseDown[0] = mousePressed[0] || (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+  io.MouseDown[1] = mousePressed[1] || (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
+  io.MouseDown[2] = mousePressed[2] || (buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0;
+  mousePressed[0] = mousePressed[1] = mousePressed[2] = false;
+
+  io.MouseWheel = mouseWheel;
+  mouseWheel = 0.0f;
+
+  SDL_ShowCursor(io.MouseDrawCursor ? SDL_DISABLE : SDL_ENABLE);
+  ImGui::NewFrame();
+}
+
+void ImGuiBinding::Render()
+{
+  ImGui::Render();
+  RenderDrawLists(ImGui::GetDrawData());
+}
+
+void ImGuiBinding::RenderDrawLists(ImDrawData* drawData)
+{
+  if (drawData == nullptr || shaderProgram == 0)
+    return;
+  const ImGuiIO& io = ImGui::GetIO();
+  const int framebufferWidth = static_cast<int>(io.DisplaySize.x * io.DisplayFramebufferScale.x);
+  const int framebufferHeight = static_cast<int>(io.DisplaySize.y * io.DisplayFramebufferScale.y);
+  if (framebufferWidth <= 0 || framebufferHeight <= 0)
+    return;
+  drawData->ScaleClipRects(io.DisplayFramebufferScale);
+
+  GLint lastProgram, lastTexture, lastActiveTexture, lastArrayBuffer, lastElementBuffer, lastVertexArray;
+  GLint lastBlendSource, lastBlendDestination, lastBlendEquationRgb, lastBlendEquationAlpha;
+  GLint lastViewport[4], lastScissorBox[4];
+  glGetIntegerv(GL_CURRENT_PROGRAM, &lastProgram);
+  glGetIntegerv(GL_ACTIVE_TEXTURE, &lastActiveTexture);
+  glActiveTexture(GL_TEXTURE0);
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &lastTexture);
+  glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &lastArrayBuffer);
+  glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &lastVertexArray);
+  // The element buffer belongs to the vertex array bound now; it comes back with that array.
+  glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &lastElementBuffer);
+  glGetIntegerv(GL_BLEND_SRC, &lastBlendSource);
+  glGetIntegerv(GL_BLEND_DST, &lastBlendDestination);
+  glGetIntegerv(GL_BLEND_EQUATION_RGB, &lastBlendEquationRgb);
+  glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &lastBlendEquationAlpha);
+  glGetIntegerv(GL_VIEWPORT, lastViewport);
+  glGetIntegerv(GL_SCISSOR_BOX, lastScissorBox);
+  const GLboolean lastBlend = glIsEnabled(GL_BLEND);
+  const GLboolean lastCullFace = glIsEnabled(GL_CULL_FACE);
+  const GLboolean lastDepthTest = glIsEnabled(GL_DEPTH_TEST);
+  const GLboolean lastScissorTest = glIsEnabled(GL_SCISSOR_TEST);
+
+  glEnable(GL_BLEND);
+  glBlendEquation(GL_FUNC_ADD);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_SCISSOR_TEST);
+  glViewport(0, 0, framebufferWidth, framebufferHeight);
+
+  const float width = io.DisplaySize.x;
+  const float height = io.DisplaySize.y;
+  const float projection[4][4] = {
+      {2.0f / width, 0.0f, 0.0f, 0.0f},
+      {0.0f, -2.0f / height, 0.0f, 0.0f},
+      {0.0f, 0.0f, -1.0f, 0.0f},
+      {-1.0f, 1.0f, 0.0f, 1.0f},
+  };
+  glUseProgram(shaderProgram);
+  glUniform1i(textureLocation, 0);
+  glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, &projection[0][0]);
+  glBindVertexArray(vertexArray);
+  glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, elementBuffer);
+
+  for (int listIndex = 0; listIndex < drawData->CmdListsCount; ++listIndex)
+  {
+    const ImDrawList* list = drawData->CmdLists[listIndex];
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->VtxBuffer.Size) * sizeof(ImDrawVert),
+                 list->VtxBuffer.Data, GL_STREAM_DRAW);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->IdxBuffer.Size) * sizeof(ImDrawIdx),
+                 list->IdxBuffer.Data, GL_STREAM_DRAW);
+    for (int commandIndex = 0; commandIndex < list->CmdBuffer.Size; ++commandIndex)
+    {
+      const ImDrawCmd& command = list->CmdBuffer[commandIndex];
+      if (command.UserCallback != nullptr)
+      {
+        // ImGui's request to reset the render state is a marker, not a function to call.
+        if (command.UserCallback != ImDrawCallback_ResetRenderState)
+          command.UserCallback(list, &command);
+        continue;
+      }
+      const ImVec4& clip = command.ClipRect;
+      if (clip.z <= clip.x || clip.w <= clip.y)
+        continue;
+      glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(reinterpret_cast<std::intptr_t>(command.GetTexID())));
+      glScissor(static_cast<int>(clip.x), static_cast<int>(framebufferHeight - clip.w),
+                static_cast<int>(clip.z - clip.x), static_cast<int>(clip.w - clip.y));
+      glDrawElementsBaseVertex(GL_TRIANGLES, static_cast<GLsizei>(command.ElemCount),
+                               sizeof(ImDrawIdx) == 2 ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT,
+                               reinterpret_cast<void*>(command.IdxOffset * sizeof(ImDrawIdx)),
+                               static_cast<GLint>(command.VtxOffset));
+    }
+  }
+
+  glUseProgram(static_cast<GLuint>(lastProgram));
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lastTexture));
+  glActiveTexture(static_cast<GLenum>(lastActiveTexture));
+  glBindVertexArray(static_cast<GLuint>(lastVertexArray));
+  glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(lastArrayBuffer));
+  if (lastVertexArray != 0)
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(lastElementBuffer));
+  glBlendEquationSeparate(static_cast<GLenum>(lastBlendEquationRgb), static_cast<GLenum>(lastBlendEquationAlpha));
+  glBlendFunc(static_cast<GLenum>(lastBlendSource), static_cast<GLenum>(lastBlendDestination));
+  SetEnabled(GL_BLEND, lastBlend);
+  SetEnabled(GL_CULL_FACE, lastCullFace);
+  SetEnabled(GL_DEPTH_TEST, lastDepthTest);
+  SetEnabled(GL_SCISSOR_TEST, lastScissorTest);
+  glViewport(lastViewport[0], lastViewport[1], lastViewport[2], lastViewport[3]);
+  glScissor(lastScissorBox[0], lastScissorBox[1], lastScissorBox[2], lastScissorBox[3]);
+}
+
+bool ImGuiBinding::CreateDeviceObjects()
+{
+  GLint lastTexture, lastArrayBuffer, lastVertexArray;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &lastTexture);
+  glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &lastArrayBuffer);
+  glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &lastVertexArray);
+
+  shaderProgram = glCreateProgram();
+  vertexShader = glCreateShader(GL_VERTEX_SHADER);
+  fragmentShader = glCreateShader(GL_FRAGMENT_SHADER);
+  bool compiled = CompileShader(vertexShader, VertexShaderSource, "vertex");
+  compiled = CompileShader(fragmentShader, FragmentShaderSource, "fragment") && compiled;
+  glAttachShader(shaderProgram, vertexShader);
+  glAttachShader(shaderProgram, fragmentShader);
+  glLinkProgram(shaderProgram);
+  GLint linked = GL_FALSE;
+  glGetProgramiv(shaderProgram, GL_LINK_STATUS, &linked);
+  if (!compiled || linked != GL_TRUE)
+  {
+    std::cout << "[ERROR] ImGui shader program did not link." << std::endl;
+    InvalidateDeviceObjects();
+    return false;
+  }
+
+  textureLocation = glGetUniformLocation(shaderProgram, "Texture");
+  projectionLocation = glGetUniformLocation(shaderProgram, "ProjMtx");
+  positionLocation = glGetAttribLocation(shaderProgram, "Position");
+  uvLocation = glGetAttribLocation(shaderProgram, "UV");
+  colorLocation = glGetAttribLocation(shaderProgram, "Color");
+
+  glGenBuffers(1, &vertexBuffer);
+  glGenBuffers(1, &elementBuffer);
+  glGenVertexArrays(1, &vertexArray);
+  glBindVertexArray(vertexArray);
+  glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+  glEnableVertexAttribArray(static_cast<GLuint>(positionLocation));
+  glEnableVertexAttribArray(static_cast<GLuint>(uvLocation));
+  glEnableVertexAttribArray(static_cast<GLuint>(colorLocation));
+  glVertexAttribPointer(static_cast<GLuint>(positionLocation), 2, GL_FLOAT, GL_FALSE, sizeof(ImDrawVert),
+                        reinterpret_cast<void*>(IM_OFFSETOF(ImDrawVert, pos)));
+  glVertexAttribPointer(static_cast<GLuint>(uvLocation), 2, GL_FLOAT, GL_FALSE, sizeof(ImDrawVert),
+                        reinterpret_cast<void*>(IM_OFFSETOF(ImDrawVert, uv)));
+  glVertexAttribPointer(static_cast<GLuint>(colorLocation), 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(ImDrawVert),
+                        reinterpret_cast<void*>(IM_OFFSETOF(ImDrawVert, col)));
+
+  CreateFontsTexture();
+
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lastTexture));
+  glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(lastArrayBuffer));
+  glBindVertexArray(static_cast<GLuint>(lastVertexArray));
+  return true;
+}
+
+void ImGuiBinding::InvalidateDeviceObjects()
+{
+  if (vertexArray != 0)
+    glDeleteVertexArrays(1, &vertexArray);
+  if (vertexBuffer != 0)
+    glDeleteBuffers(1, &vertexBuffer);
+  if (elementBuffer != 0)
+    glDeleteBuffers(1, &elementBuffer);
+  vertexArray = vertexBuffer = elementBuffer = 0;
+
+  if (shaderProgram != 0 && vertexShader != 0)
+    glDetachShader(shaderProgram, vertexShader);
+  if (vertexShader != 0)
+    glDeleteShader(vertexShader);
+  vertexShader = 0;
+  if (shaderProgram != 0 && fragmentShader != 0)
+    glDetachShader(shaderProgram, fragmentShader);
+  if (fragmentShader != 0)
+    glDeleteShader(fragmentShader);
+  fragmentShader = 0;
+  if (shaderProgram != 0)
+    glDeleteProgram(shaderProgram);
+  shaderProgram = 0;
+
+  if (fontTexture != 0)
+  {
+    glDeleteTextures(1, &fontTexture);
+    if (ImGui::GetCurrentContext() != nullptr)
+      ImGui::GetIO().Fonts->SetTexID(nullptr);
+    fontTexture = 0;
+  }
+}
+
+bool ImGuiBinding::HasDeviceObjects()
+{
+  return fontTexture != 0;
+}
+
+void ImGuiBinding::AddDroppedFile(const std::string& path)
+{
+  droppedFiles.push_back(path);
+}
+
+std::vector<std::string>& ImGuiBinding::GetDroppedFiles()
+{
+  return droppedFiles;
+}
+
+const char* ImGuiBinding::GetClipboardText(void*)
+{
+  char* text = SDL_GetClipboardText();
+  clipboardCopy = text != nullptr ? text : "";
+  SDL_free(text);
+  return clipboardCopy.c_str();
+}
+
+void ImGuiBinding::SetClipboardText(void*, const char* text)
+{
+  SDL_SetClipboardText(text);
+}

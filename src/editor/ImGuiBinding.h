@@ -1,0 +1,42 @@
+#pragma once
+// Our connection of Dear ImGui to the SDL2 window and the OpenGL context: it feeds ImGui the
+// display size, time step, mouse, wheel, keys, text and clipboard, and draws ImGui's lists with a
+// small shader of its own. It also keeps the files dropped on the window until the editor takes
+// them. Module state lives in ImGuiBinding.cpp; every call is for the main thread.
+//
+// A frame: NewFrame, the windows of the editor, console and tools, then Render.
+#include <string>
+#include <vector>
+
+struct ImDrawData;
+struct SDL_Window;
+union SDL_Event;
+
+namespace ImGuiBinding
+{
+// Creates the ImGui context when none exists and sets up keys and clipboard for the window.
+// Called once, after the GL context exists.
+void Init(SDL_Window* window);
+// Releases the GL objects and the ImGui context.
+void Shutdown();
+
+// Feeds one SDL event to ImGui; true when it was one ImGui uses.
+bool ProcessEvent(const SDL_Event& event);
+// Starts an ImGui frame; creates the GL objects first when they do not exist.
+void NewFrame(SDL_Window* window);
+// Ends the ImGui frame and draws it.
+void Render();
+// Draws ImGui's draw data into the current framebuffer, leaving the GL state as it found it.
+void RenderDrawLists(ImDrawData* drawData);
+
+bool CreateDeviceObjects();
+void InvalidateDeviceObjects();
+bool HasDeviceObjects();
+
+void AddDroppedFile(const std::string& path);
+// Files dropped since the editor last emptied the list, in drop order; the editor empties it.
+std::vector<std::string>& GetDroppedFiles();
+
+const char* GetClipboardText(void* userData);
+void SetClipboardText(void* userData, const char* text);
+}  // namespace ImGuiBinding

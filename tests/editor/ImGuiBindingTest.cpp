@@ -1,0 +1,207 @@
+#include "editor/ImGuiBinding.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <imgui.h>
+
+#include <string>
+
+namespace
+{
+// A hidden window with a GL 4.1 core context, shared by the tests of this file.
+class ImGuiBindingTest : public ::testing::Test
+{
+protected:
+  static void SetUpTestSuite()
+  {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0)
+    {
+      skipReason = std::string("no video: ") + SDL_GetError();
+      return;
+    }
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 4);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    window = SDL_CreateWindow("ImGuiBindingTest", 0, 0, 640, 480, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    ASSERT_NE(nullptr, window) << SDL_GetError();
+    context = SDL_GL_CreateContext(window);
+    ASSERT_NE(nullptr, context) << SDL_GetError();
+    SDL_GL_MakeCurrent(window, context);
+    glewExperimental = GL_TRUE;
+    const GLenum glew = glewInit();
+    ASSERT_TRUE(glew == GLEW_OK || glGetString(GL_VERSION) != nullptr) << glewGetErrorString(glew);
+    while (glGetError() != GL_NO_ERROR)
+    {
+    }
+  }
+
+  static void TearDownTestSuite()
+  {
+    if (context != nullptr)
+      SDL_GL_DeleteContext(context);
+    if (window != nullptr)
+      SDL_DestroyWindow(window);
+    context = nullptr;
+    window = nullptr;
+    SDL_Quit();
+  }
+
+  void SetUp() override
+  {
+    if (!skipReason.empty())
+      GTEST_SKIP() << skipReason;
+    ImGuiBinding::Init(window);
+    ImGui::GetIO().IniFilename = nullptr;  // tests leave no imgui.ini behind
+  }
+
+  void TearDown() override
+  {
+    if (skipReason.empty())
+      ImGuiBinding::Shutdown();
+  }
+
+  static SDL_Event MouseButton(Uint32 type, Uint8 button)
+  {
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = button;
+    return event;
+  }
+
+  static SDL_Event Key(Uint32 type, SDL_Keycode code)
+  {
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.sym = code;
+    return event;
+  }
+
+  static SDL_Window* window;
+  static SDL_GLContext context;
+  static std::string skipReason;
+};
+
+SDL_Window* ImGuiBindingTest::window = nullptr;
+SDL_GLContext ImGuiBindingTest::context = nullptr;
+std::string ImGuiBindingTest::skipReason;
+}  // namespace
+
+TEST_F(ImGuiBindingTest, FrameRendersWithoutGlErrorsAndLeavesTheGlStateAsItWas)
+{
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  glDisable(GL_SCISSOR_TEST);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glViewport(5, 6, 100, 200);
+  glEnable(GL_DEPTH_TEST);
+
+  ImGuiBinding::NewFrame(window);
+  EXPECT_TRUE(ImGuiBinding::HasDeviceObjects());
+  EXPECT_FLOAT_EQ(640.0f, ImGui::GetIO().DisplaySize.x);
+  ImGui::SetNextWindowPos(ImVec2(10, 10));
+  ImGui::SetNextWindowSize(ImVec2(300, 200));
+  ImGui::Begin("Binding");
+  ImGui::Text("Hello from the binding");
+  ImGui::Button("A button");
+  ImGui::End();
+  ImGuiBinding::Render();
+  EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError());
+
+  GLint viewport[4] = {};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(5, viewport[0]);
+  EXPECT_EQ(200, viewport[3]);
+  EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+  EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+  EXPECT_FALSE(glIsEnabled(GL_BLEND));
+  glDisable(GL_DEPTH_TEST);
+
+  // The window's background now covers a pixel inside it (GL rows count from the bottom).
+  unsigned char pixel[4] = {};
+  glReadPixels(150, 480 - 150, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+  EXPECT_GT(pixel[0] + pixel[1] + pixel[2], 0);
+  EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError());
+}
+
+TEST_F(ImGuiBindingTest, FirstStepIsOneSixtiethAndAShortClickStillArrives)
+{
+  ImGuiIO& io = ImGui::GetIO();
+  ImGuiBinding::ProcessEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+  ImGuiBinding::ProcessEvent(MouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+  ImGuiBinding::ProcessEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE));
+  ImGuiBinding::NewFrame(window);
+  EXPECT_EQ(1.0f / 60.0f, io.DeltaTime);
+  EXPECT_TRUE(io.MouseDown[0]);
+  EXPECT_FALSE(io.MouseDown[1]);
+  EXPECT_TRUE(io.MouseDown[2]);
+  ImGuiBinding::Render();
+
+  ImGuiBinding::NewFrame(window);
+  EXPECT_GT(io.DeltaTime, 0.0f) << "frames within one tick still get a positive step";
+  EXPECT_FALSE(io.MouseDown[0]) << "the latch lasts one frame";
+  EXPECT_EQ(-1.0f, io.MousePos.x) << "a hidden window has no mouse focus";
+  EXPECT_EQ(-1.0f, io.MousePos.y);
+  ImGuiBinding::Render();
+}
+
+TEST_F(ImGuiBindingTest, WheelKeysAndTextReachImGui)
+{
+  ImGuiIO& io = ImGui::GetIO();
+  SDL_Event wheel{};
+  wheel.type = SDL_MOUSEWHEEL;
+  wheel.wheel.y = 3;
+  EXPECT_TRUE(ImGuiBinding::ProcessEvent(wheel));
+  ImGuiBinding::NewFrame(window);
+  EXPECT_EQ(1.0f, io.MouseWheel);
+  ImGuiBinding::Render();
+  wheel.wheel.y = -7;
+  ImGuiBinding::ProcessEvent(wheel);
+  ImGuiBinding::NewFrame(window);
+  EXPECT_EQ(-1.0f, io.MouseWheel);
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(window);
+  EXPECT_EQ(0.0f, io.MouseWheel);
+  ImGuiBinding::Render();
+
+  EXPECT_TRUE(ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, SDLK_a)));
+  EXPECT_TRUE(io.KeysDown[SDLK_a]);
+  ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, SDLK_LEFT));
+  EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]);
+  EXPECT_EQ(SDL_SCANCODE_LEFT, io.KeyMap[ImGuiKey_LeftArrow]);
+  ImGuiBinding::ProcessEvent(Key(SDL_KEYUP, SDLK_a));
+  EXPECT_FALSE(io.KeysDown[SDLK_a]);
+  // A key code beyond the key table (a Cyrillic layout) is ignored, not written out of bounds.
+  EXPECT_TRUE(ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, 0x44F)));
+
+  SDL_Event text{};
+  text.type = SDL_TEXTINPUT;
+  std::snprintf(text.text.text, sizeof(text.text.text), "%s", "hé");
+  EXPECT_TRUE(ImGuiBinding::ProcessEvent(text));
+  ImGuiBinding::NewFrame(window);
+  ImGuiBinding::Render();
+
+  SDL_Event other{};
+  other.type = SDL_WINDOWEVENT;
+  EXPECT_FALSE(ImGuiBinding::ProcessEvent(other));
+}
+
+TEST_F(ImGuiBindingTest, DroppedFilesKeepTheirOrderAndDeviceObjectsComeBack)
+{
+  ImGuiBinding::GetDroppedFiles().clear();
+  ImGuiBinding::AddDroppedFile("/tmp/one.png");
+  ImGuiBinding::AddDroppedFile("/tmp/two.png");
+  ASSERT_EQ(2u, ImGuiBinding::GetDroppedFiles().size());
+  EXPECT_EQ("/tmp/one.png", ImGuiBinding::GetDroppedFiles()[0]);
+  EXPECT_EQ("/tmp/two.png", ImGuiBinding::GetDroppedFiles()[1]);
+  ImGuiBinding::GetDroppedFiles().clear();
+
+  ImGuiBinding::NewFrame(window);
+  ImGuiBinding::Render();
+  ImGuiBinding::InvalidateDeviceObjects();
+  EXPECT_FALSE(ImGuiBinding::HasDeviceObjects());
+  ImGuiBinding::NewFrame(window);
+  EXPECT_TRUE(ImGuiBinding::HasDeviceObjects());
+  ImGuiBinding::Render();
+  EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError());
+}
