@@ -2,6 +2,9 @@
 // Named, nested timing scopes that build one call tree per frame. The loops, the renderer, the
 // event queue and physics open scopes through the global BeginScope/EndScope; the session owns
 // the one profiler they report to. With no profiler in force, scopes cost nothing.
+//
+// Each frame's tree is dropped at the end of the frame unless a snapshot was asked for; the
+// "Profiler" window shows the snapshot as a tree and a zoomable timeline and dumps it to a file.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -49,6 +52,13 @@ public:
   void EndFrame();
   // Writes one line per node, children one blank further in. False when the file can't be made.
   static bool Dump(const std::vector<std::unique_ptr<ProfilerNode>>& roots, const std::string& path);
+  // The file "Dump this snapshot" writes: the dump directory followed by the snapshot's whole
+  // milliseconds.
+  std::string SnapshotDumpPath() const;
+
+  // Once per frame, after the frame's scopes have closed: draws the "Profiler" window while
+  // `windowOpen` is set (its close box clears it), then ends the frame.
+  void Draw(bool& windowOpen);
 
   const std::vector<std::unique_ptr<ProfilerNode>>& FrameRoots() const { return frameRoots; }
   const std::vector<std::unique_ptr<ProfilerNode>>& SnapshotRoots() const { return snapshotRoots; }
@@ -62,10 +72,12 @@ public:
   std::int32_t fpsDumpThreshold = 17000;
   std::string dumpDirectory = "./";
   float zoom = 1.0f;
-  std::uint32_t viewMode = 0;
+  std::uint32_t viewMode = 0;  // bit 0: show the options instead of the snapshot
 
 private:
   std::int64_t Now() const;
+  void DrawTree();
+  void DrawTimeline();
 
   Clock clock;
   std::array<float, 4> currentColour{1.0f, 1.0f, 1.0f, 1.0f};
@@ -74,6 +86,7 @@ private:
   std::vector<std::unique_ptr<ProfilerNode>> frameRoots;
   std::vector<std::unique_ptr<ProfilerNode>> snapshotRoots;
   std::int64_t snapshotTotal = 0;
+  std::int64_t thresholdCopy = 17000;  // refreshed from fpsDumpThreshold whenever the window draws
   std::uint32_t nextId = 1;
   bool snapshotRequested = false;
 };
