@@ -147,6 +147,8 @@ void ImGuiBinding::Shutdown()
 
 bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
 {
+  if (ImGui::GetCurrentContext() == nullptr)
+    return false;  // events pumped before Init or after Shutdown are not ImGui's
   ImGuiIO& io = ImGui::GetIO();
   switch (event.type)
   {
