@@ -1,0 +1,236 @@
+#include "object/ObjectTestEnvironment.h"
+
+#include "object/GameobjectFactory.h"
+#include "object/Transform.h"
+#include "support/CapturedOutput.h"
+
+namespace
+{
+// Stands in for a component of any type and records when it wakes. It is no instance of the
+// real class, so the object it is attached to must not be asked for that class.
+class RecordingComponent : public Component
+{
+public:
+  RecordingComponent(std::uint32_t typeId, std::vector<std::string>& calls) : Component(typeId), log(&calls) {}
+
+  void OnAwake() override { log->push_back("OnAwake " + GetTypeName()); }
+  void Synchronize() override { log->push_back("Synchronize " + GetTypeName()); }
+
+  std::vector<std::string>* log;
+};
+
+class GameObjectTest : public ObjectTest
+{
+protected:
+  GameObjectTest()
+  {
+    GameobjectFactory::SetInstance(&factory);
+    factory.Initialize();
+  }
+  ~GameObjectTest() override { GameobjectFactory::SetInstance(nullptr); }
+
+  RecordingComponent* Attach(Handle<GameObject>& object, std::uint32_t typeId)
+  {
+    auto* component = MemoryManager::New<RecordingComponent>(BRINDLE_SITE, typeId, calls);
+    object->AttachComponent(component);
+    return component;
+  }
+
+  static Json::Value Parsed(const std::string& text)
+  {
+    Json::Value value;
+    Json::Reader().parse(text, value);
+    return value;
+  }
+
+  GameobjectFactory factory;
+  std::vector<std::string> calls;
+};
+
+TEST_F(GameObjectTest, ComponentsAreFoundByTheirExactTypeName)
+{
+  Handle<GameObject> object = MakeBareObject();
+  EXPECT_EQ(object->GetComponent("Transform"), nullptr);
+  EXPECT_EQ(object->GetTransform(), nullptr);
+
+  Component* added = object->AddComponent("Transform");
+  ASSERT_NE(added, nullptr);
+  EXPECT_EQ(added->GetOwner(), object);
+  EXPECT_EQ(object->GetComponent("Transform"), added);
+  EXPECT_EQ(object->GetComponent("transform"), nullptr);
+  EXPECT_EQ(object->GetComponent<Transform>(), added);
+  EXPECT_EQ(object->GetTransform(), added);
+
+  CapturedOutput output;
+  EXPECT_EQ(object->AddComponent("Transform"), nullptr) << "one component per type";
+  EXPECT_EQ(object->AddComponent("NoSuchType"), nullptr);
+  EXPECT_TRUE(output.Contains("[ERROR] \"NoSuchType\" was not found in component factory"));
+  GameObject::Destroy(object);
+}
+
+TEST_F(GameObjectTest, IdsComeFromTheEventManagerAndAreGivenBack)
+{
+  Handle<GameObject> first = MakeBareObject();
+  Handle<GameObject> second = MakeBareObject();
+  EXPECT_GE(first->GetId(), EventManager::FirstObjectId);
+  EXPECT_NE(first->GetId(), second->GetId());
+  const std::uint32_t id = second->GetId();
+  EXPECT_TRUE(first->IsActive());
+  GameObject::Destroy(second);
+  EXPECT_FALSE(second.IsValid());
+  EXPECT_EQ(events->GetNewGOID(), id);
+  GameObject::Destroy(first);
+}
+
+TEST_F(GameObjectTest, ComponentsWakeInDependencyOrderEveryOnAwakeFirst)
+{
+  Handle<GameObject> object = MakeBareObject();
+  for (const std::uint32_t typeId : {COMP_AIController, COMP_Agent, COMP_Rigidbody, COMP_Transform, COMP_Sprite,
+                                     COMP_Team, COMP_AimingModule, COMP_Health, COMP_CircleCollider})
+    Attach(object, typeId);
+  factory.InitializeComponents(object);
+
+  const std::vector<std::string> order = {"AimingModule",   "Team",      "Health", "CircleCollider", "Rigidbody",
+                                          "Transform",      "Sprite",    "Agent",  "AIController"};
+  ASSERT_EQ(calls.size(), 2 * order.size());
+  for (std::size_t index = 0; index < order.size(); ++index)
+  {
+    EXPECT_EQ(calls[index], "OnAwake " + order[index]);
+    EXPECT_EQ(calls[order.size() + index], "Synchronize " + order[index]);
+  }
+  GameObject::Destroy(object);
+
+  Handle<GameObject> empty = MakeBareObject();
+  calls.clear();
+  factory.InitializeComponents(empty);
+  EXPECT_TRUE(calls.empty());
+  GameObject::Destroy(empty);
+}
+
+TEST_F(GameObjectTest, ObjectsAreBuiltFromCopiesOfThePrefabsTemplates)
+{
+  factory.DefinePrefab("Crate", Parsed("{\"Transform\": {\"scale\": [2, 3], \"rotation\": 0.5}}"), "test");
+  Handle<GameObject> object;
+  factory.CreateGameObject(object, "Crate", nullptr, "crate one");
+  ASSERT_TRUE(object.IsValid());
+  EXPECT_EQ(object->GetName(), "crate one");
+  EXPECT_EQ(object->GetPrefabName(), "Crate");
+  EXPECT_FALSE(object->IsActive()) << "objects made at run time are not saved with the level";
+  Transform* transform = object->GetTransform();
+  ASSERT_NE(transform, nullptr);
+  EXPECT_EQ(transform->GetScale(), glm::vec2(2.0f, 3.0f));
+  EXPECT_EQ(transform->GetRotation(), 0.5f);
+  EXPECT_EQ(transform->GetOwner(), object);
+  const Component* templateTransform = factory.GetPrefab("Crate").front().second;
+  EXPECT_NE(templateTransform, transform);
+  EXPECT_FALSE(templateTransform->GetOwner().IsValid());
+  GameObject::Destroy(object);
+}
+
+TEST_F(GameObjectTest, AnUnknownPrefabGivesAnObjectWithOnlyATransform)
+{
+  CapturedOutput output;
+  Handle<GameObject> object;
+  factory.CreateGameObject(object, "Nothing", nullptr, "");
+  EXPECT_EQ(output.Text(), "[ERROR] Couldn't find the prefab named: Nothing\n");
+  ASSERT_TRUE(object.IsValid());
+  ASSERT_EQ(object->GetComponents().size(), 1u);
+  EXPECT_NE(object->GetTransform(), nullptr);
+  EXPECT_FALSE(factory.HasPrefab("Nothing")) << "looking a prefab up never makes one";
+  GameObject::Destroy(object);
+}
+
+TEST_F(GameObjectTest, APrefabWithoutTransformStillGivesOne)
+{
+  factory.DefinePrefab("Empty", Json::Value(Json::objectValue), "test");
+  Handle<GameObject> object;
+  factory.CreateGameObject(object, "Empty", nullptr, "");
+  ASSERT_NE(object->GetTransform(), nullptr);
+  EXPECT_EQ(object->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 0.0f));
+  GameObject::Destroy(object);
+}
+
+TEST_F(GameObjectTest, CreateAtPlacesTheObjectBeforeAnythingWakes)
+{
+  factory.DefinePrefab("Lamp", Parsed("{\"Transform\": null}"), "test");
+  Handle<GameObject> object;
+  factory.NewGameObject(object, "Lamp", nullptr, "");
+  GameObject::Destroy(object);
+
+  factory.CreateGameObjectAt(object, "Lamp", nullptr, 5.0f, -6.0f, "lamp");
+  EXPECT_EQ(object->GetTransform()->GetWorldPosition(), glm::vec2(5.0f, -6.0f));
+  GameObject::Destroy(object);
+}
+
+TEST_F(GameObjectTest, PrefabKeysThatNameNoComponentAreReportedAndSkipped)
+{
+  factory.DefinePrefab("Door", Parsed("{\"Transfrom\": {}, \"Transform\": {\"rotation\": 1}}"), "Assets/Prefabs/Door.prefab");
+  ASSERT_EQ(asserts.Count(), 1u);
+  EXPECT_EQ(asserts.Reports()[0].message,
+            "\"Transfrom\" was used in the definition of a prefab but it is not a component.\n\nPrefab name: Door\n"
+            "File: Assets/Prefabs/Door.prefab");
+  ASSERT_EQ(factory.GetPrefab("Door").size(), 1u);
+  EXPECT_EQ(factory.GetFactories().count("Transfrom"), 0u);
+
+  // A redefinition replaces the templates; reloading without a loader leaves no prefabs.
+  factory.DefinePrefab("Door", Parsed("{}"), "again");
+  EXPECT_TRUE(factory.GetPrefab("Door").empty());
+  factory.ReLoadPrefabs();
+  EXPECT_FALSE(factory.HasPrefab("Door"));
+}
+
+TEST_F(GameObjectTest, ReloadAsksThePrefabLoaderAgain)
+{
+  int loads = 0;
+  factory.SetPrefabLoader([&loads](GameobjectFactory& target) {
+    ++loads;
+    target.DefinePrefab("Rock", Json::Value(Json::objectValue), "loader");
+  });
+  factory.DefinePrefab("Stale", Json::Value(Json::objectValue), "test");
+  factory.ReLoadPrefabs();
+  EXPECT_EQ(loads, 1);
+  EXPECT_EQ(factory.GetPrefabNames(), std::vector<std::string>{"Rock"});
+}
+
+TEST_F(GameObjectTest, ResetToPrefabCopiesValuesAndLeavesAConsistentHierarchy)
+{
+  factory.DefinePrefab("Crate", Parsed("{\"Transform\": {\"scale\": [2, 2]}}"), "test");
+  Handle<GameObject> parent;
+  Handle<GameObject> crate;
+  factory.CreateGameObject(parent, "Crate", nullptr, "parent");
+  factory.CreateGameObject(crate, "Crate", nullptr, "crate");
+  Transform* transform = crate->GetTransform();
+  transform->SetParent(parent->GetTransform());
+  transform->SetScale(glm::vec2(9.0f, 9.0f));
+  transform->SetPosition(glm::vec2(3.0f, 3.0f));
+
+  factory.ResetToPrefab(transform);
+  EXPECT_EQ(transform->GetScale(), glm::vec2(2.0f, 2.0f));
+  EXPECT_EQ(transform->GetPosition(), glm::vec2(0.0f, 0.0f));
+  EXPECT_EQ(transform->GetOwner(), crate);
+  // Restarting a transform ends its links first (OnDestroy), and the prefab's links are never
+  // copied, so neither side keeps a pointer to the other.
+  EXPECT_EQ(transform->GetParent(), nullptr);
+  EXPECT_EQ(parent->GetTransform()->ChildCount(), 0u);
+  EXPECT_FALSE(crate->GetParent().IsValid());
+  EXPECT_FALSE(factory.HasPrefab(""));
+
+  transform->SetParent(parent->GetTransform());
+  factory.ResetToPrefab(parent->GetTransform());
+  EXPECT_EQ(transform->GetParent(), nullptr);
+  EXPECT_EQ(parent->GetTransform()->GetScale(), glm::vec2(2.0f, 2.0f));
+  GameObject::Destroy(crate);
+  GameObject::Destroy(parent);
+}
+
+TEST_F(GameObjectTest, ResetToPrefabOfATypeThePrefabLacksStillRestartsIt)
+{
+  Handle<GameObject> object;
+  factory.DefinePrefab("Plain", Json::Value(Json::objectValue), "test");
+  factory.NewGameObject(object, "Plain", nullptr, "");
+  RecordingComponent* health = Attach(object, COMP_Health);
+  factory.ResetToPrefab(health);
+  EXPECT_EQ(calls, std::vector<std::string>{"OnAwake Health"});
+  GameObject::Destroy(object);
+}
+}  // namespace
