@@ -1,5 +1,6 @@
 #include "object/GameobjectFactory.h"
 
+#include "core/Events.h"
 #include "core/MemoryManager.h"
 #include "object/ComponentFactory.h"
 #include "object/GameObject.h"
@@ -305,4 +306,27 @@ void GameobjectFactory::ResetToPrefab(Component* component)
   }
   component->SetOwner(owner);
   component->OnAwake();
+}
+
+void GameobjectFactory::On(MakeGameObjectEvent* event)
+{
+  Handle<GameObject> object;
+  CreateGameObject(object, event->prefab, event->space, "");
+  if (!object.IsValid())
+  {
+    std::cout << "[ERROR] Failed to construct GameObject" << std::endl;
+    return;
+  }
+  if (Transform* transform = object->GetTransform())
+    transform->SetPosition(event->position);
+  // The body's velocity is reached through its reflected member, so spawning needs nothing of
+  // the physics module but the member's name.
+  if (Component* body = object->GetComponent("Rigidbody"))
+  {
+    std::vector<MemberBase*> members;
+    body->GetMembers(members);
+    if (auto* velocity = dynamic_cast<MemberData<glm::vec2>*>(Members::Find(members, "Velocity")))
+      *velocity->GetField() = event->velocity;
+    Members::Clear(members);
+  }
 }

@@ -25,6 +25,7 @@
 class Component;
 class ComponentFactory;
 class GameObject;
+class MakeGameObjectEvent;
 class Space;
 
 class GameobjectFactory : public Listener
@@ -93,6 +94,10 @@ public:
   void InitializeComponents(Handle<GameObject> object);
   // The editor's "Reset to Prefab" on one component of a live object.
   void ResetToPrefab(Component* component);
+
+  // Spawn requests queued by the spawning components: creates the object, then sets its local
+  // position and, when it has a Rigidbody, that body's "Velocity".
+  void On(MakeGameObjectEvent* event);
 
   const std::vector<std::int32_t>& GetInitOrder() const { return initOrder; }
   const std::vector<std::string>& GetTypeNames() const { return typeNames; }

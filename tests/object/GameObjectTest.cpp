@@ -1,5 +1,6 @@
 #include "object/ObjectTestEnvironment.h"
 
+#include "core/Events.h"
 #include "object/GameobjectFactory.h"
 #include "object/Transform.h"
 #include "support/CapturedOutput.h"
@@ -232,5 +233,49 @@ TEST_F(GameObjectTest, ResetToPrefabOfATypeThePrefabLacksStillRestartsIt)
   factory.ResetToPrefab(health);
   EXPECT_EQ(calls, std::vector<std::string>{"OnAwake Health"});
   GameObject::Destroy(object);
+}
+}  // namespace
+
+namespace
+{
+// Keeps the last object announced as moved.
+class MoveCatcher : public Listener
+{
+public:
+  MoveCatcher() : Listener(1000) {}
+  void On(PositionUpdateEvent* event) { moved = event->object; }
+  Handle<GameObject> moved;
+};
+
+TEST_F(GameObjectTest, SpawnRequestsCreateTheObjectAndPlaceItAfterItWakes)
+{
+  factory.DefinePrefab("Shard", Parsed("{\"Transform\": {\"position\": [1, 1]}}"), "test");
+  Handle<GameObject> spawner = MakeBareObject();
+  events->Subscribe<GameobjectFactory, MakeGameObjectEvent>(&factory, spawner->GetId());
+  // Freed ids are handed out again first, so the spawned object's id is known beforehand.
+  const std::uint32_t spawnedId = events->GetNewGOID();
+  events->RecycleGOID(spawnedId);
+  MoveCatcher catcher;
+  events->Subscribe<MoveCatcher, PositionUpdateEvent>(&catcher, spawnedId);
+
+  events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, spawner->GetId(), nullptr, "Shard", 4.0f,
+                                                             5.0f, 1.0f, 0.0f));
+  events->ProcessQueue();
+  ASSERT_TRUE(catcher.moved.IsValid());
+  EXPECT_EQ(catcher.moved->GetId(), spawnedId);
+  EXPECT_EQ(catcher.moved->GetPrefabName(), "Shard");
+  EXPECT_EQ(catcher.moved->GetTransform()->GetPosition(), glm::vec2(4.0f, 5.0f));
+  GameObject::Destroy(catcher.moved);
+
+  // The id went back to the free list with the object and its subscriptions went with it.
+  events->Subscribe<MoveCatcher, PositionUpdateEvent>(&catcher, spawnedId);
+  CapturedOutput output;
+  events->SendEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, spawner->GetId(), nullptr, "Missing", 0.0f,
+                                                            0.0f, 0.0f, 0.0f));
+  EXPECT_TRUE(output.Contains("[ERROR] Couldn't find the prefab named: Missing"));
+  ASSERT_TRUE(catcher.moved.IsValid());
+  EXPECT_EQ(catcher.moved->GetComponents().size(), 1u);
+  GameObject::Destroy(catcher.moved);
+  GameObject::Destroy(spawner);
 }
 }  // namespace
