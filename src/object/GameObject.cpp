@@ -48,8 +48,8 @@ Transform* GameObject::GetTransform()
 {
   if (transform == nullptr)
   {
-    Component* found = GetComponent(ComponentTypeName<Transform>());
-    transform = found != nullptr && found->GetTypeId() == Transform::TypeId ? static_cast<Transform*>(found) : nullptr;
+    // The key "Transform" always holds a Transform; the cast only guards against a stand-in.
+    transform = dynamic_cast<Transform*>(GetComponent(ComponentTypeName<Transform>()));
   }
   return transform;
 }
@@ -80,7 +80,7 @@ Component* GameObject::AttachComponent(Component* component)
   }
   component->SetOwner(self);
   if (component->GetTypeId() == Transform::TypeId)
-    transform = static_cast<Transform*>(component);
+    transform = dynamic_cast<Transform*>(component);
   return component;
 }
 
