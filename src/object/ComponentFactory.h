@@ -4,6 +4,8 @@
 #include "core/MemoryManager.h"
 #include "object/Component.h"
 
+#include <string>
+
 class ComponentFactory
 {
 public:
@@ -20,24 +22,49 @@ public:
   virtual std::uint32_t GetTypeId() const = 0;
 };
 
+// Copies go through T's copy assignment, which copies T's own fields; the Component part stays
+// the new component's. For the types that copy nothing, nothing is assigned at all.
 template <typename T>
 class DerivedComponentFactory final : public ComponentFactory
 {
 public:
-  Component* GetNew() override { return MemoryManager::New<T>(BRINDLE_SITE); }
+  Component* GetNew() override { return MemoryManager::New<T>(Site(GetNewName(), __LINE__)); }
 
   Component* GetCopy(const Component* source) override
   {
-    T* copy = MemoryManager::New<T>(BRINDLE_SITE);
-    if (copy != nullptr)
+    T* copy = MemoryManager::New<T>(Site(GetCopyName(), __LINE__));
+    if (copy != nullptr && !ComponentList::CopiesNothing(T::TypeId))
       *copy = static_cast<const T&>(*source);
     return copy;
   }
 
   void Copy(const Component* source, Component* destination) override
   {
-    static_cast<T&>(*destination) = static_cast<const T&>(*source);
+    if (!ComponentList::CopiesNothing(T::TypeId))
+      static_cast<T&>(*destination) = static_cast<const T&>(*source);
   }
 
   std::uint32_t GetTypeId() const override { return T::TypeId; }
+
+private:
+  // Allocation records name the class: "DerivedComponentFactory<class Transform>::GetNew". The
+  // texts must outlive every record, so they are made once and never freed.
+  static SiteTag Site(const char* function, int line) { return SiteTag{function, __FILE__, line}; }
+
+  static const char* GetNewName()
+  {
+    static const std::string* const name = new std::string(NameOf("GetNew"));
+    return name->c_str();
+  }
+
+  static const char* GetCopyName()
+  {
+    static const std::string* const name = new std::string(NameOf("GetCopy"));
+    return name->c_str();
+  }
+
+  static std::string NameOf(const char* operation)
+  {
+    return std::string("DerivedComponentFactory<class ") + ComponentList::NameOf(T::TypeId) + ">::" + operation;
+  }
 };

@@ -214,4 +214,33 @@ struct DependencyList
   bool empty() const { return count == 0; }
 };
 DependencyList DependenciesOf(std::uint32_t typeId);
+
+// The types whose copies start as constructed: a prefab's values never reach them, and a reset
+// to prefab leaves them as they are. The factories enforce it, whatever the class's assignment.
+constexpr bool CopiesNothing(std::uint32_t typeId)
+{
+  switch (typeId)
+  {
+    case COMP_AllEnemyDeathDetector:
+    case COMP_AnyInputDetector:
+    case COMP_Camera:
+    case COMP_CancelDetector:
+    case COMP_ClickDetector:
+    case COMP_CollectionZone:
+    case COMP_CommStationsControls:
+    case COMP_ConfirmButton:
+    case COMP_DestroyOnEncounter:
+    case COMP_Interactor:
+    case COMP_LevelManager:
+    case COMP_LoadEndScreen:
+    case COMP_LoadMainZone:
+    case COMP_MouseWorldTracker:
+    case COMP_PauseDetector:
+    case COMP_ProximityDolly:
+    case COMP_SimpleBeamDrone:
+    case COMP_SimpleShipSpawner:
+    case COMP_Teleporter: return true;
+    default: return false;
+  }
+}
 }  // namespace ComponentList

@@ -218,3 +218,52 @@ TEST_F(GameobjectFactoryTest, FactoryCopiesCarryFieldsButNotTheComponentPart)
   GameObject::Destroy(object);
 }
 }  // namespace
+
+namespace
+{
+// A component of a type whose copies start as constructed.
+class CameraStandIn : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_Camera;
+  CameraStandIn() : Component(TypeId) {}
+  float zoom = 1.0f;
+};
+
+TEST_F(GameobjectFactoryTest, TypesThatCopyNothingStartAsConstructed)
+{
+  EXPECT_TRUE(ComponentList::CopiesNothing(COMP_Camera));
+  EXPECT_TRUE(ComponentList::CopiesNothing(COMP_Teleporter));
+  EXPECT_FALSE(ComponentList::CopiesNothing(COMP_Transform));
+  EXPECT_FALSE(ComponentList::CopiesNothing(COMP_WallLogic));
+  int copiesNothing = 0;
+  for (std::uint32_t id = 0; id < ComponentTypeCount; ++id)
+    copiesNothing += ComponentList::CopiesNothing(id) ? 1 : 0;
+  EXPECT_EQ(copiesNothing, 19);
+
+  DerivedComponentFactory<CameraStandIn> cameras;
+  auto* source = static_cast<CameraStandIn*>(cameras.GetNew());
+  source->zoom = 3.0f;
+  auto* copy = static_cast<CameraStandIn*>(cameras.GetCopy(source));
+  EXPECT_EQ(copy->zoom, 1.0f);
+  cameras.Copy(source, copy);
+  EXPECT_EQ(copy->zoom, 1.0f);
+  MemoryManager::Delete(copy);
+  MemoryManager::Delete(source);
+}
+
+TEST_F(GameobjectFactoryTest, AllocationRecordsNameTheFactoryAndItsClass)
+{
+  DerivedComponentFactory<Transform> transforms;
+  Component* made = transforms.GetNew();
+  Component* copied = transforms.GetCopy(made);
+  const SiteTag* madeRecord = MemoryManager::Instance()->FindRecord(made);
+  const SiteTag* copiedRecord = MemoryManager::Instance()->FindRecord(copied);
+  ASSERT_NE(madeRecord, nullptr);
+  ASSERT_NE(copiedRecord, nullptr);
+  EXPECT_STREQ(madeRecord->function, "DerivedComponentFactory<class Transform>::GetNew");
+  EXPECT_STREQ(copiedRecord->function, "DerivedComponentFactory<class Transform>::GetCopy");
+  MemoryManager::Delete(copied);
+  MemoryManager::Delete(made);
+}
+}  // namespace
