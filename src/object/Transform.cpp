@@ -109,12 +109,29 @@ glm::mat3 Transform::GetLocalMatrix() const
   return localMatrix;
 }
 
+namespace
+{
+// parent x child for matrices whose last row is (0, 0, 1), as every transform's is.
+glm::mat3 AffineProduct(const glm::mat3& parent, const glm::mat3& child)
+{
+  glm::mat3 product(1.0f);
+  for (int column = 0; column < 3; ++column)
+  {
+    const float x = parent[0][0] * child[column][0] + parent[1][0] * child[column][1];
+    const float y = parent[0][1] * child[column][0] + parent[1][1] * child[column][1];
+    product[column][0] = column == 2 ? x + parent[2][0] : x;
+    product[column][1] = column == 2 ? y + parent[2][1] : y;
+  }
+  return product;
+}
+}  // namespace
+
 glm::mat3 Transform::GetWorldMatrix() const
 {
   // Up the chain without recursion; parents never form a cycle (SetParent refuses one).
   glm::mat3 world = GetLocalMatrix();
   for (const Transform* ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent)
-    world = ancestor->GetLocalMatrix() * world;
+    world = AffineProduct(ancestor->GetLocalMatrix(), world);
   return world;
 }
 
