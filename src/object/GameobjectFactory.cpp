@@ -113,27 +113,34 @@ void GameobjectFactory::CheckBuiltTypes()
     memberLists.emplace_back();
     if (probe == nullptr)
       continue;
-    if (probe->GetTypeId() != typeId)
-    {
-      Assert("Component: " + typeName + " has a mismatch between its static type: " + Quoted(typeName) +
-                 " (defined in the header), and it's local type: " + Quoted(probe->GetTypeName()) +
-                 " (defined in the constructor)",
-             __LINE__, __FILE__, "GameobjectFactory::Initialize");
-      DebugBreakIfAttached();
-    }
     probe->GetMembers(memberLists.back());
-    for (const MemberBase* member : memberLists.back())
-    {
-      if (member->HasChanged())
-        std::cout << "[ERROR] In GetMember of " << typeName << ". The default value provided for "
-                  << Quoted(member->GetName()) << " doesn't match the value found in a new " << typeName << std::endl;
-    }
+    ReportDeclarationMismatches(typeId, *probe, memberLists.back());
   }
   for (std::size_t index = probes.size(); index-- > 0;)
   {
     Members::Clear(memberLists[index]);
     if (probes[index] != nullptr)
       MemoryManager::Delete(probes[index]);
+  }
+}
+
+void GameobjectFactory::ReportDeclarationMismatches(std::uint32_t typeId, const Component& probe,
+                                                    const std::vector<MemberBase*>& members)
+{
+  const std::string typeName = Component::GetTypeNameById(typeId);
+  if (probe.GetTypeId() != typeId)
+  {
+    Assert("Component: " + typeName + " has a mismatch between its static type: " + Quoted(typeName) +
+               " (defined in the header), and it's local type: " + Quoted(probe.GetTypeName()) +
+               " (defined in the constructor)",
+           __LINE__, __FILE__, "GameobjectFactory::Initialize");
+    DebugBreakIfAttached();
+  }
+  for (const MemberBase* member : members)
+  {
+    if (member->HasChanged())
+      std::cout << "[ERROR] In GetMember of " << typeName << ". The default value provided for "
+                << Quoted(member->GetName()) << " doesn't match the value found in a new " << typeName << std::endl;
   }
 }
 

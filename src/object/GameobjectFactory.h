@@ -26,6 +26,7 @@ class Component;
 class ComponentFactory;
 class GameObject;
 class MakeGameObjectEvent;
+class MemberBase;
 class Space;
 
 class GameobjectFactory : public Listener
@@ -102,6 +103,11 @@ public:
   const std::vector<std::int32_t>& GetInitOrder() const { return initOrder; }
   const std::vector<std::string>& GetTypeNames() const { return typeNames; }
   const ComponentFactoryMap& GetFactories() const { return factories; }
+
+  // The start-up checks of one freshly built component against its declaration: the type id its
+  // constructor passed, and every member whose field differs from its declared default.
+  static void ReportDeclarationMismatches(std::uint32_t typeId, const Component& probe,
+                                          const std::vector<MemberBase*>& members);
 
 private:
   void CheckBuiltTypes();

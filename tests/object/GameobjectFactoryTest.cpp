@@ -267,3 +267,37 @@ TEST_F(GameobjectFactoryTest, AllocationRecordsNameTheFactoryAndItsClass)
   MemoryManager::Delete(made);
 }
 }  // namespace
+
+namespace
+{
+// A class whose constructor passes the wrong row and whose declared defaults are off.
+class CarelessComponent : public Component
+{
+public:
+  CarelessComponent() : Component(COMP_Health) {}
+  void GetMembers(std::vector<MemberBase*>& members) override
+  {
+    Members::AddMember(members, "hitpoints", &hitpoints, RenderInt, 100);
+    Members::AddMember(members, "armour", &armour, RenderFloat, 0.5f);
+    Members::AddMember(members, "regeneration", &regeneration, RenderFloat, 0.0f);
+  }
+  int hitpoints = 90;
+  float armour = 0.5f;
+  float regeneration = 0.0005f;  // within the tolerance
+};
+
+TEST_F(GameobjectFactoryTest, StartUpChecksReportWrongTypeIdsAndDefaults)
+{
+  CarelessComponent probe;
+  MemberList members(probe);
+  CapturedOutput output;
+  GameobjectFactory::ReportDeclarationMismatches(COMP_Team, probe, members.Get());
+  ASSERT_EQ(asserts.Count(), 1u);
+  EXPECT_EQ(asserts.Reports()[0].message,
+            "Component: Team has a mismatch between its static type: \"Team\" (defined in the header), and it's local "
+            "type: \"Health\" (defined in the constructor)");
+  EXPECT_EQ(asserts.Reports()[0].function, "GameobjectFactory::Initialize");
+  EXPECT_EQ(output.Text(), "[ERROR] In GetMember of Team. The default value provided for \"hitpoints\" doesn't match "
+                           "the value found in a new Team\n");
+}
+}  // namespace
