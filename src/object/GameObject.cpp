@@ -107,6 +107,8 @@ void GameObject::DestroyComponents()
       manager->RecycleGOID(id);
     }
   }
+  // Once spaces exist, each OnDestroy is followed by PhysicsModule::RemoveObject on the space's
+  // physics module; the space is what knows that module.
   for (auto& [typeName, component] : components)
     component->OnDestroy();
   for (auto& [typeName, component] : components)
