@@ -1,0 +1,232 @@
+#!/usr/bin/python3
+"""Draws the game's pictures, packs them into the texture atlas and writes the resource list.
+
+Run from the repository root:  tools/make_atlas.py
+Writes (all committed, so a fresh clone needs none of this to run):
+  Assets/Images/<name>.png    one source picture each, frames side by side
+  Assets/Atlas/THE_ATLAS.png  every picture packed into one image
+  Assets/Atlas/THE_ATLAS.txt  the atlas meta text: one "name = x y w h" line per picture
+  Assets/RESOURCES.json       the resource list naming the atlas, its meta text and every picture
+
+The debian interpreter is named on purpose: Pillow comes from the python3-pil package.
+"""
+import json
+import math
+import os
+import sys
+
+from PIL import Image, ImageDraw, ImageFont
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+IMAGE_DIRECTORY = "Assets/Images"
+ATLAS_IMAGE = "Assets/Atlas/THE_ATLAS.png"
+ATLAS_META = "Assets/Atlas/THE_ATLAS.txt"
+RESOURCE_LIST = "Assets/RESOURCES.json"
+ATLAS_WIDTH = 1024
+PADDING = 2  # blank pixels around every picture, so a filtered sample never picks up a neighbour
+
+
+class Picture:
+    def __init__(self, name, image, frame_count=1):
+        self.name = name
+        self.image = image
+        self.frame_count = frame_count
+        self.x = 0
+        self.y = 0
+
+
+def blank(width, height):
+    return Image.new("RGBA", (width, height), (0, 0, 0, 0))
+
+
+def default_texture():
+    # Loud magenta and black checks: a sprite that shows this names a picture we do not have.
+    image = blank(32, 32)
+    draw = ImageDraw.Draw(image)
+    for row in range(4):
+        for column in range(4):
+            colour = (255, 0, 255, 255) if (row + column) % 2 == 0 else (0, 0, 0, 255)
+            draw.rectangle([column * 8, row * 8, column * 8 + 7, row * 8 + 7], fill=colour)
+    return image
+
+
+def glyph_characters():
+    # Frame order of the sprite-text glyph table: A-Z, a-z, 0-9, then punctuation with the
+    # blank at 63, '!' at 64, '/' at 68, the apostrophe at 69 and the full stop at 75.
+    characters = [chr(c) for c in range(ord("A"), ord("Z") + 1)]
+    characters += [chr(c) for c in range(ord("a"), ord("z") + 1)]
+    characters += [chr(c) for c in range(ord("0"), ord("9") + 1)]
+    characters += ["?", " ", "!", "#", "$", "%", "/", "'", "+", "-", ":", ",", "(", "."]
+    assert len(characters) == 76
+    assert characters[63] == " " and characters[64] == "!" and characters[68] == "/"
+    assert characters[69] == "'" and characters[75] == "."
+    return characters
+
+
+def font_strip():
+    characters = glyph_characters()
+    frame_width, frame_height = 8, 12
+    image = blank(frame_width * len(characters), frame_height)
+    draw = ImageDraw.Draw(image)
+    font = ImageFont.load_default()
+    for index, character in enumerate(characters):
+        draw.text((index * frame_width + 1, 0), character, font=font, fill=(255, 255, 255, 255))
+    return image, len(characters)
+
+
+def player():
+    # Four walking frames: a round body with feet that swap.
+    frames = 4
+    image = blank(32 * frames, 32)
+    draw = ImageDraw.Draw(image)
+    for frame in range(frames):
+        left = frame * 32
+        draw.ellipse([left + 6, 4, left + 25, 23], fill=(40, 140, 230, 255), outline=(10, 40, 90, 255))
+        draw.rectangle([left + 12, 8, left + 19, 12], fill=(220, 240, 255, 255))
+        step = 2 if frame % 2 == 0 else -2
+        draw.rectangle([left + 9 + step, 24, left + 13 + step, 29], fill=(20, 60, 120, 255))
+        draw.rectangle([left + 18 - step, 24, left + 22 - step, 29], fill=(20, 60, 120, 255))
+    return image, frames
+
+
+def enemy():
+    frames = 2
+    image = blank(32 * frames, 32)
+    draw = ImageDraw.Draw(image)
+    for frame in range(frames):
+        left = frame * 32
+        spike = 3 if frame == 0 else 5
+        draw.polygon([(left + 16, spike), (left + 29, 28), (left + 3, 28)], fill=(210, 40, 40, 255),
+                     outline=(90, 10, 10, 255))
+        draw.ellipse([left + 12, 14, left + 19, 21], fill=(255, 230, 60, 255))
+    return image, frames
+
+
+def crate():
+    image = blank(32, 32)
+    draw = ImageDraw.Draw(image)
+    draw.rectangle([0, 0, 31, 31], fill=(150, 100, 50, 255), outline=(80, 50, 20, 255))
+    draw.rectangle([3, 3, 28, 28], outline=(80, 50, 20, 255))
+    draw.line([(3, 3), (28, 28)], fill=(80, 50, 20, 255), width=2)
+    draw.line([(3, 28), (28, 3)], fill=(80, 50, 20, 255), width=2)
+    return image
+
+
+def bullet():
+    image = blank(8, 8)
+    draw = ImageDraw.Draw(image)
+    draw.ellipse([0, 0, 7, 7], fill=(255, 220, 80, 255))
+    draw.ellipse([2, 2, 5, 5], fill=(255, 255, 230, 255))
+    return image
+
+
+def floor_tile():
+    image = Image.new("RGBA", (32, 32), (70, 74, 82, 255))
+    draw = ImageDraw.Draw(image)
+    draw.rectangle([0, 0, 31, 31], outline=(55, 58, 64, 255))
+    for x, y in ((8, 8), (23, 8), (8, 23), (23, 23)):
+        draw.point((x, y), fill=(100, 104, 112, 255))
+    return image
+
+
+def wall_tile():
+    image = Image.new("RGBA", (32, 32), (110, 112, 120, 255))
+    draw = ImageDraw.Draw(image)
+    for row in range(4):
+        y = row * 8
+        draw.line([(0, y), (31, y)], fill=(60, 60, 66, 255))
+        offset = 0 if row % 2 == 0 else 8
+        for x in range(offset, 32, 16):
+            draw.line([(x, y), (x, y + 7)], fill=(60, 60, 66, 255))
+    return image
+
+
+def white():
+    # A plain white square: tinted by a sprite's colour it gives a solid block of that colour.
+    return Image.new("RGBA", (16, 16), (255, 255, 255, 255))
+
+
+def explosion(seed):
+    image = blank(32, 32)
+    draw = ImageDraw.Draw(image)
+    rays = 7 + seed
+    points = []
+    for index in range(rays * 2):
+        angle = index * math.pi / rays + seed * 0.3
+        radius = 15 if index % 2 == 0 else 7 + seed
+        points.append((16 + radius * math.cos(angle), 16 + radius * math.sin(angle)))
+    draw.polygon(points, fill=(255, 140, 20, 255))
+    draw.ellipse([10, 10, 21, 21], fill=(255, 240, 120, 255))
+    return image
+
+
+def all_pictures():
+    pictures = [Picture("default_texture", default_texture())]
+    image, frames = font_strip()
+    pictures.append(Picture("font", image, frames))
+    image, frames = player()
+    pictures.append(Picture("player", image, frames))
+    image, frames = enemy()
+    pictures.append(Picture("enemy", image, frames))
+    pictures.append(Picture("crate", crate()))
+    pictures.append(Picture("bullet", bullet()))
+    pictures.append(Picture("floor", floor_tile()))
+    pictures.append(Picture("wall", wall_tile()))
+    pictures.append(Picture("white", white()))
+    for number in range(1, 5):
+        pictures.append(Picture("explosion_%02d" % number, explosion(number)))
+    return pictures
+
+
+def pack(pictures):
+    """Shelf packing, tallest first: returns the atlas height."""
+    x, y, shelf_height = PADDING, PADDING, 0
+    for picture in sorted(pictures, key=lambda p: (-p.image.height, p.name)):
+        width, height = picture.image.size
+        if width + 2 * PADDING > ATLAS_WIDTH:
+            sys.exit("[ERROR] Picture %s is wider than the atlas" % picture.name)
+        if x + width + PADDING > ATLAS_WIDTH:
+            x, y, shelf_height = PADDING, y + shelf_height + PADDING, 0
+        picture.x, picture.y = x, y
+        x += width + PADDING
+        shelf_height = max(shelf_height, height)
+    return y + shelf_height + PADDING
+
+
+def main():
+    os.chdir(ROOT)
+    pictures = all_pictures()
+    atlas_height = pack(pictures)
+    atlas = blank(ATLAS_WIDTH, atlas_height)
+    os.makedirs(IMAGE_DIRECTORY, exist_ok=True)
+    os.makedirs(os.path.dirname(ATLAS_IMAGE), exist_ok=True)
+    meta_lines = []
+    resources = []
+    for picture in sorted(pictures, key=lambda p: p.name):
+        picture.image.save(os.path.join(IMAGE_DIRECTORY, picture.name + ".png"), optimize=True)
+        atlas.paste(picture.image, (picture.x, picture.y))
+        width, height = picture.image.size
+        meta_lines.append("%s = %d %d %d %d" % (picture.name, picture.x, picture.y, width, height))
+        # The program keys pictures by the part of "file" after the last backslash, so the
+        # paths are written the way the resource list has always written them.
+        resources.append({
+            "type": "atlasSubtexture",
+            "file": "Assets\\Images\\%s.png" % picture.name,
+            "framecount": picture.frame_count,
+            "name": picture.name,
+        })
+    atlas.save(ATLAS_IMAGE, optimize=True)
+    with open(ATLAS_META, "w", newline="\n") as meta:
+        meta.write("\n".join(meta_lines) + "\n")
+    resource_list = {
+        "atlas": {"file": "Assets\\Atlas\\THE_ATLAS.png", "name": "THE_ATLAS", "meta": "Assets\\Atlas\\THE_ATLAS.txt"},
+        "resources": resources,
+    }
+    with open(RESOURCE_LIST, "w", newline="\n") as output:
+        json.dump(resource_list, output, indent=3, sort_keys=True)
+        output.write("\n")
+    print("Packed %d pictures into a %dx%d atlas" % (len(pictures), ATLAS_WIDTH, atlas_height))
+
+
+if __name__ == "__main__":
+    main()
