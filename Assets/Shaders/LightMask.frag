@@ -1,5 +1,6 @@
 #version 410 core
-// The layer's ambient level; the light texture already starts there, so the lights only add to it.
+// The layer's ambient level. The light texture already starts there; the light is weakened by it so
+// that a bright layer is not washed out by the lights it already has.
 uniform float ambience;
 
 in vec2 local;             // -1 to 1 across the light's quad
@@ -20,6 +21,5 @@ void main()
   // A direction of -1 to 1 limits a round light to the half-plane it faces; outside that range it shines all round.
   if (type != 2u && lightDirection >= -1.0 && lightDirection <= 1.0 && local.y < lightDirection * length(local))
     strength = 0.0;
-  // What the ambient level already lights needs no more: the sum saturates at 1 either way.
   fragmentColor = vec4(lightColor.rgb * strength * (1.0 - ambience * 0.5), 0.0);
 }
