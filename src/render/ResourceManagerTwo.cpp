@@ -1,0 +1,450 @@
+#include "render/ResourceManagerTwo.h"
+
+#include "core/FileUtilities.h"
+#include "platform/Assert.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+#include "render/Shader.h"
+#include "render/Texture.h"
+
+#include <GL/glew.h>
+#include <SOIL/SOIL.h>
+#include <imgui.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+namespace
+{
+struct ResourceState
+{
+  std::string resourceFilePath = ResourceManagerTwo::ResourceFilePath;
+  std::map<std::string, std::unique_ptr<Graphics::Texture>> textures;
+  std::map<std::string, std::unique_ptr<Graphics::Shader>> shaders;
+  std::map<std::string, std::unique_ptr<VertexArrayResource>> vertexArrays;
+  std::map<std::string, Resource> index;
+  std::map<std::string, AtlasRegion> atlasRegions;
+  std::map<std::string, std::string> fileNames;
+  std::uint32_t generation = 1;
+  bool duckSwitch = false;
+  const Resource* lastPicked = nullptr;  // compared by identity only, never read through
+};
+
+ResourceState& State()
+{
+  static ResourceState state;
+  return state;
+}
+
+// What a missing or undecodable picture shows instead: one loud magenta texel.
+constexpr unsigned char FallbackTexel[4] = {255, 0, 255, 255};
+
+std::string ReadString(const Json::Value& object, const char* key, const std::string& where)
+{
+  if (!object.isObject() || !object.isMember(key))
+    return "";
+  const Json::Value& value = object[key];
+  if (!value.isString())
+  {
+    std::cout << "[ERROR] \"" << key << "\" in " << where << " is not a string" << std::endl;
+    return "";
+  }
+  return value.asString();
+}
+
+int ReadInteger(const Json::Value& object, const char* key, const std::string& where)
+{
+  if (!object.isObject() || !object.isMember(key))
+    return 0;
+  const Json::Value& value = object[key];
+  if (!value.isInt())
+  {
+    std::cout << "[ERROR] \"" << key << "\" in " << where << " is not an integer" << std::endl;
+    return 0;
+  }
+  return value.asInt();
+}
+
+void SetRegion(AtlasRegion& region, float x, float y, float w, float h, std::uint32_t frameCount)
+{
+  const float frameWidth = w / static_cast<float>(frameCount);
+  region.rect[0] = x;
+  region.rect[1] = y + h;
+  region.rect[2] = x + w;
+  region.rect[3] = y;
+  region.firstFrame[0] = x;
+  region.firstFrame[1] = y + h;
+  region.firstFrame[2] = x + frameWidth;
+  region.firstFrame[3] = y;
+  region.frameSize[0] = frameWidth;
+  region.frameSize[1] = h;
+  region.frameCount = frameCount;
+}
+
+// Reads "name = x y w h"; false for a line that does not have that shape.
+bool ParseMetaLine(const std::string& line, std::string& name, float numbers[4])
+{
+  if (line.find('=') == std::string::npos)
+    return false;
+  const std::vector<std::string> pieces = SplitString(line, '=');
+  if (pieces.size() < 2)
+    return false;
+  name = pieces[0];
+  // The builder writes one blank before "="; trimming all of them also accepts "name=...".
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
+    name.pop_back();
+  if (name.empty())
+    return false;
+  const std::vector<std::string> values = SplitString(pieces[1], ' ');
+  if (values.size() < 4)
+    return false;
+  for (int i = 0; i < 4; ++i)
+    numbers[i] = static_cast<float>(std::atoi(values[i].c_str()));
+  return true;
+}
+}  // namespace
+
+void ResourceManagerTwo::LoadResources(const std::string& path)
+{
+  ResourceState& state = State();
+  state.resourceFilePath = path;
+  Json::Value root;
+  const bool read = ReadJsonFile(root, path);
+  if (read && !root.isObject())
+    std::cout << "[ERROR] The resource list " << path << " is not a JSON object" << std::endl;
+  if (!read || !root.isObject())
+  {
+    Assert("You fucked up the resource file", __LINE__, __FILE__, "ResourceManagerTwo::LoadResources");
+    FatalCheckFailed();
+    return;
+  }
+  const Json::Value& atlas = root["atlas"];
+  LoadTexture(ReadString(atlas, "file", path), ReadString(atlas, "name", path));
+  LoadAtlasMeta(ReadString(atlas, "meta", path));
+
+  const Json::Value& resources = root["resources"];
+  if (!resources.isNull() && !resources.isArray())
+    std::cout << "[ERROR] \"resources\" in " << path << " is not an array" << std::endl;
+  if (resources.isArray())
+  {
+    for (const Json::Value& entry : resources)
+    {
+      if (ReadString(entry, "type", path) != "atlasSubtexture")
+        continue;
+      const std::string baseName = BaseName(ReadString(entry, "file", path));
+      const std::string internalName = ReadString(entry, "name", path);
+      int frameCount = ReadInteger(entry, "framecount", path);
+      auto region = state.atlasRegions.find(baseName);
+      if (region != state.atlasRegions.end())
+      {
+        if (frameCount < 1)
+        {
+          // Frames would have no or negative width; one frame keeps every later division sound.
+          std::cout << "[ERROR] \"framecount\" of " << internalName << " is " << frameCount << "; using 1" << std::endl;
+          frameCount = 1;
+        }
+        const AtlasRegion& old = region->second;
+        const float x = old.rect[0];
+        const float y = old.rect[3];
+        SetRegion(region->second, x, y, old.rect[2] - x, old.rect[1] - y, static_cast<std::uint32_t>(frameCount));
+      }
+      else
+      {
+        std::cout << "\"" << baseName << " was in resource meta data, but was not found in atlas metadata" << std::endl;
+      }
+      state.fileNames[internalName] = baseName;
+    }
+  }
+  ++state.generation;
+}
+
+std::string ResourceManagerTwo::BaseName(const std::string& file)
+{
+  const std::size_t slash = file.rfind('\\');
+  const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+  const std::size_t dot = file.rfind('.');
+  if (dot == std::string::npos || dot < start)
+    return file.substr(start);
+  return file.substr(start, dot - start);
+}
+
+Graphics::Texture* ResourceManagerTwo::LoadTexture(const std::string& path, const std::string& name)
+{
+  ResourceState& state = State();
+  if (state.index.count(name) != 0)
+  {
+    Assert("Resource `" + name + "' already exists", __LINE__, __FILE__, "ResourceManagerTwo::LoadTexture");
+    FatalCheckFailed();
+    return state.textures.count(name) != 0 ? state.textures[name].get() : nullptr;
+  }
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  unsigned char* pixels = SOIL_load_image(NormalizePath(path).c_str(), &width, &height, &channels, SOIL_LOAD_RGBA);
+  std::unique_ptr<Graphics::Texture> texture;
+  if (pixels == nullptr || width <= 0 || height <= 0)
+  {
+    std::cout << "[ERROR] Failed to load image: " << path << std::endl;
+    texture = std::make_unique<Graphics::Texture>(1, 1, FallbackTexel, GL_RGBA);
+  }
+  else
+  {
+    texture = std::make_unique<Graphics::Texture>(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), pixels,
+                                                  GL_RGBA);
+  }
+  if (pixels != nullptr)
+    SOIL_free_image_data(pixels);
+  Graphics::Texture* result = texture.get();
+  state.textures[name] = std::move(texture);
+  state.index[name] = Resource(result, name);
+  return result;
+}
+
+Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, const std::string& fragmentPath,
+                                                 const std::string& name)
+{
+  ResourceState& state = State();
+  if (state.index.count(name) != 0)
+  {
+    Assert("Resource `" + name + "' already exists", __LINE__, __FILE__, "ResourceManagerTwo::LoadShader");
+    FatalCheckFailed();
+    return state.shaders.count(name) != 0 ? state.shaders[name].get() : nullptr;
+  }
+  std::ifstream vertexFile(NormalizePath(vertexPath));
+  std::ifstream fragmentFile(NormalizePath(fragmentPath));
+  if (!vertexFile || !fragmentFile)
+  {
+    std::cout << "[ERROR] Could not open shader file: " << (vertexFile ? fragmentPath : vertexPath) << std::endl;
+    Assert("shader file problem", __LINE__, __FILE__, "ResourceManagerTwo::LoadShader");
+    FatalCheckFailed();
+    return nullptr;
+  }
+  std::stringstream vertexSource;
+  std::stringstream fragmentSource;
+  vertexSource << vertexFile.rdbuf();
+  fragmentSource << fragmentFile.rdbuf();
+  auto shader = std::make_unique<Graphics::Shader>(vertexSource.str().c_str(), fragmentSource.str().c_str());
+  Graphics::Shader* result = shader.get();
+  state.shaders[name] = std::move(shader);
+  state.index[name] = Resource(result, name);
+  return result;
+}
+
+Resource ResourceManagerTwo::GetResource(const std::string& name)
+{
+  ResourceState& state = State();
+  auto entry = state.index.find(name);
+  if (entry == state.index.end())
+  {
+    Assert("Tried to get non existent resource", __LINE__, __FILE__, "ResourceManagerTwo::GetResource");
+    FatalCheckFailed();
+    return Resource();
+  }
+  return entry->second;
+}
+
+Graphics::Texture* ResourceManagerTwo::GetTexture(const std::string& name)
+{
+  ResourceState& state = State();
+  auto texture = state.textures.find(name);
+  if (texture != state.textures.end())
+    return texture->second.get();
+  std::cout << "[ERROR] Texture does not exist" << std::endl;
+  // A resource list naming its atlas wrongly must not end the game: report, then hand out the
+  // magenta texture so everything still draws, visibly wrong.
+  BRINDLE_CHECK(false, "because fuck you that's why");
+  static std::unique_ptr<Graphics::Texture> fallback;
+  if (fallback == nullptr)
+    fallback = std::make_unique<Graphics::Texture>(1, 1, FallbackTexel, GL_RGBA);
+  return fallback.get();
+}
+
+AtlasRegion& ResourceManagerTwo::ResolveTextureName(const std::string& name, bool noDuck)
+{
+  ResourceState& state = State();
+  if (!noDuck && state.duckSwitch && Random() % 20 == 0)
+  {
+    auto duck = state.atlasRegions.find("Duck");
+    if (duck != state.atlasRegions.end())
+      return duck->second;
+    return state.atlasRegions[GetFileName("Duck")];
+  }
+  auto region = state.atlasRegions.find(name);
+  if (region != state.atlasRegions.end())
+    return region->second;
+  return state.atlasRegions[GetFileName(name)];
+}
+
+bool ResourceManagerTwo::HasTexture(const std::string& name)
+{
+  ResourceState& state = State();
+  if (name.empty())
+  {
+    std::cout << "[Warning] Resource string is empty" << std::endl;
+    return false;
+  }
+  if (state.atlasRegions.count(name) != 0)
+    return true;
+  auto fileName = state.fileNames.find(name);
+  if (fileName != state.fileNames.end() && state.atlasRegions.count(fileName->second) != 0)
+    return true;
+  std::cout << "[WARNING] There is no filename mapping for the internal resource name: " << name
+            << ".  Try running the atlas builder." << std::endl;
+  return false;
+}
+
+std::string ResourceManagerTwo::GetFileName(const std::string& internalName)
+{
+  ResourceState& state = State();
+  if (internalName.empty())
+  {
+    std::cout << "[ERROR] Cannot map an empty internal name" << std::endl;
+    return "";
+  }
+  auto fileName = state.fileNames.find(internalName);
+  if (fileName != state.fileNames.end())
+    return fileName->second;
+  std::cout << "[ERROR] Could not find the file name for resource: " << internalName << ".  Try running the atlas builder."
+            << std::endl;
+  return "";
+}
+
+bool ResourceManagerTwo::ResourceExists(const std::string& name)
+{
+  return State().index.count(name) != 0;
+}
+
+std::uint32_t ResourceManagerTwo::GetGeneration()
+{
+  return State().generation;
+}
+
+void ResourceManagerTwo::UnloadResource(const Resource& resource)
+{
+  ResourceState& state = State();
+  // Copied first: `resource` may be the index entry that is about to go.
+  const std::string name = resource.name;
+  const ResourceType type = resource.type;
+  state.index.erase(name);
+  switch (type)
+  {
+    case TEXTURE:
+      state.textures.erase(name);
+      break;
+    case SHADER:
+      state.shaders.erase(name);
+      break;
+    case VERTEX_ARRAY:
+    {
+      auto pair = state.vertexArrays.find(name);
+      if (pair != state.vertexArrays.end())
+      {
+        glDeleteVertexArrays(1, &pair->second->vertexArray);
+        glDeleteBuffers(1, &pair->second->buffer);
+        state.vertexArrays.erase(pair);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  ++state.generation;
+}
+
+void ResourceManagerTwo::UnloadResource(const std::string& name)
+{
+  ResourceState& state = State();
+  auto entry = state.index.find(name);
+  UnloadResource(entry != state.index.end() ? Resource(entry->second) : Resource());
+}
+
+void ResourceManagerTwo::UnloadAll()
+{
+  ResourceState& state = State();
+  state.shaders.clear();
+  state.textures.clear();
+  for (auto& pair : state.vertexArrays)
+  {
+    glDeleteVertexArrays(1, &pair.second->vertexArray);
+    glDeleteBuffers(1, &pair.second->buffer);
+  }
+  state.vertexArrays.clear();
+  state.index.clear();
+  state.atlasRegions.clear();
+}
+
+void ResourceManagerTwo::LoadAtlasMeta(const std::string& metaPath)
+{
+  std::ifstream file(NormalizePath(metaPath));
+  if (!file)
+    return;
+  ResourceState& state = State();
+  std::string line;
+  int lineNumber = 0;
+  while (std::getline(file, line))
+  {
+    ++lineNumber;
+    // Files written on Windows end their lines in "\r\n"; the "\r" would end up in the names.
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    if (line.empty())
+      break;
+    std::string name;
+    float numbers[4];
+    if (!ParseMetaLine(line, name, numbers))
+    {
+      std::cout << "[ERROR] Skipped malformed line " << lineNumber << " of atlas meta file " << metaPath << ": " << line
+                << std::endl;
+      continue;
+    }
+    SetRegion(state.atlasRegions[name], numbers[0], numbers[1], numbers[2], numbers[3], 1);
+  }
+}
+
+bool ResourceManagerTwo::ResourceChooser(ResourceType filter, Resource& selection)
+{
+  ResourceState& state = State();
+  bool picked = false;
+  for (const auto& entry : state.index)
+  {
+    const Resource& resource = entry.second;
+    if (filter != NONE && resource.type != filter)
+      continue;
+    if (ImGui::Selectable(resource.name.c_str(), state.lastPicked == &resource))
+    {
+      state.lastPicked = &resource;
+      selection = resource;
+      picked = true;
+    }
+    if (ImGui::IsItemHovered())
+    {
+      ImGui::BeginTooltip();
+      resource.DrawPreview();
+      ImGui::EndTooltip();
+    }
+  }
+  return picked;
+}
+
+void ResourceManagerTwo::SetDuckSwitch(bool on)
+{
+  State().duckSwitch = on;
+}
+
+bool ResourceManagerTwo::GetDuckSwitch()
+{
+  return State().duckSwitch;
+}
+
+const std::map<std::string, AtlasRegion>& ResourceManagerTwo::GetAtlasRegions()
+{
+  return State().atlasRegions;
+}
+
+const std::string& ResourceManagerTwo::GetResourceListPath()
+{
+  return State().resourceFilePath;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Every texture and shader the renderer uses, found by name, and where each picture lies in the
+// one texture atlas. Static state only: the resource list is read once at start-up, unloaded and
+// read again by the editor, and asked for pictures by name whenever a sprite changes its source.
+//
+// Bad data never stops the program: an unreadable atlas picture is replaced by a one-texel
+// magenta texture, malformed meta lines and frame counts below one are reported and skipped or
+// mended. What stops it are programming errors: a name loaded twice, a missing shader file, a
+// handle to a resource that was never loaded.
+#include "render/AtlasRegion.h"
+#include "render/Resource.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+class ResourceManagerTwo
+{
+public:
+  ResourceManagerTwo() = delete;
+
+  static constexpr const char* ResourceFilePath = "Assets\\RESOURCES.json";
+
+  static void LoadResources(const std::string& path);
+  static Graphics::Texture* LoadTexture(const std::string& path, const std::string& name);
+  static Graphics::Shader* LoadShader(const std::string& vertexPath, const std::string& fragmentPath, const std::string& name);
+  static Resource GetResource(const std::string& name);
+  static Graphics::Texture* GetTexture(const std::string& name);
+  // The region of a picture by its picture or internal name; a miss gives an all-zero region.
+  static AtlasRegion& ResolveTextureName(const std::string& name, bool noDuck);
+  static bool HasTexture(const std::string& name);
+  static std::string GetFileName(const std::string& internalName);
+  static bool ResourceExists(const std::string& name);
+  static std::uint32_t GetGeneration();
+  static void UnloadResource(const Resource& resource);
+  static void UnloadResource(const std::string& name);
+  static void UnloadAll();
+  static void LoadAtlasMeta(const std::string& metaPath);
+  // Lists the loaded resources of one type (every type for NONE) as ImGui selectables; true when
+  // the user picked one into `selection` during this call.
+  static bool ResourceChooser(ResourceType filter, Resource& selection);
+
+  // The editor's "Ducks" switch: while on, about one resolution in twenty yields "Duck".
+  static void SetDuckSwitch(bool on);
+  static bool GetDuckSwitch();
+
+  // Every atlas region by picture name, for the editor's texture picker.
+  static const std::map<std::string, AtlasRegion>& GetAtlasRegions();
+  // The stored resource-list path, for the editor's reload.
+  static const std::string& GetResourceListPath();
+
+  // The picture base name of a resource-list "file": after the last backslash, before the last ".".
+  static std::string BaseName(const std::string& file);
+};

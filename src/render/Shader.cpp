@@ -1,0 +1,81 @@
+#include "render/Shader.h"
+
+#include "platform/Assert.h"
+
+#include <iostream>
+
+namespace Graphics
+{
+namespace
+{
+constexpr GLsizei InfoLogLength = 2048;
+const char* const LogFooter = "\n -- --------------------------------------------------- -- ";
+
+GLuint CompileStage(GLenum stage, const char* source, const std::string& type)
+{
+  const GLuint object = glCreateShader(stage);
+  glShaderSource(object, 1, &source, nullptr);
+  glCompileShader(object);
+  Shader::CheckConstructionCompilation(object, type);
+  return object;
+}
+}  // namespace
+
+Shader::Shader(const char* vertexSource, const char* fragmentSource)
+{
+  const GLuint vertex = CompileStage(GL_VERTEX_SHADER, vertexSource, "VERTEX");
+  const GLuint fragment = CompileStage(GL_FRAGMENT_SHADER, fragmentSource, "FRAGMENT");
+  program = glCreateProgram();
+  glAttachShader(program, vertex);
+  glAttachShader(program, fragment);
+  glLinkProgram(program);
+  // Deleted before the link check, which may end the program: the program keeps what it needs.
+  glDeleteShader(vertex);
+  glDeleteShader(fragment);
+  CheckConstructionCompilation(program, "PROGRAM");
+}
+
+Shader& Shader::Use()
+{
+  glUseProgram(program);
+  return *this;
+}
+
+GLint Shader::GetUniformLocation(const char* name) const
+{
+  return glGetUniformLocation(program, name);
+}
+
+void Shader::SetInteger(const char* name, int value, bool useShader)
+{
+  if (useShader)
+    Use();
+  glUniform1i(glGetUniformLocation(program, name), value);
+}
+
+bool Shader::CheckConstructionCompilation(GLuint object, const std::string& type)
+{
+  GLint success = GL_FALSE;
+  GLchar log[InfoLogLength] = {};
+  if (type != "PROGRAM")
+  {
+    glGetShaderiv(object, GL_COMPILE_STATUS, &success);
+    if (success != GL_TRUE)
+    {
+      glGetShaderInfoLog(object, InfoLogLength, nullptr, log);
+      std::cout << "| ERROR::SHADER: Compile-time error: Type: " << type << "\n" << log << LogFooter << std::endl;
+    }
+    return success == GL_TRUE;
+  }
+  glGetProgramiv(object, GL_LINK_STATUS, &success);
+  if (success != GL_TRUE)
+  {
+    // The link log goes out before the stop, so the reason is on record without a debugger.
+    glGetProgramInfoLog(object, InfoLogLength, nullptr, log);
+    std::cout << "| ERROR::Shader: Link-time error: Type: " << type << "\n" << log << LogFooter << std::endl;
+    Assert("", __LINE__, "source\\Shader", "Shader::CheckConstructionCompilation");
+    FatalCheckFailed();
+  }
+  return success == GL_TRUE;
+}
+}  // namespace Graphics
