@@ -1,0 +1,502 @@
+#include "render/Graphics.h"
+
+#include "app/Profiler.h"
+#include "render/DebugInstance.h"
+#include "render/DebugPass.h"
+#include "render/Framebuffer.h"
+#include "render/InstancedRenderPass.h"
+#include "render/Renderbuffer.h"
+#include "render/ResourceManagerTwo.h"
+#include "render/Shader.h"
+#include "render/Texture.h"
+#include "render/Window.h"
+
+#include <glm/gtc/matrix_transform.hpp>  // Required for: glm::ortho
+#include <glm/gtc/type_ptr.hpp>          // Required for: glm::value_ptr
+
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+namespace Graphics
+{
+namespace
+{
+struct LayerDefinition
+{
+  const char* name;
+  float depth;
+  float ambient;
+  bool sortByY;
+};
+
+// There is no layer of depth 3.
+const LayerDefinition LayerTable[] = {
+    {"DL_BACKGROUND", 1, 1.0f, false},
+    {"DL_SHIPFRAME", 2, 0.45f, false},
+    {"DL_FLOOR", 4, 0.45f, false},
+    {"DL_MAIN", 5, 0.95f, true},
+    {"DL_PARTICLES", 6, 1.0f, false},
+    {"DL_HEALTH_INDICATOR", 7, 1.0f, false},
+    {"DL_HUD", 8, 1.0f, true},
+    {"DL_GUI_FRAME", 9, 1.0f, false},
+    {"DL_GUI_BUTTON", 10, 1.0f, true},
+    {"DL_GUI_PAUSE_FRAME", 11, 1.0f, false},
+    {"DL_GUI_PAUSE_BUTTON", 12, 1.0f, true},
+    {"DL_GUI_CONFIRMATION_FRAME", 13, 1.0f, false},
+    {"DL_GUI_CONFIRMATION_BUTTON", 14, 1.0f, true},
+    {"Debug", 99, 1.0f, false},
+};
+
+// Engine matrices: rows in storage order, a point (x, y) maps to (m0 x + m1 y + m2, m3 x + m4 y + m5).
+glm::mat3 EngineMatrix(float m0, float m1, float m2, float m3, float m4, float m5)
+{
+  glm::mat3 result;
+  float* m = glm::value_ptr(result);
+  const float values[9] = {m0, m1, m2, m3, m4, m5, 0, 0, 1};
+  for (int i = 0; i < 9; ++i)
+    m[i] = values[i];
+  return result;
+}
+
+// The matrix that applies `first` and then `second`.
+glm::mat3 Then(const glm::mat3& first, const glm::mat3& second)
+{
+  const float* a = glm::value_ptr(first);
+  const float* b = glm::value_ptr(second);
+  glm::mat3 result;
+  float* r = glm::value_ptr(result);
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 3; ++column)
+      r[row * 3 + column] = b[row * 3 + 0] * a[0 * 3 + column] + b[row * 3 + 1] * a[1 * 3 + column] + b[row * 3 + 2] * a[2 * 3 + column];
+  return result;
+}
+
+void ResetDrawState()
+{
+  Framebuffer::BindDefault();
+  glUseProgram(0);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  glBindVertexArray(0);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+  glDisable(GL_DEPTH_TEST);
+}
+
+void FailWindow(const std::string& error)
+{
+  std::cout << "[ERROR] " << error << std::endl;
+  std::cerr << "[ERROR] " << error << std::endl;
+  std::exit(EXIT_FAILURE);
+}
+}  // namespace
+
+Graphics::Graphics() = default;
+
+Graphics::~Graphics()
+{
+  // GL objects go while the context still exists; a renderer that never had a window made none.
+  submissions.clear();
+  passes.clear();
+  layerOrder.clear();
+  layers.clear();
+  sceneTexture.reset();
+  spareTexture.reset();
+  compositeTexture.reset();
+  framebuffer.reset();
+  if (screenQuadArray != 0)
+    glDeleteVertexArrays(1, &screenQuadArray);
+  if (screenQuadBuffer != 0)
+    glDeleteBuffers(1, &screenQuadBuffer);
+  ownWindow.reset();
+}
+
+// --- Window ------------------------------------------------------------------------------------
+
+void Graphics::CreateWindow(bool fullscreen)
+{
+  auto created = std::make_unique<Window>();
+  std::string error;
+  if (!created->Open(fullscreen, error))
+    FailWindow(error);
+  ownWindow = std::move(created);
+  window = ownWindow.get();
+}
+
+void Graphics::AttachWindow(Window* existing)
+{
+  window = existing;
+}
+
+void Graphics::SetFullscreen()
+{
+  if (window != nullptr)
+    window->SetFullscreen();
+}
+
+void Graphics::SetWindowed()
+{
+  if (window != nullptr)
+    window->SetWindowed();
+}
+
+bool Graphics::IsFullscreen() const
+{
+  return window != nullptr && window->IsFullscreen();
+}
+
+SDL_Window* Graphics::GetWindow() const
+{
+  return window != nullptr ? window->GetWindow() : nullptr;
+}
+
+unsigned Graphics::GetWindowWidth() const
+{
+  return window != nullptr ? window->GetWidth() : 0;
+}
+
+unsigned Graphics::GetWindowHeight() const
+{
+  return window != nullptr ? window->GetHeight() : 0;
+}
+
+// --- Set-up and layers -------------------------------------------------------------------------
+
+void Graphics::Initialize()
+{
+  BuildProjection();
+  glEnable(GL_BLEND);
+  AddPass("DebugPass", std::make_unique<DebugPass>());
+  AddPass("InstancedRender", std::make_unique<InstancedRenderPass>(ResourceManagerTwo::GetTexture("THE_ATLAS")));
+  for (const LayerDefinition& definition : LayerTable)
+  {
+    Layer* layer = AddLayer(definition.name, definition.depth);
+    layer->ambient = definition.ambient;
+    layer->sortByY = definition.sortByY;
+  }
+  CreateScreenQuad();
+  sceneTexture = std::make_unique<Texture>();
+  spareTexture = std::make_unique<Texture>();
+  compositeTexture = std::make_unique<Texture>();
+  framebuffer = std::make_unique<Framebuffer>();
+  presentShader = ResourceManagerTwo::LoadShader("Assets\\Shaders\\newScreen.vs", "Assets\\Shaders\\newScreen.frag", "newScreen");
+  blendShader = ResourceManagerTwo::LoadShader("Assets\\Shaders\\TexBlend.vs", "Assets\\Shaders\\TexBlend.frag", "TexBlend");
+  // The blend program's one sampler; looked up rather than assumed to sit at location 0.
+  if (blendShader != nullptr)
+    blendSourceLocation = blendShader->GetUniformLocation("source");
+}
+
+void Graphics::BuildProjection()
+{
+  const float width = static_cast<float>(GetWindowWidth());
+  const float height = static_cast<float>(GetWindowHeight());
+  const float halfHeight = width > 0 ? 960.0f * height / width : 960.0f;
+  projection = glm::ortho(-960.0f, 960.0f, -halfHeight, halfHeight, 1.0f, -5.0f);
+}
+
+void Graphics::CreateScreenQuad()
+{
+  const float vertices[] = {-1, -1, 0, 0, -1, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, -1, 1, 0, -1, -1, 0, 0};
+  glGenVertexArrays(1, &screenQuadArray);
+  glBindVertexArray(screenQuadArray);
+  glGenBuffers(1, &screenQuadBuffer);
+  glBindBuffer(GL_ARRAY_BUFFER, screenQuadBuffer);
+  glBufferData(GL_ARRAY_BUFFER, sizeof(vertices), vertices, GL_STATIC_DRAW);
+  glEnableVertexAttribArray(0);
+  glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  glBindVertexArray(0);
+}
+
+Layer* Graphics::AddLayer(const std::string& name, float depth)
+{
+  auto layer = std::make_unique<Layer>(name, depth, std::make_unique<Texture>());
+  Layer* result = layer.get();
+  auto old = layers.find(name);
+  if (old != layers.end())
+    layerOrder.erase(old->second.get());
+  layers[name] = std::move(layer);
+  layerOrder.insert(result);
+  return result;
+}
+
+Layer* Graphics::GetLayer(const std::string& name)
+{
+  auto layer = layers.find(name);
+  if (layer != layers.end())
+    return layer->second.get();
+  std::cout << "[ERROR]Tried to get layer that does not exist: " << name << std::endl;
+  return nullptr;
+}
+
+Pass* Graphics::GetPass(const std::string& name)
+{
+  auto pass = passes.find(name);
+  return pass != passes.end() ? pass->second.get() : nullptr;
+}
+
+Pass* Graphics::AddPass(const std::string& name, std::unique_ptr<Pass> pass)
+{
+  Pass* result = pass.get();
+  result->SetRenderer(this);
+  passes[name] = std::move(pass);
+  return result;
+}
+
+// --- Filing records ----------------------------------------------------------------------------
+
+InstanceBuffer* Graphics::FindBuffer(Layer* layer, Pass* pass, RenderSpace* space)
+{
+  if (layer == nullptr || pass == nullptr || space == nullptr)
+  {
+    // A layer or pass name that did not resolve; the records are dropped, the frame goes on.
+    if (!warnedIncompleteSubmission)
+      std::cout << "[ERROR] A drawing record without a layer, pass or space was dropped" << std::endl;
+    warnedIncompleteSubmission = true;
+    return nullptr;
+  }
+  std::unique_ptr<InstanceBuffer>& buffer = submissions[space->GetSpaceName()][layer][pass];
+  if (buffer == nullptr)
+    buffer = std::make_unique<InstanceBuffer>();
+  return buffer.get();
+}
+
+void Graphics::RemoveSpace(RenderSpace* space)
+{
+  if (space == nullptr)
+    return;
+  submissions.erase(space->GetSpaceName());
+  // Cameras that outlive their space must not be reached through it.
+  for (auto entry = cameras.begin(); entry != cameras.end();)
+    entry = entry->space == space ? cameras.erase(entry) : entry + 1;
+}
+
+// --- The frame ---------------------------------------------------------------------------------
+
+bool Graphics::SpaceHasCamera(const std::string& spaceName) const
+{
+  for (const CameraEntry& entry : cameras)
+    if (entry.spaceName == spaceName)
+      return true;
+  return false;
+}
+
+void Graphics::Render()
+{
+  if (compositeTexture == nullptr)
+    return;
+  glClearColor(0, 0, 0, 1);
+  ClearTexture(compositeTexture.get(), framebuffer.get());
+
+  for (auto& space : submissions)
+  {
+    // A space without a camera has nothing to be seen through: its records are dropped.
+    const bool visible = SpaceHasCamera(space.first);
+    Profiler::BeginScope(space.first, "");
+    for (auto& layer : space.second)
+    {
+      Profiler::BeginScope(layer.first->name, "");
+      for (auto& pass : layer.second)
+      {
+        Profiler::BeginScope("PassNameHere", "");
+        if (visible)
+          pass.first->Render(sceneTexture.get(), layer.first->target.get(), layer.first, pass.second.get());
+        else
+          pass.second->Clear();
+        Profiler::EndScope();
+      }
+      Profiler::EndScope();
+    }
+    Profiler::EndScope();
+  }
+
+  Profiler::BeginScope("Combine", "");
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  for (Layer* layer : layerOrder)
+    BlendTexture(layer->target.get(), compositeTexture.get(), framebuffer.get());
+  glDisable(GL_BLEND);
+  Framebuffer::BindDefault();
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  PresentTexture(compositeTexture.get());
+  Profiler::EndScope();
+
+  Profiler::BeginScope("Cleanup", "");
+  glClearColor(0, 0, 0, 0);
+  for (Layer* layer : layerOrder)
+    ClearTexture(layer->target.get(), framebuffer.get());
+  for (auto& pass : passes)
+    pass.second->EndFrame();
+  Profiler::EndScope();
+}
+
+// --- Cameras -----------------------------------------------------------------------------------
+
+void Graphics::RegisterCamera(CameraView* camera, RenderSpace* space)
+{
+  cameras.push_back({camera, space, space != nullptr ? space->GetSpaceName() : std::string()});
+}
+
+void Graphics::UnregisterCamera(CameraView* camera)
+{
+  for (auto entry = cameras.begin(); entry != cameras.end();)
+    entry = entry->camera == camera ? cameras.erase(entry) : entry + 1;
+}
+
+std::vector<CameraView*> Graphics::GetCameras(RenderSpace* space) const
+{
+  std::vector<CameraView*> result;
+  for (const CameraEntry& entry : cameras)
+    if (space == nullptr || entry.space == space)
+      result.push_back(entry.camera);
+  return result;
+}
+
+CameraView* Graphics::GetSpaceCamera(RenderSpace* space) const
+{
+  for (auto entry = cameras.rbegin(); entry != cameras.rend(); ++entry)
+    if (entry->space == space)
+      return entry->camera;
+  return nullptr;
+}
+
+// --- Drawing steps -----------------------------------------------------------------------------
+
+void Graphics::BlendTexture(Texture* source, Texture* destination, Framebuffer* target)
+{
+  ResetDrawState();
+  target->Bind();
+  target->attachments.clear();
+  blendShader->Use();
+  glUniform1i(blendSourceLocation, 0);
+  glBindVertexArray(screenQuadArray);
+  Texture::Activate(GL_TEXTURE0);
+  source->Bind();
+  target->AttachTexture(destination, GL_COLOR_ATTACHMENT0);
+  target->SetDrawBuffers();
+  glViewport(0, 0, static_cast<GLsizei>(destination->GetWidth()), static_cast<GLsizei>(destination->GetHeight()));
+  glDrawArrays(GL_TRIANGLES, 0, 6);
+  glBindVertexArray(0);
+}
+
+void Graphics::PresentTexture(Texture* texture)
+{
+  ResetDrawState();
+  presentShader->Use();
+  glBindVertexArray(screenQuadArray);
+  Texture::Activate(GL_TEXTURE0);
+  texture->Bind();
+  presentShader->SetInteger("screen", 0, false);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glViewport(0, 0, static_cast<GLsizei>(GetWindowWidth()), static_cast<GLsizei>(GetWindowHeight()));
+  glDrawArrays(GL_TRIANGLES, 0, 6);
+  glBindVertexArray(0);
+}
+
+void Graphics::ClearTexture(Texture* texture, Framebuffer* target)
+{
+  target->Bind();
+  target->attachments.clear();
+  target->AttachTexture(texture, GL_COLOR_ATTACHMENT0);
+  target->SetDrawBuffers();
+  glClear(GL_COLOR_BUFFER_BIT);
+  target->attachments.clear();
+  Framebuffer::BindDefault();
+}
+
+void Graphics::ClearDepth(Renderbuffer* depth, Framebuffer* target)
+{
+  target->Bind();
+  target->attachments.clear();
+  target->AttachRenderbuffer(depth, GL_DEPTH_ATTACHMENT);
+  glClear(GL_DEPTH_BUFFER_BIT);
+  target->attachments.clear();
+  Framebuffer::BindDefault();
+}
+
+// --- Matrices ----------------------------------------------------------------------------------
+
+glm::mat4 Graphics::ToMat4(const glm::mat3& m)
+{
+  const float* in = glm::value_ptr(m);
+  glm::mat4 result;
+  float* out = glm::value_ptr(result);
+  const float values[16] = {in[0], in[1], 0, in[2], in[3], in[4], 0, in[5], 0, 0, 1, 0, 0, 0, 0, 1};
+  for (int i = 0; i < 16; ++i)
+    out[i] = values[i];
+  return result;
+}
+
+glm::mat3 Graphics::ToMat3(const glm::mat4& m)
+{
+  const float* in = glm::value_ptr(m);
+  glm::mat3 result;
+  float* out = glm::value_ptr(result);
+  const float values[9] = {in[0], in[1], in[12], in[4], in[5], in[13], in[8], in[9], 1};
+  for (int i = 0; i < 9; ++i)
+    out[i] = values[i];
+  return result;
+}
+
+// --- Debug drawing -----------------------------------------------------------------------------
+
+void Graphics::DebugDraw(const glm::mat3& shape, RenderSpace* space, fColor color, std::int32_t kind)
+{
+  if (space == nullptr)
+    return;
+  CameraView* camera = GetSpaceCamera(space);
+  if (camera == nullptr)
+  {
+    const std::string name = space->GetSpaceName();
+    if (warnedSpaces.insert(name).second)
+      std::cout << "[WARNING] Space " << name << " has no camera; its debug shapes are not drawn" << std::endl;
+    return;
+  }
+  InstanceSubmission<DebugInstance> submission;
+  submission.layer = GetLayer("Debug");
+  submission.pass = GetPass("DebugPass");
+  submission.space = space;
+  const glm::mat4 model = ToMat4(Then(shape, camera->ToCameraSpace()));
+  const float* values = glm::value_ptr(model);
+  for (int i = 0; i < 16; ++i)
+    submission.record.model[i] = values[i];
+  submission.record.color = color;
+  submission.record.kind = kind;
+  AddInstance(submission);
+}
+
+void Graphics::DebugDrawLine(const glm::vec2& start, const glm::vec2& direction, float length, RenderSpace* space,
+                             fColor color)
+{
+  if (!debugDrawing)
+    return;
+  const float angle = std::atan2(direction.y, direction.x);
+  const float c = std::cos(angle);
+  const float s = std::sin(angle);
+  // Scale by the length, turn to the direction, move to the start.
+  const glm::mat3 shape = EngineMatrix(c * length, -s * length, start.x, s * length, c * length, start.y);
+  DebugDraw(shape, space, color, DebugLine);
+}
+
+void Graphics::DebugDrawCircle(const glm::mat3& transform, float diameter, RenderSpace* space, fColor color)
+{
+  if (!debugDrawing)
+    return;
+  DebugDraw(Then(EngineMatrix(diameter, 0, 0, 0, diameter, 0), transform), space, color, DebugCircle);
+}
+
+void Graphics::DebugDrawRect(const glm::mat3& transform, const glm::vec2& size, RenderSpace* space, fColor color)
+{
+  if (!debugDrawing)
+    return;
+  DebugDraw(Then(EngineMatrix(size.x, 0, 0, 0, size.y, 0), transform), space, color, DebugBox);
+}
+
+void Graphics::DebugDrawCircleIfEnabled(const glm::vec2& position, float diameter, RenderSpace* space, fColor color)
+{
+  if (!debugDrawing)
+    return;
+  DebugDrawCircle(EngineMatrix(diameter, 0, position.x, 0, diameter, position.y), 1.0f, space, color);
+}
+}  // namespace Graphics

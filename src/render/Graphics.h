@@ -1,0 +1,171 @@
+#pragma once
+// The renderer. During a frame, drawing components never touch OpenGL: they file small fixed-size
+// records under {space, layer, pass}. Once per frame Render lets each pass draw each layer's
+// records into the layer's own texture, blends the layer textures by rising depth into one
+// picture and puts it on screen. The session derives from it, so there is exactly one.
+//
+// Sections: window; set-up and layers; filing records; the frame; cameras; drawing steps;
+// matrices; debug drawing.
+#include "render/CameraView.h"
+#include "render/InstanceBuffer.h"
+#include "render/Layer.h"
+#include "render/Pass.h"
+#include "render/RenderSpace.h"
+#include "render/fColor.h"
+
+#include <GL/glew.h>
+#include <glm/mat3x3.hpp>
+#include <glm/mat4x4.hpp>
+#include <glm/vec2.hpp>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+class Window;
+struct SDL_Window;
+
+namespace Graphics
+{
+class Framebuffer;
+class Renderbuffer;
+class Shader;
+class Texture;
+
+// One record filed for drawing: which layer, which pass, which space, and the record itself.
+template <typename Record>
+struct InstanceSubmission
+{
+  Layer* layer = nullptr;
+  Pass* pass = nullptr;
+  RenderSpace* space = nullptr;
+  Record record;
+};
+
+struct CameraEntry
+{
+  CameraView* camera;
+  RenderSpace* space;
+  std::string spaceName;  // kept so a frame never has to ask a space that may be gone
+};
+
+class Graphics
+{
+public:
+  using PassBuffers = std::map<Pass*, std::unique_ptr<InstanceBuffer>, PassOrderCompare>;
+  using LayerBuffers = std::map<Layer*, PassBuffers, LayerDepthCompare>;
+
+  Graphics();
+  virtual ~Graphics();
+  Graphics(const Graphics&) = delete;
+  Graphics& operator=(const Graphics&) = delete;
+
+  // --- Window --------------------------------------------------------------------------------
+  // Opens the window and its GL context; a failure is reported and ends the program.
+  void CreateWindow(bool fullscreen = true);
+  // Draws into a window opened elsewhere (tests and benchmarks use a small hidden one).
+  void AttachWindow(Window* existing);
+  void SetFullscreen();
+  void SetWindowed();
+  bool IsFullscreen() const;
+  SDL_Window* GetWindow() const;
+  unsigned GetWindowWidth() const;
+  unsigned GetWindowHeight() const;
+
+  // --- Set-up and layers ---------------------------------------------------------------------
+  // Builds the projection, the passes, the fourteen layers, the screen targets and the two
+  // screen shaders. The resource list must be loaded: the passes take "THE_ATLAS" from it.
+  void Initialize();
+  Layer* AddLayer(const std::string& name, float depth);
+  Layer* GetLayer(const std::string& name);
+  Pass* GetPass(const std::string& name);
+  // Enters a pass under `name`; its order must differ from every other pass's.
+  Pass* AddPass(const std::string& name, std::unique_ptr<Pass> pass);
+
+  // --- Filing records ------------------------------------------------------------------------
+  template <typename Record>
+  void AddInstance(const InstanceSubmission<Record>& submission)
+  {
+    InstanceBuffer* buffer = FindBuffer(submission.layer, submission.pass, submission.space);
+    if (buffer == nullptr)
+      return;
+    if (buffer->Get() == nullptr)
+      MakeInstanceBuffer<sizeof(Record)>(*buffer);
+    buffer->PushBack(submission.record);
+  }
+  // Drops every record buffer filed under the space's name.
+  void RemoveSpace(RenderSpace* space);
+
+  // --- The frame -----------------------------------------------------------------------------
+  void Render();
+
+  // --- Cameras -------------------------------------------------------------------------------
+  void RegisterCamera(CameraView* camera, RenderSpace* space);
+  // Removes every entry of the camera.
+  void UnregisterCamera(CameraView* camera);
+  // The cameras of a space in registration order, or every camera when `space` is null.
+  std::vector<CameraView*> GetCameras(RenderSpace* space) const;
+  // The camera a space is seen through: the last one registered for it, or null.
+  CameraView* GetSpaceCamera(RenderSpace* space) const;
+  void ClearCameras() { cameras.clear(); }
+
+  // --- Drawing steps -------------------------------------------------------------------------
+  // Draws `source` over `destination` with whatever blend function is in force.
+  void BlendTexture(Texture* source, Texture* destination, Framebuffer* framebuffer);
+  void PresentTexture(Texture* texture);
+  // Clears to the current clear colour (or depth clear value).
+  static void ClearTexture(Texture* texture, Framebuffer* framebuffer);
+  static void ClearDepth(Renderbuffer* depth, Framebuffer* framebuffer);
+
+  // --- Matrices ------------------------------------------------------------------------------
+  // The engine's 3 x 3 (rows in storage order, translation in elements 2 and 5) widened to the
+  // 16 floats whose four rows the shaders read as per-instance attributes.
+  static glm::mat4 ToMat4(const glm::mat3& m);
+  // Back from a column-major 4 x 4: its translation (floats 12 and 13) goes to elements 2 and 5.
+  static glm::mat3 ToMat3(const glm::mat4& m);
+
+  // --- Debug drawing -------------------------------------------------------------------------
+  // Each request is ignored while debugDrawing is off, and in a space that has no camera.
+  void DebugDrawLine(const glm::vec2& start, const glm::vec2& direction, float length, RenderSpace* space, fColor color);
+  void DebugDrawCircle(const glm::mat3& transform, float diameter, RenderSpace* space, fColor color);
+  void DebugDrawRect(const glm::mat3& transform, const glm::vec2& size, RenderSpace* space, fColor color);
+  void DebugDrawCircleIfEnabled(const glm::vec2& position, float diameter, RenderSpace* space, fColor color);
+
+  // Read by the passes; the session and the editor also write them.
+  glm::mat4 projection{1.0f};
+  bool debugDrawing = false;
+
+  // What the frame composed last, and how many layers and spaces are filed; for tests and tools.
+  Texture* GetCompositeTexture() const { return compositeTexture.get(); }
+  const std::map<std::string, LayerBuffers>& GetSubmissions() const { return submissions; }
+  const std::set<Layer*, LayerDepthCompare>& GetLayerOrder() const { return layerOrder; }
+
+private:
+  InstanceBuffer* FindBuffer(Layer* layer, Pass* pass, RenderSpace* space);
+  void BuildProjection();
+  void CreateScreenQuad();
+  void DebugDraw(const glm::mat3& shape, RenderSpace* space, fColor color, std::int32_t kind);
+  bool SpaceHasCamera(const std::string& spaceName) const;
+
+  std::map<std::string, std::unique_ptr<Pass>> passes;
+  std::map<std::string, std::unique_ptr<Layer>> layers;
+  std::set<Layer*, LayerDepthCompare> layerOrder;
+  std::map<std::string, LayerBuffers> submissions;
+  std::vector<CameraEntry> cameras;
+  GLuint screenQuadArray = 0;
+  GLuint screenQuadBuffer = 0;
+  Shader* presentShader = nullptr;
+  Shader* blendShader = nullptr;
+  GLint blendSourceLocation = 0;
+  std::unique_ptr<Texture> sceneTexture;
+  std::unique_ptr<Texture> spareTexture;
+  std::unique_ptr<Texture> compositeTexture;
+  std::unique_ptr<Framebuffer> framebuffer;
+  std::unique_ptr<Window> ownWindow;
+  Window* window = nullptr;
+  std::set<std::string> warnedSpaces;  // spaces already told that they have no camera
+  bool warnedIncompleteSubmission = false;
+};
+}  // namespace Graphics

@@ -1,0 +1,126 @@
+#include "render/InstancedRenderPass.h"
+
+#include "render/Framebuffer.h"
+#include "render/Graphics.h"
+#include "render/InstanceBuffer.h"
+#include "render/InstanceData.h"
+#include "render/Layer.h"
+#include "render/Renderbuffer.h"
+#include "render/Shader.h"
+#include "render/Texture.h"
+
+#include <glm/gtc/type_ptr.hpp>  // Required for: glm::value_ptr
+
+#include <algorithm>
+#include <cstddef>
+#include <fstream>
+#include <sstream>
+
+namespace Graphics
+{
+namespace
+{
+// A missing file gives empty text; the shader's own checks then report it.
+std::string ReadWholeFile(const char* path)
+{
+  std::ifstream file(path);
+  std::stringstream text;
+  if (file)
+    text << file.rdbuf();
+  return text.str();
+}
+
+void InstanceAttribute(GLuint index, GLint components, std::size_t offset)
+{
+  glEnableVertexAttribArray(index);
+  glVertexAttribPointer(index, components, GL_FLOAT, GL_FALSE, sizeof(InstanceData), reinterpret_cast<const void*>(offset));
+  glVertexAttribDivisor(index, 1);
+}
+}  // namespace
+
+InstancedRenderPass::InstancedRenderPass(Texture* atlasTexture) : Pass(Order), atlas(atlasTexture)
+{
+  const std::string vertexSource = ReadWholeFile("Assets/Shaders/atlass.vs");
+  const std::string fragmentSource = ReadWholeFile("Assets/Shaders/atlass.frag");
+  shader = std::make_unique<Shader>(vertexSource.c_str(), fragmentSource.c_str());
+
+  const float corners[] = {0.5f, 0.5f, 0.5f, -0.5f, -0.5f, -0.5f, 0.5f, 0.5f, -0.5f, -0.5f, -0.5f, 0.5f};
+  glGenVertexArrays(1, &vertexArray);
+  glBindVertexArray(vertexArray);
+  glGenBuffers(1, &quadBuffer);
+  glBindBuffer(GL_ARRAY_BUFFER, quadBuffer);
+  glBufferData(GL_ARRAY_BUFFER, sizeof(corners), corners, GL_STATIC_DRAW);
+  glEnableVertexAttribArray(6);
+  glVertexAttribPointer(6, 2, GL_FLOAT, GL_FALSE, 2 * sizeof(float), nullptr);
+
+  glGenBuffers(1, &instanceBuffer);
+  glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
+  InstanceAttribute(0, 4, offsetof(InstanceData, uvRect));
+  for (GLuint row = 0; row < 4; ++row)
+    InstanceAttribute(1 + row, 4, offsetof(InstanceData, model) + row * 4 * sizeof(float));
+  InstanceAttribute(5, 4, offsetof(InstanceData, color));
+  InstanceAttribute(7, 1, offsetof(InstanceData, sortY));
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  glBindVertexArray(0);
+
+  atlasLocation = shader->GetUniformLocation("atlass");
+  projectionLocation = shader->GetUniformLocation("projection");
+  underLocation = shader->GetUniformLocation("under");
+
+  depth = std::make_unique<Renderbuffer>();
+  framebuffer = std::make_unique<Framebuffer>();
+  framebuffer->Bind();
+  framebuffer->AttachRenderbuffer(depth.get(), GL_DEPTH_ATTACHMENT);
+  Framebuffer::BindDefault();
+}
+
+InstancedRenderPass::~InstancedRenderPass()
+{
+  // The program stays: programs live until the process ends.
+  glDeleteBuffers(1, &instanceBuffer);
+  glDeleteBuffers(1, &quadBuffer);
+  glDeleteVertexArrays(1, &vertexArray);
+}
+
+void InstancedRenderPass::Render(Texture*, Texture* target, Layer* layer, InstanceBuffer* buffer)
+{
+  framebuffer->attachments.clear();
+  shader->Use();
+  Texture::Activate(GL_TEXTURE0);
+  atlas->Bind();
+  glUniform1i(atlasLocation, 0);
+  glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, glm::value_ptr(renderer->projection));
+
+  framebuffer->Bind();
+  framebuffer->AttachTexture(target, GL_COLOR_ATTACHMENT0);
+  framebuffer->SetDrawBuffers();
+  glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
+
+  const std::uint32_t count = buffer->Count();
+  auto* records = static_cast<InstanceData*>(buffer->Data());
+  if (layer->sortByY && count > 1)
+  {
+    // Greatest first, so what stands lower on screen is drawn later, over what stands behind it.
+    std::sort(records, records + count, [](const InstanceData& a, const InstanceData& b) { return a.sortY > b.sortY; });
+  }
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count) * static_cast<GLsizeiptr>(sizeof(InstanceData)), records,
+               GL_STREAM_DRAW);
+
+  glBindVertexArray(vertexArray);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
+  glDrawArraysInstanced(GL_TRIANGLES, 0, 6, static_cast<GLsizei>(count));
+
+  glBindVertexArray(0);
+  glBindBuffer(GL_ARRAY_BUFFER, 0);
+  framebuffer->AttachTexture(nullptr, GL_COLOR_ATTACHMENT0);
+  buffer->Clear();
+}
+
+void InstancedRenderPass::EndFrame()
+{
+  glClearDepth(1.0);
+  Graphics::ClearDepth(depth.get(), framebuffer.get());
+}
+}  // namespace Graphics

@@ -1,0 +1,40 @@
+#pragma once
+// Draws every textured quad of a layer (sprites, arms, dialogue boxes) with one upload and one
+// instanced draw of a unit quad, each instance textured from the one atlas.
+#include "render/Pass.h"
+
+#include <GL/glew.h>
+
+#include <memory>
+
+namespace Graphics
+{
+class Framebuffer;
+class Renderbuffer;
+class Shader;
+
+class InstancedRenderPass : public Pass
+{
+public:
+  static constexpr float Order = 1.0f;
+
+  explicit InstancedRenderPass(Texture* atlasTexture);
+  ~InstancedRenderPass() override;
+
+  void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
+  // Clears the depth buffer.
+  void EndFrame() override;
+
+private:
+  Texture* atlas;
+  std::unique_ptr<Shader> shader;
+  std::unique_ptr<Renderbuffer> depth;
+  std::unique_ptr<Framebuffer> framebuffer;
+  GLint atlasLocation = -1;
+  GLint underLocation = -1;
+  GLint projectionLocation = -1;
+  GLuint instanceBuffer = 0;
+  GLuint quadBuffer = 0;
+  GLuint vertexArray = 0;
+};
+}  // namespace Graphics
