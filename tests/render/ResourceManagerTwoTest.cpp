@@ -1,0 +1,240 @@
+#include "render/ResourceManagerTwo.h"
+
+#include "support/CapturedOutput.h"
+#include "support/HeadlessGl.h"
+#include "support/RecordingAssertHandler.h"
+#include "support/TemporaryDirectory.h"
+#include "platform/Random.h"
+#include "render/Texture.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class ResourceManagerTwoTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    SKIP_WITHOUT_GL();
+    SetFatalChecksThrow(true);
+  }
+
+  void TearDown() override
+  {
+    SetFatalChecksThrow(false);
+    ResourceManagerTwo::SetDuckSwitch(false);
+    if (HeadlessGl::Get() != nullptr)
+      ResourceManagerTwo::UnloadAll();
+  }
+
+  // A resource list in the temporary folder whose atlas is the game's picture and whose meta
+  // text and entries are the test's own.
+  std::string WriteList(const std::string& meta, const std::string& entries)
+  {
+    folder.Write("atlas.txt", meta);
+    folder.Write("RESOURCES.json", "{ \"atlas\": { \"file\": \"Assets\\\\Atlas\\\\THE_ATLAS.png\", \"name\": \"THE_ATLAS\", "
+                                   "\"meta\": \"" + folder.File("atlas.txt") + "\" }, \"resources\": [" + entries + "] }");
+    return folder.File("RESOURCES.json");
+  }
+
+  static void ExpectRect(const float (&actual)[4], float a, float b, float c, float d)
+  {
+    EXPECT_FLOAT_EQ(actual[0], a);
+    EXPECT_FLOAT_EQ(actual[1], b);
+    EXPECT_FLOAT_EQ(actual[2], c);
+    EXPECT_FLOAT_EQ(actual[3], d);
+  }
+
+  TemporaryDirectory folder;
+};
+}  // namespace
+
+TEST_F(ResourceManagerTwoTest, TheGameResourceListLoadsItsAtlasAndEveryPicture)
+{
+  CapturedOutput output;
+  const std::uint32_t generation = ResourceManagerTwo::GetGeneration();
+  ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
+  EXPECT_EQ(ResourceManagerTwo::GetGeneration(), generation + 1);
+  EXPECT_FALSE(output.Contains("ERROR")) << output.Text();
+  EXPECT_TRUE(ResourceManagerTwo::ResourceExists("THE_ATLAS"));
+  EXPECT_GT(ResourceManagerTwo::GetTexture("THE_ATLAS")->GetWidth(), 1u);
+  for (const char* name : {"default_texture", "player", "enemy", "crate", "bullet", "floor", "wall", "white"})
+    EXPECT_TRUE(ResourceManagerTwo::HasTexture(name)) << name;
+  const AtlasRegion& font = ResourceManagerTwo::ResolveTextureName("font", true);
+  EXPECT_GE(font.frameCount, 76u);
+  EXPECT_FLOAT_EQ(font.frameSize[0] * static_cast<float>(font.frameCount), font.rect[2] - font.rect[0]);
+}
+
+TEST_F(ResourceManagerTwoTest, FrameCountsSplitTheRectangleIntoFrames)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources(WriteList(
+      "box = 10 20 30 40\nstrip = 10 20 30 40\n",
+      "{\"type\": \"atlasSubtexture\", \"file\": \"Assets\\\\Image\\\\box.png\", \"framecount\": 1, \"name\": \"Box\"},"
+      "{\"type\": \"atlasSubtexture\", \"file\": \"Assets\\\\Image\\\\strip.png\", \"framecount\": 3, \"name\": \"Strip\"}"));
+  const AtlasRegion& box = ResourceManagerTwo::ResolveTextureName("Box", true);
+  ExpectRect(box.rect, 10, 60, 40, 20);
+  EXPECT_FLOAT_EQ(box.frameSize[0], 30);
+  EXPECT_FLOAT_EQ(box.frameSize[1], 40);
+  EXPECT_EQ(box.frameCount, 1u);
+  const AtlasRegion& strip = ResourceManagerTwo::ResolveTextureName("Strip", true);
+  EXPECT_FLOAT_EQ(strip.frameSize[0], 10);
+  EXPECT_FLOAT_EQ(strip.frameSize[1], 40);
+  ExpectRect(strip.firstFrame, 10, 60, 20, 20);
+  EXPECT_EQ(strip.frameCount, 3u);
+}
+
+TEST_F(ResourceManagerTwoTest, MalformedMetaLinesAreReportedAndSkipped)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources(WriteList("good = 1 2 3 4\r\n"
+                                              "no equals sign 1 2 3 4\n"
+                                              "short = 1 2 3\n"
+                                              " = 5 6 7 8\n"
+                                              "=\n"
+                                              "tight=5 6 7 8\n"
+                                              "windows = 9 10 11 12\r\n"
+                                              "\r\n"
+                                              "after = 1 1 1 1\n",
+                                              ""));
+  EXPECT_EQ(output.CountOf("[ERROR] Skipped malformed line"), 4u) << output.Text();
+  EXPECT_TRUE(ResourceManagerTwo::HasTexture("good"));
+  EXPECT_TRUE(ResourceManagerTwo::HasTexture("tight"));
+  EXPECT_TRUE(ResourceManagerTwo::HasTexture("windows"));
+  ExpectRect(ResourceManagerTwo::ResolveTextureName("windows", true).rect, 9, 22, 20, 10);
+  // Reading stops at the first empty line, also when it came from a Windows file.
+  EXPECT_FALSE(ResourceManagerTwo::HasTexture("after"));
+  EXPECT_EQ(ResourceManagerTwo::GetAtlasRegions().count("short"), 0u);
+}
+
+TEST_F(ResourceManagerTwoTest, AFrameCountBelowOneIsReportedAndTreatedAsOne)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources(WriteList(
+      "zero = 0 0 30 10\nnegative = 0 0 30 10\nmissing = 0 0 30 10\n",
+      "{\"type\": \"atlasSubtexture\", \"file\": \"a\\\\zero.png\", \"framecount\": 0, \"name\": \"zero\"},"
+      "{\"type\": \"atlasSubtexture\", \"file\": \"a\\\\negative.png\", \"framecount\": -2, \"name\": \"negative\"},"
+      "{\"type\": \"atlasSubtexture\", \"file\": \"a\\\\missing.png\", \"name\": \"missing\"},"
+      "{\"type\": \"atlasSubtexture\", \"file\": \"a\\\\zero.png\", \"framecount\": \"many\", \"name\": \"wrongType\"}"));
+  EXPECT_EQ(output.CountOf("\"framecount\" of"), 4u) << output.Text();
+  EXPECT_TRUE(output.Contains("\"framecount\" in"));
+  for (const char* name : {"zero", "negative", "missing", "wrongType"})
+  {
+    const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(name, true);
+    EXPECT_EQ(region.frameCount, 1u) << name;
+    EXPECT_FLOAT_EQ(region.frameSize[0], 30) << name;
+  }
+}
+
+TEST_F(ResourceManagerTwoTest, EntriesMapInternalNamesByTheBackslashBaseName)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources(WriteList(
+      "crate = 16 0 64 32\n",
+      "{\"type\": \"atlasSubtexture\", \"file\": \"Assets\\\\Image\\\\crate.png\", \"framecount\": 1, \"name\": \"Crate\"},"
+      "{\"type\": \"sound\", \"file\": \"Assets\\\\Image\\\\crate.png\", \"framecount\": 1, \"name\": \"Other\"},"
+      "{\"type\": \"atlasSubtexture\", \"file\": \"Assets\\\\Image\\\\ghost.png\", \"framecount\": 1, \"name\": \"Ghost\"},"
+      "17, \"not an entry\""));
+  EXPECT_EQ(ResourceManagerTwo::GetFileName("Crate"), "crate");
+  EXPECT_TRUE(output.Contains("\"ghost was in resource meta data, but was not found in atlas metadata"));
+  EXPECT_EQ(ResourceManagerTwo::GetFileName("Ghost"), "ghost");
+  EXPECT_FALSE(ResourceManagerTwo::HasTexture("Ghost"));
+  EXPECT_TRUE(output.Contains("[WARNING] There is no filename mapping for the internal resource name: Ghost."));
+  // Another type changes nothing, not even the file names.
+  EXPECT_EQ(ResourceManagerTwo::GetFileName("Other"), "");
+  EXPECT_TRUE(output.Contains("[ERROR] Could not find the file name for resource: Other."));
+
+  EXPECT_EQ(ResourceManagerTwo::BaseName("Assets\\Image\\crate.png"), "crate");
+  EXPECT_EQ(ResourceManagerTwo::BaseName("Assets/Image/crate.png"), "Assets/Image/crate");
+  EXPECT_EQ(ResourceManagerTwo::BaseName("Assets\\no.dots\\plain"), "plain");
+}
+
+TEST_F(ResourceManagerTwoTest, AMissingOrCorruptAtlasPictureIsReportedAndReplaced)
+{
+  folder.Write("corrupt.png", "this is not a picture");
+  for (const std::string& picture : {folder.File("absent.png"), folder.File("corrupt.png")})
+  {
+    CapturedOutput output;
+    Graphics::Texture* texture = ResourceManagerTwo::LoadTexture(picture, "broken");
+    EXPECT_TRUE(output.Contains("[ERROR] Failed to load image: " + picture)) << output.Text();
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(texture->GetSize(), std::make_pair(1, 1));
+    EXPECT_EQ(ResourceManagerTwo::GetTexture("broken"), texture);
+    ResourceManagerTwo::UnloadResource("broken");
+  }
+}
+
+TEST_F(ResourceManagerTwoTest, ReloadingAfterUnloadAllKeepsOldFileNames)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources(WriteList(
+      "a = 0 0 8 8\n", "{\"type\": \"atlasSubtexture\", \"file\": \"x\\\\a.png\", \"framecount\": 1, \"name\": \"First\"}"));
+  const std::uint32_t generation = ResourceManagerTwo::GetGeneration();
+  ResourceManagerTwo::UnloadAll();
+  EXPECT_EQ(ResourceManagerTwo::GetGeneration(), generation);
+  EXPECT_FALSE(ResourceManagerTwo::ResourceExists("THE_ATLAS"));
+  ResourceManagerTwo::LoadResources(WriteList("a = 0 0 8 8\n", ""));
+  EXPECT_TRUE(ResourceManagerTwo::ResourceExists("THE_ATLAS"));
+  EXPECT_TRUE(ResourceManagerTwo::HasTexture("First"));
+
+  // Loading again without unloading stops at the duplicate atlas name.
+  RecordingAssertHandler checks;
+  EXPECT_THROW(ResourceManagerTwo::LoadResources(ResourceManagerTwo::GetResourceListPath()), FatalCheckException);
+  EXPECT_TRUE(checks.Saw("Resource `THE_ATLAS' already exists"));
+}
+
+TEST_F(ResourceManagerTwoTest, UnloadingAnUnknownNameChangesOnlyTheGeneration)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
+  const std::uint32_t generation = ResourceManagerTwo::GetGeneration();
+  ResourceManagerTwo::UnloadResource("no such resource");
+  EXPECT_EQ(ResourceManagerTwo::GetGeneration(), generation + 1);
+  EXPECT_TRUE(ResourceManagerTwo::ResourceExists("THE_ATLAS"));
+}
+
+TEST_F(ResourceManagerTwoTest, AnUnknownTextureIsReportedAndDrawsAsTheFallback)
+{
+  CapturedOutput output;
+  RecordingAssertHandler checks;
+  Graphics::Texture* texture = ResourceManagerTwo::GetTexture("NOT_THE_ATLAS");
+  ASSERT_NE(texture, nullptr);
+  EXPECT_TRUE(output.Contains("[ERROR] Texture does not exist"));
+  EXPECT_TRUE(checks.Saw("because fuck you that's why"));
+}
+
+TEST_F(ResourceManagerTwoTest, AnUnreadableResourceListIsFatal)
+{
+  CapturedOutput output;
+  RecordingAssertHandler checks;
+  folder.Write("list.json", "[1, 2, 3]");
+  EXPECT_THROW(ResourceManagerTwo::LoadResources(folder.File("list.json")), FatalCheckException);
+  EXPECT_THROW(ResourceManagerTwo::LoadResources(folder.File("absent.json")), FatalCheckException);
+  EXPECT_EQ(checks.Count(), 2u);
+  EXPECT_TRUE(checks.Saw("You fucked up the resource file"));
+  EXPECT_TRUE(output.Contains("[ERROR]"));
+}
+
+TEST_F(ResourceManagerTwoTest, ResolvingAMissDoesNotStopAndTheDuckSwitchSometimesGivesTheDuck)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources(WriteList(
+      "Duck = 0 0 8 8\nplain = 10 0 8 8\n",
+      "{\"type\": \"atlasSubtexture\", \"file\": \"x\\\\plain.png\", \"framecount\": 1, \"name\": \"plain\"}"));
+  const AtlasRegion& missing = ResourceManagerTwo::ResolveTextureName("unknown", true);
+  EXPECT_EQ(missing.frameCount, 0u);
+  EXPECT_FLOAT_EQ(missing.rect[2], 0);
+
+  ResourceManagerTwo::SetDuckSwitch(true);
+  ResetRandom();
+  int ducks = 0;
+  for (int i = 0; i < 400; ++i)
+    if (&ResourceManagerTwo::ResolveTextureName("plain", false) == &ResourceManagerTwo::ResolveTextureName("Duck", true))
+      ++ducks;
+  EXPECT_GT(ducks, 5);
+  EXPECT_LT(ducks, 45);
+  // With the no-duck flag the switch has no say.
+  for (int i = 0; i < 100; ++i)
+    EXPECT_EQ(ResourceManagerTwo::ResolveTextureName("plain", true).rect[0], 10);
+}

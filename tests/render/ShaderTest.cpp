@@ -1,0 +1,110 @@
+#include "render/Shader.h"
+
+#include "support/CapturedOutput.h"
+#include "support/HeadlessGl.h"
+#include "support/RecordingAssertHandler.h"
+#include "render/ResourceManagerTwo.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string ReadFile(const std::string& path)
+{
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+const char* const PlainVertex = "#version 410 core\nlayout(location = 0) in vec2 p;\nvoid main() { gl_Position = vec4(p, 0.0, 1.0); }\n";
+const char* const PlainFragment = "#version 410 core\nout vec4 c;\nvoid main() { c = vec4(1.0); }\n";
+
+class ShaderTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    SKIP_WITHOUT_GL();
+    SetFatalChecksThrow(true);
+  }
+  void TearDown() override
+  {
+    SetFatalChecksThrow(false);
+    if (HeadlessGl::Get() != nullptr)
+      ResourceManagerTwo::UnloadAll();
+  }
+};
+}  // namespace
+
+TEST_F(ShaderTest, EveryShaderOfTheGameCompilesAndLinks)
+{
+  const char* const names[] = {"newScreen", "TexBlend", "debug", "lineDebug", "atlass", "LightMask", "Light", "particleShader"};
+  CapturedOutput output;
+  RecordingAssertHandler checks;
+  for (const char* name : names)
+  {
+    const std::string base = std::string("Assets/Shaders/") + name;
+    const std::string vertex = ReadFile(base + ".vs");
+    const std::string fragment = ReadFile(base + ".frag");
+    ASSERT_FALSE(vertex.empty()) << base;
+    ASSERT_FALSE(fragment.empty()) << base;
+    Graphics::Shader shader(vertex.c_str(), fragment.c_str());
+    EXPECT_NE(shader.GetId(), 0u) << name;
+  }
+  EXPECT_FALSE(output.Contains("ERROR")) << output.Text();
+  EXPECT_EQ(checks.Count(), 0u);
+}
+
+TEST_F(ShaderTest, ProgramsFindTheUniformsTheirPassesSet)
+{
+  Graphics::Shader atlas(ReadFile("Assets/Shaders/atlass.vs").c_str(), ReadFile("Assets/Shaders/atlass.frag").c_str());
+  EXPECT_GE(atlas.GetUniformLocation("atlass"), 0);
+  EXPECT_GE(atlas.GetUniformLocation("projection"), 0);
+  EXPECT_EQ(atlas.GetUniformLocation("no such uniform"), -1);
+  Graphics::Shader particles(ReadFile("Assets/Shaders/particleShader.vs").c_str(),
+                             ReadFile("Assets/Shaders/particleShader.frag").c_str());
+  for (const char* name : {"projection", "atlas", "uv_coords", "camera", "world_pos"})
+    EXPECT_GE(particles.GetUniformLocation(name), 0) << name;
+  Graphics::Shader mask(ReadFile("Assets/Shaders/LightMask.vs").c_str(), ReadFile("Assets/Shaders/LightMask.frag").c_str());
+  EXPECT_GE(mask.GetUniformLocation("projection"), 0);
+  EXPECT_GE(mask.GetUniformLocation("ambience"), 0);
+}
+
+TEST_F(ShaderTest, AVertexSyntaxErrorIsPrintedOnceAndTheLinkCheckStops)
+{
+  CapturedOutput output;
+  RecordingAssertHandler checks;
+  EXPECT_THROW(Graphics::Shader("#version 410 core\nvoid main() { gl_Position = vec4(1.0) }\n", PlainFragment),
+               FatalCheckException);
+  EXPECT_EQ(output.CountOf("| ERROR::SHADER: Compile-time error: Type: VERTEX\n"), 1u) << output.Text();
+  EXPECT_EQ(output.CountOf("Type: FRAGMENT"), 0u);
+  ASSERT_EQ(checks.Count(), 1u);
+  EXPECT_EQ(checks.Reports()[0].function, "Shader::CheckConstructionCompilation");
+}
+
+TEST_F(ShaderTest, StagesThatCompileButDoNotLinkStopAtTheLinkCheck)
+{
+  CapturedOutput output;
+  RecordingAssertHandler checks;
+  // A stage without main compiles; only the link finds it missing.
+  const char* const vertexWithoutMain = "#version 410 core\nvoid helper() {}\n";
+  EXPECT_THROW(Graphics::Shader(vertexWithoutMain, PlainFragment), FatalCheckException);
+  EXPECT_FALSE(output.Contains("Compile-time error"));
+  EXPECT_TRUE(output.Contains("| ERROR::Shader: Link-time error: Type: PROGRAM"));
+  ASSERT_EQ(checks.Count(), 1u);
+  EXPECT_EQ(checks.Reports()[0].function, "Shader::CheckConstructionCompilation");
+}
+
+TEST_F(ShaderTest, SetIntegerReachesTheProgramItMadeCurrent)
+{
+  Graphics::Shader shader(PlainVertex,
+                          "#version 410 core\nuniform int level;\nout vec4 c;\nvoid main() { c = vec4(float(level)); }\n");
+  shader.SetInteger("level", 7, true);
+  GLint value = 0;
+  glGetUniformiv(shader.GetId(), shader.GetUniformLocation("level"), &value);
+  EXPECT_EQ(value, 7);
+}
