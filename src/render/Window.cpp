@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <iostream>
+
 namespace
 {
 Window* currentWindow = nullptr;
@@ -129,13 +131,18 @@ bool Window::CreateContext(std::string& error)
     Close();
     return false;
   }
-  // The frame-rate controller paces the loop, so swaps must not wait for the display.
+  // The frame-rate controller paces the loop, so swaps should not wait for the display. Some
+  // drivers (a virtual X server among them) cannot change it; the game still runs, paced by both.
   if (SDL_GL_SetSwapInterval(0) != 0)
-  {
-    error = std::string("SDL could not turn vertical sync off: ") + SDL_GetError();
-    Close();
+    std::cout << "[WARNING] SDL could not turn vertical sync off: " << SDL_GetError() << std::endl;
+  return true;
+}
+
+bool Window::MakeCurrent()
+{
+  if (window == nullptr || context == nullptr || SDL_GL_MakeCurrent(window, context) != 0)
     return false;
-  }
+  currentWindow = this;
   return true;
 }
 

@@ -26,6 +26,8 @@ public:
   bool OpenHidden(unsigned width, unsigned height, std::string& error);
   void Close();
   bool IsOpen() const { return window != nullptr; }
+  // Makes this window's context current again, after another window's took over.
+  bool MakeCurrent();
 
   void SetFullscreen();
   void SetWindowed();
