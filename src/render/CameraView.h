@@ -8,8 +8,8 @@ namespace Graphics
 class CameraView
 {
 public:
-  // The world-to-camera matrix in the engine's layout (rows in storage order, translation in
-  // elements 2 and 5), with any adjustment such as camera shake applied after it.
+  // The world-to-camera matrix (glm, acting on column vectors (x, y, 1)), with any adjustment
+  // such as camera shake applied after it.
   virtual glm::mat3 ToCameraSpace() const = 0;
 
 protected:

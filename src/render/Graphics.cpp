@@ -48,27 +48,17 @@ const LayerDefinition LayerTable[] = {
     {"Debug", 99, 1.0f, false},
 };
 
-// Engine matrices: rows in storage order, a point (x, y) maps to (m0 x + m1 y + m2, m3 x + m4 y + m5).
-glm::mat3 EngineMatrix(float m0, float m1, float m2, float m3, float m4, float m5)
+// The matrix whose first two rows are (m0, m1, m2) and (m3, m4, m5): a point (x, y) goes to
+// (m0 x + m1 y + m2, m3 x + m4 y + m5). glm indexes columns first.
+glm::mat3 RowsMatrix(float m0, float m1, float m2, float m3, float m4, float m5)
 {
-  glm::mat3 result;
-  float* m = glm::value_ptr(result);
-  const float values[9] = {m0, m1, m2, m3, m4, m5, 0, 0, 1};
-  for (int i = 0; i < 9; ++i)
-    m[i] = values[i];
-  return result;
-}
-
-// The matrix that applies `first` and then `second`.
-glm::mat3 Then(const glm::mat3& first, const glm::mat3& second)
-{
-  const float* a = glm::value_ptr(first);
-  const float* b = glm::value_ptr(second);
-  glm::mat3 result;
-  float* r = glm::value_ptr(result);
-  for (int row = 0; row < 3; ++row)
-    for (int column = 0; column < 3; ++column)
-      r[row * 3 + column] = b[row * 3 + 0] * a[0 * 3 + column] + b[row * 3 + 1] * a[1 * 3 + column] + b[row * 3 + 2] * a[2 * 3 + column];
+  glm::mat3 result(1.0f);
+  result[0][0] = m0;
+  result[1][0] = m1;
+  result[2][0] = m2;
+  result[0][1] = m3;
+  result[1][1] = m4;
+  result[2][1] = m5;
   return result;
 }
 
@@ -419,10 +409,10 @@ void Graphics::ClearDepth(Renderbuffer* depth, Framebuffer* target)
 
 glm::mat4 Graphics::ToMat4(const glm::mat3& m)
 {
-  const float* in = glm::value_ptr(m);
+  // The two affine rows, each widened with a 0 for z, then the rows of z and w.
+  const float values[16] = {m[0][0], m[1][0], 0, m[2][0], m[0][1], m[1][1], 0, m[2][1], 0, 0, 1, 0, 0, 0, 0, 1};
   glm::mat4 result;
   float* out = glm::value_ptr(result);
-  const float values[16] = {in[0], in[1], 0, in[2], in[3], in[4], 0, in[5], 0, 0, 1, 0, 0, 0, 0, 1};
   for (int i = 0; i < 16; ++i)
     out[i] = values[i];
   return result;
@@ -431,12 +421,7 @@ glm::mat4 Graphics::ToMat4(const glm::mat3& m)
 glm::mat3 Graphics::ToMat3(const glm::mat4& m)
 {
   const float* in = glm::value_ptr(m);
-  glm::mat3 result;
-  float* out = glm::value_ptr(result);
-  const float values[9] = {in[0], in[1], in[12], in[4], in[5], in[13], in[8], in[9], 1};
-  for (int i = 0; i < 9; ++i)
-    out[i] = values[i];
-  return result;
+  return RowsMatrix(in[0], in[1], in[12], in[4], in[5], in[13]);
 }
 
 // --- Debug drawing -----------------------------------------------------------------------------
@@ -457,7 +442,7 @@ void Graphics::DebugDraw(const glm::mat3& shape, RenderSpace* space, fColor colo
   submission.layer = GetLayer("Debug");
   submission.pass = GetPass("DebugPass");
   submission.space = space;
-  const glm::mat4 model = ToMat4(Then(shape, camera->ToCameraSpace()));
+  const glm::mat4 model = ToMat4(camera->ToCameraSpace() * shape);
   const float* values = glm::value_ptr(model);
   for (int i = 0; i < 16; ++i)
     submission.record.model[i] = values[i];
@@ -475,7 +460,7 @@ void Graphics::DebugDrawLine(const glm::vec2& start, const glm::vec2& direction,
   const float c = std::cos(angle);
   const float s = std::sin(angle);
   // Scale by the length, turn to the direction, move to the start.
-  const glm::mat3 shape = EngineMatrix(c * length, -s * length, start.x, s * length, c * length, start.y);
+  const glm::mat3 shape = RowsMatrix(c * length, -s * length, start.x, s * length, c * length, start.y);
   DebugDraw(shape, space, color, DebugLine);
 }
 
@@ -483,20 +468,20 @@ void Graphics::DebugDrawCircle(const glm::mat3& transform, float diameter, Rende
 {
   if (!debugDrawing)
     return;
-  DebugDraw(Then(EngineMatrix(diameter, 0, 0, 0, diameter, 0), transform), space, color, DebugCircle);
+  DebugDraw(transform * RowsMatrix(diameter, 0, 0, 0, diameter, 0), space, color, DebugCircle);
 }
 
 void Graphics::DebugDrawRect(const glm::mat3& transform, const glm::vec2& size, RenderSpace* space, fColor color)
 {
   if (!debugDrawing)
     return;
-  DebugDraw(Then(EngineMatrix(size.x, 0, 0, 0, size.y, 0), transform), space, color, DebugBox);
+  DebugDraw(transform * RowsMatrix(size.x, 0, 0, 0, size.y, 0), space, color, DebugBox);
 }
 
 void Graphics::DebugDrawCircleIfEnabled(const glm::vec2& position, float diameter, RenderSpace* space, fColor color)
 {
   if (!debugDrawing)
     return;
-  DebugDrawCircle(EngineMatrix(diameter, 0, position.x, 0, diameter, position.y), 1.0f, space, color);
+  DebugDrawCircle(RowsMatrix(diameter, 0, position.x, 0, diameter, position.y), 1.0f, space, color);
 }
 }  // namespace Graphics

@@ -120,10 +120,13 @@ public:
   static void ClearDepth(Renderbuffer* depth, Framebuffer* framebuffer);
 
   // --- Matrices ------------------------------------------------------------------------------
-  // The engine's 3 x 3 (rows in storage order, translation in elements 2 and 5) widened to the
-  // 16 floats whose four rows the shaders read as per-instance attributes.
+  // A 2D affine matrix (glm, acting on column vectors (x, y, 1), translation in m[2]) written
+  // as 16 floats whose four rows the shaders read as per-instance attributes: row 0 is
+  // (m[0][0], m[1][0], 0, m[2][0]), row 1 (m[0][1], m[1][1], 0, m[2][1]), then (0, 0, 1, 0)
+  // and (0, 0, 0, 1).
   static glm::mat4 ToMat4(const glm::mat3& m);
-  // Back from a column-major 4 x 4: its translation (floats 12 and 13) goes to elements 2 and 5.
+  // Back from a column-major 4 x 4 as the editor keeps it: the rows of the result are
+  // (floats 0, 1, 12) and (floats 4, 5, 13); floats 12 and 13 are its translation.
   static glm::mat3 ToMat3(const glm::mat4& m);
 
   // --- Debug drawing -------------------------------------------------------------------------

@@ -202,6 +202,13 @@ TEST(GraphicsMatrixTest, ToMat4PutsTheTranslationWhereTheShadersReadTheRows)
   columnMajor[3][0] = 7;
   columnMajor[3][1] = 8;
   const glm::mat3 narrow = Graphics::Graphics::ToMat3(columnMajor);
-  EXPECT_FLOAT_EQ(glm::value_ptr(narrow)[2], 7);
-  EXPECT_FLOAT_EQ(glm::value_ptr(narrow)[5], 8);
+  EXPECT_FLOAT_EQ(narrow[2][0], 7);
+  EXPECT_FLOAT_EQ(narrow[2][1], 8);
+  // A matrix the way the object model builds it comes back row for row.
+  const glm::mat3 turned = EngineMatrix(0, -2, 5, 2, 0, 6);
+  const glm::mat4 widened = Graphics::Graphics::ToMat4(turned);
+  const float* rows = glm::value_ptr(widened);
+  EXPECT_FLOAT_EQ(rows[1], -2);
+  EXPECT_FLOAT_EQ(rows[4], 2);
+  EXPECT_FLOAT_EQ(rows[7], 6);
 }

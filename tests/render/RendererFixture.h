@@ -29,14 +29,16 @@ struct TestCamera : Graphics::CameraView
   glm::mat3 view{1.0f};
 };
 
-// An engine matrix from its first two rows (the third is 0, 0, 1).
+// The affine matrix whose first two rows are (m0, m1, m2) and (m3, m4, m5).
 inline glm::mat3 EngineMatrix(float m0, float m1, float m2, float m3, float m4, float m5)
 {
-  glm::mat3 result;
-  float* m = glm::value_ptr(result);
-  const float values[9] = {m0, m1, m2, m3, m4, m5, 0, 0, 1};
-  for (int i = 0; i < 9; ++i)
-    m[i] = values[i];
+  glm::mat3 result(1.0f);
+  result[0][0] = m0;
+  result[1][0] = m1;
+  result[2][0] = m2;
+  result[0][1] = m3;
+  result[1][1] = m4;
+  result[2][1] = m5;
   return result;
 }
 
