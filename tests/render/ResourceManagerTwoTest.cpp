@@ -238,3 +238,25 @@ TEST_F(ResourceManagerTwoTest, ResolvingAMissDoesNotStopAndTheDuckSwitchSometime
   for (int i = 0; i < 100; ++i)
     EXPECT_EQ(ResourceManagerTwo::ResolveTextureName("plain", true).rect[0], 10);
 }
+
+TEST_F(ResourceManagerTwoTest, AHandleFollowsReloadsByNameAndStopsWhenItsResourceIsGone)
+{
+  CapturedOutput output;
+  ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
+  Resource handle = ResourceManagerTwo::GetResource("THE_ATLAS");
+  handle.Refresh();
+  EXPECT_EQ(handle.generation, ResourceManagerTwo::GetGeneration());
+  EXPECT_EQ(handle.AsTexture(), ResourceManagerTwo::GetTexture("THE_ATLAS"));
+
+  ResourceManagerTwo::UnloadAll();
+  ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
+  handle.Refresh();
+  EXPECT_EQ(handle.AsTexture(), ResourceManagerTwo::GetTexture("THE_ATLAS"));
+  EXPECT_EQ(handle.generation, ResourceManagerTwo::GetGeneration());
+
+  RecordingAssertHandler checks;
+  ResourceManagerTwo::UnloadResource(handle);
+  EXPECT_FALSE(ResourceManagerTwo::ResourceExists("THE_ATLAS"));
+  EXPECT_THROW(handle.Refresh(), FatalCheckException);
+  EXPECT_TRUE(checks.Saw("Tried to get non existent resource"));
+}
