@@ -77,6 +77,7 @@ TEST_F(DebugPassTest, ShapesInMixedOrderAreAllDrawnInTheirOwnColoursOverEveryLay
   graphics->DebugDrawLine({-957, -297}, {1, 0}, 1900, &space, Colors.Red);
   graphics->DebugDrawCircle(EngineMatrix(1, 0, 3, 0, 1, 3), 300, &space, Colors.Blue);
   graphics->Render();
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   // Box edges at x 3 +- 300, the circle's left end at x 3 - 150, the line at y -297.
   EXPECT_TRUE(ShownNear(303, 3, ToRgba(Colors.Green)));
   EXPECT_TRUE(ShownNear(-297, 3, ToRgba(Colors.Green)));

@@ -56,7 +56,11 @@ TEST_F(GraphicsTest, AMisspeltLayerIsReportedEachTimeAndGivesNothing)
 
 TEST_F(GraphicsTest, AnEmptyFrameShowsOpaqueBlack)
 {
+  while (glGetError() != GL_NO_ERROR)
+  {
+  }
   graphics->Render();
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   EXPECT_EQ(ShownAt(0, 0), Black);
   EXPECT_EQ(ShownAt(-950, -530), Black);
 }
@@ -65,6 +69,7 @@ TEST_F(GraphicsTest, ASpriteShowsWhereAndInTheColourItWasFiled)
 {
   File(space, "DL_MAIN", Sprite(480, 120, 120, Colors.Red));
   graphics->Render();
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   EXPECT_EQ(ShownAt(480, 120), ToRgba(Colors.Red));
   EXPECT_EQ(ShownAt(480 - 50, 120 + 50), ToRgba(Colors.Red));
   EXPECT_EQ(ShownAt(480 - 70, 120), Black);
