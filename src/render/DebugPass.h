@@ -25,6 +25,11 @@ public:
 
   void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
 
+  // Base-instance draws need OpenGL 4.2 or its extension; without them the pass points the
+  // instance attributes at each shape's first record instead. Tests turn them off to cover that.
+  bool UsesBaseInstance() const { return hasBaseInstance; }
+  void SetUseBaseInstance(bool use) { hasBaseInstance = use && (GLEW_VERSION_4_2 || GLEW_ARB_base_instance); }
+
 private:
   GLuint MakeShapeArray(const float* vertices, int vertexCount, GLuint& shapeBuffer);
   // Points the per-instance attributes of a shape's array at the record `firstInstance`, for

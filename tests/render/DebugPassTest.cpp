@@ -71,18 +71,25 @@ TEST_F(DebugPassTest, RequestsFileTheirShapeInWorldPlaces)
 
 TEST_F(DebugPassTest, ShapesInMixedOrderAreAllDrawnInTheirOwnColoursOverEveryLayer)
 {
-  // A sprite on the deepest interface layer under all of them.
-  File(space, "DL_GUI_CONFIRMATION_BUTTON", Sprite(0, 0, 1200, Colors.White));
-  graphics->DebugDrawRect(EngineMatrix(1, 0, 3, 0, 1, 3), {600, 300}, &space, Colors.Green);
-  graphics->DebugDrawLine({-957, -297}, {1, 0}, 1900, &space, Colors.Red);
-  graphics->DebugDrawCircle(EngineMatrix(1, 0, 3, 0, 1, 3), 300, &space, Colors.Blue);
-  graphics->Render();
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-  // Box edges at x 3 +- 300, the circle's left end at x 3 - 150, the line at y -297.
-  EXPECT_TRUE(ShownNear(303, 3, ToRgba(Colors.Green)));
-  EXPECT_TRUE(ShownNear(-297, 3, ToRgba(Colors.Green)));
-  EXPECT_TRUE(ShownNear(-147, 3, ToRgba(Colors.Blue)));
-  EXPECT_TRUE(ShownNear(0, -297, ToRgba(Colors.Red)));
-  // Inside the box, off its diagonal.
-  EXPECT_EQ(ShownAt(0, 100), ToRgba(Colors.White));
+  auto* pass = static_cast<Graphics::DebugPass*>(graphics->GetPass("DebugPass"));
+  for (bool baseInstance : {true, false})
+  {
+    pass->SetUseBaseInstance(baseInstance);
+    SCOPED_TRACE(pass->UsesBaseInstance() ? "base-instance draws" : "re-pointed instance attributes");
+    // A sprite on the deepest interface layer under all of them.
+    File(space, "DL_GUI_CONFIRMATION_BUTTON", Sprite(0, 0, 1200, Colors.White));
+    graphics->DebugDrawRect(EngineMatrix(1, 0, 3, 0, 1, 3), {600, 300}, &space, Colors.Green);
+    graphics->DebugDrawLine({-957, -297}, {1, 0}, 1900, &space, Colors.Red);
+    graphics->DebugDrawCircle(EngineMatrix(1, 0, 3, 0, 1, 3), 300, &space, Colors.Blue);
+    graphics->Render();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    // Box edges at x 3 +- 300, the circle's left end at x 3 - 150, the line at y -297.
+    EXPECT_TRUE(ShownNear(303, 3, ToRgba(Colors.Green)));
+    EXPECT_TRUE(ShownNear(-297, 3, ToRgba(Colors.Green)));
+    EXPECT_TRUE(ShownNear(-147, 3, ToRgba(Colors.Blue)));
+    EXPECT_TRUE(ShownNear(0, -297, ToRgba(Colors.Red)));
+    EXPECT_FALSE(ShownNear(-147, 3, ToRgba(Colors.Green)));
+    // Inside the box, off its diagonal.
+    EXPECT_EQ(ShownAt(0, 100), ToRgba(Colors.White));
+  }
 }
