@@ -1,6 +1,7 @@
 #include "render/Graphics.h"
 
 #include "app/Profiler.h"
+#include "editor/ImGuiBinding.h"
 #include "render/DebugInstance.h"
 #include "render/DebugPass.h"
 #include "render/Framebuffer.h"
@@ -110,6 +111,7 @@ void Graphics::CreateWindow(bool fullscreen)
     FailWindow(error);
   ownWindow = std::move(created);
   window = ownWindow.get();
+  ImGuiBinding::Init(window->GetWindow());
 }
 
 void Graphics::AttachWindow(Window* existing)

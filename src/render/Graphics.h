@@ -63,7 +63,8 @@ public:
   Graphics& operator=(const Graphics&) = delete;
 
   // --- Window --------------------------------------------------------------------------------
-  // Opens the window and its GL context; a failure is reported and ends the program.
+  // Opens the window and its GL context and sets the ImGui binding up for them; a failure is
+  // reported and ends the program.
   void CreateWindow(bool fullscreen = true);
   // Draws into a window opened elsewhere (tests and benchmarks use a small hidden one).
   void AttachWindow(Window* existing);
