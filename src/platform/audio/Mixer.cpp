@@ -181,14 +181,11 @@ void Mixer::MixVoice(Voice& voice, float* output, int frames)
   float* out = output;
   for (int frame = 0; frame < frames; ++frame, out += channels)
   {
-    std::size_t index = static_cast<std::size_t>(voice.position >> FractionBits);
+    // Positions are wrapped as soon as they advance, so a voice is always inside the region it
+    // loops in: releasing the sustain then plays on from where the listener is.
+    const std::size_t index = static_cast<std::size_t>(voice.position >> FractionBits);
     const bool inSustain = voice.sustainHeld;
     const bool looping = !inSustain && settings.loop;
-    if (inSustain && index >= settings.sustainEnd)
-      voice.position = WrapInto(voice.position, settings.sustainStart, settings.sustainEnd);
-    else if (looping && index >= settings.loopEnd)
-      voice.position = WrapInto(voice.position, settings.loopStart, settings.loopEnd);
-    index = static_cast<std::size_t>(voice.position >> FractionBits);
     if (index >= frameCount)
     {
       voice.ended = true;
@@ -234,6 +231,11 @@ void Mixer::MixVoice(Voice& voice, float* output, int frames)
       out[1] += right;
     }
     voice.position += voice.step;
+    const std::size_t reached = static_cast<std::size_t>(voice.position >> FractionBits);
+    if (inSustain && reached >= settings.sustainEnd)
+      voice.position = WrapInto(voice.position, settings.sustainStart, settings.sustainEnd);
+    else if (looping && reached >= settings.loopEnd)
+      voice.position = WrapInto(voice.position, settings.loopStart, settings.loopEnd);
   }
 }
 }  // namespace Studio
