@@ -1,0 +1,28 @@
+#include "audio/SoundResource.h"
+
+#include "platform/Assert.h"
+#include "platform/Paths.h"
+
+#include <fstream>
+#include <iostream>
+
+SoundResource::SoundResource(const std::string& path)
+{
+  std::ifstream file(NormalizePath(path));
+  if (!file)
+  {
+    std::cout << "[ERROR] Missing Sound Resource File. (" << NormalizePath(path) << ")" << std::endl;
+    Assert("Missing Sound Resource File.", __LINE__, __FILE__, "SoundResource::SoundResource");
+    DebugBreakIfAttached();
+    return;
+  }
+  found = true;
+  std::string line;
+  while (std::getline(file, line))
+  {
+    // A list saved on Windows would otherwise name no event at all.
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    lines.push_back(line);
+  }
+}
