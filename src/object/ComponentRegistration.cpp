@@ -7,10 +7,14 @@
 #include <utility>
 
 // One include and one X(Name) per built component class.
+#include "audio/ClickSound.h"
+#include "audio/LoopSound.h"
 #include "object/Transform.h"
 
 #define BRINDLE_BUILT_COMPONENTS(X) \
-  X(Transform)
+  X(Transform) \
+  X(LoopSound) \
+  X(ClickSound)
 
 namespace
 {

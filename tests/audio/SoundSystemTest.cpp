@@ -1,110 +1,13 @@
 #include "audio/SoundSystem.h"
 
+#include "SoundTestEnvironment.h"
 #include "audio/SoundResource.h"
-#include "core/EventManager.h"
-#include "core/Events.h"
-#include "core/MemoryManager.h"
 #include "support/CapturedOutput.h"
-#include "support/RecordingAssertHandler.h"
 #include "support/TemporaryDirectory.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <filesystem>
-#include <memory>
 
-using Studio::EventInstance;
-using Studio::PlaybackState;
-
-namespace
-{
-// The game's own banks and sound list, a sound layer with no device whose time is stepped by
-// hand, and an event manager to carry the channel-2 events.
-class SoundSystemTest : public ::testing::Test
-{
-protected:
-  void SetUp() override
-  {
-    MemoryManager::Instance();
-    Studio::System::SetHeadlessClock([this] { return now; });
-    events = std::make_unique<EventManager>();
-    EventManager::SetInstance(events.get());
-    sound = std::make_unique<SoundSystem>();
-    events->ProcessQueue();
-  }
-
-  void TearDown() override
-  {
-    sound.reset();
-    EventManager::SetInstance(nullptr);
-    events.reset();
-    Studio::System::SetHeadlessClock({});
-  }
-
-  // Sends an event on the sound channel at once.
-  template <typename E, typename... Args>
-  void Send(Args&&... args)
-  {
-    E* event = MemoryManager::New<E>(BRINDLE_SITE, SoundSystemChannel, std::forward<Args>(args)...);
-    events->SendEvent(event);
-  }
-
-  // One frame of the given length.
-  void Frame(double seconds = 1.0 / 60.0)
-  {
-    now += static_cast<std::int64_t>(seconds * 1e6);
-    sound->Update();
-  }
-
-  double Loudness(double seconds = 0.02)
-  {
-    Studio::System* system = sound->GetStudioSystem();
-    std::vector<float> out(static_cast<std::size_t>(seconds * system->getOutputRate()) * system->getOutputChannels());
-    system->renderMix(out.data(), static_cast<int>(out.size()) / system->getOutputChannels());
-    double sum = 0.0;
-    for (float value : out)
-      sum += static_cast<double>(value) * value;
-    return std::sqrt(sum / static_cast<double>(out.size()));
-  }
-
-  PlaybackState StateOf(const EventInstance& instance)
-  {
-    PlaybackState state = PlaybackState::Playing;
-    return instance.getPlaybackState(&state) == Studio::Result::Ok ? state : PlaybackState::Stopped;
-  }
-
-  std::string IdOf(const EventInstance& instance)
-  {
-    Studio::EventDescription description;
-    instance.getDescription(&description);
-    std::string id;
-    description.getId(&id);
-    return id;
-  }
-
-  std::string IdOfPath(const std::string& path)
-  {
-    Studio::EventDescription description;
-    sound->GetStudioSystem()->getEvent(path.c_str(), &description);
-    std::string id;
-    description.getId(&id);
-    return id;
-  }
-
-  float TrackVolume()
-  {
-    float volume = -1.0f;
-    sound->GetMusicPlayer().GetCurrentInstance().getVolume(&volume);
-    return volume;
-  }
-
-  RecordingAssertHandler asserts;
-  std::int64_t now = 0;
-  std::unique_ptr<EventManager> events;
-  std::unique_ptr<SoundSystem> sound;
-};
-}  // namespace
+using SoundSystemTest = SoundTestEnvironment;
 
 TEST_F(SoundSystemTest, EveryListedPathHasAnEventInTheBanks)
 {
