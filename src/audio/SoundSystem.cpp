@@ -224,11 +224,9 @@ void SoundSystem::Update()
     return;
   system->update();
 
+  // Tracks loop by their event's own loop region; a track that has stopped (it ended, was
+  // stopped on request, or faded out for a transition) is never started again from here.
   const Studio::PlaybackState trackState = musicPlayer.PollState();
-  // A track that ended by itself starts again, as a new instance: music loops whatever its
-  // event says. One that is handing over to a pending track is left to end.
-  if (!transitionPending && musicPlayer.HasTrack() && trackState == Studio::PlaybackState::Stopped)
-    musicPlayer.Play(musicPlayer.GetTrackPath());
 
   if (fading)
   {

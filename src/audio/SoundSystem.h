@@ -4,10 +4,10 @@
 // Components play effects through the Sound record they embed (a direct call to PlaySound) and
 // steer music and volumes with events on the sound channel 2, where this listens.
 //
-// Music runs as a small state machine: a track plays (and loops, by its event or by being
-// started again when it ends by itself); a transition lets it fade out under a sting and starts
-// the pending track once it has stopped; a fade lowers it over 313 updates and then starts the
-// pending track. A track that was stopped on request stays stopped.
+// Music runs as a small state machine: a track plays (looping when its event loops); a
+// transition lets it fade out under a sting and starts the pending track once it has stopped; a
+// fade lowers it over 313 updates and then starts the pending track. Nothing starts a track
+// that has stopped, whether it ended, was stopped on request or faded out.
 #include "audio/MusicPlayer.h"
 #include "core/Listener.h"
 #include "platform/audio/Bank.h"

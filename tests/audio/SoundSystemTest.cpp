@@ -157,16 +157,18 @@ TEST_F(SoundSystemTest, TransitionPlaysTheStingThenReachesTheNextTrack)
   EXPECT_EQ(sound->GetStudioSystem()->getPlayingVoiceCount(), 1);
 }
 
-TEST_F(SoundSystemTest, StoppedTrackStaysStoppedAndAnEndedTrackStartsAgain)
+TEST_F(SoundSystemTest, StoppedOrEndedTracksAreNeverStartedAgain)
 {
-  Send<CueMusicEvent>("event:/Music/Win!");  // a track that does not loop by itself
-  const EventInstance first = sound->GetMusicPlayer().GetCurrentInstance();
+  Send<CueMusicEvent>("event:/Music/Win!");  // a track that does not loop
+  const EventInstance fanfare = sound->GetMusicPlayer().GetCurrentInstance();
   for (int update = 0; update < 40; ++update)
     Frame(0.1);
-  EXPECT_FALSE(first.isValid());
-  EXPECT_EQ(sound->GetMusicPlayer().GetTrackPath(), "event:/Music/Win!");
-  EXPECT_EQ(StateOf(sound->GetMusicPlayer().GetCurrentInstance()), PlaybackState::Playing);
+  EXPECT_FALSE(fanfare.isValid());
+  EXPECT_EQ(sound->GetMusicPlayer().GetState(), PlaybackState::Stopped);
+  EXPECT_EQ(sound->GetStudioSystem()->getPlayingVoiceCount(), 0);
 
+  Send<CueMusicEvent>("event:/Music/BattleMusic");
+  Frame();
   Send<StopMusicEvent>();
   for (int update = 0; update < 40; ++update)
     Frame(0.1);
