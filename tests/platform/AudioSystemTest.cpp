@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using namespace Studio;
 using AudioTestSignals::Loudness;
 
@@ -285,4 +287,25 @@ TEST_F(AudioSystemTest, ReleaseAllInstancesStopsEveryInstanceOfTheEvent)
   EXPECT_FALSE(second.isValid());
   EXPECT_TRUE(other.isValid());
   EXPECT_EQ(system->getPlayingVoiceCount(), 1);
+}
+
+TEST(AudioSystemDeviceTest, FallsBackToSilenceWhenNoDeviceOpens)
+{
+  const char* previous = std::getenv("SDL_AUDIODRIVER");
+  const std::string kept = previous ? previous : "";
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  System* system = nullptr;
+  ASSERT_EQ(System::create(&system), Result::Ok);
+  {
+    CapturedOutput output;
+    EXPECT_EQ(system->initialize(64, InitNormal, InitNormal, nullptr), Result::Ok);
+    EXPECT_TRUE(output.Contains("[WARNING] No audio device"));
+  }
+  EXPECT_FALSE(system->hasDevice());
+  EXPECT_EQ(system->update(), Result::Ok);
+  EXPECT_EQ(system->release(), Result::Ok);
+  if (previous)
+    setenv("SDL_AUDIODRIVER", kept.c_str(), 1);
+  else
+    unsetenv("SDL_AUDIODRIVER");
 }
