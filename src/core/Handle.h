@@ -39,22 +39,12 @@ public:
     other.Clear();
   }
 
+  // The copy takes the new reference before the old one is dropped, so re-pointing at the same
+  // block never lets its count touch zero.
   Handle& operator=(const Handle& other)
   {
-    if (this == &other)
-      return *this;
-    BlockHeader* oldBlock = IsValid() ? block : nullptr;
-    const HandleSite oldSite = site;
-    block = other.block;
-    id = other.id;
-    site = other.site;
-    cached = IsValid() ? static_cast<T*>(block->Object()) : nullptr;
-    // The new reference is taken before the old one is dropped, so re-pointing at the same block
-    // never lets its count touch zero.
-    if (IsValid())
-      block->AddHandle();
-    if (oldBlock != nullptr)
-      oldBlock->RemoveHandle(oldSite);
+    if (this != &other)
+      *this = Handle(other);
     return *this;
   }
 
