@@ -1,0 +1,79 @@
+#pragma once
+// A hierarchical spatial hash: 32 levels of square cells, 150 units wide at level 0 and twice as
+// wide at each next level. A record sits in one cell of the finest level whose cells are at least
+// as wide as its radius, so that anything it touches lies in the 3 x 3 cells around its own at
+// that level. Cells hash into a fixed array of singly linked buckets.
+//
+// It answers the pair queries of the physics step and walks line segments for the ray casts. A
+// stamp per query keeps a record from being looked at twice without a per-query set.
+#include "physics/GridRecord.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <glm/vec2.hpp>
+#include <vector>
+
+// One record a ray met: where, and whether it ends the ray there.
+struct RayHit
+{
+  float distance = 0.0f;
+  glm::vec2 point{0.0f, 0.0f};
+  GridRecord* record = nullptr;
+  bool blocking = false;
+};
+
+class BroadPhaseGrid
+{
+public:
+  static constexpr std::uint32_t LevelCount = 32;
+  static constexpr std::uint32_t BucketCount = 4096;
+  static constexpr float CellSize = 150.0f;
+
+  // Called with the record met; the querying record is not passed.
+  using PairCallback = std::function<void(GridRecord& other)>;
+  // Tests one record against the segment; true when it is hit, filling distance, point and
+  // blocking (a blocking record is always a hit).
+  using RayTest = std::function<bool(GridRecord& record, RayHit& hit)>;
+
+  BroadPhaseGrid() { buckets.fill(nullptr); }
+  BroadPhaseGrid(const BroadPhaseGrid&) = delete;
+  BroadPhaseGrid& operator=(const BroadPhaseGrid&) = delete;
+
+  static std::uint32_t LevelForRadius(float radius);
+  static float LevelCellSize(std::uint32_t level);
+  // floor(coordinate / cellSize), kept within a range where cell arithmetic cannot overflow.
+  static std::int32_t CellCoordinate(float coordinate, float cellSize);
+  static std::uint32_t BucketOf(std::int32_t cellX, std::int32_t cellY, std::uint32_t level);
+
+  // Files the record under the cell of `position` at the level of `radius`, and keeps both as
+  // its bounds. A record already in that cell only takes the new bounds.
+  void Insert(GridRecord& record, glm::vec2 position, float radius);
+  void Remove(GridRecord& record);
+  // Every record other than `self` whose bounds overlap self's (distance <= sum of the radii).
+  void Query(GridRecord& self, const PairCallback& callback);
+  // Every record the segment start -> end meets, nearest first. When a blocking record is hit,
+  // records beyond it are dropped; with stopAtFirst every hit blocks, so the nearest one alone is
+  // kept. Returns true when the ray was blocked. A segment of no length meets nothing.
+  bool CastRay(glm::vec2 start, glm::vec2 end, bool stopAtFirst, const RayTest& test, std::vector<RayHit>& hits);
+
+  // Visits every record in the grid, in bucket order.
+  void ForEachRecord(const std::function<void(GridRecord&)>& visit);
+  std::uint32_t RecordCount() const { return recordCount; }
+  std::uint32_t OccupiedLevels() const { return occupiedLevels; }
+
+private:
+  // Raises the query counter; on wrap-around every record's stamp is reset.
+  void NextStamp();
+  void QueryLevel(GridRecord& self, std::uint32_t level, const PairCallback& callback);
+  void VisitRayCell(std::int32_t cellX, std::int32_t cellY, std::int32_t previousX, std::int32_t previousY,
+                    bool firstCell, const RayTest& test, std::vector<RayHit>& hits, float& limit, bool stopAtFirst);
+  void TestRayRecord(GridRecord& record, const RayTest& test, std::vector<RayHit>& hits, float& limit,
+                     bool stopAtFirst);
+
+  std::uint32_t occupiedLevels = 0;
+  std::array<std::uint32_t, LevelCount> levelCounts{};
+  std::array<GridRecord*, BucketCount> buckets;
+  std::uint32_t stamp = 0;
+  std::uint32_t recordCount = 0;
+};
