@@ -10,11 +10,25 @@
 #include "audio/ClickSound.h"
 #include "audio/LoopSound.h"
 #include "object/Transform.h"
+#include "physics/CircleCollider.h"
+#include "physics/MapBoundingColliders.h"
+#include "physics/RayCastTest.h"
+#include "physics/RectangleCollider.h"
+#include "physics/Rigidbody.h"
+#include "physics/RotationLock.h"
+#include "physics/TriggerRegion.h"
 
 #define BRINDLE_BUILT_COMPONENTS(X) \
   X(Transform) \
   X(LoopSound) \
-  X(ClickSound)
+  X(ClickSound) \
+  X(Rigidbody) \
+  X(RectangleCollider) \
+  X(CircleCollider) \
+  X(RotationLock) \
+  X(RayCastTest) \
+  X(MapBoundingColliders) \
+  X(TriggerRegion)
 
 namespace
 {

@@ -1,0 +1,442 @@
+#include "physics/PhysicsModule.h"
+
+#include "app/Profiler.h"
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "core/MemoryManager.h"
+#include "object/GameObject.h"
+#include "object/Transform.h"
+#include "physics/CircleCollider.h"
+#include "physics/PhysicsDebugDraw.h"
+#include "physics/RectangleCollider.h"
+#include "physics/Rigidbody.h"
+#include "physics/ShapeTests.h"
+#include "platform/Assert.h"
+
+#include <cfloat>
+#include <cmath>
+#include <iostream>
+
+const fColor PhysicsModule::RayHitColour{0.0f, 1.0f, 0.0f, 1.0f};
+const fColor PhysicsModule::RayMissColour{1.0f, 1.0f, 0.0f, 1.0f};
+
+namespace
+{
+constexpr auto InvalidGroup = static_cast<std::uint32_t>(CollisionGroup::INVALID_GROUP);
+
+std::unordered_map<const Space*, PhysicsModule*>& ModulesBySpace()
+{
+  static std::unordered_map<const Space*, PhysicsModule*> modules;
+  return modules;
+}
+
+float Length(glm::vec2 vector)
+{
+  return std::sqrt(vector.x * vector.x + vector.y * vector.y);
+}
+
+void QueueCollision(const PhysicsObject& receiver, const PhysicsObject& touched)
+{
+  auto* event = MemoryManager::New<CollisionEvent>(BRINDLE_SITE, receiver.objectId, receiver.object, touched.object,
+                                                   touched.CollisionGroup());
+  if (event == nullptr)
+    return;
+  if (EventManager* events = EventManager::Instance())
+    events->QueueEvent(event);
+  else
+    MemoryManager::Delete(event);
+}
+}  // namespace
+
+PhysicsModule::PhysicsModule(Space* owningSpace, std::uint32_t owningSpaceId) : space(owningSpace), spaceId(owningSpaceId)
+{
+  ModulesBySpace()[space] = this;
+}
+
+PhysicsModule::~PhysicsModule()
+{
+  for (auto& entry : entries)
+    grid.Remove(entry->gridRecord);
+  auto& modules = ModulesBySpace();
+  const auto found = modules.find(space);
+  if (found != modules.end() && found->second == this)
+    modules.erase(found);
+}
+
+PhysicsModule* PhysicsModule::Of(const Space* space)
+{
+  const auto& modules = ModulesBySpace();
+  const auto found = modules.find(space);
+  return found == modules.end() ? nullptr : found->second;
+}
+
+PhysicsObject* PhysicsModule::Find(std::uint32_t objectId) const
+{
+  const auto found = registry.find(objectId);
+  return found == registry.end() ? nullptr : found->second;
+}
+
+// ---- Registration ---------------------------------------------------------------------------
+
+PhysicsObject* PhysicsModule::Register(const Handle<GameObject>& object)
+{
+  if (!object.IsValid())
+    return nullptr;
+  const std::uint32_t id = object->GetId();
+  if (lastTouched != nullptr && lastTouched->objectId == id)
+    return lastTouched;
+
+  PhysicsObject* entry = Find(id);
+  if (entry == nullptr)
+  {
+    auto made = std::make_unique<PhysicsObject>(object, id);
+    entry = made.get();
+    entry->slot = entries.size();
+    entries.push_back(std::move(made));
+    registry[id] = entry;
+  }
+  // Objects that only ever had a Transform do not stay registered.
+  PhysicsObject* previous = lastTouched;
+  if (previous != nullptr && previous != entry && previous->rigidbody == nullptr && previous->collider == nullptr)
+    RemoveObject(previous->objectId);
+  lastTouched = entry;
+  return entry;
+}
+
+void PhysicsModule::AddTransform(Transform* transform, const Handle<GameObject>& object)
+{
+  if (PhysicsObject* entry = Register(object))
+    entry->transform = transform;
+}
+
+void PhysicsModule::AddRigidbody(Rigidbody* rigidbody, const Handle<GameObject>& object)
+{
+  PhysicsObject* entry = Register(object);
+  if (entry == nullptr)
+    return;
+  entry->SetRigidbody(rigidbody);
+  if (entry->transform == nullptr)
+    entry->transform = object->GetTransform();
+}
+
+void PhysicsModule::AddCollider(Collider* collider, const Handle<GameObject>& object)
+{
+  if (!object.IsValid())
+  {
+    std::cout << "Invalid handle provided in PhysicsModule::AddCollider! Feel free to add an assert if you want to "
+                 "debug.\n";
+    return;
+  }
+  PhysicsObject* entry = Register(object);
+  if (entry == nullptr)
+    return;
+  entry->collider = collider;
+  if (entry->transform == nullptr)
+    entry->transform = object->GetTransform();
+  if (collider != nullptr && collider->GetTypeId() == RectangleCollider::TypeId)
+    entry->isStatic = static_cast<RectangleCollider*>(collider)->mapFlag;
+  FileInGrid(*entry, 0.0f);
+}
+
+void PhysicsModule::RemoveObject(std::uint32_t objectId)
+{
+  PhysicsObject* entry = Find(objectId);
+  if (entry == nullptr)
+    return;
+  grid.Remove(entry->gridRecord);
+  if (lastTouched == entry)
+    lastTouched = nullptr;
+  registry.erase(objectId);
+  const std::size_t slot = entry->slot;
+  if (slot + 1 != entries.size())
+  {
+    entries[slot] = std::move(entries.back());
+    entries[slot]->slot = slot;
+  }
+  entries.pop_back();
+}
+
+void PhysicsModule::FileInGrid(PhysicsObject& entry, float dt)
+{
+  if (entry.collider == nullptr)
+    return;
+  grid.Insert(entry.gridRecord, entry.GetPosition(), entry.GetBoundingRadius(dt));
+}
+
+void PhysicsModule::UpdateObject(std::uint32_t objectId, float dt)
+{
+  if (PhysicsObject* entry = Find(objectId))
+    FileInGrid(*entry, dt);
+}
+
+// ---- The step -------------------------------------------------------------------------------
+
+void PhysicsModule::Update(float dt)
+{
+  const std::int32_t count = timer.Advance(dt);
+  Step(timer.StepLength(), count);
+}
+
+void PhysicsModule::Step(float dt, std::int32_t count)
+{
+  DropDeadEntries();
+  for (std::int32_t subStep = 0; subStep < count; ++subStep)
+  {
+    Profiler::BeginScope("IntegrateForces", "");
+    for (auto& entry : entries)
+      if (!entry->isStatic)
+        entry->IntegrateForces(dt, maxSpeed);
+    Profiler::EndScope();
+
+    Profiler::BeginScope("RunCollisions", "");
+    RunCollisions(dt);
+    contacts.ComputeBias(dt);
+    contacts.Solve(iterations);
+    Profiler::EndScope();
+
+    Profiler::BeginScope("IntegrateVelocity", "");
+    for (auto& entry : entries)
+      if (!entry->isStatic)
+        entry->IntegrateVelocity(dt);
+    // Everything goes back into the grid where it now stands, for the next sub-step and for the
+    // ray casts of the frame.
+    RefileAll();
+    Profiler::EndScope();
+  }
+
+  Profiler::BeginScope("ClearAccums", "");
+  for (auto& entry : entries)
+    if (!entry->isStatic && entry->rigidbody != nullptr)
+      entry->rigidbody->ClearAccumulators();
+  Profiler::EndScope();
+}
+
+void PhysicsModule::DropDeadEntries()
+{
+  // An object torn down without its space telling us leaves a record with stale pointers.
+  for (std::size_t index = entries.size(); index-- > 0;)
+    if (!entries[index]->object.IsValid())
+      RemoveObject(entries[index]->objectId);
+}
+
+void PhysicsModule::RefileAll()
+{
+  for (auto& entry : entries)
+    FileInGrid(*entry, 0.0f);
+}
+
+void PhysicsModule::RunCollisions(float dt)
+{
+  contacts.Clear();
+  for (auto& entry : entries)
+  {
+    if (entry->isStatic)
+      continue;
+    // Filed with the radius it sweeps this sub-step, so that every pair with it is in reach.
+    FileInGrid(*entry, dt);
+    entry->solverBody.position = entry->collider != nullptr ? entry->gridRecord.position : entry->GetPosition();
+  }
+  for (auto& entry : entries)
+  {
+    if (entry->isStatic || entry->collider == nullptr)
+      continue;
+    PhysicsObject& querying = *entry;
+    grid.Query(querying.gridRecord,
+               [this, &querying, dt](GridRecord& other) { CheckCollision(*other.owner, querying, dt); });
+    // Leaving after its own query, it is never found again: no pair comes up twice.
+    grid.Remove(querying.gridRecord);
+  }
+  contacts.Sort();
+}
+
+void PhysicsModule::CheckCollision(PhysicsObject& found, PhysicsObject& querying, float dt)
+{
+  Collider* first = found.collider;
+  Collider* second = querying.collider;
+  if (first == nullptr || second == nullptr || !first->IsActive() || !second->IsActive())
+    return;
+  const std::uint32_t response = responseTable.Get(found.CollisionGroup(), querying.CollisionGroup());
+  if (response == NoResponse)
+    return;
+
+  ContactManifold manifold;
+  const bool firstIsCircle = first->GetTypeId() == CircleCollider::TypeId;
+  const bool secondIsCircle = second->GetTypeId() == CircleCollider::TypeId;
+  // Both records were filed this sub-step, and nothing has moved since.
+  const glm::vec2 firstPosition = found.gridRecord.position;
+  const glm::vec2 secondPosition = querying.gridRecord.position;
+  bool touching = false;
+  if (!firstIsCircle && !secondIsCircle)
+  {
+    auto* a = static_cast<RectangleCollider*>(first);
+    auto* b = static_cast<RectangleCollider*>(second);
+    touching = RectangleRectangleTest(firstPosition, a->scale, found.GetRotation(), secondPosition, b->scale,
+                                      querying.GetRotation(), manifold);
+  }
+  else if (firstIsCircle && secondIsCircle)
+  {
+    touching = CircleCircleTest(firstPosition, first->GetBoundingRadius(), secondPosition,
+                                second->GetBoundingRadius(), manifold);
+  }
+  else
+  {
+    PhysicsObject& circle = firstIsCircle ? found : querying;
+    PhysicsObject& rectangle = firstIsCircle ? querying : found;
+    auto* circleCollider = static_cast<CircleCollider*>(circle.collider);
+    auto* rectangleCollider = static_cast<RectangleCollider*>(rectangle.collider);
+    const bool circleIsSecond = !firstIsCircle;
+    const glm::vec2 circlePosition = firstIsCircle ? firstPosition : secondPosition;
+    const glm::vec2 rectanglePosition = firstIsCircle ? secondPosition : firstPosition;
+    if (circleCollider->dynamicTests && circle.HasActiveBody())
+      touching = SweptCircleRectangleTest(circlePosition, circleCollider->radius, circle.rigidbody->velocity * dt,
+                                          rectanglePosition, rectangleCollider->scale, rectangle.GetRotation(),
+                                          manifold, circleIsSecond);
+    else
+      touching = CollisionTest(circlePosition, circleCollider->radius, rectanglePosition, rectangleCollider->scale,
+                               rectangle.GetRotation(), manifold, circleIsSecond);
+  }
+  if (!touching)
+    return;
+
+  QueueCollision(found, querying);
+  QueueCollision(querying, found);
+
+  if (response != PushResponse || first->ghost || second->ghost)
+    return;
+  // A sweep that only reaches the wall at the end of the step has nothing to push yet.
+  if (manifold.count <= 0)
+    return;
+  if (found.isStatic)
+  {
+    manifold.first = &querying.solverBody;
+    manifold.second = nullptr;
+    second->colliding = true;
+    for (int index = 0; index < manifold.count; ++index)
+      manifold.points[index].normal = -manifold.points[index].normal;
+  }
+  else
+  {
+    manifold.first = &found.solverBody;
+    manifold.second = &querying.solverBody;
+    first->colliding = true;
+    second->colliding = true;
+  }
+  contacts.Insert(manifold);
+}
+
+// ---- Ray casts ------------------------------------------------------------------------------
+
+bool PhysicsModule::IntersectRayWithObject(glm::vec2 origin, glm::vec2 direction, float maxDistance,
+                                           std::uint32_t group, PhysicsObject& entry, float& distance,
+                                           glm::vec2& point, bool& blocking, std::uint32_t blockGroup)
+{
+  blocking = false;
+  if (entry.collider == nullptr || !entry.collider->IsActive())
+    return false;
+  const std::uint32_t entryGroup = entry.CollisionGroup();
+  const std::uint32_t rayResponse = responseTable.Get(group, entryGroup);
+  const std::uint32_t blockResponse = responseTable.Get(blockGroup, entryGroup);
+  if (rayResponse == NoResponse && (blockGroup == InvalidGroup || blockResponse == NoResponse))
+    return false;
+
+  const glm::vec2 end = origin + direction * maxDistance;
+  float fraction = 0.0f;
+  bool hit = false;
+  if (entry.ColliderType() == CircleCollider::TypeId)
+  {
+    hit = SegmentCircleIntersect(origin, end, entry.GetPosition(), entry.collider->GetBoundingRadius(), fraction);
+    if (hit)
+      point = origin + (end - origin) * fraction;
+  }
+  else if (entry.ColliderType() == RectangleCollider::TypeId)
+  {
+    hit = SegmentRectangleIntersect(origin, end, entry.GetPosition(), static_cast<RectangleCollider*>(entry.collider)->scale,
+                                    entry.GetRotation(), fraction, point);
+  }
+  else
+  {
+    Assert("PhysicsObject::ColliderType() returned incorrect value.", __LINE__, __FILE__,
+           "PhysicsModule::IntersectRayWithObject");
+    return false;
+  }
+  if (!hit)
+    return false;
+  distance = fraction * Length(end - origin);
+  blocking = blockGroup != InvalidGroup && blockResponse != NoResponse;
+  return true;
+}
+
+bool PhysicsModule::RayCast(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group,
+                            bool drawRay, RayCastResult& result, bool fillOnMiss)
+{
+  const glm::vec2 end = origin + direction * maxDistance;
+  grid.CastRay(origin, end, true,
+               [&](GridRecord& record, RayHit& hit) {
+                 return IntersectRayWithObject(origin, direction, maxDistance, group, *record.owner, hit.distance,
+                                               hit.point, hit.blocking, InvalidGroup);
+               },
+               rayHits);
+  const bool hit = !rayHits.empty();
+  if (hit)
+  {
+    result.distance = rayHits.front().distance;
+    result.point = rayHits.front().point;
+    result.object = rayHits.front().record->owner->object;
+  }
+  else if (fillOnMiss)
+  {
+    result.distance = maxDistance;
+    result.point = end;
+    result.object.Reset();
+  }
+  if (drawRay)
+  {
+    const float length = Length(end - origin);
+    DrawRay(origin, direction, hit ? result.distance : 0.0f, hit ? result.distance : length);
+  }
+  return hit;
+}
+
+std::uint32_t PhysicsModule::RayCastAll(glm::vec2 origin, glm::vec2 direction, float maxDistance,
+                                        std::uint32_t group, bool drawRay, std::vector<RayCastResult>& results,
+                                        float& distance, bool& blocked, std::uint32_t blockGroup)
+{
+  const glm::vec2 end = origin + direction * maxDistance;
+  blocked = grid.CastRay(origin, end, false,
+                         [&](GridRecord& record, RayHit& hit) {
+                           return IntersectRayWithObject(origin, direction, maxDistance, group, *record.owner,
+                                                         hit.distance, hit.point, hit.blocking, blockGroup);
+                         },
+                         rayHits);
+  distance = blocked ? rayHits.back().distance : FLT_MAX;
+  results.clear();
+  for (const RayHit& hit : rayHits)
+    results.push_back({hit.distance, hit.point, hit.record->owner->object});
+  if (drawRay)
+  {
+    const float length = blocked ? distance : Length(end - origin);
+    DrawRay(origin, direction, rayHits.empty() ? 0.0f : rayHits.back().distance, length);
+  }
+  return static_cast<std::uint32_t>(results.size());
+}
+
+void PhysicsModule::DrawRay(glm::vec2 origin, glm::vec2 direction, float hitLength, float totalLength)
+{
+  const float directionLength = Length(direction);
+  if (debugDraw == nullptr || !(directionLength > 0.0f))
+    return;
+  const glm::vec2 unit = direction / directionLength;
+  if (hitLength > 0.0f)
+    debugDraw->DrawLine(origin, unit, hitLength, RayHitColour);
+  if (totalLength > hitLength)
+    debugDraw->DrawLine(origin + unit * hitLength, unit, totalLength - hitLength, RayMissColour);
+}
+
+void PhysicsModule::DebugDraw()
+{
+  if (debugDraw == nullptr)
+    return;
+  for (auto& entry : entries)
+    if (entry->collider != nullptr && entry->object.IsValid())
+      entry->collider->DebugDraw(entry->GetRotation(), entry->GetPosition(), *debugDraw);
+}

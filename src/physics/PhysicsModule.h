@@ -1,0 +1,111 @@
+#pragma once
+// The physics of one space. It keeps a record (PhysicsObject) per game object that has a
+// Transform, Rigidbody or collider and, once per frame, advances them in fixed sub-steps: forces
+// into velocities (with drag and a speed limit), pairs from the broad-phase grid filtered by the
+// collision response table and tested by shape, a CollisionEvent queued to each object of every
+// touching pair, impulses for physical contacts, and finally the moves. It also answers ray
+// casts and draws the colliders in the debug view.
+//
+// A space constructs its module with itself and its id; components find it with Of(space).
+#include "core/Handle.h"
+#include "physics/BroadPhaseGrid.h"
+#include "physics/CollisionResponseTable.h"
+#include "physics/ContactSolver.h"
+#include "physics/FixedStepTimer.h"
+#include "physics/PhysicsObject.h"
+#include "physics/RayCastResult.h"
+#include "render/fColor.h"
+
+#include <cstdint>
+#include <glm/vec2.hpp>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class Collider;
+class GameObject;
+class PhysicsDebugDraw;
+class Rigidbody;
+class Space;
+class Transform;
+
+class PhysicsModule
+{
+public:
+  static const fColor RayHitColour;
+  static const fColor RayMissColour;
+
+  PhysicsModule(Space* owningSpace, std::uint32_t owningSpaceId);
+  ~PhysicsModule();
+  PhysicsModule(const PhysicsModule&) = delete;
+  PhysicsModule& operator=(const PhysicsModule&) = delete;
+
+  // The module of a space, or null.
+  static PhysicsModule* Of(const Space* space);
+  Space* GetSpace() const { return space; }
+  // The channel of the space's per-frame events.
+  std::uint32_t GetSpaceId() const { return spaceId; }
+
+  // Registration, from the components' OnAwake.
+  void AddTransform(Transform* transform, const Handle<GameObject>& object);
+  void AddRigidbody(Rigidbody* rigidbody, const Handle<GameObject>& object);
+  void AddCollider(Collider* collider, const Handle<GameObject>& object);
+  // Unlinks and erases the object's record; an id without one is ignored.
+  void RemoveObject(std::uint32_t objectId);
+  // Refiles the object in the grid at its present position (the space calls it with dt 0 when
+  // an object is moved by hand).
+  void UpdateObject(std::uint32_t objectId, float dt);
+
+  // Once per frame: cuts dt into sub-steps, carrying the remainder.
+  void Update(float dt);
+  void Step(float dt, std::int32_t count);
+  void DebugDraw();
+  void SetDebugDraw(PhysicsDebugDraw* drawer) { debugDraw = drawer; }
+
+  // The nearest object the ray may hit within maxDistance; true on a hit. On a miss with
+  // fillOnMiss the result becomes {maxDistance, end point, no object}, otherwise it is left alone.
+  bool RayCast(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group, bool drawRay,
+               RayCastResult& result, bool fillOnMiss);
+  // Every object the ray hits up to and including the first of the blocking group
+  // (INVALID_GROUP: nothing blocks), nearest first. distance is where it was blocked (the
+  // largest float when not). Returns the number of results.
+  std::uint32_t RayCastAll(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group,
+                           bool drawRay, std::vector<RayCastResult>& results, float& distance, bool& blocked,
+                           std::uint32_t blockGroup);
+  bool IntersectRayWithObject(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group,
+                              PhysicsObject& entry, float& distance, glm::vec2& point, bool& blocking,
+                              std::uint32_t blockGroup);
+
+  // The pair test: `found` came from the grid, `querying` is the non-static entry whose query ran.
+  void CheckCollision(PhysicsObject& found, PhysicsObject& querying, float dt);
+
+  PhysicsObject* Find(std::uint32_t objectId) const;
+  std::size_t EntryCount() const { return entries.size(); }
+  const CollisionResponseTable& GetResponseTable() const { return responseTable; }
+  const BroadPhaseGrid& GetGrid() const { return grid; }
+  const ContactSolver& GetContacts() const { return contacts; }
+
+  float maxSpeed = 2000.0f;
+  std::int32_t iterations = 10;
+  FixedStepTimer timer;
+
+private:
+  // Finds or makes the object's record and makes it the last touched; null for a dead handle.
+  PhysicsObject* Register(const Handle<GameObject>& object);
+  void FileInGrid(PhysicsObject& entry, float dt);
+  void RunCollisions(float dt);
+  void RefileAll();
+  void DropDeadEntries();
+  void DrawRay(glm::vec2 origin, glm::vec2 direction, float hitLength, float totalLength);
+
+  Space* space;
+  std::uint32_t spaceId;
+  std::vector<std::unique_ptr<PhysicsObject>> entries;
+  std::unordered_map<std::uint32_t, PhysicsObject*> registry;
+  PhysicsObject* lastTouched = nullptr;
+  ContactSolver contacts;
+  BroadPhaseGrid grid;
+  CollisionResponseTable responseTable;
+  PhysicsDebugDraw* debugDraw = nullptr;
+  std::vector<RayHit> rayHits;  // reused by every cast
+};

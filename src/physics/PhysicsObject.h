@@ -1,0 +1,44 @@
+#pragma once
+// The physics module's record of one game object: handles to the object and plain pointers to
+// its Transform, Rigidbody and collider (which live as long as the object), its place in the
+// broad-phase grid and what the contact solver reads of it.
+#include "core/Handle.h"
+#include "physics/ContactManifold.h"
+#include "physics/GridRecord.h"
+
+#include <cstdint>
+#include <glm/vec2.hpp>
+
+class Collider;
+class GameObject;
+class Rigidbody;
+class Transform;
+
+struct PhysicsObject
+{
+  PhysicsObject(const Handle<GameObject>& owner, std::uint32_t id);
+
+  // The collider's component type id; 0 without a collider.
+  std::uint32_t ColliderType() const;
+  std::uint32_t CollisionGroup() const;
+  // The collider's position (world position plus offset); the Transform's without a collider.
+  glm::vec2 GetPosition() const;
+  float GetRotation() const;
+  // A circle with dynamic tests and a body grows by the distance it covers in dt.
+  float GetBoundingRadius(float dt) const;
+  bool HasActiveBody() const;
+
+  void IntegrateForces(float dt, float maxSpeed);
+  void IntegrateVelocity(float dt);
+  void SetRigidbody(Rigidbody* body);
+
+  Handle<GameObject> object;
+  std::uint32_t objectId;
+  Rigidbody* rigidbody = nullptr;
+  Transform* transform = nullptr;
+  Collider* collider = nullptr;
+  GridRecord gridRecord;
+  bool isStatic = false;
+  SolverBody solverBody;
+  std::size_t slot = 0;  // index in the module's list of entries
+};

@@ -1,0 +1,52 @@
+#include "physics/RayCastTest.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "object/Transform.h"
+#include "physics/PhysicsModule.h"
+
+#include <cmath>
+
+RayCastTest& RayCastTest::operator=(const RayCastTest& other)
+{
+  Component::operator=(other);
+  dir = other.dir;
+  return *this;
+}
+
+void RayCastTest::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr)
+    return;
+  if (PhysicsModule* module = PhysicsModule::Of(object->GetSpace()))
+    if (EventManager* events = EventManager::Instance())
+      events->Subscribe<RayCastTest, UpdateEvent>(this, module->GetSpaceId());
+}
+
+void RayCastTest::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "dir", &dir, RenderVec2, glm::vec2(1.0f, 0.0f));
+}
+
+void RayCastTest::On(UpdateEvent*)
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr)
+    return;
+  PhysicsModule* module = PhysicsModule::Of(object->GetSpace());
+  Transform* transform = object->GetTransform();
+  if (module == nullptr || transform == nullptr)
+    return;
+  const glm::vec2 origin = transform->GetWorldPosition();
+  const auto group = static_cast<std::uint32_t>(CollisionGroup::PROJECTILE);
+  RayCastResult result;
+  module->RayCast(origin, {0.0f, -1.0f}, RayLength, group, true, result, false);
+  for (int index = 0; index < FanRayCount; ++index)
+  {
+    const float angle = static_cast<float>(index) * 0.0418879f;
+    module->RayCast(origin, {std::cos(angle), std::sin(angle)}, RayLength, group, true, result, false);
+  }
+}

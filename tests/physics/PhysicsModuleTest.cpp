@@ -1,0 +1,337 @@
+#include "PhysicsTestScene.h"
+
+#include <cmath>
+#include <cstring>
+
+using G = CollisionGroup;
+
+TEST_F(PhysicsSceneTest, FramesOfExactlyOneStepAndForcesOfAFrameWithoutSteps)
+{
+  Handle<GameObject> ball = MakeObject({0, 0});
+  Rigidbody* body = AddBody(ball);
+  AddCircle(ball, 10, G::PLAYER);
+
+  body->AddForce(120, 0);
+  module->Update(module->timer.stepTime);  // equal to the step: no sub-step, the force is dropped
+  EXPECT_EQ(body->velocity.x, 0.0f);
+  EXPECT_EQ(body->forceAccumulator.x, 0.0f);
+
+  body->AddForce(120, 0);
+  module->Update(module->timer.stepTime);  // one sub-step
+  EXPECT_FLOAT_EQ(body->velocity.x, 120.0f * module->timer.stepTime);
+  EXPECT_FLOAT_EQ(module->timer.accumulator, module->timer.stepTime);
+  EXPECT_GT(PositionOf(ball).x, 0.0f);
+
+  body->velocity = {3000, 0};
+  StepOnce();
+  EXPECT_FLOAT_EQ(body->velocity.x, 2000.0f);
+}
+
+TEST_F(PhysicsSceneTest, PushPairsGetTwoEventsInOrderAndArePushedApart)
+{
+  Handle<GameObject> first = MakeObject({0, 0}, "first");
+  Handle<GameObject> second = MakeObject({15, 0}, "second");
+  Rigidbody* firstBody = AddBody(first);
+  AddCircle(first, 10, G::ENEMY);
+  Rigidbody* secondBody = AddBody(second);
+  AddCircle(second, 10, G::ENEMY);
+  CollisionRecorder recorder;
+  recorder.Watch(first);
+  recorder.Watch(second);
+
+  StepOnce();
+  EXPECT_EQ(events->QueueLength(), 2u);  // queued, not yet delivered
+  events->ProcessQueue();
+  // The first entry queried and found the second in the grid: the found one hears first.
+  ASSERT_EQ(recorder.log.size(), 2u);
+  EXPECT_EQ(recorder.log[0].receiver, second->GetId());
+  EXPECT_EQ(recorder.log[0].other, first->GetId());
+  EXPECT_EQ(recorder.log[0].otherGroup, static_cast<std::uint32_t>(G::ENEMY));
+  EXPECT_EQ(recorder.log[1].receiver, first->GetId());
+  EXPECT_EQ(recorder.log[1].self, first->GetId());
+  EXPECT_LT(firstBody->velocity.x, 0.0f);
+  EXPECT_GT(secondBody->velocity.x, 0.0f);
+
+  // Two sub-steps in one frame: two pairs of events.
+  recorder.log.clear();
+  module->Step(module->timer.stepTime, 2);
+  events->ProcessQueue();
+  EXPECT_EQ(recorder.log.size() % 2, 0u);
+}
+
+TEST_F(PhysicsSceneTest, TriggersAndGhostsGetEventsButNoPush)
+{
+  Handle<GameObject> player = MakeObject({0, 0});
+  Handle<GameObject> item = MakeObject({15, 0});
+  Rigidbody* playerBody = AddBody(player);
+  AddCircle(player, 10, G::PLAYER);
+  Rigidbody* itemBody = AddBody(item);
+  Collider* itemCollider = AddCircle(item, 10, G::ITEMS);
+  CollisionRecorder recorder;
+  recorder.Watch(player);
+  recorder.Watch(item);
+
+  StepOnce();
+  events->ProcessQueue();
+  EXPECT_EQ(recorder.log.size(), 2u);
+  EXPECT_EQ(playerBody->velocity, glm::vec2(0, 0));
+  EXPECT_EQ(itemBody->velocity, glm::vec2(0, 0));
+
+  itemCollider->group = G::ENEMY;  // a push pair, but a ghost
+  itemCollider->ghost = true;
+  recorder.log.clear();
+  StepOnce();
+  events->ProcessQueue();
+  EXPECT_EQ(recorder.log.size(), 2u);
+  EXPECT_EQ(playerBody->velocity, glm::vec2(0, 0));
+  EXPECT_FALSE(itemCollider->colliding);
+
+  // Two PLAYER colliders are never tested.
+  itemCollider->group = G::PLAYER;
+  recorder.log.clear();
+  StepOnce();
+  events->ProcessQueue();
+  EXPECT_TRUE(recorder.log.empty());
+}
+
+TEST_F(PhysicsSceneTest, StaticEntriesAreFoundButNeverQueryMoveOrMeetEachOther)
+{
+  Handle<GameObject> wall = MakeObject({0, 0}, "wall");
+  Collider* wallCollider = AddRectangle(wall, {100, 100}, G::WALL, true);
+  Handle<GameObject> otherWall = MakeObject({-80, -30}, "other wall");
+  AddRectangle(otherWall, {100, 100}, G::WALL, true);
+  Handle<GameObject> ball = MakeObject({0, 55}, "ball");
+  Rigidbody* body = AddBody(ball);
+  Collider* ballCollider = AddCircle(ball, 10, G::PLAYER);
+  body->velocity = {0, -50};
+  CollisionRecorder recorder;
+  recorder.Watch(wall);
+  recorder.Watch(otherWall);
+  recorder.Watch(ball);
+
+  StepOnce();
+  events->ProcessQueue();
+  // One pair with the first wall: the wall's event first, then the ball's; the walls never meet.
+  ASSERT_EQ(recorder.log.size(), 2u);
+  EXPECT_EQ(recorder.log[0].receiver, wall->GetId());
+  EXPECT_EQ(recorder.log[1].receiver, ball->GetId());
+  EXPECT_GT(body->velocity.y, -50.0f);  // pushed back out of the wall
+  EXPECT_TRUE(ballCollider->colliding);
+  EXPECT_FALSE(wallCollider->colliding);  // only the moving side is marked
+  EXPECT_EQ(PositionOf(wall), glm::vec2(0, 0));
+
+  // An inactive collider gets no events, but stays in the grid.
+  ballCollider->SetActive(false);
+  recorder.log.clear();
+  StepOnce();
+  events->ProcessQueue();
+  EXPECT_TRUE(recorder.log.empty());
+  EXPECT_TRUE(module->Find(ball->GetId())->gridRecord.inGrid);
+
+  // The space's update clears the colliding mark.
+  UpdateEvent update(SpaceId, 0.016f);
+  static_cast<Collider*>(ballCollider)->On(&update);
+  EXPECT_FALSE(ballCollider->colliding);
+}
+
+TEST_F(PhysicsSceneTest, RegistrationKeepsOneEntryPerObjectAndDropsTransformOnlyOnes)
+{
+  Handle<GameObject> bare = MakeObject({0, 0}, "bare");
+  module->AddTransform(bare->GetTransform(), bare);
+  EXPECT_NE(module->Find(bare->GetId()), nullptr);
+
+  Handle<GameObject> ball = MakeObject({10, 0}, "ball");
+  AddCircle(ball, 5, G::ENEMY);
+  EXPECT_EQ(module->Find(bare->GetId()), nullptr);  // dropped as the next object registered
+  EXPECT_EQ(module->EntryCount(), 1u);
+
+  // A body registered after another object came in between still reaches its entry.
+  Handle<GameObject> between = MakeObject({500, 0}, "between");
+  AddCircle(between, 5, G::ENEMY);
+  Rigidbody* late = AddBody(ball);
+  EXPECT_EQ(module->Find(ball->GetId())->rigidbody, late);
+  EXPECT_EQ(module->EntryCount(), 2u);
+
+  module->RemoveObject(ball->GetId());
+  module->RemoveObject(ball->GetId());
+  EXPECT_EQ(module->Find(ball->GetId()), nullptr);
+  EXPECT_EQ(module->GetGrid().RecordCount(), 1u);
+
+  // An invalid handle registers nothing.
+  Handle<GameObject> none;
+  testing::internal::CaptureStdout();
+  module->AddCollider(nullptr, none);
+  const std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_NE(printed.find("Invalid handle provided in PhysicsModule::AddCollider!"), std::string::npos);
+  EXPECT_EQ(module->EntryCount(), 1u);
+}
+
+TEST_F(PhysicsSceneTest, BodiesDroppedOnAStaticFloorComeToRestOnIt)
+{
+  Handle<GameObject> floor = MakeObject({0, -100}, "floor");
+  AddRectangle(floor, {2000, 40}, G::WALL, true);  // top face at y = -80
+
+  Handle<GameObject> ball = MakeObject({-200, 300}, "ball");
+  Rigidbody* ballBody = AddBody(ball);
+  AddCircle(ball, 20, G::PLAYER);
+  Handle<GameObject> crate = MakeObject({200, 300}, "crate");
+  Rigidbody* crateBody = AddBody(crate);
+  AddRectangle(crate, {40, 40}, G::PROPS);
+  crateBody->invMomentInertia = 0.0f;
+
+  float lowestBall = 1e9f;
+  for (int frame = 0; frame < 600; ++frame)
+  {
+    ballBody->AddForce(0, -2000);
+    crateBody->AddForce(0, -2000);
+    module->Update(1.0f / 60.0f);
+    events->ProcessQueue();
+    lowestBall = std::min(lowestBall, PositionOf(ball).y);
+  }
+  EXPECT_NEAR(PositionOf(ball).y, -60.0f, 1.5f);  // resting on the top face
+  EXPECT_GT(lowestBall, -80.0f);                  // never sank through it
+  EXPECT_NEAR(ballBody->velocity.y, 0.0f, 20.0f);
+  EXPECT_NEAR(PositionOf(crate).y, -60.0f, 1.5f);
+  EXPECT_NEAR(crateBody->velocity.y, 0.0f, 20.0f);
+}
+
+TEST_F(PhysicsSceneTest, FastSweptCircleDoesNotTunnelThroughAThinWall)
+{
+  Handle<GameObject> wall = MakeObject({0, 0}, "wall");
+  AddRectangle(wall, {10, 400}, G::WALL, true);
+  Handle<GameObject> bullet = MakeObject({-40, 0}, "bullet");
+  Rigidbody* body = AddBody(bullet);
+  CircleCollider* circle = AddCircle(bullet, 3, G::PLAYER);
+  circle->dynamicTests = true;
+  body->velocity = {2000, 0};  // 16.7 units per sub-step against a 10-unit wall
+  for (int step = 0; step < 30; ++step)
+    StepOnce();
+  events->ProcessQueue();
+  EXPECT_LT(PositionOf(bullet).x, 0.0f);
+}
+
+TEST_F(PhysicsSceneTest, RayCastsHonourGroupsBlockingAndMisses)
+{
+  Handle<GameObject> player = MakeObject({-300, -1000}, "player");
+  AddCircle(player, 20, G::PLAYER);  // PROJECTILE rays pass through players
+  Handle<GameObject> enemy = MakeObject({-200, -1000}, "enemy");
+  AddCircle(enemy, 20, G::ENEMY);
+  Handle<GameObject> wall = MakeObject({0, -1000}, "wall");
+  AddRectangle(wall, {20, 400}, G::WALL, true);
+  Handle<GameObject> farEnemy = MakeObject({200, -1000}, "far enemy");
+  AddCircle(farEnemy, 20, G::ENEMY);
+
+  RayCastResult result;
+  ASSERT_TRUE(module->RayCast({-400, -1000}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PROJECTILE), false, result,
+                              false));
+  EXPECT_EQ(result.object.GetId(), enemy.GetId());
+  EXPECT_NEAR(result.distance, 180.0f, 1e-3f);
+  EXPECT_NEAR(result.point.x, -220.0f, 1e-3f);
+
+  // A beam: every enemy up to the first wall, blocked there.
+  std::vector<RayCastResult> hits;
+  float distance = 0.0f;
+  bool blocked = false;
+  const auto count = module->RayCastAll({-400, -1000}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PLAYER_LASER),
+                                        false, hits, distance, blocked, static_cast<std::uint32_t>(G::DETECT_WALLS));
+  ASSERT_EQ(count, 2u);
+  EXPECT_EQ(hits[0].object.GetId(), enemy.GetId());
+  EXPECT_EQ(hits[1].object.GetId(), wall.GetId());  // the blocker itself is a hit
+  EXPECT_TRUE(blocked);
+  EXPECT_NEAR(distance, 390.0f, 1e-3f);
+
+  module->RayCastAll({-400, -1000}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PLAYER_LASER), false, hits,
+                     distance, blocked, static_cast<std::uint32_t>(G::INVALID_GROUP));
+  EXPECT_EQ(hits.size(), 2u);  // both enemies, nothing blocks
+  EXPECT_FALSE(blocked);
+
+  // Misses: filled on request, otherwise untouched.
+  RayCastResult untouched;
+  untouched.distance = -7.0f;
+  EXPECT_FALSE(module->RayCast({-400, 0}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PROJECTILE), false, untouched,
+                               false));
+  EXPECT_EQ(untouched.distance, -7.0f);
+  RayCastResult filled;
+  EXPECT_FALSE(module->RayCast({-400, 0}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PROJECTILE), false, filled,
+                               true));
+  EXPECT_EQ(filled.distance, 1000.0f);
+  EXPECT_EQ(filled.point, glm::vec2(600, 0));
+  EXPECT_FALSE(filled.object.IsValid());
+
+  // A zero-length ray, even from inside a collider, meets nothing.
+  EXPECT_FALSE(module->RayCast({-200, -1000}, {1, 0}, 0, static_cast<std::uint32_t>(G::PROJECTILE), false, result,
+                               false));
+  EXPECT_FALSE(module->RayCast({-200, -1000}, {0, 0}, 100, static_cast<std::uint32_t>(G::PROJECTILE), false, result,
+                               false));
+
+  // An inactive collider is invisible to rays.
+  GetCollider(enemy.Get())->SetActive(false);
+  ASSERT_TRUE(module->RayCast({-400, -1000}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PROJECTILE), false, result,
+                              false));
+  EXPECT_EQ(result.object.GetId(), wall.GetId());
+}
+
+TEST_F(PhysicsSceneTest, DebugDrawingOfCollidersAndRays)
+{
+  RecordingDrawer drawer;
+  module->SetDebugDraw(&drawer);
+  Handle<GameObject> ball = MakeObject({0, 0});
+  CircleCollider* circle = AddCircle(ball, 10, G::ENEMY);
+  Handle<GameObject> box = MakeObject({300, 0});
+  AddRectangle(box, {10, 10}, G::WALL);
+  circle->colliding = true;
+  module->DebugDraw();
+  ASSERT_EQ(drawer.circles.size(), 1u);
+  EXPECT_EQ(drawer.circles[0], Collider::CollidingColour);
+  EXPECT_EQ(drawer.rectangles.size(), 1u);
+  circle->SetActive(false);
+  module->DebugDraw();
+  EXPECT_EQ(drawer.circles.size(), 1u);  // an inactive collider draws nothing
+
+  RayCastResult result;
+  module->RayCast({0, 100}, {1, 0}, 500, static_cast<std::uint32_t>(G::ENEMY), true, result, false);
+  ASSERT_EQ(drawer.lines.size(), 1u);
+  EXPECT_EQ(drawer.lines[0].colour, PhysicsModule::RayMissColour);
+  EXPECT_FLOAT_EQ(drawer.lines[0].length, 500.0f);
+  drawer.lines.clear();
+  module->RayCast({0, 0}, {1, 0}, 500, static_cast<std::uint32_t>(G::ENEMY), true, result, false);
+  ASSERT_EQ(drawer.lines.size(), 1u);
+  EXPECT_EQ(drawer.lines[0].colour, PhysicsModule::RayHitColour);
+  EXPECT_NEAR(drawer.lines[0].length, 295.0f, 1e-3f);
+}
+
+// The same scene run twice ends in the same state, bit for bit.
+TEST_F(PhysicsSceneTest, DeterministicOverManyFrames)
+{
+  auto run = [this]() {
+    std::vector<Handle<GameObject>> balls;
+    for (int index = 0; index < 40; ++index)
+    {
+      Handle<GameObject> ball = MakeObject({static_cast<float>((index * 37) % 400 - 200), static_cast<float>(index * 23 % 300)});
+      Rigidbody* body = AddBody(ball);
+      body->velocity = {static_cast<float>(index % 7) * 30.0f - 90.0f, static_cast<float>(index % 5) * 40.0f - 80.0f};
+      body->restitution = 0.3f;
+      AddCircle(ball, 12.0f + static_cast<float>(index % 4) * 5.0f, G::ENEMY);
+      balls.push_back(ball);
+    }
+    for (int frame = 0; frame < 120; ++frame)
+    {
+      module->Update(1.0f / 60.0f);
+      events->ProcessQueue();
+    }
+    std::uint64_t hash = 1469598103934665603ull;
+    for (const Handle<GameObject>& ball : balls)
+    {
+      const glm::vec2 position = PositionOf(ball);
+      std::uint32_t bits[2];
+      std::memcpy(bits, &position, sizeof(bits));
+      for (std::uint32_t word : bits)
+        hash = (hash ^ word) * 1099511628211ull;
+      module->RemoveObject(ball->GetId());
+    }
+    module->timer.accumulator = 0.0f;
+    return hash;
+  };
+  const std::uint64_t first = run();
+  EXPECT_EQ(run(), first);
+}

@@ -1,0 +1,144 @@
+#pragma once
+// A space's physics without a space: an event manager and a physics module published for the
+// test, objects built by hand with a Transform, an optional Rigidbody and a collider, and a
+// listener that records every CollisionEvent delivered to the objects it watches.
+#include "support/RecordingAssertHandler.h"
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "core/Listener.h"
+#include "core/MemoryManager.h"
+#include "object/GameObject.h"
+#include "object/Transform.h"
+#include "physics/CircleCollider.h"
+#include "physics/PhysicsDebugDraw.h"
+#include "physics/PhysicsModule.h"
+#include "physics/RectangleCollider.h"
+#include "physics/Rigidbody.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+struct RecordedCollision
+{
+  std::uint32_t receiver;
+  std::uint32_t self;
+  std::uint32_t other;
+  std::uint32_t otherGroup;
+};
+
+class CollisionRecorder : public Listener
+{
+public:
+  CollisionRecorder() : Listener(EventManager::Instance()->GetNewListenerId()) {}
+  void Watch(const Handle<GameObject>& object)
+  {
+    EventManager::Instance()->Subscribe<CollisionRecorder, CollisionEvent>(this, object->GetId());
+  }
+  void On(CollisionEvent* event)
+  {
+    log.push_back({event->GetChannel(), event->self->GetId(), event->other->GetId(), event->otherGroup});
+  }
+  std::vector<RecordedCollision> log;
+};
+
+class RecordingDrawer : public PhysicsDebugDraw
+{
+public:
+  struct Line
+  {
+    glm::vec2 start;
+    glm::vec2 direction;
+    float length;
+    fColor colour;
+  };
+  void DrawLine(glm::vec2 start, glm::vec2 direction, float length, const fColor& colour) override
+  {
+    lines.push_back({start, direction, length, colour});
+  }
+  void DrawCircle(glm::vec2, float, const fColor& colour) override { circles.push_back(colour); }
+  void DrawRectangle(glm::vec2, glm::vec2, float, const fColor& colour) override { rectangles.push_back(colour); }
+  std::vector<Line> lines;
+  std::vector<fColor> circles;
+  std::vector<fColor> rectangles;
+};
+
+class PhysicsSceneTest : public ::testing::Test
+{
+protected:
+  static constexpr std::uint32_t SpaceId = 6999;
+
+  PhysicsSceneTest()
+  {
+    events = new EventManager();
+    EventManager::SetInstance(events);
+    module = new PhysicsModule(nullptr, SpaceId);
+  }
+
+  ~PhysicsSceneTest() override
+  {
+    for (Handle<GameObject>& object : objects)
+    {
+      if (object.IsValid())
+        module->RemoveObject(object->GetId());
+      GameObject::Destroy(object);
+    }
+    objects.clear();
+    delete module;
+    events->ProcessQueue();
+    EventManager::SetInstance(nullptr);
+    delete events;
+  }
+
+  Handle<GameObject> MakeObject(glm::vec2 position, const std::string& name = "object")
+  {
+    Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Test"), nullptr);
+    object->SetHandle(object);
+    object->SetName(name);
+    auto* transform = MemoryManager::New<Transform>(BRINDLE_SITE);
+    object->AttachComponent(transform);
+    transform->SetPosition(position);
+    objects.push_back(object);
+    return object;
+  }
+
+  Rigidbody* AddBody(const Handle<GameObject>& object)
+  {
+    auto* body = MemoryManager::New<Rigidbody>(BRINDLE_SITE);
+    object->AttachComponent(body);
+    body->OnAwake();
+    return body;
+  }
+
+  CircleCollider* AddCircle(const Handle<GameObject>& object, float radius, CollisionGroup group)
+  {
+    auto* circle = MemoryManager::New<CircleCollider>(BRINDLE_SITE);
+    circle->radius = radius;
+    circle->group = group;
+    object->AttachComponent(circle);
+    circle->OnAwake();
+    return circle;
+  }
+
+  RectangleCollider* AddRectangle(const Handle<GameObject>& object, glm::vec2 size, CollisionGroup group,
+                                   bool mapFlag = false)
+  {
+    auto* rectangle = MemoryManager::New<RectangleCollider>(BRINDLE_SITE);
+    rectangle->SetSize(size.x, size.y);
+    rectangle->group = group;
+    rectangle->mapFlag = mapFlag;
+    object->AttachComponent(rectangle);
+    rectangle->OnAwake();
+    return rectangle;
+  }
+
+  // One fixed sub-step, whatever the accumulator holds.
+  void StepOnce() { module->Step(module->timer.stepTime, 1); }
+
+  static glm::vec2 PositionOf(const Handle<GameObject>& object) { return object->GetTransform()->GetWorldPosition(); }
+
+  RecordingAssertHandler asserts;
+  EventManager* events = nullptr;
+  PhysicsModule* module = nullptr;
+  std::vector<Handle<GameObject>> objects;
+};
