@@ -68,7 +68,7 @@ class PhysicsSceneTest : public ::testing::Test
 protected:
   static constexpr std::uint32_t SpaceId = 6999;
 
-  PhysicsSceneTest()
+  PhysicsSceneTest() : recordsBefore(MemoryManager::Instance()->RecordCount())
   {
     events = new EventManager();
     EventManager::SetInstance(events);
@@ -88,6 +88,7 @@ protected:
     events->ProcessQueue();
     EventManager::SetInstance(nullptr);
     delete events;
+    EXPECT_EQ(MemoryManager::Instance()->RecordCount(), recordsBefore) << "pooled objects were left behind";
   }
 
   Handle<GameObject> MakeObject(glm::vec2 position, const std::string& name = "object")
@@ -141,4 +142,7 @@ protected:
   EventManager* events = nullptr;
   PhysicsModule* module = nullptr;
   std::vector<Handle<GameObject>> objects;
+
+private:
+  std::size_t recordsBefore;
 };
