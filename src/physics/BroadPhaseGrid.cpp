@@ -68,6 +68,8 @@ void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius
   const std::int32_t cellY = CellCoordinate(position.y, size);
   record.position = position;
   record.radius = radius;
+  if (radius > levelRadii[level])
+    levelRadii[level] = radius;
   if (record.inGrid)
   {
     if (record.cellX == cellX && record.cellY == cellY && record.level == level)
@@ -93,7 +95,10 @@ void BroadPhaseGrid::Remove(GridRecord& record)
     return;
   record.inGrid = false;
   if (--levelCounts[record.level] == 0)
+  {
     occupiedLevels &= ~(1u << record.level);
+    levelRadii[record.level] = 0.0f;
+  }
   --recordCount;
   for (GridRecord** link = &buckets[record.bucket]; *link != nullptr; link = &(*link)->next)
   {
@@ -145,7 +150,7 @@ void BroadPhaseGrid::QueryLevel(GridRecord& self, std::uint32_t level, const Pai
   const float size = LevelCellSize(level);
   const glm::vec2 position = self.position;
   const float radius = self.radius;
-  const float reach = radius + size;
+  const float reach = radius + levelRadii[level];
   // Inclusive on both ends: a record exactly at the far edge of the reach still counts.
   const std::int32_t firstX = CellCoordinate(position.x - reach, size);
   const std::int32_t lastX = CellCoordinate(position.x + reach, size);

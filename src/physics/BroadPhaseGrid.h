@@ -73,6 +73,9 @@ private:
 
   std::uint32_t occupiedLevels = 0;
   std::array<std::uint32_t, LevelCount> levelCounts{};
+  // The largest radius filed at each level since it was last empty: pair queries reach only
+  // that far into a level, which at level 0 is usually far less than a cell.
+  std::array<float, LevelCount> levelRadii{};
   std::array<GridRecord*, BucketCount> buckets;
   std::uint32_t stamp = 0;
   std::uint32_t recordCount = 0;
