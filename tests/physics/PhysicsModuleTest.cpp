@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
+#include <set>
 
 using G = CollisionGroup;
 
@@ -334,4 +336,72 @@ TEST_F(PhysicsSceneTest, DeterministicOverManyFrames)
   };
   const std::uint64_t first = run();
   EXPECT_EQ(run(), first);
+}
+
+// The step's pairs against testing every pair: random scenes of circles (some fast and swept)
+// and turned rectangles (some static), in random groups, negative coordinates included.
+TEST_F(PhysicsSceneTest, StepEventsMatchEveryPairTestedOverRandomScenes)
+{
+  std::mt19937 random(31337);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  const G groups[] = {G::PLAYER, G::ENEMY, G::WALL, G::PROPS, G::ITEMS, G::PROJECTILE, G::NO_COLLISIONS};
+  for (int sceneIndex = 0; sceneIndex < 200; ++sceneIndex)
+  {
+    std::vector<Handle<GameObject>> scene;
+    CollisionRecorder recorder;
+    const float extent = sceneIndex % 2 == 0 ? 300.0f : 1200.0f;
+    for (int index = 0; index < 25; ++index)
+    {
+      Handle<GameObject> object = MakeObject({(unit(random) * 2 - 1) * extent, (unit(random) * 2 - 1) * extent});
+      const G group = groups[random() % 7];
+      const float size = unit(random) < 0.85f ? 5 + 140 * unit(random) : 150 + 500 * unit(random);
+      if (unit(random) < 0.5f)
+      {
+        Rigidbody* body = AddBody(object);
+        const float speed = unit(random) < 0.3f ? 1900.0f : 200.0f;
+        const float angle = 6.28f * unit(random);
+        body->velocity = {speed * std::cos(angle), speed * std::sin(angle)};
+        CircleCollider* circle = AddCircle(object, size, group);
+        circle->dynamicTests = unit(random) < 0.5f;
+      }
+      else
+      {
+        object->GetTransform()->SetRotation(6.28f * unit(random));
+        if (unit(random) < 0.5f)
+          AddBody(object);
+        AddRectangle(object, {size, size * (0.3f + unit(random))}, group, unit(random) < 0.4f);
+      }
+      recorder.Watch(object);
+      scene.push_back(object);
+    }
+
+    // Every pair, tested directly; static pairs are never tested.
+    for (std::size_t a = 0; a < scene.size(); ++a)
+      for (std::size_t b = a + 1; b < scene.size(); ++b)
+      {
+        PhysicsObject& first = *module->Find(scene[a]->GetId());
+        PhysicsObject& second = *module->Find(scene[b]->GetId());
+        if (first.isStatic && second.isStatic)
+          continue;
+        if (second.isStatic)
+          module->CheckCollision(second, first, module->timer.stepTime);
+        else
+          module->CheckCollision(first, second, module->timer.stepTime);
+      }
+    events->ProcessQueue();
+    std::multiset<std::pair<std::uint32_t, std::uint32_t>> expected;
+    for (const RecordedCollision& each : recorder.log)
+      expected.insert({each.receiver, each.other});
+    recorder.log.clear();
+
+    StepOnce();
+    events->ProcessQueue();
+    std::multiset<std::pair<std::uint32_t, std::uint32_t>> found;
+    for (const RecordedCollision& each : recorder.log)
+      found.insert({each.receiver, each.other});
+    ASSERT_EQ(found, expected) << "scene " << sceneIndex;
+
+    for (const Handle<GameObject>& object : scene)
+      module->RemoveObject(object->GetId());
+  }
 }
