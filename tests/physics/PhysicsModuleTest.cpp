@@ -405,3 +405,33 @@ TEST_F(PhysicsSceneTest, StepEventsMatchEveryPairTestedOverRandomScenes)
       module->RemoveObject(object->GetId());
   }
 }
+
+// A body given a broken velocity by other code must not take its neighbours or the grid with it.
+TEST_F(PhysicsSceneTest, BrokenVelocitiesStayWithTheirBody)
+{
+  Handle<GameObject> broken = MakeObject({0, 0}, "broken");
+  Rigidbody* brokenBody = AddBody(broken);
+  AddCircle(broken, 20, G::ENEMY);
+  Handle<GameObject> neighbour = MakeObject({30, 0}, "neighbour");
+  Rigidbody* neighbourBody = AddBody(neighbour);
+  AddCircle(neighbour, 20, G::ENEMY);
+  Handle<GameObject> wall = MakeObject({0, -100}, "wall");
+  AddRectangle(wall, {400, 20}, G::WALL, true);
+
+  brokenBody->velocity = {NAN, INFINITY};
+  brokenBody->angularVelocity = NAN;
+  for (int step = 0; step < 10; ++step)
+  {
+    StepOnce();
+    events->ProcessQueue();
+  }
+  EXPECT_TRUE(std::isfinite(neighbourBody->velocity.x) && std::isfinite(neighbourBody->velocity.y));
+  EXPECT_TRUE(std::isfinite(PositionOf(neighbour).x));
+
+  RayCastResult result;
+  EXPECT_TRUE(module->RayCast({-300, -100}, {1, 0}, 600, static_cast<std::uint32_t>(G::PLAYER), false, result, false));
+  EXPECT_EQ(result.object.GetId(), wall.GetId());
+  EXPECT_FALSE(module->RayCast({NAN, 0}, {1, 0}, 600, static_cast<std::uint32_t>(G::ENEMY), false, result, false));
+  EXPECT_FALSE(
+      module->RayCast({0, 0}, {1, 0}, INFINITY, static_cast<std::uint32_t>(G::ENEMY), false, result, false));
+}
