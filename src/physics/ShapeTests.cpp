@@ -309,7 +309,7 @@ bool SweptCircleRectangleTest(glm::vec2 circleCentre, float radius, glm::vec2 mo
   }
   else
   {
-    const Box box{-rectangleSize * 0.5f, rectangleSize * 0.5f};
+    const AlignedBox box{-rectangleSize * 0.5f, rectangleSize * 0.5f};
     hit = SweptCircleBoxTest(localCentre, radius, localMovement, box, manifold, circleIsSecond);
   }
   if (hit)
@@ -323,7 +323,7 @@ bool SweptCircleRectangleTest(glm::vec2 circleCentre, float radius, glm::vec2 mo
   return hit;
 }
 
-bool SweptCircleBoxTest(glm::vec2 circleCentre, float radius, glm::vec2 movement, const Box& box,
+bool SweptCircleBoxTest(glm::vec2 circleCentre, float radius, glm::vec2 movement, const AlignedBox& box,
                         ContactManifold& manifold, bool circleIsSecond)
 {
   const glm::vec2 boxCentre = (box.min + box.max) * 0.5f;
@@ -332,7 +332,7 @@ bool SweptCircleBoxTest(glm::vec2 circleCentre, float radius, glm::vec2 movement
   if (end == circleCentre)
     return CollisionTest(circleCentre, radius, boxCentre, boxSize, 0.0f, manifold, circleIsSecond);
 
-  const Box expanded{box.min - glm::vec2{radius, radius}, box.max + glm::vec2{radius, radius}};
+  const AlignedBox expanded{box.min - glm::vec2{radius, radius}, box.max + glm::vec2{radius, radius}};
   float t = 0.0f;
   glm::vec2 point;
   if (!SegmentBoxIntersect(circleCentre, end, expanded, t, point))
@@ -361,7 +361,7 @@ bool SweptCircleBoxTest(glm::vec2 circleCentre, float radius, glm::vec2 movement
   return true;
 }
 
-bool RayBoxIntersect(glm::vec2 origin, glm::vec2 direction, const Box& box, float& tmin, glm::vec2& point)
+bool RayBoxIntersect(glm::vec2 origin, glm::vec2 direction, const AlignedBox& box, float& tmin, glm::vec2& point)
 {
   float low = -FLT_MAX;
   float high = FLT_MAX;
@@ -393,7 +393,7 @@ bool RayBoxIntersect(glm::vec2 origin, glm::vec2 direction, const Box& box, floa
   return true;
 }
 
-bool SegmentBoxIntersect(glm::vec2 start, glm::vec2 end, const Box& box, float& t, glm::vec2& point)
+bool SegmentBoxIntersect(glm::vec2 start, glm::vec2 end, const AlignedBox& box, float& t, glm::vec2& point)
 {
   const glm::vec2 offset = end - start;
   const float length = std::sqrt(Dot(offset, offset));
@@ -444,7 +444,7 @@ bool SegmentRectangleIntersect(glm::vec2 start, glm::vec2 end, glm::vec2 centre,
 {
   const glm::vec2 localStart = RotateVector(start - centre, -angle);
   const glm::vec2 localEnd = RotateVector(end - centre, -angle);
-  const Box box{-size * 0.5f, size * 0.5f};
+  const AlignedBox box{-size * 0.5f, size * 0.5f};
   glm::vec2 localPoint;
   if (!SegmentBoxIntersect(localStart, localEnd, box, t, localPoint))
     return false;

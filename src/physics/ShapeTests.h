@@ -14,7 +14,7 @@
 // Shapes this close still count as touching in the separating-axis stages (not circle/circle).
 constexpr float ContactAllowance = 0.01f;
 
-struct Box
+struct AlignedBox
 {
   glm::vec2 min{0.0f, 0.0f};
   glm::vec2 max{0.0f, 0.0f};
@@ -38,12 +38,12 @@ bool RectangleRectangleTest(glm::vec2 centreA, glm::vec2 sizeA, float angleA, gl
 bool SweptCircleRectangleTest(glm::vec2 circleCentre, float radius, glm::vec2 movement, glm::vec2 rectangleCentre,
                               glm::vec2 rectangleSize, float rectangleAngle, ContactManifold& manifold,
                               bool circleIsSecond);
-bool SweptCircleBoxTest(glm::vec2 circleCentre, float radius, glm::vec2 movement, const Box& box,
+bool SweptCircleBoxTest(glm::vec2 circleCentre, float radius, glm::vec2 movement, const AlignedBox& box,
                         ContactManifold& manifold, bool circleIsSecond);
 
 // t is a fraction of the segment: 0 at start, 1 at end.
-bool RayBoxIntersect(glm::vec2 origin, glm::vec2 direction, const Box& box, float& tmin, glm::vec2& point);
-bool SegmentBoxIntersect(glm::vec2 start, glm::vec2 end, const Box& box, float& t, glm::vec2& point);
+bool RayBoxIntersect(glm::vec2 origin, glm::vec2 direction, const AlignedBox& box, float& tmin, glm::vec2& point);
+bool SegmentBoxIntersect(glm::vec2 start, glm::vec2 end, const AlignedBox& box, float& t, glm::vec2& point);
 bool SegmentCircleIntersect(glm::vec2 start, glm::vec2 end, glm::vec2 centre, float radius, float& t);
 bool SegmentRectangleIntersect(glm::vec2 start, glm::vec2 end, glm::vec2 centre, glm::vec2 size, float angle,
                                float& t, glm::vec2& point);

@@ -88,7 +88,7 @@ TEST(ShapeTestsTest, SweptCircleCatchesThinWallsAndRespectsCorners)
   EXPECT_NEAR(manifold.points[0].normal.x, 1.0f, 1e-5f);
 
   // The segment enters the expanded box's corner region but passes outside the rounded corner.
-  const Box box{{0, 0}, {10, 10}};
+  const AlignedBox box{{0, 0}, {10, 10}};
   EXPECT_FALSE(SweptCircleBoxTest({-10, 8.5f}, 5, {10, 10}, box, manifold, false));
 
   // A turned rectangle: points come back in world space.
@@ -101,7 +101,7 @@ TEST(ShapeTestsTest, SegmentAndRayTests)
 {
   float t = -1.0f;
   glm::vec2 point;
-  const Box box{{-10, -10}, {10, 10}};
+  const AlignedBox box{{-10, -10}, {10, 10}};
   ASSERT_TRUE(SegmentBoxIntersect({0, 0}, {100, 0}, box, t, point));
   EXPECT_EQ(t, 0.0f);  // starts inside
   ASSERT_TRUE(SegmentBoxIntersect({-30, 0}, {30, 0}, box, t, point));
