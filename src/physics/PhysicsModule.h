@@ -6,7 +6,10 @@
 // touching pair, impulses for physical contacts, and finally the moves. It also answers ray
 // casts and draws the colliders in the debug view.
 //
-// A space constructs its module with itself and its id; components find it with Of(space).
+// A space constructs its module with itself and its id; components find it with Of(space). The
+// space calls RemoveObject before it deletes an object, and UpdateObject(id, 0) when it hears
+// PositionUpdateEvent for one of its objects; the session calls Update once per frame before the
+// space's update events, and DebugDraw with a drawer installed by SetDebugDraw.
 #include "core/Handle.h"
 #include "physics/BroadPhaseGrid.h"
 #include "physics/CollisionResponseTable.h"
