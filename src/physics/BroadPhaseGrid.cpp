@@ -50,13 +50,13 @@ std::int32_t BroadPhaseGrid::CellCoordinate(float coordinate, float cellSize)
   return static_cast<std::int32_t>(cell);
 }
 
-std::uint32_t BroadPhaseGrid::BucketOf(std::int32_t cellX, std::int32_t cellY, std::uint32_t level)
+std::uint32_t BroadPhaseGrid::CellHash(std::int32_t cellX, std::int32_t cellY, std::uint32_t level)
 {
   std::uint32_t hash = 0;
   const std::uint32_t values[3] = {static_cast<std::uint32_t>(cellX), static_cast<std::uint32_t>(cellY), level};
   for (std::uint32_t value : values)
     hash ^= value + 0x9e3779b9u + (hash << 6) + (hash >> 2);
-  return hash & (BucketCount - 1);
+  return hash;
 }
 
 void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius)
@@ -76,6 +76,8 @@ void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius
       return;
     Remove(record);
   }
+  if (recordCount + 1 > BucketCount() / 2 && BucketCount() < LargestBucketCount)
+    Grow();
   record.inGrid = true;
   record.stamp = 0;
   record.cellX = cellX;
@@ -109,6 +111,27 @@ void BroadPhaseGrid::Remove(GridRecord& record)
     }
   }
   record.next = nullptr;
+}
+
+void BroadPhaseGrid::Grow()
+{
+  std::vector<GridRecord*> old(buckets.size() * 2, nullptr);
+  old.swap(buckets);
+  bucketMask = BucketCount() - 1;
+  std::vector<GridRecord*> chain;
+  for (GridRecord* head : old)
+  {
+    chain.clear();
+    for (GridRecord* record = head; record != nullptr; record = record->next)
+      chain.push_back(record);
+    // Pushed at the heads back to front, the records of one cell keep their order.
+    for (auto record = chain.rbegin(); record != chain.rend(); ++record)
+    {
+      (*record)->bucket = BucketOf((*record)->cellX, (*record)->cellY, (*record)->level);
+      (*record)->next = buckets[(*record)->bucket];
+      buckets[(*record)->bucket] = *record;
+    }
+  }
 }
 
 void BroadPhaseGrid::ForEachRecord(const std::function<void(GridRecord&)>& visit)
@@ -169,7 +192,7 @@ void BroadPhaseGrid::QueryLevel(GridRecord& self, std::uint32_t level, const Pai
 
   const std::int64_t cellCount =
       (static_cast<std::int64_t>(lastX) - firstX + 1) * (static_cast<std::int64_t>(lastY) - firstY + 1);
-  if (cellCount > static_cast<std::int64_t>(BucketCount))
+  if (cellCount > static_cast<std::int64_t>(BucketCount()))
   {
     // A huge record reaches more cells than there are buckets: reading every bucket once is cheaper.
     for (GridRecord* head : buckets)

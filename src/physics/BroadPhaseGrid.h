@@ -2,7 +2,8 @@
 // A hierarchical spatial hash: 32 levels of square cells, 150 units wide at level 0 and twice as
 // wide at each next level. A record sits in one cell of the finest level whose cells are at least
 // as wide as its radius, so that anything it touches lies in the 3 x 3 cells around its own at
-// that level. Cells hash into a fixed array of singly linked buckets.
+// that level. Cells hash into an array of singly linked buckets, which doubles whenever the
+// records outnumber half of it, so that chains stay short however many bodies a level holds.
 //
 // It answers the pair queries of the physics step and walks line segments for the ray casts. A
 // stamp per query keeps a record from being looked at twice without a per-query set.
@@ -27,7 +28,8 @@ class BroadPhaseGrid
 {
 public:
   static constexpr std::uint32_t LevelCount = 32;
-  static constexpr std::uint32_t BucketCount = 4096;
+  static constexpr std::uint32_t InitialBucketCount = 1024;
+  static constexpr std::uint32_t LargestBucketCount = 1u << 20;
   static constexpr float CellSize = 150.0f;
 
   // Called with the record met; the querying record is not passed.
@@ -36,7 +38,7 @@ public:
   // blocking (a blocking record is always a hit).
   using RayTest = std::function<bool(GridRecord& record, RayHit& hit)>;
 
-  BroadPhaseGrid() { buckets.fill(nullptr); }
+  BroadPhaseGrid() : buckets(InitialBucketCount, nullptr) {}
   BroadPhaseGrid(const BroadPhaseGrid&) = delete;
   BroadPhaseGrid& operator=(const BroadPhaseGrid&) = delete;
 
@@ -44,7 +46,13 @@ public:
   static float LevelCellSize(std::uint32_t level);
   // floor(coordinate / cellSize), kept within a range where cell arithmetic cannot overflow.
   static std::int32_t CellCoordinate(float coordinate, float cellSize);
-  static std::uint32_t BucketOf(std::int32_t cellX, std::int32_t cellY, std::uint32_t level);
+  // The cell's hash: the bucket is this masked by the bucket count less one.
+  static std::uint32_t CellHash(std::int32_t cellX, std::int32_t cellY, std::uint32_t level);
+  std::uint32_t BucketOf(std::int32_t cellX, std::int32_t cellY, std::uint32_t level) const
+  {
+    return CellHash(cellX, cellY, level) & bucketMask;
+  }
+  std::uint32_t BucketCount() const { return static_cast<std::uint32_t>(buckets.size()); }
 
   // Files the record under the cell of `position` at the level of `radius`, and keeps both as
   // its bounds. A record already in that cell only takes the new bounds.
@@ -65,6 +73,8 @@ public:
 private:
   // Raises the query counter; on wrap-around every record's stamp is reset.
   void NextStamp();
+  // Doubles the buckets and links every record into its new one, same-cell order kept.
+  void Grow();
   void QueryLevel(GridRecord& self, std::uint32_t level, const PairCallback& callback);
   void VisitRayCell(std::int32_t cellX, std::int32_t cellY, std::int32_t previousX, std::int32_t previousY,
                     bool firstCell, const RayTest& test, std::vector<RayHit>& hits, float& limit, bool stopAtFirst);
@@ -76,7 +86,8 @@ private:
   // The largest radius filed at each level since it was last empty: pair queries reach only
   // that far into a level, which at level 0 is usually far less than a cell.
   std::array<float, LevelCount> levelRadii{};
-  std::array<GridRecord*, BucketCount> buckets;
+  std::vector<GridRecord*> buckets;
+  std::uint32_t bucketMask = InitialBucketCount - 1;
   std::uint32_t stamp = 0;
   std::uint32_t recordCount = 0;
 };

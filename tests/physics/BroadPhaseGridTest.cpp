@@ -35,11 +35,11 @@ struct Scene
   std::vector<std::unique_ptr<Body>> bodies;
   BroadPhaseGrid grid;
 
-  Scene(std::mt19937& random, float extent)
+  Scene(std::mt19937& random, float extent, int fixedCount = 0)
   {
     std::uniform_real_distribution<float> coordinate(-extent, extent);
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-    const int count = 5 + static_cast<int>(random() % 60);
+    const int count = fixedCount > 0 ? fixedCount : 5 + static_cast<int>(random() % 60);
     for (int index = 0; index < count; ++index)
     {
       auto body = std::make_unique<Body>();
@@ -148,9 +148,10 @@ TEST(BroadPhaseGridTest, LevelsCellsAndBuckets)
   std::uint32_t hash = 0;
   for (std::uint32_t value : {1u, 0u, 0u})
     hash ^= value + 0x9e3779b9u + (hash << 6) + (hash >> 2);
-  EXPECT_EQ(BroadPhaseGrid::BucketOf(1, 0, 0), hash & (BroadPhaseGrid::BucketCount - 1));
-
+  EXPECT_EQ(BroadPhaseGrid::CellHash(1, 0, 0), hash);
   BroadPhaseGrid grid;
+  EXPECT_EQ(grid.BucketOf(1, 0, 0), hash & 1023u);
+
   GridRecord record;
   grid.Insert(record, {-1.0f, 10.0f}, 20.0f);
   EXPECT_EQ(record.cellX, -1);
@@ -171,9 +172,15 @@ TEST(BroadPhaseGridTest, LevelsCellsAndBuckets)
 TEST(BroadPhaseGridTest, PairsMatchBruteForceOverRandomScenes)
 {
   std::mt19937 random(12345);
-  for (int sceneIndex = 0; sceneIndex < 3000; ++sceneIndex)
+  for (int sceneIndex = 0; sceneIndex < 3002; ++sceneIndex)
   {
-    Scene scene(random, sceneIndex % 3 == 0 ? 400.0f : 2000.0f);
+    // The last two scenes hold thousands of records, so the buckets grow while they fill.
+    const bool crowded = sceneIndex >= 3000;
+    Scene scene(random, crowded ? 20000.0f : (sceneIndex % 3 == 0 ? 400.0f : 2000.0f), crowded ? 3000 : 0);
+    if (crowded)
+    {
+      EXPECT_GT(scene.grid.BucketCount(), 3000u * 2u - 1u);
+    }
     std::multiset<std::pair<int, int>> found;
     for (std::size_t index = 0; index < scene.bodies.size(); ++index)
     {
@@ -208,10 +215,11 @@ TEST(BroadPhaseGridTest, RaysMatchBruteForceOverRandomScenes)
 {
   std::mt19937 random(777);
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-  for (int sceneIndex = 0; sceneIndex < 2000; ++sceneIndex)
+  for (int sceneIndex = 0; sceneIndex < 2001; ++sceneIndex)
   {
-    const float extent = sceneIndex % 4 == 0 ? 500.0f : 2500.0f;
-    Scene scene(random, extent);
+    const bool crowded = sceneIndex == 2000;
+    const float extent = crowded ? 12000.0f : (sceneIndex % 4 == 0 ? 500.0f : 2500.0f);
+    Scene scene(random, extent, crowded ? 3000 : 0);
     for (int rayIndex = 0; rayIndex < 12; ++rayIndex)
     {
       const glm::vec2 start{(2 * unit(random) - 1) * extent * 1.2f, (2 * unit(random) - 1) * extent * 1.2f};
