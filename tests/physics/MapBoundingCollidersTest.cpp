@@ -68,6 +68,7 @@ TEST_F(MapBoundingCollidersTest, FourWallsAroundTheOwnerFollowMovesAndResizes)
   ExpectWall(walls[2], {500, 3000}, {-1750, 0});
   ExpectWall(walls[3], {3000, 500}, {0, -1750});
   EXPECT_TRUE(module->Find(walls[0]->GetId())->isStatic);
+  EXPECT_EQ(GetCollider(walls[0].Get())->group, CollisionGroup::WORLD_BOUNDARY);
 
   // The owner moves: the walls follow.
   fence->GetGameObject()->GetTransform()->SetWorldPosition(100, -50);
@@ -92,6 +93,30 @@ TEST_F(MapBoundingCollidersTest, FourWallsAroundTheOwnerFollowMovesAndResizes)
   events->ProcessQueue();
   fence->OnDestroy();
   EXPECT_EQ(events->QueueLength(), 4u);
+}
+
+// Objects made from prefabs wake their colliders and body before their Transform; the record
+// still gets all three.
+TEST_F(MapBoundingCollidersTest, PrefabObjectsRegisterEverythingTheyCarry)
+{
+  Json::Value ball;
+  ball["Rigidbody"]["Velocity"][0] = 120.0;
+  ball["Rigidbody"]["Velocity"][1] = 0.0;
+  ball["CircleCollider"]["radius"] = 15.0;
+  ball["CircleCollider"]["group"] = "ENEMY";
+  factory.DefinePrefab("Ball", ball, "test");
+  Handle<GameObject> object;
+  factory.CreateGameObjectAt(object, "Ball", nullptr, -500, -500, "ball");
+  walls.push_back(object);
+  ASSERT_TRUE(object.IsValid());
+  const PhysicsObject* entry = module->Find(object->GetId());
+  ASSERT_NE(entry, nullptr);
+  EXPECT_NE(entry->transform, nullptr);
+  EXPECT_NE(entry->rigidbody, nullptr);
+  EXPECT_NE(entry->collider, nullptr);
+  EXPECT_EQ(entry->CollisionGroup(), static_cast<std::uint32_t>(CollisionGroup::ENEMY));
+  StepOnce();
+  EXPECT_FLOAT_EQ(PositionOf(object).x, -500.0f + 120.0f * module->timer.stepTime);
 }
 
 TEST_F(MapBoundingCollidersTest, SpawningTwiceIsFatal)
