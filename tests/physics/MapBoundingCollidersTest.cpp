@@ -1,35 +1,18 @@
 #include "PhysicsTestScene.h"
 
-#include "object/GameobjectFactory.h"
 #include "physics/MapBoundingColliders.h"
 
 namespace
 {
-class MapBoundingCollidersTest : public PhysicsSceneTest
+class MapBoundingCollidersTest : public PhysicsFactoryTest
 {
 protected:
   MapBoundingCollidersTest()
   {
-    GameobjectFactory::SetInstance(&factory);
-    factory.Initialize();
     Json::Value wall;
     wall["RectangleCollider"]["mapFlag"] = true;
     wall["RectangleCollider"]["group"] = "WORLD_BOUNDARY";
     factory.DefinePrefab("Boundary", wall, "test");
-  }
-
-  ~MapBoundingCollidersTest() override
-  {
-    // The owner's OnDestroy queues the walls' destruction; the walls are ours to end here.
-    for (Handle<GameObject>& wall : walls)
-    {
-      if (wall.IsValid())
-        module->RemoveObject(wall->GetId());
-      GameObject::Destroy(wall);
-    }
-    walls.clear();
-    factory.ClearPrefabs();
-    GameobjectFactory::SetInstance(nullptr);
   }
 
   MapBoundingColliders* MakeFence(glm::vec2 position)
@@ -40,6 +23,7 @@ protected:
     owner->AttachComponent(fence);
     fence->OnAwake();
     walls = fence->GetBoundaries();
+    made.insert(made.end(), walls.begin(), walls.end());
     return fence;
   }
 
@@ -52,7 +36,6 @@ protected:
     EXPECT_EQ(wall->GetTransform()->GetWorldPosition(), centre) << wall->GetName();
   }
 
-  GameobjectFactory factory;
   std::vector<Handle<GameObject>> walls;
 };
 }  // namespace
@@ -93,30 +76,6 @@ TEST_F(MapBoundingCollidersTest, FourWallsAroundTheOwnerFollowMovesAndResizes)
   events->ProcessQueue();
   fence->OnDestroy();
   EXPECT_EQ(events->QueueLength(), 4u);
-}
-
-// Objects made from prefabs wake their colliders and body before their Transform; the record
-// still gets all three.
-TEST_F(MapBoundingCollidersTest, PrefabObjectsRegisterEverythingTheyCarry)
-{
-  Json::Value ball;
-  ball["Rigidbody"]["Velocity"][0] = 120.0;
-  ball["Rigidbody"]["Velocity"][1] = 0.0;
-  ball["CircleCollider"]["radius"] = 15.0;
-  ball["CircleCollider"]["group"] = "ENEMY";
-  factory.DefinePrefab("Ball", ball, "test");
-  Handle<GameObject> object;
-  factory.CreateGameObjectAt(object, "Ball", nullptr, -500, -500, "ball");
-  walls.push_back(object);
-  ASSERT_TRUE(object.IsValid());
-  const PhysicsObject* entry = module->Find(object->GetId());
-  ASSERT_NE(entry, nullptr);
-  EXPECT_NE(entry->transform, nullptr);
-  EXPECT_NE(entry->rigidbody, nullptr);
-  EXPECT_NE(entry->collider, nullptr);
-  EXPECT_EQ(entry->CollisionGroup(), static_cast<std::uint32_t>(CollisionGroup::ENEMY));
-  StepOnce();
-  EXPECT_FLOAT_EQ(PositionOf(object).x, -500.0f + 120.0f * module->timer.stepTime);
 }
 
 TEST_F(MapBoundingCollidersTest, SpawningTwiceIsFatal)

@@ -1,5 +1,6 @@
 #include "PhysicsTestScene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -434,4 +435,111 @@ TEST_F(PhysicsSceneTest, BrokenVelocitiesStayWithTheirBody)
   EXPECT_FALSE(module->RayCast({NAN, 0}, {1, 0}, 600, static_cast<std::uint32_t>(G::ENEMY), false, result, false));
   EXPECT_FALSE(
       module->RayCast({0, 0}, {1, 0}, INFINITY, static_cast<std::uint32_t>(G::ENEMY), false, result, false));
+}
+
+TEST_F(PhysicsSceneTest, ModuleRayCastsMatchBruteForce)
+{
+  std::mt19937 random(4242);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  const G rayGroups[] = {G::PROJECTILE, G::PLAYER_LASER, G::VISION, G::PATHING, G::DETECT_WALLS};
+  const G bodyGroups[] = {G::ENEMY, G::WALL, G::PLAYER, G::PROPS, G::DOORS, G::BLOCKS_LASER, G::ITEMS};
+  for (int sceneIndex = 0; sceneIndex < 150; ++sceneIndex)
+  {
+    std::vector<Handle<GameObject>> scene;
+    for (int index = 0; index < 30; ++index)
+    {
+      Handle<GameObject> object = MakeObject({(unit(random) * 2 - 1) * 1500, (unit(random) * 2 - 1) * 1500});
+      const G group = bodyGroups[random() % 7];
+      const float size = unit(random) < 0.9f ? 10 + 140 * unit(random) : 200 + 800 * unit(random);
+      if (unit(random) < 0.5f)
+        AddCircle(object, size, group);
+      else
+      {
+        AddRectangle(object, {size, size * (0.2f + unit(random))}, group, unit(random) < 0.5f);
+        object->GetTransform()->SetRotation(6.28f * unit(random));
+        module->UpdateObject(object->GetId(), 0.0f);
+      }
+      if (unit(random) < 0.1f)
+        GetCollider(object.Get())->SetActive(false);
+      scene.push_back(object);
+    }
+    for (int rayIndex = 0; rayIndex < 10; ++rayIndex)
+    {
+      const glm::vec2 origin{(unit(random) * 2 - 1) * 1800, (unit(random) * 2 - 1) * 1800};
+      const float angle = 6.2831853f * unit(random);
+      const glm::vec2 direction{std::cos(angle), std::sin(angle)};
+      const float length = 3000 * unit(random);
+      const auto group = static_cast<std::uint32_t>(rayGroups[random() % 5]);
+      const auto blockGroup = static_cast<std::uint32_t>(rayIndex % 2 == 0 ? G::BLOCKS_LASER : G::INVALID_GROUP);
+
+      float nearest = INFINITY;
+      float blockAt = INFINITY;
+      std::vector<std::pair<float, std::uint32_t>> expected;
+      for (const Handle<GameObject>& object : scene)
+      {
+        PhysicsObject& entry = *module->Find(object->GetId());
+        float distance = 0;
+        glm::vec2 point;
+        bool blocking = false;
+        if (module->IntersectRayWithObject(origin, direction, length, group, entry, distance, point, blocking,
+                                           static_cast<std::uint32_t>(G::INVALID_GROUP)))
+          nearest = std::min(nearest, distance);
+        if (module->IntersectRayWithObject(origin, direction, length, group, entry, distance, point, blocking,
+                                           blockGroup))
+        {
+          expected.emplace_back(distance, object->GetId());
+          if (blocking)
+            blockAt = std::min(blockAt, distance);
+        }
+      }
+      std::sort(expected.begin(), expected.end());
+      expected.erase(std::remove_if(expected.begin(), expected.end(), [&](auto& hit) { return hit.first > blockAt; }),
+                     expected.end());
+
+      RayCastResult result;
+      const bool hit = module->RayCast(origin, direction, length, group, false, result, false);
+      ASSERT_EQ(hit, nearest != INFINITY) << "scene " << sceneIndex << " ray " << rayIndex;
+      if (hit)
+      {
+        ASSERT_EQ(result.distance, nearest);
+      }
+
+      std::vector<RayCastResult> results;
+      float distance = 0;
+      bool blocked = false;
+      module->RayCastAll(origin, direction, length, group, false, results, distance, blocked, blockGroup);
+      std::vector<std::pair<float, std::uint32_t>> found;
+      for (const RayCastResult& each : results)
+        found.emplace_back(each.distance, each.object->GetId());
+      std::sort(found.begin(), found.end());
+      ASSERT_EQ(found, expected) << "scene " << sceneIndex << " ray " << rayIndex;
+      EXPECT_EQ(blocked, blockAt != INFINITY);
+    }
+    for (Handle<GameObject>& object : scene)
+      module->RemoveObject(object->GetId());
+  }
+}
+
+// Objects made from prefabs wake their colliders and body before their Transform; the record
+// still gets all three.
+TEST_F(PhysicsFactoryTest, PrefabObjectsRegisterEverythingTheyCarry)
+{
+  Json::Value ball;
+  ball["Rigidbody"]["Velocity"][0] = 120.0;
+  ball["Rigidbody"]["Velocity"][1] = 0.0;
+  ball["CircleCollider"]["radius"] = 15.0;
+  ball["CircleCollider"]["group"] = "ENEMY";
+  factory.DefinePrefab("Ball", ball, "test");
+  Handle<GameObject> object;
+  factory.CreateGameObjectAt(object, "Ball", nullptr, -500, -500, "ball");
+  made.push_back(object);
+  ASSERT_TRUE(object.IsValid());
+  const PhysicsObject* entry = module->Find(object->GetId());
+  ASSERT_NE(entry, nullptr);
+  EXPECT_NE(entry->transform, nullptr);
+  EXPECT_NE(entry->rigidbody, nullptr);
+  EXPECT_NE(entry->collider, nullptr);
+  EXPECT_EQ(entry->CollisionGroup(), static_cast<std::uint32_t>(CollisionGroup::ENEMY));
+  StepOnce();
+  EXPECT_FLOAT_EQ(PositionOf(object).x, -500.0f + 120.0f * module->timer.stepTime);
 }

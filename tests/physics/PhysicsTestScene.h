@@ -8,6 +8,7 @@
 #include "core/Listener.h"
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/PhysicsDebugDraw.h"
@@ -145,4 +146,32 @@ protected:
 
 private:
   std::size_t recordsBefore;
+};
+
+// The same, with a game-object factory published and initialised, for objects made from prefabs.
+// Objects the factory made are listed in `made` and ended with the test.
+class PhysicsFactoryTest : public PhysicsSceneTest
+{
+protected:
+  PhysicsFactoryTest()
+  {
+    GameobjectFactory::SetInstance(&factory);
+    factory.Initialize();
+  }
+
+  ~PhysicsFactoryTest() override
+  {
+    for (Handle<GameObject>& object : made)
+    {
+      if (object.IsValid())
+        module->RemoveObject(object->GetId());
+      GameObject::Destroy(object);
+    }
+    made.clear();
+    factory.ClearPrefabs();
+    GameobjectFactory::SetInstance(nullptr);
+  }
+
+  GameobjectFactory factory;
+  std::vector<Handle<GameObject>> made;
 };
