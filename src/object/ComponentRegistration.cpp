@@ -9,6 +9,8 @@
 // One include and one X(Name) per built component class.
 #include "audio/ClickSound.h"
 #include "audio/LoopSound.h"
+#include "object/ChildSpawner.h"
+#include "object/Registerer.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/MapBoundingColliders.h"
@@ -28,7 +30,9 @@
   X(RotationLock) \
   X(RayCastTest) \
   X(MapBoundingColliders) \
-  X(TriggerRegion)
+  X(TriggerRegion) \
+  X(ChildSpawner) \
+  X(Registerer)
 
 namespace
 {

@@ -3,6 +3,7 @@
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "object/GameobjectFactory.h"
+#include "object/Space.h"
 #include "object/Transform.h"
 
 #include <iostream>
@@ -26,7 +27,9 @@ GameObject::~GameObject()
   // An object torn down without DestroyComponents would leak its components and its id.
   if (!idReturned || !components.empty())
     DestroyComponents();
-  // The space's name index is kept by the space itself, which drops the entry as it destroys us.
+  // Whoever destroyed the object, the space's name index loses this very object's entry.
+  if (space != nullptr)
+    space->RemoveFromNameIndex(name, self);
   self.Reset();
 }
 

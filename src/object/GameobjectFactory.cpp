@@ -5,6 +5,9 @@
 #include "object/ComponentFactory.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/ObjectRecordWriter.h"
+#include "object/PrefabFiles.h"
+#include "object/Space.h"
 #include "object/Transform.h"
 #include "platform/Assert.h"
 
@@ -241,10 +244,15 @@ void GameobjectFactory::NewGameObject(Handle<GameObject>& object, const std::str
   {
     std::cout << "[ERROR] Couldn't find the prefab named: " << prefabName << std::endl;
     created->AttachComponent(MemoryManager::New<Transform>(BRINDLE_SITE));
+    // The stand-in joins its space too, so it is found, unloaded and destroyed like any object.
+    if (space != nullptr)
+      space->AddObject(object);
     return;
   }
   for (const auto& [factory, templateComponent] : prefab->second)
     created->AttachComponent(factory->GetCopy(templateComponent));
+  if (space != nullptr)
+    space->AddObject(object);
   // Every object made from a prefab has a Transform, whatever the prefab holds.
   if (created->GetTransform() == nullptr)
     created->AttachComponent(MemoryManager::New<Transform>(BRINDLE_SITE));
@@ -313,6 +321,27 @@ void GameobjectFactory::ResetToPrefab(Component* component)
   }
   component->SetOwner(owner);
   component->OnAwake();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Prefab files and level records
+// ---------------------------------------------------------------------------------------------
+
+void GameobjectFactory::SavePrefab(std::string prefabName, GameObject* object)
+{
+  if (object != nullptr)
+    PrefabFiles().Save(*this, prefabName, *object);
+}
+
+void GameobjectFactory::EditPrefab()
+{
+  PrefabFiles().SaveAll(*this);
+}
+
+void GameobjectFactory::Serialize(GameObject* object, Json::Value& out)
+{
+  if (object != nullptr)
+    ObjectRecordWriter(*this).Write(*object, out);
 }
 
 void GameobjectFactory::On(MakeGameObjectEvent* event)

@@ -100,6 +100,14 @@ public:
   // position and, when it has a Rigidbody, that body's "Velocity".
   void On(MakeGameObjectEvent* event);
 
+  // Prefab files and level records (PrefabFiles, ObjectRecordWriter do the work).
+  // The editor's "Save to Prefab": the object becomes the prefab's definition and its file is written.
+  void SavePrefab(std::string prefabName, GameObject* object);
+  // Writes every prefab back to its file from its templates.
+  void EditPrefab();
+  // The object's level record: only what differs from its prefab.
+  void Serialize(GameObject* object, Json::Value& out);
+
   const std::vector<std::int32_t>& GetInitOrder() const { return initOrder; }
   const std::vector<std::string>& GetTypeNames() const { return typeNames; }
   const ComponentFactoryMap& GetFactories() const { return factories; }

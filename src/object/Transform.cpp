@@ -4,6 +4,7 @@
 #include "core/Events.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Space.h"
 #include "platform/Assert.h"
 
 #include <algorithm>
@@ -46,9 +47,13 @@ Transform& Transform::operator=(const Transform& other)
 
 void Transform::OnAwake()
 {
-  // The space's physics grid learns of the transform and follows its moves once spaces exist:
-  // PhysicsModule::AddTransform and the space's PositionUpdateEvent subscription go here.
+  // The space hears of every move by hand, so its physics grid can follow (PhysicsModule::AddTransform
+  // joins here once spaces carry a physics module).
   dirty = true;
+  const GameObject* object = GetGameObject();
+  EventManager* manager = EventManager::Instance();
+  if (object != nullptr && object->GetSpace() != nullptr && manager != nullptr)
+    manager->Subscribe<Space, PositionUpdateEvent>(object->GetSpace(), object->GetId());
 }
 
 void Transform::OnDestroy()

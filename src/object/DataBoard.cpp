@@ -1,0 +1,24 @@
+#include "object/DataBoard.h"
+
+#include "core/Events.h"
+
+DataBoard::DataBoard() : Listener(DataBoardListenerId)
+{
+  // The one position entry of the whole run: what one object stores, the next one reads back.
+  positionEntries.push_back(PositionEntry{"Corva", "Shuttle", glm::vec2(0.0f, 0.0f), "none"});
+}
+
+PositionEntry& DataBoard::FindEntry(std::string key)
+{
+  for (PositionEntry& entry : positionEntries)
+  {
+    if (entry.key == key)
+      return entry;
+  }
+  return positionEntries.front();
+}
+
+void DataBoard::On(CollectionEvent* event)
+{
+  collectedItems.push_back(event->entry);
+}

@@ -1,0 +1,127 @@
+#include "object/PrefabFiles.h"
+
+#include "core/FileUtilities.h"
+#include "object/Component.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "platform/Assert.h"
+
+#include <cctype>
+#include <iostream>
+#include <map>
+#include <vector>
+
+namespace
+{
+std::string Quoted(const std::string& text)
+{
+  return "\"" + text + "\"";
+}
+
+// What is wrong with the shape of a prefab file, or empty when it is a set of prefab definitions.
+std::string ShapeProblem(const Json::Value& root)
+{
+  if (!root.isObject())
+    return "the file is not a JSON object of prefabs";
+  for (const std::string& prefabName : root.getMemberNames())
+  {
+    const Json::Value& definition = root[prefabName];
+    if (!definition.isNull() && !definition.isObject())
+      return "the prefab " + Quoted(prefabName) + " is not an object of components";
+    if (definition.isNull())
+      continue;
+    for (const std::string& typeName : definition.getMemberNames())
+    {
+      const Json::Value& members = definition[typeName];
+      if (!members.isNull() && !members.isObject())
+        return "the component " + Quoted(typeName) + " of the prefab " + Quoted(prefabName) +
+               " is neither null nor an object of members";
+    }
+  }
+  return "";
+}
+}  // namespace
+
+void PrefabFiles::Install(GameobjectFactory& factory) const
+{
+  const PrefabFiles files = *this;
+  factory.SetPrefabLoader([files](GameobjectFactory& target) { files.Load(target); });
+}
+
+void PrefabFiles::Load(GameobjectFactory& factory) const
+{
+  // The files that defined each prefab during this load, for the duplicate report.
+  std::map<std::string, std::vector<std::string>> definedIn;
+  for (const std::string& path : GetFilesInDirectory(directory, "*.prefab"))
+  {
+    Json::Value root;
+    if (!ReadJsonFile(root, path))
+      continue;
+    if (const std::string problem = ShapeProblem(root); !problem.empty())
+    {
+      std::cout << "[ERROR] " << path << ": " << problem << "; the file is skipped." << std::endl;
+      continue;
+    }
+    for (const std::string& prefabName : root.getMemberNames())
+    {
+      std::vector<std::string>& files = definedIn[prefabName];
+      if (factory.HasPrefab(prefabName))
+      {
+        for (const std::string& earlier : files)
+          Assert("Found multiple definitions for prefab : " + Quoted(prefabName) + ", the first definition was in " +
+                     Quoted(earlier) + " and the second definition was found in : " + Quoted(path),
+                 __LINE__, __FILE__, "GameobjectFactory::ReLoadPrefabs");
+      }
+      files.push_back(path);
+      const Json::Value& definition = root[prefabName];
+      factory.DefinePrefab(prefabName, definition.isNull() ? Json::Value(Json::objectValue) : definition, path);
+    }
+  }
+}
+
+std::string PrefabFiles::PathOf(const std::string& prefabName) const
+{
+  std::string fileName;
+  for (const char character : prefabName)
+  {
+    if (!std::isspace(static_cast<unsigned char>(character)))
+      fileName += character;
+  }
+  return directory + fileName + ".prefab";
+}
+
+bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const
+{
+  // A name without a visible character would make the file ".prefab", a prefab nobody can pick.
+  if (PathOf(prefabName) == PathOf(""))
+  {
+    std::cout << "[ERROR] A prefab needs a name to be saved; nothing was written." << std::endl;
+    return false;
+  }
+  object.SetPrefabName(prefabName);
+  Json::Value components(Json::objectValue);
+  for (const auto& [typeName, component] : object.GetComponents())
+    component->SerializeMembers(components);
+  Json::Value root;
+  root[prefabName] = components;
+  const bool isNew = !factory.HasPrefab(prefabName);
+  const bool saved = WriteJsonFile(root, PathOf(prefabName));
+  if (saved && isNew)
+    std::cout << "[WARNING] Don't forget to save the level, so this object references the new prefab." << std::endl
+              << std::endl;
+  factory.ReLoadPrefabs();
+  return saved;
+}
+
+void PrefabFiles::SaveAll(GameobjectFactory& factory) const
+{
+  for (const std::string& prefabName : factory.GetPrefabNames())
+  {
+    Json::Value components(Json::objectValue);
+    for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(prefabName))
+      templateComponent->SerializeMembers(components);
+    Json::Value root;
+    root[prefabName] = components;
+    WriteJsonFile(root, PathOf(prefabName));
+  }
+}

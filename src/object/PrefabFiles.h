@@ -1,0 +1,42 @@
+#pragma once
+// The prefab files of one folder: reading them all into the game-object factory's prefabs, and
+// writing one prefab, or all of them, back. A prefab file is a JSON object whose members each
+// define one prefab: prefab name -> { component type name -> null or { member -> value } }.
+//
+//   Install     makes this folder the factory's source of prefabs (ReLoadPrefabs reads it)
+//   Load        defines every prefab of every *.prefab file, in file-name order
+//   Save        makes an object the definition of a prefab and writes its file, then reloads
+//   SaveAll     writes every prefab back from its templates
+#include <string>
+
+class GameObject;
+class GameobjectFactory;
+
+class PrefabFiles
+{
+public:
+  static constexpr const char* DefaultDirectory = "Assets/Prefabs/";
+
+  // The directory ends with a separator.
+  explicit PrefabFiles(std::string prefabDirectory = DefaultDirectory) : directory(std::move(prefabDirectory)) {}
+
+  void Install(GameobjectFactory& factory) const;
+
+  // A file that is not valid JSON or not made of prefab definitions is skipped as a whole with an
+  // "[ERROR]" line. A prefab defined twice is reported with both files and the later one wins;
+  // a component key that names no component is reported and skipped.
+  void Load(GameobjectFactory& factory) const;
+
+  // Writes <directory><name without whitespace>.prefab holding only the members that differ from
+  // their defaults, reloads the prefabs and returns whether the file was written.
+  bool Save(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const;
+
+  // Writes every prefab to the file named after it, from its templates; no reload.
+  void SaveAll(GameobjectFactory& factory) const;
+
+  // The file a prefab is written to.
+  std::string PathOf(const std::string& prefabName) const;
+
+private:
+  std::string directory;
+};

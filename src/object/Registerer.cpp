@@ -1,0 +1,40 @@
+#include "object/Registerer.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+
+Registerer& Registerer::operator=(const Registerer& other)
+{
+  Component::operator=(other);
+  registryType = other.registryType;
+  return *this;
+}
+
+void Registerer::OnAwake()
+{
+  EventManager* manager = EventManager::Instance();
+  const GameObject* object = GetGameObject();
+  if (manager == nullptr || object == nullptr)
+    return;
+  registeredId = object->GetId();
+  registered = true;
+  manager->SendEvent(MemoryManager::New<RegisterGO>(BRINDLE_SITE, RegistryChannel, GetOwner(),
+                                                    static_cast<std::uint32_t>(registryType)));
+}
+
+void Registerer::OnDestroy()
+{
+  EventManager* manager = EventManager::Instance();
+  if (manager == nullptr || !registered)
+    return;
+  registered = false;
+  manager->SendEvent(MemoryManager::New<UnregisterGO>(BRINDLE_SITE, RegistryChannel, registeredId,
+                                                      static_cast<std::uint32_t>(registryType)));
+}
+
+void Registerer::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "registryType", &registryType, nullptr, RegistryType::NONE);
+}

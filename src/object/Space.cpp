@@ -1,0 +1,274 @@
+#include "object/Space.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "core/FileUtilities.h"
+#include "core/MemoryManager.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/ObjectRecordReader.h"
+#include "object/ObjectRecordWriter.h"
+#include "object/Transform.h"
+#include "platform/Assert.h"
+
+#include <iostream>
+#include <vector>
+
+namespace
+{
+std::uint32_t NewSpaceId()
+{
+  EventManager* manager = EventManager::Instance();
+  return manager != nullptr ? manager->GetNewGOID() : 0;
+}
+
+// Links the children of one record to their parent; entries that name nothing are skipped.
+void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap& uuids)
+{
+  if (!record.isObject() || !record["uuid"].isInt() || !record["children"].isArray())
+    return;
+  const auto parentEntry = uuids.find(record["uuid"].asInt());
+  if (parentEntry == uuids.end() || !parentEntry->second.IsValid())
+    return;
+  Transform* parent = parentEntry->second->GetTransform();
+  for (const Json::Value& entry : record["children"])
+  {
+    if (!entry.isObject() || !entry["who"].isInt())
+      continue;
+    const auto childEntry = uuids.find(entry["who"].asInt());
+    if (childEntry == uuids.end() || !childEntry->second.IsValid())
+      continue;
+    Transform* child = childEntry->second->GetTransform();
+    if (parent != nullptr && child != nullptr)
+      child->AttachToParent(parent);  // a cycle is reported and refused there
+  }
+}
+}  // namespace
+
+Space::Space(std::string name) : Listener(NewSpaceId()), spaceName(std::move(name)) {}
+
+Space::~Space()
+{
+  // Objects still here would keep a pointer to this space; they go with it.
+  if (!idMap.empty() || !nameIndex.empty())
+    UnloadLevel();
+  // The id is a channel like any object's: its subscriptions end and it can be handed out again.
+  if (EventManager* manager = EventManager::Instance(); manager != nullptr && GetId() != 0)
+  {
+    manager->UnsubscribeAll(GetId());
+    manager->RecycleGOID(GetId());
+  }
+}
+
+std::string Space::LevelPath(const std::string& levelName)
+{
+  return std::string(LevelDirectory) + levelName + ".json";
+}
+
+void Space::LoadLevel(const std::string& levelName)
+{
+  ReadLevel(LevelPath(levelName), levelName);
+  FinishLoading();
+}
+
+bool Space::LoadLevelFile(const std::string& path)
+{
+  const bool read = ReadLevel(path, path);
+  FinishLoading();
+  return read;
+}
+
+void Space::FinishLoading()
+{
+  pendingLevel.clear();
+  // A repeated subscription is dropped by the event manager, so loading again adds nothing.
+  if (EventManager* manager = EventManager::Instance())
+  {
+    manager->Subscribe<Space, GameObjectCleanupEvent>(this, GetId());
+    manager->Subscribe<Space, LoadLevelEvent>(this, GetId());
+  }
+}
+
+bool Space::ReadLevel(const std::string& path, const std::string& levelName)
+{
+  Json::Value root;
+  if (!ReadJsonFile(root, path))
+  {
+    std::cout << "Space could not load " << levelName << "." << std::endl;
+    return false;
+  }
+  if (!root.isObject())
+  {
+    std::cout << "[ERROR] " << path << ": a level file must hold a JSON object." << std::endl;
+    std::cout << "Space could not load " << levelName << "." << std::endl;
+    return false;
+  }
+  if (!root.isMember("level"))
+    return true;
+  const Json::Value& level = root["level"];
+  const Json::Value& objects = level.isObject() ? level["objects"] : Json::Value::nullSingleton();
+  if (!(level.isObject() && (objects.isNull() || objects.isArray())))
+  {
+    std::cout << "[ERROR] " << path << ": \"level\" must be an object whose \"objects\" is an array." << std::endl;
+    std::cout << "Space could not load " << levelName << "." << std::endl;
+    return false;
+  }
+  GameobjectFactory* factory = GameobjectFactory::Instance();
+  if (factory == nullptr)
+  {
+    std::cout << "[ERROR] No game-object factory to build the level " << levelName << "." << std::endl;
+    return false;
+  }
+
+  // Pass 1: build every object, unwoken, and remember it by uuid.
+  ObjectRecordReader reader(*factory);
+  ObjectRecordReader::UuidMap uuids;
+  std::vector<Handle<GameObject>> built;
+  for (const Json::Value& record : objects)
+  {
+    Handle<GameObject> object;
+    const ObjectRecordReader::Result result = reader.Load(object, record, this, &uuids);
+    if (object.IsValid())
+      built.push_back(object);
+    if (result == ObjectRecordReader::Result::Refused)
+    {
+      // Nothing of a refused level stays: what this load built goes again, unwoken.
+      for (Handle<GameObject>& object : built)
+        TearDown(object);
+      std::cout << "Space could not load " << levelName << "." << std::endl;
+      return false;
+    }
+  }
+  // Pass 2: parenting only links; stored values are from now on relative to the parent.
+  for (const Json::Value& record : objects)
+    ParentChildren(record, uuids);
+  // Pass 3: every object of the space wakes, in id order. The list is taken first: objects made
+  // while waking (spawned children) are woken by whoever made them and must not wake twice.
+  std::vector<Handle<GameObject>> toWake;
+  for (const auto& [id, object] : idMap)
+    toWake.push_back(object);
+  for (const Handle<GameObject>& object : toWake)
+  {
+    if (object.IsValid())
+      factory->InitializeComponents(object);
+  }
+  return true;
+}
+
+bool Space::SaveLevel(const std::string& path)
+{
+  GameobjectFactory* factory = GameobjectFactory::Instance();
+  if (factory == nullptr)
+  {
+    std::cout << "[ERROR] No game-object factory to save the level to " << path << "." << std::endl;
+    return false;
+  }
+  ObjectRecordWriter writer(*factory);
+  Json::Value objects(Json::arrayValue);
+  for (const auto& [name, object] : nameIndex)
+  {
+    GameObject* saved = object.Get();
+    if (saved == nullptr || !saved->IsActive())
+      continue;
+    Json::Value record;
+    writer.Write(*saved, record);
+    objects.append(record);
+  }
+  Json::Value root;
+  root["level"]["objects"] = objects;
+  return WriteJsonFile(root, path);
+}
+
+void Space::UnloadLevel()
+{
+  // One object at a time from the front, so objects made while others are torn down go as well.
+  while (!idMap.empty())
+  {
+    Handle<GameObject> object = idMap.begin()->second;
+    idMap.erase(idMap.begin());
+    if (!object.IsValid())
+      continue;
+    object->DestroyComponents();
+    DeleteObject(object);
+  }
+  nameIndex.clear();
+  // The editor's tools drop any object they had picked once the editor exists.
+}
+
+void Space::AddObject(Handle<GameObject> object)
+{
+  GameObject* added = object.Get();
+  if (added == nullptr)
+    return;
+  const std::uint32_t id = added->GetId();
+  // Equal names keep their order of insertion.
+  nameIndex.emplace_hint(nameIndex.upper_bound(added->GetName()), added->GetName(), object);
+  idMap.emplace(id, std::move(object));
+}
+
+void Space::RemoveFromNameIndex(const std::string& name, const Handle<GameObject>& object)
+{
+  // By identity (block and generation), which still holds while the object is being destroyed
+  // and its handles already read as stale; other objects of the same name keep their entries.
+  const auto [first, last] = nameIndex.equal_range(name);
+  for (auto entry = first; entry != last; ++entry)
+  {
+    if (entry->second == object)
+    {
+      nameIndex.erase(entry);
+      return;
+    }
+  }
+}
+
+void Space::DeleteObject(Handle<GameObject>& object)
+{
+  if (!object.IsValid())
+    return;
+  object.Release();
+}
+
+void Space::TearDown(Handle<GameObject> object)
+{
+  GameObject* target = object.Get();
+  if (target == nullptr)
+    return;
+  // The physics module drops the object here once spaces carry one.
+  if (const auto entry = idMap.find(target->GetId()); entry != idMap.end() && entry->second == object)
+    idMap.erase(entry);
+  RemoveFromNameIndex(target->GetName(), object);
+  target->DestroyComponents();
+  DeleteObject(object);
+}
+
+void Space::On(GameObjectDestroyedEvent* event)
+{
+  if (EventManager* manager = EventManager::Instance())
+    manager->QueueEvent(MemoryManager::New<GameObjectCleanupEvent>(BRINDLE_SITE, GetId(), event->object));
+}
+
+void Space::On(GameObjectCleanupEvent* event)
+{
+  // A second request for an object already gone finds its handle dead.
+  GameObject* target = event->object.Get();
+  if (target == nullptr)
+    return;
+  if (target->GetSpace() == nullptr)
+  {
+    Assert("oh boy.. you shouldn't see this", __LINE__, __FILE__, "Space::On");
+    return;
+  }
+  // The object's own space tears it down, whichever space heard the request.
+  target->GetSpace()->TearDown(event->object);
+}
+
+void Space::On(LoadLevelEvent* event)
+{
+  pendingLevel = event->levelName;
+}
+
+void Space::On(PositionUpdateEvent* event)
+{
+  // The physics module's broad phase follows the move here once spaces carry one.
+  (void)event;
+}

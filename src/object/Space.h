@@ -1,0 +1,115 @@
+#pragma once
+// One loaded level: a named container that owns its game objects, finds them by name and by id,
+// and carries the flags by which the session pauses, hides or removes it. Its listener id is
+// taken from the object-id range and is its channel: per-space events are addressed to it.
+//
+//   LoadLevel / LoadLevelFile   build the objects of a level file, parent them, wake them
+//   SaveLevel                   write the active objects as a level file
+//   UnloadLevel                 destroy every object at once, without events
+//   On(...)                     the destruction path: Destroyed -> queued Cleanup -> teardown
+#include "core/Handle.h"
+#include "core/Listener.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+class Camera;
+class GameObject;
+class GameObjectCleanupEvent;
+class GameObjectDestroyedEvent;
+class LoadLevelEvent;
+class PositionUpdateEvent;
+
+class Space : public Listener
+{
+public:
+  using NameIndex = std::multimap<std::string, Handle<GameObject>>;
+  using IdMap = std::map<std::uint32_t, Handle<GameObject>>;
+
+  explicit Space(std::string spaceName);
+  ~Space() override;
+  Space(const Space&) = delete;
+  Space& operator=(const Space&) = delete;
+
+  // Where level files live, and the file of a level.
+  static constexpr const char* LevelDirectory = "Assets/LevelFiles/";
+  static std::string LevelPath(const std::string& levelName);
+
+  std::uint32_t GetId() const { return GetListenerId(); }
+
+  // Reads Assets/LevelFiles/<level>.json into the space, then subscribes the space on its own id.
+  void LoadLevel(const std::string& levelName);
+  // The same from any path (tests, the editor's dropped files). Returns whether the file was read.
+  bool LoadLevelFile(const std::string& path);
+  // Writes every active object, in name order, as a level file. Returns whether it was written.
+  bool SaveLevel(const std::string& path);
+  // Destroys every object of the space now, in id order, without events.
+  void UnloadLevel();
+
+  // Enters an object under its name (after others of that name) and its id (an id already
+  // present keeps its entry).
+  void AddObject(Handle<GameObject> object);
+  // Erases the entry of that very object (the handle's block and generation) among those of that
+  // name; called as the object is destroyed.
+  void RemoveFromNameIndex(const std::string& name, const Handle<GameObject>& object);
+  NameIndex::iterator FindObjectByName(const std::string& name) { return nameIndex.find(name); }
+  NameIndex::iterator ObjectsBegin() { return nameIndex.begin(); }
+  NameIndex::iterator ObjectsEnd() { return nameIndex.end(); }
+  const IdMap& GetObjectsById() const { return idMap; }
+  // Destroys the object now (every handle to it dies) and empties the handle.
+  void DeleteObject(Handle<GameObject>& object);
+
+  std::string GetName() const { return currentLevel; }
+  std::string GetSpaceName() const { return spaceName; }
+  void SetCurrentLevelName(std::string levelName) { currentLevel = std::move(levelName); }
+  void ResetLevelName() { currentLevel.clear(); }
+  const std::string& GetPendingLevel() const { return pendingLevel; }
+  void SetPendingLevel(std::string levelName) { pendingLevel = std::move(levelName); }
+  void ClearPendingLevel() { pendingLevel.clear(); }
+  void RestartLevel() { pendingLevel = "restart"; }
+
+  void SetPaused(bool paused) { nextActive = !paused; }
+  void Unpause() { nextActive = true; }
+  bool IsPaused() const { return !active; }
+  bool IsActive() const { return active; }
+  bool IsNextActive() const { return nextActive; }
+  void SetVisible(bool visible) { nextVisible = visible; }
+  void Hide() { nextVisible = false; }
+  bool IsVisible() const { return visible; }
+  bool IsNextVisible() const { return nextVisible; }
+  // Once per frame, the session applies what was asked during the frame.
+  void ApplyNextFlags()
+  {
+    active = nextActive;
+    visible = nextVisible;
+  }
+  void MarkForRemoval() { removeRequested = true; }
+  bool IsMarkedForRemoval() const { return removeRequested; }
+
+  Camera* GetCurrentCamera() const { return currentCamera; }
+  void SetCurrentCamera(Camera* camera) { currentCamera = camera; }
+
+  void On(GameObjectDestroyedEvent* event);
+  void On(GameObjectCleanupEvent* event);
+  void On(LoadLevelEvent* event);
+  void On(PositionUpdateEvent* event);
+
+private:
+  bool ReadLevel(const std::string& path, const std::string& levelName);
+  void FinishLoading();
+  // Out of both containers, components torn down, object destroyed.
+  void TearDown(Handle<GameObject> object);
+
+  Camera* currentCamera = nullptr;
+  NameIndex nameIndex;
+  IdMap idMap;
+  std::string spaceName;
+  std::string currentLevel;
+  std::string pendingLevel;
+  bool nextVisible = true;
+  bool nextActive = true;
+  bool active = true;
+  bool visible = true;
+  bool removeRequested = false;
+};

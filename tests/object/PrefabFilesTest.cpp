@@ -1,0 +1,142 @@
+#include "object/LevelTestEnvironment.h"
+
+#include "object/ChildSpawner.h"
+#include "object/Registerer.h"
+#include "support/CapturedOutput.h"
+#include "support/TemporaryDirectory.h"
+
+#include <filesystem>
+
+namespace
+{
+std::vector<std::string> FilesIn(const TemporaryDirectory& directory)
+{
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(directory.Path()))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+}  // namespace
+
+class PrefabFilesTest : public LevelTest
+{
+protected:
+  PrefabFilesTest() : files(directory.Prefix()) { files.Install(factory); }
+
+  TemporaryDirectory directory;
+  PrefabFiles files;
+};
+
+TEST_F(PrefabFilesTest, FilesLoadInNameOrderAndTheLaterDuplicateWins)
+{
+  directory.Write("b.prefab", R"({"Rock": {"Transform": {"scale": [3, 3]}}, "Pebble": {"Transform": null}})");
+  directory.Write("a.prefab", R"({"Rock": {"Transform": {"scale": [2.0, 2.0]}}})");
+  directory.Write("c.prefab", R"({"Rock": {"Registerer": null}})");
+  directory.Write("notes.txt", "not a prefab");
+  factory.ReLoadPrefabs();
+
+  EXPECT_EQ(factory.GetPrefabNames(), (std::vector<std::string>{"Pebble", "Rock"}));
+  ASSERT_EQ(factory.GetPrefab("Rock").size(), 1u);
+  EXPECT_EQ(factory.GetPrefab("Rock")[0].second->GetTypeId(), Registerer::TypeId);
+  // One report per earlier file that defined the prefab.
+  ASSERT_EQ(asserts.Count(), 3u);
+  EXPECT_EQ(asserts.Reports()[0].message, "Found multiple definitions for prefab : \"Rock\", the first definition was in \"" +
+                                              directory.Prefix() + "a.prefab\" and the second definition was found in : \"" +
+                                              directory.Prefix() + "b.prefab\"");
+  EXPECT_EQ(asserts.Reports()[0].function, "GameobjectFactory::ReLoadPrefabs");
+  EXPECT_TRUE(asserts.Reports()[2].message.find("b.prefab\" and the second definition was found in : \"" +
+                                                directory.Prefix() + "c.prefab\"") != std::string::npos);
+}
+
+TEST_F(PrefabFilesTest, UnknownComponentsAreReportedAndSkipped)
+{
+  directory.Write("door.prefab", R"({"Door": {"Transform": {"rotation": 1}, "Doorframe": {}, "Registerer": null}})");
+  factory.ReLoadPrefabs();
+  ASSERT_EQ(asserts.Count(), 1u);
+  EXPECT_TRUE(asserts.Saw("\"Doorframe\" was used in the definition of a prefab but it is not a component."));
+  EXPECT_EQ(factory.GetPrefab("Door").size(), 2u);
+  EXPECT_EQ(factory.GetFactories().count("Doorframe"), 0u);
+}
+
+TEST_F(PrefabFilesTest, BadFilesAreSkippedWholeAndTheOthersLoad)
+{
+  directory.Write("a.prefab", R"({"Broken": {"Transform": {}})");
+  directory.Write("b.prefab", R"(["Rock"])");
+  directory.Write("c.prefab", R"({"Rock": {"Transform": 5}, "Fine": null})");
+  directory.Write("d.prefab", R"({"Rock": ["Transform"]})");
+  directory.Write("e.prefab", R"({"Good": {"Transform": {"scale": "big", "rotation": 2}}})");
+  CapturedOutput output;
+  factory.ReLoadPrefabs();
+  EXPECT_EQ(factory.GetPrefabNames(), std::vector<std::string>{"Good"});
+  EXPECT_EQ(output.CountOf("[ERROR]"), 5u) << output.Text();
+  // A member of the wrong type is reported and keeps its default; the rest of the prefab loads.
+  MemberList members(*factory.GetPrefab("Good")[0].second);
+  Json::Value rotation;
+  members["rotation"]->Serialize(rotation);
+  EXPECT_EQ(rotation.asFloat(), 2.0f);
+  EXPECT_FALSE(members["scale"]->HasChanged());
+}
+
+TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersFromTheDefaults)
+{
+  Define("Crate", R"({"Transform": null})");
+  Handle<GameObject> object;
+  factory.CreateGameObject(object, "Crate", space.get(), "crate");
+  object->GetTransform()->SetScale(glm::vec2(2.0f, 2.0f));
+  object->AddComponent("Registerer");
+
+  {
+    CapturedOutput output;
+    EXPECT_TRUE(files.Save(factory, "Big Door", *object));
+    EXPECT_TRUE(output.Contains("[WARNING] Don't forget to save the level, so this object references the new prefab."));
+  }
+  EXPECT_EQ(object->GetPrefabName(), "Big Door");
+  const Json::Value written = Parsed(directory.Read("BigDoor.prefab"));
+  EXPECT_EQ(written, Parsed(R"({"Big Door": {"Registerer": null, "Transform": {"scale": [2.0, 2.0]}}})"));
+  // Saved prefabs are loaded again at once.
+  ASSERT_TRUE(factory.HasPrefab("Big Door"));
+  EXPECT_EQ(factory.GetPrefab("Big Door").size(), 2u);
+  {
+    CapturedOutput output;
+    EXPECT_TRUE(files.Save(factory, "Big Door", *object));
+    EXPECT_FALSE(output.Contains("[WARNING]"));
+  }
+  CapturedOutput output;
+  EXPECT_FALSE(files.Save(factory, " \t", *object));
+  EXPECT_TRUE(output.Contains("[ERROR]"));
+  EXPECT_EQ(FilesIn(directory), std::vector<std::string>{"BigDoor.prefab"});
+}
+
+TEST_F(PrefabFilesTest, NoLookupEverMakesAPhantomPrefab)
+{
+  directory.Write("Rock.prefab", R"({"Rock": {"Transform": {"rotation": 1}}})");
+  factory.ReLoadPrefabs();
+  Handle<GameObject> object;
+  factory.CreateGameObject(object, "Rock", space.get(), "rock");
+  object->SetPrefabName("");
+  Json::Value record;
+  factory.Serialize(object.Get(), record);
+  factory.ResetToPrefab(object->GetTransform());
+  object->SetPrefabName("Gone");
+  factory.Serialize(object.Get(), record);
+
+  EXPECT_EQ(factory.GetPrefabNames(), std::vector<std::string>{"Rock"});
+  // Written back from the templates; nothing for the names that were only looked up.
+  files.SaveAll(factory);
+  EXPECT_EQ(FilesIn(directory), std::vector<std::string>{"Rock.prefab"});
+  EXPECT_EQ(Parsed(directory.Read("Rock.prefab")), Parsed(R"({"Rock": {"Transform": {"rotation": 1.0}}})"));
+}
+
+TEST_F(PrefabFilesTest, TheShippedPrefabsLoadCleanly)
+{
+  CapturedOutput output;
+  LoadShippedPrefabs();
+  EXPECT_EQ(output.Text().find("[ERROR]"), std::string::npos) << output.Text();
+  EXPECT_EQ(asserts.Count(), 0u);
+  ASSERT_TRUE(factory.HasPrefab("Default"));
+  ASSERT_EQ(factory.GetPrefab("Default").size(), 1u);
+  EXPECT_EQ(factory.GetPrefab("Default")[0].second->GetTypeId(), Transform::TypeId);
+  for (const std::string& name : factory.GetPrefabNames())
+    EXPECT_FALSE(factory.GetPrefab(name).empty()) << name;
+}

@@ -1,0 +1,346 @@
+#include "object/LevelTestEnvironment.h"
+
+#include "object/ChildSpawner.h"
+#include "object/Registerer.h"
+#include "support/CapturedOutput.h"
+#include "support/TemporaryDirectory.h"
+
+#include <set>
+#include <vector>
+
+namespace
+{
+// Everything a level keeps of an object, in one line per object: name, prefab, the parent's
+// name and every serialised member of every component.
+std::vector<std::string> Describe(Space& space)
+{
+  std::vector<std::string> lines;
+  Json::FastWriter writer;
+  for (auto entry = space.ObjectsBegin(); entry != space.ObjectsEnd(); ++entry)
+  {
+    GameObject* object = entry->second.Get();
+    if (object == nullptr || !object->IsActive())
+      continue;
+    const Handle<GameObject> parent = object->GetParent();
+    std::string line = object->GetName() + " | " + object->GetPrefabName() + " | parent " +
+                       (parent.IsValid() ? parent->GetName() : std::string("-"));
+    for (const auto& [typeName, component] : object->GetComponents())
+    {
+      MemberList members(*component);
+      for (MemberBase* member : members.Get())
+      {
+        Json::Value value;
+        member->Serialize(value);
+        line += " | " + typeName + "." + member->GetName() + "=" + writer.write(value);
+      }
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+const char* const NestedLevel = R"({ "level": { "objects": [
+  { "uuid": 10, "name": "Root", "prefab": "Marker",
+    "components": { "Transform": { "position": [100, 50], "rotation": 0.5 } },
+    "children": [ { "who": 20 }, { "who": 21 } ] },
+  { "uuid": 20, "name": "Arm", "prefab": "Marker", "components": { "Transform": { "position": [10, 0], "scale": [1, 1] } },
+    "children": [ { "who": 30 } ] },
+  { "uuid": 21, "name": "Arm", "prefab": "Marker", "children": [] },
+  { "uuid": 30, "name": "Hand", "prefab": "Tagged",
+    "components": { "Registerer": { "registryType": "NONE" }, "Transform": { "position": [0, 2] } },
+    "children": [ { "who": 40 } ] },
+  { "uuid": 40, "name": "Finger", "components": { "Registerer": { "registryType": "ENEMIES" } } }
+] } })";
+}  // namespace
+
+class SpaceTest : public LevelTest
+{
+protected:
+  SpaceTest()
+  {
+    Define("Default", R"({"Transform": null})");
+    Define("Marker", R"({"Transform": {"scale": [0.5, 0.5]}})");
+    Define("Tagged", R"({"Registerer": {"registryType": "PLAYERS"}, "Transform": null})");
+  }
+
+  bool LoadText(Space& into, const std::string& text)
+  {
+    directory.Write("level.json", text);
+    return into.LoadLevelFile(directory.File("level.json"));
+  }
+
+  TemporaryDirectory directory;
+};
+
+TEST_F(SpaceTest, ALevelLoadsBuiltParentedAndAwake)
+{
+  ASSERT_TRUE(LoadText(*space, NestedLevel));
+  EXPECT_EQ(space->GetObjectsById().size(), 5u);
+
+  const Handle<GameObject> root = Find(*space, "Root");
+  const Handle<GameObject> hand = Find(*space, "Hand");
+  const Handle<GameObject> finger = Find(*space, "Finger");
+  ASSERT_TRUE(root.IsValid() && hand.IsValid() && finger.IsValid());
+  // A record without a prefab is built from "Default"; records override only what they list.
+  const auto firstArm = space->FindObjectByName("Arm");
+  EXPECT_EQ(finger->GetPrefabName(), "Default");
+  EXPECT_EQ(space->GetObjectsById().size(), 5u);
+  EXPECT_EQ(root->GetTransform()->GetScale(), glm::vec2(0.5f, 0.5f));
+  EXPECT_FLOAT_EQ(root->GetTransform()->GetRotation(), 0.5f);
+
+  // Parenting only links: stored values become relative to the parent.
+  EXPECT_EQ(root->GetTransform()->ChildCount(), 2u);
+  EXPECT_EQ(hand->GetParent(), firstArm->second);
+  EXPECT_EQ(finger->GetParent(), hand);
+  EXPECT_EQ(hand->GetTransform()->GetPosition(), glm::vec2(0.0f, 2.0f));
+  EXPECT_TRUE(finger->IsActive());
+
+  // Woken: the registerers enrolled their objects, each under the role its record or prefab gives.
+  ASSERT_EQ(registry.GetObjects(RegistryType::NONE).size(), 1u);
+  EXPECT_EQ(registry.GetObjects(RegistryType::NONE)[0], hand);
+  ASSERT_EQ(registry.GetObjects(RegistryType::ENEMIES).size(), 1u);
+  EXPECT_EQ(registry.GetObjects(RegistryType::ENEMIES)[0], finger);
+
+  // Loading twice into one space subscribes the space once.
+  space->LoadLevelFile(directory.File("missing.json"));
+  EXPECT_EQ(events->SubscriptionCount(GameObjectCleanupEvent::TypeId, space->GetId()), 1u);
+  EXPECT_EQ(events->SubscriptionCount(LoadLevelEvent::TypeId, space->GetId()), 1u);
+}
+
+TEST_F(SpaceTest, SavingAndLoadingAgainGivesTheSameObjects)
+{
+  ASSERT_TRUE(LoadText(*space, NestedLevel));
+  ASSERT_TRUE(space->SaveLevel(directory.File("saved.json")));
+
+  Space second("second");
+  ASSERT_TRUE(second.LoadLevelFile(directory.File("saved.json")));
+  EXPECT_EQ(Describe(second), Describe(*space));
+  ASSERT_EQ(Describe(second).size(), 5u);
+
+  // The saved file again: uuids are unique in each file and every "who" names one of them.
+  ASSERT_TRUE(second.SaveLevel(directory.File("again.json")));
+  Json::Value saved = Parsed(directory.Read("again.json"));
+  std::set<int> uuids;
+  for (const Json::Value& record : saved["level"]["objects"])
+    EXPECT_TRUE(uuids.insert(record["uuid"].asInt()).second);
+  int links = 0;
+  for (const Json::Value& record : saved["level"]["objects"])
+  {
+    for (const Json::Value& child : record["children"])
+    {
+      EXPECT_EQ(uuids.count(child["who"].asInt()), 1u);
+      ++links;
+    }
+  }
+  EXPECT_EQ(links, 4);
+
+  Space third("third");
+  ASSERT_TRUE(third.LoadLevelFile(directory.File("again.json")));
+  EXPECT_EQ(Describe(third), Describe(*space));
+}
+
+TEST_F(SpaceTest, RecordsHoldOnlyWhatDiffersFromThePrefab)
+{
+  ASSERT_TRUE(LoadText(*space, NestedLevel));
+  Handle<GameObject> spawned;
+  factory.CreateGameObject(spawned, "Marker", space.get(), "Bullet");
+  Find(*space, "Root")->AddComponent("ChildSpawner");
+  ASSERT_TRUE(space->SaveLevel(directory.File("saved.json")));
+
+  std::map<std::string, Json::Value> records;
+  const Json::Value saved = Parsed(directory.Read("saved.json"));
+  for (const Json::Value& record : saved["level"]["objects"])
+    records[record["name"].asString() + (records.count(record["name"].asString()) ? "2" : "")] = record;
+  // Run-time objects are not part of the level.
+  EXPECT_EQ(records.size(), 5u);
+  EXPECT_EQ(records.count("Bullet"), 0u);
+  // Equal to its prefab in everything: no components at all.
+  EXPECT_TRUE(records["Arm2"]["components"].isNull());
+  EXPECT_TRUE(records["Arm2"]["children"].isArray());
+  // Scale (1, 1) differs from the Marker's (0.5, 0.5): written, though it is the default.
+  EXPECT_EQ(records["Arm"]["components"]["Transform"].getMemberNames(),
+            (std::vector<std::string>{"position", "scale"}));
+  EXPECT_EQ(records["Arm"]["components"]["Transform"]["scale"], Parsed("[1.0, 1.0]"));
+  // A component the prefab lacks is written whole, default values included.
+  EXPECT_EQ(records["Finger"]["components"]["Registerer"]["registryType"].asString(), "ENEMIES");
+  EXPECT_EQ(records["Hand"]["components"]["Registerer"]["registryType"].asString(), "NONE");
+  // A ChildSpawner is never written.
+  EXPECT_FALSE(records["Root"]["components"].isMember("ChildSpawner"));
+  EXPECT_EQ(records["Root"]["prefab"].asString(), "Marker");
+  spawned.Reset();
+}
+
+TEST_F(SpaceTest, ObjectsOfTheShippedTestLevel)
+{
+  LoadShippedPrefabs();
+  CapturedOutput output;
+  space->LoadLevel("testlevel");
+  EXPECT_EQ(output.Text().find("[ERROR]"), std::string::npos) << output.Text();
+  EXPECT_EQ(asserts.Count(), 0u);
+
+  const Handle<GameObject> lamp = Find(*space, "Lamp");
+  ASSERT_TRUE(lamp.IsValid());
+  // Four levels: Station > Deck > Console > Lamp.
+  int depth = 0;
+  for (Handle<GameObject> up = lamp->GetParent(); up.IsValid(); up = up->GetParent())
+    ++depth;
+  EXPECT_EQ(depth, 3);
+  EXPECT_EQ(registry.GetObjects(RegistryType::PLAYERS).size(), 1u);
+  // The beacon's two markers come from its prefab at run time and stay out of the saved level.
+  EXPECT_EQ(Find(*space, "Beacon's Marker").IsValid(), true);
+  ASSERT_TRUE(space->SaveLevel(directory.File("saved.json")));
+  EXPECT_EQ(Parsed(directory.Read("saved.json"))["level"]["objects"].size(), 8u);
+}
+
+TEST_F(SpaceTest, ChildrenThatWouldFormACycleAreRefused)
+{
+  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
+    { "uuid": 1, "name": "A", "children": [ { "who": 2 } ] },
+    { "uuid": 2, "name": "B", "children": [ { "who": 3 } ] },
+    { "uuid": 3, "name": "C", "children": [ { "who": 1 }, { "who": 3 }, { "who": 99 }, { "oops": 1 } ] }
+  ] } })"));
+  EXPECT_EQ(asserts.Count(), 2u);
+  const Handle<GameObject> a = Find(*space, "A");
+  EXPECT_FALSE(a->GetParent().IsValid());
+  EXPECT_EQ(Find(*space, "C")->GetParent(), Find(*space, "B"));
+  // The world matrix can be computed: no cycle stands.
+  EXPECT_EQ(Find(*space, "C")->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 0.0f));
+}
+
+TEST_F(SpaceTest, BadLevelFilesLeaveTheSpaceAsItWas)
+{
+  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [ { "uuid": 1, "name": "Keep" } ] } })"));
+  {
+    CapturedOutput output;
+    space->LoadLevel("no such level");
+    EXPECT_TRUE(output.Contains("[ERROR]"));
+    EXPECT_TRUE(output.Contains("Space could not load no such level.\n"));
+  }
+  for (const char* text : {"{ \"level\": ", "[1, 2]", R"({"level": {"objects": {"uuid": 1}}})", R"({"level": 3})"})
+  {
+    CapturedOutput output;
+    directory.Write("bad.json", text);
+    EXPECT_FALSE(space->LoadLevelFile(directory.File("bad.json"))) << text;
+    EXPECT_TRUE(output.Contains("[ERROR]")) << text;
+  }
+  {
+    // No "level" at all: nothing loads and nothing is said.
+    CapturedOutput output;
+    EXPECT_TRUE(LoadText(*space, R"({"other": 1})"));
+    EXPECT_EQ(output.Text(), "");
+  }
+  EXPECT_EQ(space->GetObjectsById().size(), 1u);
+  EXPECT_TRUE(Find(*space, "Keep").IsValid());
+}
+
+TEST_F(SpaceTest, UnusableRecordsAreSkippedAndTheRestLoads)
+{
+  CapturedOutput output;
+  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
+    { "name": "No uuid" },
+    { "uuid": "7", "name": "Text uuid" },
+    { "uuid": 2, "name": 5 },
+    { "uuid": 3, "name": "Odd", "components": { "Transfrom": { "position": [1, 1] }, "Transform": { "position": "far" } } },
+    { "uuid": 4, "name": "Lost", "prefab": "Nowhere" },
+    "not a record"
+  ] } })"));
+  EXPECT_EQ(space->GetObjectsById().size(), 2u);
+  EXPECT_EQ(output.CountOf("[ERROR] An object record") + output.CountOf("[ERROR] The object record"), 4u);
+  EXPECT_TRUE(output.Contains("[ERROR] Component : \"Transfrom\" is not a valid component name, in prefab: "
+                              "\"Default\" from level: \"\"\n"));
+  EXPECT_TRUE(output.Contains("[ERROR] Couldn't find the prefab named: Nowhere\n"));
+  // A wrong member type is reported and the member keeps the prefab's value.
+  EXPECT_EQ(Find(*space, "Odd")->GetTransform()->GetPosition(), glm::vec2(0.0f, 0.0f));
+  // The stand-in object for an unknown prefab has only a Transform.
+  EXPECT_EQ(Find(*space, "Lost")->GetComponents().size(), 1u);
+}
+
+TEST_F(SpaceTest, ALevelStoringAPrefabsChildSpawnerIsRefusedWhole)
+{
+  Define("Spawner", R"({"ChildSpawner": {"objects to spawn": [{"prefab": "Marker"}]}})");
+  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [ { "uuid": 1, "name": "Keep" } ] } })"));
+  CapturedOutput output;
+  EXPECT_FALSE(LoadText(*space, R"({ "level": { "objects": [
+    { "uuid": 1, "name": "First", "prefab": "Tagged" },
+    { "uuid": 2, "name": "Bad", "prefab": "Spawner", "components": { "ChildSpawner": null } },
+    { "uuid": 3, "name": "Never" }
+  ] } })"));
+  EXPECT_TRUE(asserts.Saw("ChildSpawner components must not be stored in level files"));
+  EXPECT_EQ(space->GetObjectsById().size(), 1u);
+  EXPECT_TRUE(Find(*space, "Keep").IsValid());
+  // Nothing of the refused level was woken, so nothing was enrolled.
+  EXPECT_TRUE(registry.GetObjects(RegistryType::PLAYERS).empty());
+}
+
+TEST_F(SpaceTest, DestructionGoesThroughTheQueueOnce)
+{
+  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
+    { "uuid": 1, "name": "Twin", "prefab": "Tagged" }, { "uuid": 2, "name": "Twin", "prefab": "Tagged" },
+    { "uuid": 3, "name": "Other" } ] } })"));
+  const auto first = space->FindObjectByName("Twin");
+  const Handle<GameObject> doomed = first->second;
+  const Handle<GameObject> twin = std::next(first)->second;
+  const std::uint32_t doomedId = doomed->GetId();
+  ASSERT_EQ(registry.GetObjects(RegistryType::PLAYERS).size(), 2u);
+
+  RequestDestruction(doomed);
+  RequestDestruction(doomed);
+  EXPECT_TRUE(doomed.IsValid()) << "nothing happens before the queue runs";
+  events->ProcessQueue();
+  EXPECT_EQ(events->QueueLength(), 0u);
+  EXPECT_FALSE(doomed.IsValid());
+  EXPECT_EQ(space->GetObjectsById().count(doomedId), 0u);
+  // The other object of the same name stays findable, enrolled and saved.
+  EXPECT_EQ(space->FindObjectByName("Twin")->second, twin);
+  ASSERT_EQ(registry.GetObjects(RegistryType::PLAYERS).size(), 1u);
+  EXPECT_EQ(registry.GetObjects(RegistryType::PLAYERS)[0], twin);
+  ASSERT_TRUE(space->SaveLevel(directory.File("saved.json")));
+  EXPECT_EQ(Parsed(directory.Read("saved.json"))["level"]["objects"].size(), 2u);
+  // A destruction request on an id nobody made the space listen on leaves the object alive.
+  const Handle<GameObject> other = Find(*space, "Other");
+  events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, other->GetId(), other));
+  events->ProcessQueue();
+  EXPECT_TRUE(other.IsValid());
+}
+
+TEST_F(SpaceTest, AnObjectWithoutASpaceIsReportedAtCleanup)
+{
+  Handle<GameObject> loose;
+  factory.CreateGameObject(loose, "Default", nullptr, "loose");
+  GameObjectCleanupEvent cleanup(space->GetId(), loose);
+  space->On(&cleanup);
+  EXPECT_TRUE(asserts.Saw("oh boy.. you shouldn't see this"));
+  EXPECT_TRUE(loose.IsValid());
+  GameObject::Destroy(loose);
+}
+
+TEST_F(SpaceTest, UnloadingDestroysEverythingAndGivesTheIdsBack)
+{
+  ASSERT_TRUE(LoadText(*space, NestedLevel));
+  std::set<std::uint32_t> ids;
+  for (const auto& [id, object] : space->GetObjectsById())
+    ids.insert(id);
+  const Handle<GameObject> finger = Find(*space, "Finger");
+  space->UnloadLevel();
+  EXPECT_FALSE(finger.IsValid());
+  EXPECT_EQ(space->ObjectsBegin(), space->ObjectsEnd());
+  EXPECT_TRUE(space->GetObjectsById().empty());
+  EXPECT_TRUE(registry.GetObjects(RegistryType::ENEMIES).empty());
+  EXPECT_EQ(ids.count(events->GetNewGOID()), 1u);
+}
+
+TEST_F(SpaceTest, FlagsTakeEffectWhenApplied)
+{
+  space->SetPaused(true);
+  space->Hide();
+  EXPECT_FALSE(space->IsPaused());
+  space->ApplyNextFlags();
+  EXPECT_TRUE(space->IsPaused());
+  EXPECT_FALSE(space->IsVisible());
+  space->RestartLevel();
+  space->SetPendingLevel("hub");
+  EXPECT_EQ(space->GetPendingLevel(), "hub");
+  LoadLevelEvent request(space->GetId(), "boss");
+  space->On(&request);
+  EXPECT_EQ(space->GetPendingLevel(), "boss");
+}
