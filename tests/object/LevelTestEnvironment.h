@@ -54,8 +54,10 @@ protected:
   }
 
   // Destroys an object the way components do: the space listens on its id, the request is queued.
+  // The space hears its own cleanup requests once it has loaded a level; subscribed here as that does.
   void RequestDestruction(const Handle<GameObject>& object)
   {
+    events->Subscribe<Space, GameObjectCleanupEvent>(object->GetSpace(), object->GetSpace()->GetId());
     events->Subscribe<Space, GameObjectDestroyedEvent>(object->GetSpace(), object->GetId());
     events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), object));
   }

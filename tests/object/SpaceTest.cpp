@@ -344,3 +344,30 @@ TEST_F(SpaceTest, FlagsTakeEffectWhenApplied)
   space->On(&request);
   EXPECT_EQ(space->GetPendingLevel(), "boss");
 }
+
+TEST_F(SpaceTest, ObjectsSpawnedByEventJoinTheSpaceWokenAndPlaced)
+{
+  Handle<GameObject> gun;
+  factory.CreateGameObject(gun, "Default", space.get(), "gun");
+  events->Subscribe<GameobjectFactory, MakeGameObjectEvent>(&factory, gun->GetId());
+  events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, gun->GetId(), space.get(), "Tagged",
+                                                             3.0f, 4.0f, 1.0f, 0.0f));
+  events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, gun->GetId(), space.get(), "Nowhere",
+                                                             0.0f, 0.0f, 0.0f, 0.0f));
+  // Nobody listens for spawn requests on the space's id.
+  events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, space->GetId(), space.get(), "Tagged",
+                                                             0.0f, 0.0f, 0.0f, 0.0f));
+  CapturedOutput output;
+  events->ProcessQueue();
+  EXPECT_EQ(output.Text(), "[ERROR] Couldn't find the prefab named: Nowhere\n");
+
+  ASSERT_EQ(space->GetObjectsById().size(), 3u);
+  ASSERT_EQ(registry.GetObjects(RegistryType::PLAYERS).size(), 1u);
+  const Handle<GameObject> spawned = registry.GetObjects(RegistryType::PLAYERS)[0];
+  EXPECT_EQ(spawned->GetName(), "");
+  EXPECT_FALSE(spawned->IsActive());
+  EXPECT_EQ(spawned->GetTransform()->GetPosition(), glm::vec2(3.0f, 4.0f));
+  // Run-time objects, the stand-in for the unknown prefab among them, are not saved.
+  ASSERT_TRUE(space->SaveLevel(directory.File("saved.json")));
+  EXPECT_EQ(Parsed(directory.Read("saved.json"))["level"]["objects"].size(), 0u);
+}
