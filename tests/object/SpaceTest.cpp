@@ -329,22 +329,6 @@ TEST_F(SpaceTest, UnloadingDestroysEverythingAndGivesTheIdsBack)
   EXPECT_EQ(ids.count(events->GetNewGOID()), 1u);
 }
 
-TEST_F(SpaceTest, FlagsTakeEffectWhenApplied)
-{
-  space->SetPaused(true);
-  space->Hide();
-  EXPECT_FALSE(space->IsPaused());
-  space->ApplyNextFlags();
-  EXPECT_TRUE(space->IsPaused());
-  EXPECT_FALSE(space->IsVisible());
-  space->RestartLevel();
-  space->SetPendingLevel("hub");
-  EXPECT_EQ(space->GetPendingLevel(), "hub");
-  LoadLevelEvent request(space->GetId(), "boss");
-  space->On(&request);
-  EXPECT_EQ(space->GetPendingLevel(), "boss");
-}
-
 TEST_F(SpaceTest, ObjectsSpawnedByEventJoinTheSpaceWokenAndPlaced)
 {
   Handle<GameObject> gun;
