@@ -45,7 +45,7 @@ void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap
 }
 }  // namespace
 
-Space::Space(std::string name) : Listener(NewSpaceId()), spaceName(std::move(name)) {}
+Space::Space(std::string name) : Listener(NewSpaceId()), physics(this, GetListenerId()), spaceName(std::move(name)) {}
 
 Space::~Space()
 {
@@ -188,6 +188,7 @@ void Space::UnloadLevel()
     idMap.erase(idMap.begin());
     if (!object.IsValid())
       continue;
+    physics.RemoveObject(object->GetId());
     object->DestroyComponents();
     DeleteObject(object);
   }
@@ -233,7 +234,7 @@ void Space::TearDown(Handle<GameObject> object)
   GameObject* target = object.Get();
   if (target == nullptr)
     return;
-  // The physics module drops the object here once spaces carry one.
+  physics.RemoveObject(target->GetId());
   if (const auto entry = idMap.find(target->GetId()); entry != idMap.end() && entry->second == object)
     idMap.erase(entry);
   RemoveFromNameIndex(target->GetName(), object);
@@ -269,6 +270,7 @@ void Space::On(LoadLevelEvent* event)
 
 void Space::On(PositionUpdateEvent* event)
 {
-  // The physics module's broad phase follows the move here once spaces carry one.
-  (void)event;
+  // Moved by hand: the broad phase files the object again at once.
+  if (const GameObject* moved = event->object.Get())
+    physics.UpdateObject(moved->GetId(), 0.0f);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// One loaded level: a named container that owns its game objects, finds them by name and by id,
-// and carries the flags by which the session pauses, hides or removes it. Its listener id is
+// One loaded level: a named container that owns its game objects and its physics module, finds
+// its objects by name and by id, and carries the flags by which the session pauses, hides or removes it. Its listener id is
 // taken from the object-id range and is its channel: per-space events are addressed to it.
 //
 //   LoadLevel / LoadLevelFile   build the objects of a level file, parent them, wake them
@@ -9,6 +9,7 @@
 //   On(...)                     the destruction path: Destroyed -> queued Cleanup -> teardown
 #include "core/Handle.h"
 #include "core/Listener.h"
+#include "physics/PhysicsModule.h"
 
 #include <cstdint>
 #include <map>
@@ -37,6 +38,7 @@ public:
   static std::string LevelPath(const std::string& levelName);
 
   std::uint32_t GetId() const { return GetListenerId(); }
+  PhysicsModule& GetPhysics() { return physics; }
 
   // Reads Assets/LevelFiles/<level>.json into the space, then subscribes the space on its own id.
   void LoadLevel(const std::string& levelName);
@@ -101,6 +103,7 @@ private:
   // Out of both containers, components torn down, object destroyed.
   void TearDown(Handle<GameObject> object);
 
+  PhysicsModule physics;
   Camera* currentCamera = nullptr;
   NameIndex nameIndex;
   IdMap idMap;

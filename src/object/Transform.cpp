@@ -47,12 +47,13 @@ Transform& Transform::operator=(const Transform& other)
 
 void Transform::OnAwake()
 {
-  // The space hears of every move by hand, so its physics grid can follow (PhysicsModule::AddTransform
-  // joins here once spaces carry a physics module).
   dirty = true;
   const GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object != nullptr && object->GetSpace() != nullptr && manager != nullptr)
+  if (object == nullptr || object->GetSpace() == nullptr)
+    return;
+  // The space's physics knows every placed object, and hears of every move by hand.
+  object->GetSpace()->GetPhysics().AddTransform(this, GetOwner());
+  if (EventManager* manager = EventManager::Instance())
     manager->Subscribe<Space, PositionUpdateEvent>(object->GetSpace(), object->GetId());
 }
 

@@ -355,3 +355,37 @@ TEST_F(SpaceTest, ObjectsSpawnedByEventJoinTheSpaceWokenAndPlaced)
   ASSERT_TRUE(space->SaveLevel(directory.File("saved.json")));
   EXPECT_EQ(Parsed(directory.Read("saved.json"))["level"]["objects"].size(), 0u);
 }
+
+TEST_F(SpaceTest, ThePhysicsModuleFollowsTheObjectsOfItsSpace)
+{
+  Define("Ball", R"({"CircleCollider": {"radius": 5}, "Rigidbody": null, "Transform": null})");
+  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
+    { "uuid": 1, "name": "Ball", "prefab": "Ball" }, { "uuid": 2, "name": "Post" } ] } })"));
+  PhysicsModule& physics = space->GetPhysics();
+  EXPECT_EQ(PhysicsModule::Of(space.get()), &physics);
+  const std::uint32_t ballId = Find(*space, "Ball")->GetId();
+  ASSERT_NE(physics.Find(ballId), nullptr);
+
+  // Spawned by event: woken, placed, then given the event's velocity.
+  Handle<GameObject> post = Find(*space, "Post");
+  events->Subscribe<GameobjectFactory, MakeGameObjectEvent>(&factory, post->GetId());
+  events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, post->GetId(), space.get(), "Ball",
+                                                             30.0f, 0.0f, 7.0f, -1.0f));
+  events->ProcessQueue();
+  const Handle<GameObject> spawned = Find(*space, "");
+  ASSERT_NE(physics.Find(spawned->GetId()), nullptr);
+  MemberList members(*spawned->GetComponent("Rigidbody"));
+  Json::Value velocity;
+  members["Velocity"]->Serialize(velocity);
+  EXPECT_EQ(velocity, Parsed("[7.0, -1.0]"));
+  // A move by hand refiles the object at once.
+  spawned->GetTransform()->SetPosition(glm::vec2(-40.0f, 0.0f));
+  EXPECT_EQ(physics.Find(spawned->GetId())->GetPosition(), glm::vec2(-40.0f, 0.0f));
+
+  RequestDestruction(Find(*space, "Ball"));
+  events->ProcessQueue();
+  EXPECT_EQ(physics.Find(ballId), nullptr);
+  EXPECT_NE(physics.Find(spawned->GetId()), nullptr);
+  space->UnloadLevel();
+  EXPECT_EQ(physics.EntryCount(), 0u);
+}
