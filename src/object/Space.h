@@ -10,6 +10,7 @@
 #include "core/Handle.h"
 #include "core/Listener.h"
 #include "physics/PhysicsModule.h"
+#include "render/RenderSpace.h"
 
 #include <cstdint>
 #include <map>
@@ -22,7 +23,9 @@ class GameObjectDestroyedEvent;
 class LoadLevelEvent;
 class PositionUpdateEvent;
 
-class Space : public Listener
+// The renderer files each space's records under the space's name (RenderSpace); whoever deletes a
+// space tells the renderer first (Graphics::RemoveSpace).
+class Space : public Listener, public Graphics::RenderSpace
 {
 public:
   using NameIndex = std::multimap<std::string, Handle<GameObject>>;
@@ -63,7 +66,7 @@ public:
   void DeleteObject(Handle<GameObject>& object);
 
   std::string GetName() const { return currentLevel; }
-  std::string GetSpaceName() const { return spaceName; }
+  std::string GetSpaceName() const override { return spaceName; }
   void SetCurrentLevelName(std::string levelName) { currentLevel = std::move(levelName); }
   void ResetLevelName() { currentLevel.clear(); }
   const std::string& GetPendingLevel() const { return pendingLevel; }
