@@ -39,8 +39,10 @@ void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap
     if (childEntry == uuids.end() || !childEntry->second.IsValid())
       continue;
     Transform* child = childEntry->second->GetTransform();
-    if (parent != nullptr && child != nullptr)
-      child->AttachToParent(parent);  // a cycle is reported and refused there
+    if (parent == nullptr || child == nullptr || child->AttachToParent(parent))
+      continue;
+    std::cout << "[ERROR] \"" << childEntry->second->GetName() << "\" is not made a child of \""
+              << parentEntry->second->GetName() << "\": it would become its own ancestor." << std::endl;
   }
 }
 }  // namespace

@@ -194,12 +194,15 @@ TEST_F(SpaceTest, ObjectsOfTheShippedTestLevel)
 
 TEST_F(SpaceTest, ChildrenThatWouldFormACycleAreRefused)
 {
+  CapturedOutput output;
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
     { "uuid": 1, "name": "A", "children": [ { "who": 2 } ] },
     { "uuid": 2, "name": "B", "children": [ { "who": 3 } ] },
     { "uuid": 3, "name": "C", "children": [ { "who": 1 }, { "who": 3 }, { "who": 99 }, { "oops": 1 } ] }
   ] } })"));
   EXPECT_EQ(asserts.Count(), 2u);
+  EXPECT_TRUE(output.Contains("[ERROR] \"A\" is not made a child of \"C\": it would become its own ancestor.\n"));
+  EXPECT_EQ(output.CountOf("[ERROR]"), 2u);
   const Handle<GameObject> a = Find(*space, "A");
   EXPECT_FALSE(a->GetParent().IsValid());
   EXPECT_EQ(Find(*space, "C")->GetParent(), Find(*space, "B"));
