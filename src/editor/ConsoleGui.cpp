@@ -1,6 +1,7 @@
 #include "editor/ConsoleGui.h"
 
 #include "editor/ConsoleCommands.h"
+#include "editor/NoclipConsoleCommand.h"
 
 #include <imgui.h>
 
@@ -29,6 +30,7 @@ void ConsoleGui::RegisterStandardCommands()
   RegisterCommand(std::make_unique<PauseCommandFactory>(*host));
   RegisterCommand(std::make_unique<WindowCommad>(*host));
   RegisterCommand(std::make_unique<SetFullscreenCommand>(*host));
+  RegisterCommand(std::make_unique<NoclipConsoleCommand>());
 }
 
 void ConsoleGui::RegisterCommand(std::unique_ptr<ConsoleCommandOutputFactory> command)

@@ -36,6 +36,8 @@ TEST_F(ConsoleCommandsTest, HelpListsEveryCommandInWordOrder)
             "help  \n"
             "load_level  \n"
             "mem_stats  \n"
+            "noclip        Set all players' collision group to PLAYER_NOCLIP, or back to PLAYER (original value).\n"
+            "              Noclip allows player to walk through walls/props.\n"
             "pause      (Pauses/Unpauses the specified space. Usage: pause [space_name])\n"
             "show_fps  \n"
             "windowed  Start the game in windowed mode.  Must use as cmd-line arg for effect.\n"
