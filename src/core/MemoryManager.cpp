@@ -61,7 +61,18 @@ void MemoryManager::RegisterPage(std::byte* begin, std::byte* end, Pool* pool, s
 {
   const auto position = std::lower_bound(pages.begin(), pages.end(), begin,
                                          [](const PageRange& range, std::byte* key) { return range.begin < key; });
-  pages.insert(position, PageRange{begin, end, pool, pageIndex * Pool::DefaultBlocksPerPage, pool->Stride()});
+    // Exact for every offset below 2^bits when the shift is bits + ceil(log2(stride)).
+  const std::uint32_t stride = pool->Stride();
+  std::uint32_t strideBits = 0;
+  while ((std::uint64_t(1) << strideBits) < stride)
+    ++strideBits;
+  const std::uint64_t pageBytes = static_cast<std::uint64_t>(end - begin);
+  std::uint32_t offsetBits = 0;
+  while ((std::uint64_t(1) << offsetBits) <= pageBytes)
+    ++offsetBits;
+  const std::uint32_t shift = offsetBits + strideBits;
+  const std::uint64_t reciprocal = ((std::uint64_t(1) << shift) + stride - 1) / stride;
+  pages.insert(position, PageRange{begin, end, pool, pageIndex * Pool::DefaultBlocksPerPage, stride, reciprocal, shift});
 }
 
 void MemoryManager::UnregisterPage(std::byte* begin)
@@ -72,46 +83,15 @@ void MemoryManager::UnregisterPage(std::byte* begin)
     pages.erase(position);
 }
 
-MemoryManager::RecordedBlock MemoryManager::FindRecordedBlock(void* object) const
-{
-  auto* byte = static_cast<std::byte*>(object);
-  if (byte == nullptr)
-    return {};
-  auto after = std::upper_bound(pages.begin(), pages.end(), byte,
-                                [](std::byte* key, const PageRange& range) { return key < range.begin; });
-  if (after == pages.begin())
-    return {};
-  const PageRange& page = *(after - 1);
-  if (byte >= page.end)
-    return {};
-  const auto offset = static_cast<std::uint32_t>(byte - page.begin);
-  // Only the exact start of an object inside a block that has been handed out can be ours.
-  const std::uint32_t slot = offset / page.stride;
-  if (offset - slot * page.stride != sizeof(BlockHeader))
-    return {};
-  const std::uint32_t index = page.firstBlock + slot;
-  if (!page.pool->IsRecorded(index))
-    return {};
-  return {BlockHeader::FromObject(object), page.pool, index};
-}
-
 const SiteTag* MemoryManager::FindRecord(const void* object) const
 {
   const RecordedBlock found = FindRecordedBlock(const_cast<void*>(object));
   return found.block ? &found.block->allocationSite : nullptr;
 }
 
-bool MemoryManager::TakeRecord(void* object, RecordedBlock& found)
+void MemoryManager::ReportForeignDelete()
 {
-  found = FindRecordedBlock(object);
-  if (found.block == nullptr)
-  {
-    BRINDLE_CHECK(false, "Delete called on block not allocated with custom New or Malloc");
-    return false;
-  }
-  found.pool->SetRecorded(found.index, false);
-  --recordCount;
-  return true;
+  BRINDLE_CHECK(false, "Delete called on block not allocated with custom New or Malloc");
 }
 
 std::string MemoryManager::LeakReport() const

@@ -76,6 +76,9 @@ private:
     Pool* pool;
     std::uint32_t firstBlock;  // index of the page's first block in its pool
     std::uint32_t stride;
+    // Division by the stride as a multiply and shift, exact for every offset inside a page.
+    std::uint64_t reciprocal;
+    std::uint32_t shift;
   };
 
   template <typename T>
@@ -90,9 +93,47 @@ private:
   };
   // Finds the block of a live object made by New, reading only the page table and the pool's
   // record bits, never the (likely cold) block header.
-  RecordedBlock FindRecordedBlock(void* object) const;
+  RecordedBlock FindRecordedBlock(void* object) const
+  {
+    auto* byte = static_cast<std::byte*>(object);
+    if (byte == nullptr || pages.empty())
+      return {};
+    // Most programs have few pages; a short binary search finds the one below the address.
+    std::size_t low = 0, count = pages.size();
+    while (count > 1)
+    {
+      const std::size_t half = count / 2;
+      if (pages[low + half].begin <= byte)
+        low += half;
+      count -= half;
+    }
+    const PageRange& page = pages[low];
+    if (byte < page.begin || byte >= page.end)
+      return {};
+    const auto offset = static_cast<std::uint64_t>(byte - page.begin);
+    const auto slot = static_cast<std::uint32_t>((offset * page.reciprocal) >> page.shift);
+    // Only the exact start of an object inside a block that has been handed out can be ours.
+    if (offset - static_cast<std::uint64_t>(slot) * page.stride != sizeof(BlockHeader))
+      return {};
+    const std::uint32_t index = page.firstBlock + slot;
+    if (!page.pool->IsRecorded(index))
+      return {};
+    return {BlockHeader::FromObject(object), page.pool, index};
+  }
   // Ends a record before its destructor runs; false (after the report) when there is none.
-  bool TakeRecord(void* object, RecordedBlock& found);
+  bool TakeRecord(void* object, RecordedBlock& found)
+  {
+    found = FindRecordedBlock(object);
+    if (found.block == nullptr)
+    {
+      ReportForeignDelete();
+      return false;
+    }
+    found.pool->SetRecorded(found.index, false);
+    --recordCount;
+    return true;
+  }
+  static void ReportForeignDelete();
 
   std::map<std::uint32_t, Pool*> pools;
   std::vector<PageRange> pages;  // sorted by begin

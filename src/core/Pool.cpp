@@ -61,32 +61,22 @@ BlockHeader* Pool::GrowTo(std::uint32_t index)
   return BlockAt(index);
 }
 
-BlockHeader* Pool::Allocate()
+BlockHeader* Pool::AllocateUntouched()
 {
   if (pages.empty())
     return nullptr;
-  BlockHeader* block;
-  if (!freeStack.empty())
-  {
-    block = BlockAt(freeStack.back());
-    freeStack.pop_back();
-  }
-  else
-  {
-    // The untouched tail: exactly one header is initialised per hand-out, just before it is used.
-    if (initializedCount == capacity)
-      AddPage();
-    const std::uint32_t index = initializedCount++;
-    block = new (BlockAt(index)) BlockHeader();
-    block->Initialize(index, this);
-  }
-  ++allocationCounter;
-  block->inUse = 1;
-  block->currentId = allocationCounter;
-  --freeCount;
-  ++inUseCount;
+  // The untouched tail: exactly one header is initialised per hand-out, just before it is used.
+  if (initializedCount == capacity)
+    AddPage();
+  const std::uint32_t index = initializedCount++;
+  BlockHeader* block = new (BlockAt(index)) BlockHeader();
+  block->Initialize(index, this);
+  return HandOut(block);
+}
+
+void Pool::UnpoisonObject([[maybe_unused]] BlockHeader* block)
+{
   BRINDLE_UNPOISON(block->Object(), stride - sizeof(BlockHeader));
-  return block;
 }
 
 void Pool::PushFree(BlockHeader* block)

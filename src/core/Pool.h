@@ -18,7 +18,15 @@ public:
   Pool& operator=(const Pool&) = delete;
 
   void Initialize();
-  BlockHeader* Allocate();  // null only after FreePages
+  // Null only after FreePages.
+  BlockHeader* Allocate()
+  {
+    if (freeStack.empty())
+      return AllocateUntouched();
+    BlockHeader* block = BlockAt(freeStack.back());
+    freeStack.pop_back();
+    return HandOut(block);
+  }
   BlockHeader* BlockAt(std::uint32_t index)
   {
     // Pages always hold DefaultBlocksPerPage blocks, so this divides by a constant.
@@ -63,6 +71,24 @@ public:
 
 private:
   void AddPage();
+  BlockHeader* AllocateUntouched();
+  BlockHeader* HandOut(BlockHeader* block)
+  {
+    ++allocationCounter;
+    block->inUse = 1;
+    block->currentId = allocationCounter;
+    --freeCount;
+    ++inUseCount;
+    Unpoison(block);
+    return block;
+  }
+  void Unpoison([[maybe_unused]] BlockHeader* block)
+  {
+#if defined(__SANITIZE_ADDRESS__)
+    UnpoisonObject(block);
+#endif
+  }
+  void UnpoisonObject(BlockHeader* block);
   BlockHeader* GrowTo(std::uint32_t index);
 
   std::uint32_t blocksPerPage;

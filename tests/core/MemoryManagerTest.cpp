@@ -230,3 +230,34 @@ TEST(MemoryManager, SiteRecordPrintsFileThenFunctionThenLine)
   MemoryManager::Delete(object);
   EXPECT_EQ(manager->FindRecord(object), nullptr);
 }
+
+namespace
+{
+template <int Bytes>
+struct Blob
+{
+  char bytes[Bytes];
+};
+
+template <int Bytes>
+void MakeAndDeleteMany(std::size_t count)
+{
+  std::vector<Blob<Bytes>*> blobs;
+  for (std::size_t i = 0; i < count; ++i)
+    blobs.push_back(MemoryManager::New<Blob<Bytes>>(BRINDLE_SITE));
+  for (Blob<Bytes>* blob : blobs)
+    MemoryManager::Delete(blob);
+}
+}  // namespace
+
+TEST(MemoryManager, EveryBlockOfEveryPageIsFoundAgainWhateverTheStride)
+{
+  ScopedMemoryManager manager;
+  RecordingAssertHandler checks;
+  MakeAndDeleteMany<1>(2500);
+  MakeAndDeleteMany<40>(2500);
+  MakeAndDeleteMany<333>(2500);
+  MakeAndDeleteMany<4000>(1200);
+  EXPECT_EQ(checks.Count(), 0u);
+  EXPECT_EQ(manager->RecordCount(), 0u);
+}
