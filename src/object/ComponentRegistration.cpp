@@ -19,6 +19,12 @@
 #include "physics/Rigidbody.h"
 #include "physics/RotationLock.h"
 #include "physics/TriggerRegion.h"
+#include "render/Light.h"
+#include "render/LightFlicker.h"
+#include "render/ParticleAInitFunc1.h"
+#include "render/ParticleBoxSpawnModifier.h"
+#include "render/ParticleSystem.h"
+#include "render/PointLight.h"
 
 #define BRINDLE_BUILT_COMPONENTS(X) \
   X(Transform) \
@@ -32,7 +38,13 @@
   X(MapBoundingColliders) \
   X(TriggerRegion) \
   X(ChildSpawner) \
-  X(Registerer)
+  X(Registerer) \
+  X(PointLight) \
+  X(LightFlicker) \
+  X(Light) \
+  X(ParticleSystem) \
+  X(ParticleAInitFunc1) \
+  X(ParticleBoxSpawnModifier)
 
 namespace
 {

@@ -6,6 +6,9 @@
 #include "render/DebugPass.h"
 #include "render/Framebuffer.h"
 #include "render/InstancedRenderPass.h"
+#include "render/LightPass.h"
+#include "render/LightPolygonPass.h"
+#include "render/ParticleSystemRenderer.h"
 #include "render/Renderbuffer.h"
 #include "render/ResourceManagerTwo.h"
 #include "render/Shader.h"
@@ -159,6 +162,9 @@ void Graphics::Initialize()
   glEnable(GL_BLEND);
   AddPass("DebugPass", std::make_unique<DebugPass>());
   AddPass("InstancedRender", std::make_unique<InstancedRenderPass>(ResourceManagerTwo::GetTexture("THE_ATLAS")));
+  AddPass("ParticleSystemPass", std::make_unique<ParticleSystemRenderer>(ResourceManagerTwo::GetTexture("THE_ATLAS")));
+  AddPass("LightPass", std::make_unique<LightPass>());
+  AddPass("LightPolygonPass", std::make_unique<LightPolygonPass>());
   for (const LayerDefinition& definition : LayerTable)
   {
     Layer* layer = AddLayer(definition.name, definition.depth);

@@ -1,0 +1,93 @@
+#include "render/Light.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/CollisionGroup.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "physics/CircleCollider.h"
+#include "physics/PhysicsModule.h"
+#include "platform/Assert.h"
+#include "render/Graphics.h"
+
+#include <cmath>
+
+Light::Light() : Component(TypeId) {}
+
+Light& Light::operator=(const Light& other)
+{
+  Component::operator=(other);
+  radius = other.radius;
+  color = other.color;
+  return *this;
+}
+
+void Light::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "radius", &radius, RenderFloat, 0.0f);
+  Members::AddMember(members, "color", &color, RenderColor, fColor());
+}
+
+void Light::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr)
+    return;
+  transform = object->GetTransform();
+  // A prefab without a Transform is bad data: said loudly, and the light stays dark.
+  BRINDLE_CHECK(transform != nullptr, "YOU DON'T HAVE YOUR TRANSFORM, LIGHT COMPONENT!");
+  if (Space* space = object->GetSpace(); space != nullptr && EventManager::Instance() != nullptr)
+  {
+    EventManager::Instance()->Subscribe<Light, UpdateEvent>(this, space->GetId());
+    EventManager::Instance()->Subscribe<Light, DrawEvent>(this, space->GetId());
+  }
+  // A collider sizes the light, whatever radius the file gives.
+  if (auto* collider = dynamic_cast<CircleCollider*>(object->GetComponent("CircleCollider")))
+    radius = collider->GetBoundingRadius();
+}
+
+void Light::On(UpdateEvent*) {}
+
+void Light::ComputePolygon(PhysicsModule* physics)
+{
+  vertices.clear();
+  centre = transform->GetWorldPosition();
+  vertices.push_back(centre);
+  constexpr auto lightGroup = static_cast<std::uint32_t>(CollisionGroup::LIGHT);
+  for (int i = 1; i <= RayCount; ++i)
+  {
+    const float angle = (static_cast<float>(i) * 3.14159265f) / 25.0f;
+    const glm::vec2 direction(std::cos(angle), std::sin(angle));
+    RayCastResult result;
+    if (physics != nullptr && physics->RayCast(centre, direction, radius, lightGroup, false, result, false))
+      vertices.push_back(result.point);
+    else
+      vertices.push_back(centre + radius * direction);
+    result.object.Reset();
+  }
+  for (std::size_t i = 1; i < vertices.size(); ++i)
+    vertices[i] -= centre;
+  vertices[0] = glm::vec2(0.0f, 0.0f);
+}
+
+void Light::On(DrawEvent* event)
+{
+  GameObject* object = GetGameObject();
+  Space* space = object != nullptr ? object->GetSpace() : nullptr;
+  if (transform == nullptr || space == nullptr)
+    return;
+  ComputePolygon(&space->GetPhysics());
+
+  if (event->renderer == nullptr)
+    return;
+  Graphics::Graphics& renderer = *event->renderer;
+  drawnSpace = space;
+  Graphics::InstanceSubmission<Light*> submission;
+  submission.layer = renderer.GetLayer(DrawLayer);
+  submission.pass = renderer.GetPass("LightPolygonPass");
+  submission.space = space;
+  submission.record = this;
+  renderer.AddInstance(submission);
+}

@@ -1,0 +1,54 @@
+#include "render/LightFlicker.h"
+
+#include "app/FrameRateController.h"
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "render/PointLight.h"
+
+#include <cmath>
+
+const FrameRateController* LightFlicker::frameRateController = nullptr;
+
+LightFlicker::LightFlicker() : Component(TypeId) {}
+
+LightFlicker& LightFlicker::operator=(const LightFlicker& other)
+{
+  Component::operator=(other);
+  baseColor = other.baseColor;
+  firstFrequency = other.firstFrequency;
+  secondFrequency = other.secondFrequency;
+  return *this;
+}
+
+float LightFlicker::Factor(float seconds) const
+{
+  // The products are single precision, the sines double, the sum single again.
+  const float first = firstFrequency * seconds;
+  const float second = secondFrequency * seconds;
+  return static_cast<float>(std::sin(static_cast<double>(first)) + std::sin(static_cast<double>(second))) * 0.25f + 1.0f;
+}
+
+void LightFlicker::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr)
+    return;
+  if (Space* space = object->GetSpace(); space != nullptr && EventManager::Instance() != nullptr)
+    EventManager::Instance()->Subscribe<LightFlicker, UpdateEvent>(this, space->GetId());
+  light = object->GetComponent<PointLight>();
+  if (light != nullptr)
+    baseColor = light->color;
+}
+
+void LightFlicker::On(UpdateEvent*)
+{
+  if (light == nullptr)
+  {
+    missingLight.Report(*this, "PointLight", "flickering");
+    return;
+  }
+  const float seconds = frameRateController != nullptr ? frameRateController->GetElapsedTime() : 0.0f;
+  light->color = baseColor * Factor(seconds);
+}

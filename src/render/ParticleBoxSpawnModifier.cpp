@@ -1,0 +1,31 @@
+#include "render/ParticleBoxSpawnModifier.h"
+
+#include "object/GameObject.h"
+#include "render/ParticleEditorButton.h"
+#include "render/ParticleSystem.h"
+
+ParticleBoxSpawnModifier::ParticleBoxSpawnModifier() : Component(TypeId) {}
+
+ParticleBoxSpawnModifier& ParticleBoxSpawnModifier::operator=(const ParticleBoxSpawnModifier& other)
+{
+  Component::operator=(other);
+  return *this;
+}
+
+void ParticleBoxSpawnModifier::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  ParticleSystem* system = object != nullptr ? object->GetComponent<ParticleSystem>() : nullptr;
+  if (system == nullptr)
+  {
+    missingSystem.Report(*this, "ParticleSystem", "installing the box spawn");
+    return;
+  }
+  system->SetSpawnFunction(&BoxSpawn);
+}
+
+void ParticleBoxSpawnModifier::GetMembers(std::vector<MemberBase*>&)
+{
+  if (ParticleEditorButton("Reapply Modifier"))
+    OnAwake();
+}

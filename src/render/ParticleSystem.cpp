@@ -1,0 +1,213 @@
+#include "render/ParticleSystem.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "render/Graphics.h"
+#include "render/ParticleEditorButton.h"
+#include "render/ResourceManagerTwo.h"
+
+#include <algorithm>
+#include <iostream>
+
+ParticleSystem::ParticleSystem() : Component(TypeId) {}
+
+ParticleSystem& ParticleSystem::operator=(const ParticleSystem& other)
+{
+  // The pool and its lists point into one object; a copy starts empty and fills on Reset.
+  Component::operator=(other);
+  texture = other.texture;
+  blendMode = other.blendMode;
+  lerpColorsInHSV = other.lerpColorsInHSV;
+  inWorldSpace = other.inWorldSpace;
+  layer = other.layer;
+  ageMax = other.ageMax;
+  ageMin = other.ageMin;
+  spawnRate = other.spawnRate;
+  initialSpawn = other.initialSpawn;
+  maxParticles = other.maxParticles;
+  scaleMin = other.scaleMin;
+  scaleMax = other.scaleMax;
+  scaleRate = other.scaleRate;
+  color1 = other.color1;
+  color2 = other.color2;
+  color3 = other.color3;
+  offset = other.offset;
+  spawnRandos = other.spawnRandos;
+  velocityMagnitudeMin = other.velocityMagnitudeMin;
+  velocityMagnitudeMax = other.velocityMagnitudeMax;
+  velocityDirAngleMin = other.velocityDirAngleMin;
+  velocityDirAngleMax = other.velocityDirAngleMax;
+  angularVelocityMin = other.angularVelocityMin;
+  angularVelocityMax = other.angularVelocityMax;
+  updateFunction = other.updateFunction;
+  spawnFunction = other.spawnFunction;
+  layerStale = true;
+  return *this;
+}
+
+void ParticleSystem::GetMembers(std::vector<MemberBase*>& members)
+{
+  if (ParticleEditorButton("Reset ParticleSystem"))
+    Reset();
+  Members::AddMember(members, "maxParticles", &maxParticles, RenderUnsigned, 100u);
+  Members::AddMember(members, "texture", &texture, RenderString, std::string("default_texture"));
+  Members::AddMember(members, "inWorldSpace", &inWorldSpace, RenderBool, true);
+  Members::AddMember(members, "blendMode", &blendMode, RenderInt, 0);
+  Members::AddMember(members, "ageMax", &ageMax, RenderFloat, 10.0f);
+  Members::AddMember(members, "ageMin", &ageMin, RenderFloat, 1.0f);
+  Members::AddMember(members, "spawnRate", &spawnRate, RenderFloat, 10.0f);
+  Members::AddMember(members, "initialSpawn", &initialSpawn, RenderInt, 5);
+  Members::AddMember(members, "scaleMin", &scaleMin, RenderFloat, 10.0f);
+  Members::AddMember(members, "scaleMax", &scaleMax, RenderFloat, 10.0f);
+  Members::AddMember(members, "scaleRate", &scaleRate, RenderFloat, 0.0f);
+  Members::AddMember(members, "lerpColorsInHSV", &lerpColorsInHSV, RenderBool, false);
+  Members::AddMember(members, "color1", &color1, RenderColor, fColor(1, 0, 0, 1));
+  Members::AddMember(members, "color2", &color2, RenderColor, fColor(0, 1, 0, 1));
+  Members::AddMember(members, "color3", &color3, RenderColor, fColor(0, 0, 1, 1));
+  Members::AddMember(members, "offset", &offset, RenderVec2, glm::vec2(0.0f, 0.0f));
+  Members::AddMember(members, "spawnRandos", &spawnRandos, RenderVec4, glm::vec4(0.0f, 3.1415925f, 30.0f, 40.0f));
+  Members::AddMember(members, "velocityMagnitudeMin", &velocityMagnitudeMin, RenderFloat, 1.0f);
+  Members::AddMember(members, "velocityMagnitudeMax", &velocityMagnitudeMax, RenderFloat, 2.0f);
+  Members::AddMember(members, "velocityDirAngleMin", &velocityDirAngleMin, RenderFloat, 0.0f);
+  Members::AddMember(members, "velocityDirAngleMax", &velocityDirAngleMax, RenderFloat, 6.283185f);
+  Members::AddMember(members, "layer", &layer, RenderString, std::string(FallbackLayer));
+  Members::AddMember(members, "angularVelocityMin", &angularVelocityMin, RenderFloat, 0.0f);
+  Members::AddMember(members, "angularVelocityMax", &angularVelocityMax, RenderFloat, 1.0f);
+}
+
+void ParticleSystem::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  if (object != nullptr)
+  {
+    if (Space* space = object->GetSpace(); space != nullptr && EventManager::Instance() != nullptr)
+    {
+      EventManager::Instance()->Subscribe<ParticleSystem, UpdateEvent>(this, space->GetId());
+      EventManager::Instance()->Subscribe<ParticleSystem, DrawEvent>(this, space->GetId());
+    }
+  }
+  FollowEmitter();
+  Reset();
+}
+
+void ParticleSystem::FollowEmitter()
+{
+  GameObject* object = GetGameObject();
+  Transform* transform = object != nullptr ? object->GetTransform() : nullptr;
+  if (transform != nullptr)
+    emitterPosition = transform->GetWorldPosition();
+  originAtEmitter = inWorldSpace;
+}
+
+void ParticleSystem::Reset()
+{
+  originAtEmitter = inWorldSpace;
+  Particle blank;
+  particles.resize(maxParticles, blank);
+  active.clear();
+  freeList.clear();
+  freeList.reserve(particles.size());
+  active.reserve(particles.size());
+  for (Particle& slot : particles)
+  {
+    freeList.push_back(&slot);
+    slot.color = fColor(0, 0, 0, 0);
+  }
+
+  const std::string& picture = ResourceManagerTwo::HasTexture(texture) ? texture : std::string("default_texture");
+  const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(picture, false);
+  std::copy(region.firstFrame, region.firstFrame + 4, textureRect);
+
+  // The layer is looked up with the renderer of the next draw.
+  layerStale = true;
+  Spawn(initialSpawn > 0 ? static_cast<unsigned>(initialSpawn) : 0u);
+}
+
+void ParticleSystem::Spawn(unsigned count)
+{
+  for (unsigned i = 0; i < count && !freeList.empty(); ++i)
+  {
+    Particle* particle = freeList.back();
+    freeList.pop_back();
+    spawnFunction(*particle, *this);
+    active.push_back(particle);
+  }
+}
+
+void ParticleSystem::On(UpdateEvent* event)
+{
+  Update(event->dt);
+}
+
+void ParticleSystem::Update(float dt)
+{
+  FollowEmitter();
+  accumulator += dt;
+  // A rate of zero or below, or one that is not a number, asks for nothing; converting such a
+  // value to unsigned would be undefined.
+  const float wanted = spawnRate * accumulator;
+  const unsigned count = wanted >= 1.0f ? static_cast<unsigned>(std::min(wanted, 4294967040.0f)) : 0u;
+  Spawn(count);
+  if (spawnRate > 0.000001f)
+    accumulator -= static_cast<float>(count) / spawnRate;
+  RetireDead();
+  for (Particle* particle : active)
+    updateFunction(*particle, *this, dt);
+}
+
+void ParticleSystem::RetireDead()
+{
+  std::size_t kept = 0;
+  for (Particle* particle : active)
+  {
+    if (particle->life < 0.0f)
+    {
+      particle->color = fColor(0, 0, 0, 0);
+      freeList.push_back(particle);
+    }
+    else
+    {
+      active[kept++] = particle;
+    }
+  }
+  active.resize(kept);
+}
+
+void ParticleSystem::ResolveLayer(Graphics::Graphics& renderer)
+{
+  if (!layerStale && layerFrom == &renderer)
+    return;
+  if (layerFrom != &renderer)
+    layerRecord = nullptr;
+  if (Graphics::Layer* found = renderer.GetLayer(layer))
+    layerRecord = found;
+  // A name that was never found leaves a fresh system on the particles' own layer.
+  if (layerRecord == nullptr)
+    layerRecord = renderer.GetLayer(FallbackLayer);
+  layerFrom = &renderer;
+  layerStale = false;
+}
+
+void ParticleSystem::On(DrawEvent* event)
+{
+  if (event->renderer == nullptr)
+    return;
+  GameObject* object = GetGameObject();
+  Space* space = object != nullptr ? object->GetSpace() : nullptr;
+  if (space == nullptr)
+    return;
+  Graphics::Graphics& renderer = *event->renderer;
+  ResolveLayer(renderer);
+  drawnSpace = space;
+  // The record is a pointer to the system, as wide as pointers are here.
+  Graphics::InstanceSubmission<ParticleSystem*> submission;
+  submission.layer = layerRecord;
+  submission.pass = renderer.GetPass("ParticleSystemPass");
+  submission.space = space;
+  submission.record = this;
+  renderer.AddInstance(submission);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Draws the particle systems filed for a layer: per system, in filing order, one upload of its
+// whole pool and one instanced draw of textured quads, with the system's own blend mode, picture
+// and camera. Free pool slots are drawn too; their zero colour keeps them invisible.
+#include "render/Pass.h"
+
+#include <GL/glew.h>
+
+#include <memory>
+
+namespace Graphics
+{
+class Framebuffer;
+class Shader;
+
+class ParticleSystemRenderer : public Pass
+{
+public:
+  static constexpr float Order = 30.0f;
+
+  explicit ParticleSystemRenderer(Texture* atlasTexture);
+  ~ParticleSystemRenderer() override;
+
+  void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
+
+  // The blend factors (source, destination) of a system's "blendMode".
+  static void BlendFactors(int blendMode, GLenum& source, GLenum& destination);
+
+private:
+  std::unique_ptr<Framebuffer> framebuffer;
+  Texture* atlas;
+  Shader* shader = nullptr;
+  GLuint vertexArray = 0;
+  GLuint quadBuffer = 0;
+  GLuint instanceBuffer = 0;
+  GLint projectionLocation = -1;
+  GLint atlasLocation = -1;
+  GLint uvCoordinatesLocation = -1;
+  GLint cameraLocation = -1;
+  GLint worldPositionLocation = -1;
+};
+}  // namespace Graphics

@@ -1,0 +1,309 @@
+// Lights and particles as they show on screen: pixels of the composed picture read back.
+#include "support/CapturedOutput.h"
+#include "LightsAndParticlesScene.h"
+#include "RendererFixture.h"
+#include "physics/RectangleCollider.h"
+#include "platform/Random.h"
+#include "render/Light.h"
+#include "render/LightPass.h"
+#include "render/ParticleBoxSpawnModifier.h"
+#include "render/ParticleSystem.h"
+#include "render/PointLight.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+namespace
+{
+class LightsAndParticlesRenderTest : public RendererFixture
+{
+protected:
+  void SetUp() override
+  {
+    RendererFixture::SetUp();
+    ResetRandom();
+    if (graphics != nullptr)
+      graphics->RegisterCamera(&camera, scene.space.get());
+  }
+
+  void TearDown() override
+  {
+    PointLight::SetEditorMarkers(false);
+    RendererFixture::TearDown();
+  }
+
+  // A square of the plain white picture on a layer of the scene's space, for this frame.
+  void FileSquare(const std::string& layer, float x, float y, float size, const fColor& colour)
+  {
+    Graphics::InstanceSubmission<Graphics::InstanceData> submission;
+    submission.layer = graphics->GetLayer(layer);
+    submission.pass = graphics->GetPass("InstancedRender");
+    submission.space = scene.space.get();
+    submission.record = Sprite(x, y, size, colour);
+    graphics->AddInstance(submission);
+  }
+
+  PointLight* MakePointLight(glm::vec2 position, float size)
+  {
+    Handle<GameObject> lamp = scene.MakeObject(position, "lamp");
+    PointLight* light = scene.Add<PointLight>(lamp);
+    light->scale = {size, size};
+    light->OnAwake();
+    return light;
+  }
+
+  // A burst of `count` particles of one colour in a square around `centre`.
+  ParticleSystem* MakeBurst(glm::vec2 centre, const fColor& colour, int blendMode = 0,
+                            const std::string& layer = "DL_PARTICLES", unsigned count = 60)
+  {
+    Handle<GameObject> emitter = scene.MakeObject(centre, "burst");
+    auto* modifier = scene.Add<ParticleBoxSpawnModifier>(emitter);
+    ParticleSystem* system = scene.Add<ParticleSystem>(emitter);
+    system->texture = "white";
+    system->layer = layer;
+    system->blendMode = blendMode;
+    system->maxParticles = count;
+    system->initialSpawn = static_cast<int>(count);
+    system->spawnRate = 0.0f;
+    system->scaleMin = system->scaleMax = 40.0f;
+    system->angularVelocityMin = system->angularVelocityMax = 0.0f;
+    system->spawnRandos = count > 1 ? glm::vec4(-40, 40, -40, 40) : glm::vec4(0, 0, 0, 0);
+    system->velocityMagnitudeMin = system->velocityMagnitudeMax = 0.0f;
+    system->color1 = system->color2 = system->color3 = colour;
+    system->OnAwake();
+    modifier->OnAwake();
+    system->Reset();
+    return system;
+  }
+
+  static bool Close(const Rgba& shown, int r, int g, int b, int tolerance = 3)
+  {
+    return std::abs(shown[0] - r) <= tolerance && std::abs(shown[1] - g) <= tolerance &&
+           std::abs(shown[2] - b) <= tolerance;
+  }
+
+  // Writes the composed picture as raw RGBA rows, bottom row first, when a path is given.
+  void DumpPicture(const char* path) const
+  {
+    const Graphics::Texture* picture = graphics->GetCompositeTexture();
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(picture->GetWidth()) * picture->GetHeight() * 4);
+    picture->Bind();
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+  }
+
+  LightsAndParticlesScene scene;
+  TestCamera camera;
+};
+}  // namespace
+
+TEST_F(LightsAndParticlesRenderTest, APointLightLiftsTheFloorFromItsAmbientLevel)
+{
+  MakePointLight({0, 0}, 600);
+  FileSquare("DL_FLOOR", 0, 0, 2000, Colors.White);
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  // Lit: ambient 0.45 plus the light saturates at the floor's own white.
+  EXPECT_TRUE(Close(ShownAt(0, 0), 255, 255, 255)) << int(ShownAt(0, 0)[0]);
+  // Unlit: the ambient level alone.
+  EXPECT_TRUE(Close(ShownAt(700, 400), 115, 115, 115)) << int(ShownAt(700, 400)[0]);
+  // Between: brighter than ambient, darker than the floor.
+  const Rgba between = ShownAt(260, 0);
+  EXPECT_GT(between[0], 120);
+  EXPECT_LT(between[0], 250);
+}
+
+TEST_F(LightsAndParticlesRenderTest, LightsAndParticlesAreSeenThroughTheirSpacesCamera)
+{
+  camera.view = EngineMatrix(1, 0, -300, 0, 1, -100);  // the camera looks at (300, 100)
+  MakePointLight({600, 300}, 200);
+  FileSquare("DL_FLOOR", 0, 0, 2000, Colors.White);
+  MakeBurst({200, -100}, Colors.Red, 0, "DL_PARTICLES", 1);
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_TRUE(Close(ShownAt(300, 200), 255, 255, 255)) << int(ShownAt(300, 200)[0]);
+  EXPECT_TRUE(Close(ShownAt(600, 300), 115, 115, 115));
+  EXPECT_TRUE(Close(ShownAt(-300, -200), 115, 115, 115));
+  EXPECT_EQ(ShownAt(-100, -200), ToRgba(Colors.Red));
+}
+
+TEST_F(LightsAndParticlesRenderTest, ALocalSystemCarriesItsParticlesAlongWithItsEmitter)
+{
+  ParticleSystem* system = MakeBurst({-400, 200}, Colors.Cyan, 0, "DL_PARTICLES", 1);
+  system->inWorldSpace = false;
+  system->Reset();
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_EQ(ShownAt(-400, 200), ToRgba(Colors.Cyan));
+  scene.objects.back()->GetTransform()->SetPosition({400, -200});
+  scene.Update(0.0f);
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_EQ(ShownAt(400, -200), ToRgba(Colors.Cyan));
+  EXPECT_EQ(ShownAt(-400, 200), Rgba({0, 0, 0, 255}));
+}
+
+TEST_F(LightsAndParticlesRenderTest, ALightSwitchedOffLeavesTheLayerDarkenedAndNoMarker)
+{
+  PointLight* light = MakePointLight({0, 0}, 600);
+  PointLight::SetEditorMarkers(true);
+  graphics->debugDrawing = true;
+  FileSquare("DL_MAIN", 0, 0, 2000, Colors.White);
+  scene.Draw(graphics.get());
+  // The marker is filed on the debug layer while the editor shows markers.
+  EXPECT_EQ(graphics->GetSubmissions().at("Level").count(graphics->GetLayer("Debug")), 1u);
+  graphics->Render();
+  EXPECT_TRUE(Close(ShownAt(0, 0), 255, 255, 255));
+
+  light->on = false;
+  FileSquare("DL_MAIN", 0, 0, 2000, Colors.White);
+  scene.Draw(graphics.get());
+  EXPECT_EQ(graphics->GetSubmissions().at("Level").at(graphics->GetLayer("Debug")).begin()->second->Count(), 0u);
+  graphics->Render();
+  // The layer keeps its light buffer, so it stays at its ambient level, 0.95.
+  EXPECT_TRUE(Close(ShownAt(0, 0), 242, 242, 242)) << int(ShownAt(0, 0)[0]);
+  EXPECT_TRUE(Close(ShownAt(700, 400), 242, 242, 242));
+
+  // An ambient level of 1 leaves the layer as drawn.
+  graphics->GetLayer("DL_MAIN")->ambient = 1.0f;
+  FileSquare("DL_MAIN", 0, 0, 2000, Colors.Red);
+  graphics->Render();
+  EXPECT_EQ(ShownAt(0, 0), ToRgba(Colors.Red));
+}
+
+TEST_F(LightsAndParticlesRenderTest, TheMarkerIsAnEditorAidOnly)
+{
+  MakePointLight({0, 0}, 100);
+  graphics->debugDrawing = true;
+  scene.Draw(graphics.get());
+  EXPECT_EQ(graphics->GetSubmissions().at("Level").count(graphics->GetLayer("Debug")), 0u);
+}
+
+TEST_F(LightsAndParticlesRenderTest, OverlappingLightsAddButNeverBrightenPastTheDrawnColour)
+{
+  MakePointLight({0, 0}, 600);
+  MakePointLight({40, 0}, 600);
+  graphics->GetLayer("DL_FLOOR")->ambient = 0.0f;
+  FileSquare("DL_FLOOR", 0, 0, 2000, Colors.Grey);
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_TRUE(Close(ShownAt(20, 0), 127, 127, 127)) << int(ShownAt(20, 0)[0]);
+}
+
+TEST_F(LightsAndParticlesRenderTest, AParticleBurstShowsWhereItWasSpawned)
+{
+  MakeBurst({300, 120}, Colors.Green);
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  EXPECT_EQ(ShownAt(300, 120), ToRgba(Colors.Green));
+  EXPECT_EQ(ShownAt(-300, -120), Rgba({0, 0, 0, 255}));
+  EXPECT_EQ(ShownAt(300, -200), Rgba({0, 0, 0, 255}));
+}
+
+TEST_F(LightsAndParticlesRenderTest, AnUnknownLayerDrawsOnTheParticlesLayer)
+{
+  CapturedOutput output;
+  ParticleSystem* system = MakeBurst({-300, 0}, Colors.Blue, 0, "DL_NOWHERE");
+  scene.Draw(graphics.get());
+  EXPECT_EQ(output.CountOf("[ERROR]Tried to get layer that does not exist: DL_NOWHERE"), 1u);
+  EXPECT_EQ(system->GetLayer(), graphics->GetLayer("DL_PARTICLES"));
+  graphics->Render();
+  EXPECT_EQ(ShownAt(-300, 0), ToRgba(Colors.Blue));
+}
+
+TEST_F(LightsAndParticlesRenderTest, EachSystemBlendsByItsOwnMode)
+{
+  const fColor quarter(0.25f, 0.25f, 0.25f, 1);
+  // One particle each, so that nothing overlaps.
+  MakeBurst({-500, 0}, quarter, 2, "DL_PARTICLES", 1);  // add
+  MakeBurst({0, 0}, quarter, 1, "DL_PARTICLES", 1);     // multiply
+  MakeBurst({500, 0}, quarter, 3, "DL_PARTICLES", 1);   // anything else: alpha blending
+  FileSquare("DL_PARTICLES", 0, 0, 2000, Colors.Grey);
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_TRUE(Close(ShownAt(-500, 0), 191, 191, 191)) << int(ShownAt(-500, 0)[0]);
+  EXPECT_TRUE(Close(ShownAt(0, 0), 32, 32, 32)) << int(ShownAt(0, 0)[0]);
+  EXPECT_TRUE(Close(ShownAt(500, 0), 64, 64, 64)) << int(ShownAt(500, 0)[0]);
+  // Free pool slots draw nothing, even under the multiply mode.
+  EXPECT_TRUE(Close(ShownAt(0, 300), 127, 127, 127));
+}
+
+TEST_F(LightsAndParticlesRenderTest, TheLightPolygonGlowsOnlyWhereItsRaysReach)
+{
+  Handle<GameObject> lamp = scene.MakeObject({0, 0}, "lamp");
+  Light* light = scene.Add<Light>(lamp);
+  light->radius = 400;
+  light->color = fColor(1, 0.8f, 0.2f, 1);
+  light->OnAwake();
+  Handle<GameObject> wall = scene.MakeObject({-100, 0}, "wall");
+  auto* rectangle = scene.Add<RectangleCollider>(wall);
+  rectangle->SetSize(20, 300);
+  rectangle->group = CollisionGroup::LIGHT_BLOCK;
+  rectangle->OnAwake();
+
+  FileSquare("DL_FLOOR", 0, 0, 2000, fColor(0.2f, 0.2f, 0.2f, 1));
+  scene.Draw(graphics.get());
+  graphics->Render();
+  const Rgba lit = ShownAt(200, 0);
+  const Rgba shadowed = ShownAt(-200, 0);
+  EXPECT_GT(lit[0], 51 + 40);
+  EXPECT_TRUE(Close(shadowed, 51, 51, 51)) << int(shadowed[0]);
+  EXPECT_TRUE(Close(ShownAt(0, 450), 51, 51, 51));  // beyond the radius
+}
+
+// A small scene of everything together; with LIGHTS_SCREENSHOT set, its picture is written there.
+TEST_F(LightsAndParticlesRenderTest, ASmallSceneOfLightsAndParticles)
+{
+  FileSquare("DL_FLOOR", 0, 0, 2000, fColor(0.6f, 0.6f, 0.65f, 1));
+  PointLight* warm = MakePointLight({-450, 100}, 700);
+  warm->color = fColor(1, 0.6f, 0.2f, 1);
+  PointLight* cold = MakePointLight({450, -100}, 600);
+  cold->color = fColor(0.3f, 0.6f, 1, 1);
+  MakeBurst({-450, 100}, fColor(1, 0.9f, 0.3f, 1), 2);
+  // Sparks on a ring round the cold light, fading from white through blue.
+  Handle<GameObject> emitter = scene.MakeObject({450, -100}, "sparks");
+  ParticleSystem* sparks = scene.Add<ParticleSystem>(emitter);
+  sparks->texture = "white";
+  sparks->blendMode = 2;
+  sparks->maxParticles = 300;
+  sparks->initialSpawn = 300;
+  sparks->scaleMin = 8;
+  sparks->scaleMax = 16;
+  sparks->spawnRandos = {0, 6.2831f, 40, 170};
+  sparks->ageMin = 2;
+  sparks->ageMax = 10;
+  sparks->color1 = fColor(1, 1, 1, 1);
+  sparks->color2 = fColor(0.3f, 0.6f, 1, 1);
+  sparks->color3 = fColor(0, 0, 0.4f, 1);
+  sparks->OnAwake();
+  for (int i = 0; i < 90; ++i)
+    scene.Update(1.0f / 60.0f);
+  // A glow on the floor, cut by a wall to its left.
+  Handle<GameObject> lamp = scene.MakeObject({0, -300}, "glow");
+  Light* glow = scene.Add<Light>(lamp);
+  glow->radius = 380;
+  glow->color = fColor(0.5f, 0.9f, 0.4f, 0.8f);
+  glow->OnAwake();
+  Handle<GameObject> wall = scene.MakeObject({-120, -300}, "wall");
+  auto* rectangle = scene.Add<RectangleCollider>(wall);
+  rectangle->SetSize(30, 200);
+  rectangle->group = CollisionGroup::LIGHT_BLOCK;
+  rectangle->OnAwake();
+  scene.Draw(graphics.get());
+  for (int block = 0; block < 7; ++block)  // the wall, as the player would see it
+    FileSquare("DL_MAIN", -120, -390 + block * 30, 30, fColor(0.3f, 0.3f, 0.35f, 1));
+  for (int i = 0; i < 3; ++i)
+  {
+    FileSquare("DL_MAIN", -150 + i * 150, 0, 90, fColor(0.8f, 0.2f + 0.3f * i, 0.3f, 1));
+  }
+  graphics->Render();
+  EXPECT_GT(ShownAt(-450, 100)[0], ShownAt(0, 450)[0]);
+  if (const char* path = std::getenv("LIGHTS_SCREENSHOT"))
+    DumpPicture(path);
+}

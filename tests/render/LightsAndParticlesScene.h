@@ -1,0 +1,88 @@
+#pragma once
+// A space to put lights and particle systems in: an event manager published for the test, a
+// Space with its own physics module, objects built by hand and woken in their initialisation order,
+// and a check that the test gave back every pooled block it took.
+#include "support/RecordingAssertHandler.h"
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "core/MemoryManager.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "physics/PhysicsModule.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class LightsAndParticlesScene
+{
+public:
+  LightsAndParticlesScene() : recordsBefore(MemoryManager::Instance()->RecordCount())
+  {
+    events = new EventManager();
+    EventManager::SetInstance(events);
+    space = std::make_unique<Space>("Level");
+    physics = &space->GetPhysics();
+  }
+
+  ~LightsAndParticlesScene()
+  {
+    for (Handle<GameObject>& object : objects)
+    {
+      if (object.IsValid())
+        physics->RemoveObject(object->GetId());
+      GameObject::Destroy(object);
+    }
+    objects.clear();
+    space.reset();
+    events->ProcessQueue();
+    EventManager::SetInstance(nullptr);
+    delete events;
+    EXPECT_EQ(MemoryManager::Instance()->RecordCount(), recordsBefore) << "pooled objects were left behind";
+    EXPECT_EQ(asserts.Count(), expectedAsserts) << "checks failed unexpectedly";
+  }
+  LightsAndParticlesScene(const LightsAndParticlesScene&) = delete;
+  LightsAndParticlesScene& operator=(const LightsAndParticlesScene&) = delete;
+
+  // An object of the space with a Transform at `position`.
+  Handle<GameObject> MakeObject(glm::vec2 position, const std::string& name = "object")
+  {
+    Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Test"), space.get());
+    object->SetHandle(object);
+    object->SetName(name);
+    auto* transform = MemoryManager::New<Transform>(BRINDLE_SITE);
+    object->AttachComponent(transform);
+    transform->SetPosition(position);
+    objects.push_back(object);
+    return object;
+  }
+
+  // Attaches a new component of class T; woken later with Wake, or at once by the caller.
+  template <typename T>
+  T* Add(const Handle<GameObject>& object)
+  {
+    auto* component = MemoryManager::New<T>(BRINDLE_SITE);
+    object->AttachComponent(component);
+    return component;
+  }
+
+  // The per-frame events the session sends to the space; delivery frees them.
+  void Update(float dt) { events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt)); }
+  void Draw(Graphics::Graphics* renderer)
+  {
+    events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), renderer));
+  }
+
+  RecordingAssertHandler asserts;
+  std::size_t expectedAsserts = 0;
+  EventManager* events = nullptr;
+  std::unique_ptr<Space> space;
+  PhysicsModule* physics = nullptr;
+  std::vector<Handle<GameObject>> objects;
+
+private:
+  std::size_t recordsBefore;
+};
