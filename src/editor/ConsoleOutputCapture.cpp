@@ -31,11 +31,21 @@ ConsoleOutputCapture::int_type ConsoleOutputCapture::overflow(int_type character
   if (traits_type::eq_int_type(character, traits_type::eof()))
     return traits_type::not_eof(character);
   text.push_back(traits_type::to_char_type(character));
+  // The text still reaches the terminal: diagnostics must be seen without the console window.
+  if (previous != nullptr)
+    previous->sputc(traits_type::to_char_type(character));
   return character;
 }
 
 std::streamsize ConsoleOutputCapture::xsputn(const char* characters, std::streamsize count)
 {
   text.append(characters, static_cast<std::size_t>(count));
+  if (previous != nullptr)
+    previous->sputn(characters, count);
   return count;
+}
+
+int ConsoleOutputCapture::sync()
+{
+  return previous != nullptr ? previous->pubsync() : 0;
 }

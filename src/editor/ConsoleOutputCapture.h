@@ -1,6 +1,7 @@
 #pragma once
 // Takes the place of standard output's buffer while it lives and collects what is written, so the
-// console can show it line by line. The earlier buffer comes back on destruction.
+// console can show it line by line; everything is passed on to the earlier buffer as well. The
+// earlier buffer comes back on destruction.
 #include <iosfwd>
 #include <streambuf>
 #include <string>
@@ -22,6 +23,7 @@ public:
 protected:
   int_type overflow(int_type character) override;
   std::streamsize xsputn(const char* characters, std::streamsize count) override;
+  int sync() override;
 
 private:
   std::ostream& captured;

@@ -19,6 +19,7 @@
 #include "physics/Rigidbody.h"
 #include "physics/RotationLock.h"
 #include "physics/TriggerRegion.h"
+#include "render/Camera.h"
 #include "render/Light.h"
 #include "render/LightFlicker.h"
 #include "render/ParticleAInitFunc1.h"
@@ -44,7 +45,8 @@
   X(Light) \
   X(ParticleSystem) \
   X(ParticleAInitFunc1) \
-  X(ParticleBoxSpawnModifier)
+  X(ParticleBoxSpawnModifier) \
+  X(Camera)
 
 namespace
 {

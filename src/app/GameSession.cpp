@@ -1,0 +1,565 @@
+#include "app/GameSession.h"
+
+#include "app/FrameRateController.h"
+#include "app/Profiler.h"
+#include "app/QuitAfterCommand.h"
+#include "audio/SoundSystem.h"
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "core/MemoryManager.h"
+#include "editor/ConsoleGui.h"
+#include "editor/ImGuiBinding.h"
+#include "editor/MemoryProfileWindow.h"
+#include "input/Input.h"
+#include "input/InputActionMap.h"
+#include "object/PrefabFiles.h"
+#include "object/Registry.h"
+#include "object/Space.h"
+#include "physics/PhysicsModule.h"
+#include "platform/Assert.h"
+#include "platform/TerminationSignal.h"
+#include "render/Layer.h"
+#include "render/ResourceManagerTwo.h"
+
+#include <SDL.h>
+#include <imgui.h>
+
+#include <algorithm>
+#include <iostream>
+
+namespace
+{
+GameSession*& PublishedSession()
+{
+  static GameSession* session = nullptr;
+  return session;
+}
+
+constexpr SDL_Keycode BackQuoteKey = 0x60;
+}  // namespace
+
+GameSession* GameSession::Instance()
+{
+  return PublishedSession();
+}
+
+void GameSession::SetInstance(GameSession* session)
+{
+  PublishedSession() = session;
+}
+
+// --- Life --------------------------------------------------------------------------------------
+
+GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string settingsDirectory)
+    : settings(std::move(settingsDirectory)), memoryManager(manager)
+{
+  frameRateController = MemoryManager::New<FrameRateController>(BRINDLE_SITE, FramesPerSecond, clock);
+  FrameRateController* timer = frameRateController;
+  profiler = MemoryManager::New<Profiler>(BRINDLE_SITE, [timer]() { return timer->GetTimeUs(); });
+  console = MemoryManager::New<ConsoleGui>(BRINDLE_SITE, static_cast<ConsoleHost*>(this));
+  memoryWindow = MemoryManager::New<MemoryProfileWindow>(BRINDLE_SITE);
+  console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
+  Profiler::SetCurrent(profiler);
+  // Level loading reaches the factory through its published pointer, from the first command on.
+  GameobjectFactory::SetInstance(&factory);
+}
+
+GameSession::~GameSession()
+{
+  // Normally the loop has unloaded them; a session that never ran may still hold some.
+  if (!spaces.empty() || !pendingSpaces.empty())
+    UnloadAllSpaces();
+  if (GameobjectFactory::Instance() == &factory)
+    GameobjectFactory::SetInstance(nullptr);
+  if (Profiler::Current() == profiler)
+    Profiler::SetCurrent(nullptr);
+  MemoryManager::Delete(memoryWindow);
+  MemoryManager::Delete(console);
+  MemoryManager::Delete(profiler);
+  MemoryManager::Delete(frameRateController);
+}
+
+bool GameSession::Initialize()
+{
+  // The order matters: each step relies on the ones before it.
+  EventManager::SetInstance(new EventManager());
+  Registry::SetInstance(new Registry());
+  SoundSystem::SetInstance(new SoundSystem());
+  CreateWindow(fullscreen);
+  ResourceManagerTwo::LoadResources(ResourceListPath);
+  ::Graphics::Graphics::Initialize();
+  Input::Init();
+  InstallInputHooks();
+  InputActionMap::Init();
+  InputActionMap::InitDefaultBindings();
+  PrefabFiles().Install(factory);
+  factory.Initialize();
+  // The settings come last: the ambient light needs the draw layers.
+  return LoadSettings();
+}
+
+void GameSession::InstallInputHooks()
+{
+  // The interface layer (console and debug windows) sees every event first and keeps the keys
+  // and the mouse while it uses them.
+  InputEditorHooks hooks;
+  hooks.observeEvent = [](const SDL_Event& event) { ImGuiBinding::ProcessEvent(event); };
+  hooks.isKeyboardCaptured = []() {
+    return ImGui::GetCurrentContext() != nullptr && ImGui::GetIO().WantTextInput;
+  };
+  hooks.isMouseOverInterface = []() {
+    return ImGui::GetCurrentContext() != nullptr &&
+           (ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive());
+  };
+  hooks.onFileDropped = [](const std::string& path) { ImGuiBinding::AddDroppedFile(path); };
+  if (Input* input = Input::Instance())
+    input->SetEditorHooks(std::move(hooks));
+}
+
+void GameSession::Run()
+{
+  if (settings.startInEditMode)
+    std::cout << "[WARNING] \"startInEditMode\" is set, but this build has no editor; starting the game" << std::endl;
+  settings.currentLevel = settings.firstLevel;
+  RunGameInstance();
+}
+
+void GameSession::Shutdown()
+{
+  ImGuiBinding::Shutdown();
+  InputActionMap::Shutdown();
+  Input::Shutdown();
+  ResourceManagerTwo::UnloadAll();
+  delete SoundSystem::Instance();
+  SoundSystem::SetInstance(nullptr);
+  delete EventManager::Instance();
+  EventManager::SetInstance(nullptr);
+  delete Registry::Instance();
+  Registry::SetInstance(nullptr);
+}
+
+// --- Spaces by name ----------------------------------------------------------------------------
+
+Space* GameSession::GetSpace(const std::string& name) const
+{
+  const auto live = spaces.find(name);
+  if (live != spaces.end())
+    return live->second;
+  for (auto pending = pendingSpaces.rbegin(); pending != pendingSpaces.rend(); ++pending)
+    if (pending->first == name)
+      return pending->second;
+  return nullptr;
+}
+
+Space* GameSession::GetSpace(const std::string& name, const std::string& level)
+{
+  // The live space of that name, replaced in turn by each pending one: the last pending wins.
+  Space* found = nullptr;
+  const auto live = spaces.find(name);
+  if (live != spaces.end())
+    found = live->second;
+  for (const auto& pending : pendingSpaces)
+    if (pending.first == name)
+      found = pending.second;
+
+  if (found != nullptr && found->GetName() == level && !found->IsMarkedForRemoval())
+    return found;
+  if (found != nullptr)
+    found->MarkForRemoval();
+
+  Space* space = new Space(name);
+  space->SetCurrentLevelName(level);
+  space->LoadLevel(level);
+  pendingSpaces.emplace_back(name, space);
+  return space;
+}
+
+Space* GameSession::GetSpaceNew(const std::string& name, const std::string& level)
+{
+  if (spaces.count(name) != 0)
+  {
+    Assert("There is already a space that has this name: " + name +
+               " (they must be unique names) Use a different name or call GetSpace() to get the original and "
+               "load into that one",
+           __LINE__, __FILE__, "GameSession::GetSpaceNew");
+    FatalCheckFailed();
+    return spaces[name];
+  }
+  for (const auto& pending : pendingSpaces)
+  {
+    if (pending.first == name)
+    {
+      Assert("There is already a space that has this name. (they must be unique names) Use a different name or "
+             "call GetSpace() to get the original and load into that one",
+             __LINE__, __FILE__, "GameSession::GetSpaceNew");
+      FatalCheckFailed();
+      return pending.second;
+    }
+  }
+  Space* space = new Space(name);
+  pendingSpaces.emplace_back(name, space);
+  space->SetCurrentLevelName(level);
+  space->LoadLevel(level);
+  return space;
+}
+
+void GameSession::DestroySpace(Space* space)
+{
+  space->UnloadLevel();
+  space->ResetLevelName();
+  RemoveSpace(space);
+  delete space;
+}
+
+void GameSession::ManageSpaces()
+{
+  for (auto entry = spaces.begin(); entry != spaces.end();)
+  {
+    if (entry->second->IsMarkedForRemoval())
+    {
+      DestroySpace(entry->second);
+      entry = spaces.erase(entry);
+    }
+    else
+      ++entry;
+  }
+
+  // Loading a pending space may make more of them (a level that opens its interface space).
+  std::vector<std::pair<std::string, Space*>> adopted;
+  adopted.swap(pendingSpaces);
+  for (const auto& [name, space] : adopted)
+  {
+    if (space->IsMarkedForRemoval())
+    {
+      DestroySpace(space);
+      continue;
+    }
+    const auto existing = spaces.find(name);
+    if (existing != spaces.end() && existing->second != space)
+      // A space replaced under its name without being marked would be lost and never deleted.
+      DestroySpace(existing->second);
+    spaces[name] = space;
+  }
+
+  for (auto& [name, space] : spaces)
+  {
+    space->ApplyNextFlags();
+    const std::string pending = space->GetPendingLevel();
+    if (pending.empty())
+      continue;
+    space->UnloadLevel();
+    if (pending != "restart")
+    {
+      space->ResetLevelName();
+      space->SetCurrentLevelName(pending);
+    }
+    space->LoadLevel(space->GetName());
+  }
+
+  if (spaces.empty())
+  {
+    if (!reportedNoSpaces)
+      Assert("There are no spaces loaded", __LINE__, __FILE__, "GameSession::ManageSpaces");
+    reportedNoSpaces = true;
+  }
+  else
+    reportedNoSpaces = false;
+}
+
+void GameSession::UnloadAllSpaces()
+{
+  for (auto& entry : spaces)
+    DestroySpace(entry.second);
+  spaces.clear();
+  // Unloading may still make pending spaces; they go too.
+  while (!pendingSpaces.empty())
+  {
+    std::vector<std::pair<std::string, Space*>> pending;
+    pending.swap(pendingSpaces);
+    for (auto& entry : pending)
+      DestroySpace(entry.second);
+  }
+  hardPausedSpaces.clear();
+}
+
+// --- Focus pause -------------------------------------------------------------------------------
+
+void GameSession::HardPause()
+{
+  for (auto& [name, space] : spaces)
+  {
+    // A space already asked to pause this frame counts as paused: it is the player's pause.
+    if (space->IsPaused() || !space->IsNextActive())
+      continue;
+    hardPausedSpaces.push_back(name);
+    space->SetPaused(true);
+  }
+  // Mute is a toggle: only a sound that plays is muted, and only then is an unmute owed.
+  const SoundSystem* sound = SoundSystem::Instance();
+  EventManager* events = EventManager::Instance();
+  if (events != nullptr && !focusMuted && (sound == nullptr || !sound->IsMuted()))
+  {
+    events->QueueEvent(MemoryManager::New<Mute>(BRINDLE_SITE, SoundSystemChannel));
+    focusMuted = true;
+  }
+}
+
+void GameSession::HardUnPause()
+{
+  for (const std::string& name : hardPausedSpaces)
+  {
+    const auto found = spaces.find(name);
+    if (found != spaces.end())
+      found->second->Unpause();
+  }
+  hardPausedSpaces.clear();
+  // The mute queued at focus loss is undone by a second toggle, also when it has not been
+  // delivered yet (focus lost and back within one frame).
+  EventManager* events = EventManager::Instance();
+  if (events != nullptr && focusMuted)
+    events->QueueEvent(MemoryManager::New<Mute>(BRINDLE_SITE, SoundSystemChannel));
+  focusMuted = false;
+}
+
+// --- The frame ---------------------------------------------------------------------------------
+
+void GameSession::RunGameInstance()
+{
+  running = true;
+  frameRateController->StartFrame();
+  frameRateController->SetClampDt(true);
+  frameRateController->EndFrame();
+  frameRateController->LimitFrame(FrameMarginUs);
+  GetSpace(settings.currentLevel, settings.currentLevel);
+  ImGuiBinding::NewFrame(GetWindow());
+  const Json::Value& editorSettings = settings.EditorSettings();
+  settings.showDebugView = editorSettings.isObject() && editorSettings["showDebugView"].isBool() &&
+                           editorSettings["showDebugView"].asBool();
+  debugDrawing = false;
+
+  do
+  {
+    RunGameFrame();
+    if (framesLeft > 0 && --framesLeft == 0)
+      running = false;
+  } while (running);
+
+  UnloadAllSpaces();
+}
+
+void GameSession::RunGameFrame()
+{
+  console->PollOutput();
+  const float dt = frameRateController->GetDt();
+
+  Profiler::BeginScope("Sound", "");
+  if (SoundSystem* sound = SoundSystem::Instance())
+    sound->Update();
+  Profiler::EndScope();
+
+  Profiler::BeginScope("Spaces", "");
+  if (Input* input = Input::Instance())
+    input->Update();
+  HandleWindowState();
+  if (InputActionMap* actions = InputActionMap::Instance())
+    actions->Update(dt);
+  if (Input* input = Input::Instance(); input != nullptr && input->IsKeyTriggered(BackQuoteKey))
+    ToggleDebugView();
+  ManageSpaces();
+  Profiler::EndScope();
+
+  Profiler::BeginScope("Physics", "");
+  for (auto& [name, space] : spaces)
+  {
+    if (!space->IsActive())
+      continue;
+    Profiler::PushScopeCurrentColor(name, "");
+    if (PhysicsModule* physics = PhysicsModule::Of(space))
+      physics->Update(dt);
+    Profiler::EndScope();
+  }
+  Profiler::EndScope();
+
+  Profiler::BeginScope("Update", "");
+  DispatchUpdateEvents(dt);
+  Profiler::EndScope();
+
+  Profiler::BeginScope("GraphicsEvent", "");
+  DispatchDrawEvents();
+  Profiler::EndScope();
+
+  Profiler::BeginScope("Draw", "");
+  Render();
+  Profiler::EndScope();
+
+  Profiler::BeginScope("editor", "");
+  // The editor's menu bar joins here when the editor exists; the console is part of its view.
+  if (settings.showDebugView && settings.showConsole)
+    console->Draw(consoleInput, sizeof(consoleInput));
+  Profiler::EndScope();
+
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(GetWindow());
+
+  Profiler::BeginScope("Swap buffers", "");
+  SDL_GL_SwapWindow(GetWindow());
+  Profiler::EndScope();
+
+  Profiler::BeginScopeColored("Sleep", {1.0f, 0.1f, 1.0f}, "");
+  frameRateController->EndFrame();
+  frameRateController->LimitFrame(FrameMarginUs);
+  Profiler::EndScope();
+
+  profiler->Draw(console->showProfiler);
+  memoryWindow->Draw();
+}
+
+void GameSession::DispatchUpdateEvents(float dt)
+{
+  EventManager* events = EventManager::Instance();
+  if (events == nullptr)
+    return;
+  Profiler::BeginScope("Dispatch", "");
+  for (auto& [name, space] : spaces)
+    if (space->IsActive())
+      events->SendEvent(MemoryManager::New<PreUpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+  for (auto& [name, space] : spaces)
+  {
+    if (space->IsActive())
+      events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+    else
+      events->SendEvent(MemoryManager::New<PauseUpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+  }
+  events->ProcessQueue();
+  for (auto& [name, space] : spaces)
+    if (space->IsActive())
+      events->SendEvent(MemoryManager::New<PostUpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+  Profiler::EndScope();
+
+  Profiler::BeginScope("ProcessMEQ", "");
+  events->ProcessQueue();
+  Profiler::EndScope();
+}
+
+void GameSession::DispatchDrawEvents()
+{
+  EventManager* events = EventManager::Instance();
+  if (events == nullptr)
+    return;
+  for (auto& [name, space] : spaces)
+  {
+    if (!space->IsVisible())
+      continue;
+    events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), this));
+    if (debugDrawing)
+      if (PhysicsModule* physics = PhysicsModule::Of(space))
+        physics->DebugDraw();
+  }
+}
+
+void GameSession::HandleWindowState()
+{
+  if (TerminationSignal::IsRequested())
+    running = false;
+  const Input* input = Input::Instance();
+  if (input == nullptr)
+    return;
+  if (input->WasCloseRequested())
+    running = false;
+  SDL_Window* window = GetWindow();
+  if (input->WasFocusLost())
+  {
+    if (fullscreen && window != nullptr)
+      SDL_MinimizeWindow(window);
+    HardPause();
+  }
+  if (input->WasFocusGained())
+  {
+    if (window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0)
+      SDL_RestoreWindow(window);
+    HardUnPause();
+  }
+}
+
+// --- Settings ----------------------------------------------------------------------------------
+
+bool GameSession::LoadSettings()
+{
+  const auto& layers = GetLayerOrder();
+  return settings.Load([&layers](const std::string& name, float ambient) {
+    // Looked up among the layers directly: an unknown name is the settings' warning, not an error.
+    for (::Graphics::Layer* layer : layers)
+    {
+      if (layer->name == name)
+      {
+        layer->ambient = ambient;
+        return true;
+      }
+    }
+    return false;
+  });
+}
+
+void GameSession::SaveSettings()
+{
+  settings.Save();
+}
+
+void GameSession::ToggleDebugView()
+{
+  settings.showDebugView = !settings.showDebugView;
+  SaveSettings();
+}
+
+// --- ConsoleHost -------------------------------------------------------------------------------
+
+std::vector<std::string> GameSession::GetSpaceNames() const
+{
+  std::vector<std::string> names;
+  for (const auto& entry : spaces)
+    names.push_back(entry.first);
+  for (const auto& pending : pendingSpaces)
+    if (spaces.count(pending.first) == 0 &&
+        std::find(names.begin(), names.end(), pending.first) == names.end())
+      names.push_back(pending.first);
+  return names;
+}
+
+bool GameSession::HasSpace(const std::string& name) const
+{
+  return GetSpace(name) != nullptr;
+}
+
+bool GameSession::IsSpacePaused(const std::string& name) const
+{
+  const Space* space = GetSpace(name);
+  return space != nullptr && space->IsPaused();
+}
+
+void GameSession::PauseSpace(const std::string& name)
+{
+  if (Space* space = GetSpace(name))
+    space->SetPaused(true);
+}
+
+void GameSession::UnpauseSpace(const std::string& name)
+{
+  if (Space* space = GetSpace(name))
+    space->Unpause();
+}
+
+void GameSession::SetPendingLevel(const std::string& name, const std::string& level)
+{
+  if (Space* space = GetSpace(name))
+    space->SetPendingLevel(level);
+}
+
+float GameSession::GetFrameTime() const
+{
+  return frameRateController->GetRawDt();
+}
+
+std::int64_t GameSession::GetDtUs() const
+{
+  return frameRateController->GetDtUs();
+}

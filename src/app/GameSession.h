@@ -1,0 +1,163 @@
+#pragma once
+// The one object that owns every engine system, the loaded spaces and the settings, and runs the
+// game loop. It is also the renderer: the pointer every DrawEvent carries is this session.
+//
+// Sections: life (construction, Initialize, Run, Shutdown); spaces by name; focus pause; the
+// frame; settings; the console's view of the game (ConsoleHost).
+//
+// Life: construct (main then runs the command-line words as console commands) -> Initialize ->
+// Run -> Shutdown -> destroy. One session exists at a time, reached through Instance().
+#include "app/SessionSettings.h"
+#include "editor/ConsoleHost.h"
+#include "object/GameobjectFactory.h"
+#include "render/Graphics.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class ConsoleGui;
+class FrameClock;
+class FrameRateController;
+class MemoryManager;
+class MemoryProfileWindow;
+class Profiler;
+class Space;
+
+class GameSession : public Graphics::Graphics, public ConsoleHost
+{
+public:
+  using SpaceMap = std::map<std::string, Space*>;
+
+  static constexpr float FramesPerSecond = 120.0f;
+  static constexpr std::int64_t FrameMarginUs = 6000;
+  static constexpr const char* ResourceListPath = "Assets\\RESOURCES.json";
+
+  // `clock` (not owned) times the frames; the steady clock when null. `settingsDirectory` holds
+  // GameSettings and EditorSettings, with a trailing separator.
+  explicit GameSession(MemoryManager* memoryManager, FrameClock* clock = nullptr,
+                       std::string settingsDirectory = "Assets/");
+  ~GameSession() override;
+  GameSession(const GameSession&) = delete;
+  GameSession& operator=(const GameSession&) = delete;
+
+  // The published session: null before main publishes it and after it is destroyed.
+  static GameSession* Instance();
+  static void SetInstance(GameSession* session);
+
+  // --- Life ----------------------------------------------------------------------------------
+  // Brings the systems up in their fixed order. False when the program cannot go on (the game
+  // settings are missing or malformed; the reason has been reported); Shutdown is still due.
+  bool Initialize();
+  // The editor loop comes with the editor; until then "startInEditMode" is reported and the game
+  // is played from its first level.
+  void Run();
+  void Shutdown();
+
+  // The window starts full screen unless "windowed" ran first. This is the start-up flag, not the
+  // live window's state (Graphics::Graphics::IsFullscreen): it also decides whether losing focus
+  // minimises the window.
+  bool IsFullscreen() const { return fullscreen; }
+  void SetWindowedStart() override { fullscreen = false; }
+  bool IsRunning() const { return running; }
+  // Ends the loop after the current frame (window closed, quit confirmed, terminate signal).
+  void Stop() { running = false; }
+  // Ends the loop after this many more frames; the "quit_after" command sets it.
+  void QuitAfterFrames(std::int64_t frames) { framesLeft = frames; }
+  std::int64_t FramesLeft() const { return framesLeft; }
+
+  // --- Spaces by name ------------------------------------------------------------------------
+  // The live space of that name, else the last pending one of that name, else null.
+  Space* GetSpace(const std::string& name) const;
+  // A space of that name showing that level: the live or pending one when it shows that level and
+  // is not being removed; otherwise that one is marked for removal and a new one is made and
+  // loaded at once. The new space joins the live ones at the next ManageSpaces.
+  Space* GetSpace(const std::string& name, const std::string& level);
+  // A new space under a name that must not be in use; a name in use is a fatal check.
+  Space* GetSpaceNew(const std::string& name, const std::string& level);
+  // Between frames: removes the spaces marked for removal, adopts the pending ones, applies the
+  // flags asked for during the frame and carries out level switches.
+  void ManageSpaces();
+  // Unloads and deletes every space, live or pending.
+  void UnloadAllSpaces();
+  SpaceMap::const_iterator GetSpacesBegin() const { return spaces.begin(); }
+  SpaceMap::const_iterator GetSpacesEnd() const { return spaces.end(); }
+  const SpaceMap& GetSpaces() const { return spaces; }
+  const std::vector<std::pair<std::string, Space*>>& GetPendingSpaces() const { return pendingSpaces; }
+
+  // --- Focus pause ---------------------------------------------------------------------------
+  // Focus lost: pauses the running spaces (from the next ManageSpaces) and mutes the sound.
+  void HardPause();
+  // Focus back: resumes only the spaces HardPause paused, and unmutes only if HardPause muted, so
+  // a space or a sound the player had paused or muted stays that way.
+  void HardUnPause();
+  const std::vector<std::string>& GetHardPausedSpaces() const { return hardPausedSpaces; }
+
+  // --- The frame -----------------------------------------------------------------------------
+  // Runs frames until Stop, a closed window or a terminate signal; then unloads every space.
+  void RunGameInstance();
+  // The update events of one frame: PreUpdate to the active spaces, Update (PauseUpdate to the
+  // paused ones) to all, the queue, PostUpdate to the active spaces, the queue again.
+  void DispatchUpdateEvents(float dt);
+  // DrawEvent to every visible space, then the physics outlines while debug drawing is on.
+  void DispatchDrawEvents();
+  // After the input pump: a closed window or a terminate signal ends the loop; focus changes
+  // pause or resume the game.
+  void HandleWindowState();
+
+  // --- Settings ------------------------------------------------------------------------------
+  // False when the game settings are missing or either file is malformed (reported).
+  bool LoadSettings();
+  void SaveSettings();
+  // The back-quote key: shows or hides the debug view and saves the settings at once.
+  void ToggleDebugView();
+  SessionSettings& GetSettings() { return settings; }
+  const std::string& GetFirstLevel() const { return settings.firstLevel; }
+  const std::string& GetCurrentLevel() const { return settings.currentLevel; }
+
+  GameobjectFactory& GetFactory() { return factory; }
+  FrameRateController& GetFrameRateController() { return *frameRateController; }
+  ConsoleGui& GetConsole() { return *console; }
+  Profiler& GetProfiler() { return *profiler; }
+
+  // --- ConsoleHost ---------------------------------------------------------------------------
+  std::vector<std::string> GetSpaceNames() const override;
+  bool HasSpace(const std::string& space) const override;
+  bool IsSpacePaused(const std::string& space) const override;
+  void PauseSpace(const std::string& space) override;
+  void UnpauseSpace(const std::string& space) override;
+  void SetPendingLevel(const std::string& space, const std::string& level) override;
+  void ShowDebugView() override { settings.showDebugView = true; }
+  void ShowConsole() override { settings.showConsole = true; }
+  // These switch the live window (the renderer's own switches).
+  void SetFullscreen() override { ::Graphics::Graphics::SetFullscreen(); }
+  void SetWindowed() override { ::Graphics::Graphics::SetWindowed(); }
+  float GetFrameTime() const override;
+  std::int64_t GetDtUs() const override;
+
+private:
+  // Unloads the space's level, drops what the renderer keeps for it and deletes it.
+  void DestroySpace(Space* space);
+  void RunGameFrame();
+  void InstallInputHooks();
+
+  // Members in the order of their construction; the systems are pooled blocks.
+  GameobjectFactory factory;
+  FrameRateController* frameRateController = nullptr;
+  ConsoleGui* console = nullptr;
+  MemoryProfileWindow* memoryWindow = nullptr;
+  char consoleInput[128] = {};
+  Profiler* profiler = nullptr;
+  bool running = false;
+  bool fullscreen = true;
+  SessionSettings settings;
+  SpaceMap spaces;
+  std::vector<std::pair<std::string, Space*>> pendingSpaces;
+  std::vector<std::string> hardPausedSpaces;
+  bool focusMuted = false;          // HardPause queued a mute that HardUnPause owes back
+  bool reportedNoSpaces = false;    // "There are no spaces loaded" once, not every frame
+  std::int64_t framesLeft = -1;     // frames until the loop ends; negative: no limit
+  MemoryManager* memoryManager;
+};
