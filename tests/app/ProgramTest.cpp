@@ -1,0 +1,215 @@
+// The real program, started as a child process on the test display: it runs frames, ends cleanly
+// on its own, on a terminate signal and on bad settings, and gives every block back.
+#include "support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// The game sits beside the test folder of the build.
+fs::path ProgramPath()
+{
+  return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "corvane";
+}
+
+std::string ReadAll(const fs::path& path)
+{
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+struct Finished
+{
+  bool exited = false;   // ended by itself, not by a signal
+  int exitCode = -1;
+  std::string output;    // standard output
+  std::string errors;    // standard error
+};
+
+class ChildProgram
+{
+public:
+  // Starts the game in `workingDirectory` with the given command-line words.
+  ChildProgram(const fs::path& workingDirectory, const std::vector<std::string>& words, const fs::path& logs)
+      : outputPath(logs / "stdout.txt"), errorPath(logs / "stderr.txt")
+  {
+    const std::string program = ProgramPath().string();
+    std::vector<std::string> arguments{program};
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    child = fork();
+    if (child == 0)
+    {
+      if (chdir(workingDirectory.c_str()) != 0)
+        _exit(126);
+      const int out = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      const int err = open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      dup2(out, STDOUT_FILENO);
+      dup2(err, STDERR_FILENO);
+      std::vector<char*> argv;
+      for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+      argv.push_back(nullptr);
+      setenv("CI", "1", 1);  // no message boxes from a child nobody watches
+      execv(program.c_str(), argv.data());
+      _exit(127);
+    }
+  }
+
+  ~ChildProgram()
+  {
+    if (child > 0 && !reaped)
+    {
+      kill(child, SIGKILL);
+      waitpid(child, nullptr, 0);
+    }
+  }
+
+  void Signal(int signalNumber) { kill(child, signalNumber); }
+
+  // Waits at most `limit`; a child still running then is killed and reported as not exited.
+  Finished Wait(std::chrono::seconds limit)
+  {
+    Finished result;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0)
+    {
+      if (std::chrono::steady_clock::now() > deadline)
+      {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        status = -1;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    reaped = true;
+    result.exited = status != -1 && WIFEXITED(status);
+    result.exitCode = result.exited ? WEXITSTATUS(status) : -1;
+    result.output = ReadAll(outputPath);
+    result.errors = ReadAll(errorPath);
+    return result;
+  }
+
+private:
+  fs::path outputPath;
+  fs::path errorPath;
+  pid_t child = -1;
+  bool reaped = false;
+};
+
+class ProgramTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    if (std::getenv("DISPLAY") == nullptr)
+      GTEST_SKIP() << "no display to open the game's window on";
+    if (!fs::exists(ProgramPath()))
+      GTEST_SKIP() << "the game is not built at " << ProgramPath();
+  }
+
+  // A working directory whose Assets are the repository's, except the settings files given here.
+  fs::path GameFolder(const std::string& gameSettings, const std::string& editorSettings = "")
+  {
+    const fs::path assets = folder.Path() / "game" / "Assets";
+    fs::create_directories(assets);
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path() / "Assets"))
+    {
+      const std::string name = entry.path().filename().string();
+      if (name != "GameSettings" && name != "EditorSettings")
+        fs::create_symlink(entry.path(), assets / name);
+    }
+    std::ofstream(assets / "GameSettings") << gameSettings;
+    if (!editorSettings.empty())
+      std::ofstream(assets / "EditorSettings") << editorSettings;
+    return assets.parent_path();
+  }
+
+  TemporaryDirectory folder;
+};
+
+void ExpectNoLeaks(const Finished& run)
+{
+  EXPECT_EQ(run.errors.find("Unhandled blocks leaked"), std::string::npos) << run.errors;
+  EXPECT_EQ(run.output.find("Unhandled blocks leaked"), std::string::npos);
+}
+}  // namespace
+
+TEST_F(ProgramTest, RunsAFixedNumberOfFramesAndEndsCleanly)
+{
+  ChildProgram game(fs::current_path(), {"windowed", "quit_after,30"}, folder.Path());
+  const Finished run = game.Wait(std::chrono::seconds(60));
+  ASSERT_TRUE(run.exited) << run.output << run.errors;
+  EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
+  ExpectNoLeaks(run);
+}
+
+TEST_F(ProgramTest, AMissingFirstLevelIsReportedAndTheGameRunsOn)
+{
+  const fs::path game = GameFolder(R"({"firstLevel": "no_such_level"})");
+  ChildProgram program(game, {"windowed", "quit_after,20"}, folder.Path());
+  const Finished run = program.Wait(std::chrono::seconds(60));
+  ASSERT_TRUE(run.exited) << run.output << run.errors;
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.output.find("Space could not load no_such_level."), std::string::npos) << run.output;
+  ExpectNoLeaks(run);
+}
+
+TEST_F(ProgramTest, MalformedSettingsAreReportedAndTheProgramStopsInOrder)
+{
+  const std::string malformed = "{ \"firstLevel\": \"brackwater\", ";
+  const fs::path game = GameFolder(malformed);
+  ChildProgram program(game, {"windowed", "quit_after,2000"}, folder.Path());
+  const Finished run = program.Wait(std::chrono::seconds(60));
+  ASSERT_TRUE(run.exited) << "a clean stop, not a crash: " << run.errors;
+  EXPECT_EQ(run.exitCode, EXIT_FAILURE);
+  EXPECT_NE(run.output.find("[ERROR]"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("GameSettings"), std::string::npos) << "the message names the file";
+  ExpectNoLeaks(run);
+  EXPECT_EQ(ReadAll(game / "Assets" / "GameSettings"), malformed) << "the user's file is left as it was";
+  EXPECT_FALSE(fs::exists(game / "crash.dmp"));
+}
+
+TEST_F(ProgramTest, MissingSettingsStopTheProgramInOrder)
+{
+  const fs::path game = GameFolder("");
+  fs::remove(game / "Assets" / "GameSettings");
+  ChildProgram program(game, {"windowed"}, folder.Path());
+  const Finished run = program.Wait(std::chrono::seconds(60));
+  ASSERT_TRUE(run.exited) << run.errors;
+  EXPECT_EQ(run.exitCode, EXIT_FAILURE);
+  EXPECT_NE(run.errors.find("Could not open game settings file"), std::string::npos) << run.errors;
+  ExpectNoLeaks(run);
+}
+
+TEST_F(ProgramTest, ATerminateSignalEndsTheLoopCleanly)
+{
+  const fs::path game = GameFolder(R"({"firstLevel": "testlevel"})");
+  // The frame limit only bounds the test should the signal be lost.
+  ChildProgram program(game, {"windowed", "quit_after,6000"}, folder.Path());
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  program.Signal(SIGTERM);
+  const Finished run = program.Wait(std::chrono::seconds(30));
+  ASSERT_TRUE(run.exited) << run.errors;
+  EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
+  ExpectNoLeaks(run);
+}
