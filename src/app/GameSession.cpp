@@ -3,6 +3,7 @@
 #include "app/FrameRateController.h"
 #include "app/Profiler.h"
 #include "app/QuitAfterCommand.h"
+#include "app/SpaceDebugDraw.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
 #include "core/Events.h"
@@ -15,7 +16,6 @@
 #include "object/PrefabFiles.h"
 #include "object/Registry.h"
 #include "object/Space.h"
-#include "physics/PhysicsModule.h"
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
 #include "render/Layer.h"
@@ -167,7 +167,7 @@ Space* GameSession::GetSpace(const std::string& name, const std::string& level)
   if (found != nullptr)
     found->MarkForRemoval();
 
-  Space* space = new Space(name);
+  Space* space = MakeSpace(name);
   space->SetCurrentLevelName(level);
   space->LoadLevel(level);
   pendingSpaces.emplace_back(name, space);
@@ -196,10 +196,19 @@ Space* GameSession::GetSpaceNew(const std::string& name, const std::string& leve
       return pending.second;
     }
   }
-  Space* space = new Space(name);
+  Space* space = MakeSpace(name);
   pendingSpaces.emplace_back(name, space);
   space->SetCurrentLevelName(level);
   space->LoadLevel(level);
+  return space;
+}
+
+Space* GameSession::MakeSpace(const std::string& name)
+{
+  Space* space = new Space(name);
+  auto drawer = std::make_unique<SpaceDebugDraw>(*this, *space);
+  space->GetPhysics().SetDebugDraw(drawer.get());
+  debugDrawers[space] = std::move(drawer);
   return space;
 }
 
@@ -208,6 +217,8 @@ void GameSession::DestroySpace(Space* space)
   space->UnloadLevel();
   space->ResetLevelName();
   RemoveSpace(space);
+  space->GetPhysics().SetDebugDraw(nullptr);
+  debugDrawers.erase(space);
   delete space;
 }
 
@@ -374,8 +385,7 @@ void GameSession::RunGameFrame()
     if (!space->IsActive())
       continue;
     Profiler::PushScopeCurrentColor(name, "");
-    if (PhysicsModule* physics = PhysicsModule::Of(space))
-      physics->Update(dt);
+    space->GetPhysics().Update(dt);
     Profiler::EndScope();
   }
   Profiler::EndScope();
@@ -452,8 +462,7 @@ void GameSession::DispatchDrawEvents()
       continue;
     events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), this));
     if (debugDrawing)
-      if (PhysicsModule* physics = PhysicsModule::Of(space))
-        physics->DebugDraw();
+      space->GetPhysics().DebugDraw();
   }
 }
 

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,7 @@ class FrameClock;
 class FrameRateController;
 class MemoryManager;
 class MemoryProfileWindow;
+class PhysicsDebugDraw;
 class Profiler;
 class Space;
 
@@ -138,6 +140,8 @@ public:
   std::int64_t GetDtUs() const override;
 
 private:
+  // A new space whose physics outlines go to this renderer.
+  Space* MakeSpace(const std::string& name);
   // Unloads the space's level, drops what the renderer keeps for it and deletes it.
   void DestroySpace(Space* space);
   void RunGameFrame();
@@ -156,6 +160,7 @@ private:
   SpaceMap spaces;
   std::vector<std::pair<std::string, Space*>> pendingSpaces;
   std::vector<std::string> hardPausedSpaces;
+  std::map<Space*, std::unique_ptr<PhysicsDebugDraw>> debugDrawers;
   bool focusMuted = false;          // HardPause queued a mute that HardUnPause owes back
   bool reportedNoSpaces = false;    // "There are no spaces loaded" once, not every frame
   std::int64_t framesLeft = -1;     // frames until the loop ends; negative: no limit
