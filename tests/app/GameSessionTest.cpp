@@ -7,7 +7,9 @@
 #include "core/FileUtilities.h"
 #include "core/Listener.h"
 #include "editor/ConsoleGui.h"
+#include "input/Input.h"
 #include "platform/Assert.h"
+#include "platform/TerminationSignal.h"
 #include "support/CapturedOutput.h"
 
 #include <string>
@@ -423,4 +425,67 @@ TEST_F(GameSessionTest, MissingGameSettingsAreReported)
 {
   EXPECT_FALSE(session->LoadSettings());
   EXPECT_TRUE(asserts.Saw("Could not open game settings file"));
+}
+
+namespace
+{
+// No controllers: the window events are what matter here.
+class NoControllers : public InputDevices
+{
+public:
+  bool IsGameController(int) override { return false; }
+  std::int32_t GetInstanceId(int) override { return -1; }
+  OpenedController Open(int) override { return {}; }
+  void Close(std::int32_t) override {}
+  void Rumble(std::int32_t, float, std::uint32_t) override {}
+};
+
+class WindowStateTest : public FocusPauseTest
+{
+protected:
+  WindowStateTest()
+  {
+    // The game's devices start SDL's event queue; these stand-ins leave it to the test.
+    EXPECT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+    Input::Init(std::make_unique<NoControllers>());
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  }
+  ~WindowStateTest() override
+  {
+    Input::Shutdown();
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    TerminationSignal::Clear();
+  }
+
+  // One pump with this window event, then what the loop does with it.
+  void Pump(Uint8 windowEvent)
+  {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = windowEvent;
+    ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    Input::Instance()->Update();
+    session->HandleWindowState();
+  }
+};
+}  // namespace
+
+TEST_F(WindowStateTest, TheInputPumpsFocusChangesPauseAndResume)
+{
+  Space* game = LiveSpace("game");
+  Pump(SDL_WINDOWEVENT_FOCUS_LOST);
+  NextFrame();
+  EXPECT_TRUE(game->IsPaused());
+  EXPECT_TRUE(sound->IsMuted());
+  Pump(SDL_WINDOWEVENT_FOCUS_GAINED);
+  NextFrame();
+  EXPECT_FALSE(game->IsPaused());
+  EXPECT_FALSE(sound->IsMuted());
+}
+
+TEST_F(WindowStateTest, ATerminateRequestIsNoticedAtTheNextPump)
+{
+  TerminationSignal::Request();
+  Pump(SDL_WINDOWEVENT_MOVED);
+  EXPECT_FALSE(session->IsRunning());
 }
