@@ -277,6 +277,27 @@ void GameSession::ManageSpaces()
     reportedNoSpaces = false;
 }
 
+void GameSession::KeepOnlyEditorSpace()
+{
+  bool removed = false;
+  for (auto entry = spaces.begin(); entry != spaces.end();)
+  {
+    if (entry->first == EditorSpaceName)
+    {
+      ++entry;
+      continue;
+    }
+    DestroySpace(entry->second);
+    entry = spaces.erase(entry);
+    removed = true;
+  }
+  if (!removed)
+    return;
+  spaces.clear();
+  if (editorSpace != nullptr)
+    spaces[EditorSpaceName] = editorSpace;
+}
+
 void GameSession::UnloadAllSpaces()
 {
   for (auto& entry : spaces)

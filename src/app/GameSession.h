@@ -82,12 +82,19 @@ public:
   // Between frames: removes the spaces marked for removal, adopts the pending ones, applies the
   // flags asked for during the frame and carries out level switches.
   void ManageSpaces();
+  // Once per editor frame, after ManageSpaces: every live space but "Editor Space" is unloaded
+  // and deleted at once; when any was, the map holds only the editor's space afterwards.
+  void KeepOnlyEditorSpace();
   // Unloads and deletes every space, live or pending.
   void UnloadAllSpaces();
   SpaceMap::const_iterator GetSpacesBegin() const { return spaces.begin(); }
   SpaceMap::const_iterator GetSpacesEnd() const { return spaces.end(); }
   const SpaceMap& GetSpaces() const { return spaces; }
   const std::vector<std::pair<std::string, Space*>>& GetPendingSpaces() const { return pendingSpaces; }
+  static constexpr const char* EditorSpaceName = "Editor Space";
+  // The editor loop's space; null outside it.
+  Space* GetEditorSpace() const { return editorSpace; }
+  void SetEditorSpace(Space* space) { editorSpace = space; }
 
   // --- Focus pause ---------------------------------------------------------------------------
   // Focus lost: pauses the running spaces (from the next ManageSpaces) and mutes the sound.
@@ -157,6 +164,7 @@ private:
   bool running = false;
   bool fullscreen = true;
   SessionSettings settings;
+  Space* editorSpace = nullptr;
   SpaceMap spaces;
   std::vector<std::pair<std::string, Space*>> pendingSpaces;
   std::vector<std::string> hardPausedSpaces;

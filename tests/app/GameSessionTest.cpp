@@ -489,3 +489,17 @@ TEST_F(WindowStateTest, ATerminateRequestIsNoticedAtTheNextPump)
   Pump(SDL_WINDOWEVENT_MOVED);
   EXPECT_FALSE(session->IsRunning());
 }
+
+TEST_F(GameSessionTest, TheEditorKeepsOnlyItsOwnSpace)
+{
+  Space* editor = LiveSpace(GameSession::EditorSpaceName);
+  session->SetEditorSpace(editor);
+  session->KeepOnlyEditorSpace();
+  EXPECT_EQ(Names(*session), std::vector<std::string>{"Editor Space"}) << "nothing to remove, nothing changes";
+
+  LiveSpace("HUD");
+  LiveSpace("Admin");
+  session->KeepOnlyEditorSpace();
+  EXPECT_EQ(Names(*session), std::vector<std::string>{"Editor Space"});
+  EXPECT_EQ(session->GetSpace("Editor Space"), editor);
+}
