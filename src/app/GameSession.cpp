@@ -442,7 +442,7 @@ void GameSession::RunGameFrame()
   Profiler::EndScope();
 
   profiler->Draw(console->showProfiler);
-  memoryWindow->Draw();
+  memoryWindow->Draw(memoryManager);
 }
 
 void GameSession::DispatchUpdateEvents(float dt)
