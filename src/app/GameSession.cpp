@@ -19,6 +19,8 @@
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
 #include "render/Layer.h"
+#include "render/LightFlicker.h"
+#include "render/PointLight.h"
 #include "render/ResourceManagerTwo.h"
 
 #include <SDL.h>
@@ -60,6 +62,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   memoryWindow = MemoryManager::New<MemoryProfileWindow>(BRINDLE_SITE);
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
   Profiler::SetCurrent(profiler);
+  LightFlicker::SetFrameRateController(frameRateController);
   // Level loading reaches the factory through its published pointer, from the first command on.
   GameobjectFactory::SetInstance(&factory);
 }
@@ -73,6 +76,7 @@ GameSession::~GameSession()
     GameobjectFactory::SetInstance(nullptr);
   if (Profiler::Current() == profiler)
     Profiler::SetCurrent(nullptr);
+  LightFlicker::SetFrameRateController(nullptr);
   MemoryManager::Delete(memoryWindow);
   MemoryManager::Delete(console);
   MemoryManager::Delete(profiler);
@@ -368,6 +372,8 @@ void GameSession::RunGameInstance()
   settings.showDebugView = editorSettings.isObject() && editorSettings["showDebugView"].isBool() &&
                            editorSettings["showDebugView"].asBool();
   debugDrawing = false;
+  // The lights' editor markers belong to the editor's view, not to play.
+  PointLight::SetEditorMarkers(false);
 
   do
   {
