@@ -16,8 +16,10 @@
 #include "object/PrefabFiles.h"
 #include "object/Registry.h"
 #include "object/Space.h"
+#include "object/Transform.h"
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
+#include "render/Camera.h"
 #include "render/Layer.h"
 #include "render/LightFlicker.h"
 #include "render/PointLight.h"
@@ -123,7 +125,10 @@ void GameSession::InstallInputHooks()
 void GameSession::Run()
 {
   if (settings.startInEditMode)
-    std::cout << "[WARNING] \"startInEditMode\" is set, but this build has no editor; starting the game" << std::endl;
+  {
+    RunEditorInstance();
+    return;
+  }
   settings.currentLevel = settings.firstLevel;
   RunGameInstance();
 }
@@ -131,6 +136,7 @@ void GameSession::Run()
 void GameSession::Shutdown()
 {
   ImGuiBinding::Shutdown();
+  interfaceFrameOpen = false;
   InputActionMap::Shutdown();
   Input::Shutdown();
   ResourceManagerTwo::UnloadAll();
@@ -367,7 +373,7 @@ void GameSession::RunGameInstance()
   frameRateController->EndFrame();
   frameRateController->LimitFrame(FrameMarginUs);
   GetSpace(settings.currentLevel, settings.currentLevel);
-  ImGuiBinding::NewFrame(GetWindow());
+  BeginInterfaceFrame();
   const Json::Value& editorSettings = settings.EditorSettings();
   settings.showDebugView = editorSettings.isObject() && editorSettings["showDebugView"].isBool() &&
                            editorSettings["showDebugView"].asBool();
@@ -379,7 +385,7 @@ void GameSession::RunGameInstance()
   {
     RunGameFrame();
     if (framesLeft > 0 && --framesLeft == 0)
-      running = false;
+      StopAll();
   } while (running);
 
   UnloadAllSpaces();
@@ -435,8 +441,8 @@ void GameSession::RunGameFrame()
     console->Draw(consoleInput, sizeof(consoleInput));
   Profiler::EndScope();
 
-  ImGuiBinding::Render();
-  ImGuiBinding::NewFrame(GetWindow());
+  EndInterfaceFrame();
+  BeginInterfaceFrame();
 
   Profiler::BeginScope("Swap buffers", "");
   SDL_GL_SwapWindow(GetWindow());
@@ -496,12 +502,12 @@ void GameSession::DispatchDrawEvents()
 void GameSession::HandleWindowState()
 {
   if (TerminationSignal::IsRequested())
-    running = false;
+    StopAll();
   const Input* input = Input::Instance();
   if (input == nullptr)
     return;
   if (input->WasCloseRequested())
-    running = false;
+    StopAll();
   SDL_Window* window = GetWindow();
   if (input->WasFocusLost())
   {
@@ -515,6 +521,179 @@ void GameSession::HandleWindowState()
       SDL_RestoreWindow(window);
     HardUnPause();
   }
+}
+
+// --- The editor loop ---------------------------------------------------------------------------
+
+void GameSession::RunEditorInstance()
+{
+  editorCamera = MemoryManager::New<Camera>(BRINDLE_SITE);
+  editorCameraTransform = MemoryManager::New<Transform>(BRINDLE_SITE);
+  editorCamera->SetTransform(editorCameraTransform);
+  LoadEditorLevel(settings.currentLevel);
+  running = false;
+  editorRunning = true;
+  frameRateController->StartFrame();
+  frameRateController->SetClampDt(true);
+  frameRateController->EndFrame();
+  frameRateController->LimitFrame(FrameMarginUs);
+  BeginInterfaceFrame();
+  panning = false;
+  panAnchor = glm::vec2(0.0f, 0.0f);
+  settings.showDebugView = true;
+  debugDrawing = true;
+  PointLight::SetEditorMarkers(true);
+
+  do
+  {
+    RunEditorFrame();
+    if (framesLeft > 0 && --framesLeft == 0)
+      StopAll();
+  } while (editorRunning);
+
+  SaveEditorCamera();
+  SaveSettings();
+  UnloadAllSpaces();
+  editorSpace = nullptr;
+  UnregisterCamera(editorCamera);
+  MemoryManager::Delete(editorCamera);
+  MemoryManager::Delete(editorCameraTransform);
+  editorCamera = nullptr;
+  editorCameraTransform = nullptr;
+  PointLight::SetEditorMarkers(false);
+}
+
+void GameSession::RunEditorFrame()
+{
+  console->PollOutput();
+  if (SoundSystem* sound = SoundSystem::Instance())
+    sound->Update();
+  const float dt = frameRateController->GetDt();
+
+  Profiler::BeginScope("Spaces", "");
+  ManageSpaces();
+  KeepOnlyEditorSpace();
+  Input* input = Input::Instance();
+  if (input != nullptr)
+    input->Update();
+  HandleWindowState();
+  if (InputActionMap* actions = InputActionMap::Instance())
+    actions->Update(dt);
+  Profiler::EndScope();
+
+  if (input != nullptr && input->IsKeyTriggered(SDLK_ESCAPE))
+    editorRunning = false;
+
+  Profiler::BeginScope("Graphics", "");
+  if (editorSpace != nullptr)
+    editorSpace->SetCurrentCamera(editorCamera);
+  ClearCameras();
+  RegisterCamera(editorCamera, editorSpace);
+  editorCamera->UpdateMouseWorldPosition();
+  if (input != nullptr)
+  {
+    // The wheel reads 0 while the mouse is over an interface window.
+    if (input->GetMouseWheel() != 0)
+      ZoomEditorCamera(static_cast<float>(input->GetMouseWheel()));
+    // The grabbed world point stays under the cursor while the middle button is held.
+    if (input->IsMouseButtonTriggered(1))
+    {
+      panning = true;
+      panAnchor = editorCamera->GetMouseWorldPosition();
+    }
+    else if (input->IsMouseButtonReleased(1))
+      panning = false;
+    else if (panning)
+      editorCameraTransform->Translate(panAnchor - editorCamera->GetMouseWorldPosition());
+  }
+  if (const InputActionMap* actions = InputActionMap::Instance())
+    editorCameraTransform->Translate(actions->GetAxis(0, AXIS_EDITOR_PAN) * (editorCameraTransform->GetScale().x * 10.0f));
+
+  if (EventManager* events = EventManager::Instance())
+    for (auto& [name, space] : spaces)
+      events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), this));
+  for (auto& [name, space] : spaces)
+    space->GetPhysics().DebugDraw();
+  Render();
+  Profiler::EndScope();
+
+  if (settings.showConsole)
+    console->Draw(consoleInput, sizeof(consoleInput));
+  profiler->Draw(console->showProfiler);
+  memoryWindow->Draw(memoryManager);
+
+  EndInterfaceFrame();
+  BeginInterfaceFrame();
+  SDL_GL_SwapWindow(GetWindow());
+
+  frameRateController->EndFrame();
+  frameRateController->LimitFrame(FrameMarginUs);
+
+  if (input != nullptr && input->IsKeyTriggered(SDLK_F6) && editorRunning)
+    PlayFromEditor(settings.currentLevel);
+  if (input != nullptr && input->IsKeyTriggered(SDLK_F5) && editorRunning)
+  {
+    const std::string edited = settings.currentLevel;
+    PlayFromEditor(settings.firstLevel);
+    settings.currentLevel = edited;
+  }
+}
+
+void GameSession::PlayFromEditor(const std::string& level)
+{
+  settings.currentLevel = level;
+  // The editor's space leaves the map without being unloaded and comes back after the game.
+  spaces.clear();
+  RunGameInstance();
+  if (editorSpace != nullptr)
+    spaces[EditorSpaceName] = editorSpace;
+  settings.showDebugView = true;
+  debugDrawing = true;
+  PointLight::SetEditorMarkers(true);
+}
+
+void GameSession::LoadEditorLevel(const std::string& level)
+{
+  editorSpace = GetSpace(EditorSpaceName, level);
+  const Json::Value camera = settings.GetEditorCamera(level);
+  if (!camera.isNull() && editorCameraTransform != nullptr)
+    editorCameraTransform->Deserialize(camera);
+}
+
+void GameSession::SaveEditorCamera()
+{
+  if (editorSpace == nullptr || editorCameraTransform == nullptr)
+    return;
+  Json::Value serialized(Json::objectValue);
+  editorCameraTransform->SerializeMembers(serialized);
+  settings.SetEditorCamera(editorSpace->GetName(), serialized);
+}
+
+void GameSession::ZoomEditorCamera(float wheel)
+{
+  if (editorCamera == nullptr || editorCameraTransform == nullptr)
+    return;
+  const float scale = std::max(editorCameraTransform->GetScale().x - wheel * 0.25f, 0.1f);
+  const glm::vec2 before = editorCamera->GetMouseWorldPosition();
+  editorCameraTransform->SetScale(glm::vec2(scale, scale));
+  editorCamera->UpdateMouseWorldPosition();
+  editorCameraTransform->Translate(before - editorCamera->GetMouseWorldPosition());
+  editorCamera->UpdateMouseWorldPosition();
+}
+
+void GameSession::BeginInterfaceFrame()
+{
+  // A game started from inside the editor finds the editor's frame already begun.
+  if (interfaceFrameOpen)
+    return;
+  ImGuiBinding::NewFrame(GetWindow());
+  interfaceFrameOpen = true;
+}
+
+void GameSession::EndInterfaceFrame()
+{
+  ImGuiBinding::Render();
+  interfaceFrameOpen = false;
 }
 
 // --- Settings ----------------------------------------------------------------------------------

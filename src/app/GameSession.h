@@ -3,7 +3,7 @@
 // game loop. It is also the renderer: the pointer every DrawEvent carries is this session.
 //
 // Sections: life (construction, Initialize, Run, Shutdown); spaces by name; focus pause; the
-// frame; settings; the console's view of the game (ConsoleHost).
+// frame; the editor loop; settings; the console's view of the game (ConsoleHost).
 //
 // Life: construct (main then runs the command-line words as console commands) -> Initialize ->
 // Run -> Shutdown -> destroy. One session exists at a time, reached through Instance().
@@ -12,6 +12,8 @@
 #include "object/GameobjectFactory.h"
 #include "render/Graphics.h"
 
+#include <glm/vec2.hpp>
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -19,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+class Camera;
 class ConsoleGui;
 class FrameClock;
 class FrameRateController;
@@ -27,6 +30,7 @@ class MemoryProfileWindow;
 class PhysicsDebugDraw;
 class Profiler;
 class Space;
+class Transform;
 
 class GameSession : public Graphics::Graphics, public ConsoleHost
 {
@@ -53,8 +57,7 @@ public:
   // Brings the systems up in their fixed order. False when the program cannot go on (the game
   // settings are missing or malformed; the reason has been reported); Shutdown is still due.
   bool Initialize();
-  // The editor loop comes with the editor; until then "startInEditMode" is reported and the game
-  // is played from its first level.
+  // The editor loop when "startInEditMode" is set, otherwise the game from its first level.
   void Run();
   void Shutdown();
 
@@ -64,8 +67,15 @@ public:
   bool IsFullscreen() const { return fullscreen; }
   void SetWindowedStart() override { fullscreen = false; }
   bool IsRunning() const { return running; }
-  // Ends the loop after the current frame (window closed, quit confirmed, terminate signal).
+  bool IsEditorRunning() const { return editorRunning; }
+  // Ends the game loop after the current frame (quit confirmed, the editor's menu).
   void Stop() { running = false; }
+  // Ends both loops after the current frame (window closed, terminate signal, quit_after).
+  void StopAll()
+  {
+    running = false;
+    editorRunning = false;
+  }
   // Ends the loop after this many more frames; the "quit_after" command sets it.
   void QuitAfterFrames(std::int64_t frames) { framesLeft = frames; }
   std::int64_t FramesLeft() const { return framesLeft; }
@@ -112,9 +122,25 @@ public:
   void DispatchUpdateEvents(float dt);
   // DrawEvent to every visible space, then the physics outlines while debug drawing is on.
   void DispatchDrawEvents();
-  // After the input pump: a closed window or a terminate signal ends the loop; focus changes
+  // After the input pump: a closed window or a terminate signal ends both loops; focus changes
   // pause or resume the game.
   void HandleWindowState();
+
+  // --- The editor loop -----------------------------------------------------------------------
+  // Shows `currentLevel` in "Editor Space" under a free camera: the wheel zooms about the mouse,
+  // the middle button drags the world, the pan axis moves the camera. F6 plays the edited level,
+  // F5 the first level, and the editor comes back when that game ends; ESC ends the loop. The
+  // editor's own interface and its requests (save, play, reload, picking) join with the editor.
+  void RunEditorInstance();
+  // Loads the level into "Editor Space" and puts the camera where it was last left for it.
+  void LoadEditorLevel(const std::string& level);
+  // Files the camera under the edited level; SaveSettings writes it.
+  void SaveEditorCamera();
+  // Zooms the editor camera by wheel steps, keeping the world point under the mouse in place; the
+  // scale never drops below 0.1.
+  void ZoomEditorCamera(float wheel);
+  Camera* GetEditorCamera() const { return editorCamera; }
+  Transform* GetEditorCameraTransform() const { return editorCameraTransform; }
 
   // --- Settings ------------------------------------------------------------------------------
   // False when the game settings are missing or either file is malformed (reported).
@@ -152,6 +178,12 @@ private:
   // Unloads the space's level, drops what the renderer keeps for it and deletes it.
   void DestroySpace(Space* space);
   void RunGameFrame();
+  void RunEditorFrame();
+  // The interface's frame: begun once, drawn and ended once.
+  void BeginInterfaceFrame();
+  void EndInterfaceFrame();
+  // Plays a level from inside the editor loop; the editor's space waits outside the map.
+  void PlayFromEditor(const std::string& level);
   void InstallInputHooks();
 
   // Members in the order of their construction; the systems are pooled blocks.
@@ -162,6 +194,12 @@ private:
   char consoleInput[128] = {};
   Profiler* profiler = nullptr;
   bool running = false;
+  bool editorRunning = false;
+  Camera* editorCamera = nullptr;
+  Transform* editorCameraTransform = nullptr;
+  bool interfaceFrameOpen = false;
+  bool panning = false;
+  glm::vec2 panAnchor{0.0f, 0.0f};
   bool fullscreen = true;
   SessionSettings settings;
   Space* editorSpace = nullptr;

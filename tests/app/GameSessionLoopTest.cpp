@@ -11,6 +11,7 @@
 #include "support/TemporaryDirectory.h"
 
 #include <SDL.h>
+#include <glm/vec2.hpp>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -42,11 +43,36 @@ protected:
   {
     if (std::getenv("DISPLAY") == nullptr)
       GTEST_SKIP() << "no display to open the game's window on";
-    settings.Write("GameSettings", R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.5}})");
-    settings.Write("EditorSettings", R"({"showDebugView": false, "showConsole": true})");
+  }
+
+  // A windowed session on these settings, started.
+  void Start(const std::string& gameSettings, const std::string& editorSettings)
+  {
+    settings.Write("GameSettings", gameSettings);
+    settings.Write("EditorSettings", editorSettings);
     session = new GameSession(MemoryManager::Instance(), nullptr, settings.Prefix());
     GameSession::SetInstance(session);
     session->SetWindowedStart();
+    ASSERT_TRUE(session->Initialize());
+  }
+
+  static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
+
+  static SDL_Event KeyDown(SDL_Keycode key, SDL_Scancode scancode)
+  {
+    SDL_Event press{};
+    press.type = SDL_KEYDOWN;
+    press.key.keysym.sym = key;
+    press.key.keysym.scancode = scancode;
+    press.key.state = SDL_PRESSED;
+    return press;
+  }
+
+  Json::Value SavedEditorSettings()
+  {
+    Json::Value editor;
+    EXPECT_TRUE(ReadJsonFile(editor, settings.File("EditorSettings")));
+    return editor;
   }
 
   void TearDown() override
@@ -65,16 +91,11 @@ protected:
 
 TEST_F(GameSessionLoopTest, FramesRunInTheirProfiledStepsAndTheBackQuoteSavesTheSettings)
 {
-  ASSERT_TRUE(session->Initialize());
+  Start(R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.5}})", R"({"showDebugView": false, "showConsole": true})");
   EXPECT_FLOAT_EQ(session->GetLayer("DL_MAIN")->ambient, 0.5f) << "the settings set the ambient light";
 
   // The key goes through SDL's queue like a real press; the first frame's pump sees it.
-  SDL_Event press{};
-  press.type = SDL_KEYDOWN;
-  press.key.keysym.sym = SDLK_BACKQUOTE;
-  press.key.keysym.scancode = SDL_SCANCODE_GRAVE;
-  press.key.state = SDL_PRESSED;
-  ASSERT_EQ(SDL_PushEvent(&press), 1) << SDL_GetError();
+  Push(KeyDown(SDLK_BACKQUOTE, SDL_SCANCODE_GRAVE));
 
   session->GetProfiler().RequestSnapshot();
   session->QuitAfterFrames(3);
@@ -94,12 +115,78 @@ TEST_F(GameSessionLoopTest, FramesRunInTheirProfiledStepsAndTheBackQuoteSavesThe
   EXPECT_EQ(Names(roots[3]->children), (std::vector<std::string>{"Dispatch", "ProcessMEQ"}));
 
   // The toggle wrote both files at once, keeping what it does not own.
-  Json::Value editor, game;
-  ASSERT_TRUE(ReadJsonFile(editor, settings.File("EditorSettings")));
+  const Json::Value editor = SavedEditorSettings();
+  Json::Value game;
   ASSERT_TRUE(ReadJsonFile(game, settings.File("GameSettings")));
   EXPECT_TRUE(editor["showDebugView"].asBool());
   EXPECT_TRUE(editor["showConsole"].asBool());
   EXPECT_EQ(editor["currentlyEditing"].asString(), "testlevel") << "the level being played";
   EXPECT_FLOAT_EQ(game["lighting"]["DL_MAIN"].asFloat(), 0.5f);
   EXPECT_FALSE(output.Contains("Space could not load"));
+}
+
+TEST_F(GameSessionLoopTest, TheEditorZoomsAboutTheMouseAndKeepsTheCameraPerLevel)
+{
+  Start(R"({"firstLevel": "testlevel"})",
+        R"({"startInEditMode": true, "currentlyEditing": "testlevel", "CameraSettings": {"other": {"Transform": {"scale": [3, 3]}}}})");
+  const float width = static_cast<float>(session->GetWindowWidth());
+  const float height = static_cast<float>(session->GetWindowHeight());
+  ASSERT_GT(width, 0.0f);
+
+  // The pointer moved to three quarters across and a quarter down (through the display server, so
+  // no later real motion undoes it), then one wheel step towards the scene.
+  const glm::ivec2 mouse(static_cast<int>(width * 0.75f), static_cast<int>(height * 0.25f));
+  SDL_WarpMouseInWindow(session->GetWindow(), mouse.x, mouse.y);
+  glm::ivec2 seen(-1, -1);
+  for (int attempt = 0; attempt < 200 && seen != mouse; ++attempt)
+  {
+    SDL_PumpEvents();
+    SDL_GetMouseState(&seen.x, &seen.y);
+    SDL_Delay(5);
+  }
+  ASSERT_EQ(seen, mouse) << "the display did not move the pointer";
+  SDL_Event wheel{};
+  wheel.type = SDL_MOUSEWHEEL;
+  wheel.wheel.y = 1;
+  Push(wheel);
+  session->QuitAfterFrames(2);
+  session->Run();
+  EXPECT_FALSE(session->IsEditorRunning());
+  EXPECT_EQ(session->GetEditorCamera(), nullptr) << "the free camera goes with the loop";
+
+  // The point under the mouse: 1920 world units across the window, as many per pixel upwards.
+  const float unitsPerPixel = 1920.0f / width;
+  const glm::vec2 under((static_cast<float>(mouse.x) - width / 2) * unitsPerPixel,
+                        (height / 2 - static_cast<float>(mouse.y)) * unitsPerPixel);
+  const Json::Value camera = SavedEditorSettings()["CameraSettings"];
+  const Json::Value& transform = camera["testlevel"]["Transform"];
+  EXPECT_FLOAT_EQ(transform["scale"][0].asFloat(), 0.75f);
+  // Scaled by 0.75 about the point under the mouse: it stays where it was.
+  EXPECT_NEAR(transform["position"][0].asFloat(), 0.25f * under.x, 0.01f);
+  EXPECT_NEAR(transform["position"][1].asFloat(), 0.25f * under.y, 0.01f);
+  EXPECT_EQ(camera["other"]["Transform"]["scale"][0].asFloat(), 3.0f) << "other levels keep their cameras";
+  EXPECT_TRUE(SavedEditorSettings()["startInEditMode"].asBool());
+}
+
+TEST_F(GameSessionLoopTest, F5PlaysTheFirstLevelFromTheEditorAndComesBack)
+{
+  Start(R"({"firstLevel": "no_such_first_level"})", R"({"startInEditMode": true, "currentlyEditing": "testlevel"})");
+  Push(KeyDown(SDLK_F5, SDL_SCANCODE_F5));
+  session->QuitAfterFrames(4);
+  session->Run();
+  EXPECT_TRUE(output.Contains("Space could not load no_such_first_level.")) << "the game ran the first level";
+  EXPECT_FALSE(session->IsRunning());
+  EXPECT_FALSE(session->IsEditorRunning()) << "quit_after ends both loops";
+  EXPECT_EQ(session->GetCurrentLevel(), "testlevel") << "the editor's level comes back";
+  EXPECT_EQ(SavedEditorSettings()["currentlyEditing"].asString(), "testlevel");
+  EXPECT_TRUE(session->GetSpaces().empty());
+}
+
+TEST_F(GameSessionLoopTest, EscapeEndsTheEditorLoop)
+{
+  Start(R"({"firstLevel": "testlevel"})", R"({"startInEditMode": true, "currentlyEditing": "testlevel"})");
+  Push(KeyDown(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE));
+  session->QuitAfterFrames(1000);
+  session->Run();
+  EXPECT_GT(session->FramesLeft(), 990) << "the loop ended on the key, not on the frame limit";
 }

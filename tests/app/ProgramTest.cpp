@@ -178,6 +178,19 @@ TEST_F(ProgramTest, AMissingFirstLevelIsReportedAndTheGameRunsOn)
   ExpectNoLeaks(run);
 }
 
+TEST_F(ProgramTest, TheEditorLoopStartsAndEndsCleanly)
+{
+  const fs::path game =
+      GameFolder(R"({"firstLevel": "testlevel"})", R"({"startInEditMode": true, "currentlyEditing": "testlevel"})");
+  ChildProgram program(game, {"windowed", "quit_after,20"}, folder.Path());
+  const Finished run = program.Wait(std::chrono::seconds(60));
+  ASSERT_TRUE(run.exited) << run.errors;
+  EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
+  ExpectNoLeaks(run);
+  EXPECT_NE(ReadAll(game / "Assets" / "EditorSettings").find("CameraSettings"), std::string::npos)
+      << "the editor saves its camera when it ends";
+}
+
 TEST_F(ProgramTest, MalformedSettingsAreReportedAndTheProgramStopsInOrder)
 {
   const std::string malformed = "{ \"firstLevel\": \"brackwater\", ";
