@@ -151,10 +151,13 @@ protected:
   TemporaryDirectory folder;
 };
 
+// Every pooled block given back, and (in a sanitizer build) no fault found on the way.
 void ExpectNoLeaks(const Finished& run)
 {
   EXPECT_EQ(run.errors.find("Unhandled blocks leaked"), std::string::npos) << run.errors;
   EXPECT_EQ(run.output.find("Unhandled blocks leaked"), std::string::npos);
+  EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors;
+  EXPECT_EQ(run.errors.find("AddressSanitizer"), std::string::npos) << run.errors;
 }
 }  // namespace
 
