@@ -5,6 +5,7 @@
 
 #include "app/Profiler.h"
 #include "core/FileUtilities.h"
+#include "editor/ConsoleGui.h"
 #include "core/MemoryManager.h"
 #include "object/Space.h"
 #include "support/CapturedOutput.h"
@@ -189,4 +190,22 @@ TEST_F(GameSessionLoopTest, EscapeEndsTheEditorLoop)
   session->QuitAfterFrames(1000);
   session->Run();
   EXPECT_GT(session->FramesLeft(), 990) << "the loop ended on the key, not on the frame limit";
+}
+
+TEST_F(GameSessionLoopTest, WinmodeSwitchesTheLiveWindowAndWindowedOnlyTheStartFlag)
+{
+  Start(R"({"firstLevel": "testlevel"})", R"({})");
+  ConsoleGui& console = session->GetConsole();
+  const Graphics::Graphics& renderer = *session;
+  EXPECT_FALSE(renderer.IsFullscreen());
+  console.ExecuteCommand("winmode big", ' ');
+  EXPECT_TRUE(renderer.IsFullscreen());
+  console.ExecuteCommand("winmode small", ' ');
+  EXPECT_FALSE(renderer.IsFullscreen());
+
+  // Typed into the running console, "windowed" leaves the window as it is.
+  console.ExecuteCommand("winmode big", ' ');
+  console.ExecuteCommand("windowed", ' ');
+  EXPECT_TRUE(renderer.IsFullscreen());
+  EXPECT_FALSE(session->IsFullscreen()) << "but focus loss no longer minimises it";
 }
