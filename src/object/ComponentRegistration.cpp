@@ -11,6 +11,8 @@
 #include "audio/LoopSound.h"
 #include "object/ChildSpawner.h"
 #include "object/Registerer.h"
+#include "object/TimedDestruction.h"
+#include "object/TimedHide.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/MapBoundingColliders.h"
@@ -20,12 +22,17 @@
 #include "physics/RotationLock.h"
 #include "physics/TriggerRegion.h"
 #include "render/Camera.h"
+#include "render/FlickerOnDeath.h"
 #include "render/Light.h"
 #include "render/LightFlicker.h"
 #include "render/ParticleAInitFunc1.h"
 #include "render/ParticleBoxSpawnModifier.h"
 #include "render/ParticleSystem.h"
 #include "render/PointLight.h"
+#include "render/PulseAndRise.h"
+#include "render/RandExplosionSprite.h"
+#include "render/Sprite.h"
+#include "render/TextToSprite.h"
 
 #define BRINDLE_BUILT_COMPONENTS(X) \
   X(Transform) \
@@ -46,7 +53,14 @@
   X(ParticleSystem) \
   X(ParticleAInitFunc1) \
   X(ParticleBoxSpawnModifier) \
-  X(Camera)
+  X(Camera) \
+  X(Sprite) \
+  X(TimedDestruction) \
+  X(TimedHide) \
+  X(FlickerOnDeath) \
+  X(TextToSprite) \
+  X(PulseAndRise) \
+  X(RandExplosionSprite)
 
 namespace
 {
