@@ -11,6 +11,9 @@
 class SpriteTest : public LevelTest
 {
 protected:
+  // As loading a level would, the space listens for the cleanups of its objects.
+  SpriteTest() { events->Subscribe<Space, GameObjectCleanupEvent>(space.get(), space->GetId()); }
+
   Handle<GameObject> Make(const std::string& prefab, const std::string& name = "thing")
   {
     Handle<GameObject> object;
