@@ -4,9 +4,8 @@
 #include "core/Events.h"
 #include "object/CollisionGroup.h"
 #include "object/GameObject.h"
-#include "object/MemberData.h"
-#include "object/Members.h"
 #include "object/Space.h"
+#include "physics/Collider.h"
 #include "render/Sprite.h"
 
 FlickerOnDeath::FlickerOnDeath() : Component(TypeId) {}
@@ -35,23 +34,10 @@ void FlickerOnDeath::OnAwake()
 
 void FlickerOnDeath::StopColliding()
 {
-  // The collider is found by its reflected "group" member, so this works with whichever collider
-  // class the object carries.
-  GameObject* object = GetGameObject();
-  for (const char* colliderType : {"Collider", "RectangleCollider", "CircleCollider"})
-  {
-    Component* collider = object != nullptr ? object->GetComponent(colliderType) : nullptr;
-    if (collider == nullptr)
-      continue;
-    std::vector<MemberBase*> members;
-    collider->GetMembers(members);
-    auto* group = dynamic_cast<MemberData<CollisionGroup>*>(Members::Find(members, "group"));
-    if (group != nullptr)
-      *group->GetField() = CollisionGroup::NO_COLLISIONS;
-    Members::Clear(members);
-    return;
-  }
-  missingCollider.Report(*this, "collider", "leaving the collisions");
+  if (Collider* collider = GetCollider(GetGameObject()))
+    collider->group = CollisionGroup::NO_COLLISIONS;
+  else
+    missingCollider.Report(*this, "collider", "leaving the collisions");
 }
 
 Sprite* FlickerOnDeath::FindSprite()

@@ -1,5 +1,6 @@
 #include "render/SpriteTestEnvironment.h"
 
+#include "physics/Collider.h"
 #include "render/FlickerOnDeath.h"
 #include "support/CapturedOutput.h"
 
@@ -67,4 +68,15 @@ TEST_F(FlickerOnDeathTest, WhenTimeIsUpTheDeathIsReportedAndTheObjectGoes)
   Update(1.0f);  // exactly nothing left counts as time up
   EXPECT_EQ(deaths.heard, 1);
   EXPECT_FALSE(dying.IsValid());
+}
+
+TEST_F(FlickerOnDeathTest, TakesTheDyingObjectOutOfTheCollisions)
+{
+  Define("Bug", R"({"FlickerOnDeath": null, "CircleCollider": {"group": "ENEMY"}, "Sprite": null, "Transform": null})");
+  const Handle<GameObject> bug = Make("Bug");
+  ASSERT_EQ(GetCollider(bug.Get())->group, CollisionGroup::ENEMY);
+  CapturedOutput output;
+  events->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, bug->GetId()));
+  EXPECT_EQ(GetCollider(bug.Get())->group, CollisionGroup::NO_COLLISIONS);
+  EXPECT_FALSE(output.Contains("[WARNING]"));
 }
