@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/Events.h"
+#include "editor/TexturePicker.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
@@ -77,7 +78,7 @@ void Sprite::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
   Members::AddMember(members, "offset", &offset, RenderVec2, glm::vec2(0.0f, 0.0f));
   Members::AddMember(members, "layer", &layer, RenderString, std::string(FallbackLayer));
-  Members::AddMember(members, "source", &source, RenderString, std::string(FallbackTexture));
+  Members::AddMember(members, "source", &source, TexturePicker, std::string(FallbackTexture));
   Members::AddMember(members, "yOrderOffset", &yOrderOffset, RenderFloat, 0.0f);
   Members::AddMember(members, "draw", &draw, RenderBool, true);
   Members::AddMember(members, "animationTimer", &animationTimer, RenderFloat, 0.0f);
