@@ -21,6 +21,10 @@ protected:
     ASSERT_TRUE(ReadJsonFile(settings, "Assets/GameSettings"));
     firstLevel = settings["firstLevel"].asString();
     space->LoadLevel(firstLevel);
+    // The pictures are looked at, not the lighting: full ambient light keeps every layer's
+    // colours as the atlas has them.
+    for (Graphics::Layer* layer : graphics->GetLayerOrder())
+      layer->ambient = 1.0f;
   }
 
   std::multimap<std::string, Handle<GameObject>> ObjectsByName()
