@@ -9,6 +9,7 @@
 // One include and one X(Name) per built component class.
 #include "audio/ClickSound.h"
 #include "audio/LoopSound.h"
+#include "input/MouseWorldTracker.h"
 #include "object/ChildSpawner.h"
 #include "object/Registerer.h"
 #include "object/TimedDestruction.h"
@@ -60,7 +61,8 @@
   X(FlickerOnDeath) \
   X(TextToSprite) \
   X(PulseAndRise) \
-  X(RandExplosionSprite)
+  X(RandExplosionSprite) \
+  X(MouseWorldTracker)
 
 namespace
 {
