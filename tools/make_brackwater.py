@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes Assets/LevelFiles/brackwater.json, the first level: a walled floor of tiles, a few
-animated figures and the level's name spelt in glyph sprites above it.
+"""Writes Assets/LevelFiles/brackwater.json, the first level: its camera, a walled floor of tiles,
+a few animated figures and the level's name spelt in glyph sprites above it.
 
 The layout constants are repeated in tests/render/BrackwaterLevelTest.cpp, which checks that
 the pictures show where this script puts them; change both together.
@@ -35,6 +35,9 @@ def main():
             record_components.setdefault(type_name, {}).update(members)
         objects.append({"children": [], "components": record_components, "name": name, "prefab": prefab,
                         "uuid": len(objects) + 1})
+
+    # The space is seen through this camera; without one it is not drawn at all.
+    add("Camera", "Camera", (0, 0))
 
     left = -(COLUMNS - 1) * TILE // 2
     bottom = -(ROWS - 1) * TILE // 2

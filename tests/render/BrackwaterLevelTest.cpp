@@ -67,6 +67,7 @@ TEST_F(BrackwaterLevelTest, TheFirstLevelShowsItsFloorWallsFiguresAndTitle)
   EXPECT_EQ(named.count("Walker"), 2u);
   EXPECT_EQ(named.count("Crawler"), 1u);
   EXPECT_EQ(named.count("Title"), 10u);
+  EXPECT_EQ(named.count("Camera"), 1u);
 
   Draw();
   graphics->Render();
