@@ -9,8 +9,11 @@
 // One include and one X(Name) per built component class.
 #include "audio/ClickSound.h"
 #include "audio/LoopSound.h"
+#include "input/MouseWorldTracker.h"
 #include "object/ChildSpawner.h"
 #include "object/Registerer.h"
+#include "object/TimedDestruction.h"
+#include "object/TimedHide.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/MapBoundingColliders.h"
@@ -20,12 +23,17 @@
 #include "physics/RotationLock.h"
 #include "physics/TriggerRegion.h"
 #include "render/Camera.h"
+#include "render/FlickerOnDeath.h"
 #include "render/Light.h"
 #include "render/LightFlicker.h"
 #include "render/ParticleAInitFunc1.h"
 #include "render/ParticleBoxSpawnModifier.h"
 #include "render/ParticleSystem.h"
 #include "render/PointLight.h"
+#include "render/PulseAndRise.h"
+#include "render/RandExplosionSprite.h"
+#include "render/Sprite.h"
+#include "render/TextToSprite.h"
 
 #define BRINDLE_BUILT_COMPONENTS(X) \
   X(Transform) \
@@ -46,7 +54,15 @@
   X(ParticleSystem) \
   X(ParticleAInitFunc1) \
   X(ParticleBoxSpawnModifier) \
-  X(Camera)
+  X(Camera) \
+  X(Sprite) \
+  X(TimedDestruction) \
+  X(TimedHide) \
+  X(FlickerOnDeath) \
+  X(TextToSprite) \
+  X(PulseAndRise) \
+  X(RandExplosionSprite) \
+  X(MouseWorldTracker)
 
 namespace
 {

@@ -1,0 +1,66 @@
+#include "input/MouseWorldTracker.h"
+
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "platform/Assert.h"
+#include "render/Camera.h"
+
+MouseWorldTracker::MouseWorldTracker() : Component(TypeId) {}
+
+MouseWorldTracker::~MouseWorldTracker() = default;
+
+MouseWorldTracker& MouseWorldTracker::operator=(const MouseWorldTracker& other)
+{
+  Component::operator=(other);
+  return *this;
+}
+
+void MouseWorldTracker::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  EventManager* manager = EventManager::Instance();
+  if (object == nullptr || object->GetSpace() == nullptr || manager == nullptr)
+    return;
+  manager->Subscribe<MouseWorldTracker, UpdateEvent>(this, object->GetSpace()->GetId());
+}
+
+Camera* MouseWorldTracker::FindCamera() const
+{
+  const GameSession* session = GameSession::Instance();
+  const GameObject* object = GetGameObject();
+  if (session == nullptr || object == nullptr)
+    return nullptr;
+  for (Graphics::CameraView* view : session->GetCameras(object->GetSpace()))
+  {
+    if (auto* camera = dynamic_cast<Camera*>(view))
+      return camera;
+  }
+  return nullptr;
+}
+
+void MouseWorldTracker::On(UpdateEvent*)
+{
+  Camera* camera = FindCamera();
+  if (camera == nullptr)
+  {
+    // A space that never had a camera is a content error; one whose camera has gone since only
+    // leaves the object where it is.
+    if (!foundCamera)
+      BRINDLE_FATAL_CHECK(false, "Mouse world tracker couldn't find a camera. It's kind of important");
+    return;
+  }
+  foundCamera = true;
+  GameObject* object = GetGameObject();
+  Transform* transform = object != nullptr ? object->GetTransform() : nullptr;
+  if (transform == nullptr)
+  {
+    missingTransform.Report(*this, "Transform", "following the mouse");
+    return;
+  }
+  const glm::vec2 mouse = camera->GetMouseWorldPosition();
+  transform->SetWorldPosition(mouse.x, mouse.y);
+}

@@ -1,0 +1,53 @@
+#include "object/TimedDestruction.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "object/Space.h"
+
+TimedDestruction::TimedDestruction() : Component(TypeId) {}
+
+TimedDestruction::~TimedDestruction() = default;
+
+TimedDestruction& TimedDestruction::operator=(const TimedDestruction& other)
+{
+  Component::operator=(other);
+  active = other.active;
+  destructionTime = other.destructionTime;
+  return *this;
+}
+
+void TimedDestruction::OnAwake()
+{
+  elapsed = 0.0f;
+  GameObject* object = GetGameObject();
+  EventManager* manager = EventManager::Instance();
+  if (object == nullptr || object->GetSpace() == nullptr || manager == nullptr)
+    return;
+  Space* space = object->GetSpace();
+  manager->Subscribe<TimedDestruction, UpdateEvent>(this, space->GetId());
+  // The space tears the object down only if it listens on the object's id.
+  manager->Subscribe<Space, GameObjectDestroyedEvent>(space, object->GetId());
+}
+
+void TimedDestruction::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "active", &active, RenderBool, false);
+  Members::AddMember(members, "destructionTime", &destructionTime, RenderFloat, 0.0f);
+}
+
+void TimedDestruction::On(UpdateEvent* event)
+{
+  if (!active)
+    return;
+  elapsed += event->dt;
+  if (elapsed < destructionTime)
+    return;
+  GameObject* object = GetGameObject();
+  EventManager* manager = EventManager::Instance();
+  if (object == nullptr || manager == nullptr)
+    return;
+  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner()));
+  manager->QueueEvent(MemoryManager::New<ExplosionEvent>(BRINDLE_SITE, object->GetId()));
+}

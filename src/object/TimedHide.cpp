@@ -1,0 +1,55 @@
+#include "object/TimedHide.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "object/Space.h"
+#include "render/Sprite.h"
+
+TimedHide::TimedHide() : Component(TypeId) {}
+
+TimedHide::~TimedHide() = default;
+
+TimedHide& TimedHide::operator=(const TimedHide& other)
+{
+  Component::operator=(other);
+  delay = other.delay;
+  return *this;
+}
+
+void TimedHide::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  EventManager* manager = EventManager::Instance();
+  if (object == nullptr)
+    return;
+  if (manager != nullptr && object->GetSpace() != nullptr)
+    manager->Subscribe<TimedHide, UpdateEvent>(this, object->GetSpace()->GetId());
+  if (Sprite* sprite = FindSprite("hiding it"))
+    sprite->SetDraw(false);
+}
+
+void TimedHide::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "delay", &delay, RenderFloat, 5.0f);
+}
+
+Sprite* TimedHide::FindSprite(const char* skippedStep)
+{
+  GameObject* object = GetGameObject();
+  Sprite* sprite = object != nullptr ? object->GetComponent<Sprite>() : nullptr;
+  if (sprite == nullptr)
+    missingSprite.Report(*this, "Sprite", skippedStep);
+  return sprite;
+}
+
+void TimedHide::On(UpdateEvent* event)
+{
+  delay -= event->dt;
+  if (delay < 0.0f)
+  {
+    if (Sprite* sprite = FindSprite("showing it"))
+      sprite->SetDraw(true);
+  }
+}

@@ -1,0 +1,47 @@
+#include "render/PulseAndRise.h"
+
+#include "core/EventManager.h"
+#include "core/Events.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+
+#include <cmath>
+
+PulseAndRise::PulseAndRise() : Component(TypeId) {}
+
+PulseAndRise::~PulseAndRise() = default;
+
+PulseAndRise& PulseAndRise::operator=(const PulseAndRise& other)
+{
+  Component::operator=(other);
+  return *this;
+}
+
+void PulseAndRise::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr)
+    return;
+  EventManager* manager = EventManager::Instance();
+  if (manager != nullptr && object->GetSpace() != nullptr)
+    manager->Subscribe<PulseAndRise, UpdateEvent>(this, object->GetSpace()->GetId());
+  transform = object->GetTransform();
+  if (transform != nullptr)
+    baseScale = transform->GetScale().x;
+}
+
+void PulseAndRise::On(UpdateEvent* event)
+{
+  if (transform == nullptr)
+  {
+    missingTransform.Report(*this, "Transform", "pulsing and rising");
+    return;
+  }
+  const float dt = event->dt;
+  elapsed += dt;
+  const float size = baseScale * std::sin(elapsed * Frequency / period);
+  transform->SetScale(glm::vec2(size, size));
+  const glm::vec2 position = transform->GetWorldPosition();
+  transform->SetWorldPosition(position.x, position.y + dt * RiseSpeed);
+}

@@ -1,0 +1,104 @@
+#include "input/MouseWorldTracker.h"
+
+#include "app/GameSessionTestEnvironment.h"
+#include "input/Input.h"
+#include "object/GameObject.h"
+#include "object/Transform.h"
+#include "platform/Assert.h"
+#include "render/Camera.h"
+#include "support/HeadlessGl.h"
+
+#include <glm/gtc/matrix_transform.hpp>  // Required for: glm::ortho
+
+namespace
+{
+// No controllers: only the mouse matters here.
+struct NoControllers : InputDevices
+{
+  bool IsGameController(int) override { return false; }
+  std::int32_t GetInstanceId(int) override { return -1; }
+  OpenedController Open(int) override { return {}; }
+  void Close(std::int32_t) override {}
+  void Rumble(std::int32_t, float, std::uint32_t) override {}
+};
+}  // namespace
+
+// A session drawing into the shared hidden window (320 x 180 pixels showing 1920 x 1080 world
+// units), with input on fake controllers, one live space and a camera in it at (100, 50).
+class MouseWorldTrackerTest : public GameSessionTest
+{
+protected:
+  void SetUp() override
+  {
+    SKIP_WITHOUT_GL();
+    session->AttachWindow(HeadlessGl::Get());
+    session->projection = glm::ortho(-960.0f, 960.0f, -540.0f, 540.0f, 1.0f, -5.0f);
+    Input::Init(std::make_unique<NoControllers>());
+    Json::Value cursor;
+    Json::Reader().parse(R"({"MouseWorldTracker": null, "Transform": {"scale": [4, 4]}})", cursor);
+    session->GetFactory().DefinePrefab("Cursor", cursor, "test");
+    space = LiveSpace("main", "nowhere");
+    session->GetFactory().CreateGameObjectAt(camera, "Camera", space, 100, 50, "Camera");
+    session->GetFactory().CreateGameObject(tracker, "Cursor", space, "Cursor");
+  }
+
+  void TearDown() override { Input::Shutdown(); }
+
+  void MoveMouseTo(int x, int y)
+  {
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = x;
+    motion.motion.y = y;
+    Input::Instance()->HandleEvent(motion);
+  }
+  void Update(Space* where) { events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, where->GetId(), 0.016f)); }
+  glm::vec2 TrackerPosition() const { return tracker->GetTransform()->GetWorldPosition(); }
+  glm::vec2 MouseInWorld() const { return camera->GetComponent<Camera>()->GetMouseWorldPosition(); }
+
+  Space* space = nullptr;
+  Handle<GameObject> camera;
+  Handle<GameObject> tracker;
+};
+
+TEST_F(MouseWorldTrackerTest, TheObjectLandsUnderTheCursorEveryUpdate)
+{
+  MoveMouseTo(240, 45);  // half way to the right edge, half way to the top
+  Update(space);
+  EXPECT_EQ(MouseInWorld(), glm::vec2(100 + 480, 50 + 270));
+  EXPECT_EQ(TrackerPosition(), MouseInWorld());
+
+  // A parented tracker still lands under the cursor, in world coordinates.
+  Handle<GameObject> parent;
+  session->GetFactory().CreateGameObjectAt(parent, "Default", space, -30, 12, "Parent");
+  parent->GetTransform()->SetScale(glm::vec2(2, 3));
+  parent->GetTransform()->SetRotation(0.5f);
+  ASSERT_TRUE(tracker->GetTransform()->SetParent(parent->GetTransform()));
+  MoveMouseTo(10, 170);
+  Update(space);
+  EXPECT_NEAR(TrackerPosition().x, MouseInWorld().x, 1e-3f);
+  EXPECT_NEAR(TrackerPosition().y, MouseInWorld().y, 1e-3f);
+  EXPECT_NEAR(MouseInWorld().x, 100 - 900, 1e-3f);
+}
+
+TEST_F(MouseWorldTrackerTest, APausedSpaceLeavesTheObjectWhereItWas)
+{
+  MoveMouseTo(160, 90);
+  Update(space);
+  const glm::vec2 before = TrackerPosition();
+  MoveMouseTo(300, 10);
+  events->SendEvent(MemoryManager::New<PauseUpdateEvent>(BRINDLE_SITE, space->GetId(), 0.016f));
+  EXPECT_EQ(TrackerPosition(), before);
+}
+
+TEST_F(MouseWorldTrackerTest, ASpaceWithoutACameraIsAContentError)
+{
+  Space* bare = LiveSpace("bare", "nowhere");
+  Handle<GameObject> lost;
+  session->GetFactory().CreateGameObject(lost, "Cursor", bare, "Cursor");
+  UpdateEvent update(bare->GetId(), 0.016f);
+  SetFatalChecksThrow(true);
+  EXPECT_THROW(lost->GetComponent<MouseWorldTracker>()->On(&update), FatalCheckException);
+  SetFatalChecksThrow(false);
+  EXPECT_EQ(asserts.Count(), 1u);
+}
