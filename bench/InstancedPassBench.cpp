@@ -4,11 +4,12 @@
 // times, a plain copy of the same records into a vector for the filing time.
 //
 //   xvfb-run -a -s "-screen 0 1280x720x24" build/bench/brindle_bench --benchmark_filter=Instanced
+#include "BenchScene.h"
+
 #include "platform/Random.h"
 #include "render/Graphics.h"
 #include "render/InstanceData.h"
 #include "render/ResourceManagerTwo.h"
-#include "render/Window.h"
 
 #include <benchmark/benchmark.h>
 #include <glm/gtc/type_ptr.hpp>
@@ -21,28 +22,15 @@ namespace
 {
 constexpr int SpriteCount = 10000;
 
-struct BenchSpace : Graphics::RenderSpace
-{
-  std::string GetSpaceName() const override { return "Bench"; }
-};
-
-struct BenchCamera : Graphics::CameraView
-{
-  glm::mat3 ToCameraSpace() const override { return glm::mat3(1.0f); }
-};
-
 // One window, renderer and record set for the whole run; null renderer when GL is missing.
 struct Scene
 {
   Scene()
   {
-    if (!window.OpenHidden(1280, 720, failure))
+    if (!renderer.Open())
       return;
-    ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
-    graphics = std::make_unique<Graphics::Graphics>();
-    graphics->AttachWindow(&window);
-    graphics->Initialize();
-    graphics->RegisterCamera(&camera, &space);
+    graphics = renderer.graphics.get();
+    graphics->RegisterCamera(&renderer.camera, &space);
     layer = graphics->GetLayer("DL_MAIN");
     pass = graphics->GetPass("InstancedRender");
 
@@ -63,12 +51,7 @@ struct Scene
     }
   }
 
-  ~Scene()
-  {
-    graphics.reset();
-    if (window.IsOpen())
-      ResourceManagerTwo::UnloadAll();
-  }
+  ~Scene() { renderer.Close(); }
 
   void FileAll()
   {
@@ -85,11 +68,9 @@ struct Scene
 
   InstanceBuffer* Buffer() const { return graphics->GetSubmissions().at("Bench").at(layer).at(pass).get(); }
 
-  Window window;
-  std::string failure;
-  std::unique_ptr<Graphics::Graphics> graphics;
+  BenchRenderer renderer;
+  Graphics::Graphics* graphics = nullptr;
   BenchSpace space;
-  BenchCamera camera;
   Graphics::Layer* layer = nullptr;
   Graphics::Pass* pass = nullptr;
   std::vector<Graphics::InstanceData> records;
@@ -103,15 +84,7 @@ Scene& TheScene()
 
 bool SkipWithoutGl(benchmark::State& state)
 {
-  if (TheScene().graphics != nullptr)
-    return false;
-  state.SkipWithError(("No OpenGL context, skipped: " + TheScene().failure).c_str());
-  return true;
-}
-
-double SecondsOf(const std::chrono::steady_clock::duration& duration)
-{
-  return std::chrono::duration<double>(duration).count();
+  return TheScene().renderer.SkipWithoutGl(state);
 }
 
 // Baseline for the frame times: composing and presenting a frame with nothing filed.
@@ -153,23 +126,7 @@ void InstancedPassFrame10000(benchmark::State& state)
   if (SkipWithoutGl(state))
     return;
   Scene& scene = TheScene();
-  double emptySeconds = 0;
-  double fullSeconds = 0;
-  for (auto _ : state)
-  {
-    const auto emptyStart = std::chrono::steady_clock::now();
-    scene.graphics->Render();
-    glFinish();
-    const auto fullStart = std::chrono::steady_clock::now();
-    scene.FileAll();
-    scene.graphics->Render();
-    glFinish();
-    const auto end = std::chrono::steady_clock::now();
-    emptySeconds += SecondsOf(fullStart - emptyStart);
-    fullSeconds += SecondsOf(end - fullStart);
-  }
-  state.counters["vs_empty_frame"] = emptySeconds > 0 ? fullSeconds / emptySeconds : 0;
-  state.counters["frame_ms"] = fullSeconds * 1000.0 / static_cast<double>(state.iterations());
+  TimeAgainstEmptyFrame(state, *scene.graphics, [&scene] { scene.FileAll(); });
 }
 BENCHMARK(InstancedPassFrame10000)->Unit(benchmark::kMillisecond);
 

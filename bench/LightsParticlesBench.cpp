@@ -4,19 +4,18 @@
 // with no physics to ask.
 //
 //   xvfb-run -a -s "-screen 0 1280x720x24" build/bench/brindle_bench --benchmark_filter=Lights
+#include "BenchScene.h"
+
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
-#include "object/Transform.h"
 #include "physics/PhysicsModule.h"
 #include "physics/RectangleCollider.h"
 #include "platform/Random.h"
 #include "render/Graphics.h"
 #include "render/Light.h"
 #include "render/ParticleSystem.h"
-#include "render/ResourceManagerTwo.h"
-#include "render/Window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,11 +27,6 @@ namespace
 {
 constexpr unsigned ParticleCount = 10000;
 constexpr float Frame = 1.0f / 60.0f;
-
-double SecondsOf(const std::chrono::steady_clock::duration& duration)
-{
-  return std::chrono::duration<double>(duration).count();
-}
 
 // A system of 10,000 particles that never die, spread over the screen.
 std::unique_ptr<ParticleSystem> MakeFullSystem()
@@ -78,37 +72,22 @@ void LightsParticleUpdate10000(benchmark::State& state)
 }
 BENCHMARK(LightsParticleUpdate10000)->Unit(benchmark::kMicrosecond);
 
-struct BenchSpace : Graphics::RenderSpace
-{
-  std::string GetSpaceName() const override { return "Bench"; }
-};
-
-struct BenchCamera : Graphics::CameraView
-{
-  glm::mat3 ToCameraSpace() const override { return glm::mat3(1.0f); }
-};
-
 // A renderer in a hidden window; null renderer when GL is missing.
 struct DrawScene
 {
   DrawScene()
   {
-    if (!window.OpenHidden(1280, 720, failure))
+    if (!renderer.Open())
       return;
-    ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
-    graphics = std::make_unique<Graphics::Graphics>();
-    graphics->AttachWindow(&window);
-    graphics->Initialize();
-    graphics->RegisterCamera(&camera, &space);
+    graphics = renderer.graphics.get();
+    graphics->RegisterCamera(&renderer.camera, &space);
     system = MakeFullSystem();
   }
 
   ~DrawScene()
   {
     system.reset();
-    graphics.reset();
-    if (window.IsOpen())
-      ResourceManagerTwo::UnloadAll();
+    renderer.Close();
   }
 
   void FileSystem()
@@ -121,11 +100,9 @@ struct DrawScene
     graphics->AddInstance(submission);
   }
 
-  Window window;
-  std::string failure;
-  std::unique_ptr<Graphics::Graphics> graphics;
+  BenchRenderer renderer;
+  Graphics::Graphics* graphics = nullptr;
   BenchSpace space;
-  BenchCamera camera;
   std::unique_ptr<ParticleSystem> system;
 };
 
@@ -133,28 +110,9 @@ struct DrawScene
 void LightsParticleDraw10000(benchmark::State& state)
 {
   static DrawScene scene;
-  if (scene.graphics == nullptr)
-  {
-    state.SkipWithError(("No OpenGL context, skipped: " + scene.failure).c_str());
+  if (scene.renderer.SkipWithoutGl(state))
     return;
-  }
-  double emptySeconds = 0;
-  double fullSeconds = 0;
-  for (auto _ : state)
-  {
-    const auto emptyStart = std::chrono::steady_clock::now();
-    scene.graphics->Render();
-    glFinish();
-    const auto fullStart = std::chrono::steady_clock::now();
-    scene.FileSystem();
-    scene.graphics->Render();
-    glFinish();
-    const auto end = std::chrono::steady_clock::now();
-    emptySeconds += SecondsOf(fullStart - emptyStart);
-    fullSeconds += SecondsOf(end - fullStart);
-  }
-  state.counters["vs_empty_frame"] = emptySeconds > 0 ? fullSeconds / emptySeconds : 0;
-  state.counters["frame_ms"] = fullSeconds * 1000.0 / static_cast<double>(state.iterations());
+  TimeAgainstEmptyFrame(state, *scene.graphics, [] { scene.FileSystem(); });
 }
 BENCHMARK(LightsParticleDraw10000)->Unit(benchmark::kMillisecond);
 
@@ -170,14 +128,14 @@ public:
     ResetRandom();
     for (int i = 0; i < 200; ++i)
     {
-      Handle<GameObject> wall = MakeObject({RandomUnit() * 2000 - 1000, RandomUnit() * 2000 - 1000});
+      Handle<GameObject> wall = MakeBenchObject({RandomUnit() * 2000 - 1000, RandomUnit() * 2000 - 1000}, space.get(), objects);
       auto* rectangle = MemoryManager::New<RectangleCollider>(BRINDLE_SITE);
       rectangle->SetSize(20 + RandomUnit() * 80, 20 + RandomUnit() * 80);
       rectangle->group = CollisionGroup::LIGHT_BLOCK;
       wall->AttachComponent(rectangle);
       rectangle->OnAwake();
     }
-    Handle<GameObject> lamp = MakeObject({0, 0});
+    Handle<GameObject> lamp = MakeBenchObject({0, 0}, space.get(), objects);
     light = MemoryManager::New<Light>(BRINDLE_SITE);
     light->radius = 400;
     lamp->AttachComponent(light);
@@ -186,25 +144,10 @@ public:
 
   ~RayScene()
   {
-    for (Handle<GameObject>& object : objects)
-    {
-      physics->RemoveObject(object->GetId());
-      GameObject::Destroy(object);
-    }
+    DestroyBenchObjects(objects, *physics);
     space.reset();
     events.ProcessQueue();
     EventManager::SetInstance(nullptr);
-  }
-
-  Handle<GameObject> MakeObject(glm::vec2 position)
-  {
-    Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Bench"), space.get());
-    object->SetHandle(object);
-    auto* transform = MemoryManager::New<Transform>(BRINDLE_SITE);
-    object->AttachComponent(transform);
-    transform->SetPosition(position);
-    objects.push_back(object);
-    return object;
   }
 
   EventManager events;

@@ -3,10 +3,11 @@
 // grid's speed-up is read against).
 //
 // Run: build/bench/brindle_bench --benchmark_filter=Physics
+#include "BenchScene.h"
+
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
-#include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/PhysicsModule.h"
 #include "physics/RectangleCollider.h"
@@ -23,10 +24,10 @@ namespace
 // About one body per 90 x 90 units, whatever the count, so the work per body stays the same.
 constexpr float AreaPerBody = 90.0f * 90.0f;
 
-class BenchScene
+class PhysicsScene
 {
 public:
-  explicit BenchScene(int bodyCount) : module(nullptr, 6999)
+  explicit PhysicsScene(int bodyCount) : module(nullptr, 6999)
   {
     EventManager::SetInstance(&events);
     const float half = 0.5f * std::sqrt(AreaPerBody * static_cast<float>(bodyCount));
@@ -34,7 +35,8 @@ public:
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     for (int index = 0; index < bodyCount; ++index)
     {
-      Handle<GameObject> object = MakeObject({(unit(random) * 2 - 1) * half, (unit(random) * 2 - 1) * half});
+      Handle<GameObject> object =
+          MakeBenchObject({(unit(random) * 2 - 1) * half, (unit(random) * 2 - 1) * half}, nullptr, objects);
       auto* body = MemoryManager::New<Rigidbody>(BRINDLE_SITE);
       object->AttachComponent(body);
       body->OnAwake();
@@ -50,7 +52,7 @@ public:
     const glm::vec2 wallSizes[4] = {{thickness, 2 * half}, {2 * half, thickness}, {thickness, 2 * half}, {2 * half, thickness}};
     for (int index = 0; index < 4; ++index)
     {
-      Handle<GameObject> wall = MakeObject(wallCentres[index]);
+      Handle<GameObject> wall = MakeBenchObject(wallCentres[index], nullptr, objects);
       auto* rectangle = MemoryManager::New<RectangleCollider>(BRINDLE_SITE);
       rectangle->SetSize(wallSizes[index].x, wallSizes[index].y);
       rectangle->group = CollisionGroup::WALL;
@@ -61,13 +63,9 @@ public:
     extent = half;
   }
 
-  ~BenchScene()
+  ~PhysicsScene()
   {
-    for (Handle<GameObject>& object : objects)
-    {
-      module.RemoveObject(object->GetId());
-      GameObject::Destroy(object);
-    }
+    DestroyBenchObjects(objects, module);
     events.ProcessQueue();
     EventManager::SetInstance(nullptr);
   }
@@ -81,23 +79,11 @@ public:
   PhysicsModule module;
   std::vector<Handle<GameObject>> objects;
   float extent = 0.0f;
-
-private:
-  Handle<GameObject> MakeObject(glm::vec2 position)
-  {
-    Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Bench"), nullptr);
-    object->SetHandle(object);
-    auto* transform = MemoryManager::New<Transform>(BRINDLE_SITE);
-    object->AttachComponent(transform);
-    transform->SetPosition(position);
-    objects.push_back(object);
-    return object;
-  }
 };
 
 void PhysicsStep(benchmark::State& state)
 {
-  BenchScene scene(static_cast<int>(state.range(0)));
+  PhysicsScene scene(static_cast<int>(state.range(0)));
   for (int warmUp = 0; warmUp < 30; ++warmUp)
   {
     scene.Step();
@@ -139,7 +125,7 @@ std::vector<Ray> MakeRays(float extent)
 
 void PhysicsRayCast(benchmark::State& state)
 {
-  BenchScene scene(1000);
+  PhysicsScene scene(1000);
   scene.Step();
   const std::vector<Ray> rays = MakeRays(scene.extent);
   const auto group = static_cast<std::uint32_t>(CollisionGroup::PROJECTILE);
@@ -159,7 +145,7 @@ BENCHMARK(PhysicsRayCast)->Unit(benchmark::kMillisecond);
 // The baseline: the same rays tested against every body.
 void PhysicsRayCastEveryBody(benchmark::State& state)
 {
-  BenchScene scene(1000);
+  PhysicsScene scene(1000);
   scene.Step();
   const std::vector<Ray> rays = MakeRays(scene.extent);
   const auto group = static_cast<std::uint32_t>(CollisionGroup::PROJECTILE);

@@ -4,6 +4,8 @@
 // ids are event channels, of which there are 7,000, hence not 10,000 objects.
 //
 //   xvfb-run -a -s "-screen 0 1280x720x24" build/bench/brindle_bench --benchmark_filter=Sprite
+#include "BenchScene.h"
+
 #include "core/EventManager.h"
 #include "core/Events.h"
 #include "core/MemoryManager.h"
@@ -15,7 +17,6 @@
 #include "render/Graphics.h"
 #include "render/ResourceManagerTwo.h"
 #include "render/Sprite.h"
-#include "render/Window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,11 +29,6 @@ namespace
 {
 constexpr int SpriteCount = 5000;
 
-struct BenchCamera : Graphics::CameraView
-{
-  glm::mat3 ToCameraSpace() const override { return glm::mat3(1.0f); }
-};
-
 // One window, renderer, object model and set of sprite objects for the whole run; a null
 // renderer when GL is missing.
 struct SpriteScene
@@ -41,12 +37,9 @@ struct SpriteScene
   {
     MemoryManager::Instance();
     EventManager::SetInstance(events.get());
-    if (!window.OpenHidden(1280, 720, failure))
+    if (!renderer.Open())
       return;
-    ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
-    graphics = std::make_unique<Graphics::Graphics>();
-    graphics->AttachWindow(&window);
-    graphics->Initialize();
+    graphics = renderer.graphics.get();
     GameobjectFactory::SetInstance(&factory);
     factory.Initialize();
     Json::Value prefab;
@@ -55,7 +48,7 @@ struct SpriteScene
                          prefab);
     factory.DefinePrefab("BenchSprite", prefab, "bench");
     space = std::make_unique<Space>("Bench");
-    graphics->RegisterCamera(&camera, space.get());
+    graphics->RegisterCamera(&renderer.camera, space.get());
 
     ResetRandom();
     for (int i = 0; i < SpriteCount; ++i)
@@ -73,9 +66,7 @@ struct SpriteScene
   {
     space.reset();
     GameobjectFactory::SetInstance(nullptr);
-    graphics.reset();
-    if (window.IsOpen())
-      ResourceManagerTwo::UnloadAll();
+    renderer.Close();
     EventManager::SetInstance(nullptr);
   }
 
@@ -95,12 +86,10 @@ struct SpriteScene
   void ClearFiled() { graphics->GetSubmissions().at("Bench").at(layer).at(pass)->Clear(); }
 
   std::unique_ptr<EventManager> events = std::make_unique<EventManager>();
-  Window window;
-  std::string failure;
-  std::unique_ptr<Graphics::Graphics> graphics;
+  BenchRenderer renderer;
+  Graphics::Graphics* graphics = nullptr;
   GameobjectFactory factory;
   std::unique_ptr<Space> space;
-  BenchCamera camera;
   std::vector<Graphics::InstanceData> records;
   Graphics::Layer* layer = nullptr;
   Graphics::Pass* pass = nullptr;
@@ -112,25 +101,17 @@ SpriteScene& TheSpriteScene()
   return scene;
 }
 
-double SecondsOf(const std::chrono::steady_clock::duration& duration)
-{
-  return std::chrono::duration<double>(duration).count();
-}
-
 void SpriteDraw5000(benchmark::State& state)
 {
   SpriteScene& scene = TheSpriteScene();
-  if (scene.graphics == nullptr)
-  {
-    state.SkipWithError(("No OpenGL context, skipped: " + scene.failure).c_str());
+  if (scene.renderer.SkipWithoutGl(state))
     return;
-  }
   double drawSeconds = 0;
   double prebuiltSeconds = 0;
   for (auto _ : state)
   {
     const auto drawStart = std::chrono::steady_clock::now();
-    scene.events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, scene.space->GetId(), scene.graphics.get()));
+    scene.events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, scene.space->GetId(), scene.graphics));
     const auto prebuiltStart = std::chrono::steady_clock::now();
     scene.ClearFiled();
     scene.FilePrebuilt();

@@ -1,0 +1,64 @@
+#include "BenchScene.h"
+
+#include "core/MemoryManager.h"
+#include "object/GameObject.h"
+#include "object/Transform.h"
+#include "physics/PhysicsModule.h"
+#include "render/ResourceManagerTwo.h"
+
+double SecondsOf(const std::chrono::steady_clock::duration& duration)
+{
+  return std::chrono::duration<double>(duration).count();
+}
+
+BenchRenderer::~BenchRenderer()
+{
+  Close();
+}
+
+bool BenchRenderer::Open()
+{
+  if (!window.OpenHidden(1280, 720, failure))
+    return false;
+  ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
+  graphics = std::make_unique<Graphics::Graphics>();
+  graphics->AttachWindow(&window);
+  graphics->Initialize();
+  return true;
+}
+
+void BenchRenderer::Close()
+{
+  if (graphics == nullptr)
+    return;
+  graphics.reset();
+  ResourceManagerTwo::UnloadAll();
+}
+
+bool BenchRenderer::SkipWithoutGl(benchmark::State& state) const
+{
+  if (graphics != nullptr)
+    return false;
+  state.SkipWithError(("No OpenGL context, skipped: " + failure).c_str());
+  return true;
+}
+
+Handle<GameObject> MakeBenchObject(glm::vec2 position, Space* space, std::vector<Handle<GameObject>>& objects)
+{
+  Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Bench"), space);
+  object->SetHandle(object);
+  auto* transform = MemoryManager::New<Transform>(BRINDLE_SITE);
+  object->AttachComponent(transform);
+  transform->SetPosition(position);
+  objects.push_back(object);
+  return object;
+}
+
+void DestroyBenchObjects(std::vector<Handle<GameObject>>& objects, PhysicsModule& physics)
+{
+  for (Handle<GameObject>& object : objects)
+  {
+    physics.RemoveObject(object->GetId());
+    GameObject::Destroy(object);
+  }
+}

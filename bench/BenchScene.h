@@ -1,0 +1,81 @@
+#pragma once
+// What the benchmarks that draw or fill a world share: the time of a stretch in seconds, the
+// stand-ins a renderer draws through, a renderer in a hidden window, and objects with a transform.
+#include "core/Handle.h"
+#include "render/Graphics.h"
+#include "render/Window.h"
+
+#include <benchmark/benchmark.h>
+#include <glm/glm.hpp>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+class GameObject;
+class PhysicsModule;
+class Space;
+
+double SecondsOf(const std::chrono::steady_clock::duration& duration);
+
+struct BenchSpace : Graphics::RenderSpace
+{
+  std::string GetSpaceName() const override { return "Bench"; }
+};
+
+struct BenchCamera : Graphics::CameraView
+{
+  glm::mat3 ToCameraSpace() const override { return glm::mat3(1.0f); }
+};
+
+// A renderer in a hidden 1280 x 720 window with the game's resource list loaded; the renderer
+// stays null when the machine gives no GL. Opened and closed by the scene that holds it, so the
+// scene keeps its own order of setting up and tearing down around it.
+class BenchRenderer
+{
+public:
+  ~BenchRenderer();
+
+  bool Open();
+  void Close();
+
+  // True, with the benchmark marked skipped, when there is no renderer.
+  bool SkipWithoutGl(benchmark::State& state) const;
+
+  Window window;
+  std::string failure;
+  std::unique_ptr<Graphics::Graphics> graphics;
+  BenchCamera camera;
+};
+
+// A whole frame with what `file` files, set against an empty frame composed and presented in the
+// same iteration; reports the ratio and the full frame's milliseconds.
+template <typename FileFunction>
+void TimeAgainstEmptyFrame(benchmark::State& state, Graphics::Graphics& graphics, FileFunction file)
+{
+  double emptySeconds = 0;
+  double fullSeconds = 0;
+  for (auto _ : state)
+  {
+    const auto emptyStart = std::chrono::steady_clock::now();
+    graphics.Render();
+    glFinish();
+    const auto fullStart = std::chrono::steady_clock::now();
+    file();
+    graphics.Render();
+    glFinish();
+    const auto end = std::chrono::steady_clock::now();
+    emptySeconds += SecondsOf(fullStart - emptyStart);
+    fullSeconds += SecondsOf(end - fullStart);
+  }
+  state.counters["vs_empty_frame"] = emptySeconds > 0 ? fullSeconds / emptySeconds : 0;
+  state.counters["frame_ms"] = fullSeconds * 1000.0 / static_cast<double>(state.iterations());
+}
+
+// A game object named "Bench" with a transform at `position`, in `space` (may be null), kept in
+// `objects` for DestroyBenchObjects.
+Handle<GameObject> MakeBenchObject(glm::vec2 position, Space* space, std::vector<Handle<GameObject>>& objects);
+
+// Takes every object out of the physics module and destroys it.
+void DestroyBenchObjects(std::vector<Handle<GameObject>>& objects, PhysicsModule& physics);
