@@ -11,6 +11,7 @@
 #include "render/ParticleSystemRenderer.h"
 #include "render/Renderbuffer.h"
 #include "render/ResourceManagerTwo.h"
+#include "render/RowsMatrix.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
 #include "render/Window.h"
@@ -51,20 +52,6 @@ const LayerDefinition LayerTable[] = {
     {"DL_GUI_CONFIRMATION_BUTTON", 14, 1.0f, true},
     {"Debug", 99, 1.0f, false},
 };
-
-// The matrix whose first two rows are (m0, m1, m2) and (m3, m4, m5): a point (x, y) goes to
-// (m0 x + m1 y + m2, m3 x + m4 y + m5). glm indexes columns first.
-glm::mat3 RowsMatrix(float m0, float m1, float m2, float m3, float m4, float m5)
-{
-  glm::mat3 result(1.0f);
-  result[0][0] = m0;
-  result[1][0] = m1;
-  result[2][0] = m2;
-  result[0][1] = m3;
-  result[1][1] = m4;
-  result[2][1] = m5;
-  return result;
-}
 
 void ResetDrawState()
 {

@@ -2,6 +2,7 @@
 // A space's physics without a space: an event manager and a physics module published for the
 // test, objects built by hand with a Transform, an optional Rigidbody and a collider, and a
 // listener that records every CollisionEvent delivered to the objects it watches.
+#include "support/HandMadeObjects.h"
 #include "support/RecordingAssertHandler.h"
 #include "core/EventManager.h"
 #include "core/Events.h"
@@ -78,13 +79,7 @@ protected:
 
   ~PhysicsSceneTest() override
   {
-    for (Handle<GameObject>& object : objects)
-    {
-      if (object.IsValid())
-        module->RemoveObject(object->GetId());
-      GameObject::Destroy(object);
-    }
-    objects.clear();
+    DestroyHandMadeObjects(objects, *module);
     delete module;
     events->ProcessQueue();
     EventManager::SetInstance(nullptr);
@@ -94,14 +89,7 @@ protected:
 
   Handle<GameObject> MakeObject(glm::vec2 position, const std::string& name = "object")
   {
-    Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Test"), nullptr);
-    object->SetHandle(object);
-    object->SetName(name);
-    auto* transform = MemoryManager::New<Transform>(BRINDLE_SITE);
-    object->AttachComponent(transform);
-    transform->SetPosition(position);
-    objects.push_back(object);
-    return object;
+    return MakeHandMadeObject(position, name, nullptr, objects);
   }
 
   Rigidbody* AddBody(const Handle<GameObject>& object)
@@ -161,13 +149,7 @@ protected:
 
   ~PhysicsFactoryTest() override
   {
-    for (Handle<GameObject>& object : made)
-    {
-      if (object.IsValid())
-        module->RemoveObject(object->GetId());
-      GameObject::Destroy(object);
-    }
-    made.clear();
+    DestroyHandMadeObjects(made, *module);
     factory.ClearPrefabs();
     GameobjectFactory::SetInstance(nullptr);
   }

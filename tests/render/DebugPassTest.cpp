@@ -42,7 +42,7 @@ TEST_F(DebugPassTest, NothingIsFiledWhileDebugDrawingIsOff)
 {
   graphics->debugDrawing = false;
   graphics->DebugDrawLine({0, 0}, {1, 0}, 100, &space, Colors.Red);
-  graphics->DebugDrawRect(EngineMatrix(1, 0, 0, 0, 1, 0), {10, 10}, &space, Colors.Red);
+  graphics->DebugDrawRect(Graphics::RowsMatrix(1, 0, 0, 0, 1, 0), {10, 10}, &space, Colors.Red);
   graphics->DebugDrawCircleIfEnabled({0, 0}, 10, &space, Colors.Red);
   EXPECT_TRUE(graphics->GetSubmissions().empty());
   graphics->Render();
@@ -52,7 +52,7 @@ TEST_F(DebugPassTest, NothingIsFiledWhileDebugDrawingIsOff)
 TEST_F(DebugPassTest, RequestsFileTheirShapeInWorldPlaces)
 {
   graphics->DebugDrawLine({5, 5}, {0, 1}, 10, &space, Colors.Red);
-  graphics->DebugDrawRect(EngineMatrix(1, 0, 0, 0, 1, 0), {2, 1}, &space, Colors.Green);
+  graphics->DebugDrawRect(Graphics::RowsMatrix(1, 0, 0, 0, 1, 0), {2, 1}, &space, Colors.Green);
   graphics->DebugDrawCircleIfEnabled({30, 40}, 8, &space, Colors.Blue);
   const Graphics::DebugInstance& line = *Filed(0);
   EXPECT_EQ(line.kind, Graphics::DebugLine);
@@ -78,9 +78,9 @@ TEST_F(DebugPassTest, ShapesInMixedOrderAreAllDrawnInTheirOwnColoursOverEveryLay
     SCOPED_TRACE(pass->UsesBaseInstance() ? "base-instance draws" : "re-pointed instance attributes");
     // A sprite on the deepest interface layer under all of them.
     File(space, "DL_GUI_CONFIRMATION_BUTTON", Sprite(0, 0, 1200, Colors.White));
-    graphics->DebugDrawRect(EngineMatrix(1, 0, 3, 0, 1, 3), {600, 300}, &space, Colors.Green);
+    graphics->DebugDrawRect(Graphics::RowsMatrix(1, 0, 3, 0, 1, 3), {600, 300}, &space, Colors.Green);
     graphics->DebugDrawLine({-957, -297}, {1, 0}, 1900, &space, Colors.Red);
-    graphics->DebugDrawCircle(EngineMatrix(1, 0, 3, 0, 1, 3), 300, &space, Colors.Blue);
+    graphics->DebugDrawCircle(Graphics::RowsMatrix(1, 0, 3, 0, 1, 3), 300, &space, Colors.Blue);
     graphics->Render();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     // Box edges at x 3 +- 300, the circle's left end at x 3 - 150, the line at y -297.

@@ -197,7 +197,7 @@ TEST_F(GraphicsTest, AWrongSizedRecordForAnExistingBufferThrows)
 
 TEST(GraphicsMatrixTest, ToMat4PutsTheTranslationWhereTheShadersReadTheRows)
 {
-  const glm::mat4 wide = Graphics::Graphics::ToMat4(EngineMatrix(1, 2, 10, 3, 4, 20));
+  const glm::mat4 wide = Graphics::Graphics::ToMat4(Graphics::RowsMatrix(1, 2, 10, 3, 4, 20));
   const float* values = glm::value_ptr(wide);
   const float expected[16] = {1, 2, 0, 10, 3, 4, 0, 20, 0, 0, 1, 0, 0, 0, 0, 1};
   for (int i = 0; i < 16; ++i)
@@ -210,7 +210,7 @@ TEST(GraphicsMatrixTest, ToMat4PutsTheTranslationWhereTheShadersReadTheRows)
   EXPECT_FLOAT_EQ(narrow[2][0], 7);
   EXPECT_FLOAT_EQ(narrow[2][1], 8);
   // A matrix the way the object model builds it comes back row for row.
-  const glm::mat3 turned = EngineMatrix(0, -2, 5, 2, 0, 6);
+  const glm::mat3 turned = Graphics::RowsMatrix(0, -2, 5, 2, 0, 6);
   const glm::mat4 widened = Graphics::Graphics::ToMat4(turned);
   const float* rows = glm::value_ptr(widened);
   EXPECT_FLOAT_EQ(rows[1], -2);

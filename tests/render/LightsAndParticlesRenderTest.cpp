@@ -120,7 +120,7 @@ TEST_F(LightsAndParticlesRenderTest, APointLightLiftsTheFloorFromItsAmbientLevel
 
 TEST_F(LightsAndParticlesRenderTest, LightsAndParticlesAreSeenThroughTheirSpacesCamera)
 {
-  camera.view = EngineMatrix(1, 0, -300, 0, 1, -100);  // the camera looks at (300, 100)
+  camera.view = Graphics::RowsMatrix(1, 0, -300, 0, 1, -100);  // the camera looks at (300, 100)
   MakePointLight({600, 300}, 200);
   FileSquare("DL_FLOOR", 0, 0, 2000, Colors.White);
   MakeBurst({200, -100}, Colors.Red, 0, "DL_PARTICLES", 1);

@@ -2,6 +2,7 @@
 // A space to put lights and particle systems in: an event manager published for the test, a
 // Space with its own physics module, objects built by hand and woken in their initialisation order,
 // and a check that the test gave back every pooled block it took.
+#include "support/HandMadeObjects.h"
 #include "support/RecordingAssertHandler.h"
 #include "core/EventManager.h"
 #include "core/Events.h"
@@ -30,13 +31,7 @@ public:
 
   ~LightsAndParticlesScene()
   {
-    for (Handle<GameObject>& object : objects)
-    {
-      if (object.IsValid())
-        physics->RemoveObject(object->GetId());
-      GameObject::Destroy(object);
-    }
-    objects.clear();
+    DestroyHandMadeObjects(objects, *physics);
     space.reset();
     events->ProcessQueue();
     EventManager::SetInstance(nullptr);
@@ -50,14 +45,7 @@ public:
   // An object of the space with a Transform at `position`.
   Handle<GameObject> MakeObject(glm::vec2 position, const std::string& name = "object")
   {
-    Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Test"), space.get());
-    object->SetHandle(object);
-    object->SetName(name);
-    auto* transform = MemoryManager::New<Transform>(BRINDLE_SITE);
-    object->AttachComponent(transform);
-    transform->SetPosition(position);
-    objects.push_back(object);
-    return object;
+    return MakeHandMadeObject(position, name, space.get(), objects);
   }
 
   // Attaches a new component of class T; woken later with Wake, or at once by the caller.

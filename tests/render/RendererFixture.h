@@ -7,6 +7,7 @@
 #include "render/Graphics.h"
 #include "render/InstanceData.h"
 #include "render/ResourceManagerTwo.h"
+#include "render/RowsMatrix.h"
 #include "render/Texture.h"
 
 #include <glm/gtc/type_ptr.hpp>
@@ -29,19 +30,6 @@ struct TestCamera : Graphics::CameraView
   glm::mat3 view{1.0f};
 };
 
-// The affine matrix whose first two rows are (m0, m1, m2) and (m3, m4, m5).
-inline glm::mat3 EngineMatrix(float m0, float m1, float m2, float m3, float m4, float m5)
-{
-  glm::mat3 result(1.0f);
-  result[0][0] = m0;
-  result[1][0] = m1;
-  result[2][0] = m2;
-  result[0][1] = m3;
-  result[1][1] = m4;
-  result[2][1] = m5;
-  return result;
-}
-
 using Rgba = std::array<unsigned char, 4>;
 inline Rgba ToRgba(const fColor& colour)
 {
@@ -49,27 +37,48 @@ inline Rgba ToRgba(const fColor& colour)
           static_cast<unsigned char>(colour.b * 255), static_cast<unsigned char>(colour.a * 255)};
 }
 
+// The view is 1920 world units across 320 pixels: 6 units a pixel, origin at the centre.
+constexpr float TestUnitsPerPixel = 6.0f;
+
+// A renderer drawing into the shared hidden window, with the game's resource list loaded; call
+// only when the window is there.
+inline std::unique_ptr<Graphics::Graphics> OpenTestRenderer()
+{
+  ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
+  auto graphics = std::make_unique<Graphics::Graphics>();
+  graphics->AttachWindow(HeadlessGl::Get());
+  graphics->Initialize();
+  return graphics;
+}
+
+// Ends the renderer and gives back the resources it was opened with, if there was a window.
+inline void CloseTestRenderer(std::unique_ptr<Graphics::Graphics>& graphics)
+{
+  graphics.reset();
+  if (HeadlessGl::Get() != nullptr)
+    ResourceManagerTwo::UnloadAll();
+}
+
+// The composed picture's texel under a camera-space point.
+inline Rgba ShownAt(const Graphics::Graphics& graphics, float x, float y)
+{
+  const auto column = static_cast<unsigned>((x + 960.0f) / TestUnitsPerPixel);
+  const auto row = static_cast<unsigned>((y + 540.0f) / TestUnitsPerPixel);
+  return HeadlessGl::PixelAt(graphics.GetCompositeTexture(), column, row);
+}
+
 class RendererFixture : public ::testing::Test
 {
 protected:
-  // The view is 1920 world units across 320 pixels: 6 units a pixel, origin at the centre.
-  static constexpr float UnitsPerPixel = 6.0f;
+  static constexpr float UnitsPerPixel = TestUnitsPerPixel;
 
   void SetUp() override
   {
     SKIP_WITHOUT_GL();
-    ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
-    graphics = std::make_unique<Graphics::Graphics>();
-    graphics->AttachWindow(HeadlessGl::Get());
-    graphics->Initialize();
+    graphics = OpenTestRenderer();
   }
 
-  void TearDown() override
-  {
-    graphics.reset();
-    if (HeadlessGl::Get() != nullptr)
-      ResourceManagerTwo::UnloadAll();
-  }
+  void TearDown() override { CloseTestRenderer(graphics); }
 
   // A square sprite of the plain white picture, tinted, centred on (x, y) in camera space.
   static Graphics::InstanceData Sprite(float x, float y, float size, const fColor& colour, float sortY = 0)
@@ -78,7 +87,7 @@ protected:
     const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName("white", true);
     for (int i = 0; i < 4; ++i)
       record.uvRect[i] = region.firstFrame[i];
-    const glm::mat4 model = Graphics::Graphics::ToMat4(EngineMatrix(size, 0, x, 0, size, y));
+    const glm::mat4 model = Graphics::Graphics::ToMat4(Graphics::RowsMatrix(size, 0, x, 0, size, y));
     for (int i = 0; i < 16; ++i)
       record.model[i] = glm::value_ptr(model)[i];
     record.color = colour;
@@ -97,12 +106,7 @@ protected:
   }
 
   // The composed picture's texel under a camera-space point.
-  Rgba ShownAt(float x, float y) const
-  {
-    const auto column = static_cast<unsigned>((x + 960.0f) / UnitsPerPixel);
-    const auto row = static_cast<unsigned>((y + 540.0f) / UnitsPerPixel);
-    return HeadlessGl::PixelAt(graphics->GetCompositeTexture(), column, row);
-  }
+  Rgba ShownAt(float x, float y) const { return ::ShownAt(*graphics, x, y); }
 
   // Whether any texel within one pixel of the point shows the colour.
   bool ShownNear(float x, float y, const Rgba& colour) const

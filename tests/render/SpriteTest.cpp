@@ -94,7 +94,7 @@ TEST_F(DrawnSpriteTest, TheQuadIsMirroredAndScaledThenShiftedThenPlacedAndViewed
   Define("Flag", R"({"Sprite": {"source": "crate", "flipX": true, "scale": [2, 1], "offset": [10, 0],
                      "yOrderOffset": 5}, "Transform": {"position": [100, 40], "scale": [3, 3]}})");
   const Handle<GameObject> flag = Make("Flag");
-  camera.view = EngineMatrix(1, 0, -100, 0, 1, 0);  // a camera standing at x 100
+  camera.view = Graphics::RowsMatrix(1, 0, -100, 0, 1, 0);  // a camera standing at x 100
 
   Draw();
   const std::vector<Graphics::InstanceData> records = Filed("DL_BACKGROUND");

@@ -42,24 +42,16 @@ protected:
 class DrawnSpriteTest : public SpriteTest
 {
 protected:
-  static constexpr float UnitsPerPixel = 6.0f;
+  static constexpr float UnitsPerPixel = TestUnitsPerPixel;
 
   void SetUp() override
   {
     SKIP_WITHOUT_GL();
-    ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
-    graphics = std::make_unique<Graphics::Graphics>();
-    graphics->AttachWindow(HeadlessGl::Get());
-    graphics->Initialize();
+    graphics = OpenTestRenderer();
     graphics->RegisterCamera(&camera, space.get());
   }
 
-  void TearDown() override
-  {
-    graphics.reset();
-    if (HeadlessGl::Get() != nullptr)
-      ResourceManagerTwo::UnloadAll();
-  }
+  void TearDown() override { CloseTestRenderer(graphics); }
 
   void Draw()
   {
@@ -85,12 +77,7 @@ protected:
   }
 
   // The composed picture's texel under a camera-space point (the view is 1920 units across).
-  Rgba ShownAt(float x, float y) const
-  {
-    const auto column = static_cast<unsigned>((x + 960.0f) / UnitsPerPixel);
-    const auto row = static_cast<unsigned>((y + 540.0f) / UnitsPerPixel);
-    return HeadlessGl::PixelAt(graphics->GetCompositeTexture(), column, row);
-  }
+  Rgba ShownAt(float x, float y) const { return ::ShownAt(*graphics, x, y); }
 
   TestCamera camera;
   std::unique_ptr<Graphics::Graphics> graphics;
