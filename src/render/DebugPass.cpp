@@ -113,10 +113,7 @@ void DebugPass::DrawShape(GLuint shapeArray, GLenum mode, int vertexCount, std::
 
 void DebugPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer* buffer)
 {
-  framebuffer->Bind();
-  framebuffer->attachments.clear();
-  framebuffer->AttachTexture(target, GL_COLOR_ATTACHMENT0);
-  framebuffer->SetDrawBuffers();
+  framebuffer->DrawInto(target);
 
   const std::uint32_t count = buffer->Count();
   auto* records = static_cast<DebugInstance*>(buffer->Data());

@@ -40,4 +40,12 @@ void Framebuffer::SetDrawBuffers() const
 {
   glDrawBuffers(static_cast<GLsizei>(attachments.size()), attachments.data());
 }
+
+void Framebuffer::DrawInto(const Texture* texture)
+{
+  Bind();
+  attachments.clear();
+  AttachTexture(texture, GL_COLOR_ATTACHMENT0);
+  SetDrawBuffers();
+}
 }  // namespace Graphics

@@ -24,6 +24,8 @@ public:
   // Attaches a depth or stencil buffer; it does not enter the colour list.
   void AttachRenderbuffer(const Renderbuffer* renderbuffer, GLenum attachment);
   void SetDrawBuffers() const;
+  // Binds this framebuffer with the texture as its one colour attachment, the list emptied first.
+  void DrawInto(const Texture* texture);
   GLuint GetId() const { return id; }
 
   // Passes empty the list before they attach their targets anew each frame.

@@ -381,10 +381,7 @@ void Graphics::PresentTexture(Texture* texture)
 
 void Graphics::ClearTexture(Texture* texture, Framebuffer* target)
 {
-  target->Bind();
-  target->attachments.clear();
-  target->AttachTexture(texture, GL_COLOR_ATTACHMENT0);
-  target->SetDrawBuffers();
+  target->DrawInto(texture);
   glClear(GL_COLOR_BUFFER_BIT);
   target->attachments.clear();
   Framebuffer::BindDefault();

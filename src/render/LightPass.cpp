@@ -83,10 +83,7 @@ void LightPass::Render(Texture*, Texture* target, Layer* layer, InstanceBuffer* 
   glClearColor(ambient, ambient, ambient, 1.0f);
   Graphics::ClearTexture(lightTexture.get(), framebuffer.get());
 
-  framebuffer->Bind();
-  framebuffer->attachments.clear();
-  framebuffer->AttachTexture(lightTexture.get(), GL_COLOR_ATTACHMENT0);
-  framebuffer->SetDrawBuffers();
+  framebuffer->DrawInto(lightTexture.get());
 
   glBindVertexArray(vertexArray);
   glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);

@@ -55,10 +55,7 @@ void LightPolygonPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer*
   }
   shader->Use();
   glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, glm::value_ptr(renderer->projection));
-  framebuffer->Bind();
-  framebuffer->attachments.clear();
-  framebuffer->AttachTexture(target, GL_COLOR_ATTACHMENT0);
-  framebuffer->SetDrawBuffers();
+  framebuffer->DrawInto(target);
   glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
   glDisable(GL_DEPTH_TEST);
   glEnable(GL_BLEND);

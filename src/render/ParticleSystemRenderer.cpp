@@ -98,10 +98,7 @@ void ParticleSystemRenderer::Render(Texture*, Texture* target, Layer*, InstanceB
   glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, glm::value_ptr(renderer->projection));
   glUniform1i(atlasLocation, 0);
 
-  framebuffer->Bind();
-  framebuffer->attachments.clear();
-  framebuffer->AttachTexture(target, GL_COLOR_ATTACHMENT0);
-  framebuffer->SetDrawBuffers();
+  framebuffer->DrawInto(target);
   glDisable(GL_DEPTH_TEST);
   // The renderer switches blending off once the layers are combined, so a layer whose first pass
   // this is would otherwise draw its particles unblended.
