@@ -7,8 +7,6 @@
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
 
-#include <iostream>
-
 const fColor Collider::CollidingColour{1.0f, 0.0f, 0.0f, 1.0f};
 const fColor Collider::RestingColour{1.0f, 1.0f, 1.0f, 1.0f};
 
@@ -34,13 +32,9 @@ void Collider::OnAwake()
   if (object == nullptr)
     return;
   transform = object->GetTransform();
-  PhysicsModule* module = PhysicsModule::Of(object->GetSpace());
+  PhysicsModule* module = PhysicsModule::OfComponent(*this, *object);
   if (module == nullptr)
-  {
-    std::cout << "[ERROR] " << GetTypeName() << " of \"" << object->GetName()
-              << "\" found no physics module in its space.\n";
     return;
-  }
   module->AddCollider(this, GetOwner());
   if (EventManager* events = EventManager::Instance())
     events->Subscribe<Collider, UpdateEvent>(this, module->GetSpaceId());

@@ -70,6 +70,15 @@ PhysicsModule* PhysicsModule::Of(const Space* space)
   return found == modules.end() ? nullptr : found->second;
 }
 
+PhysicsModule* PhysicsModule::OfComponent(const Component& component, const GameObject& object)
+{
+  PhysicsModule* module = Of(object.GetSpace());
+  if (module == nullptr)
+    std::cout << "[ERROR] " << component.GetTypeName() << " of \"" << object.GetName()
+              << "\" found no physics module in its space.\n";
+  return module;
+}
+
 PhysicsObject* PhysicsModule::Find(std::uint32_t objectId) const
 {
   const auto found = registry.find(objectId);

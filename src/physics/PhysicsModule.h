@@ -26,6 +26,7 @@
 #include <vector>
 
 class Collider;
+class Component;
 class GameObject;
 class PhysicsDebugDraw;
 class Rigidbody;
@@ -45,6 +46,8 @@ public:
 
   // The module of a space, or null.
   static PhysicsModule* Of(const Space* space);
+  // The module of the space of the component's object, or null with an "[ERROR]" line naming both.
+  static PhysicsModule* OfComponent(const Component& component, const GameObject& object);
   Space* GetSpace() const { return space; }
   // The channel of the space's per-frame events.
   std::uint32_t GetSpaceId() const { return spaceId; }

@@ -5,8 +5,6 @@
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
 
-#include <iostream>
-
 Rigidbody::Rigidbody() : Rigidbody(1.0f, 1.0f, 0.0f, 0.0f, 0.0f)
 {
 }
@@ -30,12 +28,9 @@ void Rigidbody::OnAwake()
   if (object == nullptr)
     return;
   transform = object->GetTransform();
-  PhysicsModule* module = PhysicsModule::Of(object->GetSpace());
+  PhysicsModule* module = PhysicsModule::OfComponent(*this, *object);
   if (module == nullptr)
-  {
-    std::cout << "[ERROR] Rigidbody of \"" << object->GetName() << "\" found no physics module in its space.\n";
     return;
-  }
   module->AddRigidbody(this, GetOwner());
 }
 
