@@ -52,6 +52,15 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
   return true;
 }
 
+std::string ReadWholeFile(const std::string& path)
+{
+  std::ifstream file(path);
+  std::stringstream text;
+  if (file)
+    text << file.rdbuf();
+  return text.str();
+}
+
 bool ReadJsonFile(Json::Value& root, const std::string& path)
 {
   std::ifstream file(NormalizePath(path));

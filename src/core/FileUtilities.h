@@ -15,6 +15,9 @@ std::vector<std::string> GetFilesInDirectory(std::string directory, std::string 
 bool ReadJsonFile(Json::Value& root, const std::string& path);
 constexpr int MaximumJsonDepth = 256;
 
+// The whole text of a file; empty when it cannot be read, so that the reader's own checks report it.
+std::string ReadWholeFile(const std::string& path);
+
 // Parses JSON text with the same rules; `what` names the source in the error line.
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what);
 

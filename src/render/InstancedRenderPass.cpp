@@ -1,5 +1,6 @@
 #include "render/InstancedRenderPass.h"
 
+#include "core/FileUtilities.h"
 #include "render/Framebuffer.h"
 #include "render/Graphics.h"
 #include "render/InstanceBuffer.h"
@@ -8,28 +9,17 @@
 #include "render/Renderbuffer.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
+#include "render/UnitQuad.h"
 
 #include <glm/gtc/type_ptr.hpp>  // Required for: glm::value_ptr
 
 #include <algorithm>
 #include <cstddef>
-#include <fstream>
-#include <sstream>
 
 namespace Graphics
 {
 namespace
 {
-// A missing file gives empty text; the shader's own checks then report it.
-std::string ReadWholeFile(const char* path)
-{
-  std::ifstream file(path);
-  std::stringstream text;
-  if (file)
-    text << file.rdbuf();
-  return text.str();
-}
-
 void InstanceAttribute(GLuint index, GLint components, std::size_t offset)
 {
   glEnableVertexAttribArray(index);
@@ -44,12 +34,7 @@ InstancedRenderPass::InstancedRenderPass(Texture* atlasTexture) : Pass(Order), a
   const std::string fragmentSource = ReadWholeFile("Assets/Shaders/atlass.frag");
   shader = std::make_unique<Shader>(vertexSource.c_str(), fragmentSource.c_str());
 
-  const float corners[] = {0.5f, 0.5f, 0.5f, -0.5f, -0.5f, -0.5f, 0.5f, 0.5f, -0.5f, -0.5f, -0.5f, 0.5f};
-  glGenVertexArrays(1, &vertexArray);
-  glBindVertexArray(vertexArray);
-  glGenBuffers(1, &quadBuffer);
-  glBindBuffer(GL_ARRAY_BUFFER, quadBuffer);
-  glBufferData(GL_ARRAY_BUFFER, sizeof(corners), corners, GL_STATIC_DRAW);
+  CreateUnitQuad(vertexArray, quadBuffer);
   glEnableVertexAttribArray(6);
   glVertexAttribPointer(6, 2, GL_FLOAT, GL_FALSE, 2 * sizeof(float), nullptr);
 

@@ -8,6 +8,7 @@
 #include "render/ResourceManagerTwo.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
+#include "render/UnitQuad.h"
 
 #include <glm/gtc/type_ptr.hpp>  // Required for: glm::value_ptr
 
@@ -27,12 +28,7 @@ void ParticleAttribute(GLuint index, std::size_t offset)
 
 ParticleSystemRenderer::ParticleSystemRenderer(Texture* atlasTexture) : Pass(Order), atlas(atlasTexture)
 {
-  const float corners[] = {0.5f, 0.5f, 0.5f, -0.5f, -0.5f, -0.5f, 0.5f, 0.5f, -0.5f, -0.5f, -0.5f, 0.5f};
-  glGenVertexArrays(1, &vertexArray);
-  glBindVertexArray(vertexArray);
-  glGenBuffers(1, &quadBuffer);
-  glBindBuffer(GL_ARRAY_BUFFER, quadBuffer);
-  glBufferData(GL_ARRAY_BUFFER, sizeof(corners), corners, GL_STATIC_DRAW);
+  CreateUnitQuad(vertexArray, quadBuffer);
   glEnableVertexAttribArray(0);
   glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 2 * sizeof(float), nullptr);
   glVertexAttribDivisor(0, 0);

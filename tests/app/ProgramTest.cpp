@@ -2,6 +2,8 @@
 // on its own, on a terminate signal and on bad settings, and gives every block back.
 #include "support/TemporaryDirectory.h"
 
+#include "core/FileUtilities.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -30,10 +31,7 @@ fs::path ProgramPath()
 
 std::string ReadAll(const fs::path& path)
 {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
+  return ReadWholeFile(path.string());
 }
 
 struct Finished

@@ -3,23 +3,13 @@
 #include "support/CapturedOutput.h"
 #include "support/HeadlessGl.h"
 #include "support/RecordingAssertHandler.h"
+#include "core/FileUtilities.h"
 #include "render/ResourceManagerTwo.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace
 {
-std::string ReadFile(const std::string& path)
-{
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 const char* const PlainVertex = "#version 410 core\nlayout(location = 0) in vec2 p;\nvoid main() { gl_Position = vec4(p, 0.0, 1.0); }\n";
 const char* const PlainFragment = "#version 410 core\nout vec4 c;\nvoid main() { c = vec4(1.0); }\n";
 
@@ -48,8 +38,8 @@ TEST_F(ShaderTest, EveryShaderOfTheGameCompilesAndLinks)
   for (const char* name : names)
   {
     const std::string base = std::string("Assets/Shaders/") + name;
-    const std::string vertex = ReadFile(base + ".vs");
-    const std::string fragment = ReadFile(base + ".frag");
+    const std::string vertex = ReadWholeFile(base + ".vs");
+    const std::string fragment = ReadWholeFile(base + ".frag");
     ASSERT_FALSE(vertex.empty()) << base;
     ASSERT_FALSE(fragment.empty()) << base;
     Graphics::Shader shader(vertex.c_str(), fragment.c_str());
@@ -61,15 +51,15 @@ TEST_F(ShaderTest, EveryShaderOfTheGameCompilesAndLinks)
 
 TEST_F(ShaderTest, ProgramsFindTheUniformsTheirPassesSet)
 {
-  Graphics::Shader atlas(ReadFile("Assets/Shaders/atlass.vs").c_str(), ReadFile("Assets/Shaders/atlass.frag").c_str());
+  Graphics::Shader atlas(ReadWholeFile("Assets/Shaders/atlass.vs").c_str(), ReadWholeFile("Assets/Shaders/atlass.frag").c_str());
   EXPECT_GE(atlas.GetUniformLocation("atlass"), 0);
   EXPECT_GE(atlas.GetUniformLocation("projection"), 0);
   EXPECT_EQ(atlas.GetUniformLocation("no such uniform"), -1);
-  Graphics::Shader particles(ReadFile("Assets/Shaders/particleShader.vs").c_str(),
-                             ReadFile("Assets/Shaders/particleShader.frag").c_str());
+  Graphics::Shader particles(ReadWholeFile("Assets/Shaders/particleShader.vs").c_str(),
+                             ReadWholeFile("Assets/Shaders/particleShader.frag").c_str());
   for (const char* name : {"projection", "atlas", "uv_coords", "camera", "world_pos"})
     EXPECT_GE(particles.GetUniformLocation(name), 0) << name;
-  Graphics::Shader mask(ReadFile("Assets/Shaders/LightMask.vs").c_str(), ReadFile("Assets/Shaders/LightMask.frag").c_str());
+  Graphics::Shader mask(ReadWholeFile("Assets/Shaders/LightMask.vs").c_str(), ReadWholeFile("Assets/Shaders/LightMask.frag").c_str());
   EXPECT_GE(mask.GetUniformLocation("projection"), 0);
   EXPECT_GE(mask.GetUniformLocation("ambience"), 0);
 }
