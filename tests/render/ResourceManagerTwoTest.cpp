@@ -4,6 +4,7 @@
 #include "support/HeadlessGl.h"
 #include "support/RecordingAssertHandler.h"
 #include "support/TemporaryDirectory.h"
+#include "render/GlResourceFixture.h"
 #include "platform/Random.h"
 #include "render/Texture.h"
 
@@ -11,21 +12,13 @@
 
 namespace
 {
-class ResourceManagerTwoTest : public ::testing::Test
+class ResourceManagerTwoTest : public GlResourceFixture
 {
 protected:
-  void SetUp() override
-  {
-    SKIP_WITHOUT_GL();
-    SetFatalChecksThrow(true);
-  }
-
   void TearDown() override
   {
-    SetFatalChecksThrow(false);
     ResourceManagerTwo::SetDuckSwitch(false);
-    if (HeadlessGl::Get() != nullptr)
-      ResourceManagerTwo::UnloadAll();
+    GlResourceFixture::TearDown();
   }
 
   // A resource list in the temporary folder whose atlas is the game's picture and whose meta

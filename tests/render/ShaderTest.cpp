@@ -4,6 +4,7 @@
 #include "support/HeadlessGl.h"
 #include "support/RecordingAssertHandler.h"
 #include "core/FileUtilities.h"
+#include "render/GlResourceFixture.h"
 #include "render/ResourceManagerTwo.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +14,8 @@ namespace
 const char* const PlainVertex = "#version 410 core\nlayout(location = 0) in vec2 p;\nvoid main() { gl_Position = vec4(p, 0.0, 1.0); }\n";
 const char* const PlainFragment = "#version 410 core\nout vec4 c;\nvoid main() { c = vec4(1.0); }\n";
 
-class ShaderTest : public ::testing::Test
+class ShaderTest : public GlResourceFixture
 {
-protected:
-  void SetUp() override
-  {
-    SKIP_WITHOUT_GL();
-    SetFatalChecksThrow(true);
-  }
-  void TearDown() override
-  {
-    SetFatalChecksThrow(false);
-    if (HeadlessGl::Get() != nullptr)
-      ResourceManagerTwo::UnloadAll();
-  }
 };
 }  // namespace
 
