@@ -11,6 +11,11 @@ double SecondsOf(const std::chrono::steady_clock::duration& duration)
   return std::chrono::duration<double>(duration).count();
 }
 
+namespace
+{
+BenchRenderer* openRenderer = nullptr;
+}
+
 BenchRenderer::~BenchRenderer()
 {
   Close();
@@ -18,12 +23,15 @@ BenchRenderer::~BenchRenderer()
 
 bool BenchRenderer::Open()
 {
+  if (openRenderer != nullptr)
+    openRenderer->Close();
   if (!window.OpenHidden(1280, 720, failure))
     return false;
   ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
   graphics = std::make_unique<Graphics::Graphics>();
   graphics->AttachWindow(&window);
   graphics->Initialize();
+  openRenderer = this;
   return true;
 }
 
@@ -33,6 +41,7 @@ void BenchRenderer::Close()
     return;
   graphics.reset();
   ResourceManagerTwo::UnloadAll();
+  openRenderer = nullptr;
 }
 
 bool BenchRenderer::SkipWithoutGl(benchmark::State& state) const

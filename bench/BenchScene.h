@@ -31,7 +31,9 @@ struct BenchCamera : Graphics::CameraView
 
 // A renderer in a hidden 1280 x 720 window with the game's resource list loaded; the renderer
 // stays null when the machine gives no GL. Opened and closed by the scene that holds it, so the
-// scene keeps its own order of setting up and tearing down around it.
+// scene keeps its own order of setting up and tearing down around it. The resource list is one
+// for the process and its GL objects belong to one window's context, so opening a renderer closes
+// the one opened before (whose benchmarks have run by then).
 class BenchRenderer
 {
 public:
