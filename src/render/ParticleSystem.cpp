@@ -106,6 +106,13 @@ void ParticleSystem::FollowEmitter()
 void ParticleSystem::Reset()
 {
   originAtEmitter = inWorldSpace;
+  // The pool is sized from level data; a value no system could draw is refused, not allocated.
+  if (maxParticles > MaximumParticles)
+  {
+    std::cout << "[ERROR] ParticleSystem \"maxParticles\" " << maxParticles << " is more than "
+              << MaximumParticles << "; using " << MaximumParticles << "." << std::endl;
+    maxParticles = MaximumParticles;
+  }
   Particle blank;
   particles.resize(maxParticles, blank);
   active.clear();

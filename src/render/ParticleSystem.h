@@ -31,6 +31,9 @@ struct Layer;
 class ParticleSystem : public Component
 {
 public:
+  // More than any frame could draw; a larger "maxParticles" in data is an error.
+  static constexpr unsigned MaximumParticles = 1000000;
+
   static constexpr std::uint32_t TypeId = COMP_ParticleSystem;
   static constexpr const char* FallbackLayer = "DL_PARTICLES";
 

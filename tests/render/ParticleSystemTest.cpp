@@ -314,3 +314,15 @@ TEST_F(ParticleSystemTest, MembersAreReflectedInFileOrderAndCopiesStartWithTheir
   EXPECT_NE(copy->GetPool().data(), system->GetPool().data());
   MemoryManager::Delete(copy);
 }
+
+TEST_F(ParticleSystemTest, APoolSizeNoFrameCouldDrawIsRefusedNotAllocated)
+{
+  CapturedOutput output;
+  ParticleSystem* system = MakeSystem({0, 0}, [](ParticleSystem& s) {
+    s.maxParticles = 4000000000u;
+    s.initialSpawn = 3;
+  });
+  EXPECT_EQ(system->GetPool().size(), ParticleSystem::MaximumParticles);
+  EXPECT_EQ(system->GetActive().size(), 3u);
+  EXPECT_TRUE(output.Contains("[ERROR] ParticleSystem \"maxParticles\""));
+}
