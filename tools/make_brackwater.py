@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes Assets/LevelFiles/brackwater.json, the first level: its camera, a walled floor of tiles,
-a few animated figures and the level's name spelt in glyph sprites above it.
+a few animated figures, the lamps and particles that light and stir the room, and the level's name
+laid out by a TextToSprite above it.
 
 The layout constants are repeated in tests/render/BrackwaterLevelTest.cpp, which checks that
 the pictures show where this script puts them; change both together.
@@ -11,19 +12,19 @@ import os
 TILE = 96             # world units per tile; the pictures are 32 pixels square
 COLUMNS, ROWS = 9, 5  # floor tiles; the walls ring them
 TITLE = "BRACKWATER"
-TITLE_Y = 420
-GLYPH_ADVANCE = 56    # the glyph prefab is 48 x 72
+TITLE_Y = 420         # above the top wall; TextToSprite spaces the glyphs 50 units apart at scale 1
 
-
-def glyph_frame(character):
-    # The font strip's order: A-Z, a-z, 0-9, then the blank at 63.
-    if "A" <= character <= "Z":
-        return ord(character) - ord("A")
-    if "a" <= character <= "z":
-        return 26 + ord(character) - ord("a")
-    if "0" <= character <= "9":
-        return 52 + ord(character) - ord("0")
-    return 63
+# Lighting. The ambient of the floor is low (Assets/GameSettings), so the room is read by its lamps:
+# a warm one over the left half, a paler one of the same kind over the upper right, a flickering cold
+# one with sparks in the lower right, and a lantern in the lower left corner whose glow stops at a
+# stack of crates and leaves their shadow on the floor.
+WARM_LAMP = (-288, 120)
+PALE_LAMP = (160, 144)
+PALE_LAMP_COLOUR = [0.75, 0.8, 0.9, 0.8]
+FLICKERING_LAMP = (336, -96)
+LANTERN = (-400, -200)
+CRATES = ((-300, -150), (-236, -150))
+DUST = (0, 0)           # the dust's spawn box (in its prefab) covers the whole floor
 
 
 def main():
@@ -55,10 +56,17 @@ def main():
     add("Walker", "Walker", (192, 96), {"Sprite": {"flipX": True, "frame": 2}})
     add("Crawler", "Crawler", (0, -96))
 
-    start = -(len(TITLE) - 1) * GLYPH_ADVANCE / 2
-    for index, character in enumerate(TITLE):
-        add("Title", "HUD_Digit", (start + index * GLYPH_ADVANCE, TITLE_Y),
-            {"Sprite": {"frame": glyph_frame(character)}})
+    for crate in CRATES:
+        add("Crate", "CargoCrate", crate)
+    add("Warm Lamp", "WarmLamp", WARM_LAMP)
+    add("Pale Lamp", "WarmLamp", PALE_LAMP, {"PointLight": {"color": PALE_LAMP_COLOUR}})
+    add("Flickering Lamp", "FlickeringLamp", FLICKERING_LAMP)
+    add("Sparks", "Sparks", FLICKERING_LAMP)
+    add("Lantern", "Lantern", LANTERN)
+    add("Dust", "DriftingDust", DUST)
+
+    # The glyphs are made by the TextToSprite when the level wakes; they are not in the file.
+    add("Title", "TitleText", (0, TITLE_Y), {"TextToSprite": {"text": TITLE}})
 
     path = os.path.join(os.path.dirname(__file__), "..", "Assets", "LevelFiles", "brackwater.json")
     with open(path, "w", encoding="ascii") as output:

@@ -43,12 +43,13 @@ TextToSprite& TextToSprite::operator=(const TextToSprite& other)
   yOffset = other.yOffset;
   layer = other.layer;
   color = other.color;
+  initialText = other.initialText;
   return *this;
 }
 
 void TextToSprite::OnAwake()
 {
-  SetString("");
+  SetString(initialText);
   GameObject* object = GetGameObject();
   EventManager* manager = EventManager::Instance();
   if (object == nullptr || object->GetSpace() == nullptr || manager == nullptr)
@@ -69,6 +70,7 @@ void TextToSprite::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "yOffset", &yOffset, RenderFloat, 0.0f);
   Members::AddMember(members, "layer", &layer, RenderString, std::string("DL_HUD"));
   Members::AddMember(members, "color", &color, RenderColor, fColor(1.0f, 1.0f, 1.0f, 1.0f));
+  Members::AddMember(members, "text", &initialText, RenderString, std::string());
 }
 
 void TextToSprite::RemoveDigits()

@@ -6,6 +6,9 @@
 //
 // The characters are objects of the same space, not children: they stay where the last rebuild
 // put them when the owner moves.
+//
+// Game code sets the text at run time; "text" in a file gives the row it shows on waking, so a
+// level can carry a fixed caption (a title) without code behind it.
 #include "core/Handle.h"
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
@@ -29,7 +32,7 @@ public:
 
   TextToSprite();
   ~TextToSprite() override;
-  // Copies the serialised members; the characters and the text belong to the live row.
+  // Copies the serialised members, the waking text among them; the characters belong to the live row.
   TextToSprite& operator=(const TextToSprite& other);
 
   void OnAwake() override;
@@ -68,6 +71,7 @@ private:
   std::vector<Handle<GameObject>> digits;
   std::string digitType = "HUD_Digit";
   std::string text;
+  std::string initialText;  // "text" of the file: what the row shows on waking
   std::uint32_t count = 0;
   float yOffset = 0.0f;
   std::string layer = "DL_HUD";
