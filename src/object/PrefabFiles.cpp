@@ -40,6 +40,20 @@ std::string ShapeProblem(const Json::Value& root)
   }
   return "";
 }
+
+// A prefab name becomes a file name: one that could lead out of the prefab folder is refused.
+bool StaysInFolder(const std::string& prefabName)
+{
+  return prefabName.find('/') == std::string::npos && prefabName.find('\\') == std::string::npos &&
+         prefabName.find("..") == std::string::npos;
+}
+
+void ReportUnsafeName(const std::string& prefabName)
+{
+  std::cout << "[ERROR] The prefab name " << Quoted(prefabName)
+            << " holds a path separator or \"..\"; a prefab file stays in its folder, so nothing was written."
+            << std::endl;
+}
 }  // namespace
 
 void PrefabFiles::Install(GameobjectFactory& factory) const
@@ -74,6 +88,14 @@ void PrefabFiles::Load(GameobjectFactory& factory) const
       }
       files.push_back(path);
       const Json::Value& definition = root[prefabName];
+      // The factory's check reports an unknown key to the assertion handler; the file's reader
+      // sees it on standard output as well, with the file it came from.
+      for (const std::string& typeName : definition.isNull() ? std::vector<std::string>() : definition.getMemberNames())
+      {
+        if (factory.GetFactories().count(typeName) == 0)
+          std::cout << "[ERROR] " << path << ": the prefab " << Quoted(prefabName) << " names " << Quoted(typeName)
+                    << ", which is not a component; it is left out." << std::endl;
+      }
       factory.DefinePrefab(prefabName, definition.isNull() ? Json::Value(Json::objectValue) : definition, path);
     }
   }
@@ -98,6 +120,11 @@ bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName
     std::cout << "[ERROR] A prefab needs a name to be saved; nothing was written." << std::endl;
     return false;
   }
+  if (!StaysInFolder(prefabName))
+  {
+    ReportUnsafeName(prefabName);
+    return false;
+  }
   object.SetPrefabName(prefabName);
   Json::Value components(Json::objectValue);
   for (const auto& [typeName, component] : object.GetComponents())
@@ -117,6 +144,12 @@ void PrefabFiles::SaveAll(GameobjectFactory& factory) const
 {
   for (const std::string& prefabName : factory.GetPrefabNames())
   {
+    // A name read from a file can be anything; writing it back must not leave the folder.
+    if (!StaysInFolder(prefabName))
+    {
+      ReportUnsafeName(prefabName);
+      continue;
+    }
     Json::Value components(Json::objectValue);
     for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(prefabName))
       templateComponent->SerializeMembers(components);

@@ -22,27 +22,59 @@ std::uint32_t NewSpaceId()
   return manager != nullptr ? manager->GetNewGOID() : 0;
 }
 
-// Links the children of one record to their parent; entries that name nothing are skipped.
-void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap& uuids)
+// Links the children of one record to their parent. A "children" of the wrong kind, an entry
+// without an integer "who", or a "who" that names no built object links nothing and is reported;
+// the rest of the level loads. Records that were skipped have been reported as they were read.
+void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap& uuids, const std::string& path)
 {
-  if (!record.isObject() || !record["uuid"].isInt() || !record["children"].isArray())
+  if (!record.isObject() || !record["uuid"].isInt())
     return;
   const auto parentEntry = uuids.find(record["uuid"].asInt());
   if (parentEntry == uuids.end() || !parentEntry->second.IsValid())
     return;
+  const std::string parentName = parentEntry->second->GetName();
+  const Json::Value& children = record["children"];
+  if (children.isNull())
+    return;
+  if (!children.isArray())
+  {
+    std::cout << "[ERROR] " << path << ": the \"children\" of \"" << parentName
+              << "\" are not an array; none is linked." << std::endl;
+    return;
+  }
   Transform* parent = parentEntry->second->GetTransform();
-  for (const Json::Value& entry : record["children"])
+  for (const Json::Value& entry : children)
   {
     if (!entry.isObject() || !entry["who"].isInt())
+    {
+      std::cout << "[ERROR] " << path << ": a child entry of \"" << parentName
+                << "\" has no integer \"who\"; it is skipped." << std::endl;
       continue;
+    }
     const auto childEntry = uuids.find(entry["who"].asInt());
     if (childEntry == uuids.end() || !childEntry->second.IsValid())
+    {
+      std::cout << "[ERROR] " << path << ": the child " << entry["who"].asInt() << " of \"" << parentName
+                << "\" names no object of the level; it is skipped." << std::endl;
       continue;
+    }
     Transform* child = childEntry->second->GetTransform();
-    if (parent == nullptr || child == nullptr || child->AttachToParent(parent))
+    if (parent == nullptr || child == nullptr)
       continue;
-    std::cout << "[ERROR] \"" << childEntry->second->GetName() << "\" is not made a child of \""
-              << parentEntry->second->GetName() << "\": it would become its own ancestor." << std::endl;
+    Transform* earlierParent = child->GetParent();
+    if (!child->AttachToParent(parent))
+    {
+      std::cout << "[ERROR] \"" << childEntry->second->GetName() << "\" is not made a child of \"" << parentName
+                << "\": it would become its own ancestor." << std::endl;
+      continue;
+    }
+    if (earlierParent != nullptr && earlierParent != parent)
+    {
+      const GameObject* earlier = earlierParent->GetGameObject();
+      std::cout << "[ERROR] " << path << ": \"" << childEntry->second->GetName() << "\" is listed as a child of \""
+                << (earlier != nullptr ? earlier->GetName() : std::string()) << "\" and of \"" << parentName
+                << "\"; the later one keeps it." << std::endl;
+    }
   }
 }
 }  // namespace
@@ -143,7 +175,7 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
   }
   // Pass 2: parenting only links; stored values are from now on relative to the parent.
   for (const Json::Value& record : objects)
-    ParentChildren(record, uuids);
+    ParentChildren(record, uuids, path);
   // Pass 3: every object of the space wakes, in id order. The list is taken first: objects made
   // while waking (spawned children) are woken by whoever made them and must not wake twice.
   std::vector<Handle<GameObject>> toWake;

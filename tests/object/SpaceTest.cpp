@@ -202,7 +202,8 @@ TEST_F(SpaceTest, ChildrenThatWouldFormACycleAreRefused)
   ] } })"));
   EXPECT_EQ(asserts.Count(), 2u);
   EXPECT_TRUE(output.Contains("[ERROR] \"A\" is not made a child of \"C\": it would become its own ancestor.\n"));
-  EXPECT_EQ(output.CountOf("[ERROR]"), 2u);
+  // The two cycles, the missing uuid 99 and the entry without "who".
+  EXPECT_EQ(output.CountOf("[ERROR]"), 4u);
   const Handle<GameObject> a = Find(*space, "A");
   EXPECT_FALSE(a->GetParent().IsValid());
   EXPECT_EQ(Find(*space, "C")->GetParent(), Find(*space, "B"));

@@ -1,0 +1,352 @@
+// Broken level and prefab files, each fed to the loaders as the game reads them (from an
+// Assets folder beside the working directory): every one is reported with an "[ERROR]" line,
+// whatever is sound in it loads, nothing crashes and the file is left as it was.
+#include "object/LevelTestEnvironment.h"
+
+#include "support/CapturedOutput.h"
+#include "support/TemporaryDirectory.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+struct BrokenFile
+{
+  std::string label;
+  std::string bytes;
+  // The names of the objects (levels) or prefabs the file still gives, sorted.
+  std::vector<std::string> survivors;
+};
+
+std::string Quote(const std::string& text)
+{
+  return "\"" + text + "\"";
+}
+
+// A record that is sound, beside the broken one: it must load whatever its neighbour holds.
+const std::string SoundRecord = R"({ "uuid": 1, "name": "Sound", "prefab": "Marker" })";
+
+std::string LevelOf(const std::string& records)
+{
+  return R"({ "level": { "objects": [ )" + records + " ] } }";
+}
+
+// A level with the sound record and one record named "Broken" whose `key` holds `value`.
+BrokenFile RecordKey(const std::string& key, const std::string& value, bool brokenSurvives)
+{
+  std::map<std::string, std::string> fields{{"uuid", "2"}, {"name", Quote("Broken")}, {"prefab", Quote("Marker")}};
+  fields[key] = value;
+  std::string broken;
+  for (const auto& [field, text] : fields)
+    broken += (broken.empty() ? "{ " : ", ") + Quote(field) + ": " + text;
+  broken += " }";
+  std::vector<std::string> survivors{"Sound"};
+  if (brokenSurvives)
+    survivors.insert(survivors.begin(), "Broken");
+  return {"record " + key + " = " + value, LevelOf(SoundRecord + ", " + broken), survivors};
+}
+
+// Bytes no text editor writes: NULs, bytes above 127, a PNG signature, a stray brace.
+std::string Garbage()
+{
+  const unsigned char bytes[] = {0x00, 0xFF, 0xFE, 0x7B, 0x22, 0x6C, 0x65, 0x76, 0x89, 0x50, 0x4E, 0x47, 0x0D,
+                                 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52, 0x5B, 0xC3};
+  return std::string(reinterpret_cast<const char*>(bytes), sizeof(bytes));
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> names)
+{
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<std::string> FileNamesIn(const fs::path& folder)
+{
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  return Sorted(names);
+}
+
+std::vector<BrokenFile> BrokenLevels()
+{
+  std::vector<BrokenFile> files{
+      {"truncated", LevelOf(SoundRecord).substr(0, 40), {}},
+      {"truncated inside a record", R"({ "level": { "objects": [ { "uuid": 1, "name": "Sound", "pre)", {}},
+      {"empty", "", {}},
+      {"blank", " \n\t\n", {}},
+      {"binary garbage", Garbage(), {}},
+      {"nesting deeper than any level", std::string(100000, '['), {}},
+      {"root an array", "[ " + SoundRecord + " ]", {}},
+      {"root a string", R"("level")", {}},
+      {"root a number", "12", {}},
+      {"root a boolean", "true", {}},
+      {"root null", "null", {}},
+      {"level an array", R"({ "level": [ )" + SoundRecord + " ] }", {}},
+      {"level a string", R"({ "level": "objects" })", {}},
+      {"level a number", R"({ "level": 3 })", {}},
+      {"level a boolean", R"({ "level": false })", {}},
+      {"level null", R"({ "level": null })", {}},
+      {"objects an object", R"({ "level": { "objects": )" + SoundRecord + " } }", {}},
+      {"objects a string", R"({ "level": { "objects": "Sound" } })", {}},
+      {"objects a number", R"({ "level": { "objects": 1 } })", {}},
+      {"objects a boolean", R"({ "level": { "objects": true } })", {}},
+      {"a record that is a number", LevelOf(SoundRecord + ", 7"), {"Sound"}},
+      {"a record that is a string", LevelOf(SoundRecord + R"(, "Broken")"), {"Sound"}},
+      {"a record that is an array", LevelOf(SoundRecord + ", []"), {"Sound"}},
+      {"a record that is null", LevelOf(SoundRecord + ", null"), {"Sound"}},
+      {"a record without uuid", LevelOf(SoundRecord + R"(, { "name": "Broken" })"), {"Sound"}},
+      {"unknown component",
+       LevelOf(SoundRecord + R"(, { "uuid": 2, "name": "Broken", "components": { "Doorframe": { "width": 3 } } })"),
+       {"Broken", "Sound"}},
+      {"unknown prefab", LevelOf(SoundRecord + R"(, { "uuid": 2, "name": "Broken", "prefab": "Nowhere" })"),
+       {"Broken", "Sound"}},
+      {"a child naming a missing uuid",
+       LevelOf(SoundRecord + R"(, { "uuid": 2, "name": "Broken", "children": [ { "who": 77 }, { "who": 1 } ] })"),
+       {"Broken", "Sound"}},
+      {"a child of itself", LevelOf(SoundRecord + R"(, { "uuid": 2, "name": "Broken", "children": [ { "who": 2 } ] })"),
+       {"Broken", "Sound"}},
+      {"two objects each other's child",
+       LevelOf(R"({ "uuid": 1, "name": "Sound", "children": [ { "who": 2 } ] },
+                  { "uuid": 2, "name": "Broken", "children": [ { "who": 1 } ] })"),
+       {"Broken", "Sound"}},
+      {"a cycle of three",
+       LevelOf(R"({ "uuid": 1, "name": "Sound", "children": [ { "who": 2 } ] },
+                  { "uuid": 2, "name": "Broken", "children": [ { "who": 3 } ] },
+                  { "uuid": 3, "name": "Third", "children": [ { "who": 1 } ] })"),
+       {"Broken", "Sound", "Third"}},
+      {"one child of two parents",
+       LevelOf(R"({ "uuid": 1, "name": "Sound", "children": [ { "who": 3 } ] },
+                  { "uuid": 2, "name": "Broken", "children": [ { "who": 3 } ] },
+                  { "uuid": 3, "name": "Third" })"),
+       {"Broken", "Sound", "Third"}},
+  };
+  // Every key of a record with every JSON kind it must not have.
+  for (const std::string value : {"5", "true", "[]", "{}"})
+  {
+    files.push_back(RecordKey("name", value, false));
+    files.push_back(RecordKey("prefab", value, false));
+  }
+  for (const std::string value : {R"("2")", "2.5", "true", "[]", "{}", "4294967296"})
+    files.push_back(RecordKey("uuid", value, false));
+  for (const std::string value : {R"("Transform")", "5", "true", "[]"})
+    files.push_back(RecordKey("components", value, false));
+  // Wrong kinds one level down: the object loads with its prefab's values.
+  for (const std::string value : {R"("big")", "5", "true", "[]"})
+    files.push_back(RecordKey("components", R"({ "Transform": )" + value + " }", true));
+  files.push_back(
+      RecordKey("components", R"({ "Transform": { "position": "far", "rotation": [1], "scale": true } })", true));
+  for (const std::string value : {R"("1")", "1", "true", R"({ "who": 1 })"})
+    files.push_back(RecordKey("children", value, true));
+  for (const std::string value : {"1", R"("1")", "[]", "null", "{}", R"({ "who": "1" })", R"({ "who": 1.5 })",
+                                   R"({ "who": [1] })", R"({ "who": true })"})
+    files.push_back(RecordKey("children", "[ " + value + " ]", true));
+  return files;
+}
+
+std::vector<BrokenFile> BrokenPrefabFiles()
+{
+  std::vector<BrokenFile> files{
+      {"truncated", R"({ "Crate": { "Transform": { "scale": [2, )", {}},
+      {"empty", "", {}},
+      {"binary garbage", Garbage(), {}},
+      {"nesting deeper than any prefab", std::string(100000, '['), {}},
+      {"root an array", R"([ { "Crate": { "Transform": null } } ])", {}},
+      {"root a string", R"("Crate")", {}},
+      {"root a number", "3", {}},
+      {"root a boolean", "false", {}},
+      {"root null", "null", {}},
+      {"unknown component", R"({ "Crate": { "Doorframe": { "width": 3 }, "Transform": { "rotation": 1 } } })",
+       {"Crate"}},
+      {"member values of the wrong kind",
+       R"({ "Crate": { "Transform": { "position": "far", "scale": { "x": 1 } },
+                       "ChildSpawner": { "objects to spawn": 5 } } })",
+       {"Crate"}},
+      {"spawns an unknown prefab",
+       R"({ "Crate": { "ChildSpawner": { "objects to spawn": [ { "offset": [0, 0], "prefab": "Nowhere" } ] },
+                       "Transform": null } })",
+       {"Crate"}},
+      {"spawns itself through another",
+       R"({ "Crate": { "ChildSpawner": { "objects to spawn": [ { "offset": [0, 0], "prefab": "Lid" } ] } },
+            "Lid": { "ChildSpawner": { "objects to spawn": [ { "offset": [1, 0], "prefab": "Crate" } ] } } })",
+       {"Crate", "Lid"}},
+  };
+  // A prefab, then one component, with every JSON kind it must not have: the file is skipped.
+  for (const std::string value : {"[]", R"("Transform")", "4", "true"})
+  {
+    files.push_back({"prefab " + value, R"({ "Crate": )" + value + R"(, "Lid": { "Transform": null } })", {}});
+    files.push_back({"component " + value, R"({ "Crate": { "Transform": )" + value + " } }", {}});
+  }
+  return files;
+}
+}  // namespace
+
+class BrokenLevelFilesTest : public LevelTest
+{
+protected:
+  BrokenLevelFilesTest() : previousDirectory(fs::current_path())
+  {
+    assets.Write("Assets/LevelFiles/.keep", "");
+    assets.Write("Assets/Prefabs/Sound.prefab", SoundPrefabs);
+    fs::current_path(assets.Path());
+    PrefabFiles().Install(factory);
+    factory.ReLoadPrefabs();
+  }
+
+  ~BrokenLevelFilesTest() override
+  {
+    space->UnloadLevel();
+    fs::current_path(previousDirectory);
+  }
+
+  std::vector<std::string> LoadedNames()
+  {
+    std::vector<std::string> names;
+    for (auto entry = space->ObjectsBegin(); entry != space->ObjectsEnd(); ++entry)
+      names.push_back(entry->second->GetName());
+    return Sorted(names);
+  }
+
+  // Every parent chain ends: no object became its own ancestor.
+  bool HierarchyHasNoCycle()
+  {
+    const std::size_t count = space->GetObjectsById().size();
+    for (const auto& [id, object] : space->GetObjectsById())
+    {
+      std::size_t steps = 0;
+      for (const Transform* at = object->GetTransform(); at != nullptr; at = at->GetParent())
+      {
+        if (++steps > count)
+          return false;
+      }
+    }
+    return true;
+  }
+
+  std::vector<std::string> PrefabNamesBesidesTheSoundOnes()
+  {
+    std::vector<std::string> names;
+    for (const std::string& name : factory.GetPrefabNames())
+    {
+      if (name != "Default" && name != "Marker")
+        names.push_back(name);
+    }
+    return names;
+  }
+
+  static constexpr const char* SoundPrefabs =
+      R"({ "Default": { "Transform": null }, "Marker": { "Transform": { "scale": [0.5, 0.5] } } })";
+
+  TemporaryDirectory assets;
+  fs::path previousDirectory;
+};
+
+TEST_F(BrokenLevelFilesTest, EveryBrokenLevelIsReportedLoadsWhatIsSoundAndStaysAsItWas)
+{
+  for (const BrokenFile& file : BrokenLevels())
+  {
+    SCOPED_TRACE(file.label);
+    assets.Write("Assets/LevelFiles/broken.json", file.bytes);
+    {
+      CapturedOutput output;
+      space->LoadLevel("broken");
+      EXPECT_TRUE(output.Contains("[ERROR]")) << output.Text();
+    }
+    EXPECT_EQ(LoadedNames(), file.survivors);
+    EXPECT_TRUE(HierarchyHasNoCycle());
+    EXPECT_EQ(assets.Read("Assets/LevelFiles/broken.json"), file.bytes);
+    EXPECT_EQ(FileNamesIn(assets.Path() / "Assets/LevelFiles"), (std::vector<std::string>{".keep", "broken.json"}));
+    space->UnloadLevel();
+  }
+}
+
+TEST_F(BrokenLevelFilesTest, WhatIsSoundKeepsItsValuesAndParents)
+{
+  assets.Write("Assets/LevelFiles/broken.json",
+               LevelOf(R"({ "uuid": 1, "name": "Parent", "components": { "Transform": { "position": [4, 5] } },
+                            "children": [ { "who": 9 }, { "who": "2" }, { "who": 2 } ] },
+                          { "uuid": 2, "name": "Child", "prefab": "Nowhere",
+                            "components": { "Transform": { "position": "far", "rotation": 0.5 } } })"));
+  CapturedOutput output;
+  space->LoadLevel("broken");
+
+  EXPECT_TRUE(output.Contains("the child 9 of \"Parent\" names no object of the level; it is skipped."));
+  EXPECT_TRUE(output.Contains("a child entry of \"Parent\" has no integer \"who\"; it is skipped."));
+  EXPECT_TRUE(output.Contains("[ERROR] Couldn't find the prefab named: Nowhere"));
+  const Handle<GameObject> parent = Find(*space, "Parent");
+  const Handle<GameObject> child = Find(*space, "Child");
+  ASSERT_TRUE(parent.IsValid() && child.IsValid());
+  EXPECT_EQ(parent->GetTransform()->GetPosition(), glm::vec2(4, 5));
+  EXPECT_EQ(child->GetTransform()->GetParent(), parent->GetTransform());
+  EXPECT_FLOAT_EQ(child->GetTransform()->GetRotation(), 0.5f);
+  EXPECT_EQ(child->GetTransform()->GetPosition(), glm::vec2(0, 0));
+}
+
+TEST_F(BrokenLevelFilesTest, EveryBrokenPrefabFileIsReportedAndTheOthersStillLoad)
+{
+  for (const BrokenFile& file : BrokenPrefabFiles())
+  {
+    SCOPED_TRACE(file.label);
+    assets.Write("Assets/Prefabs/Broken.prefab", file.bytes);
+    {
+      CapturedOutput output;
+      factory.ReLoadPrefabs();
+      EXPECT_TRUE(factory.HasPrefab("Default") && factory.HasPrefab("Marker"));
+      EXPECT_EQ(PrefabNamesBesidesTheSoundOnes(), file.survivors);
+      // What a broken prefab still defines builds and wakes; spawn problems are reported, not fatal.
+      for (const std::string& prefabName : file.survivors)
+      {
+        Handle<GameObject> object;
+        factory.CreateGameObject(object, prefabName, space.get(), prefabName);
+        EXPECT_TRUE(object.IsValid());
+      }
+      // Reported as the file loads, or, for what it spawns, as its objects are made.
+      EXPECT_TRUE(output.Contains("[ERROR]")) << output.Text();
+      space->UnloadLevel();
+    }
+    EXPECT_EQ(assets.Read("Assets/Prefabs/Broken.prefab"), file.bytes);
+    EXPECT_EQ(FileNamesIn(assets.Path() / "Assets/Prefabs"), (std::vector<std::string>{"Broken.prefab", "Sound.prefab"}));
+  }
+}
+
+TEST_F(BrokenLevelFilesTest, AnUnknownComponentOfAPrefabNamesItsFileOnStandardOutput)
+{
+  assets.Write("Assets/Prefabs/Door.prefab", R"({ "Door": { "Doorframe": {}, "Transform": null } })");
+  CapturedOutput output;
+  factory.ReLoadPrefabs();
+  EXPECT_TRUE(output.Contains("[ERROR] Assets/Prefabs/Door.prefab: the prefab \"Door\" names \"Doorframe\", which is "
+                              "not a component; it is left out."));
+  EXPECT_EQ(factory.GetPrefab("Door").size(), 1u);
+}
+
+TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
+{
+  const std::vector<std::string> before = FileNamesIn(assets.Path() / "Assets");
+  Handle<GameObject> object;
+  factory.CreateGameObject(object, "Marker", space.get(), "Thing");
+  for (const std::string name : {"../Escape", "..", "Sub/Thing", "..\\Escape", "a/../../b", "/tmp/Escape"})
+  {
+    SCOPED_TRACE(name);
+    CapturedOutput output;
+    EXPECT_FALSE(PrefabFiles().Save(factory, name, *object));
+    EXPECT_TRUE(output.Contains("[ERROR] The prefab name \"" + name + "\" holds a path separator or \"..\""));
+    EXPECT_EQ(object->GetPrefabName(), "Marker");
+    EXPECT_FALSE(factory.HasPrefab(name));
+  }
+  EXPECT_EQ(FileNamesIn(assets.Path() / "Assets"), before);
+  EXPECT_EQ(FileNamesIn(assets.Path() / "Assets/Prefabs"), (std::vector<std::string>{"Sound.prefab"}));
+  EXPECT_FALSE(fs::exists(assets.Path() / "Escape.prefab"));
+
+  // A name read from a prefab file is not written back out of the folder either.
+  factory.DefinePrefab("../Escape", Parsed(R"({"Transform": null})"), "test");
+  CapturedOutput output;
+  PrefabFiles().SaveAll(factory);
+  EXPECT_TRUE(output.Contains("[ERROR] The prefab name \"../Escape\""));
+  EXPECT_FALSE(fs::exists(assets.Path() / "Assets/Escape.prefab"));
+  EXPECT_TRUE(fs::exists(assets.Path() / "Assets/Prefabs/Marker.prefab"));
+}
