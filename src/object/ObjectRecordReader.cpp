@@ -71,7 +71,14 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
   if (built == nullptr)
     return Result::Skipped;
   if (uuids != nullptr)
+  {
+    // Children naming a shared uuid can reach only one of its objects: the later one.
+    if (const auto earlier = uuids->find(uuid.asInt()); earlier != uuids->end() && earlier->second.IsValid())
+      std::cout << "[ERROR] The object records " << Quoted(earlier->second->GetName()) << " and " << Quoted(name)
+                << " share the \"uuid\" " << uuid.asInt() << "; children naming it go to " << Quoted(name) << "."
+                << std::endl;
     (*uuids)[uuid.asInt()] = object;
+  }
 
   if (components.isNull())
     return Result::Built;
