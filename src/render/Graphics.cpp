@@ -265,12 +265,35 @@ bool Graphics::SpaceHasCamera(const std::string& spaceName) const
   return false;
 }
 
+bool Graphics::HasRecords(const PassBuffers& buffers)
+{
+  for (const auto& pass : buffers)
+    if (pass.second->Count() > 0)
+      return true;
+  return false;
+}
+
 void Graphics::Render()
 {
   if (compositeTexture == nullptr)
     return;
   glClearColor(0, 0, 0, 1);
   ClearTexture(compositeTexture.get(), framebuffer.get());
+
+  // A layer nothing was filed on stays fully transparent through every pass (the light pass only
+  // multiplies it) and adds nothing to the picture; leaving it alone saves two window-sized
+  // draws per layer, most of an empty frame's cost on a software renderer.
+  layersInUse.clear();
+  if (!skipEmptyLayers)
+    layersInUse.insert(layerOrder.begin(), layerOrder.end());
+  for (auto& space : submissions)
+  {
+    if (!SpaceHasCamera(space.first))
+      continue;
+    for (auto& layer : space.second)
+      if (HasRecords(layer.second))
+        layersInUse.insert(layer.first);
+  }
 
   for (auto& space : submissions)
   {
@@ -279,6 +302,8 @@ void Graphics::Render()
     Profiler::BeginScope(space.first, "");
     for (auto& layer : space.second)
     {
+      if (visible && layersInUse.count(layer.first) == 0)
+        continue;
       Profiler::BeginScope(layer.first->name, "");
       for (auto& pass : layer.second)
       {
@@ -297,7 +322,7 @@ void Graphics::Render()
   Profiler::BeginScope("Combine", "");
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  for (Layer* layer : layerOrder)
+  for (Layer* layer : layersInUse)
     BlendTexture(layer->target.get(), compositeTexture.get(), framebuffer.get());
   glDisable(GL_BLEND);
   Framebuffer::BindDefault();
@@ -307,12 +332,18 @@ void Graphics::Render()
   Profiler::EndScope();
 
   Profiler::BeginScope("Cleanup", "");
+  // Only the layers drawn into need clearing: the others were left transparent.
   glClearColor(0, 0, 0, 0);
-  for (Layer* layer : layerOrder)
+  for (Layer* layer : layersInUse)
     ClearTexture(layer->target.get(), framebuffer.get());
   for (auto& pass : passes)
     pass.second->EndFrame();
   Profiler::EndScope();
+}
+
+void Graphics::SetSkipEmptyLayers(bool skip)
+{
+  skipEmptyLayers = skip;
 }
 
 // --- Cameras -----------------------------------------------------------------------------------

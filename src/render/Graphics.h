@@ -101,6 +101,10 @@ public:
 
   // --- The frame -----------------------------------------------------------------------------
   void Render();
+  // On by default: layers that received no record this frame are neither drawn, composed nor
+  // cleared. Off, every layer goes through every step, which shows the same picture more slowly;
+  // it is there to compare against.
+  void SetSkipEmptyLayers(bool skip);
 
   // --- Cameras -------------------------------------------------------------------------------
   void RegisterCamera(CameraView* camera, RenderSpace* space);
@@ -152,12 +156,15 @@ private:
   void CreateScreenQuad();
   void DebugDraw(const glm::mat3& shape, RenderSpace* space, fColor color, std::int32_t kind);
   bool SpaceHasCamera(const std::string& spaceName) const;
+  static bool HasRecords(const PassBuffers& buffers);
 
   std::map<std::string, std::unique_ptr<Pass>> passes;
   std::map<std::string, std::unique_ptr<Layer>> layers;
   std::set<Layer*, LayerDepthCompare> layerOrder;
   std::map<std::string, LayerBuffers> submissions;
   std::vector<CameraEntry> cameras;
+  std::set<Layer*, LayerDepthCompare> layersInUse;  // the layers this frame draws, composes and clears
+  bool skipEmptyLayers = true;
   GLuint screenQuadArray = 0;
   GLuint screenQuadBuffer = 0;
   Shader* presentShader = nullptr;

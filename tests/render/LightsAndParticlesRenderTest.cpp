@@ -84,14 +84,22 @@ protected:
            std::abs(shown[2] - b) <= tolerance;
   }
 
-  // Writes the composed picture as raw RGBA rows, bottom row first, when a path is given.
-  void DumpPicture(const char* path) const
+  // The composed picture as RGBA rows, bottom row first.
+  std::vector<unsigned char> ReadPicture() const
   {
     const Graphics::Texture* picture = graphics->GetCompositeTexture();
     std::vector<unsigned char> pixels(static_cast<std::size_t>(picture->GetWidth()) * picture->GetHeight() * 4);
+    glFinish();  // a pending clear is not always waited for by the read
     picture->Bind();
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+  }
+
+  // Writes the composed picture as raw RGBA rows, bottom row first, when a path is given.
+  void DumpPicture(const char* path) const
+  {
+    const std::vector<unsigned char> pixels = ReadPicture();
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
   }
@@ -306,4 +314,72 @@ TEST_F(LightsAndParticlesRenderTest, ASmallSceneOfLightsAndParticles)
   EXPECT_GT(ShownAt(-450, 100)[0], ShownAt(0, 450)[0]);
   if (const char* path = std::getenv("LIGHTS_SCREENSHOT"))
     DumpPicture(path);
+}
+
+// Layers nothing was filed on are left out of the frame; the picture must be the one drawing every
+// layer gives. The frames vary what is filed so that layers fall empty with their buffers still
+// there, lights shine on layers that hold nothing else, and a space without a camera files too.
+TEST_F(LightsAndParticlesRenderTest, LeavingEmptyLayersOutShowsThePictureOfDrawingEveryLayer)
+{
+  MakePointLight({-300, 100}, 700)->color = fColor(1, 0.6f, 0.2f, 1);
+  MakeBurst({300, 0}, fColor(0.2f, 0.9f, 0.3f, 0.7f), 2);
+  Handle<GameObject> lamp = scene.MakeObject({0, -300}, "glow");
+  Light* glow = scene.Add<Light>(lamp);
+  glow->radius = 380;
+  glow->color = fColor(0.5f, 0.9f, 0.4f, 0.8f);
+  glow->OnAwake();
+  TestSpace menu("Menu");
+  TestCamera menuCamera;
+  graphics->RegisterCamera(&menuCamera, &menu);
+  TestSpace lonely("Lonely");  // no camera: filed and dropped
+
+  auto fileMenu = [&](TestSpace& where, const std::string& layer, const fColor& colour) {
+    Graphics::InstanceSubmission<Graphics::InstanceData> submission;
+    submission.layer = graphics->GetLayer(layer);
+    submission.pass = graphics->GetPass("InstancedRender");
+    submission.space = &where;
+    submission.record = Sprite(-200, 200, 300, colour);
+    graphics->AddInstance(submission);
+  };
+  // 0: everything; 1: only the menu's translucent square; 2: only the lights, on layers that hold
+  // nothing else.
+  auto fileFrame = [&](int kind) {
+    if (kind != 1)
+      scene.Draw(graphics.get());
+    if (kind == 0)
+    {
+      FileSquare("DL_FLOOR", 0, 0, 2000, fColor(0.6f, 0.6f, 0.65f, 1));
+      FileSquare("DL_MAIN", 100, -100, 300, fColor(0.8f, 0.2f, 0.3f, 1));
+      FileSquare("DL_GUI_BUTTON", 500, 300, 200, fColor(0.1f, 0.3f, 0.9f, 0.6f));
+    }
+    if (kind != 2)
+      fileMenu(menu, "DL_HUD", fColor(1, 1, 1, 0.4f));
+    fileMenu(lonely, "DL_GUI_FRAME", Colors.Red);
+  };
+
+  const std::vector<unsigned char> black = [&] {
+    graphics->Render();
+    return ReadPicture();
+  }();
+  for (int kind : {0, 1, 2, 1, 0, 2})
+  {
+    graphics->SetSkipEmptyLayers(false);
+    fileFrame(kind);
+    graphics->Render();
+    const std::vector<unsigned char> everyLayer = ReadPicture();
+    graphics->SetSkipEmptyLayers(true);
+    fileFrame(kind);
+    graphics->Render();
+    const std::vector<unsigned char> skipping = ReadPicture();
+    ASSERT_EQ(skipping.size(), everyLayer.size());
+    std::size_t different = 0;
+    for (std::size_t i = 0; i < skipping.size(); ++i)
+      different += skipping[i] != everyLayer[i] ? 1 : 0;
+    EXPECT_EQ(different, 0u) << "frame of kind " << kind;
+    if (kind != 2)
+    {
+      EXPECT_NE(skipping, black) << "the frame of kind " << kind << " shows something";
+    }
+  }
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

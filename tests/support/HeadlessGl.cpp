@@ -51,6 +51,8 @@ std::array<unsigned char, 4> HeadlessGl::PixelAt(const Graphics::Texture* textur
   const std::uint32_t width = texture->GetWidth();
   const std::uint32_t height = texture->GetHeight();
   std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
+  // Mesa's llvmpipe may still hold a clear of the texture that a read of it does not wait for.
+  glFinish();
   glBindTexture(GL_TEXTURE_2D, texture->GetId());
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
