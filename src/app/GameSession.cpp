@@ -60,6 +60,8 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   frameRateController = MemoryManager::New<FrameRateController>(BRINDLE_SITE, FramesPerSecond, clock);
   FrameRateController* timer = frameRateController;
   profiler = MemoryManager::New<Profiler>(BRINDLE_SITE, [timer]() { return timer->GetTimeUs(); });
+  // The session is made first thing in main: its making is the program's start.
+  frameStatistics = FrameStatistics(frameRateController->GetTimeUs());
   console = MemoryManager::New<ConsoleGui>(BRINDLE_SITE, static_cast<ConsoleHost*>(this));
   memoryWindow = MemoryManager::New<MemoryProfileWindow>(BRINDLE_SITE);
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
@@ -92,8 +94,12 @@ bool GameSession::Initialize()
   Registry::SetInstance(new Registry());
   SoundSystem::SetInstance(new SoundSystem());
   CreateWindow(fullscreen);
-  ResourceManagerTwo::LoadResources(ResourceListPath);
-  ::Graphics::Graphics::Initialize();
+  // Content the game cannot draw without stops it here, in order, with what was made so far.
+  if (!ResourceManagerTwo::LoadResources(ResourceListPath) || !::Graphics::Graphics::Initialize())
+  {
+    std::cout << "[ERROR] The game's resources could not be loaded (see above); it stops." << std::endl;
+    return false;
+  }
   Input::Init();
   InstallInputHooks();
   InputActionMap::Init();
@@ -135,6 +141,8 @@ void GameSession::Run()
 
 void GameSession::Shutdown()
 {
+  if (frameStatistics.GetFrames() > 0)
+    std::cout << frameStatistics.Summary() << std::endl;
   ImGuiBinding::Shutdown();
   interfaceFrameOpen = false;
   InputActionMap::Shutdown();
@@ -393,6 +401,7 @@ void GameSession::RunGameInstance()
 
 void GameSession::RunGameFrame()
 {
+  frameStatistics.BeginFrame(frameRateController->GetTimeUs());
   console->PollOutput();
   const float dt = frameRateController->GetDt();
 
@@ -449,8 +458,10 @@ void GameSession::RunGameFrame()
   Profiler::EndScope();
 
   Profiler::BeginScopeColored("Sleep", {1.0f, 0.1f, 1.0f}, "");
+  frameStatistics.EndWork(frameRateController->GetTimeUs());
   frameRateController->EndFrame();
   frameRateController->LimitFrame(FrameMarginUs);
+  frameStatistics.EndFrame(frameRateController->GetTimeUs());
   Profiler::EndScope();
 
   profiler->Draw(console->showProfiler);
@@ -565,6 +576,7 @@ void GameSession::RunEditorInstance()
 
 void GameSession::RunEditorFrame()
 {
+  frameStatistics.BeginFrame(frameRateController->GetTimeUs());
   console->PollOutput();
   if (SoundSystem* sound = SoundSystem::Instance())
     sound->Update();
@@ -626,8 +638,10 @@ void GameSession::RunEditorFrame()
   BeginInterfaceFrame();
   SDL_GL_SwapWindow(GetWindow());
 
+  frameStatistics.EndWork(frameRateController->GetTimeUs());
   frameRateController->EndFrame();
   frameRateController->LimitFrame(FrameMarginUs);
+  frameStatistics.EndFrame(frameRateController->GetTimeUs());
 
   if (input != nullptr && input->IsKeyTriggered(SDLK_F6) && editorRunning)
     PlayFromEditor(settings.currentLevel);

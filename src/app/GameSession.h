@@ -7,6 +7,7 @@
 //
 // Life: construct (main then runs the command-line words as console commands) -> Initialize ->
 // Run -> Shutdown -> destroy. One session exists at a time, reached through Instance().
+#include "app/FrameStatistics.h"
 #include "app/SessionSettings.h"
 #include "editor/ConsoleHost.h"
 #include "object/GameobjectFactory.h"
@@ -54,11 +55,14 @@ public:
   static void SetInstance(GameSession* session);
 
   // --- Life ----------------------------------------------------------------------------------
-  // Brings the systems up in their fixed order. False when the program cannot go on (the game
-  // settings are missing or malformed; the reason has been reported); Shutdown is still due.
+  // Brings the systems up in their fixed order. False when the program cannot go on (the resource
+  // list or a shader did not load, or the game settings are missing or malformed; the reason has
+  // been reported); Shutdown is still due.
   bool Initialize();
   // The editor loop when "startInEditMode" is set, otherwise the game from its first level.
   void Run();
+  // Prints the frame statistics ("Frames: N in S s ...") when any frame ran, then takes the
+  // systems down in the reverse order.
   void Shutdown();
 
   // The window starts full screen unless "windowed" ran first. This is the start-up flag, not the
@@ -154,6 +158,8 @@ public:
 
   GameobjectFactory& GetFactory() { return factory; }
   FrameRateController& GetFrameRateController() { return *frameRateController; }
+  // Frames run by either loop, their time and the time to the first frame; Shutdown prints them.
+  const FrameStatistics& GetFrameStatistics() const { return frameStatistics; }
   ConsoleGui& GetConsole() { return *console; }
   Profiler& GetProfiler() { return *profiler; }
 
@@ -193,6 +199,7 @@ private:
   MemoryProfileWindow* memoryWindow = nullptr;
   char consoleInput[128] = {};
   Profiler* profiler = nullptr;
+  FrameStatistics frameStatistics{0};
   bool running = false;
   bool editorRunning = false;
   Camera* editorCamera = nullptr;

@@ -143,8 +143,11 @@ unsigned Graphics::GetWindowHeight() const
 
 // --- Set-up and layers -------------------------------------------------------------------------
 
-void Graphics::Initialize()
+bool Graphics::Initialize()
 {
+  // Failures are counted wherever a program is made, also inside the passes.
+  const unsigned linkFailuresBefore = Shader::GetLinkFailures();
+  const unsigned loadFailuresBefore = ResourceManagerTwo::GetLoadFailures();
   BuildProjection();
   glEnable(GL_BLEND);
   AddPass("DebugPass", std::make_unique<DebugPass>());
@@ -168,6 +171,7 @@ void Graphics::Initialize()
   // The blend program's one sampler; looked up rather than assumed to sit at location 0.
   if (blendShader != nullptr)
     blendSourceLocation = blendShader->GetUniformLocation("source");
+  return Shader::GetLinkFailures() == linkFailuresBefore && ResourceManagerTwo::GetLoadFailures() == loadFailuresBefore;
 }
 
 void Graphics::BuildProjection()

@@ -78,7 +78,8 @@ public:
   // --- Set-up and layers ---------------------------------------------------------------------
   // Builds the projection, the passes, the fourteen layers, the screen targets and the two
   // screen shaders. The resource list must be loaded: the passes take "THE_ATLAS" from it.
-  void Initialize();
+  // False when a shader it needs was missing or did not link (reported): nothing may be drawn then.
+  bool Initialize();
   Layer* AddLayer(const std::string& name, float depth);
   Layer* GetLayer(const std::string& name);
   Pass* GetPass(const std::string& name);

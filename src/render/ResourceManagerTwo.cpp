@@ -30,6 +30,7 @@ struct ResourceState
   std::map<std::string, std::string> fileNames;
   std::uint32_t generation = 1;
   bool duckSwitch = false;
+  unsigned loadFailures = 0;
   const Resource* lastPicked = nullptr;  // compared by identity only, never read through
 };
 
@@ -107,7 +108,7 @@ bool ParseMetaLine(const std::string& line, std::string& name, float numbers[4])
 }
 }  // namespace
 
-void ResourceManagerTwo::LoadResources(const std::string& path)
+bool ResourceManagerTwo::LoadResources(const std::string& path)
 {
   ResourceState& state = State();
   state.resourceFilePath = path;
@@ -117,9 +118,10 @@ void ResourceManagerTwo::LoadResources(const std::string& path)
     std::cout << "[ERROR] The resource list " << path << " is not a JSON object" << std::endl;
   if (!read || !root.isObject())
   {
-    Assert("You fucked up the resource file", __LINE__, __FILE__, "ResourceManagerTwo::LoadResources");
-    FatalCheckFailed();
-    return;
+    // Bad content, not a fault of the program: reported without a check (and its message box).
+    std::cout << "[ERROR] You fucked up the resource file: " << path << std::endl;
+    ++state.loadFailures;
+    return false;
   }
   const Json::Value& atlas = root["atlas"];
   LoadTexture(ReadString(atlas, "file", path), ReadString(atlas, "name", path));
@@ -159,6 +161,12 @@ void ResourceManagerTwo::LoadResources(const std::string& path)
     }
   }
   ++state.generation;
+  return true;
+}
+
+unsigned ResourceManagerTwo::GetLoadFailures()
+{
+  return State().loadFailures;
 }
 
 std::string ResourceManagerTwo::BaseName(const std::string& file)
@@ -217,9 +225,9 @@ Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, 
   std::ifstream fragmentFile(NormalizePath(fragmentPath));
   if (!vertexFile || !fragmentFile)
   {
-    std::cout << "[ERROR] Could not open shader file: " << (vertexFile ? fragmentPath : vertexPath) << std::endl;
-    Assert("shader file problem", __LINE__, __FILE__, "ResourceManagerTwo::LoadShader");
-    FatalCheckFailed();
+    std::cout << "[ERROR] Could not open shader file: " << (vertexFile ? fragmentPath : vertexPath)
+              << " (shader file problem)" << std::endl;
+    ++state.loadFailures;
     return nullptr;
   }
   std::stringstream vertexSource;
@@ -227,6 +235,12 @@ Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, 
   vertexSource << vertexFile.rdbuf();
   fragmentSource << fragmentFile.rdbuf();
   auto shader = std::make_unique<Graphics::Shader>(vertexSource.str().c_str(), fragmentSource.str().c_str());
+  if (!shader->IsLinked())
+  {
+    std::cout << "[ERROR] Shader " << name << " (" << vertexPath << ", " << fragmentPath << ") did not link" << std::endl;
+    ++state.loadFailures;
+    return nullptr;
+  }
   Graphics::Shader* result = shader.get();
   state.shaders[name] = std::move(shader);
   state.index[name] = Resource(result, name);

@@ -3,10 +3,12 @@
 // one texture atlas. Static state only: the resource list is read once at start-up, unloaded and
 // read again by the editor, and asked for pictures by name whenever a sprite changes its source.
 //
-// Bad data never stops the program: an unreadable atlas picture is replaced by a one-texel
+// Bad data never crashes the program: an unreadable atlas picture is replaced by a one-texel
 // magenta texture, malformed meta lines and frame counts below one are reported and skipped or
-// mended. What stops it are programming errors: a name loaded twice, a missing shader file, a
-// handle to a resource that was never loaded.
+// mended. An unreadable resource list and a shader that is missing or does not link are reported
+// and counted, so the game can stop in order (nothing can be drawn without them). What stops the
+// program at once are programming errors: a name loaded twice, a handle to a resource that was
+// never loaded.
 #include "render/AtlasRegion.h"
 #include "render/Resource.h"
 
@@ -21,9 +23,13 @@ public:
 
   static constexpr const char* ResourceFilePath = "Assets\\RESOURCES.json";
 
-  static void LoadResources(const std::string& path);
+  // False, reported, when the list cannot be read or is not a JSON object; nothing is loaded then.
+  static bool LoadResources(const std::string& path);
   static Graphics::Texture* LoadTexture(const std::string& path, const std::string& name);
+  // Null, reported, when a source file cannot be read or the program does not link.
   static Graphics::Shader* LoadShader(const std::string& vertexPath, const std::string& fragmentPath, const std::string& name);
+  // How many resource lists and shaders have failed to load in this process.
+  static unsigned GetLoadFailures();
   static Resource GetResource(const std::string& name);
   static Graphics::Texture* GetTexture(const std::string& name);
   // The region of a picture by its picture or internal name; a miss gives an all-zero region.

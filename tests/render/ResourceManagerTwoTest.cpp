@@ -197,16 +197,42 @@ TEST_F(ResourceManagerTwoTest, AnUnknownTextureIsReportedAndDrawsAsTheFallback)
   EXPECT_TRUE(checks.Saw("because fuck you that's why"));
 }
 
-TEST_F(ResourceManagerTwoTest, AnUnreadableResourceListIsFatal)
+// Bad content is reported and counted, without a check (whose message box would block the game),
+// so the game can stop in order.
+TEST_F(ResourceManagerTwoTest, AnUnreadableResourceListIsReportedAndLoadsNothing)
 {
   CapturedOutput output;
   RecordingAssertHandler checks;
+  const unsigned failures = ResourceManagerTwo::GetLoadFailures();
   folder.Write("list.json", "[1, 2, 3]");
-  EXPECT_THROW(ResourceManagerTwo::LoadResources(folder.File("list.json")), FatalCheckException);
-  EXPECT_THROW(ResourceManagerTwo::LoadResources(folder.File("absent.json")), FatalCheckException);
-  EXPECT_EQ(checks.Count(), 2u);
-  EXPECT_TRUE(checks.Saw("You fucked up the resource file"));
-  EXPECT_TRUE(output.Contains("[ERROR]"));
+  folder.Write("broken.json", "{ \"atlas\": ");
+  EXPECT_FALSE(ResourceManagerTwo::LoadResources(folder.File("list.json")));
+  EXPECT_FALSE(ResourceManagerTwo::LoadResources(folder.File("broken.json")));
+  EXPECT_FALSE(ResourceManagerTwo::LoadResources(folder.File("absent.json")));
+  EXPECT_EQ(ResourceManagerTwo::GetLoadFailures(), failures + 3);
+  EXPECT_EQ(checks.Count(), 0u);
+  EXPECT_EQ(output.CountOf("[ERROR] You fucked up the resource file: "), 3u) << output.Text();
+  EXPECT_FALSE(ResourceManagerTwo::ResourceExists("THE_ATLAS"));
+}
+
+TEST_F(ResourceManagerTwoTest, AShaderThatIsMissingOrDoesNotLinkIsReportedAndNotLoaded)
+{
+  CapturedOutput output;
+  RecordingAssertHandler checks;
+  const unsigned failures = ResourceManagerTwo::GetLoadFailures();
+  EXPECT_EQ(ResourceManagerTwo::LoadShader(folder.File("absent.vs"), "Assets\\Shaders\\TexBlend.frag", "Absent"), nullptr);
+  EXPECT_TRUE(output.Contains("[ERROR] Could not open shader file: " + folder.File("absent.vs"))) << output.Text();
+  // A vertex stage without main compiles; only the link finds it missing.
+  folder.Write("nomain.vs", "#version 410 core\nvoid helper() {}\n");
+  EXPECT_EQ(ResourceManagerTwo::LoadShader(folder.File("nomain.vs"), "Assets\\Shaders\\TexBlend.frag", "NoMain"), nullptr);
+  EXPECT_TRUE(output.Contains("[ERROR] Shader NoMain")) << output.Text();
+  EXPECT_EQ(ResourceManagerTwo::GetLoadFailures(), failures + 2);
+  EXPECT_FALSE(ResourceManagerTwo::ResourceExists("Absent"));
+  EXPECT_FALSE(ResourceManagerTwo::ResourceExists("NoMain"));
+  EXPECT_EQ(checks.Count(), 0u);
+  // The shipped pair still loads under a name of its own.
+  EXPECT_NE(ResourceManagerTwo::LoadShader("Assets\\Shaders\\TexBlend.vs", "Assets\\Shaders\\TexBlend.frag", "Blend"), nullptr);
+  EXPECT_EQ(ResourceManagerTwo::GetLoadFailures(), failures + 2);
 }
 
 TEST_F(ResourceManagerTwoTest, ResolvingAMissDoesNotStopAndTheDuckSwitchSometimesGivesTheDuck)

@@ -53,29 +53,34 @@ TEST_F(ShaderTest, ProgramsFindTheUniformsTheirPassesSet)
   EXPECT_GE(mask.GetUniformLocation("ambience"), 0);
 }
 
-TEST_F(ShaderTest, AVertexSyntaxErrorIsPrintedOnceAndTheLinkCheckStops)
+TEST_F(ShaderTest, AVertexSyntaxErrorIsPrintedOnceAndLeavesTheProgramUnlinked)
 {
   CapturedOutput output;
   RecordingAssertHandler checks;
-  EXPECT_THROW(Graphics::Shader("#version 410 core\nvoid main() { gl_Position = vec4(1.0) }\n", PlainFragment),
-               FatalCheckException);
+  const unsigned failures = Graphics::Shader::GetLinkFailures();
+  Graphics::Shader shader("#version 410 core\nvoid main() { gl_Position = vec4(1.0) }\n", PlainFragment);
+  EXPECT_FALSE(shader.IsLinked());
   EXPECT_EQ(output.CountOf("| ERROR::SHADER: Compile-time error: Type: VERTEX\n"), 1u) << output.Text();
   EXPECT_EQ(output.CountOf("Type: FRAGMENT"), 0u);
-  ASSERT_EQ(checks.Count(), 1u);
-  EXPECT_EQ(checks.Reports()[0].function, "Shader::CheckConstructionCompilation");
+  EXPECT_TRUE(output.Contains("| ERROR::Shader: Link-time error: Type: PROGRAM"));
+  EXPECT_EQ(Graphics::Shader::GetLinkFailures(), failures + 1);
+  EXPECT_EQ(checks.Count(), 0u) << "bad content, not a programming error";
 }
 
-TEST_F(ShaderTest, StagesThatCompileButDoNotLinkStopAtTheLinkCheck)
+TEST_F(ShaderTest, StagesThatCompileButDoNotLinkAreReportedByTheLinkCheck)
 {
   CapturedOutput output;
   RecordingAssertHandler checks;
+  const unsigned failures = Graphics::Shader::GetLinkFailures();
   // A stage without main compiles; only the link finds it missing.
   const char* const vertexWithoutMain = "#version 410 core\nvoid helper() {}\n";
-  EXPECT_THROW(Graphics::Shader(vertexWithoutMain, PlainFragment), FatalCheckException);
+  Graphics::Shader shader(vertexWithoutMain, PlainFragment);
+  EXPECT_FALSE(shader.IsLinked());
   EXPECT_FALSE(output.Contains("Compile-time error"));
   EXPECT_TRUE(output.Contains("| ERROR::Shader: Link-time error: Type: PROGRAM"));
-  ASSERT_EQ(checks.Count(), 1u);
-  EXPECT_EQ(checks.Reports()[0].function, "Shader::CheckConstructionCompilation");
+  EXPECT_EQ(Graphics::Shader::GetLinkFailures(), failures + 1);
+  EXPECT_EQ(checks.Count(), 0u);
+  EXPECT_TRUE(Graphics::Shader(PlainVertex, PlainFragment).IsLinked());
 }
 
 TEST_F(ShaderTest, SetIntegerReachesTheProgramItMadeCurrent)
