@@ -466,6 +466,8 @@ void GameSession::RunGameFrame()
 
   profiler->Draw(console->showProfiler);
   memoryWindow->Draw(memoryManager);
+  if (frameObserver)
+    frameObserver();
 }
 
 void GameSession::DispatchUpdateEvents(float dt)
@@ -642,6 +644,8 @@ void GameSession::RunEditorFrame()
   frameRateController->EndFrame();
   frameRateController->LimitFrame(FrameMarginUs);
   frameStatistics.EndFrame(frameRateController->GetTimeUs());
+  if (frameObserver)
+    frameObserver();
 
   if (input != nullptr && input->IsKeyTriggered(SDLK_F6) && editorRunning)
     PlayFromEditor(settings.currentLevel);

@@ -16,6 +16,7 @@
 #include <glm/vec2.hpp>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -83,6 +84,9 @@ public:
   // Ends the loop after this many more frames; the "quit_after" command sets it.
   void QuitAfterFrames(std::int64_t frames) { framesLeft = frames; }
   std::int64_t FramesLeft() const { return framesLeft; }
+  // Called at the end of every frame of either loop, while its spaces are still loaded (a loop
+  // unloads them when it ends); tools and tests watch the running game through it.
+  void SetFrameObserver(std::function<void()> observer) { frameObserver = std::move(observer); }
 
   // --- Spaces by name ------------------------------------------------------------------------
   // The live space of that name, else the last pending one of that name, else null.
@@ -217,5 +221,6 @@ private:
   bool focusMuted = false;          // HardPause queued a mute that HardUnPause owes back
   bool reportedNoSpaces = false;    // "There are no spaces loaded" once, not every frame
   std::int64_t framesLeft = -1;     // frames until the loop ends; negative: no limit
+  std::function<void()> frameObserver;
   MemoryManager* memoryManager;
 };
