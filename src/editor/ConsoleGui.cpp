@@ -5,6 +5,8 @@
 
 #include <imgui.h>
 
+#include <algorithm>
+
 ConsoleGui::ConsoleGui(ConsoleHost* consoleHost) : host(consoleHost != nullptr ? consoleHost : &nullHost)
 {
   RegisterStandardCommands();
@@ -106,6 +108,12 @@ void ConsoleGui::ClearLog()
 
 void ConsoleGui::Draw(char* inputBuffer, std::size_t bufferSize)
 {
+  // ImGui's default first size shows no line of the log. The first time (nothing saved for the
+  // window yet) it opens in the lower left, big enough for a screenful of output.
+  const ImVec2 display = ImGui::GetIO().DisplaySize;
+  const ImVec2 size(std::min(760.0f, display.x * 0.6f), std::min(420.0f, display.y * 0.5f));
+  ImGui::SetNextWindowSize(size, ImGuiCond_FirstUseEver);
+  ImGui::SetNextWindowPos(ImVec2(16.0f, std::max(16.0f, display.y - size.y - 16.0f)), ImGuiCond_FirstUseEver);
   if (ImGui::Begin("Console"))
   {
     ImGui::BeginChild("Sub1", ImVec2(ImGui::GetContentRegionAvail().x, ImGui::GetWindowHeight() - 80.0f), false,
@@ -135,6 +143,8 @@ void ConsoleGui::Draw(char* inputBuffer, std::size_t bufferSize)
     ImGui::SameLine();
     ImGui::TextUnformatted("Filter: ");
     ImGui::SameLine();
+    // Narrow enough to leave the checkbox beside it on the line.
+    ImGui::SetNextItemWidth(std::max(80.0f, ImGui::GetContentRegionAvail().x - 120.0f));
     ImGui::InputText("##Filter", filterBuffer, sizeof(filterBuffer));  // no visible label
     filterText = filterBuffer;
     ImGui::SameLine();
