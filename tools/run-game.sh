@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup-debian.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLE_BUILD_TESTS=OFF -DBRINDLE_BUILD_BENCHMARKS=OFF
-cmake --build build -j"$(nproc)" --target corvane
-exec ./build/corvane "$@"
+# A build folder of its own, so switching between playing and testing rebuilds nothing.
+cmake -S . -B build-game -DCMAKE_BUILD_TYPE=Release -DBRINDLE_BUILD_TESTS=OFF -DBRINDLE_BUILD_BENCHMARKS=OFF
+cmake --build build-game -j"$(nproc)" --target corvane
+exec ./build-game/corvane "$@"
