@@ -28,11 +28,7 @@ Collider& Collider::operator=(const Collider& other)
 
 void Collider::OnAwake()
 {
-  GameObject* object = GetGameObject();
-  if (object == nullptr)
-    return;
-  transform = object->GetTransform();
-  PhysicsModule* module = PhysicsModule::OfComponent(*this, *object);
+  PhysicsModule* module = PhysicsModule::JoiningModule(*this, transform);
   if (module == nullptr)
     return;
   module->AddCollider(this, GetOwner());

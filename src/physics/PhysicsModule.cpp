@@ -70,11 +70,15 @@ PhysicsModule* PhysicsModule::Of(const Space* space)
   return found == modules.end() ? nullptr : found->second;
 }
 
-PhysicsModule* PhysicsModule::OfComponent(const Component& component, const GameObject& object)
+PhysicsModule* PhysicsModule::JoiningModule(const Component& component, Transform*& transform)
 {
-  PhysicsModule* module = Of(object.GetSpace());
+  GameObject* object = component.GetGameObject();
+  if (object == nullptr)
+    return nullptr;
+  transform = object->GetTransform();
+  PhysicsModule* module = Of(object->GetSpace());
   if (module == nullptr)
-    std::cout << "[ERROR] " << component.GetTypeName() << " of \"" << object.GetName()
+    std::cout << "[ERROR] " << component.GetTypeName() << " of \"" << object->GetName()
               << "\" found no physics module in its space.\n";
   return module;
 }

@@ -46,8 +46,10 @@ public:
 
   // The module of a space, or null.
   static PhysicsModule* Of(const Space* space);
-  // The module of the space of the component's object, or null with an "[ERROR]" line naming both.
-  static PhysicsModule* OfComponent(const Component& component, const GameObject& object);
+  // The module a waking physics component joins: finds its object's Transform (stored in
+  // `transform`) and its space's module, reporting a space without one. Null when there is no
+  // object or no module; `transform` is left alone when there is no object.
+  static PhysicsModule* JoiningModule(const Component& component, Transform*& transform);
   Space* GetSpace() const { return space; }
   // The channel of the space's per-frame events.
   std::uint32_t GetSpaceId() const { return spaceId; }

@@ -24,11 +24,7 @@ Rigidbody& Rigidbody::operator=(const Rigidbody& other)
 
 void Rigidbody::OnAwake()
 {
-  GameObject* object = GetGameObject();
-  if (object == nullptr)
-    return;
-  transform = object->GetTransform();
-  PhysicsModule* module = PhysicsModule::OfComponent(*this, *object);
+  PhysicsModule* module = PhysicsModule::JoiningModule(*this, transform);
   if (module == nullptr)
     return;
   module->AddRigidbody(this, GetOwner());
