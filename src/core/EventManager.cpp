@@ -124,10 +124,11 @@ void EventManager::Unsubscribe(const Listener& listener, std::uint32_t type, std
   Cell* cell = CellAt(type, channel);
   if (cell == nullptr)
     return;
+  const Handle<LivenessToken> token = listener.GetHandle();
   for (std::size_t position = 0; position < cell->size(); ++position)
   {
     Subscription* subscription = (*cell)[position];
-    if (subscription != nullptr && subscription->BelongsTo(listener))
+    if (subscription != nullptr && subscription->BelongsTo(token))
     {
       RemoveAt(*cell, position);
       return;
