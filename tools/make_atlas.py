@@ -1,12 +1,19 @@
 #!/usr/bin/python3
-"""Draws the game's pictures, packs them into the texture atlas and writes the resource list.
+"""Draws the game's pictures, packs them into the texture atlas and writes the resource list and
+the picture catalogue.
 
 Run from the repository root:  tools/make_atlas.py
 Writes (all committed, so a fresh clone needs none of this to run):
   Assets/Images/<name>.png    one source picture each, frames side by side
-  Assets/Atlas/THE_ATLAS.png  every picture packed into one image
+  Assets/Atlas/THE_ATLAS.png  every picture packed into one image (power-of-two sides)
   Assets/Atlas/THE_ATLAS.txt  the atlas meta text: one "name = x y w h" line per picture
   Assets/RESOURCES.json       the resource list naming the atlas, its meta text and every picture
+  docs/ASSETS.md              the pictures section of the catalogue (between its markers)
+
+The drawings live in tools/art/: pixels.py (helpers, pixel font, palettes), characters.py,
+world.py and interface.py. This file keeps the first pictures the engine shipped with, the
+packing and the output. Every picture is drawn from code with fixed seeds, so running it twice
+writes the same bytes.
 
 The debian interpreter is named on purpose: Pillow comes from the python3-pil package.
 """
@@ -15,22 +22,33 @@ import math
 import os
 import sys
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageDraw
+
+from art.characters import boss_sheets, enemy_sheets, machine_sheets, player_sheets
+from art.interface import interface_sheets
+from art.world import (effect_sheets, gun_sheets, loot_sheets, misc_sheets, overworld_sheets, pickup_sheets,
+                       projectile_sheets, ship_sheets)
+from catalogue import replace_section
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 IMAGE_DIRECTORY = "Assets/Images"
 ATLAS_IMAGE = "Assets/Atlas/THE_ATLAS.png"
 ATLAS_META = "Assets/Atlas/THE_ATLAS.txt"
 RESOURCE_LIST = "Assets/RESOURCES.json"
-ATLAS_WIDTH = 1024
+ATLAS_WIDTHS = (1024, 2048, 4096)  # the narrowest that keeps the atlas no taller than wide wins
 PADDING = 2  # blank pixels around every picture, so a filtered sample never picks up a neighbour
 
 
 class Picture:
-    def __init__(self, name, image, frame_count=1):
+    def __init__(self, name, image, frame_count=1, what="", group=""):
+        if image.width % frame_count != 0:
+            sys.exit("[ERROR] Picture %s is %d pixels wide, not a whole number of %d frames"
+                     % (name, image.width, frame_count))
         self.name = name
         self.image = image
         self.frame_count = frame_count
+        self.what = what
+        self.group = group
         self.x = 0
         self.y = 0
 
@@ -48,30 +66,6 @@ def default_texture():
             colour = (255, 0, 255, 255) if (row + column) % 2 == 0 else (0, 0, 0, 255)
             draw.rectangle([column * 8, row * 8, column * 8 + 7, row * 8 + 7], fill=colour)
     return image
-
-
-def glyph_characters():
-    # Frame order of the sprite-text glyph table: A-Z, a-z, 0-9, then punctuation with the
-    # blank at 63, '!' at 64, '/' at 68, the apostrophe at 69 and the full stop at 75.
-    characters = [chr(c) for c in range(ord("A"), ord("Z") + 1)]
-    characters += [chr(c) for c in range(ord("a"), ord("z") + 1)]
-    characters += [chr(c) for c in range(ord("0"), ord("9") + 1)]
-    characters += ["?", " ", "!", "#", "$", "%", "/", "'", "+", "-", ":", ",", "(", "."]
-    assert len(characters) == 76
-    assert characters[63] == " " and characters[64] == "!" and characters[68] == "/"
-    assert characters[69] == "'" and characters[75] == "."
-    return characters
-
-
-def font_strip():
-    characters = glyph_characters()
-    frame_width, frame_height = 8, 12
-    image = blank(frame_width * len(characters), frame_height)
-    draw = ImageDraw.Draw(image)
-    font = ImageFont.load_default()
-    for index, character in enumerate(characters):
-        draw.text((index * frame_width + 1, 0), character, font=font, fill=(255, 255, 255, 255))
-    return image, len(characters)
 
 
 def player():
@@ -160,46 +154,110 @@ def explosion(seed):
     return image
 
 
-def all_pictures():
-    pictures = [Picture("default_texture", default_texture())]
-    image, frames = font_strip()
-    pictures.append(Picture("font", image, frames))
+def first_pictures():
+    """The pictures the engine started with; the first level still uses them."""
+    pictures = [Picture("default_texture", default_texture(), 1, "magenta and black checks: a picture we do not have")]
     image, frames = player()
-    pictures.append(Picture("player", image, frames))
+    pictures.append(Picture("player", image, frames, "round blue walker (the first level's)"))
     image, frames = enemy()
-    pictures.append(Picture("enemy", image, frames))
-    pictures.append(Picture("crate", crate()))
-    pictures.append(Picture("bullet", bullet()))
-    pictures.append(Picture("floor", floor_tile()))
-    pictures.append(Picture("wall", wall_tile()))
-    pictures.append(Picture("white", white()))
+    pictures.append(Picture("enemy", image, frames, "red spiky triangle (the first level's)"))
+    pictures.append(Picture("crate", crate(), 1, "wooden crate"))
+    pictures.append(Picture("bullet", bullet(), 1, "yellow player bullet"))
+    pictures.append(Picture("floor", floor_tile(), 1, "grey floor tile"))
+    pictures.append(Picture("wall", wall_tile(), 1, "grey brick wall tile"))
+    pictures.append(Picture("white", white(), 1, "plain white: tinted by the sprite colour"))
     for number in range(1, 5):
-        pictures.append(Picture("explosion_%02d" % number, explosion(number)))
+        pictures.append(Picture("explosion_%02d" % number, explosion(number), 1, "explosion star %d (RandExplosionSprite)" % number))
     return pictures
 
 
-def pack(pictures):
-    """Shelf packing, tallest first: returns the atlas height."""
+# Catalogue groups in the order the catalogue lists them.
+GROUPS = [
+    ("Engine and shared", lambda: interface_sheets()[:1] + misc_sheets()),
+    ("Player (blue suit, cyan visor)", player_sheets),
+    ("Enemies (warm colours, red eyes)", enemy_sheets),
+    ("Drones, turrets, teleporters", machine_sheets),
+    ("Boss, throne, boss room, dialogue heads", boss_sheets),
+    ("Guns (muzzle towards +x; held and lying on the floor)", gun_sheets),
+    ("Projectiles", projectile_sheets),
+    ("Pickups: ammunition and specials", pickup_sheets),
+    ("Loot", loot_sheets),
+    ("Effects and particles", effect_sheets),
+    ("Ship interior (one 32x32 tile = one 128-unit map cell)", ship_sheets),
+    ("Overworld", overworld_sheets),
+    ("Menus, cards, HUD", lambda: interface_sheets()[1:]),
+]
+
+
+def all_pictures():
+    pictures = [p for p in first_pictures()]
+    for picture in pictures:
+        picture.group = "Engine and shared"
+    for group, sheets in GROUPS:
+        for name, image, frames, what in sheets():
+            pictures.append(Picture(name, image, frames, what, group))
+    names = [p.name for p in pictures]
+    duplicates = sorted({n for n in names if names.count(n) > 1})
+    if duplicates:
+        sys.exit("[ERROR] Pictures drawn twice: " + ", ".join(duplicates))
+    return pictures
+
+
+def pack(pictures, width):
+    """Shelf packing, tallest first: returns the height used."""
     x, y, shelf_height = PADDING, PADDING, 0
-    for picture in sorted(pictures, key=lambda p: (-p.image.height, p.name)):
-        width, height = picture.image.size
-        if width + 2 * PADDING > ATLAS_WIDTH:
-            sys.exit("[ERROR] Picture %s is wider than the atlas" % picture.name)
-        if x + width + PADDING > ATLAS_WIDTH:
+    for picture in sorted(pictures, key=lambda p: (-p.image.height, -p.image.width, p.name)):
+        picture_width, height = picture.image.size
+        if picture_width + 2 * PADDING > width:
+            return None
+        if x + picture_width + PADDING > width:
             x, y, shelf_height = PADDING, y + shelf_height + PADDING, 0
         picture.x, picture.y = x, y
-        x += width + PADDING
+        x += picture_width + PADDING
         shelf_height = max(shelf_height, height)
     return y + shelf_height + PADDING
+
+
+def power_of_two(value):
+    size = 1
+    while size < value:
+        size *= 2
+    return size
+
+
+def choose_atlas_size(pictures):
+    for width in ATLAS_WIDTHS:
+        height = pack(pictures, width)
+        if height is not None and height <= width:
+            return width, power_of_two(height)
+    sys.exit("[ERROR] The pictures do not fit a 4096x4096 atlas")
+
+
+def catalogue_lines(pictures):
+    lines = ["## Pictures", "", "Frame sizes are pixels; frames run left to right. %d pictures." % len(pictures), ""]
+    for group in ["Engine and shared"] + [g for g, _ in GROUPS[1:]]:
+        members = [p for p in pictures if p.group == group]
+        if not members:
+            continue
+        lines += ["### " + group, "", "| name | frame | frames | what |", "|---|---|---|---|"]
+        for p in members:
+            frame_width = p.image.width // p.frame_count
+            lines.append("| %s | %dx%d | %d | %s |" % (p.name, frame_width, p.image.height, p.frame_count, p.what))
+        lines.append("")
+    return lines
 
 
 def main():
     os.chdir(ROOT)
     pictures = all_pictures()
-    atlas_height = pack(pictures)
-    atlas = blank(ATLAS_WIDTH, atlas_height)
+    atlas_width, atlas_height = choose_atlas_size(pictures)
+    atlas = blank(atlas_width, atlas_height)
     os.makedirs(IMAGE_DIRECTORY, exist_ok=True)
     os.makedirs(os.path.dirname(ATLAS_IMAGE), exist_ok=True)
+    drawn = {picture.name + ".png" for picture in pictures}
+    for stale in sorted(os.listdir(IMAGE_DIRECTORY)):
+        if stale.endswith(".png") and stale not in drawn:
+            os.remove(os.path.join(IMAGE_DIRECTORY, stale))
     meta_lines = []
     resources = []
     for picture in sorted(pictures, key=lambda p: p.name):
@@ -225,7 +283,8 @@ def main():
     with open(RESOURCE_LIST, "w", newline="\n") as output:
         json.dump(resource_list, output, indent=3, sort_keys=True)
         output.write("\n")
-    print("Packed %d pictures into a %dx%d atlas" % (len(pictures), ATLAS_WIDTH, atlas_height))
+    replace_section(ROOT, "pictures", catalogue_lines(pictures))
+    print("Packed %d pictures into a %dx%d atlas" % (len(pictures), atlas_width, atlas_height))
 
 
 if __name__ == "__main__":

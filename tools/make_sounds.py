@@ -20,6 +20,8 @@ import os
 import struct
 import wave
 
+from catalogue import replace_section
+
 EFFECT_RATE = 22050
 MUSIC_RATE = 16000
 TAU = 2.0 * math.pi
@@ -284,6 +286,51 @@ def effect_groan(length):
     return normalise(envelope(shaped, EFFECT_RATE, 0.08, release=0.5))
 
 
+def effect_burst(seed):
+    """Three quick shots, as one burst of the burst gun."""
+    shot = effect_gunshot(seed, 520, 0.09, 2000)
+    gap = silence(0.02, EFFECT_RATE)
+    return normalise(concat(shot, gap, scale(shot, 0.9), gap, scale(shot, 0.8)))
+
+
+def effect_laser(start_hz, end_hz, length):
+    zap = envelope(tone("square", start_hz, end_hz, length, EFFECT_RATE), EFFECT_RATE, 0.002, release=length / 2)
+    return normalise(lowpass(zap, 4000, EFFECT_RATE), 0.6)
+
+
+def effect_beam():
+    """The beam gun's hum: a short swell, then a region that loops for as long as the beam is held.
+    110 Hz and the 4 Hz wobble both fit the half-second region a whole number of times."""
+    attack, held = 0.1, 0.5
+    length = attack + held
+    hum = tone("saw", 110, 110, length, EFFECT_RATE)
+    octave = tone("square", 220, 220, length, EFFECT_RATE)
+    wobble = [0.75 + 0.25 * math.sin(TAU * 4.0 * i / EFFECT_RATE) for i in range(len(hum))]
+    body = [(0.6 * a + 0.25 * b) * w for a, b, w in zip(lowpass(hum, 1800, EFFECT_RATE), lowpass(octave, 900, EFFECT_RATE), wobble)]
+    rise = frames(attack, EFFECT_RATE)
+    shaped = [x * min(1.0, i / rise) for i, x in enumerate(body)]
+    return normalise(shaped, 0.6), {"loop": True, "loopStart": attack, "loopEnd": length}
+
+
+def effect_hurt(start_hz, end_hz, length, seed):
+    voice = lowpass(tone("saw", start_hz, end_hz, length, EFFECT_RATE, 30.0, 0.05), 1400, EFFECT_RATE)
+    hit = decay(lowpass(noise(length, EFFECT_RATE, seed), 2000, EFFECT_RATE), EFFECT_RATE, 0.03)
+    return normalise(envelope(add(voice, scale(hit, 0.6)), EFFECT_RATE, 0.004, release=length / 2))
+
+
+def effect_quack():
+    def quack(hz):
+        nasal = lowpass(tone("saw", hz, hz * 0.8, 0.13, EFFECT_RATE, 12.0, 0.04), 1600, EFFECT_RATE)
+        return envelope(nasal, EFFECT_RATE, 0.01, release=0.05)
+    return normalise(concat(quack(520), silence(0.05, EFFECT_RATE), quack(470)))
+
+
+def effect_buzz(length):
+    hum = add(tone("square", 120, 120, length, EFFECT_RATE), scale(tone("sine", 240, 240, length, EFFECT_RATE), 0.5))
+    tremolo = [x * (0.6 + 0.4 * math.sin(TAU * 18 * i / EFFECT_RATE)) for i, x in enumerate(lowpass(hum, 1500, EFFECT_RATE))]
+    return normalise(envelope(tremolo, EFFECT_RATE, 0.02, release=0.15), 0.6)
+
+
 EFFECTS = [
     # (event name, file name, maker)
     ("PistolShoot", "PistolShoot.wav", lambda: effect_gunshot(11, 420, 0.25, 1500)),
@@ -318,7 +365,83 @@ EFFECTS = [
                                                                effect_thump(1500, 350, 0.1, 28, 1.2)), 0.8)),
     ("Teleport", "Teleport.wav", lambda: effect_sweep(29, 400, 8000, 0.6, (220, 1760))),
     ("WallbreakV2", "WallbreakV2.wav", lambda: normalise(add(effect_crumble(30, 0.7, 12), scale(effect_explosion(31, 0.7), 0.5)))),
+    # Sounds for the data to name (guns, health, creatures, props); no code asks for these paths.
+    ("ShotgunShoot", "ShotgunShoot.wav", lambda: effect_gunshot(32, 300, 0.4, 800)),
+    ("BurstShoot", "BurstShoot.wav", lambda: effect_burst(33)),
+    ("RocketLaunch", "RocketLaunch.wav", lambda: normalise(add(effect_sweep(34, 3000, 300, 0.6), scale(effect_thump(150, 50, 0.3, 35, 0.5), 0.7)))),
+    ("LaserShoot", "LaserShoot.wav", lambda: effect_laser(1800, 300, 0.16)),
+    ("BeamLoop", "BeamLoop.wav", effect_beam),
+    ("Reload", "Reload.wav", lambda: normalise(concat(effect_thump(1800, 900, 0.03, 36, 1.0), silence(0.1, EFFECT_RATE),
+                                                     effect_thump(1400, 500, 0.05, 37, 1.0)), 0.7)),
+    ("PlayerHurt", "PlayerHurt.wav", lambda: effect_hurt(330, 180, 0.2, 38)),
+    ("EnemyHurt", "EnemyHurt.wav", lambda: effect_thump(260, 90, 0.12, 39, 0.8)),
+    ("EnemyDeath", "EnemyDeath.wav", lambda: normalise(add(effect_laser(600, 70, 0.45), scale(effect_crumble(40, 0.45, 5), 0.5)))),
+    ("BearGrowl", "BearGrowl.wav", lambda: effect_hurt(120, 70, 0.6, 41)),
+    ("DuckQuack", "DuckQuack.wav", effect_quack),
+    ("BugSquish", "BugSquish.wav", lambda: effect_crumble(42, 0.25, 6)),
+    ("Footstep", "Footstep.wav", lambda: effect_thump(160, 60, 0.08, 43, 0.6)),
+    ("Pickup", "Pickup.wav", lambda: effect_arpeggio([76, 83], 0.05, "square")),
+    ("Interact", "Interact.wav", lambda: effect_blip(660, 0.05, "triangle", 990)),
+    ("ForceField", "ForceField.wav", lambda: effect_buzz(0.5)),
+    ("Blink", "Blink.wav", lambda: normalise(add(effect_laser(2400, 200, 0.2), scale(effect_sweep(44, 6000, 800, 0.2), 0.5)))),
 ]
+
+# What each event is, for the catalogue (docs/ASSETS.md).
+DESCRIPTIONS = {
+    "PistolShoot": "pistol shot; also what any path missing from the list plays",
+    "RifleShoot": "rifle shot, short and bright",
+    "Menu Click": "plain click (the Sound record's default)",
+    "MenuClickV2": "two-tone menu click (ClickSound)",
+    "TransitionSound": "whoosh with a bell: the default music transition sting",
+    "Bosswalk": "heavy boss footstep",
+    "ThroneCrack": "stone cracking (throne stages)",
+    "Heartbeat1": "first heartbeat thump (low health)",
+    "Heartbeat2": "second, deeper heartbeat thump",
+    "EndLootCount": "coin tick as the end screen counts loot",
+    "BombBeep": "bomb fuse beep",
+    "BossDeathDing": "bell ring at the boss's death",
+    "BossDeathNOOO": "the boss's falling groan",
+    "BossThrowTurret": "whoosh of a thrown turret",
+    "Dash": "short air rush",
+    "DeathBallCharge": "rising hum of the death ball charging",
+    "DoorNoise": "door sliding",
+    "DronePop": "drone popping",
+    "ExplosionV2": "explosion (Blast)",
+    "HealOverTime": "rising chime (heal over time)",
+    "ItemSwap": "two clicks: picking up or swapping an item",
+    "LootCollection": "coin arpeggio: loot collected",
+    "PropulsionNoise": "engine rumble; a sustain region loops until its cue, then the tail plays (ShipThruster)",
+    "Shield": "shimmering shield up",
+    "ShotgunPump": "shotgun pump, two clacks",
+    "Teleport": "rising teleport sweep",
+    "WallbreakV2": "wall bursting into rubble",
+    "ShotgunShoot": "shotgun blast, deep and noisy",
+    "BurstShoot": "three quick shots (one burst)",
+    "RocketLaunch": "rocket whoosh with a thump",
+    "LaserShoot": "pew: enemy and drone laser shot",
+    "BeamLoop": "beam gun hum; loops until stopped (Sound::Start / Sound::Stop)",
+    "Reload": "magazine out, magazine in",
+    "PlayerHurt": "player hit grunt",
+    "EnemyHurt": "enemy hit thud",
+    "EnemyDeath": "enemy dying: falling tone and crumble",
+    "BearGrowl": "bear growl",
+    "DuckQuack": "angry double quack",
+    "BugSquish": "bug squish",
+    "Footstep": "light footstep",
+    "Pickup": "short pickup blip (ammo, specials)",
+    "Interact": "interaction blip (consoles, comm stations)",
+    "ForceField": "force field buzz",
+    "Blink": "blink zap",
+    "IntroSequence": "music: the opening, slow pads and bells (plays once; the sound system restarts music that ends)",
+    "IntroPanSequence": "the splash screen's swelling drone (LoopSound plays it as an effect)",
+    "MenuMusic": "music: main menu, A minor pads and plucks, loops",
+    "AmbientTracks": "music: overworld and tutorial, slow D minor pads and bells, loops",
+    "BattleMusic": "music: encounters, driving drums and bass, loops",
+    "BossMusic": "music: the boss fight, fast and menacing, loops",
+    "Credits": "music: credits and defeat, gentle C major bells, loops",
+    "Death": "music: death, a falling line",
+    "Win!": "music sting: victory fanfare (also played as a transition sting)",
+}
 
 
 # --------------------------------------------------------------------------------------------
@@ -497,6 +620,17 @@ def write_json(path, value):
     os.replace(temporary, path)
 
 
+def catalogue_lines():
+    missing = [name for name, _, _ in EFFECTS if name not in DESCRIPTIONS] + \
+        [name for name, _, _, _ in MUSIC if name not in DESCRIPTIONS]
+    assert not missing, "events without a description: %s" % missing
+    lines = ["## Sounds", "", "Every path below is in Assets/SoundResources.txt and the bank. A path the list lacks "
+             "plays the pistol shot.", "", "| path | what |", "|---|---|"]
+    lines += ["| event:/SFX/%s | %s |" % (name, DESCRIPTIONS[name]) for name, _, _ in EFFECTS]
+    lines += ["| event:/Music/%s | %s |" % (name, DESCRIPTIONS[name]) for name, _, _, _ in MUSIC]
+    return lines + [""]
+
+
 def main():
     os.makedirs(SAMPLES, exist_ok=True)
     events, strings, paths = [], [], []
@@ -525,6 +659,7 @@ def main():
     write_json(os.path.join(SOUNDS, "Master Bank.strings.bank"), {"format": BANK_FORMAT, "version": 1, "strings": strings})
     with open(os.path.join(ROOT, "Assets", "SoundResources.txt"), "w", encoding="utf-8", newline="\n") as file:
         file.write("\n".join(paths) + "\n")
+    replace_section(ROOT, "sounds", catalogue_lines())
     print("%d events, %.1f seconds of sound" % (len(events), total_seconds))
 
 

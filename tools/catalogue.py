@@ -1,0 +1,27 @@
+"""The generated sections of docs/ASSETS.md, the catalogue of pictures and sounds.
+
+make_atlas.py writes the pictures section and make_sounds.py the sounds section; each swaps only
+its own section (between its begin and end markers), so the hand-written text around them stays.
+"""
+import os
+
+CATALOGUE = "docs/ASSETS.md"
+
+
+def replace_section(root, name, lines):
+    """Writes lines as the section called name, through a temporary file renamed over the catalogue."""
+    path = os.path.join(root, CATALOGUE)
+    begin = "<!-- %s:begin" % name
+    end = "<!-- %s:end -->" % name
+    section = "\n".join(["%s (written by tools/make_%s.py) -->" % (begin, "atlas" if name == "pictures" else name)]
+                        + lines + [end])
+    text = open(path, encoding="utf-8").read() if os.path.exists(path) else ""
+    if begin in text and end in text:
+        text = text[:text.index(begin)] + section + text[text.index(end) + len(end):]
+    else:
+        text = text.rstrip("\n") + ("\n\n" if text else "") + section + "\n"
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    temporary = path + ".tmp"
+    with open(temporary, "w", encoding="utf-8", newline="\n") as output:
+        output.write(text)
+    os.replace(temporary, path)
