@@ -284,7 +284,7 @@ TEST_F(BrackwaterLevelTest, TheFiguresWalkThroughTheirFrames)
   for (const auto& [object, first] : firstFrames)
     EXPECT_NE(SpriteOf(object->GetHandle()).GetFrame(), first) << object->GetName();
 
-  // A frame of the player strip is a quarter of the picture (player = 306 2 128 32).
+  // A frame of the 128-pixel player strip is a quarter of the picture.
   Draw();
   for (const Graphics::InstanceData& record : Filed("DL_MAIN"))
     EXPECT_LE(record.uvRect[2] - record.uvRect[0], 32.0f);

@@ -1,6 +1,7 @@
 #include "render/SpriteTestEnvironment.h"
 
 #include "object/Transform.h"
+#include "render/ResourceManagerTwo.h"
 #include "support/CapturedOutput.h"
 
 #include <glm/gtc/type_ptr.hpp>
@@ -81,12 +82,13 @@ TEST_F(DrawnSpriteTest, FramesStepBothWaysThroughTheirPicture)
   sprite.SetPeriod(0.2f);
   EXPECT_NEAR(sprite.GetAnimationTimer(), 0.1f, 1e-6f);
 
-  // The frame picks its quarter of the picture (player = 306 2 128 32 in the atlas meta).
+  // The frame picks its quarter of the picture, wherever the atlas put it.
+  const AtlasRegion& player = ResourceManagerTwo::ResolveTextureName("player", true);
   const Graphics::InstanceData record = sprite.MakeInstance(glm::mat3(1.0f));
-  EXPECT_FLOAT_EQ(record.uvRect[0], 306 + 3 * 32);
-  EXPECT_FLOAT_EQ(record.uvRect[1], 34);
-  EXPECT_FLOAT_EQ(record.uvRect[2], 306 + 4 * 32);
-  EXPECT_FLOAT_EQ(record.uvRect[3], 2);
+  EXPECT_FLOAT_EQ(record.uvRect[0], player.rect[0] + 3 * 32);
+  EXPECT_FLOAT_EQ(record.uvRect[1], player.rect[1]);
+  EXPECT_FLOAT_EQ(record.uvRect[2], player.rect[0] + 4 * 32);
+  EXPECT_FLOAT_EQ(record.uvRect[3], player.rect[3]);
 }
 
 TEST_F(DrawnSpriteTest, TheQuadIsMirroredAndScaledThenShiftedThenPlacedAndViewed)
@@ -125,10 +127,11 @@ TEST_F(DrawnSpriteTest, UnknownPicturesAndLayersFallBackWithAMessage)
   EXPECT_TRUE(output.Contains("no_such_picture"));
   const Sprite& sprite = SpriteOf(lost);
   EXPECT_EQ(sprite.GetFrameCount(), 1u);
-  // default_texture = 36 2 32 32: the whole fallback picture, whatever the frame.
+  // The whole 32-pixel fallback picture, whatever the frame.
+  const AtlasRegion& fallback = ResourceManagerTwo::ResolveTextureName("default_texture", true);
   const Graphics::InstanceData record = SpriteOf(lost).MakeInstance(glm::mat3(1.0f));
-  EXPECT_FLOAT_EQ(record.uvRect[0], 36);
-  EXPECT_FLOAT_EQ(record.uvRect[2], 68);
+  EXPECT_FLOAT_EQ(record.uvRect[0], fallback.rect[0]);
+  EXPECT_FLOAT_EQ(record.uvRect[2], fallback.rect[0] + 32);
 
   Draw();
   Draw();
