@@ -484,9 +484,9 @@ class Track:
         sound = note_sound(instrument, note, beats * self.beat, seed=1000 + self.hits)
         place(self.buffer, sound, frames(beat * self.beat, MUSIC_RATE) if beat else 0, gain, wrap=self.loop)
 
-    def drums(self, bars, pattern, gain=1.0):
+    def drums(self, bars, pattern, gain=1.0, first_bar=0):
         """pattern: per eighth note, a string of k (kick), s (snare), h (hat) letters or '.'."""
-        for bar in range(bars):
+        for bar in range(first_bar, first_bar + bars):
             for step, hits in enumerate(pattern):
                 for letter, name in (("k", "kick"), ("s", "snare"), ("h", "hat")):
                     if letter in hits:
@@ -501,63 +501,115 @@ def chord(root, minor):
 
 
 def music_menu():
-    track = Track(110, 4, loop=True)
-    progression = [(57, True), (53, False), (60, False), (55, False)]  # Am F C G
-    for bar, (root, minor) in enumerate(progression):
-        for note in chord(root, minor):
-            track.play("pad", note, bar * 4, 4, 0.12)
-        track.play("bass", root - 12, bar * 4, 2, 0.35)
-        track.play("bass", root - 12, bar * 4 + 2.5, 1.5, 0.3)
-        for step, offset in enumerate([0, 1, 2, 1, 0, 1, 2, 1]):
-            track.play("pluck", chord(root, minor)[offset] + 12, bar * 4 + step * 0.5, 0.5, 0.18)
+    """Main menu, 16 bars: the theme's chords, a melody over them, a bridge, and the theme again."""
+    track = Track(110, 16, loop=True)
+    theme = [(57, True), (53, False), (60, False), (55, False)]  # Am F C G
+    bridge = [(53, False), (55, False), (52, True), (57, True)]  # F G Em Am
+    melodies = {1: [76, 72, 77, 72, 76, 79, 74, 71], 3: [81, 76, 77, 81, 79, 76, 74, 79]}
+    for section, progression in enumerate([theme, theme, bridge, theme]):
+        for index, (root, minor) in enumerate(progression):
+            bar = section * 4 + index
+            notes = chord(root, minor)
+            for note in notes:
+                track.play("pad", note, bar * 4, 4, 0.11)
+            track.play("bass", root - 12, bar * 4, 2, 0.35)
+            track.play("bass", root - 12, bar * 4 + 2.5, 1.5, 0.3)
+            pattern = [0, 2, 1, 2, 0, 2, 1, 2] if section == 2 else [0, 1, 2, 1, 0, 1, 2, 1]
+            for step, offset in enumerate(pattern):
+                track.play("pluck", notes[offset] + 12, bar * 4 + step * 0.5, 0.5, 0.16)
+            if section in melodies:
+                track.play("lead", melodies[section][index * 2], bar * 4, 2, 0.08)
+                track.play("lead", melodies[section][index * 2 + 1], bar * 4 + 2, 2, 0.08)
     return track
 
 
 def music_ambient():
-    track = Track(60, 2, loop=True)
-    for bar, (root, minor) in enumerate([(50, True), (46, False)]):  # Dm Bb
+    """Overworld and tutorial: eight slow bars of pads with bells that drift higher in the second half."""
+    track = Track(60, 8, loop=True)
+    progression = [(50, True), (46, False), (53, False), (48, False)]  # Dm Bb F C
+    for bar in range(8):
+        root, minor = progression[bar % 4]
         for note in chord(root, minor) + [root + 12]:
-            track.play("pad", note, bar * 4, 4, 0.12)
-        track.play("bell", root + 24, bar * 4 + 1, 2, 0.1)
-        track.play("bell", root + 31, bar * 4 + 2.5, 1.5, 0.08)
+            track.play("pad", note, bar * 4, 4, 0.11)
+        track.play("bass", root - 12, bar * 4, 4, 0.12)
+        lift = 12 if bar >= 4 else 0
+        track.play("bell", root + 24 + lift, bar * 4 + 1, 2, 0.09)
+        track.play("bell", chord(root, minor)[2] + 24 + lift, bar * 4 + 2.5, 1.5, 0.07)
+        if bar % 2 == 1:
+            track.play("bell", chord(root, minor)[1] + 36, bar * 4 + 3.5, 0.5, 0.05)
     return track
 
 
 def music_battle():
-    track = Track(150, 4, loop=True)
-    track.drums(4, ["kh", "h", "sh", "h", "kh", "kh", "sh", "h"], 0.5)
+    """Encounters, 16 bars: riff, riff with the full lead, a climbing middle, and a stripped-down return."""
+    track = Track(150, 16, loop=True)
+    groove = ["kh", "h", "sh", "h", "kh", "kh", "sh", "h"]
+    fill = ["kh", "h", "sh", "h", "s", "s", "ks", "s"]
+    for bar in range(16):
+        track.drums(1, fill if bar % 4 == 3 else groove, 0.5, bar)
     riff = [64, 64, 67, 64, 69, 64, 67, 62]
-    for bar, root in enumerate([40, 40, 43, 38]):
+    middle = [69, 71, 72, 71, 69, 67, 69, 72]
+    roots = [40, 40, 43, 38] * 2 + [45, 45, 43, 41] + [40, 40, 43, 38]
+    for bar, root in enumerate(roots):
+        section = bar // 4
         for step in range(8):
             track.play("bass", root + (12 if step % 4 == 3 else 0), bar * 4 + step * 0.5, 0.5, 0.3)
-        for step, note in enumerate(riff):
-            if (step + bar) % 3 != 2:
-                track.play("lead", note + (bar == 3) * -2, bar * 4 + step * 0.5, 0.5, 0.12)
+        line = middle if section == 2 else riff
+        for step, note in enumerate(line):
+            if section == 3 and step % 2 == 1:
+                continue
+            if section == 0 and (step + bar) % 3 == 2:
+                continue
+            track.play("lead", note + (bar % 4 == 3) * -2, bar * 4 + step * 0.5, 0.5, 0.11)
+        if section == 2:
+            for note in chord(root + 12, True):
+                track.play("pad", note, bar * 4, 4, 0.05)
     return track
 
 
 def music_boss():
-    track = Track(160, 4, loop=True)
-    track.drums(4, ["kh", "kh", "sh", "h", "kh", "kh", "sh", "kh"], 0.55)
-    for bar, root in enumerate([40, 41, 40, 46]):  # E F E Bb: a tritone for the menace
+    """The boss fight, 16 bars in E with a tritone: stomp, a wailing lead, half-time, stomp again."""
+    track = Track(160, 16, loop=True)
+    stomp = ["kh", "kh", "sh", "h", "kh", "kh", "sh", "kh"]
+    half = ["kh", "h", "h", "h", "sh", "h", "h", "kh"]
+    for bar in range(16):
+        track.drums(1, half if 8 <= bar < 12 else stomp, 0.55, bar)
+    roots = [40, 41, 40, 46] * 4
+    wail = [76, 77, 79, 82, 81, 79, 77, 76]
+    for bar, root in enumerate(roots):
+        section = bar // 4
         for step in range(8):
-            track.play("bass", root, bar * 4 + step * 0.5, 0.5, 0.32)
+            track.play("bass", root + (12 if section == 1 and step % 2 else 0), bar * 4 + step * 0.5, 0.5, 0.32)
         for note in (root + 24, root + 27, root + 30):
             track.play("pad", note, bar * 4, 4, 0.07)
-        track.play("lead", root + 36, bar * 4, 1.5, 0.12)
-        track.play("lead", root + 35, bar * 4 + 1.5, 2.5, 0.1)
+        if section == 1:
+            track.play("lead", wail[(bar % 4) * 2], bar * 4, 2, 0.11)
+            track.play("lead", wail[(bar % 4) * 2 + 1], bar * 4 + 2, 2, 0.1)
+        elif section == 2:
+            track.play("lead", root + 36, bar * 4, 4, 0.08)
+        else:
+            track.play("lead", root + 36, bar * 4, 1.5, 0.12)
+            track.play("lead", root + 35, bar * 4 + 1.5, 2.5, 0.1)
     return track
 
 
 def music_credits():
-    track = Track(90, 4, loop=True)
+    """Credits and defeat, 16 gentle bars: bells carry the tune, plucks join, then the tune an octave up."""
+    track = Track(90, 16, loop=True)
     melody = [72, 76, 79, 76, 74, 72, 69, 72, 77, 76, 74, 72, 71, 74, 79, 77]
-    for bar, (root, minor) in enumerate([(48, False), (45, True), (53, False), (55, False)]):  # C Am F G
+    progression = [(48, False), (45, True), (53, False), (55, False)]  # C Am F G
+    for bar in range(16):
+        section = bar // 4
+        root, minor = progression[bar % 4]
         for note in chord(root, minor):
-            track.play("pad", note + 12, bar * 4, 4, 0.09)
+            track.play("pad", note + 12, bar * 4, 4, 0.08)
         track.play("bass", root - 12, bar * 4, 3, 0.3)
         for step in range(4):
-            track.play("bell", melody[bar * 4 + step], bar * 4 + step, 1, 0.2)
+            note = melody[(bar % 4) * 4 + step] + (12 if section == 3 else 0)
+            track.play("bell", note, bar * 4 + step, 1, 0.18 if section != 3 else 0.12)
+        if section >= 1:
+            for step, offset in enumerate([0, 1, 2, 1, 2, 1, 0, 1]):
+                track.play("pluck", chord(root, minor)[offset] + 24, bar * 4 + step * 0.5, 0.5, 0.07)
     return track
 
 

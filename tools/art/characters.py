@@ -143,6 +143,9 @@ def humanoid_frame(palette, view, legs=(0, 0), stride=(0, 0), bob=0, space=False
     return image
 
 
+# The animators show a standing character at 0.16 s a frame: holding each breath for two frames
+# keeps the bob slow.
+IDLE_BOBS = (0, 0, 1, 1)
 FRONT_WALK_LIFTS = [(0, 2), (1, 1), (2, 0), (1, 1)]
 SIDE_WALK_STRIDES = [(-3, 3), (0, 0), (3, -3), (0, 0)]
 
@@ -161,7 +164,7 @@ def humanoid_sheets(prefix, palette, space_variants=False, sides=("right", "left
     for space in variants:
         kind = prefix + ("_space" if space else "")
         for direction, view, flip, _ in views(space):
-            idle = [humanoid_frame(palette, view, bob=b, space=space) for b in (0, 1)]
+            idle = [humanoid_frame(palette, view, bob=b, space=space) for b in IDLE_BOBS]
             if view == SIDE:
                 walk = [humanoid_frame(palette, view, stride=s, legs=(1 if s[0] > 0 else 0, 1 if s[1] > 0 else 0),
                                        bob=i % 2, space=space) for i, s in enumerate(SIDE_WALK_STRIDES)]
@@ -170,7 +173,7 @@ def humanoid_sheets(prefix, palette, space_variants=False, sides=("right", "left
                         for i, l in enumerate(FRONT_WALK_LIFTS)]
             if flip:
                 idle, walk = [mirror(f) for f in idle], [mirror(f) for f in walk]
-            sheets.append(("%s_idle_%s" % (kind, direction), strip(idle), 2, "standing, facing %s" % direction))
+            sheets.append(("%s_idle_%s" % (kind, direction), strip(idle), len(IDLE_BOBS), "standing, breathing, facing %s" % direction))
             # In space the left walk is the right walk drawn mirrored by the animator.
             if not (space and direction == "left"):
                 sheets.append(("%s_walk_%s" % (kind, direction), strip(walk), 4, "walking, facing %s" % direction))
@@ -321,7 +324,7 @@ def duck_frame(p, step=0, bob=0):
 
 
 def animal_sheets(prefix, frame_function, palette, what):
-    idle = [frame_function(palette, 0, b) for b in (0, 1)]
+    idle = [frame_function(palette, 0, b) for b in IDLE_BOBS]
     walk = [frame_function(palette, step, step % 2) for step in range(4)]
     upside_down = rotate(frame_function(palette, 0, 0), 180, (16, 18))
     death = death_frames(frame_function(palette, 0, 0))
@@ -329,7 +332,7 @@ def animal_sheets(prefix, frame_function, palette, what):
     sheets = []
     for direction, flip in (("right", False), ("left", True)):
         view = (lambda frames: [mirror(f) for f in frames]) if flip else (lambda frames: frames)
-        sheets.append(("%s_idle_%s" % (prefix, direction), strip(view(idle)), 2, "%s, standing, facing %s" % (what, direction)))
+        sheets.append(("%s_idle_%s" % (prefix, direction), strip(view(idle)), len(IDLE_BOBS), "%s, standing, facing %s" % (what, direction)))
         sheets.append(("%s_walk_%s" % (prefix, direction), strip(view(walk)), 4, "%s, walking, facing %s" % (what, direction)))
     sheets.append(("%s_death" % prefix, strip(death), 6, "%s, dies (legs up at the end)" % what))
     return sheets
@@ -714,7 +717,7 @@ def boss_sheets():
     boss_colours = (BOSS["head"], BOSS["hat"], BOSS["beard"], ENEMY_EYE)
     robot = ((90, 200, 210, 255), None, None, CYAN)
     sheets = [
-        ("boss_idle", strip([boss_frame(bob=b) for b in (0, 1)]), 2, "pirate king, standing"),
+        ("boss_idle", strip([boss_frame(bob=b) for b in IDLE_BOBS]), len(IDLE_BOBS), "pirate king, standing"),
         ("boss_walk", boss_walk(), 8, "pirate king walking; feet land on frames 0 and 4 (footstep at 4)"),
         ("boss_charge", strip([boss_frame(glow=True, arms_up=True, bob=b) for b in (0, 1)]), 2, "arms raised, glowing (charging)"),
         ("boss_death", boss_lying(), 1, "the boss lying dead"),

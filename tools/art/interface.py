@@ -336,8 +336,8 @@ def health_overlay():
         for x in range(64):
             dx, dy = (x - 31.5) / 32.0, (y - 17.5) / 18.0
             d = math.sqrt(dx * dx + dy * dy)
-            alpha = max(0.0, min(1.0, (d - 0.55) / 0.5))
-            pixels[x, y] = (200, 0, 20, int(220 * alpha))
+            alpha = max(0.0, min(1.0, (d - 0.7) / 0.6))
+            pixels[x, y] = (200, 0, 20, int(200 * alpha))
     return image
 
 
@@ -443,6 +443,17 @@ def highlight_ring(frame):
     return image
 
 
+def crosshair():
+    image = blank(16, 16)
+    draw = pen(image)
+    draw.ellipse([2, 2, 13, 13], outline=WHITE)
+    for x0, y0, x1, y1 in ((7, 0, 8, 4), (7, 11, 8, 15), (0, 7, 4, 8), (11, 7, 15, 8)):
+        box(draw, x0, y0, x1, y1, WHITE)
+    box(draw, 7, 7, 8, 8, (255, 80, 80, 255))
+    outline(image, (0, 0, 0, 180))
+    return image
+
+
 def score_panel():
     image = panel(96, 24)
     draw_text(image, "REPUTATION", 6, 9, (255, 210, 80, 255), 1, (0, 0, 0, 220))
@@ -475,6 +486,7 @@ def hud_sheets():
         ("HUD_interact_hint", strip([interact_hint(f) for f in range(2)]), 2, "speech bubble with E, bobbing"),
         ("HUD_tutorial_highlight", strip([highlight_ring(f) for f in range(4)]), 4, "pulsing yellow ring"),
         ("HUD_score_panel", score_panel(), 1, '"REPUTATION" panel (OW_HUD)'),
+        ("ui_crosshair", crosshair(), 1, "aiming crosshair (white, red centre)"),
     ]
 
 

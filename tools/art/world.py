@@ -446,6 +446,13 @@ def wall_bottom(variant):
     elif variant == 3:
         for y in range(9, 16, 2):
             box(draw, 9, y, 22, y, DARK_STEEL)
+    elif variant == "cracked":
+        # A weak spot that a blast can open: dark cracks and a warning stripe.
+        draw.line([(6, 6), (10, 10), (8, 14), (13, 18)], fill=(30, 20, 20, 255), width=1)
+        draw.line([(22, 6), (19, 11), (24, 15)], fill=(30, 20, 20, 255), width=1)
+        draw.line([(10, 10), (16, 11)], fill=(30, 20, 20, 255))
+        for x in range(0, 32, 6):
+            box(draw, x, 1, x + 2, 3, (230, 180, 40, 255))
     else:
         for x in (7, 23):
             box(draw, x, 7, x, 16, darker(WALL_FACE, 25))
@@ -512,14 +519,15 @@ def hull():
 
 
 def thruster_flame():
+    """Flame behind a ship that faces +x: its base on the right edge, flickering towards -x."""
     frames = []
     for frame in range(4):
-        image = blank(16, 32)
+        image = blank(32, 16)
         draw = pen(image)
         length = (24, 28, 22, 30)[frame]
-        draw.polygon([(2, 0), (13, 0), (8, length)], fill=(255, 120, 30, 200))
-        draw.polygon([(4, 0), (11, 0), (8, length * 2 // 3)], fill=(255, 210, 80, 255))
-        draw.polygon([(6, 0), (9, 0), (8, length // 3)], fill=WHITE)
+        draw.polygon([(31, 2), (31, 13), (31 - length, 8)], fill=(255, 120, 30, 200))
+        draw.polygon([(31, 4), (31, 11), (31 - length * 2 // 3, 8)], fill=(255, 210, 80, 255))
+        draw.polygon([(31, 6), (31, 9), (31 - length // 3, 8)], fill=WHITE)
         frames.append(image)
     return strip(frames)
 
@@ -593,11 +601,12 @@ def ship_sheets():
         ("ship_wall_bottom_02", wall_bottom(2), 1, "bottom wall with a pipe"),
         ("ship_wall_bottom_03", wall_bottom(3), 1, "bottom wall with a vent"),
         ("ship_wall_outside", wall_bottom("outside"), 1, "outer hull wall, riveted"),
+        ("ship_wall_cracked", wall_bottom("cracked"), 1, "cracked bottom wall with a warning stripe: a blast opens it"),
         ("ship_door", door(), 7, "door: frame 0 closed (red light) ... frame 6 open (green light)"),
         ("force_field_side", force_wall((80, 170, 255, 255), 8, 40, True), 4, "vertical force field (blue shimmer)"),
         ("force_field_facing", force_wall((80, 170, 255, 255), 32, 12, False), 4, "horizontal force field"),
         ("ship_hull", hull(), 1, "hull plating seen from outside (DL_SHIPFRAME)"),
-        ("ship_thruster_flame", thruster_flame(), 4, "thruster flame, base at the top, pointing -y"),
+        ("ship_thruster_flame", thruster_flame(), 4, "thruster flame behind a ship facing +x: base at the right edge"),
         ("comm_station", strip([comm_station(f) for f in range(2)]), 2, "comm station console with antenna, blinking"),
         ("exit_hatch", strip([exit_hatch(f) for f in range(2)]), 2, "exit airlock, glowing green"),
         ("console_prop", console_like((30, 60, 110, 255), (255, 200, 60, 255), 0), 1, "decorative console"),
