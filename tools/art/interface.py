@@ -169,7 +169,7 @@ def title():
 
 def slide(heading, lines, picture=None, accent=(255, 210, 80, 255)):
     for line in lines:
-        assert text_width(line) <= SLIDE_WIDTH - 8, "slide line too long: " + line
+        assert text_width(line) <= SLIDE_WIDTH - 16, "slide line too long: " + line
     image = framed(starry(SLIDE_WIDTH, SLIDE_HEIGHT))
     draw_text_centred(image, heading, SLIDE_WIDTH // 2, 7, accent, 1, (0, 0, 0, 255))
     pen(image).line([(20, 17), (SLIDE_WIDTH - 21, 17)], fill=darker(accent, 80))
@@ -177,6 +177,9 @@ def slide(heading, lines, picture=None, accent=(255, 210, 80, 255)):
     if picture is not None:
         image.alpha_composite(picture, ((SLIDE_WIDTH - picture.width) // 2, 22))
         top = 24 + picture.height + 4
+    # A dim band behind the words keeps the stars from breaking up the letters.
+    backing = blank(SLIDE_WIDTH - 10, len(lines) * 10 + 4, (0, 0, 0, 150))
+    image.alpha_composite(backing, (5, top - 3))
     draw_lines_centred(image, lines, SLIDE_WIDTH // 2, top, (220, 230, 255, 255), 1, 3, (0, 0, 0, 255))
     return image
 
@@ -201,6 +204,8 @@ def mouse(button):
         draw.pieslice([0, 0, 11, 15], 180, 270, fill=(255, 200, 60, 255))
     elif button == "right":
         draw.pieslice([0, 0, 11, 15], 270, 360, fill=(255, 200, 60, 255))
+    elif button == "middle":
+        box(draw, 5, 1, 6, 5, (255, 200, 60, 255))
     outline(image, INK)
     return image
 
@@ -217,19 +222,20 @@ def row_of(pictures, gap=3):
 
 
 def how_to_play_slides():
+    # The keys are the input map's defaults: the slides must say what the game really answers to.
     from art.characters import PLAYER, FRONT, humanoid_frame
     from art.world import gun_sheets, pickup_sheets
     wasd = row_of([key_cap("W"), key_cap("A"), key_cap("S"), key_cap("D"), humanoid_frame(PLAYER, FRONT)])
     guns = [s[1] for s in gun_sheets()]
-    aim = row_of([mouse("left"), guns[0], guns[3]])
+    aim = row_of([mouse("left"), guns[0], mouse("right"), guns[3], key_cap("R"), key_cap("T")])
     chips = [s[1].crop((0, 0, 16, 16)) for s in pickup_sheets()]
-    items = row_of([key_cap("Q"), key_cap("E"), key_cap("SPACE", 34)] + chips[:3])
-    specials = row_of([mouse("right")] + chips[3:] + [key_cap("ESC", 22)])
+    items = row_of([key_cap("Q"), key_cap("E"), guns[1], key_cap("F")] + chips[:3])
+    specials = row_of([key_cap("V"), key_cap("C"), mouse("middle")] + chips[3:] + [key_cap("ESC", 22)])
     return [
-        ("ui_how_to_play_1", slide("MOVE", ["WASD or the left stick", "walks you about."], wasd)),
-        ("ui_how_to_play_2", slide("AIM AND SHOOT", ["Aim: mouse or right stick", "Hold the button to fire"], aim)),
-        ("ui_how_to_play_3", slide("ITEMS", ["Q and E: take, swap guns", "SPACE: talk, open, use"], items)),
-        ("ui_how_to_play_4", slide("SPECIALS", ["Right click: blink, dash,", "heal, shield. ESC: pause"], specials)),
+        ("ui_how_to_play_1", slide("MOVE", ["WASD, the arrows or", "the left stick walk"], wasd)),
+        ("ui_how_to_play_2", slide("AIM AND SHOOT", ["Aim: mouse, right stick", "Click fires; R, T reload"], aim)),
+        ("ui_how_to_play_3", slide("ITEMS", ["Q, E: take or drop guns", "F: talk, open, use"], items)),
+        ("ui_how_to_play_4", slide("SPECIALS", ["V takes a special, C or", "middle click uses it,", "ESC pauses the game"], specials)),
     ]
 
 
@@ -427,7 +433,7 @@ def interact_hint(frame):
     top = frame
     box(draw, 1, 0 + top, 14, 11 + top, (250, 250, 250, 255))
     draw.polygon([(5, 11 + top), (8, 11 + top), (5, 14 + top)], fill=(250, 250, 250, 255))
-    draw_text_centred(image, "E", 8, 2 + top, (30, 60, 140, 255))
+    draw_text_centred(image, "F", 8, 2 + top, (30, 60, 140, 255))
     outline(image, INK)
     return image
 
@@ -460,6 +466,12 @@ def score_panel():
     return image
 
 
+# Keys of the default input map worth a hint.
+KEY_HINTS = [("Q", "take or drop the second gun"), ("E", "take or drop the first gun"), ("V", "take or drop a special"),
+             ("C", "use the special"), ("F", "interact"), ("R", "reload the second gun"), ("T", "reload the first gun"),
+             ("M", "mute"), ("P", "stop the clock")]
+
+
 def hud_sheets():
     return [
         ("HUD_border_frame", border_frame(), 1, "dialogue box frame (DialogueAnimator Background)"),
@@ -477,13 +489,13 @@ def hud_sheets():
         ("HUD_timer_bear_moreangry", clock_face("more"), 1, "encounter clock, angry red bear"),
         ("HUD_timer_nobears", clock_face("none"), 1, "encounter clock run out: red dial"),
         ("HUD_jumping_bear", jumping_bear(), 1, "a police bear, tumbling (HUD_JumpingBear)"),
-        ("HUD_key_q", key_cap("Q", 16), 1, "key hint Q"),
-        ("HUD_key_e", key_cap("E", 16), 1, "key hint E"),
+    ] + [("HUD_key_" + key.lower(), key_cap(key, 16), 1, "key hint %s (%s)" % (key, use)) for key, use in KEY_HINTS] + [
         ("HUD_key_space", key_cap("SPACE", 34), 1, "key hint SPACE"),
-        ("HUD_key_escape", key_cap("ESC", 22), 1, "key hint ESC"),
-        ("HUD_key_mouse_left", mouse("left"), 1, "left mouse button hint"),
-        ("HUD_key_mouse_right", mouse("right"), 1, "right mouse button hint"),
-        ("HUD_interact_hint", strip([interact_hint(f) for f in range(2)]), 2, "speech bubble with E, bobbing"),
+        ("HUD_key_escape", key_cap("ESC", 22), 1, "key hint ESC (pause)"),
+        ("HUD_key_mouse_left", mouse("left"), 1, "left mouse button hint (fires the second slot)"),
+        ("HUD_key_mouse_right", mouse("right"), 1, "right mouse button hint (fires the first slot)"),
+        ("HUD_key_mouse_middle", mouse("middle"), 1, "middle mouse button hint (uses the special)"),
+        ("HUD_interact_hint", strip([interact_hint(f) for f in range(2)]), 2, "speech bubble with F (interact), bobbing"),
         ("HUD_tutorial_highlight", strip([highlight_ring(f) for f in range(4)]), 4, "pulsing yellow ring"),
         ("HUD_score_panel", score_panel(), 1, '"REPUTATION" panel (OW_HUD)'),
         ("ui_crosshair", crosshair(), 1, "aiming crosshair (white, red centre)"),

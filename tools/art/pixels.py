@@ -207,6 +207,7 @@ GLYPHS = {
     "-": "..... ..... ..... ##### ..... ..... .....",
     ":": "..... ..#.. ..#.. ..... ..#.. ..#.. .....",
     ",": "..... ..... ..... ..... .##.. ..#.. .#...",
+    ";": "..... ..#.. ..#.. ..... .##.. ..#.. .#...",
     "(": "...#. ..#.. .#... .#... .#... ..#.. ...#.",
     ")": ".#... ..#.. ...#. ...#. ...#. ..#.. .#...",
     ".": "..... ..... ..... ..... ..... .##.. .##..",
@@ -221,7 +222,8 @@ GLYPH_WIDTH, GLYPH_HEIGHT, GLYPH_ADVANCE = 5, 7, 6
 
 
 def glyph_rows(character):
-    rows = GLYPHS.get(character, GLYPHS["?"]).split()
+    assert character in GLYPHS, "no glyph for %r" % character
+    rows = GLYPHS[character].split()
     assert len(rows) == GLYPH_HEIGHT and all(len(row) == GLYPH_WIDTH for row in rows), character
     return rows
 
