@@ -14,8 +14,7 @@ import math
 
 from art.pixels import (CLEAR, CYAN, DARK_GOLD, DARK_STEEL, ENEMY_EYE, GOLD, INK, LIGHT_STEEL, PLAYER_BLUE,
                         PLAYER_DARK_BLUE, PLAYER_INK, PLAYER_LIGHT_BLUE, STEEL, WHITE, blank, box, darker, dot,
-                        enlarge, faded, lighter, mirror, outline, pen, rotate, shadow, shifted, strip, tinted,
-                        with_alpha)
+                        enlarge, lighter, mirror, outline, pen, rotate, shadow, shifted, strip, tinted, with_alpha)
 
 # --------------------------------------------------------------------------------------------
 # 1. Humanoids

@@ -9,10 +9,11 @@ Sections:
 """
 import math
 
-from art.pixels import (CYAN, DARK_STEEL, ENEMY_EYE, GOLD, GREEN, HEALTH_RED, INK, LIGHT_STEEL, PLAYER_BLUE,
-                        PLAYER_DARK_BLUE, PLAYER_INK, PLAYER_LIGHT_BLUE, STEEL, WHITE, blank, box, darker, dot,
-                        draw_glyph, draw_lines_centred, draw_text, draw_text_centred, enlarge, lighter, outline, pen,
-                        strip, text_width, with_alpha)
+from art.characters import BEAR_POLICE, FRONT, PLAYER, bear_frame, humanoid_frame
+from art.pixels import (CYAN, ENEMY_EYE, GREEN, HEALTH_RED, INK, PLAYER_BLUE, PLAYER_DARK_BLUE, PLAYER_INK,
+                        PLAYER_LIGHT_BLUE, WHITE, blank, box, darker, dot, draw_glyph, draw_lines_centred, draw_text,
+                        draw_text_centred, enlarge, lighter, outline, pen, rotate, strip, text_width)
+from art.world import gun_sheets, pickup_sheets, ship
 
 # --------------------------------------------------------------------------------------------
 # 1. Glyph strip
@@ -223,8 +224,6 @@ def row_of(pictures, gap=3):
 
 def how_to_play_slides():
     # The keys are the input map's defaults: the slides must say what the game really answers to.
-    from art.characters import PLAYER, FRONT, humanoid_frame
-    from art.world import gun_sheets, pickup_sheets
     wasd = row_of([key_cap("W"), key_cap("A"), key_cap("S"), key_cap("D"), humanoid_frame(PLAYER, FRONT)])
     guns = [s[1] for s in gun_sheets()]
     aim = row_of([mouse("left"), guns[0], mouse("right"), guns[3], key_cap("R"), key_cap("T")])
@@ -255,7 +254,6 @@ def splash_cards():
     draw_text_centred(brindle, "ENGINE", SLIDE_WIDTH // 2, 56, (200, 190, 170, 255))
     corvane = starry(SLIDE_WIDTH, SLIDE_HEIGHT, 17)
     corvane.alpha_composite(title(), (0, 10))
-    from art.world import ship
     corvane.alpha_composite(enlarge(ship(PLAYER_BLUE, PLAYER_LIGHT_BLUE, player=True), 1), (64, 56))
     framed(corvane)
     return [("splash_brindle", brindle), ("splash_corvane", corvane)]
@@ -422,8 +420,6 @@ def clock_face(mood):
 
 
 def jumping_bear():
-    from art.characters import BEAR_POLICE, bear_frame
-    from art.pixels import rotate
     return rotate(bear_frame(BEAR_POLICE, 1, 0), 20, (16, 16))
 
 

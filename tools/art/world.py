@@ -10,10 +10,10 @@ Sections:
 """
 import math
 
-from art.characters import force_wall
-from art.pixels import (CLEAR, CYAN, DARK_GOLD, DARK_STEEL, ENEMY_EYE, GOLD, GREEN, INK, LIGHT_STEEL,
-                        PLAYER_BLUE, PLAYER_DARK_BLUE, PLAYER_INK, PLAYER_LIGHT_BLUE, STEEL, WHITE, blank, box,
-                        darker, dot, lighter, outline, pen, shadow, strip, with_alpha)
+from art.characters import PLAYER, SIDE, force_wall, humanoid_frame
+from art.pixels import (CYAN, DARK_GOLD, DARK_STEEL, ENEMY_EYE, GOLD, GREEN, INK, LIGHT_STEEL, PLAYER_BLUE,
+                        PLAYER_INK, PLAYER_LIGHT_BLUE, STEEL, WHITE, blank, box, darker, dot, lighter, outline, pen,
+                        shadow, strip, faded, tinted, with_alpha)
 
 
 class Sequence:
@@ -304,8 +304,6 @@ def shield_bubble():
 
 
 def after_image(alpha):
-    from art.characters import PLAYER, SIDE, humanoid_frame
-    from art.pixels import faded, tinted
     return faded(tinted(humanoid_frame(PLAYER, SIDE), (120, 200, 255), 0.5), alpha)
 
 
@@ -732,6 +730,9 @@ def overworld_sheets():
     ]
 
 
+BLACK_EYE = (20, 20, 20, 255)
+
+
 def duck_toy():
     image = blank(32, 32)
     draw = pen(image)
@@ -741,9 +742,6 @@ def duck_toy():
     box(draw, 21, 8, 22, 9, BLACK_EYE)
     outline(image, INK)
     return image
-
-
-BLACK_EYE = (20, 20, 20, 255)
 
 
 def misc_sheets():
