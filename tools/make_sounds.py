@@ -172,6 +172,18 @@ def place(buffer, sound, start, gain=1.0, wrap=False):
         buffer[j] += x * gain
 
 
+def seamless(samples, start, end, rate, fade=0.03):
+    """Blends the last moments of a loop region towards the sound just before its start, so the
+    jump from the region's end back to its start lands on a matching wave and does not click."""
+    out = list(samples)
+    a, b, n = frames(start, rate), frames(end, rate), frames(fade, rate)
+    n = min(n, a, b - a)
+    for k in range(n):
+        weight = (k + 1) / n
+        out[b - n + k] = out[b - n + k] * (1.0 - weight) + samples[a - n + k] * weight
+    return out
+
+
 def normalise(samples, peak=0.9):
     top = max((abs(x) for x in samples), default=0.0)
     return samples if top == 0.0 else [x * peak / top for x in samples]
@@ -277,6 +289,7 @@ def effect_propulsion():
         else:
             level = math.exp(-(i - b) / (0.08 * EFFECT_RATE)) * (n - i) / (n - b)
         shaped.append(x * level)
+    shaped = seamless(shaped, start, start + held, EFFECT_RATE)
     return normalise(shaped, 0.7), {"sustainStart": start, "sustainEnd": start + held}
 
 
@@ -308,7 +321,7 @@ def effect_beam():
     wobble = [0.75 + 0.25 * math.sin(TAU * 4.0 * i / EFFECT_RATE) for i in range(len(hum))]
     body = [(0.6 * a + 0.25 * b) * w for a, b, w in zip(lowpass(hum, 1800, EFFECT_RATE), lowpass(octave, 900, EFFECT_RATE), wobble)]
     rise = frames(attack, EFFECT_RATE)
-    shaped = [x * min(1.0, i / rise) for i, x in enumerate(body)]
+    shaped = seamless([x * min(1.0, i / rise) for i, x in enumerate(body)], attack, length, EFFECT_RATE)
     return normalise(shaped, 0.6), {"loop": True, "loopStart": attack, "loopEnd": length}
 
 
