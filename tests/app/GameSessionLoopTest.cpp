@@ -17,6 +17,7 @@
 #include <SDL.h>
 #include <glm/vec2.hpp>
 #include <gtest/gtest.h>
+#include <imgui.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -69,6 +70,7 @@ protected:
     GameSession::SetInstance(session);
     session->SetWindowedStart();
     ASSERT_TRUE(session->Initialize());
+    ImGui::GetIO().IniFilename = nullptr;  // tests leave no imgui.ini behind
   }
 
   static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }

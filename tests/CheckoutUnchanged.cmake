@@ -1,0 +1,35 @@
+cmake_minimum_required(VERSION 3.18)
+# Run by CTest before and after the suite (cmake -DCHECKOUT=... -DSNAPSHOT=... -DMODE=before|after -P):
+# no test may leave a file in the checkout or change one there. Build folders ("build*") are left
+# out, since builds may run beside the tests. Without git (an exported tree) there is nothing to
+# compare and the check passes.
+find_program(GIT git)
+set(lines "")
+if(GIT)
+  execute_process(COMMAND ${GIT} -C ${CHECKOUT} status --porcelain --ignored
+                  OUTPUT_VARIABLE status RESULT_VARIABLE failed ERROR_QUIET)
+  if(NOT failed)
+    string(REPLACE "\n" ";" entries "${status}")
+    foreach(entry IN LISTS entries)
+      if(NOT entry MATCHES "^.. \"?build")
+        list(APPEND lines "${entry}")
+      endif()
+    endforeach()
+  endif()
+endif()
+
+if(MODE STREQUAL "before")
+  file(WRITE ${SNAPSHOT} "${lines}")
+else()
+  file(READ ${SNAPSHOT} before)
+  set(left "")
+  foreach(entry IN LISTS lines)
+    if(NOT entry IN_LIST before)
+      list(APPEND left "${entry}")
+    endif()
+  endforeach()
+  if(left)
+    string(REPLACE ";" "\n  " left "${left}")
+    message(FATAL_ERROR "The test run left these in the checkout ${CHECKOUT}:\n  ${left}")
+  endif()
+endif()
