@@ -69,7 +69,7 @@ void Input::Update()
   BeginFrame();
 
   SDL_Event event;
-  while (SDL_PollEvent(&event))
+  while (devices ? devices->PollEvent(event) : SDL_PollEvent(&event) == 1)
   {
     HandleEvent(event);
     // The pump owns the text SDL allocated for a drop; the editor has taken its own copy.

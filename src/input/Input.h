@@ -2,11 +2,12 @@
 // The state of the keyboard, the mouse and up to four game controllers, and the program's only
 // SDL event pump.
 //
-// Update runs once per frame: it moves this frame's states into "previous", then drains SDL's
-// event queue, so every query compares this frame with the last one (pressed = down now,
-// triggered = down now and up before, released = up now and down before). The pump is also where
-// a close request and focus changes of the window are noticed; the session asks for them after
-// each Update. The editor plugs its interface layer in through InputEditorHooks.
+// Update runs once per frame: it moves this frame's states into "previous", then drains the event
+// queue its devices give (SDL's, in the game), so every query compares this frame with the last
+// one (pressed = down now, triggered = down now and up before, released = up now and down
+// before). The pump is also where a close request and focus changes of the window are noticed;
+// the session asks for them after each Update. The editor plugs its interface layer in through
+// InputEditorHooks.
 //
 // Reached through one global pointer: null before Init and after Shutdown.
 #include "input/ButtonStates.h"

@@ -1,8 +1,11 @@
 #pragma once
-// The few device calls the input makes, behind one interface: the game uses SDL's game
-// controllers and haptics (SdlInputDevices); tests put a scripted set of controllers in their place,
-// so the slot logic runs without hardware. Events themselves come from SDL's queue in either case.
+// The few device calls the input makes, behind one interface: the game uses SDL's event queue,
+// game controllers and haptics (SdlInputDevices); tests put a scripted set of controllers and
+// events in their place, so the slot logic and the frame loop run without hardware and without
+// the display's own pointer and focus.
 #include <cstdint>
+
+union SDL_Event;
 
 // What became of a controller's rumble when it was opened.
 enum class RumbleSupport
@@ -32,4 +35,7 @@ public:
   virtual void Close(std::int32_t instanceId) = 0;
   // strength 0..1. Does nothing for a controller without rumble.
   virtual void Rumble(std::int32_t instanceId, float strength, std::uint32_t milliseconds) = 0;
+  // The next event of the frame's pump, false when there is none left. Whoever takes a dropped
+  // file's event frees its text with SDL_free, as with SDL_PollEvent.
+  virtual bool PollEvent(SDL_Event& event) = 0;
 };

@@ -100,3 +100,8 @@ void SdlInputDevices::CloseConnection(Connection& connection)
     SDL_GameControllerClose(connection.controller);
   connection = Connection{};
 }
+
+bool SdlInputDevices::PollEvent(SDL_Event& event)
+{
+  return SDL_PollEvent(&event) == 1;
+}

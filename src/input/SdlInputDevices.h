@@ -1,5 +1,6 @@
 #pragma once
-// The game's input devices: SDL's joystick, game-controller, haptic and event subsystems.
+// The game's input devices: SDL's event queue and its joystick, game-controller, haptic and event
+// subsystems.
 // It brings those subsystems up when made and, when destroyed, closes every haptic device and
 // controller it opened before taking the subsystems down again (closing after the subsystem is
 // gone would free them twice).
@@ -23,6 +24,7 @@ public:
   OpenedController Open(int deviceIndex) override;
   void Close(std::int32_t instanceId) override;
   void Rumble(std::int32_t instanceId, float strength, std::uint32_t milliseconds) override;
+  bool PollEvent(SDL_Event& event) override;
 
 private:
   struct Connection

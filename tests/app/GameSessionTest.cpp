@@ -11,6 +11,8 @@
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
 #include "support/CapturedOutput.h"
+#include "support/FakeInputDevices.h"
+#include "support/TestEvents.h"
 
 #include <string>
 #include <vector>
@@ -429,44 +431,30 @@ TEST_F(GameSessionTest, MissingGameSettingsAreReported)
 
 namespace
 {
-// No controllers: the window events are what matter here.
-class NoControllers : public InputDevices
-{
-public:
-  bool IsGameController(int) override { return false; }
-  std::int32_t GetInstanceId(int) override { return -1; }
-  OpenedController Open(int) override { return {}; }
-  void Close(std::int32_t) override {}
-  void Rumble(std::int32_t, float, std::uint32_t) override {}
-};
-
+// The window events come from the fake devices' script, not from a display.
 class WindowStateTest : public FocusPauseTest
 {
 protected:
   WindowStateTest()
   {
-    // The game's devices start SDL's event queue; these stand-ins leave it to the test.
-    EXPECT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
-    Input::Init(std::make_unique<NoControllers>());
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    devices->readDisplay = false;
+    Input::Init(std::make_unique<FakeInputDevices>(devices));
   }
   ~WindowStateTest() override
   {
     Input::Shutdown();
-    SDL_QuitSubSystem(SDL_INIT_EVENTS);
     TerminationSignal::Clear();
   }
 
   // One pump with this window event, then what the loop does with it.
   void Pump(Uint8 windowEvent)
   {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = windowEvent;
-    ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    devices->events.push_back(TestEvents::Window(windowEvent));
     Input::Instance()->Update();
     session->HandleWindowState();
   }
+
+  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
 };
 }  // namespace
 

@@ -6,22 +6,10 @@
 #include "object/Transform.h"
 #include "platform/Assert.h"
 #include "render/Camera.h"
+#include "support/FakeInputDevices.h"
 #include "support/HeadlessGl.h"
 
 #include <glm/gtc/matrix_transform.hpp>  // Required for: glm::ortho
-
-namespace
-{
-// No controllers: only the mouse matters here.
-struct NoControllers : InputDevices
-{
-  bool IsGameController(int) override { return false; }
-  std::int32_t GetInstanceId(int) override { return -1; }
-  OpenedController Open(int) override { return {}; }
-  void Close(std::int32_t) override {}
-  void Rumble(std::int32_t, float, std::uint32_t) override {}
-};
-}  // namespace
 
 // A session drawing into the shared hidden window (320 x 180 pixels showing 1920 x 1080 world
 // units), with input on fake controllers, one live space and a camera in it at (100, 50).
@@ -33,7 +21,7 @@ protected:
     SKIP_WITHOUT_GL();
     session->AttachWindow(HeadlessGl::Get());
     session->projection = glm::ortho(-960.0f, 960.0f, -540.0f, 540.0f, 1.0f, -5.0f);
-    Input::Init(std::make_unique<NoControllers>());
+    Input::Init(std::make_unique<FakeInputDevices>(std::make_shared<FakeDeviceLog>()));
     Json::Value cursor;
     Json::Reader().parse(R"({"MouseWorldTracker": null, "Transform": {"scale": [4, 4]}})", cursor);
     session->GetFactory().DefinePrefab("Cursor", cursor, "test");
