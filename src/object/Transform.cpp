@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/Events.h"
+#include "core/FiniteCheck.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
@@ -167,6 +168,8 @@ glm::vec2 Transform::GetWorldDown() const
 
 void Transform::SetPosition(glm::vec2 newPosition)
 {
+  if (!BRINDLE_CHECK_FINITE(newPosition, "position"))
+    return;
   position = newPosition;
   dirty = true;
   AnnounceMove();
@@ -184,6 +187,8 @@ void Transform::AnnounceMove()
 
 void Transform::SetWorldPosition(float x, float y)
 {
+  if (!BRINDLE_CHECK_FINITE(glm::vec2(x, y), "world position"))
+    return;
   const glm::mat3 toLocal = parent != nullptr ? glm::inverse(parent->GetWorldMatrix()) : glm::mat3(1.0f);
   const glm::vec3 local = toLocal * glm::vec3(x, y, 1.0f);
   SetPosition(glm::vec2(local.x, local.y));
@@ -191,11 +196,15 @@ void Transform::SetWorldPosition(float x, float y)
 
 void Transform::Translate(glm::vec2 offset)
 {
+  if (!BRINDLE_CHECK_FINITE(offset, "offset"))
+    return;
   SetPosition(position + offset);
 }
 
 void Transform::TranslateWorld(glm::vec2 offset)
 {
+  if (!BRINDLE_CHECK_FINITE(offset, "world offset"))
+    return;
   const glm::mat3 toLocal = parent != nullptr ? glm::inverse(parent->GetWorldMatrix()) : glm::mat3(1.0f);
   const glm::vec3 local = toLocal * glm::vec3(offset.x, offset.y, 0.0f);
   SetPosition(position + glm::vec2(local.x, local.y));
@@ -203,28 +212,38 @@ void Transform::TranslateWorld(glm::vec2 offset)
 
 void Transform::SetRotation(float newRotation)
 {
+  if (!BRINDLE_CHECK_FINITE(newRotation, "rotation"))
+    return;
   rotation = newRotation;
   dirty = true;
 }
 
 void Transform::Rotate(float delta)
 {
+  if (!BRINDLE_CHECK_FINITE(delta, "turn"))
+    return;
   SetRotation(rotation + delta);
 }
 
 void Transform::SetWorldRotation(float angle)
 {
+  if (!BRINDLE_CHECK_FINITE(angle, "world rotation"))
+    return;
   SetRotation(parent != nullptr ? angle - parent->GetWorldRotation() : angle);
 }
 
 void Transform::SetScale(glm::vec2 newScale)
 {
+  if (!BRINDLE_CHECK_FINITE(newScale, "scale"))
+    return;
   scale = newScale;
   dirty = true;
 }
 
 void Transform::SetLocalMatrix(const glm::mat3& matrix)
 {
+  if (!BRINDLE_CHECK_FINITE(matrix, "local matrix"))
+    return;
   localMatrix = matrix;
   Decompose();
 }

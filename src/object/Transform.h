@@ -50,6 +50,7 @@ public:
   // The world direction of the local negative y axis, scaled.
   glm::vec2 GetWorldDown() const;
 
+  // Every setter refuses NaN and infinities: a failed check, and the transform keeps its values.
   // These announce the move.
   void SetPosition(glm::vec2 newPosition);
   void SetWorldPosition(float x, float y);

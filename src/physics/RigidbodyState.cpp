@@ -1,5 +1,7 @@
 #include "physics/RigidbodyState.h"
 
+#include "core/FiniteCheck.h"
+
 #include <cmath>
 
 RigidbodyState::RigidbodyState(float inverseMass, float inverseMomentInertia, float bounce, float linearDrag,
@@ -14,13 +16,29 @@ RigidbodyState::RigidbodyState(float inverseMass, float inverseMomentInertia, fl
 
 void RigidbodyState::AddForce(float forceX, float forceY)
 {
+  if (!BRINDLE_CHECK_FINITE(glm::vec2(forceX, forceY), "force"))
+    return;
   forceAccumulator.x += invMass * forceX;
   forceAccumulator.y += invMass * forceY;
 }
 
 void RigidbodyState::AddTorque(float torque)
 {
+  if (!BRINDLE_CHECK_FINITE(torque, "torque"))
+    return;
   torqueAccumulator += invMomentInertia * torque;
+}
+
+void RigidbodyState::SetVelocity(glm::vec2 newVelocity)
+{
+  if (BRINDLE_CHECK_FINITE(newVelocity, "velocity"))
+    velocity = newVelocity;
+}
+
+void RigidbodyState::SetAngularVelocity(float newAngularVelocity)
+{
+  if (BRINDLE_CHECK_FINITE(newAngularVelocity, "angular velocity"))
+    angularVelocity = newAngularVelocity;
 }
 
 void RigidbodyState::ClearAccumulators()

@@ -9,9 +9,14 @@ struct RigidbodyState
   RigidbodyState() = default;
   RigidbodyState(float inverseMass, float inverseMomentInertia, float bounce, float linearDrag, float turnDrag);
 
-  // Forces and torques are stored already scaled by the inverse mass and inertia.
+  // Forces and torques are stored already scaled by the inverse mass and inertia. These and the
+  // velocity setters refuse NaN and infinities (a failed check; the body keeps its state).
   void AddForce(float forceX, float forceY);
   void AddTorque(float torque);
+  // For velocities from outside the physics (a spawner, a gun, a dash); the step and the contact
+  // solver write the fields directly.
+  void SetVelocity(glm::vec2 newVelocity);
+  void SetAngularVelocity(float newAngularVelocity);
   void ClearAccumulators();
 
   // Adds the gathered forces to the velocities, applies the drags and then the speed limit

@@ -3,6 +3,7 @@
 #include "app/GameSession.h"  // the session is the renderer cameras register with
 #include "core/EventManager.h"
 #include "core/Events.h"
+#include "core/FiniteCheck.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
@@ -98,6 +99,12 @@ glm::vec2 Camera::WindowToWorld(glm::vec2 mousePixels, glm::vec2 windowSize, con
   const glm::vec4 view = glm::inverse(projection) * glm::vec4(x, y, 0.0f, 1.0f);
   const glm::vec3 point = world * glm::vec3(view.x, view.y, 1.0f);
   return glm::vec2(point.x, point.y);
+}
+
+void Camera::SetShakeMatrix(const glm::mat3& matrix)
+{
+  if (BRINDLE_CHECK_FINITE(matrix, "shake matrix"))
+    adjustment = matrix;
 }
 
 void Camera::UpdateMouseWorldPosition()

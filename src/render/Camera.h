@@ -42,7 +42,8 @@ public:
   glm::vec2 GetMouseWorldPosition() const { return mouseWorldPosition; }
   // The transform's world matrix; identity when the camera has no transform.
   glm::mat3 GetWorldMatrix() const;
-  void SetShakeMatrix(const glm::mat3& matrix) { adjustment = matrix; }
+  // A matrix with NaN or infinities is refused (a failed check; the adjustment stays).
+  void SetShakeMatrix(const glm::mat3& matrix);
   const glm::mat3& GetShakeMatrix() const { return adjustment; }
   // Reads the mouse from the input and the window size and projection from the renderer; with no
   // input or no window the position stays as it was.

@@ -157,6 +157,46 @@ TEST_F(TransformTest, WorldPositionIsSetThroughTheParent)
   ExpectNear(child->GetPosition(), glm::vec2(7.0f, -2.0f));
 }
 
+// NaN and both infinities, in either coordinate, fed to every setter of a parented transform:
+// each is reported, and the transform keeps its values, stays finite and announces nothing.
+TEST_F(TransformTest, EverySetterRefusesValuesThatAreNotFinite)
+{
+  Transform* parent = Make(glm::vec2(10.0f, 20.0f), 0.5f);
+  Transform* child = Make(glm::vec2(3.0f, 4.0f), 0.25f);
+  child->AttachToParent(parent);
+  child->SetScale(glm::vec2(2.0f, 3.0f));
+  const glm::mat3 world = child->GetWorldMatrix();
+  watcher.moved.clear();
+
+  std::size_t calls = 0;
+  for (const float bad : {NAN, INFINITY, -INFINITY})
+  {
+    for (const glm::vec2 value : {glm::vec2(bad, 1.0f), glm::vec2(1.0f, bad)})
+    {
+      child->SetPosition(value);
+      child->SetWorldPosition(value.x, value.y);
+      child->Translate(value);
+      child->TranslateWorld(value);
+      child->SetScale(value);
+      calls += 5;
+    }
+    child->SetRotation(bad);
+    child->Rotate(bad);
+    child->SetWorldRotation(bad);
+    glm::mat3 matrix(1.0f);
+    matrix[1][0] = bad;
+    child->SetLocalMatrix(matrix);
+    calls += 4;
+  }
+  EXPECT_EQ(asserts.Count(), calls);
+  EXPECT_TRUE(asserts.Saw("position is not finite: (nan, 1); it is left unchanged"));
+  EXPECT_EQ(child->GetPosition(), glm::vec2(3.0f, 4.0f));
+  EXPECT_EQ(child->GetRotation(), 0.25f);
+  EXPECT_EQ(child->GetScale(), glm::vec2(2.0f, 3.0f));
+  EXPECT_EQ(child->GetWorldMatrix(), world);
+  EXPECT_TRUE(watcher.moved.empty());
+}
+
 TEST_F(TransformTest, MovesAreAnnouncedToTheObjectAndItsDirectChildren)
 {
   Transform* parent = Make();

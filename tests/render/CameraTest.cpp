@@ -4,6 +4,7 @@
 #include "app/GameSessionTestEnvironment.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
+#include "support/RecordingAssertHandler.h"
 
 #include <glm/gtc/matrix_transform.hpp>  // Required for: glm::ortho
 
@@ -56,6 +57,27 @@ TEST(CameraMathTest, TheViewIsTheExactInverseOfThePlacement)
   for (int column = 0; column < 3; ++column)
     for (int row = 0; row < 3; ++row)
       EXPECT_TRUE(std::isfinite(degenerate[column][row]));
+}
+
+// A shake matrix with NaN or an infinity in any cell is reported and leaves the view as it was.
+TEST(CameraMathTest, AShakeMatrixThatIsNotFiniteIsRefused)
+{
+  RecordingAssertHandler asserts;
+  Camera camera;
+  glm::mat3 shake(1.0f);
+  shake[2][0] = 4.0f;
+  camera.SetShakeMatrix(shake);
+  for (const float bad : {NAN, INFINITY, -INFINITY})
+    for (int cell = 0; cell < 9; ++cell)
+    {
+      glm::mat3 broken = shake;
+      broken[cell / 3][cell % 3] = bad;
+      camera.SetShakeMatrix(broken);
+    }
+  EXPECT_EQ(asserts.Count(), 27u);
+  EXPECT_TRUE(asserts.Saw("shake matrix is not finite: [(1, 0, 4), (0, 1, 0), (nan, 0, 1)]"));
+  EXPECT_EQ(camera.GetShakeMatrix(), shake);
+  ExpectNear(Apply(camera.ToCameraSpace(), {1, 2}), {5, 2});
 }
 
 TEST(CameraMathTest, TheMouseMapsThroughTheProjectionAndThePlacement)
