@@ -32,9 +32,19 @@ void TestWorkingFolder::SetUp()
   std::random_device device;
   folder = fs::temp_directory_path() / ("brindle-tests-" + std::to_string(device()));
   fs::create_directories(folder);
-  // A copy, not a link: a test that saves over a settings file or a level must not write through
-  // to the committed one. The whole folder is a few megabytes.
-  fs::copy(SourceAssets(), folder / "Assets", fs::copy_options::recursive);
+  // Copies, not links, of whatever the game may save (settings, levels, prefabs, lists), so that a
+  // test saving over one cannot write through to the committed file. Pictures, sounds and shaders
+  // are only read, and make up most of the megabytes every test program would otherwise copy.
+  const fs::path assets = folder / "Assets";
+  fs::create_directories(assets);
+  for (const fs::directory_entry& entry : fs::directory_iterator(SourceAssets()))
+  {
+    const std::string name = entry.path().filename().string();
+    if (name == "Atlas" || name == "Images" || name == "Shaders" || name == "Sounds")
+      fs::create_directory_symlink(entry.path(), assets / name);
+    else
+      fs::copy(entry.path(), assets / name, fs::copy_options::recursive);
+  }
   setenv(InheritedFolder, folder.c_str(), 1);
   fs::current_path(folder);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Every test program works in a folder of its own under the system's temporary folder, holding a
-// copy of the game's Assets, so that nothing a test writes (settings, imgui.ini, crash.dmp, saved
-// levels) can reach the checkout. Set up once per program before the first test; the folder goes
+// Every test program works in a folder of its own under the system's temporary folder, holding
+// the game's Assets (copies of what the game may save, links to what it only reads), so that
+// nothing a test writes (settings, imgui.ini, crash.dmp, saved levels) can reach the checkout. Set up once per program before the first test; the folder goes
 // when the program ends.
 #include <gtest/gtest.h>
 
