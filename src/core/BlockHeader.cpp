@@ -12,17 +12,9 @@ void BlockHeader::Initialize(std::uint32_t blockIndex, Pool* owner)
   currentId = 0;
   destroyRequested = 0;
   inUse = 0;
+  recorded = 0;
   liveHandles = 0;
   destroyObject = nullptr;
-}
-
-void BlockHeader::Invalidate()
-{
-  currentId = 0;
-  liveHandles = 0;
-  inUse = 0;
-  if (pool != nullptr)
-    pool->SetRecorded(index, false);
 }
 
 void BlockHeader::ReturnToPool()

@@ -14,10 +14,17 @@ struct alignas(16) BlockHeader
   std::uint32_t currentId = 0;        // generation of the present occupant; 0 while free
   std::uint8_t destroyRequested = 0;
   std::uint8_t inUse = 0;
-  Pool* pool = nullptr;
+  std::uint8_t recorded = 0;          // the occupant was made by MemoryManager::New
   std::uint32_t liveHandles = 0;
-  void (*destroyObject)(void*) = nullptr;  // the occupant's destructor, set when it is constructed
-  SiteTag allocationSite;                  // the allocation record of an object made by New
+  Pool* pool = nullptr;
+  union
+  {
+    BlockHeader* nextFree;            // while the block is on its pool's free list
+    void (*destroyObject)(void*);     // while it is in use: the occupant's destructor
+  };
+  SiteTag allocationSite;             // the allocation record of an object made by New
+
+  BlockHeader() : destroyObject(nullptr) {}
 
   void Initialize(std::uint32_t blockIndex, Pool* owner);
 
@@ -30,7 +37,13 @@ struct alignas(16) BlockHeader
   // Returns the block to its pool. Invalidate comes first, so that every handle is stale while the
   // occupant's destructor runs; ReturnToPool comes after it, so the destructor may allocate freely.
   void Release();
-  void Invalidate();
+  void Invalidate()
+  {
+    currentId = 0;
+    liveHandles = 0;
+    inUse = 0;
+    recorded = 0;
+  }
   void ReturnToPool();
 
   // Ends the occupant: invalidates the block, runs the destructor, returns the block.
@@ -42,4 +55,5 @@ struct alignas(16) BlockHeader
   std::uint32_t RemoveHandle(const HandleSite& site);
 };
 
+static_assert(sizeof(BlockHeader) == 64, "a header fills one cache line and no more");
 static_assert(sizeof(BlockHeader) % alignof(std::max_align_t) == 0, "objects behind headers stay aligned");

@@ -38,6 +38,7 @@ MemoryManager::~MemoryManager()
   }
   pools.clear();
   pages.clear();
+  RebuildPageSlots();
   if (current == this)
     current = nullptr;
 }
@@ -59,34 +60,76 @@ Pool*& MemoryManager::GetPool(std::uint32_t objectSize)
 
 void MemoryManager::RegisterPage(std::byte* begin, std::byte* end, Pool* pool, std::uint32_t pageIndex)
 {
-  const auto position = std::lower_bound(pages.begin(), pages.end(), begin,
-                                         [](const PageRange& range, std::byte* key) { return range.begin < key; });
-    // Exact for every offset below 2^bits when the shift is bits + ceil(log2(stride)).
+  // Exact for every offset below 2^bits when the shift is bits + ceil(log2(stride)).
   const std::uint32_t stride = pool->Stride();
   std::uint32_t strideBits = 0;
   while ((std::uint64_t(1) << strideBits) < stride)
     ++strideBits;
-  const std::uint64_t pageBytes = static_cast<std::uint64_t>(end - begin);
+  // Offsets reach past the page's end up to the end of its last span.
+  const std::uint64_t pageBytes = static_cast<std::uint64_t>(end - begin) + Pool::PageAlignment;
   std::uint32_t offsetBits = 0;
   while ((std::uint64_t(1) << offsetBits) <= pageBytes)
     ++offsetBits;
   const std::uint32_t shift = offsetBits + strideBits;
   const std::uint64_t reciprocal = ((std::uint64_t(1) << shift) + stride - 1) / stride;
-  pages.insert(position, PageRange{begin, end, pool, pageIndex * Pool::DefaultBlocksPerPage, stride, reciprocal, shift});
+  pages.push_back(PageRange{begin, pool, pageIndex * Pool::DefaultBlocksPerPage, stride, reciprocal, shift});
+  if ((usedPageSlots + ChunksOf(pages.back())) * 2 > pageSlots.size())
+    RebuildPageSlots();
+  else
+    InsertPageSlots(pages.back());
 }
 
 void MemoryManager::UnregisterPage(std::byte* begin)
 {
-  const auto position = std::lower_bound(pages.begin(), pages.end(), begin,
-                                         [](const PageRange& range, std::byte* key) { return range.begin < key; });
-  if (position != pages.end() && position->begin == begin)
-    pages.erase(position);
+  const auto position =
+      std::find_if(pages.begin(), pages.end(), [begin](const PageRange& range) { return range.begin == begin; });
+  if (position == pages.end())
+    return;
+  pages.erase(position);
+  // Pages go only at teardown, so the table is simply built again without them.
+  RebuildPageSlots();
+}
+
+std::size_t MemoryManager::ChunksOf(const PageRange& page)
+{
+  const std::size_t bytes = static_cast<std::size_t>(page.stride) * Pool::DefaultBlocksPerPage;
+  return (bytes + Pool::PageAlignment - 1) >> ChunkBits;
+}
+
+void MemoryManager::InsertPageSlots(const PageRange& page)
+{
+  const std::size_t mask = pageSlotMask;
+  const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(page.begin) >> ChunkBits;
+  for (std::uintptr_t chunk = first; chunk < first + ChunksOf(page); ++chunk)
+  {
+    std::size_t slot = HashChunk(chunk) & mask;
+    while (pageSlots[slot].chunk != EmptySlot)
+      slot = (slot + 1) & mask;
+    pageSlots[slot].chunk = chunk;
+    pageSlots[slot].page = page;
+    ++usedPageSlots;
+  }
+}
+
+void MemoryManager::RebuildPageSlots()
+{
+  std::size_t chunks = 0;
+  for (const PageRange& page : pages)
+    chunks += ChunksOf(page);
+  std::size_t size = 64;
+  while (size < chunks * 4)
+    size *= 2;
+  pageSlots.assign(size, PageSlot());
+  pageSlotMask = size - 1;
+  usedPageSlots = 0;
+  for (const PageRange& page : pages)
+    InsertPageSlots(page);
 }
 
 const SiteTag* MemoryManager::FindRecord(const void* object) const
 {
-  const RecordedBlock found = FindRecordedBlock(const_cast<void*>(object));
-  return found.block ? &found.block->allocationSite : nullptr;
+  const BlockHeader* block = FindRecordedBlock(const_cast<void*>(object));
+  return block ? &block->allocationSite : nullptr;
 }
 
 void MemoryManager::ReportForeignDelete()
@@ -94,22 +137,19 @@ void MemoryManager::ReportForeignDelete()
   BRINDLE_CHECK(false, "Delete called on block not allocated with custom New or Malloc");
 }
 
+std::size_t MemoryManager::RecordCount() const
+{
+  std::size_t count = 0;
+  ForEachRecord([&count](BlockHeader*) { ++count; });
+  return count;
+}
+
 std::string MemoryManager::LeakReport() const
 {
-  if (recordCount == 0)
-    return std::string();
   std::vector<std::pair<const void*, HandleSite>> leaks;
-  for (const auto& [size, pool] : pools)
-  {
-    if (!pool->HasPages())
-      continue;
-    for (std::uint32_t index = 0; index < pool->InitializedCount(); ++index)
-    {
-      BlockHeader* block = pool->BlockAt(index);
-      if (block->inUse && pool->IsRecorded(index))
-        leaks.emplace_back(block->Object(), HandleSite(block->allocationSite, block));
-    }
-  }
+  ForEachRecord([&leaks](BlockHeader* block) { leaks.emplace_back(block->Object(), HandleSite(block->allocationSite, block)); });
+  if (leaks.empty())
+    return std::string();
   std::sort(leaks.begin(), leaks.end(), [](const auto& a, const auto& b) {
     return reinterpret_cast<std::uintptr_t>(a.first) < reinterpret_cast<std::uintptr_t>(b.first);
   });

@@ -53,7 +53,8 @@ public:
 
   // The record of a live object made by New, or null.
   const SiteTag* FindRecord(const void* object) const;
-  std::size_t RecordCount() const { return recordCount; }
+  // Live objects made by New (a count over every block: for tests and reports).
+  std::size_t RecordCount() const;
   const std::map<std::uint32_t, Pool*>& Pools() const { return pools; }
 
   // The leak report text, empty when nothing is left; teardown hands it to Assert.
@@ -72,7 +73,6 @@ private:
   struct PageRange
   {
     std::byte* begin;
-    std::byte* end;
     Pool* pool;
     std::uint32_t firstBlock;  // index of the page's first block in its pool
     std::uint32_t stride;
@@ -80,64 +80,83 @@ private:
     std::uint64_t reciprocal;
     std::uint32_t shift;
   };
+  // One slot of the open-addressed table from an address's span (its address divided by
+  // Pool::PageAlignment) to the page lying there. Pages start on span boundaries, so a span
+  // belongs to at most one page.
+  static constexpr std::uintptr_t EmptySlot = ~std::uintptr_t(0);  // no address has this span
+  struct PageSlot
+  {
+    std::uintptr_t chunk = EmptySlot;
+    PageRange page{};
+  };
+  static constexpr unsigned ChunkBits = 16;
+  static_assert(std::size_t(1) << ChunkBits == Pool::PageAlignment);
+
+  const PageRange* FindPage(const std::byte* byte) const
+  {
+    const std::uintptr_t chunk = reinterpret_cast<std::uintptr_t>(byte) >> ChunkBits;
+    for (std::size_t slot = HashChunk(chunk) & pageSlotMask;; slot = (slot + 1) & pageSlotMask)
+    {
+      const PageSlot& entry = pageSlots[slot];
+      if (entry.chunk == chunk)
+        return &entry.page;
+      if (entry.chunk == EmptySlot)
+        return nullptr;
+    }
+  }
+  static std::size_t HashChunk(std::uintptr_t chunk)
+  {
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(chunk) * 0x9E3779B97F4A7C15ull) >> 32);
+  }
+  static std::size_t ChunksOf(const PageRange& page);
+  void InsertPageSlots(const PageRange& page);
+  void RebuildPageSlots();
 
   template <typename T>
   Pool* PoolFor();
   template <typename T, typename... Args>
   BlockHeader* Construct(SiteTag site, Args&&... args);
-  struct RecordedBlock
-  {
-    BlockHeader* block = nullptr;
-    Pool* pool = nullptr;
-    std::uint32_t index = 0;
-  };
-  // Finds the block of a live object made by New, reading only the page table and the pool's
-  // record bits, never the (likely cold) block header.
-  RecordedBlock FindRecordedBlock(void* object) const
+  // Finds the header of a live object made by New: one hash lookup for the page, then only the
+  // block's own header, which the delete writes anyway. Null for anything else.
+  BlockHeader* FindRecordedBlock(void* object) const
   {
     auto* byte = static_cast<std::byte*>(object);
-    if (byte == nullptr || pages.empty())
-      return {};
-    // Most programs have few pages; a short binary search finds the one below the address.
-    std::size_t low = 0, count = pages.size();
-    while (count > 1)
-    {
-      const std::size_t half = count / 2;
-      if (pages[low + half].begin <= byte)
-        low += half;
-      count -= half;
-    }
-    const PageRange& page = pages[low];
-    if (byte < page.begin || byte >= page.end)
-      return {};
-    const auto offset = static_cast<std::uint64_t>(byte - page.begin);
-    const auto slot = static_cast<std::uint32_t>((offset * page.reciprocal) >> page.shift);
+    const PageRange* page = FindPage(byte);
+    if (page == nullptr)
+      return nullptr;
+    // The span holding the page's start starts with the page, so the offset is never negative;
+    // past the page's end, the slot is past its last block.
+    const auto offset = static_cast<std::uint64_t>(byte - page->begin);
+    const auto slot = static_cast<std::uint32_t>((offset * page->reciprocal) >> page->shift);
     // Only the exact start of an object inside a block that has been handed out can be ours.
-    if (offset - static_cast<std::uint64_t>(slot) * page.stride != sizeof(BlockHeader))
-      return {};
-    const std::uint32_t index = page.firstBlock + slot;
-    if (!page.pool->IsRecorded(index))
-      return {};
-    return {BlockHeader::FromObject(object), page.pool, index};
-  }
-  // Ends a record before its destructor runs; false (after the report) when there is none.
-  bool TakeRecord(void* object, RecordedBlock& found)
-  {
-    found = FindRecordedBlock(object);
-    if (found.block == nullptr)
-    {
-      ReportForeignDelete();
-      return false;
-    }
-    found.pool->SetRecorded(found.index, false);
-    --recordCount;
-    return true;
+    if (offset - static_cast<std::uint64_t>(slot) * page->stride != sizeof(BlockHeader) ||
+        slot >= Pool::DefaultBlocksPerPage || page->firstBlock + slot >= page->pool->InitializedCount())
+      return nullptr;
+    BlockHeader* block = BlockHeader::FromObject(object);
+    return block->inUse && block->recorded ? block : nullptr;
   }
   static void ReportForeignDelete();
+  template <typename Visit>
+  void ForEachRecord(Visit visit) const
+  {
+    for (const auto& [size, pool] : pools)
+    {
+      if (!pool->HasPages())
+        continue;
+      for (std::uint32_t index = 0; index < pool->InitializedCount(); ++index)
+      {
+        BlockHeader* block = pool->BlockAt(index);
+        if (block->inUse && block->recorded)
+          visit(block);
+      }
+    }
+  }
 
   std::map<std::uint32_t, Pool*> pools;
-  std::vector<PageRange> pages;  // sorted by begin
-  std::size_t recordCount = 0;
+  std::vector<PageRange> pages;       // every registered page, the source of pageSlots
+  std::vector<PageSlot> pageSlots = std::vector<PageSlot>(64);  // a power of two in size, at most half full
+  std::size_t pageSlotMask = 63;
+  std::size_t usedPageSlots = 0;
   std::uint32_t epoch;
 };
 
@@ -198,8 +217,7 @@ T* MemoryManager::NewTagged(SiteTag site, Args&&... args)
     return nullptr;
   // The record exists before the constructor runs, so constructors may allocate in turn.
   block->allocationSite = site;
-  block->pool->SetRecorded(block->index, true);
-  ++recordCount;
+  block->recorded = 1;
   T* object = new (block->Object()) T(std::forward<Args>(args)...);
   block->destroyObject = &memory_detail::Destroy<T>;
   return object;
@@ -220,15 +238,16 @@ void MemoryManager::Delete(T* object)
   MemoryManager* manager = Current();
   if (manager == nullptr)
     return;  // teardown has begun: the pages and everything on them are gone
-  RecordedBlock found;
-  if (!manager->TakeRecord(memory_detail::WholeObject(object), found))
+  BlockHeader* block = manager->FindRecordedBlock(memory_detail::WholeObject(object));
+  if (block == nullptr)
+  {
+    ReportForeignDelete();
     return;
+  }
   // Every handle is stale while the destructor runs, and the block goes back on the free list only
   // afterwards, so a destructor may allocate objects of its own size.
-  found.block->currentId = 0;
-  found.block->liveHandles = 0;
-  found.block->inUse = 0;
-  found.block->destroyObject = nullptr;
+  block->Invalidate();
+  block->destroyObject = nullptr;
   object->~T();  // virtual where T is a base, so the object's own class is destroyed
-  found.pool->PushFreeIndex(found.index);
+  block->pool->PushFree(block);
 }

@@ -37,11 +37,10 @@ Pool::~Pool()
 void Pool::AddPage()
 {
   const std::size_t bytes = static_cast<std::size_t>(stride) * blocksPerPage;
-  auto* page = static_cast<std::byte*>(::operator new(bytes, std::align_val_t(alignof(std::max_align_t))));
+  auto* page = static_cast<std::byte*>(::operator new(bytes, std::align_val_t(PageAlignment)));
   pages.push_back(page);
   freeCount += blocksPerPage;
   capacity += blocksPerPage;
-  recordedBits.resize((capacity + 63) / 64, 0);
   if (MemoryManager* manager = MemoryManager::Current())
     manager->RegisterPage(page, page + bytes, this, static_cast<std::uint32_t>(pages.size() - 1));
   for (std::uint32_t slot = 0; slot < blocksPerPage; ++slot)
@@ -74,32 +73,14 @@ BlockHeader* Pool::AllocateUntouched()
   return HandOut(block);
 }
 
+void Pool::PoisonObject([[maybe_unused]] BlockHeader* block)
+{
+  BRINDLE_POISON(block->Object(), stride - sizeof(BlockHeader));
+}
+
 void Pool::UnpoisonObject([[maybe_unused]] BlockHeader* block)
 {
   BRINDLE_UNPOISON(block->Object(), stride - sizeof(BlockHeader));
-}
-
-void Pool::PushFree(BlockHeader* block)
-{
-  PushFreeIndex(block->index);
-}
-
-void Pool::PushFreeIndex(std::uint32_t index)
-{
-  BRINDLE_POISON(BlockAt(index)->Object(), stride - sizeof(BlockHeader));
-  freeStack.push_back(index);
-  ++freeCount;
-  --inUseCount;
-}
-
-bool Pool::Contains(const void* address) const
-{
-  const auto* byte = static_cast<const std::byte*>(address);
-  const std::size_t bytes = static_cast<std::size_t>(stride) * blocksPerPage;
-  for (std::byte* page : pages)
-    if (byte >= page && byte < page + bytes)
-      return true;
-  return false;
 }
 
 bool Pool::FreePages()
@@ -112,11 +93,10 @@ bool Pool::FreePages()
     BRINDLE_UNPOISON(page, bytes);
     if (MemoryManager* manager = MemoryManager::Current())
       manager->UnregisterPage(page);
-    ::operator delete(page, std::align_val_t(alignof(std::max_align_t)));
+    ::operator delete(page, std::align_val_t(PageAlignment));
   }
   pages.clear();
-  freeStack.clear();
-  recordedBits.clear();
+  freeHead = nullptr;
   capacity = 0;
   return true;
 }

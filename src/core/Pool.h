@@ -9,6 +9,9 @@ class Pool
 {
 public:
   static constexpr std::uint32_t DefaultBlocksPerPage = 1000;
+  // Every page starts on a boundary of this many bytes, so that an address tells in one hash
+  // lookup which page (if any) it lies in: no two pages share a span of this size.
+  static constexpr std::size_t PageAlignment = std::size_t(1) << 16;
 
   // Every pool in the program has DefaultBlocksPerPage blocks per page; the argument is kept for
   // callers that state it.
@@ -21,10 +24,10 @@ public:
   // Null only after FreePages.
   BlockHeader* Allocate()
   {
-    if (freeStack.empty())
+    BlockHeader* block = freeHead;
+    if (block == nullptr)
       return AllocateUntouched();
-    BlockHeader* block = BlockAt(freeStack.back());
-    freeStack.pop_back();
+    freeHead = block->nextFree;
     return HandOut(block);
   }
   BlockHeader* BlockAt(std::uint32_t index)
@@ -37,27 +40,18 @@ public:
   }
   bool FreePages();
 
-  // Called by BlockHeader::ReturnToPool.
-  void PushFree(BlockHeader* block);
-  void PushFreeIndex(std::uint32_t index);
-
-  // Which blocks hold an object made by MemoryManager::New; kept beside the blocks so that
-  // checking a delete touches no cold block header.
-  void SetRecorded(std::uint32_t index, bool recorded)
+  // Puts a released block on top of the free list (last in, first out). Called by
+  // BlockHeader::ReturnToPool and MemoryManager::Delete.
+  void PushFree(BlockHeader* block)
   {
-    const std::uint64_t bit = std::uint64_t(1) << (index % 64);
-    if (recorded)
-      recordedBits[index / 64] |= bit;
-    else if (index / 64 < recordedBits.size())
-      recordedBits[index / 64] &= ~bit;
-  }
-  bool IsRecorded(std::uint32_t index) const
-  {
-    return index / 64 < recordedBits.size() && (recordedBits[index / 64] >> (index % 64)) & 1u;
+    Poison(block);
+    block->nextFree = freeHead;
+    freeHead = block;
+    ++freeCount;
+    --inUseCount;
   }
 
   bool HasPages() const { return !pages.empty(); }
-  bool Contains(const void* address) const;
   const std::vector<std::byte*>& Pages() const { return pages; }
 
   std::uint32_t BlocksPerPage() const { return blocksPerPage; }
@@ -79,15 +73,18 @@ private:
     block->currentId = allocationCounter;
     --freeCount;
     ++inUseCount;
-    Unpoison(block);
-    return block;
-  }
-  void Unpoison([[maybe_unused]] BlockHeader* block)
-  {
 #if defined(__SANITIZE_ADDRESS__)
     UnpoisonObject(block);
 #endif
+    return block;
   }
+  void Poison([[maybe_unused]] BlockHeader* block)
+  {
+#if defined(__SANITIZE_ADDRESS__)
+    PoisonObject(block);
+#endif
+  }
+  void PoisonObject(BlockHeader* block);
   void UnpoisonObject(BlockHeader* block);
   BlockHeader* GrowTo(std::uint32_t index);
 
@@ -100,8 +97,7 @@ private:
   std::uint32_t initializedCount = 0;
   std::uint32_t allocationCounter = 0;
   std::vector<std::byte*> pages;
-  // Released blocks, the most recent last: the free list is last-in, first-out. Blocks never
-  // handed out yet follow from initializedCount on, in index order.
-  std::vector<std::uint32_t> freeStack;
-  std::vector<std::uint64_t> recordedBits;
+  // Released blocks, linked through their headers, the most recent first. Blocks never handed
+  // out yet follow from initializedCount on, in index order.
+  BlockHeader* freeHead = nullptr;
 };

@@ -152,8 +152,11 @@ TEST(MemoryManager, DeleteRefusesWhatItDidNotHandOut)
   MemoryManager::Delete(twice);
   // An address inside a live block but not at its start.
   MemoryManager::Delete(reinterpret_cast<Small*>(reinterpret_cast<char*>(kept) + 4));
+  // The start of an object in a block of the page that was never handed out.
+  const std::uint32_t stride = manager->GetPool(sizeof(Small))->Stride();
+  MemoryManager::Delete(reinterpret_cast<Small*>(reinterpret_cast<char*>(kept) + 500 * stride));
 
-  ASSERT_EQ(checks.Count(), 5u);
+  ASSERT_EQ(checks.Count(), 6u);
   for (const AssertReport& report : checks.Reports())
   {
     EXPECT_EQ(report.message, "Delete called on block not allocated with custom New or Malloc");
