@@ -4,7 +4,6 @@
 #include "platform/Assert.h"
 
 #include <algorithm>
-#include <array>
 #include <iostream>
 #include <string>
 
@@ -12,19 +11,9 @@ namespace
 {
 EventManager* instance = nullptr;
 
-// Queued deliveries are timed under the event's type id; the names are made once.
-const std::string& ScopeNameForType(std::uint32_t type)
-{
-  static const std::array<std::string, EventTypeCount + 1> names = [] {
-    std::array<std::string, EventTypeCount + 1> made;
-    for (std::uint32_t i = 0; i <= EventTypeCount; ++i)
-      made[i] = std::to_string(i);
-    return made;
-  }();
-  return names[std::min(type, EventTypeCount)];
-}
-
 const std::string recycleScope = "RecycleGOID";
+// One scope per pass: a scope per event would cost more than delivering most events.
+const std::string queueScope = "EventQueue";
 }  // namespace
 
 EventManager* EventManager::Instance()
@@ -37,17 +26,16 @@ void EventManager::SetInstance(EventManager* manager)
   instance = manager;
 }
 
-EventManager::EventManager() : table(static_cast<std::size_t>(EventTypeCount) * ChannelCount)
-{
-}
+EventManager::EventManager() : rows(new Row[EventTypeCount]) {}
 
 EventManager::~EventManager()
 {
   for (auto event = queue.rbegin(); event != queue.rend(); ++event)
     MemoryManager::Delete(*event);
   queue.clear();
-  for (Cell& cell : table)
+  for (std::uint32_t number = 0; number < cellCount; ++number)
   {
+    Cell& cell = cellChunks[number / CellsPerChunk][number % CellsPerChunk];
     for (auto subscription = cell.rbegin(); subscription != cell.rend(); ++subscription)
       if (*subscription != nullptr)
         MemoryManager::Delete(*subscription);
@@ -59,21 +47,36 @@ EventManager::~EventManager()
     instance = nullptr;
 }
 
-EventManager::Cell* EventManager::CellAt(std::uint32_t type, std::uint32_t channel)
+EventManager::Cell* EventManager::MakeCell(std::uint32_t type, std::uint32_t channel)
 {
   if (type >= EventTypeCount || channel >= ChannelCount)
     return nullptr;
-  return &table[static_cast<std::size_t>(type) * ChannelCount + channel];
+  if (Cell* cell = FindCell(type, channel))
+    return cell;
+  Row& row = rows[type];
+  if (row == nullptr)
+    row.reset(new std::uint32_t[ChannelCount]());
+  if (cellCount % CellsPerChunk == 0)
+    cellChunks.emplace_back(new Cell[CellsPerChunk]);
+  row[channel] = ++cellCount;
+  return FindCell(type, channel);
 }
 
-const EventManager::Cell* EventManager::CellAt(std::uint32_t type, std::uint32_t channel) const
+std::size_t EventManager::TableBytes() const
 {
-  return const_cast<EventManager*>(this)->CellAt(type, channel);
+  std::size_t bytes = sizeof(Row) * EventTypeCount + cellChunks.capacity() * sizeof(cellChunks[0]) +
+                      cellChunks.size() * CellsPerChunk * sizeof(Cell);
+  for (std::uint32_t type = 0; type < EventTypeCount; ++type)
+    if (rows[type] != nullptr)
+      bytes += ChannelCount * sizeof(std::uint32_t);
+  for (std::uint32_t number = 0; number < cellCount; ++number)
+    bytes += cellChunks[number / CellsPerChunk][number % CellsPerChunk].capacity() * sizeof(Subscription*);
+  return bytes;
 }
 
 void EventManager::AddSubscription(std::uint32_t type, std::uint32_t channel, Subscription* subscription)
 {
-  Cell* cell = CellAt(type, channel);
+  Cell* cell = MakeCell(type, channel);
   if (cell == nullptr)
   {
     std::cout << "[ERROR] Subscription to event type " << type << " on channel " << channel
@@ -121,7 +124,7 @@ void EventManager::SweepRemoved()
 
 void EventManager::Unsubscribe(const Listener& listener, std::uint32_t type, std::uint32_t channel)
 {
-  Cell* cell = CellAt(type, channel);
+  Cell* cell = FindCell(type, channel);
   if (cell == nullptr)
     return;
   const Handle<LivenessToken> token = listener.GetHandle();
@@ -143,11 +146,18 @@ void EventManager::UnsubscribeAll(std::uint32_t id)
     std::cout << "[ERROR] UnsubscribeAll called with id " << id << ", which has no channel." << std::endl;
     return;
   }
+  RemoveAllOn(id);
+}
+
+void EventManager::RemoveAllOn(std::uint32_t id)
+{
   for (std::uint32_t type = 0; type < EventTypeCount; ++type)
   {
-    Cell& cell = *CellAt(type, id);
-    for (std::size_t position = cell.size(); position > 0; --position)
-      RemoveAt(cell, position - 1);
+    Cell* cell = FindCell(type, id);
+    if (cell == nullptr)
+      continue;
+    for (std::size_t position = cell->size(); position > 0; --position)
+      RemoveAt(*cell, position - 1);
   }
 }
 
@@ -155,7 +165,7 @@ void EventManager::QueueEvent(Event* event)
 {
   if (event == nullptr)
     return;
-  if (event->GetChannel() >= ChannelCount)
+  if (event->Channel() >= ChannelCount)
   {
     MemoryManager::Delete(event);
     return;
@@ -172,11 +182,19 @@ void EventManager::DispatchEvent(Event* event)
 {
   if (event == nullptr)
     return;
-  Cell* cell = CellAt(event->GetType(), event->GetChannel());
+  const std::uint32_t type = event->GetType();
+  const std::uint32_t channel = event->Channel();
+  if (type >= EventTypeCount || channel >= ChannelCount)
+  {
+    std::cout << "[ERROR] Event of type " << type << " sent to channel " << channel
+              << " cannot be delivered and was dropped." << std::endl;
+    MemoryManager::Delete(event);
+    return;
+  }
+  Cell* cell = FindCell(type, channel);
   if (cell == nullptr)
   {
-    std::cout << "[ERROR] Event of type " << event->GetType() << " sent to channel " << event->GetChannel()
-              << " cannot be delivered and was dropped." << std::endl;
+    // Nobody ever subscribed there: nothing to walk.
     MemoryManager::Delete(event);
     return;
   }
@@ -198,16 +216,17 @@ void EventManager::DispatchEvent(Event* event)
 
 void EventManager::ProcessQueue()
 {
+  if (queue.empty())
+    return;
+  Profiler::BeginScope(queueScope, "");
   for (std::size_t position = 0; position < queue.size(); ++position)
   {
     Event* event = queue[position];
     queue[position] = nullptr;
-    const std::uint32_t type = event->GetType();
-    Profiler::BeginScope(ScopeNameForType(type), "");
     DispatchEvent(event);
-    Profiler::EndScope();
   }
   queue.clear();
+  Profiler::EndScope();
 }
 
 std::uint32_t EventManager::GetNewGOID()
@@ -232,18 +251,13 @@ void EventManager::RecycleGOID(std::uint32_t id)
     return;
   Profiler::BeginScope(recycleScope, "");
   freeIds.push_back(id);
-  for (std::uint32_t type = 0; type < EventTypeCount; ++type)
-  {
-    Cell& cell = *CellAt(type, id);
-    for (std::size_t position = cell.size(); position > 0; --position)
-      RemoveAt(cell, position - 1);
-  }
+  RemoveAllOn(id);
   Profiler::EndScope();
 }
 
 std::size_t EventManager::SubscriptionCount(std::uint32_t type, std::uint32_t channel) const
 {
-  const Cell* cell = CellAt(type, channel);
+  const Cell* cell = FindCell(type, channel);
   if (cell == nullptr)
     return 0;
   return static_cast<std::size_t>(std::count_if(cell->begin(), cell->end(), [](Subscription* s) { return s != nullptr; }));

@@ -13,6 +13,7 @@
 #include "core/Subscription.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class EventManager
@@ -50,22 +51,47 @@ public:
   // For tests and the debug windows.
   std::size_t SubscriptionCount(std::uint32_t type, std::uint32_t channel) const;
   std::size_t QueueLength() const { return queue.size(); }
+  // The bytes the subscription table holds now: its rows, its cells and their lists.
+  std::size_t TableBytes() const;
 
 private:
   using Cell = std::vector<Subscription*>;
+  // The table is indexed directly by type and channel, but only the rows of types somebody
+  // subscribed to exist, and a row holds a cell's number rather than the cell: most of the
+  // 85 x 7,000 (type, channel) pairs never see a subscriber.
+  using Row = std::unique_ptr<std::uint32_t[]>;
+  static constexpr std::uint32_t CellsPerChunk = 256;
 
-  Cell* CellAt(std::uint32_t type, std::uint32_t channel);
-  const Cell* CellAt(std::uint32_t type, std::uint32_t channel) const;
+  // The cell of (type, channel), or null when nobody ever subscribed there (or out of range).
+  Cell* FindCell(std::uint32_t type, std::uint32_t channel) const
+  {
+    if (type >= EventTypeCount || channel >= ChannelCount)
+      return nullptr;
+    const std::uint32_t* row = rows[type].get();
+    if (row == nullptr)
+      return nullptr;
+    const std::uint32_t number = row[channel];
+    if (number == 0)
+      return nullptr;
+    return &cellChunks[(number - 1) / CellsPerChunk][(number - 1) % CellsPerChunk];
+  }
+  // The cell of (type, channel), made on first use; null only out of range.
+  Cell* MakeCell(std::uint32_t type, std::uint32_t channel);
   // Takes a subscription out of its cell: at once when no delivery is running, otherwise as a
   // hole that is swept later.
   void RemoveAt(Cell& cell, std::size_t position);
   void SweepRemoved();
+  // Removes every subscription filed under the id, for every type.
+  void RemoveAllOn(std::uint32_t id);
 
   std::uint32_t nextObjectId = FirstObjectId;
   std::uint32_t nextListenerId = 0;
   std::vector<std::uint32_t> freeIds;
   std::vector<Event*> queue;
-  std::vector<Cell> table;  // EventTypeCount rows of ChannelCount cells
+  std::unique_ptr<Row[]> rows;  // EventTypeCount rows of ChannelCount cell numbers (0: no cell)
+  // Cells never move once made, so a delivery may hold one while handlers subscribe elsewhere.
+  std::vector<std::unique_ptr<Cell[]>> cellChunks;
+  std::uint32_t cellCount = 0;
   int deliveryDepth = 0;
   std::vector<Cell*> cellsWithHoles;
   std::vector<Subscription*> removedDuringDelivery;

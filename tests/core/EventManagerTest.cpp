@@ -131,7 +131,12 @@ TEST_F(EventManagerTest, HandlersMayChangeTheListBeingDelivered)
   events->Subscribe<Recorder, PingEvent>(&self, 40);
   events->Subscribe<Recorder, PingEvent>(&next, 40);
   // A handler that subscribes someone to the list in delivery: the newcomer gets the same event.
-  next.onPing = [&](PingEvent*) { events->Subscribe<Recorder, PingEvent>(&late, 40); };
+  // It also subscribes on a thousand other channels, so the table grows while the list is walked.
+  next.onPing = [&](PingEvent*) {
+    events->Subscribe<Recorder, PingEvent>(&late, 40);
+    for (std::uint32_t channel = 1000; channel < 2000; ++channel)
+      events->Subscribe<Recorder, PingEvent>(&late, channel);
+  };
   Send(40, "1");
   EXPECT_EQ(deliveries, (std::vector<std::string>{"self:1", "next:1", "late:1"}));
   Send(40, "2");
