@@ -52,7 +52,7 @@ Transform* GameObject::GetTransform()
   if (transform == nullptr)
   {
     // The key "Transform" always holds a Transform; the cast only guards against a stand-in.
-    transform = dynamic_cast<Transform*>(GetComponent(ComponentTypeName<Transform>()));
+    transform = dynamic_cast<Transform*>(GetComponentById(Transform::TypeId));
   }
   return transform;
 }
@@ -81,13 +81,18 @@ Component* GameObject::AttachComponent(Component* component)
     MemoryManager::Delete(component);
     return nullptr;
   }
+  const std::uint32_t typeId = component->GetTypeId();
+  auto slot = byTypeId.begin();
+  while (slot != byTypeId.end() && slot->typeId < typeId)
+    ++slot;
+  byTypeId.insert(slot, ComponentSlot{typeId, component});
   component->SetOwner(self);
-  if (component->GetTypeId() == Transform::TypeId)
+  if (typeId == Transform::TypeId)
     transform = dynamic_cast<Transform*>(component);
   return component;
 }
 
-void GameObject::RemoveComponent(ComponentMap::iterator position)
+void GameObject::RemoveComponent(ComponentMap::const_iterator position)
 {
   if (position == components.end())
     return;
@@ -96,6 +101,14 @@ void GameObject::RemoveComponent(ComponentMap::iterator position)
     transform = nullptr;
   component->OnDestroy();
   components.erase(position);
+  for (auto slot = byTypeId.begin(); slot != byTypeId.end(); ++slot)
+  {
+    if (slot->component == component)
+    {
+      byTypeId.erase(slot);
+      break;
+    }
+  }
   MemoryManager::Delete(component);
 }
 
@@ -117,6 +130,7 @@ void GameObject::DestroyComponents()
   for (auto& [typeName, component] : components)
     MemoryManager::Delete(component);
   components.clear();
+  byTypeId.clear();
   transform = nullptr;
   sprite = nullptr;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 class Space;
 class Sprite;
@@ -18,6 +19,12 @@ class GameObject
 {
 public:
   using ComponentMap = std::map<std::string, Component*>;
+  // The components again, in ascending type id: the same set as the map.
+  struct ComponentSlot
+  {
+    std::uint32_t typeId;
+    Component* component;
+  };
 
   GameObject(std::string prefabName, Space* owningSpace);
   ~GameObject();
@@ -42,12 +49,23 @@ public:
 
   // The component stored under a type name (exact, case-sensitive), or null.
   Component* GetComponent(const std::string& typeName) const;
+  // The component of a type id, or null: the same as the lookup by name, without making a string.
+  Component* GetComponentById(std::uint32_t typeId) const
+  {
+    for (const ComponentSlot& slot : byTypeId)
+    {
+      if (slot.typeId >= typeId)
+        return slot.typeId == typeId ? slot.component : nullptr;
+    }
+    return nullptr;
+  }
   template <typename T>
   T* GetComponent() const
   {
-    return static_cast<T*>(GetComponent(ComponentTypeName<T>()));
+    return static_cast<T*>(GetComponentById(T::TypeId));
   }
   const ComponentMap& GetComponents() const { return components; }
+  const std::vector<ComponentSlot>& GetComponentsById() const { return byTypeId; }
 
   // The Transform, looked up under "Transform" on first use and cached; null (and looked up
   // again next time) when the object has none.
@@ -62,7 +80,7 @@ public:
   // A type already present is reported and the new component is deleted.
   Component* AttachComponent(Component* component);
   // Ends one component (editor use): OnDestroy, delete, erase.
-  void RemoveComponent(ComponentMap::iterator position);
+  void RemoveComponent(ComponentMap::const_iterator position);
 
   // Stops every event to the object, returns its id, calls OnDestroy on each component in name
   // order and deletes them all.
@@ -76,6 +94,7 @@ private:
   Space* space;
   std::string name;
   ComponentMap components;
+  std::vector<ComponentSlot> byTypeId;  // kept beside the map, for lookups by type id
   std::string prefab;
   Transform* transform = nullptr;
   Sprite* sprite = nullptr;

@@ -56,6 +56,13 @@ void GameobjectFactory::Initialize()
   for (std::uint32_t typeId = 0; typeId < ComponentTypeCount; ++typeId)
     ConfirmDependency(typeId);
   typeNames.clear();
+  wakeRank.fill(static_cast<std::uint16_t>(ComponentTypeCount));
+  for (std::size_t rank = initOrder.size(); rank-- > 0;)
+  {
+    const auto typeId = static_cast<std::uint32_t>(initOrder[rank]);
+    if (typeId < ComponentTypeCount)
+      wakeRank[typeId] = static_cast<std::uint16_t>(rank);
+  }
   for (const std::int32_t typeId : initOrder)
     typeNames.push_back(Component::GetTypeNameById(static_cast<std::uint32_t>(typeId)));
   CheckBuiltTypes();
@@ -282,22 +289,47 @@ void GameobjectFactory::CreateGameObjectAt(Handle<GameObject>& object, const std
 
 void GameobjectFactory::InitializeComponents(Handle<GameObject> object)
 {
-  // A component may end its own object while waking; the handle then reads null and waking stops.
-  for (const std::string& typeName : typeNames)
+  const GameObject* target = object.Get();
+  if (target == nullptr)
+    return;
+  // The object's own components in wake order: an object has a handful, the order has 173 types.
+  struct Waking
   {
-    GameObject* target = object.Get();
-    if (target == nullptr)
-      return;
-    if (Component* component = target->GetComponent(typeName))
-      component->OnAwake();
+    std::uint32_t rank;
+    std::uint32_t typeId;
+    Component* component;
+  };
+  std::array<Waking, 16> local;
+  std::vector<Waking> many;
+  const auto& slots = target->GetComponentsById();
+  Waking* begin = local.data();
+  if (slots.size() > local.size())
+  {
+    many.resize(slots.size());
+    begin = many.data();
   }
-  for (const std::string& typeName : typeNames)
+  Waking* end = begin;
+  for (const GameObject::ComponentSlot& slot : slots)
+    *end++ = Waking{WakeRank(slot.typeId), slot.typeId, slot.component};
+  std::sort(begin, end, [](const Waking& a, const Waking& b) { return a.rank < b.rank; });
+
+  // A component may end its own object, or a sibling, while waking: each call first checks that
+  // the object is alive and still holds that component.
+  for (const Waking* waking = begin; waking != end; ++waking)
   {
-    GameObject* target = object.Get();
+    target = object.Get();
     if (target == nullptr)
       return;
-    if (Component* component = target->GetComponent(typeName))
-      component->Synchronize();
+    if (target->GetComponentById(waking->typeId) == waking->component)
+      waking->component->OnAwake();
+  }
+  for (const Waking* waking = begin; waking != end; ++waking)
+  {
+    target = object.Get();
+    if (target == nullptr)
+      return;
+    if (target->GetComponentById(waking->typeId) == waking->component)
+      waking->component->Synchronize();
   }
 }
 

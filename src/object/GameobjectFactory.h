@@ -12,8 +12,10 @@
 //   ResetToPrefab           gives one component its prefab's values again
 #include "core/Handle.h"
 #include "core/Listener.h"
+#include "object/ComponentList.h"
 #include "object/ComponentRegistration.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <json/json.h>
@@ -109,6 +111,11 @@ public:
   void Serialize(GameObject* object, Json::Value& out);
 
   const std::vector<std::int32_t>& GetInitOrder() const { return initOrder; }
+  // A type's place in the wake order (its index in GetInitOrder).
+  std::uint32_t WakeRank(std::uint32_t typeId) const
+  {
+    return typeId < ComponentTypeCount ? wakeRank[typeId] : ComponentTypeCount;
+  }
   const std::vector<std::string>& GetTypeNames() const { return typeNames; }
   const ComponentFactoryMap& GetFactories() const { return factories; }
 
@@ -124,5 +131,8 @@ private:
   ComponentFactoryMap factories;
   std::vector<std::int32_t> initOrder;
   std::vector<std::string> typeNames;
+  // wakeRank[typeId] is the type's index in initOrder, so an object's few components are put in
+  // wake order by sorting them rather than by walking all the type names.
+  std::array<std::uint16_t, ComponentTypeCount> wakeRank{};
   PrefabLoader prefabLoader;
 };

@@ -5,6 +5,9 @@
 #include "object/Transform.h"
 #include "support/CapturedOutput.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace
 {
 // Stands in for a component of any type and records when it wakes. It is no instance of the
@@ -14,10 +17,16 @@ class RecordingComponent : public Component
 public:
   RecordingComponent(std::uint32_t typeId, std::vector<std::string>& calls) : Component(typeId), log(&calls) {}
 
-  void OnAwake() override { log->push_back("OnAwake " + GetTypeName()); }
+  void OnAwake() override
+  {
+    log->push_back("OnAwake " + GetTypeName());
+    if (onAwake)
+      onAwake();
+  }
   void Synchronize() override { log->push_back("Synchronize " + GetTypeName()); }
 
   std::vector<std::string>* log;
+  std::function<void()> onAwake;
 };
 
 class GameObjectTest : public ObjectTest
@@ -106,6 +115,21 @@ TEST_F(GameObjectTest, ComponentsWakeInDependencyOrderEveryOnAwakeFirst)
   factory.InitializeComponents(empty);
   EXPECT_TRUE(calls.empty());
   GameObject::Destroy(empty);
+
+  // More components than the waking keeps at hand, one of which removes a later sibling while
+  // waking: the removed one is never called.
+  Handle<GameObject> crowded = MakeBareObject();
+  for (std::uint32_t typeId = 40; typeId < 60; ++typeId)
+    Attach(crowded, typeId);
+  Attach(crowded, COMP_Blast)->onAwake = [&] {
+    crowded->RemoveComponent(crowded->GetComponents().find("PlayerAnimator"));
+  };
+  calls.clear();
+  factory.InitializeComponents(crowded);
+  EXPECT_EQ(calls.size(), 2u * 20u);
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "OnAwake PlayerAnimator"), 0);
+  EXPECT_EQ(crowded->GetComponentsById().size(), crowded->GetComponents().size());
+  GameObject::Destroy(crowded);
 }
 
 TEST_F(GameObjectTest, ObjectsAreBuiltFromCopiesOfThePrefabsTemplates)
