@@ -5,6 +5,7 @@
 // add), save_vs_write the save's time against writing the same document with jsoncpp's styled
 // writer alone. Both baselines are measured in the same iterations as what they are set against.
 #include "BenchScene.h"
+#include "app/AllComponents.h"
 
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
@@ -92,6 +93,7 @@ public:
     registry = std::make_unique<Registry>();
     Registry::SetInstance(registry.get());
     PrefabFiles((folder / "Prefabs").string() + "/").Install(*factory);
+    factory->SetComponentRegistrar(RegisterAllComponents);
     factory->Initialize();
     space = std::make_unique<Space>("Bench");
     levelPath = (folder / "generated.json").string();

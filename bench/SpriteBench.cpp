@@ -5,10 +5,11 @@
 //
 //   xvfb-run -a -s "-screen 0 1280x720x24" build/bench/brindle_bench --benchmark_filter=Sprite
 #include "BenchScene.h"
+#include "app/AllComponents.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/MemoryManager.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
@@ -41,6 +42,7 @@ struct SpriteScene
       return;
     graphics = renderer.graphics.get();
     GameobjectFactory::SetInstance(&factory);
+    factory.SetComponentRegistrar(RegisterAllComponents);
     factory.Initialize();
     Json::Value prefab;
     Json::Reader().parse(R"({"Sprite": {"source": "player", "layer": "DL_MAIN", "animated": true},

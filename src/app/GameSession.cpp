@@ -1,18 +1,21 @@
 #include "app/GameSession.h"
 
+#include "app/AllComponents.h"
+
 #include "app/FrameRateController.h"
 #include "app/Profiler.h"
 #include "app/QuitAfterCommand.h"
 #include "app/SpaceDebugDraw.h"
+#include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/MemoryManager.h"
 #include "editor/ConsoleGui.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
+#include "object/FrameEvents.h"
 #include "object/PrefabFiles.h"
 #include "object/Registry.h"
 #include "object/Space.h"
@@ -67,6 +70,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
   Profiler::SetCurrent(profiler);
   LightFlicker::SetFrameRateController(frameRateController);
+  factory.SetComponentRegistrar(RegisterAllComponents);
   // Level loading reaches the factory through its published pointer, from the first command on.
   GameobjectFactory::SetInstance(&factory);
 }

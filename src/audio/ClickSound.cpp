@@ -2,26 +2,16 @@
 
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "input/DetectorEvents.h"
 #include "object/GameObject.h"
-#include "object/Members.h"
 #include "object/MemberWidgets.h"
+#include "object/Members.h"
 
 ClickSound::ClickSound() : Component(TypeId) {}
 
-ClickSound& ClickSound::operator=(const ClickSound& other)
-{
-  Component::operator=(other);
-  sound = other.sound;
-  return *this;
-}
-
 void ClickSound::OnAwake()
 {
-  GameObject* object = GetGameObject();
-  EventManager* events = EventManager::Instance();
-  if (object != nullptr && events != nullptr)
-    events->Subscribe<ClickSound, DetectorTriggerEndEvent>(this, object->GetId());
+  SubscribeOnOwner<DetectorTriggerEndEvent>(this);
 }
 
 void ClickSound::GetMembers(std::vector<MemberBase*>& members)

@@ -13,7 +13,8 @@ public:
   static constexpr const char* ClickPath = "event:/SFX/MenuClickV2";
 
   ClickSound();
-  ClickSound& operator=(const ClickSound& other);
+  // Every field travels with a copy.
+  ClickSound& operator=(const ClickSound&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

@@ -10,7 +10,8 @@ public:
   static constexpr const char* IntroPath = "event:/Music/IntroPanSequence";
 
   LoopSound();
-  LoopSound& operator=(const LoopSound& other);
+  // Every field travels with a copy.
+  LoopSound& operator=(const LoopSound&) = default;
 
   void OnAwake() override;
 

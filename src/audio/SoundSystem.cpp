@@ -1,9 +1,9 @@
 #include "audio/SoundSystem.h"
 
 #include "audio/FMODErrCheck.h"
+#include "audio/SoundEvents.h"
 #include "audio/SoundResource.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/MemoryManager.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "app/GameSession.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
@@ -21,11 +21,7 @@ MouseWorldTracker& MouseWorldTracker::operator=(const MouseWorldTracker& other)
 
 void MouseWorldTracker::OnAwake()
 {
-  GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object == nullptr || object->GetSpace() == nullptr || manager == nullptr)
-    return;
-  manager->Subscribe<MouseWorldTracker, UpdateEvent>(this, object->GetSpace()->GetId());
+  SubscribeOnSpace<UpdateEvent>(this);
 }
 
 Camera* MouseWorldTracker::FindCamera() const

@@ -1,10 +1,10 @@
 #include "object/ChildSpawner.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
+#include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 
@@ -55,9 +55,7 @@ void ChildSpawner::GetMembers(std::vector<MemberBase*>& members)
 void ChildSpawner::OnAwake()
 {
   SpawnChildren();
-  GameObject* owner = GetGameObject();
-  if (EventManager* manager = EventManager::Instance(); manager != nullptr && owner != nullptr)
-    manager->Subscribe<ChildSpawner, GameObjectDestroyedEvent>(this, owner->GetId());
+  SubscribeOnOwner<GameObjectDestroyedEvent>(this);
 }
 
 void ChildSpawner::SpawnChildren()

@@ -1,7 +1,10 @@
 #include "object/Component.h"
 
 #include "core/EventManager.h"
+#include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/ObjectEvents.h"
+#include "object/Space.h"
 #include "platform/Assert.h"
 
 #include <iostream>
@@ -43,6 +46,33 @@ Component::~Component()
 }
 
 void Component::GetMembers(std::vector<MemberBase*>&) {}
+
+Space* Component::GetSpace() const
+{
+  const GameObject* object = GetGameObject();
+  return object != nullptr ? object->GetSpace() : nullptr;
+}
+
+std::uint32_t Component::SpaceChannel() const
+{
+  const Space* space = GetSpace();
+  return space != nullptr ? space->GetId() : ChannelCount;
+}
+
+std::uint32_t Component::OwnerChannel() const
+{
+  const GameObject* object = GetGameObject();
+  return object != nullptr ? object->GetId() : ChannelCount;
+}
+
+void Component::LetSpaceDestroyOwner()
+{
+  const GameObject* object = GetGameObject();
+  Space* space = GetSpace();
+  EventManager* manager = EventManager::Instance();
+  if (object != nullptr && space != nullptr && manager != nullptr)
+    manager->Subscribe<Space, GameObjectDestroyedEvent>(space, object->GetId());
+}
 
 std::string Component::GetTypeName() const
 {

@@ -5,6 +5,7 @@
 //
 // Constructors of components must have no side effects beyond their own fields: start-up builds
 // one of every type to check its type id and defaults. Subscriptions belong in OnAwake.
+#include "core/EventManager.h"
 #include "core/Handle.h"
 #include "core/Listener.h"
 #include "object/ComponentList.h"
@@ -16,6 +17,7 @@
 
 class GameObject;
 class MemberBase;
+class Space;
 
 class Component : public Listener
 {
@@ -46,6 +48,8 @@ public:
   void SetOwner(const Handle<GameObject>& newOwner) { owner = newOwner; }
   // The owning object, or null when the component is not attached or its object is gone.
   GameObject* GetGameObject() const { return owner.Get(); }
+  // The owning object's space, or null when there is no owner or it is in no space.
+  Space* GetSpace() const;
 
   // Writes the serialised members that differ from their declared defaults into parent under
   // this component's type name; null there when none does.
@@ -55,7 +59,39 @@ public:
   // Loads the members named by the object's keys; keys that name no member are ignored.
   void DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members);
 
+protected:
+  // The wake-up subscriptions, one line each: `SubscribeOnSpace<UpdateEvent>(this)` binds this
+  // component's On(UpdateEvent*) on its space's id. Each returns false, subscribing nothing,
+  // when there is no event manager or no owner (or space) to listen on.
+  template <typename E, typename Self>
+  bool SubscribeOnSpace(Self* self)
+  {
+    return SubscribeOn<E>(self, SpaceChannel());
+  }
+  template <typename E, typename Self>
+  bool SubscribeOnOwner(Self* self)
+  {
+    return SubscribeOn<E>(self, OwnerChannel());
+  }
+  // A space tears an object down on a GameObjectDestroyedEvent only if it listens on the object's
+  // id; a component that may destroy its owner makes sure it does. Repeats are dropped.
+  void LetSpaceDestroyOwner();
+
 private:
+  // ChannelCount, which no subscription accepts, when there is no such channel.
+  std::uint32_t SpaceChannel() const;
+  std::uint32_t OwnerChannel() const;
+
+  template <typename E, typename Self>
+  static bool SubscribeOn(Self* self, std::uint32_t channel)
+  {
+    EventManager* manager = EventManager::Instance();
+    if (manager == nullptr || channel >= ChannelCount)
+      return false;
+    manager->Subscribe<Self, E>(self, channel);
+    return true;
+  }
+
   std::uint32_t serial;
   std::uint32_t typeId;
   Handle<GameObject> owner;

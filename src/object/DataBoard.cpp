@@ -1,6 +1,6 @@
 #include "object/DataBoard.h"
 
-#include "core/Events.h"
+#include "object/ObjectEvents.h"
 
 DataBoard::DataBoard() : Listener(DataBoardListenerId)
 {

@@ -1,10 +1,11 @@
 #include "object/GameobjectFactory.h"
 
-#include "core/Events.h"
 #include "core/MemoryManager.h"
 #include "object/ComponentFactory.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/ObjectComponents.h"
+#include "object/ObjectEvents.h"
 #include "object/ObjectRecordWriter.h"
 #include "object/PrefabFiles.h"
 #include "object/Space.h"
@@ -24,7 +25,7 @@ std::string Quoted(const std::string& text)
 }
 }  // namespace
 
-GameobjectFactory::GameobjectFactory() : Listener(FactoryListenerId) {}
+GameobjectFactory::GameobjectFactory() : Listener(FactoryListenerId), componentRegistrar(RegisterObjectComponents) {}
 
 GameobjectFactory::~GameobjectFactory()
 {
@@ -48,7 +49,8 @@ void GameobjectFactory::SetInstance(GameobjectFactory* factory)
 
 void GameobjectFactory::Initialize()
 {
-  RegisterComponentFactories(factories);
+  if (componentRegistrar)
+    componentRegistrar(factories);
   // The whole table takes part in the order, built classes or not, so the order is the same
   // whichever classes exist.
   for (std::uint32_t typeId = 0; typeId < ComponentTypeCount; ++typeId)

@@ -36,6 +36,7 @@ class GameobjectFactory : public Listener
 public:
   using PrefabComponents = std::vector<std::pair<ComponentFactory*, Component*>>;
   using PrefabLoader = std::function<void(GameobjectFactory&)>;
+  using ComponentRegistrar = std::function<void(ComponentFactoryMap&)>;
 
   GameobjectFactory();
   ~GameobjectFactory() override;
@@ -50,6 +51,9 @@ public:
   // Once, on a fresh factory: registers the factories, builds and checks the wake order, checks
   // every built type against its declaration, and loads the prefabs.
   void Initialize();
+  // Fills the factory map during Initialize. The object model knows only its own classes
+  // (RegisterObjectComponents, the default); the session installs the program's whole set.
+  void SetComponentRegistrar(ComponentRegistrar registrar) { componentRegistrar = std::move(registrar); }
 
   // Inserts a type into the wake order just after the last of its dependencies already present,
   // or at the front when none is.
@@ -135,4 +139,5 @@ private:
   // wake order by sorting them rather than by walking all the type names.
   std::array<std::uint16_t, ComponentTypeCount> wakeRank{};
   PrefabLoader prefabLoader;
+  ComponentRegistrar componentRegistrar;
 };

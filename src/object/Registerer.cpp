@@ -1,9 +1,9 @@
 #include "object/Registerer.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/ObjectEvents.h"
 
 Registerer& Registerer::operator=(const Registerer& other)
 {

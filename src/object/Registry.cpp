@@ -1,8 +1,8 @@
 #include "object/Registry.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "object/GameObject.h"
+#include "object/ObjectEvents.h"
 
 namespace
 {

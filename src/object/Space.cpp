@@ -1,11 +1,12 @@
 #include "object/Space.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/FileUtilities.h"
 #include "core/MemoryManager.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
 #include "object/ObjectRecordReader.h"
 #include "object/ObjectRecordWriter.h"
 #include "object/Transform.h"

@@ -1,9 +1,10 @@
 #include "object/TimedDestruction.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/ObjectEvents.h"
 #include "object/Space.h"
 
 TimedDestruction::TimedDestruction() : Component(TypeId) {}
@@ -21,14 +22,8 @@ TimedDestruction& TimedDestruction::operator=(const TimedDestruction& other)
 void TimedDestruction::OnAwake()
 {
   elapsed = 0.0f;
-  GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object == nullptr || object->GetSpace() == nullptr || manager == nullptr)
-    return;
-  Space* space = object->GetSpace();
-  manager->Subscribe<TimedDestruction, UpdateEvent>(this, space->GetId());
-  // The space tears the object down only if it listens on the object's id.
-  manager->Subscribe<Space, GameObjectDestroyedEvent>(space, object->GetId());
+  if (SubscribeOnSpace<UpdateEvent>(this))
+    LetSpaceDestroyOwner();
 }
 
 void TimedDestruction::GetMembers(std::vector<MemberBase*>& members)

@@ -1,7 +1,7 @@
 #include "object/TimedHide.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
@@ -20,12 +20,9 @@ TimedHide& TimedHide::operator=(const TimedHide& other)
 
 void TimedHide::OnAwake()
 {
-  GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object == nullptr)
+  if (GetGameObject() == nullptr)
     return;
-  if (manager != nullptr && object->GetSpace() != nullptr)
-    manager->Subscribe<TimedHide, UpdateEvent>(this, object->GetSpace()->GetId());
+  SubscribeOnSpace<UpdateEvent>(this);
   if (Sprite* sprite = FindSprite("hiding it"))
     sprite->SetDraw(false);
 }

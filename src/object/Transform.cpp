@@ -1,10 +1,10 @@
 #include "object/Transform.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/FiniteCheck.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "platform/Assert.h"
 
@@ -49,13 +49,13 @@ Transform& Transform::operator=(const Transform& other)
 void Transform::OnAwake()
 {
   dirty = true;
-  const GameObject* object = GetGameObject();
-  if (object == nullptr || object->GetSpace() == nullptr)
+  Space* space = GetSpace();
+  if (space == nullptr)
     return;
   // The space's physics knows every placed object, and hears of every move by hand.
-  object->GetSpace()->GetPhysics().AddTransform(this, GetOwner());
+  space->GetPhysics().AddTransform(this, GetOwner());
   if (EventManager* manager = EventManager::Instance())
-    manager->Subscribe<Space, PositionUpdateEvent>(object->GetSpace(), object->GetId());
+    manager->Subscribe<Space, PositionUpdateEvent>(space, GetGameObject()->GetId());
 }
 
 void Transform::OnDestroy()

@@ -10,14 +10,6 @@ CircleCollider::CircleCollider() : Collider(TypeId)
   group = CollisionGroup::PROJECTILE;
 }
 
-CircleCollider& CircleCollider::operator=(const CircleCollider& other)
-{
-  Collider::operator=(other);
-  radius = other.radius;
-  dynamicTests = other.dynamicTests;
-  return *this;
-}
-
 void CircleCollider::GetMembers(std::vector<MemberBase*>& members)
 {
   Collider::GetMembers(members);

@@ -10,7 +10,8 @@ public:
   static constexpr std::uint32_t TypeId = COMP_CircleCollider;
 
   CircleCollider();
-  CircleCollider& operator=(const CircleCollider& other);
+  // Every field travels with a copy.
+  CircleCollider& operator=(const CircleCollider&) = default;
 
   void GetMembers(std::vector<MemberBase*>& members) override;
   void DebugDraw(float rotation, glm::vec2 position, PhysicsDebugDraw& drawer) override;

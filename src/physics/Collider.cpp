@@ -1,7 +1,7 @@
 #include "physics/Collider.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Transform.h"
@@ -18,7 +18,6 @@ Collider& Collider::operator=(const Collider& other)
 {
   Component::operator=(other);
   colliding = other.colliding;
-  transform = other.transform;
   ghost = other.ghost;
   offset = other.offset;
   group = other.group;

@@ -20,7 +20,7 @@ public:
   static const fColor RestingColour;
 
   explicit Collider(std::uint32_t typeId);
-  // Copies colliding, transform, ghost, offset, group and active.
+  // Copies colliding, ghost, offset, group and active; the transform is found on waking.
   Collider& operator=(const Collider& other);
 
   // Caches the Transform, registers with the space's physics module and clears `colliding` on

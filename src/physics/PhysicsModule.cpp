@@ -2,12 +2,12 @@
 
 #include "app/Profiler.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/PhysicsDebugDraw.h"
+#include "physics/PhysicsEvents.h"
 #include "physics/RectangleCollider.h"
 #include "physics/Rigidbody.h"
 #include "physics/ShapeTests.h"

@@ -1,20 +1,13 @@
 #include "physics/RayCastTest.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
 
 #include <cmath>
-
-RayCastTest& RayCastTest::operator=(const RayCastTest& other)
-{
-  Component::operator=(other);
-  dir = other.dir;
-  return *this;
-}
 
 void RayCastTest::OnAwake()
 {

@@ -14,7 +14,8 @@ public:
   static constexpr float RayLength = 2000.0f;
 
   RayCastTest() : Component(TypeId) {}
-  RayCastTest& operator=(const RayCastTest& other);
+  // Every field travels with a copy.
+  RayCastTest& operator=(const RayCastTest&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

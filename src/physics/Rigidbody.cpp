@@ -18,7 +18,6 @@ Rigidbody& Rigidbody::operator=(const Rigidbody& other)
 {
   Component::operator=(other);
   RigidbodyState::operator=(other);
-  transform = other.transform;
   return *this;
 }
 

@@ -14,7 +14,7 @@ public:
 
   Rigidbody();
   Rigidbody(float inverseMass, float inverseMomentInertia, float bounce, float linearDrag, float turnDrag);
-  // Copies every field, the gathered forces and the transform pointer included.
+  // Copies every field, the gathered forces included; the transform is found on waking.
   Rigidbody& operator=(const Rigidbody& other);
 
   // Looks up the Transform and registers the body with the space's physics module.

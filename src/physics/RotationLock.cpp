@@ -1,7 +1,7 @@
 #include "physics/RotationLock.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"

@@ -2,9 +2,9 @@
 
 #include "app/GameSession.h"  // the session is the renderer cameras register with
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/FiniteCheck.h"
 #include "input/Input.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
@@ -29,8 +29,7 @@ void Camera::OnAwake()
     session->RegisterCamera(this, space);
     registered = true;
   }
-  if (EventManager* manager = EventManager::Instance())
-    manager->Subscribe<Camera, UpdateEvent>(this, space->GetId());
+  SubscribeOnSpace<UpdateEvent>(this);
 }
 
 void Camera::OnDestroy()

@@ -1,8 +1,8 @@
 #include "render/Light.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "object/CollisionGroup.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
@@ -38,11 +38,8 @@ void Light::OnAwake()
   transform = object->GetTransform();
   // A prefab without a Transform is bad data: said loudly, and the light stays dark.
   BRINDLE_CHECK(transform != nullptr, "YOU DON'T HAVE YOUR TRANSFORM, LIGHT COMPONENT!");
-  if (Space* space = object->GetSpace(); space != nullptr && EventManager::Instance() != nullptr)
-  {
-    EventManager::Instance()->Subscribe<Light, UpdateEvent>(this, space->GetId());
-    EventManager::Instance()->Subscribe<Light, DrawEvent>(this, space->GetId());
-  }
+  SubscribeOnSpace<UpdateEvent>(this);
+  SubscribeOnSpace<DrawEvent>(this);
   // A collider sizes the light, whatever radius the file gives.
   if (auto* collider = dynamic_cast<CircleCollider*>(object->GetComponent("CircleCollider")))
     radius = collider->GetBoundingRadius();

@@ -2,7 +2,7 @@
 
 #include "app/FrameRateController.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "render/PointLight.h"
@@ -35,8 +35,7 @@ void LightFlicker::OnAwake()
   GameObject* object = GetGameObject();
   if (object == nullptr)
     return;
-  if (Space* space = object->GetSpace(); space != nullptr && EventManager::Instance() != nullptr)
-    EventManager::Instance()->Subscribe<LightFlicker, UpdateEvent>(this, space->GetId());
+  SubscribeOnSpace<UpdateEvent>(this);
   light = object->GetComponent<PointLight>();
   if (light != nullptr)
     baseColor = light->color;

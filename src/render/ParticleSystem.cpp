@@ -1,7 +1,7 @@
 #include "render/ParticleSystem.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
@@ -81,15 +81,8 @@ void ParticleSystem::GetMembers(std::vector<MemberBase*>& members)
 
 void ParticleSystem::OnAwake()
 {
-  GameObject* object = GetGameObject();
-  if (object != nullptr)
-  {
-    if (Space* space = object->GetSpace(); space != nullptr && EventManager::Instance() != nullptr)
-    {
-      EventManager::Instance()->Subscribe<ParticleSystem, UpdateEvent>(this, space->GetId());
-      EventManager::Instance()->Subscribe<ParticleSystem, DrawEvent>(this, space->GetId());
-    }
-  }
+  SubscribeOnSpace<UpdateEvent>(this);
+  SubscribeOnSpace<DrawEvent>(this);
   FollowEmitter();
   Reset();
 }

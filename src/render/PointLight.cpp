@@ -1,7 +1,7 @@
 #include "render/PointLight.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
@@ -66,8 +66,7 @@ void PointLight::OnAwake()
   GameObject* object = GetGameObject();
   if (object == nullptr)
     return;
-  if (Space* space = object->GetSpace(); space != nullptr && EventManager::Instance() != nullptr)
-    EventManager::Instance()->Subscribe<PointLight, DrawEvent>(this, space->GetId());
+  SubscribeOnSpace<DrawEvent>(this);
   transform = object->GetTransform();
 }
 

@@ -1,7 +1,7 @@
 #include "render/PulseAndRise.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
@@ -23,9 +23,7 @@ void PulseAndRise::OnAwake()
   GameObject* object = GetGameObject();
   if (object == nullptr)
     return;
-  EventManager* manager = EventManager::Instance();
-  if (manager != nullptr && object->GetSpace() != nullptr)
-    manager->Subscribe<PulseAndRise, UpdateEvent>(this, object->GetSpace()->GetId());
+  SubscribeOnSpace<UpdateEvent>(this);
   transform = object->GetTransform();
   if (transform != nullptr)
     baseScale = transform->GetScale().x;

@@ -1,8 +1,8 @@
 #include "render/Sprite.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "editor/TexturePicker.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
@@ -45,13 +45,8 @@ void Sprite::OnAwake()
   GameObject* object = GetGameObject();
   if (object == nullptr)
     return;
-  EventManager* manager = EventManager::Instance();
-  Space* space = object->GetSpace();
-  if (manager != nullptr && space != nullptr)
-  {
-    manager->Subscribe<Sprite, UpdateEvent>(this, space->GetId());
-    manager->Subscribe<Sprite, DrawEvent>(this, space->GetId());
-  }
+  SubscribeOnSpace<UpdateEvent>(this);
+  SubscribeOnSpace<DrawEvent>(this);
   transform = object->GetTransform();
   object->SetSprite(this);
   LoadTexture();

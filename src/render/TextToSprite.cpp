@@ -1,10 +1,11 @@
 #include "render/TextToSprite.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
+#include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
@@ -50,11 +51,7 @@ TextToSprite& TextToSprite::operator=(const TextToSprite& other)
 void TextToSprite::OnAwake()
 {
   SetString(initialText);
-  GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object == nullptr || object->GetSpace() == nullptr || manager == nullptr)
-    return;
-  manager->Subscribe<TextToSprite, UpdateEvent>(this, object->GetSpace()->GetId());
+  SubscribeOnSpace<UpdateEvent>(this);
 }
 
 void TextToSprite::OnDestroy()

@@ -3,11 +3,13 @@
 #include "app/GameSessionTestEnvironment.h"
 
 #include "app/QuitAfterCommand.h"
+#include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
 #include "core/FileUtilities.h"
 #include "core/Listener.h"
 #include "editor/ConsoleGui.h"
 #include "input/Input.h"
+#include "object/FrameEvents.h"
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
 #include "support/CapturedOutput.h"

@@ -4,7 +4,6 @@
 // pause and the console work without GL.
 #include "app/GameSession.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/MemoryManager.h"
 #include "object/PrefabFiles.h"
 #include "object/Space.h"

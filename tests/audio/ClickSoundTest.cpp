@@ -2,6 +2,7 @@
 
 #include "../object/ObjectTestEnvironment.h"
 #include "SoundTestEnvironment.h"
+#include "input/DetectorEvents.h"
 
 using ClickSoundTest = SoundTestEnvironment;
 

@@ -1,6 +1,7 @@
 #include "audio/SoundSystem.h"
 
 #include "SoundTestEnvironment.h"
+#include "audio/SoundEvents.h"
 #include "audio/SoundResource.h"
 #include "support/CapturedOutput.h"
 #include "support/TemporaryDirectory.h"

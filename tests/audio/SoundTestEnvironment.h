@@ -4,7 +4,6 @@
 // published as the game publishes it.
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/MemoryManager.h"
 #include "support/RecordingAssertHandler.h"
 

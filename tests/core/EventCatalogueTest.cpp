@@ -1,4 +1,12 @@
-#include "core/Events.h"
+#include "ai/AIEvents.h"
+#include "audio/SoundEvents.h"
+#include "flow/FlowEvents.h"
+#include "gameplay/GameplayEvents.h"
+#include "input/DetectorEvents.h"
+#include "object/FrameEvents.h"
+#include "object/ObjectEvents.h"
+#include "physics/PhysicsEvents.h"
+#include "render/CameraEvents.h"
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
@@ -10,6 +18,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -151,10 +160,27 @@ std::vector<Made> MakeOneOfEach()
   };
 }
 
+// Every class of the id list takes its id from its own row.
+#define BRINDLE_CHECK_EVENT_ROW(id, Class) \
+  static_assert(Class::TypeId == (id) && std::is_base_of_v<Event, Class>, #Class " is not the class of row " #id);
+BRINDLE_EVENTS(BRINDLE_CHECK_EVENT_ROW)
+#undef BRINDLE_CHECK_EVENT_ROW
+
 TEST_F(EventCatalogueTest, EveryClassReturnsTheIdOfItsRowAndTheGapsStayFree)
 {
   std::vector<Made> made = MakeOneOfEach();
   ASSERT_EQ(made.size(), 79u);
+  ASSERT_EQ(EventIds::Count, 79u);
+
+  // One of each class of the list is made below, so every class is built and sent once.
+  std::set<std::string> listed;
+#define BRINDLE_LIST_EVENT_NAME(id, Class) listed.insert(#Class);
+  BRINDLE_EVENTS(BRINDLE_LIST_EVENT_NAME)
+#undef BRINDLE_LIST_EVENT_NAME
+  std::set<std::string> madeNames;
+  for (const Made& entry : made)
+    madeNames.insert(entry.name);
+  EXPECT_EQ(madeNames, listed);
 
   std::set<std::uint32_t> ids;
   for (const Made& entry : made)

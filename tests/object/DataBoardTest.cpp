@@ -1,6 +1,7 @@
 #include "object/LevelTestEnvironment.h"
 
 #include "object/DataBoard.h"
+#include "object/ObjectEvents.h"
 
 class DataBoardTest : public LevelTest
 {

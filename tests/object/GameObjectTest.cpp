@@ -1,7 +1,8 @@
+#include "app/AllComponents.h"
 #include "object/ObjectTestEnvironment.h"
 
-#include "core/Events.h"
 #include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
 #include "object/Transform.h"
 #include "support/CapturedOutput.h"
 
@@ -35,6 +36,7 @@ protected:
   GameObjectTest()
   {
     GameobjectFactory::SetInstance(&factory);
+    factory.SetComponentRegistrar(RegisterAllComponents);
     factory.Initialize();
   }
   ~GameObjectTest() override { GameobjectFactory::SetInstance(nullptr); }

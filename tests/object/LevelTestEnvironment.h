@@ -1,9 +1,10 @@
 #pragma once
 // What level, prefab and registry tests run in: the object-model environment plus a factory with
 // every built component type, a registry, and one space, all published as the session does.
-#include "object/ObjectTestEnvironment.h"
-#include "core/Events.h"
+#include "app/AllComponents.h"
 #include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
+#include "object/ObjectTestEnvironment.h"
 #include "object/PrefabFiles.h"
 #include "object/Registry.h"
 #include "object/Space.h"
@@ -20,6 +21,7 @@ protected:
   {
     GameobjectFactory::SetInstance(&factory);
     Registry::SetInstance(&registry);
+    factory.SetComponentRegistrar(RegisterAllComponents);
     factory.Initialize();
   }
 

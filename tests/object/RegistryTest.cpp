@@ -1,5 +1,6 @@
 #include "object/LevelTestEnvironment.h"
 
+#include "object/ObjectEvents.h"
 #include "object/Registerer.h"
 #include "support/CapturedOutput.h"
 

@@ -1,6 +1,8 @@
 #include "object/LevelTestEnvironment.h"
 
 #include "object/ChildSpawner.h"
+#include "object/FrameEvents.h"
+#include "object/ObjectEvents.h"
 #include "object/Registerer.h"
 #include "support/CapturedOutput.h"
 #include "support/TemporaryDirectory.h"

@@ -1,5 +1,6 @@
 #include "render/SpriteTestEnvironment.h"
 
+#include "object/ObjectEvents.h"
 #include "object/TimedDestruction.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include "object/ObjectTestEnvironment.h"
 
-#include "core/Events.h"
+#include "object/ObjectEvents.h"
 #include "object/Transform.h"
 
 #include <cmath>

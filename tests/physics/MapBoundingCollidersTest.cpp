@@ -1,6 +1,7 @@
 #include "PhysicsTestScene.h"
 
 #include "physics/MapBoundingColliders.h"
+#include "physics/PhysicsEvents.h"
 
 namespace
 {

@@ -1,4 +1,5 @@
 #include "PhysicsTestScene.h"
+#include "object/FrameEvents.h"
 
 #include <algorithm>
 #include <cmath>

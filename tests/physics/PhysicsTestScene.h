@@ -2,10 +2,8 @@
 // A space's physics without a space: an event manager and a physics module published for the
 // test, objects built by hand with a Transform, an optional Rigidbody and a collider, and a
 // listener that records every CollisionEvent delivered to the objects it watches.
-#include "support/HandMadeObjects.h"
-#include "support/RecordingAssertHandler.h"
+#include "app/AllComponents.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/Listener.h"
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
@@ -13,9 +11,12 @@
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/PhysicsDebugDraw.h"
+#include "physics/PhysicsEvents.h"
 #include "physics/PhysicsModule.h"
 #include "physics/RectangleCollider.h"
 #include "physics/Rigidbody.h"
+#include "support/HandMadeObjects.h"
+#include "support/RecordingAssertHandler.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -144,6 +145,7 @@ protected:
   PhysicsFactoryTest()
   {
     GameobjectFactory::SetInstance(&factory);
+    factory.SetComponentRegistrar(RegisterAllComponents);
     factory.Initialize();
   }
 

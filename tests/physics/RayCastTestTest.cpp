@@ -1,5 +1,6 @@
 #include "PhysicsTestScene.h"
 
+#include "object/FrameEvents.h"
 #include "physics/RayCastTest.h"
 
 TEST_F(PhysicsSceneTest, RayCastTestDrawsItsFan)

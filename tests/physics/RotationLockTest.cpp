@@ -1,5 +1,6 @@
 #include "PhysicsTestScene.h"
 
+#include "object/FrameEvents.h"
 #include "physics/RotationLock.h"
 
 using G = CollisionGroup;

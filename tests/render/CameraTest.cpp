@@ -3,6 +3,7 @@
 
 #include "app/GameSessionTestEnvironment.h"
 #include "object/GameObject.h"
+#include "object/ObjectEvents.h"
 #include "object/Transform.h"
 #include "support/RecordingAssertHandler.h"
 

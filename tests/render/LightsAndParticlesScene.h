@@ -2,15 +2,15 @@
 // A space to put lights and particle systems in: an event manager published for the test, a
 // Space with its own physics module, objects built by hand and woken in their initialisation order,
 // and a check that the test gave back every pooled block it took.
-#include "support/HandMadeObjects.h"
-#include "support/RecordingAssertHandler.h"
 #include "core/EventManager.h"
-#include "core/Events.h"
 #include "core/MemoryManager.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
+#include "support/HandMadeObjects.h"
+#include "support/RecordingAssertHandler.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include "app/GameSessionTestEnvironment.h"
 #include "input/Input.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
 #include "platform/Assert.h"

@@ -5,7 +5,8 @@
 #include "object/LevelTestEnvironment.h"
 #include "render/RendererFixture.h"
 
-#include "core/Events.h"
+#include "object/FrameEvents.h"
+#include "object/ObjectEvents.h"
 #include "render/Sprite.h"
 
 class SpriteTest : public LevelTest

@@ -1,7 +1,8 @@
 #include "render/SpriteTestEnvironment.h"
 
+#include "gameplay/FlickerOnDeath.h"
+#include "gameplay/GameplayEvents.h"
 #include "physics/Collider.h"
-#include "render/FlickerOnDeath.h"
 #include "support/CapturedOutput.h"
 
 

@@ -1,9 +1,11 @@
-#include "render/FlickerOnDeath.h"
+#include "gameplay/FlickerOnDeath.h"
 
 #include "core/EventManager.h"
-#include "core/Events.h"
+#include "gameplay/GameplayEvents.h"
 #include "object/CollisionGroup.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "physics/Collider.h"
 #include "render/Sprite.h"
@@ -20,16 +22,13 @@ FlickerOnDeath& FlickerOnDeath::operator=(const FlickerOnDeath& other)
 
 void FlickerOnDeath::OnAwake()
 {
-  GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object == nullptr || manager == nullptr || object->GetSpace() == nullptr)
+  if (GetSpace() == nullptr)
     return;
-  Space* space = object->GetSpace();
-  manager->Subscribe<FlickerOnDeath, UpdateEvent>(this, space->GetId());
-  manager->Subscribe<FlickerOnDeath, DiedEvent>(this, object->GetId());
+  SubscribeOnSpace<UpdateEvent>(this);
+  SubscribeOnOwner<DiedEvent>(this);
   // The destruction at the end must reach the space even on an object whose other components do
-  // not already have it listen; the event manager drops the repeat when they do.
-  manager->Subscribe<Space, GameObjectDestroyedEvent>(space, object->GetId());
+  // not already have it listen.
+  LetSpaceDestroyOwner();
 }
 
 void FlickerOnDeath::StopColliding()

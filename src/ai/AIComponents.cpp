@@ -1,0 +1,5 @@
+#include "ai/AIComponents.h"
+
+void RegisterAIComponents(ComponentFactoryMap& /*factories*/)
+{
+}

@@ -1,0 +1,10 @@
+#include "audio/AudioComponents.h"
+
+#include "audio/ClickSound.h"
+#include "audio/LoopSound.h"
+
+void RegisterAudioComponents(ComponentFactoryMap& factories)
+{
+  AddComponentFactory<LoopSound>(factories, "LoopSound");
+  AddComponentFactory<ClickSound>(factories, "ClickSound");
+}

@@ -1,0 +1,5 @@
+#include "editor/EditorComponents.h"
+
+void RegisterEditorComponents(ComponentFactoryMap& /*factories*/)
+{
+}

@@ -1,0 +1,5 @@
+#include "flow/FlowComponents.h"
+
+void RegisterFlowComponents(ComponentFactoryMap& /*factories*/)
+{
+}

@@ -1,0 +1,142 @@
+#pragma once
+// Events of game flow and interface: menus and buttons, fades, and level transitions. The
+// Start/Return events go to the level transition channel; the rest to spaces or objects.
+#include "core/EventIds.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+class ClickDetector;
+class FactionController;
+class MenuInputDetector;
+class Space;
+
+class RegisterMenuInputDetectorEvent : public Event
+{
+public:
+  RegisterMenuInputDetectorEvent(std::uint32_t channel, MenuInputDetector* registering)
+      : Event(channel), detector(registering)
+  {
+  }
+  BRINDLE_EVENT(RegisterMenuInputDetectorEvent)
+
+  MenuInputDetector* detector;
+};
+
+class RegisterClickDetectorEvent : public Event
+{
+public:
+  RegisterClickDetectorEvent(std::uint32_t channel, ClickDetector* registering) : Event(channel), detector(registering)
+  {
+  }
+  BRINDLE_EVENT(RegisterClickDetectorEvent)
+
+  ClickDetector* detector;
+};
+
+// Names the space a newly opened menu returns to.
+class NewLevelLoadedEvent : public Event
+{
+public:
+  NewLevelLoadedEvent(std::uint32_t channel, Space* loadedSpace) : Event(channel), space(loadedSpace) {}
+  BRINDLE_EVENT(NewLevelLoadedEvent)
+
+  Space* space;
+};
+
+class ButtonToggledEvent : public Event
+{
+public:
+  ButtonToggledEvent(std::uint32_t channel, bool on) : Event(channel), state(on) {}
+  BRINDLE_EVENT(ButtonToggledEvent)
+
+  bool state;
+};
+
+// faction is the FactionController that launched the attacked ship, or null.
+class StartEncounterEvent : public Event
+{
+public:
+  StartEncounterEvent(std::uint32_t channel, std::string encounterLevel, FactionController* attackedFaction)
+      : Event(channel), level(std::move(encounterLevel)), faction(attackedFaction)
+  {
+  }
+  BRINDLE_EVENT(StartEncounterEvent)
+
+  std::string level;
+  FactionController* faction;
+};
+
+class StartOverworldEvent : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(StartOverworldEvent)
+};
+
+class ReturnToOverworldEvent : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(ReturnToOverworldEvent)
+};
+
+// The level to load into the space "Utility".
+class StartUtilityEvent : public Event
+{
+public:
+  StartUtilityEvent(std::uint32_t channel, std::string level) : Event(channel), levelName(std::move(level)) {}
+  BRINDLE_EVENT(StartUtilityEvent)
+
+  std::string levelName;
+};
+
+class SpawnEnemies : public Event
+{
+public:
+  SpawnEnemies(std::uint32_t channel, FactionController* attackedFaction) : Event(channel), faction(attackedFaction) {}
+  BRINDLE_EVENT(SpawnEnemies)
+
+  FactionController* faction;  // may be null
+};
+
+class TriggerEvent : public Event
+{
+public:
+  TriggerEvent(std::uint32_t channel, std::uint32_t triggerStage) : Event(channel), stage(triggerStage) {}
+  BRINDLE_EVENT(TriggerEvent)
+
+  std::uint32_t stage;
+};
+
+class CorvaExitEvent : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(CorvaExitEvent)
+};
+
+class TimerExpired : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(TimerExpired)
+};
+
+class StopTimerEvent : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(StopTimerEvent)
+};
+
+// Subscribed to by FadeIn, never sent. true restarts the fade in, false jumps to the fade out.
+class FadeEvent : public Event
+{
+public:
+  FadeEvent(std::uint32_t channel, bool restartFadeIn) : Event(channel), fadeIn(restartFadeIn) {}
+  BRINDLE_EVENT(FadeEvent)
+
+  bool fadeIn;
+};

@@ -1,0 +1,8 @@
+#include "gameplay/GameplayComponents.h"
+
+#include "gameplay/FlickerOnDeath.h"
+
+void RegisterGameplayComponents(ComponentFactoryMap& factories)
+{
+  AddComponentFactory<FlickerOnDeath>(factories, "FlickerOnDeath");
+}

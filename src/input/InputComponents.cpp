@@ -1,0 +1,8 @@
+#include "input/InputComponents.h"
+
+#include "input/MouseWorldTracker.h"
+
+void RegisterInputComponents(ComponentFactoryMap& factories)
+{
+  AddComponentFactory<MouseWorldTracker>(factories, "MouseWorldTracker");
+}
