@@ -1,49 +1,18 @@
 #include "app/SessionSettings.h"
 
 #include "core/FileUtilities.h"
+#include "core/JsonFields.h"
+#include "core/Log.h"
 #include "platform/Assert.h"
 #include "platform/Paths.h"
 
 #include <fstream>
-#include <iostream>
 
 namespace
 {
 bool FileExists(const std::string& path)
 {
   return static_cast<bool>(std::ifstream(NormalizePath(path)));
-}
-
-void ReportWrongType(const std::string& path, const std::string& key, const char* expected)
-{
-  std::cout << "[ERROR] In " << path << ", \"" << key << "\" should be " << expected << "; the default is used."
-            << std::endl;
-}
-
-std::string ReadString(const Json::Value& root, const std::string& path, const char* key, const std::string& fallback)
-{
-  const Json::Value& value = root[key];
-  if (value.isNull())
-    return fallback;
-  if (!value.isString())
-  {
-    ReportWrongType(path, key, "a string");
-    return fallback;
-  }
-  return value.asString();
-}
-
-bool ReadBool(const Json::Value& root, const std::string& path, const char* key, bool fallback)
-{
-  const Json::Value& value = root[key];
-  if (value.isNull())
-    return fallback;
-  if (!value.isBool())
-  {
-    ReportWrongType(path, key, "true or false");
-    return fallback;
-  }
-  return value.asBool();
 }
 
 // ReadJsonFile already reports a parse error; a document that is not an object is reported here.
@@ -54,9 +23,7 @@ bool ReadObjectFile(Json::Value& root, const std::string& path)
     return false;
   if (!parsed.isObject())
   {
-    std::cout << "[ERROR] Error parsing json file: " << path << std::endl;
-    std::cout << "Error: " << std::endl;
-    std::cout << "the settings must be one JSON object" << std::endl;
+    ReportJsonParseError(path, "the settings must be one JSON object");
     return false;
   }
   root = std::move(parsed);
@@ -91,23 +58,19 @@ bool SessionSettings::LoadGameSettings(const AmbientSetter& setAmbient)
     return false;
   gameSettingsReadable = true;
 
-  firstLevel = ReadString(gameSettings, path, "firstLevel", "brackwater");
-  const Json::Value& lighting = gameSettings["lighting"];
+  ReadField(gameSettings, "firstLevel", firstLevel, path);
+  const Json::Value& lighting = FieldOf(gameSettings, "lighting");
   if (!lighting.isNull() && !lighting.isObject())
-    ReportWrongType(path, "lighting", "an object of layer names and numbers");
+    ReportFieldProblem(path, "lighting", "expected an object of layer names and numbers", "it is ignored");
   else if (lighting.isObject())
   {
     for (const std::string& layer : lighting.getMemberNames())
     {
-      const Json::Value& value = lighting[layer];
-      if (!value.isNumeric())
-      {
-        ReportWrongType(path, "lighting/" + layer, "a number");
+      float ambient = 1.0f;
+      if (!ReadRequiredField(lighting, layer.c_str(), ambient, path + " \"lighting\"", "the layer keeps its light"))
         continue;
-      }
-      if (!setAmbient || !setAmbient(layer, value.asFloat()))
-        std::cout << "[WARNING] Found ambient light value for layer " << layer << ", but layer is not loaded"
-                  << std::endl;
+      if (!setAmbient || !setAmbient(layer, ambient))
+        LogWarning("Found ambient light value for layer ", layer, ", but layer is not loaded");
     }
   }
   return true;
@@ -127,10 +90,11 @@ bool SessionSettings::LoadEditorSettings()
   if (!ReadObjectFile(editorSettings, path))
     return false;
   editorSettingsReadable = true;
-  currentLevel = ReadString(editorSettings, path, "currentlyEditing", "brackwater");
-  showDebugView = ReadBool(editorSettings, path, "showDebugView", false);
-  showConsole = ReadBool(editorSettings, path, "showConsole", false);
-  startInEditMode = ReadBool(editorSettings, path, "startInEditMode", false);
+  currentLevel = "brackwater";
+  ReadField(editorSettings, "currentlyEditing", currentLevel, path);
+  ReadField(editorSettings, "showDebugView", showDebugView, path);
+  ReadField(editorSettings, "showConsole", showConsole, path);
+  ReadField(editorSettings, "startInEditMode", startInEditMode, path);
   return true;
 }
 
@@ -145,7 +109,7 @@ bool SessionSettings::Save()
   }
   else
   {
-    std::cout << "[ERROR] " << GameSettingsPath() << " was not read, so it is not written over." << std::endl;
+    LogError(GameSettingsPath(), " was not read, so it is not written over.");
     saved = false;
   }
   if (editorSettingsReadable)
@@ -158,7 +122,7 @@ bool SessionSettings::Save()
   }
   else
   {
-    std::cout << "[ERROR] " << EditorSettingsPath() << " was not read, so it is not written over." << std::endl;
+    LogError(EditorSettingsPath(), " was not read, so it is not written over.");
     saved = false;
   }
   return saved;

@@ -1,5 +1,6 @@
 #include "core/FileUtilities.h"
 
+#include "core/Log.h"
 #include "platform/DirectoryListing.h"
 #include "platform/Paths.h"
 
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <memory>
 #include <sstream>
 #include <unistd.h>  // Required for: getpid()
@@ -21,6 +21,13 @@ std::vector<std::string> GetFilesInDirectory(std::string directory, std::string 
   for (const std::string& name : ListFilesMatching(directory, pattern))
     paths.push_back(directory + name);
   return paths;
+}
+
+void ReportJsonParseError(const std::string& what, const std::string& problem)
+{
+  LogError("Error parsing json file: ", what);
+  LogLine("Error: ");
+  LogLine(problem);
 }
 
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what)
@@ -43,9 +50,7 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
   }
   if (!ok)
   {
-    std::cout << "[ERROR] Error parsing json file: " << what << std::endl;
-    std::cout << "Error: " << std::endl;
-    std::cout << errors << std::endl;
+    ReportJsonParseError(what, errors);
     return false;
   }
   root = std::move(parsed);
@@ -66,7 +71,7 @@ bool ReadJsonFile(Json::Value& root, const std::string& path)
   std::ifstream file(NormalizePath(path));
   if (!file)
   {
-    std::cout << "[ERROR] Could not open json file: " << path << std::endl;
+    LogError("Could not open json file: ", path);
     return false;
   }
   std::stringstream contents;
@@ -117,10 +122,10 @@ bool WriteJsonFile(const Json::Value& root, const std::string& path)
   Json::StyledWriter writer;
   if (!WriteFileAtomically(writer.write(root), path))
   {
-    std::cout << "[ERROR] Failed to open file " << path << " for write." << std::endl;
+    LogError("Failed to open file ", path, " for write.");
     return false;
   }
-  std::cout << path << " saved." << std::endl;
+  LogLine(path, " saved.");
   return true;
 }
 

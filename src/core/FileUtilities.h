@@ -18,6 +18,10 @@ constexpr int MaximumJsonDepth = 256;
 // The whole text of a file; empty when it cannot be read, so that the reader's own checks report it.
 std::string ReadWholeFile(const std::string& path);
 
+// The three lines of a JSON file that cannot be used: "[ERROR] Error parsing json file: <what>",
+// "Error: " and the problem.
+void ReportJsonParseError(const std::string& what, const std::string& problem);
+
 // Parses JSON text with the same rules; `what` names the source in the error line.
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what);
 

@@ -1,5 +1,6 @@
 #include "object/MemberJson.h"
 
+#include <algorithm>
 #include <cmath>
 
 // jsoncpp throws on a conversion it cannot make (a string as a number, an object indexed as an
@@ -7,9 +8,7 @@
 
 namespace
 {
-const char* const ExpectedNumber = "expected a number";
 const char* const ExpectedArray = "expected an array";
-const char* const ExpectedString = "expected a string";
 const char* const ExpectedArrayOfStrings = "expected an array of strings";
 
 bool IsJsonString(const Json::Value& value)
@@ -18,22 +17,17 @@ bool IsJsonString(const Json::Value& value)
 }
 }  // namespace
 
-bool IsJsonFloat(const Json::Value& value)
-{
-  return value.isNull() || value.isNumeric() || value.isBool();
-}
-
 const char* ReadJsonFloats(const Json::Value& in, float* values, int count)
 {
   if (!in.isArray())
     return ExpectedArray;
+  std::vector<float> read(static_cast<std::size_t>(count), 0.0f);
   for (Json::ArrayIndex index = 0; index < static_cast<Json::ArrayIndex>(count); ++index)
   {
-    if (!IsJsonFloat(in[index]))
-      return "expected an array of numbers";
+    if (ReadMemberJson(in[index], read[index]) != nullptr)
+      return "expected an array of finite numbers";
   }
-  for (Json::ArrayIndex index = 0; index < static_cast<Json::ArrayIndex>(count); ++index)
-    values[index] = in[index].asFloat();
+  std::copy(read.begin(), read.end(), values);
   return nullptr;
 }
 
@@ -107,46 +101,6 @@ void WriteMemberJson(const SpawnList& value, Json::Value& out)
     WriteMemberJson(offset, entry["offset"]);
     out.append(entry);
   }
-}
-
-const char* ReadMemberJson(const Json::Value& in, int& value)
-{
-  if (!in.isConvertibleTo(Json::intValue) || in.isBool())
-    return "expected an integer";
-  value = in.asInt();
-  return nullptr;
-}
-
-const char* ReadMemberJson(const Json::Value& in, unsigned int& value)
-{
-  if (!in.isConvertibleTo(Json::uintValue) || in.isBool())
-    return "expected an unsigned integer";
-  value = in.asUInt();
-  return nullptr;
-}
-
-const char* ReadMemberJson(const Json::Value& in, bool& value)
-{
-  if (!in.isBool() && !in.isNumeric())
-    return "expected true or false";
-  value = in.asBool();
-  return nullptr;
-}
-
-const char* ReadMemberJson(const Json::Value& in, float& value)
-{
-  if (!IsJsonFloat(in))
-    return ExpectedNumber;
-  value = in.asFloat();
-  return nullptr;
-}
-
-const char* ReadMemberJson(const Json::Value& in, std::string& value)
-{
-  if (!in.isString())
-    return ExpectedString;
-  value = in.asString();
-  return nullptr;
 }
 
 const char* ReadMemberJson(const Json::Value& in, glm::vec2& value)

@@ -4,9 +4,11 @@
 //
 //   WriteMemberJson(value, out)      always writes the value; what to leave out is the caller's choice
 //   ReadMemberJson(in, value)        in is not null; returns null when read, else what was wrong
-//                                    (the value is then left as it was)
+//                                    (the value is then left as it was); the plain kinds are
+//                                    core/JsonFields.h's
 //   MemberValuesEqual(a, b)          exact comparison
 //   MemberValueChanged(field, def)   whether a field differs from its declared default
+#include "core/JsonFields.h"
 #include "object/EnumNames.h"
 #include "platform/Assert.h"
 #include "render/fColor.h"
@@ -35,11 +37,6 @@ void WriteMemberJson(const std::array<std::string, 4>& value, Json::Value& out);
 void WriteMemberJson(const std::vector<std::string>& value, Json::Value& out);
 void WriteMemberJson(const SpawnList& value, Json::Value& out);
 
-const char* ReadMemberJson(const Json::Value& in, int& value);
-const char* ReadMemberJson(const Json::Value& in, unsigned int& value);
-const char* ReadMemberJson(const Json::Value& in, bool& value);
-const char* ReadMemberJson(const Json::Value& in, float& value);
-const char* ReadMemberJson(const Json::Value& in, std::string& value);
 const char* ReadMemberJson(const Json::Value& in, glm::vec2& value);
 const char* ReadMemberJson(const Json::Value& in, glm::vec4& value);
 const char* ReadMemberJson(const Json::Value& in, fColor& value);
@@ -51,8 +48,6 @@ const char* ReadMemberJson(const Json::Value& in, SpawnList& value);
 
 // Reads count numbers of an array; missing or null elements read as 0.
 const char* ReadJsonFloats(const Json::Value& in, float* values, int count);
-// Whether a JSON value can be read as a float without jsoncpp throwing.
-bool IsJsonFloat(const Json::Value& value);
 
 template <typename T>
 bool MemberValuesEqual(const T& first, const T& second)

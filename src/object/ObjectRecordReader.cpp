@@ -1,12 +1,13 @@
 #include "object/ObjectRecordReader.h"
 
+#include "core/JsonFields.h"
+#include "core/Log.h"
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
 #include "platform/Assert.h"
 
-#include <iostream>
 #include <string>
 
 namespace
@@ -16,25 +17,7 @@ std::string Quoted(const std::string& text)
   return "\"" + text + "\"";
 }
 
-// A string field of the record, its fallback when absent; false (after an error line) when the
-// field holds something else.
-bool ReadText(const Json::Value& record, const char* key, const std::string& fallback, std::string& out)
-{
-  const Json::Value& value = record[key];
-  if (value.isNull())
-  {
-    out = fallback;
-    return true;
-  }
-  if (!value.isString())
-  {
-    std::cout << "[ERROR] An object record's " << Quoted(key) << " is not a string; the record is skipped."
-              << std::endl;
-    return false;
-  }
-  out = value.asString();
-  return true;
-}
+const char* const RecordSkipped = "the record is skipped";
 }  // namespace
 
 ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, const Json::Value& record,
@@ -43,26 +26,22 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
   object.Reset();
   if (!record.isObject())
   {
-    std::cout << "[ERROR] An object record is not a JSON object; it is skipped." << std::endl;
+    LogError("An object record is not a JSON object; it is skipped.");
     return Result::Skipped;
   }
   std::string name;
-  std::string prefab;
-  if (!ReadText(record, "name", "", name) || !ReadText(record, "prefab", "Default", prefab))
+  std::string prefab = "Default";
+  if (!ReadField(record, "name", name, "an object record", RecordSkipped) ||
+      !ReadField(record, "prefab", prefab, "the object record " + Quoted(name), RecordSkipped))
     return Result::Skipped;
   // The uuid is what children refer to: a record without a usable one cannot take part.
-  const Json::Value& uuid = record["uuid"];
-  if (!uuid.isInt())
-  {
-    std::cout << "[ERROR] The object record " << Quoted(name) << " has no integer \"uuid\"; it is skipped."
-              << std::endl;
+  int uuid = 0;
+  if (!ReadRequiredField(record, "uuid", uuid, "the object record " + Quoted(name), RecordSkipped))
     return Result::Skipped;
-  }
-  const Json::Value& components = record["components"];
+  const Json::Value& components = FieldOf(record, "components");
   if (!components.isNull() && !components.isObject())
   {
-    std::cout << "[ERROR] The object record " << Quoted(name)
-              << " has \"components\" that are not an object; it is skipped." << std::endl;
+    ReportFieldProblem("the object record " + Quoted(name), "components", "expected an object", RecordSkipped);
     return Result::Skipped;
   }
 
@@ -73,11 +52,10 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
   if (uuids != nullptr)
   {
     // Children naming a shared uuid can reach only one of its objects: the later one.
-    if (const auto earlier = uuids->find(uuid.asInt()); earlier != uuids->end() && earlier->second.IsValid())
-      std::cout << "[ERROR] The object records " << Quoted(earlier->second->GetName()) << " and " << Quoted(name)
-                << " share the \"uuid\" " << uuid.asInt() << "; children naming it go to " << Quoted(name) << "."
-                << std::endl;
-    (*uuids)[uuid.asInt()] = object;
+    if (const auto earlier = uuids->find(uuid); earlier != uuids->end() && earlier->second.IsValid())
+      LogError("The object records ", Quoted(earlier->second->GetName()), " and ", Quoted(name),
+               " share the \"uuid\" ", uuid, "; children naming it go to ", Quoted(name), ".");
+    (*uuids)[uuid] = object;
   }
 
   if (components.isNull())
@@ -90,9 +68,8 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
       component = built->AttachComponent(factory.CreateComponent(typeName));
       if (component == nullptr)
       {
-        std::cout << "[ERROR] Component : " << Quoted(typeName) << " is not a valid component name, in prefab: "
-                  << Quoted(prefab) << " from level: " << Quoted(space != nullptr ? space->GetName() : "")
-                  << std::endl;
+        LogError("Component : ", Quoted(typeName), " is not a valid component name, in prefab: ", Quoted(prefab),
+                 " from level: ", Quoted(space != nullptr ? space->GetName() : ""));
         continue;
       }
     }

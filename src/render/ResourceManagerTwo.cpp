@@ -1,6 +1,8 @@
 #include "render/ResourceManagerTwo.h"
 
 #include "core/FileUtilities.h"
+#include "core/JsonFields.h"
+#include "core/Log.h"
 #include "platform/Assert.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
@@ -43,30 +45,13 @@ ResourceState& State()
 // What a missing or undecodable picture shows instead: one loud magenta texel.
 constexpr unsigned char FallbackTexel[4] = {255, 0, 255, 255};
 
-std::string ReadString(const Json::Value& object, const char* key, const std::string& where)
+// Whether a picture can be resolved by its picture or internal name, without the warnings of HasTexture.
+bool CanResolve(const ResourceState& state, const std::string& name)
 {
-  if (!object.isObject() || !object.isMember(key))
-    return "";
-  const Json::Value& value = object[key];
-  if (!value.isString())
-  {
-    std::cout << "[ERROR] \"" << key << "\" in " << where << " is not a string" << std::endl;
-    return "";
-  }
-  return value.asString();
-}
-
-int ReadInteger(const Json::Value& object, const char* key, const std::string& where)
-{
-  if (!object.isObject() || !object.isMember(key))
-    return 0;
-  const Json::Value& value = object[key];
-  if (!value.isInt())
-  {
-    std::cout << "[ERROR] \"" << key << "\" in " << where << " is not an integer" << std::endl;
-    return 0;
-  }
-  return value.asInt();
+  if (state.atlasRegions.count(name) != 0)
+    return true;
+  const auto fileName = state.fileNames.find(name);
+  return fileName != state.fileNames.end() && state.atlasRegions.count(fileName->second) != 0;
 }
 
 void SetRegion(AtlasRegion& region, float x, float y, float w, float h, std::uint32_t frameCount)
@@ -115,37 +100,51 @@ bool ResourceManagerTwo::LoadResources(const std::string& path)
   Json::Value root;
   const bool read = ReadJsonFile(root, path);
   if (read && !root.isObject())
-    std::cout << "[ERROR] The resource list " << path << " is not a JSON object" << std::endl;
-  if (!read || !root.isObject())
+    LogError("The resource list ", path, " is not a JSON object");
+  // The atlas is what everything is drawn from: a list without one is as unusable as a broken one.
+  std::string atlasFile;
+  std::string atlasName;
+  std::string atlasMeta;
+  const std::string atlasWhere = path + " \"atlas\"";
+  const char* const unusable = "the resource list cannot be used";
+  const bool hasAtlas = read && root.isObject() &&
+                        ReadRequiredField(FieldOf(root, "atlas"), "file", atlasFile, atlasWhere, unusable) &&
+                        ReadRequiredField(FieldOf(root, "atlas"), "name", atlasName, atlasWhere, unusable) &&
+                        ReadRequiredField(FieldOf(root, "atlas"), "meta", atlasMeta, atlasWhere, unusable);
+  if (!hasAtlas)
   {
     // Bad content, not a fault of the program: reported without a check (and its message box).
-    std::cout << "[ERROR] You fucked up the resource file: " << path << std::endl;
+    LogError("You fucked up the resource file: ", path);
     ++state.loadFailures;
     return false;
   }
-  const Json::Value& atlas = root["atlas"];
-  LoadTexture(ReadString(atlas, "file", path), ReadString(atlas, "name", path));
-  LoadAtlasMeta(ReadString(atlas, "meta", path));
+  LoadTexture(atlasFile, atlasName);
+  LoadAtlasMeta(atlasMeta);
 
   const Json::Value& resources = root["resources"];
   if (!resources.isNull() && !resources.isArray())
-    std::cout << "[ERROR] \"resources\" in " << path << " is not an array" << std::endl;
+    ReportFieldProblem(path, "resources", "expected an array", "no picture gets a name");
   if (resources.isArray())
   {
     for (const Json::Value& entry : resources)
     {
-      if (ReadString(entry, "type", path) != "atlasSubtexture")
+      std::string type;
+      if (!ReadField(entry, "type", type, path, "the entry is skipped") || type != "atlasSubtexture")
         continue;
-      const std::string baseName = BaseName(ReadString(entry, "file", path));
-      const std::string internalName = ReadString(entry, "name", path);
-      int frameCount = ReadInteger(entry, "framecount", path);
+      std::string file;
+      std::string internalName;
+      int frameCount = 0;
+      ReadField(entry, "file", file, path);
+      ReadField(entry, "name", internalName, path);
+      ReadField(entry, "framecount", frameCount, path);
+      const std::string baseName = BaseName(file);
       auto region = state.atlasRegions.find(baseName);
       if (region != state.atlasRegions.end())
       {
         if (frameCount < 1)
         {
           // Frames would have no or negative width; one frame keeps every later division sound.
-          std::cout << "[ERROR] \"framecount\" of " << internalName << " is " << frameCount << "; using 1" << std::endl;
+          LogError("\"framecount\" of ", internalName, " is ", frameCount, "; using 1");
           frameCount = 1;
         }
         const AtlasRegion& old = region->second;
@@ -155,12 +154,20 @@ bool ResourceManagerTwo::LoadResources(const std::string& path)
       }
       else
       {
-        std::cout << "\"" << baseName << " was in resource meta data, but was not found in atlas metadata" << std::endl;
+        LogLine("\"", baseName, " was in resource meta data, but was not found in atlas metadata");
       }
       state.fileNames[internalName] = baseName;
     }
   }
   ++state.generation;
+  // Every sprite and particle whose picture is missing shows this one; without it they show nothing.
+  if (!CanResolve(state, DefaultTexture))
+  {
+    LogError("The resource list ", path, " has no \"", DefaultTexture, "\" picture in its atlas");
+    LogError("You fucked up the resource file: ", path);
+    ++state.loadFailures;
+    return false;
+  }
   return true;
 }
 
@@ -195,7 +202,7 @@ Graphics::Texture* ResourceManagerTwo::LoadTexture(const std::string& path, cons
   std::unique_ptr<Graphics::Texture> texture;
   if (pixels == nullptr || width <= 0 || height <= 0)
   {
-    std::cout << "[ERROR] Failed to load image: " << path << std::endl;
+    LogError("Failed to load image: ", path);
     texture = std::make_unique<Graphics::Texture>(1, 1, FallbackTexel, GL_RGBA);
   }
   else
@@ -225,8 +232,7 @@ Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, 
   std::ifstream fragmentFile(NormalizePath(fragmentPath));
   if (!vertexFile || !fragmentFile)
   {
-    std::cout << "[ERROR] Could not open shader file: " << (vertexFile ? fragmentPath : vertexPath)
-              << " (shader file problem)" << std::endl;
+    LogError("Could not open shader file: ", (vertexFile ? fragmentPath : vertexPath), " (shader file problem)");
     ++state.loadFailures;
     return nullptr;
   }
@@ -237,7 +243,7 @@ Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, 
   auto shader = std::make_unique<Graphics::Shader>(vertexSource.str().c_str(), fragmentSource.str().c_str());
   if (!shader->IsLinked())
   {
-    std::cout << "[ERROR] Shader " << name << " (" << vertexPath << ", " << fragmentPath << ") did not link" << std::endl;
+    LogError("Shader ", name, " (", vertexPath, ", ", fragmentPath, ") did not link");
     ++state.loadFailures;
     return nullptr;
   }
@@ -266,10 +272,13 @@ Graphics::Texture* ResourceManagerTwo::GetTexture(const std::string& name)
   auto texture = state.textures.find(name);
   if (texture != state.textures.end())
     return texture->second.get();
-  std::cout << "[ERROR] Texture does not exist" << std::endl;
-  // A resource list naming its atlas wrongly must not end the game: report, then hand out the
-  // magenta texture so everything still draws, visibly wrong.
-  BRINDLE_CHECK(false, "because fuck you that's why");
+  // A resource list naming its atlas wrongly must not end the game: report once (the renderer asks
+  // every frame), then hand out the magenta texture so everything still draws, visibly wrong.
+  if (FirstTimeFor("ResourceManagerTwo::GetTexture " + name))
+  {
+    LogError("Texture does not exist");
+    BRINDLE_CHECK(false, "because fuck you that's why");
+  }
   static std::unique_ptr<Graphics::Texture> fallback;
   if (fallback == nullptr)
     fallback = std::make_unique<Graphics::Texture>(1, 1, FallbackTexel, GL_RGBA);
@@ -297,7 +306,7 @@ bool ResourceManagerTwo::HasTexture(const std::string& name)
   ResourceState& state = State();
   if (name.empty())
   {
-    std::cout << "[Warning] Resource string is empty" << std::endl;
+    Log(LogLevel::Warning, "[Warning] Resource string is empty");
     return false;
   }
   if (state.atlasRegions.count(name) != 0)
@@ -305,8 +314,8 @@ bool ResourceManagerTwo::HasTexture(const std::string& name)
   auto fileName = state.fileNames.find(name);
   if (fileName != state.fileNames.end() && state.atlasRegions.count(fileName->second) != 0)
     return true;
-  std::cout << "[WARNING] There is no filename mapping for the internal resource name: " << name
-            << ".  Try running the atlas builder." << std::endl;
+  LogWarning("There is no filename mapping for the internal resource name: ", name,
+             ".  Try running the atlas builder.");
   return false;
 }
 
@@ -315,14 +324,13 @@ std::string ResourceManagerTwo::GetFileName(const std::string& internalName)
   ResourceState& state = State();
   if (internalName.empty())
   {
-    std::cout << "[ERROR] Cannot map an empty internal name" << std::endl;
+    LogError("Cannot map an empty internal name");
     return "";
   }
   auto fileName = state.fileNames.find(internalName);
   if (fileName != state.fileNames.end())
     return fileName->second;
-  std::cout << "[ERROR] Could not find the file name for resource: " << internalName << ".  Try running the atlas builder."
-            << std::endl;
+  LogError("Could not find the file name for resource: ", internalName, ".  Try running the atlas builder.");
   return "";
 }
 
@@ -410,8 +418,7 @@ void ResourceManagerTwo::LoadAtlasMeta(const std::string& metaPath)
     float numbers[4];
     if (!ParseMetaLine(line, name, numbers))
     {
-      std::cout << "[ERROR] Skipped malformed line " << lineNumber << " of atlas meta file " << metaPath << ": " << line
-                << std::endl;
+      LogError("Skipped malformed line ", lineNumber, " of atlas meta file ", metaPath, ": ", line);
       continue;
     }
     SetRegion(state.atlasRegions[name], numbers[0], numbers[1], numbers[2], numbers[3], 1);

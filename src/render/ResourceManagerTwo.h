@@ -22,8 +22,11 @@ public:
   ResourceManagerTwo() = delete;
 
   static constexpr const char* ResourceFilePath = "Assets\\RESOURCES.json";
+  // The picture shown in place of any that is missing; a resource list must provide it.
+  static constexpr const char* DefaultTexture = "default_texture";
 
-  // False, reported, when the list cannot be read or is not a JSON object; nothing is loaded then.
+  // False, reported, when the list cannot be read, is not a JSON object or has no "atlas" with
+  // "file", "name" and "meta" (nothing is loaded then), or when its atlas has no DefaultTexture.
   static bool LoadResources(const std::string& path);
   static Graphics::Texture* LoadTexture(const std::string& path, const std::string& name);
   // Null, reported, when a source file cannot be read or the program does not link.

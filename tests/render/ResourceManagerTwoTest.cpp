@@ -111,7 +111,7 @@ TEST_F(ResourceManagerTwoTest, AFrameCountBelowOneIsReportedAndTreatedAsOne)
       "{\"type\": \"atlasSubtexture\", \"file\": \"a\\\\missing.png\", \"name\": \"missing\"},"
       "{\"type\": \"atlasSubtexture\", \"file\": \"a\\\\zero.png\", \"framecount\": \"many\", \"name\": \"wrongType\"}"));
   EXPECT_EQ(output.CountOf("\"framecount\" of"), 4u) << output.Text();
-  EXPECT_TRUE(output.Contains("\"framecount\" in"));
+  EXPECT_TRUE(output.Contains("\"framecount\": expected an integer"));
   for (const char* name : {"zero", "negative", "missing", "wrongType"})
   {
     const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(name, true);

@@ -1,10 +1,10 @@
 #include "platform/audio/BankManifest.h"
 
 #include "core/FileUtilities.h"
+#include "core/JsonFields.h"
+#include "core/Log.h"
 #include "platform/Paths.h"
 
-#include <cmath>
-#include <iostream>
 #include <set>
 
 namespace Studio
@@ -17,71 +17,64 @@ std::string FolderOf(const std::string& path)
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// Reads an optional member of the expected kind; a member of another kind is an error.
-bool ReadBool(const Json::Value& entry, const char* key, bool& value)
-{
-  if (!entry.isMember(key))
-    return true;
-  if (!entry[key].isBool())
-    return false;
-  value = entry[key].asBool();
-  return true;
-}
+const char* const EventSkipped = "the event is skipped";
 
-bool ReadSeconds(const Json::Value& entry, const char* key, double& value)
+// Seconds into a sample: an optional number, never negative.
+bool ReadSeconds(const Json::Value& entry, const char* key, double& value, const std::string& where)
 {
-  if (!entry.isMember(key))
-    return true;
-  if (!entry[key].isNumeric())
+  double read = value;
+  if (!ReadField(entry, key, read, where, EventSkipped))
     return false;
-  const double read = entry[key].asDouble();
-  if (!std::isfinite(read) || read < 0.0)
+  if (read < 0.0)
+  {
+    ReportFieldProblem(where, key, "expected seconds, not a negative number", EventSkipped);
     return false;
+  }
   value = read;
   return true;
 }
 
-bool ReadEvent(const Json::Value& entry, const std::string& folder, EventDefinition& event, std::string& problem)
+// Fills `event` from one entry of "events"; false, after the error line, when the entry is unusable.
+bool ReadEvent(const Json::Value& entry, const std::string& folder, const std::string& where, EventDefinition& event)
 {
   if (!entry.isObject())
   {
-    problem = "is not an object";
+    LogError("In ", where, ", the entry is not an object; ", EventSkipped, ".");
     return false;
   }
-  if (!entry["id"].isString() || entry["id"].asString().empty())
+  std::string sample;
+  if (!ReadRequiredField(entry, "id", event.id, where, EventSkipped) ||
+      !ReadRequiredField(entry, "sample", sample, where, EventSkipped))
+    return false;
+  if (event.id.empty() || sample.empty())
   {
-    problem = "has no \"id\" text";
+    LogError("In ", where, ", \"id\" and \"sample\" must not be empty; ", EventSkipped, ".");
     return false;
   }
-  event.id = entry["id"].asString();
-  if (!entry["sample"].isString() || entry["sample"].asString().empty())
-  {
-    problem = "has no \"sample\" text";
-    return false;
-  }
-  event.samplePath = folder + NormalizePath(entry["sample"].asString());
+  event.samplePath = folder + NormalizePath(sample);
   double volume = event.volume;
-  if (!ReadBool(entry, "loop", event.loop) || !ReadBool(entry, "stream", event.stream) ||
-      !ReadSeconds(entry, "loopStart", event.loopStart) || !ReadSeconds(entry, "loopEnd", event.loopEnd) ||
-      !ReadSeconds(entry, "fadeOut", event.fadeOut) || !ReadSeconds(entry, "volume", volume))
-  {
-    problem = "has a member of the wrong kind";
+  if (!ReadField(entry, "loop", event.loop, where, EventSkipped) ||
+      !ReadField(entry, "stream", event.stream, where, EventSkipped) ||
+      !ReadSeconds(entry, "loopStart", event.loopStart, where) ||
+      !ReadSeconds(entry, "loopEnd", event.loopEnd, where) || !ReadSeconds(entry, "fadeOut", event.fadeOut, where) ||
+      !ReadSeconds(entry, "volume", volume, where))
     return false;
-  }
   event.volume = static_cast<float>(volume);
   if (entry.isMember("sustainStart") || entry.isMember("sustainEnd"))
   {
-    if (!ReadSeconds(entry, "sustainStart", event.sustainStart) || !ReadSeconds(entry, "sustainEnd", event.sustainEnd) ||
-        event.sustainEnd <= event.sustainStart)
+    if (!ReadSeconds(entry, "sustainStart", event.sustainStart, where) ||
+        !ReadSeconds(entry, "sustainEnd", event.sustainEnd, where))
+      return false;
+    if (event.sustainEnd <= event.sustainStart)
     {
-      problem = "has a sustain region that is not a pair of increasing seconds";
+      LogError("In ", where, ", the sustain region is not a pair of increasing seconds; ", EventSkipped, ".");
       return false;
     }
     event.hasSustain = true;
   }
   if (event.loopEnd != 0.0 && event.loopEnd <= event.loopStart)
   {
-    problem = "has a loop region that ends before it starts";
+    LogError("In ", where, ", the loop region ends before it starts; ", EventSkipped, ".");
     return false;
   }
   return true;
@@ -93,21 +86,22 @@ bool BankManifest::Read(const std::string& path, BankManifest& out)
   Json::Value root;
   if (!ReadJsonFile(root, path))
     return false;
-  if (!root.isObject() || !root["format"].isString() || root["format"].asString() != FormatName)
+  if (FieldOf(root, "format") != FormatName)
   {
-    std::cout << "[ERROR] Sound bank " << path << " is not a " << FormatName << " file." << std::endl;
+    LogError("Sound bank ", path, " is not a ", FormatName, " file.");
     return false;
   }
-  if (!root["version"].isInt() || root["version"].asInt() != Version)
+  const Json::Value& version = FieldOf(root, "version");
+  if (!version.isInt() || version.asInt() != Version)
   {
-    std::cout << "[ERROR] Sound bank " << path << " has an unknown version." << std::endl;
+    LogError("Sound bank ", path, " has an unknown version.");
     return false;
   }
-  const Json::Value& events = root["events"];
-  const Json::Value& strings = root["strings"];
+  const Json::Value& events = FieldOf(root, "events");
+  const Json::Value& strings = FieldOf(root, "strings");
   if ((!events.isNull() && !events.isArray()) || (!strings.isNull() && !strings.isArray()))
   {
-    std::cout << "[ERROR] Sound bank " << path << ": \"events\" and \"strings\" must be lists." << std::endl;
+    LogError("Sound bank ", path, ": \"events\" and \"strings\" must be lists.");
     return false;
   }
   BankManifest result;
@@ -116,28 +110,24 @@ bool BankManifest::Read(const std::string& path, BankManifest& out)
   for (Json::ArrayIndex index = 0; index < events.size(); ++index)
   {
     EventDefinition event;
-    std::string problem;
-    if (!ReadEvent(events[index], folder, event, problem))
-    {
-      std::cout << "[ERROR] Sound bank " << path << ": event " << index << " " << problem << "; skipped." << std::endl;
+    if (!ReadEvent(events[index], folder, "sound bank " + path + " event " + std::to_string(index), event))
       continue;
-    }
     if (!ids.insert(event.id).second)
     {
-      std::cout << "[ERROR] Sound bank " << path << ": event id " << event.id << " appears twice; the first is kept." << std::endl;
+      LogError("Sound bank ", path, ": event id ", event.id, " appears twice; the first is kept.");
       continue;
     }
     result.events.push_back(event);
   }
   for (Json::ArrayIndex index = 0; index < strings.size(); ++index)
   {
-    const Json::Value& entry = strings[index];
-    if (!entry.isObject() || !entry["path"].isString() || !entry["id"].isString())
-    {
-      std::cout << "[ERROR] Sound bank " << path << ": string " << index << " needs \"path\" and \"id\" texts; skipped." << std::endl;
+    const std::string where = "sound bank " + path + " string " + std::to_string(index);
+    std::string eventPath;
+    std::string id;
+    if (!ReadRequiredField(strings[index], "path", eventPath, where, "the string is skipped") ||
+        !ReadRequiredField(strings[index], "id", id, where, "the string is skipped"))
       continue;
-    }
-    result.strings.emplace_back(entry["path"].asString(), entry["id"].asString());
+    result.strings.emplace_back(eventPath, id);
   }
   out = std::move(result);
   return true;
