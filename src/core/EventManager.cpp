@@ -71,7 +71,7 @@ std::size_t EventManager::TableBytes() const
       bytes += ChannelCount * sizeof(std::uint32_t);
   for (std::uint32_t number = 0; number < cellCount; ++number)
     bytes += cellChunks[number / CellsPerChunk][number % CellsPerChunk].capacity() * sizeof(Subscription*);
-  return bytes;
+  return bytes + listed.Bytes();
 }
 
 void EventManager::AddSubscription(std::uint32_t type, std::uint32_t channel, Subscription* subscription)
@@ -84,13 +84,11 @@ void EventManager::AddSubscription(std::uint32_t type, std::uint32_t channel, Su
     MemoryManager::Delete(subscription);
     return;
   }
-  for (Subscription* existing : *cell)
+  const Handle<LivenessToken>& token = subscription->Token();
+  if (!token.IsValid() || !listed.Insert(cell, token.GetBlock(), token.GetId()))
   {
-    if (existing != nullptr && existing->SameListener(*subscription))
-    {
-      MemoryManager::Delete(subscription);
-      return;
-    }
+    MemoryManager::Delete(subscription);
+    return;
   }
   cell->push_back(subscription);
 }
@@ -100,6 +98,7 @@ void EventManager::RemoveAt(Cell& cell, std::size_t position)
   Subscription* subscription = cell[position];
   if (subscription == nullptr)
     return;
+  listed.Erase(&cell, subscription->Token().GetBlock(), subscription->Token().GetId());
   if (deliveryDepth == 0)
   {
     cell.erase(cell.begin() + static_cast<std::ptrdiff_t>(position));

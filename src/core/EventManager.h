@@ -11,6 +11,7 @@
 #include "core/Listener.h"
 #include "core/MemoryManager.h"
 #include "core/Subscription.h"
+#include "core/SubscriptionIndex.h"
 
 #include <cstdint>
 #include <memory>
@@ -51,7 +52,8 @@ public:
   // For tests and the debug windows.
   std::size_t SubscriptionCount(std::uint32_t type, std::uint32_t channel) const;
   std::size_t QueueLength() const { return queue.size(); }
-  // The bytes the subscription table holds now: its rows, its cells and their lists.
+  // The bytes the subscription table holds now: its rows, its cells, their lists and the index
+  // of who is in which list.
   std::size_t TableBytes() const;
 
 private:
@@ -92,6 +94,9 @@ private:
   // Cells never move once made, so a delivery may hold one while handlers subscribe elsewhere.
   std::vector<std::unique_ptr<Cell[]>> cellChunks;
   std::uint32_t cellCount = 0;
+  // Who is subscribed in which cell, for the duplicate check; holes left during a delivery are
+  // already out of it.
+  SubscriptionIndex listed;
   int deliveryDepth = 0;
   std::vector<Cell*> cellsWithHoles;
   std::vector<Subscription*> removedDuringDelivery;

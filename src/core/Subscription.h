@@ -21,9 +21,8 @@ public:
 
   std::uint32_t GetListenerId() const { return listenerId; }
   bool IsAlive() const { return token.IsValid(); }
-  // Two subscriptions belong to the same listener when they hold the same token.
-  bool SameListener(const Subscription& other) const { return BelongsTo(other.token); }
   bool BelongsTo(const Handle<LivenessToken>& listenerToken) const { return token.IsValid() && token == listenerToken; }
+  const Handle<LivenessToken>& Token() const { return token; }
 
 private:
   std::uint32_t listenerId;

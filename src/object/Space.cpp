@@ -228,6 +228,7 @@ void Space::UnloadLevel()
     DeleteObject(object);
   }
   nameIndex.clear();
+  nameEntries.clear();
   // The editor's tools drop any object they had picked once the editor exists.
 }
 
@@ -238,23 +239,24 @@ void Space::AddObject(Handle<GameObject> object)
     return;
   const std::uint32_t id = added->GetId();
   // Equal names keep their order of insertion.
-  nameIndex.emplace_hint(nameIndex.upper_bound(added->GetName()), added->GetName(), object);
+  const auto entry = nameIndex.emplace_hint(nameIndex.upper_bound(added->GetName()), added->GetName(), object);
+  nameEntries[object.GetBlock()] = entry;
   idMap.emplace(id, std::move(object));
 }
 
-void Space::RemoveFromNameIndex(const std::string& name, const Handle<GameObject>& object)
+void Space::RemoveFromNameIndex([[maybe_unused]] const std::string& name, const Handle<GameObject>& object)
 {
   // By identity (block and generation), which still holds while the object is being destroyed
   // and its handles already read as stale; other objects of the same name keep their entries.
-  const auto [first, last] = nameIndex.equal_range(name);
-  for (auto entry = first; entry != last; ++entry)
-  {
-    if (entry->second == object)
-    {
-      nameIndex.erase(entry);
-      return;
-    }
-  }
+  const auto found = nameEntries.find(object.GetBlock());
+  if (found == nameEntries.end())
+    return;
+  const NameIndex::iterator entry = found->second;
+  // The object's own entry goes, also when it was renamed after it joined the space.
+  if (entry->second != object)
+    return;
+  nameIndex.erase(entry);
+  nameEntries.erase(found);
 }
 
 void Space::DeleteObject(Handle<GameObject>& object)

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 
 class Camera;
 class GameObject;
@@ -109,6 +110,9 @@ private:
   PhysicsModule physics;
   Camera* currentCamera = nullptr;
   NameIndex nameIndex;
+  // Each object's own entry of nameIndex, by its block: unnamed objects all share one name, and
+  // finding one among thousands by walking them made every teardown linear.
+  std::unordered_map<const BlockHeader*, NameIndex::iterator> nameEntries;
   IdMap idMap;
   std::string spaceName;
   std::string currentLevel;

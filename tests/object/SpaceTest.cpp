@@ -307,6 +307,12 @@ TEST_F(SpaceTest, DestructionGoesThroughTheQueueOnce)
   events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, other->GetId(), other));
   events->ProcessQueue();
   EXPECT_TRUE(other.IsValid());
+  // Renamed after it joined the space, it still leaves no entry behind when it goes.
+  other->SetName("Renamed");
+  RequestDestruction(other);
+  events->ProcessQueue();
+  EXPECT_FALSE(other.IsValid());
+  EXPECT_EQ(space->FindObjectByName("Other"), space->ObjectsEnd());
 }
 
 TEST_F(SpaceTest, AnObjectWithoutASpaceIsReportedAtCleanup)
