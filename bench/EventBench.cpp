@@ -72,7 +72,7 @@ struct Bus
       plainQueue.push_back(new BenchEvent(channel, i));
     for (BenchEvent* event : plainQueue)
     {
-      if (event->Channel() == BusyChannel)
+      if (event->GetChannel() == BusyChannel)
         for (const auto& handler : handlers)
           handler(event);
       delete event;
