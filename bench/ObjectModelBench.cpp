@@ -9,7 +9,8 @@
 #include "core/MemoryManager.h"
 #include "Versus.h"
 
-#include "core/Events.h"
+#include "app/AllComponents.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
@@ -179,6 +180,7 @@ void CreateObjects10000(benchmark::State& state)
   {
     GameobjectFactory factory;
     GameobjectFactory::SetInstance(&factory);
+    factory.SetComponentRegistrar(RegisterAllComponents);
     factory.Initialize();
     Json::Value prefab(Json::objectValue);
     for (const char* type : {"Transform", "Rigidbody", "CircleCollider", "RotationLock", "TimedDestruction"})
