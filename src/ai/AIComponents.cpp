@@ -1,5 +1,8 @@
 #include "ai/AIComponents.h"
 
-void RegisterAIComponents(ComponentFactoryMap& /*factories*/)
+#include "ai/PathGraph.h"
+
+void RegisterAIComponents(ComponentFactoryMap& factories)
 {
+  AddComponentFactory<PathGraph>(factories, "PathGraph");
 }

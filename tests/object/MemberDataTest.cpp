@@ -3,7 +3,7 @@
 #include "support/CapturedOutput.h"
 #include "ai/Kinematic.h"
 #include "ai/Motivator.h"
-#include "editor/ShipTileEditorAndPalletWindow.h"
+#include "gameplay/ShipTileEditorAndPalletWindow.h"
 #include "object/AmmoType.h"
 #include "object/CollisionGroup.h"
 #include "object/RegistryType.h"

@@ -1,0 +1,33 @@
+#include "gameplay/BossForceFieldManager.h"
+
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "gameplay/GameplayEvents.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
+#include "object/Space.h"
+
+void BossForceFieldManager::OnAwake()
+{
+  if (GameobjectFactory* factory = GameobjectFactory::Instance())
+  {
+    // Placed before it wakes, so its collider starts where the wall stands.
+    Handle<GameObject> field;
+    factory->CreateGameObjectAt(field, "BossField", GetSpace(), FieldPosition.x, FieldPosition.y, "ShieldWall");
+    fields.push_back(field);
+  }
+  SubscribeOnOwner<DiedEvent>(this);
+}
+
+void BossForceFieldManager::On(DiedEvent*)
+{
+  if (fields.empty())
+    return;
+  GameObject* field = fields.front().Get();
+  EventManager* manager = EventManager::Instance();
+  if (field == nullptr || manager == nullptr || field->GetSpace() == nullptr)
+    return;
+  manager->Subscribe<Space, GameObjectDestroyedEvent>(field->GetSpace(), field->GetId());
+  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, field->GetId(), fields.front()));
+}

@@ -1,0 +1,47 @@
+#include "gameplay/BossWallExplosion.h"
+
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "gameplay/GameplayEvents.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
+#include "object/Transform.h"
+
+void BossWallExplosion::OnAwake()
+{
+  LetSpaceDestroyOwner();
+  SubscribeOnSpace<ThroneExplosionEvent>(this);
+  SubscribeOnSpace<UpdateEvent>(this);
+}
+
+void BossWallExplosion::On(ThroneExplosionEvent*)
+{
+  if (!exploded)
+    armed = true;
+}
+
+void BossWallExplosion::On(UpdateEvent* event)
+{
+  if (!armed)
+    return;
+  delay -= event->dt;
+  if (delay > 0.0f)
+    return;
+  // Once: the wall's own destruction may take a frame to be carried out.
+  armed = false;
+  exploded = true;
+  GameObject* wall = GetGameObject();
+  Transform* transform = wall != nullptr ? wall->GetTransform() : nullptr;
+  if (transform == nullptr)
+    return;
+  const glm::vec2 position = transform->GetWorldPosition();
+  if (GameobjectFactory* factory = GameobjectFactory::Instance())
+  {
+    Handle<GameObject> blast;
+    factory->CreateGameObjectAt(blast, "Blast", wall->GetSpace(), position.x, position.y, "");
+  }
+  if (EventManager* manager = EventManager::Instance())
+    manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), GetOwner()));
+}

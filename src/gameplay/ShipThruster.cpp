@@ -1,0 +1,113 @@
+#include "gameplay/ShipThruster.h"
+
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "input/InputActionMap.h"
+#include "object/CollisionGroup.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/Members.h"
+#include "object/ObjectEvents.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "physics/PhysicsEvents.h"
+#include "render/Sprite.h"
+
+#include <glm/geometric.hpp>
+
+ShipThruster& ShipThruster::operator=(const ShipThruster& other)
+{
+  Component::operator=(other);
+  thrusterPrefab = other.thrusterPrefab;
+  threshold = other.threshold;
+  offset = other.offset;
+  scale = other.scale;
+  flipThruster = other.flipThruster;
+  active = other.active;
+  return *this;
+}
+
+void ShipThruster::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "thrusterPrefab", &thrusterPrefab, RenderPrefabName, std::string());
+  Members::AddMember(members, "threshold", &threshold, RenderFloat, 0.2f);
+  Members::AddMember(members, "offset", &offset, RenderVec2, glm::vec2(0.0f, 0.0f));
+  Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
+  Members::AddMember(members, "flipThruster", &flipThruster, RenderBool, false);
+  Members::AddMember(members, "active", &active, RenderBool, true);
+}
+
+void ShipThruster::OnAwake()
+{
+  SubscribeOnOwner<CollisionEvent>(this);
+  SubscribeOnSpace<UpdateEvent>(this);
+  GameObject* ship = GetGameObject();
+  GameobjectFactory* factory = GameobjectFactory::Instance();
+  Transform* shipTransform = ship != nullptr ? ship->GetTransform() : nullptr;
+  if (factory != nullptr && shipTransform != nullptr)
+  {
+    factory->CreateGameObject(thrusterObject, thrusterPrefab, ship->GetSpace(), "thruster");
+    if (GameObject* flame = thrusterObject.Get(); flame != nullptr && flame->GetTransform() != nullptr)
+    {
+      const glm::vec2 place = shipTransform->GetWorldPosition() + offset;
+      flame->GetTransform()->SetWorldPosition(place.x, place.y);
+      flame->GetTransform()->SetParent(shipTransform);
+      if (Sprite* sprite = flame->GetSprite())
+      {
+        sprite->SetScale(scale.x, scale.y);
+        sprite->SetFlipX(flipThruster);
+      }
+    }
+  }
+  propulsionSound.SetEvent(PropulsionSound);
+}
+
+void ShipThruster::OnDestroy()
+{
+  GameObject* flame = thrusterObject.Get();
+  EventManager* manager = EventManager::Instance();
+  if (flame == nullptr || manager == nullptr)
+    return;
+  if (Space* space = flame->GetSpace())
+    manager->Subscribe<Space, GameObjectDestroyedEvent>(space, flame->GetId());
+  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, flame->GetId(), thrusterObject));
+}
+
+void ShipThruster::ShowFlame(bool shown)
+{
+  if (GameObject* flame = thrusterObject.Get(); flame != nullptr && flame->GetSprite() != nullptr)
+    flame->GetSprite()->SetDraw(shown);
+}
+
+void ShipThruster::On(UpdateEvent*)
+{
+  if (!thrusterObject.IsValid())
+    return;
+  const InputActionMap* actions = InputActionMap::Instance();
+  const glm::vec2 steering = actions != nullptr ? actions->GetAxis(0, AXIS_ANY_DIRECTION) : glm::vec2(0.0f);
+  const float push = glm::length(steering);
+  if (push >= threshold && !thrusting)
+  {
+    thrusting = true;
+    ShowFlame(true);
+    propulsionSound.Stop();
+    propulsionSound.Start();
+  }
+  else if (push < threshold && thrusting)
+  {
+    ShowFlame(false);
+    thrusting = false;
+    // The rumble plays out its ending rather than stopping dead.
+    propulsionSound.TriggerCue();
+  }
+}
+
+void ShipThruster::On(CollisionEvent* event)
+{
+  if (event->otherGroup != static_cast<std::uint32_t>(CollisionGroup::SHIP) || !thrusting)
+    return;
+  ShowFlame(false);
+  thrusting = false;
+  propulsionSound.Stop();
+}

@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""Writes the prefabs of the ship's interior into Assets/Prefabs/: the tiles a ShipMap makes from
+its layout codes, their rubble and particles, the hole a depressurised room leaves, the throne
+room's shield wall and the ship's thruster flame.
+
+One tile is 128 world units (a 32-pixel picture at 4 units a pixel). Tile objects stand at their
+tile's centre; walls and fields are shifted onto the tile's right or bottom edge by their sprite
+offset (in tile units, as the sprite scales with its Transform) and by their collider offset (in
+world units). Wall colliders reach 8 units past each end, so corners close.
+
+Edit the numbers here and run the script; each prefab goes to the file named after it without
+blanks, as the editor saves prefabs.
+"""
+import json
+import os
+
+TILE = 128
+WALL_THICKNESS = 16           # of the wall colliders
+WALL_LENGTH = TILE + WALL_THICKNESS
+
+
+def tile_transform():
+    return {"scale": [TILE, TILE]}
+
+
+def sprite(source, layer, **members):
+    record = {"source": source, "layer": layer}
+    record.update(members)
+    return record
+
+
+def wall_collider(side, group="WALL"):
+    """A static rectangle along the tile's right ("side") or bottom edge."""
+    if side == "side":
+        return {"group": group, "mapFlag": True, "scale": [WALL_THICKNESS, WALL_LENGTH], "offset": [TILE / 2, 0]}
+    return {"group": group, "mapFlag": True, "scale": [WALL_LENGTH, WALL_THICKNESS], "offset": [0, -TILE / 2]}
+
+
+# The pictures' sizes in tile units and where they sit on the tile (sprite offsets, tile units).
+SIDE_WALL_PICTURE = {"scale": [0.25, 1.25], "offset": [0.5, 0.125]}       # 8 x 40 pixels, standing up from the edge
+BOTTOM_WALL_PICTURE = {"scale": [1.0, 0.625], "offset": [0.0, -0.3125]}   # 32 x 20 pixels, hanging down from the edge
+FACING_FIELD_PICTURE = {"scale": [1.0, 0.375], "offset": [0.0, -0.5]}     # 32 x 12 pixels, on the edge
+BOSS_WALL_PICTURE = {"scale": [1.0, 1.5], "offset": [0.0, -0.25]}         # 32 x 48 pixels
+
+PREFABS = {}
+
+
+def floor(name, source):
+    PREFABS[name] = {"Transform": tile_transform(), "Sprite": sprite(source, "DL_FLOOR")}
+
+
+def side_wall(name, source):
+    PREFABS[name] = {
+        "Transform": tile_transform(),
+        "Sprite": sprite(source, "DL_MAIN", **SIDE_WALL_PICTURE),
+        "RectangleCollider": wall_collider("side"),
+        "WallLogic": {"type": 0},
+    }
+
+
+def bottom_wall(name, source):
+    PREFABS[name] = {
+        "Transform": tile_transform(),
+        "Sprite": sprite(source, "DL_MAIN", **BOTTOM_WALL_PICTURE),
+        "RectangleCollider": wall_collider("bottom"),
+        "WallLogic": {"type": 1},
+    }
+
+
+def main():
+    # Floors: the codes '1' to '4', and the deck plates of the random floor 'F'.
+    floor("bars_floor", "ship_floor_bars")
+    floor("ice_floor", "ship_floor_ice")
+    floor("slats_floor", "ship_floor_slats")
+    floor("alt_bars_floor", "ship_floor_alt_bars")
+    floor("normal floor tile", "ship_floor_pirate_01")
+    floor("pirate floor 02", "ship_floor_pirate_02")
+    floor("pirate floor 03", "ship_floor_pirate_03")
+    floor("pirate floor 04", "ship_floor_pirate_04")
+
+    # Walls: 'W' on the right edge, 'I' on the bottom edge (one of up to eight, the first by default).
+    side_wall("normal right wall", "ship_wall_side")
+    bottom_wall("EN_floor_pirate_01", "ship_wall_bottom")
+    bottom_wall("bottom wall pipe", "ship_wall_bottom_02")
+    bottom_wall("bottom wall vent", "ship_wall_bottom_03")
+    bottom_wall("normal bottom wall outside", "ship_wall_outside")
+
+    # Force fields stop projectiles (their group meets both sides' shots) and let bodies through.
+    PREFABS["force field side"] = {
+        "Transform": tile_transform(),
+        "Sprite": sprite("force_field_side", "DL_MAIN", animated=True, period=0.1, **SIDE_WALL_PICTURE),
+        "RectangleCollider": wall_collider("side", group="DOORS"),
+        "SimpleForceFieldLogic": {"type": 1},
+    }
+    PREFABS["force field facing"] = {
+        "Transform": tile_transform(),
+        "Sprite": sprite("force_field_facing", "DL_MAIN", animated=True, period=0.1, **FACING_FIELD_PICTURE),
+        "RectangleCollider": wall_collider("bottom", group="DOORS"),
+        "SimpleForceFieldLogic": {"type": 0},
+    }
+    PREFABS["force particle"] = {
+        "Transform": {"scale": [12, 12]},
+        "Sprite": sprite("particle_dot", "DL_PARTICLES", color=[0.45, 0.85, 1.0, 0.9]),
+        "Rigidbody": {"invMass": 1.0},
+        "TimedDestruction": {"active": True, "destructionTime": TILE / 120.0},
+    }
+
+    # The door: its picture and collider on the door object, its logic on a child that the player
+    # interacts with; the logic shuts the door when it is attached.
+    PREFABS["door"] = {
+        "Transform": tile_transform(),
+        "Sprite": sprite("ship_door", "DL_MAIN", **BOTTOM_WALL_PICTURE),
+        "RectangleCollider": wall_collider("bottom"),
+        "ChildSpawner": {"objects to spawn": [{"prefab": "door logic", "offset": [0, -TILE / 2]}]},
+    }
+    PREFABS["door logic"] = {
+        "Transform": None,
+        "SimpleDoorLogic": None,
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 96},
+    }
+
+    # The throne room: raised walls, and the cracked ones (the map sets each one's picture and delay).
+    PREFABS["boss_wall_raised"] = {
+        "Transform": tile_transform(),
+        "Sprite": sprite("boss_wall_raised", "DL_MAIN", **BOSS_WALL_PICTURE),
+        "RectangleCollider": wall_collider("bottom"),
+    }
+    PREFABS["boss_wall_front_broken"] = {
+        "Transform": tile_transform(),
+        "Sprite": sprite("boss_wall_front_broken", "DL_MAIN", **BOSS_WALL_PICTURE),
+        "RectangleCollider": wall_collider("bottom"),
+        "WallLogic": {"type": 1},
+        "BossWallExplosion": None,
+    }
+    PREFABS["BossField"] = {
+        "Transform": {"scale": [TILE, TILE]},
+        "Sprite": sprite("boss_field", "DL_MAIN", animated=True, period=0.12),
+        "RectangleCollider": {"group": "WALL", "mapFlag": True, "scale": [TILE, TILE]},
+    }
+
+    for number in (1, 2, 3):
+        PREFABS[f"rubble_red_{number}"] = {
+            "Transform": {"scale": [48, 48]},
+            "Sprite": sprite(f"rubble_red_{number}", "DL_FLOOR"),
+        }
+
+    # The hole of a vented room: its trigger reaches over a large room and pushes what it touches
+    # along the air's flow.
+    PREFABS["DepressurizationEffect"] = {
+        "Transform": None,
+        "DepressurizationEffect": {"force": 4000.0},
+        "CircleCollider": {"group": "PHYSICS_ZONE", "ghost": True, "radius": 1600},
+    }
+
+    PREFABS["ship thruster flame"] = {
+        "Transform": {"scale": [64, 32]},
+        "Sprite": sprite("ship_thruster_flame", "DL_MAIN", animated=True, period=0.06, draw=False),
+    }
+
+    folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
+    for name, components in PREFABS.items():
+        path = os.path.join(folder, "".join(name.split()) + ".prefab")
+        with open(path, "w", encoding="ascii", newline="\n") as output:
+            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
+            output.write("\n")
+
+
+if __name__ == "__main__":
+    main()
