@@ -364,18 +364,20 @@ void ShipMap::PlaceTileObject(const Handle<GameObject>& object, int slot, int x,
     return;
   if (InBounds(x, y))
     tileObjects[SlotIndex(x, y, slot)] = object;
+  if (EventManager* manager = EventManager::Instance())
+  {
+    // Before the parenting: the map's transform lets go of a child that is being destroyed, and
+    // the map must hear of it while the object still stands on its tile.
+    manager->Subscribe<ShipMap, GameObjectDestroyedEvent>(this, created->GetId());
+    // Floors carry no logic of their own, and a replaced tile is torn down by its space.
+    if (Space* space = created->GetSpace())
+      manager->Subscribe<Space, GameObjectDestroyedEvent>(space, created->GetId());
+  }
   if (Transform* transform = created->GetTransform())
   {
     transform->SetParent(mapTransform);
     transform->SetPosition(glm::vec2(static_cast<float>(x), static_cast<float>(y)) + tileOffset);
   }
-  EventManager* manager = EventManager::Instance();
-  if (manager == nullptr)
-    return;
-  manager->Subscribe<ShipMap, GameObjectDestroyedEvent>(this, created->GetId());
-  // Floors carry no logic of their own, and a replaced tile is torn down by its space.
-  if (Space* space = created->GetSpace())
-    manager->Subscribe<Space, GameObjectDestroyedEvent>(space, created->GetId());
 }
 
 void ShipMap::UpdateTileFlags(int x, int y, bool recurse)
