@@ -28,6 +28,45 @@
 #include <string>
 #include <vector>
 
+// Levels built around a ship, written into the test program's working folder.
+namespace ShipLevel
+{
+// A level record of one object; `components` maps type names to member objects (or null).
+inline Json::Value Object(const std::string& name, const std::string& prefab, glm::vec2 position,
+                          const std::string& components = "{}")
+{
+  Json::Value parsed;
+  EXPECT_TRUE(ParseJson(parsed, components, "a test object")) << components;
+  parsed["Transform"]["position"][0] = position.x;
+  parsed["Transform"]["position"][1] = position.y;
+  Json::Value object;
+  object["name"] = name;
+  object["prefab"] = prefab;
+  object["components"] = parsed;
+  object["children"] = Json::Value(Json::arrayValue);
+  return object;
+}
+
+// The layout goes to Assets/Ship/<level>.txt; the ship stands with tile (0, 0) at `origin`.
+inline void Write(const std::string& level, const std::string& layout, glm::vec2 origin,
+                  std::vector<Json::Value> objects = {})
+{
+  std::ofstream("Assets/Ship/" + level + ".txt", std::ios::binary) << layout;
+  objects.insert(objects.begin(), Object("Camera", "Camera", origin + glm::vec2(512.0f, 384.0f)));
+  objects.push_back(Object("Ship", "Default", origin,
+                           R"({"Transform": {"scale": [128, 128]}, "ShipMap": {"filename": "Assets/Ship/)" + level +
+                               R"(.txt"}, "PressureTracker": null, "PathGraph": null,
+                               "Registerer": {"registryType": "SHIPS"}})"));
+  Json::Value root;
+  for (std::size_t index = 0; index < objects.size(); ++index)
+  {
+    objects[index]["uuid"] = static_cast<int>(index + 1);
+    root["level"]["objects"].append(objects[index]);
+  }
+  EXPECT_TRUE(WriteJsonFile(root, "Assets/LevelFiles/" + level + ".json"));
+}
+}  // namespace ShipLevel
+
 class ShipScene : public ::testing::Test
 {
 protected:
@@ -49,39 +88,15 @@ protected:
     GameSession::SetInstance(nullptr);
   }
 
-  // A level record of one object; `components` maps type names to member objects (or null).
   static Json::Value Object(const std::string& name, const std::string& prefab, glm::vec2 position,
                             const std::string& components = "{}")
   {
-    Json::Value parsed;
-    EXPECT_TRUE(ParseJson(parsed, components, "a test object")) << components;
-    parsed["Transform"]["position"][0] = position.x;
-    parsed["Transform"]["position"][1] = position.y;
-    Json::Value object;
-    object["name"] = name;
-    object["prefab"] = prefab;
-    object["components"] = parsed;
-    object["children"] = Json::Value(Json::arrayValue);
-    return object;
+    return ShipLevel::Object(name, prefab, position, components);
   }
-
-  // The layout goes to Assets/Ship/<level>.txt; the ship stands with tile (0, 0) at `origin`.
-  void WriteLevel(const std::string& level, const std::string& layout, glm::vec2 origin,
-                  std::vector<Json::Value> objects = {})
+  static void WriteLevel(const std::string& level, const std::string& layout, glm::vec2 origin,
+                         std::vector<Json::Value> objects = {})
   {
-    std::ofstream("Assets/Ship/" + level + ".txt", std::ios::binary) << layout;
-    objects.insert(objects.begin(), Object("Camera", "Camera", origin + glm::vec2(4.0f * Tile, 3.0f * Tile)));
-    objects.push_back(Object("Ship", "Default", origin,
-                             R"({"Transform": {"scale": [128, 128]}, "ShipMap": {"filename": "Assets/Ship/)" + level +
-                                 R"(.txt"}, "PressureTracker": null, "PathGraph": null,
-                                 "Registerer": {"registryType": "SHIPS"}})"));
-    Json::Value root;
-    for (std::size_t index = 0; index < objects.size(); ++index)
-    {
-      objects[index]["uuid"] = static_cast<int>(index + 1);
-      root["level"]["objects"].append(objects[index]);
-    }
-    ASSERT_TRUE(WriteJsonFile(root, "Assets/LevelFiles/" + level + ".json"));
+    ShipLevel::Write(level, layout, origin, std::move(objects));
   }
 
   void DefinePrefab(const std::string& name, const std::string& definition)

@@ -1,0 +1,160 @@
+// The ship's tile window in a headless interface over a live ship: painting with the mouse through
+// the input layer, the buttons clicked through the interface, and the layout file read and written
+// back; then layouts the map must refuse.
+#include "gameplay/ShipTileEditorAndPalletWindow.h"
+
+#include "app/GameSessionTestEnvironment.h"
+#include "editor/HeadlessImGui.h"
+#include "gameplay/PressureTracker.h"
+#include "gameplay/ShipMap.h"
+#include "input/Input.h"
+#include "support/CapturedOutput.h"
+#include "support/FakeInputDevices.h"
+#include "support/ShipScene.h"
+#include "support/TestEvents.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string FileText(const std::string& path)
+{
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+}  // namespace
+
+class ShipTileEditorAndPalletWindowTest : public GameSessionTest
+{
+protected:
+  ShipTileEditorAndPalletWindowTest()
+  {
+    devices->readDisplay = false;
+    Input::Init(std::make_unique<FakeInputDevices>(devices));
+  }
+  ~ShipTileEditorAndPalletWindowTest() override { Input::Shutdown(); }
+
+  ShipMap& LoadShip(const std::string& level)
+  {
+    Space* space = LiveSpace("ship", level);
+    events->ProcessQueue();
+    return *space->FindObjectByName("Ship")->second->GetComponent<ShipMap>();
+  }
+
+  // One interface frame showing the map's member as the inspector does; `mouse` is where the
+  // interface's pointer is and whether its left button is down.
+  void Frame(ShipMap& map, ImVec2 mouse = ImVec2(-100.0f, -100.0f), bool down = false)
+  {
+    Input::Instance()->Update();
+    ImGuiIO& io = ImGui::GetIO();
+    io.MousePos = mouse;
+    io.MouseDown[0] = down;
+    imgui.NewFrame();
+    ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
+    ImGui::Begin("Inspector");
+    exportButton = ImGui::GetCursorScreenPos();
+    exportButton.x += 10.0f;
+    exportButton.y += ImGui::GetTextLineHeightWithSpacing() + ImGui::GetFrameHeight() / 2.0f;
+    RenderShipTileWindow("Map Editor", &map.GetEditorWindow());
+    ImGui::End();
+    imgui.Render();
+  }
+
+  // Pointer over the button, pressed, released: a click as the interface sees one.
+  void ClickExport(ShipMap& map)
+  {
+    Frame(map, exportButton);
+    Frame(map, exportButton, true);
+    Frame(map, exportButton);
+  }
+
+  void Paint(ShipMap& map)
+  {
+    devices->events.push_back(TestEvents::MouseButton(SDL_BUTTON_LEFT, true));
+    Frame(map);
+    devices->events.push_back(TestEvents::MouseButton(SDL_BUTTON_LEFT, false));
+    Frame(map);
+  }
+
+  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
+  HeadlessImGui imgui;
+  CapturedOutput output;
+  ImVec2 exportButton;
+};
+
+TEST_F(ShipTileEditorAndPalletWindowTest, PaintsTheTileUnderTheMouseAndExportsTheCanonicalLayout)
+{
+  // Hand-spaced, with Windows line ends; world (0, 0), where the mouse stays without a window, is
+  // the middle of tile (1, 1).
+  ShipLevel::Write("paint", "ship\r\n3 \r\n 3\r\n100  100 100\r\n1W0\t10I 100\r\n100 100 100\r\n",
+                   glm::vec2(-192.0f, -192.0f));
+  ShipMap& map = LoadShip("paint");
+  ASSERT_EQ(map.GetWidth(), 3);
+  ShipTileEditorAndPalletWindow& window = map.GetEditorWindow();
+  Frame(map);
+  EXPECT_EQ(window.tile[0], 1);
+  EXPECT_EQ(window.tile[1], 1);
+  EXPECT_EQ(std::string(window.value, 3), "000") << "nothing ticked";
+  EXPECT_EQ(map.GetTile(1, 1).bottom, 'I') << "no click, no paint";
+
+  // Only the side wall ticked: the tile keeps nothing but a side wall.
+  window.sideFlag = 'W';
+  Paint(map);
+  EXPECT_EQ(std::string(window.value, 3), "0W0");
+  EXPECT_EQ(map.GetTile(1, 1), (ShipTile{'0', 'W', '0', ShipWall::Right | ShipWall::Left}));
+  EXPECT_FALSE(map.GetTileObject(1, 1, ShipMap::FloorSlot).IsValid());
+  EXPECT_TRUE(map.GetTileObject(1, 1, ShipMap::SideSlot).IsValid());
+  EXPECT_EQ(map.GetTile(2, 1).walls, ShipWall::Left);
+  EXPECT_EQ(map.GetTile(1, 0).walls, 0) << "the wall below went with the bottom code";
+
+  ClickExport(map);
+  EXPECT_EQ(FileText("Assets/Ship/paint.txt"), "ship\n3\n3\n100 100 100 \n1W0 0W0 100 \n100 100 100 \n");
+
+  // All unticked clears the tile; a tile outside the grid is ignored.
+  window.sideFlag = 0;
+  Paint(map);
+  EXPECT_EQ(map.GetTile(1, 1), (ShipTile{'0', '0', '0', ShipWall::Left})) << "the wall on its left belongs to its neighbour";
+  EXPECT_FALSE(map.GetTileObject(1, 1, ShipMap::SideSlot).IsValid());
+  map.SetTile(-1, 5, "FWI");
+  map.SetTile(3, 0, "FWI");
+
+  // Without a file name the button writes nothing.
+  map.SetFilename("");
+  ClickExport(map);
+  EXPECT_EQ(FileText("Assets/Ship/paint.txt"), "ship\n3\n3\n100 100 100 \n1W0 0W0 100 \n100 100 100 \n");
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+
+  // A map that is not in a level only says so.
+  ShipMap loose;
+  const std::size_t queued = events->QueueLength();
+  Frame(loose);
+  EXPECT_EQ(events->QueueLength(), queued);
+}
+
+TEST_F(ShipTileEditorAndPalletWindowTest, AMalformedOrMissingLayoutLeavesTheShipEmptyAndItsFileAlone)
+{
+  const std::string garbage("ship 4 4 100 1\0\x01 100", 20);
+  const std::string layouts[] = {garbage, "ship 3 2 100 100 100 100 100", "Ship 1 1 100", "ship 99999 99999"};
+  int number = 0;
+  for (const std::string& layout : layouts)
+  {
+    const std::string level = "broken" + std::to_string(++number);
+    ShipLevel::Write(level, layout, glm::vec2(0.0f, 0.0f));
+    ShipMap& map = LoadShip(level);
+    EXPECT_EQ(map.GetWidth(), 0) << layout;
+    EXPECT_FALSE(map.GetTileObject(0, 0, ShipMap::FloorSlot).IsValid());
+    EXPECT_EQ(map.GetGameObject()->GetComponent<PressureTracker>()->GetWidth(), 0u) << "no load was announced";
+    // Exporting the empty map would wipe out the layout the designer still has.
+    EXPECT_FALSE(map.SaveShip(map.GetFilename()));
+    EXPECT_EQ(FileText(map.GetFilename()), layout);
+  }
+  EXPECT_EQ(output.CountOf("[ERROR] ShipMap Loading Error... File Not Standard Format"), 4u) << output.Text();
+
+  ShipLevel::Write("missing", "", glm::vec2(0.0f, 0.0f));
+  std::remove("Assets/Ship/missing.txt");
+  EXPECT_EQ(LoadShip("missing").GetWidth(), 0);
+  EXPECT_TRUE(output.Contains("[ERROR] Shipmap could not open file: Assets/Ship/missing.txt"));
+}
