@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "gameplay/BossWallExplosion.h"
 #include "gameplay/GameplayEvents.h"
@@ -20,7 +21,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 namespace
@@ -153,15 +153,14 @@ void ShipMap::LoadShipMap(const std::string& path)
   std::string text;
   if (!ReadLayoutText(filePath, text))
   {
-    std::cout << "[ERROR] Shipmap could not open file: " << path << std::endl;
+    LogError("Shipmap could not open file: ", path);
     return;
   }
   ShipLayout layout;
   const std::string problem = ShipLayoutFile::Parse(text, layout);
   if (!problem.empty())
   {
-    std::cout << "[ERROR] ShipMap Loading Error... File Not Standard Format: " << path << ": " << problem
-              << "; the ship stays empty." << std::endl;
+    LogError("ShipMap Loading Error... File Not Standard Format: ", path, ": ", problem, "; the ship stays empty.");
     return;
   }
 
@@ -206,15 +205,16 @@ bool ShipMap::SaveShip(const std::string& path)
 {
   if (width <= 0 || height <= 0)
   {
-    std::cout << "[ERROR] Failed to save shipmap. File: " << path
-              << ": the map holds no tiles (its layout did not load), so the file is left as it is." << std::endl;
+    LogError("Failed to save shipmap. File: ", path,
+             ": the map holds no tiles (its layout did not load), so the file is left as it is.");
     return false;
   }
   if (!WriteFileAtomically(ShipLayoutFile::Format(GetLayout()), NormalizePath(path)))
   {
-    std::cout << "[ERROR] Failed to open file to save shipmap. File: " << path << std::endl;
+    LogError("Failed to open file to save shipmap. File: ", path);
     return false;
   }
+  LogLine(path, " saved.");
   return true;
 }
 

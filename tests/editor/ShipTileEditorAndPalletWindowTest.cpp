@@ -121,11 +121,16 @@ TEST_F(ShipTileEditorAndPalletWindowTest, PaintsTheTileUnderTheMouseAndExportsTh
   map.SetTile(-1, 5, "FWI");
   map.SetTile(3, 0, "FWI");
 
+  // A write that cannot be made is reported, not announced as saved.
+  EXPECT_FALSE(map.SaveShip("Assets/Ship"));
+  EXPECT_TRUE(output.Contains("[ERROR] Failed to open file to save shipmap. File: Assets/Ship")) << output.Text();
+  EXPECT_FALSE(output.Contains("Assets/Ship saved."));
+
   // Without a file name the button writes nothing.
   map.SetFilename("");
   ClickExport(map);
   EXPECT_EQ(FileText("Assets/Ship/paint.txt"), "ship\n3\n3\n100 100 100 \n1W0 0W0 100 \n100 100 100 \n");
-  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+  EXPECT_EQ(output.CountOf("[ERROR]"), 1u) << output.Text();
 
   // A map that is not in a level only says so.
   ShipMap loose;
