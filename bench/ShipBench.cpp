@@ -1,0 +1,271 @@
+// The ship interior on a 64 x 64 layout: one hull round a hall that seven staggered walls fold
+// into a serpentine, with the shipped tile prefabs (about 4,500 objects).
+//
+//   ShipLayoutLoad64     a ShipMap waking on the layout file and building every tile object,
+//                        against reading and parsing the same file alone (load_vs_read)
+//   PressureBreach64     the flood that vents the hall after a hull wall is blown out (the new
+//                        outside zone and the flows of all its cells, and the hole's object),
+//                        against a plain breadth-first flood over the same wall bits (breach_vs_flood)
+//   ShipRoute64          a route from one corner of the hall to the other through the serpentine,
+//                        against a breadth-first search over the tiles (route_vs_grid_search)
+//
+// Run from the repository root (the prefabs are read from Assets/Prefabs):
+//   build/bench/brindle_bench --benchmark_filter=Ship
+#include "Versus.h"
+#include "ai/PathGraph.h"
+#include "app/AllComponents.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/PressureTracker.h"
+#include "gameplay/ShipLayoutFile.h"
+#include "gameplay/ShipMap.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/PrefabFiles.h"
+#include "object/Registry.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+
+#include <benchmark/benchmark.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+constexpr int Side = 64;
+
+// The hull round tiles 1..62; walls down from the top at x = 8, 24, 40, 56 and up from the bottom
+// at x = 16, 32, 48, each leaving a gap of three tiles at its far end.
+ShipLayout SerpentineLayout()
+{
+  ShipLayout layout;
+  layout.width = Side;
+  layout.height = Side;
+  layout.tiles.assign(static_cast<std::size_t>(Side) * Side, ShipTile());
+  const int first = 1;
+  const int last = Side - 2;
+  for (int y = first; y <= last; ++y)
+  {
+    for (int x = first; x <= last; ++x)
+    {
+      ShipTile& tile = layout.At(x, y);
+      tile.floor = 'F';
+      if (x == last)
+        tile.side = 'W';
+      if (y == first)
+        tile.bottom = 'I';
+    }
+    layout.At(first - 1, y).side = 'W';
+  }
+  for (int x = first; x <= last; ++x)
+    layout.At(x, last + 1).bottom = 'I';
+  for (int wall = 1; wall <= 7; ++wall)
+  {
+    const int x = wall * 8;
+    const bool fromTop = wall % 2 == 1;
+    for (int y = first; y <= last; ++y)
+      if (fromTop ? y > first + 2 : y < last - 2)
+        layout.At(x, y).side = 'W';
+  }
+  return layout;
+}
+
+// What every ship benchmark stands on: the engine services without a window, the shipped prefabs,
+// one space, and the layout written to a temporary folder.
+class ShipScene
+{
+public:
+  ShipScene()
+      : folder(std::filesystem::temp_directory_path() / ("brindle-bench-ship-" + std::to_string(getpid()))),
+        events(std::make_unique<EventManager>()),
+        silenced(std::cout.rdbuf(output.rdbuf()))
+  {
+    MemoryManager::Instance();
+    EventManager::SetInstance(events.get());
+    factory = std::make_unique<GameobjectFactory>();
+    GameobjectFactory::SetInstance(factory.get());
+    registry = std::make_unique<Registry>();
+    Registry::SetInstance(registry.get());
+    PrefabFiles().Install(*factory);
+    factory->SetComponentRegistrar(RegisterAllComponents);
+    factory->Initialize();
+    space = std::make_unique<Space>("Bench");
+    std::filesystem::create_directories(folder);
+    layoutPath = (folder / "serpentine.txt").string();
+    std::ofstream(layoutPath, std::ios::binary) << ShipLayoutFile::Format(SerpentineLayout());
+  }
+
+  ~ShipScene()
+  {
+    space->UnloadLevel();
+    space.reset();
+    Registry::SetInstance(nullptr);
+    registry.reset();
+    GameobjectFactory::SetInstance(nullptr);
+    factory.reset();
+    EventManager::SetInstance(nullptr);
+    events.reset();
+    std::cout.rdbuf(silenced);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+
+  // A ship object that wakes on the layout and builds its tiles, with what is given beside it.
+  Handle<GameObject> MakeShip(const std::vector<std::string>& besides)
+  {
+    Handle<GameObject> ship;
+    factory->NewGameObject(ship, "Default", space.get(), "Ship");
+    ship->GetTransform()->SetScale(glm::vec2(128.0f, 128.0f));
+    auto* map = static_cast<ShipMap*>(ship->AddComponent("ShipMap"));
+    map->SetFilename(layoutPath);
+    for (const std::string& type : besides)
+      ship->AddComponent(type);
+    factory->InitializeComponents(ship);
+    // The load announcement reaches the tracker and the graph.
+    events->ProcessQueue();
+    return ship;
+  }
+
+  bool Broken() const { return output.str().find("[ERROR] Ship") != std::string::npos; }
+
+  std::filesystem::path folder;
+  std::string layoutPath;
+  std::unique_ptr<EventManager> events;
+  std::unique_ptr<GameobjectFactory> factory;
+  std::unique_ptr<Registry> registry;
+  std::unique_ptr<Space> space;
+  std::ostringstream output;
+
+private:
+  std::streambuf* silenced;
+};
+
+std::string ReadFile(const std::string& path)
+{
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// Tiles reached from `from` through edges the map lets through, breadth first; the steps to `to`,
+// or -1. With `to` outside the grid it floods everything reachable.
+int GridSearch(const ShipMap& map, glm::ivec2 from, glm::ivec2 to, std::vector<int>& steps)
+{
+  steps.assign(static_cast<std::size_t>(map.GetWidth()) * map.GetHeight(), -1);
+  std::deque<glm::ivec2> queue{from};
+  steps[static_cast<std::size_t>(from.y) * map.GetWidth() + from.x] = 0;
+  const struct
+  {
+    glm::ivec2 offset;
+    std::uint8_t wall;
+  } moves[] = {{{0, 1}, ShipWall::Top}, {{1, 0}, ShipWall::Right}, {{0, -1}, ShipWall::Bottom}, {{-1, 0}, ShipWall::Left}};
+  while (!queue.empty())
+  {
+    const glm::ivec2 tile = queue.front();
+    queue.pop_front();
+    const int here = steps[static_cast<std::size_t>(tile.y) * map.GetWidth() + tile.x];
+    if (tile == to)
+      return here;
+    for (const auto& move : moves)
+    {
+      const glm::ivec2 next = tile + move.offset;
+      if (!map.InBounds(next.x, next.y) || !map.IsPassable(move.wall, tile.x, tile.y))
+        continue;
+      int& seen = steps[static_cast<std::size_t>(next.y) * map.GetWidth() + next.x];
+      if (seen >= 0)
+        continue;
+      seen = here + 1;
+      queue.push_back(next);
+    }
+  }
+  return -1;
+}
+
+void ShipLayoutLoad64(benchmark::State& state)
+{
+  ShipScene scene;
+  std::size_t objects = 0;
+  TimeAgainst(state, "load", "read", 0.0,
+              [&] {
+                ShipLayout layout;
+                benchmark::DoNotOptimize(ShipLayoutFile::Parse(ReadFile(scene.layoutPath), layout));
+              },
+              [&] {
+                scene.MakeShip({});
+                state.PauseTiming();
+                objects = scene.space->GetObjectsById().size();
+                scene.space->UnloadLevel();
+                state.ResumeTiming();
+              });
+  if (scene.Broken() || objects < 4000)
+    state.SkipWithError("the layout did not load whole");
+  state.counters["objects"] = static_cast<double>(objects);
+}
+BENCHMARK(ShipLayoutLoad64)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void PressureBreach64(benchmark::State& state)
+{
+  ShipScene scene;
+  Handle<GameObject> ship = scene.MakeShip({"PressureTracker"});
+  auto* tracker = ship->GetComponent<PressureTracker>();
+  const ShipMap& map = *ship->GetComponent<ShipMap>();
+  std::vector<int> steps;
+  int vented = 0;
+  TimeAgainst(state, "breach", "flood", 0.0,
+              [&] { benchmark::DoNotOptimize(GridSearch(map, {1, 1}, {-1, -1}, steps)); },
+              [&] {
+                // The hull's bottom wall under the hall's first tile.
+                tracker->OnWallBreach({1, 1}, {0, -1});
+                state.PauseTiming();
+                vented = 0;
+                for (int x = 1; x < Side - 1; ++x)
+                  for (int y = 1; y < Side - 1; ++y)
+                    vented += tracker->GetCell(x, y)->zone == PressureZone::Outside ? 1 : 0;
+                for (auto effect = scene.space->FindObjectByName("DepressurizationEffect");
+                     effect != scene.space->ObjectsEnd(); effect = scene.space->FindObjectByName("DepressurizationEffect"))
+                {
+                  Handle<GameObject> gone = effect->second;
+                  scene.space->DeleteObject(gone);
+                }
+                ShipMapLoadEvent reload(ship->GetId());
+                tracker->On(&reload);
+                state.ResumeTiming();
+              });
+  if (scene.Broken() || vented != (Side - 2) * (Side - 2))
+    state.SkipWithError("the hall did not vent whole");
+  state.counters["cells"] = vented;
+}
+BENCHMARK(PressureBreach64)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void ShipRoute64(benchmark::State& state)
+{
+  ShipScene scene;
+  Handle<GameObject> ship = scene.MakeShip({"PathGraph"});
+  auto* graph = ship->GetComponent<PathGraph>();
+  const ShipMap& map = *ship->GetComponent<ShipMap>();
+  const glm::vec2 from = map.TileToWorld(2, 2);
+  const glm::vec2 to = map.TileToWorld(Side - 3, Side - 3);
+  std::vector<int> steps;
+  std::size_t points = 0;
+  int tiles = 0;
+  TimeAgainst(state, "route", "grid_search", 0.0,
+              [&] { tiles = GridSearch(map, {2, 2}, {Side - 3, Side - 3}, steps); },
+              [&] { points = graph->FindPath(from, to, scene.space.get()).size(); });
+  if (scene.Broken() || points < 9 || tiles < 0)
+    state.SkipWithError("no route through the serpentine");
+  state.counters["nodes"] = static_cast<double>(graph->ActiveNodeCount());
+  state.counters["route_points"] = static_cast<double>(points);
+  state.counters["grid_steps"] = tiles;
+}
+BENCHMARK(ShipRoute64)->UseManualTime()->Unit(benchmark::kMicrosecond);
+}  // namespace
