@@ -1,6 +1,5 @@
 #include "ai/PathGraph.h"
 
-#include "app/GameSession.h"  // the renderer for the debug drawing
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/ShipMap.h"
 #include "object/FrameEvents.h"
@@ -9,10 +8,11 @@
 #include "object/Space.h"
 #include "object/CollisionGroup.h"
 #include "physics/RayCastResult.h"
+#include "physics/PhysicsDebugDraw.h"
 #include "platform/Assert.h"
-#include "render/RowsMatrix.h"
 
 #include <algorithm>
+#include <glm/geometric.hpp>
 
 namespace
 {
@@ -23,24 +23,20 @@ const fColor PathColour(1.0f, 0.0f, 1.0f, 1.0f);
 constexpr float GraphNodeRadius = 80.0f;
 constexpr float PathPointRadius = 50.0f;
 
-Graphics::Graphics* DebugRenderer()
+// The space's debug layer, through the drawer its physics module has; null without one.
+PhysicsDebugDraw* DrawerOf(Space* space)
 {
-  return GameSession::Instance();
-}
-
-void DrawCircle(Graphics::Graphics& renderer, glm::vec2 centre, float radius, Space* space, const fColor& colour)
-{
-  renderer.DebugDrawCircle(Graphics::RowsMatrix(1.0f, 0.0f, centre.x, 0.0f, 1.0f, centre.y), radius * 2.0f, space, colour);
+  return space != nullptr ? space->GetPhysics().GetDebugDraw() : nullptr;
 }
 
 // A line from one point to another, or false when they coincide.
-bool DrawLine(Graphics::Graphics& renderer, glm::vec2 from, glm::vec2 to, Space* space, const fColor& colour)
+bool DrawLine(PhysicsDebugDraw& drawer, glm::vec2 from, glm::vec2 to, const fColor& colour)
 {
   const glm::vec2 difference = to - from;
   const float length = glm::length(difference);
   if (length < SamePointDistance)
     return false;
-  renderer.DebugDrawLine(from, difference / length, length, space, colour);
+  drawer.DrawLine(from, difference / length, length, colour);
   return true;
 }
 }  // namespace
@@ -369,20 +365,19 @@ std::vector<glm::vec2> PathGraph::RouteThrough(const Node& found, glm::vec2 star
 
 void PathGraph::DebugDrawGraph()
 {
-  Graphics::Graphics* renderer = DebugRenderer();
-  if (shipMap == nullptr || renderer == nullptr)
+  PhysicsDebugDraw* drawer = DrawerOf(GetSpace());
+  if (shipMap == nullptr || drawer == nullptr)
     return;
-  Space* space = GetSpace();
   for (const Node& node : nodes)
   {
     if (!node.active)
       continue;
     const glm::vec2 centre = shipMap->TileToWorld(node.tileX, node.tileY);
-    DrawCircle(*renderer, centre, GraphNodeRadius, space, GraphColour);
+    drawer->DrawCircle(centre, 2.0f * GraphNodeRadius, GraphColour);
     for (const Edge& link : node.neighbours)
     {
       const Node& other = nodes[link.node];
-      if (!DrawLine(*renderer, centre, shipMap->TileToWorld(other.tileX, other.tileY), space, GraphColour))
+      if (!DrawLine(*drawer, centre, shipMap->TileToWorld(other.tileX, other.tileY), GraphColour))
         BRINDLE_CHECK(false, "Looks like nodes might be linked to themselves, fuck.");
     }
   }
@@ -390,13 +385,13 @@ void PathGraph::DebugDrawGraph()
 
 void PathGraph::DebugDrawPath(const std::vector<glm::vec2>& path, Space* space)
 {
-  Graphics::Graphics* renderer = DebugRenderer();
-  if (shipMap == nullptr || renderer == nullptr || path.empty())
+  PhysicsDebugDraw* drawer = DrawerOf(space);
+  if (shipMap == nullptr || drawer == nullptr || path.empty())
     return;
   for (std::size_t i = 0; i < path.size(); ++i)
   {
-    DrawCircle(*renderer, path[i], PathPointRadius, space, PathColour);
-    if (i + 1 < path.size() && !DrawLine(*renderer, path[i], path[i + 1], space, PathColour))
+    drawer->DrawCircle(path[i], 2.0f * PathPointRadius, PathColour);
+    if (i + 1 < path.size() && !DrawLine(*drawer, path[i], path[i + 1], PathColour))
     {
       BRINDLE_CHECK(false, "Looks like duplicate positions in path.");
       return;

@@ -8,6 +8,7 @@
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
+#include "physics/PhysicsDebugDraw.h"
 #include "platform/Assert.h"
 #include "render/Camera.h"
 
@@ -84,6 +85,10 @@ void ShipTileEditorAndPalletWindow::Render()
   const glm::ivec2 under = map->WorldToTile(mouse.x, mouse.y);
   tile[0] = under.x;
   tile[1] = under.y;
+  // The marker goes round the tile; our debug rectangles are placed by their centre.
+  if (Space* space = owner->GetSpace(); space != nullptr && space->GetPhysics().GetDebugDraw() != nullptr)
+    space->GetPhysics().GetDebugDraw()->DrawRectangle(map->TileToWorld(under.x, under.y), glm::vec2(128.0f, 128.0f), 0.0f,
+                                                      fColor(0.1f, 1.0f, 0.1f, 1.0f));
 
   const Input* input = Input::Instance();
   const bool setTile = ImGui::Button("Set tile");

@@ -69,6 +69,8 @@ public:
   void Step(float dt, std::int32_t count);
   void DebugDraw();
   void SetDebugDraw(PhysicsDebugDraw* drawer) { debugDraw = drawer; }
+  // The space's debug drawer, or null; other subsystems draw their debug shapes through it too.
+  PhysicsDebugDraw* GetDebugDraw() const { return debugDraw; }
 
   // The nearest object the ray may hit within maxDistance; true on a hit. On a miss with
   // fillOnMiss the result becomes {maxDistance, end point, no object}, otherwise it is left alone.
