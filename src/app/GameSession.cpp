@@ -53,6 +53,7 @@ GameSession* GameSession::Instance()
 void GameSession::SetInstance(GameSession* session)
 {
   PublishedSession() = session;
+  SpaceDirectory::SetInstance(session);
 }
 
 // --- Life --------------------------------------------------------------------------------------

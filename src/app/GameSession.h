@@ -11,6 +11,7 @@
 #include "app/SessionSettings.h"
 #include "editor/ConsoleHost.h"
 #include "object/GameobjectFactory.h"
+#include "object/SpaceDirectory.h"
 #include "render/Graphics.h"
 
 #include <glm/vec2.hpp>
@@ -34,7 +35,7 @@ class Profiler;
 class Space;
 class Transform;
 
-class GameSession : public Graphics::Graphics, public ConsoleHost
+class GameSession : public Graphics::Graphics, public ConsoleHost, public SpaceDirectory
 {
 public:
   using SpaceMap = std::map<std::string, Space*>;
@@ -52,6 +53,7 @@ public:
   GameSession& operator=(const GameSession&) = delete;
 
   // The published session: null before main publishes it and after it is destroyed.
+  // Publishing the session also publishes it as the SpaceDirectory.
   static GameSession* Instance();
   static void SetInstance(GameSession* session);
 
@@ -90,11 +92,11 @@ public:
 
   // --- Spaces by name ------------------------------------------------------------------------
   // The live space of that name, else the last pending one of that name, else null.
-  Space* GetSpace(const std::string& name) const;
+  Space* GetSpace(const std::string& name) const override;
   // A space of that name showing that level: the live or pending one when it shows that level and
   // is not being removed; otherwise that one is marked for removal and a new one is made and
   // loaded at once. The new space joins the live ones at the next ManageSpaces.
-  Space* GetSpace(const std::string& name, const std::string& level);
+  Space* GetSpace(const std::string& name, const std::string& level) override;
   // A new space under a name that must not be in use; a name in use is a fatal check.
   Space* GetSpaceNew(const std::string& name, const std::string& level);
   // Between frames: removes the spaces marked for removal, adopts the pending ones, applies the

@@ -1,7 +1,7 @@
 #include "editor/ConsoleCommands.h"
 
 #include "editor/ConsoleCommandGraphs.h"
-#include "editor/ConsoleGodMode.h"
+#include "gameplay/GodMode.h"
 #include "editor/ConsoleGui.h"
 
 #include <fstream>

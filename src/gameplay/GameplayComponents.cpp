@@ -1,15 +1,31 @@
 #include "gameplay/GameplayComponents.h"
 
+#include "gameplay/Ammo.h"
+#include "gameplay/AmmoPickup.h"
+#include "gameplay/Blast.h"
 #include "gameplay/BossForceFieldManager.h"
 #include "gameplay/BossWallExplosion.h"
+#include "gameplay/BulletLogic.h"
+#include "gameplay/Damage.h"
 #include "gameplay/DepressurizationEffect.h"
 #include "gameplay/DragManager.h"
+#include "gameplay/Equipment.h"
+#include "gameplay/Equippable.h"
 #include "gameplay/FlickerOnDeath.h"
+#include "gameplay/Gun.h"
+#include "gameplay/Health.h"
+#include "gameplay/ItemDetector.h"
+#include "gameplay/Legs.h"
+#include "gameplay/MuzzleFlash.h"
 #include "gameplay/PressureTracker.h"
+#include "gameplay/RocketLogic.h"
 #include "gameplay/ShipMap.h"
 #include "gameplay/ShipThruster.h"
+#include "gameplay/SimpleBombLogic.h"
 #include "gameplay/SimpleDoorLogic.h"
 #include "gameplay/SimpleForceFieldLogic.h"
+#include "gameplay/SpecialCooldown.h"
+#include "gameplay/Team.h"
 #include "gameplay/WallLogic.h"
 
 void RegisterGameplayComponents(ComponentFactoryMap& factories)
@@ -25,4 +41,20 @@ void RegisterGameplayComponents(ComponentFactoryMap& factories)
   AddComponentFactory<SimpleForceFieldLogic>(factories, "SimpleForceFieldLogic");
   AddComponentFactory<DragManager>(factories, "DragManager");
   AddComponentFactory<ShipThruster>(factories, "ShipThruster");
+  AddComponentFactory<Legs>(factories, "Legs");
+  AddComponentFactory<Health>(factories, "Health");
+  AddComponentFactory<Damage>(factories, "Damage");
+  AddComponentFactory<Team>(factories, "Team");
+  AddComponentFactory<Equipment>(factories, "Equipment");
+  AddComponentFactory<Equippable>(factories, "Equippable");
+  AddComponentFactory<ItemDetector>(factories, "ItemDetector");
+  AddComponentFactory<Ammo>(factories, "Ammo");
+  AddComponentFactory<AmmoPickup>(factories, "AmmoPickup");
+  AddComponentFactory<Gun>(factories, "Gun");
+  AddComponentFactory<BulletLogic>(factories, "BulletLogic");
+  AddComponentFactory<RocketLogic>(factories, "RocketLogic");
+  AddComponentFactory<SimpleBombLogic>(factories, "SimpleBombLogic");
+  AddComponentFactory<MuzzleFlash>(factories, "MuzzleFlash");
+  AddComponentFactory<Blast>(factories, "Blast");
+  AddComponentFactory<SpecialCooldown>(factories, "SpecialCooldown");
 }

@@ -18,3 +18,14 @@ struct EnumNames<TeamEnum>
   static constexpr const char* notFoundMessage = "Did not find team";
   static constexpr bool acceptsNumbers = false;
 };
+
+namespace Json
+{
+class Value;
+}
+
+// Files store a team as its number, unlike the other named enumerations: these take the place of
+// the by-name pair for TeamEnum. Reading also understands a team's name; a number outside
+// PLAYER..NO_TEAM, or a name of none, is refused.
+void WriteMemberJson(TeamEnum value, Json::Value& out);
+const char* ReadMemberJson(const Json::Value& in, TeamEnum& value);

@@ -1,6 +1,6 @@
 #include "editor/ConsoleGui.h"
 
-#include "editor/ConsoleGodMode.h"
+#include "gameplay/GodMode.h"
 #include "FakeConsoleHost.h"
 #include "HeadlessImGui.h"
 

@@ -1,0 +1,70 @@
+#include "gameplay/AmmoPickup.h"
+
+#include "gameplay/Ammo.h"
+#include "gameplay/Dispatch.h"
+#include "gameplay/Equipment.h"
+#include "gameplay/Gun.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/Members.h"
+#include "object/Transform.h"
+#include "physics/PhysicsEvents.h"
+#include "render/TextToSprite.h"
+
+#include <string>
+#include <vector>
+
+void AmmoPickup::OnAwake()
+{
+  SubscribeOnOwner<CollisionEvent>(this);
+  LetSpaceDestroyOwner();
+}
+
+void AmmoPickup::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "ammo", &ammo, RenderFloat, 50.0f);
+  Members::AddMember(members, "pickupSound", &pickupSound.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+}
+
+void AmmoPickup::On(CollisionEvent* event)
+{
+  GameObject* other = event->other.Get();
+  Ammo* reserve = other != nullptr ? other->GetComponent<Ammo>() : nullptr;
+  if (reserve == nullptr)
+    return;
+  const float before = ammo;
+  // The guns in hand come first; two guns of one type give that type two shares.
+  std::vector<AmmoType> preferred;
+  if (const Equipment* equipment = other->GetComponent<Equipment>())
+  {
+    for (std::uint32_t slot = 0; slot < Equipment::SpecialSlot; ++slot)
+    {
+      const Handle<GameObject> item = equipment->GetSlot(slot);
+      if (const Gun* gun = Gun::GetGunComponent(item.Get()))
+        preferred.push_back(gun->GetAmmoType());
+    }
+  }
+  float left = reserve->AddAmmo(preferred, ammo);
+  left = reserve->AddAmmo({AmmoType::BULLET, AmmoType::ENERGY, AmmoType::EXPLOSIVE}, left);
+  if (ammo - left > Ammo::Epsilon)
+  {
+    pickupSound.Play();
+    ammo = left;
+    ShowTaken(before - ammo);
+  }
+  if (ammo <= Ammo::Epsilon)
+    QueueRemoval(GetOwner());
+}
+
+void AmmoPickup::ShowTaken(float taken)
+{
+  GameobjectFactory* factory = GameobjectFactory::Instance();
+  GameObject* object = GetGameObject();
+  if (factory == nullptr || object == nullptr || object->GetTransform() == nullptr)
+    return;
+  QueueRemoval(feedback);
+  const glm::vec2 position = object->GetTransform()->GetWorldPosition();
+  factory->CreateGameObjectAt(feedback, FeedbackPrefab, object->GetSpace(), position.x, position.y, "");
+  if (TextToSprite* text = feedback ? feedback->GetComponent<TextToSprite>() : nullptr)
+    text->SetString(std::to_string(static_cast<int>(taken)));
+}

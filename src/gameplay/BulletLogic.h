@@ -1,0 +1,31 @@
+#pragma once
+// A bullet ends at its first contact, whatever it touched, and leaves an effect facing its
+// direction of travel: sparks off a wall or the boss, a puff of impact elsewhere. Its damage is
+// done by the Health it touched, from the bullet's Damage.
+#include "object/Component.h"
+
+#include <cstdint>
+#include <vector>
+
+class CollisionEvent;
+
+class BulletLogic : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_BulletLogic;
+
+  BulletLogic() : Component(TypeId) {}
+  // What the bullet has touched is the live bullet's own.
+  BulletLogic& operator=(const BulletLogic& other);
+
+  void OnAwake() override;
+  // One effect per object touched: the same contact reported by every sub-step of a frame leaves
+  // one effect, two objects touched in one step leave two.
+  void On(CollisionEvent* event);
+
+  // The effect prefab for a contact with that group and object.
+  static const char* EffectFor(std::uint32_t otherGroup, const GameObject* other);
+
+private:
+  std::vector<std::uint32_t> touched;  // ids of the objects that have left their effect
+};

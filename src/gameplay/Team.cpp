@@ -1,0 +1,54 @@
+#include "gameplay/Team.h"
+
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/Dispatch.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+
+void WriteMemberJson(TeamEnum value, Json::Value& out)
+{
+  out = static_cast<int>(value);
+}
+
+const char* ReadMemberJson(const Json::Value& in, TeamEnum& value)
+{
+  // Written as numbers, but a name is understood too.
+  if (in.isString())
+    return EnumFromName(in.asString(), value) ? nullptr : EnumNames<TeamEnum>::notFoundMessage;
+  int number = 0;
+  if (const char* problem = ReadMemberJson(in, number))
+    return problem;
+  if (number < 0 || number >= static_cast<int>(TeamEnum::COUNT))
+    return "the number is not one of the teams";
+  value = static_cast<TeamEnum>(number);
+  return nullptr;
+}
+
+void Team::OnAwake()
+{
+  SubscribeOnSpace<BossDiedEvent>(this);
+}
+
+void Team::Synchronize()
+{
+  if (GameObject* object = GetGameObject())
+    SendNow<TeamChangeEvent>(BRINDLE_SITE, object->GetId(), static_cast<std::uint32_t>(team));
+}
+
+void Team::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "Team", &team, RenderTeam, TeamEnum::ENEMY);
+  Members::AddMember(members, "boss", &boss, RenderBool, false);
+}
+
+void Team::On(BossDiedEvent*)
+{
+  if (!boss && team == TeamEnum::ENEMY)
+    QueueRemoval(GetOwner());
+}
+
+TeamEnum TeamOf(const GameObject* object)
+{
+  const Team* team = object != nullptr ? object->GetComponent<Team>() : nullptr;
+  return team != nullptr ? team->GetTeam() : TeamEnum::NO_TEAM;
+}
