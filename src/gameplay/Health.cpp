@@ -24,6 +24,7 @@ void Health::OnAwake()
   SubscribeOnOwner<CollisionEvent>(this);
   SubscribeOnSpace<UpdateEvent>(this);
   SubscribeOnSpace<BossDiedEvent>(this);
+  SubscribeOnSpace<PostUpdateEvent>(this);
 
   const Team* team = GetGameObject() != nullptr ? GetGameObject()->GetComponent<Team>() : nullptr;
   if (team != nullptr && team->GetTeam() == TeamEnum::PLAYER)
@@ -131,6 +132,9 @@ void Health::On(CollisionEvent* event)
   const Damage* damage = other != nullptr ? other->GetComponent<Damage>() : nullptr;
   if (damage == nullptr || invulnerable)
     return;
+  if (std::find(struckBy.begin(), struckBy.end(), other->GetId()) != struckBy.end())
+    return;
+  struckBy.push_back(other->GetId());
   if (boss)
     soundHurt.Play();
   else
@@ -150,6 +154,11 @@ void Health::On(UpdateEvent* event)
   }
   if (regens && hitpoints > 0.0f && hitpoints < maxHitpoints && regenDelayTimer > 0.0f)
     regenDelayTimer -= event->dt;
+}
+
+void Health::On(PostUpdateEvent*)
+{
+  struckBy.clear();
 }
 
 void Health::On(BossDiedEvent*)

@@ -15,6 +15,7 @@
 class BossDiedEvent;
 class CollisionEvent;
 class HealthChangedEvent;
+class PostUpdateEvent;
 class Space;
 class UpdateEvent;
 
@@ -43,8 +44,13 @@ public:
   // Also announces the current hitpoints, so the HUD follows edits made in the inspector.
   void GetMembers(std::vector<MemberBase*>& members) override;
 
+  // A striking object hits once a frame: every physics sub-step of a frame reports the same
+  // contact again, and a bullet or blast would otherwise strike as many times as the frame had
+  // sub-steps.
   void On(CollisionEvent* event);
   void On(UpdateEvent* event);
+  // The frame's strikers are forgotten.
+  void On(PostUpdateEvent* event);
   void On(BossDiedEvent* event);
 
   // Raises or lowers by amount, clamped to [0, max hitpoints]. A decrease does nothing while
@@ -94,4 +100,5 @@ private:
   // and the next hit brought the object back to its maximum, ready to die and pay out again.
   bool deathAnnounced = false;
   Space* indicatorSpace = nullptr;  // not owned
+  std::vector<std::uint32_t> struckBy;  // ids of this frame's strikers
 };

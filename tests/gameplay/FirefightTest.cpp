@@ -1,0 +1,251 @@
+// A fight on the real game loop: the session runs its frames (physics, the update events, the
+// queue) on a stepped clock, keys arrive through the input layer, and a stand-in controller turns
+// the player's actions into EquipDequip and UseEvent as the player's controller does. A gunner
+// picks up the pistol it stands on, empties its magazine at a crate, reloads what its reserve
+// holds, drops the pistol, takes a rocket launcher and blows up two crates with one rocket.
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "gameplay/Ammo.h"
+#include "gameplay/Equipment.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/Gun.h"
+#include "gameplay/Health.h"
+#include "input/Input.h"
+#include "input/InputActionMap.h"
+#include "object/DataBoard.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/Registry.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "physics/Collider.h"
+#include "app/FrameClock.h"
+#include "support/CapturedOutput.h"
+#include "support/FakeInputDevices.h"
+#include "support/TemporaryDirectory.h"
+#include "support/TestEvents.h"
+
+#include <gtest/gtest.h>
+#include <imgui.h>
+
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Each reading moves time on by 4.2 ms, so every frame is 8.4 ms or more and runs a physics step.
+class SteppedClock : public FrameClock
+{
+public:
+  std::int64_t NowUs() override { return now += 4200; }
+  void Sleep(std::int64_t milliseconds) override { now += milliseconds * 1000; }
+  std::int64_t now = 0;
+};
+
+// What the player's controller does with the actions this fight needs, and a log of the events
+// the test watches, in the order they are delivered.
+class Pilot : public Listener
+{
+public:
+  Pilot() : Listener(EventManager::Instance()->GetNewListenerId()) {}
+
+  template <typename E>
+  void Watch(const Handle<GameObject>& object, const std::string& name)
+  {
+    names[object->GetId()] = name;
+    EventManager::Instance()->Subscribe<Pilot, E>(this, object->GetId());
+  }
+
+  void On(UpdateEvent*)
+  {
+    InputActionMap* actions = InputActionMap::Instance();
+    if (actions->IsActionActive(0, ACTION_EQUIP_SLOT_0))
+      EventManager::Instance()->QueueEvent(MemoryManager::New<EquipDequip>(BRINDLE_SITE, gunnerId, 0u));
+    if (actions->IsActionActive(0, ACTION_USE_SLOT_0))
+      EventManager::Instance()->SendEvent(MemoryManager::New<UseEvent>(BRINDLE_SITE, gunnerId, true, 0u, false));
+  }
+  void On(DiedEvent* event) { log.push_back("died " + names[event->GetChannel()]); }
+  void On(DequipEvent* event) { log.push_back("dequip to " + names[event->GetChannel()]); }
+  void On(HealthChangedEvent* event)
+  {
+    log.push_back(names[event->GetChannel()] + " " + std::to_string(static_cast<int>(event->previousHitpoints)) +
+                  "->" + std::to_string(static_cast<int>(event->newHitpoints)));
+  }
+  void On(ReloadEnd*) { log.push_back("reload end"); }
+
+  std::uint32_t gunnerId = 0;
+  std::map<std::uint32_t, std::string> names;
+  std::vector<std::string> log;
+};
+
+std::size_t CountPrefab(Space& space, const std::string& prefab)
+{
+  std::size_t count = 0;
+  for (const auto& [id, object] : space.GetObjectsById())
+    count += object && object->GetPrefabName() == prefab ? 1 : 0;
+  return count;
+}
+}  // namespace
+
+class FirefightTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    if (std::getenv("DISPLAY") == nullptr)
+      GTEST_SKIP() << "no display to open the game's window on";
+    settings.Write("GameSettings", R"({"firstLevel": "testlevel"})");
+    settings.Write("EditorSettings", "{}");
+    devices->readDisplay = false;
+    Input::Init(std::make_unique<FakeInputDevices>(devices));
+    session = std::make_unique<GameSession>(MemoryManager::Instance(), &clock, settings.Prefix());
+    GameSession::SetInstance(session.get());
+    session->SetWindowedStart();
+    ASSERT_TRUE(session->Initialize());
+    ImGui::GetIO().IniFilename = nullptr;
+  }
+
+  void TearDown() override
+  {
+    Input::Shutdown();
+    if (session == nullptr)
+      return;
+    session->Shutdown();
+    session.reset();
+    GameSession::SetInstance(nullptr);
+  }
+
+  // Runs the frames; each step of the script is called at the end of every frame until it says it
+  // is done, and the next one follows from the next frame on.
+  void Play(std::vector<std::function<bool()>> script)
+  {
+    std::size_t step = 0;
+    session->SetFrameObserver([&] {
+      if (step < script.size() && script[step]())
+        ++step;
+      if (step == script.size())
+        session->StopAll();
+    });
+    session->QuitAfterFrames(2000);
+    session->Run();
+    EXPECT_EQ(step, script.size()) << "the script stopped at this step";
+  }
+
+  Handle<GameObject> Make(const std::string& prefab, glm::vec2 position)
+  {
+    Handle<GameObject> object;
+    session->GetFactory().CreateGameObjectAt(object, prefab, space, position.x, position.y, prefab);
+    return object;
+  }
+
+  void Press(SDL_Keycode key) { devices->events.push_back(TestEvents::Key(key, true)); }
+  void Release(SDL_Keycode key) { devices->events.push_back(TestEvents::Key(key, false)); }
+
+  CapturedOutput output;
+  TemporaryDirectory settings;
+  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
+  SteppedClock clock;
+  std::unique_ptr<GameSession> session;
+  Space* space = nullptr;
+};
+
+TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
+{
+  Pilot pilot;
+  Handle<GameObject> gunner, pistol, crate, launcher, left, right;
+  Gun* gun = nullptr;
+  Ammo* ammo = nullptr;
+  int frames = 0;
+  const auto wait = [&frames](int count) { return [&frames, count] { return ++frames % count == 0; }; };
+
+  Play({
+      [&] {
+        space = session->GetSpace("testlevel");
+        gunner = Make("Gunner", {0, 0});
+        pistol = Make("pistol", {20, 0});  // under the gunner's hands
+        crate = Make("TargetCrate", {400, 0});
+        Make("RangeWall", {700, 0});
+        launcher = Make("rocket_launcher", {30, 600});
+        left = Make("TargetCrate", {330, 520});
+        right = Make("TargetCrate", {330, 680});
+        Make("RangeWall", {420, 600});
+        pilot.gunnerId = gunner->GetId();
+        EventManager::Instance()->Subscribe<Pilot, UpdateEvent>(&pilot, space->GetId());
+        pilot.Watch<DequipEvent>(pistol, "pistol");
+        pilot.Watch<DequipEvent>(gunner, "gunner");
+        pilot.Watch<ReloadEnd>(gunner, "gunner");
+        for (const auto& [target, name] : {std::pair{crate, "crate"}, {left, "left"}, {right, "right"}})
+        {
+          pilot.Watch<HealthChangedEvent>(target, name);
+          pilot.Watch<DiedEvent>(target, name);
+        }
+        gun = Gun::GetGunComponent(pistol.Get());
+        ammo = gunner->GetComponent<Ammo>();
+        gun->SetMagAmmo(4);
+        ammo->SetAmmo(AmmoType::BULLET, 5);
+        Press('e');
+        return true;
+      },
+      [&] {
+        Release('e');
+        EXPECT_EQ(gunner->GetComponent<Equipment>()->GetSlot(0), pistol) << "the touched pistol is taken";
+        EXPECT_EQ(pistol->GetParent(), gunner);
+        EXPECT_FALSE(GetCollider(pistol.Get())->IsActive());
+        EXPECT_EQ(Registry::Instance()->GetDataBoard().GetCollectedItems().back().prefab, "pistol");
+        Press('o');
+        return true;
+      },
+      // Four shots a quarter second apart: three break the crate, the fourth flies through the
+      // dying crate to the wall; the empty magazine then reloads the five rounds held.
+      [&] { return gun->GetMagAmmo() == 0.0f ? (Release('o'), true) : false; },
+      [&] { return !gun->IsReloading() && gun->GetMagAmmo() > 0.0f; },
+      [&] {
+        EXPECT_EQ(gun->GetMagAmmo(), 5.0f);
+        EXPECT_EQ(ammo->GetAmmo(AmmoType::BULLET), 0.0f);
+        Press('e');  // drop the pistol
+        return true;
+      },
+      [&] {
+        Release('e');
+        EXPECT_FALSE(gunner->GetComponent<Equipment>()->GetSlot(0));
+        EXPECT_FALSE(pistol->GetParent());
+        EXPECT_EQ(pistol->GetTransform()->GetWorldPosition(), glm::vec2(0, -64)) << "dropped below the gunner";
+        gunner->GetTransform()->SetWorldPosition(0, 600);  // on to the launcher
+        return true;
+      },
+      wait(2),
+      [&] { return Press('e'), true; },
+      [&] {
+        Release('e');
+        EXPECT_EQ(gunner->GetComponent<Equipment>()->GetSlot(0), launcher);
+        gun = Gun::GetGunComponent(launcher.Get());
+        Press('o');
+        return true;
+      },
+      [&] { return Release('o'), true; },
+      wait(120),  // the rocket's flight, the blast and its animation
+      [&] {
+        EXPECT_EQ(gun->GetMagAmmo(), 3.0f) << "one rocket fired";
+        EXPECT_EQ(ammo->GetAmmo(AmmoType::EXPLOSIVE), 4.0f);
+        EXPECT_EQ(CountPrefab(*space, "Blast"), 0u) << "the blast is gone after its animation";
+        EXPECT_EQ(CountPrefab(*space, "Rocket"), 0u);
+        EXPECT_EQ(CountPrefab(*space, "Bullet"), 0u);
+        return true;
+      },
+  });
+
+  EXPECT_EQ(pilot.log, (std::vector<std::string>{
+                           "crate 30->30", "left 30->30", "right 30->30",  // as each woke
+                           "crate 30->20", "crate 20->10", "crate 10->0", "died crate",
+                           "reload end",                                   // five of twelve, then none left
+                           "dequip to pistol", "dequip to gunner",
+                           "left 30->5", "right 30->5"}))
+      << "each bullet and the blast strike once; the death is told once";
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
