@@ -1,6 +1,11 @@
 #pragma once
 // The motion state of a steered body, shared through Handle<Kinematic> between an agent and the
-// behaviours that steer it.
+// behaviours that steer it. A new Kinematic is all zero; the agent points `motivator` at its limits.
+//
+//   ApplyLimits(steering, mode)     drops the parts of a steering that would push past the limits
+//   Integrate(steering, dt, mode)   one explicit Euler step
+// Mode Linear touches position and velocity, Angular orientation and rotation, Both all four.
+#include "ai/SteeringOutput.h"
 #include "core/Handle.h"
 
 #include <glm/vec2.hpp>
@@ -11,6 +16,21 @@ class Motivator;
 
 struct Kinematic
 {
+  enum Mode
+  {
+    Linear = 0,
+    Angular = 1,
+    Both = 2
+  };
+
+  // Over the maximum speed, the part of the linear steering along the velocity goes while it
+  // points forward; over the maximum rotation, an angular steering that would turn further the
+  // same way goes. Without a motivator nothing is limited.
+  void ApplyLimits(SteeringOutput& steering, int mode) const;
+  // Position moves by the velocity before the step, then the velocity by the linear steering;
+  // the same for orientation and rotation. Any other mode changes nothing.
+  void Integrate(const SteeringOutput& steering, float dt, int mode);
+
   glm::vec2 position{0.0f, 0.0f};
   float orientation = 0.0f;  // radians, 0 along +x
   glm::vec2 velocity{0.0f, 0.0f};

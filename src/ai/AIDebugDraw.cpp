@@ -1,0 +1,25 @@
+#include "ai/AIDebugDraw.h"
+
+#include "object/Space.h"
+#include "physics/PhysicsDebugDraw.h"
+
+namespace
+{
+PhysicsDebugDraw* DrawerOf(Space* space)
+{
+  return space != nullptr ? space->GetPhysics().GetDebugDraw() : nullptr;
+}
+}  // namespace
+
+void DrawDebugLine(Space* space, glm::vec2 start, glm::vec2 direction, float length, const fColor& colour)
+{
+  if (PhysicsDebugDraw* drawer = DrawerOf(space))
+    drawer->DrawLine(start, direction, length, colour);
+}
+
+void DrawDebugCircle(Space* space, glm::vec2 centre, float radius, const fColor& colour)
+{
+  // The drawers take a diameter.
+  if (PhysicsDebugDraw* drawer = DrawerOf(space))
+    drawer->DrawCircle(centre, 2.0f * radius, colour);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The AI's debug shapes (steering targets, sight lines, the agent's steering), drawn on the debug
+// layer of a space through the drawer the session gives its physics module. The renderer keeps
+// them only while debug drawing is on; a space without a drawer draws nothing.
+#include "render/fColor.h"
+
+#include <glm/vec2.hpp>
+
+class Space;
+
+void DrawDebugLine(Space* space, glm::vec2 start, glm::vec2 direction, float length, const fColor& colour);
+void DrawDebugCircle(Space* space, glm::vec2 centre, float radius, const fColor& colour);

@@ -1,0 +1,15 @@
+#pragma once
+// Turns the character to face where it moves (Align toward the angle of its velocity).
+#include "ai/Align.h"
+#include "ai/OwnedKinematic.h"
+
+class AlignToMovement : public Align
+{
+public:
+  AlignToMovement(Space* characterSpace, Handle<Kinematic> steered);
+
+  SteeringOutput GetSteering() override;
+
+private:
+  OwnedKinematic ownTarget;
+};

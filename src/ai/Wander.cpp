@@ -1,0 +1,34 @@
+#include "ai/Wander.h"
+
+#include "ai/RandomFloat.h"
+
+#include <cmath>
+
+Wander::Wander(Space* characterSpace, Handle<Kinematic> steered)
+    : Seek(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+{
+  target = ownTarget.GetHandle();
+}
+
+SteeringOutput Wander::GetSteering()
+{
+  const Kinematic* self = character.Get();
+  Kinematic* goal = target.Get();
+  if (self == nullptr || goal == nullptr)
+    return {};
+  const float first = RandomFloat(0.0f, 1.0f);
+  const float second = RandomFloat(0.0f, 1.0f);
+  wanderOrientation += wanderRate * (first - second);
+  goal->orientation = wanderOrientation;
+  goal->position = self->position + wanderRadius * glm::vec2(std::cos(wanderOrientation), std::sin(wanderOrientation));
+  DrawCircle(self->position, wanderRadius, fColor(0.3f, 0.6f, 1.0f, 1.0f));
+  DrawCircle(goal->position, 5.0f, fColor(0.3f, 0.6f, 1.0f, 1.0f));
+  return SeekFrom(*self, goal->position);
+}
+
+void Wander::SetCharacter(Handle<Kinematic> steered)
+{
+  Seek::SetCharacter(std::move(steered));
+  if (const Kinematic* self = character.Get())
+    wanderOrientation = self->orientation;
+}

@@ -1,0 +1,22 @@
+#include "ai/Zoning.h"
+
+#include <glm/geometric.hpp>
+
+Zoning::Zoning(Space* characterSpace, Handle<Kinematic> steered)
+    : Seek(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+{
+  target = ownTarget.GetHandle();
+}
+
+SteeringOutput Zoning::GetSteering()
+{
+  const Kinematic* self = character.Get();
+  const Kinematic* centre = target.Get();
+  if (self == nullptr || centre == nullptr)
+    return {};
+  DrawCircle(centre->position, zoneRadius, fColor(0.2f, 0.8f, 0.2f, 1.0f));
+  if (glm::length(centre->position - self->position) < zoneRadius)
+    return {};
+  DrawCircle(centre->position, zoneRadius + 15.0f, fColor(1.0f, 0.5f, 0.0f, 1.0f));
+  return SeekFrom(*self, centre->position);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Pulls the character home: nothing while it is within zoneRadius of its own target (the zone's
+// centre, which the owner places), a Seek toward it beyond.
+//   zoning->GetTarget()->position = startPosition;
+#include "ai/OwnedKinematic.h"
+#include "ai/Seek.h"
+
+class Zoning : public Seek
+{
+public:
+  Zoning(Space* characterSpace, Handle<Kinematic> steered);
+
+  SteeringOutput GetSteering() override;
+
+  float zoneRadius = 1280.0f;
+
+private:
+  OwnedKinematic ownTarget;
+};
