@@ -20,8 +20,3 @@ float WrapAngle(float angle)
     wrapped = Pi;
   return wrapped;
 }
-
-bool IsFinite(glm::vec2 vector)
-{
-  return std::isfinite(vector.x) && std::isfinite(vector.y);
-}

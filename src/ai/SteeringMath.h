@@ -8,8 +8,5 @@ glm::vec2 Normalized(glm::vec2 vector);
 // The angle brought into (-pi, pi] the short way round.
 float WrapAngle(float angle);
 
-// Whether both components are finite numbers.
-bool IsFinite(glm::vec2 vector);
-
 // Squared lengths below this give no direction: 2^-46.
 constexpr float DirectionEpsilonSquared = 1.4210855e-14f;
