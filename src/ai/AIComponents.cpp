@@ -1,8 +1,12 @@
 #include "ai/AIComponents.h"
 
+#include "ai/Agent.h"
+#include "ai/AimingModule.h"
 #include "ai/PathGraph.h"
 
 void RegisterAIComponents(ComponentFactoryMap& factories)
 {
+  AddComponentFactory<Agent>(factories, "Agent");
+  AddComponentFactory<AimingModule>(factories, "AimingModule");
   AddComponentFactory<PathGraph>(factories, "PathGraph");
 }

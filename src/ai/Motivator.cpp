@@ -1,8 +1,16 @@
 #include "ai/Motivator.h"
 
+#include "core/FiniteCheck.h"
+
 
 #include <cmath>
 #include <imgui.h>
+
+void Motivator::SetBase(Limit limit, float value)
+{
+  if (BRINDLE_CHECK_FINITE(value, "Motivator limit " + std::to_string(limit)))
+    bases[limit] = value;
+}
 
 float Motivator::GetValue(Limit limit)
 {

@@ -43,7 +43,8 @@ public:
   }
 
   float GetBase(Limit limit) const { return bases[limit]; }
-  void SetBase(Limit limit, float value) { bases[limit] = value; }
+  // A NaN or infinite limit is refused (a failed check) and the base stays.
+  void SetBase(Limit limit, float value);
   float* BaseData() { return bases.data(); }
 
   // The base through the live modifiers in key order; dead ones are erased on the way.

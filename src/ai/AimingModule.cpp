@@ -1,0 +1,146 @@
+#include "ai/AimingModule.h"
+
+#include "ai/AIDebugDraw.h"
+#include "ai/Agent.h"
+#include "ai/SteeringMath.h"
+#include "gameplay/GameplayEvents.h"
+#include "object/TeamEnum.h"
+#include "object/CollisionGroup.h"
+#include "object/GameObject.h"
+#include "object/Registry.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "physics/Collider.h"
+
+#include <cfloat>
+#include <glm/geometric.hpp>
+
+namespace
+{
+// Where a sight ray starts or aims: the collider's position, else the Transform's.
+bool SightPoint(GameObject& object, glm::vec2& point)
+{
+  if (const Collider* collider = GetCollider(&object))
+  {
+    point = collider->GetPosition();
+    return true;
+  }
+  if (const Transform* transform = object.GetTransform())
+  {
+    point = transform->GetWorldPosition();
+    return true;
+  }
+  return false;
+}
+}  // namespace
+
+AimingModule::AimingModule() : Component(TypeId) {}
+
+AimingModule::~AimingModule() = default;
+
+void AimingModule::OnAwake()
+{
+  SubscribeOnOwner<TeamChangeEvent>(this);
+}
+
+void AimingModule::On(TeamChangeEvent* event)
+{
+  team = event->team;
+}
+
+bool AimingModule::IsPlayerSide() const
+{
+  return team == static_cast<std::uint32_t>(TeamEnum::PLAYER);
+}
+
+std::vector<Handle<GameObject>> AimingModule::GetTargets() const
+{
+  if (IsPlayerSide())
+    return Gather({RegistryType::ENEMIES});
+  return Gather({RegistryType::PLAYERS, RegistryType::OW_CORVA});
+}
+
+std::vector<Handle<GameObject>> AimingModule::GetAllies() const
+{
+  if (IsPlayerSide())
+    return Gather({RegistryType::PLAYERS, RegistryType::OW_CORVA});
+  return Gather({RegistryType::ENEMIES});
+}
+
+std::vector<Handle<Kinematic>> AimingModule::GetTargetKinematics() const
+{
+  return KinematicsOf(GetTargets());
+}
+
+std::vector<Handle<Kinematic>> AimingModule::GetAllyKinematics() const
+{
+  return KinematicsOf(GetAllies());
+}
+
+std::vector<Handle<GameObject>> AimingModule::Gather(const std::vector<RegistryType>& lists) const
+{
+  std::vector<Handle<GameObject>> gathered;
+  Registry* registry = Registry::Instance();
+  if (registry == nullptr)
+    return gathered;
+  for (RegistryType list : lists)
+    for (const Handle<GameObject>& object : registry->GetObjects(list))
+      if (object.IsValid())
+        gathered.push_back(object);
+  return gathered;
+}
+
+std::vector<Handle<Kinematic>> AimingModule::KinematicsOf(const std::vector<Handle<GameObject>>& objects)
+{
+  std::vector<Handle<Kinematic>> kinematics;
+  kinematics.reserve(objects.size());
+  for (const Handle<GameObject>& object : objects)
+    if (const Agent* agent = object->GetComponent<Agent>())
+      kinematics.push_back(agent->GetKinematic());
+  return kinematics;
+}
+
+Handle<GameObject> AimingModule::FindTarget() const
+{
+  Handle<GameObject> nearest;
+  GameObject* self = GetGameObject();
+  if (self == nullptr || self->GetTransform() == nullptr)
+    return nearest;
+  const glm::vec2 own = self->GetTransform()->GetWorldPosition();
+  float bestDistance = FLT_MAX;
+  for (const Handle<GameObject>& target : GetTargets())
+  {
+    const Transform* transform = target->GetTransform();
+    if (transform == nullptr)
+      continue;
+    const glm::vec2 toTarget = transform->GetWorldPosition() - own;
+    const float distance = glm::length(toTarget);
+    DrawDebugLine(self->GetSpace(), own, Normalized(toTarget), distance, fColor(1.0f, 0.0f, 0.0f, 1.0f));
+    if (distance < bestDistance)
+    {
+      nearest = target;
+      bestDistance = distance;
+    }
+  }
+  return nearest;
+}
+
+bool AimingModule::CanSee(Handle<GameObject>* target) const
+{
+  GameObject* self = GetGameObject();
+  GameObject* seen = target != nullptr ? target->Get() : nullptr;
+  if (self == nullptr || seen == nullptr || self->GetSpace() == nullptr)
+    return false;
+  glm::vec2 from;
+  glm::vec2 to;
+  if (!SightPoint(*self, from) || !SightPoint(*seen, to))
+    return false;
+  const glm::vec2 direction = Normalized(to - from);
+  if (direction == glm::vec2(0.0f, 0.0f))
+    return false;
+  const CollisionGroup group = IsPlayerSide() ? CollisionGroup::PLAYER_VISION : CollisionGroup::VISION;
+  RayCastResult result;
+  self->GetSpace()->GetPhysics().RayCast(from, direction, SightDistance, static_cast<std::uint32_t>(group), true,
+                                         result, true);
+  return result.object.IsValid() && result.object == *target;
+}

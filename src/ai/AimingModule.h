@@ -1,0 +1,55 @@
+#pragma once
+// How an AI finds what to attack and whom to keep apart from. It knows its object's team (from
+// TeamChangeEvent; NO_TEAM until one arrives) and reads the registry's lists afresh on every
+// question: a PLAYER module targets the ENEMIES and keeps with the PLAYERS and OW_CORVA; any other
+// team targets the PLAYERS and OW_CORVA and keeps with the ENEMIES. Dead entries are skipped.
+//
+//   AimingModule* aiming = object->GetComponent<AimingModule>();
+//   Handle<GameObject> target = aiming->FindTarget();          // nearest; empty when none
+//   if (aiming->CanSee(&target)) ...                            // the first thing the sight ray meets
+//   separation->SetNeighbours(aiming->GetAllyKinematics());
+// CanSee also serves as a state machine condition:
+//   new ConstMemFuncCond<AimingModule, Handle<GameObject>*>(aiming, &AimingModule::CanSee, &targetObject)
+#include "ai/Kinematic.h"
+#include "object/Component.h"
+#include "object/RegistryType.h"
+
+#include <vector>
+
+class TeamChangeEvent;
+
+class AimingModule : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_AimingModule;
+  // The sight ray's reach.
+  static constexpr float SightDistance = 1000.0f;
+
+  AimingModule();
+  ~AimingModule() override;
+
+  void OnAwake() override;
+  void On(TeamChangeEvent* event);
+
+  std::vector<Handle<GameObject>> GetTargets() const;
+  std::vector<Handle<GameObject>> GetAllies() const;
+  // The kinematics of those of them that have an Agent.
+  std::vector<Handle<Kinematic>> GetTargetKinematics() const;
+  std::vector<Handle<Kinematic>> GetAllyKinematics() const;
+
+  // The nearest target by Transform position; of two at the same distance, the one listed first.
+  Handle<GameObject> FindTarget() const;
+  // Whether the first object a ray from this object's collider toward the target's meets, within
+  // SightDistance, is the target (as VISION, or PLAYER_VISION for the PLAYER team). False for a
+  // null or dead target.
+  bool CanSee(Handle<GameObject>* target) const;
+
+  std::uint32_t GetTeam() const { return team; }
+
+private:
+  std::vector<Handle<GameObject>> Gather(const std::vector<RegistryType>& lists) const;
+  static std::vector<Handle<Kinematic>> KinematicsOf(const std::vector<Handle<GameObject>>& objects);
+  bool IsPlayerSide() const;
+
+  std::uint32_t team = 2;  // a TeamEnum value; NO_TEAM
+};
