@@ -18,7 +18,7 @@ std::string Body(const std::string& name, float x, float inverseMass, const std:
   return R"({"name": ")" + name + R"(", "prefab": "Default", "uuid": )" + std::to_string(static_cast<int>(x) + 1000) +
          R"(, "children": [], "components": {"Transform": {"position": [)" + std::to_string(x) +
          R"(, 0]}, "Rigidbody": {"invMass": )" + std::to_string(inverseMass) +
-         R"(}, "CircleCollider": {"radius": 10, "collisionGroup": "ENEMY"}, "Agent": )" + agent + extra + "}}";
+         R"(}, "CircleCollider": {"radius": 10, "group": "ENEMY"}, "Agent": )" + agent + extra + "}}";
 }
 }  // namespace
 

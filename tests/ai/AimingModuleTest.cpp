@@ -1,0 +1,89 @@
+// The aiming module in a loaded level: who its targets and allies are by team, the nearest target
+// with ties kept in list order, and sight that only the first thing on the ray decides.
+#include "AIScene.h"
+
+#include "ai/AimingModule.h"
+#include "gameplay/GameplayEvents.h"
+
+namespace
+{
+std::string Object(const std::string& name, int uuid, glm::vec2 at, const std::string& components)
+{
+  return R"({"name": ")" + name + R"(", "prefab": "Default", "uuid": )" + std::to_string(uuid) +
+         R"(, "children": [], "components": {"Transform": {"position": [)" + std::to_string(at.x) + ", " +
+         std::to_string(at.y) + "]}, " + components + "}}";
+}
+
+std::string Member(const std::string& list, const std::string& group, bool agent)
+{
+  return R"("Registerer": {"registryType": ")" + list + R"("}, "CircleCollider": {"radius": 16, "group": ")" + group +
+         R"("}, "AimingModule": {})" + (agent ? R"(, "Rigidbody": {}, "Agent": {})" : "");
+}
+
+std::vector<std::string> Names(const std::vector<Handle<GameObject>>& objects)
+{
+  std::vector<std::string> names;
+  for (const Handle<GameObject>& object : objects)
+    names.push_back(object->GetName());
+  return names;
+}
+}  // namespace
+
+class AimingModuleTest : public AIScene
+{
+};
+
+TEST_F(AimingModuleTest, TargetsBySideNearestFirstListedAndSeenOnlyInTheOpen)
+{
+  CapturedOutput output;
+  Space* space = Load(
+      "sight", "[" + Object("Watcher", 1, {0, 0}, Member("ENEMIES", "ENEMY", true)) + "," +
+                   Object("Near", 2, {300, 0}, Member("PLAYERS", "PLAYER", true)) + "," +
+                   Object("Tied", 3, {0, 300}, Member("PLAYERS", "PLAYER", false)) + "," +
+                   Object("Behind", 4, {-500, 0}, Member("PLAYERS", "PLAYER", true)) + "," +
+                   Object("Far", 5, {0, -1100}, Member("PLAYERS", "PLAYER", true)) + "," +
+                   Object("Ship", 6, {2000, 0}, Member("OW_CORVA", "PLAYER", false)) + "," +
+                   Object("Wall", 7, {-250, 0}, R"("RectangleCollider": {"scale": [40, 400], "group": "WALL"})") + "]");
+  const Handle<GameObject> watcher = Find(space, "Watcher");
+  Handle<GameObject> near = Find(space, "Near");
+  ASSERT_TRUE(watcher.IsValid() && near.IsValid()) << output.Text();
+  AimingModule* aiming = watcher->GetComponent<AimingModule>();
+
+  // With no team yet it fights the players' side.
+  EXPECT_EQ(aiming->GetTeam(), 2u);
+  using List = std::vector<std::string>;
+  EXPECT_EQ(Names(aiming->GetTargets()), (List{"Near", "Tied", "Behind", "Far", "Ship"}));
+  EXPECT_EQ(Names(aiming->GetAllies()), List{"Watcher"});
+  EXPECT_EQ(aiming->GetTargetKinematics().size(), 3u) << "only those with an Agent";
+  EXPECT_EQ(aiming->FindTarget(), near) << "Tied is as near but listed later";
+
+  auto sees = [&](const std::string& name) {
+    Handle<GameObject> target = Find(space, name);
+    return aiming->CanSee(&target);
+  };
+  EXPECT_TRUE(sees("Near"));
+  EXPECT_TRUE(sees("Tied"));
+  EXPECT_FALSE(sees("Behind")) << "the wall meets the ray first";
+  EXPECT_FALSE(sees("Far")) << "beyond the ray's reach";
+  Handle<GameObject> nothing;
+  EXPECT_FALSE(aiming->CanSee(&nothing));
+  EXPECT_FALSE(aiming->CanSee(nullptr));
+
+  // A player's module, told its team through its object, looks the other way with the players' sight.
+  AimingModule* playerAiming = near->GetComponent<AimingModule>();
+  events->QueueEvent(MemoryManager::New<TeamChangeEvent>(BRINDLE_SITE, near->GetId(), 0u));
+  RunFrames(1);
+  EXPECT_EQ(playerAiming->GetTeam(), 0u);
+  EXPECT_EQ(Names(playerAiming->GetTargets()), List{"Watcher"});
+  EXPECT_EQ(Names(playerAiming->GetAllies()), (List{"Near", "Tied", "Behind", "Far", "Ship"}));
+  Handle<GameObject> seenWatcher = watcher;
+  EXPECT_TRUE(playerAiming->CanSee(&seenWatcher));
+
+  // A target that is gone is neither listed nor seen, and the next nearest is chosen.
+  Handle<GameObject> gone = near;
+  space->DeleteObject(near);
+  EXPECT_FALSE(aiming->CanSee(&gone));
+  EXPECT_EQ(aiming->FindTarget(), Find(space, "Tied"));
+  EXPECT_EQ(Names(aiming->GetTargets()), (List{"Tied", "Behind", "Far", "Ship"}));
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
