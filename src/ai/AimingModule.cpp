@@ -53,50 +53,54 @@ bool AimingModule::IsPlayerSide() const
   return team == static_cast<std::uint32_t>(TeamEnum::PLAYER);
 }
 
+std::vector<RegistryType> AimingModule::SideLists(bool targets) const
+{
+  // The players' side is the players and their overworld ship; everyone else is the enemies'.
+  if (IsPlayerSide() != targets)
+    return {RegistryType::PLAYERS, RegistryType::OW_CORVA};
+  return {RegistryType::ENEMIES};
+}
+
 std::vector<Handle<GameObject>> AimingModule::GetTargets() const
 {
-  if (IsPlayerSide())
-    return Gather({RegistryType::ENEMIES});
-  return Gather({RegistryType::PLAYERS, RegistryType::OW_CORVA});
+  return Gather(SideLists(true));
 }
 
 std::vector<Handle<GameObject>> AimingModule::GetAllies() const
 {
-  if (IsPlayerSide())
-    return Gather({RegistryType::PLAYERS, RegistryType::OW_CORVA});
-  return Gather({RegistryType::ENEMIES});
+  return Gather(SideLists(false));
 }
 
 std::vector<Handle<Kinematic>> AimingModule::GetTargetKinematics() const
 {
-  return KinematicsOf(GetTargets());
+  return GatherKinematics(SideLists(true));
 }
 
 std::vector<Handle<Kinematic>> AimingModule::GetAllyKinematics() const
 {
-  return KinematicsOf(GetAllies());
+  return GatherKinematics(SideLists(false));
 }
 
-std::vector<Handle<GameObject>> AimingModule::Gather(const std::vector<RegistryType>& lists) const
+std::vector<Handle<GameObject>> AimingModule::Gather(const std::vector<RegistryType>& lists)
 {
   std::vector<Handle<GameObject>> gathered;
-  Registry* registry = Registry::Instance();
-  if (registry == nullptr)
-    return gathered;
-  for (RegistryType list : lists)
-    for (const Handle<GameObject>& object : registry->GetObjects(list))
-      if (object.IsValid())
-        gathered.push_back(object);
+  if (Registry* registry = Registry::Instance())
+    for (RegistryType list : lists)
+      for (const Handle<GameObject>& object : registry->GetObjects(list))
+        if (object.IsValid())
+          gathered.push_back(object);
   return gathered;
 }
 
-std::vector<Handle<Kinematic>> AimingModule::KinematicsOf(const std::vector<Handle<GameObject>>& objects)
+std::vector<Handle<Kinematic>> AimingModule::GatherKinematics(const std::vector<RegistryType>& lists)
 {
   std::vector<Handle<Kinematic>> kinematics;
-  kinematics.reserve(objects.size());
-  for (const Handle<GameObject>& object : objects)
-    if (const Agent* agent = object->GetComponent<Agent>())
-      kinematics.push_back(agent->GetKinematic());
+  if (Registry* registry = Registry::Instance())
+    for (RegistryType list : lists)
+      for (const Handle<GameObject>& object : registry->GetObjects(list))
+        if (const GameObject* member = object.Get())
+          if (const Agent* agent = member->GetComponent<Agent>())
+            kinematics.push_back(agent->GetKinematic());
   return kinematics;
 }
 

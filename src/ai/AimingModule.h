@@ -47,8 +47,11 @@ public:
   std::uint32_t GetTeam() const { return team; }
 
 private:
-  std::vector<Handle<GameObject>> Gather(const std::vector<RegistryType>& lists) const;
-  static std::vector<Handle<Kinematic>> KinematicsOf(const std::vector<Handle<GameObject>>& objects);
+  // The registry lists of one side, in order: targets or allies.
+  std::vector<RegistryType> SideLists(bool targets) const;
+  static std::vector<Handle<GameObject>> Gather(const std::vector<RegistryType>& lists);
+  // Straight from the registry, without copying the object handles (Separation asks every frame).
+  static std::vector<Handle<Kinematic>> GatherKinematics(const std::vector<RegistryType>& lists);
   bool IsPlayerSide() const;
 
   std::uint32_t team = 2;  // a TeamEnum value; NO_TEAM
