@@ -4,6 +4,7 @@
 #include "ai/AIEvents.h"
 #include "ai/SteeringMath.h"
 #include "core/FiniteCheck.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -15,7 +16,6 @@
 
 #include <cmath>
 #include <glm/geometric.hpp>
-#include <iostream>
 
 Agent::Agent() : Component(TypeId) {}
 
@@ -98,8 +98,8 @@ void Agent::On(UpdateSteering* event)
   {
     // One bad value would spread through the body's velocity and every contact it touches.
     if (!reportedBadSteering)
-      std::cout << "[ERROR] Agent of \"" << (GetGameObject() != nullptr ? GetGameObject()->GetName() : std::string())
-                << "\": a steering that is not a finite number is refused; it coasts instead.\n";
+      LogError("Agent of \"", GetGameObject() != nullptr ? GetGameObject()->GetName() : std::string(),
+               "\": a steering that is not a finite number is refused; it coasts instead.");
     reportedBadSteering = true;
     steering = SteeringOutput();
     return;
