@@ -1,9 +1,8 @@
 #include "ai/AlignToMovement.h"
 
 AlignToMovement::AlignToMovement(Space* characterSpace, Handle<Kinematic> steered)
-    : Align(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput AlignToMovement::GetSteering()

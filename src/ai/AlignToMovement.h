@@ -1,15 +1,12 @@
 #pragma once
 // Turns the character to face where it moves (Align toward the angle of its velocity).
 #include "ai/Align.h"
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 
-class AlignToMovement : public Align
+class AlignToMovement : public WithOwnTarget<Align>
 {
 public:
   AlignToMovement(Space* characterSpace, Handle<Kinematic> steered);
 
   SteeringOutput GetSteering() override;
-
-private:
-  OwnedKinematic ownTarget;
 };

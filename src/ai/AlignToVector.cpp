@@ -1,9 +1,8 @@
 #include "ai/AlignToVector.h"
 
 AlignToVector::AlignToVector(Space* characterSpace, Handle<Kinematic> steered)
-    : Align(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput AlignToVector::GetSteering()

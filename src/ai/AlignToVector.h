@@ -5,9 +5,9 @@
 //   blend->AddBehavior<AlignToVector>(1.0f)->SetAlignVector(aim);
 //   aim->position = aimDirection;  // every update
 #include "ai/Align.h"
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 
-class AlignToVector : public Align
+class AlignToVector : public WithOwnTarget<Align>
 {
 public:
   AlignToVector(Space* characterSpace, Handle<Kinematic> steered);
@@ -18,5 +18,4 @@ public:
 
 private:
   Handle<Kinematic> alignVector;
-  OwnedKinematic ownTarget;
 };

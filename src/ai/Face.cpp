@@ -1,9 +1,8 @@
 #include "ai/Face.h"
 
 Face::Face(Space* characterSpace, Handle<Kinematic> steered)
-    : Align(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput Face::GetSteering()

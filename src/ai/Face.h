@@ -1,9 +1,9 @@
 #pragma once
 // Turns the character toward another kinematic's position. SetTarget names the kinematic to face.
 #include "ai/Align.h"
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 
-class Face : public Align
+class Face : public WithOwnTarget<Align>
 {
 public:
   Face(Space* characterSpace, Handle<Kinematic> steered);
@@ -14,5 +14,4 @@ public:
 
 private:
   Handle<Kinematic> faceTarget;
-  OwnedKinematic ownTarget;
 };

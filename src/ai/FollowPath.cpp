@@ -1,9 +1,8 @@
 #include "ai/FollowPath.h"
 
 FollowPath::FollowPath(Space* characterSpace, Handle<Kinematic> steered)
-    : Seek(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput FollowPath::GetSteering()

@@ -2,11 +2,11 @@
 // Seeks the first waypoint ahead on a route: the path's second point (its first is where the
 // route starts). Zero when the path holds fewer than two points.
 //   followPath->SetPath(pathHandle);
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 #include "ai/Path.h"
 #include "ai/Seek.h"
 
-class FollowPath : public Seek
+class FollowPath : public WithOwnTarget<Seek>
 {
 public:
   FollowPath(Space* characterSpace, Handle<Kinematic> steered);
@@ -18,5 +18,4 @@ public:
 
 private:
   Handle<Path> path;
-  OwnedKinematic ownTarget;
 };

@@ -9,9 +9,8 @@
 #include <glm/geometric.hpp>
 
 ObstacleAvoidance::ObstacleAvoidance(Space* characterSpace, Handle<Kinematic> steered)
-    : Seek(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput ObstacleAvoidance::GetSteering()

@@ -3,10 +3,10 @@
 // are cast along its velocity as collision group PATHING, each lookAhead + |velocity| long. When
 // either meets something, the character seeks a point avoidDistance off the middle of the two
 // whisker ends, on the side facing away from the velocity. Nothing while it stands still.
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 #include "ai/Seek.h"
 
-class ObstacleAvoidance : public Seek
+class ObstacleAvoidance : public WithOwnTarget<Seek>
 {
 public:
   ObstacleAvoidance(Space* characterSpace, Handle<Kinematic> steered);
@@ -16,7 +16,4 @@ public:
   float whiskerOffset = 32.0f;
   float lookAhead = 256.0f;
   float avoidDistance = 64.0f;
-
-private:
-  OwnedKinematic ownTarget;
 };

@@ -6,9 +6,8 @@
 #include <cmath>
 
 StepWander::StepWander(Space* characterSpace, Handle<Kinematic> steered)
-    : Seek(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput StepWander::GetSteering()

@@ -5,10 +5,10 @@
 // asking for the steering:
 //   stepWander->SetFrameTime(event->dt);
 //   steering = blend->GetSteering();
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 #include "ai/Seek.h"
 
-class StepWander : public Seek
+class StepWander : public WithOwnTarget<Seek>
 {
 public:
   StepWander(Space* characterSpace, Handle<Kinematic> steered);
@@ -23,7 +23,6 @@ public:
   float timeLeft = 0.0f;    // seconds until the next step
 
 private:
-  OwnedKinematic ownTarget;
   float frameTime = 0.0f;
   bool stepped = false;
 };

@@ -5,9 +5,8 @@
 #include <cmath>
 
 Wander::Wander(Space* characterSpace, Handle<Kinematic> steered)
-    : Seek(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput Wander::GetSteering()

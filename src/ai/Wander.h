@@ -2,10 +2,10 @@
 // Seeks a point on a circle around the character whose angle drifts at random: each update the
 // angle moves by wanderRate * (r1 - r2), two draws of the engine's random sequence.
 // SetCharacter also takes the new character's orientation as the angle.
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 #include "ai/Seek.h"
 
-class Wander : public Seek
+class Wander : public WithOwnTarget<Seek>
 {
 public:
   Wander(Space* characterSpace, Handle<Kinematic> steered);
@@ -16,7 +16,4 @@ public:
   float wanderRadius = 400.0f;
   float wanderRate = 0.2f;        // radians
   float wanderOrientation = 0.0f;  // radians
-
-private:
-  OwnedKinematic ownTarget;
 };

@@ -3,9 +3,8 @@
 #include <glm/geometric.hpp>
 
 Zoning::Zoning(Space* characterSpace, Handle<Kinematic> steered)
-    : Seek(characterSpace, std::move(steered)), ownTarget(BRINDLE_SITE)
+    : WithOwnTarget(characterSpace, std::move(steered), BRINDLE_SITE)
 {
-  target = ownTarget.GetHandle();
 }
 
 SteeringOutput Zoning::GetSteering()

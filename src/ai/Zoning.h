@@ -2,10 +2,10 @@
 // Pulls the character home: nothing while it is within zoneRadius of its own target (the zone's
 // centre, which the owner places), a Seek toward it beyond.
 //   zoning->GetTarget()->position = startPosition;
-#include "ai/OwnedKinematic.h"
+#include "ai/WithOwnTarget.h"
 #include "ai/Seek.h"
 
-class Zoning : public Seek
+class Zoning : public WithOwnTarget<Seek>
 {
 public:
   Zoning(Space* characterSpace, Handle<Kinematic> steered);
@@ -13,7 +13,4 @@ public:
   SteeringOutput GetSteering() override;
 
   float zoneRadius = 1280.0f;
-
-private:
-  OwnedKinematic ownTarget;
 };
