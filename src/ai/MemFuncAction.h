@@ -7,6 +7,7 @@
 #include "platform/Assert.h"
 
 #include <tuple>
+#include <utility>
 
 template <typename T, typename... Args>
 class MemFuncAction : public Action
@@ -24,10 +25,16 @@ public:
   {
     if (object == nullptr || member == nullptr)
       return;
-    std::apply([this](const Args&... values) { (object->*member)(values...); }, bound);
+    Call(std::index_sequence_for<Args...>{});
   }
 
 private:
+  template <std::size_t... Index>
+  void Call(std::index_sequence<Index...>)
+  {
+    (object->*member)(std::get<Index>(bound)...);
+  }
+
   T* object;
   Function member;
   std::tuple<Args...> bound;
