@@ -1,20 +1,22 @@
 #include "gameplay/Ammo.h"
 
+#include "core/Log.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <string>
 
 namespace
 {
-// Sets a value that is not a number, or not in its range, back to its default, saying so.
+// Sets a value that is not a number, or not in its range, back to its default, saying so once
+// per prefab and member.
 void Refuse(const GameObject* object, const std::string& member, float& value, float fallback)
 {
-  std::cout << "[ERROR] Ammo of \"" << (object != nullptr ? object->GetName() : std::string()) << "\": \""
-            << member << "\" is " << value << "; it is set to " << fallback << "." << std::endl;
+  const std::string prefab = object != nullptr ? object->GetPrefabName() : std::string();
+  LogOnce("Ammo " + prefab + " " + member, LogLevel::Error, "Ammo of \"", prefab, "\": \"", member, "\" is ", value,
+          "; it is set to ", fallback, ".");
   value = fallback;
 }
 }  // namespace

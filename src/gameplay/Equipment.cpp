@@ -1,5 +1,6 @@
 #include "gameplay/Equipment.h"
 
+#include "core/Log.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equippable.h"
 #include "gameplay/GameplayEvents.h"
@@ -13,7 +14,6 @@
 #include "object/Transform.h"
 
 #include <algorithm>
-#include <iostream>
 
 void Equipment::OnAwake()
 {
@@ -64,8 +64,8 @@ void Equipment::MakeStartingItem(const std::string& prefab, const char* memberNa
   // The factory makes a bare object for a name it does not know, so the name is checked first.
   if (!factory->HasPrefab(prefab))
   {
-    std::cout << "[ERROR] " << memberName << "_ not created. Probably an invalid prefab (\"" << prefab << "\" on "
-              << GetGameObject()->GetName() << ")." << std::endl;
+    LogOnce(std::string("Equipment ") + memberName + " " + prefab, LogLevel::Error, memberName,
+            "_ not created. Probably an invalid prefab (\"", prefab, "\" on ", GetGameObject()->GetName(), ").");
     return;
   }
   Handle<GameObject> item;

@@ -1,5 +1,6 @@
 #include "gameplay/Equippable.h"
 
+#include "core/Log.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
@@ -10,7 +11,6 @@
 #include "physics/Rigidbody.h"
 
 #include <glm/geometric.hpp>
-#include <iostream>
 
 Equippable& Equippable::operator=(const Equippable& other)
 {
@@ -102,11 +102,8 @@ void Equippable::SetPhysicsActive(bool active)
     collider->SetActive(active);
   if (body != nullptr)
     body->SetActive(active);
-  if ((collider == nullptr || body == nullptr) && !reportedMissingPhysics && object != nullptr)
-  {
-    reportedMissingPhysics = true;
-    std::cout << "[ERROR] Equippable item \"" << object->GetName() << "\" lacks a "
-              << (collider == nullptr ? "collider" : "Rigidbody") << "; every item needs a circle collider and a "
-              << "Rigidbody." << std::endl;
-  }
+  if ((collider == nullptr || body == nullptr) && object != nullptr)
+    LogOnce("Equippable " + object->GetPrefabName(), LogLevel::Error, "Equippable item \"", object->GetPrefabName(),
+            "\" lacks a ", collider == nullptr ? "collider" : "Rigidbody",
+            "; every item needs a circle collider and a Rigidbody.");
 }

@@ -46,12 +46,11 @@ public:
   const Sound& GetPickupSound() const { return pickupSound; }
 
 private:
-  // Switches the item's collider and body on or off, saying once which of them it lacks.
+  // Switches the item's collider and body on or off, saying once per prefab which of them it lacks.
   void SetPhysicsActive(bool active);
 
   bool equipped = false;
   bool special = false;
   Transform* ownerTransform = nullptr;
   Sound pickupSound;
-  bool reportedMissingPhysics = false;
 };

@@ -1,5 +1,6 @@
 #include "gameplay/Gun.h"
 
+#include "core/Log.h"
 #include "gameplay/Ammo.h"
 #include "gameplay/Damage.h"
 #include "gameplay/Dispatch.h"
@@ -26,7 +27,6 @@
 #include <cmath>
 #include <glm/mat3x3.hpp>
 #include <glm/vec3.hpp>
-#include <iostream>
 
 namespace
 {
@@ -93,9 +93,10 @@ void Gun::RefuseUnusableData()
     reloadCountdown = reloadTime;
   if (!std::isfinite(fireCountdown))
     fireCountdown = 0.0f;
+  const std::string prefab = GetGameObject() != nullptr ? GetGameObject()->GetPrefabName() : std::string();
   if (!refused.empty())
-    std::cout << "[ERROR] " << GetTypeName() << " of \"" << (GetGameObject() ? GetGameObject()->GetName() : "")
-              << "\" cannot use " << refused << "; the defaults are used instead." << std::endl;
+    LogOnce(GetTypeName() + " " + prefab + refused, LogLevel::Error, GetTypeName(), " of \"", prefab, "\" cannot use ",
+            refused, "; the defaults are used instead.");
 }
 
 void Gun::GetMembers(std::vector<MemberBase*>& members)
@@ -202,10 +203,8 @@ Handle<GameObject> Gun::MakeProjectile(glm::vec2 shotVelocity)
   // nothing instead of stopping the game.
   if (!factory->HasPrefab(projectilePrefab))
   {
-    if (!reportedMissingPrefab)
-      std::cout << "[ERROR] Projectile not created, prefab is probably invalid. (\"" << projectilePrefab
-                << "\", the projectile of \"" << object->GetName() << "\")" << std::endl;
-    reportedMissingPrefab = true;
+    LogOnce("Projectile " + projectilePrefab, LogLevel::Error, "Projectile not created, prefab is probably invalid. (\"",
+            projectilePrefab, "\", the projectile of \"", object->GetPrefabName(), "\")");
     return projectile;
   }
   const glm::vec3 muzzle = transform->GetWorldMatrix() * glm::vec3(firePos, 1.0f);
@@ -275,10 +274,9 @@ void Gun::StartReloading()
   const Ammo* reserve = holder->GetComponent<Ammo>();
   if (reserve == nullptr)
   {
-    if (!reportedMissingAmmo)
-      std::cout << "[ERROR] Object holding gun does not have ammo component and is trying to reload. (\""
-                << holder->GetName() << "\")" << std::endl;
-    reportedMissingAmmo = true;
+    LogOnce("No Ammo " + holder->GetPrefabName(), LogLevel::Error,
+            "Object holding gun does not have ammo component and is trying to reload. (\"", holder->GetPrefabName(),
+            "\")");
     return;
   }
   if (reserve->IsInfinite(ammoType) || reserve->GetAmmo(ammoType) > Epsilon)

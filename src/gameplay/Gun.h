@@ -102,7 +102,7 @@ protected:
   explicit Gun(std::uint32_t typeId) : Component(typeId) {}
 
   // Makes one projectile at the muzzle with this velocity, turned, damaged and grouped by side;
-  // an empty handle when the prefab cannot be made (reported once).
+  // an empty handle when the prefab cannot be made (reported once per prefab name).
   Handle<GameObject> MakeProjectile(glm::vec2 velocity);
   // The magazine after a shot or volley; an empty magazine stays at exactly 0.
   void SpendShot();
@@ -131,9 +131,6 @@ protected:
   float reloadCountdown = 0.5f;
 
 private:
-  // Sets every value a gun cannot work with back to its default, saying so once per gun.
+  // Sets every value a gun cannot work with back to its default, saying so once per prefab.
   void RefuseUnusableData();
-
-  bool reportedMissingPrefab = false;
-  bool reportedMissingAmmo = false;
 };

@@ -1,9 +1,7 @@
 #include "gameplay/Spawning.h"
 
+#include "core/Log.h"
 #include "object/GameobjectFactory.h"
-
-#include <iostream>
-#include <set>
 
 Handle<GameObject> SpawnAt(const std::string& prefab, Space* space, glm::vec2 position, const std::string& name)
 {
@@ -13,9 +11,7 @@ Handle<GameObject> SpawnAt(const std::string& prefab, Space* space, glm::vec2 po
     return object;
   if (!factory->HasPrefab(prefab))
   {
-    static std::set<std::string> reported;
-    if (reported.insert(prefab).second)
-      std::cout << "[ERROR] There is no prefab \"" << prefab << "\" to make; nothing is made." << std::endl;
+    LogOnce("Spawn " + prefab, LogLevel::Error, "There is no prefab \"", prefab, "\" to make; nothing is made.");
     return object;
   }
   factory->CreateGameObjectAt(object, prefab, space, position.x, position.y, name);

@@ -11,7 +11,7 @@
 #include "object/Registry.h"
 #include "object/Transform.h"
 #include "render/CameraEvents.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <functional>
 #include <map>
@@ -107,7 +107,7 @@ protected:
     return object->GetTransform()->GetWorldPosition();
   }
 
-  CapturedOutput output;
+  CapturedLog output;
   std::unique_ptr<Registry> registry;
   Space* space = nullptr;
   CombatRecorder recorder;

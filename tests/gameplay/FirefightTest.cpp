@@ -22,7 +22,7 @@
 #include "object/Transform.h"
 #include "physics/Collider.h"
 #include "app/FrameClock.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/TemporaryDirectory.h"
 #include "support/TestEvents.h"
@@ -147,7 +147,7 @@ protected:
   void Press(SDL_Keycode key) { devices->events.push_back(TestEvents::Key(key, true)); }
   void Release(SDL_Keycode key) { devices->events.push_back(TestEvents::Key(key, false)); }
 
-  CapturedOutput output;
+  CapturedLog output;
   TemporaryDirectory settings;
   std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
   SteppedClock clock;
@@ -247,5 +247,5 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
                            "dequip to pistol", "dequip to gunner",
                            "left 30->5", "right 30->5"}))
       << "each bullet and the blast strike once; the death is told once";
-  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }

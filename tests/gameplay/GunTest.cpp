@@ -168,6 +168,8 @@ TEST_F(GunTest, BadGunDataIsReportedOnceAndTheRestOfTheLevelRuns)
   EXPECT_EQ(output.CountOf("[ERROR] Gun of \"brokengun\" cannot use"), 1u);
   EXPECT_EQ(gun.GetMagAmmo(), 50.0f) << "no projectile, no round spent";
 
+  Hold("brokengun");
+  EXPECT_EQ(output.Errors(), 2u) << "said once, however many such guns there are";
   Gun& good = Hold("pistol");
   Use();
   EXPECT_EQ(good.GetMagAmmo(), 11.0f) << "other guns go on firing";
