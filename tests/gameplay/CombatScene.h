@@ -44,7 +44,16 @@ public:
     Add(text(event->previousHitpoints) + "->" + text(event->newHitpoints) + "/" + text(event->maxHitpoints), event);
   }
 
+  // What a controller would do in the space's update, after the physics and before the queue.
+  void On(UpdateEvent*)
+  {
+    if (duringUpdate)
+      duringUpdate();
+  }
+
   std::vector<std::string> TakeLog() { return std::exchange(log, {}); }
+
+  std::function<void()> duringUpdate;
 
   std::map<std::uint32_t, std::string> names;
   std::vector<std::string> log;
@@ -62,6 +71,7 @@ protected:
   {
     Registry::SetInstance(registry.get());
     space = LiveSpace("Range");
+    EventManager::Instance()->Subscribe<CombatRecorder, UpdateEvent>(&recorder, space->GetId());
   }
 
   ~CombatScene() override
