@@ -3,10 +3,12 @@
 // the player's actions into EquipDequip and UseEvent as the player's controller does. A gunner
 // picks up the pistol it stands on, empties its magazine at a crate, reloads what its reserve
 // holds, drops the pistol, takes a rocket launcher and blows up two crates with one rocket.
+#include "CombatRecorder.h"
 #include "app/GameSession.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "gameplay/Ammo.h"
+#include "gameplay/Dispatch.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Gun.h"
@@ -32,7 +34,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,42 +47,6 @@ public:
   std::int64_t NowUs() override { return now += 4200; }
   void Sleep(std::int64_t milliseconds) override { now += milliseconds * 1000; }
   std::int64_t now = 0;
-};
-
-// What the player's controller does with the actions this fight needs, and a log of the events
-// the test watches, in the order they are delivered.
-class Pilot : public Listener
-{
-public:
-  Pilot() : Listener(EventManager::Instance()->GetNewListenerId()) {}
-
-  template <typename E>
-  void Watch(const Handle<GameObject>& object, const std::string& name)
-  {
-    names[object->GetId()] = name;
-    EventManager::Instance()->Subscribe<Pilot, E>(this, object->GetId());
-  }
-
-  void On(UpdateEvent*)
-  {
-    InputActionMap* actions = InputActionMap::Instance();
-    if (actions->IsActionActive(0, ACTION_EQUIP_SLOT_0))
-      EventManager::Instance()->QueueEvent(MemoryManager::New<EquipDequip>(BRINDLE_SITE, gunnerId, 0u));
-    if (actions->IsActionActive(0, ACTION_USE_SLOT_0))
-      EventManager::Instance()->SendEvent(MemoryManager::New<UseEvent>(BRINDLE_SITE, gunnerId, true, 0u, false));
-  }
-  void On(DiedEvent* event) { log.push_back("died " + names[event->GetChannel()]); }
-  void On(DequipEvent* event) { log.push_back("dequip to " + names[event->GetChannel()]); }
-  void On(HealthChangedEvent* event)
-  {
-    log.push_back(names[event->GetChannel()] + " " + std::to_string(static_cast<int>(event->previousHitpoints)) +
-                  "->" + std::to_string(static_cast<int>(event->newHitpoints)));
-  }
-  void On(ReloadEnd*) { log.push_back("reload end"); }
-
-  std::uint32_t gunnerId = 0;
-  std::map<std::uint32_t, std::string> names;
-  std::vector<std::string> log;
 };
 
 std::size_t CountPrefab(Space& space, const std::string& prefab)
@@ -157,7 +122,7 @@ protected:
 
 TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
 {
-  Pilot pilot;
+  std::unique_ptr<CombatRecorder> pilot;
   Handle<GameObject> gunner, pistol, crate, launcher, left, right;
   Gun* gun = nullptr;
   Ammo* ammo = nullptr;
@@ -175,15 +140,23 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
         left = Make("TargetCrate", {330, 520});
         right = Make("TargetCrate", {330, 680});
         Make("RangeWall", {420, 600});
-        pilot.gunnerId = gunner->GetId();
-        EventManager::Instance()->Subscribe<Pilot, UpdateEvent>(&pilot, space->GetId());
-        pilot.Watch<DequipEvent>(pistol, "pistol");
-        pilot.Watch<DequipEvent>(gunner, "gunner");
-        pilot.Watch<ReloadEnd>(gunner, "gunner");
+        // What the player's controller does with the two actions this fight needs.
+        pilot = std::make_unique<CombatRecorder>();
+        pilot->duringUpdate = [&] {
+          InputActionMap* actions = InputActionMap::Instance();
+          if (actions->IsActionActive(0, ACTION_EQUIP_SLOT_0))
+            Queue<EquipDequip>(BRINDLE_SITE, gunner->GetId(), 0u);
+          if (actions->IsActionActive(0, ACTION_USE_SLOT_0))
+            SendNow<UseEvent>(BRINDLE_SITE, gunner->GetId(), true, 0u, false);
+        };
+        EventManager::Instance()->Subscribe<CombatRecorder, UpdateEvent>(pilot.get(), space->GetId());
+        pilot->Watch<DequipEvent>(pistol->GetId(), "pistol");
+        pilot->Watch<DequipEvent>(gunner->GetId(), "gunner");
+        pilot->Watch<ReloadEnd>(gunner->GetId(), "gunner");
         for (const auto& [target, name] : {std::pair{crate, "crate"}, {left, "left"}, {right, "right"}})
         {
-          pilot.Watch<HealthChangedEvent>(target, name);
-          pilot.Watch<DiedEvent>(target, name);
+          pilot->Watch<HealthChangedEvent>(target->GetId(), name);
+          pilot->Watch<DiedEvent>(target->GetId(), name);
         }
         gun = Gun::GetGunComponent(pistol.Get());
         ammo = gunner->GetComponent<Ammo>();
@@ -240,12 +213,12 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
       },
   });
 
-  EXPECT_EQ(pilot.log, (std::vector<std::string>{
-                           "crate 30->30", "left 30->30", "right 30->30",  // as each woke
-                           "crate 30->20", "crate 20->10", "crate 10->0", "died crate",
-                           "reload end",                                   // five of twelve, then none left
-                           "dequip to pistol", "dequip to gunner",
-                           "left 30->5", "right 30->5"}))
+  EXPECT_EQ(pilot->log, (std::vector<std::string>{
+                            "crate 30->30/30", "left 30->30/30", "right 30->30/30",  // as each woke
+                            "crate 30->20/30", "crate 20->10/30", "crate 10->0/30", "crate died",
+                            "gunner reload end",  // five of twelve, then none left
+                            "pistol dequip", "gunner dequip",
+                            "left 30->5/30", "right 30->5/30"}))
       << "each bullet and the blast strike once; the death is told once";
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }

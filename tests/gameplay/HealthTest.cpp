@@ -16,58 +16,12 @@ class HealthTest : public CombatScene
 protected:
   HealthTest()
   {
-    Define("Dart", R"({"Transform": null, "Rigidbody": {}, "Damage": {"damage": 15}, "BulletLogic": null,
-                       "CircleCollider": {"radius": 8, "group": "ENEMY_PROJECTILE", "ghost": true}})");
     Define("Fighter", R"({"Transform": null, "Team": {"Team": 1}, "Registerer": {"registryType": "ENEMIES"},
                           "Health": {"hitpoints": 20, "max hitpoints": 20, "regens": false},
                           "CircleCollider": {"radius": 30, "group": "PLAYER"}})");
   }
 
-  // A dart thrown at the target from the left, arriving within a few frames.
-  Handle<GameObject> Throw(const Handle<GameObject>& target)
-  {
-    Handle<GameObject> dart = Make("Dart", PositionOf(target) - glm::vec2(60, 0));
-    Get<Rigidbody>(dart)->SetVelocity({1200, 0});
-    return dart;
-  }
 };
-
-TEST_F(HealthTest, HitsLowerTheHitpointsAndTheDeathIsAnnouncedOnceOnTheNextUpdate)
-{
-  Handle<GameObject> fighter = Make("Fighter", {0, 0}, "fighter");
-  Health* health = Get<Health>(fighter);
-  recorder.Watch<HealthChangedEvent>(fighter->GetId(), "fighter");
-  recorder.Watch<DiedEvent>(fighter->GetId(), "fighter");
-  recorder.Watch<ShakeEvent>(space->GetId(), "range");
-
-  // One dart, reported by both sub-steps of a 1/60 s frame, strikes once; the enemy
-  // projectile shakes the camera on every contact.
-  Throw(fighter);
-  Frames(6);
-  EXPECT_FLOAT_EQ(health->GetHitpoints(), 5.0f);
-  EXPECT_FLOAT_EQ(health->GetRegenDelayTimer(), 3.0f);
-  // Two darts in one frame take it below zero; -10 is stored and the death follows an update later.
-  Throw(fighter);
-  Throw(fighter);
-  Frames(6);
-  EXPECT_TRUE(health->IsDead());
-  EXPECT_FLOAT_EQ(health->GetHitpoints(), Health::DeadHitpoints);
-  // The dead take no more hits and die no second time, even brought down again.
-  Throw(fighter);
-  health->TakeDamage(2000.0f);
-  health->AddHealth(-2000.0f);
-  Frames(6);
-
-  const std::vector<std::string> log = recorder.TakeLog();
-  const std::vector<std::string> changes = {"fighter 20->20/20", "fighter 20->5/20", "fighter 5->-10/20",
-                                            "fighter -10->-25/20", "fighter died"};
-  std::vector<std::string> seen;
-  for (const std::string& entry : log)
-    if (entry.rfind("fighter", 0) == 0)
-      seen.push_back(entry);
-  EXPECT_EQ(seen, changes);
-  EXPECT_GE(std::count(log.begin(), log.end(), "range shake 0.10"), 4);
-}
 
 TEST_F(HealthTest, ArithmeticOfChangesAndWhatProtectsFromThem)
 {
@@ -95,10 +49,19 @@ TEST_F(HealthTest, ArithmeticOfChangesAndWhatProtectsFromThem)
   health.SetHealth(10);
   health.SetInvulnerable(false);
   health.SetOneHit(true);
+  recorder.Watch<DiedEvent>(fighter->GetId(), "f");
   health.TakeDamage(1);
   EXPECT_EQ(health.GetHitpoints(), -1.0f) << "one hit kills";
   Frames(1);
-  EXPECT_TRUE(health.IsDead());
+  EXPECT_EQ(health.GetHitpoints(), Health::DeadHitpoints);
+  // The dead take no more hits and never die again, however hard they are hit.
+  health.TakeDamage(2000.0f);
+  health.AddHealth(-2000.0f);
+  health.Kill();
+  Frames(3);
+  EXPECT_EQ(health.GetHitpoints(), Health::DeadHitpoints);
+  const std::vector<std::string> log = recorder.TakeLog();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "f died"), 1);
 }
 
 TEST_F(HealthTest, BossesOnlyFlinchAndTheBossesDeathClearsTheOrdinaryEnemies)
