@@ -47,7 +47,8 @@ def main():
     add("Gunner", "Gunner", (-480, BULLET_ROW), {"Equipment": {"startingPrimary": "pistol"}})
     for x in (-380, -230, -80):
         add("Shot", "Bullet", (x, BULLET_ROW + 4),
-            {"Rigidbody": {"Velocity": [SHOT_SPEED, 0]}, "TimedDestruction": {"destructionTime": 8.0}})
+            {"Rigidbody": {"Velocity": [SHOT_SPEED, 0]}, "TimedDestruction": {"destructionTime": 8.0},
+             "Damage": {"damage": 10.0}})  # as the pistol fires them
     add("Target", "TargetCrate", (CRATE_COLUMN, BULLET_ROW))
     add("Target", "TargetCrate", (CRATE_COLUMN + 80, BULLET_ROW))
 

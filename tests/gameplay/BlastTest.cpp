@@ -15,6 +15,7 @@
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 
+#include <algorithm>
 #include <cmath>
 
 class BlastTest : public CombatScene
@@ -138,4 +139,23 @@ TEST_F(BlastTest, TheCooldownBarFadesShrinksSinksAndGoes)
   EXPECT_TRUE(std::isfinite(Get<Sprite>(bar)->GetScale().y));
   Frames(1);
   EXPECT_FALSE(bar);
+}
+
+TEST_F(BlastTest, TheFiringRangeLevelLoadsAndPlaysOutWithoutAWord)
+{
+  Space* range = LiveSpace("Firing Range", "firingrange");
+  std::vector<Health*> crates;
+  for (auto entry = range->ObjectsBegin(); entry != range->ObjectsEnd(); ++entry)
+    if (entry->second->GetPrefabName() == "TargetCrate")
+      crates.push_back(Get<Health>(entry->second));
+  ASSERT_EQ(crates.size(), 6u);
+  for (int frame = 0; frame < 300; ++frame)
+  {
+    range->GetPhysics().Update(Dt);
+    session->DispatchUpdateEvents(Dt);
+  }
+  // The bomb and the rocket have each left two crates at 5; the bullets broke one.
+  EXPECT_EQ(std::count_if(crates.begin(), crates.end(), [](Health* crate) { return crate->GetHitpoints() == 5; }), 4);
+  EXPECT_EQ(std::count_if(crates.begin(), crates.end(), [](Health* crate) { return crate->IsDead(); }), 1);
+  EXPECT_EQ(output.Lines().size(), 0u) << output.Text();
 }
