@@ -1,10 +1,19 @@
 #include "BenchScene.h"
 
+#include "app/AllComponents.h"
+#include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
+#include "object/PrefabFiles.h"
+#include "object/Registry.h"
+#include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
 #include "render/ResourceManagerTwo.h"
+
+#include <iostream>
 
 double SecondsOf(const std::chrono::steady_clock::duration& duration)
 {
@@ -70,4 +79,33 @@ void DestroyBenchObjects(std::vector<Handle<GameObject>>& objects, PhysicsModule
     physics.RemoveObject(object->GetId());
     GameObject::Destroy(object);
   }
+}
+
+BenchWorld::BenchWorld(const std::string& prefabFolder)
+    : events(std::make_unique<EventManager>()), silenced(std::cout.rdbuf(output.rdbuf()))
+{
+  MemoryManager::Instance();
+  EventManager::SetInstance(events.get());
+  factory = std::make_unique<GameobjectFactory>();
+  GameobjectFactory::SetInstance(factory.get());
+  registry = std::make_unique<Registry>();
+  Registry::SetInstance(registry.get());
+  (prefabFolder.empty() ? PrefabFiles() : PrefabFiles(prefabFolder)).Install(*factory);
+  factory->SetComponentRegistrar(RegisterAllComponents);
+  factory->Initialize();
+  space = std::make_unique<Space>("Bench");
+  events->Subscribe<Space, GameObjectCleanupEvent>(space.get(), space->GetId());
+}
+
+BenchWorld::~BenchWorld()
+{
+  space->UnloadLevel();
+  space.reset();
+  Registry::SetInstance(nullptr);
+  registry.reset();
+  GameobjectFactory::SetInstance(nullptr);
+  factory.reset();
+  EventManager::SetInstance(nullptr);
+  events.reset();
+  std::cout.rdbuf(silenced);
 }

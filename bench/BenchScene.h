@@ -10,11 +10,15 @@
 
 #include <chrono>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+class EventManager;
 class GameObject;
+class GameobjectFactory;
 class PhysicsModule;
+class Registry;
 class Space;
 
 double SecondsOf(const std::chrono::steady_clock::duration& duration);
@@ -81,3 +85,25 @@ Handle<GameObject> MakeBenchObject(glm::vec2 position, Space* space, std::vector
 
 // Takes every object out of the physics module and destroys it.
 void DestroyBenchObjects(std::vector<Handle<GameObject>>& objects, PhysicsModule& physics);
+
+// The object model as the game has it, without a window: a published event manager, a factory
+// with every component class and the prefabs of a folder (the game's when empty), a registry, and one space ("Bench") that
+// tears removed objects down as a loaded level's space does. Standard output goes to `output`
+// while it lives, so that reports do not bury the figures.
+class BenchWorld
+{
+public:
+  explicit BenchWorld(const std::string& prefabFolder = "");
+  ~BenchWorld();
+  BenchWorld(const BenchWorld&) = delete;
+  BenchWorld& operator=(const BenchWorld&) = delete;
+
+  std::ostringstream output;
+  std::unique_ptr<EventManager> events;
+  std::unique_ptr<GameobjectFactory> factory;
+  std::unique_ptr<Registry> registry;
+  std::unique_ptr<Space> space;
+
+private:
+  std::streambuf* silenced;
+};

@@ -8,17 +8,13 @@
 //
 // Run from the repository root (the prefabs are read from Assets/Prefabs):
 //   build/bench/brindle_bench --benchmark_filter=Firefight
+#include "BenchScene.h"
 #include "Versus.h"
-#include "app/AllComponents.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
-#include "gameplay/Health.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
-#include "object/ObjectEvents.h"
-#include "object/PrefabFiles.h"
-#include "object/Registry.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/RectangleCollider.h"
@@ -30,8 +26,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
-#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -43,46 +37,21 @@ constexpr float Width = 2400.0f;
 constexpr float Height = 1400.0f;
 constexpr float Dt = 1.0f / 60.0f;
 
-class FirefightScene
+class FirefightScene : public BenchWorld
 {
 public:
-  FirefightScene() : events(std::make_unique<EventManager>()), silenced(std::cout.rdbuf(output.rdbuf()))
+  FirefightScene()
   {
-    MemoryManager::Instance();
-    EventManager::SetInstance(events.get());
-    factory = std::make_unique<GameobjectFactory>();
-    GameobjectFactory::SetInstance(factory.get());
-    registry = std::make_unique<Registry>();
-    Registry::SetInstance(registry.get());
-    PrefabFiles().Install(*factory);
-    factory->SetComponentRegistrar(RegisterAllComponents);
-    factory->Initialize();
     Json::Value target;
     std::istringstream(R"({"Transform": null, "Team": {"Team": 1}, "Health": {"hitpoints": 1e9, "max hitpoints": 1e9},
                            "Rigidbody": {"invMass": 0, "invMomentInertia": 0},
                            "CircleCollider": {"radius": 30, "group": "ENEMY"}})") >> target;
     factory->DefinePrefab("FirefightTarget", target, "bench");
-    space = std::make_unique<Space>("Bench");
-    // As a loaded level's space does, so that the removed bullets are torn down.
-    events->Subscribe<Space, GameObjectCleanupEvent>(space.get(), space->GetId());
     ResetRandom();
     MakeWalls();
     for (int index = 0; index < Targets; ++index)
       Make("FirefightTarget", {(RandomUnit() - 0.5f) * (Width - 200), (RandomUnit() - 0.5f) * (Height - 200)});
     Reload();
-  }
-
-  ~FirefightScene()
-  {
-    space->UnloadLevel();
-    space.reset();
-    Registry::SetInstance(nullptr);
-    registry.reset();
-    GameobjectFactory::SetInstance(nullptr);
-    factory.reset();
-    EventManager::SetInstance(nullptr);
-    events.reset();
-    std::cout.rdbuf(silenced);
   }
 
   void Physics() { space->GetPhysics().Update(Dt); }
@@ -139,12 +108,6 @@ private:
     }
   }
 
-  std::unique_ptr<EventManager> events;
-  std::ostringstream output;
-  std::streambuf* silenced;
-  std::unique_ptr<GameobjectFactory> factory;
-  std::unique_ptr<Registry> registry;
-  std::unique_ptr<Space> space;
   std::vector<Handle<GameObject>> flying;
   std::size_t fired = 0;
 };

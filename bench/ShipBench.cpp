@@ -11,6 +11,7 @@
 //
 // Run from the repository root (the prefabs are read from Assets/Prefabs):
 //   build/bench/brindle_bench --benchmark_filter=Ship
+#include "BenchScene.h"
 #include "Versus.h"
 #include "ai/PathGraph.h"
 #include "app/AllComponents.h"
@@ -81,24 +82,11 @@ ShipLayout SerpentineLayout()
 
 // What every ship benchmark stands on: the engine services without a window, the shipped prefabs,
 // one space, and the layout written to a temporary folder.
-class ShipScene
+class ShipScene : public BenchWorld
 {
 public:
-  ShipScene()
-      : folder(std::filesystem::temp_directory_path() / ("brindle-bench-ship-" + std::to_string(getpid()))),
-        events(std::make_unique<EventManager>()),
-        silenced(std::cout.rdbuf(output.rdbuf()))
+  ShipScene() : folder(std::filesystem::temp_directory_path() / ("brindle-bench-ship-" + std::to_string(getpid())))
   {
-    MemoryManager::Instance();
-    EventManager::SetInstance(events.get());
-    factory = std::make_unique<GameobjectFactory>();
-    GameobjectFactory::SetInstance(factory.get());
-    registry = std::make_unique<Registry>();
-    Registry::SetInstance(registry.get());
-    PrefabFiles().Install(*factory);
-    factory->SetComponentRegistrar(RegisterAllComponents);
-    factory->Initialize();
-    space = std::make_unique<Space>("Bench");
     std::filesystem::create_directories(folder);
     layoutPath = (folder / "serpentine.txt").string();
     std::ofstream(layoutPath, std::ios::binary) << ShipLayoutFile::Format(SerpentineLayout());
@@ -106,15 +94,6 @@ public:
 
   ~ShipScene()
   {
-    space->UnloadLevel();
-    space.reset();
-    Registry::SetInstance(nullptr);
-    registry.reset();
-    GameobjectFactory::SetInstance(nullptr);
-    factory.reset();
-    EventManager::SetInstance(nullptr);
-    events.reset();
-    std::cout.rdbuf(silenced);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
   }
@@ -139,14 +118,6 @@ public:
 
   std::filesystem::path folder;
   std::string layoutPath;
-  std::unique_ptr<EventManager> events;
-  std::unique_ptr<GameobjectFactory> factory;
-  std::unique_ptr<Registry> registry;
-  std::unique_ptr<Space> space;
-  std::ostringstream output;
-
-private:
-  std::streambuf* silenced;
 };
 
 std::string ReadFile(const std::string& path)

@@ -6,8 +6,7 @@ laid out by a TextToSprite above it.
 The layout constants are repeated in tests/render/BrackwaterLevelTest.cpp, which checks that
 the pictures show where this script puts them; change both together.
 """
-import json
-import os
+from level_file import LevelFile
 
 TILE = 96             # world units per tile; the pictures are 32 pixels square
 COLUMNS, ROWS = 9, 5  # floor tiles; the walls ring them
@@ -28,29 +27,12 @@ DUST = (0, 0)           # the dust's spawn box (in its prefab) covers the whole 
 
 
 def main():
-    objects = []
-
-    def add(name, prefab, position, components=None):
-        record_components = {"Transform": {"position": [position[0], position[1]]}}
-        for type_name, members in (components or {}).items():
-            record_components.setdefault(type_name, {}).update(members)
-        objects.append({"children": [], "components": record_components, "name": name, "prefab": prefab,
-                        "uuid": len(objects) + 1})
+    level = LevelFile()
+    add = level.add
 
     # The space is seen through this camera; without one it is not drawn at all.
     add("Camera", "Camera", (0, 0))
-
-    left = -(COLUMNS - 1) * TILE // 2
-    bottom = -(ROWS - 1) * TILE // 2
-    for row in range(ROWS):
-        for column in range(COLUMNS):
-            add("Floor", "FloorTile", (left + column * TILE, bottom + row * TILE))
-    for column in range(-1, COLUMNS + 1):
-        add("Wall", "WallTile", (left + column * TILE, bottom - TILE))
-        add("Wall", "WallTile", (left + column * TILE, bottom + ROWS * TILE))
-    for row in range(ROWS):
-        add("Wall", "WallTile", (left - TILE, bottom + row * TILE))
-        add("Wall", "WallTile", (left + COLUMNS * TILE, bottom + row * TILE))
+    level.add_walled_floor(COLUMNS, ROWS, TILE, "FloorTile", "WallTile")
 
     add("Walker", "Walker", (-192, 0))
     add("Walker", "Walker", (192, 96), {"Sprite": {"flipX": True, "frame": 2}})
@@ -68,10 +50,7 @@ def main():
     # The glyphs are made by the TextToSprite when the level wakes; they are not in the file.
     add("Title", "TitleText", (0, TITLE_Y), {"TextToSprite": {"text": TITLE}})
 
-    path = os.path.join(os.path.dirname(__file__), "..", "Assets", "LevelFiles", "brackwater.json")
-    with open(path, "w", encoding="ascii") as output:
-        json.dump({"level": {"objects": objects}}, output, indent=3, sort_keys=True, separators=(",", " : "))
-        output.write("\n")
+    level.write("brackwater")
 
 
 if __name__ == "__main__":

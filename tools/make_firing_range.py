@@ -7,8 +7,7 @@ blows up after two seconds. A rocket launcher and an ammunition box lie on the f
 The shots are slow so that they can be seen in flight. Positions are in world units; one floor
 tile is 96.
 """
-import json
-import os
+from level_file import LevelFile
 
 TILE = 96
 COLUMNS, ROWS = 13, 7
@@ -21,27 +20,10 @@ CRATE_COLUMN = 320
 
 
 def main():
-    objects = []
-
-    def add(name, prefab, position, components=None):
-        record = {"Transform": {"position": [position[0], position[1]]}}
-        for type_name, members in (components or {}).items():
-            record.setdefault(type_name, {}).update(members)
-        objects.append({"children": [], "components": record, "name": name, "prefab": prefab,
-                        "uuid": len(objects) + 1})
-
+    level = LevelFile()
+    add = level.add
     add("Camera", "Camera", (0, 0))
-    left = -(COLUMNS - 1) * TILE // 2
-    bottom = -(ROWS - 1) * TILE // 2
-    for row in range(ROWS):
-        for column in range(COLUMNS):
-            add("Floor", "FloorTile", (left + column * TILE, bottom + row * TILE))
-    for column in range(-1, COLUMNS + 1):
-        add("Wall", "RangeWall", (left + column * TILE, bottom - TILE))
-        add("Wall", "RangeWall", (left + column * TILE, bottom + ROWS * TILE))
-    for row in range(ROWS):
-        add("Wall", "RangeWall", (left - TILE, bottom + row * TILE))
-        add("Wall", "RangeWall", (left + COLUMNS * TILE, bottom + row * TILE))
+    level.add_walled_floor(COLUMNS, ROWS, TILE, "FloorTile", "RangeWall")
 
     # The gunner and what its pistol has just fired.
     add("Gunner", "Gunner", (-480, BULLET_ROW), {"Equipment": {"startingPrimary": "pistol"}})
@@ -67,10 +49,7 @@ def main():
     add("Rocket Launcher", "rocket_launcher", (-420, BOMB_ROW))
     add("Ammunition", "Ammo_Pickup", (-300, BOMB_ROW))
 
-    path = os.path.join(os.path.dirname(__file__), "..", "Assets", "LevelFiles", "firingrange.json")
-    with open(path, "w", encoding="ascii") as output:
-        json.dump({"level": {"objects": objects}}, output, indent=3, sort_keys=True, separators=(",", " : "))
-        output.write("\n")
+    level.write("firingrange")
 
 
 if __name__ == "__main__":

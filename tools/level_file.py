@@ -1,0 +1,40 @@
+"""What the level scripts share: the object records of a level file, the walled floor most test
+rooms stand on, and writing the file as the game writes its own (3-space indents, sorted keys)."""
+import json
+import os
+
+
+class LevelFile:
+    def __init__(self):
+        self.objects = []
+
+    def add(self, name, prefab, position, components=None):
+        """One object of a prefab at a position; `components` overrides members of the prefab."""
+        record = {"Transform": {"position": [position[0], position[1]]}}
+        for type_name, members in (components or {}).items():
+            record.setdefault(type_name, {}).update(members)
+        self.objects.append({"children": [], "components": record, "name": name, "prefab": prefab,
+                             "uuid": len(self.objects) + 1})
+
+    def add_walled_floor(self, columns, rows, tile, floor_prefab, wall_prefab):
+        """A floor of columns x rows tiles centred on the origin, ringed by walls; returns the
+        centre of its lower left tile."""
+        left = -(columns - 1) * tile // 2
+        bottom = -(rows - 1) * tile // 2
+        for row in range(rows):
+            for column in range(columns):
+                self.add("Floor", floor_prefab, (left + column * tile, bottom + row * tile))
+        for column in range(-1, columns + 1):
+            self.add("Wall", wall_prefab, (left + column * tile, bottom - tile))
+            self.add("Wall", wall_prefab, (left + column * tile, bottom + rows * tile))
+        for row in range(rows):
+            self.add("Wall", wall_prefab, (left - tile, bottom + row * tile))
+            self.add("Wall", wall_prefab, (left + columns * tile, bottom + row * tile))
+        return left, bottom
+
+    def write(self, level):
+        path = os.path.join(os.path.dirname(__file__), "..", "Assets", "LevelFiles", level + ".json")
+        with open(path, "w", encoding="ascii") as output:
+            json.dump({"level": {"objects": self.objects}}, output, indent=3, sort_keys=True,
+                      separators=(",", " : "))
+            output.write("\n")
