@@ -4,6 +4,7 @@
 #include "gameplay/AmmoPickup.h"
 #include "gameplay/Blast.h"
 #include "gameplay/BossForceFieldManager.h"
+#include "gameplay/BossThroneLogic.h"
 #include "gameplay/BossWallExplosion.h"
 #include "gameplay/BulletLogic.h"
 #include "gameplay/Damage.h"
@@ -35,6 +36,7 @@ void RegisterGameplayComponents(ComponentFactoryMap& factories)
   AddComponentFactory<ShipMap>(factories, "ShipMap");
   AddComponentFactory<BossForceFieldManager>(factories, "BossForceFieldManager");
   AddComponentFactory<BossWallExplosion>(factories, "BossWallExplosion");
+  AddComponentFactory<BossThroneLogic>(factories, "BossThroneLogic");
   AddComponentFactory<WallLogic>(factories, "WallLogic");
   AddComponentFactory<DepressurizationEffect>(factories, "DepressurizationEffect");
   AddComponentFactory<SimpleDoorLogic>(factories, "SimpleDoorLogic");

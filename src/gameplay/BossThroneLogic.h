@@ -1,0 +1,37 @@
+#pragma once
+// The boss's throne: it shakes the camera in every frame in which its hitpoints drop, and when its
+// Health dies it blows up with a "Blast" and tells the room (ThroneExplosionEvent on the space),
+// which arms the cracked walls.
+#include "object/Component.h"
+
+class DiedEvent;
+class Health;
+class Sprite;
+class UpdateEvent;
+
+class BossThroneLogic : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_BossThroneLogic;
+
+  BossThroneLogic() : Component(TypeId) {}
+  ~BossThroneLogic() override = default;
+  // Only the shake travels; the throne's Health and picture are found on waking.
+  BossThroneLogic& operator=(const BossThroneLogic& other);
+
+  void OnAwake() override;
+  void GetMembers(std::vector<MemberBase*>& members) override;
+
+  void On(UpdateEvent* event);
+  void On(DiedEvent* event);
+
+  bool HasExploded() const { return exploded; }
+
+private:
+  float shakeIntensity = 0.0f;
+  Health* health = nullptr;
+  Sprite* sprite = nullptr;
+  float lastHitpoints = 0.0f;
+  float hitpoints = 0.0f;
+  bool exploded = false;
+};

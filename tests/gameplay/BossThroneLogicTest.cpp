@@ -1,0 +1,110 @@
+// The throne room's end on the real game loop: the throne shakes the camera as it is hurt, blows
+// up when it dies, the cracked hull walls go one after another and the room loses its air, which
+// the space hears once; the shield wall stands until its manager dies.
+#include "gameplay/BossForceFieldManager.h"
+#include "gameplay/BossThroneLogic.h"
+#include "gameplay/BossWallExplosion.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/Health.h"
+#include "gameplay/PressureTracker.h"
+#include "core/EventManager.h"
+#include "render/CameraEvents.h"
+#include "render/Sprite.h"
+#include "support/ShipScene.h"
+
+namespace
+{
+// A 3 x 3 throne room whose top hull holds a raised wall and two cracked ones.
+const std::string ThroneRoom = "ship\n5\n5\n"
+                               "000 00B 00C 00Q 000 \n"
+                               "0W0 100 100 1W0 000 \n"
+                               "0W0 100 100 1W0 000 \n"
+                               "0W0 10I 10I 1WI 000 \n"
+                               "000 000 000 000 000 \n";
+
+// Counts what the room's space hears.
+class SpaceEar : public Listener
+{
+public:
+  SpaceEar() : Listener(6997) {}
+  void On(ShakeEvent*) { ++shakes; }
+  void On(DepressurizationEvent*) { ++depressurizations; }
+  int shakes = 0;
+  int depressurizations = 0;
+};
+}  // namespace
+
+class BossThroneLogicTest : public ShipScene
+{
+};
+
+TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
+{
+  WriteLevel("throneroom", ThroneRoom, glm::vec2(0.0f, 0.0f),
+             {Object("Throne", "Default", glm::vec2(320.0f, 320.0f), R"({"Health": {"regens": false},
+                       "BossThroneLogic": {"shakeIntensity": 0.5}})"),
+              Object("Field Keeper", "Default", glm::vec2(0.0f, 0.0f), R"({"BossForceFieldManager": null})")});
+  SpaceEar ear;
+  int shakesBeforeDeath = 0;
+  int diedAt = 0;
+  Run("throneroom", 60, [&](int frame, Space& space) {
+    ShipMap& map = MapOf(space);
+    GameObject* throne = Find(space, "Throne");
+    if (frame == 1)
+    {
+      EventManager::Instance()->Subscribe<SpaceEar, ShakeEvent>(&ear, space.GetId());
+      EventManager::Instance()->Subscribe<SpaceEar, DepressurizationEvent>(&ear, space.GetId());
+      // The cracked walls carry their picture and delay from their codes; the raised one is plain.
+      GameObject* first = map.GetTileObject(2, 4, ShipMap::BottomSlot).Get();
+      GameObject* last = map.GetTileObject(3, 4, ShipMap::BottomSlot).Get();
+      ASSERT_NE(first, nullptr);
+      EXPECT_EQ(first->GetSprite()->GetSource(), "boss_wall_cracked_4");
+      EXPECT_FLOAT_EQ(first->GetComponent<BossWallExplosion>()->GetDelay(), 0.33f);
+      EXPECT_FLOAT_EQ(last->GetComponent<BossWallExplosion>()->GetDelay(), 1.33f);
+      EXPECT_EQ(map.GetTileObject(1, 4, ShipMap::BottomSlot)->GetComponent<BossWallExplosion>(), nullptr);
+      // The shield wall stands at its place.
+      GameObject* field = Find(space, "ShieldWall");
+      ASSERT_NE(field, nullptr);
+      EXPECT_EQ(field->GetTransform()->GetWorldPosition(), BossForceFieldManager::FieldPosition);
+      // Two hits in one frame: one shake.
+      throne->GetComponent<Health>()->TakeDamage(10.0f);
+      throne->GetComponent<Health>()->TakeDamage(10.0f);
+    }
+    if (frame == 3)
+    {
+      shakesBeforeDeath = ear.shakes;
+      throne->GetComponent<Health>()->AddHealth(5.0f);  // healing does not shake
+    }
+    if (frame == 5)
+    {
+      EXPECT_EQ(ear.shakes, shakesBeforeDeath);
+      throne->GetComponent<Health>()->Kill();
+      // The keeper dies: its field goes, and only its field.
+      EventManager::Instance()->QueueEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, Find(space, "Field Keeper")->GetId()));
+    }
+    if (frame > 5 && diedAt == 0 && throne == nullptr)
+    {
+      diedAt = frame;
+      EXPECT_EQ(Find(space, "ShieldWall"), nullptr);
+      EXPECT_NE(Find(space, "Field Keeper"), nullptr);
+      // Every cracked wall armed on the one explosion; none has gone yet.
+      EXPECT_TRUE(map.GetTileObject(2, 4, ShipMap::BottomSlot)->GetComponent<BossWallExplosion>()->IsArmed());
+      EXPECT_TRUE(map.GetTileObject(3, 4, ShipMap::BottomSlot)->GetComponent<BossWallExplosion>()->IsArmed());
+      EXPECT_EQ(ear.depressurizations, 0);
+    }
+    if (frame != 60)
+      return;
+    EXPECT_EQ(shakesBeforeDeath, 1);
+    EXPECT_GT(diedAt, 5);
+    // The first cracked wall is gone, the raised one stands, and the room is open to space.
+    EXPECT_EQ(map.GetTile(2, 4).bottom, ShipTile::None);
+    EXPECT_EQ(map.GetTile(1, 4).bottom, 'B');
+    auto* tracker = Find(space, "Ship")->GetComponent<PressureTracker>();
+    EXPECT_EQ(tracker->GetCell(2, 2)->zone, PressureZone::Outside);
+    // The first wall opened the room; whatever opens after it opens onto air already gone.
+    EXPECT_EQ(ObjectsOf(space, "DepressurizationEffect").size(), 1u);
+    EXPECT_EQ(ObjectsOf(space, "DepressurizationEffect").at(0)->GetTransform()->GetWorldPosition(), map.TileToWorld(2, 3));
+    EXPECT_EQ(ear.depressurizations, 1);
+  });
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
