@@ -12,19 +12,15 @@
 // Run from the repository root (the prefabs are read from Assets/Prefabs):
 //   build/bench/brindle_bench --benchmark_filter=Ship
 #include "BenchScene.h"
+#include "BenchScene.h"
 #include "Versus.h"
 #include "ai/PathGraph.h"
-#include "app/AllComponents.h"
-#include "core/EventManager.h"
-#include "core/MemoryManager.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/PressureTracker.h"
 #include "gameplay/ShipLayoutFile.h"
 #include "gameplay/ShipMap.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
-#include "object/PrefabFiles.h"
-#include "object/Registry.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 
@@ -33,8 +29,6 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -80,9 +74,9 @@ ShipLayout SerpentineLayout()
   return layout;
 }
 
-// What every ship benchmark stands on: the engine services without a window, the shipped prefabs,
-// one space, and the layout written to a temporary folder.
-class ShipScene : public BenchWorld
+// What every ship benchmark stands on: a windowless world with the shipped prefabs and the
+// layout written to a temporary folder.
+class ShipScene
 {
 public:
   ShipScene() : folder(std::filesystem::temp_directory_path() / ("brindle-bench-ship-" + std::to_string(getpid())))
@@ -102,22 +96,24 @@ public:
   Handle<GameObject> MakeShip(const std::vector<std::string>& besides)
   {
     Handle<GameObject> ship;
-    factory->NewGameObject(ship, "Default", space.get(), "Ship");
+    world.factory->NewGameObject(ship, "Default", world.space.get(), "Ship");
     ship->GetTransform()->SetScale(glm::vec2(128.0f, 128.0f));
     auto* map = static_cast<ShipMap*>(ship->AddComponent("ShipMap"));
     map->SetFilename(layoutPath);
     for (const std::string& type : besides)
       ship->AddComponent(type);
-    factory->InitializeComponents(ship);
+    world.factory->InitializeComponents(ship);
     // The load announcement reaches the tracker and the graph.
-    events->ProcessQueue();
+    world.events->ProcessQueue();
     return ship;
   }
 
-  bool Broken() const { return output.str().find("[ERROR] Ship") != std::string::npos; }
+  bool Broken() const { return world.output.str().find("[ERROR] Ship") != std::string::npos; }
+  Space& GetSpace() { return *world.space; }
 
   std::filesystem::path folder;
   std::string layoutPath;
+  BenchWorld world;
 };
 
 std::string ReadFile(const std::string& path)
@@ -174,8 +170,8 @@ void ShipLayoutLoad64(benchmark::State& state)
               [&] {
                 scene.MakeShip({});
                 state.PauseTiming();
-                objects = scene.space->GetObjectsById().size();
-                scene.space->UnloadLevel();
+                objects = scene.GetSpace().GetObjectsById().size();
+                scene.GetSpace().UnloadLevel();
                 state.ResumeTiming();
               });
   if (scene.Broken() || objects < 4000)
@@ -202,11 +198,11 @@ void PressureBreach64(benchmark::State& state)
                 for (int x = 1; x < Side - 1; ++x)
                   for (int y = 1; y < Side - 1; ++y)
                     vented += tracker->GetCell(x, y)->zone == PressureZone::Outside ? 1 : 0;
-                for (auto effect = scene.space->FindObjectByName("DepressurizationEffect");
-                     effect != scene.space->ObjectsEnd(); effect = scene.space->FindObjectByName("DepressurizationEffect"))
+                for (auto effect = scene.GetSpace().FindObjectByName("DepressurizationEffect");
+                     effect != scene.GetSpace().ObjectsEnd(); effect = scene.GetSpace().FindObjectByName("DepressurizationEffect"))
                 {
                   Handle<GameObject> gone = effect->second;
-                  scene.space->DeleteObject(gone);
+                  scene.GetSpace().DeleteObject(gone);
                 }
                 ShipMapLoadEvent reload(ship->GetId());
                 tracker->On(&reload);
@@ -231,7 +227,7 @@ void ShipRoute64(benchmark::State& state)
   int tiles = 0;
   TimeAgainst(state, "route", "grid_search", 0.0,
               [&] { tiles = GridSearch(map, {2, 2}, {Side - 3, Side - 3}, steps); },
-              [&] { points = graph->FindPath(from, to, scene.space.get()).size(); });
+              [&] { points = graph->FindPath(from, to, &scene.GetSpace()).size(); });
   if (scene.Broken() || points < 9 || tiles < 0)
     state.SkipWithError("no route through the serpentine");
   state.counters["nodes"] = static_cast<double>(graph->ActiveNodeCount());
