@@ -1,14 +1,14 @@
 #include "ai/PathGraph.h"
 
+#include "ai/AIDebugDraw.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/ShipMap.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
-#include "object/Space.h"
 #include "object/CollisionGroup.h"
+#include "object/Space.h"
 #include "physics/RayCastResult.h"
-#include "physics/PhysicsDebugDraw.h"
 #include "platform/Assert.h"
 
 #include <algorithm>
@@ -23,20 +23,14 @@ const fColor PathColour(1.0f, 0.0f, 1.0f, 1.0f);
 constexpr float GraphNodeRadius = 80.0f;
 constexpr float PathPointRadius = 50.0f;
 
-// The space's debug layer, through the drawer its physics module has; null without one.
-PhysicsDebugDraw* DrawerOf(Space* space)
-{
-  return space != nullptr ? space->GetPhysics().GetDebugDraw() : nullptr;
-}
-
-// A line from one point to another, or false when they coincide.
-bool DrawLine(PhysicsDebugDraw& drawer, glm::vec2 from, glm::vec2 to, const fColor& colour)
+// A line from one point to another on the space's debug layer, or false when they coincide.
+bool DrawLineBetween(Space* space, glm::vec2 from, glm::vec2 to, const fColor& colour)
 {
   const glm::vec2 difference = to - from;
   const float length = glm::length(difference);
   if (length < SamePointDistance)
     return false;
-  drawer.DrawLine(from, difference / length, length, colour);
+  DrawDebugLine(space, from, difference / length, length, colour);
   return true;
 }
 }  // namespace
@@ -365,19 +359,19 @@ std::vector<glm::vec2> PathGraph::RouteThrough(const Node& found, glm::vec2 star
 
 void PathGraph::DebugDrawGraph()
 {
-  PhysicsDebugDraw* drawer = DrawerOf(GetSpace());
-  if (shipMap == nullptr || drawer == nullptr)
+  Space* space = GetSpace();
+  if (shipMap == nullptr)
     return;
   for (const Node& node : nodes)
   {
     if (!node.active)
       continue;
     const glm::vec2 centre = shipMap->TileToWorld(node.tileX, node.tileY);
-    drawer->DrawCircle(centre, 2.0f * GraphNodeRadius, GraphColour);
+    DrawDebugCircle(space, centre, GraphNodeRadius, GraphColour);
     for (const Edge& link : node.neighbours)
     {
       const Node& other = nodes[link.node];
-      if (!DrawLine(*drawer, centre, shipMap->TileToWorld(other.tileX, other.tileY), GraphColour))
+      if (!DrawLineBetween(space, centre, shipMap->TileToWorld(other.tileX, other.tileY), GraphColour))
         BRINDLE_CHECK(false, "Looks like nodes might be linked to themselves, fuck.");
     }
   }
@@ -385,13 +379,12 @@ void PathGraph::DebugDrawGraph()
 
 void PathGraph::DebugDrawPath(const std::vector<glm::vec2>& path, Space* space)
 {
-  PhysicsDebugDraw* drawer = DrawerOf(space);
-  if (shipMap == nullptr || drawer == nullptr || path.empty())
+  if (shipMap == nullptr || path.empty())
     return;
   for (std::size_t i = 0; i < path.size(); ++i)
   {
-    drawer->DrawCircle(path[i], 2.0f * PathPointRadius, PathColour);
-    if (i + 1 < path.size() && !DrawLine(*drawer, path[i], path[i + 1], PathColour))
+    DrawDebugCircle(space, path[i], PathPointRadius, PathColour);
+    if (i + 1 < path.size() && !DrawLineBetween(space, path[i], path[i + 1], PathColour))
     {
       BRINDLE_CHECK(false, "Looks like duplicate positions in path.");
       return;
