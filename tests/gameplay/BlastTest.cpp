@@ -3,7 +3,6 @@
 #include "gameplay/Blast.h"
 
 #include "CombatScene.h"
-#include "gameplay/BulletLogic.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/Gun.h"
@@ -52,22 +51,6 @@ TEST_F(BlastTest, ABlastStrikesWhatItOverlapsOnceAndIsGoneAfterItsDuration)
   Handle<GameObject> bare = Make("BareBlast");
   Frames(32);
   EXPECT_FALSE(bare);
-}
-
-TEST_F(BlastTest, BulletsSparkOnWallsAndRocketsLeaveOneBlastAndGo)
-{
-  Handle<GameObject> wall = Make("RangeWall", {300, 0});
-  Handle<GameObject> bullet = Make("Bullet", {150, 0});
-  Get<Rigidbody>(bullet)->SetVelocity({1200, 0});
-  Handle<GameObject> rocket = Make("Rocket", {150, 200});
-  Make("RangeWall", {300, 200});
-  Get<Rigidbody>(rocket)->SetVelocity({1200, 0});
-  Frames(12);
-  EXPECT_FALSE(bullet);
-  EXPECT_EQ(Count("BulletSparkWall"), 1u) << "one spark, however many sub-steps saw the contact";
-  EXPECT_FALSE(rocket) << "the rocket removes itself";
-  EXPECT_EQ(Count("Blast"), 1u);
-  EXPECT_STREQ(BulletLogic::EffectFor(static_cast<std::uint32_t>(CollisionGroup::ENEMY), wall.Get()), "BulletImpact");
 }
 
 TEST_F(BlastTest, AUsedBombBeepsFasterAndFasterAndBlowsUp)
