@@ -4,13 +4,14 @@
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/Gun.h"
+#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/Transform.h"
 #include "physics/PhysicsEvents.h"
 #include "render/TextToSprite.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,13 +59,11 @@ void AmmoPickup::On(CollisionEvent* event)
 
 void AmmoPickup::ShowTaken(float taken)
 {
-  GameobjectFactory* factory = GameobjectFactory::Instance();
   GameObject* object = GetGameObject();
-  if (factory == nullptr || object == nullptr || object->GetTransform() == nullptr)
+  if (object == nullptr || object->GetTransform() == nullptr)
     return;
   QueueRemoval(feedback);
-  const glm::vec2 position = object->GetTransform()->GetWorldPosition();
-  factory->CreateGameObjectAt(feedback, FeedbackPrefab, object->GetSpace(), position.x, position.y, "");
+  feedback = SpawnAt(FeedbackPrefab, object->GetSpace(), object->GetTransform()->GetWorldPosition());
   if (TextToSprite* text = feedback ? feedback->GetComponent<TextToSprite>() : nullptr)
-    text->SetString(std::to_string(static_cast<int>(taken)));
+    text->SetString(std::to_string(static_cast<long long>(std::min(taken, 1e15f))));  // whole points
 }

@@ -4,6 +4,7 @@
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equippable.h"
 #include "gameplay/GameplayEvents.h"
+#include "gameplay/Spawning.h"
 #include "gameplay/Team.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -41,13 +42,10 @@ void Equipment::GetMembers(std::vector<MemberBase*>& members)
 void Equipment::MakePickupCollider()
 {
   GameObject* owner = GetGameObject();
-  GameobjectFactory* factory = GameobjectFactory::Instance();
-  if (owner == nullptr || factory == nullptr || owner->GetTransform() == nullptr)
+  if (owner == nullptr || owner->GetTransform() == nullptr)
     return;
-  const glm::vec2 position = owner->GetTransform()->GetWorldPosition();
-  Handle<GameObject> collider;
-  factory->CreateGameObjectAt(collider, PickupColliderPrefab, owner->GetSpace(), position.x, position.y,
-                              PickupColliderPrefab);
+  const Handle<GameObject> collider = SpawnAt(PickupColliderPrefab, owner->GetSpace(),
+                                              owner->GetTransform()->GetWorldPosition(), PickupColliderPrefab);
   if (!collider || collider->GetTransform() == nullptr)
     return;
   collider->GetTransform()->SetParent(owner->GetTransform());

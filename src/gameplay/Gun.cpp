@@ -9,6 +9,7 @@
 #include "gameplay/MuzzleFlash.h"
 #include "gameplay/RocketLogic.h"
 #include "gameplay/SpecialCooldown.h"
+#include "gameplay/Spawning.h"
 #include "gameplay/Team.h"
 #include "object/CollisionGroup.h"
 #include "object/FrameEvents.h"
@@ -331,11 +332,10 @@ void Gun::ShowReloadBar()
     return;
   // The bar goes on the HUD the level flow has put up; a gun does not raise a HUD of its own.
   SpaceDirectory* directory = SpaceDirectory::Instance();
-  GameobjectFactory* factory = GameobjectFactory::Instance();
   hudSpace = directory != nullptr ? directory->GetSpace(HudSpaceName) : nullptr;
-  if (hudSpace == nullptr || factory == nullptr)
+  if (hudSpace == nullptr)
     return;
-  factory->CreateGameObject(reloadBar, ReloadBarPrefab, hudSpace, "reload cooldown bar");
+  reloadBar = SpawnAt(ReloadBarPrefab, hudSpace, {0.0f, 0.0f}, "reload cooldown bar");
   const Handle<GameObject> holder = GetHolder();
   const Equipment* equipment = holder ? holder->GetComponent<Equipment>() : nullptr;
   const char* itemName = equipment != nullptr ? HudItemName(equipment->FindSlot(GetOwner())) : nullptr;

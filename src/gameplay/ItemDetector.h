@@ -1,6 +1,6 @@
 #pragma once
-// Tells its own object, at once, about every object it touches, with that object's Equippable
-// when it has one: the item's-eye TouchedItem seen from the side of the one who touches.
+// Tells its own object, at once, about every object it touches, with that object's Equippable (or
+// none): the TouchedItem of an item, seen from the side of the one that touches it.
 #include "object/Component.h"
 
 class CollisionEvent;
