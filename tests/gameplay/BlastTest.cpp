@@ -20,13 +20,7 @@
 class BlastTest : public CombatScene
 {
 protected:
-  std::size_t Count(const std::string& prefab)
-  {
-    std::size_t count = 0;
-    for (const auto& [id, object] : space->GetObjectsById())
-      count += object && object->GetPrefabName() == prefab ? 1 : 0;
-    return count;
-  }
+  std::size_t Count(const std::string& prefab) { return CountPrefab(*space, prefab); }
 };
 
 TEST_F(BlastTest, ABlastStrikesWhatItOverlapsOnceAndIsGoneAfterItsDuration)

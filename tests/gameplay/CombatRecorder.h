@@ -5,7 +5,9 @@
 #include "core/Listener.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
+#include "object/GameObject.h"
 #include "object/ObjectEvents.h"
+#include "object/Space.h"
 #include "render/CameraEvents.h"
 
 #include <functional>
@@ -57,3 +59,12 @@ public:
 private:
   void Add(const std::string& what, Event* event) { log.push_back(names[event->GetChannel()] + " " + what); }
 };
+
+// The live objects of a space made from that prefab.
+inline std::size_t CountPrefab(Space& space, const std::string& prefab)
+{
+  std::size_t count = 0;
+  for (const auto& [id, object] : space.GetObjectsById())
+    count += object && object->GetPrefabName() == prefab ? 1 : 0;
+  return count;
+}

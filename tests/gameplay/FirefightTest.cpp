@@ -5,25 +5,19 @@
 // holds, drops the pistol, takes a rocket launcher and blows up two crates with one rocket.
 #include "CombatRecorder.h"
 #include "app/GameSession.h"
-#include "core/EventManager.h"
+#include "app/FrameClock.h"
 #include "core/MemoryManager.h"
 #include "gameplay/Ammo.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equipment.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/Gun.h"
-#include "gameplay/Health.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/DataBoard.h"
-#include "object/FrameEvents.h"
-#include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Registry.h"
-#include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
-#include "app/FrameClock.h"
 #include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/TemporaryDirectory.h"
@@ -48,14 +42,6 @@ public:
   void Sleep(std::int64_t milliseconds) override { now += milliseconds * 1000; }
   std::int64_t now = 0;
 };
-
-std::size_t CountPrefab(Space& space, const std::string& prefab)
-{
-  std::size_t count = 0;
-  for (const auto& [id, object] : space.GetObjectsById())
-    count += object && object->GetPrefabName() == prefab ? 1 : 0;
-  return count;
-}
 }  // namespace
 
 class FirefightTest : public ::testing::Test
