@@ -1,5 +1,6 @@
 #include "ai/AIComponents.h"
 
+#include "ai/AIController.h"
 #include "ai/Agent.h"
 #include "ai/AimingModule.h"
 #include "ai/PathGraph.h"
@@ -7,6 +8,7 @@
 
 void RegisterAIComponents(ComponentFactoryMap& factories)
 {
+  AddComponentFactory<AIController>(factories, "AIController");
   AddComponentFactory<Agent>(factories, "Agent");
   AddComponentFactory<AimingModule>(factories, "AimingModule");
   AddComponentFactory<PathGraph>(factories, "PathGraph");

@@ -62,6 +62,13 @@ public:
   // A hit: negative amounts are ignored, as is everything while invulnerable.
   void TakeDamage(float amount);
   void Kill() { SetHealth(-1.0f); }
+  // For a controller told of its object's death: the hitpoints read DeadHitpoints and the object
+  // counts as dead, so nothing announces or changes its death again.
+  void MarkDead()
+  {
+    hitpoints = DeadHitpoints;
+    deathAnnounced = true;
+  }
   void SetInvulnerable(bool value) { invulnerable = value; }
   void SetOneHit(bool value) { oneHit = value; }
   void SetIgnoreCollisions(bool value) { ignoreCollisions = value; }
