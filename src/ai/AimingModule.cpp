@@ -2,8 +2,10 @@
 
 #include "ai/AIDebugDraw.h"
 #include "ai/Agent.h"
+#include "ai/PathGraph.h"
 #include "ai/SteeringMath.h"
 #include "gameplay/GameplayEvents.h"
+#include "gameplay/ShipMap.h"
 #include "object/TeamEnum.h"
 #include "object/CollisionGroup.h"
 #include "object/GameObject.h"
@@ -17,8 +19,8 @@
 
 namespace
 {
-// Where a sight ray starts or aims: the collider's position, else the Transform's.
-bool SightPoint(GameObject& object, glm::vec2& point)
+// Where the object stands for sight and for ships: its collider's position, else its Transform's.
+bool ColliderPosition(GameObject& object, glm::vec2& point)
 {
   if (const Collider* collider = GetCollider(&object))
   {
@@ -137,7 +139,7 @@ bool AimingModule::CanSee(Handle<GameObject>* target) const
     return false;
   glm::vec2 from;
   glm::vec2 to;
-  if (!SightPoint(*self, from) || !SightPoint(*seen, to))
+  if (!ColliderPosition(*self, from) || !ColliderPosition(*seen, to))
     return false;
   const glm::vec2 direction = Normalized(to - from);
   if (direction == glm::vec2(0.0f, 0.0f))
@@ -147,4 +149,25 @@ bool AimingModule::CanSee(Handle<GameObject>* target) const
   self->GetSpace()->GetPhysics().RayCast(from, direction, SightDistance, static_cast<std::uint32_t>(group), true,
                                          result, true);
   return result.object.IsValid() && result.object == *target;
+}
+
+Handle<GameObject> AimingModule::FindShip() const
+{
+  GameObject* self = GetGameObject();
+  glm::vec2 standing;
+  if (self == nullptr || !ColliderPosition(*self, standing))
+    return Handle<GameObject>();
+  for (const Handle<GameObject>& ship : Gather({RegistryType::SHIPS}))
+    if (const ShipMap* map = ship->GetComponent<ShipMap>(); map != nullptr && map->IsTileAt(standing.x, standing.y))
+      return ship;
+  return Handle<GameObject>();
+}
+
+std::vector<glm::vec2> AimingModule::FindPath(glm::vec2 start, glm::vec2 goal) const
+{
+  const Handle<GameObject> ship = FindShip();
+  PathGraph* graph = ship.IsValid() ? ship->GetComponent<PathGraph>() : nullptr;
+  if (graph == nullptr)
+    return {};
+  return graph->FindPath(start, goal, GetSpace());
 }

@@ -8,12 +8,14 @@
 //   Handle<GameObject> target = aiming->FindTarget();          // nearest; empty when none
 //   if (aiming->CanSee(&target)) ...                            // the first thing the sight ray meets
 //   separation->SetNeighbours(aiming->GetAllyKinematics());
+//   *path = aiming->FindPath(position, goal);                   // a route inside a ship, or empty
 // CanSee also serves as a state machine condition:
 //   new ConstMemFuncCond<AimingModule, Handle<GameObject>*>(aiming, &AimingModule::CanSee, &targetObject)
 #include "ai/Kinematic.h"
 #include "object/Component.h"
 #include "object/RegistryType.h"
 
+#include <glm/vec2.hpp>
 #include <vector>
 
 class TeamChangeEvent;
@@ -43,6 +45,14 @@ public:
   // SightDistance, is the target (as VISION, or PLAYER_VISION for the PLAYER team). False for a
   // null or dead target.
   bool CanSee(Handle<GameObject>* target) const;
+
+  // The first ship (of the SHIPS list) whose map has a floor tile under this object's collider;
+  // empty when it stands in none.
+  Handle<GameObject> FindShip() const;
+  // A route through the ship it stands in (PathGraph::FindPath, drawn in this object's space):
+  // the start, the corners to pass, the goal. Empty outside a ship, in a ship without a path
+  // graph, or when there is no route.
+  std::vector<glm::vec2> FindPath(glm::vec2 start, glm::vec2 goal) const;
 
   std::uint32_t GetTeam() const { return team; }
 

@@ -26,7 +26,7 @@ protected:
   {
     session->UnloadAllSpaces();
     Registry::SetInstance(nullptr);
-    for (const std::string& path : writtenLevels)
+    for (const std::string& path : writtenFiles)
       std::filesystem::remove(path);
   }
 
@@ -36,7 +36,7 @@ protected:
   {
     const std::string path = Space::LevelPath(level);
     std::ofstream(path) << R"({"level": {"objects": )" << objects << "}}";
-    writtenLevels.push_back(path);
+    writtenFiles.push_back(path);
     return LiveSpace(level, level);
   }
 
@@ -64,5 +64,5 @@ protected:
   }
 
   Registry registry;
-  std::vector<std::string> writtenLevels;
+  std::vector<std::string> writtenFiles;
 };

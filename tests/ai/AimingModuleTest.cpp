@@ -4,6 +4,7 @@
 
 #include "ai/AimingModule.h"
 #include "gameplay/GameplayEvents.h"
+#include "support/ShipScene.h"
 
 namespace
 {
@@ -85,5 +86,32 @@ TEST_F(AimingModuleTest, TargetsBySideNearestFirstListedAndSeenOnlyInTheOpen)
   EXPECT_FALSE(aiming->CanSee(&gone));
   EXPECT_EQ(aiming->FindTarget(), Find(space, "Tied"));
   EXPECT_EQ(Names(aiming->GetTargets()), (List{"Tied", "Behind", "Far", "Ship"}));
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
+
+TEST_F(AimingModuleTest, RoutesComeFromTheShipItStandsIn)
+{
+  CapturedOutput output;
+  ShipLevel::Write("smallship", "ship\n3\n3\n100 100 100 \n100 100 100 \n100 100 100 \n", {0.0f, 0.0f});
+  writtenFiles.push_back(Space::LevelPath("smallship"));
+  writtenFiles.push_back("Assets/Ship/smallship.txt");
+  Space* space = LiveSpace("smallship", "smallship");
+  auto place = [&](const std::string& name, glm::vec2 at) {
+    Handle<GameObject> object;
+    session->GetFactory().CreateGameObjectAt(object, "Default", space, at.x, at.y, name);
+    object->AddComponent("AimingModule")->OnAwake();
+    return object;
+  };
+  const Handle<GameObject> inside = place("Inside", {192.0f, 192.0f});
+  const Handle<GameObject> outside = place("Outside", {1000.0f, 1000.0f});
+  const Handle<GameObject> ship = Find(space, "Ship");
+  ASSERT_TRUE(ship.IsValid()) << output.Text();
+
+  EXPECT_EQ(inside->GetComponent<AimingModule>()->FindShip(), ship);
+  const glm::vec2 from(64.0f, 64.0f);
+  const glm::vec2 to(320.0f, 320.0f);
+  EXPECT_EQ(inside->GetComponent<AimingModule>()->FindPath(from, to), (std::vector<glm::vec2>{from, to}));
+  EXPECT_FALSE(outside->GetComponent<AimingModule>()->FindShip().IsValid());
+  EXPECT_TRUE(outside->GetComponent<AimingModule>()->FindPath(from, to).empty());
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }
