@@ -4,7 +4,7 @@
 // the steering through the frame's events. The steering and the sight rays are timed apart and
 // both are set against the physics step of the same scene in the same iteration (the baseline).
 // Separation looks at every ally, so the steering grows with the square of the count; the rays
-// should grow with the count alone.
+// should grow with the count alone (each a little longer as the room grows).
 //
 // Run: build/bench/brindle_bench --benchmark_filter=AISteering --benchmark_format=csv
 #include "BenchScene.h"
@@ -16,20 +16,19 @@
 #include "ai/Seek.h"
 #include "ai/Separation.h"
 #include "ai/Wander.h"
-#include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
-#include "object/Registry.h"
+#include "object/GameobjectFactory.h"
 #include "object/Space.h"
-#include "physics/CircleCollider.h"
+#include "object/Transform.h"
 #include "physics/RectangleCollider.h"
-#include "physics/Rigidbody.h"
 #include "platform/Random.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 namespace
@@ -37,63 +36,52 @@ namespace
 constexpr float AreaPerAgent = 150.0f * 150.0f;
 constexpr float FrameStep = 1.0f / 120.0f;
 
-class SteeringScene
+const char* const SteeredPrefab = R"({"Transform": null, "Rigidbody": {"invMomentInertia": 0, "velocityDrag": 4},
+    "CircleCollider": {"radius": 16, "group": "ENEMY"}, "Agent": null, "AimingModule": null,
+    "Registerer": {"registryType": "ENEMIES"}})";
+const char* const TargetPrefab = R"({"Transform": null, "Rigidbody": {"invMass": 0},
+    "CircleCollider": {"radius": 16, "group": "PLAYER"}, "Agent": null, "Registerer": {"registryType": "PLAYERS"}})";
+
+class SteeringScene : public BenchWorld
 {
 public:
   explicit SteeringScene(int agentCount)
   {
-    EventManager::SetInstance(&events);
-    Registry::SetInstance(&registry);
-    space = std::make_unique<Space>("Bench");
+    Define("BenchSteered", SteeredPrefab);
+    Define("BenchTarget", TargetPrefab);
     ResetRandom();
     const float half = 0.5f * std::sqrt(AreaPerAgent * static_cast<float>(agentCount));
+    player = Make("BenchTarget", {0.0f, 0.0f});
+    std::vector<Handle<GameObject>> agents;
     for (int index = 0; index < agentCount; ++index)
-    {
-      const glm::vec2 at((RandomUnit() * 2 - 1) * half, (RandomUnit() * 2 - 1) * half);
-      Handle<GameObject> object = MakeCharacter(at, CollisionGroup::ENEMY);
-      registry.GetObjects(RegistryType::ENEMIES).push_back(object);
-      auto* aiming = MemoryManager::New<AimingModule>(BRINDLE_SITE);
-      object->AttachComponent(aiming);
-      aiming->OnAwake();
-      agents.push_back({object, aiming, nullptr, nullptr});
-    }
-    player = MakeCharacter({0.0f, 0.0f}, CollisionGroup::PLAYER);
-    registry.GetObjects(RegistryType::PLAYERS).push_back(player);
-    // Walls across the area, so that some sight rays end on them.
+      agents.push_back(Make("BenchSteered", {(RandomUnit() * 2 - 1) * half, (RandomUnit() * 2 - 1) * half}));
+    // Walls across the room, so that some sight rays end on them.
     for (int index = -2; index <= 2; ++index)
-      AddWall({static_cast<float>(index) * half * 0.4f, half * 0.5f}, {20.0f, half * 0.6f});
-    for (Agent* agent : agentComponents)
-      agent->Synchronize();
+      MakeWall({static_cast<float>(index) * half * 0.4f, half * 0.5f}, {20.0f, half * 0.6f});
+    events->ProcessQueue();  // the registrations
+
     const Handle<Kinematic> target = player->GetComponent<Agent>()->GetKinematic();
-    for (Steered& steered : agents)
+    for (const Handle<GameObject>& object : agents)
     {
-      const Handle<Kinematic> character = steered.object->GetComponent<Agent>()->GetKinematic();
-      steered.blend = std::make_unique<BlendedSteering>(space.get(), character);
+      Steered steered{object, object->GetComponent<AimingModule>(),
+                      std::make_unique<BlendedSteering>(space.get(), object->GetComponent<Agent>()->GetKinematic()),
+                      nullptr};
       steered.separation = steered.blend->AddBehavior<Separation>(3.0f);
       steered.separation->threshold = 250.0f;
       steered.blend->AddBehavior<Wander>(1.0f);
       steered.blend->AddBehavior<Seek>(2.0f)->SetTarget(target);
+      steeredAgents.push_back(std::move(steered));
     }
-  }
-
-  ~SteeringScene()
-  {
-    agents.clear();
-    space->UnloadLevel();
-    space.reset();
-    events.ProcessQueue();
-    Registry::SetInstance(nullptr);
-    EventManager::SetInstance(nullptr);
   }
 
   // Steering for every agent, queued to it as the controllers do.
   void Steer()
   {
-    for (Steered& steered : agents)
+    for (Steered& steered : steeredAgents)
     {
       steered.separation->SetNeighbours(steered.aiming->GetAllyKinematics());
       const SteeringOutput output = steered.blend->GetSteering();
-      events.QueueEvent(
+      events->QueueEvent(
           MemoryManager::New<UpdateSteering>(BRINDLE_SITE, steered.object->GetId(), output.linear, output.angular));
     }
   }
@@ -101,7 +89,7 @@ public:
   int Look()
   {
     int seen = 0;
-    for (Steered& steered : agents)
+    for (Steered& steered : steeredAgents)
       seen += steered.aiming->CanSee(&player) ? 1 : 0;
     return seen;
   }
@@ -111,10 +99,10 @@ public:
   // The frame's events for the space: the agents apply and read back.
   void Dispatch()
   {
-    events.SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), FrameStep));
-    events.ProcessQueue();
-    events.SendEvent(MemoryManager::New<PostUpdateEvent>(BRINDLE_SITE, space->GetId(), FrameStep));
-    events.ProcessQueue();
+    events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), FrameStep));
+    events->ProcessQueue();
+    events->SendEvent(MemoryManager::New<PostUpdateEvent>(BRINDLE_SITE, space->GetId(), FrameStep));
+    events->ProcessQueue();
   }
 
 private:
@@ -123,50 +111,34 @@ private:
     Handle<GameObject> object;
     AimingModule* aiming;
     std::unique_ptr<BlendedSteering> blend;
-    Separation* separation = nullptr;
+    Separation* separation;
   };
 
-  template <typename T>
-  T* Attach(const Handle<GameObject>& object)
+  void Define(const std::string& name, const char* definition)
   {
-    auto* component = MemoryManager::New<T>(BRINDLE_SITE);
-    object->AttachComponent(component);
-    return component;
+    Json::Value parsed;
+    std::istringstream(definition) >> parsed;
+    factory->DefinePrefab(name, parsed, "bench");
   }
 
-  Handle<GameObject> MakeCharacter(glm::vec2 at, CollisionGroup group)
+  Handle<GameObject> Make(const std::string& prefab, glm::vec2 position)
   {
-    Handle<GameObject> object = MakeBenchObject(at, space.get(), objects);
-    space->AddObject(object);
-    Attach<Rigidbody>(object)->OnAwake();
-    auto* circle = Attach<CircleCollider>(object);
-    circle->radius = 16.0f;
-    circle->group = group;
-    circle->OnAwake();
-    auto* agent = Attach<Agent>(object);
-    agent->OnAwake();
-    agentComponents.push_back(agent);
+    Handle<GameObject> object;
+    factory->CreateGameObjectAt(object, prefab, space.get(), position.x, position.y, "");
     return object;
   }
 
-  void AddWall(glm::vec2 centre, glm::vec2 size)
+  void MakeWall(glm::vec2 centre, glm::vec2 size)
   {
-    Handle<GameObject> wall = MakeBenchObject(centre, space.get(), objects);
-    space->AddObject(wall);
-    auto* rectangle = Attach<RectangleCollider>(wall);
-    rectangle->SetSize(size.x, size.y);
-    rectangle->group = CollisionGroup::WALL;
-    rectangle->mapFlag = true;
-    rectangle->OnAwake();
+    Handle<GameObject> wall;
+    factory->NewGameObject(wall, "RangeWall", space.get(), "Wall");
+    wall->GetTransform()->SetPosition(centre);
+    wall->GetComponent<RectangleCollider>()->SetSize(size.x, size.y);
+    factory->InitializeComponents(wall);
   }
 
-  EventManager events;
-  Registry registry;
-  std::unique_ptr<Space> space;
-  std::vector<Handle<GameObject>> objects;
-  std::vector<Agent*> agentComponents;
-  std::vector<Steered> agents;
   Handle<GameObject> player;
+  std::vector<Steered> steeredAgents;
 };
 
 void AISteering(benchmark::State& state)
@@ -200,7 +172,8 @@ void AISteering(benchmark::State& state)
   state.counters["steering_us"] = steeringSeconds * 1e6 / frames;
   state.counters["rays_us"] = raySeconds * 1e6 / frames;
   state.counters["agent_events_us"] = dispatchSeconds * 1e6 / frames;
-  state.counters["ai_vs_physics"] = physicsSeconds > 0 ? (steeringSeconds + raySeconds + dispatchSeconds) / physicsSeconds : 0;
+  state.counters["ai_vs_physics"] =
+      physicsSeconds > 0 ? (steeringSeconds + raySeconds + dispatchSeconds) / physicsSeconds : 0;
 }
 BENCHMARK(AISteering)->Arg(100)->Arg(400)->Unit(benchmark::kMicrosecond);
 }  // namespace
