@@ -23,8 +23,6 @@
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
-#include "object/Transform.h"
-#include "physics/RectangleCollider.h"
 #include "platform/Random.h"
 
 #include <benchmark/benchmark.h>
@@ -130,22 +128,6 @@ private:
     Json::Value parsed;
     std::istringstream(definition) >> parsed;
     factory->DefinePrefab(name, parsed, "bench");
-  }
-
-  Handle<GameObject> Make(const std::string& prefab, glm::vec2 position)
-  {
-    Handle<GameObject> object;
-    factory->CreateGameObjectAt(object, prefab, space.get(), position.x, position.y, "");
-    return object;
-  }
-
-  void MakeWall(glm::vec2 centre, glm::vec2 size)
-  {
-    Handle<GameObject> wall;
-    factory->NewGameObject(wall, "RangeWall", space.get(), "Wall");
-    wall->GetTransform()->SetPosition(centre);
-    wall->GetComponent<RectangleCollider>()->SetSize(size.x, size.y);
-    factory->InitializeComponents(wall);
   }
 
   Handle<GameObject> player;

@@ -11,6 +11,7 @@
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
+#include "physics/RectangleCollider.h"
 #include "render/ResourceManagerTwo.h"
 
 #include <iostream>
@@ -95,6 +96,22 @@ BenchWorld::BenchWorld(const std::string& prefabFolder)
   factory->Initialize();
   space = std::make_unique<Space>("Bench");
   events->Subscribe<Space, GameObjectCleanupEvent>(space.get(), space->GetId());
+}
+
+Handle<GameObject> BenchWorld::Make(const std::string& prefab, glm::vec2 position)
+{
+  Handle<GameObject> object;
+  factory->CreateGameObjectAt(object, prefab, space.get(), position.x, position.y, "");
+  return object;
+}
+
+void BenchWorld::MakeWall(glm::vec2 centre, glm::vec2 size)
+{
+  Handle<GameObject> wall;
+  factory->NewGameObject(wall, "RangeWall", space.get(), "Wall");
+  wall->GetTransform()->SetPosition(centre);
+  wall->GetComponent<RectangleCollider>()->SetSize(size.x, size.y);
+  factory->InitializeComponents(wall);
 }
 
 BenchWorld::~BenchWorld()

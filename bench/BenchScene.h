@@ -98,6 +98,11 @@ public:
   BenchWorld(const BenchWorld&) = delete;
   BenchWorld& operator=(const BenchWorld&) = delete;
 
+  // An object of the prefab at the position, woken.
+  Handle<GameObject> Make(const std::string& prefab, glm::vec2 position);
+  // A "RangeWall" of that size centred there.
+  void MakeWall(glm::vec2 centre, glm::vec2 size);
+
   std::ostringstream output;
   std::unique_ptr<EventManager> events;
   std::unique_ptr<GameobjectFactory> factory;

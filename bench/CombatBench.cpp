@@ -16,8 +16,6 @@
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
-#include "object/Transform.h"
-#include "physics/RectangleCollider.h"
 #include "physics/Rigidbody.h"
 #include "platform/Random.h"
 
@@ -71,25 +69,12 @@ public:
   std::size_t Fired() const { return fired; }
 
 private:
-  Handle<GameObject> Make(const std::string& prefab, glm::vec2 position)
-  {
-    Handle<GameObject> object;
-    factory->CreateGameObjectAt(object, prefab, space.get(), position.x, position.y, "");
-    return object;
-  }
-
   void MakeWalls()
   {
     const glm::vec2 centres[4] = {{0, Height / 2 + 50}, {0, -Height / 2 - 50}, {Width / 2 + 50, 0}, {-Width / 2 - 50, 0}};
     const glm::vec2 sizes[4] = {{Width + 200, 100}, {Width + 200, 100}, {100, Height}, {100, Height}};
     for (int wall = 0; wall < 4; ++wall)
-    {
-      Handle<GameObject> object;
-      factory->NewGameObject(object, "RangeWall", space.get(), "Wall");
-      object->GetTransform()->SetPosition(centres[wall]);
-      object->GetComponent<RectangleCollider>()->SetSize(sizes[wall].x, sizes[wall].y);
-      factory->InitializeComponents(object);
-    }
+      MakeWall(centres[wall], sizes[wall]);
   }
 
   // Keeps 200 bullets flying: each gone one is fired again from somewhere on the floor.
