@@ -29,7 +29,9 @@ class DepressurizationCounter : public Listener
 public:
   DepressurizationCounter() : Listener(6998) {}
   void On(DepressurizationEvent*) { ++count; }
+  void On(ShipMapWallDestroyedEvent*) { ++wallsDestroyed; }
   int count = 0;
+  int wallsDestroyed = 0;
 };
 
 std::set<std::pair<int, int>> CornerTiles(const PathGraph& graph, const ShipMap& map)
@@ -78,6 +80,8 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
     if (frame == 1)
     {
       EventManager::Instance()->Subscribe<DepressurizationCounter, DepressurizationEvent>(&announcements, space.GetId());
+      EventManager::Instance()->Subscribe<DepressurizationCounter, ShipMapWallDestroyedEvent>(&announcements,
+                                                                                             Find(space, "Ship")->GetId());
       // The grid sits on the map object, one tile per 128 units.
       EXPECT_EQ(map.WorldToTile(1000.0f, 500.0f), glm::ivec2(0, 0));
       EXPECT_EQ(map.WorldToTile(999.9f, 500.0f), glm::ivec2(-1, 0));
@@ -131,6 +135,7 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
         EXPECT_FLOAT_EQ(piece->GetTransform()->GetWorldPosition().x, hole.x + 54.0f) << "in a column right of the wall";
       }
     EXPECT_EQ(rubble, 5u);
+    EXPECT_EQ(announcements.wallsDestroyed, 1) << "one wall, one announcement";
 
     // The room is outside now, and from every one of its cells the flows lead by a shortest way to
     // the cell at the hole, whose flow points out through it.
