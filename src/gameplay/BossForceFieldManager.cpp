@@ -3,20 +3,16 @@
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "gameplay/GameplayEvents.h"
+#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
 
 void BossForceFieldManager::OnAwake()
 {
-  if (GameobjectFactory* factory = GameobjectFactory::Instance())
-  {
-    // Placed before it wakes, so its collider starts where the wall stands.
-    Handle<GameObject> field;
-    factory->CreateGameObjectAt(field, "BossField", GetSpace(), FieldPosition.x, FieldPosition.y, "ShieldWall");
+  // Placed before it wakes, so its collider starts where the wall stands.
+  if (Handle<GameObject> field = SpawnAt("BossField", GetSpace(), FieldPosition, "ShieldWall"); field.IsValid())
     fields.push_back(field);
-  }
   SubscribeOnOwner<DiedEvent>(this);
 }
 

@@ -4,9 +4,9 @@
 #include "core/MemoryManager.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Health.h"
+#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
@@ -57,12 +57,8 @@ void BossThroneLogic::On(DiedEvent*)
   if (exploded || throne == nullptr || manager == nullptr || throne->GetSpace() == nullptr)
     return;
   exploded = true;
-  if (GameobjectFactory* factory = GameobjectFactory::Instance(); factory != nullptr && throne->GetTransform() != nullptr)
-  {
-    const glm::vec2 position = throne->GetTransform()->GetWorldPosition();
-    Handle<GameObject> blast;
-    factory->CreateGameObjectAt(blast, "Blast", throne->GetSpace(), position.x, position.y, "");
-  }
+  if (const Transform* transform = throne->GetTransform())
+    SpawnAt("Blast", throne->GetSpace(), transform->GetWorldPosition());
   manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, throne->GetId(), GetOwner()));
   manager->QueueEvent(MemoryManager::New<ThroneExplosionEvent>(BRINDLE_SITE, throne->GetSpace()->GetId()));
 }

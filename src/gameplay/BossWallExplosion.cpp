@@ -3,9 +3,9 @@
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "gameplay/GameplayEvents.h"
+#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "object/ObjectEvents.h"
 #include "object/Transform.h"
 
@@ -36,12 +36,7 @@ void BossWallExplosion::On(UpdateEvent* event)
   Transform* transform = wall != nullptr ? wall->GetTransform() : nullptr;
   if (transform == nullptr)
     return;
-  const glm::vec2 position = transform->GetWorldPosition();
-  if (GameobjectFactory* factory = GameobjectFactory::Instance())
-  {
-    Handle<GameObject> blast;
-    factory->CreateGameObjectAt(blast, "Blast", wall->GetSpace(), position.x, position.y, "");
-  }
+  SpawnAt("Blast", wall->GetSpace(), transform->GetWorldPosition());
   if (EventManager* manager = EventManager::Instance())
     manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), GetOwner()));
 }

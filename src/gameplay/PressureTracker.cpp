@@ -3,8 +3,8 @@
 #include "gameplay/DepressurizationEffect.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/ShipMap.h"
+#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "platform/Assert.h"
 
 namespace
@@ -172,14 +172,11 @@ void PressureTracker::OnWallBreach(glm::ivec2 tile, glm::ivec2 direction)
 
 void PressureTracker::MakeEffect(glm::ivec2 cell)
 {
-  GameobjectFactory* factory = GameobjectFactory::Instance();
-  if (factory == nullptr || map == nullptr)
+  if (map == nullptr)
     return;
-  const glm::vec2 centre = map->TileToWorld(cell.x, cell.y);
-  Handle<GameObject> effect;
   // Placed before it wakes, so its trigger starts at the hole.
-  factory->CreateGameObjectAt(effect, "DepressurizationEffect", GetSpace(), centre.x, centre.y,
-                              "DepressurizationEffect");
+  const Handle<GameObject> effect =
+      SpawnAt("DepressurizationEffect", GetSpace(), map->TileToWorld(cell.x, cell.y), "DepressurizationEffect");
   GameObject* created = effect.Get();
   if (created == nullptr)
     return;

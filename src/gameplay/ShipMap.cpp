@@ -6,8 +6,8 @@
 #include "core/MemoryManager.h"
 #include "gameplay/BossWallExplosion.h"
 #include "gameplay/GameplayEvents.h"
+#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
@@ -335,14 +335,12 @@ std::string ShipMap::PrefabFor(int slot, char code) const
 
 Handle<GameObject> ShipMap::BuildPart(int slot, char code, int x, int y)
 {
-  GameobjectFactory* factory = GameobjectFactory::Instance();
-  if (code == ShipTile::None || factory == nullptr)
+  if (code == ShipTile::None)
     return Handle<GameObject>();
   const std::string prefab = PrefabFor(slot, code);
   if (prefab.empty())
     return Handle<GameObject>();
-  Handle<GameObject> object;
-  factory->CreateGameObject(object, prefab, GetSpace(), "");
+  Handle<GameObject> object = SpawnAt(prefab, GetSpace(), TileToWorld(x, y));
   GameObject* created = object.Get();
   if (created == nullptr)
     return Handle<GameObject>();

@@ -2,11 +2,11 @@
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "gameplay/Spawning.h"
 #include "input/InputActionMap.h"
 #include "object/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
@@ -43,15 +43,12 @@ void ShipThruster::OnAwake()
   SubscribeOnOwner<CollisionEvent>(this);
   SubscribeOnSpace<UpdateEvent>(this);
   GameObject* ship = GetGameObject();
-  GameobjectFactory* factory = GameobjectFactory::Instance();
   Transform* shipTransform = ship != nullptr ? ship->GetTransform() : nullptr;
-  if (factory != nullptr && shipTransform != nullptr)
+  if (shipTransform != nullptr)
   {
-    factory->CreateGameObject(thrusterObject, thrusterPrefab, ship->GetSpace(), "thruster");
+    thrusterObject = SpawnAt(thrusterPrefab, ship->GetSpace(), shipTransform->GetWorldPosition() + offset, "thruster");
     if (GameObject* flame = thrusterObject.Get(); flame != nullptr && flame->GetTransform() != nullptr)
     {
-      const glm::vec2 place = shipTransform->GetWorldPosition() + offset;
-      flame->GetTransform()->SetWorldPosition(place.x, place.y);
       flame->GetTransform()->SetParent(shipTransform);
       if (Sprite* sprite = flame->GetSprite())
       {

@@ -2,9 +2,9 @@
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "gameplay/Spawning.h"
 #include "object/CollisionGroup.h"
 #include "object/GameObject.h"
-#include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Transform.h"
@@ -62,8 +62,7 @@ void WallLogic::On(CollisionEvent* event)
 void WallLogic::ScatterRubble()
 {
   GameObject* wall = GetGameObject();
-  GameobjectFactory* factory = GameobjectFactory::Instance();
-  if (wall == nullptr || factory == nullptr || wall->GetTransform() == nullptr)
+  if (wall == nullptr || wall->GetTransform() == nullptr)
     return;
   const glm::vec2 position = wall->GetTransform()->GetWorldPosition();
   const bool sideWall = type == 0;
@@ -71,8 +70,6 @@ void WallLogic::ScatterRubble()
   {
     // A side wall's rubble falls in a column just right of it, a bottom wall's in a row below it.
     const glm::vec2 offset = sideWall ? glm::vec2(RubbleDistance, piece.along) : glm::vec2(piece.along, -RubbleDistance);
-    Handle<GameObject> rubble;
-    factory->CreateGameObjectAt(rubble, piece.prefab, wall->GetSpace(), position.x + offset.x, position.y + offset.y,
-                                "");
+    SpawnAt(piece.prefab, wall->GetSpace(), position + offset);
   }
 }
