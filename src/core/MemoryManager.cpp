@@ -72,7 +72,8 @@ void MemoryManager::RegisterPage(std::byte* begin, std::byte* end, Pool* pool, s
     ++offsetBits;
   const std::uint32_t shift = offsetBits + strideBits;
   const std::uint64_t reciprocal = ((std::uint64_t(1) << shift) + stride - 1) / stride;
-  pages.push_back(PageRange{begin, pool, pageIndex * Pool::DefaultBlocksPerPage, stride, reciprocal, shift});
+  pages.push_back(PageRange{begin, pool, pageIndex * Pool::DefaultBlocksPerPage, stride,
+                            static_cast<std::uint32_t>(end - begin), reciprocal, shift});
   if ((usedPageSlots + ChunksOf(pages.back())) * 2 > pageSlots.size())
     RebuildPageSlots();
   else

@@ -76,6 +76,7 @@ private:
     Pool* pool;
     std::uint32_t firstBlock;  // index of the page's first block in its pool
     std::uint32_t stride;
+    std::uint32_t bytes;       // stride times the blocks of a page
     // Division by the stride as a multiply and shift, exact for every offset inside a page.
     std::uint64_t reciprocal;
     std::uint32_t shift;
@@ -124,13 +125,29 @@ private:
     const PageRange* page = FindPage(byte);
     if (page == nullptr)
       return nullptr;
-    // The span holding the page's start starts with the page, so the offset is never negative;
-    // past the page's end, the slot is past its last block.
+    // The span holding the page's start starts with the page, so the offset is never negative.
     const auto offset = static_cast<std::uint64_t>(byte - page->begin);
+#if defined(__SANITIZE_ADDRESS__)
+    // Free objects are poisoned, so the slot is worked out without reading where a header might be.
     const auto slot = static_cast<std::uint32_t>((offset * page->reciprocal) >> page->shift);
-    // Only the exact start of an object inside a block that has been handed out can be ours.
     if (offset - static_cast<std::uint64_t>(slot) * page->stride != sizeof(BlockHeader) ||
-        slot >= Pool::DefaultBlocksPerPage || page->firstBlock + slot >= page->pool->InitializedCount())
+        slot >= Pool::DefaultBlocksPerPage)
+      return nullptr;
+    const std::uint32_t index = page->firstBlock + slot;
+#else
+    // The bytes just before the address lie inside the page; read as a header, they name a block
+    // index, and only the exact start of that block's object matches it. Anywhere else, whatever
+    // the bytes hold names a block whose object starts elsewhere.
+    if (offset < sizeof(BlockHeader) || offset >= page->bytes)
+      return nullptr;
+    const std::uint32_t index = BlockHeader::FromObject(object)->index;
+    const std::uint32_t slot = index - page->firstBlock;
+    if (slot >= Pool::DefaultBlocksPerPage ||
+        static_cast<std::uint64_t>(slot) * page->stride + sizeof(BlockHeader) != offset)
+      return nullptr;
+#endif
+    // Blocks past the initialised ones have never been handed out (their headers are unwritten).
+    if (index >= page->pool->InitializedCount())
       return nullptr;
     BlockHeader* block = BlockHeader::FromObject(object);
     return block->inUse && block->recorded ? block : nullptr;
@@ -238,7 +255,14 @@ void MemoryManager::Delete(T* object)
   MemoryManager* manager = Current();
   if (manager == nullptr)
     return;  // teardown has begun: the pages and everything on them are gone
-  BlockHeader* block = manager->FindRecordedBlock(memory_detail::WholeObject(object));
+  // Through its first base (the usual case) the pointer is already the object's start; only a
+  // pointer to a later base needs the object's start looked up.
+  BlockHeader* block = manager->FindRecordedBlock(const_cast<void*>(static_cast<const void*>(object)));
+  if constexpr (std::is_polymorphic_v<T>)
+  {
+    if (block == nullptr && object != nullptr)
+      block = manager->FindRecordedBlock(memory_detail::WholeObject(object));
+  }
   if (block == nullptr)
   {
     ReportForeignDelete();
