@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs every benchmark and writes the figures as CSV to bench/results/<machine>.csv.
+# Google Benchmark's CSV writer wants the same counters in every row, so each benchmark family
+# runs on its own and writes its own header line.
+#   bash bench/run-csv.sh <machine-name> [build folder, default build-release]
+set -euo pipefail
+machine=${1:?name the machine, e.g. xeon-8core-llvmpipe}
+build=${2:-build-release}
+root=$(cd "$(dirname "$0")/.." && pwd)
+cmake -S "$root" -B "$root/$build" -DCMAKE_BUILD_TYPE=Release -DBRINDLE_BUILD_TESTS=OFF > /dev/null
+cmake --build "$root/$build" --target brindle_bench -j4 > /dev/null
+bench="$root/$build/bench/brindle_bench"
+out="$root/bench/results/$machine.csv"
+run() { if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x720x24" "$@"; fi; }
+{
+  echo "# $(date -u +%Y-%m-%d) $machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(nproc) cores"
+  echo "# medians, means and deviations of 3 repetitions; ratio counters set a figure against a baseline timed in the same iterations"
+  for family in $(run "$bench" --benchmark_list_tests | sed 's|/.*||' | uniq); do
+    run "$bench" --benchmark_filter="^$family(/|\$)" --benchmark_min_time=0.3 --benchmark_repetitions=3 \
+      --benchmark_report_aggregates_only=true --benchmark_format=csv 2> /dev/null
+  done
+} > "$out"
+echo "wrote $out"
