@@ -1,5 +1,72 @@
 #include "flow/FlowComponents.h"
 
-void RegisterFlowComponents(ComponentFactoryMap& /*factories*/)
+#include "flow/AllEnemyDeathDetector.h"
+#include "flow/AnyInputDetector.h"
+#include "flow/AutoPlayButton.h"
+#include "flow/AutoPlayDetector.h"
+#include "flow/ButtonAnimator.h"
+#include "flow/ButtonFullscreen.h"
+#include "flow/ButtonMainMenu.h"
+#include "flow/ButtonMusic.h"
+#include "flow/ButtonSoundFX.h"
+#include "flow/ButtonStartGame.h"
+#include "flow/CancelDetector.h"
+#include "flow/ClickDetector.h"
+#include "flow/ConfirmButton.h"
+#include "flow/Credits.h"
+#include "flow/FadeIn.h"
+#include "flow/GodModeButton.h"
+#include "flow/HowToPlayButton.h"
+#include "flow/KeyDetector.h"
+#include "flow/LevelManager.h"
+#include "flow/LevelTransitionManager.h"
+#include "flow/LevelTransitionTimer.h"
+#include "flow/LoadEncounter.h"
+#include "flow/LoadEndScreen.h"
+#include "flow/LoadMainZone.h"
+#include "flow/MenuInputDetector.h"
+#include "flow/PauseButton.h"
+#include "flow/PauseDetector.h"
+#include "flow/QuitButton.h"
+#include "flow/ResumeButton.h"
+#include "flow/ScoreBoard.h"
+#include "flow/SimpleButtonLogic.h"
+#include "flow/SwitchLevelOnKeyPress.h"
+#include "flow/ToggleButtonAnimator.h"
+
+void RegisterFlowComponents(ComponentFactoryMap& factories)
 {
+  AddComponentFactory<LevelTransitionManager>(factories, "LevelTransitionManager");
+  AddComponentFactory<LevelManager>(factories, "LevelManager");
+  AddComponentFactory<ScoreBoard>(factories, "ScoreBoard");
+  AddComponentFactory<LoadEncounter>(factories, "LoadEncounter");
+  AddComponentFactory<LoadMainZone>(factories, "LoadMainZone");
+  AddComponentFactory<LoadEndScreen>(factories, "LoadEndScreen");
+  AddComponentFactory<SimpleButtonLogic>(factories, "SimpleButtonLogic");
+  AddComponentFactory<SwitchLevelOnKeyPress>(factories, "SwitchLevelOnKeyPress");
+  AddComponentFactory<LevelTransitionTimer>(factories, "LevelTransitionTimer");
+  AddComponentFactory<ClickDetector>(factories, "ClickDetector");
+  AddComponentFactory<KeyDetector>(factories, "KeyDetector");
+  AddComponentFactory<CancelDetector>(factories, "CancelDetector");
+  AddComponentFactory<AutoPlayDetector>(factories, "AutoPlayDetector");
+  AddComponentFactory<AllEnemyDeathDetector>(factories, "AllEnemyDeathDetector");
+  AddComponentFactory<AnyInputDetector>(factories, "AnyInputDetector");
+  AddComponentFactory<PauseDetector>(factories, "PauseDetector");
+  AddComponentFactory<MenuInputDetector>(factories, "MenuInputDetector");
+  AddComponentFactory<PauseButton>(factories, "PauseButton");
+  AddComponentFactory<AutoPlayButton>(factories, "AutoPlayButton");
+  AddComponentFactory<ConfirmButton>(factories, "ConfirmButton");
+  AddComponentFactory<QuitButton>(factories, "QuitButton");
+  AddComponentFactory<ResumeButton>(factories, "ResumeButton");
+  AddComponentFactory<HowToPlayButton>(factories, "HowToPlayButton");
+  AddComponentFactory<GodModeButton>(factories, "GodModeButton");
+  AddComponentFactory<ButtonStartGame>(factories, "ButtonStartGame");
+  AddComponentFactory<ButtonFullscreen>(factories, "ButtonFullscreen");
+  AddComponentFactory<ButtonSoundFX>(factories, "ButtonSoundFX");
+  AddComponentFactory<ButtonMusic>(factories, "ButtonMusic");
+  AddComponentFactory<ButtonMainMenu>(factories, "ButtonMainMenu");
+  AddComponentFactory<ButtonAnimator>(factories, "ButtonAnimator");
+  AddComponentFactory<ToggleButtonAnimator>(factories, "ToggleButtonAnimator");
+  AddComponentFactory<FadeIn>(factories, "FadeIn");
+  AddComponentFactory<Credits>(factories, "Credits");
 }

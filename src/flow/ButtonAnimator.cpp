@@ -1,0 +1,63 @@
+#include "flow/ButtonAnimator.h"
+
+#include "flow/SpriteTweens.h"
+#include "input/DetectorEvents.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+
+ButtonAnimator& ButtonAnimator::operator=(const ButtonAnimator& other)
+{
+  Component::operator=(other);
+  swipeOffset = other.swipeOffset;
+  smallEmph = other.smallEmph;
+  largEmph = other.largEmph;
+  animationTime = other.animationTime;
+  return *this;
+}
+
+Sprite* ButtonAnimator::FindSprite() const
+{
+  const GameObject* object = GetGameObject();
+  return object != nullptr ? object->GetComponent<Sprite>() : nullptr;
+}
+
+void ButtonAnimator::OnAwake()
+{
+  SubscribeOnOwner<DetectorHoverBeginEvent>(this);
+  SubscribeOnOwner<DetectorHoverEndEvent>(this);
+  if (Sprite* sprite = FindSprite())
+    sprite->SetFrame(0);
+}
+
+void ButtonAnimator::Synchronize()
+{
+  if (const Sprite* sprite = FindSprite())
+    baseScale = sprite->GetScale();
+}
+
+void ButtonAnimator::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "swipeOffset", &swipeOffset, RenderVec2, glm::vec2(10.0f, 10.0f));
+  Members::AddMember(members, "smallEmph", &smallEmph, RenderFloat, 1.2f);
+  Members::AddMember(members, "largEmph", &largEmph, RenderFloat, 3.0f);
+  Members::AddMember(members, "animationTime", &animationTime, RenderFloat, 0.25f);
+}
+
+void ButtonAnimator::Emphasise(unsigned frame, float factor)
+{
+  Sprite* sprite = FindSprite();
+  if (sprite == nullptr)
+    return;
+  sprite->SetFrame(frame);
+  SpriteTweens::Tween(*this, *sprite, SpriteTweens::Scale, sprite->GetScale(), baseScale * factor, animationTime);
+}
+
+void ButtonAnimator::On(DetectorHoverBeginEvent*)
+{
+  Emphasise(1, smallEmph);
+}
+
+void ButtonAnimator::On(DetectorHoverEndEvent*)
+{
+  Emphasise(0, 1.0f);
+}

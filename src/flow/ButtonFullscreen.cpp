@@ -1,0 +1,26 @@
+#include "flow/ButtonFullscreen.h"
+
+#include "flow/ButtonToggle.h"
+#include "flow/FlowHost.h"
+#include "input/DetectorEvents.h"
+
+void ButtonFullscreen::OnAwake()
+{
+  SubscribeOnOwner<DetectorTriggerEndEvent>(this);
+}
+
+void ButtonFullscreen::Synchronize()
+{
+  const FlowHost* host = FlowHost::Instance();
+  QueueToggled(*this, host != nullptr && host->IsWindowFullscreen());
+}
+
+void ButtonFullscreen::On(DetectorTriggerEndEvent*)
+{
+  FlowHost* host = FlowHost::Instance();
+  if (host == nullptr)
+    return;
+  const bool fullscreen = !host->IsWindowFullscreen();
+  host->SetWindowFullscreen(fullscreen);
+  QueueToggled(*this, fullscreen);
+}

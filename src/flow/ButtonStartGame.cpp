@@ -1,0 +1,25 @@
+#include "flow/ButtonStartGame.h"
+
+#include "flow/FlowEvents.h"
+#include "flow/LevelSpaces.h"
+#include "flow/Post.h"
+#include "input/DetectorEvents.h"
+#include "object/Space.h"
+
+void ButtonStartGame::OnAwake()
+{
+  SubscribeOnOwner<DetectorTriggerEndEvent>(this);
+}
+
+void ButtonStartGame::On(DetectorTriggerEndEvent*)
+{
+  // Without an overworld to start, the menu stays as it is.
+  if (!LevelExists("overworld", "ButtonStartGame"))
+    return;
+  if (Space* own = GetSpace())
+  {
+    own->Hide();
+    own->SetPaused(true);
+  }
+  PostNow<StartOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The base of the detectors: components that watch one condition (the mouse over the object, a
+// key, an input action, the menu focus, the death of every enemy) and turn two booleans sampled
+// once per update of their space, hovered and triggered, into edge events queued to their own
+// object: HoverBegin, HoverPersisted..., HoverEnd and TriggerBegin, TriggerPersisted...,
+// TriggerEnd. Buttons, animators and click sounds on the same object react to those events; none
+// of them polls input. A paused space sends no update, so its detectors keep their state and
+// send nothing.
+//
+// A concrete detector gives CheckHovered and CheckTriggered, and says at construction whether it
+// reports hover. A hover detector's trigger needs the hover: leaving the object while pressed
+// clears the trigger without TriggerEnd, which cancels the press.
+#include "object/Component.h"
+
+#include <string>
+
+class UpdateEvent;
+
+class Detector : public Component
+{
+public:
+  enum class Kind
+  {
+    TriggerOnly,
+    HoverAndTrigger,
+  };
+
+  Detector(std::uint32_t typeId, Kind detectorKind) : Component(typeId), kind(detectorKind) {}
+  // The base state starts as constructed in a copy; each detector copies its own settings.
+  Detector& operator=(const Detector& other)
+  {
+    Component::operator=(other);
+    return *this;
+  }
+
+  // Subscribes the update on the space.
+  void OnAwake() override;
+  // Hover then trigger, or the trigger alone; the time step is not used.
+  void On(UpdateEvent* event);
+
+  virtual bool IsHovered() const { return hovered; }
+  virtual bool IsTriggered() const { return triggered; }
+  virtual void UpdateHovered();
+  virtual void UpdateTriggered(bool requireHover);
+  // The raw tests of the concrete detector.
+  virtual bool CheckHovered() = 0;
+  virtual bool CheckTriggered() = 0;
+
+  // The menu focus: while set, the detector counts as hovered whatever its own test says.
+  void SetForcedHover(bool forced) { forcedHover = forced; }
+  bool GetForcedHover() const { return forcedHover; }
+  const std::string& GetMenu() const { return menu; }
+
+protected:
+  std::string menu;  // the menu it belongs to; only the menu input detector reflects it
+
+private:
+  template <typename E>
+  void QueueToOwner();
+
+  Kind kind;
+  bool hovered = false;
+  bool forcedHover = false;
+  bool triggered = false;
+};

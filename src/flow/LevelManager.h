@@ -1,0 +1,40 @@
+#pragma once
+// Carried by every playable level (the overworld, the encounters, the boss room, the tutorial).
+// It turns what happens in its own level into the flow events of the level transition manager:
+// a rammed enemy ship starts an encounter, the player leaving through the exit returns to the
+// overworld (from the tutorial: to the main menu) with the equipped items carried over, and the
+// player's death or the boss's defeat leads to the end screen. Waking, it makes sure the space
+// "Admin" with the level "admin" (the transition manager and the score) exists.
+//
+// It listens on its own space's id only. A transition to a level without a file is reported and
+// leaves this level running.
+#include "object/Component.h"
+
+class BossWinEvent;
+class CorvaExitEvent;
+class DiedEvent;
+class GameObject;
+class ShipAttackedEvent;
+
+class LevelManager : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_LevelManager;
+
+  LevelManager() : Component(TypeId) {}
+  // Nothing travels: the component table starts copies as constructed.
+  LevelManager& operator=(const LevelManager&) { return *this; }
+
+  void OnAwake() override;
+
+  void On(DiedEvent* event);
+  void On(ShipAttackedEvent* event);
+  void On(CorvaExitEvent* event);
+  void On(BossWinEvent* event);
+
+private:
+  // The last player registered in this level, or null.
+  GameObject* FindPlayer() const;
+  // The end screen replaces every level of the run, this one with them.
+  void GoToEndScreen();
+};

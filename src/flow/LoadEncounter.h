@@ -1,0 +1,30 @@
+#pragma once
+// On an enemy ship of the overworld: when the player's ship (collision group PLAYER) touches it,
+// it tells its level that the ship was attacked, naming the encounter level to start and the
+// faction that launched the ship, and then destroys itself. It fires once: a second touch in the
+// same pass of the queue, before its destruction is carried out, starts nothing more.
+#include "object/Component.h"
+
+#include <string>
+
+class CollisionEvent;
+
+class LoadEncounter : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_LoadEncounter;
+
+  LoadEncounter() : Component(TypeId) {}
+  // Copies the level name; a copy has not fired.
+  LoadEncounter& operator=(const LoadEncounter& other);
+
+  void OnAwake() override;
+  void GetMembers(std::vector<MemberBase*>& members) override;
+  void On(CollisionEvent* event);
+
+  const std::string& GetLevelFilename() const { return levelFilename; }
+
+private:
+  std::string levelFilename = "skirmish";
+  bool fired = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// Holds the run's score on the administration object "LTM", which outlives every level: the
+// reputation of the player is copied into it during an encounter, and the level transition
+// manager reads it on the way back to the overworld and resets it when a run starts.
+#include "object/Component.h"
+
+class ScoreBoard : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_ScoreBoard;
+
+  ScoreBoard() : Component(TypeId) {}
+  ScoreBoard& operator=(const ScoreBoard&) = default;
+
+  void GetMembers(std::vector<MemberBase*>& members) override;
+
+  std::int32_t GetScore() const { return score; }
+  void SetScore(std::int32_t value) { score = value; }
+
+private:
+  int score = 0;
+};

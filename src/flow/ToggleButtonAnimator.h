@@ -1,0 +1,46 @@
+#pragma once
+// Animates the indicator sprite of an on/off button. ButtonToggledEvent switching on fades the
+// sprite in while it shrinks from "largEmphScale" to "smallEmphScale" and slides from
+// "swipeOffset" to its place; switching off fades it out while it grows from 1 to 3 and slides
+// to "swipeOffset". Focus (HoverBegin) shows it opaque when on and half-transparent when off, at
+// "smallEmphScale"; losing focus returns it to opaque or clear at scale 1. Every tween takes
+// "animationTime" seconds. On an object without a Sprite it does nothing.
+#include "object/Component.h"
+#include "render/fColor.h"
+
+#include <glm/vec2.hpp>
+
+class ButtonToggledEvent;
+class DetectorHoverBeginEvent;
+class DetectorHoverEndEvent;
+class Sprite;
+
+class ToggleButtonAnimator : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_ToggleButtonAnimator;
+
+  ToggleButtonAnimator() : Component(TypeId) {}
+  // The four reflected members travel.
+  ToggleButtonAnimator& operator=(const ToggleButtonAnimator& other);
+
+  void OnAwake() override;
+  void GetMembers(std::vector<MemberBase*>& members) override;
+
+  void On(ButtonToggledEvent* event);
+  void On(DetectorHoverBeginEvent* event);
+  void On(DetectorHoverEndEvent* event);
+
+  bool IsOn() const { return on; }
+
+private:
+  Sprite* FindSprite() const;
+  // Colour and scale eased to these, the offset put back at once.
+  void Settle(Sprite& sprite, const fColor& color, const glm::vec2& scale);
+
+  bool on = false;
+  glm::vec2 swipeOffset{10.0f, 10.0f};
+  glm::vec2 smallEmphScale{1.5f, 1.5f};
+  glm::vec2 largEmphScale{3.0f, 3.0f};
+  float animationTime = 0.25f;
+};
