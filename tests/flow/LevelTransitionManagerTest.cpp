@@ -1,0 +1,194 @@
+// A run of the game's flow on the real frame loop, with stand-in levels for those the game does not
+// have yet: the splash hands over to the main menu, the start button begins an overworld, a rammed
+// ship starts an encounter, the exit returns to the same overworld, the boss ship comes once per
+// run at 3000 points, and death leads to the end screen. Each transition leaves the spaces as the
+// transition table says, from the next frame.
+#include "FlowScene.h"
+
+#include "flow/FlowEvents.h"
+#include "flow/LevelTransitionManager.h"
+#include "flow/LevelTransitionTimer.h"
+#include "flow/ScoreBoard.h"
+#include "gameplay/GameplayEvents.h"
+#include "object/ObjectTestEnvironment.h"
+#include "object/Transform.h"
+#include "render/TextToSprite.h"
+#include "support/CapturedOutput.h"
+
+#include <fstream>
+
+namespace
+{
+void WriteLevel(const std::string& name, const std::string& objects)
+{
+  std::ofstream(Space::LevelPath(name)) << R"({"level": {"objects": [)" << objects << "]}}";
+}
+
+const char* const Overworld = R"(
+  {"uuid": 1, "name": "Level Manager", "components": {"LevelManager": null}},
+  {"uuid": 2, "name": "Player Ship", "components": {"Transform": {"position": [0, 0]},
+     "Rigidbody": null, "CircleCollider": {"radius": 40, "group": "PLAYER"}}},
+  {"uuid": 3, "name": "Raider", "components": {"Transform": {"position": [600, 0]},
+     "CircleCollider": {"radius": 40, "group": "SHIP"}, "LoadEncounter": {"level filename": "skirmish"}}},
+  {"uuid": 4, "name": "Far Raider", "components": {"Transform": {"position": [3000, 0]},
+     "CircleCollider": {"radius": 40, "group": "SHIP"}, "LoadEncounter": {"level filename": "skirmish"}}})";
+
+const char* const OverworldHud = R"(
+  {"uuid": 1, "name": "OW_Reputation", "prefab": "TitleText"},
+  {"uuid": 2, "name": "OW_Reputation_Goal", "prefab": "TitleText"})";
+
+const char* const Skirmish = R"(
+  {"uuid": 1, "name": "Level Manager", "components": {"LevelManager": null}},
+  {"uuid": 2, "name": "Player", "components": {"Registerer": {"registryType": "PLAYERS"}}},
+  {"uuid": 3, "name": "Exit", "components": {"LoadMainZone": null}})";
+}  // namespace
+
+class LevelTransitionManagerTest : public FlowScene
+{
+protected:
+  void SetUp() override
+  {
+    FlowScene::SetUp();
+    WriteLevel("overworld", Overworld);
+    WriteLevel("OW_HUD", OverworldHud);
+    WriteLevel("skirmish", Skirmish);
+    WriteLevel("endscreen", "");
+    Json::Value boss;
+    Json::Reader().parse(R"({"Transform": null})", boss);
+    session->GetFactory().DefinePrefab("OW_BossShip", boss, "test");
+  }
+
+  std::string Text(const std::string& space, const std::string& object)
+  {
+    TextToSprite* text = ComponentOf<TextToSprite>(space, object);
+    return text != nullptr ? text->GetText() : "(none)";
+  }
+
+  // The player leaves the encounter through its exit.
+  void Leave()
+  {
+    GameObject* exit = Find("Encounter", "Exit");
+    ASSERT_NE(exit, nullptr);
+    events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, exit->GetId()));
+    Frame();
+  }
+
+  // The player's ship moves onto a raider; the physics step reports the touch.
+  void Ram(const std::string& raider)
+  {
+    GameObject* ship = Find("Overworld", "Player Ship");
+    GameObject* target = Find("Overworld", raider);
+    ASSERT_TRUE(ship != nullptr && target != nullptr);
+    ship->GetTransform()->SetPosition(target->GetTransform()->GetPosition() - glm::vec2(60.0f, 0.0f));
+    Frames(2);
+  }
+
+  std::size_t CountIn(const std::string& space, const std::string& name)
+  {
+    Space* where = Live(space);
+    std::size_t count = 0;
+    for (auto object = where->ObjectsBegin(); object != where->ObjectsEnd(); ++object)
+      count += object->first == name ? 1 : 0;
+    return count;
+  }
+};
+
+TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEncountersToTheEndScreen)
+{
+  CapturedOutput output;
+  session->GetSpace("splash", "splash");
+  Frame();
+  // The splash's level manager brought up the administration level and its transition manager.
+  EXPECT_EQ(LevelIn("Admin"), "admin");
+  EXPECT_EQ(StateOf("Utility"), "blank, running, shown");
+  EXPECT_EQ(StateOf("Overworld"), "blank, paused, hidden");
+  EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
+  EXPECT_EQ(sound.lines, std::vector<std::string>{"cue event:/Music/IntroSequence"});
+
+  // A key after the splash's first moments, in the very frame its timer also runs out: both ask
+  // for the menu while the splash is being removed, and the menu is loaded once.
+  Frames(10);
+  auto* timer = ComponentOf<LevelTransitionTimer>("splash", "Timer");
+  ASSERT_NE(timer, nullptr);
+  MemberList timerMembers(*timer);
+  Json::Value almostDone(Step / 2.0f);
+  timerMembers["timer"]->Deserialize(almostDone);
+  Frame({TestEvents::Key(SDLK_SPACE, true)});
+  Space* menu = Live("Utility");
+  Frame({TestEvents::Key(SDLK_SPACE, false)});
+  EXPECT_EQ(Live("splash"), nullptr);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+  EXPECT_NE(Live("Utility"), menu) << "the blank utility space made way for the menu";
+  menu = Live("Utility");
+  Frame();
+  EXPECT_EQ(Live("Utility"), menu) << "the second request found the menu there and left it";
+  EXPECT_EQ(output.CountOf("LTM: StartUtility: introlevel"), 2u);
+  EXPECT_EQ(sound.lines.back(), "cue event:/Music/MenuMusic");
+
+  // Start, clicked with the mouse.
+  MouseTo(PixelX(-240), PixelY(140));
+  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
+  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
+  Frame();
+  EXPECT_EQ(StateOf("Utility"), "blank, paused, hidden");
+  EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
+  EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, running, shown");
+  EXPECT_EQ(StateOf("Encounter"), "(none)") << "the menu's transition removed it";
+  EXPECT_EQ(Text("OW_HUD", "OW_Reputation"), "0");
+  EXPECT_EQ(Text("OW_HUD", "OW_Reputation_Goal"), "of 3000");
+  EXPECT_EQ(sound.lines.back(), "fade event:/Music/AmbientTracks");
+  Space* overworld = Live("Overworld");
+
+  // The rammed raider goes, the encounter comes.
+  Ram("Raider");
+  EXPECT_EQ(StateOf("Encounter"), "skirmish, running, shown");
+  EXPECT_EQ(StateOf("Overworld"), "overworld, paused, hidden");
+  EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, paused, hidden");
+  EXPECT_EQ(Find("Overworld", "Raider"), nullptr);
+  EXPECT_EQ(sound.lines.back(), "transition event:/Music/BattleMusic");
+
+  // Leaving: the same overworld resumes, its HUD is drawn but stands still, the encounter is blank.
+  auto* board = ComponentOf<ScoreBoard>("Admin", "LTM");
+  ASSERT_NE(board, nullptr);
+  board->SetScore(2999);
+  Leave();
+  EXPECT_EQ(Live("Overworld"), overworld);
+  EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
+  EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, paused, shown");
+  EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
+  EXPECT_EQ(Text("OW_HUD", "OW_Reputation"), "2999");
+  EXPECT_EQ(Find("Overworld", "bossShip"), nullptr) << "2999 is not enough";
+
+  // At 3000 the boss ship comes, once in the run.
+  Ram("Far Raider");
+  EXPECT_EQ(LevelIn("Encounter"), "skirmish");
+  board->SetScore(3000);
+  Leave();
+  ASSERT_NE(Find("Overworld", "bossShip"), nullptr);
+  EXPECT_EQ(Find("Overworld", "bossShip")->GetTransform()->GetWorldPosition(), glm::vec2(5000.0f, 300.0f));
+  events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "skirmish", nullptr));
+  Frame();
+  Leave();
+  EXPECT_EQ(CountIn("Overworld", "bossShip"), 1u);
+
+  // A transition to a level without a file changes nothing.
+  events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "nowhere"));
+  Frame();
+  EXPECT_TRUE(output.Contains("[ERROR] LTM: StartUtility: there is no level \"nowhere\""));
+  EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
+
+  // Death in the overworld ends the run: the end screen replaces every space of the run.
+  registry.GetDataBoard().GetCollectedItems().resize(2);
+  events->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, overworld->GetId()));
+  Frame();
+  EXPECT_EQ(StateOf("Utility"), "endscreen, running, shown");
+  EXPECT_EQ(Live("Overworld"), nullptr);
+  EXPECT_EQ(Live("OW_HUD"), nullptr);
+  EXPECT_EQ(Live("Encounter"), nullptr);
+  EXPECT_EQ(LevelIn("Admin"), "admin");
+  EXPECT_TRUE(registry.GetDataBoard().GetCollectedItems().empty());
+  EXPECT_EQ(board->GetScore(), 0);
+  EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
+  for (const AssertReport& report : asserts.Reports())
+    ADD_FAILURE() << report.message;
+}

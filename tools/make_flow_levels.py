@@ -1,0 +1,287 @@
+#!/usr/bin/env python3
+"""Writes the levels and prefabs of the game's flow: the administration level with the level
+transition manager, the blank level, the splash screen, the main menu, the pause menu, the quit
+confirmation, the how-to-play page and the credits.
+
+    python3 tools/make_flow_levels.py          (from the repository root)
+
+Outputs, all committed:
+    Assets/LevelFiles/{admin,blank,splash,introlevel,pause_menu,quit_confirmation,how_to_play,credits}.json
+    Assets/Prefabs/{MenuButton,MenuToggle,MenuPicture,MenuManager,HotKey}.prefab
+
+The view of a space at camera scale 1 is 1920 world units wide and 1080 high, centred on the
+camera. Pictures are named in docs/ASSETS.md; a sprite's size in the world is its Transform scale.
+Each menu draws on its own pair of layers, so a menu opened over another one covers it:
+the main menu on DL_GUI_FRAME/DL_GUI_BUTTON, the pause menu on DL_GUI_PAUSE_*, the quit
+confirmation and the how-to-play page on DL_GUI_CONFIRMATION_*.
+
+Menu buttons carry a ClickDetector (mouse) and a MenuInputDetector (keys and pad) beside their
+button component; the MenuInputDetector's "transitions" name the neighbours up, right, down, left.
+"""
+import json
+import os
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+LEVELS = os.path.join(ROOT, "Assets", "LevelFiles")
+PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
+
+BUTTON_SIZE = (384, 72)      # a 128x24 button face, three times over
+SLIDE_SIZE = (1920, 1080)    # a 160x90 slide over the whole view
+MENU_MUSIC = "event:/Music/MenuMusic"
+
+# (frame layer, button layer) of each kind of menu.
+MAIN_LAYERS = ("DL_GUI_FRAME", "DL_GUI_BUTTON")
+PAUSE_LAYERS = ("DL_GUI_PAUSE_FRAME", "DL_GUI_PAUSE_BUTTON")
+CONFIRMATION_LAYERS = ("DL_GUI_CONFIRMATION_FRAME", "DL_GUI_CONFIRMATION_BUTTON")
+
+TOGGLES = (  # object name, button component, picture stem
+    ("Fullscreen", "ButtonFullscreen", "fullscreen"),
+    ("Music", "ButtonMusic", "music"),
+    ("Sound FX", "ButtonSoundFX", "sfx"),
+    ("God Mode", "GodModeButton", "god_mode"),
+)
+
+
+def write_json(path, value):
+    with open(path, "w", encoding="ascii") as output:
+        json.dump(value, output, indent=3, sort_keys=True, separators=(",", " : "))
+        output.write("\n")
+
+
+def write_prefabs():
+    button_collider = {"group": "GUI", "ghost": True, "scale": list(BUTTON_SIZE)}
+    prefabs = {
+        # A menu button: its face, the mouse and key detectors, the focus emphasis and the click.
+        # The level adds the button component and names the menu and the neighbours.
+        "MenuButton": {
+            "Transform": {"scale": list(BUTTON_SIZE)},
+            "Sprite": {"layer": "DL_GUI_BUTTON", "source": "ui_button_start"},
+            "RectangleCollider": button_collider,
+            "ClickDetector": None,
+            "MenuInputDetector": None,
+            "ButtonAnimator": None,
+            "ClickSound": None,
+        },
+        # An on/off button: the "ON" face fades in over the "OFF" face of its backdrop when on,
+        # half shows on focus while off, and grows a little on focus.
+        "MenuToggle": {
+            "Transform": {"scale": list(BUTTON_SIZE)},
+            "Sprite": {"layer": "DL_GUI_BUTTON", "source": "ui_toggle_music_on"},
+            "RectangleCollider": button_collider,
+            "ClickDetector": None,
+            "MenuInputDetector": None,
+            "ToggleButtonAnimator": {"smallEmphScale": [1.1, 1.1], "largEmphScale": [1.6, 1.6],
+                                     "swipeOffset": [0, 0], "animationTime": 0.2},
+            "ClickSound": None,
+        },
+        "MenuPicture": {
+            "Transform": None,
+            "Sprite": {"layer": "DL_GUI_FRAME", "source": "ui_panel"},
+        },
+        "MenuManager": {
+            "Transform": None,
+            "MenuInputManager": None,
+        },
+        # An invisible button worked by an input action (the level adds the detector and the button).
+        "HotKey": {
+            "Transform": None,
+        },
+    }
+    for name, definition in prefabs.items():
+        write_json(os.path.join(PREFABS, name + ".prefab"), {name: definition})
+
+
+class Level:
+    def __init__(self, name):
+        self.name = name
+        self.objects = []
+
+    def add(self, name, prefab, position=(0, 0), components=None, scale=None):
+        transform = {"position": [position[0], position[1]]}
+        if scale is not None:
+            transform["scale"] = [scale[0], scale[1]]
+        record = {"Transform": transform}
+        for type_name, members in (components or {}).items():
+            record.setdefault(type_name, {}).update(members or {})
+        self.objects.append({"children": [], "components": record, "name": name, "prefab": prefab,
+                             "uuid": len(self.objects) + 1})
+
+    def camera(self):
+        self.add("Camera", "Camera")
+
+    def picture(self, name, source, position, size, layer, color=None):
+        sprite = {"source": source, "layer": layer}
+        if color is not None:
+            sprite["color"] = color
+        self.add(name, "MenuPicture", position, {"Sprite": sprite}, size)
+
+    def manager(self, menu):
+        self.add("Menu Input", "MenuManager", (0, 0), {"MenuInputManager": {"menu": menu}})
+
+    def button(self, name, face, position, button, layer, menu, neighbours, members=None, extra=None):
+        components = {
+            "Sprite": {"source": face, "layer": layer},
+            "MenuInputDetector": {"menu": menu, "transitions": list(neighbours)},
+            button: members or {},
+        }
+        components.update(extra or {})
+        self.add(name, "MenuButton", position, components)
+
+    def toggle(self, name, stem, position, button, layers, menu, neighbours):
+        frame_layer, button_layer = layers
+        # The "OFF" face lies under the button; the button's own face is the "ON" one.
+        self.picture(name + " Off", "ui_toggle_%s_off" % stem, position, BUTTON_SIZE, frame_layer)
+        self.add(name, "MenuToggle", position, {
+            "Sprite": {"source": "ui_toggle_%s_on" % stem, "layer": button_layer},
+            "MenuInputDetector": {"menu": menu, "transitions": list(neighbours)},
+            button: {},
+        })
+
+    def hot_key(self, name, detector, button, members=None):
+        self.add(name, "HotKey", (0, 0), {detector: {}, button: members or {}})
+
+    def write(self):
+        write_json(os.path.join(LEVELS, self.name + ".json"), {"level": {"objects": self.objects}})
+
+
+def column_neighbours(names, index, left="", right=""):
+    up = names[index - 1] if index > 0 else names[-1]
+    down = names[index + 1] if index + 1 < len(names) else names[0]
+    return (up, right, down, left)
+
+
+def admin():
+    level = Level("admin")
+    level.add("LTM", "Default", (0, 0), {"LevelTransitionManager": None, "ScoreBoard": None})
+    return level
+
+
+def blank():
+    return Level("blank")
+
+
+def splash():
+    # Two title cards, one after the other; any key or button goes on to the menu at once.
+    level = Level("splash")
+    level.camera()
+    level.add("Level Manager", "Default", (0, 0), {"LevelManager": None})
+    level.picture("Brindle Card", "splash_brindle", (0, 0), SLIDE_SIZE, "DL_GUI_FRAME")
+    level.objects[-1]["components"]["FadeIn"] = {"fadeInStartTime": 0.2, "fadeInDuration": 1.5,
+                                                 "fadeOutStartTime": 3.5, "fadeOutDuration": 1.0}
+    level.picture("Corvane Card", "splash_corvane", (0, 0), SLIDE_SIZE, "DL_GUI_FRAME")
+    level.objects[-1]["components"]["FadeIn"] = {"fadeInStartTime": 4.7, "fadeInDuration": 1.5,
+                                                 "fadeOutStartTime": 8.0, "fadeOutDuration": 1.0}
+    level.picture("Press Any Key", "ui_press_any_key", (0, -440), (336, 48), "DL_GUI_BUTTON")
+    level.add("Timer", "Default", (0, 0), {"LevelTransitionTimer": {"timer": 9.2, "nextLevel": "introlevel"}})
+    level.add("Skip", "Default", (0, 0), {"SwitchLevelOnKeyPress": {"nextLevel": "introlevel",
+                                                                   "musicChange": MENU_MUSIC}})
+    return level
+
+
+def introlevel():
+    level = Level("introlevel")
+    frame, button_layer = MAIN_LAYERS
+    level.camera()
+    level.manager("main")
+    level.picture("Title", "ui_title", (0, 330), (800, 240), frame)
+    level.picture("Backdrop", "ui_panel", (0, -90), (1200, 620), frame)
+
+    left = ["Start", "Tutorial", "How To Play", "Credits", "Quit"]
+    right = [name for name, _, _ in TOGGLES]
+    rows = [140, 50, -40, -130, -220]
+
+    faces = {"Start": "ui_button_start", "Tutorial": "ui_button_tutorial", "How To Play": "ui_button_how_to_play",
+             "Credits": "ui_button_credits", "Quit": "ui_button_quit"}
+    buttons = {"Start": ("ButtonStartGame", None),
+               "Tutorial": ("HowToPlayButton", {"target": "tutorial"}),
+               "How To Play": ("HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"}),
+               "Credits": ("HowToPlayButton", {"target": "credits"}),
+               "Quit": ("QuitButton", None)}
+    for index, name in enumerate(left):
+        component, members = buttons[name]
+        beside = right[min(index, len(right) - 1)]
+        neighbours = column_neighbours(left, index, right=beside, left=beside)
+        level.button(name, faces[name], (-240, rows[index]), component, button_layer, "main", neighbours, members)
+    for index, (name, component, stem) in enumerate(TOGGLES):
+        neighbours = column_neighbours(right, index, left=left[index], right=left[index])
+        level.toggle(name, stem, (240, rows[index]), component, MAIN_LAYERS, "main", neighbours)
+
+    # Escape (or Start) opens the pause menu over the title; Backspace (or Back) starts the demo.
+    level.hot_key("Pause Key", "PauseDetector", "PauseButton", {"target": "pause_menu"})
+    level.hot_key("Auto Play Key", "AutoPlayDetector", "AutoPlayButton")
+    return level
+
+
+def pause_menu():
+    level = Level("pause_menu")
+    frame, button_layer = PAUSE_LAYERS
+    level.camera()
+    level.manager("pause")
+    level.picture("Backdrop", "ui_panel", (0, -20), (1100, 760), frame)
+    level.picture("Title", "ui_pause_title", (0, 250), (448, 96), frame)
+    left = ["Resume", "Main Menu", "How To Play", "Quit"]
+    right = [name for name, _, _ in TOGGLES]
+    rows = [110, 20, -70, -160]
+    faces = {"Resume": "ui_button_resume", "Main Menu": "ui_button_main_menu",
+             "How To Play": "ui_button_how_to_play", "Quit": "ui_button_quit"}
+    buttons = {"Resume": ("ResumeButton", None, {"CancelDetector": {}}),
+               "Main Menu": ("ButtonMainMenu", {"target": "introlevel"}, None),
+               "How To Play": ("HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"}, None),
+               "Quit": ("QuitButton", None, None)}
+    for index, name in enumerate(left):
+        component, members, extra = buttons[name]
+        neighbours = column_neighbours(left, index, right=right[index], left=right[index])
+        level.button(name, faces[name], (-220, rows[index]), component, button_layer, "pause", neighbours, members,
+                     extra)
+    for index, (name, component, stem) in enumerate(TOGGLES):
+        neighbours = column_neighbours(right, index, left=left[index], right=left[index])
+        level.toggle(name, stem, (220, rows[index]), component, PAUSE_LAYERS, "pause", neighbours)
+    return level
+
+
+def quit_confirmation():
+    level = Level("quit_confirmation")
+    frame, button_layer = CONFIRMATION_LAYERS
+    level.camera()
+    level.manager("confirm")
+    level.picture("Backdrop", "ui_panel", (0, 0), (900, 520), frame)
+    level.picture("Question", "ui_confirm_text", (0, 90), (640, 128), frame)
+    # "No" comes first: a direction pressed before anything has focus lands on the safe answer.
+    level.button("No", "ui_button_no", (200, -110), "ResumeButton", button_layer, "confirm", ("", "", "", "Yes"),
+                 extra={"CancelDetector": {}})
+    level.button("Yes", "ui_button_yes", (-200, -110), "ConfirmButton", button_layer, "confirm", ("", "No", "", ""))
+    return level
+
+
+def how_to_play():
+    level = Level("how_to_play")
+    frame, button_layer = CONFIRMATION_LAYERS
+    level.camera()
+    level.manager("how to play")
+    width, height = 800, 450
+    for index, (x, y) in enumerate(((-410, 270), (410, 270), (-410, -190), (410, -190))):
+        level.picture("Page %d" % (index + 1), "ui_how_to_play_%d" % (index + 1), (x, y + 20), (width, height), frame)
+    level.button("Back", "ui_button_back", (0, -470), "ResumeButton", button_layer, "how to play", ("", "", "", ""),
+                 extra={"CancelDetector": {}})
+    return level
+
+
+def credits():
+    level = Level("credits")
+    level.camera()
+    level.picture("Slides", "credits_1", (0, 0), SLIDE_SIZE, "DL_GUI_FRAME")
+    level.objects[-1]["components"]["Credits"] = {
+        "images": ["credits_1", "credits_2", "credits_3", "credits_4"], "timePerSlide": 3.0, "transitionTime": 1.0}
+    # Escape (or the pad's B) leaves early.
+    level.hot_key("Back Key", "CancelDetector", "ButtonMainMenu", {"target": "introlevel"})
+    return level
+
+
+def main():
+    write_prefabs()
+    for build in (admin, blank, splash, introlevel, pause_menu, quit_confirmation, how_to_play, credits):
+        build().write()
+
+
+if __name__ == "__main__":
+    main()
