@@ -1,10 +1,10 @@
 #include "flow/LevelSpaces.h"
 
+#include "core/Log.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"
 
 #include <filesystem>
-#include <iostream>
 #include <system_error>
 
 Space* FindLiveSpace(const std::string& name)
@@ -25,7 +25,7 @@ bool LevelExists(const std::string& level, const std::string& wantedBy)
   std::error_code error;
   if (!level.empty() && std::filesystem::is_regular_file(Space::LevelPath(level), error))
     return true;
-  std::cout << "[ERROR] " << wantedBy << ": there is no level \"" << level << "\" (" << Space::LevelPath(level)
-            << "); nothing was changed." << std::endl;
+  LogOnce("missing level " + level + " for " + wantedBy, LogLevel::Error, wantedBy, ": there is no level \"", level,
+          "\" (", Space::LevelPath(level), "); nothing was changed.");
   return false;
 }

@@ -14,6 +14,7 @@ Space* FindLiveSpace(const std::string& name);
 // SpaceDirectory::GetSpace). Null only without a directory.
 Space* ShowLevel(const std::string& name, const std::string& level);
 
-// Whether the level has a file. When it has none, an "[ERROR]" line says who wanted it and that
-// nothing was changed: the caller then leaves the screen that asked as it is.
+// Whether the level has a file. When it has none, an "[ERROR]" line (once for each level and
+// asker) says who wanted it and that nothing was changed: the caller then leaves the screen that
+// asked as it is.
 bool LevelExists(const std::string& level, const std::string& wantedBy);

@@ -1,6 +1,7 @@
 #include "flow/LevelTransitionManager.h"
 
 #include "audio/SoundEvents.h"
+#include "core/Log.h"
 #include "flow/FlowEvents.h"
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
@@ -12,7 +13,6 @@
 #include "render/CameraEvents.h"
 #include "render/TextToSprite.h"
 
-#include <iostream>
 
 namespace
 {
@@ -94,7 +94,7 @@ void LevelTransitionManager::On(StartOverworldEvent*)
 {
   if (!LevelExists(OverworldLevel, "LTM: StartOverworld"))
     return;
-  std::cout << "LTM: StartOverworld\n";
+  LogLine("LTM: StartOverworld");
   bossShipSpawned = false;
   UnloadUtility();
   MarkForRemoval(OverworldSpace);
@@ -118,7 +118,7 @@ void LevelTransitionManager::On(StartEncounterEvent* event)
 {
   if (!LevelExists(event->level, "LTM: StartEncounter"))
     return;
-  std::cout << "LTM: StartEncounter: " << event->level << "\n";
+  LogLine("LTM: StartEncounter: ", event->level);
   UnloadUtility();
   // The overworld keeps its objects and state while the encounter runs.
   Run(FindLiveSpace(OverworldSpace), false, false);
@@ -134,7 +134,7 @@ void LevelTransitionManager::On(StartEncounterEvent* event)
 
 void LevelTransitionManager::On(ReturnToOverworldEvent*)
 {
-  std::cout << "LTM: ReturnToOverworld\n";
+  LogLine("LTM: ReturnToOverworld");
   Space* overworld = FindLiveSpace(OverworldSpace);
   if (overworld == nullptr || overworld->GetName() != OverworldLevel)
     overworld = ShowLevel(OverworldSpace, OverworldLevel);
@@ -167,7 +167,7 @@ void LevelTransitionManager::On(StartUtilityEvent* event)
 {
   if (!LevelExists(event->levelName, "LTM: StartUtility"))
     return;
-  std::cout << "LTM: StartUtility: " << event->levelName << "\n";
+  LogLine("LTM: StartUtility: ", event->levelName);
   for (const char* name : {"HUD", OverworldHudSpace, OverworldSpace, EncounterSpace, "MenuSpace1", "MenuSpace0",
                            "HealthIndicatorSpace"})
     MarkForRemoval(name);

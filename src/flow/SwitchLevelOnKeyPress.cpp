@@ -31,12 +31,9 @@ void SwitchLevelOnKeyPress::On(UpdateEvent* event)
   if (actions == nullptr ||
       !(actions->IsActionActive(0, ACTION_ANY_KEYBOARD_MOUSE) || actions->IsActionActive(0, ACTION_ANY_CONTROLLER)))
     return;
-  // A level that cannot be shown leaves this one running; it is said once, not on every key.
+  // A level that cannot be shown leaves this one running.
   if (!LevelExists(nextLevel, "SwitchLevelOnKeyPress"))
-  {
-    delayLeft = 1.0e30f;
     return;
-  }
   PostQueued<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, nextLevel);
   PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, musicChange);
   if (Space* space = GetSpace())

@@ -113,11 +113,13 @@ protected:
     for (int frame = 0; frame < count; ++frame)
       Frame();
   }
-  // A key pressed in one frame and let go in the next.
+  // A key pressed in one frame and let go in the next, and the frame after, in which what the
+  // press asked of the spaces has taken effect.
   void Tap(SDL_Keycode key)
   {
     Frame({TestEvents::Key(key, true)});
     Frame({TestEvents::Key(key, false)});
+    Frame();
   }
   // Waits out the half second the menu actions rest after firing.
   void Rest() { Frames(35); }

@@ -13,12 +13,15 @@
 #include "object/ObjectTestEnvironment.h"
 #include "object/Transform.h"
 #include "render/TextToSprite.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace
 {
+const char* const StandIns[] = {"overworld", "OW_HUD", "skirmish", "endscreen"};
+
 void WriteLevel(const std::string& name, const std::string& objects)
 {
   std::ofstream(Space::LevelPath(name)) << R"({"level": {"objects": [)" << objects << "]}}";
@@ -58,6 +61,14 @@ protected:
     session->GetFactory().DefinePrefab("OW_BossShip", boss, "test");
   }
 
+  // The stand-ins go, so that other tests meet the game's levels as they are.
+  void TearDown() override
+  {
+    FlowScene::TearDown();
+    for (const char* level : StandIns)
+      std::filesystem::remove(Space::LevelPath(level));
+  }
+
   std::string Text(const std::string& space, const std::string& object)
   {
     TextToSprite* text = ComponentOf<TextToSprite>(space, object);
@@ -95,7 +106,7 @@ protected:
 
 TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEncountersToTheEndScreen)
 {
-  CapturedOutput output;
+  CapturedLog log;
   session->GetSpace("splash", "splash");
   Frame();
   // The splash's level manager brought up the administration level and its transition manager.
@@ -122,7 +133,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   menu = Live("Utility");
   Frame();
   EXPECT_EQ(Live("Utility"), menu) << "the second request found the menu there and left it";
-  EXPECT_EQ(output.CountOf("LTM: StartUtility: introlevel"), 2u);
+  EXPECT_EQ(log.CountOf("LTM: StartUtility: introlevel"), 2u);
   EXPECT_EQ(sound.lines.back(), "cue event:/Music/MenuMusic");
 
   // Start, clicked with the mouse.
@@ -174,7 +185,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   // A transition to a level without a file changes nothing.
   events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "nowhere"));
   Frame();
-  EXPECT_TRUE(output.Contains("[ERROR] LTM: StartUtility: there is no level \"nowhere\""));
+  EXPECT_TRUE(log.Contains("[ERROR] LTM: StartUtility: there is no level \"nowhere\""));
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
 
   // Death in the overworld ends the run: the end screen replaces every space of the run.

@@ -1,0 +1,123 @@
+// The menus of the game as shipped, clicked through on the real frame loop: each button's menu
+// opens over the screen that asked and closes back to it, the credits run out into the main menu,
+// quitting asks first, and buttons naming levels that do not exist leave the menu as it was.
+#include "FlowScene.h"
+
+#include "flow/FlowEvents.h"
+#include "object/Transform.h"
+#include "support/CapturedLog.h"
+
+class OpenMenuTest : public FlowScene
+{
+protected:
+  void SetUp() override
+  {
+    FlowScene::SetUp();
+    SKIP_WITHOUT_GL();
+    session->GetSpace("Admin", "admin");
+    Frame();
+    events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel"));
+    // The menu actions rest for their first half second, as after any firing.
+    Rest();
+  }
+
+  // A click on the object's place, seen through its space's camera (every menu's camera stands at
+  // the origin, so world places map to the same pixels in every menu).
+  void Click(const std::string& space, const std::string& object)
+  {
+    GameObject* button = Find(space, object);
+    ASSERT_NE(button, nullptr) << object << " in " << space;
+    const glm::vec2 at = button->GetTransform()->GetWorldPosition();
+    MouseTo(PixelX(at.x), PixelY(at.y));
+    Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
+    Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
+    Frame();
+  }
+};
+
+TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
+{
+  CapturedLog log;
+  ASSERT_EQ(StateOf("Utility"), "introlevel, running, shown");
+
+  // How to play: a page of its own; Escape goes back.
+  Click("Utility", "How To Play");
+  EXPECT_EQ(StateOf("Utility"), "introlevel, paused, hidden");
+  EXPECT_EQ(StateOf("MenuSpace1"), "how_to_play, running, shown");
+  Tap(SDLK_ESCAPE);
+  EXPECT_EQ(Live("MenuSpace1"), nullptr);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+
+  // Quit asks over the menu, which stays in view; "No" goes back, "Yes" ends the game.
+  Click("Utility", "Quit");
+  EXPECT_EQ(StateOf("Utility"), "introlevel, paused, shown");
+  EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
+  Click("MenuSpace1", "No");
+  EXPECT_EQ(Live("MenuSpace1"), nullptr);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+  EXPECT_EQ(gameEnds, 0);
+
+  // Escape pauses: the pause menu over the main menu, and menus opened from it come back to it.
+  Tap(SDLK_ESCAPE);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, paused, shown");
+  EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
+  Click("MenuSpace0", "How To Play");
+  EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, paused, hidden");
+  Rest();
+  Tap(SDLK_ESCAPE);
+  EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
+  Click("MenuSpace0", "Quit");
+  EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
+  Click("MenuSpace1", "No");
+  EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
+  Click("MenuSpace0", "Resume");
+  EXPECT_EQ(Live("MenuSpace0"), nullptr);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+
+  // Levels that do not exist yet: an error each, and the menu goes on working.
+  Click("Utility", "Tutorial");
+  Click("Utility", "Start");
+  Tap(SDLK_BACKSPACE);
+  EXPECT_TRUE(log.Contains("[ERROR] HowToPlayButton: there is no level \"tutorial\""));
+  EXPECT_TRUE(log.Contains("[ERROR] ButtonStartGame: there is no level \"overworld\""));
+  EXPECT_TRUE(log.Contains("[ERROR] AutoPlayButton: there is no level \"auto_play\""));
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+  EXPECT_EQ(Live("Encounter"), nullptr) << log.Text();
+
+  Click("Utility", "Quit");
+  Click("MenuSpace1", "Yes");
+  EXPECT_EQ(gameEnds, 1);
+}
+
+TEST_F(OpenMenuTest, TheCreditsRunOutIntoTheMainMenuOnceAndEscapeLeavesEarly)
+{
+  Click("Utility", "Credits");
+  EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
+  EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
+  // Four slides of five seconds.
+  Frames(19 * 60);
+  EXPECT_EQ(LevelIn("Utility"), "credits");
+  Frames(2 * 60);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+  const std::vector<std::string> tail(sound.lines.end() - 2, sound.lines.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"fade event:/Music/MenuMusic", "cue event:/Music/MenuMusic"}));
+
+  Click("Utility", "Credits");
+  Frames(60);
+  Tap(SDLK_ESCAPE);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+}
+
+TEST_F(OpenMenuTest, AResumeWhoseScreenWentMeanwhileLeavesEverythingAlone)
+{
+  Tap(SDLK_ESCAPE);
+  ASSERT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
+  // The screen under the pause menu is replaced while the menu is open.
+  Space* replaced = Live("Utility");
+  session->GetSpace("Utility", "credits");
+  Frame();
+  ASSERT_NE(Live("Utility"), replaced);
+  Click("MenuSpace0", "Resume");
+  EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown") << "nothing to return to";
+  EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
+}
