@@ -1,21 +1,25 @@
 #pragma once
 // The game's flow on the real frame loop, without the program around it: a session with the
 // shipped prefabs drawing into the shared hidden window (so cameras see the mouse), input on fake
-// devices read through the input layer and its default action map, a registry, the action system,
-// and the flow's host. Frame() runs one frame's steps in the game loop's order: input, actions,
-// space management, the action system, physics of the active spaces, the update events.
+// devices read through the input layer and its default action map, a registry, the sound system on
+// the game's banks (silent, its clock the frames'), the action system, and the flow's host.
+// Frame() runs one frame's steps in the game loop's order: sound, input, actions, space
+// management, the action system, physics of the active spaces, the update events.
 //
 // A listener on the sound channel keeps every music and volume request, in order.
 #include "app/GameSessionTestEnvironment.h"
 
 #include "audio/SoundEvents.h"
+#include "audio/SoundSystem.h"
 #include "flow/ActionSystem.h"
+#include "flow/FlowEvents.h"
 #include "flow/FlowHost.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/SpaceDirectory.h"
+#include "object/Transform.h"
 #include "support/FakeInputDevices.h"
 #include "support/HeadlessGl.h"
 #include "support/TestEvents.h"
@@ -66,6 +70,9 @@ protected:
     InputActionMap::Init();
     InputActionMap::InitDefaultBindings();
     Registry::SetInstance(&registry);
+    Studio::System::SetHeadlessClock([this] { return static_cast<std::int64_t>(now * 1e6); });
+    soundSystem = std::make_unique<SoundSystem>();
+    SoundSystem::SetInstance(soundSystem.get());
     SpaceDirectory::SetInstance(this);
     FlowHost::SetInstance(this);
     ActionSystem::ActionSystem::SetInstance(&actions);
@@ -77,6 +84,9 @@ protected:
     ActionSystem::ActionSystem::SetInstance(nullptr);
     FlowHost::SetInstance(nullptr);
     SpaceDirectory::SetInstance(nullptr);
+    SoundSystem::SetInstance(nullptr);
+    soundSystem.reset();
+    Studio::System::SetHeadlessClock({});
     Registry::SetInstance(nullptr);
     InputActionMap::Shutdown();
     Input::Shutdown();
@@ -93,11 +103,22 @@ protected:
   void SetWindowFullscreen(bool on) override { fullscreen = on; }
 
   // --- Driving ------------------------------------------------------------------------------
+  // The administration level and the main menu in the utility space, as the splash leaves them.
+  void StartAtMainMenu()
+  {
+    session->GetSpace("Admin", "admin");
+    Frame();
+    events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel"));
+    // The menu actions rest for their first half second, as after any firing.
+    Rest();
+  }
+
   // One frame of the game loop, with these events in its input pump.
   void Frame(std::initializer_list<SDL_Event> input = {})
   {
     for (const SDL_Event& event : input)
       devices->events.push_back(event);
+    soundSystem->Update();
     Input::Instance()->Update();
     InputActionMap::Instance()->Update(Step);
     session->ManageSpaces();
@@ -123,6 +144,19 @@ protected:
   }
   // Waits out the half second the menu actions rest after firing.
   void Rest() { Frames(35); }
+  // A click on the object's place, seen through its space's camera (every menu's camera stands at
+  // the origin, so world places map to the same pixels in every menu).
+  void Click(const std::string& space, const std::string& object)
+  {
+    GameObject* button = Find(space, object);
+    ASSERT_NE(button, nullptr) << object << " in " << space;
+    const glm::vec2 at = button->GetTransform()->GetWorldPosition();
+    MouseTo(PixelX(at.x), PixelY(at.y));
+    Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
+    Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
+    Frame();
+  }
+
   // The mouse moved to a pixel of the hidden window (320 x 180 showing 1920 x 1080 world units).
   void MouseTo(int x, int y) { Frame({TestEvents::MouseMotion(x, y, 0, 0)}); }
   static int PixelX(float worldX) { return static_cast<int>(160.0f + worldX / 6.0f); }
@@ -166,6 +200,7 @@ protected:
   std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
   Registry registry;
   float now = 100.0f;
+  std::unique_ptr<SoundSystem> soundSystem;
   ActionSystem::ActionSystem actions{[this]() { return now; }};
   SoundRequests sound;
   int gameEnds = 0;

@@ -3,8 +3,6 @@
 // quitting asks first, and buttons naming levels that do not exist leave the menu as it was.
 #include "FlowScene.h"
 
-#include "flow/FlowEvents.h"
-#include "object/Transform.h"
 #include "support/CapturedLog.h"
 
 class OpenMenuTest : public FlowScene
@@ -14,24 +12,7 @@ protected:
   {
     FlowScene::SetUp();
     SKIP_WITHOUT_GL();
-    session->GetSpace("Admin", "admin");
-    Frame();
-    events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel"));
-    // The menu actions rest for their first half second, as after any firing.
-    Rest();
-  }
-
-  // A click on the object's place, seen through its space's camera (every menu's camera stands at
-  // the origin, so world places map to the same pixels in every menu).
-  void Click(const std::string& space, const std::string& object)
-  {
-    GameObject* button = Find(space, object);
-    ASSERT_NE(button, nullptr) << object << " in " << space;
-    const glm::vec2 at = button->GetTransform()->GetWorldPosition();
-    MouseTo(PixelX(at.x), PixelY(at.y));
-    Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
-    Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
-    Frame();
+    StartAtMainMenu();
   }
 };
 

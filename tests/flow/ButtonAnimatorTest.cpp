@@ -1,0 +1,43 @@
+// A menu button under the mouse lights (frame 1) and grows by "smallEmph" over "animationTime",
+// and goes back when the mouse leaves. The action system drives it from the game loop, so the
+// tween goes on while the button's space is paused.
+#include "FlowScene.h"
+
+#include "render/Sprite.h"
+
+class ButtonAnimatorTest : public FlowScene
+{
+protected:
+  void SetUp() override
+  {
+    FlowScene::SetUp();
+    SKIP_WITHOUT_GL();
+    StartAtMainMenu();
+  }
+  Sprite* Face() { return ComponentOf<Sprite>("Utility", "Credits"); }
+};
+
+TEST_F(ButtonAnimatorTest, TheButtonUnderTheMouseLightsAndGrowsAndGoesBackWhenItLeaves)
+{
+  ASSERT_NE(Face(), nullptr);
+  EXPECT_EQ(Face()->GetFrame(), 0u);
+  EXPECT_EQ(Face()->GetScale(), glm::vec2(1.0f, 1.0f));
+
+  MouseTo(PixelX(-240), PixelY(-130));
+  Frames(5);
+  EXPECT_EQ(Face()->GetFrame(), 1u);
+  const float growing = Face()->GetScale().x;
+  EXPECT_GT(growing, 1.0f);
+  EXPECT_LT(growing, 1.2f);
+  // The space stops; the tween does not.
+  Live("Utility")->SetPaused(true);
+  Frames(20);
+  EXPECT_FLOAT_EQ(Face()->GetScale().x, 1.2f);
+  EXPECT_EQ(actions.RecordCount(), 0u);
+
+  Live("Utility")->Unpause();
+  MouseTo(PixelX(0), PixelY(480));
+  Frames(20);
+  EXPECT_EQ(Face()->GetFrame(), 0u);
+  EXPECT_FLOAT_EQ(Face()->GetScale().x, 1.0f);
+}
