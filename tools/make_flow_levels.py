@@ -183,12 +183,13 @@ def introlevel():
     frame, button_layer = MAIN_LAYERS
     level.camera()
     level.manager("main")
-    level.picture("Title", "ui_title", (0, 330), (800, 240), frame)
-    level.picture("Backdrop", "ui_panel", (0, -90), (1200, 620), frame)
+    level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
+    level.picture("Title", "ui_title", (0, 310), (800, 240), frame)
+    level.picture("Backdrop", "ui_panel", (0, -70), (1040, 460), frame)
 
     left = ["Start", "Tutorial", "How To Play", "Credits", "Quit"]
     right = [name for name, _, _ in TOGGLES]
-    rows = [140, 50, -40, -130, -220]
+    rows = [110, 20, -70, -160, -250]
 
     faces = {"Start": "ui_button_start", "Tutorial": "ui_button_tutorial", "How To Play": "ui_button_how_to_play",
              "Credits": "ui_button_credits", "Quit": "ui_button_quit"}
@@ -217,8 +218,8 @@ def pause_menu():
     frame, button_layer = PAUSE_LAYERS
     level.camera()
     level.manager("pause")
-    level.picture("Backdrop", "ui_panel", (0, -20), (1100, 760), frame)
-    level.picture("Title", "ui_pause_title", (0, 250), (448, 96), frame)
+    level.picture("Backdrop", "ui_panel", (0, 20), (1000, 520), frame)
+    level.picture("Title", "ui_pause_title", (0, 210), (448, 96), frame)
     left = ["Resume", "Main Menu", "How To Play", "Quit"]
     right = [name for name, _, _ in TOGGLES]
     rows = [110, 20, -70, -160]

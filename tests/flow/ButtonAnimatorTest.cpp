@@ -23,7 +23,7 @@ TEST_F(ButtonAnimatorTest, TheButtonUnderTheMouseLightsAndGrowsAndGoesBackWhenIt
   EXPECT_EQ(Face()->GetFrame(), 0u);
   EXPECT_EQ(Face()->GetScale(), glm::vec2(1.0f, 1.0f));
 
-  MouseTo(PixelX(-240), PixelY(-130));
+  Hover("Utility", "Credits");
   Frames(5);
   EXPECT_EQ(Face()->GetFrame(), 1u);
   const float growing = Face()->GetScale().x;

@@ -148,15 +148,20 @@ protected:
   // the origin, so world places map to the same pixels in every menu).
   void Click(const std::string& space, const std::string& object)
   {
-    GameObject* button = Find(space, object);
-    ASSERT_NE(button, nullptr) << object << " in " << space;
-    const glm::vec2 at = button->GetTransform()->GetWorldPosition();
-    MouseTo(PixelX(at.x), PixelY(at.y));
+    Hover(space, object);
     Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
     Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
     Frame();
   }
 
+  // The mouse moved onto the object's place.
+  void Hover(const std::string& space, const std::string& object)
+  {
+    GameObject* button = Find(space, object);
+    ASSERT_NE(button, nullptr) << object << " in " << space;
+    const glm::vec2 at = button->GetTransform()->GetWorldPosition();
+    MouseTo(PixelX(at.x), PixelY(at.y));
+  }
   // The mouse moved to a pixel of the hidden window (320 x 180 showing 1920 x 1080 world units).
   void MouseTo(int x, int y) { Frame({TestEvents::MouseMotion(x, y, 0, 0)}); }
   static int PixelX(float worldX) { return static_cast<int>(160.0f + worldX / 6.0f); }

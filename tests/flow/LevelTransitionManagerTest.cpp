@@ -137,10 +137,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(sound.lines.back(), "cue event:/Music/MenuMusic");
 
   // Start, clicked with the mouse.
-  MouseTo(PixelX(-240), PixelY(140));
-  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
-  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
-  Frame();
+  Click("Utility", "Start");
   EXPECT_EQ(StateOf("Utility"), "blank, paused, hidden");
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
   EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, running, shown");

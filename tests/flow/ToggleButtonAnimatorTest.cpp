@@ -63,7 +63,7 @@ TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
   Frames(20);
   EXPECT_EQ(FaceAlpha("God Mode"), 0.0f);
   MouseTo(PixelX(0), PixelY(480));
-  MouseTo(PixelX(240), PixelY(-130));
+  Hover("Utility", "God Mode");
   Frames(20);
   EXPECT_EQ(FaceAlpha("God Mode"), 0.5f);
 }
