@@ -171,7 +171,7 @@ def splash():
     level.picture("Corvane Card", "splash_corvane", (0, 0), SLIDE_SIZE, "DL_GUI_FRAME")
     level.objects[-1]["components"]["FadeIn"] = {"fadeInStartTime": 4.7, "fadeInDuration": 1.5,
                                                  "fadeOutStartTime": 8.0, "fadeOutDuration": 1.0}
-    level.picture("Press Any Key", "ui_press_any_key", (0, -440), (336, 48), "DL_GUI_BUTTON")
+    level.picture("Press Any Key", "ui_press_any_key", (0, -430), (560, 80), "DL_GUI_BUTTON")
     level.add("Timer", "Default", (0, 0), {"LevelTransitionTimer": {"timer": 9.2, "nextLevel": "introlevel"}})
     level.add("Skip", "Default", (0, 0), {"SwitchLevelOnKeyPress": {"nextLevel": "introlevel",
                                                                    "musicChange": MENU_MUSIC}})
