@@ -178,35 +178,38 @@ def splash():
     return level
 
 
+def button_columns(level, buttons, layers, menu, x):
+    """The menu's buttons in a column at -x, and the four on/off buttons beside them at +x, on the
+    same rows 90 units apart; up and down wrap round a column, left and right go across.
+    `buttons` holds (name, face, component, members, extra components) in order from the top."""
+    left = [name for name, _, _, _, _ in buttons]
+    right = [name for name, _, _ in TOGGLES]
+    rows = [110 - 90 * index for index in range(len(left))]
+    for index, (name, face, component, members, extra) in enumerate(buttons):
+        beside = right[min(index, len(right) - 1)]
+        neighbours = column_neighbours(left, index, right=beside, left=beside)
+        level.button(name, face, (-x, rows[index]), component, layers[1], menu, neighbours, members, extra)
+    for index, (name, component, stem) in enumerate(TOGGLES):
+        neighbours = column_neighbours(right, index, left=left[index], right=left[index])
+        level.toggle(name, stem, (x, rows[index]), component, layers, menu, neighbours)
+
+
 def introlevel():
     level = Level("introlevel")
-    frame, button_layer = MAIN_LAYERS
+    frame = MAIN_LAYERS[0]
     level.camera()
     level.manager("main")
     level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
     level.picture("Title", "ui_title", (0, 310), (800, 240), frame)
     level.picture("Backdrop", "ui_panel", (0, -70), (1040, 460), frame)
-
-    left = ["Start", "Tutorial", "How To Play", "Credits", "Quit"]
-    right = [name for name, _, _ in TOGGLES]
-    rows = [110, 20, -70, -160, -250]
-
-    faces = {"Start": "ui_button_start", "Tutorial": "ui_button_tutorial", "How To Play": "ui_button_how_to_play",
-             "Credits": "ui_button_credits", "Quit": "ui_button_quit"}
-    buttons = {"Start": ("ButtonStartGame", None),
-               "Tutorial": ("HowToPlayButton", {"target": "tutorial"}),
-               "How To Play": ("HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"}),
-               "Credits": ("HowToPlayButton", {"target": "credits"}),
-               "Quit": ("QuitButton", None)}
-    for index, name in enumerate(left):
-        component, members = buttons[name]
-        beside = right[min(index, len(right) - 1)]
-        neighbours = column_neighbours(left, index, right=beside, left=beside)
-        level.button(name, faces[name], (-240, rows[index]), component, button_layer, "main", neighbours, members)
-    for index, (name, component, stem) in enumerate(TOGGLES):
-        neighbours = column_neighbours(right, index, left=left[index], right=left[index])
-        level.toggle(name, stem, (240, rows[index]), component, MAIN_LAYERS, "main", neighbours)
-
+    button_columns(level, [
+        ("Start", "ui_button_start", "ButtonStartGame", None, None),
+        ("Tutorial", "ui_button_tutorial", "HowToPlayButton", {"target": "tutorial"}, None),
+        ("How To Play", "ui_button_how_to_play", "HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"},
+         None),
+        ("Credits", "ui_button_credits", "HowToPlayButton", {"target": "credits"}, None),
+        ("Quit", "ui_button_quit", "QuitButton", None, None),
+    ], MAIN_LAYERS, "main", 240)
     # Escape (or Start) opens the pause menu over the title; Backspace (or Back) starts the demo.
     level.hot_key("Pause Key", "PauseDetector", "PauseButton", {"target": "pause_menu"})
     level.hot_key("Auto Play Key", "AutoPlayDetector", "AutoPlayButton")
@@ -215,28 +218,18 @@ def introlevel():
 
 def pause_menu():
     level = Level("pause_menu")
-    frame, button_layer = PAUSE_LAYERS
+    frame = PAUSE_LAYERS[0]
     level.camera()
     level.manager("pause")
     level.picture("Backdrop", "ui_panel", (0, 20), (1000, 520), frame)
     level.picture("Title", "ui_pause_title", (0, 210), (448, 96), frame)
-    left = ["Resume", "Main Menu", "How To Play", "Quit"]
-    right = [name for name, _, _ in TOGGLES]
-    rows = [110, 20, -70, -160]
-    faces = {"Resume": "ui_button_resume", "Main Menu": "ui_button_main_menu",
-             "How To Play": "ui_button_how_to_play", "Quit": "ui_button_quit"}
-    buttons = {"Resume": ("ResumeButton", None, {"CancelDetector": {}}),
-               "Main Menu": ("ButtonMainMenu", {"target": "introlevel"}, None),
-               "How To Play": ("HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"}, None),
-               "Quit": ("QuitButton", None, None)}
-    for index, name in enumerate(left):
-        component, members, extra = buttons[name]
-        neighbours = column_neighbours(left, index, right=right[index], left=right[index])
-        level.button(name, faces[name], (-220, rows[index]), component, button_layer, "pause", neighbours, members,
-                     extra)
-    for index, (name, component, stem) in enumerate(TOGGLES):
-        neighbours = column_neighbours(right, index, left=left[index], right=left[index])
-        level.toggle(name, stem, (220, rows[index]), component, PAUSE_LAYERS, "pause", neighbours)
+    button_columns(level, [
+        ("Resume", "ui_button_resume", "ResumeButton", None, {"CancelDetector": {}}),
+        ("Main Menu", "ui_button_main_menu", "ButtonMainMenu", {"target": "introlevel"}, None),
+        ("How To Play", "ui_button_how_to_play", "HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"},
+         None),
+        ("Quit", "ui_button_quit", "QuitButton", None, None),
+    ], PAUSE_LAYERS, "pause", 220)
     return level
 
 

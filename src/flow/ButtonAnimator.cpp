@@ -15,23 +15,17 @@ ButtonAnimator& ButtonAnimator::operator=(const ButtonAnimator& other)
   return *this;
 }
 
-Sprite* ButtonAnimator::FindSprite() const
-{
-  const GameObject* object = GetGameObject();
-  return object != nullptr ? object->GetComponent<Sprite>() : nullptr;
-}
-
 void ButtonAnimator::OnAwake()
 {
   SubscribeOnOwner<DetectorHoverBeginEvent>(this);
   SubscribeOnOwner<DetectorHoverEndEvent>(this);
-  if (Sprite* sprite = FindSprite())
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
     sprite->SetFrame(0);
 }
 
 void ButtonAnimator::Synchronize()
 {
-  if (const Sprite* sprite = FindSprite())
+  if (const Sprite* sprite = SpriteTweens::SpriteOf(*this))
     baseScale = sprite->GetScale();
 }
 
@@ -45,7 +39,7 @@ void ButtonAnimator::GetMembers(std::vector<MemberBase*>& members)
 
 void ButtonAnimator::Emphasise(unsigned frame, float factor)
 {
-  Sprite* sprite = FindSprite();
+  Sprite* sprite = SpriteTweens::SpriteOf(*this);
   if (sprite == nullptr)
     return;
   sprite->SetFrame(frame);

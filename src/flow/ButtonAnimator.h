@@ -9,7 +9,6 @@
 
 class DetectorHoverBeginEvent;
 class DetectorHoverEndEvent;
-class Sprite;
 
 class ButtonAnimator : public Component
 {
@@ -29,7 +28,6 @@ public:
   void On(DetectorHoverEndEvent* event);
 
 private:
-  Sprite* FindSprite() const;
   // Switches the frame and eases the scale to `factor` times the set-up scale.
   void Emphasise(unsigned frame, float factor);
 

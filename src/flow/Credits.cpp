@@ -6,14 +6,13 @@
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
-#include "render/Sprite.h"
+#include "flow/SpriteTweens.h"
 
 void Credits::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);
   timer = SlideLength();
-  const GameObject* object = GetGameObject();
-  if (Sprite* sprite = object != nullptr ? object->GetComponent<Sprite>() : nullptr; sprite != nullptr && !images.empty())
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this); sprite != nullptr && !images.empty())
     sprite->SetSource(images.front());
 }
 
@@ -28,8 +27,7 @@ void Credits::GetMembers(std::vector<MemberBase*>& members)
 
 void Credits::On(UpdateEvent* event)
 {
-  const GameObject* object = GetGameObject();
-  Sprite* sprite = object != nullptr ? object->GetComponent<Sprite>() : nullptr;
+  Sprite* sprite = SpriteTweens::SpriteOf(*this);
   if (sprite == nullptr || currentImage >= images.size())
     return;
   const float shown = timePerSlide;
@@ -56,7 +54,5 @@ void Credits::On(UpdateEvent* event)
     }
     timer = SlideLength();
   }
-  fColor color = sprite->GetColor();
-  color.a = alpha;
-  sprite->SetColor(color);
+  SpriteTweens::SetAlpha(*sprite, alpha);
 }

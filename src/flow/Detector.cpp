@@ -21,31 +21,25 @@ void Detector::On(UpdateEvent*)
     UpdateTriggered(false);
 }
 
-template <typename E>
-void Detector::QueueToOwner()
+template <typename Begin, typename Persisted, typename End>
+void Detector::Edge(bool& flag, bool now)
 {
-  if (const GameObject* object = GetGameObject())
-    PostQueued<E>(BRINDLE_SITE, object->GetId());
+  const GameObject* object = GetGameObject();
+  if (object == nullptr || (!flag && !now))
+    return;
+  if (!flag)
+    PostQueued<Begin>(BRINDLE_SITE, object->GetId());
+  else if (now)
+    PostQueued<Persisted>(BRINDLE_SITE, object->GetId());
+  else
+    PostQueued<End>(BRINDLE_SITE, object->GetId());
+  flag = now;
 }
 
 void Detector::UpdateHovered()
 {
-  const bool now = forcedHover || CheckHovered();
-  if (!hovered)
-  {
-    if (now)
-    {
-      hovered = true;
-      QueueToOwner<DetectorHoverBeginEvent>();
-    }
-  }
-  else if (now)
-    QueueToOwner<DetectorHoverPersistedEvent>();
-  else
-  {
-    hovered = false;
-    QueueToOwner<DetectorHoverEndEvent>();
-  }
+  Edge<DetectorHoverBeginEvent, DetectorHoverPersistedEvent, DetectorHoverEndEvent>(hovered,
+                                                                                   forcedHover || CheckHovered());
 }
 
 void Detector::UpdateTriggered(bool requireHover)
@@ -55,20 +49,5 @@ void Detector::UpdateTriggered(bool requireHover)
     triggered = false;
     return;
   }
-  const bool now = CheckTriggered();
-  if (!triggered)
-  {
-    if (now)
-    {
-      triggered = true;
-      QueueToOwner<DetectorTriggerBeginEvent>();
-    }
-  }
-  else if (now)
-    QueueToOwner<DetectorTriggerPersistedEvent>();
-  else
-  {
-    triggered = false;
-    QueueToOwner<DetectorTriggerEndEvent>();
-  }
+  Edge<DetectorTriggerBeginEvent, DetectorTriggerPersistedEvent, DetectorTriggerEndEvent>(triggered, CheckTriggered());
 }

@@ -55,8 +55,10 @@ protected:
   std::string menu;  // the menu it belongs to; only the menu input detector reflects it
 
 private:
-  template <typename E>
-  void QueueToOwner();
+  // One flag's edge: Begin when it rises, Persisted while it stays up, End when it falls; each
+  // queued to the own object.
+  template <typename Begin, typename Persisted, typename End>
+  void Edge(bool& flag, bool now);
 
   Kind kind;
   bool hovered = false;

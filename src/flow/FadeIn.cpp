@@ -4,32 +4,16 @@
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
-#include "render/Sprite.h"
+#include "flow/SpriteTweens.h"
 
 #include <algorithm>
-
-namespace
-{
-void SetAlpha(Sprite& sprite, float alpha)
-{
-  fColor color = sprite.GetColor();
-  color.a = alpha;
-  sprite.SetColor(color);
-}
-}  // namespace
-
-Sprite* FadeIn::FindSprite() const
-{
-  const GameObject* object = GetGameObject();
-  return object != nullptr ? object->GetComponent<Sprite>() : nullptr;
-}
 
 void FadeIn::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);
   SubscribeOnOwner<FadeEvent>(this);
-  if (Sprite* sprite = FindSprite())
-    SetAlpha(*sprite, 0.0f);
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
+    SpriteTweens::SetAlpha(*sprite, 0.0f);
 }
 
 void FadeIn::GetMembers(std::vector<MemberBase*>& members)
@@ -49,13 +33,13 @@ void FadeIn::On(UpdateEvent* event)
   currentTime += event->dt;
   const float fadeInEnd = fadeInStartTime + fadeInDuration;
   const float fadeOutEnd = fadeOutStartTime + fadeOutDuration;
-  if (Sprite* sprite = FindSprite())
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
   {
     // Strict bounds: a window of no length is never inside, so there is no division by zero.
     if (currentTime > fadeInStartTime && currentTime < fadeInEnd)
-      SetAlpha(*sprite, (currentTime - fadeInStartTime) / fadeInDuration);
+      SpriteTweens::SetAlpha(*sprite, (currentTime - fadeInStartTime) / fadeInDuration);
     if (currentTime > fadeOutStartTime && currentTime < fadeOutEnd)
-      SetAlpha(*sprite, 1.0f - (currentTime - fadeOutStartTime) / fadeOutDuration);
+      SpriteTweens::SetAlpha(*sprite, 1.0f - (currentTime - fadeOutStartTime) / fadeOutDuration);
   }
   if (currentTime > std::max(fadeInEnd, fadeOutEnd))
     active = false;

@@ -8,7 +8,6 @@
 #include "object/Component.h"
 
 class FadeEvent;
-class Sprite;
 class UpdateEvent;
 
 class FadeIn : public Component
@@ -29,7 +28,6 @@ public:
   float GetCurrentTime() const { return currentTime; }
 
 private:
-  Sprite* FindSprite() const;
 
   bool active = true;
   float currentTime = 0.0f;

@@ -1,14 +1,30 @@
 #pragma once
-// The sprite setters the button animators drive through the ActionSystem, and the one call that
-// starts such a record on a component's own object.
+// What the interface's components do to their object's sprite: find it, set its transparency, and
+// drive it through the ActionSystem with the setters below.
 #include "flow/ActionSystem.h"
 #include "object/Component.h"
+#include "object/GameObject.h"
 #include "render/Sprite.h"
 
 #include <glm/vec2.hpp>
 
 namespace SpriteTweens
 {
+// The Sprite of the component's object, or null: the components that use it then do nothing.
+inline Sprite* SpriteOf(const Component& component)
+{
+  const GameObject* object = component.GetGameObject();
+  return object != nullptr ? object->GetComponent<Sprite>() : nullptr;
+}
+
+// Keeps the colour, sets the alpha.
+inline void SetAlpha(Sprite& sprite, float alpha)
+{
+  fColor color = sprite.GetColor();
+  color.a = alpha;
+  sprite.SetColor(color);
+}
+
 inline void Scale(Sprite& sprite, const glm::vec2& scale)
 {
   sprite.SetScale(scale.x, scale.y);

@@ -23,12 +23,6 @@ ToggleButtonAnimator& ToggleButtonAnimator::operator=(const ToggleButtonAnimator
   return *this;
 }
 
-Sprite* ToggleButtonAnimator::FindSprite() const
-{
-  const GameObject* object = GetGameObject();
-  return object != nullptr ? object->GetComponent<Sprite>() : nullptr;
-}
-
 void ToggleButtonAnimator::OnAwake()
 {
   SubscribeOnOwner<ButtonToggledEvent>(this);
@@ -47,7 +41,7 @@ void ToggleButtonAnimator::GetMembers(std::vector<MemberBase*>& members)
 void ToggleButtonAnimator::On(ButtonToggledEvent* event)
 {
   on = event->state;
-  Sprite* sprite = FindSprite();
+  Sprite* sprite = SpriteTweens::SpriteOf(*this);
   if (sprite == nullptr)
     return;
   using namespace SpriteTweens;
@@ -75,12 +69,12 @@ void ToggleButtonAnimator::Settle(Sprite& sprite, const fColor& color, const glm
 
 void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
 {
-  if (Sprite* sprite = FindSprite())
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
     Settle(*sprite, on ? Opaque : HalfClear, smallEmphScale);
 }
 
 void ToggleButtonAnimator::On(DetectorHoverEndEvent*)
 {
-  if (Sprite* sprite = FindSprite())
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
     Settle(*sprite, on ? Opaque : Clear, glm::vec2(1.0f, 1.0f));
 }

@@ -34,7 +34,6 @@ public:
   bool IsOn() const { return on; }
 
 private:
-  Sprite* FindSprite() const;
   // Colour and scale eased to these, the offset put back at once.
   void Settle(Sprite& sprite, const fColor& color, const glm::vec2& scale);
 
