@@ -1,6 +1,6 @@
 #include "flow/GodModeButton.h"
 
-#include "editor/ConsoleGodMode.h"
+#include "gameplay/GodMode.h"
 #include "flow/ButtonToggle.h"
 #include "input/DetectorEvents.h"
 

@@ -4,6 +4,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
+#include "gameplay/Equipment.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
@@ -81,6 +82,22 @@ GameObject* LevelManager::FindPlayer() const
   return player;
 }
 
+void LevelManager::CarryItems(const GameObject& player)
+{
+  const Equipment* equipment = player.GetComponent<Equipment>();
+  Registry* registry = Registry::Instance();
+  if (equipment == nullptr || registry == nullptr)
+    return;
+  DataBoard& board = registry->GetDataBoard();
+  void (DataBoard::*const store[Equipment::SlotCount])(std::string) = {
+      &DataBoard::SetPrimaryItem, &DataBoard::SetSecondaryItem, &DataBoard::SetSpecialItem};
+  for (std::uint32_t slot = 0; slot < Equipment::SlotCount; ++slot)
+  {
+    if (const Handle<GameObject> item = equipment->GetSlot(slot); item.IsValid())
+      (board.*store[slot])(item->GetPrefabName());
+  }
+}
+
 void LevelManager::On(CorvaExitEvent*)
 {
   GameObject* player = FindPlayer();
@@ -93,6 +110,7 @@ void LevelManager::On(CorvaExitEvent*)
   const bool fromTutorial = space != nullptr && space->GetName() == "tutorial";
   if (fromTutorial && !LevelExists("introlevel", "LevelManager (leaving the tutorial)"))
     return;
+  CarryItems(*player);
   PostNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/AmbientTracks", "event:/Music/Win!");
   if (fromTutorial)
     PostNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel");

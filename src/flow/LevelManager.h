@@ -35,6 +35,9 @@ public:
 private:
   // The last player registered in this level, or null.
   GameObject* FindPlayer() const;
+  // Stores the prefab names of the items in the player's three slots as the run's carried items;
+  // an empty slot leaves the stored name of its kind as it was.
+  static void CarryItems(const GameObject& player);
   // The end screen replaces every level of the run, this one with them.
   void GoToEndScreen();
 };

@@ -42,7 +42,8 @@ const char* const OverworldHud = R"(
 
 const char* const Skirmish = R"(
   {"uuid": 1, "name": "Level Manager", "components": {"LevelManager": null}},
-  {"uuid": 2, "name": "Player", "components": {"Registerer": {"registryType": "PLAYERS"}}},
+  {"uuid": 2, "name": "Player", "components": {"Registerer": {"registryType": "PLAYERS"},
+     "Equipment": {"startingPrimary": "pistol"}}},
   {"uuid": 3, "name": "Exit", "components": {"LoadMainZone": null}})";
 }  // namespace
 
@@ -155,11 +156,15 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(Find("Overworld", "Raider"), nullptr);
   EXPECT_EQ(sound.lines.back(), "transition event:/Music/BattleMusic");
 
-  // Leaving: the same overworld resumes, its HUD is drawn but stands still, the encounter is blank.
+  // Leaving: the same overworld resumes, its HUD is drawn but stands still, the encounter is blank;
+  // the player's pistol is carried, and the empty slots leave what was carried before.
   auto* board = ComponentOf<ScoreBoard>("Admin", "LTM");
   ASSERT_NE(board, nullptr);
   board->SetScore(2999);
+  registry.GetDataBoard().SetSecondaryItem("rocket_launcher");
   Leave();
+  EXPECT_EQ(registry.GetDataBoard().GetPrimaryItem(), "pistol");
+  EXPECT_EQ(registry.GetDataBoard().GetSecondaryItem(), "rocket_launcher");
   EXPECT_EQ(Live("Overworld"), overworld);
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
   EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, paused, shown");

@@ -3,7 +3,7 @@
 // the menu's first frames on.
 #include "FlowScene.h"
 
-#include "editor/ConsoleGodMode.h"
+#include "gameplay/GodMode.h"
 #include "flow/ToggleButtonAnimator.h"
 #include "render/Sprite.h"
 
