@@ -34,8 +34,8 @@ TEST(SessionSettingsTest, ShippedFilesLoad)
   Layers layers;
   CapturedOutput output;
   ASSERT_TRUE(settings.Load(layers.Setter()));
-  EXPECT_EQ("brackwater", settings.firstLevel);
-  EXPECT_EQ("brackwater", settings.currentLevel);
+  EXPECT_EQ("splash", settings.firstLevel);
+  EXPECT_EQ("brackwater", settings.currentLevel) << "the level the editor works on";
   EXPECT_FALSE(settings.startInEditMode);
   EXPECT_FLOAT_EQ(0.95f, layers.ambient["DL_MAIN"]);
   EXPECT_FALSE(output.Contains("[ERROR]"));
