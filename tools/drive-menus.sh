@@ -33,16 +33,24 @@ shoot() {
   echo "screen: $1"
 }
 
+# Each press is held for a few frames: a press and its release within one frame would never be
+# seen down.
 key() {
-  xdotool key --delay 120 "$@"
-  sleep 0.3
+  for name in "$@"; do
+    xdotool keydown "$name"
+    sleep 0.08
+    xdotool keyup "$name"
+    sleep 0.25
+  done
 }
 
 click() {
   # shellcheck disable=SC2046
   xdotool mousemove $(at "$1" "$2")
   sleep 0.2
-  xdotool click 1
+  xdotool mousedown 1
+  sleep 0.08
+  xdotool mouseup 1
   sleep 0.4
 }
 

@@ -228,6 +228,7 @@ def pause_menu():
     frame = PAUSE_LAYERS[0]
     level.camera()
     level.manager("pause")
+    level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
     level.picture("Backdrop", "ui_panel", (0, 20), (1000, 520), frame)
     level.picture("Title", "ui_pause_title", (0, 210), (448, 96), frame)
     button_columns(level, [
@@ -245,6 +246,7 @@ def quit_confirmation():
     frame, button_layer = CONFIRMATION_LAYERS
     level.camera()
     level.manager("confirm")
+    level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
     level.picture("Backdrop", "ui_panel", (0, 0), (900, 520), frame)
     level.picture("Question", "ui_confirm_text", (0, 90), (640, 128), frame)
     # "No" comes first: a direction pressed before anything has focus lands on the safe answer.
