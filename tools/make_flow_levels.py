@@ -28,9 +28,6 @@ PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
 BUTTON_SIZE = (384, 72)      # a 128x24 button face, three times over
 SLIDE_SIZE = (1920, 1080)    # a 160x90 slide over the whole view
 MENU_MUSIC = "event:/Music/MenuMusic"
-# The keyboard and pad focus of the menus comes with the menu input manager, which the state
-# machines of the AI bring; until then the menus are worked with the mouse alone.
-HAS_MENU_INPUT_MANAGER = False
 
 # (frame layer, button layer) of each kind of menu.
 MAIN_LAYERS = ("DL_GUI_FRAME", "DL_GUI_BUTTON")
@@ -90,8 +87,6 @@ def write_prefabs():
             "Transform": None,
         },
     }
-    if not HAS_MENU_INPUT_MANAGER:
-        del prefabs["MenuManager"]
     for name, definition in prefabs.items():
         write_json(os.path.join(PREFABS, name + ".prefab"), {name: definition})
 
@@ -121,8 +116,6 @@ class Level:
         self.add(name, "MenuPicture", position, {"Sprite": sprite}, size)
 
     def manager(self, menu):
-        if not HAS_MENU_INPUT_MANAGER:
-            return
         self.add("Menu Input", "MenuManager", (0, 0), {"MenuInputManager": {"menu": menu}})
 
     def button(self, name, face, position, button, layer, menu, neighbours, members=None, extra=None):

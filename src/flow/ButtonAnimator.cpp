@@ -1,5 +1,6 @@
 #include "flow/ButtonAnimator.h"
 
+#include "flow/Detector.h"
 #include "flow/SpriteTweens.h"
 #include "input/DetectorEvents.h"
 #include "object/GameObject.h"
@@ -53,5 +54,7 @@ void ButtonAnimator::On(DetectorHoverBeginEvent*)
 
 void ButtonAnimator::On(DetectorHoverEndEvent*)
 {
-  Emphasise(0, 1.0f);
+  const GameObject* object = GetGameObject();
+  if (object != nullptr && !IsAnyDetectorHovered(*object))
+    Emphasise(0, 1.0f);
 }

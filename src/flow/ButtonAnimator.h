@@ -1,7 +1,7 @@
 #pragma once
 // Shows a menu button's focus: on HoverBegin its sprite switches to frame 1 (the lit face) and
-// grows to "smallEmph" times the scale it was set up with; on HoverEnd it returns to frame 0 and
-// that scale. Both over "animationTime" seconds. "swipeOffset" and "largEmph" are kept for the
+// grows to "smallEmph" times the scale it was set up with; on HoverEnd, once neither of its
+// detectors hovers, it returns to frame 0 and that scale. Both over "animationTime" seconds. "swipeOffset" and "largEmph" are kept for the
 // editor only. On an object without a Sprite it does nothing.
 #include "object/Component.h"
 

@@ -1,5 +1,7 @@
 #include "flow/Detector.h"
 
+#include "flow/ClickDetector.h"
+#include "flow/MenuInputDetector.h"
 #include "flow/Post.h"
 #include "input/DetectorEvents.h"
 #include "object/FrameEvents.h"
@@ -50,4 +52,11 @@ void Detector::UpdateTriggered(bool requireHover)
     return;
   }
   Edge<DetectorTriggerBeginEvent, DetectorTriggerPersistedEvent, DetectorTriggerEndEvent>(triggered, CheckTriggered());
+}
+
+bool IsAnyDetectorHovered(const GameObject& object)
+{
+  const ClickDetector* click = object.GetComponent<ClickDetector>();
+  const MenuInputDetector* menu = object.GetComponent<MenuInputDetector>();
+  return (click != nullptr && click->IsHovered()) || (menu != nullptr && menu->IsHovered());
 }

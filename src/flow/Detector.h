@@ -14,6 +14,7 @@
 
 #include <string>
 
+class GameObject;
 class UpdateEvent;
 
 class Detector : public Component
@@ -65,3 +66,8 @@ private:
   bool forcedHover = false;
   bool triggered = false;
 };
+
+// Whether a hover detector of the object (its click or menu input detector) reports hover. An
+// object with both hears a HoverEnd from one while the other still hovers (the mouse leaves a
+// button that keeps the keyboard focus); what shows hover goes by this, not by that one edge.
+bool IsAnyDetectorHovered(const GameObject& object);

@@ -25,6 +25,7 @@
 #include "flow/LoadEndScreen.h"
 #include "flow/LoadMainZone.h"
 #include "flow/MenuInputDetector.h"
+#include "flow/MenuInputManager.h"
 #include "flow/PauseButton.h"
 #include "flow/PauseDetector.h"
 #include "flow/QuitButton.h"
@@ -53,6 +54,7 @@ void RegisterFlowComponents(ComponentFactoryMap& factories)
   AddComponentFactory<AnyInputDetector>(factories, "AnyInputDetector");
   AddComponentFactory<PauseDetector>(factories, "PauseDetector");
   AddComponentFactory<MenuInputDetector>(factories, "MenuInputDetector");
+  AddComponentFactory<MenuInputManager>(factories, "MenuInputManager");
   AddComponentFactory<PauseButton>(factories, "PauseButton");
   AddComponentFactory<AutoPlayButton>(factories, "AutoPlayButton");
   AddComponentFactory<ConfirmButton>(factories, "ConfirmButton");

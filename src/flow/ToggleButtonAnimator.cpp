@@ -1,5 +1,6 @@
 #include "flow/ToggleButtonAnimator.h"
 
+#include "flow/Detector.h"
 #include "flow/FlowEvents.h"
 #include "flow/SpriteTweens.h"
 #include "input/DetectorEvents.h"
@@ -75,6 +76,9 @@ void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
 
 void ToggleButtonAnimator::On(DetectorHoverEndEvent*)
 {
+  const GameObject* object = GetGameObject();
+  if (object == nullptr || IsAnyDetectorHovered(*object))
+    return;
   if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
     Settle(*sprite, on ? Opaque : Clear, glm::vec2(1.0f, 1.0f));
 }

@@ -3,7 +3,7 @@
 // sprite in while it shrinks from "largEmphScale" to "smallEmphScale" and slides from
 // "swipeOffset" to its place; switching off fades it out while it grows from 1 to 3 and slides
 // to "swipeOffset". Focus (HoverBegin) shows it opaque when on and half-transparent when off, at
-// "smallEmphScale"; losing focus returns it to opaque or clear at scale 1. Every tween takes
+// "smallEmphScale"; losing it (neither detector hovering) returns it to opaque or clear at scale 1. Every tween takes
 // "animationTime" seconds. On an object without a Sprite it does nothing.
 #include "object/Component.h"
 #include "render/fColor.h"

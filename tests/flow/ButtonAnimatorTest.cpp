@@ -1,6 +1,6 @@
 // A menu button under the mouse lights (frame 1) and grows by "smallEmph" over "animationTime",
-// and goes back when the mouse leaves. The action system drives it from the game loop, so the
-// tween goes on while the button's space is paused.
+// and goes back when the focus goes to another button. The action system drives it from the game
+// loop, so the tween goes on while the button's space is paused.
 #include "FlowScene.h"
 
 #include "render/Sprite.h"
@@ -17,7 +17,7 @@ protected:
   Sprite* Face() { return ComponentOf<Sprite>("Utility", "Credits"); }
 };
 
-TEST_F(ButtonAnimatorTest, TheButtonUnderTheMouseLightsAndGrowsAndGoesBackWhenItLeaves)
+TEST_F(ButtonAnimatorTest, TheButtonUnderTheMouseLightsAndGrowsAndGoesBackWhenTheFocusMovesOn)
 {
   ASSERT_NE(Face(), nullptr);
   EXPECT_EQ(Face()->GetFrame(), 0u);
@@ -36,8 +36,9 @@ TEST_F(ButtonAnimatorTest, TheButtonUnderTheMouseLightsAndGrowsAndGoesBackWhenIt
   EXPECT_EQ(actions.RecordCount(), 0u);
 
   Live("Utility")->Unpause();
-  MouseTo(PixelX(0), PixelY(480));
+  Hover("Utility", "Quit");
   Frames(20);
+  EXPECT_EQ(ComponentOf<Sprite>("Utility", "Quit")->GetFrame(), 1u);
   EXPECT_EQ(Face()->GetFrame(), 0u);
   EXPECT_FLOAT_EQ(Face()->GetScale().x, 1.0f);
 }
