@@ -89,13 +89,17 @@ void LevelManager::CarryItems(const GameObject& player)
   if (equipment == nullptr || registry == nullptr)
     return;
   DataBoard& board = registry->GetDataBoard();
-  void (DataBoard::*const store[Equipment::SlotCount])(std::string) = {
-      &DataBoard::SetPrimaryItem, &DataBoard::SetSecondaryItem, &DataBoard::SetSpecialItem};
-  for (std::uint32_t slot = 0; slot < Equipment::SlotCount; ++slot)
-  {
-    if (const Handle<GameObject> item = equipment->GetSlot(slot); item.IsValid())
-      (board.*store[slot])(item->GetPrefabName());
-  }
+  // The prefab name of the slot's item, or nothing for an empty slot.
+  auto itemIn = [equipment](std::uint32_t slot) {
+    const Handle<GameObject> item = equipment->GetSlot(slot);
+    return item.IsValid() ? item->GetPrefabName() : std::string();
+  };
+  if (const std::string primary = itemIn(0); !primary.empty())
+    board.SetPrimaryItem(primary);
+  if (const std::string secondary = itemIn(1); !secondary.empty())
+    board.SetSecondaryItem(secondary);
+  if (const std::string special = itemIn(Equipment::SpecialSlot); !special.empty())
+    board.SetSpecialItem(special);
 }
 
 void LevelManager::On(CorvaExitEvent*)
