@@ -201,7 +201,7 @@ Space* GameSession::GetSpaceNew(const std::string& name, const std::string& leve
 {
   if (spaces.count(name) != 0)
   {
-    Assert("There is already a space that has this name: " + name +
+    AssertFatal("There is already a space that has this name: " + name +
                " (they must be unique names) Use a different name or call GetSpace() to get the original and "
                "load into that one",
            __LINE__, __FILE__, "GameSession::GetSpaceNew");
@@ -212,7 +212,7 @@ Space* GameSession::GetSpaceNew(const std::string& name, const std::string& leve
   {
     if (pending.first == name)
     {
-      Assert("There is already a space that has this name. (they must be unique names) Use a different name or "
+      AssertFatal("There is already a space that has this name. (they must be unique names) Use a different name or "
              "call GetSpace() to get the original and load into that one",
              __LINE__, __FILE__, "GameSession::GetSpaceNew");
       FatalCheckFailed();

@@ -3,6 +3,7 @@
 // the game knows it by from the studio interface our layer stands in for.
 #include "platform/audio/StudioTypes.h"
 
-// Does nothing for Ok. Any other result is reported as "FMOD PROBLEMS..." and stops in the
-// debugger when one is attached; without one the game goes on without that sound.
+// Does nothing for Ok. Any other result is reported as "FMOD PROBLEMS..." (once per kind of
+// failure) and stops in the debugger when one is attached; without one the game goes on without
+// that sound.
 void FMODErrCheck(Studio::Result result);

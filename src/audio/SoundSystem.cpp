@@ -4,6 +4,7 @@
 #include "audio/SoundEvents.h"
 #include "audio/SoundResource.h"
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 
 #include <cmath>
@@ -30,10 +31,25 @@ SoundSystem::SoundSystem() : Listener(SoundSystemListenerId)
   if (lowLevel != nullptr)
     FMODErrCheck(lowLevel->setSoftwareFormat(0, Studio::SpeakerMode::FivePointOne, 0));
   FMODErrCheck(system->initialize(1024, Studio::InitNormal, Studio::InitNormal, nullptr));
-  FMODErrCheck(system->loadBankFile(MasterBankPath, Studio::LoadBankNormal, &masterBank));
-  FMODErrCheck(system->loadBankFile(StringsBankPath, Studio::LoadBankNormal, &stringsBank));
-  FMODErrCheck(system->getEvent(DefaultEventPath, &defaultDescription));
-  FMODErrCheck(defaultDescription.loadSampleData());
+  // A bank that does not load is bad data, not a fault of the program: the reader has said why,
+  // and the game goes on without its sounds rather than stopping at each failed step after it.
+  bool banksLoaded = true;
+  for (const auto& [path, bank] : {std::pair<const char*, Studio::Bank*>{MasterBankPath, &masterBank},
+                                   std::pair<const char*, Studio::Bank*>{StringsBankPath, &stringsBank}})
+  {
+    const Studio::Result loaded = system->loadBankFile(path, Studio::LoadBankNormal, bank);
+    if (loaded != Studio::Result::Ok)
+    {
+      LogError("The sound bank ", path, " could not be loaded (", Studio::ResultText(loaded),
+               "); the game plays without its sounds.");
+      banksLoaded = false;
+    }
+  }
+  if (banksLoaded)
+  {
+    FMODErrCheck(system->getEvent(DefaultEventPath, &defaultDescription));
+    FMODErrCheck(defaultDescription.loadSampleData());
+  }
 
   EventManager* events = EventManager::Instance();
   if (events != nullptr)

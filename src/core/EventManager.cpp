@@ -1,10 +1,10 @@
 #include "core/EventManager.h"
 
 #include "app/Profiler.h"
+#include "core/Log.h"
 #include "platform/Assert.h"
 
 #include <algorithm>
-#include <iostream>
 #include <string>
 
 namespace
@@ -79,8 +79,8 @@ void EventManager::AddSubscription(std::uint32_t type, std::uint32_t channel, Su
   Cell* cell = MakeCell(type, channel);
   if (cell == nullptr)
   {
-    std::cout << "[ERROR] Subscription to event type " << type << " on channel " << channel
-              << " is outside the subscription table and was dropped." << std::endl;
+    LogError("Subscription to event type ", type, " on channel ", channel,
+             " is outside the subscription table and was dropped.");
     MemoryManager::Delete(subscription);
     return;
   }
@@ -142,7 +142,7 @@ void EventManager::UnsubscribeAll(std::uint32_t id)
 {
   if (id >= ChannelCount)
   {
-    std::cout << "[ERROR] UnsubscribeAll called with id " << id << ", which has no channel." << std::endl;
+    LogError("UnsubscribeAll called with id ", id, ", which has no channel.");
     return;
   }
   RemoveAllOn(id);
@@ -185,8 +185,7 @@ void EventManager::DispatchEvent(Event* event)
   const std::uint32_t channel = event->Channel();
   if (type >= EventTypeCount || channel >= ChannelCount)
   {
-    std::cout << "[ERROR] Event of type " << type << " sent to channel " << channel
-              << " cannot be delivered and was dropped." << std::endl;
+    LogError("Event of type ", type, " sent to channel ", channel, " cannot be delivered and was dropped.");
     MemoryManager::Delete(event);
     return;
   }
@@ -236,11 +235,9 @@ std::uint32_t EventManager::GetNewGOID()
     freeIds.pop_back();
     return id;
   }
-  if (nextObjectId >= ChannelCount && !warnedIdRangeExhausted)
-  {
-    warnedIdRangeExhausted = true;
-    BRINDLE_CHECK(false, "Out of object ids: objects from now on have no event channel.");
-  }
+  // Whoever asked decides what an object without a channel means (the factory does not build it).
+  if (nextObjectId >= ChannelCount)
+    return NoObjectId;
   return nextObjectId++;
 }
 

@@ -21,6 +21,8 @@ class EventManager
 {
 public:
   static constexpr std::uint32_t FirstObjectId = 6;
+  // What GetNewGOID hands out when every channel has its object: a channel nothing can hear on.
+  static constexpr std::uint32_t NoObjectId = ChannelCount;
 
   EventManager();
   ~EventManager();
@@ -45,6 +47,7 @@ public:
   void DispatchEvent(Event* event);
   void ProcessQueue();
 
+  // The next free object id, recycled ones first; NoObjectId once every channel is taken.
   std::uint32_t GetNewGOID();
   void RecycleGOID(std::uint32_t id);
   std::uint32_t GetNewListenerId() { return nextListenerId++; }
@@ -100,7 +103,6 @@ private:
   int deliveryDepth = 0;
   std::vector<Cell*> cellsWithHoles;
   std::vector<Subscription*> removedDuringDelivery;
-  bool warnedIdRangeExhausted = false;
 };
 
 template <typename L, typename E>

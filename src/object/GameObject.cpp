@@ -1,12 +1,12 @@
 #include "object/GameObject.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 
-#include <iostream>
 
 namespace
 {
@@ -62,7 +62,7 @@ Component* GameObject::AddComponent(const std::string& typeName)
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr)
   {
-    std::cout << "[ERROR] No game-object factory to create the component \"" << typeName << "\"" << std::endl;
+    LogError("No game-object factory to create the component \"", typeName, "\"");
     return nullptr;
   }
   Component* component = factory->CreateComponent(typeName);
@@ -77,7 +77,7 @@ Component* GameObject::AttachComponent(Component* component)
   const auto [position, inserted] = components.emplace(typeName, component);
   if (!inserted)
   {
-    std::cout << "[ERROR] The object \"" << name << "\" already has a component \"" << typeName << "\"" << std::endl;
+    LogError("The object \"", name, "\" already has a component \"", typeName, "\"");
     MemoryManager::Delete(component);
     return nullptr;
   }
@@ -117,7 +117,8 @@ void GameObject::DestroyComponents()
   if (!idReturned)
   {
     idReturned = true;
-    if (EventManager* manager = EventManager::Instance(); manager != nullptr && id != 0)
+    EventManager* manager = EventManager::Instance();
+    if (manager != nullptr && id != 0 && id != EventManager::NoObjectId)
     {
       manager->UnsubscribeAll(id);
       manager->RecycleGOID(id);

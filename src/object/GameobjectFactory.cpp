@@ -1,5 +1,7 @@
 #include "object/GameobjectFactory.h"
 
+#include "core/EventManager.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "object/ComponentFactory.h"
 #include "object/GameObject.h"
@@ -13,7 +15,6 @@
 #include "platform/Assert.h"
 
 #include <algorithm>
-#include <iostream>
 
 namespace
 {
@@ -151,8 +152,8 @@ void GameobjectFactory::ReportDeclarationMismatches(std::uint32_t typeId, const 
   for (const MemberBase* member : members)
   {
     if (member->HasChanged())
-      std::cout << "[ERROR] In GetMember of " << typeName << ". The default value provided for "
-                << Quoted(member->GetName()) << " doesn't match the value found in a new " << typeName << std::endl;
+      LogError("In GetMember of ", typeName, ". The default value provided for ", Quoted(member->GetName()),
+               " doesn't match the value found in a new ", typeName);
   }
 }
 
@@ -168,8 +169,7 @@ void GameobjectFactory::DefinePrefab(const std::string& prefabName, const Json::
 {
   if (!definition.isNull() && !definition.isObject())
   {
-    std::cout << "[ERROR] The prefab " << Quoted(prefabName) << " in " << source
-              << " is not an object of components; it is left out." << std::endl;
+    LogError("The prefab ", Quoted(prefabName), " in ", source, " is not an object of components; it is left out.");
     return;
   }
   PrefabComponents templates;
@@ -229,7 +229,7 @@ Component* GameobjectFactory::CreateComponent(std::string typeName)
   const auto found = factories.find(typeName);
   if (found == factories.end())
   {
-    std::cout << "[ERROR] " << Quoted(typeName) << " was not found in component factory" << std::endl;
+    LogError(Quoted(typeName), " was not found in component factory");
     return nullptr;
   }
   return found->second->GetNew();
@@ -247,11 +247,22 @@ void GameobjectFactory::NewGameObject(Handle<GameObject>& object, const std::str
   GameObject* created = object.Get();
   created->SetHandle(object);
   created->SetName(objectName);
+  // An object without a channel would hear none of its events and could never be cleaned up:
+  // past the last id nothing more is built, and the caller gets an empty handle.
+  if (created->GetId() == EventManager::NoObjectId)
+  {
+    LogOnce("Out of object ids", LogLevel::Error, "Out of object ids: at most ",
+            ChannelCount - EventManager::FirstObjectId, " objects and spaces live at once; more are not built.");
+    GameObject::Destroy(object);
+    return;
+  }
 
   const auto prefab = prefabs.find(prefabName);
   if (prefab == prefabs.end())
   {
-    std::cout << "[ERROR] Couldn't find the prefab named: " << prefabName << std::endl;
+    // Spawners ask for the same missing prefab again and again: said once per name.
+    LogOnce("Couldn't find the prefab named: " + prefabName, LogLevel::Error,
+            "Couldn't find the prefab named: ", prefabName);
     created->AttachComponent(MemoryManager::New<Transform>(BRINDLE_SITE));
     // The stand-in joins its space too, so it is found, unloaded and destroyed like any object.
     if (space != nullptr)
@@ -384,7 +395,7 @@ void GameobjectFactory::On(MakeGameObjectEvent* event)
   CreateGameObject(object, event->prefab, event->space, "");
   if (!object.IsValid())
   {
-    std::cout << "[ERROR] Failed to construct GameObject" << std::endl;
+    LogError("Failed to construct GameObject");
     return;
   }
   if (Transform* transform = object->GetTransform())

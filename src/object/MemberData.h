@@ -1,11 +1,11 @@
 #pragma once
 // A reflected member of one field type: where the field lives, its widget and its declared default.
 // The JSON form of each type is in MemberJson.h (or beside types owned by other subsystems).
+#include "core/Log.h"
 #include "object/MemberBase.h"
 #include "object/MemberJson.h"
 #include "object/MemberWidgets.h"
 
-#include <iostream>
 #include <utility>
 
 template <typename T>
@@ -30,7 +30,9 @@ public:
     if (in.isNull())
       return;
     if (const char* problem = ReadMemberJson(in, *field))
-      std::cout << "[ERROR] Member \"" << GetName() << "\": " << problem << "; it keeps its value." << std::endl;
+      // A level may give the same wrong value to hundreds of objects: it is said once.
+      LogOnce("Member " + GetName() + ": " + problem + " " + in.toStyledString(), LogLevel::Error,
+              "Member \"", GetName(), "\": ", problem, "; it keeps its value.");
   }
 
   bool Equals(const MemberBase& other) const override

@@ -9,8 +9,8 @@
 //   MemberValuesEqual(a, b)          exact comparison
 //   MemberValueChanged(field, def)   whether a field differs from its declared default
 #include "core/JsonFields.h"
+#include "core/Log.h"
 #include "object/EnumNames.h"
-#include "platform/Assert.h"
 #include "render/fColor.h"
 
 #include <array>
@@ -88,8 +88,10 @@ const char* ReadMemberJson(const Json::Value& in, E& value)
   }
   if (!in.isString())
     return "expected the name of a value as a string";
-  // An unknown name is a designer's mistake in a data file: reported, and the field keeps its value.
+  // An unknown name is a designer's mistake in a data file: reported once per name (a level may
+  // give it to hundreds of objects), and the field keeps its value.
   if (!EnumFromName(in.asString(), value))
-    Assert(EnumNames<E>::notFoundMessage, __LINE__, __FILE__, "Deserialize");
+    LogOnce(std::string(EnumNames<E>::notFoundMessage) + " " + in.asString(), LogLevel::Error,
+            EnumNames<E>::notFoundMessage, ": \"", in.asString(), "\"; the member keeps its value.");
   return nullptr;
 }

@@ -48,7 +48,7 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
   factory.NewGameObject(object, prefab, space, name);
   GameObject* built = object.Get();
   if (built == nullptr)
-    return Result::Skipped;
+    return Result::NoRoom;
   if (uuids != nullptr)
   {
     // Children naming a shared uuid can reach only one of its objects: the later one.

@@ -22,6 +22,7 @@ public:
     Built,    // the object exists (missing components reported, the rest loaded)
     Skipped,  // the record is unusable and built nothing; reading can go on
     Refused,  // the record stores a ChildSpawner its prefab already has: the level must not load
+    NoRoom,   // the record is sound but no object could be made (out of ids): later ones fail alike
   };
 
   explicit ObjectRecordReader(GameobjectFactory& objectFactory) : factory(objectFactory) {}

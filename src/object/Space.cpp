@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -12,7 +13,6 @@
 #include "object/Transform.h"
 #include "platform/Assert.h"
 
-#include <iostream>
 #include <vector>
 
 namespace
@@ -39,8 +39,7 @@ void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap
     return;
   if (!children.isArray())
   {
-    std::cout << "[ERROR] " << path << ": the \"children\" of \"" << parentName
-              << "\" are not an array; none is linked." << std::endl;
+    LogError(path, ": the \"children\" of \"", parentName, "\" are not an array; none is linked.");
     return;
   }
   Transform* parent = parentEntry->second->GetTransform();
@@ -48,15 +47,14 @@ void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap
   {
     if (!entry.isObject() || !entry["who"].isInt())
     {
-      std::cout << "[ERROR] " << path << ": a child entry of \"" << parentName
-                << "\" has no integer \"who\"; it is skipped." << std::endl;
+      LogError(path, ": a child entry of \"", parentName, "\" has no integer \"who\"; it is skipped.");
       continue;
     }
     const auto childEntry = uuids.find(entry["who"].asInt());
     if (childEntry == uuids.end() || !childEntry->second.IsValid())
     {
-      std::cout << "[ERROR] " << path << ": the child " << entry["who"].asInt() << " of \"" << parentName
-                << "\" names no object of the level; it is skipped." << std::endl;
+      LogError(path, ": the child ", entry["who"].asInt(), " of \"", parentName,
+               "\" names no object of the level; it is skipped.");
       continue;
     }
     Transform* child = childEntry->second->GetTransform();
@@ -65,16 +63,16 @@ void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap
     Transform* earlierParent = child->GetParent();
     if (!child->AttachToParent(parent))
     {
-      std::cout << "[ERROR] \"" << childEntry->second->GetName() << "\" is not made a child of \"" << parentName
-                << "\": it would become its own ancestor." << std::endl;
+      LogError("\"", childEntry->second->GetName(), "\" is not made a child of \"", parentName,
+               "\": it would become its own ancestor.");
       continue;
     }
     if (earlierParent != nullptr && earlierParent != parent)
     {
       const GameObject* earlier = earlierParent->GetGameObject();
-      std::cout << "[ERROR] " << path << ": \"" << childEntry->second->GetName() << "\" is listed as a child of \""
-                << (earlier != nullptr ? earlier->GetName() : std::string()) << "\" and of \"" << parentName
-                << "\"; the later one keeps it." << std::endl;
+      LogError(path, ": \"", childEntry->second->GetName(), "\" is listed as a child of \"",
+               (earlier != nullptr ? earlier->GetName() : std::string()), "\" and of \"", parentName,
+               "\"; the later one keeps it.");
     }
   }
 }
@@ -129,29 +127,33 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
   Json::Value root;
   if (!ReadJsonFile(root, path))
   {
-    std::cout << "Space could not load " << levelName << "." << std::endl;
+    LogLine("Space could not load ", levelName, ".");
     return false;
   }
   if (!root.isObject())
   {
-    std::cout << "[ERROR] " << path << ": a level file must hold a JSON object." << std::endl;
-    std::cout << "Space could not load " << levelName << "." << std::endl;
+    LogError(path, ": a level file must hold a JSON object.");
+    LogLine("Space could not load ", levelName, ".");
     return false;
   }
   if (!root.isMember("level"))
+  {
+    // Loads as an empty level, as before; but a first level that shows nothing should say why.
+    LogError(path, ": there is no \"level\"; the level is empty.");
     return true;
+  }
   const Json::Value& level = root["level"];
   const Json::Value& objects = level.isObject() ? level["objects"] : Json::Value::nullSingleton();
   if (!(level.isObject() && (objects.isNull() || objects.isArray())))
   {
-    std::cout << "[ERROR] " << path << ": \"level\" must be an object whose \"objects\" is an array." << std::endl;
-    std::cout << "Space could not load " << levelName << "." << std::endl;
+    LogError(path, ": \"level\" must be an object whose \"objects\" is an array.");
+    LogLine("Space could not load ", levelName, ".");
     return false;
   }
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr)
   {
-    std::cout << "[ERROR] No game-object factory to build the level " << levelName << "." << std::endl;
+    LogError("No game-object factory to build the level ", levelName, ".");
     return false;
   }
 
@@ -165,12 +167,19 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
     const ObjectRecordReader::Result result = reader.Load(object, record, this, &uuids);
     if (object.IsValid())
       built.push_back(object);
+    if (result == ObjectRecordReader::Result::NoRoom)
+    {
+      // What fits is loaded; trying every remaining record would only fail the same way.
+      LogError(path, ": only ", built.size(), " of the ", objects.size(),
+               " objects could be built; the rest of the level is not loaded.");
+      break;
+    }
     if (result == ObjectRecordReader::Result::Refused)
     {
       // Nothing of a refused level stays: what this load built goes again, unwoken.
       for (Handle<GameObject>& object : built)
         TearDown(object);
-      std::cout << "Space could not load " << levelName << "." << std::endl;
+      LogLine("Space could not load ", levelName, ".");
       return false;
     }
   }
@@ -195,7 +204,7 @@ bool Space::SaveLevel(const std::string& path)
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr)
   {
-    std::cout << "[ERROR] No game-object factory to save the level to " << path << "." << std::endl;
+    LogError("No game-object factory to save the level to ", path, ".");
     return false;
   }
   ObjectRecordWriter writer(*factory);

@@ -1,5 +1,6 @@
 #include "physics/BroadPhaseGrid.h"
 
+#include "core/Log.h"
 #include "platform/Assert.h"
 
 #include <algorithm>
@@ -61,7 +62,11 @@ std::uint32_t BroadPhaseGrid::CellHash(std::int32_t cellX, std::int32_t cellY, s
 
 void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius)
 {
-  BRINDLE_CHECK(!(radius > LevelCellSize(LevelCount - 1)), "Collider too large for the broad phase grid.");
+  // A collider from a level file can be any size, and it is placed again every frame: said once,
+  // then it goes into the largest cells, where it still meets everything it overlaps.
+  if (radius > LevelCellSize(LevelCount - 1))
+    LogOnce("Collider too large for the broad phase grid.", LogLevel::Error,
+            "Collider too large for the broad phase grid: radius ", radius, "; it is placed in the largest cells.");
   const std::uint32_t level = LevelForRadius(radius);
   const float size = LevelCellSize(level);
   const std::int32_t cellX = CellCoordinate(position.x, size);

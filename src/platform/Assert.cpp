@@ -1,11 +1,18 @@
 #include "platform/Assert.h"
 
+#include "platform/TerminationSignal.h"
+
 #include <SDL2/SDL.h>  // Required for: SDL_ShowSimpleMessageBox
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <thread>
+#include <unistd.h>  // Required for: getpid()
 
 namespace
 {
@@ -31,6 +38,56 @@ std::string BareFileName(const char* file)
 bool IsInteractive()
 {
   return std::getenv("CI") == nullptr && std::getenv("DISPLAY") != nullptr;
+}
+
+// SDL shows the box from a process of its own, which would outlive ours. It shares our handlers,
+// so a terminate signal would only raise its flag: it is killed.
+void EndChildProcesses()
+{
+  const pid_t self = getpid();
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", error))
+  {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos)
+      continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    std::getline(stat, line);
+    // "pid (name) state ppid ...": the name may hold blanks and brackets, so read after the last ')'.
+    const std::size_t close = line.rfind(')');
+    if (close == std::string::npos)
+      continue;
+    std::istringstream rest(line.substr(close + 1));
+    std::string state;
+    long parent = 0;
+    if (rest >> state >> parent && parent == self)
+      kill(static_cast<pid_t>(std::stol(name)), SIGKILL);
+  }
+}
+
+// The program ends once the box is closed. Until then the frame loop that honours a terminate
+// signal or Ctrl+C is not running, so this waits for either the box or such a request, which then
+// ends the program (and the box) at once.
+void ShowBoxUntilClosedOrStopped(const std::string& text)
+{
+  TerminationSignal::Install();
+  std::atomic<bool> closed{false};
+  std::thread box([&closed, text] {
+    SDL_ShowSimpleMessageBox(0, "TRIGGERED!   \\_(.`_.')_/", text.c_str(), nullptr);
+    closed = true;
+  });
+  while (!closed)
+  {
+    if (TerminationSignal::IsRequested())
+    {
+      EndChildProcesses();
+      std::signal(SIGTERM, SIG_DFL);
+      std::raise(SIGTERM);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  box.join();
 }
 }  // namespace
 
@@ -86,7 +143,9 @@ std::string FormatAssertText(const std::string& message, int line, const char* f
   return text.str();
 }
 
-void Assert(std::string message, int line, const char* file, const char* function)
+namespace
+{
+void Report(std::string message, int line, const char* file, const char* function, bool fatal)
 {
   AssertReport report;
   report.message = std::move(message);
@@ -94,9 +153,21 @@ void Assert(std::string message, int line, const char* file, const char* functio
   report.file = BareFileName(file);
   report.function = QualifiedFunctionName(function);
   report.text = FormatAssertText(report.message, line, file, function);
+  report.fatal = fatal;
   const AssertHandler handler = InstalledHandler();
   if (handler)
     handler(report);
+}
+}  // namespace
+
+void Assert(std::string message, int line, const char* file, const char* function)
+{
+  Report(std::move(message), line, file, function, false);
+}
+
+void AssertFatal(std::string message, int line, const char* file, const char* function)
+{
+  Report(std::move(message), line, file, function, true);
 }
 
 AssertHandler SetAssertHandler(AssertHandler handler)
@@ -109,8 +180,11 @@ AssertHandler SetAssertHandler(AssertHandler handler)
 void DefaultAssertHandler(const AssertReport& report)
 {
   std::cerr << report.text << std::endl;
-  if (IsInteractive())
-    SDL_ShowSimpleMessageBox(0, "TRIGGERED!   \\_(.`_.')_/", report.text.c_str(), nullptr);
+  // A check the program goes on after never blocks it: a box every frame or for every object
+  // would leave the game frozen behind boxes.
+  if (!report.fatal || !IsInteractive())
+    return;
+  ShowBoxUntilClosedOrStopped(report.text);
 }
 
 void DebugBreakIfAttached()

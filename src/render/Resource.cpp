@@ -22,7 +22,7 @@ Resource& Resource::operator=(const Resource& other)
 {
   if (type != NONE && type != other.type)
   {
-    Assert("Assigning resources of different types", __LINE__, __FILE__, "Resource::operator =");
+    AssertFatal("Assigning resources of different types", __LINE__, __FILE__, "Resource::operator =");
     FatalCheckFailed();
     return *this;
   }

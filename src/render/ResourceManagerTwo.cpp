@@ -191,7 +191,7 @@ Graphics::Texture* ResourceManagerTwo::LoadTexture(const std::string& path, cons
   ResourceState& state = State();
   if (state.index.count(name) != 0)
   {
-    Assert("Resource `" + name + "' already exists", __LINE__, __FILE__, "ResourceManagerTwo::LoadTexture");
+    AssertFatal("Resource `" + name + "' already exists", __LINE__, __FILE__, "ResourceManagerTwo::LoadTexture");
     FatalCheckFailed();
     return state.textures.count(name) != 0 ? state.textures[name].get() : nullptr;
   }
@@ -222,9 +222,16 @@ Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, 
                                                  const std::string& name)
 {
   ResourceState& state = State();
+  if (state.textures.count(name) != 0)
+  {
+    // The resource list named its atlas after one of our shaders: bad data, and nothing can be drawn.
+    LogError("Resource `", name, "' already exists: the resource list's atlas takes the name of a shader");
+    ++state.loadFailures;
+    return nullptr;
+  }
   if (state.index.count(name) != 0)
   {
-    Assert("Resource `" + name + "' already exists", __LINE__, __FILE__, "ResourceManagerTwo::LoadShader");
+    AssertFatal("Resource `" + name + "' already exists", __LINE__, __FILE__, "ResourceManagerTwo::LoadShader");
     FatalCheckFailed();
     return state.shaders.count(name) != 0 ? state.shaders[name].get() : nullptr;
   }
@@ -259,7 +266,7 @@ Resource ResourceManagerTwo::GetResource(const std::string& name)
   auto entry = state.index.find(name);
   if (entry == state.index.end())
   {
-    Assert("Tried to get non existent resource", __LINE__, __FILE__, "ResourceManagerTwo::GetResource");
+    AssertFatal("Tried to get non existent resource", __LINE__, __FILE__, "ResourceManagerTwo::GetResource");
     FatalCheckFailed();
     return Resource();
   }

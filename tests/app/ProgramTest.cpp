@@ -50,8 +50,10 @@ struct Finished
 class ChildProgram
 {
 public:
-  // Starts the game in `workingDirectory` with the given command-line words.
-  ChildProgram(const fs::path& workingDirectory, const std::vector<std::string>& words, const fs::path& logs)
+  // Starts the game in `workingDirectory` with the given command-line words. An interactive child
+  // runs as on a person's desktop: a display and no CI variable.
+  ChildProgram(const fs::path& workingDirectory, const std::vector<std::string>& words, const fs::path& logs,
+               bool interactive = false)
       : outputPath(logs / "stdout.txt"), errorPath(logs / "stderr.txt")
   {
     const std::string program = ProgramPath().string();
@@ -70,7 +72,10 @@ public:
       for (std::string& argument : arguments)
         argv.push_back(argument.data());
       argv.push_back(nullptr);
-      setenv("CI", "1", 1);  // no message boxes from a child nobody watches
+      if (interactive)
+        unsetenv("CI");
+      else
+        setenv("CI", "1", 1);  // no message boxes from a child nobody watches
       // In a sanitizer build the child's own leak check would report the system libraries' blocks,
       // which the in-process tests suppress by name; the game's own leak report is what counts here.
       setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
@@ -185,6 +190,14 @@ private:
   }
 };
 
+std::size_t CountOf(const std::string& text, const std::string& part)
+{
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+    ++count;
+  return count;
+}
+
 // Every pooled block given back, and (in a sanitizer build) no fault found on the way.
 void ExpectNoLeaks(const Finished& run)
 {
@@ -279,6 +292,61 @@ TEST_F(ProgramTest, AMalformedResourceListStopsTheProgramInOrder)
   EXPECT_NE(run.output.find("[ERROR] The game's resources could not be loaded"), std::string::npos);
   ExpectNoLeaks(run);
   EXPECT_FALSE(fs::exists(game / "crash.dmp"));
+}
+
+// On a person's desktop, where a failed check could open a message box, bad data never does:
+// each cause is one "[ERROR]" line and the game runs on (or stops in order).
+TEST_F(ProgramTest, BadDataOnADesktopIsOneLinePerCauseAndNeverAMessageBox)
+{
+  // A first level with more objects than there are ids, 200 of them enrolled in a registry list
+  // that does not exist, one collider larger than the physics grid; and a sound bank of no format.
+  constexpr int objectCount = 7100;
+  Json::Value objects(Json::arrayValue);
+  for (int index = 0; index < objectCount; ++index)
+  {
+    Json::Value record;
+    record["uuid"] = index + 1;
+    record["name"] = "Thing " + std::to_string(index);
+    record["prefab"] = "Default";
+    if (index < 200)
+      record["components"]["Registerer"]["registryType"] = "Bogus";
+    if (index == 200)
+      record["components"]["CircleCollider"]["radius"] = 1e12;
+    objects.append(record);
+  }
+  Json::Value level;
+  level["level"]["objects"] = objects;
+  const fs::path game = GameFolder(R"({"firstLevel": "crowded"})", "",
+                                   {{"LevelFiles/crowded.json", Json::FastWriter().write(level)},
+                                    {"Sounds/Master Bank.bank", "{}"}});
+  ChildProgram program(game, {"windowed", "quit_after,30"}, folder.Path(), true);
+  const Finished run = program.Wait(std::chrono::seconds(120));
+  ASSERT_TRUE(run.exited) << "nothing waits for a person to close a box: " << run.output << run.errors;
+  EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
+  for (const char* cause : {"Did not find Registry type: \"Bogus\"", "Collider too large for the broad phase grid",
+                            "Out of object ids", "objects could be built; the rest of the level is not loaded.",
+                            "The sound bank Assets/Sounds/Master Bank.bank could not be loaded"})
+    EXPECT_EQ(CountOf(run.output, cause), 1u) << cause << "\n" << run.output;
+  ExpectNoLeaks(run);
+
+  // A resource list without its atlas, or without the picture every missing one falls back to,
+  // stops the game as a malformed list does.
+  const std::string withoutDefault =
+      R"({"atlas": {"file": "Assets/Atlas/THE_ATLAS.png", "meta": "Assets/Atlas/crate.txt", "name": "THE_ATLAS"},
+          "resources": [{"file": "a\\crate.png", "framecount": 1, "name": "crate", "type": "atlasSubtexture"}]})";
+  for (const std::string& list : {std::string("{}"), std::string(R"({"atlas": {"file": 5}})"), withoutDefault})
+  {
+    SCOPED_TRACE(list);
+    fs::remove_all(folder.Path() / "game");
+    const fs::path listGame = GameFolder(R"({"firstLevel": "testlevel"})", "",
+                                         {{"RESOURCES.json", list}, {"Atlas/crate.txt", "crate = 0 0 16 16\n"}});
+    ChildProgram listProgram(listGame, {"windowed", "quit_after,2000"}, folder.Path(), true);
+    const Finished listRun = listProgram.Wait(std::chrono::seconds(60));
+    ASSERT_TRUE(listRun.exited) << listRun.output << listRun.errors;
+    EXPECT_EQ(listRun.exitCode, EXIT_FAILURE) << listRun.output;
+    EXPECT_NE(listRun.output.find("[ERROR] You fucked up the resource file"), std::string::npos) << listRun.output;
+    EXPECT_EQ(ReadAll(listGame / "Assets" / "RESOURCES.json"), list);
+  }
 }
 
 TEST_F(ProgramTest, AMissingOrUnlinkableShaderStopsTheProgramInOrder)

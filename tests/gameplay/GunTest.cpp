@@ -170,6 +170,7 @@ TEST_F(GunTest, BadGunDataIsReportedOnceAndTheRestOfTheLevelRuns)
   Use();
   EXPECT_EQ(output.CountOf("Projectile not created"), 1u) << "said once, however many such guns there are";
   EXPECT_EQ(output.CountOf("cannot use"), 1u);
+  EXPECT_EQ(output.CountOf("Did not find ammo type.: \"PLASMA\""), 1u);
   Gun& good = Hold("pistol");
   Use();
   EXPECT_EQ(good.GetMagAmmo(), 11.0f) << "other guns go on firing";

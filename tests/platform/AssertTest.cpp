@@ -1,12 +1,22 @@
 #include "platform/Assert.h"
 #include "platform/DirectoryListing.h"
 #include "platform/Random.h"
+#include "platform/TerminationSignal.h"
 
 #include "support/CapturedOutput.h"
 #include "support/RecordingAssertHandler.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <thread>
+
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(Assert, TextNamesLineFunctionAndBareFileThenTheMessage)
 {
@@ -77,4 +87,50 @@ TEST(DirectoryListing, ListsMatchingFilesByNameAndSkipsFolders)
   EXPECT_EQ(ListFilesMatching(folder.Prefix(), "*.prefab"), (std::vector<std::string>{"a.prefab", "b.prefab"}));
   EXPECT_EQ(ListFilesMatching(folder.Prefix(), "*.*").size(), 3u);
   EXPECT_TRUE(ListFilesMatching(folder.File("missing"), "*.*").empty());
+}
+
+// On a person's desktop: a check the program goes on after never opens a box, and while the box
+// of a fatal check is up, a terminate signal still ends the program.
+TEST(Assert, OnADesktopOnlyAFatalCheckShowsABoxAndATerminateSignalStillEndsIt)
+{
+  if (std::getenv("DISPLAY") == nullptr)
+    GTEST_SKIP() << "no display for the box";
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  const pid_t child = fork();
+  if (child == 0)
+  {
+    close(pipeEnds[0]);
+    unsetenv("CI");
+    TerminationSignal::Install();
+    SetAssertHandler({});
+    BRINDLE_CHECK(false, "bad data, and the game goes on");
+    const char went = 'x';
+    if (write(pipeEnds[1], &went, 1) != 1)
+      _exit(3);
+    BRINDLE_FATAL_CHECK(false, "the game cannot go on");
+    _exit(4);
+  }
+  close(pipeEnds[1]);
+  pollfd ready{pipeEnds[0], POLLIN, 0};
+  char went = 0;
+  const bool wentOn = poll(&ready, 1, 10000) == 1 && read(pipeEnds[0], &went, 1) == 1;
+  close(pipeEnds[0]);
+  int status = 0;
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  const bool boxUp = waitpid(child, &status, WNOHANG) == 0;
+  kill(child, SIGTERM);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  pid_t ended = 0;
+  while ((ended = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (ended == 0)
+  {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  }
+  EXPECT_TRUE(wentOn) << "the check the program goes on after did not block";
+  EXPECT_TRUE(boxUp) << "the fatal check waits in its box";
+  EXPECT_NE(ended, 0) << "the terminate signal ended the program";
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
 }

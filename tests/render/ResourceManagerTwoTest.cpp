@@ -206,13 +206,23 @@ TEST_F(ResourceManagerTwoTest, AnUnreadableResourceListIsReportedAndLoadsNothing
   const unsigned failures = ResourceManagerTwo::GetLoadFailures();
   folder.Write("list.json", "[1, 2, 3]");
   folder.Write("broken.json", "{ \"atlas\": ");
-  EXPECT_FALSE(ResourceManagerTwo::LoadResources(folder.File("list.json")));
-  EXPECT_FALSE(ResourceManagerTwo::LoadResources(folder.File("broken.json")));
-  EXPECT_FALSE(ResourceManagerTwo::LoadResources(folder.File("absent.json")));
-  EXPECT_EQ(ResourceManagerTwo::GetLoadFailures(), failures + 3);
+  // Lists of the wrong shape: nothing to draw from.
+  folder.Write("empty.json", "{}");
+  folder.Write("atlas-a-string.json", "{ \"atlas\": \"THE_ATLAS.png\" }");
+  folder.Write("no-meta.json", "{ \"atlas\": { \"file\": \"Assets/Atlas/THE_ATLAS.png\", \"name\": \"THE_ATLAS\" } }");
+  for (const char* name :
+       {"list.json", "broken.json", "absent.json", "empty.json", "atlas-a-string.json", "no-meta.json"})
+    EXPECT_FALSE(ResourceManagerTwo::LoadResources(folder.File(name))) << name;
+  EXPECT_EQ(ResourceManagerTwo::GetLoadFailures(), failures + 6);
   EXPECT_EQ(checks.Count(), 0u);
-  EXPECT_EQ(output.CountOf("[ERROR] You fucked up the resource file: "), 3u) << output.Text();
+  EXPECT_EQ(output.CountOf("[ERROR] You fucked up the resource file: "), 6u) << output.Text();
+  EXPECT_TRUE(output.Contains("\"atlas\"")) << "the report says what is missing";
   EXPECT_FALSE(ResourceManagerTwo::ResourceExists("THE_ATLAS"));
+
+  // An atlas without the picture every missing one falls back to.
+  EXPECT_FALSE(ResourceManagerTwo::LoadResources(WriteList("crate = 0 0 8 8\n", "")));
+  EXPECT_TRUE(output.Contains("has no \"default_texture\" picture in its atlas"));
+  EXPECT_EQ(ResourceManagerTwo::GetLoadFailures(), failures + 7);
 }
 
 TEST_F(ResourceManagerTwoTest, AShaderThatIsMissingOrDoesNotLinkIsReportedAndNotLoaded)

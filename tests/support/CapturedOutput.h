@@ -1,5 +1,8 @@
 #pragma once
-// Captures what is written to standard output while it lives, for checking "[ERROR]" lines.
+// Captures what is written to standard output while it lives, for checking "[ERROR]" lines. Causes
+// reported once (LogOnce) are forgotten first, so the capture sees their first report.
+#include "core/Log.h"
+
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -7,7 +10,7 @@
 class CapturedOutput
 {
 public:
-  CapturedOutput() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
+  CapturedOutput() : previous(std::cout.rdbuf(buffer.rdbuf())) { ForgetLoggedCauses(); }
   ~CapturedOutput() { std::cout.rdbuf(previous); }
   CapturedOutput(const CapturedOutput&) = delete;
   CapturedOutput& operator=(const CapturedOutput&) = delete;
