@@ -1,7 +1,7 @@
 #include "ai/Motivator.h"
 
 #include "core/FiniteCheck.h"
-
+#include "core/JsonFields.h"
 
 #include <cmath>
 #include <imgui.h>
@@ -40,7 +40,7 @@ void WriteMemberJson(const Motivator& value, Json::Value& out)
 {
   out = Json::Value(Json::arrayValue);
   for (int limit = 0; limit < Motivator::LimitCount; ++limit)
-    out.append(static_cast<double>(value.GetBase(static_cast<Motivator::Limit>(limit))));
+    out.append(JsonNumberOf(value.GetBase(static_cast<Motivator::Limit>(limit))));
 }
 
 const char* ReadMemberJson(const Json::Value& in, Motivator& value)

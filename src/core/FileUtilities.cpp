@@ -1,7 +1,10 @@
 #include "core/FileUtilities.h"
 
 #include "core/Log.h"
+#include "core/StyledJsonWriter.h"
+#include "core/Utf8.h"
 #include "platform/DirectoryListing.h"
+#include "platform/FileReplacement.h"
 #include "platform/Paths.h"
 
 #include <imgui.h>  // Required for: ImGui::ColorConvertRGBtoHSV, ImGui::ColorConvertHSVtoRGB
@@ -13,7 +16,6 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
-#include <unistd.h>  // Required for: getpid()
 
 std::vector<std::string> GetFilesInDirectory(std::string directory, std::string pattern)
 {
@@ -32,9 +34,18 @@ void ReportJsonParseError(const std::string& what, const std::string& problem)
 
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what)
 {
+  // A save writes back what was read: bytes that are not UTF-8 would come back changed (jsoncpp
+  // decodes a Latin-1 "é" with the bytes after it), so such a file is refused, untouched.
+  if (const std::size_t invalid = FindInvalidUtf8(text); invalid != std::string::npos)
+  {
+    ReportJsonParseError(what, "the text is not UTF-8 (byte " + std::to_string(invalid + 1) + ")");
+    return false;
+  }
   Json::CharReaderBuilder builder;
   builder["collectComments"] = false;
   builder["stackLimit"] = MaximumJsonDepth;
+  // Text after the value would be dropped by the next save.
+  builder["failIfExtra"] = true;
   const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
   Json::Value parsed;
   std::string errors;
@@ -79,50 +90,21 @@ bool ReadJsonFile(Json::Value& root, const std::string& path)
   return ParseJson(root, contents.str(), path);
 }
 
-bool WriteFileAtomically(const std::string& text, const std::string& path)
+bool WriteFileAtomically(const std::string& text, const std::string& path, std::string* problem)
 {
-  const std::string target = NormalizePath(path);
-  // Only ever replace a regular file: renaming over a folder, a device or a link's target is
-  // never what a save means.
-  std::error_code statusError;
-  const auto status = std::filesystem::symlink_status(target, statusError);
-  if (!statusError && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-    return false;
-  const std::string temporary = target + ".tmp" + std::to_string(getpid());
-  {
-    std::ofstream file(temporary, std::ios::trunc | std::ios::binary);
-    if (!file)
-      return false;
-    file << text;
-    file.flush();
-    if (!file)
-    {
-      file.close();
-      std::remove(temporary.c_str());
-      return false;
-    }
-    file.close();
-    if (file.fail())
-    {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), target.c_str()) != 0)
-  {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  std::string why;
+  const bool replaced = ReplaceFileContents(NormalizePath(path), text, why);
+  if (problem != nullptr)
+    *problem = why;
+  return replaced;
 }
 
 bool WriteJsonFile(const Json::Value& root, const std::string& path)
 {
-  // StyledWriter keeps the three-blank layout of our files; toStyledString no longer does.
-  Json::StyledWriter writer;
-  if (!WriteFileAtomically(writer.write(root), path))
+  std::string problem;
+  if (!WriteFileAtomically(StyledJsonWriter::Write(root), path, &problem))
   {
-    LogError("Failed to open file ", path, " for write.");
+    LogError("Failed to open file ", path, " for write. ", problem);
     return false;
   }
   LogLine(path, " saved.");

@@ -11,7 +11,8 @@
 std::vector<std::string> GetFilesInDirectory(std::string directory, std::string pattern);
 
 // Reads and parses a whole JSON file. On failure prints one "[ERROR]" report, leaves root as it
-// was and returns false: a missing file, invalid JSON, or nesting deeper than MaximumJsonDepth.
+// was and returns false: a missing file, invalid JSON, text after the value, bytes that are not
+// UTF-8, or nesting deeper than MaximumJsonDepth. What a later save would change is refused here.
 bool ReadJsonFile(Json::Value& root, const std::string& path);
 constexpr int MaximumJsonDepth = 256;
 
@@ -25,13 +26,14 @@ void ReportJsonParseError(const std::string& what, const std::string& problem);
 // Parses JSON text with the same rules; `what` names the source in the error line.
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what);
 
-// Writes root in the styled layout (three-blank indent) to a temporary file beside the target
-// and renames it over the target, so a failed write never leaves a damaged file. Prints
-// "<path> saved." only on success, an "[ERROR]" line otherwise, and returns whether it saved.
+// Writes root in the styled layout (StyledJsonWriter) the safe way of WriteFileAtomically. Prints
+// "<path> saved." only on success, otherwise "[ERROR] Failed to open file <path> for write." and
+// why, and returns whether it saved.
 bool WriteJsonFile(const Json::Value& root, const std::string& path);
 
-// Writes text the same safe way (temporary file, then rename). No message on success.
-bool WriteFileAtomically(const std::string& text, const std::string& path);
+// Writes text so that the file holds its old content or the new one, never a mix
+// (platform/FileReplacement.h). No message; `problem`, when given, says why it failed.
+bool WriteFileAtomically(const std::string& text, const std::string& path, std::string* problem = nullptr);
 
 // The non-empty pieces of text between delimiters, in order.
 std::vector<std::string> SplitString(const std::string& text, char delimiter);

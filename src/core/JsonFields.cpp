@@ -2,11 +2,23 @@
 
 #include "core/Log.h"
 
+#include <charconv>  // Required for: std::to_chars (shortest round-trip form)
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 // jsoncpp throws on a conversion it cannot make (a string as a number, an object indexed as an
 // array, a negative number as unsigned), so every read tests the kind first.
+
+double JsonNumberOf(float value)
+{
+  if (!std::isfinite(value))
+    return static_cast<double>(value);
+  char text[32];
+  const std::to_chars_result written = std::to_chars(text, text + sizeof(text) - 1, value);
+  *written.ptr = '\0';
+  return std::strtod(text, nullptr);
+}
 
 bool IsJsonFloat(const Json::Value& value)
 {

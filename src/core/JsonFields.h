@@ -22,6 +22,10 @@ const char* ReadMemberJson(const Json::Value& in, float& value);
 const char* ReadMemberJson(const Json::Value& in, double& value);
 const char* ReadMemberJson(const Json::Value& in, std::string& value);
 
+// The JSON number a float is written as: the double whose shortest text is the float's shortest
+// text (0.1f is written 0.1, not 0.10000000149011612), which reads back as the same float.
+double JsonNumberOf(float value);
+
 // Whether a JSON value can be read as a number without jsoncpp throwing (null and booleans can).
 bool IsJsonFloat(const Json::Value& value);
 

@@ -48,7 +48,7 @@ void WriteMemberJson(bool value, Json::Value& out)
 
 void WriteMemberJson(float value, Json::Value& out)
 {
-  out = static_cast<double>(value);
+  out = JsonNumberOf(value);
 }
 
 void WriteMemberJson(const std::string& value, Json::Value& out)
@@ -59,22 +59,22 @@ void WriteMemberJson(const std::string& value, Json::Value& out)
 void WriteMemberJson(const glm::vec2& value, Json::Value& out)
 {
   out = Json::Value(Json::arrayValue);
-  out.append(static_cast<double>(value.x));
-  out.append(static_cast<double>(value.y));
+  out.append(JsonNumberOf(value.x));
+  out.append(JsonNumberOf(value.y));
 }
 
 void WriteMemberJson(const glm::vec4& value, Json::Value& out)
 {
   out = Json::Value(Json::arrayValue);
   for (int index = 0; index < 4; ++index)
-    out.append(static_cast<double>(value[index]));
+    out.append(JsonNumberOf(value[index]));
 }
 
 void WriteMemberJson(const fColor& value, Json::Value& out)
 {
   out = Json::Value(Json::arrayValue);
   for (int index = 0; index < 4; ++index)
-    out.append(static_cast<double>(value[index]));
+    out.append(JsonNumberOf(value[index]));
 }
 
 void WriteMemberJson(const std::array<std::string, 4>& value, Json::Value& out)

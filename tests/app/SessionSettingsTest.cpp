@@ -105,7 +105,10 @@ TEST(SessionSettingsTest, MissingOrMalformedFilesStopWithoutTouchingThem)
     EXPECT_FALSE(settings.Save());
     EXPECT_FALSE(std::filesystem::exists(directory.File("GameSettings")));
   }
-  for (const char* broken : {"{\"firstLevel\": ", "[1, 2]", "\"text\""})
+  // Broken JSON, roots of the wrong kind, text after the value, and bytes that are not UTF-8 (a save
+  // would drop the one and change the other).
+  for (const char* broken : {"{\"firstLevel\": ", "[1, 2]", "\"text\"", "{\"firstLevel\": \"a\"} x",
+                             "{\"firstLevel\": \"Caf\xE9 l\"}"})
   {
     TemporaryDirectory directory;
     directory.Write("GameSettings", broken);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,12 +68,17 @@ TEST(WriteJsonFile, AFailedWriteIsReportedAndKeepsTheOldFile)
   root["a"] = 1;
   CapturedOutput output;
   EXPECT_FALSE(WriteJsonFile(root, folder.File("no/such/dir/out.json")));
-  EXPECT_EQ(output.Text(), "[ERROR] Failed to open file " + folder.File("no/such/dir/out.json") + " for write.\n");
+  EXPECT_EQ(output.Text().rfind("[ERROR] Failed to open file " + folder.File("no/such/dir/out.json") +
+                                    " for write. Its folder takes no new file: No such file or directory.",
+                                0),
+            0u)
+      << output.Text();
 
-  // Something that is not a regular file is never replaced.
+  // Something that is not a regular file is never replaced, and the message says so.
   folder.Write("folder/inside.json", "{}");
   EXPECT_FALSE(WriteJsonFile(root, folder.File("folder")));
   EXPECT_EQ(folder.Read("folder/inside.json"), "{}");
+  EXPECT_TRUE(output.Contains(" for write. It is a folder, not a file.\n"));
 }
 
 TEST(WriteJsonFile, AWriteThatFailsHalfwayKeepsTheOldFile)
@@ -95,6 +101,69 @@ TEST(WriteJsonFile, AWriteThatFailsHalfwayKeepsTheOldFile)
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed write was reported as saved";
   EXPECT_EQ(folder.Read("level.json"), "old contents");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1);
+}
+
+// Saves killed before their rename, names planted where the temporary file goes, permissions,
+// links: the target ends with the old content or the new, and nothing else changes or stays.
+TEST(WriteJsonFile, ASaveNeverWritesThroughAPlantedNameLeavesNoStaleFileAndKeepsModeAndLinks)
+{
+  TemporaryDirectory folder;
+  folder.Write("victim.txt", "victim");
+  folder.Write("real/GameSettings", "old");
+  chmod(folder.File("real/GameSettings").c_str(), 0600);
+  namespace fs = std::filesystem;
+  fs::create_symlink(folder.File("real/GameSettings"), folder.File("GameSettings"));
+  // A link at the name the temporary file once had, and what a killed save left: its writer is gone.
+  fs::create_symlink(folder.File("victim.txt"), folder.File("real/GameSettings.tmp" + std::to_string(getpid())));
+  const pid_t gone = fork();
+  if (gone == 0)
+    _exit(0);
+  waitpid(gone, nullptr, 0);
+  folder.Write("real/GameSettings.tmp" + std::to_string(gone) + "-Ab12Cd", std::string(100000, 'x'));
+
+  Json::Value root;
+  root["volume"] = 0.45;
+  CapturedOutput output;
+  ASSERT_TRUE(WriteJsonFile(root, folder.File("GameSettings"))) << output.Text();
+  EXPECT_TRUE(fs::is_symlink(folder.File("GameSettings"))) << "saved through the link";
+  EXPECT_EQ(folder.Read("real/GameSettings"), "{\n   \"volume\" : 0.45\n}\n");
+  EXPECT_EQ(fs::status(folder.File("real/GameSettings")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(folder.Read("victim.txt"), "victim");
+  EXPECT_FALSE(fs::exists(folder.File("real/GameSettings.tmp" + std::to_string(gone) + "-Ab12Cd")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("real")), fs::directory_iterator()), 2)
+      << "the target and the planted link, nothing of this save";
+
+  // A new file gets the mode any new file of the process gets, not the temporary file's 0600.
+  const mode_t mask = umask(022);
+  ASSERT_TRUE(WriteJsonFile(root, folder.File("fresh.json")));
+  umask(mask);
+  EXPECT_EQ(fs::status(folder.File("fresh.json")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+}
+
+// Whatever a save would change is refused on reading; what it writes, it writes as it was read.
+TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
+{
+  TemporaryDirectory folder;
+  folder.Write("latin1.json", "{ \"name\" : \"Caf\xE9 l\" }");
+  folder.Write("trailing.json", "{ \"a\" : 1 } }");
+  Json::Value root("kept");
+  for (const char* name : {"latin1.json", "trailing.json"})
+  {
+    CapturedOutput output;
+    EXPECT_FALSE(ReadJsonFile(root, folder.File(name))) << name;
+    EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: ")) << name;
+    EXPECT_EQ(root.asString(), "kept");
+  }
+
+  const std::string saved = "{\n   \"ambient\" : [ 0.45, 1.0, 1e-05, 0.0001, 123456.75, -3 ],\n"
+                            "   \"name\" : \"Caf\\u00e9 l\\n\",\n   \"scale\" : 0.3\n}\n";
+  folder.Write("settings.json", saved);
+  ASSERT_TRUE(ReadJsonFile(root, folder.File("settings.json")));
+  CapturedOutput output;
+  ASSERT_TRUE(WriteJsonFile(root, folder.File("settings.json")));
+  EXPECT_EQ(folder.Read("settings.json"), saved);
 }
 
 TEST(GetFilesInDirectory, JoinsTheDirectoryAsPassedWithSortedNames)

@@ -1,0 +1,213 @@
+#include "core/StyledJsonWriter.h"
+
+#include "core/Utf8.h"
+
+#include <charconv>  // Required for: std::to_chars (shortest round-trip form)
+#include <cmath>
+
+namespace
+{
+void AppendEscape(std::string& out, unsigned unit)
+{
+  static const char digits[] = "0123456789abcdef";
+  out += "\\u";
+  for (int shift = 12; shift >= 0; shift -= 4)
+    out += digits[(unit >> shift) & 0xF];
+}
+}  // namespace
+
+std::string StyledJsonWriter::Write(const Json::Value& root)
+{
+  StyledJsonWriter writer;
+  writer.WriteValue(root);
+  writer.document += '\n';
+  return writer.document;
+}
+
+std::string StyledJsonWriter::NumberText(double value)
+{
+  if (std::isnan(value))
+    return "null";
+  if (std::isinf(value))
+    return value < 0 ? "-1e+9999" : "1e+9999";
+  // The layout "%.17g" would choose (scientific below 1e-4 and from 1e17 on), in fewest digits.
+  char text[64];
+  const double magnitude = std::fabs(value);
+  const bool scientific = magnitude != 0.0 && (magnitude < 1e-4 || magnitude >= 1e17);
+  const std::to_chars_result written = std::to_chars(
+      text, text + sizeof(text), value, scientific ? std::chars_format::scientific : std::chars_format::fixed);
+  std::string result(text, written.ptr);
+  if (result.find_first_of(".e") == std::string::npos)
+    result += ".0";
+  return result;
+}
+
+std::string StyledJsonWriter::QuotedText(const std::string& text)
+{
+  std::string out = "\"";
+  std::size_t at = 0;
+  while (at < text.size())
+  {
+    const std::size_t start = at;
+    unsigned codePoint = 0;
+    if (!DecodeUtf8(text, at, codePoint))
+    {
+      // Not UTF-8 (readers refuse such files): kept byte for byte rather than changed.
+      out += text[start];
+      continue;
+    }
+    switch (codePoint)
+    {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (codePoint < 0x20 || codePoint >= 0x80)
+        {
+          if (codePoint >= 0x10000)
+          {
+            codePoint -= 0x10000;
+            AppendEscape(out, 0xD800 + (codePoint >> 10));
+            AppendEscape(out, 0xDC00 + (codePoint & 0x3FF));
+          }
+          else
+            AppendEscape(out, codePoint);
+        }
+        else
+          out += static_cast<char>(codePoint);
+    }
+  }
+  return out + "\"";
+}
+
+void StyledJsonWriter::WriteValue(const Json::Value& value)
+{
+  switch (value.type())
+  {
+    case Json::nullValue: PushValue("null"); break;
+    case Json::intValue: PushValue(std::to_string(value.asLargestInt())); break;
+    case Json::uintValue: PushValue(std::to_string(value.asLargestUInt())); break;
+    case Json::realValue: PushValue(NumberText(value.asDouble())); break;
+    case Json::stringValue: PushValue(QuotedText(value.asString())); break;
+    case Json::booleanValue: PushValue(value.asBool() ? "true" : "false"); break;
+    case Json::arrayValue: WriteArray(value); break;
+    case Json::objectValue:
+    {
+      const Json::Value::Members members = value.getMemberNames();
+      if (members.empty())
+      {
+        PushValue("{}");
+        break;
+      }
+      WriteWithIndent("{");
+      indent += std::string(IndentSize, ' ');
+      for (std::size_t index = 0; index < members.size(); ++index)
+      {
+        WriteWithIndent(QuotedText(members[index]));
+        document += " : ";
+        WriteValue(value[members[index]]);
+        if (index + 1 < members.size())
+          document += ',';
+      }
+      indent.resize(indent.size() - IndentSize);
+      WriteWithIndent("}");
+      break;
+    }
+  }
+}
+
+void StyledJsonWriter::WriteArray(const Json::Value& value)
+{
+  const Json::ArrayIndex size = value.size();
+  if (size == 0)
+  {
+    PushValue("[]");
+    return;
+  }
+  if (IsMultilineArray(value))
+  {
+    WriteWithIndent("[");
+    indent += std::string(IndentSize, ' ');
+    const bool hasChildValues = !childValues.empty();
+    for (Json::ArrayIndex index = 0; index < size; ++index)
+    {
+      if (hasChildValues)
+        WriteWithIndent(childValues[index]);
+      else
+      {
+        WriteIndent();
+        WriteValue(value[index]);
+      }
+      if (index + 1 < size)
+        document += ',';
+    }
+    indent.resize(indent.size() - IndentSize);
+    WriteWithIndent("]");
+    return;
+  }
+  document += "[ ";
+  for (Json::ArrayIndex index = 0; index < size; ++index)
+  {
+    if (index > 0)
+      document += ", ";
+    document += childValues[index];
+  }
+  document += " ]";
+}
+
+bool StyledJsonWriter::IsMultilineArray(const Json::Value& value)
+{
+  const Json::ArrayIndex size = value.size();
+  bool multiline = size * 3 >= RightMargin;
+  childValues.clear();
+  for (Json::ArrayIndex index = 0; index < size && !multiline; ++index)
+  {
+    const Json::Value& child = value[index];
+    multiline = (child.isArray() || child.isObject()) && !child.empty();
+  }
+  if (!multiline)
+  {
+    childValues.reserve(size);
+    addChildValues = true;
+    std::size_t lineLength = 4 + (size - 1) * 2;  // "[ " + ", " between + " ]"
+    for (Json::ArrayIndex index = 0; index < size; ++index)
+    {
+      WriteValue(value[index]);
+      lineLength += childValues[index].size();
+    }
+    addChildValues = false;
+    multiline = lineLength >= RightMargin;
+  }
+  return multiline;
+}
+
+void StyledJsonWriter::PushValue(const std::string& text)
+{
+  if (addChildValues)
+    childValues.push_back(text);
+  else
+    document += text;
+}
+
+void StyledJsonWriter::WriteIndent()
+{
+  if (!document.empty())
+  {
+    const char last = document.back();
+    if (last == ' ')  // already indented, after " : "
+      return;
+    if (last != '\n')
+      document += '\n';
+  }
+  document += indent;
+}
+
+void StyledJsonWriter::WriteWithIndent(const std::string& text)
+{
+  WriteIndent();
+  document += text;
+}

@@ -1,0 +1,58 @@
+#include "core/Utf8.h"
+
+bool DecodeUtf8(const std::string& text, std::size_t& at, unsigned& codePoint)
+{
+  const auto byte = [&text](std::size_t index) { return static_cast<unsigned char>(text[index]); };
+  const unsigned lead = byte(at);
+  if (lead < 0x80)
+  {
+    codePoint = lead;
+    ++at;
+    return true;
+  }
+  int length = 0;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4;
+  if (length == 0 || at + length > text.size())
+  {
+    ++at;
+    return false;
+  }
+  unsigned value = lead & (0xFFu >> (length + 1));
+  for (int index = 1; index < length; ++index)
+  {
+    const unsigned next = byte(at + index);
+    if ((next & 0xC0) != 0x80)
+    {
+      ++at;
+      return false;
+    }
+    value = (value << 6) | (next & 0x3F);
+  }
+  const unsigned smallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < smallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+  {
+    ++at;
+    return false;
+  }
+  codePoint = value;
+  at += length;
+  return true;
+}
+
+std::size_t FindInvalidUtf8(const std::string& text)
+{
+  std::size_t at = 0;
+  unsigned codePoint = 0;
+  while (at < text.size())
+  {
+    const std::size_t start = at;
+    if (!DecodeUtf8(text, at, codePoint))
+      return start;
+  }
+  return std::string::npos;
+}

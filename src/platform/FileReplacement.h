@@ -1,0 +1,15 @@
+#pragma once
+// Replaces a file's whole content so that, whatever happens, the file holds either its old content
+// or the new one, never a mix or nothing:
+//
+//   - the text goes to a temporary file beside the target, created exclusively under a name nobody
+//     can plant in advance (a link or file waiting there is never written through);
+//   - it takes the target's permissions (a new file those the process would give it);
+//   - data is flushed to the disk before the rename, and the folder after it;
+//   - a target that is a link is saved through the link, which stays a link;
+//   - temporary files that a killed save of the same target left behind are removed.
+#include <string>
+
+// True when the file now holds `text`. Otherwise the file is as it was, and `problem` says why in
+// a sentence ("It is a folder, not a file.").
+bool ReplaceFileContents(const std::string& path, const std::string& text, std::string& problem);
