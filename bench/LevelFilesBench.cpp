@@ -39,11 +39,11 @@ const char* const BenchPrefabs = R"({
 
 // Every fifth object holds the next two as children; every 50th turns, every 100th is
 // filed under another role; positions all differ from the prefabs'.
-Json::Value GeneratedLevel()
+Json::Value GeneratedLevel(int objectCount = ObjectCount)
 {
   const char* const prefabs[] = {"Default", "Marker", "Crate", "Ball"};
   Json::Value objects(Json::arrayValue);
-  for (int index = 0; index < ObjectCount; ++index)
+  for (int index = 0; index < objectCount; ++index)
   {
     Json::Value record;
     const std::string prefab = prefabs[index % 4];
@@ -58,7 +58,7 @@ Json::Value GeneratedLevel()
     if (prefab == "Crate" && index % 100 == 2)
       record["components"]["Registerer"]["registryType"] = "ENEMIES";
     Json::Value children(Json::arrayValue);
-    if (index % 5 == 0 && index + 2 < ObjectCount)
+    if (index % 5 == 0 && index + 2 < objectCount)
     {
       for (int child = 1; child <= 2; ++child)
       {
@@ -80,7 +80,7 @@ Json::Value GeneratedLevel()
 class LevelScene
 {
 public:
-  LevelScene()
+  explicit LevelScene(int objectCount = ObjectCount)
       : folder(std::filesystem::temp_directory_path() / ("brindle-bench-levels-" + std::to_string(getpid()))),
         events(std::make_unique<EventManager>()), silenced(std::cout.rdbuf(output.rdbuf()))
   {
@@ -98,7 +98,7 @@ public:
     space = std::make_unique<Space>("Bench");
     levelPath = (folder / "generated.json").string();
     savePath = (folder / "saved.json").string();
-    WriteJsonFile(GeneratedLevel(), levelPath);
+    WriteJsonFile(GeneratedLevel(objectCount), levelPath);
   }
 
   ~LevelScene()
@@ -214,4 +214,48 @@ void SaveLevel2000(benchmark::State& state)
   state.counters["save_vs_write"] = writeSeconds > 0 ? saveSeconds / writeSeconds : 0;
 }
 BENCHMARK(SaveLevel2000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Seconds to load a generated level of `objectCount` records, averaged over `rounds`; the objects
+// it built. Each size gets a scene of its own: the scenes publish their services globally.
+double SecondsToLoad(int objectCount, int rounds, std::size_t& built)
+{
+  LevelScene scene(objectCount);
+  double seconds = 0;
+  // One load first, untimed: the first touches of fresh memory cost the same whatever follows.
+  scene.space->LoadLevelFile(scene.levelPath);
+  scene.space->UnloadLevel();
+  for (int round = 0; round < rounds; ++round)
+  {
+    const auto start = std::chrono::steady_clock::now();
+    scene.space->LoadLevelFile(scene.levelPath);
+    seconds += SecondsOf(std::chrono::steady_clock::now() - start);
+    built = scene.space->GetObjectsById().size();
+    scene.space->UnloadLevel();
+  }
+  return seconds / rounds;
+}
+
+// Loading must stay linear in the size of the level. Two pairs, each timed in the same run:
+// 2,000 against 20,000 records, of which only what fits in the 7,000 object ids is built (the
+// rest is reported once and not loaded); and 600 against 6,000 records, which are all built.
+// Counters: ratio_20000_vs_2000 (goal: at most 12), ratio_6000_vs_600 (10 when linear), and
+// built_of_20000, the objects the large level gave.
+void LoadLevelScaling(benchmark::State& state)
+{
+  double smallSeconds = 0, largeSeconds = 0, fittingSeconds = 0, fillingSeconds = 0;
+  std::size_t built = 0, ignored = 0;
+  for (auto _ : state)
+  {
+    smallSeconds += SecondsToLoad(2000, 3, ignored);
+    const double large = SecondsToLoad(20000, 3, built);
+    largeSeconds += large;
+    fittingSeconds += SecondsToLoad(600, 3, ignored);
+    fillingSeconds += SecondsToLoad(6000, 3, ignored);
+    state.SetIterationTime(large);
+  }
+  state.counters["ratio_20000_vs_2000"] = smallSeconds > 0 ? largeSeconds / smallSeconds : 0;
+  state.counters["ratio_6000_vs_600"] = fittingSeconds > 0 ? fillingSeconds / fittingSeconds : 0;
+  state.counters["built_of_20000"] = static_cast<double>(built);
+}
+BENCHMARK(LoadLevelScaling)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 }  // namespace
