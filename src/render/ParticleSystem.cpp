@@ -54,7 +54,7 @@ void ParticleSystem::GetMembers(std::vector<MemberBase*>& members)
   if (ParticleEditorButton("Reset ParticleSystem"))
     Reset();
   Members::AddMember(members, "maxParticles", &maxParticles, RenderUnsigned, 100u);
-  Members::AddMember(members, "texture", &texture, RenderString, std::string("default_texture"));
+  Members::AddMember(members, "texture", &texture, RenderString, std::string(ResourceManagerTwo::DefaultTexture));
   Members::AddMember(members, "inWorldSpace", &inWorldSpace, RenderBool, true);
   Members::AddMember(members, "blendMode", &blendMode, RenderInt, 0);
   Members::AddMember(members, "ageMax", &ageMax, RenderFloat, 10.0f);
@@ -118,7 +118,7 @@ void ParticleSystem::Reset()
     slot.color = fColor(0, 0, 0, 0);
   }
 
-  const std::string& picture = ResourceManagerTwo::HasTexture(texture) ? texture : std::string("default_texture");
+  const std::string& picture = ResourceManagerTwo::HasTexture(texture) ? texture : std::string(ResourceManagerTwo::DefaultTexture);
   const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(picture, false);
   std::copy(region.firstFrame, region.firstFrame + 4, textureRect);
 

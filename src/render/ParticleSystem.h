@@ -10,6 +10,7 @@
 #include "object/Component.h"
 #include "render/Particle.h"
 #include "render/ParticleFunctions.h"
+#include "render/ResourceManagerTwo.h"
 #include "render/fColor.h"
 
 #include <glm/vec2.hpp>
@@ -71,7 +72,7 @@ public:
   ParticleUpdateFunction GetUpdateFunction() const { return updateFunction; }
 
   // Reflected members, in declaration order of the record; see GetMembers for the file order.
-  std::string texture = "default_texture";
+  std::string texture = ResourceManagerTwo::DefaultTexture;
   int blendMode = 0;  // 1 multiply, 2 add, anything else alpha blending
   bool lerpColorsInHSV = false;
   bool inWorldSpace = true;

@@ -9,6 +9,7 @@
 // with the renderer that draws it.
 #include "object/Component.h"
 #include "render/InstanceData.h"
+#include "render/ResourceManagerTwo.h"
 #include "render/fColor.h"
 
 #include <glm/mat3x3.hpp>
@@ -31,7 +32,7 @@ public:
   // The layer a sprite draws on when its own layer name is unknown to the renderer.
   static constexpr const char* FallbackLayer = "DL_BACKGROUND";
   // The picture shown for a source the resource list lacks.
-  static constexpr const char* FallbackTexture = "default_texture";
+  static constexpr const char* FallbackTexture = ResourceManagerTwo::DefaultTexture;
 
   Sprite();
   ~Sprite() override;
