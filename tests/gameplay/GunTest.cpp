@@ -164,6 +164,7 @@ TEST_F(GunTest, BadGunDataIsReportedOnceAndTheRestOfTheLevelRuns)
     Use();
   EXPECT_EQ(output.CountOf("[ERROR] Projectile not created, prefab is probably invalid."), 1u);
   EXPECT_EQ(output.CountOf("[ERROR] Gun of \"brokengun\" cannot use"), 1u);
+  EXPECT_EQ(output.CountOf("[ERROR] Did not find ammo type.: \"PLASMA\""), 1u);
   EXPECT_EQ(gun.GetMagAmmo(), 50.0f) << "no projectile, no round spent";
 
   Hold("brokengun");
