@@ -3,6 +3,9 @@
 #include "ai/AIController.h"
 #include "ai/Agent.h"
 #include "ai/AimingModule.h"
+#include "ai/BearController.h"
+#include "ai/BugController.h"
+#include "ai/DuckController.h"
 #include "ai/PathGraph.h"
 #include "ai/ShipController.h"
 
@@ -11,6 +14,9 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<AIController>(factories, "AIController");
   AddComponentFactory<Agent>(factories, "Agent");
   AddComponentFactory<AimingModule>(factories, "AimingModule");
+  AddComponentFactory<BearController>(factories, "BearController");
+  AddComponentFactory<BugController>(factories, "BugController");
+  AddComponentFactory<DuckController>(factories, "DuckController");
   AddComponentFactory<PathGraph>(factories, "PathGraph");
   AddComponentFactory<ShipController>(factories, "ShipController");
 }

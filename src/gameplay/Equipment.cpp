@@ -21,6 +21,11 @@ void Equipment::OnAwake()
   SubscribeOnOwner<UseEvent>(this);
   SubscribeOnOwner<EquipDequip>(this);
   SubscribeOnSpace<PostUpdateEvent>(this);
+  // Only a player gets a pickup collider. Anyone else reaches an item with its own body: a loose
+  // item tells what it touches on that object's id. Subscribed here, before the controllers that
+  // act on a touch wake, so the item is listed by the time such a controller asks for it.
+  if (TeamOf(GetGameObject()) != TeamEnum::PLAYER)
+    SubscribeOnOwner<TouchedItem>(this);
 }
 
 void Equipment::Synchronize()

@@ -7,8 +7,9 @@
 // It never calls an item: every effect travels as an event to the item's id, and every change of
 // a slot is also announced on the owner's id. Touching works through a child object, the
 // "Item_Pickup_Collider" made for a player, whose TouchedItems fill the list of things within
-// reach; the list empties after each frame's update, so an item is picked up in a frame in which
-// it is touched.
+// reach; any other side (an enemy, a turret) reaches with its own body, taking the TouchedItems
+// addressed to itself. The list empties after each frame's update, so an item is picked up in a
+// frame in which it is touched.
 #include "object/Component.h"
 
 #include <array>

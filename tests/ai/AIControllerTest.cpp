@@ -5,10 +5,8 @@
 #include "AIScene.h"
 
 #include "ai/AIController.h"
-#include "ai/AIEvents.h"
 #include "ai/Agent.h"
 #include "core/FiniteCheck.h"
-#include "core/Listener.h"
 #include "flow/FlowEvents.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/GameplayEvents.h"
@@ -17,41 +15,22 @@
 #include "platform/Random.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace
 {
-// What reaches one object's id, and the level changes asked for.
-class EventLog : public Listener
+// The level changes asked for.
+class LevelLog : public Listener
 {
 public:
-  explicit EventLog(std::uint32_t objectId) : Listener(EventManager::Instance()->GetNewListenerId())
+  LevelLog() : Listener(EventManager::Instance()->GetNewListenerId())
   {
-    EventManager* events = EventManager::Instance();
-    events->Subscribe<EventLog, UpdateSteering>(this, objectId);
-    events->Subscribe<EventLog, UseEvent>(this, objectId);
-    events->Subscribe<EventLog, EquipDequip>(this, objectId);
-    events->Subscribe<EventLog, StartUtilityEvent>(this, LevelTransitionChannel);
+    EventManager::Instance()->Subscribe<LevelLog, StartUtilityEvent>(this, LevelTransitionChannel);
   }
-  void On(UpdateSteering*) { ++steerings; }
-  void On(UseEvent* event) { uses.push_back(event->slot); }
-  void On(EquipDequip*) { ++equipRequests; }
   void On(StartUtilityEvent* event) { levels.push_back(event->levelName); }
 
-  int steerings = 0;
-  std::vector<std::uint32_t> uses;
-  int equipRequests = 0;
   std::vector<std::string> levels;
 };
-
-std::string Record(const std::string& name, const std::string& prefab, int uuid, glm::vec2 at,
-                   const std::string& components = "")
-{
-  return R"({"name": ")" + name + R"(", "prefab": ")" + prefab + R"(", "uuid": )" + std::to_string(uuid) +
-         R"(, "children": [], "components": {"Transform": {"position": [)" + std::to_string(at.x) + ", " +
-         std::to_string(at.y) + "]}" + components + "}}";
-}
 
 // A wall from y = -3000 up to y = 0 at x = 300. The hunter, slowed by its limits, stays near
 // the origin on its left; the target starts on its right, hidden, and walks north until it stops
@@ -87,18 +66,6 @@ int CrossesWall(glm::vec2 from, glm::vec2 to, float margin)
   return -1;
 }
 
-std::uint64_t HashOf(const std::vector<glm::vec2>& values)
-{
-  std::uint64_t hash = 1469598103934665603ull;
-  for (const glm::vec2& value : values)
-  {
-    std::uint32_t bits[2];
-    std::memcpy(bits, &value, sizeof(bits));
-    for (std::uint32_t word : bits)
-      hash = (hash ^ word) * 1099511628211ull;
-  }
-  return hash;
-}
 }  // namespace
 
 class AIControllerTest : public AIScene
@@ -127,8 +94,9 @@ protected:
       return {};
     AIController* controller = hunter->GetComponent<AIController>();
     EXPECT_EQ(controller->GetMachine().GetCurrentState(), nullptr) << "not evaluated before its first update";
-    EventLog hunterLog(hunter->GetId());
-    EventLog unarmedLog(unarmed->GetId());
+    EnemyEventLog hunterLog(hunter->GetId());
+    EnemyEventLog unarmedLog(unarmed->GetId());
+    LevelLog levelLog;
     EXPECT_TRUE(hunter->GetComponent<Equipment>()->GetSlot(0).IsValid()) << "it starts armed";
 
     Run run;
@@ -155,7 +123,7 @@ protected:
       {
         EXPECT_GE(hunterLog.uses.size() - usesBefore, 1u) << "it fires on every update of the chase";
       }
-      EXPECT_EQ(hunterLog.steerings, frame + 1) << "one steering per update";
+      EXPECT_EQ(hunterLog.steerings.size(), static_cast<std::size_t>(frame + 1)) << "one steering per update";
     }
     EXPECT_GT(run.firstChase, 60) << "it wandered while the wall hid the target";
     EXPECT_GT(run.stateChecks, 100);
@@ -163,8 +131,7 @@ protected:
     EXPECT_TRUE(std::all_of(hunterLog.uses.begin(), hunterLog.uses.end(), [](std::uint32_t slot) { return slot == 0; }));
     EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f) << "its shots hit";
     EXPECT_EQ(controller->GetTargetObject(), runner);
-    // An enemy picks nothing up (only the players' side has a pickup collider), so the unarmed
-    // one asks on every update and never fires.
+    // With nothing within reach to pick up, the unarmed one asks on every update and never fires.
     EXPECT_EQ(unarmedLog.equipRequests, frames);
     EXPECT_TRUE(unarmedLog.uses.empty());
 
@@ -178,13 +145,13 @@ protected:
     EXPECT_EQ(hunter->GetComponent<Health>()->GetHitpoints(), Health::DeadHitpoints);
     EXPECT_EQ(hunterLog.equipRequests, 1) << "the drop";
     EXPECT_FALSE(hunter->GetComponent<Equipment>()->GetSlot(0).IsValid());
-    EXPECT_EQ(hunterLog.levels, std::vector<std::string>{"brackwater"});
-    const int steeringsAtDeath = hunterLog.steerings;
+    EXPECT_EQ(levelLog.levels, std::vector<std::string>{"brackwater"});
+    const std::size_t steeringsAtDeath = hunterLog.steerings.size();
     const std::size_t usesAtDeath = hunterLog.uses.size();
     RunFrames(60);
-    EXPECT_EQ(hunterLog.steerings, steeringsAtDeath);
+    EXPECT_EQ(hunterLog.steerings.size(), steeringsAtDeath);
     EXPECT_EQ(hunterLog.uses.size(), usesAtDeath);
-    EXPECT_EQ(hunterLog.levels.size(), 1u);
+    EXPECT_EQ(levelLog.levels.size(), 1u);
     RunFrames(360);
     EXPECT_FALSE(hunter.IsValid()) << "removed when its death animation ended";
     EXPECT_TRUE(weapon.IsValid()) << "its weapon stays behind";

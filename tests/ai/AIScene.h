@@ -4,16 +4,71 @@
 // named spaces, and frames run as the game loop runs them: spaces managed, each active space's
 // physics stepped, then the update events and the queue. The time step is fixed, so a run is
 // repeatable.
+#include "ai/AIEvents.h"
+#include "ai/SteeringOutput.h"
 #include "app/GameSessionTestEnvironment.h"
+#include "core/Listener.h"
+#include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Transform.h"
 #include "support/CapturedOutput.h"
 
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+// A level record of one object at a position; `components` adds members (", \"Type\": {...}").
+inline std::string Record(const std::string& name, const std::string& prefab, int uuid, glm::vec2 at,
+                          const std::string& components = "")
+{
+  return R"({"name": ")" + name + R"(", "prefab": ")" + prefab + R"(", "uuid": )" + std::to_string(uuid) +
+         R"(, "children": [], "components": {"Transform": {"position": [)" + std::to_string(at.x) + ", " +
+         std::to_string(at.y) + "]}" + components + "}}";
+}
+
+// The bits of the values, for pinning where a run ends.
+inline std::uint64_t HashOf(const std::vector<glm::vec2>& values)
+{
+  std::uint64_t hash = 1469598103934665603ull;
+  for (const glm::vec2& value : values)
+  {
+    std::uint32_t bits[2];
+    std::memcpy(bits, &value, sizeof(bits));
+    for (std::uint32_t word : bits)
+      hash = (hash ^ word) * 1099511628211ull;
+  }
+  return hash;
+}
+
+// What reaches one object's id: its steering requests, its uses (slot by slot) and its equip
+// requests.
+class EnemyEventLog : public Listener
+{
+public:
+  explicit EnemyEventLog(std::uint32_t objectId) : Listener(EventManager::Instance()->GetNewListenerId())
+  {
+    EventManager* events = EventManager::Instance();
+    events->Subscribe<EnemyEventLog, UpdateSteering>(this, objectId);
+    events->Subscribe<EnemyEventLog, UseEvent>(this, objectId);
+    events->Subscribe<EnemyEventLog, EquipDequip>(this, objectId);
+  }
+  void On(UpdateSteering* event) { steerings.push_back(SteeringOutput{event->linear, event->angular}); }
+  void On(UseEvent* event)
+  {
+    uses.push_back(event->slot);
+    allRearmed = allRearmed && event->rearmFlag && !event->firstFlag;
+  }
+  void On(EquipDequip*) { ++equipRequests; }
+
+  std::vector<SteeringOutput> steerings;
+  std::vector<std::uint32_t> uses;
+  bool allRearmed = true;
+  int equipRequests = 0;
+};
 
 class AIScene : public GameSessionTest
 {

@@ -102,7 +102,7 @@ TEST_F(EquipmentTest, TheFirstToArriveIsTakenAndADropTellsTheItemThenTheHolderAn
   Toggle({7});
 }
 
-TEST_F(EquipmentTest, OthersThanPlayersPickNothingUpButGetTheirStartingItems)
+TEST_F(EquipmentTest, OthersThanPlayersReachWithTheirBodiesAndGetTheirStartingItems)
 {
   Define("Guard", R"({"Transform": null, "Team": {"Team": 1}, "Ammo": {},
                       "Equipment": {"startingPrimary": "pistol", "startingSpecial": "no such chip"}})");

@@ -1,0 +1,135 @@
+#!/usr/bin/env python3
+"""Writes the prefabs of the adversaries into Assets/Prefabs/: the walking enemies (ducks, bugs,
+bears and their tougher kinds, the police bear), their guns and shots, the drone carrier and its
+drones, the teleport flash that brings reinforcements, the overworld's enemy ships and the
+faction waypoint, and the stationary hazards (turret, beam drone with its beam, teleporter pad),
+the bandit and the path-following hunter.
+
+Every enemy is warm-coloured with red eyes (the pictures' own palette), fights for team 1 (ENEMY),
+is listed under ENEMIES, blinks away through FlickerOnDeath when it dies and says so with its own
+sound. A kind's numbers (hitpoints, speed, gun) are here; edit them and run the script. Each prefab
+goes to the file named after it without blanks, as the editor saves prefabs.
+"""
+import json
+import os
+
+PREFABS = {}
+
+ENEMY_TEAM = {"Team": 1}
+HURT = "event:/SFX/EnemyHurt"
+
+
+def sprite(source, size, layer="DL_MAIN", **members):
+    record = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
+    record.update(members)
+    return record
+
+
+def health(hitpoints, death_sound, hurt_sound=HURT):
+    return {"hitpoints": float(hitpoints), "max hitpoints": float(hitpoints), "regens": False,
+            "sound hurt": hurt_sound, "sound death": death_sound}
+
+
+def motivator(speed, acceleration=15000, turn_acceleration=300, turn_speed=25):
+    """The Agent's four limits: maximum acceleration, speed, angular acceleration, rotation."""
+    return {"motivator": [acceleration, speed, turn_acceleration, turn_speed]}
+
+
+def enemy_body(picture, size, radius, hitpoints, death_sound, speed, drag=4.0):
+    """What every steered enemy is made of besides its controller and its weapon."""
+    return {
+        "Transform": None,
+        "Sprite": sprite(picture, size, animated=True, period=0.15),
+        "CircleCollider": {"group": "ENEMY", "radius": float(radius)},
+        "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": drag},
+        "Agent": motivator(speed),
+        "AimingModule": None,
+        "Team": dict(ENEMY_TEAM),
+        "Health": health(hitpoints, death_sound),
+        "FlickerOnDeath": None,
+        "Registerer": {"registryType": "ENEMIES"},
+    }
+
+
+def shot(name, picture, size, radius, damage, lifetime=3.0):
+    PREFABS[name] = {
+        "Transform": None,
+        "BulletLogic": None,
+        "CircleCollider": {"ghost": True, "group": "ENEMY_PROJECTILE", "radius": float(radius)},
+        "Damage": {"damage": float(damage)},
+        "Rigidbody": {"invMomentInertia": 0.0},
+        "Sprite": sprite(picture, size),
+        "TimedDestruction": {"active": True, "destructionTime": lifetime},
+    }
+
+
+def gun(name, picture, ammo_type, damage, cooldown, projectile, sound, velocity, magazine, reload_time,
+        spread=0.0, shown=True):
+    """An enemy's weapon: an item lying loose until a holder takes it (it fires whenever its
+    cooldown allows while the holder asks)."""
+    members = {}
+    if not shown:
+        members["draw"] = False
+    PREFABS[name] = {
+        "Transform": None,
+        "CircleCollider": {"group": "ITEMS", "radius": 26.0},
+        "Rigidbody": {"angularDrag": 3.0, "velocityDrag": 3.0},
+        "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
+        "Gun": {"ammoType": ammo_type, "damage": float(damage), "fireCooldown": cooldown, "firePos": [30.0, 4.0],
+                "fireSound": sound, "magAmmo": float(magazine), "magCapacity": float(magazine),
+                "projectilePrefab": projectile, "reloadSound": "event:/SFX/Reload", "reloadTime": reload_time,
+                "shakeIntensity": 0.0, "spread": float(spread), "velocity": float(velocity)},
+        "Sprite": sprite(picture, (64, 32), **members),
+    }
+
+
+def walker(name, controller, picture, size, radius, hitpoints, death_sound, speed, weapon):
+    body = enemy_body(picture, size, radius, hitpoints, death_sound, speed)
+    body[controller] = None
+    body["Equipment"] = {"startingPrimary": weapon} if weapon else None
+    # Enemies never run dry: their guns reload from a reserve that does not shrink.
+    body["Ammo"] = {"infinite_BULLET": True, "infinite_ENERGY": True, "infinite_EXPLOSIVE": True}
+    PREFABS[name] = body
+
+
+def walking_enemies():
+    shot("EnemyBolt", "laser_bolt", (32, 8), 8, 1.0)
+    shot("EnemyPellet", "bullet_enemy", (12, 12), 6, 1.0, lifetime=1.2)
+    gun("enemy_rifle", "gun_rifle", "BULLET", 4.0, 0.2, "EnemyBullet", "event:/SFX/RifleShoot", 900, 30, 1.5, spread=4)
+    gun("enemy_blaster", "gun_beam", "ENERGY", 8.0, 0.8, "EnemyBolt", "event:/SFX/LaserShoot", 1100, 6, 1.2)
+    gun("enemy_scattergun", "gun_shotgun", "BULLET", 3.0, 0.35, "EnemyPellet", "event:/SFX/ShotgunShoot", 800, 8, 1.6,
+        spread=12)
+
+    # Ducks: quick and fragile, with pistols (the black one with a scattergun).
+    walker("AI_duck", "DuckController", "duck_walk_right", (96, 96), 28, 30, "event:/SFX/DuckQuack", 260,
+           "enemy_pistol")
+    walker("AI_duck2", "DuckController", "duck2_walk_right", (96, 96), 28, 50, "event:/SFX/DuckQuack", 280,
+           "enemy_scattergun")
+    # Bugs keep their distance and snipe with blasters.
+    walker("AI_bug", "BugController", "bug_walk_right", (96, 96), 30, 40, "event:/SFX/BugSquish", 200, "enemy_blaster")
+    walker("AI_bug2", "BugController", "bug2_walk_right", (96, 96), 30, 60, "event:/SFX/BugSquish", 220,
+           "enemy_blaster")
+    # Bears are big, slow and hard, with rifles.
+    walker("AI_bear", "BearController", "bear_walk_right", (112, 112), 38, 80, "event:/SFX/BearGrowl", 200,
+           "enemy_rifle")
+    walker("AI_bear2", "BearController", "bear2_walk_right", (120, 120), 42, 140, "event:/SFX/BearGrowl", 170,
+           "enemy_rifle")
+    walker("AI_bear_police", "BearController", "bear_police_walk_right", (112, 112), 38, 100, "event:/SFX/BearGrowl",
+           240, "enemy_pistol")
+
+
+def write(folder):
+    for name, components in PREFABS.items():
+        path = os.path.join(folder, "".join(name.split()) + ".prefab")
+        with open(path, "w", encoding="ascii", newline="\n") as output:
+            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
+            output.write("\n")
+
+
+def main():
+    walking_enemies()
+    write(os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs"))
+
+
+if __name__ == "__main__":
+    main()
