@@ -118,6 +118,24 @@ def walking_enemies():
            240, "enemy_pistol")
 
 
+def drones():
+    shot("DroneShot", "laser_bolt", (24, 6), 6, 1.0, lifetime=1.5)
+    # Drones fire from the body itself; the gun is not drawn.
+    gun("drone_zapper", "gun_beam", "ENERGY", 1.0, 0.9, "DroneShot", "event:/SFX/LaserShoot", 700, 4, 1.5, shown=False)
+
+    carrier = enemy_body("drone_carrier", (144, 144), 60, 60, "event:/SFX/EnemyDeath", 160, drag=3.0)
+    carrier["DroneCarrierController"] = {"spawnCount_": 5, "spawnPrefab_": "DroneSpawn"}
+    carrier["Sprite"]["period"] = 0.4
+    PREFABS["DroneCarrier"] = carrier
+
+    drone = enemy_body("drone", (56, 56), 22, 10, "event:/SFX/DronePop", 380, drag=2.0)
+    drone["DroneSpawnController"] = None
+    drone["Equipment"] = {"startingPrimary": "drone_zapper"}
+    drone["Ammo"] = {"infinite_ENERGY": True}
+    drone["Sprite"]["period"] = 0.1
+    PREFABS["DroneSpawn"] = drone
+
+
 def write(folder):
     for name, components in PREFABS.items():
         path = os.path.join(folder, "".join(name.split()) + ".prefab")
@@ -128,6 +146,7 @@ def write(folder):
 
 def main():
     walking_enemies()
+    drones()
     write(os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs"))
 
 

@@ -5,6 +5,8 @@
 #include "ai/AimingModule.h"
 #include "ai/BearController.h"
 #include "ai/BugController.h"
+#include "ai/DroneCarrierController.h"
+#include "ai/DroneSpawnController.h"
 #include "ai/DuckController.h"
 #include "ai/PathGraph.h"
 #include "ai/ShipController.h"
@@ -16,6 +18,8 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<AimingModule>(factories, "AimingModule");
   AddComponentFactory<BearController>(factories, "BearController");
   AddComponentFactory<BugController>(factories, "BugController");
+  AddComponentFactory<DroneCarrierController>(factories, "DroneCarrierController");
+  AddComponentFactory<DroneSpawnController>(factories, "DroneSpawnController");
   AddComponentFactory<DuckController>(factories, "DuckController");
   AddComponentFactory<PathGraph>(factories, "PathGraph");
   AddComponentFactory<ShipController>(factories, "ShipController");

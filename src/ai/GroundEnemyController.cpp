@@ -10,7 +10,7 @@
 #include "ai/Zoning.h"
 
 GroundEnemyController::GroundEnemyController(std::uint32_t typeId, const char* className, const Design& kind)
-    : WanderChaseController(typeId, className, "Chasing", true), design(kind)
+    : WanderChaseController(typeId, className, className, "Chasing", true), design(kind)
 {
 }
 

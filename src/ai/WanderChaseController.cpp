@@ -11,9 +11,9 @@
 #include "object/GameObject.h"
 #include "object/Transform.h"
 
-WanderChaseController::WanderChaseController(std::uint32_t typeId, const char* machineName, const char* chaseStateName,
-                                             bool armed)
-    : EnemyController(typeId, machineName), machine(machineName), chaseState(chaseStateName), armsItself(armed)
+WanderChaseController::WanderChaseController(std::uint32_t typeId, const char* className, const char* machineName,
+                                             const char* chaseStateName, bool armed)
+    : EnemyController(typeId, className), machine(machineName), chaseState(chaseStateName), armsItself(armed)
 {
 }
 

@@ -46,8 +46,10 @@ public:
   const StateMachine& GetMachine() const { return machine; }
 
 protected:
-  // `machineName` is the class's; `chaseStateName` the state it chases in.
-  WanderChaseController(std::uint32_t typeId, const char* machineName, const char* chaseStateName, bool armed);
+  // `className` names it in diagnostics, `machineName` its machine; `chaseStateName` is the state
+  // it chases in; an `armed` kind asks for a weapon and fires it.
+  WanderChaseController(std::uint32_t typeId, const char* className, const char* machineName,
+                        const char* chaseStateName, bool armed);
   // The machine and the blends are built for the live object when it wakes; none of them travels.
   WanderChaseController& operator=(const WanderChaseController& other);
 
