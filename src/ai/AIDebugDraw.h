@@ -2,7 +2,7 @@
 // The AI's debug shapes (steering targets, sight lines, the agent's steering), drawn on the debug
 // layer of a space through the drawer the session gives its physics module. The renderer keeps
 // them only while debug drawing is on; a space without a drawer draws nothing.
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 

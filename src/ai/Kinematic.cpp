@@ -6,8 +6,6 @@
 #include <cmath>
 #include <glm/geometric.hpp>
 
-#include <imgui.h>
-
 void Kinematic::ApplyLimits(SteeringOutput& steering, int mode) const
 {
   if (motivator == nullptr)
@@ -57,20 +55,4 @@ const char* ReadMemberJson(const Json::Value&, Handle<Kinematic>&)
 bool MemberValuesEqual(const Handle<Kinematic>& first, const Handle<Kinematic>& second)
 {
   return first.GetId() == second.GetId();
-}
-
-void RenderKinematic(const std::string& label, Handle<Kinematic>* value)
-{
-  const Kinematic* kinematic = value->Get();
-  if (kinematic == nullptr)
-  {
-    ImGui::Text("%s: Null", label.c_str());
-    return;
-  }
-  ImGui::Text("%s", label.c_str());
-  ImGui::Text("Position: %f, %f", kinematic->position.x, kinematic->position.y);
-  ImGui::Text("Orientation: radians:%f,\n             degrees:%f", kinematic->orientation,
-              kinematic->orientation * 180.0f / 3.14159265358979f);
-  ImGui::Text("Linear Velocity: %f, %f", kinematic->velocity.x, kinematic->velocity.y);
-  ImGui::Text("Angular velocity: %f", kinematic->rotation);
 }

@@ -44,4 +44,5 @@ void WriteMemberJson(const Handle<Kinematic>& value, Json::Value& out);
 const char* ReadMemberJson(const Json::Value& in, Handle<Kinematic>& value);
 bool MemberValuesEqual(const Handle<Kinematic>& first, const Handle<Kinematic>& second);
 // Read-only: "<label>: Null" for an empty or dead handle, else the kinematic's values.
+// (Defined with the other inspector widgets in editor/AIWidgets.cpp.)
 void RenderKinematic(const std::string& label, Handle<Kinematic>* value);

@@ -4,7 +4,6 @@
 #include "core/JsonFields.h"
 
 #include <cmath>
-#include <imgui.h>
 
 void Motivator::SetBase(Limit limit, float value)
 {
@@ -54,13 +53,4 @@ const char* ReadMemberJson(const Json::Value& in, Motivator& value)
     if (!in[index].isNull())
       value.SetBase(static_cast<Motivator::Limit>(index), in[index].asFloat());
   return nullptr;
-}
-
-void RenderMotivator(const std::string& label, Motivator* value)
-{
-  static const char* const limitLabels[Motivator::LimitCount] = {"maxLinearAcc", "maxLinearVel", "maxAngularAcc",
-                                                                 "maxAngularVel"};
-  ImGui::Text("%s", label.c_str());
-  for (int limit = 0; limit < Motivator::LimitCount; ++limit)
-    ImGui::InputFloat(limitLabels[limit], value->BaseData() + limit, 0.0f, 0.0f);
 }

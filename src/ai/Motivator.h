@@ -68,4 +68,5 @@ private:
 void WriteMemberJson(const Motivator& value, Json::Value& out);
 const char* ReadMemberJson(const Json::Value& in, Motivator& value);
 // The label, then one float input per limit: "maxLinearAcc", "maxLinearVel", "maxAngularAcc", "maxAngularVel".
+// (Defined with the other inspector widgets in editor/AIWidgets.cpp.)
 void RenderMotivator(const std::string& label, Motivator* value);

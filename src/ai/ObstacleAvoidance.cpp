@@ -1,7 +1,7 @@
 #include "ai/ObstacleAvoidance.h"
 
 #include "ai/SteeringMath.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/Space.h"
 #include "physics/PhysicsModule.h"
 

@@ -6,8 +6,8 @@
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
-#include "object/CollisionGroup.h"
 #include "object/Space.h"
+#include "physics/CollisionGroup.h"
 #include "physics/RayCastResult.h"
 #include "platform/Assert.h"
 

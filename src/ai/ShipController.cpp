@@ -14,7 +14,7 @@
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 
 namespace

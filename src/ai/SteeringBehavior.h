@@ -9,7 +9,7 @@
 #include "ai/Kinematic.h"
 #include "ai/SteeringOutput.h"
 #include "core/Handle.h"
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 

@@ -1,6 +1,6 @@
 #include "app/FrameRateController.h"
 
-#include "app/SteadyFrameClock.h"
+#include "platform/SteadyFrameClock.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 // Gives the loops their time step and holds the frame rate at a target: the rest of each frame is
 // slept away up to a margin before the deadline and then waited on the clock, so pacing does not
 // depend on how coarse the sleep is. All times are microseconds.
-#include "app/FrameClock.h"
+#include "platform/FrameClock.h"
 
 #include <cstdint>
 

@@ -3,13 +3,13 @@
 #include "app/AllComponents.h"
 
 #include "app/FrameRateController.h"
-#include "app/Profiler.h"
 #include "app/QuitAfterCommand.h"
 #include "app/SpaceDebugDraw.h"
 #include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
@@ -54,6 +54,8 @@ void GameSession::SetInstance(GameSession* session)
 {
   PublishedSession() = session;
   SpaceDirectory::SetInstance(session);
+  // The session is the renderer its components draw with and register cameras with.
+  ::Graphics::Graphics::SetCurrent(session);
 }
 
 // --- Life --------------------------------------------------------------------------------------
@@ -70,7 +72,6 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   memoryWindow = MemoryManager::New<MemoryProfileWindow>(BRINDLE_SITE);
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
   Profiler::SetCurrent(profiler);
-  LightFlicker::SetFrameRateController(frameRateController);
   factory.SetComponentRegistrar(RegisterAllComponents);
   // Level loading reaches the factory through its published pointer, from the first command on.
   GameobjectFactory::SetInstance(&factory);
@@ -85,7 +86,6 @@ GameSession::~GameSession()
     GameobjectFactory::SetInstance(nullptr);
   if (Profiler::Current() == profiler)
     Profiler::SetCurrent(nullptr);
-  LightFlicker::SetFrameRateController(nullptr);
   MemoryManager::Delete(memoryWindow);
   MemoryManager::Delete(console);
   MemoryManager::Delete(profiler);
@@ -99,6 +99,7 @@ bool GameSession::Initialize()
   Registry::SetInstance(new Registry());
   SoundSystem::SetInstance(new SoundSystem());
   CreateWindow(fullscreen);
+  ImGuiBinding::Init(GetWindow());
   // Content the game cannot draw without stops it here, in order, with what was made so far.
   if (!ResourceManagerTwo::LoadResources(ResourceListPath) || !::Graphics::Graphics::Initialize())
   {
@@ -487,7 +488,8 @@ void GameSession::DispatchUpdateEvents(float dt)
   for (auto& [name, space] : spaces)
   {
     if (space->IsActive())
-      events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+      events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt,
+                                                         frameRateController->GetElapsedTime()));
     else
       events->SendEvent(MemoryManager::New<PauseUpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
   }

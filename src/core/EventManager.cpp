@@ -1,6 +1,6 @@
 #include "core/EventManager.h"
 
-#include "app/Profiler.h"
+#include "core/Profiler.h"
 #include "core/Log.h"
 #include "platform/Assert.h"
 

@@ -7,8 +7,6 @@
 #include "platform/FileReplacement.h"
 #include "platform/Paths.h"
 
-#include <imgui.h>  // Required for: ImGui::ColorConvertRGBtoHSV, ImGui::ColorConvertHSVtoRGB
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -154,10 +152,10 @@ void LerpColorsInHSV(const fColor& first, const fColor& second, const fColor& th
   const fColor* stops[3] = {&first, &second, &third};
   float hsv[3][3];
   for (int i = 0; i < 3; ++i)
-    ImGui::ColorConvertRGBtoHSV(stops[i]->r, stops[i]->g, stops[i]->b, hsv[i][0], hsv[i][1], hsv[i][2]);
+    RgbToHsv(stops[i]->r, stops[i]->g, stops[i]->b, hsv[i][0], hsv[i][1], hsv[i][2]);
   float blended[3];
   for (int channel = 0; channel < 3; ++channel)
     blended[channel] = w.first * hsv[0][channel] + w.second * hsv[1][channel] + w.third * hsv[2][channel];
-  ImGui::ColorConvertHSVtoRGB(blended[0], blended[1], blended[2], out.r, out.g, out.b);
+  HsvToRgb(blended[0], blended[1], blended[2], out.r, out.g, out.b);
   out.a = w.first * first.a + w.second * second.a + w.third * third.a;
 }

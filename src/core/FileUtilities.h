@@ -1,6 +1,6 @@
 #pragma once
 // Small shared file, text and colour helpers.
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <json/json.h>
 #include <string>

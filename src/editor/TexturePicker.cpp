@@ -1,4 +1,4 @@
-#include "editor/TexturePicker.h"
+#include "render/TexturePicker.h"
 
 #include "render/ResourceManagerTwo.h"
 #include "render/Texture.h"

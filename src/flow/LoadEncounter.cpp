@@ -4,7 +4,7 @@
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
 #include "gameplay/GameplayEvents.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"

@@ -6,7 +6,7 @@
 // "smallEmphScale"; losing it (neither detector hovering) returns it to opaque or clear at scale 1. Every tween takes
 // "animationTime" seconds. On an object without a Sprite it does nothing.
 #include "object/Component.h"
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 

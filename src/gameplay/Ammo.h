@@ -2,7 +2,7 @@
 // The ammunition an object carries: a reserve per ammunition type, each with its cap, its price
 // in pickup points per unit, and whether guns of that type never run dry. Guns reload from it;
 // ammunition pickups fill it.
-#include "object/AmmoType.h"
+#include "gameplay/AmmoType.h"
 #include "object/Component.h"
 
 #include <array>

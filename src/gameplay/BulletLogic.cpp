@@ -2,7 +2,7 @@
 
 #include "gameplay/Dispatch.h"
 #include "gameplay/Spawning.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
 #include "physics/PhysicsEvents.h"

@@ -2,12 +2,12 @@
 
 #include "core/EventManager.h"
 #include "gameplay/GameplayEvents.h"
-#include "object/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "physics/Collider.h"
+#include "physics/CollisionGroup.h"
 #include "render/Sprite.h"
 
 FlickerOnDeath::FlickerOnDeath() : Component(TypeId) {}

@@ -11,7 +11,7 @@
 #include "gameplay/SpecialCooldown.h"
 #include "gameplay/Spawning.h"
 #include "gameplay/Team.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

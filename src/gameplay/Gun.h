@@ -20,9 +20,9 @@
 // A derived class that needs more at waking overrides OnAwake and calls Gun::OnAwake first. Its
 // members come after the base ones: GetMembers calls Gun::GetMembers, then adds its own.
 #include "audio/Sound.h"
-#include "object/AmmoType.h"
+#include "gameplay/AmmoType.h"
 #include "object/Component.h"
-#include "object/TeamEnum.h"
+#include "gameplay/TeamEnum.h"
 
 #include <glm/vec2.hpp>
 #include <string>

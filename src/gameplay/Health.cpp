@@ -6,7 +6,7 @@
 #include "gameplay/GodMode.h"
 #include "gameplay/Team.h"
 #include "input/Input.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

@@ -4,7 +4,7 @@
 #include "core/MemoryManager.h"
 #include "gameplay/Spawning.h"
 #include "input/InputActionMap.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

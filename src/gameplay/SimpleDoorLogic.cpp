@@ -1,7 +1,7 @@
 #include "gameplay/SimpleDoorLogic.h"
 
 #include "gameplay/GameplayEvents.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
 #include "physics/Collider.h"

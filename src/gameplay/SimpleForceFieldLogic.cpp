@@ -2,7 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

@@ -2,7 +2,7 @@
 // Which side an object fights on. Health reads it to tell the player from the rest, aiming code
 // to pick opponents. When the boss dies, every ordinary enemy of its space is cleared away.
 #include "object/Component.h"
-#include "object/TeamEnum.h"
+#include "gameplay/TeamEnum.h"
 
 class BossDiedEvent;
 

@@ -3,7 +3,7 @@
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "gameplay/Spawning.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"

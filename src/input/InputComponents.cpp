@@ -1,8 +1,5 @@
 #include "input/InputComponents.h"
 
-#include "input/MouseWorldTracker.h"
-
-void RegisterInputComponents(ComponentFactoryMap& factories)
+void RegisterInputComponents(ComponentFactoryMap& /*factories*/)
 {
-  AddComponentFactory<MouseWorldTracker>(factories, "MouseWorldTracker");
 }

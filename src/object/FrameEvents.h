@@ -26,10 +26,16 @@ public:
 class UpdateEvent : public Event
 {
 public:
-  UpdateEvent(std::uint32_t channel, float step) : Event(channel), dt(step) {}
+  UpdateEvent(std::uint32_t channel, float step, float loopSeconds = 0.0f)
+      : Event(channel), dt(step), loopTime(loopSeconds)
+  {
+  }
   BRINDLE_EVENT(UpdateEvent)
 
   float dt;  // seconds
+  // Seconds since the running game or editor loop started, by the frame-rate controller's clock
+  // at the end of the previous frame; for effects that follow the wall clock, not the steps.
+  float loopTime;
 };
 
 // Goes to a paused space in place of UpdateEvent; nothing subscribes to it.

@@ -11,7 +11,7 @@
 #include "core/JsonFields.h"
 #include "core/Log.h"
 #include "object/EnumNames.h"
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <array>
 #include <glm/vec2.hpp>

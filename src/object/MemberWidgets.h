@@ -2,10 +2,11 @@
 // The inspector's widgets for reflected members: plain functions that draw one field with
 // Dear ImGui under its member's name and edit it in place. A component picks one per member when
 // it registers the member; a type without a widget of its own shows DataNotRendered.
-#include "object/AmmoType.h"
-#include "object/CollisionGroup.h"
-#include "object/TeamEnum.h"
-#include "render/fColor.h"
+//
+// Only the declarations live here, so that components name their widgets without the interface
+// library: the widgets are defined in editor/MemberWidgets.cpp. An enum's widget is declared
+// beside its enum (RenderCollisionGroup in physics/CollisionGroup.h).
+#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 #include <glm/vec4.hpp>
@@ -33,9 +34,6 @@ void RenderVec2(const std::string& label, glm::vec2* value);
 void RenderVec4(const std::string& label, glm::vec4* value);
 // A button showing the prefab's name, or "SelectPrefab" when empty, opens a list of the prefabs.
 void RenderPrefabName(const std::string& label, std::string* value);
-void RenderAmmoType(const std::string& label, AmmoType* value);
-void RenderCollisionGroup(const std::string& label, CollisionGroup* value);
-void RenderTeam(const std::string& label, TeamEnum* value);
 
 // What an entry typed into RenderUnsigned becomes.
 unsigned int UnsignedFromEntry(int entry);

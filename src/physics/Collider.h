@@ -2,9 +2,9 @@
 // The shape of a game object for the physics module of its space: its collision group, an
 // offset from the object's position, and whether it is a ghost (events, never pushed) or active at
 // all. Circles and rectangles derive from it; GetCollider finds an object's collider.
-#include "object/CollisionGroup.h"
+#include "core/fColor.h"
 #include "object/Component.h"
-#include "render/fColor.h"
+#include "physics/CollisionGroup.h"
 
 #include <glm/vec2.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What happens between two collision groups: 0 nothing (never tested), 1 events only (a
 // trigger), 2 events and a physical push. The table is symmetric and fixed once filled.
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 
 #include <array>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Where the physics module's debug shapes go: collider outlines and ray lines. The session gives
 // each space's module a drawer that forwards to the renderer's debug layer of that space; without
 // one, nothing is drawn.
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 

@@ -1,8 +1,8 @@
 #include "physics/PhysicsModule.h"
 
-#include "app/Profiler.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "core/Profiler.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"

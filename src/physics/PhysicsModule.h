@@ -11,13 +11,13 @@
 // PositionUpdateEvent for one of its objects; the session calls Update once per frame before the
 // space's update events, and DebugDraw with a drawer installed by SetDebugDraw.
 #include "core/Handle.h"
+#include "core/fColor.h"
 #include "physics/BroadPhaseGrid.h"
 #include "physics/CollisionResponseTable.h"
 #include "physics/ContactSolver.h"
 #include "physics/FixedStepTimer.h"
 #include "physics/PhysicsObject.h"
 #include "physics/RayCastResult.h"
-#include "render/fColor.h"
 
 #include <cstdint>
 #include <glm/vec2.hpp>

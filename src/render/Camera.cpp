@@ -1,6 +1,5 @@
 #include "render/Camera.h"
 
-#include "app/GameSession.h"  // the session is the renderer cameras register with
 #include "core/EventManager.h"
 #include "core/FiniteCheck.h"
 #include "input/Input.h"
@@ -8,6 +7,7 @@
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "render/Graphics.h"
 
 #include <glm/glm.hpp>
 
@@ -24,9 +24,9 @@ void Camera::OnAwake()
     return;
   // A later camera of the same space replaces an earlier one.
   space->SetCurrentCamera(this);
-  if (GameSession* session = GameSession::Instance())
+  if (Graphics::Graphics* renderer = Graphics::Graphics::Current())
   {
-    session->RegisterCamera(this, space);
+    renderer->RegisterCamera(this, space);
     registered = true;
   }
   SubscribeOnSpace<UpdateEvent>(this);
@@ -34,17 +34,17 @@ void Camera::OnAwake()
 
 void Camera::OnDestroy()
 {
-  GameSession* session = GameSession::Instance();
-  if (session != nullptr && registered)
-    session->UnregisterCamera(this);
+  Graphics::Graphics* renderer = Graphics::Graphics::Current();
+  if (renderer != nullptr && registered)
+    renderer->UnregisterCamera(this);
   registered = false;
   // The space must not go on pointing at a camera that is gone: it falls back to the last other
   // camera registered for it, or to none.
   if (space != nullptr && space->GetCurrentCamera() == this)
   {
     Camera* fallback = nullptr;
-    if (session != nullptr)
-      fallback = dynamic_cast<Camera*>(session->GetSpaceCamera(space));
+    if (renderer != nullptr)
+      fallback = dynamic_cast<Camera*>(renderer->GetSpaceCamera(space));
     space->SetCurrentCamera(fallback);
   }
   space = nullptr;
@@ -109,12 +109,12 @@ void Camera::SetShakeMatrix(const glm::mat3& matrix)
 void Camera::UpdateMouseWorldPosition()
 {
   const Input* input = Input::Instance();
-  const GameSession* session = GameSession::Instance();
-  if (input == nullptr || session == nullptr)
+  const Graphics::Graphics* renderer = Graphics::Graphics::Current();
+  if (input == nullptr || renderer == nullptr)
     return;
-  const glm::vec2 windowSize(static_cast<float>(session->GetWindowWidth()),
-                             static_cast<float>(session->GetWindowHeight()));
+  const glm::vec2 windowSize(static_cast<float>(renderer->GetWindowWidth()),
+                             static_cast<float>(renderer->GetWindowHeight()));
   if (windowSize.x <= 0.0f || windowSize.y <= 0.0f)
     return;  // no window yet: nothing to measure the mouse against
-  mouseWorldPosition = WindowToWorld(input->GetMousePosition(), windowSize, session->projection, GetWorldMatrix());
+  mouseWorldPosition = WindowToWorld(input->GetMousePosition(), windowSize, renderer->projection, GetWorldMatrix());
 }

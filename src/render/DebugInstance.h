@@ -1,6 +1,6 @@
 #pragma once
 // The record of one debug outline, as uploaded.
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <cstdint>
 

@@ -1,7 +1,6 @@
 #include "render/Graphics.h"
 
-#include "app/Profiler.h"
-#include "editor/ImGuiBinding.h"
+#include "core/Profiler.h"
 #include "render/DebugInstance.h"
 #include "render/DebugPass.h"
 #include "render/Framebuffer.h"
@@ -71,10 +70,27 @@ void FailWindow(const std::string& error)
 }
 }  // namespace
 
+namespace
+{
+Graphics* currentRenderer = nullptr;
+}  // namespace
+
 Graphics::Graphics() = default;
+
+Graphics* Graphics::Current()
+{
+  return currentRenderer;
+}
+
+void Graphics::SetCurrent(Graphics* renderer)
+{
+  currentRenderer = renderer;
+}
 
 Graphics::~Graphics()
 {
+  if (currentRenderer == this)
+    currentRenderer = nullptr;
   // GL objects go while the context still exists; a renderer that never had a window made none.
   submissions.clear();
   passes.clear();
@@ -101,7 +117,6 @@ void Graphics::CreateWindow(bool fullscreen)
     FailWindow(error);
   ownWindow = std::move(created);
   window = ownWindow.get();
-  ImGuiBinding::Init(window->GetWindow());
 }
 
 void Graphics::AttachWindow(Window* existing)

@@ -6,12 +6,12 @@
 //
 // Sections: window; set-up and layers; filing records; the frame; cameras; drawing steps;
 // matrices; debug drawing.
+#include "core/fColor.h"
 #include "render/CameraView.h"
 #include "render/InstanceBuffer.h"
 #include "render/Layer.h"
 #include "render/Pass.h"
 #include "render/RenderSpace.h"
-#include "render/fColor.h"
 
 #include <GL/glew.h>
 #include <glm/mat3x3.hpp>
@@ -62,9 +62,14 @@ public:
   Graphics(const Graphics&) = delete;
   Graphics& operator=(const Graphics&) = delete;
 
+  // The renderer published by the session (the session is one), for components that register
+  // cameras or read the window; null outside its life.
+  static Graphics* Current();
+  static void SetCurrent(Graphics* renderer);
+
   // --- Window --------------------------------------------------------------------------------
-  // Opens the window and its GL context and sets the ImGui binding up for them; a failure is
-  // reported and ends the program.
+  // Opens the window and its GL context; a failure is reported and ends the program. The
+  // session sets the interface binding up for the window afterwards.
   void CreateWindow(bool fullscreen = true);
   // Draws into a window opened elsewhere (tests and benchmarks use a small hidden one).
   void AttachWindow(Window* existing);

@@ -1,6 +1,6 @@
 #pragma once
 // The record of one textured quad (a sprite, an arm segment, a dialogue box), as uploaded.
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 namespace Graphics
 {

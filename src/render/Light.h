@@ -3,8 +3,8 @@
 // casts a fan of 51 rays into the physics world of its space with the collision group "LIGHT";
 // each ray stops at the first obstacle. The result is a closed triangle fan, the centre then 51
 // rim points, kept relative to the centre and drawn as a soft glow on the floor.
+#include "core/fColor.h"
 #include "object/Component.h"
-#include "render/fColor.h"
 
 #include <glm/vec2.hpp>
 

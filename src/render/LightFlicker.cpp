@@ -1,6 +1,5 @@
 #include "render/LightFlicker.h"
 
-#include "app/FrameRateController.h"
 #include "core/EventManager.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -9,7 +8,6 @@
 
 #include <cmath>
 
-const FrameRateController* LightFlicker::frameRateController = nullptr;
 
 LightFlicker::LightFlicker() : Component(TypeId) {}
 
@@ -41,13 +39,12 @@ void LightFlicker::OnAwake()
     baseColor = light->color;
 }
 
-void LightFlicker::On(UpdateEvent*)
+void LightFlicker::On(UpdateEvent* event)
 {
   if (light == nullptr)
   {
     missingLight.Report(*this, "PointLight", "flickering");
     return;
   }
-  const float seconds = frameRateController != nullptr ? frameRateController->GetElapsedTime() : 0.0f;
-  light->color = baseColor * Factor(seconds);
+  light->color = baseColor * Factor(event->loopTime);
 }

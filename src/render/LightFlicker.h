@@ -1,12 +1,11 @@
 #pragma once
 // Makes the PointLight of its object flicker: every update the light's colour becomes the colour
 // it had on waking times (sin 75t + sin 50t) / 4 + 1, a factor between 0.5 and 1.5 of the time
-// since the running loop started.
+// since the running loop started, which the update carries.
+#include "core/fColor.h"
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
-#include "render/fColor.h"
 
-class FrameRateController;
 class PointLight;
 class UpdateEvent;
 
@@ -24,16 +23,10 @@ public:
   // The factor at t seconds since the loop started.
   float Factor(float seconds) const;
 
-  // The clock every flicker reads: the session's frame-rate controller. Without one the time
-  // stands at 0 and lights show their own colour.
-  static void SetFrameRateController(const FrameRateController* controller) { frameRateController = controller; }
-
 private:
   PointLight* light = nullptr;
   fColor baseColor;
   float firstFrequency = 75.0f;
   float secondFrequency = 50.0f;
   MissingSiblingWarning missingLight;
-
-  static const FrameRateController* frameRateController;
 };

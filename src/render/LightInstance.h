@@ -2,7 +2,7 @@
 // One point light as the light pass draws it: 116 bytes, no gaps, read by the mask shader as
 // per-instance attributes (four matrix rows, colour, c1-c4, three spare floats with the
 // direction, and the type as an integer attribute).
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // One particle, 48 bytes, uploaded unchanged as one instance of the particle pass. A free pool
 // slot has colour (0, 0, 0, 0), which keeps it invisible.
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 

@@ -7,11 +7,12 @@
 //
 // The spawn and update functions are replaceable (ParticleFunctions.h); they stay as set across
 // Reset.
+#include "core/fColor.h"
 #include "object/Component.h"
 #include "render/Particle.h"
 #include "render/ParticleFunctions.h"
 #include "render/ResourceManagerTwo.h"
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 #include <glm/vec4.hpp>

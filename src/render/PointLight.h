@@ -2,9 +2,9 @@
 // A light that brightens the floor and the main layer around its object. Each drawn frame it
 // files one light record for the light pass on "DL_FLOOR" and on "DL_MAIN" of its space; in the
 // editor it also draws a small bulb with the debug drawing.
+#include "core/fColor.h"
 #include "object/Component.h"
 #include "render/LightInstance.h"
-#include "render/fColor.h"
 
 #include <glm/mat3x3.hpp>
 #include <glm/vec2.hpp>

@@ -3,6 +3,7 @@
 #include "render/Camera.h"
 #include "render/Light.h"
 #include "render/LightFlicker.h"
+#include "render/MouseWorldTracker.h"
 #include "render/ParticleAInitFunc1.h"
 #include "render/ParticleBoxSpawnModifier.h"
 #include "render/ParticleSystem.h"
@@ -25,4 +26,5 @@ void RegisterRenderComponents(ComponentFactoryMap& factories)
   AddComponentFactory<TextToSprite>(factories, "TextToSprite");
   AddComponentFactory<PulseAndRise>(factories, "PulseAndRise");
   AddComponentFactory<RandExplosionSprite>(factories, "RandExplosionSprite");
+  AddComponentFactory<MouseWorldTracker>(factories, "MouseWorldTracker");
 }

@@ -41,7 +41,7 @@ public:
   void Refresh();
   // Makes the handle untyped again; the other fields stay.
   void Clear() { type = NONE; }
-  // Draws a preview into the current ImGui window.
+  // Draws a preview into the current ImGui window (defined in editor/ResourceChooser.cpp).
   void DrawPreview() const;
 
   Graphics::Texture* AsTexture() const { return type == TEXTURE ? static_cast<Graphics::Texture*>(data) : nullptr; }

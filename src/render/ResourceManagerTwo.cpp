@@ -11,7 +11,6 @@
 
 #include <GL/glew.h>
 #include <SOIL/SOIL.h>
-#include <imgui.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -33,7 +32,6 @@ struct ResourceState
   std::uint32_t generation = 1;
   bool duckSwitch = false;
   unsigned loadFailures = 0;
-  const Resource* lastPicked = nullptr;  // compared by identity only, never read through
 };
 
 ResourceState& State()
@@ -432,31 +430,6 @@ void ResourceManagerTwo::LoadAtlasMeta(const std::string& metaPath)
   }
 }
 
-bool ResourceManagerTwo::ResourceChooser(ResourceType filter, Resource& selection)
-{
-  ResourceState& state = State();
-  bool picked = false;
-  for (const auto& entry : state.index)
-  {
-    const Resource& resource = entry.second;
-    if (filter != NONE && resource.type != filter)
-      continue;
-    if (ImGui::Selectable(resource.name.c_str(), state.lastPicked == &resource))
-    {
-      state.lastPicked = &resource;
-      selection = resource;
-      picked = true;
-    }
-    if (ImGui::IsItemHovered())
-    {
-      ImGui::BeginTooltip();
-      resource.DrawPreview();
-      ImGui::EndTooltip();
-    }
-  }
-  return picked;
-}
-
 void ResourceManagerTwo::SetDuckSwitch(bool on)
 {
   State().duckSwitch = on;
@@ -470,6 +443,11 @@ bool ResourceManagerTwo::GetDuckSwitch()
 const std::map<std::string, AtlasRegion>& ResourceManagerTwo::GetAtlasRegions()
 {
   return State().atlasRegions;
+}
+
+const std::map<std::string, Resource>& ResourceManagerTwo::GetResources()
+{
+  return State().index;
 }
 
 const std::string& ResourceManagerTwo::GetResourceListPath()

@@ -46,8 +46,10 @@ public:
   static void UnloadAll();
   static void LoadAtlasMeta(const std::string& metaPath);
   // Lists the loaded resources of one type (every type for NONE) as ImGui selectables; true when
-  // the user picked one into `selection` during this call.
+  // the user picked one into `selection` during this call (defined in editor/ResourceChooser.cpp).
   static bool ResourceChooser(ResourceType filter, Resource& selection);
+  // Every loaded resource by name.
+  static const std::map<std::string, Resource>& GetResources();
 
   // The editor's "Ducks" switch: while on, about one resolution in twenty yields "Duck".
   static void SetDuckSwitch(bool on);

@@ -1,7 +1,6 @@
 #include "render/Sprite.h"
 
 #include "core/EventManager.h"
-#include "editor/TexturePicker.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
@@ -9,6 +8,7 @@
 #include "object/Transform.h"
 #include "render/Graphics.h"
 #include "render/ResourceManagerTwo.h"
+#include "render/TexturePicker.h"
 
 #include <algorithm>
 #include <cmath>

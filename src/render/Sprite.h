@@ -7,10 +7,11 @@
 // The picture is looked up when the source changes (SetSource, a copy, GetMembers), never per
 // frame. The layer name is turned into the renderer's layer at the next draw after it changes,
 // with the renderer that draws it.
+#include "core/fColor.h"
 #include "object/Component.h"
 #include "render/InstanceData.h"
 #include "render/ResourceManagerTwo.h"
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <glm/mat3x3.hpp>
 #include <glm/vec2.hpp>

@@ -10,9 +10,9 @@
 // Game code sets the text at run time; "text" in a file gives the row it shows on waking, so a
 // level can carry a fixed caption (a title) without code behind it.
 #include "core/Handle.h"
+#include "core/fColor.h"
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
-#include "render/fColor.h"
 
 #include <string>
 #include <vector>

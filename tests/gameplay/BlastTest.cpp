@@ -10,7 +10,7 @@
 #include "gameplay/MuzzleFlash.h"
 #include "gameplay/SimpleBombLogic.h"
 #include "gameplay/SpecialCooldown.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 

@@ -5,7 +5,7 @@
 // holds, drops the pistol, takes a rocket launcher and blows up two crates with one rocket.
 #include "CombatRecorder.h"
 #include "app/GameSession.h"
-#include "app/FrameClock.h"
+#include "platform/FrameClock.h"
 #include "core/MemoryManager.h"
 #include "gameplay/Ammo.h"
 #include "gameplay/Dispatch.h"

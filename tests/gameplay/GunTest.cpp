@@ -7,7 +7,7 @@
 #include "gameplay/Equipment.h"
 #include "gameplay/RocketLogic.h"
 #include "gameplay/Team.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "physics/Collider.h"
 #include "physics/Rigidbody.h"
 #include "platform/Random.h"

@@ -4,11 +4,12 @@
 #include "support/CapturedOutput.h"
 #include "ai/Kinematic.h"
 #include "ai/Motivator.h"
+#include "gameplay/AmmoType.h"
 #include "gameplay/ShipTileEditorAndPalletWindow.h"
-#include "object/AmmoType.h"
-#include "object/CollisionGroup.h"
+#include "gameplay/TeamEnum.h"
 #include "object/RegistryType.h"
-#include "object/TeamEnum.h"
+#include "physics/CollisionGroup.h"
+#include "support/CapturedOutput.h"
 
 namespace
 {

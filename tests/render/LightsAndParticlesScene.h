@@ -58,7 +58,10 @@ public:
   }
 
   // The per-frame events the session sends to the space; delivery frees them.
-  void Update(float dt) { events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt)); }
+  void Update(float dt, float loopTime = 0.0f)
+  {
+    events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt, loopTime));
+  }
   void Draw(Graphics::Graphics* renderer)
   {
     events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), renderer));

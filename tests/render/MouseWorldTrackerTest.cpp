@@ -1,4 +1,4 @@
-#include "input/MouseWorldTracker.h"
+#include "render/MouseWorldTracker.h"
 
 #include "app/GameSessionTestEnvironment.h"
 #include "input/Input.h"

@@ -1,11 +1,11 @@
 #include "render/PointLight.h"
 
-#include "support/CapturedOutput.h"
 #include "LightsAndParticlesScene.h"
-#include "app/FrameClock.h"
 #include "app/FrameRateController.h"
 #include "object/Members.h"
+#include "platform/FrameClock.h"
 #include "render/LightFlicker.h"
+#include "support/CapturedOutput.h"
 
 #include <cmath>
 
@@ -97,10 +97,9 @@ TEST_F(PointLightTest, FlickerScalesTheBaseColourByTheElapsedTime)
 
   HandClock clock;
   FrameRateController controller(120.0f, &clock);
-  LightFlicker::SetFrameRateController(&controller);
   controller.StartFrame();
   controller.EndFrame();
-  scene.Update(1.0f / 60.0f);
+  scene.Update(1.0f / 60.0f, controller.GetElapsedTime());
   EXPECT_EQ(light->color, fColor(1, 0.5f, 0, 1));  // t = 0: factor 1
 
   float lowest = 2.0f;
@@ -109,7 +108,7 @@ TEST_F(PointLightTest, FlickerScalesTheBaseColourByTheElapsedTime)
   {
     clock.now = frame * 10000;
     controller.LimitFrame(0);
-    scene.Update(1.0f / 60.0f);
+    scene.Update(1.0f / 60.0f, controller.GetElapsedTime());
     const float t = controller.GetElapsedTime();
     const float factor = flicker->Factor(t);
     lowest = std::min(lowest, factor);
@@ -121,7 +120,6 @@ TEST_F(PointLightTest, FlickerScalesTheBaseColourByTheElapsedTime)
   EXPECT_LE(highest, 1.5f);
   EXPECT_GT(highest, 1.4f);
   EXPECT_LT(lowest, 0.6f);
-  LightFlicker::SetFrameRateController(nullptr);
 }
 
 TEST_F(PointLightTest, FlickerWithoutALightWarnsOnce)

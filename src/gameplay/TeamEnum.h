@@ -2,6 +2,8 @@
 // The sides an object can fight for.
 #include "object/EnumNames.h"
 
+#include <string>
+
 enum class TeamEnum : int
 {
   PLAYER,
@@ -29,3 +31,6 @@ class Value;
 // PLAYER..NO_TEAM, or a name of none, is refused.
 void WriteMemberJson(TeamEnum value, Json::Value& out);
 const char* ReadMemberJson(const Json::Value& in, TeamEnum& value);
+
+// The inspector's picker of the names above (defined in editor/MemberWidgets.cpp).
+void RenderTeam(const std::string& label, TeamEnum* value);

@@ -57,7 +57,8 @@ public:
   std::string SnapshotDumpPath() const;
 
   // Once per frame, after the frame's scopes have closed: draws the "Profiler" window while
-  // `windowOpen` is set (its close box clears it), then ends the frame.
+  // `windowOpen` is set (its close box clears it), then ends the frame. The window's drawing is
+  // defined in app/ProfilerWindow.cpp, the only part that needs the interface library.
   void Draw(bool& windowOpen);
 
   const std::vector<std::unique_ptr<ProfilerNode>>& FrameRoots() const { return frameRoots; }

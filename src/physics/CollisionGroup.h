@@ -2,6 +2,8 @@
 // The collision groups; which pairs collide is the physics module's table.
 #include "object/EnumNames.h"
 
+#include <string>
+
 enum class CollisionGroup : int
 {
   PLAYER,
@@ -60,3 +62,6 @@ struct EnumNames<CollisionGroup>
   static constexpr const char* notFoundMessage = "Did not find collision group";
   static constexpr bool acceptsNumbers = false;
 };
+
+// The inspector's picker of the names above (defined in editor/MemberWidgets.cpp).
+void RenderCollisionGroup(const std::string& label, CollisionGroup* value);

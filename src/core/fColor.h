@@ -50,3 +50,8 @@ struct ColorTable
 };
 
 inline const ColorTable Colors{};
+
+// Hue, saturation and value in 0..1, the hue as a fraction of the full turn; what the colour
+// blends of the file utilities and the profiler's scope colours work in.
+void RgbToHsv(float r, float g, float b, float& h, float& s, float& v);
+void HsvToRgb(float h, float s, float v, float& r, float& g, float& b);

@@ -1,4 +1,4 @@
-#include "app/Profiler.h"
+#include "core/Profiler.h"
 
 #include "support/CapturedOutput.h"
 #include "support/TemporaryDirectory.h"

@@ -1,4 +1,4 @@
-#include "app/SteadyFrameClock.h"
+#include "platform/SteadyFrameClock.h"
 
 #include <chrono>
 #include <thread>

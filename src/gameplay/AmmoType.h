@@ -2,6 +2,8 @@
 // The kinds of ammunition a weapon uses.
 #include "object/EnumNames.h"
 
+#include <string>
+
 enum class AmmoType : int
 {
   BULLET,
@@ -18,3 +20,6 @@ struct EnumNames<AmmoType>
   static constexpr const char* notFoundMessage = "Did not find ammo type.";
   static constexpr bool acceptsNumbers = false;
 };
+
+// The inspector's picker of the names above (defined in editor/MemberWidgets.cpp).
+void RenderAmmoType(const std::string& label, AmmoType* value);

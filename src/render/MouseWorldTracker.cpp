@@ -1,6 +1,5 @@
-#include "input/MouseWorldTracker.h"
+#include "render/MouseWorldTracker.h"
 
-#include "app/GameSession.h"
 #include "core/EventManager.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -8,6 +7,7 @@
 #include "object/Transform.h"
 #include "platform/Assert.h"
 #include "render/Camera.h"
+#include "render/Graphics.h"
 
 MouseWorldTracker::MouseWorldTracker() : Component(TypeId) {}
 
@@ -26,11 +26,11 @@ void MouseWorldTracker::OnAwake()
 
 Camera* MouseWorldTracker::FindCamera() const
 {
-  const GameSession* session = GameSession::Instance();
+  const Graphics::Graphics* renderer = Graphics::Graphics::Current();
   const GameObject* object = GetGameObject();
-  if (session == nullptr || object == nullptr)
+  if (renderer == nullptr || object == nullptr)
     return nullptr;
-  for (Graphics::CameraView* view : session->GetCameras(object->GetSpace()))
+  for (Graphics::CameraView* view : renderer->GetCameras(object->GetSpace()))
   {
     if (auto* camera = dynamic_cast<Camera*>(view))
       return camera;

@@ -1,6 +1,6 @@
 #pragma once
 // The real frame clock: std::chrono::steady_clock in whole microseconds, sleeping the thread.
-#include "app/FrameClock.h"
+#include "platform/FrameClock.h"
 
 class SteadyFrameClock final : public FrameClock
 {

@@ -1,6 +1,10 @@
+// The inspector widgets declared by the object model and by the enums' own headers.
 #include "object/MemberWidgets.h"
 
+#include "gameplay/AmmoType.h"
+#include "gameplay/TeamEnum.h"
 #include "object/GameobjectFactory.h"  // for the prefab names the prefab picker lists
+#include "physics/CollisionGroup.h"
 
 #include <algorithm>
 #include <cstring>

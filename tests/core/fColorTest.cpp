@@ -1,4 +1,4 @@
-#include "render/fColor.h"
+#include "core/fColor.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
