@@ -32,6 +32,8 @@ const bool checksWrittenOut = [] {
   SetAssertHandler([](const AssertReport& report) { std::cerr << "[CHECK] " << report.text << std::endl; });
   return true;
 }();
+// Every space a benchmark makes gets its physics module, as the session gives the game's spaces.
+const bool physicsInstalled = (SpacePhysics::SetMaker(PhysicsModule::Make), true);
 }
 
 BenchRenderer::~BenchRenderer()

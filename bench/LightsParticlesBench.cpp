@@ -124,7 +124,7 @@ public:
   {
     EventManager::SetInstance(&events);
     space = std::make_unique<Space>("Bench");
-    physics = &space->GetPhysics();
+    physics = PhysicsModule::Of(space.get());
     ResetRandom();
     for (int i = 0; i < 200; ++i)
     {

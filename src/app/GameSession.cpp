@@ -20,6 +20,7 @@
 #include "object/Registry.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "physics/PhysicsModule.h"
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
 #include "render/Camera.h"
@@ -73,6 +74,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
   Profiler::SetCurrent(profiler);
   factory.SetComponentRegistrar(RegisterAllComponents);
+  SpacePhysics::SetMaker(PhysicsModule::Make);
   // Level loading reaches the factory through its published pointer, from the first command on.
   GameobjectFactory::SetInstance(&factory);
 }
@@ -231,7 +233,8 @@ Space* GameSession::MakeSpace(const std::string& name)
 {
   Space* space = new Space(name);
   auto drawer = std::make_unique<SpaceDebugDraw>(*this, *space);
-  space->GetPhysics().SetDebugDraw(drawer.get());
+  if (PhysicsModule* physics = PhysicsModule::Of(space))
+    physics->SetDebugDraw(drawer.get());
   debugDrawers[space] = std::move(drawer);
   return space;
 }
@@ -241,7 +244,8 @@ void GameSession::DestroySpace(Space* space)
   space->UnloadLevel();
   space->ResetLevelName();
   RemoveSpace(space);
-  space->GetPhysics().SetDebugDraw(nullptr);
+  if (PhysicsModule* physics = PhysicsModule::Of(space))
+    physics->SetDebugDraw(nullptr);
   debugDrawers.erase(space);
   delete space;
 }
@@ -433,7 +437,8 @@ void GameSession::RunGameFrame()
     if (!space->IsActive())
       continue;
     Profiler::PushScopeCurrentColor(name, "");
-    space->GetPhysics().Update(dt);
+    if (PhysicsModule* physics = PhysicsModule::Of(space))
+      physics->Update(dt);
     Profiler::EndScope();
   }
   Profiler::EndScope();
@@ -514,8 +519,8 @@ void GameSession::DispatchDrawEvents()
     if (!space->IsVisible())
       continue;
     events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), this));
-    if (debugDrawing)
-      space->GetPhysics().DebugDraw();
+    if (PhysicsModule* physics = PhysicsModule::Of(space); debugDrawing && physics != nullptr)
+      physics->DebugDraw();
   }
 }
 
@@ -634,7 +639,8 @@ void GameSession::RunEditorFrame()
     for (auto& [name, space] : spaces)
       events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), this));
   for (auto& [name, space] : spaces)
-    space->GetPhysics().DebugDraw();
+    if (PhysicsModule* physics = PhysicsModule::Of(space))
+      physics->DebugDraw();
   Render();
   Profiler::EndScope();
 

@@ -3,7 +3,6 @@
 #include "object/ChildSpawner.h"
 #include "object/Registerer.h"
 #include "object/TimedDestruction.h"
-#include "object/TimedHide.h"
 #include "object/Transform.h"
 
 void RegisterObjectComponents(ComponentFactoryMap& factories)
@@ -12,5 +11,4 @@ void RegisterObjectComponents(ComponentFactoryMap& factories)
   AddComponentFactory<ChildSpawner>(factories, "ChildSpawner");
   AddComponentFactory<Registerer>(factories, "Registerer");
   AddComponentFactory<TimedDestruction>(factories, "TimedDestruction");
-  AddComponentFactory<TimedHide>(factories, "TimedHide");
 }

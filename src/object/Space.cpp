@@ -78,7 +78,10 @@ void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap
 }
 }  // namespace
 
-Space::Space(std::string name) : Listener(NewSpaceId()), physics(this, GetListenerId()), spaceName(std::move(name)) {}
+Space::Space(std::string name) : Listener(NewSpaceId()), spaceName(std::move(name))
+{
+  physics = SpacePhysics::MakeFor(*this);
+}
 
 Space::~Space()
 {
@@ -232,7 +235,8 @@ void Space::UnloadLevel()
     idMap.erase(idMap.begin());
     if (!object.IsValid())
       continue;
-    physics.RemoveObject(object->GetId());
+    if (physics != nullptr)
+      physics->RemoveObject(object->GetId());
     object->DestroyComponents();
     DeleteObject(object);
   }
@@ -280,7 +284,8 @@ void Space::TearDown(Handle<GameObject> object)
   GameObject* target = object.Get();
   if (target == nullptr)
     return;
-  physics.RemoveObject(target->GetId());
+  if (physics != nullptr)
+    physics->RemoveObject(target->GetId());
   if (const auto entry = idMap.find(target->GetId()); entry != idMap.end() && entry->second == object)
     idMap.erase(entry);
   RemoveFromNameIndex(target->GetName(), object);
@@ -317,6 +322,6 @@ void Space::On(LoadLevelEvent* event)
 void Space::On(PositionUpdateEvent* event)
 {
   // Moved by hand: the broad phase files the object again at once.
-  if (const GameObject* moved = event->object.Get())
-    physics.UpdateObject(moved->GetId(), 0.0f);
+  if (const GameObject* moved = event->object.Get(); moved != nullptr && physics != nullptr)
+    physics->UpdateObject(moved->GetId(), 0.0f);
 }

@@ -9,11 +9,12 @@
 //   On(...)                     the destruction path: Destroyed -> queued Cleanup -> teardown
 #include "core/Handle.h"
 #include "core/Listener.h"
-#include "physics/PhysicsModule.h"
-#include "render/RenderSpace.h"
+#include "object/RenderSpace.h"
+#include "object/SpacePhysics.h"
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -42,7 +43,9 @@ public:
   static std::string LevelPath(const std::string& levelName);
 
   std::uint32_t GetId() const { return GetListenerId(); }
-  PhysicsModule& GetPhysics() { return physics; }
+  // The space's physics (PhysicsModule::Of gives it as the module), or null when the space was
+  // made without a physics maker installed.
+  SpacePhysics* GetPhysics() const { return physics.get(); }
 
   // Reads Assets/LevelFiles/<level>.json into the space, then subscribes the space on its own id.
   void LoadLevel(const std::string& levelName);
@@ -107,7 +110,7 @@ private:
   // Out of both containers, components torn down, object destroyed.
   void TearDown(Handle<GameObject> object);
 
-  PhysicsModule physics;
+  std::unique_ptr<SpacePhysics> physics;
   Camera* currentCamera = nullptr;
   NameIndex nameIndex;
   // Each object's own entry of nameIndex, by its block: unnamed objects all share one name, and

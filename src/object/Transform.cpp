@@ -53,7 +53,8 @@ void Transform::OnAwake()
   if (space == nullptr)
     return;
   // The space's physics knows every placed object, and hears of every move by hand.
-  space->GetPhysics().AddTransform(this, GetOwner());
+  if (SpacePhysics* physics = space->GetPhysics())
+    physics->AddTransform(this, GetOwner());
   if (EventManager* manager = EventManager::Instance())
     manager->Subscribe<Space, PositionUpdateEvent>(space, GetGameObject()->GetId());
 }

@@ -4,6 +4,7 @@
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "object/GameObject.h"
+#include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/PhysicsDebugDraw.h"
@@ -23,12 +24,6 @@ const fColor PhysicsModule::RayMissColour{1.0f, 1.0f, 0.0f, 1.0f};
 namespace
 {
 constexpr auto InvalidGroup = static_cast<std::uint32_t>(CollisionGroup::INVALID_GROUP);
-
-std::unordered_map<const Space*, PhysicsModule*>& ModulesBySpace()
-{
-  static std::unordered_map<const Space*, PhysicsModule*> modules;
-  return modules;
-}
 
 float Length(glm::vec2 vector)
 {
@@ -50,24 +45,23 @@ void QueueCollision(const PhysicsObject& receiver, const PhysicsObject& touched)
 
 PhysicsModule::PhysicsModule(Space* owningSpace, std::uint32_t owningSpaceId) : space(owningSpace), spaceId(owningSpaceId)
 {
-  ModulesBySpace()[space] = this;
 }
 
 PhysicsModule::~PhysicsModule()
 {
   for (auto& entry : entries)
     grid.Remove(entry->gridRecord);
-  auto& modules = ModulesBySpace();
-  const auto found = modules.find(space);
-  if (found != modules.end() && found->second == this)
-    modules.erase(found);
+}
+
+std::unique_ptr<SpacePhysics> PhysicsModule::Make(Space& space)
+{
+  return std::make_unique<PhysicsModule>(&space, space.GetId());
 }
 
 PhysicsModule* PhysicsModule::Of(const Space* space)
 {
-  const auto& modules = ModulesBySpace();
-  const auto found = modules.find(space);
-  return found == modules.end() ? nullptr : found->second;
+  // Only this class implements a space's physics; a stand-in of a test is not a module.
+  return space != nullptr ? dynamic_cast<PhysicsModule*>(space->GetPhysics()) : nullptr;
 }
 
 PhysicsModule* PhysicsModule::JoiningModule(const Component& component, Transform*& transform)

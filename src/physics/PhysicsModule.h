@@ -6,12 +6,13 @@
 // touching pair, impulses for physical contacts, and finally the moves. It also answers ray
 // casts and draws the colliders in the debug view.
 //
-// A space constructs its module with itself and its id; components find it with Of(space). The
-// space calls RemoveObject before it deletes an object, and UpdateObject(id, 0) when it hears
-// PositionUpdateEvent for one of its objects; the session calls Update once per frame before the
+// A space gets its module from the installed maker (Make) when it is made; everyone finds it with
+// Of(space), which reads the space's own pointer. The space calls RemoveObject before it deletes
+// an object, and UpdateObject(id, 0) when it hears PositionUpdateEvent for one of its objects; the session calls Update once per frame before the
 // space's update events, and DebugDraw with a drawer installed by SetDebugDraw.
 #include "core/Handle.h"
 #include "core/fColor.h"
+#include "object/SpacePhysics.h"
 #include "physics/BroadPhaseGrid.h"
 #include "physics/CollisionResponseTable.h"
 #include "physics/ContactSolver.h"
@@ -33,17 +34,19 @@ class Rigidbody;
 class Space;
 class Transform;
 
-class PhysicsModule
+class PhysicsModule final : public SpacePhysics
 {
 public:
   static const fColor RayHitColour;
   static const fColor RayMissColour;
 
   PhysicsModule(Space* owningSpace, std::uint32_t owningSpaceId);
-  ~PhysicsModule();
+  ~PhysicsModule() override;
   PhysicsModule(const PhysicsModule&) = delete;
   PhysicsModule& operator=(const PhysicsModule&) = delete;
 
+  // The maker spaces are given by the session: a module for the space and its id.
+  static std::unique_ptr<SpacePhysics> Make(Space& space);
   // The module of a space, or null.
   static PhysicsModule* Of(const Space* space);
   // The module a waking physics component joins: finds its object's Transform (stored in
@@ -55,14 +58,14 @@ public:
   std::uint32_t GetSpaceId() const { return spaceId; }
 
   // Registration, from the components' OnAwake.
-  void AddTransform(Transform* transform, const Handle<GameObject>& object);
+  void AddTransform(Transform* transform, const Handle<GameObject>& object) override;
   void AddRigidbody(Rigidbody* rigidbody, const Handle<GameObject>& object);
   void AddCollider(Collider* collider, const Handle<GameObject>& object);
   // Unlinks and erases the object's record; an id without one is ignored.
-  void RemoveObject(std::uint32_t objectId);
+  void RemoveObject(std::uint32_t objectId) override;
   // Refiles the object in the grid at its present position (the space calls it with dt 0 when
   // an object is moved by hand).
-  void UpdateObject(std::uint32_t objectId, float dt);
+  void UpdateObject(std::uint32_t objectId, float dt) override;
 
   // Once per frame: cuts dt into sub-steps, carrying the remainder.
   void Update(float dt);

@@ -7,11 +7,11 @@
 // Sections: window; set-up and layers; filing records; the frame; cameras; drawing steps;
 // matrices; debug drawing.
 #include "core/fColor.h"
+#include "object/RenderSpace.h"
 #include "render/CameraView.h"
 #include "render/InstanceBuffer.h"
 #include "render/Layer.h"
 #include "render/Pass.h"
-#include "render/RenderSpace.h"
 
 #include <GL/glew.h>
 #include <glm/mat3x3.hpp>

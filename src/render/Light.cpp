@@ -75,7 +75,7 @@ void Light::On(DrawEvent* event)
   Space* space = object != nullptr ? object->GetSpace() : nullptr;
   if (transform == nullptr || space == nullptr)
     return;
-  ComputePolygon(&space->GetPhysics());
+  ComputePolygon(PhysicsModule::Of(space));
 
   if (event->renderer == nullptr)
     return;

@@ -12,6 +12,7 @@
 #include "render/RandExplosionSprite.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
+#include "render/TimedHide.h"
 
 void RegisterRenderComponents(ComponentFactoryMap& factories)
 {
@@ -27,4 +28,5 @@ void RegisterRenderComponents(ComponentFactoryMap& factories)
   AddComponentFactory<PulseAndRise>(factories, "PulseAndRise");
   AddComponentFactory<RandExplosionSprite>(factories, "RandExplosionSprite");
   AddComponentFactory<MouseWorldTracker>(factories, "MouseWorldTracker");
+  AddComponentFactory<TimedHide>(factories, "TimedHide");
 }

@@ -4,6 +4,7 @@
 #include "object/FrameEvents.h"
 #include "object/ObjectEvents.h"
 #include "object/Registerer.h"
+#include "physics/PhysicsModule.h"
 #include "support/CapturedOutput.h"
 #include "support/TemporaryDirectory.h"
 
@@ -373,8 +374,9 @@ TEST_F(SpaceTest, ThePhysicsModuleFollowsTheObjectsOfItsSpace)
   Define("Ball", R"({"CircleCollider": {"radius": 5}, "Rigidbody": null, "Transform": null})");
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
     { "uuid": 1, "name": "Ball", "prefab": "Ball" }, { "uuid": 2, "name": "Post" } ] } })"));
-  PhysicsModule& physics = space->GetPhysics();
-  EXPECT_EQ(PhysicsModule::Of(space.get()), &physics);
+  ASSERT_NE(PhysicsModule::Of(space.get()), nullptr);
+  PhysicsModule& physics = *PhysicsModule::Of(space.get());
+  EXPECT_EQ(space->GetPhysics(), &physics);
   const std::uint32_t ballId = Find(*space, "Ball")->GetId();
   ASSERT_NE(physics.Find(ballId), nullptr);
 

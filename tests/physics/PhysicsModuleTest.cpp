@@ -539,7 +539,7 @@ TEST_F(PhysicsFactoryTest, PrefabObjectsRegisterEverythingTheyCarry)
   ball["CircleCollider"]["group"] = "ENEMY";
   factory.DefinePrefab("Ball", ball, "test");
   Handle<GameObject> object;
-  factory.CreateGameObjectAt(object, "Ball", nullptr, -500, -500, "ball");
+  factory.CreateGameObjectAt(object, "Ball", space.get(), -500, -500, "ball");
   made.push_back(object);
   ASSERT_TRUE(object.IsValid());
   const PhysicsObject* entry = module->Find(object->GetId());

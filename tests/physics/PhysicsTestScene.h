@@ -8,6 +8,7 @@
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
+#include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/PhysicsDebugDraw.h"
@@ -19,6 +20,8 @@
 #include "support/RecordingAssertHandler.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,19 +72,19 @@ public:
 class PhysicsSceneTest : public ::testing::Test
 {
 protected:
-  static constexpr std::uint32_t SpaceId = 6999;
-
   PhysicsSceneTest() : recordsBefore(MemoryManager::Instance()->RecordCount())
   {
     events = new EventManager();
     EventManager::SetInstance(events);
-    module = new PhysicsModule(nullptr, SpaceId);
+    space = std::make_unique<Space>("PhysicsScene");
+    module = PhysicsModule::Of(space.get());
+    SpaceId = space->GetId();
   }
 
   ~PhysicsSceneTest() override
   {
     DestroyHandMadeObjects(objects, *module);
-    delete module;
+    space.reset();
     events->ProcessQueue();
     EventManager::SetInstance(nullptr);
     delete events;
@@ -90,7 +93,7 @@ protected:
 
   Handle<GameObject> MakeObject(glm::vec2 position, const std::string& name = "object")
   {
-    return MakeHandMadeObject(position, name, nullptr, objects);
+    return MakeHandMadeObject(position, name, space.get(), objects);
   }
 
   Rigidbody* AddBody(const Handle<GameObject>& object)
@@ -130,7 +133,9 @@ protected:
 
   RecordingAssertHandler asserts;
   EventManager* events = nullptr;
-  PhysicsModule* module = nullptr;
+  std::unique_ptr<Space> space;
+  PhysicsModule* module = nullptr;  // the space's
+  std::uint32_t SpaceId = 0;  // the space's channel
   std::vector<Handle<GameObject>> objects;
 
 private:

@@ -26,7 +26,7 @@ public:
     events = new EventManager();
     EventManager::SetInstance(events);
     space = std::make_unique<Space>("Level");
-    physics = &space->GetPhysics();
+    physics = PhysicsModule::Of(space.get());
   }
 
   ~LightsAndParticlesScene()

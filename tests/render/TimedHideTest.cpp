@@ -1,6 +1,6 @@
 #include "render/SpriteTestEnvironment.h"
 
-#include "object/TimedHide.h"
+#include "render/TimedHide.h"
 #include "support/CapturedOutput.h"
 
 class TimedHideTest : public SpriteTest

@@ -1,4 +1,4 @@
-#include "object/TimedHide.h"
+#include "render/TimedHide.h"
 
 #include "core/EventManager.h"
 #include "object/FrameEvents.h"
