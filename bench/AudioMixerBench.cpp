@@ -3,7 +3,7 @@
 // "real_time_share" is the time spent mixing divided by the time the mixed audio lasts: 0.01
 // means the mixer takes 1% of one core. "ratio_to_silence" compares against an empty mix in the
 // same run.
-#include "platform/audio/Mixer.h"
+#include "audio/studio/Mixer.h"
 
 #include <benchmark/benchmark.h>
 

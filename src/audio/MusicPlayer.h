@@ -1,10 +1,10 @@
 #pragma once
 // The music track and the transition sting. The sound system decides what plays when; the
 // player starts, stops and levels the instances.
-#include "platform/audio/Bank.h"
-#include "platform/audio/EventDescription.h"
-#include "platform/audio/EventInstance.h"
-#include "platform/audio/System.h"
+#include "audio/studio/Bank.h"
+#include "audio/studio/EventDescription.h"
+#include "audio/studio/EventInstance.h"
+#include "audio/studio/System.h"
 
 #include <string>
 

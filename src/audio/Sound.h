@@ -5,7 +5,7 @@
 //
 // Copying a record copies everything, the kept instance included. Destroying one stops its
 // instance at once, so a component that goes away takes its sound with it.
-#include "platform/audio/EventInstance.h"
+#include "audio/studio/EventInstance.h"
 
 #include <string>
 

@@ -9,11 +9,11 @@
 // fade lowers it over 313 updates and then starts the pending track. Nothing starts a track
 // that has stopped, whether it ended, was stopped on request or faded out.
 #include "audio/MusicPlayer.h"
+#include "audio/studio/Bank.h"
+#include "audio/studio/EventDescription.h"
+#include "audio/studio/EventInstance.h"
+#include "audio/studio/System.h"
 #include "core/Listener.h"
-#include "platform/audio/Bank.h"
-#include "platform/audio/EventDescription.h"
-#include "platform/audio/EventInstance.h"
-#include "platform/audio/System.h"
 
 #include <map>
 #include <set>

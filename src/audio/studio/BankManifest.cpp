@@ -1,4 +1,4 @@
-#include "platform/audio/BankManifest.h"
+#include "audio/studio/BankManifest.h"
 
 #include "core/FileUtilities.h"
 #include "core/JsonFields.h"

@@ -3,7 +3,7 @@
 // 32 or 64 bits, plain or in the extensible header. Files with more than two channels are mixed
 // down to stereo. Everything else, and every truncated or inconsistent file, is refused with a
 // reason; nothing is read past the end of the data.
-#include "platform/audio/SampleData.h"
+#include "audio/studio/SampleData.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "platform/audio/EventInstance.h"
+#include "audio/studio/EventInstance.h"
 
-#include "platform/audio/System.h"
+#include "audio/studio/System.h"
 
 namespace Studio
 {

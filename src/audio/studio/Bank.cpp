@@ -1,6 +1,6 @@
-#include "platform/audio/Bank.h"
+#include "audio/studio/Bank.h"
 
-#include "platform/audio/System.h"
+#include "audio/studio/System.h"
 
 namespace Studio
 {

@@ -2,7 +2,7 @@
 // One playing (or playable) copy of an event. A value handle: it names a slot of its system by
 // generation, so a copy kept after the instance was destroyed, or after its system was released,
 // makes every call return ErrorInvalidHandle and do nothing. A default handle is null.
-#include "platform/audio/StudioTypes.h"
+#include "audio/studio/StudioTypes.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "platform/audio/WaveFile.h"
+#include "audio/studio/WaveFile.h"
 
 #include <cstring>
 #include <fstream>

@@ -1,7 +1,7 @@
 #pragma once
 // A loaded bank file. A value handle like EventInstance; unload destroys the bank's events and
 // their instances and makes every handle to them stale.
-#include "platform/audio/StudioTypes.h"
+#include "audio/studio/StudioTypes.h"
 
 #include <cstdint>
 

@@ -10,15 +10,15 @@
 // Without an audio device the system runs silently: update advances the mixer by the time that
 // has passed, so sounds still end, fade and loop when they would have. Only the main thread
 // calls the system; the mixer's voices are touched under the device lock.
-#include "platform/audio/AudioDevice.h"
-#include "platform/audio/Bank.h"
-#include "platform/audio/BankManifest.h"
-#include "platform/audio/EventDescription.h"
-#include "platform/audio/EventInstance.h"
-#include "platform/audio/LowLevelSystem.h"
-#include "platform/audio/Mixer.h"
-#include "platform/audio/SampleData.h"
-#include "platform/audio/StudioTypes.h"
+#include "audio/studio/Bank.h"
+#include "audio/studio/BankManifest.h"
+#include "audio/studio/EventDescription.h"
+#include "audio/studio/EventInstance.h"
+#include "audio/studio/LowLevelSystem.h"
+#include "audio/studio/Mixer.h"
+#include "audio/studio/SampleData.h"
+#include "audio/studio/StudioTypes.h"
+#include "platform/AudioDevice.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,5 @@
-#include "platform/audio/AudioDevice.h"
+#include "platform/AudioDevice.h"
 
-#include "platform/audio/Mixer.h"
 
 #include <SDL2/SDL.h>
 
@@ -45,7 +44,7 @@ bool AudioDevice::Open(int requestedRate, int requestedChannels, std::string& pr
   return true;
 }
 
-void AudioDevice::Start(Mixer* mixer)
+void AudioDevice::Start(AudioSource* mixer)
 {
   if (deviceId == 0)
     return;

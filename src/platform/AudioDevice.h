@@ -1,13 +1,22 @@
 #pragma once
 // The sound card behind a handful of functions: open SDL's default output device in float
-// format, run a mixer from its callback, lock it against the callback, close it. When there is
+// format, run a mixer (any AudioSource) from its callback, lock it against the callback, close it. When there is
 // no device (no driver, no server, a test) nothing is opened and the owner mixes by itself.
 #include <cstdint>
 #include <string>
 
 namespace Studio
 {
-class Mixer;
+// What the device's callback plays: the sound layer's mixer.
+class AudioSource
+{
+public:
+  // Fills `frames` interleaved float frames of the device's channel count.
+  virtual void Mix(float* output, int frames) = 0;
+
+protected:
+  ~AudioSource() = default;
+};
 
 class AudioDevice
 {
@@ -20,8 +29,8 @@ public:
   // Opens the device paused, asking for the rate and channel count; the device may give others
   // (Rate, Channels). Returns false with the reason when there is no usable device.
   bool Open(int requestedRate, int requestedChannels, std::string& problem);
-  // Starts the callback mixing from the mixer, which must outlive the device's opening.
-  void Start(Mixer* mixer);
+  // Starts the callback mixing from the source, which must outlive the device's opening.
+  void Start(AudioSource* mixer);
   void Close();
 
   bool IsOpen() const { return deviceId != 0; }
@@ -38,7 +47,7 @@ private:
   bool subsystemStarted = false;
   int rate = 0;
   int channels = 0;
-  Mixer* source = nullptr;
+  AudioSource* source = nullptr;
 };
 
 // Holds the device's lock for a scope.

@@ -1,6 +1,6 @@
-#include "platform/audio/System.h"
+#include "audio/studio/System.h"
 
-#include "platform/audio/WaveFile.h"
+#include "audio/studio/WaveFile.h"
 
 #include <algorithm>
 #include <chrono>

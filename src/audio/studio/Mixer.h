@@ -5,7 +5,8 @@
 // The mixer does no locking. Its owner calls every function with the audio device locked (the
 // device's callback holds that lock while it runs Mix), so the main thread and the audio thread
 // never touch a voice at the same time. Voice indices stay with their voice until Free.
-#include "platform/audio/SampleData.h"
+#include "audio/studio/SampleData.h"
+#include "platform/AudioDevice.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +28,7 @@ struct VoiceSettings
   float pitch = 1.0f;
 };
 
-class Mixer
+class Mixer final : public AudioSource
 {
 public:
   static constexpr int NoVoice = -1;
@@ -51,7 +52,7 @@ public:
   void Free(int voice);                // the slot may be handed out again
 
   // Writes frames interleaved frames of the mix (silence when nothing plays).
-  void Mix(float* output, int frames);
+  void Mix(float* output, int frames) override;
 
   int OutputRate() const { return outputRate; }
   int OutputChannels() const { return outputChannels; }

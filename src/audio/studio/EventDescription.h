@@ -1,7 +1,7 @@
 #pragma once
 // An event as a bank defines it: what to play and how. A value handle like EventInstance; it
 // goes stale when its bank is unloaded.
-#include "platform/audio/StudioTypes.h"
+#include "audio/studio/StudioTypes.h"
 
 #include <cstdint>
 #include <string>

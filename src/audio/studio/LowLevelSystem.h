@@ -1,6 +1,6 @@
 #pragma once
 // The output side of a studio system: the mix format it asks the device for.
-#include "platform/audio/StudioTypes.h"
+#include "audio/studio/StudioTypes.h"
 
 namespace Studio
 {

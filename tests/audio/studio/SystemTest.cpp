@@ -1,4 +1,4 @@
-#include "platform/audio/System.h"
+#include "audio/studio/System.h"
 
 #include "AudioTestSignals.h"
 #include "support/CapturedOutput.h"

@@ -1,6 +1,6 @@
-#include "platform/audio/EventDescription.h"
+#include "audio/studio/EventDescription.h"
 
-#include "platform/audio/System.h"
+#include "audio/studio/System.h"
 
 namespace Studio
 {

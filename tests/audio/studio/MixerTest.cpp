@@ -1,4 +1,4 @@
-#include "platform/audio/Mixer.h"
+#include "audio/studio/Mixer.h"
 
 #include "AudioTestSignals.h"
 

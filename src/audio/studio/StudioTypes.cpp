@@ -1,4 +1,4 @@
-#include "platform/audio/StudioTypes.h"
+#include "audio/studio/StudioTypes.h"
 
 namespace Studio
 {
