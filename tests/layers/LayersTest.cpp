@@ -1,0 +1,147 @@
+// The subsystem folders of src/ form one order, and a file includes only its own folder and the
+// folders below it:
+//
+//   platform -> core -> object -> {physics, render, input, audio} -> {ai, gameplay} -> {flow, editor} -> app
+//
+// Folders on one level may include each other one way only (render reads physics's ray casts;
+// the reverse would close a cycle). The third-party headers stay with the folders that own them:
+// ImGui with editor and app, SDL with platform, input, editor and app, GL with render. What a
+// lower folder must offer the editor (an inspector widget, a resource chooser) it declares, and
+// editor/ defines.
+#include "support/TestWorkingFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+const std::map<std::string, int> Level = {
+    {"platform", 0}, {"core", 1},     {"object", 2},   {"physics", 3}, {"render", 3}, {"input", 3},
+    {"audio", 3},    {"ai", 4},       {"gameplay", 4}, {"flow", 5},    {"editor", 5}, {"app", 6},
+};
+
+// The exceptions, each with its reason. Keep this list short: a new entry needs a reason a
+// reviewer accepts, not a failing build.
+struct Allowed
+{
+  const char* file;      // relative to src/
+  const char* included;  // as written between the brackets or quotes
+  const char* why;
+};
+const Allowed Exceptions[] = {
+    {"render/Window.h", "SDL2/SDL.h", "the window and its GL context are SDL's; the renderer owns the window"},
+    {"editor/ImGuiBinding.cpp", "GL/glew.h", "the interface binding draws ImGui's lists with GL itself"},
+};
+
+// The folders that may include a third-party header family, by the family's leading path.
+const std::vector<std::pair<std::string, std::set<std::string>>> ThirdPartyOwners = {
+    {"imgui", {"editor", "app"}},
+    {"SDL", {"platform", "input", "editor", "app"}},
+    {"GL/", {"render"}},
+};
+
+struct Include
+{
+  std::string file;  // relative to src/
+  int line;
+  std::string target;
+  bool quoted;
+};
+
+std::string FolderOf(const std::string& path)
+{
+  return path.substr(0, path.find('/'));
+}
+
+bool IsAllowed(const Include& include)
+{
+  return std::any_of(std::begin(Exceptions), std::end(Exceptions), [&include](const Allowed& allowed) {
+    return include.file == allowed.file && include.target == allowed.included;
+  });
+}
+
+std::vector<Include> ReadIncludes(const fs::path& source)
+{
+  static const std::regex includeLine(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
+  std::vector<Include> includes;
+  for (const auto& entry : fs::recursive_directory_iterator(source))
+  {
+    const std::string extension = entry.path().extension().string();
+    if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp"))
+      continue;
+    const std::string file = fs::relative(entry.path(), source).generic_string();
+    std::ifstream in(entry.path());
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line)
+    {
+      std::smatch match;
+      if (std::regex_search(text, match, includeLine))
+        includes.push_back({file, line, match[2].str(), match[1].str() == "\""});
+    }
+  }
+  return includes;
+}
+
+class LayersTest : public ::testing::Test
+{
+protected:
+  static void SetUpTestSuite() { includes = ReadIncludes(TestWorkingFolder::SourceAssets().parent_path() / "src"); }
+
+  static std::vector<Include> includes;
+};
+std::vector<Include> LayersTest::includes;
+
+TEST_F(LayersTest, EveryFolderHasAPlaceAndIncludesNothingAboveIt)
+{
+  ASSERT_GT(includes.size(), 500u) << "the sources were not found";
+  std::map<std::pair<std::string, std::string>, std::string> sideways;  // one example line per edge
+  for (const Include& include : includes)
+  {
+    const std::string from = FolderOf(include.file);
+    ASSERT_EQ(Level.count(from), 1u) << "src/" << from << " needs a place in the order of folders";
+    if (!include.quoted || include.target.find('/') == std::string::npos)
+      continue;
+    const std::string to = FolderOf(include.target);
+    if (from == to || Level.count(to) == 0 || IsAllowed(include))
+      continue;
+    const std::string where = include.file + ":" + std::to_string(include.line) + " includes " + include.target;
+    EXPECT_LE(Level.at(to), Level.at(from)) << where << " (" << from << " may not include " << to << ")";
+    if (Level.at(to) == Level.at(from))
+      sideways.emplace(std::make_pair(from, to), where);
+  }
+  for (const auto& [edge, where] : sideways)
+  {
+    const auto reverse = sideways.find({edge.second, edge.first});
+    EXPECT_TRUE(reverse == sideways.end() || edge.first > edge.second)
+        << edge.first << " and " << edge.second << " include each other: " << where << "; "
+        << (reverse != sideways.end() ? reverse->second : "");
+  }
+}
+
+TEST_F(LayersTest, ThirdPartyHeadersStayWithTheFoldersThatOwnThem)
+{
+  for (const Include& include : includes)
+  {
+    if (include.quoted || IsAllowed(include))
+      continue;
+    for (const auto& [family, owners] : ThirdPartyOwners)
+    {
+      if (include.target.rfind(family, 0) == 0)  // "SDL" covers <SDL.h> and <SDL2/...>
+      {
+        EXPECT_EQ(owners.count(FolderOf(include.file)), 1u)
+            << include.file << ":" << include.line << " includes <" << include.target << ">";
+      }
+    }
+  }
+}
+}  // namespace
