@@ -2,12 +2,16 @@
 // The one object that owns every engine system, the loaded spaces and the settings, and runs the
 // game loop. It is also the renderer: the pointer every DrawEvent carries is this session.
 //
-// Sections: life (construction, Initialize, Run, Shutdown); spaces by name; focus pause; the
-// frame; the editor loop; settings; the console's view of the game (ConsoleHost).
+// Sections: life (construction, Initialize, Run, Shutdown); spaces by name (NamedSpaces);
+// focus pause; the frame; the editor loop; settings; the console's view of the game
+// (ConsoleHost). Life, settings and the console's view are defined in GameSession.cpp, the game
+// loop, its frame scaffold and the focus pause in GameSessionLoop.cpp, the editor loop in
+// GameSessionEditorLoop.cpp.
 //
 // Life: construct (main then runs the command-line words as console commands) -> Initialize ->
 // Run -> Shutdown -> destroy. One session exists at a time, reached through Instance().
 #include "app/FrameStatistics.h"
+#include "app/NamedSpaces.h"
 #include "app/SessionSettings.h"
 #include "editor/ConsoleHost.h"
 #include "object/GameobjectFactory.h"
@@ -26,11 +30,11 @@
 
 class Camera;
 class ConsoleGui;
+class EditorCamera;
 class FrameClock;
 class FrameRateController;
 class MemoryManager;
 class MemoryProfileWindow;
-class PhysicsDebugDraw;
 class Profiler;
 class Space;
 class Transform;
@@ -38,7 +42,7 @@ class Transform;
 class GameSession : public Graphics::Graphics, public ConsoleHost, public SpaceDirectory
 {
 public:
-  using SpaceMap = std::map<std::string, Space*>;
+  using SpaceMap = NamedSpaces::SpaceMap;
 
   static constexpr float FramesPerSecond = 120.0f;
   static constexpr std::int64_t FrameMarginUs = 6000;
@@ -90,31 +94,34 @@ public:
   // unloads them when it ends); tools and tests watch the running game through it.
   void SetFrameObserver(std::function<void()> observer) { frameObserver = std::move(observer); }
 
-  // --- Spaces by name ------------------------------------------------------------------------
+  // --- Spaces by name (NamedSpaces does the work) --------------------------------------------
   // The live space of that name, else the last pending one of that name, else null.
-  Space* GetSpace(const std::string& name) const override;
+  Space* GetSpace(const std::string& name) const override { return namedSpaces.Find(name); }
   // A space of that name showing that level: the live or pending one when it shows that level and
   // is not being removed; otherwise that one is marked for removal and a new one is made and
   // loaded at once. The new space joins the live ones at the next ManageSpaces.
-  Space* GetSpace(const std::string& name, const std::string& level) override;
+  Space* GetSpace(const std::string& name, const std::string& level) override
+  {
+    return namedSpaces.Get(name, level);
+  }
   // A new space under a name that must not be in use; a name in use is a fatal check.
-  Space* GetSpaceNew(const std::string& name, const std::string& level);
+  Space* GetSpaceNew(const std::string& name, const std::string& level) { return namedSpaces.GetNew(name, level); }
   // Between frames: removes the spaces marked for removal, adopts the pending ones, applies the
   // flags asked for during the frame and carries out level switches.
-  void ManageSpaces();
+  void ManageSpaces() { namedSpaces.Manage(); }
   // Once per editor frame, after ManageSpaces: every live space but "Editor Space" is unloaded
   // and deleted at once; when any was, the map holds only the editor's space afterwards.
-  void KeepOnlyEditorSpace();
-  // Unloads and deletes every space, live or pending.
+  void KeepOnlyEditorSpace() { namedSpaces.KeepOnlyEditorSpace(); }
+  // Unloads and deletes every space, live or pending; no space stays paused by focus loss.
   void UnloadAllSpaces();
-  SpaceMap::const_iterator GetSpacesBegin() const { return spaces.begin(); }
-  SpaceMap::const_iterator GetSpacesEnd() const { return spaces.end(); }
-  const SpaceMap& GetSpaces() const { return spaces; }
-  const std::vector<std::pair<std::string, Space*>>& GetPendingSpaces() const { return pendingSpaces; }
-  static constexpr const char* EditorSpaceName = "Editor Space";
+  SpaceMap::const_iterator GetSpacesBegin() const { return GetSpaces().begin(); }
+  SpaceMap::const_iterator GetSpacesEnd() const { return GetSpaces().end(); }
+  const SpaceMap& GetSpaces() const { return namedSpaces.GetLive(); }
+  const NamedSpaces::PendingList& GetPendingSpaces() const { return namedSpaces.GetPending(); }
+  static constexpr const char* EditorSpaceName = NamedSpaces::EditorSpaceName;
   // The editor loop's space; null outside it.
-  Space* GetEditorSpace() const { return editorSpace; }
-  void SetEditorSpace(Space* space) { editorSpace = space; }
+  Space* GetEditorSpace() const { return namedSpaces.GetEditorSpace(); }
+  void SetEditorSpace(Space* space) { namedSpaces.SetEditorSpace(space); }
 
   // --- Focus pause ---------------------------------------------------------------------------
   // Focus lost: pauses the running spaces (from the next ManageSpaces) and mutes the sound.
@@ -149,8 +156,9 @@ public:
   // Zooms the editor camera by wheel steps, keeping the world point under the mouse in place; the
   // scale never drops below 0.1.
   void ZoomEditorCamera(float wheel);
-  Camera* GetEditorCamera() const { return editorCamera; }
-  Transform* GetEditorCameraTransform() const { return editorCameraTransform; }
+  // The editor loop's free camera and its transform; null outside the loop.
+  Camera* GetEditorCamera() const;
+  Transform* GetEditorCameraTransform() const;
 
   // --- Settings ------------------------------------------------------------------------------
   // False when the game settings are missing or either file is malformed (reported).
@@ -185,12 +193,21 @@ public:
   std::int64_t GetDtUs() const override;
 
 private:
-  // A new space whose physics outlines go to this renderer.
-  Space* MakeSpace(const std::string& name);
-  // Unloads the space's level, drops what the renderer keeps for it and deletes it.
-  void DestroySpace(Space* space);
   void RunGameFrame();
   void RunEditorFrame();
+
+  // The frame scaffold both loops share (app/GameSessionLoop.cpp).
+  // A loop starts: the frame-rate controller starts counting again.
+  void StartLoop();
+  // Runs `frame` until `keepRunning` is false at the end of one, or quit_after's count runs out.
+  void RunFrames(const bool& keepRunning, void (GameSession::*frame)());
+  // The frame's first steps: its statistics begin and captured output becomes console lines.
+  void BeginFrame();
+  void SwapWindow();
+  // The frame's work ends; the frame-rate controller waits out the rest of the frame.
+  void WaitForNextFrame();
+  // The profiler and memory windows.
+  void DrawDebugWindows();
   // The interface's frame: begun once, drawn and ended once.
   void BeginInterfaceFrame();
   void EndInterfaceFrame();
@@ -208,20 +225,13 @@ private:
   FrameStatistics frameStatistics{0};
   bool running = false;
   bool editorRunning = false;
-  Camera* editorCamera = nullptr;
-  Transform* editorCameraTransform = nullptr;
+  std::unique_ptr<EditorCamera> editorCamera;  // lives as long as an editor loop
   bool interfaceFrameOpen = false;
-  bool panning = false;
-  glm::vec2 panAnchor{0.0f, 0.0f};
   bool fullscreen = true;
   SessionSettings settings;
-  Space* editorSpace = nullptr;
-  SpaceMap spaces;
-  std::vector<std::pair<std::string, Space*>> pendingSpaces;
+  NamedSpaces namedSpaces{*this};
   std::vector<std::string> hardPausedSpaces;
-  std::map<Space*, std::unique_ptr<PhysicsDebugDraw>> debugDrawers;
   bool focusMuted = false;          // HardPause queued a mute that HardUnPause owes back
-  bool reportedNoSpaces = false;    // "There are no spaces loaded" once, not every frame
   std::int64_t framesLeft = -1;     // frames until the loop ends; negative: no limit
   std::function<void()> frameObserver;
   MemoryManager* memoryManager;

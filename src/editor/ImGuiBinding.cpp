@@ -448,3 +448,16 @@ void ImGuiBinding::SetClipboardText(void*, const char* text)
 {
   SDL_SetClipboardText(text);
 }
+
+InputEditorHooks ImGuiBinding::MakeInputHooks()
+{
+  InputEditorHooks hooks;
+  hooks.observeEvent = [](const SDL_Event& event) { ProcessEvent(event); };
+  hooks.isKeyboardCaptured = []() { return ImGui::GetCurrentContext() != nullptr && ImGui::GetIO().WantTextInput; };
+  hooks.isMouseOverInterface = []() {
+    return ImGui::GetCurrentContext() != nullptr &&
+           (ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive());
+  };
+  hooks.onFileDropped = [](const std::string& path) { AddDroppedFile(path); };
+  return hooks;
+}

@@ -5,6 +5,8 @@
 // them. Module state lives in ImGuiBinding.cpp; every call is for the main thread.
 //
 // A frame: NewFrame, the windows of the editor, console and tools, then Render.
+#include "input/InputEditorHooks.h"
+
 #include <string>
 #include <vector>
 
@@ -34,6 +36,9 @@ void InvalidateDeviceObjects();
 bool HasDeviceObjects();
 
 void AddDroppedFile(const std::string& path);
+// The hooks by which the interface sees every input event first and keeps the keys and the mouse
+// while it uses them; the session gives them to the input.
+InputEditorHooks MakeInputHooks();
 // Files dropped since the editor last emptied the list, in drop order; the editor empties it.
 std::vector<std::string>& GetDroppedFiles();
 

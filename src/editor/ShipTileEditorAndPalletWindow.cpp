@@ -9,6 +9,7 @@
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "physics/PhysicsDebugDraw.h"
+#include "physics/PhysicsModule.h"
 #include "platform/Assert.h"
 #include "render/Camera.h"
 
@@ -86,9 +87,9 @@ void ShipTileEditorAndPalletWindow::Render()
   tile[0] = under.x;
   tile[1] = under.y;
   // The marker goes round the tile; our debug rectangles are placed by their centre.
-  if (Space* space = owner->GetSpace(); space != nullptr && space->GetPhysics().GetDebugDraw() != nullptr)
-    space->GetPhysics().GetDebugDraw()->DrawRectangle(map->TileToWorld(under.x, under.y), glm::vec2(128.0f, 128.0f), 0.0f,
-                                                      fColor(0.1f, 1.0f, 0.1f, 1.0f));
+  if (PhysicsModule* physics = PhysicsModule::Of(owner->GetSpace()); physics != nullptr && physics->GetDebugDraw() != nullptr)
+    physics->GetDebugDraw()->DrawRectangle(map->TileToWorld(under.x, under.y), glm::vec2(128.0f, 128.0f), 0.0f,
+                                           fColor(0.1f, 1.0f, 0.1f, 1.0f));
 
   const Input* input = Input::Instance();
   const bool setTile = ImGui::Button("Set tile");
