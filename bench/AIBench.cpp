@@ -23,6 +23,7 @@
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
+#include "physics/PhysicsModule.h"
 #include "platform/Random.h"
 
 #include <benchmark/benchmark.h>
@@ -103,7 +104,7 @@ public:
     return seen;
   }
 
-  void Physics() { space->GetPhysics().Update(FrameStep); }
+  void Physics() { PhysicsModule::Of(space.get())->Update(FrameStep); }
 
   // The frame's events for the space: the agents apply and read back.
   void Dispatch()

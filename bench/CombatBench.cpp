@@ -16,6 +16,7 @@
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
+#include "physics/PhysicsModule.h"
 #include "physics/Rigidbody.h"
 #include "platform/Random.h"
 
@@ -52,7 +53,7 @@ public:
     Reload();
   }
 
-  void Physics() { space->GetPhysics().Update(Dt); }
+  void Physics() { PhysicsModule::Of(space.get())->Update(Dt); }
 
   // What the game loop does after the physics: the update events with their queue passes, and
   // the guns firing again what hit something.

@@ -2,12 +2,14 @@
 
 #include "object/Space.h"
 #include "physics/PhysicsDebugDraw.h"
+#include "physics/PhysicsModule.h"
 
 namespace
 {
 PhysicsDebugDraw* DrawerOf(Space* space)
 {
-  return space != nullptr ? space->GetPhysics().GetDebugDraw() : nullptr;
+  const PhysicsModule* physics = PhysicsModule::Of(space);
+  return physics != nullptr ? physics->GetDebugDraw() : nullptr;
 }
 }  // namespace
 

@@ -7,12 +7,13 @@
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/ShipMap.h"
 #include "gameplay/TeamEnum.h"
-#include "physics/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
+#include "physics/CollisionGroup.h"
+#include "physics/PhysicsModule.h"
 
 #include <cfloat>
 #include <glm/geometric.hpp>
@@ -135,7 +136,8 @@ bool AimingModule::CanSee(Handle<GameObject>* target) const
 {
   GameObject* self = GetGameObject();
   GameObject* seen = target != nullptr ? target->Get() : nullptr;
-  if (self == nullptr || seen == nullptr || self->GetSpace() == nullptr)
+  PhysicsModule* physics = self != nullptr ? PhysicsModule::Of(self->GetSpace()) : nullptr;
+  if (self == nullptr || seen == nullptr || physics == nullptr)
     return false;
   glm::vec2 from;
   glm::vec2 to;
@@ -146,8 +148,7 @@ bool AimingModule::CanSee(Handle<GameObject>* target) const
     return false;
   const CollisionGroup group = IsPlayerSide() ? CollisionGroup::PLAYER_VISION : CollisionGroup::VISION;
   RayCastResult result;
-  self->GetSpace()->GetPhysics().RayCast(from, direction, SightDistance, static_cast<std::uint32_t>(group), true,
-                                         result, true);
+  physics->RayCast(from, direction, SightDistance, static_cast<std::uint32_t>(group), true, result, true);
   return result.object.IsValid() && result.object == *target;
 }
 

@@ -1,8 +1,8 @@
 #include "ai/ObstacleAvoidance.h"
 
 #include "ai/SteeringMath.h"
-#include "physics/CollisionGroup.h"
 #include "object/Space.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsModule.h"
 
 #include <cmath>
@@ -17,7 +17,8 @@ SteeringOutput ObstacleAvoidance::GetSteering()
 {
   const Kinematic* self = character.Get();
   Kinematic* goal = target.Get();
-  if (self == nullptr || goal == nullptr || space == nullptr)
+  PhysicsModule* physics = PhysicsModule::Of(space);
+  if (self == nullptr || goal == nullptr || physics == nullptr)
     return {};
   const glm::vec2 velocity = self->velocity;
   const glm::vec2 direction = Normalized(velocity);
@@ -29,11 +30,10 @@ SteeringOutput ObstacleAvoidance::GetSteering()
   const glm::vec2 offset = whiskerOffset * glm::vec2(std::cos(heading + 1.5707964f), std::sin(heading + 1.5707964f));
   const float length = lookAhead + glm::length(velocity);
   const auto group = static_cast<std::uint32_t>(CollisionGroup::PATHING);
-  PhysicsModule& physics = space->GetPhysics();
   RayCastResult first;
   RayCastResult second;
-  const bool firstHit = physics.RayCast(self->position + offset, direction, length, group, debugDraw, first, true);
-  const bool secondHit = physics.RayCast(self->position - offset, direction, length, group, debugDraw, second, true);
+  const bool firstHit = physics->RayCast(self->position + offset, direction, length, group, debugDraw, first, true);
+  const bool secondHit = physics->RayCast(self->position - offset, direction, length, group, debugDraw, second, true);
   if (!firstHit && !secondHit)
     return {};
 

@@ -8,6 +8,7 @@
 #include "object/Members.h"
 #include "object/Space.h"
 #include "physics/CollisionGroup.h"
+#include "physics/PhysicsModule.h"
 #include "physics/RayCastResult.h"
 #include "platform/Assert.h"
 
@@ -88,12 +89,12 @@ bool PathGraph::IsPathClear(glm::vec2 from, glm::vec2 to) const
   const float length = glm::length(difference);
   if (length < ClearPathLength)
     return true;
-  Space* space = GetSpace();
-  if (space == nullptr)
+  PhysicsModule* physics = PhysicsModule::Of(GetSpace());
+  if (physics == nullptr)
     return true;
   RayCastResult result;
-  return !space->GetPhysics().RayCast(from, difference / length, length,
-                                      static_cast<std::uint32_t>(CollisionGroup::DETECT_WALLS), false, result, false);
+  return !physics->RayCast(from, difference / length, length, static_cast<std::uint32_t>(CollisionGroup::DETECT_WALLS),
+                           false, result, false);
 }
 
 bool PathGraph::IsSideOpen(int x, int y, std::uint8_t side) const

@@ -12,6 +12,7 @@
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Transform.h"
+#include "physics/PhysicsModule.h"
 #include "support/CapturedOutput.h"
 
 #include <cstdint>
@@ -102,7 +103,7 @@ protected:
       session->ManageSpaces();
       for (const auto& [name, space] : session->GetSpaces())
         if (space->IsActive())
-          space->GetPhysics().Update(FrameStep);
+          PhysicsModule::Of(space)->Update(FrameStep);
       session->DispatchUpdateEvents(FrameStep);
     }
   }

@@ -4,6 +4,7 @@
 #include "ai/ObstacleAvoidance.h"
 #include "object/ObjectTestEnvironment.h"
 #include "object/Space.h"
+#include "physics/PhysicsModule.h"
 #include "physics/RectangleCollider.h"
 #include "support/HandMadeObjects.h"
 
@@ -15,7 +16,7 @@ protected:
   ~ObstacleAvoidanceTest() override
   {
     character.Release();
-    DestroyHandMadeObjects(objects, space->GetPhysics());
+    DestroyHandMadeObjects(objects, *PhysicsModule::Of(space.get()));
     space.reset();
   }
 

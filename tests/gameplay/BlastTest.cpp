@@ -11,6 +11,7 @@
 #include "gameplay/SimpleBombLogic.h"
 #include "gameplay/SpecialCooldown.h"
 #include "physics/CollisionGroup.h"
+#include "physics/PhysicsModule.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 
@@ -128,7 +129,7 @@ TEST_F(BlastTest, TheFiringRangeLevelLoadsAndPlaysOutWithoutAWord)
   ASSERT_EQ(crates.size(), 6u);
   for (int frame = 0; frame < 300; ++frame)
   {
-    range->GetPhysics().Update(Dt);
+    PhysicsModule::Of(range)->Update(Dt);
     session->DispatchUpdateEvents(Dt);
   }
   // The bomb and the rocket have each left two crates at 5; the bullets broke one.

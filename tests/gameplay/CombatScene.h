@@ -7,6 +7,7 @@
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Transform.h"
+#include "physics/PhysicsModule.h"
 #include "support/CapturedLog.h"
 
 #include <string>
@@ -50,7 +51,7 @@ protected:
     for (int frame = 0; frame < count; ++frame)
     {
       session->ManageSpaces();
-      space->GetPhysics().Update(dt);
+      PhysicsModule::Of(space)->Update(dt);
       session->DispatchUpdateEvents(dt);
     }
   }
