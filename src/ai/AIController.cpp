@@ -14,7 +14,6 @@
 #include "ai/Zoning.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
-#include "flow/FlowEvents.h"  // StartUtilityEvent, the level change its death asks for
 #include "gameplay/Equipment.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Health.h"

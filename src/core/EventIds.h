@@ -80,10 +80,10 @@
   X(65, ButtonToggledEvent) /* flow/FlowEvents.h */                 \
   X(66, RegisterGO) /* object/ObjectEvents.h */                     \
   X(67, UnregisterGO) /* object/ObjectEvents.h */                   \
-  X(68, StartEncounterEvent) /* flow/FlowEvents.h */                \
-  X(69, StartOverworldEvent) /* flow/FlowEvents.h */                \
-  X(70, ReturnToOverworldEvent) /* flow/FlowEvents.h */             \
-  X(71, StartUtilityEvent) /* flow/FlowEvents.h */                  \
+  X(68, StartEncounterEvent) /* gameplay/GameplayEvents.h */                \
+  X(69, StartOverworldEvent) /* gameplay/GameplayEvents.h */                \
+  X(70, ReturnToOverworldEvent) /* gameplay/GameplayEvents.h */             \
+  X(71, StartUtilityEvent) /* gameplay/GameplayEvents.h */                  \
   X(72, SpawnEnemies) /* flow/FlowEvents.h */                       \
   X(73, TriggerEvent) /* flow/FlowEvents.h */                       \
   X(74, DiedEvent) /* gameplay/GameplayEvents.h */                  \

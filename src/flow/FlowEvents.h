@@ -1,6 +1,7 @@
 #pragma once
-// Events of game flow and interface: menus and buttons, fades, and level transitions. The
-// Start/Return events go to the level transition channel; the rest to spaces or objects.
+// Events of game flow and interface: menus and buttons, fades, the level's timers and triggers.
+// The requests to the level transition channel are the game's (gameplay/GameplayEvents.h), since
+// the game's own components send them.
 #include "core/EventIds.h"
 
 #include <cstdint>
@@ -52,44 +53,6 @@ public:
   BRINDLE_EVENT(ButtonToggledEvent)
 
   bool state;
-};
-
-// faction is the FactionController that launched the attacked ship, or null.
-class StartEncounterEvent : public Event
-{
-public:
-  StartEncounterEvent(std::uint32_t channel, std::string encounterLevel, FactionController* attackedFaction)
-      : Event(channel), level(std::move(encounterLevel)), faction(attackedFaction)
-  {
-  }
-  BRINDLE_EVENT(StartEncounterEvent)
-
-  std::string level;
-  FactionController* faction;
-};
-
-class StartOverworldEvent : public Event
-{
-public:
-  using Event::Event;
-  BRINDLE_EVENT(StartOverworldEvent)
-};
-
-class ReturnToOverworldEvent : public Event
-{
-public:
-  using Event::Event;
-  BRINDLE_EVENT(ReturnToOverworldEvent)
-};
-
-// The level to load into the space "Utility".
-class StartUtilityEvent : public Event
-{
-public:
-  StartUtilityEvent(std::uint32_t channel, std::string level) : Event(channel), levelName(std::move(level)) {}
-  BRINDLE_EVENT(StartUtilityEvent)
-
-  std::string levelName;
 };
 
 class SpawnEnemies : public Event

@@ -300,3 +300,43 @@ public:
   glm::vec2 position;  // world
   std::int32_t points;
 };
+
+// Level changes asked of the level transition channel (5), by the game's components and its menus.
+
+// faction is the FactionController that launched the attacked ship, or null.
+class StartEncounterEvent : public Event
+{
+public:
+  StartEncounterEvent(std::uint32_t channel, std::string encounterLevel, FactionController* attackedFaction)
+      : Event(channel), level(std::move(encounterLevel)), faction(attackedFaction)
+  {
+  }
+  BRINDLE_EVENT(StartEncounterEvent)
+
+  std::string level;
+  FactionController* faction;
+};
+
+class StartOverworldEvent : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(StartOverworldEvent)
+};
+
+class ReturnToOverworldEvent : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(ReturnToOverworldEvent)
+};
+
+// The level to load into the space "Utility".
+class StartUtilityEvent : public Event
+{
+public:
+  StartUtilityEvent(std::uint32_t channel, std::string level) : Event(channel), levelName(std::move(level)) {}
+  BRINDLE_EVENT(StartUtilityEvent)
+
+  std::string levelName;
+};

@@ -7,7 +7,7 @@
 #include "ai/AIController.h"
 #include "ai/Agent.h"
 #include "core/FiniteCheck.h"
-#include "flow/FlowEvents.h"
+#include "core/Listener.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Health.h"
