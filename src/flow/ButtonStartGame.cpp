@@ -3,6 +3,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
+#include "gameplay/GameplayEvents.h"
 #include "input/DetectorEvents.h"
 #include "object/Space.h"
 

@@ -3,10 +3,11 @@
 #include "audio/SoundEvents.h"
 #include "flow/FlowEvents.h"
 #include "flow/Post.h"
+#include "flow/SpriteTweens.h"
+#include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
-#include "flow/SpriteTweens.h"
 
 void Credits::OnAwake()
 {

@@ -4,6 +4,7 @@
 #include "flow/LevelSpaces.h"
 #include "flow/OpenMenu.h"
 #include "flow/Post.h"
+#include "gameplay/GameplayEvents.h"
 #include "input/DetectorEvents.h"
 #include "object/Members.h"
 #include "object/Space.h"

@@ -6,6 +6,7 @@
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
 #include "flow/ScoreBoard.h"
+#include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"

@@ -4,12 +4,12 @@
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
 #include "gameplay/GameplayEvents.h"
-#include "physics/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 
 LoadEncounter& LoadEncounter::operator=(const LoadEncounter& other)

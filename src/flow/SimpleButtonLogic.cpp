@@ -4,6 +4,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
+#include "gameplay/GameplayEvents.h"
 #include "object/Members.h"
 #include "object/Space.h"
 #include "physics/PhysicsEvents.h"

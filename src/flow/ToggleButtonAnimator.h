@@ -5,8 +5,8 @@
 // to "swipeOffset". Focus (HoverBegin) shows it opaque when on and half-transparent when off, at
 // "smallEmphScale"; losing it (neither detector hovering) returns it to opaque or clear at scale 1. Every tween takes
 // "animationTime" seconds. On an object without a Sprite it does nothing.
-#include "object/Component.h"
 #include "core/fColor.h"
+#include "object/Component.h"
 
 #include <glm/vec2.hpp>
 

@@ -14,12 +14,14 @@
 #include "flow/ActionSystem.h"
 #include "flow/FlowEvents.h"
 #include "flow/FlowHost.h"
+#include "gameplay/GameplayEvents.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/SpaceDirectory.h"
 #include "object/Transform.h"
+#include "physics/PhysicsModule.h"
 #include "support/FakeInputDevices.h"
 #include "support/HeadlessGl.h"
 #include "support/TestEvents.h"
@@ -126,7 +128,7 @@ protected:
     actions.Update();
     for (const auto& [name, space] : session->GetSpaces())
       if (space->IsActive())
-        space->GetPhysics().Update(Step);
+        PhysicsModule::Of(space)->Update(Step);
     session->DispatchUpdateEvents(Step);
   }
   void Frames(int count)
