@@ -11,6 +11,7 @@
 #include "editor/EditorCamera.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
+#include "flow/ActionSystem.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/PrefabFiles.h"
@@ -41,6 +42,7 @@ void GameSession::SetInstance(GameSession* session)
 {
   PublishedSession() = session;
   SpaceDirectory::SetInstance(session);
+  FlowHost::SetInstance(session);
   // The session is the renderer its components draw with and register cameras with.
   ::Graphics::Graphics::SetCurrent(session);
 }
@@ -53,6 +55,9 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   frameRateController = MemoryManager::New<FrameRateController>(BRINDLE_SITE, FramesPerSecond, clock);
   FrameRateController* timer = frameRateController;
   profiler = MemoryManager::New<Profiler>(BRINDLE_SITE, [timer]() { return timer->GetTimeUs(); });
+  // Its records start and run on the frame timer's clock, which moves once per frame.
+  actionSystem = std::make_unique<ActionSystem::ActionSystem>([timer]() { return timer->GetElapsedTime(); });
+  ActionSystem::ActionSystem::SetInstance(actionSystem.get());
   // The session is made first thing in main: its making is the program's start.
   frameStatistics = FrameStatistics(frameRateController->GetTimeUs());
   console = MemoryManager::New<ConsoleGui>(BRINDLE_SITE, static_cast<ConsoleHost*>(this));
@@ -75,6 +80,7 @@ GameSession::~GameSession()
     Profiler::SetCurrent(nullptr);
   MemoryManager::Delete(memoryWindow);
   MemoryManager::Delete(console);
+  actionSystem.reset();
   MemoryManager::Delete(profiler);
   MemoryManager::Delete(frameRateController);
 }
@@ -201,6 +207,14 @@ void GameSession::SetPendingLevel(const std::string& name, const std::string& le
 {
   if (Space* space = GetSpace(name))
     space->SetPendingLevel(level);
+}
+
+void GameSession::SetWindowFullscreen(bool on)
+{
+  if (on)
+    ::Graphics::Graphics::SetFullscreen();
+  else
+    ::Graphics::Graphics::SetWindowed();
 }
 
 float GameSession::GetFrameTime() const

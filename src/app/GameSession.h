@@ -14,6 +14,7 @@
 #include "app/NamedSpaces.h"
 #include "app/SessionSettings.h"
 #include "editor/ConsoleHost.h"
+#include "flow/FlowHost.h"
 #include "object/GameobjectFactory.h"
 #include "object/SpaceDirectory.h"
 #include "render/Graphics.h"
@@ -28,6 +29,10 @@
 #include <utility>
 #include <vector>
 
+namespace ActionSystem
+{
+class ActionSystem;
+}
 class Camera;
 class ConsoleGui;
 class EditorCamera;
@@ -39,7 +44,7 @@ class Profiler;
 class Space;
 class Transform;
 
-class GameSession : public Graphics::Graphics, public ConsoleHost, public SpaceDirectory
+class GameSession : public Graphics::Graphics, public ConsoleHost, public SpaceDirectory, public FlowHost
 {
 public:
   using SpaceMap = NamedSpaces::SpaceMap;
@@ -57,7 +62,7 @@ public:
   GameSession& operator=(const GameSession&) = delete;
 
   // The published session: null before main publishes it and after it is destroyed.
-  // Publishing the session also publishes it as the SpaceDirectory.
+  // Publishing the session also publishes it as the SpaceDirectory and the FlowHost.
   static GameSession* Instance();
   static void SetInstance(GameSession* session);
 
@@ -176,6 +181,13 @@ public:
   const FrameStatistics& GetFrameStatistics() const { return frameStatistics; }
   ConsoleGui& GetConsole() { return *console; }
   Profiler& GetProfiler() { return *profiler; }
+  // The timed setters of the interface, stepped once per game-loop frame (never by the editor's).
+  ActionSystem::ActionSystem& GetActionSystem() { return *actionSystem; }
+
+  // --- FlowHost ------------------------------------------------------------------------------
+  void EndGame() override { Stop(); }
+  bool IsWindowFullscreen() const override { return ::Graphics::Graphics::IsFullscreen(); }
+  void SetWindowFullscreen(bool on) override;
 
   // --- ConsoleHost ---------------------------------------------------------------------------
   std::vector<std::string> GetSpaceNames() const override;
@@ -222,6 +234,7 @@ private:
   MemoryProfileWindow* memoryWindow = nullptr;
   char consoleInput[128] = {};
   Profiler* profiler = nullptr;
+  std::unique_ptr<ActionSystem::ActionSystem> actionSystem;
   FrameStatistics frameStatistics{0};
   bool running = false;
   bool editorRunning = false;

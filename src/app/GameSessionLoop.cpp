@@ -11,6 +11,7 @@
 #include "editor/ConsoleGui.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
+#include "flow/ActionSystem.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"
@@ -127,6 +128,9 @@ void GameSession::RunGameFrame()
   if (Input* input = Input::Instance(); input != nullptr && input->IsKeyTriggered(BackQuoteKey))
     ToggleDebugView();
   ManageSpaces();
+  // The timed setters run here, between the spaces' management and their updates, also for
+  // spaces that are paused.
+  actionSystem->Update();
   Profiler::EndScope();
 
   Profiler::BeginScope("Physics", "");

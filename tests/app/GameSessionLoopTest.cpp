@@ -9,6 +9,7 @@
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
+#include "flow/ActionSystem.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
@@ -252,4 +253,57 @@ TEST_F(GameSessionLoopTest, TheLoopMovesABodyByItsVelocity)
   EXPECT_GT(positions.back().x, positions.front().x) << "it moved";
   // In slices of 1/120 s, the time left over at either end (less than a slice) unspent.
   EXPECT_NEAR(positions.back().x - positions.front().x, 300.0f * time, 300.0f / 120.0f + 0.1f) << "in " << time << " s";
+}
+
+TEST_F(GameSessionLoopTest, TheShippedMenusPlayByKeysAndQuitThroughTheQuestion)
+{
+  // The shipped splash, worked only by keys: any key to the menu, down to Quit, accept, left to
+  // Yes, accept. Presses are spaced for the menus' half-second rest after each action.
+  Start(R"({"firstLevel": "splash"})", R"({})");
+  const std::vector<std::pair<int, SDL_Keycode>> presses = {
+      {60, SDLK_SPACE}, {110, SDLK_DOWN}, {150, SDLK_DOWN},  {190, SDLK_DOWN},  {230, SDLK_DOWN},
+      {270, SDLK_DOWN}, {310, SDLK_RETURN}, {360, SDLK_LEFT}, {400, SDLK_LEFT}, {440, SDLK_RETURN}};
+  const glm::vec2 shrunk(400.0f, 120.0f);
+  int frame = 0;
+  std::vector<std::string> utilityLevels;
+  bool titleShrankWhileQuestionOpen = false;
+  Handle<GameObject> title;
+  session->SetFrameObserver([&] {
+    ++frame;
+    for (const auto& [at, key] : presses)
+    {
+      if (frame == at)
+        Script(TestEvents::Key(key, true));
+      if (frame == at + 2)
+        Script(TestEvents::Key(key, false));
+    }
+    Space* utility = session->GetSpace("Utility");
+    if (utility != nullptr && (utilityLevels.empty() || utilityLevels.back() != utility->GetName()))
+      utilityLevels.push_back(utility->GetName());
+    // The question pauses the menu under it; the game loop's timed setters still move the menu's
+    // title.
+    Space* question = session->GetSpace("MenuSpace1");
+    if (question == nullptr || utility == nullptr || !utility->IsPaused())
+      return;
+    if (!title.IsValid())
+    {
+      auto found = utility->FindObjectByName("Title");
+      ASSERT_NE(found, utility->ObjectsEnd());
+      title = found->second;
+      Transform* transform = title->GetTransform();
+      session->GetActionSystem().AddSetter(title, transform, [](Transform& t, const glm::vec2& v) { t.SetScale(v); },
+                                           transform->GetScale(), shrunk, 0.2f);
+    }
+    else if (title->GetTransform()->GetScale() == shrunk)
+    {
+      titleShrankWhileQuestionOpen = true;
+    }
+  });
+  session->QuitAfterFrames(900);
+  session->Run();
+
+  EXPECT_GT(session->FramesLeft(), 300) << "Yes ended the game, not the frame limit";
+  EXPECT_EQ(utilityLevels, (std::vector<std::string>{"blank", "introlevel"}));
+  EXPECT_TRUE(titleShrankWhileQuestionOpen);
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }
