@@ -34,13 +34,13 @@ shoot() {
 }
 
 # Each press is held for a few frames: a press and its release within one frame would never be
-# seen down.
+# seen down. The menus rest half a second after each action, so presses come further apart.
 key() {
   for name in "$@"; do
     xdotool keydown "$name"
-    sleep 0.08
+    sleep 0.1
     xdotool keyup "$name"
-    sleep 0.25
+    sleep 0.7
   done
 }
 
@@ -59,10 +59,12 @@ CI=1 "$game" windowed > "$shots/game.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-# The pointer rests where no button is: resting on a button it would hold the focus there.
+# The pointer rests where no button is: resting on a button it would hold the focus there. It is
+# moved once the window is up (a fresh X server ignores a move made before anything is mapped).
+xdotool search --sync --name Corvane > /dev/null
 # shellcheck disable=SC2046
 xdotool mousemove $(at -900 -500)
-shoot 01-splash 2.5
+shoot 01-splash 2.0
 key space
 shoot 02-main-menu 1.0
 # Down focuses START, then TUTORIAL.

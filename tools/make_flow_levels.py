@@ -13,7 +13,9 @@ The view of a space at camera scale 1 is 1920 world units wide and 1080 high, ce
 camera. Pictures are named in docs/ASSETS.md; a sprite's size in the world is its Transform scale.
 Each menu draws on its own pair of layers, so a menu opened over another one covers it:
 the main menu on DL_GUI_FRAME/DL_GUI_BUTTON, the pause menu on DL_GUI_PAUSE_*, the quit
-confirmation and the how-to-play page on DL_GUI_CONFIRMATION_*.
+confirmation and the how-to-play page on DL_GUI_CONFIRMATION_*. A frame layer draws in no set
+order, so it holds only pictures that do not overlap; what lies under a button (a panel, an "OFF"
+face) goes on the button layer, which draws greater y + "yOrderOffset" first.
 
 Menu buttons carry a ClickDetector (mouse) and a MenuInputDetector (keys and pad) beside their
 button component; the MenuInputDetector's "transitions" name the neighbours up, right, down, left.
@@ -28,6 +30,9 @@ PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
 BUTTON_SIZE = (384, 72)      # a 128x24 button face, three times over
 SLIDE_SIZE = (1920, 1080)    # a 160x90 slide over the whole view
 MENU_MUSIC = "event:/Music/MenuMusic"
+# Draw orders on a button layer: a panel first, then the text on it, then the buttons.
+PANEL_ORDER = 5000
+TEXT_ORDER = 4000
 
 # (frame layer, button layer) of each kind of menu.
 MAIN_LAYERS = ("DL_GUI_FRAME", "DL_GUI_BUTTON")
@@ -109,10 +114,14 @@ class Level:
     def camera(self):
         self.add("Camera", "Camera")
 
-    def picture(self, name, source, position, size, layer, color=None):
+    def picture(self, name, source, position, size, layer, color=None, under=0):
+        """`under` raises the picture's draw order on a button layer: it is drawn before pictures
+        with less y + under (PANEL_ORDER and TEXT_ORDER keep panels under the buttons)."""
         sprite = {"source": source, "layer": layer}
         if color is not None:
             sprite["color"] = color
+        if under:
+            sprite["yOrderOffset"] = under
         self.add(name, "MenuPicture", position, {"Sprite": sprite}, size)
 
     def manager(self, menu):
@@ -128,9 +137,9 @@ class Level:
         self.add(name, "MenuButton", position, components)
 
     def toggle(self, name, stem, position, button, layers, menu, neighbours):
-        frame_layer, button_layer = layers
+        _, button_layer = layers
         # The "OFF" face lies under the button; the button's own face is the "ON" one.
-        self.picture(name + " Off", "ui_toggle_%s_off" % stem, position, BUTTON_SIZE, frame_layer)
+        self.picture(name + " Off", "ui_toggle_%s_off" % stem, position, BUTTON_SIZE, button_layer, under=1)
         self.add(name, "MenuToggle", position, {
             "Sprite": {"source": "ui_toggle_%s_on" % stem, "layer": button_layer},
             "MenuInputDetector": {"menu": menu, "transitions": list(neighbours)},
@@ -218,12 +227,12 @@ def introlevel():
 
 def pause_menu():
     level = Level("pause_menu")
-    frame = PAUSE_LAYERS[0]
+    frame, button_layer = PAUSE_LAYERS
     level.camera()
     level.manager("pause")
     level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
-    level.picture("Backdrop", "ui_panel", (0, 20), (1000, 520), frame)
-    level.picture("Title", "ui_pause_title", (0, 210), (448, 96), frame)
+    level.picture("Backdrop", "ui_panel", (0, 20), (1000, 520), button_layer, under=PANEL_ORDER)
+    level.picture("Title", "ui_pause_title", (0, 210), (448, 96), button_layer, under=TEXT_ORDER)
     button_columns(level, [
         ("Resume", "ui_button_resume", "ResumeButton", None, {"CancelDetector": {}}),
         ("Main Menu", "ui_button_main_menu", "ButtonMainMenu", {"target": "introlevel"}, None),
@@ -240,8 +249,8 @@ def quit_confirmation():
     level.camera()
     level.manager("confirm")
     level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
-    level.picture("Backdrop", "ui_panel", (0, 0), (900, 520), frame)
-    level.picture("Question", "ui_confirm_text", (0, 90), (640, 128), frame)
+    level.picture("Backdrop", "ui_panel", (0, 0), (900, 520), button_layer, under=PANEL_ORDER)
+    level.picture("Question", "ui_confirm_text", (0, 90), (640, 128), button_layer, under=TEXT_ORDER)
     # "No" comes first: a direction pressed before anything has focus lands on the safe answer.
     level.button("No", "ui_button_no", (200, -110), "ResumeButton", button_layer, "confirm", ("", "", "", "Yes"),
                  extra={"CancelDetector": {}})
