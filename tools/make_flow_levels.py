@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Writes the levels and prefabs of the game's flow: the administration level with the level
 transition manager, the blank level, the splash screen, the main menu, the pause menu, the quit
-confirmation, the how-to-play page and the credits.
+confirmation, the how-to-play page, the credits, the end screen and the attract mode.
 
     python3 tools/make_flow_levels.py          (from the repository root)
 
 Outputs, all committed:
-    Assets/LevelFiles/{admin,blank,splash,introlevel,pause_menu,quit_confirmation,how_to_play,credits}.json
+    Assets/LevelFiles/{admin,blank,splash,introlevel,pause_menu,quit_confirmation,how_to_play,credits,
+                       endscreen,auto_play}.json
     Assets/Prefabs/{MenuButton,MenuToggle,MenuPicture,MenuManager,HotKey}.prefab
 
 The view of a space at camera scale 1 is 1920 world units wide and 1080 high, centred on the
@@ -23,8 +24,9 @@ button component; the MenuInputDetector's "transitions" name the neighbours up, 
 import json
 import os
 
+from level_file import LevelFile
+
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-LEVELS = os.path.join(ROOT, "Assets", "LevelFiles")
 PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
 
 BUTTON_SIZE = (384, 72)      # a 128x24 button face, three times over
@@ -96,20 +98,17 @@ def write_prefabs():
         write_json(os.path.join(PREFABS, name + ".prefab"), {name: definition})
 
 
-class Level:
+class Level(LevelFile):
+    """A level file that knows its name and the menus' pieces."""
     def __init__(self, name):
+        super().__init__()
         self.name = name
-        self.objects = []
 
     def add(self, name, prefab, position=(0, 0), components=None, scale=None):
-        transform = {"position": [position[0], position[1]]}
+        record = {type_name: dict(members or {}) for type_name, members in (components or {}).items()}
         if scale is not None:
-            transform["scale"] = [scale[0], scale[1]]
-        record = {"Transform": transform}
-        for type_name, members in (components or {}).items():
-            record.setdefault(type_name, {}).update(members or {})
-        self.objects.append({"children": [], "components": record, "name": name, "prefab": prefab,
-                             "uuid": len(self.objects) + 1})
+            record.setdefault("Transform", {})["scale"] = [scale[0], scale[1]]
+        super().add(name, prefab, position, record)
 
     def camera(self):
         self.add("Camera", "Camera")
@@ -150,7 +149,7 @@ class Level:
         self.add(name, "HotKey", (0, 0), {detector: {}, button: members or {}})
 
     def write(self):
-        write_json(os.path.join(LEVELS, self.name + ".json"), {"level": {"objects": self.objects}})
+        super().write(self.name)
 
 
 def column_neighbours(names, index, left="", right=""):
@@ -282,9 +281,61 @@ def credits():
     return level
 
 
+def endscreen():
+    # Where a run ends, by death or by beating the boss. Any key or button goes back to the menu,
+    # forgetting the run's collected items.
+    level = Level("endscreen")
+    level.camera()
+    level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
+    level.picture("Title", "endscreen_title", (0, 330), (960, 192), MAIN_LAYERS[0])
+    level.picture("Press Any Key", "ui_press_any_key", (0, -430), (560, 80), MAIN_LAYERS[1])
+    # The collection dumper that pours out the run's haul stands here, above the view, once it
+    # exists; until then the screen shows the title only.
+    level.add("Collection Dumper", "Default", (0, 900))
+    level.hot_key("Back Key", "AnyInputDetector", "ButtonMainMenu", {"target": "introlevel"})
+    return level
+
+
+AUTO_PLAY_TILE = 96
+AUTO_PLAY_ROOM = (17, 9)  # floor tiles across and up; the room with its walls fills the view
+
+
+def auto_play():
+    """The attract mode, opened over the main menu in "Encounter": a pirate on the players' side,
+    steered by the enemies' own brain, fights a crew of ducks, bugs and bears in a walled hold.
+    Any key or button, or the last enemy falling, goes back to the menu."""
+    level = Level("auto_play")
+    level.camera()
+    columns, rows = AUTO_PLAY_ROOM
+    left, bottom = level.add_walled_floor(columns, rows, AUTO_PLAY_TILE, "FloorTile", "RangeWall")
+
+    def at(column, row):
+        return (left + column * AUTO_PLAY_TILE, bottom + row * AUTO_PLAY_TILE)
+
+    # Tough enough to outlast the crew: its brain sends the game elsewhere when it dies.
+    level.add("AutoPlayer", "BasicEnemy", at(2, 4), {
+        "CircleCollider": {"group": "PLAYER"},
+        "Team": {"Team": 0},
+        "Registerer": {"registryType": "PLAYERS"},
+        "Health": {"hitpoints": 100000, "max hitpoints": 100000, "regens": False,
+                   "sound hurt": "event:/SFX/PlayerHurt"},
+        "Equipment": {"startingPrimary": "pistol"},
+        "Ammo": {"ammo_BULLET": 100000},
+        "Sprite": {"source": "player_walk_right"},
+    })
+    for name, prefab, place in (("Duck", "AI_duck", (12, 6)), ("Duck", "AI_duck", (14, 2)),
+                                ("Bug", "AI_bug", (10, 3)), ("Bug", "AI_bug", (13, 7)),
+                                ("Bear", "AI_bear", (15, 5))):
+        level.add(name, prefab, at(*place))
+    level.hot_key("Back Key", "AnyInputDetector", "ResumeButton")
+    level.hot_key("Crew Down", "AllEnemyDeathDetector", "ResumeButton")
+    return level
+
+
 def main():
     write_prefabs()
-    for build in (admin, blank, splash, introlevel, pause_menu, quit_confirmation, how_to_play, credits):
+    for build in (admin, blank, splash, introlevel, pause_menu, quit_confirmation, how_to_play, credits, endscreen,
+                  auto_play):
         build().write()
 
 

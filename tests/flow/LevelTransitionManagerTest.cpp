@@ -20,7 +20,7 @@
 
 namespace
 {
-const char* const StandIns[] = {"overworld", "OW_HUD", "skirmish", "endscreen"};
+const char* const StandIns[] = {"overworld", "OW_HUD", "skirmish"};
 
 void WriteLevel(const std::string& name, const std::string& objects)
 {
@@ -56,7 +56,6 @@ protected:
     WriteLevel("overworld", Overworld);
     WriteLevel("OW_HUD", OverworldHud);
     WriteLevel("skirmish", Skirmish);
-    WriteLevel("endscreen", "");
     Json::Value boss;
     Json::Reader().parse(R"({"Transform": null})", boss);
     session->GetFactory().DefinePrefab("OW_BossShip", boss, "test");

@@ -5,6 +5,8 @@
 
 #include "support/CapturedLog.h"
 
+#include <filesystem>
+
 class OpenMenuTest : public FlowScene
 {
 protected:
@@ -55,7 +57,21 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   EXPECT_EQ(Live("MenuSpace0"), nullptr);
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
 
-  // Levels that do not exist yet: an error each, and the menu goes on working.
+  // Backspace starts the attract mode over the hidden menu; any key ends it.
+  Rest();
+  Tap(SDLK_BACKSPACE);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, paused, hidden");
+  EXPECT_EQ(StateOf("Encounter"), "auto_play, running, shown");
+  Frames(60);
+  EXPECT_EQ(StateOf("Encounter"), "auto_play, running, shown") << "it plays by itself";
+  Tap(SDLK_SPACE);
+  EXPECT_EQ(Live("Encounter"), nullptr);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
+
+  // Levels that are missing: an error each, and the menu goes on working.
+  for (const char* level : {"tutorial", "overworld", "auto_play"})
+    std::filesystem::remove(Space::LevelPath(level));
+  Rest();
   Click("Utility", "Tutorial");
   Click("Utility", "Start");
   Tap(SDLK_BACKSPACE);
