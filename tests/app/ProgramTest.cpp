@@ -1,6 +1,7 @@
 // The real program, started as a child process on the test display: it runs frames, ends cleanly
 // on its own, on a terminate signal, on bad settings and on bad content, gives every block back,
 // holds its frame cap on an empty level, and leaves a crash report when it crashes.
+#include "support/ChildProgram.h"
 #include "support/TemporaryDirectory.h"
 
 #include "core/FileUtilities.h"
@@ -27,107 +28,10 @@ namespace
 {
 namespace fs = std::filesystem;
 
-// The game sits beside the test folder of the build.
-fs::path ProgramPath()
-{
-  return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "corvane";
-}
-
 std::string ReadAll(const fs::path& path)
 {
   return ReadWholeFile(path.string());
 }
-
-struct Finished
-{
-  bool exited = false;   // ended by itself, not by a signal
-  int exitCode = -1;
-  int endingSignal = 0;  // the signal that ended it, if one did
-  std::string output;    // standard output
-  std::string errors;    // standard error
-};
-
-class ChildProgram
-{
-public:
-  // Starts the game in `workingDirectory` with the given command-line words. An interactive child
-  // runs as on a person's desktop: a display and no CI variable.
-  ChildProgram(const fs::path& workingDirectory, const std::vector<std::string>& words, const fs::path& logs,
-               bool interactive = false)
-      : outputPath(logs / "stdout.txt"), errorPath(logs / "stderr.txt")
-  {
-    const std::string program = ProgramPath().string();
-    std::vector<std::string> arguments{program};
-    arguments.insert(arguments.end(), words.begin(), words.end());
-    child = fork();
-    if (child == 0)
-    {
-      if (chdir(workingDirectory.c_str()) != 0)
-        _exit(126);
-      const int out = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      const int err = open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      dup2(out, STDOUT_FILENO);
-      dup2(err, STDERR_FILENO);
-      std::vector<char*> argv;
-      for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-      argv.push_back(nullptr);
-      if (interactive)
-        unsetenv("CI");
-      else
-        setenv("CI", "1", 1);  // no message boxes from a child nobody watches
-      // In a sanitizer build the child's own leak check would report the system libraries' blocks,
-      // which the in-process tests suppress by name; the game's own leak report is what counts here.
-      setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-      setenv("LP_NUM_THREADS", "0", 0);
-      execv(program.c_str(), argv.data());
-      _exit(127);
-    }
-  }
-
-  ~ChildProgram()
-  {
-    if (child > 0 && !reaped)
-    {
-      kill(child, SIGKILL);
-      waitpid(child, nullptr, 0);
-    }
-  }
-
-  void Signal(int signalNumber) { kill(child, signalNumber); }
-
-  // Waits at most `limit`; a child still running then is killed and reported as not exited.
-  Finished Wait(std::chrono::seconds limit)
-  {
-    Finished result;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0)
-    {
-      if (std::chrono::steady_clock::now() > deadline)
-      {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        status = -1;
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    reaped = true;
-    result.exited = status != -1 && WIFEXITED(status);
-    result.exitCode = result.exited ? WEXITSTATUS(status) : -1;
-    result.endingSignal = status != -1 && WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    result.output = ReadAll(outputPath);
-    result.errors = ReadAll(errorPath);
-    return result;
-  }
-
-private:
-  fs::path outputPath;
-  fs::path errorPath;
-  pid_t child = -1;
-  bool reaped = false;
-};
 
 class ProgramTest : public ::testing::Test
 {
@@ -146,48 +50,16 @@ protected:
   fs::path GameFolder(const std::string& gameSettings, const std::string& editorSettings = "",
                       const std::map<std::string, std::optional<std::string>>& changed = {})
   {
-    const fs::path assets = folder.Path() / "game" / "Assets";
-    fs::create_directories(assets);
     std::map<std::string, std::optional<std::string>> files = changed;
     files["GameSettings"] = gameSettings;
     if (!editorSettings.empty())
       files["EditorSettings"] = editorSettings;
     else
       files.emplace("EditorSettings", std::nullopt);
-    LinkExcept(fs::current_path() / "Assets", assets, files);
-    return assets.parent_path();
+    return MakeGameFolder(folder.Path() / "game", files);
   }
 
   TemporaryDirectory folder;
-
-private:
-  // Links every entry of `source` into `target` except those `files` names; a folder holding one of
-  // them is made afresh and linked entry by entry.
-  static void LinkExcept(const fs::path& source, const fs::path& target,
-                         const std::map<std::string, std::optional<std::string>>& files, const std::string& prefix = "")
-  {
-    for (const fs::directory_entry& entry : fs::directory_iterator(source))
-    {
-      const std::string name = prefix + entry.path().filename().string();
-      if (files.count(name) != 0)
-        continue;
-      bool holdsAChange = false;
-      for (const auto& file : files)
-        holdsAChange = holdsAChange || file.first.rfind(name + "/", 0) == 0;
-      if (holdsAChange)
-      {
-        fs::create_directories(target / entry.path().filename());
-        LinkExcept(entry.path(), target / entry.path().filename(), files, name + "/");
-      }
-      else
-        fs::create_symlink(entry.path(), target / entry.path().filename());
-    }
-    if (!prefix.empty())
-      return;
-    for (const auto& [name, text] : files)
-      if (text.has_value())
-        std::ofstream(target / name) << *text;
-  }
 };
 
 std::size_t CountOf(const std::string& text, const std::string& part)
@@ -196,15 +68,6 @@ std::size_t CountOf(const std::string& text, const std::string& part)
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
     ++count;
   return count;
-}
-
-// Every pooled block given back, and (in a sanitizer build) no fault found on the way.
-void ExpectNoLeaks(const Finished& run)
-{
-  EXPECT_EQ(run.errors.find("Unhandled blocks leaked"), std::string::npos) << run.errors;
-  EXPECT_EQ(run.output.find("Unhandled blocks leaked"), std::string::npos);
-  EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors;
-  EXPECT_EQ(run.errors.find("AddressSanitizer"), std::string::npos) << run.errors;
 }
 }  // namespace
 
