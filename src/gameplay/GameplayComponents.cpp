@@ -3,7 +3,10 @@
 #include "gameplay/Ammo.h"
 #include "gameplay/AmmoPickup.h"
 #include "gameplay/Blast.h"
+#include "gameplay/BossBallLogic.h"
 #include "gameplay/BossForceFieldManager.h"
+#include "gameplay/BossGun.h"
+#include "gameplay/BossSpawner.h"
 #include "gameplay/BossThroneLogic.h"
 #include "gameplay/BossWallExplosion.h"
 #include "gameplay/BulletLogic.h"
@@ -12,6 +15,7 @@
 #include "gameplay/DragManager.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/Equippable.h"
+#include "gameplay/ExplosionSummon.h"
 #include "gameplay/FlickerOnDeath.h"
 #include "gameplay/Gun.h"
 #include "gameplay/Health.h"
@@ -27,6 +31,8 @@
 #include "gameplay/SimpleForceFieldLogic.h"
 #include "gameplay/SpecialCooldown.h"
 #include "gameplay/Team.h"
+#include "gameplay/ThroneSpriteManager.h"
+#include "gameplay/ThrownObject.h"
 #include "gameplay/WallLogic.h"
 
 void RegisterGameplayComponents(ComponentFactoryMap& factories)
@@ -59,4 +65,10 @@ void RegisterGameplayComponents(ComponentFactoryMap& factories)
   AddComponentFactory<MuzzleFlash>(factories, "MuzzleFlash");
   AddComponentFactory<Blast>(factories, "Blast");
   AddComponentFactory<SpecialCooldown>(factories, "SpecialCooldown");
+  AddComponentFactory<BossBallLogic>(factories, "BossBallLogic");
+  AddComponentFactory<BossGun>(factories, "BossGun");
+  AddComponentFactory<BossSpawner>(factories, "BossSpawner");
+  AddComponentFactory<ExplosionSummon>(factories, "ExplosionSummon");
+  AddComponentFactory<ThroneSpriteManager>(factories, "ThroneSpriteManager");
+  AddComponentFactory<ThrownObject>(factories, "ThrownObject");
 }

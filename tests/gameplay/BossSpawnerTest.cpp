@@ -1,0 +1,95 @@
+// The throne room's reinforcements and throws on the game's frame: every pad answers every wave,
+// releases what it owes while its column shows frame 3 and hides at frame 7, a wave that comes too
+// late waits for the next; a thrown object lands within its radius and leaves its prefab.
+#include "CombatScene.h"
+#include "gameplay/BossSpawner.h"
+#include "gameplay/Dispatch.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/ThrownObject.h"
+#include "physics/Rigidbody.h"
+#include "render/Sprite.h"
+
+#include <set>
+
+class BossSpawnerTest : public CombatScene
+{
+protected:
+  // The reinforcements standing in the room, by prefab.
+  std::multiset<std::string> Reinforcements() const
+  {
+    std::multiset<std::string> found;
+    for (const auto& [id, object] : space->GetObjectsById())
+      for (const char* prefab : BossSpawner::Prefabs)
+        if (object && object->GetPrefabName() == prefab)
+          found.insert(prefab);
+    return found;
+  }
+
+  void Wave() { Queue<BossSpawnEnemies>(BRINDLE_SITE, space->GetId()); }
+};
+
+TEST_F(BossSpawnerTest, PadsReleaseTheirWavesAtFrameThreeHideAtFrameSevenAndALateWaveWaits)
+{
+  const Handle<GameObject> left = Make("BossSpawner", {-400.0f, 0.0f});
+  const Handle<GameObject> right = Make("BossSpawner", {400.0f, 0.0f});
+  Frames(2);
+  EXPECT_FALSE(Get<Sprite>(left)->GetDraw());
+  Wave();
+  Wave();
+  Frames(1);
+  EXPECT_TRUE(Get<Sprite>(left)->GetDraw());
+  EXPECT_EQ(Get<BossSpawner>(left)->GetEnemiesToSpawn(), 2);
+  // Frame 3 shows for several updates: both owed enemies leave each pad, one per update.
+  int frame = 0;
+  while (Get<BossSpawner>(left)->IsAnimated() && ++frame < 200)
+    Frames(1);
+  EXPECT_EQ(Reinforcements().size(), 4u);
+  EXPECT_FALSE(Get<Sprite>(left)->GetDraw());
+  EXPECT_EQ(Get<Sprite>(left)->GetFrame(), 0u);
+  EXPECT_EQ(Get<BossSpawner>(right)->GetEnemiesToSpawn(), 0);
+
+  // A wave that arrives once frame 3 has passed is still owed when the column ends...
+  Wave();
+  while (Get<Sprite>(left)->GetFrame() <= BossSpawner::ReleaseFrame)
+    Frames(1);
+  Wave();
+  while (Get<BossSpawner>(left)->IsAnimated())
+    Frames(1);
+  EXPECT_EQ(Get<BossSpawner>(left)->GetEnemiesToSpawn(), 1);
+  const std::size_t before = Reinforcements().size();
+  // ... and leaves with the next one.
+  Wave();
+  while (Get<BossSpawner>(left)->IsAnimated())
+    Frames(1);
+  EXPECT_EQ(Get<BossSpawner>(left)->GetEnemiesToSpawn(), 0);
+  EXPECT_EQ(Reinforcements().size(), before + 4u);
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
+
+TEST_F(BossSpawnerTest, AThrownObjectLandsWithinItsRadiusAndLeavesItsPrefabOrNothing)
+{
+  Define("Dud", R"({"Transform": null, "Rigidbody": {"invMomentInertia": 0.0}, "ThrownObject": {}})");
+  auto throwAt = [this](const std::string& prefab, glm::vec2 target, const std::string& leaves) {
+    const Handle<GameObject> thrown = Make(prefab, {0.0f, 0.0f});
+    Get<ThrownObject>(thrown)->SetTarget(target.x, target.y);
+    Get<ThrownObject>(thrown)->SetPrefab(leaves);
+    Get<Rigidbody>(thrown)->SetVelocity(target * 0.5f);
+    return thrown;
+  };
+  const Handle<GameObject> turret = throwAt("ThrownTurret", {600.0f, 0.0f}, "BossTwinkle");
+  const Handle<GameObject> hat = throwAt("ThrownTurret", {0.0f, 600.0f}, "");
+  const Handle<GameObject> dud = throwAt("Dud", {-600.0f, 0.0f}, "BossTwinkle");
+  Frames(150);
+  EXPECT_FALSE(turret.IsValid());
+  EXPECT_FALSE(hat.IsValid());
+  std::vector<glm::vec2> landed;
+  for (const auto& [id, object] : space->GetObjectsById())
+    if (object && object->GetName() == ThrownObject::LandedName)
+      landed.push_back(PositionOf(object));
+  ASSERT_EQ(landed.size(), 1u);
+  EXPECT_NEAR(landed[0].x, 600.0f, 40.0f);
+  EXPECT_NEAR(landed[0].y, 0.0f, 1.0f);
+  // A radius of 0 never lands: the dud flies on past its target.
+  ASSERT_TRUE(dud.IsValid());
+  EXPECT_LT(PositionOf(dud).x, -600.0f);
+}
