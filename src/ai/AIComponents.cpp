@@ -4,6 +4,8 @@
 #include "ai/Agent.h"
 #include "ai/AimingModule.h"
 #include "ai/BearController.h"
+#include "ai/BossActionLogic.h"
+#include "ai/BossMovementLogic.h"
 #include "ai/BugController.h"
 #include "ai/DroneCarrierController.h"
 #include "ai/DroneSpawnController.h"
@@ -17,6 +19,8 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<Agent>(factories, "Agent");
   AddComponentFactory<AimingModule>(factories, "AimingModule");
   AddComponentFactory<BearController>(factories, "BearController");
+  AddComponentFactory<BossActionLogic>(factories, "BossActionLogic");
+  AddComponentFactory<BossMovementLogic>(factories, "BossMovementLogic");
   AddComponentFactory<BugController>(factories, "BugController");
   AddComponentFactory<DroneCarrierController>(factories, "DroneCarrierController");
   AddComponentFactory<DroneSpawnController>(factories, "DroneSpawnController");

@@ -1,8 +1,13 @@
 #include "ai/AIDebugDraw.h"
 
+#include "ai/Kinematic.h"
+#include "ai/SteeringMath.h"
 #include "object/Space.h"
 #include "physics/PhysicsDebugDraw.h"
 #include "physics/PhysicsModule.h"
+
+#include <cmath>
+#include <glm/geometric.hpp>
 
 namespace
 {
@@ -24,4 +29,11 @@ void DrawDebugCircle(Space* space, glm::vec2 centre, float radius, const fColor&
   // The drawers take a diameter.
   if (PhysicsDebugDraw* drawer = DrawerOf(space))
     drawer->DrawCircle(centre, 2.0f * radius, colour);
+}
+
+void DrawKinematic(Space* space, const Kinematic& state, const fColor& velocityColour, const fColor& facingColour)
+{
+  DrawDebugLine(space, state.position, Normalized(state.velocity), glm::length(state.velocity), velocityColour);
+  DrawDebugLine(space, state.position, {std::cos(state.orientation), std::sin(state.orientation)}, 100.0f,
+                facingColour);
 }

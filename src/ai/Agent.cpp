@@ -84,11 +84,7 @@ void Agent::On(PostUpdateEvent* event)
   if (state == nullptr)
     return;
   state->Integrate(steering, event->dt, Kinematic::Angular);
-  Space* space = GetSpace();
-  const float speed = glm::length(state->velocity);
-  DrawDebugLine(space, state->position, Normalized(state->velocity), speed, fColor(0.0f, 1.0f, 1.0f, 1.0f));
-  DrawDebugLine(space, state->position, {std::cos(state->orientation), std::sin(state->orientation)}, 100.0f,
-                fColor(1.0f, 1.0f, 1.0f, 1.0f));
+  DrawKinematic(GetSpace(), *state, fColor(0.0f, 1.0f, 1.0f, 1.0f), fColor(1.0f, 1.0f, 1.0f, 1.0f));
   ReadBack();
 }
 

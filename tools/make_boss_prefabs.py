@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Writes the prefabs of the boss fight into Assets/Prefabs/: the boss (the pirate king) and his
+fan-firing gun, the death ball and its charging glow, the thrown turret and the turret it lands as,
+the death twinkle, the throne, the teleport pads of the reinforcements and the object that frames
+the fight and shows the boss's taunt.
+
+The boss fights for team 1 like every enemy but is marked as the boss, so the clearing of the room
+at his defeat spares him; his hitpoints only count the reinforcements he calls. The throne is what
+the player must break: it collides as an enemy body (player shots and blasts hurt it, the boss's
+own shots pass). Pictures are 4 world units a pixel. Edit the numbers here and run the script; each
+prefab goes to the file named after it without blanks, as the editor saves prefabs.
+"""
+import json
+import os
+
+PREFABS = {}
+
+ENEMY_TEAM = {"Team": 1}
+
+
+def sprite(source, size, layer="DL_MAIN", **members):
+    record = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
+    record.update(members)
+    return record
+
+
+def health(hitpoints, **members):
+    record = {"hitpoints": float(hitpoints), "max hitpoints": float(hitpoints), "regens": False,
+              "sound hurt": "event:/SFX/EnemyHurt"}
+    record.update(members)
+    return record
+
+
+def timed(seconds):
+    return {"active": True, "destructionTime": float(seconds)}
+
+
+def boss():
+    PREFABS["Boss"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_walk", (256, 256), animated=True, period=0.12),
+        "CircleCollider": {"group": "ENEMY", "radius": 96.0},
+        # Turning is held by the lock until the defeat, when the spin needs a little inertia.
+        "Rigidbody": {"invMomentInertia": 0.004, "velocityDrag": 4.0, "angularDrag": 0.5},
+        "RotationLock": None,
+        "Agent": {"motivator": [15000, 180, 300, 25]},
+        "Health": health(400, boss=True, **{"sound death": "event:/SFX/BossDeathNOOO"}),
+        "Team": {"Team": 1, "boss": True},
+        "Equipment": None,
+        "BossMovementLogic": None,
+        "BossActionLogic": {"cooldown": 3.0, "maxCooldown": 6.0, "chargeTime": 6.0, "deathBallvel": 500.0},
+        "Registerer": {"registryType": "ENEMIES"},
+    }
+    PREFABS["BossGun"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_gun", (128, 64)),
+        "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
+        "BossGun": {"shots": 10, "ammoType": "BULLET", "fireCooldown": 1.4, "damage": 4.0, "spread": 6.0,
+                    "velocity": 650.0, "firePos": [60.0, 0.0], "projectilePrefab": "EnemyBullet",
+                    "fireSound": "event:/SFX/ShotgunShoot", "shakeIntensity": 0.0},
+    }
+
+
+def death_ball():
+    PREFABS["BossBall"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_ball", (176, 176), animated=True, period=0.08),
+        "CircleCollider": {"ghost": True, "group": "BOSS_BALL", "radius": 70.0},
+        "Rigidbody": {"invMomentInertia": 0.0},
+        "BossBallLogic": None,
+        "TimedDestruction": timed(4.5),
+    }
+    # Glows over the boss for the default charge; the shot ends the charge, not the glow.
+    PREFABS["BossBallCharging"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_ball_charging", (176, 176), animated=True, period=0.15),
+        "TimedDestruction": timed(6.0),
+    }
+
+
+def turrets():
+    # Flies through everything (it is pushed once, and a wall must not stop it short); 120 as the
+    # inverse mass turns the throw's push of 500 into 500 units a second.
+    PREFABS["ThrownTurret"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_turret", (128, 128)),
+        "CircleCollider": {"ghost": True, "group": "NO_COLLISIONS", "radius": 40.0},
+        "Rigidbody": {"invMass": 120.0, "invMomentInertia": 0.0},
+        "ThrownObject": {"distanceFromTarget": 40.0},
+    }
+    PREFABS["BossTurret"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_turret", (128, 128), animated=True, period=0.3),
+        "CircleCollider": {"group": "ENEMY", "radius": 52.0},
+        "Health": health(40, **{"sound death": "event:/SFX/EnemyDeath"}),
+        "Team": dict(ENEMY_TEAM),
+        "Equipment": None,
+        "BossTurretLogic": None,
+        "FlickerOnDeath": None,
+        "Registerer": {"registryType": "ENEMIES"},
+    }
+
+
+def room():
+    PREFABS["BossTwinkle"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_twinkle", (96, 96), animated=True, period=0.1),
+        "TimedDestruction": timed(3.0),
+    }
+    PREFABS["Throne"] = {
+        "Transform": None,
+        "Sprite": sprite("props_king_throne_1", (256, 256)),
+        "RectangleCollider": {"group": "ENEMY", "scale": [200.0, 220.0]},
+        "Health": health(300),
+        "BossThroneLogic": {"shakeIntensity": 0.15},
+        "ThroneSpriteManager": None,
+    }
+    # The blasts around the throne come from an object of their own at its place: the throne is
+    # gone the moment it explodes.
+    PREFABS["ThroneBlasts"] = {"Transform": None, "ExplosionSummon": None}
+    # Hidden until a wave starts its teleport column (frame 3 releases, frame 7 ends).
+    PREFABS["BossSpawner"] = {
+        "Transform": None,
+        "Sprite": sprite("boss_spawner", (192, 192), animated=False, period=0.12, draw=False),
+        "BossSpawner": None,
+    }
+
+
+def write(folder):
+    for name, components in PREFABS.items():
+        path = os.path.join(folder, "".join(name.split()) + ".prefab")
+        with open(path, "w", encoding="ascii", newline="\n") as output:
+            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
+            output.write("\n")
+
+
+def main():
+    boss()
+    death_ball()
+    turrets()
+    room()
+    write(os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs"))
+
+
+if __name__ == "__main__":
+    main()
