@@ -87,7 +87,7 @@ void BossMovementLogic::OnAwake()
   machine.SetInitialState(walking);
 
   ArmWithGun();
-  sprite = owner != nullptr ? owner->GetSprite() : nullptr;
+  sprite = owner != nullptr ? owner->GetComponent<Sprite>() : nullptr;  // it may wake after us
 }
 
 void BossMovementLogic::ArmWithGun()

@@ -2,7 +2,7 @@
 
 #include "gameplay/Health.h"
 #include "gameplay/Spawning.h"
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"

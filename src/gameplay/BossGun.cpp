@@ -30,7 +30,7 @@ void BossGun::SpreadShoot()
     // The velocity turns by -angle while the projectile's picture turns by +angle.
     const float c = std::cos(angle);
     const float s = std::sin(angle);
-    const Handle<GameObject> projectile = MakeProjectile(glm::vec2(c * start.x + s * start.y, -s * start.x + c * start.y));
+    const Handle<GameObject> projectile = MakeProjectile(glm::vec2(c * start.x + s * start.y, -s * start.x + c * start.y), ProjectileName);
     GameObject* made = projectile.Get();
     GameObject* gun = GetGameObject();
     if (made != nullptr && made->GetTransform() != nullptr && gun != nullptr && gun->GetTransform() != nullptr)

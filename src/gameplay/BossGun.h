@@ -9,6 +9,8 @@ class BossGun : public Gun
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_BossGun;
+  // The name every projectile of a fan carries.
+  static constexpr const char* ProjectileName = "TEST";
 
   BossGun() : Gun(TypeId) {}
   BossGun& operator=(const BossGun& other) = default;

@@ -192,7 +192,7 @@ void Gun::Shoot()
   SpendShot();
 }
 
-Handle<GameObject> Gun::MakeProjectile(glm::vec2 shotVelocity)
+Handle<GameObject> Gun::MakeProjectile(glm::vec2 shotVelocity, const std::string& name)
 {
   Handle<GameObject> projectile;
   GameObject* object = GetGameObject();
@@ -209,7 +209,7 @@ Handle<GameObject> Gun::MakeProjectile(glm::vec2 shotVelocity)
     return projectile;
   }
   const glm::vec3 muzzle = transform->GetWorldMatrix() * glm::vec3(firePos, 1.0f);
-  factory->CreateGameObjectAt(projectile, projectilePrefab, object->GetSpace(), muzzle.x, muzzle.y, "");
+  factory->CreateGameObjectAt(projectile, projectilePrefab, object->GetSpace(), muzzle.x, muzzle.y, name);
   GameObject* made = projectile.Get();
   if (made == nullptr)
     return projectile;

@@ -103,7 +103,7 @@ protected:
 
   // Makes one projectile at the muzzle with this velocity, turned, damaged and grouped by side;
   // an empty handle when the prefab cannot be made (reported once per prefab name).
-  Handle<GameObject> MakeProjectile(glm::vec2 velocity);
+  Handle<GameObject> MakeProjectile(glm::vec2 velocity, const std::string& name = "");
   // The magazine after a shot or volley; an empty magazine stays at exactly 0.
   void SpendShot();
   // The world direction and speed of a shot along the gun's x axis, before spread.

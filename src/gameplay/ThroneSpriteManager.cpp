@@ -20,7 +20,7 @@ void ThroneSpriteManager::OnAwake()
   health = owner != nullptr ? owner->GetComponent<Health>() : nullptr;
   fullHealth = health != nullptr ? health->GetMaxHitpoints() : 0.0f;
   crackSound.SetEvent(CrackSoundPath);
-  sprite = owner != nullptr ? owner->GetSprite() : nullptr;
+  sprite = owner != nullptr ? owner->GetComponent<Sprite>() : nullptr;  // it may wake after us
   SubscribeOnSpace<UpdateEvent>(this);
 }
 
