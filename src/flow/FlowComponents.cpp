@@ -1,6 +1,26 @@
 #include "flow/FlowComponents.h"
 
 #include "flow/AllEnemyDeathDetector.h"
+#include "flow/ActionHintController.h"
+#include "flow/CameraLeash.h"
+#include "flow/CameraShake.h"
+#include "flow/CollectionDumper.h"
+#include "flow/CommsStationsControls.h"
+#include "flow/DialogueBox.h"
+#include "flow/EncounterTimer.h"
+#include "flow/HealthCounter.h"
+#include "flow/HealthIndicator.h"
+#include "flow/InteractionHint.h"
+#include "flow/ItemIndicator.h"
+#include "flow/MoveTo.h"
+#include "flow/OW_TutorialManager.h"
+#include "flow/OverworldPositionPersistance.h"
+#include "flow/ParallaxController.h"
+#include "flow/ProximityDolly.h"
+#include "flow/SnapCameraOnInput.h"
+#include "flow/Trigger.h"
+#include "flow/TutorialManager.h"
+#include "flow/ZoomManager.h"
 #include "flow/AnyInputDetector.h"
 #include "flow/AutoPlayButton.h"
 #include "flow/AutoPlayDetector.h"
@@ -71,4 +91,24 @@ void RegisterFlowComponents(ComponentFactoryMap& factories)
   AddComponentFactory<ToggleButtonAnimator>(factories, "ToggleButtonAnimator");
   AddComponentFactory<FadeIn>(factories, "FadeIn");
   AddComponentFactory<Credits>(factories, "Credits");
+  AddComponentFactory<ActionHintController>(factories, "ActionHintController");
+  AddComponentFactory<CameraLeash>(factories, "CameraLeash");
+  AddComponentFactory<CameraShake>(factories, "CameraShake");
+  AddComponentFactory<CollectionDumper>(factories, "CollectionDumper");
+  AddComponentFactory<CommStationsControls>(factories, "CommStationsControls");
+  AddComponentFactory<DialogueAnimator>(factories, "DialogueAnimator");
+  AddComponentFactory<EncounterTimer>(factories, "EncounterTimer");
+  AddComponentFactory<HealthCounter>(factories, "HealthCounter");
+  AddComponentFactory<HealthIndicator>(factories, "HealthIndicator");
+  AddComponentFactory<InteractionHint>(factories, "InteractionHint");
+  AddComponentFactory<ItemIndicator>(factories, "ItemIndicator");
+  AddComponentFactory<MoveTo>(factories, "MoveTo");
+  AddComponentFactory<OW_TutorialManager>(factories, "OW_TutorialManager");
+  AddComponentFactory<OverworldPositionPersistance>(factories, "OverworldPositionPersistance");
+  AddComponentFactory<ParallaxController>(factories, "ParallaxController");
+  AddComponentFactory<ProximityDolly>(factories, "ProximityDolly");
+  AddComponentFactory<SnapCameraOnInput>(factories, "SnapCameraOnInput");
+  AddComponentFactory<Trigger>(factories, "Trigger");
+  AddComponentFactory<TutorialManager>(factories, "TutorialManager");
+  AddComponentFactory<ZoomManager>(factories, "ZoomManager");
 }

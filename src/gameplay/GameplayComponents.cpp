@@ -1,6 +1,13 @@
 #include "gameplay/GameplayComponents.h"
 
 #include "gameplay/Ammo.h"
+#include "gameplay/CollectionZone.h"
+#include "gameplay/DestroyOnEncounter.h"
+#include "gameplay/InteractJukebox.h"
+#include "gameplay/Interactor.h"
+#include "gameplay/MockUse.h"
+#include "gameplay/SpawnOnDestruction.h"
+#include "gameplay/YerbaOnContact.h"
 #include "gameplay/AmmoPickup.h"
 #include "gameplay/Blast.h"
 #include "gameplay/BossBallLogic.h"
@@ -71,4 +78,11 @@ void RegisterGameplayComponents(ComponentFactoryMap& factories)
   AddComponentFactory<ExplosionSummon>(factories, "ExplosionSummon");
   AddComponentFactory<ThroneSpriteManager>(factories, "ThroneSpriteManager");
   AddComponentFactory<ThrownObject>(factories, "ThrownObject");
+  AddComponentFactory<CollectionZone>(factories, "CollectionZone");
+  AddComponentFactory<DestroyOnEncounter>(factories, "DestroyOnEncounter");
+  AddComponentFactory<InteractJukebox>(factories, "InteractJukebox");
+  AddComponentFactory<Interactor>(factories, "Interactor");
+  AddComponentFactory<MockUse>(factories, "MockUse");
+  AddComponentFactory<SpawnOnDestruction>(factories, "SpawnOnDestruction");
+  AddComponentFactory<YerbaOnContact>(factories, "YerbaOnContact");
 }

@@ -1,0 +1,209 @@
+#include "flow/ItemIndicator.h"
+
+#include "core/Log.h"
+#include "gameplay/Ammo.h"
+#include "gameplay/Equipment.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/Gun.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "object/NamedObjects.h"
+#include "object/SpaceDirectory.h"
+#include "object/Transform.h"
+#include "render/ResourceManagerTwo.h"
+#include "render/Sprite.h"
+#include "flow/HudText.h"
+
+#include <sstream>
+
+namespace
+{
+void SetSpriteAlpha(Sprite* sprite, float alpha)
+{
+  if (sprite == nullptr)
+    return;
+  fColor color = sprite->GetColor();
+  color.a = alpha;
+  sprite->SetColor(color);
+}
+
+GameObject* ObjectOf(Transform* transform)
+{
+  return transform != nullptr ? transform->GetGameObject() : nullptr;
+}
+}  // namespace
+
+void ItemIndicator::RefreshItems()
+{
+  GameObject* owner = GetGameObject();
+  Equipment* equipment = owner != nullptr ? owner->GetComponent<Equipment>() : nullptr;
+  if (equipment == nullptr)
+    return;
+  primaryItem = equipment->GetSlot(0);
+  if (primaryItem)
+    primaryGun = Gun::GetGunComponent(primaryItem.Get());
+  secondaryItem = equipment->GetSlot(1);
+  if (secondaryItem)
+    secondaryGun = Gun::GetGunComponent(secondaryItem.Get());
+  specialItem = equipment->GetSlot(2);
+}
+
+void ItemIndicator::UpdatePlacard(const Handle<GameObject>& placard, const Handle<GameObject>& item,
+                                  const std::string& texture)
+{
+  if (!placard)
+    return;
+  const std::string iconName = placard->GetName() + "'s " + "HUD_ItemIndicatorPlacard";
+  Sprite* icon = nullptr;
+  for (Transform* child : placard->GetTransform()->GetChildren())
+  {
+    GameObject* object = ObjectOf(child);
+    if (object != nullptr && object->GetName() == iconName)
+    {
+      icon = object->GetComponent<Sprite>();
+      break;
+    }
+  }
+  if (icon == nullptr)
+    return;
+  if (texture.empty() || !item)
+  {
+    SetSpriteAlpha(icon, 0.0f);
+    return;
+  }
+  SetSpriteAlpha(icon, 1.0f);
+  icon->SetSource(texture);
+  const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(texture, false);
+  const float height = region.rect[1] - region.rect[3];
+  // A picture the atlas does not have keeps the item's own size.
+  float factor = height > 0.0f ? 128.0f / height : 1.0f;
+  factor *= item == specialItem ? 1.5f : 2.5f;
+  const Sprite* itemSprite = item->GetComponent<Sprite>();
+  const glm::vec2 itemScale = itemSprite != nullptr ? itemSprite->GetScale() : glm::vec2(1.0f, 1.0f);
+  icon->SetScale(itemScale.x * factor, itemScale.y * factor);
+}
+
+void ItemIndicator::SetAmmoTypeSprite(Sprite* icon, int ammoType)
+{
+  if (icon == nullptr)
+    return;
+  SetSpriteAlpha(icon, 1.0f);
+  switch (ammoType)
+  {
+    case 0: icon->SetSource("HUD_ammo_bullet"); break;
+    case 1: icon->SetSource("HUD_ammo_energy"); break;
+    case 2: icon->SetSource("HUD_ammo_rocket"); break;
+    default: LogLine("In ItemIndicator: SetAmmoTypeSprite() recieved invalid AmmoType"); break;
+  }
+}
+
+void ItemIndicator::FindAmmoDisplay(const char* name, Handle<GameObject>& display, TextToSprite*& text, Sprite*& icon)
+{
+  display = FindNamedObject(hud, name);
+  if (!display)
+    return;
+  text = display->GetComponent<TextToSprite>();
+  if (text != nullptr)
+    text->SetString("");
+  icon = display->GetComponent<Sprite>();
+}
+
+void ItemIndicator::OnAwake()
+{
+  RefreshItems();
+  SpaceDirectory* directory = SpaceDirectory::Instance();
+  hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
+  ammoPool = FindNamedObject(hud, "HUD_Ammo_Pool");
+  GameObject* owner = GetGameObject();
+  ammo = owner != nullptr ? owner->GetComponent<Ammo>() : nullptr;
+  primaryPlacard = FindNamedObject(hud, "PrimaryItem");
+  secondaryPlacard = FindNamedObject(hud, "SecondaryItem");
+  specialPlacard = FindNamedObject(hud, "SpecialItem");
+  UpdatePlacard(primaryPlacard, primaryItem, "");
+  UpdatePlacard(secondaryPlacard, secondaryItem, "");
+  UpdatePlacard(specialPlacard, specialItem, "");
+  FindAmmoDisplay("AmmoPrimary", primaryAmmo, primaryAmmoText, primaryAmmoIcon);
+  FindAmmoDisplay("AmmoSecondary", secondaryAmmo, secondaryAmmoText, secondaryAmmoIcon);
+  SubscribeOnOwner<EquipEvent>(this);
+  SubscribeOnOwner<DequipEvent>(this);
+  SubscribeOnSpace<UpdateEvent>(this);
+}
+
+void ItemIndicator::On(EquipEvent* event)
+{
+  RefreshItems();
+  const Sprite* itemSprite = event->other != nullptr ? event->other->GetComponent<Sprite>() : nullptr;
+  const std::string name = itemSprite != nullptr ? itemSprite->GetSource() : "";
+  switch (event->slot)
+  {
+    case 0:
+      UpdatePlacard(primaryPlacard, primaryItem, name);
+      if (primaryAmmo && primaryAmmoIcon != nullptr && primaryItem && primaryGun != nullptr)
+        SetAmmoTypeSprite(primaryAmmoIcon, static_cast<int>(primaryGun->GetAmmoType()));
+      break;
+    case 1:
+      UpdatePlacard(secondaryPlacard, secondaryItem, name);
+      if (secondaryAmmo && secondaryAmmoIcon != nullptr && secondaryItem && secondaryGun != nullptr)
+        SetAmmoTypeSprite(secondaryAmmoIcon, static_cast<int>(secondaryGun->GetAmmoType()));
+      break;
+    case 2: UpdatePlacard(specialPlacard, specialItem, name); break;
+    default: break;
+  }
+}
+
+void ItemIndicator::On(DequipEvent* event)
+{
+  RefreshItems();
+  switch (event->slot)
+  {
+    case 0:
+      UpdatePlacard(primaryPlacard, primaryItem, "");
+      if (primaryAmmo)
+        SetSpriteAlpha(primaryAmmoIcon, 0.0f);
+      break;
+    case 1:
+      UpdatePlacard(secondaryPlacard, secondaryItem, "");
+      if (secondaryAmmo)
+        SetSpriteAlpha(secondaryAmmoIcon, 0.0f);
+      break;
+    case 2: UpdatePlacard(specialPlacard, specialItem, ""); break;
+    default: break;
+  }
+}
+
+void ItemIndicator::ShowMagazine(const Handle<GameObject>& display, TextToSprite* text,
+                                 const Handle<GameObject>& item, Gun* gun)
+{
+  if (!display || text == nullptr)
+    return;
+  if (!item || gun == nullptr)
+  {
+    ShowHudText(text, "");
+    return;
+  }
+  ShowHudText(text, std::to_string(static_cast<int>(gun->GetMagAmmo())) + "/" +
+                        std::to_string(static_cast<int>(gun->GetMagCapacity())));
+}
+
+void ItemIndicator::On(UpdateEvent*)
+{
+  if (ammoPool && ammoPool->GetTransform()->ChildCount() >= 3)
+  {
+    const std::vector<Transform*>& types = ammoPool->GetTransform()->GetChildren();
+    for (int type = 0; type < 3; ++type)
+    {
+      if (types[type]->ChildCount() == 0)
+        continue;
+      GameObject* label = ObjectOf(types[type]->GetChildren().front());
+      TextToSprite* text = label != nullptr ? label->GetComponent<TextToSprite>() : nullptr;
+      if (text == nullptr)
+        continue;
+      std::ostringstream amount;
+      amount << (ammo != nullptr ? ammo->GetAmmo(static_cast<AmmoType>(type)) : 0.0f);
+      ShowHudText(text, amount.str());
+    }
+  }
+  ShowMagazine(primaryAmmo, primaryAmmoText, primaryItem, primaryGun);
+  ShowMagazine(secondaryAmmo, secondaryAmmoText, secondaryItem, secondaryGun);
+}

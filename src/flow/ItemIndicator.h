@@ -1,0 +1,64 @@
+#pragma once
+// Keeps the HUD's item and ammunition displays in step with the player it sits on: the icons of
+// the three equipment slots on the placards "PrimaryItem", "SecondaryItem" and "SpecialItem"
+// (each through its child "<name>'s HUD_ItemIndicatorPlacard"), the ammunition type and
+// magazine count of the two weapon slots on "AmmoPrimary" and "AmmoSecondary", and the pooled
+// ammunition of each type on the children of "HUD_Ammo_Pool". Missing HUD objects are skipped.
+#include "core/Handle.h"
+#include "object/Component.h"
+
+#include <string>
+
+class Ammo;
+class DequipEvent;
+class EquipEvent;
+class GameObject;
+class Gun;
+class Space;
+class Sprite;
+class TextToSprite;
+class UpdateEvent;
+
+class ItemIndicator : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_ItemIndicator;
+
+  ItemIndicator() : Component(TypeId) {}
+  ItemIndicator& operator=(const ItemIndicator&) { return *this; }
+
+  void OnAwake() override;
+
+  void On(EquipEvent* event);
+  void On(DequipEvent* event);
+  void On(UpdateEvent* event);
+
+  void RefreshItems();
+  // Shows the item's picture on the placard's icon, or hides the icon for an empty name or a
+  // dead item.
+  void UpdatePlacard(const Handle<GameObject>& placard, const Handle<GameObject>& item, const std::string& texture);
+  static void SetAmmoTypeSprite(Sprite* icon, int ammoType);
+
+private:
+  void FindAmmoDisplay(const char* name, Handle<GameObject>& display, TextToSprite*& text, Sprite*& icon);
+  void ShowMagazine(const Handle<GameObject>& display, TextToSprite* text, const Handle<GameObject>& item,
+                    Gun* gun);
+
+  Space* hud = nullptr;
+  Handle<GameObject> primaryPlacard;
+  Handle<GameObject> secondaryPlacard;
+  Handle<GameObject> specialPlacard;
+  Ammo* ammo = nullptr;
+  Handle<GameObject> ammoPool;
+  Handle<GameObject> specialItem;
+  Handle<GameObject> primaryItem;
+  Handle<GameObject> secondaryItem;
+  Handle<GameObject> primaryAmmo;
+  Handle<GameObject> secondaryAmmo;
+  TextToSprite* primaryAmmoText = nullptr;
+  TextToSprite* secondaryAmmoText = nullptr;
+  Sprite* primaryAmmoIcon = nullptr;
+  Sprite* secondaryAmmoIcon = nullptr;
+  Gun* primaryGun = nullptr;
+  Gun* secondaryGun = nullptr;
+};

@@ -1,0 +1,22 @@
+#include "flow/SnapCameraOnInput.h"
+
+#include "input/InputActionMap.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+
+void SnapCameraOnInput::OnAwake()
+{
+  SubscribeOnSpace<UpdateEvent>(this);
+}
+
+void SnapCameraOnInput::On(UpdateEvent* event)
+{
+  InputActionMap* input = InputActionMap::Instance();
+  GameObject* owner = GetGameObject();
+  if (timer < 0.0f && input != nullptr && owner != nullptr &&
+      (input->IsActionActive(0, 0) || input->IsActionActive(0, 1) || input->IsActionActive(0, 12)))
+    owner->GetTransform()->SetWorldPosition(0.0f, 3000.0f);
+  timer -= event->dt;
+}

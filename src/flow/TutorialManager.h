@@ -1,0 +1,44 @@
+#pragma once
+// Runs the tutorial level aboard the ship: ten stages of lines in a dialogue box that keeps its
+// place on the screen, a barrier that opens the level step by step, and stage changes by timers
+// (3 s for the first, 5 s for the third), by TriggerEvents from the level's triggers whose value
+// equals the current stage, and by the depressurisation of a blown-out wall (stage 8).
+#include "core/Handle.h"
+#include "object/Component.h"
+
+class DepressurizationEvent;
+class DialogueAnimator;
+class GameObject;
+class TriggerEvent;
+class UpdateEvent;
+
+class TutorialManager : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_TutorialManager;
+  static constexpr std::uint32_t StageCount = 10;
+
+  TutorialManager() : Component(TypeId) {}
+  TutorialManager& operator=(const TutorialManager&) { return *this; }
+
+  void OnAwake() override;
+
+  void On(UpdateEvent* event);
+  void On(TriggerEvent* event);
+  void On(DepressurizationEvent* event);
+
+  std::uint32_t GetStage() const { return stage; }
+  const Handle<GameObject>& GetBarrier() const { return subject; }
+
+private:
+  void ShowStage();
+  void MoveBarrier(float x, float y);
+
+  std::uint32_t stage = 0;
+  float stageTimer = 3.0f;
+  bool timerRunning = true;
+  bool lineShown = false;
+  DialogueAnimator* dialogue = nullptr;
+  Handle<GameObject> anchor;
+  Handle<GameObject> subject;
+};
