@@ -1,0 +1,193 @@
+#!/usr/bin/env python3
+"""Writes the levels and prefabs of the in-game interface: the encounter HUD, the overworld HUD,
+the health indicator's level, and the prefabs the interface's components make at run time.
+
+    python3 tools/make_interface_levels.py          (from the repository root)
+
+Outputs, all committed:
+    Assets/LevelFiles/{HUD,OW_HUD,emptylevel}.json
+    Assets/Prefabs/{Empty,HUD_Clock,HUD_JumpingBear,HUD_DigitSmall,EN_ActionHint,tutorial_highlight,
+                    EN_Loot_Small,EN_Loot_Medium,EN_Loot_Large,soda1,HUD_Picture}.prefab
+
+A HUD space is seen through a camera at the origin with scale 1: 1920 x 1080 world units, y up.
+A picture's size in the world is its Sprite "scale" (its Transform keeps scale 1, so that children
+and the digit rows are not scaled with it). Pictures are named in docs/ASSETS.md.
+
+The HUD's layout, which ItemIndicator, HealthCounter and the guns' reload bars look up by name:
+    top left      the heart and "HUD_Health_Counter"
+    top centre    "HUD_Timer" (the encounter clock appears there when a comm station starts it)
+    bottom bar    "PrimaryItem", "SecondaryItem", "SpecialItem" placards, each with its icon child
+                  "<name>'s HUD_ItemIndicatorPlacard" and the key that uses it above it;
+                  "AmmoPrimary" and "AmmoSecondary" (magazine count and ammunition-type icon);
+                  "HUD_Ammo_Pool" with one child per ammunition type (bullet, energy, explosive),
+                  each with its count as first child.
+"""
+import json
+import os
+
+from level_file import LevelFile
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
+HUD_LAYER = "DL_HUD"
+BAR_Y = -432
+
+
+def write_json(path, value):
+    with open(path, "w", encoding="ascii") as output:
+        json.dump(value, output, indent=3, sort_keys=True, separators=(",", " : "))
+        output.write("\n")
+
+
+def sprite(source, size, layer=HUD_LAYER, **extra):
+    members = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
+    members.update(extra)
+    return members
+
+
+def write_prefabs():
+    loot_body = {"velocityDrag": 4.0, "angularDrag": 3.0}
+    prefabs = {
+        # What the dialogue box builds its frame, head and jaw on: a bare place.
+        "Empty": {"Transform": None},
+        # A picture on the HUD; the level names the picture and its size.
+        "HUD_Picture": {"Transform": None, "Sprite": sprite("HUD_frame", (64, 64))},
+        # Digits two thirds of the usual size, for the ammunition counts.
+        "HUD_DigitSmall": {"Transform": {"scale": [32, 48]}, "Sprite": {"layer": HUD_LAYER, "source": "font"}},
+        # The encounter clock: the bear dial left of the seconds.
+        "HUD_Clock": {
+            "Transform": {"position": [0, 440]},
+            "Sprite": sprite("HUD_timer_bear_lessangry", (112, 112), offset=[-230, 0]),
+            "TextToSprite": {"layer": HUD_LAYER},
+        },
+        # A police bear tumbling down the screen when the clock runs out; it grows from 0.2 to 0.35
+        # of this size as it falls.
+        "HUD_JumpingBear": {
+            "Transform": None,
+            "Sprite": sprite("HUD_jumping_bear", (800, 800), layer="DL_MAIN"),
+            "Rigidbody": {"velocityDrag": 0.0},
+        },
+        # The bubble over something the player can use.
+        "EN_ActionHint": {
+            "Transform": None,
+            "Sprite": sprite("HUD_interact_hint", (64, 64), layer="DL_MAIN", animated=True, period=0.3),
+        },
+        # The ring the overworld tutorial points with.
+        "tutorial_highlight": {
+            "Transform": None,
+            "Sprite": sprite("HUD_tutorial_highlight", (900, 900), layer="DL_PARTICLES", animated=True, period=0.15),
+        },
+        "EN_Loot_Small": {
+            "Transform": None,
+            "Sprite": sprite("loot_small", (40, 40), layer="DL_MAIN", animated=True, period=0.25),
+            "CircleCollider": {"group": "ITEMS", "radius": 20.0},
+            "Rigidbody": loot_body,
+        },
+        "EN_Loot_Medium": {
+            "Transform": None,
+            "Sprite": sprite("loot_medium", (48, 48), layer="DL_MAIN", animated=True, period=0.25),
+            "CircleCollider": {"group": "ITEMS", "radius": 24.0},
+            "Rigidbody": loot_body,
+        },
+        "EN_Loot_Large": {
+            "Transform": None,
+            "Sprite": sprite("loot_large", (72, 72), layer="DL_MAIN", animated=True, period=0.25),
+            "CircleCollider": {"group": "ITEMS", "radius": 36.0},
+            "Rigidbody": loot_body,
+        },
+        "soda1": {
+            "Transform": None,
+            "Sprite": sprite("soda", (40, 40), layer="DL_MAIN"),
+            "CircleCollider": {"group": "PROPS", "radius": 16.0},
+            "Rigidbody": {"velocityDrag": 2.0, "angularDrag": 2.0},
+            "TimedDestruction": {"active": True, "destructionTime": 8.0},
+        },
+    }
+    for name, components in prefabs.items():
+        write_json(os.path.join(PREFABS, name + ".prefab"), {name: components})
+
+
+class HudLevel(LevelFile):
+    def picture(self, name, source, position, size, layer=HUD_LAYER, **extra):
+        self.add(name, "HUD_Picture", position, {"Sprite": sprite(source, size, layer, **extra)})
+        return self.objects[-1]["uuid"]
+
+    def text(self, name, position, text="", small=False, scale=1.0):
+        members = {"layer": HUD_LAYER}
+        if text:
+            members["text"] = text
+        if small:
+            members["digitType"] = "HUD_DigitSmall"
+        self.add(name, "Empty", position, {"TextToSprite": members})
+        if scale != 1.0:
+            self.objects[-1]["components"]["Transform"]["scale"] = [scale, scale]
+        return self.objects[-1]["uuid"]
+
+    def adopt(self, parent, child):
+        for record in self.objects:
+            if record["uuid"] == parent:
+                record["children"].append({"who": child})
+
+
+def write_hud():
+    level = HudLevel()
+    level.add("HUD Camera", "Camera", (0, 0))
+    # Health, top left.
+    level.picture("HUD_Heart", "HUD_heart", (-880, 470), (72, 72), animated=True, period=0.5)
+    level.text("HUD_Health_Counter", (-730, 470), "100")
+    # The clock's place, top centre; it shows nothing until a comm station starts it.
+    level.add("HUD_Timer", "Empty", (0, 440), {"EncounterTimer": {}})
+    # The bar along the bottom, holding the three slots, the magazines and the pool.
+    level.picture("HUD_Bar", "HUD_frame", (0, BAR_Y), (1440, 216))
+    for name, x, key, key_size in (("PrimaryItem", -560, "HUD_key_mouse_right", (36, 48)),
+                                   ("SecondaryItem", -400, "HUD_key_mouse_left", (36, 48)),
+                                   ("SpecialItem", -240, "HUD_key_c", (48, 36))):
+        placard = level.picture(name, "HUD_item_placard", (x, BAR_Y - 10), (128, 128))
+        icon = level.picture(name + "'s HUD_ItemIndicatorPlacard", "HUD_item_placard", (0, 0), (96, 96),
+                             color=[1.0, 1.0, 1.0, 0.0])
+        level.adopt(placard, icon)
+        level.picture(name + " key", key, (x, BAR_Y + 82), key_size)
+    # Magazines: the ammunition type's icon left of "in magazine/capacity".
+    for name, y in (("AmmoPrimary", BAR_Y + 40), ("AmmoSecondary", BAR_Y - 50)):
+        level.add(name, "Empty", (40, y), {
+            "Sprite": sprite("HUD_ammo_bullet", (56, 56), offset=[-150, 0], color=[1.0, 1.0, 1.0, 0.0]),
+            "TextToSprite": {"layer": HUD_LAYER, "digitType": "HUD_DigitSmall"},
+        })
+        level.objects[-1]["components"]["Transform"]["scale"] = [0.7, 0.7]
+    # The pool of each ammunition type, in type order.
+    pool = level.picture("HUD_Ammo_Pool", "HUD_frame", (440, BAR_Y), (1, 1), color=[0.0, 0.0, 0.0, 0.0])
+    for index, icon_name in enumerate(("HUD_ammo_bullet", "HUD_ammo_energy", "HUD_ammo_rocket")):
+        kind = level.picture("HUD_Ammo_Pool " + icon_name, icon_name, (-60 + 120 * index, 40), (56, 56))
+        count = level.text("HUD_Ammo_Pool count " + str(index), (0, -52), "0", small=True, scale=0.7)
+        level.adopt(pool, kind)
+        level.adopt(kind, count)
+    # Children's positions are relative to their parents.
+    level.write("HUD")
+
+
+def write_overworld_hud():
+    level = HudLevel()
+    level.add("OW_HUD Camera", "Camera", (0, 0))
+    level.picture("OW_Reputation_Panel", "HUD_score_panel", (-700, 460), (384, 96))
+    level.text("OW_Reputation", (-760, 380), "0")
+    level.text("OW_Reputation_Goal", (-560, 380), "", small=True, scale=0.7)
+    level.write("OW_HUD")
+
+
+def write_empty_level():
+    # The health indicator's space: the player's Health brings the camera; the red overlay over the
+    # whole view pulses with the heartbeat and registers so that the Health finds it.
+    level = HudLevel()
+    level.add("Health Overlay", "HUD_Picture", (0, 0), {
+        "Sprite": sprite("HUD_health_overlay", (1920, 1080), layer="DL_HEALTH_INDICATOR", color=[1.0, 1.0, 1.0, 0.0]),
+        "HealthIndicator": {},
+        "Registerer": {"registryType": "HEALTH_INDICATOR"},
+    })
+    level.write("emptylevel")
+
+
+if __name__ == "__main__":
+    write_prefabs()
+    write_hud()
+    write_overworld_hud()
+    write_empty_level()
