@@ -7,7 +7,8 @@ the health indicator's level, and the prefabs the interface's components make at
 Outputs, all committed:
     Assets/LevelFiles/{HUD,OW_HUD,emptylevel}.json
     Assets/Prefabs/{Empty,HUD_Clock,HUD_JumpingBear,HUD_DigitSmall,EN_ActionHint,tutorial_highlight,
-                    EN_Loot_Small,EN_Loot_Medium,EN_Loot_Large,soda1,HUD_Picture}.prefab
+                    tutorial_door,Boundary,EN_Loot_Small,EN_Loot_Medium,EN_Loot_Large,soda1,
+                    HUD_Picture}.prefab
 
 A HUD space is seen through a camera at the origin with scale 1: 1920 x 1080 world units, y up.
 A picture's size in the world is its Sprite "scale" (its Transform keeps scale 1, so that children
@@ -76,6 +77,17 @@ def write_prefabs():
         "tutorial_highlight": {
             "Transform": None,
             "Sprite": sprite("HUD_tutorial_highlight", (900, 900), layer="DL_PARTICLES", animated=True, period=0.15),
+        },
+        # The tutorial's cell door and the barrier it moves down the ship as the lessons go on.
+        "tutorial_door": {
+            "Transform": None,
+            "Sprite": sprite("ship_door", (128, 128), layer="DL_MAIN"),
+            "RectangleCollider": {"group": "WALL", "scale": [128, 32]},
+        },
+        "Boundary": {
+            "Transform": None,
+            "Sprite": sprite("boss_field", (3000, 64), layer="DL_MAIN", animated=True, period=0.1),
+            "RectangleCollider": {"group": "WALL", "scale": [3000, 300]},
         },
         "EN_Loot_Small": {
             "Transform": None,

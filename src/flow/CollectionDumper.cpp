@@ -111,6 +111,6 @@ void CollectionDumper::On(UpdateEvent* event)
   }
   sound.Stop();
   InputActionMap* input = InputActionMap::Instance();
-  if (input != nullptr && (input->IsActionActive(0, 20) || input->IsActionActive(0, 21)))
+  if (input != nullptr && (input->IsActionActive(0, ACTION_ANY_KEYBOARD_MOUSE) || input->IsActionActive(0, ACTION_ANY_CONTROLLER)))
     loadMainMenu = true;
 }

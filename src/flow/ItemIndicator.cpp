@@ -11,7 +11,6 @@
 #include "object/NamedObjects.h"
 #include "object/SpaceDirectory.h"
 #include "object/Transform.h"
-#include "render/ResourceManagerTwo.h"
 #include "render/Sprite.h"
 #include "flow/HudText.h"
 
@@ -74,14 +73,12 @@ void ItemIndicator::UpdatePlacard(const Handle<GameObject>& placard, const Handl
   }
   SetSpriteAlpha(icon, 1.0f);
   icon->SetSource(texture);
-  const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(texture, false);
-  const float height = region.rect[1] - region.rect[3];
-  // A picture the atlas does not have keeps the item's own size.
-  float factor = height > 0.0f ? 128.0f / height : 1.0f;
-  factor *= item == specialItem ? 1.5f : 2.5f;
-  const Sprite* itemSprite = item->GetComponent<Sprite>();
-  const glm::vec2 itemScale = itemSprite != nullptr ? itemSprite->GetScale() : glm::vec2(1.0f, 1.0f);
-  icon->SetScale(itemScale.x * factor, itemScale.y * factor);
+  // The icon fills the placard whatever the picture's size: a weapon's to 96 units high, a
+  // special's to three fifths of that, as wide as the picture's proportions make it.
+  const glm::vec2 frame = icon->GetFrameSize();
+  const float height = item == specialItem ? SpecialIconHeight : WeaponIconHeight;
+  if (frame.x > 0.0f && frame.y > 0.0f)
+    icon->SetScale(frame.x * height / frame.y, height);
 }
 
 void ItemIndicator::SetAmmoTypeSprite(Sprite* icon, int ammoType)

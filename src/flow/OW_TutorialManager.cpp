@@ -24,9 +24,6 @@ constexpr const char* Lines[OW_TutorialManager::StageCount - 1] = {
     "See these innocent merchant ships. Full of plunder.",
     "Why don't you go pirate all over em.",
 };
-// Input actions of player slot 0: any keyboard or mouse input, any controller input.
-constexpr int AnyKeyboardOrMouse = 20;
-constexpr int AnyController = 21;
 }  // namespace
 
 void OW_TutorialManager::OnAwake()
@@ -84,7 +81,7 @@ void OW_TutorialManager::On(UpdateEvent* event)
     return;
   InputActionMap* input = InputActionMap::Instance();
   if (stageTimer < 4.7f && input != nullptr &&
-      (input->IsActionActive(0, AnyKeyboardOrMouse) || input->IsActionActive(0, AnyController)))
+      (input->IsActionActive(0, ACTION_ANY_KEYBOARD_MOUSE) || input->IsActionActive(0, ACTION_ANY_CONTROLLER)))
   {
     SetShipHeld(false);
     End();

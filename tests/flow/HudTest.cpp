@@ -1,0 +1,129 @@
+#include "InterfaceScene.h"
+
+#include "flow/HealthCounter.h"
+#include "flow/HealthIndicator.h"
+#include "flow/ItemIndicator.h"
+#include "gameplay/Ammo.h"
+#include "gameplay/Equipment.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/Gun.h"
+#include "render/Sprite.h"
+#include "render/TextToSprite.h"
+
+namespace
+{
+void Hitpoints(const Handle<GameObject>& object, float hitpoints, float maximum = 100.0f)
+{
+  EventManager::Instance()->SendEvent(
+      MemoryManager::New<HealthChangedEvent>(BRINDLE_SITE, object->GetId(), hitpoints, maximum, maximum));
+}
+}  // namespace
+
+// The shipped HUD level in its space, a player in the encounter with the counter and the item
+// indicator: what the HUD shows follows the player's health, items and ammunition.
+TEST_F(InterfaceScene, HudFollowsThePlayersHealthItemsAndAmmunition)
+{
+  Space* hud = session->GetSpace("HUD", "HUD");
+  Frame();
+  Define("TestPlayer", R"({"Equipment": {}, "Ammo": {}, "HealthCounter": null, "ItemIndicator": null})");
+  const Handle<GameObject> player = Make("TestPlayer", {0.0f, 0.0f}, "Player1");
+  Frame();
+  auto text = [this](const std::string& name) {
+    TextToSprite* display = ComponentOf<TextToSprite>("HUD", name);
+    return display != nullptr ? display->GetText() : std::string("(missing)");
+  };
+  auto alpha = [this](const std::string& name) {
+    Sprite* sprite = ComponentOf<Sprite>("HUD", name);
+    return sprite != nullptr ? sprite->GetColor().a : -1.0f;
+  };
+
+  for (const auto& [hitpoints, shown] : std::vector<std::pair<float, std::string>>{
+           {12.2f, "13"}, {0.4f, "1"}, {0.0f, "0"}, {-5.0f, "0"}, {std::nanf(""), "0"}, {100.0f, "100"}})
+  {
+    Hitpoints(player, hitpoints);
+    EXPECT_EQ(text("HUD_Health_Counter"), shown) << hitpoints;
+  }
+
+  // Empty slots: no icons, no magazine counts; the pool shows the player's ammunition.
+  EXPECT_EQ(alpha("PrimaryItem's HUD_ItemIndicatorPlacard"), 0.0f);
+  EXPECT_EQ(text("AmmoPrimary"), "");
+  player->GetComponent<Ammo>()->SetAmmo(AmmoType::ENERGY, 2.5f);
+  Frame();
+  EXPECT_EQ(text("HUD_Ammo_Pool count 1"), "2.5");
+
+  const Handle<GameObject> pistol = Make("pistol", {0.0f, 0.0f}, "pistol");
+  const Handle<GameObject> launcher = Make("rocket_launcher", {0.0f, 0.0f}, "rocket_launcher");
+  auto* equipment = player->GetComponent<Equipment>();
+  equipment->Equip(pistol, 0);
+  equipment->Equip(launcher, 1);
+  Gun::GetGunComponent(pistol.Get())->SetMagAmmo(5.9f);
+  Frame();
+  EXPECT_EQ(alpha("PrimaryItem's HUD_ItemIndicatorPlacard"), 1.0f);
+  EXPECT_EQ(ComponentOf<Sprite>("HUD", "PrimaryItem's HUD_ItemIndicatorPlacard")->GetSource(),
+            pistol->GetComponent<Sprite>()->GetSource());
+  EXPECT_EQ(text("AmmoPrimary"), "5/12");
+  EXPECT_EQ(ComponentOf<Sprite>("HUD", "AmmoPrimary")->GetSource(), "HUD_ammo_bullet");
+  EXPECT_EQ(ComponentOf<Sprite>("HUD", "AmmoSecondary")->GetSource(), "HUD_ammo_rocket");
+  EXPECT_EQ(alpha("SpecialItem's HUD_ItemIndicatorPlacard"), 0.0f);
+
+  // A special changes no ammunition display.
+  const std::string secondaryIcon = ComponentOf<Sprite>("HUD", "AmmoSecondary")->GetSource();
+  equipment->Equip(Make("pistol", {0.0f, 0.0f}, "spare"), 2);
+  EXPECT_EQ(alpha("SpecialItem's HUD_ItemIndicatorPlacard"), 1.0f);
+  EXPECT_EQ(ComponentOf<Sprite>("HUD", "AmmoSecondary")->GetSource(), secondaryIcon);
+
+  // Dropping the first slot hides its icon and its ammunition type; its count empties.
+  EventManager::Instance()->SendEvent(MemoryManager::New<EquipDequip>(BRINDLE_SITE, player->GetId(), 0u));
+  Frames(2);
+  EXPECT_EQ(alpha("PrimaryItem's HUD_ItemIndicatorPlacard"), 0.0f);
+  EXPECT_EQ(alpha("AmmoPrimary"), 0.0f);
+  EXPECT_EQ(text("AmmoPrimary"), "");
+
+  // A HUD without its displays: nothing to show, nothing broken.
+  ASSERT_NE(hud, nullptr);
+  for (const char* name : {"AmmoPrimary", "HUD_Ammo_Pool", "PrimaryItem", "HUD_Health_Counter"})
+    QueueRemoval(FindNamedObject(hud, name));
+  Frames(2);
+  const Handle<GameObject> another = Make("TestPlayer", {0.0f, 0.0f}, "Player2");
+  another->GetComponent<Equipment>()->Equip(Make("pistol"), 0);
+  Hitpoints(another, 50.0f);
+  Frames(2);
+  EXPECT_EQ(log.Errors(), 0u) << log.Text();
+}
+
+// The heartbeat overlay's phases (rest, first beat, gap, second beat, top, fall), and at zero
+// health: opaque at rest, 0.9 in the gap between the beats, 0.8 at the top.
+TEST_F(InterfaceScene, HeartbeatOverlayPulsesWithItsPhases)
+{
+  Define("TestOverlay", R"({"Sprite": {"color": [1, 0, 0, 0]}, "HealthIndicator": {}})");
+  const Handle<GameObject> overlay = Make("TestOverlay");
+  auto* indicator = overlay->GetComponent<HealthIndicator>();
+  auto* sprite = overlay->GetComponent<Sprite>();
+  EXPECT_FLOAT_EQ(indicator->BeatLevel(0.1f), 0.0f);
+  EXPECT_FLOAT_EQ(indicator->BeatLevel(0.25f), 0.25f);
+  EXPECT_FLOAT_EQ(indicator->BeatLevel(0.4f), 0.5f);
+  EXPECT_FLOAT_EQ(indicator->BeatLevel(0.7f), 1.0f);
+  EXPECT_NEAR(indicator->BeatLevel(1.3f - 1e-4f), 0.0f, 1e-3f);
+
+  Frames(3);
+  EXPECT_FLOAT_EQ(sprite->GetColor().a, 0.0f) << "invisible at full health";
+  // The player's Health hands the overlay its changes; a body without hitpoints counts as healthy.
+  HealthChangedEvent noMaximum(0, 0.0f, 0.0f, 0.0f);
+  indicator->On(&noMaximum);
+  EXPECT_EQ(indicator->GetHealthFraction(), 1.0f);
+  HealthChangedEvent dying(0, 0.0f, 100.0f, 1.0f);
+  indicator->On(&dying);
+  EXPECT_TRUE(indicator->IsDead());
+  // A whole period at 1/60 s: opaque at rest, never below 0.8 at the top, and always pulsing.
+  float lowest = 1.0f;
+  float highest = 0.0f;
+  for (int frame = 0; frame < 78; ++frame)
+  {
+    Frame();
+    lowest = std::min(lowest, sprite->GetColor().a);
+    highest = std::max(highest, sprite->GetColor().a);
+  }
+  EXPECT_EQ(sprite->GetColor().r, 1.0f) << "only the alpha is driven";
+  EXPECT_NEAR(lowest, 0.8f, 1e-4f);
+  EXPECT_FLOAT_EQ(highest, 1.0f);
+}
