@@ -110,7 +110,7 @@ def write_prefabs():
         "soda1": {
             "Transform": None,
             "Sprite": sprite("soda", (40, 40), layer="DL_MAIN"),
-            "CircleCollider": {"group": "PROPS", "radius": 16.0},
+            "CircleCollider": {"group": "SODA", "radius": 16.0},
             "Rigidbody": {"velocityDrag": 2.0, "angularDrag": 2.0},
             "TimedDestruction": {"active": True, "destructionTime": 8.0},
         },

@@ -12,6 +12,7 @@
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 
+#include <algorithm>
 #include <glm/geometric.hpp>
 
 void CollectionZone::OnAwake()
@@ -34,6 +35,10 @@ void CollectionZone::On(CollisionEvent* event)
   GameObject* item = event->other.Get();
   if (owner == nullptr || item == nullptr || event->otherGroup != static_cast<std::uint32_t>(CollisionGroup::ITEMS))
     return;
+  taken.erase(std::remove_if(taken.begin(), taken.end(), [](const Handle<GameObject>& gone) { return !gone; }),
+              taken.end());
+  if (std::find(taken.begin(), taken.end(), event->other) != taken.end())
+    return;
   if (Sprite* sprite = item->GetComponent<Sprite>())
     sprite->SetColor(0.1f, 1.0f, 0.6f, 0.9f);
   const glm::vec2 centre = owner->GetTransform()->GetWorldPosition();
@@ -51,6 +56,7 @@ void CollectionZone::On(CollisionEvent* event)
   events->SendEvent(MemoryManager::New<CollectionEvent>(
       BRINDLE_SITE, owner->GetId(), CollectionEntry{item->GetName(), item->GetPrefabName(), 0, 0}));
   const Handle<GameObject> collected = event->other;
+  taken.push_back(collected);
   events->Subscribe<Space, GameObjectDestroyedEvent>(space, collected->GetId());
   events->SendEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, collected->GetId(), collected));
 }

@@ -1,0 +1,163 @@
+#include "CombatScene.h"
+
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/InteractJukebox.h"
+#include "gameplay/Interactor.h"
+#include "gameplay/SpawnOnDestruction.h"
+#include "audio/SoundEvents.h"
+#include "core/MemoryManager.h"
+#include "object/ObjectEvents.h"
+#include "physics/CollisionGroup.h"
+#include "physics/PhysicsEvents.h"
+#include "physics/Rigidbody.h"
+#include "platform/Random.h"
+#include "render/Sprite.h"
+
+namespace
+{
+int CountPrefab(Space* space, const std::string& prefab)
+{
+  int count = 0;
+  for (const auto& [id, object] : space->GetObjectsById())
+    count += object && object->GetPrefabName() == prefab ? 1 : 0;
+  return count;
+}
+
+template <typename E, typename... Args>
+void Send(Args... args)
+{
+  EventManager::Instance()->SendEvent(MemoryManager::New<E>(BRINDLE_SITE, args...));
+}
+
+void Touch(const Handle<GameObject>& self, const Handle<GameObject>& other, CollisionGroup group)
+{
+  Send<CollisionEvent>(self->GetId(), self, other, static_cast<std::uint32_t>(group));
+}
+}  // namespace
+
+TEST_F(CombatScene, DropsRollTheirChancesInOrder)
+{
+  // One roll in a hundred steps: 0.3 passes 30 times in 100, 0 never, 1 always.
+  ResetRandom();
+  int passed = 0;
+  for (int roll = 0; roll < 100; ++roll)
+    passed += RollChance(0.3f) ? 1 : 0;
+  EXPECT_NEAR(passed, 30, 8);
+  for (int roll = 0; roll < 200; ++roll)
+  {
+    EXPECT_FALSE(RollChance(0.0f));
+    EXPECT_TRUE(RollChance(1.0f));
+  }
+
+  Define("AlwaysAmmo", R"({"SpawnOnDestruction": {"ammoChance": 1.0}})");
+  Define("NeverAmmo", R"({"SpawnOnDestruction": {"ammoChance": 0.0}})");
+  for (int death = 0; death < 20; ++death)
+  {
+    Send<DiedEvent>(Make("AlwaysAmmo", {100.0f, 0.0f})->GetId());
+    Send<DiedEvent>(Make("NeverAmmo", {-100.0f, 0.0f})->GetId());
+  }
+  Frames(1);
+  EXPECT_EQ(CountPrefab(space, "Ammo_Pickup"), 20);
+  const int loot = CountPrefab(space, "EN_Loot_Small") + CountPrefab(space, "EN_Loot_Medium");
+  EXPECT_GT(loot, 20) << "loot drops four times in five";
+  EXPECT_LT(loot, 40);
+}
+
+// Sodas fly off a prop hit by a bullet of either side, and only then.
+TEST_F(CombatScene, PropGivesOffSodasWhenShot)
+{
+  Define("TestProp", R"({"YerbaOnContact": null})");
+  const Handle<GameObject> prop = Make("TestProp", {0.0f, 300.0f});
+  const Handle<GameObject> bullet = Make("Bullet", {0.0f, 0.0f});
+  Touch(prop, bullet, CollisionGroup::PROJECTILE);
+  Touch(prop, bullet, CollisionGroup::ENEMY_PROJECTILE);
+  Touch(prop, bullet, CollisionGroup::PLAYER);
+  Touch(prop, bullet, CollisionGroup::WALL);
+  EXPECT_EQ(CountPrefab(space, "soda1"), 2);
+  for (const auto& [id, object] : space->GetObjectsById())
+  {
+    if (!object || object->GetPrefabName() != "soda1")
+      continue;
+    EXPECT_EQ(PositionOf(object), glm::vec2(0.0f, 200.0f));
+    EXPECT_EQ(object->GetComponent<Sprite>()->GetColor().a, 1.0f);
+  }
+}
+
+// A zone pulls loot in with the real physics and records each piece it takes in the DataBoard.
+TEST_F(CombatScene, CollectionZonePullsLootInAndRecordsIt)
+{
+  Define("TestZone", R"({"CircleCollider": {"group": "PHYSICS_ZONE", "ghost": true, "radius": 400.0},
+                         "CollectionZone": null})");
+  const Handle<GameObject> zone = Make("TestZone", {0.0f, 0.0f});
+  const Handle<GameObject> coin = Make("EN_Loot_Small", {300.0f, 0.0f}, "coin");
+  const Handle<GameObject> gem = Make("EN_Loot_Medium", {0.0f, -250.0f}, "gem");
+  Frames(2);
+  ASSERT_TRUE(coin);
+  EXPECT_EQ(coin->GetComponent<Sprite>()->GetColor().g, 1.0f) << "tinted while pulled";
+  EXPECT_LT(PositionOf(coin).x, 300.0f);
+  Frames(600);
+  EXPECT_FALSE(coin.IsValid());
+  EXPECT_FALSE(gem.IsValid());
+  const auto& collected = registry->GetDataBoard().GetCollectedItems();
+  ASSERT_EQ(collected.size(), 2u);
+  EXPECT_EQ(collected[0].prefab == "EN_Loot_Small" ? collected[0].name : collected[1].name, "coin");
+  // At exactly 50 units an item is still pulled, not taken.
+  const Handle<GameObject> edge = Make("EN_Loot_Large", {50.0f, 0.0f});
+  edge->GetComponent<Rigidbody>()->SetActive(false);
+  Touch(zone, edge, CollisionGroup::ITEMS);
+  EXPECT_TRUE(edge.IsValid());
+  Touch(zone, edge, CollisionGroup::PLAYER);
+  EXPECT_EQ(registry->GetDataBoard().GetCollectedItems().size(), 2u);
+}
+
+// The player's interactor forwards to the zone it touches in this or the last update; a jukebox
+// toggles the music at most every 0.2 s; an object that must go when an encounter begins goes once.
+TEST_F(CombatScene, InteractionsReachTheTouchedZoneAndTheJukeboxTogglesMusic)
+{
+  Define("TestPlayer", R"({"Interactor": null})");
+  Define("TestJukebox", R"({"InteractJukebox": null})");
+  Define("TestVanishing", R"({"DestroyOnEncounter": null})");
+  const Handle<GameObject> player = Make("TestPlayer");
+  const Handle<GameObject> jukebox = Make("TestJukebox", {100.0f, 0.0f});
+  std::vector<std::string> music;
+  struct MusicListener : Listener
+  {
+    explicit MusicListener(std::vector<std::string>& heard) : Listener(3001), lines(heard)
+    {
+      EventManager::Instance()->Subscribe<MusicListener, CueMusicEvent>(this, SoundSystemChannel);
+      EventManager::Instance()->Subscribe<MusicListener, StopMusicEvent>(this, SoundSystemChannel);
+    }
+    void On(CueMusicEvent* event) { lines.push_back("cue " + event->path); }
+    void On(StopMusicEvent*) { lines.push_back("stop"); }
+    std::vector<std::string>& lines;
+  } listener(music);
+
+  auto interact = [&player] { Send<InteractionEvent>(player->GetId()); };
+  interact();
+  Frames(1);
+  EXPECT_TRUE(music.empty()) << "no zone touched";
+  Touch(player, jukebox, CollisionGroup::INTERACTION_ZONE);
+  EXPECT_EQ(player->GetComponent<Interactor>()->GetZone(), jukebox);
+  interact();
+  Frames(1);
+  interact();  // within the cooldown: ignored
+  Frames(1);
+  EXPECT_EQ(music, (std::vector<std::string>{"cue event:/Music/MenuMusic"}));
+  Touch(player, jukebox, CollisionGroup::INTERACTION_ZONE);
+  Frames(15);
+  interact();
+  Frames(1);
+  EXPECT_TRUE(music.size() == 1u) << "the zone is forgotten after an update without contact";
+  Touch(player, jukebox, CollisionGroup::INTERACTION_ZONE);
+  interact();
+  Frames(1);
+  EXPECT_EQ(music.back(), "stop");
+  EXPECT_FALSE(jukebox->GetComponent<InteractJukebox>()->IsPlaying());
+
+  const Handle<GameObject> vanishing = Make("TestVanishing");
+  Send<ShipAttackedEvent>(space->GetId(), std::string("skirmish"), glm::vec2(0.0f, 0.0f), nullptr);
+  Send<ShipAttackedEvent>(space->GetId(), std::string("skirmish"), glm::vec2(0.0f, 0.0f), nullptr);
+  Frames(2);
+  EXPECT_FALSE(vanishing.IsValid());
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
+}
