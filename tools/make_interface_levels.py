@@ -150,11 +150,15 @@ def write_hud():
     # The clock's place, top centre; it shows nothing until a comm station starts it.
     level.add("HUD_Timer", "Empty", (0, 440), {"EncounterTimer": {}})
     # The bar along the bottom, holding the three slots, the magazines and the pool.
-    level.picture("HUD_Bar", "HUD_frame", (0, BAR_Y), (1440, 216))
+    # Sorted HUD layers draw the greater y (plus "yOrderOffset") first: the backing, then the
+    # frame and placards, then icons and digits over them.
+    level.picture("HUD_Bar_Back", "HUD_cooldown_bar_back", (0, BAR_Y - 8), (1400, 200), yOrderOffset=4000.0,
+                  color=[1.0, 1.0, 1.0, 0.85])
+    level.picture("HUD_Bar", "HUD_frame", (0, BAR_Y), (1440, 216), yOrderOffset=3000.0)
     for name, x, key, key_size in (("PrimaryItem", -560, "HUD_key_mouse_right", (36, 48)),
                                    ("SecondaryItem", -400, "HUD_key_mouse_left", (36, 48)),
                                    ("SpecialItem", -240, "HUD_key_c", (48, 36))):
-        placard = level.picture(name, "HUD_item_placard", (x, BAR_Y - 10), (128, 128))
+        placard = level.picture(name, "HUD_item_placard", (x, BAR_Y - 10), (128, 128), yOrderOffset=2000.0)
         icon = level.picture(name + "'s HUD_ItemIndicatorPlacard", "HUD_item_placard", (0, 0), (96, 96),
                              color=[1.0, 1.0, 1.0, 0.0])
         level.adopt(placard, icon)

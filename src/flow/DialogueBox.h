@@ -32,8 +32,8 @@ public:
   // Where the glyphs of a row go, and how large each is drawn, in the owner's local units.
   static constexpr float GlyphAdvance = 38.0f;
   static constexpr float RowAdvance = 75.0f;
-  static constexpr float GlyphWidth = 36.0f;
-  static constexpr float GlyphHeight = 54.0f;
+  static constexpr float GlyphWidth = 32.0f;
+  static constexpr float GlyphHeight = 48.0f;
 
   DialogueAnimator() : Component(TypeId) {}
   // The part objects are the original's own; a copy builds its own on waking.

@@ -73,7 +73,7 @@ void ItemIndicator::UpdatePlacard(const Handle<GameObject>& placard, const Handl
   }
   SetSpriteAlpha(icon, 1.0f);
   icon->SetSource(texture);
-  // The icon fills the placard whatever the picture's size: a weapon's to 96 units high, a
+  // The icon fills the placard whatever the picture's size: a weapon's to 64 units high, a
   // special's to three fifths of that, as wide as the picture's proportions make it.
   const glm::vec2 frame = icon->GetFrameSize();
   const float height = item == specialItem ? SpecialIconHeight : WeaponIconHeight;

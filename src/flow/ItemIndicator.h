@@ -23,7 +23,7 @@ class ItemIndicator : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_ItemIndicator;
-  static constexpr float WeaponIconHeight = 96.0f;
+  static constexpr float WeaponIconHeight = 64.0f;
   static constexpr float SpecialIconHeight = WeaponIconHeight * 1.5f / 2.5f;
 
   ItemIndicator() : Component(TypeId) {}
