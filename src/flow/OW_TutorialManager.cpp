@@ -1,8 +1,8 @@
 #include "flow/OW_TutorialManager.h"
 
-#include "core/Log.h"
 #include "flow/DialogueBox.h"
 #include "flow/FlowEvents.h"
+#include "flow/TutorialScript.h"
 #include "gameplay/Dispatch.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"
@@ -31,10 +31,7 @@ void OW_TutorialManager::OnAwake()
   LetSpaceDestroyOwner();
   SubscribeOnSpace<UpdateEvent>(this);
   SubscribeOnSpace<TriggerEvent>(this);
-  GameObject* owner = GetGameObject();
-  dialogue = owner != nullptr ? owner->GetComponent<DialogueAnimator>() : nullptr;
-  if (dialogue != nullptr)
-    dialogue->SetLineSize(30);
+  dialogue = TutorialScript::FindDialogue(*this);
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr || GetSpace() == nullptr)
     return;
@@ -76,7 +73,7 @@ void OW_TutorialManager::On(UpdateEvent* event)
   if (subject && (stage == 2 || stage == 3))
     PlaceHighlight(ship + glm::vec2(7000.0f, 3000.0f));
   if (!lineShown && stage < StageCount)
-    ShowStage(ship);
+    ShowStage();
   if (ended)
     return;
   InputActionMap* input = InputActionMap::Instance();
@@ -88,7 +85,7 @@ void OW_TutorialManager::On(UpdateEvent* event)
   }
 }
 
-void OW_TutorialManager::ShowStage(glm::vec2)
+void OW_TutorialManager::ShowStage()
 {
   lineShown = true;
   switch (stage)
@@ -136,9 +133,5 @@ void OW_TutorialManager::End()
 
 void OW_TutorialManager::On(TriggerEvent* event)
 {
-  LogLine("trigger!");
-  if (event->stage != stage)
-    return;
-  lineShown = false;
-  ++stage;
+  TutorialScript::FollowTrigger(*event, stage, lineShown);
 }

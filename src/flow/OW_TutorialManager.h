@@ -32,7 +32,7 @@ public:
   const Handle<GameObject>& GetHighlight() const { return anchor; }
 
 private:
-  void ShowStage(glm::vec2 ship);
+  void ShowStage();
   void SetShipHeld(bool held);
   void SetHighlightRadii(float x, float y, bool both);
   void PlaceHighlight(glm::vec2 position);

@@ -1,9 +1,9 @@
 #include "flow/TutorialManager.h"
 
-#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "flow/DialogueBox.h"
 #include "flow/FlowEvents.h"
+#include "flow/TutorialScript.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -37,10 +37,7 @@ void TutorialManager::OnAwake()
   SubscribeOnSpace<UpdateEvent>(this);
   SubscribeOnSpace<TriggerEvent>(this);
   SubscribeOnSpace<DepressurizationEvent>(this);
-  GameObject* owner = GetGameObject();
-  dialogue = owner != nullptr ? owner->GetComponent<DialogueAnimator>() : nullptr;
-  if (dialogue != nullptr)
-    dialogue->SetLineSize(30);
+  dialogue = TutorialScript::FindDialogue(*this);
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr || GetSpace() == nullptr)
     return;
@@ -110,11 +107,7 @@ void TutorialManager::MoveBarrier(float x, float y)
 
 void TutorialManager::On(TriggerEvent* event)
 {
-  LogLine("trigger!");
-  if (event->stage != stage)
-    return;
-  lineShown = false;
-  ++stage;
+  TutorialScript::FollowTrigger(*event, stage, lineShown);
 }
 
 void TutorialManager::On(DepressurizationEvent*)
