@@ -5,6 +5,7 @@
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "flow/HudText.h"
 #include "object/NamedObjects.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
@@ -20,7 +21,7 @@ void CommStationsControls::OnAwake()
   SubscribeOnOwner<InteractionEvent>(this);
   SpaceDirectory* directory = SpaceDirectory::Instance();
   Space* hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
-  timerObject = FindNamedObject(hud, TimerName);
+  timerObject = FindHudObject(hud, TimerName, "comm station");
   EncounterTimer* timer = timerObject ? timerObject->GetComponent<EncounterTimer>() : nullptr;
   EventManager* events = EventManager::Instance();
   if (timer == nullptr || events == nullptr || GetSpace() == nullptr)

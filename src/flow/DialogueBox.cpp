@@ -1,5 +1,6 @@
 #include "flow/DialogueBox.h"
 
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -150,6 +151,14 @@ void DialogueAnimator::GetMembers(std::vector<MemberBase*>& members)
 
 void DialogueAnimator::SetText(const std::string& newText)
 {
+  // The font strip draws what it lacks as its apostrophe; the text is shown all the same.
+  for (const char character : newText)
+  {
+    if (character != '\'' && GlyphIndexFromChar(character) == GlyphIndexFromChar('\''))
+      LogOnce(std::string("dialogue glyph ") + character, LogLevel::Warning, "The dialogue text \"", newText,
+              "\" has a character the font lacks (code ", static_cast<int>(static_cast<unsigned char>(character)),
+              "); it shows as an apostrophe.");
+  }
   text = newText;
   lines = WrapDialogueText(text, lineSize);
   talking = true;

@@ -3,7 +3,7 @@
 #include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
-#include "object/NamedObjects.h"
+#include "flow/HudText.h"
 #include "object/SpaceDirectory.h"
 #include "render/TextToSprite.h"
 
@@ -19,7 +19,7 @@ void HealthCounter::Synchronize()
 {
   SpaceDirectory* directory = SpaceDirectory::Instance();
   Space* hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
-  counter = FindNamedObject(hud, "HUD_Health_Counter");
+  counter = FindHudObject(hud, "HUD_Health_Counter", "health counter");
   counterText = counter ? counter->GetComponent<TextToSprite>() : nullptr;
 }
 

@@ -1,12 +1,22 @@
 #pragma once
-// Writing a HUD display that is rewritten every update: a TextToSprite rebuilds its character
-// objects on every change, so the text is only handed over when it differs from what is shown.
+// The HUD's displays as the components on the player reach them: found by name in the "HUD"
+// space, and rewritten only when what they show changes.
+#include "core/Handle.h"
 #include "render/TextToSprite.h"
 
 #include <string>
 
+class GameObject;
+class Space;
+
+// A TextToSprite rebuilds its character objects on every change, so the text is only handed over
+// when it differs from what is shown.
 inline void ShowHudText(TextToSprite* display, const std::string& text)
 {
   if (display != nullptr && display->GetText() != text)
     display->SetString(text);
 }
+
+// The HUD object of that name; a HUD level without it is reported once (naming who looked for
+// it), and the display is left out.
+Handle<GameObject> FindHudObject(Space* hud, const std::string& name, const char* wantedBy);

@@ -1,6 +1,7 @@
 #include "flow/ItemIndicator.h"
 
 #include "core/Log.h"
+#include "flow/HudText.h"
 #include "gameplay/Ammo.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/GameplayEvents.h"
@@ -8,11 +9,9 @@
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
-#include "object/NamedObjects.h"
 #include "object/SpaceDirectory.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
-#include "flow/HudText.h"
 
 #include <sstream>
 
@@ -97,7 +96,7 @@ void ItemIndicator::SetAmmoTypeSprite(Sprite* icon, int ammoType)
 
 void ItemIndicator::FindAmmoDisplay(const char* name, Handle<GameObject>& display, TextToSprite*& text, Sprite*& icon)
 {
-  display = FindNamedObject(hud, name);
+  display = FindHudObject(hud, name, "item indicator");
   if (!display)
     return;
   text = display->GetComponent<TextToSprite>();
@@ -111,12 +110,12 @@ void ItemIndicator::OnAwake()
   RefreshItems();
   SpaceDirectory* directory = SpaceDirectory::Instance();
   hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
-  ammoPool = FindNamedObject(hud, "HUD_Ammo_Pool");
+  ammoPool = FindHudObject(hud, "HUD_Ammo_Pool", "item indicator");
   GameObject* owner = GetGameObject();
   ammo = owner != nullptr ? owner->GetComponent<Ammo>() : nullptr;
-  primaryPlacard = FindNamedObject(hud, "PrimaryItem");
-  secondaryPlacard = FindNamedObject(hud, "SecondaryItem");
-  specialPlacard = FindNamedObject(hud, "SpecialItem");
+  primaryPlacard = FindHudObject(hud, "PrimaryItem", "item indicator");
+  secondaryPlacard = FindHudObject(hud, "SecondaryItem", "item indicator");
+  specialPlacard = FindHudObject(hud, "SpecialItem", "item indicator");
   UpdatePlacard(primaryPlacard, primaryItem, "");
   UpdatePlacard(secondaryPlacard, secondaryItem, "");
   UpdatePlacard(specialPlacard, specialItem, "");

@@ -60,6 +60,9 @@ TEST_F(InterfaceScene, DialogueBoxBuildsItsPartsAndBobsTheJawForASecond)
   dialogue->SetLineSize(10);
   EXPECT_EQ(dialogue->GetLines().size(), 1u) << "the new width waits for the next text";
   dialogue->SetText("one two three four");
+  dialogue->SetText("na\xC3\xAFve {x}");
+  EXPECT_EQ(log.CountOf("has a character the font lacks"), 4u) << "each missing glyph said once";
+  dialogue->SetText("one two three four");
   EXPECT_EQ(dialogue->GetLines(), (std::vector<std::string>{"one two", "three", "four"}));
 
   // With a jaw picture the jaw swings up to 100 units below its rest place while talking, then

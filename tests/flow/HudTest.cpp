@@ -79,7 +79,7 @@ TEST_F(InterfaceScene, HudFollowsThePlayersHealthItemsAndAmmunition)
   EXPECT_EQ(alpha("AmmoPrimary"), 0.0f);
   EXPECT_EQ(text("AmmoPrimary"), "");
 
-  // A HUD without its displays: nothing to show, nothing broken.
+  // A HUD level without its displays: said once each, nothing shown, nothing broken.
   ASSERT_NE(hud, nullptr);
   for (const char* name : {"AmmoPrimary", "HUD_Ammo_Pool", "PrimaryItem", "HUD_Health_Counter"})
     QueueRemoval(FindNamedObject(hud, name));
@@ -89,6 +89,8 @@ TEST_F(InterfaceScene, HudFollowsThePlayersHealthItemsAndAmmunition)
   Hitpoints(another, 50.0f);
   Frames(2);
   EXPECT_EQ(log.Errors(), 0u) << log.Text();
+  EXPECT_EQ(log.CountOf("The HUD has no object \"HUD_Health_Counter\" for the health counter"), 1u) << log.Text();
+  EXPECT_TRUE(log.Contains("The HUD has no object \"AmmoPrimary\" for the item indicator"));
 }
 
 // The heartbeat overlay's phases (rest, first beat, gap, second beat, top, fall), and at zero
