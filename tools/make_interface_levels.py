@@ -7,7 +7,7 @@ the health indicator's level, and the prefabs the interface's components make at
 Outputs, all committed:
     Assets/LevelFiles/{HUD,OW_HUD,emptylevel}.json
     Assets/Prefabs/{Empty,HUD_Clock,HUD_JumpingBear,HUD_DigitSmall,EN_ActionHint,tutorial_highlight,
-                    tutorial_door,Boundary,EN_Loot_Small,EN_Loot_Medium,EN_Loot_Large,soda1,
+                    tutorial_door,Boundary,OW_Tutorial,EN_Loot_Small,EN_Loot_Medium,EN_Loot_Large,soda1,
                     HUD_Picture}.prefab
 
 A HUD space is seen through a camera at the origin with scale 1: 1920 x 1080 world units, y up.
@@ -77,6 +77,13 @@ def write_prefabs():
         "tutorial_highlight": {
             "Transform": None,
             "Sprite": sprite("HUD_tutorial_highlight", (900, 900), layer="DL_PARTICLES", animated=True, period=0.15),
+        },
+        # The overworld tutorial, for the overworld level to place: it talks beside the player's
+        # ship and circles the highlight over what it speaks of, then removes itself.
+        "OW_Tutorial": {
+            "Transform": None,
+            "DialogueAnimator": {"text": ""},
+            "OW_TutorialManager": None,
         },
         # The tutorial's cell door and the barrier it moves down the ship as the lessons go on.
         "tutorial_door": {
