@@ -201,6 +201,10 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_TRUE(registry.GetDataBoard().GetCollectedItems().empty());
   EXPECT_EQ(board->GetScore(), 0);
   EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
+  // Any key leads on to the menu.
+  Rest();
+  Tap(SDLK_SPACE);
+  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
   for (const AssertReport& report : asserts.Reports())
     ADD_FAILURE() << report.message;
 }
