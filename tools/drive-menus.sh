@@ -2,8 +2,8 @@
 # Plays the game's menus as a player would, with xdotool on the running X display, and takes a
 # screenshot of each screen: the splash, the main menu (keys move the focus), how to play and
 # back, the quit question and back, the pause menu and back, a toggle, a button whose level does
-# not exist yet, the credits and back, and quitting through the question. It fails unless the game
-# ends by itself with exit code 0.
+# not exist yet, the credits and back, the attract mode and back, and quitting through the
+# question. It fails unless the game ends by itself with exit code 0.
 #
 #   xvfb-run -a -s "-screen 0 1280x720x24" tools/drive-menus.sh build/corvane shots/
 #
@@ -91,6 +91,10 @@ click -240 -160
 shoot 12-credits 2.5
 key Escape
 shoot 13-main-menu-after-credits 1.0
+key BackSpace
+shoot 14-attract-mode 3.0
+key space
+shoot 15-main-menu-after-attract-mode 1.0
 click -240 -250
 click -200 -110
 
