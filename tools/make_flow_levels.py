@@ -282,17 +282,18 @@ def credits():
 
 
 def endscreen():
-    # Where a run ends, by death or by beating the boss. Any key or button goes back to the menu,
-    # forgetting the run's collected items.
+    # Where a run ends, by death or by beating the boss: the haul's crate slides down and pours
+    # out the run's collected loot above the title; then any key or button goes back to the menu
+    # (the collection dumper does both, and forgets the run's loot and items).
     level = Level("endscreen")
     level.camera()
     level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
-    level.picture("Title", "endscreen_title", (0, 330), (960, 192), MAIN_LAYERS[0])
+    level.picture("Title", "endscreen_title", (0, -150), (960, 192), MAIN_LAYERS[0])
     level.picture("Press Any Key", "ui_press_any_key", (0, -430), (560, 80), MAIN_LAYERS[1])
-    # The collection dumper that pours out the run's haul stands here, above the view, once it
-    # exists; until then the screen shows the title only.
-    level.add("Collection Dumper", "Default", (0, 900))
-    level.hot_key("Back Key", "AnyInputDetector", "ButtonMainMenu", {"target": "introlevel"})
+    level.add("Collection Dumper", "Default", (0, 900), {
+        "Sprite": {"source": "crate", "layer": "DL_MAIN"},
+        "CollectionDumper": {},
+    }, scale=(128, 128))
     return level
 
 
