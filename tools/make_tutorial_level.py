@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the tutorial aboard the pirate ship: its ship layout (Assets/Ship/tutorial.txt) and its
-level (Assets/LevelFiles/tutorial.json).
+level (Assets/LevelFiles/tutorial.json), with its laser turrets (Assets/Prefabs/TutorialLaser.prefab).
 
     python3 tools/make_tutorial_level.py          (from the repository root)
 
@@ -18,9 +18,11 @@ on the triggers placed here (each a Trigger with its stage):
 The barrier's places (set by the TutorialManager) fall on the openings between the rooms: y 3600
 (cell/range, edge y 3712), 2050 (range/armoury, edge 2048), 1450 (armoury/hold, edge 1536), 2200.
 """
+import json
+import os
+
 from level_file import LevelFile
 from make_ship_layouts import layout_text
-import os
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 TILE = 128
@@ -40,6 +42,22 @@ TUTORIAL_SHIP = {
     # Openings between the rooms in the middle column (and its neighbours).
     "edges": {(x, y, "down"): "0" for y in (29, 16, 12) for x in (11, 12, 13)},
 }
+
+
+def write_prefabs():
+    # A laser turret: a beam gun it keeps using (MockUse), with endless energy to reload from.
+    laser = {"TutorialLaser": {
+        "Transform": None,
+        "Sprite": {"source": "turret_base", "layer": "DL_MAIN", "scale": [96, 96]},
+        "RectangleCollider": {"group": "WALL", "scale": [96, 96]},
+        "Team": {"Team": "ENEMY"},
+        "Ammo": {"infinite_ENERGY": True, "ammo_ENERGY": 200.0},
+        "Equipment": {"startingPrimary": "Beam_Gun"},
+        "MockUse": None,
+    }}
+    with open(os.path.join(ROOT, "Assets", "Prefabs", "TutorialLaser.prefab"), "w", encoding="ascii") as output:
+        json.dump(laser, output, indent=3, sort_keys=True, separators=(",", " : "))
+        output.write("\n")
 
 
 def write_layout():
@@ -100,5 +118,6 @@ def write_level():
 
 
 if __name__ == "__main__":
+    write_prefabs()
     write_layout()
     write_level()

@@ -4,6 +4,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/HudText.h"
 #include "gameplay/Dispatch.h"
+#include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
