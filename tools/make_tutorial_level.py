@@ -84,7 +84,7 @@ def write_level():
     # The script and its box; the manager keeps the box on the screen.
     level.add("Tutorial", "Empty", (900, 3750), {
         "DialogueAnimator": {"text": "", "backgroundScale": [24, 12], "backgroundOffset": [480, -110]},
-        "TutorialManager": None,
+        "TutorialManager": {},
     })
     for number, (x, y) in enumerate([(1100, 4100), (2100, 4100), (1600, 3000), (1600, 1800), (1000, 900),
                                      (2200, 900)], start=1):
