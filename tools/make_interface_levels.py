@@ -15,10 +15,10 @@ A picture's size in the world is its Sprite "scale" (its Transform keeps scale 1
 and the digit rows are not scaled with it). Pictures are named in docs/ASSETS.md.
 
 The HUD's layout, which ItemIndicator, HealthCounter and the guns' reload bars look up by name:
-    top left      the heart and "HUD_Health_Counter"
-    top centre    "HUD_Timer" (the encounter clock appears there when a comm station starts it)
-    bottom bar    "PrimaryItem", "SecondaryItem", "SpecialItem" placards, each with its icon child
-                  "<name>'s HUD_ItemIndicatorPlacard" and the key that uses it above it;
+    top left      the heart and "HUD_Health_Counter", under them "HUD_Timer" (the encounter clock
+                  appears there when a comm station starts it)
+    top bar       "PrimaryItem", "SecondaryItem", "SpecialItem" placards, each with its icon child
+                  "<name>'s HUD_ItemIndicatorPlacard" and the key that uses it below it;
                   "AmmoPrimary" and "AmmoSecondary" (magazine count and ammunition-type icon);
                   "HUD_Ammo_Pool" with one child per ammunition type (bullet, energy, explosive),
                   each with its count as first child.
@@ -31,7 +31,8 @@ from level_file import LevelFile
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
 HUD_LAYER = "DL_HUD"
-BAR_Y = -432
+BAR_Y = 432
+BAR_X = 160
 
 
 def write_json(path, value):
@@ -57,8 +58,8 @@ def write_prefabs():
         "HUD_DigitSmall": {"Transform": {"scale": [32, 48]}, "Sprite": {"layer": HUD_LAYER, "source": "font"}},
         # The encounter clock: the bear dial left of the seconds.
         "HUD_Clock": {
-            "Transform": {"position": [0, 440]},
-            "Sprite": sprite("HUD_timer_bear_lessangry", (112, 112), offset=[-230, 0]),
+            "Transform": {"position": [-720, 330]},
+            "Sprite": sprite("HUD_timer_bear_lessangry", (112, 112), offset=[-200, 0]),
             "TextToSprite": {"layer": HUD_LAYER},
         },
         # A police bear tumbling down the screen when the clock runs out; it grows from 0.2 to 0.35
@@ -154,31 +155,32 @@ def write_hud():
     # Health, top left.
     level.picture("HUD_Heart", "HUD_heart", (-880, 470), (72, 72), animated=True, period=0.5)
     level.text("HUD_Health_Counter", (-730, 470), "100")
-    # The clock's place, top centre; it shows nothing until a comm station starts it.
-    level.add("HUD_Timer", "Empty", (0, 440), {"EncounterTimer": {}})
-    # The bar along the bottom, holding the three slots, the magazines and the pool.
+    # The clock's place, under the health; it shows nothing until a comm station starts it.
+    level.add("HUD_Timer", "Empty", (-720, 330), {"EncounterTimer": {}})
+    # The bar along the top, holding the three slots, the magazines and the pool; the bottom of the
+    # screen is left to the dialogue boxes.
     # Sorted HUD layers draw the greater y (plus "yOrderOffset") first: the backing, then the
     # frame and placards, then icons and digits over them.
-    level.picture("HUD_Bar_Back", "HUD_cooldown_bar_back", (0, BAR_Y - 8), (1400, 200), yOrderOffset=4000.0,
+    level.picture("HUD_Bar_Back", "HUD_cooldown_bar_back", (BAR_X, BAR_Y - 8), (1240, 200), yOrderOffset=4000.0,
                   color=[1.0, 1.0, 1.0, 0.85])
-    level.picture("HUD_Bar", "HUD_frame", (0, BAR_Y), (1440, 216), yOrderOffset=3000.0)
-    for name, x, key, key_size in (("PrimaryItem", -560, "HUD_key_mouse_right", (36, 48)),
-                                   ("SecondaryItem", -400, "HUD_key_mouse_left", (36, 48)),
-                                   ("SpecialItem", -240, "HUD_key_c", (48, 36))):
+    level.picture("HUD_Bar", "HUD_frame", (BAR_X, BAR_Y), (1280, 216), yOrderOffset=3000.0)
+    for name, x, key, key_size in (("PrimaryItem", -360, "HUD_key_mouse_right", (36, 48)),
+                                   ("SecondaryItem", -200, "HUD_key_mouse_left", (36, 48)),
+                                   ("SpecialItem", -40, "HUD_key_c", (48, 36))):
         placard = level.picture(name, "HUD_item_placard", (x, BAR_Y - 10), (128, 128), yOrderOffset=2000.0)
         icon = level.picture(name + "'s HUD_ItemIndicatorPlacard", "HUD_item_placard", (0, 0), (96, 96),
                              color=[1.0, 1.0, 1.0, 0.0])
         level.adopt(placard, icon)
-        level.picture(name + " key", key, (x, BAR_Y + 82), key_size)
+        level.picture(name + " key", key, (x, BAR_Y - 100), key_size)
     # Magazines: the ammunition type's icon left of "in magazine/capacity".
     for name, y in (("AmmoPrimary", BAR_Y + 40), ("AmmoSecondary", BAR_Y - 50)):
-        level.add(name, "Empty", (40, y), {
+        level.add(name, "Empty", (260, y), {
             "Sprite": sprite("HUD_ammo_bullet", (56, 56), offset=[-150, 0], color=[1.0, 1.0, 1.0, 0.0]),
             "TextToSprite": {"layer": HUD_LAYER, "digitType": "HUD_DigitSmall"},
         })
         level.objects[-1]["components"]["Transform"]["scale"] = [0.7, 0.7]
     # The pool of each ammunition type, in type order.
-    pool = level.picture("HUD_Ammo_Pool", "HUD_frame", (440, BAR_Y), (1, 1), color=[0.0, 0.0, 0.0, 0.0])
+    pool = level.picture("HUD_Ammo_Pool", "HUD_frame", (580, BAR_Y), (1, 1), color=[0.0, 0.0, 0.0, 0.0])
     for index, icon_name in enumerate(("HUD_ammo_bullet", "HUD_ammo_energy", "HUD_ammo_rocket")):
         kind = level.picture("HUD_Ammo_Pool " + icon_name, icon_name, (-60 + 120 * index, 40), (56, 56))
         count = level.text("HUD_Ammo_Pool count " + str(index), (0, -52), "0", small=True, scale=0.7)
