@@ -110,7 +110,8 @@ TEST_F(InterfaceScene, ProximityDollyZoomsOnTheNearestShip)
 }
 
 // Small movers: MoveTo's straight line, past the target at the same speed; the overworld position
-// kept in the DataBoard across a level change; the snap that ignores its first quarter second.
+// kept in the DataBoard across a level change; parallax; a dummy using its item; the snap that
+// ignores its first quarter second.
 TEST_F(InterfaceScene, MoversFollowTheirLinesAndKeepTheirPlaces)
 {
   Define("TestMover", R"({"MoveTo": {"target position": [300, 0], "travelTime": 3.0}})");
@@ -133,6 +134,19 @@ TEST_F(InterfaceScene, MoversFollowTheirLinesAndKeepTheirPlaces)
   EXPECT_EQ(At(again), glm::vec2(100.0f, 200.0f));
   const Handle<GameObject> other = Make("TestPersistent", {0.0f, 0.0f}, "Merchant");
   EXPECT_EQ(At(other), glm::vec2(100.0f, 200.0f)) << "no record of its own: shares the first";
+
+  // A parallax layer half-way between where it woke and its target; a dummy that uses its item
+  // every frame (here a trigger watching for use).
+  Define("TestParallax", R"({"ParallaxController": {"target": "Far Target", "mutliplier": 0.5}})");
+  const Handle<GameObject> target = Make("Empty", {0.0f, 0.0f}, "Far Target");
+  const Handle<GameObject> layer = Make("TestParallax", {100.0f, 100.0f});
+  target->GetTransform()->SetWorldPosition(300.0f, -100.0f);
+  Frame();
+  EXPECT_EQ(At(layer), glm::vec2(200.0f, 0.0f));
+  Define("TestDummy", R"({"MockUse": null, "Trigger": {"stage": 7, "OnUse": true}})");
+  Make("TestDummy");
+  Frame();
+  EXPECT_EQ(log.CountOf("use!"), 1u);
 
   Define("TestSnap", R"({"SnapCameraOnInput": null})");
   const Handle<GameObject> snap = Make("TestSnap");
