@@ -12,6 +12,9 @@ namespace
 double previousFrameTime = 0.0;  // seconds; 0 before the first frame
 bool mousePressed[3] = {false, false, false};
 float mouseWheel = 0.0f;
+// ImGui refuses modifiers that change inside a frame, and the game's frame pumps events between
+// its NewFrame and Render: the modifiers are latched here and handed over in NewFrame.
+Uint16 keyModifiers = KMOD_NONE;
 GLuint fontTexture = 0;
 GLuint shaderProgram = 0;
 GLuint vertexShader = 0;
@@ -136,6 +139,7 @@ void ImGuiBinding::Init(SDL_Window*)
   previousFrameTime = 0.0;
   mousePressed[0] = mousePressed[1] = mousePressed[2] = false;
   mouseWheel = 0.0f;
+  keyModifiers = KMOD_NONE;
 }
 
 void ImGuiBinding::Shutdown()
@@ -175,11 +179,7 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
       if (key >= 0 && key < KeyCount)
         io.KeysDown[key] = event.type == SDL_KEYDOWN;
-      const SDL_Keymod modifiers = SDL_GetModState();
-      io.KeyShift = (modifiers & KMOD_SHIFT) != 0;
-      io.KeyCtrl = (modifiers & KMOD_CTRL) != 0;
-      io.KeyAlt = (modifiers & KMOD_ALT) != 0;
-      io.KeySuper = (modifiers & KMOD_GUI) != 0;
+      keyModifiers = event.key.keysym.mod;
       return true;
     }
     default:
@@ -221,6 +221,11 @@ void ImGuiBinding::NewFrame(SDL_Window* window)
 
   io.MouseWheel = mouseWheel;
   mouseWheel = 0.0f;
+
+  io.KeyShift = (keyModifiers & KMOD_SHIFT) != 0;
+  io.KeyCtrl = (keyModifiers & KMOD_CTRL) != 0;
+  io.KeyAlt = (keyModifiers & KMOD_ALT) != 0;
+  io.KeySuper = (keyModifiers & KMOD_GUI) != 0;
 
   SDL_ShowCursor(io.MouseDrawCursor ? SDL_DISABLE : SDL_ENABLE);
   ImGui::NewFrame();

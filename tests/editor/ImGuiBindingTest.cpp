@@ -181,6 +181,18 @@ TEST_F(ImGuiBindingTest, WheelKeysAndTextReachImGui)
   ImGuiBinding::NewFrame(window);
   ImGuiBinding::Render();
 
+  // Shift pressed while a frame is open (the game pumps events there) reaches the next frame; a
+  // change inside the frame would fail ImGui's end-of-frame check.
+  ImGuiBinding::NewFrame(window);
+  SDL_Event shift = Key(SDL_KEYDOWN, SDLK_LSHIFT);
+  shift.key.keysym.mod = KMOD_LSHIFT;
+  ImGuiBinding::ProcessEvent(shift);
+  EXPECT_FALSE(io.KeyShift);
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(window);
+  EXPECT_TRUE(io.KeyShift);
+  ImGuiBinding::Render();
+
   SDL_Event other{};
   other.type = SDL_WINDOWEVENT;
   EXPECT_FALSE(ImGuiBinding::ProcessEvent(other));
