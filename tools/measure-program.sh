@@ -5,7 +5,9 @@
 # figures come from the line the game prints as it ends ("Frames: N in S s (...)"), and the wall
 # time of a one-frame run (start to exit) is measured from outside as a check on the first.
 #
-# Usage: tools/measure-program.sh [build directory] [runs]   (defaults: build, 3)
+# Usage: tools/measure-program.sh [build directory] [runs] [level]   (defaults: build, 3, the empty level)
+# With a level named (e.g. skirmish), the runs start the game on that level of Assets/LevelFiles
+# instead, which measures the frame of the level as it plays.
 # Without a display it runs itself under xvfb-run at 1280x720, where the window is 1024x576.
 # LP_NUM_THREADS=0 measures Mesa's software renderer on one thread, as the tests run it.
 set -euo pipefail
@@ -16,6 +18,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${1:-build}
 runs=${2:-3}
+level=${3:-}
 program="$root/$build/corvane"
 [ -x "$program" ] || { echo "[ERROR] $program is not built" >&2; exit 1; }
 
@@ -30,13 +33,17 @@ for entry in "$root"/Assets/*; do
   esac
 done
 echo '{"level": {"objects": []}}' > "$game/Assets/LevelFiles/empty.json"
-echo '{"firstLevel": "empty"}' > "$game/Assets/GameSettings"
+if [ -n "$level" ]; then
+  [ -f "$root/Assets/LevelFiles/$level.json" ] || { echo "[ERROR] there is no level $level" >&2; exit 1; }
+  ln -s "$root/Assets/LevelFiles/$level.json" "$game/Assets/LevelFiles/$level.json"
+fi
+echo "{\"firstLevel\": \"${level:-empty}\"}" > "$game/Assets/GameSettings"
 
 run_game() {
   (cd "$game" && CI=1 "$program" "$@")
 }
 
-echo "Corvane on an empty level, $runs runs ($(nproc) cores, display $DISPLAY, LP_NUM_THREADS=${LP_NUM_THREADS:-default})"
+echo "Corvane on ${level:-an empty level}, $runs runs ($(nproc) cores, display $DISPLAY, LP_NUM_THREADS=${LP_NUM_THREADS:-default})"
 for run in $(seq "$runs"); do
   line=$(run_game windowed quit_after,600 2>/dev/null | grep '^Frames:' || true)
   [ -n "$line" ] || { echo "[ERROR] run $run printed no frame figures" >&2; exit 1; }

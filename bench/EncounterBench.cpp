@@ -1,0 +1,188 @@
+// A busy encounter as the game plays it: the encounter level ("skirmish"; the ship interior while
+// that level is not there) with a fighter on the players' side, a crew of 30 ducks, bugs and bears
+// hunting it, and 200 bullets kept in flight through the ship. Each frame the physics steps
+// (1/60 s) and the game's logic runs as the loop runs it: the update events with their queue
+// passes (the enemies' brains and steering, guns, health, projectiles, the ship's own logic).
+//
+//   BusyEncounter   the gameplay, AI and physics of a frame against the physics step alone
+//                   (frame_vs_physics) and the frame's CPU milliseconds on one core
+//                   (frame_cpu_ms; the goal is below 2)
+//
+// Run from the repository root (the prefabs and levels are read from Assets/):
+//   build/bench/brindle_bench --benchmark_filter=BusyEncounter
+#include "BenchScene.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "gameplay/ShipMap.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/Space.h"
+#include "physics/PhysicsModule.h"
+#include "physics/Rigidbody.h"
+#include "platform/Random.h"
+
+#include <benchmark/benchmark.h>
+#include <json/json.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <time.h>
+#include <vector>
+
+namespace
+{
+constexpr int Enemies = 30;
+constexpr int Projectiles = 200;
+constexpr float Dt = 1.0f / 60.0f;
+
+std::string EncounterLevel()
+{
+  return std::filesystem::exists("Assets/LevelFiles/skirmish.json") ? "skirmish" : "shipinterior";
+}
+
+double ThreadSeconds()
+{
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+class EncounterScene : public BenchWorld
+{
+public:
+  EncounterScene()
+  {
+    ResetRandom();
+    level = EncounterLevel();
+    loaded = space->LoadLevelFile("Assets/LevelFiles/" + level + ".json");
+    FindFloor();
+    if (floor.empty())
+      return;
+    DefineFighter();
+    Make("EncounterFighter", FloorPlace());
+    const char* const crew[] = {"AI_duck", "AI_bug", "AI_bear", "AI_duck2", "AI_bug2"};
+    for (int index = 0; index < Enemies; ++index)
+      Make(crew[index % 5], FloorPlace());
+    Reload();
+  }
+
+  bool Ready() const { return loaded && !floor.empty(); }
+  const std::string& Level() const { return level; }
+
+  void Physics() { PhysicsModule::Of(space.get())->Update(Dt); }
+
+  void Logic()
+  {
+    events->SendEvent(MemoryManager::New<PreUpdateEvent>(BRINDLE_SITE, space->GetId(), Dt));
+    events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), Dt));
+    events->ProcessQueue();
+    events->SendEvent(MemoryManager::New<PostUpdateEvent>(BRINDLE_SITE, space->GetId(), Dt));
+    events->ProcessQueue();
+    Reload();
+  }
+
+private:
+  // The attract mode's fighter: the enemies' own brain on the players' side, too tough to fall.
+  void DefineFighter()
+  {
+    Json::Value file;
+    std::ifstream("Assets/Prefabs/BasicEnemy.prefab") >> file;
+    Json::Value fighter = file["BasicEnemy"];
+    fighter["CircleCollider"]["group"] = "PLAYER";
+    fighter["Team"]["Team"] = 0;
+    fighter["Registerer"]["registryType"] = "PLAYERS";
+    fighter["Health"]["hitpoints"] = 1e9;
+    fighter["Health"]["max hitpoints"] = 1e9;
+    fighter["Ammo"]["ammo_BULLET"] = 1e9;
+    factory->DefinePrefab("EncounterFighter", fighter, "bench");
+  }
+
+  void FindFloor()
+  {
+    auto ship = space->FindObjectByName("Ship");
+    if (ship == space->ObjectsEnd() || !ship->second)
+      return;
+    ShipMap* map = ship->second->GetComponent<ShipMap>();
+    if (map == nullptr)
+      return;
+    for (int y = 0; y < map->GetHeight(); ++y)
+      for (int x = 0; x < map->GetWidth(); ++x)
+      {
+        const glm::vec2 centre = map->TileToWorld(x, y);
+        if (map->IsTileAt(centre.x, centre.y))
+          floor.push_back(centre);
+      }
+  }
+
+  glm::vec2 FloorPlace() const
+  {
+    return floor[static_cast<std::size_t>(Random()) % floor.size()];
+  }
+
+  // Keeps 200 bullets in flight: each gone one is fired again from a floor tile.
+  void Reload()
+  {
+    flying.erase(std::remove_if(flying.begin(), flying.end(), [](const Handle<GameObject>& bullet) { return !bullet; }),
+                 flying.end());
+    while (flying.size() < Projectiles)
+    {
+      Handle<GameObject> bullet = Make(flying.size() % 2 ? "Bullet" : "EnemyBullet", FloorPlace());
+      const float angle = RandomUnit() * 6.2831853f;
+      bullet->GetComponent<Rigidbody>()->SetVelocity({900.0f * std::cos(angle), 900.0f * std::sin(angle)});
+      flying.push_back(bullet);
+    }
+  }
+
+  std::string level;
+  bool loaded = false;
+  std::vector<glm::vec2> floor;
+  std::vector<Handle<GameObject>> flying;
+};
+
+void BusyEncounter(benchmark::State& state)
+{
+  EncounterScene scene;
+  if (!scene.Ready())
+  {
+    state.SkipWithError(("the level " + scene.Level() + " has no ship floor to fight on").c_str());
+    return;
+  }
+  for (int warmUp = 0; warmUp < 60; ++warmUp)
+  {
+    scene.Physics();
+    scene.Logic();
+  }
+  // Thread CPU time: on a busy machine the wall clock also counts the time other programs held
+  // the core. The wall-clock frame is kept beside it.
+  double physicsSeconds = 0;
+  double frameSeconds = 0;
+  double wallSeconds = 0;
+  for (auto _ : state)
+  {
+    const auto wallStart = std::chrono::steady_clock::now();
+    const double start = ThreadSeconds();
+    scene.Physics();
+    const double middle = ThreadSeconds();
+    scene.Logic();
+    const double end = ThreadSeconds();
+    physicsSeconds += middle - start;
+    frameSeconds += end - start;
+    const double wall = SecondsOf(std::chrono::steady_clock::now() - wallStart);
+    wallSeconds += wall;
+    state.SetIterationTime(wall);
+  }
+  const double iterations = static_cast<double>(state.iterations());
+  state.counters["frame_vs_physics"] = physicsSeconds > 0 ? frameSeconds / physicsSeconds : 0;
+  state.counters["frame_cpu_ms"] = frameSeconds * 1000.0 / iterations;
+  state.counters["physics_cpu_ms"] = physicsSeconds * 1000.0 / iterations;
+  state.counters["frame_wall_ms"] = wallSeconds * 1000.0 / iterations;
+  state.SetLabel(scene.Level());
+}
+BENCHMARK(BusyEncounter)->UseManualTime()->Unit(benchmark::kMicrosecond);
+}  // namespace
