@@ -14,45 +14,8 @@ game=$(realpath "$1")
 shots=$(realpath -m "$2")
 mkdir -p "$shots"
 
-screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
-screen_height=$(xwininfo -root | awk '/Height:/ {print $2}')
-window_width=$((screen_width * 4 / 5))
-window_height=$((screen_height * 4 / 5))
-
-# The window pixel (on the screen) of a world place seen through a camera at the origin, which
-# shows 1920 units across and as many up as the window's shape allows.
-at() {
-  local x=$1 y=$2
-  local view_height=$((1920 * window_height / window_width))
-  echo $((20 + (x + 960) * window_width / 1920)) $((20 + (view_height / 2 - y) * window_width / 1920))
-}
-
-shoot() {
-  sleep "${2:-0.6}"
-  import -window root "$shots/$1.png"
-  echo "screen: $1"
-}
-
-# Each press is held for a few frames: a press and its release within one frame would never be
-# seen down. The menus rest half a second after each action, so presses come further apart.
-key() {
-  for name in "$@"; do
-    xdotool keydown "$name"
-    sleep 0.1
-    xdotool keyup "$name"
-    sleep 0.7
-  done
-}
-
-click() {
-  # shellcheck disable=SC2046
-  xdotool mousemove $(at "$1" "$2")
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.08
-  xdotool mouseup 1
-  sleep 0.4
-}
+# shellcheck source=tools/window-input.sh
+source "$(dirname "$0")/window-input.sh"
 
 # No message boxes: a failed check is written out and the game goes on.
 CI=1 "$game" windowed > "$shots/game.log" 2>&1 &

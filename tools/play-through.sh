@@ -37,51 +37,8 @@ cat > "$folder/Assets/EditorSettings" <<'JSON'
 {"currentlyEditing": "", "showConsole": true, "showDebugView": false, "startInEditMode": false}
 JSON
 
-screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
-screen_height=$(xwininfo -root | awk '/Height:/ {print $2}')
-window_width=$((screen_width * 4 / 5))
-window_height=$((screen_height * 4 / 5))
-
-# The window pixel (on the screen) of a world place seen through a camera at the origin showing
-# 1920 units across (the menus' cameras).
-at() {
-  local x=$1 y=$2
-  local view_height=$((1920 * window_height / window_width))
-  echo $((20 + (x + 960) * window_width / 1920)) $((20 + (view_height / 2 - y) * window_width / 1920))
-}
-
-shoot() {
-  sleep "${2:-0.6}"
-  import -window root "$shots/$1.png"
-  echo "stage: $1"
-}
-
-# Each press is held for a few frames: a press and its release within one frame would never be seen
-# down. The menus rest half a second after each action, so presses come further apart.
-key() {
-  for name in "$@"; do
-    xdotool keydown "$name"
-    sleep 0.1
-    xdotool keyup "$name"
-    sleep 0.7
-  done
-}
-
-hold() {
-  xdotool keydown "$1"
-  sleep "$2"
-  xdotool keyup "$1"
-}
-
-click() {
-  # shellcheck disable=SC2046
-  xdotool mousemove $(at "$1" "$2")
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.08
-  xdotool mouseup 1
-  sleep 0.4
-}
+# shellcheck source=tools/window-input.sh
+source "$root/tools/window-input.sh"
 
 # A command typed into the game's console: back-quote opens it in the window's lower left, a click
 # puts the keyboard into its command line (the game hears no keys while it is there), Return runs
@@ -173,14 +130,5 @@ for _ in $(seq 1 50); do
 done
 [ -n "$ended" ] || { echo "[ERROR] the game did not end after YES" >&2; exit 1; }
 echo "the game ended with exit code $status"
-if grep -q "Unhandled blocks leaked" "$log"; then
-  echo "[ERROR] leak report:" >&2
-  grep -A20 "Unhandled blocks leaked" "$log" >&2
-  exit 1
-fi
-if grep -q "\[ERROR\]" "$log"; then
-  echo "[ERROR] lines in the game's log:" >&2
-  grep "\[ERROR\]" "$log" >&2
-  exit 1
-fi
+check_game_log "$log"
 exit "$status"

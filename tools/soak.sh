@@ -21,11 +21,8 @@ out=$(realpath -m "${3:-soak-out}")
 [ -x "$program" ] || { echo "[ERROR] $program is not built" >&2; exit 1; }
 mkdir -p "$out"
 
-key() {
-  xdotool keydown "$1"
-  sleep 0.1
-  xdotool keyup "$1"
-}
+# shellcheck source=tools/window-input.sh
+source tools/window-input.sh
 
 # The menu is showing when the pixel inside the START button's lettering (the window is 1024x576 at
 # (20, 20) on a 1280x720 screen) has the lettering's colour.
@@ -73,14 +70,5 @@ trap - EXIT
 last=$(tail -1 "$out/memory.csv" | cut -d, -f2)
 echo "resident memory: ${first_minute:-?} kB after the first minute, $last kB after $minutes minutes"
 echo "exit code: $status"
-if grep -q "Unhandled blocks leaked" "$out/game.log"; then
-  echo "[ERROR] leak report:" >&2
-  grep -A20 "Unhandled blocks leaked" "$out/game.log" >&2
-  exit 1
-fi
-if grep -q "\[ERROR\]" "$out/game.log"; then
-  echo "[ERROR] lines in the game's log:" >&2
-  grep "\[ERROR\]" "$out/game.log" | sort | uniq -c >&2
-  exit 1
-fi
+check_game_log "$out/game.log"
 exit $status
