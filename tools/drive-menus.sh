@@ -22,11 +22,7 @@ CI=1 "$game" windowed > "$shots/game.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-# The pointer rests where no button is: resting on a button it would hold the focus there. It is
-# moved once the window is up (a fresh X server ignores a move made before anything is mapped).
-xdotool search --sync --name Corvane > /dev/null
-# shellcheck disable=SC2046
-xdotool mousemove $(at -900 -500)
+rest_pointer_once_shown
 shoot 01-splash 2.0
 key space
 shoot 02-main-menu 1.0

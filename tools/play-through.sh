@@ -72,11 +72,7 @@ log="$shots/game.log"
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$folder"' EXIT
 
-# The pointer rests where no button is (on a button it would hold the menu's focus there); it is
-# moved once the window is up, as a fresh X server ignores a move made before anything is mapped.
-xdotool search --sync --name Corvane > /dev/null
-# shellcheck disable=SC2046
-xdotool mousemove $(at -900 -500)
+rest_pointer_once_shown
 shoot 01-splash 2.0
 key space
 shoot 02-menu 1.0

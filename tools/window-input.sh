@@ -58,3 +58,11 @@ check_game_log() {
     return 1
   fi
 }
+
+# Once the game's window is up, the pointer is put where no button is (resting on a button it would
+# hold the menu's focus there). A fresh X server ignores a move made before anything is mapped.
+rest_pointer_once_shown() {
+  xdotool search --sync --name Corvane > /dev/null
+  # shellcheck disable=SC2046
+  xdotool mousemove $(at -900 -500)
+}
