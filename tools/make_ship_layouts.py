@@ -72,7 +72,115 @@ NEWSHIP = {
     },
 }
 
-SHIPS = {"newship": NEWSHIP}
+# The encounter ships. Each has an airlock A where the boarding party arrives and leaves.
+
+# "skirmish", the light ship of the easy encounters: airlock A, a corridor C to the bridge B; hold
+# H and mess M above it, engine room E and store S below. The store is open to the corridor
+# through two force fields; the bridge's far wall is hull.
+SKIRMISH = {
+    "plan": [
+        "...............................",
+        "...............................",
+        ".......HHHHHHHH..MMMMMMM.......",
+        ".......HHHHHHHH..MMMMMMM.......",
+        ".......HHHHHHHH..MMMMMMM.BBBBB.",
+        ".AAAA..HHHHHHHH..MMMMMMM.BBBBB.",
+        ".AAAACCCCCCCCCCCCCCCCCCCCBBBBB.",
+        ".AAAACCCCCCCCCCCCCCCCCCCCBBBBB.",
+        ".AAAA..EEEEEEE..SSSSSSSS.BBBBB.",
+        ".......EEEEEEE..SSSSSSSS.BBBBB.",
+        ".......EEEEEEE..SSSSSSSS.......",
+        ".......EEEEEEE..SSSSSSSS.......",
+        "...............................",
+        "...............................",
+    ],
+    "floors": {"A": "4", "C": "1", "H": "3", "M": "F", "E": "4", "S": "3", "B": "F"},
+    "edges": {
+        (4, 7, "right"): "0", (4, 6, "right"): "0",      # airlock into the corridor
+        (24, 7, "right"): "0", (24, 6, "right"): "0",    # corridor into the bridge
+        (10, 8, "down"): "D",                            # hold
+        (20, 8, "down"): "D",                            # mess
+        (10, 6, "down"): "D",                            # engine room
+        (19, 6, "down"): "F", (20, 6, "down"): "F",      # store
+    },
+}
+
+# "freighter", the medium ship: a cargo bay K with two pairs of pillars above a long corridor C,
+# crew quarters Q and the reactor R beside the bay; airlock A, lab L and engine room E below.
+FREIGHTER = {
+    "plan": [
+        "................................",
+        "................................",
+        "..QQQQQ.KKKKKKKKKKKKKKKKK.RRRRR.",
+        "..QQQQQ.KKKKKKKKKKKKKKKKK.RRRRR.",
+        "..QQQQQ.KK..KKKKKKKKK..KK.RRRRR.",
+        "..QQQQQ.KK..KKKKKKKKK..KK.RRRRR.",
+        "..QQQQQ.KKKKKKKKKKKKKKKKK.RRRRR.",
+        "..QQQQQ.KKKKKKKKKKKKKKKKK.RRRRR.",
+        "..QQQQQ.KKKKKKKKKKKKKKKKK.RRRRR.",
+        ".CCCCCCCCCCCCCCCCCCCCCCCCCCCCCC.",
+        ".CCCCCCCCCCCCCCCCCCCCCCCCCCCCCC.",
+        ".AAAA....LLLLLLL....EEEEEEEE....",
+        ".AAAA....LLLLLLL....EEEEEEEE....",
+        ".AAAA....LLLLLLL....EEEEEEEE....",
+        ".........LLLLLLL....EEEEEEEE....",
+        "................................",
+        "................................",
+        "................................",
+    ],
+    "floors": {"A": "4", "C": "1", "Q": "F", "K": "3", "R": "4", "L": "2", "E": "1"},
+    "edges": {
+        (2, 7, "down"): "0", (3, 7, "down"): "0",        # corridor down into the airlock
+        (4, 9, "down"): "D",                             # quarters
+        (10, 9, "down"): "D", (22, 9, "down"): "D",      # cargo bay, two doors
+        (15, 9, "down"): "F", (16, 9, "down"): "F",      # and a loading field between them
+        (28, 9, "down"): "D",                            # reactor
+        (12, 7, "down"): "D",                            # lab
+        (23, 7, "down"): "D",                            # engine room
+    },
+}
+
+# "gunship", the hard ship: bridge B with the weapon bays W and G beside it above a corridor C,
+# dormitory D, hall H and medical bay M below it, and the engine room E under those, joined to the
+# dormitory and the medical bay by force fields. The airlock A is at the corridor's left end; the
+# engine room's lower wall is hull.
+GUNSHIP = {
+    "plan": [
+        "............................",
+        "............................",
+        "..........BBBBBBBB..........",
+        "..........BBBBBBBB..........",
+        "..WWWWWW..BBBBBBBB..GGGGGG..",
+        "..WWWWWW..BBBBBBBB..GGGGGG..",
+        "..WWWWWW..BBBBBBBB..GGGGGG..",
+        ".AACCCCCCCCCCCCCCCCCCCCCCCC.",
+        ".AACCCCCCCCCCCCCCCCCCCCCCCC.",
+        "..DDDDDD..HHHHHHHH..MMMMMM..",
+        "..DDDDDD..HHHHHHHH..MMMMMM..",
+        "..DDDDDD..HHHHHHHH..MMMMMM..",
+        "..DDDDDD..HHHHHHHH..MMMMMM..",
+        "......EEEEEEEEEEEEEEEE......",
+        "......EEEEEEEEEEEEEEEE......",
+        "......EEEEEEEEEEEEEEEE......",
+        "............................",
+        "............................",
+    ],
+    "floors": {"A": "4", "C": "1", "B": "F", "W": "3", "G": "3", "D": "F", "H": "2", "M": "F", "E": "4"},
+    "edges": {
+        (2, 10, "right"): "0", (2, 9, "right"): "0",     # airlock into the corridor
+        (13, 11, "down"): "D", (14, 11, "down"): "F",    # bridge
+        (4, 11, "down"): "D",                            # weapon bay
+        (23, 11, "down"): "D",                           # gunnery
+        (4, 9, "down"): "D",                             # dormitory
+        (12, 9, "down"): "0", (13, 9, "down"): "0",      # the hall is open to the corridor
+        (14, 9, "down"): "0", (15, 9, "down"): "0",
+        (22, 9, "down"): "D",                            # medical bay
+        (13, 5, "down"): "D",                            # hall down into the engine room
+        (7, 5, "down"): "F", (20, 5, "down"): "F",       # dormitory and medical bay fields
+    },
+}
+
+SHIPS = {"newship": NEWSHIP, "skirmish": SKIRMISH, "freighter": FREIGHTER, "gunship": GUNSHIP}
 
 
 def layout_text(ship):
@@ -108,6 +216,9 @@ def layout_text(ship):
     for (x, y, edge), code in ship["edges"].items():
         if edge not in ("right", "down"):
             raise SystemExit(f"edge {edge} of ({x}, {y}) is neither right nor down")
+        beyond = room(x + 1, y) if edge == "right" else room(x, y - 1)
+        if room(x, y) == beyond:
+            raise SystemExit(f"the {edge} edge of ({x}, {y}) lies inside room {beyond}: no wall stands there")
         tiles[(x, y)][1 if edge == "right" else 2] = code
 
     lines = ["ship", str(width), str(height)]

@@ -157,6 +157,15 @@ def main():
         "Sprite": sprite("ship_thruster_flame", "DL_MAIN", animated=True, period=0.06, draw=False),
     }
 
+    # The airlock hatch of an encounter ship: interacting with it (as with a door) takes the player
+    # back to the overworld.
+    PREFABS["EN_Exit"] = {
+        "Transform": {"scale": [112, 112]},
+        "Sprite": sprite("exit_hatch", "DL_FLOOR", animated=True, period=0.5),
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 96},
+        "LoadMainZone": None,
+    }
+
     folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
     for name, components in PREFABS.items():
         path = os.path.join(folder, "".join(name.split()) + ".prefab")
