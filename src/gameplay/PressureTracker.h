@@ -39,7 +39,8 @@ public:
   const PressureCell* GetCell(int x, int y) const;
   std::uint32_t GetWidth() const { return width; }
   std::uint32_t GetHeight() const { return height; }
-  int GetBreachCount() const { return breachCount; }
+  // Breaches into the outside so far (the stamp starts at 1, so that no cell starts stamped).
+  int GetBreachCount() const { return breachCount - 1; }
 
   // The edge of tile `tile` towards `direction` (right or down) has opened.
   void OnWallBreach(glm::ivec2 tile, glm::ivec2 direction);
