@@ -10,7 +10,8 @@ tools/make_ship_layouts.py (run that first when a plan changes) and holds:
 - "EN Camera", the camera the encounter's interface looks for;
 - SpawnAreas, which the level flow fills with enemies when the encounter starts (SpawnEnemies):
   how many at most and how much harder than the attacked faction's anger is set per room;
-- a lamp in every room, cargo to take cover behind, ammunition and loot.
+- a lamp in every room, steel cargo to take cover behind, supply crates to shoot open, ammunition
+  and loot.
 
 Everything is placed by room: a room is the set of tiles of one letter of the plan, and positions
 inside it are fractions of its bounding box ((0, 0) its lower left tile's centre, (1, 1) its upper
@@ -26,36 +27,44 @@ PREFAB_FOLDER = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs
 
 # Per encounter: the ship's layout, and per room letter what stands in it.
 #   spawns: {room: (maxSpawn, difficultyModifer)}
-#   cover:  {room: [(fx, fy), ...]}   crates
-#   ammo:   {room: [(fx, fy), ...]}   ammunition pickups
-#   loot:   {room: [(prefab, fx, fy), ...]}
+#   cover:    {room: [(fx, fy), ...]}   steel crates that stop shots
+#   supplies: {room: [(fx, fy), ...]}   wooden crates to shoot open for ammunition, specials, loot
+#   ammo:     {room: [(fx, fy), ...]}   ammunition pickups
+#   loot:     {room: [(prefab, fx, fy), ...]}
 ENCOUNTERS = {
     # The easy ship: a few enemies in the hold, the mess and on the bridge.
     "skirmish": {
         "ship": "skirmish",
         "spawns": {"H": (2, 0), "M": (2, 0), "B": (3, 1)},
-        "cover": {"H": [(0.2, 0.8), (0.3, 0.8), (0.75, 0.3)], "S": [(0.1, 0.2), (0.2, 0.2), (0.9, 0.9)],
-                  "B": [(0.5, 0.7), (0.5, 0.3)], "C": [(0.45, 0.5)]},
+        "cover": {"H": [(0.75, 0.3)], "M": [(0.3, 0.5), (0.7, 0.5)], "B": [(0.3, 0.7), (0.3, 0.3)],
+                  "C": [(0.45, 0.5)]},
+        "supplies": {"H": [(0.2, 0.8), (0.3, 0.8), (0.9, 0.9)], "S": [(0.1, 0.2), (0.2, 0.2), (0.9, 0.9)]},
         "ammo": {"A": [(0.5, 0.2)], "S": [(0.8, 0.2)], "E": [(0.5, 0.5)]},
-        "loot": {},
+        "loot": {"E": [("EN_Loot_Small", 0.2, 0.8), ("EN_Loot_Small", 0.3, 0.8)],
+                 "M": [("EN_Loot_Medium", 0.9, 0.9)], "B": [("EN_Loot_Large", 0.9, 0.5)]},
     },
     # The medium ship: the cargo bay is the fight, quarters and reactor hold more.
     "freighter": {
         "ship": "freighter",
         "spawns": {"K": (4, 0), "Q": (2, 1), "R": (2, 1), "E": (2, 1)},
-        "cover": {"K": [(0.0, 0.15), (0.05, 0.15), (0.95, 0.95), (1.0, 0.95), (0.5, 0.15)],
-                  "L": [(0.2, 0.8), (0.8, 0.8)], "C": [(0.3, 0.5), (0.7, 0.5)]},
+        "cover": {"K": [(0.5, 0.15), (0.35, 0.5), (0.65, 0.5)], "L": [(0.2, 0.8), (0.8, 0.8)],
+                  "C": [(0.3, 0.5), (0.7, 0.5)]},
+        "supplies": {"K": [(0.0, 0.15), (0.05, 0.15), (0.95, 0.95), (1.0, 0.95)], "Q": [(0.1, 0.9)],
+                     "R": [(0.9, 0.1)]},
         "ammo": {"A": [(0.5, 0.3)], "L": [(0.5, 0.3)], "K": [(0.5, 0.95)]},
-        "loot": {},
+        "loot": {"Q": [("EN_Loot_Medium", 0.9, 0.9)], "R": [("EN_Loot_Large", 0.5, 0.9)],
+                 "E": [("EN_Loot_Small", 0.1, 0.2), ("EN_Loot_Small", 0.2, 0.2), ("EN_Loot_Medium", 0.9, 0.8)]},
     },
     # The hard ship: every room is held, the hall and the bridge by the most.
     "gunship": {
         "ship": "gunship",
         "spawns": {"B": (3, 2), "W": (2, 1), "G": (2, 1), "H": (3, 1), "M": (2, 1), "E": (3, 2)},
         "cover": {"H": [(0.3, 0.5), (0.7, 0.5)], "E": [(0.25, 0.5), (0.5, 0.5), (0.75, 0.5)],
-                  "D": [(0.2, 0.2), (0.8, 0.8)]},
+                  "B": [(0.3, 0.3), (0.7, 0.3)]},
+        "supplies": {"D": [(0.2, 0.2), (0.8, 0.8)], "W": [(0.1, 0.8), (0.2, 0.8)], "G": [(0.9, 0.8)]},
         "ammo": {"C": [(0.05, 0.5)], "D": [(0.5, 0.5)], "M": [(0.5, 0.5)]},
-        "loot": {},
+        "loot": {"B": [("EN_Loot_Large", 0.5, 0.9)], "M": [("EN_Loot_Medium", 0.9, 0.2)],
+                 "E": [("EN_Loot_Small", 0.05, 0.5), ("EN_Loot_Small", 0.95, 0.5), ("EN_Loot_Medium", 0.5, 0.1)]},
     },
 }
 
@@ -116,7 +125,7 @@ def write_encounter(name, encounter):
     # The hatch stands against the airlock's outer wall, the player just inside.
     add("Exit", "EN_Exit", rooms.at(AIRLOCK, 0.0, 0.5))
     start = rooms.at(AIRLOCK, 0.8, 0.5)
-    add("EN Camera", "Camera", start, {"Transform": {"scale": [0.9, 0.9]}})
+    add("EN Camera", "Camera", start, {"Transform": {"scale": [1.1, 1.1]}, "CameraLeash": {"name of focus": "Player1"}})
 
     for room in sorted(rooms.tiles):
         add(f"Lamp {room}", "WarmLamp", rooms.at(room, 0.5, 0.5))
@@ -125,7 +134,10 @@ def write_encounter(name, encounter):
             {"SpawnArea": {"radius": rooms.spawn_side(room), "maxSpawn": most, "difficultyModifer": harder}})
     for room, places in encounter["cover"].items():
         for number, (fx, fy) in enumerate(places, start=1):
-            add(f"Crate {room}{number}", "CargoCrate", rooms.at(room, fx, fy))
+            add(f"Cover {room}{number}", "EN_Cover", rooms.at(room, fx, fy))
+    for room, places in encounter["supplies"].items():
+        for number, (fx, fy) in enumerate(places, start=1):
+            add(f"Supplies {room}{number}", "EN_SupplyCrate", rooms.at(room, fx, fy))
     for room, places in encounter["ammo"].items():
         for number, (fx, fy) in enumerate(places, start=1):
             add(f"Ammunition {room}{number}", "Ammo_Pickup", rooms.at(room, fx, fy))

@@ -166,6 +166,24 @@ def main():
         "LoadMainZone": None,
     }
 
+    # Steel cargo to take cover behind: stops everyone and every shot, like a wall.
+    PREFABS["EN_Cover"] = {
+        "Transform": {"scale": [80, 80]},
+        "Sprite": sprite("crate_metal", "DL_MAIN"),
+        "RectangleCollider": {"group": "WALL", "mapFlag": True, "scale": [80, 80]},
+    }
+    # A wooden supply crate: the player shoots it open for what it drops (ammunition, a special,
+    # loot).
+    PREFABS["EN_SupplyCrate"] = {
+        "Transform": {"scale": [64, 64]},
+        "Sprite": sprite("crate", "DL_MAIN"),
+        "RectangleCollider": {"group": "PROPS", "mapFlag": True, "scale": [64, 64]},
+        "Health": {"hitpoints": 20.0, "max hitpoints": 20.0, "regens": False,
+                   "sound death": "event:/SFX/WallbreakV2", "sound hurt": "event:/SFX/EnemyHurt"},
+        "FlickerOnDeath": None,
+        "SpawnOnDestruction": {"ammoPrefab": "Ammo_Pickup", "ammoChance": 0.6},
+    }
+
     folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
     for name, components in PREFABS.items():
         path = os.path.join(folder, "".join(name.split()) + ".prefab")
