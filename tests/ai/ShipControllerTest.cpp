@@ -87,9 +87,11 @@ TEST_F(ShipControllerTest, TheShipFliesWhereTheKeysPointInteractsAndReportsRammi
       }
       EXPECT_FLOAT_EQ(ship->GetComponent<Agent>()->GetMotivator().GetBase(Motivator::MaxLinearVelocity),
                       ShipController::MaxSpeed);
-      // Held near the limit: over it by at most what one frame's acceleration adds.
+      // Held near the limit: over it by at most what two long frames' acceleration adds (the
+      // steering limits what it asks for; the body has taken the last frame's push already).
       EXPECT_GT(glm::length(ship->GetComponent<Rigidbody>()->velocity), 0.5f * ShipController::MaxSpeed);
-      EXPECT_LE(glm::length(ship->GetComponent<Rigidbody>()->velocity), ShipController::MaxSpeed + 15000.0f * longestStep);
+      EXPECT_LE(glm::length(ship->GetComponent<Rigidbody>()->velocity),
+                ShipController::MaxSpeed + 2.0f * 15000.0f * longestStep);
       EXPECT_NEAR(position.y, 0.0f, 1.0f) << "straight along the key's direction";
       // The other ship comes alongside.
       other->GetTransform()->SetWorldPosition(position.x, position.y + 50.0f);
