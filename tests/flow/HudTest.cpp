@@ -129,3 +129,33 @@ TEST_F(InterfaceScene, HeartbeatOverlayPulsesWithItsPhases)
   EXPECT_NEAR(lowest, 0.8f, 1e-4f);
   EXPECT_FLOAT_EQ(highest, 1.0f);
 }
+
+// The beats sound below half health, once each per period, never at half and never once dead.
+TEST_F(InterfaceScene, HeartbeatSoundsOnlyBelowHalfHealthWhileAlive)
+{
+  Define("TestOverlay", R"({"Sprite": {"color": [1, 0, 0, 0]}, "HealthIndicator": {}})");
+  auto beats = [this](float hitpoints) {
+    const Handle<GameObject> overlay = Make("TestOverlay");
+    HealthChangedEvent change(0, hitpoints, 100.0f, 100.0f);
+    overlay->GetComponent<HealthIndicator>()->On(&change);
+    int heard = 0;
+    for (int frame = 0; frame < 78; ++frame)
+    {
+      Frame();
+      for (const char* path : {"event:/SFX/Heartbeat1", "event:/SFX/Heartbeat2"})
+      {
+        int playing = 0;
+        Studio::EventDescription description;
+        soundSystem->GetStudioSystem()->getEvent(path, &description);
+        description.getInstanceCount(&playing);
+        heard = std::max(heard, playing);
+      }
+    }
+    QueueRemoval(overlay);
+    Frames(120);
+    return heard;
+  };
+  EXPECT_EQ(beats(50.0f), 0);
+  EXPECT_EQ(beats(0.0f), 0) << "silent once dead";
+  EXPECT_GT(beats(49.0f), 0);
+}
