@@ -13,11 +13,7 @@ public:
       : Detector(typeId, Kind::TriggerOnly), action(inputAction), secondAction(otherAction)
   {
   }
-  ActionDetector& operator=(const ActionDetector& other)
-  {
-    Detector::operator=(other);
-    return *this;
-  }
+  ActionDetector& operator=(const ActionDetector&) = default;
 
   bool CheckHovered() override { return false; }
   bool CheckTriggered() override;

@@ -9,5 +9,5 @@ public:
 
   AnyInputDetector();
   // A copy starts as constructed.
-  AnyInputDetector& operator=(const AnyInputDetector&) { return *this; }
+  AnyInputDetector& operator=(const AnyInputDetector&) = default;
 };

@@ -9,5 +9,5 @@ public:
 
   AutoPlayDetector();
   // A copy starts as constructed.
-  AutoPlayDetector& operator=(const AutoPlayDetector&) { return *this; }
+  AutoPlayDetector& operator=(const AutoPlayDetector&) = default;
 };

@@ -9,5 +9,5 @@ public:
 
   CancelDetector();
   // A copy starts as constructed.
-  CancelDetector& operator=(const CancelDetector&) { return *this; }
+  CancelDetector& operator=(const CancelDetector&) = default;
 };

@@ -12,7 +12,7 @@ public:
 
   ClickDetector() : Detector(TypeId, Kind::HoverAndTrigger) {}
   // A copy starts as constructed.
-  ClickDetector& operator=(const ClickDetector&) { return *this; }
+  ClickDetector& operator=(const ClickDetector&) = default;
 
   void OnAwake() override;
   bool CheckHovered() override;

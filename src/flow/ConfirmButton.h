@@ -10,7 +10,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ConfirmButton;
 
   ConfirmButton() : Component(TypeId) {}
-  ConfirmButton& operator=(const ConfirmButton&) { return *this; }
+  ConfirmButton& operator=(const ConfirmButton&) = default;
 
   void OnAwake() override;
   void On(DetectorTriggerEndEvent* event);

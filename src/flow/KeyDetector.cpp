@@ -3,13 +3,6 @@
 #include "input/Input.h"
 #include "object/Members.h"
 
-KeyDetector& KeyDetector::operator=(const KeyDetector& other)
-{
-  Detector::operator=(other);
-  key = other.key;
-  return *this;
-}
-
 void KeyDetector::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "Key", &key, RenderInt, 0);

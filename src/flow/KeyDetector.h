@@ -10,7 +10,7 @@ public:
 
   KeyDetector() : Detector(TypeId, Kind::TriggerOnly) {}
   // Copies the key alone.
-  KeyDetector& operator=(const KeyDetector& other);
+  KeyDetector& operator=(const KeyDetector&) = default;
 
   void GetMembers(std::vector<MemberBase*>& members) override;
   bool CheckHovered() override { return false; }

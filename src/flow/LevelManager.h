@@ -23,7 +23,7 @@ public:
 
   LevelManager() : Component(TypeId) {}
   // Nothing travels: the component table starts copies as constructed.
-  LevelManager& operator=(const LevelManager&) { return *this; }
+  LevelManager& operator=(const LevelManager&) = default;
 
   void OnAwake() override;
 

@@ -9,5 +9,5 @@ public:
 
   PauseDetector();
   // A copy starts as constructed.
-  PauseDetector& operator=(const PauseDetector&) { return *this; }
+  PauseDetector& operator=(const PauseDetector&) = default;
 };

@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Spawning.h"
 #include "object/GameObject.h"
@@ -20,10 +21,5 @@ void BossForceFieldManager::On(DiedEvent*)
 {
   if (fields.empty())
     return;
-  GameObject* field = fields.front().Get();
-  EventManager* manager = EventManager::Instance();
-  if (field == nullptr || manager == nullptr || field->GetSpace() == nullptr)
-    return;
-  manager->Subscribe<Space, GameObjectDestroyedEvent>(field->GetSpace(), field->GetId());
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, field->GetId(), fields.front()));
+  QueueRemoval(fields.front());
 }

@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "gameplay/Dispatch.h"
 #include "gameplay/Spawning.h"
 #include "input/InputActionMap.h"
 #include "physics/CollisionGroup.h"
@@ -62,13 +63,7 @@ void ShipThruster::OnAwake()
 
 void ShipThruster::OnDestroy()
 {
-  GameObject* flame = thrusterObject.Get();
-  EventManager* manager = EventManager::Instance();
-  if (flame == nullptr || manager == nullptr)
-    return;
-  if (Space* space = flame->GetSpace())
-    manager->Subscribe<Space, GameObjectDestroyedEvent>(space, flame->GetId());
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, flame->GetId(), thrusterObject));
+  QueueRemoval(thrusterObject);
 }
 
 void ShipThruster::ShowFlame(bool shown)

@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "gameplay/Dispatch.h"
 #include "physics/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -43,13 +44,7 @@ void SimpleForceFieldLogic::On(CollisionEvent* event)
   const auto group = static_cast<CollisionGroup>(event->otherGroup);
   if (group != CollisionGroup::PROJECTILE && group != CollisionGroup::ENEMY_PROJECTILE)
     return;
-  GameObject* projectile = event->other.Get();
-  EventManager* manager = EventManager::Instance();
-  if (projectile == nullptr || manager == nullptr)
-    return;
-  if (Space* space = projectile->GetSpace())
-    manager->Subscribe<Space, GameObjectDestroyedEvent>(space, projectile->GetId());
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, projectile->GetId(), event->other));
+  QueueRemoval(event->other);
 }
 
 void SimpleForceFieldLogic::On(UpdateEvent* event)

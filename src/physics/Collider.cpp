@@ -31,8 +31,7 @@ void Collider::OnAwake()
   if (module == nullptr)
     return;
   module->AddCollider(this, GetOwner());
-  if (EventManager* events = EventManager::Instance())
-    events->Subscribe<Collider, UpdateEvent>(this, module->GetSpaceId());
+  SubscribeOnSpace<UpdateEvent>(this);
 }
 
 void Collider::GetMembers(std::vector<MemberBase*>& members)

@@ -43,12 +43,9 @@ void MapBoundingColliders::OnAwake()
   if (object == nullptr)
     return;
   SpawnBoundaries();
-  EventManager* events = EventManager::Instance();
-  if (events == nullptr)
-    return;
-  events->Subscribe<MapBoundingColliders, PositionUpdateEvent>(this, object->GetId());
-  if (PhysicsModule* module = PhysicsModule::Of(object->GetSpace()))
-    events->Subscribe<MapBoundingColliders, ResizeBoundary>(this, module->GetSpaceId());
+  SubscribeOnOwner<PositionUpdateEvent>(this);
+  if (PhysicsModule::Of(object->GetSpace()) != nullptr)
+    SubscribeOnSpace<ResizeBoundary>(this);
 }
 
 void MapBoundingColliders::SpawnBoundaries()

@@ -14,9 +14,8 @@ void RayCastTest::OnAwake()
   GameObject* object = GetGameObject();
   if (object == nullptr)
     return;
-  if (PhysicsModule* module = PhysicsModule::Of(object->GetSpace()))
-    if (EventManager* events = EventManager::Instance())
-      events->Subscribe<RayCastTest, UpdateEvent>(this, module->GetSpaceId());
+  if (PhysicsModule::Of(object->GetSpace()) != nullptr)
+    SubscribeOnSpace<UpdateEvent>(this);
 }
 
 void RayCastTest::GetMembers(std::vector<MemberBase*>& members)
