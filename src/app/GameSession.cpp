@@ -5,6 +5,7 @@
 #include "app/QuitAfterCommand.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
@@ -20,8 +21,6 @@
 #include "physics/PhysicsModule.h"
 #include "render/Layer.h"
 #include "render/ResourceManagerTwo.h"
-
-#include <iostream>
 
 namespace
 {
@@ -96,7 +95,7 @@ bool GameSession::Initialize()
   // Content the game cannot draw without stops it here, in order, with what was made so far.
   if (!ResourceManagerTwo::LoadResources(ResourceListPath) || !::Graphics::Graphics::Initialize())
   {
-    std::cout << "[ERROR] The game's resources could not be loaded (see above); it stops." << std::endl;
+    LogError("The game's resources could not be loaded (see above); it stops.");
     return false;
   }
   Input::Init();
@@ -129,7 +128,7 @@ void GameSession::Run()
 void GameSession::Shutdown()
 {
   if (frameStatistics.GetFrames() > 0)
-    std::cout << frameStatistics.Summary() << std::endl;
+    LogLine(frameStatistics.Summary());
   ImGuiBinding::Shutdown();
   interfaceFrameOpen = false;
   InputActionMap::Shutdown();

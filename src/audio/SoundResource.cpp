@@ -1,17 +1,17 @@
 #include "audio/SoundResource.h"
 
+#include "core/Log.h"
 #include "platform/Assert.h"
 #include "platform/Paths.h"
 
 #include <fstream>
-#include <iostream>
 
 SoundResource::SoundResource(const std::string& path)
 {
   std::ifstream file(NormalizePath(path));
   if (!file)
   {
-    std::cout << "[ERROR] Missing Sound Resource File. (" << NormalizePath(path) << ")" << std::endl;
+    LogError("Missing Sound Resource File. (", NormalizePath(path), ")");
     Assert("Missing Sound Resource File.", __LINE__, __FILE__, "SoundResource::SoundResource");
     DebugBreakIfAttached();
     return;

@@ -1,5 +1,7 @@
 #include "core/FiniteCheck.h"
 
+#include "core/Log.h"
+
 #include <cmath>
 #include <sstream>
 
@@ -51,6 +53,9 @@ std::string FiniteCheckText(const glm::mat3& value)
 void ReportNotFinite(const std::string& what, const std::string& value, int line, const char* file,
                      const char* function)
 {
+  // A bad value usually comes back every frame: the first refusal at a place tells, the rest are quiet.
+  if (!FirstTimeFor("not finite " + what + " at " + std::string(file) + ":" + std::to_string(line)))
+    return;
   Assert(what + " is not finite: " + value + "; it is left unchanged", line, file, function);
   DebugBreakIfAttached();
 }

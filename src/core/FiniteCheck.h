@@ -2,7 +2,8 @@
 // Setters that take values from outside (content, the console, another component's arithmetic)
 // refuse NaN and infinities: one such value spreads through every matrix, contact and draw it
 // touches, and is far harder to trace there than at the setter that let it in. A refused value
-// fails a check that names the setter and the value, and the setter keeps what it had.
+// fails a check that names the setter and the value, and the setter keeps what it had. Each place
+// reports its first refusal only.
 #include "platform/Assert.h"
 
 #include <glm/mat3x3.hpp>
@@ -19,7 +20,8 @@ std::string FiniteCheckText(float value);
 std::string FiniteCheckText(glm::vec2 value);
 std::string FiniteCheckText(const glm::mat3& value);
 
-// Fails a check: "<what> is not finite: <value>; it is left unchanged".
+// Fails a check: "<what> is not finite: <value>; it is left unchanged", the first time `what` is
+// refused at this file and line.
 void ReportNotFinite(const std::string& what, const std::string& value, int line, const char* file,
                      const char* function);
 

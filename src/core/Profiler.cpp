@@ -1,11 +1,11 @@
 #include "core/Profiler.h"
 
 #include "core/FileUtilities.h"
+#include "core/Log.h"
 #include "core/fColor.h"
 #include "platform/SteadyFrameClock.h"
 
 #include <algorithm>
-#include <iostream>
 #include <sstream>
 
 namespace
@@ -101,7 +101,7 @@ void Profiler::PopScope()
 {
   if (scopeStack.empty())
   {
-    std::cout << "[ERROR] Profiler scope closed with no scope open." << std::endl;
+    LogError("Profiler scope closed with no scope open.");
     return;
   }
   ProfilerNode* node = scopeStack.back();
@@ -144,7 +144,7 @@ bool Profiler::Dump(const std::vector<std::unique_ptr<ProfilerNode>>& roots, con
   // Written beside the target and renamed over it, so a failed dump leaves nothing half written.
   if (!WriteFileAtomically(text.str(), path))
   {
-    std::cout << "[ERROR] Could not create profiler dump " << path << std::endl;
+    LogError("Could not create profiler dump ", path);
     return false;
   }
   return true;

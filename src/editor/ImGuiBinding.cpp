@@ -1,11 +1,12 @@
 #include "editor/ImGuiBinding.h"
 
+#include "core/Log.h"
+
 #include <GL/glew.h>  // Required for: the GL 3.3 entry points (before any other GL header)
 #include <SDL.h>
 #include <imgui.h>
 
 #include <cstdint>
-#include <iostream>
 
 namespace
 {
@@ -69,7 +70,7 @@ bool CompileShader(GLuint shader, const char* source, const char* kind)
     return true;
   char log[1024] = {};
   glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
-  std::cout << "[ERROR] ImGui " << kind << " shader did not compile: " << log << std::endl;
+  LogError("ImGui ", kind, " shader did not compile: ", log);
   return false;
 }
 
@@ -359,7 +360,7 @@ bool ImGuiBinding::CreateDeviceObjects()
   glGetProgramiv(shaderProgram, GL_LINK_STATUS, &linked);
   if (!compiled || linked != GL_TRUE)
   {
-    std::cout << "[ERROR] ImGui shader program did not link." << std::endl;
+    LogError("ImGui shader program did not link.");
     InvalidateDeviceObjects();
     return false;
   }

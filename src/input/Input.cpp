@@ -1,9 +1,9 @@
 #include "input/Input.h"
 
+#include "core/Log.h"
 #include "input/SdlInputDevices.h"
 
 #include <cmath>
-#include <iostream>
 #include <string>
 
 namespace
@@ -177,7 +177,7 @@ void Input::OnControllerAdded(int deviceIndex)
     return;
   if (!devices->IsGameController(deviceIndex))
   {
-    std::cout << "[WARNING] Failed to open a joystic because it wasn't a controller\n";
+    LogWarning("Failed to open a joystic because it wasn't a controller");
     return;
   }
 
@@ -196,7 +196,7 @@ void Input::OnControllerAdded(int deviceIndex)
   }
   if (chosen < 0)
   {
-    std::cout << "[WARNING] No free controller slot; controller " << deviceIndex << " is not used\n";
+    LogWarning("No free controller slot; controller ", deviceIndex, " is not used");
     return;
   }
 
@@ -204,9 +204,9 @@ void Input::OnControllerAdded(int deviceIndex)
   if (!opened.opened)
     return;
   if (opened.rumble == RumbleSupport::NoHapticDevice)
-    std::cout << "[WARNING] Failed to open hapic\n";
+    LogWarning("Failed to open hapic");
   else if (opened.rumble == RumbleSupport::RumbleRefused)
-    std::cout << "[WARNING] Failed to initialize hapic\n";
+    LogWarning("Failed to initialize hapic");
   slots[chosen].Open(opened.instanceId);
 }
 

@@ -1,6 +1,6 @@
 #include "input/SdlInputDevices.h"
 
-#include <iostream>
+#include "core/Log.h"
 
 SdlInputDevices::SdlInputDevices()
 {
@@ -44,7 +44,7 @@ OpenedController SdlInputDevices::Open(int deviceIndex)
   connection.controller = SDL_GameControllerOpen(deviceIndex);
   if (!connection.controller)
   {
-    std::cout << "[WARNING] Failed to open controller " << deviceIndex << ": " << SDL_GetError() << "\n";
+    LogWarning("Failed to open controller ", deviceIndex, ": ", SDL_GetError());
     return result;
   }
   SDL_Joystick* joystick = SDL_GameControllerGetJoystick(connection.controller);

@@ -1,6 +1,7 @@
 #include "object/ChildSpawner.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
@@ -9,7 +10,6 @@
 #include "object/Transform.h"
 
 #include <algorithm>
-#include <iostream>
 
 namespace
 {
@@ -74,8 +74,7 @@ void ChildSpawner::SpawnChildren()
   {
     if (IsSpawning(prefab))
     {
-      std::cout << "[ERROR] The prefab \"" << prefab << "\" would spawn itself (" << SpawnChain(prefab)
-                << "); that child is not spawned." << std::endl;
+      LogError("The prefab \"", prefab, "\" would spawn itself (", SpawnChain(prefab), "); that child is not spawned.");
       continue;
     }
     Handle<GameObject> child;

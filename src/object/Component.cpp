@@ -1,13 +1,12 @@
 #include "object/Component.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "platform/Assert.h"
-
-#include <iostream>
 
 namespace
 {
@@ -115,8 +114,7 @@ void Component::DeserializeMembers(const Json::Value& object, const std::vector<
   if (!object.isObject())
   {
     if (!object.isNull())
-      std::cout << "[ERROR] Component \"" << GetTypeName() << "\": expected an object of members; nothing is loaded."
-                << std::endl;
+      LogError("Component \"", GetTypeName(), "\": expected an object of members; nothing is loaded.");
     return;
   }
   for (const std::string& key : object.getMemberNames())

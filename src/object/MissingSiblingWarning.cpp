@@ -1,9 +1,8 @@
 #include "object/MissingSiblingWarning.h"
 
+#include "core/Log.h"
 #include "object/Component.h"
 #include "object/GameObject.h"
-
-#include <iostream>
 
 void MissingSiblingWarning::Report(const Component& component, const std::string& siblingName,
                                    const std::string& skippedStep)
@@ -12,6 +11,6 @@ void MissingSiblingWarning::Report(const Component& component, const std::string
     return;
   reported = true;
   const GameObject* object = component.GetGameObject();
-  std::cout << "[WARNING] " << component.GetTypeName() << " of \"" << (object != nullptr ? object->GetName() : "")
-            << "\": no " << siblingName << "; " << skippedStep << " is skipped." << std::endl;
+  LogWarning(component.GetTypeName(), " of \"", (object != nullptr ? object->GetName() : ""), "\": no ", siblingName,
+             "; ", skippedStep, " is skipped.");
 }

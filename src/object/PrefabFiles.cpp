@@ -1,13 +1,13 @@
 #include "object/PrefabFiles.h"
 
 #include "core/FileUtilities.h"
+#include "core/Log.h"
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "platform/Assert.h"
 
 #include <cctype>
-#include <iostream>
 #include <map>
 #include <vector>
 
@@ -50,9 +50,8 @@ bool StaysInFolder(const std::string& prefabName)
 
 void ReportUnsafeName(const std::string& prefabName)
 {
-  std::cout << "[ERROR] The prefab name " << Quoted(prefabName)
-            << " holds a path separator or \"..\"; a prefab file stays in its folder, so nothing was written."
-            << std::endl;
+  LogError("The prefab name ", Quoted(prefabName),
+           " holds a path separator or \"..\"; a prefab file stays in its folder, so nothing was written.");
 }
 }  // namespace
 
@@ -73,7 +72,7 @@ void PrefabFiles::Load(GameobjectFactory& factory) const
       continue;
     if (const std::string problem = ShapeProblem(root); !problem.empty())
     {
-      std::cout << "[ERROR] " << path << ": " << problem << "; the file is skipped." << std::endl;
+      LogError(path, ": ", problem, "; the file is skipped.");
       continue;
     }
     for (const std::string& prefabName : root.getMemberNames())
@@ -93,8 +92,8 @@ void PrefabFiles::Load(GameobjectFactory& factory) const
       for (const std::string& typeName : definition.isNull() ? std::vector<std::string>() : definition.getMemberNames())
       {
         if (factory.GetFactories().count(typeName) == 0)
-          std::cout << "[ERROR] " << path << ": the prefab " << Quoted(prefabName) << " names " << Quoted(typeName)
-                    << ", which is not a component; it is left out." << std::endl;
+          LogError(path, ": the prefab ", Quoted(prefabName), " names ", Quoted(typeName),
+                   ", which is not a component; it is left out.");
       }
       factory.DefinePrefab(prefabName, definition.isNull() ? Json::Value(Json::objectValue) : definition, path);
     }
@@ -117,7 +116,7 @@ bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName
   // A name without a visible character would make the file ".prefab", a prefab nobody can pick.
   if (PathOf(prefabName) == PathOf(""))
   {
-    std::cout << "[ERROR] A prefab needs a name to be saved; nothing was written." << std::endl;
+    LogError("A prefab needs a name to be saved; nothing was written.");
     return false;
   }
   if (!StaysInFolder(prefabName))
@@ -134,8 +133,7 @@ bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName
   const bool isNew = !factory.HasPrefab(prefabName);
   const bool saved = WriteJsonFile(root, PathOf(prefabName));
   if (saved && isNew)
-    std::cout << "[WARNING] Don't forget to save the level, so this object references the new prefab." << std::endl
-              << std::endl;
+    LogWarning("Don't forget to save the level, so this object references the new prefab.");
   factory.ReLoadPrefabs();
   return saved;
 }

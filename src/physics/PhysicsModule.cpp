@@ -1,6 +1,7 @@
 #include "physics/PhysicsModule.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "object/GameObject.h"
@@ -16,7 +17,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <iostream>
 
 const fColor PhysicsModule::RayHitColour{0.0f, 1.0f, 0.0f, 1.0f};
 const fColor PhysicsModule::RayMissColour{1.0f, 1.0f, 0.0f, 1.0f};
@@ -72,8 +72,7 @@ PhysicsModule* PhysicsModule::JoiningModule(const Component& component, Transfor
   transform = object->GetTransform();
   PhysicsModule* module = Of(object->GetSpace());
   if (module == nullptr)
-    std::cout << "[ERROR] " << component.GetTypeName() << " of \"" << object->GetName()
-              << "\" found no physics module in its space.\n";
+    LogError(component.GetTypeName(), " of \"", object->GetName(), "\" found no physics module in its space.");
   return module;
 }
 
@@ -130,8 +129,8 @@ void PhysicsModule::AddCollider(Collider* collider, const Handle<GameObject>& ob
 {
   if (!object.IsValid())
   {
-    std::cout << "Invalid handle provided in PhysicsModule::AddCollider! Feel free to add an assert if you want to "
-                 "debug.\n";
+    Log(LogLevel::Error,
+        "Invalid handle provided in PhysicsModule::AddCollider! Feel free to add an assert if you want to debug.");
     return;
   }
   PhysicsObject* entry = Register(object);

@@ -1,6 +1,7 @@
 #include "physics/RotationLock.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
@@ -9,7 +10,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <iostream>
 
 RotationLock& RotationLock::operator=(const RotationLock& other)
 {
@@ -24,15 +24,16 @@ void RotationLock::OnAwake()
   GameObject* object = GetGameObject();
   if (object == nullptr)
     return;
-  if (PhysicsModule* module = PhysicsModule::Of(object->GetSpace()))
-    if (EventManager* events = EventManager::Instance())
-      events->Subscribe<RotationLock, UpdateEvent>(this, module->GetSpaceId());
+  if (PhysicsModule::Of(object->GetSpace()) != nullptr)
+    SubscribeOnSpace<UpdateEvent>(this);
   transform = object->GetTransform();
   rigidbody = object->GetComponent<Rigidbody>();
   if (rigidbody == nullptr)
   {
     // Nothing to hold still; the lock keeps only the rotation at 0.
-    std::cout << "[ERROR] RotationLock of \"" << object->GetName() << "\" needs a Rigidbody on the same object.\n";
+    const std::string& prefab = object->GetPrefabName();
+    LogOnce("RotationLock without a Rigidbody " + (prefab.empty() ? object->GetName() : prefab), LogLevel::Error,
+            "RotationLock of \"", object->GetName(), "\" needs a Rigidbody on the same object.");
   }
   else
   {

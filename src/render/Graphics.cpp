@@ -1,5 +1,6 @@
 #include "render/Graphics.h"
 
+#include "core/Log.h"
 #include "core/Profiler.h"
 #include "render/DebugInstance.h"
 #include "render/DebugPass.h"
@@ -64,8 +65,9 @@ void ResetDrawState()
 
 void FailWindow(const std::string& error)
 {
-  std::cout << "[ERROR] " << error << std::endl;
-  std::cerr << "[ERROR] " << error << std::endl;
+  LogError(error);
+  // The program ends here: standard error is where whoever started it looks for why.
+  std::cerr << LogPrefix(LogLevel::Error) << error << std::endl;
   std::exit(EXIT_FAILURE);
 }
 }  // namespace
@@ -228,7 +230,7 @@ Layer* Graphics::GetLayer(const std::string& name)
   auto layer = layers.find(name);
   if (layer != layers.end())
     return layer->second.get();
-  std::cout << "[ERROR]Tried to get layer that does not exist: " << name << std::endl;
+  Log(LogLevel::Error, "[ERROR]Tried to get layer that does not exist: " + name);
   return nullptr;
 }
 
@@ -253,9 +255,8 @@ InstanceBuffer* Graphics::FindBuffer(Layer* layer, Pass* pass, RenderSpace* spac
   if (layer == nullptr || pass == nullptr || space == nullptr)
   {
     // A layer or pass name that did not resolve; the records are dropped, the frame goes on.
-    if (!warnedIncompleteSubmission)
-      std::cout << "[ERROR] A drawing record without a layer, pass or space was dropped" << std::endl;
-    warnedIncompleteSubmission = true;
+    LogOnce("A drawing record without a layer, pass or space", LogLevel::Error,
+            "A drawing record without a layer, pass or space was dropped");
     return nullptr;
   }
   std::unique_ptr<InstanceBuffer>& buffer = submissions[space->GetSpaceName()][layer][pass];
@@ -476,8 +477,8 @@ void Graphics::DebugDraw(const glm::mat3& shape, RenderSpace* space, fColor colo
   if (camera == nullptr)
   {
     const std::string name = space->GetSpaceName();
-    if (warnedSpaces.insert(name).second)
-      std::cout << "[WARNING] Space " << name << " has no camera; its debug shapes are not drawn" << std::endl;
+    LogOnce("Debug shapes of a space without a camera " + name, LogLevel::Warning, "Space ", name,
+            " has no camera; its debug shapes are not drawn");
     return;
   }
   InstanceSubmission<DebugInstance> submission;

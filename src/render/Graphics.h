@@ -182,7 +182,5 @@ private:
   std::unique_ptr<Framebuffer> framebuffer;
   std::unique_ptr<Window> ownWindow;
   Window* window = nullptr;
-  std::set<std::string> warnedSpaces;  // spaces already told that they have no camera
-  bool warnedIncompleteSubmission = false;
 };
 }  // namespace Graphics

@@ -1,6 +1,7 @@
 #include "render/ParticleSystem.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
@@ -11,7 +12,6 @@
 #include "render/ResourceManagerTwo.h"
 
 #include <algorithm>
-#include <iostream>
 
 ParticleSystem::ParticleSystem() : Component(TypeId) {}
 
@@ -102,8 +102,8 @@ void ParticleSystem::Reset()
   // The pool is sized from level data; a value no system could draw is refused, not allocated.
   if (maxParticles > MaximumParticles)
   {
-    std::cout << "[ERROR] ParticleSystem \"maxParticles\" " << maxParticles << " is more than "
-              << MaximumParticles << "; using " << MaximumParticles << "." << std::endl;
+    LogError("ParticleSystem \"maxParticles\" ", maxParticles, " is more than ", MaximumParticles, "; using ",
+             MaximumParticles, ".");
     maxParticles = MaximumParticles;
   }
   Particle blank;

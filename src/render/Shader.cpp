@@ -1,6 +1,6 @@
 #include "render/Shader.h"
 
-#include <iostream>
+#include "core/Log.h"
 
 namespace Graphics
 {
@@ -62,7 +62,7 @@ bool Shader::CheckConstructionCompilation(GLuint object, const std::string& type
     if (success != GL_TRUE)
     {
       glGetShaderInfoLog(object, InfoLogLength, nullptr, log);
-      std::cout << "| ERROR::SHADER: Compile-time error: Type: " << type << "\n" << log << LogFooter << std::endl;
+      Log(LogLevel::Error, JoinLogParts("| ERROR::SHADER: Compile-time error: Type: ", type, "\n", log, LogFooter));
     }
     return success == GL_TRUE;
   }
@@ -70,7 +70,7 @@ bool Shader::CheckConstructionCompilation(GLuint object, const std::string& type
   if (success != GL_TRUE)
   {
     glGetProgramInfoLog(object, InfoLogLength, nullptr, log);
-    std::cout << "| ERROR::Shader: Link-time error: Type: " << type << "\n" << log << LogFooter << std::endl;
+    Log(LogLevel::Error, JoinLogParts("| ERROR::Shader: Link-time error: Type: ", type, "\n", log, LogFooter));
     ++linkFailures;
   }
   return success == GL_TRUE;

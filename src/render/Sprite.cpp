@@ -1,6 +1,7 @@
 #include "render/Sprite.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <cmath>
 #include <glm/gtc/type_ptr.hpp>  // for glm::value_ptr
-#include <iostream>
 
 Sprite::Sprite() : Component(TypeId) {}
 
@@ -140,9 +140,12 @@ void Sprite::ResolveLayer(Graphics::Graphics& renderer)
     return;
   layerRecord = renderer.GetLayer(FallbackLayer);
   const GameObject* object = GetGameObject();
-  std::cout << "[WARNING] Sprite has no layer set, defaulting to DL_BACKGROUND layer.  Name: "
-            << (object != nullptr ? object->GetName() : "") << ", Prefab: "
-            << (object != nullptr ? object->GetPrefabName() : "") << std::endl;
+  const std::string name = object != nullptr ? object->GetName() : "";
+  const std::string prefab = object != nullptr ? object->GetPrefabName() : "";
+  // Every object of a prefab shares its layer: the first of them tells.
+  LogOnce("Sprite layer " + layer + " of " + (prefab.empty() ? "object " + name : "prefab " + prefab),
+          LogLevel::Warning, "Sprite has no layer set, defaulting to DL_BACKGROUND layer.  Name: ", name,
+          ", Prefab: ", prefab);
 }
 
 Transform* Sprite::FindTransform()

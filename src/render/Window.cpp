@@ -1,8 +1,8 @@
 #include "render/Window.h"
 
-#include <GL/glew.h>
+#include "core/Log.h"
 
-#include <iostream>
+#include <GL/glew.h>
 
 namespace
 {
@@ -134,7 +134,7 @@ bool Window::CreateContext(std::string& error)
   // The frame-rate controller paces the loop, so swaps should not wait for the display. Some
   // drivers (a virtual X server among them) cannot change it; the game still runs, paced by both.
   if (SDL_GL_SetSwapInterval(0) != 0)
-    std::cout << "[WARNING] SDL could not turn vertical sync off: " << SDL_GetError() << std::endl;
+    LogWarning("SDL could not turn vertical sync off: ", SDL_GetError());
   return true;
 }
 

@@ -84,7 +84,7 @@ protected:
   Run Hunt()
   {
     ResetRandom();
-    CapturedOutput output;
+    CapturedLog output;
     Space* space = Load("hunt", HuntLevel);
     const Handle<GameObject> hunter = Find(space, "Hunter");
     const Handle<GameObject> runner = Find(space, "Runner");
@@ -174,7 +174,7 @@ TEST_F(AIControllerTest, AnEnemyWandersChasesWhatItSeesFiresAndFallsSilentWhenIt
 
 TEST_F(AIControllerTest, MissingPartsLostTargetsAndNaNLimitsAreSurvivedWithAMessage)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("broken", "[" + Record("Bare", "Default", 1, {0, 0}, R"(, "AIController": {})") + "," +
                                     Record("Hunter", "BasicEnemy", 2, {-400, 0}) + "," +
                                     Record("Prey", "Default", 3, {-100, 0},

@@ -13,7 +13,7 @@
 #include "object/Registry.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <cstdint>
 #include <cstring>

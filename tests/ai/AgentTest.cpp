@@ -33,7 +33,7 @@ protected:
 
 TEST_F(AgentTest, SteeringMovesTheBodyAtItsAccelerationWithinTheLimits)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("agents", "[" + Body("Light", 0, 2.0f) + "," + Body("Heavy", 300, 0.25f) + "," +
                                     Body("Anchored", 600, 0.0f) + "," +
                                     Body("Upright", 900, 1.0f, "{}", R"(, "RotationLock": {})") + "," +
@@ -88,7 +88,7 @@ TEST_F(AgentTest, SteeringMovesTheBodyAtItsAccelerationWithinTheLimits)
 
 TEST_F(AgentTest, TheMotivatorIsReadAsFourFiniteNumbers)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("limits", "[" + Body("Tuned", 0, 1.0f, R"({"motivator": [100, null, 3, 4]})") + "," +
                                     Body("Short", 100, 1.0f, R"({"motivator": [1, 2, 3]})") + "," +
                                     Body("Worded", 200, 1.0f, R"({"motivator": "fast"})") + "]");

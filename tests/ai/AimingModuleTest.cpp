@@ -36,7 +36,7 @@ class AimingModuleTest : public AIScene
 
 TEST_F(AimingModuleTest, TargetsBySideNearestFirstListedAndSeenOnlyInTheOpen)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load(
       "sight", "[" + Object("Watcher", 1, {0, 0}, Member("ENEMIES", "ENEMY", true)) + "," +
                    Object("Near", 2, {300, 0}, Member("PLAYERS", "PLAYER", true)) + "," +
@@ -91,7 +91,7 @@ TEST_F(AimingModuleTest, TargetsBySideNearestFirstListedAndSeenOnlyInTheOpen)
 
 TEST_F(AimingModuleTest, RoutesComeFromTheShipItStandsIn)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ShipLevel::Write("smallship", "ship\n3\n3\n100 100 100 \n100 100 100 \n100 100 100 \n", {0.0f, 0.0f});
   writtenFiles.push_back(Space::LevelPath("smallship"));
   writtenFiles.push_back("Assets/Ship/smallship.txt");

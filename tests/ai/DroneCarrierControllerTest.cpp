@@ -38,7 +38,7 @@ class DroneCarrierControllerTest : public AIScene
 TEST_F(DroneCarrierControllerTest, TheCarrierChasesSplitsIntoDronesWithinReachAndDiesSilently)
 {
   ResetRandom();
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("carrier", "[" + Record("Carrier", "DroneCarrier", 1, {0, 0}) + "," + Target({700, 0}, 2) + "]");
   const Handle<GameObject> carrier = Find(space, "Carrier");
   const Handle<GameObject> target = Find(space, "Target");

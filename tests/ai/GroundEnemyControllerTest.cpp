@@ -52,7 +52,7 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
   // A deliberate change to the AI or the physics updates this to the value the failure prints.
   constexpr std::uint64_t ExpectedHash = 0x2ebe12c0cf81718cull;
   ResetRandom();
-  CapturedOutput output;
+  CapturedLog output;
   Json::Value quickGun;
   ASSERT_TRUE(Json::Reader().parse(QuickGun, quickGun));
   session->GetFactory().DefinePrefab("quick_gun", quickGun, "test");

@@ -14,7 +14,7 @@
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/TemporaryDirectory.h"
 #include "support/TestEvents.h"
@@ -100,7 +100,7 @@ protected:
     GameSession::SetInstance(nullptr);
   }
 
-  CapturedOutput output;
+  CapturedLog output;
   TemporaryDirectory settings;
   std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
   GameSession* session = nullptr;

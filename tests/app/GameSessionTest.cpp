@@ -12,7 +12,7 @@
 #include "object/FrameEvents.h"
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/TestEvents.h"
 
@@ -152,7 +152,7 @@ TEST_F(GameSessionTest, GetSpaceReusesASpaceOnTheSameLevelAndReplacesOneOnAnothe
   EXPECT_EQ(first->GetObjectsById().begin()->first, firstObjectId);
 
   // Another level: the old space is marked, a new one is made and loaded at once, waiting.
-  CapturedOutput output;
+  CapturedLog output;
   Space* second = session->GetSpace("main", "nowhere");
   EXPECT_NE(second, first);
   EXPECT_TRUE(first->IsMarkedForRemoval());
@@ -172,7 +172,7 @@ TEST_F(GameSessionTest, SpacesByNameEdgeCases)
 
   // The last pending space of a name is the one found.
   Space* live = LiveSpace("hud", "testlevel");
-  CapturedOutput output;
+  CapturedLog output;
   Space* replacement = session->GetSpace("hud", "other");
   Space* again = session->GetSpace("hud", "third");
   EXPECT_TRUE(replacement->IsMarkedForRemoval()) << "a pending space of another level is replaced too";
@@ -227,7 +227,7 @@ TEST_F(GameSessionTest, PendingLevelsRestartOrSwitchTheSpace)
   EXPECT_TRUE(space->GetPendingLevel().empty());
 
   // A restart followed by a switch in the same frame loads the level set last.
-  CapturedOutput output;
+  CapturedLog output;
   space->RestartLevel();
   space->SetPendingLevel("elsewhere");
   session->ManageSpaces();
@@ -282,7 +282,7 @@ protected:
     session->ManageSpaces();
   }
 
-  CapturedOutput quiet;  // no audio device here; its warning is not this test's business
+  CapturedLog quiet;  // no audio device here; its warning is not this test's business
   SoundSystem* sound = nullptr;
 };
 
@@ -396,7 +396,7 @@ TEST_F(GameSessionTest, TheBackQuoteToggleSavesBothSettingsFiles)
 {
   settingsFolder.Write("GameSettings", R"({"firstLevel": "harbour", "lighting": {"DL_MAIN": 0.5}, "extra": 7})");
   settingsFolder.Write("EditorSettings", R"({"showConsole": true, "mine": "kept"})");
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(session->LoadSettings());
   EXPECT_EQ(session->GetFirstLevel(), "harbour");
   EXPECT_EQ(session->GetCurrentLevel(), "brackwater");
@@ -418,7 +418,7 @@ TEST_F(GameSessionTest, MalformedSettingsStopTheStartWithoutTouchingTheFile)
 {
   const std::string malformed = "{ \"firstLevel\": \"brackwater\", ";
   settingsFolder.Write("GameSettings", malformed);
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_FALSE(session->LoadSettings());
   EXPECT_TRUE(output.Contains("[ERROR]"));
   session->ToggleDebugView();

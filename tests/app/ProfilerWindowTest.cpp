@@ -1,6 +1,6 @@
 #include "core/Profiler.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -121,7 +121,7 @@ TEST_F(ProfilerTest, DumpWritesOneIndentedLinePerNode)
   ASSERT_TRUE(Profiler::Dump(profiler.SnapshotRoots(), profiler.SnapshotDumpPath()));
   EXPECT_EQ("Sound | 2000\nSpaces | 14700\n Physics | 6000\n", directory.Read("16"));
 
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_FALSE(Profiler::Dump(profiler.SnapshotRoots(), directory.File("missing/16")));
   EXPECT_TRUE(output.Contains("[ERROR] Could not create profiler dump "));
 }

@@ -1,7 +1,7 @@
 #include "app/SessionSettings.h"
 
 #include "core/FileUtilities.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/RecordingAssertHandler.h"
 #include "support/TemporaryDirectory.h"
 
@@ -32,7 +32,7 @@ TEST(SessionSettingsTest, ShippedFilesLoad)
 {
   SessionSettings settings;
   Layers layers;
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(settings.Load(layers.Setter()));
   EXPECT_EQ("splash", settings.firstLevel);
   EXPECT_EQ("brackwater", settings.currentLevel) << "the level the editor works on";
@@ -48,7 +48,7 @@ TEST(SessionSettingsTest, ValuesDefaultsAndUnknownLayers)
   directory.Write("EditorSettings", R"({"showConsole": true, "startInEditMode": true})");
   SessionSettings settings(directory.Prefix());
   Layers layers;
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(settings.Load(layers.Setter()));
   EXPECT_EQ("brackwater", settings.firstLevel);
   EXPECT_EQ("brackwater", settings.currentLevel) << "key absent from an existing file";
@@ -64,7 +64,7 @@ TEST(SessionSettingsTest, MissingEditorSettingsKeepTheDefaultsAndTheFirstSaveCre
   TemporaryDirectory directory;
   directory.Write("GameSettings", R"({"firstLevel": "introlevel", "future": [1, 2]})");
   SessionSettings settings(directory.Prefix());
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(settings.Load({}));
   EXPECT_EQ("introlevel", settings.firstLevel);
   EXPECT_EQ("introlevel", settings.currentLevel);
@@ -99,7 +99,7 @@ TEST(SessionSettingsTest, MissingOrMalformedFilesStopWithoutTouchingThem)
   {
     TemporaryDirectory directory;
     SessionSettings settings(directory.Prefix());
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_FALSE(settings.Load({}));
     EXPECT_TRUE(asserts.Saw("Could not open game settings file"));
     EXPECT_FALSE(settings.Save());
@@ -113,7 +113,7 @@ TEST(SessionSettingsTest, MissingOrMalformedFilesStopWithoutTouchingThem)
     TemporaryDirectory directory;
     directory.Write("GameSettings", broken);
     SessionSettings settings(directory.Prefix());
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_FALSE(settings.Load({})) << broken;
     EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: ")) << broken;
     settings.Save();
@@ -124,7 +124,7 @@ TEST(SessionSettingsTest, MissingOrMalformedFilesStopWithoutTouchingThem)
     directory.Write("GameSettings", "{}");
     directory.Write("EditorSettings", "{\"showConsole\": tru}");
     SessionSettings settings(directory.Prefix());
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_FALSE(settings.Load({}));
     EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: "));
     EXPECT_FALSE(settings.Save());
@@ -139,7 +139,7 @@ TEST(SessionSettingsTest, WrongTypesAreReportedAndDefaulted)
   directory.Write("EditorSettings", R"({"currentlyEditing": 7, "showConsole": "yes", "CameraSettings": 3})");
   SessionSettings settings(directory.Prefix());
   Layers layers;
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(settings.Load(layers.Setter()));
   EXPECT_EQ("brackwater", settings.firstLevel);
   EXPECT_EQ("brackwater", settings.currentLevel);

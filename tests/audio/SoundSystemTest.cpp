@@ -3,7 +3,7 @@
 #include "SoundTestEnvironment.h"
 #include "audio/SoundEvents.h"
 #include "audio/SoundResource.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <filesystem>
@@ -217,7 +217,7 @@ TEST(SoundSystemWithoutFilesTest, MissingBanksAndListAreReportedAndTheGameGoesOn
   std::filesystem::current_path(empty.Path());
   {
     RecordingAssertHandler asserts;
-    CapturedOutput output;
+    CapturedLog output;
     EventManager events;
     EventManager::SetInstance(&events);
     {

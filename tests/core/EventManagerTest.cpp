@@ -1,6 +1,6 @@
 #include "core/EventManager.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/RecordingAssertHandler.h"
 #include "support/ScopedMemoryManager.h"
 
@@ -187,7 +187,7 @@ TEST_F(EventManagerTest, QueuedEventsGoOutInOrderIncludingThoseQueuedDuringThePa
 
 TEST_F(EventManagerTest, ChannelsOutsideTheTableAreRefusedEverywhere)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Recorder listener("l");
   for (std::uint32_t channel : {7000u, 7001u, 0xFFFFFFFFu})
   {
@@ -209,7 +209,7 @@ TEST_F(EventManagerTest, ChannelsOutsideTheTableAreRefusedEverywhere)
 
 TEST_F(EventManagerTest, AQueuedBaseTypeEventIsDroppedAndThePassGoesOn)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Recorder listener("l");
   events->Subscribe<Recorder, PingEvent>(&listener, 80);
   events->QueueEvent(MemoryManager::New<BaseTypeEvent>(BRINDLE_SITE, 80u));

@@ -1,6 +1,6 @@
 #include "core/FileUtilities.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -32,15 +32,15 @@ TEST(ReadJsonFile, BadInputPrintsOneErrorAndLeavesRootAsItWas)
 
   for (const char* name : {"missing.json", "broken.json", "deep.json", "empty.json"})
   {
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_FALSE(ReadJsonFile(root, folder.File(name))) << name;
     EXPECT_EQ(output.CountOf("[ERROR]"), 1u) << name << ": " << output.Text();
     EXPECT_EQ(root.asString(), "kept") << name;
   }
-  CapturedOutput output;
+  CapturedLog output;
   ReadJsonFile(root, folder.File("broken.json"));
   EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: " + folder.File("broken.json") + "\nError: \n"));
-  CapturedOutput missing;
+  CapturedLog missing;
   ReadJsonFile(root, folder.File("missing.json"));
   EXPECT_EQ(missing.Text(), "[ERROR] Could not open json file: " + folder.File("missing.json") + "\n");
 }
@@ -53,7 +53,7 @@ TEST(WriteJsonFile, WritesTheStyledLayoutAndReplacesTheWholeFile)
   root["name"] = "crate";
   root["position"].append(1.5);
   root["position"].append(-2);
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_TRUE(WriteJsonFile(root, folder.File("out.json")));
   EXPECT_EQ(folder.Read("out.json"), "{\n   \"name\" : \"crate\",\n   \"position\" : [ 1.5, -2 ]\n}\n");
   EXPECT_EQ(output.Text(), folder.File("out.json") + " saved.\n");
@@ -66,7 +66,7 @@ TEST(WriteJsonFile, AFailedWriteIsReportedAndKeepsTheOldFile)
   TemporaryDirectory folder;
   Json::Value root;
   root["a"] = 1;
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_FALSE(WriteJsonFile(root, folder.File("no/such/dir/out.json")));
   EXPECT_EQ(output.Text().rfind("[ERROR] Failed to open file " + folder.File("no/such/dir/out.json") +
                                     " for write. Its folder takes no new file: No such file or directory.",
@@ -123,7 +123,7 @@ TEST(WriteJsonFile, ASaveNeverWritesThroughAPlantedNameLeavesNoStaleFileAndKeeps
 
   Json::Value root;
   root["volume"] = 0.45;
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(WriteJsonFile(root, folder.File("GameSettings"))) << output.Text();
   EXPECT_TRUE(fs::is_symlink(folder.File("GameSettings"))) << "saved through the link";
   EXPECT_EQ(folder.Read("real/GameSettings"), "{\n   \"volume\" : 0.45\n}\n");
@@ -151,7 +151,7 @@ TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
   Json::Value root("kept");
   for (const char* name : {"latin1.json", "trailing.json"})
   {
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_FALSE(ReadJsonFile(root, folder.File(name))) << name;
     EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: ")) << name;
     EXPECT_EQ(root.asString(), "kept");
@@ -161,7 +161,7 @@ TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
                             "   \"name\" : \"Caf\\u00e9 l\\n\",\n   \"scale\" : 0.3\n}\n";
   folder.Write("settings.json", saved);
   ASSERT_TRUE(ReadJsonFile(root, folder.File("settings.json")));
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(WriteJsonFile(root, folder.File("settings.json")));
   EXPECT_EQ(folder.Read("settings.json"), saved);
 }

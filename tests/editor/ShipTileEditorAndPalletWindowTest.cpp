@@ -8,7 +8,7 @@
 #include "gameplay/PressureTracker.h"
 #include "gameplay/ShipMap.h"
 #include "input/Input.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/ShipScene.h"
 #include "support/TestEvents.h"
@@ -81,7 +81,7 @@ protected:
 
   std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
   HeadlessImGui imgui;
-  CapturedOutput output;
+  CapturedLog output;
   ImVec2 exportButton;
 };
 

@@ -3,7 +3,7 @@
 #include "gameplay/FlickerOnDeath.h"
 #include "gameplay/GameplayEvents.h"
 #include "physics/Collider.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 
 namespace
@@ -38,7 +38,7 @@ TEST_F(FlickerOnDeathTest, BlinksComeFasterAndEachFadesTheSprite)
   Update(1.0f);
   EXPECT_FLOAT_EQ(Flicker().GetTimeLeft(), 3.0f);  // nothing runs before the death
 
-  CapturedOutput output;
+  CapturedLog output;
   Die();
   EXPECT_NEAR(Flicker().GetNextToggle(), 2.85f, 1e-6f);
   Update(0.1f);  // 2.9 left
@@ -76,7 +76,7 @@ TEST_F(FlickerOnDeathTest, TakesTheDyingObjectOutOfTheCollisions)
   Define("Bug", R"({"FlickerOnDeath": null, "CircleCollider": {"group": "ENEMY"}, "Sprite": null, "Transform": null})");
   const Handle<GameObject> bug = Make("Bug");
   ASSERT_EQ(GetCollider(bug.Get())->group, CollisionGroup::ENEMY);
-  CapturedOutput output;
+  CapturedLog output;
   events->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, bug->GetId()));
   EXPECT_EQ(GetCollider(bug.Get())->group, CollisionGroup::NO_COLLISIONS);
   EXPECT_FALSE(output.Contains("[WARNING]"));

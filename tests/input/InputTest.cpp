@@ -1,6 +1,6 @@
 #include "InputFixture.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -264,7 +264,7 @@ TEST_F(InputControllerTest, AFifthControllerWaitsForAFreeSlot)
   for (std::int32_t id : {1, 2, 3, 4})
     PlugController(id);
   {
-    CapturedOutput output;
+    CapturedLog output;
     PlugController(PadC);  // device index 4
     EXPECT_TRUE(output.Contains("[WARNING] No free controller slot"));
   }
@@ -280,7 +280,7 @@ TEST_F(InputControllerTest, AFifthControllerWaitsForAFreeSlot)
 
 TEST_F(InputControllerTest, JoysticksThatAreNotControllersAndMissingRumbleAreReported)
 {
-  CapturedOutput output;
+  CapturedLog output;
   devices->Attach(PadA, false);
   Frame({ControllerAdded(0)});
   EXPECT_TRUE(output.Contains("[WARNING] Failed to open a joystic because it wasn't a controller\n"));

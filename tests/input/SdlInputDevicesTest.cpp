@@ -3,7 +3,7 @@
 #include "input/Input.h"
 #include "input/SdlInputDevices.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ TEST(SdlInputDevicesTest, SubsystemsStartAndStopInPairsAndMissingDevicesAreHarml
     const int missing = SDL_NumJoysticks() + 3;
     EXPECT_FALSE(devices.IsGameController(missing));
     EXPECT_EQ(devices.GetInstanceId(missing), -1);
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_FALSE(devices.Open(missing).opened);
     EXPECT_TRUE(output.Contains("[WARNING] Failed to open controller"));
     devices.Close(12345);
@@ -40,7 +40,7 @@ TEST(SdlInputDevicesTest, TheGameInputRunsOnSdlAndIgnoresADeviceThatIsNotThere)
   ASSERT_NE(input, nullptr);
   input->Update();  // whatever SDL reports of this machine's devices
 
-  CapturedOutput output;
+  CapturedLog output;
   TestEvents::Push(TestEvents::ControllerAdded(SDL_NumJoysticks() + 2));
   TestEvents::Push(TestEvents::Key(SDLK_RETURN, true));
   input->Update();

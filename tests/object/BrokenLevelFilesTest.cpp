@@ -3,7 +3,7 @@
 // whatever is sound in it loads, nothing crashes and the file is left as it was.
 #include "object/LevelTestEnvironment.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <algorithm>
@@ -267,7 +267,7 @@ TEST_F(BrokenLevelFilesTest, EveryBrokenLevelIsReportedLoadsWhatIsSoundAndStaysA
     SCOPED_TRACE(file.label);
     assets.Write("Assets/LevelFiles/broken.json", file.bytes);
     {
-      CapturedOutput output;
+      CapturedLog output;
       space->LoadLevel("broken");
       EXPECT_TRUE(output.Contains("[ERROR]")) << output.Text();
     }
@@ -286,7 +286,7 @@ TEST_F(BrokenLevelFilesTest, WhatIsSoundKeepsItsValuesAndParents)
                             "children": [ { "who": 9 }, { "who": "2" }, { "who": 2 } ] },
                           { "uuid": 2, "name": "Child", "prefab": "Nowhere",
                             "components": { "Transform": { "position": "far", "rotation": 0.5 } } })"));
-  CapturedOutput output;
+  CapturedLog output;
   space->LoadLevel("broken");
 
   EXPECT_TRUE(output.Contains("the child 9 of \"Parent\" names no object of the level; it is skipped."));
@@ -308,7 +308,7 @@ TEST_F(BrokenLevelFilesTest, EveryBrokenPrefabFileIsReportedAndTheOthersStillLoa
     SCOPED_TRACE(file.label);
     assets.Write("Assets/Prefabs/Broken.prefab", file.bytes);
     {
-      CapturedOutput output;
+      CapturedLog output;
       factory.ReLoadPrefabs();
       EXPECT_TRUE(factory.HasPrefab("Default") && factory.HasPrefab("Marker"));
       EXPECT_EQ(PrefabNamesBesidesTheSoundOnes(), file.survivors);
@@ -331,7 +331,7 @@ TEST_F(BrokenLevelFilesTest, EveryBrokenPrefabFileIsReportedAndTheOthersStillLoa
 TEST_F(BrokenLevelFilesTest, AnUnknownComponentOfAPrefabNamesItsFileOnStandardOutput)
 {
   assets.Write("Assets/Prefabs/Door.prefab", R"({ "Door": { "Doorframe": {}, "Transform": null } })");
-  CapturedOutput output;
+  CapturedLog output;
   factory.ReLoadPrefabs();
   EXPECT_TRUE(output.Contains("[ERROR] Assets/Prefabs/Door.prefab: the prefab \"Door\" names \"Doorframe\", which is "
                               "not a component; it is left out."));
@@ -346,7 +346,7 @@ TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
   for (const std::string name : {"../Escape", "..", "Sub/Thing", "..\\Escape", "a/../../b", "/tmp/Escape"})
   {
     SCOPED_TRACE(name);
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_FALSE(PrefabFiles().Save(factory, name, *object));
     EXPECT_TRUE(output.Contains("[ERROR] The prefab name \"" + name + "\" holds a path separator or \"..\""));
     EXPECT_EQ(object->GetPrefabName(), "Marker");
@@ -358,7 +358,7 @@ TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
 
   // A name read from a prefab file is not written back out of the folder either.
   factory.DefinePrefab("../Escape", Parsed(R"({"Transform": null})"), "test");
-  CapturedOutput output;
+  CapturedLog output;
   PrefabFiles().SaveAll(factory);
   EXPECT_TRUE(output.Contains("[ERROR] The prefab name \"../Escape\""));
   EXPECT_FALSE(fs::exists(assets.Path() / "Assets/Escape.prefab"));

@@ -1,7 +1,7 @@
 #include "object/LevelTestEnvironment.h"
 
 #include "object/ChildSpawner.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 class ChildSpawnerTest : public LevelTest
@@ -88,7 +88,7 @@ TEST_F(ChildSpawnerTest, APrefabThatSpawnsItselfIsStopped)
   Define("Mirror", R"({"ChildSpawner": {"objects to spawn": [{"prefab": "Mirror"}, {"prefab": "Marker"}]}})");
   Define("Ping", R"({"ChildSpawner": {"objects to spawn": [{"prefab": "Pong"}]}})");
   Define("Pong", R"({"ChildSpawner": {"objects to spawn": [{"prefab": "Ping"}, {"prefab": "Marker"}]}})");
-  CapturedOutput output;
+  CapturedLog output;
   const Handle<GameObject> mirror = SpawnAt("Mirror", "mirror", glm::vec2(0.0f, 0.0f));
   EXPECT_TRUE(output.Contains("[ERROR] The prefab \"Mirror\" would spawn itself (Mirror -> Mirror)"));
   ASSERT_EQ(ChildrenOf(mirror).size(), 1u);

@@ -1,6 +1,6 @@
 #include "object/ObjectTestEnvironment.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 namespace
 {
@@ -104,7 +104,7 @@ TEST_F(ComponentTest, OnlyChangedSerialisedMembersAreWritten)
 TEST_F(ComponentTest, LoadingSetsTheNamedMembersAndIgnoresOtherKeys)
 {
   SampleComponent component;
-  CapturedOutput output;
+  CapturedLog output;
   component.Deserialize(Parsed("{\"unknown\": 3}"));
   EXPECT_EQ(component.hitpoints, 100);
   component.Deserialize(Parsed("{\"max hitpoints\": 20, \"speed\": 4, \"twin\": 8}"));
@@ -130,7 +130,7 @@ TEST_F(ComponentTest, DataForAMemberThatIsNotSerialisedWarnsAndStillLoads)
 TEST_F(ComponentTest, AComponentValueThatIsNoObjectLoadsNothing)
 {
   SampleComponent component;
-  CapturedOutput output;
+  CapturedLog output;
   component.Deserialize(Parsed("[1, 2]"));
   component.Deserialize(Json::Value(3));
   EXPECT_EQ(component.hitpoints, 100);

@@ -4,7 +4,7 @@
 #include "object/GameobjectFactory.h"
 #include "object/ObjectEvents.h"
 #include "object/Transform.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <algorithm>
 #include <functional>
@@ -73,7 +73,7 @@ TEST_F(GameObjectTest, ComponentsAreFoundByTheirExactTypeName)
   EXPECT_EQ(object->GetComponent<Transform>(), added);
   EXPECT_EQ(object->GetTransform(), added);
 
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_EQ(object->AddComponent("Transform"), nullptr) << "one component per type";
   EXPECT_EQ(object->AddComponent("NoSuchType"), nullptr);
   EXPECT_TRUE(output.Contains("[ERROR] \"NoSuchType\" was not found in component factory"));
@@ -156,7 +156,7 @@ TEST_F(GameObjectTest, ObjectsAreBuiltFromCopiesOfThePrefabsTemplates)
 
 TEST_F(GameObjectTest, AnUnknownPrefabGivesAnObjectWithOnlyATransform)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Handle<GameObject> object;
   factory.CreateGameObject(object, "Nothing", nullptr, "");
   EXPECT_EQ(output.Text(), "[ERROR] Couldn't find the prefab named: Nothing\n");
@@ -295,7 +295,7 @@ TEST_F(GameObjectTest, SpawnRequestsCreateTheObjectAndPlaceItAfterItWakes)
 
   // The id went back to the free list with the object and its subscriptions went with it.
   events->Subscribe<MoveCatcher, PositionUpdateEvent>(&catcher, spawnedId);
-  CapturedOutput output;
+  CapturedLog output;
   events->SendEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, spawner->GetId(), nullptr, "Missing", 0.0f,
                                                             0.0f, 0.0f, 0.0f));
   EXPECT_TRUE(output.Contains("[ERROR] Couldn't find the prefab named: Missing"));

@@ -5,7 +5,7 @@
 #include "object/ComponentRegistration.h"
 #include "object/GameobjectFactory.h"
 #include "object/Transform.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <algorithm>
 #include <iostream>
@@ -173,7 +173,7 @@ TEST_F(GameobjectFactoryTest, ADependencyBehindItsDependantIsReportedOncePerDepe
 
 TEST_F(GameobjectFactoryTest, InitializeRegistersTheBuiltTypesAndLeavesNoProbesBehind)
 {
-  CapturedOutput output;
+  CapturedLog output;
   factory.Initialize();
   EXPECT_EQ(output.Text().find("[ERROR]"), std::string::npos) << output.Text();
   EXPECT_EQ(factory.GetFactories().count("Transform"), 1u);
@@ -191,7 +191,7 @@ TEST_F(GameobjectFactoryTest, CreateComponentByName)
   EXPECT_FALSE(transform->GetOwner().IsValid());
   MemoryManager::Delete(transform);
 
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_EQ(factory.CreateComponent("transform"), nullptr);
   EXPECT_EQ(output.Text(), "[ERROR] \"transform\" was not found in component factory\n");
 }
@@ -299,7 +299,7 @@ TEST_F(GameobjectFactoryTest, StartUpChecksReportWrongTypeIdsAndDefaults)
 {
   CarelessComponent probe;
   MemberList members(probe);
-  CapturedOutput output;
+  CapturedLog output;
   GameobjectFactory::ReportDeclarationMismatches(COMP_Team, probe, members.Get());
   ASSERT_EQ(asserts.Count(), 1u);
   EXPECT_EQ(asserts.Reports()[0].message,

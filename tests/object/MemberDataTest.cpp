@@ -1,7 +1,5 @@
 #include "object/ObjectTestEnvironment.h"
 
-#include "support/CapturedLog.h"
-#include "support/CapturedOutput.h"
 #include "ai/Kinematic.h"
 #include "ai/Motivator.h"
 #include "gameplay/AmmoType.h"
@@ -9,7 +7,7 @@
 #include "gameplay/TeamEnum.h"
 #include "object/RegistryType.h"
 #include "physics/CollisionGroup.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 namespace
 {
@@ -137,7 +135,7 @@ TEST_F(MemberDataTest, AValueOfTheWrongKindIsReportedAndChangesNothing)
   Add(&spawns, {}).Deserialize(Parsed("[{\"prefab\": 4}]"));
   Add(&ammo, AmmoType::BULLET).Deserialize(Json::Value(1));
 
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_EQ(integer, 5);
   EXPECT_EQ(natural, 6u);
   EXPECT_EQ(number, 2.0f);
@@ -153,7 +151,7 @@ TEST_F(MemberDataTest, WrongKindsPrintOneErrorLineEach)
 {
   int integer = 5;
   MemberBase& member = Add(&integer, 0);
-  CapturedOutput output;
+  CapturedLog output;
   member.Deserialize(Json::Value("twelve"));
   member.Deserialize(Parsed("[1]"));
   EXPECT_EQ(output.CountOf("[ERROR] Member \"member\""), 2u);
@@ -269,7 +267,7 @@ TEST_F(MemberDataTest, RegistryTypesAlsoAcceptTheirNumbers)
   EXPECT_EQ(type, RegistryType::BOUNDARIES);
 
   // A number names a list of the registry, so one outside them is refused.
-  CapturedOutput output;
+  CapturedLog output;
   member.Deserialize(Json::Value(11));
   member.Deserialize(Json::Value(-1));
   EXPECT_EQ(type, RegistryType::BOUNDARIES);

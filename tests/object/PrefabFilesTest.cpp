@@ -2,7 +2,7 @@
 
 #include "object/ChildSpawner.h"
 #include "object/Registerer.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <filesystem>
@@ -66,7 +66,7 @@ TEST_F(PrefabFilesTest, BadFilesAreSkippedWholeAndTheOthersLoad)
   directory.Write("c.prefab", R"({"Rock": {"Transform": 5}, "Fine": null})");
   directory.Write("d.prefab", R"({"Rock": ["Transform"]})");
   directory.Write("e.prefab", R"({"Good": {"Transform": {"scale": "big", "rotation": 2}}})");
-  CapturedOutput output;
+  CapturedLog output;
   factory.ReLoadPrefabs();
   EXPECT_EQ(factory.GetPrefabNames(), std::vector<std::string>{"Good"});
   EXPECT_EQ(output.CountOf("[ERROR]"), 5u) << output.Text();
@@ -87,7 +87,7 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersFromTheDefaults)
   object->AddComponent("Registerer");
 
   {
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_TRUE(files.Save(factory, "Big Door", *object));
     EXPECT_TRUE(output.Contains("[WARNING] Don't forget to save the level, so this object references the new prefab."));
   }
@@ -98,11 +98,11 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersFromTheDefaults)
   ASSERT_TRUE(factory.HasPrefab("Big Door"));
   EXPECT_EQ(factory.GetPrefab("Big Door").size(), 2u);
   {
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_TRUE(files.Save(factory, "Big Door", *object));
     EXPECT_FALSE(output.Contains("[WARNING]"));
   }
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_FALSE(files.Save(factory, " \t", *object));
   EXPECT_TRUE(output.Contains("[ERROR]"));
   EXPECT_EQ(FilesIn(directory), std::vector<std::string>{"BigDoor.prefab"});
@@ -130,7 +130,7 @@ TEST_F(PrefabFilesTest, NoLookupEverMakesAPhantomPrefab)
 
 TEST_F(PrefabFilesTest, TheShippedPrefabsLoadCleanly)
 {
-  CapturedOutput output;
+  CapturedLog output;
   LoadShippedPrefabs();
   EXPECT_EQ(output.Text().find("[ERROR]"), std::string::npos) << output.Text();
   EXPECT_EQ(asserts.Count(), 0u);

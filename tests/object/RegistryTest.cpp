@@ -2,7 +2,7 @@
 
 #include "object/ObjectEvents.h"
 #include "object/Registerer.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 class RegistryTest : public LevelTest
 {
@@ -92,7 +92,7 @@ TEST_F(RegistryTest, TwiceRegisteredIsListedTwiceAndBadKeysTouchNothing)
     EXPECT_EQ(registry.GetObjects(static_cast<RegistryType>(list)).size(), list == 1 ? 1u : 0u);
 
   // A number outside the table never reaches the registerer's field from a file.
-  CapturedOutput output;
+  CapturedLog output;
   Define("Odd", R"({"Registerer": {"registryType": 12}})");
   const Handle<GameObject> odd = Make("Odd", "odd");
   EXPECT_TRUE(output.Contains("[ERROR]"));

@@ -5,7 +5,7 @@
 #include "object/ObjectEvents.h"
 #include "object/Registerer.h"
 #include "physics/PhysicsModule.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <set>
@@ -176,7 +176,7 @@ TEST_F(SpaceTest, RecordsHoldOnlyWhatDiffersFromThePrefab)
 TEST_F(SpaceTest, ObjectsOfTheShippedTestLevel)
 {
   LoadShippedPrefabs();
-  CapturedOutput output;
+  CapturedLog output;
   space->LoadLevel("testlevel");
   EXPECT_EQ(output.Text().find("[ERROR]"), std::string::npos) << output.Text();
   EXPECT_EQ(asserts.Count(), 0u);
@@ -197,7 +197,7 @@ TEST_F(SpaceTest, ObjectsOfTheShippedTestLevel)
 
 TEST_F(SpaceTest, ChildrenThatWouldFormACycleAreRefused)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
     { "uuid": 1, "name": "A", "children": [ { "who": 2 } ] },
     { "uuid": 2, "name": "B", "children": [ { "who": 3 } ] },
@@ -218,21 +218,21 @@ TEST_F(SpaceTest, BadLevelFilesLeaveTheSpaceAsItWas)
 {
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [ { "uuid": 1, "name": "Keep" } ] } })"));
   {
-    CapturedOutput output;
+    CapturedLog output;
     space->LoadLevel("no such level");
     EXPECT_TRUE(output.Contains("[ERROR]"));
     EXPECT_TRUE(output.Contains("Space could not load no such level.\n"));
   }
   for (const char* text : {"{ \"level\": ", "[1, 2]", R"({"level": {"objects": {"uuid": 1}}})", R"({"level": 3})"})
   {
-    CapturedOutput output;
+    CapturedLog output;
     directory.Write("bad.json", text);
     EXPECT_FALSE(space->LoadLevelFile(directory.File("bad.json"))) << text;
     EXPECT_TRUE(output.Contains("[ERROR]")) << text;
   }
   {
     // No "level" at all: nothing loads, and a first level that shows nothing says why.
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_TRUE(LoadText(*space, R"({"other": 1})"));
     EXPECT_TRUE(output.Contains(": there is no \"level\"; the level is empty.")) << output.Text();
   }
@@ -242,7 +242,7 @@ TEST_F(SpaceTest, BadLevelFilesLeaveTheSpaceAsItWas)
 
 TEST_F(SpaceTest, UnusableRecordsAreSkippedAndTheRestLoads)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
     { "name": "No uuid" },
     { "uuid": "7", "name": "Text uuid" },
@@ -266,7 +266,7 @@ TEST_F(SpaceTest, ALevelStoringAPrefabsChildSpawnerIsRefusedWhole)
 {
   Define("Spawner", R"({"ChildSpawner": {"objects to spawn": [{"prefab": "Marker"}]}})");
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [ { "uuid": 1, "name": "Keep" } ] } })"));
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_FALSE(LoadText(*space, R"({ "level": { "objects": [
     { "uuid": 1, "name": "First", "prefab": "Tagged" },
     { "uuid": 2, "name": "Bad", "prefab": "Spawner", "components": { "ChildSpawner": null } },
@@ -354,7 +354,7 @@ TEST_F(SpaceTest, ObjectsSpawnedByEventJoinTheSpaceWokenAndPlaced)
   // Nobody listens for spawn requests on the space's id.
   events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, space->GetId(), space.get(), "Tagged",
                                                              0.0f, 0.0f, 0.0f, 0.0f));
-  CapturedOutput output;
+  CapturedLog output;
   events->ProcessQueue();
   EXPECT_EQ(output.Text(), "[ERROR] Couldn't find the prefab named: Nowhere\n");
 

@@ -158,7 +158,8 @@ TEST_F(TransformTest, WorldPositionIsSetThroughTheParent)
 }
 
 // NaN and both infinities, in either coordinate, fed to every setter of a parented transform:
-// each is reported, and the transform keeps its values, stays finite and announces nothing.
+// each setter reports its first refusal, and the transform keeps its values, stays finite and
+// announces nothing.
 TEST_F(TransformTest, EverySetterRefusesValuesThatAreNotFinite)
 {
   Transform* parent = Make(glm::vec2(10.0f, 20.0f), 0.5f);
@@ -168,7 +169,6 @@ TEST_F(TransformTest, EverySetterRefusesValuesThatAreNotFinite)
   const glm::mat3 world = child->GetWorldMatrix();
   watcher.moved.clear();
 
-  std::size_t calls = 0;
   for (const float bad : {NAN, INFINITY, -INFINITY})
   {
     for (const glm::vec2 value : {glm::vec2(bad, 1.0f), glm::vec2(1.0f, bad)})
@@ -178,7 +178,6 @@ TEST_F(TransformTest, EverySetterRefusesValuesThatAreNotFinite)
       child->Translate(value);
       child->TranslateWorld(value);
       child->SetScale(value);
-      calls += 5;
     }
     child->SetRotation(bad);
     child->Rotate(bad);
@@ -186,9 +185,8 @@ TEST_F(TransformTest, EverySetterRefusesValuesThatAreNotFinite)
     glm::mat3 matrix(1.0f);
     matrix[1][0] = bad;
     child->SetLocalMatrix(matrix);
-    calls += 4;
   }
-  EXPECT_EQ(asserts.Count(), calls);
+  EXPECT_EQ(asserts.Count(), 9u) << "one report per setter";
   EXPECT_TRUE(asserts.Saw("position is not finite: (nan, 1); it is left unchanged"));
   EXPECT_EQ(child->GetPosition(), glm::vec2(3.0f, 4.0f));
   EXPECT_EQ(child->GetRotation(), 0.25f);

@@ -28,8 +28,8 @@ TEST(RigidbodyStateTest, EverySetterRefusesValuesThatAreNotFinite)
     body.AddTorque(bad);
     body.SetAngularVelocity(bad);
   }
-  EXPECT_EQ(asserts.Count(), 18u);
-  EXPECT_TRUE(asserts.Saw("velocity is not finite: (1, inf); it is left unchanged"));
+  EXPECT_EQ(asserts.Count(), 4u) << "one report per setter";
+  EXPECT_TRUE(asserts.Saw("velocity is not finite: (nan, 1); it is left unchanged"));
   EXPECT_EQ(body.velocity, before.velocity);
   EXPECT_EQ(body.angularVelocity, before.angularVelocity);
   EXPECT_EQ(body.forceAccumulator, before.forceAccumulator);

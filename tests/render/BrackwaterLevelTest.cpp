@@ -11,7 +11,7 @@
 #include "render/ParticleSystem.h"
 #include "render/PointLight.h"
 #include "render/TextToSprite.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <glm/geometric.hpp>
@@ -27,7 +27,7 @@ protected:
     if (IsSkipped())
       return;
     LoadShippedPrefabs();
-    CapturedOutput output;
+    CapturedLog output;
     space->LoadLevel("brackwater");
     loadOutput = output.Text();
     // The pictures are looked at, not the lighting: full ambient light keeps every layer's

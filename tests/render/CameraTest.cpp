@@ -75,8 +75,8 @@ TEST(CameraMathTest, AShakeMatrixThatIsNotFiniteIsRefused)
       broken[cell / 3][cell % 3] = bad;
       camera.SetShakeMatrix(broken);
     }
-  EXPECT_EQ(asserts.Count(), 27u);
-  EXPECT_TRUE(asserts.Saw("shake matrix is not finite: [(1, 0, 4), (0, 1, 0), (nan, 0, 1)]"));
+  EXPECT_EQ(asserts.Count(), 1u) << "the first refusal tells";
+  EXPECT_TRUE(asserts.Saw("shake matrix is not finite: [(nan, 0, 4), (0, 1, 0), (0, 0, 1)]"));
   EXPECT_EQ(camera.GetShakeMatrix(), shake);
   ExpectNear(Apply(camera.ToCameraSpace(), {1, 2}), {5, 2});
 }

@@ -1,6 +1,6 @@
 #include "render/DebugPass.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "RendererFixture.h"
 #include "render/DebugInstance.h"
 

@@ -1,6 +1,6 @@
 #include "render/Graphics.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "RendererFixture.h"
 #include "render/DebugInstance.h"
 
@@ -44,7 +44,7 @@ TEST_F(GraphicsTest, InitializeMakesTheFourteenLayersInDepthOrder)
 
 TEST_F(GraphicsTest, AMisspeltLayerIsReportedEachTimeAndGivesNothing)
 {
-  CapturedOutput output;
+  CapturedLog output;
   EXPECT_EQ(graphics->GetLayer("DL_MIAN"), nullptr);
   EXPECT_EQ(graphics->GetLayer("DL_MIAN"), nullptr);
   EXPECT_EQ(output.CountOf("[ERROR]Tried to get layer that does not exist: DL_MIAN\n"), 2u);
@@ -140,7 +140,7 @@ TEST_F(GraphicsTest, ASpaceWithoutACameraOrWhoseCameraWentDrawsNothing)
   graphics->UnregisterCamera(&camera);
   File(space, "DL_MAIN", Sprite(0, 0, 120, Colors.Red));
   graphics->debugDrawing = true;
-  CapturedOutput output;
+  CapturedLog output;
   graphics->DebugDrawLine({0, 0}, {1, 0}, 100, &space, Colors.Red);
   graphics->DebugDrawLine({0, 0}, {1, 0}, 100, &space, Colors.Red);
   EXPECT_EQ(output.CountOf("has no camera"), 1u);

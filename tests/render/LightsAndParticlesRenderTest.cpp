@@ -1,5 +1,5 @@
 // Lights and particles as they show on screen: pixels of the composed picture read back.
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "LightsAndParticlesScene.h"
 #include "RendererFixture.h"
 #include "physics/RectangleCollider.h"
@@ -216,7 +216,7 @@ TEST_F(LightsAndParticlesRenderTest, AParticleBurstShowsWhereItWasSpawned)
 
 TEST_F(LightsAndParticlesRenderTest, AnUnknownLayerDrawsOnTheParticlesLayer)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ParticleSystem* system = MakeBurst({-300, 0}, Colors.Blue, 0, "DL_NOWHERE");
   scene.Draw(graphics.get());
   EXPECT_EQ(output.CountOf("[ERROR]Tried to get layer that does not exist: DL_NOWHERE"), 1u);

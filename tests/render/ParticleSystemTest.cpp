@@ -1,6 +1,6 @@
 #include "render/ParticleSystem.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "LightsAndParticlesScene.h"
 #include "object/Members.h"
 #include "platform/Random.h"
@@ -281,7 +281,7 @@ TEST_F(ParticleSystemTest, TheConvergingSpawnAimsAtTheOriginPoint)
 
 TEST_F(ParticleSystemTest, AModifierWithoutASystemWarnsOnce)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Handle<GameObject> lonely = scene.MakeObject({0, 0}, "lonely");
   auto* modifier = scene.Add<ParticleAInitFunc1>(lonely);
   modifier->OnAwake();
@@ -317,7 +317,7 @@ TEST_F(ParticleSystemTest, MembersAreReflectedInFileOrderAndCopiesStartWithTheir
 
 TEST_F(ParticleSystemTest, APoolSizeNoFrameCouldDrawIsRefusedNotAllocated)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ParticleSystem* system = MakeSystem({0, 0}, [](ParticleSystem& s) {
     s.maxParticles = 4000000000u;
     s.initialSpawn = 3;

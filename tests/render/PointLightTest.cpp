@@ -5,7 +5,7 @@
 #include "object/Members.h"
 #include "platform/FrameClock.h"
 #include "render/LightFlicker.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <cmath>
 
@@ -124,7 +124,7 @@ TEST_F(PointLightTest, FlickerScalesTheBaseColourByTheElapsedTime)
 
 TEST_F(PointLightTest, FlickerWithoutALightWarnsOnce)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Handle<GameObject> dark = scene.MakeObject({0, 0}, "dark");
   scene.Add<LightFlicker>(dark)->OnAwake();
   scene.Update(0.1f);

@@ -1,6 +1,6 @@
 #include "render/ResourceManagerTwo.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/HeadlessGl.h"
 #include "support/RecordingAssertHandler.h"
 #include "support/TemporaryDirectory.h"
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(ResourceManagerTwoTest, TheGameResourceListLoadsItsAtlasAndEveryPicture)
 {
-  CapturedOutput output;
+  CapturedLog output;
   const std::uint32_t generation = ResourceManagerTwo::GetGeneration();
   ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
   EXPECT_EQ(ResourceManagerTwo::GetGeneration(), generation + 1);
@@ -61,7 +61,7 @@ TEST_F(ResourceManagerTwoTest, TheGameResourceListLoadsItsAtlasAndEveryPicture)
 
 TEST_F(ResourceManagerTwoTest, FrameCountsSplitTheRectangleIntoFrames)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources(WriteList(
       "box = 10 20 30 40\nstrip = 10 20 30 40\n",
       "{\"type\": \"atlasSubtexture\", \"file\": \"Assets\\\\Image\\\\box.png\", \"framecount\": 1, \"name\": \"Box\"},"
@@ -80,7 +80,7 @@ TEST_F(ResourceManagerTwoTest, FrameCountsSplitTheRectangleIntoFrames)
 
 TEST_F(ResourceManagerTwoTest, MalformedMetaLinesAreReportedAndSkipped)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources(WriteList("good = 1 2 3 4\r\n"
                                               "no equals sign 1 2 3 4\n"
                                               "short = 1 2 3\n"
@@ -103,7 +103,7 @@ TEST_F(ResourceManagerTwoTest, MalformedMetaLinesAreReportedAndSkipped)
 
 TEST_F(ResourceManagerTwoTest, AFrameCountBelowOneIsReportedAndTreatedAsOne)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources(WriteList(
       "zero = 0 0 30 10\nnegative = 0 0 30 10\nmissing = 0 0 30 10\n",
       "{\"type\": \"atlasSubtexture\", \"file\": \"a\\\\zero.png\", \"framecount\": 0, \"name\": \"zero\"},"
@@ -122,7 +122,7 @@ TEST_F(ResourceManagerTwoTest, AFrameCountBelowOneIsReportedAndTreatedAsOne)
 
 TEST_F(ResourceManagerTwoTest, EntriesMapInternalNamesByTheBackslashBaseName)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources(WriteList(
       "crate = 16 0 64 32\n",
       "{\"type\": \"atlasSubtexture\", \"file\": \"Assets\\\\Image\\\\crate.png\", \"framecount\": 1, \"name\": \"Crate\"},"
@@ -148,7 +148,7 @@ TEST_F(ResourceManagerTwoTest, AMissingOrCorruptAtlasPictureIsReportedAndReplace
   folder.Write("corrupt.png", "this is not a picture");
   for (const std::string& picture : {folder.File("absent.png"), folder.File("corrupt.png")})
   {
-    CapturedOutput output;
+    CapturedLog output;
     Graphics::Texture* texture = ResourceManagerTwo::LoadTexture(picture, "broken");
     EXPECT_TRUE(output.Contains("[ERROR] Failed to load image: " + picture)) << output.Text();
     ASSERT_NE(texture, nullptr);
@@ -160,7 +160,7 @@ TEST_F(ResourceManagerTwoTest, AMissingOrCorruptAtlasPictureIsReportedAndReplace
 
 TEST_F(ResourceManagerTwoTest, ReloadingAfterUnloadAllKeepsOldFileNames)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources(WriteList(
       "a = 0 0 8 8\n", "{\"type\": \"atlasSubtexture\", \"file\": \"x\\\\a.png\", \"framecount\": 1, \"name\": \"First\"}"));
   const std::uint32_t generation = ResourceManagerTwo::GetGeneration();
@@ -179,7 +179,7 @@ TEST_F(ResourceManagerTwoTest, ReloadingAfterUnloadAllKeepsOldFileNames)
 
 TEST_F(ResourceManagerTwoTest, UnloadingAnUnknownNameChangesOnlyTheGeneration)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
   const std::uint32_t generation = ResourceManagerTwo::GetGeneration();
   ResourceManagerTwo::UnloadResource("no such resource");
@@ -189,7 +189,7 @@ TEST_F(ResourceManagerTwoTest, UnloadingAnUnknownNameChangesOnlyTheGeneration)
 
 TEST_F(ResourceManagerTwoTest, AnUnknownTextureIsReportedAndDrawsAsTheFallback)
 {
-  CapturedOutput output;
+  CapturedLog output;
   RecordingAssertHandler checks;
   Graphics::Texture* texture = ResourceManagerTwo::GetTexture("NOT_THE_ATLAS");
   ASSERT_NE(texture, nullptr);
@@ -201,7 +201,7 @@ TEST_F(ResourceManagerTwoTest, AnUnknownTextureIsReportedAndDrawsAsTheFallback)
 // so the game can stop in order.
 TEST_F(ResourceManagerTwoTest, AnUnreadableResourceListIsReportedAndLoadsNothing)
 {
-  CapturedOutput output;
+  CapturedLog output;
   RecordingAssertHandler checks;
   const unsigned failures = ResourceManagerTwo::GetLoadFailures();
   folder.Write("list.json", "[1, 2, 3]");
@@ -227,7 +227,7 @@ TEST_F(ResourceManagerTwoTest, AnUnreadableResourceListIsReportedAndLoadsNothing
 
 TEST_F(ResourceManagerTwoTest, AShaderThatIsMissingOrDoesNotLinkIsReportedAndNotLoaded)
 {
-  CapturedOutput output;
+  CapturedLog output;
   RecordingAssertHandler checks;
   const unsigned failures = ResourceManagerTwo::GetLoadFailures();
   EXPECT_EQ(ResourceManagerTwo::LoadShader(folder.File("absent.vs"), "Assets\\Shaders\\TexBlend.frag", "Absent"), nullptr);
@@ -247,7 +247,7 @@ TEST_F(ResourceManagerTwoTest, AShaderThatIsMissingOrDoesNotLinkIsReportedAndNot
 
 TEST_F(ResourceManagerTwoTest, ResolvingAMissDoesNotStopAndTheDuckSwitchSometimesGivesTheDuck)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources(WriteList(
       "Duck = 0 0 8 8\nplain = 10 0 8 8\n",
       "{\"type\": \"atlasSubtexture\", \"file\": \"x\\\\plain.png\", \"framecount\": 1, \"name\": \"plain\"}"));
@@ -270,7 +270,7 @@ TEST_F(ResourceManagerTwoTest, ResolvingAMissDoesNotStopAndTheDuckSwitchSometime
 
 TEST_F(ResourceManagerTwoTest, AHandleFollowsReloadsByNameAndStopsWhenItsResourceIsGone)
 {
-  CapturedOutput output;
+  CapturedLog output;
   ResourceManagerTwo::LoadResources("Assets\\RESOURCES.json");
   Resource handle = ResourceManagerTwo::GetResource("THE_ATLAS");
   handle.Refresh();

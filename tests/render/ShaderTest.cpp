@@ -1,6 +1,6 @@
 #include "render/Shader.h"
 
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/HeadlessGl.h"
 #include "support/RecordingAssertHandler.h"
 #include "core/FileUtilities.h"
@@ -22,7 +22,7 @@ class ShaderTest : public GlResourceFixture
 TEST_F(ShaderTest, EveryShaderOfTheGameCompilesAndLinks)
 {
   const char* const names[] = {"newScreen", "TexBlend", "debug", "lineDebug", "atlass", "LightMask", "Light", "particleShader"};
-  CapturedOutput output;
+  CapturedLog output;
   RecordingAssertHandler checks;
   for (const char* name : names)
   {
@@ -55,7 +55,7 @@ TEST_F(ShaderTest, ProgramsFindTheUniformsTheirPassesSet)
 
 TEST_F(ShaderTest, AVertexSyntaxErrorIsPrintedOnceAndLeavesTheProgramUnlinked)
 {
-  CapturedOutput output;
+  CapturedLog output;
   RecordingAssertHandler checks;
   const unsigned failures = Graphics::Shader::GetLinkFailures();
   Graphics::Shader shader("#version 410 core\nvoid main() { gl_Position = vec4(1.0) }\n", PlainFragment);
@@ -69,7 +69,7 @@ TEST_F(ShaderTest, AVertexSyntaxErrorIsPrintedOnceAndLeavesTheProgramUnlinked)
 
 TEST_F(ShaderTest, StagesThatCompileButDoNotLinkAreReportedByTheLinkCheck)
 {
-  CapturedOutput output;
+  CapturedLog output;
   RecordingAssertHandler checks;
   const unsigned failures = Graphics::Shader::GetLinkFailures();
   // A stage without main compiles; only the link finds it missing.

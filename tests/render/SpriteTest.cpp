@@ -2,7 +2,7 @@
 
 #include "object/Transform.h"
 #include "render/ResourceManagerTwo.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <glm/gtc/type_ptr.hpp>
 
@@ -122,7 +122,7 @@ TEST_F(DrawnSpriteTest, AHiddenSpriteFilesNothingButKeepsAnimating)
 TEST_F(DrawnSpriteTest, UnknownPicturesAndLayersFallBackWithAMessage)
 {
   Define("Lost", R"({"Sprite": {"source": "no_such_picture", "layer": "DL_NOWHERE", "frame": 5}, "Transform": null})");
-  CapturedOutput output;
+  CapturedLog output;
   const Handle<GameObject> lost = Make("Lost", "Lost one");
   EXPECT_TRUE(output.Contains("no_such_picture"));
   const Sprite& sprite = SpriteOf(lost);

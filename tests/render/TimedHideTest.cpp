@@ -1,7 +1,7 @@
 #include "render/SpriteTestEnvironment.h"
 
 #include "render/TimedHide.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 class TimedHideTest : public SpriteTest
 {
@@ -33,7 +33,7 @@ TEST_F(TimedHideTest, WithNoDelayShowsInTheFirstUpdate)
 TEST_F(TimedHideTest, WithoutASpriteSaysSoOnce)
 {
   Define("Bare", R"({"TimedHide": {"delay": 0.1}, "Transform": null})");
-  CapturedOutput output;
+  CapturedLog output;
   const Handle<GameObject> bare = Make("Bare");
   for (int step = 0; step < 5; ++step)
     Update(0.1f);

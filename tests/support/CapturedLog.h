@@ -28,12 +28,13 @@ public:
       text += entry.second + "\n";
     return text;
   }
-  // Lines holding `part` (at most once counted per line).
+  // Occurrences of `part` in Text(), where each line ends in "\n".
   std::size_t CountOf(const std::string& part) const
   {
     std::size_t count = 0;
-    for (const auto& entry : lines)
-      count += entry.second.find(part) != std::string::npos ? 1 : 0;
+    const std::string text = Text();
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+      ++count;
     return count;
   }
   bool Contains(const std::string& part) const { return CountOf(part) != 0; }

@@ -1,7 +1,11 @@
 #include "support/RecordingAssertHandler.h"
 
+#include "core/Log.h"
+
 RecordingAssertHandler::RecordingAssertHandler()
 {
+  // Checks that report once per cause report again to each test.
+  ForgetLoggedCauses();
   previous = SetAssertHandler([this](const AssertReport& report) { reports.push_back(report); });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Installs an assertion handler that records each failed check and returns, so a test can see
 // what was reported and what happened after it. The previous handler comes back on destruction.
+// Causes reported once (a refused value, a LogOnce line) are forgotten first.
 #include "platform/Assert.h"
 
 #include <string>

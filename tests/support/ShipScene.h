@@ -11,7 +11,7 @@
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/RecordingAssertHandler.h"
 #include "support/TemporaryDirectory.h"
@@ -155,7 +155,7 @@ protected:
     return found;
   }
 
-  CapturedOutput output;
+  CapturedLog output;
   RecordingAssertHandler asserts;
   TemporaryDirectory settings;
   std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();

@@ -1,12 +1,12 @@
 #include "audio/studio/System.h"
 
 #include "audio/studio/WaveFile.h"
+#include "core/Log.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <fstream>
-#include <iostream>
 
 namespace Studio
 {
@@ -127,7 +127,7 @@ Result System::initialize(int maxChannels, std::uint32_t, std::uint32_t, void*)
   else
   {
     if (!HeadlessClock())
-      std::cout << "[WARNING] No audio device (" << problem << "); sound runs silently." << std::endl;
+      LogWarning("No audio device (", problem, "); sound runs silently.");
     silentClock = HeadlessClock() ? HeadlessClock() : Clock(SteadyMicroseconds);
     lastSilentTime = silentClock();
   }
@@ -213,8 +213,7 @@ Result System::loadBankFile(const char* path, std::uint32_t, Bank* bank)
   {
     if (descriptionsById.count(event.id) != 0)
     {
-      std::cout << "[ERROR] Sound bank " << filePath << ": event id " << event.id
-                << " is already loaded from another bank; skipped." << std::endl;
+      LogError("Sound bank ", filePath, ": event id ", event.id, " is already loaded from another bank; skipped.");
       continue;
     }
     std::uint32_t slot = 0;
@@ -297,8 +296,7 @@ bool System::EnsureSample(DescriptionRecord& description)
   std::string problem;
   if (!WaveFile::Read(description.definition.samplePath, *sample, problem))
   {
-    std::cout << "[ERROR] Sound sample of event " << description.definition.id << ": " << problem
-              << "; the event plays nothing." << std::endl;
+    LogError("Sound sample of event ", description.definition.id, ": ", problem, "; the event plays nothing.");
     description.sampleFailed = true;
     return false;
   }

@@ -1,7 +1,7 @@
 #include "audio/studio/System.h"
 
 #include "AudioTestSignals.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -214,7 +214,7 @@ TEST_F(AudioSystemTest, UnknownPathsMissingSamplesAndBadBanks)
   EXPECT_EQ(description.createInstance(&none), Result::ErrorInvalidHandle);
 
   {
-    CapturedOutput output;
+    CapturedLog output;
     EventInstance silent = Start("event:/Missing");
     EXPECT_TRUE(output.Contains("[ERROR] Sound sample of event m"));
     EXPECT_EQ(Loudness(Render(0.05)), 0.0);
@@ -222,7 +222,7 @@ TEST_F(AudioSystemTest, UnknownPathsMissingSamplesAndBadBanks)
     EXPECT_EQ(StateOf(silent), PlaybackState::Stopped);
   }
   {
-    CapturedOutput output;
+    CapturedLog output;
     Bank bank;
     EXPECT_EQ(system->loadBankFile(folder.File("none.bank").c_str(), LoadBankNormal, &bank), Result::ErrorFileNotFound);
     EXPECT_TRUE(output.Contains("[ERROR]"));
@@ -234,7 +234,7 @@ TEST_F(AudioSystemTest, UnknownPathsMissingSamplesAndBadBanks)
     EXPECT_EQ(output.CountOf("[ERROR]"), 3u);
   }
   {
-    CapturedOutput output;
+    CapturedLog output;
     folder.Write("odd.bank", R"({ "format" : "corvane-sound-bank", "version" : 1, "events" : [
         { "id" : 5, "sample" : "tone.wav" }, { "id" : "x", "sample" : "tone.wav", "loop" : "yes" },
         { "id" : "y", "sample" : "tone.wav", "sustainStart" : 0.2, "sustainEnd" : 0.1 },
@@ -297,7 +297,7 @@ TEST(AudioSystemDeviceTest, FallsBackToSilenceWhenNoDeviceOpens)
   System* system = nullptr;
   ASSERT_EQ(System::create(&system), Result::Ok);
   {
-    CapturedOutput output;
+    CapturedLog output;
     EXPECT_EQ(system->initialize(64, InitNormal, InitNormal, nullptr), Result::Ok);
     EXPECT_TRUE(output.Contains("[WARNING] No audio device"));
   }
