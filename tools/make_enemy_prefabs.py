@@ -136,6 +136,59 @@ def drones():
     PREFABS["DroneSpawn"] = drone
 
 
+def reinforcements():
+    # The flash peaks at frame 3, where the police bear arrives, and is empty at frame 7.
+    PREFABS["EN_TeleportSpawn"] = {
+        "Transform": None,
+        "Sprite": sprite("teleport_flash", (96, 144), animated=True, period=0.1),
+        "TeleportSpawn": None,
+    }
+
+
+def overworld_ship(picture, controller, speed, radius=40):
+    """An enemy ship of the overworld: it starts small and grows; ramming it starts an encounter."""
+    return {
+        "Transform": {"scale": [0.25, 0.25]},
+        "Sprite": sprite(picture, (112, 112)),
+        "CircleCollider": {"group": "SHIP", "radius": float(radius)},
+        "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 1.0},
+        "Agent": motivator(speed, acceleration=4000),
+        "AimingModule": None,
+        "Team": dict(ENEMY_TEAM),
+        controller: None,
+        "FactionProperty": None,
+        "LoadEncounter": {"level filename": "skirmish"},
+    }
+
+
+def overworld():
+    PREFABS["OW_FactionOne_EasyShip"] = overworld_ship("OW_enemy_ship_easy", "EnemyShipController", 260)
+    PREFABS["OW_FactionOne_MedShip"] = overworld_ship("OW_enemy_ship_med", "EnemyShipController", 320)
+    PREFABS["OW_FactionOne_HardShip"] = overworld_ship("OW_enemy_ship_hard", "HardEnemyShipController", 380, radius=46)
+    # The ship a SimpleShipSpawner launches: it hunts the player's ship.
+    PREFABS["Enemy Ship"] = overworld_ship("OW_enemy_ship_med", "HardEnemyShipController", 300)
+    # The arrow from the player's ship toward a base, tinted in the base's colour.
+    PREFABS["OW_waypoint"] = {
+        "Transform": None,
+        "Sprite": sprite("OW_waypoint", (64, 64), layer="DL_HUD"),
+    }
+
+
+def teleporter():
+    # The pad stands on the floor; its child takes the interaction and runs the pad's flash, which
+    # brings a bear in at frame 3.
+    PREFABS["TeleporterPad"] = {
+        "Transform": None,
+        "Sprite": sprite("teleport_flash", (96, 144), period=0.1, draw=False),
+    }
+    PREFABS["Teleporter"] = {
+        "Transform": None,
+        "Sprite": sprite("teleporter_pad", (96, 96), layer="DL_FLOOR"),
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 60.0},
+        "Teleporter": None,
+    }
+
+
 def write(folder):
     for name, components in PREFABS.items():
         path = os.path.join(folder, "".join(name.split()) + ".prefab")
@@ -147,6 +200,9 @@ def write(folder):
 def main():
     walking_enemies()
     drones()
+    reinforcements()
+    overworld()
+    teleporter()
     write(os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs"))
 
 

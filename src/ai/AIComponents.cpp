@@ -10,8 +10,17 @@
 #include "ai/DroneCarrierController.h"
 #include "ai/DroneSpawnController.h"
 #include "ai/DuckController.h"
+#include "ai/EnemyReinforcementSpawner.h"
+#include "ai/EnemyShipController.h"
+#include "ai/FactionController.h"
+#include "ai/FactionProperty.h"
+#include "ai/HardEnemyShipController.h"
 #include "ai/PathGraph.h"
 #include "ai/ShipController.h"
+#include "ai/SimpleShipSpawner.h"
+#include "ai/SpawnArea.h"
+#include "ai/TeleportSpawn.h"
+#include "ai/Teleporter.h"
 
 void RegisterAIComponents(ComponentFactoryMap& factories)
 {
@@ -25,6 +34,15 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<DroneCarrierController>(factories, "DroneCarrierController");
   AddComponentFactory<DroneSpawnController>(factories, "DroneSpawnController");
   AddComponentFactory<DuckController>(factories, "DuckController");
+  AddComponentFactory<EnemyReinforcementSpawner>(factories, "EnemyReinforcementSpawner");
+  AddComponentFactory<EnemyShipController>(factories, "EnemyShipController");
+  AddComponentFactory<FactionController>(factories, "FactionController");
+  AddComponentFactory<FactionProperty>(factories, "FactionProperty");
+  AddComponentFactory<HardEnemyShipController>(factories, "HardEnemyShipController");
   AddComponentFactory<PathGraph>(factories, "PathGraph");
   AddComponentFactory<ShipController>(factories, "ShipController");
+  AddComponentFactory<SimpleShipSpawner>(factories, "SimpleShipSpawner");
+  AddComponentFactory<SpawnArea>(factories, "SpawnArea");
+  AddComponentFactory<TeleportSpawn>(factories, "TeleportSpawn");
+  AddComponentFactory<Teleporter>(factories, "Teleporter");
 }

@@ -1,12 +1,12 @@
 #include "ai/DroneSpawnController.h"
 
 #include "ai/AimingModule.h"
+#include "ai/Countdown.h"
 #include "ai/Face.h"
 #include "ai/ObstacleAvoidance.h"
 #include "ai/Seek.h"
 #include "ai/Separation.h"
 #include "core/FiniteCheck.h"
-#include "core/Log.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Health.h"
 #include "gameplay/Spawning.h"
@@ -79,13 +79,7 @@ void DroneSpawnController::On(UpdateEvent* event)
   if (Sprite* sprite = object->GetSprite())
     if (const Rigidbody* body = object->GetComponent<Rigidbody>())
       sprite->SetFlipX(body->velocity.x < 0.0f);
-  // A cooldown that is not a finite number would never run out, and the drone would never strike again.
-  if (!IsFinite(damageCooldown))
-  {
-    LogOnce("DroneSpawnController cooldown " + object->GetPrefabName(), LogLevel::Error, "DroneSpawnController of \"",
-            object->GetName(), "\": damageCooldown_ is not a finite number; it starts again at 0.");
-    damageCooldown = 0.0f;
-  }
+  KeepCountdownFinite(damageCooldown, 0.0f, *this, "damageCooldown_");
   damageCooldown -= event->dt;
   if (aiming != nullptr && allySeparation != nullptr)
     allySeparation->SetNeighbours(aiming->GetAllyKinematics());

@@ -1,5 +1,6 @@
 #include "flow/LoadEncounter.h"
 
+#include "ai/FactionProperty.h"
 #include "core/MemoryManager.h"
 #include "flow/LevelSpaces.h"
 #include "flow/Post.h"
@@ -39,9 +40,9 @@ void LoadEncounter::On(CollisionEvent* event)
   Space* space = GetSpace();
   if (object == nullptr || space == nullptr || !LevelExists(levelFilename, "LoadEncounter"))
     return;
-  // The faction is read from the ship's FactionProperty once that component exists; until then
-  // the encounter is told of none, which its spawners accept.
-  FactionController* faction = nullptr;
+  // A ship no faction launched tells the encounter of none, which its spawners accept.
+  const FactionProperty* property = object->GetComponent<FactionProperty>();
+  FactionController* faction = property != nullptr ? property->GetController() : nullptr;
   const Transform* transform = object->GetTransform();
   const glm::vec2 position = transform != nullptr ? transform->GetWorldPosition() : glm::vec2(0.0f, 0.0f);
   PostNow<ShipAttackedEvent>(BRINDLE_SITE, space->GetId(), levelFilename, position, faction);

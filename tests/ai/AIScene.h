@@ -22,13 +22,14 @@
 #include <string>
 #include <vector>
 
-// A level record of one object at a position; `components` adds members (", \"Type\": {...}").
+// A level record of one object at a position; `components` adds members (", \"Type\": {...}"),
+// `children` lists the uuids of its children ("[{\"who\": 7}]").
 inline std::string Record(const std::string& name, const std::string& prefab, int uuid, glm::vec2 at,
-                          const std::string& components = "")
+                          const std::string& components = "", const std::string& children = "[]")
 {
   return R"({"name": ")" + name + R"(", "prefab": ")" + prefab + R"(", "uuid": )" + std::to_string(uuid) +
-         R"(, "children": [], "components": {"Transform": {"position": [)" + std::to_string(at.x) + ", " +
-         std::to_string(at.y) + "]}" + components + "}}";
+         R"(, "children": )" + children + R"(, "components": {"Transform": {"position": [)" + std::to_string(at.x) +
+         ", " + std::to_string(at.y) + "]}" + components + "}}";
 }
 
 // The bits of the values, for pinning where a run ends.

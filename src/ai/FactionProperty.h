@@ -1,0 +1,28 @@
+#pragma once
+// Marks a ship launched by a faction's base, naming the base's FactionController, so that the
+// encounter started by ramming the ship knows whose anger to read. The reference is kept as the
+// base object's handle: a base that is gone names no controller.
+#include "object/Component.h"
+
+class FactionController;
+
+class FactionProperty : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_FactionProperty;
+
+  FactionProperty() : Component(TypeId) {}
+  // A copy belongs to no faction until its launcher says so.
+  FactionProperty& operator=(const FactionProperty& other)
+  {
+    Component::operator=(other);
+    return *this;
+  }
+
+  void SetController(FactionController* controller);
+  // The launching base's controller; null for a ship no base launched, or whose base is gone.
+  FactionController* GetController() const;
+
+private:
+  Handle<GameObject> base;
+};

@@ -1,0 +1,39 @@
+#include "ai/HardEnemyShipController.h"
+
+#include "ai/AIDebugDraw.h"
+#include "ai/AlignToMovement.h"
+#include "ai/Face.h"
+#include "ai/Seek.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+
+HardEnemyShipController::HardEnemyShipController() : EnemyShipController(TypeId, "HardEnemyShipController") {}
+
+void HardEnemyShipController::OnAwake()
+{
+  if (GetGameObject() == nullptr)
+    return;
+  LetSpaceDestroyOwner();
+  SubscribeOnSpace<UpdateEvent>(this);
+  FindAiming();
+  AllocateTarget();
+  blend = std::make_unique<BlendedSteering>(GetSpace(), character);
+  blend->AddBehavior<AlignToMovement>(1.0f);
+  blend->AddBehavior<Face>(0.5f)->SetTarget(target_);
+  blend->AddBehavior<Seek>(1.0f)->SetTarget(target_);
+}
+
+void HardEnemyShipController::On(UpdateEvent* event)
+{
+  if (GetGameObject() == nullptr)
+    return;
+  RefreshTarget();
+  MirrorTarget();
+  if (target_.IsValid())
+    DrawDebugCircle(GetSpace(), target_->position, 100.0f, fColor(1.0f, 0.0f, 0.0f, 1.0f));
+  Grow(event->dt);
+  FaceSpriteAlongFlight();
+  if (blend != nullptr)
+    steering = blend->GetSteering();
+  SendSteering();
+}

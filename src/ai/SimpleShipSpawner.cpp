@@ -1,0 +1,45 @@
+#include "ai/SimpleShipSpawner.h"
+
+#include "ai/Countdown.h"
+#include "core/Log.h"
+#include "gameplay/Dispatch.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
+#include "object/Transform.h"
+
+void SimpleShipSpawner::OnAwake()
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr)
+    return;
+  SubscribeOnSpace<UpdateEvent>(this);
+  if (EventManager* events = EventManager::Instance(); events != nullptr && GameobjectFactory::Instance() != nullptr)
+    events->Subscribe<GameobjectFactory, MakeGameObjectEvent>(GameobjectFactory::Instance(), object->GetId());
+}
+
+void SimpleShipSpawner::On(UpdateEvent* event)
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr || object->GetTransform() == nullptr)
+    return;
+  KeepCountdownFinite(timer, 0.0f, *this, "the launch timer");
+  if (timer < 0.0f)
+  {
+    timer = Interval;
+    // The factory would make a bare object of a name it does not know, every ten seconds.
+    const GameobjectFactory* factory = GameobjectFactory::Instance();
+    if (factory != nullptr && factory->HasPrefab(prefab))
+    {
+      const glm::vec2 at = object->GetTransform()->GetWorldPosition();
+      Queue<MakeGameObjectEvent>(BRINDLE_SITE, object->GetId(), object->GetSpace(), prefab.c_str(), at.x, at.y, 0.0f,
+                                 0.0f);
+    }
+    else
+    {
+      LogOnce("Spawn " + prefab, LogLevel::Error, "There is no prefab \"", prefab, "\" to make; nothing is made.");
+    }
+  }
+  timer -= event->dt;
+}
