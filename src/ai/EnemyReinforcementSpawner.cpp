@@ -1,7 +1,7 @@
 #include "ai/EnemyReinforcementSpawner.h"
 
 #include "ai/Countdown.h"
-#include "flow/FlowEvents.h"  // TimerExpired, which the encounter clock sends
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

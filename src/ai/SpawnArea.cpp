@@ -3,7 +3,7 @@
 #include "ai/FactionController.h"
 #include "core/FiniteCheck.h"
 #include "core/Log.h"
-#include "flow/FlowEvents.h"  // SpawnEnemies, which the level flow sends to the encounter's space
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

@@ -84,12 +84,12 @@
   X(69, StartOverworldEvent) /* gameplay/GameplayEvents.h */                \
   X(70, ReturnToOverworldEvent) /* gameplay/GameplayEvents.h */             \
   X(71, StartUtilityEvent) /* gameplay/GameplayEvents.h */                  \
-  X(72, SpawnEnemies) /* flow/FlowEvents.h */                       \
+  X(72, SpawnEnemies) /* gameplay/GameplayEvents.h */               \
   X(73, TriggerEvent) /* flow/FlowEvents.h */                       \
   X(74, DiedEvent) /* gameplay/GameplayEvents.h */                  \
   X(75, ShipAttackedEvent) /* gameplay/GameplayEvents.h */          \
   X(76, CorvaExitEvent) /* flow/FlowEvents.h */                     \
-  X(78, TimerExpired) /* flow/FlowEvents.h */                       \
+  X(78, TimerExpired) /* gameplay/GameplayEvents.h */               \
   X(79, BossDiedEvent) /* gameplay/GameplayEvents.h */              \
   X(80, BossWinEvent) /* gameplay/GameplayEvents.h */               \
   X(82, UpdateReputation) /* gameplay/GameplayEvents.h */           \

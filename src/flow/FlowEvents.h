@@ -1,7 +1,7 @@
 #pragma once
 // Events of game flow and interface: menus and buttons, fades, the level's timers and triggers.
-// The requests to the level transition channel are the game's (gameplay/GameplayEvents.h), since
-// the game's own components send them.
+// The requests to the level transition channel, the encounter's SpawnEnemies and the clock's
+// TimerExpired are the game's (gameplay/GameplayEvents.h), since the game's own components use them.
 #include "core/EventIds.h"
 
 #include <cstdint>
@@ -9,7 +9,6 @@
 #include <utility>
 
 class ClickDetector;
-class FactionController;
 class MenuInputDetector;
 class Space;
 
@@ -55,15 +54,6 @@ public:
   bool state;
 };
 
-class SpawnEnemies : public Event
-{
-public:
-  SpawnEnemies(std::uint32_t channel, FactionController* attackedFaction) : Event(channel), faction(attackedFaction) {}
-  BRINDLE_EVENT(SpawnEnemies)
-
-  FactionController* faction;  // may be null
-};
-
 class TriggerEvent : public Event
 {
 public:
@@ -78,13 +68,6 @@ class CorvaExitEvent : public Event
 public:
   using Event::Event;
   BRINDLE_EVENT(CorvaExitEvent)
-};
-
-class TimerExpired : public Event
-{
-public:
-  using Event::Event;
-  BRINDLE_EVENT(TimerExpired)
 };
 
 class StopTimerEvent : public Event

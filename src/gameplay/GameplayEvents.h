@@ -340,3 +340,21 @@ public:
 
   std::string levelName;
 };
+
+// Sent by the level flow to an encounter's space once it is loaded; faction is the attacked ship's.
+class SpawnEnemies : public Event
+{
+public:
+  SpawnEnemies(std::uint32_t channel, FactionController* attackedFaction) : Event(channel), faction(attackedFaction) {}
+  BRINDLE_EVENT(SpawnEnemies)
+
+  FactionController* faction;  // may be null
+};
+
+// Sent by the encounter's clock on the HUD space when the time runs out.
+class TimerExpired : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(TimerExpired)
+};

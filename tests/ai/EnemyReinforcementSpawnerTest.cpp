@@ -6,7 +6,7 @@
 #include "AIScene.h"
 
 #include "ai/TeleportSpawn.h"
-#include "flow/FlowEvents.h"
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/Dispatch.h"
 #include "object/FrameEvents.h"
 #include "render/Sprite.h"

@@ -6,7 +6,7 @@
 
 #include "ai/FactionController.h"
 #include "ai/SpawnArea.h"
-#include "flow/FlowEvents.h"
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/Dispatch.h"
 #include "platform/Random.h"
 #include "support/CapturedLog.h"
