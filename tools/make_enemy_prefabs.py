@@ -189,6 +189,47 @@ def teleporter():
     }
 
 
+def bandits():
+    # Bandits fight with rifles and turn slowly; the hunter finds its way through the ship to you.
+    walker("AI_bandit", "BanditController", "bandit_walk_right", (96, 96), 30, 60, "event:/SFX/EnemyDeath", 230,
+           "enemy_rifle")
+    walker("AI_hunter", "TestController", "hunter_walk_right", (96, 96), 30, 70, "event:/SFX/EnemyDeath", 260,
+           "enemy_scattergun")
+
+
+def hazards():
+    # A turret: its base stays upright (RotationLock) and cannot be pushed (no mass); its head is
+    # the gun it holds, which it turns and fires.
+    gun("turret_cannon", "turret_gun", "BULLET", 5.0, 0.45, "EnemyBullet", "event:/SFX/RifleShoot", 1000, 12, 1.0)
+    turret = enemy_body("turret_base", (96, 96), 40, 90, "event:/SFX/EnemyDeath", 0)
+    turret["Sprite"] = sprite("turret_base", (96, 96))
+    turret["Rigidbody"] = {"invMass": 0.0, "invMomentInertia": 0.0}
+    turret["RotationLock"] = None
+    turret["SimpleTurretController"] = None
+    del turret["FlickerOnDeath"]  # removed at once
+    turret["Equipment"] = {"startingPrimary": "turret_cannon"}
+    turret["Ammo"] = {"infinite_BULLET": True}
+    PREFABS["Turret"] = turret
+
+    # The beam drone turns its beam about itself; the beam hurts whoever it touches, a little on
+    # every frame of the touch.
+    drone = enemy_body("beam_drone", (72, 72), 30, 50, "event:/SFX/DronePop", 0)
+    del drone["Agent"]
+    del drone["AimingModule"]
+    drone["Rigidbody"] = {"invMass": 0.0, "invMomentInertia": 0.0}
+    drone["SimpleBeamDrone"] = None
+    del drone["FlickerOnDeath"]
+    drone["Sprite"]["period"] = 0.2
+    PREFABS["BeamDrone"] = drone
+    PREFABS["beam"] = {
+        "Transform": {"scale": [128.0, 16.0]},
+        "Sprite": sprite("beam", (1, 1), animated=True, period=0.05, draw=False),
+        "RectangleCollider": {"group": "ENEMY_LASER", "ghost": True, "active": False, "scale": [1.0, 1.0]},
+        "Rigidbody": {"invMass": 0.0, "invMomentInertia": 0.0},
+        "Damage": {"damage": 0.25},
+    }
+
+
 def write(folder):
     for name, components in PREFABS.items():
         path = os.path.join(folder, "".join(name.split()) + ".prefab")
@@ -203,6 +244,8 @@ def main():
     reinforcements()
     overworld()
     teleporter()
+    bandits()
+    hazards()
     write(os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs"))
 
 

@@ -30,6 +30,12 @@ BANDIT = {
     "boots": (60, 36, 24, 255), "belt": (40, 30, 30, 255), "ink": INK, "helmet": False,
     "bandana": (230, 40, 40, 255), "hair": (60, 30, 20, 255),
 }
+# The path-following hunter: a bandit in a helmet with a red visor, in rust orange.
+HUNTER = {
+    "suit": (196, 96, 30, 255), "suit_dark": (130, 56, 18, 255), "suit_light": (236, 140, 60, 255),
+    "head": (224, 170, 120, 255), "head_dark": (170, 115, 80, 255), "visor": ENEMY_EYE,
+    "boots": (50, 30, 20, 255), "belt": (40, 30, 30, 255), "ink": INK, "helmet": True,
+}
 BOSS = {
     "suit": (170, 24, 40, 255), "suit_dark": (110, 12, 28, 255), "suit_light": (220, 60, 70, 255),
     "head": (230, 180, 130, 255), "head_dark": (180, 120, 80, 255), "visor": ENEMY_EYE,
@@ -226,6 +232,12 @@ def bandit_sheets():
     return sheets
 
 
+def hunter_sheets():
+    """Only what its prefab shows: it walks right (mirrored by the sprite) and dies."""
+    keep = ("hunter_walk_right", "hunter_idle_right", "hunter_death")
+    return [s for s in humanoid_sheets("hunter", HUNTER) if s[0] in keep]
+
+
 # --------------------------------------------------------------------------------------------
 # 2. Animals, drawn facing right; the left sheets are mirrors.
 
@@ -339,6 +351,7 @@ def animal_sheets(prefix, frame_function, palette, what):
 
 def enemy_sheets():
     sheets = bandit_sheets()
+    sheets += hunter_sheets()
     sheets += animal_sheets("bear", bear_frame, BEAR, "brown bear (AI_bear)")
     sheets += animal_sheets("bear2", bear_frame, BEAR2, "armoured dark bear (AI_bear2)")
     sheets += animal_sheets("bear_police", bear_frame, BEAR_POLICE, "police bear with cap and badge (AI_bear_police)")

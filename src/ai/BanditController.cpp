@@ -1,0 +1,54 @@
+#include "ai/BanditController.h"
+
+#include "ai/Agent.h"
+#include "ai/AlignToMovement.h"
+#include "ai/Face.h"
+#include "ai/ObstacleAvoidance.h"
+#include "ai/Seek.h"
+#include "ai/Separation.h"
+#include "ai/StepWander.h"
+#include "object/GameObject.h"
+
+BanditController::BanditController() : BanditController(TypeId, "BanditController", "Combat") {}
+
+BanditController::BanditController(std::uint32_t typeId, const char* className, const char* chaseStateName)
+    : WanderChaseController(typeId, className, className, chaseStateName, true)
+{
+}
+
+void BanditController::BuildBlends()
+{
+  wanderSeparation = wanderBlend->AddBehavior<Separation>(3.0f);
+  wanderSeparation->threshold = 250.0f;
+  AddWalk();
+  wanderBlend->AddBehavior<AlignToMovement>(1.0f);
+  wanderBlend->AddBehavior<ObstacleAvoidance>(5.0f)->SetDebugDraw(true);
+  BuildChaseBlend();
+}
+
+void BanditController::AddWalk()
+{
+  stepWander = wanderBlend->AddBehavior<StepWander>(5.0f);
+  stepWander->SetDebugDraw(true);
+}
+
+void BanditController::BuildChaseBlend()
+{
+  allySeparation = chaseBlend->AddBehavior<Separation>(4.0f);
+  allySeparation->threshold = 100.0f;
+  opponentSeparation = chaseBlend->AddBehavior<Separation>(1.0f);
+  chaseBlend->AddBehavior<Face>(1.0f)->SetTarget(target_);
+  chaseBlend->AddBehavior<Seek>(8.0f)->SetTarget(target_);
+  chaseBlend->AddBehavior<ObstacleAvoidance>(20.0f)->SetDebugDraw(true);
+}
+
+void BanditController::Synchronize()
+{
+  WanderChaseController::Synchronize();
+  GameObject* object = GetGameObject();
+  if (Agent* agent = object != nullptr ? object->GetComponent<Agent>() : nullptr)
+  {
+    Motivator& motivator = agent->GetMotivator();
+    motivator.SetBase(Motivator::MaxAngularVelocity, motivator.GetBase(Motivator::MaxAngularVelocity) / RotationCut);
+  }
+}
