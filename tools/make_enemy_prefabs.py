@@ -157,7 +157,7 @@ def overworld_ship(picture, controller, speed, radius=40):
         "Team": dict(ENEMY_TEAM),
         controller: None,
         "FactionProperty": None,
-        "LoadEncounter": {"level filename": "skirmish"},
+        "LoadEncounter": {"level filename": "shipinterior"},
     }
 
 
