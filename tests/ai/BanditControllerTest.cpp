@@ -35,7 +35,7 @@ class BanditControllerTest : public AIScene
 TEST_F(BanditControllerTest, TheBanditFightsWhatItSeesAndTheHunterRoutesRoundTheWallToIt)
 {
   ResetRandom();
-  CapturedOutput output;
+  CapturedLog output;
   using ShipLevel::Object;
   ShipLevel::Write(
       "banditship", SplitHull, {0.0f, 0.0f},

@@ -27,7 +27,7 @@ protected:
 
 TEST_F(EnemyShipControllerTest, AShipGrowsFliesToItsDestinationShrinksAndVanishesThere)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("flight", "[" + Record("Ship", "OW_FactionOne_EasyShip", 1, {0, 0}) + "]");
   const Handle<GameObject> ship = Find(space, "Ship");
   ASSERT_TRUE(ship.IsValid()) << output.Text();
@@ -78,7 +78,7 @@ TEST_F(EnemyShipControllerTest, AShipGrowsFliesToItsDestinationShrinksAndVanishe
 
 TEST_F(EnemyShipControllerTest, ASpawnerLaunchesHuntersThatChaseThePlayersShipAndFlyOnWhenItIsGone)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("hunt ships",
                       "[" + Record("Spawner", "Default", 1, {0, 0}, R"(, "SimpleShipSpawner": null)") + "," +
                           Record("Corva", "Default", 2, {-1500, 800},

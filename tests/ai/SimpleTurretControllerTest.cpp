@@ -39,7 +39,7 @@ class SimpleTurretControllerTest : public AIScene
 TEST_F(SimpleTurretControllerTest, TurretsAimAndFireWhileTheySeeAndBeamDronesSweepTheirCircle)
 {
   ResetRandom();
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("stationary", StationaryLevel);
   const Handle<GameObject> turret = Find(space, "Turret");
   const Handle<GameObject> target = Find(space, "Target");

@@ -21,7 +21,7 @@ protected:
 
 TEST_F(TeleporterTest, EachInteractionBringsOneBearOnThePadAndThePadReArms)
 {
-  CapturedOutput output;
+  CapturedLog output;
   Space* space = Load("pad", "[" + Record("Pad", "TeleporterPad", 1, {300, 200}, "", R"([{"who": 2}])") + "," +
                                  Record("Console", "Teleporter", 2, {0, 0}) + "]");
   const Handle<GameObject> pad = Find(space, "Pad");
