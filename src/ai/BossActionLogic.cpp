@@ -204,20 +204,13 @@ void BossActionLogic::ThrowTurret()
 
 void BossActionLogic::ThrowHat()
 {
-  Registry* registry = Registry::Instance();
-  if (registry == nullptr)
+  // With no player there is no one to throw at.
+  const Handle<GameObject> player = Registry::FirstOf(RegistryType::PLAYERS);
+  if (!player.IsValid() || player->GetTransform() == nullptr)
     return;
-  // The first live player; with none there is no one to throw at.
-  for (const Handle<GameObject>& entry : registry->GetObjects(RegistryType::PLAYERS))
-  {
-    GameObject* player = entry.Get();
-    if (player == nullptr || player->GetTransform() == nullptr)
-      continue;
-    if (GameObject* hat = Throw(player->GetTransform()->GetPosition(), ""))
-      if (Sprite* sprite = hat->GetSprite())
-        sprite->SetSource("boss_death_hat");
-    return;
-  }
+  if (GameObject* hat = Throw(player->GetTransform()->GetPosition(), ""))
+    if (Sprite* sprite = hat->GetComponent<Sprite>())
+      sprite->SetSource("boss_death_hat");
 }
 
 void BossActionLogic::On(DepressurizationEvent*)

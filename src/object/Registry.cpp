@@ -41,6 +41,15 @@ Registry::ObjectList& Registry::GetObjects(RegistryType type)
   return lists[index < ListCount ? index : 0];
 }
 
+Handle<GameObject> Registry::FirstOf(RegistryType type)
+{
+  if (Registry* registry = Instance())
+    for (const Handle<GameObject>& entry : registry->GetObjects(type))
+      if (entry.IsValid())
+        return entry;
+  return Handle<GameObject>();
+}
+
 void Registry::On(RegisterGO* event)
 {
   // Keys come from files, where any integer can stand: only the real lists are touched.

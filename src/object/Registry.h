@@ -33,6 +33,8 @@ public:
 
   // The list of a role; it may hold handles of objects that are gone, which readers skip.
   ObjectList& GetObjects(RegistryType type);
+  // The first live object of a role; empty when there is none (or no registry is published).
+  static Handle<GameObject> FirstOf(RegistryType type);
   DataBoard& GetDataBoard() { return dataBoard; }
 
   // Appends the object (no duplicate check). A dead handle or a key outside the lists is ignored.

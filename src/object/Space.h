@@ -63,6 +63,12 @@ public:
   // name; called as the object is destroyed.
   void RemoveFromNameIndex(const std::string& name, const Handle<GameObject>& object);
   NameIndex::iterator FindObjectByName(const std::string& name) { return nameIndex.find(name); }
+  // An object of that name (the first in the index); empty when there is none.
+  Handle<GameObject> GetObjectNamed(const std::string& name)
+  {
+    const auto found = nameIndex.find(name);
+    return found != nameIndex.end() ? found->second : Handle<GameObject>();
+  }
   NameIndex::iterator ObjectsBegin() { return nameIndex.begin(); }
   NameIndex::iterator ObjectsEnd() { return nameIndex.end(); }
   const IdMap& GetObjectsById() const { return idMap; }

@@ -1,0 +1,67 @@
+#pragma once
+// Stages the throne-room fight on a camera anchor of the room. For its first five seconds the
+// camera stays on the player; then it frames the fight, moving its own object to the midpoint of
+// the player and the room's anchor ("BossCamManagerAnchor") and zooming to fit. The room's
+// depressurisation is the boss's defeat: BossDiedEvent goes to the room once, the boss may turn,
+// spins and shrinks for "timer" seconds with the camera on it, and PlayerVictory follows once. The
+// defeat pays the player's reward of 5000 reputation, once.
+//
+// The camera object is "EN Camera"; its follower is found as a CameraFocus among its components
+// (the camera leash). A room without one keeps its camera where the level put it.
+#include "core/Handle.h"
+#include "object/Component.h"
+
+class BossDiedEvent;
+class CameraFocus;
+class DepressurizationEvent;
+class GameObject;
+class UpdateEvent;
+
+class BossCameraManager : public Component
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_BossCameraManager;
+  static constexpr std::int32_t Reward = 5000;
+  static constexpr float OpeningShot = 5.0f;
+  static constexpr const char* BossName = "Boss";
+  static constexpr const char* AnchorName = "BossCamManagerAnchor";
+  static constexpr const char* CameraName = "EN Camera";
+  static constexpr const char* FeedbackPrefab = "PointsFeedback";
+
+  BossCameraManager() : Component(TypeId) {}
+  // The tuning travels; the looked-up objects and the fight's progress are the live manager's.
+  BossCameraManager& operator=(const BossCameraManager& other);
+
+  void OnAwake() override;
+  void GetMembers(std::vector<MemberBase*>& members) override;
+
+  void On(UpdateEvent* event);
+  void On(BossDiedEvent* event);
+  void On(DepressurizationEvent* event);
+
+  // The framing zoom for a player this far from the anchor: never below 0.5.
+  static float FramingZoom(float distance, float zoomRange);
+
+  bool IsBossDefeated() const { return bossDefeated; }
+  bool IsVictorySent() const { return victorySent; }
+
+private:
+  void LookUp();
+  void Focus(const Handle<GameObject>& object);
+  void Frame();
+  void Exit(float dt);
+
+  float bossTimer = 0.0f;
+  float timer = 0.0f;
+
+  Handle<GameObject> boss;
+  Handle<GameObject> player;
+  Handle<GameObject> anchor;
+  Handle<GameObject> camera;
+  bool cameraLookedUp = false;
+  float zoomRange = 0.0f;
+  float startDelay = OpeningShot;
+  bool bossDefeated = false;
+  bool victorySent = false;
+  bool rewardPaid = false;
+};
