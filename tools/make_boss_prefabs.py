@@ -54,6 +54,9 @@ def boss():
     PREFABS["BossGun"] = {
         "Transform": None,
         "Sprite": sprite("boss_gun", (128, 64)),
+        # Every item carries a body and a circle to be picked up by; the boss's never lies about.
+        "CircleCollider": {"group": "ITEMS", "radius": 40.0},
+        "Rigidbody": {"angularDrag": 3.0, "velocityDrag": 3.0},
         "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
         "BossGun": {"shots": 10, "ammoType": "BULLET", "fireCooldown": 1.4, "damage": 4.0, "spread": 6.0,
                     "velocity": 650.0, "firePos": [60.0, 0.0], "projectilePrefab": "EnemyBullet",
@@ -95,7 +98,6 @@ def turrets():
         "Health": health(40, **{"sound death": "event:/SFX/EnemyDeath"}),
         "Team": dict(ENEMY_TEAM),
         "Equipment": None,
-        "BossTurretLogic": None,
         "FlickerOnDeath": None,
         "Registerer": {"registryType": "ENEMIES"},
     }

@@ -6,8 +6,6 @@
 #include "ai/BanditController.h"
 #include "ai/BearController.h"
 #include "ai/BossActionLogic.h"
-#include "ai/BossCameraManager.h"
-#include "ai/BossDialogueManager.h"
 #include "ai/BossMovementLogic.h"
 #include "ai/BugController.h"
 #include "ai/DroneCarrierController.h"
@@ -36,8 +34,6 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<BanditController>(factories, "BanditController");
   AddComponentFactory<BearController>(factories, "BearController");
   AddComponentFactory<BossActionLogic>(factories, "BossActionLogic");
-  AddComponentFactory<BossCameraManager>(factories, "BossCameraManager");
-  AddComponentFactory<BossDialogueManager>(factories, "BossDialogueManager");
   AddComponentFactory<BossMovementLogic>(factories, "BossMovementLogic");
   AddComponentFactory<BugController>(factories, "BugController");
   AddComponentFactory<DroneCarrierController>(factories, "DroneCarrierController");

@@ -1,6 +1,8 @@
 #include "flow/FlowComponents.h"
 
 #include "flow/AllEnemyDeathDetector.h"
+#include "flow/BossCameraManager.h"
+#include "flow/BossDialogueManager.h"
 #include "flow/ActionHintController.h"
 #include "flow/CameraLeash.h"
 #include "flow/CameraShake.h"
@@ -57,6 +59,8 @@
 
 void RegisterFlowComponents(ComponentFactoryMap& factories)
 {
+  AddComponentFactory<BossCameraManager>(factories, "BossCameraManager");
+  AddComponentFactory<BossDialogueManager>(factories, "BossDialogueManager");
   AddComponentFactory<LevelTransitionManager>(factories, "LevelTransitionManager");
   AddComponentFactory<LevelManager>(factories, "LevelManager");
   AddComponentFactory<ScoreBoard>(factories, "ScoreBoard");

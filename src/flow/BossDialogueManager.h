@@ -1,13 +1,12 @@
 #pragma once
 // The boss's taunt: for eight seconds a dialogue box beside the player (1300 units to its left,
-// 200 up) says it once, then the box's object goes. The box is found as a DialogueBox among the
-// owner's components (the dialogue animator); without one the object still follows and goes.
+// 200 up) says it once through the owner's DialogueAnimator, then the box's object goes.
 #include "core/Handle.h"
 #include "object/Component.h"
 
 #include <glm/vec2.hpp>
 
-class DialogueBox;
+class DialogueAnimator;
 class GameObject;
 class UpdateEvent;
 
@@ -16,7 +15,7 @@ class BossDialogueManager : public Component
 public:
   static constexpr std::uint32_t TypeId = COMP_BossDialogueManager;
   static constexpr float Lifetime = 8.0f;
-  static constexpr int LineSize = 30;
+  static constexpr std::uint32_t LineSize = 30;
   static constexpr glm::vec2 PlayerOffset{-1300.0f, 200.0f};
   static constexpr const char* PlayerName = "Player1";
   static constexpr const char* Taunt = "I am INVINCIBLE! You will never defeat me you scally wag!";
@@ -40,6 +39,6 @@ private:
   bool counting = true;
   bool textShown = false;
   bool leaving = false;
-  DialogueBox* dialogue = nullptr;
+  DialogueAnimator* dialogue = nullptr;
   Handle<GameObject> player;
 };

@@ -6,13 +6,13 @@
 // spins and shrinks for "timer" seconds with the camera on it, and PlayerVictory follows once. The
 // defeat pays the player's reward of 5000 reputation, once.
 //
-// The camera object is "EN Camera"; its follower is found as a CameraFocus among its components
-// (the camera leash). A room without one keeps its camera where the level put it.
+// The camera object is "EN Camera" with a CameraLeash; a room without one keeps its camera where
+// the level put it.
 #include "core/Handle.h"
 #include "object/Component.h"
 
 class BossDiedEvent;
-class CameraFocus;
+class CameraLeash;
 class DepressurizationEvent;
 class GameObject;
 class UpdateEvent;

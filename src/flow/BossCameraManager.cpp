@@ -1,6 +1,7 @@
-#include "ai/BossCameraManager.h"
+#include "flow/BossCameraManager.h"
 
 #include "ai/BossMovementLogic.h"
+#include "flow/CameraLeash.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Spawning.h"
@@ -14,7 +15,6 @@
 #include "physics/Rigidbody.h"
 #include "physics/RotationLock.h"
 #include "render/CameraEvents.h"
-#include "render/CameraFocus.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
 
@@ -83,8 +83,8 @@ void BossCameraManager::Focus(const Handle<GameObject>& object)
 {
   if (!camera.IsValid())
     return;
-  if (auto* follower = dynamic_cast<CameraFocus*>(camera->GetComponentById(COMP_CameraLeash)))
-    follower->SetFocus(object);
+  if (CameraLeash* leash = camera->GetComponent<CameraLeash>())
+    leash->SetFocus(object);
 }
 
 void BossCameraManager::On(UpdateEvent* event)

@@ -1,18 +1,18 @@
-#include "ai/BossDialogueManager.h"
+#include "flow/BossDialogueManager.h"
 
+#include "flow/DialogueBox.h"
 #include "gameplay/Dispatch.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
-#include "render/DialogueBox.h"
 
 void BossDialogueManager::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);
   LetSpaceDestroyOwner();
   GameObject* owner = GetGameObject();
-  dialogue = owner != nullptr ? dynamic_cast<DialogueBox*>(owner->GetComponentById(COMP_DialogueAnimator)) : nullptr;
+  dialogue = owner != nullptr ? owner->GetComponent<DialogueAnimator>() : nullptr;
   if (dialogue != nullptr)
     dialogue->SetLineSize(LineSize);
 }

@@ -1,0 +1,263 @@
+// The whole boss fight on the real game loop, in the shipped "BossRoom" level: the session runs
+// its frames (physics, update events, the queue) on a stepped clock that makes every frame the
+// longest step the loop takes (1/30 s), and the boss attacks every second. The boss fires his
+// fans, throws turrets that land as turrets, calls waves out of the pads and charges and fires
+// death balls; then the throne dies, the cracked hull walls blow, the room loses its air, the
+// defeat clears the room, the reward is paid once, the boss spins out before the victory, and
+// BossWinEvent follows 13 s after his death, once.
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/FileUtilities.h"
+#include "core/MemoryManager.h"
+#include "flow/BossCameraManager.h"
+#include "gameplay/BossSpawner.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/Health.h"
+#include "gameplay/ShipMap.h"
+#include "input/Input.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "platform/FrameClock.h"
+#include "platform/Random.h"
+#include "render/Sprite.h"
+#include "support/CapturedLog.h"
+#include "support/FakeInputDevices.h"
+#include "support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+#include <imgui.h>
+#include <json/json.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Every reading moves time on by 20 ms: each frame is 40 ms or more and clamped to 1/30 s.
+class SteppedClock : public FrameClock
+{
+public:
+  std::int64_t NowUs() override { return now += 20000; }
+  void Sleep(std::int64_t milliseconds) override { now += milliseconds * 1000; }
+  std::int64_t now = 0;
+};
+
+// What the room hears, each with the game time of its first and last hearing.
+class RoomEar : public Listener
+{
+public:
+  RoomEar() : Listener(6995) {}
+  void On(UpdateEvent* event) { now += event->dt; }
+  void On(BossSpawnEnemies*) { Heard("BossSpawnEnemies"); }
+  void On(ThroneExplosionEvent*) { Heard("ThroneExplosionEvent"); }
+  void On(DepressurizationEvent*) { Heard("DepressurizationEvent"); }
+  void On(BossDiedEvent*) { Heard("BossDiedEvent"); }
+  void On(PlayerVictory*) { Heard("PlayerVictory"); }
+  void On(BossWinEvent*) { Heard("BossWinEvent"); }
+  void On(UpdateReputation* event)
+  {
+    Heard("UpdateReputation");
+    points += event->points;
+  }
+  void On(DiedEvent*) { Heard("boss DiedEvent"); }
+
+  void Heard(const std::string& name)
+  {
+    if (count[name]++ == 0)
+      first[name] = now;
+    order.push_back(name);
+  }
+
+  float now = 0.0f;
+  int points = 0;
+  std::map<std::string, int> count;
+  std::map<std::string, float> first;
+  std::vector<std::string> order;
+};
+}  // namespace
+
+class BossFightTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    if (std::getenv("DISPLAY") == nullptr)
+      GTEST_SKIP() << "no display to open the game's window on";
+    // The shipped room, with the boss attacking every second and charging for two.
+    Json::Value level;
+    ASSERT_TRUE(ReadJsonFile(level, "Assets/LevelFiles/BossRoom.json"));
+    for (Json::Value& object : level["level"]["objects"])
+      if (object["name"] == "Boss")
+      {
+        object["components"]["BossActionLogic"]["maxCooldown"] = 1.0;
+        object["components"]["BossActionLogic"]["cooldown"] = 1.0;
+        object["components"]["BossActionLogic"]["chargeTime"] = 2.0;
+      }
+    ASSERT_TRUE(WriteJsonFile(level, "Assets/LevelFiles/BossRoomFast.json"));
+    // The reward's floating number comes with the player's prefabs; a plain one stands in until then.
+    if (!std::ifstream("Assets/Prefabs/PointsFeedback.prefab"))
+      std::ofstream("Assets/Prefabs/PointsFeedback.prefab")
+          << R"({"PointsFeedback": {"Transform": null, "TextToSprite": null, "TimedDestruction": {"active": true,
+                 "destructionTime": 1.0}}})";
+    settings.Write("GameSettings", R"({"firstLevel": "BossRoomFast"})");
+    settings.Write("EditorSettings", "{}");
+    devices->readDisplay = false;
+    Input::Init(std::make_unique<FakeInputDevices>(devices));
+    ResetRandom();
+    session = std::make_unique<GameSession>(MemoryManager::Instance(), &clock, settings.Prefix());
+    GameSession::SetInstance(session.get());
+    session->SetWindowedStart();
+    ASSERT_TRUE(session->Initialize());
+    ImGui::GetIO().IniFilename = nullptr;
+  }
+
+  void TearDown() override
+  {
+    Input::Shutdown();
+    if (session == nullptr)
+      return;
+    session->Shutdown();
+    session.reset();
+    GameSession::SetInstance(nullptr);
+  }
+
+  static GameObject* Find(Space& space, const std::string& name) { return space.GetObjectNamed(name).Get(); }
+
+  // The live objects of the room by name and by prefab.
+  static std::multiset<std::string> Census(Space& space)
+  {
+    std::multiset<std::string> found;
+    for (const auto& [id, handle] : space.GetObjectsById())
+      if (const GameObject* object = handle.Get())
+      {
+        found.insert(object->GetName());
+        found.insert("prefab " + object->GetPrefabName());
+      }
+    return found;
+  }
+
+  static std::size_t Reinforcements(const std::multiset<std::string>& census)
+  {
+    std::size_t count = 0;
+    for (const char* prefab : BossSpawner::Prefabs)
+      count += census.count(std::string("prefab ") + prefab);
+    return count;
+  }
+
+  CapturedLog output;
+  TemporaryDirectory settings;
+  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
+  SteppedClock clock;
+  std::unique_ptr<GameSession> session;
+};
+
+TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnTime)
+{
+  RoomEar ear;
+  std::set<std::string> seen;  // what showed during the fight
+  float throneKilledAt = -1.0f;
+  float enemiesClearedAt = -1.0f;
+  float twinkleAt = -1.0f;
+  bool hatThrown = false;
+  float bossScaleAtVictory = 0.0f;
+  int frame = 0;
+  session->SetFrameObserver([&] {
+    Space* found = session->GetSpace("BossRoomFast");
+    if (found == nullptr || ear.count["BossWinEvent"] > 0)
+    {
+      session->StopAll();
+      return;
+    }
+    Space& space = *found;
+    if (++frame == 1)
+    {
+      EventManager& events = *EventManager::Instance();
+      events.Subscribe<RoomEar, UpdateEvent>(&ear, space.GetId());
+      events.Subscribe<RoomEar, BossSpawnEnemies>(&ear, space.GetId());
+      events.Subscribe<RoomEar, ThroneExplosionEvent>(&ear, space.GetId());
+      events.Subscribe<RoomEar, DepressurizationEvent>(&ear, space.GetId());
+      events.Subscribe<RoomEar, BossDiedEvent>(&ear, space.GetId());
+      events.Subscribe<RoomEar, PlayerVictory>(&ear, space.GetId());
+      events.Subscribe<RoomEar, BossWinEvent>(&ear, space.GetId());
+      events.Subscribe<RoomEar, UpdateReputation>(&ear, space.GetId());
+      events.Subscribe<RoomEar, DiedEvent>(&ear, Find(space, "Boss")->GetId());
+      // The player stands the fight out.
+      Find(space, "Player1")->GetComponent<Health>()->SetInvulnerable(true);
+    }
+    const std::multiset<std::string> census = Census(space);
+    for (const char* name : {"TEST", "ThrownItem", "ThrownSpawn", "DeathBallCharge", "DeathBall"})
+      if (census.count(name) != 0)
+        seen.insert(name);
+    if (Reinforcements(census) != 0)
+      seen.insert("reinforcement");
+    // The throne falls once every attack has shown and the opening shot is over.
+    const bool everyAttack = seen.size() == 6;
+    if (throneKilledAt < 0.0f && everyAttack && ear.now > BossCameraManager::OpeningShot)
+    {
+      throneKilledAt = ear.now;
+      Find(space, "Throne")->GetComponent<Health>()->Kill();
+    }
+    if (ear.count["BossDiedEvent"] != 0 && enemiesClearedAt < 0.0f && Reinforcements(census) == 0 &&
+        census.count("prefab BossTurret") == 0)
+      enemiesClearedAt = ear.now;
+    for (const auto& [id, handle] : space.GetObjectsById())
+      if (handle.IsValid() && handle->GetName() == "ThrownItem" && handle->GetSprite() != nullptr &&
+          handle->GetSprite()->GetSource() == "boss_death_hat")
+        hatThrown = true;
+    if (twinkleAt < 0.0f && census.count("BossTwinkle") != 0)
+      twinkleAt = ear.now;
+    if (ear.count["PlayerVictory"] == 1 && bossScaleAtVictory == 0.0f)
+      bossScaleAtVictory = Find(space, "Boss")->GetSprite()->GetScale().x;
+    // The throne's explosion has blown the first cracked wall out of the hull.
+    if (ear.count["DepressurizationEvent"] == 1 && frame % 30 == 0)
+    {
+      const ShipMap* map = Find(space, "Ship")->GetComponent<ShipMap>();
+      EXPECT_EQ(map->GetTile(13, 19).bottom, ShipTile::None);
+    }
+  });
+  session->QuitAfterFrames(3000);
+  session->Run();
+
+  // Every attack showed before the throne fell: fans, a thrown turret landing, a wave's
+  // reinforcement, a charge and its ball.
+  EXPECT_EQ(seen, (std::set<std::string>{"DeathBall", "DeathBallCharge", "TEST", "ThrownItem", "ThrownSpawn",
+                                         "reinforcement"}));
+  ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
+  EXPECT_GE(ear.count["BossSpawnEnemies"], 1);
+
+  // The chain: the throne explodes, the hull goes within its walls' delays, the room vents (the
+  // boss room's managers hear it first and announce the defeat at once), the boss dies, the reward
+  // is paid, the victory and the win follow. Each but the venting comes once.
+  std::vector<std::string> ending;
+  for (auto name = std::find(ear.order.begin(), ear.order.end(), "ThroneExplosionEvent"); name != ear.order.end(); ++name)
+    if (*name != "BossSpawnEnemies" && std::find(ending.begin(), ending.end(), *name) == ending.end())
+      ending.push_back(*name);
+  EXPECT_EQ(ending, (std::vector<std::string>{"ThroneExplosionEvent", "BossDiedEvent", "DepressurizationEvent",
+                                              "boss DiedEvent", "UpdateReputation", "PlayerVictory", "BossWinEvent"}));
+  const float died = ear.first["DepressurizationEvent"];
+  EXPECT_NEAR(ear.first["ThroneExplosionEvent"] - throneKilledAt, 0.1f, 0.1f);
+  EXPECT_NEAR(died - ear.first["ThroneExplosionEvent"], 0.4f, 0.15f) << "the first wall's delay is 0.33 s";
+  EXPECT_FLOAT_EQ(ear.first["BossDiedEvent"], died);
+  EXPECT_EQ(ear.count["UpdateReputation"], 1);
+  EXPECT_EQ(ear.points, BossCameraManager::Reward);
+  EXPECT_EQ(ear.count["BossDiedEvent"], 1);
+  EXPECT_EQ(ear.count["boss DiedEvent"], 1);
+  EXPECT_NEAR(enemiesClearedAt - died, 0.05f, 0.05f) << "the defeat clears the room's enemies";
+  EXPECT_TRUE(hatThrown);
+  // The exit: three seconds of spin and shrink, then the victory; the twinkle 5 s and the win 13 s
+  // after the death.
+  EXPECT_NEAR(ear.first["PlayerVictory"] - died, 3.0f, 0.1f);
+  EXPECT_GT(bossScaleAtVictory, 0.0f);
+  EXPECT_LT(bossScaleAtVictory, 256.0f * 0.7f);
+  EXPECT_NEAR(twinkleAt - died, 5.0f, 0.1f);
+  EXPECT_NEAR(ear.first["BossWinEvent"] - died, 13.0f, 0.1f);
+  EXPECT_EQ(ear.count["BossWinEvent"], 1);
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
