@@ -69,8 +69,6 @@ ENCOUNTERS = {
 }
 
 AIRLOCK = "A"
-# Whether the level flow's spawn areas fill the rooms (else the crew is placed in them).
-SPAWN_AREAS = False
 
 
 class ShipRooms:
@@ -132,15 +130,8 @@ def write_encounter(name, encounter):
     for room in sorted(rooms.tiles):
         add(f"Lamp {room}", "WarmLamp", rooms.at(room, 0.5, 0.5))
     for room, (most, harder) in encounter["spawns"].items():
-        if SPAWN_AREAS:
-            add(f"Spawn {room}", "Default", rooms.at(room, 0.5, 0.5),
-                {"SpawnArea": {"radius": rooms.spawn_side(room), "maxSpawn": most, "difficultyModifer": harder}})
-            continue
-        # Until the game has spawn areas: the crew stands ready, ducks in the easy rooms, bugs in
-        # the hard ones, in a row across the room's middle.
-        kinds = ("AI_duck", "AI_duck2") if harder < 2 else ("AI_bug", "AI_bug2")
-        for number in range(most):
-            add(f"Crew {room}{number + 1}", kinds[number % 2], rooms.at(room, (number + 1) / (most + 1), 0.3))
+        add(f"Spawn {room}", "Default", rooms.at(room, 0.5, 0.5),
+            {"SpawnArea": {"radius": rooms.spawn_side(room), "maxSpawn": most, "difficultyModifer": harder}})
     for room, places in encounter["cover"].items():
         for number, (fx, fy) in enumerate(places, start=1):
             add(f"Cover {room}{number}", "EN_Cover", rooms.at(room, fx, fy))

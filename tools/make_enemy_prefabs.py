@@ -145,7 +145,7 @@ def reinforcements():
     }
 
 
-def overworld_ship(picture, controller, speed, radius=40):
+def overworld_ship(picture, controller, speed, level, radius=40):
     """An enemy ship of the overworld: it starts small and grows; ramming it starts an encounter."""
     return {
         "Transform": {"scale": [0.25, 0.25]},
@@ -157,16 +157,16 @@ def overworld_ship(picture, controller, speed, radius=40):
         "Team": dict(ENEMY_TEAM),
         controller: None,
         "FactionProperty": None,
-        "LoadEncounter": {"level filename": "shipinterior"},
+        "LoadEncounter": {"level filename": level},
     }
 
 
 def overworld():
-    PREFABS["OW_FactionOne_EasyShip"] = overworld_ship("OW_enemy_ship_easy", "EnemyShipController", 260)
-    PREFABS["OW_FactionOne_MedShip"] = overworld_ship("OW_enemy_ship_med", "EnemyShipController", 320)
-    PREFABS["OW_FactionOne_HardShip"] = overworld_ship("OW_enemy_ship_hard", "HardEnemyShipController", 380, radius=46)
+    PREFABS["OW_FactionOne_EasyShip"] = overworld_ship("OW_enemy_ship_easy", "EnemyShipController", 260, "skirmish")
+    PREFABS["OW_FactionOne_MedShip"] = overworld_ship("OW_enemy_ship_med", "EnemyShipController", 320, "freighter")
+    PREFABS["OW_FactionOne_HardShip"] = overworld_ship("OW_enemy_ship_hard", "HardEnemyShipController", 380, "gunship", radius=46)
     # The ship a SimpleShipSpawner launches: it hunts the player's ship.
-    PREFABS["Enemy Ship"] = overworld_ship("OW_enemy_ship_med", "HardEnemyShipController", 300)
+    PREFABS["Enemy Ship"] = overworld_ship("OW_enemy_ship_med", "HardEnemyShipController", 300, "skirmish")
     # The arrow from the player's ship toward a base, tinted in the base's colour.
     PREFABS["OW_waypoint"] = {
         "Transform": None,
