@@ -77,7 +77,7 @@ def main():
     add("Boss", "Boss", BOSS)
     for number, position in enumerate(PADS, start=1):
         add(f"Spawn Pad {number}", "BossSpawner", position)
-    add("BossCamManagerAnchor", "Default", (THRONE[0], 2000))
+    add("BossCamManagerAnchor", "Default", (THRONE[0], 2200))
     add("Boss Camera Manager", "Default", hall_centre, {"BossCameraManager": {"timer": 3.0}})
     add("Boss Taunt", "Default", (0, 0), {"DialogueAnimator": {}, "BossDialogueManager": {}})
     add("Level Manager", "Default", (0, 0), {"LevelManager": {}})
