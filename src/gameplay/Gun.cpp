@@ -9,15 +9,14 @@
 #include "gameplay/MuzzleFlash.h"
 #include "gameplay/RocketLogic.h"
 #include "gameplay/SpecialCooldown.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/Team.h"
+#include "input/Input.h"
 #include "physics/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/Space.h"
-#include "object/SpaceDirectory.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
 #include "physics/Rigidbody.h"
@@ -180,6 +179,24 @@ glm::vec2 Gun::MuzzleVelocity() const
   return transform != nullptr ? transform->GetWorldXAxis() * velocity : glm::vec2(velocity, 0.0f);
 }
 
+glm::vec2 Gun::MuzzlePoint() const
+{
+  GameObject* object = GetGameObject();
+  const Transform* transform = object != nullptr ? object->GetTransform() : nullptr;
+  if (transform == nullptr)
+    return firePos;
+  const glm::vec3 muzzle = transform->GetWorldMatrix() * glm::vec3(firePos, 1.0f);
+  return {muzzle.x, muzzle.y};
+}
+
+void Gun::RumbleForPlayer() const
+{
+  if (GetHolderTeam() != TeamEnum::PLAYER)
+    return;
+  if (Input* input = Input::Instance())
+    input->Rumble(0, 0.25f, 0.1f);
+}
+
 void Gun::Shoot()
 {
   fireCountdown = fireCooldown;
@@ -208,7 +225,7 @@ Handle<GameObject> Gun::MakeProjectile(glm::vec2 shotVelocity, const std::string
             projectilePrefab, "\", the projectile of \"", object->GetPrefabName(), "\")");
     return projectile;
   }
-  const glm::vec3 muzzle = transform->GetWorldMatrix() * glm::vec3(firePos, 1.0f);
+  const glm::vec2 muzzle = MuzzlePoint();
   factory->CreateGameObjectAt(projectile, projectilePrefab, object->GetSpace(), muzzle.x, muzzle.y, name);
   GameObject* made = projectile.Get();
   if (made == nullptr)
@@ -290,22 +307,29 @@ void Gun::StartReloading()
 
 void Gun::Reload()
 {
+  FillFromReserve(true);
+}
+
+bool Gun::FillFromReserve(bool withSound)
+{
   const Handle<GameObject> holder = GetHolder();
   Ammo* reserve = holder ? holder->GetComponent<Ammo>() : nullptr;
   if (reserve == nullptr)
-    return;
+    return false;
   const float needed = magCapacity - magAmmo;
   const float available = reserve->GetAmmo(ammoType);
   if (reserve->IsInfinite(ammoType))
   {
     magAmmo = magCapacity;
-    reloadSound.Play();
+    if (withSound)
+      reloadSound.Play();
   }
   else if (available >= needed)
   {
     reserve->SetAmmo(ammoType, available - needed);
     magAmmo = magCapacity;
-    reloadSound.Play();
+    if (withSound)
+      reloadSound.Play();
   }
   else
   {
@@ -316,7 +340,9 @@ void Gun::Reload()
   {
     Queue<ReloadEnd>(BRINDLE_SITE, holder->GetId());
     reloading = false;
+    return true;
   }
+  return false;
 }
 
 void Gun::CancelReload()
@@ -330,25 +356,11 @@ void Gun::ShowReloadBar()
 {
   if (GetHolderTeam() != TeamEnum::PLAYER)
     return;
-  // The bar goes on the HUD the level flow has put up; a gun does not raise a HUD of its own.
-  SpaceDirectory* directory = SpaceDirectory::Instance();
-  hudSpace = directory != nullptr ? directory->GetSpace(HudSpaceName) : nullptr;
-  if (hudSpace == nullptr)
-    return;
-  reloadBar = SpawnAt(ReloadBarPrefab, hudSpace, {0.0f, 0.0f}, "reload cooldown bar");
   const Handle<GameObject> holder = GetHolder();
   const Equipment* equipment = holder ? holder->GetComponent<Equipment>() : nullptr;
   const char* itemName = equipment != nullptr ? HudItemName(equipment->FindSlot(GetOwner())) : nullptr;
-  if (itemName == nullptr || !reloadBar)
-    return;
-  auto item = hudSpace->FindObjectByName(itemName);
-  if (item == hudSpace->ObjectsEnd() || !item->second || item->second->GetTransform() == nullptr)
-    return;
-  const glm::vec2 place = item->second->GetTransform()->GetWorldPosition() + glm::vec2(0.0f, -20.0f);
-  if (Transform* barTransform = reloadBar->GetTransform())
-    barTransform->SetWorldPosition(place.x, place.y);
-  if (SpecialCooldown* bar = reloadBar->GetComponent<SpecialCooldown>())
-    bar->SetCooldown(0.0f, reloadTime);
+  if (itemName != nullptr)
+    reloadBar = ShowCooldownBar("reload cooldown bar", itemName, 0.0f, reloadTime);
 }
 
 Handle<GameObject> Gun::GetHolder() const

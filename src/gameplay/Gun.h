@@ -16,7 +16,8 @@
 //   - On(UpdateEvent*): per-frame work; an override must call Gun::Update(dt) once.
 //   - CanShoot, Reload, StartReloading, UpdateTimers, CancelReload: the reload and readiness
 //     steps, each overridable (a one-round reload replaces Reload).
-//   - Shoot fires one projectile; a volley calls MakeProjectile per pellet and SpendShot once.
+//   - Shoot fires one projectile; a volley overrides it, calling MakeProjectile per pellet and
+//     SpendShot once.
 // A derived class that needs more at waking overrides OnAwake and calls Gun::OnAwake first. Its
 // members come after the base ones: GetMembers calls Gun::GetMembers, then adds its own.
 #include "audio/Sound.h"
@@ -37,13 +38,11 @@ class Gun : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_Gun;
-  static constexpr const char* ReloadBarPrefab = "HUD_SpecialCooldown";
-  static constexpr const char* HudSpaceName = "HUD";
   // Rounds within this of none, or of a full magazine, count as such.
   static constexpr float Epsilon = 0.001f;
 
   Gun() : Gun(TypeId) {}
-  // Copies the recipe and the state; the HUD space and the bar are the live gun's own.
+  // Copies the recipe and the state; the reload bar is the live gun's own.
   Gun& operator=(const Gun& other);
 
   void OnAwake() override;
@@ -68,7 +67,7 @@ public:
   // The per-frame step every trigger rhythm calls once.
   void Update(float dt);
   // Fires one projectile and spends one shot's ammunition.
-  void Shoot();
+  virtual void Shoot();
   // Deflects a shot counter-clockwise by a whole number of degrees below the spread.
   void ApplySpread(glm::vec2& velocity) const;
   // The gun's damage onto a fired projectile (and a rocket's blast); 0 leaves the prefab's own.
@@ -106,8 +105,15 @@ protected:
   Handle<GameObject> MakeProjectile(glm::vec2 velocity, const std::string& name = "");
   // The magazine after a shot or volley; an empty magazine stays at exactly 0.
   void SpendShot();
+  // The step of Reload: as much as the holder's reserve allows, with the reload sound when the
+  // magazine fills. Returns whether the reload is over (ReloadEnd queued, no longer reloading).
+  bool FillFromReserve(bool withSound);
   // The world direction and speed of a shot along the gun's x axis, before spread.
   glm::vec2 MuzzleVelocity() const;
+  // The world point of the muzzle.
+  glm::vec2 MuzzlePoint() const;
+  // A short rumble of the first controller when the gun is in the player's hands.
+  void RumbleForPlayer() const;
 
   AmmoType ammoType = AmmoType::BULLET;
   float fireCooldown = 0.05f;
@@ -126,7 +132,6 @@ protected:
   Handle<GameObject> muzzleFlashObject;
   float shakeIntensity = 0.0f;
   Handle<GameObject> reloadBar;
-  Space* hudSpace = nullptr;  // not owned
   float fireCountdown = 0.0f;
   float reloadCountdown = 0.5f;
 

@@ -1,8 +1,11 @@
 #include "gameplay/SpecialCooldown.h"
 
 #include "gameplay/Dispatch.h"
+#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/Space.h"
+#include "object/SpaceDirectory.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
 
@@ -74,4 +77,26 @@ void SpecialCooldown::On(UpdateEvent* event)
   }
   if (remaining <= 0.0f)
     QueueRemoval(GetOwner());
+}
+
+Space* HudSpace()
+{
+  SpaceDirectory* directory = SpaceDirectory::Instance();
+  return directory != nullptr ? directory->GetSpace("HUD") : nullptr;
+}
+
+Handle<GameObject> ShowCooldownBar(const std::string& barName, const std::string& besideName, float elapsed,
+                                   float total)
+{
+  Space* hud = HudSpace();
+  if (hud == nullptr)
+    return {};
+  glm::vec2 place(0.0f, 0.0f);
+  auto beside = hud->FindObjectByName(besideName);
+  if (beside != hud->ObjectsEnd() && beside->second && beside->second->GetTransform() != nullptr)
+    place = beside->second->GetTransform()->GetWorldPosition() + glm::vec2(0.0f, -20.0f);
+  Handle<GameObject> bar = SpawnAt("HUD_SpecialCooldown", hud, place, barName);
+  if (SpecialCooldown* cooldown = bar ? bar->GetComponent<SpecialCooldown>() : nullptr)
+    cooldown->SetCooldown(elapsed, total);
+  return bar;
 }
