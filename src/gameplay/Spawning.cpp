@@ -3,17 +3,35 @@
 #include "core/Log.h"
 #include "object/GameobjectFactory.h"
 
-Handle<GameObject> SpawnAt(const std::string& prefab, Space* space, glm::vec2 position, const std::string& name)
+namespace
 {
-  Handle<GameObject> object;
+// The factory, when it can make that prefab; null otherwise, saying so once per prefab name.
+GameobjectFactory* FactoryFor(const std::string& prefab, const Space* space)
+{
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr || space == nullptr)
-    return object;
+    return nullptr;
   if (!factory->HasPrefab(prefab))
   {
     LogOnce("Spawn " + prefab, LogLevel::Error, "There is no prefab \"", prefab, "\" to make; nothing is made.");
-    return object;
+    return nullptr;
   }
-  factory->CreateGameObjectAt(object, prefab, space, position.x, position.y, name);
+  return factory;
+}
+}  // namespace
+
+Handle<GameObject> SpawnAt(const std::string& prefab, Space* space, glm::vec2 position, const std::string& name)
+{
+  Handle<GameObject> object;
+  if (GameobjectFactory* factory = FactoryFor(prefab, space))
+    factory->CreateGameObjectAt(object, prefab, space, position.x, position.y, name);
+  return object;
+}
+
+Handle<GameObject> Spawn(const std::string& prefab, Space* space, const std::string& name)
+{
+  Handle<GameObject> object;
+  if (GameobjectFactory* factory = FactoryFor(prefab, space))
+    factory->CreateGameObject(object, prefab, space, name);
   return object;
 }

@@ -13,3 +13,5 @@ class Space;
 // The woken object at that world position; empty when there is no factory or no such prefab.
 Handle<GameObject> SpawnAt(const std::string& prefab, Space* space, glm::vec2 position,
                            const std::string& name = "");
+// The same where the prefab puts it.
+Handle<GameObject> Spawn(const std::string& prefab, Space* space, const std::string& name = "");
