@@ -130,3 +130,10 @@ void Agent::ReadBack()
     return;
   state->velocity = rigidbody->velocity;
 }
+
+float FacingOf(const GameObject* object)
+{
+  const Agent* agent = object != nullptr ? object->GetComponent<Agent>() : nullptr;
+  const Kinematic* state = agent != nullptr ? agent->GetKinematic().Get() : nullptr;
+  return state != nullptr ? state->orientation : 0.0f;
+}

@@ -58,3 +58,6 @@ private:
   bool hasRotationLock = false;
   bool reportedBadSteering = false;
 };
+
+// The way an object's agent faces, in radians (0 along +x); 0 for an object without an agent.
+float FacingOf(const GameObject* object);
