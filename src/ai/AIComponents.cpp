@@ -3,11 +3,13 @@
 #include "ai/AIController.h"
 #include "ai/Agent.h"
 #include "ai/AimingModule.h"
+#include "ai/ArmAnimator.h"
 #include "ai/BanditController.h"
 #include "ai/BearController.h"
 #include "ai/BossActionLogic.h"
 #include "ai/BossMovementLogic.h"
 #include "ai/BugController.h"
+#include "ai/CharacterAnimator.h"
 #include "ai/DroneCarrierController.h"
 #include "ai/DroneSpawnController.h"
 #include "ai/DuckController.h"
@@ -17,14 +19,18 @@
 #include "ai/FactionProperty.h"
 #include "ai/HardEnemyShipController.h"
 #include "ai/PathGraph.h"
+#include "ai/PlayerAnimator.h"
+#include "ai/PlayerController.h"
 #include "ai/ShipController.h"
 #include "ai/SimpleBeamDrone.h"
 #include "ai/SimpleShipSpawner.h"
 #include "ai/SimpleTurretController.h"
 #include "ai/SpawnArea.h"
+#include "ai/SpecialBlinkLogic.h"
+#include "ai/SpecialDashLogic.h"
 #include "ai/TeleportSpawn.h"
-#include "ai/TestController.h"
 #include "ai/Teleporter.h"
+#include "ai/TestController.h"
 
 void RegisterAIComponents(ComponentFactoryMap& factories)
 {
@@ -53,4 +59,10 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<TeleportSpawn>(factories, "TeleportSpawn");
   AddComponentFactory<Teleporter>(factories, "Teleporter");
   AddComponentFactory<TestController>(factories, "TestController");
+  AddComponentFactory<ArmAnimator>(factories, "ArmAnimator");
+  AddComponentFactory<CharacterAnimator>(factories, "CharacterAnimator");
+  AddComponentFactory<PlayerAnimator>(factories, "PlayerAnimator");
+  AddComponentFactory<PlayerController>(factories, "PlayerController");
+  AddComponentFactory<SpecialBlinkLogic>(factories, "SpecialBlinkLogic");
+  AddComponentFactory<SpecialDashLogic>(factories, "SpecialDashLogic");
 }

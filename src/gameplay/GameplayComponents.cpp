@@ -1,14 +1,9 @@
 #include "gameplay/GameplayComponents.h"
 
 #include "gameplay/Ammo.h"
-#include "gameplay/CollectionZone.h"
-#include "gameplay/DestroyOnEncounter.h"
-#include "gameplay/InteractJukebox.h"
-#include "gameplay/Interactor.h"
-#include "gameplay/MockUse.h"
-#include "gameplay/SpawnOnDestruction.h"
-#include "gameplay/YerbaOnContact.h"
 #include "gameplay/AmmoPickup.h"
+#include "gameplay/AutomaticGun.h"
+#include "gameplay/BeamGun.h"
 #include "gameplay/Blast.h"
 #include "gameplay/BossBallLogic.h"
 #include "gameplay/BossForceFieldManager.h"
@@ -17,30 +12,54 @@
 #include "gameplay/BossThroneLogic.h"
 #include "gameplay/BossWallExplosion.h"
 #include "gameplay/BulletLogic.h"
+#include "gameplay/BurstGun.h"
+#include "gameplay/CircleAround.h"
+#include "gameplay/CollectionZone.h"
 #include "gameplay/Damage.h"
+#include "gameplay/DamageEffect.h"
 #include "gameplay/DepressurizationEffect.h"
+#include "gameplay/DestroyOnEncounter.h"
 #include "gameplay/DragManager.h"
+#include "gameplay/EmitOnContact.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/Equippable.h"
 #include "gameplay/ExplosionSummon.h"
 #include "gameplay/FlickerOnDeath.h"
 #include "gameplay/Gun.h"
 #include "gameplay/Health.h"
+#include "gameplay/HideInSpace.h"
+#include "gameplay/InteractJukebox.h"
+#include "gameplay/Interactor.h"
 #include "gameplay/ItemDetector.h"
+#include "gameplay/KillOnContact.h"
+#include "gameplay/KnockAwayOnCollision.h"
 #include "gameplay/Legs.h"
+#include "gameplay/MockUse.h"
 #include "gameplay/MuzzleFlash.h"
 #include "gameplay/PressureTracker.h"
+#include "gameplay/Reputation.h"
+#include "gameplay/ReputationValue.h"
+#include "gameplay/RocketLauncher.h"
 #include "gameplay/RocketLogic.h"
+#include "gameplay/ScoreBoard.h"
+#include "gameplay/SemiAutoGun.h"
 #include "gameplay/ShipMap.h"
 #include "gameplay/ShipThruster.h"
+#include "gameplay/Shotgun.h"
 #include "gameplay/SimpleBombLogic.h"
 #include "gameplay/SimpleDoorLogic.h"
 #include "gameplay/SimpleForceFieldLogic.h"
+#include "gameplay/SpawnOnDestruction.h"
+#include "gameplay/Special.h"
 #include "gameplay/SpecialCooldown.h"
+#include "gameplay/SpecialHOTLogic.h"
+#include "gameplay/SpecialShieldLogic.h"
 #include "gameplay/Team.h"
 #include "gameplay/ThroneSpriteManager.h"
 #include "gameplay/ThrownObject.h"
 #include "gameplay/WallLogic.h"
+#include "gameplay/YerbaOnContact.h"
+#include "gameplay/ZestyDriftMotivator.h"
 
 void RegisterGameplayComponents(ComponentFactoryMap& factories)
 {
@@ -85,4 +104,23 @@ void RegisterGameplayComponents(ComponentFactoryMap& factories)
   AddComponentFactory<MockUse>(factories, "MockUse");
   AddComponentFactory<SpawnOnDestruction>(factories, "SpawnOnDestruction");
   AddComponentFactory<YerbaOnContact>(factories, "YerbaOnContact");
+  AddComponentFactory<SemiAutoGun>(factories, "SemiAutoGun");
+  AddComponentFactory<AutomaticGun>(factories, "AutomaticGun");
+  AddComponentFactory<BurstGun>(factories, "BurstGun");
+  AddComponentFactory<RocketLauncher>(factories, "RocketLauncher");
+  AddComponentFactory<Shotgun>(factories, "Shotgun");
+  AddComponentFactory<BeamGun>(factories, "BeamGun");
+  AddComponentFactory<Special>(factories, "Special");
+  AddComponentFactory<SpecialHOTLogic>(factories, "SpecialHOTLogic");
+  AddComponentFactory<SpecialShieldLogic>(factories, "SpecialShieldLogic");
+  AddComponentFactory<ScoreBoard>(factories, "ScoreBoard");
+  AddComponentFactory<Reputation>(factories, "Reputation");
+  AddComponentFactory<ReputationValue>(factories, "ReputationValue");
+  AddComponentFactory<KillOnContact>(factories, "KillOnContact");
+  AddComponentFactory<KnockAwayOnCollision>(factories, "KnockAwayOnCollision");
+  AddComponentFactory<EmitOnContact>(factories, "EmitOnContact");
+  AddComponentFactory<DamageEffect>(factories, "DamageEffect");
+  AddComponentFactory<CircleAround>(factories, "CircleAround");
+  AddComponentFactory<HideInSpace>(factories, "HideInSpace");
+  AddComponentFactory<ZestyDriftMotivator>(factories, "ZestyDriftMotivator");
 }
