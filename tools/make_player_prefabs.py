@@ -1,0 +1,202 @@
+#!/usr/bin/env python3
+"""Writes the player's prefabs into Assets/Prefabs/: the player, a gun of every kind, the four
+specials, and the effects and HUD pieces they make (beam lights and impacts, the blink streak,
+dash after-images, the shield bubble, points and the death message, the blast of a deadly hazard).
+
+The player is a 32-pixel picture drawn 96 units high (3 units a pixel); its ArmAnimator sizes are
+in those pixels. Guns are 32 x 16 pictures drawn at 2 units a pixel; their sprites are shifted so
+that the hand holds the grip, and "firePos" is the muzzle in the same frame.
+
+Edit the numbers here and run the script; each prefab goes to the file named after it.
+"""
+import json
+import os
+
+PREFABS = {}
+
+GUN_PICTURE = {"layer": "DL_MAIN", "scale": [64, 32], "offset": [20, 8]}  # grip on the hand
+MUZZLE = [50, 14]
+
+
+def sprite(source, layer="DL_MAIN", **members):
+    record = {"source": source, "layer": layer}
+    record.update(members)
+    return record
+
+
+def loose_item(picture, radius, special=False):
+    """What every item lying on the floor has: a picture, a body, a collider that meets the
+    player's reach, and Equippable."""
+    record = {
+        "Transform": None,
+        "Sprite": picture,
+        "Rigidbody": {"angularDrag": 3.0, "velocityDrag": 3.0},
+        "CircleCollider": {"group": "ITEMS", "radius": radius},
+        "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
+    }
+    if special:
+        record["Equippable"]["special"] = True
+    return record
+
+
+def gun(name, kind, source, members, extra=None):
+    record = loose_item(sprite(source, **GUN_PICTURE), 26.0)
+    members = dict(members)
+    members.setdefault("firePos", MUZZLE)
+    members.setdefault("reloadSound", "event:/SFX/Reload")
+    members["magAmmo"] = members["magCapacity"]
+    record[kind] = members
+    record.update(extra or {})
+    PREFABS[name] = record
+
+
+def special(name, logic, source, members, extra=None):
+    record = loose_item(sprite(source, scale=[40, 40], animated=True, period=0.3), 20.0, special=True)
+    record[logic] = members
+    record.update(extra or {})
+    PREFABS[name] = record
+
+
+def player():
+    names = {}
+    for pose in ("idle", "walk"):
+        for side in ("Right", "Left", "Back", "Front"):
+            names[pose + side] = f"player_{pose}_{side.lower()}"
+            if pose + side != "walkLeft":  # space mirrors the right walk
+                names["space" + pose.capitalize() + side] = f"player_space_{pose}_{side.lower()}"
+    names.update({"death": "player_death", "spaceDeath": "player_space_death", "victory": "player_victory"})
+    names.update({"fastPeriod": 0.08, "slowPeriod": 0.3, "maxSpeed": 600.0})
+    PREFABS["Player"] = {
+        "Transform": None,
+        "Sprite": sprite("player_idle_front", animated=True, period=0.16, scale=[96, 96]),
+        "CircleCollider": {"group": "PLAYER", "radius": 30.0},
+        "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 8.0},
+        "RotationLock": None,
+        "Agent": None,
+        "PlayerController": None,
+        "PlayerAnimator": names,
+        "ArmAnimator": {
+            "upperTexture": "player_arm_upper", "lowerTexture": "player_arm_lower",
+            "upperBackTexture": "player_arm_upper_back", "lowerBackTexture": "player_arm_lower_back",
+            "upperPixelLength": 16, "lowerPixelLength": 16, "scale": 1.0, "armScale": 0.5,
+            "shoulderOffset": 2.0, "shoulderWidth": 6.0, "elbowOffset": -2.0, "elbowWidth": 8.0,
+            "handOffset": -2.0, "handWidth": 8.0,
+        },
+        "Equipment": None,
+        "Ammo": {"ammo_BULLET": 120.0, "ammo_ENERGY": 100.0, "ammo_EXPLOSIVE": 6.0},
+        "Health": {"sound hurt": "event:/SFX/PlayerHurt"},
+        "DamageEffect": None,
+        "Team": {"Team": 0},
+        "Registerer": {"registryType": "PLAYERS"},
+    }
+
+
+def guns():
+    gun("heavy_pistol", "SemiAutoGun", "gun_pistol", {
+        "damage": 18.0, "fireCooldown": 0.15, "magCapacity": 8.0, "reloadTime": 0.9, "velocity": 1000.0,
+        "fireSound": "event:/SFX/PistolShoot", "shakeIntensity": 0.08})
+    PREFABS["heavy_pistol"]["Sprite"]["color"] = [1.0, 0.75, 0.55, 1.0]  # warmer than the plain pistol
+    gun("rifle", "AutomaticGun", "gun_rifle", {
+        "damage": 6.0, "fireCooldown": 0.1, "magCapacity": 30.0, "reloadTime": 1.2, "velocity": 1100.0,
+        "spread": 4.0, "fireSound": "event:/SFX/RifleShoot", "shakeIntensity": 0.03})
+    gun("burst_rifle", "BurstGun", "gun_burst", {
+        "damage": 8.0, "fireCooldown": 0.4, "magCapacity": 24.0, "reloadTime": 1.0, "velocity": 1100.0,
+        "shotsPerBurst": 3, "timeBetweenBurstShots": 0.07, "fireSound": "event:/SFX/RifleShoot",
+        "shakeIntensity": 0.04})
+    gun("shotgun", "Shotgun", "gun_shotgun", {
+        "damage": 6.0, "fireCooldown": 0.7, "magCapacity": 6.0, "reloadTime": 0.45, "velocity": 900.0,
+        "spread": 14.0, "projectilesPerShot": 10, "velocityRange": 200.0, "pumpDelay": 0.2,
+        "fireSound": "event:/SFX/ShotgunShoot", "pumpSound": "event:/SFX/ShotgunPump", "shakeIntensity": 0.15})
+    gun("rocket_launcher", "RocketLauncher", "gun_rocket_launcher", {
+        "ammoType": "EXPLOSIVE", "damage": 25.0, "fireCooldown": 0.8, "magCapacity": 4.0, "reloadTime": 1.5,
+        "velocity": 600.0, "projectilePrefab": "Rocket", "fireSound": "event:/SFX/RocketLaunch",
+        "shakeIntensity": 0.2})
+    gun("Beam_Gun", "BeamGun", "gun_beam", {
+        "ammoType": "ENERGY", "magCapacity": 100.0, "reloadTime": 1.5, "ammoPerSecond": 20.0,
+        "damagePerSecond": 50.0, "maxRange": 1500.0, "spawnPerSecPerDist": 0.3,
+        "fireSound": "event:/SFX/BeamLoop", "shakeIntensity": 0.02}, {
+        "ParticleSystem": {
+            "texture": "particle_dot", "blendMode": 2, "layer": "DL_PARTICLES", "maxParticles": 600,
+            "initialSpawn": 0, "spawnRate": 0.0, "ageMin": 0.0, "ageMax": 0.0,
+            "scaleMin": 10.0, "scaleMax": 16.0, "scaleRate": -0.6,
+            "color1": [0.85, 1.0, 1.0, 1.0], "color2": [0.3, 0.9, 1.0, 0.9], "color3": [0.2, 0.4, 1.0, 0.0],
+            "velocityMagnitudeMin": 0.0, "velocityMagnitudeMax": 20.0}})
+    PREFABS["FlickeringLight"] = {"Transform": None, "PointLight": {"on": False, "c2": 0.3, "c3": 0.7},
+                                  "LightFlicker": None}
+    PREFABS["LazerImpact"] = {
+        "Transform": None,
+        "Sprite": sprite("lazer_impact", animated=True, period=0.05, scale=[32, 32]),
+        "TimedDestruction": {"active": True, "destructionTime": 0.2},
+    }
+
+
+def specials():
+    special("SpecialBlink", "SpecialBlinkLogic", "special_blink", {"coolDown": 3.0, "distance": 500.0})
+    special("SpecialDash", "SpecialDashLogic", "special_dash", {"coolDown": 2.0})
+    special("SpecialHOT", "SpecialHOTLogic", "special_heal",
+            {"coolDown": 8.0, "duration": 3.0, "healing": 10.0}, {
+                "ParticleSystem": {
+                    "texture": "particle_plus", "layer": "DL_PARTICLES", "maxParticles": 64, "initialSpawn": 0,
+                    "spawnRate": 12.0, "ageMin": 0.6, "ageMax": 1.0, "scaleMin": 10.0, "scaleMax": 14.0,
+                    "spawnRandos": [0.0, 6.283185, 10.0, 40.0],
+                    "color1": [0.4, 1.0, 0.5, 1.0], "color2": [0.3, 1.0, 0.4, 0.8], "color3": [0.2, 0.8, 0.3, 0.0],
+                    "velocityDirAngleMin": 1.3, "velocityDirAngleMax": 1.8,
+                    "velocityMagnitudeMin": 40.0, "velocityMagnitudeMax": 80.0}})
+    special("SpecialShield", "SpecialShieldLogic", "special_shield",
+            {"coolDown": 10.0, "duration": 3.0, "maxDur": 3.0})
+    PREFABS["BlinkPSEffect"] = {
+        "Transform": None,
+        "ParticleSystem": {
+            "texture": "particle_star", "blendMode": 2, "layer": "DL_PARTICLES", "maxParticles": 200,
+            "initialSpawn": 40, "spawnRate": 60.0, "ageMin": 0.3, "ageMax": 0.6, "scaleMin": 8.0, "scaleMax": 14.0,
+            "spawnRandos": [0.0, 0.0, 0.0, 500.0],
+            "color1": [0.9, 0.7, 1.0, 1.0], "color2": [0.6, 0.3, 1.0, 0.8], "color3": [0.4, 0.1, 0.8, 0.0],
+            "velocityMagnitudeMin": 10.0, "velocityMagnitudeMax": 40.0},
+        "TimedDestruction": {"active": True, "destructionTime": 3.0},
+    }
+    for name, alpha in (("dash_effect", 0.7), ("dash_effect2", 0.45)):
+        PREFABS[name] = {
+            "Transform": None,
+            "Sprite": sprite(name, scale=[96, 96], color=[1.0, 1.0, 1.0, alpha]),
+            "TimedDestruction": {"active": True, "destructionTime": 0.25},
+        }
+    PREFABS["EN_Shield"] = {
+        "Transform": None,
+        "Sprite": sprite("shield_bubble", animated=True, period=0.1, scale=[144, 144], yOrderOffset=-40.0,
+                         color=[1.0, 1.0, 1.0, 0.8]),
+    }
+
+
+def feedback():
+    PREFABS["PointsFeedback"] = {
+        "Transform": {"scale": [0.7, 0.7]},
+        "TextToSprite": {"color": [0.895, 0.945, 0.188, 1.0], "layer": "DL_HUD"},
+        "PulseAndRise": None,
+        "TimedDestruction": {"active": True, "destructionTime": 1.0},
+    }
+    PREFABS["HUD_DeathMessage"] = {
+        "Transform": {"position": [-200, 60], "scale": [1.6, 1.6]},
+        "TextToSprite": {"color": [1.0, 0.25, 0.2, 1.0], "layer": "DL_HUD"},
+    }
+    PREFABS["ShipDeathBlast"] = {
+        "Transform": None,
+        "Sprite": sprite("blast", animated=True, period=0.08, scale=[288, 288]),
+        "TimedDestruction": {"active": True, "destructionTime": 0.64},
+    }
+
+
+def main():
+    player()
+    guns()
+    specials()
+    feedback()
+    folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
+    for name, components in PREFABS.items():
+        path = os.path.join(folder, "".join(name.split()) + ".prefab")
+        with open(path, "w", encoding="ascii", newline="\n") as output:
+            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
+            output.write("\n")
+
+
+if __name__ == "__main__":
+    main()
