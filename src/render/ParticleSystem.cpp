@@ -118,9 +118,15 @@ void ParticleSystem::Reset()
     slot.color = fColor(0, 0, 0, 0);
   }
 
-  const std::string& picture = ResourceManagerTwo::HasTexture(texture) ? texture : std::string(ResourceManagerTwo::DefaultTexture);
-  const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(picture, false);
-  std::copy(region.firstFrame, region.firstFrame + 4, textureRect);
+  // Before the resource list is read (the start-up self-check, tests without pictures) there is
+  // nothing to look up and nothing missing.
+  if (!ResourceManagerTwo::GetAtlasRegions().empty())
+  {
+    const std::string& picture =
+        ResourceManagerTwo::HasTexture(texture) ? texture : std::string(ResourceManagerTwo::DefaultTexture);
+    const AtlasRegion& region = ResourceManagerTwo::ResolveTextureName(picture, false);
+    std::copy(region.firstFrame, region.firstFrame + 4, textureRect);
+  }
 
   // The layer is looked up with the renderer of the next draw.
   layerStale = true;
