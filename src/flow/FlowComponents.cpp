@@ -52,7 +52,6 @@
 #include "flow/PauseDetector.h"
 #include "flow/QuitButton.h"
 #include "flow/ResumeButton.h"
-#include "flow/ScoreBoard.h"
 #include "flow/SimpleButtonLogic.h"
 #include "flow/SwitchLevelOnKeyPress.h"
 #include "flow/ToggleButtonAnimator.h"
@@ -63,7 +62,6 @@ void RegisterFlowComponents(ComponentFactoryMap& factories)
   AddComponentFactory<BossDialogueManager>(factories, "BossDialogueManager");
   AddComponentFactory<LevelTransitionManager>(factories, "LevelTransitionManager");
   AddComponentFactory<LevelManager>(factories, "LevelManager");
-  AddComponentFactory<ScoreBoard>(factories, "ScoreBoard");
   AddComponentFactory<LoadEncounter>(factories, "LoadEncounter");
   AddComponentFactory<LoadMainZone>(factories, "LoadMainZone");
   AddComponentFactory<LoadEndScreen>(factories, "LoadEndScreen");

@@ -38,7 +38,7 @@ void Reputation::OnAwake()
   SubscribeOnSpace<UpdateReputation>(this);
   SubscribeOnOwner<CollisionEvent>(this);
   if (const ScoreBoard* board = FindScoreBoard())
-    reputation = board->score;
+    reputation = board->GetScore();
   if (TextToSprite* text = FindScoreText())
     text->SetColor(ScoreColour);
   Show();
@@ -70,7 +70,7 @@ void Reputation::On(UpdateReputation* event)
   reputation += event->points;
   Show();
   if (ScoreBoard* board = FindScoreBoard())
-    board->score = reputation;
+    board->SetScore(reputation);
   GameObject* score = ScoreObject();
   if (ParticleSystem* burst = score != nullptr ? score->GetComponent<ParticleSystem>() : nullptr)
     burst->Reset();

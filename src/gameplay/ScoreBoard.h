@@ -1,7 +1,8 @@
 #pragma once
-// The run's score kept where it outlives the levels: on the object "LTM" of the space "Admin",
-// which no level change removes. The player's Reputation copies its total here after each change
-// and reads it back when the next level wakes it.
+// Holds the run's score on the administration object "LTM", which outlives every level: the
+// player's Reputation copies its total into it after each change and starts from it in the next
+// level, and the level transition manager reads it on the way back to the overworld and resets it
+// when a run starts. It sits with Reputation, below the level flow that also reads it.
 #include "object/Component.h"
 
 class ScoreBoard : public Component
@@ -10,9 +11,13 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ScoreBoard;
 
   ScoreBoard() : Component(TypeId) {}
-  ScoreBoard& operator=(const ScoreBoard& other) = default;
+  ScoreBoard& operator=(const ScoreBoard&) = default;
 
   void GetMembers(std::vector<MemberBase*>& members) override;
 
+  std::int32_t GetScore() const { return score; }
+  void SetScore(std::int32_t value) { score = value; }
+
+private:
   int score = 0;
 };

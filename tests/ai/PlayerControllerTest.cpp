@@ -358,8 +358,10 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackTheTutorialArmsAndDeathEndsTheRunOnce
   EXPECT_TRUE(board.GetPrimaryItem().empty() && board.GetCollectedItems().empty()) << "the run is forgotten";
   ASSERT_EQ(CountPrefab(*hud, "HUD_DeathMessage"), 1u);
   for (const auto& [id, object] : hud->GetObjectsById())
+  {
     if (object->GetPrefabName() == "HUD_DeathMessage")
       EXPECT_EQ(object->GetComponent<TextToSprite>()->GetText(), "You Died");
+  }
   SendNow<DiedEvent>(BRINDLE_SITE, player->GetId());
   EXPECT_EQ(CountPrefab(*hud, "HUD_DeathMessage"), 1u) << "a second death changes nothing";
 

@@ -8,7 +8,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/LevelTransitionManager.h"
 #include "flow/LevelTransitionTimer.h"
-#include "flow/ScoreBoard.h"
+#include "gameplay/ScoreBoard.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/ObjectTestEnvironment.h"
 #include "object/Transform.h"

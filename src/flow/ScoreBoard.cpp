@@ -1,8 +1,0 @@
-#include "flow/ScoreBoard.h"
-
-#include "object/Members.h"
-
-void ScoreBoard::GetMembers(std::vector<MemberBase*>& members)
-{
-  Members::AddMember(members, "score", &score, RenderInt, 0);
-}
