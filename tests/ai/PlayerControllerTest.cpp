@@ -360,7 +360,9 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackTheTutorialArmsAndDeathEndsTheRunOnce
   for (const auto& [id, object] : hud->GetObjectsById())
   {
     if (object->GetPrefabName() == "HUD_DeathMessage")
+    {
       EXPECT_EQ(object->GetComponent<TextToSprite>()->GetText(), "You Died");
+    }
   }
   SendNow<DiedEvent>(BRINDLE_SITE, player->GetId());
   EXPECT_EQ(CountPrefab(*hud, "HUD_DeathMessage"), 1u) << "a second death changes nothing";
