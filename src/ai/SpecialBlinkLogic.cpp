@@ -3,11 +3,11 @@
 #include "ai/Agent.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/Spawning.h"
-#include "object/CollisionGroup.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsModule.h"
 #include "physics/Rigidbody.h"
 #include "render/ParticleSystem.h"
@@ -45,7 +45,8 @@ void SpecialBlinkLogic::StartEffect()
   if (space->GetName() == WalledLevel && item->GetTransform() != nullptr)
   {
     RayCastResult hit;
-    if (space->GetPhysics().RayCast(item->GetTransform()->GetWorldPosition(), direction, distance,
+    PhysicsModule* physics = PhysicsModule::Of(space);
+    if (physics != nullptr && physics->RayCast(item->GetTransform()->GetWorldPosition(), direction, distance,
                                     static_cast<std::uint32_t>(CollisionGroup::PATHING), false, hit, false))
       target = hit.point;
   }

@@ -93,7 +93,7 @@
   X(79, BossDiedEvent) /* gameplay/GameplayEvents.h */              \
   X(80, BossWinEvent) /* gameplay/GameplayEvents.h */               \
   X(82, UpdateReputation) /* gameplay/GameplayEvents.h */           \
-  X(83, StopTimerEvent) /* flow/FlowEvents.h */                     \
+  X(83, StopTimerEvent) /* gameplay/GameplayEvents.h */             \
   X(84, FadeEvent) /* flow/FlowEvents.h */
 
 // The type id of each event class, by the class's name.

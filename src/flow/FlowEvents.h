@@ -70,13 +70,6 @@ public:
   BRINDLE_EVENT(CorvaExitEvent)
 };
 
-class StopTimerEvent : public Event
-{
-public:
-  using Event::Event;
-  BRINDLE_EVENT(StopTimerEvent)
-};
-
 // Subscribed to by FadeIn, never sent. true restarts the fade in, false jumps to the fade out.
 class FadeEvent : public Event
 {

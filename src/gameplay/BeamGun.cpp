@@ -137,8 +137,9 @@ void BeamGun::CastBeam()
   std::vector<RayCastResult> hits;
   float blockedAt = 0.0f;
   bool blocked = false;
-  space->GetPhysics().RayCastAll(muzzle, direction, maxRange, static_cast<std::uint32_t>(group), true, hits,
-                                 blockedAt, blocked, static_cast<std::uint32_t>(blockingGroup));
+  if (PhysicsModule* physics = PhysicsModule::Of(space))
+    physics->RayCastAll(muzzle, direction, maxRange, static_cast<std::uint32_t>(group), true, hits, blockedAt, blocked,
+                        static_cast<std::uint32_t>(blockingGroup));
   if (beamParticles != nullptr)
   {
     const glm::vec2 gunPosition = transform->GetWorldPosition();

@@ -6,9 +6,9 @@
 // first frame of a beam until the first update after a frame without a use.
 //
 // It keeps the base gun's magazine, timers, reload bar and camera shake, but fires no projectiles.
+#include "core/fColor.h"
 #include "gameplay/Gun.h"
-#include "object/CollisionGroup.h"
-#include "render/fColor.h"
+#include "physics/CollisionGroup.h"
 
 class ParticleSystem;
 class PointLight;

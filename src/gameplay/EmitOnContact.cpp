@@ -1,6 +1,6 @@
 #include "gameplay/EmitOnContact.h"
 
-#include "object/CollisionGroup.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 
 void EmitOnContact::OnAwake()

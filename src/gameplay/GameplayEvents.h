@@ -304,6 +304,14 @@ public:
 // Level changes asked of the level transition channel (5), by the game's components and its menus.
 
 // faction is the FactionController that launched the attacked ship, or null.
+// The player's request to stop the HUD's clock, sent to the HUD space.
+class StopTimerEvent : public Event
+{
+public:
+  using Event::Event;
+  BRINDLE_EVENT(StopTimerEvent)
+};
+
 class StartEncounterEvent : public Event
 {
 public:

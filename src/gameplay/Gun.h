@@ -22,8 +22,8 @@
 // members come after the base ones: GetMembers calls Gun::GetMembers, then adds its own.
 #include "audio/Sound.h"
 #include "gameplay/AmmoType.h"
-#include "object/Component.h"
 #include "gameplay/TeamEnum.h"
+#include "object/Component.h"
 
 #include <glm/vec2.hpp>
 #include <string>

@@ -3,11 +3,11 @@
 #include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Spawning.h"
-#include "object/CollisionGroup.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 #include "render/CameraEvents.h"
 

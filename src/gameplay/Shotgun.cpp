@@ -1,10 +1,10 @@
 #include "gameplay/Shotgun.h"
 
 #include "core/Log.h"
+#include "gameplay/TeamEnum.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
-#include "object/TeamEnum.h"
 #include "platform/Random.h"
 
 #include <algorithm>

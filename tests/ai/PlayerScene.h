@@ -4,7 +4,6 @@
 // second of a clock that moves only as the loop reads it, and the player is driven through the
 // input layer with scripted SDL events. A script is a list of steps; each is called at the end of
 // every frame until it says it is done, and the next one follows from the next frame on.
-#include "app/FrameClock.h"
 #include "app/GameSession.h"
 #include "core/FileUtilities.h"
 #include "core/MemoryManager.h"
@@ -12,6 +11,7 @@
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "platform/FrameClock.h"
 #include "support/CapturedOutput.h"
 #include "support/FakeInputDevices.h"
 #include "support/TemporaryDirectory.h"

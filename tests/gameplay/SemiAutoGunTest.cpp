@@ -2,12 +2,12 @@
 #include "gameplay/SemiAutoGun.h"
 
 #include "CombatScene.h"
+#include "core/FileUtilities.h"
 #include "gameplay/Ammo.h"
 #include "gameplay/BurstGun.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/Shotgun.h"
-#include "core/FileUtilities.h"
 
 class SemiAutoGunTest : public CombatScene
 {
