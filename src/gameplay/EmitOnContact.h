@@ -9,7 +9,7 @@ class EmitOnContact : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_EmitOnContact;
-  // The path once carried its prefix twice ("event:/SFX/event:/SFX/RifleShoot"), naming no sound.
+  // The path once carried its prefix twice, naming no sound.
   static constexpr const char* SoundPath = "event:/SFX/RifleShoot";
 
   EmitOnContact() : Component(TypeId) { sound.SetEvent(SoundPath); }
