@@ -2,6 +2,7 @@
 
 #include "ai/AIDebugDraw.h"
 #include "ai/AIEvents.h"
+#include "ai/BlendedSteering.h"
 #include "ai/SteeringMath.h"
 #include "core/FiniteCheck.h"
 #include "core/Log.h"
@@ -136,4 +137,14 @@ float FacingOf(const GameObject* object)
   const Agent* agent = object != nullptr ? object->GetComponent<Agent>() : nullptr;
   const Kinematic* state = agent != nullptr ? agent->GetKinematic().Get() : nullptr;
   return state != nullptr ? state->orientation : 0.0f;
+}
+
+void SteerOwnerAt(GameObject* owner, BlendedSteering* steering, float maxSpeed, Handle<Kinematic>& kinematic)
+{
+  Agent* agent = owner != nullptr ? owner->GetComponent<Agent>() : nullptr;
+  if (agent == nullptr || steering == nullptr)
+    return;
+  kinematic = agent->GetKinematic();
+  agent->GetMotivator().SetBase(Motivator::MaxLinearVelocity, maxSpeed);
+  steering->SetCharacter(kinematic);
 }

@@ -14,6 +14,9 @@
 #include "ai/SteeringOutput.h"
 #include "object/Component.h"
 
+class BlendedSteering;
+class GameObject;
+
 class PostUpdateEvent;
 class Rigidbody;
 class UpdateEvent;
@@ -58,6 +61,11 @@ private:
   bool hasRotationLock = false;
   bool reportedBadSteering = false;
 };
+
+// For a controller that steers its owner on one blend: points `steering` and the controller's
+// `kinematic` at the owner's kinematic, with the top speed set to `maxSpeed`. Leaves all alone
+// when the owner has no Agent or there is no blend yet.
+void SteerOwnerAt(GameObject* owner, BlendedSteering* steering, float maxSpeed, Handle<Kinematic>& kinematic);
 
 // The way an object's agent faces, in radians (0 along +x); 0 for an object without an agent.
 float FacingOf(const GameObject* object);

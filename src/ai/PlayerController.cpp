@@ -114,13 +114,7 @@ void PlayerController::EquipCarriedItem(const std::string& prefab, std::uint32_t
 
 void PlayerController::Synchronize()
 {
-  GameObject* owner = GetGameObject();
-  auto* agent = owner != nullptr ? owner->GetComponent<Agent>() : nullptr;
-  if (agent == nullptr || steering == nullptr)
-    return;
-  kinematic = agent->GetKinematic();
-  agent->GetMotivator().SetBase(Motivator::MaxLinearVelocity, MaxSpeed);
-  steering->SetCharacter(kinematic);
+  SteerOwnerAt(GetGameObject(), steering.get(), MaxSpeed, kinematic);
 }
 
 void PlayerController::OnDestroy()

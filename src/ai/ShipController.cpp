@@ -45,13 +45,7 @@ void ShipController::OnAwake()
 
 void ShipController::Synchronize()
 {
-  GameObject* owner = GetGameObject();
-  auto* agent = owner != nullptr ? owner->GetComponent<Agent>() : nullptr;
-  if (agent == nullptr || steering == nullptr)
-    return;
-  kinematic = agent->GetKinematic();
-  agent->GetMotivator().SetBase(Motivator::MaxLinearVelocity, MaxSpeed);
-  steering->SetCharacter(kinematic);
+  SteerOwnerAt(GetGameObject(), steering.get(), MaxSpeed, kinematic);
 }
 
 void ShipController::OnDestroy()
