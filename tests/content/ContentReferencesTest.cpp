@@ -36,10 +36,6 @@ std::set<std::string> WithLevelsUnderWay(std::set<std::string> levels)
   return levels;
 }
 
-// Prefabs the code already names while another part of the game makes them (the player's reward
-// number); the list empties as they land.
-constexpr const char* PrefabsUnderWay[] = {"PointsFeedback"};
-
 // What Assets/ provides, by kind.
 struct Catalogue
 {
@@ -50,7 +46,6 @@ struct Catalogue
 
   Catalogue()
   {
-    prefabs.insert(std::begin(PrefabsUnderWay), std::end(PrefabsUnderWay));
     for (const fs::directory_entry& entry : fs::directory_iterator("Assets/Prefabs"))
     {
       Json::Value prefab;
