@@ -123,11 +123,7 @@ void AIController::Synchronize()
   if (combatBlend != nullptr)
     combatBlend->SetCharacter(kinematic);
   if (zoning != nullptr)
-  {
-    if (const Transform* transform = object->GetTransform())
-      zoning->GetTarget()->position = transform->GetWorldPosition();
-    zoning->SetDebugDraw(true);
-  }
+    zoning->CentreOn(*object);
 }
 
 void AIController::OnDestroy()

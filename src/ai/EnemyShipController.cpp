@@ -37,6 +37,11 @@ void EnemyShipController::OnAwake()
   FindAiming();
   AllocateTarget();
   blend = std::make_unique<BlendedSteering>(GetSpace(), character);
+  BuildBlend();
+}
+
+void EnemyShipController::BuildBlend()
+{
   blend->AddBehavior<AlignToMovement>(1.0f);
   blend->AddBehavior<Face>(0.5f)->SetTarget(target_);
   blend->AddBehavior<Wander>(0.1f);

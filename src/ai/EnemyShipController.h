@@ -32,7 +32,8 @@ public:
   void Synchronize() override;
   void OnDestroy() override;
 
-  void On(UpdateEvent* event);
+  // The hard ship flies its own way each update.
+  virtual void On(UpdateEvent* event);
 
   void SetDestination(glm::vec2 point) { destination = point; }
   glm::vec2 GetDestination() const { return destination; }
@@ -44,6 +45,9 @@ protected:
   void Grow(float dt);
   // Mirrors the sprite vertically unless the ship flies right.
   void FaceSpriteAlongFlight();
+
+  // The steering blend made on waking; the hard ship's flies straight at its target.
+  virtual void BuildBlend();
 
   std::unique_ptr<BlendedSteering> blend;
 

@@ -9,15 +9,8 @@
 
 HardEnemyShipController::HardEnemyShipController() : EnemyShipController(TypeId, "HardEnemyShipController") {}
 
-void HardEnemyShipController::OnAwake()
+void HardEnemyShipController::BuildBlend()
 {
-  if (GetGameObject() == nullptr)
-    return;
-  LetSpaceDestroyOwner();
-  SubscribeOnSpace<UpdateEvent>(this);
-  FindAiming();
-  AllocateTarget();
-  blend = std::make_unique<BlendedSteering>(GetSpace(), character);
   blend->AddBehavior<AlignToMovement>(1.0f);
   blend->AddBehavior<Face>(0.5f)->SetTarget(target_);
   blend->AddBehavior<Seek>(1.0f)->SetTarget(target_);

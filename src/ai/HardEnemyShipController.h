@@ -12,7 +12,8 @@ public:
 
   HardEnemyShipController();
 
-  void OnAwake() override;
+  void On(UpdateEvent* event) override;
 
-  void On(UpdateEvent* event);
+protected:
+  void BuildBlend() override;
 };

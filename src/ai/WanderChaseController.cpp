@@ -76,11 +76,7 @@ void WanderChaseController::Synchronize()
   if (chaseBlend != nullptr)
     chaseBlend->SetCharacter(character);
   if (zoning != nullptr)
-  {
-    if (const Transform* transform = object->GetTransform())
-      zoning->GetTarget()->position = transform->GetWorldPosition();
-    zoning->SetDebugDraw(true);
-  }
+    zoning->CentreOn(*object);
 }
 
 void WanderChaseController::OnDestroy()

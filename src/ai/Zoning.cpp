@@ -1,5 +1,8 @@
 #include "ai/Zoning.h"
 
+#include "object/GameObject.h"
+#include "object/Transform.h"
+
 #include <glm/geometric.hpp>
 
 Zoning::Zoning(Space* characterSpace, Handle<Kinematic> steered)
@@ -18,4 +21,11 @@ SteeringOutput Zoning::GetSteering()
     return {};
   DrawCircle(centre->position, zoneRadius + 15.0f, fColor(1.0f, 0.5f, 0.0f, 1.0f));
   return SeekFrom(*self, centre->position);
+}
+
+void Zoning::CentreOn(GameObject& owner)
+{
+  if (const Transform* transform = owner.GetTransform())
+    GetTarget()->position = transform->GetWorldPosition();
+  SetDebugDraw(true);
 }

@@ -5,12 +5,16 @@
 #include "ai/WithOwnTarget.h"
 #include "ai/Seek.h"
 
+class GameObject;
+
 class Zoning : public WithOwnTarget<Seek>
 {
 public:
   Zoning(Space* characterSpace, Handle<Kinematic> steered);
 
   SteeringOutput GetSteering() override;
+  // Centres the zone where `owner` stands now (a controller does it as its owner wakes or moves).
+  void CentreOn(GameObject& owner);
 
   float zoneRadius = 1280.0f;
 };
