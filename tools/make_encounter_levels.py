@@ -6,7 +6,9 @@ tools/make_ship_layouts.py (run that first when a plan changes) and holds:
 - the ship object (ShipMap, PressureTracker, PathGraph, registered as a ship);
 - a LevelManager, which turns the player's death or exit into the level flow's events;
 - the boarding party's arrival in the airlock: the player "Player1" and the exit hatch (EN_Exit,
-  LoadMainZone: interacting with it leaves the encounter);
+  LoadMainZone: interacting with it leaves the encounter). The player brings what it carried out of
+  the last encounter (its controller equips the run's carried items on waking); a pistol lies at its
+  feet for a player who boards empty-handed, as on the first ram of a run;
 - "EN Camera", the camera the encounter's interface looks for;
 - SpawnAreas, which the level flow fills with enemies when the encounter starts (SpawnEnemies):
   how many at most and how much harder than the attacked faction's anger is set per room;
@@ -125,6 +127,8 @@ def write_encounter(name, encounter):
     # The hatch stands against the airlock's outer wall, the player just inside.
     add("Exit", "EN_Exit", rooms.at(AIRLOCK, 0.0, 0.5))
     start = rooms.at(AIRLOCK, 0.8, 0.5)
+    add("Player1", "Player", start)
+    add("Boarding Pistol", "pistol", (start[0], start[1] - 60))
     add("EN Camera", "Camera", start, {"Transform": {"scale": [1.1, 1.1]}, "CameraLeash": {"name of focus": "Player1"}})
 
     for room in sorted(rooms.tiles):

@@ -147,14 +147,7 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
     }
 
     // The hatch takes the player back; the encounter space is blank again.
-    if (Find("Encounter", "Player1") == nullptr)
-    {
-      // Until the game has a player prefab, a stand-in registered as the player leaves.
-      Handle<GameObject> standInPlayer;
-      session->GetFactory().CreateGameObjectAt(standInPlayer, "Default", encounter, 0.0f, 0.0f, "Player1");
-      ASSERT_TRUE(standInPlayer.IsValid());
-      registry.GetObjects(RegistryType::PLAYERS).push_back(standInPlayer);
-    }
+    ASSERT_NE(Find("Encounter", "Player1"), nullptr);
     events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, exit->GetId()));
     Frame();
     EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
