@@ -142,7 +142,7 @@ TEST_F(PlayerControllerTest, PicksUpAimsWithStickAndMouseWalksAndSwaps)
              return true;
            },
        });
-  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }
 
 TEST_F(PlayerControllerTest, EveryGunFiresInItsOwnRhythm)
@@ -240,7 +240,7 @@ TEST_F(PlayerControllerTest, EveryGunFiresInItsOwnRhythm)
          return true;
        }});
   Play(level, script);
-  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }
 
 TEST_F(PlayerControllerTest, BlinksWhereItFacesAndDashes)
@@ -316,7 +316,7 @@ TEST_F(PlayerControllerTest, BlinksWhereItFacesAndDashes)
              return true;
            },
        });
-  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }
 
 // Without input: the items a level hands the player, and its death.

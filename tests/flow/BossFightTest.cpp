@@ -5,50 +5,26 @@
 // death balls; then the throne dies, the cracked hull walls blow, the room loses its air, the
 // defeat clears the room, the reward is paid once, the boss spins out before the victory, and
 // BossWinEvent follows 13 s after his death, once.
-#include "app/GameSession.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
-#include "core/MemoryManager.h"
 #include "flow/BossCameraManager.h"
 #include "gameplay/BossSpawner.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Health.h"
 #include "gameplay/ShipMap.h"
-#include "input/Input.h"
 #include "object/FrameEvents.h"
-#include "object/GameObject.h"
-#include "object/Space.h"
-#include "platform/FrameClock.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
-#include "support/CapturedLog.h"
-#include "support/FakeInputDevices.h"
-#include "support/TemporaryDirectory.h"
-
-#include <gtest/gtest.h>
-#include <imgui.h>
-#include <json/json.h>
+#include "support/GameScene.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace
 {
-// Every reading moves time on by 20 ms: each frame is 40 ms or more and clamped to 1/30 s.
-class SteppedClock : public FrameClock
-{
-public:
-  std::int64_t NowUs() override { return now += 20000; }
-  void Sleep(std::int64_t milliseconds) override { now += milliseconds * 1000; }
-  std::int64_t now = 0;
-};
-
 // What the room hears, each with the game time of its first and last hearing.
 class RoomEar : public Listener
 {
@@ -83,13 +59,14 @@ public:
 };
 }  // namespace
 
-class BossFightTest : public ::testing::Test
+class BossFightTest : public GameScene
 {
 protected:
   void SetUp() override
   {
-    if (std::getenv("DISPLAY") == nullptr)
-      GTEST_SKIP() << "no display to open the game's window on";
+    GameScene::SetUp();
+    if (IsSkipped())
+      return;
     // The shipped room, with the boss attacking every second and charging for two.
     Json::Value level;
     ASSERT_TRUE(ReadJsonFile(level, "Assets/LevelFiles/BossRoom.json"));
@@ -101,34 +78,9 @@ protected:
         object["components"]["BossActionLogic"]["chargeTime"] = 2.0;
       }
     ASSERT_TRUE(WriteJsonFile(level, "Assets/LevelFiles/BossRoomFast.json"));
-    // The reward's floating number comes with the player's prefabs; a plain one stands in until then.
-    if (!std::ifstream("Assets/Prefabs/PointsFeedback.prefab"))
-      std::ofstream("Assets/Prefabs/PointsFeedback.prefab")
-          << R"({"PointsFeedback": {"Transform": null, "TextToSprite": null, "TimedDestruction": {"active": true,
-                 "destructionTime": 1.0}}})";
-    settings.Write("GameSettings", R"({"firstLevel": "BossRoomFast"})");
-    settings.Write("EditorSettings", "{}");
-    devices->readDisplay = false;
-    Input::Init(std::make_unique<FakeInputDevices>(devices));
     ResetRandom();
-    session = std::make_unique<GameSession>(MemoryManager::Instance(), &clock, settings.Prefix());
-    GameSession::SetInstance(session.get());
-    session->SetWindowedStart();
-    ASSERT_TRUE(session->Initialize());
-    ImGui::GetIO().IniFilename = nullptr;
+    Start("BossRoomFast", &clock);
   }
-
-  void TearDown() override
-  {
-    Input::Shutdown();
-    if (session == nullptr)
-      return;
-    session->Shutdown();
-    session.reset();
-    GameSession::SetInstance(nullptr);
-  }
-
-  static GameObject* Find(Space& space, const std::string& name) { return space.GetObjectNamed(name).Get(); }
 
   // The live objects of the room by name and by prefab.
   static std::multiset<std::string> Census(Space& space)
@@ -151,11 +103,8 @@ protected:
     return count;
   }
 
-  CapturedLog output;
-  TemporaryDirectory settings;
-  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
-  SteppedClock clock;
-  std::unique_ptr<GameSession> session;
+  // Every reading moves time on by 20 ms: each frame is 40 ms or more and clamped to 1/30 s.
+  SteppedClock clock{20000};
 };
 
 TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnTime)
@@ -259,5 +208,5 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_NEAR(twinkleAt - died, 5.0f, 0.1f);
   EXPECT_NEAR(ear.first["BossWinEvent"] - died, 13.0f, 0.1f);
   EXPECT_EQ(ear.count["BossWinEvent"], 1);
-  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }

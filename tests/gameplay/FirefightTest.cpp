@@ -4,88 +4,26 @@
 // picks up the pistol it stands on, empties its magazine at a crate, reloads what its reserve
 // holds, drops the pistol, takes a rocket launcher and blows up two crates with one rocket.
 #include "CombatRecorder.h"
-#include "app/GameSession.h"
-#include "platform/FrameClock.h"
-#include "core/MemoryManager.h"
 #include "gameplay/Ammo.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/Gun.h"
-#include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/DataBoard.h"
 #include "object/GameobjectFactory.h"
 #include "object/Registry.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
-#include "support/CapturedLog.h"
-#include "support/FakeInputDevices.h"
-#include "support/TemporaryDirectory.h"
-#include "support/TestEvents.h"
+#include "support/GameScene.h"
 
-#include <gtest/gtest.h>
-#include <imgui.h>
-
-#include <cstdlib>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-namespace
-{
-// Each reading moves time on by 4.2 ms, so every frame is 8.4 ms or more and runs a physics step.
-class SteppedClock : public FrameClock
-{
-public:
-  std::int64_t NowUs() override { return now += 4200; }
-  void Sleep(std::int64_t milliseconds) override { now += milliseconds * 1000; }
-  std::int64_t now = 0;
-};
-}  // namespace
-
-class FirefightTest : public ::testing::Test
+class FirefightTest : public GameScene
 {
 protected:
   void SetUp() override
   {
-    if (std::getenv("DISPLAY") == nullptr)
-      GTEST_SKIP() << "no display to open the game's window on";
-    settings.Write("GameSettings", R"({"firstLevel": "testlevel"})");
-    settings.Write("EditorSettings", "{}");
-    devices->readDisplay = false;
-    Input::Init(std::make_unique<FakeInputDevices>(devices));
-    session = std::make_unique<GameSession>(MemoryManager::Instance(), &clock, settings.Prefix());
-    GameSession::SetInstance(session.get());
-    session->SetWindowedStart();
-    ASSERT_TRUE(session->Initialize());
-    ImGui::GetIO().IniFilename = nullptr;
-  }
-
-  void TearDown() override
-  {
-    Input::Shutdown();
-    if (session == nullptr)
-      return;
-    session->Shutdown();
-    session.reset();
-    GameSession::SetInstance(nullptr);
-  }
-
-  // Runs the frames; each step of the script is called at the end of every frame until it says it
-  // is done, and the next one follows from the next frame on.
-  void Play(std::vector<std::function<bool()>> script)
-  {
-    std::size_t step = 0;
-    session->SetFrameObserver([&] {
-      if (step < script.size() && script[step]())
-        ++step;
-      if (step == script.size())
-        session->StopAll();
-    });
-    session->QuitAfterFrames(2000);
-    session->Run();
-    EXPECT_EQ(step, script.size()) << "the script stopped at this step";
+    GameScene::SetUp();
+    if (!IsSkipped())
+      Start("testlevel", &clock);
   }
 
   Handle<GameObject> Make(const std::string& prefab, glm::vec2 position)
@@ -95,14 +33,8 @@ protected:
     return object;
   }
 
-  void Press(SDL_Keycode key) { devices->events.push_back(TestEvents::Key(key, true)); }
-  void Release(SDL_Keycode key) { devices->events.push_back(TestEvents::Key(key, false)); }
-
-  CapturedLog output;
-  TemporaryDirectory settings;
-  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
-  SteppedClock clock;
-  std::unique_ptr<GameSession> session;
+  // Each reading moves time on by 4.2 ms, so every frame is 8.4 ms or more and runs a physics step.
+  SteppedClock clock{4200};
   Space* space = nullptr;
 };
 
@@ -112,8 +44,6 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
   Handle<GameObject> gunner, pistol, crate, launcher, left, right;
   Gun* gun = nullptr;
   Ammo* ammo = nullptr;
-  int frames = 0;
-  const auto wait = [&frames](int count) { return [&frames, count] { return ++frames % count == 0; }; };
 
   Play({
       [&] {
@@ -178,7 +108,7 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
         gunner->GetTransform()->SetWorldPosition(0, 600);  // on to the launcher
         return true;
       },
-      wait(2),
+      Wait(2),
       [&] { return Press('e'), true; },
       [&] {
         Release('e');
@@ -188,7 +118,7 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
         return true;
       },
       [&] { return Release('o'), true; },
-      wait(120),  // the rocket's flight, the blast and its animation
+      Wait(120),  // the rocket's flight, the blast and its animation
       [&] {
         EXPECT_EQ(gun->GetMagAmmo(), 3.0f) << "one rocket fired";
         EXPECT_EQ(ammo->GetAmmo(AmmoType::EXPLOSIVE), 4.0f);
@@ -197,7 +127,7 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
         EXPECT_EQ(CountPrefab(*space, "Bullet"), 0u);
         return true;
       },
-  });
+  }, 2000);
 
   EXPECT_EQ(pilot->log, (std::vector<std::string>{
                             "crate 30->30/30", "left 30->30/30", "right 30->30/30",  // as each woke
