@@ -3,6 +3,8 @@
 #include "ai/Agent.h"
 #include "ai/CharacterAnimator.h"
 #include "ai/PlayerAnimator.h"
+#include "gameplay/Dispatch.h"
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/ShipMap.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -48,10 +50,43 @@ void SetAnimation(Sprite& sprite, const std::string& name)
   sprite.SetSource(name);
 }
 
+Motion MotionOf(GameObject& object)
+{
+  const Rigidbody* body = object.GetComponent<Rigidbody>();
+  const glm::vec2 velocity = body != nullptr ? body->velocity : glm::vec2(0.0f, 0.0f);
+  const float orientation = FacingOf(&object);
+  return Motion{velocity, std::sqrt(velocity.x * velocity.x + velocity.y * velocity.y), orientation,
+                FacingAngle(orientation)};
+}
+
 float WalkPeriod(float speed, float maxSpeed, float slow, float fast)
 {
   const float share = maxSpeed > 0.0f ? std::min(speed / maxSpeed, 1.0f) : 1.0f;
   return slow + share * (fast - slow);
+}
+
+void PaceWalk(Sprite& sprite, const Motion& motion, float maxSpeed, float slow, float fast)
+{
+  const glm::vec2 velocity = motion.velocity;
+  if (std::fabs(velocity.x) < StandingSpeed && std::fabs(velocity.y) < StandingSpeed)
+    return;
+  sprite.SetPeriod(WalkPeriod(motion.speed, maxSpeed, slow, fast));
+  sprite.SetForward(velocity.x * std::cos(motion.orientation) + velocity.y * std::sin(motion.orientation) > 0.0f);
+}
+
+void HoldDeathEnd(Sprite& sprite, const GameObject& object)
+{
+  if (sprite.GetFrame() + 1 != sprite.GetFrameCount())
+    return;
+  sprite.SetAnimated(false);
+  Queue<DeathAnimationComplete>(BRINDLE_SITE, object.GetId());
+}
+
+void TurnPreview(GameObject& object, float& clock, glm::vec2& aim, Graphics::Graphics* lineOn)
+{
+  clock += PreviewStep;
+  aim = glm::vec2(std::cos(clock), std::sin(clock));
+  StepPreview(object, aim, lineOn);
 }
 
 void StepPreview(GameObject& object, glm::vec2 aim, Graphics::Graphics* lineOn)

@@ -40,8 +40,31 @@ bool IsOnShip(GameObject& object);
 // nothing, so a running animation is not restarted.
 void SetAnimation(Sprite& sprite, const std::string& name);
 
+// How a character moves in this update: its Rigidbody's velocity (none without one) and speed,
+// its orientation and that orientation's facing angle.
+struct Motion
+{
+  glm::vec2 velocity;
+  float speed;
+  float orientation;
+  float facing;
+};
+Motion MotionOf(GameObject& object);
+
 // The sprite's period for a walk at this speed: from `slow` standing to `fast` at `maxSpeed`.
 float WalkPeriod(float speed, float maxSpeed, float slow, float fast);
+
+// A moving character's frames: shorter the faster it walks, played backwards when it walks against
+// its facing. A character standing still on both axes keeps its period and direction.
+void PaceWalk(Sprite& sprite, const Motion& motion, float maxSpeed, float slow, float fast);
+
+// Once the death shows its last frame the sprite stops there and DeathAnimationComplete is queued
+// on the object, on every update from then on.
+void HoldDeathEnd(Sprite& sprite, const GameObject& object);
+
+// The editor's preview on a draw: the character turns a little further round (`clock` and `aim`
+// are the animator's own) and is stepped as StepPreview does.
+void TurnPreview(GameObject& object, float& clock, glm::vec2& aim, Graphics::Graphics* lineOn);
 
 // One step of the editor's preview (no updates run in the editor): with a renderer, a white line
 // 200 units along `aim` on the debug layer; the character turned to face `aim`; then its

@@ -2,15 +2,12 @@
 
 #include "ai/Agent.h"
 #include "ai/CharacterAnimation.h"
-#include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
-#include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 
-#include <cmath>
 
 using namespace CharacterAnimation;
 
@@ -100,35 +97,25 @@ void CharacterAnimator::On(UpdateEvent*)
   {
     if (sprite->GetSource() != death)
       PlayDeath(*sprite);
-    else if (sprite->GetFrame() + 1 == sprite->GetFrameCount())
-    {
-      sprite->SetAnimated(false);
-      Queue<DeathAnimationComplete>(BRINDLE_SITE, object->GetId());
-    }
+    else
+      HoldDeathEnd(*sprite, *object);
     return;
   }
-  const Rigidbody* body = object->GetComponent<Rigidbody>();
-  const glm::vec2 velocity = body != nullptr ? body->velocity : glm::vec2(0.0f, 0.0f);
-  const float speed = std::sqrt(velocity.x * velocity.x + velocity.y * velocity.y);
-  const float orientation = FacingOf(object);
-  const float facing = FacingAngle(orientation);
-  if (speed < StandingSpeed)
+  const Motion motion = MotionOf(*object);
+  if (motion.speed < StandingSpeed)
   {
     sprite->SetPeriod(IdlePeriod);
-    SetAnimation(*sprite, Choose(facing, idleRight, idleLeft, idleBack, idleFront));
+    SetAnimation(*sprite, Choose(motion.facing, idleRight, idleLeft, idleBack, idleFront));
   }
   else
-    SetAnimation(*sprite, Choose(facing, walkRight, walkLeft, walkBack, walkFront));
+    SetAnimation(*sprite, Choose(motion.facing, walkRight, walkLeft, walkBack, walkFront));
   if (noAnimationInSpace && !CharacterAnimation::IsOnShip(*object))
   {
     sprite->SetAnimated(false);
     return;
   }
   sprite->SetAnimated(true);
-  if (std::fabs(velocity.x) < StandingSpeed && std::fabs(velocity.y) < StandingSpeed)
-    return;
-  sprite->SetPeriod(WalkPeriod(speed, maxSpeed, slowPeriod, fastPeriod));
-  sprite->SetForward(velocity.x * std::cos(orientation) + velocity.y * std::sin(orientation) > 0.0f);
+  PaceWalk(*sprite, motion, maxSpeed, slowPeriod, fastPeriod);
 }
 
 void CharacterAnimator::On(DiedEvent*)
@@ -139,9 +126,6 @@ void CharacterAnimator::On(DiedEvent*)
 void CharacterAnimator::On(DrawEvent* event)
 {
   GameObject* object = GetGameObject();
-  if (!updateOnDraw || object == nullptr)
-    return;
-  previewClock += PreviewStep;
-  aim = glm::vec2(std::cos(previewClock), std::sin(previewClock));
-  StepPreview(*object, aim, event->renderer);
+  if (updateOnDraw && object != nullptr)
+    TurnPreview(*object, previewClock, aim, event->renderer);
 }

@@ -3,7 +3,6 @@
 #include "ai/Agent.h"
 #include "ai/ArmAnimator.h"
 #include "ai/CharacterAnimation.h"
-#include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -11,7 +10,6 @@
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 
-#include <cmath>
 
 using namespace CharacterAnimation;
 
@@ -131,23 +129,15 @@ void PlayerAnimator::On(UpdateEvent*)
     return;
   if (dead)
   {
-    if (sprite->GetFrame() + 1 == sprite->GetFrameCount())
-    {
-      sprite->SetAnimated(false);
-      Queue<DeathAnimationComplete>(BRINDLE_SITE, object->GetId());
-    }
+    HoldDeathEnd(*sprite, *object);
     return;
   }
-  const Rigidbody* body = object->GetComponent<Rigidbody>();
-  const glm::vec2 velocity = body != nullptr ? body->velocity : glm::vec2(0.0f, 0.0f);
-  const float speed = std::sqrt(velocity.x * velocity.x + velocity.y * velocity.y);
-  const float orientation = FacingOf(object);
-  const float facing = FacingAngle(orientation);
+  const Motion motion = MotionOf(*object);
   onShip = CharacterAnimation::IsOnShip(*object);
-  if (speed < StandingSpeed)
+  if (motion.speed < StandingSpeed)
   {
     sprite->SetPeriod(IdlePeriod);
-    const std::string& idle = IdleFor(facing);
+    const std::string& idle = IdleFor(motion.facing);
     if (idle.empty())
       return;
     SetAnimation(*sprite, idle);
@@ -155,15 +145,12 @@ void PlayerAnimator::On(UpdateEvent*)
   else
   {
     bool mirrored = false;
-    const std::string& walk = WalkFor(facing, mirrored);
+    const std::string& walk = WalkFor(motion.facing, mirrored);
     if (mirrored)
       sprite->SetFlipX(true);
     SetAnimation(*sprite, walk);
   }
-  if (std::fabs(velocity.x) < StandingSpeed && std::fabs(velocity.y) < StandingSpeed)
-    return;
-  sprite->SetPeriod(WalkPeriod(speed, maxSpeed, slowPeriod, fastPeriod));
-  sprite->SetForward(velocity.x * std::cos(orientation) + velocity.y * std::sin(orientation) > 0.0f);
+  PaceWalk(*sprite, motion, maxSpeed, slowPeriod, fastPeriod);
 }
 
 void PlayerAnimator::On(DiedEvent*)
@@ -207,9 +194,6 @@ void PlayerAnimator::On(PlayerVictory*)
 void PlayerAnimator::On(DrawEvent* event)
 {
   GameObject* object = GetGameObject();
-  if (!updateOnDraw || object == nullptr)
-    return;
-  previewClock += PreviewStep;
-  aim = glm::vec2(std::cos(previewClock), std::sin(previewClock));
-  StepPreview(*object, aim, event->renderer);
+  if (updateOnDraw && object != nullptr)
+    TurnPreview(*object, previewClock, aim, event->renderer);
 }
