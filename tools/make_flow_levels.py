@@ -202,6 +202,24 @@ def button_columns(level, buttons, layers, menu, x):
         level.toggle(name, stem, (x, rows[index]), component, layers, menu, neighbours)
 
 
+# Buttons both the title menu and the pause menu show.
+HOW_TO_PLAY_BUTTON = ("How To Play", "ui_button_how_to_play", "HowToPlayButton",
+                      {"target": "how_to_play", "space": "MenuSpace1"}, None)
+QUIT_BUTTON = ("Quit", "ui_button_quit", "QuitButton", None, None)
+
+
+def overlay(name, layers, menu, backdrop_at, backdrop_size, heading, heading_at, heading_size):
+    """A menu shown over what plays beneath: the scene dimmed, a panel, its heading."""
+    level = Level(name)
+    frame, button_layer = layers
+    level.camera()
+    level.manager(menu)
+    level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
+    level.picture("Backdrop", "ui_panel", backdrop_at, backdrop_size, button_layer, under=PANEL_ORDER)
+    level.picture(heading[0], heading[1], heading_at, heading_size, button_layer, under=TEXT_ORDER)
+    return level
+
+
 def introlevel():
     level = Level("introlevel")
     frame = MAIN_LAYERS[0]
@@ -213,10 +231,9 @@ def introlevel():
     button_columns(level, [
         ("Start", "ui_button_start", "ButtonStartGame", None, None),
         ("Tutorial", "ui_button_tutorial", "HowToPlayButton", {"target": "tutorial"}, None),
-        ("How To Play", "ui_button_how_to_play", "HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"},
-         None),
+        HOW_TO_PLAY_BUTTON,
         ("Credits", "ui_button_credits", "HowToPlayButton", {"target": "credits"}, None),
-        ("Quit", "ui_button_quit", "QuitButton", None, None),
+        QUIT_BUTTON,
     ], MAIN_LAYERS, "main", 240)
     # Escape (or Start) opens the pause menu over the title; Backspace (or Back) starts the demo.
     level.hot_key("Pause Key", "PauseDetector", "PauseButton", {"target": "pause_menu"})
@@ -225,31 +242,21 @@ def introlevel():
 
 
 def pause_menu():
-    level = Level("pause_menu")
-    frame, button_layer = PAUSE_LAYERS
-    level.camera()
-    level.manager("pause")
-    level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
-    level.picture("Backdrop", "ui_panel", (0, 20), (1000, 520), button_layer, under=PANEL_ORDER)
-    level.picture("Title", "ui_pause_title", (0, 210), (448, 96), button_layer, under=TEXT_ORDER)
+    level = overlay("pause_menu", PAUSE_LAYERS, "pause", (0, 20), (1000, 520),
+                    ("Title", "ui_pause_title"), (0, 210), (448, 96))
     button_columns(level, [
         ("Resume", "ui_button_resume", "ResumeButton", None, {"CancelDetector": {}}),
         ("Main Menu", "ui_button_main_menu", "ButtonMainMenu", {"target": "introlevel"}, None),
-        ("How To Play", "ui_button_how_to_play", "HowToPlayButton", {"target": "how_to_play", "space": "MenuSpace1"},
-         None),
-        ("Quit", "ui_button_quit", "QuitButton", None, None),
+        HOW_TO_PLAY_BUTTON,
+        QUIT_BUTTON,
     ], PAUSE_LAYERS, "pause", 220)
     return level
 
 
 def quit_confirmation():
-    level = Level("quit_confirmation")
-    frame, button_layer = CONFIRMATION_LAYERS
-    level.camera()
-    level.manager("confirm")
-    level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
-    level.picture("Backdrop", "ui_panel", (0, 0), (900, 520), button_layer, under=PANEL_ORDER)
-    level.picture("Question", "ui_confirm_text", (0, 90), (640, 128), button_layer, under=TEXT_ORDER)
+    level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", (0, 0), (900, 520),
+                    ("Question", "ui_confirm_text"), (0, 90), (640, 128))
+    button_layer = CONFIRMATION_LAYERS[1]
     # "No" comes first: a direction pressed before anything has focus lands on the safe answer.
     level.button("No", "ui_button_no", (200, -110), "ResumeButton", button_layer, "confirm", ("", "", "", "Yes"),
                  extra={"CancelDetector": {}})
