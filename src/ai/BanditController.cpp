@@ -7,6 +7,7 @@
 #include "ai/Seek.h"
 #include "ai/Separation.h"
 #include "ai/StepWander.h"
+#include "core/MemoryManager.h"
 #include "object/GameObject.h"
 
 BanditController::BanditController() : BanditController(TypeId, "BanditController", "Combat") {}
@@ -14,6 +15,17 @@ BanditController::BanditController() : BanditController(TypeId, "BanditControlle
 BanditController::BanditController(std::uint32_t typeId, const char* className, const char* chaseStateName)
     : WanderChaseController(typeId, className, className, chaseStateName, true)
 {
+}
+
+BanditController::~BanditController()
+{
+  rotationCut.Release();
+}
+
+BanditController& BanditController::operator=(const BanditController& other)
+{
+  WanderChaseController::operator=(other);
+  return *this;
 }
 
 void BanditController::BuildBlends()
@@ -46,9 +58,18 @@ void BanditController::Synchronize()
 {
   WanderChaseController::Synchronize();
   GameObject* object = GetGameObject();
-  if (Agent* agent = object != nullptr ? object->GetComponent<Agent>() : nullptr)
-  {
-    Motivator& motivator = agent->GetMotivator();
-    motivator.SetBase(Motivator::MaxAngularVelocity, motivator.GetBase(Motivator::MaxAngularVelocity) / RotationCut);
-  }
+  Agent* agent = object != nullptr ? object->GetComponent<Agent>() : nullptr;
+  if (agent == nullptr)
+    return;
+  if (!rotationCut.IsValid())
+    rotationCut =
+        MemoryManager::NewHandle<MotivatorModifier>(BRINDLE_SITE, [](float value) { return value / RotationCut; });
+  agent->GetMotivator().AddModifier(Motivator::MaxAngularVelocity, GetTypeId(), rotationCut);
+}
+
+void BanditController::OnDestroy()
+{
+  WanderChaseController::OnDestroy();
+  // Without the controller the Agent turns at its own rate again.
+  rotationCut.Release();
 }

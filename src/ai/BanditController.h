@@ -7,8 +7,11 @@
 //   "Combat"     Separation from allies (4, within 100), Separation from opponents (1, within
 //                600), Face (1) and Seek (8) the target, ObstacleAvoidance (20)
 //
-// It turns slowly: waking cuts the Agent's maximum rotation to a fifth.
+// It turns slowly: waking files a modifier on the Agent's maximum rotation that cuts it to a fifth.
+// The Agent's stored limit stays as written, so saving and loading the object keeps it; the
+// modifier is this live object's own and ends with it.
 // It needs an Agent, an AimingModule, an Equipment and a Health beside it.
+#include "ai/Motivator.h"
 #include "ai/WanderChaseController.h"
 
 class BanditController : public WanderChaseController
@@ -18,8 +21,12 @@ public:
   static constexpr float RotationCut = 5.0f;
 
   BanditController();
+  ~BanditController() override;
+  // The rotation cut is the live object's own.
+  BanditController& operator=(const BanditController& other);
 
   void Synchronize() override;
+  void OnDestroy() override;
 
 protected:
   // `className` and `chaseStateName` for a kind that fights as a bandit does.
@@ -30,4 +37,7 @@ protected:
   virtual void AddWalk();
   // The chase blend, which the kinds built on the bandit share.
   void BuildChaseBlend();
+
+private:
+  Handle<MotivatorModifier> rotationCut;
 };

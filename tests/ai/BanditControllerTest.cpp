@@ -12,6 +12,9 @@
 #include "platform/Random.h"
 #include "support/ShipScene.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
 const std::string SplitHull = "ship\n8\n6\n"
@@ -55,7 +58,7 @@ TEST_F(BanditControllerTest, TheBanditFightsWhatItSeesAndTheHunterRoutesRoundThe
   const TestController* hunterBrain = hunter->GetComponent<TestController>();
   EXPECT_EQ(banditBrain->GetMachine().GetName(), "BanditController");
   EXPECT_EQ(hunterBrain->GetMachine().GetName(), "TestController");
-  EXPECT_FLOAT_EQ(bandit->GetComponent<Agent>()->GetMotivator().GetBase(Motivator::MaxAngularVelocity), 25.0f / 5.0f)
+  EXPECT_FLOAT_EQ(bandit->GetComponent<Agent>()->GetMotivator().GetValue(Motivator::MaxAngularVelocity), 25.0f / 5.0f)
       << "it turns at a fifth of the prefab's rate";
   EnemyEventLog banditLog(bandit->GetId());
 
@@ -100,4 +103,45 @@ TEST_F(BanditControllerTest, TheBanditFightsWhatItSeesAndTheHunterRoutesRoundThe
   EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f) << "the bandit's shots hit";
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
   EXPECT_FALSE(output.Contains("[WARNING]")) << output.Text();
+}
+
+// Saved and loaded three times, a bandit and a hunter keep the prefab's rotation limit as written
+// and still turn at a fifth of it; a removed controller gives the Agent its own rate back.
+TEST_F(BanditControllerTest, SavingAndLoadingKeepsTheRotationLimitAndTheCut)
+{
+  ResetRandom();
+  CapturedLog output;
+  const std::string level = "banditsaves";
+  const std::string objects = "[" + Record("Bandit", "AI_bandit", 1, {0.0f, 0.0f}) + ", " +
+                              Record("Hunter", "AI_hunter", 2, {600.0f, 0.0f}) + "]";
+  Space* space = Load(level, objects);
+  for (int round = 0; round < 4; ++round)
+  {
+    for (const char* name : {"Bandit", "Hunter"})
+    {
+      const Handle<GameObject> enemy = Find(space, name);
+      ASSERT_TRUE(enemy) << name << " round " << round << output.Text();
+      Agent* agent = enemy->GetComponent<Agent>();
+      EXPECT_FLOAT_EQ(agent->GetMotivator().GetBase(Motivator::MaxAngularVelocity), 25.0f) << name << round;
+      EXPECT_FLOAT_EQ(agent->GetMotivator().GetValue(Motivator::MaxAngularVelocity), 5.0f) << name << round;
+    }
+    float fastest = 0.0f;
+    for (int frame = 0; frame < 240; ++frame)
+    {
+      RunFrames(1);
+      for (const char* name : {"Bandit", "Hunter"})
+        fastest = std::max(fastest, std::fabs(Find(space, name)->GetComponent<Agent>()->GetKinematic()->rotation));
+    }
+    EXPECT_GT(fastest, 4.0f) << "it turns up to the cut, round " << round;
+    EXPECT_LE(fastest, 5.0f + 300.0f * FrameStep) << "one update's acceleration past the cut at most, round " << round;
+    if (round == 3)
+      break;
+    ASSERT_TRUE(space->SaveLevel(Space::LevelPath(level)));
+    session->UnloadAllSpaces();
+    space = LiveSpace(level, level);
+  }
+  const Handle<GameObject> bandit = Find(space, "Bandit");
+  bandit->RemoveComponent(bandit->GetComponents().find("BanditController"));
+  EXPECT_FLOAT_EQ(bandit->GetComponent<Agent>()->GetMotivator().GetValue(Motivator::MaxAngularVelocity), 25.0f);
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }
