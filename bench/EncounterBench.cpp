@@ -7,10 +7,18 @@
 //   BusyEncounter   the gameplay, AI and physics of a frame against the physics step alone
 //                   (frame_vs_physics) and the frame's CPU milliseconds on one core
 //                   (frame_cpu_ms; the goal is below 2)
+//   MixedEncounterAI  30 bandits, hunters, bears, bugs, ducks and drone carriers (and the drones
+//                   they split into) fighting the fighter with their own guns, no bullets added:
+//                   the enemies' brains alone (each controller's update: sight, state machine,
+//                   routes, steering blends, the decision to fire), called one by one ahead of
+//                   the frame's other logic, against the physics step of the same frames
+//                   (ai_vs_physics) and in microseconds a frame (ai_us)
 //
 // Run from the repository root (the prefabs and levels are read from Assets/):
-//   build/bench/brindle_bench --benchmark_filter=BusyEncounter
+//   build/bench/brindle_bench --benchmark_filter='BusyEncounter|MixedEncounterAI'
 #include "BenchScene.h"
+#include "ai/DroneSpawnController.h"
+#include "ai/WanderChaseController.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "gameplay/ShipMap.h"
@@ -40,7 +48,7 @@
 namespace
 {
 constexpr std::size_t Enemies = 30;
-constexpr int Projectiles = 200;
+constexpr std::size_t Projectiles = 200;
 constexpr float Dt = 1.0f / 60.0f;
 
 std::string EncounterLevel()
@@ -58,7 +66,7 @@ double ThreadSeconds()
 class EncounterScene : public BenchWorld
 {
 public:
-  EncounterScene()
+  EncounterScene(const std::vector<const char*>& crew, std::size_t projectiles) : projectileCount(projectiles)
   {
     ResetRandom();
     level = EncounterLevel();
@@ -68,11 +76,10 @@ public:
       return;
     DefineFighter();
     Make("EncounterFighter", FloorPlace());
-    const char* const crew[] = {"AI_duck", "AI_bug", "AI_bear", "AI_duck2", "AI_bug2"};
     // The level's own crew counts towards the thirty.
     const std::size_t aboard = registry->GetObjects(RegistryType::ENEMIES).size();
     for (std::size_t index = aboard; index < Enemies; ++index)
-      Make(crew[index % 5], FloorPlace());
+      Make(crew[index % crew.size()], FloorPlace());
     Reload();
   }
 
@@ -81,6 +88,39 @@ public:
   std::size_t EnemiesLeft() const { return registry->GetObjects(RegistryType::ENEMIES).size(); }
 
   void Physics() { PhysicsModule::Of(space.get())->Update(Dt); }
+
+  // The enemies' controllers, taken off the space's update so that Brains runs them instead.
+  void DetachBrains()
+  {
+    brains.clear();
+    for (const Handle<GameObject>& enemy : registry->GetObjects(RegistryType::ENEMIES))
+    {
+      if (!enemy)
+        continue;
+      for (const auto& [name, component] : enemy->GetComponents())
+        if (dynamic_cast<WanderChaseController*>(component) != nullptr ||
+            dynamic_cast<DroneSpawnController*>(component) != nullptr)
+        {
+          events->Unsubscribe(*component, UpdateEvent::TypeId, space->GetId());
+          brains.push_back({enemy, component});
+        }
+    }
+  }
+
+  // Each enemy's controller updated once, as the space's update would.
+  void Brains()
+  {
+    UpdateEvent update(space->GetId(), Dt);
+    for (const auto& [enemy, component] : brains)
+    {
+      if (!enemy)
+        continue;
+      if (auto* chaser = dynamic_cast<WanderChaseController*>(component))
+        chaser->On(&update);
+      else
+        static_cast<DroneSpawnController*>(component)->On(&update);
+    }
+  }
 
   void Logic()
   {
@@ -135,7 +175,7 @@ private:
   {
     flying.erase(std::remove_if(flying.begin(), flying.end(), [](const Handle<GameObject>& bullet) { return !bullet; }),
                  flying.end());
-    while (flying.size() < Projectiles)
+    while (flying.size() < projectileCount)
     {
       Handle<GameObject> bullet = Make(flying.size() % 2 ? "Bullet" : "EnemyBullet", FloorPlace());
       const float angle = RandomUnit() * 6.2831853f;
@@ -144,6 +184,8 @@ private:
     }
   }
 
+  std::size_t projectileCount;
+  std::vector<std::pair<Handle<GameObject>, Component*>> brains;
   std::string level;
   bool loaded = false;
   std::vector<glm::vec2> floor;
@@ -152,7 +194,7 @@ private:
 
 void BusyEncounter(benchmark::State& state)
 {
-  EncounterScene scene;
+  EncounterScene scene({"AI_duck", "AI_bug", "AI_bear", "AI_duck2", "AI_bug2"}, Projectiles);
   if (!scene.Ready())
   {
     state.SkipWithError(("the level " + scene.Level() + " has no ship floor to fight on").c_str());
@@ -191,4 +233,45 @@ void BusyEncounter(benchmark::State& state)
   state.SetLabel(scene.Level());
 }
 BENCHMARK(BusyEncounter)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void MixedEncounterAI(benchmark::State& state)
+{
+  EncounterScene scene({"AI_bandit", "AI_hunter", "AI_bear", "AI_bug", "AI_duck", "DroneCarrier"}, 0);
+  if (!scene.Ready())
+  {
+    state.SkipWithError(("the level " + scene.Level() + " has no ship floor to fight on").c_str());
+    return;
+  }
+  for (int warmUp = 0; warmUp < 60; ++warmUp)
+  {
+    scene.Physics();
+    scene.Logic();
+  }
+  double physicsSeconds = 0;
+  double aiSeconds = 0;
+  for (auto _ : state)
+  {
+    // Drones split off since the last frame are taken in too; that is not timed.
+    state.PauseTiming();
+    scene.DetachBrains();
+    state.ResumeTiming();
+    const auto wallStart = std::chrono::steady_clock::now();
+    const double start = ThreadSeconds();
+    scene.Physics();
+    const double middle = ThreadSeconds();
+    scene.Brains();
+    const double end = ThreadSeconds();
+    scene.Logic();
+    physicsSeconds += middle - start;
+    aiSeconds += end - middle;
+    state.SetIterationTime(SecondsOf(std::chrono::steady_clock::now() - wallStart));
+  }
+  const double iterations = static_cast<double>(state.iterations());
+  state.counters["ai_vs_physics"] = physicsSeconds > 0 ? aiSeconds / physicsSeconds : 0;
+  state.counters["ai_us"] = aiSeconds * 1e6 / iterations;
+  state.counters["physics_us"] = physicsSeconds * 1e6 / iterations;
+  state.counters["enemies_left"] = static_cast<double>(scene.EnemiesLeft());
+  state.SetLabel(scene.Level());
+}
+BENCHMARK(MixedEncounterAI)->UseManualTime()->Unit(benchmark::kMicrosecond);
 }  // namespace
