@@ -98,6 +98,8 @@ def turrets():
         "Health": health(40, **{"sound death": "event:/SFX/EnemyDeath"}),
         "Team": dict(ENEMY_TEAM),
         "Equipment": None,
+        # Arms itself with two beams that never drain and fires them every frame until it dies.
+        "BossTurretLogic": None,
         "FlickerOnDeath": None,
         "Registerer": {"registryType": "ENEMIES"},
     }

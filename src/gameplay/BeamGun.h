@@ -42,6 +42,8 @@ public:
   void CastBeam();
 
   void SetBlockingGroup(CollisionGroup group) { blockingGroup = group; }
+  // 0 keeps the magazine as it is however long the beam runs.
+  void SetAmmoPerSecond(float rate) { ammoPerSecond = rate; }
   bool IsFiring() const { return firing; }
   const Handle<GameObject>& GetBeamLight() const { return beamLightObject; }
   const Handle<GameObject>& GetBackLight() const { return backLightObject; }

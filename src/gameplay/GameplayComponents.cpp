@@ -10,6 +10,7 @@
 #include "gameplay/BossGun.h"
 #include "gameplay/BossSpawner.h"
 #include "gameplay/BossThroneLogic.h"
+#include "gameplay/BossTurretLogic.h"
 #include "gameplay/BossWallExplosion.h"
 #include "gameplay/BulletLogic.h"
 #include "gameplay/BurstGun.h"
@@ -97,6 +98,7 @@ void RegisterGameplayComponents(ComponentFactoryMap& factories)
   AddComponentFactory<ExplosionSummon>(factories, "ExplosionSummon");
   AddComponentFactory<ThroneSpriteManager>(factories, "ThroneSpriteManager");
   AddComponentFactory<ThrownObject>(factories, "ThrownObject");
+  AddComponentFactory<BossTurretLogic>(factories, "BossTurretLogic");
   AddComponentFactory<CollectionZone>(factories, "CollectionZone");
   AddComponentFactory<DestroyOnEncounter>(factories, "DestroyOnEncounter");
   AddComponentFactory<InteractJukebox>(factories, "InteractJukebox");
