@@ -5,7 +5,7 @@ space when the player rams the boss's ship.
 
 The room is one hall, 19 x 15 tiles of 128 units, with tile (0, 0) at the world origin. The boss
 walks along its top between (700, 2000) and (2500, 2000) in front of his throne; the player starts
-at the bottom. Turrets land in the lower half (the boss's throw corners), reinforcements come out
+at the bottom with a beam gun and a rifle. Turrets land in the lower half (the boss's throw corners), reinforcements come out
 of two spawn pads at the sides. The throne is the way to win: when it dies it explodes, the cracked
 boss walls in the hull behind it blow out one after another, the hall loses its air and the boss
 with it.
@@ -21,7 +21,6 @@ from make_ship_layouts import layout_text
 TILE = 128
 LAYOUT_NAME = "bossroom"
 LAYOUT = "Assets/Ship/" + LAYOUT_NAME + ".txt"
-PREFABS = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
 
 # T is the hall (deck plates); the outer ring stays outside so that only a blown wall vents it.
 ROOM = {
@@ -43,11 +42,8 @@ BOSS = (1600, 2000)
 PLAYER = (1664, 700)
 PADS = [(900, 1150), (2430, 1150)]
 LAMPS = [(1000, 900), (2300, 900), (1000, 1900), (2300, 1900)]
-
-
-def player_prefab():
-    """The player's own prefab; until it exists, a player-side stand-in that only walks."""
-    return "Player" if os.path.exists(os.path.join(PREFABS, "Player.prefab")) else "Gunner"
+# The beam burns the throne down from afar; the rifle keeps the reinforcements off.
+PLAYER_GUNS = {"startingPrimary": "Beam_Gun", "startingSecondary": "rifle"}
 
 
 def main():
@@ -81,7 +77,8 @@ def main():
     add("Boss Camera Manager", "Default", hall_centre, {"BossCameraManager": {"timer": 3.0}})
     add("Boss Taunt", "Default", (0, 0), {"DialogueAnimator": {}, "BossDialogueManager": {}})
     add("Level Manager", "Default", (0, 0), {"LevelManager": {}})
-    add("Player1", player_prefab(), PLAYER, {"Registerer": {"registryType": "PLAYERS"}})
+    # What the player carries in keeps its slots; these fill the empty ones (a run started here).
+    add("Player1", "Player", PLAYER, {"Equipment": dict(PLAYER_GUNS)})
     level.write("BossRoom")
 
 

@@ -62,7 +62,9 @@ void Equipment::MakePickupCollider()
 void Equipment::MakeStartingItem(const std::string& prefab, const char* memberName, std::uint32_t slot)
 {
   GameobjectFactory* factory = GameobjectFactory::Instance();
-  if (prefab.empty() || factory == nullptr || GetGameObject() == nullptr)
+  // What the player carried in from the last level is in its slot already and stays there; the
+  // starting item would overwrite it and leave it hanging on the player's hand, unheld.
+  if (prefab.empty() || factory == nullptr || GetGameObject() == nullptr || slots[slot])
     return;
   // The factory makes a bare object for a name it does not know, so the name is checked first.
   if (!factory->HasPrefab(prefab))

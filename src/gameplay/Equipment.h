@@ -33,7 +33,8 @@ public:
   Equipment& operator=(const Equipment& other) = default;
 
   void OnAwake() override;
-  // Makes the player's pickup collider, then the starting items, each equipped in its slot.
+  // Makes the player's pickup collider, then the starting items, each equipped in its slot unless
+  // the slot holds an item already.
   void Synchronize() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
 

@@ -6,6 +6,7 @@
 #include "PlayerScene.h"
 #include "ai/Agent.h"
 #include "ai/SpecialDashLogic.h"
+#include "core/FileUtilities.h"
 #include "gameplay/CombatScene.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/Equipment.h"
@@ -338,6 +339,15 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackTheTutorialArmsAndDeathEndsTheRunOnce
   EXPECT_EQ(hands->GetSlot(2)->GetName(), "spawned special");
   EXPECT_FALSE(hands->GetSlot(1));
   EXPECT_EQ(output.CountOf("\"no_such_gun\""), 1u) << output.Text();
+  // Guns a level gives its player (the boss room's) fill only the slots that came in empty.
+  Json::Value armed;
+  ASSERT_TRUE(ReadJsonFile(armed, "Assets/Prefabs/Player.prefab"));
+  armed["Player"]["Equipment"]["startingPrimary"] = "Beam_Gun";
+  armed["Player"]["Equipment"]["startingSecondary"] = "shotgun";
+  session->GetFactory().DefinePrefab("ArmedPlayer", armed["Player"], "test");
+  const Equipment* armedHands = Get<Equipment>(Make("ArmedPlayer", {0, 900}));
+  EXPECT_EQ(armedHands->GetSlot(0)->GetPrefabName(), "rifle");
+  EXPECT_EQ(armedHands->GetSlot(1)->GetPrefabName(), "shotgun");
 
   // An empty board hands out a pistol in the tutorial only.
   board.SetPrimaryItem("");

@@ -1,10 +1,10 @@
 // The whole boss fight on the real game loop, in the shipped "BossRoom" level: the session runs
 // its frames (physics, update events, the queue) on a stepped clock that makes every frame the
 // longest step the loop takes (1/30 s), and the boss attacks every second. The boss fires his
-// fans, throws turrets that land as turrets, calls waves out of the pads and charges and fires
-// death balls; then the throne dies, the cracked hull walls blow, the room loses its air, the
-// defeat clears the room, the reward is paid once, the boss spins out before the victory, and
-// BossWinEvent follows 13 s after his death, once.
+// fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
+// charges and fires death balls; then the throne dies, the cracked hull walls blow, the room loses
+// its air, the defeat clears the room (the turrets with their guns), the reward is paid once, the
+// boss spins out before the victory, and BossWinEvent follows 13 s after his death, once.
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
 #include "flow/BossCameraManager.h"
@@ -141,20 +141,22 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       Find(space, "Player1")->GetComponent<Health>()->SetInvulnerable(true);
     }
     const std::multiset<std::string> census = Census(space);
-    for (const char* name : {"TEST", "ThrownItem", "ThrownSpawn", "DeathBallCharge", "DeathBall"})
+    for (const char* name : {"TEST", "ThrownItem", "ThrownSpawn", "BeamWeaponOne", "DeathBallCharge", "DeathBall"})
       if (census.count(name) != 0)
         seen.insert(name);
     if (Reinforcements(census) != 0)
       seen.insert("reinforcement");
     // The throne falls once every attack has shown and the opening shot is over.
-    const bool everyAttack = seen.size() == 6;
+    const bool everyAttack = seen.size() == 7;
     if (throneKilledAt < 0.0f && everyAttack && ear.now > BossCameraManager::OpeningShot)
     {
       throneKilledAt = ear.now;
       Find(space, "Throne")->GetComponent<Health>()->Kill();
     }
+    // The turrets go with their guns.
     if (ear.count["BossDiedEvent"] != 0 && enemiesClearedAt < 0.0f && Reinforcements(census) == 0 &&
-        census.count("prefab BossTurret") == 0)
+        census.count("prefab BossTurret") == 0 && census.count("BeamWeaponOne") == 0 &&
+        census.count("BeamWeaponTwo") == 0)
       enemiesClearedAt = ear.now;
     for (const auto& [id, handle] : space.GetObjectsById())
       if (handle.IsValid() && handle->GetName() == "ThrownItem" && handle->GetSprite() != nullptr &&
@@ -174,10 +176,10 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   session->QuitAfterFrames(3000);
   session->Run();
 
-  // Every attack showed before the throne fell: fans, a thrown turret landing, a wave's
-  // reinforcement, a charge and its ball.
-  EXPECT_EQ(seen, (std::set<std::string>{"DeathBall", "DeathBallCharge", "TEST", "ThrownItem", "ThrownSpawn",
-                                         "reinforcement"}));
+  // Every attack showed before the throne fell: fans, a thrown turret landing and arming itself, a
+  // wave's reinforcement, a charge and its ball.
+  EXPECT_EQ(seen, (std::set<std::string>{"BeamWeaponOne", "DeathBall", "DeathBallCharge", "TEST", "ThrownItem",
+                                         "ThrownSpawn", "reinforcement"}));
   ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
   EXPECT_GE(ear.count["BossSpawnEnemies"], 1);
 
