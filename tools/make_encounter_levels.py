@@ -146,8 +146,10 @@ def write_encounter(name, encounter):
         for number, (fx, fy) in enumerate(places, start=1):
             add(f"Ammunition {room}{number}", "Ammo_Pickup", rooms.at(room, fx, fy))
     for room, places in encounter["loot"].items():
-        for number, (prefab, fx, fy) in enumerate(places, start=1):
-            add(f"Loot {room}{number}", prefab, rooms.at(room, fx, fy))
+        for prefab, fx, fy in places:
+            # Collected loot is remembered by its object's name, which the end screen pours out
+            # again as a prefab: the piece is named after its prefab.
+            add(prefab, prefab, rooms.at(room, fx, fy))
     level.write(name)
 
 

@@ -48,6 +48,8 @@ def enemy_body(picture, size, radius, hitpoints, death_sound, speed, drag=4.0):
         "Health": health(hitpoints, death_sound),
         "FlickerOnDeath": None,
         "Registerer": {"registryType": "ENEMIES"},
+        # What killing it adds to the run's score: the tougher, the more.
+        "ReputationValue": {"value": 5 * hitpoints},
     }
 
 

@@ -100,20 +100,23 @@ def write_prefabs():
         "EN_Loot_Small": {
             "Transform": None,
             "Sprite": sprite("loot_small", (40, 40), layer="DL_MAIN", animated=True, period=0.25),
-            "CircleCollider": {"group": "ITEMS", "radius": 20.0},
+            "CircleCollider": {"group": "LOOT", "radius": 20.0},
             "Rigidbody": loot_body,
+            "ReputationValue": {"value": 100},
         },
         "EN_Loot_Medium": {
             "Transform": None,
             "Sprite": sprite("loot_medium", (48, 48), layer="DL_MAIN", animated=True, period=0.25),
-            "CircleCollider": {"group": "ITEMS", "radius": 24.0},
+            "CircleCollider": {"group": "LOOT", "radius": 24.0},
             "Rigidbody": loot_body,
+            "ReputationValue": {"value": 250},
         },
         "EN_Loot_Large": {
             "Transform": None,
             "Sprite": sprite("loot_large", (72, 72), layer="DL_MAIN", animated=True, period=0.25),
-            "CircleCollider": {"group": "ITEMS", "radius": 36.0},
+            "CircleCollider": {"group": "LOOT", "radius": 36.0},
             "Rigidbody": loot_body,
+            "ReputationValue": {"value": 500},
         },
         "soda1": {
             "Transform": None,

@@ -1,9 +1,13 @@
 // The encounter ships as the level flow runs them: each is started by the transition manager, fills
 // its rooms with enemies, holds its air and keeps everyone inside its walls while the fight goes on
-// by itself, and lets the player out through the airlock's hatch.
+// by itself, pays the player for loot picked up and enemies killed, and lets the player out through
+// the airlock's hatch.
 #include "FlowScene.h"
 
+#include "gameplay/Health.h"
 #include "gameplay/PressureTracker.h"
+#include "gameplay/ReputationValue.h"
+#include "gameplay/ScoreBoard.h"
 #include "gameplay/ShipMap.h"
 #include "support/CapturedLog.h"
 
@@ -146,8 +150,33 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
       EXPECT_EQ(aboard.count({TileOf(*map, *enemy).x, TileOf(*map, *enemy).y}), 1u) << enemy->GetName();
     }
 
+    // The player walks over the largest loot and shoots an enemy dead: the score counts both, and
+    // the run remembers the loot by a prefab the end screen can pour out again.
+    GameObject* player = Find("Encounter", "Player1");
+    GameObject* loot = Find("Encounter", "EN_Loot_Large");
+    ASSERT_TRUE(player != nullptr && loot != nullptr);
+    const ScoreBoard* score = ComponentOf<ScoreBoard>("Admin", "LTM");
+    ASSERT_NE(score, nullptr);
+    const int before = score->GetScore();
+    const int lootWorth = loot->GetComponent<ReputationValue>()->GetValue();
+    const glm::vec2 lootAt = loot->GetTransform()->GetWorldPosition();
+    player->GetTransform()->SetWorldPosition(lootAt.x, lootAt.y);
+    GameObject* victim = nullptr;
+    for (const Handle<GameObject>& enemy : enemies)
+      if (enemy.IsValid() && enemy->GetComponent<ReputationValue>() != nullptr)
+        victim = enemy.Get();
+    ASSERT_NE(victim, nullptr);
+    const int killWorth = victim->GetComponent<ReputationValue>()->GetValue();
+    victim->GetComponent<Health>()->Kill();
+    Frames(3);
+    EXPECT_GT(lootWorth, 0);
+    EXPECT_GT(killWorth, 0);
+    EXPECT_EQ(score->GetScore(), before + lootWorth + killWorth);
+    ASSERT_FALSE(registry.GetDataBoard().GetCollectedItems().empty());
+    EXPECT_EQ(registry.GetDataBoard().GetCollectedItems().back().prefab, "EN_Loot_Large");
+    registry.GetDataBoard().GetCollectedItems().clear();
+
     // The hatch takes the player back; the encounter space is blank again.
-    ASSERT_NE(Find("Encounter", "Player1"), nullptr);
     events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, exit->GetId()));
     Frame();
     EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");

@@ -83,14 +83,19 @@ TEST_F(CombatScene, PropGivesOffSodasWhenShot)
   }
 }
 
-// A zone pulls loot in with the real physics and records each piece it takes in the DataBoard.
-TEST_F(CombatScene, CollectionZonePullsLootInAndRecordsIt)
+// A zone pulls loose items in with the real physics and records each piece it takes in the
+// DataBoard. (The loot a player collects for the score is another group, which no zone takes.)
+TEST_F(CombatScene, CollectionZonePullsItemsInAndRecordsThem)
 {
   Define("TestZone", R"({"CircleCollider": {"group": "PHYSICS_ZONE", "ghost": true, "radius": 400.0},
                          "CollectionZone": null})");
+  for (const char* name : {"Trinket", "Gem", "Nugget"})
+    Define(name, R"({"Sprite": {"source": "loot_small"}, "CircleCollider": {"group": "ITEMS", "radius": 20.0},
+                    "Rigidbody": {"velocityDrag": 4.0}})");
   const Handle<GameObject> zone = Make("TestZone", {0.0f, 0.0f});
-  const Handle<GameObject> coin = Make("EN_Loot_Small", {300.0f, 0.0f}, "coin");
-  const Handle<GameObject> gem = Make("EN_Loot_Medium", {0.0f, -250.0f}, "gem");
+  const Handle<GameObject> coin = Make("Trinket", {300.0f, 0.0f}, "coin");
+  const Handle<GameObject> gem = Make("Gem", {0.0f, -250.0f}, "gem");
+  const Handle<GameObject> taken = Make("EN_Loot_Small", {0.0f, 250.0f}, "score");
   Frames(2);
   ASSERT_TRUE(coin);
   EXPECT_EQ(coin->GetComponent<Sprite>()->GetColor().g, 1.0f) << "tinted while pulled";
@@ -100,9 +105,10 @@ TEST_F(CombatScene, CollectionZonePullsLootInAndRecordsIt)
   EXPECT_FALSE(gem.IsValid());
   const auto& collected = registry->GetDataBoard().GetCollectedItems();
   ASSERT_EQ(collected.size(), 2u);
-  EXPECT_EQ(collected[0].prefab == "EN_Loot_Small" ? collected[0].name : collected[1].name, "coin");
+  EXPECT_EQ(collected[0].prefab == "Trinket" ? collected[0].name : collected[1].name, "coin");
+  EXPECT_TRUE(taken.IsValid());
   // At exactly 50 units an item is still pulled, not taken.
-  const Handle<GameObject> edge = Make("EN_Loot_Large", {50.0f, 0.0f});
+  const Handle<GameObject> edge = Make("Nugget", {50.0f, 0.0f});
   edge->GetComponent<Rigidbody>()->SetActive(false);
   Touch(zone, edge, CollisionGroup::ITEMS);
   EXPECT_TRUE(edge.IsValid());
