@@ -74,10 +74,18 @@ def write_prefabs():
             "Transform": None,
             "Sprite": sprite("HUD_interact_hint", (64, 64), layer="DL_MAIN", animated=True, period=0.3),
         },
-        # The ring the overworld tutorial points with.
+        # The ring the overworld tutorial points with, and sparks circling round what it points at
+        # (the tutorial sets the circle's radii).
         "tutorial_highlight": {
             "Transform": None,
             "Sprite": sprite("HUD_tutorial_highlight", (900, 900), layer="DL_PARTICLES", animated=True, period=0.15),
+            "CircleAround": None,
+            "ParticleSystem": {
+                "texture": "particle_star", "blendMode": 2, "layer": "DL_PARTICLES", "maxParticles": 200,
+                "initialSpawn": 0, "spawnRate": 90.0, "ageMin": 0.6, "ageMax": 1.0,
+                "scaleMin": 60.0, "scaleMax": 90.0, "scaleRate": -0.8, "spawnRandos": [0.0, 6.283185, 0.0, 40.0],
+                "color1": [1.0, 0.95, 0.4, 1.0], "color2": [1.0, 0.8, 0.2, 0.8], "color3": [1.0, 0.6, 0.1, 0.0],
+                "velocityMagnitudeMin": 0.0, "velocityMagnitudeMax": 30.0},
         },
         # The overworld tutorial, for the overworld level to place: it talks beside the player's
         # ship and circles the highlight over what it speaks of, then removes itself.

@@ -84,7 +84,11 @@ def player():
         },
         "Equipment": None,
         "Ammo": {"ammo_BULLET": 120.0, "ammo_ENERGY": 100.0, "ammo_EXPLOSIVE": 6.0},
-        "Health": {"sound hurt": "event:/SFX/PlayerHurt"},
+        "Health": {"sound hurt": "event:/SFX/PlayerHurt", "healthIndicatorCameraPrefab": "Camera"},
+        # The HUD's health and item displays, and what lets the player use doors and exits.
+        "HealthCounter": None,
+        "ItemIndicator": None,
+        "Interactor": None,
         "DamageEffect": None,
         "Team": {"Team": 0},
         "Registerer": {"registryType": "PLAYERS"},

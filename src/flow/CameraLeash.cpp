@@ -1,5 +1,6 @@
 #include "flow/CameraLeash.h"
 
+#include "ai/PlayerController.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
@@ -12,9 +13,10 @@
 namespace
 {
 // The direction the focus aims in, when it is a player; none otherwise.
-glm::vec2 AimOf(GameObject&)
+glm::vec2 AimOf(GameObject& focus)
 {
-  return {0.0f, 0.0f};
+  const PlayerController* player = focus.GetComponent<PlayerController>();
+  return player != nullptr ? player->GetAimDirection() : glm::vec2(0.0f, 0.0f);
 }
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "flow/DialogueBox.h"
 #include "flow/FlowEvents.h"
 #include "flow/TutorialScript.h"
+#include "gameplay/CircleAround.h"
 #include "gameplay/Dispatch.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"
@@ -114,8 +115,14 @@ void OW_TutorialManager::SetShipHeld(bool held)
       body->SetActive(!held);
 }
 
-void OW_TutorialManager::SetHighlightRadii(float, float, bool)
+void OW_TutorialManager::SetHighlightRadii(float x, float y, bool both)
 {
+  CircleAround* circle = anchor ? anchor->GetComponent<CircleAround>() : nullptr;
+  if (circle == nullptr)
+    return;
+  circle->SetRadiusX(x);
+  if (both)
+    circle->SetRadiusY(y);
 }
 
 void OW_TutorialManager::PlaceHighlight(glm::vec2 position)

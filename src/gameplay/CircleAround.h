@@ -3,6 +3,8 @@
 // second (a highlight circling something on the screen).
 #include "object/Component.h"
 
+#include <glm/vec2.hpp>
+
 class UpdateEvent;
 
 class CircleAround : public Component
@@ -17,6 +19,9 @@ public:
   void On(UpdateEvent* event);
 
   float GetAngle() const { return angle; }
+  glm::vec2 GetRadii() const { return {radiusX, radiusY}; }
+  void SetRadiusX(float radius) { radiusX = radius; }
+  void SetRadiusY(float radius) { radiusY = radius; }
 
 private:
   float radiusX = 1000.0f;

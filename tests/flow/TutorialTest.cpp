@@ -4,6 +4,7 @@
 #include "flow/DialogueBox.h"
 #include "flow/OW_TutorialManager.h"
 #include "flow/TutorialManager.h"
+#include "gameplay/CircleAround.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 
@@ -93,8 +94,11 @@ TEST_F(InterfaceScene, OverworldTutorialFollowsItsTimelineAndSkipsOnAnyInput)
   auto* dialogue = tutorial->GetComponent<DialogueAnimator>();
   const Handle<GameObject> highlight = manager->GetHighlight();
   ASSERT_TRUE(highlight);
+  const CircleAround* circle = highlight->GetComponent<CircleAround>();
+  ASSERT_TRUE(circle != nullptr);
   Frame();
   EXPECT_EQ(dialogue->GetText(), "I see you that you have found yourself a ship.");
+  EXPECT_EQ(circle->GetRadii(), glm::vec2(500.0f, 500.0f));
   EXPECT_FALSE(ship->GetComponent<Rigidbody>()->IsActive());
   EXPECT_EQ(At(highlight), At(ship));
   EXPECT_EQ(At(tutorial), At(ship) - glm::vec2(5000.0f, 3000.0f));
@@ -114,10 +118,12 @@ TEST_F(InterfaceScene, OverworldTutorialFollowsItsTimelineAndSkipsOnAnyInput)
       if (manager->GetStage() == 2)
       {
         EXPECT_EQ(At(highlight), At(ship) + glm::vec2(7000.0f, 3000.0f));
+        EXPECT_EQ(circle->GetRadii(), glm::vec2(1000.0f, 500.0f)) << "only the x radius changes";
       }
       if (manager->GetStage() == 4)
       {
         EXPECT_EQ(At(highlight), glm::vec2(1000.0f, 0.0f));
+        EXPECT_EQ(circle->GetRadii(), glm::vec2(2000.0f, 2000.0f));
       }
     }
   }
