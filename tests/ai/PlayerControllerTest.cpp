@@ -18,6 +18,7 @@
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -35,10 +36,18 @@ protected:
   float Facing() const { return FacingOf(Find(Player)); }
 
   // The direction of the newest projectile of a prefab.
+  // The direction of the newest shot: the one nearest the player (ids are reused, so the order by
+  // id says nothing of age once the HUD's digits come and go).
   glm::vec2 LastShot(const std::string& prefab) const
   {
     const std::vector<GameObject*> shots = ObjectsOf(prefab);
-    return shots.empty() ? glm::vec2(0.0f) : glm::normalize(shots.back()->GetComponent<Rigidbody>()->velocity);
+    const glm::vec2 from = PositionOf(Player);
+    const auto nearer = [from](GameObject* one, GameObject* other) {
+      return glm::length(one->GetTransform()->GetWorldPosition() - from) <
+             glm::length(other->GetTransform()->GetWorldPosition() - from);
+    };
+    const auto newest = std::min_element(shots.begin(), shots.end(), nearer);
+    return newest == shots.end() ? glm::vec2(0.0f) : glm::normalize((*newest)->GetComponent<Rigidbody>()->velocity);
   }
 
   void PlugController()
@@ -331,7 +340,7 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackTheTutorialArmsAndDeathEndsTheRunOnce
   board.SetPrimaryItem("rifle");
   board.SetSecondaryItem("no_such_gun");
   board.SetSpecialItem("SpecialDash");
-  Space* hud = LiveSpace("HUD");
+  Space* hud = LiveSpace("HUD", "HUD");  // the one the player's HUD displays look for
   Handle<GameObject> player = Make("Player", {0, 0}, "Player1");
   Equipment* hands = Get<Equipment>(player);
   EXPECT_EQ(hands->GetSlot(0)->GetPrefabName(), "rifle");
