@@ -10,8 +10,7 @@ is listed under ENEMIES, blinks away through FlickerOnDeath when it dies and say
 sound. A kind's numbers (hitpoints, speed, gun) are here; edit them and run the script. Each prefab
 goes to the file named after it without blanks, as the editor saves prefabs.
 """
-import json
-import os
+from level_file import write_prefabs
 
 PREFABS = {}
 
@@ -147,11 +146,12 @@ def reinforcements():
     }
 
 
-def overworld_ship(picture, controller, speed, level, radius=40):
-    """An enemy ship of the overworld: it starts small and grows; ramming it starts an encounter."""
+def overworld_ship(picture, controller, speed, level, radius=115):
+    """An enemy ship of the overworld: it starts small and grows; ramming it starts an encounter.
+    The overworld is mostly seen from far out, hence the large picture."""
     return {
         "Transform": {"scale": [0.25, 0.25]},
-        "Sprite": sprite(picture, (112, 112)),
+        "Sprite": sprite(picture, (320, 320)),
         "CircleCollider": {"group": "SHIP", "radius": float(radius)},
         "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 1.0},
         "Agent": motivator(speed, acceleration=4000),
@@ -166,13 +166,13 @@ def overworld_ship(picture, controller, speed, level, radius=40):
 def overworld():
     PREFABS["OW_FactionOne_EasyShip"] = overworld_ship("OW_enemy_ship_easy", "EnemyShipController", 260, "skirmish")
     PREFABS["OW_FactionOne_MedShip"] = overworld_ship("OW_enemy_ship_med", "EnemyShipController", 320, "freighter")
-    PREFABS["OW_FactionOne_HardShip"] = overworld_ship("OW_enemy_ship_hard", "HardEnemyShipController", 380, "gunship", radius=46)
+    PREFABS["OW_FactionOne_HardShip"] = overworld_ship("OW_enemy_ship_hard", "HardEnemyShipController", 380, "gunship", radius=130)
     # The ship a SimpleShipSpawner launches: it hunts the player's ship.
     PREFABS["Enemy Ship"] = overworld_ship("OW_enemy_ship_med", "HardEnemyShipController", 300, "skirmish")
     # The arrow from the player's ship toward a base, tinted in the base's colour.
     PREFABS["OW_waypoint"] = {
         "Transform": None,
-        "Sprite": sprite("OW_waypoint", (64, 64), layer="DL_HUD"),
+        "Sprite": sprite("OW_waypoint", (256, 256), layer="DL_HUD"),
     }
 
 
@@ -232,14 +232,6 @@ def hazards():
     }
 
 
-def write(folder):
-    for name, components in PREFABS.items():
-        path = os.path.join(folder, "".join(name.split()) + ".prefab")
-        with open(path, "w", encoding="ascii", newline="\n") as output:
-            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
-            output.write("\n")
-
-
 def main():
     walking_enemies()
     drones()
@@ -248,7 +240,7 @@ def main():
     teleporter()
     bandits()
     hazards()
-    write(os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs"))
+    write_prefabs(PREFABS)
 
 
 if __name__ == "__main__":

@@ -154,11 +154,6 @@ class HudLevel(LevelFile):
             self.objects[-1]["components"]["Transform"]["scale"] = [scale, scale]
         return self.objects[-1]["uuid"]
 
-    def adopt(self, parent, child):
-        for record in self.objects:
-            if record["uuid"] == parent:
-                record["children"].append({"who": child})
-
 
 def write_hud():
     level = HudLevel()

@@ -170,10 +170,15 @@ void DialogueAnimator::RefreshParts()
   GameObject* owner = GetGameObject();
   if (owner == nullptr)
     return;
-  const glm::vec2 origin = owner->GetTransform()->GetWorldPosition();
-  RefreshPart(backgroundObject, background, backgroundScale, origin + backgroundOffset, true);
-  RefreshPart(headObject, headSprite, headScale, origin + headOffset, true);
-  RefreshPart(jawObject, jawSprite, jawScale, origin + jawOffset, false);
+  RefreshPart(backgroundObject, background, backgroundScale, PlaceOf(backgroundOffset), true);
+  RefreshPart(headObject, headSprite, headScale, PlaceOf(headOffset), true);
+  RefreshPart(jawObject, jawSprite, jawScale, PlaceOf(jawOffset), false);
+}
+
+glm::vec2 DialogueAnimator::PlaceOf(glm::vec2 offset) const
+{
+  const Transform* transform = GetGameObject()->GetTransform();
+  return transform->GetWorldPosition() + offset * transform->GetScale();
 }
 
 void DialogueAnimator::RefreshPart(const Handle<GameObject>& part, const std::string& texture, glm::vec2 scale,
@@ -218,9 +223,9 @@ void DialogueAnimator::On(UpdateEvent* event)
   GameObject* owner = GetGameObject();
   if (owner == nullptr || !jawObject)
     return;
-  const glm::vec2 origin = owner->GetTransform()->GetWorldPosition();
   const float swing = jawAmplitude * (std::sin(event->loopTime * jawSpeed) + 1.0f);
-  jawObject->GetTransform()->SetWorldPosition(origin.x + jawOffset.x, origin.y + jawOffset.y - swing);
+  const glm::vec2 place = PlaceOf(jawOffset - glm::vec2(0.0f, swing));
+  jawObject->GetTransform()->SetWorldPosition(place.x, place.y);
 }
 
 void DialogueAnimator::On(DrawEvent* event)

@@ -64,6 +64,9 @@ private:
   // Scales, places and dresses one part; an empty texture name hides it.
   void RefreshPart(const Handle<GameObject>& part, const std::string& texture, glm::vec2 scale, glm::vec2 position,
                    bool placeWhenHidden);
+  // The world place of a part's offset: the parts hang under the owner, so the owner's scale
+  // stretches their offsets as it stretches the parts and the text.
+  glm::vec2 PlaceOf(glm::vec2 offset) const;
 
   std::string text = "Default Text";
   std::vector<std::string> lines;

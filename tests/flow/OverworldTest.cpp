@@ -1,0 +1,118 @@
+// The shipped overworld as a run meets it, on the real frame loop: START brings it up with the
+// player's ship held by the tutorial, a key skips the tutorial and flies the ship, the camera
+// follows, the stations launch ships and point their arrows, ramming a launched ship boards its
+// encounter, the exit brings the ship back where it was inside the whole map again, and with
+// 3000 points the boss's ship waits at its place and boards the boss room.
+#include "FlowScene.h"
+
+#include "ai/FactionController.h"
+#include "flow/LoadEncounter.h"
+#include "gameplay/ScoreBoard.h"
+#include "physics/MapBoundingColliders.h"
+#include "support/CapturedLog.h"
+
+#include <glm/geometric.hpp>
+
+namespace
+{
+glm::vec2 PlaceOf(GameObject& object)
+{
+  return object.GetTransform()->GetWorldPosition();
+}
+}  // namespace
+
+class OverworldTest : public FlowScene
+{
+protected:
+  // The player's ship moved against the other ship; the physics step reports the touch.
+  void Ram(GameObject& ship, GameObject& target)
+  {
+    const glm::vec2 at = PlaceOf(target) - glm::vec2(150.0f, 0.0f);
+    ship.GetTransform()->SetWorldPosition(at.x, at.y);
+    Frames(2);
+  }
+
+  void Leave()
+  {
+    GameObject* exit = Find("Encounter", "Exit");
+    ASSERT_NE(exit, nullptr);
+    events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, exit->GetId()));
+    Frames(2);
+  }
+};
+
+TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
+{
+  CapturedLog log;
+  StartAtMainMenu();
+  Click("Utility", "Start");
+  ASSERT_EQ(StateOf("Overworld"), "overworld, running, shown");
+  GameObject* ship = Find("Overworld", "Corva");
+  ASSERT_NE(ship, nullptr);
+  const auto& registered = registry.GetObjects(RegistryType::OW_CORVA);
+  ASSERT_FALSE(registered.empty());
+  EXPECT_EQ(registered.back().Get(), ship);
+
+  // The tutorial holds the ship while it speaks; holding D skips it and flies the ship right.
+  Frames(30);
+  ASSERT_NE(Find("Overworld", "OW Tutorial"), nullptr);
+  const glm::vec2 start = PlaceOf(*ship);
+  Frame({TestEvents::Key(SDLK_d, true)});
+  Frames(60);
+  Frame({TestEvents::Key(SDLK_d, false)});
+  EXPECT_EQ(Find("Overworld", "OW Tutorial"), nullptr);
+  EXPECT_GT(PlaceOf(*ship).x, start.x + 200.0f);
+
+  // Within twelve seconds ships are under way; every station's arrow stands 1000 units out from
+  // the ship on the line to the station, and the camera has caught up with the ship.
+  Frames(12 * 60);
+  Space* overworld = Live("Overworld");
+  std::vector<GameObject*> launched;
+  std::size_t stations = 0;
+  for (auto entry = overworld->ObjectsBegin(); entry != overworld->ObjectsEnd(); ++entry)
+  {
+    GameObject& object = *entry->second;
+    if (object.GetPrefabName().rfind("OW_FactionOne_", 0) == 0)
+      launched.push_back(&object);
+    if (const auto* station = object.GetComponent<FactionController>())
+    {
+      ++stations;
+      ASSERT_TRUE(station->GetWaypoint().IsValid()) << object.GetName();
+      const glm::vec2 arrow = PlaceOf(*station->GetWaypoint()) - PlaceOf(*ship);
+      EXPECT_NEAR(glm::length(arrow), FactionController::WaypointDistance, 1.0f) << object.GetName();
+      EXPECT_GT(glm::dot(glm::normalize(arrow), glm::normalize(PlaceOf(object) - PlaceOf(*ship))), 0.999f);
+    }
+  }
+  EXPECT_EQ(stations, 3u);
+  ASSERT_FALSE(launched.empty());
+  EXPECT_LT(glm::length(PlaceOf(*Find("Overworld", "OW Camera")) - PlaceOf(*ship)), 300.0f);
+
+  // Ramming a launched ship boards the encounter it names; the exit resumes the same overworld
+  // with the ship where it was and the map at its whole size. With 3000 points the boss's ship is
+  // there, and ramming it boards the boss room.
+  GameObject& target = *launched.front();
+  const std::string level = target.GetComponent<LoadEncounter>()->GetLevelFilename();
+  Ram(*ship, target);
+  ASSERT_EQ(StateOf("Encounter"), level + ", running, shown");
+  EXPECT_EQ(StateOf("Overworld"), "overworld, paused, hidden");
+  const glm::vec2 rammedAt = PlaceOf(*ship);
+  ComponentOf<ScoreBoard>("Admin", "LTM")->SetScore(3000);
+  Leave();
+  ASSERT_EQ(StateOf("Overworld"), "overworld, running, shown") << log.Text() << asserts.Reports().front().message;
+  EXPECT_EQ(Find("Overworld", "Corva"), ship);
+  EXPECT_LT(glm::length(PlaceOf(*ship) - rammedAt), 50.0f);
+  const auto* boundary = ComponentOf<MapBoundingColliders>("Overworld", "Map Boundary");
+  ASSERT_NE(boundary, nullptr);
+  EXPECT_EQ(boundary->width, 12000.0f);
+  EXPECT_EQ(boundary->height, 7000.0f);
+  GameObject* bossShip = Find("Overworld", "bossShip");
+  ASSERT_NE(bossShip, nullptr);
+  EXPECT_EQ(PlaceOf(*bossShip), glm::vec2(5000.0f, 300.0f));
+  Ram(*ship, *bossShip);
+  EXPECT_EQ(StateOf("Encounter"), "BossRoom, running, shown");
+
+  for (const auto& [logLevel, line] : log.Lines())
+    EXPECT_EQ(logLevel, LogLevel::Plain) << line;
+  for (const AssertReport& report : asserts.Reports())
+    ADD_FAILURE() << report.message;
+}

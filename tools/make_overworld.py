@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""Writes Assets/LevelFiles/overworld.json, the map between encounters (run
+tools/make_overworld_prefabs.py first when a prefab changes). The level flow loads it into the
+space "Overworld" when the menu's START is pressed and keeps it, paused, while an encounter runs.
+
+It holds, on a 12000 x 7000 map centred on the origin:
+- the player's ship "Corva" (its place comes from the DataBoard's record of that name, so it
+  starts at the origin and comes back where it was after an encounter), with the camera's dolly;
+- the camera, which follows the ship (CameraLeash) and zooms as the dolly asks (ZoomManager);
+  the level flow places it at the start of a run;
+- three faction stations, each launching merchant ships toward the others and pointing an arrow
+  from the player's ship at itself, in its own tint;
+- the map's edge (MapBoundingColliders), where the nebula ends;
+- the overworld tutorial (prefab "OW_Tutorial"), which removes itself when done or skipped;
+- the LevelManager, which turns a rammed ship into its encounter.
+The boss's ship is not placed here: the level flow brings it on the first return with 3000 points.
+"""
+from level_file import LevelFile
+
+WIDTH, HEIGHT = 12000, 7000
+TILE = 2048
+
+# name, picture, tint (its arrow takes it too), position
+BASES = [
+    ("Red Station", "OW_base_faction_1", [1.0, 0.55, 0.5, 1.0], (-4200, 1900)),
+    ("Amber Station", "OW_base_faction_2", [1.0, 0.85, 0.45, 1.0], (4000, 2300)),
+    ("Violet Station", "OW_base_faction_3", [0.8, 0.6, 1.0, 1.0], (700, -2500)),
+]
+
+
+def tiles(columns, rows, size, offset=0):
+    """Centres of a grid of background tiles of that size around the origin."""
+    for row in range(rows):
+        for column in range(columns):
+            yield ((column - (columns - 1) / 2) * size[0] + offset, (row - (rows - 1) / 2) * size[1] + offset)
+
+
+def background(level):
+    # The nebula covers the map exactly, so its edge shows where the map ends; the stars go on
+    # beyond it, as far as the camera sees from any place on the map.
+    nebula = (WIDTH / 6, HEIGHT / 4)
+    for number, at in enumerate(tiles(6, 4, nebula), start=1):
+        level.add(f"Nebula {number}", "OW_SpaceTile", at, {"Sprite": {"scale": list(nebula)}})
+    for number, at in enumerate(tiles(12, 8, (TILE, TILE), TILE / 3), start=1):
+        level.add(f"Stars {number}", "OW_SpaceTile", at, {"Sprite": {"source": "space_stars_far"}})
+    level.add("Planet", "OW_SpaceTile", (-2600, -1700),
+              {"Sprite": {"source": "space_planet", "scale": [1100, 1100]}})
+
+
+def main():
+    level = LevelFile()
+    background(level)
+    level.add("Level Manager", "Default", (0, 0), {"LevelManager": {}})
+    level.add("Map Boundary", "Default", (0, 0), {"MapBoundingColliders": {
+        "width": WIDTH, "height": HEIGHT, "thickness": 500, "boundaryPrefab": "OW_Boundary"}})
+    for name, picture, tint, at in BASES:
+        level.add(name, "OW_Base", at, {"Sprite": {"source": picture, "color": tint}})
+    ship = level.add("Corva", "OW_Corva", (0, 0))
+    level.adopt(ship, level.add("Corva Dolly", "OW_ShipDolly", (0, 0)))
+    # The camera never walks off to a point of its own ("moveSpeed" 0): it stays on the ship.
+    level.add("OW Camera", "Camera", (-2000, 1200), {
+        "Transform": {"scale": [2.7, 2.7]},
+        "ZoomManager": {"zoom": 2.0, "moveSpeed": 0.0},
+        "CameraLeash": {"name of focus": "Corva", "lead amount": 0.0},
+    })
+    level.add("OW Tutorial", "OW_Tutorial", (0, 0))
+    level.write("overworld")
+
+
+if __name__ == "__main__":
+    main()

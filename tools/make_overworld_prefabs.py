@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Writes the prefabs of the overworld into Assets/Prefabs/ (the enemy ships and the faction
+waypoint come from tools/make_enemy_prefabs.py, the tutorial from tools/make_interface_levels.py):
+
+- "OW_Corva", the player's ship: flown by ShipController, registered as OW_CORVA (the arrows and
+  the tutorial look for it there), its place kept across encounters by OverworldPositionPersistance
+  (the object must be named "Corva", the DataBoard's record). It collides as PLAYER, so ramming an
+  enemy ship's LoadEncounter starts that ship's encounter;
+- "OW_ShipDolly", a child of the player's ship: a wide ghost ring that zooms the camera in as
+  ships come close and out to the whole map when none is near (ProximityDolly);
+- "OW_Base", a faction's station launching ships (FactionController); the level gives each its
+  picture and tint, which also tints its arrow;
+- "OW_BossShip", the pirate king's galleon the level flow brings once the score reaches 3000;
+  ramming it boards "BossRoom";
+- "OW_Boundary", one wall of the map's edge (MapBoundingColliders sizes and places four);
+- "OW_SpaceTile", a tile of the background (the level gives it its picture).
+
+The overworld is seen from far out (the camera zooms out to 8 with no ship near), so its pictures
+are drawn large: a 32-pixel ship is 384 units across.
+"""
+from level_file import write_prefabs
+
+PREFABS = {}
+
+
+def sprite(source, size, layer="DL_MAIN", **members):
+    record = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
+    record.update(members)
+    return record
+
+
+def player_ship():
+    PREFABS["OW_Corva"] = {
+        "Transform": None,
+        "Sprite": sprite("OW_player_ship", (384, 384)),
+        "CircleCollider": {"group": "PLAYER", "radius": 140.0},
+        "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 1.5},
+        # Quick to answer the stick: it reaches its 700 units a second in about a third of one.
+        "Agent": {"motivator": [2500, 700, 400, 30]},
+        "Team": {"Team": 0},
+        "ShipController": None,
+        "Registerer": {"registryType": "OW_CORVA"},
+        "OverworldPositionPersistance": None,
+    }
+    # Ships within 2500 units pull the camera in (zoom 0.5 at the hull to 8 at 3000 units).
+    PREFABS["OW_ShipDolly"] = {
+        "Transform": None,
+        "CircleCollider": {"group": "SHIP", "ghost": True, "radius": 2500.0},
+        "ProximityDolly": None,
+    }
+
+
+def stations():
+    PREFABS["OW_Base"] = {
+        "Transform": None,
+        "Sprite": sprite("OW_base_faction_1", (768, 768)),
+        "FactionController": None,
+    }
+    PREFABS["OW_BossShip"] = {
+        "Transform": None,
+        "Sprite": sprite("OW_boss_ship", (640, 640)),
+        "CircleCollider": {"group": "SHIP", "radius": 230.0},
+        "LoadEncounter": {"level filename": "BossRoom"},
+    }
+
+
+def scenery():
+    PREFABS["OW_Boundary"] = {
+        "Transform": None,
+        "RectangleCollider": {"group": "WORLD_BOUNDARY", "scale": [1.0, 1.0]},
+    }
+    PREFABS["OW_SpaceTile"] = {
+        "Transform": None,
+        "Sprite": sprite("space_background", (2048, 2048), layer="DL_BACKGROUND"),
+    }
+
+
+def main():
+    player_ship()
+    stations()
+    scenery()
+    write_prefabs(PREFABS)
+
+
+if __name__ == "__main__":
+    main()
