@@ -12,7 +12,8 @@ It holds, on a 12000 x 7000 map centred on the origin:
   from the player's ship at itself, in its own tint;
 - the map's edge (MapBoundingColliders), where the nebula ends;
 - the overworld tutorial (prefab "OW_Tutorial"), which removes itself when done or skipped;
-- the LevelManager, which turns a rammed ship into its encounter.
+- the LevelManager, which turns a rammed ship into its encounter;
+- the pause key, which opens the pause menu over the overworld.
 The boss's ship is not placed here: the level flow brings it on the first return with 3000 points.
 """
 from level_file import LevelFile
@@ -64,6 +65,8 @@ def main():
         "CameraLeash": {"name of focus": "Corva", "lead amount": 0.0},
     })
     level.add("OW Tutorial", "OW_Tutorial", (0, 0))
+    # Escape (or Start) pauses the run under the pause menu.
+    level.add("Pause Key", "HotKey", (0, 0), {"PauseDetector": {}, "PauseButton": {"target": "pause_menu"}})
     level.write("overworld")
 
 

@@ -14,6 +14,7 @@
 #include "object/Transform.h"
 #include "render/TextToSprite.h"
 #include "support/CapturedLog.h"
+#include "support/TestWorkingFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -61,12 +62,18 @@ protected:
     session->GetFactory().DefinePrefab("OW_BossShip", boss, "test");
   }
 
-  // The stand-ins go, so that other tests meet the game's levels as they are.
+  // The game's own levels come back in place of the stand-ins, so that other tests meet them as
+  // they are.
   void TearDown() override
   {
     FlowScene::TearDown();
     for (const char* level : StandIns)
+    {
+      const std::filesystem::path shipped = TestWorkingFolder::SourceAssets() / "LevelFiles" / (std::string(level) + ".json");
       std::filesystem::remove(Space::LevelPath(level));
+      if (std::filesystem::exists(shipped))
+        std::filesystem::copy_file(shipped, Space::LevelPath(level));
+    }
   }
 
   std::string Text(const std::string& space, const std::string& object)
