@@ -256,6 +256,15 @@ void PathGraph::ClearSearch()
   openEntries.assign(nodes.size(), openSet.end());
   inOpenSet.assign(nodes.size(), 0);
   inClosedSet.assign(nodes.size(), 0);
+  goalSight.assign(nodes.size(), 0);
+}
+
+bool PathGraph::SeesGoal(const Node& node, glm::vec2 goal)
+{
+  std::uint8_t& sight = goalSight[node.index];
+  if (sight == 0)
+    sight = IsPathClear(node.position, goal) ? 1 : 2;
+  return sight == 1;
 }
 
 void PathGraph::AddToOpenSet(Node& node)
@@ -288,7 +297,7 @@ std::vector<glm::vec2> PathGraph::FindPath(glm::vec2 start, glm::vec2 goal, Spac
   SeedOpenSet(start, goal);
   for (const Node* node : openSet)
   {
-    if (IsPathClear(node->position, goal))
+    if (SeesGoal(*node, goal))
     {
       std::vector<glm::vec2> path{start, node->position, goal};
       DebugDrawPath(path, space);
@@ -298,7 +307,7 @@ std::vector<glm::vec2> PathGraph::FindPath(glm::vec2 start, glm::vec2 goal, Spac
 
   // Every node in either set has been tested against the goal already (seeded nodes by the pass
   // above, the others when they were reached), so the first node found that sees the goal is new
-  // and the search ends there.
+  // and the search ends there. A node reached again answers from its first test.
   const Node* found = nullptr;
   while (!openSet.empty() && found == nullptr)
   {
@@ -308,7 +317,7 @@ std::vector<glm::vec2> PathGraph::FindPath(glm::vec2 start, glm::vec2 goal, Spac
     for (const Edge& link : current.neighbours)
     {
       Node& next = nodes[link.node];
-      if (IsPathClear(next.position, goal))
+      if (SeesGoal(next, goal))
       {
         next.parent = static_cast<int>(current.index);
         found = &next;

@@ -97,6 +97,8 @@ private:
   void SeedOpenSet(glm::vec2 start, glm::vec2 goal);
   void ClearSearch();
   void AddToOpenSet(Node& node);
+  // Whether the node sees the search's goal; each node's ray to it is cast once a search.
+  bool SeesGoal(const Node& node, glm::vec2 goal);
   bool IsSideOpen(int x, int y, std::uint8_t side) const;
   // The route from the start through the found node's chain of parents to the goal.
   std::vector<glm::vec2> RouteThrough(const Node& found, glm::vec2 start, glm::vec2 goal) const;
@@ -110,5 +112,6 @@ private:
   std::vector<OpenSet::iterator> openEntries;
   std::vector<std::uint8_t> inOpenSet;
   std::vector<std::uint8_t> inClosedSet;
+  std::vector<std::uint8_t> goalSight;  // by node index: 0 not yet cast, 1 sees the goal, 2 does not
   bool debugDrawGraph = false;
 };
