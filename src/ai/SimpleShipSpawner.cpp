@@ -1,8 +1,8 @@
 #include "ai/SimpleShipSpawner.h"
 
 #include "ai/Countdown.h"
-#include "core/Log.h"
 #include "gameplay/Dispatch.h"
+#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -29,16 +29,11 @@ void SimpleShipSpawner::On(UpdateEvent* event)
   {
     timer = Interval;
     // The factory would make a bare object of a name it does not know, every ten seconds.
-    const GameobjectFactory* factory = GameobjectFactory::Instance();
-    if (factory != nullptr && factory->HasPrefab(prefab))
+    if (CanSpawn(prefab))
     {
       const glm::vec2 at = object->GetTransform()->GetWorldPosition();
       Queue<MakeGameObjectEvent>(BRINDLE_SITE, object->GetId(), object->GetSpace(), prefab.c_str(), at.x, at.y, 0.0f,
                                  0.0f);
-    }
-    else
-    {
-      LogOnce("Spawn " + prefab, LogLevel::Error, "There is no prefab \"", prefab, "\" to make; nothing is made.");
     }
   }
   timer -= event->dt;

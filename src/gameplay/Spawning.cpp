@@ -3,20 +3,25 @@
 #include "core/Log.h"
 #include "object/GameobjectFactory.h"
 
-namespace
+bool CanSpawn(const std::string& prefab)
 {
-// The factory, when it can make that prefab; null otherwise, saying so once per prefab name.
-GameobjectFactory* FactoryFor(const std::string& prefab, const Space* space)
-{
-  GameobjectFactory* factory = GameobjectFactory::Instance();
-  if (factory == nullptr || space == nullptr)
-    return nullptr;
+  const GameobjectFactory* factory = GameobjectFactory::Instance();
+  if (factory == nullptr)
+    return false;
   if (!factory->HasPrefab(prefab))
   {
     LogOnce("Spawn " + prefab, LogLevel::Error, "There is no prefab \"", prefab, "\" to make; nothing is made.");
-    return nullptr;
+    return false;
   }
-  return factory;
+  return true;
+}
+
+namespace
+{
+// The factory, when it can make that prefab in the space; null otherwise.
+GameobjectFactory* FactoryFor(const std::string& prefab, const Space* space)
+{
+  return space != nullptr && CanSpawn(prefab) ? GameobjectFactory::Instance() : nullptr;
 }
 }  // namespace
 

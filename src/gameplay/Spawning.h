@@ -10,6 +10,8 @@
 class GameObject;
 class Space;
 
+// Whether there is a factory that can make the prefab; when there is not, says so once per name.
+bool CanSpawn(const std::string& prefab);
 // The woken object at that world position; empty when there is no factory or no such prefab.
 Handle<GameObject> SpawnAt(const std::string& prefab, Space* space, glm::vec2 position,
                            const std::string& name = "");
