@@ -192,19 +192,28 @@ private:
   std::vector<Handle<GameObject>> flying;
 };
 
-void BusyEncounter(benchmark::State& state)
+// A second of frames played before timing; false, with the benchmark skipped, when the level
+// has no floor to fight on.
+bool WarmUp(EncounterScene& scene, benchmark::State& state)
 {
-  EncounterScene scene({"AI_duck", "AI_bug", "AI_bear", "AI_duck2", "AI_bug2"}, Projectiles);
   if (!scene.Ready())
   {
     state.SkipWithError(("the level " + scene.Level() + " has no ship floor to fight on").c_str());
-    return;
+    return false;
   }
   for (int warmUp = 0; warmUp < 60; ++warmUp)
   {
     scene.Physics();
     scene.Logic();
   }
+  return true;
+}
+
+void BusyEncounter(benchmark::State& state)
+{
+  EncounterScene scene({"AI_duck", "AI_bug", "AI_bear", "AI_duck2", "AI_bug2"}, Projectiles);
+  if (!WarmUp(scene, state))
+    return;
   // Thread CPU time: on a busy machine the wall clock also counts the time other programs held
   // the core. The wall-clock frame is kept beside it.
   double physicsSeconds = 0;
@@ -237,16 +246,8 @@ BENCHMARK(BusyEncounter)->UseManualTime()->Unit(benchmark::kMicrosecond);
 void MixedEncounterAI(benchmark::State& state)
 {
   EncounterScene scene({"AI_bandit", "AI_hunter", "AI_bear", "AI_bug", "AI_duck", "DroneCarrier"}, 0);
-  if (!scene.Ready())
-  {
-    state.SkipWithError(("the level " + scene.Level() + " has no ship floor to fight on").c_str());
+  if (!WarmUp(scene, state))
     return;
-  }
-  for (int warmUp = 0; warmUp < 60; ++warmUp)
-  {
-    scene.Physics();
-    scene.Logic();
-  }
   double physicsSeconds = 0;
   double aiSeconds = 0;
   for (auto _ : state)
