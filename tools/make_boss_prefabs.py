@@ -115,7 +115,8 @@ def room():
         "Transform": None,
         "Sprite": sprite("props_king_throne_1", (256, 256)),
         "RectangleCollider": {"group": "ENEMY", "scale": [200.0, 220.0]},
-        "Health": health(300),
+        # Four seconds of the player's beam: time a player standing in the fight can hold the aim for.
+        "Health": health(200),
         "BossThroneLogic": {"shakeIntensity": 0.15},
         "ThroneSpriteManager": None,
     }

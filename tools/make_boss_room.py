@@ -5,8 +5,8 @@ space when the player rams the boss's ship.
 
 The room is one hall, 19 x 15 tiles of 128 units, with tile (0, 0) at the world origin. The boss
 walks along its top between (700, 2000) and (2500, 2000) in front of his throne; the player starts
-at the bottom with a beam gun and a rifle. Turrets land in the lower half (the boss's throw corners), reinforcements come out
-of two spawn pads at the sides. The throne is the way to win: when it dies it explodes, the cracked
+at the bottom with a beam gun, a rifle and a shield. Turrets land in the lower half (the boss's
+throw corners), reinforcements come out of two spawn pads at the sides. The throne is the way to win: when it dies it explodes, the cracked
 boss walls in the hull behind it blow out one after another, the hall loses its air and the boss
 with it.
 
@@ -42,8 +42,9 @@ BOSS = (1600, 2000)
 PLAYER = (1664, 700)
 PADS = [(900, 1150), (2430, 1150)]
 LAMPS = [(1000, 900), (2300, 900), (1000, 1900), (2300, 1900)]
-# The beam burns the throne down from afar; the rifle keeps the reinforcements off.
-PLAYER_GUNS = {"startingPrimary": "Beam_Gun", "startingSecondary": "rifle"}
+# The beam burns the throne down from afar, the rifle keeps the reinforcements off and the shield
+# takes a volley of the boss's fan.
+PLAYER_GUNS = {"startingPrimary": "Beam_Gun", "startingSecondary": "rifle", "startingSpecial": "SpecialShield"}
 
 
 def main():
