@@ -31,7 +31,11 @@ class RoomEar : public Listener
 public:
   RoomEar() : Listener(6995) {}
   void On(UpdateEvent* event) { now += event->dt; }
-  void On(BossSpawnEnemies*) { Heard("BossSpawnEnemies"); }
+  void On(BossSpawnEnemies*)
+  {
+    Heard("BossSpawnEnemies");
+    ++wavesAt[now];
+  }
   void On(ThroneExplosionEvent*) { Heard("ThroneExplosionEvent"); }
   void On(DepressurizationEvent*) { Heard("DepressurizationEvent"); }
   void On(BossDiedEvent*) { Heard("BossDiedEvent"); }
@@ -58,6 +62,7 @@ public:
   int points = 0;
   std::map<std::string, int> count;
   std::map<std::string, float> first;
+  std::map<float, int> wavesAt;  // the waves called at each moment
   std::vector<std::string> order;
 };
 }  // namespace
@@ -142,6 +147,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       events.Subscribe<RoomEar, DiedEvent>(&ear, Find(space, "Boss")->GetId());
       // The player stands the fight out.
       Find(space, "Player1")->GetComponent<Health>()->SetInvulnerable(true);
+      // A boss down by 150 of his 400 owes two waves a call.
+      Find(space, "Boss")->GetComponent<Health>()->SetHealth(250.0f);
     }
     const std::multiset<std::string> census = Census(space);
     for (const char* name : {"TEST", "ThrownItem", "ThrownSpawn", "BeamWeaponOne", "DeathBallCharge", "DeathBall"})
@@ -185,6 +192,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
                                          "ThrownSpawn", "reinforcement"}));
   ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
   EXPECT_GE(ear.count["BossSpawnEnemies"], 1);
+  for (const auto& [time, waves] : ear.wavesAt)
+    EXPECT_EQ(waves, 2) << "at " << time << " s";
 
   // The chain: the throne explodes, the hull goes within its walls' delays, the room vents (the
   // boss room's managers hear it first and announce the defeat at once), the boss dies, the reward
