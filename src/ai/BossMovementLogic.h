@@ -56,6 +56,7 @@ public:
   bool GetRight() const { return right; }
   glm::vec2 GetWaypoint() const;
   const SteeringOutput& GetSteering() const { return steering; }
+  const Sound& GetWalkSound() const { return walkSound; }
 
 private:
   void ArmWithGun();

@@ -5,6 +5,7 @@
 // charges and fires death balls; then the throne dies, the cracked hull walls blow, the room loses
 // its air, the defeat clears the room (the turrets with their guns), the reward is paid once, the
 // boss spins out before the victory, and BossWinEvent follows 13 s after his death, once.
+#include "ai/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
 #include "flow/BossCameraManager.h"
@@ -124,6 +125,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   float twinkleAt = -1.0f;
   bool hatThrown = false;
   float bossScaleAtVictory = 0.0f;
+  Studio::EventInstance lastStep;
+  std::vector<std::uint32_t> stepFrames;  // the walk's frame at each footstep
   int frame = 0;
   session->SetFrameObserver([&] {
     Space* found = session->GetSpace("BossRoomFast");
@@ -150,6 +153,13 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       // A boss down by 150 of his 400 owes two waves a call.
       Find(space, "Boss")->GetComponent<Health>()->SetHealth(250.0f);
     }
+    // A footstep sounds as the walk reaches its footstep frame, once a visit.
+    const GameObject* boss = Find(space, "Boss");
+    const Studio::EventInstance step = boss->GetComponent<BossMovementLogic>()->GetWalkSound().GetInstance();
+    const std::uint32_t walkFrame = boss->GetSprite()->GetFrame();
+    if (throneKilledAt < 0.0f && step.isValid() && !(step == lastStep))
+      stepFrames.push_back(walkFrame);
+    lastStep = step;
     const std::multiset<std::string> census = Census(space);
     for (const char* name : {"TEST", "ThrownItem", "ThrownSpawn", "BeamWeaponOne", "DeathBallCharge", "DeathBall"})
       if (census.count(name) != 0)
@@ -192,6 +202,9 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
                                          "ThrownSpawn", "reinforcement"}));
   ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
   EXPECT_GE(ear.count["BossSpawnEnemies"], 1);
+  EXPECT_GE(stepFrames.size(), 3u);
+  EXPECT_EQ(std::count(stepFrames.begin(), stepFrames.end(), BossMovementLogic::FootstepFrame),
+            static_cast<std::ptrdiff_t>(stepFrames.size()));
   for (const auto& [time, waves] : ear.wavesAt)
     EXPECT_EQ(waves, 2) << "at " << time << " s";
 
