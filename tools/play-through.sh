@@ -46,12 +46,7 @@ source "$root/tools/window-input.sh"
 console() {
   key grave
   sleep 0.5
-  xdotool mousemove 320 539
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.08
-  xdotool mouseup 1
-  sleep 0.4
+  click_pixel 320 539
   [ -n "${CONSOLE_SHOT:-}" ] && import -window root "$shots/$CONSOLE_SHOT.png"
   xdotool type --delay 60 "$1"
   key Return Escape grave

@@ -23,25 +23,36 @@ shoot() {
   echo "screen: $1"
 }
 
-# Each press is held for a few frames: a press and its release within one frame would never be
-# seen down. The menus rest half a second after each action, so presses come further apart.
+# How long a key or a mouse button is held. The game reads its input once a frame, and a press
+# whose release arrives before the next read is never seen down at all; a machine under load
+# (Mesa's software renderer sharing the cores with builds) stretches single frames well past
+# 100 ms, so a press is held for several of the longest frames.
+press_time=0.3
+
+# The menus rest half a second after each action, so presses come further apart.
 key() {
   for name in "$@"; do
     xdotool keydown "$name"
-    sleep 0.1
+    sleep "$press_time"
     xdotool keyup "$name"
-    sleep 0.7
+    sleep 0.6
   done
 }
 
-click() {
-  # shellcheck disable=SC2046
-  xdotool mousemove $(at "$1" "$2")
+# A left click at a screen pixel.
+click_pixel() {
+  xdotool mousemove "$1" "$2"
   sleep 0.2
   xdotool mousedown 1
-  sleep 0.08
+  sleep "$press_time"
   xdotool mouseup 1
   sleep 0.4
+}
+
+# A left click on a world place of the menus.
+click() {
+  # shellcheck disable=SC2046
+  click_pixel $(at "$1" "$2")
 }
 
 # Fails (status 1, the lines on standard error) when the game's log holds a leak report or an
