@@ -51,13 +51,6 @@ void BossTurretLogic::Arm(const char* name, std::uint32_t slot)
   beam->SetBlockingGroup(CollisionGroup::BOSS_LASER);
 }
 
-void BossTurretLogic::OnDestroy()
-{
-  if (const Equipment* equipment = GetGameObject() != nullptr ? GetGameObject()->GetComponent<Equipment>() : nullptr)
-    for (std::uint32_t slot : {0u, 1u})
-      QueueRemoval(equipment->GetSlot(slot));
-}
-
 void BossTurretLogic::On(UpdateEvent*)
 {
   GameObject* owner = GetGameObject();

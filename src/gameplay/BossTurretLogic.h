@@ -3,8 +3,7 @@
 // guns from "Beam_Gun" ("BeamWeaponOne" in slot 0, "BeamWeaponTwo" in slot 1) pointing in random
 // directions, whose beams never drain and stop only at what blocks the boss's lasers (walls, the
 // raised boss walls, shields). It then uses both slots every frame; when it dies it destroys its
-// children, and with them the guns. Removed without a death (the boss's defeat clears the room
-// of its enemies), it still takes its guns along rather than leave them lying where it stood.
+// children, and with them the guns.
 //
 // The second gun turns by (r + pi) * pi, not r * pi + pi: its angle lies in [pi^2, pi^2 + pi], a
 // spread of directions the fight's balance was set with.
@@ -23,7 +22,6 @@ public:
   BossTurretLogic& operator=(const BossTurretLogic& other) = default;
 
   void OnAwake() override;
-  void OnDestroy() override;
 
   void On(UpdateEvent* event);
   void On(DiedEvent* event);

@@ -2,6 +2,7 @@
 
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/Dispatch.h"
+#include "gameplay/Equipment.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 
@@ -43,8 +44,14 @@ void Team::GetMembers(std::vector<MemberBase*>& members)
 
 void Team::On(BossDiedEvent*)
 {
-  if (!boss && team == TeamEnum::ENEMY)
-    QueueRemoval(GetOwner());
+  if (boss || team != TeamEnum::ENEMY)
+    return;
+  // What it holds goes with it: left behind, a gun would hang where its holder stood, held by no
+  // one (a boss turret's beams would go on drawing).
+  if (const Equipment* equipment = GetGameObject() != nullptr ? GetGameObject()->GetComponent<Equipment>() : nullptr)
+    for (std::uint32_t slot = 0; slot < Equipment::SlotCount; ++slot)
+      QueueRemoval(equipment->GetSlot(slot));
+  QueueRemoval(GetOwner());
 }
 
 TeamEnum TeamOf(const GameObject* object)

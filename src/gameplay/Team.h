@@ -1,6 +1,7 @@
 #pragma once
 // Which side an object fights on. Health reads it to tell the player from the rest, aiming code
-// to pick opponents. When the boss dies, every ordinary enemy of its space is cleared away.
+// to pick opponents. When the boss dies, every ordinary enemy of its space is cleared away with
+// what it holds.
 #include "object/Component.h"
 #include "gameplay/TeamEnum.h"
 

@@ -3,7 +3,7 @@
 // longest step the loop takes (1/30 s), and the boss attacks every second. The boss fires his
 // fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
 // charges and fires death balls; then the throne dies, the cracked hull walls blow, the room loses
-// its air, the defeat clears the room (the turrets with their guns), the reward is paid once, the
+// its air, the defeat clears the room (the enemies with their guns), the reward is paid once, the
 // boss spins out before the victory, and BossWinEvent follows 13 s after his death, once.
 #include "ai/BossMovementLogic.h"
 #include "core/EventManager.h"
@@ -181,10 +181,11 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       throneKilledAt = ear.now;
       Find(space, "Throne")->GetComponent<Health>()->Kill();
     }
-    // The turrets go with their guns.
+    // The enemies go with their guns.
     if (ear.count["BossDiedEvent"] != 0 && enemiesClearedAt < 0.0f && Reinforcements(census) == 0 &&
         census.count("prefab BossTurret") == 0 && census.count("BeamWeaponOne") == 0 &&
-        census.count("BeamWeaponTwo") == 0)
+        census.count("BeamWeaponTwo") == 0 && census.count("prefab enemy_rifle") == 0 &&
+        census.count("prefab enemy_pistol") == 0 && census.count("prefab enemy_blaster") == 0)
       enemiesClearedAt = ear.now;
     for (const auto& [id, handle] : space.GetObjectsById())
       if (handle.IsValid() && handle->GetName() == "ThrownItem" && handle->GetSprite() != nullptr &&
