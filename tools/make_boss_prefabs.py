@@ -10,8 +10,7 @@ the player must break: it collides as an enemy body (player shots and blasts hur
 own shots pass). Pictures are 4 world units a pixel. Edit the numbers here and run the script; each
 prefab goes to the file named after it without blanks, as the editor saves prefabs.
 """
-import json
-import os
+from level_file import write_prefabs
 
 PREFABS = {}
 
@@ -131,20 +130,12 @@ def room():
     }
 
 
-def write(folder):
-    for name, components in PREFABS.items():
-        path = os.path.join(folder, "".join(name.split()) + ".prefab")
-        with open(path, "w", encoding="ascii", newline="\n") as output:
-            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
-            output.write("\n")
-
-
 def main():
     boss()
     death_ball()
     turrets()
     room()
-    write(os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs"))
+    write_prefabs(PREFABS)
 
 
 if __name__ == "__main__":

@@ -9,8 +9,7 @@ that the hand holds the grip, and "firePos" is the muzzle in the same frame.
 
 Edit the numbers here and run the script; each prefab goes to the file named after it.
 """
-import json
-import os
+from level_file import write_prefabs
 
 PREFABS = {}
 
@@ -194,12 +193,7 @@ def main():
     guns()
     specials()
     feedback()
-    folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
-    for name, components in PREFABS.items():
-        path = os.path.join(folder, "".join(name.split()) + ".prefab")
-        with open(path, "w", encoding="ascii", newline="\n") as output:
-            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
-            output.write("\n")
+    write_prefabs(PREFABS)
 
 
 if __name__ == "__main__":

@@ -11,8 +11,7 @@ world units). Wall colliders reach 8 units past each end, so corners close.
 Edit the numbers here and run the script; each prefab goes to the file named after it without
 blanks, as the editor saves prefabs.
 """
-import json
-import os
+from level_file import write_prefabs
 
 TILE = 128
 WALL_THICKNESS = 16           # of the wall colliders
@@ -184,12 +183,7 @@ def main():
         "SpawnOnDestruction": {"ammoPrefab": "Ammo_Pickup", "ammoChance": 0.6},
     }
 
-    folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
-    for name, components in PREFABS.items():
-        path = os.path.join(folder, "".join(name.split()) + ".prefab")
-        with open(path, "w", encoding="ascii", newline="\n") as output:
-            json.dump({name: components}, output, indent=3, sort_keys=True, separators=(",", " : "))
-            output.write("\n")
+    write_prefabs(PREFABS)
 
 
 if __name__ == "__main__":
