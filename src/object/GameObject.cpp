@@ -4,9 +4,10 @@
 #include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "object/GameobjectFactory.h"
+#include "object/ObjectRecordReader.h"
+#include "object/ObjectRecordWriter.h"
 #include "object/Space.h"
 #include "object/Transform.h"
-
 
 namespace
 {
@@ -142,4 +143,29 @@ Handle<GameObject> GameObject::GetParent()
   if (own == nullptr || own->GetParent() == nullptr)
     return Handle<GameObject>();
   return own->GetParent()->GetOwner();
+}
+
+Handle<GameObject> GameObject::Duplicate()
+{
+  GameobjectFactory* factory = GameobjectFactory::Instance();
+  Handle<GameObject> copy;
+  if (factory == nullptr)
+    return copy;
+  Json::Value record;
+  ObjectRecordWriter(*factory).Write(*this, record);
+  ObjectRecordReader(*factory).Load(copy, record, space, nullptr);
+  GameObject* built = copy.Get();
+  if (built == nullptr)
+    return copy;
+  built->SetActive(active);
+  // The record holds the position under the parent; the copy has none.
+  Transform* own = GetTransform();
+  Transform* placed = built->GetTransform();
+  if (own != nullptr && placed != nullptr)
+  {
+    const glm::vec2 world = own->GetWorldPosition();
+    placed->SetWorldPosition(world.x, world.y);
+  }
+  factory->InitializeComponents(copy);
+  return copy;
 }

@@ -89,6 +89,10 @@ public:
   // The object of the Transform's parent, or an empty handle.
   Handle<GameObject> GetParent();
 
+  // A copy in the same space, written and read back as a level record would be, placed at this
+  // object's world position and woken; children are not copied. Empty when it cannot be built.
+  Handle<GameObject> Duplicate();
+
 private:
   std::uint32_t id;
   Space* space;

@@ -216,6 +216,12 @@ const GameobjectFactory::PrefabComponents& GameobjectFactory::GetPrefab(const st
   return found == prefabs.end() ? none : found->second;
 }
 
+GameobjectFactory::PrefabComponents* GameobjectFactory::FindPrefab(const std::string& prefabName)
+{
+  const auto found = prefabs.find(prefabName);
+  return found == prefabs.end() ? nullptr : &found->second;
+}
+
 std::vector<std::string> GameobjectFactory::GetPrefabNames() const
 {
   std::vector<std::string> names;
@@ -378,9 +384,9 @@ void GameobjectFactory::SavePrefab(std::string prefabName, GameObject* object)
     PrefabFiles().Save(*this, prefabName, *object);
 }
 
-void GameobjectFactory::EditPrefab()
+bool GameobjectFactory::SaveAllPrefabs()
 {
-  PrefabFiles().SaveAll(*this);
+  return PrefabFiles().SaveAll(*this);
 }
 
 void GameobjectFactory::Serialize(GameObject* object, Json::Value& out)

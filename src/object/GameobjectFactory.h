@@ -82,6 +82,9 @@ public:
   bool HasPrefab(const std::string& prefabName) const { return prefabs.count(prefabName) != 0; }
   // The template components of a prefab; empty for a name that is no prefab.
   const PrefabComponents& GetPrefab(const std::string& prefabName) const;
+  // The same list for editing the templates in place (the prefab editor); null for a name that is
+  // no prefab. Valid until the prefabs are reloaded.
+  PrefabComponents* FindPrefab(const std::string& prefabName);
   std::vector<std::string> GetPrefabNames() const;
 
   // A loose default-constructed component of that type, or null after an "[ERROR]" line.
@@ -109,8 +112,8 @@ public:
   // Prefab files and level records (PrefabFiles, ObjectRecordWriter do the work).
   // The editor's "Save to Prefab": the object becomes the prefab's definition and its file is written.
   void SavePrefab(std::string prefabName, GameObject* object);
-  // Writes every prefab back to its file from its templates.
-  void EditPrefab();
+  // Writes every prefab back to its file from its templates; false when a file was not written.
+  bool SaveAllPrefabs();
   // The object's level record: only what differs from its prefab.
   void Serialize(GameObject* object, Json::Value& out);
 

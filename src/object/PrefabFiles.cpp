@@ -124,28 +124,33 @@ bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName
     ReportUnsafeName(prefabName);
     return false;
   }
-  object.SetPrefabName(prefabName);
   Json::Value components(Json::objectValue);
   for (const auto& [typeName, component] : object.GetComponents())
     component->SerializeMembers(components);
   Json::Value root;
   root[prefabName] = components;
   const bool isNew = !factory.HasPrefab(prefabName);
+  // A file that could not be written (reported) changes nothing: the object keeps its prefab.
   const bool saved = WriteJsonFile(root, PathOf(prefabName));
-  if (saved && isNew)
+  if (!saved)
+    return false;
+  object.SetPrefabName(prefabName);
+  if (isNew)
     LogWarning("Don't forget to save the level, so this object references the new prefab.");
   factory.ReLoadPrefabs();
   return saved;
 }
 
-void PrefabFiles::SaveAll(GameobjectFactory& factory) const
+bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
 {
+  bool saved = true;
   for (const std::string& prefabName : factory.GetPrefabNames())
   {
     // A name read from a file can be anything; writing it back must not leave the folder.
     if (!StaysInFolder(prefabName))
     {
       ReportUnsafeName(prefabName);
+      saved = false;
       continue;
     }
     Json::Value components(Json::objectValue);
@@ -153,6 +158,7 @@ void PrefabFiles::SaveAll(GameobjectFactory& factory) const
       templateComponent->SerializeMembers(components);
     Json::Value root;
     root[prefabName] = components;
-    WriteJsonFile(root, PathOf(prefabName));
+    saved = WriteJsonFile(root, PathOf(prefabName)) && saved;
   }
+  return saved;
 }

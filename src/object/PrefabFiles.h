@@ -31,8 +31,9 @@ public:
   // their defaults, reloads the prefabs and returns whether the file was written.
   bool Save(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const;
 
-  // Writes every prefab to the file named after it, from its templates; no reload.
-  void SaveAll(GameobjectFactory& factory) const;
+  // Writes every prefab to the file named after it, from its templates; no reload. False when a
+  // file was not written (each reported); the others are written all the same.
+  bool SaveAll(GameobjectFactory& factory) const;
 
   // The file a prefab is written to.
   std::string PathOf(const std::string& prefabName) const;

@@ -17,6 +17,12 @@
 
 namespace
 {
+Space::UnloadObserver& UnloadObserverSlot()
+{
+  static Space::UnloadObserver observer;
+  return observer;
+}
+
 std::uint32_t NewSpaceId()
 {
   EventManager* manager = EventManager::Instance();
@@ -242,7 +248,25 @@ void Space::UnloadLevel()
   }
   nameIndex.clear();
   nameEntries.clear();
-  // The editor's tools drop any object they had picked once the editor exists.
+  if (const UnloadObserver& observer = UnloadObserverSlot())
+    observer();
+}
+
+void Space::SetUnloadObserver(UnloadObserver observer)
+{
+  UnloadObserverSlot() = std::move(observer);
+}
+
+void Space::RenameObject(const Handle<GameObject>& object, const std::string& newName)
+{
+  GameObject* renamed = object.Get();
+  if (renamed == nullptr)
+    return;
+  // Taken out under the old name by identity, entered again under the new one.
+  RemoveFromNameIndex(renamed->GetName(), object);
+  renamed->SetName(newName);
+  if (renamed->GetSpace() == this)
+    AddObject(object);
 }
 
 void Space::AddObject(Handle<GameObject> object)

@@ -13,6 +13,7 @@
 #include "object/SpacePhysics.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -55,6 +56,9 @@ public:
   bool SaveLevel(const std::string& path);
   // Destroys every object of the space now, in id order, without events.
   void UnloadLevel();
+  // Called whenever any space unloads its level (the editor forgets the objects it held).
+  using UnloadObserver = std::function<void()>;
+  static void SetUnloadObserver(UnloadObserver observer);
 
   // Enters an object under its name (after others of that name) and its id (an id already
   // present keeps its entry).
@@ -62,6 +66,8 @@ public:
   // Erases the entry of that very object (the handle's block and generation) among those of that
   // name; called as the object is destroyed.
   void RemoveFromNameIndex(const std::string& name, const Handle<GameObject>& object);
+  // Gives the object a new name and files it under that name (after others of that name).
+  void RenameObject(const Handle<GameObject>& object, const std::string& newName);
   NameIndex::iterator FindObjectByName(const std::string& name) { return nameIndex.find(name); }
   // An object of that name (the first in the index); empty when there is none.
   Handle<GameObject> GetObjectNamed(const std::string& name)
