@@ -17,6 +17,7 @@
 #include <iostream>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 namespace
 {
@@ -68,6 +69,37 @@ void SetRegion(AtlasRegion& region, float x, float y, float w, float h, std::uin
   region.frameCount = frameCount;
 }
 
+// A picture as RGBA rows, top row first; the fallback texel when the file cannot be read (reported).
+struct Picture
+{
+  std::uint32_t width = 1;
+  std::uint32_t height = 1;
+  std::vector<unsigned char> pixels;
+};
+
+Picture ReadPicture(const std::string& path)
+{
+  Picture picture;
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  unsigned char* pixels = SOIL_load_image(NormalizePath(path).c_str(), &width, &height, &channels, SOIL_LOAD_RGBA);
+  if (pixels == nullptr || width <= 0 || height <= 0)
+  {
+    LogError("Failed to load image: ", path);
+    picture.pixels.assign(std::begin(FallbackTexel), std::end(FallbackTexel));
+  }
+  else
+  {
+    picture.width = static_cast<std::uint32_t>(width);
+    picture.height = static_cast<std::uint32_t>(height);
+    picture.pixels.assign(pixels, pixels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+  }
+  if (pixels != nullptr)
+    SOIL_free_image_data(pixels);
+  return picture;
+}
+
 // Reads "name = x y w h"; false for a line that does not have that shape.
 bool ParseMetaLine(const std::string& line, std::string& name, float numbers[4])
 {
@@ -93,6 +125,11 @@ bool ParseMetaLine(const std::string& line, std::string& name, float numbers[4])
 
 bool ResourceManagerTwo::LoadResources(const std::string& path)
 {
+  return LoadResourceList(path, false);
+}
+
+bool ResourceManagerTwo::LoadResourceList(const std::string& path, bool replaceAtlasPicture)
+{
   ResourceState& state = State();
   state.resourceFilePath = path;
   Json::Value root;
@@ -116,7 +153,14 @@ bool ResourceManagerTwo::LoadResources(const std::string& path)
     ++state.loadFailures;
     return false;
   }
-  LoadTexture(atlasFile, atlasName);
+  // Read again, the atlas keeps its texture: the passes draw with it.
+  if (const auto loaded = state.textures.find(atlasName); replaceAtlasPicture && loaded != state.textures.end())
+  {
+    const Picture picture = ReadPicture(atlasFile);
+    loaded->second->Replace(picture.width, picture.height, picture.pixels.data());
+  }
+  else
+    LoadTexture(atlasFile, atlasName);
   LoadAtlasMeta(atlasMeta);
 
   const Json::Value& resources = root["resources"];
@@ -169,6 +213,14 @@ bool ResourceManagerTwo::LoadResources(const std::string& path)
   return true;
 }
 
+bool ResourceManagerTwo::ReloadResources()
+{
+  ResourceState& state = State();
+  state.atlasRegions.clear();
+  state.fileNames.clear();
+  return LoadResourceList(state.resourceFilePath, true);
+}
+
 unsigned ResourceManagerTwo::GetLoadFailures()
 {
   return State().loadFailures;
@@ -193,23 +245,8 @@ Graphics::Texture* ResourceManagerTwo::LoadTexture(const std::string& path, cons
     FatalCheckFailed();
     return state.textures.count(name) != 0 ? state.textures[name].get() : nullptr;
   }
-  int width = 0;
-  int height = 0;
-  int channels = 0;
-  unsigned char* pixels = SOIL_load_image(NormalizePath(path).c_str(), &width, &height, &channels, SOIL_LOAD_RGBA);
-  std::unique_ptr<Graphics::Texture> texture;
-  if (pixels == nullptr || width <= 0 || height <= 0)
-  {
-    LogError("Failed to load image: ", path);
-    texture = std::make_unique<Graphics::Texture>(1, 1, FallbackTexel, GL_RGBA);
-  }
-  else
-  {
-    texture = std::make_unique<Graphics::Texture>(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), pixels,
-                                                  GL_RGBA);
-  }
-  if (pixels != nullptr)
-    SOIL_free_image_data(pixels);
+  const Picture picture = ReadPicture(path);
+  auto texture = std::make_unique<Graphics::Texture>(picture.width, picture.height, picture.pixels.data(), GL_RGBA);
   Graphics::Texture* result = texture.get();
   state.textures[name] = std::move(texture);
   state.index[name] = Resource(result, name);

@@ -28,6 +28,10 @@ public:
   // False, reported, when the list cannot be read, is not a JSON object or has no "atlas" with
   // "file", "name" and "meta" (nothing is loaded then), or when its atlas has no DefaultTexture.
   static bool LoadResources(const std::string& path);
+  // Reads the stored resource list again (the editor's "Reload"): the pictures' names and regions
+  // anew, and the atlas picture into the texture it already has, so the passes that draw with it
+  // and the shaders they hold stay valid. Returns what LoadResources returns.
+  static bool ReloadResources();
   static Graphics::Texture* LoadTexture(const std::string& path, const std::string& name);
   // Null, reported, when a source file cannot be read or the program does not link.
   static Graphics::Shader* LoadShader(const std::string& vertexPath, const std::string& fragmentPath, const std::string& name);
@@ -62,4 +66,7 @@ public:
 
   // The picture base name of a resource-list "file": after the last backslash, before the last ".".
   static std::string BaseName(const std::string& file);
+
+private:
+  static bool LoadResourceList(const std::string& path, bool replaceAtlasPicture);
 };

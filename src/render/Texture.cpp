@@ -48,6 +48,16 @@ void Texture::Create(const void* pixels, GLint internalFormat)
                GL_UNSIGNED_BYTE, pixels);
 }
 
+void Texture::Replace(std::uint32_t newWidth, std::uint32_t newHeight, const void* pixels)
+{
+  width = newWidth;
+  height = newHeight;
+  glBindTexture(GL_TEXTURE_2D, id);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(width), static_cast<GLsizei>(height), 0, GL_RGBA,
+               GL_UNSIGNED_BYTE, pixels);
+}
+
 void Texture::Bind() const
 {
   glBindTexture(GL_TEXTURE_2D, id);

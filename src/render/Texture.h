@@ -19,6 +19,9 @@ public:
   Texture& operator=(const Texture&) = delete;
 
   void Create(const void* pixels, GLint internalFormat);
+  // Puts another RGBA picture into this texture, keeping its GL name: whoever holds it draws the
+  // new picture.
+  void Replace(std::uint32_t newWidth, std::uint32_t newHeight, const void* pixels);
   void Bind() const;
   static void Activate(GLenum unit);
   GLuint GetId() const { return id; }
