@@ -1,0 +1,146 @@
+#pragma once
+// The in-game level editor, drawn with Dear ImGui once per frame: always in the editor loop, and
+// over the game while the debug view is on. It edits what the game reads at run time: the objects
+// of the edited level and their members, the prefab templates, the ambient light per layer and
+// the settings, and it asks the session to save, reload or play the level.
+//
+// Sections of its sources:
+//   Editor.cpp           life, the frame (Draw), the object windows, picking, the move gizmo
+//   EditorMenus.cpp      the main menu bar
+//   EditorInspector.cpp  the held object's inspector, the prefab editor, the ambience editor
+//
+// The session reads and clears the request flags (save, play, edited level changed) after the
+// frame; the editor never saves or switches levels in the middle of drawing.
+#include "core/Handle.h"
+#include "editor/EditorTool.h"
+#include "editor/ResourceEditor.h"
+#include "object/GameobjectFactory.h"
+
+#include <glm/vec2.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class Component;
+class EditorHost;
+class GameObject;
+class Space;
+
+namespace Editor
+{
+class Editor
+{
+public:
+  // The editor works on the host's spaces and settings; without a host it draws nothing.
+  explicit Editor(EditorHost* host = nullptr);
+  ~Editor();
+  Editor(const Editor&) = delete;
+  Editor& operator=(const Editor&) = delete;
+
+  void SetHost(EditorHost* newHost) { host = newHost; }
+
+  // Lists the level files of the folder (name without folder and ".json") into levelNames.
+  void RefreshLevelList(const std::string& directory = "Assets/LevelFiles/");
+  // The level name of one listed file: the text after the last separator ('\' or '/') and before
+  // the first ".json"; a name without ".json" keeps everything after the separator.
+  static std::string LevelNameOf(const std::string& path);
+
+  // Once per frame, after the scene is rendered and before the interface is.
+  void Draw();
+  // The ship tile window paints with the mouse: while it draws, viewport clicks pick nothing.
+  static void SuppressPicking();
+  // Empties the selection and every tool's held object; called whenever a level is unloaded, so
+  // no handle outlives its level.
+  void ResetTools();
+
+  // The object of the space under a world position: among the objects with a Transform and no
+  // parent whose box (the sprite's frame size, else 15 x 15) holds the point, the nearest, a later
+  // one replacing it when within 1.0 of the best distance. Empty when there is none.
+  static Handle<GameObject> FindObjectAt(Space& space, glm::vec2 worldPosition);
+
+  EditorTool* GetCurrentTool() const { return currentTool; }
+  void SetCurrentTool(EditorTool* tool) { currentTool = tool; }
+  const std::vector<std::unique_ptr<EditorTool>>& GetTools() const { return tools; }
+  Selection& GetSelection() { return selection; }
+  ResourceEditor& GetResourceEditor() { return resourceEditor; }
+  const std::vector<std::string>& GetLevelNames() const { return levelNames; }
+  const std::string& GetSelectedPrefabName() const { return selectedPrefabName; }
+  bool IsDraggingGizmo() const { return gizmoDragging; }
+
+  // Window switches, each a menu item.
+  bool showPrefabEditor = false;
+  bool showAmbienceEditor = false;
+  bool showObjectWindows = false;
+  bool showResourceEditor = false;
+  // Requests the session reads and clears after the frame.
+  bool playThisLevelRequested = false;
+  bool playFirstLevelRequested = false;
+  bool saveRequested = false;
+  bool editedLevelChanged = false;
+  // Written by the session's picking every editor frame.
+  Handle<GameObject> hoveredObject;
+  // Set by the ship tile window in every frame it draws; cleared at the end of each frame.
+  bool pickingSuppressed = false;
+  // "Hide Nameless": objects without a name, and their children, are left out of the list.
+  bool hideNameless = true;
+
+private:
+  // Editor.cpp
+  void DrawToolWindow();
+  void DrawObjectsWindow();
+  void DrawObjectNode(const Handle<GameObject>& object, bool topLevel);
+  void DrawObjectWindow();
+  void CreateObjectFromPrefab(const std::string& prefabName, Space* space);
+  void DeleteObject(Handle<GameObject> object);
+  void PickInViewport();
+  void DragSelected(GameObject& object);
+  void DrawMoveGizmo(glm::vec2 position, float size, float scale, Space* space, bool* hitX, bool* hitY,
+                     glm::vec2 mouse);
+  void DrawDroppedFiles();
+  // EditorMenus.cpp
+  void DrawMainMenuBar();
+  void DrawFileMenu();
+  void DrawViewMenu();
+  void DrawRunMenu();
+  void DrawGameMenu();
+  void DrawLoadMenu();
+  void DrawUtilityMenu();
+  void ReloadLevelAndPrefabs();
+  // EditorInspector.cpp
+  void DrawObjectInspector(GameObject& object);
+  void DrawRenamePopup(GameObject& object);
+  void DrawSavePrefabPopup(GameObject& object);
+  void DrawComponentMembers(Component& component, bool isTemplate);
+  static bool PickComponentType(std::string& name);
+  static bool PickPrefab(std::string& name);
+  void DrawPrefabEditor();
+  void DrawAmbienceEditor();
+
+  EditorHost* host;
+  std::vector<std::unique_ptr<EditorTool>> tools;
+  EditorTool* currentTool = nullptr;
+  Selection selection;
+  ResourceEditor resourceEditor;
+  std::vector<std::string> levelNames;
+  std::string selectedPrefabName;
+  // The popups' text fields. A name longer than a buffer is shown cut short and kept whole unless
+  // the user types: a field is written back only when it was edited.
+  char renameBuffer[128] = {};
+  char prefabNameBuffer[128] = {};
+  bool renameEdited = false;
+  bool prefabNameEdited = false;
+  bool prefabNameConfirmed = false;
+  // The objects the popups were opened for: another object may be held by the time they close.
+  Handle<GameObject> renameTarget;
+  Handle<GameObject> prefabTarget;
+  bool renamePopupOpen = false;
+  bool savePrefabPopupOpen = false;
+  bool newFilesDropped = false;
+  bool gizmoDragging = false;
+  bool gizmoHitX = false;
+  bool gizmoHitY = false;
+  bool gizmoHovered = false;
+  glm::vec2 previousMouseWorld{0.0f, 0.0f};
+};
+}  // namespace Editor
