@@ -1,6 +1,7 @@
 #include "app/GameSession.h"
 
 #include "app/AllComponents.h"
+#include "app/EditorSessionHost.h"
 #include "app/FrameRateController.h"
 #include "app/QuitAfterCommand.h"
 #include "audio/SoundSystem.h"
@@ -9,6 +10,7 @@
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
+#include "editor/Editor.h"
 #include "editor/EditorCamera.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
@@ -62,6 +64,11 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   console = MemoryManager::New<ConsoleGui>(BRINDLE_SITE, static_cast<ConsoleHost*>(this));
   memoryWindow = MemoryManager::New<MemoryProfileWindow>(BRINDLE_SITE);
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
+  editorHost = std::make_unique<EditorSessionHost>(*this);
+  editor = std::make_unique<::Editor::Editor>(editorHost.get());
+  // No handle the editor holds may outlive its level.
+  ::Editor::Editor* levelEditor = editor.get();
+  Space::SetUnloadObserver([levelEditor]() { levelEditor->ResetTools(); });
   Profiler::SetCurrent(profiler);
   factory.SetComponentRegistrar(RegisterAllComponents);
   SpacePhysics::SetMaker(PhysicsModule::Make);
@@ -73,6 +80,7 @@ GameSession::~GameSession()
 {
   // Normally the loop has unloaded them; a session that never ran may still hold some.
   UnloadAllSpaces();
+  Space::SetUnloadObserver(nullptr);
   if (GameobjectFactory::Instance() == &factory)
     GameobjectFactory::SetInstance(nullptr);
   if (Profiler::Current() == profiler)
@@ -104,6 +112,7 @@ bool GameSession::Initialize()
   InputActionMap::InitDefaultBindings();
   PrefabFiles().Install(factory);
   factory.Initialize();
+  editor->RefreshLevelList();
   // The settings come last: the ambient light needs the draw layers.
   return LoadSettings();
 }
@@ -161,9 +170,9 @@ bool GameSession::LoadSettings()
   });
 }
 
-void GameSession::SaveSettings()
+bool GameSession::SaveSettings()
 {
-  settings.Save();
+  return settings.Save();
 }
 
 void GameSession::ToggleDebugView()

@@ -36,6 +36,7 @@ class ActionSystem;
 class Camera;
 class ConsoleGui;
 class EditorCamera;
+class EditorSessionHost;
 class FrameClock;
 class FrameRateController;
 class MemoryManager;
@@ -43,6 +44,11 @@ class MemoryProfileWindow;
 class Profiler;
 class Space;
 class Transform;
+
+namespace Editor
+{
+class Editor;
+}
 
 class GameSession : public Graphics::Graphics, public ConsoleHost, public SpaceDirectory, public FlowHost
 {
@@ -86,6 +92,8 @@ public:
   bool IsEditorRunning() const { return editorRunning; }
   // Ends the game loop after the current frame (quit confirmed, the editor's menu).
   void Stop() { running = false; }
+  // Ends the editor loop after the current frame (ESC, the editor's menu).
+  void StopEditor() { editorRunning = false; }
   // Ends both loops after the current frame (window closed, terminate signal, quit_after).
   void StopAll()
   {
@@ -158,6 +166,12 @@ public:
   void LoadEditorLevel(const std::string& level);
   // Files the camera under the edited level; SaveSettings writes it.
   void SaveEditorCamera();
+  // Writes the edited level from "Editor Space" to its file in `levelDirectory` (the game's level
+  // folder by default). A level that could not be written is reported and the file keeps its
+  // previous content; false then.
+  bool SaveEditorLevel(const std::string& levelDirectory = "Assets/LevelFiles/");
+  // The root object of the editor's space under the mouse becomes the editor's hovered object.
+  void UpdateEditorPicking();
   // Zooms the editor camera by wheel steps, keeping the world point under the mouse in place; the
   // scale never drops below 0.1.
   void ZoomEditorCamera(float wheel);
@@ -168,10 +182,12 @@ public:
   // --- Settings ------------------------------------------------------------------------------
   // False when the game settings are missing or either file is malformed (reported).
   bool LoadSettings();
-  void SaveSettings();
+  // False when a file was not written (reported).
+  bool SaveSettings();
   // The back-quote key: shows or hides the debug view and saves the settings at once.
   void ToggleDebugView();
   SessionSettings& GetSettings() { return settings; }
+  const SessionSettings& GetSettings() const { return settings; }
   const std::string& GetFirstLevel() const { return settings.firstLevel; }
   const std::string& GetCurrentLevel() const { return settings.currentLevel; }
 
@@ -180,6 +196,8 @@ public:
   // Frames run by either loop, their time and the time to the first frame; Shutdown prints them.
   const FrameStatistics& GetFrameStatistics() const { return frameStatistics; }
   ConsoleGui& GetConsole() { return *console; }
+  MemoryProfileWindow& GetMemoryWindow() { return *memoryWindow; }
+  ::Editor::Editor& GetEditor() { return *editor; }
   Profiler& GetProfiler() { return *profiler; }
   // The timed setters of the interface, stepped once per game-loop frame (never by the editor's).
   ActionSystem::ActionSystem& GetActionSystem() { return *actionSystem; }
@@ -225,6 +243,8 @@ private:
   void EndInterfaceFrame();
   // Plays a level from inside the editor loop; the editor's space waits outside the map.
   void PlayFromEditor(const std::string& level);
+  // After an editor frame: the save, play and load requests of the editor and the keys.
+  void HandleEditorRequests();
   void InstallInputHooks();
 
   // Members in the order of their construction; the systems are pooled blocks.
@@ -239,6 +259,8 @@ private:
   bool running = false;
   bool editorRunning = false;
   std::unique_ptr<EditorCamera> editorCamera;  // lives as long as an editor loop
+  std::unique_ptr<EditorSessionHost> editorHost;
+  std::unique_ptr<::Editor::Editor> editor;
   bool interfaceFrameOpen = false;
   bool fullscreen = true;
   SessionSettings settings;

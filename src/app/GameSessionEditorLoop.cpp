@@ -5,9 +5,11 @@
 #include "app/FrameRateController.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
+#include "editor/Editor.h"
 #include "editor/EditorCamera.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
@@ -86,6 +88,7 @@ void GameSession::RunEditorFrame()
   if (settings.showConsole)
     console->Draw(consoleInput, sizeof(consoleInput));
   DrawDebugWindows();
+  editor->Draw();
 
   EndInterfaceFrame();
   BeginInterfaceFrame();
@@ -93,15 +96,57 @@ void GameSession::RunEditorFrame()
   WaitForNextFrame();
   if (frameObserver)
     frameObserver();
+  HandleEditorRequests();
+}
 
-  if (input != nullptr && input->IsKeyTriggered(SDLK_F6) && editorRunning)
+void GameSession::HandleEditorRequests()
+{
+  // The requests are taken even when the loop ends this frame, so none waits for the next loop.
+  const Input* input = Input::Instance();
+  if (editor->saveRequested)
+  {
+    editor->saveRequested = false;
+    SaveEditorLevel();
+  }
+  const bool playThisLevel = editor->playThisLevelRequested || (input != nullptr && input->IsKeyTriggered(SDLK_F6));
+  editor->playThisLevelRequested = false;
+  if (playThisLevel && editorRunning)
     PlayFromEditor(settings.currentLevel);
-  if (input != nullptr && input->IsKeyTriggered(SDLK_F5) && editorRunning)
+  const bool playFirstLevel = editor->playFirstLevelRequested || (input != nullptr && input->IsKeyTriggered(SDLK_F5));
+  editor->playFirstLevelRequested = false;
+  if (playFirstLevel && editorRunning)
   {
     const std::string edited = settings.currentLevel;
     PlayFromEditor(settings.firstLevel);
     settings.currentLevel = edited;
   }
+  if (editor->editedLevelChanged && editorRunning)
+    LoadEditorLevel(settings.currentLevel);
+  editor->editedLevelChanged = false;
+}
+
+bool GameSession::SaveEditorLevel(const std::string& levelDirectory)
+{
+  Space* space = GetEditorSpace();
+  if (space == nullptr)
+  {
+    LogError("No level is open in the editor, so none was saved.");
+    return false;
+  }
+  const std::string level = space->GetName();
+  if (space->SaveLevel(levelDirectory + level + ".json"))
+    return true;
+  LogError("The level \"", level, "\" was not saved; its file keeps what it held before, and the editor keeps the changes.");
+  return false;
+}
+
+void GameSession::UpdateEditorPicking()
+{
+  const Camera* camera = GetEditorCamera();
+  Space* space = GetEditorSpace();
+  editor->hoveredObject = camera != nullptr && space != nullptr
+                              ? ::Editor::Editor::FindObjectAt(*space, camera->GetMouseWorldPosition())
+                              : Handle<GameObject>();
 }
 
 void GameSession::PlayFromEditor(const std::string& level)
@@ -118,6 +163,7 @@ void GameSession::PlayFromEditor(const std::string& level)
 
 void GameSession::LoadEditorLevel(const std::string& level)
 {
+  editor->editedLevelChanged = false;
   SetEditorSpace(GetSpace(EditorSpaceName, level));
   if (editorCamera != nullptr)
     editorCamera->Load(settings.GetEditorCamera(level));

@@ -9,6 +9,7 @@
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
+#include "editor/Editor.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
 #include "flow/ActionSystem.h"
@@ -158,9 +159,13 @@ void GameSession::RunGameFrame()
   Profiler::EndScope();
 
   Profiler::BeginScope("editor", "");
-  // The editor's menu bar joins here when the editor exists; the console is part of its view.
-  if (settings.showDebugView && settings.showConsole)
-    console->Draw(consoleInput, sizeof(consoleInput));
+  // The editor over the game; the console is part of its view.
+  if (settings.showDebugView)
+  {
+    editor->Draw();
+    if (settings.showConsole)
+      console->Draw(consoleInput, sizeof(consoleInput));
+  }
   Profiler::EndScope();
 
   EndInterfaceFrame();

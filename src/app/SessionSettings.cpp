@@ -42,6 +42,7 @@ bool SessionSettings::Load(const AmbientSetter& setAmbient)
   showDebugView = false;
   showConsole = false;
   startInEditMode = false;
+  lighting.clear();
   return LoadGameSettings(setAmbient) && LoadEditorSettings();
 }
 
@@ -59,18 +60,20 @@ bool SessionSettings::LoadGameSettings(const AmbientSetter& setAmbient)
   gameSettingsReadable = true;
 
   ReadField(gameSettings, "firstLevel", firstLevel, path);
-  const Json::Value& lighting = FieldOf(gameSettings, "lighting");
-  if (!lighting.isNull() && !lighting.isObject())
+  const Json::Value& lightingEntries = FieldOf(gameSettings, "lighting");
+  if (!lightingEntries.isNull() && !lightingEntries.isObject())
     ReportFieldProblem(path, "lighting", "expected an object of layer names and numbers", "it is ignored");
-  else if (lighting.isObject())
+  else if (lightingEntries.isObject())
   {
-    for (const std::string& layer : lighting.getMemberNames())
+    for (const std::string& layer : lightingEntries.getMemberNames())
     {
       float ambient = 1.0f;
-      if (!ReadRequiredField(lighting, layer.c_str(), ambient, path + " \"lighting\"", "the layer keeps its light"))
+      if (!ReadRequiredField(lightingEntries, layer.c_str(), ambient, path + " \"lighting\"", "the layer keeps its light"))
         continue;
       if (!setAmbient || !setAmbient(layer, ambient))
         LogWarning("Found ambient light value for layer ", layer, ", but layer is not loaded");
+      else
+        lighting[layer] = ambient;
     }
   }
   return true;
@@ -101,10 +104,16 @@ bool SessionSettings::LoadEditorSettings()
 bool SessionSettings::Save()
 {
   bool saved = true;
-  // The loaded "lighting" object stays in the document untouched: the file is its only source.
   if (gameSettingsReadable)
   {
     gameSettings["firstLevel"] = firstLevel;
+    // Only a value that changed is written, so the file keeps the numbers as they were typed.
+    for (const auto& [layer, ambient] : lighting)
+    {
+      Json::Value& entry = gameSettings["lighting"][layer];
+      if (!entry.isNumeric() || entry.asFloat() != ambient)
+        entry = ambient;
+    }
     saved = WriteJsonFile(gameSettings, GameSettingsPath()) && saved;
   }
   else

@@ -9,6 +9,7 @@
 #include <json/json.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 class SessionSettings
@@ -44,6 +45,9 @@ public:
   bool showDebugView = false;
   bool showConsole = false;
   bool startInEditMode = false;
+  // The ambient light of each draw layer named under "lighting" (the editor's ambience sliders
+  // change it); Save writes back the values that changed.
+  std::map<std::string, float> lighting;
 
 private:
   bool LoadGameSettings(const AmbientSetter& setAmbient);
