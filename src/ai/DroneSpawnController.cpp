@@ -35,7 +35,7 @@ void DroneSpawnController::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "damageOnHit_", &damageOnHit, RenderFloat, 0.5f);
   Members::AddMember(members, "damageCooldownLength_", &damageCooldownLength, RenderFloat, 1.0f);
-  Members::AddMember(members, "damageCooldown_", &damageCooldown, RenderFloat, 0.0f);
+  Members::AddMember(members, "damageCooldown_", &damageCooldown, RenderFloatReadOnly, 0.0f);
 }
 
 void DroneSpawnController::OnAwake()

@@ -1,6 +1,7 @@
 // The inspector widgets declared by the object model and by the enums' own headers.
 #include "object/MemberWidgets.h"
 
+#include "audio/SoundResource.h"
 #include "gameplay/AmmoType.h"
 #include "gameplay/TeamEnum.h"
 #include "object/GameobjectFactory.h"  // for the prefab names the prefab picker lists
@@ -14,6 +15,52 @@ namespace
 {
 // One edit buffer serves every string widget; ImGui edits one item at a time.
 char stringEditBuffer[64];
+// 1: angles on a slider, 0: typed in degrees. One switch for every angle widget.
+int angleInputMode = 1;
+// Opening the sound chooser for one member opens it for every sound member drawn.
+bool soundChooserOpen = false;
+
+constexpr float DegreesPerRadian = 180.0f / 3.14159265358979f;
+
+// A text field on a string through a bounded buffer. A value longer than the buffer is shown cut
+// short and written back only when the user edits it, so looking at it never shortens it.
+void InputStringField(const char* label, std::string* value)
+{
+  std::strncpy(stringEditBuffer, value->c_str(), sizeof(stringEditBuffer) - 1);
+  stringEditBuffer[sizeof(stringEditBuffer) - 1] = '\0';
+  if (ImGui::InputText(label, stringEditBuffer, sizeof(stringEditBuffer)))
+    *value = stringEditBuffer;
+}
+
+void AngleModeButtons()
+{
+  ImGui::RadioButton("Slider", &angleInputMode, 1);
+  ImGui::SameLine();
+  ImGui::RadioButton("Input", &angleInputMode, 0);
+}
+
+// The slider or the field in degrees; the value stays in radians.
+void AngleField(const std::string& label, float* value)
+{
+  if (angleInputMode == 1)
+  {
+    ImGui::SliderAngle(label.c_str(), value, 0.0f, 360.0f);
+    return;
+  }
+  float degrees = *value * DegreesPerRadian;
+  if (ImGui::InputFloat(label.c_str(), &degrees, 0.0f, 0.0f))
+    *value = degrees / DegreesPerRadian;
+}
+
+void ChooseSoundResource(std::string* value)
+{
+  const SoundResource sounds;
+  for (const std::string& path : sounds.GetLines())
+  {
+    if (ImGui::Selectable(path.c_str(), path == *value))
+      *value = path;
+  }
+}
 
 // A button with the current value's name that opens a popup listing the real values.
 template <typename E>
@@ -55,6 +102,33 @@ void RenderFloat(const std::string& label, float* value)
   ImGui::InputFloat(label.c_str(), value, 0.0f, 0.0f);
 }
 
+void RenderFloatReadOnly(const std::string& label, float* value)
+{
+  ImGui::Text("%s: %f", label.c_str(), *value);
+}
+
+void RenderFloatUnit(const std::string& label, float* value)
+{
+  ImGui::SliderFloat(label.c_str(), value, 0.0f, 1.0f, "%.3f");
+}
+
+void RenderAngle(const std::string& label, float* value)
+{
+  ImGui::PushID(label.c_str());
+  AngleModeButtons();
+  AngleField(label, value);
+  ImGui::PopID();
+}
+
+void RenderAngleOrNone(const std::string& label, float* value)
+{
+  AngleModeButtons();
+  if (ImGui::Button("No Angle"))
+    *value = -2.0f;
+  ImGui::SameLine();
+  AngleField(label, value);
+}
+
 void RenderInt(const std::string& label, int* value)
 {
   ImGui::InputInt(label.c_str(), value, 1, 100);
@@ -75,11 +149,37 @@ void RenderUnsigned(const std::string& label, unsigned int* value)
 void RenderString(const std::string& label, std::string* value)
 {
   ImGui::PushID(label.c_str());
-  std::strncpy(stringEditBuffer, value->c_str(), sizeof(stringEditBuffer) - 1);
-  stringEditBuffer[sizeof(stringEditBuffer) - 1] = '\0';
-  ImGui::InputText(label.c_str(), stringEditBuffer, sizeof(stringEditBuffer));
-  *value = stringEditBuffer;
+  InputStringField(label.c_str(), value);
   ImGui::PopID();
+}
+
+void RenderDirectionNames(const std::string& label, std::array<std::string, 4>* value)
+{
+  static const char* const directions[] = {"Up", "Right", "Down", "Left"};
+  ImGui::Text("%s", label.c_str());
+  for (std::size_t index = 0; index < value->size(); ++index)
+    InputStringField(directions[index], &(*value)[index]);
+}
+
+void RenderSoundPath(const std::string& label, std::string* value)
+{
+  ImGui::Text("%s", label.c_str());
+  ImGui::Text("Sound: %s", value->c_str());
+  ImGui::PushID(label.c_str());
+  if (ImGui::Button("Change Sound"))
+    soundChooserOpen = true;
+  ImGui::PopID();
+  if (!soundChooserOpen)
+    return;
+  // Each sound member drawn adds its own list to the one window, under its own id.
+  if (ImGui::Begin("Resource Chooser", &soundChooserOpen))
+  {
+    ImGui::PushID(value);
+    ImGui::Text("%s", value->c_str());
+    ChooseSoundResource(value);
+    ImGui::PopID();
+  }
+  ImGui::End();
 }
 
 void RenderColor(const std::string& label, fColor* value)
@@ -91,6 +191,21 @@ void RenderVec2(const std::string& label, glm::vec2* value)
 {
   ImGui::PushID(label.c_str());
   ImGui::InputFloat2(label.c_str(), &value->x);
+  ImGui::PopID();
+}
+
+void RenderVec2Scale(const std::string& label, glm::vec2* value)
+{
+  ImGui::PushID(label.c_str());
+  ImGui::SliderFloat2(label.c_str(), &value->x, 0.0f, 50.0f, "%.3f");
+  ImGui::PopID();
+}
+
+void RenderVec2Drag(const std::string& label, glm::vec2* value)
+{
+  ImGui::PushID(label.c_str());
+  // Equal bounds leave the value unclamped.
+  ImGui::DragFloat2(label.c_str(), &value->x, 1.0f, 100.0f, 100.0f, "%.3f");
   ImGui::PopID();
 }
 

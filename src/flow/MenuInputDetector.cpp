@@ -18,7 +18,7 @@ MenuInputDetector& MenuInputDetector::operator=(const MenuInputDetector& other)
 void MenuInputDetector::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "menu", &menu, RenderString, std::string());
-  Members::AddMember(members, "transitions", &transitions, DataNotRendered<std::array<std::string, 4>>,
+  Members::AddMember(members, "transitions", &transitions, RenderDirectionNames,
                      std::array<std::string, 4>{});
 }
 

@@ -24,7 +24,7 @@ void AmmoPickup::OnAwake()
 void AmmoPickup::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "ammo", &ammo, RenderFloat, 50.0f);
-  Members::AddMember(members, "pickupSound", &pickupSound.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "pickupSound", &pickupSound.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
 }
 
 void AmmoPickup::On(CollisionEvent* event)

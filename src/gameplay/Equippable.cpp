@@ -34,7 +34,7 @@ void Equippable::OnAwake()
 void Equippable::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "equipped", &equipped, RenderBool, false);
-  Members::AddMember(members, "pickup_sound", &pickupSound.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "pickup_sound", &pickupSound.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
   Members::AddMember(members, "special", &special, RenderBool, false);
 }
 

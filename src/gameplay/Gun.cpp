@@ -113,8 +113,8 @@ void Gun::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "firePos", &firePos, RenderVec2, glm::vec2(0.0f, 0.0f));
   Members::AddMember(members, "shakeIntensity", &shakeIntensity, RenderFloat, 0.0f);
   Members::AddMember(members, "projectilePrefab", &projectilePrefab, RenderPrefabName, std::string("Bullet"));
-  Members::AddMember(members, "fireSound", &fireSound.GetEvent(), RenderString, std::string(Sound::DefaultPath));
-  Members::AddMember(members, "reloadSound", &reloadSound.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "fireSound", &fireSound.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "reloadSound", &reloadSound.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
   Members::AddMember(members, "fireCoolCountdown", &fireCountdown, RenderFloat, 0.0f, false);
   Members::AddMember(members, "reloadCooldown", &reloadCountdown, RenderFloat, 0.5f);
   Members::AddMember(members, "reloading", &reloading, RenderBool, false);

@@ -78,7 +78,7 @@ void Transform::Unlink()
 void Transform::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "position", &position, RenderVec2, glm::vec2(0.0f, 0.0f), true, false);
-  Members::AddMember(members, "rotation", &rotation, RenderFloat, 0.0f);
+  Members::AddMember(members, "rotation", &rotation, RenderAngle, 0.0f);
   Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
   // The list is built before its values are read or written, so whoever already listens hears
   // of a possible move.

@@ -72,8 +72,8 @@ void ParticleSystem::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "spawnRandos", &spawnRandos, RenderVec4, glm::vec4(0.0f, 3.1415925f, 30.0f, 40.0f));
   Members::AddMember(members, "velocityMagnitudeMin", &velocityMagnitudeMin, RenderFloat, 1.0f);
   Members::AddMember(members, "velocityMagnitudeMax", &velocityMagnitudeMax, RenderFloat, 2.0f);
-  Members::AddMember(members, "velocityDirAngleMin", &velocityDirAngleMin, RenderFloat, 0.0f);
-  Members::AddMember(members, "velocityDirAngleMax", &velocityDirAngleMax, RenderFloat, 6.283185f);
+  Members::AddMember(members, "velocityDirAngleMin", &velocityDirAngleMin, RenderAngle, 0.0f);
+  Members::AddMember(members, "velocityDirAngleMax", &velocityDirAngleMax, RenderAngle, 6.283185f);
   Members::AddMember(members, "layer", &layer, RenderString, std::string(FallbackLayer));
   Members::AddMember(members, "angularVelocityMin", &angularVelocityMin, RenderFloat, 0.0f);
   Members::AddMember(members, "angularVelocityMax", &angularVelocityMax, RenderFloat, 1.0f);

@@ -74,13 +74,13 @@ void PointLight::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "on", &on, RenderBool, true);
   Members::AddMember(members, "color", &color, RenderColor, fColor());
-  Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
+  Members::AddMember(members, "scale", &scale, RenderVec2Drag, glm::vec2(1.0f, 1.0f));
   Members::AddMember(members, "offset", &offset, RenderVec2, glm::vec2(0.0f, 0.0f));
-  Members::AddMember(members, "c1", &c1, RenderFloat, 0.0f);
-  Members::AddMember(members, "c2", &c2, RenderFloat, 0.1f);
-  Members::AddMember(members, "c3", &c3, RenderFloat, 0.9f);
-  Members::AddMember(members, "c4", &c4, RenderFloat, 0.0f);
-  Members::AddMember(members, "direction", &direction, RenderFloat, -2.0f);
+  Members::AddMember(members, "c1", &c1, RenderFloatUnit, 0.0f);
+  Members::AddMember(members, "c2", &c2, RenderFloatUnit, 0.1f);
+  Members::AddMember(members, "c3", &c3, RenderFloatUnit, 0.9f);
+  Members::AddMember(members, "c4", &c4, RenderFloatUnit, 0.0f);
+  Members::AddMember(members, "direction", &direction, RenderAngleOrNone, -2.0f);
   Members::AddMember(members, "type", &type, RenderUnsigned, 1u);
 }
 
