@@ -8,6 +8,7 @@
 #include "ai/VectorMove.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "gameplay/CheatKeys.h"
 #include "gameplay/GameplayEvents.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"
@@ -56,6 +57,7 @@ void ShipController::OnDestroy()
 
 void ShipController::On(UpdateEvent*)
 {
+  CheckCheatKeys(GetSpace());
   GameObject* ship = GetGameObject();
   EventManager* manager = EventManager::Instance();
   if (ship == nullptr || manager == nullptr || steering == nullptr || !moveDirection.IsValid())

@@ -128,8 +128,9 @@ void Editor::PickInViewport()
 {
   host->UpdateEditorPicking();
   const Input* input = Input::Instance();
+  // A click on one of the editor's windows is the window's, not the object's behind it.
   if (gizmoDragging || !hoveredObject.IsValid() || pickingSuppressed || pickingSuppressedThisFrame ||
-      input == nullptr || !input->IsMouseButtonTriggered(0))
+      input == nullptr || !input->IsMouseButtonTriggered(0) || ImGui::GetIO().WantCaptureMouse)
     return;
   showObjectWindows = true;
   if (currentTool != nullptr)
@@ -381,7 +382,10 @@ void Editor::DragSelected(GameObject& object)
     gizmoHitX = false;
     gizmoHitY = false;
     gizmoHovered = false;
-    DrawMoveGizmo(transform->GetWorldPosition(), GizmoSize, scale, space, &gizmoHitX, &gizmoHitY, mouse);
+    // Over one of the editor's windows the gizmo is drawn but cannot be grabbed.
+    const bool overWindow = ImGui::GetIO().WantCaptureMouse;
+    DrawMoveGizmo(transform->GetWorldPosition(), GizmoSize, scale, space, overWindow ? nullptr : &gizmoHitX,
+                  overWindow ? nullptr : &gizmoHitY, mouse);
     gizmoHovered = gizmoHitX || gizmoHitY;
   }
   else
