@@ -58,6 +58,16 @@ Editor::Editor(EditorHost* editorHost) : host(editorHost)
 
 Editor::~Editor() = default;
 
+// Where a window first appears, as a share of the display (a saved layout wins): the object list
+// and the tool options down the left edge, the held object's inspector down the right, the other
+// windows in the middle, so that none starts hidden under another.
+void Editor::PlaceWindowFirstTime(float left, float top, float width, float height)
+{
+  const ImVec2 display = ImGui::GetIO().DisplaySize;
+  ImGui::SetNextWindowPos(ImVec2(display.x * left, display.y * top), ImGuiCond_FirstUseEver);
+  ImGui::SetNextWindowSize(ImVec2(display.x * width, display.y * height), ImGuiCond_FirstUseEver);
+}
+
 void Editor::SuppressPicking()
 {
   pickingSuppressedThisFrame = true;
@@ -171,6 +181,7 @@ void Editor::DrawDroppedFiles()
   showResourceEditor = showResourceEditor || newFilesDropped;
   if (showResourceEditor)
   {
+    PlaceWindowFirstTime(0.3f, 0.1f, 0.4f, 0.6f);
     if (ImGui::Begin("Edit Resource", &showResourceEditor))
       resourceEditor.Draw();
     ImGui::End();
@@ -183,6 +194,7 @@ void Editor::DrawDroppedFiles()
 
 void Editor::DrawToolWindow()
 {
+  PlaceWindowFirstTime(0.01f, 0.62f, 0.26f, 0.2f);
   if (ImGui::Begin("Editor", &showObjectWindows))
   {
     ImGui::Checkbox("Hide Nameless", &hideNameless);
@@ -203,6 +215,7 @@ void Editor::DrawToolWindow()
 
 void Editor::DrawObjectsWindow()
 {
+  PlaceWindowFirstTime(0.01f, 0.06f, 0.26f, 0.55f);
   if (!ImGui::Begin("Objects", &showObjectWindows, ImGuiWindowFlags_MenuBar))
   {
     ImGui::End();
@@ -228,12 +241,15 @@ void Editor::DrawObjectsWindow()
     ImGui::Selectable("New Object");
     if (ImGui::BeginPopupContextItem("new_obj_pf_sel", ImGuiPopupFlags_MouseButtonLeft))
     {
+      // A region of its own, as the component list has: the popup opens where the click was.
+      ImGui::BeginChild("new_obj_list", ImVec2(220.0f, 300.0f));
       std::string choice = "Empty";
       if (PickPrefab(choice))
       {
         CreateObjectFromPrefab(choice, space);
         ImGui::CloseCurrentPopup();
       }
+      ImGui::EndChild();
       ImGui::EndPopup();
     }
     // A copy: a click may make an object (a new one joins the map) while the list is drawn.
@@ -317,6 +333,7 @@ void Editor::DrawObjectWindow()
     return;
   if (host->IsEditorRunning() && !host->IsRunning())
     DragSelected(*object);
+  PlaceWindowFirstTime(0.64f, 0.06f, 0.35f, 0.9f);
   if (!ImGui::Begin("Object:", &showObjectWindows))
   {
     ImGui::End();

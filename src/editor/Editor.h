@@ -17,6 +17,7 @@
 #include "object/GameobjectFactory.h"
 
 #include <glm/vec2.hpp>
+#include <imgui.h>
 
 #include <memory>
 #include <string>
@@ -87,6 +88,7 @@ public:
 
 private:
   // Editor.cpp
+  static void PlaceWindowFirstTime(float left, float top, float width, float height);
   void DrawToolWindow();
   void DrawObjectsWindow();
   void DrawObjectNode(const Handle<GameObject>& object, bool topLevel);
@@ -112,8 +114,11 @@ private:
   void DrawRenamePopup(GameObject& object);
   void DrawSavePrefabPopup(GameObject& object);
   void DrawComponentMembers(Component& component, bool isTemplate);
-  static bool PickComponentType(std::string& name);
-  static bool PickPrefab(std::string& name);
+  // One selectable per component type or prefab, under a filter field that has the keyboard as
+  // the list appears: typing a part of a name is quicker than scrolling through every entry.
+  bool PickComponentType(std::string& name);
+  bool PickPrefab(std::string& name);
+  static bool PickFromList(const std::vector<std::string>& entries, std::string& name, ImGuiTextFilter& filter);
   void DrawPrefabEditor();
   void DrawAmbienceEditor();
 
@@ -124,6 +129,10 @@ private:
   ResourceEditor resourceEditor;
   std::vector<std::string> levelNames;
   std::string selectedPrefabName;
+  ImGuiTextFilter componentFilter;
+  ImGuiTextFilter prefabFilter;
+  // The component just added to the held object shows its members at once.
+  const Component* addedComponent = nullptr;
   // The popups' text fields. A name longer than a buffer is shown cut short and kept whole unless
   // the user types: a field is written back only when it was edited.
   char renameBuffer[128] = {};

@@ -59,7 +59,10 @@ void Editor::DrawObjectInspector(GameObject& object)
     if (PickComponentType(chosen))
     {
       if (Component* added = object.AddComponent(chosen))
+      {
         added->OnAwake();
+        addedComponent = added;
+      }
       ImGui::CloseCurrentPopup();
     }
     ImGui::EndChild();
@@ -71,6 +74,11 @@ void Editor::DrawObjectInspector(GameObject& object)
   for (const auto& [typeName, component] : object.GetComponents())
   {
     ImGui::PushID(static_cast<int>(component->GetSerial()));
+    if (component == addedComponent)
+    {
+      ImGui::SetNextItemOpen(true);
+      addedComponent = nullptr;
+    }
     const bool open = ImGui::CollapsingHeader(typeName.c_str());
     if (ImGui::BeginPopupContextItem("cmp_ctxmn"))
     {
@@ -208,44 +216,48 @@ void Editor::DrawComponentMembers(Component& component, bool isTemplate)
   Members::Clear(members);
 }
 
-bool Editor::PickComponentType(std::string& name)
+bool Editor::PickFromList(const std::vector<std::string>& entries, std::string& name, ImGuiTextFilter& filter)
 {
-  bool picked = false;
-  if (const GameobjectFactory* factory = GameobjectFactory::Instance())
+  if (ImGui::IsWindowAppearing())
   {
-    for (const auto& [typeName, componentFactory] : factory->GetFactories())
+    filter.Clear();
+    ImGui::SetKeyboardFocusHere();
+  }
+  filter.Draw("##filter", -1.0f);
+  bool picked = false;
+  for (const std::string& entry : entries)
+  {
+    if (filter.PassFilter(entry.c_str()) && ImGui::Selectable(entry.c_str(), entry == name))
     {
-      if (ImGui::Selectable(typeName.c_str(), typeName == name))
-      {
-        name = typeName;
-        picked = true;
-      }
+      name = entry;
+      picked = true;
     }
   }
   return picked;
 }
 
-bool Editor::PickPrefab(std::string& name)
+bool Editor::PickComponentType(std::string& name)
 {
-  bool picked = false;
+  std::vector<std::string> typeNames;
   if (const GameobjectFactory* factory = GameobjectFactory::Instance())
   {
-    for (const std::string& prefabName : factory->GetPrefabNames())
-    {
-      if (ImGui::Selectable(prefabName.c_str(), prefabName == name))
-      {
-        name = prefabName;
-        picked = true;
-      }
-    }
+    for (const auto& [typeName, componentFactory] : factory->GetFactories())
+      typeNames.push_back(typeName);
   }
-  return picked;
+  return PickFromList(typeNames, name, componentFilter);
+}
+
+bool Editor::PickPrefab(std::string& name)
+{
+  const GameobjectFactory* factory = GameobjectFactory::Instance();
+  return PickFromList(factory != nullptr ? factory->GetPrefabNames() : std::vector<std::string>(), name, prefabFilter);
 }
 
 // --- Prefab editor -----------------------------------------------------------------------------
 
 void Editor::DrawPrefabEditor()
 {
+  PlaceWindowFirstTime(0.28f, 0.06f, 0.35f, 0.6f);
   if (!ImGui::Begin("Prefab Editor", &showPrefabEditor, ImGuiWindowFlags_MenuBar))
   {
     ImGui::End();
@@ -348,6 +360,7 @@ void Editor::DrawPrefabEditor()
 
 void Editor::DrawAmbienceEditor()
 {
+  PlaceWindowFirstTime(0.28f, 0.68f, 0.35f, 0.2f);
   if (ImGui::Begin("Ambience Editor", &showAmbienceEditor))
   {
     for (auto& [layerName, ambient] : host->GetLighting())
