@@ -77,8 +77,10 @@ px() {
   echo $((20 + $1)) $((20 + $2))
 }
 
+# The program may draw slowly on a busy machine (software rendering): every step leaves it time for
+# a few frames before the next one.
 shoot() {
-  sleep "${2:-0.5}"
+  sleep "${2:-0.8}"
   import -window root "$shots/$1.png"
   echo "screen: $1"
 }
@@ -87,25 +89,25 @@ shoot() {
 key() {
   for name in "$@"; do
     xdotool keydown "$name"
-    sleep 0.08
+    sleep 0.12
     xdotool keyup "$name"
-    sleep 0.2
+    sleep 0.4
   done
 }
 
 type_text() {
-  xdotool type --delay 60 "$1"
-  sleep 0.2
+  xdotool type --delay 100 "$1"
+  sleep 0.4
 }
 
 # A click at a screen pixel.
 click_screen() {
   xdotool mousemove "$1" "$2"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.08
-  xdotool mouseup 1
   sleep 0.3
+  xdotool mousedown 1
+  sleep 0.12
+  xdotool mouseup 1
+  sleep 0.7
 }
 click_world() {
   # shellcheck disable=SC2046
@@ -152,13 +154,13 @@ click_world 100 100
 shoot 03-picked
 # Dragged by the centre of its handle: 80 units right and 40 down.
 xdotool mousemove $(at 100 100)
-sleep 0.3
+sleep 0.6
 xdotool mousedown 1
 for step in 1 2 3 4 5 6 7 8; do
   xdotool mousemove $(at $((100 + step * 10)) $((100 - step * 5)))
-  sleep 0.05
+  sleep 0.1
 done
-sleep 0.2
+sleep 0.5
 xdotool mouseup 1
 xdotool mousemove 5 5
 shoot 04-dragged
