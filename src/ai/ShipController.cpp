@@ -57,7 +57,7 @@ void ShipController::OnDestroy()
 
 void ShipController::On(UpdateEvent*)
 {
-  CheckCheatKeys(GetSpace());
+  PollCheatKeys(GetSpace());
   GameObject* ship = GetGameObject();
   EventManager* manager = EventManager::Instance();
   if (ship == nullptr || manager == nullptr || steering == nullptr || !moveDirection.IsValid())

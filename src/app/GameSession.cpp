@@ -9,12 +9,14 @@
 #include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
+#include "editor/CheatKeys.h"
 #include "editor/ConsoleGui.h"
 #include "editor/Editor.h"
 #include "editor/EditorCamera.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
 #include "flow/ActionSystem.h"
+#include "gameplay/CheatKeys.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/PrefabFiles.h"
@@ -69,6 +71,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   // No handle the editor holds may outlive its level.
   ::Editor::Editor* levelEditor = editor.get();
   Space::SetUnloadObserver([levelEditor]() { levelEditor->ResetTools(); });
+  InstallCheatKeys();
   Profiler::SetCurrent(profiler);
   factory.SetComponentRegistrar(RegisterAllComponents);
   SpacePhysics::SetMaker(PhysicsModule::Make);
@@ -81,6 +84,7 @@ GameSession::~GameSession()
   // Normally the loop has unloaded them; a session that never ran may still hold some.
   UnloadAllSpaces();
   Space::SetUnloadObserver(nullptr);
+  SetCheatKeyCheck(nullptr);
   if (GameobjectFactory::Instance() == &factory)
     GameobjectFactory::SetInstance(nullptr);
   if (Profiler::Current() == profiler)

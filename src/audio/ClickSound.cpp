@@ -16,7 +16,7 @@ void ClickSound::OnAwake()
 
 void ClickSound::GetMembers(std::vector<MemberBase*>& members)
 {
-  Members::AddMember(members, "soundClick", &sound.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "soundClick", &sound.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
 }
 
 void ClickSound::On(DetectorTriggerEndEvent*)

@@ -143,9 +143,9 @@ void DialogueAnimator::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "backgroundOffset", &backgroundOffset, RenderVec2, reference.backgroundOffset);
   Members::AddMember(members, "headOffset", &headOffset, RenderVec2, reference.headOffset);
   Members::AddMember(members, "jawOffset", &jawOffset, RenderVec2, reference.jawOffset);
-  Members::AddMember(members, "backgroundScale", &backgroundScale, RenderVec2, reference.backgroundScale);
-  Members::AddMember(members, "headScale", &headScale, RenderVec2, reference.headScale);
-  Members::AddMember(members, "jawScale", &jawScale, RenderVec2, reference.jawScale);
+  Members::AddMember(members, "backgroundScale", &backgroundScale, RenderVec2Scale, reference.backgroundScale);
+  Members::AddMember(members, "headScale", &headScale, RenderVec2Scale, reference.headScale);
+  Members::AddMember(members, "jawScale", &jawScale, RenderVec2Scale, reference.jawScale);
   RefreshParts();
 }
 

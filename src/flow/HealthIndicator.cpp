@@ -42,8 +42,8 @@ void HealthIndicator::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "firstBeatDuration", &firstBeatDuration, RenderFloat, reference.firstBeatDuration);
   Members::AddMember(members, "secondBeatDuration", &secondBeatDuration, RenderFloat, reference.secondBeatDuration);
   Members::AddMember(members, "decreaseDuration", &decreaseDuration, RenderFloat, reference.decreaseDuration);
-  Members::AddMember(members, "beatOne", &beatOne.GetEvent(), RenderString, std::string(Sound::DefaultPath));
-  Members::AddMember(members, "beatTwo", &beatTwo.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "beatOne", &beatOne.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "beatTwo", &beatTwo.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
 }
 
 void HealthIndicator::On(HealthChangedEvent* event)

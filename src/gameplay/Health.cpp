@@ -58,8 +58,8 @@ void Health::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "hitpoints", &hitpoints, RenderFloat, 100.0f);
   Members::AddMember(members, "max hitpoints", &maxHitpoints, RenderFloat, 100.0f);
-  Members::AddMember(members, "sound hurt", &soundHurt.GetEvent(), RenderString, std::string(Sound::DefaultPath));
-  Members::AddMember(members, "sound death", &soundDeath.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "sound hurt", &soundHurt.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "sound death", &soundDeath.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
   Members::AddMember(members, "healthIndicatorCameraPrefab", &healthIndicatorCameraPrefab, RenderPrefabName,
                      std::string());
   Members::AddMember(members, "regens", &regens, RenderBool, true);

@@ -27,7 +27,7 @@ void Shotgun::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "projectilesPerShot", &projectilesPerShot, RenderUnsigned, 10u);
   Members::AddMember(members, "velocityRange", &velocityRange, RenderFloat, 200.0f);
   Members::AddMember(members, "reloadSoundsPlayed", &reloadSoundsPlayed, RenderUnsigned, 0u);
-  Members::AddMember(members, "pumpSound", &pumpSound.GetEvent(), RenderString, std::string(Sound::DefaultPath));
+  Members::AddMember(members, "pumpSound", &pumpSound.GetEvent(), RenderSoundPath, std::string(Sound::DefaultPath));
   Members::AddMember(members, "pumpDelay", &pumpDelay, RenderFloat, 0.2f);
   Members::AddMember(members, "pumpCountdown", &pumpCountdown, RenderFloat, 0.0f);
 }

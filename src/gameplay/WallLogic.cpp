@@ -30,7 +30,7 @@ constexpr Rubble RubblePieces[] = {
 
 void WallLogic::GetMembers(std::vector<MemberBase*>& members)
 {
-  Members::AddMember(members, "sound wall explosion", &breakSound.GetEvent(), RenderString,
+  Members::AddMember(members, "sound wall explosion", &breakSound.GetEvent(), RenderSoundPath,
                      std::string(Sound::DefaultPath));
   Members::AddMember(members, "volume", &breakSound.GetVolume(), RenderFloat, 2.0f);
   Members::AddMember(members, "pitch", &breakSound.GetPitch(), RenderFloat, 1.0f);

@@ -7,13 +7,12 @@
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
-#include "support/CapturedOutput.h"
+#include "support/CapturedLog.h"
 
 #include <json/json.h>
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,12 +46,24 @@ std::vector<std::string> Describe(Space& space)
   return lines;
 }
 
-std::string FileText(const std::string& path)
+std::vector<std::string> FileLines(const std::string& path)
 {
   std::ifstream file(path);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+// Empty when both are the same; else the first line that differs on each side, since a level's
+// whole description is too long to read in a failure.
+std::string FirstDifference(const std::vector<std::string>& before, const std::vector<std::string>& after)
+{
+  const auto [first, second] = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
+  if (first == before.end() && second == after.end())
+    return std::string();
+  return "line " + std::to_string(first - before.begin()) + ":\n  before: " +
+         (first != before.end() ? *first : "(none)") + "\n  after:  " + (second != after.end() ? *second : "(none)");
 }
 }  // namespace
 
@@ -70,21 +81,21 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
   for (const std::string& level : editor.GetLevelNames())
   {
     SCOPED_TRACE(level);
-    CapturedOutput output;  // the levels' own warnings are another test's business
+    CapturedLog output;  // the levels' own warnings are another test's business
     Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
     session->SetEditorSpace(space);
     const std::vector<std::string> opened = Describe(*space);
     objects += opened.size();
 
     ASSERT_TRUE(session->SaveEditorLevel());
-    const std::string saved = FileText(Space::LevelPath(level));
+    const std::vector<std::string> saved = FileLines(Space::LevelPath(level));
     space->UnloadLevel();
     space->LoadLevel(level);
-    EXPECT_EQ(Describe(*space), opened);
+    EXPECT_EQ(FirstDifference(opened, Describe(*space)), "");
 
     // Saved again, the file is the same text: nothing drifts from save to save.
     ASSERT_TRUE(session->SaveEditorLevel());
-    EXPECT_EQ(FileText(Space::LevelPath(level)), saved);
+    EXPECT_EQ(FirstDifference(saved, FileLines(Space::LevelPath(level))), "");
     session->SetEditorSpace(nullptr);
     session->UnloadAllSpaces();
   }

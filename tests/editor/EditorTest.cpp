@@ -1,0 +1,121 @@
+// The editor's rules that the drive through the real program (tools/drive-editor.sh) does not
+// reach on every branch: the level list's cut rule, picking ties and children, the tools'
+// selection answers and refused cycles, the resource editor's save rule, and a level save that
+// cannot replace its file.
+#include "editor/Editor.h"
+
+#include "app/GameSessionTestEnvironment.h"
+#include "editor/ParentTool.h"
+#include "editor/ResourceEditor.h"
+#include "editor/SelectTool.h"
+#include "object/GameObject.h"
+#include "object/Transform.h"
+#include "support/CapturedLog.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+class EditorTest : public GameSessionTest
+{
+protected:
+  Handle<GameObject> Make(Space* space, const std::string& name, glm::vec2 position)
+  {
+    Handle<GameObject> object;
+    session->GetFactory().CreateGameObject(object, "Empty", space, name);
+    object->GetTransform()->SetWorldPosition(position.x, position.y);
+    return object;
+  }
+};
+
+TEST_F(EditorTest, LevelNamesPickingAndTheToolsFollowTheirRules)
+{
+  EXPECT_EQ(::Editor::Editor::LevelNameOf("Assets\\LevelFiles\\splash.json"), "splash");
+  EXPECT_EQ(::Editor::Editor::LevelNameOf("Assets/LevelFiles/old.json.bak"), "old");
+  EXPECT_EQ(::Editor::Editor::LevelNameOf("Assets/LevelFiles/notes.txt"), "notes.txt");
+
+  Space* space = LiveSpace("Editor Space", "blank");
+  Handle<GameObject> near = Make(space, "near", {3.0f, 0.0f});
+  Handle<GameObject> later = Make(space, "later", {3.5f, 0.0f});
+  Handle<GameObject> child = Make(space, "child", {0.0f, 0.0f});
+  ASSERT_TRUE(child->GetTransform()->SetParent(near->GetTransform()));
+  // Boxes of 15 x 15 without a sprite; a later object within 1.0 of the best wins; a child is
+  // never picked, though it is the nearest.
+  EXPECT_EQ(::Editor::Editor::FindObjectAt(*space, {0.0f, 0.0f}), later);
+  EXPECT_FALSE(::Editor::Editor::FindObjectAt(*space, {0.0f, 12.0f}).IsValid());
+
+  ::Editor::Selection selection;
+  ::Editor::SelectTool select;
+  ::Editor::ParentTool parent(selection);
+  EXPECT_TRUE(select.Apply(near));
+  EXPECT_TRUE(select.Unapply(near)) << "a selected node leaves the selection";
+  EXPECT_EQ(select.GetHeld(), near) << "and stays held";
+
+  // "later" and "near" selected, "child" picked as the parent: "near" is its ancestor and stays
+  // where it is, with a warning; "later" becomes the child's child. The selection empties and the
+  // parent is held, not selected.
+  selection[::Editor::SelectionLabel(*near)] = near;
+  selection[::Editor::SelectionLabel(*later)] = later;
+  CapturedLog output;
+  EXPECT_FALSE(parent.Apply(child));
+  EXPECT_TRUE(output.Contains("[WARNING] \"near\" is not made a child of \"child\": it would become its own ancestor."));
+  EXPECT_EQ(near->GetTransform()->GetParent(), nullptr);
+  EXPECT_EQ(later->GetTransform()->GetParent(), child->GetTransform());
+  EXPECT_TRUE(selection.empty());
+  EXPECT_EQ(parent.GetHeld(), child);
+
+  // With "Select Parent on parent action" the parent joins the selection; with an empty
+  // selection the tool only holds what it was given.
+  parent.selectParentOnParentAction = true;
+  EXPECT_TRUE(parent.Apply(near));
+  EXPECT_EQ(parent.GetHeld(), near);
+  EXPECT_EQ(later->GetTransform()->GetParent(), child->GetTransform());
+
+  // The space unloading drops every held object and the selection.
+  ::Editor::Editor& editor = session->GetEditor();
+  editor.GetSelection()[::Editor::SelectionLabel(*near)] = near;
+  editor.GetCurrentTool()->Apply(near);
+  session->UnloadAllSpaces();
+  EXPECT_TRUE(editor.GetSelection().empty());
+  EXPECT_FALSE(editor.GetCurrentTool()->GetHeld().IsValid());
+}
+
+TEST_F(EditorTest, TheResourceEditorSavesOnlyLongEnoughNames)
+{
+  const Resource edited;
+  EXPECT_TRUE(ResourceEditor::IsValidSave("crat", "crate1", edited));
+  EXPECT_FALSE(ResourceEditor::IsValidSave("cra", "crate1", edited));
+  EXPECT_FALSE(ResourceEditor::IsValidSave("crat", "crate", edited));
+}
+
+TEST_F(EditorTest, ALevelSaveThatCannotReplaceItsFileIsReportedAndLosesNothing)
+{
+  Space* space = LiveSpace(::GameSession::EditorSpaceName, "testlevel");
+  session->SetEditorSpace(space);
+  const std::size_t objects = space->GetObjectsById().size();
+  const fs::path folder = settingsFolder.Path() / "levels";
+  fs::create_directories(folder / "testlevel.json");  // a folder where the file should go
+  CapturedLog output;
+  EXPECT_FALSE(session->SaveEditorLevel(folder.string() + "/"));
+  EXPECT_TRUE(output.Contains("[ERROR] The level \"testlevel\" was not saved"));
+  EXPECT_TRUE(fs::is_directory(folder / "testlevel.json"));
+
+  // A read-only folder: the level file there keeps what it held.
+  fs::remove(folder / "testlevel.json");
+  { std::ofstream(folder / "testlevel.json") << "{}"; }
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  const bool writable = std::ofstream(folder / "probe").is_open();  // root writes anywhere
+  if (!writable)
+  {
+    EXPECT_FALSE(session->SaveEditorLevel(folder.string() + "/"));
+    std::ifstream file(folder / "testlevel.json");
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str(), "{}");
+  }
+  fs::permissions(folder, fs::perms::owner_all);
+  EXPECT_EQ(space->GetObjectsById().size(), objects) << "the editor keeps the level it could not save";
+  session->SetEditorSpace(nullptr);
+}
