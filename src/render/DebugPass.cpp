@@ -130,6 +130,10 @@ void DebugPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer* buffer
                GL_STREAM_DRAW);
   glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
 
+  // The light passes before this one leave their own blending behind, which would multiply the
+  // shapes away on a transparent layer.
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   const float* projection = glm::value_ptr(renderer->projection);
   debugShader->Use();
   glUniformMatrix4fv(debugProjectionLocation, 1, GL_FALSE, projection);

@@ -3,6 +3,7 @@
 #include "support/CapturedLog.h"
 #include "RendererFixture.h"
 #include "render/DebugInstance.h"
+#include "render/LightInstance.h"
 
 namespace
 {
@@ -69,15 +70,21 @@ TEST_F(DebugPassTest, RequestsFileTheirShapeInWorldPlaces)
   EXPECT_EQ(circle.color, Colors.Blue);
 }
 
-TEST_F(DebugPassTest, ShapesInMixedOrderAreAllDrawnInTheirOwnColoursOverEveryLayer)
+TEST_F(DebugPassTest, ShapesInMixedOrderAreAllDrawnInTheirOwnColoursOverEveryLayerAfterALight)
 {
   auto* pass = static_cast<Graphics::DebugPass*>(graphics->GetPass("DebugPass"));
   for (bool baseInstance : {true, false})
   {
     pass->SetUseBaseInstance(baseInstance);
     SCOPED_TRACE(pass->UsesBaseInstance() ? "base-instance draws" : "re-pointed instance attributes");
-    // A sprite on the deepest interface layer under all of them.
-    File(space, "DL_GUI_CONFIRMATION_BUTTON", Sprite(0, 0, 1200, Colors.White));
+    // A sprite under all of them, and a light on the last layer drawn before the shapes (its
+    // pass leaves blending of its own behind).
+    File(space, "DL_FLOOR", Sprite(0, 0, 1200, Colors.White));
+    Graphics::InstanceSubmission<Graphics::LightInstance> light;
+    light.layer = graphics->GetLayer("DL_MAIN");
+    light.pass = graphics->GetPass("LightPass");
+    light.space = &space;
+    graphics->AddInstance(light);
     graphics->DebugDrawRect(Graphics::RowsMatrix(1, 0, 3, 0, 1, 3), {600, 300}, &space, Colors.Green);
     graphics->DebugDrawLine({-957, -297}, {1, 0}, 1900, &space, Colors.Red);
     graphics->DebugDrawCircle(Graphics::RowsMatrix(1, 0, 3, 0, 1, 3), 300, &space, Colors.Blue);
