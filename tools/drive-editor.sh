@@ -2,9 +2,10 @@
 # Uses the editor as a designer new to it would, with xdotool on the running X display, and takes
 # a screenshot of every step: start in edit mode, pick a crate and drag it by its handle, rename
 # it, give it a point light and change the light, save the level, quit; start again and find the
-# level as saved; save the crate as a prefab and place a copy; parent one crate to the other and
-# see the reverse refused; play the level with F6 and come back; quit. It fails unless both runs
-# end by themselves with exit code 0 and the files hold what was done.
+# level as saved; save the crate as a prefab and place a copy, duplicate it and delete the
+# duplicate; parent one crate to the other and see the reverse refused; play the level with F6 and
+# come back; quit. It fails unless both runs end by themselves with exit code 0 and the files hold
+# what was done.
 #
 #   xvfb-run -a -s "-screen 0 1280x720x24" tools/drive-editor.sh build/corvane shots/
 #
@@ -242,6 +243,12 @@ shoot 13-new-object-menu
 click_window 95 141
 xdotool mousemove 5 5
 shoot 14-copy-placed
+# "Duplicate" holds a copy of it; "Delete" takes the copy away again and lets go of it.
+click_window 697 70
+shoot 14a-duplicated
+click_window 766 70
+xdotool mousemove 5 5
+shoot 14b-copy-deleted
 # Crate A (rows in id order: Ammunition, Camera, Crate A, Gunner, Moved Crate, New Object) is
 # selected, then the "Parent" tool makes it a child of the moved crate.
 click_window 80 155
@@ -280,6 +287,7 @@ import json, sys
 objects = json.load(open(sys.argv[1]))["level"]["objects"]
 by_name = {o["name"]: o for o in objects}
 assert "New Object" in by_name and by_name["New Object"]["prefab"] == "LitCrate", "the placed copy is saved"
+assert [o["name"] for o in objects].count("New Object") == 1, "the duplicate of the copy was deleted"
 children = lambda name: [child["who"] for child in by_name[name]["children"]]
 assert children("Moved Crate") == [by_name["Crate A"]["uuid"]], "Crate A is saved as the moved crate's child"
 assert children("Crate A") == [], "the cycle was not made"
