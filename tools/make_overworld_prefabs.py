@@ -39,13 +39,16 @@ def player_ship():
         "Agent": {"motivator": [2500, 700, 400, 30]},
         "Team": {"Team": 0},
         "ShipController": None,
+        # The flame rides behind the hull (the ship's nose points along +x) while the ship is steered.
+        "ShipThruster": {"thrusterPrefab": "ship thruster flame", "offset": [-280.0, 0.0], "scale": [4.0, 4.0]},
         "Registerer": {"registryType": "OW_CORVA"},
         "OverworldPositionPersistance": None,
     }
-    # Ships within 2500 units pull the camera in (zoom 0.5 at the hull to 8 at 3000 units).
+    # Ships within 2500 units pull the camera in (zoom 0.5 at the hull to 8 at 3000 units). The ring
+    # meets ships but not its own hull, whose thruster a touching ship would cut.
     PREFABS["OW_ShipDolly"] = {
         "Transform": None,
-        "CircleCollider": {"group": "SHIP", "ghost": True, "radius": 2500.0},
+        "CircleCollider": {"group": "ENEMY", "ghost": True, "radius": 2500.0},
         "ProximityDolly": None,
     }
 

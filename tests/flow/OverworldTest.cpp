@@ -1,12 +1,13 @@
 // The shipped overworld as a run meets it, on the real frame loop: START brings it up with the
-// player's ship held by the tutorial, a key skips the tutorial and flies the ship, the camera
-// follows, the stations launch ships and point their arrows, ramming a launched ship boards its
-// encounter, the exit brings the ship back where it was inside the whole map again, and with
+// player's ship held by the tutorial, a key skips the tutorial and flies the ship under its flame,
+// the camera follows, the stations launch ships and point their arrows, ramming a launched ship
+// boards its encounter, the exit brings the ship back where it was inside the whole map again, and with
 // 3000 points the boss's ship waits at its place and boards the boss room.
 #include "FlowScene.h"
 
 #include "ai/FactionController.h"
 #include "flow/LoadEncounter.h"
+#include "gameplay/ShipThruster.h"
 #include "gameplay/ScoreBoard.h"
 #include "physics/MapBoundingColliders.h"
 #include "support/CapturedLog.h"
@@ -59,6 +60,7 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   const glm::vec2 start = PlaceOf(*ship);
   Frame({TestEvents::Key(SDLK_d, true)});
   Frames(60);
+  EXPECT_TRUE(ship->GetComponent<ShipThruster>()->IsThrusting()) << "nothing of the ship's own cuts its engine";
   Frame({TestEvents::Key(SDLK_d, false)});
   EXPECT_EQ(Find("Overworld", "OW Tutorial"), nullptr);
   EXPECT_GT(PlaceOf(*ship).x, start.x + 200.0f);
