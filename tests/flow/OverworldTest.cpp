@@ -1,8 +1,8 @@
 // The shipped overworld as a run meets it, on the real frame loop: START brings it up with the
 // player's ship held by the tutorial, a key skips the tutorial and flies the ship under its flame,
 // the camera follows, the stations launch ships and point their arrows, ramming a launched ship
-// boards its encounter, the exit brings the ship back where it was inside the whole map again, and with
-// 3000 points the boss's ship waits at its place and boards the boss room.
+// boards its encounter, the exit brings the ship back where it was inside the whole map again,
+// and with 3000 points the boss's ship waits at its place and boards the boss room.
 #include "FlowScene.h"
 
 #include "ai/FactionController.h"
