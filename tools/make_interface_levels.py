@@ -7,8 +7,8 @@ the health indicator's level, and the prefabs the interface's components make at
 Outputs, all committed:
     Assets/LevelFiles/{HUD,OW_HUD,emptylevel}.json
     Assets/Prefabs/{Empty,HUD_Clock,HUD_JumpingBear,HUD_DigitSmall,EN_ActionHint,tutorial_highlight,
-                    tutorial_door,Boundary,OW_Tutorial,EN_Loot_Small,EN_Loot_Medium,EN_Loot_Large,soda1,
-                    HUD_Picture}.prefab
+                    tutorial_door,tutorial_door_logic,Boundary,OW_Tutorial,EN_Loot_Small,EN_Loot_Medium,
+                    EN_Loot_Large,soda1,HUD_Picture}.prefab
 
 A HUD space is seen through a camera at the origin with scale 1: 1920 x 1080 world units, y up.
 A picture's size in the world is its Sprite "scale" (its Transform keeps scale 1, so that children
@@ -94,11 +94,20 @@ def write_prefabs():
             "DialogueAnimator": {"text": ""},
             "OW_TutorialManager": None,
         },
-        # The tutorial's cell door and the barrier it moves down the ship as the lessons go on.
+        # The tutorial's cell door, opened by using it (which the tutorial waits for, stage 3), and
+        # the barrier it moves down the ship as the lessons go on.
         "tutorial_door": {
             "Transform": None,
             "Sprite": sprite("ship_door", (128, 128), layer="DL_MAIN"),
-            "RectangleCollider": {"group": "WALL", "scale": [128, 32]},
+            "RectangleCollider": {"group": "WALL", "scale": [160, 24]},
+            "ChildSpawner": {"objects to spawn": [{"offset": [0, 0], "prefab": "tutorial_door_logic"}]},
+        },
+        "tutorial_door_logic": {
+            "Transform": None,
+            "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 64},
+            "SimpleDoorLogic": None,
+            "Trigger": {"stage": 3, "OnInteract": True},
+            "ActionHintController": None,
         },
         "Boundary": {
             "Transform": None,

@@ -5,18 +5,19 @@ level (Assets/LevelFiles/tutorial.json), with its laser turrets (Assets/Prefabs/
     python3 tools/make_tutorial_level.py          (from the repository root)
 
 The TutorialManager (on the "Tutorial" object, with the dialogue box) moves a barrier along the
-ship's one long hall, x = 1600, to open it room by room from the top down, and steps its script
+ship's middle column, x = 1600, to open it room by room from the top down, and steps its script
 on the triggers placed here (each a Trigger with its stage):
-    A  the cell (top)     the player wakes; the pistol lies to the south     trigger 1: equip it
-    -  the cell's door    walked through once the barrier has gone            trigger 3
+    A  the cell (top)     the player wakes; a pistol lies to the south        trigger 1: equip it (Q)
+    P  the cell's passage the cell door (the manager's "tutorial_door")       trigger 3: open it (F)
     B  the range          a crate to shoot                                    trigger 4: it dies
     C  the armoury        the dash power-up                                   trigger 5: equip it
     D  the hold (bottom)  two laser turrets to dash past                      trigger 6: past them
                           the rocket launcher                                 trigger 7: equip it
                           the hull, to blow out with a rocket: the hold vents (stage 8 -> 9)
-    outside               the way out                                         trigger 9, LoadMainZone
-The barrier's places (set by the TutorialManager) fall on the openings between the rooms: y 3600
-(cell/range, edge y 3712), 2050 (range/armoury, edge 2048), 1450 (armoury/hold, edge 1536), 2200.
+    outside               the ways out below and beside the hold              trigger 9, LoadMainZone (F)
+The barrier's places (set by the TutorialManager) fall on the passages between the rooms: y 3600
+(the cell's passage, y 3584..3840), 2050 (range/armoury, edge 2048), 1450 (armoury/hold, edge
+1536), 2200 (inside the range, behind the player).
 """
 import json
 import os
@@ -29,18 +30,22 @@ TILE = 128
 LAYOUT = "Assets/Ship/tutorial.txt"
 
 # Rows top first: width 26, height 38; tile (x, y) is centred on ((x + 0.5) * 128, (y + 0.5) * 128),
-# so the hall's middle column, x = 12, is centred on 1600.
+# so the middle column, x = 12, is centred on 1600. The cell's passage, one tile wide, holds the
+# cell door at y 3650.
 PLAN = (["." * 26] * 3 +
-        ["........AAAAAAAAA........."] * 6 +      # rows 34..29
-        ["......BBBBBBBBBBBBB......."] * 13 +     # rows 28..16
+        ["........AAAAAAAAA........."] * 5 +      # rows 34..30
+        ["............P............."] * 2 +      # rows 29..28
+        ["......BBBBBBBBBBBBB......."] * 12 +     # rows 27..16
         ["......CCCCCCCCCCCCC......."] * 4 +      # rows 15..12
         ["....DDDDDDDDDDDDDDDDD....."] * 9 +      # rows 11..3
         ["." * 26] * 3)
 TUTORIAL_SHIP = {
     "plan": PLAN,
-    "floors": {"A": "3", "B": "F", "C": "1", "D": "4"},
-    # Openings between the rooms in the middle column (and its neighbours).
-    "edges": {(x, y, "down"): "0" for y in (29, 16, 12) for x in (11, 12, 13)},
+    "floors": {"A": "3", "P": "1", "B": "F", "C": "1", "D": "4"},
+    # Openings between the rooms: the passage's ends, and three tiles wide further down.
+    "edges": {(x, y, "down"): "0"
+              for y, columns in ((30, [12]), (28, [12]), (16, [11, 12, 13]), (12, [11, 12, 13]))
+              for x in columns},
 }
 
 
@@ -89,13 +94,9 @@ def write_level():
     for number, (x, y) in enumerate([(1100, 4100), (2100, 4100), (1600, 3000), (1600, 1800), (1000, 900),
                                      (2200, 900)], start=1):
         level.add(f"Lamp {number}", "WarmLamp", (x, y))
-    # A: the pistol to the south of where the player wakes.
-    level.add("Pistol", "pistol", (1600, 3880), {"Trigger": {"stage": 1, "OnEquip": True}})
-    # The cell's door: walking through it once the barrier has gone.
-    level.add("Cell Door Trigger", "Empty", (1600, 3600), {
-        "RectangleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "scale": [384, 96]},
-        "Trigger": {"stage": 3, "OnCollision": True},
-    })
+    # A: the player wakes holding a pistol; the heavier one on the floor to the south goes into the
+    # free hand (Q). The cell's door is the manager's.
+    level.add("Pistol", "heavy_pistol", (1600, 3960), {"Trigger": {"stage": 1, "OnEquip": True}})
     # B: something to shoot.
     level.add("Practice Crate", "TargetCrate", (1600, 2700), {"Trigger": {"stage": 4, "OnDied": True}})
     # C: the dash.
@@ -108,12 +109,16 @@ def write_level():
         "Trigger": {"stage": 6, "OnCollision": True},
     })
     level.add("Rocket Launcher", "rocket_launcher", (1600, 700), {"Trigger": {"stage": 7, "OnEquip": True}})
-    # Outside the hull: the way out, once the hold has vented.
-    level.add("Way Out", "Empty", (1600, 200), {
-        "RectangleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "scale": [1200, 128]},
-        "Trigger": {"stage": 9, "OnCollision": True},
-        "LoadMainZone": {},
-    })
+    # Outside the hull, below and beside the hold: the way out, once a wall is blown and the hold
+    # has vented (the air carries the player out through the hole).
+    for name, (x, y), size in (("Way Out South", (1600, 200), [2600, 320]),
+                               ("Way Out West", (260, 1000), [400, 1500]),
+                               ("Way Out East", (2940, 1000), [400, 1500])):
+        level.add(name, "Empty", (x, y), {
+            "RectangleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "scale": size},
+            "Trigger": {"stage": 9, "OnCollision": True},
+            "LoadMainZone": {},
+        })
     level.write("tutorial")
 
 

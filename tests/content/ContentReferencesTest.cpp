@@ -29,18 +29,11 @@ std::set<std::string> FileStems(const fs::path& folder, const std::string& exten
   return names;
 }
 
-// Levels the menus already name while their content is being made; the list empties as they land.
-std::set<std::string> WithLevelsUnderWay(std::set<std::string> levels)
-{
-  levels.insert("tutorial");
-  return levels;
-}
-
 // What Assets/ provides, by kind.
 struct Catalogue
 {
   std::set<std::string> prefabs;  // by the name inside each file, which its file name need not spell
-  std::set<std::string> levels = WithLevelsUnderWay(FileStems("Assets/LevelFiles", ".json"));
+  std::set<std::string> levels = FileStems("Assets/LevelFiles", ".json");
   std::set<std::string> pictures;
   std::set<std::string> sounds;
 
