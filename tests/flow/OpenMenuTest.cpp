@@ -4,6 +4,7 @@
 #include "FlowScene.h"
 
 #include "support/CapturedLog.h"
+#include "support/TestWorkingFolder.h"
 
 #include <filesystem>
 
@@ -80,6 +81,13 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   EXPECT_TRUE(log.Contains("[ERROR] AutoPlayButton: there is no level \"auto_play\""));
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
   EXPECT_EQ(Live("Encounter"), nullptr) << log.Text();
+  // Back for the tests that follow in this program.
+  for (const std::string level : {"tutorial", "overworld", "auto_play"})
+  {
+    const std::filesystem::path shipped = TestWorkingFolder::SourceAssets() / "LevelFiles" / (level + ".json");
+    if (std::filesystem::exists(shipped))
+      std::filesystem::copy_file(shipped, Space::LevelPath(level));
+  }
 
   Click("Utility", "Quit");
   Click("MenuSpace1", "Yes");
