@@ -14,7 +14,7 @@ on the triggers placed here (each a Trigger with its stage):
     D  the hold (bottom)  two laser turrets to dash past                      trigger 6: past them
                           the rocket launcher                                 trigger 7: equip it
                           the hull, to blow out with a rocket: the hold vents (stage 8 -> 9)
-    outside               the ways out below and beside the hold              trigger 9, LoadMainZone (F)
+    outside               a getaway ship below the hold                       trigger 9, LoadMainZone (F)
 The barrier's places (set by the TutorialManager) fall on the passages between the rooms: y 3600
 (the cell's passage, y 3584..3840), 2050 (range/armoury, edge 2048), 1450 (armoury/hold, edge
 1536), 2200 (inside the range, behind the player).
@@ -94,13 +94,14 @@ def write_level():
     for number, (x, y) in enumerate([(1100, 4100), (2100, 4100), (1600, 3000), (1600, 1800), (1000, 900),
                                      (2200, 900)], start=1):
         level.add(f"Lamp {number}", "WarmLamp", (x, y))
-    # A: the player wakes holding a pistol; the heavier one on the floor to the south goes into the
-    # free hand (Q). The cell's door is the manager's.
-    level.add("Pistol", "heavy_pistol", (1600, 3960), {"Trigger": {"stage": 1, "OnEquip": True}})
+    # A: the player wakes holding a pistol; the heavier one lies to the south, in the mouth of the
+    # passage where the barrier stops the player, and goes into the free hand (Q). The cell's door
+    # is the manager's.
+    level.add("Pistol", "heavy_pistol", (1600, 3800), {"Trigger": {"stage": 1, "OnEquip": True}})
     # B: something to shoot.
     level.add("Practice Crate", "TargetCrate", (1600, 2700), {"Trigger": {"stage": 4, "OnDied": True}})
-    # C: the dash.
-    level.add("Dash", "SpecialDash", (1600, 1800), {"Trigger": {"stage": 5, "OnEquip": True}})
+    # C: the dash, just above the barrier that closes the way to the hold.
+    level.add("Dash", "SpecialDash", (1600, 1660), {"Trigger": {"stage": 5, "OnEquip": True}})
     # D: two laser turrets firing across the hold, the line past them, the rocket launcher.
     for name, x, rotation in (("Laser West", 700, 0.0), ("Laser East", 2500, 3.14159)):
         level.add(name, "TutorialLaser", (x, 1250), {"Transform": {"rotation": rotation}})
@@ -108,17 +109,17 @@ def write_level():
         "RectangleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "scale": [2200, 64]},
         "Trigger": {"stage": 6, "OnCollision": True},
     })
-    level.add("Rocket Launcher", "rocket_launcher", (1600, 700), {"Trigger": {"stage": 7, "OnEquip": True}})
-    # Outside the hull, below and beside the hold: the way out, once a wall is blown and the hold
-    # has vented (the air carries the player out through the hole).
-    for name, (x, y), size in (("Way Out South", (1600, 200), [2600, 320]),
-                               ("Way Out West", (260, 1000), [400, 1500]),
-                               ("Way Out East", (2940, 1000), [400, 1500])):
-        level.add(name, "Empty", (x, y), {
-            "RectangleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "scale": size},
-            "Trigger": {"stage": 9, "OnCollision": True},
-            "LoadMainZone": {},
-        })
+    # The launcher in the hold's far corner, away from where the player drops a gun to free a hand.
+    level.add("Rocket Launcher", "rocket_launcher", (2600, 470), {"Trigger": {"stage": 7, "OnEquip": True}})
+    # Outside the hull, below the hold: a ship to flee in, once a wall is blown and the hold has
+    # vented (the air carries the player out through the hole). Using it leaves the tutorial.
+    level.add("Getaway Ship", "Empty", (1600, 120), {
+        "Sprite": {"source": "OW_player_ship", "layer": "DL_MAIN", "scale": [320, 320]},
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 220},
+        "Trigger": {"stage": 9, "OnCollision": True},
+        "LoadMainZone": {},
+        "ActionHintController": {},
+    })
     level.write("tutorial")
 
 

@@ -1,9 +1,8 @@
 // The tutorial level as a person plays it: started from the menu's TUTORIAL button, the player is
-// walked with the keys and aims and fires with the mouse through every stage, from the cell to
-// the blown-out hold and out through the way back to the menu.
+// walked with the keys, aims with the mouse and fires with Space through every stage, from the
+// cell to the blown-out hold and out to the getaway ship, which leads back to the menu.
 #include "FlowScene.h"
 
-#include "ai/PlayerController.h"
 #include "flow/TutorialManager.h"
 #include "gameplay/Equipment.h"
 #include "gameplay/Health.h"
@@ -86,10 +85,10 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   EXPECT_TRUE(Live("HealthIndicatorSpace") != nullptr);
   Equipment* equipment = Player()->GetComponent<Equipment>();
 
-  // Stage 0 lasts three seconds; the pistol lies to the south of the cell.
+  // Stage 0 lasts three seconds; the pistol lies to the south, where the barrier stops the player.
   Frames(190);
   EXPECT_EQ(Stage(), 1u);
-  ASSERT_TRUE(WalkTo({1600.0f, 3990.0f}));
+  ASSERT_TRUE(WalkTo({1600.0f, 3780.0f}));
   Tap('q');
   EXPECT_EQ(Stage(), 2u) << "the pistol picked up into the free hand";
   Frames(5 * 60 + 10);
@@ -107,7 +106,7 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   const glm::vec2 camera = Find("Utility", "EN Camera")->GetTransform()->GetWorldPosition();
   EXPECT_NEAR(camera.y, PlayerAt().y - 300.0f, 30.0f);
 
-  ASSERT_TRUE(WalkTo({1600.0f, 1830.0f}));
+  ASSERT_TRUE(WalkTo({1600.0f, 1630.0f}));
   Tap('v');
   EXPECT_EQ(Stage(), 6u) << "the dash equipped";
   ASSERT_TRUE(equipment->GetSlot(Equipment::SpecialSlot).IsValid());
@@ -124,20 +123,21 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   EXPECT_TRUE(hitpoints > 50.0f && hitpoints < 100.0f) << hitpoints << ": the beams are live, but a dash is quick";
 
   // Both hands are full: the first press drops the pistol (standing still, so it is not thrown
-  // ahead, and away from the launcher), the second takes the launcher.
+  // ahead), the second takes the launcher in the hold's corner.
   ASSERT_TRUE(WalkTo({1600.0f, 1100.0f}));
   Frames(30);
   Tap('e');
-  ASSERT_TRUE(WalkTo({1600.0f, 730.0f}));
+  ASSERT_TRUE(WalkTo({2600.0f, 500.0f}));
   Tap('e');
   EXPECT_EQ(Stage(), 8u) << "the rocket launcher picked up";
+  ASSERT_TRUE(WalkTo({1700.0f, 700.0f}));
 
-  // A rocket into the hull below vents the hold, and the air carries the player out.
+  // A rocket into the hull below vents the hold; out through the hole is the getaway ship.
   FireSouthUntil([this] { return Stage() == 9u; }, 4.0f);
   EXPECT_EQ(Stage(), 9u) << "the hold vented";
   ASSERT_TRUE(Player() != nullptr);
-  WalkTo({1600.0f, 200.0f}, 8.0f);
-  EXPECT_EQ(Stage(), 10u) << "out of the ship";
+  WalkTo({1728.0f, 260.0f}, 8.0f);  // the hole is the tile below where the rocket left
+  EXPECT_EQ(Stage(), 10u) << "out of the ship, at the getaway ship";
   Tap('f');
   Frames(2);
   EXPECT_EQ(LevelIn("Utility"), "introlevel");
