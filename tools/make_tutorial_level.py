@@ -79,16 +79,16 @@ def write_level():
         "Registerer": {"registryType": "SHIPS"},
     })
     level.add("EN Camera", "Camera", (1600, 4100), {
-        "Transform": {"scale": [1.3, 1.3]},
+        "Transform": {"scale": [1.5, 1.5]},
         "CameraLeash": {"name of focus": "Player1"},
         "CameraShake": {},
-        "ZoomManager": {"zoom": 1.3},
+        "ZoomManager": {"zoom": 1.5},
     })
     level.add("Level Manager", "Empty", (0, 0), {"LevelManager": {}})
     level.add("Player1", "Player", (1600, 4200))
     # The script and its box; the manager keeps the box on the screen.
     level.add("Tutorial", "Empty", (900, 3750), {
-        "DialogueAnimator": {"text": "", "backgroundScale": [24, 12], "backgroundOffset": [480, -110]},
+        "DialogueAnimator": {"text": "", "backgroundScale": [24, 15], "backgroundOffset": [480, -150]},
         "TutorialManager": {},
     })
     for number, (x, y) in enumerate([(1100, 4100), (2100, 4100), (1600, 3000), (1600, 1800), (1000, 900),
