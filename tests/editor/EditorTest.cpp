@@ -1,7 +1,7 @@
 // The editor's rules that the drive through the real program (tools/drive-editor.sh) does not
 // reach on every branch: the level list's cut rule, picking ties and children, the tools'
-// selection answers and refused cycles, the resource editor's save rule, and a level save that
-// cannot replace its file.
+// selection answers and refused cycles, the resource editor's save rule, and level and prefab
+// saves that cannot replace their file.
 #include "editor/Editor.h"
 
 #include "app/GameSessionTestEnvironment.h"
@@ -117,5 +117,18 @@ TEST_F(EditorTest, ALevelSaveThatCannotReplaceItsFileIsReportedAndLosesNothing)
   }
   fs::permissions(folder, fs::perms::owner_all);
   EXPECT_EQ(space->GetObjectsById().size(), objects) << "the editor keeps the level it could not save";
+
+  // "Save to Prefab" onto a prefab file that cannot be replaced: reported, and the object keeps
+  // the prefab it had; a name leading out of the prefab folder writes nothing.
+  GameObject& object = *space->GetObjectsById().begin()->second;
+  const std::string prefab = object.GetPrefabName();
+  fs::create_directories("Assets/Prefabs/Stuck.prefab");
+  const std::size_t errors = output.CountOf("[ERROR]");
+  session->GetFactory().SavePrefab("Stuck", &object);
+  session->GetFactory().SavePrefab("../Escaped", &object);
+  EXPECT_EQ(object.GetPrefabName(), prefab);
+  EXPECT_FALSE(fs::exists("Assets/Escaped.prefab"));
+  EXPECT_GE(output.CountOf("[ERROR]"), errors + 2) << output.Text();
+  fs::remove("Assets/Prefabs/Stuck.prefab");
   session->SetEditorSpace(nullptr);
 }
