@@ -184,9 +184,14 @@ void NamedSpaces::KeepOnlyEditorSpace()
 
 void NamedSpaces::UnloadAll()
 {
-  for (auto& entry : spaces)
-    Destroy(entry.second);
-  spaces.clear();
+  // Each space leaves the map before it is torn down: objects of a space torn down later may look
+  // another up by name (a player's health its indicator space) and must not find it deleted.
+  while (!spaces.empty())
+  {
+    Space* space = spaces.begin()->second;
+    spaces.erase(spaces.begin());
+    Destroy(space);
+  }
   // Unloading may still make pending spaces; they go too.
   while (!pendingSpaces.empty())
   {
