@@ -17,6 +17,7 @@
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 
+#include <cmath>
 #include <iomanip>
 #include <sstream>
 
@@ -60,8 +61,10 @@ void EncounterTimer::ShowClock(float seconds)
 {
   if (!clock)
     return;
+  // Past the end (the clock runs on below 0 until it is stopped) and not-a-number show 0.00; the
+  // display holds five digits before the point.
   std::ostringstream text;
-  text << std::fixed << std::setprecision(2) << seconds;
+  text << std::fixed << std::setprecision(2) << (seconds > 0.0f ? std::fmin(seconds, 99999.0f) : 0.0f);
   ShowHudText(clockText, text.str());
 }
 

@@ -17,6 +17,11 @@ inline void ShowHudText(TextToSprite* display, const std::string& text)
     display->SetString(text);
 }
 
+// An amount the HUD counts (ammunition, shots in a magazine) as a whole number: the whole units
+// held, since a share of a unit fires nothing. Sums of shares of a pickup land a hair below a
+// whole, so they are read as that whole; nothing, not-a-number and negatives show 0.
+std::string HudCount(float amount);
+
 // The HUD object of that name; a HUD level without it is reported once (naming who looked for
 // it), and the display is left out.
 Handle<GameObject> FindHudObject(Space* hud, const std::string& name, const char* wantedBy);

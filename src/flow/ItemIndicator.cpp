@@ -13,8 +13,6 @@
 #include "object/Transform.h"
 #include "render/Sprite.h"
 
-#include <sstream>
-
 namespace
 {
 void SetSpriteAlpha(Sprite* sprite, float alpha)
@@ -178,8 +176,7 @@ void ItemIndicator::ShowMagazine(const Handle<GameObject>& display, TextToSprite
     ShowHudText(text, "");
     return;
   }
-  ShowHudText(text, std::to_string(static_cast<int>(gun->GetMagAmmo())) + "/" +
-                        std::to_string(static_cast<int>(gun->GetMagCapacity())));
+  ShowHudText(text, HudCount(gun->GetMagAmmo()) + "/" + HudCount(gun->GetMagCapacity()));
 }
 
 void ItemIndicator::On(UpdateEvent*)
@@ -195,9 +192,7 @@ void ItemIndicator::On(UpdateEvent*)
       TextToSprite* text = label != nullptr ? label->GetComponent<TextToSprite>() : nullptr;
       if (text == nullptr)
         continue;
-      std::ostringstream amount;
-      amount << (ammo != nullptr ? ammo->GetAmmo(static_cast<AmmoType>(type)) : 0.0f);
-      ShowHudText(text, amount.str());
+      ShowHudText(text, HudCount(ammo != nullptr ? ammo->GetAmmo(static_cast<AmmoType>(type)) : 0.0f));
     }
   }
   ShowMagazine(primaryAmmo, primaryAmmoText, primaryItem, primaryGun);

@@ -47,9 +47,15 @@ TEST_F(InterfaceScene, HudFollowsThePlayersHealthItemsAndAmmunition)
   // Empty slots: no icons, no magazine counts; the pool shows the player's ammunition.
   EXPECT_EQ(alpha("PrimaryItem's HUD_ItemIndicatorPlacard"), 0.0f);
   EXPECT_EQ(text("AmmoPrimary"), "");
+  // Counted in whole units: a pickup's points shared over three types leave thirds.
   player->GetComponent<Ammo>()->SetAmmo(AmmoType::ENERGY, 2.5f);
+  player->GetComponent<Ammo>()->AddAmmo({AmmoType::BULLET, AmmoType::ENERGY, AmmoType::EXPLOSIVE}, 50.0f);
   Frame();
-  EXPECT_EQ(text("HUD_Ammo_Pool count 1"), "2.5");
+  EXPECT_EQ(text("HUD_Ammo_Pool count 0"), "16");
+  EXPECT_EQ(text("HUD_Ammo_Pool count 1"), "19");
+  player->GetComponent<Ammo>()->SetAmmo(AmmoType::EXPLOSIVE, 3.0f - 1e-6f);
+  Frame();
+  EXPECT_EQ(text("HUD_Ammo_Pool count 2"), "3");
 
   const Handle<GameObject> pistol = Make("pistol", {0.0f, 0.0f}, "pistol");
   const Handle<GameObject> launcher = Make("rocket_launcher", {0.0f, 0.0f}, "rocket_launcher");
