@@ -36,11 +36,18 @@ TEST_F(InputKeyboardTest, PressedTriggeredAndHeldFollowFrames)
   EXPECT_FALSE(input->IsKeyTriggered(SDLK_SPACE));
 }
 
-TEST_F(InputKeyboardTest, PressAndReleaseInOneFrameAreNotSeen)
+TEST_F(InputKeyboardTest, ATapWithinOneFrameCountsForThatFrame)
 {
   Frame({Key('e', true), Key('e', false)});
+  EXPECT_TRUE(input->IsKeyPressed('e'));
+  EXPECT_TRUE(input->IsKeyTriggered('e'));
+  Frame({Key('e', true)});  // tapped again right away: a new press, not a held key
+  EXPECT_TRUE(input->IsKeyTriggered('e'));
+  Frame({Key('e', false), Key('e', true)});  // let go and pressed again in one frame
+  EXPECT_TRUE(input->IsKeyPressed('e'));
+  EXPECT_TRUE(input->IsKeyTriggered('e'));
+  Frame({Key('e', false)});
   EXPECT_FALSE(input->IsKeyPressed('e'));
-  EXPECT_FALSE(input->IsKeyTriggered('e'));
 }
 
 TEST_F(InputKeyboardTest, LetterKeysAnswerInEitherCase)
@@ -100,9 +107,15 @@ TEST_F(InputMouseTest, ButtonsTriggerHoldAndRelease)
   Frame();
   EXPECT_FALSE(input->IsMouseButtonReleased(0));
 
+  // A click within one frame: down for that frame, released in the next.
   Frame({MouseButton(SDL_BUTTON_X2, true), MouseButton(SDL_BUTTON_X2, false)});
+  EXPECT_TRUE(input->IsMouseButtonPressed(4));
+  EXPECT_TRUE(input->IsMouseButtonTriggered(4));
+  EXPECT_FALSE(input->IsMouseButtonReleased(4));
+  Frame();
   EXPECT_FALSE(input->IsMouseButtonPressed(4));
-  EXPECT_FALSE(input->IsMouseButtonTriggered(4));
+  EXPECT_TRUE(input->IsMouseButtonReleased(4));
+  Frame();
   EXPECT_FALSE(input->IsMouseButtonReleased(4));
 }
 
@@ -187,6 +200,8 @@ TEST_F(InputControllerTest, ButtonsFollowFramesAndUnknownOnesAreIgnored)
   Frame({ControllerButton(PadA, SDL_CONTROLLER_BUTTON_B, true), ControllerButton(PadA, SDL_CONTROLLER_BUTTON_B, false)});
   EXPECT_TRUE(input->IsControllerButtonPressed(0, SDL_CONTROLLER_BUTTON_A));
   EXPECT_FALSE(input->IsControllerButtonTriggered(0, SDL_CONTROLLER_BUTTON_A));
+  EXPECT_TRUE(input->IsControllerButtonTriggered(0, SDL_CONTROLLER_BUTTON_B));  // tapped within the frame
+  Frame();
   EXPECT_FALSE(input->IsControllerButtonPressed(0, SDL_CONTROLLER_BUTTON_B));
 }
 
