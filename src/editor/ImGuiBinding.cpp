@@ -6,7 +6,9 @@
 #include <SDL.h>
 #include <imgui.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace
 {
@@ -16,6 +18,12 @@ float mouseWheel = 0.0f;
 // ImGui refuses modifiers that change inside a frame, and the game's frame pumps events between
 // its NewFrame and Render: the modifiers are latched here and handed over in NewFrame.
 Uint16 keyModifiers = KMOD_NONE;
+// io.KeysDown has this many entries; larger key codes (other keyboard layouts) are not ImGui's.
+constexpr int KeyCount = static_cast<int>(sizeof(ImGuiIO::KeysDown) / sizeof(ImGuiIO::KeysDown[0]));
+// ImGui reads its key table once a frame, in NewFrame: a key pressed and let go before then
+// stays down for that one frame, so a quick tap (Enter in the console) is not lost.
+bool keysHeld[KeyCount] = {};
+bool keysWentDown[KeyCount] = {};
 GLuint fontTexture = 0;
 GLuint shaderProgram = 0;
 GLuint vertexShader = 0;
@@ -56,9 +64,6 @@ const char* const FragmentShaderSource =
     "{\n"
     "\tOut_Color = Frag_Color * texture( Texture, Frag_UV.st);\n"
     "}\n";
-
-// io.KeysDown has this many entries; larger key codes (other keyboard layouts) are not ImGui's.
-constexpr int KeyCount = static_cast<int>(sizeof(ImGuiIO::KeysDown) / sizeof(ImGuiIO::KeysDown[0]));
 
 bool CompileShader(GLuint shader, const char* source, const char* kind)
 {
@@ -141,6 +146,8 @@ void ImGuiBinding::Init(SDL_Window*)
   mousePressed[0] = mousePressed[1] = mousePressed[2] = false;
   mouseWheel = 0.0f;
   keyModifiers = KMOD_NONE;
+  std::fill(std::begin(keysHeld), std::end(keysHeld), false);
+  std::fill(std::begin(keysWentDown), std::end(keysWentDown), false);
 }
 
 void ImGuiBinding::Shutdown()
@@ -179,7 +186,11 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
     {
       const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
       if (key >= 0 && key < KeyCount)
-        io.KeysDown[key] = event.type == SDL_KEYDOWN;
+      {
+        keysHeld[key] = event.type == SDL_KEYDOWN;
+        keysWentDown[key] = keysWentDown[key] || keysHeld[key];
+        io.KeysDown[key] = keysHeld[key] || keysWentDown[key];
+      }
       keyModifiers = event.key.keysym.mod;
       return true;
     }
@@ -230,6 +241,12 @@ void ImGuiBinding::NewFrame(SDL_Window* window)
 
   SDL_ShowCursor(io.MouseDrawCursor ? SDL_DISABLE : SDL_ENABLE);
   ImGui::NewFrame();
+  // This frame has seen the taps; a key let go meanwhile reads up from the next one on.
+  for (int key = 0; key < KeyCount; ++key)
+  {
+    io.KeysDown[key] = keysHeld[key];
+    keysWentDown[key] = false;
+  }
 }
 
 void ImGuiBinding::Render()

@@ -170,7 +170,11 @@ TEST_F(ImGuiBindingTest, WheelKeysAndTextReachImGui)
   EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]);
   EXPECT_EQ(SDL_SCANCODE_LEFT, io.KeyMap[ImGuiKey_LeftArrow]);
   ImGuiBinding::ProcessEvent(Key(SDL_KEYUP, SDLK_a));
+  EXPECT_TRUE(io.KeysDown[SDLK_a]) << "a tap stays down until a frame has seen it";
+  ImGuiBinding::NewFrame(window);
   EXPECT_FALSE(io.KeysDown[SDLK_a]);
+  EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]) << "still held";
+  ImGuiBinding::Render();
   // A key code beyond the key table (a Cyrillic layout) is ignored, not written out of bounds.
   EXPECT_TRUE(ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, 0x44F)));
 
