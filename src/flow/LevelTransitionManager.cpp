@@ -9,6 +9,7 @@
 #include "gameplay/ScoreBoard.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
+#include "object/Registry.h"
 #include "object/Space.h"
 #include "physics/PhysicsEvents.h"
 #include "render/CameraEvents.h"
@@ -97,6 +98,10 @@ void LevelTransitionManager::On(StartOverworldEvent*)
     return;
   LogLine("LTM: StartOverworld");
   bossShipSpawned = false;
+  // A new run: the ship starts at the overworld's start point, not where the last run left it.
+  // (The ship keeps its place as its overworld goes, after the end screen or the menu are shown.)
+  if (Registry* registry = Registry::Instance())
+    registry->GetDataBoard().ForgetPositions();
   UnloadUtility();
   MarkForRemoval(OverworldSpace);
   Space* overworld = ShowLevel(OverworldSpace, OverworldLevel);

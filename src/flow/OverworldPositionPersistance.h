@@ -1,7 +1,8 @@
 #pragma once
 // Keeps an overworld object's place across level changes in the DataBoard: it puts the object
 // where its record says when it wakes and writes the object's position back when it is
-// destroyed. An object without a record of its own shares the board's first one ("Corva").
+// destroyed. An object without a record of its own shares the board's first one ("Corva"). A new
+// run forgets the records (the level flow, as it starts the overworld).
 #include "object/Component.h"
 #include "object/DataBoard.h"
 

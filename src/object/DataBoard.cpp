@@ -4,8 +4,13 @@
 
 DataBoard::DataBoard() : Listener(DataBoardListenerId)
 {
+  ForgetPositions();
+}
+
+void DataBoard::ForgetPositions()
+{
   // The one position entry of the whole run: what one object stores, the next one reads back.
-  positionEntries.push_back(PositionEntry{"Corva", "Shuttle", glm::vec2(0.0f, 0.0f), "none"});
+  positionEntries.assign(1, PositionEntry{"Corva", "Shuttle", glm::vec2(0.0f, 0.0f), "none"});
 }
 
 PositionEntry& DataBoard::FindEntry(std::string key)

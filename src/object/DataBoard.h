@@ -35,6 +35,9 @@ public:
   std::vector<NamedPosition>& GetEntries() { return namedPositions; }
   // The entry whose key matches exactly, or else the first entry: a lookup always finds one.
   PositionEntry& FindEntry(std::string key);
+  // A new run keeps no place of the last one: the entries are as when the board was made (the
+  // overworld level's start point, the origin).
+  void ForgetPositions();
 
   const std::string& GetPrimaryItem() const { return primaryItem; }
   const std::string& GetSecondaryItem() const { return secondaryItem; }

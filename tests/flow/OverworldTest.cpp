@@ -2,7 +2,8 @@
 // player's ship held by the tutorial, a key skips the tutorial and flies the ship under its flame,
 // the camera follows, the stations launch ships and point their arrows, ramming a launched ship
 // boards its encounter, the exit brings the ship back where it was inside the whole map again,
-// and with 3000 points the boss's ship waits at its place and boards the boss room.
+// and with 3000 points the boss's ship waits at its place and boards the boss room; a new run's
+// ship starts at the level's start again.
 #include "FlowScene.h"
 
 #include "ai/FactionController.h"
@@ -112,6 +113,16 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   EXPECT_EQ(PlaceOf(*bossShip), glm::vec2(5000.0f, 300.0f));
   Ram(*ship, *bossShip);
   EXPECT_EQ(StateOf("Encounter"), "BossRoom, running, shown");
+
+  // Back to the menu (as the pause menu's "Main menu" does) and START: a new run's ship starts
+  // where the level puts it, not where the last run left it.
+  events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel"));
+  Rest();
+  Click("Utility", "Start");
+  Frames(30);
+  ship = Find("Overworld", "Corva");
+  ASSERT_NE(ship, nullptr);
+  EXPECT_EQ(PlaceOf(*ship), start);
 
   for (const auto& [logLevel, line] : log.Lines())
     EXPECT_EQ(logLevel, LogLevel::Plain) << line;
