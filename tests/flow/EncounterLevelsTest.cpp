@@ -128,7 +128,8 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
       }
       else if (IsEnemy(object))
         enemies.push_back(entry->second);
-      else if (!object.GetParent().IsValid() && object.GetName() != "Ship" && object.GetName() != "Level Manager")
+      else if (!object.GetParent().IsValid() && object.GetName() != "Ship" && object.GetName() != "Level Manager" &&
+               object.GetName() != "a hint")  // the exit's hint floats above it, like a label
       {
         EXPECT_EQ(aboard.count({TileOf(*map, object).x, TileOf(*map, object).y}), 1u) << object.GetName();
       }
