@@ -98,10 +98,11 @@ void LevelTransitionManager::On(StartOverworldEvent*)
     return;
   LogLine("LTM: StartOverworld");
   bossShipSpawned = false;
-  // A new run: the ship starts at the overworld's start point, not where the last run left it.
-  // (The ship keeps its place as its overworld goes, after the end screen or the menu are shown.)
+  // A new run: the ship starts at the overworld's start point, not where the last run left it, and
+  // the player carries nothing of it. (The ship keeps its place as its overworld goes, after the end
+  // screen or the menu are shown.)
   if (Registry* registry = Registry::Instance())
-    registry->GetDataBoard().ForgetPositions();
+    registry->GetDataBoard().ForgetRun();
   UnloadUtility();
   MarkForRemoval(OverworldSpace);
   Space* overworld = ShowLevel(OverworldSpace, OverworldLevel);

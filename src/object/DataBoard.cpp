@@ -13,6 +13,14 @@ void DataBoard::ForgetPositions()
   positionEntries.assign(1, PositionEntry{"Corva", "Shuttle", glm::vec2(0.0f, 0.0f), "none"});
 }
 
+void DataBoard::ForgetRun()
+{
+  ForgetPositions();
+  primaryItem.clear();
+  secondaryItem.clear();
+  specialItem.clear();
+}
+
 PositionEntry& DataBoard::FindEntry(std::string key)
 {
   for (PositionEntry& entry : positionEntries)

@@ -38,6 +38,9 @@ public:
   // A new run keeps no place of the last one: the entries are as when the board was made (the
   // overworld level's start point, the origin).
   void ForgetPositions();
+  // A new run carries nothing in from the last one, however that run ended (the end screen, or the
+  // pause menu's way back to the menu, which leaves the carried items as they were), and keeps no place.
+  void ForgetRun();
 
   const std::string& GetPrimaryItem() const { return primaryItem; }
   const std::string& GetSecondaryItem() const { return secondaryItem; }

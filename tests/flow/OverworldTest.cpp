@@ -115,7 +115,9 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   EXPECT_EQ(StateOf("Encounter"), "BossRoom, running, shown");
 
   // Back to the menu (as the pause menu's "Main menu" does) and START: a new run's ship starts
-  // where the level puts it, not where the last run left it.
+  // where the level puts it, not where the last run left it, and nothing carried comes along.
+  DataBoard& board = Registry::Instance()->GetDataBoard();
+  board.SetPrimaryItem("rifle");
   events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel"));
   Rest();
   Click("Utility", "Start");
@@ -123,6 +125,7 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   ship = Find("Overworld", "Corva");
   ASSERT_NE(ship, nullptr);
   EXPECT_EQ(PlaceOf(*ship), start);
+  EXPECT_EQ(board.GetPrimaryItem(), "");
 
   for (const auto& [logLevel, line] : log.Lines())
     EXPECT_EQ(logLevel, LogLevel::Plain) << line;
