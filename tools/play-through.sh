@@ -76,6 +76,23 @@ await() {
   exit 1
 }
 
+# Presses F against the airlock's outer wall until the hatch takes the player out. A fight can push
+# the player off the hatch's line (a duck shoving him), so between tries he steps up or down along
+# the wall, still pressed against it.
+leave_by_the_hatch() {
+  for step in "" w s s w w; do
+    [ -n "$step" ] && hold 0.15 a "$step"
+    mark
+    key f
+    for _ in $(seq 1 15); do
+      logged_since_mark "LTM: ReturnToOverworld" && return 0
+      sleep 0.2
+    done
+  done
+  echo "[ERROR] the game never logged \"LTM: ReturnToOverworld\"" >&2
+  exit 1
+}
+
 # Holds the keys for a while, all at once.
 hold() {
   local seconds=$1
@@ -162,9 +179,7 @@ hold 0.8 space
 shoot 06-fight 0.1
 key e
 hold 2.0 a
-mark
-key f
-await "LTM: ReturnToOverworld"
+leave_by_the_hatch
 shoot 07-overworld-again 1.5
 
 # The score reaches 3000 by aiming at moving enemies across several encounters, which no script
