@@ -2,9 +2,7 @@
 
 #include "ai/Agent.h"
 #include "ai/AlignToMovement.h"
-#include "ai/Face.h"
 #include "ai/ObstacleAvoidance.h"
-#include "ai/Seek.h"
 #include "ai/Separation.h"
 #include "ai/StepWander.h"
 #include "core/MemoryManager.h"
@@ -42,16 +40,6 @@ void BanditController::AddWalk()
 {
   stepWander = wanderBlend->AddBehavior<StepWander>(5.0f);
   stepWander->SetDebugDraw(true);
-}
-
-void BanditController::BuildChaseBlend()
-{
-  allySeparation = chaseBlend->AddBehavior<Separation>(4.0f);
-  allySeparation->threshold = 100.0f;
-  opponentSeparation = chaseBlend->AddBehavior<Separation>(1.0f);
-  chaseBlend->AddBehavior<Face>(1.0f)->SetTarget(target_);
-  chaseBlend->AddBehavior<Seek>(8.0f)->SetTarget(target_);
-  chaseBlend->AddBehavior<ObstacleAvoidance>(20.0f)->SetDebugDraw(true);
 }
 
 void BanditController::Synchronize()

@@ -35,8 +35,6 @@ protected:
   void BuildBlends() override;
   // The wander blend's walk; a bandit walks in steps.
   virtual void AddWalk();
-  // The chase blend, which the kinds built on the bandit share.
-  void BuildChaseBlend();
 
 private:
   Handle<MotivatorModifier> rotationCut;

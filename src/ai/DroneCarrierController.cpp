@@ -69,12 +69,7 @@ void DroneCarrierController::BuildBlends()
   wanderBlend->AddBehavior<ObstacleAvoidance>(2.0f)->SetDebugDraw(true);
   zoning = wanderBlend->AddBehavior<Zoning>(5.0f);
 
-  allySeparation = chaseBlend->AddBehavior<Separation>(4.0f);
-  allySeparation->threshold = 100.0f;
-  opponentSeparation = chaseBlend->AddBehavior<Separation>(1.0f);
-  chaseBlend->AddBehavior<Face>(1.0f)->SetTarget(target_);
-  chaseBlend->AddBehavior<Seek>(8.0f)->SetTarget(target_);
-  chaseBlend->AddBehavior<ObstacleAvoidance>(20.0f)->SetDebugDraw(true);
+  BuildChaseBlend();
 
   // Never given the character (it is used once, in the update of the split), so it asks for no
   // acceleration.

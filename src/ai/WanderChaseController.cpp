@@ -2,7 +2,10 @@
 
 #include "ai/AimingModule.h"
 #include "ai/ConstMemFuncCond.h"
+#include "ai/Face.h"
 #include "ai/MemFuncAction.h"
+#include "ai/ObstacleAvoidance.h"
+#include "ai/Seek.h"
 #include "ai/Separation.h"
 #include "ai/StepWander.h"
 #include "ai/Zoning.h"
@@ -123,4 +126,14 @@ void WanderChaseController::ChaseUpdate()
     steering = chaseBlend->GetSteering();
   if (armsItself)
     FireWeapon();
+}
+
+void WanderChaseController::BuildChaseBlend()
+{
+  allySeparation = chaseBlend->AddBehavior<Separation>(4.0f);
+  allySeparation->threshold = 100.0f;
+  opponentSeparation = chaseBlend->AddBehavior<Separation>(1.0f);
+  chaseBlend->AddBehavior<Face>(1.0f)->SetTarget(target_);
+  chaseBlend->AddBehavior<Seek>(8.0f)->SetTarget(target_);
+  chaseBlend->AddBehavior<ObstacleAvoidance>(20.0f)->SetDebugDraw(true);
 }

@@ -55,6 +55,8 @@ protected:
 
   // Fills wanderBlend and chaseBlend (made empty for it) and the behaviour pointers they need.
   virtual void BuildBlends() = 0;
+  // The chase most kinds share: keep apart from allies, face and close in on the target, round walls.
+  void BuildChaseBlend();
   // Subscriptions beyond the shared ones.
   virtual void SubscribeMore() {}
   // Further states and transitions, after the two shared ones.
