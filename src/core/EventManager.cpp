@@ -235,9 +235,7 @@ std::uint32_t EventManager::GetNewGOID()
     freeIds.pop_back();
     return id;
   }
-  // Whoever asked decides what an object without a channel means (the factory does not build it).
-  if (nextObjectId >= ChannelCount)
-    return NoObjectId;
+  // Past the channels ids are not recycled, so they stay unique.
   return nextObjectId++;
 }
 

@@ -21,8 +21,6 @@ class EventManager
 {
 public:
   static constexpr std::uint32_t FirstObjectId = 6;
-  // What GetNewGOID hands out when every channel has its object: a channel nothing can hear on.
-  static constexpr std::uint32_t NoObjectId = ChannelCount;
 
   EventManager();
   ~EventManager();
@@ -47,8 +45,12 @@ public:
   void DispatchEvent(Event* event);
   void ProcessQueue();
 
-  // The next free object id, recycled ones first; NoObjectId once every channel is taken.
+  // The next free object id, recycled ones first. Every id is unique while its object lives, also
+  // past the channels: an object with an id of ChannelCount or more hears nothing, and whoever
+  // builds objects for a level refuses it (the factory does), but an object built by hand still
+  // counts as itself wherever objects are kept by id.
   std::uint32_t GetNewGOID();
+  static bool HasChannel(std::uint32_t id) { return id < ChannelCount; }
   void RecycleGOID(std::uint32_t id);
   std::uint32_t GetNewListenerId() { return nextListenerId++; }
 

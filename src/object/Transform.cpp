@@ -21,7 +21,8 @@ void SendPositionUpdate(const Handle<GameObject>& object)
 {
   EventManager* manager = EventManager::Instance();
   GameObject* moved = object.Get();
-  if (manager == nullptr || moved == nullptr)
+  // An object past the channels has no one to tell.
+  if (manager == nullptr || moved == nullptr || !EventManager::HasChannel(moved->GetId()))
     return;
   manager->SendEvent(MemoryManager::New<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object));
 }

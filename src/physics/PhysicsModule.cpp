@@ -32,6 +32,9 @@ float Length(glm::vec2 vector)
 
 void QueueCollision(const PhysicsObject& receiver, const PhysicsObject& touched)
 {
+  // A body past the channels is simulated all the same, but nothing can hear it.
+  if (!EventManager::HasChannel(receiver.objectId))
+    return;
   auto* event = MemoryManager::New<CollisionEvent>(BRINDLE_SITE, receiver.objectId, receiver.object, touched.object,
                                                    touched.CollisionGroup());
   if (event == nullptr)
