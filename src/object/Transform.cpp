@@ -146,6 +146,9 @@ glm::mat3 Transform::GetWorldMatrix() const
 
 glm::vec2 Transform::GetWorldPosition() const
 {
+  // Without a parent the world position is the position, without building the turned matrix.
+  if (parent == nullptr)
+    return position;
   const glm::mat3 world = GetWorldMatrix();
   return glm::vec2(world[2][0], world[2][1]);
 }

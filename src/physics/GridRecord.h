@@ -1,6 +1,7 @@
 #pragma once
-// Links one registry entry into the broad-phase grid. Besides its cell it keeps the position and
-// radius it was last filed or refreshed with, which the pair queries compare.
+// Links one registry entry into the broad-phase grid. Besides its cell it keeps the position,
+// radius and half-extents of an axis-aligned box around the shape it was last filed or refreshed
+// with, which the pair queries compare.
 #include <glm/vec2.hpp>
 
 #include <cstdint>
@@ -19,4 +20,5 @@ struct GridRecord
   PhysicsObject* owner = nullptr;
   glm::vec2 position{0.0f, 0.0f};
   float radius = 0.0f;
+  glm::vec2 extent{0.0f, 0.0f};
 };

@@ -169,11 +169,16 @@ void PhysicsModule::FileInGrid(PhysicsObject& entry, float dt)
 {
   if (entry.collider == nullptr)
     return;
-  grid.Insert(entry.gridRecord, entry.GetPosition(), entry.GetBoundingRadius(dt));
+  const glm::vec2 position = entry.GetPosition();
+  const float radius = entry.GetBoundingRadius(dt);
+  grid.Insert(entry.gridRecord, position, radius, entry.GetBoundingExtent(position, radius));
 }
 
 void PhysicsModule::UpdateObject(std::uint32_t objectId, float dt)
 {
+  // The space hears the moves of the step's own bodies too; those are refiled once all have moved.
+  if (movingBodies)
+    return;
   if (PhysicsObject* entry = Find(objectId))
     FileInGrid(*entry, dt);
 }
@@ -204,9 +209,11 @@ void PhysicsModule::Step(float dt, std::int32_t count)
     Profiler::EndScope();
 
     Profiler::BeginScope("IntegrateVelocity", "");
+    movingBodies = true;
     for (auto& entry : entries)
       if (!entry->isStatic)
         entry->IntegrateVelocity(dt);
+    movingBodies = false;
     // Everything goes back into the grid where it now stands, for the next sub-step and for the
     // ray casts of the frame.
     RefileAll();
@@ -250,8 +257,9 @@ void PhysicsModule::RunCollisions(float dt)
     if (entry->isStatic || entry->collider == nullptr)
       continue;
     PhysicsObject& querying = *entry;
-    grid.Query(querying.gridRecord,
-               [this, &querying, dt](GridRecord& other) { CheckCollision(*other.owner, querying, dt); });
+    grid.Query(querying.gridRecord, neighbours);
+    for (GridRecord* other : neighbours)
+      CheckCollision(*other->owner, querying, dt);
     // Leaving after its own query, it is never found again: no pair comes up twice.
     grid.Remove(querying.gridRecord);
   }

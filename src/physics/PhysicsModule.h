@@ -120,5 +120,7 @@ private:
   BroadPhaseGrid grid;
   CollisionResponseTable responseTable;
   PhysicsDebugDraw* debugDraw = nullptr;
+  bool movingBodies = false;  // while the step moves its bodies
   std::vector<RayHit> rayHits;  // reused by every cast
+  std::vector<GridRecord*> neighbours;  // reused by every pair query
 };
