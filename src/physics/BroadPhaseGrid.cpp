@@ -167,7 +167,6 @@ void BroadPhaseGrid::Query(GridRecord& self, std::vector<GridRecord*>& found)
   found.clear();
   if (!self.inGrid)
     return;
-  NextStamp();
   for (std::uint32_t level = 0; level < LevelCount && (occupiedLevels >> level) != 0; ++level)
   {
     if ((occupiedLevels & (1u << level)) != 0)
@@ -189,9 +188,9 @@ void BroadPhaseGrid::QueryLevel(GridRecord& self, std::uint32_t level, std::vect
   const std::int32_t lastY = CellCoordinate(position.y + reach, size);
 
   auto consider = [&](GridRecord& other) {
-    if (&other == &self || other.stamp == stamp)
+    // A record sits in one cell of one level, so a query meets it once.
+    if (&other == &self)
       return;
-    other.stamp = stamp;
     const glm::vec2 offset = other.position - position;
     const float reachTogether = radius + other.radius;
     // The boxes matter for long walls, whose circles reach far beyond them.

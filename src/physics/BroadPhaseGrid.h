@@ -6,7 +6,8 @@
 // records outnumber half of it, so that chains stay short however many bodies a level holds.
 //
 // It answers the pair queries of the physics step and walks line segments for the ray casts. A
-// stamp per query keeps a record from being looked at twice without a per-query set.
+// stamp per ray keeps a record from being looked at twice without a per-ray set (the cells a ray
+// searches overlap); a pair query meets each record once, as each sits in one cell.
 #include "physics/GridRecord.h"
 
 #include <array>
@@ -72,7 +73,7 @@ public:
   std::uint32_t OccupiedLevels() const { return occupiedLevels; }
 
 private:
-  // Raises the query counter; on wrap-around every record's stamp is reset.
+  // Raises the ray counter; on wrap-around every record's stamp is reset.
   void NextStamp();
   // Doubles the buckets and links every record into its new one, same-cell order kept.
   void Grow();

@@ -13,7 +13,7 @@ struct GridRecord
   bool inGrid = false;
   GridRecord* next = nullptr;  // next record of the same bucket
   std::uint32_t bucket = 0;
-  std::uint32_t stamp = 0;     // the grid stamp of the last query or ray that looked at it
+  std::uint32_t stamp = 0;     // the grid stamp of the last ray that looked at it
   std::int32_t cellX = 0;
   std::int32_t cellY = 0;
   std::uint32_t level = 0;

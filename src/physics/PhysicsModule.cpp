@@ -102,6 +102,8 @@ PhysicsObject* PhysicsModule::Register(const Handle<GameObject>& object)
     entry = made.get();
     entry->slot = entries.size();
     entries.push_back(std::move(made));
+    entry->movingSlot = moving.size();
+    moving.push_back(entry);
     registry[id] = entry;
   }
   // Objects that only ever had a Transform do not stay registered.
@@ -143,7 +145,7 @@ void PhysicsModule::AddCollider(Collider* collider, const Handle<GameObject>& ob
   if (entry->transform == nullptr)
     entry->transform = object->GetTransform();
   if (collider != nullptr && collider->GetTypeId() == RectangleCollider::TypeId)
-    entry->isStatic = static_cast<RectangleCollider*>(collider)->mapFlag;
+    SetStatic(*entry, static_cast<RectangleCollider*>(collider)->mapFlag);
   FileInGrid(*entry, 0.0f);
 }
 
@@ -156,6 +158,7 @@ void PhysicsModule::RemoveObject(std::uint32_t objectId)
   if (lastTouched == entry)
     lastTouched = nullptr;
   registry.erase(objectId);
+  SetStatic(*entry, true);
   const std::size_t slot = entry->slot;
   if (slot + 1 != entries.size())
   {
@@ -163,6 +166,25 @@ void PhysicsModule::RemoveObject(std::uint32_t objectId)
     entries[slot]->slot = slot;
   }
   entries.pop_back();
+}
+
+void PhysicsModule::SetStatic(PhysicsObject& entry, bool isStatic)
+{
+  const bool listed = entry.movingSlot != PhysicsObject::NotMoving;
+  entry.isStatic = isStatic;
+  if (isStatic && listed)
+  {
+    PhysicsObject* last = moving.back();
+    moving[entry.movingSlot] = last;
+    last->movingSlot = entry.movingSlot;
+    moving.pop_back();
+    entry.movingSlot = PhysicsObject::NotMoving;
+  }
+  else if (!isStatic && !listed)
+  {
+    entry.movingSlot = moving.size();
+    moving.push_back(&entry);
+  }
 }
 
 void PhysicsModule::FileInGrid(PhysicsObject& entry, float dt)
@@ -176,8 +198,8 @@ void PhysicsModule::FileInGrid(PhysicsObject& entry, float dt)
 
 void PhysicsModule::UpdateObject(std::uint32_t objectId, float dt)
 {
-  // The space hears the moves of the step's own bodies too; those are refiled once all have moved.
-  if (movingBodies)
+  // The space hears the step's own moves too; the step refiles the body itself once it has moved.
+  if (movingEntry != nullptr && movingEntry->objectId == objectId)
     return;
   if (PhysicsObject* entry = Find(objectId))
     FileInGrid(*entry, dt);
@@ -194,12 +216,13 @@ void PhysicsModule::Update(float dt)
 void PhysicsModule::Step(float dt, std::int32_t count)
 {
   DropDeadEntries();
+  // Static entries stay where they were filed (a move by hand refiles them through the space);
+  // the step walks the moving ones alone.
   for (std::int32_t subStep = 0; subStep < count; ++subStep)
   {
     Profiler::BeginScope("IntegrateForces", "");
-    for (auto& entry : entries)
-      if (!entry->isStatic)
-        entry->IntegrateForces(dt, maxSpeed);
+    for (std::size_t index = 0; index < moving.size(); ++index)
+      moving[index]->IntegrateForces(dt, maxSpeed);
     Profiler::EndScope();
 
     Profiler::BeginScope("RunCollisions", "");
@@ -209,20 +232,13 @@ void PhysicsModule::Step(float dt, std::int32_t count)
     Profiler::EndScope();
 
     Profiler::BeginScope("IntegrateVelocity", "");
-    movingBodies = true;
-    for (auto& entry : entries)
-      if (!entry->isStatic)
-        entry->IntegrateVelocity(dt);
-    movingBodies = false;
-    // Everything goes back into the grid where it now stands, for the next sub-step and for the
-    // ray casts of the frame.
-    RefileAll();
+    MoveBodies(dt);
     Profiler::EndScope();
   }
 
   Profiler::BeginScope("ClearAccums", "");
-  for (auto& entry : entries)
-    if (!entry->isStatic && entry->rigidbody != nullptr)
+  for (PhysicsObject* entry : moving)
+    if (entry->rigidbody != nullptr)
       entry->rigidbody->ClearAccumulators();
   Profiler::EndScope();
 }
@@ -235,32 +251,38 @@ void PhysicsModule::DropDeadEntries()
       RemoveObject(entries[index]->objectId);
 }
 
-void PhysicsModule::RefileAll()
+void PhysicsModule::MoveBodies(float dt)
 {
-  for (auto& entry : entries)
-    FileInGrid(*entry, 0.0f);
+  for (std::size_t index = 0; index < moving.size(); ++index)
+  {
+    PhysicsObject& entry = *moving[index];
+    movingEntry = &entry;
+    entry.IntegrateVelocity(dt);
+    movingEntry = nullptr;
+    // Where it now stands, for the next sub-step and the frame's ray casts.
+    FileInGrid(entry, 0.0f);
+  }
 }
 
 void PhysicsModule::RunCollisions(float dt)
 {
   contacts.Clear();
-  for (auto& entry : entries)
+  for (PhysicsObject* entry : moving)
   {
-    if (entry->isStatic)
-      continue;
     // Filed with the radius it sweeps this sub-step, so that every pair with it is in reach.
     FileInGrid(*entry, dt);
     entry->solverBody.position = entry->collider != nullptr ? entry->gridRecord.position : entry->GetPosition();
   }
-  for (auto& entry : entries)
+  for (PhysicsObject* entry : moving)
   {
-    if (entry->isStatic || entry->collider == nullptr)
+    if (entry->collider == nullptr)
       continue;
     PhysicsObject& querying = *entry;
     grid.Query(querying.gridRecord, neighbours);
     for (GridRecord* other : neighbours)
       CheckCollision(*other->owner, querying, dt);
-    // Leaving after its own query, it is never found again: no pair comes up twice.
+    // Leaving after its own query, it is never found again: no pair comes up twice. It goes back
+    // in where it stands once it has moved.
     grid.Remove(querying.gridRecord);
   }
   contacts.Sort();

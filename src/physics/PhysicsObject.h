@@ -44,7 +44,9 @@ struct PhysicsObject
   GridRecord gridRecord;
   bool isStatic = false;
   SolverBody solverBody;
+  static constexpr std::size_t NotMoving = static_cast<std::size_t>(-1);
   std::size_t slot = 0;  // index in the module's list of entries
+  std::size_t movingSlot = NotMoving;  // index in the module's list of moving entries
 
 private:
   // A rectangle's box at the angle and size it was last worked out for: most never turn.
