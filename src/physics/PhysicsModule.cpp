@@ -17,6 +17,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <new>  // for placement new
 
 const fColor PhysicsModule::RayHitColour{0.0f, 1.0f, 0.0f, 1.0f};
 const fColor PhysicsModule::RayMissColour{1.0f, 1.0f, 0.0f, 1.0f};
@@ -98,10 +99,9 @@ PhysicsObject* PhysicsModule::Register(const Handle<GameObject>& object)
   PhysicsObject* entry = Find(id);
   if (entry == nullptr)
   {
-    auto made = std::make_unique<PhysicsObject>(object, id);
-    entry = made.get();
+    entry = NewEntry(object, id);
     entry->slot = entries.size();
-    entries.push_back(std::move(made));
+    entries.push_back(entry);
     entry->movingSlot = moving.size();
     moving.push_back(entry);
     registry[id] = entry;
@@ -160,12 +160,27 @@ void PhysicsModule::RemoveObject(std::uint32_t objectId)
   registry.erase(objectId);
   SetStatic(*entry, true);
   const std::size_t slot = entry->slot;
-  if (slot + 1 != entries.size())
-  {
-    entries[slot] = std::move(entries.back());
-    entries[slot]->slot = slot;
-  }
+  entries[slot] = entries.back();
+  entries[slot]->slot = slot;
   entries.pop_back();
+  // The handle goes at once, so the freed record keeps nothing of the object alive.
+  entry->object.Reset();
+  freeEntries.push_back(entry);
+}
+
+PhysicsObject* PhysicsModule::NewEntry(const Handle<GameObject>& object, std::uint32_t id)
+{
+  if (freeEntries.empty())
+  {
+    auto chunk = std::make_unique<PhysicsObject[]>(EntriesPerChunk);
+    for (std::size_t index = EntriesPerChunk; index-- > 0;)
+      freeEntries.push_back(&chunk[index]);
+    chunks.push_back(std::move(chunk));
+  }
+  PhysicsObject* entry = freeEntries.back();
+  freeEntries.pop_back();
+  entry->~PhysicsObject();
+  return new (entry) PhysicsObject(object, id);
 }
 
 void PhysicsModule::SetStatic(PhysicsObject& entry, bool isStatic)

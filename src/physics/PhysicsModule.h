@@ -115,7 +115,12 @@ private:
 
   Space* space;
   std::uint32_t spaceId;
-  std::vector<std::unique_ptr<PhysicsObject>> entries;
+  // Records live in chunks, so that the step walks memory in the order they were made.
+  static constexpr std::size_t EntriesPerChunk = 256;
+  PhysicsObject* NewEntry(const Handle<GameObject>& object, std::uint32_t id);
+  std::vector<std::unique_ptr<PhysicsObject[]>> chunks;
+  std::vector<PhysicsObject*> freeEntries;
+  std::vector<PhysicsObject*> entries;
   std::vector<PhysicsObject*> moving;  // the entries that are not static, in the order the step walks them
   std::unordered_map<std::uint32_t, PhysicsObject*> registry;
   PhysicsObject* lastTouched = nullptr;

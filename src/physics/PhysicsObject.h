@@ -16,6 +16,7 @@ class Transform;
 
 struct PhysicsObject
 {
+  PhysicsObject() : PhysicsObject(Handle<GameObject>(), 0) {}
   PhysicsObject(const Handle<GameObject>& owner, std::uint32_t id);
 
   // The collider's component type id; 0 without a collider.
