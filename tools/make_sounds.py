@@ -16,19 +16,18 @@ the banks.
 """
 import json
 import math
-import os
 import struct
 import wave
 
 from catalogue import replace_section
+from content import output_path, write_text
 
 EFFECT_RATE = 22050
 MUSIC_RATE = 16000
 TAU = 2.0 * math.pi
 
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-SOUNDS = os.path.join(ROOT, "Assets", "Sounds")
-SAMPLES = os.path.join(SOUNDS, "Samples")
+SOUNDS = "Assets/Sounds/"
+SAMPLES = SOUNDS + "Samples/"
 BANK_FORMAT = "corvane-sound-bank"
 
 
@@ -190,11 +189,10 @@ def normalise(samples, peak=0.9):
 
 
 def write_wave(name, samples, rate):
-    path = os.path.join(SAMPLES, name)
     data = bytearray()
     for x in samples:
         data += struct.pack("<h", int(round(max(-1.0, min(1.0, x)) * 32767)))
-    with wave.open(path, "wb") as file:
+    with wave.open(output_path(SAMPLES + name), "wb") as file:
         file.setnchannels(1)
         file.setsampwidth(2)
         file.setframerate(rate)
@@ -677,12 +675,10 @@ MUSIC = [
 # --------------------------------------------------------------------------------------------
 # Banks and the sound list
 
-def write_json(path, value):
-    temporary = path + ".tmp"
-    with open(temporary, "w", encoding="utf-8", newline="\n") as file:
-        json.dump(value, file, indent=3)
-        file.write("\n")
-    os.replace(temporary, path)
+def write_bank(name, value):
+    # A bank keeps its keys in the order written (an event's id and sample first); only the game
+    # reads it.
+    write_text(SOUNDS + name, json.dumps(value, indent=3) + "\n")
 
 
 def catalogue_lines():
@@ -697,7 +693,6 @@ def catalogue_lines():
 
 
 def main():
-    os.makedirs(SAMPLES, exist_ok=True)
     events, strings, paths = [], [], []
     total_seconds = 0.0
 
@@ -720,11 +715,10 @@ def main():
         # one a transition sting plays over.
         register("event:/Music/" + name, file_name, {"loop": loops, "fadeOut": 1.5, "stream": True, "volume": 0.7})
 
-    write_json(os.path.join(SOUNDS, "Master Bank.bank"), {"format": BANK_FORMAT, "version": 1, "events": events})
-    write_json(os.path.join(SOUNDS, "Master Bank.strings.bank"), {"format": BANK_FORMAT, "version": 1, "strings": strings})
-    with open(os.path.join(ROOT, "Assets", "SoundResources.txt"), "w", encoding="utf-8", newline="\n") as file:
-        file.write("\n".join(paths) + "\n")
-    replace_section(ROOT, "sounds", catalogue_lines())
+    write_bank("Master Bank.bank", {"format": BANK_FORMAT, "version": 1, "events": events})
+    write_bank("Master Bank.strings.bank", {"format": BANK_FORMAT, "version": 1, "strings": strings})
+    write_text("Assets/SoundResources.txt", "\n".join(paths) + "\n")
+    replace_section("sounds", catalogue_lines())
     print("%d events, %.1f seconds of sound" % (len(events), total_seconds))
 
 
