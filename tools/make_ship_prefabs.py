@@ -151,12 +151,15 @@ def main():
     }
 
     # The airlock hatch of an encounter ship: interacting with it (as with a door) takes the player
-    # back to the overworld.
+    # back to the overworld, and the hint shows as the player nears it. It is drawn above the ship's
+    # floor: first on the main layer (its large order offset) and lit as the main layer is. Its use
+    # zone is the drawn hatch's circle.
     PREFABS["EN_Exit"] = {
         "Transform": {"scale": [112, 112]},
-        "Sprite": sprite("exit_hatch", layer="DL_FLOOR", animated=True, period=0.5),
-        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 96},
+        "Sprite": sprite("exit_hatch", animated=True, period=0.5, yOrderOffset=100000),
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 56},
         "LoadMainZone": None,
+        "ActionHintController": None,
     }
 
     # Steel cargo to take cover behind: stops everyone and every shot, like a wall.
