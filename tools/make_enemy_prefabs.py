@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the prefabs of the adversaries into Assets/Prefabs/: the walking enemies (ducks, bugs,
+"""Writes the prefabs of the adversaries into Assets/Prefabs/: the basic enemy of the AI arena (its
+pistol and bullets come from tools/make_combat_prefabs.py), the walking enemies (ducks, bugs,
 bears and their tougher kinds, the police bear), their guns and shots, the drone carrier and its
 drones, the teleport flash that brings reinforcements, the overworld's enemy ships and the
 faction waypoint, and the stationary hazards (turret, beam drone with its beam, teleporter pad),
@@ -69,6 +70,25 @@ def walker(name, controller, picture, size, radius, hitpoints, death_sound, spee
     # Enemies never run dry: their guns reload from a reserve that does not shrink.
     body["Ammo"] = {"infinite_BULLET": True, "infinite_ENERGY": True, "infinite_EXPLOSIVE": True}
     PREFABS[name] = body
+
+
+def basic_enemy():
+    # The first enemy, on the plain wander-and-chase brain, with the enemies' pistol.
+    PREFABS["BasicEnemy"] = {
+        "Transform": None,
+        "Sprite": sprite("bandit_walk_right", (96, 96), animated=True, period=0.15),
+        "CircleCollider": {"group": "ENEMY", "radius": 30.0},
+        "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 4.0},
+        "Agent": None,
+        "AimingModule": None,
+        "AIController": None,
+        "Team": dict(ENEMY_TEAM),
+        "Health": health(40),
+        "FlickerOnDeath": None,
+        "Registerer": {"registryType": "ENEMIES"},
+        "Equipment": {"startingPrimary": "enemy_pistol"},
+        "Ammo": {"ammo_BULLET": 120.0},
+    }
 
 
 def walking_enemies():
@@ -214,6 +234,7 @@ def hazards():
 
 
 def main():
+    basic_enemy()
     walking_enemies()
     drones()
     reinforcements()
