@@ -99,12 +99,12 @@ def hand_made(relative):
 
 
 def difference(made, kept, relative):
-    """A few lines of the difference between two text files, or nothing for binary ones."""
-    try:
-        made_lines = open(made, encoding="utf-8").read().splitlines()
-        kept_lines = open(kept, encoding="utf-8").read().splitlines()
-    except UnicodeDecodeError:
+    """A few lines of the difference between two text files, or nothing for pictures and sounds."""
+    made_bytes, kept_bytes = open(made, "rb").read(), open(kept, "rb").read()
+    if b"\0" in made_bytes or b"\0" in kept_bytes:
         return []
+    made_lines = made_bytes.decode("utf-8", "replace").splitlines()
+    kept_lines = kept_bytes.decode("utf-8", "replace").splitlines()
     lines = list(difflib.unified_diff(kept_lines, made_lines, "checkout/" + relative, "script/" + relative,
                                       n=1, lineterm=""))
     return ["    " + line for line in lines[:24]] + (["    ..."] if len(lines) > 24 else [])
