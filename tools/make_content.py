@@ -67,8 +67,8 @@ HAND_MADE = {
     "Assets/Shaders/": "GLSL written by hand",
     "Assets/GameSettings": "the game's settings, which the game itself writes back when they change",
     "Assets/EditorSettings": "the editor's settings, which the editor writes back when they change",
-    "Assets/LevelFiles/testlevel.json": "a fixture of the object tests, whose odd records (a child of a "
-                                        "child, an object without a Transform) are what they check",
+    "Assets/LevelFiles/testlevel.json": "a fixture the object, editor and program tests load; its odd records "
+                                        "(a chain of children, an object without a Transform) are what they check",
 }
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
