@@ -12,7 +12,7 @@
 #include "editor/Editor.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
-#include "flow/ActionSystem.h"
+#include "flow/actions/ActionSystem.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"

@@ -25,7 +25,7 @@
   X(9, DepressurizationEvent) /* gameplay/GameplayEvents.h */       \
   X(10, ShipMapLoadEvent) /* gameplay/GameplayEvents.h */           \
   X(11, ShipMapWallDestroyedEvent) /* gameplay/GameplayEvents.h */  \
-  X(12, UpdateSteering) /* ai/AIEvents.h */                         \
+  X(12, UpdateSteering) /* steering/AIEvents.h */                         \
   X(13, PositionUpdateEvent) /* object/ObjectEvents.h */            \
   X(14, DeathAnimationComplete) /* gameplay/GameplayEvents.h */     \
   X(15, ExplosionEvent) /* object/ObjectEvents.h */                 \

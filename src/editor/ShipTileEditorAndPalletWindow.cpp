@@ -1,10 +1,10 @@
 // The drawing half of the ship map's tile window (its data lives with the map, in gameplay/).
-#include "gameplay/ShipTileEditorAndPalletWindow.h"
+#include "gameplay/ship/ShipTileEditorAndPalletWindow.h"
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/ShipMap.h"
+#include "gameplay/ship/ShipMap.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"

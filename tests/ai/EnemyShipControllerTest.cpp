@@ -5,8 +5,8 @@
 // where it last saw it.
 #include "AIScene.h"
 
-#include "ai/EnemyShipController.h"
-#include "ai/HardEnemyShipController.h"
+#include "ai/ships/EnemyShipController.h"
+#include "ai/ships/HardEnemyShipController.h"
 #include "gameplay/Dispatch.h"
 #include "render/Sprite.h"
 

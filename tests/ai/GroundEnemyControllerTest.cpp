@@ -7,14 +7,14 @@
 // is pinned.
 #include "AIScene.h"
 
-#include "ai/BearController.h"
-#include "ai/BugController.h"
-#include "ai/DuckController.h"
-#include "ai/Face.h"
+#include "ai/enemies/BearController.h"
+#include "ai/enemies/BugController.h"
+#include "ai/enemies/DuckController.h"
 #include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
 #include "platform/Random.h"
+#include "steering/behaviors/Face.h"
 
 #include <json/json.h>
 

@@ -1,10 +1,10 @@
 // Routes through a ship on the real game loop: a wall splits the hull into two halves joined along
 // the bottom row, a closet opens by a door, and a force field in the hull lets bodies through but
 // not shots.
-#include "ai/PathGraph.h"
+#include "ai/navigation/PathGraph.h"
 #include "core/EventManager.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/SimpleDoorLogic.h"
+#include "gameplay/ship/SimpleDoorLogic.h"
 #include "physics/Collider.h"
 #include "render/Sprite.h"
 #include "support/ShipScene.h"

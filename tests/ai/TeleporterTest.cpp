@@ -3,7 +3,7 @@
 // the flash is put away and the pad waits for the next interaction, which brings the next bear.
 #include "AIScene.h"
 
-#include "ai/Teleporter.h"
+#include "ai/spawning/Teleporter.h"
 #include "gameplay/Dispatch.h"
 #include "render/Sprite.h"
 

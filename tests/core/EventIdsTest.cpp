@@ -1,4 +1,4 @@
-#include "ai/AIEvents.h"
+#include "steering/AIEvents.h"
 #include "audio/SoundEvents.h"
 #include "flow/FlowEvents.h"
 #include "gameplay/GameplayEvents.h"

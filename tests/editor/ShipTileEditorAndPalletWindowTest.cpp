@@ -1,12 +1,12 @@
 // The ship's tile window in a headless interface over a live ship: painting with the mouse through
 // the input layer, the buttons clicked through the interface, and the layout file read and written
 // back; then layouts the map must refuse.
-#include "gameplay/ShipTileEditorAndPalletWindow.h"
+#include "gameplay/ship/ShipTileEditorAndPalletWindow.h"
 
 #include "app/GameSessionTestEnvironment.h"
 #include "editor/HeadlessImGui.h"
-#include "gameplay/PressureTracker.h"
-#include "gameplay/ShipMap.h"
+#include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipMap.h"
 #include "input/Input.h"
 #include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"

@@ -5,15 +5,15 @@
 // charges and fires death balls; then the throne dies, the cracked hull walls blow, the room loses
 // its air, the defeat clears the room (the enemies with their guns), the reward is paid once, the
 // boss spins out before the victory, and BossWinEvent follows 13 s after his death, once.
-#include "ai/BossMovementLogic.h"
+#include "ai/boss/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
-#include "flow/BossCameraManager.h"
-#include "flow/BossDialogueManager.h"
-#include "gameplay/BossSpawner.h"
+#include "flow/camera/BossCameraManager.h"
+#include "flow/hud/BossDialogueManager.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Health.h"
-#include "gameplay/ShipMap.h"
+#include "gameplay/boss/BossSpawner.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/ship/ShipMap.h"
 #include "object/FrameEvents.h"
 #include "object/Transform.h"
 #include "platform/Random.h"

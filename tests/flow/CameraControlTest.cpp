@@ -1,9 +1,9 @@
 #include "InterfaceScene.h"
 
-#include "flow/CameraLeash.h"
-#include "flow/CameraShake.h"
-#include "flow/ProximityDolly.h"
-#include "flow/ZoomManager.h"
+#include "flow/camera/CameraLeash.h"
+#include "flow/camera/CameraShake.h"
+#include "flow/camera/ProximityDolly.h"
+#include "flow/camera/ZoomManager.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 #include "platform/Random.h"

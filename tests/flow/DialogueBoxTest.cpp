@@ -1,6 +1,6 @@
 #include "InterfaceScene.h"
 
-#include "flow/DialogueBox.h"
+#include "flow/hud/DialogueBox.h"
 #include "render/Sprite.h"
 
 namespace

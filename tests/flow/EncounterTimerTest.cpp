@@ -1,6 +1,6 @@
 #include "InterfaceScene.h"
 
-#include "flow/EncounterTimer.h"
+#include "flow/hud/EncounterTimer.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"

@@ -11,9 +11,9 @@
 
 #include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
-#include "flow/ActionSystem.h"
 #include "flow/FlowEvents.h"
 #include "flow/FlowHost.h"
+#include "flow/actions/ActionSystem.h"
 #include "gameplay/GameplayEvents.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"

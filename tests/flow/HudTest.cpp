@@ -1,12 +1,12 @@
 #include "InterfaceScene.h"
 
-#include "flow/HealthCounter.h"
-#include "flow/HealthIndicator.h"
-#include "flow/ItemIndicator.h"
-#include "gameplay/Ammo.h"
-#include "gameplay/Equipment.h"
+#include "flow/hud/HealthCounter.h"
+#include "flow/hud/HealthIndicator.h"
+#include "flow/hud/ItemIndicator.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Gun.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/Ammo.h"
+#include "gameplay/weapons/Gun.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
 

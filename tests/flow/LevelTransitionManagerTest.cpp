@@ -6,10 +6,10 @@
 #include "FlowScene.h"
 
 #include "flow/FlowEvents.h"
-#include "flow/LevelTransitionManager.h"
-#include "flow/LevelTransitionTimer.h"
+#include "flow/level/LevelTransitionManager.h"
+#include "flow/level/LevelTransitionTimer.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/ScoreBoard.h"
+#include "gameplay/score/ScoreBoard.h"
 #include "object/ObjectTestEnvironment.h"
 #include "object/Transform.h"
 #include "render/TextToSprite.h"

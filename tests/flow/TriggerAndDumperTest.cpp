@@ -1,7 +1,7 @@
 #include "InterfaceScene.h"
 
-#include "flow/CollectionDumper.h"
-#include "flow/Trigger.h"
+#include "flow/actions/CollectionDumper.h"
+#include "flow/tutorial/Trigger.h"
 
 // A trigger fires once, on the first happening it watches, and tells its space its stage.
 TEST_F(InterfaceScene, TriggerFiresOnceOnTheFirstWatchedHappening)

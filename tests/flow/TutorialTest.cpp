@@ -1,10 +1,10 @@
 #include "InterfaceScene.h"
 
-#include "flow/ActionHintController.h"
-#include "flow/DialogueBox.h"
-#include "flow/OW_TutorialManager.h"
-#include "flow/TutorialManager.h"
-#include "gameplay/CircleAround.h"
+#include "flow/hud/ActionHintController.h"
+#include "flow/hud/DialogueBox.h"
+#include "flow/tutorial/OW_TutorialManager.h"
+#include "flow/tutorial/TutorialManager.h"
+#include "gameplay/props/CircleAround.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 

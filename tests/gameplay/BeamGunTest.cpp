@@ -1,10 +1,10 @@
-#include "gameplay/BeamGun.h"
+#include "gameplay/weapons/BeamGun.h"
 
 #include "CombatScene.h"
-#include "gameplay/Ammo.h"
 #include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/Ammo.h"
 #include "render/PointLight.h"
 
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "CombatScene.h"
 #include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/BossGun.h"
-#include "gameplay/Health.h"
+#include "gameplay/boss/BossGun.h"
+#include "gameplay/combat/Health.h"
 #include "physics/Rigidbody.h"
 
 #include <algorithm>

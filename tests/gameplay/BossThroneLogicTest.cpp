@@ -1,13 +1,13 @@
 // The throne room's end on the real game loop: the throne shakes the camera as it is hurt, blows
 // up when it dies, the cracked hull walls go one after another and the room loses its air, which
 // the space hears once; the shield wall stands until its manager dies.
-#include "gameplay/BossForceFieldManager.h"
-#include "gameplay/BossThroneLogic.h"
-#include "gameplay/BossWallExplosion.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/Health.h"
-#include "gameplay/PressureTracker.h"
+#include "gameplay/boss/BossForceFieldManager.h"
 #include "core/EventManager.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossThroneLogic.h"
+#include "gameplay/boss/BossWallExplosion.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/ship/PressureTracker.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 #include "support/ShipScene.h"

@@ -1,7 +1,7 @@
 #include "render/SpriteTestEnvironment.h"
 
-#include "gameplay/FlickerOnDeath.h"
 #include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/FlickerOnDeath.h"
 #include "physics/Collider.h"
 #include "support/CapturedLog.h"
 

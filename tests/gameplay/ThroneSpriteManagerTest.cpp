@@ -3,10 +3,10 @@
 // one more for every interaction.
 #include "CombatScene.h"
 #include "gameplay/Dispatch.h"
-#include "gameplay/ExplosionSummon.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Health.h"
-#include "gameplay/ThroneSpriteManager.h"
+#include "gameplay/boss/ExplosionSummon.h"
+#include "gameplay/boss/ThroneSpriteManager.h"
+#include "gameplay/combat/Health.h"
 #include "render/Sprite.h"
 
 class ThroneSpriteManagerTest : public CombatScene

@@ -1,7 +1,13 @@
 // The subsystem folders of src/ form one order, and a file includes only its own folder and the
 // folders below it:
 //
-//   platform -> core -> object -> {physics, render, input, audio} -> {ai, gameplay} -> {flow, editor} -> app
+//   platform -> core -> object -> {physics, render, input, audio} -> steering -> {ai, gameplay}
+//     -> {flow, editor} -> app
+//
+// The steering library (agents, behaviours, the state machine) sits below both the adversaries in
+// ai/ and the player in gameplay/, so each is placed by its feature, not by what it may include.
+// A file's folder is the first segment of its path under src/; the subfolders inside a folder
+// (gameplay/combat, flow/menu, ...) group its files by feature and share its place.
 //
 // Folders on one level may include each other one way only (render reads physics's ray casts;
 // the reverse would close a cycle). The third-party headers stay with the folders that own them:
@@ -26,8 +32,8 @@ namespace
 namespace fs = std::filesystem;
 
 const std::map<std::string, int> Level = {
-    {"platform", 0}, {"core", 1},     {"object", 2},   {"physics", 3}, {"render", 3}, {"input", 3},
-    {"audio", 3},    {"ai", 4},       {"gameplay", 4}, {"flow", 5},    {"editor", 5}, {"app", 6},
+    {"platform", 0}, {"core", 1},     {"object", 2}, {"physics", 3}, {"render", 3},   {"input", 3}, {"audio", 3},
+    {"steering", 4}, {"ai", 5},       {"gameplay", 5}, {"flow", 6},  {"editor", 6},   {"app", 7},
 };
 
 // The exceptions, each with its reason. Keep this list short: a new entry needs a reason a

@@ -1,12 +1,12 @@
 #include "object/ObjectTestEnvironment.h"
 
-#include "ai/Kinematic.h"
-#include "ai/Motivator.h"
-#include "gameplay/AmmoType.h"
-#include "gameplay/ShipTileEditorAndPalletWindow.h"
-#include "gameplay/TeamEnum.h"
+#include "gameplay/combat/TeamEnum.h"
+#include "gameplay/ship/ShipTileEditorAndPalletWindow.h"
+#include "gameplay/weapons/AmmoType.h"
 #include "object/RegistryType.h"
 #include "physics/CollisionGroup.h"
+#include "steering/Kinematic.h"
+#include "steering/Motivator.h"
 #include "support/CapturedLog.h"
 
 namespace

@@ -1,0 +1,48 @@
+#include "flow/level/CommsStationsControls.h"
+
+#include "core/MemoryManager.h"
+#include "flow/hud/EncounterTimer.h"
+#include "flow/hud/HudText.h"
+#include "gameplay/GameplayEvents.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/NamedObjects.h"
+#include "object/ObjectEvents.h"
+#include "object/Space.h"
+#include "object/SpaceDirectory.h"
+
+namespace
+{
+constexpr const char* TimerName = "HUD_Timer";
+}
+
+void CommStationsControls::OnAwake()
+{
+  SubscribeOnOwner<InteractionEvent>(this);
+  SpaceDirectory* directory = SpaceDirectory::Instance();
+  Space* hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
+  timerObject = FindHudObject(hud, TimerName, "comm station");
+  EncounterTimer* timer = timerObject ? timerObject->GetComponent<EncounterTimer>() : nullptr;
+  EventManager* events = EventManager::Instance();
+  if (timer == nullptr || events == nullptr || GetSpace() == nullptr)
+    return;
+  timer->Activate();
+  events->Subscribe<EncounterTimer, UpdateEvent>(timer, GetSpace()->GetId());
+  events->Subscribe<Space, GameObjectDestroyedEvent>(timerObject->GetSpace(), timerObject->GetId());
+}
+
+void CommStationsControls::On(InteractionEvent*)
+{
+  SpaceDirectory* directory = SpaceDirectory::Instance();
+  const Handle<GameObject> found = FindNamedObject(directory != nullptr ? directory->GetSpace("HUD") : nullptr, TimerName);
+  if (EncounterTimer* timer = found ? found->GetComponent<EncounterTimer>() : nullptr)
+    timer->ToggleRate();
+}
+
+void CommStationsControls::OnDestroy()
+{
+  if (!timerObject)
+    return;
+  if (EventManager* events = EventManager::Instance())
+    events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, timerObject->GetId(), timerObject));
+}

@@ -1,0 +1,192 @@
+#include "flow/level/LevelTransitionManager.h"
+
+#include "audio/SoundEvents.h"
+#include "core/Log.h"
+#include "flow/FlowEvents.h"
+#include "flow/Post.h"
+#include "flow/level/LevelSpaces.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/score/ScoreBoard.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/Registry.h"
+#include "object/Space.h"
+#include "physics/PhysicsEvents.h"
+#include "render/CameraEvents.h"
+#include "render/TextToSprite.h"
+
+
+namespace
+{
+constexpr const char* UtilitySpace = "Utility";
+constexpr const char* OverworldSpace = "Overworld";
+constexpr const char* OverworldHudSpace = "OW_HUD";
+constexpr const char* EncounterSpace = "Encounter";
+constexpr const char* BlankLevel = "blank";
+constexpr const char* OverworldLevel = "overworld";
+constexpr const char* AmbientMusic = "event:/Music/AmbientTracks";
+
+void MarkForRemoval(const char* name)
+{
+  if (Space* space = FindLiveSpace(name))
+    space->MarkForRemoval();
+}
+
+void Run(Space* space, bool running, bool visible)
+{
+  if (space == nullptr)
+    return;
+  space->SetPaused(!running);
+  space->SetVisible(visible);
+}
+
+TextToSprite* FindText(Space* space, const std::string& objectName)
+{
+  if (space == nullptr)
+    return nullptr;
+  const auto found = space->FindObjectByName(objectName);
+  if (found == space->ObjectsEnd() || !found->second.IsValid())
+    return nullptr;
+  return found->second->GetComponent<TextToSprite>();
+}
+}  // namespace
+
+void LevelTransitionManager::OnAwake()
+{
+  Run(ShowLevel(EncounterSpace, BlankLevel), false, false);
+  Run(ShowLevel(OverworldSpace, BlankLevel), false, false);
+  Run(ShowLevel(UtilitySpace, BlankLevel), true, true);
+  if (EventManager* events = EventManager::Instance())
+  {
+    events->Subscribe<LevelTransitionManager, StartOverworldEvent>(this, LevelTransitionChannel);
+    events->Subscribe<LevelTransitionManager, ReturnToOverworldEvent>(this, LevelTransitionChannel);
+    events->Subscribe<LevelTransitionManager, StartEncounterEvent>(this, LevelTransitionChannel);
+    events->Subscribe<LevelTransitionManager, StartUtilityEvent>(this, LevelTransitionChannel);
+  }
+  PostNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/IntroSequence");
+}
+
+void LevelTransitionManager::UnloadUtility()
+{
+  if (FindLiveSpace(UtilitySpace) != nullptr)
+    Run(ShowLevel(UtilitySpace, BlankLevel), false, false);
+}
+
+ScoreBoard* LevelTransitionManager::FindScoreBoard(const char* skippedStep)
+{
+  GameObject* object = GetGameObject();
+  ScoreBoard* board = object != nullptr ? object->GetComponent<ScoreBoard>() : nullptr;
+  if (board == nullptr)
+    missingScoreBoard.Report(*this, "ScoreBoard", skippedStep);
+  return board;
+}
+
+void LevelTransitionManager::ShowScore(std::int32_t score, bool showGoal)
+{
+  Space* hud = FindLiveSpace(OverworldHudSpace);
+  if (TextToSprite* reputation = FindText(hud, "OW_Reputation"))
+    reputation->SetNumber(static_cast<int>(score));
+  if (!showGoal)
+    return;
+  if (TextToSprite* goal = FindText(hud, "OW_Reputation_Goal"))
+    goal->SetString("of " + std::to_string(BossShipScore));
+}
+
+void LevelTransitionManager::On(StartOverworldEvent*)
+{
+  if (!LevelExists(OverworldLevel, "LTM: StartOverworld"))
+    return;
+  LogLine("LTM: StartOverworld");
+  bossShipSpawned = false;
+  // A new run: the ship starts at the overworld's start point, not where the last run left it, and
+  // the player carries nothing of it. (The ship keeps its place as its overworld goes, after the end
+  // screen or the menu are shown.)
+  if (Registry* registry = Registry::Instance())
+    registry->GetDataBoard().ForgetRun();
+  UnloadUtility();
+  MarkForRemoval(OverworldSpace);
+  Space* overworld = ShowLevel(OverworldSpace, OverworldLevel);
+  MarkForRemoval(OverworldHudSpace);
+  ShowLevel(OverworldHudSpace, OverworldHudSpace);
+  ShowScore(0, true);
+  if (overworld != nullptr)
+  {
+    PostNow<PlaceCameraEvent>(BRINDLE_SITE, overworld->GetId(), 2.7f, glm::vec2(-2000.0f, 1200.0f));
+    // The camera, placed at 2.7, then eases to 2.
+    PostQueued<SetZoom>(BRINDLE_SITE, overworld->GetId(), 2.0f, 0.6f);
+  }
+  Run(overworld, true, true);
+  if (ScoreBoard* board = FindScoreBoard("resetting the score"))
+    board->SetScore(0);
+  PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
+}
+
+void LevelTransitionManager::On(StartEncounterEvent* event)
+{
+  if (!LevelExists(event->level, "LTM: StartEncounter"))
+    return;
+  LogLine("LTM: StartEncounter: ", event->level);
+  UnloadUtility();
+  // The overworld keeps its objects and state while the encounter runs.
+  Run(FindLiveSpace(OverworldSpace), false, false);
+  Run(FindLiveSpace(OverworldHudSpace), false, false);
+  Space* encounter = ShowLevel(EncounterSpace, event->level);
+  if (event->level != "BossRoom")
+    PostNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/BattleMusic");
+  // The level is loaded already, so its spawners are listening.
+  if (encounter != nullptr)
+    PostNow<SpawnEnemies>(BRINDLE_SITE, encounter->GetId(), event->faction);
+  Run(encounter, true, true);
+}
+
+void LevelTransitionManager::On(ReturnToOverworldEvent*)
+{
+  LogLine("LTM: ReturnToOverworld");
+  Space* overworld = FindLiveSpace(OverworldSpace);
+  if (overworld == nullptr || overworld->GetName() != OverworldLevel)
+    overworld = ShowLevel(OverworldSpace, OverworldLevel);
+  UnloadUtility();
+  MarkForRemoval(EncounterSpace);
+  MarkForRemoval("HUD");
+  Run(ShowLevel(EncounterSpace, BlankLevel), false, false);
+  if (overworld != nullptr)
+    PostQueued<ResizeBoundary>(BRINDLE_SITE, overworld->GetId(), 12000.0f, 7000.0f, glm::vec2(0.0f, 0.0f));
+  Run(overworld, true, true);
+  // Drawn, but not updated.
+  Run(FindLiveSpace(OverworldHudSpace), false, true);
+
+  ScoreBoard* board = FindScoreBoard("reading the score");
+  const std::int32_t score = board != nullptr ? board->GetScore() : 0;
+  if (score >= BossShipScore && !bossShipSpawned && overworld != nullptr)
+  {
+    bossShipSpawned = true;
+    if (GameobjectFactory* factory = GameobjectFactory::Instance())
+    {
+      Handle<GameObject> bossShip;
+      factory->CreateGameObjectAt(bossShip, "OW_BossShip", overworld, 5000.0f, 300.0f, "bossShip");
+    }
+  }
+  ShowScore(score, false);
+  PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
+}
+
+void LevelTransitionManager::On(StartUtilityEvent* event)
+{
+  if (!LevelExists(event->levelName, "LTM: StartUtility"))
+    return;
+  LogLine("LTM: StartUtility: ", event->levelName);
+  for (const char* name : {"HUD", OverworldHudSpace, OverworldSpace, EncounterSpace, "MenuSpace1", "MenuSpace0",
+                           "HealthIndicatorSpace"})
+    MarkForRemoval(name);
+  if (ScoreBoard* board = FindScoreBoard("resetting the score"))
+    board->SetScore(0);
+  Run(ShowLevel(UtilitySpace, event->levelName), true, true);
+
+  const std::string& level = event->levelName;
+  if (level == "introlevel")
+    PostNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/MenuMusic");
+  else if (level == "credits")
+    PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/Credits");
+  else if (level == "tutorial")
+    PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
+}

@@ -1,0 +1,26 @@
+#include "flow/menu/ButtonStartGame.h"
+
+#include "flow/FlowEvents.h"
+#include "flow/Post.h"
+#include "flow/level/LevelSpaces.h"
+#include "gameplay/GameplayEvents.h"
+#include "input/DetectorEvents.h"
+#include "object/Space.h"
+
+void ButtonStartGame::OnAwake()
+{
+  SubscribeOnOwner<DetectorTriggerEndEvent>(this);
+}
+
+void ButtonStartGame::On(DetectorTriggerEndEvent*)
+{
+  // Without an overworld to start, the menu stays as it is.
+  if (!LevelExists("overworld", "ButtonStartGame"))
+    return;
+  if (Space* own = GetSpace())
+  {
+    own->Hide();
+    own->SetPaused(true);
+  }
+  PostNow<StartOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
+}

@@ -1,0 +1,14 @@
+#include "flow/menu/QuitButton.h"
+
+#include "flow/menu/OpenMenu.h"
+#include "input/DetectorEvents.h"
+
+void QuitButton::OnAwake()
+{
+  SubscribeOnOwner<DetectorTriggerEndEvent>(this);
+}
+
+void QuitButton::On(DetectorTriggerEndEvent*)
+{
+  OpenMenu(*this, "MenuSpace1", "quit_confirmation", false);
+}

@@ -1,0 +1,25 @@
+#include "gameplay/boss/BossForceFieldManager.h"
+
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "gameplay/Dispatch.h"
+#include "gameplay/GameplayEvents.h"
+#include "gameplay/Spawning.h"
+#include "object/GameObject.h"
+#include "object/ObjectEvents.h"
+#include "object/Space.h"
+
+void BossForceFieldManager::OnAwake()
+{
+  // Placed before it wakes, so its collider starts where the wall stands.
+  if (Handle<GameObject> field = SpawnAt("BossField", GetSpace(), FieldPosition, "ShieldWall"); field.IsValid())
+    fields.push_back(field);
+  SubscribeOnOwner<DiedEvent>(this);
+}
+
+void BossForceFieldManager::On(DiedEvent*)
+{
+  if (fields.empty())
+    return;
+  QueueRemoval(fields.front());
+}
