@@ -1,8 +1,7 @@
 // The drawing half of the ship map's tile window (its data lives with the map, in gameplay/).
 #include "gameplay/ship/ShipTileEditorAndPalletWindow.h"
 
-#include "core/EventManager.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/ship/ShipMap.h"
 #include "input/Input.h"
@@ -50,12 +49,10 @@ bool ShipTileEditorAndPalletWindow::operator==(const ShipTileEditorAndPalletWind
 void ShipTileEditorAndPalletWindow::Render()
 {
   GameObject* owner = map != nullptr ? map->GetGameObject() : nullptr;
-  EventManager* events = EventManager::Instance();
 
   const std::string& filename = map != nullptr ? map->GetFilename() : std::string();
-  if (ImGui::Button(("Export to: " + filename).c_str()) && !filename.empty() && owner != nullptr &&
-      events != nullptr)
-    events->SendEvent(MemoryManager::New<SaveShipEvent>(BRINDLE_SITE, owner->GetId(), filename));
+  if (ImGui::Button(("Export to: " + filename).c_str()) && !filename.empty() && owner != nullptr)
+    SendNow<SaveShipEvent>(BRINDLE_SITE, owner->GetId(), filename);
 
   ImGui::Text("[HELP]");
   if (ImGui::IsItemHovered())
@@ -93,9 +90,9 @@ void ShipTileEditorAndPalletWindow::Render()
 
   const Input* input = Input::Instance();
   const bool setTile = ImGui::Button("Set tile");
-  if ((setTile || (input != nullptr && input->IsMouseButtonPressed(0))) && events != nullptr)
-    events->SendEvent(MemoryManager::New<SetTileEvent>(BRINDLE_SITE, owner->GetId(), static_cast<std::uint32_t>(tile[0]),
-                                                       static_cast<std::uint32_t>(tile[1]), value));
+  if ((setTile || (input != nullptr && input->IsMouseButtonPressed(0))))
+    SendNow<SetTileEvent>(BRINDLE_SITE, owner->GetId(), static_cast<std::uint32_t>(tile[0]),
+                          static_cast<std::uint32_t>(tile[1]), value);
 }
 
 void WriteMemberJson(const ShipTileEditorAndPalletWindow&, Json::Value&) {}

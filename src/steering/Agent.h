@@ -8,7 +8,7 @@
 // A controller finds it on its object and steers its kinematic:
 //   Agent* agent = object->GetComponent<Agent>();
 //   blend->SetCharacter(agent->GetKinematic());                       // in Synchronize
-//   events->QueueEvent(MemoryManager::New<UpdateSteering>(BRINDLE_SITE, id, out.linear, out.angular));
+//   Queue<UpdateSteering>(BRINDLE_SITE, id, out.linear, out.angular);
 #include "steering/Kinematic.h"
 #include "object/Component.h"
 #include "steering/Motivator.h"

@@ -5,7 +5,7 @@
 #include "AIScene.h"
 
 #include "ai/enemies/DroneSpawnController.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/combat/Health.h"
 #include "object/FrameEvents.h"
 #include "support/CapturedLog.h"

@@ -6,7 +6,7 @@
 #include "AIScene.h"
 
 #include "ai/spawning/TeleportSpawn.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "render/Sprite.h"

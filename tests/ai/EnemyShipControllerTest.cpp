@@ -7,7 +7,7 @@
 
 #include "ai/ships/EnemyShipController.h"
 #include "ai/ships/HardEnemyShipController.h"
-#include "gameplay/Dispatch.h"
+#include "object/Removal.h"
 #include "render/Sprite.h"
 
 #include <algorithm>

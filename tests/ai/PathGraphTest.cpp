@@ -3,6 +3,7 @@
 // not shots.
 #include "ai/navigation/PathGraph.h"
 #include "core/EventManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/ship/SimpleDoorLogic.h"
 #include "physics/Collider.h"
@@ -26,7 +27,7 @@ glm::vec2 Centre(int x, int y)
 
 void Interact(GameObject& object)
 {
-  EventManager::Instance()->QueueEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, object.GetId()));
+  Queue<InteractionEvent>(BRINDLE_SITE, object.GetId());
 }
 }  // namespace
 

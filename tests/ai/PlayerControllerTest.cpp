@@ -5,8 +5,8 @@
 
 #include "PlayerScene.h"
 #include "core/FileUtilities.h"
+#include "core/Send.h"
 #include "gameplay/CombatScene.h"
-#include "gameplay/Dispatch.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/specials/SpecialDashLogic.h"

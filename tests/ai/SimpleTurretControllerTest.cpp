@@ -8,7 +8,8 @@
 
 #include "ai/enemies/SimpleBeamDrone.h"
 #include "ai/enemies/SimpleTurretController.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "physics/RectangleCollider.h"

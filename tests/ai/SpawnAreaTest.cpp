@@ -6,7 +6,7 @@
 
 #include "ai/ships/FactionController.h"
 #include "ai/spawning/SpawnArea.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "platform/Random.h"
 #include "support/CapturedLog.h"

@@ -4,7 +4,8 @@
 #include "AIScene.h"
 
 #include "ai/spawning/Teleporter.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
+#include "gameplay/GameplayEvents.h"
 #include "render/Sprite.h"
 
 class TeleporterTest : public AIScene

@@ -4,6 +4,7 @@
 // the airlock's hatch.
 #include "FlowScene.h"
 
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/score/ReputationValue.h"
 #include "gameplay/score/ScoreBoard.h"

@@ -8,6 +8,7 @@
 
 #include "ai/ships/FactionController.h"
 #include "flow/level/LoadEncounter.h"
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/ship/ShipThruster.h"
 #include "physics/MapBoundingColliders.h"

@@ -1,10 +1,11 @@
 #include "gameplay/weapons/BeamGun.h"
 
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/weapons/Ammo.h"
+#include "object/Removal.h"
 #include "render/PointLight.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "gameplay/weapons/Blast.h"
 
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/specials/SpecialCooldown.h"

@@ -2,7 +2,7 @@
 // releases what it owes while its column shows frame 3 and hides at frame 7, a wave that comes too
 // late waits for the next; a thrown object lands within its radius and leaves its prefab.
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/boss/BossSpawner.h"
 #include "gameplay/boss/ThrownObject.h"

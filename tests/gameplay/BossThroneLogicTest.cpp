@@ -3,6 +3,7 @@
 // the space hears once; the shield wall stands until its manager dies.
 #include "gameplay/boss/BossForceFieldManager.h"
 #include "core/EventManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/boss/BossThroneLogic.h"
 #include "gameplay/boss/BossWallExplosion.h"
@@ -80,7 +81,7 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
       EXPECT_EQ(ear.shakes, shakesBeforeDeath);
       throne->GetComponent<Health>()->Kill();
       // The keeper dies: its field goes, and only its field.
-      EventManager::Instance()->QueueEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, Find(space, "Field Keeper")->GetId()));
+      Queue<DiedEvent>(BRINDLE_SITE, Find(space, "Field Keeper")->GetId());
     }
     if (frame > 5 && diedAt == 0 && throne == nullptr)
     {

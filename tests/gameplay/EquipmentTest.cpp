@@ -1,7 +1,7 @@
 #include "gameplay/items/Equipment.h"
 
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/combat/Team.h"
 #include "gameplay/items/Equippable.h"
 #include "gameplay/items/ItemDetector.h"

@@ -1,7 +1,7 @@
 #include "gameplay/weapons/Gun.h"
 
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/combat/Damage.h"
 #include "gameplay/combat/Team.h"
 #include "gameplay/items/Equipment.h"

@@ -1,7 +1,8 @@
 #include "gameplay/combat/Health.h"
 
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
+#include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Damage.h"
 #include "gameplay/combat/GodMode.h"
 #include "gameplay/combat/Team.h"

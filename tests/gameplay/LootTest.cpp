@@ -2,6 +2,7 @@
 
 #include "audio/SoundEvents.h"
 #include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/items/SpawnOnDestruction.h"
 #include "gameplay/player/Interactor.h"
@@ -26,7 +27,7 @@ int CountPrefab(Space* space, const std::string& prefab)
 template <typename E, typename... Args>
 void Send(Args... args)
 {
-  EventManager::Instance()->SendEvent(MemoryManager::New<E>(BRINDLE_SITE, args...));
+  SendNow<E>(BRINDLE_SITE, args...);
 }
 
 void Touch(const Handle<GameObject>& self, const Handle<GameObject>& other, CollisionGroup group)

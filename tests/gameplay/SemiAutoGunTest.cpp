@@ -3,7 +3,7 @@
 
 #include "CombatScene.h"
 #include "core/FileUtilities.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/weapons/Ammo.h"
 #include "gameplay/weapons/BurstGun.h"

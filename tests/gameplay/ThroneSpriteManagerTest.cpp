@@ -2,7 +2,7 @@
 // never mends, and the blasts around it come seven to an explosion, a quarter second apart, with
 // one more for every interaction.
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/boss/ExplosionSummon.h"
 #include "gameplay/boss/ThroneSpriteManager.h"

@@ -76,10 +76,16 @@ bool IsAllowed(const Include& include)
   });
 }
 
-std::vector<Include> ReadIncludes(const fs::path& source)
+struct SourceLine
 {
-  static const std::regex includeLine(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
-  std::vector<Include> includes;
+  std::string file;  // relative to src/
+  int line;
+  std::string text;
+};
+
+std::vector<SourceLine> ReadSources(const fs::path& source)
+{
+  std::vector<SourceLine> lines;
   for (const auto& entry : fs::recursive_directory_iterator(source))
   {
     const std::string extension = entry.path().extension().string();
@@ -89,11 +95,20 @@ std::vector<Include> ReadIncludes(const fs::path& source)
     std::ifstream in(entry.path());
     std::string text;
     for (int line = 1; std::getline(in, text); ++line)
-    {
-      std::smatch match;
-      if (std::regex_search(text, match, includeLine))
-        includes.push_back({file, line, match[2].str(), match[1].str() == "\""});
-    }
+      lines.push_back({file, line, text});
+  }
+  return lines;
+}
+
+std::vector<Include> ReadIncludes(const std::vector<SourceLine>& lines)
+{
+  static const std::regex includeLine(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
+  std::vector<Include> includes;
+  for (const SourceLine& line : lines)
+  {
+    std::smatch match;
+    if (std::regex_search(line.text, match, includeLine))
+      includes.push_back({line.file, line.line, match[2].str(), match[1].str() == "\""});
   }
   return includes;
 }
@@ -101,10 +116,16 @@ std::vector<Include> ReadIncludes(const fs::path& source)
 class LayersTest : public ::testing::Test
 {
 protected:
-  static void SetUpTestSuite() { includes = ReadIncludes(TestWorkingFolder::SourceAssets().parent_path() / "src"); }
+  static void SetUpTestSuite()
+  {
+    lines = ReadSources(TestWorkingFolder::SourceAssets().parent_path() / "src");
+    includes = ReadIncludes(lines);
+  }
 
+  static std::vector<SourceLine> lines;
   static std::vector<Include> includes;
 };
+std::vector<SourceLine> LayersTest::lines;
 std::vector<Include> LayersTest::includes;
 
 TEST_F(LayersTest, EveryFolderHasAPlaceAndIncludesNothingAboveIt)
@@ -148,6 +169,19 @@ TEST_F(LayersTest, ThirdPartyHeadersStayWithTheFoldersThatOwnThem)
             << include.file << ":" << include.line << " includes <" << include.target << ">";
       }
     }
+  }
+}
+
+// One way to send an event: Queue<E> and SendNow<E> of core/Send.h. Only core/ itself makes an
+// event in the pool and hands it to the manager by hand.
+TEST_F(LayersTest, EventsAreSentThroughCoreSendOutsideCore)
+{
+  static const std::regex byHand(R"((QueueEvent|SendEvent)\s*\(\s*MemoryManager::New\b)");
+  for (const SourceLine& line : lines)
+  {
+    if (FolderOf(line.file) != "core")
+      EXPECT_FALSE(std::regex_search(line.text, byHand))
+          << line.file << ":" << line.line << " sends an event by hand; use Queue<E> or SendNow<E> (core/Send.h)";
   }
 }
 }  // namespace

@@ -2,9 +2,8 @@
 
 #include "ai/boss/BossMovementLogic.h"
 #include "audio/SoundEvents.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/boss/ThrownObject.h"
 #include "gameplay/combat/Health.h"
 #include "object/FrameEvents.h"
@@ -12,6 +11,7 @@
 #include "object/Members.h"
 #include "object/Registry.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
 #include "physics/Rigidbody.h"

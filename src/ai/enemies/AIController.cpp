@@ -3,6 +3,7 @@
 #include "ai/navigation/AimingModule.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
@@ -147,8 +148,8 @@ void AIController::On(UpdateEvent*)
   Equipment* equipment = FindEquipment();
   const bool armed = SlotHoldsItem(equipment, 0);
   if (equipment != nullptr && !armed)
-    events->QueueEvent(MemoryManager::New<EquipDequip>(BRINDLE_SITE, object->GetId(), 0u));
-  events->QueueEvent(MemoryManager::New<UpdateSteering>(BRINDLE_SITE, object->GetId(), steering.linear, steering.angular));
+    Queue<EquipDequip>(BRINDLE_SITE, object->GetId(), 0u);
+  Queue<UpdateSteering>(BRINDLE_SITE, object->GetId(), steering.linear, steering.angular);
   if (armed && Random() % StrayShotOdds == 0)
     Use(0);
 }
@@ -195,20 +196,20 @@ void AIController::On(DiedEvent*)
   if (object == nullptr || events == nullptr || dead)
     return;
   if (SlotHoldsItem(FindEquipment(), 0))
-    events->SendEvent(MemoryManager::New<EquipDequip>(BRINDLE_SITE, object->GetId(), 0u));
+    SendNow<EquipDequip>(BRINDLE_SITE, object->GetId(), 0u);
   dead = true;
   if (Health* health = object->GetComponent<Health>())
     health->MarkDead();
   else
     missingHealth.Report(*this, "Health", "setting the dead enemy's hitpoints");
-  events->QueueEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, std::string(DeathLevel)));
+  Queue<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, std::string(DeathLevel));
 }
 
 void AIController::On(DeathAnimationComplete*)
 {
   GameObject* object = GetGameObject();
-  if (EventManager* events = EventManager::Instance(); events != nullptr && object != nullptr)
-    events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner()));
+  if (object != nullptr)
+    Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner());
 }
 
 Equipment* AIController::FindEquipment()
@@ -228,6 +229,6 @@ bool AIController::SlotHoldsItem(Equipment* equipment, std::uint32_t slot) const
 void AIController::Use(std::uint32_t slot)
 {
   GameObject* object = GetGameObject();
-  if (EventManager* events = EventManager::Instance(); events != nullptr && object != nullptr)
-    events->SendEvent(MemoryManager::New<UseEvent>(BRINDLE_SITE, object->GetId(), FreshPress, slot, Rearm));
+  if (object != nullptr)
+    SendNow<UseEvent>(BRINDLE_SITE, object->GetId(), FreshPress, slot, Rearm);
 }

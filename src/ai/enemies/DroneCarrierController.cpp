@@ -1,12 +1,12 @@
 #include "ai/enemies/DroneCarrierController.h"
 
 #include "ai/navigation/AimingModule.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/combat/Health.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/MemberWidgets.h"
 #include "object/Members.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
 #include "platform/Random.h"

@@ -2,7 +2,7 @@
 
 #include "ai/navigation/AimingModule.h"
 #include "core/MemoryManager.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"

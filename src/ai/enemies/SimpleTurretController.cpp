@@ -1,7 +1,7 @@
 #include "ai/enemies/SimpleTurretController.h"
 
 #include "ai/navigation/AimingModule.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/items/Equipment.h"
 #include "object/FrameEvents.h"

@@ -1,9 +1,9 @@
 #include "ai/ships/EnemyShipController.h"
 
 #include "ai/navigation/AimingModule.h"
-#include "gameplay/Dispatch.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/Removal.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
 #include "steering/behaviors/AlignToMovement.h"

@@ -1,12 +1,12 @@
 #include "ai/ships/SimpleShipSpawner.h"
 
 #include "ai/spawning/Countdown.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Spawning.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/ObjectEvents.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 
 void SimpleShipSpawner::OnAwake()

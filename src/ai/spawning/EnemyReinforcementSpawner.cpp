@@ -2,11 +2,11 @@
 
 #include "ai/spawning/Countdown.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
 

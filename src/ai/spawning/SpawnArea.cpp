@@ -4,10 +4,10 @@
 #include "core/FiniteCheck.h"
 #include "core/Log.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/MemberWidgets.h"
 #include "object/Members.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
 

@@ -1,9 +1,9 @@
 #include "ai/spawning/TeleportSpawn.h"
 
 #include "ai/spawning/Teleporter.h"
-#include "gameplay/Dispatch.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/Removal.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
 

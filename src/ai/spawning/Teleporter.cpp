@@ -1,9 +1,9 @@
 #include "ai/spawning/Teleporter.h"
 
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
 

@@ -1,7 +1,7 @@
 #include "flow/actions/CollectionDumper.h"
 
 #include "core/Event.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "flow/actions/ActionSystem.h"
 #include "gameplay/GameplayEvents.h"
 #include "input/InputActionMap.h"
@@ -79,8 +79,7 @@ void CollectionDumper::On(UpdateEvent* event)
   EventManager* events = EventManager::Instance();
   if (loadMainMenu)
   {
-    if (events != nullptr)
-      events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel"));
+    SendNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel");
     return;
   }
   if (timer >= 0.0f)
@@ -101,9 +100,8 @@ void CollectionDumper::On(UpdateEvent* event)
       {
         const float velocityX = static_cast<float>(Random() % 160 - 80);
         const float offsetX = static_cast<float>(Random() % 800 - 400);
-        events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, owner->GetId(), GetSpace(),
-                                                                   entries[nextEntry].prefab.c_str(), at.x + offsetX,
-                                                                   at.y, velocityX, -1000.0f));
+        Queue<MakeGameObjectEvent>(BRINDLE_SITE, owner->GetId(), GetSpace(), entries[nextEntry].prefab.c_str(),
+                                   at.x + offsetX, at.y, velocityX, -1000.0f);
       }
     }
     ++nextEntry;

@@ -1,8 +1,8 @@
 #include "flow/actions/Credits.h"
 
 #include "audio/SoundEvents.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/actions/SpriteTweens.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
@@ -50,8 +50,8 @@ void Credits::On(UpdateEvent* event)
       sprite->SetSource(images[currentImage]);
     else
     {
-      PostQueued<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel");
-      PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/MenuMusic");
+      Queue<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel");
+      SendNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/MenuMusic");
     }
     timer = SlideLength();
   }

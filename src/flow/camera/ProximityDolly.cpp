@@ -1,6 +1,6 @@
 #include "flow/camera/ProximityDolly.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"

@@ -1,7 +1,7 @@
 #include "flow/detectors/ClickDetector.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
@@ -12,7 +12,7 @@ void ClickDetector::OnAwake()
 {
   Detector::OnAwake();
   if (const Space* space = GetSpace())
-    PostQueued<RegisterClickDetectorEvent>(BRINDLE_SITE, space->GetId(), this);
+    Queue<RegisterClickDetectorEvent>(BRINDLE_SITE, space->GetId(), this);
 }
 
 bool ClickDetector::CheckHovered()

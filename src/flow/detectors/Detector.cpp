@@ -1,6 +1,6 @@
 #include "flow/detectors/Detector.h"
 
-#include "flow/Post.h"
+#include "core/Send.h"
 #include "flow/detectors/ClickDetector.h"
 #include "flow/menu/MenuInputDetector.h"
 #include "input/DetectorEvents.h"
@@ -30,11 +30,11 @@ void Detector::Edge(bool& flag, bool now)
   if (object == nullptr || (!flag && !now))
     return;
   if (!flag)
-    PostQueued<Begin>(BRINDLE_SITE, object->GetId());
+    Queue<Begin>(BRINDLE_SITE, object->GetId());
   else if (now)
-    PostQueued<Persisted>(BRINDLE_SITE, object->GetId());
+    Queue<Persisted>(BRINDLE_SITE, object->GetId());
   else
-    PostQueued<End>(BRINDLE_SITE, object->GetId());
+    Queue<End>(BRINDLE_SITE, object->GetId());
   flag = now;
 }
 

@@ -1,9 +1,9 @@
 #include "flow/hud/BossDialogueManager.h"
 
 #include "flow/hud/DialogueBox.h"
-#include "gameplay/Dispatch.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/Removal.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 

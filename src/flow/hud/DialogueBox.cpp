@@ -1,7 +1,7 @@
 #include "flow/hud/DialogueBox.h"
 
 #include "core/Log.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -126,8 +126,7 @@ void DialogueAnimator::OnDestroy()
   for (const Handle<GameObject>* part : {&headObject, &jawObject, &backgroundObject})
   {
     if (*part)
-      if (EventManager* events = EventManager::Instance())
-        events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, (*part)->GetId(), *part));
+      Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, (*part)->GetId(), *part);
   }
 }
 

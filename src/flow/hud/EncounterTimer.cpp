@@ -1,9 +1,8 @@
 #include "flow/hud/EncounterTimer.h"
 
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/hud/HudText.h"
-#include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -11,6 +10,7 @@
 #include "object/Members.h"
 #include "object/NamedObjects.h"
 #include "object/Registry.h"
+#include "object/Removal.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/Rigidbody.h"

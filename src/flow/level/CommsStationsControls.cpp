@@ -1,6 +1,6 @@
 #include "flow/level/CommsStationsControls.h"
 
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "flow/hud/EncounterTimer.h"
 #include "flow/hud/HudText.h"
 #include "gameplay/GameplayEvents.h"
@@ -43,6 +43,5 @@ void CommStationsControls::OnDestroy()
 {
   if (!timerObject)
     return;
-  if (EventManager* events = EventManager::Instance())
-    events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, timerObject->GetId(), timerObject));
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, timerObject->GetId(), timerObject);
 }

@@ -1,8 +1,8 @@
 #include "flow/level/LevelManager.h"
 
 #include "audio/SoundEvents.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/items/Equipment.h"
@@ -29,7 +29,7 @@ void LevelManager::OnAwake()
 
 void LevelManager::GoToEndScreen()
 {
-  PostNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, EndScreen);
+  SendNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, EndScreen);
   if (Space* space = GetSpace())
     space->MarkForRemoval();
 }
@@ -40,7 +40,7 @@ void LevelManager::On(DiedEvent*)
     return;
   if (Registry* registry = Registry::Instance())
     registry->GetDataBoard().GetCollectedItems().clear();
-  PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/Credits");
+  SendNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/Credits");
   GoToEndScreen();
 }
 
@@ -48,7 +48,7 @@ void LevelManager::On(BossWinEvent*)
 {
   if (!LevelExists(EndScreen, "LevelManager (the run is won)"))
     return;
-  PostNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/Win!");
+  SendNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/Win!");
   GoToEndScreen();
 }
 
@@ -58,12 +58,12 @@ void LevelManager::On(ShipAttackedEvent* event)
   if (space == nullptr || !LevelExists(event->level, "LevelManager (a ship was rammed)"))
     return;
   const std::uint32_t channel = space->GetId();
-  PostQueued<ResizeBoundary>(BRINDLE_SITE, channel, 7000.0f, 5000.0f, glm::vec2(0.0f, 0.0f));
+  Queue<ResizeBoundary>(BRINDLE_SITE, channel, 7000.0f, 5000.0f, glm::vec2(0.0f, 0.0f));
   // The encounter starts inside this call: this space, the overworld, is paused and hidden, and
   // what follows reaches its boundary and camera for the way back.
-  PostNow<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, event->level, event->faction);
-  PostQueued<SetZoom>(BRINDLE_SITE, channel, 5.0f, 0.6f);
-  PostNow<CameraMoveTo>(BRINDLE_SITE, channel, glm::vec2(0.0f, 0.0f));
+  SendNow<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, event->level, event->faction);
+  Queue<SetZoom>(BRINDLE_SITE, channel, 5.0f, 0.6f);
+  SendNow<CameraMoveTo>(BRINDLE_SITE, channel, glm::vec2(0.0f, 0.0f));
 }
 
 GameObject* LevelManager::FindPlayer() const
@@ -115,9 +115,9 @@ void LevelManager::On(CorvaExitEvent*)
   if (fromTutorial && !LevelExists("introlevel", "LevelManager (leaving the tutorial)"))
     return;
   CarryItems(*player);
-  PostNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/AmbientTracks", "event:/Music/Win!");
+  SendNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/AmbientTracks", "event:/Music/Win!");
   if (fromTutorial)
-    PostNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel");
+    SendNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel");
   else
-    PostNow<ReturnToOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
+    SendNow<ReturnToOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
 }

@@ -2,8 +2,8 @@
 
 #include "audio/SoundEvents.h"
 #include "core/Log.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/score/ScoreBoard.h"
@@ -63,7 +63,7 @@ void LevelTransitionManager::OnAwake()
     events->Subscribe<LevelTransitionManager, StartEncounterEvent>(this, LevelTransitionChannel);
     events->Subscribe<LevelTransitionManager, StartUtilityEvent>(this, LevelTransitionChannel);
   }
-  PostNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/IntroSequence");
+  SendNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/IntroSequence");
 }
 
 void LevelTransitionManager::UnloadUtility()
@@ -111,14 +111,14 @@ void LevelTransitionManager::On(StartOverworldEvent*)
   ShowScore(0, true);
   if (overworld != nullptr)
   {
-    PostNow<PlaceCameraEvent>(BRINDLE_SITE, overworld->GetId(), 2.7f, glm::vec2(-2000.0f, 1200.0f));
+    SendNow<PlaceCameraEvent>(BRINDLE_SITE, overworld->GetId(), 2.7f, glm::vec2(-2000.0f, 1200.0f));
     // The camera, placed at 2.7, then eases to 2.
-    PostQueued<SetZoom>(BRINDLE_SITE, overworld->GetId(), 2.0f, 0.6f);
+    Queue<SetZoom>(BRINDLE_SITE, overworld->GetId(), 2.0f, 0.6f);
   }
   Run(overworld, true, true);
   if (ScoreBoard* board = FindScoreBoard("resetting the score"))
     board->SetScore(0);
-  PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
+  SendNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
 }
 
 void LevelTransitionManager::On(StartEncounterEvent* event)
@@ -132,10 +132,10 @@ void LevelTransitionManager::On(StartEncounterEvent* event)
   Run(FindLiveSpace(OverworldHudSpace), false, false);
   Space* encounter = ShowLevel(EncounterSpace, event->level);
   if (event->level != "BossRoom")
-    PostNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/BattleMusic");
+    SendNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/BattleMusic");
   // The level is loaded already, so its spawners are listening.
   if (encounter != nullptr)
-    PostNow<SpawnEnemies>(BRINDLE_SITE, encounter->GetId(), event->faction);
+    SendNow<SpawnEnemies>(BRINDLE_SITE, encounter->GetId(), event->faction);
   Run(encounter, true, true);
 }
 
@@ -150,7 +150,7 @@ void LevelTransitionManager::On(ReturnToOverworldEvent*)
   MarkForRemoval("HUD");
   Run(ShowLevel(EncounterSpace, BlankLevel), false, false);
   if (overworld != nullptr)
-    PostQueued<ResizeBoundary>(BRINDLE_SITE, overworld->GetId(), 12000.0f, 7000.0f, glm::vec2(0.0f, 0.0f));
+    Queue<ResizeBoundary>(BRINDLE_SITE, overworld->GetId(), 12000.0f, 7000.0f, glm::vec2(0.0f, 0.0f));
   Run(overworld, true, true);
   // Drawn, but not updated.
   Run(FindLiveSpace(OverworldHudSpace), false, true);
@@ -167,7 +167,7 @@ void LevelTransitionManager::On(ReturnToOverworldEvent*)
     }
   }
   ShowScore(score, false);
-  PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
+  SendNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
 }
 
 void LevelTransitionManager::On(StartUtilityEvent* event)
@@ -184,9 +184,9 @@ void LevelTransitionManager::On(StartUtilityEvent* event)
 
   const std::string& level = event->levelName;
   if (level == "introlevel")
-    PostNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/MenuMusic");
+    SendNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/MenuMusic");
   else if (level == "credits")
-    PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/Credits");
+    SendNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/Credits");
   else if (level == "tutorial")
-    PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
+    SendNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, AmbientMusic);
 }

@@ -1,7 +1,7 @@
 #include "flow/level/LevelTransitionTimer.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
@@ -30,7 +30,7 @@ void LevelTransitionTimer::On(UpdateEvent* event)
     return;
   if (!LevelExists(nextLevel, "LevelTransitionTimer"))
     return;
-  PostQueued<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, nextLevel);
+  Queue<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, nextLevel);
   if (Space* space = GetSpace())
     space->MarkForRemoval();
 }

@@ -1,8 +1,7 @@
 #include "flow/level/LoadEncounter.h"
 
 #include "ai/ships/FactionProperty.h"
-#include "core/MemoryManager.h"
-#include "flow/Post.h"
+#include "core/Send.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
@@ -45,6 +44,6 @@ void LoadEncounter::On(CollisionEvent* event)
   FactionController* faction = property != nullptr ? property->GetController() : nullptr;
   const Transform* transform = object->GetTransform();
   const glm::vec2 position = transform != nullptr ? transform->GetWorldPosition() : glm::vec2(0.0f, 0.0f);
-  PostNow<ShipAttackedEvent>(BRINDLE_SITE, space->GetId(), levelFilename, position, faction);
-  PostQueued<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner());
+  SendNow<ShipAttackedEvent>(BRINDLE_SITE, space->GetId(), levelFilename, position, faction);
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner());
 }

@@ -1,7 +1,7 @@
 #include "flow/level/LoadEndScreen.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "gameplay/GameplayEvents.h"
 
 void LoadEndScreen::OnAwake()
@@ -11,5 +11,5 @@ void LoadEndScreen::OnAwake()
 
 void LoadEndScreen::On(InteractionEvent*)
 {
-  PostNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "endscreen");
+  SendNow<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "endscreen");
 }

@@ -1,7 +1,7 @@
 #include "flow/level/LoadMainZone.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/Space.h"
 
@@ -13,5 +13,5 @@ void LoadMainZone::OnAwake()
 void LoadMainZone::On(InteractionEvent*)
 {
   if (const Space* space = GetSpace())
-    PostNow<CorvaExitEvent>(BRINDLE_SITE, space->GetId());
+    SendNow<CorvaExitEvent>(BRINDLE_SITE, space->GetId());
 }

@@ -1,8 +1,8 @@
 #include "flow/level/SwitchLevelOnKeyPress.h"
 
 #include "audio/SoundEvents.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "input/InputActionMap.h"
@@ -35,8 +35,8 @@ void SwitchLevelOnKeyPress::On(UpdateEvent* event)
   // A level that cannot be shown leaves this one running.
   if (!LevelExists(nextLevel, "SwitchLevelOnKeyPress"))
     return;
-  PostQueued<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, nextLevel);
-  PostNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, musicChange);
+  Queue<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, nextLevel);
+  SendNow<FadeInto>(BRINDLE_SITE, SoundSystemChannel, musicChange);
   if (Space* space = GetSpace())
     space->MarkForRemoval();
 }

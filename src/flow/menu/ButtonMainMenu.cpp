@@ -1,7 +1,7 @@
 #include "flow/menu/ButtonMainMenu.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "input/DetectorEvents.h"
@@ -24,5 +24,5 @@ void ButtonMainMenu::On(DetectorTriggerEndEvent*)
     return;
   if (Registry* registry = Registry::Instance())
     registry->GetDataBoard().GetCollectedItems().clear();
-  PostQueued<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, target);
+  Queue<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, target);
 }

@@ -1,7 +1,7 @@
 #include "flow/menu/ButtonStartGame.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "input/DetectorEvents.h"
@@ -22,5 +22,5 @@ void ButtonStartGame::On(DetectorTriggerEndEvent*)
     own->Hide();
     own->SetPaused(true);
   }
-  PostNow<StartOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
+  SendNow<StartOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
 }

@@ -2,7 +2,7 @@
 // The on/off buttons (full screen, music, sound effects, god mode) report their state to their
 // own object, where the toggle animator shows it: after every press, and once after waking.
 #include "audio/SoundSystem.h"
-#include "flow/Post.h"
+#include "core/Send.h"
 
 class Component;
 
@@ -14,7 +14,7 @@ template <typename VolumeEvent>
 void PressVolumeToggle(const Component& button, float volume)
 {
   const bool on = volume < 0.5f;
-  PostQueued<VolumeEvent>(BRINDLE_SITE, SoundSystemChannel, on ? 1.0f : 0.0f);
+  Queue<VolumeEvent>(BRINDLE_SITE, SoundSystemChannel, on ? 1.0f : 0.0f);
   QueueToggled(button, on);
 }
 

@@ -1,7 +1,7 @@
 #include "flow/menu/HowToPlayButton.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "flow/menu/OpenMenu.h"
 #include "gameplay/GameplayEvents.h"
@@ -32,5 +32,5 @@ void HowToPlayButton::On(DetectorTriggerEndEvent*)
     return;
   own->Hide();
   own->SetPaused(true);
-  PostQueued<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, target);
+  Queue<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, target);
 }

@@ -1,7 +1,7 @@
 #include "flow/menu/MenuInputDetector.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "input/InputActionMap.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
@@ -41,7 +41,7 @@ void MenuInputDetector::OnAwake()
       break;
     neighbours[direction] = found->second;
   }
-  PostQueued<RegisterMenuInputDetectorEvent>(BRINDLE_SITE, space->GetId(), this);
+  Queue<RegisterMenuInputDetectorEvent>(BRINDLE_SITE, space->GetId(), this);
 }
 
 bool MenuInputDetector::CheckTriggered()

@@ -1,7 +1,7 @@
 #include "flow/menu/OpenMenu.h"
 
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "object/Component.h"
 #include "object/Space.h"
@@ -17,6 +17,6 @@ bool OpenMenu(const Component& button, const std::string& menuSpace, const std::
   Space* menu = ShowLevel(menuSpace, level);
   // Delivered in this pass of the queue, after the menu's objects have woken and subscribed.
   if (menu != nullptr)
-    PostQueued<NewLevelLoadedEvent>(BRINDLE_SITE, menu->GetId(), own);
+    Queue<NewLevelLoadedEvent>(BRINDLE_SITE, menu->GetId(), own);
   return true;
 }

@@ -1,8 +1,8 @@
 #include "flow/menu/SimpleButtonLogic.h"
 
 #include "audio/SoundEvents.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "flow/Post.h"
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/Members.h"
@@ -29,6 +29,6 @@ void SimpleButtonLogic::On(CollisionEvent*)
     space->Hide();
     space->SetPaused(true);
   }
-  PostNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/AmbientTracks");
-  PostNow<StartOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
+  SendNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/AmbientTracks");
+  SendNow<StartOverworldEvent>(BRINDLE_SITE, LevelTransitionChannel);
 }

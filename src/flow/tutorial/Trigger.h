@@ -3,8 +3,8 @@
 // by the player, used): it writes what happened and announces its "stage" to its space with a
 // TriggerEvent, which the tutorials follow.
 #include "core/Log.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/Component.h"
 #include "object/FrameEvents.h"

@@ -1,6 +1,6 @@
 #include "flow/tutorial/TutorialManager.h"
 
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/hud/DialogueBox.h"
 #include "flow/tutorial/TutorialScript.h"
@@ -85,8 +85,7 @@ void TutorialManager::ShowStage()
   {
     case 1:
       if (GetSpace() != nullptr)
-        if (EventManager* events = EventManager::Instance())
-          events->QueueEvent(MemoryManager::New<ShakeEvent>(BRINDLE_SITE, GetSpace()->GetId(), 1.0f));
+        Queue<ShakeEvent>(BRINDLE_SITE, GetSpace()->GetId(), 1.0f);
       MoveBarrier(1600.0f, 3600.0f);
       stageTimer = 5.0f;
       break;

@@ -1,10 +1,10 @@
 #include "gameplay/boss/BossBallLogic.h"
 
-#include "gameplay/Spawning.h"
 #include "gameplay/combat/Health.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"

@@ -1,13 +1,11 @@
 #include "gameplay/boss/BossForceFieldManager.h"
 
-#include "core/EventManager.h"
-#include "core/MemoryManager.h"
-#include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
+#include "object/Removal.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 
 void BossForceFieldManager::OnAwake()
 {

@@ -1,10 +1,10 @@
 #include "gameplay/boss/BossSpawner.h"
 
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"

@@ -1,15 +1,15 @@
 #include "gameplay/boss/BossThroneLogic.h"
 
 #include "core/EventManager.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/combat/Health.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "render/CameraEvents.h"
 
@@ -44,8 +44,8 @@ void BossThroneLogic::On(UpdateEvent*)
   // One shake for the frame's whole loss, however many hits made it; healing does not shake.
   if (lastHitpoints > hitpoints)
   {
-    if (EventManager* manager = EventManager::Instance(); manager != nullptr && GetSpace() != nullptr)
-      manager->QueueEvent(MemoryManager::New<ShakeEvent>(BRINDLE_SITE, GetSpace()->GetId(), shakeIntensity));
+    if (GetSpace() != nullptr)
+      Queue<ShakeEvent>(BRINDLE_SITE, GetSpace()->GetId(), shakeIntensity);
   }
   lastHitpoints = hitpoints;
 }
@@ -59,6 +59,6 @@ void BossThroneLogic::On(DiedEvent*)
   exploded = true;
   if (const Transform* transform = throne->GetTransform())
     SpawnAt("Blast", throne->GetSpace(), transform->GetWorldPosition());
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, throne->GetId(), GetOwner()));
-  manager->QueueEvent(MemoryManager::New<ThroneExplosionEvent>(BRINDLE_SITE, throne->GetSpace()->GetId()));
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, throne->GetId(), GetOwner());
+  Queue<ThroneExplosionEvent>(BRINDLE_SITE, throne->GetSpace()->GetId());
 }

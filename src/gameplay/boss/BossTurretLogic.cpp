@@ -1,12 +1,13 @@
 #include "gameplay/boss/BossTurretLogic.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/weapons/BeamGun.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/Removal.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
 

@@ -1,12 +1,11 @@
 #include "gameplay/boss/BossWallExplosion.h"
 
-#include "core/EventManager.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 
 void BossWallExplosion::OnAwake()
@@ -37,6 +36,5 @@ void BossWallExplosion::On(UpdateEvent* event)
   if (transform == nullptr)
     return;
   SpawnAt("Blast", wall->GetSpace(), transform->GetWorldPosition());
-  if (EventManager* manager = EventManager::Instance())
-    manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), GetOwner()));
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), GetOwner());
 }

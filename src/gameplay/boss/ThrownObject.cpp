@@ -1,11 +1,11 @@
 #include "gameplay/boss/ThrownObject.h"
 
-#include "gameplay/Dispatch.h"
-#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/PhysicsDebugDraw.h"
 #include "physics/PhysicsModule.h"

@@ -1,6 +1,6 @@
 #include "gameplay/combat/FlickerOnDeath.h"
 
-#include "core/EventManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -78,9 +78,8 @@ void FlickerOnDeath::On(UpdateEvent* event)
   }
   // Time is up: said again on every update until the space has removed the object.
   GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object == nullptr || manager == nullptr)
+  if (object == nullptr)
     return;
-  manager->QueueEvent(MemoryManager::New<DeathAnimationComplete>(BRINDLE_SITE, object->GetId()));
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner()));
+  Queue<DeathAnimationComplete>(BRINDLE_SITE, object->GetId());
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner());
 }

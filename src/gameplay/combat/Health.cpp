@@ -1,6 +1,6 @@
 #include "gameplay/combat/Health.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Damage.h"
 #include "gameplay/combat/GodMode.h"

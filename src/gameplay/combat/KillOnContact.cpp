@@ -1,11 +1,11 @@
 #include "gameplay/combat/KillOnContact.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"

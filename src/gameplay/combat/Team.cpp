@@ -1,10 +1,11 @@
 #include "gameplay/combat/Team.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/items/Equipment.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
 
 void WriteMemberJson(TeamEnum value, Json::Value& out)
 {

@@ -1,9 +1,8 @@
 #include "gameplay/items/Equipment.h"
 
 #include "core/Log.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/combat/Team.h"
 #include "gameplay/items/Equippable.h"
 #include "object/FrameEvents.h"
@@ -12,6 +11,7 @@
 #include "object/Members.h"
 #include "object/Registry.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "gameplay/items/Equippable.h"
 
 #include "core/Log.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

@@ -1,6 +1,6 @@
 #include "gameplay/items/ItemDetector.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/items/Equippable.h"
 #include "object/GameObject.h"

@@ -1,10 +1,10 @@
 #include "gameplay/items/SpawnOnDestruction.h"
 
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
 

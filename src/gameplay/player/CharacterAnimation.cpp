@@ -1,6 +1,6 @@
 #include "gameplay/player/CharacterAnimation.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/player/CharacterAnimator.h"
 #include "gameplay/player/PlayerAnimator.h"

@@ -1,6 +1,6 @@
 #include "gameplay/props/DestroyOnEncounter.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"

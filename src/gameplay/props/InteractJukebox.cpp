@@ -1,7 +1,7 @@
 #include "gameplay/props/InteractJukebox.h"
 
 #include "audio/SoundEvents.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 

@@ -1,8 +1,8 @@
 #include "gameplay/props/YerbaOnContact.h"
 
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"

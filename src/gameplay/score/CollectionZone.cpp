@@ -1,6 +1,6 @@
 #include "gameplay/score/CollectionZone.h"
 
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/ObjectEvents.h"
@@ -53,10 +53,9 @@ void CollectionZone::On(CollisionEvent* event)
   Space* space = GetSpace();
   if (events == nullptr || space == nullptr)
     return;
-  events->SendEvent(MemoryManager::New<CollectionEvent>(
-      BRINDLE_SITE, owner->GetId(), CollectionEntry{item->GetName(), item->GetPrefabName(), 0, 0}));
+  SendNow<CollectionEvent>(BRINDLE_SITE, owner->GetId(), CollectionEntry{item->GetName(), item->GetPrefabName(), 0, 0});
   const Handle<GameObject> collected = event->other;
   taken.push_back(collected);
   events->Subscribe<Space, GameObjectDestroyedEvent>(space, collected->GetId());
-  events->SendEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, collected->GetId(), collected));
+  SendNow<GameObjectDestroyedEvent>(BRINDLE_SITE, collected->GetId(), collected);
 }

@@ -1,6 +1,6 @@
 #include "gameplay/score/Reputation.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/specials/SpecialCooldown.h"

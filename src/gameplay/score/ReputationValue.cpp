@@ -1,11 +1,12 @@
 #include "gameplay/score/ReputationValue.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "render/TextToSprite.h"
 

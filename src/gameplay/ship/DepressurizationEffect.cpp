@@ -1,7 +1,6 @@
 #include "gameplay/ship/DepressurizationEffect.h"
 
-#include "core/EventManager.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/ship/PressureTracker.h"
 #include "object/GameObject.h"
@@ -17,10 +16,8 @@ namespace
 {
 void AnnounceDepressurization(const Space* space)
 {
-  EventManager* manager = EventManager::Instance();
-  if (manager != nullptr && space != nullptr)
-    manager->QueueEvent(MemoryManager::New<DepressurizationEvent>(BRINDLE_SITE, space->GetId(), 1u, 1u,
-                                                                   glm::vec2(0.0f, 0.0f)));
+  if (space != nullptr)
+    Queue<DepressurizationEvent>(BRINDLE_SITE, space->GetId(), 1u, 1u, glm::vec2(0.0f, 0.0f));
 }
 }  // namespace
 

@@ -1,10 +1,10 @@
 #include "gameplay/ship/PressureTracker.h"
 
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/ship/DepressurizationEffect.h"
 #include "gameplay/ship/ShipMap.h"
 #include "object/GameObject.h"
+#include "object/Spawning.h"
 #include "platform/Assert.h"
 
 namespace

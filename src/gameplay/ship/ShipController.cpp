@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/player/CheatKeys.h"
 #include "input/InputActionMap.h"
@@ -68,7 +69,7 @@ void ShipController::On(UpdateEvent*)
     DrawDebugLine(ship->GetSpace(), transform->GetWorldPosition(), moveDirection->position, MoveLineLength,
                   MoveLineColour);
   const SteeringOutput output = steering->GetSteering();
-  manager->QueueEvent(MemoryManager::New<UpdateSteering>(BRINDLE_SITE, ship->GetId(), output.linear, output.angular));
+  Queue<UpdateSteering>(BRINDLE_SITE, ship->GetId(), output.linear, output.angular);
 }
 
 void ShipController::On(CollisionEvent* event)
@@ -83,11 +84,11 @@ void ShipController::On(CollisionEvent* event)
   {
     InputActionMap* actions = InputActionMap::Instance();
     if (actions != nullptr && actions->IsActionActive(static_cast<int>(inputSlot), ACTION_INTERACT))
-      manager->QueueEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, ship->GetId(), other->GetId()));
+      Queue<InteractionEvent>(BRINDLE_SITE, ship->GetId(), other->GetId());
   }
   else if (group == CollisionGroup::SHIP)
   {
     const glm::vec2 position = ship->GetTransform() != nullptr ? ship->GetTransform()->GetWorldPosition() : glm::vec2(0.0f);
-    manager->SendEvent(MemoryManager::New<ShipAttackedEvent>(BRINDLE_SITE, other->GetId(), std::string(), position, nullptr));
+    SendNow<ShipAttackedEvent>(BRINDLE_SITE, other->GetId(), std::string(), position, nullptr);
   }
 }

@@ -3,14 +3,14 @@
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
 #include "core/Log.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/boss/BossWallExplosion.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Assert.h"
 #include "platform/Paths.h"
@@ -197,8 +197,8 @@ void ShipMap::LoadShipMap(const std::string& path)
   }
   UpdateAllTileFlags();
 
-  if (EventManager* manager = EventManager::Instance(); manager != nullptr && GetGameObject() != nullptr)
-    manager->QueueEvent(MemoryManager::New<ShipMapLoadEvent>(BRINDLE_SITE, GetGameObject()->GetId()));
+  if (GetGameObject() != nullptr)
+    Queue<ShipMapLoadEvent>(BRINDLE_SITE, GetGameObject()->GetId());
 }
 
 bool ShipMap::SaveShip(const std::string& path)
@@ -241,13 +241,12 @@ void ShipMap::SetTile(int x, int y, const char value[4])
 {
   if (!InBounds(x, y))
     return;
-  EventManager* manager = EventManager::Instance();
   for (int slot = 0; slot < SlotCount; ++slot)
   {
     // A copy: the destruction reaches our own handler, which empties the slot.
     const Handle<GameObject> object = tileObjects[SlotIndex(x, y, slot)];
-    if (const GameObject* live = object.Get(); live != nullptr && manager != nullptr)
-      manager->SendEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, live->GetId(), object));
+    if (const GameObject* live = object.Get(); live != nullptr)
+      SendNow<GameObjectDestroyedEvent>(BRINDLE_SITE, live->GetId(), object);
     tileObjects[SlotIndex(x, y, slot)].Reset();
   }
   ShipTile& tile = *TileAt(x, y);
@@ -293,10 +292,9 @@ void ShipMap::On(GameObjectDestroyedEvent* event)
   {
     record.side = ShipTile::None;
   }
-  if (EventManager* manager = EventManager::Instance(); manager != nullptr && GetGameObject() != nullptr)
-    manager->QueueEvent(MemoryManager::New<ShipMapWallDestroyedEvent>(
-        BRINDLE_SITE, GetGameObject()->GetId(), wallBit, static_cast<std::uint32_t>(tile.x),
-        static_cast<std::uint32_t>(tile.y)));
+  if (GetGameObject() != nullptr)
+    Queue<ShipMapWallDestroyedEvent>(BRINDLE_SITE, GetGameObject()->GetId(), wallBit,
+                                     static_cast<std::uint32_t>(tile.x), static_cast<std::uint32_t>(tile.y));
   UpdateTileFlags(tile.x, tile.y, true);
 }
 

@@ -1,13 +1,13 @@
 #include "gameplay/ship/SimpleForceFieldLogic.h"
 
 #include "core/EventManager.h"
-#include "core/MemoryManager.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
+#include "object/Removal.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/CollisionGroup.h"
@@ -91,10 +91,8 @@ void SimpleForceFieldLogic::Side()
 void SimpleForceFieldLogic::Emit(glm::vec2 start, glm::vec2 velocity)
 {
   GameObject* field = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (field == nullptr || manager == nullptr)
+  if (field == nullptr)
     return;
-  manager->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, field->GetId(), field->GetSpace(),
-                                                              ParticlePrefab, start.x, start.y, velocity.x,
-                                                              velocity.y));
+  Queue<MakeGameObjectEvent>(BRINDLE_SITE, field->GetId(), field->GetSpace(), ParticlePrefab, start.x, start.y,
+                             velocity.x, velocity.y);
 }

@@ -1,11 +1,11 @@
 #include "gameplay/ship/WallLogic.h"
 
 #include "core/EventManager.h"
-#include "core/MemoryManager.h"
-#include "gameplay/Spawning.h"
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
@@ -53,7 +53,7 @@ void WallLogic::On(CollisionEvent* event)
   EventManager* manager = EventManager::Instance();
   if (wall == nullptr || manager == nullptr)
     return;
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), GetOwner()));
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), GetOwner());
   manager->Unsubscribe(*this, CollisionEvent::TypeId, wall->GetId());
   breakSound.Play();
   ScatterRubble();

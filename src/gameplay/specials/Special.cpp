@@ -1,11 +1,11 @@
 #include "gameplay/specials/Special.h"
 
-#include "gameplay/Dispatch.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/specials/SpecialCooldown.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
 #include "render/Sprite.h"
 
 Special& Special::operator=(const Special& other)

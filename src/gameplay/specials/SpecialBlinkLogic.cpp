@@ -1,10 +1,10 @@
 #include "gameplay/specials/SpecialBlinkLogic.h"
 
-#include "gameplay/Dispatch.h"
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
 #include "object/Space.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsModule.h"

@@ -1,11 +1,11 @@
 #include "gameplay/specials/SpecialCooldown.h"
 
-#include "gameplay/Dispatch.h"
-#include "gameplay/Spawning.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/Removal.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
 

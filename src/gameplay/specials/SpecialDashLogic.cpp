@@ -1,8 +1,8 @@
 #include "gameplay/specials/SpecialDashLogic.h"
 
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"

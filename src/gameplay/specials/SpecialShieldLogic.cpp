@@ -1,10 +1,10 @@
 #include "gameplay/specials/SpecialShieldLogic.h"
 
-#include "gameplay/Dispatch.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/combat/Health.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 
 SpecialShieldLogic& SpecialShieldLogic::operator=(const SpecialShieldLogic& other)

@@ -1,9 +1,10 @@
 #include "gameplay/weapons/Blast.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
 #include "object/Space.h"
 #include "physics/Collider.h"
 #include "physics/PhysicsEvents.h"

@@ -1,8 +1,8 @@
 #include "gameplay/weapons/BulletLogic.h"
 
-#include "gameplay/Dispatch.h"
-#include "gameplay/Spawning.h"
 #include "object/GameObject.h"
+#include "object/Removal.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"

@@ -1,7 +1,7 @@
 #include "gameplay/weapons/Gun.h"
 
 #include "core/Log.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Damage.h"
 #include "gameplay/combat/Team.h"
@@ -15,6 +15,7 @@
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
+#include "object/Removal.h"
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"

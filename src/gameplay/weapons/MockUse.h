@@ -1,6 +1,6 @@
 #pragma once
 // Makes its object use its item every frame (a test dummy that keeps firing).
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/Component.h"
 #include "object/FrameEvents.h"

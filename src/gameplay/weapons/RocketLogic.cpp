@@ -1,10 +1,10 @@
 #include "gameplay/weapons/RocketLogic.h"
 
-#include "gameplay/Dispatch.h"
-#include "gameplay/Spawning.h"
 #include "gameplay/combat/Damage.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Removal.h"
+#include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
 #include "physics/PhysicsEvents.h"

@@ -1,6 +1,6 @@
 #include "gameplay/weapons/SemiAutoGun.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "gameplay/weapons/Ammo.h"
 #include "object/FrameEvents.h"

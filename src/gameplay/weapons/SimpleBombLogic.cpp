@@ -1,12 +1,13 @@
 #include "gameplay/weapons/SimpleBombLogic.h"
 
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
 #include "gameplay/GameplayEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
+#include "object/Removal.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
 

@@ -1,4 +1,4 @@
-#include "gameplay/Spawning.h"
+#include "object/Spawning.h"
 
 #include "core/Log.h"
 #include "object/GameobjectFactory.h"

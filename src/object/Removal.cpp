@@ -1,5 +1,6 @@
-#include "gameplay/Dispatch.h"
+#include "object/Removal.h"
 
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
@@ -12,5 +13,5 @@ void QueueRemoval(const Handle<GameObject>& object)
     return;
   if (Space* space = target->GetSpace())
     manager->Subscribe<Space, GameObjectDestroyedEvent>(space, target->GetId());
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, target->GetId(), object));
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, target->GetId(), object);
 }
