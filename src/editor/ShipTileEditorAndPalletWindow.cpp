@@ -2,7 +2,7 @@
 #include "gameplay/ship/ShipTileEditorAndPalletWindow.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "gameplay/ship/ShipMap.h"
 #include "input/Input.h"
 #include "object/GameObject.h"

@@ -7,7 +7,7 @@
 #include "ai/enemies/AIController.h"
 #include "core/FiniteCheck.h"
 #include "core/Listener.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "physics/Rigidbody.h"

@@ -7,7 +7,7 @@
 #include "steering/AIEvents.h"
 #include "app/GameSessionTestEnvironment.h"
 #include "core/Listener.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Transform.h"

@@ -3,7 +3,7 @@
 #include "AIScene.h"
 
 #include "ai/navigation/AimingModule.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "support/ShipScene.h"
 
 namespace

@@ -7,7 +7,7 @@
 
 #include "ai/spawning/TeleportSpawn.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "render/Sprite.h"
 #include "support/CapturedLog.h"

@@ -10,7 +10,7 @@
 #include "ai/ships/FactionProperty.h"
 #include "ai/ships/HardEnemyShipController.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
 #include "support/CapturedLog.h"

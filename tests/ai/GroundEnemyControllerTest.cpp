@@ -11,7 +11,7 @@
 #include "ai/enemies/BugController.h"
 #include "ai/enemies/DuckController.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "platform/Random.h"

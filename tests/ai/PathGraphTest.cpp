@@ -4,7 +4,7 @@
 #include "ai/navigation/PathGraph.h"
 #include "core/EventManager.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "gameplay/ship/SimpleDoorLogic.h"
 #include "physics/Collider.h"
 #include "render/Sprite.h"

@@ -6,7 +6,8 @@
 
 #include "app/FrameRateController.h"
 #include "core/EventManager.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "physics/Rigidbody.h"
 #include "steering/Agent.h"
 #include "support/ShipScene.h"

@@ -9,7 +9,7 @@
 #include "ai/enemies/SimpleBeamDrone.h"
 #include "ai/enemies/SimpleTurretController.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "physics/RectangleCollider.h"

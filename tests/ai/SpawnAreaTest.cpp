@@ -7,7 +7,7 @@
 #include "ai/ships/FactionController.h"
 #include "ai/spawning/SpawnArea.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "platform/Random.h"
 #include "support/CapturedLog.h"
 

@@ -5,7 +5,7 @@
 
 #include "ai/spawning/Teleporter.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "render/Sprite.h"
 
 class TeleporterTest : public AIScene

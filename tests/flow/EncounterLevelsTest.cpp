@@ -4,8 +4,9 @@
 // the airlock's hatch.
 #include "FlowScene.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "gameplay/combat/Health.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ReputationValue.h"
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/ship/PressureTracker.h"

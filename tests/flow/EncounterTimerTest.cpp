@@ -2,7 +2,8 @@
 
 #include "core/Send.h"
 #include "flow/hud/EncounterTimer.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/Removal.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"

@@ -14,7 +14,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/FlowHost.h"
 #include "flow/actions/ActionSystem.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/GameObject.h"

@@ -8,7 +8,8 @@
 
 #include "ai/ships/FactionController.h"
 #include "flow/level/LoadEncounter.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/ship/ShipThruster.h"
 #include "physics/MapBoundingColliders.h"

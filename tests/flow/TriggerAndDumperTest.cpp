@@ -3,7 +3,9 @@
 #include "core/Send.h"
 #include "flow/actions/CollectionDumper.h"
 #include "flow/tutorial/Trigger.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/Removal.h"
 
 // A trigger fires once, on the first happening it watches, and tells its space its stage.

@@ -3,9 +3,9 @@
 // blast when its time is up.
 #include "CombatScene.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/boss/BossGun.h"
 #include "gameplay/combat/Health.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/Removal.h"
 #include "physics/Rigidbody.h"
 

@@ -3,7 +3,7 @@
 // late waits for the next; a thrown object lands within its radius and leaves its prefab.
 #include "CombatScene.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
 #include "gameplay/boss/BossSpawner.h"
 #include "gameplay/boss/ThrownObject.h"
 #include "physics/Rigidbody.h"

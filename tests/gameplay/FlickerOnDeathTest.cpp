@@ -1,6 +1,6 @@
 #include "render/SpriteTestEnvironment.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/FlickerOnDeath.h"
 #include "physics/Collider.h"
 #include "support/CapturedLog.h"

@@ -2,7 +2,8 @@
 
 #include "CombatScene.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Damage.h"
 #include "gameplay/combat/GodMode.h"
 #include "gameplay/combat/Team.h"

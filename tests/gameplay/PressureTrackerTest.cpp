@@ -2,10 +2,10 @@
 // edge, the room vents towards the hole and the bodies in it are pushed that way.
 #include "ai/navigation/PathGraph.h"
 #include "core/EventManager.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/ship/DepressurizationEffect.h"
 #include "gameplay/ship/DragManager.h"
 #include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "object/GameobjectFactory.h"
 #include "physics/Rigidbody.h"
 #include "support/ShipScene.h"

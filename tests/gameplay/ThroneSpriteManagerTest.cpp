@@ -3,10 +3,11 @@
 // one more for every interaction.
 #include "CombatScene.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
 #include "gameplay/boss/ExplosionSummon.h"
 #include "gameplay/boss/ThroneSpriteManager.h"
 #include "gameplay/combat/Health.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "render/Sprite.h"
 
 class ThroneSpriteManagerTest : public CombatScene

@@ -2,8 +2,8 @@
 
 #include "core/Log.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/items/Equipment.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

@@ -1,6 +1,6 @@
 #include "ai/enemies/BugController.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/weapons/WeaponEvents.h"
 #include "steering/behaviors/Face.h"
 
 namespace

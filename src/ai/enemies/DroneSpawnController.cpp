@@ -3,7 +3,7 @@
 #include "ai/navigation/AimingModule.h"
 #include "ai/spawning/Countdown.h"
 #include "core/FiniteCheck.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/combat/Team.h"
 #include "object/FrameEvents.h"

@@ -1,7 +1,7 @@
 #include "ai/enemies/SimpleBeamDrone.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"

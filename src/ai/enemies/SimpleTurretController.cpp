@@ -2,8 +2,9 @@
 
 #include "ai/navigation/AimingModule.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/items/Equipment.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"

@@ -1,7 +1,7 @@
 #include "ai/enemies/WanderChaseController.h"
 
 #include "ai/navigation/AimingModule.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"

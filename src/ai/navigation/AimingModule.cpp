@@ -1,7 +1,7 @@
 #include "ai/navigation/AimingModule.h"
 
 #include "ai/navigation/PathGraph.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/TeamEnum.h"
 #include "gameplay/ship/ShipMap.h"
 #include "object/GameObject.h"

@@ -1,6 +1,6 @@
 #include "ai/navigation/PathGraph.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "gameplay/ship/ShipMap.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

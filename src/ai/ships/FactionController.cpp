@@ -4,7 +4,7 @@
 #include "ai/ships/FactionProperty.h"
 #include "ai/spawning/Countdown.h"
 #include "core/Log.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

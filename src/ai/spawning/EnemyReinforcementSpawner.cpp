@@ -1,7 +1,7 @@
 #include "ai/spawning/EnemyReinforcementSpawner.h"
 
 #include "ai/spawning/Countdown.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"

@@ -3,7 +3,7 @@
 #include "ai/ships/FactionController.h"
 #include "core/FiniteCheck.h"
 #include "core/Log.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/GameObject.h"
 #include "object/MemberWidgets.h"
 #include "object/Members.h"

@@ -1,6 +1,6 @@
 #include "ai/spawning/Teleporter.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Spawning.h"

@@ -3,7 +3,7 @@
 #include "core/Event.h"
 #include "core/Send.h"
 #include "flow/actions/ActionSystem.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

@@ -4,7 +4,7 @@
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/actions/SpriteTweens.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

@@ -3,7 +3,7 @@
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/hud/HudText.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

@@ -1,7 +1,7 @@
 #include "flow/hud/HealthCounter.h"
 
 #include "flow/hud/HudText.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"

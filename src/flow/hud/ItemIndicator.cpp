@@ -2,8 +2,8 @@
 
 #include "core/Log.h"
 #include "flow/hud/HudText.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/items/Equipment.h"
+#include "gameplay/items/ItemEvents.h"
 #include "gameplay/weapons/Ammo.h"
 #include "gameplay/weapons/Gun.h"
 #include "object/FrameEvents.h"

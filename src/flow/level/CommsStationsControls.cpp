@@ -3,7 +3,7 @@
 #include "core/Send.h"
 #include "flow/hud/EncounterTimer.h"
 #include "flow/hud/HudText.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/NamedObjects.h"

@@ -5,7 +5,7 @@
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/level/LevelSpaces.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "gameplay/score/ScoreBoard.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

@@ -3,7 +3,7 @@
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/level/LevelSpaces.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "object/Members.h"
 #include "object/Space.h"

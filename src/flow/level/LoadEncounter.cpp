@@ -3,7 +3,7 @@
 #include "ai/ships/FactionProperty.h"
 #include "core/Send.h"
 #include "flow/level/LevelSpaces.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"

@@ -2,7 +2,8 @@
 
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 
 void LoadEndScreen::OnAwake()
 {

@@ -2,7 +2,7 @@
 
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/Space.h"
 
 void LoadMainZone::OnAwake()

@@ -3,7 +3,7 @@
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/level/LevelSpaces.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "input/DetectorEvents.h"
 #include "object/Members.h"
 #include "object/Registry.h"

@@ -4,7 +4,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/level/LevelSpaces.h"
 #include "flow/menu/OpenMenu.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "input/DetectorEvents.h"
 #include "object/Members.h"
 #include "object/Space.h"

@@ -4,7 +4,7 @@
 #include "core/Send.h"
 #include "flow/FlowEvents.h"
 #include "flow/level/LevelSpaces.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/Members.h"
 #include "object/Space.h"
 #include "physics/PhysicsEvents.h"

@@ -4,7 +4,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/hud/DialogueBox.h"
 #include "flow/tutorial/TutorialScript.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

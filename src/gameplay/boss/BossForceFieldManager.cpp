@@ -1,6 +1,6 @@
 #include "gameplay/boss/BossForceFieldManager.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
 #include "object/Removal.h"

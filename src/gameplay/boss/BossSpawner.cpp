@@ -1,6 +1,6 @@
 #include "gameplay/boss/BossSpawner.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

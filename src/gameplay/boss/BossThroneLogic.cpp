@@ -2,7 +2,8 @@
 
 #include "core/EventManager.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

@@ -1,8 +1,9 @@
 #include "gameplay/boss/BossTurretLogic.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/items/Equipment.h"
+#include "gameplay/items/ItemEvents.h"
 #include "gameplay/weapons/BeamGun.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

@@ -1,7 +1,7 @@
 #include "gameplay/boss/BossWallExplosion.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"

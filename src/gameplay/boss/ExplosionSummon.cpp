@@ -1,6 +1,7 @@
 #include "gameplay/boss/ExplosionSummon.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Spawning.h"

@@ -1,6 +1,6 @@
 #include "gameplay/combat/DamageEffect.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

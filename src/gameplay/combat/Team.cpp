@@ -1,7 +1,8 @@
 #include "gameplay/combat/Team.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/items/Equipment.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

@@ -2,9 +2,9 @@
 
 #include "core/Log.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Team.h"
 #include "gameplay/items/Equippable.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

@@ -2,7 +2,7 @@
 
 #include "core/Log.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Transform.h"

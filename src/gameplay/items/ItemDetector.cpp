@@ -1,8 +1,8 @@
 #include "gameplay/items/ItemDetector.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/items/Equippable.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
 #include "physics/PhysicsEvents.h"
 

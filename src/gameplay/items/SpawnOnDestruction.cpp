@@ -1,6 +1,6 @@
 #include "gameplay/items/SpawnOnDestruction.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"

@@ -1,6 +1,6 @@
 #include "gameplay/player/ArmAnimator.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/player/CharacterAnimation.h"
 #include "object/FrameEvents.h"

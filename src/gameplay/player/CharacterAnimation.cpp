@@ -1,7 +1,7 @@
 #include "gameplay/player/CharacterAnimation.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/CharacterAnimator.h"
 #include "gameplay/player/PlayerAnimator.h"
 #include "gameplay/ship/ShipMap.h"

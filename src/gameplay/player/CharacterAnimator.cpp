@@ -1,6 +1,6 @@
 #include "gameplay/player/CharacterAnimator.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/CharacterAnimation.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

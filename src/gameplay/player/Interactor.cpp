@@ -1,7 +1,7 @@
 #include "gameplay/player/Interactor.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"

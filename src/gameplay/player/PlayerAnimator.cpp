@@ -1,8 +1,9 @@
 #include "gameplay/player/PlayerAnimator.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/ArmAnimator.h"
 #include "gameplay/player/CharacterAnimation.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

@@ -1,7 +1,7 @@
 #include "gameplay/props/DestroyOnEncounter.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/LevelEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"

@@ -2,7 +2,7 @@
 
 #include "audio/SoundEvents.h"
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/FrameEvents.h"
 
 void InteractJukebox::OnAwake()

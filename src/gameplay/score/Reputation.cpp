@@ -1,8 +1,8 @@
 #include "gameplay/score/Reputation.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/score/ScoreBoard.h"
+#include "gameplay/score/ScoreEvents.h"
 #include "gameplay/specials/SpecialCooldown.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"

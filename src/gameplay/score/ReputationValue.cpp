@@ -1,7 +1,9 @@
 #include "gameplay/score/ReputationValue.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/score/ScoreEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Removal.h"

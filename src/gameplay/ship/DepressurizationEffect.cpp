@@ -1,8 +1,8 @@
 #include "gameplay/ship/DepressurizationEffect.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/Space.h"

@@ -1,7 +1,7 @@
 #include "gameplay/ship/PressureTracker.h"
 
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/ship/DepressurizationEffect.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "gameplay/ship/ShipMap.h"
 #include "object/GameObject.h"
 #include "object/Spawning.h"

@@ -1,6 +1,6 @@
 #include "gameplay/ship/SimpleDoorLogic.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
 #include "physics/Collider.h"

@@ -1,6 +1,6 @@
 #include "gameplay/specials/Special.h"
 
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "gameplay/specials/SpecialCooldown.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

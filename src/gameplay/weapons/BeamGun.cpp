@@ -1,7 +1,7 @@
 #include "gameplay/weapons/BeamGun.h"
 
-#include "gameplay/GameplayEvents.h"
 #include "gameplay/combat/Health.h"
+#include "gameplay/items/ItemEvents.h"
 #include "gameplay/weapons/MuzzleFlash.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

@@ -1,7 +1,7 @@
 #include "gameplay/weapons/BurstGun.h"
 
 #include "core/Log.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Makes its object use its item every frame (a test dummy that keeps firing).
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/Component.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"

@@ -1,7 +1,7 @@
 #include "gameplay/weapons/MuzzleFlash.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/weapons/WeaponEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"

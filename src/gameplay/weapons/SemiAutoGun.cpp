@@ -1,8 +1,9 @@
 #include "gameplay/weapons/SemiAutoGun.h"
 
 #include "core/Send.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "gameplay/weapons/Ammo.h"
+#include "gameplay/weapons/WeaponEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
