@@ -5,7 +5,6 @@
 #include "physics/Collider.h"
 #include "support/CapturedLog.h"
 
-
 namespace
 {
 struct DeathListener : Listener

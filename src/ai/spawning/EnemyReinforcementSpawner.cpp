@@ -5,15 +5,14 @@
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
-#include "object/SpaceDirectory.h"
+#include "object/SpaceLookup.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
 
 void EnemyReinforcementSpawner::OnAwake()
 {
-  SpaceDirectory* spaces = SpaceDirectory::Instance();
-  Space* hud = spaces != nullptr ? spaces->GetSpace(HudSpace, HudSpace) : nullptr;
+  Space* hud = ShowHudSpace();
   if (EventManager* events = EventManager::Instance(); events != nullptr && hud != nullptr)
     events->Subscribe<EnemyReinforcementSpawner, TimerExpired>(this, hud->GetId());
 }

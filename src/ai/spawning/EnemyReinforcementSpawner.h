@@ -14,7 +14,6 @@ class EnemyReinforcementSpawner : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_EnemyReinforcementSpawner;
-  static constexpr const char* HudSpace = "HUD";
   static constexpr float Interval = 5.0f;  // seconds between waves
   static constexpr int WaveSize = 3;
   static constexpr float Spread = 1000.0f;  // side of the square

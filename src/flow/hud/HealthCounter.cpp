@@ -4,7 +4,7 @@
 #include "gameplay/combat/CombatEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
-#include "object/SpaceDirectory.h"
+#include "object/SpaceLookup.h"
 #include "render/TextToSprite.h"
 
 #include <cmath>
@@ -17,9 +17,7 @@ void HealthCounter::OnAwake()
 
 void HealthCounter::Synchronize()
 {
-  SpaceDirectory* directory = SpaceDirectory::Instance();
-  Space* hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
-  counter = FindHudObject(hud, "HUD_Health_Counter", "health counter");
+  counter = FindHudObject(ShowHudSpace(), "HUD_Health_Counter", "health counter");
   counterText = counter ? counter->GetComponent<TextToSprite>() : nullptr;
 }
 

@@ -1,13 +1,9 @@
 #pragma once
 // The HUD's displays as the components on the player reach them: found by name in the "HUD"
-// space, and rewritten only when what they show changes.
-#include "core/Handle.h"
+// space (FindHudObject, object/SpaceLookup.h), and rewritten only when what they show changes.
 #include "render/TextToSprite.h"
 
 #include <string>
-
-class GameObject;
-class Space;
 
 // A TextToSprite rebuilds its character objects on every change, so the text is only handed over
 // when it differs from what is shown.
@@ -21,7 +17,3 @@ inline void ShowHudText(TextToSprite* display, const std::string& text)
 // held, since a share of a unit fires nothing. Sums of shares of a pickup land a hair below a
 // whole, so they are read as that whole; nothing, not-a-number and negatives show 0.
 std::string HudCount(float amount);
-
-// The HUD object of that name; a HUD level without it is reported once (naming who looked for
-// it), and the display is left out.
-Handle<GameObject> FindHudObject(Space* hud, const std::string& name, const char* wantedBy);

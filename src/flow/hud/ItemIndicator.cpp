@@ -9,7 +9,7 @@
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
-#include "object/SpaceDirectory.h"
+#include "object/SpaceLookup.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
 
@@ -106,8 +106,7 @@ void ItemIndicator::FindAmmoDisplay(const char* name, Handle<GameObject>& displa
 void ItemIndicator::OnAwake()
 {
   RefreshItems();
-  SpaceDirectory* directory = SpaceDirectory::Instance();
-  hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
+  hud = ShowHudSpace();
   ammoPool = FindHudObject(hud, "HUD_Ammo_Pool", "item indicator");
   GameObject* owner = GetGameObject();
   ammo = owner != nullptr ? owner->GetComponent<Ammo>() : nullptr;

@@ -10,6 +10,7 @@
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"
+#include "object/SpaceLookup.h"
 
 namespace
 {
@@ -19,9 +20,7 @@ constexpr const char* TimerName = "HUD_Timer";
 void CommStationsControls::OnAwake()
 {
   SubscribeOnOwner<InteractionEvent>(this);
-  SpaceDirectory* directory = SpaceDirectory::Instance();
-  Space* hud = directory != nullptr ? directory->GetSpace("HUD", "HUD") : nullptr;
-  timerObject = FindHudObject(hud, TimerName, "comm station");
+  timerObject = FindHudObject(ShowHudSpace(), TimerName, "comm station");
   EncounterTimer* timer = timerObject ? timerObject->GetComponent<EncounterTimer>() : nullptr;
   EventManager* events = EventManager::Instance();
   if (timer == nullptr || events == nullptr || GetSpace() == nullptr)
@@ -33,8 +32,7 @@ void CommStationsControls::OnAwake()
 
 void CommStationsControls::On(InteractionEvent*)
 {
-  SpaceDirectory* directory = SpaceDirectory::Instance();
-  const Handle<GameObject> found = FindNamedObject(directory != nullptr ? directory->GetSpace("HUD") : nullptr, TimerName);
+  const Handle<GameObject> found = FindNamedObject(HudSpace(), TimerName);
   if (EncounterTimer* timer = found ? found->GetComponent<EncounterTimer>() : nullptr)
     timer->ToggleRate();
 }

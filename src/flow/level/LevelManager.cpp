@@ -11,6 +11,7 @@
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Space.h"
+#include "object/SpaceNames.h"
 #include "physics/PhysicsEvents.h"
 #include "platform/Assert.h"
 #include "render/CameraEvents.h"
@@ -22,7 +23,7 @@ constexpr const char* EndScreen = "endscreen";
 
 void LevelManager::OnAwake()
 {
-  ShowLevel("Admin", "admin");
+  ShowLevel(SpaceNames::Admin, "admin");
   SubscribeOnSpace<DiedEvent>(this);
   SubscribeOnSpace<ShipAttackedEvent>(this);
   SubscribeOnSpace<CorvaExitEvent>(this);

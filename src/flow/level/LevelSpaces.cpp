@@ -7,13 +7,6 @@
 #include <filesystem>
 #include <system_error>
 
-Space* FindLiveSpace(const std::string& name)
-{
-  const SpaceDirectory* directory = SpaceDirectory::Instance();
-  Space* space = directory != nullptr ? directory->GetSpace(name) : nullptr;
-  return space != nullptr && !space->IsMarkedForRemoval() ? space : nullptr;
-}
-
 Space* ShowLevel(const std::string& name, const std::string& level)
 {
   SpaceDirectory* directory = SpaceDirectory::Instance();

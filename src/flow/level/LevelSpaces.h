@@ -1,14 +1,9 @@
 #pragma once
-// The flow's view of the named spaces, through the published SpaceDirectory. Nothing here keeps a
-// space: a transition marks spaces for removal and the session deletes them at the next frame,
-// so spaces are looked up by name each time they are needed.
+// The flow's levels in the named spaces, through the published SpaceDirectory (finding a space
+// that is there already: object/SpaceLookup.h).
 #include <string>
 
 class Space;
-
-// The space of that name that a transition may still act on: live or waiting to join, and not
-// marked for removal. Null when there is none (or no directory).
-Space* FindLiveSpace(const std::string& name);
 
 // The space of that name showing that level, reused or made and loaded at once (see
 // SpaceDirectory::GetSpace). Null only without a directory.

@@ -11,17 +11,18 @@
 #include "object/GameobjectFactory.h"
 #include "object/Registry.h"
 #include "object/Space.h"
+#include "object/SpaceLookup.h"
+#include "object/SpaceNames.h"
 #include "physics/PhysicsEvents.h"
 #include "render/CameraEvents.h"
 #include "render/TextToSprite.h"
 
-
 namespace
 {
-constexpr const char* UtilitySpace = "Utility";
-constexpr const char* OverworldSpace = "Overworld";
-constexpr const char* OverworldHudSpace = "OW_HUD";
-constexpr const char* EncounterSpace = "Encounter";
+using SpaceNames::Encounter;
+using SpaceNames::Overworld;
+using SpaceNames::OverworldHud;
+using SpaceNames::Utility;
 constexpr const char* BlankLevel = "blank";
 constexpr const char* OverworldLevel = "overworld";
 constexpr const char* AmbientMusic = "event:/Music/AmbientTracks";
@@ -53,9 +54,9 @@ TextToSprite* FindText(Space* space, const std::string& objectName)
 
 void LevelTransitionManager::OnAwake()
 {
-  Run(ShowLevel(EncounterSpace, BlankLevel), false, false);
-  Run(ShowLevel(OverworldSpace, BlankLevel), false, false);
-  Run(ShowLevel(UtilitySpace, BlankLevel), true, true);
+  Run(ShowLevel(Encounter, BlankLevel), false, false);
+  Run(ShowLevel(Overworld, BlankLevel), false, false);
+  Run(ShowLevel(Utility, BlankLevel), true, true);
   if (EventManager* events = EventManager::Instance())
   {
     events->Subscribe<LevelTransitionManager, StartOverworldEvent>(this, LevelTransitionChannel);
@@ -68,8 +69,8 @@ void LevelTransitionManager::OnAwake()
 
 void LevelTransitionManager::UnloadUtility()
 {
-  if (FindLiveSpace(UtilitySpace) != nullptr)
-    Run(ShowLevel(UtilitySpace, BlankLevel), false, false);
+  if (FindLiveSpace(Utility) != nullptr)
+    Run(ShowLevel(Utility, BlankLevel), false, false);
 }
 
 ScoreBoard* LevelTransitionManager::FindScoreBoard(const char* skippedStep)
@@ -83,7 +84,7 @@ ScoreBoard* LevelTransitionManager::FindScoreBoard(const char* skippedStep)
 
 void LevelTransitionManager::ShowScore(std::int32_t score, bool showGoal)
 {
-  Space* hud = FindLiveSpace(OverworldHudSpace);
+  Space* hud = FindLiveSpace(OverworldHud);
   if (TextToSprite* reputation = FindText(hud, "OW_Reputation"))
     reputation->SetNumber(static_cast<int>(score));
   if (!showGoal)
@@ -104,10 +105,10 @@ void LevelTransitionManager::On(StartOverworldEvent*)
   if (Registry* registry = Registry::Instance())
     registry->GetDataBoard().ForgetRun();
   UnloadUtility();
-  MarkForRemoval(OverworldSpace);
-  Space* overworld = ShowLevel(OverworldSpace, OverworldLevel);
-  MarkForRemoval(OverworldHudSpace);
-  ShowLevel(OverworldHudSpace, OverworldHudSpace);
+  MarkForRemoval(Overworld);
+  Space* overworld = ShowLevel(Overworld, OverworldLevel);
+  MarkForRemoval(OverworldHud);
+  ShowLevel(OverworldHud, OverworldHud);
   ShowScore(0, true);
   if (overworld != nullptr)
   {
@@ -128,9 +129,9 @@ void LevelTransitionManager::On(StartEncounterEvent* event)
   LogLine("LTM: StartEncounter: ", event->level);
   UnloadUtility();
   // The overworld keeps its objects and state while the encounter runs.
-  Run(FindLiveSpace(OverworldSpace), false, false);
-  Run(FindLiveSpace(OverworldHudSpace), false, false);
-  Space* encounter = ShowLevel(EncounterSpace, event->level);
+  Run(FindLiveSpace(Overworld), false, false);
+  Run(FindLiveSpace(OverworldHud), false, false);
+  Space* encounter = ShowLevel(Encounter, event->level);
   if (event->level != "BossRoom")
     SendNow<CueTransition>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/BattleMusic");
   // The level is loaded already, so its spawners are listening.
@@ -142,18 +143,18 @@ void LevelTransitionManager::On(StartEncounterEvent* event)
 void LevelTransitionManager::On(ReturnToOverworldEvent*)
 {
   LogLine("LTM: ReturnToOverworld");
-  Space* overworld = FindLiveSpace(OverworldSpace);
+  Space* overworld = FindLiveSpace(Overworld);
   if (overworld == nullptr || overworld->GetName() != OverworldLevel)
-    overworld = ShowLevel(OverworldSpace, OverworldLevel);
+    overworld = ShowLevel(Overworld, OverworldLevel);
   UnloadUtility();
-  MarkForRemoval(EncounterSpace);
-  MarkForRemoval("HUD");
-  Run(ShowLevel(EncounterSpace, BlankLevel), false, false);
+  MarkForRemoval(Encounter);
+  MarkForRemoval(SpaceNames::Hud);
+  Run(ShowLevel(Encounter, BlankLevel), false, false);
   if (overworld != nullptr)
     Queue<ResizeBoundary>(BRINDLE_SITE, overworld->GetId(), 12000.0f, 7000.0f, glm::vec2(0.0f, 0.0f));
   Run(overworld, true, true);
   // Drawn, but not updated.
-  Run(FindLiveSpace(OverworldHudSpace), false, true);
+  Run(FindLiveSpace(OverworldHud), false, true);
 
   ScoreBoard* board = FindScoreBoard("reading the score");
   const std::int32_t score = board != nullptr ? board->GetScore() : 0;
@@ -175,12 +176,12 @@ void LevelTransitionManager::On(StartUtilityEvent* event)
   if (!LevelExists(event->levelName, "LTM: StartUtility"))
     return;
   LogLine("LTM: StartUtility: ", event->levelName);
-  for (const char* name : {"HUD", OverworldHudSpace, OverworldSpace, EncounterSpace, "MenuSpace1", "MenuSpace0",
-                           "HealthIndicatorSpace"})
+  for (const char* name : {SpaceNames::Hud, OverworldHud, Overworld, Encounter, SpaceNames::MenuSpace1,
+                           SpaceNames::MenuSpace0, SpaceNames::HealthIndicator})
     MarkForRemoval(name);
   if (ScoreBoard* board = FindScoreBoard("resetting the score"))
     board->SetScore(0);
-  Run(ShowLevel(UtilitySpace, event->levelName), true, true);
+  Run(ShowLevel(Utility, event->levelName), true, true);
 
   const std::string& level = event->levelName;
   if (level == "introlevel")

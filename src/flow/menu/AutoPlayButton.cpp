@@ -2,6 +2,7 @@
 
 #include "flow/menu/OpenMenu.h"
 #include "input/DetectorEvents.h"
+#include "object/SpaceNames.h"
 
 void AutoPlayButton::OnAwake()
 {
@@ -10,5 +11,5 @@ void AutoPlayButton::OnAwake()
 
 void AutoPlayButton::On(DetectorTriggerEndEvent*)
 {
-  OpenMenu(*this, "Encounter", "auto_play", true);
+  OpenMenu(*this, SpaceNames::Encounter, "auto_play", true);
 }

@@ -8,6 +8,7 @@
 #include "input/DetectorEvents.h"
 #include "object/Members.h"
 #include "object/Space.h"
+#include "object/SpaceNames.h"
 
 void HowToPlayButton::OnAwake()
 {
@@ -16,7 +17,7 @@ void HowToPlayButton::OnAwake()
 
 void HowToPlayButton::GetMembers(std::vector<MemberBase*>& members)
 {
-  Members::AddMember(members, "space", &space, RenderString, std::string("MenuSpace1"));
+  Members::AddMember(members, "space", &space, RenderString, std::string(SpaceNames::MenuSpace1));
   Members::AddMember(members, "target", &target, RenderString, std::string("how_to_play"));
 }
 

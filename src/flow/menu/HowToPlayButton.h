@@ -3,6 +3,7 @@
 // "credits" go to the utility space through the level transition manager; any other level opens
 // as a menu in the space named by "space" ("MenuSpace1" by default) and returns here when done.
 #include "object/Component.h"
+#include "object/SpaceNames.h"
 
 #include <string>
 
@@ -22,5 +23,5 @@ public:
 
 private:
   std::string target = "how_to_play";
-  std::string space = "MenuSpace1";
+  std::string space = SpaceNames::MenuSpace1;
 };

@@ -3,6 +3,7 @@
 #include "flow/menu/OpenMenu.h"
 #include "input/DetectorEvents.h"
 #include "object/Members.h"
+#include "object/SpaceNames.h"
 
 void PauseButton::OnAwake()
 {
@@ -16,5 +17,5 @@ void PauseButton::GetMembers(std::vector<MemberBase*>& members)
 
 void PauseButton::On(DetectorTriggerEndEvent*)
 {
-  OpenMenu(*this, "MenuSpace0", target, false);
+  OpenMenu(*this, SpaceNames::MenuSpace0, target, false);
 }

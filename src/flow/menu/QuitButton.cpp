@@ -2,6 +2,7 @@
 
 #include "flow/menu/OpenMenu.h"
 #include "input/DetectorEvents.h"
+#include "object/SpaceNames.h"
 
 void QuitButton::OnAwake()
 {
@@ -10,5 +11,5 @@ void QuitButton::OnAwake()
 
 void QuitButton::On(DetectorTriggerEndEvent*)
 {
-  OpenMenu(*this, "MenuSpace1", "quit_confirmation", false);
+  OpenMenu(*this, SpaceNames::MenuSpace1, "quit_confirmation", false);
 }

@@ -9,6 +9,7 @@
 // its first hit. A "boss" Health only plays its hurt sound on contact; the boss dies elsewhere.
 #include "audio/Sound.h"
 #include "object/Component.h"
+#include "object/SpaceNames.h"
 
 #include <string>
 
@@ -32,7 +33,7 @@ class Health : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_Health;
-  static constexpr const char* IndicatorSpaceName = "HealthIndicatorSpace";
+  static constexpr const char* IndicatorSpaceName = SpaceNames::HealthIndicator;
   // What the hitpoints read once the death is announced.
   static constexpr float DeadHitpoints = 1000.0f;
 

@@ -8,7 +8,6 @@
 #include "render/Sprite.h"
 #include "steering/Agent.h"
 
-
 using namespace CharacterAnimation;
 
 CharacterAnimator& CharacterAnimator::operator=(const CharacterAnimator& other)

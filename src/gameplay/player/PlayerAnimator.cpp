@@ -11,7 +11,6 @@
 #include "render/Sprite.h"
 #include "steering/Agent.h"
 
-
 using namespace CharacterAnimation;
 
 namespace

@@ -18,6 +18,7 @@
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Space.h"
+#include "object/SpaceLookup.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"

@@ -8,6 +8,8 @@
 #include "object/Registry.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"
+#include "object/SpaceLookup.h"
+#include "object/SpaceNames.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 #include "render/ParticleSystem.h"
@@ -49,7 +51,7 @@ ScoreBoard* Reputation::FindScoreBoard() const
   // The level flow puts "Admin" up; without it (a level tried on its own) the total lasts as long
   // as this component.
   SpaceDirectory* directory = SpaceDirectory::Instance();
-  GameObject* keeper = FindObject(directory != nullptr ? directory->GetSpace("Admin") : nullptr, "LTM");
+  GameObject* keeper = FindObject(directory != nullptr ? directory->GetSpace(SpaceNames::Admin) : nullptr, "LTM");
   return keeper != nullptr ? keeper->GetComponent<ScoreBoard>() : nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include "steering/Kinematic.h"
 #include "core/Handle.h"
 #include "object/Component.h"
+#include "object/SpaceNames.h"
 
 #include <memory>
 
@@ -18,7 +19,7 @@ class ShipController : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_ShipController;
-  static constexpr const char* StillSpace = "StartSpace";
+  static constexpr const char* StillSpace = SpaceNames::StartSpace;
   static constexpr float MaxSpeed = 700.0f;
 
   ShipController();

@@ -4,7 +4,7 @@
 #include "object/GameObject.h"
 #include "object/Removal.h"
 #include "object/Space.h"
-#include "object/SpaceDirectory.h"
+#include "object/SpaceLookup.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
 #include "render/Sprite.h"
@@ -77,12 +77,6 @@ void SpecialCooldown::On(UpdateEvent* event)
   }
   if (remaining <= 0.0f)
     QueueRemoval(GetOwner());
-}
-
-Space* HudSpace()
-{
-  SpaceDirectory* directory = SpaceDirectory::Instance();
-  return directory != nullptr ? directory->GetSpace("HUD") : nullptr;
 }
 
 Handle<GameObject> ShowCooldownBar(const std::string& barName, const std::string& besideName, float elapsed,

@@ -35,10 +35,6 @@ private:
   float inverseTotal = 0.0f;
 };
 
-// The HUD space the level flow has put up, where the cooldown and reload bars go; null when there
-// is none (a gameplay object never raises a HUD of its own).
-Space* HudSpace();
-
 // A bar from "HUD_SpecialCooldown" named `barName` on the HUD, 20 units below the HUD object named
 // `besideName`, started at `elapsed` of `total` seconds. Empty when there is no HUD; placed at the
 // HUD's origin when the HUD lacks that object.
