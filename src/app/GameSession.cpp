@@ -16,7 +16,7 @@
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
 #include "flow/actions/ActionSystem.h"
-#include "gameplay/player/CheatKeys.h"
+#include "gameplay/player/CheatKeyCheck.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/PrefabFiles.h"

@@ -1,7 +1,7 @@
 #include "editor/CheatKeys.h"
 
 #include "gameplay/combat/Health.h"
-#include "gameplay/player/CheatKeys.h"
+#include "gameplay/player/CheatKeyCheck.h"
 #include "input/Input.h"  // with SDL's key codes
 #include "object/GameObject.h"
 #include "object/Registry.h"

@@ -4,7 +4,7 @@
 // function key alone does anything.
 #include "app/GameSessionTestEnvironment.h"
 #include "gameplay/combat/Health.h"
-#include "gameplay/player/CheatKeys.h"
+#include "gameplay/player/CheatKeyCheck.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"

@@ -1,7 +1,7 @@
 #include "object/ObjectTestEnvironment.h"
 
 #include "gameplay/combat/TeamEnum.h"
-#include "gameplay/ship/ShipTileEditorAndPalletWindow.h"
+#include "gameplay/ship/ShipTilePalette.h"
 #include "gameplay/weapons/AmmoType.h"
 #include "object/RegistryType.h"
 #include "physics/CollisionGroup.h"
@@ -319,10 +319,10 @@ TEST_F(MemberDataTest, KinematicHandlesAreNeverReadFromFiles)
   other.Release();
 }
 
-TEST_F(MemberDataTest, ShipTileWindowWritesAndReadsNothing)
+TEST_F(MemberDataTest, ShipTilePaletteWritesAndReadsNothing)
 {
-  ShipTileEditorAndPalletWindow window;
-  MemberBase& member = Add(&window, ShipTileEditorAndPalletWindow());
+  ShipTilePalette palette;
+  MemberBase& member = Add(&palette, ShipTilePalette());
   EXPECT_TRUE(Written(member).isNull());
   member.Deserialize(Parsed("[1]"));
   EXPECT_FALSE(member.HasChanged());

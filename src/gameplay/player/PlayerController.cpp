@@ -8,7 +8,7 @@
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/items/ItemEvents.h"
-#include "gameplay/player/CheatKeys.h"
+#include "gameplay/player/CheatKeyCheck.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/specials/SpecialCooldown.h"
 #include "gameplay/weapons/Gun.h"

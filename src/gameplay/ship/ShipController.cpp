@@ -4,7 +4,7 @@
 #include "core/MemoryManager.h"
 #include "core/Send.h"
 #include "gameplay/LevelEvents.h"
-#include "gameplay/player/CheatKeys.h"
+#include "gameplay/player/CheatKeyCheck.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"

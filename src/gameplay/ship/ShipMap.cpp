@@ -96,7 +96,7 @@ ShipMap& ShipMap::operator=(const ShipMap& other)
 {
   Component::operator=(other);
   tileOffset = other.tileOffset;
-  editorWindow = other.editorWindow;
+  tilePalette = other.tilePalette;
   filename = other.filename;
   floorPrefabs = other.floorPrefabs;
   bottomWallPrefabs = other.bottomWallPrefabs;
@@ -127,7 +127,7 @@ void ShipMap::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "fieldBottomPrefab", &fieldBottomPrefab, RenderPrefabName,
                      defaults.fieldBottomPrefab);
   Members::AddMember(members, "doorPrefab", &doorPrefab, RenderPrefabName, defaults.doorPrefab);
-  Members::AddMember(members, "Map Editor", &editorWindow, RenderShipTileWindow, ShipTileEditorAndPalletWindow());
+  Members::AddMember(members, "Map Editor", &tilePalette, RenderShipTileWindow, ShipTilePalette());
 }
 
 void ShipMap::OnAwake()

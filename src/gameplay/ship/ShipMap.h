@@ -14,7 +14,7 @@
 #include "core/Handle.h"
 #include "gameplay/ship/ShipLayoutFile.h"
 #include "gameplay/ship/ShipTile.h"
-#include "gameplay/ship/ShipTileEditorAndPalletWindow.h"
+#include "gameplay/ship/ShipTilePalette.h"
 #include "object/Component.h"
 
 #include <array>
@@ -83,7 +83,7 @@ public:
   ShipLayout GetLayout() const;
   const std::string& GetFilename() const { return filename; }
   void SetFilename(std::string path) { filename = std::move(path); }
-  ShipTileEditorAndPalletWindow& GetEditorWindow() { return editorWindow; }
+  ShipTilePalette& GetTilePalette() { return tilePalette; }
 
 private:
   // The prefab a code makes in a slot; empty for a code that makes nothing.
@@ -100,7 +100,7 @@ private:
   }
 
   glm::vec2 tileOffset{0.5f, 0.5f};
-  ShipTileEditorAndPalletWindow editorWindow{this};
+  ShipTilePalette tilePalette{this};
   int width = 0;
   int height = 0;
   std::vector<ShipTile> tiles;

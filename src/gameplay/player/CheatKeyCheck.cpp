@@ -1,4 +1,4 @@
-#include "gameplay/player/CheatKeys.h"
+#include "gameplay/player/CheatKeyCheck.h"
 
 namespace
 {
