@@ -13,17 +13,21 @@
 // the reverse would close a cycle). The third-party headers stay with the folders that own them:
 // ImGui with editor and app, SDL with platform, input, editor and app, GL with render. What a
 // lower folder must offer the editor (an inspector widget, a resource chooser) it declares, and
-// editor/ defines.
+// editor/ defines. The same order holds where the objects are linked: a folder's object files
+// use only what its own folder and the folders below it define, but for those widgets.
 #include "support/TestWorkingFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -179,9 +183,128 @@ TEST_F(LayersTest, EventsAreSentThroughCoreSendOutsideCore)
   static const std::regex byHand(R"((QueueEvent|SendEvent)\s*\(\s*MemoryManager::New\b)");
   for (const SourceLine& line : lines)
   {
-    if (FolderOf(line.file) != "core")
-      EXPECT_FALSE(std::regex_search(line.text, byHand))
-          << line.file << ":" << line.line << " sends an event by hand; use Queue<E> or SendNow<E> (core/Send.h)";
+    if (FolderOf(line.file) == "core")
+      continue;
+    EXPECT_FALSE(std::regex_search(line.text, byHand))
+        << line.file << ":" << line.line << " sends an event by hand; use Queue<E> or SendNow<E> (core/Send.h)";
   }
+}
+
+// What editor/ defines for the folders below it on purpose: the inspector's member widgets
+// (Render<Kind>(label, value), declared beside the members they draw) and the few other widgets
+// a lower folder's inspector hook draws with the interface library.
+bool IsEditorWidget(const std::string& symbol)
+{
+  static const std::regex memberWidget(R"(^Render\w+\(std::(__cxx11::)?basic_string<char, [^)]*> const&, )");
+  static const std::set<std::string> widgets = {"DrawDataNotRendered()", "ParticleEditorButton(char const*)",
+                                                "TexturePicker("};
+  return std::regex_search(symbol, memberWidget) ||
+         std::any_of(widgets.begin(), widgets.end(), [&symbol](const std::string& widget) {
+           return symbol.rfind(widget, 0) == 0;
+         });
+}
+
+struct ObjectSymbols
+{
+  std::map<std::string, std::set<std::string>> definedIn;              // symbol -> folders
+  std::map<std::string, std::map<std::string, std::string>> usedBy;  // folder -> symbol -> one file
+};
+
+// Every symbol the objects define and use, by folder, from one run of nm.
+bool ReadObjectSymbols(const std::vector<std::pair<std::string, fs::path>>& objects, ObjectSymbols& symbols)
+{
+  std::string command = "nm -C -A";
+  std::map<std::string, std::string> fileOf;  // object path -> source file relative to src/
+  for (const auto& [file, object] : objects)
+  {
+    command += " '" + object.string() + "'";
+    fileOf[object.string()] = file;
+  }
+  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr)
+    return false;
+  std::string line;
+  char buffer[4096];
+  while (std::fgets(buffer, sizeof(buffer), pipe) != nullptr)
+  {
+    line += buffer;
+    if (line.empty() || line.back() != '\n')
+      continue;
+    line.pop_back();
+    // path:address type name, the address blank for an undefined symbol
+    const std::size_t colon = line.find(':');
+    const auto file = colon != std::string::npos ? fileOf.find(line.substr(0, colon)) : fileOf.end();
+    std::istringstream fields(colon != std::string::npos ? line.substr(colon + 1) : std::string());
+    std::string first;
+    std::string second;
+    if (file != fileOf.end() && fields >> first >> second)
+    {
+      const bool undefined = first == "U";
+      const char type = undefined ? 'U' : second[0];
+      std::string name;
+      std::getline(fields >> std::ws, name);
+      if (undefined)
+        name = second + (name.empty() ? "" : " " + name);
+      const std::string folder = FolderOf(file->second);
+      if (type == 'U')
+        symbols.usedBy[folder].emplace(name, file->second);
+      else if (std::isupper(static_cast<unsigned char>(type)) || type == 'u' || type == 'i')
+        symbols.definedIn[name].insert(folder);
+    }
+    line.clear();
+  }
+  return pclose(pipe) == 0 && !symbols.definedIn.empty();
+}
+
+TEST_F(LayersTest, NoFolderLinksToAFolderAboveIt)
+{
+#ifndef BRINDLE_OBJECT_DIR
+  GTEST_SKIP() << "the build does not say where the library's object files are (BRINDLE_OBJECT_DIR)";
+#else
+  const fs::path source = TestWorkingFolder::SourceAssets().parent_path() / "src";
+  const fs::path objectDir = fs::path(BRINDLE_OBJECT_DIR) / "src";
+  std::vector<std::pair<std::string, fs::path>> objects;
+  for (const auto& entry : fs::recursive_directory_iterator(source))
+  {
+    if (!entry.is_regular_file() || entry.path().extension() != ".cpp")
+      continue;
+    const std::string file = fs::relative(entry.path(), source).generic_string();
+    const fs::path object = objectDir / (file + ".o");
+    if (!fs::exists(object))
+      GTEST_SKIP() << "the library's object files are not built (" << object << " is missing)";
+    objects.emplace_back(file, object);
+  }
+  ObjectSymbols symbols;
+  ASSERT_TRUE(ReadObjectSymbols(objects, symbols)) << "nm could not read the objects in " << objectDir;
+
+  std::map<std::pair<std::string, std::string>, std::string> sideways;  // one example per edge
+  for (const auto& [folder, used] : symbols.usedBy)
+  {
+    for (const auto& [symbol, file] : used)
+    {
+      const auto defined = symbols.definedIn.find(symbol);
+      if (defined == symbols.definedIn.end() || defined->second.count(folder) != 0)
+        continue;  // not ours (a system library's), or defined beside it
+      const std::set<std::string>& owners = defined->second;
+      const bool below = std::any_of(owners.begin(), owners.end(), [&](const std::string& owner) {
+        return Level.at(owner) <= Level.at(folder);
+      });
+      const bool widget = owners.count("editor") != 0 && IsEditorWidget(symbol);
+      EXPECT_TRUE(below || widget) << file << " uses " << symbol << ", defined in " << *owners.begin() << "/";
+      for (const std::string& owner : owners)
+      {
+        if (Level.at(owner) == Level.at(folder) && !widget)
+          sideways.emplace(std::make_pair(folder, owner), file + " uses " + symbol);
+      }
+    }
+  }
+  for (const auto& [edge, where] : sideways)
+  {
+    const auto reverse = sideways.find({edge.second, edge.first});
+    EXPECT_TRUE(reverse == sideways.end() || edge.first > edge.second)
+        << edge.first << " and " << edge.second << " link to each other: " << where << "; "
+        << (reverse != sideways.end() ? reverse->second : "");
+  }
+#endif
 }
 }  // namespace
