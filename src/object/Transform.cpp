@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/FiniteCheck.h"
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
@@ -19,12 +20,11 @@ namespace
 {
 void SendPositionUpdate(const Handle<GameObject>& object)
 {
-  EventManager* manager = EventManager::Instance();
   GameObject* moved = object.Get();
   // An object past the channels has no one to tell.
-  if (manager == nullptr || moved == nullptr || !EventManager::HasChannel(moved->GetId()))
+  if (moved == nullptr || !EventManager::HasChannel(moved->GetId()))
     return;
-  manager->SendEvent(MemoryManager::New<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object));
+  SendNow<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object);
 }
 }  // namespace
 
@@ -306,7 +306,7 @@ bool Transform::SetParent(Transform* newParent)
     if (manager != nullptr && object != nullptr)
     {
       manager->Subscribe<Transform, GameObjectDestroyedEvent>(newParent, object->GetId());
-      manager->QueueEvent(MemoryManager::New<ParentedEvent>(BRINDLE_SITE, object->GetId()));
+      Queue<ParentedEvent>(BRINDLE_SITE, object->GetId());
     }
   }
   else
