@@ -2,7 +2,7 @@
 """Writes the ship layout files under Assets/Ship/ from the plans below.
 
 A layout file is the text form of a ShipMap's tile grid (its format is described at the top of
-src/gameplay/ShipLayoutFile.h). Drawing one by hand means getting every wall onto the right tile,
+src/gameplay/ship/ShipLayoutFile.h). Drawing one by hand means getting every wall onto the right tile,
 so each ship here is a plan instead:
 
 - `plan`: one string per row, the top row first, one character per tile. A letter is a room; '.'
