@@ -8,9 +8,9 @@
 //   ImmediateDelivery  the same for SendEvent, one subscriber
 //   SendVersusDirectCall/P  an event sent at once to its one subscriber against calling the
 //                      subscriber's handler directly with an event made on the stack:
-//                      send_vs_direct_call. P=0: the event made on the stack and handed to Deliver
-//                      (goal: at most 5); P=1: made with MemoryManager::New and handed to
-//                      SendEvent, which frees it
+//                      send_vs_direct_call. P=0: the event made on the stack and handed to Deliver,
+//                      as SendNow does (goal: at most 5); P=1: made with MemoryManager::New and
+//                      handed to SendEvent, which frees it
 //   DrawFanOut/N       one event sent to N subscribers (as a space's DrawEvent reaches every
 //                      sprite), against calling the N handlers directly: fan_out_vs_direct_calls
 //   UnheardEvent/R     an event queued to a channel nobody hears (R=1: its type has subscribers on
