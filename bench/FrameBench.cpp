@@ -19,7 +19,7 @@
 
 #include "app/GameSession.h"
 #include "core/MemoryManager.h"
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "platform/FrameClock.h"
