@@ -54,7 +54,7 @@ TEST_F(FactionControllerTest, BasesPointTheirArrowsLaunchShipsToOtherBasesAndGro
   const Handle<GameObject> east = Find(space, "East");
   const Handle<GameObject> south = Find(space, "South");
   ASSERT_TRUE(east && south) << log.Text();
-  const std::vector<NamedPosition>& entries = registry.GetDataBoard().GetEntries();
+  const std::vector<NamedPosition>& entries = registry->GetDataBoard().GetEntries();
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].name, "East");
   EXPECT_EQ(entries[1].position, glm::vec2(0, -500));

@@ -368,7 +368,7 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackTheTutorialArmsAndDeathEndsTheRunOnce
 
   board.SetPrimaryItem("rifle");
   board.GetCollectedItems().push_back(CollectionEntry{"", "loot", 0, 0});
-  recorder.Watch<DiedEvent>(space->GetId(), "space");
+  log.Watch<DiedEvent>(space->GetId(), "space died");
   Get<Health>(player)->Kill();
   Frames(2);
   PlayerController* controller = Get<PlayerController>(player);
@@ -388,10 +388,10 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackTheTutorialArmsAndDeathEndsTheRunOnce
 
   // The end screen is asked for on the first update past 6 s, then on every update.
   int frames = 2;
-  while (recorder.log.empty() && frames < 400)
+  while (log.lines.empty() && frames < 400)
     Frames(1), ++frames;
   EXPECT_GT(controller->GetDeathTimer(), PlayerController::EndScreenDelay);
   EXPECT_LE(controller->GetDeathTimer(), PlayerController::EndScreenDelay + 1.5f * Dt);
   Frames(3);
-  EXPECT_EQ(recorder.TakeLog(), std::vector<std::string>(4, "space died"));
+  EXPECT_EQ(log.Take(), std::vector<std::string>(4, "space died"));
 }

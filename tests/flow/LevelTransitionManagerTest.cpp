@@ -12,7 +12,8 @@
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreBoard.h"
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 #include "object/Transform.h"
 #include "render/TextToSprite.h"
 #include "support/CapturedLog.h"
@@ -55,7 +56,6 @@ class LevelTransitionManagerTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     WriteLevel("overworld", Overworld);
     WriteLevel("OW_HUD", OverworldHud);
     WriteLevel("skirmish", Skirmish);
@@ -68,7 +68,6 @@ protected:
   // they are.
   void TearDown() override
   {
-    FlowScene::TearDown();
     for (const char* level : StandIns)
     {
       const std::filesystem::path shipped = TestWorkingFolder::SourceAssets() / "LevelFiles" / (std::string(level) + ".json");
@@ -123,7 +122,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(StateOf("Utility"), "blank, running, shown");
   EXPECT_EQ(StateOf("Overworld"), "blank, paused, hidden");
   EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
-  EXPECT_EQ(sound.lines, std::vector<std::string>{"cue event:/Music/IntroSequence"});
+  EXPECT_EQ(soundRequests.lines, std::vector<std::string>{"cue event:/Music/IntroSequence"});
 
   // A key after the splash's first moments, in the very frame its timer also runs out: both ask
   // for the menu while the splash is being removed, and the menu is loaded once.
@@ -143,7 +142,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   Frame();
   EXPECT_EQ(Live("Utility"), menu) << "the second request found the menu there and left it";
   EXPECT_EQ(log.CountOf("LTM: StartUtility: introlevel"), 2u);
-  EXPECT_EQ(sound.lines.back(), "cue event:/Music/MenuMusic");
+  EXPECT_EQ(soundRequests.lines.back(), "cue event:/Music/MenuMusic");
 
   // Start, clicked with the mouse.
   Click("Utility", "Start");
@@ -153,7 +152,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(StateOf("Encounter"), "(none)") << "the menu's transition removed it";
   EXPECT_EQ(Text("OW_HUD", "OW_Reputation"), "0");
   EXPECT_EQ(Text("OW_HUD", "OW_Reputation_Goal"), "of 3000");
-  EXPECT_EQ(sound.lines.back(), "fade event:/Music/AmbientTracks");
+  EXPECT_EQ(soundRequests.lines.back(), "fade event:/Music/AmbientTracks");
   Space* overworld = Live("Overworld");
 
   // The rammed raider goes, the encounter comes.
@@ -162,17 +161,17 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(StateOf("Overworld"), "overworld, paused, hidden");
   EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, paused, hidden");
   EXPECT_EQ(Find("Overworld", "Raider"), nullptr);
-  EXPECT_EQ(sound.lines.back(), "transition event:/Music/BattleMusic");
+  EXPECT_EQ(soundRequests.lines.back(), "transition event:/Music/BattleMusic");
 
   // Leaving: the same overworld resumes, its HUD is drawn but stands still, the encounter is blank;
   // the player's pistol is carried, and the empty slots leave what was carried before.
   auto* board = ComponentOf<ScoreBoard>("Admin", "LTM");
   ASSERT_NE(board, nullptr);
   board->SetScore(2999);
-  registry.GetDataBoard().SetSecondaryItem("rocket_launcher");
+  registry->GetDataBoard().SetSecondaryItem("rocket_launcher");
   Leave();
-  EXPECT_EQ(registry.GetDataBoard().GetPrimaryItem(), "pistol");
-  EXPECT_EQ(registry.GetDataBoard().GetSecondaryItem(), "rocket_launcher");
+  EXPECT_EQ(registry->GetDataBoard().GetPrimaryItem(), "pistol");
+  EXPECT_EQ(registry->GetDataBoard().GetSecondaryItem(), "rocket_launcher");
   EXPECT_EQ(Live("Overworld"), overworld);
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
   EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, paused, shown");
@@ -199,7 +198,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
 
   // Death in the overworld ends the run: the end screen replaces every space of the run.
-  registry.GetDataBoard().GetCollectedItems().resize(2);
+  registry->GetDataBoard().GetCollectedItems().resize(2);
   events->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, overworld->GetId()));
   Frame();
   EXPECT_EQ(StateOf("Utility"), "endscreen, running, shown");
@@ -207,9 +206,9 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(Live("OW_HUD"), nullptr);
   EXPECT_EQ(Live("Encounter"), nullptr);
   EXPECT_EQ(LevelIn("Admin"), "admin");
-  EXPECT_TRUE(registry.GetDataBoard().GetCollectedItems().empty());
+  EXPECT_TRUE(registry->GetDataBoard().GetCollectedItems().empty());
   EXPECT_EQ(board->GetScore(), 0);
-  EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
+  EXPECT_EQ(soundRequests.lines.back(), "fade event:/Music/Credits");
   // Once the (empty) haul is out, any key held a moment (the dumper looks every tenth of a second)
   // leads on to the menu.
   Frames(70);

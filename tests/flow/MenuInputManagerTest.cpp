@@ -13,7 +13,6 @@ class MenuInputManagerTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     SKIP_WITHOUT_GL();
     StartAtMainMenu();
     manager = ComponentOf<MenuInputManager>("Utility", "Menu Input");

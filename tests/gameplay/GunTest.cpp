@@ -21,9 +21,11 @@ protected:
   GunTest()
   {
     holder = Make("Gunner", {0, 0}, "holder");
-    recorder.Watch<ReloadStart>(holder->GetId(), "holder");
-    recorder.Watch<ReloadEnd>(holder->GetId(), "holder");
-    recorder.Watch<ShakeEvent>(space->GetId(), "range");
+    log.Watch<ReloadStart>(holder->GetId(), "holder reload start");
+    log.Watch<ReloadEnd>(holder->GetId(), "holder reload end");
+    log.Watch<ShakeEvent>(space->GetId(), [](const ShakeEvent& event) {
+      return "range shake " + std::to_string(event.intensity).substr(0, 4);
+    });
   }
 
   Gun& Hold(const std::string& prefab)
@@ -66,7 +68,7 @@ TEST_F(GunTest, TheMagazineFiresDownToItsLastPartRoundAndReloadsFromTheReserveIn
   EXPECT_EQ(Get<Damage>(shot)->GetDamage(), 10.0f) << "the gun's damage";
   EXPECT_NEAR(Get<Rigidbody>(shot)->velocity.x, 900.0f, 1e-3f);
   EXPECT_EQ(gun.GetMagAmmo(), 0.0f);
-  EXPECT_EQ(recorder.TakeLog(), (std::vector<std::string>{"range shake 0.05", "holder reload start"}))
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"range shake 0.05", "holder reload start"}))
       << "the empty magazine begins its reload on the next update";
 
   // 0.8 s later the 10 rounds go in without the reload sound, and one frame after that the
@@ -77,14 +79,14 @@ TEST_F(GunTest, TheMagazineFiresDownToItsLastPartRoundAndReloadsFromTheReserveIn
   EXPECT_EQ(gun.GetMagAmmo(), 10.0f);
   EXPECT_EQ(reserve.GetAmmo(AmmoType::BULLET), 0.0f);
   EXPECT_FALSE(gun.IsReloading());
-  EXPECT_EQ(recorder.TakeLog(), std::vector<std::string>{"holder reload end"});
+  EXPECT_EQ(log.Take(), std::vector<std::string>{"holder reload end"});
 
   // A trace of a round neither fires nor reloads by itself.
   gun.SetMagAmmo(0.0005f);
   Use();
   Frames(3);
   EXPECT_EQ(Shots().size(), 1u);
-  EXPECT_TRUE(recorder.TakeLog().empty());
+  EXPECT_TRUE(log.Take().empty());
 }
 
 TEST_F(GunTest, InfiniteAmmunitionAndAReloadTimeOfZeroFillAtOnce)
@@ -145,7 +147,7 @@ TEST_F(GunTest, AnEnemysShotsAreEnemyProjectilesThatShakeNothingAndZeroDamageKee
   EXPECT_EQ(Get<Damage>(Shots().front())->GetDamage(), 10.0f);
   Gun::SetProjectileDamage(Shots().front().Get(), 0.0f);
   EXPECT_EQ(Get<Damage>(Shots().front())->GetDamage(), 10.0f) << "0 leaves the projectile's own";
-  for (const std::string& entry : recorder.TakeLog())
+  for (const std::string& entry : log.Take())
     EXPECT_EQ(entry.find("shake"), std::string::npos) << "an enemy's gun shakes no camera";
 }
 
