@@ -19,6 +19,7 @@
 #include "support/CapturedLog.h"
 #include "support/TestWorkingFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -197,9 +198,24 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_TRUE(log.Contains("[ERROR] LTM: StartUtility: there is no level \"nowhere\""));
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
 
-  // Death in the overworld ends the run: the end screen replaces every space of the run.
+  // Death in the overworld ends the run: a deadly hazard under the player's ship sets off one blast
+  // and ends the run two seconds later; the end screen replaces every space of the run.
   registry->GetDataBoard().GetCollectedItems().resize(2);
-  events->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, overworld->GetId()));
+  Define("Hazard", R"({"Transform": null, "CircleCollider": {"group": "ENEMY_LASER", "ghost": true, "radius": 60},
+                        "KillOnContact": null})");
+  Make("Hazard", Find("Overworld", "Player Ship")->GetTransform()->GetWorldPosition(), "Hazard", overworld);
+  Frame();
+  EXPECT_EQ(CountPrefab(*overworld, "ShipDeathBlast"), 1u);
+  int framesToTheEnd = 1;
+  std::size_t mostBlasts = 0;
+  while (LevelIn("Utility") != "endscreen" && framesToTheEnd < 300)
+  {
+    mostBlasts = std::max(mostBlasts, CountPrefab(*overworld, "ShipDeathBlast"));
+    Frame();
+    ++framesToTheEnd;
+  }
+  EXPECT_NEAR(framesToTheEnd * Step, 2.0f, 0.1f) << "two seconds after the touch";
+  EXPECT_EQ(mostBlasts, 1u) << "one blast, however long the touch lasts";
   Frame();
   EXPECT_EQ(StateOf("Utility"), "endscreen, running, shown");
   EXPECT_EQ(Live("Overworld"), nullptr);

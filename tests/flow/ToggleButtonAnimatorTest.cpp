@@ -43,6 +43,10 @@ TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
   Click("Utility", "Sound FX");
   EXPECT_EQ(sound->GetSFXVolume(), 0.0f);
   EXPECT_FALSE(IsOn("Sound FX"));
+  Click("Utility", "Sound FX");
+  EXPECT_EQ(sound->GetSFXVolume(), 1.0f) << "back to full";
+  EXPECT_TRUE(IsOn("Sound FX"));
+  Click("Utility", "Sound FX");
 
   Click("Utility", "God Mode");
   EXPECT_TRUE(IsGodModeOn());
