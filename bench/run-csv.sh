@@ -13,7 +13,8 @@ bench="$root/$build/bench/brindle_bench"
 out="$root/bench/results/$machine.csv"
 # The benchmarks read the game's Assets from the checkout.
 cd "$root"
-# What the benchmarks report on standard error stays out of the figures and is shown at the end.
+# What the benchmarks report (the game's log lines among the figures, standard error) stays out of
+# the CSV and is shown at the end.
 reports=$(mktemp)
 trap 'rm -f "$reports" "$out.figures"' EXIT
 run() { if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x720x24" "$@"; fi; }
@@ -25,7 +26,8 @@ load_before=$(load)
   echo "# medians, means and deviations of 3 repetitions; ratio counters set a figure against a baseline timed in the same iterations"
   for family in $(run "$bench" --benchmark_list_tests | sed 's|/.*||' | uniq); do
     run "$bench" --benchmark_filter="^$family(/|\$)" --benchmark_min_time=0.3 --benchmark_repetitions=3 \
-      --benchmark_report_aggregates_only=true --benchmark_format=csv 2>> "$reports"
+      --benchmark_report_aggregates_only=true --benchmark_format=csv 2>> "$reports" |
+      awk -v reports="$reports" '/^(name,|")/ { print; next } { print >> reports }'
   done
 } > "$out.figures"
 {
