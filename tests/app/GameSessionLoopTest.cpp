@@ -9,7 +9,7 @@
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
-#include "flow/ActionSystem.h"
+#include "flow/actions/ActionSystem.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
