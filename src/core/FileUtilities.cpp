@@ -2,10 +2,11 @@
 
 #include "core/Log.h"
 #include "core/StyledJsonWriter.h"
-#include "core/Utf8.h"
+#include "core/JsonSyntaxCheck.h"
 #include "platform/DirectoryListing.h"
 #include "platform/FileReplacement.h"
 #include "platform/Paths.h"
+#include "platform/RegularFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,18 +33,21 @@ void ReportJsonParseError(const std::string& what, const std::string& problem)
 
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what)
 {
-  // A save writes back what was read: bytes that are not UTF-8 would come back changed (jsoncpp
-  // decodes a Latin-1 "é" with the bytes after it), so such a file is refused, untouched.
-  if (const std::size_t invalid = FindInvalidUtf8(text); invalid != std::string::npos)
+  // What jsoncpp would accept beyond the standard, the next save would drop or change: a comment,
+  // a trailing comma, a lone surrogate written back as bytes that are not UTF-8. Refused here.
+  if (const std::string problem = JsonSyntaxCheck::ProblemIn(text, MaximumJsonDepth); !problem.empty())
   {
-    ReportJsonParseError(what, "the text is not UTF-8 (byte " + std::to_string(invalid + 1) + ")");
+    ReportJsonParseError(what, problem);
     return false;
   }
   Json::CharReaderBuilder builder;
+  Json::CharReaderBuilder::strictMode(&builder.settings_);
+  // Any value may be the root; the readers check the shape they need and say what is wrong.
+  builder["strictRoot"] = false;
   builder["collectComments"] = false;
-  builder["stackLimit"] = MaximumJsonDepth;
-  // Text after the value would be dropped by the next save.
-  builder["failIfExtra"] = true;
+  builder["stackLimit"] = MaximumJsonDepth + 1;
+  // A second "firstLevel" would be read and the first dropped by the next save: refused.
+  builder["rejectDupKeys"] = true;
   const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
   Json::Value parsed;
   std::string errors;
@@ -68,24 +72,26 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
 
 std::string ReadWholeFile(const std::string& path)
 {
-  std::ifstream file(path);
-  std::stringstream text;
-  if (file)
-    text << file.rdbuf();
-  return text.str();
+  std::string text;
+  std::string problem;
+  ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem);
+  return text;
 }
 
 bool ReadJsonFile(Json::Value& root, const std::string& path)
 {
-  std::ifstream file(NormalizePath(path));
-  if (!file)
+  std::string text;
+  std::string problem;
+  bool missing = false;
+  if (!ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem, &missing))
   {
-    LogError("Could not open json file: ", path);
+    if (missing)
+      LogError("Could not open json file: ", path);
+    else
+      LogError("Could not open json file: ", path, ". ", problem);
     return false;
   }
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return ParseJson(root, contents.str(), path);
+  return ParseJson(root, text, path);
 }
 
 bool WriteFileAtomically(const std::string& text, const std::string& path, std::string* problem)

@@ -1,6 +1,6 @@
 #include "core/Utf8.h"
 
-bool DecodeUtf8(const std::string& text, std::size_t& at, unsigned& codePoint)
+bool DecodeUtf8(std::string_view text, std::size_t& at, unsigned& codePoint)
 {
   const auto byte = [&text](std::size_t index) { return static_cast<unsigned char>(text[index]); };
   const unsigned lead = byte(at);
@@ -42,17 +42,4 @@ bool DecodeUtf8(const std::string& text, std::size_t& at, unsigned& codePoint)
   codePoint = value;
   at += length;
   return true;
-}
-
-std::size_t FindInvalidUtf8(const std::string& text)
-{
-  std::size_t at = 0;
-  unsigned codePoint = 0;
-  while (at < text.size())
-  {
-    const std::size_t start = at;
-    if (!DecodeUtf8(text, at, codePoint))
-      return start;
-  }
-  return std::string::npos;
 }
