@@ -8,6 +8,7 @@
 #include "object/ObjectRecordWriter.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "object/UnreadRecordParts.h"
 
 namespace
 {
@@ -168,4 +169,19 @@ Handle<GameObject> GameObject::Duplicate()
   }
   factory->InitializeComponents(copy);
   return copy;
+}
+
+void GameObject::SetUnreadParts(UnreadRecordParts parts)
+{
+  if (parts.IsEmpty())
+    unreadParts.reset();
+  else
+    unreadParts = std::make_unique<UnreadRecordParts>(std::move(parts));
+}
+
+UnreadRecordParts& GameObject::EditUnreadParts()
+{
+  if (unreadParts == nullptr)
+    unreadParts = std::make_unique<UnreadRecordParts>();
+  return *unreadParts;
 }

@@ -6,6 +6,7 @@
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
+#include "object/UnreadRecordParts.h"
 #include "platform/Assert.h"
 
 #include <string>
@@ -56,12 +57,15 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
       LogError("The object records ", Quoted(earlier->second->GetName()), " and ", Quoted(name),
                " share the \"uuid\" ", uuid, "; children naming it go to ", Quoted(name), ".");
     (*uuids)[uuid] = object;
+    built->SetFileUuid(uuid);
   }
 
   if (components.isNull())
     return Result::Built;
-  for (const std::string& typeName : components.getMemberNames())
+  UnreadRecordParts unread;
+  for (auto entry = components.begin(); entry != components.end(); ++entry)
   {
+    const std::string typeName = entry.name();
     Component* component = built->GetComponent(typeName);
     if (component == nullptr)
     {
@@ -70,6 +74,7 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
       {
         LogError("Component : ", Quoted(typeName), " is not a valid component name, in prefab: ", Quoted(prefab),
                  " from level: ", Quoted(space != nullptr ? space->GetName() : ""));
+        unread.KeepComponent(typeName, *entry);
         continue;
       }
     }
@@ -80,7 +85,8 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
              __LINE__, __FILE__, "GameObject::LoadFromJson");
       return Result::Refused;
     }
-    component->Deserialize(components[typeName]);
+    component->Deserialize(*entry, &unread);
   }
+  built->SetUnreadParts(std::move(unread));
   return Result::Built;
 }

@@ -1,0 +1,87 @@
+#include "object/UnreadRecordParts.h"
+
+#include "object/Component.h"
+#include "object/GameObject.h"
+#include "object/MemberBase.h"
+#include "object/Members.h"
+
+#include <vector>
+
+namespace
+{
+// The member's value as a record would hold it, or null when the component has no such member.
+Json::Value CurrentValue(Component& component, const std::string& memberName)
+{
+  std::vector<MemberBase*> list;
+  component.GetMembers(list);
+  Json::Value value;
+  if (MemberBase* member = Members::Find(list, memberName))
+    member->Serialize(value);
+  Members::Clear(list);
+  return value;
+}
+
+Json::Value& ObjectAt(Json::Value& parent, const std::string& key)
+{
+  Json::Value& entry = parent[key];
+  if (!entry.isObject())
+    entry = Json::Value(Json::objectValue);
+  return entry;
+}
+}  // namespace
+
+void UnreadRecordParts::KeepComponent(const std::string& typeName, const Json::Value& value)
+{
+  wholeComponents[typeName] = value;
+}
+
+void UnreadRecordParts::KeepMember(const std::string& typeName, const std::string& memberName,
+                                   const Json::Value& value)
+{
+  members[typeName][memberName] = value;
+}
+
+void UnreadRecordParts::KeepRefusedValue(const std::string& typeName, const std::string& memberName,
+                                         const Json::Value& value, const Json::Value& valueInstead)
+{
+  members[typeName][memberName] = value;
+  valuesInstead[typeName][memberName] = valueInstead;
+}
+
+void UnreadRecordParts::KeepChild(const Json::Value& entry)
+{
+  children.append(entry);
+}
+
+void UnreadRecordParts::MergeInto(GameObject& object, Json::Value& record) const
+{
+  if (!wholeComponents.isNull() || !members.isNull())
+  {
+    Json::Value& components = record["components"];
+    if (!components.isObject())
+      components = Json::Value(Json::objectValue);
+    for (const std::string& typeName : wholeComponents.getMemberNames())
+    {
+      if (!components.isMember(typeName))
+        components[typeName] = wholeComponents[typeName];
+    }
+    for (const std::string& typeName : members.getMemberNames())
+    {
+      Component* component = object.GetComponent(typeName);
+      if (component == nullptr)
+        continue;
+      const Json::Value& kept = members[typeName];
+      const Json::Value& instead = valuesInstead[typeName];
+      for (const std::string& memberName : kept.getMemberNames())
+      {
+        if (instead.isMember(memberName) && CurrentValue(*component, memberName) != instead[memberName])
+          continue;
+        ObjectAt(components, typeName)[memberName] = kept[memberName];
+      }
+    }
+    if (components.empty())
+      components = Json::Value();
+  }
+  for (const Json::Value& entry : children)
+    record["children"].append(entry);
+}
