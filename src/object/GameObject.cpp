@@ -170,18 +170,3 @@ Handle<GameObject> GameObject::Duplicate()
   factory->InitializeComponents(copy);
   return copy;
 }
-
-void GameObject::SetUnreadParts(UnreadRecordParts parts)
-{
-  if (parts.IsEmpty())
-    unreadParts.reset();
-  else
-    unreadParts = std::make_unique<UnreadRecordParts>(std::move(parts));
-}
-
-UnreadRecordParts& GameObject::EditUnreadParts()
-{
-  if (unreadParts == nullptr)
-    unreadParts = std::make_unique<UnreadRecordParts>();
-  return *unreadParts;
-}

@@ -5,6 +5,7 @@
 // across frames.
 #include "core/Handle.h"
 #include "object/Component.h"
+#include "object/UnreadRecordParts.h"
 
 #include <cstdint>
 #include <map>
@@ -16,7 +17,6 @@
 class Space;
 class Sprite;
 class Transform;
-class UnreadRecordParts;
 
 class GameObject
 {
@@ -101,9 +101,8 @@ public:
   const std::optional<std::int32_t>& GetFileUuid() const { return fileUuid; }
   void SetFileUuid(std::int32_t uuid) { fileUuid = uuid; }
   // What its record held that the object could not take, for the next save; null when nothing.
-  const UnreadRecordParts* GetUnreadParts() const { return unreadParts.get(); }
-  void SetUnreadParts(UnreadRecordParts parts);
-  UnreadRecordParts& EditUnreadParts();
+  const UnreadRecordParts& GetUnreadParts() const { return unreadParts; }
+  UnreadRecordParts& EditUnreadParts() { return unreadParts; }
 
 private:
   std::uint32_t id;
@@ -116,7 +115,7 @@ private:
   Sprite* sprite = nullptr;
   Handle<GameObject> self;
   std::optional<std::int32_t> fileUuid;
-  std::unique_ptr<UnreadRecordParts> unreadParts;
+  UnreadRecordParts unreadParts;
   bool active = true;
   bool idReturned = false;
 };

@@ -111,6 +111,5 @@ void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
     }
   }
   out["children"] = children;
-  if (const UnreadRecordParts* unread = object.GetUnreadParts())
-    unread->MergeInto(object, out);
+  object.GetUnreadParts().MergeInto(object, out);
 }

@@ -44,18 +44,11 @@ bool ExistsAt(const std::string& path)
 // without an integer "who", or a "who" that names no built object links nothing and is reported;
 // the rest of the level loads, and the parent keeps the entry for the next save (it may name a
 // record that was not built). Records that were skipped have been reported as they were read.
-void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap& uuids, const std::string& path)
+void ParentChildren(GameObject& parentObject, const Json::Value& children, const ObjectRecordReader::UuidMap& uuids,
+                    const std::string& path)
 {
-  const Json::Value& uuid = FieldOf(record, "uuid");
-  if (!uuid.isInt())
+  if (children.isArray() && children.empty())
     return;
-  const auto parentEntry = uuids.find(uuid.asInt());
-  if (parentEntry == uuids.end() || !parentEntry->second.IsValid())
-    return;
-  const Json::Value& children = FieldOf(record, "children");
-  if (children.isNull() || (children.isArray() && children.empty()))
-    return;
-  GameObject& parentObject = *parentEntry->second;
   const std::string& parentName = parentObject.GetName();
   if (!children.isArray())
   {
@@ -199,13 +192,21 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
   ObjectRecordReader::UuidMap uuids;
   std::vector<Handle<GameObject>> built;
   built.reserve(objects.size());
+  nameEntries.reserve(nameEntries.size() + objects.size());
+  // The objects whose records list children, with that list, for the parenting pass.
+  std::vector<std::pair<Handle<GameObject>, const Json::Value*>> parents;
   for (Json::ArrayIndex index = 0; index < objects.size(); ++index)
   {
     const Json::Value& record = objects[index];
     Handle<GameObject> object;
-    const ObjectRecordReader::Result result = reader.Load(object, record, this, &uuids);
+    const Json::Value* children = nullptr;
+    const ObjectRecordReader::Result result = reader.Load(object, record, this, &uuids, &children);
     if (object.IsValid())
+    {
       built.push_back(object);
+      if (children != nullptr)
+        parents.emplace_back(object, children);
+    }
     if (result == ObjectRecordReader::Result::Skipped)
       unreadParts.KeepRecord(record);
     if (result == ObjectRecordReader::Result::NoRoom)
@@ -230,8 +231,11 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
     }
   }
   // Pass 2: parenting only links; stored values are from now on relative to the parent.
-  for (const Json::Value& record : objects)
-    ParentChildren(record, uuids, path);
+  for (const auto& [parent, children] : parents)
+  {
+    if (GameObject* parentObject = parent.Get())
+      ParentChildren(*parentObject, *children, uuids, path);
+  }
   // Pass 3: every object of the space wakes, in id order. The list is taken first: objects made
   // while waking (spawned children) are woken by whoever made them and must not wake twice.
   std::vector<Handle<GameObject>> toWake;

@@ -90,4 +90,6 @@ private:
   std::vector<Transform*> children;
   mutable glm::mat3 localMatrix{1.0f};
   mutable bool dirty = false;
+  // Between OnAwake and OnDestroy: before it, nothing can listen for the object's moves yet.
+  bool awake = false;
 };

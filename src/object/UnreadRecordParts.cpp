@@ -30,31 +30,43 @@ Json::Value& ObjectAt(Json::Value& parent, const std::string& key)
 }
 }  // namespace
 
+UnreadRecordParts::Parts& UnreadRecordParts::Made()
+{
+  if (parts == nullptr)
+    parts = std::make_unique<Parts>();
+  return *parts;
+}
+
 void UnreadRecordParts::KeepComponent(const std::string& typeName, const Json::Value& value)
 {
-  wholeComponents[typeName] = value;
+  Made().wholeComponents[typeName] = value;
 }
 
 void UnreadRecordParts::KeepMember(const std::string& typeName, const std::string& memberName,
                                    const Json::Value& value)
 {
-  members[typeName][memberName] = value;
+  Made().members[typeName][memberName] = value;
 }
 
 void UnreadRecordParts::KeepRefusedValue(const std::string& typeName, const std::string& memberName,
                                          const Json::Value& value, const Json::Value& valueInstead)
 {
-  members[typeName][memberName] = value;
-  valuesInstead[typeName][memberName] = valueInstead;
+  Made().members[typeName][memberName] = value;
+  parts->valuesInstead[typeName][memberName] = valueInstead;
 }
 
 void UnreadRecordParts::KeepChild(const Json::Value& entry)
 {
-  children.append(entry);
+  Made().children.append(entry);
 }
 
 void UnreadRecordParts::MergeInto(GameObject& object, Json::Value& record) const
 {
+  if (parts == nullptr)
+    return;
+  const Json::Value& wholeComponents = parts->wholeComponents;
+  const Json::Value& members = parts->members;
+  const Json::Value& valuesInstead = parts->valuesInstead;
   if (!wholeComponents.isNull() || !members.isNull())
   {
     Json::Value& components = record["components"];
@@ -82,6 +94,6 @@ void UnreadRecordParts::MergeInto(GameObject& object, Json::Value& record) const
     if (components.empty())
       components = Json::Value();
   }
-  for (const Json::Value& entry : children)
+  for (const Json::Value& entry : parts->children)
     record["children"].append(entry);
 }

@@ -9,6 +9,7 @@
 //   MergeInto   while the object is written (object/ObjectRecordWriter.h)
 #include <json/json.h>
 
+#include <memory>
 #include <string>
 
 class GameObject;
@@ -27,7 +28,8 @@ public:
   // An entry of "children" that made no object a child of this one.
   void KeepChild(const Json::Value& entry);
 
-  bool IsEmpty() const { return wholeComponents.isNull() && members.isNull() && children.isNull(); }
+  // Empty costs nothing to make or keep: every object of a level has one.
+  bool IsEmpty() const { return parts == nullptr; }
 
   // Puts the kept parts back into the object's freshly written record. Members of a component the
   // object no longer has go with it; a whole component goes back only where the written record
@@ -35,8 +37,14 @@ public:
   void MergeInto(GameObject& object, Json::Value& record) const;
 
 private:
-  Json::Value wholeComponents;  // type -> the file's value
-  Json::Value members;          // type -> member -> the file's value
-  Json::Value valuesInstead;    // type -> member -> the member's value when it refused the file's
-  Json::Value children;         // the entries, in file order
+  struct Parts
+  {
+    Json::Value wholeComponents;  // type -> the file's value
+    Json::Value members;          // type -> member -> the file's value
+    Json::Value valuesInstead;    // type -> member -> the member's value when it refused the file's
+    Json::Value children;         // the entries, in file order
+  };
+  Parts& Made();
+
+  std::unique_ptr<Parts> parts;
 };
