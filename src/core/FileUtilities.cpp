@@ -2,7 +2,7 @@
 
 #include "core/Log.h"
 #include "core/StyledJsonWriter.h"
-#include "core/JsonSyntaxCheck.h"
+#include "core/StrictJsonReader.h"
 #include "platform/DirectoryListing.h"
 #include "platform/FileReplacement.h"
 #include "platform/Paths.h"
@@ -35,35 +35,20 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
 {
   // What jsoncpp would accept beyond the standard, the next save would drop or change: a comment,
   // a trailing comma, a lone surrogate written back as bytes that are not UTF-8. Refused here.
-  if (const std::string problem = JsonSyntaxCheck::ProblemIn(text, MaximumJsonDepth); !problem.empty())
-  {
-    ReportJsonParseError(what, problem);
-    return false;
-  }
-  Json::CharReaderBuilder builder;
-  Json::CharReaderBuilder::strictMode(&builder.settings_);
-  // Any value may be the root; the readers check the shape they need and say what is wrong.
-  builder["strictRoot"] = false;
-  builder["collectComments"] = false;
-  builder["stackLimit"] = MaximumJsonDepth + 1;
-  // A second "firstLevel" would be read and the first dropped by the next save: refused.
-  builder["rejectDupKeys"] = true;
-  const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
   Json::Value parsed;
-  std::string errors;
-  bool ok = false;
+  std::string problem;
+  bool read = false;
   try
   {
-    ok = reader->parse(text.data(), text.data() + text.size(), &parsed, &errors);
+    read = StrictJsonReader::Parse(text, MaximumJsonDepth, parsed, problem);
   }
   catch (const std::exception& exception)
   {
-    errors = exception.what();
-    ok = false;
+    problem = exception.what();
   }
-  if (!ok)
+  if (!read)
   {
-    ReportJsonParseError(what, errors);
+    ReportJsonParseError(what, problem);
     return false;
   }
   root = std::move(parsed);

@@ -12,7 +12,7 @@ std::vector<std::string> GetFilesInDirectory(std::string directory, std::string 
 
 // Reads and parses a whole JSON file. On failure prints one "[ERROR]" report, leaves root as it
 // was and returns false: a missing file, one that is not a regular file or is larger than
-// MaximumDataFileSize, and any text that is not strictly JSON (core/JsonSyntaxCheck.h): what a
+// MaximumDataFileSize, and any text that is not strictly JSON (core/StrictJsonReader.h): what a
 // later save would drop or change is refused here. Duplicate member names are refused too.
 bool ReadJsonFile(Json::Value& root, const std::string& path);
 constexpr int MaximumJsonDepth = 256;

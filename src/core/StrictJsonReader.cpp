@@ -1,8 +1,11 @@
-#include "core/JsonSyntaxCheck.h"
+#include "core/StrictJsonReader.h"
 
 #include "core/Utf8.h"
 
 #include <algorithm>
+#include <charconv>  // Required for: std::from_chars (numbers without a string stream)
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace
@@ -25,19 +28,23 @@ struct PlainStringBytes
 constexpr PlainStringBytes PlainInString;
 }  // namespace
 
-std::string JsonSyntaxCheck::ProblemIn(std::string_view text, std::size_t maximumDepth)
+bool StrictJsonReader::Parse(std::string_view text, std::size_t maximumDepth, Json::Value& root, std::string& problem)
 {
-  JsonSyntaxCheck check(text);
-  check.Run(maximumDepth);
-  return check.problem;
+  StrictJsonReader reader(text);
+  if (reader.Run(maximumDepth, root))
+    return true;
+  problem = reader.problem;
+  return false;
 }
 
-bool JsonSyntaxCheck::Run(std::size_t maximumDepth)
+bool StrictJsonReader::Run(std::size_t maximumDepth, Json::Value& root)
 {
   if (text.substr(0, 3) == "\xEF\xBB\xBF")
     return Fail("the text starts with a byte order mark");
-  // The open arrays and objects, innermost last: '[' or '{'.
-  std::vector<char> open;
+  // The open arrays and objects, innermost last. Values live in jsoncpp's maps, so these stay put.
+  std::vector<Json::Value*> open;
+  Json::Value* slot = &root;  // where the next value goes
+  root = Json::Value();
   SkipSpace();
   for (;;)
   {
@@ -49,7 +56,8 @@ bool JsonSyntaxCheck::Run(std::size_t maximumDepth)
     {
       if (open.size() >= maximumDepth)
         return Fail("arrays and objects are nested more than " + std::to_string(maximumDepth) + " deep");
-      open.push_back(first);
+      *slot = Json::Value(first == '{' ? Json::objectValue : Json::arrayValue);
+      open.push_back(slot);
       ++at;
       SkipSpace();
       if (at < text.size() && text[at] == (first == '{' ? '}' : ']'))
@@ -58,23 +66,26 @@ bool JsonSyntaxCheck::Run(std::size_t maximumDepth)
         open.pop_back();
       }
       else if (first == '[')
+      {
+        slot = &open.back()->append(Json::Value());
         continue;
-      else if (!MemberName())
+      }
+      else if (!MemberName(*open.back(), slot))
         return false;
       else
         continue;
     }
     else if (first == '"')
     {
-      if (!String())
+      if (!String(*slot))
         return false;
     }
     else if (first == '-' || IsDigit(first))
     {
-      if (!Number())
+      if (!Number(*slot))
         return false;
     }
-    else if (!Literal())
+    else if (!Literal(*slot))
       return false;
 
     // After a value: a separator, the end of its array or object, or the end of the text.
@@ -85,7 +96,8 @@ bool JsonSyntaxCheck::Run(std::size_t maximumDepth)
         return at == text.size() || Fail("there is text after the value");
       if (at >= text.size())
         return Fail("the text ends inside an array or object");
-      const bool inObject = open.back() == '{';
+      Json::Value& container = *open.back();
+      const bool inObject = container.type() == Json::objectValue;
       const char next = text[at];
       if (next == ',')
       {
@@ -93,7 +105,9 @@ bool JsonSyntaxCheck::Run(std::size_t maximumDepth)
         SkipSpace();
         if (at < text.size() && (text[at] == ']' || text[at] == '}'))
           return Fail("a comma is followed by no value (a trailing comma)");
-        if (inObject && !MemberName())
+        if (!inObject)
+          slot = &container.append(Json::Value());
+        else if (!MemberName(container, slot))
           return false;
         break;
       }
@@ -108,31 +122,64 @@ bool JsonSyntaxCheck::Run(std::size_t maximumDepth)
   }
 }
 
-bool JsonSyntaxCheck::MemberName()
+bool StrictJsonReader::MemberName(Json::Value& object, Json::Value*& slot)
 {
   if (at >= text.size() || text[at] != '"')
     return Fail("expected a member name in double quotes");
-  if (!String())
+  const std::size_t start = at;
+  std::string name;
+  if (!StringText(name))
     return false;
   SkipSpace();
   if (at >= text.size() || text[at] != ':')
     return Fail("expected ':' after a member name");
+  const Json::ArrayIndex before = object.size();
+  slot = &object[name];
+  if (object.size() == before)
+  {
+    at = start;
+    return Fail("the member \"" + name + "\" is named twice; a save would keep only one");
+  }
   ++at;
   SkipSpace();
   return true;
 }
 
-bool JsonSyntaxCheck::String()
+bool StrictJsonReader::String(Json::Value& out)
+{
+  // Most strings have no escape: made straight from the text.
+  const std::size_t start = at + 1;
+  const char* const begin = text.data();
+  const char* cursor = begin + start;
+  const char* const end = begin + text.size();
+  while (cursor != end && PlainInString.plain[static_cast<unsigned char>(*cursor)])
+    ++cursor;
+  if (cursor != end && *cursor == '"')
+  {
+    out = Json::Value(begin + start, cursor);
+    at = static_cast<std::size_t>(cursor - begin) + 1;
+    return true;
+  }
+  scratch.clear();
+  if (!StringText(scratch))
+    return false;
+  out = Json::Value(scratch.data(), scratch.data() + scratch.size());
+  return true;
+}
+
+bool StrictJsonReader::StringText(std::string& out)
 {
   ++at;  // the opening quote
   const char* const begin = text.data();
   const char* const end = begin + text.size();
-  const char* cursor = begin + at;
   for (;;)
   {
     // Plain printable ASCII, the bulk of every name and value.
+    const char* cursor = begin + at;
+    const char* const plainStart = cursor;
     while (cursor != end && PlainInString.plain[static_cast<unsigned char>(*cursor)])
       ++cursor;
+    out.append(plainStart, cursor);
     at = static_cast<std::size_t>(cursor - begin);
     if (cursor == end)
       return Fail("a string is not closed");
@@ -144,7 +191,7 @@ bool JsonSyntaxCheck::String()
     }
     if (byte == '\\')
     {
-      if (!Escape())
+      if (!Escape(out))
         return false;
     }
     else if (byte < 0x20)
@@ -158,12 +205,12 @@ bool JsonSyntaxCheck::String()
         at = start;
         return Fail("the text is not UTF-8");
       }
+      out.append(text.data() + start, at - start);
     }
-    cursor = begin + at;
   }
 }
 
-bool JsonSyntaxCheck::Escape()
+bool StrictJsonReader::Escape(std::string& out)
 {
   ++at;  // the backslash
   if (at >= text.size())
@@ -171,9 +218,12 @@ bool JsonSyntaxCheck::Escape()
   const char kind = text[at];
   if (kind != 'u')
   {
-    static const std::string_view simple = "\"\\/bfnrt";
-    if (simple.find(kind) == std::string_view::npos)
+    static const std::string_view escaped = "\"\\/bfnrt";
+    static const char meaning[] = "\"\\/\b\f\n\r\t";
+    const std::size_t found = escaped.find(kind);
+    if (found == std::string_view::npos)
       return Fail("an unknown escape in a string");
+    out += meaning[found];
     ++at;
     return true;
   }
@@ -186,26 +236,23 @@ bool JsonSyntaxCheck::Escape()
     at = start;
     return Fail("a lone low surrogate escape (\\uDC00 to \\uDFFF) is not a character");
   }
+  unsigned codePoint = static_cast<unsigned>(unit);
   if (unit >= 0xD800 && unit <= 0xDBFF)
   {
     // Only a pair of escapes makes one character; either half alone stands for nothing.
-    if (text.substr(at, 2) != "\\u")
-    {
-      at = start;
-      return Fail("a high surrogate escape (\\uD800 to \\uDBFF) is not followed by a low one");
-    }
-    at += 1;
-    const int low = HexUnit();
+    const int low = text.substr(at, 2) == "\\u" ? (++at, HexUnit()) : -1;
     if (low < 0xDC00 || low > 0xDFFF)
     {
       at = start;
       return Fail("a high surrogate escape (\\uD800 to \\uDBFF) is not followed by a low one");
     }
+    codePoint = 0x10000 + ((static_cast<unsigned>(unit) - 0xD800) << 10) + (static_cast<unsigned>(low) - 0xDC00);
   }
+  AppendUtf8(out, codePoint);
   return true;
 }
 
-int JsonSyntaxCheck::HexUnit()
+int StrictJsonReader::HexUnit()
 {
   // `at` is on the 'u'.
   if (at + 4 >= text.size())
@@ -228,10 +275,12 @@ int JsonSyntaxCheck::HexUnit()
   return unit;
 }
 
-bool JsonSyntaxCheck::Number()
+bool StrictJsonReader::Number(Json::Value& out)
 {
   const std::size_t size = text.size();
-  if (text[at] == '-')
+  const std::size_t start = at;
+  const bool negative = text[at] == '-';
+  if (negative)
     ++at;
   if (at >= size || !IsDigit(text[at]))
     return Fail("a '-' is not followed by a digit");
@@ -243,8 +292,11 @@ bool JsonSyntaxCheck::Number()
   }
   while (at < size && IsDigit(text[at]))
     ++at;
+  bool whole = true;
+  bool smallExponent = false;
   if (at < size && text[at] == '.')
   {
+    whole = false;
     ++at;
     if (at >= size || !IsDigit(text[at]))
       return Fail("a '.' in a number is not followed by a digit");
@@ -253,33 +305,75 @@ bool JsonSyntaxCheck::Number()
   }
   if (at < size && (text[at] == 'e' || text[at] == 'E'))
   {
+    whole = false;
     ++at;
     if (at < size && (text[at] == '+' || text[at] == '-'))
-      ++at;
+      smallExponent = text[at++] == '-';
     if (at >= size || !IsDigit(text[at]))
       return Fail("an exponent has no digits");
     while (at < size && IsDigit(text[at]))
       ++at;
   }
+  const char* const first = text.data() + start;
+  const char* const last = text.data() + at;
+  // The kinds jsoncpp gives: whole numbers that fit are integers (unsigned past the signed range).
+  if (whole)
+  {
+    std::int64_t signedValue = 0;
+    if (std::from_chars(first, last, signedValue).ec == std::errc())
+    {
+      out = Json::Value(static_cast<Json::Int64>(signedValue));
+      return true;
+    }
+    std::uint64_t unsignedValue = 0;
+    if (!negative && std::from_chars(first, last, unsignedValue).ec == std::errc())
+    {
+      out = Json::Value(static_cast<Json::UInt64>(unsignedValue));
+      return true;
+    }
+  }
+  double value = 0.0;
+  const std::from_chars_result read = std::from_chars(first, last, value);
+  if (read.ec == std::errc::result_out_of_range)
+  {
+    // Too large is infinite, as jsoncpp reads it (and the writer writes it back); too close to
+    // zero would be written back as 0.
+    if (smallExponent)
+      return Fail("a number is too close to zero to be held");
+    value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+  }
+  else if (read.ec != std::errc() || read.ptr != last)
+    return Fail("a number could not be read");
+  out = Json::Value(value);
   return true;
 }
 
-bool JsonSyntaxCheck::Literal()
+bool StrictJsonReader::Literal(Json::Value& out)
 {
-  for (const std::string_view word : {std::string_view("true"), std::string_view("false"), std::string_view("null")})
+  if (text.substr(at, 4) == "true")
   {
-    if (text.substr(at, word.size()) == word)
-    {
-      at += word.size();
-      return true;
-    }
+    out = Json::Value(true);
+    at += 4;
+    return true;
+  }
+  if (text.substr(at, 5) == "false")
+  {
+    out = Json::Value(false);
+    at += 5;
+    return true;
+  }
+  if (text.substr(at, 4) == "null")
+  {
+    out = Json::Value();
+    at += 4;
+    return true;
   }
   return Fail("expected a value (an object, array, string, number, true, false or null)");
 }
 
-void JsonSyntaxCheck::SkipSpace()
+void StrictJsonReader::SkipSpace()
 {
-  // Styled files are mostly indentation: this loop is the check's hottest.
+  // Styled files are mostly indentation: this loop is the reader's hottest.
   const char* cursor = text.data() + at;
   const char* const end = text.data() + text.size();
   while (cursor != end && (*cursor == ' ' || *cursor == '\n' || *cursor == '\r' || *cursor == '\t'))
@@ -287,12 +381,7 @@ void JsonSyntaxCheck::SkipSpace()
   at = static_cast<std::size_t>(cursor - text.data());
 }
 
-bool JsonSyntaxCheck::Fail(const char* what)
-{
-  return Fail(std::string(what));
-}
-
-bool JsonSyntaxCheck::Fail(const std::string& what)
+bool StrictJsonReader::Fail(const std::string& what)
 {
   const std::size_t end = std::min(at, text.size());
   // Wherever a comment stands, that is the problem to name.
