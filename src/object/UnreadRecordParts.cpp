@@ -64,36 +64,45 @@ void UnreadRecordParts::MergeInto(GameObject& object, Json::Value& record) const
 {
   if (parts == nullptr)
     return;
-  const Json::Value& wholeComponents = parts->wholeComponents;
-  const Json::Value& members = parts->members;
-  const Json::Value& valuesInstead = parts->valuesInstead;
-  if (!wholeComponents.isNull() || !members.isNull())
+  if (!parts->wholeComponents.isNull() || !parts->members.isNull())
   {
     Json::Value& components = record["components"];
-    if (!components.isObject())
-      components = Json::Value(Json::objectValue);
-    for (const std::string& typeName : wholeComponents.getMemberNames())
-    {
-      if (!components.isMember(typeName))
-        components[typeName] = wholeComponents[typeName];
-    }
-    for (const std::string& typeName : members.getMemberNames())
-    {
-      Component* component = object.GetComponent(typeName);
-      if (component == nullptr)
-        continue;
-      const Json::Value& kept = members[typeName];
-      const Json::Value& instead = valuesInstead[typeName];
-      for (const std::string& memberName : kept.getMemberNames())
-      {
-        if (instead.isMember(memberName) && CurrentValue(*component, memberName) != instead[memberName])
-          continue;
-        ObjectAt(components, typeName)[memberName] = kept[memberName];
-      }
-    }
-    if (components.empty())
+    MergeComponentsInto([&object](const std::string& typeName) { return object.GetComponent(typeName); },
+                        components);
+    // A record whose components all equal the prefab's says so with null.
+    if (components.isObject() && components.empty())
       components = Json::Value();
   }
   for (const Json::Value& entry : parts->children)
     record["children"].append(entry);
+}
+
+void UnreadRecordParts::MergeComponentsInto(const ComponentFinder& find, Json::Value& components) const
+{
+  if (parts == nullptr || (parts->wholeComponents.isNull() && parts->members.isNull()))
+    return;
+  const Json::Value& wholeComponents = parts->wholeComponents;
+  const Json::Value& members = parts->members;
+  const Json::Value& valuesInstead = parts->valuesInstead;
+  if (!components.isObject())
+    components = Json::Value(Json::objectValue);
+  for (const std::string& typeName : wholeComponents.getMemberNames())
+  {
+    if (!components.isMember(typeName) || components[typeName].isNull())
+      components[typeName] = wholeComponents[typeName];
+  }
+  for (const std::string& typeName : members.getMemberNames())
+  {
+    Component* component = find(typeName);
+    if (component == nullptr)
+      continue;
+    const Json::Value& kept = members[typeName];
+    const Json::Value& instead = valuesInstead[typeName];
+    for (const std::string& memberName : kept.getMemberNames())
+    {
+      if (instead.isMember(memberName) && CurrentValue(*component, memberName) != instead[memberName])
+        continue;
+      ObjectAt(components, typeName)[memberName] = kept[memberName];
+    }
+  }
 }

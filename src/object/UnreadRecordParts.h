@@ -9,9 +9,11 @@
 //   MergeInto   while the object is written (object/ObjectRecordWriter.h)
 #include <json/json.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
+class Component;
 class GameObject;
 
 class UnreadRecordParts
@@ -35,6 +37,10 @@ public:
   // object no longer has go with it; a whole component goes back only where the written record
   // has no entry of that type.
   void MergeInto(GameObject& object, Json::Value& record) const;
+  // The same for a prefab's definition (type name -> members), written from the components that
+  // `find` gives by type name.
+  using ComponentFinder = std::function<Component*(const std::string& typeName)>;
+  void MergeComponentsInto(const ComponentFinder& find, Json::Value& components) const;
 
 private:
   struct Parts
