@@ -229,16 +229,21 @@ def row_of(pictures, gap=3):
 
 def how_to_play_slides():
     # The keys are the input map's defaults: the slides must say what the game really answers to.
+    # The guns' slide shows each gun between the key that takes it and the button that fires it,
+    # in the order the HUD's cards show them.
     wasd = row_of([key_cap("W"), key_cap("A"), key_cap("S"), key_cap("D"), humanoid_frame(PLAYER, FRONT)])
     guns = [s[1] for s in gun_sheets()]
-    aim = row_of([mouse("left"), guns[0], mouse("right"), guns[3], key_cap("R"), key_cap("T")])
+    hands = row_of([row_of([key_cap("Q"), guns[0], mouse("left")], 1), blank(6, 1),
+                    row_of([key_cap("E"), guns[3], mouse("right")], 1)])
     chips = [s[1].crop((0, 0, 16, 16)) for s in pickup_sheets()]
     items = row_of([key_cap("Q"), key_cap("E"), guns[1], key_cap("F")] + chips[:3])
     specials = row_of([key_cap("V"), key_cap("C"), mouse("middle")] + chips[3:] + [key_cap("ESC", 22)])
     return [
         ("ui_how_to_play_1", slide("MOVE", ["WASD, the arrows or", "the left stick walk"], wasd)),
-        ("ui_how_to_play_2", slide("AIM AND SHOOT", ["Aim: mouse, right stick", "Click fires; R, T reload"], aim)),
-        ("ui_how_to_play_3", slide("ITEMS", ["Q, E: take or drop guns", "F: talk, open, use"], items)),
+        ("ui_how_to_play_2", slide("TWO GUNS", ["Q: gun for LEFT click", "E: gun for RIGHT click",
+                                                "R, T reload them; SPACE", "fires both. Aim: mouse."], hands)),
+        ("ui_how_to_play_3", slide("ITEMS", ["Q or E over a gun takes", "it, and again drops it.",
+                                             "F: talk, open, use"], items)),
         ("ui_how_to_play_4", slide("SPECIALS", ["V takes a special, C or", "middle click uses it,", "ESC pauses the game"], specials)),
     ]
 
