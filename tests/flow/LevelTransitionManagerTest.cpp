@@ -209,10 +209,16 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(LevelIn("Admin"), "admin");
   EXPECT_TRUE(registry.GetDataBoard().GetCollectedItems().empty());
   EXPECT_EQ(board->GetScore(), 0);
+  EXPECT_EQ(Text("Utility", "Run Score"), "3000") << "the score the run ended with, shown before the reset";
   EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
   // Once the (empty) haul is out, any key held a moment (the dumper looks every tenth of a second)
-  // leads on to the menu.
+  // leads on to the menu. The chest it pours from has come down whole into the end screen's view.
   Frames(70);
+  GameObject* chest = Find("Utility", "Collection Dumper");
+  GameObject* camera = Find("Utility", "Camera");
+  ASSERT_TRUE(chest != nullptr && camera != nullptr);
+  EXPECT_EQ(chest->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 500.0f));
+  EXPECT_LE(500.0f + chest->GetTransform()->GetScale().y / 2.0f, camera->GetTransform()->GetWorldPosition().y + 540.0f);
   Frame({TestEvents::Key(SDLK_w, true)});
   Frames(8);
   Tap(SDLK_w);

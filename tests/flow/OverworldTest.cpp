@@ -100,6 +100,18 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   Ram(*ship, target);
   ASSERT_EQ(StateOf("Encounter"), level + ", running, shown");
   EXPECT_EQ(StateOf("Overworld"), "overworld, paused, hidden");
+  // Escape pauses the encounter under the pause menu, and again goes back to it.
+  auto pausesAndResumes = [this](const std::string& encounter) {
+    Rest();
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(StateOf("Encounter"), encounter + ", paused, shown");
+    EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
+    Rest();
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(Live("MenuSpace0"), nullptr);
+    EXPECT_EQ(StateOf("Encounter"), encounter + ", running, shown");
+  };
+  pausesAndResumes(level);
   const glm::vec2 rammedAt = PlaceOf(*ship);
   ComponentOf<ScoreBoard>("Admin", "LTM")->SetScore(3000);
   Leave();
@@ -115,6 +127,7 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   EXPECT_EQ(PlaceOf(*bossShip), glm::vec2(5000.0f, 300.0f));
   Ram(*ship, *bossShip);
   EXPECT_EQ(StateOf("Encounter"), "BossRoom, running, shown");
+  pausesAndResumes("BossRoom");
 
   // Back to the menu (as the pause menu's "Main menu" does) and START: a new run's ship starts
   // where the level puts it, not where the last run left it, and nothing carried comes along.

@@ -179,9 +179,18 @@ void LevelTransitionManager::On(StartUtilityEvent* event)
   for (const char* name : {SpaceNames::Hud, OverworldHud, Overworld, Encounter, SpaceNames::MenuSpace1,
                            SpaceNames::MenuSpace0, SpaceNames::HealthIndicator})
     MarkForRemoval(name);
+  // The score the run ended with goes to the new level's "Run Score" text (the end screen's)
+  // before the reset wipes it.
+  std::int32_t runScore = 0;
   if (ScoreBoard* board = FindScoreBoard("resetting the score"))
+  {
+    runScore = board->GetScore();
     board->SetScore(0);
-  Run(ShowLevel(Utility, event->levelName), true, true);
+  }
+  Space* utility = ShowLevel(Utility, event->levelName);
+  Run(utility, true, true);
+  if (TextToSprite* text = FindText(utility, "Run Score"))
+    text->SetNumber(static_cast<int>(runScore));
 
   const std::string& level = event->levelName;
   if (level == "introlevel")
