@@ -11,9 +11,14 @@ boss walls in the hull behind it blow out one after another, the hall loses its 
 with it.
 
 The camera "EN Camera" follows the player for five seconds, then the camera manager frames the
-player and the throne; the boss's taunt shows in a dialogue box for eight seconds.
+player and its anchor, zooming out as far as they are apart. The anchor stands in space above the
+hull behind the throne, so that the framing shows the throne, the walking boss and the hull below
+the HUD's bar along the top of the screen, from the start down to where the boss walks. The boss's
+taunt shows for eight seconds in a dialogue box beside the player (1300 units to its left, 200
+up): its frame ends left of the player, and the camera starts far enough out (2) for the box's
+head to stay on the screen.
 """
-from content import LevelFile, write_text
+from content import LevelFile, dialogue_box, write_text
 from make_ship_layouts import layout_text
 
 TILE = 128
@@ -38,6 +43,7 @@ THRONE = (1664, 2210)
 BOSS = (1600, 2000)
 PLAYER = (1664, 700)
 PADS = [(900, 1150), (2430, 1150)]
+CAMERA_ANCHOR = (THRONE[0], 2900)
 LAMPS = [(1000, 900), (2300, 900), (1000, 1900), (2300, 1900)]
 # The beam burns the throne down from afar, the rifle keeps the reinforcements off and the shield
 # takes a volley of the boss's fan.
@@ -51,9 +57,9 @@ def main():
     add = level.add
     hall_centre = (13 * TILE, 11 * TILE)
     add("EN Camera", "Camera", hall_centre, {
-        "Transform": {"scale": [1.6, 1.6]},
+        "Transform": {"scale": [2.0, 2.0]},
         "CameraLeash": {"name of focus": "Player1", "boss": True},
-        "ZoomManager": {"zoom": 1.6, "zoomSpeed": 0.5},
+        "ZoomManager": {"zoom": 2.0, "zoomSpeed": 0.5},
     })
     add("Ship", "Default", (0, 0), {
         "Transform": {"scale": [TILE, TILE]},
@@ -69,9 +75,10 @@ def main():
     add("Boss", "Boss", BOSS)
     for number, position in enumerate(PADS, start=1):
         add(f"Spawn Pad {number}", "BossSpawner", position)
-    add("BossCamManagerAnchor", "Default", (THRONE[0], 2200))
+    add("BossCamManagerAnchor", "Default", CAMERA_ANCHOR)
     add("Boss Camera Manager", "Default", hall_centre, {"BossCameraManager": {"timer": 3.0}})
-    add("Boss Taunt", "Default", (0, 0), {"DialogueAnimator": {}, "BossDialogueManager": {}})
+    add("Boss Taunt", "Default", (PLAYER[0] - 1300, PLAYER[1] + 200),
+        {"DialogueAnimator": dialogue_box(3), "BossDialogueManager": {}})
     add("Level Manager", "Default", (0, 0), {"LevelManager": {}})
     # What the player carries in keeps its slots; these fill the empty ones (a run started here).
     add("Player1", "Player", PLAYER, {"Equipment": dict(PLAYER_GUNS)})
