@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the throne room of the boss fight: its ship layout (Assets/Ship/bossroom.txt) and the
+"""Writes the throne room of the boss fight: its ship layout (Assets/Ship/bossroom.txt), the
 level "BossRoom" (Assets/LevelFiles/BossRoom.json), which the game loads into the "Encounter"
-space when the player rams the boss's ship.
+space when the player rams the boss's ship, and the win's banner (Assets/Prefabs/HUD_VictoryMessage.prefab).
 
 The room is one hall, 19 x 15 tiles of 128 units, with tile (0, 0) at the world origin. The boss
 walks along its top between (700, 2000) and (2500, 2000) in front of his throne; the player starts
@@ -18,7 +18,7 @@ taunt shows for eight seconds in a dialogue box beside the player (1300 units to
 up): its frame ends left of the player, and the camera starts far enough out (2) for the box's
 head to stay on the screen.
 """
-from content import LevelFile, dialogue_box, write_text
+from content import LevelFile, dialogue_box, write_prefabs, write_text
 from make_ship_layouts import layout_text
 
 TILE = 128
@@ -52,6 +52,12 @@ PLAYER_GUNS = {"startingPrimary": "Beam_Gun", "startingSecondary": "rifle", "sta
 
 def main():
     write_text(LAYOUT, layout_text(ROOM))
+    # The win's banner, which the camera manager puts on the HUD when the boss is gone, over the
+    # player's victory pose until the end screen comes.
+    write_prefabs({"HUD_VictoryMessage": {
+        "Transform": {"position": [0, 120], "scale": [1.6, 1.6]},
+        "TextToSprite": {"text": "The crown is yours!", "color": [1.0, 0.85, 0.3, 1.0], "layer": "DL_HUD"},
+    }})
 
     level = LevelFile()
     add = level.add

@@ -11,7 +11,7 @@ waypoint come from tools/make_enemy_prefabs.py, the tutorial from tools/make_int
 - "OW_Base", a faction's station launching ships (FactionController); the level gives each its
   picture and tint, which also tints its arrow;
 - "OW_BossShip", the pirate king's galleon the level flow brings once the score reaches 3000;
-  ramming it boards "BossRoom"; "OW_BossArrow", the golden arrow that points the way to it;
+  ramming it boards "BossRoom"; "OW_BossArrow", the large white arrow that points the way to it;
 - "OW_Boundary", one wall of the map's edge (MapBoundingColliders sizes and places four);
 - "OW_SpaceTile", a tile of the background (the level gives it its picture).
 
@@ -59,10 +59,10 @@ def stations():
         "CircleCollider": {"group": "SHIP", "radius": 230.0},
         "LoadEncounter": {"level filename": "BossRoom"},
     }
-    # Larger than the stations' arrows, and gold.
+    # Larger than the stations' arrows, and white, a tint none of them has.
     PREFABS["OW_BossArrow"] = {
         "Transform": None,
-        "Sprite": sprite("OW_waypoint", (352, 352), layer="DL_HUD", color=[1.0, 0.82, 0.2, 1.0]),
+        "Sprite": sprite("OW_waypoint", (448, 448), layer="DL_HUD"),
     }
 
 

@@ -198,7 +198,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   ASSERT_NE(Find("Overworld", "bossShip"), nullptr);
   EXPECT_EQ(Find("Overworld", "bossShip")->GetTransform()->GetWorldPosition(), glm::vec2(5000.0f, 300.0f));
   // Nobody need know where to look: the king speaks up on the HUD for ten seconds, the goal line
-  // names him, and a golden arrow points from the player's ship at his.
+  // says where to go, and a large white arrow points from the player's ship at his.
   Frame();
   const BossShipSignpost& signpost = ComponentOf<LevelManager>("Overworld", "Level Manager")->GetSignpost();
   ASSERT_TRUE(signpost.GetHail().IsValid() && signpost.GetArrow().IsValid());

@@ -1,9 +1,10 @@
 #pragma once
 // Tells the player that the boss's ship has come (the level flow brings it to the overworld on the
 // first return with 3000 points), so that nobody has to know where to look: the king's challenge
-// shows on the overworld's HUD for ten seconds, the HUD's goal line names the king instead of the
-// score, and a golden arrow 1000 units out from the player's ship points at the boss's ship for as
-// long as it is there. The overworld's LevelManager runs it every update.
+// shows on the overworld's HUD for ten seconds, the HUD's goal line says where to go instead of
+// "of 3000" (as short, so that it keeps its place beside the score), and a large white arrow 1000 units
+// out from the player's ship points at the boss's ship for as long as it is there. The overworld's
+// LevelManager runs it every update.
 #include "core/Handle.h"
 
 class GameObject;
@@ -15,7 +16,7 @@ public:
   static constexpr const char* ArrowPrefab = "OW_BossArrow";
   static constexpr const char* HailPrefab = "OW_BossHail";
   static constexpr float HailSeconds = 10.0f;
-  static constexpr const char* GoalLine = "beat the king!";
+  static constexpr const char* GoalLine = "go east";
 
   void Update(Space& space, float dt);
 
