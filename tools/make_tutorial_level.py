@@ -99,7 +99,7 @@ def write_level():
         "DialogueAnimator": dialogue_box(5, text=""),
         "TutorialManager": {},
     })
-    for number, (x, y) in enumerate([(1250, 4150), (2000, 4150), (2100, 3250), (2100, 1800), (1100, 800),
+    for number, (x, y) in enumerate([(1250, 4150), (2000, 4000), (2100, 3250), (2450, 1750), (1100, 800),
                                      (2500, 800)], start=1):
         level.add(f"Lamp {number}", "WarmLamp", (x, y))
     # A: the player wakes with empty hands; the pistol lies in the cell's far corner, south and east
