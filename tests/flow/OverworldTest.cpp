@@ -1,6 +1,7 @@
 // The shipped overworld as a run meets it, on the real frame loop: START (Return) brings it up with
-// the player's ship held by the tutorial, whose box stays on the screen at any zoom; the Return that
-// started the run skips nothing, a key pressed afterwards skips the tutorial and flies the ship
+// the player's ship held by the tutorial, whose box stays on the screen at any zoom and whose
+// highlight circles the HUD's score; the Return that started the run skips nothing, a key pressed
+// afterwards skips the tutorial and flies the ship
 // under its flame, the camera follows, the stations launch ships and point their arrows, ramming a
 // launched ship boards its encounter, the exit brings the ship back where it was inside the whole
 // map again, out of reach for two seconds, and with 3000 points the boss's ship waits at its place
@@ -11,6 +12,7 @@
 #include "ai/ships/WaypointArrow.h"
 #include "flow/level/LevelManager.h"
 #include "flow/level/LoadEncounter.h"
+#include "flow/tutorial/OW_TutorialManager.h"
 #include "gameplay/LevelEvents.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreBoard.h"
@@ -90,6 +92,17 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   Frame({TestEvents::Key(SDLK_RETURN, false)});
   Frames(30);
   ASSERT_NE(Find("Overworld", "OW Tutorial"), nullptr) << "skipped by the key that started the run";
+  ExpectBoxOnScreen();
+  // At its third line the highlight circles the score on the HUD, whatever the camera's zoom.
+  const auto* tutorial = ComponentOf<OW_TutorialManager>("Overworld", "OW Tutorial");
+  for (int frame = 0; frame < 600 && tutorial->GetStage() < 2; ++frame)
+    Frame();
+  Frame();
+  const Transform* view = Find("Overworld", "OW Camera")->GetTransform();
+  const glm::vec2 circled = (PlaceOf(*tutorial->GetHighlight()) - view->GetWorldPosition()) / view->GetScale().x;
+  const glm::vec2 score = PlaceOf(*Find("OW_HUD", "OW_Reputation"));
+  EXPECT_NEAR(circled.x, score.x, 1.0f);
+  EXPECT_NEAR(circled.y, score.y, 1.0f);
   ExpectBoxOnScreen();
   const glm::vec2 start = PlaceOf(*ship);
   Frame({TestEvents::Key(SDLK_d, true)});

@@ -55,13 +55,10 @@ protected:
             glm::vec2(960.0f, 540.0f) * camera->GetScale()};
   }
 
-  // Runs the frame, then looks whether the current line's subject, when the camera shows it, has
-  // its middle clear of the dialogue box's frame.
-  void Step(const std::vector<SDL_Event>& input = {})
+  // After every frame: the current line's subject, when the camera shows it, has its middle clear
+  // of the dialogue box's frame.
+  void AfterFrame() override
   {
-    for (const SDL_Event& event : input)
-      devices->events.push_back(event);
-    Frame();
     const auto subject = subjects.find(Stage());
     GameObject* shown = subject != subjects.end() ? Find("Utility", subject->second) : nullptr;
     if (shown == nullptr)
@@ -74,16 +71,11 @@ protected:
     if (inView && std::abs(fromFrame.x) < layout.frameHalf.x && std::abs(fromFrame.y) < layout.frameHalf.y)
       covered.push_back("stage " + std::to_string(Stage()) + ": " + subject->second);
   }
-  void Steps(int count)
+  void Press(const std::vector<SDL_Event>& input)
   {
-    for (int frame = 0; frame < count; ++frame)
-      Step();
-  }
-  void Press(SDL_Keycode key)
-  {
-    Step({TestEvents::Key(key, true)});
-    Step({TestEvents::Key(key, false)});
-    Step();
+    for (const SDL_Event& event : input)
+      devices->events.push_back(event);
+    Frame();
   }
 
   // Holds the direction keys towards the target until the player stands within 24 units of it
@@ -93,7 +85,7 @@ protected:
     const std::pair<SDL_Keycode, glm::vec2> keys[] = {{'w', {0, 1}}, {'s', {0, -1}}, {'a', {-1, 0}}, {'d', {1, 0}}};
     bool held[4] = {};
     bool arrived = false;
-    for (int frame = 0; frame < static_cast<int>(seconds / FlowScene::Step) && !arrived && Player() != nullptr; ++frame)
+    for (int frame = 0; frame < static_cast<int>(seconds / Step) && !arrived && Player() != nullptr; ++frame)
     {
       const glm::vec2 toGo = target - PlayerAt();
       arrived = std::abs(toGo.x) < 24.0f && std::abs(toGo.y) < 24.0f;
@@ -106,13 +98,13 @@ protected:
           input.push_back(TestEvents::Key(keys[key].first, want));
         held[key] = want;
       }
-      Step(input);
+      Press(input);
     }
     std::vector<SDL_Event> release;
     for (int key = 0; key < 4; ++key)
       if (held[key])
         release.push_back(TestEvents::Key(keys[key].first, false));
-    Step(release);
+    Press(release);
     return arrived;
   }
   // Lets the camera settle, aims at the world place through it and fires (Space uses both hands,
@@ -120,18 +112,18 @@ protected:
   template <typename Until>
   void FireAtUntil(glm::vec2 target, Until until, float seconds)
   {
-    Steps(90);
+    Frames(90);
     const Transform* camera = Find("Utility", "EN Camera")->GetTransform();
     const glm::vec2 onScreen = (target - camera->GetWorldPosition()) / camera->GetScale();
     MouseTo(PixelX(onScreen.x), PixelY(onScreen.y));
-    for (int frame = 0; frame < static_cast<int>(seconds / FlowScene::Step) && !until(); ++frame)
+    for (int frame = 0; frame < static_cast<int>(seconds / Step) && !until(); ++frame)
     {
       if (frame % 10 == 0 || frame % 10 == 5)
-        Step({TestEvents::Key(SDLK_SPACE, frame % 10 == 0)});
+        Frame({TestEvents::Key(SDLK_SPACE, frame % 10 == 0)});
       else
-        Step();
+        Frame();
     }
-    Step({TestEvents::Key(SDLK_SPACE, false)});
+    Frame({TestEvents::Key(SDLK_SPACE, false)});
   }
 };
 
@@ -153,7 +145,7 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
 
   // Stage 0 lasts three seconds; the pistol lies to the south-east in the cell, away from the cell
   // door's bubble. The box lies inside the view.
-  Steps(190);
+  Frames(190);
   EXPECT_EQ(Stage(), 1u);
   const Layout layout = LayoutNow();
   EXPECT_TRUE(glm::all(glm::lessThan(glm::abs(layout.frame) + layout.frameHalf, layout.halfView)));
@@ -163,17 +155,17 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   GameObject* doorHint = Find("Utility", "a hint");
   ASSERT_TRUE(doorHint != nullptr);
   EXPECT_GT(glm::length(doorHint->GetTransform()->GetWorldPosition() - PlayerAt()), 200.0f);
-  Press('e');
+  Tap('e');
   EXPECT_EQ(Stage(), 2u) << "the pistol taken into an empty hand";
   ASSERT_TRUE(equipment->GetSlot(0).IsValid());
   EXPECT_EQ(equipment->GetSlot(0)->GetPrefabName(), "heavy_pistol");
-  Steps(5 * 60 + 10);
+  Frames(5 * 60 + 10);
   EXPECT_EQ(Stage(), 3u) << "five seconds to try it";
 
   // The cell door, in the passage south of the cell: used, it opens.
   ASSERT_TRUE(WalkTo({1600.0f, 3900.0f}));
   ASSERT_TRUE(WalkTo({1600.0f, 3705.0f}));
-  Press('f');
+  Tap('f');
   EXPECT_EQ(Stage(), 4u) << "the cell door opened";
   ASSERT_TRUE(WalkTo({1600.0f, 3450.0f}));
   ASSERT_TRUE(WalkTo({1950.0f, 3350.0f}));
@@ -181,23 +173,23 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
               6.0f);
   EXPECT_EQ(Stage(), 5u) << "the practice crate shot";
   // The camera leads where the player aims, but keeps the player in the middle of the view.
-  Steps(60);
+  Frames(60);
   const glm::vec2 camera = Find("Utility", "EN Camera")->GetTransform()->GetWorldPosition();
   EXPECT_GT(camera.x, PlayerAt().x + 200.0f);
   EXPECT_LT(camera.x, PlayerAt().x + 300.1f);
 
   ASSERT_TRUE(WalkTo({1600.0f, 2100.0f}));
   ASSERT_TRUE(WalkTo(Find("Utility", "Dash")->GetTransform()->GetWorldPosition()));
-  Press('v');
+  Tap('v');
   EXPECT_EQ(Stage(), 6u) << "the dash equipped";
   ASSERT_TRUE(equipment->GetSlot(Equipment::SpecialSlot).IsValid());
 
   // Past the lasers with a dash: hurt less than by walking through both beams.
   ASSERT_TRUE(WalkTo({1600.0f, 1620.0f}));
-  Step({TestEvents::Key('s', true)});
-  Press('c');
-  Steps(20);
-  Step({TestEvents::Key('s', false)});
+  Frame({TestEvents::Key('s', true)});
+  Tap('c');
+  Frames(20);
+  Frame({TestEvents::Key('s', false)});
   ASSERT_TRUE(WalkTo({1600.0f, 900.0f}));
   EXPECT_EQ(Stage(), 7u) << "past the lasers";
   const float hitpoints = Player()->GetComponent<Health>()->GetHitpoints();
@@ -205,7 +197,7 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
 
   // The launcher goes into the free hand.
   ASSERT_TRUE(WalkTo(Find("Utility", "Rocket Launcher")->GetTransform()->GetWorldPosition()));
-  Press('q');
+  Tap('q');
   EXPECT_EQ(Stage(), 8u) << "the rocket launcher picked up";
   ASSERT_TRUE(equipment->GetSlot(1).IsValid());
   EXPECT_EQ(equipment->GetSlot(1)->GetPrefabName(), "rocket_launcher");
@@ -222,7 +214,7 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   // A closing word before the menu comes back.
   EXPECT_EQ(ComponentOf<DialogueAnimator>("Utility", "Tutorial")->GetText(),
             "Ha! Not bad. Now take that ship and go make a name for yourself!");
-  Press('f');
+  Tap('f');
   Frames(2);
   EXPECT_EQ(LevelIn("Utility"), "introlevel");
 
