@@ -2,8 +2,8 @@
 // have yet: the splash hands over to the main menu, the start button begins an overworld, a rammed
 // ship starts an encounter, the exit returns to the same overworld (whose ship nothing boards for
 // its first two seconds), the boss ship comes once per run at 3000 points with its signpost, and
-// death leads to the end screen. Each transition leaves the spaces as the
-// transition table says, from the next frame.
+// death leads to the end screen. Each transition leaves the spaces as the transition table says,
+// from the next frame.
 #include "FlowScene.h"
 
 #include "ai/ships/WaypointArrow.h"

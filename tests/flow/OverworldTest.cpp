@@ -1,11 +1,11 @@
 // The shipped overworld as a run meets it, on the real frame loop: START (Return) brings it up with
 // the player's ship held by the tutorial, whose box stays on the screen at any zoom and whose
 // highlight circles the HUD's score; the Return that started the run skips nothing, a key pressed
-// afterwards skips the tutorial and flies the ship
-// under its flame, the camera follows, the stations launch ships and point their arrows, ramming a
-// launched ship boards its encounter, the exit brings the ship back where it was inside the whole
-// map again, out of reach for two seconds, and with 3000 points the boss's ship waits at its place
-// and boards the boss room; a new run's ship starts at the level's start again.
+// afterwards skips the tutorial and flies the ship under its flame, the camera follows, the stations
+// launch ships and point their arrows, ramming a launched ship boards its encounter, the exit brings
+// the ship back where it was inside the whole map again, out of reach for two seconds, and with
+// 3000 points the boss's ship waits at its place and boards the boss room; a new run's ship starts
+// at the level's start again.
 #include "FlowScene.h"
 
 #include "ai/ships/FactionController.h"
