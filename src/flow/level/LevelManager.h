@@ -43,7 +43,6 @@ public:
   void On(BossWinEvent* event);
   void On(UpdateEvent* event);
 
-  bool IsHoldingShip() const { return graceLeft > 0.0f; }
   const BossShipSignpost& GetSignpost() const { return signpost; }
 
 private:
