@@ -7,8 +7,8 @@ the health indicator's level, and the prefabs the interface's components make at
 Outputs, all committed:
     Assets/LevelFiles/{HUD,OW_HUD,emptylevel}.json
     Assets/Prefabs/{Empty,HUD_Clock,HUD_JumpingBear,HUD_DigitSmall,EN_ActionHint,tutorial_highlight,
-                    tutorial_door,tutorial_door_logic,Boundary,OW_Tutorial,EN_Loot_Small,EN_Loot_Medium,
-                    EN_Loot_Large,soda1,HUD_Picture}.prefab
+                    tutorial_door,tutorial_door_logic,Boundary,OW_Tutorial,OW_BossHail,EN_Loot_Small,
+                    EN_Loot_Medium,EN_Loot_Large,soda1,HUD_Picture}.prefab
 
 A HUD space is seen through a camera at the origin with scale 1: 1920 x 1080 world units, y up.
 A picture's size in the world is its Sprite "scale" (its Transform keeps scale 1, so that children
@@ -25,9 +25,10 @@ The HUD's layout, which ItemIndicator, HealthCounter and the guns' reload bars l
                   each with its count as first child.
     top right     the overworld's "OW_Reputation" over "OW_Reputation_Goal" on their panel (OW_HUD)
 """
-from content import LevelFile, sprite, timed_destruction, write_prefabs
+from content import LevelFile, dialogue_box, sprite, timed_destruction, write_prefabs
 
 HUD_LAYER = "DL_HUD"
+BOSS_HAIL = "So you made a name for yourself! My galleon waits in the east. Come and face me!"
 
 
 def write_interface_prefabs():
@@ -70,12 +71,18 @@ def write_interface_prefabs():
                 "color1": [1.0, 0.95, 0.4, 1.0], "color2": [1.0, 0.8, 0.2, 0.8], "color3": [1.0, 0.6, 0.1, 0.0],
                 "velocityMagnitudeMin": 0.0, "velocityMagnitudeMax": 30.0},
         },
-        # The overworld tutorial, for the overworld level to place: it talks beside the player's
-        # ship and circles the highlight over what it speaks of, then removes itself.
+        # The overworld tutorial, for the overworld level to place: it talks in a box low on the
+        # left of the screen and circles the highlight over what it speaks of, then removes itself.
         "OW_Tutorial": {
             "Transform": None,
-            "DialogueAnimator": {"text": ""},
+            "DialogueAnimator": dialogue_box(3, text=""),
             "OW_TutorialManager": None,
+        },
+        # The king's challenge when his ship comes to the overworld, on the overworld's HUD (which
+        # the level flow creates it in) where the tutorial's box shows from the far zoom.
+        "OW_BossHail": {
+            "Transform": {"position": [-625, -375], "scale": [0.625, 0.625]},
+            "DialogueAnimator": dialogue_box(3, lineSize=30, text=BOSS_HAIL),
         },
         # The tutorial's cell door, opened by using it (which the tutorial waits for, stage 3), and
         # the barrier it moves down the ship as the lessons go on.

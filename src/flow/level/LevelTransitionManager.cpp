@@ -41,15 +41,6 @@ void Run(Space* space, bool running, bool visible)
   space->SetVisible(visible);
 }
 
-TextToSprite* FindText(Space* space, const std::string& objectName)
-{
-  if (space == nullptr)
-    return nullptr;
-  const auto found = space->FindObjectByName(objectName);
-  if (found == space->ObjectsEnd() || !found->second.IsValid())
-    return nullptr;
-  return found->second->GetComponent<TextToSprite>();
-}
 }  // namespace
 
 void LevelTransitionManager::OnAwake()
@@ -164,7 +155,7 @@ void LevelTransitionManager::On(ReturnToOverworldEvent*)
     if (GameobjectFactory* factory = GameobjectFactory::Instance())
     {
       Handle<GameObject> bossShip;
-      factory->CreateGameObjectAt(bossShip, "OW_BossShip", overworld, 5000.0f, 300.0f, "bossShip");
+      factory->CreateGameObjectAt(bossShip, "OW_BossShip", overworld, 5000.0f, 300.0f, BossShipName);
     }
   }
   ShowScore(score, false);

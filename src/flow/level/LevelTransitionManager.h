@@ -31,6 +31,8 @@ class LevelTransitionManager : public Component
 public:
   static constexpr std::uint32_t TypeId = COMP_LevelTransitionManager;
   static constexpr std::int32_t BossShipScore = 3000;
+  // The object the boss's ship is made as in the overworld.
+  static constexpr const char* BossShipName = "bossShip";
 
   LevelTransitionManager() : Component(TypeId) {}
   LevelTransitionManager& operator=(const LevelTransitionManager&) { return *this; }
