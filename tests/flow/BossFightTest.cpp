@@ -4,7 +4,8 @@
 // fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
 // charges and fires death balls; then the throne dies, the cracked hull walls blow, the room loses
 // its air, the defeat clears the room (the enemies with their guns), the reward is paid once, the
-// boss spins out before the victory, and BossWinEvent follows 13 s after his death, once.
+// boss spins out before the victory (its banner on the HUD), and BossWinEvent follows 13 s after
+// his death, once.
 #include "ai/boss/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
@@ -111,6 +112,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   bool tauntGone = false;
   float frameOffCentre = -1.0f;
   float bossScaleAtVictory = 0.0f;
+  bool victoryShown = false;
   Studio::EventInstance lastStep;
   std::vector<std::uint32_t> stepFrames;  // the walk's frame at each footstep
   int frame = 0;
@@ -190,6 +192,9 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       twinkleAt = now;
     if (ear.CountOf("PlayerVictory") == 1 && bossScaleAtVictory == 0.0f)
       bossScaleAtVictory = Find(space, "Boss")->GetSprite()->GetScale().x;
+    if (Space* hud = session->GetSpace("HUD"); hud != nullptr && !victoryShown)
+      for (const auto& [id, object] : hud->GetObjectsById())
+        victoryShown = victoryShown || object->GetPrefabName() == BossCameraManager::VictoryPrefab;
     // The throne's explosion has blown the first cracked wall out of the hull.
     if (ear.CountOf("DepressurizationEvent") == 1 && frame % 30 == 0)
     {
@@ -242,6 +247,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_NEAR(first["PlayerVictory"] - died, 3.0f, 0.1f);
   EXPECT_GT(bossScaleAtVictory, 0.0f);
   EXPECT_LT(bossScaleAtVictory, 256.0f * 0.7f);
+  EXPECT_TRUE(victoryShown) << "the win's banner on the HUD";
   EXPECT_NEAR(twinkleAt - died, 5.0f, 0.1f);
   EXPECT_NEAR(first["BossWinEvent"] - died, 13.0f, 0.1f);
   EXPECT_EQ(ear.CountOf("BossWinEvent"), 1u);

@@ -332,9 +332,13 @@ TEST_F(TransformTest, AKeptWorldMatrixFollowsEveryChangeUpTheChain)
 TEST_F(TransformTest, MembersAreItsPositionRotationAndScale)
 {
   Transform* transform = Make();
-  moved.notes.clear();
   Json::Value parent;
   transform->SetScale(glm::vec2(2.0f, 1.0f));
+  moved.notes.clear();
+  transform->SerializeMembers(parent);
+  EXPECT_TRUE(moved.notes.empty()) << "before it wakes (a record being read) nobody can listen";
+  transform->OnAwake();
+  parent = Json::Value();
   transform->SerializeMembers(parent);
   EXPECT_FALSE(parent["Transform"].isMember("position"));
   EXPECT_TRUE(parent["Transform"].isMember("scale"));

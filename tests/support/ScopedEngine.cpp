@@ -143,6 +143,7 @@ void ScopedEngine::Frame(float dt)
     if (space->IsActive())
       PhysicsModule::Of(space)->Update(dt);
   session->DispatchUpdateEvents(dt);
+  AfterFrame();
 }
 
 void ScopedEngine::Frames(int count, float dt)

@@ -71,6 +71,8 @@ public:
   // One frame of the game loop (see above).
   void Frame(float dt = FrameStep);
   void Frames(int count, float dt = FrameStep);
+  // What a scenario looks at after every frame that ran the spaces.
+  virtual void AfterFrame() {}
 
   // The session's factory, or the engine's own.
   GameobjectFactory& Factory() const;
