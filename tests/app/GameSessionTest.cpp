@@ -1,5 +1,5 @@
 // The session without a window: the order of a frame's events, spaces by name, focus pause and
-// mute, the console's commands on real spaces, and the settings.
+// mute and the console's commands on real spaces.
 #include "app/GameSession.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
@@ -9,7 +9,6 @@
 #include "app/QuitAfterCommand.h"
 #include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
-#include "core/FileUtilities.h"
 #include "core/Send.h"
 #include "editor/ConsoleGui.h"
 #include "input/Input.h"
@@ -356,45 +355,6 @@ TEST_F(GameSessionTest, CommandLineWordsRunBeforeStartUp)
     session->GetConsole().ExecuteCommand(word, ',');
     EXPECT_EQ(session->FramesLeft(), 30) << word;
   }
-}
-
-TEST_F(GameSessionTest, TheBackQuoteToggleSavesBothSettingsFiles)
-{
-  settingsFolder.Write("GameSettings", R"({"firstLevel": "harbour", "lighting": {"DL_MAIN": 0.5}, "extra": 7})");
-  settingsFolder.Write("EditorSettings", R"({"showConsole": true, "mine": "kept"})");
-  CapturedLog output;
-  ASSERT_TRUE(session->LoadSettings());
-  EXPECT_EQ(session->GetFirstLevel(), "harbour");
-  EXPECT_EQ(session->GetCurrentLevel(), "brackwater");
-  EXPECT_TRUE(output.Contains("[WARNING] Found ambient light value for layer DL_MAIN, but layer is not loaded"))
-      << "no window here, so no draw layers";
-
-  session->ToggleDebugView();
-  Json::Value game, editor;
-  ASSERT_TRUE(ReadJsonFile(game, settingsFolder.File("GameSettings")));
-  ASSERT_TRUE(ReadJsonFile(editor, settingsFolder.File("EditorSettings")));
-  EXPECT_TRUE(editor["showDebugView"].asBool());
-  EXPECT_TRUE(editor["showConsole"].asBool());
-  EXPECT_EQ(editor["mine"].asString(), "kept");
-  EXPECT_EQ(game["extra"].asInt(), 7);
-  EXPECT_FLOAT_EQ(game["lighting"]["DL_MAIN"].asFloat(), 0.5f) << "the file is the ambient light's only source";
-}
-
-TEST_F(GameSessionTest, MalformedSettingsStopTheStartWithoutTouchingTheFile)
-{
-  const std::string malformed = "{ \"firstLevel\": \"brackwater\", ";
-  settingsFolder.Write("GameSettings", malformed);
-  CapturedLog output;
-  EXPECT_FALSE(session->LoadSettings());
-  EXPECT_TRUE(output.Contains("[ERROR]"));
-  session->ToggleDebugView();
-  EXPECT_EQ(settingsFolder.Read("GameSettings"), malformed);
-}
-
-TEST_F(GameSessionTest, MissingGameSettingsAreReported)
-{
-  EXPECT_FALSE(session->LoadSettings());
-  EXPECT_TRUE(asserts.Saw("Could not open game settings file"));
 }
 
 namespace
