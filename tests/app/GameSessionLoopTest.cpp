@@ -9,11 +9,13 @@
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
+#include "editor/Editor.h"
 #include "flow/ActionSystem.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "platform/StateRequestSignal.h"
 #include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/TemporaryDirectory.h"
@@ -24,6 +26,8 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -194,6 +198,64 @@ TEST_F(GameSessionLoopTest, EscapeEndsTheEditorLoop)
   session->QuitAfterFrames(1000);
   session->Run();
   EXPECT_GT(session->FramesLeft(), 990) << "the loop ended on the key, not on the frame limit";
+}
+
+TEST_F(GameSessionLoopTest, SigusrOneAndTheStateCommandReportWhatTheEditorShowsBetweenFrames)
+{
+  Start(R"({"firstLevel": "testlevel"})", R"({"startInEditMode": true, "currentlyEditing": "testlevel"})");
+  StateRequestSignal::Install();
+  int frame = 0;
+  session->SetFrameObserver([&] {
+    ++frame;
+    Space* space = session->GetEditorSpace();
+    ASSERT_NE(space, nullptr);
+    if (frame == 2)
+    {
+      // The picked station is held; a crate is the player.
+      session->GetEditor().GetCurrentTool()->Apply(space->GetObjectNamed("Station"));
+      session->GetEditor().showObjectWindows = true;
+      space->GetObjectNamed("Crate")->AddComponent("PlayerController");
+    }
+    if (frame == 3)
+      std::raise(SIGUSR1);
+    if (frame == 4)
+      session->GetConsole().ExecuteCommand("state", ' ');
+  });
+  session->QuitAfterFrames(6);
+  session->Run();
+  StateRequestSignal::Uninstall();
+
+  std::vector<Json::Value> reports;
+  for (const auto& [level, line] : output.Lines())
+  {
+    if (line.rfind("State: ", 0) != 0)
+      continue;
+    reports.emplace_back();
+    ASSERT_TRUE(ParseJson(reports.back(), line.substr(7), "the state report")) << "one JSON object on one line: " << line;
+  }
+  ASSERT_EQ(reports.size(), 2u) << "the signal and the command, each answered once:\n" << output.Text();
+  const Json::Value& state = reports.front();
+  EXPECT_EQ(state["frame"].asInt(), 3) << "answered at the end of the frame it came in";
+  EXPECT_EQ(state["loop"].asString(), "editor");
+  ASSERT_EQ(state["spaces"].size(), 1u);
+  EXPECT_EQ(state["spaces"][0]["name"].asString(), "Editor Space");
+  EXPECT_EQ(state["spaces"][0]["level"].asString(), "testlevel");
+  EXPECT_EQ(state["player"]["position"][0].asFloat(), 40.0f);
+  EXPECT_EQ(state["player"]["position"][1].asFloat(), -40.0f);
+  const Json::Value& editor = state["editor"];
+  EXPECT_EQ(editor["level"].asString(), "testlevel");
+  EXPECT_EQ(editor["tool"].asString(), "Select");
+  EXPECT_EQ(editor["held"]["name"].asString(), "Station");
+  EXPECT_EQ(editor["held"]["position"][0].asFloat(), 100.0f);
+  EXPECT_EQ(editor["held"]["position"][1].asFloat(), 50.0f);
+  EXPECT_NE(std::find(editor["held"]["components"].begin(), editor["held"]["components"].end(), Json::Value("Transform")),
+            editor["held"]["components"].end());
+  const Json::Value& windows = state["interface"]["windows"];
+  for (const char* window : {"Objects", "Object:", "Editor"})
+    EXPECT_NE(std::find(windows.begin(), windows.end(), Json::Value(window)), windows.end()) << window << " in " << windows;
+  EXPECT_EQ(state["interface"]["popups"].asInt(), 0);
+  EXPECT_FALSE(state["interface"]["typing"].asBool());
+  EXPECT_EQ(reports.back()["frame"].asInt(), 4) << "the command answers at once";
 }
 
 TEST_F(GameSessionLoopTest, WinmodeSwitchesTheLiveWindowAndWindowedOnlyTheStartFlag)

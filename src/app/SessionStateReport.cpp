@@ -1,0 +1,144 @@
+#include "app/SessionStateReport.h"
+
+#include "app/GameSession.h"
+#include "core/Log.h"
+#include "editor/Editor.h"
+#include "input/Input.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+
+#include <imgui.h>
+#include <imgui_internal.h>  // Required for: the context's window list and popup stack
+
+#include <cmath>
+
+namespace
+{
+// A tenth of a unit is as fine as a script ever compares.
+Json::Value Coordinates(glm::vec2 position)
+{
+  Json::Value pair(Json::arrayValue);
+  pair.append(std::round(position.x * 10.0f) / 10.0);
+  pair.append(std::round(position.y * 10.0f) / 10.0);
+  return pair;
+}
+
+Json::Value Spaces(const GameSession& session)
+{
+  Json::Value spaces(Json::arrayValue);
+  for (const auto& [name, space] : session.GetSpaces())
+  {
+    Json::Value entry;
+    entry["name"] = name;
+    entry["level"] = space->GetName();
+    entry["paused"] = space->IsPaused();
+    entry["visible"] = space->IsVisible();
+    spaces.append(entry);
+  }
+  return spaces;
+}
+
+Json::Value Player(const GameSession& session)
+{
+  for (const auto& [name, space] : session.GetSpaces())
+  {
+    for (const auto& [id, handle] : space->GetObjectsById())
+    {
+      GameObject* object = handle.Get();
+      if (object == nullptr || object->GetComponentById(COMP_PlayerController) == nullptr ||
+          object->GetTransform() == nullptr)
+        continue;
+      Json::Value player;
+      player["space"] = name;
+      player["position"] = Coordinates(object->GetTransform()->GetWorldPosition());
+      return player;
+    }
+  }
+  return Json::nullValue;
+}
+
+Json::Value Interface()
+{
+  Json::Value shown;
+  shown["windows"] = Json::arrayValue;
+  shown["popups"] = 0;
+  shown["typing"] = false;
+  const ImGuiContext* context = ImGui::GetCurrentContext();
+  if (context == nullptr)
+    return shown;
+  constexpr ImGuiWindowFlags NotOwnWindow =
+      ImGuiWindowFlags_ChildWindow | ImGuiWindowFlags_Popup | ImGuiWindowFlags_Tooltip | ImGuiWindowFlags_ChildMenu;
+  for (const ImGuiWindow* window : context->Windows)
+  {
+    const std::string name = std::string(window->Name).substr(0, std::string(window->Name).find("##"));
+    // The implicit window every frame begins with is nobody's.
+    if (!window->WasActive || window->Hidden || (window->Flags & NotOwnWindow) != 0 || name == "Debug")
+      continue;
+    shown["windows"].append(name);
+  }
+  shown["popups"] = context->OpenPopupStack.Size;
+  shown["typing"] = context->IO.WantTextInput;
+  return shown;
+}
+
+Json::Value EditorState(GameSession& session)
+{
+  if (!session.IsEditorRunning())
+    return Json::nullValue;
+  ::Editor::Editor& editor = session.GetEditor();
+  Json::Value state;
+  const Space* space = session.GetEditorSpace();
+  state["level"] = space != nullptr ? space->GetName() : std::string();
+  const ::Editor::EditorTool* tool = editor.GetCurrentTool();
+  state["tool"] = tool != nullptr ? tool->GetName() : std::string();
+  state["held"] = Json::nullValue;
+  if (GameObject* held = tool != nullptr ? tool->GetHeld().Get() : nullptr)
+  {
+    Json::Value object;
+    object["name"] = held->GetName();
+    object["id"] = held->GetId();
+    object["prefab"] = held->GetPrefabName();
+    if (Transform* transform = held->GetTransform())
+      object["position"] = Coordinates(transform->GetWorldPosition());
+    object["components"] = Json::arrayValue;
+    for (const auto& [typeName, component] : held->GetComponents())
+      object["components"].append(typeName);
+    state["held"] = object;
+  }
+  state["selected"] = Json::arrayValue;
+  for (const auto& [label, handle] : editor.GetSelection())
+  {
+    if (const GameObject* object = handle.Get())
+      state["selected"].append(object->GetName());
+  }
+  return state;
+}
+}  // namespace
+
+Json::Value SessionStateReport::Describe(GameSession& session)
+{
+  Json::Value state;
+  state["frame"] = static_cast<Json::Int64>(session.GetFrameStatistics().GetFrames());
+  state["loop"] = session.IsRunning() ? "game" : session.IsEditorRunning() ? "editor" : "none";
+  state["spaces"] = Spaces(session);
+  state["player"] = Player(session);
+  const Input* input = Input::Instance();
+  state["mouse"] = input != nullptr ? Coordinates(input->GetMousePosition()) : Json::Value(Json::nullValue);
+  state["interface"] = Interface();
+  state["editor"] = EditorState(session);
+  return state;
+}
+
+std::string SessionStateReport::Line(GameSession& session)
+{
+  Json::StreamWriterBuilder writer;
+  writer["indentation"] = "";
+  writer["emitUTF8"] = true;
+  return "State: " + Json::writeString(writer, Describe(session));
+}
+
+void SessionStateReport::Write(GameSession& session)
+{
+  LogLine(Line(session));
+}
