@@ -1,5 +1,6 @@
 #include "flow/OW_TutorialManager.h"
 
+#include "core/Log.h"
 #include "flow/DialogueBox.h"
 #include "flow/FlowEvents.h"
 #include "flow/TutorialScript.h"
@@ -133,6 +134,7 @@ void OW_TutorialManager::PlaceHighlight(glm::vec2 position)
 
 void OW_TutorialManager::End()
 {
+  LogLine("Overworld tutorial: ended");
   ended = true;
   QueueRemoval(anchor);
   QueueRemoval(GetOwner());
