@@ -1,7 +1,7 @@
 #include "app/SessionStateReport.h"
 
 #include "app/GameSession.h"
-#include "core/Log.h"
+#include "editor/ConsoleGui.h"
 #include "editor/Editor.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
@@ -72,8 +72,9 @@ Json::Value Interface()
   for (const ImGuiWindow* window : context->Windows)
   {
     const std::string name = std::string(window->Name).substr(0, std::string(window->Name).find("##"));
-    // The implicit window every frame begins with is nobody's.
-    if (!window->WasActive || window->Hidden || (window->Flags & NotOwnWindow) != 0 || name == "Debug")
+    // The implicit window every frame begins with is nobody's; the menu bar has no name.
+    if (!window->WasActive || window->Hidden || (window->Flags & NotOwnWindow) != 0 || name == "Debug" ||
+        name.empty())
       continue;
     shown["windows"].append(name);
   }
@@ -99,8 +100,19 @@ Json::Value EditorState(GameSession& session)
     object["name"] = held->GetName();
     object["id"] = held->GetId();
     object["prefab"] = held->GetPrefabName();
+    object["parent"] = Json::nullValue;
+    object["children"] = Json::arrayValue;
     if (Transform* transform = held->GetTransform())
+    {
       object["position"] = Coordinates(transform->GetWorldPosition());
+      if (const GameObject* parent = transform->GetParent() != nullptr ? transform->GetParent()->GetGameObject() : nullptr)
+        object["parent"] = parent->GetName();
+      for (const Transform* child : transform->GetChildren())
+      {
+        if (const GameObject* childObject = child->GetGameObject())
+          object["children"].append(childObject->GetName());
+      }
+    }
     object["components"] = Json::arrayValue;
     for (const auto& [typeName, component] : held->GetComponents())
       object["components"].append(typeName);
@@ -140,5 +152,5 @@ std::string SessionStateReport::Line(GameSession& session)
 
 void SessionStateReport::Write(GameSession& session)
 {
-  LogLine(Line(session));
+  session.GetConsole().WriteLinePastConsole(Line(session));
 }

@@ -4,11 +4,10 @@
 
 std::unique_ptr<ConsoleCommandOutput> StateCommand::Execute(const std::vector<std::string>&)
 {
-  SessionStateReport::Write(session);
-  return std::make_unique<TextCommandOutput>("state", "");
+  return std::make_unique<TextCommandOutput>("state", SessionStateReport::Line(session));
 }
 
 std::string StateCommand::GetHelpText() const
 {
-  return "    (Writes one line \"State: {...}\" to the log: spaces, player, editor. SIGUSR1 does the same.)";
+  return "    (Shows the line \"State: {...}\": spaces, player, editor. SIGUSR1 writes it to standard output.)";
 }

@@ -1,5 +1,6 @@
 #pragma once
-// "state": writes the state report (app/SessionStateReport.h) to the log, as SIGUSR1 does.
+// "state": shows the state report (app/SessionStateReport.h) in the console; SIGUSR1 writes the same
+// line to standard output.
 #include "editor/ConsoleCommandOutputFactory.h"
 
 class GameSession;
