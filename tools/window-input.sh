@@ -1,32 +1,53 @@
 # What the scripts that play the game through its window share (sourced, not run): where a world
 # place of the menus lies on the screen, key presses and clicks as a person makes them, screenshots,
+# waiting for the game's own sign that a step took effect (a line in its log, or its state report),
 # and the check of the game's log at the end.
 #
+# The waits need the game's process id in $pid and its log (standard output) in $log. Fixed sleeps
+# here only pace actions (how long a key is held, a rest before a screenshot); what a step must have
+# done is always waited for.
+#
 # The game runs windowed, so its window is 0.8 of the screen at (20, 20).
+tools_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Fails with a clear line when a tool the scripts drive the window with is missing.
+require_tools() {
+  local tool missing=""
+  for tool in "$@"; do
+    command -v "$tool" > /dev/null || missing="$missing $tool"
+  done
+  if [ -n "$missing" ]; then
+    echo "[ERROR] missing tools to drive the game's window:$missing (Debian: xdotool imagemagick x11-utils python3)" >&2
+    exit 1
+  fi
+}
+
+require_tools xdotool import xwininfo python3
+
 screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
 screen_height=$(xwininfo -root | awk '/Height:/ {print $2}')
 window_width=$((screen_width * 4 / 5))
 window_height=$((screen_height * 4 / 5))
 
 # The window pixel (on the screen) of a world place seen through a camera at the origin, which
-# shows 1920 units across and as many up as the window's shape allows (the menus' cameras).
+# shows 1920 units across and as many up as the window's shape allows (the menus' and the editor's
+# cameras).
 at() {
   local x=$1 y=$2
   local view_height=$((1920 * window_height / window_width))
   echo $((20 + (x + 960) * window_width / 1920)) $((20 + (view_height / 2 - y) * window_width / 1920))
 }
 
-# A screenshot into "$shots/<name>.png" after a rest (default 0.6 s).
+# A screenshot into "$shots/<name>.png" after a rest (default 0.6 s) for the picture to settle:
+# what the picture must show has been waited for before.
 shoot() {
   sleep "${2:-0.6}"
   import -window root "$shots/$1.png"
   echo "screen: $1"
 }
 
-# How long a key or a mouse button is held. The game reads its input once a frame, and a press
-# whose release arrives before the next read is never seen down at all; a machine under load
-# (Mesa's software renderer sharing the cores with builds) stretches single frames well past
-# 100 ms, so a press is held for several of the longest frames.
+# How long a key or a mouse button is held. A press and its release within one frame still count
+# (the input keeps the press), so this is only a person's pace.
 press_time=0.3
 
 # The menus rest half a second after each action, so presses come further apart.
@@ -37,6 +58,15 @@ key() {
     xdotool keyup "$name"
     sleep 0.6
   done
+}
+
+# Holds the keys for a while, all at once.
+hold() {
+  local seconds=$1
+  shift
+  for name in "$@"; do xdotool keydown "$name"; done
+  sleep "$seconds"
+  for name in "$@"; do xdotool keyup "$name"; done
 }
 
 # A left click at a screen pixel.
@@ -55,6 +85,72 @@ click() {
   click_pixel $(at "$1" "$2")
 }
 
+# --- The game's log ----------------------------------------------------------------------------
+# A mark in the log: the waits below look only at what the game wrote after it.
+logged=0
+mark() {
+  logged=$(wc -l < "$log")
+}
+logged_since_mark() {
+  tail -n "+$((logged + 1))" "$log" | grep -q -- "$1"
+}
+# Waits up to $2 seconds (default 20) for the log to say $1 after the mark; fails naming it.
+await_log() {
+  local tries=$((${2:-20} * 5))
+  for _ in $(seq 1 "$tries"); do
+    logged_since_mark "$1" && return 0
+    kill -0 "$pid" 2> /dev/null || break
+    sleep 0.2
+  done
+  echo "[ERROR] the game never logged \"$1\"" >&2
+  exit 1
+}
+
+# Presses a key (or clicks a world place: "click X Y") until the log says $1, at most three times,
+# five seconds apart. Only for presses that change nothing when repeated where the first one took
+# effect late.
+press_until() {
+  local line=$1
+  shift
+  mark
+  for _ in 1 2 3; do
+    if [ "$1" = click ]; then click "$2" "$3"; else key "$1"; fi
+    for _ in $(seq 1 25); do
+      logged_since_mark "$line" && return 0
+      sleep 0.2
+    done
+  done
+  echo "[ERROR] the game never logged \"$line\" after three tries of: $*" >&2
+  exit 1
+}
+
+# --- The game's state (SIGUSR1; see tools/game_state.py) -----------------------------------------
+# Waits until the condition holds of the state the game reports; fails naming $2 (what it waited
+# for) after $3 seconds (default 20).
+await_state() {
+  python3 "$tools_dir/game_state.py" "$pid" "$log" --until "$1" --what "$2" --timeout "${3:-20}" || exit 1
+}
+# Prints an expression's value of a fresh state (once the condition $2 holds, if given).
+state_of() {
+  python3 "$tools_dir/game_state.py" "$pid" "$log" --print "$1" --until "${2:-True}" || exit 1
+}
+
+# Waits up to $1 seconds (default 10) for the game to end; fails unless it ends with exit code 0.
+await_exit() {
+  local status=0
+  for _ in $(seq 1 $((${1:-10} * 5))); do
+    if ! kill -0 "$pid" 2> /dev/null; then
+      wait "$pid" || status=$?
+      echo "the game ended with exit code $status"
+      [ "$status" -eq 0 ] || exit 1
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo "[ERROR] the game did not end by itself" >&2
+  exit 1
+}
+
 # Fails (status 1, the lines on standard error) when the game's log holds a leak report or an
 # "[ERROR]" line.
 check_game_log() {
@@ -68,6 +164,18 @@ check_game_log() {
     grep "\[ERROR\]" "$1" | sort | uniq -c >&2
     return 1
   fi
+}
+
+# What the EXIT trap does: a picture of the screen when the script fails (what the game showed when a
+# wait ran out), then the game is stopped and waited for, and the folder $1 removed.
+end_of_script() {
+  local status=$?
+  [ "$status" -eq 0 ] || import -window root "$shots/failure.png" 2> /dev/null || true
+  if [ -n "${pid:-}" ] && kill -0 "$pid" 2> /dev/null; then
+    kill "$pid" 2> /dev/null || true
+    wait "$pid" 2> /dev/null || true
+  fi
+  [ -z "${1:-}" ] || rm -rf "$1"
 }
 
 # Once the game's window is up, the pointer is put where no button is (resting on a button it would
