@@ -30,6 +30,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
+# The editor has no rest after an action as the menus have: presses come at a designer's pace.
+press_time=0.12
+key_rest=0.3
+click_rest=0.2
 # shellcheck source=tools/window-input.sh
 source "$root/tools/window-input.sh"
 

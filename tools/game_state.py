@@ -2,6 +2,7 @@
 """Asks the running game for its state until it shows what a script waits for.
 
     game_state.py PID LOG [--until CONDITION] [--print EXPRESSION] [--what TEXT] [--timeout SECONDS]
+    game_state.py --serve FOLDER     the same for every question of a run (see serve)
 
 SIGUSR1 makes the game write one line, "State: " and a JSON object, to its log at the end of the
 next frame (README, "Command line"). This sends the signal, reads the answer from the log, and
@@ -87,7 +88,46 @@ def shown(value):
     return str(value)
 
 
+def answer(pid, log, until="True", expression=None, what=None, timeout=20.0):
+    """(True, EXPRESSION's value shown) once UNTIL holds, else (False, why not)."""
+    deadline = time.monotonic() + timeout
+    last = None
+    while True:
+        state = ask(pid, log, deadline)
+        if state is None:
+            break
+        last = state
+        names = helpers(state)
+        try:
+            holds = eval(until, names)
+        except (KeyError, IndexError, TypeError):
+            holds = False  # asked of a part the state does not have yet (no held object)
+        if holds:
+            return True, shown(eval(expression, names)) if expression else ""
+        time.sleep(0.1)
+    ending = "the game ended" if not alive(pid) else f"{timeout:g} s passed"
+    return False, f"[ERROR] {ending} while waiting for {what or until}; the game's last state: {json.dumps(last)}"
+
+
+def serve(folder):
+    """Answers questions for a whole run: one JSON object a line in FOLDER/questions (pid, log,
+    until, print, what, timeout), one line back in FOLDER/answers: "ok VALUE" or "failed WHY". A
+    Python start for every question would cost more than the question."""
+    # Opened in the order the script opens its ends, or both would wait for ever.
+    with open(os.path.join(folder, "questions")) as questions:
+        with open(os.path.join(folder, "answers"), "w") as answers:
+            for line in questions:
+                question = json.loads(line)
+                held, text = answer(question["pid"], question["log"], question.get("until") or "True",
+                                    question.get("print"), question.get("what"), float(question.get("timeout") or 20))
+                answers.write(("ok " if held else "failed ") + text.replace("\n", " ") + "\n")
+                answers.flush()
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--serve":
+        serve(sys.argv[2])
+        return 0
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("pid", type=int)
     parser.add_argument("log")
@@ -96,28 +136,11 @@ def main():
     parser.add_argument("--what")
     parser.add_argument("--timeout", type=float, default=20.0)
     arguments = parser.parse_args()
-    what = arguments.what or arguments.until
-
-    deadline = time.monotonic() + arguments.timeout
-    last = None
-    while True:
-        state = ask(arguments.pid, arguments.log, deadline)
-        if state is None:
-            break
-        last = state
-        names = helpers(state)
-        try:
-            holds = eval(arguments.until, names)
-        except (KeyError, IndexError, TypeError):
-            holds = False  # asked of a part the state does not have yet (no held object)
-        if holds:
-            if arguments.expression:
-                print(shown(eval(arguments.expression, names)))
-            return 0
-        time.sleep(0.1)
-    ending = "the game ended" if not alive(arguments.pid) else f"{arguments.timeout:g} s passed"
-    print(f"[ERROR] {ending} while waiting for {what}; the game's last state: {json.dumps(last)}", file=sys.stderr)
-    return 1
+    held, text = answer(arguments.pid, arguments.log, arguments.until, arguments.expression, arguments.what,
+                        arguments.timeout)
+    if text:
+        print(text, file=sys.stdout if held else sys.stderr)
+    return 0 if held else 1
 
 
 if __name__ == "__main__":

@@ -42,6 +42,7 @@ JSON
 
 # shellcheck source=tools/window-input.sh
 source "$root/tools/window-input.sh"
+trap 'end_of_script "$folder"' EXIT
 
 # A command typed into the game's console: back-quote opens it in the window's lower left, a click
 # puts the keyboard into its command line (the game hears no keys while it is there), Return runs
@@ -169,7 +170,6 @@ ram_a_launched_ship() {
 log="$shots/game.log"
 (cd "$folder" && CI=1 exec "$game" windowed god_mode,on) > "$log" 2>&1 &
 pid=$!
-trap 'end_of_script "$folder"' EXIT
 
 rest_pointer_once_shown
 await_state 'shows("splash")' "the splash"

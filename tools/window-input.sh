@@ -46,17 +46,20 @@ shoot() {
   echo "screen: $1"
 }
 
-# How long a key or a mouse button is held. A press and its release within one frame still count
-# (the input keeps the press), so this is only a person's pace.
-press_time=0.3
+# How long a key or a mouse button is held, and the rests after a key press and after a click. A
+# press and its release within one frame still count (the input keeps the press), so these are
+# only a person's pace. The menus ignore input for half a second after each action, so the scripts
+# that play them keep the defaults; a script may set shorter ones before sourcing this file.
+press_time=${press_time:-0.3}
+key_rest=${key_rest:-0.6}
+click_rest=${click_rest:-0.4}
 
-# The menus rest half a second after each action, so presses come further apart.
 key() {
   for name in "$@"; do
     xdotool keydown "$name"
     sleep "$press_time"
     xdotool keyup "$name"
-    sleep 0.6
+    sleep "$key_rest"
   done
 }
 
@@ -76,7 +79,7 @@ click_pixel() {
   xdotool mousedown 1
   sleep "$press_time"
   xdotool mouseup 1
-  sleep 0.4
+  sleep "$click_rest"
 }
 
 # A left click on a world place of the menus.
@@ -125,14 +128,44 @@ press_until() {
 }
 
 # --- The game's state (SIGUSR1; see tools/game_state.py) -----------------------------------------
+# One helper process answers every question of the run, through two named pipes: a Python start for
+# each question would cost more than the question.
+state_folder=$(mktemp -d)
+mkfifo "$state_folder/questions" "$state_folder/answers"
+python3 "$tools_dir/game_state.py" --serve "$state_folder" &
+state_helper=$!
+exec {state_questions}> "$state_folder/questions"
+exec {state_answers}< "$state_folder/answers"
+# Both ends are open: the pipes need no names any more, and the helper ends with the script.
+rm -rf "$state_folder"
+
+json_text() {
+  local text=${1//\\/\\\\}
+  printf '"%s"' "${text//\"/\\\"}"
+}
+# Asks until the condition $1 holds of the game's state, then prints the value of $2 (if any);
+# fails naming $3 (what it waited for) after $4 seconds.
+state_answer() {
+  local reply
+  printf '{"pid": %s, "log": %s, "until": %s, "print": %s, "what": %s, "timeout": %s}\n' "$pid" \
+    "$(json_text "$log")" "$(json_text "$1")" "$(json_text "$2")" "$(json_text "$3")" "$4" >&"$state_questions"
+  if ! IFS= read -r -t $((${4%.*} + 30)) reply <&"$state_answers"; then
+    echo "[ERROR] the state helper (tools/game_state.py) did not answer" >&2
+    exit 1
+  fi
+  case "$reply" in
+    "ok "*) [ -z "$2" ] || printf '%s\n' "${reply#ok }" ;;
+    *) echo "${reply#failed }" >&2; exit 1 ;;
+  esac
+}
 # Waits until the condition holds of the state the game reports; fails naming $2 (what it waited
 # for) after $3 seconds (default 20).
 await_state() {
-  python3 "$tools_dir/game_state.py" "$pid" "$log" --until "$1" --what "$2" --timeout "${3:-20}" || exit 1
+  state_answer "$1" "" "$2" "${3:-20}"
 }
 # Prints an expression's value of a fresh state (once the condition $2 holds, if given).
 state_of() {
-  python3 "$tools_dir/game_state.py" "$pid" "$log" --print "$1" --until "${2:-True}" || exit 1
+  state_answer "${2:-True}" "$1" "$1" 20
 }
 
 # Waits up to $1 seconds (default 10) for the game to end; fails unless it ends with exit code 0.
@@ -176,6 +209,7 @@ end_of_script() {
     wait "$pid" 2> /dev/null || true
   fi
   [ -z "${1:-}" ] || rm -rf "$1"
+  kill "$state_helper" 2> /dev/null || true
 }
 
 # Once the game's window is up, the pointer is put where no button is (resting on a button it would
