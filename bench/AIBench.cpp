@@ -11,13 +11,7 @@
 // Run: build/bench/brindle_bench --benchmark_filter=AISteering --benchmark_format=csv
 #include "BenchScene.h"
 
-#include "ai/AIEvents.h"
-#include "ai/Agent.h"
-#include "ai/AimingModule.h"
-#include "ai/BlendedSteering.h"
-#include "ai/Seek.h"
-#include "ai/Separation.h"
-#include "ai/Wander.h"
+#include "ai/navigation/AimingModule.h"
 #include "core/MemoryManager.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -25,6 +19,12 @@
 #include "object/Space.h"
 #include "physics/PhysicsModule.h"
 #include "platform/Random.h"
+#include "steering/AIEvents.h"
+#include "steering/Agent.h"
+#include "steering/BlendedSteering.h"
+#include "steering/behaviors/Seek.h"
+#include "steering/behaviors/Separation.h"
+#include "steering/behaviors/Wander.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

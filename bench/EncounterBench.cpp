@@ -17,11 +17,11 @@
 // Run from the repository root (the prefabs and levels are read from Assets/):
 //   build/bench/brindle_bench --benchmark_filter='BusyEncounter|MixedEncounterAI'
 #include "BenchScene.h"
-#include "ai/DroneSpawnController.h"
-#include "ai/WanderChaseController.h"
+#include "ai/enemies/DroneSpawnController.h"
+#include "ai/enemies/WanderChaseController.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
-#include "gameplay/ShipMap.h"
+#include "gameplay/ship/ShipMap.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"

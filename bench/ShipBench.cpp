@@ -12,13 +12,12 @@
 // Run from the repository root (the prefabs are read from Assets/Prefabs):
 //   build/bench/brindle_bench --benchmark_filter=Ship
 #include "BenchScene.h"
-#include "BenchScene.h"
 #include "Versus.h"
-#include "ai/PathGraph.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/PressureTracker.h"
-#include "gameplay/ShipLayoutFile.h"
-#include "gameplay/ShipMap.h"
+#include "ai/navigation/PathGraph.h"
+#include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipEvents.h"
+#include "gameplay/ship/ShipLayoutFile.h"
+#include "gameplay/ship/ShipMap.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"

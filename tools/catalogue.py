@@ -5,23 +5,21 @@ its own section (between its begin and end markers), so the hand-written text ar
 """
 import os
 
+from content import write_text, written_path
+
 CATALOGUE = "docs/ASSETS.md"
 
 
-def replace_section(root, name, lines):
-    """Writes lines as the section called name, through a temporary file renamed over the catalogue."""
-    path = os.path.join(root, CATALOGUE)
+def replace_section(name, lines):
+    """Writes lines as the section called name."""
     begin = "<!-- %s:begin" % name
     end = "<!-- %s:end -->" % name
     section = "\n".join(["%s (written by tools/make_%s.py) -->" % (begin, "atlas" if name == "pictures" else name)]
                         + lines + [end])
-    text = open(path, encoding="utf-8").read() if os.path.exists(path) else ""
+    source = written_path(CATALOGUE)
+    text = open(source, encoding="utf-8").read() if os.path.exists(source) else ""
     if begin in text and end in text:
         text = text[:text.index(begin)] + section + text[text.index(end) + len(end):]
     else:
         text = text.rstrip("\n") + ("\n\n" if text else "") + section + "\n"
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    temporary = path + ".tmp"
-    with open(temporary, "w", encoding="utf-8", newline="\n") as output:
-        output.write(text)
-    os.replace(temporary, path)
+    write_text(CATALOGUE, text)

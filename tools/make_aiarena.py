@@ -4,7 +4,7 @@ hunters on the left of a wall that runs down from the top of the room, and a pla
 ("Gunner") that walks along the right side and round the wall's open end into their sight.
 Load it over the first level from the console: load_level brackwater aiarena
 """
-from level_file import LevelFile
+from content import LevelFile
 
 TILE = 96              # world units per tile; the pictures are 32 pixels square
 COLUMNS, ROWS = 11, 7  # floor tiles; the walls ring them

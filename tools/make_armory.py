@@ -8,7 +8,7 @@ Walk with WASD, aim with the mouse (or the right stick), fire the first slot wit
 button or O, take or drop with E (first slot), Q (second) and V (special), use the special with C.
 Positions are in world units; one floor tile is 96.
 """
-from level_file import LevelFile
+from content import LevelFile
 
 TILE = 96
 COLUMNS, ROWS = 13, 7

@@ -29,8 +29,8 @@ from art.interface import interface_sheets
 from art.world import (effect_sheets, gun_sheets, loot_sheets, misc_sheets, overworld_sheets, pickup_sheets,
                        projectile_sheets, ship_sheets)
 from catalogue import replace_section
+from content import output_folder, output_path, write_text
 
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 IMAGE_DIRECTORY = "Assets/Images"
 ATLAS_IMAGE = "Assets/Atlas/THE_ATLAS.png"
 ATLAS_META = "Assets/Atlas/THE_ATLAS.txt"
@@ -248,20 +248,18 @@ def catalogue_lines(pictures):
 
 
 def main():
-    os.chdir(ROOT)
     pictures = all_pictures()
     atlas_width, atlas_height = choose_atlas_size(pictures)
     atlas = blank(atlas_width, atlas_height)
-    os.makedirs(IMAGE_DIRECTORY, exist_ok=True)
-    os.makedirs(os.path.dirname(ATLAS_IMAGE), exist_ok=True)
+    images = output_folder(IMAGE_DIRECTORY)
     drawn = {picture.name + ".png" for picture in pictures}
-    for stale in sorted(os.listdir(IMAGE_DIRECTORY)):
+    for stale in sorted(os.listdir(images)):
         if stale.endswith(".png") and stale not in drawn:
-            os.remove(os.path.join(IMAGE_DIRECTORY, stale))
+            os.remove(os.path.join(images, stale))
     meta_lines = []
     resources = []
     for picture in sorted(pictures, key=lambda p: p.name):
-        picture.image.save(os.path.join(IMAGE_DIRECTORY, picture.name + ".png"), optimize=True)
+        picture.image.save(output_path("%s/%s.png" % (IMAGE_DIRECTORY, picture.name)), optimize=True)
         atlas.paste(picture.image, (picture.x, picture.y))
         width, height = picture.image.size
         meta_lines.append("%s = %d %d %d %d" % (picture.name, picture.x, picture.y, width, height))
@@ -273,17 +271,16 @@ def main():
             "framecount": picture.frame_count,
             "name": picture.name,
         })
-    atlas.save(ATLAS_IMAGE, optimize=True)
-    with open(ATLAS_META, "w", newline="\n") as meta:
-        meta.write("\n".join(meta_lines) + "\n")
+    atlas.save(output_path(ATLAS_IMAGE), optimize=True)
+    write_text(ATLAS_META, "\n".join(meta_lines) + "\n")
     resource_list = {
         "atlas": {"file": "Assets\\Atlas\\THE_ATLAS.png", "name": "THE_ATLAS", "meta": "Assets\\Atlas\\THE_ATLAS.txt"},
         "resources": resources,
     }
-    with open(RESOURCE_LIST, "w", newline="\n") as output:
-        json.dump(resource_list, output, indent=3, sort_keys=True)
-        output.write("\n")
-    replace_section(ROOT, "pictures", catalogue_lines(pictures))
+    # The resource list keeps the layout it has always had (": " between key and value); only the
+    # game reads it.
+    write_text(RESOURCE_LIST, json.dumps(resource_list, indent=3, sort_keys=True) + "\n")
+    replace_section("pictures", catalogue_lines(pictures))
     print("Packed %d pictures into a %dx%d atlas" % (len(pictures), atlas_width, atlas_height))
 
 

@@ -5,7 +5,7 @@ the drone carrier, a turret, a beam drone and a teleporter pad. Nobody of the pl
 there, so they wander and the turret waits. Load it over the first level from the console:
 load_level brackwater bestiary
 """
-from level_file import LevelFile
+from content import LevelFile
 
 TILE = 96
 COLUMNS, ROWS = 16, 9

@@ -10,28 +10,11 @@ the player must break: it collides as an enemy body (player shots and blasts hur
 own shots pass). Pictures are 4 world units a pixel. Edit the numbers here and run the script; each
 prefab goes to the file named after it without blanks, as the editor saves prefabs.
 """
-from level_file import write_prefabs
+from content import health, loose_item, sprite, timed_destruction, write_prefabs
 
 PREFABS = {}
 
 ENEMY_TEAM = {"Team": 1}
-
-
-def sprite(source, size, layer="DL_MAIN", **members):
-    record = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
-    record.update(members)
-    return record
-
-
-def health(hitpoints, **members):
-    record = {"hitpoints": float(hitpoints), "max hitpoints": float(hitpoints), "regens": False,
-              "sound hurt": "event:/SFX/EnemyHurt"}
-    record.update(members)
-    return record
-
-
-def timed(seconds):
-    return {"active": True, "destructionTime": float(seconds)}
 
 
 def boss():
@@ -43,24 +26,19 @@ def boss():
         "Rigidbody": {"invMomentInertia": 0.004, "velocityDrag": 4.0, "angularDrag": 0.5},
         "RotationLock": None,
         "Agent": {"motivator": [15000, 180, 300, 25]},
-        "Health": health(400, boss=True, **{"sound death": "event:/SFX/BossDeathNOOO"}),
+        "Health": health(400, "event:/SFX/BossDeathNOOO", boss=True),
         "Team": {"Team": 1, "boss": True},
         "Equipment": None,
         "BossMovementLogic": None,
         "BossActionLogic": {"cooldown": 3.0, "maxCooldown": 6.0, "chargeTime": 6.0, "deathBallvel": 500.0},
         "Registerer": {"registryType": "ENEMIES"},
     }
-    PREFABS["BossGun"] = {
-        "Transform": None,
-        "Sprite": sprite("boss_gun", (128, 64)),
-        # Every item carries a body and a circle to be picked up by; the boss's never lies about.
-        "CircleCollider": {"group": "ITEMS", "radius": 40.0},
-        "Rigidbody": {"angularDrag": 3.0, "velocityDrag": 3.0},
-        "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
-        "BossGun": {"shots": 10, "ammoType": "BULLET", "fireCooldown": 1.4, "damage": 4.0, "spread": 6.0,
-                    "velocity": 650.0, "firePos": [60.0, 0.0], "projectilePrefab": "EnemyBullet",
-                    "fireSound": "event:/SFX/ShotgunShoot", "shakeIntensity": 0.0},
-    }
+    # Every item carries a body and a circle to be picked up by; the boss's never lies about.
+    PREFABS["BossGun"] = loose_item(sprite("boss_gun", (128, 64)), 40.0)
+    PREFABS["BossGun"]["BossGun"] = {
+        "shots": 10, "ammoType": "BULLET", "fireCooldown": 1.4, "damage": 4.0, "spread": 6.0, "velocity": 650.0,
+        "firePos": [60.0, 0.0], "projectilePrefab": "EnemyBullet", "fireSound": "event:/SFX/ShotgunShoot",
+        "shakeIntensity": 0.0}
 
 
 def death_ball():
@@ -70,13 +48,13 @@ def death_ball():
         "CircleCollider": {"ghost": True, "group": "BOSS_BALL", "radius": 70.0},
         "Rigidbody": {"invMomentInertia": 0.0},
         "BossBallLogic": None,
-        "TimedDestruction": timed(4.5),
+        "TimedDestruction": timed_destruction(4.5),
     }
     # Glows over the boss for the default charge; the shot ends the charge, not the glow.
     PREFABS["BossBallCharging"] = {
         "Transform": None,
         "Sprite": sprite("boss_ball_charging", (176, 176), animated=True, period=0.15),
-        "TimedDestruction": timed(6.0),
+        "TimedDestruction": timed_destruction(6.0),
     }
 
 
@@ -94,7 +72,7 @@ def turrets():
         "Transform": None,
         "Sprite": sprite("boss_turret", (128, 128), animated=True, period=0.3),
         "CircleCollider": {"group": "ENEMY", "radius": 52.0},
-        "Health": health(40, **{"sound death": "event:/SFX/EnemyDeath"}),
+        "Health": health(40, "event:/SFX/EnemyDeath"),
         "Team": dict(ENEMY_TEAM),
         "Equipment": None,
         # Arms itself with two beams that never drain and fires them every frame until it dies.
@@ -108,7 +86,7 @@ def room():
     PREFABS["BossTwinkle"] = {
         "Transform": None,
         "Sprite": sprite("boss_twinkle", (96, 96), animated=True, period=0.1),
-        "TimedDestruction": timed(3.0),
+        "TimedDestruction": timed_destruction(3.0),
     }
     PREFABS["Throne"] = {
         "Transform": None,

@@ -13,14 +13,11 @@ with it.
 The camera "EN Camera" follows the player for five seconds, then the camera manager frames the
 player and the throne; the boss's taunt shows in a dialogue box for eight seconds.
 """
-import os
-
-from level_file import LevelFile
+from content import LevelFile, write_text
 from make_ship_layouts import layout_text
 
 TILE = 128
-LAYOUT_NAME = "bossroom"
-LAYOUT = "Assets/Ship/" + LAYOUT_NAME + ".txt"
+LAYOUT = "Assets/Ship/bossroom.txt"
 
 # T is the hall (deck plates); the outer ring stays outside so that only a blown wall vents it.
 ROOM = {
@@ -48,9 +45,7 @@ PLAYER_GUNS = {"startingPrimary": "Beam_Gun", "startingSecondary": "rifle", "sta
 
 
 def main():
-    folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Ship")
-    with open(os.path.join(folder, LAYOUT_NAME + ".txt"), "w", encoding="ascii", newline="\n") as output:
-        output.write(layout_text(ROOM))
+    write_text(LAYOUT, layout_text(ROOM))
 
     level = LevelFile()
     add = level.add

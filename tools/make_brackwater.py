@@ -6,7 +6,7 @@ laid out by a TextToSprite above it.
 The layout constants are repeated in tests/render/BrackwaterLevelTest.cpp, which checks that
 the pictures show where this script puts them; change both together.
 """
-from level_file import LevelFile
+from content import LevelFile
 
 TILE = 96             # world units per tile; the pictures are 32 pixels square
 COLUMNS, ROWS = 9, 5  # floor tiles; the walls ring them

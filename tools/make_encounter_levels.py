@@ -19,13 +19,10 @@ Everything is placed by room: a room is the set of tiles of one letter of the pl
 inside it are fractions of its bounding box ((0, 0) its lower left tile's centre, (1, 1) its upper
 right one's). A prefab the level names must exist under Assets/Prefabs/, or the script stops.
 """
-import os
-
-from level_file import LevelFile
+from content import LevelFile, prefab_exists
 from make_ship_layouts import SHIPS
 
 TILE = 128
-PREFAB_FOLDER = os.path.join(os.path.dirname(__file__), "..", "Assets", "Prefabs")
 
 # Per encounter: the ship's layout, and per room letter what stands in it.
 #   spawns: {room: (maxSpawn, difficultyModifer)}
@@ -103,7 +100,7 @@ class ShipRooms:
 
 
 def require_prefab(name):
-    if not os.path.exists(os.path.join(PREFAB_FOLDER, "".join(name.split()) + ".prefab")):
+    if not prefab_exists(name):
         raise SystemExit(f"prefab {name} does not exist")
     return name
 

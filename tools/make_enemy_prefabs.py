@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the prefabs of the adversaries into Assets/Prefabs/: the walking enemies (ducks, bugs,
+"""Writes the prefabs of the adversaries into Assets/Prefabs/: the basic enemy of the AI arena (its
+pistol and bullets come from tools/make_combat_prefabs.py), the walking enemies (ducks, bugs,
 bears and their tougher kinds, the police bear), their guns and shots, the drone carrier and its
 drones, the teleport flash that brings reinforcements, the overworld's enemy ships and the
 faction waypoint, and the stationary hazards (turret, beam drone with its beam, teleporter pad),
@@ -10,23 +11,11 @@ is listed under ENEMIES, blinks away through FlickerOnDeath when it dies and say
 sound. A kind's numbers (hitpoints, speed, gun) are here; edit them and run the script. Each prefab
 goes to the file named after it without blanks, as the editor saves prefabs.
 """
-from level_file import write_prefabs
+from content import gun, health, sprite, timed_destruction, write_prefabs
 
 PREFABS = {}
 
 ENEMY_TEAM = {"Team": 1}
-HURT = "event:/SFX/EnemyHurt"
-
-
-def sprite(source, size, layer="DL_MAIN", **members):
-    record = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
-    record.update(members)
-    return record
-
-
-def health(hitpoints, death_sound, hurt_sound=HURT):
-    return {"hitpoints": float(hitpoints), "max hitpoints": float(hitpoints), "regens": False,
-            "sound hurt": hurt_sound, "sound death": death_sound}
 
 
 def motivator(speed, acceleration=15000, turn_acceleration=300, turn_speed=25):
@@ -60,28 +49,18 @@ def shot(name, picture, size, radius, damage, lifetime=3.0):
         "Damage": {"damage": float(damage)},
         "Rigidbody": {"invMomentInertia": 0.0},
         "Sprite": sprite(picture, size),
-        "TimedDestruction": {"active": True, "destructionTime": lifetime},
+        "TimedDestruction": timed_destruction(lifetime),
     }
 
 
-def gun(name, picture, ammo_type, damage, cooldown, projectile, sound, velocity, magazine, reload_time,
-        spread=0.0, shown=True):
-    """An enemy's weapon: an item lying loose until a holder takes it (it fires whenever its
-    cooldown allows while the holder asks)."""
-    members = {}
-    if not shown:
-        members["draw"] = False
-    PREFABS[name] = {
-        "Transform": None,
-        "CircleCollider": {"group": "ITEMS", "radius": 26.0},
-        "Rigidbody": {"angularDrag": 3.0, "velocityDrag": 3.0},
-        "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
-        "Gun": {"ammoType": ammo_type, "damage": float(damage), "fireCooldown": cooldown, "firePos": [30.0, 4.0],
-                "fireSound": sound, "magAmmo": float(magazine), "magCapacity": float(magazine),
-                "projectilePrefab": projectile, "reloadSound": "event:/SFX/Reload", "reloadTime": reload_time,
-                "shakeIntensity": 0.0, "spread": float(spread), "velocity": float(velocity)},
-        "Sprite": sprite(picture, (64, 32), **members),
-    }
+def enemy_gun(name, picture, ammo_type, damage, cooldown, projectile, sound, velocity, magazine, reload_time,
+              spread=0.0, shown=True):
+    """An enemy's weapon (it fires whenever its cooldown allows while the holder asks)."""
+    picture = sprite(picture, (64, 32)) if shown else sprite(picture, (64, 32), draw=False)
+    PREFABS[name] = gun(picture, {
+        "ammoType": ammo_type, "damage": float(damage), "fireCooldown": cooldown, "firePos": [30.0, 4.0],
+        "fireSound": sound, "magCapacity": float(magazine), "projectilePrefab": projectile, "reloadTime": reload_time,
+        "shakeIntensity": 0.0, "spread": float(spread), "velocity": float(velocity)})
 
 
 def walker(name, controller, picture, size, radius, hitpoints, death_sound, speed, weapon):
@@ -93,13 +72,33 @@ def walker(name, controller, picture, size, radius, hitpoints, death_sound, spee
     PREFABS[name] = body
 
 
+def basic_enemy():
+    # The first enemy, on the plain wander-and-chase brain, with the enemies' pistol.
+    PREFABS["BasicEnemy"] = {
+        "Transform": None,
+        "Sprite": sprite("bandit_walk_right", (96, 96), animated=True, period=0.15),
+        "CircleCollider": {"group": "ENEMY", "radius": 30.0},
+        "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 4.0},
+        "Agent": None,
+        "AimingModule": None,
+        "AIController": None,
+        "Team": dict(ENEMY_TEAM),
+        "Health": health(40),
+        "FlickerOnDeath": None,
+        "Registerer": {"registryType": "ENEMIES"},
+        "Equipment": {"startingPrimary": "enemy_pistol"},
+        "Ammo": {"ammo_BULLET": 120.0},
+    }
+
+
 def walking_enemies():
     shot("EnemyBolt", "laser_bolt", (32, 8), 8, 1.0)
     shot("EnemyPellet", "bullet_enemy", (12, 12), 6, 1.0, lifetime=1.2)
-    gun("enemy_rifle", "gun_rifle", "BULLET", 4.0, 0.2, "EnemyBullet", "event:/SFX/RifleShoot", 900, 30, 1.5, spread=4)
-    gun("enemy_blaster", "gun_beam", "ENERGY", 8.0, 0.8, "EnemyBolt", "event:/SFX/LaserShoot", 1100, 6, 1.2)
-    gun("enemy_scattergun", "gun_shotgun", "BULLET", 3.0, 0.35, "EnemyPellet", "event:/SFX/ShotgunShoot", 800, 8, 1.6,
-        spread=12)
+    enemy_gun("enemy_rifle", "gun_rifle", "BULLET", 4.0, 0.2, "EnemyBullet", "event:/SFX/RifleShoot", 900, 30, 1.5,
+              spread=4)
+    enemy_gun("enemy_blaster", "gun_beam", "ENERGY", 8.0, 0.8, "EnemyBolt", "event:/SFX/LaserShoot", 1100, 6, 1.2)
+    enemy_gun("enemy_scattergun", "gun_shotgun", "BULLET", 3.0, 0.35, "EnemyPellet", "event:/SFX/ShotgunShoot", 800, 8,
+              1.6, spread=12)
 
     # Ducks: quick and fragile, with pistols (the black one with a scattergun).
     walker("AI_duck", "DuckController", "duck_walk_right", (96, 96), 28, 30, "event:/SFX/DuckQuack", 260,
@@ -122,7 +121,8 @@ def walking_enemies():
 def drones():
     shot("DroneShot", "laser_bolt", (24, 6), 6, 1.0, lifetime=1.5)
     # Drones fire from the body itself; the gun is not drawn.
-    gun("drone_zapper", "gun_beam", "ENERGY", 1.0, 0.9, "DroneShot", "event:/SFX/LaserShoot", 700, 4, 1.5, shown=False)
+    enemy_gun("drone_zapper", "gun_beam", "ENERGY", 1.0, 0.9, "DroneShot", "event:/SFX/LaserShoot", 700, 4, 1.5,
+              shown=False)
 
     carrier = enemy_body("drone_carrier", (144, 144), 60, 60, "event:/SFX/EnemyDeath", 160, drag=3.0)
     carrier["DroneCarrierController"] = {"spawnCount_": 5, "spawnPrefab_": "DroneSpawn"}
@@ -202,7 +202,8 @@ def bandits():
 def hazards():
     # A turret: its base stays upright (RotationLock) and cannot be pushed (no mass); its head is
     # the gun it holds, which it turns and fires.
-    gun("turret_cannon", "turret_gun", "BULLET", 5.0, 0.45, "EnemyBullet", "event:/SFX/RifleShoot", 1000, 12, 1.0)
+    enemy_gun("turret_cannon", "turret_gun", "BULLET", 5.0, 0.45, "EnemyBullet", "event:/SFX/RifleShoot", 1000, 12,
+              1.0)
     turret = enemy_body("turret_base", (96, 96), 40, 90, "event:/SFX/EnemyDeath", 0)
     turret["Sprite"] = sprite("turret_base", (96, 96))
     turret["Rigidbody"] = {"invMass": 0.0, "invMomentInertia": 0.0}
@@ -233,6 +234,7 @@ def hazards():
 
 
 def main():
+    basic_enemy()
     walking_enemies()
     drones()
     reinforcements()

@@ -7,7 +7,7 @@ blows up after two seconds. A rocket launcher and an ammunition box lie on the f
 The shots are slow so that they can be seen in flight. Positions are in world units; one floor
 tile is 96.
 """
-from level_file import LevelFile
+from content import LevelFile
 
 TILE = 96
 COLUMNS, ROWS = 13, 7

@@ -21,13 +21,7 @@ face) goes on the button layer, which draws greater y + "yOrderOffset" first.
 Menu buttons carry a ClickDetector (mouse) and a MenuInputDetector (keys and pad) beside their
 button component; the MenuInputDetector's "transitions" name the neighbours up, right, down, left.
 """
-import json
-import os
-
-from level_file import LevelFile
-
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
+from content import LevelFile, sprite, write_prefabs
 
 BUTTON_SIZE = (384, 72)      # a 128x24 button face, three times over
 SLIDE_SIZE = (1920, 1080)    # a 160x90 slide over the whole view
@@ -49,20 +43,14 @@ TOGGLES = (  # object name, button component, picture stem
 )
 
 
-def write_json(path, value):
-    with open(path, "w", encoding="ascii") as output:
-        json.dump(value, output, indent=3, sort_keys=True, separators=(",", " : "))
-        output.write("\n")
-
-
-def write_prefabs():
+def write_menu_prefabs():
     button_collider = {"group": "GUI", "ghost": True, "scale": list(BUTTON_SIZE)}
-    prefabs = {
+    write_prefabs({
         # A menu button: its face, the mouse and key detectors, the focus emphasis and the click.
         # The level adds the button component and names the menu and the neighbours.
         "MenuButton": {
             "Transform": {"scale": list(BUTTON_SIZE)},
-            "Sprite": {"layer": "DL_GUI_BUTTON", "source": "ui_button_start"},
+            "Sprite": sprite("ui_button_start", layer="DL_GUI_BUTTON"),
             "RectangleCollider": button_collider,
             "ClickDetector": None,
             "MenuInputDetector": None,
@@ -73,7 +61,7 @@ def write_prefabs():
         # half shows on focus while off, and grows a little on focus.
         "MenuToggle": {
             "Transform": {"scale": list(BUTTON_SIZE)},
-            "Sprite": {"layer": "DL_GUI_BUTTON", "source": "ui_toggle_music_on"},
+            "Sprite": sprite("ui_toggle_music_on", layer="DL_GUI_BUTTON"),
             "RectangleCollider": button_collider,
             "ClickDetector": None,
             "MenuInputDetector": None,
@@ -83,7 +71,7 @@ def write_prefabs():
         },
         "MenuPicture": {
             "Transform": None,
-            "Sprite": {"layer": "DL_GUI_FRAME", "source": "ui_panel"},
+            "Sprite": sprite("ui_panel", layer="DL_GUI_FRAME"),
         },
         "MenuManager": {
             "Transform": None,
@@ -93,9 +81,7 @@ def write_prefabs():
         "HotKey": {
             "Transform": None,
         },
-    }
-    for name, definition in prefabs.items():
-        write_json(os.path.join(PREFABS, name + ".prefab"), {name: definition})
+    })
 
 
 class Level(LevelFile):
@@ -116,19 +102,19 @@ class Level(LevelFile):
     def picture(self, name, source, position, size, layer, color=None, under=0):
         """`under` raises the picture's draw order on a button layer: it is drawn before pictures
         with less y + under (PANEL_ORDER and TEXT_ORDER keep panels under the buttons)."""
-        sprite = {"source": source, "layer": layer}
+        picture = sprite(source, layer=layer)
         if color is not None:
-            sprite["color"] = color
+            picture["color"] = color
         if under:
-            sprite["yOrderOffset"] = under
-        self.add(name, "MenuPicture", position, {"Sprite": sprite}, size)
+            picture["yOrderOffset"] = under
+        self.add(name, "MenuPicture", position, {"Sprite": picture}, size)
 
     def manager(self, menu):
         self.add("Menu Input", "MenuManager", (0, 0), {"MenuInputManager": {"menu": menu}})
 
     def button(self, name, face, position, button, layer, menu, neighbours, members=None, extra=None):
         components = {
-            "Sprite": {"source": face, "layer": layer},
+            "Sprite": sprite(face, layer=layer),
             "MenuInputDetector": {"menu": menu, "transitions": list(neighbours)},
             button: members or {},
         }
@@ -140,7 +126,7 @@ class Level(LevelFile):
         # The "OFF" face lies under the button; the button's own face is the "ON" one.
         self.picture(name + " Off", "ui_toggle_%s_off" % stem, position, BUTTON_SIZE, button_layer, under=1)
         self.add(name, "MenuToggle", position, {
-            "Sprite": {"source": "ui_toggle_%s_on" % stem, "layer": button_layer},
+            "Sprite": sprite("ui_toggle_%s_on" % stem, layer=button_layer),
             "MenuInputDetector": {"menu": menu, "transitions": list(neighbours)},
             button: {},
         })
@@ -341,7 +327,7 @@ def auto_play():
 
 
 def main():
-    write_prefabs()
+    write_menu_prefabs()
     for build in (admin, blank, splash, introlevel, pause_menu, quit_confirmation, how_to_play, credits, endscreen,
                   auto_play):
         build().write()

@@ -23,56 +23,39 @@ The HUD's layout, which ItemIndicator, HealthCounter and the guns' reload bars l
                   "HUD_Ammo_Pool" with one child per ammunition type (bullet, energy, explosive),
                   each with its count as first child.
 """
-import json
-import os
+from content import LevelFile, sprite, timed_destruction, write_prefabs
 
-from level_file import LevelFile
-
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-PREFABS = os.path.join(ROOT, "Assets", "Prefabs")
 HUD_LAYER = "DL_HUD"
 BAR_Y = 432
 BAR_X = 160
 
 
-def write_json(path, value):
-    with open(path, "w", encoding="ascii") as output:
-        json.dump(value, output, indent=3, sort_keys=True, separators=(",", " : "))
-        output.write("\n")
-
-
-def sprite(source, size, layer=HUD_LAYER, **extra):
-    members = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
-    members.update(extra)
-    return members
-
-
-def write_prefabs():
+def write_interface_prefabs():
     loot_body = {"velocityDrag": 4.0, "angularDrag": 3.0}
-    prefabs = {
+    write_prefabs({
         # What the dialogue box builds its frame, head and jaw on: a bare place.
         "Empty": {"Transform": None},
         # A picture on the HUD; the level names the picture and its size.
-        "HUD_Picture": {"Transform": None, "Sprite": sprite("HUD_frame", (64, 64))},
+        "HUD_Picture": {"Transform": None, "Sprite": sprite("HUD_frame", (64, 64), layer=HUD_LAYER)},
         # Digits two thirds of the usual size, for the ammunition counts.
-        "HUD_DigitSmall": {"Transform": {"scale": [32, 48]}, "Sprite": {"layer": HUD_LAYER, "source": "font"}},
+        "HUD_DigitSmall": {"Transform": {"scale": [32, 48]}, "Sprite": sprite("font", layer=HUD_LAYER)},
         # The encounter clock: the bear dial left of the seconds.
         "HUD_Clock": {
             "Transform": {"position": [-720, 330]},
-            "Sprite": sprite("HUD_timer_bear_lessangry", (112, 112), offset=[-200, 0]),
+            "Sprite": sprite("HUD_timer_bear_lessangry", (112, 112), layer=HUD_LAYER, offset=[-200, 0]),
             "TextToSprite": {"layer": HUD_LAYER},
         },
         # A police bear tumbling down the screen when the clock runs out; it grows from 0.2 to 0.35
         # of this size as it falls.
         "HUD_JumpingBear": {
             "Transform": None,
-            "Sprite": sprite("HUD_jumping_bear", (800, 800), layer="DL_MAIN"),
+            "Sprite": sprite("HUD_jumping_bear", (800, 800)),
             "Rigidbody": {"velocityDrag": 0.0},
         },
         # The bubble over something the player can use.
         "EN_ActionHint": {
             "Transform": None,
-            "Sprite": sprite("HUD_interact_hint", (64, 64), layer="DL_MAIN", animated=True, period=0.3),
+            "Sprite": sprite("HUD_interact_hint", (64, 64), animated=True, period=0.3),
         },
         # The ring the overworld tutorial points with, and sparks circling round what it points at
         # (the tutorial sets the circle's radii).
@@ -98,7 +81,7 @@ def write_prefabs():
         # the barrier it moves down the ship as the lessons go on.
         "tutorial_door": {
             "Transform": None,
-            "Sprite": sprite("ship_door", (128, 128), layer="DL_MAIN"),
+            "Sprite": sprite("ship_door", (128, 128)),
             "RectangleCollider": {"group": "WALL", "scale": [160, 24]},
             "ChildSpawner": {"objects to spawn": [{"offset": [0, 0], "prefab": "tutorial_door_logic"}]},
         },
@@ -111,45 +94,43 @@ def write_prefabs():
         },
         "Boundary": {
             "Transform": None,
-            "Sprite": sprite("boss_field", (3000, 64), layer="DL_MAIN", animated=True, period=0.1),
+            "Sprite": sprite("boss_field", (3000, 64), animated=True, period=0.1),
             "RectangleCollider": {"group": "WALL", "scale": [3000, 300]},
         },
         "EN_Loot_Small": {
             "Transform": None,
-            "Sprite": sprite("loot_small", (40, 40), layer="DL_MAIN", animated=True, period=0.25),
+            "Sprite": sprite("loot_small", (40, 40), animated=True, period=0.25),
             "CircleCollider": {"group": "LOOT", "radius": 20.0},
             "Rigidbody": loot_body,
             "ReputationValue": {"value": 100},
         },
         "EN_Loot_Medium": {
             "Transform": None,
-            "Sprite": sprite("loot_medium", (48, 48), layer="DL_MAIN", animated=True, period=0.25),
+            "Sprite": sprite("loot_medium", (48, 48), animated=True, period=0.25),
             "CircleCollider": {"group": "LOOT", "radius": 24.0},
             "Rigidbody": loot_body,
             "ReputationValue": {"value": 250},
         },
         "EN_Loot_Large": {
             "Transform": None,
-            "Sprite": sprite("loot_large", (72, 72), layer="DL_MAIN", animated=True, period=0.25),
+            "Sprite": sprite("loot_large", (72, 72), animated=True, period=0.25),
             "CircleCollider": {"group": "LOOT", "radius": 36.0},
             "Rigidbody": loot_body,
             "ReputationValue": {"value": 500},
         },
         "soda1": {
             "Transform": None,
-            "Sprite": sprite("soda", (40, 40), layer="DL_MAIN"),
+            "Sprite": sprite("soda", (40, 40)),
             "CircleCollider": {"group": "SODA", "radius": 16.0},
             "Rigidbody": {"velocityDrag": 2.0, "angularDrag": 2.0},
-            "TimedDestruction": {"active": True, "destructionTime": 8.0},
+            "TimedDestruction": timed_destruction(8.0),
         },
-    }
-    for name, components in prefabs.items():
-        write_json(os.path.join(PREFABS, name + ".prefab"), {name: components})
+    })
 
 
 class HudLevel(LevelFile):
     def picture(self, name, source, position, size, layer=HUD_LAYER, **extra):
-        self.add(name, "HUD_Picture", position, {"Sprite": sprite(source, size, layer, **extra)})
+        self.add(name, "HUD_Picture", position, {"Sprite": sprite(source, size, layer=layer, **extra)})
         return self.objects[-1]["uuid"]
 
     def text(self, name, position, text="", small=False, scale=1.0):
@@ -190,7 +171,8 @@ def write_hud():
     # Magazines: the ammunition type's icon left of "in magazine/capacity".
     for name, y in (("AmmoPrimary", BAR_Y + 40), ("AmmoSecondary", BAR_Y - 50)):
         level.add(name, "Empty", (260, y), {
-            "Sprite": sprite("HUD_ammo_bullet", (56, 56), offset=[-150, 0], color=[1.0, 1.0, 1.0, 0.0]),
+            "Sprite": sprite("HUD_ammo_bullet", (56, 56), layer=HUD_LAYER, offset=[-150, 0],
+                             color=[1.0, 1.0, 1.0, 0.0]),
             "TextToSprite": {"layer": HUD_LAYER, "digitType": "HUD_DigitSmall"},
         })
         level.objects[-1]["components"]["Transform"]["scale"] = [0.7, 0.7]
@@ -227,7 +209,7 @@ def write_empty_level():
 
 
 if __name__ == "__main__":
-    write_prefabs()
+    write_interface_prefabs()
     write_hud()
     write_overworld_hud()
     write_empty_level()

@@ -16,7 +16,7 @@ It holds, on a 12000 x 7000 map centred on the origin:
 - the pause key, which opens the pause menu over the overworld.
 The boss's ship is not placed here: the level flow brings it on the first return with 3000 points.
 """
-from level_file import LevelFile
+from content import LevelFile
 
 WIDTH, HEIGHT = 12000, 7000
 TILE = 2048

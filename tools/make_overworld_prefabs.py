@@ -18,15 +18,9 @@ waypoint come from tools/make_enemy_prefabs.py, the tutorial from tools/make_int
 The overworld is seen from far out (the camera zooms out to 8 with no ship near), so its pictures
 are drawn large: a 32-pixel ship is 384 units across.
 """
-from level_file import write_prefabs
+from content import sprite, write_prefabs
 
 PREFABS = {}
-
-
-def sprite(source, size, layer="DL_MAIN", **members):
-    record = {"source": source, "layer": layer, "scale": [size[0], size[1]]}
-    record.update(members)
-    return record
 
 
 def player_ship():

@@ -9,48 +9,23 @@ that the hand holds the grip, and "firePos" is the muzzle in the same frame.
 
 Edit the numbers here and run the script; each prefab goes to the file named after it.
 """
-from level_file import write_prefabs
+from content import gun, loose_item, sprite, timed_destruction, write_prefabs
 
 PREFABS = {}
 
-GUN_PICTURE = {"layer": "DL_MAIN", "scale": [64, 32], "offset": [20, 8]}  # grip on the hand
+GUN_SIZE = (64, 32)
+GRIP = [20, 8]  # the picture's offset that puts the grip on the hand
 MUZZLE = [50, 14]
 
 
-def sprite(source, layer="DL_MAIN", **members):
-    record = {"source": source, "layer": layer}
-    record.update(members)
-    return record
-
-
-def loose_item(picture, radius, special=False):
-    """What every item lying on the floor has: a picture, a body, a collider that meets the
-    player's reach, and Equippable."""
-    record = {
-        "Transform": None,
-        "Sprite": picture,
-        "Rigidbody": {"angularDrag": 3.0, "velocityDrag": 3.0},
-        "CircleCollider": {"group": "ITEMS", "radius": radius},
-        "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
-    }
-    if special:
-        record["Equippable"]["special"] = True
-    return record
-
-
-def gun(name, kind, source, members, extra=None):
-    record = loose_item(sprite(source, **GUN_PICTURE), 26.0)
-    members = dict(members)
-    members.setdefault("firePos", MUZZLE)
-    members.setdefault("reloadSound", "event:/SFX/Reload")
-    members["magAmmo"] = members["magCapacity"]
-    record[kind] = members
+def add_gun(name, kind, source, members, extra=None):
+    record = gun(sprite(source, GUN_SIZE, offset=GRIP), dict({"firePos": MUZZLE}, **members), kind)
     record.update(extra or {})
     PREFABS[name] = record
 
 
-def special(name, logic, source, members, extra=None):
-    record = loose_item(sprite(source, scale=[40, 40], animated=True, period=0.3), 20.0, special=True)
+def add_special(name, logic, source, members, extra=None):
+    record = loose_item(sprite(source, (40, 40), animated=True, period=0.3), 20.0, special=True)
     record[logic] = members
     record.update(extra or {})
     PREFABS[name] = record
@@ -67,7 +42,7 @@ def player():
     names.update({"fastPeriod": 0.08, "slowPeriod": 0.3, "maxSpeed": 600.0})
     PREFABS["Player"] = {
         "Transform": None,
-        "Sprite": sprite("player_idle_front", animated=True, period=0.16, scale=[96, 96]),
+        "Sprite": sprite("player_idle_front", (96, 96), animated=True, period=0.16),
         "CircleCollider": {"group": "PLAYER", "radius": 30.0},
         "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 8.0},
         "RotationLock": None,
@@ -95,26 +70,26 @@ def player():
 
 
 def guns():
-    gun("heavy_pistol", "SemiAutoGun", "gun_pistol", {
+    add_gun("heavy_pistol", "SemiAutoGun", "gun_pistol", {
         "damage": 18.0, "fireCooldown": 0.15, "magCapacity": 8.0, "reloadTime": 0.9, "velocity": 1000.0,
         "fireSound": "event:/SFX/PistolShoot", "shakeIntensity": 0.08})
     PREFABS["heavy_pistol"]["Sprite"]["color"] = [1.0, 0.75, 0.55, 1.0]  # warmer than the plain pistol
-    gun("rifle", "AutomaticGun", "gun_rifle", {
+    add_gun("rifle", "AutomaticGun", "gun_rifle", {
         "damage": 6.0, "fireCooldown": 0.1, "magCapacity": 30.0, "reloadTime": 1.2, "velocity": 1100.0,
         "spread": 4.0, "fireSound": "event:/SFX/RifleShoot", "shakeIntensity": 0.03})
-    gun("burst_rifle", "BurstGun", "gun_burst", {
+    add_gun("burst_rifle", "BurstGun", "gun_burst", {
         "damage": 8.0, "fireCooldown": 0.4, "magCapacity": 24.0, "reloadTime": 1.0, "velocity": 1100.0,
         "shotsPerBurst": 3, "timeBetweenBurstShots": 0.07, "fireSound": "event:/SFX/RifleShoot",
         "shakeIntensity": 0.04})
-    gun("shotgun", "Shotgun", "gun_shotgun", {
+    add_gun("shotgun", "Shotgun", "gun_shotgun", {
         "damage": 6.0, "fireCooldown": 0.7, "magCapacity": 6.0, "reloadTime": 0.45, "velocity": 900.0,
         "spread": 14.0, "projectilesPerShot": 10, "velocityRange": 200.0, "pumpDelay": 0.2,
         "fireSound": "event:/SFX/ShotgunShoot", "pumpSound": "event:/SFX/ShotgunPump", "shakeIntensity": 0.15})
-    gun("rocket_launcher", "RocketLauncher", "gun_rocket_launcher", {
+    add_gun("rocket_launcher", "RocketLauncher", "gun_rocket_launcher", {
         "ammoType": "EXPLOSIVE", "damage": 25.0, "fireCooldown": 0.8, "magCapacity": 4.0, "reloadTime": 1.5,
         "velocity": 600.0, "projectilePrefab": "Rocket", "fireSound": "event:/SFX/RocketLaunch",
         "shakeIntensity": 0.2})
-    gun("Beam_Gun", "BeamGun", "gun_beam", {
+    add_gun("Beam_Gun", "BeamGun", "gun_beam", {
         "ammoType": "ENERGY", "magCapacity": 100.0, "reloadTime": 1.5, "ammoPerSecond": 20.0,
         "damagePerSecond": 50.0, "maxRange": 1500.0, "spawnPerSecPerDist": 0.3,
         "fireSound": "event:/SFX/BeamLoop", "shakeIntensity": 0.02}, {
@@ -128,15 +103,15 @@ def guns():
                                   "LightFlicker": None}
     PREFABS["LazerImpact"] = {
         "Transform": None,
-        "Sprite": sprite("lazer_impact", animated=True, period=0.05, scale=[32, 32]),
-        "TimedDestruction": {"active": True, "destructionTime": 0.2},
+        "Sprite": sprite("lazer_impact", (32, 32), animated=True, period=0.05),
+        "TimedDestruction": timed_destruction(0.2),
     }
 
 
 def specials():
-    special("SpecialBlink", "SpecialBlinkLogic", "special_blink", {"coolDown": 3.0, "distance": 500.0})
-    special("SpecialDash", "SpecialDashLogic", "special_dash", {"coolDown": 2.0})
-    special("SpecialHOT", "SpecialHOTLogic", "special_heal",
+    add_special("SpecialBlink", "SpecialBlinkLogic", "special_blink", {"coolDown": 3.0, "distance": 500.0})
+    add_special("SpecialDash", "SpecialDashLogic", "special_dash", {"coolDown": 2.0})
+    add_special("SpecialHOT", "SpecialHOTLogic", "special_heal",
             {"coolDown": 8.0, "duration": 3.0, "healing": 10.0}, {
                 "ParticleSystem": {
                     "texture": "particle_plus", "layer": "DL_PARTICLES", "maxParticles": 64, "initialSpawn": 0,
@@ -145,7 +120,7 @@ def specials():
                     "color1": [0.4, 1.0, 0.5, 1.0], "color2": [0.3, 1.0, 0.4, 0.8], "color3": [0.2, 0.8, 0.3, 0.0],
                     "velocityDirAngleMin": 1.3, "velocityDirAngleMax": 1.8,
                     "velocityMagnitudeMin": 40.0, "velocityMagnitudeMax": 80.0}})
-    special("SpecialShield", "SpecialShieldLogic", "special_shield",
+    add_special("SpecialShield", "SpecialShieldLogic", "special_shield",
             {"coolDown": 10.0, "duration": 3.0, "maxDur": 3.0})
     PREFABS["BlinkPSEffect"] = {
         "Transform": None,
@@ -155,17 +130,17 @@ def specials():
             "spawnRandos": [0.0, 0.0, 0.0, 500.0],
             "color1": [0.9, 0.7, 1.0, 1.0], "color2": [0.6, 0.3, 1.0, 0.8], "color3": [0.4, 0.1, 0.8, 0.0],
             "velocityMagnitudeMin": 10.0, "velocityMagnitudeMax": 40.0},
-        "TimedDestruction": {"active": True, "destructionTime": 3.0},
+        "TimedDestruction": timed_destruction(3.0),
     }
     for name, alpha in (("dash_effect", 0.7), ("dash_effect2", 0.45)):
         PREFABS[name] = {
             "Transform": None,
-            "Sprite": sprite(name, scale=[96, 96], color=[1.0, 1.0, 1.0, alpha]),
-            "TimedDestruction": {"active": True, "destructionTime": 0.25},
+            "Sprite": sprite(name, (96, 96), color=[1.0, 1.0, 1.0, alpha]),
+            "TimedDestruction": timed_destruction(0.25),
         }
     PREFABS["EN_Shield"] = {
         "Transform": None,
-        "Sprite": sprite("shield_bubble", animated=True, period=0.1, scale=[144, 144], yOrderOffset=-40.0,
+        "Sprite": sprite("shield_bubble", (144, 144), animated=True, period=0.1, yOrderOffset=-40.0,
                          color=[1.0, 1.0, 1.0, 0.8]),
     }
 
@@ -175,7 +150,7 @@ def feedback():
         "Transform": {"scale": [0.7, 0.7]},
         "TextToSprite": {"color": [0.895, 0.945, 0.188, 1.0], "layer": "DL_HUD"},
         "PulseAndRise": None,
-        "TimedDestruction": {"active": True, "destructionTime": 1.0},
+        "TimedDestruction": timed_destruction(1.0),
     }
     PREFABS["HUD_DeathMessage"] = {
         "Transform": {"position": [-200, 60], "scale": [1.6, 1.6]},
@@ -183,8 +158,8 @@ def feedback():
     }
     PREFABS["ShipDeathBlast"] = {
         "Transform": None,
-        "Sprite": sprite("blast", animated=True, period=0.08, scale=[288, 288]),
-        "TimedDestruction": {"active": True, "destructionTime": 0.64},
+        "Sprite": sprite("blast", (288, 288), animated=True, period=0.08),
+        "TimedDestruction": timed_destruction(0.64),
     }
 
 

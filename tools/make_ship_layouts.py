@@ -2,7 +2,7 @@
 """Writes the ship layout files under Assets/Ship/ from the plans below.
 
 A layout file is the text form of a ShipMap's tile grid (its format is described at the top of
-src/gameplay/ShipLayoutFile.h). Drawing one by hand means getting every wall onto the right tile,
+src/gameplay/ship/ShipLayoutFile.h). Drawing one by hand means getting every wall onto the right tile,
 so each ship here is a plan instead:
 
 - `plan`: one string per row, the top row first, one character per tile. A letter is a room; '.'
@@ -23,7 +23,7 @@ between it and the outside is blown out; a door or force field holds the air lik
 To make another ship, add a plan to SHIPS and run this script; point a ShipMap's "filename" at
 "Assets/Ship/<name>.txt".
 """
-import os
+from content import write_text
 
 # The default ship of the encounters. Rooms: bridge B, lab L (ice), throne room T, the corridor C
 # with a short arm up to the lab, hold H (slats), crew quarters Q and engine room E (bars).
@@ -228,11 +228,8 @@ def layout_text(ship):
 
 
 def main():
-    folder = os.path.join(os.path.dirname(__file__), "..", "Assets", "Ship")
-    os.makedirs(folder, exist_ok=True)
     for name, ship in SHIPS.items():
-        with open(os.path.join(folder, name + ".txt"), "w", encoding="ascii", newline="\n") as output:
-            output.write(layout_text(ship))
+        write_text(f"Assets/Ship/{name}.txt", layout_text(ship))
 
 
 if __name__ == "__main__":

@@ -8,7 +8,7 @@ A ship object needs a Transform whose scale is the tile size (128), a ShipMap na
 and beside it a PressureTracker (rooms lose their air when a hull wall is blown out), a PathGraph
 (routes for the enemies) and a Registerer in SHIPS (so DragManagers find its floors).
 """
-from level_file import LevelFile
+from content import LevelFile
 
 TILE = 128
 LAYOUT = "Assets/Ship/newship.txt"

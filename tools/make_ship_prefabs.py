@@ -11,7 +11,7 @@ world units). Wall colliders reach 8 units past each end, so corners close.
 Edit the numbers here and run the script; each prefab goes to the file named after it without
 blanks, as the editor saves prefabs.
 """
-from level_file import write_prefabs
+from content import health, sprite, timed_destruction, write_prefabs
 
 TILE = 128
 WALL_THICKNESS = 16           # of the wall colliders
@@ -20,12 +20,6 @@ WALL_LENGTH = TILE + WALL_THICKNESS
 
 def tile_transform():
     return {"scale": [TILE, TILE]}
-
-
-def sprite(source, layer, **members):
-    record = {"source": source, "layer": layer}
-    record.update(members)
-    return record
 
 
 def wall_collider(side, group="WALL"):
@@ -45,13 +39,13 @@ PREFABS = {}
 
 
 def floor(name, source):
-    PREFABS[name] = {"Transform": tile_transform(), "Sprite": sprite(source, "DL_FLOOR")}
+    PREFABS[name] = {"Transform": tile_transform(), "Sprite": sprite(source, layer="DL_FLOOR")}
 
 
 def side_wall(name, source):
     PREFABS[name] = {
         "Transform": tile_transform(),
-        "Sprite": sprite(source, "DL_MAIN", **SIDE_WALL_PICTURE),
+        "Sprite": sprite(source, **SIDE_WALL_PICTURE),
         "RectangleCollider": wall_collider("side"),
         "WallLogic": {"type": 0},
     }
@@ -60,7 +54,7 @@ def side_wall(name, source):
 def bottom_wall(name, source):
     PREFABS[name] = {
         "Transform": tile_transform(),
-        "Sprite": sprite(source, "DL_MAIN", **BOTTOM_WALL_PICTURE),
+        "Sprite": sprite(source, **BOTTOM_WALL_PICTURE),
         "RectangleCollider": wall_collider("bottom"),
         "WallLogic": {"type": 1},
     }
@@ -87,28 +81,28 @@ def main():
     # Force fields stop projectiles (their group meets both sides' shots) and let bodies through.
     PREFABS["force field side"] = {
         "Transform": tile_transform(),
-        "Sprite": sprite("force_field_side", "DL_MAIN", animated=True, period=0.1, **SIDE_WALL_PICTURE),
+        "Sprite": sprite("force_field_side", animated=True, period=0.1, **SIDE_WALL_PICTURE),
         "RectangleCollider": wall_collider("side", group="DOORS"),
         "SimpleForceFieldLogic": {"type": 1},
     }
     PREFABS["force field facing"] = {
         "Transform": tile_transform(),
-        "Sprite": sprite("force_field_facing", "DL_MAIN", animated=True, period=0.1, **FACING_FIELD_PICTURE),
+        "Sprite": sprite("force_field_facing", animated=True, period=0.1, **FACING_FIELD_PICTURE),
         "RectangleCollider": wall_collider("bottom", group="DOORS"),
         "SimpleForceFieldLogic": {"type": 0},
     }
     PREFABS["force particle"] = {
         "Transform": {"scale": [12, 12]},
-        "Sprite": sprite("particle_dot", "DL_PARTICLES", color=[0.45, 0.85, 1.0, 0.9]),
+        "Sprite": sprite("particle_dot", layer="DL_PARTICLES", color=[0.45, 0.85, 1.0, 0.9]),
         "Rigidbody": {"invMass": 1.0},
-        "TimedDestruction": {"active": True, "destructionTime": TILE / 120.0},
+        "TimedDestruction": timed_destruction(TILE / 120.0),
     }
 
     # The door: its picture and collider on the door object, its logic on a child that the player
     # interacts with; the logic shuts the door when it is attached.
     PREFABS["door"] = {
         "Transform": tile_transform(),
-        "Sprite": sprite("ship_door", "DL_MAIN", **BOTTOM_WALL_PICTURE),
+        "Sprite": sprite("ship_door", **BOTTOM_WALL_PICTURE),
         "RectangleCollider": wall_collider("bottom"),
         "ChildSpawner": {"objects to spawn": [{"prefab": "door logic", "offset": [0, -TILE / 2]}]},
     }
@@ -121,26 +115,26 @@ def main():
     # The throne room: raised walls, and the cracked ones (the map sets each one's picture and delay).
     PREFABS["boss_wall_raised"] = {
         "Transform": tile_transform(),
-        "Sprite": sprite("boss_wall_raised", "DL_MAIN", **BOSS_WALL_PICTURE),
+        "Sprite": sprite("boss_wall_raised", **BOSS_WALL_PICTURE),
         "RectangleCollider": wall_collider("bottom"),
     }
     PREFABS["boss_wall_front_broken"] = {
         "Transform": tile_transform(),
-        "Sprite": sprite("boss_wall_front_broken", "DL_MAIN", **BOSS_WALL_PICTURE),
+        "Sprite": sprite("boss_wall_front_broken", **BOSS_WALL_PICTURE),
         "RectangleCollider": wall_collider("bottom"),
         "WallLogic": {"type": 1},
         "BossWallExplosion": None,
     }
     PREFABS["BossField"] = {
         "Transform": {"scale": [TILE, TILE]},
-        "Sprite": sprite("boss_field", "DL_MAIN", animated=True, period=0.12),
+        "Sprite": sprite("boss_field", animated=True, period=0.12),
         "RectangleCollider": {"group": "WALL", "mapFlag": True, "scale": [TILE, TILE]},
     }
 
     for number in (1, 2, 3):
         PREFABS[f"rubble_red_{number}"] = {
             "Transform": {"scale": [48, 48]},
-            "Sprite": sprite(f"rubble_red_{number}", "DL_FLOOR"),
+            "Sprite": sprite(f"rubble_red_{number}", layer="DL_FLOOR"),
         }
 
     # The hole of a vented room: its trigger reaches over a large room and pushes what it touches
@@ -153,32 +147,34 @@ def main():
 
     PREFABS["ship thruster flame"] = {
         "Transform": {"scale": [64, 32]},
-        "Sprite": sprite("ship_thruster_flame", "DL_MAIN", animated=True, period=0.06, draw=False),
+        "Sprite": sprite("ship_thruster_flame", animated=True, period=0.06, draw=False),
     }
 
     # The airlock hatch of an encounter ship: interacting with it (as with a door) takes the player
-    # back to the overworld.
+    # back to the overworld, and the hint shows as the player nears it. It is drawn above the ship's
+    # floor: first on the main layer (its large order offset) and lit as the main layer is. Its use
+    # zone is the drawn hatch's circle.
     PREFABS["EN_Exit"] = {
         "Transform": {"scale": [112, 112]},
-        "Sprite": sprite("exit_hatch", "DL_FLOOR", animated=True, period=0.5),
-        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 96},
+        "Sprite": sprite("exit_hatch", animated=True, period=0.5, yOrderOffset=100000),
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 56},
         "LoadMainZone": None,
+        "ActionHintController": None,
     }
 
     # Steel cargo to take cover behind: stops everyone and every shot, like a wall.
     PREFABS["EN_Cover"] = {
         "Transform": {"scale": [80, 80]},
-        "Sprite": sprite("crate_metal", "DL_MAIN"),
+        "Sprite": sprite("crate_metal"),
         "RectangleCollider": {"group": "WALL", "mapFlag": True, "scale": [80, 80]},
     }
     # A wooden supply crate: the player shoots it open for what it drops (ammunition, a special,
     # loot).
     PREFABS["EN_SupplyCrate"] = {
         "Transform": {"scale": [64, 64]},
-        "Sprite": sprite("crate", "DL_MAIN"),
+        "Sprite": sprite("crate"),
         "RectangleCollider": {"group": "PROPS", "mapFlag": True, "scale": [64, 64]},
-        "Health": {"hitpoints": 20.0, "max hitpoints": 20.0, "regens": False,
-                   "sound death": "event:/SFX/WallbreakV2", "sound hurt": "event:/SFX/EnemyHurt"},
+        "Health": health(20, "event:/SFX/WallbreakV2"),
         "FlickerOnDeath": None,
         "SpawnOnDestruction": {"ammoPrefab": "Ammo_Pickup", "ammoChance": 0.6},
     }

@@ -12,23 +12,25 @@ Outputs, all committed so that a fresh clone plays without running this:
 
 Everything is computed from fixed seeds, so running it twice writes the same bytes. Only the
 standard library is used: wave and struct write the files, math makes the sound, json writes
-the banks.
+the banks. The sounds are made side by side in a few processes (pure Python synthesis takes a
+while); each is made from its own seeds, so the bytes do not depend on that.
 """
 import json
 import math
+import multiprocessing
 import os
 import struct
 import wave
 
 from catalogue import replace_section
+from content import output_path, write_text
 
 EFFECT_RATE = 22050
 MUSIC_RATE = 16000
 TAU = 2.0 * math.pi
 
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-SOUNDS = os.path.join(ROOT, "Assets", "Sounds")
-SAMPLES = os.path.join(SOUNDS, "Samples")
+SOUNDS = "Assets/Sounds/"
+SAMPLES = SOUNDS + "Samples/"
 BANK_FORMAT = "corvane-sound-bank"
 
 
@@ -189,17 +191,19 @@ def normalise(samples, peak=0.9):
     return samples if top == 0.0 else [x * peak / top for x in samples]
 
 
-def write_wave(name, samples, rate):
-    path = os.path.join(SAMPLES, name)
+def sixteen_bit(samples):
     data = bytearray()
     for x in samples:
         data += struct.pack("<h", int(round(max(-1.0, min(1.0, x)) * 32767)))
-    with wave.open(path, "wb") as file:
+    return bytes(data)
+
+
+def write_wave(name, data, rate):
+    with wave.open(output_path(SAMPLES + name), "wb") as file:
         file.setnchannels(1)
         file.setsampwidth(2)
         file.setframerate(rate)
-        file.writeframes(bytes(data))
-    return len(samples) / rate
+        file.writeframes(data)
 
 
 def midi(note):
@@ -677,12 +681,10 @@ MUSIC = [
 # --------------------------------------------------------------------------------------------
 # Banks and the sound list
 
-def write_json(path, value):
-    temporary = path + ".tmp"
-    with open(temporary, "w", encoding="utf-8", newline="\n") as file:
-        json.dump(value, file, indent=3)
-        file.write("\n")
-    os.replace(temporary, path)
+def write_bank(name, value):
+    # A bank keeps its keys in the order written (an event's id and sample first); only the game
+    # reads it.
+    write_text(SOUNDS + name, json.dumps(value, indent=3) + "\n")
 
 
 def catalogue_lines():
@@ -696,10 +698,32 @@ def catalogue_lines():
     return lines + [""]
 
 
+def make(job):
+    """One event's 16-bit samples and the bank members its maker adds; `job` is ("SFX", index into
+    EFFECTS) or ("Music", index into MUSIC)."""
+    kind, index = job
+    if kind == "Music":
+        return sixteen_bit(MUSIC[index][2]()), {}
+    made = EFFECTS[index][2]()
+    samples, extra = made if isinstance(made, tuple) else (made, {})
+    return sixteen_bit(samples), extra
+
+
+def make_all():
+    """Every event's samples and extra members, by job, made in a few processes."""
+    # The music first: the longest tracks start at once instead of last.
+    jobs = [("Music", index) for index in range(len(MUSIC))] + [("SFX", index) for index in range(len(EFFECTS))]
+    # The workers find `make` by its module's name, which this file has only when imported (run as
+    # a script it is "__main__", or no importable module at all when another script runs it).
+    import make_sounds
+    with multiprocessing.get_context("fork").Pool(min(4, os.cpu_count() or 1)) as pool:
+        return dict(zip(jobs, pool.map(make_sounds.make, jobs, chunksize=1)))
+
+
 def main():
-    os.makedirs(SAMPLES, exist_ok=True)
     events, strings, paths = [], [], []
     total_seconds = 0.0
+    made = make_all()
 
     def register(path, file_name, extra):
         event_id = "{%04d}" % (len(events) + 1)
@@ -709,22 +733,23 @@ def main():
         strings.append({"path": path, "id": event_id})
         paths.append(path)
 
-    for name, file_name, maker in EFFECTS:
-        made = maker()
-        samples, extra = made if isinstance(made, tuple) else (made, {})
-        total_seconds += write_wave(file_name, samples, EFFECT_RATE)
+    for index, (name, file_name, _) in enumerate(EFFECTS):
+        data, extra = made[("SFX", index)]
+        write_wave(file_name, data, EFFECT_RATE)
+        total_seconds += len(data) / 2 / EFFECT_RATE
         register("event:/SFX/" + name, file_name, dict({"fadeOut": 0.1, "volume": 0.6}, **extra))
-    for name, file_name, maker, loops in MUSIC:
-        total_seconds += write_wave(file_name, maker(), MUSIC_RATE)
+    for index, (name, file_name, _, loops) in enumerate(MUSIC):
+        data, _ = made[("Music", index)]
+        write_wave(file_name, data, MUSIC_RATE)
+        total_seconds += len(data) / 2 / MUSIC_RATE
         # Music streams: its sample is held only while a track plays. The long fade-out is the
         # one a transition sting plays over.
         register("event:/Music/" + name, file_name, {"loop": loops, "fadeOut": 1.5, "stream": True, "volume": 0.7})
 
-    write_json(os.path.join(SOUNDS, "Master Bank.bank"), {"format": BANK_FORMAT, "version": 1, "events": events})
-    write_json(os.path.join(SOUNDS, "Master Bank.strings.bank"), {"format": BANK_FORMAT, "version": 1, "strings": strings})
-    with open(os.path.join(ROOT, "Assets", "SoundResources.txt"), "w", encoding="utf-8", newline="\n") as file:
-        file.write("\n".join(paths) + "\n")
-    replace_section(ROOT, "sounds", catalogue_lines())
+    write_bank("Master Bank.bank", {"format": BANK_FORMAT, "version": 1, "events": events})
+    write_bank("Master Bank.strings.bank", {"format": BANK_FORMAT, "version": 1, "strings": strings})
+    write_text("Assets/SoundResources.txt", "\n".join(paths) + "\n")
+    replace_section("sounds", catalogue_lines())
     print("%d events, %.1f seconds of sound" % (len(events), total_seconds))
 
 

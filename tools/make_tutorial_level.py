@@ -19,13 +19,9 @@ The barrier's places (set by the TutorialManager) fall on the passages between t
 (the cell's passage, y 3584..3840), 2050 (range/armoury, edge 2048), 1450 (armoury/hold, edge
 1536), 2200 (inside the range, behind the player).
 """
-import json
-import os
-
-from level_file import LevelFile
+from content import LevelFile, sprite, write_prefabs, write_text
 from make_ship_layouts import layout_text
 
-ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 TILE = 128
 LAYOUT = "Assets/Ship/tutorial.txt"
 
@@ -49,25 +45,21 @@ TUTORIAL_SHIP = {
 }
 
 
-def write_prefabs():
+def write_laser_prefab():
     # A laser turret: a beam gun it keeps using (MockUse), with endless energy to reload from.
-    laser = {"TutorialLaser": {
+    write_prefabs({"TutorialLaser": {
         "Transform": None,
-        "Sprite": {"source": "turret_base", "layer": "DL_MAIN", "scale": [96, 96]},
+        "Sprite": sprite("turret_base", (96, 96)),
         "RectangleCollider": {"group": "WALL", "scale": [96, 96]},
         "Team": {"Team": "ENEMY"},
         "Ammo": {"infinite_ENERGY": True, "ammo_ENERGY": 200.0},
         "Equipment": {"startingPrimary": "Beam_Gun"},
         "MockUse": None,
-    }}
-    with open(os.path.join(ROOT, "Assets", "Prefabs", "TutorialLaser.prefab"), "w", encoding="ascii") as output:
-        json.dump(laser, output, indent=3, sort_keys=True, separators=(",", " : "))
-        output.write("\n")
+    }})
 
 
 def write_layout():
-    with open(os.path.join(ROOT, LAYOUT), "w", encoding="ascii", newline="\n") as output:
-        output.write(layout_text(TUTORIAL_SHIP))
+    write_text(LAYOUT, layout_text(TUTORIAL_SHIP))
 
 
 def write_level():
@@ -124,6 +116,6 @@ def write_level():
 
 
 if __name__ == "__main__":
-    write_prefabs()
+    write_laser_prefab()
     write_layout()
     write_level()

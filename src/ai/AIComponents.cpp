@@ -1,41 +1,32 @@
 #include "ai/AIComponents.h"
 
-#include "ai/AIController.h"
-#include "ai/Agent.h"
-#include "ai/AimingModule.h"
-#include "ai/ArmAnimator.h"
-#include "ai/BanditController.h"
-#include "ai/BearController.h"
-#include "ai/BossActionLogic.h"
-#include "ai/BossMovementLogic.h"
-#include "ai/BugController.h"
-#include "ai/CharacterAnimator.h"
-#include "ai/DroneCarrierController.h"
-#include "ai/DroneSpawnController.h"
-#include "ai/DuckController.h"
-#include "ai/EnemyReinforcementSpawner.h"
-#include "ai/EnemyShipController.h"
-#include "ai/FactionController.h"
-#include "ai/FactionProperty.h"
-#include "ai/HardEnemyShipController.h"
-#include "ai/PathGraph.h"
-#include "ai/PlayerAnimator.h"
-#include "ai/PlayerController.h"
-#include "ai/ShipController.h"
-#include "ai/SimpleBeamDrone.h"
-#include "ai/SimpleShipSpawner.h"
-#include "ai/SimpleTurretController.h"
-#include "ai/SpawnArea.h"
-#include "ai/SpecialBlinkLogic.h"
-#include "ai/SpecialDashLogic.h"
-#include "ai/TeleportSpawn.h"
-#include "ai/Teleporter.h"
-#include "ai/TestController.h"
+#include "ai/boss/BossActionLogic.h"
+#include "ai/boss/BossMovementLogic.h"
+#include "ai/enemies/AIController.h"
+#include "ai/enemies/BanditController.h"
+#include "ai/enemies/BearController.h"
+#include "ai/enemies/BugController.h"
+#include "ai/enemies/DroneCarrierController.h"
+#include "ai/enemies/DroneSpawnController.h"
+#include "ai/enemies/DuckController.h"
+#include "ai/enemies/SimpleBeamDrone.h"
+#include "ai/enemies/SimpleTurretController.h"
+#include "ai/enemies/TestController.h"
+#include "ai/navigation/AimingModule.h"
+#include "ai/navigation/PathGraph.h"
+#include "ai/ships/EnemyShipController.h"
+#include "ai/ships/FactionController.h"
+#include "ai/ships/FactionProperty.h"
+#include "ai/ships/HardEnemyShipController.h"
+#include "ai/ships/SimpleShipSpawner.h"
+#include "ai/spawning/EnemyReinforcementSpawner.h"
+#include "ai/spawning/SpawnArea.h"
+#include "ai/spawning/TeleportSpawn.h"
+#include "ai/spawning/Teleporter.h"
 
 void RegisterAIComponents(ComponentFactoryMap& factories)
 {
   AddComponentFactory<AIController>(factories, "AIController");
-  AddComponentFactory<Agent>(factories, "Agent");
   AddComponentFactory<AimingModule>(factories, "AimingModule");
   AddComponentFactory<BanditController>(factories, "BanditController");
   AddComponentFactory<BearController>(factories, "BearController");
@@ -51,7 +42,6 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<FactionProperty>(factories, "FactionProperty");
   AddComponentFactory<HardEnemyShipController>(factories, "HardEnemyShipController");
   AddComponentFactory<PathGraph>(factories, "PathGraph");
-  AddComponentFactory<ShipController>(factories, "ShipController");
   AddComponentFactory<SimpleBeamDrone>(factories, "SimpleBeamDrone");
   AddComponentFactory<SimpleShipSpawner>(factories, "SimpleShipSpawner");
   AddComponentFactory<SimpleTurretController>(factories, "SimpleTurretController");
@@ -59,10 +49,4 @@ void RegisterAIComponents(ComponentFactoryMap& factories)
   AddComponentFactory<TeleportSpawn>(factories, "TeleportSpawn");
   AddComponentFactory<Teleporter>(factories, "Teleporter");
   AddComponentFactory<TestController>(factories, "TestController");
-  AddComponentFactory<ArmAnimator>(factories, "ArmAnimator");
-  AddComponentFactory<CharacterAnimator>(factories, "CharacterAnimator");
-  AddComponentFactory<PlayerAnimator>(factories, "PlayerAnimator");
-  AddComponentFactory<PlayerController>(factories, "PlayerController");
-  AddComponentFactory<SpecialBlinkLogic>(factories, "SpecialBlinkLogic");
-  AddComponentFactory<SpecialDashLogic>(factories, "SpecialDashLogic");
 }

@@ -9,6 +9,7 @@
 #include "object/ObjectComponents.h"
 #include "physics/PhysicsComponents.h"
 #include "render/RenderComponents.h"
+#include "steering/SteeringComponents.h"
 
 void RegisterAllComponents(ComponentFactoryMap& factories)
 {
@@ -17,6 +18,7 @@ void RegisterAllComponents(ComponentFactoryMap& factories)
   RegisterRenderComponents(factories);
   RegisterInputComponents(factories);
   RegisterAudioComponents(factories);
+  RegisterSteeringComponents(factories);
   RegisterGameplayComponents(factories);
   RegisterAIComponents(factories);
   RegisterFlowComponents(factories);

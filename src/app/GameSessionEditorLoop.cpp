@@ -4,10 +4,9 @@
 
 #include "app/FrameRateController.h"
 #include "audio/SoundSystem.h"
-#include "core/EventManager.h"
 #include "core/Log.h"
-#include "core/MemoryManager.h"
 #include "core/Profiler.h"
+#include "core/Send.h"
 #include "editor/ConsoleGui.h"
 #include "editor/Editor.h"
 #include "editor/EditorCamera.h"
@@ -76,9 +75,8 @@ void GameSession::RunEditorFrame()
   editorCamera->Update(input, InputActionMap::Instance());
 
   // Every space is drawn in the editor, visible or not.
-  if (EventManager* events = EventManager::Instance())
-    for (auto& [name, space] : GetSpaces())
-      events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), this));
+  for (auto& [name, space] : GetSpaces())
+    SendNow<DrawEvent>(BRINDLE_SITE, space->GetId(), this);
   for (auto& [name, space] : GetSpaces())
     if (PhysicsModule* physics = PhysicsModule::Of(space))
       physics->DebugDraw();

@@ -7,13 +7,13 @@
 #include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
-#include "core/MemoryManager.h"
 #include "core/Profiler.h"
+#include "core/Send.h"
 #include "editor/ConsoleGui.h"
 #include "editor/Editor.h"
 #include "editor/ImGuiBinding.h"
 #include "editor/MemoryProfileWindow.h"
-#include "flow/ActionSystem.h"
+#include "flow/actions/ActionSystem.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/FrameEvents.h"
@@ -198,19 +198,18 @@ void GameSession::DispatchUpdateEvents(float dt)
   Profiler::BeginScope("Dispatch", "");
   for (auto& [name, space] : GetSpaces())
     if (space->IsActive())
-      events->SendEvent(MemoryManager::New<PreUpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+      SendNow<PreUpdateEvent>(BRINDLE_SITE, space->GetId(), dt);
   for (auto& [name, space] : GetSpaces())
   {
     if (space->IsActive())
-      events->SendEvent(MemoryManager::New<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt,
-                                                         frameRateController->GetElapsedTime()));
+      SendNow<UpdateEvent>(BRINDLE_SITE, space->GetId(), dt, frameRateController->GetElapsedTime());
     else
-      events->SendEvent(MemoryManager::New<PauseUpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+      SendNow<PauseUpdateEvent>(BRINDLE_SITE, space->GetId(), dt);
   }
   events->ProcessQueue();
   for (auto& [name, space] : GetSpaces())
     if (space->IsActive())
-      events->SendEvent(MemoryManager::New<PostUpdateEvent>(BRINDLE_SITE, space->GetId(), dt));
+      SendNow<PostUpdateEvent>(BRINDLE_SITE, space->GetId(), dt);
   Profiler::EndScope();
 
   Profiler::BeginScope("ProcessMEQ", "");
@@ -227,7 +226,7 @@ void GameSession::DispatchDrawEvents()
   {
     if (!space->IsVisible())
       continue;
-    events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), this));
+    SendNow<DrawEvent>(BRINDLE_SITE, space->GetId(), this);
     if (PhysicsModule* physics = PhysicsModule::Of(space); debugDrawing && physics != nullptr)
       physics->DebugDraw();
   }
@@ -280,7 +279,7 @@ void GameSession::HardPause()
   EventManager* events = EventManager::Instance();
   if (events != nullptr && !focusMuted && (sound == nullptr || !sound->IsMuted()))
   {
-    events->QueueEvent(MemoryManager::New<Mute>(BRINDLE_SITE, SoundSystemChannel));
+    Queue<Mute>(BRINDLE_SITE, SoundSystemChannel);
     focusMuted = true;
   }
 }
@@ -298,6 +297,6 @@ void GameSession::HardUnPause()
   // delivered yet (focus lost and back within one frame).
   EventManager* events = EventManager::Instance();
   if (events != nullptr && focusMuted)
-    events->QueueEvent(MemoryManager::New<Mute>(BRINDLE_SITE, SoundSystemChannel));
+    Queue<Mute>(BRINDLE_SITE, SoundSystemChannel);
   focusMuted = false;
 }

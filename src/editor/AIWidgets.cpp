@@ -1,6 +1,6 @@
 // The inspector widgets of the AI's member types, declared beside their types.
-#include "ai/Kinematic.h"
-#include "ai/Motivator.h"
+#include "steering/Kinematic.h"
+#include "steering/Motivator.h"
 
 #include <imgui.h>
 

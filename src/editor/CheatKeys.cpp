@@ -1,12 +1,13 @@
 #include "editor/CheatKeys.h"
 
-#include "gameplay/CheatKeys.h"
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/player/CheatKeyCheck.h"
 #include "input/Input.h"  // with SDL's key codes
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"
+#include "object/SpaceNames.h"
 
 namespace
 {
@@ -36,7 +37,7 @@ void CheatEndScreen(Space* current)
   SpaceDirectory* directory = SpaceDirectory::Instance();
   if (directory == nullptr)
     return;
-  Space* overworld = directory->GetSpace("Overworld");
+  Space* overworld = directory->GetSpace(SpaceNames::Overworld);
   if (current != nullptr && overworld != current)
     current->MarkForRemoval();
   if (overworld != nullptr)
@@ -46,7 +47,7 @@ void CheatEndScreen(Space* current)
     overworld->SetVisible(true);
   }
   else
-    directory->GetSpace("Overworld", "endscreen");
+    directory->GetSpace(SpaceNames::Overworld, "endscreen");
 }
 
 void CheatKillPlayers(Space* space)

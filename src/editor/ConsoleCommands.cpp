@@ -1,8 +1,8 @@
 #include "editor/ConsoleCommands.h"
 
 #include "editor/ConsoleCommandGraphs.h"
-#include "gameplay/GodMode.h"
 #include "editor/ConsoleGui.h"
+#include "gameplay/combat/GodMode.h"
 
 #include <fstream>
 

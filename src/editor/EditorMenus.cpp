@@ -5,6 +5,7 @@
 #include "editor/EditorHost.h"
 #include "editor/MemoryProfileWindow.h"
 #include "object/Space.h"
+#include "object/SpaceNames.h"
 #include "render/Graphics.h"
 #include "render/ResourceManagerTwo.h"
 
@@ -136,7 +137,7 @@ void Editor::DrawLoadMenu()
     {
       for (const auto& [name, space] : host->GetSpaces())
         space->MarkForRemoval();
-      host->GetSpace("Utility", level);
+      host->GetSpace(SpaceNames::Utility, level);
     }
     else
     {

@@ -2,8 +2,8 @@
 #include "object/MemberWidgets.h"
 
 #include "audio/SoundResource.h"
-#include "gameplay/AmmoType.h"
-#include "gameplay/TeamEnum.h"
+#include "gameplay/combat/TeamEnum.h"
+#include "gameplay/weapons/AmmoType.h"
 #include "object/GameobjectFactory.h"  // for the prefab names the prefab picker lists
 #include "physics/CollisionGroup.h"
 

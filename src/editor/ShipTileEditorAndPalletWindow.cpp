@@ -1,10 +1,9 @@
-// The drawing half of the ship map's tile window (its data lives with the map, in gameplay/).
-#include "gameplay/ShipTileEditorAndPalletWindow.h"
+#include "editor/ShipTileEditorAndPalletWindow.h"
 
-#include "core/EventManager.h"
-#include "core/MemoryManager.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/ShipMap.h"
+#include "core/Send.h"
+#include "gameplay/ship/ShipEvents.h"
+#include "gameplay/ship/ShipMap.h"
+#include "gameplay/ship/ShipTilePalette.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
@@ -15,61 +14,25 @@
 
 #include <imgui.h>
 
-#include <cstring>
-
-namespace
-{
-// The palette: the codes a designer can paint.
-constexpr std::uint32_t RandomFloorCode = 'F';
-constexpr std::uint32_t SideWallCode = 'W';
-constexpr std::uint32_t RandomBottomWallCode = 'I';
-
-char CodeOf(std::uint32_t flag)
-{
-  const char low = static_cast<char>(flag & 0xFFu);
-  return low != 0 ? low : ShipTile::None;
-}
-}  // namespace
-
-void ShipTileEditorAndPalletWindow::CopyFields(const ShipTileEditorAndPalletWindow& other)
-{
-  tile[0] = other.tile[0];
-  tile[1] = other.tile[1];
-  std::memcpy(value, other.value, sizeof(value));
-  floorFlag = other.floorFlag;
-  sideFlag = other.sideFlag;
-  bottomFlag = other.bottomFlag;
-}
-
-bool ShipTileEditorAndPalletWindow::operator==(const ShipTileEditorAndPalletWindow& other) const
-{
-  return tile[0] == other.tile[0] && tile[1] == other.tile[1] && std::memcmp(value, other.value, sizeof(value)) == 0 &&
-         floorFlag == other.floorFlag && sideFlag == other.sideFlag && bottomFlag == other.bottomFlag;
-}
-
 void ShipTileEditorAndPalletWindow::Render()
 {
+  ShipMap* map = palette.map;
   GameObject* owner = map != nullptr ? map->GetGameObject() : nullptr;
-  EventManager* events = EventManager::Instance();
 
   const std::string& filename = map != nullptr ? map->GetFilename() : std::string();
-  if (ImGui::Button(("Export to: " + filename).c_str()) && !filename.empty() && owner != nullptr &&
-      events != nullptr)
-    events->SendEvent(MemoryManager::New<SaveShipEvent>(BRINDLE_SITE, owner->GetId(), filename));
+  if (ImGui::Button(("Export to: " + filename).c_str()) && !filename.empty() && owner != nullptr)
+    SendNow<SaveShipEvent>(BRINDLE_SITE, owner->GetId(), filename);
 
   ImGui::Text("[HELP]");
   if (ImGui::IsItemHovered())
     ImGui::SetTooltip("Select tile with checkboxes below.\nCLICK to set tile in map.");
 
-  ImGui::InputInt2("Tile Position", tile);
-  ImGui::CheckboxFlags("Floor", &floorFlag, RandomFloorCode);
-  ImGui::CheckboxFlags("Side wall", &sideFlag, SideWallCode);
-  ImGui::CheckboxFlags("Bottom wall", &bottomFlag, RandomBottomWallCode);
+  ImGui::InputInt2("Tile Position", palette.tile);
+  ImGui::CheckboxFlags("Floor", &palette.floorFlag, ShipTilePalette::RandomFloorCode);
+  ImGui::CheckboxFlags("Side wall", &palette.sideFlag, ShipTilePalette::SideWallCode);
+  ImGui::CheckboxFlags("Bottom wall", &palette.bottomFlag, ShipTilePalette::RandomBottomWallCode);
   ImGui::Dummy(ImVec2(256.0f, 256.0f));
-
-  value[0] = CodeOf(floorFlag);
-  value[1] = CodeOf(sideFlag);
-  value[2] = CodeOf(bottomFlag);
+  palette.TakeTickedCodes();
 
   if (owner == nullptr)
   {
@@ -84,8 +47,8 @@ void ShipTileEditorAndPalletWindow::Render()
   else
     mouse = camera->GetMouseWorldPosition();
   const glm::ivec2 under = map->WorldToTile(mouse.x, mouse.y);
-  tile[0] = under.x;
-  tile[1] = under.y;
+  palette.tile[0] = under.x;
+  palette.tile[1] = under.y;
   // The marker goes round the tile; our debug rectangles are placed by their centre.
   if (PhysicsModule* physics = PhysicsModule::Of(owner->GetSpace()); physics != nullptr && physics->GetDebugDraw() != nullptr)
     physics->GetDebugDraw()->DrawRectangle(map->TileToWorld(under.x, under.y), glm::vec2(128.0f, 128.0f), 0.0f,
@@ -93,21 +56,14 @@ void ShipTileEditorAndPalletWindow::Render()
 
   const Input* input = Input::Instance();
   const bool setTile = ImGui::Button("Set tile");
-  if ((setTile || (input != nullptr && input->IsMouseButtonPressed(0))) && events != nullptr)
-    events->SendEvent(MemoryManager::New<SetTileEvent>(BRINDLE_SITE, owner->GetId(), static_cast<std::uint32_t>(tile[0]),
-                                                       static_cast<std::uint32_t>(tile[1]), value));
+  if (setTile || (input != nullptr && input->IsMouseButtonPressed(0)))
+    SendNow<SetTileEvent>(BRINDLE_SITE, owner->GetId(), static_cast<std::uint32_t>(palette.tile[0]),
+                          static_cast<std::uint32_t>(palette.tile[1]), palette.value);
 }
 
-void WriteMemberJson(const ShipTileEditorAndPalletWindow&, Json::Value&) {}
-
-const char* ReadMemberJson(const Json::Value&, ShipTileEditorAndPalletWindow&)
-{
-  return nullptr;
-}
-
-void RenderShipTileWindow(const std::string& label, ShipTileEditorAndPalletWindow* value)
+void RenderShipTileWindow(const std::string& label, ShipTilePalette* value)
 {
   ImGui::Text("%s", label.c_str());
   if (value != nullptr)
-    value->Render();
+    ShipTileEditorAndPalletWindow(*value).Render();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Events of game flow and interface: menus and buttons, fades, the level's timers and triggers.
 // The requests to the level transition channel, the encounter's SpawnEnemies and the clock's
-// TimerExpired are the game's (gameplay/GameplayEvents.h), since the game's own components use them.
+// TimerExpired are the game's (gameplay/LevelEvents.h), since the game's own components use them.
 #include "core/EventIds.h"
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/Log.h"
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
@@ -99,14 +100,11 @@ void ChildSpawner::SpawnChildren()
 
 void ChildSpawner::On(GameObjectDestroyedEvent*)
 {
-  EventManager* manager = EventManager::Instance();
-  if (manager == nullptr)
-    return;
   for (const Handle<GameObject>& child : spawnedChildren)
   {
     const GameObject* alive = child.Get();
     if (alive == nullptr)
       continue;
-    manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, alive->GetId(), child));
+    Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, alive->GetId(), child);
   }
 }

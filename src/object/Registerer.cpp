@@ -1,6 +1,7 @@
 #include "object/Registerer.h"
 
 #include "core/EventManager.h"
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
@@ -20,8 +21,7 @@ void Registerer::OnAwake()
     return;
   registeredId = object->GetId();
   registered = true;
-  manager->SendEvent(MemoryManager::New<RegisterGO>(BRINDLE_SITE, RegistryChannel, GetOwner(),
-                                                    static_cast<std::uint32_t>(registryType)));
+  SendNow<RegisterGO>(BRINDLE_SITE, RegistryChannel, GetOwner(), static_cast<std::uint32_t>(registryType));
 }
 
 void Registerer::OnDestroy()
@@ -30,8 +30,7 @@ void Registerer::OnDestroy()
   if (manager == nullptr || !registered)
     return;
   registered = false;
-  manager->SendEvent(MemoryManager::New<UnregisterGO>(BRINDLE_SITE, RegistryChannel, registeredId,
-                                                      static_cast<std::uint32_t>(registryType)));
+  SendNow<UnregisterGO>(BRINDLE_SITE, RegistryChannel, registeredId, static_cast<std::uint32_t>(registryType));
 }
 
 void Registerer::GetMembers(std::vector<MemberBase*>& members)

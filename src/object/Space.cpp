@@ -3,7 +3,7 @@
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
 #include "core/Log.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -319,8 +319,7 @@ void Space::TearDown(Handle<GameObject> object)
 
 void Space::On(GameObjectDestroyedEvent* event)
 {
-  if (EventManager* manager = EventManager::Instance())
-    manager->QueueEvent(MemoryManager::New<GameObjectCleanupEvent>(BRINDLE_SITE, GetId(), event->object));
+  Queue<GameObjectCleanupEvent>(BRINDLE_SITE, GetId(), event->object);
 }
 
 void Space::On(GameObjectCleanupEvent* event)

@@ -1,6 +1,6 @@
 #include "object/TimedDestruction.h"
 
-#include "core/EventManager.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
@@ -40,9 +40,8 @@ void TimedDestruction::On(UpdateEvent* event)
   if (elapsed < destructionTime)
     return;
   GameObject* object = GetGameObject();
-  EventManager* manager = EventManager::Instance();
-  if (object == nullptr || manager == nullptr)
+  if (object == nullptr)
     return;
-  manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner()));
-  manager->QueueEvent(MemoryManager::New<ExplosionEvent>(BRINDLE_SITE, object->GetId()));
+  Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, object->GetId(), GetOwner());
+  Queue<ExplosionEvent>(BRINDLE_SITE, object->GetId());
 }

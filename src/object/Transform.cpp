@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/FiniteCheck.h"
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
@@ -19,11 +20,10 @@ namespace
 {
 void SendPositionUpdate(const Handle<GameObject>& object)
 {
-  EventManager* manager = EventManager::Instance();
   GameObject* moved = object.Get();
-  if (manager == nullptr || moved == nullptr)
+  if (moved == nullptr)
     return;
-  manager->SendEvent(MemoryManager::New<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object));
+  SendNow<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object);
 }
 }  // namespace
 
@@ -302,7 +302,7 @@ bool Transform::SetParent(Transform* newParent)
     if (manager != nullptr && object != nullptr)
     {
       manager->Subscribe<Transform, GameObjectDestroyedEvent>(newParent, object->GetId());
-      manager->QueueEvent(MemoryManager::New<ParentedEvent>(BRINDLE_SITE, object->GetId()));
+      Queue<ParentedEvent>(BRINDLE_SITE, object->GetId());
     }
   }
   else

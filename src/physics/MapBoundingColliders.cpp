@@ -1,7 +1,6 @@
 #include "physics/MapBoundingColliders.h"
 
-#include "core/EventManager.h"
-#include "core/MemoryManager.h"
+#include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
@@ -112,13 +111,10 @@ void MapBoundingColliders::On(ResizeBoundary* event)
 
 void MapBoundingColliders::OnDestroy()
 {
-  EventManager* events = EventManager::Instance();
-  if (events == nullptr)
-    return;
   for (const Handle<GameObject>& wall : boundaries)
   {
     if (!wall.IsValid())
       continue;
-    events->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), wall));
+    Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, wall->GetId(), wall);
   }
 }

@@ -1,6 +1,7 @@
 #include "render/TextToSprite.h"
 
 #include "core/EventManager.h"
+#include "core/Send.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -72,12 +73,11 @@ void TextToSprite::GetMembers(std::vector<MemberBase*>& members)
 
 void TextToSprite::RemoveDigits()
 {
-  EventManager* manager = EventManager::Instance();
   for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit)
   {
     GameObject* character = digit->Get();
-    if (character != nullptr && manager != nullptr)
-      manager->QueueEvent(MemoryManager::New<GameObjectDestroyedEvent>(BRINDLE_SITE, character->GetId(), *digit));
+    if (character != nullptr)
+      Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, character->GetId(), *digit);
   }
   digits.clear();
 }

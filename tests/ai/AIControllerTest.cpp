@@ -4,15 +4,15 @@
 // weapon on every update. The run is the same every time: its end state is pinned.
 #include "AIScene.h"
 
-#include "ai/AIController.h"
-#include "ai/Agent.h"
+#include "ai/enemies/AIController.h"
 #include "core/FiniteCheck.h"
 #include "core/Listener.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/Health.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
 #include "physics/Rigidbody.h"
 #include "platform/Random.h"
+#include "steering/Agent.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,15 +4,15 @@
 // named spaces, and frames run as the game loop runs them: spaces managed, each active space's
 // physics stepped, then the update events and the queue. The time step is fixed, so a run is
 // repeatable.
-#include "ai/AIEvents.h"
-#include "ai/SteeringOutput.h"
+#include "steering/AIEvents.h"
 #include "app/GameSessionTestEnvironment.h"
 #include "core/Listener.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
+#include "steering/SteeringOutput.h"
 #include "support/CapturedLog.h"
 
 #include <cstdint>

@@ -3,9 +3,9 @@
 // locked upright; bad limits in a level and bad steering are refused with a message.
 #include "AIScene.h"
 
-#include "ai/AIEvents.h"
-#include "ai/Agent.h"
 #include "physics/Rigidbody.h"
+#include "steering/AIEvents.h"
+#include "steering/Agent.h"
 
 #include <cmath>
 #include <limits>

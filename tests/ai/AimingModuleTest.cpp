@@ -2,8 +2,8 @@
 // with ties kept in list order, and sight that only the first thing on the ray decides.
 #include "AIScene.h"
 
-#include "ai/AimingModule.h"
-#include "gameplay/GameplayEvents.h"
+#include "ai/navigation/AimingModule.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "support/ShipScene.h"
 
 namespace

@@ -5,11 +5,11 @@
 // round the wall's end, follows it into sight and chases, keeping its last route.
 #include "AIScene.h"
 
-#include "ai/Agent.h"
-#include "ai/BanditController.h"
-#include "ai/TestController.h"
-#include "gameplay/Health.h"
+#include "ai/enemies/BanditController.h"
+#include "ai/enemies/TestController.h"
+#include "gameplay/combat/Health.h"
 #include "platform/Random.h"
+#include "steering/Agent.h"
 #include "support/ShipScene.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // steers his Agent every update except while charging or stopped, and keeps switching waypoints
 // while he charges.
 #include "AIScene.h"
-#include "ai/BossMovementLogic.h"
-#include "gameplay/Equipment.h"
+#include "ai/boss/BossMovementLogic.h"
+#include "gameplay/items/Equipment.h"
 #include "support/CapturedLog.h"
 
 #include <cmath>

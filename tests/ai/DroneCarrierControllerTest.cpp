@@ -3,9 +3,9 @@
 // death animation, sending nothing more; the drones go for the target and strike it.
 #include "AIScene.h"
 
-#include "ai/DroneCarrierController.h"
-#include "ai/DroneSpawnController.h"
-#include "gameplay/Health.h"
+#include "ai/enemies/DroneCarrierController.h"
+#include "ai/enemies/DroneSpawnController.h"
+#include "gameplay/combat/Health.h"
 #include "platform/Random.h"
 #include "support/CapturedLog.h"
 

@@ -4,9 +4,9 @@
 // cooldown that a frame time of no number spoilt is reported and starts again.
 #include "AIScene.h"
 
-#include "ai/DroneSpawnController.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Health.h"
+#include "ai/enemies/DroneSpawnController.h"
+#include "core/Send.h"
+#include "gameplay/combat/Health.h"
 #include "object/FrameEvents.h"
 #include "support/CapturedLog.h"
 

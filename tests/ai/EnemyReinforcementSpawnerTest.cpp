@@ -5,9 +5,9 @@
 // expiry does not double the waves, and a frame time that is no number is survived.
 #include "AIScene.h"
 
-#include "ai/TeleportSpawn.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/Dispatch.h"
+#include "ai/spawning/TeleportSpawn.h"
+#include "core/Send.h"
+#include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "render/Sprite.h"
 #include "support/CapturedLog.h"

@@ -5,9 +5,9 @@
 // where it last saw it.
 #include "AIScene.h"
 
-#include "ai/EnemyShipController.h"
-#include "ai/HardEnemyShipController.h"
-#include "gameplay/Dispatch.h"
+#include "ai/ships/EnemyShipController.h"
+#include "ai/ships/HardEnemyShipController.h"
+#include "object/Removal.h"
 #include "render/Sprite.h"
 
 #include <algorithm>

@@ -5,11 +5,12 @@
 // to send ships and sends none.
 #include "AIScene.h"
 
-#include "ai/EnemyShipController.h"
-#include "ai/FactionController.h"
-#include "ai/FactionProperty.h"
-#include "ai/HardEnemyShipController.h"
-#include "gameplay/Dispatch.h"
+#include "ai/ships/EnemyShipController.h"
+#include "ai/ships/FactionController.h"
+#include "ai/ships/FactionProperty.h"
+#include "ai/ships/HardEnemyShipController.h"
+#include "core/Send.h"
+#include "gameplay/LevelEvents.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
 #include "support/CapturedLog.h"

@@ -7,14 +7,15 @@
 // is pinned.
 #include "AIScene.h"
 
-#include "ai/BearController.h"
-#include "ai/BugController.h"
-#include "ai/DuckController.h"
-#include "ai/Face.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Health.h"
+#include "ai/enemies/BearController.h"
+#include "ai/enemies/BugController.h"
+#include "ai/enemies/DuckController.h"
+#include "core/Send.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
 #include "platform/Random.h"
+#include "steering/behaviors/Face.h"
 
 #include <json/json.h>
 

@@ -1,11 +1,11 @@
 // The whiskers against walls in a real space: where the avoidance target lands when both whiskers
 // meet a wall head on, and when only one does.
-#include "ai/Motivator.h"
-#include "ai/ObstacleAvoidance.h"
+#include "steering/Motivator.h"
 #include "object/ObjectTestEnvironment.h"
 #include "object/Space.h"
 #include "physics/PhysicsModule.h"
 #include "physics/RectangleCollider.h"
+#include "steering/behaviors/ObstacleAvoidance.h"
 #include "support/HandMadeObjects.h"
 
 #include <gtest/gtest.h>

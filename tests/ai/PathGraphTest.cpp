@@ -1,10 +1,11 @@
 // Routes through a ship on the real game loop: a wall splits the hull into two halves joined along
 // the bottom row, a closet opens by a door, and a force field in the hull lets bodies through but
 // not shots.
-#include "ai/PathGraph.h"
+#include "ai/navigation/PathGraph.h"
 #include "core/EventManager.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/SimpleDoorLogic.h"
+#include "core/Send.h"
+#include "gameplay/player/PlayerEvents.h"
+#include "gameplay/ship/SimpleDoorLogic.h"
 #include "physics/Collider.h"
 #include "render/Sprite.h"
 #include "support/ShipScene.h"
@@ -26,7 +27,7 @@ glm::vec2 Centre(int x, int y)
 
 void Interact(GameObject& object)
 {
-  EventManager::Instance()->QueueEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, object.GetId()));
+  Queue<InteractionEvent>(BRINDLE_SITE, object.GetId());
 }
 }  // namespace
 

@@ -1,22 +1,22 @@
 // The player on the real game loop, driven through the input layer with scripted SDL events: it
 // picks up, aims with the stick and the mouse, walks, swaps, fires every kind of gun, blinks and
 // dashes.
-#include "ai/PlayerController.h"
+#include "gameplay/player/PlayerController.h"
 
 #include "PlayerScene.h"
-#include "ai/Agent.h"
-#include "ai/SpecialDashLogic.h"
 #include "core/FileUtilities.h"
+#include "core/Send.h"
 #include "gameplay/CombatScene.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Gun.h"
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/specials/SpecialDashLogic.h"
+#include "gameplay/weapons/Gun.h"
 #include "object/DataBoard.h"
 #include "physics/Collider.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
+#include "steering/Agent.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,13 +2,14 @@
 // input layer: it flies where the keys point, asks a station it touches for an interaction when
 // the interact key goes down, and two ships that touch each tell the other it was attacked. In the
 // space called "StartSpace" it stays put.
-#include "ai/ShipController.h"
+#include "gameplay/ship/ShipController.h"
 
-#include "ai/Agent.h"
-#include "core/EventManager.h"
-#include "gameplay/GameplayEvents.h"
-#include "physics/Rigidbody.h"
 #include "app/FrameRateController.h"
+#include "core/EventManager.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/player/PlayerEvents.h"
+#include "physics/Rigidbody.h"
+#include "steering/Agent.h"
 #include "support/ShipScene.h"
 
 #include <algorithm>

@@ -6,15 +6,16 @@
 // down and goes; the drone goes with its beam, whose collider is off at once.
 #include "AIScene.h"
 
-#include "ai/Agent.h"
-#include "ai/SimpleBeamDrone.h"
-#include "ai/SimpleTurretController.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Health.h"
+#include "ai/enemies/SimpleBeamDrone.h"
+#include "ai/enemies/SimpleTurretController.h"
+#include "core/Send.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
 #include "physics/RectangleCollider.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
+#include "steering/Agent.h"
 
 #include <cmath>
 

@@ -4,10 +4,10 @@
 // thousands makes a bounded number and says so.
 #include "AIScene.h"
 
-#include "ai/FactionController.h"
-#include "ai/SpawnArea.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/Dispatch.h"
+#include "ai/ships/FactionController.h"
+#include "ai/spawning/SpawnArea.h"
+#include "core/Send.h"
+#include "gameplay/LevelEvents.h"
 #include "platform/Random.h"
 #include "support/CapturedLog.h"
 

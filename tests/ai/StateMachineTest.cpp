@@ -1,9 +1,9 @@
 // The machine as its owners drive it: built from bound actions and conditions, evaluated once per
 // update, its returned actions run by the owner.
-#include "ai/ConstMemFuncCond.h"
-#include "ai/MemFuncAction.h"
-#include "ai/MemFuncCond.h"
-#include "ai/StateMachine.h"
+#include "steering/states/ConstMemFuncCond.h"
+#include "steering/states/MemFuncAction.h"
+#include "steering/states/MemFuncCond.h"
+#include "steering/states/StateMachine.h"
 #include "support/RecordingAssertHandler.h"
 
 #include <gtest/gtest.h>

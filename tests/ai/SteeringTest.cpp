@@ -1,20 +1,20 @@
 // The steering family against the numbers worked out from its definitions: Seek's base limit,
 // the Align family's short turn and clamps, Separation's fall-off, the blend's clamps, the random
 // draws of Wander and StepWander, and the kinematic step and limits the Agent applies.
-#include "ai/AlignToMovement.h"
-#include "ai/AlignToVector.h"
-#include "ai/BlendedSteering.h"
-#include "ai/Face.h"
-#include "ai/FollowPath.h"
-#include "ai/Motivator.h"
-#include "ai/Seek.h"
-#include "ai/Separation.h"
-#include "ai/StepWander.h"
-#include "ai/VectorMove.h"
-#include "ai/Wander.h"
-#include "ai/Zoning.h"
+#include "steering/behaviors/AlignToMovement.h"
 #include "core/MemoryManager.h"
 #include "platform/Random.h"
+#include "steering/BlendedSteering.h"
+#include "steering/Motivator.h"
+#include "steering/behaviors/AlignToVector.h"
+#include "steering/behaviors/Face.h"
+#include "steering/behaviors/FollowPath.h"
+#include "steering/behaviors/Seek.h"
+#include "steering/behaviors/Separation.h"
+#include "steering/behaviors/StepWander.h"
+#include "steering/behaviors/VectorMove.h"
+#include "steering/behaviors/Wander.h"
+#include "steering/behaviors/Zoning.h"
 
 #include <gtest/gtest.h>
 

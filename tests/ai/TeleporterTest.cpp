@@ -3,8 +3,9 @@
 // the flash is put away and the pad waits for the next interaction, which brings the next bear.
 #include "AIScene.h"
 
-#include "ai/Teleporter.h"
-#include "gameplay/Dispatch.h"
+#include "ai/spawning/Teleporter.h"
+#include "core/Send.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "render/Sprite.h"
 
 class TeleporterTest : public AIScene

@@ -11,7 +11,7 @@
 #include "editor/ConsoleCommandOutput.h"
 #include "editor/ConsoleGui.h"
 #include "editor/Editor.h"
-#include "flow/ActionSystem.h"
+#include "flow/actions/ActionSystem.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"

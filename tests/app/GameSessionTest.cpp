@@ -7,6 +7,7 @@
 #include "audio/SoundSystem.h"
 #include "core/FileUtilities.h"
 #include "core/Listener.h"
+#include "core/Send.h"
 #include "editor/ConsoleGui.h"
 #include "input/Input.h"
 #include "object/FrameEvents.h"
@@ -78,7 +79,7 @@ private:
   void Queue(std::uint32_t channel, const std::string& origin)
   {
     queuedFrom.push_back(origin);
-    EventManager::Instance()->QueueEvent(MemoryManager::New<Mute>(BRINDLE_SITE, channel));
+    ::Queue<Mute>(BRINDLE_SITE, channel);
   }
 
   std::map<std::uint32_t, std::string> names;

@@ -3,8 +3,8 @@
 // F6 also drops the players' hitpoints, F7 restarts the current level; neither the period nor a
 // function key alone does anything.
 #include "app/GameSessionTestEnvironment.h"
-#include "gameplay/CheatKeys.h"
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/player/CheatKeyCheck.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"

@@ -1,10 +1,10 @@
 #include "editor/ConsoleCommands.h"
 
-#include "editor/ConsoleCommandGraphs.h"
-#include "gameplay/GodMode.h"
-#include "editor/ConsoleGui.h"
 #include "FakeConsoleHost.h"
 #include "HeadlessImGui.h"
+#include "editor/ConsoleCommandGraphs.h"
+#include "editor/ConsoleGui.h"
+#include "gameplay/combat/GodMode.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "editor/ConsoleGui.h"
 
-#include "gameplay/GodMode.h"
 #include "FakeConsoleHost.h"
 #include "HeadlessImGui.h"
+#include "gameplay/combat/GodMode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The ship's tile window in a headless interface over a live ship: painting with the mouse through
 // the input layer, the buttons clicked through the interface, and the layout file read and written
 // back; then layouts the map must refuse.
-#include "gameplay/ShipTileEditorAndPalletWindow.h"
+#include "gameplay/ship/ShipTilePalette.h"
 
 #include "app/GameSessionTestEnvironment.h"
 #include "editor/HeadlessImGui.h"
-#include "gameplay/PressureTracker.h"
-#include "gameplay/ShipMap.h"
+#include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipMap.h"
 #include "input/Input.h"
 #include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
@@ -58,7 +58,7 @@ protected:
     exportButton = ImGui::GetCursorScreenPos();
     exportButton.x += 10.0f;
     exportButton.y += ImGui::GetTextLineHeightWithSpacing() + ImGui::GetFrameHeight() / 2.0f;
-    RenderShipTileWindow("Map Editor", &map.GetEditorWindow());
+    RenderShipTileWindow("Map Editor", &map.GetTilePalette());
     ImGui::End();
     imgui.Render();
   }
@@ -93,17 +93,17 @@ TEST_F(ShipTileEditorAndPalletWindowTest, PaintsTheTileUnderTheMouseAndExportsTh
                    glm::vec2(-192.0f, -192.0f));
   ShipMap& map = LoadShip("paint");
   ASSERT_EQ(map.GetWidth(), 3);
-  ShipTileEditorAndPalletWindow& window = map.GetEditorWindow();
+  ShipTilePalette& palette = map.GetTilePalette();
   Frame(map);
-  EXPECT_EQ(window.tile[0], 1);
-  EXPECT_EQ(window.tile[1], 1);
-  EXPECT_EQ(std::string(window.value, 3), "000") << "nothing ticked";
+  EXPECT_EQ(palette.tile[0], 1);
+  EXPECT_EQ(palette.tile[1], 1);
+  EXPECT_EQ(std::string(palette.value, 3), "000") << "nothing ticked";
   EXPECT_EQ(map.GetTile(1, 1).bottom, 'I') << "no click, no paint";
 
   // Only the side wall ticked: the tile keeps nothing but a side wall.
-  window.sideFlag = 'W';
+  palette.sideFlag = 'W';
   Paint(map);
-  EXPECT_EQ(std::string(window.value, 3), "0W0");
+  EXPECT_EQ(std::string(palette.value, 3), "0W0");
   EXPECT_EQ(map.GetTile(1, 1), (ShipTile{'0', 'W', '0', ShipWall::Right | ShipWall::Left}));
   EXPECT_FALSE(map.GetTileObject(1, 1, ShipMap::FloorSlot).IsValid());
   EXPECT_TRUE(map.GetTileObject(1, 1, ShipMap::SideSlot).IsValid());
@@ -114,7 +114,7 @@ TEST_F(ShipTileEditorAndPalletWindowTest, PaintsTheTileUnderTheMouseAndExportsTh
   EXPECT_EQ(FileText("Assets/Ship/paint.txt"), "ship\n3\n3\n100 100 100 \n1W0 0W0 100 \n100 100 100 \n");
 
   // All unticked clears the tile; a tile outside the grid is ignored.
-  window.sideFlag = 0;
+  palette.sideFlag = 0;
   Paint(map);
   EXPECT_EQ(map.GetTile(1, 1), (ShipTile{'0', '0', '0', ShipWall::Left})) << "the wall on its left belongs to its neighbour";
   EXPECT_FALSE(map.GetTileObject(1, 1, ShipMap::SideSlot).IsValid());

@@ -1,6 +1,6 @@
 // Records step on the frame clock: they interpolate from the first step after they were made, end
 // exactly on their end value, and finish without writing once their object is gone.
-#include "flow/ActionSystem.h"
+#include "flow/actions/ActionSystem.h"
 
 #include "object/ObjectTestEnvironment.h"
 

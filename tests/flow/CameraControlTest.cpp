@@ -1,9 +1,11 @@
 #include "InterfaceScene.h"
 
-#include "flow/CameraLeash.h"
-#include "flow/CameraShake.h"
-#include "flow/ProximityDolly.h"
-#include "flow/ZoomManager.h"
+#include "core/Send.h"
+#include "flow/camera/CameraLeash.h"
+#include "flow/camera/CameraShake.h"
+#include "flow/camera/ProximityDolly.h"
+#include "flow/camera/ZoomManager.h"
+#include "object/Removal.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 #include "platform/Random.h"
@@ -15,7 +17,7 @@ namespace
 template <typename E, typename... Args>
 void Send(Args... args)
 {
-  EventManager::Instance()->SendEvent(MemoryManager::New<E>(BRINDLE_SITE, args...));
+  SendNow<E>(BRINDLE_SITE, args...);
 }
 }  // namespace
 

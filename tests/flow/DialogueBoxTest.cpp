@@ -1,6 +1,7 @@
 #include "InterfaceScene.h"
 
-#include "flow/DialogueBox.h"
+#include "flow/hud/DialogueBox.h"
+#include "object/Removal.h"
 #include "render/Sprite.h"
 
 namespace

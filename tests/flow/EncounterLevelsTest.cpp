@@ -4,11 +4,13 @@
 // the airlock's hatch.
 #include "FlowScene.h"
 
-#include "gameplay/Health.h"
-#include "gameplay/PressureTracker.h"
-#include "gameplay/ReputationValue.h"
-#include "gameplay/ScoreBoard.h"
-#include "gameplay/ShipMap.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/player/PlayerEvents.h"
+#include "gameplay/score/ReputationValue.h"
+#include "gameplay/score/ScoreBoard.h"
+#include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipMap.h"
 #include "support/CapturedLog.h"
 
 #include <deque>

@@ -1,6 +1,10 @@
 #include "InterfaceScene.h"
 
-#include "flow/EncounterTimer.h"
+#include "core/Send.h"
+#include "flow/hud/EncounterTimer.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/player/PlayerEvents.h"
+#include "object/Removal.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
@@ -36,7 +40,7 @@ TEST_F(InterfaceScene, CommStationStartsTheClockWhichRunsOutIntoFallingBears)
 
   // Half speed for ten seconds, then full speed again.
   auto interact = [&station] {
-    EventManager::Instance()->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, station->GetId()));
+    SendNow<InteractionEvent>(BRINDLE_SITE, station->GetId());
   };
   interact();
   Seconds(10.0f);
@@ -73,7 +77,7 @@ TEST_F(InterfaceScene, CommStationStartsTheClockWhichRunsOutIntoFallingBears)
   EXPECT_EQ(shakes.count, 1);
   EXPECT_FLOAT_EQ(shaken, 0.5f);
 
-  EventManager::Instance()->SendEvent(MemoryManager::New<StopTimerEvent>(BRINDLE_SITE, hud->GetId()));
+  SendNow<StopTimerEvent>(BRINDLE_SITE, hud->GetId());
   const int stoppedAt = expired.count;
   Frames(5);
   EXPECT_EQ(expired.count, stoppedAt);
@@ -95,7 +99,7 @@ TEST_F(InterfaceScene, StoppedClockFreezesWithoutExpiring)
   EventCounter<TimerExpired> expired(hud->GetId());
   Seconds(1.0f);
   auto* timer = ComponentOf<EncounterTimer>("HUD", "HUD_Timer");
-  EventManager::Instance()->SendEvent(MemoryManager::New<StopTimerEvent>(BRINDLE_SITE, hud->GetId()));
+  SendNow<StopTimerEvent>(BRINDLE_SITE, hud->GetId());
   const float frozen = timer->GetClockTime();
   Seconds(120.0f);
   EXPECT_EQ(timer->GetClockTime(), frozen);

@@ -11,10 +11,10 @@
 
 #include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
-#include "flow/ActionSystem.h"
 #include "flow/FlowEvents.h"
 #include "flow/FlowHost.h"
-#include "gameplay/GameplayEvents.h"
+#include "flow/actions/ActionSystem.h"
+#include "gameplay/LevelEvents.h"
 #include "input/Input.h"
 #include "input/InputActionMap.h"
 #include "object/GameObject.h"

@@ -1,12 +1,15 @@
 #include "InterfaceScene.h"
 
-#include "flow/HealthCounter.h"
-#include "flow/HealthIndicator.h"
-#include "flow/ItemIndicator.h"
-#include "gameplay/Ammo.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/Gun.h"
+#include "core/Send.h"
+#include "flow/hud/HealthCounter.h"
+#include "flow/hud/HealthIndicator.h"
+#include "flow/hud/ItemIndicator.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/items/ItemEvents.h"
+#include "gameplay/weapons/Ammo.h"
+#include "gameplay/weapons/Gun.h"
+#include "object/Removal.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
 
@@ -79,7 +82,7 @@ TEST_F(InterfaceScene, HudFollowsThePlayersHealthItemsAndAmmunition)
   EXPECT_EQ(ComponentOf<Sprite>("HUD", "AmmoSecondary")->GetSource(), secondaryIcon);
 
   // Dropping the first slot hides its icon and its ammunition type; its count empties.
-  EventManager::Instance()->SendEvent(MemoryManager::New<EquipDequip>(BRINDLE_SITE, player->GetId(), 0u));
+  SendNow<EquipDequip>(BRINDLE_SITE, player->GetId(), 0u);
   Frames(2);
   EXPECT_EQ(alpha("PrimaryItem's HUD_ItemIndicatorPlacard"), 0.0f);
   EXPECT_EQ(alpha("AmmoPrimary"), 0.0f);

@@ -5,10 +5,10 @@
 #include "FlowScene.h"
 
 #include "core/Log.h"
-#include "gameplay/Dispatch.h"
+#include "core/Send.h"
+#include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/NamedObjects.h"
-#include "object/GameobjectFactory.h"
 #include "support/CapturedLog.h"
 
 #include <functional>

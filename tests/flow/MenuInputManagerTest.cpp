@@ -4,8 +4,8 @@
 // takes the focus there and leaves it when it goes; accept presses the focused button.
 #include "FlowScene.h"
 
-#include "flow/MenuInputDetector.h"
-#include "flow/MenuInputManager.h"
+#include "flow/menu/MenuInputDetector.h"
+#include "flow/menu/MenuInputManager.h"
 #include "render/Sprite.h"
 
 class MenuInputManagerTest : public FlowScene

@@ -6,10 +6,12 @@
 // ship starts at the level's start again.
 #include "FlowScene.h"
 
-#include "ai/FactionController.h"
-#include "flow/LoadEncounter.h"
-#include "gameplay/ShipThruster.h"
-#include "gameplay/ScoreBoard.h"
+#include "ai/ships/FactionController.h"
+#include "flow/level/LoadEncounter.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/player/PlayerEvents.h"
+#include "gameplay/score/ScoreBoard.h"
+#include "gameplay/ship/ShipThruster.h"
 #include "physics/MapBoundingColliders.h"
 #include "support/CapturedLog.h"
 

@@ -3,8 +3,8 @@
 // the menu's first frames on.
 #include "FlowScene.h"
 
-#include "gameplay/GodMode.h"
-#include "flow/ToggleButtonAnimator.h"
+#include "flow/menu/ToggleButtonAnimator.h"
+#include "gameplay/combat/GodMode.h"
 #include "render/Sprite.h"
 
 class ToggleButtonAnimatorTest : public FlowScene

@@ -1,7 +1,12 @@
 #include "InterfaceScene.h"
 
-#include "flow/CollectionDumper.h"
-#include "flow/Trigger.h"
+#include "core/Send.h"
+#include "flow/actions/CollectionDumper.h"
+#include "flow/tutorial/Trigger.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/items/ItemEvents.h"
+#include "object/Removal.h"
 
 // A trigger fires once, on the first happening it watches, and tells its space its stage.
 TEST_F(InterfaceScene, TriggerFiresOnceOnTheFirstWatchedHappening)
@@ -12,15 +17,14 @@ TEST_F(InterfaceScene, TriggerFiresOnceOnTheFirstWatchedHappening)
   EventCounter<TriggerEvent> counter(space->GetId());
   counter.seen = [&stages](TriggerEvent& event) { stages.push_back(event.stage); };
   auto touch = [&trigger](CollisionGroup group) {
-    EventManager::Instance()->SendEvent(MemoryManager::New<CollisionEvent>(
-        BRINDLE_SITE, trigger->GetId(), trigger, trigger, static_cast<std::uint32_t>(group)));
+    SendNow<CollisionEvent>(BRINDLE_SITE, trigger->GetId(), trigger, trigger, static_cast<std::uint32_t>(group));
   };
   touch(CollisionGroup::ENEMY);
-  EventManager::Instance()->SendEvent(MemoryManager::New<UseEvent>(BRINDLE_SITE, trigger->GetId(), true, 0u, false));
+  SendNow<UseEvent>(BRINDLE_SITE, trigger->GetId(), true, 0u, false);
   Frame();
   EXPECT_TRUE(stages.empty()) << "not a player, and use is not watched";
   touch(CollisionGroup::PLAYER);
-  EventManager::Instance()->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, trigger->GetId()));
+  SendNow<DiedEvent>(BRINDLE_SITE, trigger->GetId());
   touch(CollisionGroup::PLAYER);
   Frame();
   EXPECT_EQ(stages, std::vector<std::uint32_t>{4});

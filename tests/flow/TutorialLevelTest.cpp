@@ -3,9 +3,9 @@
 // cell to the blown-out hold and out to the getaway ship, which leads back to the menu.
 #include "FlowScene.h"
 
-#include "flow/TutorialManager.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Health.h"
+#include "flow/tutorial/TutorialManager.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
 #include "support/AtlasFrames.h"
 #include "support/CapturedLog.h"
 

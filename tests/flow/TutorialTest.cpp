@@ -1,10 +1,13 @@
 #include "InterfaceScene.h"
 
-#include "flow/ActionHintController.h"
-#include "flow/DialogueBox.h"
-#include "flow/OW_TutorialManager.h"
-#include "flow/TutorialManager.h"
-#include "gameplay/CircleAround.h"
+#include "core/Send.h"
+#include "flow/hud/ActionHintController.h"
+#include "flow/hud/DialogueBox.h"
+#include "flow/tutorial/OW_TutorialManager.h"
+#include "flow/tutorial/TutorialManager.h"
+#include "gameplay/props/CircleAround.h"
+#include "gameplay/ship/ShipEvents.h"
+#include "object/Removal.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 
@@ -12,7 +15,7 @@ namespace
 {
 void SendTrigger(Space* space, std::uint32_t stage)
 {
-  EventManager::Instance()->SendEvent(MemoryManager::New<TriggerEvent>(BRINDLE_SITE, space->GetId(), stage));
+  SendNow<TriggerEvent>(BRINDLE_SITE, space->GetId(), stage);
 }
 }  // namespace
 
@@ -43,7 +46,7 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
   SendTrigger(space, 4);  // out of order: ignored, but said
   EXPECT_EQ(manager->GetStage(), 1u);
   EXPECT_EQ(log.CountOf("trigger!"), 1u);
-  EventManager::Instance()->SendEvent(MemoryManager::New<DepressurizationEvent>(BRINDLE_SITE, space->GetId(), 0u, 0u, glm::vec2(0.0f, 0.0f)));
+  SendNow<DepressurizationEvent>(BRINDLE_SITE, space->GetId(), 0u, 0u, glm::vec2(0.0f, 0.0f));
   EXPECT_EQ(manager->GetStage(), 1u);
 
   SendTrigger(space, 1);
@@ -67,7 +70,7 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
     }
   }
   EXPECT_EQ(dialogue->GetText(), "Blow a hole into space and claim freedom!");
-  EventManager::Instance()->SendEvent(MemoryManager::New<DepressurizationEvent>(BRINDLE_SITE, space->GetId(), 0u, 0u, glm::vec2(0.0f, 0.0f)));
+  SendNow<DepressurizationEvent>(BRINDLE_SITE, space->GetId(), 0u, 0u, glm::vec2(0.0f, 0.0f));
   Frame();
   EXPECT_EQ(manager->GetStage(), 9u);
   EXPECT_EQ(dialogue->GetText(), "Flee fool!");

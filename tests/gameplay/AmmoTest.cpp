@@ -1,8 +1,8 @@
-#include "gameplay/Ammo.h"
+#include "gameplay/weapons/Ammo.h"
 
 #include "CombatScene.h"
-#include "gameplay/AmmoPickup.h"
-#include "gameplay/Equipment.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/AmmoPickup.h"
 #include "render/TextToSprite.h"
 
 #include <cmath>

@@ -1,10 +1,11 @@
-#include "gameplay/BeamGun.h"
+#include "gameplay/weapons/BeamGun.h"
 
 #include "CombatScene.h"
-#include "gameplay/Ammo.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Health.h"
+#include "core/Send.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/Ammo.h"
+#include "object/Removal.h"
 #include "render/PointLight.h"
 
 #include <cmath>

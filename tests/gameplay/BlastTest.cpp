@@ -1,15 +1,15 @@
 // The things guns and bombs leave in the world: bullets, rockets, bombs, blasts, muzzle flashes, and
 // the HUD bar that counts a reload down.
-#include "gameplay/Blast.h"
+#include "gameplay/weapons/Blast.h"
 
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Gun.h"
-#include "gameplay/Health.h"
-#include "gameplay/MuzzleFlash.h"
-#include "gameplay/SimpleBombLogic.h"
-#include "gameplay/SpecialCooldown.h"
+#include "core/Send.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/specials/SpecialCooldown.h"
+#include "gameplay/weapons/Gun.h"
+#include "gameplay/weapons/MuzzleFlash.h"
+#include "gameplay/weapons/SimpleBombLogic.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsModule.h"
 #include "physics/Rigidbody.h"

@@ -2,10 +2,11 @@
 // projectiles take the spread, no ammunition spent; the ball hurts players only and bursts into a
 // blast when its time is up.
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/BossGun.h"
-#include "gameplay/Health.h"
+#include "core/Send.h"
+#include "gameplay/boss/BossGun.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/ItemEvents.h"
+#include "object/Removal.h"
 #include "physics/Rigidbody.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 // releases what it owes while its column shows frame 3 and hides at frame 7, a wave that comes too
 // late waits for the next; a thrown object lands within its radius and leaves its prefab.
 #include "CombatScene.h"
-#include "gameplay/BossSpawner.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/ThrownObject.h"
+#include "core/Send.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/boss/BossSpawner.h"
+#include "gameplay/boss/ThrownObject.h"
 #include "physics/Rigidbody.h"
 #include "render/Sprite.h"
 #include "support/AtlasFrames.h"

@@ -1,13 +1,15 @@
 // The throne room's end on the real game loop: the throne shakes the camera as it is hurt, blows
 // up when it dies, the cracked hull walls go one after another and the room loses its air, which
 // the space hears once; the shield wall stands until its manager dies.
-#include "gameplay/BossForceFieldManager.h"
-#include "gameplay/BossThroneLogic.h"
-#include "gameplay/BossWallExplosion.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/Health.h"
-#include "gameplay/PressureTracker.h"
+#include "gameplay/boss/BossForceFieldManager.h"
 #include "core/EventManager.h"
+#include "core/Send.h"
+#include "gameplay/boss/BossThroneLogic.h"
+#include "gameplay/boss/BossWallExplosion.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 #include "support/ShipScene.h"
@@ -80,7 +82,7 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
       EXPECT_EQ(ear.shakes, shakesBeforeDeath);
       throne->GetComponent<Health>()->Kill();
       // The keeper dies: its field goes, and only its field.
-      EventManager::Instance()->QueueEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, Find(space, "Field Keeper")->GetId()));
+      Queue<DiedEvent>(BRINDLE_SITE, Find(space, "Field Keeper")->GetId());
     }
     if (frame > 5 && diedAt == 0 && throne == nullptr)
     {

@@ -1,9 +1,9 @@
-#include "gameplay/BossTurretLogic.h"
+#include "gameplay/boss/BossTurretLogic.h"
 
 #include "CombatScene.h"
-#include "gameplay/BeamGun.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/BeamGun.h"
 #include "platform/Random.h"
 
 #include <glm/geometric.hpp>

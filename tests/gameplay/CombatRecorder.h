@@ -3,7 +3,9 @@
 // controller would run in the space's update (after the physics, before the queue).
 #include "core/EventManager.h"
 #include "core/Listener.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/items/ItemEvents.h"
+#include "gameplay/weapons/WeaponEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"

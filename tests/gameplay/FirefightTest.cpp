@@ -4,10 +4,10 @@
 // picks up the pistol it stands on, empties its magazine at a crate, reloads what its reserve
 // holds, drops the pistol, takes a rocket launcher and blows up two crates with one rocket.
 #include "CombatRecorder.h"
-#include "gameplay/Ammo.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Gun.h"
+#include "core/Send.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/Ammo.h"
+#include "gameplay/weapons/Gun.h"
 #include "input/InputActionMap.h"
 #include "object/DataBoard.h"
 #include "object/GameobjectFactory.h"

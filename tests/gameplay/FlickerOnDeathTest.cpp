@@ -1,10 +1,9 @@
 #include "render/SpriteTestEnvironment.h"
 
-#include "gameplay/FlickerOnDeath.h"
-#include "gameplay/GameplayEvents.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/combat/FlickerOnDeath.h"
 #include "physics/Collider.h"
 #include "support/CapturedLog.h"
-
 
 namespace
 {

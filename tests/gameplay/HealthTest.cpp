@@ -1,10 +1,12 @@
-#include "gameplay/Health.h"
+#include "gameplay/combat/Health.h"
 
 #include "CombatScene.h"
-#include "gameplay/Damage.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/GodMode.h"
-#include "gameplay/Team.h"
+#include "core/Send.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/combat/Damage.h"
+#include "gameplay/combat/GodMode.h"
+#include "gameplay/combat/Team.h"
 #include "object/RegistryType.h"
 #include "physics/Rigidbody.h"
 

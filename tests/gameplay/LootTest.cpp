@@ -1,11 +1,14 @@
 #include "CombatScene.h"
 
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/InteractJukebox.h"
-#include "gameplay/Interactor.h"
-#include "gameplay/SpawnOnDestruction.h"
 #include "audio/SoundEvents.h"
 #include "core/MemoryManager.h"
+#include "core/Send.h"
+#include "gameplay/LevelEvents.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/items/SpawnOnDestruction.h"
+#include "gameplay/player/Interactor.h"
+#include "gameplay/player/PlayerEvents.h"
+#include "gameplay/props/InteractJukebox.h"
 #include "object/ObjectEvents.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
@@ -26,7 +29,7 @@ int CountPrefab(Space* space, const std::string& prefab)
 template <typename E, typename... Args>
 void Send(Args... args)
 {
-  EventManager::Instance()->SendEvent(MemoryManager::New<E>(BRINDLE_SITE, args...));
+  SendNow<E>(BRINDLE_SITE, args...);
 }
 
 void Touch(const Handle<GameObject>& self, const Handle<GameObject>& other, CollisionGroup group)

@@ -1,14 +1,14 @@
 // A sealed room on the real game loop: an explosion blows out one of its walls, the map opens the
 // edge, the room vents towards the hole and the bodies in it are pushed that way.
-#include "ai/PathGraph.h"
-#include "gameplay/DepressurizationEffect.h"
-#include "gameplay/DragManager.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/PressureTracker.h"
-#include "support/ShipScene.h"
+#include "ai/navigation/PathGraph.h"
 #include "core/EventManager.h"
+#include "gameplay/ship/DepressurizationEffect.h"
+#include "gameplay/ship/DragManager.h"
+#include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "object/GameobjectFactory.h"
 #include "physics/Rigidbody.h"
+#include "support/ShipScene.h"
 
 #include <set>
 #include <utility>

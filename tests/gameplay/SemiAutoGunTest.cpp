@@ -1,13 +1,13 @@
 // The trigger rhythms and one-round reloads of the gun family, used as the controllers use them.
-#include "gameplay/SemiAutoGun.h"
+#include "gameplay/weapons/SemiAutoGun.h"
 
 #include "CombatScene.h"
 #include "core/FileUtilities.h"
-#include "gameplay/Ammo.h"
-#include "gameplay/BurstGun.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/Equipment.h"
-#include "gameplay/Shotgun.h"
+#include "core/Send.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/Ammo.h"
+#include "gameplay/weapons/BurstGun.h"
+#include "gameplay/weapons/Shotgun.h"
 
 class SemiAutoGunTest : public CombatScene
 {

@@ -1,4 +1,4 @@
-#include "gameplay/ShipLayoutFile.h"
+#include "gameplay/ship/ShipLayoutFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The player's ship on the real game loop, steered from the keyboard through the input layer: the
 // thruster's flame and engine sound follow the steering keys, and a bump into another ship cuts
 // them until the next frame.
-#include "gameplay/ShipThruster.h"
+#include "gameplay/ship/ShipThruster.h"
 #include "render/Sprite.h"
 #include "support/ShipScene.h"
 

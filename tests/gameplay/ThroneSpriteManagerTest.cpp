@@ -2,11 +2,12 @@
 // never mends, and the blasts around it come seven to an explosion, a quarter second apart, with
 // one more for every interaction.
 #include "CombatScene.h"
-#include "gameplay/Dispatch.h"
-#include "gameplay/ExplosionSummon.h"
-#include "gameplay/GameplayEvents.h"
-#include "gameplay/Health.h"
-#include "gameplay/ThroneSpriteManager.h"
+#include "core/Send.h"
+#include "gameplay/boss/BossEvents.h"
+#include "gameplay/boss/ExplosionSummon.h"
+#include "gameplay/boss/ThroneSpriteManager.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/player/PlayerEvents.h"
 #include "render/Sprite.h"
 
 class ThroneSpriteManagerTest : public CombatScene

@@ -1,12 +1,12 @@
 #include "object/ObjectTestEnvironment.h"
 
-#include "ai/Kinematic.h"
-#include "ai/Motivator.h"
-#include "gameplay/AmmoType.h"
-#include "gameplay/ShipTileEditorAndPalletWindow.h"
-#include "gameplay/TeamEnum.h"
+#include "gameplay/combat/TeamEnum.h"
+#include "gameplay/ship/ShipTilePalette.h"
+#include "gameplay/weapons/AmmoType.h"
 #include "object/RegistryType.h"
 #include "physics/CollisionGroup.h"
+#include "steering/Kinematic.h"
+#include "steering/Motivator.h"
 #include "support/CapturedLog.h"
 
 namespace
@@ -319,10 +319,10 @@ TEST_F(MemberDataTest, KinematicHandlesAreNeverReadFromFiles)
   other.Release();
 }
 
-TEST_F(MemberDataTest, ShipTileWindowWritesAndReadsNothing)
+TEST_F(MemberDataTest, ShipTilePaletteWritesAndReadsNothing)
 {
-  ShipTileEditorAndPalletWindow window;
-  MemberBase& member = Add(&window, ShipTileEditorAndPalletWindow());
+  ShipTilePalette palette;
+  MemberBase& member = Add(&palette, ShipTilePalette());
   EXPECT_TRUE(Written(member).isNull());
   member.Deserialize(Parsed("[1]"));
   EXPECT_FALSE(member.HasChanged());

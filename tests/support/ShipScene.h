@@ -3,7 +3,7 @@
 // layout and a level (a camera, a ship object "Ship" with its ShipMap, PressureTracker, PathGraph
 // and SHIPS registration, and whatever else the test adds), starts the session on it with its
 // input on scripted events, and runs frames, acting and looking at the end of each.
-#include "gameplay/ShipMap.h"
+#include "gameplay/ship/ShipMap.h"
 #include "object/Transform.h"
 #include "support/GameScene.h"
 

@@ -1,8 +1,0 @@
-#include "ai/BearController.h"
-
-namespace
-{
-constexpr GroundEnemyController::Design Bear{false, false, 1.0f, 600.0f};
-}
-
-BearController::BearController() : GroundEnemyController(TypeId, "BearController", Bear) {}

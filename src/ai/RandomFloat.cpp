@@ -1,8 +1,0 @@
-#include "ai/RandomFloat.h"
-
-#include "platform/Random.h"
-
-float RandomFloat(float a, float b)
-{
-  return a + RandomUnit() * (b - a);
-}

@@ -1,0 +1,47 @@
+#pragma once
+// Drives a drone released by a drone carrier. It has no states: every update it steers straight at
+// the nearest opponent (keeping 64 units from other drones, facing the target), fires the weapon in
+// its first slot when it holds one, and whenever it touches an object of another team it strikes it
+// for damageOnHit_, at most once per damageCooldownLength_ seconds, leaving an impact halfway
+// between the two. Dead, it stops steering and firing (a touch still strikes) and goes when its
+// death animation ends.
+//
+// It needs an Agent, an AimingModule, a Team and a Health beside it; an Equipment to fire.
+#include "steering/BlendedSteering.h"
+#include "ai/enemies/EnemyController.h"
+
+#include <memory>
+
+class CollisionEvent;
+class Separation;
+class UpdateEvent;
+
+class DroneSpawnController : public EnemyController
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_DroneSpawnController;
+  static constexpr const char* ImpactPrefab = "BulletImpact";
+
+  using EnemyController::On;
+
+  DroneSpawnController();
+  // The damage and its cooldown travel; the blend is the live object's own.
+  DroneSpawnController& operator=(const DroneSpawnController& other);
+
+  void OnAwake() override;
+  void Synchronize() override;
+  void OnDestroy() override;
+  void GetMembers(std::vector<MemberBase*>& members) override;
+
+  void On(UpdateEvent* event);
+  void On(CollisionEvent* event);
+
+  float GetDamageCooldown() const { return damageCooldown; }
+
+private:
+  std::unique_ptr<BlendedSteering> blend;
+  Separation* allySeparation = nullptr;
+  float damageOnHit = 0.5f;
+  float damageCooldownLength = 1.0f;
+  float damageCooldown = 0.0f;
+};

@@ -1,0 +1,79 @@
+#pragma once
+// What the enemy controllers share: the AimingModule they ask for targets, the Agent's kinematic
+// they steer (the character), a kinematic of their own that mirrors the target's motion, the
+// steering of the current update, and the steps every armed enemy takes with its Equipment.
+//
+//   RefreshTarget();            targetObject = the nearest opponent (empty when none)
+//   MirrorTarget();             target_ = that opponent's Agent kinematic, whole
+//   AskForWeapon();             unarmed: an EquipDequip for slot 0 is queued (picks up what it touches)
+//   FireWeapon();               armed: a UseEvent for slot 0, with the re-arm flag, sent at once
+//   SendSteering();             `steering` queued to the Agent as UpdateSteering
+//
+// Its two handlers end an enemy that dies through its death animation: DiedEvent drops a held
+// weapon (at once), stops the controller and writes the dead hitpoints; DeathAnimationComplete
+// removes the object. A class subscribes them itself, in its own order.
+//
+// A sibling it needs and lacks is reported once and the step that needs it is skipped.
+#include "steering/Kinematic.h"
+#include "object/Component.h"
+#include "object/MissingSiblingWarning.h"
+#include "steering/SteeringOutput.h"
+
+class AimingModule;
+class DeathAnimationComplete;
+class DiedEvent;
+class Equipment;
+
+class EnemyController : public Component
+{
+public:
+  ~EnemyController() override;
+
+  void On(DiedEvent* event);
+  void On(DeathAnimationComplete* event);
+
+  bool IsDead() const { return dead; }
+  const SteeringOutput& GetSteering() const { return steering; }
+  const Handle<GameObject>& GetTargetObject() const { return targetObject; }
+  const Handle<Kinematic>& GetTargetKinematic() const { return target_; }
+  const Handle<Kinematic>& GetCharacter() const { return character; }
+
+protected:
+  // `className` names the controller in its diagnostics and allocation failures.
+  EnemyController(std::uint32_t typeId, const char* className);
+  // Nothing of a live controller travels: what it builds belongs to the object it woke on.
+  EnemyController& operator=(const EnemyController& other);
+
+  // The owner's AimingModule into `aiming` (reported when missing).
+  void FindAiming();
+  // The private target kinematic; a failed allocation is fatal.
+  void AllocateTarget();
+  void ReleaseTarget() { target_.Release(); }
+  // The Agent's kinematic into `character` (reported when missing).
+  void BindCharacter();
+
+  void RefreshTarget();
+  void MirrorTarget();
+  // The owner's Equipment, reported once when missing.
+  Equipment* FindEquipment();
+  bool IsArmed();
+  void AskForWeapon();
+  void FireWeapon();
+  void SendSteering();
+  // The Health's hitpoints read the dead value and stay there.
+  void MarkDead();
+
+  const char* className;
+  AimingModule* aiming = nullptr;
+  bool dead = false;
+  SteeringOutput steering;
+  Handle<Kinematic> character;
+  Handle<Kinematic> target_;
+  Handle<GameObject> targetObject;
+
+private:
+  MissingSiblingWarning missingAgent;
+  MissingSiblingWarning missingAiming;
+  MissingSiblingWarning missingEquipment;
+  MissingSiblingWarning missingHealth;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// Sending an event in one line, the one way every folder above core/ does it: an event of class E
+// is made in the pool, tagged with the caller's site, and either queued for the frame's
+// processing of the queue (Queue) or delivered before the call returns (SendNow). Without an
+// event manager nothing is made.
+//   Queue<ShakeEvent>(BRINDLE_SITE, space->GetId(), 1.0f);
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+
+#include <utility>
+
+template <typename E, typename... Args>
+void Queue(SiteTag site, Args&&... args)
+{
+  if (EventManager* manager = EventManager::Instance())
+    manager->QueueEvent(MemoryManager::New<E>(site, std::forward<Args>(args)...));
+}
+
+template <typename E, typename... Args>
+void SendNow(SiteTag site, Args&&... args)
+{
+  if (EventManager* manager = EventManager::Instance())
+    manager->SendEvent(MemoryManager::New<E>(site, std::forward<Args>(args)...));
+}

@@ -1,5 +1,0 @@
-#include "flow/AnyInputDetector.h"
-
-#include "input/InputActionMap.h"
-
-AnyInputDetector::AnyInputDetector() : ActionDetector(TypeId, ACTION_ANY_KEYBOARD_MOUSE, ACTION_ANY_CONTROLLER) {}

@@ -1,5 +1,0 @@
-#include "flow/AutoPlayDetector.h"
-
-#include "input/InputActionMap.h"
-
-AutoPlayDetector::AutoPlayDetector() : ActionDetector(TypeId, ACTION_AUTO_PLAY) {}

@@ -1,5 +1,0 @@
-#include "flow/CancelDetector.h"
-
-#include "input/InputActionMap.h"
-
-CancelDetector::CancelDetector() : ActionDetector(TypeId, ACTION_CANCEL) {}

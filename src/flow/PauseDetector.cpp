@@ -1,5 +1,0 @@
-#include "flow/PauseDetector.h"
-
-#include "input/InputActionMap.h"
-
-PauseDetector::PauseDetector() : ActionDetector(TypeId, ACTION_PAUSE) {}

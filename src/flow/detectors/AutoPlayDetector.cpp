@@ -1,0 +1,5 @@
+#include "flow/detectors/AutoPlayDetector.h"
+
+#include "input/InputActionMap.h"
+
+AutoPlayDetector::AutoPlayDetector() : ActionDetector(TypeId, ACTION_AUTO_PLAY) {}

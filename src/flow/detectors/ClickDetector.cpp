@@ -1,0 +1,33 @@
+#include "flow/detectors/ClickDetector.h"
+
+#include "core/Send.h"
+#include "flow/FlowEvents.h"
+#include "input/Input.h"
+#include "object/GameObject.h"
+#include "object/Space.h"
+#include "physics/Collider.h"
+#include "render/Camera.h"
+
+void ClickDetector::OnAwake()
+{
+  Detector::OnAwake();
+  if (const Space* space = GetSpace())
+    Queue<RegisterClickDetectorEvent>(BRINDLE_SITE, space->GetId(), this);
+}
+
+bool ClickDetector::CheckHovered()
+{
+  const Space* space = GetSpace();
+  const Camera* camera = space != nullptr ? space->GetCurrentCamera() : nullptr;
+  Collider* collider = GetCollider(GetGameObject());
+  if (camera == nullptr || collider == nullptr)
+    return false;
+  const glm::vec2 mouse = camera->GetMouseWorldPosition();
+  return collider->ContainsPoint(mouse.x, mouse.y);
+}
+
+bool ClickDetector::CheckTriggered()
+{
+  const Input* input = Input::Instance();
+  return IsHovered() && input != nullptr && input->IsMouseButtonPressed(0);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The mouse side of a menu button: hovered while the mouse, seen through its space's camera, lies
+// inside its object's collider; triggered while hovered with the left button down (pressed this
+// frame or held). Waking, it announces itself to the menu input manager of its space.
+// Without a camera in its space or a collider on its object it is never hovered.
+#include "flow/detectors/Detector.h"
+
+class ClickDetector : public Detector
+{
+public:
+  static constexpr std::uint32_t TypeId = COMP_ClickDetector;
+
+  ClickDetector() : Detector(TypeId, Kind::HoverAndTrigger) {}
+  // A copy starts as constructed.
+  ClickDetector& operator=(const ClickDetector&) = default;
+
+  void OnAwake() override;
+  bool CheckHovered() override;
+  bool CheckTriggered() override;
+};

@@ -1,0 +1,84 @@
+#include "flow/menu/ToggleButtonAnimator.h"
+
+#include "flow/FlowEvents.h"
+#include "flow/actions/SpriteTweens.h"
+#include "flow/detectors/Detector.h"
+#include "input/DetectorEvents.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+
+namespace
+{
+const fColor Opaque(1.0f, 1.0f, 1.0f, 1.0f);
+const fColor Clear(1.0f, 1.0f, 1.0f, 0.0f);
+const fColor HalfClear(1.0f, 1.0f, 1.0f, 0.5f);
+}  // namespace
+
+ToggleButtonAnimator& ToggleButtonAnimator::operator=(const ToggleButtonAnimator& other)
+{
+  Component::operator=(other);
+  swipeOffset = other.swipeOffset;
+  smallEmphScale = other.smallEmphScale;
+  largEmphScale = other.largEmphScale;
+  animationTime = other.animationTime;
+  return *this;
+}
+
+void ToggleButtonAnimator::OnAwake()
+{
+  SubscribeOnOwner<ButtonToggledEvent>(this);
+  SubscribeOnOwner<DetectorHoverBeginEvent>(this);
+  SubscribeOnOwner<DetectorHoverEndEvent>(this);
+}
+
+void ToggleButtonAnimator::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "swipeOffset", &swipeOffset, RenderVec2, glm::vec2(10.0f, 10.0f));
+  Members::AddMember(members, "smallEmphScale", &smallEmphScale, RenderVec2, glm::vec2(1.5f, 1.5f));
+  Members::AddMember(members, "largEmphScale", &largEmphScale, RenderVec2, glm::vec2(3.0f, 3.0f));
+  Members::AddMember(members, "animationTime", &animationTime, RenderFloat, 0.25f);
+}
+
+void ToggleButtonAnimator::On(ButtonToggledEvent* event)
+{
+  on = event->state;
+  Sprite* sprite = SpriteTweens::SpriteOf(*this);
+  if (sprite == nullptr)
+    return;
+  using namespace SpriteTweens;
+  const glm::vec2 home(0.0f, 0.0f);
+  if (on)
+  {
+    Tween(*this, *sprite, Color, Clear, Opaque, animationTime);
+    Tween(*this, *sprite, Scale, largEmphScale, smallEmphScale, animationTime);
+    Tween(*this, *sprite, Offset, swipeOffset, home, animationTime);
+  }
+  else
+  {
+    Tween(*this, *sprite, Color, Opaque, Clear, animationTime);
+    Tween(*this, *sprite, Scale, glm::vec2(1.0f, 1.0f), glm::vec2(3.0f, 3.0f), animationTime);
+    Tween(*this, *sprite, Offset, home, swipeOffset, animationTime);
+  }
+}
+
+void ToggleButtonAnimator::Settle(Sprite& sprite, const fColor& color, const glm::vec2& scale)
+{
+  SpriteTweens::Tween(*this, sprite, SpriteTweens::Color, sprite.GetColor(), color, animationTime);
+  SpriteTweens::Tween(*this, sprite, SpriteTweens::Scale, sprite.GetScale(), scale, animationTime);
+  sprite.SetOffset(0.0f, 0.0f);
+}
+
+void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
+{
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
+    Settle(*sprite, on ? Opaque : HalfClear, smallEmphScale);
+}
+
+void ToggleButtonAnimator::On(DetectorHoverEndEvent*)
+{
+  const GameObject* object = GetGameObject();
+  if (object == nullptr || IsAnyDetectorHovered(*object))
+    return;
+  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
+    Settle(*sprite, on ? Opaque : Clear, glm::vec2(1.0f, 1.0f));
+}

@@ -1,0 +1,146 @@
+#include "flow/tutorial/OW_TutorialManager.h"
+
+#include "core/Log.h"
+#include "flow/FlowEvents.h"
+#include "flow/hud/DialogueBox.h"
+#include "flow/tutorial/TutorialScript.h"
+#include "gameplay/props/CircleAround.h"
+#include "input/InputActionMap.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/GameobjectFactory.h"
+#include "object/ObjectEvents.h"
+#include "object/Registry.h"
+#include "object/Removal.h"
+#include "object/Space.h"
+#include "object/Transform.h"
+#include "physics/Rigidbody.h"
+
+namespace
+{
+constexpr const char* Lines[OW_TutorialManager::StageCount - 1] = {
+    "I see you that you have found yourself a ship.",
+    "Now your life of piracy can truly begin!",
+    "Ahh wait a minute... You have no reputation!",
+    "You'll need to plunder and pirate alot more if you want to challenge me.",
+    "See these innocent merchant ships. Full of plunder.",
+    "Why don't you go pirate all over em.",
+};
+}  // namespace
+
+void OW_TutorialManager::OnAwake()
+{
+  LetSpaceDestroyOwner();
+  SubscribeOnSpace<UpdateEvent>(this);
+  SubscribeOnSpace<TriggerEvent>(this);
+  dialogue = TutorialScript::FindDialogue(*this);
+  GameobjectFactory* factory = GameobjectFactory::Instance();
+  if (factory == nullptr || GetSpace() == nullptr)
+    return;
+  factory->CreateGameObjectAt(anchor, "tutorial_highlight", GetSpace(), -2000.0f, 1500.0f, "");
+  if (anchor)
+    if (EventManager* events = EventManager::Instance())
+      events->Subscribe<Space, GameObjectDestroyedEvent>(GetSpace(), anchor->GetId());
+}
+
+void OW_TutorialManager::On(UpdateEvent* event)
+{
+  if (ended)
+    return;
+  if (timerRunning)
+  {
+    stageTimer -= event->dt;
+    if (stageTimer < 0.0f)
+    {
+      ++stage;
+      lineShown = false;
+      stageTimer = 5.0f;
+    }
+  }
+  if (!subject)
+    if (Registry* registry = Registry::Instance())
+      for (const Handle<GameObject>& ship : registry->GetObjects(RegistryType::OW_CORVA))
+      {
+        subject = ship;
+        break;
+      }
+  const glm::vec2 ship = subject ? subject->GetTransform()->GetWorldPosition() : glm::vec2(0.0f, 0.0f);
+  if (GameObject* owner = GetGameObject(); owner != nullptr && subject)
+  {
+    owner->GetTransform()->SetWorldPosition(ship.x - 5000.0f, ship.y - 3000.0f);
+    owner->GetTransform()->SetScale({5.0f, 5.0f});
+  }
+  if (subject && (stage == 0 || stage == 1))
+    PlaceHighlight(ship);
+  if (subject && (stage == 2 || stage == 3))
+    PlaceHighlight(ship + glm::vec2(7000.0f, 3000.0f));
+  if (!lineShown && stage < StageCount)
+    ShowStage();
+  if (ended)
+    return;
+  InputActionMap* input = InputActionMap::Instance();
+  if (stageTimer < 4.7f && input != nullptr &&
+      (input->IsActionActive(0, ACTION_ANY_KEYBOARD_MOUSE) || input->IsActionActive(0, ACTION_ANY_CONTROLLER)))
+  {
+    SetShipHeld(false);
+    End();
+  }
+}
+
+void OW_TutorialManager::ShowStage()
+{
+  lineShown = true;
+  switch (stage)
+  {
+    case 0:
+      SetHighlightRadii(500.0f, 500.0f, true);
+      SetShipHeld(true);
+      break;
+    case 2: SetHighlightRadii(1000.0f, 0.0f, false); break;
+    case 4:
+      PlaceHighlight({1000.0f, 0.0f});
+      SetHighlightRadii(2000.0f, 2000.0f, true);
+      break;
+    case 5: SetShipHeld(false); break;
+    case 6: End(); return;
+    default: break;
+  }
+  if (dialogue != nullptr)
+    dialogue->SetText(Lines[stage]);
+}
+
+void OW_TutorialManager::SetShipHeld(bool held)
+{
+  if (subject)
+    if (auto* body = subject->GetComponent<Rigidbody>())
+      body->SetActive(!held);
+}
+
+void OW_TutorialManager::SetHighlightRadii(float x, float y, bool both)
+{
+  CircleAround* circle = anchor ? anchor->GetComponent<CircleAround>() : nullptr;
+  if (circle == nullptr)
+    return;
+  circle->SetRadiusX(x);
+  if (both)
+    circle->SetRadiusY(y);
+}
+
+void OW_TutorialManager::PlaceHighlight(glm::vec2 position)
+{
+  if (anchor)
+    anchor->GetTransform()->SetWorldPosition(position.x, position.y);
+}
+
+void OW_TutorialManager::End()
+{
+  LogLine("Overworld tutorial: ended");
+  ended = true;
+  QueueRemoval(anchor);
+  QueueRemoval(GetOwner());
+}
+
+void OW_TutorialManager::On(TriggerEvent* event)
+{
+  TutorialScript::FollowTrigger(*event, stage, lineShown);
+}

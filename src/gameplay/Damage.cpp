@@ -1,8 +1,0 @@
-#include "gameplay/Damage.h"
-
-#include "object/Members.h"
-
-void Damage::GetMembers(std::vector<MemberBase*>& members)
-{
-  Members::AddMember(members, "damage", &damage, RenderFloat, 0.0f);
-}

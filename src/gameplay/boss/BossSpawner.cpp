@@ -1,0 +1,75 @@
+#include "gameplay/boss/BossSpawner.h"
+
+#include "gameplay/boss/BossEvents.h"
+#include "object/FrameEvents.h"
+#include "object/GameObject.h"
+#include "object/Members.h"
+#include "object/Spawning.h"
+#include "object/Transform.h"
+#include "platform/Random.h"
+#include "render/Sprite.h"
+
+BossSpawner::BossSpawner() : Component(TypeId)
+{
+  teleportSound.SetEvent(TeleportSoundPath);
+}
+
+BossSpawner::~BossSpawner()
+{
+  teleportSound.StopAndClear();
+}
+
+BossSpawner& BossSpawner::operator=(const BossSpawner& other)
+{
+  Component::operator=(other);
+  enemiesToSpawn = other.enemiesToSpawn;
+  animated = other.animated;
+  return *this;
+}
+
+void BossSpawner::GetMembers(std::vector<MemberBase*>& members)
+{
+  Members::AddMember(members, "enemiesToSpawn", &enemiesToSpawn, RenderInt, 0);
+  Members::AddMember(members, "animated", &animated, RenderBool, false);
+}
+
+void BossSpawner::OnAwake()
+{
+  SubscribeOnSpace<BossSpawnEnemies>(this);
+  SubscribeOnSpace<UpdateEvent>(this);
+}
+
+void BossSpawner::On(BossSpawnEnemies*)
+{
+  if (Sprite* sprite = GetGameObject() != nullptr ? GetGameObject()->GetSprite() : nullptr)
+  {
+    sprite->SetAnimated(true);
+    sprite->SetDraw(true);
+  }
+  ++enemiesToSpawn;
+  animated = true;
+}
+
+void BossSpawner::On(UpdateEvent*)
+{
+  GameObject* pad = GetGameObject();
+  Sprite* sprite = pad != nullptr ? pad->GetSprite() : nullptr;
+  if (!animated || sprite == nullptr)
+    return;
+  if (enemiesToSpawn != 0 && sprite->GetFrame() == ReleaseFrame)
+  {
+    const auto choice = static_cast<std::size_t>(Random() % static_cast<int>(Prefabs.size()));
+    teleportSound.Play();
+    // An enemy that cannot be made is reported once and still counts as released.
+    if (const Transform* transform = pad->GetTransform())
+      SpawnAt(Prefabs[choice], pad->GetSpace(), transform->GetWorldPosition());
+    --enemiesToSpawn;
+  }
+  if (sprite->GetFrame() == LastFrame)
+  {
+    sprite->SetAnimated(false);
+    sprite->SetFrame(0);
+    sprite->SetDraw(false);
+    animated = false;
+  }
+}

@@ -1,0 +1,8 @@
+#include "steering/SteeringComponents.h"
+
+#include "steering/Agent.h"
+
+void RegisterSteeringComponents(ComponentFactoryMap& factories)
+{
+  AddComponentFactory<Agent>(factories, "Agent");
+}

@@ -1,0 +1,169 @@
+"""What the content scripts share: where they write, the game's own JSON layout, level files, and
+the pieces many prefabs are made of.
+
+Every generated file goes through `output_path`, so that tools/make_content.py can run every
+script into another folder and compare the result with the checkout. A script run on its own
+writes into the checkout, as before.
+"""
+import json
+import os
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+_output_root = ROOT
+written = []  # the files written so far, relative to the output folder, in order
+
+
+def write_into(folder):
+    """Makes every later write land under `folder` (laid out as the checkout) instead of the checkout."""
+    global _output_root
+    _output_root = os.path.abspath(folder)
+
+
+def source_path(relative):
+    """A file of the checkout."""
+    return os.path.join(ROOT, relative)
+
+
+def written_path(relative):
+    """The file `relative` as it stands for a script that rewrites part of it: the output's copy once
+    one has been written there, else the checkout's, whose hand-written parts carry over."""
+    path = os.path.join(_output_root, relative)
+    return path if os.path.exists(path) else source_path(relative)
+
+
+def output_folder(relative):
+    """The folder `relative` of the output, made if missing."""
+    path = os.path.join(_output_root, relative)
+    os.makedirs(path, exist_ok=True)
+    return path
+
+
+def output_path(relative):
+    """Where the generated file `relative` (e.g. "Assets/Prefabs/Default.prefab") goes; its folder
+    is made, and the file counted as written."""
+    output_folder(os.path.dirname(relative))
+    written.append(relative)
+    return os.path.join(_output_root, relative)
+
+
+def write_text(relative, text):
+    """Through a temporary file renamed over the target, so an interrupted run leaves no half file."""
+    path = output_path(relative)
+    temporary = path + ".tmp"
+    with open(temporary, "w", encoding="utf-8", newline="\n") as output:
+        output.write(text)
+    os.replace(temporary, path)
+
+
+def write_json(relative, value):
+    """As the game writes its own files: 3-space indents, sorted keys, " : " between key and value."""
+    write_text(relative, json.dumps(value, indent=3, sort_keys=True, separators=(",", " : ")) + "\n")
+
+
+def write_prefabs(prefabs):
+    """Each prefab into Assets/Prefabs/ under its name without blanks, as the editor saves them."""
+    for name, components in prefabs.items():
+        write_json("Assets/Prefabs/%s.prefab" % "".join(name.split()), {name: components})
+
+
+def prefab_exists(name):
+    """Whether a prefab has been written, into the output folder; levels check their prefabs here."""
+    return os.path.exists(os.path.join(_output_root, "Assets", "Prefabs", "".join(name.split()) + ".prefab"))
+
+
+class LevelFile:
+    def __init__(self):
+        self.objects = []
+
+    def add(self, name, prefab, position, components=None):
+        """One object of a prefab at a position; `components` overrides members of the prefab.
+        Returns the object's uuid."""
+        record = {"Transform": {"position": [position[0], position[1]]}}
+        for type_name, members in (components or {}).items():
+            record.setdefault(type_name, {}).update(members)
+        uuid = len(self.objects) + 1
+        self.objects.append({"children": [], "components": record, "name": name, "prefab": prefab,
+                             "uuid": uuid})
+        return uuid
+
+    def adopt(self, parent, child):
+        """Makes the object of uuid `child` a child of the object of uuid `parent`; the child's
+        position is then taken relative to its parent."""
+        for record in self.objects:
+            if record["uuid"] == parent:
+                record["children"].append({"who": child})
+
+    def add_walled_floor(self, columns, rows, tile, floor_prefab, wall_prefab):
+        """A floor of columns x rows tiles centred on the origin, ringed by walls; returns the
+        centre of its lower left tile."""
+        left = -(columns - 1) * tile // 2
+        bottom = -(rows - 1) * tile // 2
+        for row in range(rows):
+            for column in range(columns):
+                self.add("Floor", floor_prefab, (left + column * tile, bottom + row * tile))
+        for column in range(-1, columns + 1):
+            self.add("Wall", wall_prefab, (left + column * tile, bottom - tile))
+            self.add("Wall", wall_prefab, (left + column * tile, bottom + rows * tile))
+        for row in range(rows):
+            self.add("Wall", wall_prefab, (left - tile, bottom + row * tile))
+            self.add("Wall", wall_prefab, (left + columns * tile, bottom + row * tile))
+        return left, bottom
+
+    def write(self, level):
+        write_json("Assets/LevelFiles/%s.json" % level, {"level": {"objects": self.objects}})
+
+
+# Pieces of prefabs.
+
+ENEMY_HURT = "event:/SFX/EnemyHurt"
+
+
+def sprite(source, size=None, layer="DL_MAIN", **members):
+    """A Sprite record; `size` is its scale in world units, left out where the Transform scales it."""
+    record = {"source": source, "layer": layer}
+    if size is not None:
+        record["scale"] = [size[0], size[1]]
+    record.update(members)
+    return record
+
+
+def health(hitpoints, death_sound=None, hurt_sound=ENEMY_HURT, **members):
+    """Health that starts full and does not regenerate."""
+    record = {"hitpoints": float(hitpoints), "max hitpoints": float(hitpoints), "regens": False,
+              "sound hurt": hurt_sound}
+    if death_sound is not None:
+        record["sound death"] = death_sound
+    record.update(members)
+    return record
+
+
+def timed_destruction(seconds):
+    return {"active": True, "destructionTime": float(seconds)}
+
+
+def loose_item(picture, radius, special=False):
+    """What every item lying on the floor has: a picture (a Sprite record), a body, a collider that
+    meets the player's reach, and Equippable."""
+    record = {
+        "Transform": None,
+        "Sprite": picture,
+        "Rigidbody": {"angularDrag": 3.0, "velocityDrag": 3.0},
+        "CircleCollider": {"group": "ITEMS", "radius": radius},
+        "Equippable": {"pickup_sound": "event:/SFX/ItemSwap"},
+    }
+    if special:
+        record["Equippable"]["special"] = True
+    return record
+
+
+def gun(picture, members, kind="Gun"):
+    """A gun lying loose until a holder takes it: `picture` is its Sprite record, `members` those of
+    its gun component (`kind`). The magazine starts full and reloads with the usual sound unless
+    `members` name another."""
+    record = loose_item(picture, 26.0)
+    members = dict(members)
+    members.setdefault("reloadSound", "event:/SFX/Reload")
+    members["magAmmo"] = members["magCapacity"]
+    record[kind] = members
+    return record

@@ -1,0 +1,150 @@
+#!/usr/bin/python3
+"""Makes every generated file of the game from the scripts in tools/: the ship layouts, the
+prefabs, the levels, the pictures and the sounds, in that order (a level checks that the prefabs it
+places exist, so the prefabs come first).
+
+    python3 tools/make_content.py             writes into the checkout, as each script run alone does
+    python3 tools/make_content.py --out DIR   writes DIR/Assets/... and DIR/docs/ASSETS.md instead
+    python3 tools/make_content.py --check     writes into a temporary folder and compares it with the
+                                              checkout; exits 1 naming each file that differs, is
+                                              missing, or that no script writes
+
+The scripts are the one source of these files: a hand edit of a generated file is lost at the next
+run, so make it in the script that writes the file. Files in Assets/ that no script writes are
+listed in HAND_MADE below, each with the reason.
+
+The Debian interpreter is named on purpose: Pillow comes from the python3-pil package, which
+another installation's python3 does not see; such a python3 hands the run over to Debian's.
+"""
+import argparse
+import difflib
+import glob
+import os
+import runpy
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True  # nothing of a run may land in the checkout (tools/__pycache__)
+
+try:
+    import PIL  # noqa: F401 (only whether it is there)
+except ImportError:
+    DEBIAN_PYTHON = "/usr/bin/python3"
+    if os.path.exists(DEBIAN_PYTHON) and os.path.realpath(sys.executable) != os.path.realpath(DEBIAN_PYTHON):
+        os.execv(DEBIAN_PYTHON, [DEBIAN_PYTHON, "-B", os.path.abspath(__file__)] + sys.argv[1:])
+    sys.exit("[ERROR] Pillow is missing; it comes with Debian's python3-pil (tools/setup-debian.sh installs it)")
+
+import content
+
+# In the order they run.
+SCRIPTS = [
+    "make_ship_layouts.py",
+    "make_basic_prefabs.py",
+    "make_combat_prefabs.py",
+    "make_player_prefabs.py",
+    "make_enemy_prefabs.py",
+    "make_boss_prefabs.py",
+    "make_ship_prefabs.py",
+    "make_overworld_prefabs.py",
+    "make_interface_levels.py",
+    "make_flow_levels.py",
+    "make_tutorial_level.py",
+    "make_boss_room.py",
+    "make_encounter_levels.py",
+    "make_overworld.py",
+    "make_brackwater.py",
+    "make_firing_range.py",
+    "make_aiarena.py",
+    "make_armory.py",
+    "make_bestiary.py",
+    "make_ship_level.py",
+    "make_atlas.py",
+    "make_sounds.py",
+]
+
+# Files under Assets/ that no script writes (a path ending in "/" is a whole folder), and why.
+HAND_MADE = {
+    "Assets/Shaders/": "GLSL written by hand",
+    "Assets/GameSettings": "the game's settings, which the game itself writes back when they change",
+    "Assets/EditorSettings": "the editor's settings, which the editor writes back when they change",
+    "Assets/LevelFiles/testlevel.json": "a fixture the object, editor and program tests load; its odd records "
+                                        "(a chain of children, an object without a Transform) are what they check",
+}
+
+TOOLS = os.path.dirname(os.path.abspath(__file__))
+
+
+def generate(folder):
+    """Runs every script into `folder`; returns which script wrote each file."""
+    scripts = {os.path.basename(path) for path in glob.glob(os.path.join(TOOLS, "make_*.py"))}
+    for unlisted in sorted(scripts - set(SCRIPTS) - {os.path.basename(__file__)}):
+        sys.exit("[ERROR] tools/%s is not in SCRIPTS of tools/make_content.py" % unlisted)
+    content.write_into(folder)
+    writers = {}
+    for script in SCRIPTS:
+        first = len(content.written)
+        try:
+            runpy.run_path(os.path.join(TOOLS, script), run_name="__main__")
+        except SystemExit as stop:
+            sys.exit("[ERROR] tools/%s stopped: %s" % (script, stop.code))
+        for relative in content.written[first:]:
+            others = writers.get(relative, "")
+            if "tools/" + script not in others:
+                writers[relative] = (others + " and " if others else "") + "tools/" + script
+    return writers
+
+
+def hand_made(relative):
+    return any(relative == path or (path.endswith("/") and relative.startswith(path)) for path in HAND_MADE)
+
+
+def difference(made, kept, relative):
+    """A few lines of the difference between two text files, or nothing for pictures and sounds."""
+    made_bytes, kept_bytes = open(made, "rb").read(), open(kept, "rb").read()
+    if b"\0" in made_bytes or b"\0" in kept_bytes:
+        return []
+    made_lines = made_bytes.decode("utf-8", "replace").splitlines()
+    kept_lines = kept_bytes.decode("utf-8", "replace").splitlines()
+    lines = list(difflib.unified_diff(kept_lines, made_lines, "checkout/" + relative, "script/" + relative,
+                                      n=1, lineterm=""))
+    return ["    " + line for line in lines[:24]] + (["    ..."] if len(lines) > 24 else [])
+
+
+def compare(folder, writers):
+    """What differs between the files made into `folder` and the checkout, one message each."""
+    problems = []
+    for relative, script in sorted(writers.items()):
+        kept = content.source_path(relative)
+        made = os.path.join(folder, relative)
+        if not os.path.exists(kept):
+            problems.append("[ERROR] %s is missing from the checkout; %s writes it" % (relative, script))
+        elif open(kept, "rb").read() != open(made, "rb").read():
+            problems.append("[ERROR] %s differs from what %s writes: make the change in the script and run it"
+                            % (relative, script))
+            problems += difference(made, kept, relative)
+    for directory, _, files in os.walk(content.source_path("Assets")):
+        for name in files:
+            relative = os.path.relpath(os.path.join(directory, name), content.ROOT).replace(os.sep, "/")
+            if relative not in writers and not hand_made(relative):
+                problems.append("[ERROR] %s is written by no script in tools/; write it from one, or list it "
+                                "in HAND_MADE of tools/make_content.py with the reason" % relative)
+    return problems
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Makes every generated file of the game.")
+    where = parser.add_mutually_exclusive_group()
+    where.add_argument("--out", metavar="DIR", help="write into DIR instead of the checkout")
+    where.add_argument("--check", action="store_true", help="compare what the scripts write with the checkout")
+    arguments = parser.parse_args()
+    if not arguments.check:
+        generate(arguments.out or content.ROOT)
+        return 0
+    with tempfile.TemporaryDirectory(prefix="content-check-") as folder:
+        problems = compare(folder, generate(folder))
+    print("\n".join(problems) if problems else "Every generated file matches its script.")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
