@@ -1,5 +1,7 @@
 #include "platform/StateRequestSignal.h"
 
+#include "platform/SignalHandler.h"
+
 #include <atomic>
 #include <csignal>
 
@@ -21,11 +23,7 @@ void StateRequestSignal::Install()
 {
   if (installed)
     return;
-  struct sigaction action = {};
-  action.sa_handler = OnStateRequestSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;  // a signal during a blocking call must not fail that call
-  sigaction(SIGUSR1, &action, &previousHandler);
+  previousHandler = InstallSignalHandler(SIGUSR1, OnStateRequestSignal);
   installed = true;
 }
 
