@@ -84,28 +84,21 @@ click_world() {
   # shellcheck disable=SC2046
   click_pixel $(at "$1" "$2")
 }
-# A click with Ctrl held turns a number field into a text field.
+# A click with Ctrl held turns a number field into a text field: Ctrl is let go once the field
+# has the keyboard.
 ctrl_click_window() {
   xdotool keydown ctrl
+  settle
   click_window "$1" "$2"
+  await_state 'typing()' "a text field at ($1, $2) to take the keyboard"
   xdotool keyup ctrl
-}
-type_text() {
-  xdotool type --delay 100 "$1"
+  settle
 }
 # Moves the pointer to a screen pixel and waits for the game to have seen it there (window pixels).
 point_at() {
   xdotool mousemove "$1" "$2"
   await_state "s['mouse'] == [$(($1 - 20)), $(($2 - 20))]" "the pointer at ($1, $2)"
 }
-# Waits until the game has drawn $1 more frames (default 2): what was typed has been seen, though
-# nothing in the state shows it.
-await_frames() {
-  local frame
-  frame=$(state_of 's["frame"]')
-  await_state "s['frame'] >= $frame + ${1:-2}" "$((${1:-2})) more frames"
-}
-
 # A menu item: the menu (of the main bar, or of the object list) opens, then its item is clicked.
 menu_item() {
   click_window "$1" "$2"
@@ -257,7 +250,7 @@ xdotool mousemove 5 5
 shoot 08-light-scaled
 save_level
 shoot 09-saved
-key Escape
+press_to_quit Escape
 await_exit 20
 
 # --- Second run: the level as it was saved ---------------------------------------------------
@@ -361,7 +354,7 @@ shoot 17-playing 2.0
 menu_item 26 10 60 85
 await_state 'loop() == "editor"' "the editor back"
 shoot 18-back-in-editor 1.0
-key Escape
+press_to_quit Escape
 await_exit 20
 
 cp "$level" "$shots/editor_drive.json"

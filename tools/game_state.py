@@ -117,9 +117,13 @@ def serve(folder):
     with open(os.path.join(folder, "questions")) as questions:
         with open(os.path.join(folder, "answers"), "w") as answers:
             for line in questions:
-                question = json.loads(line)
-                held, text = answer(question["pid"], question["log"], question.get("until") or "True",
-                                    question.get("print"), question.get("what"), float(question.get("timeout") or 20))
+                try:
+                    question = json.loads(line)
+                    held, text = answer(question["pid"], question["log"], question.get("until") or "True",
+                                        question.get("print"), question.get("what"),
+                                        float(question.get("timeout") or 20))
+                except Exception as problem:  # a bad question is answered, never the end of the helper
+                    held, text = False, f"[ERROR] the question {line.strip()} could not be asked: {problem!r}"
                 answers.write(("ok " if held else "failed ") + text.replace("\n", " ") + "\n")
                 answers.flush()
 

@@ -236,7 +236,8 @@ click -240 -250
 await_state 'level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")' "the quit question"
 shoot 14-quit-question
 for _ in 1 2 3; do
-  click -200 -110
+  # shellcheck disable=SC2046
+  click_to_quit $(at -200 -110)
   for _ in $(seq 1 25); do
     kill -0 $pid 2> /dev/null || break 2
     sleep 0.2

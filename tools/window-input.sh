@@ -46,21 +46,41 @@ shoot() {
   echo "screen: $1"
 }
 
-# How long a key or a mouse button is held, and the rests after a key press and after a click. A
-# press and its release within one frame still count (the input keeps the press), so these are
+# The game reads its input once a frame. A press and its release within one frame still count (the
+# input keeps the press), but of two clicks within one frame the editor's interface sees one, at the
+# later place, and a Ctrl let go within the frame of its click is never seen with it; a frame can
+# last long on a busy machine. So every key press, click and typed text below ends by waiting for
+# two frames begun after it (settle), once the script names the game's log.
+#
+# How long a key or a mouse button is held, and the rests after a key press and after a click, are
 # only a person's pace. The menus ignore input for half a second after each action, so the scripts
 # that play them keep the defaults; a script may set shorter ones before sourcing this file.
 press_time=${press_time:-0.3}
 key_rest=${key_rest:-0.6}
 click_rest=${click_rest:-0.4}
 
+settle() {
+  [ -z "${log:-}" ] || await_frames 2
+}
+
+# A key press that ends the game: nothing is left to settle.
+press_to_quit() {
+  xdotool keydown "$1"
+  sleep "$press_time"
+  xdotool keyup "$1"
+}
+
 key() {
   for name in "$@"; do
-    xdotool keydown "$name"
-    sleep "$press_time"
-    xdotool keyup "$name"
+    press_to_quit "$name"
+    settle
     sleep "$key_rest"
   done
+}
+
+type_text() {
+  xdotool type --delay 100 "$1"
+  settle
 }
 
 # Holds the keys for a while, all at once.
@@ -72,13 +92,19 @@ hold() {
   for name in "$@"; do xdotool keyup "$name"; done
 }
 
-# A left click at a screen pixel.
-click_pixel() {
+# A left click at a screen pixel that ends the game: nothing is left to settle.
+click_to_quit() {
   xdotool mousemove "$1" "$2"
   sleep 0.2
   xdotool mousedown 1
   sleep "$press_time"
   xdotool mouseup 1
+}
+
+# A left click at a screen pixel.
+click_pixel() {
+  click_to_quit "$1" "$2"
+  settle
   sleep "$click_rest"
 }
 
@@ -166,6 +192,13 @@ await_state() {
 # Prints an expression's value of a fresh state (once the condition $2 holds, if given).
 state_of() {
   state_answer "${2:-True}" "$1" "$1" 20
+}
+# Waits until the game has run $1 more frames (default 2) since it was asked: they began after
+# whatever the script sent before.
+await_frames() {
+  local frame
+  frame=$(state_of 's["frame"]')
+  await_state "s['frame'] >= $frame + ${1:-2}" "${1:-2} more frames"
 }
 
 # Waits up to $1 seconds (default 10) for the game to end; fails unless it ends with exit code 0.
