@@ -119,11 +119,9 @@ close_console() {
     await_state 'not window("Console")' "the console to close"
   fi
 }
-# A text field the click opened, filled with $3: Ctrl+A replaces what it held, Return confirms.
-fill_field() {
-  await_state 'typing()' "$1"
-  key ctrl+a
-  type_text "$2"
+# A text field the click opened, filled with $2 and confirmed with Return.
+enter_field() {
+  fill_field "$2" "$1"
   key Return
   await_state 'not typing()' "$1 to let go of the keyboard"
 }
@@ -222,20 +220,19 @@ drag_held_to 180 60
 shoot 04-dragged
 # Renamed through the button with its name.
 click_window 740 93
-fill_field "the name field" "Moved Crate"
+enter_field "the name field" "Moved Crate"
 await_held 'held()["name"] == "Moved Crate"' "the crate renamed"
 shoot 05-renamed
 # Its hitpoints changed in the opened "Health" (closed again after).
 click_window 708 185
 ctrl_click_window 775 232
-fill_field "the hitpoints field" 25
+enter_field "the hitpoints field" 25
 shoot 05a-hitpoints-changed
 click_window 708 185
 # A point light added through "Add Component", found by typing.
 click_window 712 139
 await_state 'popups() == 1 and typing()' "the list of components with its filter"
-type_text PointLight
-await_frames 2
+fill_field PointLight "the filter of the list of components"
 shoot 06-add-component
 click_window 756 177
 await_held '"PointLight" in held()["components"]' "the point light added"
@@ -244,7 +241,7 @@ shoot 07-light-added
 # The light's reach: each number of its "scale" typed after a Ctrl+click.
 for field in 718 835; do
   ctrl_click_window $field 301
-  fill_field "the light's scale field" 400
+  enter_field "the light's scale field" 400
 done
 xdotool mousemove 5 5
 shoot 08-light-scaled
@@ -295,7 +292,7 @@ click_window 708 185
 # "Save to Prefab" as LitCrate.
 mark
 click_window 864 116
-fill_field "the prefab name field" LitCrate
+enter_field "the prefab name field" LitCrate
 await_log "LitCrate.prefab saved."
 await_held 'held()["prefab"] == "LitCrate"' "the crate made from the new prefab"
 shoot 12-prefab-saved
@@ -304,8 +301,7 @@ test -f "$work/Assets/Prefabs/LitCrate.prefab" || { echo "[ERROR] no prefab file
 click_window 80 87
 click_window 70 104
 await_state 'popups() == 1 and typing()' "the list of prefabs with its filter"
-type_text LitCrate
-await_frames 2
+fill_field LitCrate "the filter of the list of prefabs"
 shoot 13-new-object-menu
 click_window 95 141
 await_held 'held()["name"] == "New Object" and held()["prefab"] == "LitCrate"' "the copy placed"

@@ -19,6 +19,7 @@ Expressions see the state as `s` and these helpers:
     player()          the player's world position [x, y], or None
     window(name)      whether the editor's window of that name was shown
     popups(), typing()  the number of popups and menus open, whether a text field has the keyboard
+    field()           what the text field that has the keyboard holds
     editor(), held()  the editor's part and its held object (dictionaries), or None
 """
 import argparse
@@ -73,6 +74,7 @@ def helpers(s):
         "window": lambda name: name in interface["windows"],
         "popups": lambda: interface["popups"],
         "typing": lambda: interface["typing"],
+        "field": lambda: interface["field"],
         "editor": lambda: s["editor"],
         "held": lambda: s["editor"]["held"] if s["editor"] else None,
     }

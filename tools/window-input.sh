@@ -83,6 +83,20 @@ type_text() {
   settle
 }
 
+# Fills the text field that has the keyboard with $1 (Ctrl+A first replaces what it held) until the
+# game says the field holds it; a character lost on the way is typed again with the rest. $2 names
+# the field.
+fill_field() {
+  local text=$1
+  await_state 'typing()' "$2 to take the keyboard"
+  for _ in 1 2 3; do
+    key ctrl+a
+    type_text "$text"
+    [ "$(state_of 'field()')" = "$text" ] && return 0
+  done
+  await_state "field() == $(json_text "$text")" "$2 to hold \"$text\""
+}
+
 # Holds the keys for a while, all at once.
 hold() {
   local seconds=$1
@@ -188,6 +202,11 @@ state_answer() {
 # for) after $3 seconds (default 20).
 await_state() {
   state_answer "$1" "" "$2" "${3:-20}"
+}
+# Whether the condition holds within $2 seconds, as a status: for a step tried again when it did
+# not take.
+holds_within() {
+  (state_answer "$1" "" "$1" "$2") 2> /dev/null
 }
 # Prints an expression's value of a fresh state (once the condition $2 holds, if given).
 state_of() {

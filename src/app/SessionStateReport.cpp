@@ -58,12 +58,26 @@ Json::Value Player(const GameSession& session)
   return Json::nullValue;
 }
 
+// What the text field that has the keyboard holds, as typed so far; empty when none has it.
+std::string FieldText(const ImGuiContext& context)
+{
+  const ImGuiInputTextState& field = context.InputTextState;
+  if (context.ActiveId == 0 || field.ID != context.ActiveId || field.TextW.Size == 0)
+    return std::string();
+  std::string text(static_cast<std::size_t>(field.CurLenW) * 4 + 1, '\0');
+  const int length = ImTextStrToUtf8(text.data(), static_cast<int>(text.size()), field.TextW.Data,
+                                     field.TextW.Data + field.CurLenW);
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 Json::Value Interface()
 {
   Json::Value shown;
   shown["windows"] = Json::arrayValue;
   shown["popups"] = 0;
   shown["typing"] = false;
+  shown["field"] = "";
   const ImGuiContext* context = ImGui::GetCurrentContext();
   if (context == nullptr)
     return shown;
@@ -80,6 +94,7 @@ Json::Value Interface()
   }
   shown["popups"] = context->OpenPopupStack.Size;
   shown["typing"] = context->IO.WantTextInput;
+  shown["field"] = FieldText(*context);
   return shown;
 }
 

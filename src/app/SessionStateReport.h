@@ -10,7 +10,8 @@
 //   player     the first object with a PlayerController: its space and world position, or null
 //   mouse      the pointer in window pixels, as the input last saw it
 //   interface  the editor's windows shown in the last frame (names without their "##" part), the
-//              number of popups and menus open, and whether a text field has the keyboard
+//              number of popups and menus open, whether a text field has the keyboard and what that
+//              field holds
 //   editor     in the editor loop only, else null: the edited level, the tool, the held object
 //              (name, id, prefab, world position, parent and children by name, component types)
 //              and the selected names

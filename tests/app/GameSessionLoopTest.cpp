@@ -264,6 +264,7 @@ TEST_F(GameSessionLoopTest, SigusrOneAndTheStateCommandReportWhatTheEditorShowsB
     EXPECT_NE(std::find(windows.begin(), windows.end(), Json::Value(window)), windows.end()) << window << " in " << windows;
   EXPECT_EQ(state["interface"]["popups"].asInt(), 0);
   EXPECT_FALSE(state["interface"]["typing"].asBool());
+  EXPECT_EQ(state["interface"]["field"].asString(), "") << "no field has the keyboard";
 }
 
 TEST_F(GameSessionLoopTest, WinmodeSwitchesTheLiveWindowAndWindowedOnlyTheStartFlag)
