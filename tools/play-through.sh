@@ -121,6 +121,31 @@ print(*(round(v) for v in [o for o in objects if o['name'] == 'Exit'][0]['compon
   exit 1
 }
 
+# Leaves the encounter $1 by its hatch. Back in the overworld the ship is where it was rammed, on the
+# station, where the next launched ship may ram it again at once: an encounter that comes so is left
+# too. Then the ship flies south, off the station and away from the ships' ways to the other
+# stations (which lie north), so that no ship rams it while the console stands in.
+return_to_the_overworld() {
+  local encounter=$1
+  for _ in 1 2 3; do
+    leave_by_the_hatch "$encounter"
+    for _ in $(seq 1 20); do
+      logged_since_mark "LTM: StartEncounter" && break
+      holds_within 'level("Overworld") == "overworld" and visible("Overworld")' 1 && break
+    done
+    if ! logged_since_mark "LTM: StartEncounter"; then
+      hold 2.0 s
+      sleep 0.5
+      logged_since_mark "LTM: StartEncounter" || return 0
+    fi
+    encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
+    echo "rammed again on the way out: $encounter"
+    await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
+  done
+  echo "[ERROR] the player's ship was rammed again each time it left an encounter" >&2
+  exit 1
+}
+
 # Where the violet station shows on screen, in pixels from the window's centre, where the player's
 # ship stays (x right, y up), and how many of its pixels show: "dx dy count".
 station_offset() {
@@ -202,8 +227,8 @@ hold 1.0 d
 hold 0.8 space
 shoot 06-fight 0.1
 key e
-leave_by_the_hatch "$encounter"
-await_state 'level("Overworld") == "overworld" and visible("Overworld")' "the overworld again"
+return_to_the_overworld "$encounter"
+await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("Encounter")' "the overworld again"
 shoot 07-overworld-again 1.5
 
 # The score reaches 3000 by aiming at moving enemies across several encounters, which no script
