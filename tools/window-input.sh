@@ -1,11 +1,12 @@
+# shellcheck shell=bash
 # What the scripts that play the game through its window share (sourced, not run): where a world
 # place of the menus lies on the screen, key presses and clicks as a person makes them, screenshots,
 # waiting for the game's own sign that a step took effect (a line in its log, or its state report),
 # and the check of the game's log at the end.
 #
-# The waits need the game's process id in $pid and its log (standard output) in $log. Fixed sleeps
-# here only pace actions (how long a key is held, a rest before a screenshot); what a step must have
-# done is always waited for.
+# The waits need the game's process id in $pid and its log (standard output) in $log, the
+# screenshots their folder in $shots. Fixed sleeps here only pace actions (how long a key is held, a
+# rest before a screenshot); what a step must have done is always waited for.
 #
 # The game runs windowed, so its window is 0.8 of the screen at (20, 20).
 tools_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
