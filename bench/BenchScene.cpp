@@ -16,10 +16,18 @@
 #include "render/ResourceManagerTwo.h"
 
 #include <iostream>
+#include <time.h>  // Required for: clock_gettime
 
 double SecondsOf(const std::chrono::steady_clock::duration& duration)
 {
   return std::chrono::duration<double>(duration).count();
+}
+
+double ThreadSeconds()
+{
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 namespace
@@ -92,8 +100,22 @@ void DestroyBenchObjects(std::vector<Handle<GameObject>>& objects, PhysicsModule
   }
 }
 
-BenchWorld::BenchWorld(const std::string& prefabFolder)
-    : events(std::make_unique<EventManager>()), silenced(std::cout.rdbuf(output.rdbuf()))
+QuietOutput::QuietOutput() : silenced(std::cout.rdbuf(text.rdbuf()))
+{
+  previousSink = SetLogSink([this](LogLevel level, const std::string& line) {
+    text << line << '\n';
+    if (level != LogLevel::Plain && echoProblems)
+      std::cerr << line << std::endl;
+  });
+}
+
+QuietOutput::~QuietOutput()
+{
+  SetLogSink(previousSink);
+  std::cout.rdbuf(silenced);
+}
+
+BenchWorld::BenchWorld(const std::string& prefabFolder) : events(std::make_unique<EventManager>())
 {
   MemoryManager::Instance();
   EventManager::SetInstance(events.get());
@@ -134,5 +156,4 @@ BenchWorld::~BenchWorld()
   factory.reset();
   EventManager::SetInstance(nullptr);
   events.reset();
-  std::cout.rdbuf(silenced);
 }

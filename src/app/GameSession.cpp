@@ -162,7 +162,7 @@ void GameSession::Shutdown()
 bool GameSession::LoadSettings()
 {
   const auto& layers = GetLayerOrder();
-  return settings.Load([&layers](const std::string& name, float ambient) {
+  const bool loaded = settings.Load([&layers](const std::string& name, float ambient) {
     // Looked up among the layers directly: an unknown name is the settings' warning, not an error.
     for (::Graphics::Layer* layer : layers)
     {
@@ -174,6 +174,9 @@ bool GameSession::LoadSettings()
     }
     return false;
   });
+  debugViewShown = settings.showDebugView;
+  consoleShown = settings.showConsole;
+  return loaded;
 }
 
 bool GameSession::SaveSettings()
@@ -183,8 +186,15 @@ bool GameSession::SaveSettings()
 
 void GameSession::ToggleDebugView()
 {
-  settings.showDebugView = !settings.showDebugView;
+  debugViewShown = !debugViewShown;
+  settings.showDebugView = debugViewShown;
   SaveSettings();
+}
+
+void GameSession::ChooseConsoleShown(bool shown)
+{
+  consoleShown = shown;
+  settings.showConsole = shown;
 }
 
 // --- ConsoleHost -------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "object/ObjectRecordWriter.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "object/UnreadRecordParts.h"
 
 namespace
 {
@@ -119,7 +120,7 @@ void GameObject::DestroyComponents()
   {
     idReturned = true;
     EventManager* manager = EventManager::Instance();
-    if (manager != nullptr && id != 0 && id != EventManager::NoObjectId)
+    if (manager != nullptr && id != 0 && EventManager::HasChannel(id))
     {
       manager->UnsubscribeAll(id);
       manager->RecycleGOID(id);
