@@ -158,7 +158,9 @@ def write_encounter(name, encounter):
     start = rooms.at(AIRLOCK, 0.8, 0.5)
     add("Player1", "Player", start)
     add("Boarding Pistol", "pistol", (start[0], start[1] - 60))
-    add("EN Camera", "Camera", start, {"Transform": {"scale": [1.1, 1.1]}, "CameraLeash": {"name of focus": "Player1"}})
+    # The zoom stays as it is, save when a player lost in open space draws the camera in.
+    add("EN Camera", "Camera", start, {"Transform": {"scale": [1.1, 1.1]}, "CameraLeash": {"name of focus": "Player1"},
+                                       "ZoomManager": {"zoom": 1.1}})
 
     for room in sorted(rooms.tiles):
         add(f"Lamp {room}", "WarmLamp", rooms.at(room, 0.5, 0.5))
@@ -204,9 +206,9 @@ VOID_THICKNESS = 2 * TILE
 def surroundings(add, plan):
     """The sky behind a ship of that plan and the open space round it."""
     width, height = len(plan[0]) * TILE, len(plan) * TILE
-    # Star tiles over the ship and a little round it: the parallax shifts them by a sixth of the
-    # camera's way from their place at most.
-    for column in range(-2, 3):
+    # Star tiles over the ship and the open space round it, as far as the camera goes (the player
+    # is lost at the open space's edge): the parallax shifts them by a sixth of the camera's way.
+    for column in range(-3, 4):
         for row in range(-2, 3):
             add("Stars", "EN_StarField", (width / 2 + column * STAR_TILE, height / 2 + row * STAR_TILE))
     add("Wreckage", "EN_Debris", (-1200, height * 0.8))
