@@ -28,7 +28,6 @@
 
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <ctime>
 #include <memory>
 #include <sstream>
 #include <vector>
@@ -37,13 +36,6 @@ namespace
 {
 constexpr float AreaPerAgent = 150.0f * 150.0f;
 
-// This thread's processor time, so that the parts are timed alike on a busy machine.
-double ThreadSeconds()
-{
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 constexpr float FrameStep = 1.0f / 120.0f;
 
 const char* const SteeredPrefab = R"({"Transform": null, "Rigidbody": {"invMomentInertia": 0, "velocityDrag": 4},

@@ -16,10 +16,18 @@
 #include "render/ResourceManagerTwo.h"
 
 #include <iostream>
+#include <time.h>  // Required for: clock_gettime
 
 double SecondsOf(const std::chrono::steady_clock::duration& duration)
 {
   return std::chrono::duration<double>(duration).count();
+}
+
+double ThreadSeconds()
+{
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 namespace

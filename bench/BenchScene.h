@@ -22,6 +22,9 @@ class Registry;
 class Space;
 
 double SecondsOf(const std::chrono::steady_clock::duration& duration);
+// This thread's processor time in seconds: on a busy machine the wall clock also counts the time
+// other programs held the core.
+double ThreadSeconds();
 
 struct BenchSpace : Graphics::RenderSpace
 {

@@ -42,7 +42,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <time.h>
 #include <vector>
 
 namespace
@@ -54,13 +53,6 @@ constexpr float Dt = 1.0f / 60.0f;
 std::string EncounterLevel()
 {
   return std::filesystem::exists("Assets/LevelFiles/skirmish.json") ? "skirmish" : "shipinterior";
-}
-
-double ThreadSeconds()
-{
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 class EncounterScene : public BenchWorld

@@ -6,6 +6,13 @@
 //   QueuedDelivery/N   bus_vs_functions (goal: at most 2), per-delivery nanoseconds of each, with
 //                      N subscribers on the channel
 //   ImmediateDelivery  the same for SendEvent, one subscriber
+//   SendVersusDirectCall/P  an event sent at once to its one subscriber against calling the
+//                      subscriber's handler directly with an event made on the stack:
+//                      send_vs_direct_call. P=0: the event made on the stack and handed to Deliver,
+//                      as SendNow does (goal: at most 5); P=1: made with MemoryManager::New and
+//                      handed to SendEvent, which frees it
+//   DrawFanOut/N       one event sent to N subscribers (as a space's DrawEvent reaches every
+//                      sprite), against calling the N handlers directly: fan_out_vs_direct_calls
 //   UnheardEvent/R     an event queued to a channel nobody hears (R=1: its type has subscribers on
 //                      other channels; R=0: nobody subscribed to the type at all); bus_ns is the
 //                      whole cost, allocation included (goal: under 20)
@@ -123,6 +130,75 @@ void ImmediateDelivery(benchmark::State& state)
       });
 }
 BENCHMARK(ImmediateDelivery)->UseManualTime();
+
+// A component's handler: defined in its own file, it is not inlined into whoever calls it.
+class Handler : public Listener
+{
+public:
+  Handler() : Listener(0) {}
+  __attribute__((noinline)) void On(BenchEvent* event) { total += event->value; }
+  long total = 0;
+};
+
+// `count` handlers subscribed to BenchEvent on BusyChannel.
+struct Handlers
+{
+  explicit Handlers(int count) : events(std::make_unique<EventManager>()), handlers(static_cast<std::size_t>(count))
+  {
+    MemoryManager::Instance();
+    for (Handler& handler : handlers)
+      events->Subscribe<Handler, BenchEvent>(&handler, BusyChannel);
+  }
+  std::unique_ptr<EventManager> events;
+  std::vector<Handler> handlers;
+};
+
+void SendVersusDirectCall(benchmark::State& state)
+{
+  const bool pooled = state.range(0) != 0;
+  Handlers bus(1);
+  Handler& counter = bus.handlers[0];
+  TimeAgainst(
+      state, "send", "direct_call", BatchSize,
+      [&] {
+        for (int i = 0; i < BatchSize; ++i)
+        {
+          BenchEvent event(BusyChannel, i);
+          benchmark::DoNotOptimize(&event);
+          counter.On(&event);
+        }
+      },
+      [&] {
+        if (pooled)
+        {
+          for (int i = 0; i < BatchSize; ++i)
+            bus.events->SendEvent(MemoryManager::New<BenchEvent>(BRINDLE_SITE, BusyChannel, i));
+          return;
+        }
+        for (int i = 0; i < BatchSize; ++i)
+        {
+          BenchEvent event(BusyChannel, i);
+          bus.events->Deliver(event);
+        }
+      });
+}
+BENCHMARK(SendVersusDirectCall)->Arg(0)->Arg(1)->UseManualTime();
+
+void DrawFanOut(benchmark::State& state)
+{
+  const int subscribers = static_cast<int>(state.range(0));
+  Handlers bus(subscribers);
+  TimeAgainst(
+      state, "fan_out", "direct_calls", subscribers,
+      [&] {
+        BenchEvent event(BusyChannel, 1);
+        benchmark::DoNotOptimize(&event);
+        for (Handler& handler : bus.handlers)
+          handler.On(&event);
+      },
+      [&] { bus.events->SendEvent(MemoryManager::New<BenchEvent>(BRINDLE_SITE, BusyChannel, 1)); });
+}
+BENCHMARK(DrawFanOut)->Arg(1000)->UseManualTime();
 
 void UnheardEvent(benchmark::State& state)
 {

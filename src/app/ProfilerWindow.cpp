@@ -86,6 +86,10 @@ void Profiler::Draw(bool& windowOpen)
     ImGui::End();
   }
   EndFrame();
+  // Only between frames, with every scope closed, so that no scope opens in one mode and closes
+  // in the other.
+  if (scopeStack.empty() && skippedScopes == 0)
+    recording = windowOpen || snapshotRequested;
 }
 
 void Profiler::DrawTree()

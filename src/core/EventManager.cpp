@@ -36,9 +36,9 @@ EventManager::~EventManager()
   for (std::uint32_t number = 0; number < cellCount; ++number)
   {
     Cell& cell = cellChunks[number / CellsPerChunk][number % CellsPerChunk];
-    for (auto subscription = cell.rbegin(); subscription != cell.rend(); ++subscription)
-      if (*subscription != nullptr)
-        MemoryManager::Delete(*subscription);
+    for (auto binding = cell.rbegin(); binding != cell.rend(); ++binding)
+      if (Subscription* owned = binding->Owned())
+        MemoryManager::Delete(owned);
     cell.clear();
   }
   for (Subscription* subscription : removedDuringDelivery)
@@ -70,50 +70,71 @@ std::size_t EventManager::TableBytes() const
     if (rows[type] != nullptr)
       bytes += ChannelCount * sizeof(std::uint32_t);
   for (std::uint32_t number = 0; number < cellCount; ++number)
-    bytes += cellChunks[number / CellsPerChunk][number % CellsPerChunk].capacity() * sizeof(Subscription*);
+    bytes += cellChunks[number / CellsPerChunk][number % CellsPerChunk].capacity() * sizeof(Binding);
   return bytes + listed.Bytes();
 }
 
+void EventManager::CallSubscription(void* subscription, Event* event)
+{
+  static_cast<Subscription*>(subscription)->Invoke(event);
+}
+
 void EventManager::AddSubscription(std::uint32_t type, std::uint32_t channel, Subscription* subscription)
+{
+  if (subscription == nullptr)
+    return;
+  Binding binding;
+  binding.target = subscription;
+  binding.call = &CallSubscription;
+  binding.tokenBlock = subscription->Token().GetBlock();
+  binding.tokenId = subscription->Token().GetId();
+  Bind(type, channel, binding);
+}
+
+bool EventManager::Bind(std::uint32_t type, std::uint32_t channel, const Binding& binding)
 {
   Cell* cell = MakeCell(type, channel);
   if (cell == nullptr)
   {
     LogError("Subscription to event type ", type, " on channel ", channel,
              " is outside the subscription table and was dropped.");
-    MemoryManager::Delete(subscription);
-    return;
   }
-  const Handle<LivenessToken>& token = subscription->Token();
-  if (!token.IsValid() || !listed.Insert(cell, token.GetBlock(), token.GetId()))
+  else if (binding.tokenBlock != nullptr && binding.tokenId != 0 && binding.IsAlive() &&
+           listed.Insert(cell, binding.tokenBlock, binding.tokenId))
   {
-    MemoryManager::Delete(subscription);
-    return;
+    cell->push_back(binding);
+    return true;
   }
-  cell->push_back(subscription);
+  if (Subscription* owned = binding.Owned())
+    MemoryManager::Delete(owned);
+  return false;
 }
 
 void EventManager::RemoveAt(Cell& cell, std::size_t position)
 {
-  Subscription* subscription = cell[position];
-  if (subscription == nullptr)
+  Binding& binding = cell[position];
+  if (binding.call == nullptr)
     return;
-  listed.Erase(&cell, subscription->Token().GetBlock(), subscription->Token().GetId());
+  listed.Erase(&cell, binding.tokenBlock, binding.tokenId);
+  Subscription* owned = binding.Owned();
   if (deliveryDepth == 0)
   {
     cell.erase(cell.begin() + static_cast<std::ptrdiff_t>(position));
-    MemoryManager::Delete(subscription);
+    if (owned != nullptr)
+      MemoryManager::Delete(owned);
     return;
   }
-  cell[position] = nullptr;
-  removedDuringDelivery.push_back(subscription);
+  binding.call = nullptr;
+  if (owned != nullptr)
+    removedDuringDelivery.push_back(owned);
   cellsWithHoles.push_back(&cell);
 }
 
 void EventManager::SweepRemoved()
 {
   for (Cell* cell : cellsWithHoles)
-    cell->erase(std::remove(cell->begin(), cell->end(), nullptr), cell->end());
+    cell->erase(std::remove_if(cell->begin(), cell->end(), [](const Binding& binding) { return binding.call == nullptr; }),
+                cell->end());
   cellsWithHoles.clear();
   std::vector<Subscription*> removed;
   removed.swap(removedDuringDelivery);
@@ -129,8 +150,9 @@ void EventManager::Unsubscribe(const Listener& listener, std::uint32_t type, std
   const Handle<LivenessToken> token = listener.GetHandle();
   for (std::size_t position = 0; position < cell->size(); ++position)
   {
-    Subscription* subscription = (*cell)[position];
-    if (subscription != nullptr && subscription->BelongsTo(token))
+    const Binding& binding = (*cell)[position];
+    if (binding.call != nullptr && binding.tokenBlock == token.GetBlock() && binding.tokenId == token.GetId() &&
+        binding.IsAlive())
     {
       RemoveAt(*cell, position);
       return;
@@ -181,33 +203,44 @@ void EventManager::DispatchEvent(Event* event)
 {
   if (event == nullptr)
     return;
-  const std::uint32_t type = event->GetType();
-  const std::uint32_t channel = event->Channel();
-  if (type >= EventTypeCount || channel >= ChannelCount)
-  {
-    LogError("Event of type ", type, " sent to channel ", channel, " cannot be delivered and was dropped.");
-    MemoryManager::Delete(event);
-    return;
-  }
+  Deliver(*event);
+  MemoryManager::Delete(event);
+}
+
+void EventManager::ReportUndeliverable(std::uint32_t type, std::uint32_t channel)
+{
+  LogError("Event of type ", type, " sent to channel ", channel, " cannot be delivered and was dropped.");
+}
+
+void EventManager::Deliver(Event& event)
+{
+  const std::uint32_t type = event.GetType();
+  const std::uint32_t channel = event.Channel();
   Cell* cell = FindCell(type, channel);
-  if (cell == nullptr)
-  {
-    // Nobody ever subscribed there: nothing to walk.
-    MemoryManager::Delete(event);
-    return;
-  }
+  if (cell != nullptr)
+    DeliverTo(*cell, event);
+  else if (type >= EventTypeCount || channel >= ChannelCount)
+    ReportUndeliverable(type, channel);
+  // Otherwise nobody ever subscribed there: nothing to walk.
+}
+
+void EventManager::DeliverTo(Cell& cell, Event& event)
+{
   ++deliveryDepth;
   // The cell is re-read at every step: handlers may add to it, and the vector may move.
-  for (std::size_t position = 0; position < cell->size(); ++position)
+  for (std::size_t position = 0; position < cell.size(); ++position)
   {
-    Subscription* subscription = (*cell)[position];
-    if (subscription == nullptr)
+    const Binding& binding = cell[position];
+    if (binding.call == nullptr)
       continue;
-    if (!subscription->Invoke(event))
-      RemoveAt(*cell, position);
+    if (!binding.IsAlive())
+    {
+      RemoveAt(cell, position);
+      continue;
+    }
+    binding.call(binding.target, &event);
   }
   --deliveryDepth;
-  MemoryManager::Delete(event);
   if (deliveryDepth == 0 && !cellsWithHoles.empty())
     SweepRemoved();
 }
@@ -235,9 +268,7 @@ std::uint32_t EventManager::GetNewGOID()
     freeIds.pop_back();
     return id;
   }
-  // Whoever asked decides what an object without a channel means (the factory does not build it).
-  if (nextObjectId >= ChannelCount)
-    return NoObjectId;
+  // Past the channels ids are not recycled, so they stay unique.
   return nextObjectId++;
 }
 
@@ -256,5 +287,6 @@ std::size_t EventManager::SubscriptionCount(std::uint32_t type, std::uint32_t ch
   const Cell* cell = FindCell(type, channel);
   if (cell == nullptr)
     return 0;
-  return static_cast<std::size_t>(std::count_if(cell->begin(), cell->end(), [](Subscription* s) { return s != nullptr; }));
+  return static_cast<std::size_t>(
+      std::count_if(cell->begin(), cell->end(), [](const Binding& binding) { return binding.call != nullptr; }));
 }

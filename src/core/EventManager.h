@@ -21,8 +21,6 @@ class EventManager
 {
 public:
   static constexpr std::uint32_t FirstObjectId = 6;
-  // What GetNewGOID hands out when every channel has its object: a channel nothing can hear on.
-  static constexpr std::uint32_t NoObjectId = ChannelCount;
 
   EventManager();
   ~EventManager();
@@ -42,13 +40,21 @@ public:
   void Unsubscribe(const Listener& listener, std::uint32_t type, std::uint32_t channel);
   void UnsubscribeAll(std::uint32_t id);
 
+  // These take an event made with MemoryManager::New and delete it once it is delivered.
   void QueueEvent(Event* event);
   void SendEvent(Event* event);
   void DispatchEvent(Event* event);
   void ProcessQueue();
+  // Delivers at once an event the caller keeps (one made on the stack): nothing is allocated or
+  // freed, so an event nobody listens to costs a table lookup.
+  void Deliver(Event& event);
 
-  // The next free object id, recycled ones first; NoObjectId once every channel is taken.
+  // The next free object id, recycled ones first. Every id is unique while its object lives, also
+  // past the channels: an object with an id of ChannelCount or more hears nothing, and whoever
+  // builds objects for a level refuses it (the factory does), but an object built by hand still
+  // counts as itself wherever objects are kept by id.
   std::uint32_t GetNewGOID();
+  static bool HasChannel(std::uint32_t id) { return id < ChannelCount; }
   void RecycleGOID(std::uint32_t id);
   std::uint32_t GetNewListenerId() { return nextListenerId++; }
 
@@ -60,7 +66,40 @@ public:
   std::size_t TableBytes() const;
 
 private:
-  using Cell = std::vector<Subscription*>;
+  // One subscriber of a cell: the listener and the one function that hands it the event, with
+  // the listener's liveness token unpacked so that a delivery tests it in one comparison. A
+  // subscription object handed in through AddSubscription is the target of a binding that calls
+  // CallSubscription, and that binding owns it. A binding without a call is a hole left by a
+  // removal during a delivery.
+  struct Binding
+  {
+    void* target = nullptr;
+    void (*call)(void* target, Event* event) = nullptr;
+    BlockHeader* tokenBlock = nullptr;
+    std::uint32_t tokenId = 0;
+
+    bool IsAlive() const { return tokenBlock->currentId == tokenId; }
+    Subscription* Owned() const
+    {
+      return call == &CallSubscription ? static_cast<Subscription*>(target) : nullptr;
+    }
+  };
+  using Cell = std::vector<Binding>;
+
+  template <typename L, typename E>
+  static void CallOn(void* listener, Event* event)
+  {
+    // The manager only offers an event to the bindings of its own type's row.
+    static_cast<L*>(listener)->On(static_cast<E*>(event));
+  }
+  static void CallSubscription(void* subscription, Event* event);
+  // Files the binding in the cell of (type, channel) unless its listener is already there or gone;
+  // false (and the owned subscription deleted) when it was not filed.
+  bool Bind(std::uint32_t type, std::uint32_t channel, const Binding& binding);
+  // Hands the event to every live binding of the cell.
+  void DeliverTo(Cell& cell, Event& event);
+  // Reports an event whose type or channel is outside the table.
+  static void ReportUndeliverable(std::uint32_t type, std::uint32_t channel);
   // The table is indexed directly by type and channel, but only the rows of types somebody
   // subscribed to exist, and a row holds a cell's number rather than the cell: most of the
   // 85 x 7,000 (type, channel) pairs never see a subscriber.
@@ -102,15 +141,19 @@ private:
   SubscriptionIndex listed;
   int deliveryDepth = 0;
   std::vector<Cell*> cellsWithHoles;
-  std::vector<Subscription*> removedDuringDelivery;
+  std::vector<Subscription*> removedDuringDelivery;  // owned subscriptions of the holes
 };
 
 template <typename L, typename E>
 void EventManager::Subscribe(L* listener, std::uint32_t channel)
 {
-  if (channel >= ChannelCount)
+  if (channel >= ChannelCount || listener == nullptr)
     return;
-  std::function<void(E*)> handler = [listener](E* event) { listener->On(event); };
-  auto* subscription = MemoryManager::New<TemplatedSubscription<E>>(BRINDLE_SITE, listener, std::move(handler));
-  AddSubscription(E::TypeId, channel, subscription);
+  Binding binding;
+  binding.target = listener;
+  binding.call = &CallOn<L, E>;
+  const Handle<LivenessToken> token = listener->GetHandle();
+  binding.tokenBlock = token.GetBlock();
+  binding.tokenId = token.GetId();
+  Bind(E::TypeId, channel, binding);
 }

@@ -49,17 +49,22 @@ std::int64_t Profiler::Now() const
   return SteadyFrameClock::Instance().NowUs();
 }
 
-void Profiler::BeginScope(const std::string& name, const std::string& description)
+void Profiler::BeginScope(std::string_view name, std::string_view description)
 {
   if (current == nullptr)
     return;
+  if (!current->recording)
+  {
+    ++current->skippedScopes;
+    return;
+  }
   hueCounter = (hueCounter + 1) % 10;
   float r = 0, g = 0, b = 0;
   HsvToRgb(static_cast<float>(hueCounter) / 10.0f, 1.0f, 0.7f, r, g, b);
   current->PushScope(name, {r, g, b, 1.0f}, description);
 }
 
-void Profiler::BeginScopeColored(const std::string& name, const std::array<float, 3>& rgb, const std::string& description)
+void Profiler::BeginScopeColored(std::string_view name, const std::array<float, 3>& rgb, std::string_view description)
 {
   if (current != nullptr)
     current->PushScope(name, {rgb[0], rgb[1], rgb[2], 1.0f}, description);
@@ -71,14 +76,19 @@ void Profiler::EndScope()
     current->PopScope();
 }
 
-void Profiler::PushScopeCurrentColor(const std::string& name, const std::string& description)
+void Profiler::PushScopeCurrentColor(std::string_view name, std::string_view description)
 {
   if (current != nullptr)
     current->PushScope(name, current->currentColour, description);
 }
 
-void Profiler::PushScope(const std::string& name, const std::array<float, 4>& colour, const std::string&)
+void Profiler::PushScope(std::string_view name, const std::array<float, 4>& colour, std::string_view)
 {
+  if (!recording)
+  {
+    ++skippedScopes;
+    return;
+  }
   auto node = std::make_unique<ProfilerNode>();
   node->name = name;
   node->colour = colour;
@@ -99,6 +109,11 @@ void Profiler::PushScope(const std::string& name, const std::array<float, 4>& co
 
 void Profiler::PopScope()
 {
+  if (skippedScopes > 0)
+  {
+    --skippedScopes;
+    return;
+  }
   if (scopeStack.empty())
   {
     LogError("Profiler scope closed with no scope open.");
@@ -130,7 +145,8 @@ void Profiler::TakeSnapshot()
 
 void Profiler::EndFrame()
 {
-  if (snapshotRequested)
+  // A frame that was not recorded has nothing to show: the request waits for a recorded one.
+  if (snapshotRequested && recording)
     TakeSnapshot();
   frameRoots.clear();
   nextId = 1;

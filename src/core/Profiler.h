@@ -5,11 +5,15 @@
 //
 // Each frame's tree is dropped at the end of the frame unless a snapshot was asked for; the
 // "Profiler" window shows the snapshot as a tree and a zoomable timeline and dumps it to a file.
+// Nobody looks at a frame's tree while the window is closed and no snapshot is asked for, so
+// the frames after such a Draw record nothing: their scopes are only counted, to keep the
+// opening and closing paired.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct ProfilerNode
@@ -38,18 +42,22 @@ public:
   static Profiler* Current();
   static void SetCurrent(Profiler* profiler);
 
-  static void BeginScope(const std::string& name, const std::string& description);
-  static void BeginScopeColored(const std::string& name, const std::array<float, 3>& rgb, const std::string& description);
+  static void BeginScope(std::string_view name, std::string_view description);
+  static void BeginScopeColored(std::string_view name, const std::array<float, 3>& rgb, std::string_view description);
   static void EndScope();
-  static void PushScopeCurrentColor(const std::string& name, const std::string& description);
+  static void PushScopeCurrentColor(std::string_view name, std::string_view description);
 
-  void PushScope(const std::string& name, const std::array<float, 4>& colour, const std::string& description);
+  void PushScope(std::string_view name, const std::array<float, 4>& colour, std::string_view description);
   void PopScope();
 
+  // The snapshot holds the frame that ends next; when that frame was not recorded (the window was
+  // closed), the one after it.
   void RequestSnapshot() { snapshotRequested = true; }
   void TakeSnapshot();
-  // Ends the frame: takes a requested snapshot, then drops the frame's tree.
+  // Ends the frame: takes a requested snapshot of a recorded frame, then drops the frame's tree.
   void EndFrame();
+  // Whether this frame's scopes are being recorded. A new profiler records.
+  bool IsRecording() const { return recording; }
   // Writes one line per node, children one blank further in. False when the file can't be made.
   static bool Dump(const std::vector<std::unique_ptr<ProfilerNode>>& roots, const std::string& path);
   // The file "Dump this snapshot" writes: the dump directory followed by the snapshot's whole
@@ -90,4 +98,6 @@ private:
   std::int64_t thresholdCopy = 17000;  // refreshed from fpsDumpThreshold whenever the window draws
   std::uint32_t nextId = 1;
   bool snapshotRequested = false;
+  bool recording = true;
+  std::uint32_t skippedScopes = 0;  // scopes open while not recording
 };

@@ -119,7 +119,7 @@ void GameObject::DestroyComponents()
   {
     idReturned = true;
     EventManager* manager = EventManager::Instance();
-    if (manager != nullptr && id != 0 && id != EventManager::NoObjectId)
+    if (manager != nullptr && id != 0 && EventManager::HasChannel(id))
     {
       manager->UnsubscribeAll(id);
       manager->RecycleGOID(id);

@@ -255,7 +255,7 @@ void GameobjectFactory::NewGameObject(Handle<GameObject>& object, const std::str
   created->SetName(objectName);
   // An object without a channel would hear none of its events and could never be cleaned up:
   // past the last id nothing more is built, and the caller gets an empty handle.
-  if (created->GetId() == EventManager::NoObjectId)
+  if (!EventManager::HasChannel(created->GetId()))
   {
     LogOnce("Out of object ids", LogLevel::Error, "Out of object ids: at most ",
             ChannelCount - EventManager::FirstObjectId, " objects and spaces live at once; more are not built.");

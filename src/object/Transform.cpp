@@ -21,7 +21,8 @@ namespace
 void SendPositionUpdate(const Handle<GameObject>& object)
 {
   GameObject* moved = object.Get();
-  if (moved == nullptr)
+  // An object past the channels has no one to tell.
+  if (moved == nullptr || !EventManager::HasChannel(moved->GetId()))
     return;
   SendNow<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object);
 }
@@ -42,13 +43,13 @@ Transform& Transform::operator=(const Transform& other)
   position = other.position;
   rotation = other.rotation;
   scale = other.scale;
-  dirty = true;
+  Changed();
   return *this;
 }
 
 void Transform::OnAwake()
 {
-  dirty = true;
+  Changed();
   Space* space = GetSpace();
   if (space == nullptr)
     return;
@@ -68,11 +69,15 @@ void Transform::Unlink()
 {
   // The children keep their local values, which from now on count as world values.
   for (Transform* child : children)
+  {
     child->parent = nullptr;
+    child->InvalidateWorld();
+  }
   children.clear();
   if (parent != nullptr)
     parent->RemoveChild(this);
   parent = nullptr;
+  InvalidateWorld();
 }
 
 void Transform::GetMembers(std::vector<MemberBase*>& members)
@@ -82,7 +87,7 @@ void Transform::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
   // The list is built before its values are read or written, so whoever already listens hears
   // of a possible move.
-  dirty = true;
+  Changed();
   if (GetOwner().IsValid())
     AnnounceMove();
 }
@@ -95,6 +100,7 @@ void Transform::On(GameObjectDestroyedEvent* event)
     {
       RemoveChild(child);
       child->parent = nullptr;
+      child->InvalidateWorld();
     }
   }
 }
@@ -134,17 +140,37 @@ glm::mat3 AffineProduct(const glm::mat3& parent, const glm::mat3& child)
 }
 }  // namespace
 
+void Transform::Changed()
+{
+  dirty = true;
+  InvalidateWorld();
+}
+
+void Transform::InvalidateWorld() const
+{
+  if (worldDirty)
+    return;
+  worldDirty = true;
+  for (const Transform* child : children)
+    child->InvalidateWorld();
+}
+
 glm::mat3 Transform::GetWorldMatrix() const
 {
-  // Up the chain without recursion; parents never form a cycle (SetParent refuses one).
-  glm::mat3 world = GetLocalMatrix();
-  for (const Transform* ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent)
-    world = AffineProduct(ancestor->GetLocalMatrix(), world);
-  return world;
+  // Parents never form a cycle (SetParent refuses one), so this ends at the root.
+  if (worldDirty)
+  {
+    worldMatrix = parent != nullptr ? AffineProduct(parent->GetWorldMatrix(), GetLocalMatrix()) : GetLocalMatrix();
+    worldDirty = false;
+  }
+  return worldMatrix;
 }
 
 glm::vec2 Transform::GetWorldPosition() const
 {
+  // Without a parent the world position is the position, without building the turned matrix.
+  if (parent == nullptr)
+    return position;
   const glm::mat3 world = GetWorldMatrix();
   return glm::vec2(world[2][0], world[2][1]);
 }
@@ -172,7 +198,7 @@ void Transform::SetPosition(glm::vec2 newPosition)
   if (!BRINDLE_CHECK_FINITE(newPosition, "position"))
     return;
   position = newPosition;
-  dirty = true;
+  Changed();
   AnnounceMove();
 }
 
@@ -216,7 +242,7 @@ void Transform::SetRotation(float newRotation)
   if (!BRINDLE_CHECK_FINITE(newRotation, "rotation"))
     return;
   rotation = newRotation;
-  dirty = true;
+  Changed();
 }
 
 void Transform::Rotate(float delta)
@@ -238,7 +264,7 @@ void Transform::SetScale(glm::vec2 newScale)
   if (!BRINDLE_CHECK_FINITE(newScale, "scale"))
     return;
   scale = newScale;
-  dirty = true;
+  Changed();
 }
 
 void Transform::SetLocalMatrix(const glm::mat3& matrix)
@@ -247,6 +273,7 @@ void Transform::SetLocalMatrix(const glm::mat3& matrix)
     return;
   localMatrix = matrix;
   Decompose();
+  InvalidateWorld();
 }
 
 void Transform::Decompose()
@@ -311,6 +338,7 @@ bool Transform::SetParent(Transform* newParent)
   }
   Decompose();
   parent = newParent;
+  InvalidateWorld();
   return true;
 }
 
@@ -322,6 +350,7 @@ bool Transform::AttachToParent(Transform* newParent)
     parent->RemoveChild(this);
   parent = newParent;
   newParent->children.push_back(this);
+  InvalidateWorld();
   return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Places an object in its space: a local position, rotation (radians; positive turns +x towards
-// +y) and scale, a parent and children, and a world matrix derived on demand from the chain of
-// parents. Matrices act on column vectors (x, y, 1); the local matrix is
+// +y) and scale, a parent and children, and a world matrix derived from the chain of parents.
+// The world matrix is kept until this transform or an ancestor changes or the chain is relinked:
+// walls, tiles and lamps never move, and their matrices are never worked out again. Matrices act on column vectors (x, y, 1); the local matrix is
 // Translate(position) x Rotate(rotation) x Scale(scale).
 //
 // Moving a transform announces it with PositionUpdateEvent to its object and its direct
@@ -79,6 +80,12 @@ public:
 
 private:
   bool AcceptsParent(Transform* newParent) const;
+  // The local values changed: the local matrix and every world matrix from here down are stale.
+  void Changed();
+  // This world matrix and those of every descendant are stale. A stale world matrix has stale
+  // descendants only (a world matrix is only worked out after its parent's), so the walk stops
+  // at the first one already stale.
+  void InvalidateWorld() const;
   void Decompose();
   void AnnounceMove();
   void Unlink();
@@ -89,5 +96,7 @@ private:
   Transform* parent = nullptr;
   std::vector<Transform*> children;
   mutable glm::mat3 localMatrix{1.0f};
+  mutable glm::mat3 worldMatrix{1.0f};
   mutable bool dirty = false;
+  mutable bool worldDirty = true;
 };

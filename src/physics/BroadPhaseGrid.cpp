@@ -60,7 +60,7 @@ std::uint32_t BroadPhaseGrid::CellHash(std::int32_t cellX, std::int32_t cellY, s
   return hash;
 }
 
-void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius)
+void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius, glm::vec2 extent)
 {
   // A collider from a level file can be any size, and it is placed again every frame: said once,
   // then it goes into the largest cells, where it still meets everything it overlaps.
@@ -73,6 +73,7 @@ void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius
   const std::int32_t cellY = CellCoordinate(position.y, size);
   record.position = position;
   record.radius = radius;
+  record.extent = extent;
   if (radius > levelRadii[level])
     levelRadii[level] = radius;
   if (record.inGrid)
@@ -161,23 +162,24 @@ void BroadPhaseGrid::NextStamp()
   stamp = 1;
 }
 
-void BroadPhaseGrid::Query(GridRecord& self, const PairCallback& callback)
+void BroadPhaseGrid::Query(GridRecord& self, std::vector<GridRecord*>& found)
 {
+  found.clear();
   if (!self.inGrid)
     return;
-  NextStamp();
   for (std::uint32_t level = 0; level < LevelCount && (occupiedLevels >> level) != 0; ++level)
   {
     if ((occupiedLevels & (1u << level)) != 0)
-      QueryLevel(self, level, callback);
+      QueryLevel(self, level, found);
   }
 }
 
-void BroadPhaseGrid::QueryLevel(GridRecord& self, std::uint32_t level, const PairCallback& callback)
+void BroadPhaseGrid::QueryLevel(GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found)
 {
   const float size = LevelCellSize(level);
   const glm::vec2 position = self.position;
   const float radius = self.radius;
+  const glm::vec2 extent = self.extent;
   const float reach = radius + levelRadii[level];
   // Inclusive on both ends: a record exactly at the far edge of the reach still counts.
   const std::int32_t firstX = CellCoordinate(position.x - reach, size);
@@ -186,13 +188,15 @@ void BroadPhaseGrid::QueryLevel(GridRecord& self, std::uint32_t level, const Pai
   const std::int32_t lastY = CellCoordinate(position.y + reach, size);
 
   auto consider = [&](GridRecord& other) {
-    if (&other == &self || other.stamp == stamp)
+    // A record sits in one cell of one level, so a query meets it once.
+    if (&other == &self)
       return;
-    other.stamp = stamp;
     const glm::vec2 offset = other.position - position;
     const float reachTogether = radius + other.radius;
-    if (offset.x * offset.x + offset.y * offset.y <= reachTogether * reachTogether)
-      callback(other);
+    // The boxes matter for long walls, whose circles reach far beyond them.
+    if (offset.x * offset.x + offset.y * offset.y <= reachTogether * reachTogether &&
+        std::fabs(offset.x) <= extent.x + other.extent.x && std::fabs(offset.y) <= extent.y + other.extent.y)
+      found.push_back(&other);
   };
 
   const std::int64_t cellCount =

@@ -6,7 +6,8 @@
 // records outnumber half of it, so that chains stay short however many bodies a level holds.
 //
 // It answers the pair queries of the physics step and walks line segments for the ray casts. A
-// stamp per query keeps a record from being looked at twice without a per-query set.
+// stamp per ray keeps a record from being looked at twice without a per-ray set (the cells a ray
+// searches overlap); a pair query meets each record once, as each sits in one cell.
 #include "physics/GridRecord.h"
 
 #include <array>
@@ -32,8 +33,6 @@ public:
   static constexpr std::uint32_t LargestBucketCount = 1u << 20;
   static constexpr float CellSize = 150.0f;
 
-  // Called with the record met; the querying record is not passed.
-  using PairCallback = std::function<void(GridRecord& other)>;
   // Tests one record against the segment; true when it is hit, filling distance, point and
   // blocking (a blocking record is always a hit).
   using RayTest = std::function<bool(GridRecord& record, RayHit& hit)>;
@@ -54,12 +53,15 @@ public:
   }
   std::uint32_t BucketCount() const { return static_cast<std::uint32_t>(buckets.size()); }
 
-  // Files the record under the cell of `position` at the level of `radius`, and keeps both as
-  // its bounds. A record already in that cell only takes the new bounds.
-  void Insert(GridRecord& record, glm::vec2 position, float radius);
+  // Files the record under the cell of `position` at the level of `radius`, and keeps both, with
+  // the half-extents of a box around the shape (the radius when not given), as its bounds. A
+  // record already in that cell only takes the new bounds.
+  void Insert(GridRecord& record, glm::vec2 position, float radius, glm::vec2 extent);
+  void Insert(GridRecord& record, glm::vec2 position, float radius) { Insert(record, position, radius, {radius, radius}); }
   void Remove(GridRecord& record);
-  // Every record other than `self` whose bounds overlap self's (distance <= sum of the radii).
-  void Query(GridRecord& self, const PairCallback& callback);
+  // Every record other than `self` whose bounds overlap self's (distance <= sum of the radii, and
+  // the boxes overlap), in `found` (emptied first).
+  void Query(GridRecord& self, std::vector<GridRecord*>& found);
   // Every record the segment start -> end meets, nearest first. When a blocking record is hit,
   // records beyond it are dropped; with stopAtFirst every hit blocks, so the nearest one alone is
   // kept. Returns true when the ray was blocked. A segment of no length meets nothing.
@@ -71,11 +73,11 @@ public:
   std::uint32_t OccupiedLevels() const { return occupiedLevels; }
 
 private:
-  // Raises the query counter; on wrap-around every record's stamp is reset.
+  // Raises the ray counter; on wrap-around every record's stamp is reset.
   void NextStamp();
   // Doubles the buckets and links every record into its new one, same-cell order kept.
   void Grow();
-  void QueryLevel(GridRecord& self, std::uint32_t level, const PairCallback& callback);
+  void QueryLevel(GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found);
   void VisitRayCell(std::int32_t cellX, std::int32_t cellY, std::int32_t previousX, std::int32_t previousY,
                     bool firstCell, const RayTest& test, std::vector<RayHit>& hits, float& limit, bool stopAtFirst);
   void TestRayRecord(GridRecord& record, const RayTest& test, std::vector<RayHit>& hits, float& limit,

@@ -17,6 +17,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <new>  // for placement new
 
 const fColor PhysicsModule::RayHitColour{0.0f, 1.0f, 0.0f, 1.0f};
 const fColor PhysicsModule::RayMissColour{1.0f, 1.0f, 0.0f, 1.0f};
@@ -32,6 +33,9 @@ float Length(glm::vec2 vector)
 
 void QueueCollision(const PhysicsObject& receiver, const PhysicsObject& touched)
 {
+  // A body past the channels is simulated all the same, but nothing can hear it.
+  if (!EventManager::HasChannel(receiver.objectId))
+    return;
   auto* event = MemoryManager::New<CollisionEvent>(BRINDLE_SITE, receiver.objectId, receiver.object, touched.object,
                                                    touched.CollisionGroup());
   if (event == nullptr)
@@ -95,10 +99,11 @@ PhysicsObject* PhysicsModule::Register(const Handle<GameObject>& object)
   PhysicsObject* entry = Find(id);
   if (entry == nullptr)
   {
-    auto made = std::make_unique<PhysicsObject>(object, id);
-    entry = made.get();
+    entry = NewEntry(object, id);
     entry->slot = entries.size();
-    entries.push_back(std::move(made));
+    entries.push_back(entry);
+    entry->movingSlot = moving.size();
+    moving.push_back(entry);
     registry[id] = entry;
   }
   // Objects that only ever had a Transform do not stay registered.
@@ -140,7 +145,7 @@ void PhysicsModule::AddCollider(Collider* collider, const Handle<GameObject>& ob
   if (entry->transform == nullptr)
     entry->transform = object->GetTransform();
   if (collider != nullptr && collider->GetTypeId() == RectangleCollider::TypeId)
-    entry->isStatic = static_cast<RectangleCollider*>(collider)->mapFlag;
+    SetStatic(*entry, static_cast<RectangleCollider*>(collider)->mapFlag);
   FileInGrid(*entry, 0.0f);
 }
 
@@ -153,24 +158,64 @@ void PhysicsModule::RemoveObject(std::uint32_t objectId)
   if (lastTouched == entry)
     lastTouched = nullptr;
   registry.erase(objectId);
+  SetStatic(*entry, true);
   const std::size_t slot = entry->slot;
-  if (slot + 1 != entries.size())
-  {
-    entries[slot] = std::move(entries.back());
-    entries[slot]->slot = slot;
-  }
+  entries[slot] = entries.back();
+  entries[slot]->slot = slot;
   entries.pop_back();
+  // The handle goes at once, so the freed record keeps nothing of the object alive.
+  entry->object.Reset();
+  freeEntries.push_back(entry);
+}
+
+PhysicsObject* PhysicsModule::NewEntry(const Handle<GameObject>& object, std::uint32_t id)
+{
+  if (freeEntries.empty())
+  {
+    auto chunk = std::make_unique<PhysicsObject[]>(EntriesPerChunk);
+    for (std::size_t index = EntriesPerChunk; index-- > 0;)
+      freeEntries.push_back(&chunk[index]);
+    chunks.push_back(std::move(chunk));
+  }
+  PhysicsObject* entry = freeEntries.back();
+  freeEntries.pop_back();
+  entry->~PhysicsObject();
+  return new (entry) PhysicsObject(object, id);
+}
+
+void PhysicsModule::SetStatic(PhysicsObject& entry, bool isStatic)
+{
+  const bool listed = entry.movingSlot != PhysicsObject::NotMoving;
+  entry.isStatic = isStatic;
+  if (isStatic && listed)
+  {
+    PhysicsObject* last = moving.back();
+    moving[entry.movingSlot] = last;
+    last->movingSlot = entry.movingSlot;
+    moving.pop_back();
+    entry.movingSlot = PhysicsObject::NotMoving;
+  }
+  else if (!isStatic && !listed)
+  {
+    entry.movingSlot = moving.size();
+    moving.push_back(&entry);
+  }
 }
 
 void PhysicsModule::FileInGrid(PhysicsObject& entry, float dt)
 {
   if (entry.collider == nullptr)
     return;
-  grid.Insert(entry.gridRecord, entry.GetPosition(), entry.GetBoundingRadius(dt));
+  const glm::vec2 position = entry.GetPosition();
+  const float radius = entry.GetBoundingRadius(dt);
+  grid.Insert(entry.gridRecord, position, radius, entry.GetBoundingExtent(position, radius));
 }
 
 void PhysicsModule::UpdateObject(std::uint32_t objectId, float dt)
 {
+  // The space hears the step's own moves too; the step refiles the body itself once it has moved.
+  if (movingEntry != nullptr && movingEntry->objectId == objectId)
+    return;
   if (PhysicsObject* entry = Find(objectId))
     FileInGrid(*entry, dt);
 }
@@ -186,12 +231,13 @@ void PhysicsModule::Update(float dt)
 void PhysicsModule::Step(float dt, std::int32_t count)
 {
   DropDeadEntries();
+  // Static entries stay where they were filed (a move by hand refiles them through the space);
+  // the step walks the moving ones alone.
   for (std::int32_t subStep = 0; subStep < count; ++subStep)
   {
     Profiler::BeginScope("IntegrateForces", "");
-    for (auto& entry : entries)
-      if (!entry->isStatic)
-        entry->IntegrateForces(dt, maxSpeed);
+    for (std::size_t index = 0; index < moving.size(); ++index)
+      moving[index]->IntegrateForces(dt, maxSpeed);
     Profiler::EndScope();
 
     Profiler::BeginScope("RunCollisions", "");
@@ -201,18 +247,13 @@ void PhysicsModule::Step(float dt, std::int32_t count)
     Profiler::EndScope();
 
     Profiler::BeginScope("IntegrateVelocity", "");
-    for (auto& entry : entries)
-      if (!entry->isStatic)
-        entry->IntegrateVelocity(dt);
-    // Everything goes back into the grid where it now stands, for the next sub-step and for the
-    // ray casts of the frame.
-    RefileAll();
+    MoveBodies(dt);
     Profiler::EndScope();
   }
 
   Profiler::BeginScope("ClearAccums", "");
-  for (auto& entry : entries)
-    if (!entry->isStatic && entry->rigidbody != nullptr)
+  for (PhysicsObject* entry : moving)
+    if (entry->rigidbody != nullptr)
       entry->rigidbody->ClearAccumulators();
   Profiler::EndScope();
 }
@@ -225,31 +266,38 @@ void PhysicsModule::DropDeadEntries()
       RemoveObject(entries[index]->objectId);
 }
 
-void PhysicsModule::RefileAll()
+void PhysicsModule::MoveBodies(float dt)
 {
-  for (auto& entry : entries)
-    FileInGrid(*entry, 0.0f);
+  for (std::size_t index = 0; index < moving.size(); ++index)
+  {
+    PhysicsObject& entry = *moving[index];
+    movingEntry = &entry;
+    entry.IntegrateVelocity(dt);
+    movingEntry = nullptr;
+    // Where it now stands, for the next sub-step and the frame's ray casts.
+    FileInGrid(entry, 0.0f);
+  }
 }
 
 void PhysicsModule::RunCollisions(float dt)
 {
   contacts.Clear();
-  for (auto& entry : entries)
+  for (PhysicsObject* entry : moving)
   {
-    if (entry->isStatic)
-      continue;
     // Filed with the radius it sweeps this sub-step, so that every pair with it is in reach.
     FileInGrid(*entry, dt);
     entry->solverBody.position = entry->collider != nullptr ? entry->gridRecord.position : entry->GetPosition();
   }
-  for (auto& entry : entries)
+  for (PhysicsObject* entry : moving)
   {
-    if (entry->isStatic || entry->collider == nullptr)
+    if (entry->collider == nullptr)
       continue;
     PhysicsObject& querying = *entry;
-    grid.Query(querying.gridRecord,
-               [this, &querying, dt](GridRecord& other) { CheckCollision(*other.owner, querying, dt); });
-    // Leaving after its own query, it is never found again: no pair comes up twice.
+    grid.Query(querying.gridRecord, neighbours);
+    for (GridRecord* other : neighbours)
+      CheckCollision(*other->owner, querying, dt);
+    // Leaving after its own query, it is never found again: no pair comes up twice. It goes back
+    // in where it stands once it has moved.
     grid.Remove(querying.gridRecord);
   }
   contacts.Sort();

@@ -105,20 +105,30 @@ public:
 private:
   // Finds or makes the object's record and makes it the last touched; null for a dead handle.
   PhysicsObject* Register(const Handle<GameObject>& object);
+  // Moves the entry between the moving and the static ones.
+  void SetStatic(PhysicsObject& entry, bool isStatic);
   void FileInGrid(PhysicsObject& entry, float dt);
   void RunCollisions(float dt);
-  void RefileAll();
+  void MoveBodies(float dt);
   void DropDeadEntries();
   void DrawRay(glm::vec2 origin, glm::vec2 direction, float hitLength, float totalLength);
 
   Space* space;
   std::uint32_t spaceId;
-  std::vector<std::unique_ptr<PhysicsObject>> entries;
+  // Records live in chunks, so that the step walks memory in the order they were made.
+  static constexpr std::size_t EntriesPerChunk = 256;
+  PhysicsObject* NewEntry(const Handle<GameObject>& object, std::uint32_t id);
+  std::vector<std::unique_ptr<PhysicsObject[]>> chunks;
+  std::vector<PhysicsObject*> freeEntries;
+  std::vector<PhysicsObject*> entries;
+  std::vector<PhysicsObject*> moving;  // the entries that are not static, in the order the step walks them
   std::unordered_map<std::uint32_t, PhysicsObject*> registry;
   PhysicsObject* lastTouched = nullptr;
   ContactSolver contacts;
   BroadPhaseGrid grid;
   CollisionResponseTable responseTable;
   PhysicsDebugDraw* debugDraw = nullptr;
+  PhysicsObject* movingEntry = nullptr;  // while the step moves it
   std::vector<RayHit> rayHits;  // reused by every cast
+  std::vector<GridRecord*> neighbours;  // reused by every pair query
 };

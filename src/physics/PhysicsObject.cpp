@@ -5,7 +5,9 @@
 #include "object/Transform.h"
 #include "physics/CircleCollider.h"
 #include "physics/Collider.h"
+#include "physics/RectangleCollider.h"
 #include "physics/Rigidbody.h"
+#include "physics/ShapeTests.h"
 
 #include <cmath>
 
@@ -48,6 +50,29 @@ float PhysicsObject::GetBoundingRadius(float dt) const
     radius += std::sqrt(velocity.x * velocity.x + velocity.y * velocity.y) * dt;
   }
   return radius;
+}
+
+glm::vec2 PhysicsObject::GetBoundingExtent(glm::vec2 position, float radius) const
+{
+  // Twice what the shape tests allow, and room for rounding far from the origin.
+  const float slack = 2.0f * ContactAllowance + 1e-5f * (radius + std::fabs(position.x) + std::fabs(position.y));
+  glm::vec2 half{radius, radius};
+  if (collider != nullptr && collider->GetTypeId() == RectangleCollider::TypeId)
+  {
+    const float angle = GetRotation();
+    const glm::vec2 size = static_cast<const RectangleCollider*>(collider)->scale;
+    if (angle != boxAngle || size != boxSize)
+    {
+      const float cosine = std::fabs(std::cos(angle));
+      const float sine = std::fabs(std::sin(angle));
+      boxHalfExtent = 0.5f * glm::vec2(cosine * std::fabs(size.x) + sine * std::fabs(size.y),
+                                       sine * std::fabs(size.x) + cosine * std::fabs(size.y));
+      boxAngle = angle;
+      boxSize = size;
+    }
+    half = glm::min(half, boxHalfExtent);
+  }
+  return half + slack;
 }
 
 bool PhysicsObject::HasActiveBody() const

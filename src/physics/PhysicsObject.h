@@ -16,6 +16,7 @@ class Transform;
 
 struct PhysicsObject
 {
+  PhysicsObject() : PhysicsObject(Handle<GameObject>(), 0) {}
   PhysicsObject(const Handle<GameObject>& owner, std::uint32_t id);
 
   // The collider's component type id; 0 without a collider.
@@ -26,6 +27,10 @@ struct PhysicsObject
   float GetRotation() const;
   // A circle with dynamic tests and a body grows by the distance it covers in dt.
   float GetBoundingRadius(float dt) const;
+  // Half-extents of an axis-aligned box around the shape at `position`, no larger than its
+  // bounding `radius` (for the same dt), padded so that no pair the shape tests would find
+  // touching falls outside it.
+  glm::vec2 GetBoundingExtent(glm::vec2 position, float radius) const;
   bool HasActiveBody() const;
 
   void IntegrateForces(float dt, float maxSpeed);
@@ -40,5 +45,13 @@ struct PhysicsObject
   GridRecord gridRecord;
   bool isStatic = false;
   SolverBody solverBody;
+  static constexpr std::size_t NotMoving = static_cast<std::size_t>(-1);
   std::size_t slot = 0;  // index in the module's list of entries
+  std::size_t movingSlot = NotMoving;  // index in the module's list of moving entries
+
+private:
+  // A rectangle's box at the angle and size it was last worked out for: most never turn.
+  mutable float boxAngle = 0.0f;
+  mutable glm::vec2 boxSize{0.0f, 0.0f};
+  mutable glm::vec2 boxHalfExtent{0.0f, 0.0f};
 };

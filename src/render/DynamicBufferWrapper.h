@@ -15,10 +15,16 @@ public:
 
   void PushBack(const void* element) override
   {
-    // Copied out first: growing the array would move a record that lives inside it.
-    std::array<unsigned char, N> record;
-    std::memcpy(record.data(), element, N);
-    bytes.insert(bytes.end(), record.begin(), record.end());
+    const auto* source = static_cast<const unsigned char*>(element);
+    if (bytes.size() + N > bytes.capacity() && source >= bytes.data() && source < bytes.data() + bytes.size())
+    {
+      // Copied out first: growing the array would move a record that lives inside it.
+      std::array<unsigned char, N> record;
+      std::memcpy(record.data(), element, N);
+      bytes.insert(bytes.end(), record.begin(), record.end());
+      return;
+    }
+    bytes.insert(bytes.end(), source, source + N);
   }
 
   void* Data() override { return bytes.empty() ? nullptr : bytes.data(); }

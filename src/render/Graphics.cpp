@@ -77,7 +77,16 @@ namespace
 Graphics* currentRenderer = nullptr;
 }  // namespace
 
-Graphics::Graphics() = default;
+Graphics::Graphics()
+{
+  DropBuffers();
+}
+
+void Graphics::DropBuffers()
+{
+  static std::uint64_t lastEpoch = 0;
+  bufferEpoch = ++lastEpoch;
+}
 
 Graphics* Graphics::Current()
 {
@@ -219,7 +228,10 @@ Layer* Graphics::AddLayer(const std::string& name, float depth)
   Layer* result = layer.get();
   auto old = layers.find(name);
   if (old != layers.end())
+  {
     layerOrder.erase(old->second.get());
+    DropBuffers();
+  }
   layers[name] = std::move(layer);
   layerOrder.insert(result);
   return result;
@@ -244,13 +256,15 @@ Pass* Graphics::AddPass(const std::string& name, std::unique_ptr<Pass> pass)
 {
   Pass* result = pass.get();
   result->SetRenderer(this);
+  if (passes.count(name) != 0)
+    DropBuffers();
   passes[name] = std::move(pass);
   return result;
 }
 
 // --- Filing records ----------------------------------------------------------------------------
 
-InstanceBuffer* Graphics::FindBuffer(Layer* layer, Pass* pass, RenderSpace* space)
+InstanceBuffer* Graphics::GetBuffer(Layer* layer, Pass* pass, RenderSpace* space)
 {
   if (layer == nullptr || pass == nullptr || space == nullptr)
   {
@@ -270,6 +284,7 @@ void Graphics::RemoveSpace(RenderSpace* space)
   if (space == nullptr)
     return;
   submissions.erase(space->GetSpaceName());
+  DropBuffers();
   // Cameras that outlive their space must not be reached through it.
   for (auto entry = cameras.begin(); entry != cameras.end();)
     entry = entry->space == space ? cameras.erase(entry) : entry + 1;

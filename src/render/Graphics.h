@@ -95,13 +95,23 @@ public:
   template <typename Record>
   void AddInstance(const InstanceSubmission<Record>& submission)
   {
-    InstanceBuffer* buffer = FindBuffer(submission.layer, submission.pass, submission.space);
-    if (buffer == nullptr)
-      return;
-    if (buffer->Get() == nullptr)
-      MakeInstanceBuffer<sizeof(Record)>(*buffer);
-    buffer->PushBack(submission.record);
+    if (InstanceBuffer* buffer = GetBuffer(submission.layer, submission.pass, submission.space))
+      File(*buffer, submission.record);
   }
+  // Appends a record to a buffer of the renderer, which gets its record size with its first one.
+  template <typename Record>
+  static void File(InstanceBuffer& buffer, const Record& record)
+  {
+    if (buffer.Get() == nullptr)
+      MakeInstanceBuffer<sizeof(Record)>(buffer);
+    buffer.PushBack(record);
+  }
+  // The buffer of {space, layer, pass}, made on first use; null (reported once) when one of them
+  // is missing. It stays where it is until the buffer epoch changes, so a component that files
+  // every frame looks it up once (InstanceTarget).
+  InstanceBuffer* GetBuffer(Layer* layer, Pass* pass, RenderSpace* space);
+  // Changes whenever buffers or layers are dropped or replaced; never the same for two renderers.
+  std::uint64_t GetBufferEpoch() const { return bufferEpoch; }
   // Drops every record buffer filed under the space's name.
   void RemoveSpace(RenderSpace* space);
 
@@ -157,7 +167,8 @@ public:
   const std::set<Layer*, LayerDepthCompare>& GetLayerOrder() const { return layerOrder; }
 
 private:
-  InstanceBuffer* FindBuffer(Layer* layer, Pass* pass, RenderSpace* space);
+  // A new buffer epoch, unique in the process.
+  void DropBuffers();
   void BuildProjection();
   void CreateScreenQuad();
   void DebugDraw(const glm::mat3& shape, RenderSpace* space, fColor color, std::int32_t kind);
@@ -168,6 +179,7 @@ private:
   std::map<std::string, std::unique_ptr<Layer>> layers;
   std::set<Layer*, LayerDepthCompare> layerOrder;
   std::map<std::string, LayerBuffers> submissions;
+  std::uint64_t bufferEpoch = 0;
   std::vector<CameraEntry> cameras;
   std::set<Layer*, LayerDepthCompare> layersInUse;  // the layers this frame draws, composes and clears
   bool skipEmptyLayers = true;

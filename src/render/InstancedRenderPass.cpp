@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace Graphics
 {
@@ -82,14 +83,12 @@ void InstancedRenderPass::Render(Texture*, Texture* target, Layer* layer, Instan
   glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
 
   const std::uint32_t count = buffer->Count();
-  auto* records = static_cast<InstanceData*>(buffer->Data());
+  const auto* records = static_cast<const InstanceData*>(buffer->Data());
+  const auto bytes = static_cast<GLsizeiptr>(count) * static_cast<GLsizeiptr>(sizeof(InstanceData));
   if (layer->sortByY && count > 1)
-  {
-    // Greatest first, so what stands lower on screen is drawn later, over what stands behind it.
-    std::sort(records, records + count, [](const InstanceData& a, const InstanceData& b) { return a.sortY > b.sortY; });
-  }
-  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count) * static_cast<GLsizeiptr>(sizeof(InstanceData)), records,
-               GL_STREAM_DRAW);
+    UploadSorted(records, count);
+  else
+    glBufferData(GL_ARRAY_BUFFER, bytes, records, GL_STREAM_DRAW);
 
   glBindVertexArray(vertexArray);
   glEnable(GL_BLEND);
@@ -101,6 +100,35 @@ void InstancedRenderPass::Render(Texture*, Texture* target, Layer* layer, Instan
   glBindBuffer(GL_ARRAY_BUFFER, 0);
   framebuffer->AttachTexture(nullptr, GL_COLOR_ATTACHMENT0);
   buffer->Clear();
+}
+
+void InstancedRenderPass::UploadSorted(const InstanceData* records, std::uint32_t count)
+{
+  // Greatest first, so what stands lower on screen is drawn later, over what stands behind it;
+  // equal values keep their filing order. Only the keys are sorted: the records are copied once,
+  // in that order, straight into the GL buffer.
+  keys.resize(count);
+  for (std::uint32_t index = 0; index < count; ++index)
+    keys[index] = {records[index].sortY, index};
+  std::sort(keys.begin(), keys.end(), [](const SortKey& a, const SortKey& b) {
+    return a.sortY > b.sortY || (a.sortY == b.sortY && a.index < b.index);
+  });
+  const auto bytes = static_cast<GLsizeiptr>(count) * static_cast<GLsizeiptr>(sizeof(InstanceData));
+  glBufferData(GL_ARRAY_BUFFER, bytes, nullptr, GL_STREAM_DRAW);
+  auto* mapped = static_cast<InstanceData*>(
+      glMapBufferRange(GL_ARRAY_BUFFER, 0, bytes, GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_BUFFER_BIT));
+  if (mapped == nullptr)
+  {
+    // No mapping to be had: the sorted copy goes up as an ordinary upload.
+    sorted.resize(count);
+    for (std::uint32_t position = 0; position < count; ++position)
+      sorted[position] = records[keys[position].index];
+    glBufferData(GL_ARRAY_BUFFER, bytes, sorted.data(), GL_STREAM_DRAW);
+    return;
+  }
+  for (std::uint32_t position = 0; position < count; ++position)
+    std::memcpy(mapped + position, records + keys[position].index, sizeof(InstanceData));
+  glUnmapBuffer(GL_ARRAY_BUFFER);
 }
 
 void InstancedRenderPass::EndFrame()

@@ -1,11 +1,14 @@
 #pragma once
 // Draws every textured quad of a layer (sprites, arms, dialogue boxes) with one upload and one
 // instanced draw of a unit quad, each instance textured from the one atlas.
+#include "render/InstanceData.h"
 #include "render/Pass.h"
 
 #include <GL/glew.h>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace Graphics
 {
@@ -26,6 +29,14 @@ public:
   void EndFrame() override;
 
 private:
+  struct SortKey
+  {
+    float sortY;
+    std::uint32_t index;  // the record's place in the buffer
+  };
+  // Uploads the records into the bound array buffer ordered by sortY, greatest first.
+  void UploadSorted(const InstanceData* records, std::uint32_t count);
+
   Texture* atlas;
   std::unique_ptr<Shader> shader;
   std::unique_ptr<Renderbuffer> depth;
@@ -36,5 +47,7 @@ private:
   GLuint instanceBuffer = 0;
   GLuint quadBuffer = 0;
   GLuint vertexArray = 0;
+  std::vector<SortKey> keys;         // kept for their capacity
+  std::vector<InstanceData> sorted;  // only where the GL buffer cannot be mapped
 };
 }  // namespace Graphics

@@ -81,10 +81,8 @@ void Light::On(DrawEvent* event)
     return;
   Graphics::Graphics& renderer = *event->renderer;
   drawnSpace = space;
-  Graphics::InstanceSubmission<Light*> submission;
-  submission.layer = renderer.GetLayer(DrawLayer);
-  submission.pass = renderer.GetPass("LightPolygonPass");
-  submission.space = space;
-  submission.record = this;
-  renderer.AddInstance(submission);
+  if (!target.IsCurrent(renderer))
+    layer = renderer.GetLayer(DrawLayer);
+  if (InstanceBuffer* buffer = target.Get(renderer, layer, "LightPolygonPass", space))
+    Graphics::Graphics::File(*buffer, this);
 }

@@ -5,6 +5,7 @@
 // rim points, kept relative to the centre and drawn as a soft glow on the floor.
 #include "core/fColor.h"
 #include "object/Component.h"
+#include "render/InstanceTarget.h"
 
 #include <glm/vec2.hpp>
 
@@ -15,6 +16,10 @@ class PhysicsModule;
 class Space;
 class Transform;
 class UpdateEvent;
+namespace Graphics
+{
+struct Layer;
+}
 
 class Light : public Component
 {
@@ -45,6 +50,8 @@ public:
 
 private:
   Transform* transform = nullptr;
+  Graphics::Layer* layer = nullptr;  // DrawLayer, found with the renderer of the target's buffer
+  Graphics::InstanceTarget target;
   glm::vec2 centre{0.0f, 0.0f};
   std::vector<glm::vec2> vertices;
   Space* drawnSpace = nullptr;

@@ -108,6 +108,7 @@ void ParticleSystem::Reset()
   }
   Particle blank;
   particles.resize(maxParticles, blank);
+  live.assign(particles.size(), 0);
   active.clear();
   freeList.clear();
   freeList.reserve(particles.size());
@@ -141,6 +142,7 @@ void ParticleSystem::Spawn(unsigned count)
     freeList.pop_back();
     spawnFunction(*particle, *this);
     active.push_back(particle);
+    live[static_cast<std::size_t>(particle - particles.data())] = 1;
   }
 }
 
@@ -174,6 +176,7 @@ void ParticleSystem::RetireDead()
     {
       particle->color = fColor(0, 0, 0, 0);
       freeList.push_back(particle);
+      live[static_cast<std::size_t>(particle - particles.data())] = 0;
     }
     else
     {
@@ -183,18 +186,26 @@ void ParticleSystem::RetireDead()
   active.resize(kept);
 }
 
+void ParticleSystem::CopyLive(std::vector<Particle>& out) const
+{
+  out.clear();
+  out.reserve(active.size());
+  for (std::size_t slot = 0; slot < particles.size(); ++slot)
+    if (live[slot] != 0)
+      out.push_back(particles[slot]);
+}
+
 void ParticleSystem::ResolveLayer(Graphics::Graphics& renderer)
 {
-  if (!layerStale && layerFrom == &renderer)
+  if (!layerStale && target.IsCurrent(renderer))
     return;
-  if (layerFrom != &renderer)
+  if (!target.IsCurrent(renderer))
     layerRecord = nullptr;
   if (Graphics::Layer* found = renderer.GetLayer(layer))
     layerRecord = found;
   // A name that was never found leaves a fresh system on the particles' own layer.
   if (layerRecord == nullptr)
     layerRecord = renderer.GetLayer(FallbackLayer);
-  layerFrom = &renderer;
   layerStale = false;
 }
 
@@ -210,10 +221,6 @@ void ParticleSystem::On(DrawEvent* event)
   ResolveLayer(renderer);
   drawnSpace = space;
   // The record is a pointer to the system, as wide as pointers are here.
-  Graphics::InstanceSubmission<ParticleSystem*> submission;
-  submission.layer = layerRecord;
-  submission.pass = renderer.GetPass("ParticleSystemPass");
-  submission.space = space;
-  submission.record = this;
-  renderer.AddInstance(submission);
+  if (InstanceBuffer* buffer = target.Get(renderer, layerRecord, "ParticleSystemPass", space))
+    Graphics::Graphics::File(*buffer, this);
 }

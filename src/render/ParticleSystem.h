@@ -3,16 +3,16 @@
 // "maxParticles": each update it spawns at "spawnRate" (the fraction of a particle left over is
 // carried to the next update), retires the particles whose life has run out and advances the
 // rest through its update function; each drawn frame it files itself with the particle pass on
-// its layer, which draws the whole pool at once.
+// its layer, which draws its live particles at once.
 //
 // The spawn and update functions are replaceable (ParticleFunctions.h); they stay as set across
 // Reset.
 #include "core/fColor.h"
 #include "object/Component.h"
+#include "render/InstanceTarget.h"
 #include "render/Particle.h"
 #include "render/ParticleFunctions.h"
 #include "render/ResourceManagerTwo.h"
-#include "core/fColor.h"
 
 #include <glm/vec2.hpp>
 #include <glm/vec4.hpp>
@@ -59,6 +59,8 @@ public:
   glm::vec2 GetEmitterPosition() const { return emitterPosition; }
   const std::vector<Particle>& GetPool() const { return particles; }
   const std::vector<Particle*>& GetActive() const { return active; }
+  // Replaces `out` with copies of the live particles in pool order (the order they are drawn in).
+  void CopyLive(std::vector<Particle>& out) const;
   std::size_t FreeCount() const { return freeList.size(); }
   float GetAccumulator() const { return accumulator; }
   const float* GetTextureRect() const { return textureRect; }
@@ -106,13 +108,14 @@ private:
   std::vector<Particle> particles;
   std::vector<Particle*> freeList;
   std::vector<Particle*> active;  // in spawn order
+  std::vector<std::uint8_t> live;  // per pool slot: 1 while the slot holds a live particle
   float textureRect[4] = {0, 0, 0, 0};
   float accumulator = 0.0f;  // seconds of spawning not yet turned into particles
   bool originAtEmitter = true;
   glm::vec2 emitterPosition{0.0f, 0.0f};
-  Graphics::Layer* layerRecord = nullptr;
-  Graphics::Graphics* layerFrom = nullptr;  // the renderer layerRecord belongs to
+  Graphics::Layer* layerRecord = nullptr;  // found with the renderer of the target's buffer
   bool layerStale = true;                   // "layer" is looked up again on the next draw
+  Graphics::InstanceTarget target;
   Space* drawnSpace = nullptr;
   ParticleUpdateFunction updateFunction = &StandardParticleUpdate;
   ParticleSpawnFunction spawnFunction = &RingSpawn;

@@ -117,12 +117,15 @@ void ParticleSystemRenderer::Render(Texture*, Texture* target, Layer*, InstanceB
     const glm::mat4 view = Graphics::ToMat4(camera != nullptr ? camera->ToCameraSpace() : glm::mat3(1.0f));
     glUniformMatrix4fv(cameraLocation, 1, GL_FALSE, glm::value_ptr(view));
 
-    const std::vector<Particle>& pool = system.GetPool();
+    // Only the live particles: a free slot would be shaded and blended for nothing, and under the
+    // multiplying blend its zero colour would blacken what lies beneath.
+    system.CopyLive(live);
+    if (live.empty())
+      continue;
     glBindVertexArray(vertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(pool.size() * sizeof(Particle)), pool.data(), GL_STREAM_DRAW);
-    if (!pool.empty())
-      glDrawArraysInstanced(GL_TRIANGLES, 0, 6, static_cast<GLsizei>(pool.size()));
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(live.size() * sizeof(Particle)), live.data(), GL_STREAM_DRAW);
+    glDrawArraysInstanced(GL_TRIANGLES, 0, 6, static_cast<GLsizei>(live.size()));
   }
   glBindVertexArray(0);
   glBindBuffer(GL_ARRAY_BUFFER, 0);

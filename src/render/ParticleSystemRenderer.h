@@ -1,12 +1,14 @@
 #pragma once
 // Draws the particle systems filed for a layer: per system, in filing order, one upload of its
-// whole pool and one instanced draw of textured quads, with the system's own blend mode, picture
-// and camera. Free pool slots are drawn too; their zero colour keeps them invisible.
+// live particles and one instanced draw of textured quads, with the system's own blend mode,
+// picture and camera. Free pool slots are neither uploaded nor drawn.
+#include "render/Particle.h"
 #include "render/Pass.h"
 
 #include <GL/glew.h>
 
 #include <memory>
+#include <vector>
 
 namespace Graphics
 {
@@ -38,5 +40,6 @@ private:
   GLint uvCoordinatesLocation = -1;
   GLint cameraLocation = -1;
   GLint worldPositionLocation = -1;
+  std::vector<Particle> live;  // the system being drawn's live particles, kept for its capacity
 };
 }  // namespace Graphics

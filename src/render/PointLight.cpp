@@ -11,12 +11,14 @@
 #include <glm/gtc/type_ptr.hpp>  // Required for: glm::value_ptr
 
 #include <cmath>
+#include <iterator>  // Required for: std::size
 
 bool PointLight::editorMarkers = false;
 
 namespace
 {
 const char* const LitLayers[] = {"DL_FLOOR", "DL_MAIN"};
+static_assert(std::size(LitLayers) == 2, "PointLight keeps a target per lit layer");
 
 glm::mat3 TranslationTo(const glm::vec2& point)
 {
@@ -107,17 +109,6 @@ Graphics::LightInstance PointLight::MakeInstance(const glm::mat3& view) const
   return record;
 }
 
-void PointLight::ResolveLayers(Graphics::Graphics& renderer)
-{
-  // Layers live as long as their renderer, so they are looked up once per renderer.
-  if (layersFrom == &renderer)
-    return;
-  layers.clear();
-  for (const char* name : LitLayers)
-    layers.push_back(renderer.GetLayer(name));
-  layersFrom = &renderer;
-}
-
 void PointLight::On(DrawEvent* event)
 {
   if (!on || event->renderer == nullptr)
@@ -127,18 +118,17 @@ void PointLight::On(DrawEvent* event)
   if (space == nullptr)
     return;
   Graphics::Graphics& renderer = *event->renderer;
-  ResolveLayers(renderer);
 
   // A space without a camera is not drawn; its records are filed all the same and dropped there.
   const Graphics::CameraView* camera = renderer.GetSpaceCamera(space);
-  Graphics::InstanceSubmission<Graphics::LightInstance> submission;
-  submission.pass = renderer.GetPass("LightPass");
-  submission.space = space;
-  submission.record = MakeInstance(camera != nullptr ? camera->ToCameraSpace() : glm::mat3(1.0f));
-  for (Graphics::Layer* layer : layers)
+  const Graphics::LightInstance record = MakeInstance(camera != nullptr ? camera->ToCameraSpace() : glm::mat3(1.0f));
+  for (std::size_t lit = 0; lit < LitLayerCount; ++lit)
   {
-    submission.layer = layer;
-    renderer.AddInstance(submission);
+    // Layers live as long as their renderer's buffers, so they are looked up with them.
+    if (!targets[lit].IsCurrent(renderer))
+      layers[lit] = renderer.GetLayer(LitLayers[lit]);
+    if (InstanceBuffer* buffer = targets[lit].Get(renderer, layers[lit], "LightPass", space))
+      Graphics::Graphics::File(*buffer, record);
   }
 
   if (editorMarkers && renderer.debugDrawing)

@@ -4,6 +4,7 @@
 // editor it also draws a small bulb with the debug drawing.
 #include "core/fColor.h"
 #include "object/Component.h"
+#include "render/InstanceTarget.h"
 #include "render/LightInstance.h"
 
 #include <glm/mat3x3.hpp>
@@ -54,12 +55,13 @@ public:
   glm::vec2 offset{0.0f, 0.0f};
 
 private:
-  void ResolveLayers(Graphics::Graphics& renderer);
   void DrawMarker(Graphics::Graphics& renderer, const glm::vec2& position);
 
+  static constexpr std::size_t LitLayerCount = 2;
   Transform* transform = nullptr;
-  std::vector<Graphics::Layer*> layers;
-  Graphics::Graphics* layersFrom = nullptr;  // the renderer the layers were found in
+  // Per lit layer: the layer, found with the renderer of the target's buffer, and that buffer.
+  Graphics::Layer* layers[LitLayerCount] = {};
+  Graphics::InstanceTarget targets[LitLayerCount];
 
   static bool editorMarkers;
 };

@@ -183,7 +183,8 @@ Graphics::InstanceData Sprite::MakeInstance(const glm::mat3& view)
   record.uvRect[3] = atlasRect[3];
 
   record.color = color;
-  record.sortY = (owner != nullptr ? owner->GetWorldPosition().y : 0.0f) + yOrderOffset;
+  // The world matrix's translation is the object's world position.
+  record.sortY = world[2][1] + yOrderOffset;
   return record;
 }
 
@@ -195,19 +196,16 @@ void Sprite::On(DrawEvent* event)
   if (object == nullptr || object->GetSpace() == nullptr)
     return;
   Graphics::Graphics& renderer = *event->renderer;
-  if (!layerResolved)
+  if (!layerResolved || !target.IsCurrent(renderer))
     ResolveLayer(renderer);
-
   Space* space = object->GetSpace();
+  InstanceBuffer* buffer = target.Get(renderer, layerRecord, "InstancedRender", space);
+  if (buffer == nullptr)
+    return;
+
   // A space without a camera is not drawn by the renderer at all; its records are filed anyway so
   // that nothing here depends on which camera comes first.
   const Graphics::CameraView* camera = renderer.GetSpaceCamera(space);
   const glm::mat3 view = camera != nullptr ? camera->ToCameraSpace() : glm::mat3(1.0f);
-
-  Graphics::InstanceSubmission<Graphics::InstanceData> submission;
-  submission.layer = layerRecord;
-  submission.pass = renderer.GetPass("InstancedRender");
-  submission.space = space;
-  submission.record = MakeInstance(view);
-  renderer.AddInstance(submission);
+  Graphics::Graphics::File(*buffer, MakeInstance(view));
 }

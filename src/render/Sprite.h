@@ -5,13 +5,13 @@
 // "InstancedRender" pass.
 //
 // The picture is looked up when the source changes (SetSource, a copy, GetMembers), never per
-// frame. The layer name is turned into the renderer's layer at the next draw after it changes,
-// with the renderer that draws it.
+// frame. The layer name is turned into the renderer's layer, and the renderer's buffer for it
+// found, at the next draw after the layer, the space or the renderer changes.
 #include "core/fColor.h"
 #include "object/Component.h"
 #include "render/InstanceData.h"
+#include "render/InstanceTarget.h"
 #include "render/ResourceManagerTwo.h"
-#include "core/fColor.h"
 
 #include <glm/mat3x3.hpp>
 #include <glm/vec2.hpp>
@@ -104,6 +104,7 @@ private:
   std::string layer = FallbackLayer;
   Graphics::Layer* layerRecord = nullptr;
   bool layerResolved = false;
+  Graphics::InstanceTarget target;
   std::string source = FallbackTexture;
   fColor color{1.0f, 1.0f, 1.0f, 1.0f};
   float animationTimer = 0.0f;

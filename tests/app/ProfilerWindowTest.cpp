@@ -82,9 +82,18 @@ TEST_F(ProfilerTest, DrawKeepsTheFrameOnlyWhenASnapshotWasAsked)
   EXPECT_TRUE(profiler.FrameRoots().empty());
   EXPECT_TRUE(profiler.SnapshotRoots().empty());
 
+  // With the window closed and no snapshot asked for, the next frame records nothing; a snapshot
+  // asked for then holds the frame after it.
   RecordFrame();
+  EXPECT_FALSE(profiler.IsRecording());
+  EXPECT_TRUE(profiler.FrameRoots().empty());
   profiler.RequestSnapshot();
   windowOpen = true;
+  ImGui::NewFrame();
+  profiler.Draw(windowOpen);
+  ImGui::Render();
+  EXPECT_TRUE(profiler.SnapshotRoots().empty());
+  RecordFrame();
   ImGui::NewFrame();
   profiler.Draw(windowOpen);
   ImGui::Render();

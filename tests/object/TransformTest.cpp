@@ -297,6 +297,46 @@ TEST_F(TransformTest, AssignmentCopiesValuesNotLinks)
   ExpectNear(parent->GetWorldPosition(), glm::vec2(3.0f, 4.0f));
 }
 
+// The world matrix is kept between reads; whatever changes up the chain, a read must give what
+// the chain of local matrices gives now.
+TEST_F(TransformTest, AKeptWorldMatrixFollowsEveryChangeUpTheChain)
+{
+  Transform* grandparent = Make(glm::vec2(10.0f, 0.0f));
+  Transform* parent = Make(glm::vec2(0.0f, 5.0f));
+  Transform* other = Make(glm::vec2(-30.0f, 7.0f), 1.0f);
+  Transform* child = Make(glm::vec2(1.0f, 2.0f));
+  parent->AttachToParent(grandparent);
+  child->AttachToParent(parent);
+  const auto expectFresh = [&](const char* after) {
+    glm::mat3 chain = child->GetLocalMatrix();
+    for (const Transform* ancestor = child->GetParent(); ancestor != nullptr; ancestor = ancestor->GetParent())
+      chain = ancestor->GetLocalMatrix() * chain;
+    for (int column = 0; column < 3; ++column)
+      for (int row = 0; row < 3; ++row)
+        EXPECT_NEAR(child->GetWorldMatrix()[column][row], chain[column][row], Tolerance) << after;
+  };
+  expectFresh("attaching");
+  grandparent->SetPosition(glm::vec2(-4.0f, 8.0f));
+  expectFresh("a grandparent's move");
+  parent->SetRotation(0.3f);
+  expectFresh("a parent's turn");
+  grandparent->SetScale(glm::vec2(2.0f, 0.5f));
+  expectFresh("a grandparent's scale");
+  parent->SetLocalMatrix(glm::mat3(1.0f));
+  expectFresh("a parent's matrix");
+  child->SetParent(other);
+  expectFresh("re-parenting");
+  other->Rotate(0.5f);
+  grandparent->SetPosition(glm::vec2(100.0f, 100.0f));
+  expectFresh("the old parent's move after re-parenting");
+  Json::Value record;
+  Json::Reader().parse("{\"position\": [3, 3], \"rotation\": 2}", record);
+  other->Deserialize(record);
+  expectFresh("a write through the members");
+  child->SetParent(nullptr);
+  expectFresh("detaching");
+}
+
 TEST_F(TransformTest, MembersAreItsPositionRotationAndScale)
 {
   Transform* transform = Make();

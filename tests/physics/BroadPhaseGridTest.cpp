@@ -182,15 +182,18 @@ TEST(BroadPhaseGridTest, PairsMatchBruteForceOverRandomScenes)
       EXPECT_GT(scene.grid.BucketCount(), 3000u * 2u - 1u);
     }
     std::multiset<std::pair<int, int>> found;
+    std::vector<GridRecord*> neighbours;
     for (std::size_t index = 0; index < scene.bodies.size(); ++index)
     {
       Body& body = *scene.bodies[index];
       if (body.isStatic)
         continue;
-      scene.grid.Query(body.record, [&](GridRecord& other) {
-        const int otherIndex = scene.IndexOf(&other);
+      scene.grid.Query(body.record, neighbours);
+      for (GridRecord* other : neighbours)
+      {
+        const int otherIndex = scene.IndexOf(other);
         found.insert({std::min<int>(index, otherIndex), std::max<int>(index, otherIndex)});
-      });
+      }
       scene.grid.Remove(body.record);
     }
 

@@ -1,4 +1,5 @@
 #include "PhysicsTestScene.h"
+#include "support/CapturedLog.h"
 #include "object/FrameEvents.h"
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 #include <cstring>
 #include <random>
 #include <set>
+#include <unordered_map>
 
 using G = CollisionGroup;
 
@@ -413,6 +415,94 @@ TEST_F(PhysicsSceneTest, StepEventsMatchEveryPairTestedOverRandomScenes)
     for (const Handle<GameObject>& object : scene)
       module->RemoveObject(object->GetId());
   }
+}
+
+// A crowded space of 20,000 bodies, far more than there are event channels, against an O(n^2)
+// overlap check: every body is simulated, and every touching pair becomes exactly one contact.
+// (Contacts are compared as their bodies' ids, the second 0 against a static entry.)
+TEST_F(PhysicsSceneTest, EveryBodyOfACrowdedSpaceIsSimulatedAndEachContactFoundOnce)
+{
+  constexpr int BodyCount = 20000;
+  const float half = 0.5f * std::sqrt(90.0f * 90.0f * BodyCount);
+  CapturedLog log;
+  std::mt19937 random(77);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  std::vector<Handle<GameObject>> crowd;
+  std::vector<Rigidbody*> bodies;
+  for (int index = 0; index < BodyCount; ++index)
+  {
+    Handle<GameObject> object = MakeObject({(unit(random) * 2 - 1) * half, (unit(random) * 2 - 1) * half});
+    Rigidbody* body = AddBody(object);
+    body->velocity = {(unit(random) * 2 - 1) * 150.0f, (unit(random) * 2 - 1) * 150.0f};
+    if (index % 4 == 3)
+    {
+      object->GetTransform()->SetRotation(6.28f * unit(random));
+      AddRectangle(object, {20 + 30 * unit(random), 20 + 30 * unit(random)}, G::ENEMY);
+    }
+    else
+      AddCircle(object, 10 + 20 * unit(random), G::ENEMY)->dynamicTests = index % 3 == 0;
+    crowd.push_back(object);
+    bodies.push_back(body);
+  }
+  for (int index = 0; index < BodyCount / 40; ++index)
+    crowd.push_back(MakeObject({(unit(random) * 2 - 1) * half, (unit(random) * 2 - 1) * half}));
+  for (auto pillar = crowd.begin() + BodyCount; pillar != crowd.end(); ++pillar)
+    AddRectangle(*pillar, {60, 60}, G::WALL, true);
+  ASSERT_EQ(module->EntryCount(), crowd.size());
+
+  std::unordered_map<const SolverBody*, std::uint32_t> idOfBody;
+  std::vector<PhysicsObject*> entries;
+  for (const Handle<GameObject>& object : crowd)
+  {
+    entries.push_back(module->Find(object->GetId()));
+    ASSERT_NE(entries.back(), nullptr);
+    idOfBody[&entries.back()->solverBody] = object->GetId();
+  }
+  auto contactPairs = [&](std::size_t from) {
+    std::multiset<std::pair<std::uint32_t, std::uint32_t>> pairs;
+    const auto& manifolds = module->GetContacts().Manifolds();
+    for (std::size_t index = from; index < manifolds.size(); ++index)
+    {
+      std::uint32_t first = idOfBody.at(manifolds[index].first);
+      std::uint32_t second = manifolds[index].second != nullptr ? idOfBody.at(manifolds[index].second) : 0;
+      if (second != 0 && second < first)
+        std::swap(first, second);
+      pairs.insert({first, second});
+    }
+    return pairs;
+  };
+
+  // Every pair whose swept bounds overlap goes through the pair test, before the step moves anything.
+  const float dt = module->timer.stepTime;
+  std::vector<glm::vec3> bounds;
+  for (PhysicsObject* entry : entries)
+    bounds.emplace_back(entry->GetPosition(), entry->GetBoundingRadius(dt));
+  const std::size_t before = module->GetContacts().Size();
+  for (std::size_t a = 0; a < entries.size(); ++a)
+    for (std::size_t b = a + 1; b < entries.size(); ++b)
+    {
+      const float dx = bounds[a].x - bounds[b].x;
+      const float dy = bounds[a].y - bounds[b].y;
+      const float reach = bounds[a].z + bounds[b].z;
+      if (dx * dx + dy * dy > reach * reach || (entries[a]->isStatic && entries[b]->isStatic))
+        continue;
+      if (entries[a]->isStatic)
+        module->CheckCollision(*entries[a], *entries[b], dt);
+      else
+        module->CheckCollision(*entries[b], *entries[a], dt);
+    }
+  const auto expected = contactPairs(before);
+  events->ProcessQueue();
+
+  const glm::vec2 start = PositionOf(crowd[BodyCount - 1]);
+  StepOnce();
+  events->ProcessQueue();
+  const auto found = contactPairs(0);
+  EXPECT_GT(expected.size(), 1000u);
+  EXPECT_EQ(found.size(), expected.size());
+  EXPECT_TRUE(found == expected);
+  EXPECT_NE(PositionOf(crowd[BodyCount - 1]), start) << "the last body made moved";
+  EXPECT_EQ(log.Errors(), 0u) << log.Text();
 }
 
 // A body given a broken velocity by other code must not take its neighbours or the grid with it.

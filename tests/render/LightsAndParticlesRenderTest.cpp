@@ -232,7 +232,7 @@ TEST_F(LightsAndParticlesRenderTest, EachSystemBlendsByItsOwnMode)
   const fColor quarter(0.25f, 0.25f, 0.25f, 1);
   // One particle each, so that nothing overlaps.
   MakeBurst({-500, 0}, quarter, 2, "DL_PARTICLES", 1);  // add
-  MakeBurst({0, 0}, quarter, 1, "DL_PARTICLES", 1);     // multiply
+  ParticleSystem* multiply = MakeBurst({0, 0}, quarter, 1, "DL_PARTICLES", 1);
   MakeBurst({500, 0}, quarter, 3, "DL_PARTICLES", 1);   // anything else: alpha blending
   FileSquare("DL_PARTICLES", 0, 0, 2000, Colors.Grey);
   scene.Draw(graphics.get());
@@ -242,6 +242,16 @@ TEST_F(LightsAndParticlesRenderTest, EachSystemBlendsByItsOwnMode)
   EXPECT_TRUE(Close(ShownAt(500, 0), 64, 64, 64)) << int(ShownAt(500, 0)[0]);
   // Free pool slots draw nothing, even under the multiply mode.
   EXPECT_TRUE(Close(ShownAt(0, 300), 127, 127, 127));
+
+  // Nor does a particle once it is retired: it keeps its size, and its zero colour would blacken
+  // the square it last covered under the multiply mode.
+  multiply->Update(20.0f);
+  multiply->Update(0.0f);
+  ASSERT_TRUE(multiply->GetActive().empty());
+  FileSquare("DL_PARTICLES", 0, 0, 2000, Colors.Grey);
+  scene.Draw(graphics.get());
+  graphics->Render();
+  EXPECT_TRUE(Close(ShownAt(0, 0), 127, 127, 127)) << int(ShownAt(0, 0)[0]);
 }
 
 TEST_F(LightsAndParticlesRenderTest, TheLightPolygonGlowsOnlyWhereItsRaysReach)

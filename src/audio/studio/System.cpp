@@ -230,6 +230,10 @@ Result System::loadBankFile(const char* path, std::uint32_t, Bank* bank)
     description.definition = event;
     descriptionsById[event.id] = slot;
     record.descriptionSlots.push_back(slot);
+    // An effect's sample is read now, once, rather than by the first start in the middle of play.
+    // A streamed sample (music) is read by its first start; either is kept while its bank is.
+    if (!event.stream)
+      EnsureSample(description);
   }
   for (const auto& entry : manifest.strings)
     if (idsByPath.emplace(entry.first, entry.second).second)
@@ -282,7 +286,6 @@ Result System::LoadSampleData(std::uint32_t slot, std::uint32_t generation)
   DescriptionRecord* description = FindDescription(slot, generation);
   if (description == nullptr)
     return Result::ErrorInvalidHandle;
-  description->keepLoaded = true;
   return EnsureSample(*description) ? Result::Ok : Result::ErrorFileBad;
 }
 
@@ -406,8 +409,7 @@ void System::DestroyInstance(std::uint32_t slot)
   InstanceRecord& instance = instances[slot];
   FreeVoice(instance);
   DescriptionRecord& description = descriptions[instance.description];
-  if (--description.instanceCount == 0 && description.definition.stream && !description.keepLoaded)
-    description.sample.reset();  // streamed events keep no sample while nothing plays them
+  --description.instanceCount;
   instance.alive = false;
   ++instance.generation;
   freeInstanceSlots.push_back(slot);

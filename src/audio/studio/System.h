@@ -84,7 +84,6 @@ private:
     EventDefinition definition;
     std::shared_ptr<SampleData> sample;
     bool sampleFailed = false;  // reported once; instances then play nothing
-    bool keepLoaded = false;
     int instanceCount = 0;
   };
   struct InstanceRecord
