@@ -173,6 +173,22 @@ TEST_F(GameSessionLoopTest, TheEditorZoomsAboutTheMouseAndKeepsTheCameraPerLevel
   EXPECT_TRUE(SavedEditorSettings()["startInEditMode"].asBool());
 }
 
+// An editor session that changes nothing leaves both settings files as they were, though the
+// editor shows its debug view, a warning opened the console and the camera never moved.
+TEST_F(GameSessionLoopTest, AnEditorSessionThatChangesNothingLeavesTheSettingsFilesAsTheyWere)
+{
+  const std::string game = R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.45}})";
+  const std::string editor =
+      R"({"currentlyEditing": "testlevel", "showConsole": false, "showDebugView": false, "startInEditMode": true})";
+  Start(game, editor);
+  session->ShowConsole();  // what a warning in the log does
+  session->QuitAfterFrames(3);
+  session->Run();
+  EXPECT_TRUE(session->IsConsoleShown());
+  EXPECT_EQ(settings.Read("GameSettings"), game);
+  EXPECT_EQ(settings.Read("EditorSettings"), editor);
+}
+
 TEST_F(GameSessionLoopTest, F5PlaysTheFirstLevelFromTheEditorAndComesBack)
 {
   Start(R"({"firstLevel": "no_such_first_level"})", R"({"startInEditMode": true, "currentlyEditing": "testlevel"})");
