@@ -43,8 +43,8 @@ public:
   const std::string& GetEditedLevel() const override { return real.GetEditedLevel(); }
   void SetEditedLevel(const std::string& level) override { real.SetEditedLevel(level); }
   bool& StartInEditModeFlag() override { return real.StartInEditModeFlag(); }
-  bool& DebugViewFlag() override { return real.DebugViewFlag(); }
-  bool& ConsoleFlag() override { return real.ConsoleFlag(); }
+  bool IsConsoleShown() const override { return real.IsConsoleShown(); }
+  void ChooseConsoleShown(bool shown) override { real.ChooseConsoleShown(shown); }
   std::map<std::string, float>& GetLighting() override { return real.GetLighting(); }
   bool SaveSettings() override { return false; }
   void SaveEditorCamera() override {}
