@@ -19,7 +19,7 @@ tools/make_ship_layouts.py (run that first when a plan changes) and holds:
   soda machine, its jukebox and the captain's escape pod, which ends the run;
 - on the ships that call for help, the comm station, which starts the HUD's clock; when the clock
   runs out, the reinforcement spawners teleport police bears in every five seconds;
-- the keys of the fight: Escape pauses under the pause menu, H opens the how-to-play page;
+- the help key: H opens the how-to-play page over the fight (Escape pauses it from the player);
 - the crosshair, the stars behind the ship, some wreckage and a far ship drifting past, and the open
   space round the ship, where a player blown out through a breach is lost.
 
@@ -191,7 +191,6 @@ def write_encounter(name, encounter):
     for number, place in enumerate(encounter.get("reinforcements", []), start=1):
         add(f"Reinforcements {number}", "Default", place, {"EnemyReinforcementSpawner": {}})
 
-    add("Pause Key", "HotKey", (0, 0), {"PauseDetector": {}, "PauseButton": {"target": "pause_menu"}})
     add("Help Key", "HotKey", (0, 0), {"KeyDetector": {"Key": ord("H")},
                                        "HowToPlayButton": {"target": "how_to_play", "space": "MenuSpace1"}})
     add("Crosshair", "EN_Crosshair", start)

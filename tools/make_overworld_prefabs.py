@@ -12,6 +12,7 @@ waypoint come from tools/make_enemy_prefabs.py, the tutorial from tools/make_int
   picture and tint, which also tints its arrow;
 - "OW_BossShip", the pirate king's galleon the level flow brings once the score reaches 3000;
   ramming it boards "BossRoom"; it launches a hunter every ten seconds (SimpleShipSpawner);
+  "OW_BossArrow", the large white arrow that points the way to it;
 - "OW_Boundary", one wall of the map's edge (MapBoundingColliders sizes and places four);
 - "OW_SpaceTile", a tile of the background (the level gives it its picture).
 
@@ -60,6 +61,11 @@ def stations():
         "LoadEncounter": {"level filename": "BossRoom"},
         # Launches a hunter ("Enemy Ship") every ten seconds while the player makes for it.
         "SimpleShipSpawner": None,
+    }
+    # Larger than the stations' arrows, and white, a tint none of them has.
+    PREFABS["OW_BossArrow"] = {
+        "Transform": None,
+        "Sprite": sprite("OW_waypoint", (448, 448), layer="DL_HUD"),
     }
 
 

@@ -5,7 +5,8 @@
 // charges and fires death balls; a shot at the throne stops on the force field over it until the
 // field's generator is shot down; then the throne dies, the cracked hull walls blow, the room loses
 // its air, the defeat clears the room (the enemies with their guns), the reward is paid once, the
-// boss spins out before the victory, and BossWinEvent follows 13 s after his death, once.
+// boss spins out before the victory (its banner on the HUD), and BossWinEvent follows 13 s after
+// his death, once.
 #include "ai/boss/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
@@ -139,6 +140,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   float bossScaleAtVictory = 0.0f;
   bool fieldRaised = false;
   bool throneShielded = true;
+  bool victoryShown = false;
   Studio::EventInstance lastStep;
   std::vector<std::uint32_t> stepFrames;  // the walk's frame at each footstep
   int frame = 0;
@@ -229,6 +231,9 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       twinkleAt = ear.now;
     if (ear.count["PlayerVictory"] == 1 && bossScaleAtVictory == 0.0f)
       bossScaleAtVictory = Find(space, "Boss")->GetSprite()->GetScale().x;
+    if (Space* hud = session->GetSpace("HUD"); hud != nullptr && !victoryShown)
+      for (const auto& [id, object] : hud->GetObjectsById())
+        victoryShown = victoryShown || object->GetPrefabName() == BossCameraManager::VictoryPrefab;
     // The throne's explosion has blown the first cracked wall out of the hull.
     if (ear.count["DepressurizationEvent"] == 1 && frame % 30 == 0)
     {
@@ -281,6 +286,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_NEAR(ear.first["PlayerVictory"] - died, 3.0f, 0.1f);
   EXPECT_GT(bossScaleAtVictory, 0.0f);
   EXPECT_LT(bossScaleAtVictory, 256.0f * 0.7f);
+  EXPECT_TRUE(victoryShown) << "the win's banner on the HUD";
   EXPECT_NEAR(twinkleAt - died, 5.0f, 0.1f);
   EXPECT_NEAR(ear.first["BossWinEvent"] - died, 13.0f, 0.1f);
   EXPECT_EQ(ear.count["BossWinEvent"], 1);

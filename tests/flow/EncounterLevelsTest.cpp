@@ -67,7 +67,7 @@ glm::ivec2 TileOf(const ShipMap& map, GameObject& object)
 // that float above what they label, the keys, the crosshair, the sky and the open space round it.
 bool IsOffTheDeck(const GameObject& object)
 {
-  static const std::set<std::string> names = {"Ship", "Level Manager", "a hint", "Pause Key", "Help Key",
+  static const std::set<std::string> names = {"Ship", "Level Manager", "a hint", "Help Key",
                                               "Crosshair", "Stars", "Wreckage", "Far Ship"};
   return names.count(object.GetName()) != 0 || object.GetPrefabName() == "EN_Void";
 }
