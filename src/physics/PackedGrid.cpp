@@ -1,5 +1,7 @@
 #include "physics/PackedGrid.h"
 
+#include "physics/CountingSort.h"
+
 #include <algorithm>
 
 namespace
@@ -60,16 +62,10 @@ void PackedGrid::File()
   while (rowLength < columns + 2 && rowLength < bucketCount)
     rowLength *= 2;
 
-  bucketStarts.assign(bucketCount + 1, 0);
   for (Body& body : added)
-  {
     body.bucket = BucketOf(body.cellX, body.cellY, body.level);
-    ++bucketStarts[body.bucket + 1];
-  }
-  for (std::uint32_t bucket = 0; bucket < bucketCount; ++bucket)
-    bucketStarts[bucket + 1] += bucketStarts[bucket];
   filed.resize(added.size());
-  places.assign(bucketStarts.begin(), bucketStarts.end());
-  for (const Body& body : added)
-    filed[places[body.bucket]++] = body;
+  CountingSort(
+      added, bucketCount, [](const Body& body) { return body.bucket; },
+      [this](std::uint32_t index, const Body& body) { filed[index] = body; }, bucketStarts, places);
 }

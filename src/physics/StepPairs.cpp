@@ -1,5 +1,7 @@
 #include "physics/StepPairs.h"
 
+#include "physics/CountingSort.h"
+
 void StepPairs::Find()
 {
   if (staticsChanged)
@@ -27,15 +29,9 @@ void StepPairs::Find()
                           [&](const PackedGrid::Body& other) { found.emplace_back(body.number, other.owner); });
   }
 
-  // Grouped by body with a counting sort, which keeps each body's partners in the order found.
-  const std::uint32_t count = bodies.Size();
-  partnerStarts.assign(count + 1, 0);
-  for (const auto& pair : found)
-    ++partnerStarts[pair.first + 1];
-  for (std::uint32_t number = 0; number < count; ++number)
-    partnerStarts[number + 1] += partnerStarts[number];
+  // Grouped by body, each body's partners in the order found.
   partners.resize(found.size());
-  places.assign(partnerStarts.begin(), partnerStarts.end());
-  for (const auto& pair : found)
-    partners[places[pair.first]++] = pair.second;
+  CountingSort(
+      found, bodies.Size(), [](const FoundPair& pair) { return pair.first; },
+      [this](std::uint32_t index, const FoundPair& pair) { partners[index] = pair.second; }, partnerStarts, places);
 }

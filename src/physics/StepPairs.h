@@ -51,10 +51,12 @@ public:
   PhysicsObject* Body(std::uint32_t number) const { return bodies.At(number).owner; }
 
 private:
+  using FoundPair = std::pair<std::uint32_t, PhysicsObject*>;  // (number of the body, partner)
+
   PackedGrid statics;
   PackedGrid bodies;
   bool staticsChanged = true;
-  std::vector<std::pair<std::uint32_t, PhysicsObject*>> found;  // (number of the body, partner)
+  std::vector<FoundPair> found;
   std::vector<std::uint32_t> partnerStarts;  // by number, and the end
   std::vector<std::uint32_t> places;  // each body's next free place while grouping
   std::vector<PhysicsObject*> partners;
