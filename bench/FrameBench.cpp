@@ -6,8 +6,9 @@
 // filed; from then on every game frame is followed by a floor frame, so both are timed in the same
 // stretch of the machine's load. The player is made invulnerable so that the fight goes on.
 //
-//   FrameVersusFloor/BossRoom   frame_vs_floor: the game's frame over the floor's (the frame
-//   FrameVersusFloor/skirmish   draws what the floor draws, so this cannot fall below 1);
+//   FrameVersusFloor/BossRoom   frame_vs_floor: the game's frame over the floor's (the floor
+//   FrameVersusFloor/skirmish   draws every layer every frame; the game draws again only the
+//                               layers whose content changed, so the ratio can fall below 1);
 //                               excess_vs_floor: what the frame spends beyond the floor, over
 //                               the floor; frame_cpu_ms and floor_cpu_ms, each frame's main-thread
 //                               processor milliseconds; quads, particles and lights the floor draws

@@ -1,7 +1,6 @@
 #include "render/DebugPass.h"
 
 #include "render/DebugInstance.h"
-#include "render/Framebuffer.h"
 #include "render/Graphics.h"
 #include "render/InstanceBuffer.h"
 #include "render/ResourceManagerTwo.h"
@@ -58,7 +57,6 @@ DebugPass::DebugPass() : Pass(Order)
   if (lineShader != nullptr)
     lineProjectionLocation = lineShader->Use().GetUniformLocation("projection");
   glUseProgram(0);
-  framebuffer = std::make_unique<Framebuffer>();
   hasBaseInstance = GLEW_VERSION_4_2 || GLEW_ARB_base_instance;
 }
 
@@ -113,7 +111,7 @@ void DebugPass::DrawShape(GLuint shapeArray, GLenum mode, int vertexCount, std::
 
 void DebugPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer* buffer)
 {
-  framebuffer->DrawInto(target);
+  target->BindAsTarget();
 
   const std::uint32_t count = buffer->Count();
   auto* records = static_cast<DebugInstance*>(buffer->Data());
@@ -128,7 +126,6 @@ void DebugPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer* buffer
   glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count) * static_cast<GLsizeiptr>(sizeof(DebugInstance)), records,
                GL_STREAM_DRAW);
-  glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
 
   // The light passes before this one leave their own blending behind, which would multiply the
   // shapes away on a transparent layer.

@@ -9,7 +9,6 @@
 
 namespace Graphics
 {
-class Framebuffer;
 class Shader;
 
 class DebugPass : public Pass
@@ -24,6 +23,11 @@ public:
   ~DebugPass() override;
 
   void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
+  bool AppendContent(const InstanceBuffer& buffer, const Layer&, std::vector<unsigned char>& content) override
+  {
+    AppendRecords(content, buffer);
+    return true;
+  }
 
   // Base-instance draws need OpenGL 4.2 or its extension; without them the pass points the
   // instance attributes at each shape's first record instead. Tests turn them off to cover that.
@@ -48,7 +52,6 @@ private:
   Shader* lineShader = nullptr;
   GLint debugProjectionLocation = -1;
   GLint lineProjectionLocation = -1;
-  std::unique_ptr<Framebuffer> framebuffer;
   bool hasBaseInstance = false;
 };
 }  // namespace Graphics

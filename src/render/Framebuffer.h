@@ -8,7 +8,6 @@
 namespace Graphics
 {
 class Texture;
-class Renderbuffer;
 
 class Framebuffer
 {
@@ -21,14 +20,12 @@ public:
   void Bind() const;
   static void BindDefault();
   void AttachTexture(const Texture* texture, GLenum attachment);
-  // Attaches a depth or stencil buffer; it does not enter the colour list.
-  void AttachRenderbuffer(const Renderbuffer* renderbuffer, GLenum attachment);
   void SetDrawBuffers() const;
   // Binds this framebuffer with the texture as its one colour attachment, the list emptied first.
   void DrawInto(const Texture* texture);
   GLuint GetId() const { return id; }
 
-  // Passes empty the list before they attach their targets anew each frame.
+  // Emptied by DrawInto before it attaches its texture.
   std::vector<GLenum> attachments;
 
 private:

@@ -9,7 +9,6 @@
 #include "render/LightPass.h"
 #include "render/LightPolygonPass.h"
 #include "render/ParticleSystemRenderer.h"
-#include "render/Renderbuffer.h"
 #include "render/ResourceManagerTwo.h"
 #include "render/RowsMatrix.h"
 #include "render/Shader.h"
@@ -19,6 +18,7 @@
 #include <glm/gtc/matrix_transform.hpp>  // Required for: glm::ortho
 #include <glm/gtc/type_ptr.hpp>          // Required for: glm::value_ptr
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
@@ -110,7 +110,6 @@ Graphics::~Graphics()
   sceneTexture.reset();
   spareTexture.reset();
   compositeTexture.reset();
-  framebuffer.reset();
   if (screenQuadArray != 0)
     glDeleteVertexArrays(1, &screenQuadArray);
   if (screenQuadBuffer != 0)
@@ -191,7 +190,6 @@ bool Graphics::Initialize()
   sceneTexture = std::make_unique<Texture>();
   spareTexture = std::make_unique<Texture>();
   compositeTexture = std::make_unique<Texture>();
-  framebuffer = std::make_unique<Framebuffer>();
   presentShader = ResourceManagerTwo::LoadShader("Assets\\Shaders\\newScreen.vs", "Assets\\Shaders\\newScreen.frag", "newScreen");
   blendShader = ResourceManagerTwo::LoadShader("Assets\\Shaders\\TexBlend.vs", "Assets\\Shaders\\TexBlend.frag", "TexBlend");
   // The blend program's one sampler; looked up rather than assumed to sit at location 0.
@@ -312,8 +310,6 @@ void Graphics::Render()
 {
   if (compositeTexture == nullptr)
     return;
-  glClearColor(0, 0, 0, 1);
-  ClearTexture(compositeTexture.get(), framebuffer.get());
 
   // A layer nothing was filed on stays fully transparent through every pass (the light pass only
   // multiplies it) and adds nothing to the picture; leaving it alone saves two window-sized
@@ -330,6 +326,27 @@ void Graphics::Render()
         layersInUse.insert(layer.first);
   }
 
+  // A target drawn in an earlier frame but not in this one is cleared: a layer out of use shows
+  // nothing.
+  layerCache.BeginFrame(bufferEpoch);
+  glClearColor(0, 0, 0, 0);
+  for (Layer* layer : layersHolding)
+    if (layersInUse.count(layer) == 0)
+    {
+      ClearTexture(layer->target.get());
+      layerCache.Forget(layer);
+    }
+  layersHolding = layersInUse;
+  DescribeLayers();
+  // Each target is cleared just before it is first drawn into, so that its clear and its drawing
+  // make one batch for the driver; a layer whose target holds this frame's content already is
+  // neither cleared nor drawn, only its records are dropped.
+  layersDrawn.clear();
+  for (Layer* layer : layersInUse)
+    if (layerCache.Holds(layer))
+      layersDrawn.insert(layer);
+  std::vector<Layer*> kept(layersDrawn.begin(), layersDrawn.end());
+
   for (auto& space : submissions)
   {
     // A space without a camera has nothing to be seen through: its records are dropped.
@@ -339,11 +356,20 @@ void Graphics::Render()
     {
       if (visible && layersInUse.count(layer.first) == 0)
         continue;
+      const bool drawn = visible && !std::binary_search(kept.begin(), kept.end(), layer.first, LayerDepthCompare());
+      if (drawn)
+        for (auto& pass : layer.second)
+          pass.first->Prepare(layer.first, pass.second.get());
+      if (drawn && layersDrawn.insert(layer.first).second)
+      {
+        glClearColor(0, 0, 0, 0);
+        ClearTexture(layer.first->target.get());
+      }
       Profiler::BeginScope(layer.first->name, "");
       for (auto& pass : layer.second)
       {
         Profiler::BeginScope("PassNameHere", "");
-        if (visible)
+        if (drawn)
           pass.first->Render(sceneTexture.get(), layer.first->target.get(), layer.first, pass.second.get());
         else
           pass.second->Clear();
@@ -353,13 +379,29 @@ void Graphics::Render()
     }
     Profiler::EndScope();
   }
+  // In use but reached through no space (every layer, when empty ones are not skipped).
+  glClearColor(0, 0, 0, 0);
+  for (Layer* layer : layersInUse)
+    if (layersDrawn.count(layer) == 0)
+      ClearTexture(layer->target.get());
+
+  for (Layer* layer : layersInUse)
+    if (!std::binary_search(kept.begin(), kept.end(), layer, LayerDepthCompare()))
+      layerCache.Drawn(layer);
 
   Profiler::BeginScope("Combine", "");
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  for (Layer* layer : layersInUse)
-    BlendTexture(layer->target.get(), compositeTexture.get(), framebuffer.get());
-  glDisable(GL_BLEND);
+  const std::vector<Layer*> composed(layersInUse.begin(), layersInUse.end());
+  if (layerCache.ComposeNeeded(composed))
+  {
+    glClearColor(0, 0, 0, 1);
+    ClearTexture(compositeTexture.get());
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    for (Layer* layer : layersInUse)
+      BlendTexture(layer->target.get(), compositeTexture.get());
+    glDisable(GL_BLEND);
+    layerCache.Composed(composed);
+  }
   Framebuffer::BindDefault();
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
@@ -367,13 +409,37 @@ void Graphics::Render()
   Profiler::EndScope();
 
   Profiler::BeginScope("Cleanup", "");
-  // Only the layers drawn into need clearing: the others were left transparent.
-  glClearColor(0, 0, 0, 0);
-  for (Layer* layer : layersInUse)
-    ClearTexture(layer->target.get(), framebuffer.get());
   for (auto& pass : passes)
     pass.second->EndFrame();
   Profiler::EndScope();
+}
+
+void Graphics::DescribeLayers()
+{
+  for (auto& space : submissions)
+  {
+    if (!SpaceHasCamera(space.first))
+      continue;
+    for (auto& [layer, passBuffers] : space.second)
+    {
+      if (layersInUse.count(layer) == 0)
+        continue;
+      std::vector<unsigned char>& content = layerCache.Describe(layer, &projection, sizeof(projection));
+      for (auto& [pass, buffer] : passBuffers)
+      {
+        const std::uint32_t count = buffer->Count();
+        const auto* order = reinterpret_cast<const unsigned char*>(&pass->order);
+        const auto* counted = reinterpret_cast<const unsigned char*>(&count);
+        content.insert(content.end(), order, order + sizeof(pass->order));
+        content.insert(content.end(), counted, counted + sizeof(count));
+        if (!pass->AppendContent(*buffer, *layer, content))
+          layerCache.MarkUndescribed(layer);
+      }
+    }
+  }
+  // A layer in use that no space reached (all of them, when empty ones are not skipped).
+  for (Layer* layer : layersInUse)
+    layerCache.Describe(layer, &projection, sizeof(projection));
 }
 
 void Graphics::SetSkipEmptyLayers(bool skip)
@@ -413,19 +479,15 @@ CameraView* Graphics::GetSpaceCamera(RenderSpace* space) const
 
 // --- Drawing steps -----------------------------------------------------------------------------
 
-void Graphics::BlendTexture(Texture* source, Texture* destination, Framebuffer* target)
+void Graphics::BlendTexture(Texture* source, Texture* destination)
 {
   ResetDrawState();
-  target->Bind();
-  target->attachments.clear();
+  destination->BindAsTarget();
   blendShader->Use();
   glUniform1i(blendSourceLocation, 0);
   glBindVertexArray(screenQuadArray);
   Texture::Activate(GL_TEXTURE0);
   source->Bind();
-  target->AttachTexture(destination, GL_COLOR_ATTACHMENT0);
-  target->SetDrawBuffers();
-  glViewport(0, 0, static_cast<GLsizei>(destination->GetWidth()), static_cast<GLsizei>(destination->GetHeight()));
   glDrawArrays(GL_TRIANGLES, 0, 6);
   glBindVertexArray(0);
 }
@@ -445,22 +507,10 @@ void Graphics::PresentTexture(Texture* texture)
   glBindVertexArray(0);
 }
 
-void Graphics::ClearTexture(Texture* texture, Framebuffer* target)
+void Graphics::ClearTexture(Texture* texture)
 {
-  target->DrawInto(texture);
+  texture->BindAsTarget();
   glClear(GL_COLOR_BUFFER_BIT);
-  target->attachments.clear();
-  Framebuffer::BindDefault();
-}
-
-void Graphics::ClearDepth(Renderbuffer* depth, Framebuffer* target)
-{
-  target->Bind();
-  target->attachments.clear();
-  target->AttachRenderbuffer(depth, GL_DEPTH_ATTACHMENT);
-  glClear(GL_DEPTH_BUFFER_BIT);
-  target->attachments.clear();
-  Framebuffer::BindDefault();
 }
 
 // --- Matrices ----------------------------------------------------------------------------------

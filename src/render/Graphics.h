@@ -2,7 +2,9 @@
 // The renderer. During a frame, drawing components never touch OpenGL: they file small fixed-size
 // records under {space, layer, pass}. Once per frame Render lets each pass draw each layer's
 // records into the layer's own texture, blends the layer textures by rising depth into one
-// picture and puts it on screen. The session derives from it, so there is exactly one.
+// picture and puts it on screen. A layer whose records, passes and view are those it was last
+// drawn with keeps its texture, and the picture is composed again only when a layer changed
+// (LayerCache). The session derives from it, so there is exactly one.
 //
 // Sections: window; set-up and layers; filing records; the frame; cameras; drawing steps;
 // matrices; debug drawing.
@@ -11,6 +13,7 @@
 #include "render/CameraView.h"
 #include "render/InstanceBuffer.h"
 #include "render/Layer.h"
+#include "render/LayerCache.h"
 #include "render/Pass.h"
 
 #include <GL/glew.h>
@@ -29,8 +32,6 @@ struct SDL_Window;
 
 namespace Graphics
 {
-class Framebuffer;
-class Renderbuffer;
 class Shader;
 class Texture;
 
@@ -134,11 +135,10 @@ public:
 
   // --- Drawing steps -------------------------------------------------------------------------
   // Draws `source` over `destination` with whatever blend function is in force.
-  void BlendTexture(Texture* source, Texture* destination, Framebuffer* framebuffer);
+  void BlendTexture(Texture* source, Texture* destination);
   void PresentTexture(Texture* texture);
-  // Clears to the current clear colour (or depth clear value).
-  static void ClearTexture(Texture* texture, Framebuffer* framebuffer);
-  static void ClearDepth(Renderbuffer* depth, Framebuffer* framebuffer);
+  // Clears to the current clear colour.
+  static void ClearTexture(Texture* texture);
 
   // --- Matrices ------------------------------------------------------------------------------
   // A 2D affine matrix (glm, acting on column vectors (x, y, 1), translation in m[2]) written
@@ -174,6 +174,8 @@ private:
   void DebugDraw(const glm::mat3& shape, RenderSpace* space, fColor color, std::int32_t kind);
   bool SpaceHasCamera(const std::string& spaceName) const;
   static bool HasRecords(const PassBuffers& buffers);
+  // Tells the layer cache what every layer in use draws this frame.
+  void DescribeLayers();
 
   std::map<std::string, std::unique_ptr<Pass>> passes;
   std::map<std::string, std::unique_ptr<Layer>> layers;
@@ -181,7 +183,10 @@ private:
   std::map<std::string, LayerBuffers> submissions;
   std::uint64_t bufferEpoch = 0;
   std::vector<CameraEntry> cameras;
-  std::set<Layer*, LayerDepthCompare> layersInUse;  // the layers this frame draws, composes and clears
+  std::set<Layer*, LayerDepthCompare> layersInUse;  // the layers this frame draws and composes
+  std::set<Layer*, LayerDepthCompare> layersDrawn;  // of those, the ones cleared or kept this frame
+  std::set<Layer*, LayerDepthCompare> layersHolding;  // the layers whose target holds a drawing
+  LayerCache layerCache;
   bool skipEmptyLayers = true;
   GLuint screenQuadArray = 0;
   GLuint screenQuadBuffer = 0;
@@ -191,7 +196,6 @@ private:
   std::unique_ptr<Texture> sceneTexture;
   std::unique_ptr<Texture> spareTexture;
   std::unique_ptr<Texture> compositeTexture;
-  std::unique_ptr<Framebuffer> framebuffer;
   std::unique_ptr<Window> ownWindow;
   Window* window = nullptr;
 };

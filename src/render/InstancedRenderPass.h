@@ -12,8 +12,6 @@
 
 namespace Graphics
 {
-class Framebuffer;
-class Renderbuffer;
 class Shader;
 
 class InstancedRenderPass : public Pass
@@ -25,8 +23,7 @@ public:
   ~InstancedRenderPass() override;
 
   void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
-  // Clears the depth buffer.
-  void EndFrame() override;
+  bool AppendContent(const InstanceBuffer& buffer, const Layer& layer, std::vector<unsigned char>& content) override;
 
 private:
   struct SortKey
@@ -39,8 +36,6 @@ private:
 
   Texture* atlas;
   std::unique_ptr<Shader> shader;
-  std::unique_ptr<Renderbuffer> depth;
-  std::unique_ptr<Framebuffer> framebuffer;
   GLint atlasLocation = -1;
   GLint underLocation = -1;
   GLint projectionLocation = -1;

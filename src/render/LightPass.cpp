@@ -1,6 +1,5 @@
 #include "render/LightPass.h"
 
-#include "render/Framebuffer.h"
 #include "render/Graphics.h"
 #include "render/InstanceBuffer.h"
 #include "render/Layer.h"
@@ -31,7 +30,6 @@ LightPass::LightPass() : Pass(Order)
                                               "LightMaskShader");
   lightShader = ResourceManagerTwo::LoadShader("Assets\\Shaders\\Light.vs", "Assets\\Shaders\\Light.frag", "LightShader");
   lightTexture = std::make_unique<Texture>();
-  framebuffer = std::make_unique<Framebuffer>();
 
   const float corners[] = {0.5f, -0.5f, 0.5f, 0.5f, -0.5f, -0.5f, 0.5f, 0.5f, -0.5f, 0.5f, -0.5f, -0.5f};
   glGenVertexArrays(1, &vertexArray);
@@ -73,23 +71,20 @@ LightPass::~LightPass()
   glDeleteVertexArrays(1, &vertexArray);
   glDeleteBuffers(1, &quadBuffer);
   glDeleteBuffers(1, &instanceBuffer);
-  framebuffer.reset();
   lightTexture.reset();
 }
 
-void LightPass::Render(Texture*, Texture* target, Layer* layer, InstanceBuffer* buffer)
+void LightPass::Prepare(Layer* layer, InstanceBuffer* buffer)
 {
+  maskReady = true;
   const float ambient = layer->ambient;
   glClearColor(ambient, ambient, ambient, 1.0f);
-  Graphics::ClearTexture(lightTexture.get(), framebuffer.get());
-
-  framebuffer->DrawInto(lightTexture.get());
+  Graphics::ClearTexture(lightTexture.get());
 
   glBindVertexArray(vertexArray);
   glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
   const std::uint32_t count = buffer->Count();
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(buffer->ElementSize()) * count, buffer->Data(), GL_STREAM_DRAW);
-  glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
 
   maskShader->Use();
   glUniform1f(ambienceLocation, ambient);
@@ -103,10 +98,17 @@ void LightPass::Render(Texture*, Texture* target, Layer* layer, InstanceBuffer* 
     glDrawArraysInstanced(GL_TRIANGLES, 0, 6, static_cast<GLsizei>(count));
   glBindBuffer(GL_ARRAY_BUFFER, 0);
   glBindVertexArray(0);
+}
 
+void LightPass::Render(Texture*, Texture* target, Layer* layer, InstanceBuffer* buffer)
+{
+  if (!maskReady)
+    Prepare(layer, buffer);
+  maskReady = false;
   // Multiplies the layer by the light texture.
+  glEnable(GL_BLEND);
   glBlendFunc(GL_DST_COLOR, GL_ZERO);
-  renderer->BlendTexture(lightTexture.get(), target, framebuffer.get());
+  renderer->BlendTexture(lightTexture.get(), target);
   buffer->Clear();
 }
 }  // namespace Graphics

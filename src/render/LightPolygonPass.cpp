@@ -1,6 +1,5 @@
 #include "render/LightPolygonPass.h"
 
-#include "render/Framebuffer.h"
 #include "render/Graphics.h"
 #include "render/InstanceBuffer.h"
 #include "object/Space.h"  // Required for: Space as the RenderSpace the camera is kept under
@@ -23,7 +22,6 @@ LightPolygonPass::LightPolygonPass() : Pass(Order)
   glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 2 * sizeof(float), nullptr);
   glBindVertexArray(0);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
-  framebuffer = std::make_unique<Framebuffer>();
 
   shader = ResourceManagerTwo::ResourceExists("LightShader")
                ? ResourceManagerTwo::GetResource("LightShader").AsShader()
@@ -42,7 +40,29 @@ LightPolygonPass::~LightPolygonPass()
 {
   glDeleteVertexArrays(1, &vertexArray);
   glDeleteBuffers(1, &vertexBuffer);
-  framebuffer.reset();
+}
+
+bool LightPolygonPass::AppendContent(const InstanceBuffer& buffer, const Layer&, std::vector<unsigned char>& content)
+{
+  auto* const* lights = static_cast<Light* const*>(buffer.Data());
+  for (std::uint32_t i = 0; i < buffer.Count(); ++i)
+  {
+    const Light& light = *lights[i];
+    const std::vector<glm::vec2>& fan = light.GetVertices();
+    if (fan.size() < 3 || light.radius <= 0.0f)
+      continue;
+    const CameraView* camera = renderer->GetSpaceCamera(light.GetDrawnSpace());
+    const glm::mat3 view = camera != nullptr ? camera->ToCameraSpace() : glm::mat3(1.0f);
+    const glm::vec2 centre = light.GetCentre();
+    const auto count = static_cast<std::uint32_t>(fan.size());
+    Append(content, &view, sizeof(view));
+    Append(content, &centre, sizeof(centre));
+    Append(content, &light.radius, sizeof(light.radius));
+    Append(content, &light.color, sizeof(light.color));
+    Append(content, &count, sizeof(count));
+    Append(content, fan.data(), fan.size() * sizeof(glm::vec2));
+  }
+  return true;
 }
 
 void LightPolygonPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer* buffer)
@@ -55,8 +75,7 @@ void LightPolygonPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer*
   }
   shader->Use();
   glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, glm::value_ptr(renderer->projection));
-  framebuffer->DrawInto(target);
-  glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
+  target->BindAsTarget();
   glDisable(GL_DEPTH_TEST);
   glEnable(GL_BLEND);
   glBlendFunc(GL_ONE, GL_ONE);
@@ -85,8 +104,6 @@ void LightPolygonPass::Render(Texture*, Texture* target, Layer*, InstanceBuffer*
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glBindVertexArray(0);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
-  framebuffer->attachments.clear();
-  Framebuffer::BindDefault();
   buffer->Clear();
 }
 }  // namespace Graphics

@@ -10,7 +10,6 @@
 
 namespace Graphics
 {
-class Framebuffer;
 class Shader;
 
 class LightPolygonPass : public Pass
@@ -22,9 +21,9 @@ public:
   ~LightPolygonPass() override;
 
   void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
+  bool AppendContent(const InstanceBuffer& buffer, const Layer& layer, std::vector<unsigned char>& content) override;
 
 private:
-  std::unique_ptr<Framebuffer> framebuffer;
   Shader* shader = nullptr;  // "LightShader", which the light pass loads
   GLuint vertexArray = 0;
   GLuint vertexBuffer = 0;

@@ -1,7 +1,6 @@
 #include "render/ParticleSystemRenderer.h"
 
 #include "object/Space.h"
-#include "render/Framebuffer.h"
 #include "render/Graphics.h"
 #include "render/InstanceBuffer.h"
 #include "render/ParticleSystem.h"
@@ -41,7 +40,6 @@ ParticleSystemRenderer::ParticleSystemRenderer(Texture* atlasTexture) : Pass(Ord
   glBindVertexArray(0);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
 
-  framebuffer = std::make_unique<Framebuffer>();
   shader = ResourceManagerTwo::LoadShader("Assets\\Shaders\\particleShader.vs", "Assets\\Shaders\\particleShader.frag",
                                           "particleShader");
   if (shader != nullptr)
@@ -60,7 +58,6 @@ ParticleSystemRenderer::~ParticleSystemRenderer()
   glDeleteVertexArrays(1, &vertexArray);
   glDeleteBuffers(1, &quadBuffer);
   glDeleteBuffers(1, &instanceBuffer);
-  framebuffer.reset();
 }
 
 void ParticleSystemRenderer::BlendFactors(int blendMode, GLenum& source, GLenum& destination)
@@ -82,6 +79,31 @@ void ParticleSystemRenderer::BlendFactors(int blendMode, GLenum& source, GLenum&
   }
 }
 
+bool ParticleSystemRenderer::AppendContent(const InstanceBuffer& buffer, const Layer&, std::vector<unsigned char>& content)
+{
+  const std::uint32_t version = atlas != nullptr ? atlas->GetVersion() : 0;
+  Append(content, &version, sizeof(version));
+  auto* const* systems = static_cast<ParticleSystem* const*>(buffer.Data());
+  for (std::uint32_t i = 0; i < buffer.Count(); ++i)
+  {
+    const ParticleSystem& system = *systems[i];
+    system.CopyLive(live);
+    if (live.empty())
+      continue;
+    const glm::vec2 worldPosition = system.inWorldSpace ? glm::vec2(0.0f, 0.0f) : system.GetEmitterPosition();
+    const CameraView* camera = renderer->GetSpaceCamera(system.GetDrawnSpace());
+    const glm::mat3 view = camera != nullptr ? camera->ToCameraSpace() : glm::mat3(1.0f);
+    Append(content, &system.blendMode, sizeof(system.blendMode));
+    Append(content, &worldPosition, sizeof(worldPosition));
+    Append(content, system.GetTextureRect(), 4 * sizeof(float));
+    Append(content, &view, sizeof(view));
+    const auto count = static_cast<std::uint32_t>(live.size());
+    Append(content, &count, sizeof(count));
+    Append(content, live.data(), live.size() * sizeof(Particle));
+  }
+  return true;
+}
+
 void ParticleSystemRenderer::Render(Texture*, Texture* target, Layer*, InstanceBuffer* buffer)
 {
   const std::uint32_t count = buffer->Count();
@@ -94,7 +116,7 @@ void ParticleSystemRenderer::Render(Texture*, Texture* target, Layer*, InstanceB
   glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, glm::value_ptr(renderer->projection));
   glUniform1i(atlasLocation, 0);
 
-  framebuffer->DrawInto(target);
+  target->BindAsTarget();
   glDisable(GL_DEPTH_TEST);
   // The renderer switches blending off once the layers are combined, so a layer whose first pass
   // this is would otherwise draw its particles unblended.
@@ -111,7 +133,6 @@ void ParticleSystemRenderer::Render(Texture*, Texture* target, Layer*, InstanceB
 
     const glm::vec2 worldPosition = system.inWorldSpace ? glm::vec2(0.0f, 0.0f) : system.GetEmitterPosition();
     glUniform2f(worldPositionLocation, worldPosition.x, worldPosition.y);
-    glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
     glUniform4fv(uvCoordinatesLocation, 1, system.GetTextureRect());
     const CameraView* camera = renderer->GetSpaceCamera(system.GetDrawnSpace());
     const glm::mat4 view = Graphics::ToMat4(camera != nullptr ? camera->ToCameraSpace() : glm::mat3(1.0f));
@@ -129,8 +150,6 @@ void ParticleSystemRenderer::Render(Texture*, Texture* target, Layer*, InstanceB
   }
   glBindVertexArray(0);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
-  framebuffer->attachments.clear();
-  Framebuffer::BindDefault();
   buffer->Clear();
 }
 }  // namespace Graphics

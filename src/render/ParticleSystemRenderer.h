@@ -12,7 +12,6 @@
 
 namespace Graphics
 {
-class Framebuffer;
 class Shader;
 
 class ParticleSystemRenderer : public Pass
@@ -24,12 +23,12 @@ public:
   ~ParticleSystemRenderer() override;
 
   void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
+  bool AppendContent(const InstanceBuffer& buffer, const Layer& layer, std::vector<unsigned char>& content) override;
 
   // The blend factors (source, destination) of a system's "blendMode".
   static void BlendFactors(int blendMode, GLenum& source, GLenum& destination);
 
 private:
-  std::unique_ptr<Framebuffer> framebuffer;
   Texture* atlas;
   Shader* shader = nullptr;
   GLuint vertexArray = 0;

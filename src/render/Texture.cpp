@@ -1,5 +1,6 @@
 #include "render/Texture.h"
 
+#include "render/Framebuffer.h"
 #include "render/Window.h"
 
 #include <vector>
@@ -24,6 +25,7 @@ Texture::Texture()
 
 Texture::~Texture()
 {
+  framebuffer.reset();
   if (id != 0)
     glDeleteTextures(1, &id);
 }
@@ -52,6 +54,7 @@ void Texture::Replace(std::uint32_t newWidth, std::uint32_t newHeight, const voi
 {
   width = newWidth;
   height = newHeight;
+  ++version;
   glBindTexture(GL_TEXTURE_2D, id);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(width), static_cast<GLsizei>(height), 0, GL_RGBA,
@@ -66,5 +69,17 @@ void Texture::Bind() const
 void Texture::Activate(GLenum unit)
 {
   glActiveTexture(unit);
+}
+
+void Texture::BindAsTarget()
+{
+  if (framebuffer == nullptr)
+  {
+    framebuffer = std::make_unique<Framebuffer>();
+    framebuffer->DrawInto(this);
+  }
+  else
+    framebuffer->Bind();
+  glViewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
 }
 }  // namespace Graphics

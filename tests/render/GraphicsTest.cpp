@@ -4,6 +4,8 @@
 #include "RendererFixture.h"
 #include "render/DebugInstance.h"
 
+#include <glm/gtc/matrix_transform.hpp>
+
 namespace
 {
 const Rgba Black{0, 0, 0, 255};
@@ -78,6 +80,36 @@ TEST_F(GraphicsTest, ASpriteShowsWhereAndInTheColourItWasFiled)
   // Records last one frame.
   graphics->Render();
   EXPECT_EQ(ShownAt(480, 120), Black);
+}
+
+// A layer filed as in the frame before keeps its drawing; whatever changes shows in the frame.
+TEST_F(GraphicsTest, EachFrameShowsWhatItFiledWhenLayersRepeatOrChange)
+{
+  const auto frame = [&](const fColor& floor, float hudX, bool hud) {
+    File(space, "DL_FLOOR", Sprite(0, 0, 120, floor));
+    if (hud)
+      File(space, "DL_HUD", Sprite(hudX, 120, 60, Colors.Green));
+    graphics->Render();
+  };
+  for (int repeat = 0; repeat < 2; ++repeat)
+  {
+    frame(Colors.Red, 480, true);
+    EXPECT_EQ(ShownAt(0, 0), ToRgba(Colors.Red));
+    EXPECT_EQ(ShownAt(480, 120), ToRgba(Colors.Green));
+  }
+  frame(Colors.Red, -480, true);
+  EXPECT_EQ(ShownAt(0, 0), ToRgba(Colors.Red));
+  EXPECT_EQ(ShownAt(-480, 120), ToRgba(Colors.Green));
+  EXPECT_EQ(ShownAt(480, 120), Black);
+  frame(Colors.Blue, 0, false);
+  EXPECT_EQ(ShownAt(0, 0), ToRgba(Colors.Blue));
+  EXPECT_EQ(ShownAt(-480, 120), Black);
+  frame(Colors.Blue, -480, true);
+  EXPECT_EQ(ShownAt(-480, 120), ToRgba(Colors.Green));
+  graphics->projection = glm::scale(graphics->projection, glm::vec3(0.5f, 0.5f, 1.0f));
+  frame(Colors.Blue, -480, true);
+  EXPECT_EQ(ShownAt(-240, 60), ToRgba(Colors.Green));
+  EXPECT_EQ(ShownAt(-480, 120), Black);
 }
 
 TEST_F(GraphicsTest, DeeperLayersComposeOverShallowerOnesWhateverTheFilingOrder)
