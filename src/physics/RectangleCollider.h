@@ -10,8 +10,7 @@ public:
 
   RectangleCollider();
   RectangleCollider(CollisionGroup startGroup, float width, float height);
-  // Copies scale and mapFlag; the bounding radius is worked out again.
-  RectangleCollider& operator=(const RectangleCollider& other);
+  RectangleCollider& operator=(const RectangleCollider&) = default;
 
   void GetMembers(std::vector<MemberBase*>& members) override;
   void DebugDraw(float rotation, glm::vec2 position, PhysicsDebugDraw& drawer) override;

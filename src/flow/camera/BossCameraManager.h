@@ -29,8 +29,7 @@ public:
   static constexpr const char* FeedbackPrefab = "PointsFeedback";
 
   BossCameraManager() : Component(TypeId) {}
-  // The tuning travels; the looked-up objects and the fight's progress are the live manager's.
-  BossCameraManager& operator=(const BossCameraManager& other);
+  BossCameraManager& operator=(const BossCameraManager&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -54,10 +53,10 @@ private:
   float bossTimer = 0.0f;
   float timer = 0.0f;
 
-  Handle<GameObject> boss;
-  Handle<GameObject> player;
-  Handle<GameObject> anchor;
-  Handle<GameObject> camera;
+  Transient<Handle<GameObject>> boss;
+  Transient<Handle<GameObject>> player;
+  Transient<Handle<GameObject>> anchor;
+  Transient<Handle<GameObject>> camera;
   bool cameraLookedUp = false;
   float zoomRange = 0.0f;
   float startDelay = OpeningShot;

@@ -27,12 +27,7 @@ public:
   };
 
   Detector(std::uint32_t typeId, Kind detectorKind) : Component(typeId), kind(detectorKind) {}
-  // The base state starts as constructed in a copy; each detector copies its own settings.
-  Detector& operator=(const Detector& other)
-  {
-    Component::operator=(other);
-    return *this;
-  }
+  Detector& operator=(const Detector&) = default;
 
   // Subscribes the update on the space.
   void OnAwake() override;

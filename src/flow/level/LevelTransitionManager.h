@@ -31,7 +31,7 @@ public:
   static constexpr std::int32_t BossShipScore = 3000;
 
   LevelTransitionManager() : Component(TypeId) {}
-  LevelTransitionManager& operator=(const LevelTransitionManager&) { return *this; }
+  LevelTransitionManager& operator=(const LevelTransitionManager&) = default;
 
   void OnAwake() override;
 

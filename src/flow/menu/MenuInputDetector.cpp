@@ -7,14 +7,6 @@
 #include "object/Members.h"
 #include "object/Space.h"
 
-MenuInputDetector& MenuInputDetector::operator=(const MenuInputDetector& other)
-{
-  Detector::operator=(other);
-  menu = other.menu;
-  transitions = other.transitions;
-  return *this;
-}
-
 void MenuInputDetector::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "menu", &menu, RenderString, std::string());

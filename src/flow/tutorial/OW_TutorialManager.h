@@ -21,7 +21,7 @@ public:
   static constexpr std::uint32_t StageCount = 7;
 
   OW_TutorialManager() : Component(TypeId) {}
-  OW_TutorialManager& operator=(const OW_TutorialManager&) { return *this; }
+  OW_TutorialManager& operator=(const OW_TutorialManager&) = default;
 
   void OnAwake() override;
 
@@ -44,7 +44,7 @@ private:
   bool timerRunning = true;
   bool lineShown = false;
   bool ended = false;
-  DialogueAnimator* dialogue = nullptr;
-  Handle<GameObject> anchor;
-  Handle<GameObject> subject;
+  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<Handle<GameObject>> anchor;
+  Transient<Handle<GameObject>> subject;
 };

@@ -19,7 +19,7 @@ public:
   static constexpr std::uint32_t StageCount = 10;
 
   TutorialManager() : Component(TypeId) {}
-  TutorialManager& operator=(const TutorialManager&) { return *this; }
+  TutorialManager& operator=(const TutorialManager&) = default;
 
   void OnAwake() override;
 
@@ -38,7 +38,7 @@ private:
   float stageTimer = 3.0f;
   bool timerRunning = true;
   bool lineShown = false;
-  DialogueAnimator* dialogue = nullptr;
-  Handle<GameObject> anchor;
-  Handle<GameObject> subject;
+  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<Handle<GameObject>> anchor;
+  Transient<Handle<GameObject>> subject;
 };
