@@ -17,6 +17,15 @@ RectangleCollider::RectangleCollider(CollisionGroup startGroup, float width, flo
   group = startGroup;
 }
 
+RectangleCollider& RectangleCollider::operator=(const RectangleCollider& other)
+{
+  Collider::operator=(other);
+  scale = other.scale;
+  mapFlag = other.mapFlag;
+  radiusDirty = true;
+  return *this;
+}
+
 void RectangleCollider::GetMembers(std::vector<MemberBase*>& members)
 {
   Collider::GetMembers(members);

@@ -10,7 +10,8 @@ public:
 
   RectangleCollider();
   RectangleCollider(CollisionGroup startGroup, float width, float height);
-  RectangleCollider& operator=(const RectangleCollider&) = default;
+  // Copies scale and mapFlag; "radius" is a cache of the scale, worked out again.
+  RectangleCollider& operator=(const RectangleCollider& other);
 
   void GetMembers(std::vector<MemberBase*>& members) override;
   void DebugDraw(float rotation, glm::vec2 position, PhysicsDebugDraw& drawer) override;

@@ -103,6 +103,13 @@ bool SetToAnotherValue(MemberBase& member)
   return false;
 }
 
+// The members whose copies do not follow their source, with the reason.
+bool CopiedOtherwise(const std::string& typeName, const std::string& memberName)
+{
+  // A cache of the scale: a copy works it out again from its own.
+  return typeName == "RectangleCollider" && memberName == "radius";
+}
+
 class ComponentCopyTest : public ObjectTest
 {
 protected:
@@ -146,7 +153,7 @@ TEST_F(ComponentCopyTest, ACopyCarriesEveryMemberAPrefabSets)
         continue;
       const Json::Value copied = Written(*copyMembers.Get()[index]);
       // The types the table lists as copying nothing start as constructed, whatever the source.
-      if (copiesNothing)
+      if (copiesNothing || CopiedOtherwise(typeName, member.GetName()))
         EXPECT_EQ(copied, Written(*freshMembers.Get()[index])) << "\"" << member.GetName() << "\" travelled";
       else
         EXPECT_EQ(copied, Written(member)) << "\"" << member.GetName() << "\" was left behind";
