@@ -100,8 +100,22 @@ void DestroyBenchObjects(std::vector<Handle<GameObject>>& objects, PhysicsModule
   }
 }
 
-BenchWorld::BenchWorld(const std::string& prefabFolder)
-    : events(std::make_unique<EventManager>()), silenced(std::cout.rdbuf(output.rdbuf()))
+QuietOutput::QuietOutput() : silenced(std::cout.rdbuf(text.rdbuf()))
+{
+  previousSink = SetLogSink([this](LogLevel level, const std::string& line) {
+    text << line << '\n';
+    if (level != LogLevel::Plain && echoProblems)
+      std::cerr << line << std::endl;
+  });
+}
+
+QuietOutput::~QuietOutput()
+{
+  SetLogSink(previousSink);
+  std::cout.rdbuf(silenced);
+}
+
+BenchWorld::BenchWorld(const std::string& prefabFolder) : events(std::make_unique<EventManager>())
 {
   MemoryManager::Instance();
   EventManager::SetInstance(events.get());
@@ -142,5 +156,4 @@ BenchWorld::~BenchWorld()
   factory.reset();
   EventManager::SetInstance(nullptr);
   events.reset();
-  std::cout.rdbuf(silenced);
 }

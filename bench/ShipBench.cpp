@@ -157,7 +157,7 @@ public:
     return ship;
   }
 
-  bool Broken() const { return world.output.str().find("[ERROR] Ship") != std::string::npos; }
+  bool Broken() const { return world.output.Text().find("[ERROR] Ship") != std::string::npos; }
   Space& GetSpace() { return *world.space; }
 
   std::filesystem::path folder;

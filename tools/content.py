@@ -138,6 +138,31 @@ def health(hitpoints, death_sound=None, hurt_sound=ENEMY_HURT, **members):
     return record
 
 
+def dialogue_box(rows, **members):
+    """A DialogueAnimator whose frame fits `rows` rows of at most 29 characters, with the talking
+    head on the frame's upper left corner. The text starts at the owner's origin and runs right
+    (38 units a character) and down (75 a row), in the owner's units; the frame picture
+    (HUD_border_frame, 64 x 32 pixels) has a border of 4 pixels, which stretches with it."""
+    glyph_half_width, glyph_half_height, advance, row_step, margin = 16, 24, 38, 75, 20
+    inner_left = -glyph_half_width - margin
+    inner_right = 28 * advance + glyph_half_width + margin
+    inner_top = glyph_half_height + margin
+    inner_bottom = -(rows - 1) * row_step - glyph_half_height - margin
+    # The inner panel is 56 of the 64 pixels across and 24 of the 32 up and down.
+    width = (inner_right - inner_left) * 64 / 56
+    height = (inner_top - inner_bottom) * 32 / 24
+    record = {
+        "backgroundOffset": [round((inner_left + inner_right) / 2, 1), round((inner_top + inner_bottom) / 2, 1)],
+        "backgroundScale": [round(width / 64, 3), round(height / 32, 3)],
+        # The head (48 x 24 pixels at scale 4) sits on the frame's left edge; its hat, the "jaw",
+        # rests 130 above it and drops while the head talks.
+        "headOffset": [round(inner_left - width / 32 - 40, 1), 20.0],
+        "jawOffset": [round(inner_left - width / 32 - 40, 1), 150.0],
+    }
+    record.update(members)
+    return record
+
+
 def timed_destruction(seconds):
     return {"active": True, "destructionTime": float(seconds)}
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the throne room of the boss fight: its ship layout (Assets/Ship/bossroom.txt) and the
+"""Writes the throne room of the boss fight: its ship layout (Assets/Ship/bossroom.txt), the
 level "BossRoom" (Assets/LevelFiles/BossRoom.json), which the game loads into the "Encounter"
-space when the player rams the boss's ship.
+space when the player rams the boss's ship, and the win's banner (Assets/Prefabs/HUD_VictoryMessage.prefab).
 
 The room is one hall, 19 x 15 tiles of 128 units, with tile (0, 0) at the world origin. The boss
 walks along its top between (700, 2000) and (2500, 2000) in front of his throne; the player starts
@@ -11,9 +11,14 @@ boss walls in the hull behind it blow out one after another, the hall loses its 
 with it.
 
 The camera "EN Camera" follows the player for five seconds, then the camera manager frames the
-player and the throne; the boss's taunt shows in a dialogue box for eight seconds.
+player and its anchor, zooming out as far as they are apart. The anchor stands in space above the
+hull behind the throne, so that the framing shows the throne, the walking boss and the hull below
+the HUD's bar along the top of the screen, from the start down to where the boss walks. The boss's
+taunt shows for eight seconds in a dialogue box beside the player (1300 units to its left, 200
+up): its frame ends left of the player, and the camera starts far enough out (2) for the box's
+head to stay on the screen.
 """
-from content import LevelFile, write_text
+from content import LevelFile, dialogue_box, write_prefabs, write_text
 from make_ship_layouts import layout_text
 
 TILE = 128
@@ -38,6 +43,7 @@ THRONE = (1664, 2210)
 BOSS = (1600, 2000)
 PLAYER = (1664, 700)
 PADS = [(900, 1150), (2430, 1150)]
+CAMERA_ANCHOR = (THRONE[0], 2900)
 LAMPS = [(1000, 900), (2300, 900), (1000, 1900), (2300, 1900)]
 # The beam burns the throne down from afar, the rifle keeps the reinforcements off and the shield
 # takes a volley of the boss's fan.
@@ -46,14 +52,20 @@ PLAYER_GUNS = {"startingPrimary": "Beam_Gun", "startingSecondary": "rifle", "sta
 
 def main():
     write_text(LAYOUT, layout_text(ROOM))
+    # The win's banner, which the camera manager puts on the HUD when the boss is gone, over the
+    # player's victory pose until the end screen comes.
+    write_prefabs({"HUD_VictoryMessage": {
+        "Transform": {"position": [0, 120], "scale": [1.6, 1.6]},
+        "TextToSprite": {"text": "The crown is yours!", "color": [1.0, 0.85, 0.3, 1.0], "layer": "DL_HUD"},
+    }})
 
     level = LevelFile()
     add = level.add
     hall_centre = (13 * TILE, 11 * TILE)
     add("EN Camera", "Camera", hall_centre, {
-        "Transform": {"scale": [1.6, 1.6]},
+        "Transform": {"scale": [2.0, 2.0]},
         "CameraLeash": {"name of focus": "Player1", "boss": True},
-        "ZoomManager": {"zoom": 1.6, "zoomSpeed": 0.5},
+        "ZoomManager": {"zoom": 2.0, "zoomSpeed": 0.5},
     })
     add("Ship", "Default", (0, 0), {
         "Transform": {"scale": [TILE, TILE]},
@@ -69,9 +81,10 @@ def main():
     add("Boss", "Boss", BOSS)
     for number, position in enumerate(PADS, start=1):
         add(f"Spawn Pad {number}", "BossSpawner", position)
-    add("BossCamManagerAnchor", "Default", (THRONE[0], 2200))
+    add("BossCamManagerAnchor", "Default", CAMERA_ANCHOR)
     add("Boss Camera Manager", "Default", hall_centre, {"BossCameraManager": {"timer": 3.0}})
-    add("Boss Taunt", "Default", (0, 0), {"DialogueAnimator": {}, "BossDialogueManager": {}})
+    add("Boss Taunt", "Default", (PLAYER[0] - 1300, PLAYER[1] + 200),
+        {"DialogueAnimator": dialogue_box(3), "BossDialogueManager": {}})
     add("Level Manager", "Default", (0, 0), {"LevelManager": {}})
     # What the player carries in keeps its slots; these fill the empty ones (a run started here).
     add("Player1", "Player", PLAYER, {"Equipment": dict(PLAYER_GUNS)})

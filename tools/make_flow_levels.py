@@ -8,15 +8,15 @@ confirmation, the how-to-play page, the credits, the end screen and the attract 
 Outputs, all committed:
     Assets/LevelFiles/{admin,blank,splash,introlevel,pause_menu,quit_confirmation,how_to_play,credits,
                        endscreen,auto_play}.json
-    Assets/Prefabs/{MenuButton,MenuToggle,MenuPicture,MenuManager,HotKey}.prefab
+    Assets/Prefabs/{MenuButton,MenuToggle,MenuToggleMark,MenuPicture,MenuManager,HotKey}.prefab
 
 The view of a space at camera scale 1 is 1920 world units wide and 1080 high, centred on the
 camera. Pictures are named in docs/ASSETS.md; a sprite's size in the world is its Transform scale.
 Each menu draws on its own pair of layers, so a menu opened over another one covers it:
 the main menu on DL_GUI_FRAME/DL_GUI_BUTTON, the pause menu on DL_GUI_PAUSE_*, the quit
 confirmation and the how-to-play page on DL_GUI_CONFIRMATION_*. A frame layer draws in no set
-order, so it holds only pictures that do not overlap; what lies under a button (a panel, an "OFF"
-face) goes on the button layer, which draws greater y + "yOrderOffset" first.
+order, so it holds only pictures that do not overlap; what lies under a button (a panel) goes on
+the button layer, which draws greater y + "yOrderOffset" first.
 
 Menu buttons carry a ClickDetector (mouse) and a MenuInputDetector (keys and pad) beside their
 button component; the MenuInputDetector's "transitions" name the neighbours up, right, down, left.
@@ -24,6 +24,9 @@ button component; the MenuInputDetector's "transitions" name the neighbours up, 
 from content import LevelFile, sprite, write_prefabs
 
 BUTTON_SIZE = (384, 72)      # a 128x24 button face, three times over
+# A toggle's check mark, in the box at the right end of its face (3 world units a face pixel).
+TOGGLE_MARK_AT = (144, 0)
+TOGGLE_MARK_SIZE = (48, 48)
 SLIDE_SIZE = (1920, 1080)    # a 160x90 slide over the whole view
 MENU_MUSIC = "event:/Music/MenuMusic"
 # Draw orders on a button layer: a panel first, then the text on it, then the buttons.
@@ -57,17 +60,23 @@ def write_menu_prefabs():
             "ButtonAnimator": None,
             "ClickSound": None,
         },
-        # An on/off button: the "ON" face fades in over the "OFF" face of its backdrop when on,
-        # half shows on focus while off, and grows a little on focus.
+        # An on/off button: its face shows focus as every button's does (without growing, so that
+        # its box stays round the mark), and the toggle animator shows the state on the check mark
+        # the level puts in the box as the button's child (TOGGLE_MARK).
         "MenuToggle": {
-            "Transform": {"scale": list(BUTTON_SIZE)},
-            "Sprite": sprite("ui_toggle_music_on", layer="DL_GUI_BUTTON"),
+            "Transform": None,
+            "Sprite": sprite("ui_toggle_music", BUTTON_SIZE, layer="DL_GUI_BUTTON"),
             "RectangleCollider": button_collider,
             "ClickDetector": None,
             "MenuInputDetector": None,
-            "ToggleButtonAnimator": {"smallEmphScale": [1.1, 1.1], "largEmphScale": [1.6, 1.6],
+            "ButtonAnimator": {"smallEmph": 1.0},
+            "ToggleButtonAnimator": {"smallEmphScale": [1, 1], "largEmphScale": [2, 2],
                                      "swipeOffset": [0, 0], "animationTime": 0.2},
             "ClickSound": None,
+        },
+        "MenuToggleMark": {
+            "Transform": {"scale": list(TOGGLE_MARK_SIZE)},
+            "Sprite": sprite("ui_toggle_check", layer="DL_GUI_BUTTON", color=[1, 1, 1, 0], yOrderOffset=-1.0),
         },
         "MenuPicture": {
             "Transform": None,
@@ -94,7 +103,7 @@ class Level(LevelFile):
         record = {type_name: dict(members or {}) for type_name, members in (components or {}).items()}
         if scale is not None:
             record.setdefault("Transform", {})["scale"] = [scale[0], scale[1]]
-        super().add(name, prefab, position, record)
+        return super().add(name, prefab, position, record)
 
     def camera(self):
         self.add("Camera", "Camera")
@@ -123,13 +132,14 @@ class Level(LevelFile):
 
     def toggle(self, name, stem, position, button, layers, menu, neighbours):
         _, button_layer = layers
-        # The "OFF" face lies under the button; the button's own face is the "ON" one.
-        self.picture(name + " Off", "ui_toggle_%s_off" % stem, position, BUTTON_SIZE, button_layer, under=1)
-        self.add(name, "MenuToggle", position, {
-            "Sprite": sprite("ui_toggle_%s_on" % stem, layer=button_layer),
+        toggle = self.add(name, "MenuToggle", position, {
+            "Sprite": sprite("ui_toggle_" + stem, BUTTON_SIZE, layer=button_layer),
             "MenuInputDetector": {"menu": menu, "transitions": list(neighbours)},
             button: {},
         })
+        mark = self.add(name + " Mark", "MenuToggleMark", TOGGLE_MARK_AT,
+                        {"Sprite": {"layer": button_layer}})
+        self.adopt(toggle, mark)
 
     def hot_key(self, name, detector, button, members=None):
         self.add(name, "HotKey", (0, 0), {detector: {}, button: members or {}})
@@ -142,6 +152,11 @@ def column_neighbours(names, index, left="", right=""):
     up = names[index - 1] if index > 0 else names[-1]
     down = names[index + 1] if index + 1 < len(names) else names[0]
     return (up, right, down, left)
+
+
+def press_any_key(level, position):
+    level.add("Press Any Key", "MenuPicture", position, {
+        "Sprite": sprite("ui_press_any_key", layer="DL_GUI_BUTTON", animated=True, period=0.6)}, (560, 80))
 
 
 def admin():
@@ -165,7 +180,7 @@ def splash():
     level.picture("Corvane Card", "splash_corvane", (0, 0), SLIDE_SIZE, "DL_GUI_FRAME")
     level.objects[-1]["components"]["FadeIn"] = {"fadeInStartTime": 4.7, "fadeInDuration": 1.5,
                                                  "fadeOutStartTime": 8.0, "fadeOutDuration": 1.0}
-    level.picture("Press Any Key", "ui_press_any_key", (0, -430), (560, 80), "DL_GUI_BUTTON")
+    press_any_key(level, (0, -430))
     level.add("Timer", "Default", (0, 0), {"LevelTransitionTimer": {"timer": 9.2, "nextLevel": "introlevel"}})
     level.add("Skip", "Default", (0, 0), {"SwitchLevelOnKeyPress": {"nextLevel": "introlevel",
                                                                    "musicChange": MENU_MUSIC}})
@@ -240,13 +255,16 @@ def pause_menu():
 
 
 def quit_confirmation():
-    level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", (0, 0), (900, 520),
+    level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", (0, 0), (1080, 520),
                     ("Question", "ui_confirm_text"), (0, 90), (640, 128))
     button_layer = CONFIRMATION_LAYERS[1]
-    # "No" comes first: a direction pressed before anything has focus lands on the safe answer.
-    level.button("No", "ui_button_no", (200, -110), "ResumeButton", button_layer, "confirm", ("", "", "", "Yes"),
-                 extra={"CancelDetector": {}})
-    level.button("Yes", "ui_button_yes", (-200, -110), "ConfirmButton", button_layer, "confirm", ("", "No", "", ""))
+    # The answers stand apart enough to grow with focus without touching. "No" is named "Default":
+    # its object shares the menu machine's first state, so the safe answer has the focus from the
+    # moment the question opens.
+    level.button("Default", "ui_button_no", (250, -110), "ResumeButton", button_layer, "confirm",
+                 ("", "", "", "Yes"), extra={"CancelDetector": {}})
+    level.button("Yes", "ui_button_yes", (-250, -110), "ConfirmButton", button_layer, "confirm",
+                 ("", "Default", "", ""))
     return level
 
 
@@ -274,19 +292,31 @@ def credits():
     return level
 
 
+# The end screen's camera stands above the origin, so that the place the collection dumper
+# slides its chest to, (0, 500), shows whole under the title, and the haul it pours downwards
+# comes to rest (some 250 units lower) above the score.
+ENDSCREEN_CAMERA = (0, 200)
+
+
 def endscreen():
-    # Where a run ends, by death or by beating the boss: the haul's crate slides down and pours
-    # out the run's collected loot above the title; then any key or button goes back to the menu
-    # (the collection dumper does both, and forgets the run's loot and items).
+    # Where a run ends, by death or by beating the boss: the chest slides down from above the view
+    # and pours out the run's haul (nothing after a death: dying loses it); the score the run ended
+    # with shows in "Run Score" (the level flow writes it); then any key or button goes back to the
+    # menu (the collection dumper does both, and forgets the run's loot and items).
     level = Level("endscreen")
-    level.camera()
-    level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
-    level.picture("Title", "endscreen_title", (0, -150), (960, 192), MAIN_LAYERS[0])
-    level.picture("Press Any Key", "ui_press_any_key", (0, -430), (560, 80), MAIN_LAYERS[1])
+    level.add("Camera", "Camera", ENDSCREEN_CAMERA)
+    level.picture("Space", "space_background", ENDSCREEN_CAMERA, (2048, 2048), "DL_BACKGROUND")
+    level.picture("Title", "endscreen_title", (0, 660), (640, 128), MAIN_LAYERS[0])
     level.add("Collection Dumper", "Default", (0, 900), {
-        "Sprite": {"source": "crate", "layer": "DL_MAIN"},
+        "Sprite": {"source": "endscreen_chest", "layer": "DL_MAIN"},
         "CollectionDumper": {},
     }, scale=(128, 128))
+    # The score at the bottom, under where the haul comes to rest (however many pieces push
+    # each other aside there).
+    level.picture("Score", "endscreen_score", (0, -105), (320, 64), MAIN_LAYERS[0])
+    level.add("Run Score", "TitleText", (0, -185), {"TextToSprite": {"layer": MAIN_LAYERS[1], "text": "0"}},
+              scale=(1.2, 1.2))
+    press_any_key(level, (0, -290))
     return level
 
 

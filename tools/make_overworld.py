@@ -10,7 +10,7 @@ It holds, on a 12000 x 7000 map centred on the origin:
   the level flow places it at the start of a run;
 - three faction stations, each launching merchant ships toward the others and pointing an arrow
   from the player's ship at itself, in its own tint;
-- the map's edge (MapBoundingColliders), where the nebula ends;
+- the map's edge (MapBoundingColliders); the nebula and the stars reach well past it;
 - the overworld tutorial (prefab "OW_Tutorial"), which removes itself when done or skipped;
 - the LevelManager, which turns a rammed ship into its encounter;
 - the pause key, which opens the pause menu over the overworld.
@@ -36,13 +36,19 @@ def tiles(columns, rows, size, offset=0):
             yield ((column - (columns - 1) / 2) * size[0] + offset, (row - (rows - 1) / 2) * size[1] + offset)
 
 
+# How far the background reaches from the map's centre: past what the camera shows from any
+# place on the map at its widest zoom (8: a view of 15360 x 8640 units, about the player's ship,
+# which stays within the map), so that no edge of it ever shows.
+BACKGROUND_REACH = (14336, 8192)
+NEBULA_TILE = (4096, 4096)
+
+
 def background(level):
-    # The nebula covers the map exactly, so its edge shows where the map ends; the stars go on
-    # beyond it, as far as the camera sees from any place on the map.
-    nebula = (WIDTH / 6, HEIGHT / 4)
-    for number, at in enumerate(tiles(6, 4, nebula), start=1):
-        level.add(f"Nebula {number}", "OW_SpaceTile", at, {"Sprite": {"scale": list(nebula)}})
-    for number, at in enumerate(tiles(12, 8, (TILE, TILE), TILE / 3), start=1):
+    columns, rows = (2 * BACKGROUND_REACH[0] // NEBULA_TILE[0], 2 * BACKGROUND_REACH[1] // NEBULA_TILE[1])
+    for number, at in enumerate(tiles(columns, rows, NEBULA_TILE), start=1):
+        level.add(f"Nebula {number}", "OW_SpaceTile", at, {"Sprite": {"scale": list(NEBULA_TILE)}})
+    # The stars' tiles lie a third of a tile off the nebula's, so that no two seams meet.
+    for number, at in enumerate(tiles(15, 9, (TILE, TILE), TILE / 3), start=1):
         level.add(f"Stars {number}", "OW_SpaceTile", at, {"Sprite": {"source": "space_stars_far"}})
     level.add("Planet", "OW_SpaceTile", (-2600, -1700),
               {"Sprite": {"source": "space_planet", "scale": [1100, 1100]}})

@@ -66,6 +66,9 @@ def player():
         "DamageEffect": None,
         "Team": {"Team": 0},
         "Registerer": {"registryType": "PLAYERS"},
+        # Escape (or Start) pauses the level the player is in under the pause menu, wherever that is.
+        "PauseDetector": None,
+        "PauseButton": {"target": "pause_menu"},
     }
 
 

@@ -7,34 +7,49 @@ level (Assets/LevelFiles/tutorial.json), with its laser turrets (Assets/Prefabs/
 The TutorialManager (on the "Tutorial" object, with the dialogue box) moves a barrier along the
 ship's middle column, x = 1600, to open it room by room from the top down, and steps its script
 on the triggers placed here (each a Trigger with its stage):
-    A  the cell (top)     the player wakes; a pistol lies to the south        trigger 1: equip it (Q)
+    A  the cell (top)     the player wakes empty-handed; a pistol lies to the  trigger 1: take it (E or Q)
+                          south-east
     P  the cell's passage the cell door (the manager's "tutorial_door")       trigger 3: open it (F)
     B  the range          a crate to shoot                                    trigger 4: it dies
-    C  the armoury        the dash power-up                                   trigger 5: equip it
+    C  the armoury        the dash power-up                                   trigger 5: take it (V)
     D  the hold (bottom)  two laser turrets to dash past                      trigger 6: past them
-                          the rocket launcher                                 trigger 7: equip it
+                          the rocket launcher                                 trigger 7: take it
                           the hull, to blow out with a rocket: the hold vents (stage 8 -> 9)
-    outside               a getaway ship below the hold                       trigger 9, LoadMainZone (F)
+    outside               a getaway ship off the hold's east side             trigger 9, LoadMainZone (F)
 The barrier's places (set by the TutorialManager) fall on the passages between the rooms: y 3600
 (the cell's passage, y 3584..3840), 2050 (range/armoury, edge 2048), 1450 (armoury/hold, edge
 1536), 2200 (inside the range, behind the player).
+
+The dialogue box keeps its place on the screen, below and left of the middle (the camera follows
+the player, so the box covers what lies a little south of the player, left of the middle column
+or on it). What a line speaks of therefore lies where the box does not reach when the line comes:
+east of the middle column (the pistol, the crate, the dash, the launcher, the getaway ship), or
+close north of the box's top (the lasers seen from the dash). TutorialLevelTest checks each.
 """
-from content import LevelFile, sprite, write_prefabs, write_text
+from content import LevelFile, dialogue_box, sprite, write_prefabs, write_text
 from make_ship_layouts import layout_text
 
 TILE = 128
 LAYOUT = "Assets/Ship/tutorial.txt"
+# Where the player wakes, and the places the script's lines speak of.
+START = (1250, 4250)
+PISTOL = (2100, 3910)
+DASH = (2620, 1665)
+LASERS_Y = 1480
+LASERS_X = (700, 2950)
+LAUNCHER = (2700, 800)
+GETAWAY = (3560, 1000)
 
-# Rows top first: width 26, height 38; tile (x, y) is centred on ((x + 0.5) * 128, (y + 0.5) * 128),
+# Rows top first: width 28, height 38; tile (x, y) is centred on ((x + 0.5) * 128, (y + 0.5) * 128),
 # so the middle column, x = 12, is centred on 1600. The cell's passage, one tile wide, holds the
 # cell door at y 3650.
-PLAN = (["." * 26] * 3 +
-        ["........AAAAAAAAA........."] * 5 +      # rows 34..30
-        ["............P............."] * 2 +      # rows 29..28
-        ["......BBBBBBBBBBBBB......."] * 12 +     # rows 27..16
-        ["......CCCCCCCCCCCCC......."] * 4 +      # rows 15..12
-        ["....DDDDDDDDDDDDDDDDD....."] * 9 +      # rows 11..3
-        ["." * 26] * 3)
+PLAN = (["." * 28] * 3 +
+        ["........AAAAAAAAA..........."] * 5 +      # rows 34..30
+        ["............P..............."] * 2 +      # rows 29..28
+        ["......BBBBBBBBBBBBB........."] * 12 +     # rows 27..16
+        ["......CCCCCCCCCCCCCCC......."] * 4 +      # rows 15..12
+        ["....DDDDDDDDDDDDDDDDDDDD...."] * 9 +      # rows 11..3
+        ["." * 28] * 3)
 TUTORIAL_SHIP = {
     "plan": PLAN,
     "floors": {"A": "3", "P": "1", "B": "F", "C": "1", "D": "4"},
@@ -70,42 +85,45 @@ def write_level():
         "PressureTracker": {},
         "Registerer": {"registryType": "SHIPS"},
     })
-    level.add("EN Camera", "Camera", (1600, 4100), {
+    level.add("EN Camera", "Camera", START, {
         "Transform": {"scale": [1.5, 1.5]},
         "CameraLeash": {"name of focus": "Player1"},
         "CameraShake": {},
         "ZoomManager": {"zoom": 1.5},
     })
     level.add("Level Manager", "Empty", (0, 0), {"LevelManager": {}})
-    level.add("Player1", "Player", (1600, 4200))
-    # The script and its box; the manager keeps the box on the screen.
-    level.add("Tutorial", "Empty", (900, 3750), {
-        "DialogueAnimator": {"text": "", "backgroundScale": [24, 15], "backgroundOffset": [480, -150]},
+    level.add("Player1", "Player", START)
+    # The script and its box (the longest line has five rows); the manager keeps the box on the
+    # screen.
+    level.add("Tutorial", "Empty", (START[0] - 700, START[1] - 350), {
+        "DialogueAnimator": dialogue_box(5, text=""),
         "TutorialManager": {},
     })
-    for number, (x, y) in enumerate([(1100, 4100), (2100, 4100), (1600, 3000), (1600, 1800), (1000, 900),
-                                     (2200, 900)], start=1):
+    for number, (x, y) in enumerate([(1250, 4150), (2000, 4000), (2100, 3250), (2450, 1750), (1100, 800),
+                                     (2500, 800)], start=1):
         level.add(f"Lamp {number}", "WarmLamp", (x, y))
-    # A: the player wakes holding a pistol; the heavier one lies to the south, in the mouth of the
-    # passage where the barrier stops the player, and goes into the free hand (Q). The cell's door
-    # is the manager's.
-    level.add("Pistol", "heavy_pistol", (1600, 3800), {"Trigger": {"stage": 1, "OnEquip": True}})
-    # B: something to shoot.
-    level.add("Practice Crate", "TargetCrate", (1600, 2700), {"Trigger": {"stage": 4, "OnDied": True}})
-    # C: the dash, just above the barrier that closes the way to the hold.
-    level.add("Dash", "SpecialDash", (1600, 1660), {"Trigger": {"stage": 5, "OnEquip": True}})
-    # D: two laser turrets firing across the hold, the line past them, the rocket launcher.
-    for name, x, rotation in (("Laser West", 700, 0.0), ("Laser East", 2500, 3.14159)):
-        level.add(name, "TutorialLaser", (x, 1250), {"Transform": {"rotation": rotation}})
-    level.add("Past The Lasers", "Empty", (1600, 1000), {
-        "RectangleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "scale": [2200, 64]},
+    # A: the player wakes with empty hands; the pistol lies in the cell's far corner, south and east
+    # of where the player wakes, away from the cell door's bubble. The cell's door is the manager's.
+    level.add("Pistol", "heavy_pistol", PISTOL, {"Trigger": {"stage": 1, "OnEquip": True}})
+    # B: something to shoot, seen from the cell door.
+    level.add("Practice Crate", "TargetCrate", (2250, 3350), {"Trigger": {"stage": 4, "OnDied": True}})
+    # C: the dash, in the armoury's south-east corner, just above the barrier that closes the way
+    # to the hold; from it the lasers below show above the box.
+    level.add("Dash", "SpecialDash", DASH, {"Trigger": {"stage": 5, "OnEquip": True}})
+    # D: two laser turrets firing across the hold just below its door, the line past them, the
+    # rocket launcher.
+    for name, x, rotation in (("Laser West", LASERS_X[0], 0.0), ("Laser East", LASERS_X[1], 3.14159)):
+        level.add(name, "TutorialLaser", (x, LASERS_Y), {"Transform": {"rotation": rotation}})
+    level.add("Past The Lasers", "Empty", (1792, 1000), {
+        "RectangleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "scale": [2600, 64]},
         "Trigger": {"stage": 6, "OnCollision": True},
     })
-    # The launcher in the hold's far corner, away from where the player drops a gun to free a hand.
-    level.add("Rocket Launcher", "rocket_launcher", (2600, 470), {"Trigger": {"stage": 7, "OnEquip": True}})
-    # Outside the hull, below the hold: a ship to flee in, once a wall is blown and the hold has
-    # vented (the air carries the player out through the hole). Using it leaves the tutorial.
-    level.add("Getaway Ship", "Empty", (1600, 120), {
+    # The launcher in the hold's east part, in sight past the lasers, by the hull it is to blow out.
+    level.add("Rocket Launcher", "rocket_launcher", LAUNCHER, {"Trigger": {"stage": 7, "OnEquip": True}})
+    # Outside the hull, off the hold's east side: a ship to flee in, once a wall is blown and the
+    # hold has vented (the air carries the player out through the hole). Using it leaves the
+    # tutorial.
+    level.add("Getaway Ship", "Empty", GETAWAY, {
         "Sprite": {"source": "OW_player_ship", "layer": "DL_MAIN", "scale": [320, 320]},
         "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 220},
         "Trigger": {"stage": 9, "OnCollision": True},

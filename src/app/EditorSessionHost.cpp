@@ -77,14 +77,14 @@ bool& EditorSessionHost::StartInEditModeFlag()
   return session.GetSettings().startInEditMode;
 }
 
-bool& EditorSessionHost::DebugViewFlag()
+bool EditorSessionHost::IsConsoleShown() const
 {
-  return session.GetSettings().showDebugView;
+  return session.IsConsoleShown();
 }
 
-bool& EditorSessionHost::ConsoleFlag()
+void EditorSessionHost::ChooseConsoleShown(bool shown)
 {
-  return session.GetSettings().showConsole;
+  session.ChooseConsoleShown(shown);
 }
 
 std::map<std::string, float>& EditorSessionHost::GetLighting()

@@ -27,8 +27,8 @@ public:
   const std::string& GetEditedLevel() const override;
   void SetEditedLevel(const std::string& level) override;
   bool& StartInEditModeFlag() override;
-  bool& DebugViewFlag() override;
-  bool& ConsoleFlag() override;
+  bool IsConsoleShown() const override;
+  void ChooseConsoleShown(bool shown) override;
   std::map<std::string, float>& GetLighting() override;
   bool SaveSettings() override;
   void SaveEditorCamera() override;

@@ -160,7 +160,7 @@ void GameSession::Shutdown()
 bool GameSession::LoadSettings()
 {
   const auto& layers = GetLayerOrder();
-  return settings.Load([&layers](const std::string& name, float ambient) {
+  const bool loaded = settings.Load([&layers](const std::string& name, float ambient) {
     // Looked up among the layers directly: an unknown name is the settings' warning, not an error.
     for (::Graphics::Layer* layer : layers)
     {
@@ -172,6 +172,9 @@ bool GameSession::LoadSettings()
     }
     return false;
   });
+  debugViewShown = settings.showDebugView;
+  consoleShown = settings.showConsole;
+  return loaded;
 }
 
 bool GameSession::SaveSettings()
@@ -181,8 +184,15 @@ bool GameSession::SaveSettings()
 
 void GameSession::ToggleDebugView()
 {
-  settings.showDebugView = !settings.showDebugView;
+  debugViewShown = !debugViewShown;
+  settings.showDebugView = debugViewShown;
   SaveSettings();
+}
+
+void GameSession::ChooseConsoleShown(bool shown)
+{
+  consoleShown = shown;
+  settings.showConsole = shown;
 }
 
 // --- ConsoleHost -------------------------------------------------------------------------------

@@ -168,8 +168,9 @@ public:
   void SaveEditorCamera();
   // Writes the edited level from "Editor Space" to its file in `levelDirectory` (the game's level
   // folder by default). A level that could not be written is reported and the file keeps its
-  // previous content; false then.
-  bool SaveEditorLevel(const std::string& levelDirectory = "Assets/LevelFiles/");
+  // previous content; false then. A file that could not be loaded is replaced only when the
+  // person confirmed it (Space::SaveLevel).
+  bool SaveEditorLevel(const std::string& levelDirectory = "Assets/LevelFiles/", bool replaceUnreadFile = false);
   // The root object of the editor's space under the mouse becomes the editor's hovered object.
   void UpdateEditorPicking();
   // Zooms the editor camera by wheel steps, keeping the world point under the mouse in place; the
@@ -186,6 +187,12 @@ public:
   bool SaveSettings();
   // The back-quote key: shows or hides the debug view and saves the settings at once.
   void ToggleDebugView();
+  // What the screen shows now. The settings keep what the person chose; the editor loop showing
+  // the debug view, or a warning opening the console, changes only these.
+  bool IsDebugViewShown() const { return debugViewShown; }
+  bool IsConsoleShown() const { return consoleShown; }
+  // The person's choice (the editor's "Console" item): shown now and remembered by the settings.
+  void ChooseConsoleShown(bool shown);
   SessionSettings& GetSettings() { return settings; }
   const SessionSettings& GetSettings() const { return settings; }
   const std::string& GetFirstLevel() const { return settings.firstLevel; }
@@ -214,8 +221,8 @@ public:
   void PauseSpace(const std::string& space) override;
   void UnpauseSpace(const std::string& space) override;
   void SetPendingLevel(const std::string& space, const std::string& level) override;
-  void ShowDebugView() override { settings.showDebugView = true; }
-  void ShowConsole() override { settings.showConsole = true; }
+  void ShowDebugView() override { debugViewShown = true; }
+  void ShowConsole() override { consoleShown = true; }
   // These switch the live window (the renderer's own switches).
   void SetFullscreen() override { ::Graphics::Graphics::SetFullscreen(); }
   void SetWindowed() override { ::Graphics::Graphics::SetWindowed(); }
@@ -264,6 +271,8 @@ private:
   bool interfaceFrameOpen = false;
   bool fullscreen = true;
   SessionSettings settings;
+  bool debugViewShown = false;
+  bool consoleShown = false;
   NamedSpaces namedSpaces{*this};
   std::vector<std::string> hardPausedSpaces;
   bool focusMuted = false;          // HardPause queued a mute that HardUnPause owes back

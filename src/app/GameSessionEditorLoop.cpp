@@ -28,7 +28,7 @@ void GameSession::RunEditorInstance()
   editorRunning = true;
   StartLoop();
   BeginInterfaceFrame();
-  settings.showDebugView = true;
+  debugViewShown = true;
   debugDrawing = true;
   PointLight::SetEditorMarkers(true);
 
@@ -83,7 +83,7 @@ void GameSession::RunEditorFrame()
   Render();
   Profiler::EndScope();
 
-  if (settings.showConsole)
+  if (consoleShown)
     console->Draw(consoleInput, sizeof(consoleInput));
   DrawDebugWindows();
   editor->Draw();
@@ -104,7 +104,8 @@ void GameSession::HandleEditorRequests()
   if (editor->saveRequested)
   {
     editor->saveRequested = false;
-    SaveEditorLevel();
+    SaveEditorLevel(Space::LevelDirectory, editor->replaceUnreadLevelConfirmed);
+    editor->replaceUnreadLevelConfirmed = false;
   }
   const bool playThisLevel = editor->playThisLevelRequested || (input != nullptr && input->IsKeyTriggered(SDLK_F6));
   editor->playThisLevelRequested = false;
@@ -123,7 +124,7 @@ void GameSession::HandleEditorRequests()
   editor->editedLevelChanged = false;
 }
 
-bool GameSession::SaveEditorLevel(const std::string& levelDirectory)
+bool GameSession::SaveEditorLevel(const std::string& levelDirectory, bool replaceUnreadFile)
 {
   Space* space = GetEditorSpace();
   if (space == nullptr)
@@ -132,7 +133,7 @@ bool GameSession::SaveEditorLevel(const std::string& levelDirectory)
     return false;
   }
   const std::string level = space->GetName();
-  if (space->SaveLevel(levelDirectory + level + ".json"))
+  if (space->SaveLevel(levelDirectory + level + ".json", replaceUnreadFile))
     return true;
   LogError("The level \"", level, "\" was not saved; its file keeps what it held before, and the editor keeps the changes.");
   return false;
@@ -154,7 +155,7 @@ void GameSession::PlayFromEditor(const std::string& level)
   namedSpaces.SetEditorSpaceAside();
   RunGameInstance();
   namedSpaces.BringBackEditorSpace();
-  settings.showDebugView = true;
+  debugViewShown = true;
   debugDrawing = true;
   PointLight::SetEditorMarkers(true);
 }

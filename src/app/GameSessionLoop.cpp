@@ -98,9 +98,8 @@ void GameSession::RunGameInstance()
   StartLoop();
   GetSpace(settings.currentLevel, settings.currentLevel);
   BeginInterfaceFrame();
-  const Json::Value& editorSettings = settings.EditorSettings();
-  settings.showDebugView = editorSettings.isObject() && editorSettings["showDebugView"].isBool() &&
-                           editorSettings["showDebugView"].asBool();
+  // The game shows what the person chose, whatever the editor showed before it.
+  debugViewShown = settings.showDebugView;
   debugDrawing = false;
   // The lights' editor markers belong to the editor's view, not to play.
   PointLight::SetEditorMarkers(false);
@@ -160,10 +159,10 @@ void GameSession::RunGameFrame()
 
   Profiler::BeginScope("editor", "");
   // The editor over the game; the console is part of its view.
-  if (settings.showDebugView)
+  if (debugViewShown)
   {
     editor->Draw();
-    if (settings.showConsole)
+    if (consoleShown)
       console->Draw(consoleInput, sizeof(consoleInput));
   }
   Profiler::EndScope();

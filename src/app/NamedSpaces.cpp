@@ -1,6 +1,7 @@
 #include "app/NamedSpaces.h"
 
 #include "app/SpaceDebugDraw.h"
+#include "core/Log.h"
 #include "object/Space.h"
 #include "physics/PhysicsModule.h"
 #include "platform/Assert.h"
@@ -59,23 +60,20 @@ Space* NamedSpaces::Get(const std::string& name, const std::string& level)
 
 Space* NamedSpaces::GetNew(const std::string& name, const std::string& level)
 {
+  // A second space of one name: the first stays as it is and is what the caller gets.
   if (spaces.count(name) != 0)
   {
-    AssertFatal("There is already a space that has this name: " + name +
-               " (they must be unique names) Use a different name or call GetSpace() to get the original and "
-               "load into that one",
-           __LINE__, __FILE__, "GameSession::GetSpaceNew");
-    FatalCheckFailed();
+    LogError("There is already a space that has this name: " + name +
+             " (they must be unique names) Use a different name or call GetSpace() to get the original and "
+             "load into that one");
     return spaces[name];
   }
   for (const auto& pending : pendingSpaces)
   {
     if (pending.first == name)
     {
-      AssertFatal("There is already a space that has this name. (they must be unique names) Use a different name or "
-             "call GetSpace() to get the original and load into that one",
-             __LINE__, __FILE__, "GameSession::GetSpaceNew");
-      FatalCheckFailed();
+      LogError("There is already a space that has this name. (they must be unique names) Use a different name or "
+               "call GetSpace() to get the original and load into that one");
       return pending.second;
     }
   }

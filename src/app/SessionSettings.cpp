@@ -6,13 +6,24 @@
 #include "platform/Assert.h"
 #include "platform/Paths.h"
 
-#include <fstream>
+#include <filesystem>
 
 namespace
 {
+// Asked of the file system, not by opening it: opening a pipe waits for a writer.
 bool FileExists(const std::string& path)
 {
-  return static_cast<bool>(std::ifstream(NormalizePath(path)));
+  std::error_code error;
+  return std::filesystem::exists(NormalizePath(path), error);
+}
+
+// A setting goes into the document when it is there already or differs from what its absence
+// means, so a file that leaves a setting out is not rewritten only to spell out the default.
+template <typename T>
+void PutSetting(Json::Value& document, const char* key, const T& value, const T& whenAbsent, bool always = false)
+{
+  if (always || document.isMember(key) || value != whenAbsent)
+    document[key] = value;
 }
 
 // ReadJsonFile already reports a parse error; a document that is not an object is reported here.
@@ -58,6 +69,7 @@ bool SessionSettings::LoadGameSettings(const AmbientSetter& setAmbient)
   if (!ReadObjectFile(gameSettings, path))
     return false;
   gameSettingsReadable = true;
+  gameSettingsAsRead = gameSettings;
 
   ReadField(gameSettings, "firstLevel", firstLevel, path);
   const Json::Value& lightingEntries = FieldOf(gameSettings, "lighting");
@@ -87,12 +99,14 @@ bool SessionSettings::LoadEditorSettings()
   {
     // No editor settings yet: the defaults stay, and the first save creates the file.
     editorSettings = Json::Value();
+    editorSettingsAsRead = Json::Value(Json::objectValue);
     editorSettingsReadable = true;
     return true;
   }
   if (!ReadObjectFile(editorSettings, path))
     return false;
   editorSettingsReadable = true;
+  editorSettingsAsRead = editorSettings;
   currentLevel = "brackwater";
   ReadField(editorSettings, "currentlyEditing", currentLevel, path);
   ReadField(editorSettings, "showDebugView", showDebugView, path);
@@ -106,7 +120,7 @@ bool SessionSettings::Save()
   bool saved = true;
   if (gameSettingsReadable)
   {
-    gameSettings["firstLevel"] = firstLevel;
+    PutSetting(gameSettings, "firstLevel", firstLevel, std::string("brackwater"));
     // Only a value that changed is written, so the file keeps the numbers as they were typed.
     for (const auto& [layer, ambient] : lighting)
     {
@@ -114,7 +128,7 @@ bool SessionSettings::Save()
       if (!entry.isNumeric() || entry.asFloat() != ambient)
         entry = ambient;
     }
-    saved = WriteJsonFile(gameSettings, GameSettingsPath()) && saved;
+    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath()) && saved;
   }
   else
   {
@@ -123,11 +137,15 @@ bool SessionSettings::Save()
   }
   if (editorSettingsReadable)
   {
-    editorSettings["currentlyEditing"] = currentLevel;
-    editorSettings["showDebugView"] = showDebugView;
-    editorSettings["showConsole"] = showConsole;
-    editorSettings["startInEditMode"] = startInEditMode;
-    saved = WriteJsonFile(editorSettings, EditorSettingsPath()) && saved;
+    // A file not there yet is written whole.
+    if (!editorSettings.isObject())
+      editorSettings = Json::Value(Json::objectValue);
+    const bool newFile = editorSettingsAsRead.empty();
+    PutSetting(editorSettings, "currentlyEditing", currentLevel, std::string("brackwater"), newFile);
+    PutSetting(editorSettings, "showDebugView", showDebugView, false, newFile);
+    PutSetting(editorSettings, "showConsole", showConsole, false, newFile);
+    PutSetting(editorSettings, "startInEditMode", startInEditMode, false, newFile);
+    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath()) && saved;
   }
   else
   {
@@ -137,8 +155,25 @@ bool SessionSettings::Save()
   return saved;
 }
 
+bool SessionSettings::WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path)
+{
+  // A session that changed nothing leaves the file alone: no diff on a committed file, and a
+  // file made read-only is not even tried.
+  if (document == asOnDisk)
+    return true;
+  if (!WriteJsonFile(document, path))
+    return false;
+  asOnDisk = document;
+  return true;
+}
+
 void SessionSettings::SetEditorCamera(const std::string& level, const Json::Value& serializedTransform)
 {
+  // A camera that never left its starting place has nothing to remember: no record is made for it.
+  const Json::Value& members = FieldOf(serializedTransform, "Transform");
+  const Json::Value& cameraSettings = FieldOf(editorSettings, "CameraSettings");
+  if (members.isNull() && FieldOf(cameraSettings, level.c_str()).isNull())
+    return;
   if (!editorSettings.isObject())
     editorSettings = Json::Value(Json::objectValue);
   Json::Value& cameras = editorSettings["CameraSettings"];

@@ -25,8 +25,8 @@ public:
   // either file is not valid JSON (the reason has been reported). A missing editor settings file
   // is normal and keeps the defaults.
   bool Load(const AmbientSetter& setAmbient);
-  // Copies the fields into the documents and writes both files safely. False when a file was not
-  // written (reported).
+  // Copies the fields into the documents and writes both files safely; a document that equals the
+  // file's is not written. False when a file was not written (reported).
   bool Save();
 
   // Files the editor camera of a level: `serializedTransform` is {"Transform": {members}}.
@@ -52,10 +52,14 @@ public:
 private:
   bool LoadGameSettings(const AmbientSetter& setAmbient);
   bool LoadEditorSettings();
+  // Writes the document unless it equals what the file holds (as read or last written).
+  static bool WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path);
 
   std::string directory;
   Json::Value gameSettings;
   Json::Value editorSettings;
+  Json::Value gameSettingsAsRead;
+  Json::Value editorSettingsAsRead;
   bool gameSettingsReadable = false;
   bool editorSettingsReadable = false;
 };

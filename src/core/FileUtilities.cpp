@@ -2,10 +2,11 @@
 
 #include "core/Log.h"
 #include "core/StyledJsonWriter.h"
-#include "core/Utf8.h"
+#include "core/StrictJsonReader.h"
 #include "platform/DirectoryListing.h"
 #include "platform/FileReplacement.h"
 #include "platform/Paths.h"
+#include "platform/RegularFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,34 +33,22 @@ void ReportJsonParseError(const std::string& what, const std::string& problem)
 
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what)
 {
-  // A save writes back what was read: bytes that are not UTF-8 would come back changed (jsoncpp
-  // decodes a Latin-1 "é" with the bytes after it), so such a file is refused, untouched.
-  if (const std::size_t invalid = FindInvalidUtf8(text); invalid != std::string::npos)
-  {
-    ReportJsonParseError(what, "the text is not UTF-8 (byte " + std::to_string(invalid + 1) + ")");
-    return false;
-  }
-  Json::CharReaderBuilder builder;
-  builder["collectComments"] = false;
-  builder["stackLimit"] = MaximumJsonDepth;
-  // Text after the value would be dropped by the next save.
-  builder["failIfExtra"] = true;
-  const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+  // What jsoncpp would accept beyond the standard, the next save would drop or change: a comment,
+  // a trailing comma, a lone surrogate written back as bytes that are not UTF-8. Refused here.
   Json::Value parsed;
-  std::string errors;
-  bool ok = false;
+  std::string problem;
+  bool read = false;
   try
   {
-    ok = reader->parse(text.data(), text.data() + text.size(), &parsed, &errors);
+    read = StrictJsonReader::Parse(text, MaximumJsonDepth, parsed, problem);
   }
   catch (const std::exception& exception)
   {
-    errors = exception.what();
-    ok = false;
+    problem = exception.what();
   }
-  if (!ok)
+  if (!read)
   {
-    ReportJsonParseError(what, errors);
+    ReportJsonParseError(what, problem);
     return false;
   }
   root = std::move(parsed);
@@ -68,24 +57,26 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
 
 std::string ReadWholeFile(const std::string& path)
 {
-  std::ifstream file(path);
-  std::stringstream text;
-  if (file)
-    text << file.rdbuf();
-  return text.str();
+  std::string text;
+  std::string problem;
+  ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem);
+  return text;
 }
 
 bool ReadJsonFile(Json::Value& root, const std::string& path)
 {
-  std::ifstream file(NormalizePath(path));
-  if (!file)
+  std::string text;
+  std::string problem;
+  bool missing = false;
+  if (!ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem, &missing))
   {
-    LogError("Could not open json file: ", path);
+    if (missing)
+      LogError("Could not open json file: ", path);
+    else
+      LogError("Could not open json file: ", path, ". ", problem);
     return false;
   }
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return ParseJson(root, contents.str(), path);
+  return ParseJson(root, text, path);
 }
 
 bool WriteFileAtomically(const std::string& text, const std::string& path, std::string* problem)

@@ -11,12 +11,16 @@
 std::vector<std::string> GetFilesInDirectory(std::string directory, std::string pattern);
 
 // Reads and parses a whole JSON file. On failure prints one "[ERROR]" report, leaves root as it
-// was and returns false: a missing file, invalid JSON, text after the value, bytes that are not
-// UTF-8, or nesting deeper than MaximumJsonDepth. What a later save would change is refused here.
+// was and returns false: a missing file, one that is not a regular file or is larger than
+// MaximumDataFileSize, and any text that is not strictly JSON (core/StrictJsonReader.h): what a
+// later save would drop or change is refused here. Duplicate member names are refused too.
 bool ReadJsonFile(Json::Value& root, const std::string& path);
 constexpr int MaximumJsonDepth = 256;
+// The largest data file read (the biggest level the game can hold is a few megabytes).
+constexpr std::size_t MaximumDataFileSize = 64u << 20;
 
-// The whole text of a file; empty when it cannot be read, so that the reader's own checks report it.
+// The whole text of a regular file; empty when it cannot be read, so that the reader's own checks
+// report it.
 std::string ReadWholeFile(const std::string& path);
 
 // The three lines of a JSON file that cannot be used: "[ERROR] Error parsing json file: <what>",

@@ -48,12 +48,12 @@ std::string StyledJsonWriter::QuotedText(const std::string& text)
   std::size_t at = 0;
   while (at < text.size())
   {
-    const std::size_t start = at;
     unsigned codePoint = 0;
     if (!DecodeUtf8(text, at, codePoint))
     {
-      // Not UTF-8 (readers refuse such files): kept byte for byte rather than changed.
-      out += text[start];
+      // Not UTF-8 (no file the readers accept holds such text, but a name typed or made at run
+      // time might): written as U+FFFD, since raw bytes would make a file no reader accepts.
+      AppendEscape(out, 0xFFFD);
       continue;
     }
     switch (codePoint)

@@ -18,7 +18,8 @@ public:
   // A real number as the document writes it: the fewest digits that read back exactly, always
   // with a "." or an exponent so it reads back as a real.
   static std::string NumberText(double value);
-  // A string in double quotes, escaped as jsoncpp escapes it (characters beyond ASCII as \u).
+  // A string in double quotes, escaped as jsoncpp escapes it (characters beyond ASCII as \u); a
+  // byte that is not UTF-8 becomes \ufffd, so every file written reads back.
   static std::string QuotedText(const std::string& text);
 
 private:

@@ -1,6 +1,6 @@
 #include "core/Utf8.h"
 
-bool DecodeUtf8(const std::string& text, std::size_t& at, unsigned& codePoint)
+bool DecodeUtf8(std::string_view text, std::size_t& at, unsigned& codePoint)
 {
   const auto byte = [&text](std::size_t index) { return static_cast<unsigned char>(text[index]); };
   const unsigned lead = byte(at);
@@ -44,15 +44,26 @@ bool DecodeUtf8(const std::string& text, std::size_t& at, unsigned& codePoint)
   return true;
 }
 
-std::size_t FindInvalidUtf8(const std::string& text)
+void AppendUtf8(std::string& out, unsigned codePoint)
 {
-  std::size_t at = 0;
-  unsigned codePoint = 0;
-  while (at < text.size())
+  if (codePoint < 0x80)
+    out += static_cast<char>(codePoint);
+  else if (codePoint < 0x800)
   {
-    const std::size_t start = at;
-    if (!DecodeUtf8(text, at, codePoint))
-      return start;
+    out += static_cast<char>(0xC0 | (codePoint >> 6));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
   }
-  return std::string::npos;
+  else if (codePoint < 0x10000)
+  {
+    out += static_cast<char>(0xE0 | (codePoint >> 12));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
+  else
+  {
+    out += static_cast<char>(0xF0 | (codePoint >> 18));
+    out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
 }

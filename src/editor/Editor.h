@@ -78,6 +78,9 @@ public:
   bool playThisLevelRequested = false;
   bool playFirstLevelRequested = false;
   bool saveRequested = false;
+  // The level's file could not be read when it was opened; the person confirmed that the save
+  // replaces it with what the editor shows.
+  bool replaceUnreadLevelConfirmed = false;
   bool editedLevelChanged = false;
   // Written by the session's picking every editor frame.
   Handle<GameObject> hoveredObject;
@@ -102,6 +105,7 @@ private:
   void DrawDroppedFiles();
   // EditorMenus.cpp
   void DrawMainMenuBar();
+  void DrawReplaceUnreadLevelPopup();
   void DrawFileMenu();
   void DrawViewMenu();
   void DrawRunMenu();

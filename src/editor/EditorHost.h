@@ -48,8 +48,9 @@ public:
   virtual const std::string& GetEditedLevel() const = 0;
   virtual void SetEditedLevel(const std::string& level) = 0;
   virtual bool& StartInEditModeFlag() = 0;
-  virtual bool& DebugViewFlag() = 0;
-  virtual bool& ConsoleFlag() = 0;
+  // Whether the console shows now; setting it is the person's choice, which the settings keep.
+  virtual bool IsConsoleShown() const = 0;
+  virtual void ChooseConsoleShown(bool shown) = 0;
   // The ambient light per draw layer as the game settings keep it ("lighting"); SaveSettings
   // writes what is changed here.
   virtual std::map<std::string, float>& GetLighting() = 0;

@@ -24,6 +24,34 @@ void Editor::DrawMainMenuBar()
   DrawLoadMenu();
   DrawUtilityMenu();
   ImGui::EndMainMenuBar();
+  DrawReplaceUnreadLevelPopup();
+}
+
+void Editor::DrawReplaceUnreadLevelPopup()
+{
+  constexpr const char* title = "Replace the level file?";
+  Space* space = host->GetEditorSpace();
+  if (saveRequested && space != nullptr && space->GetUnreadParts().IsUnread() && !replaceUnreadLevelConfirmed)
+  {
+    // The save waits for the person's answer.
+    saveRequested = false;
+    ImGui::OpenPopup(title);
+  }
+  if (!ImGui::BeginPopupModal(title, nullptr, ImGuiWindowFlags_AlwaysAutoResize))
+    return;
+  ImGui::Text("The file of \"%s\" could not be loaded (%s).", space != nullptr ? space->GetName().c_str() : "",
+              space != nullptr ? space->GetUnreadParts().UnreadReason().c_str() : "");
+  ImGui::Text("Saving replaces everything it holds with the objects shown here.");
+  if (ImGui::Button("Replace"))
+  {
+    replaceUnreadLevelConfirmed = true;
+    saveRequested = true;
+    ImGui::CloseCurrentPopup();
+  }
+  ImGui::SameLine();
+  if (ImGui::Button("Cancel"))
+    ImGui::CloseCurrentPopup();
+  ImGui::EndPopup();
 }
 
 void Editor::DrawFileMenu()
@@ -154,7 +182,8 @@ void Editor::DrawUtilityMenu()
 {
   if (!ImGui::BeginMenu("Utility"))
     return;
-  ImGui::MenuItem("Console", nullptr, &host->ConsoleFlag());
+  if (bool console = host->IsConsoleShown(); ImGui::MenuItem("Console", nullptr, &console))
+    host->ChooseConsoleShown(console);
   ImGui::MenuItem("Profiler", nullptr, &host->GetConsole().showProfiler);
   ImGui::MenuItem("Memory", nullptr, &host->GetMemoryWindow().open);
   ImGui::EndMenu();

@@ -4,6 +4,7 @@
 
 #include <SDL.h>  // for the keycodes of the default bindings
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -227,6 +228,16 @@ bool InputActionMap::IsActionActive(int playerSlot, int action)
     }
   }
   return false;
+}
+
+bool InputActionMap::IsActionHeld(int playerSlot, int action)
+{
+  const ActionCell* cell = CellAt(playerSlot, action);
+  const Input* input = Input::Instance();
+  if (!cell || !input)
+    return false;
+  return std::any_of(cell->bindings.begin(), cell->bindings.end(),
+                     [input](const InputBinding& binding) { return binding.IsSatisfied(*input); });
 }
 
 glm::vec2 InputActionMap::GetAxis(int playerSlot, int axis) const

@@ -85,6 +85,8 @@ public:
   // Player slots 0..1, actions 0..22, axes 0..4; numbers outside answer false / (0, 0).
   // All queries of one frame agree: a firing holds the action back only from the next Update on.
   bool IsActionActive(int playerSlot, int action);
+  // Whether a binding of the action is down now, cooldown or not; it fires nothing.
+  bool IsActionHeld(int playerSlot, int action);
   // The sum of the axis's bindings, at most 1 long; shorter than the dead zone reads (0, 0).
   glm::vec2 GetAxis(int playerSlot, int axis) const;
   InputMode GetInputMode(int playerSlot);

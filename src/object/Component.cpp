@@ -6,6 +6,7 @@
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
+#include "object/UnreadRecordParts.h"
 #include "platform/Assert.h"
 
 namespace
@@ -101,29 +102,44 @@ void Component::SerializeMembers(Json::Value& parent)
   Members::Clear(members);
 }
 
-void Component::Deserialize(const Json::Value& object)
+void Component::Deserialize(const Json::Value& object, UnreadRecordParts* unread)
 {
   std::vector<MemberBase*> members;
   GetMembers(members);
-  DeserializeMembers(object, members);
+  DeserializeMembers(object, members, unread);
   Members::Clear(members);
 }
 
-void Component::DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members)
+void Component::DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members,
+                                   UnreadRecordParts* unread)
 {
   if (!object.isObject())
   {
     if (!object.isNull())
+    {
       LogError("Component \"", GetTypeName(), "\": expected an object of members; nothing is loaded.");
+      if (unread != nullptr)
+        unread->KeepComponent(GetTypeName(), object);
+    }
     return;
   }
-  for (const std::string& key : object.getMemberNames())
+  for (auto entry = object.begin(); entry != object.end(); ++entry)
   {
+    const std::string key = entry.name();
     MemberBase* member = Members::Find(members, key);
     if (member == nullptr)
+    {
+      if (unread != nullptr)
+        unread->KeepMember(GetTypeName(), key, *entry);
       continue;
+    }
     // The value is loaded all the same: losing it now would be worse than the warning.
     BRINDLE_CHECK(member->IsSerialized(), DataLossMessage(GetTypeName(), member->GetName()));
-    member->Deserialize(object[key]);
+    if (!member->Deserialize(*entry) && unread != nullptr)
+    {
+      Json::Value instead;
+      member->Serialize(instead);
+      unread->KeepRefusedValue(GetTypeName(), key, *entry, instead);
+    }
   }
 }

@@ -19,6 +19,7 @@
 class GameObject;
 class MemberBase;
 class Space;
+class UnreadRecordParts;
 
 class Component : public Listener
 {
@@ -57,10 +58,12 @@ public:
   // Writes the serialised members that differ from their declared defaults into parent under
   // this component's type name; null there when none does.
   void SerializeMembers(Json::Value& parent);
-  // Loads a component object of a prefab or level file into this component's members.
-  void Deserialize(const Json::Value& object);
-  // Loads the members named by the object's keys; keys that name no member are ignored.
-  void DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members);
+  // Loads a component object of a prefab or level file into this component's members. With
+  // `unread`, what the component could not take (a value that is not an object, keys that name
+  // no member, values a member refused) is kept there for the next save.
+  void Deserialize(const Json::Value& object, UnreadRecordParts* unread = nullptr);
+  void DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members,
+                          UnreadRecordParts* unread = nullptr);
 
 protected:
   // The wake-up subscriptions, one line each: `SubscribeOnSpace<UpdateEvent>(this)` binds this

@@ -8,6 +8,7 @@
 #include "object/ObjectRecordWriter.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "object/UnreadRecordParts.h"
 
 namespace
 {

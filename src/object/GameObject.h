@@ -5,9 +5,12 @@
 // across frames.
 #include "core/Handle.h"
 #include "object/Component.h"
+#include "object/UnreadRecordParts.h"
 
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +96,14 @@ public:
   // object's world position and woken; children are not copied. Empty when it cannot be built.
   Handle<GameObject> Duplicate();
 
+  // The "uuid" of the record the object was loaded from; a save keeps it where it can, so the
+  // records it could not build still find their parents and children, and files change less.
+  const std::optional<std::int32_t>& GetFileUuid() const { return fileUuid; }
+  void SetFileUuid(std::int32_t uuid) { fileUuid = uuid; }
+  // What its record held that the object could not take, for the next save; null when nothing.
+  const UnreadRecordParts& GetUnreadParts() const { return unreadParts; }
+  UnreadRecordParts& EditUnreadParts() { return unreadParts; }
+
 private:
   std::uint32_t id;
   Space* space;
@@ -103,6 +114,8 @@ private:
   Transform* transform = nullptr;
   Sprite* sprite = nullptr;
   Handle<GameObject> self;
+  std::optional<std::int32_t> fileUuid;
+  UnreadRecordParts unreadParts;
   bool active = true;
   bool idReturned = false;
 };

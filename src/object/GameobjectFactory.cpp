@@ -173,23 +173,27 @@ void GameobjectFactory::DefinePrefab(const std::string& prefabName, const Json::
     return;
   }
   PrefabComponents templates;
+  UnreadRecordParts unread;
   for (const std::string& typeName : definition.getMemberNames())
   {
     const auto found = factories.find(typeName);
     if (found == factories.end())
     {
-      // The key never reaches the factories and makes no component; the rest of the prefab loads.
+      // The key never reaches the factories and makes no component; the rest of the prefab loads,
+      // and a save writes the key back as it was.
       BRINDLE_CHECK(false, Quoted(typeName) +
                                " was used in the definition of a prefab but it is not a component.\n\nPrefab name: " +
                                prefabName + "\nFile: " + source);
+      unread.KeepComponent(typeName, definition[typeName]);
       continue;
     }
     Component* component = found->second->GetNew();
     if (component == nullptr)
       continue;
-    component->Deserialize(definition[typeName]);
+    component->Deserialize(definition[typeName], &unread);
     templates.emplace_back(found->second, component);
   }
+  prefabUnreadParts[prefabName] = std::move(unread);
   // No object refers to a template, so a replaced definition's templates can go at once.
   if (const auto existing = prefabs.find(prefabName); existing != prefabs.end())
   {
@@ -207,6 +211,14 @@ void GameobjectFactory::ClearPrefabs()
       MemoryManager::Delete(component);
   }
   prefabs.clear();
+  prefabUnreadParts.clear();
+}
+
+const UnreadRecordParts& GameobjectFactory::GetUnreadParts(const std::string& prefabName) const
+{
+  static const UnreadRecordParts none;
+  const auto found = prefabUnreadParts.find(prefabName);
+  return found == prefabUnreadParts.end() ? none : found->second;
 }
 
 const GameobjectFactory::PrefabComponents& GameobjectFactory::GetPrefab(const std::string& prefabName) const

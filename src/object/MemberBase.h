@@ -18,8 +18,8 @@ public:
   // Writes the field into out; a member that writes nothing leaves out as it was (null).
   virtual void Serialize(Json::Value& out) const = 0;
   // Reads the field from in. Null leaves the field alone; a value of the wrong JSON kind is
-  // reported with an "[ERROR]" line and leaves it alone too.
-  virtual void Deserialize(const Json::Value& in) = 0;
+  // reported with an "[ERROR]" line, leaves it alone too and returns false.
+  virtual bool Deserialize(const Json::Value& in) = 0;
   // Compares this field with the field of `other`, a member of the same type at the same
   // position of another list built by the same class.
   virtual bool Equals(const MemberBase& other) const = 0;

@@ -25,14 +25,17 @@ public:
 
   void Serialize(Json::Value& out) const override { WriteMemberJson(*field, out); }
 
-  void Deserialize(const Json::Value& in) override
+  bool Deserialize(const Json::Value& in) override
   {
     if (in.isNull())
-      return;
-    if (const char* problem = ReadMemberJson(in, *field))
-      // A level may give the same wrong value to hundreds of objects: it is said once.
-      LogOnce("Member " + GetName() + ": " + problem + " " + in.toStyledString(), LogLevel::Error,
-              "Member \"", GetName(), "\": ", problem, "; it keeps its value.");
+      return true;
+    const char* problem = ReadMemberJson(in, *field);
+    if (problem == nullptr)
+      return true;
+    // A level may give the same wrong value to hundreds of objects: it is said once.
+    LogOnce("Member " + GetName() + ": " + problem + " " + in.toStyledString(), LogLevel::Error,
+            "Member \"", GetName(), "\": ", problem, "; it keeps its value.");
+    return false;
   }
 
   bool Equals(const MemberBase& other) const override

@@ -6,8 +6,10 @@
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Space.h"
+#include "object/UnreadRecordParts.h"
 #include "platform/Assert.h"
 
+#include <cstring>
 #include <string>
 
 namespace
@@ -18,27 +20,78 @@ std::string Quoted(const std::string& text)
 }
 
 const char* const RecordSkipped = "the record is skipped";
+
+// The fields of a record, found in one pass over its members: a level has thousands of records,
+// and a lookup by name per field was a good part of loading one.
+struct RecordFields
+{
+  const Json::Value* name = nullptr;
+  const Json::Value* prefab = nullptr;
+  const Json::Value* uuid = nullptr;
+  const Json::Value* components = nullptr;
+  const Json::Value* children = nullptr;
+
+  explicit RecordFields(const Json::Value& record)
+  {
+    for (auto entry = record.begin(); entry != record.end(); ++entry)
+    {
+      const char* key = entry.memberName();
+      const Json::Value* value = entry->isNull() ? nullptr : &*entry;
+      if (std::strcmp(key, "name") == 0)
+        name = value;
+      else if (std::strcmp(key, "prefab") == 0)
+        prefab = value;
+      else if (std::strcmp(key, "uuid") == 0)
+        uuid = value;
+      else if (std::strcmp(key, "components") == 0)
+        components = value;
+      else if (std::strcmp(key, "children") == 0)
+        children = value;
+    }
+  }
+};
+
+// Reads a field that is there; on a problem reports it, naming the record, and returns false.
+template <typename T>
+bool ReadRecordField(const Json::Value* field, const char* key, T& out, const std::string& name)
+{
+  if (field == nullptr)
+    return true;
+  const char* problem = ReadMemberJson(*field, out);
+  if (problem == nullptr)
+    return true;
+  ReportFieldProblem(std::strcmp(key, "name") == 0 ? "an object record" : "the object record " + Quoted(name), key,
+                     problem, RecordSkipped);
+  return false;
+}
 }  // namespace
 
 ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, const Json::Value& record,
-                                                    Space* space, UuidMap* uuids)
+                                                    Space* space, UuidMap* uuids, const Json::Value** children)
 {
   object.Reset();
+  if (children != nullptr)
+    *children = nullptr;
   if (!record.isObject())
   {
     LogError("An object record is not a JSON object; it is skipped.");
     return Result::Skipped;
   }
+  const RecordFields fields(record);
   std::string name;
   std::string prefab = "Default";
-  if (!ReadField(record, "name", name, "an object record", RecordSkipped) ||
-      !ReadField(record, "prefab", prefab, "the object record " + Quoted(name), RecordSkipped))
+  if (!ReadRecordField(fields.name, "name", name, name) || !ReadRecordField(fields.prefab, "prefab", prefab, name))
     return Result::Skipped;
   // The uuid is what children refer to: a record without a usable one cannot take part.
   int uuid = 0;
-  if (!ReadRequiredField(record, "uuid", uuid, "the object record " + Quoted(name), RecordSkipped))
+  if (fields.uuid == nullptr)
+  {
+    ReportFieldProblem("the object record " + Quoted(name), "uuid", "missing", RecordSkipped);
     return Result::Skipped;
-  const Json::Value& components = FieldOf(record, "components");
+  }
+  if (!ReadRecordField(fields.uuid, "uuid", uuid, name))
+    return Result::Skipped;
+  const Json::Value& components = fields.components != nullptr ? *fields.components : Json::Value::nullSingleton();
   if (!components.isNull() && !components.isObject())
   {
     ReportFieldProblem("the object record " + Quoted(name), "components", "expected an object", RecordSkipped);
@@ -56,12 +109,17 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
       LogError("The object records ", Quoted(earlier->second->GetName()), " and ", Quoted(name),
                " share the \"uuid\" ", uuid, "; children naming it go to ", Quoted(name), ".");
     (*uuids)[uuid] = object;
+    built->SetFileUuid(uuid);
   }
+  if (children != nullptr)
+    *children = fields.children;
 
   if (components.isNull())
     return Result::Built;
-  for (const std::string& typeName : components.getMemberNames())
+  UnreadRecordParts& unread = built->EditUnreadParts();
+  for (auto entry = components.begin(); entry != components.end(); ++entry)
   {
+    const std::string typeName = entry.name();
     Component* component = built->GetComponent(typeName);
     if (component == nullptr)
     {
@@ -70,6 +128,7 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
       {
         LogError("Component : ", Quoted(typeName), " is not a valid component name, in prefab: ", Quoted(prefab),
                  " from level: ", Quoted(space != nullptr ? space->GetName() : ""));
+        unread.KeepComponent(typeName, *entry);
         continue;
       }
     }
@@ -80,7 +139,7 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
              __LINE__, __FILE__, "GameObject::LoadFromJson");
       return Result::Refused;
     }
-    component->Deserialize(components[typeName]);
+    component->Deserialize(*entry, &unread);
   }
   return Result::Built;
 }

@@ -28,9 +28,11 @@ public:
   explicit ObjectRecordReader(GameobjectFactory& objectFactory) : factory(objectFactory) {}
 
   // Builds the object into the space; with a uuid map, files the object under the record's uuid
-  // (a later record with the same uuid replaces the entry). A refused object is left built in its
-  // space for the caller to tear down with the rest of the level.
-  Result Load(Handle<GameObject>& object, const Json::Value& record, Space* space, UuidMap* uuids);
+  // (a later record with the same uuid replaces the entry) and gives the record's "children"
+  // (null when it has none). A refused object is left built in its space for the caller to tear
+  // down with the rest of the level.
+  Result Load(Handle<GameObject>& object, const Json::Value& record, Space* space, UuidMap* uuids,
+              const Json::Value** children = nullptr);
 
 private:
   GameobjectFactory& factory;

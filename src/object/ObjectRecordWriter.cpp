@@ -5,6 +5,7 @@
 #include "object/GameobjectFactory.h"
 #include "object/Members.h"
 #include "object/Transform.h"
+#include "object/UnreadRecordParts.h"
 
 #include <vector>
 
@@ -21,11 +22,30 @@ Component* FindTemplate(const GameobjectFactory::PrefabComponents& prefab, std::
 }
 }  // namespace
 
+void ObjectRecordWriter::Reserve(std::int32_t uuid)
+{
+  taken.insert(uuid);
+}
+
+void ObjectRecordWriter::ClaimFileUuid(const GameObject& object)
+{
+  const std::optional<std::int32_t>& uuid = object.GetFileUuid();
+  if (uuid.has_value() && taken.insert(*uuid).second)
+    uuids.emplace(&object, *uuid);
+}
+
 std::int32_t ObjectRecordWriter::UuidOf(const GameObject* object)
 {
-  // Numbers count up from 1 in the order objects are met; an address would not fit 32 bits.
-  const auto [position, inserted] = uuids.emplace(object, static_cast<std::int32_t>(uuids.size() + 1));
-  return position->second;
+  ClaimFileUuid(*object);
+  if (const auto found = uuids.find(object); found != uuids.end())
+    return found->second;
+  // New objects count up from 1 in the order they are met, past every number already taken; an
+  // address would not fit 32 bits.
+  while (taken.count(nextUuid) != 0)
+    ++nextUuid;
+  taken.insert(nextUuid);
+  uuids.emplace(object, nextUuid);
+  return nextUuid;
 }
 
 void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
@@ -91,4 +111,5 @@ void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
     }
   }
   out["children"] = children;
+  object.GetUnreadParts().MergeInto(object, out);
 }

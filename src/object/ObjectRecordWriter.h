@@ -1,10 +1,12 @@
 #pragma once
 // Writes a game object as a record of a level file: its name, prefab and uuid, only what differs
-// from its prefab, and the uuids of its saved children. One writer serves one save, so the uuids
-// it hands out are unique within that file and the children's "who" entries match them.
+// from its prefab, the uuids of its saved children, and what its own record held that it could
+// not take (object/UnreadRecordParts.h). One writer serves one save, so the uuids it hands out are
+// unique within that file and the children's "who" entries match them.
 #include <cstdint>
 #include <json/json.h>
 #include <map>
+#include <unordered_set>
 
 class GameObject;
 class GameobjectFactory;
@@ -19,10 +21,18 @@ public:
   // is written whole. ChildSpawner is never written: its children come from the prefab.
   void Write(GameObject& object, Json::Value& out);
 
+  // Before the first record: a uuid that records written as they were read hold, and the uuid
+  // an object was loaded under, which it keeps unless another took it first (UuidOf claims it
+  // too, but an object met earlier without one might have been handed that number).
+  void Reserve(std::int32_t uuid);
+  void ClaimFileUuid(const GameObject& object);
+
   // The object's uuid in this save, handed out on first request.
   std::int32_t UuidOf(const GameObject* object);
 
 private:
   const GameobjectFactory& factory;
   std::map<const GameObject*, std::int32_t> uuids;
+  std::unordered_set<std::int32_t> taken;
+  std::int32_t nextUuid = 1;
 };

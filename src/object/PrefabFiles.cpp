@@ -154,8 +154,19 @@ bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
       continue;
     }
     Json::Value components(Json::objectValue);
-    for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(prefabName))
+    const GameobjectFactory::PrefabComponents& templates = factory.GetPrefab(prefabName);
+    for (const auto& [componentFactory, templateComponent] : templates)
       templateComponent->SerializeMembers(components);
+    factory.GetUnreadParts(prefabName).MergeComponentsInto(
+        [&templates](const std::string& typeName) -> Component* {
+          for (const auto& [componentFactory, templateComponent] : templates)
+          {
+            if (templateComponent->GetTypeName() == typeName)
+              return templateComponent;
+          }
+          return nullptr;
+        },
+        components);
     Json::Value root;
     root[prefabName] = components;
     saved = WriteJsonFile(root, PathOf(prefabName)) && saved;

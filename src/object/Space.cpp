@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
+#include "core/JsonFields.h"
 #include "core/Log.h"
 #include "core/Send.h"
 #include "object/FrameEvents.h"
@@ -11,7 +12,11 @@
 #include "object/ObjectRecordReader.h"
 #include "object/ObjectRecordWriter.h"
 #include "object/Transform.h"
+#include "object/UnreadRecordParts.h"
 #include "platform/Assert.h"
+#include "platform/Paths.h"
+
+#include <filesystem>
 
 #include <vector>
 
@@ -29,48 +34,57 @@ std::uint32_t NewSpaceId()
   return manager != nullptr ? manager->GetNewGOID() : 0;
 }
 
+bool ExistsAt(const std::string& path)
+{
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(NormalizePath(path), error));
+}
+
 // Links the children of one record to their parent. A "children" of the wrong kind, an entry
 // without an integer "who", or a "who" that names no built object links nothing and is reported;
-// the rest of the level loads. Records that were skipped have been reported as they were read.
-void ParentChildren(const Json::Value& record, const ObjectRecordReader::UuidMap& uuids, const std::string& path)
+// the rest of the level loads, and the parent keeps the entry for the next save (it may name a
+// record that was not built). Records that were skipped have been reported as they were read.
+void ParentChildren(GameObject& parentObject, const Json::Value& children, const ObjectRecordReader::UuidMap& uuids,
+                    const std::string& path)
 {
-  if (!record.isObject() || !record["uuid"].isInt())
+  if (children.isArray() && children.empty())
     return;
-  const auto parentEntry = uuids.find(record["uuid"].asInt());
-  if (parentEntry == uuids.end() || !parentEntry->second.IsValid())
-    return;
-  const std::string parentName = parentEntry->second->GetName();
-  const Json::Value& children = record["children"];
-  if (children.isNull())
-    return;
+  const std::string& parentName = parentObject.GetName();
   if (!children.isArray())
   {
     LogError(path, ": the \"children\" of \"", parentName, "\" are not an array; none is linked.");
     return;
   }
-  Transform* parent = parentEntry->second->GetTransform();
+  Transform* parent = parentObject.GetTransform();
   for (const Json::Value& entry : children)
   {
-    if (!entry.isObject() || !entry["who"].isInt())
+    const Json::Value& who = FieldOf(entry, "who");
+    if (!who.isInt())
     {
       LogError(path, ": a child entry of \"", parentName, "\" has no integer \"who\"; it is skipped.");
+      parentObject.EditUnreadParts().KeepChild(entry);
       continue;
     }
-    const auto childEntry = uuids.find(entry["who"].asInt());
+    const auto childEntry = uuids.find(who.asInt());
     if (childEntry == uuids.end() || !childEntry->second.IsValid())
     {
-      LogError(path, ": the child ", entry["who"].asInt(), " of \"", parentName,
+      LogError(path, ": the child ", who.asInt(), " of \"", parentName,
                "\" names no object of the level; it is skipped.");
+      parentObject.EditUnreadParts().KeepChild(entry);
       continue;
     }
     Transform* child = childEntry->second->GetTransform();
     if (parent == nullptr || child == nullptr)
+    {
+      parentObject.EditUnreadParts().KeepChild(entry);
       continue;
+    }
     Transform* earlierParent = child->GetParent();
     if (!child->AttachToParent(parent))
     {
       LogError("\"", childEntry->second->GetName(), "\" is not made a child of \"", parentName,
                "\": it would become its own ancestor.");
+      parentObject.EditUnreadParts().KeepChild(entry);
       continue;
     }
     if (earlierParent != nullptr && earlierParent != parent)
@@ -133,18 +147,24 @@ void Space::FinishLoading()
 
 bool Space::ReadLevel(const std::string& path, const std::string& levelName)
 {
+  unreadParts.Clear();
   Json::Value root;
   if (!ReadJsonFile(root, path))
   {
+    // A file that is not there holds nothing a save could lose.
+    if (ExistsAt(path))
+      unreadParts.MarkUnread("it could not be read");
     LogLine("Space could not load ", levelName, ".");
     return false;
   }
   if (!root.isObject())
   {
     LogError(path, ": a level file must hold a JSON object.");
+    unreadParts.MarkUnread("it does not hold a JSON object");
     LogLine("Space could not load ", levelName, ".");
     return false;
   }
+  unreadParts.KeepEnvelope(root);
   if (!root.isMember("level"))
   {
     // Loads as an empty level, as before; but a first level that shows nothing should say why.
@@ -156,6 +176,7 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
   if (!(level.isObject() && (objects.isNull() || objects.isArray())))
   {
     LogError(path, ": \"level\" must be an object whose \"objects\" is an array.");
+    unreadParts.MarkUnread("its \"level\" is not an object whose \"objects\" is an array");
     LogLine("Space could not load ", levelName, ".");
     return false;
   }
@@ -170,17 +191,32 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
   ObjectRecordReader reader(*factory);
   ObjectRecordReader::UuidMap uuids;
   std::vector<Handle<GameObject>> built;
-  for (const Json::Value& record : objects)
+  built.reserve(objects.size());
+  nameEntries.reserve(nameEntries.size() + objects.size());
+  // The objects whose records list children, with that list, for the parenting pass.
+  std::vector<std::pair<Handle<GameObject>, const Json::Value*>> parents;
+  for (Json::ArrayIndex index = 0; index < objects.size(); ++index)
   {
+    const Json::Value& record = objects[index];
     Handle<GameObject> object;
-    const ObjectRecordReader::Result result = reader.Load(object, record, this, &uuids);
+    const Json::Value* children = nullptr;
+    const ObjectRecordReader::Result result = reader.Load(object, record, this, &uuids, &children);
     if (object.IsValid())
+    {
       built.push_back(object);
+      if (children != nullptr)
+        parents.emplace_back(object, children);
+    }
+    if (result == ObjectRecordReader::Result::Skipped)
+      unreadParts.KeepRecord(record);
     if (result == ObjectRecordReader::Result::NoRoom)
     {
       // What fits is loaded; trying every remaining record would only fail the same way.
+      for (Json::ArrayIndex rest = index; rest < objects.size(); ++rest)
+        unreadParts.KeepRecord(objects[rest]);
       LogError(path, ": only ", built.size(), " of the ", objects.size(),
-               " objects could be built; the rest of the level is not loaded.");
+               " objects could be built; the rest of the level is not loaded. Saving the level writes the ",
+               objects.size() - index, " records not loaded back as they are.");
       break;
     }
     if (result == ObjectRecordReader::Result::Refused)
@@ -188,13 +224,18 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
       // Nothing of a refused level stays: what this load built goes again, unwoken.
       for (Handle<GameObject>& object : built)
         TearDown(object);
+      unreadParts.Clear();
+      unreadParts.MarkUnread("it stores a ChildSpawner, which belongs in the prefab");
       LogLine("Space could not load ", levelName, ".");
       return false;
     }
   }
   // Pass 2: parenting only links; stored values are from now on relative to the parent.
-  for (const Json::Value& record : objects)
-    ParentChildren(record, uuids, path);
+  for (const auto& [parent, children] : parents)
+  {
+    if (GameObject* parentObject = parent.Get())
+      ParentChildren(*parentObject, *children, uuids, path);
+  }
   // Pass 3: every object of the space wakes, in id order. The list is taken first: objects made
   // while waking (spawned children) are woken by whoever made them and must not wake twice.
   std::vector<Handle<GameObject>> toWake;
@@ -208,7 +249,7 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
   return true;
 }
 
-bool Space::SaveLevel(const std::string& path)
+bool Space::SaveLevel(const std::string& path, bool replaceUnreadFile)
 {
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr)
@@ -216,20 +257,40 @@ bool Space::SaveLevel(const std::string& path)
     LogError("No game-object factory to save the level to ", path, ".");
     return false;
   }
+  if (unreadParts.IsUnread() && !replaceUnreadFile)
+  {
+    LogError("The level \"", currentLevel, "\" was not saved to ", path, ": its file could not be loaded (",
+             unreadParts.UnreadReason(), "), so saving would replace what the file holds with the ",
+             GetObjectsById().size(), " objects shown. Mend the file and load it again, or replace it on purpose.");
+    return false;
+  }
   ObjectRecordWriter writer(*factory);
-  Json::Value objects(Json::arrayValue);
+  // The kept records keep their uuids, and the objects those they were loaded under, so that the
+  // children entries between them still match.
+  for (const Json::Value& record : unreadParts.Records())
+  {
+    if (const Json::Value& uuid = FieldOf(record, "uuid"); uuid.isInt())
+      writer.Reserve(uuid.asInt());
+  }
+  std::vector<GameObject*> saved;
+  saved.reserve(nameIndex.size());
   for (const auto& [name, object] : nameIndex)
   {
-    GameObject* saved = object.Get();
-    if (saved == nullptr || !saved->IsActive())
-      continue;
-    Json::Value record;
-    writer.Write(*saved, record);
-    objects.append(record);
+    GameObject* candidate = object.Get();
+    if (candidate != nullptr && candidate->IsActive())
+    {
+      saved.push_back(candidate);
+      writer.ClaimFileUuid(*candidate);
+    }
   }
-  Json::Value root;
-  root["level"]["objects"] = objects;
-  return WriteJsonFile(root, path);
+  Json::Value objects(Json::arrayValue);
+  for (GameObject* object : saved)
+  {
+    Json::Value record;
+    writer.Write(*object, record);
+    objects.append(std::move(record));
+  }
+  return WriteJsonFile(unreadParts.Document(std::move(objects)), path);
 }
 
 void Space::UnloadLevel()
@@ -248,6 +309,7 @@ void Space::UnloadLevel()
   }
   nameIndex.clear();
   nameEntries.clear();
+  unreadParts.Clear();
   if (const UnloadObserver& observer = UnloadObserverSlot())
     observer();
 }

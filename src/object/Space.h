@@ -11,6 +11,7 @@
 #include "core/Listener.h"
 #include "object/RenderSpace.h"
 #include "object/SpacePhysics.h"
+#include "object/UnreadLevelParts.h"
 
 #include <cstdint>
 #include <functional>
@@ -52,8 +53,14 @@ public:
   void LoadLevel(const std::string& levelName);
   // The same from any path (tests, the editor's dropped files). Returns whether the file was read.
   bool LoadLevelFile(const std::string& path);
-  // Writes every active object, in name order, as a level file. Returns whether it was written.
-  bool SaveLevel(const std::string& path);
+  // Writes every active object, in name order, as a level file, followed by the records the load
+  // could not build and with what their own records held that they could not take (both as they
+  // were read). Returns whether it was written. While the level's file exists but could not be
+  // read, saving would replace it with what the space holds: that is refused (reported) unless
+  // `replaceUnreadFile`, which the person has to ask for.
+  bool SaveLevel(const std::string& path, bool replaceUnreadFile = false);
+  // What the last load could not build or read (object/UnreadLevelParts.h).
+  const UnreadLevelParts& GetUnreadParts() const { return unreadParts; }
   // Destroys every object of the space now, in id order, without events.
   void UnloadLevel();
   // Called whenever any space unloads its level (the editor forgets the objects it held).
@@ -129,6 +136,7 @@ private:
   // finding one among thousands by walking them made every teardown linear.
   std::unordered_map<const BlockHeader*, NameIndex::iterator> nameEntries;
   IdMap idMap;
+  UnreadLevelParts unreadParts;
   std::string spaceName;
   std::string currentLevel;
   std::string pendingLevel;

@@ -50,6 +50,7 @@ Transform& Transform::operator=(const Transform& other)
 void Transform::OnAwake()
 {
   Changed();
+  awake = true;
   Space* space = GetSpace();
   if (space == nullptr)
     return;
@@ -62,6 +63,7 @@ void Transform::OnAwake()
 
 void Transform::OnDestroy()
 {
+  awake = false;
   Unlink();
 }
 
@@ -86,9 +88,10 @@ void Transform::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "rotation", &rotation, RenderAngle, 0.0f);
   Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
   // The list is built before its values are read or written, so whoever already listens hears
-  // of a possible move.
+  // of a possible move. Before the object wakes nobody listens: a level's records are read then,
+  // and an event per record for nobody was a good part of loading.
   Changed();
-  if (GetOwner().IsValid())
+  if (awake && GetOwner().IsValid())
     AnnounceMove();
 }
 

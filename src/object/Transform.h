@@ -99,4 +99,6 @@ private:
   mutable glm::mat3 worldMatrix{1.0f};
   mutable bool dirty = false;
   mutable bool worldDirty = true;
+  // Between OnAwake and OnDestroy: before it, nothing can listen for the object's moves yet.
+  bool awake = false;
 };

@@ -1,5 +1,6 @@
 #include "physics/MapBoundingColliders.h"
 
+#include "core/Log.h"
 #include "core/Send.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -39,7 +40,12 @@ void MapBoundingColliders::OnAwake()
 
 void MapBoundingColliders::SpawnBoundaries()
 {
-  BRINDLE_FATAL_CHECK(boundaries.empty(), "Someone is calling SpawnBoundaries twice, don't do this please.");
+  if (!boundaries.empty())
+  {
+    // Woken twice (a level loaded into a space that holds it already): the walls it made stay.
+    LogError("Someone is calling SpawnBoundaries twice, don't do this please.");
+    return;
+  }
   GameObject* object = GetGameObject();
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (object == nullptr || factory == nullptr)
@@ -58,10 +64,11 @@ void MapBoundingColliders::Resize(float newWidth, float newHeight, float newThic
   width = newWidth;
   height = newHeight;
   thickness = newThickness;
-  BRINDLE_FATAL_CHECK(boundaries.size() == 4,
-                      "For some reason map boundary object doesn't have four bounding collidres.");
   if (boundaries.size() != 4)
+  {
+    LogError("For some reason map boundary object doesn't have four bounding collidres.");
     return;
+  }
   GameObject* object = GetGameObject();
   Transform* ownerTransform = object != nullptr ? object->GetTransform() : nullptr;
   const glm::vec2 centre = ownerTransform != nullptr ? ownerTransform->GetWorldPosition() : glm::vec2{0.0f, 0.0f};

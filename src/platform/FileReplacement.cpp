@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -70,6 +71,37 @@ bool WriteAll(int descriptor, const std::string& text)
   return true;
 }
 
+// Root may write any file, so for root a file nobody may write is what "read-only" means; anyone
+// else asks the system (their class of the permission bits, and any access list).
+bool MayWrite(const fs::path& target, const struct stat& existing)
+{
+  if (geteuid() == 0)
+    return (existing.st_mode & 0222) != 0;
+  return faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// The target's extended attributes (access lists among them) onto the new file. Best effort: an
+// attribute the file system or our rights refuse is left out rather than the save refused.
+void CopyExtendedAttributes(const fs::path& target, int descriptor)
+{
+  const ssize_t listSize = listxattr(target.c_str(), nullptr, 0);
+  if (listSize <= 0)
+    return;
+  std::vector<char> names(static_cast<std::size_t>(listSize));
+  const ssize_t listed = listxattr(target.c_str(), names.data(), names.size());
+  std::vector<char> value;
+  for (ssize_t at = 0; at < listed; at += static_cast<ssize_t>(std::strlen(names.data() + at)) + 1)
+  {
+    const char* name = names.data() + at;
+    const ssize_t size = getxattr(target.c_str(), name, nullptr, 0);
+    if (size < 0)
+      continue;
+    value.resize(static_cast<std::size_t>(size));
+    if (getxattr(target.c_str(), name, value.data(), value.size()) == size)
+      fsetxattr(descriptor, name, value.data(), value.size(), 0);
+  }
+}
+
 void SyncFolder(const fs::path& folder)
 {
   const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -108,6 +140,19 @@ bool ReplaceFileContents(const std::string& path, const std::string& text, std::
     problem = "It is not a regular file.";
     return false;
   }
+  if (exists && !MayWrite(target, existing))
+  {
+    problem = "It is read-only: its permissions allow no writing, so it was left as it is.";
+    return false;
+  }
+  // Replacing one name of a file with several would leave the others holding the old text, and
+  // writing it in place could leave it half-written: the person decides.
+  if (exists && existing.st_nlink > 1)
+  {
+    problem = "It has " + std::to_string(existing.st_nlink) +
+              " names (hard links); saving would split them, so it was left as it is.";
+    return false;
+  }
 
   RemoveStaleTemporaries(target);
   std::string temporary =
@@ -119,6 +164,21 @@ bool ReplaceFileContents(const std::string& path, const std::string& text, std::
     problem = Because("Its folder takes no new file", errno);
     return false;
   }
+  // The new file takes the old one's owner and group, else the save would hand the file to
+  // whoever saved it; where that is not allowed, the file is left as it is.
+  struct stat made = {};
+  const bool sameOwner = fstat(descriptor, &made) == 0 && made.st_uid == existing.st_uid && made.st_gid == existing.st_gid;
+  if (exists && !sameOwner && fchown(descriptor, existing.st_uid, existing.st_gid) != 0)
+  {
+    const int ownerError = errno;
+    close(descriptor);
+    unlink(temporary.c_str());
+    problem = Because("It belongs to another user, and a saved copy could not keep its owner", ownerError);
+    return false;
+  }
+  if (exists)
+    CopyExtendedAttributes(target, descriptor);
+  // After the owner: changing the owner clears the set-user and set-group bits.
   const mode_t mode = exists ? (existing.st_mode & 07777) : ModeForNewFile();
   const bool written = fchmod(descriptor, mode) == 0 && WriteAll(descriptor, text) && fsync(descriptor) == 0;
   const int writeError = errno;

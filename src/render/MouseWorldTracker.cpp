@@ -1,6 +1,7 @@
 #include "render/MouseWorldTracker.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
@@ -37,10 +38,10 @@ void MouseWorldTracker::On(UpdateEvent*)
   Camera* camera = FindCamera();
   if (camera == nullptr)
   {
-    // A space that never had a camera is a content error; one whose camera has gone since only
-    // leaves the object where it is.
-    if (!foundCamera)
-      BRINDLE_FATAL_CHECK(false, "Mouse world tracker couldn't find a camera. It's kind of important");
+    // A space that never had a camera is a content error, said once; the object stays where it is.
+    if (!foundCamera && !reportedNoCamera)
+      LogError("Mouse world tracker couldn't find a camera. It's kind of important");
+    reportedNoCamera = true;
     return;
   }
   foundCamera = true;

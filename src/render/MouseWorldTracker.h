@@ -30,5 +30,6 @@ private:
   Camera* FindCamera() const;
 
   bool foundCamera = false;
+  bool reportedNoCamera = false;
   MissingSiblingWarning missingTransform;
 };

@@ -241,8 +241,8 @@ Graphics::Texture* ResourceManagerTwo::LoadTexture(const std::string& path, cons
   ResourceState& state = State();
   if (state.index.count(name) != 0)
   {
-    AssertFatal("Resource `" + name + "' already exists", __LINE__, __FILE__, "ResourceManagerTwo::LoadTexture");
-    FatalCheckFailed();
+    // A resource list that names a texture twice: the first stays.
+    LogError("Resource `", name, "' already exists");
     return state.textures.count(name) != 0 ? state.textures[name].get() : nullptr;
   }
   const Picture picture = ReadPicture(path);

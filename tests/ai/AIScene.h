@@ -6,6 +6,7 @@
 // repeatable.
 #include "steering/AIEvents.h"
 #include "app/GameSessionTestEnvironment.h"
+#include "core/FileUtilities.h"
 #include "core/Listener.h"
 #include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
@@ -15,10 +16,12 @@
 #include "steering/SteeringOutput.h"
 #include "support/CapturedLog.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -85,6 +88,10 @@ protected:
     Registry::SetInstance(nullptr);
     for (const std::string& path : writtenFiles)
       std::filesystem::remove(path);
+    // The program's tests share one working folder: a shipped level a test stood in for is put
+    // back as it was for the tests after it.
+    for (const auto& [path, text] : replacedFiles)
+      std::ofstream(path, std::ios::binary) << text;
   }
 
   // Writes Assets/LevelFiles/<level>.json with these objects (a JSON array) and loads it into a
@@ -92,8 +99,14 @@ protected:
   Space* Load(const std::string& level, const std::string& objects)
   {
     const std::string path = Space::LevelPath(level);
+    if (std::find(writtenFiles.begin(), writtenFiles.end(), path) == writtenFiles.end() && !replacedFiles.count(path))
+    {
+      if (std::filesystem::exists(path))
+        replacedFiles.emplace(path, ReadWholeFile(path));
+      else
+        writtenFiles.push_back(path);
+    }
     std::ofstream(path) << R"({"level": {"objects": )" << objects << "}}";
-    writtenFiles.push_back(path);
     return LiveSpace(level, level);
   }
 
@@ -122,4 +135,5 @@ protected:
 
   Registry registry;
   std::vector<std::string> writtenFiles;
+  std::map<std::string, std::string> replacedFiles;  // path, what it held before
 };

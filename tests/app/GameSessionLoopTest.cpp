@@ -10,6 +10,7 @@
 #include "core/Profiler.h"
 #include "editor/ConsoleGui.h"
 #include "flow/actions/ActionSystem.h"
+#include "flow/menu/MenuInputDetector.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
@@ -27,6 +28,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -173,6 +175,22 @@ TEST_F(GameSessionLoopTest, TheEditorZoomsAboutTheMouseAndKeepsTheCameraPerLevel
   EXPECT_TRUE(SavedEditorSettings()["startInEditMode"].asBool());
 }
 
+// An editor session that changes nothing leaves both settings files as they were, though the
+// editor shows its debug view, a warning opened the console and the camera never moved.
+TEST_F(GameSessionLoopTest, AnEditorSessionThatChangesNothingLeavesTheSettingsFilesAsTheyWere)
+{
+  const std::string game = R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.45}})";
+  const std::string editor =
+      R"({"currentlyEditing": "testlevel", "showConsole": false, "showDebugView": false, "startInEditMode": true})";
+  Start(game, editor);
+  session->ShowConsole();  // what a warning in the log does
+  session->QuitAfterFrames(3);
+  session->Run();
+  EXPECT_TRUE(session->IsConsoleShown());
+  EXPECT_EQ(settings.Read("GameSettings"), game);
+  EXPECT_EQ(settings.Read("EditorSettings"), editor);
+}
+
 TEST_F(GameSessionLoopTest, F5PlaysTheFirstLevelFromTheEditorAndComesBack)
 {
   Start(R"({"firstLevel": "no_such_first_level"})", R"({"startInEditMode": true, "currentlyEditing": "testlevel"})");
@@ -257,12 +275,15 @@ TEST_F(GameSessionLoopTest, TheLoopMovesABodyByItsVelocity)
 
 TEST_F(GameSessionLoopTest, TheShippedMenusPlayByKeysAndQuitThroughTheQuestion)
 {
-  // The shipped splash, worked only by keys: any key to the menu, down to Quit, accept, left to
-  // Yes, accept. Presses are spaced for the menus' half-second rest after each action.
+  // The shipped splash, worked only by keys: any key to the menu, down to Quit, accept; the
+  // question opens on No, right keeps it there, left goes to Yes, accept. Presses are spaced for
+  // the menus' half-second rest after each action.
   Start(R"({"firstLevel": "splash"})", R"({})");
   const std::vector<std::pair<int, SDL_Keycode>> presses = {
-      {60, SDLK_SPACE}, {110, SDLK_DOWN}, {150, SDLK_DOWN},  {190, SDLK_DOWN},  {230, SDLK_DOWN},
-      {270, SDLK_DOWN}, {310, SDLK_RETURN}, {360, SDLK_LEFT}, {400, SDLK_LEFT}, {440, SDLK_RETURN}};
+      {60, SDLK_SPACE}, {110, SDLK_DOWN}, {150, SDLK_DOWN},  {190, SDLK_DOWN},   {230, SDLK_DOWN},
+      {270, SDLK_DOWN}, {310, SDLK_RETURN}, {360, SDLK_RIGHT}, {400, SDLK_LEFT}, {440, SDLK_RETURN}};
+  // The answer lit at a frame of the question: "No" (its object named "Default"), "Yes" or "".
+  std::map<int, std::string> answerLit;
   const glm::vec2 shrunk(400.0f, 120.0f);
   int frame = 0;
   std::vector<std::string> utilityLevels;
@@ -283,6 +304,17 @@ TEST_F(GameSessionLoopTest, TheShippedMenusPlayByKeysAndQuitThroughTheQuestion)
     // The question pauses the menu under it; the game loop's timed setters still move the menu's
     // title.
     Space* question = session->GetSpace("MenuSpace1");
+    if (question != nullptr && (frame == 355 || frame == 395 || frame == 435))
+    {
+      std::string& lit = answerLit[frame];
+      for (const auto& [name, answer] : {std::pair<const char*, const char*>{"Default", "No"}, {"Yes", "Yes"}})
+      {
+        const auto found = question->FindObjectByName(name);
+        const auto* detector = found != question->ObjectsEnd() ? found->second->GetComponent<MenuInputDetector>() : nullptr;
+        if (detector != nullptr && detector->IsHovered())
+          lit += answer;
+      }
+    }
     if (question == nullptr || utility == nullptr || !utility->IsPaused())
       return;
     if (!title.IsValid())
@@ -305,5 +337,6 @@ TEST_F(GameSessionLoopTest, TheShippedMenusPlayByKeysAndQuitThroughTheQuestion)
   EXPECT_GT(session->FramesLeft(), 300) << "Yes ended the game, not the frame limit";
   EXPECT_EQ(utilityLevels, (std::vector<std::string>{"blank", "introlevel"}));
   EXPECT_TRUE(titleShrankWhileQuestionOpen);
+  EXPECT_EQ(answerLit, (std::map<int, std::string>{{355, "No"}, {395, "No"}, {435, "Yes"}}));
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }

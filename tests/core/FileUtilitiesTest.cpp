@@ -1,4 +1,5 @@
 #include "core/FileUtilities.h"
+#include "platform/TerminationSignal.h"
 
 #include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
@@ -10,6 +11,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -142,20 +144,59 @@ TEST(WriteJsonFile, ASaveNeverWritesThroughAPlantedNameLeavesNoStaleFileAndKeeps
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
 }
 
-// Whatever a save would change is refused on reading; what it writes, it writes as it was read.
+// Whatever a save would change is refused on reading; what it writes, it writes as it was read,
+// and always as a file the reader accepts. The refused texts are those of JSONTestSuite's
+// must-reject files that jsoncpp parses, even in its strict mode, and a few more of their kind.
 TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
 {
+  const char* const refused[] = {
+      "{ \"name\" : \"Caf\xE9 l\" }",             // not UTF-8
+      "{ \"a\" : 1 } }",                           // text after the value
+      "\xEF\xBB\xBF{}",                             // a byte order mark
+      "{ \"a\" : 1 } // note",                      // comments
+      "{ \"a\" : /* note */ 1 }",
+      "{ \"a\" : 1 /",
+      "[1,]", "[1,,]", "{ \"a\" : 1, }",             // trailing commas
+      "[-]", "[-01]", "[01]", "[2.]", "[-2.]", "[2.e3]", "[0.e1]", "[.5]", "[-.5]", "[+1]", "[1e]",
+      "[\"a\tb\"]", "[\"a\nb\"]", "[\"a\x01\"]",      // raw control characters
+      "{ \"\\uDFAA\" : 0 }", "[\"\\uDADA\"]", "[\"\\uD888\\u1234\"]",  // lone surrogates
+      "{ \"firstLevel\" : \"a\", \"firstLevel\" : \"b\" }",  // a member named twice
+      "[1 2]", "[\"\\x\"]", "[NaN]", "[tru]", "",
+  };
   TemporaryDirectory folder;
-  folder.Write("latin1.json", "{ \"name\" : \"Caf\xE9 l\" }");
-  folder.Write("trailing.json", "{ \"a\" : 1 } }");
   Json::Value root("kept");
-  for (const char* name : {"latin1.json", "trailing.json"})
+  for (const char* text : refused)
   {
+    folder.Write("refused.json", text);
     CapturedLog output;
-    EXPECT_FALSE(ReadJsonFile(root, folder.File(name))) << name;
-    EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: ")) << name;
+    EXPECT_FALSE(ReadJsonFile(root, folder.File("refused.json"))) << text;
+    EXPECT_EQ(output.CountOf("[ERROR]"), 1u) << text;
+    EXPECT_TRUE(output.Contains("[ERROR] Error parsing json file: ")) << text << output.Text();
     EXPECT_EQ(root.asString(), "kept");
   }
+  CapturedLog where;
+  folder.Write("comment.json", "{\n  \"a\" : 1, // why\n  \"b\" : 2\n}");
+  ReadJsonFile(root, folder.File("comment.json"));
+  EXPECT_TRUE(where.Contains("* Line 2, Column 12\n  comments are not part of JSON")) << where.Text();
+
+  // Surrogate pairs, escaped controls and deep but allowed nesting are read, and written back
+  // as they were read.
+  folder.Write("pairs.json", "[ \"\\ud83d\\ude00\", \"\\u0001\\/\", -0, 0.5e-3, 1E+2 ]");
+  ASSERT_TRUE(ReadJsonFile(root, folder.File("pairs.json")));
+  EXPECT_EQ(root[0].asString(), "\xF0\x9F\x98\x80");
+  folder.Write("deep.json", std::string(MaximumJsonDepth, '[') + std::string(MaximumJsonDepth, ']'));
+  EXPECT_TRUE(ReadJsonFile(root, folder.File("deep.json")));
+
+  // Text that is not UTF-8 can still come from inside the program (a typed name): it is written
+  // as the replacement character, never as bytes the reader then refuses.
+  Json::Value made;
+  made["name"] = std::string("bad \xED\xBE\xAA end");
+  {
+    CapturedLog output;
+    ASSERT_TRUE(WriteJsonFile(made, folder.File("made.json")));
+  }
+  ASSERT_TRUE(ReadJsonFile(root, folder.File("made.json")));
+  EXPECT_EQ(root["name"].asString(), "bad \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD end");
 
   const std::string saved = "{\n   \"ambient\" : [ 0.45, 1.0, 1e-05, 0.0001, 123456.75, -3 ],\n"
                             "   \"name\" : \"Caf\\u00e9 l\\n\",\n   \"scale\" : 0.3\n}\n";
@@ -164,6 +205,101 @@ TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
   CapturedLog output;
   ASSERT_TRUE(WriteJsonFile(root, folder.File("settings.json")));
   EXPECT_EQ(folder.Read("settings.json"), saved);
+}
+
+// Only regular files are read, up to a size: a pipe must not block the load for good, nor a link
+// to a device be read until memory runs out; a request to end the program ends a read.
+TEST(ReadJsonFile, ReadsOnlyRegularFilesOfBoundedSizeAndStopsWhenTheProgramEnds)
+{
+  TemporaryDirectory folder;
+  ASSERT_EQ(mkfifo(folder.File("pipe.json").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder.File("zero.json"));
+  folder.Write("large.json", "[");
+  std::filesystem::resize_file(folder.File("large.json"), MaximumDataFileSize + 1);
+  folder.Write("small.json", "{}");
+  const pid_t child = fork();
+  if (child == 0)
+  {
+    alarm(20);  // a read that blocks ends the child, and the test fails instead of hanging
+    std::cout.setstate(std::ios::badbit);
+    Json::Value root;
+    bool anyRead = false;
+    for (const char* name : {"pipe.json", "zero.json", "large.json", "folder"})
+      anyRead = ReadJsonFile(root, folder.File(name)) || anyRead;
+    _exit(anyRead || !ReadWholeFile(folder.File("pipe.json")).empty() ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status)) << "the read blocked or crashed";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "something that is not a small regular file was read";
+
+  Json::Value root;
+  CapturedLog output;
+  EXPECT_FALSE(ReadJsonFile(root, folder.File("pipe.json")));
+  EXPECT_FALSE(ReadJsonFile(root, folder.File("zero.json")));
+  EXPECT_FALSE(ReadJsonFile(root, folder.File("large.json")));
+  EXPECT_EQ(output.CountOf("[ERROR]"), 3u);
+  EXPECT_TRUE(output.Contains("pipe.json. It is not a regular file (a pipe, a device or a socket).")) << output.Text();
+  EXPECT_TRUE(output.Contains("large.json. It is larger than the")) << output.Text();
+
+  TerminationSignal::Request();
+  EXPECT_FALSE(ReadJsonFile(root, folder.File("small.json")));
+  TerminationSignal::Clear();
+  EXPECT_TRUE(output.Contains("The program is ending, so it was not read.")) << output.Text();
+  EXPECT_TRUE(ReadJsonFile(root, folder.File("small.json")));
+}
+
+// A save keeps what the file's owner set on it: a file made read-only stays as it is (also for
+// root, whom the system lets write anything), its owner, group and extended attributes are kept,
+// and a file with several names is not split into two.
+TEST(WriteJsonFile, ASaveRespectsReadOnlyFilesOwnersAttributesAndHardLinks)
+{
+  namespace fs = std::filesystem;
+  TemporaryDirectory folder;
+  Json::Value root;
+  root["firstLevel"] = "harbour";
+  CapturedLog output;
+
+  folder.Write("GameSettings", "{ \"firstLevel\" : \"splash\" }");
+  chmod(folder.File("GameSettings").c_str(), 0444);
+  EXPECT_FALSE(WriteJsonFile(root, folder.File("GameSettings")));
+  EXPECT_TRUE(output.Contains("[ERROR] Failed to open file " + folder.File("GameSettings") +
+                              " for write. It is read-only: its permissions allow no writing, so it was left as it is."))
+      << output.Text();
+  EXPECT_EQ(folder.Read("GameSettings"), "{ \"firstLevel\" : \"splash\" }");
+
+  folder.Write("linked.json", "old");
+  ASSERT_EQ(link(folder.File("linked.json").c_str(), folder.File("other-name.json").c_str()), 0);
+  EXPECT_FALSE(WriteJsonFile(root, folder.File("linked.json")));
+  EXPECT_TRUE(output.Contains("It has 2 names (hard links); saving would split them")) << output.Text();
+  EXPECT_EQ(folder.Read("linked.json"), "old");
+  EXPECT_EQ(fs::hard_link_count(folder.File("linked.json")), 2u);
+
+  folder.Write("owned.json", "old");
+  chmod(folder.File("owned.json").c_str(), 0664);
+  const bool attributes = setxattr(folder.File("owned.json").c_str(), "user.note", "mine", 4, 0) == 0;
+  const bool asRoot = geteuid() == 0;
+  if (asRoot)
+  {
+    ASSERT_EQ(chown(folder.File("owned.json").c_str(), 4321, 8765), 0);
+  }
+  ASSERT_TRUE(WriteJsonFile(root, folder.File("owned.json"))) << output.Text();
+  struct stat saved = {};
+  ASSERT_EQ(stat(folder.File("owned.json").c_str(), &saved), 0);
+  EXPECT_EQ(saved.st_mode & 07777, 0664u);
+  if (asRoot)
+  {
+    EXPECT_EQ(saved.st_uid, 4321u);
+    EXPECT_EQ(saved.st_gid, 8765u);
+  }
+  if (attributes)
+  {
+    char value[16] = {};
+    EXPECT_EQ(getxattr(folder.File("owned.json").c_str(), "user.note", value, sizeof(value)), 4);
+    EXPECT_STREQ(value, "mine");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 4)
+      << "no temporary file stays";
 }
 
 TEST(GetFilesInDirectory, JoinsTheDirectoryAsPassedWithSortedNames)

@@ -1,5 +1,6 @@
 #include "core/Profiler.h"
 
+#include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -79,10 +80,19 @@ TEST_F(ProfilerScopeTest, SnapshotKeepsTheFrameAndDumpsItIndented)
   EXPECT_EQ(profiler.SnapshotRoots().size(), 2u);
 }
 
+// Code that times itself runs outside a session too (tests, tools): its scopes go nowhere, and an
+// unmatched close, reported while a profiler is in force, says nothing.
 TEST(ProfilerWithoutSession, ScopesAreHarmless)
 {
+  CapturedLog log;
   Profiler::SetCurrent(nullptr);
   Profiler::BeginScope("nothing", "");
+  Profiler::BeginScopeColored("coloured", {1.0f, 0.0f, 0.0f}, "");
+  Profiler::PushScopeCurrentColor("current", "");
   Profiler::EndScope();
   Profiler::EndScope();
+  Profiler::EndScope();
+  Profiler::EndScope();
+  EXPECT_EQ(Profiler::Current(), nullptr);
+  EXPECT_TRUE(log.Lines().empty()) << log.Text();
 }

@@ -7,12 +7,16 @@
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
+#include "core/FileUtilities.h"
 #include "support/CapturedLog.h"
 
 #include <json/json.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -100,4 +104,106 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
     session->UnloadAllSpaces();
   }
   EXPECT_GT(objects, 100u);
+}
+
+// A level read only in part must not lose what was not read when the editor saves it with no
+// change: records past the last object id or unusable ones, components and members the program
+// does not know, values a member refused, child entries that link nothing, keys beside the
+// objects. A level whose file could not be read at all is not saved over.
+TEST_F(EditorLevelRoundTripTest, ASaveWithoutEditsKeepsEveryRecordAndPartTheLoadCouldNotUse)
+{
+  const std::string level = "partly_read";
+  const std::string path = Space::LevelPath(level);
+  struct RemoveLevel
+  {
+    std::string path;
+    ~RemoveLevel() { std::remove(path.c_str()); }
+  } removeLevel{path};
+
+  Json::Value objects(Json::arrayValue);
+  const auto record = [](int uuid, const std::string& name) {
+    Json::Value made;
+    made["uuid"] = uuid;
+    made["name"] = name;
+    made["prefab"] = "Default";
+    made["components"]["Transform"]["position"].append(uuid);
+    made["components"]["Transform"]["position"].append(0);
+    return made;
+  };
+  Json::Value parent = record(1, "parent");
+  parent["children"].append(Json::Value(Json::objectValue))["who"] = 2;  // a record that is skipped
+  parent["children"].append(Json::Value(Json::objectValue))["who"] = 3;
+  objects.append(parent);
+  Json::Value skipped = record(2, "skipped");
+  skipped["name"] = 5;  // not a string: the record builds nothing
+  objects.append(skipped);
+  Json::Value unknown = record(3, "unknown parts");
+  unknown["components"]["FutureComponent"]["power"] = 3;
+  unknown["components"]["Transform"]["wobble"] = 7;
+  objects.append(unknown);
+  Json::Value refused = record(4, "refused");
+  refused["components"]["Transform"]["position"][0] = 1e39;
+  objects.append(refused);
+  Json::Value moved = record(5, "refused then moved");
+  moved["components"]["Transform"]["position"][0] = 1e39;
+  objects.append(moved);
+  for (int uuid = 6; uuid <= 9001; ++uuid)
+    objects.append(record(uuid, "filler"));
+  Json::Value document;
+  document["version"] = 2;
+  document["level"]["objects"] = objects;
+  {
+    CapturedLog quiet;
+    ASSERT_TRUE(WriteJsonFile(document, path));
+  }
+
+  CapturedLog output;
+  Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
+  session->SetEditorSpace(space);
+  EXPECT_LT(space->GetObjectsById().size(), 7000u);
+  EXPECT_EQ(output.CountOf("objects could be built; the rest of the level is not loaded."), 1u) << "said once";
+  Handle<GameObject> refusedThenMoved = space->GetObjectNamed("refused then moved");
+  ASSERT_TRUE(refusedThenMoved.IsValid());
+  refusedThenMoved->GetTransform()->SetPosition(glm::vec2(12.0f, 0.0f));
+  ASSERT_TRUE(session->SaveEditorLevel());
+
+  Json::Value saved;
+  ASSERT_TRUE(ReadJsonFile(saved, path));
+  const Json::Value& written = saved["level"]["objects"];
+  EXPECT_EQ(written.size(), 9001u) << "every record is written back";
+  EXPECT_EQ(saved["version"], 2);
+  std::map<std::string, Json::Value> byName;
+  for (const Json::Value& entry : written)
+    byName[entry["name"].isString() ? entry["name"].asString() : "(skipped)"] = entry;
+  EXPECT_EQ(byName["(skipped)"], skipped);
+  EXPECT_EQ(byName["unknown parts"]["uuid"], 3);
+  EXPECT_EQ(byName["unknown parts"]["components"]["FutureComponent"], unknown["components"]["FutureComponent"]);
+  EXPECT_EQ(byName["unknown parts"]["components"]["Transform"]["wobble"], 7);
+  EXPECT_EQ(byName["refused"]["components"]["Transform"]["position"][0].asDouble(), 1e39);
+  EXPECT_FLOAT_EQ(byName["refused then moved"]["components"]["Transform"]["position"][0].asFloat(), 12.0f)
+      << "a member changed in the editor is saved as changed";
+  EXPECT_EQ(byName["parent"]["uuid"], 1);
+  std::vector<int> children;
+  for (const Json::Value& entry : byName["parent"]["children"])
+    children.push_back(entry["who"].asInt());
+  std::sort(children.begin(), children.end());
+  EXPECT_EQ(children, (std::vector<int>{2, 3})) << "the entry naming the skipped record stays too";
+
+  // Saved again after loading what was saved, nothing drifts.
+  const std::vector<std::string> first = FileLines(path);
+  space->UnloadLevel();
+  space->LoadLevel(level);
+  ASSERT_TRUE(session->SaveEditorLevel());
+  EXPECT_EQ(FirstDifference(first, FileLines(path)), "");
+
+  // A file that could not be read leaves the editor with nothing: saving that would empty it.
+  const std::string broken = "{ \"level\" : { \"objects\" : [ ] }, }";
+  std::ofstream(path) << broken;
+  space->UnloadLevel();
+  space->LoadLevel(level);
+  EXPECT_FALSE(session->SaveEditorLevel());
+  EXPECT_TRUE(output.Contains("was not saved to " + path + ": its file could not be loaded")) << output.Text();
+  std::ifstream reread(path);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reread), {}), broken);
+  session->SetEditorSpace(nullptr);
 }

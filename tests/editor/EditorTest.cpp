@@ -102,20 +102,19 @@ TEST_F(EditorTest, ALevelSaveThatCannotReplaceItsFileIsReportedAndLosesNothing)
   EXPECT_TRUE(output.Contains("[ERROR] The level \"testlevel\" was not saved"));
   EXPECT_TRUE(fs::is_directory(folder / "testlevel.json"));
 
-  // A read-only folder: the level file there keeps what it held.
-  fs::remove(folder / "testlevel.json");
-  { std::ofstream(folder / "testlevel.json") << "{}"; }
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-  const bool writable = std::ofstream(folder / "probe").is_open();  // root writes anywhere
-  if (!writable)
-  {
-    EXPECT_FALSE(session->SaveEditorLevel(folder.string() + "/"));
-    std::ifstream file(folder / "testlevel.json");
-    std::stringstream text;
-    text << file.rdbuf();
-    EXPECT_EQ(text.str(), "{}");
-  }
-  fs::permissions(folder, fs::perms::owner_all);
+  // A level file whose folder takes no new file beside it: the file keeps what it held. A file
+  // name holds at most 255 bytes for every user, root too, and the save's temporary name is
+  // the level's file name and a dozen more.
+  const std::string longName(245, 'L');
+  space->SetCurrentLevelName(longName);
+  { std::ofstream(folder / (longName + ".json")) << "{}"; }
+  EXPECT_FALSE(session->SaveEditorLevel(folder.string() + "/"));
+  EXPECT_TRUE(output.Contains("[ERROR] The level \"" + longName + "\" was not saved"));
+  std::ifstream file(folder / (longName + ".json"));
+  std::stringstream text;
+  text << file.rdbuf();
+  EXPECT_EQ(text.str(), "{}");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2) << "nothing left beside it";
   EXPECT_EQ(space->GetObjectsById().size(), objects) << "the editor keeps the level it could not save";
 
   // "Save to Prefab" onto a prefab file that cannot be replaced: reported, and the object keeps

@@ -4,7 +4,8 @@
 // fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
 // charges and fires death balls; then the throne dies, the cracked hull walls blow, the room loses
 // its air, the defeat clears the room (the enemies with their guns), the reward is paid once, the
-// boss spins out before the victory, and BossWinEvent follows 13 s after his death, once.
+// boss spins out before the victory (its banner on the HUD), and BossWinEvent follows 13 s after
+// his death, once.
 #include "ai/boss/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
@@ -135,6 +136,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   bool tauntGone = false;
   float frameOffCentre = -1.0f;
   float bossScaleAtVictory = 0.0f;
+  bool victoryShown = false;
   Studio::EventInstance lastStep;
   std::vector<std::uint32_t> stepFrames;  // the walk's frame at each footstep
   int frame = 0;
@@ -210,6 +212,9 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       twinkleAt = ear.now;
     if (ear.count["PlayerVictory"] == 1 && bossScaleAtVictory == 0.0f)
       bossScaleAtVictory = Find(space, "Boss")->GetSprite()->GetScale().x;
+    if (Space* hud = session->GetSpace("HUD"); hud != nullptr && !victoryShown)
+      for (const auto& [id, object] : hud->GetObjectsById())
+        victoryShown = victoryShown || object->GetPrefabName() == BossCameraManager::VictoryPrefab;
     // The throne's explosion has blown the first cracked wall out of the hull.
     if (ear.count["DepressurizationEvent"] == 1 && frame % 30 == 0)
     {
@@ -260,6 +265,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_NEAR(ear.first["PlayerVictory"] - died, 3.0f, 0.1f);
   EXPECT_GT(bossScaleAtVictory, 0.0f);
   EXPECT_LT(bossScaleAtVictory, 256.0f * 0.7f);
+  EXPECT_TRUE(victoryShown) << "the win's banner on the HUD";
   EXPECT_NEAR(twinkleAt - died, 5.0f, 0.1f);
   EXPECT_NEAR(ear.first["BossWinEvent"] - died, 13.0f, 0.1f);
   EXPECT_EQ(ear.count["BossWinEvent"], 1);

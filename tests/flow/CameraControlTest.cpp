@@ -22,7 +22,7 @@ void Send(Args... args)
 }  // namespace
 
 // The space's camera with every manager on it: shake, zoom and move requests, placing, and the
-// leash that follows the space's player.
+// leash that follows the space's player and keeps it in the middle of the view.
 TEST_F(InterfaceScene, CameraShakesZoomsMovesAndFollowsThePlayer)
 {
   Define("TestCamera", R"({"Camera": null, "CameraShake": {}, "ZoomManager": {"zoom": 2.0},
@@ -83,6 +83,13 @@ TEST_F(InterfaceScene, CameraShakesZoomsMovesAndFollowsThePlayer)
   Seconds(10.0f);
   EXPECT_NEAR(At(camera).x, 400.0f, 1.0f);
   EXPECT_NEAR(At(camera).y, 300.0f, 1.0f);
+  // However far the focus goes at once, the camera keeps it in the middle of its view: half the
+  // half view across, a quarter of it up and down (a 1920 x 1080 view at scale 1).
+  first->GetTransform()->SetWorldPosition(4000.0f, -3000.0f);
+  Frame();
+  const glm::vec2 scale = camera->GetTransform()->GetScale();
+  EXPECT_NEAR(4000.0f - At(camera).x, 0.5f * 960.0f * scale.x, 1.0f);
+  EXPECT_NEAR(At(camera).y + 3000.0f, 0.25f * 540.0f * scale.y, 1.0f);
   Send<SetLead>(id, 0.0f);
   EXPECT_EQ(log.Errors(), 0u) << log.Text();
 }

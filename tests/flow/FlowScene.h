@@ -130,7 +130,10 @@ protected:
       if (space->IsActive())
         PhysicsModule::Of(space)->Update(Step);
     session->DispatchUpdateEvents(Step);
+    AfterFrame();
   }
+  // What a scenario looks at after every frame.
+  virtual void AfterFrame() {}
   void Frames(int count)
   {
     for (int frame = 0; frame < count; ++frame)

@@ -13,6 +13,13 @@
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
 
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include <glm/common.hpp>
+#include <glm/mat3x3.hpp>
+
 namespace
 {
 void Hitpoints(const Handle<GameObject>& object, float hitpoints, float maximum = 100.0f)
@@ -100,6 +107,158 @@ TEST_F(InterfaceScene, HudFollowsThePlayersHealthItemsAndAmmunition)
   EXPECT_EQ(log.Errors(), 0u) << log.Text();
   EXPECT_EQ(log.CountOf("The HUD has no object \"HUD_Health_Counter\" for the health counter"), 1u) << log.Text();
   EXPECT_TRUE(log.Contains("The HUD has no object \"AmmoPrimary\" for the item indicator"));
+}
+
+// Everything the two HUDs can show at once (the overworld's score panel stays up when a level is
+// loaded over the overworld by the console), each text at its widest: seen through a window of
+// each size the game opens on a 16:9 screen, every picture lies inside the window, and no two
+// cover a common pixel, except what lies wholly on a backing (a card, the score panel) or in a
+// slot's placard.
+TEST_F(InterfaceScene, HudElementsStayInTheWindowAndApartAtEveryWindowSize)
+{
+  SKIP_WITHOUT_GL();
+  session->GetSpace("HUD", "HUD");
+  session->GetSpace("OW_HUD", "OW_HUD");
+  Frame();
+  Define("TestPlayer", R"({"Equipment": {}, "Ammo": {}, "HealthCounter": null, "ItemIndicator": null})");
+  Define("TestStation", R"({"CommStationsControls": null})");
+  const Handle<GameObject> player = Make("TestPlayer", {0.0f, 0.0f}, "Player1");
+  Make("TestStation");
+  Frame();
+  auto* equipment = player->GetComponent<Equipment>();
+  equipment->Equip(Make("Beam_Gun"), 0);  // "100/100", the longest magazine
+  equipment->Equip(Make("Beam_Gun"), 1);
+  equipment->Equip(Make("SpecialShield"), 2);
+  Ammo* ammo = player->GetComponent<Ammo>();
+  for (AmmoType type : {AmmoType::BULLET, AmmoType::ENERGY, AmmoType::EXPLOSIVE})
+    ammo->SetAmmo(type, ammo->GetMaxAmmo(type));
+  Hitpoints(player, 100.0f);
+  ComponentOf<TextToSprite>("OW_HUD", "OW_Reputation")->SetNumber(99999);
+  ComponentOf<TextToSprite>("OW_HUD", "OW_Reputation_Goal")->SetString("of 3000");
+  Frames(3);
+  TextToSprite* clock = ComponentOf<TextToSprite>("HUD", "Clock");
+  ASSERT_NE(clock, nullptr) << "the comm station started the clock";
+  clock->SetString("100.00");  // as it starts; it counts down from the next update
+
+  struct Element
+  {
+    std::string name;
+    glm::vec2 low{1e9f, 1e9f};
+    glm::vec2 high{-1e9f, -1e9f};
+  };
+  auto grow = [](Element& element, const GameObject& object) {
+    const Sprite* sprite = object.GetComponent<Sprite>();
+    Transform* transform = const_cast<GameObject&>(object).GetTransform();
+    const glm::mat3 world = transform->GetWorldMatrix();
+    for (const glm::vec2 corner : {glm::vec2(-0.5f, -0.5f), glm::vec2(0.5f, 0.5f)})
+    {
+      const glm::vec3 at = world * glm::vec3(corner * sprite->GetScale() + sprite->GetOffset(), 1.0f);
+      element.low = glm::min(element.low, glm::vec2(at));
+      element.high = glm::max(element.high, glm::vec2(at));
+    }
+  };
+  auto shows = [](const GameObject& object) {
+    const Sprite* sprite = object.GetComponent<Sprite>();
+    return sprite != nullptr && sprite->GetDraw() && sprite->GetColor().a > 0.0f;
+  };
+  std::vector<Element> backings, placards, onPlacards, pieces;
+  for (const char* spaceName : {"HUD", "OW_HUD"})
+  {
+    Space* hudSpace = Live(spaceName);
+    ASSERT_NE(hudSpace, nullptr) << spaceName;
+    std::set<std::uint32_t> glyphs;
+    for (const auto& [id, handle] : hudSpace->GetObjectsById())
+      if (const TextToSprite* text = handle->GetComponent<TextToSprite>())
+      {
+        Element element{handle->GetName() + " \"" + text->GetText() + "\""};
+        for (const Handle<GameObject>& glyph : text->GetDigits())
+          if (glyph && shows(*glyph))
+          {
+            glyphs.insert(glyph->GetId());
+            grow(element, *glyph);
+          }
+        if (!text->GetText().empty())
+          pieces.push_back(element);
+      }
+    for (const auto& [id, handle] : hudSpace->GetObjectsById())
+    {
+      // The characters of a text that has just changed go at the next frame.
+      const bool oldGlyph = handle->GetName().empty() && handle->GetComponent<Sprite>() != nullptr &&
+                            handle->GetComponent<Sprite>()->GetSource() == "font";
+      if (glyphs.count(id) != 0 || oldGlyph || !shows(*handle))
+        continue;
+      Element element{handle->GetName()};
+      grow(element, *handle);
+      const std::string& name = handle->GetName();
+      const bool backing = name.size() > 5 && name.compare(name.size() - 5, 5, " card") == 0;
+      if (backing || name == "OW_Reputation_Panel")
+        backings.push_back(element);
+      else if (name == "PrimaryItem" || name == "SecondaryItem" || name == "SpecialItem")
+        placards.push_back(element);
+      else if (name.find("HUD_ItemIndicatorPlacard") != std::string::npos || name.find("cooldown bar") != std::string::npos)
+        onPlacards.push_back(element);  // an item's icon, and the bar of its reload or cooldown over it
+      else
+        pieces.push_back(element);
+    }
+  }
+  EXPECT_EQ(backings.size(), 5u);
+  EXPECT_EQ(placards.size(), 3u);
+  EXPECT_EQ(onPlacards.size(), 4u) << "three icons and the shield's cooldown";
+  for (const char* shown : {"HUD_Health_Counter \"100\"", "Clock \"100.00\"", "AmmoPrimary \"100/100\"",
+                            "HUD_Ammo_Pool count 0 \"200\"", "OW_Reputation \"99999\""})
+    EXPECT_TRUE(std::any_of(pieces.begin(), pieces.end(), [&](const Element& piece) { return piece.name == shown; }))
+        << shown;
+
+  for (const glm::ivec2 window : {glm::ivec2(1024, 576), glm::ivec2(1280, 720), glm::ivec2(1920, 1080)})
+  {
+    // The pixels whose centres an element covers, as the game's projection (1920 units across)
+    // puts it in a window of that size.
+    const float perUnit = static_cast<float>(window.x) / 1920.0f;
+    const float halfHeight = 960.0f * static_cast<float>(window.y) / static_cast<float>(window.x);
+    struct Pixels
+    {
+      int left, right, top, bottom;  // covered: left <= x < right, top <= y < bottom
+    };
+    auto pixels = [&](const Element& element) {
+      return Pixels{static_cast<int>(std::lround((element.low.x + 960.0f) * perUnit)),
+                    static_cast<int>(std::lround((element.high.x + 960.0f) * perUnit)),
+                    static_cast<int>(std::lround((halfHeight - element.high.y) * perUnit)),
+                    static_cast<int>(std::lround((halfHeight - element.low.y) * perUnit))};
+    };
+    auto meet = [&](const Element& a, const Element& b) {
+      const Pixels p = pixels(a), q = pixels(b);
+      return p.left < q.right && q.left < p.right && p.top < q.bottom && q.top < p.bottom;
+    };
+    auto within = [&](const Element& inner, const Element& outer) {
+      const Pixels p = pixels(inner), q = pixels(outer);
+      return p.left >= q.left && p.right <= q.right && p.top >= q.top && p.bottom <= q.bottom;
+    };
+    const std::string size = std::to_string(window.x) + "x" + std::to_string(window.y) + ": ";
+    std::vector<const Element*> everything;
+    for (const auto* group : {&backings, &placards, &onPlacards, &pieces})
+      for (const Element& element : *group)
+        everything.push_back(&element);
+    for (const Element* element : everything)
+    {
+      const Pixels p = pixels(*element);
+      EXPECT_TRUE(p.left >= 0 && p.top >= 0 && p.right <= window.x && p.bottom <= window.y)
+          << size << element->name << " reaches out of the window";
+    }
+    for (const auto* group : {&backings, &placards, &pieces})
+      for (std::size_t i = 0; i < group->size(); ++i)
+        for (std::size_t j = i + 1; j < group->size(); ++j)
+          EXPECT_FALSE(meet((*group)[i], (*group)[j])) << size << (*group)[i].name << " meets " << (*group)[j].name;
+    for (const auto& [containers, contents] : {std::pair(&backings, &placards), std::pair(&backings, &pieces),
+                                               std::pair(&placards, &pieces), std::pair(&backings, &onPlacards)})
+      for (const Element& container : *containers)
+        for (const Element& content : *contents)
+          EXPECT_TRUE(!meet(container, content) || within(content, container))
+              << size << content.name << " lies partly on " << container.name;
+    for (const Element& content : onPlacards)
+      EXPECT_TRUE(std::any_of(placards.begin(), placards.end(),
+                              [&](const Element& placard) { return within(content, placard); }))
+          << size << content.name << " is not inside a placard";
+  }
 }
 
 // The heartbeat overlay's phases (rest, first beat, gap, second beat, top, fall), and at zero

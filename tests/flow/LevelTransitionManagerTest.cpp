@@ -1,11 +1,14 @@
 // A run of the game's flow on the real frame loop, with stand-in levels for those the game does not
 // have yet: the splash hands over to the main menu, the start button begins an overworld, a rammed
-// ship starts an encounter, the exit returns to the same overworld, the boss ship comes once per
-// run at 3000 points, and death leads to the end screen. Each transition leaves the spaces as the
-// transition table says, from the next frame.
+// ship starts an encounter, the exit returns to the same overworld (whose ship nothing boards for
+// its first two seconds), the boss ship comes once per run at 3000 points with its signpost, and
+// death leads to the end screen. Each transition leaves the spaces as the transition table says,
+// from the next frame.
 #include "FlowScene.h"
 
+#include "ai/ships/WaypointArrow.h"
 #include "flow/FlowEvents.h"
+#include "flow/level/LevelManager.h"
 #include "flow/level/LevelTransitionManager.h"
 #include "flow/level/LevelTransitionTimer.h"
 #include "gameplay/LevelEvents.h"
@@ -20,6 +23,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <glm/geometric.hpp>
 
 namespace
 {
@@ -33,7 +37,8 @@ void WriteLevel(const std::string& name, const std::string& objects)
 const char* const Overworld = R"(
   {"uuid": 1, "name": "Level Manager", "components": {"LevelManager": null}},
   {"uuid": 2, "name": "Player Ship", "components": {"Transform": {"position": [0, 0]},
-     "Rigidbody": null, "CircleCollider": {"radius": 40, "group": "PLAYER"}}},
+     "Rigidbody": null, "CircleCollider": {"radius": 40, "group": "PLAYER"},
+     "Registerer": {"registryType": "OW_CORVA"}}},
   {"uuid": 3, "name": "Raider", "components": {"Transform": {"position": [600, 0]},
      "CircleCollider": {"radius": 40, "group": "SHIP"}, "LoadEncounter": {"level filename": "skirmish"}}},
   {"uuid": 4, "name": "Far Raider", "components": {"Transform": {"position": [3000, 0]},
@@ -180,13 +185,32 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(Text("OW_HUD", "OW_Reputation"), "2999");
   EXPECT_EQ(Find("Overworld", "bossShip"), nullptr) << "2999 is not enough";
 
-  // At 3000 the boss ship comes, once in the run.
+  // The ship that comes back is out of every ship's reach until the overworld has run for two
+  // seconds; then the raider still touching it boards it. At 3000 the boss ship comes, once in
+  // the run.
   Ram("Far Raider");
+  EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden") << "rammed at once on the way back";
+  ASSERT_NE(Find("Overworld", "Far Raider"), nullptr);
+  Frames(static_cast<int>(LevelManager::BoardingGrace / Step) + 2);
   EXPECT_EQ(LevelIn("Encounter"), "skirmish");
   board->SetScore(3000);
   Leave();
   ASSERT_NE(Find("Overworld", "bossShip"), nullptr);
   EXPECT_EQ(Find("Overworld", "bossShip")->GetTransform()->GetWorldPosition(), glm::vec2(5000.0f, 300.0f));
+  // Nobody need know where to look: the king speaks up on the HUD for ten seconds, the goal line
+  // says where to go, and a large white arrow points from the player's ship at his.
+  Frame();
+  const BossShipSignpost& signpost = ComponentOf<LevelManager>("Overworld", "Level Manager")->GetSignpost();
+  ASSERT_TRUE(signpost.GetHail().IsValid() && signpost.GetArrow().IsValid());
+  EXPECT_EQ(signpost.GetHail()->GetSpace(), Live("OW_HUD"));
+  EXPECT_EQ(Text("OW_HUD", "OW_Reputation_Goal"), BossShipSignpost::GoalLine);
+  const glm::vec2 shipAt = Find("Overworld", "Player Ship")->GetTransform()->GetWorldPosition();
+  const glm::vec2 pointing = signpost.GetArrow()->GetTransform()->GetWorldPosition() - shipAt;
+  EXPECT_NEAR(glm::length(pointing), WaypointArrow::Distance, 1.0f);
+  EXPECT_GT(glm::dot(glm::normalize(pointing), glm::normalize(glm::vec2(5000.0f, 300.0f) - shipAt)), 0.999f);
+  Frames(static_cast<int>(BossShipSignpost::HailSeconds / Step) + 2);
+  EXPECT_FALSE(signpost.GetHail().IsValid());
+  EXPECT_TRUE(signpost.GetArrow().IsValid());
   events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "skirmish", nullptr));
   Frame();
   Leave();
@@ -209,10 +233,16 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(LevelIn("Admin"), "admin");
   EXPECT_TRUE(registry.GetDataBoard().GetCollectedItems().empty());
   EXPECT_EQ(board->GetScore(), 0);
+  EXPECT_EQ(Text("Utility", "Run Score"), "3000") << "the score the run ended with, shown before the reset";
   EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
   // Once the (empty) haul is out, any key held a moment (the dumper looks every tenth of a second)
-  // leads on to the menu.
+  // leads on to the menu. The chest it pours from has come down whole into the end screen's view.
   Frames(70);
+  GameObject* chest = Find("Utility", "Collection Dumper");
+  GameObject* camera = Find("Utility", "Camera");
+  ASSERT_TRUE(chest != nullptr && camera != nullptr);
+  EXPECT_EQ(chest->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 500.0f));
+  EXPECT_LE(500.0f + chest->GetTransform()->GetScale().y / 2.0f, camera->GetTransform()->GetWorldPosition().y + 540.0f);
   Frame({TestEvents::Key(SDLK_w, true)});
   Frames(8);
   Tap(SDLK_w);

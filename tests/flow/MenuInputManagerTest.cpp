@@ -87,3 +87,34 @@ TEST_F(MenuInputManagerTest, KeysThePadAndTheMouseMoveTheFocusAndAcceptPressesTh
   Frame();
   EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
 }
+
+// Walking and firing into a menu (Right and Space held from the game as it opens): the held keys
+// neither move its focus nor press a button, however long they stay down; pressed again once let
+// go, they work as ever. The mouse button held as a menu opens does not press the button it is
+// let go over either.
+TEST_F(MenuInputManagerTest, KeysAndButtonsHeldAsAMenuOpensDoNothingThere)
+{
+  Live("Utility")->SetPaused(true);  // as a button opening a menu over it does
+  Frame();
+  Frame({TestEvents::Key(SDLK_RIGHT, true), TestEvents::Key(SDLK_SPACE, true)});
+  session->GetSpace("MenuSpace0", "pause_menu");
+  Frames(90);
+  auto* pause = ComponentOf<MenuInputManager>("MenuSpace0", "Menu Input");
+  ASSERT_NE(pause, nullptr);
+  EXPECT_EQ(pause->GetFocus(), "Default");
+  EXPECT_EQ(soundSystem->GetSFXVolume(), 1.0f);
+  EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
+  Frame({TestEvents::Key(SDLK_RIGHT, false), TestEvents::Key(SDLK_SPACE, false)});
+  Rest();
+  Tap(SDLK_RIGHT);
+  EXPECT_NE(pause->GetFocus(), "Default");
+
+  Hover("MenuSpace0", "Sound FX");
+  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
+  session->GetSpace("MenuSpace1", "how_to_play");
+  Frames(3);
+  Hover("MenuSpace1", "Back");
+  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
+  Frames(3);
+  EXPECT_EQ(StateOf("MenuSpace1"), "how_to_play, running, shown") << "Back was not pressed";
+}

@@ -32,11 +32,12 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   EXPECT_EQ(Live("MenuSpace1"), nullptr);
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
 
-  // Quit asks over the menu, which stays in view; "No" goes back, "Yes" ends the game.
+  // Quit asks over the menu, which stays in view; "No" (its object named "Default", so that it
+  // has the focus from the start) goes back, "Yes" ends the game.
   Click("Utility", "Quit");
   EXPECT_EQ(StateOf("Utility"), "introlevel, paused, shown");
   EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
-  Click("MenuSpace1", "No");
+  Click("MenuSpace1", "Default");
   EXPECT_EQ(Live("MenuSpace1"), nullptr);
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
   EXPECT_EQ(gameEnds, 0);
@@ -52,7 +53,7 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Click("MenuSpace0", "Quit");
   EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
-  Click("MenuSpace1", "No");
+  Click("MenuSpace1", "Default");
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Click("MenuSpace0", "Resume");
   EXPECT_EQ(Live("MenuSpace0"), nullptr);

@@ -1,13 +1,18 @@
-// The shipped overworld as a run meets it, on the real frame loop: START brings it up with the
-// player's ship held by the tutorial, a key skips the tutorial and flies the ship under its flame,
-// the camera follows, the stations launch ships and point their arrows, ramming a launched ship
-// boards its encounter, the exit brings the ship back where it was inside the whole map again,
-// and with 3000 points the boss's ship waits at its place and boards the boss room; a new run's
-// ship starts at the level's start again.
+// The shipped overworld as a run meets it, on the real frame loop: START (Return) brings it up with
+// the player's ship held by the tutorial, whose box stays on the screen at any zoom and whose
+// highlight circles the HUD's score; the Return that started the run skips nothing, a key pressed
+// afterwards skips the tutorial and flies the ship under its flame, the camera follows, the stations
+// launch ships and point their arrows, ramming a launched ship boards its encounter, the exit brings
+// the ship back where it was inside the whole map again, out of reach for two seconds, and with
+// 3000 points the boss's ship waits at its place and boards the boss room; a new run's ship starts
+// at the level's start again.
 #include "FlowScene.h"
 
 #include "ai/ships/FactionController.h"
+#include "ai/ships/WaypointArrow.h"
+#include "flow/level/LevelManager.h"
 #include "flow/level/LoadEncounter.h"
+#include "flow/tutorial/OW_TutorialManager.h"
 #include "gameplay/LevelEvents.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreBoard.h"
@@ -36,6 +41,25 @@ protected:
     Frames(2);
   }
 
+  // The tutorial's frame lies inside the camera's view (1920 x 1080 world units at scale 1).
+  void ExpectBoxOnScreen()
+  {
+    GameObject* frame = Find("Overworld", "dialogue background");
+    GameObject* camera = Find("Overworld", "OW Camera");
+    ASSERT_TRUE(frame != nullptr && camera != nullptr);
+    const glm::vec2 half = glm::vec2(960.0f, 540.0f) * camera->GetTransform()->GetScale();
+    const glm::vec2 centre = PlaceOf(*camera);
+    // The frame's picture is 64 x 32 pixels, drawn at the part's world scale.
+    const glm::mat3 world = frame->GetTransform()->GetWorldMatrix();
+    const glm::vec2 size =
+        glm::vec2(64.0f, 32.0f) * glm::vec2(glm::length(glm::vec2(world[0])), glm::length(glm::vec2(world[1])));
+    const glm::vec2 low = PlaceOf(*frame) - size / 2.0f - centre;
+    const glm::vec2 high = PlaceOf(*frame) + size / 2.0f - centre;
+    EXPECT_TRUE(low.x > -half.x && low.y > -half.y && high.x < half.x && high.y < half.y)
+        << "zoom " << camera->GetTransform()->GetScale().x << ": " << low.x << " " << low.y << " " << high.x << " "
+        << high.y << " in " << half.x << " " << half.y;
+  }
+
   void Leave()
   {
     GameObject* exit = Find("Encounter", "Exit");
@@ -49,7 +73,9 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
 {
   CapturedLog log;
   StartAtMainMenu();
-  Click("Utility", "Start");
+  Hover("Utility", "Start");
+  Frame({TestEvents::Key(SDLK_RETURN, true)});
+  Frames(2);
   ASSERT_EQ(StateOf("Overworld"), "overworld, running, shown");
   GameObject* ship = Find("Overworld", "Corva");
   ASSERT_NE(ship, nullptr);
@@ -57,9 +83,27 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   ASSERT_FALSE(registered.empty());
   EXPECT_EQ(registered.back().Get(), ship);
 
-  // The tutorial holds the ship while it speaks; holding D skips it and flies the ship right.
+  // The tutorial holds the ship while it speaks, its box on the screen as the camera's zoom
+  // changes; the Return still held from the menu skips nothing, but holding D once it is let go
+  // skips it and flies the ship right.
+  ExpectBoxOnScreen();
   Frames(30);
-  ASSERT_NE(Find("Overworld", "OW Tutorial"), nullptr);
+  ExpectBoxOnScreen();
+  Frame({TestEvents::Key(SDLK_RETURN, false)});
+  Frames(30);
+  ASSERT_NE(Find("Overworld", "OW Tutorial"), nullptr) << "skipped by the key that started the run";
+  ExpectBoxOnScreen();
+  // At its third line the highlight circles the score on the HUD, whatever the camera's zoom.
+  const auto* tutorial = ComponentOf<OW_TutorialManager>("Overworld", "OW Tutorial");
+  for (int frame = 0; frame < 600 && tutorial->GetStage() < 2; ++frame)
+    Frame();
+  Frame();
+  const Transform* view = Find("Overworld", "OW Camera")->GetTransform();
+  const glm::vec2 circled = (PlaceOf(*tutorial->GetHighlight()) - view->GetWorldPosition()) / view->GetScale().x;
+  const glm::vec2 score = PlaceOf(*Find("OW_HUD", "OW_Reputation"));
+  EXPECT_NEAR(circled.x, score.x, 1.0f);
+  EXPECT_NEAR(circled.y, score.y, 1.0f);
+  ExpectBoxOnScreen();
   const glm::vec2 start = PlaceOf(*ship);
   Frame({TestEvents::Key(SDLK_d, true)});
   Frames(60);
@@ -84,7 +128,7 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
       ++stations;
       ASSERT_TRUE(station->GetWaypoint().IsValid()) << object.GetName();
       const glm::vec2 arrow = PlaceOf(*station->GetWaypoint()) - PlaceOf(*ship);
-      EXPECT_NEAR(glm::length(arrow), FactionController::WaypointDistance, 1.0f) << object.GetName();
+      EXPECT_NEAR(glm::length(arrow), WaypointArrow::Distance, 1.0f) << object.GetName();
       EXPECT_GT(glm::dot(glm::normalize(arrow), glm::normalize(PlaceOf(object) - PlaceOf(*ship))), 0.999f);
     }
   }
@@ -100,6 +144,18 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   Ram(*ship, target);
   ASSERT_EQ(StateOf("Encounter"), level + ", running, shown");
   EXPECT_EQ(StateOf("Overworld"), "overworld, paused, hidden");
+  // Escape pauses the encounter under the pause menu, and again goes back to it.
+  auto pausesAndResumes = [this](const std::string& encounter) {
+    Rest();
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(StateOf("Encounter"), encounter + ", paused, shown");
+    EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
+    Rest();
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(Live("MenuSpace0"), nullptr);
+    EXPECT_EQ(StateOf("Encounter"), encounter + ", running, shown");
+  };
+  pausesAndResumes(level);
   const glm::vec2 rammedAt = PlaceOf(*ship);
   ComponentOf<ScoreBoard>("Admin", "LTM")->SetScore(3000);
   Leave();
@@ -114,7 +170,10 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   ASSERT_NE(bossShip, nullptr);
   EXPECT_EQ(PlaceOf(*bossShip), glm::vec2(5000.0f, 300.0f));
   Ram(*ship, *bossShip);
+  EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden") << "boarded before the overworld was seen again";
+  Frames(static_cast<int>(LevelManager::BoardingGrace / Step) + 2);
   EXPECT_EQ(StateOf("Encounter"), "BossRoom, running, shown");
+  pausesAndResumes("BossRoom");
 
   // Back to the menu (as the pause menu's "Main menu" does) and START: a new run's ship starts
   // where the level puts it, not where the last run left it, and nothing carried comes along.

@@ -1,6 +1,7 @@
-// The on/off buttons of the main menu, clicked: each switches its setting (music and effect
-// volumes through the sound system, god mode, the window) and its "ON" face shows the state, from
-// the menu's first frames on.
+// The on/off buttons of the main menu, clicked and worked by keys: each switches its setting (music
+// and effect volumes through the sound system, god mode, the window) and the check mark in its
+// box shows the state, from the menu's first frames on; the face shows the focus as any button's
+// does, whatever the state, and no toggle changes size with it.
 #include "FlowScene.h"
 
 #include "flow/menu/ToggleButtonAnimator.h"
@@ -23,7 +24,17 @@ protected:
   }
 
   bool IsOn(const std::string& toggle) { return ComponentOf<ToggleButtonAnimator>("Utility", toggle)->IsOn(); }
-  float FaceAlpha(const std::string& toggle) { return ComponentOf<Sprite>("Utility", toggle)->GetColor().a; }
+  float MarkAlpha(const std::string& toggle) { return ComponentOf<Sprite>("Utility", toggle + " Mark")->GetColor().a; }
+  bool Lit(const std::string& toggle) { return ComponentOf<Sprite>("Utility", toggle)->GetFrame() == 1u; }
+  // The faces' sizes, the four the same whatever their state and focus.
+  bool FacesAlike()
+  {
+    const glm::vec2 size = ComponentOf<Sprite>("Utility", "Music")->GetScale();
+    for (const char* toggle : {"Fullscreen", "Sound FX", "God Mode"})
+      if (ComponentOf<Sprite>("Utility", toggle)->GetScale() != size)
+        return false;
+    return true;
+  }
 };
 
 TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
@@ -32,8 +43,9 @@ TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
   EXPECT_TRUE(IsOn("Sound FX"));
   EXPECT_FALSE(IsOn("God Mode"));
   EXPECT_FALSE(IsOn("Fullscreen"));
-  EXPECT_EQ(FaceAlpha("Music"), 1.0f);
-  EXPECT_EQ(FaceAlpha("God Mode"), 0.0f);
+  EXPECT_EQ(MarkAlpha("Music"), 1.0f);
+  EXPECT_EQ(MarkAlpha("God Mode"), 0.0f);
+  EXPECT_TRUE(FacesAlike());
 
   Click("Utility", "Music");
   EXPECT_EQ(soundSystem->GetMusicVolume(), 0.0f);
@@ -49,21 +61,41 @@ TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
   EXPECT_TRUE(IsGodModeOn());
   Click("Utility", "Fullscreen");
   EXPECT_TRUE(fullscreen);
-  // The mouse rests on the full screen button: its face is shown, the others' as set.
+  // The mouse rests on the full screen button: it is lit, its mark shown, the others' as set.
   Frames(20);
   EXPECT_TRUE(IsOn("God Mode") && IsOn("Fullscreen"));
-  EXPECT_EQ(FaceAlpha("Fullscreen"), 1.0f);
-  EXPECT_EQ(FaceAlpha("God Mode"), 1.0f);
-  EXPECT_EQ(FaceAlpha("Sound FX"), 0.0f);
+  EXPECT_TRUE(Lit("Fullscreen"));
+  EXPECT_FALSE(Lit("God Mode"));
+  EXPECT_EQ(MarkAlpha("Fullscreen"), 1.0f);
+  EXPECT_EQ(MarkAlpha("God Mode"), 1.0f);
+  EXPECT_EQ(MarkAlpha("Sound FX"), 0.0f);
+  EXPECT_TRUE(FacesAlike());
 
-  // Switched off under the mouse it fades out; the mouse coming onto it again half shows its "ON"
-  // face, as a preview.
-  Click("Utility", "God Mode");
+  // Focused (the mouse came and went) and switched twice by accept: lit all along, its mark gone
+  // and back.
+  Hover("Utility", "God Mode");
+  MouseTo(PixelX(0), PixelY(480));
+  Rest();
+  Tap(SDLK_RETURN);
   EXPECT_FALSE(IsGodModeOn());
   Frames(20);
-  EXPECT_EQ(FaceAlpha("God Mode"), 0.0f);
-  MouseTo(PixelX(0), PixelY(480));
-  Hover("Utility", "God Mode");
+  EXPECT_TRUE(Lit("God Mode"));
+  EXPECT_EQ(MarkAlpha("God Mode"), 0.0f);
+  Rest();
+  Tap(SDLK_RETURN);
+  EXPECT_TRUE(IsGodModeOn());
   Frames(20);
-  EXPECT_EQ(FaceAlpha("God Mode"), 0.5f);
+  EXPECT_TRUE(Lit("God Mode"));
+  EXPECT_EQ(MarkAlpha("God Mode"), 1.0f);
+  EXPECT_TRUE(FacesAlike());
+
+  // Off, the mouse coming onto it again half shows the mark, as a preview.
+  Click("Utility", "Sound FX");
+  Click("Utility", "Sound FX");
+  MouseTo(PixelX(0), PixelY(480));
+  Frames(20);
+  EXPECT_FALSE(IsOn("Sound FX"));
+  Hover("Utility", "Sound FX");
+  Frames(20);
+  EXPECT_EQ(MarkAlpha("Sound FX"), 0.5f);
 }

@@ -1,8 +1,10 @@
 // The tutorial level as a person plays it: started from the menu's TUTORIAL button, the player is
 // walked with the keys, aims with the mouse and fires with Space through every stage, from the
-// cell to the blown-out hold and out to the getaway ship, which leads back to the menu.
+// cell to the blown-out hold and out to the getaway ship, which leads back to the menu. Whenever
+// the camera shows what the current line speaks of, the dialogue box does not cover it.
 #include "FlowScene.h"
 
+#include "flow/hud/DialogueBox.h"
 #include "flow/tutorial/TutorialManager.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
@@ -10,12 +12,21 @@
 #include "support/CapturedLog.h"
 
 #include <cmath>
+#include <glm/geometric.hpp>
+#include <glm/vector_relational.hpp>
+#include <map>
 
 class TutorialLevelTest : public FlowScene
 {
 protected:
   // The arms size themselves from the player's picture, and hold the guns where they point.
   AtlasFrames pictures;
+  // The object each stage's line speaks of; stages not listed speak of none that must show.
+  const std::map<std::uint32_t, std::string> subjects = {
+      {1, "Pistol"}, {4, "Practice Crate"}, {5, "Dash"}, {6, "Laser East"},
+      {7, "Rocket Launcher"}, {9, "Getaway Ship"}, {10, "Getaway Ship"}};
+  // Frames in which a stage's subject was in the camera's view but under the dialogue box.
+  std::vector<std::string> covered;
 
   GameObject* Player() const { return Find("Utility", "Player1"); }
   glm::vec2 PlayerAt() const { return Player()->GetTransform()->GetWorldPosition(); }
@@ -23,6 +34,48 @@ protected:
   {
     const TutorialManager* manager = ComponentOf<TutorialManager>("Utility", "Tutorial");
     return manager != nullptr ? manager->GetStage() : 99u;
+  }
+
+  // The dialogue frame's middle and half size, relative to the camera, and the camera's half view.
+  struct Layout
+  {
+    glm::vec2 frame;
+    glm::vec2 frameHalf;
+    glm::vec2 halfView;
+  };
+  Layout LayoutNow() const
+  {
+    const Transform* camera = Find("Utility", "EN Camera")->GetTransform();
+    const Transform* frame = Find("Utility", "dialogue background")->GetTransform();
+    const glm::mat3 world = frame->GetWorldMatrix();
+    // The frame's picture is 64 x 32 pixels, drawn at the part's world scale.
+    const glm::vec2 frameHalf =
+        glm::vec2(32.0f, 16.0f) * glm::vec2(glm::length(glm::vec2(world[0])), glm::length(glm::vec2(world[1])));
+    return {frame->GetWorldPosition() - camera->GetWorldPosition(), frameHalf,
+            glm::vec2(960.0f, 540.0f) * camera->GetScale()};
+  }
+
+  // After every frame: the current line's subject, when the camera shows it, has its middle clear
+  // of the dialogue box's frame.
+  void AfterFrame() override
+  {
+    const auto subject = subjects.find(Stage());
+    GameObject* shown = subject != subjects.end() ? Find("Utility", subject->second) : nullptr;
+    if (shown == nullptr)
+      return;
+    const Layout layout = LayoutNow();
+    const glm::vec2 camera = Find("Utility", "EN Camera")->GetTransform()->GetWorldPosition();
+    const glm::vec2 at = shown->GetTransform()->GetWorldPosition() - camera;
+    const bool inView = std::abs(at.x) < layout.halfView.x && std::abs(at.y) < layout.halfView.y;
+    const glm::vec2 fromFrame = at - layout.frame;
+    if (inView && std::abs(fromFrame.x) < layout.frameHalf.x && std::abs(fromFrame.y) < layout.frameHalf.y)
+      covered.push_back("stage " + std::to_string(Stage()) + ": " + subject->second);
+  }
+  void Press(const std::vector<SDL_Event>& input)
+  {
+    for (const SDL_Event& event : input)
+      devices->events.push_back(event);
+    Frame();
   }
 
   // Holds the direction keys towards the target until the player stands within 24 units of it
@@ -54,20 +107,22 @@ protected:
     Press(release);
     return arrived;
   }
-  void Press(const std::vector<SDL_Event>& input)
-  {
-    for (const SDL_Event& event : input)
-      devices->events.push_back(event);
-    Frame();
-  }
-  // Aims down the screen and fires (Space uses both hands) until the condition holds.
+  // Lets the camera settle, aims at the world place through it and fires (Space uses both hands,
+  // pressed six times a second) until the condition holds.
   template <typename Until>
-  void FireSouthUntil(Until until, float seconds)
+  void FireAtUntil(glm::vec2 target, Until until, float seconds)
   {
-    MouseTo(PixelX(0.0f), PixelY(-500.0f));
-    Frame({TestEvents::Key(SDLK_SPACE, true)});
+    Frames(90);
+    const Transform* camera = Find("Utility", "EN Camera")->GetTransform();
+    const glm::vec2 onScreen = (target - camera->GetWorldPosition()) / camera->GetScale();
+    MouseTo(PixelX(onScreen.x), PixelY(onScreen.y));
     for (int frame = 0; frame < static_cast<int>(seconds / Step) && !until(); ++frame)
-      Frame();
+    {
+      if (frame % 10 == 0 || frame % 10 == 5)
+        Frame({TestEvents::Key(SDLK_SPACE, frame % 10 == 0)});
+      else
+        Frame();
+    }
     Frame({TestEvents::Key(SDLK_SPACE, false)});
   }
 };
@@ -84,35 +139,53 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   EXPECT_TRUE(Find("HUD", "HUD_Health_Counter") != nullptr);
   EXPECT_TRUE(Live("HealthIndicatorSpace") != nullptr);
   Equipment* equipment = Player()->GetComponent<Equipment>();
+  // The player wakes empty-handed, whatever a run left: the captain's gun lies on the floor.
+  for (std::uint32_t slot = 0; slot < 3; ++slot)
+    EXPECT_FALSE(equipment->GetSlot(slot).IsValid()) << slot;
 
-  // Stage 0 lasts three seconds; the pistol lies to the south, where the barrier stops the player.
+  // Stage 0 lasts three seconds; the pistol lies to the south-east in the cell, away from the cell
+  // door's bubble. The box lies inside the view.
   Frames(190);
   EXPECT_EQ(Stage(), 1u);
-  ASSERT_TRUE(WalkTo({1600.0f, 3780.0f}));
-  Tap('q');
-  EXPECT_EQ(Stage(), 2u) << "the pistol picked up into the free hand";
+  const Layout layout = LayoutNow();
+  EXPECT_TRUE(glm::all(glm::lessThan(glm::abs(layout.frame) + layout.frameHalf, layout.halfView)));
+  GameObject* pistol = Find("Utility", "Pistol");
+  ASSERT_TRUE(pistol != nullptr);
+  ASSERT_TRUE(WalkTo(pistol->GetTransform()->GetWorldPosition()));
+  GameObject* doorHint = Find("Utility", "a hint");
+  ASSERT_TRUE(doorHint != nullptr);
+  EXPECT_GT(glm::length(doorHint->GetTransform()->GetWorldPosition() - PlayerAt()), 200.0f);
+  Tap('e');
+  EXPECT_EQ(Stage(), 2u) << "the pistol taken into an empty hand";
+  ASSERT_TRUE(equipment->GetSlot(0).IsValid());
+  EXPECT_EQ(equipment->GetSlot(0)->GetPrefabName(), "heavy_pistol");
   Frames(5 * 60 + 10);
   EXPECT_EQ(Stage(), 3u) << "five seconds to try it";
 
   // The cell door, in the passage south of the cell: used, it opens.
+  ASSERT_TRUE(WalkTo({1600.0f, 3900.0f}));
   ASSERT_TRUE(WalkTo({1600.0f, 3705.0f}));
   Tap('f');
   EXPECT_EQ(Stage(), 4u) << "the cell door opened";
-  ASSERT_TRUE(WalkTo({1600.0f, 3000.0f}));
-  FireSouthUntil([this] { return Stage() == 5u; }, 6.0f);
+  ASSERT_TRUE(WalkTo({1600.0f, 3450.0f}));
+  ASSERT_TRUE(WalkTo({1950.0f, 3350.0f}));
+  FireAtUntil(Find("Utility", "Practice Crate")->GetTransform()->GetWorldPosition(), [this] { return Stage() == 5u; },
+              6.0f);
   EXPECT_EQ(Stage(), 5u) << "the practice crate shot";
-  // The camera leads where the player aims: down the screen.
+  // The camera leads where the player aims, but keeps the player in the middle of the view.
   Frames(60);
   const glm::vec2 camera = Find("Utility", "EN Camera")->GetTransform()->GetWorldPosition();
-  EXPECT_NEAR(camera.y, PlayerAt().y - 300.0f, 30.0f);
+  EXPECT_GT(camera.x, PlayerAt().x + 200.0f);
+  EXPECT_LT(camera.x, PlayerAt().x + 300.1f);
 
-  ASSERT_TRUE(WalkTo({1600.0f, 1630.0f}));
+  ASSERT_TRUE(WalkTo({1600.0f, 2100.0f}));
+  ASSERT_TRUE(WalkTo(Find("Utility", "Dash")->GetTransform()->GetWorldPosition()));
   Tap('v');
   EXPECT_EQ(Stage(), 6u) << "the dash equipped";
   ASSERT_TRUE(equipment->GetSlot(Equipment::SpecialSlot).IsValid());
 
   // Past the lasers with a dash: hurt less than by walking through both beams.
-  ASSERT_TRUE(WalkTo({1600.0f, 1420.0f}));
+  ASSERT_TRUE(WalkTo({1600.0f, 1620.0f}));
   Frame({TestEvents::Key('s', true)});
   Tap('c');
   Frames(20);
@@ -122,26 +195,30 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   const float hitpoints = Player()->GetComponent<Health>()->GetHitpoints();
   EXPECT_TRUE(hitpoints > 50.0f && hitpoints < 100.0f) << hitpoints << ": the beams are live, but a dash is quick";
 
-  // Both hands are full: the first press drops the pistol (standing still, so it is not thrown
-  // ahead), the second takes the launcher in the hold's corner.
-  ASSERT_TRUE(WalkTo({1600.0f, 1100.0f}));
-  Frames(30);
-  Tap('e');
-  ASSERT_TRUE(WalkTo({2600.0f, 500.0f}));
-  Tap('e');
+  // The launcher goes into the free hand.
+  ASSERT_TRUE(WalkTo(Find("Utility", "Rocket Launcher")->GetTransform()->GetWorldPosition()));
+  Tap('q');
   EXPECT_EQ(Stage(), 8u) << "the rocket launcher picked up";
-  ASSERT_TRUE(WalkTo({1700.0f, 700.0f}));
+  ASSERT_TRUE(equipment->GetSlot(1).IsValid());
+  EXPECT_EQ(equipment->GetSlot(1)->GetPrefabName(), "rocket_launcher");
 
-  // A rocket into the hull below vents the hold; out through the hole is the getaway ship.
-  FireSouthUntil([this] { return Stage() == 9u; }, 4.0f);
+  // A rocket into the hull to the east vents the hold; out through the hole is the getaway ship.
+  ASSERT_TRUE(WalkTo({2900.0f, 800.0f}));
+  FireAtUntil({3100.0f, 800.0f}, [this] { return Stage() == 9u; }, 4.0f);
   EXPECT_EQ(Stage(), 9u) << "the hold vented";
   ASSERT_TRUE(Player() != nullptr);
-  WalkTo({1728.0f, 260.0f}, 8.0f);  // the hole is the tile below where the rocket left
+  WalkTo({3000.0f, 830.0f});
+  WalkTo({3300.0f, 830.0f});
+  WalkTo(Find("Utility", "Getaway Ship")->GetTransform()->GetWorldPosition(), 8.0f);
   EXPECT_EQ(Stage(), 10u) << "out of the ship, at the getaway ship";
+  // A closing word before the menu comes back.
+  EXPECT_EQ(ComponentOf<DialogueAnimator>("Utility", "Tutorial")->GetText(),
+            "Ha! Not bad. Now take that ship and go make a name for yourself!");
   Tap('f');
   Frames(2);
   EXPECT_EQ(LevelIn("Utility"), "introlevel");
 
+  EXPECT_TRUE(covered.empty()) << covered.size() << " frames, the first " << covered.front();
   for (const auto& [level, line] : log.Lines())
     EXPECT_EQ(level, LogLevel::Plain) << line;
   for (const AssertReport& report : asserts.Reports())

@@ -49,14 +49,23 @@ TEST_F(PrefabFilesTest, FilesLoadInNameOrderAndTheLaterDuplicateWins)
                                                 directory.Prefix() + "c.prefab\"") != std::string::npos);
 }
 
-TEST_F(PrefabFilesTest, UnknownComponentsAreReportedAndSkipped)
+TEST_F(PrefabFilesTest, UnknownComponentsAreReportedSkippedAndWrittenBackAsTheyWere)
 {
-  directory.Write("door.prefab", R"({"Door": {"Transform": {"rotation": 1}, "Doorframe": {}, "Registerer": null}})");
+  directory.Write("Door.prefab", R"({"Door": {"Transform": {"rotation": 1, "wobble": 2, "scale": [1e39, 1]},
+                                              "Doorframe": {"width": 3}, "Registerer": null}})");
   factory.ReLoadPrefabs();
   ASSERT_EQ(asserts.Count(), 1u);
   EXPECT_TRUE(asserts.Saw("\"Doorframe\" was used in the definition of a prefab but it is not a component."));
   EXPECT_EQ(factory.GetPrefab("Door").size(), 2u);
   EXPECT_EQ(factory.GetFactories().count("Doorframe"), 0u);
+
+  // Saving the prefabs keeps what the program could not use: a component of a newer version, a
+  // member it does not know, a value it refused.
+  CapturedLog output;
+  ASSERT_TRUE(files.SaveAll(factory));
+  EXPECT_EQ(Parsed(directory.Read("Door.prefab")),
+            Parsed(R"({"Door": {"Transform": {"rotation": 1.0, "wobble": 2, "scale": [1e39, 1]},
+                                "Doorframe": {"width": 3}, "Registerer": null}})"));
 }
 
 TEST_F(PrefabFilesTest, BadFilesAreSkippedWholeAndTheOthersLoad)

@@ -340,9 +340,13 @@ TEST_F(TransformTest, AKeptWorldMatrixFollowsEveryChangeUpTheChain)
 TEST_F(TransformTest, MembersAreItsPositionRotationAndScale)
 {
   Transform* transform = Make();
-  watcher.moved.clear();
   Json::Value parent;
   transform->SetScale(glm::vec2(2.0f, 1.0f));
+  watcher.moved.clear();
+  transform->SerializeMembers(parent);
+  EXPECT_TRUE(watcher.moved.empty()) << "before it wakes (a record being read) nobody can listen";
+  transform->OnAwake();
+  parent = Json::Value();
   transform->SerializeMembers(parent);
   EXPECT_FALSE(parent["Transform"].isMember("position"));
   EXPECT_TRUE(parent["Transform"].isMember("scale"));

@@ -55,7 +55,14 @@ BUTTON_LOOKS = [
 ]
 
 
-def button_face(label, look, accent=None):
+# The box at the right end of a toggle's face, where its check mark shows when on (face pixels,
+# inclusive); the mark is a picture of the box's size, on a child of the button at the box's centre.
+TOGGLE_BOX = (104, 4, 119, 19)
+
+
+def button_face(label, look, toggle=False):
+    """A button's face in one of its looks. A toggle's face carries its empty box at the right end
+    and its label centred in the room left of the box."""
     fill, light, dark, text, border = BUTTON_LOOKS[look]
     image = blank(BUTTON_WIDTH, BUTTON_HEIGHT)
     draw = pen(image)
@@ -69,26 +76,24 @@ def button_face(label, look, accent=None):
     for x, y in ((0, 0), (BUTTON_WIDTH - 1, 0), (0, BUTTON_HEIGHT - 1), (BUTTON_WIDTH - 1, BUTTON_HEIGHT - 1)):
         image.putpixel((x, y), (0, 0, 0, 0))
     press = 1 if look == 2 else 0
+    label_y = (BUTTON_HEIGHT - 7) // 2 + press
+    label_x = BUTTON_WIDTH // 2
+    if toggle:
+        left, top, right, bottom = TOGGLE_BOX
+        box(draw, left, top, right, bottom, border)
+        box(draw, left + 1, top + 1, right - 1, bottom - 1, (8, 14, 30, 255))
+        label_x = (6 + left - 2) // 2
     if look == 1:
-        # Focus arrows either side of the label.
-        for x, direction in ((6, 1), (BUTTON_WIDTH - 7, -1)):
+        # Focus arrows either side of the label (on a toggle, either side of label and box).
+        for x, direction in ((6, 1), (BUTTON_WIDTH - 7 - (BUTTON_WIDTH - TOGGLE_BOX[0] + 2) * toggle, -1)):
             for k in range(4):
                 box(draw, x + k * direction, 8 + k, x + k * direction, 15 - k, border)
-    label_y = (BUTTON_HEIGHT - 7) // 2 + press
-    if accent is None:
-        draw_text_centred(image, label, BUTTON_WIDTH // 2 + press, label_y, text, 1, (0, 0, 0, 160))
-    else:
-        # Toggle faces: "MUSIC:" then the state in its own colour.
-        head, state = label.rsplit(" ", 1)
-        total = text_width(label)
-        x = BUTTON_WIDTH // 2 - total // 2 + press
-        draw_text(image, head + " ", x, label_y, text, 1, (0, 0, 0, 160))
-        draw_text(image, state, x + text_width(head + " ") + 1, label_y, accent, 1, (0, 0, 0, 160))
+    draw_text_centred(image, label, label_x + press, label_y, text, 1, (0, 0, 0, 160))
     return image
 
 
-def button_sheet(label, accent=None):
-    return strip([button_face(label, look, accent) for look in range(3)])
+def button_sheet(label, toggle=False):
+    return strip([button_face(label, look, toggle) for look in range(3)])
 
 
 BUTTONS = [("start", "START"), ("how_to_play", "HOW TO PLAY"), ("tutorial", "TUTORIAL"), ("credits", "CREDITS"),
@@ -98,9 +103,11 @@ TOGGLES = [("fullscreen", "FULLSCREEN"), ("music", "MUSIC"), ("sfx", "SOUND FX")
 
 
 def check_mark():
-    image = blank(16, 16)
+    """As big as a toggle's box, so that it sits in it."""
+    left, top, right, bottom = TOGGLE_BOX
+    image = blank(right - left + 1, bottom - top + 1)
     draw = pen(image)
-    draw.line([(3, 8), (6, 12), (13, 3)], fill=GREEN, width=3)
+    draw.line([(3, 8), (6, 12), (12, 3)], fill=GREEN, width=3)
     outline(image, INK)
     return image
 
@@ -110,11 +117,9 @@ def button_sheets():
     for key, label in BUTTONS:
         sheets.append(("ui_button_" + key, button_sheet(label), 3, 'button "%s" (normal, hover/focus, pressed)' % label))
     for key, label in TOGGLES:
-        sheets.append(("ui_toggle_%s_off" % key, button_sheet(label + ": OFF", (255, 110, 90, 255)), 3,
-                       'toggle face "%s: OFF" (normal, hover/focus, pressed): on the button object' % label))
-        sheets.append(("ui_toggle_%s_on" % key, button_face(label + ": ON", 0, (120, 255, 140, 255)), 1,
-                       'toggle face "%s: ON": on the indicator child the toggle animator fades in' % label))
-    sheets.append(("ui_toggle_check", check_mark(), 1, "green check mark (a smaller toggle indicator)"))
+        sheets.append(("ui_toggle_" + key, button_sheet(label, toggle=True), 3,
+                       'toggle face "%s" with its empty box (normal, hover/focus, pressed)' % label))
+    sheets.append(("ui_toggle_check", check_mark(), 1, "green check mark, the size of a toggle face's box: shows it on"))
     return sheets
 
 
@@ -224,16 +229,21 @@ def row_of(pictures, gap=3):
 
 def how_to_play_slides():
     # The keys are the input map's defaults: the slides must say what the game really answers to.
+    # The guns' slide shows each gun between the key that takes it and the button that fires it,
+    # in the order the HUD's cards show them.
     wasd = row_of([key_cap("W"), key_cap("A"), key_cap("S"), key_cap("D"), humanoid_frame(PLAYER, FRONT)])
     guns = [s[1] for s in gun_sheets()]
-    aim = row_of([mouse("left"), guns[0], mouse("right"), guns[3], key_cap("R"), key_cap("T")])
+    hands = row_of([row_of([key_cap("Q"), guns[0], mouse("left")], 1), blank(6, 1),
+                    row_of([key_cap("E"), guns[3], mouse("right")], 1)])
     chips = [s[1].crop((0, 0, 16, 16)) for s in pickup_sheets()]
     items = row_of([key_cap("Q"), key_cap("E"), guns[1], key_cap("F")] + chips[:3])
     specials = row_of([key_cap("V"), key_cap("C"), mouse("middle")] + chips[3:] + [key_cap("ESC", 22)])
     return [
         ("ui_how_to_play_1", slide("MOVE", ["WASD, the arrows or", "the left stick walk"], wasd)),
-        ("ui_how_to_play_2", slide("AIM AND SHOOT", ["Aim: mouse, right stick", "Click fires; R, T reload"], aim)),
-        ("ui_how_to_play_3", slide("ITEMS", ["Q, E: take or drop guns", "F: talk, open, use"], items)),
+        ("ui_how_to_play_2", slide("TWO GUNS", ["Q: gun for LEFT click", "E: gun for RIGHT click",
+                                                "R, T reload them; SPACE", "fires both. Aim: mouse."], hands)),
+        ("ui_how_to_play_3", slide("ITEMS", ["Q or E over a gun takes", "it, and again drops it.",
+                                             "F: talk, open, use"], items)),
         ("ui_how_to_play_4", slide("SPECIALS", ["V takes a special, C or", "middle click uses it,", "ESC pauses the game"], specials)),
     ]
 
@@ -253,8 +263,12 @@ def splash_cards():
     brindle.alpha_composite(word, ((SLIDE_WIDTH - word.width) // 2, 28))
     draw_text_centred(brindle, "ENGINE", SLIDE_WIDTH // 2, 56, (200, 190, 170, 255))
     corvane = starry(SLIDE_WIDTH, SLIDE_HEIGHT, 17)
-    corvane.alpha_composite(title(), (0, 10))
-    corvane.alpha_composite(enlarge(ship(PLAYER_BLUE, PLAYER_LIGHT_BLUE, player=True), 1), (64, 56))
+    corvane.alpha_composite(title(), (0, 4))
+    # The ship flies in low on the left, clear of the "PRESS ANY KEY" line the splash level shows
+    # across the bottom middle (slide pixels 56 to 104 by 77 to 85).
+    for k, x in enumerate(range(4, 16, 3)):
+        dot(corvane, x, 69, (120, 200, 255, 60 + 40 * k))
+    corvane.alpha_composite(ship(PLAYER_BLUE, PLAYER_LIGHT_BLUE, player=True), (14, 53))
     framed(corvane)
     return [("splash_brindle", brindle), ("splash_corvane", corvane)]
 
@@ -276,15 +290,38 @@ def text_card(width, height, text, colour, size=1, backing=True):
     return image
 
 
+def treasure_chest():
+    image = blank(32, 32)
+    draw = pen(image)
+    wood, dark, gold = (150, 95, 45, 255), (90, 55, 25, 255), (255, 200, 60, 255)
+    # The lid stands open behind the box, whose inside shows dark.
+    box(draw, 4, 2, 27, 11, dark)
+    box(draw, 5, 3, 26, 10, wood)
+    box(draw, 4, 12, 27, 15, (30, 18, 10, 255))
+    box(draw, 3, 15, 28, 29, wood)
+    for y in (15, 22, 29):
+        box(draw, 3, y, 28, y, dark)
+    for x in (3, 28):
+        box(draw, x, 15, x, 29, gold)
+    box(draw, 14, 18, 17, 23, gold)
+    dot(image, 15, 21, dark)
+    outline(image, INK)
+    return image
+
+
 def card_sheets():
     sheets = [
         ("ui_title", title(), 1, '"CORVANE" logo with "A PIRATE\'S RUN"'),
         ("ui_panel", panel(128, 96), 1, "menu backdrop panel (dark blue, gold corners)"),
         ("ui_pause_title", text_card(112, 24, "PAUSED", (255, 210, 80, 255), 2, False), 1, '"PAUSED"'),
         ("ui_confirm_text", text_card(160, 32, "QUIT THE GAME?", WHITE, 1), 1, '"QUIT THE GAME?" on a panel'),
-        ("ui_press_any_key", text_card(112, 16, "PRESS ANY KEY", (220, 235, 255, 255), 1, False), 1, '"PRESS ANY KEY"'),
+        ("ui_press_any_key", strip([text_card(112, 16, "PRESS ANY KEY", colour, 1, False)
+                                    for colour in ((220, 235, 255, 255), (110, 130, 170, 255))]), 2,
+         '"PRESS ANY KEY", bright then dim (animate it to blink)'),
         ("ui_fade_black", blank(8, 8, (0, 0, 0, 255)), 1, "black (for fades)"),
-        ("endscreen_title", text_card(160, 32, "YOUR HAUL", (255, 210, 80, 255), 2, False), 1, '"YOUR HAUL" (end screen)'),
+        ("endscreen_title", text_card(160, 32, "RUN OVER", (255, 210, 80, 255), 2, False), 1, '"RUN OVER" (end screen)'),
+        ("endscreen_score", text_card(80, 16, "SCORE", (220, 235, 255, 255), 1, False), 1, '"SCORE" (end screen)'),
+        ("endscreen_chest", treasure_chest(), 1, "open, empty treasure chest: the end screen's haul pours out of it"),
     ]
     for name, image in how_to_play_slides():
         sheets.append((name, image, 1, "how-to-play slide " + name[-1]))
@@ -311,12 +348,14 @@ def border_frame():
 
 
 def hud_frame():
-    image = blank(160, 24)
+    """The backing of a card of the encounter HUD (a slot, the ammunition pool), drawn for about
+    6 world units a pixel (240 x 180)."""
+    image = blank(40, 30)
     draw = pen(image)
-    draw.polygon([(0, 23), (6, 2), (154, 2), (159, 23)], fill=(14, 20, 40, 200))
-    draw.line([(0, 23), (6, 2), (154, 2), (159, 23)], fill=(90, 140, 220, 255))
-    for x in (54, 106):
-        box(draw, x, 5, x, 20, (40, 60, 110, 255))
+    box(draw, 1, 1, 38, 28, (14, 20, 40, 210))
+    draw.rectangle([0, 0, 39, 29], outline=(90, 140, 220, 255))
+    for x, y in ((0, 0), (39, 0), (0, 29), (39, 29)):
+        dot(image, x, y, (255, 210, 80, 255))
     return image
 
 
@@ -457,8 +496,10 @@ def crosshair():
 
 
 def score_panel():
-    image = panel(96, 24)
-    draw_text(image, "REPUTATION", 6, 9, (255, 210, 80, 255), 1, (0, 0, 0, 220))
+    """The overworld's score panel, 4 world units a pixel (320 x 180): "REPUTATION" along its top;
+    the score and its goal are texts over the room below it."""
+    image = panel(80, 45)
+    draw_text_centred(image, "REPUTATION", 40, 5, (255, 210, 80, 255), 1, (0, 0, 0, 220))
     return image
 
 
@@ -471,7 +512,7 @@ KEY_HINTS = [("Q", "take or drop the second gun"), ("E", "take or drop the first
 def hud_sheets():
     return [
         ("HUD_border_frame", border_frame(), 1, "dialogue box frame (DialogueAnimator Background)"),
-        ("HUD_frame", hud_frame(), 1, "HUD bar frame"),
+        ("HUD_frame", hud_frame(), 1, "backing of a card of the HUD (a slot, the ammunition pool)"),
         ("HUD_heart", strip([heart(f) for f in range(2)]), 2, "health heart: full, then the squeezed beat"),
         ("HUD_health_overlay", health_overlay(), 1, "red vignette for the heartbeat overlay (HealthIndicator)"),
         ("HUD_ammo_bullet", ammo_icon("bullet"), 1, "ammo type: bullets"),
@@ -493,7 +534,7 @@ def hud_sheets():
         ("HUD_key_mouse_middle", mouse("middle"), 1, "middle mouse button hint (uses the special)"),
         ("HUD_interact_hint", strip([interact_hint(f) for f in range(2)]), 2, "speech bubble with F (interact), bobbing"),
         ("HUD_tutorial_highlight", strip([highlight_ring(f) for f in range(4)]), 4, "pulsing yellow ring"),
-        ("HUD_score_panel", score_panel(), 1, '"REPUTATION" panel (OW_HUD)'),
+        ("HUD_score_panel", score_panel(), 1, '"REPUTATION" panel (OW_HUD), room for two lines below the label'),
         ("ui_crosshair", crosshair(), 1, "aiming crosshair (white, red centre)"),
     ]
 

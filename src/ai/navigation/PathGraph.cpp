@@ -9,6 +9,7 @@
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsModule.h"
 #include "physics/RayCastResult.h"
+#include "core/Log.h"
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
 #include "steering/AIDebugDraw.h"
@@ -216,7 +217,7 @@ void PathGraph::AddNode(int x, int y)
   else if (index < nodes.size())
     nodes[index] = std::move(node);
   else
-    BRINDLE_FATAL_CHECK(false, "Fucked up the node insertion in PathGraph.");
+    LogError("PathGraph: node ", index, " of ", nodes.size(), " could not be inserted; it is left out.");
 }
 
 void PathGraph::RemoveNode(std::uint32_t index)

@@ -2,6 +2,7 @@
 
 #include "ai/ships/EnemyShipController.h"
 #include "ai/ships/FactionProperty.h"
+#include "ai/ships/WaypointArrow.h"
 #include "ai/spawning/Countdown.h"
 #include "core/Log.h"
 #include "gameplay/LevelEvents.h"
@@ -16,8 +17,6 @@
 #include "render/Sprite.h"
 
 #include <algorithm>
-#include <cmath>
-#include <glm/geometric.hpp>
 
 namespace
 {
@@ -65,23 +64,8 @@ void FactionController::On(UpdateEvent* event)
 
 void FactionController::PointWaypoint()
 {
-  GameObject* arrow = waypoint.Get();
-  Registry* registry = Registry::Instance();
-  if (arrow == nullptr || arrow->GetTransform() == nullptr || registry == nullptr)
-    return;
-  const auto& ships = registry->GetObjects(RegistryType::OW_CORVA);
-  const auto player = std::find_if(ships.begin(), ships.end(), [](const Handle<GameObject>& ship) { return ship.IsValid(); });
-  if (player == ships.end() || (*player)->GetTransform() == nullptr)
-    return;
-  const glm::vec2 ship = (*player)->GetTransform()->GetWorldPosition();
-  const glm::vec2 toBase = GetGameObject()->GetTransform()->GetWorldPosition() - ship;
-  const float length = glm::length(toBase);
-  // On top of the player's ship the base has no direction to point in.
-  if (!(length > 1e-4f))
-    return;
-  arrow->GetTransform()->SetWorldRotation(static_cast<float>(std::atan2(static_cast<double>(toBase.y), static_cast<double>(toBase.x))));
-  const glm::vec2 at = ship + toBase / length * WaypointDistance;
-  arrow->GetTransform()->SetWorldPosition(at.x, at.y);
+  if (GameObject* arrow = waypoint.Get())
+    WaypointArrow::PointAt(*arrow, GetGameObject()->GetTransform()->GetWorldPosition());
 }
 
 void FactionController::CountAttack()

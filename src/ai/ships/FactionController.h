@@ -21,7 +21,6 @@ class FactionController : public Component
 public:
   static constexpr std::uint32_t TypeId = COMP_FactionController;
   static constexpr const char* WaypointPrefab = "OW_waypoint";
-  static constexpr float WaypointDistance = 1000.0f;
   static constexpr float FirstLaunch = 2.0f;  // seconds after waking
 
   FactionController() : Component(TypeId) {}

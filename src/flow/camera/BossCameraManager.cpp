@@ -12,6 +12,7 @@
 #include "object/Members.h"
 #include "object/Registry.h"
 #include "object/Space.h"
+#include "object/SpaceLookup.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
 #include "physics/Collider.h"
@@ -115,6 +116,7 @@ void BossCameraManager::On(UpdateEvent* event)
     Focus(player);
     Queue<SetZoom>(BRINDLE_SITE, space->GetId(), VictoryZoom, VictoryZoomRate);
   }
+  Spawn(VictoryPrefab, HudSpace());
 }
 
 void BossCameraManager::Frame()

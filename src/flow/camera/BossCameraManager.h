@@ -3,8 +3,9 @@
 // camera stays on the player; then it frames the fight, moving its own object to the midpoint of
 // the player and the room's anchor ("BossCamManagerAnchor") and zooming to fit. The room's
 // depressurisation is the boss's defeat: BossDiedEvent goes to the room once, the boss may turn,
-// spins and shrinks for "timer" seconds with the camera on it, and PlayerVictory follows once. The
-// defeat pays the player's reward of 5000 reputation, once.
+// spins and shrinks for "timer" seconds with the camera on it, and PlayerVictory follows once, with
+// the camera closing in on the player and the victory's banner on the HUD for the seconds before
+// the end screen. The defeat pays the player's reward of 5000 reputation, once.
 //
 // The camera object is "EN Camera" with a CameraLeash; a room without one keeps its camera where
 // the level put it.
@@ -27,6 +28,7 @@ public:
   static constexpr const char* AnchorName = "BossCamManagerAnchor";
   static constexpr const char* CameraName = "EN Camera";
   static constexpr const char* FeedbackPrefab = "PointsFeedback";
+  static constexpr const char* VictoryPrefab = "HUD_VictoryMessage";
 
   BossCameraManager() : Component(TypeId) {}
   BossCameraManager& operator=(const BossCameraManager&) = default;

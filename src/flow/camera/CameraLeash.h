@@ -2,7 +2,9 @@
 // Follows a focus object with a lead along the player's aim: each update the camera closes
 // "translations speed" x dt of its distance to the focus's position plus "lead amount" times the
 // aim. Until it has a focus it looks for the object named "name of focus"; unless "boss" is set
-// it then follows the first registered player of its own space.
+// it then follows the first registered player of its own space. However far the lead and the
+// lag would take it, the camera keeps the focus in the middle of its view (half the half view
+// across, a quarter of it up and down), clear of the HUD and the dialogue boxes at the edges.
 #include "core/Handle.h"
 #include "object/Component.h"
 

@@ -28,6 +28,11 @@ bool ClickDetector::CheckHovered()
 
 bool ClickDetector::CheckTriggered()
 {
+  return !IsWaitingForRelease() && IsHovered() && IsInputHeld();
+}
+
+bool ClickDetector::IsInputHeld()
+{
   const Input* input = Input::Instance();
-  return IsHovered() && input != nullptr && input->IsMouseButtonPressed(0);
+  return input != nullptr && input->IsMouseButtonPressed(0);
 }

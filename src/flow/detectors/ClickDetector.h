@@ -1,7 +1,7 @@
 #pragma once
 // The mouse side of a menu button: hovered while the mouse, seen through its space's camera, lies
 // inside its object's collider; triggered while hovered with the left button down (pressed this
-// frame or held). Waking, it announces itself to the menu input manager of its space.
+// frame or held), once the button held as it woke (if any) has been let go. Waking, it announces itself to the menu input manager of its space.
 // Without a camera in its space or a collider on its object it is never hovered.
 #include "flow/detectors/Detector.h"
 
@@ -17,4 +17,7 @@ public:
   void OnAwake() override;
   bool CheckHovered() override;
   bool CheckTriggered() override;
+
+protected:
+  bool IsInputHeld() override;
 };

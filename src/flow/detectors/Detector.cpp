@@ -14,6 +14,8 @@ void Detector::OnAwake()
 
 void Detector::On(UpdateEvent*)
 {
+  if (waitingForRelease && !IsInputHeld())
+    waitingForRelease = false;
   if (kind == Kind::HoverAndTrigger)
   {
     UpdateHovered();

@@ -10,6 +10,10 @@
 // A concrete detector gives CheckHovered and CheckTriggered, and says at construction whether it
 // reports hover. A hover detector's trigger needs the hover: leaving the object while pressed
 // clears the trigger without TriggerEnd, which cancels the press.
+//
+// A detector whose input was already held down when it woke (keys or a mouse button still held
+// from the game as a menu opens) ignores that input until it has been let go: walking or firing
+// into a menu neither moves its focus nor presses its buttons.
 #include "object/Component.h"
 
 #include <string>
@@ -48,6 +52,11 @@ public:
   const std::string& GetMenu() const { return menu; }
 
 protected:
+  // Whether the input the detector answers to is down now, cooldowns aside; none by default.
+  virtual bool IsInputHeld() { return false; }
+  // True from waking until the first update that finds the input let go.
+  bool IsWaitingForRelease() const { return waitingForRelease; }
+
   std::string menu;  // the menu it belongs to; only the menu input detector reflects it
 
 private:
@@ -57,9 +66,11 @@ private:
   void Edge(bool& flag, bool now);
 
   Kind kind;
-  bool hovered = false;
-  bool forcedHover = false;
-  bool triggered = false;
+  // The live state: a copy starts as constructed, whatever the state of its source.
+  Transient<bool> hovered = false;
+  Transient<bool> forcedHover = false;
+  Transient<bool> triggered = false;
+  Transient<bool> waitingForRelease = true;
 };
 
 // Whether a hover detector of the object (its click or menu input detector) reports hover. An

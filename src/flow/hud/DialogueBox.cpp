@@ -173,7 +173,11 @@ void DialogueAnimator::RefreshPart(const Handle<GameObject>& part, const std::st
     return;
   }
   Transform* transform = part->GetTransform();
-  transform->SetScale(scale);
+  // The part's scale counts in the owner's units, as its offset does (PlaceOf): a part that does
+  // not hang under the owner yet (while the owner wakes) takes the owner's scale on top, so that
+  // the frame fits the text of an owner scaled in its level.
+  const Transform* owner = GetGameObject()->GetTransform();
+  transform->SetScale(transform->GetParent() == owner ? scale : scale * owner->GetScale());
   // Placed in the world, so that refreshing a part already under the owner does not add the
   // owner's position a second time.
   transform->SetWorldPosition(position.x, position.y);

@@ -13,6 +13,8 @@
 #include "object/Transform.h"
 #include "render/Sprite.h"
 
+#include <algorithm>
+
 namespace
 {
 void SetSpriteAlpha(Sprite* sprite, float alpha)
@@ -70,12 +72,15 @@ void ItemIndicator::UpdatePlacard(const Handle<GameObject>& placard, const Handl
   }
   SetSpriteAlpha(icon, 1.0f);
   icon->SetSource(texture);
-  // The icon fills the placard whatever the picture's size: a weapon's to 64 units high, a
-  // special's to three fifths of that, as wide as the picture's proportions make it.
   const glm::vec2 frame = icon->GetFrameSize();
-  const float height = item == specialItem ? SpecialIconHeight : WeaponIconHeight;
+  const bool special = item == specialItem;
+  const glm::vec2 box = special ? glm::vec2(SpecialIconWidth, SpecialIconHeight)
+                                : glm::vec2(WeaponIconWidth, WeaponIconHeight);
   if (frame.x > 0.0f && frame.y > 0.0f)
-    icon->SetScale(frame.x * height / frame.y, height);
+  {
+    const float fit = std::min(box.x / frame.x, box.y / frame.y);
+    icon->SetScale(frame.x * fit, frame.y * fit);
+  }
 }
 
 void ItemIndicator::SetAmmoTypeSprite(Sprite* icon, int ammoType)

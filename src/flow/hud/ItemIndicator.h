@@ -23,8 +23,13 @@ class ItemIndicator : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_ItemIndicator;
+  // The boxes (world units) an icon is fitted into, keeping the picture's proportions, so that it
+  // stays inside its placard whatever the item's picture: a weapon's, and a special's (a chip,
+  // three fifths of a weapon's height as the placard scales of the design have it).
+  static constexpr float WeaponIconWidth = 88.0f;
   static constexpr float WeaponIconHeight = 64.0f;
-  static constexpr float SpecialIconHeight = WeaponIconHeight * 1.5f / 2.5f;
+  static constexpr float SpecialIconWidth = WeaponIconHeight * 1.5f / 2.5f;
+  static constexpr float SpecialIconHeight = SpecialIconWidth;
 
   ItemIndicator() : Component(TypeId) {}
   ItemIndicator& operator=(const ItemIndicator&) = default;

@@ -8,11 +8,14 @@
 #include "gameplay/boss/BossEvents.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/items/Equipment.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Space.h"
 #include "object/SpaceNames.h"
+#include "physics/Collider.h"
 #include "physics/PhysicsEvents.h"
+#include "physics/Rigidbody.h"
 #include "platform/Assert.h"
 #include "render/CameraEvents.h"
 
@@ -28,6 +31,32 @@ void LevelManager::OnAwake()
   SubscribeOnSpace<ShipAttackedEvent>(this);
   SubscribeOnSpace<CorvaExitEvent>(this);
   SubscribeOnSpace<BossWinEvent>(this);
+  SubscribeOnSpace<UpdateEvent>(this);
+}
+
+void LevelManager::On(UpdateEvent* event)
+{
+  if (Space* space = GetSpace())
+    signpost.Update(*space, event->dt);
+  if (graceLeft <= 0.0f)
+    return;
+  // Counted only while this space runs: the encounter's time does not count.
+  graceLeft -= event->dt;
+  if (graceLeft <= 0.0f)
+    HoldShip(false);
+}
+
+void LevelManager::HoldShip(bool held)
+{
+  if (held)
+    heldShip = Registry::FirstOf(RegistryType::OW_CORVA);
+  GameObject* ship = heldShip.Get();
+  if (ship == nullptr)
+    return;
+  if (auto* body = ship->GetComponent<Rigidbody>())
+    body->SetActive(!held);
+  if (Collider* collider = GetCollider(ship))
+    collider->SetActive(!held);
 }
 
 void LevelManager::GoToEndScreen()
@@ -60,6 +89,8 @@ void LevelManager::On(ShipAttackedEvent* event)
   Space* space = GetSpace();
   if (space == nullptr || !LevelExists(event->level, "LevelManager (a ship was rammed)"))
     return;
+  HoldShip(true);
+  graceLeft = BoardingGrace;
   const std::uint32_t channel = space->GetId();
   Queue<ResizeBoundary>(BRINDLE_SITE, channel, 7000.0f, 5000.0f, glm::vec2(0.0f, 0.0f));
   // The encounter starts inside this call: this space, the overworld, is paused and hidden, and

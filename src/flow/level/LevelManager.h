@@ -8,6 +8,13 @@
 //
 // It listens on its own space's id only. A transition to a level without a file is reported and
 // leaves this level running.
+//
+// The player's overworld ship that rammed its way into an encounter is held, out of reach of
+// other ships, until the overworld has run again for two seconds: a ship passing where the player
+// comes back cannot board the next encounter before the player has seen the overworld and the
+// score. In the overworld it also points the way to the boss's ship once that has come.
+#include "core/Handle.h"
+#include "flow/level/BossShipSignpost.h"
 #include "object/Component.h"
 
 class BossWinEvent;
@@ -15,15 +22,18 @@ class CorvaExitEvent;
 class DiedEvent;
 class GameObject;
 class ShipAttackedEvent;
+class UpdateEvent;
 
 class LevelManager : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_LevelManager;
+  // Seconds the overworld runs again, after an encounter, before its ship can be rammed.
+  static constexpr float BoardingGrace = 2.0f;
 
   LevelManager() : Component(TypeId) {}
   // Nothing travels: the component table starts copies as constructed.
-  LevelManager& operator=(const LevelManager&) = default;
+  LevelManager& operator=(const LevelManager&) { return *this; }
 
   void OnAwake() override;
 
@@ -31,6 +41,9 @@ public:
   void On(ShipAttackedEvent* event);
   void On(CorvaExitEvent* event);
   void On(BossWinEvent* event);
+  void On(UpdateEvent* event);
+
+  const BossShipSignpost& GetSignpost() const { return signpost; }
 
 private:
   // The last player registered in this level, or null.
@@ -40,4 +53,10 @@ private:
   static void CarryItems(const GameObject& player);
   // The end screen replaces every level of the run, this one with them.
   void GoToEndScreen();
+  // Holds the player's overworld ship still and out of every ship's reach, or lets it go.
+  void HoldShip(bool held);
+
+  float graceLeft = 0.0f;
+  Handle<GameObject> heldShip;
+  BossShipSignpost signpost;
 };

@@ -1,8 +1,10 @@
 #include "flow/level/LevelSpaces.h"
 
 #include "core/Log.h"
+#include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/SpaceDirectory.h"
+#include "render/TextToSprite.h"
 
 #include <filesystem>
 #include <system_error>
@@ -21,4 +23,14 @@ bool LevelExists(const std::string& level, const std::string& wantedBy)
   LogOnce("missing level " + level + " for " + wantedBy, LogLevel::Error, wantedBy, ": there is no level \"", level,
           "\" (", Space::LevelPath(level), "); nothing was changed.");
   return false;
+}
+
+TextToSprite* FindText(Space* space, const std::string& objectName)
+{
+  if (space == nullptr)
+    return nullptr;
+  const auto found = space->FindObjectByName(objectName);
+  if (found == space->ObjectsEnd() || !found->second.IsValid())
+    return nullptr;
+  return found->second->GetComponent<TextToSprite>();
 }

@@ -41,15 +41,6 @@ void Run(Space* space, bool running, bool visible)
   space->SetVisible(visible);
 }
 
-TextToSprite* FindText(Space* space, const std::string& objectName)
-{
-  if (space == nullptr)
-    return nullptr;
-  const auto found = space->FindObjectByName(objectName);
-  if (found == space->ObjectsEnd() || !found->second.IsValid())
-    return nullptr;
-  return found->second->GetComponent<TextToSprite>();
-}
 }  // namespace
 
 void LevelTransitionManager::OnAwake()
@@ -164,7 +155,7 @@ void LevelTransitionManager::On(ReturnToOverworldEvent*)
     if (GameobjectFactory* factory = GameobjectFactory::Instance())
     {
       Handle<GameObject> bossShip;
-      factory->CreateGameObjectAt(bossShip, "OW_BossShip", overworld, 5000.0f, 300.0f, "bossShip");
+      factory->CreateGameObjectAt(bossShip, "OW_BossShip", overworld, 5000.0f, 300.0f, BossShipName);
     }
   }
   ShowScore(score, false);
@@ -179,9 +170,18 @@ void LevelTransitionManager::On(StartUtilityEvent* event)
   for (const char* name : {SpaceNames::Hud, OverworldHud, Overworld, Encounter, SpaceNames::MenuSpace1,
                            SpaceNames::MenuSpace0, SpaceNames::HealthIndicator})
     MarkForRemoval(name);
+  // The score the run ended with goes to the new level's "Run Score" text (the end screen's)
+  // before the reset wipes it.
+  std::int32_t runScore = 0;
   if (ScoreBoard* board = FindScoreBoard("resetting the score"))
+  {
+    runScore = board->GetScore();
     board->SetScore(0);
-  Run(ShowLevel(Utility, event->levelName), true, true);
+  }
+  Space* utility = ShowLevel(Utility, event->levelName);
+  Run(utility, true, true);
+  if (TextToSprite* text = FindText(utility, "Run Score"))
+    text->SetNumber(static_cast<int>(runScore));
 
   const std::string& level = event->levelName;
   if (level == "introlevel")

@@ -10,6 +10,8 @@
 //   ReturnToOverworld   blank, paused+hidden   kept (or reloaded)     kept, paused, shown new "blank", paused+hidden
 //   StartUtility        the level, running     removed                removed             removed
 //
+// StartUtility resets the score; the score the run ended with is shown first by the new level's
+// "Run Score" text, if it has one (the end screen does).
 // Spaces are held by name and looked up on each use, never by a pointer kept across frames: a
 // transition marks spaces for removal and the session deletes them at the next frame. A
 // transition naming a level that has no file is reported and changes nothing.
@@ -29,6 +31,8 @@ class LevelTransitionManager : public Component
 public:
   static constexpr std::uint32_t TypeId = COMP_LevelTransitionManager;
   static constexpr std::int32_t BossShipScore = 3000;
+  // The object the boss's ship is made as in the overworld.
+  static constexpr const char* BossShipName = "bossShip";
 
   LevelTransitionManager() : Component(TypeId) {}
   LevelTransitionManager& operator=(const LevelTransitionManager&) = default;

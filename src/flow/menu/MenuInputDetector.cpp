@@ -7,6 +7,9 @@
 #include "object/Members.h"
 #include "object/Space.h"
 
+#include <algorithm>
+#include <iterator>
+
 void MenuInputDetector::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "menu", &menu, RenderString, std::string());
@@ -36,18 +39,32 @@ void MenuInputDetector::OnAwake()
   Queue<RegisterMenuInputDetectorEvent>(BRINDLE_SITE, space->GetId(), this);
 }
 
+namespace
+{
+constexpr int DirectionActions[MENU_DIRECTION_COUNT] = {ACTION_MENU_UP, ACTION_MENU_RIGHT, ACTION_MENU_DOWN,
+                                                       ACTION_MENU_LEFT};
+}
+
 bool MenuInputDetector::CheckTriggered()
 {
   InputActionMap* actions = InputActionMap::Instance();
-  return actions != nullptr && actions->IsActionActive(0, ACTION_MENU_SELECT);
+  return !IsWaitingForRelease() && actions != nullptr && actions->IsActionActive(0, ACTION_MENU_SELECT);
 }
 
 bool MenuInputDetector::IsDirectionPressed(MenuDirection direction) const
 {
-  static constexpr int DirectionActions[MENU_DIRECTION_COUNT] = {ACTION_MENU_UP, ACTION_MENU_RIGHT, ACTION_MENU_DOWN,
-                                                                ACTION_MENU_LEFT};
   InputActionMap* actions = InputActionMap::Instance();
-  if (actions == nullptr || direction < 0 || direction >= MENU_DIRECTION_COUNT)
+  if (IsWaitingForRelease() || actions == nullptr || direction < 0 || direction >= MENU_DIRECTION_COUNT)
     return false;
   return actions->IsActionActive(0, DirectionActions[direction]);
+}
+
+bool MenuInputDetector::IsInputHeld()
+{
+  InputActionMap* actions = InputActionMap::Instance();
+  if (actions == nullptr)
+    return false;
+  return actions->IsActionHeld(0, ACTION_MENU_SELECT) ||
+         std::any_of(std::begin(DirectionActions), std::end(DirectionActions),
+                     [actions](int action) { return actions->IsActionHeld(0, action); });
 }

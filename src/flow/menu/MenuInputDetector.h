@@ -2,7 +2,8 @@
 // The keyboard and controller side of a menu button. It belongs to the menu named by "menu", and
 // "transitions" names its neighbours up, right, down and left (empty: none that way), resolved to
 // objects of its space when it wakes. It is hovered while the menu input manager gives it the
-// focus (forced hover), and triggered while focused and the accept action (17) is active.
+// focus (forced hover), and triggered while focused and the accept action (17) is active. Accept
+// and the directions held down as it woke count only once they have been let go.
 // Waking, it announces itself to the menu input manager of its space.
 #include "core/Handle.h"
 #include "flow/detectors/Detector.h"
@@ -35,6 +36,9 @@ public:
   void SetMenu(std::string name) { menu = std::move(name); }
   // The neighbour that way, or an empty handle.
   const Handle<GameObject>& GetNeighbour(MenuDirection direction) const { return neighbours[direction]; }
+
+protected:
+  bool IsInputHeld() override;
 
 private:
   std::array<std::string, MENU_DIRECTION_COUNT> transitions;

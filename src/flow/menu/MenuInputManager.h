@@ -5,7 +5,9 @@
 // forced hover (the detector then reports hover, the animator lights the button, and the accept
 // action presses it); leaving takes it away. Focus moves when a direction is pressed (to the
 // button's neighbour that way) or when the mouse passes over any button's ClickDetector; it never
-// returns to "Default".
+// returns to "Default". From nothing, any direction focuses the first button registered. A button
+// object named "Default" shares the first state: it has the focus from the start, and directions
+// from it go to its neighbours.
 //
 // The buttons announce themselves by events queued when they wake, which arrive in the frame's
 // processing of the queue, whatever the order of the objects in the level. Every ClickDetector of

@@ -6,6 +6,7 @@
 #include "input/DetectorEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Transform.h"
 
 namespace
 {
@@ -29,10 +30,23 @@ void ToggleButtonAnimator::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "animationTime", &animationTime, RenderFloat, 0.25f);
 }
 
+Sprite* ToggleButtonAnimator::Indicator() const
+{
+  GameObject* object = GetGameObject();
+  if (object == nullptr)
+    return nullptr;
+  if (const Transform* transform = object->GetTransform())
+    for (const Transform* child : transform->GetChildren())
+      if (GameObject* indicator = child != nullptr ? child->GetGameObject() : nullptr)
+        if (Sprite* sprite = indicator->GetComponent<Sprite>())
+          return sprite;
+  return object->GetComponent<Sprite>();
+}
+
 void ToggleButtonAnimator::On(ButtonToggledEvent* event)
 {
   on = event->state;
-  Sprite* sprite = SpriteTweens::SpriteOf(*this);
+  Sprite* sprite = Indicator();
   if (sprite == nullptr)
     return;
   using namespace SpriteTweens;
@@ -60,7 +74,7 @@ void ToggleButtonAnimator::Settle(Sprite& sprite, const fColor& color, const glm
 
 void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
 {
-  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
+  if (Sprite* sprite = Indicator())
     Settle(*sprite, on ? Opaque : HalfClear, smallEmphScale);
 }
 
@@ -69,6 +83,6 @@ void ToggleButtonAnimator::On(DetectorHoverEndEvent*)
   const GameObject* object = GetGameObject();
   if (object == nullptr || IsAnyDetectorHovered(*object))
     return;
-  if (Sprite* sprite = SpriteTweens::SpriteOf(*this))
+  if (Sprite* sprite = Indicator())
     Settle(*sprite, on ? Opaque : Clear, glm::vec2(1.0f, 1.0f));
 }

@@ -1,10 +1,12 @@
 #pragma once
-// Animates the indicator sprite of an on/off button. ButtonToggledEvent switching on fades the
-// sprite in while it shrinks from "largEmphScale" to "smallEmphScale" and slides from
+// Animates the indicator sprite of an on/off button: the sprite of the button's first child that
+// has one (a mark in the box of its face, so that the face itself can show focus like any other
+// button's, through a ButtonAnimator beside this one), else the button's own. ButtonToggledEvent
+// switching on fades the sprite in while it shrinks from "largEmphScale" to "smallEmphScale" and slides from
 // "swipeOffset" to its place; switching off fades it out while it grows from 1 to 3 and slides
 // to "swipeOffset". Focus (HoverBegin) shows it opaque when on and half-transparent when off, at
 // "smallEmphScale"; losing it (neither detector hovering) returns it to opaque or clear at scale 1. Every tween takes
-// "animationTime" seconds. On an object without a Sprite it does nothing.
+// "animationTime" seconds. Without an indicator sprite it does nothing.
 #include "core/fColor.h"
 #include "object/Component.h"
 
@@ -33,6 +35,7 @@ public:
   bool IsOn() const { return on; }
 
 private:
+  Sprite* Indicator() const;
   // Colour and scale eased to these, the offset put back at once.
   void Settle(Sprite& sprite, const fColor& color, const glm::vec2& scale);
 

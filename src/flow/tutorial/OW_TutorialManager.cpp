@@ -12,8 +12,13 @@
 #include "object/Registry.h"
 #include "object/Removal.h"
 #include "object/Space.h"
+#include "object/SpaceLookup.h"
+#include "object/SpaceNames.h"
 #include "object/Transform.h"
 #include "physics/Rigidbody.h"
+#include "render/Camera.h"
+
+#include <cmath>
 
 namespace
 {
@@ -25,6 +30,14 @@ constexpr const char* Lines[OW_TutorialManager::StageCount - 1] = {
     "See these innocent merchant ships. Full of plunder.",
     "Why don't you go pirate all over em.",
 };
+
+// At the far zoom: the box's place and scale, and where the score stands when the overworld has
+// no HUD to show it.
+constexpr glm::vec2 BoxOffset{-5000.0f, -3000.0f};
+constexpr float BoxScale = 5.0f;
+constexpr glm::vec2 ScoreOffset{7000.0f, 3000.0f};
+constexpr float ScoreRadiusX = 1000.0f;
+constexpr float ScoreRadiusY = 500.0f;
 }  // namespace
 
 void OW_TutorialManager::OnAwake()
@@ -64,26 +77,61 @@ void OW_TutorialManager::On(UpdateEvent* event)
         break;
       }
   const glm::vec2 ship = subject ? subject->GetTransform()->GetWorldPosition() : glm::vec2(0.0f, 0.0f);
+  const View view = CurrentView(ship);
+  const float toView = view.zoom / LayoutZoom;
   if (GameObject* owner = GetGameObject(); owner != nullptr && subject)
   {
-    owner->GetTransform()->SetWorldPosition(ship.x - 5000.0f, ship.y - 3000.0f);
-    owner->GetTransform()->SetScale({5.0f, 5.0f});
+    const glm::vec2 place = view.centre + BoxOffset * toView;
+    owner->GetTransform()->SetWorldPosition(place.x, place.y);
+    owner->GetTransform()->SetScale({BoxScale * toView, BoxScale * toView});
   }
   if (subject && (stage == 0 || stage == 1))
     PlaceHighlight(ship);
   if (subject && (stage == 2 || stage == 3))
-    PlaceHighlight(ship + glm::vec2(7000.0f, 3000.0f));
+  {
+    PlaceHighlight(ScorePlace(view));
+    SetHighlightRadii(ScoreRadiusX * toView, ScoreRadiusY * toView);
+  }
   if (!lineShown && stage < StageCount)
     ShowStage();
   if (ended)
     return;
   InputActionMap* input = InputActionMap::Instance();
-  if (stageTimer < 4.7f && input != nullptr &&
-      (input->IsActionActive(0, ACTION_ANY_KEYBOARD_MOUSE) || input->IsActionActive(0, ACTION_ANY_CONTROLLER)))
+  const bool held = input != nullptr && (input->IsActionActive(0, ACTION_ANY_KEYBOARD_MOUSE) ||
+                                         input->IsActionActive(0, ACTION_ANY_CONTROLLER));
+  if (!held)
+    skipArmed = true;
+  else if (skipArmed && stageTimer < 4.7f)
   {
     SetShipHeld(false);
     End();
   }
+}
+
+OW_TutorialManager::View OW_TutorialManager::CurrentView(glm::vec2 ship) const
+{
+  const Space* space = GetSpace();
+  const Camera* camera = space != nullptr ? space->GetCurrentCamera() : nullptr;
+  const Transform* transform = camera != nullptr ? camera->GetTransform() : nullptr;
+  if (transform == nullptr)
+    return {ship, LayoutZoom};
+  const float zoom = transform->GetScale().x;
+  return {transform->GetWorldPosition(), std::isfinite(zoom) && zoom > 0.0f ? zoom : LayoutZoom};
+}
+
+glm::vec2 OW_TutorialManager::ScorePlace(const View& view) const
+{
+  // The score's place on the HUD's screen, seen through the HUD's camera, is the same place on
+  // this space's screen.
+  Space* hud = FindLiveSpace(SpaceNames::OverworldHud);
+  const Handle<GameObject> score = hud != nullptr ? hud->GetObjectNamed("OW_Reputation") : Handle<GameObject>();
+  const Camera* hudCamera = hud != nullptr ? hud->GetCurrentCamera() : nullptr;
+  const Transform* hudView = hudCamera != nullptr ? hudCamera->GetTransform() : nullptr;
+  if (!score || hudView == nullptr || !(hudView->GetScale().x > 0.0f))
+    return view.centre + ScoreOffset * (view.zoom / LayoutZoom);
+  const glm::vec2 onScreen =
+      (score->GetTransform()->GetWorldPosition() - hudView->GetWorldPosition()) / hudView->GetScale().x;
+  return view.centre + onScreen * view.zoom;
 }
 
 void OW_TutorialManager::ShowStage()
@@ -92,13 +140,12 @@ void OW_TutorialManager::ShowStage()
   switch (stage)
   {
     case 0:
-      SetHighlightRadii(500.0f, 500.0f, true);
+      SetHighlightRadii(500.0f, 500.0f);
       SetShipHeld(true);
       break;
-    case 2: SetHighlightRadii(1000.0f, 0.0f, false); break;
     case 4:
       PlaceHighlight({1000.0f, 0.0f});
-      SetHighlightRadii(2000.0f, 2000.0f, true);
+      SetHighlightRadii(2000.0f, 2000.0f);
       break;
     case 5: SetShipHeld(false); break;
     case 6: End(); return;
@@ -115,14 +162,13 @@ void OW_TutorialManager::SetShipHeld(bool held)
       body->SetActive(!held);
 }
 
-void OW_TutorialManager::SetHighlightRadii(float x, float y, bool both)
+void OW_TutorialManager::SetHighlightRadii(float x, float y)
 {
   CircleAround* circle = anchor ? anchor->GetComponent<CircleAround>() : nullptr;
   if (circle == nullptr)
     return;
   circle->SetRadiusX(x);
-  if (both)
-    circle->SetRadiusY(y);
+  circle->SetRadiusY(y);
 }
 
 void OW_TutorialManager::PlaceHighlight(glm::vec2 position)

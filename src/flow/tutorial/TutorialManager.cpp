@@ -29,6 +29,8 @@ constexpr const char* Lines[TutorialManager::StageCount] = {
     "... You COULD be a pirate king... Hmm... a challenger! Go get that rocket launcher.",
     "Blow a hole into space and claim freedom!",
     "Flee fool!",
+    // Said at the getaway ship, so that the tutorial closes with a word before the menu comes back.
+    "Ha! Not bad. Now take that ship and go make a name for yourself!",
 };
 }  // namespace
 

@@ -1,8 +1,9 @@
 #pragma once
-// Runs the tutorial level aboard the ship: ten stages of lines in a dialogue box that keeps its
+// Runs the tutorial level aboard the ship: eleven stages of lines in a dialogue box that keeps its
 // place on the screen, a barrier that opens the level step by step, and stage changes by timers
 // (3 s for the first, 5 s for the third), by TriggerEvents from the level's triggers whose value
-// equals the current stage, and by the depressurisation of a blown-out wall (stage 8).
+// equals the current stage, and by the depressurisation of a blown-out wall (stage 8). Reaching
+// the getaway ship (stage 10) brings a closing line before the player leaves.
 #include "core/Handle.h"
 #include "object/Component.h"
 
@@ -16,7 +17,7 @@ class TutorialManager : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_TutorialManager;
-  static constexpr std::uint32_t StageCount = 10;
+  static constexpr std::uint32_t StageCount = 11;
 
   TutorialManager() : Component(TypeId) {}
   TutorialManager& operator=(const TutorialManager&) = default;

@@ -83,11 +83,13 @@ void PlayerController::EquipCarriedItems()
   const Space* space = GetSpace();
   if (registry == nullptr || space == nullptr)
     return;
+  // The tutorial hands out its own guns, one lesson at a time: its player starts empty-handed,
+  // whatever a run or an earlier tutorial left on the board.
+  if (space->GetName() == TutorialLevel)
+    return;
   const DataBoard& board = registry->GetDataBoard();
-  std::string primary = board.GetPrimaryItem();
-  if (primary.empty() && space->GetName() == TutorialLevel)
-    primary = TutorialWeapon;
   // Copies: equipping may change what the board holds.
+  const std::string primary = board.GetPrimaryItem();
   const std::string secondary = board.GetSecondaryItem();
   const std::string special = board.GetSpecialItem();
   EquipCarriedItem(primary, 0, "spawned weapon");

@@ -32,9 +32,8 @@ public:
   static constexpr float MaxSpeed = 700.0f;
   // Seconds from the death to the first request for the end screen.
   static constexpr float EndScreenDelay = 6.0f;
-  // The level that hands an empty-handed player a pistol.
+  // The level whose player carries nothing in: it gives out its guns itself.
   static constexpr const char* TutorialLevel = "tutorial";
-  static constexpr const char* TutorialWeapon = "pistol";
 
   enum AimMode : std::uint32_t
   {
