@@ -6,6 +6,7 @@
 #include "core/MemoryManager.h"
 #include "editor/ConsoleGui.h"
 #include "platform/CrashHandler.h"
+#include "platform/StateRequestSignal.h"
 #include "platform/TerminationSignal.h"
 
 #include <cstdlib>
@@ -17,6 +18,7 @@ int main(int argumentCount, char** arguments)
   MemoryManager* memoryManager = MemoryManager::Instance();
   CrashHandler::Install();
   TerminationSignal::Install();
+  StateRequestSignal::Install();
 
   GameSession* session = new GameSession(memoryManager);
   GameSession::SetInstance(session);

@@ -10,8 +10,11 @@
 #
 # Without a display it runs itself under xvfb-run at 1280x720. The game runs in a temporary copy of
 # the game's folder (Assets linked in, the settings files its own), so the checkout stays unwritten.
-# Each step waits for the level flow's line in the game's log before it acts. Where a stretch needs
-# a player's skill (aiming at moving enemies), the console stands in, as the comment there says.
+# Each step waits for the game's own sign that the last one took effect: the level flow's line in
+# its log, or its state report (tools/game_state.py: the levels shown, the player's position, the
+# console open); the overworld pilot looks at the screen. A press is repeated only where a repeat
+# changes nothing. Where a stretch needs a player's skill (aiming at moving enemies), the console
+# stands in, as the comment there says.
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x720x24" "$0" "$@"
@@ -39,67 +42,108 @@ JSON
 
 # shellcheck source=tools/window-input.sh
 source "$root/tools/window-input.sh"
+trap 'end_of_script "$folder"' EXIT
 
 # A command typed into the game's console: back-quote opens it in the window's lower left, a click
 # puts the keyboard into its command line (the game hears no keys while it is there), Return runs
-# it, Escape leaves the line and back-quote closes the console again.
+# it and the script waits for its effect ($2, a state condition, named by $3). A command whose
+# effect does not come is typed again (it did not run: what these commands do is the same done
+# twice). Escape leaves the line and back-quote closes the console again.
 console() {
   key grave
-  sleep 0.5
-  click_pixel 320 539
-  [ -n "${CONSOLE_SHOT:-}" ] && import -window root "$shots/$CONSOLE_SHOT.png"
-  xdotool type --delay 60 "$1"
-  key Return
-  sleep 0.5
+  await_state 'window("Console")' "the console to open"
+  for _ in 1 2 3; do
+    click_pixel 320 539
+    [ -n "${CONSOLE_SHOT:-}" ] && import -window root "$shots/$CONSOLE_SHOT.png"
+    fill_field "$1" "the console's command line"
+    key Return
+    holds_within "$2" 10 && break
+  done
+  await_state "$2" "$3"
   key Escape
-  sleep 0.5
+  await_state 'not typing()' "the console's command line to let go of the keyboard"
   key grave
+  await_state 'not window("Console")' "the console to close"
   # shellcheck disable=SC2046
   xdotool mousemove $(at -900 -500)
 }
 
-# Waits up to $2 seconds (default 15) for the game's log to say, after the last mark, that the
-# level flow took a step: acting before the level asked for has loaded would lose the input.
-logged=0
-mark() {
-  logged=$(wc -l < "$log")
+# The player's position, whole units: "x y".
+player_position() {
+  local x y
+  read -r x y < <(state_of 'player()' 'player() is not None')
+  printf '%.0f %.0f\n' "$x" "$y"
 }
-logged_since_mark() {
-  [ "$(tail -n "+$((logged + 1))" "$log" | grep -c "$1" || true)" -gt 0 ]
-}
-await() {
-  for _ in $(seq 1 $((${2:-15} * 5))); do
-    logged_since_mark "$1" && return 0
-    sleep 0.2
+
+# Walks the player onto the airlock's hatch at ($1, $2), on the airlock's outer (left) wall: level
+# with it first, then against the wall, where his body overlaps the hatch's use zone (56 units
+# about the hatch, his own 30 about him). He walks about 500 units a second and a key reaches the
+# game a little late, so a step is held for the way left less that delay; each step is checked by
+# where he ended up, and one too long is made good by the next.
+walk_to_hatch() {
+  local hatch_x=$1 hatch_y=$2 x y
+  for _ in $(seq 1 20); do
+    read -r x y < <(player_position)
+    local dy=$((hatch_y - y))
+    if [ "${dy#-}" -gt 50 ]; then
+      hold "$(python3 -c "print(min(0.4, max(0.01, ${dy#-} / 500 - 0.1)))")" "$([ "$dy" -lt 0 ] && echo s || echo w)"
+      sleep 0.3
+    elif [ $((x - hatch_x)) -gt 60 ]; then
+      hold 0.6 a
+      sleep 0.3
+    else
+      return 0
+    fi
   done
-  echo "[ERROR] the game never logged \"$1\"" >&2
+  echo "[ERROR] the player did not reach the hatch at ($hatch_x, $hatch_y): he stands at ($x, $y)" >&2
   exit 1
 }
 
-# Presses F against the airlock's outer wall until the hatch takes the player out. A fight can push
-# the player off the hatch's line (a duck shoving him), so between tries he steps up or down along
-# the wall, still pressed against it.
+# Walks to the airlock's hatch (the level's "Exit") and presses F until the hatch takes the player
+# out. A fight can push the player off the hatch between tries, so each try walks there again.
 leave_by_the_hatch() {
-  for step in "" w s s w w; do
-    [ -n "$step" ] && hold 0.15 a "$step"
-    mark
+  local hatch_x hatch_y
+  read -r hatch_x hatch_y < <(python3 -c "
+import json, sys
+objects = json.load(open(sys.argv[1]))['level']['objects']
+print(*(round(v) for v in [o for o in objects if o['name'] == 'Exit'][0]['components']['Transform']['position']))
+" "$root/Assets/LevelFiles/$1.json")
+  mark
+  for _ in 1 2 3 4; do
+    walk_to_hatch "$hatch_x" "$hatch_y"
     key f
-    for _ in $(seq 1 15); do
+    for _ in $(seq 1 25); do
       logged_since_mark "LTM: ReturnToOverworld" && return 0
       sleep 0.2
     done
   done
-  echo "[ERROR] the game never logged \"LTM: ReturnToOverworld\"" >&2
+  echo "[ERROR] the game never logged \"LTM: ReturnToOverworld\" after four tries at the hatch" >&2
   exit 1
 }
 
-# Holds the keys for a while, all at once.
-hold() {
-  local seconds=$1
-  shift
-  for name in "$@"; do xdotool keydown "$name"; done
-  sleep "$seconds"
-  for name in "$@"; do xdotool keyup "$name"; done
+# Leaves the encounter $1 by its hatch. Back in the overworld the ship is where it was rammed, on the
+# station, where the next launched ship may ram it again at once: an encounter that comes so is left
+# too. Then the ship flies south, off the station and away from the ships' ways to the other
+# stations (which lie north), so that no ship rams it while the console stands in.
+return_to_the_overworld() {
+  local encounter=$1
+  for _ in 1 2 3; do
+    leave_by_the_hatch "$encounter"
+    for _ in $(seq 1 20); do
+      logged_since_mark "LTM: StartEncounter" && break
+      holds_within 'level("Overworld") == "overworld" and visible("Overworld")' 1 && break
+    done
+    if ! logged_since_mark "LTM: StartEncounter"; then
+      hold 2.0 s
+      sleep 0.5
+      logged_since_mark "LTM: StartEncounter" || return 0
+    fi
+    encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
+    echo "rammed again on the way out: $encounter"
+    await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
+  done
+  echo "[ERROR] the player's ship was rammed again each time it left an encounter" >&2
+  exit 1
 }
 
 # Where the violet station shows on screen, in pixels from the window's centre, where the player's
@@ -123,15 +167,19 @@ print(sx // count - width // 2, height // 2 - sy // count, count) if count else 
 }
 
 # A pilot for the overworld: it flies the ship onto the violet station and holds it there until a
-# ship the station launches rams it (the log names the encounter). The ship drifts on after the keys
-# let go, so each correction flies a little less than the way left and the picture is looked at again.
+# ship the station launches rams it (the log names the encounter). The station lies below the
+# start, so while it is out of sight the ship flies down. The ship drifts on after the keys let go,
+# so each correction flies a little less than the way left and the picture is looked at again.
 ram_a_launched_ship() {
-  hold 2.0 s  # the station lies below the start, out of sight
-  for _ in $(seq 1 60); do
+  for _ in $(seq 1 80); do
     logged_since_mark "LTM: StartEncounter" && return 0
     local dx dy count
     read -r dx dy count < <(station_offset)
-    if [ "$count" -lt 40 ] || { [ "${dx#-}" -lt 10 ] && [ "${dy#-}" -lt 10 ]; }; then
+    if [ "$count" -lt 40 ]; then
+      hold 0.6 s
+      continue
+    fi
+    if [ "${dx#-}" -lt 10 ] && [ "${dy#-}" -lt 10 ]; then
       sleep 0.5
       continue
     fi
@@ -150,42 +198,43 @@ ram_a_launched_ship() {
 log="$shots/game.log"
 (cd "$folder" && CI=1 exec "$game" windowed god_mode,on) > "$log" 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$folder"' EXIT
 
 rest_pointer_once_shown
-shoot 01-splash 2.0
-mark
-key space
-await "LTM: StartUtility: introlevel"
+await_state 'shows("splash")' "the splash"
+shoot 01-splash 1.5
+# Any key leaves the splash; a second press would land on the menu, which nothing has focused yet.
+press_until "LTM: StartUtility: introlevel" space
+await_state 'level("Utility") == "introlevel"' "the menu"
 shoot 02-menu 1.0
 
-mark
-click -240 110
-await "LTM: StartOverworld"
+press_until "LTM: StartOverworld" click -240 110
+await_state 'level("Overworld") == "overworld" and visible("Overworld")' "the overworld"
 shoot 03-overworld 2.0
 # Any input skips the overworld tutorial and frees the ship.
-key space
+press_until "Overworld tutorial: ended" space
 shoot 04-tutorial-skipped 1.0
 mark
 ram_a_launched_ship
+encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
+await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
 shoot 05-encounter 2.0
 
 # The boarding party: the pistol at the player's feet is picked up and tried out along the airlock,
 # then put down again (the boss room hands a player with empty hands its beam gun), and the player
-# walks back against the airlock's outer wall, where the hatch is, and leaves.
+# walks back to the hatch on the airlock's outer wall and leaves.
 key e
 hold 1.0 d
 hold 0.8 space
 shoot 06-fight 0.1
 key e
-hold 2.0 a
-leave_by_the_hatch
+return_to_the_overworld "$encounter"
+await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("Encounter")' "the overworld again"
 shoot 07-overworld-again 1.5
 
 # The score reaches 3000 by aiming at moving enemies across several encounters, which no script
 # does; the boss ship then waits at (5000, 300). The boss room is loaded through the console instead,
 # into the space that is showing.
-CONSOLE_SHOT=08-console console "load_level Overworld BossRoom"
+CONSOLE_SHOT=08-console console "load_level Overworld BossRoom" 'level("Overworld") == "BossRoom"' "the boss room"
 shoot 08-boss-room 2.0
 # The player fires at the throne above (the pointer aims). Breaking it past the walking boss and his
 # turrets' beams takes aiming no script has: the end screen the win leads to is loaded through the
@@ -193,33 +242,34 @@ shoot 08-boss-room 2.0
 xdotool mousemove $((20 + window_width / 2)) 24
 hold 4.0 space
 shoot 09-boss-fight 0.1
-console "load_level Overworld endscreen"
-shoot 10-end-screen 4.0
-mark
-key space
-await "LTM: StartUtility: introlevel"
+console "load_level Overworld endscreen" 'level("Overworld") == "endscreen"' "the end screen"
+shoot 10-end-screen 2.0
+# The end screen takes any key once its haul has poured out, which no state shows: the key is
+# pressed again until the menu comes (a press on the menu, with nothing focused, does nothing).
+press_until "LTM: StartUtility: introlevel" space
+await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu after the end screen"
 shoot 11-menu-after-end-screen 1.5
-mark
-click -240 -160
-await "LTM: StartUtility: credits"
+press_until "LTM: StartUtility: credits" click -240 -160
+await_state 'level("Utility") == "credits"' "the credits"
 shoot 12-credits 2.5
+# Escape on the menu would pause it, so it is pressed once, on the credits shown.
+mark
 key Escape
+await_log "LTM: StartUtility: introlevel"
+await_state 'level("Utility") == "introlevel"' "the menu after the credits"
 shoot 13-menu-after-credits 1.5
+# QUIT opens the question over the menu; YES is clicked on the question shown, again while the
+# game still runs (a click on the question's YES only ever quits).
 click -240 -250
+await_state 'level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")' "the quit question"
 shoot 14-quit-question
-click -200 -110
-
-status=0
-ended=""
-for _ in $(seq 1 50); do
-  if ! kill -0 $pid 2>/dev/null; then
-    wait $pid || status=$?
-    ended=yes
-    break
-  fi
-  sleep 0.2
+for _ in 1 2 3; do
+  # shellcheck disable=SC2046
+  click_to_quit $(at -200 -110)
+  for _ in $(seq 1 25); do
+    kill -0 $pid 2> /dev/null || break 2
+    sleep 0.2
+  done
 done
-[ -n "$ended" ] || { echo "[ERROR] the game did not end after YES" >&2; exit 1; }
-echo "the game ended with exit code $status"
+await_exit 10
 check_game_log "$log"
-exit "$status"

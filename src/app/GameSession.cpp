@@ -4,6 +4,7 @@
 #include "app/EditorSessionHost.h"
 #include "app/FrameRateController.h"
 #include "app/QuitAfterCommand.h"
+#include "app/StateCommand.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
 #include "core/Log.h"
@@ -66,6 +67,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   console = MemoryManager::New<ConsoleGui>(BRINDLE_SITE, static_cast<ConsoleHost*>(this));
   memoryWindow = MemoryManager::New<MemoryProfileWindow>(BRINDLE_SITE);
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
+  console->RegisterCommand(std::make_unique<StateCommand>(*this));
   editorHost = std::make_unique<EditorSessionHost>(*this);
   editor = std::make_unique<::Editor::Editor>(editorHost.get());
   // No handle the editor holds may outlive its level.

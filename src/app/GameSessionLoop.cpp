@@ -3,6 +3,7 @@
 #include "app/GameSession.h"
 
 #include "app/FrameRateController.h"
+#include "app/SessionStateReport.h"
 #include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
@@ -18,6 +19,7 @@
 #include "object/FrameEvents.h"
 #include "object/Space.h"
 #include "physics/PhysicsModule.h"
+#include "platform/StateRequestSignal.h"
 #include "platform/TerminationSignal.h"
 #include "render/PointLight.h"
 
@@ -45,6 +47,9 @@ void GameSession::RunFrames(const bool& keepRunning, void (GameSession::*frame)(
   do
   {
     (this->*frame)();
+    // Answered between frames, where what the report says has been drawn.
+    if (StateRequestSignal::TakeRequest())
+      SessionStateReport::Write(*this);
     if (framesLeft > 0 && --framesLeft == 0)
       StopAll();
   } while (keepRunning);

@@ -41,6 +41,9 @@ public:
   void Draw(char* inputBuffer, std::size_t bufferSize);
 
   void ClearLog();
+  // Writes one line to standard output without it becoming an entry: for a program reading the
+  // output (a script's state request), not for the person at the console.
+  void WriteLinePastConsole(const std::string& line) { capture.WritePast(line + "\n"); }
 
   // Every separator splits: two in a row give an empty word; there is always at least one word.
   static std::vector<std::string> SplitCommandLine(const std::string& line, char separator);

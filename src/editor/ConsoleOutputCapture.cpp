@@ -26,6 +26,14 @@ std::vector<std::string> ConsoleOutputCapture::TakeCompleteLines()
   return lines;
 }
 
+void ConsoleOutputCapture::WritePast(const std::string& passing)
+{
+  if (previous == nullptr)
+    return;
+  previous->sputn(passing.data(), static_cast<std::streamsize>(passing.size()));
+  previous->pubsync();
+}
+
 ConsoleOutputCapture::int_type ConsoleOutputCapture::overflow(int_type character)
 {
   if (traits_type::eq_int_type(character, traits_type::eof()))

@@ -19,6 +19,9 @@ public:
   // last line end stays pending until its line is complete.
   std::vector<std::string> TakeCompleteLines();
   const std::string& Pending() const { return text; }
+  // Writes to the earlier buffer only, and flushes it: text for whoever reads standard output,
+  // which the console does not show.
+  void WritePast(const std::string& text);
 
 protected:
   int_type overflow(int_type character) override;

@@ -1,5 +1,7 @@
 #include "platform/TerminationSignal.h"
 
+#include "platform/SignalHandler.h"
+
 #include <csignal>
 
 namespace
@@ -19,12 +21,8 @@ void TerminationSignal::Install()
 {
   if (installed)
     return;
-  struct sigaction action = {};
-  action.sa_handler = OnTerminationSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;  // a signal during a blocking call must not fail that call
-  sigaction(SIGTERM, &action, &previousTerminate);
-  sigaction(SIGINT, &action, &previousInterrupt);
+  previousTerminate = InstallSignalHandler(SIGTERM, OnTerminationSignal);
+  previousInterrupt = InstallSignalHandler(SIGINT, OnTerminationSignal);
   installed = true;
 }
 

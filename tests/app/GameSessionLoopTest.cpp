@@ -8,14 +8,18 @@
 #include "core/FileUtilities.h"
 #include "core/MemoryManager.h"
 #include "core/Profiler.h"
+#include "editor/ConsoleCommandOutput.h"
 #include "editor/ConsoleGui.h"
+#include "editor/Editor.h"
 #include "flow/actions/ActionSystem.h"
 #include "flow/menu/MenuInputDetector.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "platform/StateRequestSignal.h"
 #include "support/CapturedLog.h"
+#include "support/CapturedOutput.h"
 #include "support/FakeInputDevices.h"
 #include "support/TemporaryDirectory.h"
 #include "support/TestEvents.h"
@@ -25,6 +29,8 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -110,7 +116,7 @@ protected:
 
 TEST_F(GameSessionLoopTest, FramesRunInTheirProfiledStepsAndTheBackQuoteSavesTheSettings)
 {
-  Start(R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.5}})", R"({"showDebugView": false, "showConsole": true})");
+  Start(R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.5}})", R"({"showDebugView": false, "showConsole": true, "mine": "kept"})");
   EXPECT_FLOAT_EQ(session->GetLayer("DL_MAIN")->ambient, 0.5f) << "the settings set the ambient light";
 
   Script(TestEvents::Key(SDLK_BACKQUOTE, true));
@@ -138,6 +144,7 @@ TEST_F(GameSessionLoopTest, FramesRunInTheirProfiledStepsAndTheBackQuoteSavesThe
   ASSERT_TRUE(ReadJsonFile(game, settings.File("GameSettings")));
   EXPECT_TRUE(editor["showDebugView"].asBool());
   EXPECT_TRUE(editor["showConsole"].asBool());
+  EXPECT_EQ(editor["mine"].asString(), "kept");
   EXPECT_EQ(editor["currentlyEditing"].asString(), "testlevel") << "the level being played";
   EXPECT_FLOAT_EQ(game["lighting"]["DL_MAIN"].asFloat(), 0.5f);
   EXPECT_FALSE(output.Contains("Space could not load"));
@@ -212,6 +219,71 @@ TEST_F(GameSessionLoopTest, EscapeEndsTheEditorLoop)
   session->QuitAfterFrames(1000);
   session->Run();
   EXPECT_GT(session->FramesLeft(), 990) << "the loop ended on the key, not on the frame limit";
+}
+
+TEST_F(GameSessionLoopTest, SigusrOneAndTheStateCommandReportWhatTheEditorShowsBetweenFrames)
+{
+  // Made before the session, so the console's capture passes what it lets through to it.
+  CapturedOutput standardOutput;
+  Start(R"({"firstLevel": "testlevel"})", R"({"startInEditMode": true, "currentlyEditing": "testlevel"})");
+  StateRequestSignal::Install();
+  int frame = 0;
+  session->SetFrameObserver([&] {
+    ++frame;
+    Space* space = session->GetEditorSpace();
+    ASSERT_NE(space, nullptr);
+    if (frame == 2)
+    {
+      // The picked station is held; a crate is the player.
+      session->GetEditor().GetCurrentTool()->Apply(space->GetObjectNamed("Station"));
+      session->GetEditor().showObjectWindows = true;
+      space->GetObjectNamed("Crate")->AddComponent("PlayerController");
+    }
+    if (frame == 3)
+      std::raise(SIGUSR1);
+    if (frame == 4)
+      session->GetConsole().ExecuteCommand("state", ' ');
+  });
+  session->QuitAfterFrames(6);
+  session->Run();
+  StateRequestSignal::Uninstall();
+
+  // The signal's answer: one line on standard output, none in the console.
+  const std::string text = standardOutput.Text();
+  const std::size_t start = text.find("State: ");
+  ASSERT_NE(start, std::string::npos) << text;
+  EXPECT_EQ(text.find("State: ", start + 1), std::string::npos) << "answered once: " << text;
+  const std::size_t end = text.find('\n', start);
+  Json::Value state;
+  ASSERT_TRUE(ParseJson(state, text.substr(start + 7, end - start - 7), "the state report")) << text;
+  const auto& entries = session->GetConsole().GetLog();
+  const auto shown = std::count_if(entries.begin(), entries.end(), [](const auto& entry) {
+    const auto* text = dynamic_cast<const TextCommandOutput*>(entry.get());
+    return text != nullptr && text->GetText().rfind("State: ", 0) == 0;
+  });
+  EXPECT_EQ(shown, 1) << "only the command's answer is shown in the console";
+
+  EXPECT_EQ(state["frame"].asInt(), 3) << "answered at the end of the frame it came in";
+  EXPECT_EQ(state["loop"].asString(), "editor");
+  ASSERT_EQ(state["spaces"].size(), 1u);
+  EXPECT_EQ(state["spaces"][0]["name"].asString(), "Editor Space");
+  EXPECT_EQ(state["spaces"][0]["level"].asString(), "testlevel");
+  EXPECT_EQ(state["player"]["position"][0].asFloat(), 40.0f);
+  EXPECT_EQ(state["player"]["position"][1].asFloat(), -40.0f);
+  const Json::Value& editor = state["editor"];
+  EXPECT_EQ(editor["level"].asString(), "testlevel");
+  EXPECT_EQ(editor["tool"].asString(), "Select");
+  EXPECT_EQ(editor["held"]["name"].asString(), "Station");
+  EXPECT_EQ(editor["held"]["position"][0].asFloat(), 100.0f);
+  EXPECT_EQ(editor["held"]["position"][1].asFloat(), 50.0f);
+  EXPECT_NE(std::find(editor["held"]["components"].begin(), editor["held"]["components"].end(), Json::Value("Transform")),
+            editor["held"]["components"].end());
+  const Json::Value& windows = state["interface"]["windows"];
+  for (const char* window : {"Objects", "Object:", "Editor"})
+    EXPECT_NE(std::find(windows.begin(), windows.end(), Json::Value(window)), windows.end()) << window << " in " << windows;
+  EXPECT_EQ(state["interface"]["popups"].asInt(), 0);
+  EXPECT_FALSE(state["interface"]["typing"].asBool());
+  EXPECT_EQ(state["interface"]["field"].asString(), "") << "no field has the keyboard";
 }
 
 TEST_F(GameSessionLoopTest, WinmodeSwitchesTheLiveWindowAndWindowedOnlyTheStartFlag)

@@ -1,6 +1,6 @@
 // Every registered component type, copied the way a prefab's template is copied into a new
 // object: every member a prefab can set travels, so no field is ever left behind by a copy.
-#include "object/ObjectTestEnvironment.h"
+#include "support/ScopedEngine.h"
 
 #include "app/AllComponents.h"
 #include "gameplay/combat/TeamEnum.h"
@@ -110,7 +110,7 @@ bool CopiedOtherwise(const std::string& typeName, const std::string& memberName)
   return typeName == "RectangleCollider" && memberName == "radius";
 }
 
-class ComponentCopyTest : public ObjectTest
+class ComponentCopyTest : public EngineTestWith<ScopedEngine::EventsOnly>
 {
 protected:
   ComponentCopyTest()

@@ -1,4 +1,5 @@
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 
 #include "app/AllComponents.h"
 #include "object/ComponentFactory.h"
@@ -11,7 +12,7 @@
 
 namespace
 {
-class GameobjectFactoryTest : public ObjectTest
+class GameobjectFactoryTest : public EngineTestWith<ScopedEngine::EventsOnly>
 {
 protected:
   GameobjectFactoryTest()

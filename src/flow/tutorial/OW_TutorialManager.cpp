@@ -1,5 +1,6 @@
 #include "flow/tutorial/OW_TutorialManager.h"
 
+#include "core/Log.h"
 #include "flow/FlowEvents.h"
 #include "flow/hud/DialogueBox.h"
 #include "flow/tutorial/TutorialScript.h"
@@ -179,6 +180,7 @@ void OW_TutorialManager::PlaceHighlight(glm::vec2 position)
 
 void OW_TutorialManager::End()
 {
+  LogLine("Overworld tutorial: ended");
   ended = true;
   QueueRemoval(anchor);
   QueueRemoval(GetOwner());
