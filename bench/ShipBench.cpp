@@ -8,6 +8,9 @@
 //                        against a plain breadth-first flood over the same wall bits (breach_vs_flood)
 //   ShipRoute64          a route from one corner of the hall to the other through the serpentine,
 //                        against a breadth-first search over the tiles (route_vs_grid_search)
+//   ShipGraphBuild       the route graph of a ship of 10 x 10 rooms with pillars, 120 tiles a side,
+//                        against the same ship 60 tiles a side (graph120_vs_graph60: four times the
+//                        tiles should take at most six times as long)
 //
 // Run from the repository root (the prefabs are read from Assets/Prefabs):
 //   build/bench/brindle_bench --benchmark_filter=Ship
@@ -73,6 +76,43 @@ ShipLayout SerpentineLayout()
   return layout;
 }
 
+// A hull of `side` tiles round rooms of 10 x 10, each opening into the next through a gap of two
+// tiles in every wall, with four pillars of one tile standing in each room. The gaps are staggered
+// from room to room, as in a ship, so that no corridor of doorways runs the length of it. The
+// floor is left bare: the route graph reads only the walls, and the walls of two such ships, 120
+// and 60 tiles a side, then fit in one world's object ids.
+ShipLayout PillaredRoomsLayout(int side)
+{
+  constexpr int Room = 10;
+  ShipLayout layout;
+  layout.width = side;
+  layout.height = side;
+  layout.tiles.assign(static_cast<std::size_t>(side) * side, ShipTile());
+  // The gap of the wall beside the room at `across`, at `along` on the wall.
+  auto inDoorway = [](int along, int across) {
+    const int first = (across / Room) % 2 == 0 ? 2 : 6;
+    return along % Room == first || along % Room == first + 1;
+  };
+  auto isPillar = [](int x, int y) { return (x % Room == 3 || x % Room == 6) && (y % Room == 3 || y % Room == 6); };
+  for (int y = 1; y < side - 1; ++y)
+  {
+    for (int x = 1; x < side - 1; ++x)
+    {
+      ShipTile& tile = layout.At(x, y);
+      // A pillar closes all four of its sides.
+      const bool pillar = isPillar(x, y);
+      if (x == side - 2 || (x % Room == Room - 1 && !inDoorway(y, x)) || pillar || isPillar(x + 1, y))
+        tile.side = 'W';
+      if (y == 1 || (y % Room == 0 && !inDoorway(x, y)) || pillar || isPillar(x, y - 1))
+        tile.bottom = 'I';
+    }
+    layout.At(0, y).side = 'W';
+  }
+  for (int x = 1; x < side - 1; ++x)
+    layout.At(x, side - 1).bottom = 'I';
+  return layout;
+}
+
 // What every ship benchmark stands on: a windowless world with the shipped prefabs and the
 // layout written to a temporary folder.
 class ShipScene
@@ -81,8 +121,7 @@ public:
   ShipScene() : folder(std::filesystem::temp_directory_path() / ("brindle-bench-ship-" + std::to_string(getpid())))
   {
     std::filesystem::create_directories(folder);
-    layoutPath = (folder / "serpentine.txt").string();
-    std::ofstream(layoutPath, std::ios::binary) << ShipLayoutFile::Format(SerpentineLayout());
+    layoutPath = WriteLayout("serpentine", SerpentineLayout());
   }
 
   ~ShipScene()
@@ -91,14 +130,25 @@ public:
     std::filesystem::remove_all(folder, ignored);
   }
 
-  // A ship object that wakes on the layout and builds its tiles, with what is given beside it.
-  Handle<GameObject> MakeShip(const std::vector<std::string>& besides)
+  // The path of a further layout written beside the first.
+  std::string WriteLayout(const std::string& name, const ShipLayout& layout)
+  {
+    const std::string path = (folder / (name + ".txt")).string();
+    std::ofstream(path, std::ios::binary) << ShipLayoutFile::Format(layout);
+    return path;
+  }
+
+  // A ship object that wakes on a layout (the serpentine unless told) with tile (0, 0) at
+  // `origin` and builds its tiles, with what is given beside it.
+  Handle<GameObject> MakeShip(const std::vector<std::string>& besides, const std::string& layout = "",
+                              glm::vec2 origin = glm::vec2(0.0f))
   {
     Handle<GameObject> ship;
     world.factory->NewGameObject(ship, "Default", world.space.get(), "Ship");
     ship->GetTransform()->SetScale(glm::vec2(128.0f, 128.0f));
+    ship->GetTransform()->SetPosition(origin);
     auto* map = static_cast<ShipMap*>(ship->AddComponent("ShipMap"));
-    map->SetFilename(layoutPath);
+    map->SetFilename(layout.empty() ? layoutPath : layout);
     for (const std::string& type : besides)
       ship->AddComponent(type);
     world.factory->InitializeComponents(ship);
@@ -107,7 +157,8 @@ public:
     return ship;
   }
 
-  bool Broken() const { return world.output.Text().find("[ERROR] Ship") != std::string::npos; }
+  // Any error: a ship short of its walls (out of object ids, say) measures another ship.
+  bool Broken() const { return world.output.Text().find("[ERROR]") != std::string::npos; }
   Space& GetSpace() { return *world.space; }
 
   std::filesystem::path folder;
@@ -234,4 +285,43 @@ void ShipRoute64(benchmark::State& state)
   state.counters["grid_steps"] = tiles;
 }
 BENCHMARK(ShipRoute64)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void ShipGraphBuild(benchmark::State& state)
+{
+  ShipScene scene;
+  // The small ship stands clear of the large one, so that no ray of one meets the other's walls.
+  auto* largeGraph =
+      scene.MakeShip({"PathGraph"}, scene.WriteLayout("rooms120", PillaredRoomsLayout(120)))->GetComponent<PathGraph>();
+  auto* smallGraph = scene.MakeShip({"PathGraph"}, scene.WriteLayout("rooms60", PillaredRoomsLayout(60)),
+                                    glm::vec2(200.0f * 128.0f, 0.0f))
+                         ->GetComponent<PathGraph>();
+  // Processor time: on a loaded machine the wall clock would mostly count other programs.
+  double smallSeconds = 0.0;
+  double largeSeconds = 0.0;
+  for (auto _ : state)
+  {
+    const double start = ThreadSeconds();
+    smallGraph->BuildGraph();
+    const double middle = ThreadSeconds();
+    largeGraph->BuildGraph();
+    const double end = ThreadSeconds();
+    smallSeconds += middle - start;
+    largeSeconds += end - middle;
+    state.SetIterationTime(end - middle);
+  }
+  auto links = [](const PathGraph& graph) {
+    std::size_t ends = 0;
+    for (const PathGraph::Node& node : graph.GetNodes())
+      ends += node.neighbours.size();
+    return static_cast<double>(ends / 2);
+  };
+  if (scene.Broken() || largeGraph->ActiveNodeCount() < 4 * smallGraph->ActiveNodeCount() * 9 / 10)
+    state.SkipWithError("the rooms did not load whole");
+  state.counters["graph120_vs_graph60"] = smallSeconds > 0.0 ? largeSeconds / smallSeconds : 0.0;
+  state.counters["nodes60"] = static_cast<double>(smallGraph->ActiveNodeCount());
+  state.counters["nodes120"] = static_cast<double>(largeGraph->ActiveNodeCount());
+  state.counters["links60"] = links(*smallGraph);
+  state.counters["links120"] = links(*largeGraph);
+}
+BENCHMARK(ShipGraphBuild)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace

@@ -26,27 +26,27 @@
 
 void RegisterAIComponents(ComponentFactoryMap& factories)
 {
-  AddComponentFactory<AIController>(factories, "AIController");
-  AddComponentFactory<AimingModule>(factories, "AimingModule");
-  AddComponentFactory<BanditController>(factories, "BanditController");
-  AddComponentFactory<BearController>(factories, "BearController");
-  AddComponentFactory<BossActionLogic>(factories, "BossActionLogic");
-  AddComponentFactory<BossMovementLogic>(factories, "BossMovementLogic");
-  AddComponentFactory<BugController>(factories, "BugController");
-  AddComponentFactory<DroneCarrierController>(factories, "DroneCarrierController");
-  AddComponentFactory<DroneSpawnController>(factories, "DroneSpawnController");
-  AddComponentFactory<DuckController>(factories, "DuckController");
-  AddComponentFactory<EnemyReinforcementSpawner>(factories, "EnemyReinforcementSpawner");
-  AddComponentFactory<EnemyShipController>(factories, "EnemyShipController");
-  AddComponentFactory<FactionController>(factories, "FactionController");
-  AddComponentFactory<FactionProperty>(factories, "FactionProperty");
-  AddComponentFactory<HardEnemyShipController>(factories, "HardEnemyShipController");
-  AddComponentFactory<PathGraph>(factories, "PathGraph");
-  AddComponentFactory<SimpleBeamDrone>(factories, "SimpleBeamDrone");
-  AddComponentFactory<SimpleShipSpawner>(factories, "SimpleShipSpawner");
-  AddComponentFactory<SimpleTurretController>(factories, "SimpleTurretController");
-  AddComponentFactory<SpawnArea>(factories, "SpawnArea");
-  AddComponentFactory<TeleportSpawn>(factories, "TeleportSpawn");
-  AddComponentFactory<Teleporter>(factories, "Teleporter");
-  AddComponentFactory<TestController>(factories, "TestController");
+  AddComponentFactory<AIController>(factories);
+  AddComponentFactory<AimingModule>(factories);
+  AddComponentFactory<BanditController>(factories);
+  AddComponentFactory<BearController>(factories);
+  AddComponentFactory<BossActionLogic>(factories);
+  AddComponentFactory<BossMovementLogic>(factories);
+  AddComponentFactory<BugController>(factories);
+  AddComponentFactory<DroneCarrierController>(factories);
+  AddComponentFactory<DroneSpawnController>(factories);
+  AddComponentFactory<DuckController>(factories);
+  AddComponentFactory<EnemyReinforcementSpawner>(factories);
+  AddComponentFactory<EnemyShipController>(factories);
+  AddComponentFactory<FactionController>(factories);
+  AddComponentFactory<FactionProperty>(factories);
+  AddComponentFactory<HardEnemyShipController>(factories);
+  AddComponentFactory<PathGraph>(factories);
+  AddComponentFactory<SimpleBeamDrone>(factories);
+  AddComponentFactory<SimpleShipSpawner>(factories);
+  AddComponentFactory<SimpleTurretController>(factories);
+  AddComponentFactory<SpawnArea>(factories);
+  AddComponentFactory<TeleportSpawn>(factories);
+  AddComponentFactory<Teleporter>(factories);
+  AddComponentFactory<TestController>(factories);
 }

@@ -5,6 +5,6 @@
 
 void RegisterAudioComponents(ComponentFactoryMap& factories)
 {
-  AddComponentFactory<LoopSound>(factories, "LoopSound");
-  AddComponentFactory<ClickSound>(factories, "ClickSound");
+  AddComponentFactory<LoopSound>(factories);
+  AddComponentFactory<ClickSound>(factories);
 }

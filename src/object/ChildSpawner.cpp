@@ -41,13 +41,6 @@ std::string SpawnChain(const std::string& last)
 }
 }  // namespace
 
-ChildSpawner& ChildSpawner::operator=(const ChildSpawner& other)
-{
-  Component::operator=(other);
-  objectsToSpawn = other.objectsToSpawn;
-  return *this;
-}
-
 void ChildSpawner::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "objects to spawn", &objectsToSpawn, nullptr, SpawnList());

@@ -20,8 +20,7 @@ public:
 
   ChildSpawner() : Component(TypeId) {}
   ~ChildSpawner() override = default;
-  // Copies the list of what to spawn only: the children belong to the object that spawned them.
-  ChildSpawner& operator=(const ChildSpawner& other);
+  ChildSpawner& operator=(const ChildSpawner&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -37,5 +36,5 @@ private:
   void SpawnChildren();
 
   SpawnList objectsToSpawn;
-  std::vector<Handle<GameObject>> spawnedChildren;
+  Transient<std::vector<Handle<GameObject>>> spawnedChildren;
 };

@@ -8,6 +8,7 @@
 #include "core/EventManager.h"
 #include "core/Handle.h"
 #include "core/Listener.h"
+#include "core/Transient.h"  // for the fields a component keeps out of its copies
 #include "object/ComponentList.h"
 
 #include <cstdint>
@@ -28,7 +29,9 @@ public:
 
   // Components are copied by default construction followed by assignment (the factories'
   // GetCopy and Copy). The base copies nothing: a copy keeps its own listener id, liveness,
-  // serial, type and owner; each class's own assignment decides which of its fields travel.
+  // serial, type and owner. A class's own assignment is `= default`, so every field travels;
+  // what belongs to the live object alone (cached siblings, handles, what it built) is a
+  // Transient, which an assignment leaves as it was.
   Component(const Component&) = delete;
   Component& operator=(const Component&) { return *this; }
 
@@ -42,7 +45,7 @@ public:
   std::uint32_t GetTypeId() const { return typeId; }
   std::uint32_t GetSerial() const { return serial; }
   std::string GetTypeName() const;
-  // The name of row typeId of the component type table, for ids 0 to 173.
+  // The name of row typeId of the component type table, for ids up to ComponentTypeCount.
   static std::string GetTypeNameById(std::uint32_t typeId);
 
   const Handle<GameObject>& GetOwner() const { return owner; }

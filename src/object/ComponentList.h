@@ -193,11 +193,10 @@ enum ComponentTypeId : std::uint32_t
 };
 
 constexpr std::uint32_t ComponentTypeCount = COMP_NUM_COMPONENTS;
-static_assert(ComponentTypeCount == 173, "the component type table has 173 rows");
 
 namespace ComponentList
 {
-// The name of row `typeId`; row 173 is "COMP_NUM_COMPONENTS". Ids beyond it give "".
+// The name of row `typeId`; the row after the last is "COMP_NUM_COMPONENTS". Ids beyond it give "".
 const char* NameOf(std::uint32_t typeId);
 
 // The type id named `name` (exact, case-sensitive), or COMP_NUM_COMPONENTS when none is.

@@ -2,17 +2,17 @@
 
 #include "platform/Assert.h"
 
-void AddComponentFactory(ComponentFactoryMap& factories, const std::string& className, ComponentFactory* factory)
+void AddComponentFactory(ComponentFactoryMap& factories, ComponentFactory* factory)
 {
   const std::uint32_t typeId = factory->GetTypeId();
-  // A class whose type constant points at another row would be filed under the wrong name.
-  if (ComponentList::NameOf(typeId) != className)
+  if (typeId >= ComponentTypeCount)
   {
-    BRINDLE_CHECK(false, "Component: " + className + " has the type constant of \"" + ComponentList::NameOf(typeId) +
-                             "\"");
+    BRINDLE_CHECK(false, "Component: a class has the type constant " + std::to_string(typeId) +
+                             ", which is past the component type table");
     delete factory;
     return;
   }
+  const std::string className = ComponentList::NameOf(typeId);
   if (!factories.emplace(className, factory).second)
   {
     BRINDLE_CHECK(false, "Component: " + className + " is registered twice");

@@ -323,7 +323,7 @@ void GameobjectFactory::InitializeComponents(Handle<GameObject> object)
   const GameObject* target = object.Get();
   if (target == nullptr)
     return;
-  // The object's own components in wake order: an object has a handful, the order has 173 types.
+  // The object's own components in wake order: an object has a handful, the order has every type.
   struct Waking
   {
     std::uint32_t rank;

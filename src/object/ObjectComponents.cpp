@@ -7,8 +7,8 @@
 
 void RegisterObjectComponents(ComponentFactoryMap& factories)
 {
-  AddComponentFactory<Transform>(factories, "Transform");
-  AddComponentFactory<ChildSpawner>(factories, "ChildSpawner");
-  AddComponentFactory<Registerer>(factories, "Registerer");
-  AddComponentFactory<TimedDestruction>(factories, "TimedDestruction");
+  AddComponentFactory<Transform>(factories);
+  AddComponentFactory<ChildSpawner>(factories);
+  AddComponentFactory<Registerer>(factories);
+  AddComponentFactory<TimedDestruction>(factories);
 }

@@ -6,13 +6,6 @@
 #include "object/Members.h"
 #include "object/ObjectEvents.h"
 
-Registerer& Registerer::operator=(const Registerer& other)
-{
-  Component::operator=(other);
-  registryType = other.registryType;
-  return *this;
-}
-
 void Registerer::OnAwake()
 {
   EventManager* manager = EventManager::Instance();

@@ -9,7 +9,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_Registerer;
 
   Registerer() : Component(TypeId) {}
-  Registerer& operator=(const Registerer& other);
+  Registerer& operator=(const Registerer&) = default;
 
   // Sends RegisterGO at once on channel 4.
   void OnAwake() override;

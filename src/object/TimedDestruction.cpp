@@ -11,14 +11,6 @@ TimedDestruction::TimedDestruction() : Component(TypeId) {}
 
 TimedDestruction::~TimedDestruction() = default;
 
-TimedDestruction& TimedDestruction::operator=(const TimedDestruction& other)
-{
-  Component::operator=(other);
-  active = other.active;
-  destructionTime = other.destructionTime;
-  return *this;
-}
-
 void TimedDestruction::OnAwake()
 {
   elapsed = 0.0f;

@@ -12,8 +12,7 @@ public:
 
   TimedDestruction();
   ~TimedDestruction() override;
-  // Copies "active" and "destructionTime"; the time counted belongs to the live object.
-  TimedDestruction& operator=(const TimedDestruction& other);
+  TimedDestruction& operator=(const TimedDestruction&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

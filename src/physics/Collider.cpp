@@ -14,17 +14,6 @@ Collider::Collider(std::uint32_t typeId) : Component(typeId)
 {
 }
 
-Collider& Collider::operator=(const Collider& other)
-{
-  Component::operator=(other);
-  colliding = other.colliding;
-  ghost = other.ghost;
-  offset = other.offset;
-  group = other.group;
-  active = other.active;
-  return *this;
-}
-
 void Collider::OnAwake()
 {
   PhysicsModule* module = PhysicsModule::JoiningModule(*this, transform);

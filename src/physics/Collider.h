@@ -20,8 +20,7 @@ public:
   static const fColor RestingColour;
 
   explicit Collider(std::uint32_t typeId);
-  // Copies colliding, ghost, offset, group and active; the transform is found on waking.
-  Collider& operator=(const Collider& other);
+  Collider& operator=(const Collider&) = default;
 
   // Caches the Transform, registers with the space's physics module and clears `colliding` on
   // every update of the space.
@@ -41,7 +40,7 @@ public:
   void On(UpdateEvent* event);
 
   bool colliding = false;
-  Transform* transform = nullptr;
+  Transient<Transform*> transform = nullptr;
   bool ghost = false;
   glm::vec2 offset{0.0f, 0.0f};
   CollisionGroup group = CollisionGroup::PROPS;

@@ -17,16 +17,6 @@ MapBoundingColliders::MapBoundingColliders(float areaWidth, float areaHeight, fl
 {
 }
 
-MapBoundingColliders& MapBoundingColliders::operator=(const MapBoundingColliders& other)
-{
-  Component::operator=(other);
-  width = other.width;
-  height = other.height;
-  thickness = other.thickness;
-  boundaryPrefab = other.boundaryPrefab;
-  return *this;
-}
-
 void MapBoundingColliders::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "width", &width, RenderFloat, 3000.0f);

@@ -20,8 +20,7 @@ public:
 
   MapBoundingColliders() : MapBoundingColliders(3000.0f, 3000.0f, 500.0f) {}
   MapBoundingColliders(float areaWidth, float areaHeight, float wallThickness);
-  // Copies the sizes and the prefab, never the walls.
-  MapBoundingColliders& operator=(const MapBoundingColliders& other);
+  MapBoundingColliders& operator=(const MapBoundingColliders&) = default;
 
   void OnAwake() override;
   void OnDestroy() override;
@@ -40,5 +39,5 @@ public:
   std::string boundaryPrefab;
 
 private:
-  std::vector<Handle<GameObject>> boundaries;  // Right, Top, Left, Bottom
+  Transient<std::vector<Handle<GameObject>>> boundaries;  // Right, Top, Left, Bottom
 };

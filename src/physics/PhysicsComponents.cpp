@@ -10,11 +10,11 @@
 
 void RegisterPhysicsComponents(ComponentFactoryMap& factories)
 {
-  AddComponentFactory<Rigidbody>(factories, "Rigidbody");
-  AddComponentFactory<RectangleCollider>(factories, "RectangleCollider");
-  AddComponentFactory<CircleCollider>(factories, "CircleCollider");
-  AddComponentFactory<RotationLock>(factories, "RotationLock");
-  AddComponentFactory<RayCastTest>(factories, "RayCastTest");
-  AddComponentFactory<MapBoundingColliders>(factories, "MapBoundingColliders");
-  AddComponentFactory<TriggerRegion>(factories, "TriggerRegion");
+  AddComponentFactory<Rigidbody>(factories);
+  AddComponentFactory<RectangleCollider>(factories);
+  AddComponentFactory<CircleCollider>(factories);
+  AddComponentFactory<RotationLock>(factories);
+  AddComponentFactory<RayCastTest>(factories);
+  AddComponentFactory<MapBoundingColliders>(factories);
+  AddComponentFactory<TriggerRegion>(factories);
 }

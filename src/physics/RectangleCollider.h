@@ -10,7 +10,7 @@ public:
 
   RectangleCollider();
   RectangleCollider(CollisionGroup startGroup, float width, float height);
-  // Copies scale and mapFlag; the bounding radius is worked out again.
+  // Copies scale and mapFlag; "radius" is a cache of the scale, worked out again.
   RectangleCollider& operator=(const RectangleCollider& other);
 
   void GetMembers(std::vector<MemberBase*>& members) override;

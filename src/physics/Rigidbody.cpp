@@ -14,13 +14,6 @@ Rigidbody::Rigidbody(float inverseMass, float inverseMomentInertia, float bounce
 {
 }
 
-Rigidbody& Rigidbody::operator=(const Rigidbody& other)
-{
-  Component::operator=(other);
-  RigidbodyState::operator=(other);
-  return *this;
-}
-
 void Rigidbody::OnAwake()
 {
   PhysicsModule* module = PhysicsModule::JoiningModule(*this, transform);

@@ -14,12 +14,11 @@ public:
 
   Rigidbody();
   Rigidbody(float inverseMass, float inverseMomentInertia, float bounce, float linearDrag, float turnDrag);
-  // Copies every field, the gathered forces included; the transform is found on waking.
-  Rigidbody& operator=(const Rigidbody& other);
+  Rigidbody& operator=(const Rigidbody&) = default;
 
   // Looks up the Transform and registers the body with the space's physics module.
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
 
-  Transform* transform = nullptr;
+  Transient<Transform*> transform = nullptr;
 };

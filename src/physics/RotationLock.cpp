@@ -11,14 +11,6 @@
 #include <cfloat>
 #include <cmath>
 
-RotationLock& RotationLock::operator=(const RotationLock& other)
-{
-  Component::operator=(other);
-  locked = other.locked;
-  savedInvMomentInertia = other.savedInvMomentInertia;
-  return *this;
-}
-
 void RotationLock::OnAwake()
 {
   GameObject* object = GetGameObject();

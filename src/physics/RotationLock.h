@@ -13,13 +13,13 @@ public:
   static constexpr std::uint32_t TypeId = COMP_RotationLock;
 
   RotationLock() : Component(TypeId) {}
-  RotationLock& operator=(const RotationLock& other);
+  RotationLock& operator=(const RotationLock&) = default;
 
   void OnAwake() override;
   void On(UpdateEvent* event);
 
   bool locked = true;
-  Transform* transform = nullptr;
-  Rigidbody* rigidbody = nullptr;
+  Transient<Transform*> transform = nullptr;
+  Transient<Rigidbody*> rigidbody = nullptr;
   float savedInvMomentInertia = 0.0f;
 };

@@ -16,14 +16,6 @@
 
 Light::Light() : Component(TypeId) {}
 
-Light& Light::operator=(const Light& other)
-{
-  Component::operator=(other);
-  radius = other.radius;
-  color = other.color;
-  return *this;
-}
-
 void Light::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "radius", &radius, RenderFloat, 0.0f);

@@ -29,7 +29,7 @@ public:
   static constexpr const char* DrawLayer = "DL_FLOOR";
 
   Light();
-  Light& operator=(const Light& other);
+  Light& operator=(const Light&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -49,10 +49,10 @@ public:
   fColor color;
 
 private:
-  Transform* transform = nullptr;
-  Graphics::Layer* layer = nullptr;  // DrawLayer, found with the renderer of the target's buffer
-  Graphics::InstanceTarget target;
+  Transient<Transform*> transform = nullptr;
+  Transient<Graphics::Layer*> layer = nullptr;  // DrawLayer, found with the renderer of the target's buffer
+  Transient<Graphics::InstanceTarget> target;
   glm::vec2 centre{0.0f, 0.0f};
-  std::vector<glm::vec2> vertices;
-  Space* drawnSpace = nullptr;
+  Transient<std::vector<glm::vec2>> vertices;
+  Transient<Space*> drawnSpace = nullptr;
 };

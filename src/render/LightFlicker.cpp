@@ -11,15 +11,6 @@
 
 LightFlicker::LightFlicker() : Component(TypeId) {}
 
-LightFlicker& LightFlicker::operator=(const LightFlicker& other)
-{
-  Component::operator=(other);
-  baseColor = other.baseColor;
-  firstFrequency = other.firstFrequency;
-  secondFrequency = other.secondFrequency;
-  return *this;
-}
-
 float LightFlicker::Factor(float seconds) const
 {
   // The products are single precision, the sines double, the sum single again.

@@ -15,7 +15,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_LightFlicker;
 
   LightFlicker();
-  LightFlicker& operator=(const LightFlicker& other);
+  LightFlicker& operator=(const LightFlicker&) = default;
 
   void OnAwake() override;
   void On(UpdateEvent* event);
@@ -24,7 +24,7 @@ public:
   float Factor(float seconds) const;
 
 private:
-  PointLight* light = nullptr;
+  Transient<PointLight*> light = nullptr;
   fColor baseColor;
   float firstFrequency = 75.0f;
   float secondFrequency = 50.0f;

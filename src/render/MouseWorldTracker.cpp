@@ -14,12 +14,6 @@ MouseWorldTracker::MouseWorldTracker() : Component(TypeId) {}
 
 MouseWorldTracker::~MouseWorldTracker() = default;
 
-MouseWorldTracker& MouseWorldTracker::operator=(const MouseWorldTracker& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void MouseWorldTracker::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

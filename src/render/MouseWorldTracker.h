@@ -16,8 +16,9 @@ public:
 
   MouseWorldTracker();
   ~MouseWorldTracker() override;
-  // Nothing travels: the camera is looked up by the live object.
-  MouseWorldTracker& operator=(const MouseWorldTracker& other);
+  // A copy starts as constructed (the type table says so): the camera is looked up by the live
+  // object.
+  MouseWorldTracker& operator=(const MouseWorldTracker&) { return *this; }
 
   void OnAwake() override;
 

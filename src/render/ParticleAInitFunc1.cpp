@@ -5,12 +5,6 @@
 
 ParticleAInitFunc1::ParticleAInitFunc1() : Component(TypeId) {}
 
-ParticleAInitFunc1& ParticleAInitFunc1::operator=(const ParticleAInitFunc1& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void ParticleAInitFunc1::OnAwake()
 {
   GameObject* object = GetGameObject();

@@ -11,7 +11,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ParticleAInitFunc1;
 
   ParticleAInitFunc1();
-  ParticleAInitFunc1& operator=(const ParticleAInitFunc1& other);
+  ParticleAInitFunc1& operator=(const ParticleAInitFunc1&) = default;
 
   void OnAwake() override;
 

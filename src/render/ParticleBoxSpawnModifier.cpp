@@ -6,12 +6,6 @@
 
 ParticleBoxSpawnModifier::ParticleBoxSpawnModifier() : Component(TypeId) {}
 
-ParticleBoxSpawnModifier& ParticleBoxSpawnModifier::operator=(const ParticleBoxSpawnModifier& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void ParticleBoxSpawnModifier::OnAwake()
 {
   GameObject* object = GetGameObject();

@@ -10,7 +10,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ParticleBoxSpawnModifier;
 
   ParticleBoxSpawnModifier();
-  ParticleBoxSpawnModifier& operator=(const ParticleBoxSpawnModifier& other);
+  ParticleBoxSpawnModifier& operator=(const ParticleBoxSpawnModifier&) = default;
 
   void OnAwake() override;
   // No members; the inspector shows "Reapply Modifier", which installs the box spawn again.

@@ -15,40 +15,6 @@
 
 ParticleSystem::ParticleSystem() : Component(TypeId) {}
 
-ParticleSystem& ParticleSystem::operator=(const ParticleSystem& other)
-{
-  // The pool and its lists point into one object; a copy starts empty and fills on Reset.
-  Component::operator=(other);
-  texture = other.texture;
-  blendMode = other.blendMode;
-  lerpColorsInHSV = other.lerpColorsInHSV;
-  inWorldSpace = other.inWorldSpace;
-  layer = other.layer;
-  ageMax = other.ageMax;
-  ageMin = other.ageMin;
-  spawnRate = other.spawnRate;
-  initialSpawn = other.initialSpawn;
-  maxParticles = other.maxParticles;
-  scaleMin = other.scaleMin;
-  scaleMax = other.scaleMax;
-  scaleRate = other.scaleRate;
-  color1 = other.color1;
-  color2 = other.color2;
-  color3 = other.color3;
-  offset = other.offset;
-  spawnRandos = other.spawnRandos;
-  velocityMagnitudeMin = other.velocityMagnitudeMin;
-  velocityMagnitudeMax = other.velocityMagnitudeMax;
-  velocityDirAngleMin = other.velocityDirAngleMin;
-  velocityDirAngleMax = other.velocityDirAngleMax;
-  angularVelocityMin = other.angularVelocityMin;
-  angularVelocityMax = other.angularVelocityMax;
-  updateFunction = other.updateFunction;
-  spawnFunction = other.spawnFunction;
-  layerStale = true;
-  return *this;
-}
-
 void ParticleSystem::GetMembers(std::vector<MemberBase*>& members)
 {
   if (ParticleEditorButton("Reset ParticleSystem"))

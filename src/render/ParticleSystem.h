@@ -40,7 +40,7 @@ public:
   static constexpr const char* FallbackLayer = "DL_PARTICLES";
 
   ParticleSystem();
-  ParticleSystem& operator=(const ParticleSystem& other);
+  ParticleSystem& operator=(const ParticleSystem&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -105,18 +105,19 @@ private:
   void RetireDead();
   void ResolveLayer(Graphics::Graphics& renderer);
 
-  std::vector<Particle> particles;
-  std::vector<Particle*> freeList;
-  std::vector<Particle*> active;  // in spawn order
-  std::vector<std::uint8_t> live;  // per pool slot: 1 while the slot holds a live particle
+  // The pool and its lists point into one object; a copy fills its own on Reset.
+  Transient<std::vector<Particle>> particles;
+  Transient<std::vector<Particle*>> freeList;
+  Transient<std::vector<Particle*>> active;  // in spawn order
+  Transient<std::vector<std::uint8_t>> live;  // per pool slot: 1 while the slot holds a live particle
   float textureRect[4] = {0, 0, 0, 0};
   float accumulator = 0.0f;  // seconds of spawning not yet turned into particles
   bool originAtEmitter = true;
   glm::vec2 emitterPosition{0.0f, 0.0f};
-  Graphics::Layer* layerRecord = nullptr;  // found with the renderer of the target's buffer
-  bool layerStale = true;                   // "layer" is looked up again on the next draw
-  Graphics::InstanceTarget target;
-  Space* drawnSpace = nullptr;
+  Transient<Graphics::Layer*> layerRecord = nullptr;  // found with the renderer of the target's buffer
+  bool layerStale = true;                              // "layer" is looked up again on the next draw
+  Transient<Graphics::InstanceTarget> target;
+  Transient<Space*> drawnSpace = nullptr;
   ParticleUpdateFunction updateFunction = &StandardParticleUpdate;
   ParticleSpawnFunction spawnFunction = &RingSpawn;
 };

@@ -44,25 +44,6 @@ glm::mat3 LocalMatrix(const glm::vec2& offset, float angle, const glm::vec2& sca
 
 PointLight::PointLight() : Component(TypeId) {}
 
-PointLight& PointLight::operator=(const PointLight& other)
-{
-  Component::operator=(other);
-  on = other.on;
-  color = other.color;
-  type = other.type;
-  angle = other.angle;
-  scale = other.scale;
-  c1 = other.c1;
-  c2 = other.c2;
-  c3 = other.c3;
-  c4 = other.c4;
-  for (int i = 0; i < 3; ++i)
-    spare[i] = other.spare[i];
-  direction = other.direction;
-  offset = other.offset;
-  return *this;
-}
-
 void PointLight::OnAwake()
 {
   GameObject* object = GetGameObject();

@@ -27,7 +27,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_PointLight;
 
   PointLight();
-  PointLight& operator=(const PointLight& other);
+  PointLight& operator=(const PointLight&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -58,10 +58,10 @@ private:
   void DrawMarker(Graphics::Graphics& renderer, const glm::vec2& position);
 
   static constexpr std::size_t LitLayerCount = 2;
-  Transform* transform = nullptr;
+  Transient<Transform*> transform = nullptr;
   // Per lit layer: the layer, found with the renderer of the target's buffer, and that buffer.
-  Graphics::Layer* layers[LitLayerCount] = {};
-  Graphics::InstanceTarget targets[LitLayerCount];
+  Transient<std::array<Graphics::Layer*, LitLayerCount>> layers{};
+  Transient<std::array<Graphics::InstanceTarget, LitLayerCount>> targets;
 
   static bool editorMarkers;
 };

@@ -12,12 +12,6 @@ PulseAndRise::PulseAndRise() : Component(TypeId) {}
 
 PulseAndRise::~PulseAndRise() = default;
 
-PulseAndRise& PulseAndRise::operator=(const PulseAndRise& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void PulseAndRise::OnAwake()
 {
   GameObject* object = GetGameObject();

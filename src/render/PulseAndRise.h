@@ -17,7 +17,7 @@ public:
 
   PulseAndRise();
   ~PulseAndRise() override;
-  PulseAndRise& operator=(const PulseAndRise& other);
+  PulseAndRise& operator=(const PulseAndRise&) = default;
 
   void OnAwake() override;
 

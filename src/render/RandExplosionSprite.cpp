@@ -11,12 +11,6 @@ RandExplosionSprite::RandExplosionSprite() : Component(TypeId) {}
 
 RandExplosionSprite::~RandExplosionSprite() = default;
 
-RandExplosionSprite& RandExplosionSprite::operator=(const RandExplosionSprite& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void RandExplosionSprite::OnAwake()
 {
   GameObject* object = GetGameObject();

@@ -13,7 +13,7 @@ public:
 
   RandExplosionSprite();
   ~RandExplosionSprite() override;
-  RandExplosionSprite& operator=(const RandExplosionSprite& other);
+  RandExplosionSprite& operator=(const RandExplosionSprite&) = default;
 
   void OnAwake() override;
 

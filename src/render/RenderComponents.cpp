@@ -16,17 +16,17 @@
 
 void RegisterRenderComponents(ComponentFactoryMap& factories)
 {
-  AddComponentFactory<PointLight>(factories, "PointLight");
-  AddComponentFactory<LightFlicker>(factories, "LightFlicker");
-  AddComponentFactory<Light>(factories, "Light");
-  AddComponentFactory<ParticleSystem>(factories, "ParticleSystem");
-  AddComponentFactory<ParticleAInitFunc1>(factories, "ParticleAInitFunc1");
-  AddComponentFactory<ParticleBoxSpawnModifier>(factories, "ParticleBoxSpawnModifier");
-  AddComponentFactory<Camera>(factories, "Camera");
-  AddComponentFactory<Sprite>(factories, "Sprite");
-  AddComponentFactory<TextToSprite>(factories, "TextToSprite");
-  AddComponentFactory<PulseAndRise>(factories, "PulseAndRise");
-  AddComponentFactory<RandExplosionSprite>(factories, "RandExplosionSprite");
-  AddComponentFactory<MouseWorldTracker>(factories, "MouseWorldTracker");
-  AddComponentFactory<TimedHide>(factories, "TimedHide");
+  AddComponentFactory<PointLight>(factories);
+  AddComponentFactory<LightFlicker>(factories);
+  AddComponentFactory<Light>(factories);
+  AddComponentFactory<ParticleSystem>(factories);
+  AddComponentFactory<ParticleAInitFunc1>(factories);
+  AddComponentFactory<ParticleBoxSpawnModifier>(factories);
+  AddComponentFactory<Camera>(factories);
+  AddComponentFactory<Sprite>(factories);
+  AddComponentFactory<TextToSprite>(factories);
+  AddComponentFactory<PulseAndRise>(factories);
+  AddComponentFactory<RandExplosionSprite>(factories);
+  AddComponentFactory<MouseWorldTracker>(factories);
+  AddComponentFactory<TimedHide>(factories);
 }

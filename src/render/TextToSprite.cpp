@@ -38,17 +38,6 @@ TextToSprite::TextToSprite() : Component(TypeId) {}
 
 TextToSprite::~TextToSprite() = default;
 
-TextToSprite& TextToSprite::operator=(const TextToSprite& other)
-{
-  Component::operator=(other);
-  digitType = other.digitType;
-  yOffset = other.yOffset;
-  layer = other.layer;
-  color = other.color;
-  initialText = other.initialText;
-  return *this;
-}
-
 void TextToSprite::OnAwake()
 {
   SetString(initialText);

@@ -32,8 +32,7 @@ public:
 
   TextToSprite();
   ~TextToSprite() override;
-  // Copies the serialised members, the waking text among them; the characters belong to the live row.
-  TextToSprite& operator=(const TextToSprite& other);
+  TextToSprite& operator=(const TextToSprite&) = default;
 
   void OnAwake() override;
   // Asks for every character object to be destroyed.
@@ -68,7 +67,7 @@ private:
   void RemoveDigits();
   void LayOut();
 
-  std::vector<Handle<GameObject>> digits;
+  Transient<std::vector<Handle<GameObject>>> digits;
   std::string digitType = "HUD_Digit";
   std::string text;
   std::string initialText;  // "text" of the file: what the row shows on waking

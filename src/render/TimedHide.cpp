@@ -11,13 +11,6 @@ TimedHide::TimedHide() : Component(TypeId) {}
 
 TimedHide::~TimedHide() = default;
 
-TimedHide& TimedHide::operator=(const TimedHide& other)
-{
-  Component::operator=(other);
-  delay = other.delay;
-  return *this;
-}
-
 void TimedHide::OnAwake()
 {
   if (GetGameObject() == nullptr)

@@ -14,7 +14,7 @@ public:
 
   TimedHide();
   ~TimedHide() override;
-  TimedHide& operator=(const TimedHide& other);
+  TimedHide& operator=(const TimedHide&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

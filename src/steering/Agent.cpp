@@ -25,14 +25,6 @@ Agent::~Agent()
   kinematic.Release();
 }
 
-Agent& Agent::operator=(const Agent& other)
-{
-  Component::operator=(other);
-  maxEquippedItems = other.maxEquippedItems;
-  motivator = other.motivator;
-  return *this;
-}
-
 void Agent::OnAwake()
 {
   GameObject* object = GetGameObject();
@@ -63,7 +55,7 @@ void Agent::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "maxEquippedItems", &maxEquippedItems, RenderInt, 2);
   Members::AddMember(members, "motivator", &motivator, RenderMotivator, Motivator());
-  Members::AddMember(members, "Kinematic", &kinematic, RenderKinematic, Handle<Kinematic>(), false);
+  Members::AddMember<Handle<Kinematic>>(members, "Kinematic", &kinematic, RenderKinematic, Handle<Kinematic>(), false);
 }
 
 void Agent::On(UpdateEvent*)

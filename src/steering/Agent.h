@@ -29,9 +29,7 @@ public:
 
   Agent();
   ~Agent() override;
-  // Copies "maxEquippedItems" and the motivator; the kinematic, the steering and the sibling
-  // pointer belong to the live object.
-  Agent& operator=(const Agent& other);
+  Agent& operator=(const Agent&) = default;
 
   void OnAwake() override;
   // Once every component of the object is awake: the kinematic starts where the body stands.
@@ -54,10 +52,10 @@ private:
   // Position (the collider's, else the Transform's) and velocity from the physics.
   void ReadBack();
 
-  Handle<Kinematic> kinematic;
+  Transient<Handle<Kinematic>> kinematic;
   Motivator motivator;
   SteeringOutput steering;
-  Rigidbody* rigidbody = nullptr;
+  Transient<Rigidbody*> rigidbody = nullptr;
   bool hasRotationLock = false;
   bool reportedBadSteering = false;
 };

@@ -4,5 +4,5 @@
 
 void RegisterSteeringComponents(ComponentFactoryMap& factories)
 {
-  AddComponentFactory<Agent>(factories, "Agent");
+  AddComponentFactory<Agent>(factories);
 }

@@ -5,6 +5,7 @@
 #include "core/EventManager.h"
 #include "core/Send.h"
 #include "gameplay/player/PlayerEvents.h"
+#include "gameplay/ship/ShipLayoutFile.h"
 #include "gameplay/ship/SimpleDoorLogic.h"
 #include "physics/Collider.h"
 #include "render/Sprite.h"
@@ -28,6 +29,54 @@ glm::vec2 Centre(int x, int y)
 void Interact(GameObject& object)
 {
   Queue<InteractionEvent>(BRINDLE_SITE, object.GetId());
+}
+
+// Two halls of `side` tiles side by side: the left one open, with a pillar of one tile every
+// `pillarStep` tiles; the right one split every `room` tiles into rooms joined by gaps of two tiles,
+// staggered from wall to wall, with the same pillars.
+std::string PillaredHalls(int side, int room, int pillarStep)
+{
+  ShipLayout layout;
+  layout.width = 2 * side;
+  layout.height = side;
+  layout.tiles.assign(static_cast<std::size_t>(layout.width) * side, ShipTile());
+  auto isPillar = [&](int x, int y) {
+    x %= side;
+    return x > 1 && y > 1 && x < side - 2 && y < side - 2 && x % pillarStep == pillarStep / 2 &&
+           y % pillarStep == pillarStep / 2;
+  };
+  auto wallAt = [&](int along, int across) {
+    if (across % room != 0)
+      return false;
+    const int gap = (along / room + across / room) % 2 == 0 ? 1 : room - 3;
+    return along % room != gap && along % room != gap + 1;
+  };
+  for (int y = 1; y < side - 1; ++y)
+  {
+    for (int x = 1; x < layout.width - 1; ++x)
+    {
+      const int local = x % side;
+      if (local == 0 || local == side - 1)
+        continue;
+      const bool rooms = x >= side;
+      ShipTile& tile = layout.At(x, y);
+      tile.floor = '1';
+      if (local == side - 2 || (rooms && wallAt(y, local + 1)) || isPillar(x, y) || isPillar(x + 1, y))
+        tile.side = 'W';
+      if (y == 1 || (rooms && wallAt(local, y)) || isPillar(x, y) || isPillar(x, y - 1))
+        tile.bottom = 'I';
+    }
+  }
+  for (int x = 1; x < layout.width - 1; ++x)
+    if (x % side != 0 && x % side != side - 1)
+      layout.At(x, side - 1).bottom = 'I';
+  layout.At(0, 1).side = 'W';
+  for (int y = 1; y < side - 1; ++y)
+  {
+    layout.At(0, y).side = 'W';
+    layout.At(side, y).side = 'W';
+  }
+  return ShipLayoutFile::Format(layout);
 }
 }  // namespace
 
@@ -105,5 +154,40 @@ TEST_F(PathGraphTest, RoutesTurnAtWallEndsAndADoorDecidesWhetherTheClosetIsReach
       EXPECT_EQ(graph->FindNodeAt(3, 1), removed);
     }
   });
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
+
+// The graph links every pair of nodes that a ray between their centres finds clear, and no other:
+// the pairs the sweep leaves out are all blocked. Each list runs in the order of the node indices,
+// as when every new node was tried against every node before it.
+TEST_F(PathGraphTest, EveryPairOfNodesInSightIsLinkedAndNoOther)
+{
+  WriteLevel("halls", PillaredHalls(22, 6, 4), glm::vec2(0.0f, 0.0f));
+  std::size_t links = 0;
+  std::size_t nodeCount = 0;
+  Run("halls", 1, [&](int, Space& space) {
+    auto* graph = Find(space, "Ship")->GetComponent<PathGraph>();
+    const std::vector<PathGraph::Node>& nodes = graph->GetNodes();
+    nodeCount = nodes.size();
+    for (const PathGraph::Node& node : nodes)
+    {
+      std::vector<std::uint32_t> inSight;
+      for (const PathGraph::Node& other : nodes)
+      {
+        // The later node's ray towards the earlier one, as the nodes were laid.
+        const PathGraph::Node& later = other.index > node.index ? other : node;
+        const PathGraph::Node& earlier = other.index > node.index ? node : other;
+        if (other.index != node.index && graph->IsPathClear(later.position, earlier.position))
+          inSight.push_back(other.index);
+      }
+      std::vector<std::uint32_t> linked;
+      for (const PathGraph::Edge& link : node.neighbours)
+        linked.push_back(link.node);
+      EXPECT_EQ(linked, inSight) << "node " << node.index << " at " << node.tileX << ", " << node.tileY;
+      links += linked.size();
+    }
+  });
+  EXPECT_GT(nodeCount, 100u);
+  EXPECT_GT(links, 10 * nodeCount);
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }

@@ -48,19 +48,6 @@ BossActionLogic::~BossActionLogic()
   dingSound.StopAndClear();
 }
 
-BossActionLogic& BossActionLogic::operator=(const BossActionLogic& other)
-{
-  Component::operator=(other);
-  cooldown = other.cooldown;
-  maxCooldown = other.maxCooldown;
-  addSpawn = other.addSpawn;
-  charging = other.charging;
-  deathBallVelocity = other.deathBallVelocity;
-  currentCharge = other.currentCharge;
-  chargeTime = other.chargeTime;
-  return *this;
-}
-
 void BossActionLogic::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "cooldown", &cooldown, RenderFloat, 0.0f);

@@ -36,8 +36,7 @@ public:
 
   BossActionLogic();
   ~BossActionLogic() override;
-  // The tuning and the attack state travel; the sounds, siblings and death belong to the woken boss.
-  BossActionLogic& operator=(const BossActionLogic& other);
+  BossActionLogic& operator=(const BossActionLogic&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -77,8 +76,8 @@ private:
 
   std::array<glm::vec2, 3> throwCorners{glm::vec2(2800.0f, 1400.0f), glm::vec2(700.0f, 1400.0f),
                                         glm::vec2(1600.0f, 700.0f)};
-  Health* health = nullptr;
-  BossMovementLogic* movement = nullptr;
+  Transient<Health*> health = nullptr;
+  Transient<BossMovementLogic*> movement = nullptr;
   bool dead = false;
   bool twinkleSpawned = false;
   // BossWinEvent goes out once; the level is left on it.

@@ -33,15 +33,6 @@ BossMovementLogic::BossMovementLogic() : Component(TypeId)
 
 BossMovementLogic::~BossMovementLogic() = default;
 
-BossMovementLogic& BossMovementLogic::operator=(const BossMovementLogic& other)
-{
-  Component::operator=(other);
-  previous = other.previous;
-  right = other.right;
-  charging = other.charging;
-  return *this;
-}
-
 void BossMovementLogic::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "previous", &previous, RenderUnsigned, 1u);

@@ -34,8 +34,7 @@ public:
 
   BossMovementLogic();
   ~BossMovementLogic() override;
-  // The walk's direction travels; the live blend, machine and gun belong to the woken object.
-  BossMovementLogic& operator=(const BossMovementLogic& other);
+  BossMovementLogic& operator=(const BossMovementLogic&) = default;
 
   void OnAwake() override;
   // Binds the Agent's kinematic to the blend.
@@ -65,15 +64,15 @@ private:
   bool right = true;
   bool charging = false;
 
-  Handle<Kinematic> character;
+  Transient<Handle<Kinematic>> character;
   SteeringOutput steering;
-  std::unique_ptr<BlendedSteering> blend;
-  std::unique_ptr<OwnedKinematic> target_;
-  std::unique_ptr<OwnedKinematic> facing;
-  StateMachine machine{"BossMovement"};
+  Transient<std::unique_ptr<BlendedSteering>> blend;
+  Transient<std::unique_ptr<OwnedKinematic>> target_;
+  Transient<std::unique_ptr<OwnedKinematic>> facing;
+  Transient<StateMachine> machine{"BossMovement"};
   std::array<glm::vec2, 2> waypoints{glm::vec2(700.0f, 2000.0f), glm::vec2(2500.0f, 2000.0f)};
   bool stopped = false;
   Sound walkSound;
-  Sprite* sprite = nullptr;
+  Transient<Sprite*> sprite = nullptr;
   bool stepSounded = false;
 };

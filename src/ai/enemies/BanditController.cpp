@@ -20,12 +20,6 @@ BanditController::~BanditController()
   rotationCut.Release();
 }
 
-BanditController& BanditController::operator=(const BanditController& other)
-{
-  WanderChaseController::operator=(other);
-  return *this;
-}
-
 void BanditController::BuildBlends()
 {
   wanderSeparation = wanderBlend->AddBehavior<Separation>(3.0f);

@@ -22,8 +22,7 @@ public:
 
   BanditController();
   ~BanditController() override;
-  // The rotation cut is the live object's own.
-  BanditController& operator=(const BanditController& other);
+  BanditController& operator=(const BanditController&) = default;
 
   void Synchronize() override;
   void OnDestroy() override;
@@ -37,5 +36,5 @@ protected:
   virtual void AddWalk();
 
 private:
-  Handle<MotivatorModifier> rotationCut;
+  Transient<Handle<MotivatorModifier>> rotationCut;
 };

@@ -40,14 +40,6 @@ DroneCarrierController::DroneCarrierController()
 
 DroneCarrierController::~DroneCarrierController() = default;
 
-DroneCarrierController& DroneCarrierController::operator=(const DroneCarrierController& other)
-{
-  WanderChaseController::operator=(other);
-  spawnCount = other.spawnCount;
-  spawnPrefab = other.spawnPrefab;
-  return *this;
-}
-
 void DroneCarrierController::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "spawnPrefab_", &spawnPrefab, RenderPrefabName, std::string("DroneSpawn"));

@@ -36,8 +36,7 @@ public:
 
   DroneCarrierController();
   ~DroneCarrierController() override;
-  // The drones it releases travel; the live machine and blends do not.
-  DroneCarrierController& operator=(const DroneCarrierController& other);
+  DroneCarrierController& operator=(const DroneCarrierController&) = default;
 
   void OnDestroy() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -59,7 +58,7 @@ protected:
   void AddStates(State* wandering, State* chasing) override;
 
 private:
-  std::unique_ptr<BlendedSteering> splitBlend;
+  Transient<std::unique_ptr<BlendedSteering>> splitBlend;
   float splitDistance = SplitDistance;
   std::uint32_t spawnCount = 5;
   std::string spawnPrefab = "DroneSpawn";

@@ -22,15 +22,6 @@
 
 DroneSpawnController::DroneSpawnController() : EnemyController(TypeId, "DroneSpawnController") {}
 
-DroneSpawnController& DroneSpawnController::operator=(const DroneSpawnController& other)
-{
-  EnemyController::operator=(other);
-  damageOnHit = other.damageOnHit;
-  damageCooldownLength = other.damageCooldownLength;
-  damageCooldown = other.damageCooldown;
-  return *this;
-}
-
 void DroneSpawnController::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "damageOnHit_", &damageOnHit, RenderFloat, 0.5f);

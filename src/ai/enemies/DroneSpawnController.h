@@ -25,8 +25,7 @@ public:
   using EnemyController::On;
 
   DroneSpawnController();
-  // The damage and its cooldown travel; the blend is the live object's own.
-  DroneSpawnController& operator=(const DroneSpawnController& other);
+  DroneSpawnController& operator=(const DroneSpawnController&) = default;
 
   void OnAwake() override;
   void Synchronize() override;
@@ -39,8 +38,8 @@ public:
   float GetDamageCooldown() const { return damageCooldown; }
 
 private:
-  std::unique_ptr<BlendedSteering> blend;
-  Separation* allySeparation = nullptr;
+  Transient<std::unique_ptr<BlendedSteering>> blend;
+  Transient<Separation*> allySeparation = nullptr;
   float damageOnHit = 0.5f;
   float damageCooldownLength = 1.0f;
   float damageCooldown = 0.0f;

@@ -31,12 +31,6 @@ EnemyController::~EnemyController()
   target_.Release();
 }
 
-EnemyController& EnemyController::operator=(const EnemyController& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void EnemyController::FindAiming()
 {
   GameObject* object = GetGameObject();
@@ -130,6 +124,7 @@ void EnemyController::On(DiedEvent*)
     SendNow<EquipDequip>(BRINDLE_SITE, object->GetId(), PrimarySlot);
   dead = true;
   MarkDead();
+  OnDied();
 }
 
 void EnemyController::On(DeathAnimationComplete*)

@@ -41,8 +41,7 @@ public:
 protected:
   // `className` names the controller in its diagnostics and allocation failures.
   EnemyController(std::uint32_t typeId, const char* className);
-  // Nothing of a live controller travels: what it builds belongs to the object it woke on.
-  EnemyController& operator=(const EnemyController& other);
+  EnemyController& operator=(const EnemyController&) = default;
 
   // The owner's AimingModule into `aiming` (reported when missing).
   void FindAiming();
@@ -62,14 +61,16 @@ protected:
   void SendSteering();
   // The Health's hitpoints read the dead value and stay there.
   void MarkDead();
+  // The last step of a death, after the controller stopped.
+  virtual void OnDied() {}
 
   const char* className;
-  AimingModule* aiming = nullptr;
+  Transient<AimingModule*> aiming = nullptr;
   bool dead = false;
   SteeringOutput steering;
-  Handle<Kinematic> character;
-  Handle<Kinematic> target_;
-  Handle<GameObject> targetObject;
+  Transient<Handle<Kinematic>> character;
+  Transient<Handle<Kinematic>> target_;
+  Transient<Handle<GameObject>> targetObject;
 
 private:
   MissingSiblingWarning missingAgent;

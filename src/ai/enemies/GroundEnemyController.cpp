@@ -14,12 +14,6 @@ GroundEnemyController::GroundEnemyController(std::uint32_t typeId, const char* c
 {
 }
 
-GroundEnemyController& GroundEnemyController::operator=(const GroundEnemyController& other)
-{
-  WanderChaseController::operator=(other);
-  return *this;
-}
-
 void GroundEnemyController::BuildBlends()
 {
   wanderSeparation = wanderBlend->AddBehavior<Separation>(3.0f);

@@ -30,12 +30,11 @@ public:
 
 protected:
   GroundEnemyController(std::uint32_t typeId, const char* className, const Design& kind);
-  // The kind is the class's own; nothing of a live controller travels.
-  GroundEnemyController& operator=(const GroundEnemyController& other);
+  GroundEnemyController& operator=(const GroundEnemyController&) = default;
 
   void BuildBlends() override;
 
-  Face* face = nullptr;
+  Transient<Face*> face = nullptr;
 
 private:
   Design design;

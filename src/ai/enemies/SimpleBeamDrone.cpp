@@ -29,12 +29,6 @@ enum Phase
 
 SimpleBeamDrone::~SimpleBeamDrone() = default;
 
-SimpleBeamDrone& SimpleBeamDrone::operator=(const SimpleBeamDrone& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void SimpleBeamDrone::OnAwake()
 {
   GameObject* object = GetGameObject();

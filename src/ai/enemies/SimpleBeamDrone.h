@@ -35,8 +35,9 @@ public:
 
   SimpleBeamDrone() : Component(TypeId) {}
   ~SimpleBeamDrone() override;
-  // Nothing of a live drone travels: the beam belongs to the object it woke on.
-  SimpleBeamDrone& operator=(const SimpleBeamDrone& other);
+  // A copy starts as constructed (the type table says so): the beam belongs to the object it
+  // woke on.
+  SimpleBeamDrone& operator=(const SimpleBeamDrone&) { return *this; }
 
   void OnAwake() override;
 

@@ -22,12 +22,6 @@ SimpleTurretController::SimpleTurretController() : EnemyController(TypeId, "Simp
 
 SimpleTurretController::~SimpleTurretController() = default;
 
-SimpleTurretController& SimpleTurretController::operator=(const SimpleTurretController& other)
-{
-  EnemyController::operator=(other);
-  return *this;
-}
-
 void SimpleTurretController::OnAwake()
 {
   if (GetGameObject() == nullptr)

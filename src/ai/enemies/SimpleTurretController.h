@@ -24,8 +24,7 @@ public:
 
   SimpleTurretController();
   ~SimpleTurretController() override;
-  // Nothing of a live turret travels.
-  SimpleTurretController& operator=(const SimpleTurretController& other);
+  SimpleTurretController& operator=(const SimpleTurretController&) = default;
 
   void OnAwake() override;
   void Synchronize() override;
@@ -40,5 +39,5 @@ public:
   static glm::mat3 WeaponMatrix(float orientation);
 
 private:
-  std::unique_ptr<Face> face;
+  Transient<std::unique_ptr<Face>> face;
 };

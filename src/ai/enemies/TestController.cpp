@@ -12,12 +12,6 @@ TestController::~TestController()
   path.Release();
 }
 
-TestController& TestController::operator=(const TestController& other)
-{
-  BanditController::operator=(other);
-  return *this;
-}
-
 void TestController::AddWalk()
 {
   if (!path.IsValid())

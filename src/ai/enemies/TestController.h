@@ -20,8 +20,7 @@ public:
 
   TestController();
   ~TestController() override;
-  // The route is the live object's own.
-  TestController& operator=(const TestController& other);
+  TestController& operator=(const TestController&) = default;
 
   void OnDestroy() override;
   void WanderUpdate() override;
@@ -32,6 +31,6 @@ protected:
   void AddWalk() override;
 
 private:
-  FollowPath* followPath = nullptr;
-  Handle<Path> path;
+  Transient<FollowPath*> followPath = nullptr;
+  Transient<Handle<Path>> path;
 };

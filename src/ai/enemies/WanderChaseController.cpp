@@ -20,12 +20,6 @@ WanderChaseController::WanderChaseController(std::uint32_t typeId, const char* c
 {
 }
 
-WanderChaseController& WanderChaseController::operator=(const WanderChaseController& other)
-{
-  EnemyController::operator=(other);
-  return *this;
-}
-
 void WanderChaseController::OnAwake()
 {
   if (GetGameObject() == nullptr)
@@ -102,6 +96,7 @@ void WanderChaseController::On(UpdateEvent* event)
   if (armsItself)
     AskForWeapon();
   SendSteering();
+  AfterSteering();
 }
 
 void WanderChaseController::WanderUpdate()
@@ -125,7 +120,7 @@ void WanderChaseController::ChaseUpdate()
   if (chaseBlend != nullptr)
     steering = chaseBlend->GetSteering();
   if (armsItself)
-    FireWeapon();
+    FireInChase();
 }
 
 void WanderChaseController::BuildChaseBlend()

@@ -50,8 +50,7 @@ protected:
   // it chases in; an `armed` kind asks for a weapon and fires it.
   WanderChaseController(std::uint32_t typeId, const char* className, const char* machineName,
                         const char* chaseStateName, bool armed);
-  // The machine and the blends are built for the live object when it wakes; none of them travels.
-  WanderChaseController& operator=(const WanderChaseController& other);
+  WanderChaseController& operator=(const WanderChaseController&) = default;
 
   // Fills wanderBlend and chaseBlend (made empty for it) and the behaviour pointers they need.
   virtual void BuildBlends() = 0;
@@ -59,19 +58,23 @@ protected:
   void BuildChaseBlend();
   // Subscriptions beyond the shared ones.
   virtual void SubscribeMore() {}
+  // An armed kind's shot while chasing: its first slot, once.
+  virtual void FireInChase() { FireWeapon(); }
+  // The last step of an update, after the steering went out.
+  virtual void AfterSteering() {}
   // Further states and transitions, after the two shared ones.
   virtual void AddStates(State*, State*) {}
 
-  StateMachine machine;
-  std::unique_ptr<BlendedSteering> wanderBlend;
-  std::unique_ptr<BlendedSteering> chaseBlend;
-  Separation* wanderSeparation = nullptr;
-  Separation* allySeparation = nullptr;
-  Separation* opponentSeparation = nullptr;
+  Transient<StateMachine> machine;
+  Transient<std::unique_ptr<BlendedSteering>> wanderBlend;
+  Transient<std::unique_ptr<BlendedSteering>> chaseBlend;
+  Transient<Separation*> wanderSeparation = nullptr;
+  Transient<Separation*> allySeparation = nullptr;
+  Transient<Separation*> opponentSeparation = nullptr;
   // Told the update's time before it steers, where a blend walks in steps.
-  StepWander* stepWander = nullptr;
+  Transient<StepWander*> stepWander = nullptr;
   // Centred in Synchronize where the object stands, where a blend keeps to a zone.
-  Zoning* zoning = nullptr;
+  Transient<Zoning*> zoning = nullptr;
   float frameTime = 0.0f;
 
 private:

@@ -11,9 +11,11 @@
 #include "physics/RayCastResult.h"
 #include "core/Log.h"
 #include "platform/Assert.h"
+#include "platform/TerminationSignal.h"
 #include "steering/AIDebugDraw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <glm/geometric.hpp>
 
 namespace
@@ -24,6 +26,45 @@ const fColor GraphColour(1.0f, 1.0f, 1.0f, 1.0f);
 const fColor PathColour(1.0f, 0.0f, 1.0f, 1.0f);
 constexpr float GraphNodeRadius = 80.0f;
 constexpr float PathPointRadius = 50.0f;
+// Slopes are compared with this much slack: a node at the edge of a row's slopes stays in the
+// sweep, and a closed side stops the rays that touch its ends. Each wall's collider reaches past
+// the ends of its side by far more, so a ray this close to a wall's end meets the wall.
+constexpr double SlopeSlack = 1e-9;
+
+// The slopes (across / along) of the rays still open in one eighth of the sweep, as disjoint
+// closed intervals in ascending order.
+class OpenSlopes
+{
+public:
+  OpenSlopes() : intervals{{0.0, 1.0}} {}
+
+  bool Empty() const { return intervals.empty(); }
+  const std::vector<std::pair<double, double>>& Intervals() const { return intervals; }
+
+  // Closes [low, high] and the slack around it.
+  void Close(double low, double high)
+  {
+    low -= SlopeSlack;
+    high += SlopeSlack;
+    std::vector<std::pair<double, double>> kept;
+    for (const auto& [first, last] : intervals)
+    {
+      if (last < low || first > high)
+      {
+        kept.emplace_back(first, last);
+        continue;
+      }
+      if (first < low)
+        kept.emplace_back(first, low);
+      if (last > high)
+        kept.emplace_back(high, last);
+    }
+    intervals.swap(kept);
+  }
+
+private:
+  std::vector<std::pair<double, double>> intervals;
+};
 
 // A line from one point to another on the space's debug layer, or false when they coincide.
 bool DrawLineBetween(Space* space, glm::vec2 from, glm::vec2 to, const fColor& colour)
@@ -38,16 +79,6 @@ bool DrawLineBetween(Space* space, glm::vec2 from, glm::vec2 to, const fColor& c
 }  // namespace
 
 PathGraph::~PathGraph() = default;
-
-PathGraph& PathGraph::operator=(const PathGraph& other)
-{
-  Component::operator=(other);
-  nodes = other.nodes;
-  nextIndex = other.nextIndex;
-  freeIndices = other.freeIndices;
-  debugDrawGraph = other.debugDrawGraph;
-  return *this;
-}
 
 void PathGraph::GetMembers(std::vector<MemberBase*>& members)
 {
@@ -155,6 +186,9 @@ void PathGraph::AddNode(int x, int y)
 {
   if (shipMap == nullptr || !shipMap->InBounds(x, y))
     return;
+  const std::size_t tiles = TileIndex(0, shipMap->GetHeight());
+  if (nodeAtTile.size() != tiles)
+    nodeAtTile.assign(tiles, -1);
   std::uint32_t index = nextIndex;
   if (!freeIndices.empty())
   {
@@ -170,11 +204,14 @@ void PathGraph::AddNode(int x, int y)
   node.tileX = x;
   node.tileY = y;
   node.position = shipMap->TileToWorld(x, y);
-  for (Node& other : nodes)
+  for (const std::uint32_t candidate : VisibleCandidates(x, y))
   {
+    Node& other = nodes[candidate];
     if (other.active && other.index != index && IsPathClear(node.position, other.position))
       LinkNodes(node, other);
   }
+  if (nodeAtTile[TileIndex(x, y)] < 0)
+    nodeAtTile[TileIndex(x, y)] = static_cast<int>(index);
   if (index == nodes.size())
     nodes.push_back(std::move(node));
   else if (index < nodes.size())
@@ -189,6 +226,18 @@ void PathGraph::RemoveNode(std::uint32_t index)
     return;
   Node& removed = nodes[index];
   removed.active = false;
+  if (shipMap != nullptr && shipMap->InBounds(removed.tileX, removed.tileY))
+  {
+    // Another node laid on the same tile takes its place.
+    int& here = nodeAtTile[TileIndex(removed.tileX, removed.tileY)];
+    if (here == static_cast<int>(index))
+    {
+      here = -1;
+      for (const Node& other : nodes)
+        if (other.active && other.tileX == removed.tileX && other.tileY == removed.tileY)
+          here = static_cast<int>(other.index);
+    }
+  }
   while (!removed.neighbours.empty())
   {
     const std::uint32_t linked = removed.neighbours.back().node;
@@ -205,22 +254,113 @@ void PathGraph::RemoveNode(std::uint32_t index)
 
 int PathGraph::FindNodeAt(int x, int y) const
 {
-  for (const Node& node : nodes)
+  if (shipMap == nullptr || !shipMap->InBounds(x, y) || nodeAtTile.empty())
+    return -1;
+  return nodeAtTile[TileIndex(x, y)];
+}
+
+std::size_t PathGraph::TileIndex(int x, int y) const
+{
+  return static_cast<std::size_t>(y) * static_cast<std::size_t>(shipMap->GetWidth()) + static_cast<std::size_t>(x);
+}
+
+bool PathGraph::SweepPasses(int x, int y, int stepX, int stepY) const
+{
+  if (!shipMap->InBounds(x, y) || !shipMap->InBounds(x + stepX, y + stepY))
+    return false;
+  using namespace ShipWall;
+  const std::uint8_t side = stepX > 0 ? Right : stepX < 0 ? Left : stepY > 0 ? Top : Bottom;
+  return IsSideOpen(x, y, side);
+}
+
+std::vector<std::uint32_t> PathGraph::VisibleCandidates(int x, int y) const
+{
+  std::vector<std::uint32_t> found;
+  if (shipMap == nullptr || !shipMap->InBounds(x, y) || nodeAtTile.empty())
+    return found;
+  if (const int here = nodeAtTile[TileIndex(x, y)]; here >= 0)
+    found.push_back(static_cast<std::uint32_t>(here));
+  // Each eighth covers the rays whose step across is at most their step along.
+  for (const glm::ivec2 along : {glm::ivec2(1, 0), glm::ivec2(-1, 0), glm::ivec2(0, 1), glm::ivec2(0, -1)})
   {
-    if (node.active && node.tileX == x && node.tileY == y)
-      return static_cast<int>(node.index);
+    const glm::ivec2 across(along.y, along.x);
+    SweepOctant(x, y, along, across, found);
+    SweepOctant(x, y, along, -across, found);
   }
-  return -1;
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  return found;
+}
+
+// Row k holds the tiles k steps along from the origin; a ray of slope s is at s * d across when it
+// is d along. A side between two tiles of a row stops the rays that touch it within the row, the
+// side at a row's far edge those that cross it there.
+void PathGraph::SweepOctant(int x, int y, glm::ivec2 along, glm::ivec2 out, std::vector<std::uint32_t>& found) const
+{
+  OpenSlopes open;
+  // Past the map's larger side every tile of a row is outside it.
+  const int lastRow = std::max(shipMap->GetWidth(), shipMap->GetHeight());
+  for (int k = 0; k <= lastRow && !open.Empty(); ++k)
+  {
+    const double nearEdge = k == 0 ? 0.0 : k - 0.5;
+    const double farEdge = k + 0.5;
+    auto tileAt = [&](int j) { return glm::ivec2(x, y) + along * k + out * j; };
+    std::vector<std::pair<double, double>> closed;
+    for (const auto& [low, high] : open.Intervals())
+    {
+      if (k > 0)
+      {
+        const int first = static_cast<int>(std::ceil(low * k - SlopeSlack));
+        const int last = static_cast<int>(std::floor(high * k + SlopeSlack));
+        for (int j = first; j <= last; ++j)
+        {
+          const glm::ivec2 tile = tileAt(j);
+          if (!shipMap->InBounds(tile.x, tile.y))
+            continue;
+          if (const int node = nodeAtTile[TileIndex(tile.x, tile.y)]; node >= 0)
+            found.push_back(static_cast<std::uint32_t>(node));
+        }
+      }
+      // The sides between tiles j and j + 1 of this row, at j + 0.5 across.
+      const int firstSide = static_cast<int>(std::ceil(low * nearEdge - 0.5 - SlopeSlack));
+      const int lastSide = static_cast<int>(std::floor(high * farEdge - 0.5 + SlopeSlack));
+      for (int j = std::max(firstSide, 0); j <= lastSide; ++j)
+      {
+        const glm::ivec2 tile = tileAt(j);
+        if (!SweepPasses(tile.x, tile.y, out.x, out.y))
+          closed.emplace_back((j + 0.5) / farEdge, nearEdge > 0.0 ? (j + 0.5) / nearEdge : 2.0);
+      }
+      // The far edges of the tiles the rays leave the row through.
+      const int firstEdge = static_cast<int>(std::ceil(low * farEdge - 0.5 - SlopeSlack));
+      const int lastEdge = static_cast<int>(std::floor(high * farEdge + 0.5 + SlopeSlack));
+      for (int j = std::max(firstEdge, 0); j <= lastEdge; ++j)
+      {
+        const glm::ivec2 tile = tileAt(j);
+        if (!SweepPasses(tile.x, tile.y, along.x, along.y))
+          closed.emplace_back((j - 0.5) / farEdge, (j + 0.5) / farEdge);
+      }
+    }
+    for (const auto& [low, high] : closed)
+      open.Close(low, high);
+  }
 }
 
 void PathGraph::BuildGraph()
 {
   if (shipMap == nullptr)
     return;
+  // A map loaded again gets one graph, not a second laid over the first.
+  nodes.clear();
+  freeIndices.clear();
+  nextIndex = 0;
+  nodeAtTile.assign(TileIndex(0, shipMap->GetHeight()), -1);
   for (int x = 0; x < shipMap->GetWidth(); ++x)
   {
     for (int y = 0; y < shipMap->GetHeight(); ++y)
     {
+      // A large layout takes a while inside one frame; a request to end the program is not kept waiting.
+      if (TerminationSignal::IsRequested())
+        return;
       if (IsCornerTile(x, y))
         AddNode(x, y);
     }

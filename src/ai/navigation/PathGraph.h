@@ -5,6 +5,12 @@
 // wall. The graph is built when the map has loaded and patched in the 3 x 3 tiles around a wall
 // that is blown out.
 //
+// Rays are cast only to the nodes a new node may see: a sweep over the map's wall bits from its
+// tile outwards, which stops at closed sides. Every closed side holds a wall whose collider covers
+// the whole side and its ends (the wall prefabs are 144 long on 128 tiles), so a ray the sweep
+// rules out would have met a wall; the rays cast decide as before. A layout of rooms costs rays
+// in proportion to its corners, not to their square. A termination request ends a build early.
+//
 //   std::vector<glm::vec2> route = graph->FindPath(from, to, space);
 //
 // gives the start, the corners to pass and the goal, each in sight of the next: [from, to] when
@@ -51,9 +57,7 @@ public:
 
   PathGraph() : Component(TypeId) {}
   ~PathGraph() override;
-  // The graph and the flag travel; the map is found again by the copy's own object, and the
-  // search sets carry nothing between searches.
-  PathGraph& operator=(const PathGraph& other);
+  PathGraph& operator=(const PathGraph&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -70,9 +74,13 @@ public:
   bool IsCornerTile(int x, int y) const;
   void AddNode(int x, int y);
   void RemoveNode(std::uint32_t index);
-  // The first active node on the tile, or -1.
+  // The active node on the tile, or -1.
   int FindNodeAt(int x, int y) const;
+  // The active nodes the sweep from the tile does not rule out, by ascending index: a superset of
+  // those a ray from the tile's centre reaches. A node on the tile itself is among them.
+  std::vector<std::uint32_t> VisibleCandidates(int x, int y) const;
   void LinkNodes(Node& first, Node& second);
+  // Builds the graph anew: a node on every corner tile, in column order.
   void BuildGraph();
   // Adds and removes nodes in the 3 x 3 tiles around (x, y); nodes that stay keep their links.
   void UpdateAroundTile(int x, int y);
@@ -100,16 +108,24 @@ private:
   // Whether the node sees the search's goal; each node's ray to it is cast once a search.
   bool SeesGoal(const Node& node, glm::vec2 goal);
   bool IsSideOpen(int x, int y, std::uint8_t side) const;
+  // Whether the sweep passes between two tiles a unit step apart; outside the map it does not.
+  bool SweepPasses(int x, int y, int stepX, int stepY) const;
+  // One eighth of the sweep, its tiles given by the axes (along, out) in map steps.
+  void SweepOctant(int x, int y, glm::ivec2 along, glm::ivec2 out, std::vector<std::uint32_t>& found) const;
+  std::size_t TileIndex(int x, int y) const;
   // The route from the start through the found node's chain of parents to the goal.
   std::vector<glm::vec2> RouteThrough(const Node& found, glm::vec2 start, glm::vec2 goal) const;
 
-  ShipMap* shipMap = nullptr;
+  Transient<ShipMap*> shipMap = nullptr;
   std::vector<Node> nodes;
+  // By tile (x + y * width): the active node standing there, or -1; sized when the graph is built.
+  std::vector<int> nodeAtTile;
   std::uint32_t nextIndex = 0;
   std::vector<std::uint32_t> freeIndices;
-  OpenSet openSet;
+  // The open set points at this graph's own nodes.
+  Transient<OpenSet> openSet;
   // Where each node stands in the open set, and whether it is in either set, by node index.
-  std::vector<OpenSet::iterator> openEntries;
+  Transient<std::vector<OpenSet::iterator>> openEntries;
   std::vector<std::uint8_t> inOpenSet;
   std::vector<std::uint8_t> inClosedSet;
   std::vector<std::uint8_t> goalSight;  // by node index: 0 not yet cast, 1 sees the goal, 2 does not

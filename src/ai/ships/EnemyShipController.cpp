@@ -22,12 +22,6 @@ EnemyShipController::EnemyShipController(std::uint32_t typeId, const char* class
 {
 }
 
-EnemyShipController& EnemyShipController::operator=(const EnemyShipController& other)
-{
-  EnemyController::operator=(other);
-  return *this;
-}
-
 void EnemyShipController::OnAwake()
 {
   if (GetGameObject() == nullptr)

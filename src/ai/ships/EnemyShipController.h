@@ -25,8 +25,7 @@ public:
   static constexpr float ArrivalDistance = 400.0f;
 
   EnemyShipController();
-  // Nothing of a live ship's steering travels; the destination is the launcher's to set.
-  EnemyShipController& operator=(const EnemyShipController& other);
+  EnemyShipController& operator=(const EnemyShipController&) = default;
 
   void OnAwake() override;
   void Synchronize() override;
@@ -49,10 +48,10 @@ protected:
   // The steering blend made on waking; the hard ship's flies straight at its target.
   virtual void BuildBlend();
 
-  std::unique_ptr<BlendedSteering> blend;
+  Transient<std::unique_ptr<BlendedSteering>> blend;
 
 private:
   glm::vec2 destination{0.0f, 0.0f};
-  Separation* nearSeparation = nullptr;
-  Separation* farSeparation = nullptr;
+  Transient<Separation*> nearSeparation = nullptr;
+  Transient<Separation*> farSeparation = nullptr;
 };

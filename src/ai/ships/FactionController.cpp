@@ -24,13 +24,6 @@ namespace
 constexpr std::size_t Destinations = 3;
 }  // namespace
 
-FactionController& FactionController::operator=(const FactionController& other)
-{
-  Component::operator=(other);
-  attackCount = other.attackCount;
-  return *this;
-}
-
 void FactionController::OnAwake()
 {
   GameObject* base = GetGameObject();

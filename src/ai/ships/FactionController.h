@@ -24,8 +24,7 @@ public:
   static constexpr float FirstLaunch = 2.0f;  // seconds after waking
 
   FactionController() : Component(TypeId) {}
-  // The anger travels; the live base's timer, arrow and pending attack do not.
-  FactionController& operator=(const FactionController& other);
+  FactionController& operator=(const FactionController&) = default;
 
   void OnAwake() override;
 
@@ -55,5 +54,5 @@ private:
   std::string easyShip = "OW_FactionOne_EasyShip";
   std::string mediumShip = "OW_FactionOne_MedShip";
   std::string hardShip = "OW_FactionOne_HardShip";
-  Handle<GameObject> waypoint;
+  Transient<Handle<GameObject>> waypoint;
 };

@@ -12,17 +12,12 @@ public:
   static constexpr std::uint32_t TypeId = COMP_FactionProperty;
 
   FactionProperty() : Component(TypeId) {}
-  // A copy belongs to no faction until its launcher says so.
-  FactionProperty& operator=(const FactionProperty& other)
-  {
-    Component::operator=(other);
-    return *this;
-  }
+  FactionProperty& operator=(const FactionProperty&) = default;
 
   void SetController(FactionController* controller);
   // The launching base's controller; null for a ship no base launched, or whose base is gone.
   FactionController* GetController() const;
 
 private:
-  Handle<GameObject> base;
+  Transient<Handle<GameObject>> base;
 };

@@ -14,11 +14,8 @@ public:
   static constexpr float Interval = 10.0f;  // seconds
 
   SimpleShipSpawner() : Component(TypeId) {}
-  SimpleShipSpawner& operator=(const SimpleShipSpawner& other)
-  {
-    Component::operator=(other);
-    return *this;
-  }
+  // A copy starts as constructed: the type table says so.
+  SimpleShipSpawner& operator=(const SimpleShipSpawner&) { return *this; }
 
   void OnAwake() override;
 

@@ -19,11 +19,7 @@ public:
   static constexpr float Spread = 1000.0f;  // side of the square
 
   EnemyReinforcementSpawner() : Component(TypeId) {}
-  EnemyReinforcementSpawner& operator=(const EnemyReinforcementSpawner& other)
-  {
-    Component::operator=(other);
-    return *this;
-  }
+  EnemyReinforcementSpawner& operator=(const EnemyReinforcementSpawner&) = default;
 
   void OnAwake() override;
 

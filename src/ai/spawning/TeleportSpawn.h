@@ -14,11 +14,7 @@ public:
   static constexpr const char* ArrivalPrefab = "AI_bear_police";
 
   TeleportSpawn();
-  TeleportSpawn& operator=(const TeleportSpawn& other)
-  {
-    Component::operator=(other);
-    return *this;
-  }
+  TeleportSpawn& operator=(const TeleportSpawn&) = default;
 
   void OnAwake() override;
 

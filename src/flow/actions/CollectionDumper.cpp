@@ -19,13 +19,6 @@ namespace
 constexpr std::size_t ObjectsPerEntry = 5;
 }
 
-CollectionDumper& CollectionDumper::operator=(const CollectionDumper& other)
-{
-  moreTreasure = other.moreTreasure;
-  loadMainMenu = other.loadMainMenu;
-  return *this;
-}
-
 void CollectionDumper::OnAwake()
 {
   if (Registry* registry = Registry::Instance())

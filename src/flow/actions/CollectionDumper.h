@@ -17,7 +17,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_CollectionDumper;
 
   CollectionDumper() : Component(TypeId) {}
-  CollectionDumper& operator=(const CollectionDumper& other);
+  CollectionDumper& operator=(const CollectionDumper&) = default;
 
   void OnAwake() override;
   void OnDestroy() override;

@@ -44,14 +44,6 @@ glm::vec2 WorldPosition(const Handle<GameObject>& object)
 }
 }  // namespace
 
-BossCameraManager& BossCameraManager::operator=(const BossCameraManager& other)
-{
-  Component::operator=(other);
-  bossTimer = other.bossTimer;
-  timer = other.timer;
-  return *this;
-}
-
 void BossCameraManager::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "bossTimer", &bossTimer, RenderFloat, 0.0f);

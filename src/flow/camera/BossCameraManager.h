@@ -31,8 +31,7 @@ public:
   static constexpr const char* VictoryPrefab = "HUD_VictoryMessage";
 
   BossCameraManager() : Component(TypeId) {}
-  // The tuning travels; the looked-up objects and the fight's progress are the live manager's.
-  BossCameraManager& operator=(const BossCameraManager& other);
+  BossCameraManager& operator=(const BossCameraManager&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -56,10 +55,10 @@ private:
   float bossTimer = 0.0f;
   float timer = 0.0f;
 
-  Handle<GameObject> boss;
-  Handle<GameObject> player;
-  Handle<GameObject> anchor;
-  Handle<GameObject> camera;
+  Transient<Handle<GameObject>> boss;
+  Transient<Handle<GameObject>> player;
+  Transient<Handle<GameObject>> anchor;
+  Transient<Handle<GameObject>> camera;
   bool cameraLookedUp = false;
   float zoomRange = 0.0f;
   float startDelay = OpeningShot;

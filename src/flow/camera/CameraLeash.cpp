@@ -45,15 +45,6 @@ glm::vec2 AimOf(GameObject& focus)
 }
 }  // namespace
 
-CameraLeash& CameraLeash::operator=(const CameraLeash& other)
-{
-  focusName = other.focusName;
-  leadAmount = other.leadAmount;
-  translationSpeed = other.translationSpeed;
-  boss = other.boss;
-  return *this;
-}
-
 void CameraLeash::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

@@ -20,7 +20,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_CameraLeash;
 
   CameraLeash() : Component(TypeId) {}
-  CameraLeash& operator=(const CameraLeash& other);
+  CameraLeash& operator=(const CameraLeash&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -36,5 +36,5 @@ private:
   float leadAmount = 300.0f;
   float translationSpeed = 2.3f;
   bool boss = false;
-  Handle<GameObject> focus;
+  Transient<Handle<GameObject>> focus;
 };

@@ -7,13 +7,6 @@
 #include "object/Space.h"
 #include "object/Transform.h"
 
-ParallaxController& ParallaxController::operator=(const ParallaxController& other)
-{
-  target = other.target;
-  multiplier = other.multiplier;
-  return *this;
-}
-
 void ParallaxController::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

@@ -14,7 +14,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ParallaxController;
 
   ParallaxController() : Component(TypeId) {}
-  ParallaxController& operator=(const ParallaxController& other);
+  ParallaxController& operator=(const ParallaxController&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

@@ -11,7 +11,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_SnapCameraOnInput;
 
   SnapCameraOnInput() : Component(TypeId) {}
-  SnapCameraOnInput& operator=(const SnapCameraOnInput&) { return *this; }
+  SnapCameraOnInput& operator=(const SnapCameraOnInput&) = default;
 
   void OnAwake() override;
   void On(UpdateEvent* event);

@@ -9,16 +9,6 @@
 
 #include <cmath>
 
-ZoomManager& ZoomManager::operator=(const ZoomManager& other)
-{
-  position = other.position;
-  zoom = other.zoom;
-  zoomSpeed = other.zoomSpeed;
-  moveSpeed = other.moveSpeed;
-  leashed = other.leashed;
-  return *this;
-}
-
 void ZoomManager::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

@@ -19,7 +19,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ZoomManager;
 
   ZoomManager() : Component(TypeId) {}
-  ZoomManager& operator=(const ZoomManager& other);
+  ZoomManager& operator=(const ZoomManager&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -39,5 +39,5 @@ private:
   float zoomSpeed = 0.2f;
   float moveSpeed = 0.02f;
   bool leashed = false;
-  Transform* transform = nullptr;
+  Transient<Transform*> transform = nullptr;
 };

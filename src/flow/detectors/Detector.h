@@ -31,12 +31,7 @@ public:
   };
 
   Detector(std::uint32_t typeId, Kind detectorKind) : Component(typeId), kind(detectorKind) {}
-  // The base state starts as constructed in a copy; each detector copies its own settings.
-  Detector& operator=(const Detector& other)
-  {
-    Component::operator=(other);
-    return *this;
-  }
+  Detector& operator=(const Detector&) = default;
 
   // Subscribes the update on the space.
   void OnAwake() override;
@@ -71,10 +66,11 @@ private:
   void Edge(bool& flag, bool now);
 
   Kind kind;
-  bool hovered = false;
-  bool forcedHover = false;
-  bool triggered = false;
-  bool waitingForRelease = true;
+  // The live state: a copy starts as constructed, whatever the state of its source.
+  Transient<bool> hovered = false;
+  Transient<bool> forcedHover = false;
+  Transient<bool> triggered = false;
+  Transient<bool> waitingForRelease = true;
 };
 
 // Whether a hover detector of the object (its click or menu input detector) reports hover. An

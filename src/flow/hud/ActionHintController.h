@@ -15,7 +15,7 @@ public:
   static constexpr float ShowDistance = 500.0f;
 
   ActionHintController() : Component(TypeId) {}
-  ActionHintController& operator=(const ActionHintController&) { return *this; }
+  ActionHintController& operator=(const ActionHintController&) = default;
 
   void OnAwake() override;
   void On(UpdateEvent* event);
@@ -23,6 +23,6 @@ public:
   const Handle<GameObject>& GetHint() const { return hint; }
 
 private:
-  Handle<GameObject> player;
-  Handle<GameObject> hint;
+  Transient<Handle<GameObject>> player;
+  Transient<Handle<GameObject>> hint;
 };

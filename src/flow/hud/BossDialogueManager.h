@@ -21,12 +21,7 @@ public:
   static constexpr const char* Taunt = "I am INVINCIBLE! You will never defeat me you scally wag!";
 
   BossDialogueManager() : Component(TypeId) {}
-  // Nothing travels: each box counts its own life from waking.
-  BossDialogueManager& operator=(const BossDialogueManager& other)
-  {
-    Component::operator=(other);
-    return *this;
-  }
+  BossDialogueManager& operator=(const BossDialogueManager&) = default;
 
   void OnAwake() override;
 
@@ -39,6 +34,6 @@ private:
   bool counting = true;
   bool textShown = false;
   bool leaving = false;
-  DialogueAnimator* dialogue = nullptr;
-  Handle<GameObject> player;
+  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<Handle<GameObject>> player;
 };

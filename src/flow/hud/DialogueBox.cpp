@@ -56,26 +56,6 @@ std::vector<std::string> WrapDialogueText(const std::string& text, std::uint32_t
   return rows;
 }
 
-DialogueAnimator& DialogueAnimator::operator=(const DialogueAnimator& other)
-{
-  text = other.text;
-  lines = other.lines;
-  lineSize = other.lineSize;
-  color = other.color;
-  background = other.background;
-  headSprite = other.headSprite;
-  jawSprite = other.jawSprite;
-  backgroundOffset = other.backgroundOffset;
-  headOffset = other.headOffset;
-  jawOffset = other.jawOffset;
-  backgroundScale = other.backgroundScale;
-  headScale = other.headScale;
-  jawScale = other.jawScale;
-  jawAmplitude = other.jawAmplitude;
-  jawSpeed = other.jawSpeed;
-  return *this;
-}
-
 void DialogueAnimator::OnAwake()
 {
   SetText(text);

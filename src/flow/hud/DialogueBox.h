@@ -36,8 +36,7 @@ public:
   static constexpr float GlyphHeight = 48.0f;
 
   DialogueAnimator() : Component(TypeId) {}
-  // The part objects are the original's own; a copy builds its own on waking.
-  DialogueAnimator& operator=(const DialogueAnimator& other);
+  DialogueAnimator& operator=(const DialogueAnimator&) = default;
 
   void OnAwake() override;
   void OnDestroy() override;
@@ -72,16 +71,16 @@ private:
   std::vector<std::string> lines;
   std::uint32_t lineSize = 31;
   fColor color{1.0f, 1.0f, 1.0f, 1.0f};
-  Graphics::Layer* layer = nullptr;
+  Transient<Graphics::Layer*> layer = nullptr;
   bool layerResolved = false;
   bool talking = false;
   float talkTime = 5.0f;
   std::string background = "HUD_border_frame";
   std::string headSprite = "BossChatBot";
   std::string jawSprite = "BossChatTop";
-  Handle<GameObject> backgroundObject;
-  Handle<GameObject> headObject;
-  Handle<GameObject> jawObject;
+  Transient<Handle<GameObject>> backgroundObject;
+  Transient<Handle<GameObject>> headObject;
+  Transient<Handle<GameObject>> jawObject;
   glm::vec2 backgroundOffset{500.0f, -80.0f};
   glm::vec2 headOffset{-300.0f, 100.0f};
   glm::vec2 jawOffset{-300.0f, 230.0f};

@@ -22,16 +22,6 @@
 #include <iomanip>
 #include <sstream>
 
-EncounterTimer& EncounterTimer::operator=(const EncounterTimer& other)
-{
-  clockTime = other.clockTime;
-  bearFallingTimer = other.bearFallingTimer;
-  bearFallDuration = other.bearFallDuration;
-  bearFallForce = other.bearFallForce;
-  active = other.active;
-  return *this;
-}
-
 void EncounterTimer::OnAwake()
 {
   SubscribeOnSpace<StopTimerEvent>(this);

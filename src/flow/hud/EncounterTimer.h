@@ -23,7 +23,7 @@ public:
   static constexpr float AngryThreshold = 50.0f;
 
   EncounterTimer() : Component(TypeId) {}
-  EncounterTimer& operator=(const EncounterTimer& other);
+  EncounterTimer& operator=(const EncounterTimer&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -53,10 +53,10 @@ private:
   float bearFallForce = 2000.0f;
   bool active = false;
   int stage = 0;
-  Handle<GameObject> clock;
-  Handle<GameObject> bearOne;
-  Handle<GameObject> bearTwo;
-  TextToSprite* clockText = nullptr;
-  Sprite* clockSprite = nullptr;
+  Transient<Handle<GameObject>> clock;
+  Transient<Handle<GameObject>> bearOne;
+  Transient<Handle<GameObject>> bearTwo;
+  Transient<TextToSprite*> clockText = nullptr;
+  Transient<Sprite*> clockSprite = nullptr;
   float rate = 1.0f;
 };

@@ -16,7 +16,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_HealthCounter;
 
   HealthCounter() : Component(TypeId) {}
-  HealthCounter& operator=(const HealthCounter&) { return *this; }
+  HealthCounter& operator=(const HealthCounter&) = default;
 
   void OnAwake() override;
   void Synchronize() override;
@@ -26,6 +26,6 @@ public:
   static int Shown(float hitpoints);
 
 private:
-  Handle<GameObject> counter;
-  TextToSprite* counterText = nullptr;
+  Transient<Handle<GameObject>> counter;
+  Transient<TextToSprite*> counterText = nullptr;
 };

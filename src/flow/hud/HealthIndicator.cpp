@@ -8,21 +8,6 @@
 
 #include <cmath>
 
-HealthIndicator& HealthIndicator::operator=(const HealthIndicator& other)
-{
-  healthFraction = other.healthFraction;
-  alphaDelta = other.alphaDelta;
-  middleGap = other.middleGap;
-  bottomGap = other.bottomGap;
-  topGap = other.topGap;
-  firstBeatDuration = other.firstBeatDuration;
-  secondBeatDuration = other.secondBeatDuration;
-  decreaseDuration = other.decreaseDuration;
-  beatOne = other.beatOne;
-  beatTwo = other.beatTwo;
-  return *this;
-}
-
 void HealthIndicator::OnAwake()
 {
   GameObject* owner = GetGameObject();

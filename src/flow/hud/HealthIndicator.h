@@ -17,7 +17,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_HealthIndicator;
 
   HealthIndicator() : Component(TypeId) {}
-  HealthIndicator& operator=(const HealthIndicator& other);
+  HealthIndicator& operator=(const HealthIndicator&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -31,7 +31,7 @@ public:
   bool IsDead() const { return dead; }
 
 private:
-  Sprite* sprite = nullptr;
+  Transient<Sprite*> sprite = nullptr;
   float healthFraction = 1.0f;
   float alphaDelta = 0.2f;
   float middleGap = 0.2f;

@@ -32,7 +32,7 @@ public:
   static constexpr float SpecialIconHeight = SpecialIconWidth;
 
   ItemIndicator() : Component(TypeId) {}
-  ItemIndicator& operator=(const ItemIndicator&) { return *this; }
+  ItemIndicator& operator=(const ItemIndicator&) = default;
 
   void OnAwake() override;
 
@@ -51,21 +51,21 @@ private:
   void ShowMagazine(const Handle<GameObject>& display, TextToSprite* text, const Handle<GameObject>& item,
                     Gun* gun);
 
-  Space* hud = nullptr;
-  Handle<GameObject> primaryPlacard;
-  Handle<GameObject> secondaryPlacard;
-  Handle<GameObject> specialPlacard;
-  Ammo* ammo = nullptr;
-  Handle<GameObject> ammoPool;
-  Handle<GameObject> specialItem;
-  Handle<GameObject> primaryItem;
-  Handle<GameObject> secondaryItem;
-  Handle<GameObject> primaryAmmo;
-  Handle<GameObject> secondaryAmmo;
-  TextToSprite* primaryAmmoText = nullptr;
-  TextToSprite* secondaryAmmoText = nullptr;
-  Sprite* primaryAmmoIcon = nullptr;
-  Sprite* secondaryAmmoIcon = nullptr;
-  Gun* primaryGun = nullptr;
-  Gun* secondaryGun = nullptr;
+  Transient<Space*> hud = nullptr;
+  Transient<Handle<GameObject>> primaryPlacard;
+  Transient<Handle<GameObject>> secondaryPlacard;
+  Transient<Handle<GameObject>> specialPlacard;
+  Transient<Ammo*> ammo = nullptr;
+  Transient<Handle<GameObject>> ammoPool;
+  Transient<Handle<GameObject>> specialItem;
+  Transient<Handle<GameObject>> primaryItem;
+  Transient<Handle<GameObject>> secondaryItem;
+  Transient<Handle<GameObject>> primaryAmmo;
+  Transient<Handle<GameObject>> secondaryAmmo;
+  Transient<TextToSprite*> primaryAmmoText = nullptr;
+  Transient<TextToSprite*> secondaryAmmoText = nullptr;
+  Transient<Sprite*> primaryAmmoIcon = nullptr;
+  Transient<Sprite*> secondaryAmmoIcon = nullptr;
+  Transient<Gun*> primaryGun = nullptr;
+  Transient<Gun*> secondaryGun = nullptr;
 };

@@ -35,7 +35,7 @@ public:
   static constexpr const char* BossShipName = "bossShip";
 
   LevelTransitionManager() : Component(TypeId) {}
-  LevelTransitionManager& operator=(const LevelTransitionManager&) { return *this; }
+  LevelTransitionManager& operator=(const LevelTransitionManager&) = default;
 
   void OnAwake() override;
 

@@ -12,13 +12,6 @@
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 
-LoadEncounter& LoadEncounter::operator=(const LoadEncounter& other)
-{
-  Component::operator=(other);
-  levelFilename = other.levelFilename;
-  return *this;
-}
-
 void LoadEncounter::OnAwake()
 {
   SubscribeOnOwner<CollisionEvent>(this);

@@ -15,8 +15,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_LoadEncounter;
 
   LoadEncounter() : Component(TypeId) {}
-  // Copies the level name; a copy has not fired.
-  LoadEncounter& operator=(const LoadEncounter& other);
+  LoadEncounter& operator=(const LoadEncounter&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

@@ -6,16 +6,6 @@
 #include "object/GameObject.h"
 #include "object/Members.h"
 
-ButtonAnimator& ButtonAnimator::operator=(const ButtonAnimator& other)
-{
-  Component::operator=(other);
-  swipeOffset = other.swipeOffset;
-  smallEmph = other.smallEmph;
-  largEmph = other.largEmph;
-  animationTime = other.animationTime;
-  return *this;
-}
-
 void ButtonAnimator::OnAwake()
 {
   SubscribeOnOwner<DetectorHoverBeginEvent>(this);

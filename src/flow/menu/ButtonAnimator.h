@@ -16,8 +16,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ButtonAnimator;
 
   ButtonAnimator() : Component(TypeId) {}
-  // The reflected members travel; the set-up scale is taken again when the copy wakes.
-  ButtonAnimator& operator=(const ButtonAnimator& other);
+  ButtonAnimator& operator=(const ButtonAnimator&) = default;
 
   void OnAwake() override;
   // Takes the sprite's scale as the one to return to.

@@ -10,14 +10,6 @@
 #include <algorithm>
 #include <iterator>
 
-MenuInputDetector& MenuInputDetector::operator=(const MenuInputDetector& other)
-{
-  Detector::operator=(other);
-  menu = other.menu;
-  transitions = other.transitions;
-  return *this;
-}
-
 void MenuInputDetector::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "menu", &menu, RenderString, std::string());

@@ -20,8 +20,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_MenuInputDetector;
 
   MenuInputDetector() : Detector(TypeId, Kind::HoverAndTrigger) {}
-  // Copies "menu" and "transitions"; the neighbours are found again when the copy wakes.
-  MenuInputDetector& operator=(const MenuInputDetector& other);
+  MenuInputDetector& operator=(const MenuInputDetector&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -43,5 +42,5 @@ protected:
 
 private:
   std::array<std::string, MENU_DIRECTION_COUNT> transitions;
-  std::array<Handle<GameObject>, MENU_DIRECTION_COUNT> neighbours;
+  Transient<std::array<Handle<GameObject>, MENU_DIRECTION_COUNT>> neighbours;
 };

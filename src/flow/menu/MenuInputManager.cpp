@@ -101,13 +101,6 @@ Handle<GameObject> HandleOf(GameObject& object)
 }
 }  // namespace
 
-MenuInputManager& MenuInputManager::operator=(const MenuInputManager& other)
-{
-  Component::operator=(other);
-  menu = other.menu;
-  return *this;
-}
-
 void MenuInputManager::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

@@ -34,8 +34,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_MenuInputManager;
 
   MenuInputManager() : Component(TypeId) {}
-  // Copies "menu"; the machine is built again from the registrations the copy receives.
-  MenuInputManager& operator=(const MenuInputManager& other);
+  MenuInputManager& operator=(const MenuInputManager&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -53,9 +52,9 @@ private:
   // machine has none of that name.
   State* StateOf(const std::string& objectName);
 
-  StateMachine menuMachine{"menuMachine"};
-  State* defaultState = nullptr;
+  Transient<StateMachine> menuMachine{"menuMachine"};
+  Transient<State*> defaultState = nullptr;
   std::string menu;
   // Every registered ClickDetector by its object's name: the later one of a name wins.
-  std::map<std::string, Handle<GameObject>> clickDetectors;
+  Transient<std::map<std::string, Handle<GameObject>>> clickDetectors;
 };

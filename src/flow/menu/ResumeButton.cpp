@@ -22,7 +22,8 @@ Space* ResumeButton::GetPrevious() const
   const SpaceDirectory* directory = SpaceDirectory::Instance();
   if (previous == nullptr || directory == nullptr)
     return nullptr;
-  return directory->GetSpace(previousName) == previous ? previous : nullptr;
+  Space* const found = previous;
+  return directory->GetSpace(previousName) == found ? found : nullptr;
 }
 
 void ResumeButton::On(DetectorTriggerEndEvent*)

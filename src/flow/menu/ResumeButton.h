@@ -17,8 +17,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ResumeButton;
 
   ResumeButton() : Component(TypeId) {}
-  // The space to return to does not travel.
-  ResumeButton& operator=(const ResumeButton&) { return *this; }
+  ResumeButton& operator=(const ResumeButton&) = default;
 
   void OnAwake() override;
   void On(NewLevelLoadedEvent* event);
@@ -28,6 +27,6 @@ public:
   Space* GetPrevious() const;
 
 private:
-  Space* previous = nullptr;  // compared, never followed, until found among the spaces again
+  Transient<Space*> previous = nullptr;  // compared, never followed, until found among the spaces again
   std::string previousName;
 };

@@ -15,16 +15,6 @@ const fColor Clear(1.0f, 1.0f, 1.0f, 0.0f);
 const fColor HalfClear(1.0f, 1.0f, 1.0f, 0.5f);
 }  // namespace
 
-ToggleButtonAnimator& ToggleButtonAnimator::operator=(const ToggleButtonAnimator& other)
-{
-  Component::operator=(other);
-  swipeOffset = other.swipeOffset;
-  smallEmphScale = other.smallEmphScale;
-  largEmphScale = other.largEmphScale;
-  animationTime = other.animationTime;
-  return *this;
-}
-
 void ToggleButtonAnimator::OnAwake()
 {
   SubscribeOnOwner<ButtonToggledEvent>(this);

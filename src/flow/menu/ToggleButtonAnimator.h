@@ -23,8 +23,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_ToggleButtonAnimator;
 
   ToggleButtonAnimator() : Component(TypeId) {}
-  // The four reflected members travel.
-  ToggleButtonAnimator& operator=(const ToggleButtonAnimator& other);
+  ToggleButtonAnimator& operator=(const ToggleButtonAnimator&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

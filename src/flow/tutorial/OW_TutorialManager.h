@@ -28,7 +28,7 @@ public:
   static constexpr std::uint32_t StageCount = 7;
 
   OW_TutorialManager() : Component(TypeId) {}
-  OW_TutorialManager& operator=(const OW_TutorialManager&) { return *this; }
+  OW_TutorialManager& operator=(const OW_TutorialManager&) = default;
 
   void OnAwake() override;
 
@@ -65,7 +65,7 @@ private:
   bool ended = false;
   // Set once no input is held: only then does input skip the tutorial.
   bool skipArmed = false;
-  DialogueAnimator* dialogue = nullptr;
-  Handle<GameObject> anchor;
-  Handle<GameObject> subject;
+  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<Handle<GameObject>> anchor;
+  Transient<Handle<GameObject>> subject;
 };

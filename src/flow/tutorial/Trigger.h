@@ -23,16 +23,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_Trigger;
 
   Trigger() : Component(TypeId) {}
-  Trigger& operator=(const Trigger& other)
-  {
-    stage = other.stage;
-    onEquip = other.onEquip;
-    onInteract = other.onInteract;
-    onDied = other.onDied;
-    onCollision = other.onCollision;
-    onUse = other.onUse;
-    return *this;
-  }
+  Trigger& operator=(const Trigger&) = default;
 
   void OnAwake() override
   {

@@ -20,7 +20,7 @@ public:
   static constexpr std::uint32_t StageCount = 11;
 
   TutorialManager() : Component(TypeId) {}
-  TutorialManager& operator=(const TutorialManager&) { return *this; }
+  TutorialManager& operator=(const TutorialManager&) = default;
 
   void OnAwake() override;
 
@@ -39,7 +39,7 @@ private:
   float stageTimer = 3.0f;
   bool timerRunning = true;
   bool lineShown = false;
-  DialogueAnimator* dialogue = nullptr;
-  Handle<GameObject> anchor;
-  Handle<GameObject> subject;
+  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<Handle<GameObject>> anchor;
+  Transient<Handle<GameObject>> subject;
 };

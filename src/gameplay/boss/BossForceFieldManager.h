@@ -18,8 +18,7 @@ public:
 
   BossForceFieldManager() : Component(TypeId) {}
   ~BossForceFieldManager() override = default;
-  // The raised fields belong to the manager that raised them.
-  BossForceFieldManager& operator=(const BossForceFieldManager&) { return *this; }
+  BossForceFieldManager& operator=(const BossForceFieldManager&) = default;
 
   void OnAwake() override;
 
@@ -28,5 +27,5 @@ public:
   const std::vector<Handle<GameObject>>& GetFields() const { return fields; }
 
 private:
-  std::vector<Handle<GameObject>> fields;
+  Transient<std::vector<Handle<GameObject>>> fields;
 };

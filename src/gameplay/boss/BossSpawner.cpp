@@ -19,14 +19,6 @@ BossSpawner::~BossSpawner()
   teleportSound.StopAndClear();
 }
 
-BossSpawner& BossSpawner::operator=(const BossSpawner& other)
-{
-  Component::operator=(other);
-  enemiesToSpawn = other.enemiesToSpawn;
-  animated = other.animated;
-  return *this;
-}
-
 void BossSpawner::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "enemiesToSpawn", &enemiesToSpawn, RenderInt, 0);

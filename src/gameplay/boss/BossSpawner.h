@@ -23,7 +23,7 @@ public:
 
   BossSpawner();
   ~BossSpawner() override;
-  BossSpawner& operator=(const BossSpawner& other);
+  BossSpawner& operator=(const BossSpawner&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

@@ -14,13 +14,6 @@
 #include "object/Transform.h"
 #include "render/CameraEvents.h"
 
-BossThroneLogic& BossThroneLogic::operator=(const BossThroneLogic& other)
-{
-  Component::operator=(other);
-  shakeIntensity = other.shakeIntensity;
-  return *this;
-}
-
 void BossThroneLogic::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "shakeIntensity", &shakeIntensity, RenderFloat, 0.0f);

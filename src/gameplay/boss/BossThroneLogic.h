@@ -16,8 +16,7 @@ public:
 
   BossThroneLogic() : Component(TypeId) {}
   ~BossThroneLogic() override = default;
-  // Only the shake travels; the throne's Health and picture are found on waking.
-  BossThroneLogic& operator=(const BossThroneLogic& other);
+  BossThroneLogic& operator=(const BossThroneLogic&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -29,8 +28,8 @@ public:
 
 private:
   float shakeIntensity = 0.0f;
-  Health* health = nullptr;
-  Sprite* sprite = nullptr;
+  Transient<Health*> health = nullptr;
+  Transient<Sprite*> sprite = nullptr;
   float lastHitpoints = 0.0f;
   float hitpoints = 0.0f;
   bool exploded = false;

@@ -7,13 +7,6 @@
 
 #include <algorithm>
 
-ThroneSpriteManager& ThroneSpriteManager::operator=(const ThroneSpriteManager& other)
-{
-  Component::operator=(other);
-  stages = other.stages;
-  return *this;
-}
-
 void ThroneSpriteManager::OnAwake()
 {
   GameObject* owner = GetGameObject();

@@ -22,8 +22,7 @@ public:
   static constexpr const char* CrackSoundPath = "event:/SFX/ThroneCrack";
 
   ThroneSpriteManager() : Component(TypeId) {}
-  // The stages reached travel; the Health, picture and full health are found on waking.
-  ThroneSpriteManager& operator=(const ThroneSpriteManager& other);
+  ThroneSpriteManager& operator=(const ThroneSpriteManager&) = default;
 
   void OnAwake() override;
 
@@ -34,8 +33,8 @@ public:
 
 private:
   Sound crackSound;
-  Health* health = nullptr;
-  Sprite* sprite = nullptr;
+  Transient<Health*> health = nullptr;
+  Transient<Sprite*> sprite = nullptr;
   float fullHealth = 0.0f;
   std::array<bool, StageCount> stages{};
 };

@@ -14,12 +14,6 @@ FlickerOnDeath::FlickerOnDeath() : Component(TypeId) {}
 
 FlickerOnDeath::~FlickerOnDeath() = default;
 
-FlickerOnDeath& FlickerOnDeath::operator=(const FlickerOnDeath& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void FlickerOnDeath::OnAwake()
 {
   if (GetSpace() == nullptr)

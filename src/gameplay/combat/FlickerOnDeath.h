@@ -17,7 +17,7 @@ public:
 
   FlickerOnDeath();
   ~FlickerOnDeath() override;
-  FlickerOnDeath& operator=(const FlickerOnDeath& other);
+  FlickerOnDeath& operator=(const FlickerOnDeath&) = default;
 
   void OnAwake() override;
 

@@ -15,8 +15,7 @@ public:
   static constexpr const char* BlastPrefab = "ShipDeathBlast";
 
   KillOnContact() : Component(TypeId) {}
-  // Nothing is saved: a copy starts untouched.
-  KillOnContact& operator=(const KillOnContact&) { return *this; }
+  KillOnContact& operator=(const KillOnContact&) = default;
 
   void OnAwake() override;
 

@@ -12,15 +12,6 @@
 
 #include <glm/geometric.hpp>
 
-Equippable& Equippable::operator=(const Equippable& other)
-{
-  Component::operator=(other);
-  equipped = other.equipped;
-  special = other.special;
-  pickupSound = other.pickupSound;
-  return *this;
-}
-
 void Equippable::OnAwake()
 {
   SubscribeOnOwner<CollisionEvent>(this);

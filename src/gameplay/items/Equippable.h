@@ -24,8 +24,7 @@ public:
   static constexpr float DropDistance = 64.0f;
 
   Equippable() : Component(TypeId) {}
-  // The cached Transform stays the copy's own.
-  Equippable& operator=(const Equippable& other);
+  Equippable& operator=(const Equippable&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -51,6 +50,6 @@ private:
 
   bool equipped = false;
   bool special = false;
-  Transform* ownerTransform = nullptr;
+  Transient<Transform*> ownerTransform = nullptr;
   Sound pickupSound;
 };

@@ -37,29 +37,6 @@ glm::mat3 Placement(glm::vec2 translation, float rotation, glm::vec2 scaling)
 }
 }  // namespace
 
-ArmAnimator& ArmAnimator::operator=(const ArmAnimator& other)
-{
-  Component::operator=(other);
-  updateOnDraw = other.updateOnDraw;
-  aim = other.aim;
-  upperTexture = other.upperTexture;
-  lowerTexture = other.lowerTexture;
-  upperBackTexture = other.upperBackTexture;
-  lowerBackTexture = other.lowerBackTexture;
-  scale = other.scale;
-  verticalOffset = other.verticalOffset;
-  upperPixelLength = other.upperPixelLength;
-  lowerPixelLength = other.lowerPixelLength;
-  shoulderOffset = other.shoulderOffset;
-  shoulderWidth = other.shoulderWidth;
-  elbowOffset = other.elbowOffset;
-  elbowWidth = other.elbowWidth;
-  handOffset = other.handOffset;
-  handWidth = other.handWidth;
-  armScale = other.armScale;
-  return *this;
-}
-
 void ArmAnimator::OnAwake()
 {
   SubscribeOnOwner<DiedEvent>(this);

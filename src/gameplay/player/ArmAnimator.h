@@ -58,8 +58,7 @@ public:
   };
 
   ArmAnimator() : Component(TypeId) {}
-  // Copies the members; the geometry is worked out again by the copy.
-  ArmAnimator& operator=(const ArmAnimator& other);
+  ArmAnimator& operator=(const ArmAnimator&) = default;
 
   void OnAwake() override;
   // Also works the sizes out again from the members.
@@ -126,7 +125,7 @@ private:
   Ring elbowRing;
   Ring handRing;
   std::array<Arm, 2> arms;
-  Graphics::Layer* layer = nullptr;
-  Graphics::Graphics* layerFrom = nullptr;  // the renderer `layer` belongs to
+  Transient<Graphics::Layer*> layer = nullptr;
+  Transient<Graphics::Graphics*> layerFrom = nullptr;  // the renderer `layer` belongs to
   float previewClock = 0.0f;                // seconds of preview drawn
 };

@@ -10,27 +10,6 @@
 
 using namespace CharacterAnimation;
 
-CharacterAnimator& CharacterAnimator::operator=(const CharacterAnimator& other)
-{
-  Component::operator=(other);
-  updateOnDraw = other.updateOnDraw;
-  aim = other.aim;
-  walkRight = other.walkRight;
-  walkLeft = other.walkLeft;
-  walkBack = other.walkBack;
-  walkFront = other.walkFront;
-  death = other.death;
-  idleRight = other.idleRight;
-  idleLeft = other.idleLeft;
-  idleBack = other.idleBack;
-  idleFront = other.idleFront;
-  fastPeriod = other.fastPeriod;
-  slowPeriod = other.slowPeriod;
-  maxSpeed = other.maxSpeed;
-  noAnimationInSpace = other.noAnimationInSpace;
-  return *this;
-}
-
 void CharacterAnimator::OnAwake()
 {
   SubscribeOnOwner<DiedEvent>(this);

@@ -22,7 +22,7 @@ public:
   static constexpr const char* FallBack = "Default";
 
   CharacterAnimator() : Component(TypeId) {}
-  CharacterAnimator& operator=(const CharacterAnimator& other);
+  CharacterAnimator& operator=(const CharacterAnimator&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

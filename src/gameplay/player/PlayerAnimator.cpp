@@ -18,35 +18,6 @@ namespace
 const std::string NoAnimation;
 }  // namespace
 
-PlayerAnimator& PlayerAnimator::operator=(const PlayerAnimator& other)
-{
-  Component::operator=(other);
-  updateOnDraw = other.updateOnDraw;
-  aim = other.aim;
-  victory = other.victory;
-  death = other.death;
-  walkRight = other.walkRight;
-  walkLeft = other.walkLeft;
-  walkBack = other.walkBack;
-  walkFront = other.walkFront;
-  idleRight = other.idleRight;
-  idleLeft = other.idleLeft;
-  idleBack = other.idleBack;
-  idleFront = other.idleFront;
-  spaceWalkRight = other.spaceWalkRight;
-  spaceWalkBack = other.spaceWalkBack;
-  spaceWalkFront = other.spaceWalkFront;
-  spaceIdleRight = other.spaceIdleRight;
-  spaceIdleLeft = other.spaceIdleLeft;
-  spaceIdleBack = other.spaceIdleBack;
-  spaceIdleFront = other.spaceIdleFront;
-  spaceDeath = other.spaceDeath;
-  fastPeriod = other.fastPeriod;
-  slowPeriod = other.slowPeriod;
-  maxSpeed = other.maxSpeed;
-  return *this;
-}
-
 void PlayerAnimator::OnAwake()
 {
   SubscribeOnOwner<DiedEvent>(this);

@@ -24,7 +24,7 @@ public:
   static constexpr float VictoryScale = 1.8f;
 
   PlayerAnimator() : Component(TypeId) {}
-  PlayerAnimator& operator=(const PlayerAnimator& other);
+  PlayerAnimator& operator=(const PlayerAnimator&) = default;
 
   void OnAwake() override;
   void Synchronize() override;

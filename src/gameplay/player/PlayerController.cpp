@@ -61,13 +61,6 @@ PlayerController::~PlayerController()
   moveDirection.Release();
 }
 
-PlayerController& PlayerController::operator=(const PlayerController& other)
-{
-  Component::operator=(other);
-  inputSlot = other.inputSlot;
-  return *this;
-}
-
 void PlayerController::OnAwake()
 {
   pickupSound.SetEvent(PickupSoundPath);

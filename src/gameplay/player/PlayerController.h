@@ -44,8 +44,7 @@ public:
 
   PlayerController();
   ~PlayerController() override;
-  // Only the input slot travels: the steering and the state are the live controller's.
-  PlayerController& operator=(const PlayerController& other);
+  PlayerController& operator=(const PlayerController&) = default;
 
   void OnAwake() override;
   void Synchronize() override;
@@ -79,11 +78,11 @@ private:
   float deathTimer = 0.0f;
   std::uint32_t inputSlot = 0;
   std::uint32_t aimMode = KeepAim;
-  std::unique_ptr<BlendedSteering> steering;
-  Handle<Kinematic> kinematic;
+  Transient<std::unique_ptr<BlendedSteering>> steering;
+  Transient<Handle<Kinematic>> kinematic;
   // The aim and the move input, shared with AlignToVector and VectorMove: each reads its vector
   // as the position of the kinematic.
-  Handle<Kinematic> aimDirection;
-  Handle<Kinematic> moveDirection;
+  Transient<Handle<Kinematic>> aimDirection;
+  Transient<Handle<Kinematic>> moveDirection;
   Sound pickupSound;
 };

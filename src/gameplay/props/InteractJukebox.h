@@ -13,7 +13,7 @@ public:
   static constexpr float Cooldown = 0.2f;
 
   InteractJukebox() : Component(TypeId) {}
-  InteractJukebox& operator=(const InteractJukebox&) { return *this; }
+  InteractJukebox& operator=(const InteractJukebox&) = default;
 
   void OnAwake() override;
   void On(UpdateEvent* event);

@@ -24,8 +24,7 @@ public:
   static constexpr const char* LootSoundPath = "event:/SFX/LootCollection";
 
   Reputation() : Component(TypeId) {}
-  // Nothing travels: the total is read from the scoreboard on waking.
-  Reputation& operator=(const Reputation&) { return *this; }
+  Reputation& operator=(const Reputation&) = default;
 
   void OnAwake() override;
 
@@ -43,5 +42,5 @@ private:
 
   int reputation = 0;
   Sound lootSound;
-  std::vector<Handle<GameObject>> collected;  // loot collected and not yet gone
+  Transient<std::vector<Handle<GameObject>>> collected;  // loot collected and not yet gone
 };

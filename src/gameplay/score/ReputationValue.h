@@ -17,12 +17,7 @@ public:
   static constexpr const char* FeedbackPrefab = "PointsFeedback";
 
   ReputationValue() : Component(TypeId) {}
-  ReputationValue& operator=(const ReputationValue& other)
-  {
-    Component::operator=(other);
-    value = other.value;
-    return *this;
-  }
+  ReputationValue& operator=(const ReputationValue&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

@@ -21,13 +21,6 @@ void AnnounceDepressurization(const Space* space)
 }
 }  // namespace
 
-DepressurizationEffect& DepressurizationEffect::operator=(const DepressurizationEffect& other)
-{
-  Component::operator=(other);
-  force = other.force;
-  return *this;
-}
-
 void DepressurizationEffect::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "force", &force, RenderFloat, 0.0f);

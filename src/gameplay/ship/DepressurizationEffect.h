@@ -17,8 +17,7 @@ public:
 
   DepressurizationEffect() : Component(TypeId) {}
   ~DepressurizationEffect() override = default;
-  // Only "force" travels: a copy belongs to no tracker until one is set.
-  DepressurizationEffect& operator=(const DepressurizationEffect& other);
+  DepressurizationEffect& operator=(const DepressurizationEffect&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -34,6 +33,6 @@ public:
   void PushBody(GameObject& body);
 
 private:
-  Handle<GameObject> trackerObject;
+  Transient<Handle<GameObject>> trackerObject;
   float force = 0.0f;
 };

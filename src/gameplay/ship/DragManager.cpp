@@ -9,16 +9,6 @@
 #include "physics/Collider.h"
 #include "physics/Rigidbody.h"
 
-DragManager& DragManager::operator=(const DragManager& other)
-{
-  Component::operator=(other);
-  onShipDrag = other.onShipDrag;
-  offShipDrag = other.offShipDrag;
-  onShipAngularDrag = other.onShipAngularDrag;
-  offShipAngularDrag = other.offShipAngularDrag;
-  return *this;
-}
-
 void DragManager::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "onShipDrag", &onShipDrag, RenderFloat, 20.0f);

@@ -23,8 +23,7 @@ public:
   {
   }
   ~DragManager() override = default;
-  // The four drags travel; the body is the copy's own, found on waking.
-  DragManager& operator=(const DragManager& other);
+  DragManager& operator=(const DragManager&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -35,7 +34,7 @@ public:
   bool IsOnShip() const;
 
 private:
-  Rigidbody* rigidbody = nullptr;
+  Transient<Rigidbody*> rigidbody = nullptr;
   float onShipDrag;
   float offShipDrag;
   float onShipAngularDrag;

@@ -20,17 +20,6 @@ constexpr FloodDirection FloodDirections[] = {
     {{0, 1}, ShipWall::Top}, {{1, 0}, ShipWall::Right}, {{0, -1}, ShipWall::Bottom}, {{-1, 0}, ShipWall::Left}};
 }  // namespace
 
-PressureTracker& PressureTracker::operator=(const PressureTracker& other)
-{
-  Component::operator=(other);
-  cells = other.cells;
-  nextZone = other.nextZone;
-  width = other.width;
-  height = other.height;
-  breachCount = other.breachCount;
-  return *this;
-}
-
 void PressureTracker::OnAwake()
 {
   SubscribeOnOwner<ShipMapLoadEvent>(this);

@@ -23,8 +23,7 @@ public:
 
   PressureTracker() : Component(TypeId) {}
   ~PressureTracker() override = default;
-  // Copies the zones; the map is found again by the copy's own object.
-  PressureTracker& operator=(const PressureTracker& other);
+  PressureTracker& operator=(const PressureTracker&) = default;
 
   void OnAwake() override;
 
@@ -57,7 +56,7 @@ private:
 
   std::vector<PressureCell> cells;
   std::deque<std::size_t> queue;  // indices into cells: copies never point into another's grid
-  ShipMap* map = nullptr;
+  Transient<ShipMap*> map = nullptr;
   int nextZone = 0;
   std::uint32_t width = 0;
   std::uint32_t height = 0;

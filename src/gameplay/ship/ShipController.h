@@ -24,8 +24,7 @@ public:
 
   ShipController();
   ~ShipController() override;
-  // Nothing of a live controller travels: the steering and the move input are made on waking.
-  ShipController& operator=(const ShipController&) { return *this; }
+  ShipController& operator=(const ShipController&) = default;
 
   void OnAwake() override;
   void Synchronize() override;
@@ -37,7 +36,7 @@ public:
 private:
   std::uint32_t inputSlot = 0;
   // The move input, written each update; VectorMove reads it as its target's position.
-  Handle<Kinematic> moveDirection;
-  std::unique_ptr<BlendedSteering> steering;
-  Handle<Kinematic> kinematic;
+  Transient<Handle<Kinematic>> moveDirection;
+  Transient<std::unique_ptr<BlendedSteering>> steering;
+  Transient<Handle<Kinematic>> kinematic;
 };

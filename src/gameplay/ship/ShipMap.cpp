@@ -92,24 +92,6 @@ ShipMap::ShipMap() : Component(TypeId)
 
 ShipMap::~ShipMap() = default;
 
-ShipMap& ShipMap::operator=(const ShipMap& other)
-{
-  Component::operator=(other);
-  tileOffset = other.tileOffset;
-  tilePalette = other.tilePalette;
-  filename = other.filename;
-  floorPrefabs = other.floorPrefabs;
-  bottomWallPrefabs = other.bottomWallPrefabs;
-  rightWallPrefab = other.rightWallPrefab;
-  bottomWallOutsidePrefab = other.bottomWallOutsidePrefab;
-  fieldRightPrefab = other.fieldRightPrefab;
-  fieldBottomPrefab = other.fieldBottomPrefab;
-  doorPrefab = other.doorPrefab;
-  raisedBossWallPrefab = other.raisedBossWallPrefab;
-  brokenBossWallPrefab = other.brokenBossWallPrefab;
-  return *this;
-}
-
 void ShipMap::GetMembers(std::vector<MemberBase*>& members)
 {
   const ShipMap defaults;

@@ -41,9 +41,7 @@ public:
 
   ShipMap();
   ~ShipMap() override;
-  // Copies the file name, the prefab names and the editor window's palette; the grid and its
-  // objects belong to the map that built them.
-  ShipMap& operator=(const ShipMap& other);
+  ShipMap& operator=(const ShipMap&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -101,12 +99,12 @@ private:
 
   glm::vec2 tileOffset{0.5f, 0.5f};
   ShipTilePalette tilePalette{this};
-  int width = 0;
-  int height = 0;
-  std::vector<ShipTile> tiles;
+  Transient<int> width = 0;
+  Transient<int> height = 0;
+  Transient<std::vector<ShipTile>> tiles;
   std::string filename;
-  std::vector<Handle<GameObject>> tileObjects;
-  Transform* mapTransform = nullptr;
+  Transient<std::vector<Handle<GameObject>>> tileObjects;
+  Transient<Transform*> mapTransform = nullptr;
   std::array<std::string, 8> floorPrefabs;
   std::array<std::string, 8> bottomWallPrefabs;
   std::string rightWallPrefab = "normal right wall";

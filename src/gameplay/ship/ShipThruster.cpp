@@ -15,18 +15,6 @@
 
 #include <glm/geometric.hpp>
 
-ShipThruster& ShipThruster::operator=(const ShipThruster& other)
-{
-  Component::operator=(other);
-  thrusterPrefab = other.thrusterPrefab;
-  threshold = other.threshold;
-  offset = other.offset;
-  scale = other.scale;
-  flipThruster = other.flipThruster;
-  active = other.active;
-  return *this;
-}
-
 void ShipThruster::GetMembers(std::vector<MemberBase*>& members)
 {
   Members::AddMember(members, "thrusterPrefab", &thrusterPrefab, RenderPrefabName, std::string());

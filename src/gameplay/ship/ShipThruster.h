@@ -21,8 +21,7 @@ public:
 
   ShipThruster() : Component(TypeId) {}
   ~ShipThruster() override = default;
-  // The members travel; the flame and the sound belong to the ship that made them.
-  ShipThruster& operator=(const ShipThruster& other);
+  ShipThruster& operator=(const ShipThruster&) = default;
 
   void OnAwake() override;
   void OnDestroy() override;
@@ -44,7 +43,7 @@ private:
   glm::vec2 scale{1.0f, 1.0f};
   bool flipThruster = false;
   bool active = true;  // stored and edited for the data's sake; the thruster does not read it
-  Handle<GameObject> thrusterObject;
+  Transient<Handle<GameObject>> thrusterObject;
   bool thrusting = false;
   Sound propulsionSound;
 };

@@ -8,15 +8,6 @@
 #include "object/Removal.h"
 #include "render/Sprite.h"
 
-Special& Special::operator=(const Special& other)
-{
-  Component::operator=(other);
-  coolDown = other.coolDown;
-  currCoolDown = other.currCoolDown;
-  useSound = other.useSound;
-  return *this;
-}
-
 void Special::Wake(const char* useSoundPath)
 {
   SubscribeOnOwner<UseEvent>(this);

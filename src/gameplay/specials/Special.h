@@ -25,7 +25,7 @@ public:
   static constexpr const char* HudItemName = "SpecialItem";
 
   Special() : Special(TypeId) {}
-  Special& operator=(const Special& other);
+  Special& operator=(const Special&) = default;
 
   // Any use is a request: its flags and slot are not read.
   void On(UseEvent* event);
@@ -60,7 +60,7 @@ protected:
   float coolDown = 0.0f;
   float currCoolDown = 0.0f;
   bool equipped = false;
-  Handle<GameObject> cooldownBar;
+  Transient<Handle<GameObject>> cooldownBar;
   Sound useSound;
 
 private:

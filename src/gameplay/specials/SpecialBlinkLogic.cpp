@@ -15,13 +15,6 @@
 #include <cmath>
 #include <glm/geometric.hpp>
 
-SpecialBlinkLogic& SpecialBlinkLogic::operator=(const SpecialBlinkLogic& other)
-{
-  Special::operator=(other);
-  distance = other.distance;
-  return *this;
-}
-
 void SpecialBlinkLogic::GetMembers(std::vector<MemberBase*>& members)
 {
   AddCoolDownMember(members);

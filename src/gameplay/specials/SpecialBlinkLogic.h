@@ -18,7 +18,7 @@ public:
   static constexpr float EffectLinger = 0.5f;
 
   SpecialBlinkLogic() : Special(TypeId) {}
-  SpecialBlinkLogic& operator=(const SpecialBlinkLogic& other);
+  SpecialBlinkLogic& operator=(const SpecialBlinkLogic&) = default;
 
   void OnAwake() override { Wake(UseSoundPath); }
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -36,11 +36,11 @@ private:
   void Arrive();
 
   float distance = 500.0f;
-  Handle<GameObject> holder;
+  Transient<Handle<GameObject>> holder;
   glm::vec2 direction{1.0f, 0.0f};
   bool blinking = false;
   bool waitingForArrival = false;
   float blinkTimer = 0.0f;
   glm::vec2 target{0.0f, 0.0f};  // the arrival point
-  Handle<GameObject> effect;
+  Transient<Handle<GameObject>> effect;
 };

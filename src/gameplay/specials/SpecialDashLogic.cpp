@@ -17,16 +17,6 @@ namespace
 constexpr float ShortestMotion = 1.1920929e-07f;
 }  // namespace
 
-SpecialDashLogic& SpecialDashLogic::operator=(const SpecialDashLogic& other)
-{
-  Special::operator=(other);
-  timeApplied = other.timeApplied;
-  forceApplied = other.forceApplied;
-  forceDiminish = other.forceDiminish;
-  active = other.active;
-  return *this;
-}
-
 void SpecialDashLogic::GetMembers(std::vector<MemberBase*>& members)
 {
   AddCoolDownMember(members);

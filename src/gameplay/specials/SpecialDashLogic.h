@@ -16,7 +16,7 @@ public:
   static constexpr float TrailInterval = 0.05f;
 
   SpecialDashLogic() : Special(TypeId) {}
-  SpecialDashLogic& operator=(const SpecialDashLogic& other);
+  SpecialDashLogic& operator=(const SpecialDashLogic&) = default;
 
   void OnAwake() override { Wake(UseSoundPath); }
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -45,5 +45,5 @@ private:
   float startForce = 50000.0f;
   float effectTimer = 0.0f;
   glm::vec2 direction{1.0f, 0.0f};
-  Handle<GameObject> holder;
+  Transient<Handle<GameObject>> holder;
 };

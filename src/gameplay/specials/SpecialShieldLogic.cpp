@@ -7,15 +7,6 @@
 #include "object/Spawning.h"
 #include "object/Transform.h"
 
-SpecialShieldLogic& SpecialShieldLogic::operator=(const SpecialShieldLogic& other)
-{
-  Special::operator=(other);
-  duration = other.duration;
-  active = other.active;
-  maxDur = other.maxDur;
-  return *this;
-}
-
 void SpecialShieldLogic::GetMembers(std::vector<MemberBase*>& members)
 {
   AddCoolDownMember(members);

@@ -12,7 +12,7 @@ public:
   static constexpr const char* BubblePrefab = "EN_Shield";
 
   SpecialShieldLogic() : Special(TypeId) {}
-  SpecialShieldLogic& operator=(const SpecialShieldLogic& other);
+  SpecialShieldLogic& operator=(const SpecialShieldLogic&) = default;
 
   void OnAwake() override { Wake(UseSoundPath); }
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -34,6 +34,6 @@ private:
   float duration = 0.0f;  // seconds left of the running shield, or the length of the next
   bool active = false;
   float maxDur = 0.0f;    // the length of every later shield
-  Handle<GameObject> holder;
-  Handle<GameObject> shieldObject;
+  Transient<Handle<GameObject>> holder;
+  Transient<Handle<GameObject>> shieldObject;
 };

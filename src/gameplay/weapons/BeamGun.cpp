@@ -28,19 +28,6 @@ PointLight* LightOf(const Handle<GameObject>& object)
 }
 }  // namespace
 
-BeamGun& BeamGun::operator=(const BeamGun& other)
-{
-  Gun::operator=(other);
-  maxRange = other.maxRange;
-  damagePerSecond = other.damagePerSecond;
-  ammoPerSecond = other.ammoPerSecond;
-  minParticleAge = other.minParticleAge;
-  maxParticleAge = other.maxParticleAge;
-  spawnPerSecPerDist = other.spawnPerSecPerDist;
-  blockingGroup = other.blockingGroup;
-  return *this;
-}
-
 void BeamGun::OnAwake()
 {
   Gun::OnAwake();

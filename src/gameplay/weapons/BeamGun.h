@@ -21,8 +21,7 @@ public:
   static constexpr const char* ImpactPrefab = "LazerImpact";
 
   BeamGun() : Gun(TypeId) {}
-  // Copies the tuning; the lights, the particle system and the beam's state are the live gun's.
-  BeamGun& operator=(const BeamGun& other);
+  BeamGun& operator=(const BeamGun&) = default;
 
   void OnAwake() override;
   // Puts the lights out and takes them away with the gun.
@@ -63,9 +62,9 @@ private:
   bool firedThisFrame = false;   // a use since the last update
   float lastFrameTime = 0.0f;    // the time step of the latest update
   CollisionGroup blockingGroup = CollisionGroup::BLOCKS_LASER;
-  ParticleSystem* beamParticles = nullptr;  // the gun object's own; not owned
-  Handle<GameObject> beamLightObject;
-  Handle<GameObject> backLightObject;
+  Transient<ParticleSystem*> beamParticles = nullptr;  // the gun object's own; not owned
+  Transient<Handle<GameObject>> beamLightObject;
+  Transient<Handle<GameObject>> backLightObject;
   fColor beamColor{0.5f, 0.5f, 1.0f, 1.0f};
   fColor backLightColor{0.5f, 0.5f, 1.0f, 1.0f};
 };

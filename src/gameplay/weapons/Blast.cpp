@@ -11,14 +11,6 @@
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 
-Blast& Blast::operator=(const Blast& other)
-{
-  Component::operator=(other);
-  duration = other.duration;
-  screenShake = other.screenShake;
-  return *this;
-}
-
 void Blast::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

@@ -17,8 +17,7 @@ public:
   static constexpr const char* ExplosionSoundPath = "event:/SFX/ExplosionV2";
 
   Blast() : Component(TypeId) {}
-  // Copies "duration" and "screenShake"; the time elapsed belongs to the live blast.
-  Blast& operator=(const Blast& other);
+  Blast& operator=(const Blast&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

@@ -11,12 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-BulletLogic& BulletLogic::operator=(const BulletLogic& other)
-{
-  Component::operator=(other);
-  return *this;
-}
-
 void BulletLogic::OnAwake()
 {
   SubscribeOnOwner<CollisionEvent>(this);

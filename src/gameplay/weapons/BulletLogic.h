@@ -15,8 +15,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_BulletLogic;
 
   BulletLogic() : Component(TypeId) {}
-  // What the bullet has touched is the live bullet's own.
-  BulletLogic& operator=(const BulletLogic& other);
+  BulletLogic& operator=(const BulletLogic&) = default;
 
   void OnAwake() override;
   // One effect per object touched: the same contact reported by every sub-step of a frame leaves

@@ -41,29 +41,6 @@ const char* HudItemName(std::uint32_t slot)
 }
 }  // namespace
 
-Gun& Gun::operator=(const Gun& other)
-{
-  Component::operator=(other);
-  ammoType = other.ammoType;
-  fireCooldown = other.fireCooldown;
-  reloadTime = other.reloadTime;
-  reloading = other.reloading;
-  damage = other.damage;
-  velocity = other.velocity;
-  spread = other.spread;
-  magCapacity = other.magCapacity;
-  magAmmo = other.magAmmo;
-  ammoPerShot = other.ammoPerShot;
-  firePos = other.firePos;
-  projectilePrefab = other.projectilePrefab;
-  reloadSound = other.reloadSound;
-  fireSound = other.fireSound;
-  shakeIntensity = other.shakeIntensity;
-  fireCountdown = other.fireCountdown;
-  reloadCountdown = other.reloadCountdown;
-  return *this;
-}
-
 void Gun::OnAwake()
 {
   RefuseUnusableData();

@@ -42,8 +42,7 @@ public:
   static constexpr float Epsilon = 0.001f;
 
   Gun() : Gun(TypeId) {}
-  // Copies the recipe and the state; the reload bar is the live gun's own.
-  Gun& operator=(const Gun& other);
+  Gun& operator=(const Gun&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -129,9 +128,9 @@ protected:
   std::string projectilePrefab = "Bullet";
   Sound reloadSound;
   Sound fireSound;
-  Handle<GameObject> muzzleFlashObject;
+  Transient<Handle<GameObject>> muzzleFlashObject;
   float shakeIntensity = 0.0f;
-  Handle<GameObject> reloadBar;
+  Transient<Handle<GameObject>> reloadBar;
   float fireCountdown = 0.0f;
   float reloadCountdown = 0.5f;
 

@@ -9,14 +9,6 @@
 #include "object/Transform.h"
 #include "render/Sprite.h"
 
-MuzzleFlash& MuzzleFlash::operator=(const MuzzleFlash& other)
-{
-  Component::operator=(other);
-  flashTimer = other.flashTimer;
-  flashLength = other.flashLength;
-  return *this;
-}
-
 void MuzzleFlash::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

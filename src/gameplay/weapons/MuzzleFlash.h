@@ -14,8 +14,7 @@ public:
   static constexpr std::uint32_t TypeId = COMP_MuzzleFlash;
 
   MuzzleFlash() : Component(TypeId) {}
-  // The sprite is found again by the copy once it is parented.
-  MuzzleFlash& operator=(const MuzzleFlash& other);
+  MuzzleFlash& operator=(const MuzzleFlash&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
@@ -31,5 +30,5 @@ public:
 private:
   float flashTimer = 0.0f;   // seconds the flash still shows
   float flashLength = 0.0f;  // seconds one flash lasts
-  Sprite* flashSprite = nullptr;
+  Transient<Sprite*> flashSprite = nullptr;
 };

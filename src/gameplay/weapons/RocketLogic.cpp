@@ -9,13 +9,6 @@
 #include "physics/Collider.h"
 #include "physics/PhysicsEvents.h"
 
-RocketLogic& RocketLogic::operator=(const RocketLogic& other)
-{
-  Component::operator=(other);
-  blastDamage = other.blastDamage;
-  return *this;
-}
-
 void RocketLogic::OnAwake()
 {
   SubscribeOnOwner<CollisionEvent>(this);

@@ -12,7 +12,7 @@ public:
   static constexpr const char* BlastPrefab = "Blast";
 
   RocketLogic() : Component(TypeId) {}
-  RocketLogic& operator=(const RocketLogic& other);
+  RocketLogic& operator=(const RocketLogic&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;

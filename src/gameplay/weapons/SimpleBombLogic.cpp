@@ -11,15 +11,6 @@
 #include "object/Transform.h"
 #include "physics/Collider.h"
 
-SimpleBombLogic& SimpleBombLogic::operator=(const SimpleBombLogic& other)
-{
-  Component::operator=(other);
-  active = other.active;
-  timer = other.timer;
-  blastRadius = other.blastRadius;
-  return *this;
-}
-
 void SimpleBombLogic::OnAwake()
 {
   SubscribeOnSpace<UpdateEvent>(this);

@@ -16,8 +16,7 @@ public:
   static constexpr const char* BlastPrefab = "Blast";
 
   SimpleBombLogic() : Component(TypeId) {}
-  // Copies "active", "timer" and "blastRadius"; the beeping belongs to the live bomb.
-  SimpleBombLogic& operator=(const SimpleBombLogic& other);
+  SimpleBombLogic& operator=(const SimpleBombLogic&) = default;
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
