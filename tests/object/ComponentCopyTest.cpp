@@ -7,9 +7,11 @@
 #include "gameplay/weapons/AmmoType.h"
 #include "object/ComponentFactory.h"
 #include "object/GameobjectFactory.h"
+#include "object/MemberBase.h"
 #include "object/RegistryType.h"
 #include "physics/CollisionGroup.h"
 #include "support/CapturedLog.h"
+#include "support/HandMadeObjects.h"
 
 
 namespace
