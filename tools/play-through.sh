@@ -48,7 +48,8 @@ trap 'end_of_script "$folder"' EXIT
 # puts the keyboard into its command line (the game hears no keys while it is there), Return runs
 # it and the script waits for its effect ($2, a state condition, named by $3). A command whose
 # effect does not come is typed again (it did not run: what these commands do is the same done
-# twice). Escape leaves the line and back-quote closes the console again.
+# twice). Return also lets go of the keyboard, and back-quote closes the console again. No Escape:
+# once the line has let go the game hears it, and it pauses every level that is played.
 console() {
   key grave
   await_state 'window("Console")' "the console to open"
@@ -60,8 +61,7 @@ console() {
     holds_within "$2" 10 && break
   done
   await_state "$2" "$3"
-  key Escape
-  await_state 'not typing()' "the console's command line to let go of the keyboard"
+  await_state 'not typing()' "the console's command line to let go of the keyboard after Return"
   key grave
   await_state 'not window("Console")' "the console to close"
   # shellcheck disable=SC2046
