@@ -6,7 +6,6 @@
 
 #include "ai/enemies/AIController.h"
 #include "core/FiniteCheck.h"
-#include "core/Listener.h"
 #include "gameplay/LevelEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
@@ -19,19 +18,6 @@
 
 namespace
 {
-// The level changes asked for.
-class LevelLog : public Listener
-{
-public:
-  LevelLog() : Listener(EventManager::Instance()->GetNewListenerId())
-  {
-    EventManager::Instance()->Subscribe<LevelLog, StartUtilityEvent>(this, LevelTransitionChannel);
-  }
-  void On(StartUtilityEvent* event) { levels.push_back(event->levelName); }
-
-  std::vector<std::string> levels;
-};
-
 // A wall from y = -3000 up to y = 0 at x = 300. The hunter, slowed by its limits, stays near
 // the origin on its left; the target starts on its right, hidden, and walks north until it stops
 // in sight beyond the wall's end.
@@ -94,9 +80,10 @@ protected:
       return {};
     AIController* controller = hunter->GetComponent<AIController>();
     EXPECT_EQ(controller->GetMachine().GetCurrentState(), nullptr) << "not evaluated before its first update";
-    EnemyEventLog hunterLog(hunter->GetId());
-    EnemyEventLog unarmedLog(unarmed->GetId());
-    LevelLog levelLog;
+    EnemyOutput hunterLog(hunter->GetId());
+    EnemyOutput unarmedLog(unarmed->GetId());
+    EventRecorder<StartUtilityEvent, std::string> levelLog(
+        LevelTransitionChannel, [](const StartUtilityEvent& event) { return event.levelName; });
     EXPECT_TRUE(hunter->GetComponent<Equipment>()->GetSlot(0).IsValid()) << "it starts armed";
 
     Run run;
@@ -104,7 +91,7 @@ protected:
     // Until the target is in the open and chased for two seconds.
     for (int frame = 0; frame < 1200 && (run.firstChase < 0 || frame < run.firstChase + 240); ++frame)
     {
-      const std::size_t usesBefore = hunterLog.uses.size();
+      const std::size_t usesBefore = hunterLog.uses.Count();
       ++frames;
       RunFrames(1);
       const std::string state = controller->GetMachine().GetCurrentState()->GetName();
@@ -121,19 +108,20 @@ protected:
         run.firstChase = frame;
       if (state == "Chasing" && frame > run.firstChase)
       {
-        EXPECT_GE(hunterLog.uses.size() - usesBefore, 1u) << "it fires on every update of the chase";
+        EXPECT_GE(hunterLog.uses.Count() - usesBefore, 1u) << "it fires on every update of the chase";
       }
-      EXPECT_EQ(hunterLog.steerings.size(), static_cast<std::size_t>(frame + 1)) << "one steering per update";
+      EXPECT_EQ(hunterLog.steerings.Count(), static_cast<std::size_t>(frame + 1)) << "one steering per update";
     }
     EXPECT_GT(run.firstChase, 60) << "it wandered while the wall hid the target";
     EXPECT_GT(run.stateChecks, 100);
-    EXPECT_EQ(hunterLog.equipRequests, 0) << "an armed enemy asks for nothing";
-    EXPECT_TRUE(std::all_of(hunterLog.uses.begin(), hunterLog.uses.end(), [](std::uint32_t slot) { return slot == 0; }));
+    EXPECT_EQ(hunterLog.equipRequests.Count(), 0u) << "an armed enemy asks for nothing";
+    EXPECT_TRUE(std::all_of(hunterLog.uses.notes.begin(), hunterLog.uses.notes.end(),
+                            [](const EnemyUse& use) { return use.slot == 0; }));
     EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f) << "its shots hit";
     EXPECT_EQ(controller->GetTargetObject(), runner);
     // With nothing within reach to pick up, the unarmed one asks on every update and never fires.
-    EXPECT_EQ(unarmedLog.equipRequests, frames);
-    EXPECT_TRUE(unarmedLog.uses.empty());
+    EXPECT_EQ(unarmedLog.equipRequests.Count(), static_cast<std::size_t>(frames));
+    EXPECT_TRUE(unarmedLog.uses.notes.empty());
 
     // Its death: the weapon is dropped at once, the level change asked for once, then silence.
     std::vector<glm::vec2> state = {PositionOf(hunter), hunter->GetComponent<Rigidbody>()->velocity, PositionOf(runner),
@@ -143,15 +131,15 @@ protected:
     RunFrames(2);
     EXPECT_TRUE(controller->IsDead());
     EXPECT_EQ(hunter->GetComponent<Health>()->GetHitpoints(), Health::DeadHitpoints);
-    EXPECT_EQ(hunterLog.equipRequests, 1) << "the drop";
+    EXPECT_EQ(hunterLog.equipRequests.Count(), 1u) << "the drop";
     EXPECT_FALSE(hunter->GetComponent<Equipment>()->GetSlot(0).IsValid());
-    EXPECT_EQ(levelLog.levels, std::vector<std::string>{"brackwater"});
-    const std::size_t steeringsAtDeath = hunterLog.steerings.size();
-    const std::size_t usesAtDeath = hunterLog.uses.size();
+    EXPECT_EQ(levelLog.notes, std::vector<std::string>{"brackwater"});
+    const std::size_t steeringsAtDeath = hunterLog.steerings.Count();
+    const std::size_t usesAtDeath = hunterLog.uses.Count();
     RunFrames(60);
-    EXPECT_EQ(hunterLog.steerings.size(), steeringsAtDeath);
-    EXPECT_EQ(hunterLog.uses.size(), usesAtDeath);
-    EXPECT_EQ(levelLog.levels.size(), 1u);
+    EXPECT_EQ(hunterLog.steerings.Count(), steeringsAtDeath);
+    EXPECT_EQ(hunterLog.uses.Count(), usesAtDeath);
+    EXPECT_EQ(levelLog.Count(), 1u);
     RunFrames(360);
     EXPECT_FALSE(hunter.IsValid()) << "removed when its death animation ended";
     EXPECT_TRUE(weapon.IsValid()) << "its weapon stays behind";

@@ -1,13 +1,9 @@
 #pragma once
-// The AI's tests on the game's own frame: a session without a window (its factory with every
-// component and the shipped prefabs, a registry), levels written for the test and loaded into
-// named spaces, and frames run as the game loop runs them: spaces managed, each active space's
-// physics stepped, then the update events and the queue. The time step is fixed, so a run is
-// repeatable.
+// The AI's tests on the engine's frames at the game's 120 a second, in levels written for the test
+// (EngineTest::Load); the time step is fixed, so a run is repeatable.
+#include "app/GameSession.h"
+#include "object/Space.h"
 #include "steering/AIEvents.h"
-#include "app/GameSessionTestEnvironment.h"
-#include "core/FileUtilities.h"
-#include "core/Listener.h"
 #include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
 #include "object/Registry.h"
@@ -15,13 +11,12 @@
 #include "physics/PhysicsModule.h"
 #include "steering/SteeringOutput.h"
 #include "support/CapturedLog.h"
+#include "support/EventRecorder.h"
+#include "support/ScopedEngine.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -49,91 +44,35 @@ inline std::uint64_t HashOf(const std::vector<glm::vec2>& values)
   return hash;
 }
 
-// What reaches one object's id: its steering requests, its uses (slot by slot) and its equip
-// requests.
-class EnemyEventLog : public Listener
+// What an enemy's brain sends to its own object: its steering requests, its uses (the slot, and
+// whether it was sent as a re-armed use that is not a first press) and its equip requests.
+struct EnemyUse
 {
-public:
-  explicit EnemyEventLog(std::uint32_t objectId) : Listener(EventManager::Instance()->GetNewListenerId())
+  std::uint32_t slot;
+  bool rearmed;
+};
+struct EnemyOutput
+{
+  explicit EnemyOutput(std::uint32_t objectId)
+      : steerings(objectId, [](const UpdateSteering& event) { return SteeringOutput{event.linear, event.angular}; }),
+        uses(objectId, [](const UseEvent& event) { return EnemyUse{event.slot, event.rearmFlag && !event.firstFlag}; }),
+        equipRequests(objectId)
   {
-    EventManager* events = EventManager::Instance();
-    events->Subscribe<EnemyEventLog, UpdateSteering>(this, objectId);
-    events->Subscribe<EnemyEventLog, UseEvent>(this, objectId);
-    events->Subscribe<EnemyEventLog, EquipDequip>(this, objectId);
   }
-  void On(UpdateSteering* event) { steerings.push_back(SteeringOutput{event->linear, event->angular}); }
-  void On(UseEvent* event)
+  bool AllRearmed() const
   {
-    uses.push_back(event->slot);
-    allRearmed = allRearmed && event->rearmFlag && !event->firstFlag;
+    return std::all_of(uses.notes.begin(), uses.notes.end(), [](const EnemyUse& use) { return use.rearmed; });
   }
-  void On(EquipDequip*) { ++equipRequests; }
 
-  std::vector<SteeringOutput> steerings;
-  std::vector<std::uint32_t> uses;
-  bool allRearmed = true;
-  int equipRequests = 0;
+  EventRecorder<UpdateSteering, SteeringOutput> steerings;
+  EventRecorder<UseEvent, EnemyUse> uses;
+  EventRecorder<EquipDequip> equipRequests;
 };
 
-class AIScene : public GameSessionTest
+class AIScene : public EngineTest
 {
 protected:
   static constexpr float FrameStep = 1.0f / 120.0f;
 
-  AIScene() { Registry::SetInstance(&registry); }
-
-  ~AIScene() override
-  {
-    session->UnloadAllSpaces();
-    Registry::SetInstance(nullptr);
-    for (const std::string& path : writtenFiles)
-      std::filesystem::remove(path);
-    // The program's tests share one working folder: a shipped level a test stood in for is put
-    // back as it was for the tests after it.
-    for (const auto& [path, text] : replacedFiles)
-      std::ofstream(path, std::ios::binary) << text;
-  }
-
-  // Writes Assets/LevelFiles/<level>.json with these objects (a JSON array) and loads it into a
-  // live space of the same name.
-  Space* Load(const std::string& level, const std::string& objects)
-  {
-    const std::string path = Space::LevelPath(level);
-    if (std::find(writtenFiles.begin(), writtenFiles.end(), path) == writtenFiles.end() && !replacedFiles.count(path))
-    {
-      if (std::filesystem::exists(path))
-        replacedFiles.emplace(path, ReadWholeFile(path));
-      else
-        writtenFiles.push_back(path);
-    }
-    std::ofstream(path) << R"({"level": {"objects": )" << objects << "}}";
-    return LiveSpace(level, level);
-  }
-
-  void RunFrames(int count)
-  {
-    for (int frame = 0; frame < count; ++frame)
-    {
-      session->ManageSpaces();
-      for (const auto& [name, space] : session->GetSpaces())
-        if (space->IsActive())
-          PhysicsModule::Of(space)->Update(FrameStep);
-      session->DispatchUpdateEvents(FrameStep);
-    }
-  }
-
-  static Handle<GameObject> Find(Space* space, const std::string& name)
-  {
-    const auto found = space->FindObjectByName(name);
-    return found == space->ObjectsEnd() ? Handle<GameObject>() : found->second;
-  }
-
-  static glm::vec2 PositionOf(const Handle<GameObject>& object)
-  {
-    return object.IsValid() ? object->GetTransform()->GetWorldPosition() : glm::vec2(0.0f, 0.0f);
-  }
-
-  Registry registry;
-  std::vector<std::string> writtenFiles;
-  std::map<std::string, std::string> replacedFiles;  // path, what it held before
+  void RunFrames(int count) { Frames(count, FrameStep); }
 };

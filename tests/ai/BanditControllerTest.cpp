@@ -60,13 +60,13 @@ TEST_F(BanditControllerTest, TheBanditFightsWhatItSeesAndTheHunterRoutesRoundThe
   EXPECT_EQ(hunterBrain->GetMachine().GetName(), "TestController");
   EXPECT_FLOAT_EQ(bandit->GetComponent<Agent>()->GetMotivator().GetValue(Motivator::MaxAngularVelocity), 25.0f / 5.0f)
       << "it turns at a fifth of the prefab's rate";
-  EnemyEventLog banditLog(bandit->GetId());
+  EnemyOutput banditLog(bandit->GetId());
 
   RunFrames(1);
   EXPECT_EQ(banditBrain->GetMachine().GetCurrentState()->GetName(), "Wandering");
-  ASSERT_EQ(banditLog.steerings.size(), 1u);
-  EXPECT_EQ(banditLog.steerings[0].linear, glm::vec2(0.0f)) << "entering the first state runs no step";
-  EXPECT_EQ(banditLog.steerings[0].angular, 0.0f);
+  ASSERT_EQ(banditLog.steerings.Count(), 1u);
+  EXPECT_EQ(banditLog.steerings.notes[0].linear, glm::vec2(0.0f)) << "entering the first state runs no step";
+  EXPECT_EQ(banditLog.steerings.notes[0].angular, 0.0f);
 
   const glm::vec2 goal = PositionOf(runner);
   bool routedRoundTheWall = false;
@@ -74,11 +74,11 @@ TEST_F(BanditControllerTest, TheBanditFightsWhatItSeesAndTheHunterRoutesRoundThe
   Path lastRoute;
   for (int frame = 1; frame < 1500 && chaseFrame < 0; ++frame)
   {
-    const std::size_t usesBefore = banditLog.uses.size();
+    const std::size_t usesBefore = banditLog.uses.Count();
     const bool wasInCombat = banditBrain->GetMachine().GetCurrentState()->GetName() == "Combat";
     RunFrames(1);
     const bool inCombat = banditBrain->GetMachine().GetCurrentState()->GetName() == "Combat";
-    EXPECT_EQ(banditLog.uses.size(), usesBefore + (wasInCombat && inCombat ? 1 : 0))
+    EXPECT_EQ(banditLog.uses.Count(), usesBefore + (wasInCombat && inCombat ? 1 : 0))
         << "one use on each combat update after the switch, frame " << frame;
 
     const Path& route = *hunterBrain->GetPath();
@@ -99,7 +99,7 @@ TEST_F(BanditControllerTest, TheBanditFightsWhatItSeesAndTheHunterRoutesRoundThe
   EXPECT_GT(chaseFrame, 60) << "it had to walk round before it saw the runner";
   EXPECT_GT(PositionOf(hunter).x, Centre(3, 0).x) << "it came through into the runner's half";
   EXPECT_EQ(banditBrain->GetMachine().GetCurrentState()->GetName(), "Combat");
-  EXPECT_TRUE(banditLog.allRearmed);
+  EXPECT_TRUE(banditLog.AllRearmed());
   EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f) << "the bandit's shots hit";
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
   EXPECT_FALSE(output.Contains("[WARNING]")) << output.Text();

@@ -32,13 +32,13 @@ TEST_F(BossMovementLogicTest, TheBossWalksBetweenHisWaypointsArmedAndHoldsHisSte
   EXPECT_NEAR(PositionOf(gun).y - PositionOf(boss).y, -100.0f, 0.01f);
   EXPECT_NEAR(gun->GetTransform()->GetRotation(), 3.0f * 3.14159265f / 2.0f, 1e-5f);
 
-  EnemyEventLog log(boss->GetId());
+  EnemyOutput log(boss->GetId());
   RunFrames(2);
   // Within 100 of (2500, 2000) at once: he turns towards (700, 2000).
   EXPECT_EQ(walk->GetPrevious(), 0u);
   EXPECT_FALSE(walk->GetRight());
   EXPECT_EQ(walk->GetWaypoint(), glm::vec2(700.0f, 2000.0f));
-  EXPECT_EQ(log.steerings.size(), 2u);
+  EXPECT_EQ(log.steerings.Count(), 2u);
   // A level that starts him towards the near end turns him the other way; one that names a
   // waypoint he does not have is told so and walks to the default one.
   EXPECT_EQ(Find(room, "Turned")->GetComponent<BossMovementLogic>()->GetWaypoint(), glm::vec2(700.0f, 2000.0f));
@@ -51,19 +51,19 @@ TEST_F(BossMovementLogicTest, TheBossWalksBetweenHisWaypointsArmedAndHoldsHisSte
 
   // Charging: no steering goes out, yet the waypoint still switches when he is near it.
   walk->SetCharging(true);
-  const std::size_t steered = log.steerings.size();
+  const std::size_t steered = log.steerings.Count();
   boss->GetTransform()->SetPosition({650.0f, 2000.0f});
   RunFrames(10);
-  EXPECT_EQ(log.steerings.size(), steered);
+  EXPECT_EQ(log.steerings.Count(), steered);
   EXPECT_EQ(walk->GetPrevious(), 1u);
   EXPECT_TRUE(walk->GetRight());
   walk->SetCharging(false);
   RunFrames(1);
-  EXPECT_EQ(log.steerings.size(), steered + 1);
+  EXPECT_EQ(log.steerings.Count(), steered + 1);
   // Stopped for good: no steering and no more turns.
   walk->Stop();
   boss->GetTransform()->SetPosition({2500.0f, 2000.0f});
   RunFrames(5);
-  EXPECT_EQ(log.steerings.size(), steered + 1);
+  EXPECT_EQ(log.steerings.Count(), steered + 1);
   EXPECT_EQ(walk->GetPrevious(), 1u);
 }

@@ -45,15 +45,15 @@ TEST_F(DroneCarrierControllerTest, TheCarrierChasesSplitsIntoDronesWithinReachAn
   ASSERT_TRUE(carrier && target) << output.Text();
   const DroneCarrierController* brain = carrier->GetComponent<DroneCarrierController>();
   EXPECT_EQ(brain->GetMachine().GetName(), "DroneCarrier");
-  EnemyEventLog log(carrier->GetId());
+  EnemyOutput log(carrier->GetId());
 
   RunFrames(1);
-  ASSERT_EQ(log.steerings.size(), 1u);
-  EXPECT_EQ(log.steerings[0].linear, glm::vec2(0, 0)) << "the first update only enters Wandering";
+  ASSERT_EQ(log.steerings.Count(), 1u);
+  EXPECT_EQ(log.steerings.notes[0].linear, glm::vec2(0, 0)) << "the first update only enters Wandering";
   EXPECT_EQ(brain->GetMachine().GetCurrentState()->GetName(), "Wandering");
   RunFrames(1);
   EXPECT_EQ(brain->GetMachine().GetCurrentState()->GetName(), "Chasing") << "the target is in plain sight";
-  EXPECT_EQ(log.steerings[1].linear, log.steerings[0].linear) << "the update of the switch resends";
+  EXPECT_EQ(log.steerings.notes[1].linear, log.steerings.notes[0].linear) << "the update of the switch resends";
 
   for (int frame = 2; frame < 1200 && brain->GetMachine().GetCurrentState()->GetName() != "Splitting"; ++frame)
     RunFrames(1);
@@ -80,9 +80,9 @@ TEST_F(DroneCarrierControllerTest, TheCarrierChasesSplitsIntoDronesWithinReachAn
   }
   EXPECT_EQ(carrier->GetComponent<Health>()->GetHitpoints(), Health::DeadHitpoints);
 
-  const std::size_t steeringsAtDeath = log.steerings.size();
+  const std::size_t steeringsAtDeath = log.steerings.Count();
   RunFrames(420);
-  EXPECT_EQ(log.steerings.size(), steeringsAtDeath) << "nothing after its death";
+  EXPECT_EQ(log.steerings.Count(), steeringsAtDeath) << "nothing after its death";
   EXPECT_FALSE(carrier.IsValid()) << "removed when its death animation ended";
   EXPECT_LT(target->GetComponent<Health>()->GetHitpoints(), 1000.0f) << "the drones went for the target";
   for (const Handle<GameObject>& drone : drones)

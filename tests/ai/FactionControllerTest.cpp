@@ -54,7 +54,7 @@ TEST_F(FactionControllerTest, BasesPointTheirArrowsLaunchShipsToOtherBasesAndGro
   const Handle<GameObject> east = Find(space, "East");
   const Handle<GameObject> south = Find(space, "South");
   ASSERT_TRUE(east && south) << log.Text();
-  const std::vector<NamedPosition>& entries = registry.GetDataBoard().GetEntries();
+  const std::vector<NamedPosition>& entries = registry->GetDataBoard().GetEntries();
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].name, "East");
   EXPECT_EQ(entries[1].position, glm::vec2(0, -500));
@@ -114,7 +114,19 @@ TEST_F(FactionControllerTest, BasesPointTheirArrowsLaunchShipsToOtherBasesAndGro
   const std::uint32_t expected[] = {1, 3, 5, 6};
   for (std::size_t attack = 0; attack < 4; ++attack)
   {
-    SendNow<ShipAttackedEvent>(BRINDLE_SITE, attacked->GetId(), std::string(), glm::vec2(0, 0), nullptr);
+    if (attack == 0)
+    {
+      // The first is a flown ship ramming it: the rammed ship is the one attacked, not the rammer.
+      Define("Rammer", R"({"Transform": null, "Agent": null, "Rigidbody": {"invMass": 1}, "ShipController": null,
+                           "CircleCollider": {"group": "SHIP", "radius": 40}})");
+      Handle<GameObject> rammer = Make("Rammer", PositionOf(attacked) + glm::vec2(0.0f, 100.0f), "Rammer", space);
+      RunFrames(1);
+      rammer->GetTransform()->SetWorldPosition(-20000.0f, -20000.0f);  // and away
+    }
+    else
+    {
+      SendNow<ShipAttackedEvent>(BRINDLE_SITE, attacked->GetId(), std::string(), glm::vec2(0, 0), nullptr);
+    }
     RunFrames(1);
     EXPECT_EQ(faction->GetAttackCount(), expected[attack]);
     EXPECT_EQ(Ships(space, "OW_FactionOne_HardShip").size(), attack);

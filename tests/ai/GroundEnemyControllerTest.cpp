@@ -68,42 +68,42 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
   const BugController* bugBrain = bug->GetComponent<BugController>();
   EXPECT_EQ(bearBrain->GetMachine().GetName(), "BearController");
   EXPECT_EQ(duck->GetComponent<DuckController>()->GetMachine().GetName(), "DuckController");
-  EnemyEventLog bearLog(bear->GetId());
-  EnemyEventLog duckLog(duck->GetId());
+  EnemyOutput bearLog(bear->GetId());
+  EnemyOutput duckLog(duck->GetId());
 
   int switchFrame = -1;
   float turnTimeAfterReload = 0.0f;
   for (int frame = 0; frame < 1200 && (switchFrame < 0 || frame < switchFrame + 240); ++frame)
   {
-    const std::size_t usesBefore = bearLog.uses.size();
+    const std::size_t usesBefore = bearLog.uses.Count();
     RunFrames(1);
-    ASSERT_EQ(bearLog.steerings.size(), static_cast<std::size_t>(frame + 1)) << "one steering per update";
+    ASSERT_EQ(bearLog.steerings.Count(), static_cast<std::size_t>(frame + 1)) << "one steering per update";
     const bool chasing = bearBrain->GetMachine().GetCurrentState()->GetName() == "Chasing";
     if (chasing && switchFrame < 0)
     {
       switchFrame = frame;
-      const SteeringOutput& sent = bearLog.steerings[frame];
-      const SteeringOutput& before = bearLog.steerings[frame - 1];
+      const SteeringOutput& sent = bearLog.steerings.notes[frame];
+      const SteeringOutput& before = bearLog.steerings.notes[frame - 1];
       EXPECT_EQ(sent.linear, before.linear) << "no step runs in the update of the switch";
       EXPECT_EQ(sent.angular, before.angular);
-      EXPECT_EQ(bearLog.uses.size(), usesBefore) << "nor does it fire";
+      EXPECT_EQ(bearLog.uses.Count(), usesBefore) << "nor does it fire";
     }
     else if (chasing)
     {
-      EXPECT_EQ(bearLog.uses.size(), usesBefore + 1) << "one use on every chasing update, frame " << frame;
+      EXPECT_EQ(bearLog.uses.Count(), usesBefore + 1) << "one use on every chasing update, frame " << frame;
     }
     else
     {
-      EXPECT_EQ(bearLog.uses.size(), usesBefore) << "a wandering enemy holds its fire, frame " << frame;
+      EXPECT_EQ(bearLog.uses.Count(), usesBefore) << "a wandering enemy holds its fire, frame " << frame;
     }
     if (bugBrain->GetFace()->timeToTarget == BugController::ReloadedTurnTime)
       turnTimeAfterReload = BugController::ReloadedTurnTime;
   }
   EXPECT_GT(switchFrame, 60) << "it wandered while the wall hid the target";
-  EXPECT_NE(bearLog.steerings[switchFrame + 1].linear, bearLog.steerings[switchFrame].linear)
+  EXPECT_NE(bearLog.steerings.notes[switchFrame + 1].linear, bearLog.steerings.notes[switchFrame].linear)
       << "the chase blend steers from the next update on";
-  EXPECT_TRUE(bearLog.allRearmed) << "the AI fires with the re-arm flag";
-  EXPECT_EQ(bearLog.equipRequests, 0) << "an armed enemy asks for nothing";
+  EXPECT_TRUE(bearLog.AllRearmed()) << "the AI fires with the re-arm flag";
+  EXPECT_EQ(bearLog.equipRequests.Count(), 0u) << "an armed enemy asks for nothing";
   EXPECT_EQ(bugBrain->GetMachine().GetCurrentState()->GetName(), "Chasing");
   EXPECT_EQ(turnTimeAfterReload, BugController::ReloadedTurnTime) << "the bug reloaded and turns slowly";
   EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f) << "their shots hit";
@@ -111,8 +111,8 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
   // The duck took the pistol it stood on, asking only until it held it.
   EXPECT_EQ(duck->GetComponent<Equipment>()->GetSlot(0), loose);
   EXPECT_EQ(loose->GetParent(), duck);
-  EXPECT_GE(duckLog.equipRequests, 1);
-  EXPECT_LE(duckLog.equipRequests, 2);
+  EXPECT_GE(duckLog.equipRequests.Count(), 1u);
+  EXPECT_LE(duckLog.equipRequests.Count(), 2u);
 
   // The bear's death: its gun dropped at once and once, its hitpoints at the dead value, silence,
   // and removal when its death animation ends.
@@ -123,15 +123,15 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
   RunFrames(2);
   SendNow<DiedEvent>(BRINDLE_SITE, bear->GetId());
   EXPECT_TRUE(bearBrain->IsDead());
-  EXPECT_EQ(bearLog.equipRequests, 1) << "the drop, once";
+  EXPECT_EQ(bearLog.equipRequests.Count(), 1u) << "the drop, once";
   EXPECT_FALSE(bear->GetComponent<Equipment>()->GetSlot(0).IsValid());
   EXPECT_FALSE(rifle->GetParent().IsValid()) << "the gun lies loose";
   EXPECT_EQ(bear->GetComponent<Health>()->GetHitpoints(), Health::DeadHitpoints);
-  const std::size_t steeringsAtDeath = bearLog.steerings.size();
-  const std::size_t usesAtDeath = bearLog.uses.size();
+  const std::size_t steeringsAtDeath = bearLog.steerings.Count();
+  const std::size_t usesAtDeath = bearLog.uses.Count();
   RunFrames(400);
-  EXPECT_EQ(bearLog.steerings.size(), steeringsAtDeath);
-  EXPECT_EQ(bearLog.uses.size(), usesAtDeath);
+  EXPECT_EQ(bearLog.steerings.Count(), steeringsAtDeath);
+  EXPECT_EQ(bearLog.uses.Count(), usesAtDeath);
   EXPECT_FALSE(bear.IsValid()) << "removed when its death animation ended";
   EXPECT_TRUE(rifle.IsValid());
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();

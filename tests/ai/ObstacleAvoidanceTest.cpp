@@ -1,7 +1,8 @@
 // The whiskers against walls in a real space: where the avoidance target lands when both whiskers
 // meet a wall head on, and when only one does.
 #include "steering/Motivator.h"
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 #include "object/Space.h"
 #include "physics/PhysicsModule.h"
 #include "physics/RectangleCollider.h"
@@ -10,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-class ObstacleAvoidanceTest : public ObjectTest
+class ObstacleAvoidanceTest : public EngineTestWith<ScopedEngine::EventsOnly>
 {
 protected:
   ~ObstacleAvoidanceTest() override

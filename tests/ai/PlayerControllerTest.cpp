@@ -9,6 +9,7 @@
 #include "gameplay/CombatScene.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
+#include "gameplay/player/ArmAnimator.h"
 #include "gameplay/specials/SpecialDashLogic.h"
 #include "gameplay/weapons/Gun.h"
 #include "object/DataBoard.h"
@@ -60,6 +61,19 @@ protected:
     Script(TestEvents::ControllerAxis(Pad, SDL_CONTROLLER_AXIS_RIGHTX, x));
     Script(TestEvents::ControllerAxis(Pad, SDL_CONTROLLER_AXIS_RIGHTY, y));
   }
+  // The arms follow the facing along x: both hands on that side of the body, and the first
+  // slot's rifle held in the first hand, pointing the same way.
+  void ExpectArmsHoldTheRifleTowards(float side) const
+  {
+    const ArmAnimator* arms = Get<ArmAnimator>(Player);
+    EXPECT_NEAR(arms->GetAim().x, side, 0.02f);
+    EXPECT_GT(arms->GetArm(0).hand.x * side, 0.0f);
+    EXPECT_GT(arms->GetArm(1).hand.x * side, 0.0f);
+    const glm::mat3 held = Find("rifle")->GetTransform()->GetLocalMatrix();
+    EXPECT_NEAR(held[2].x, arms->GetArm(0).hand.x, 1e-3f);
+    EXPECT_NEAR(held[2].y, arms->GetArm(0).hand.y, 1e-3f);
+    EXPECT_GT(held[0].x * side, 0.0f) << "the rifle points along the aim";
+  }
   // A pointer moved well to the right of the player, on its row.
   void MouseToTheRight()
   {
@@ -94,6 +108,8 @@ TEST_F(PlayerControllerTest, PicksUpAimsWithStickAndMouseWalksAndSwaps)
              EXPECT_EQ(Controller()->GetAimMode(), PlayerController::AimByStick);
              EXPECT_NEAR(Controller()->GetAimDirection().x, -1.0f, 1e-3f);
              EXPECT_NEAR(std::cos(Facing()), -1.0f, 0.02f) << "the body turned to the stick";
+             EXPECT_EQ(Get<Sprite>(Player)->GetSource(), "player_space_idle_left") << "standing, facing left";
+             ExpectArmsHoldTheRifleTowards(-1.0f);
              RightStick(0, 0);
              return true;
            },
@@ -120,6 +136,8 @@ TEST_F(PlayerControllerTest, PicksUpAimsWithStickAndMouseWalksAndSwaps)
              EXPECT_NEAR(PositionOf(Player).y, 0.0f, 1.0f);
              EXPECT_LE(glm::length(Get<Rigidbody>(Player)->velocity), PlayerController::MaxSpeed + 200.0f);
              EXPECT_EQ(Get<Sprite>(Player)->GetSource(), "player_space_walk_right") << "no ship under it: in space";
+             EXPECT_TRUE(Get<Sprite>(Player)->IsForward()) << "walking the way it faces";
+             ExpectArmsHoldTheRifleTowards(1.0f);
              Release(SDLK_d);
              Press(SDLK_o);
              return true;
@@ -369,11 +387,16 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackButNotIntoTheTutorialAndDeathEndsTheR
 
   board.SetPrimaryItem("rifle");
   board.GetCollectedItems().push_back(CollectionEntry{"", "loot", 0, 0});
-  recorder.Watch<DiedEvent>(space->GetId(), "space");
+  log.Watch<DiedEvent>(space->GetId(), "space died");
   Get<Health>(player)->Kill();
   Frames(2);
   PlayerController* controller = Get<PlayerController>(player);
   ASSERT_TRUE(controller->IsDead());
+  // The death plays once from its first frame, in the space suit; the arms go with it.
+  const Sprite* body = Get<Sprite>(player);
+  EXPECT_EQ(body->GetSource(), "player_space_death");
+  EXPECT_FALSE(Get<ArmAnimator>(player)->IsVisible());
+  EventRecorder<DeathAnimationComplete> deathShown(player->GetId());
   EXPECT_FALSE(GetCollider(player.Get())->IsActive());
   EXPECT_TRUE(board.GetPrimaryItem().empty() && board.GetCollectedItems().empty()) << "the run is forgotten";
   ASSERT_EQ(CountPrefab(*hud, "HUD_DeathMessage"), 1u);
@@ -389,10 +412,13 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackButNotIntoTheTutorialAndDeathEndsTheR
 
   // The end screen is asked for on the first update past 6 s, then on every update.
   int frames = 2;
-  while (recorder.log.empty() && frames < 400)
+  while (log.lines.empty() && frames < 400)
     Frames(1), ++frames;
   EXPECT_GT(controller->GetDeathTimer(), PlayerController::EndScreenDelay);
   EXPECT_LE(controller->GetDeathTimer(), PlayerController::EndScreenDelay + 1.5f * Dt);
   Frames(3);
-  EXPECT_EQ(recorder.TakeLog(), std::vector<std::string>(4, "space died"));
+  EXPECT_EQ(log.Take(), std::vector<std::string>(4, "space died"));
+  EXPECT_EQ(body->GetFrame() + 1, body->GetFrameCount()) << "held on its last frame";
+  EXPECT_FALSE(body->IsAnimated());
+  EXPECT_GT(deathShown.Count(), 100u) << "told on every update once it has played";
 }

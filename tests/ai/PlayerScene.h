@@ -32,7 +32,6 @@ protected:
   }
 
   using GameScene::Find;
-  using GameScene::ObjectsOf;
   GameObject* Find(const std::string& name) const { return Find(*space, name); }
 
   template <typename T>
@@ -42,7 +41,7 @@ protected:
     return object != nullptr ? object->GetComponent<T>() : nullptr;
   }
 
-  std::vector<GameObject*> ObjectsOf(const std::string& prefab) const { return ObjectsOf(*space, prefab); }
+  std::vector<GameObject*> ObjectsOf(const std::string& prefab) const { return ::ObjectsOf(*space, prefab); }
 
   glm::vec2 PositionOf(const std::string& name) const { return Find(name)->GetTransform()->GetWorldPosition(); }
   void MoveTo(const std::string& name, glm::vec2 position) const

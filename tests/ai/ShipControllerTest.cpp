@@ -10,6 +10,7 @@
 #include "gameplay/player/PlayerEvents.h"
 #include "physics/Rigidbody.h"
 #include "steering/Agent.h"
+#include "support/EventRecorder.h"
 #include "support/ShipScene.h"
 
 #include <algorithm>
@@ -26,20 +27,6 @@ struct Heard
   glm::vec2 position;
 };
 
-class ShipEar : public Listener
-{
-public:
-  ShipEar() : Listener(6996) {}
-  void Listen(const GameObject& ship)
-  {
-    EventManager::Instance()->Subscribe<ShipEar, InteractionEvent>(this, ship.GetId());
-    EventManager::Instance()->Subscribe<ShipEar, ShipAttackedEvent>(this, ship.GetId());
-  }
-  void On(InteractionEvent* event) { interactions.push_back({event->targetId, event->otherId, {}}); }
-  void On(ShipAttackedEvent* event) { attacks.push_back({event->GetChannel(), 0, event->position}); }
-  std::vector<Heard> interactions;
-  std::vector<Heard> attacks;
-};
 }  // namespace
 
 class ShipControllerTest : public ShipScene
@@ -53,7 +40,11 @@ TEST_F(ShipControllerTest, TheShipFliesWhereTheKeysPointInteractsAndReportsRammi
               Object("Station", "Default", glm::vec2(400.0f, 0.0f),
                      R"({"CircleCollider": {"group": "INTERACTION_ZONE", "ghost": true, "radius": 60}})"),
               Object("Other Ship", "Default", glm::vec2(0.0f, 900.0f), FlyingShip)});
-  ShipEar ear;
+  // What the two ships hear.
+  EventRecorder<InteractionEvent, Heard> interactions(
+      [](const InteractionEvent& event) { return Heard{event.targetId, event.otherId, {}}; });
+  EventRecorder<ShipAttackedEvent, Heard> attacks(
+      [](const ShipAttackedEvent& event) { return Heard{event.GetChannel(), 0, event.position}; });
   int touchedAt = 0;
   int pressedAt = 0;
   float longestStep = 1.0f / 30.0f;
@@ -65,23 +56,23 @@ TEST_F(ShipControllerTest, TheShipFliesWhereTheKeysPointInteractsAndReportsRammi
     const glm::vec2 position = ship->GetTransform()->GetWorldPosition();
     if (frame == 1)
     {
-      ear.Listen(*ship);
-      ear.Listen(*other);
+      interactions.Watch(ship->GetId()).Watch(other->GetId());
+      attacks.Watch(ship->GetId()).Watch(other->GetId());
       Script(TestEvents::Key(SDLK_d, true));
     }
     // The interact key goes down once the ship is over the station.
     if (touchedAt == 0 && position.x > 400.0f - 100.0f)
     {
       touchedAt = frame;
-      EXPECT_TRUE(ear.interactions.empty()) << "no interaction before the key";
+      EXPECT_TRUE(interactions.notes.empty()) << "no interaction before the key";
       Script(TestEvents::Key(SDLK_f, true));
       Script(TestEvents::Key(SDLK_d, false));
       pressedAt = frame + 1;
     }
     if (pressedAt != 0 && frame == pressedAt)
     {
-      ASSERT_FALSE(ear.interactions.empty());
-      for (const Heard& interaction : ear.interactions)
+      ASSERT_FALSE(interactions.notes.empty());
+      for (const Heard& interaction : interactions.notes)
       {
         EXPECT_EQ(interaction.to, ship->GetId());
         EXPECT_EQ(interaction.other, Find(space, "Station")->GetId());
@@ -100,12 +91,12 @@ TEST_F(ShipControllerTest, TheShipFliesWhereTheKeysPointInteractsAndReportsRammi
     if (frame == 60)
     {
       EXPECT_GT(touchedAt, 0) << "the ship reached the station";
-      const std::size_t interactions = ear.interactions.size();
-      EXPECT_LE(interactions, 4u) << "only while the key went down";
+      const std::size_t interactionCount = interactions.Count();
+      EXPECT_LE(interactionCount, 4u) << "only while the key went down";
       // Each ship heard of the other's ramming, with the rammer's position.
       bool otherHeard = false;
       bool shipHeard = false;
-      for (const Heard& attack : ear.attacks)
+      for (const Heard& attack : attacks.notes)
       {
         otherHeard |= attack.to == other->GetId();
         shipHeard |= attack.to == ship->GetId();

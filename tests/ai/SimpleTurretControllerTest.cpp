@@ -49,7 +49,7 @@ TEST_F(SimpleTurretControllerTest, TurretsAimAndFireWhileTheySeeAndBeamDronesSwe
   ASSERT_TRUE(turret && target && drone && victim) << output.Text();
   const Handle<GameObject> gun = turret->GetComponent<Equipment>()->GetSlot(0);
   ASSERT_TRUE(gun.IsValid()) << "armed from its prefab";
-  EnemyEventLog turretLog(turret->GetId());
+  EnemyOutput turretLog(turret->GetId());
   SimpleBeamDrone* beamDrone = drone->GetComponent<SimpleBeamDrone>();
   const Handle<GameObject> beam = beamDrone->GetBeam();
   ASSERT_TRUE(beam.IsValid());
@@ -77,12 +77,12 @@ TEST_F(SimpleTurretControllerTest, TurretsAimAndFireWhileTheySeeAndBeamDronesSwe
           << "the gun points there";
       EXPECT_LT(gun->GetTransform()->GetScale().y, 0.0f) << "mirrored while it faces left";
       EXPECT_EQ(turret->GetTransform()->GetRotation(), 0.0f) << "the base stays upright";
-      EXPECT_EQ(turretLog.uses.size(), 120u) << "one use on every update it sees the target";
+      EXPECT_EQ(turretLog.uses.Count(), 120u) << "one use on every update it sees the target";
       // Behind the wall it turns but holds its fire.
       target->GetTransform()->SetWorldPosition(-600.0f, -1000.0f);
     }
     if (update == 180)
-      usesHidden = turretLog.uses.size();
+      usesHidden = turretLog.uses.Count();
     if (beamDrone->GetPhase() != phases.back())
     {
       if (phases.back() == 1)
@@ -103,8 +103,8 @@ TEST_F(SimpleTurretControllerTest, TurretsAimAndFireWhileTheySeeAndBeamDronesSwe
     ASSERT_EQ(beamSprite->GetDraw(), shown) << "update " << update;
     ASSERT_EQ(beamCollider->IsActive(), shown) << "update " << update;
   }
-  EXPECT_EQ(turretLog.uses.size(), usesHidden) << "no shot at a hidden target";
-  EXPECT_TRUE(turretLog.allRearmed);
+  EXPECT_EQ(turretLog.uses.Count(), usesHidden) << "no shot at a hidden target";
+  EXPECT_TRUE(turretLog.AllRearmed());
   EXPECT_GT(SimpleTurretController::WeaponMatrix(1.5707964f)[1][0], 0.5f) << "straight up counts as facing left";
 
   EXPECT_EQ(phases, (std::vector<int>{0, 1, 2, 3, 4, 0, 1}));
@@ -117,12 +117,12 @@ TEST_F(SimpleTurretControllerTest, TurretsAimAndFireWhileTheySeeAndBeamDronesSwe
   EXPECT_LT(victim->GetComponent<Health>()->GetHitpoints(), victimHealth) << "the sweep burnt the victim";
 
   // Deaths: the turret's gun is put down before it goes; the drone takes its beam along.
-  const std::size_t equipRequestsBefore = turretLog.equipRequests;
+  const std::size_t equipRequestsBefore = turretLog.equipRequests.Count();
   SendNow<DiedEvent>(BRINDLE_SITE, turret->GetId());
   SendNow<DiedEvent>(BRINDLE_SITE, drone->GetId());
   EXPECT_FALSE(beamCollider->IsActive()) << "the beam stops touching at once";
   RunFrames(1);
-  EXPECT_EQ(turretLog.equipRequests, equipRequestsBefore + 1);
+  EXPECT_EQ(turretLog.equipRequests.Count(), equipRequestsBefore + 1);
   EXPECT_FALSE(turret.IsValid());
   EXPECT_TRUE(gun.IsValid()) << "the gun lies where the turret stood";
   EXPECT_FALSE(drone.IsValid());

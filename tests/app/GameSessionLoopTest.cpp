@@ -116,7 +116,7 @@ protected:
 
 TEST_F(GameSessionLoopTest, FramesRunInTheirProfiledStepsAndTheBackQuoteSavesTheSettings)
 {
-  Start(R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.5}})", R"({"showDebugView": false, "showConsole": true})");
+  Start(R"({"firstLevel": "testlevel", "lighting": {"DL_MAIN": 0.5}})", R"({"showDebugView": false, "showConsole": true, "mine": "kept"})");
   EXPECT_FLOAT_EQ(session->GetLayer("DL_MAIN")->ambient, 0.5f) << "the settings set the ambient light";
 
   Script(TestEvents::Key(SDLK_BACKQUOTE, true));
@@ -144,6 +144,7 @@ TEST_F(GameSessionLoopTest, FramesRunInTheirProfiledStepsAndTheBackQuoteSavesThe
   ASSERT_TRUE(ReadJsonFile(game, settings.File("GameSettings")));
   EXPECT_TRUE(editor["showDebugView"].asBool());
   EXPECT_TRUE(editor["showConsole"].asBool());
+  EXPECT_EQ(editor["mine"].asString(), "kept");
   EXPECT_EQ(editor["currentlyEditing"].asString(), "testlevel") << "the level being played";
   EXPECT_FLOAT_EQ(game["lighting"]["DL_MAIN"].asFloat(), 0.5f);
   EXPECT_FALSE(output.Contains("Space could not load"));

@@ -1,12 +1,14 @@
 // The session without a window: the order of a frame's events, spaces by name, focus pause and
-// mute, the console's commands on real spaces, and the settings.
-#include "app/GameSessionTestEnvironment.h"
+// mute and the console's commands on real spaces.
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/Space.h"
+#include "support/ScopedEngine.h"
 
 #include "app/QuitAfterCommand.h"
 #include "audio/SoundEvents.h"
 #include "audio/SoundSystem.h"
-#include "core/FileUtilities.h"
-#include "core/Listener.h"
 #include "core/Send.h"
 #include "editor/ConsoleGui.h"
 #include "input/Input.h"
@@ -14,78 +16,17 @@
 #include "platform/Assert.h"
 #include "platform/TerminationSignal.h"
 #include "support/CapturedLog.h"
+#include "support/EventRecorder.h"
 #include "support/FakeInputDevices.h"
 #include "support/TestEvents.h"
 
 #include <string>
 #include <vector>
 
+using GameSessionTest = EngineTest;
+
 namespace
 {
-// Hears every per-frame event of the spaces it is told about and writes down what came, in order.
-// During Update and PostUpdate it queues a Mute on the space's own channel, to see when the queue
-// is processed.
-class FrameRecorder : public Listener
-{
-public:
-  FrameRecorder() : Listener(9000) {}
-
-  void Follow(Space* space)
-  {
-    names[space->GetId()] = space->GetSpaceName();
-    EventManager* manager = EventManager::Instance();
-    manager->Subscribe<FrameRecorder, PreUpdateEvent>(this, space->GetId());
-    manager->Subscribe<FrameRecorder, UpdateEvent>(this, space->GetId());
-    manager->Subscribe<FrameRecorder, PauseUpdateEvent>(this, space->GetId());
-    manager->Subscribe<FrameRecorder, PostUpdateEvent>(this, space->GetId());
-    manager->Subscribe<FrameRecorder, DrawEvent>(this, space->GetId());
-    manager->Subscribe<FrameRecorder, Mute>(this, space->GetId());
-  }
-
-  void On(PreUpdateEvent* event) { Note("pre", event); }
-  void On(UpdateEvent* event)
-  {
-    Note("update", event);
-    Queue(event->GetChannel(), "from-update");
-  }
-  void On(PauseUpdateEvent* event) { Note("paused", event); }
-  void On(PostUpdateEvent* event)
-  {
-    Note("post", event);
-    Queue(event->GetChannel(), "from-post");
-  }
-  void On(DrawEvent* event)
-  {
-    log.push_back("draw " + names[event->GetChannel()]);
-    renderers.push_back(event->renderer);
-  }
-  void On(Mute* event)
-  {
-    log.push_back(queuedFrom.front() + " " + names[event->GetChannel()]);
-    queuedFrom.erase(queuedFrom.begin());
-  }
-
-  std::vector<std::string> log;
-  std::vector<float> steps;
-  std::vector<Graphics::Graphics*> renderers;
-
-private:
-  template <typename E>
-  void Note(const std::string& what, E* event)
-  {
-    log.push_back(what + " " + names[event->GetChannel()]);
-    steps.push_back(event->dt);
-  }
-  void Queue(std::uint32_t channel, const std::string& origin)
-  {
-    queuedFrom.push_back(origin);
-    ::Queue<Mute>(BRINDLE_SITE, channel);
-  }
-
-  std::map<std::uint32_t, std::string> names;
-  std::vector<std::string> queuedFrom;
-};
-
 std::vector<std::string> Names(const GameSession& session)
 {
   std::vector<std::string> names;
@@ -104,9 +45,44 @@ TEST_F(GameSessionTest, AFrameSendsEachKindOfEventToEverySpaceBeforeTheNext)
   gamma->Hide();
   session->ManageSpaces();
 
-  FrameRecorder recorder;
+  // Every per-frame event of the three spaces, in order. During Update and PostUpdate a Mute is
+  // queued on the space's own channel, to see when the queue is processed.
+  EventLog log;
+  std::vector<float> steps;
+  std::vector<Graphics::Graphics*> renderers;
+  std::vector<std::string> queuedFrom;
   for (Space* space : {alpha, beta, gamma})
-    recorder.Follow(space);
+  {
+    const std::string name = space->GetSpaceName();
+    const std::uint32_t id = space->GetId();
+    const auto step = [&steps, name](const std::string& what, float dt) {
+      steps.push_back(dt);
+      return what + " " + name;
+    };
+    const auto queueMute = [&queuedFrom, id](const std::string& origin) {
+      queuedFrom.push_back(origin);
+      Queue<Mute>(BRINDLE_SITE, id);
+    };
+    log.Watch<PreUpdateEvent>(id, [step](const PreUpdateEvent& event) { return step("pre", event.dt); });
+    log.Watch<UpdateEvent>(id, [step, queueMute](const UpdateEvent& event) {
+      queueMute("from-update");
+      return step("update", event.dt);
+    });
+    log.Watch<PauseUpdateEvent>(id, [step](const PauseUpdateEvent& event) { return step("paused", event.dt); });
+    log.Watch<PostUpdateEvent>(id, [step, queueMute](const PostUpdateEvent& event) {
+      queueMute("from-post");
+      return step("post", event.dt);
+    });
+    log.Watch<DrawEvent>(id, [&renderers, name](const DrawEvent& event) {
+      renderers.push_back(event.renderer);
+      return "draw " + name;
+    });
+    log.Watch<Mute>(id, [&queuedFrom, name](const Mute&) {
+      const std::string origin = queuedFrom.front();
+      queuedFrom.erase(queuedFrom.begin());
+      return origin + " " + name;
+    });
+  }
   session->DispatchUpdateEvents(0.025f);
   session->DispatchDrawEvents();
 
@@ -121,10 +97,10 @@ TEST_F(GameSessionTest, AFrameSendsEachKindOfEventToEverySpaceBeforeTheNext)
       "from-post alpha", "from-post gamma",
       // The hidden space is updated but not drawn; the paused one is drawn.
       "draw alpha", "draw beta"};
-  EXPECT_EQ(recorder.log, expected);
-  for (float step : recorder.steps)
+  EXPECT_EQ(log.lines, expected);
+  for (float step : steps)
     EXPECT_FLOAT_EQ(step, 0.025f);
-  for (Graphics::Graphics* renderer : recorder.renderers)
+  for (Graphics::Graphics* renderer : renderers)
     EXPECT_EQ(renderer, session.get()) << "DrawEvent carries the session as the renderer";
 }
 
@@ -262,20 +238,9 @@ TEST_F(GameSessionTest, UnloadAllSpacesTakesLiveAndPendingSpaces)
   EXPECT_TRUE(session->GetPendingSpaces().empty());
 }
 
-class FocusPauseTest : public GameSessionTest
+class FocusPauseTest : public EngineTest
 {
 protected:
-  FocusPauseTest()
-  {
-    sound = new SoundSystem();
-    SoundSystem::SetInstance(sound);
-  }
-  ~FocusPauseTest() override
-  {
-    SoundSystem::SetInstance(nullptr);
-    delete sound;
-  }
-
   // One frame's worth of what matters here: the queue (sound mutes) and the space flags.
   void NextFrame()
   {
@@ -283,8 +248,6 @@ protected:
     session->ManageSpaces();
   }
 
-  CapturedLog quiet;  // no audio device here; its warning is not this test's business
-  SoundSystem* sound = nullptr;
 };
 
 TEST_F(FocusPauseTest, FocusLossPausesAndMutesAndFocusGainUndoesIt)
@@ -394,61 +357,13 @@ TEST_F(GameSessionTest, CommandLineWordsRunBeforeStartUp)
   }
 }
 
-TEST_F(GameSessionTest, TheBackQuoteToggleSavesBothSettingsFiles)
-{
-  settingsFolder.Write("GameSettings", R"({"firstLevel": "harbour", "lighting": {"DL_MAIN": 0.5}, "extra": 7})");
-  settingsFolder.Write("EditorSettings", R"({"showConsole": true, "mine": "kept"})");
-  CapturedLog output;
-  ASSERT_TRUE(session->LoadSettings());
-  EXPECT_EQ(session->GetFirstLevel(), "harbour");
-  EXPECT_EQ(session->GetCurrentLevel(), "brackwater");
-  EXPECT_TRUE(output.Contains("[WARNING] Found ambient light value for layer DL_MAIN, but layer is not loaded"))
-      << "no window here, so no draw layers";
-
-  session->ToggleDebugView();
-  Json::Value game, editor;
-  ASSERT_TRUE(ReadJsonFile(game, settingsFolder.File("GameSettings")));
-  ASSERT_TRUE(ReadJsonFile(editor, settingsFolder.File("EditorSettings")));
-  EXPECT_TRUE(editor["showDebugView"].asBool());
-  EXPECT_TRUE(editor["showConsole"].asBool());
-  EXPECT_EQ(editor["mine"].asString(), "kept");
-  EXPECT_EQ(game["extra"].asInt(), 7);
-  EXPECT_FLOAT_EQ(game["lighting"]["DL_MAIN"].asFloat(), 0.5f) << "the file is the ambient light's only source";
-}
-
-TEST_F(GameSessionTest, MalformedSettingsStopTheStartWithoutTouchingTheFile)
-{
-  const std::string malformed = "{ \"firstLevel\": \"brackwater\", ";
-  settingsFolder.Write("GameSettings", malformed);
-  CapturedLog output;
-  EXPECT_FALSE(session->LoadSettings());
-  EXPECT_TRUE(output.Contains("[ERROR]"));
-  session->ToggleDebugView();
-  EXPECT_EQ(settingsFolder.Read("GameSettings"), malformed);
-}
-
-TEST_F(GameSessionTest, MissingGameSettingsAreReported)
-{
-  EXPECT_FALSE(session->LoadSettings());
-  EXPECT_TRUE(asserts.Saw("Could not open game settings file"));
-}
-
 namespace
 {
 // The window events come from the fake devices' script, not from a display.
 class WindowStateTest : public FocusPauseTest
 {
 protected:
-  WindowStateTest()
-  {
-    devices->readDisplay = false;
-    Input::Init(std::make_unique<FakeInputDevices>(devices));
-  }
-  ~WindowStateTest() override
-  {
-    Input::Shutdown();
-    TerminationSignal::Clear();
-  }
+  ~WindowStateTest() override { TerminationSignal::Clear(); }
 
   // One pump with this window event, then what the loop does with it.
   void Pump(Uint8 windowEvent)
@@ -457,8 +372,6 @@ protected:
     Input::Instance()->Update();
     session->HandleWindowState();
   }
-
-  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
 };
 }  // namespace
 

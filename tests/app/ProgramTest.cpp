@@ -17,7 +17,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -137,7 +136,7 @@ TEST_F(ProgramTest, ATerminateSignalEndsTheLoopCleanly)
   const fs::path game = GameFolder(R"({"firstLevel": "testlevel"})");
   // The frame limit only bounds the test should the signal be lost.
   ChildProgram program(game, {"windowed", "quit_after,6000"}, folder.Path());
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  ASSERT_TRUE(program.AwaitFrameLoop(std::chrono::seconds(60))) << "the frame loop never began";
   program.Signal(SIGTERM);
   const Finished run = program.Wait(std::chrono::seconds(30));
   ASSERT_TRUE(run.exited) << run.errors;
@@ -264,7 +263,7 @@ TEST_F(ProgramTest, ACrashLeavesItsReportAndStillEndsAsACrash)
 {
   const fs::path game = GameFolder(R"({"firstLevel": "testlevel"})");
   ChildProgram program(game, {"windowed", "quit_after,100000"}, folder.Path());
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  ASSERT_TRUE(program.AwaitFrameLoop(std::chrono::seconds(60))) << "the frame loop never began";
   program.Signal(SIGSEGV);
   const Finished run = program.Wait(std::chrono::seconds(30));
   EXPECT_FALSE(run.exited);

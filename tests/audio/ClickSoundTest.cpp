@@ -1,7 +1,7 @@
 #include "audio/ClickSound.h"
 
-#include "../object/ObjectTestEnvironment.h"
 #include "SoundTestEnvironment.h"
+#include "support/HandMadeObjects.h"
 #include "input/DetectorEvents.h"
 
 using ClickSoundTest = SoundTestEnvironment;

@@ -1,11 +1,10 @@
 #pragma once
-// What sound tests run in: the game's own banks and sound list, a sound layer with no device
-// whose time is stepped by hand, an event manager for the channel-2 events, and the sound system
-// published as the game publishes it.
+// What sound tests run in: the engine with the sound system on the game's own banks and sound
+// list (support/ScopedEngine), its time stepped by hand, and ways to listen to its mix.
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
-#include "support/RecordingAssertHandler.h"
+#include "support/ScopedEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -17,27 +16,10 @@
 using Studio::EventInstance;
 using Studio::PlaybackState;
 
-class SoundTestEnvironment : public ::testing::Test
+class SoundTestEnvironment : public EngineTestWith<ScopedEngine::WithSound>
 {
 protected:
-  void SetUp() override
-  {
-    MemoryManager::Instance();
-    Studio::System::SetHeadlessClock([this] { return now; });
-    events = std::make_unique<EventManager>();
-    EventManager::SetInstance(events.get());
-    sound = std::make_unique<SoundSystem>();
-    SoundSystem::SetInstance(sound.get());
-    events->ProcessQueue();
-  }
-
-  void TearDown() override
-  {
-    sound.reset();
-    EventManager::SetInstance(nullptr);
-    events.reset();
-    Studio::System::SetHeadlessClock({});
-  }
+  void SetUp() override { events->ProcessQueue(); }
 
   // Sends an event on the sound channel at once.
   template <typename E, typename... Args>
@@ -50,7 +32,7 @@ protected:
   // One frame of the given length.
   void Frame(double seconds = 1.0 / 60.0)
   {
-    now += static_cast<std::int64_t>(seconds * 1e6);
+    nowUs += static_cast<std::int64_t>(seconds * 1e6);
     sound->Update();
   }
 
@@ -95,9 +77,4 @@ protected:
     sound->GetMusicPlayer().GetCurrentInstance().getVolume(&volume);
     return volume;
   }
-
-  RecordingAssertHandler asserts;
-  std::int64_t now = 0;
-  std::unique_ptr<EventManager> events;
-  std::unique_ptr<SoundSystem> sound;
 };

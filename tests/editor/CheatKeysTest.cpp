@@ -2,7 +2,11 @@
 // points at the editor's checks: "." held with F5 sends the "Overworld" space to the end screen,
 // F6 also drops the players' hitpoints, F7 restarts the current level; neither the period nor a
 // function key alone does anything.
-#include "app/GameSessionTestEnvironment.h"
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/Space.h"
+#include "support/ScopedEngine.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/player/CheatKeyCheck.h"
 #include "input/Input.h"
@@ -16,24 +20,11 @@
 
 #include <initializer_list>
 
-class CheatKeysTest : public GameSessionTest
+class CheatKeysTest : public EngineTest
 {
 protected:
   // Key codes become scan codes through the keyboard map SDL makes with its video.
   void SetUp() override { SKIP_WITHOUT_GL(); }
-  CheatKeysTest()
-  {
-    Registry::SetInstance(&registry);
-    devices->readDisplay = false;
-    Input::Init(std::make_unique<FakeInputDevices>(devices));
-  }
-  ~CheatKeysTest() override
-  {
-    Input::Shutdown();
-    session->UnloadAllSpaces();
-    Registry::SetInstance(nullptr);
-  }
-
   // One input frame with these keys going down (true) or up (false).
   void Keys(std::initializer_list<std::pair<SDL_Keycode, bool>> keys)
   {
@@ -41,9 +32,6 @@ protected:
       devices->events.push_back(TestEvents::Key(key, down));
     Input::Instance()->Update();
   }
-
-  Registry registry;
-  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
 };
 
 TEST_F(CheatKeysTest, PeriodWithF5F6F7SendsToTheEndScreenKillsThePlayersAndRestarts)
@@ -55,8 +43,8 @@ TEST_F(CheatKeysTest, PeriodWithF5F6F7SendsToTheEndScreenKillsThePlayersAndResta
   ASSERT_TRUE(player.IsValid());
   Health* health = player->GetComponent<Health>();
   ASSERT_NE(health, nullptr);
-  registry.GetObjects(RegistryType::PLAYERS).push_back(player);
-  registry.GetObjects(RegistryType::PLAYERS).push_back(Handle<GameObject>());  // one long gone
+  registry->GetObjects(RegistryType::PLAYERS).push_back(player);
+  registry->GetObjects(RegistryType::PLAYERS).push_back(Handle<GameObject>());  // one long gone
 
   Keys({{SDLK_F5, true}, {SDLK_F6, true}, {SDLK_F7, true}});
   PollCheatKeys(encounter);

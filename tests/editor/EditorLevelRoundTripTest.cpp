@@ -1,7 +1,11 @@
 // Every level the game ships, opened in the editor's space and saved without a change, must come
 // back as it was: the same objects with the same names, prefabs and members, under the same
 // parents. Levels added later are found by the editor's level list and checked with the rest.
-#include "app/GameSessionTestEnvironment.h"
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/Space.h"
+#include "support/ScopedEngine.h"
 
 #include "editor/Editor.h"
 #include "object/Component.h"
@@ -71,7 +75,7 @@ std::string FirstDifference(const std::vector<std::string>& before, const std::v
 }
 }  // namespace
 
-class EditorLevelRoundTripTest : public GameSessionTest
+class EditorLevelRoundTripTest : public EngineTest
 {
 };
 

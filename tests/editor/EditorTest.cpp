@@ -4,7 +4,11 @@
 // saves that cannot replace their file.
 #include "editor/Editor.h"
 
-#include "app/GameSessionTestEnvironment.h"
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/Space.h"
+#include "support/ScopedEngine.h"
 #include "editor/ParentTool.h"
 #include "editor/ResourceEditor.h"
 #include "editor/SelectTool.h"
@@ -18,7 +22,7 @@
 
 namespace fs = std::filesystem;
 
-class EditorTest : public GameSessionTest
+class EditorTest : public EngineTest
 {
 protected:
   Handle<GameObject> Make(Space* space, const std::string& name, glm::vec2 position)

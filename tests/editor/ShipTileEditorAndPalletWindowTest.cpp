@@ -3,7 +3,11 @@
 // back; then layouts the map must refuse.
 #include "gameplay/ship/ShipTilePalette.h"
 
-#include "app/GameSessionTestEnvironment.h"
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/Space.h"
+#include "support/ScopedEngine.h"
 #include "editor/HeadlessImGui.h"
 #include "gameplay/ship/PressureTracker.h"
 #include "gameplay/ship/ShipMap.h"
@@ -27,16 +31,9 @@ std::string FileText(const std::string& path)
 }
 }  // namespace
 
-class ShipTileEditorAndPalletWindowTest : public GameSessionTest
+class ShipTileEditorAndPalletWindowTest : public EngineTest
 {
 protected:
-  ShipTileEditorAndPalletWindowTest()
-  {
-    devices->readDisplay = false;
-    Input::Init(std::make_unique<FakeInputDevices>(devices));
-  }
-  ~ShipTileEditorAndPalletWindowTest() override { Input::Shutdown(); }
-
   ShipMap& LoadShip(const std::string& level)
   {
     Space* space = LiveSpace("ship", level);
@@ -79,7 +76,6 @@ protected:
     Frame(map);
   }
 
-  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
   HeadlessImGui imgui;
   CapturedLog output;
   ImVec2 exportButton;

@@ -2,7 +2,8 @@
 // exactly on their end value, and finish without writing once their object is gone.
 #include "flow/actions/ActionSystem.h"
 
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 
 #include <glm/vec2.hpp>
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ void Write(Target& target, const glm::vec2& value)
 }
 }  // namespace
 
-class ActionSystemTest : public ObjectTest
+class ActionSystemTest : public EngineTestWith<ScopedEngine::EventsOnly>
 {
 protected:
   float now = 10.0f;

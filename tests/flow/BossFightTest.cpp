@@ -23,6 +23,7 @@
 #include "object/Transform.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
+#include "support/EventRecorder.h"
 #include "support/GameScene.h"
 
 #include <algorithm>
@@ -31,50 +32,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-namespace
-{
-// What the room hears, each with the game time of its first and last hearing.
-class RoomEar : public Listener
-{
-public:
-  RoomEar() : Listener(6995) {}
-  void On(UpdateEvent* event) { now += event->dt; }
-  void On(BossSpawnEnemies*)
-  {
-    Heard("BossSpawnEnemies");
-    ++wavesAt[now];
-  }
-  void On(ThroneExplosionEvent*) { Heard("ThroneExplosionEvent"); }
-  void On(DepressurizationEvent*) { Heard("DepressurizationEvent"); }
-  void On(BossDiedEvent*) { Heard("BossDiedEvent"); }
-  void On(PlayerVictory*) { Heard("PlayerVictory"); }
-  void On(BossWinEvent*) { Heard("BossWinEvent"); }
-  // The boss's reward; the reinforcements the fight kills pay their own worth besides.
-  void On(UpdateReputation* event)
-  {
-    if (event->points != BossCameraManager::Reward)
-      return;
-    Heard("reward");
-    points += event->points;
-  }
-  void On(DiedEvent*) { Heard("boss DiedEvent"); }
-
-  void Heard(const std::string& name)
-  {
-    if (count[name]++ == 0)
-      first[name] = now;
-    order.push_back(name);
-  }
-
-  float now = 0.0f;
-  int points = 0;
-  std::map<std::string, int> count;
-  std::map<std::string, float> first;
-  std::map<float, int> wavesAt;  // the waves called at each moment
-  std::vector<std::string> order;
-};
-}  // namespace
 
 class BossFightTest : public GameScene
 {
@@ -126,7 +83,26 @@ protected:
 
 TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnTime)
 {
-  RoomEar ear;
+  // What the room hears, in order, with the game time each was first heard.
+  float now = 0.0f;
+  EventRecorder<UpdateEvent> roomClock;
+  roomClock.onEvent = [&now](UpdateEvent& event) { now += event.dt; };
+  EventLog ear;
+  std::map<std::string, float> first;
+  const auto heard = [&first, &now](const std::string& name) {
+    first.emplace(name, now);
+    return name;
+  };
+  std::map<float, int> wavesAt;  // the waves called at each moment
+  // The boss's reward; the reinforcements the fight kills pay their own worth besides.
+  int points = 0;
+  EventRecorder<UpdateReputation> reputation;
+  reputation.onEvent = [&](UpdateReputation& event) {
+    if (event.points != BossCameraManager::Reward)
+      return;
+    ear.lines.push_back(heard("reward"));
+    points += event.points;
+  };
   std::set<std::string> seen;  // what showed during the fight
   float throneKilledAt = -1.0f;
   float enemiesClearedAt = -1.0f;
@@ -142,7 +118,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   int frame = 0;
   session->SetFrameObserver([&] {
     Space* found = session->GetSpace("BossRoomFast");
-    if (found == nullptr || ear.count["BossWinEvent"] > 0)
+    if (found == nullptr || ear.CountOf("BossWinEvent") > 0)
     {
       session->StopAll();
       return;
@@ -150,16 +126,20 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
     Space& space = *found;
     if (++frame == 1)
     {
-      EventManager& events = *EventManager::Instance();
-      events.Subscribe<RoomEar, UpdateEvent>(&ear, space.GetId());
-      events.Subscribe<RoomEar, BossSpawnEnemies>(&ear, space.GetId());
-      events.Subscribe<RoomEar, ThroneExplosionEvent>(&ear, space.GetId());
-      events.Subscribe<RoomEar, DepressurizationEvent>(&ear, space.GetId());
-      events.Subscribe<RoomEar, BossDiedEvent>(&ear, space.GetId());
-      events.Subscribe<RoomEar, PlayerVictory>(&ear, space.GetId());
-      events.Subscribe<RoomEar, BossWinEvent>(&ear, space.GetId());
-      events.Subscribe<RoomEar, UpdateReputation>(&ear, space.GetId());
-      events.Subscribe<RoomEar, DiedEvent>(&ear, Find(space, "Boss")->GetId());
+      const std::uint32_t room = space.GetId();
+      roomClock.Watch(room);
+      ear.Watch<BossSpawnEnemies>(room, [&](const BossSpawnEnemies&) {
+        ++wavesAt[now];
+        return heard("BossSpawnEnemies");
+      });
+      ear.Watch<ThroneExplosionEvent>(room, [&](const ThroneExplosionEvent&) { return heard("ThroneExplosionEvent"); });
+      ear.Watch<DepressurizationEvent>(room,
+                                       [&](const DepressurizationEvent&) { return heard("DepressurizationEvent"); });
+      ear.Watch<BossDiedEvent>(room, [&](const BossDiedEvent&) { return heard("BossDiedEvent"); });
+      ear.Watch<PlayerVictory>(room, [&](const PlayerVictory&) { return heard("PlayerVictory"); });
+      ear.Watch<BossWinEvent>(room, [&](const BossWinEvent&) { return heard("BossWinEvent"); });
+      reputation.Watch(room);
+      ear.Watch<DiedEvent>(Find(space, "Boss")->GetId(), [&](const DiedEvent&) { return heard("boss DiedEvent"); });
       // The player stands the fight out.
       Find(space, "Player1")->GetComponent<Health>()->SetInvulnerable(true);
       // Off the hall's middle line, so that the framing must move to find him.
@@ -182,17 +162,17 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       seen.insert("reinforcement");
     // The throne falls once every attack has shown and the opening shot is over.
     const bool everyAttack = seen.size() == 7;
-    if (throneKilledAt < 0.0f && everyAttack && ear.now > BossCameraManager::OpeningShot)
+    if (throneKilledAt < 0.0f && everyAttack && now > BossCameraManager::OpeningShot)
     {
-      throneKilledAt = ear.now;
+      throneKilledAt = now;
       Find(space, "Throne")->GetComponent<Health>()->Kill();
     }
     // The enemies go with their guns.
-    if (ear.count["BossDiedEvent"] != 0 && enemiesClearedAt < 0.0f && Reinforcements(census) == 0 &&
+    if (ear.CountOf("BossDiedEvent") != 0 && enemiesClearedAt < 0.0f && Reinforcements(census) == 0 &&
         census.count("prefab BossTurret") == 0 && census.count("BeamWeaponOne") == 0 &&
         census.count("BeamWeaponTwo") == 0 && census.count("prefab enemy_rifle") == 0 &&
         census.count("prefab enemy_pistol") == 0 && census.count("prefab enemy_blaster") == 0)
-      enemiesClearedAt = ear.now;
+      enemiesClearedAt = now;
     for (const auto& [id, handle] : space.GetObjectsById())
       if (handle.IsValid() && handle->GetName() == "ThrownItem" && handle->GetSprite() != nullptr &&
           handle->GetSprite()->GetSource() == "boss_death_hat")
@@ -200,23 +180,23 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
     // The taunt shows for its first eight seconds, then its box goes; after the opening shot the
     // fight is framed halfway between the player and the room's anchor.
     const Handle<GameObject> taunt = space.GetObjectNamed("Boss Taunt");
-    if (ear.now > 0.5f && ear.now < BossDialogueManager::Lifetime - 0.5f)
+    if (now > 0.5f && now < BossDialogueManager::Lifetime - 0.5f)
       tauntShown = tauntShown && taunt && taunt->GetComponent<BossDialogueManager>()->IsTextShown();
-    if (ear.now > BossDialogueManager::Lifetime + 0.5f)
+    if (now > BossDialogueManager::Lifetime + 0.5f)
       tauntGone = !taunt;
-    if (frameOffCentre < 0.0f && ear.now > BossCameraManager::OpeningShot + 0.5f)
+    if (frameOffCentre < 0.0f && now > BossCameraManager::OpeningShot + 0.5f)
       frameOffCentre = glm::distance(Find(space, "Boss Camera Manager")->GetTransform()->GetWorldPosition(),
                                      0.5f * (Find(space, "Player1")->GetTransform()->GetWorldPosition() +
                                              Find(space, "BossCamManagerAnchor")->GetTransform()->GetWorldPosition()));
     if (twinkleAt < 0.0f && census.count("BossTwinkle") != 0)
-      twinkleAt = ear.now;
-    if (ear.count["PlayerVictory"] == 1 && bossScaleAtVictory == 0.0f)
+      twinkleAt = now;
+    if (ear.CountOf("PlayerVictory") == 1 && bossScaleAtVictory == 0.0f)
       bossScaleAtVictory = Find(space, "Boss")->GetSprite()->GetScale().x;
     if (Space* hud = session->GetSpace("HUD"); hud != nullptr && !victoryShown)
       for (const auto& [id, object] : hud->GetObjectsById())
         victoryShown = victoryShown || object->GetPrefabName() == BossCameraManager::VictoryPrefab;
     // The throne's explosion has blown the first cracked wall out of the hull.
-    if (ear.count["DepressurizationEvent"] == 1 && frame % 30 == 0)
+    if (ear.CountOf("DepressurizationEvent") == 1 && frame % 30 == 0)
     {
       const ShipMap* map = Find(space, "Ship")->GetComponent<ShipMap>();
       EXPECT_EQ(map->GetTile(13, 19).bottom, ShipTile::None);
@@ -230,30 +210,32 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_EQ(seen, (std::set<std::string>{"BeamWeaponOne", "DeathBall", "DeathBallCharge", "TEST", "ThrownItem",
                                          "ThrownSpawn", "reinforcement"}));
   ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
-  EXPECT_GE(ear.count["BossSpawnEnemies"], 1);
+  EXPECT_GE(ear.CountOf("BossSpawnEnemies"), 1u);
   EXPECT_FALSE(stepFrames.empty());
   EXPECT_EQ(std::count(stepFrames.begin(), stepFrames.end(), BossMovementLogic::FootstepFrame),
             static_cast<std::ptrdiff_t>(stepFrames.size()));
-  for (const auto& [time, waves] : ear.wavesAt)
+  for (const auto& [time, waves] : wavesAt)
     EXPECT_EQ(waves, 2) << "at " << time << " s";
 
   // The chain: the throne explodes, the hull goes within its walls' delays, the room vents (the
   // boss room's managers hear it first and announce the defeat at once), the boss dies, the reward
   // is paid, the victory and the win follow. Each but the venting comes once.
   std::vector<std::string> ending;
-  for (auto name = std::find(ear.order.begin(), ear.order.end(), "ThroneExplosionEvent"); name != ear.order.end(); ++name)
+  const std::vector<std::string>& heardLines = ear.lines;
+  for (auto name = std::find(heardLines.begin(), heardLines.end(), "ThroneExplosionEvent"); name != heardLines.end();
+       ++name)
     if (*name != "BossSpawnEnemies" && std::find(ending.begin(), ending.end(), *name) == ending.end())
       ending.push_back(*name);
   EXPECT_EQ(ending, (std::vector<std::string>{"ThroneExplosionEvent", "BossDiedEvent", "DepressurizationEvent",
                                               "boss DiedEvent", "reward", "PlayerVictory", "BossWinEvent"}));
-  const float died = ear.first["DepressurizationEvent"];
-  EXPECT_NEAR(ear.first["ThroneExplosionEvent"] - throneKilledAt, 0.1f, 0.1f);
-  EXPECT_NEAR(died - ear.first["ThroneExplosionEvent"], 0.4f, 0.15f) << "the first wall's delay is 0.33 s";
-  EXPECT_FLOAT_EQ(ear.first["BossDiedEvent"], died);
-  EXPECT_EQ(ear.count["reward"], 1);
-  EXPECT_EQ(ear.points, BossCameraManager::Reward);
-  EXPECT_EQ(ear.count["BossDiedEvent"], 1);
-  EXPECT_EQ(ear.count["boss DiedEvent"], 1);
+  const float died = first["DepressurizationEvent"];
+  EXPECT_NEAR(first["ThroneExplosionEvent"] - throneKilledAt, 0.1f, 0.1f);
+  EXPECT_NEAR(died - first["ThroneExplosionEvent"], 0.4f, 0.15f) << "the first wall's delay is 0.33 s";
+  EXPECT_FLOAT_EQ(first["BossDiedEvent"], died);
+  EXPECT_EQ(ear.CountOf("reward"), 1u);
+  EXPECT_EQ(points, BossCameraManager::Reward);
+  EXPECT_EQ(ear.CountOf("BossDiedEvent"), 1u);
+  EXPECT_EQ(ear.CountOf("boss DiedEvent"), 1u);
   EXPECT_NEAR(enemiesClearedAt - died, 0.05f, 0.05f) << "the defeat clears the room's enemies";
   EXPECT_TRUE(hatThrown);
   EXPECT_TRUE(tauntShown);
@@ -262,12 +244,12 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_LT(frameOffCentre, 20.0f) << "the framing sits halfway between the player and the anchor";
   // The exit: three seconds of spin and shrink, then the victory; the twinkle 5 s and the win 13 s
   // after the death.
-  EXPECT_NEAR(ear.first["PlayerVictory"] - died, 3.0f, 0.1f);
+  EXPECT_NEAR(first["PlayerVictory"] - died, 3.0f, 0.1f);
   EXPECT_GT(bossScaleAtVictory, 0.0f);
   EXPECT_LT(bossScaleAtVictory, 256.0f * 0.7f);
   EXPECT_TRUE(victoryShown) << "the win's banner on the HUD";
   EXPECT_NEAR(twinkleAt - died, 5.0f, 0.1f);
-  EXPECT_NEAR(ear.first["BossWinEvent"] - died, 13.0f, 0.1f);
-  EXPECT_EQ(ear.count["BossWinEvent"], 1);
+  EXPECT_NEAR(first["BossWinEvent"] - died, 13.0f, 0.1f);
+  EXPECT_EQ(ear.CountOf("BossWinEvent"), 1u);
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }

@@ -10,7 +10,6 @@ class ButtonAnimatorTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     SKIP_WITHOUT_GL();
     StartAtMainMenu();
   }
@@ -33,7 +32,7 @@ TEST_F(ButtonAnimatorTest, TheButtonUnderTheMouseLightsAndGrowsAndGoesBackWhenTh
   Live("Utility")->SetPaused(true);
   Frames(20);
   EXPECT_FLOAT_EQ(Face()->GetScale().x, 1.2f);
-  EXPECT_EQ(actions.RecordCount(), 0u);
+  EXPECT_EQ(actions->RecordCount(), 0u);
 
   Live("Utility")->Unpause();
   Hover("Utility", "Quit");

@@ -1,4 +1,4 @@
-#include "InterfaceScene.h"
+#include "FlowScene.h"
 
 #include "core/Send.h"
 #include "flow/camera/CameraLeash.h"
@@ -62,7 +62,7 @@ TEST_F(InterfaceScene, CameraShakesZoomsMovesAndFollowsThePlayer)
 
   // Placed at once, then easing back to its zoom.
   Send<PlaceCameraEvent>(id, 2.7f, glm::vec2(-50.0f, 60.0f));
-  EXPECT_EQ(At(camera), glm::vec2(-50.0f, 60.0f));
+  EXPECT_EQ(PositionOf(camera), glm::vec2(-50.0f, 60.0f));
   EXPECT_EQ(camera->GetTransform()->GetScale(), glm::vec2(2.7f, 2.7f));
   Frame();
   EXPECT_LT(camera->GetTransform()->GetScale().x, 2.7f);
@@ -71,25 +71,25 @@ TEST_F(InterfaceScene, CameraShakesZoomsMovesAndFollowsThePlayer)
   // the first player of its own space and follows with its lead.
   Define("TestPlayer", R"({"Registerer": {"registryType": "PLAYERS"}})");
   Make("TestPlayer", {-900.0f, 300.0f}, "Player1");
-  const glm::vec2 idle = At(camera);
+  const glm::vec2 idle = PositionOf(camera);
   Frame();
-  EXPECT_EQ(At(camera), idle);
+  EXPECT_EQ(PositionOf(camera), idle);
   Make("Empty", {-400.0f, 0.0f}, "Focus");
   Frame();
   // The test level has its own player, registered first.
-  const Handle<GameObject> first = registry.GetObjects(RegistryType::PLAYERS).front();
+  const Handle<GameObject> first = registry->GetObjects(RegistryType::PLAYERS).front();
   EXPECT_EQ(camera->GetComponent<CameraLeash>()->GetFocus(), first);
   first->GetTransform()->SetWorldPosition(400.0f, 300.0f);
   Seconds(10.0f);
-  EXPECT_NEAR(At(camera).x, 400.0f, 1.0f);
-  EXPECT_NEAR(At(camera).y, 300.0f, 1.0f);
+  EXPECT_NEAR(PositionOf(camera).x, 400.0f, 1.0f);
+  EXPECT_NEAR(PositionOf(camera).y, 300.0f, 1.0f);
   // However far the focus goes at once, the camera keeps it in the middle of its view: half the
   // half view across, a quarter of it up and down (a 1920 x 1080 view at scale 1).
   first->GetTransform()->SetWorldPosition(4000.0f, -3000.0f);
   Frame();
   const glm::vec2 scale = camera->GetTransform()->GetScale();
-  EXPECT_NEAR(4000.0f - At(camera).x, 0.5f * 960.0f * scale.x, 1.0f);
-  EXPECT_NEAR(At(camera).y + 3000.0f, 0.25f * 540.0f * scale.y, 1.0f);
+  EXPECT_NEAR(4000.0f - PositionOf(camera).x, 0.5f * 960.0f * scale.x, 1.0f);
+  EXPECT_NEAR(PositionOf(camera).y + 3000.0f, 0.25f * 540.0f * scale.y, 1.0f);
   Send<SetLead>(id, 0.0f);
   EXPECT_EQ(log.Errors(), 0u) << log.Text();
 }
@@ -103,8 +103,8 @@ TEST_F(InterfaceScene, ProximityDollyZoomsOnTheNearestShip)
   auto* proximity = dolly->GetComponent<ProximityDolly>();
   EXPECT_FLOAT_EQ(proximity->GetReach(), 1000.0f);
   std::vector<std::pair<float, float>> zooms;
-  EventCounter<SetZoom> counter(space->GetId());
-  counter.seen = [&zooms](SetZoom& event) { zooms.emplace_back(event.zoom, event.zoomSpeed); };
+  EventRecorder<SetZoom> counter(space->GetId());
+  counter.onEvent = [&zooms](SetZoom& event) { zooms.emplace_back(event.zoom, event.zoomSpeed); };
   const Handle<GameObject> far = Make("Empty", {0.0f, 800.0f});
   const Handle<GameObject> near = Make("Empty", {500.0f, 0.0f});
   for (const Handle<GameObject>* ship : {&far, &near})
@@ -128,21 +128,21 @@ TEST_F(InterfaceScene, MoversFollowTheirLinesAndKeepTheirPlaces)
   const Handle<GameObject> mover = Make("TestMover");
   const Handle<GameObject> still = Make("TestStill", {50.0f, 50.0f});
   Seconds(3.0f);
-  EXPECT_NEAR(At(mover).x, 300.0f, 1.0f);
-  EXPECT_EQ(At(still), glm::vec2(0.0f, 0.0f)) << "no travel time: on the target once the delay is over";
+  EXPECT_NEAR(PositionOf(mover).x, 300.0f, 1.0f);
+  EXPECT_EQ(PositionOf(still), glm::vec2(0.0f, 0.0f)) << "no travel time: on the target once the delay is over";
   Seconds(3.0f);
-  EXPECT_NEAR(At(mover).x, 600.0f, 1.0f);
+  EXPECT_NEAR(PositionOf(mover).x, 600.0f, 1.0f);
 
   Define("TestPersistent", R"({"OverworldPositionPersistance": null})");
   const Handle<GameObject> ship = Make("TestPersistent", {10.0f, 10.0f}, "Corva");
-  EXPECT_EQ(At(ship), glm::vec2(0.0f, 0.0f)) << "the board's first record";
+  EXPECT_EQ(PositionOf(ship), glm::vec2(0.0f, 0.0f)) << "the board's first record";
   ship->GetTransform()->SetWorldPosition(100.0f, 200.0f);
   QueueRemoval(ship);
   Frames(2);
   const Handle<GameObject> again = Make("TestPersistent", {0.0f, 0.0f}, "Corva");
-  EXPECT_EQ(At(again), glm::vec2(100.0f, 200.0f));
+  EXPECT_EQ(PositionOf(again), glm::vec2(100.0f, 200.0f));
   const Handle<GameObject> other = Make("TestPersistent", {0.0f, 0.0f}, "Merchant");
-  EXPECT_EQ(At(other), glm::vec2(100.0f, 200.0f)) << "no record of its own: shares the first";
+  EXPECT_EQ(PositionOf(other), glm::vec2(100.0f, 200.0f)) << "no record of its own: shares the first";
 
   // A parallax layer half-way between where it woke and its target; a dummy that uses its item
   // every frame (here a trigger watching for use).
@@ -151,7 +151,7 @@ TEST_F(InterfaceScene, MoversFollowTheirLinesAndKeepTheirPlaces)
   const Handle<GameObject> layer = Make("TestParallax", {100.0f, 100.0f});
   target->GetTransform()->SetWorldPosition(300.0f, -100.0f);
   Frame();
-  EXPECT_EQ(At(layer), glm::vec2(200.0f, 0.0f));
+  EXPECT_EQ(PositionOf(layer), glm::vec2(200.0f, 0.0f));
   Define("TestDummy", R"({"MockUse": null, "Trigger": {"stage": 7, "OnUse": true}})");
   Make("TestDummy");
   Frame();
@@ -161,8 +161,8 @@ TEST_F(InterfaceScene, MoversFollowTheirLinesAndKeepTheirPlaces)
   const Handle<GameObject> snap = Make("TestSnap");
   Frame({TestEvents::Key(SDLK_SPACE, true)});
   Frames(5);
-  EXPECT_EQ(At(snap), glm::vec2(0.0f, 0.0f));
+  EXPECT_EQ(PositionOf(snap), glm::vec2(0.0f, 0.0f));
   Seconds(0.3f);
-  EXPECT_EQ(At(snap), glm::vec2(0.0f, 3000.0f));
+  EXPECT_EQ(PositionOf(snap), glm::vec2(0.0f, 3000.0f));
   Frame({TestEvents::Key(SDLK_SPACE, false)});
 }

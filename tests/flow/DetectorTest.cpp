@@ -7,33 +7,16 @@
 
 namespace
 {
-// The detector events that reach one object, by short name.
-class EdgeLog : public Listener
+// The detector edges that reach one object, by short name.
+void WatchEdges(EventLog& log, std::uint32_t object)
 {
-public:
-  explicit EdgeLog(std::uint32_t object) : Listener(1002)
-  {
-    EventManager* events = EventManager::Instance();
-    events->Subscribe<EdgeLog, DetectorHoverBeginEvent>(this, object);
-    events->Subscribe<EdgeLog, DetectorHoverPersistedEvent>(this, object);
-    events->Subscribe<EdgeLog, DetectorHoverEndEvent>(this, object);
-    events->Subscribe<EdgeLog, DetectorTriggerBeginEvent>(this, object);
-    events->Subscribe<EdgeLog, DetectorTriggerPersistedEvent>(this, object);
-    events->Subscribe<EdgeLog, DetectorTriggerEndEvent>(this, object);
-  }
-  void On(DetectorHoverBeginEvent*) { edges.push_back("HoverBegin"); }
-  void On(DetectorHoverPersistedEvent*) { edges.push_back("HoverPersisted"); }
-  void On(DetectorHoverEndEvent*) { edges.push_back("HoverEnd"); }
-  void On(DetectorTriggerBeginEvent*) { edges.push_back("TriggerBegin"); }
-  void On(DetectorTriggerPersistedEvent*) { edges.push_back("TriggerPersisted"); }
-  void On(DetectorTriggerEndEvent*) { edges.push_back("TriggerEnd"); }
-
-  // The edges since the last call.
-  std::vector<std::string> Take() { return std::exchange(edges, {}); }
-
-private:
-  std::vector<std::string> edges;
-};
+  log.Watch<DetectorHoverBeginEvent>(object, "HoverBegin");
+  log.Watch<DetectorHoverPersistedEvent>(object, "HoverPersisted");
+  log.Watch<DetectorHoverEndEvent>(object, "HoverEnd");
+  log.Watch<DetectorTriggerBeginEvent>(object, "TriggerBegin");
+  log.Watch<DetectorTriggerPersistedEvent>(object, "TriggerPersisted");
+  log.Watch<DetectorTriggerEndEvent>(object, "TriggerEnd");
+}
 
 using Edges = std::vector<std::string>;
 }  // namespace
@@ -43,7 +26,6 @@ class DetectorTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     SKIP_WITHOUT_GL();
     Json::Value button;
     Json::Reader().parse(R"({"Transform": null, "ClickDetector": null,
@@ -57,20 +39,12 @@ protected:
     session->GetFactory().CreateGameObject(made, "Camera", space, "Camera");
     Frame();
   }
-
-  GameObject* Make(const std::string& prefab, glm::vec2 position)
-  {
-    Handle<GameObject> made;
-    session->GetFactory().CreateGameObjectAt(made, prefab, space, position.x, position.y, prefab);
-    return made.Get();
-  }
-
-  Space* space = nullptr;
 };
 
 TEST_F(DetectorTest, AClickGivesHoverAndTriggerEdgesAndLeavingWhilePressedCancelsIt)
 {
-  EdgeLog edges(Make("TestButton", glm::vec2(-240.0f, 140.0f))->GetId());
+  EventLog edges;
+  WatchEdges(edges, Make("TestButton", glm::vec2(-240.0f, 140.0f))->GetId());
 
   MouseTo(PixelX(-240), PixelY(140));
   Frame();
@@ -100,7 +74,8 @@ TEST_F(DetectorTest, AClickGivesHoverAndTriggerEdgesAndLeavingWhilePressedCancel
 TEST_F(DetectorTest, AHeldKeyTriggersOnceAndTheEnemyDetectorReportsOnceInItsLife)
 {
   // The key is 'A' (65): the letter keys are named by their capitals too.
-  EdgeLog edges(Make("TestWatcher", glm::vec2(0.0f, 0.0f))->GetId());
+  EventLog edges;
+  WatchEdges(edges, Make("TestWatcher", glm::vec2(0.0f, 0.0f))->GetId());
 
   // No enemy registered: the enemy detector fires on its first update, and then never again.
   Frame();
@@ -108,7 +83,7 @@ TEST_F(DetectorTest, AHeldKeyTriggersOnceAndTheEnemyDetectorReportsOnceInItsLife
   EXPECT_EQ(edges.Take(), (Edges{"TriggerBegin", "TriggerEnd"}));
   Handle<GameObject> enemy;
   session->GetFactory().CreateGameObject(enemy, "Default", space, "Enemy");
-  registry.GetObjects(RegistryType::ENEMIES).push_back(enemy);
+  registry->GetObjects(RegistryType::ENEMIES).push_back(enemy);
   Frame();
   GameObject::Destroy(enemy);
   Frames(3);

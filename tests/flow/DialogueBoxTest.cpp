@@ -1,4 +1,4 @@
-#include "InterfaceScene.h"
+#include "FlowScene.h"
 
 #include "flow/hud/DialogueBox.h"
 #include "object/Removal.h"
@@ -46,7 +46,7 @@ TEST_F(InterfaceScene, DialogueBoxBuildsItsPartsAndBobsTheJawForASecond)
   EXPECT_EQ(dialogue->GetLines(), std::vector<std::string>{"Default Text"});
   ASSERT_TRUE(dialogue->GetBackgroundObject() && dialogue->GetHeadObject() && dialogue->GetJawObject());
   EXPECT_EQ(dialogue->GetHeadObject()->GetParent(), box);
-  EXPECT_EQ(At(dialogue->GetBackgroundObject()), glm::vec2(600.0f, -30.0f));
+  EXPECT_EQ(PositionOf(dialogue->GetBackgroundObject()), glm::vec2(600.0f, -30.0f));
   EXPECT_EQ(dialogue->GetBackgroundObject()->GetTransform()->GetScale(), glm::vec2(25.0f, 10.0f));
   EXPECT_TRUE(dialogue->GetHeadObject()->GetComponent<Sprite>()->GetDraw());
   // An empty jaw picture hides the jaw and leaves it where it was made.
@@ -56,7 +56,7 @@ TEST_F(InterfaceScene, DialogueBoxBuildsItsPartsAndBobsTheJawForASecond)
   std::vector<MemberBase*> members;
   dialogue->GetMembers(members);
   Members::Clear(members);
-  EXPECT_EQ(At(dialogue->GetBackgroundObject()), glm::vec2(600.0f, -30.0f));
+  EXPECT_EQ(PositionOf(dialogue->GetBackgroundObject()), glm::vec2(600.0f, -30.0f));
 
   dialogue->SetLineSize(10);
   EXPECT_EQ(dialogue->GetLines().size(), 1u) << "the new width waits for the next text";
@@ -77,7 +77,7 @@ TEST_F(InterfaceScene, DialogueBoxBuildsItsPartsAndBobsTheJawForASecond)
   for (int frame = 0; frame < 50; ++frame)
   {
     Frame();
-    const float y = At(talking->GetJawObject()).y;
+    const float y = PositionOf(talking->GetJawObject()).y;
     EXPECT_LE(y, 230.0f + 1e-3f);
     EXPECT_GE(y, 130.0f - 1e-3f);
     lowest = std::min(lowest, y);
@@ -85,9 +85,9 @@ TEST_F(InterfaceScene, DialogueBoxBuildsItsPartsAndBobsTheJawForASecond)
   EXPECT_TRUE(talking->IsTalking());
   Seconds(0.3f);
   EXPECT_FALSE(talking->IsTalking());
-  const glm::vec2 stopped = At(talking->GetJawObject());
+  const glm::vec2 stopped = PositionOf(talking->GetJawObject());
   Seconds(0.2f);
-  EXPECT_EQ(At(talking->GetJawObject()), stopped);
+  EXPECT_EQ(PositionOf(talking->GetJawObject()), stopped);
 
   // Gone with the box.
   const Handle<GameObject> head = talking->GetHeadObject();

@@ -70,7 +70,6 @@ protected:
   // Leaving an encounter resumes the overworld; until the game has one, an empty stand-in serves.
   void SetUp() override
   {
-    FlowScene::SetUp();
     if (!std::filesystem::exists(Space::LevelPath("overworld")))
     {
       std::ofstream(Space::LevelPath("overworld")) << R"({"level": {"objects": []}})";
@@ -175,9 +174,9 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
     EXPECT_GT(lootWorth, 0);
     EXPECT_GT(killWorth, 0);
     EXPECT_EQ(score->GetScore(), before + lootWorth + killWorth);
-    ASSERT_FALSE(registry.GetDataBoard().GetCollectedItems().empty());
-    EXPECT_EQ(registry.GetDataBoard().GetCollectedItems().back().prefab, "EN_Loot_Large");
-    registry.GetDataBoard().GetCollectedItems().clear();
+    ASSERT_FALSE(registry->GetDataBoard().GetCollectedItems().empty());
+    EXPECT_EQ(registry->GetDataBoard().GetCollectedItems().back().prefab, "EN_Loot_Large");
+    registry->GetDataBoard().GetCollectedItems().clear();
 
     // The hatch takes the player back; the encounter space is blank again.
     events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, exit->GetId()));

@@ -1,4 +1,4 @@
-#include "InterfaceScene.h"
+#include "FlowScene.h"
 
 #include "core/Send.h"
 #include "flow/hud/EncounterTimer.h"
@@ -27,10 +27,10 @@ TEST_F(InterfaceScene, CommStationStartsTheClockWhichRunsOutIntoFallingBears)
   Make("TestPlayer", {0.0f, 0.0f}, "Player1");
   const Handle<GameObject> camera = Make("Camera", {300.0f, 200.0f}, "EN Camera");
   const Handle<GameObject> station = Make("TestStation", {500.0f, 0.0f});
-  EventCounter<TimerExpired> expired(hud->GetId());
-  EventCounter<ShakeEvent> shakes(space->GetId());
+  EventRecorder<TimerExpired> expired(hud->GetId());
+  EventRecorder<ShakeEvent> shakes(space->GetId());
   float shaken = 0.0f;
-  shakes.seen = [&shaken](ShakeEvent& event) { shaken += event.intensity; };
+  shakes.onEvent = [&shaken](ShakeEvent& event) { shaken += event.intensity; };
   EXPECT_TRUE(timer->IsActive());
   Frames(2);
   ASSERT_TRUE(timer->GetClock());
@@ -55,7 +55,7 @@ TEST_F(InterfaceScene, CommStationStartsTheClockWhichRunsOutIntoFallingBears)
   EXPECT_EQ(dial->GetSource(), "HUD_timer_bear_lessangry");
   Seconds(0.2f);
   EXPECT_EQ(dial->GetSource(), "HUD_timer_bear_moreangry");
-  EXPECT_EQ(expired.count, 0);
+  EXPECT_EQ(expired.Count(), 0u);
   Seconds(50.0f);
   EXPECT_EQ(timer->GetStage(), 4);
   EXPECT_EQ(dial->GetSource(), "HUD_timer_nobears");
@@ -63,10 +63,10 @@ TEST_F(InterfaceScene, CommStationStartsTheClockWhichRunsOutIntoFallingBears)
   const Handle<GameObject> bear = FindNamedObject(space, "Bear1");
   ASSERT_TRUE(bear);
   EXPECT_EQ(bear->GetParent(), camera);
-  EXPECT_GT(expired.count, 0);
-  const int expiredBefore = expired.count;
+  EXPECT_GT(expired.Count(), 0u);
+  const std::size_t expiredBefore = expired.Count();
   Frames(10);
-  EXPECT_EQ(expired.count, expiredBefore + 10) << "announced on every frame once run out";
+  EXPECT_EQ(expired.Count(), expiredBefore + 10u) << "announced on every frame once run out";
 
   Seconds(2.0f);
   EXPECT_FALSE(bear.IsValid());
@@ -74,13 +74,13 @@ TEST_F(InterfaceScene, CommStationStartsTheClockWhichRunsOutIntoFallingBears)
   for (auto entry = space->ObjectsBegin(); entry != space->ObjectsEnd(); ++entry)
     police += entry->first == "AI_bear_police" ? 1 : 0;
   EXPECT_EQ(police, 2);
-  EXPECT_EQ(shakes.count, 1);
+  EXPECT_EQ(shakes.Count(), 1u);
   EXPECT_FLOAT_EQ(shaken, 0.5f);
 
   SendNow<StopTimerEvent>(BRINDLE_SITE, hud->GetId());
-  const int stoppedAt = expired.count;
+  const std::size_t stoppedAt = expired.Count();
   Frames(5);
-  EXPECT_EQ(expired.count, stoppedAt);
+  EXPECT_EQ(expired.Count(), stoppedAt);
 
   // The clock goes with its station.
   const Handle<GameObject> timerObject = FindNamedObject(hud, "HUD_Timer");
@@ -96,12 +96,12 @@ TEST_F(InterfaceScene, StoppedClockFreezesWithoutExpiring)
   Frame();
   Define("TestStation", R"({"CommStationsControls": null})");
   Make("TestStation");
-  EventCounter<TimerExpired> expired(hud->GetId());
+  EventRecorder<TimerExpired> expired(hud->GetId());
   Seconds(1.0f);
   auto* timer = ComponentOf<EncounterTimer>("HUD", "HUD_Timer");
   SendNow<StopTimerEvent>(BRINDLE_SITE, hud->GetId());
   const float frozen = timer->GetClockTime();
   Seconds(120.0f);
   EXPECT_EQ(timer->GetClockTime(), frozen);
-  EXPECT_EQ(expired.count, 0);
+  EXPECT_EQ(expired.Count(), 0u);
 }

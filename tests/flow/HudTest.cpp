@@ -1,4 +1,4 @@
-#include "InterfaceScene.h"
+#include "FlowScene.h"
 
 #include "core/Send.h"
 #include "flow/hud/HealthCounter.h"
@@ -314,7 +314,7 @@ TEST_F(InterfaceScene, HeartbeatSoundsOnlyBelowHalfHealthWhileAlive)
       {
         int playing = 0;
         Studio::EventDescription description;
-        soundSystem->GetStudioSystem()->getEvent(path, &description);
+        sound->GetStudioSystem()->getEvent(path, &description);
         description.getInstanceCount(&playing);
         heard = std::max(heard, playing);
       }

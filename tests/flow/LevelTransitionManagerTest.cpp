@@ -15,12 +15,14 @@
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreBoard.h"
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 #include "object/Transform.h"
 #include "render/TextToSprite.h"
 #include "support/CapturedLog.h"
 #include "support/TestWorkingFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <glm/geometric.hpp>
@@ -60,7 +62,6 @@ class LevelTransitionManagerTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     WriteLevel("overworld", Overworld);
     WriteLevel("OW_HUD", OverworldHud);
     WriteLevel("skirmish", Skirmish);
@@ -73,7 +74,6 @@ protected:
   // they are.
   void TearDown() override
   {
-    FlowScene::TearDown();
     for (const char* level : StandIns)
     {
       const std::filesystem::path shipped = TestWorkingFolder::SourceAssets() / "LevelFiles" / (std::string(level) + ".json");
@@ -128,7 +128,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(StateOf("Utility"), "blank, running, shown");
   EXPECT_EQ(StateOf("Overworld"), "blank, paused, hidden");
   EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
-  EXPECT_EQ(sound.lines, std::vector<std::string>{"cue event:/Music/IntroSequence"});
+  EXPECT_EQ(soundRequests.lines, std::vector<std::string>{"cue event:/Music/IntroSequence"});
 
   // A key after the splash's first moments, in the very frame its timer also runs out: both ask
   // for the menu while the splash is being removed, and the menu is loaded once.
@@ -148,7 +148,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   Frame();
   EXPECT_EQ(Live("Utility"), menu) << "the second request found the menu there and left it";
   EXPECT_EQ(log.CountOf("LTM: StartUtility: introlevel"), 2u);
-  EXPECT_EQ(sound.lines.back(), "cue event:/Music/MenuMusic");
+  EXPECT_EQ(soundRequests.lines.back(), "cue event:/Music/MenuMusic");
 
   // Start, clicked with the mouse.
   Click("Utility", "Start");
@@ -158,7 +158,7 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(StateOf("Encounter"), "(none)") << "the menu's transition removed it";
   EXPECT_EQ(Text("OW_HUD", "OW_Reputation"), "0");
   EXPECT_EQ(Text("OW_HUD", "OW_Reputation_Goal"), "of 3000");
-  EXPECT_EQ(sound.lines.back(), "fade event:/Music/AmbientTracks");
+  EXPECT_EQ(soundRequests.lines.back(), "fade event:/Music/AmbientTracks");
   Space* overworld = Live("Overworld");
 
   // The rammed raider goes, the encounter comes.
@@ -167,17 +167,17 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(StateOf("Overworld"), "overworld, paused, hidden");
   EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, paused, hidden");
   EXPECT_EQ(Find("Overworld", "Raider"), nullptr);
-  EXPECT_EQ(sound.lines.back(), "transition event:/Music/BattleMusic");
+  EXPECT_EQ(soundRequests.lines.back(), "transition event:/Music/BattleMusic");
 
   // Leaving: the same overworld resumes, its HUD is drawn but stands still, the encounter is blank;
   // the player's pistol is carried, and the empty slots leave what was carried before.
   auto* board = ComponentOf<ScoreBoard>("Admin", "LTM");
   ASSERT_NE(board, nullptr);
   board->SetScore(2999);
-  registry.GetDataBoard().SetSecondaryItem("rocket_launcher");
+  registry->GetDataBoard().SetSecondaryItem("rocket_launcher");
   Leave();
-  EXPECT_EQ(registry.GetDataBoard().GetPrimaryItem(), "pistol");
-  EXPECT_EQ(registry.GetDataBoard().GetSecondaryItem(), "rocket_launcher");
+  EXPECT_EQ(registry->GetDataBoard().GetPrimaryItem(), "pistol");
+  EXPECT_EQ(registry->GetDataBoard().GetSecondaryItem(), "rocket_launcher");
   EXPECT_EQ(Live("Overworld"), overworld);
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
   EXPECT_EQ(StateOf("OW_HUD"), "OW_HUD, paused, shown");
@@ -222,19 +222,34 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_TRUE(log.Contains("[ERROR] LTM: StartUtility: there is no level \"nowhere\""));
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
 
-  // Death in the overworld ends the run: the end screen replaces every space of the run.
-  registry.GetDataBoard().GetCollectedItems().resize(2);
-  events->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, overworld->GetId()));
+  // Death in the overworld ends the run: a deadly hazard under the player's ship sets off one blast
+  // and ends the run two seconds later; the end screen replaces every space of the run.
+  registry->GetDataBoard().GetCollectedItems().resize(2);
+  Define("Hazard", R"({"Transform": null, "CircleCollider": {"group": "ENEMY_LASER", "ghost": true, "radius": 60},
+                        "KillOnContact": null})");
+  Make("Hazard", Find("Overworld", "Player Ship")->GetTransform()->GetWorldPosition(), "Hazard", overworld);
+  Frame();
+  EXPECT_EQ(CountPrefab(*overworld, "ShipDeathBlast"), 1u);
+  int framesToTheEnd = 1;
+  std::size_t mostBlasts = 0;
+  while (LevelIn("Utility") != "endscreen" && framesToTheEnd < 300)
+  {
+    mostBlasts = std::max(mostBlasts, CountPrefab(*overworld, "ShipDeathBlast"));
+    Frame();
+    ++framesToTheEnd;
+  }
+  EXPECT_NEAR(framesToTheEnd * Step, 2.0f, 0.1f) << "two seconds after the touch";
+  EXPECT_EQ(mostBlasts, 1u) << "one blast, however long the touch lasts";
   Frame();
   EXPECT_EQ(StateOf("Utility"), "endscreen, running, shown");
   EXPECT_EQ(Live("Overworld"), nullptr);
   EXPECT_EQ(Live("OW_HUD"), nullptr);
   EXPECT_EQ(Live("Encounter"), nullptr);
   EXPECT_EQ(LevelIn("Admin"), "admin");
-  EXPECT_TRUE(registry.GetDataBoard().GetCollectedItems().empty());
+  EXPECT_TRUE(registry->GetDataBoard().GetCollectedItems().empty());
   EXPECT_EQ(board->GetScore(), 0);
   EXPECT_EQ(Text("Utility", "Run Score"), "3000") << "the score the run ended with, shown before the reset";
-  EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
+  EXPECT_EQ(soundRequests.lines.back(), "fade event:/Music/Credits");
   // Once the (empty) haul is out, any key held a moment (the dumper looks every tenth of a second)
   // leads on to the menu. The chest it pours from has come down whole into the end screen's view.
   Frames(70);

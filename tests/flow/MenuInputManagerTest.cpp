@@ -13,7 +13,6 @@ class MenuInputManagerTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     SKIP_WITHOUT_GL();
     StartAtMainMenu();
     manager = ComponentOf<MenuInputManager>("Utility", "Menu Input");
@@ -102,7 +101,7 @@ TEST_F(MenuInputManagerTest, KeysAndButtonsHeldAsAMenuOpensDoNothingThere)
   auto* pause = ComponentOf<MenuInputManager>("MenuSpace0", "Menu Input");
   ASSERT_NE(pause, nullptr);
   EXPECT_EQ(pause->GetFocus(), "Default");
-  EXPECT_EQ(soundSystem->GetSFXVolume(), 1.0f);
+  EXPECT_EQ(sound->GetSFXVolume(), 1.0f);
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Frame({TestEvents::Key(SDLK_RIGHT, false), TestEvents::Key(SDLK_SPACE, false)});
   Rest();

@@ -13,7 +13,6 @@ class OpenMenuTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     SKIP_WITHOUT_GL();
     StartAtMainMenu();
   }
@@ -99,13 +98,13 @@ TEST_F(OpenMenuTest, TheCreditsRunOutIntoTheMainMenuOnceAndEscapeLeavesEarly)
 {
   Click("Utility", "Credits");
   EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
-  EXPECT_EQ(sound.lines.back(), "fade event:/Music/Credits");
+  EXPECT_EQ(soundRequests.lines.back(), "fade event:/Music/Credits");
   // Four slides of five seconds.
   Frames(19 * 60);
   EXPECT_EQ(LevelIn("Utility"), "credits");
   Frames(2 * 60);
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
-  const std::vector<std::string> tail(sound.lines.end() - 2, sound.lines.end());
+  const std::vector<std::string> tail(soundRequests.lines.end() - 2, soundRequests.lines.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"fade event:/Music/MenuMusic", "cue event:/Music/MenuMusic"}));
 
   Click("Utility", "Credits");

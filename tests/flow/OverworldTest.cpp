@@ -79,7 +79,7 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   ASSERT_EQ(StateOf("Overworld"), "overworld, running, shown");
   GameObject* ship = Find("Overworld", "Corva");
   ASSERT_NE(ship, nullptr);
-  const auto& registered = registry.GetObjects(RegistryType::OW_CORVA);
+  const auto& registered = registry->GetObjects(RegistryType::OW_CORVA);
   ASSERT_FALSE(registered.empty());
   EXPECT_EQ(registered.back().Get(), ship);
 

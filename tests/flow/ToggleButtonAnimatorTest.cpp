@@ -13,7 +13,6 @@ class ToggleButtonAnimatorTest : public FlowScene
 protected:
   void SetUp() override
   {
-    FlowScene::SetUp();
     SKIP_WITHOUT_GL();
     StartAtMainMenu();
   }
@@ -48,14 +47,18 @@ TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
   EXPECT_TRUE(FacesAlike());
 
   Click("Utility", "Music");
-  EXPECT_EQ(soundSystem->GetMusicVolume(), 0.0f);
+  EXPECT_EQ(sound->GetMusicVolume(), 0.0f);
   EXPECT_FALSE(IsOn("Music"));
   Click("Utility", "Music");
-  EXPECT_EQ(soundSystem->GetMusicVolume(), 1.0f);
+  EXPECT_EQ(sound->GetMusicVolume(), 1.0f);
   EXPECT_TRUE(IsOn("Music"));
   Click("Utility", "Sound FX");
-  EXPECT_EQ(soundSystem->GetSFXVolume(), 0.0f);
+  EXPECT_EQ(sound->GetSFXVolume(), 0.0f);
   EXPECT_FALSE(IsOn("Sound FX"));
+  Click("Utility", "Sound FX");
+  EXPECT_EQ(sound->GetSFXVolume(), 1.0f) << "back to full";
+  EXPECT_TRUE(IsOn("Sound FX"));
+  Click("Utility", "Sound FX");
 
   Click("Utility", "God Mode");
   EXPECT_TRUE(IsGodModeOn());

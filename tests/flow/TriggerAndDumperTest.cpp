@@ -1,4 +1,4 @@
-#include "InterfaceScene.h"
+#include "FlowScene.h"
 
 #include "core/Send.h"
 #include "flow/actions/CollectionDumper.h"
@@ -14,8 +14,8 @@ TEST_F(InterfaceScene, TriggerFiresOnceOnTheFirstWatchedHappening)
   Define("TestTrigger", R"({"Trigger": {"stage": 4, "OnDied": true, "OnCollision": true}})");
   const Handle<GameObject> trigger = Make("TestTrigger");
   std::vector<std::uint32_t> stages;
-  EventCounter<TriggerEvent> counter(space->GetId());
-  counter.seen = [&stages](TriggerEvent& event) { stages.push_back(event.stage); };
+  EventRecorder<TriggerEvent> counter(space->GetId());
+  counter.onEvent = [&stages](TriggerEvent& event) { stages.push_back(event.stage); };
   auto touch = [&trigger](CollisionGroup group) {
     SendNow<CollisionEvent>(BRINDLE_SITE, trigger->GetId(), trigger, trigger, static_cast<std::uint32_t>(group));
   };
@@ -36,14 +36,14 @@ TEST_F(InterfaceScene, TriggerFiresOnceOnTheFirstWatchedHappening)
 // second, then any input asks for the main menu; leaving clears what the run carried.
 TEST_F(InterfaceScene, DumperPoursTheCollectedLootOutThenWaitsForInput)
 {
-  DataBoard& board = registry.GetDataBoard();
+  DataBoard& board = registry->GetDataBoard();
   board.GetCollectedItems().push_back({"coin", "EN_Loot_Small", 0, 0});
   board.SetPrimaryItem("pistol");
   Define("TestDumper", R"({"CollectionDumper": {"MOAR TRESURE": true}})");
   const Handle<GameObject> dumper = Make("TestDumper", {0.0f, -300.0f});
   auto* dumping = dumper->GetComponent<CollectionDumper>();
   EXPECT_TRUE(board.GetCollectedItems().empty()) << "taken over by the dumper";
-  EventCounter<StartUtilityEvent> menu(LevelTransitionChannel);
+  EventRecorder<StartUtilityEvent> menu(LevelTransitionChannel);
   auto loot = [this] {
     int count = 0;
     for (const auto& [id, object] : space->GetObjectsById())
@@ -53,7 +53,7 @@ TEST_F(InterfaceScene, DumperPoursTheCollectedLootOutThenWaitsForInput)
   Seconds(0.5f);
   EXPECT_EQ(loot(), 0);
   Seconds(0.5f);
-  EXPECT_NEAR(At(dumper).y, 500.0f, 1.0f) << "slides up while it waits";
+  EXPECT_NEAR(PositionOf(dumper).y, 500.0f, 1.0f) << "slides up while it waits";
   EXPECT_LE(loot(), 5);
   Seconds(3.0f);
   EXPECT_LT(dumping->GetNextEntry(), 31u) << "one entry every 0.1 s";
@@ -62,10 +62,10 @@ TEST_F(InterfaceScene, DumperPoursTheCollectedLootOutThenWaitsForInput)
   EXPECT_EQ(dumping->GetNextEntry(), 31u);
   EXPECT_EQ(loot(), 155);
   Seconds(1.0f);
-  EXPECT_EQ(menu.count, 0);
+  EXPECT_EQ(menu.Count(), 0u);
   Frame({TestEvents::Key(SDLK_SPACE, true)});
   Frames(2);
-  EXPECT_GE(menu.count, 1);
+  EXPECT_GE(menu.Count(), 1u);
   Frame({TestEvents::Key(SDLK_SPACE, false)});
   QueueRemoval(dumper);
   Frames(2);

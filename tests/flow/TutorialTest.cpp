@@ -1,4 +1,4 @@
-#include "InterfaceScene.h"
+#include "FlowScene.h"
 
 #include "core/Send.h"
 #include "flow/hud/ActionHintController.h"
@@ -31,8 +31,8 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
   ASSERT_TRUE(manager && dialogue && manager->GetBarrier());
   Frame();
   EXPECT_EQ(dialogue->GetText(), "You're awake. Walk around if you're awake.");
-  EXPECT_EQ(At(tutorial), glm::vec2(1300.0f, 2650.0f));
-  EXPECT_EQ(At(manager->GetBarrier()), glm::vec2(1600.0f, 3600.0f));
+  EXPECT_EQ(PositionOf(tutorial), glm::vec2(1300.0f, 2650.0f));
+  EXPECT_EQ(PositionOf(manager->GetBarrier()), glm::vec2(1600.0f, 3600.0f));
   EXPECT_TRUE(Find("Encounter", "boundary") != nullptr);
 
   Seconds(2.9f);
@@ -56,7 +56,7 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
   EXPECT_EQ(manager->GetStage(), 2u);
   Seconds(0.2f);
   EXPECT_EQ(manager->GetStage(), 3u);
-  EXPECT_EQ(At(manager->GetBarrier()), glm::vec2(1600.0f, 2050.0f));
+  EXPECT_EQ(PositionOf(manager->GetBarrier()), glm::vec2(1600.0f, 2050.0f));
 
   const float barrierY[] = {0.0f, 1450.0f, 2200.0f, 1450.0f};
   for (std::uint32_t stage = 3; stage <= 7; ++stage)
@@ -66,7 +66,7 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
     EXPECT_EQ(manager->GetStage(), stage + 1);
     if (stage >= 4 && stage <= 6)
     {
-      EXPECT_EQ(At(manager->GetBarrier()).y, barrierY[stage - 3]) << stage;
+      EXPECT_EQ(PositionOf(manager->GetBarrier()).y, barrierY[stage - 3]) << stage;
     }
   }
   EXPECT_EQ(dialogue->GetText(), "Blow a hole into space and claim freedom!");
@@ -85,7 +85,7 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
   // The box follows the camera.
   camera->GetTransform()->SetWorldPosition(0.0f, 0.0f);
   Frame();
-  EXPECT_EQ(At(tutorial), glm::vec2(-700.0f, -350.0f));
+  EXPECT_EQ(PositionOf(tutorial), glm::vec2(-700.0f, -350.0f));
   EXPECT_EQ(log.Errors(), 0u) << log.Text();
 }
 
@@ -108,8 +108,8 @@ TEST_F(InterfaceScene, OverworldTutorialFollowsItsTimelineAndSkipsOnAnyInput)
   EXPECT_EQ(dialogue->GetText(), "I see you that you have found yourself a ship.");
   EXPECT_EQ(circle->GetRadii(), glm::vec2(500.0f, 500.0f));
   EXPECT_FALSE(ship->GetComponent<Rigidbody>()->IsActive());
-  EXPECT_EQ(At(highlight), At(ship));
-  EXPECT_EQ(At(tutorial), At(ship) - glm::vec2(5000.0f, 3000.0f));
+  EXPECT_EQ(PositionOf(highlight), PositionOf(ship));
+  EXPECT_EQ(PositionOf(tutorial), PositionOf(ship) - glm::vec2(5000.0f, 3000.0f));
   EXPECT_EQ(tutorial->GetTransform()->GetScale(), glm::vec2(5.0f, 5.0f));
 
   std::vector<float> changes;
@@ -125,12 +125,12 @@ TEST_F(InterfaceScene, OverworldTutorialFollowsItsTimelineAndSkipsOnAnyInput)
       changes.push_back(time);
       if (manager->GetStage() == 2)
       {
-        EXPECT_EQ(At(highlight), At(ship) + glm::vec2(7000.0f, 3000.0f));
+        EXPECT_EQ(PositionOf(highlight), PositionOf(ship) + glm::vec2(7000.0f, 3000.0f));
         EXPECT_EQ(circle->GetRadii(), glm::vec2(1000.0f, 500.0f)) << "only the x radius changes";
       }
       if (manager->GetStage() == 4)
       {
-        EXPECT_EQ(At(highlight), glm::vec2(1000.0f, 0.0f));
+        EXPECT_EQ(PositionOf(highlight), glm::vec2(1000.0f, 0.0f));
         EXPECT_EQ(circle->GetRadii(), glm::vec2(2000.0f, 2000.0f));
       }
     }
@@ -166,7 +166,7 @@ TEST_F(InterfaceScene, ActionHintShowsWithinFiveHundredUnitsOfThePlayer)
   Frame();
   const Handle<GameObject> hint = station->GetComponent<ActionHintController>()->GetHint();
   ASSERT_TRUE(hint);
-  EXPECT_EQ(At(hint), glm::vec2(499.0f, 128.0f));
+  EXPECT_EQ(PositionOf(hint), glm::vec2(499.0f, 128.0f));
   EXPECT_TRUE(hint->GetComponent<Sprite>()->GetDraw());
   player->GetTransform()->SetWorldPosition(-1.0f, 0.0f);
   Frame();

@@ -28,9 +28,11 @@ protected:
   // The trigger held for this many frames, as the player's controller uses the gun.
   void Fire(int frames)
   {
-    recorder.duringUpdate = [this] { SendNow<UseEvent>(BRINDLE_SITE, holder->GetId(), true, 0u, false); };
+    controller.onEvent = [this](UpdateEvent&) {
+      SendNow<UseEvent>(BRINDLE_SITE, holder->GetId(), true, 0u, false);
+    };
     Frames(frames);
-    recorder.duringUpdate = nullptr;
+    controller.onEvent = nullptr;
   }
 
   bool LightsOn() const

@@ -12,6 +12,7 @@
 #include "gameplay/ship/ShipEvents.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
+#include "support/EventRecorder.h"
 #include "support/ShipScene.h"
 
 namespace
@@ -24,16 +25,6 @@ const std::string ThroneRoom = "ship\n5\n5\n"
                                "0W0 10I 10I 1WI 000 \n"
                                "000 000 000 000 000 \n";
 
-// Counts what the room's space hears.
-class SpaceEar : public Listener
-{
-public:
-  SpaceEar() : Listener(6997) {}
-  void On(ShakeEvent*) { ++shakes; }
-  void On(DepressurizationEvent*) { ++depressurizations; }
-  int shakes = 0;
-  int depressurizations = 0;
-};
 }  // namespace
 
 class BossThroneLogicTest : public ShipScene
@@ -46,16 +37,18 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
              {Object("Throne", "Default", glm::vec2(320.0f, 320.0f), R"({"Health": {"regens": false},
                        "BossThroneLogic": {"shakeIntensity": 0.5}})"),
               Object("Field Keeper", "Default", glm::vec2(0.0f, 0.0f), R"({"BossForceFieldManager": null})")});
-  SpaceEar ear;
-  int shakesBeforeDeath = 0;
+  // What the room's space hears.
+  EventRecorder<ShakeEvent> shakes;
+  EventRecorder<DepressurizationEvent> depressurizations;
+  std::size_t shakesBeforeDeath = 0;
   int diedAt = 0;
   Run("throneroom", 60, [&](int frame, Space& space) {
     ShipMap& map = MapOf(space);
     GameObject* throne = Find(space, "Throne");
     if (frame == 1)
     {
-      EventManager::Instance()->Subscribe<SpaceEar, ShakeEvent>(&ear, space.GetId());
-      EventManager::Instance()->Subscribe<SpaceEar, DepressurizationEvent>(&ear, space.GetId());
+      shakes.Watch(space.GetId());
+      depressurizations.Watch(space.GetId());
       // The cracked walls carry their picture and delay from their codes; the raised one is plain.
       GameObject* first = map.GetTileObject(2, 4, ShipMap::BottomSlot).Get();
       GameObject* last = map.GetTileObject(3, 4, ShipMap::BottomSlot).Get();
@@ -74,12 +67,12 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
     }
     if (frame == 3)
     {
-      shakesBeforeDeath = ear.shakes;
+      shakesBeforeDeath = shakes.Count();
       throne->GetComponent<Health>()->AddHealth(5.0f);  // healing does not shake
     }
     if (frame == 5)
     {
-      EXPECT_EQ(ear.shakes, shakesBeforeDeath);
+      EXPECT_EQ(shakes.Count(), shakesBeforeDeath);
       throne->GetComponent<Health>()->Kill();
       // The keeper dies: its field goes, and only its field.
       Queue<DiedEvent>(BRINDLE_SITE, Find(space, "Field Keeper")->GetId());
@@ -92,7 +85,7 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
       // Every cracked wall armed on the one explosion; none has gone yet.
       EXPECT_TRUE(map.GetTileObject(2, 4, ShipMap::BottomSlot)->GetComponent<BossWallExplosion>()->IsArmed());
       EXPECT_TRUE(map.GetTileObject(3, 4, ShipMap::BottomSlot)->GetComponent<BossWallExplosion>()->IsArmed());
-      EXPECT_EQ(ear.depressurizations, 0);
+      EXPECT_EQ(depressurizations.Count(), 0u);
     }
     if (frame != 60)
       return;
@@ -106,7 +99,7 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
     // The first wall opened the room; whatever opens after it opens onto air already gone.
     EXPECT_EQ(ObjectsOf(space, "DepressurizationEffect").size(), 1u);
     EXPECT_EQ(ObjectsOf(space, "DepressurizationEffect").at(0)->GetTransform()->GetWorldPosition(), map.TileToWorld(2, 3));
-    EXPECT_EQ(ear.depressurizations, 1);
+    EXPECT_EQ(depressurizations.Count(), 1u);
   });
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }

@@ -1,74 +1,43 @@
 #pragma once
-// A windowless session with the shipped prefabs and a registry, one live space ("Range") to fight
-// in, and frames run as the game loop runs them: the space's physics, then the session's update
-// events with their queue passes.
-#include "CombatRecorder.h"
-#include "app/GameSessionTestEnvironment.h"
-#include "object/GameObject.h"
+// Fights on the engine's frames, in one live space ("Range"). `controller` hears the space's update
+// first, as a controller that woke before the fighters would (after the physics, before the
+// queue): set its onEvent to act there. `log` writes down what the test watches.
+#include "app/GameSession.h"
+#include "core/Send.h"
+#include "gameplay/combat/CombatEvents.h"
+#include "gameplay/items/ItemEvents.h"
+#include "gameplay/weapons/WeaponEvents.h"
+#include "object/FrameEvents.h"
+#include "object/ObjectEvents.h"
 #include "object/Registry.h"
+#include "object/Space.h"
 #include "object/Transform.h"
-#include "physics/PhysicsModule.h"
+#include "render/CameraEvents.h"
 #include "support/CapturedLog.h"
+#include "support/EventRecorder.h"
+#include "support/ScopedEngine.h"
 
 #include <string>
 
-class CombatScene : public GameSessionTest
+// "<before>-><after>/<most>" in whole hitpoints.
+inline std::string HealthLine(const HealthChangedEvent& event)
+{
+  const auto text = [](float value) { return std::to_string(static_cast<int>(value)); };
+  return text(event.previousHitpoints) + "->" + text(event.newHitpoints) + "/" + text(event.maxHitpoints);
+}
+
+class CombatScene : public EngineTest
 {
 protected:
-  static constexpr float Dt = 1.0f / 60.0f;
+  static constexpr float Dt = FrameStep;
 
-  CombatScene() : registry(new Registry())
+  CombatScene()
   {
-    Registry::SetInstance(registry.get());
     space = LiveSpace("Range");
-    EventManager::Instance()->Subscribe<CombatRecorder, UpdateEvent>(&recorder, space->GetId());
-  }
-
-  ~CombatScene() override
-  {
-    session->UnloadAllSpaces();
-    Registry::SetInstance(nullptr);
-  }
-
-  Handle<GameObject> Make(const std::string& prefab, glm::vec2 position = {0.0f, 0.0f}, const std::string& name = "")
-  {
-    Handle<GameObject> object;
-    session->GetFactory().CreateGameObjectAt(object, prefab, space, position.x, position.y,
-                                             name.empty() ? prefab : name);
-    return object;
-  }
-
-  // A prefab of the test's own, from its JSON definition.
-  void Define(const std::string& prefab, const std::string& json)
-  {
-    Json::Value definition;
-    ASSERT_TRUE(Json::Reader().parse(json, definition)) << json;
-    session->GetFactory().DefinePrefab(prefab, definition, "test");
-  }
-
-  void Frames(int count, float dt = Dt)
-  {
-    for (int frame = 0; frame < count; ++frame)
-    {
-      session->ManageSpaces();
-      PhysicsModule::Of(space)->Update(dt);
-      session->DispatchUpdateEvents(dt);
-    }
-  }
-
-  template <typename T>
-  static T* Get(const Handle<GameObject>& object)
-  {
-    return object ? object->GetComponent<T>() : nullptr;
-  }
-
-  static glm::vec2 PositionOf(const Handle<GameObject>& object)
-  {
-    return object->GetTransform()->GetWorldPosition();
+    controller.Watch(space->GetId());
   }
 
   CapturedLog output;
-  std::unique_ptr<Registry> registry;
-  Space* space = nullptr;
-  CombatRecorder recorder;
+  EventRecorder<UpdateEvent> controller;
+  EventLog log;
 };

@@ -23,12 +23,12 @@ protected:
   // EquipDequips for these slots, queued in the next frame's update as a controller queues them.
   void Toggle(std::vector<std::uint32_t> slots)
   {
-    recorder.duringUpdate = [this, slots] {
+    controller.onEvent = [this, slots](UpdateEvent&) {
       for (std::uint32_t slot : slots)
         Queue<EquipDequip>(BRINDLE_SITE, gunner->GetId(), slot);
     };
     Frames(1);
-    recorder.duringUpdate = nullptr;
+    controller.onEvent = nullptr;
   }
 
   Handle<GameObject> gunner;
@@ -64,19 +64,19 @@ TEST_F(EquipmentTest, TheFirstToArriveIsTakenAndADropTellsTheItemThenTheHolderAn
   Handle<GameObject> first = Make("pistol", {2000, 0});
   Handle<GameObject> second = Make("pistol", {2000, 300});
   const std::uint32_t reach = space->FindObjectByName(Equipment::PickupColliderPrefab)->second->GetId();
-  recorder.duringUpdate = [&] {
+  controller.onEvent = [&](UpdateEvent&) {
     SendNow<TouchedItem>(BRINDLE_SITE, reach, second, Get<Equippable>(second));
     SendNow<TouchedItem>(BRINDLE_SITE, reach, first, Get<Equippable>(first));
     Queue<EquipDequip>(BRINDLE_SITE, gunner->GetId(), 0u);
   };
   Frames(1);
-  recorder.duringUpdate = nullptr;
+  controller.onEvent = nullptr;
   EXPECT_EQ(equipment->GetSlot(0), second);
 
-  recorder.Watch<DequipEvent>(second->GetId(), "item");
-  recorder.Watch<DequipEvent>(gunner->GetId(), "gunner");
+  log.Watch<DequipEvent>(second->GetId(), "item dequip");
+  log.Watch<DequipEvent>(gunner->GetId(), "gunner dequip");
   Toggle({0});
-  EXPECT_EQ(recorder.TakeLog(), (std::vector<std::string>{"item dequip", "gunner dequip"}));
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"item dequip", "gunner dequip"}));
   EXPECT_FALSE(equipment->GetSlot(0));
   EXPECT_FALSE(second->GetParent());
   EXPECT_EQ(PositionOf(second), glm::vec2(0, -64)) << "put down below the holder";
@@ -85,7 +85,7 @@ TEST_F(EquipmentTest, TheFirstToArriveIsTakenAndADropTellsTheItemThenTheHolderAn
 
   // Running at 300 to the right, the holder throws what it drops.
   equipment->Equip(second, 0);
-  recorder.duringUpdate = [&] {
+  controller.onEvent = [&](UpdateEvent&) {
     Get<Rigidbody>(gunner)->SetVelocity({300, 0});
     Queue<EquipDequip>(BRINDLE_SITE, gunner->GetId(), 0u);
   };
@@ -93,7 +93,7 @@ TEST_F(EquipmentTest, TheFirstToArriveIsTakenAndADropTellsTheItemThenTheHolderAn
   EXPECT_EQ(Get<Rigidbody>(second)->velocity, glm::vec2(250, 0));
   EXPECT_EQ(Get<Rigidbody>(second)->angularVelocity, 4.0f);
 
-  recorder.duringUpdate = nullptr;
+  controller.onEvent = nullptr;
   gunner->GetTransform()->SetWorldPosition(0, 5000);  // away from what it dropped
   Toggle({0});
   EXPECT_FALSE(equipment->GetSlot(0)) << "nothing touched, nothing taken";

@@ -3,7 +3,7 @@
 // the player's actions into EquipDequip and UseEvent as the player's controller does. A gunner
 // picks up the pistol it stands on, empties its magazine at a crate, reloads what its reserve
 // holds, drops the pistol, takes a rocket launcher and blows up two crates with one rocket.
-#include "CombatRecorder.h"
+#include "CombatScene.h"
 #include "core/Send.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/weapons/Ammo.h"
@@ -40,7 +40,10 @@ protected:
 
 TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
 {
-  std::unique_ptr<CombatRecorder> pilot;
+  // What the player's controller does with the two actions this fight needs, and what the fight
+  // tells the fighters.
+  std::unique_ptr<EventRecorder<UpdateEvent>> pilot;
+  EventLog log;
   Handle<GameObject> gunner, pistol, crate, launcher, left, right;
   Gun* gun = nullptr;
   Ammo* ammo = nullptr;
@@ -56,23 +59,23 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
         left = Make("TargetCrate", {330, 520});
         right = Make("TargetCrate", {330, 680});
         Make("RangeWall", {420, 600});
-        // What the player's controller does with the two actions this fight needs.
-        pilot = std::make_unique<CombatRecorder>();
-        pilot->duringUpdate = [&] {
+        pilot = std::make_unique<EventRecorder<UpdateEvent>>(space->GetId());
+        pilot->onEvent = [&](UpdateEvent&) {
           InputActionMap* actions = InputActionMap::Instance();
           if (actions->IsActionActive(0, ACTION_EQUIP_SLOT_0))
             Queue<EquipDequip>(BRINDLE_SITE, gunner->GetId(), 0u);
           if (actions->IsActionActive(0, ACTION_USE_SLOT_0))
             SendNow<UseEvent>(BRINDLE_SITE, gunner->GetId(), true, 0u, false);
         };
-        EventManager::Instance()->Subscribe<CombatRecorder, UpdateEvent>(pilot.get(), space->GetId());
-        pilot->Watch<DequipEvent>(pistol->GetId(), "pistol");
-        pilot->Watch<DequipEvent>(gunner->GetId(), "gunner");
-        pilot->Watch<ReloadEnd>(gunner->GetId(), "gunner");
+        log.Watch<DequipEvent>(pistol->GetId(), "pistol dequip");
+        log.Watch<DequipEvent>(gunner->GetId(), "gunner dequip");
+        log.Watch<ReloadEnd>(gunner->GetId(), "gunner reload end");
         for (const auto& [target, name] : {std::pair{crate, "crate"}, {left, "left"}, {right, "right"}})
         {
-          pilot->Watch<HealthChangedEvent>(target->GetId(), name);
-          pilot->Watch<DiedEvent>(target->GetId(), name);
+          const std::string who = name;
+          log.Watch<HealthChangedEvent>(
+              target->GetId(), [who](const HealthChangedEvent& event) { return who + " " + HealthLine(event); });
+          log.Watch<DiedEvent>(target->GetId(), who + " died");
         }
         gun = Gun::GetGunComponent(pistol.Get());
         ammo = gunner->GetComponent<Ammo>();
@@ -129,7 +132,7 @@ TEST_F(FirefightTest, PickUpShootReloadDropAndBlowUpTwoCratesWithOneRocket)
       },
   }, 2000);
 
-  EXPECT_EQ(pilot->log, (std::vector<std::string>{
+  EXPECT_EQ(log.lines, (std::vector<std::string>{
                             "crate 30->30/30", "left 30->30/30", "right 30->30/30",  // as each woke
                             "crate 30->20/30", "crate 20->10/30", "crate 10->0/30", "crate died",
                             "gunner reload end",  // five of twelve, then none left

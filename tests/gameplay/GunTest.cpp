@@ -21,9 +21,11 @@ protected:
   GunTest()
   {
     holder = Make("Gunner", {0, 0}, "holder");
-    recorder.Watch<ReloadStart>(holder->GetId(), "holder");
-    recorder.Watch<ReloadEnd>(holder->GetId(), "holder");
-    recorder.Watch<ShakeEvent>(space->GetId(), "range");
+    log.Watch<ReloadStart>(holder->GetId(), "holder reload start");
+    log.Watch<ReloadEnd>(holder->GetId(), "holder reload end");
+    log.Watch<ShakeEvent>(space->GetId(), [](const ShakeEvent& event) {
+      return "range shake " + std::to_string(event.intensity).substr(0, 4);
+    });
   }
 
   Gun& Hold(const std::string& prefab)
@@ -66,7 +68,7 @@ TEST_F(GunTest, TheMagazineFiresDownToItsLastPartRoundAndReloadsFromTheReserveIn
   EXPECT_EQ(Get<Damage>(shot)->GetDamage(), 10.0f) << "the gun's damage";
   EXPECT_NEAR(Get<Rigidbody>(shot)->velocity.x, 900.0f, 1e-3f);
   EXPECT_EQ(gun.GetMagAmmo(), 0.0f);
-  EXPECT_EQ(recorder.TakeLog(), (std::vector<std::string>{"range shake 0.05", "holder reload start"}))
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"range shake 0.05", "holder reload start"}))
       << "the empty magazine begins its reload on the next update";
 
   // 0.8 s later the 10 rounds go in without the reload sound, and one frame after that the
@@ -77,14 +79,36 @@ TEST_F(GunTest, TheMagazineFiresDownToItsLastPartRoundAndReloadsFromTheReserveIn
   EXPECT_EQ(gun.GetMagAmmo(), 10.0f);
   EXPECT_EQ(reserve.GetAmmo(AmmoType::BULLET), 0.0f);
   EXPECT_FALSE(gun.IsReloading());
-  EXPECT_EQ(recorder.TakeLog(), std::vector<std::string>{"holder reload end"});
+  EXPECT_EQ(log.Take(), std::vector<std::string>{"holder reload end"});
 
   // A trace of a round neither fires nor reloads by itself.
   gun.SetMagAmmo(0.0005f);
   Use();
   Frames(3);
   EXPECT_EQ(Shots().size(), 1u);
-  EXPECT_TRUE(recorder.TakeLog().empty());
+  EXPECT_TRUE(log.Take().empty());
+}
+
+// The trigger held down: the pistol fires its twelve, each reload takes a full magazine's worth
+// from the reserve (the last takes what is left), and when both are empty it falls silent.
+TEST_F(GunTest, HeldDownTheGunFiresTheMagazineAndTheWholeReserveAndNotOneRoundMore)
+{
+  Gun& gun = Hold("pistol");
+  Ammo& reserve = *Get<Ammo>(holder);
+  reserve.SetAmmo(AmmoType::BULLET, 30);
+  controller.onEvent = [this](UpdateEvent&) { SendNow<UseEvent>(BRINDLE_SITE, holder->GetId(), false, 0u, true); };
+  std::vector<float> reserveAtReloadEnds;
+  for (int frame = 0; frame < 60 * 20; ++frame)
+  {
+    const std::size_t ends = log.CountOf("holder reload end");
+    Frames(1);
+    if (log.CountOf("holder reload end") > ends)
+      reserveAtReloadEnds.push_back(reserve.GetAmmo(AmmoType::BULLET));
+  }
+  EXPECT_EQ(reserveAtReloadEnds, (std::vector<float>{18.0f, 6.0f, 0.0f}));
+  EXPECT_EQ(log.CountOf("range shake 0.05"), 12u + 30u) << "one shake a shot";
+  EXPECT_EQ(reserve.GetAmmo(AmmoType::BULLET), 0.0f);
+  EXPECT_EQ(gun.GetMagAmmo(), 0.0f);
 }
 
 TEST_F(GunTest, InfiniteAmmunitionAndAReloadTimeOfZeroFillAtOnce)
@@ -145,7 +169,7 @@ TEST_F(GunTest, AnEnemysShotsAreEnemyProjectilesThatShakeNothingAndZeroDamageKee
   EXPECT_EQ(Get<Damage>(Shots().front())->GetDamage(), 10.0f);
   Gun::SetProjectileDamage(Shots().front().Get(), 0.0f);
   EXPECT_EQ(Get<Damage>(Shots().front())->GetDamage(), 10.0f) << "0 leaves the projectile's own";
-  for (const std::string& entry : recorder.TakeLog())
+  for (const std::string& entry : log.Take())
     EXPECT_EQ(entry.find("shake"), std::string::npos) << "an enemy's gun shakes no camera";
 }
 

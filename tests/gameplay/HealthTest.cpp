@@ -29,14 +29,15 @@ TEST_F(HealthTest, ArithmeticOfChangesAndWhatProtectsFromThem)
 {
   Handle<GameObject> fighter = Make("Fighter");
   Health& health = *Get<Health>(fighter);
-  recorder.Watch<HealthChangedEvent>(fighter->GetId(), "f");
+  log.Watch<HealthChangedEvent>(fighter->GetId(),
+                                [](const HealthChangedEvent& event) { return "f " + HealthLine(event); });
   health.AddHealth(-30);
   health.SetHealth(-1);
   health.SetHealth(10);
   health.AddHealth(50);
   Frames(1);
   // Adding clamps to [0, max]; setting has no lower clamp.
-  EXPECT_EQ(recorder.TakeLog(),
+  EXPECT_EQ(log.Take(),
             (std::vector<std::string>{"f 20->20/20", "f 20->0/20", "f 0->-1/20", "f -1->10/20", "f 10->20/20"}));
 
   health.TakeDamage(-5);
@@ -51,7 +52,7 @@ TEST_F(HealthTest, ArithmeticOfChangesAndWhatProtectsFromThem)
   health.SetHealth(10);
   health.SetInvulnerable(false);
   health.SetOneHit(true);
-  recorder.Watch<DiedEvent>(fighter->GetId(), "f");
+  log.Watch<DiedEvent>(fighter->GetId(), "f died");
   health.TakeDamage(1);
   EXPECT_EQ(health.GetHitpoints(), -1.0f) << "one hit kills";
   Frames(1);
@@ -62,8 +63,7 @@ TEST_F(HealthTest, ArithmeticOfChangesAndWhatProtectsFromThem)
   health.Kill();
   Frames(3);
   EXPECT_EQ(health.GetHitpoints(), Health::DeadHitpoints);
-  const std::vector<std::string> log = recorder.TakeLog();
-  EXPECT_EQ(std::count(log.begin(), log.end(), "f died"), 1);
+  EXPECT_EQ(log.CountOf("f died"), 1u);
 }
 
 TEST_F(HealthTest, BossesOnlyFlinchAndTheBossesDeathClearsTheOrdinaryEnemies)
@@ -75,9 +75,11 @@ TEST_F(HealthTest, BossesOnlyFlinchAndTheBossesDeathClearsTheOrdinaryEnemies)
   Handle<GameObject> fighter = Make("Fighter", {0, 0});
   Handle<GameObject> ally = Make("Ally", {0, -300});
   Handle<GameObject> bystander = Make("Bystander", {0, -600});
-  recorder.Watch<TeamChangeEvent>(fighter->GetId(), "fighter");
+  log.Watch<TeamChangeEvent>(fighter->GetId(), [](const TeamChangeEvent& event) {
+    return "fighter team " + std::to_string(event.team);
+  });
   Get<Team>(fighter)->Synchronize();
-  EXPECT_EQ(recorder.TakeLog(), std::vector<std::string>{"fighter team 1"}) << "told at once";
+  EXPECT_EQ(log.Take(), std::vector<std::string>{"fighter team 1"}) << "told at once";
 
   Get<Health>(boss)->SetHealth(0);
   Get<Health>(ally)->SetHealth(50);

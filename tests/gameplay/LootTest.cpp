@@ -18,14 +18,6 @@
 
 namespace
 {
-int CountPrefab(Space* space, const std::string& prefab)
-{
-  int count = 0;
-  for (const auto& [id, object] : space->GetObjectsById())
-    count += object && object->GetPrefabName() == prefab ? 1 : 0;
-  return count;
-}
-
 template <typename E, typename... Args>
 void Send(Args... args)
 {
@@ -60,10 +52,10 @@ TEST_F(CombatScene, DropsRollTheirChancesInOrder)
     Send<DiedEvent>(Make("NeverAmmo", {-100.0f, 0.0f})->GetId());
   }
   Frames(1);
-  EXPECT_EQ(CountPrefab(space, "Ammo_Pickup"), 20);
-  const int loot = CountPrefab(space, "EN_Loot_Small") + CountPrefab(space, "EN_Loot_Medium");
-  EXPECT_GT(loot, 20) << "loot drops four times in five";
-  EXPECT_LT(loot, 40);
+  EXPECT_EQ(CountPrefab(*space, "Ammo_Pickup"), 20u);
+  const std::size_t loot = CountPrefab(*space, "EN_Loot_Small") + CountPrefab(*space, "EN_Loot_Medium");
+  EXPECT_GT(loot, 20u) << "loot drops four times in five";
+  EXPECT_LT(loot, 40u);
 }
 
 // Sodas fly off a prop hit by a bullet of either side, and only then.
@@ -76,7 +68,7 @@ TEST_F(CombatScene, PropGivesOffSodasWhenShot)
   Touch(prop, bullet, CollisionGroup::ENEMY_PROJECTILE);
   Touch(prop, bullet, CollisionGroup::PLAYER);
   Touch(prop, bullet, CollisionGroup::WALL);
-  EXPECT_EQ(CountPrefab(space, "soda1"), 2);
+  EXPECT_EQ(CountPrefab(*space, "soda1"), 2u);
   for (const auto& [id, object] : space->GetObjectsById())
   {
     if (!object || object->GetPrefabName() != "soda1")

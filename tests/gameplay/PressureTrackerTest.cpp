@@ -8,6 +8,7 @@
 #include "gameplay/ship/ShipEvents.h"
 #include "object/GameobjectFactory.h"
 #include "physics/Rigidbody.h"
+#include "support/EventRecorder.h"
 #include "support/ShipScene.h"
 
 #include <set>
@@ -23,16 +24,6 @@ const std::string SealedRoom = "ship\n5\n5\n"
                                "0W0 10I 10I 1WI 000 \n"
                                "000 000 000 000 000 \n";
 const glm::vec2 Origin(1000.0f, 500.0f);
-
-class DepressurizationCounter : public Listener
-{
-public:
-  DepressurizationCounter() : Listener(6998) {}
-  void On(DepressurizationEvent*) { ++count; }
-  void On(ShipMapWallDestroyedEvent*) { ++wallsDestroyed; }
-  int count = 0;
-  int wallsDestroyed = 0;
-};
 
 std::set<std::pair<int, int>> CornerTiles(const PathGraph& graph, const ShipMap& map)
 {
@@ -69,7 +60,8 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
              {Object("Crate", "Default", Origin + glm::vec2(1.5f, 2.5f) * Tile, crate),
               Object("Drifter", "Default", Origin + glm::vec2(-3.0f, 2.5f) * Tile, crate)});
 
-  DepressurizationCounter announcements;
+  EventRecorder<DepressurizationEvent> announcements;
+  EventRecorder<ShipMapWallDestroyedEvent> wallsDestroyed;
   const glm::vec2 hole = Origin + glm::vec2(3.5f, 2.5f) * Tile;  // the tile left of the wall that goes
   glm::vec2 crateBefore;
   Run("sealedroom", 40, [&](int frame, Space& space) {
@@ -79,9 +71,8 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
     Rigidbody* crateBody = Find(space, "Crate")->GetComponent<Rigidbody>();
     if (frame == 1)
     {
-      EventManager::Instance()->Subscribe<DepressurizationCounter, DepressurizationEvent>(&announcements, space.GetId());
-      EventManager::Instance()->Subscribe<DepressurizationCounter, ShipMapWallDestroyedEvent>(&announcements,
-                                                                                             Find(space, "Ship")->GetId());
+      announcements.Watch(space.GetId());
+      wallsDestroyed.Watch(Find(space, "Ship")->GetId());
       // The grid sits on the map object, one tile per 128 units.
       EXPECT_EQ(map.WorldToTile(1000.0f, 500.0f), glm::ivec2(0, 0));
       EXPECT_EQ(map.WorldToTile(999.9f, 500.0f), glm::ivec2(-1, 0));
@@ -135,7 +126,7 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
         EXPECT_FLOAT_EQ(piece->GetTransform()->GetWorldPosition().x, hole.x + 54.0f) << "in a column right of the wall";
       }
     EXPECT_EQ(rubble, 5u);
-    EXPECT_EQ(announcements.wallsDestroyed, 1) << "one wall, one announcement";
+    EXPECT_EQ(wallsDestroyed.Count(), 1u) << "one wall, one announcement";
 
     // The room is outside now, and from every one of its cells the flows lead by a shortest way to
     // the cell at the hole, whose flow points out through it.
@@ -163,7 +154,7 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
     EXPECT_GT(Find(space, "Crate")->GetTransform()->GetWorldPosition().x, crateBefore.x + 1.0f);
     EXPECT_GT(crateBody->velocity.x, 0.0f);
     EXPECT_NEAR(crateBody->velocity.y, 0.0f, 1.0e-3f);
-    EXPECT_GT(announcements.count, 1);
+    EXPECT_GT(announcements.Count(), 1u);
     // Only the tiles around the hole were looked at again, and they match the new walls.
     EXPECT_EQ(NodeTiles(*graph), CornerTiles(*graph, map));
   });

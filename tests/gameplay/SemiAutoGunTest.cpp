@@ -15,7 +15,7 @@ protected:
   SemiAutoGunTest()
   {
     holder = Make("Gunner", {0, 0}, "holder");
-    recorder.Watch<ReloadEnd>(holder->GetId(), "holder");
+    log.Watch<ReloadEnd>(holder->GetId(), "holder reload end");
   }
 
   template <typename T = Gun>
@@ -43,9 +43,11 @@ protected:
   // A use every frame for this many frames; `rearm` as the enemies send it.
   void Use(int frames, bool rearm = false)
   {
-    recorder.duringUpdate = [this, rearm] { SendNow<UseEvent>(BRINDLE_SITE, holder->GetId(), true, 0u, rearm); };
+    controller.onEvent = [this, rearm](UpdateEvent&) {
+      SendNow<UseEvent>(BRINDLE_SITE, holder->GetId(), true, 0u, rearm);
+    };
     Frames(frames);
-    recorder.duringUpdate = nullptr;
+    controller.onEvent = nullptr;
   }
 
   Handle<GameObject> holder;
@@ -87,7 +89,7 @@ TEST_F(SemiAutoGunTest, OneRoundReloadsAreCutShortByFiringAndKeepWhatTheyLoaded)
   Use(1);
   EXPECT_FALSE(launcher.IsReloading()) << "firing ends the reload";
   EXPECT_EQ(launcher.GetMagAmmo(), 2.0f);
-  EXPECT_EQ(recorder.TakeLog(), std::vector<std::string>{"holder reload end"});
+  EXPECT_EQ(log.Take(), std::vector<std::string>{"holder reload end"});
 
   Shotgun& shotgun = Hold<Shotgun>("shotgun");
   reserve.SetAmmo(AmmoType::BULLET, 2.0f);

@@ -7,22 +7,6 @@
 
 #include <vector>
 
-namespace
-{
-class TriggerEdges : public Listener
-{
-public:
-  explicit TriggerEdges(std::uint32_t object) : Listener(1003)
-  {
-    EventManager::Instance()->Subscribe<TriggerEdges, DetectorTriggerBeginEvent>(this, object);
-    EventManager::Instance()->Subscribe<TriggerEdges, DetectorTriggerEndEvent>(this, object);
-  }
-  void On(DetectorTriggerBeginEvent*) { edges.push_back("Begin"); }
-  void On(DetectorTriggerEndEvent*) { edges.push_back("End"); }
-  std::vector<std::string> edges;
-};
-}  // namespace
-
 using QuickTapTest = FlowScene;
 
 TEST_F(QuickTapTest, APressAndReleaseBetweenTwoFramesIsSeenForOneFrame)
@@ -33,7 +17,9 @@ TEST_F(QuickTapTest, APressAndReleaseBetweenTwoFramesIsSeenForOneFrame)
   Space* space = session->GetSpace("Test", "blank");
   Handle<GameObject> made;
   session->GetFactory().CreateGameObject(made, "TapWatcher", space, "TapWatcher");
-  TriggerEdges detector(made->GetId());
+  EventLog detector;
+  detector.Watch<DetectorTriggerBeginEvent>(made->GetId(), "Begin");
+  detector.Watch<DetectorTriggerEndEvent>(made->GetId(), "End");
   Rest();  // the menu actions rest after start-up
   devices->Attach(7, true, RumbleSupport::Ready);
   Frame({TestEvents::ControllerAdded(devices->IndexOf(7))});
@@ -50,14 +36,14 @@ TEST_F(QuickTapTest, APressAndReleaseBetweenTwoFramesIsSeenForOneFrame)
   EXPECT_TRUE(actions->IsActionActive(0, ACTION_MENU_SELECT));  // a held one
   EXPECT_TRUE(actions->IsActionActive(0, ACTION_USE_SLOT_1));   // the mouse
   EXPECT_TRUE(actions->IsActionActive(0, ACTION_PAUSE));        // the pad
-  EXPECT_EQ(detector.edges, std::vector<std::string>{"Begin"});
+  EXPECT_EQ(detector.lines, std::vector<std::string>{"Begin"});
 
   Frame();
   EXPECT_FALSE(input->IsKeyPressed('g') || input->IsKeyTriggered('g'));
   EXPECT_TRUE(input->IsMouseButtonReleased(0));
   for (int action : {ACTION_INTERACT, ACTION_MENU_SELECT, ACTION_USE_SLOT_1, ACTION_PAUSE})
     EXPECT_FALSE(actions->IsActionActive(0, action)) << action;
-  EXPECT_EQ(detector.edges, (std::vector<std::string>{"Begin", "End"}));
+  EXPECT_EQ(detector.lines, (std::vector<std::string>{"Begin", "End"}));
 
   // Held across frames nothing changes: triggered once, pressed until let go.
   Frame({TestEvents::Key(SDLK_f, true)});

@@ -30,17 +30,10 @@ protected:
   void SetUp() override
   {
     InputFixture::SetUp();
-    InputActionMap::Init();
-    InputActionMap::InitDefaultBindings();
     map = InputActionMap::Instance();
     ASSERT_NE(map, nullptr);
     PlugController(PadA);
     PlugController(PadB);
-  }
-  void TearDown() override
-  {
-    InputActionMap::Shutdown();
-    InputFixture::TearDown();
   }
 
   // One game frame: the input pump, then the map's step, as both loops run them.

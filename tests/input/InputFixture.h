@@ -1,24 +1,25 @@
 #pragma once
-// A published Input on fake controllers, with an empty SDL queue, torn down after each test.
+// Input on fake controllers and the action map (support/ScopedEngine), with the events of each
+// frame going through an emptied SDL queue as the display's would.
 #include "InputTestSupport.h"
 
 #include "input/Input.h"
+#include "support/ScopedEngine.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
-class InputFixture : public ::testing::Test
+class InputFixture : public EngineTestWith<ScopedEngine::WithInput>
 {
 protected:
   void SetUp() override
   {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    Input::Init(std::make_unique<FakeInputDevices>(devices));
+    devices->readDisplay = true;
     input = Input::Instance();
     ASSERT_NE(input, nullptr);
   }
-  void TearDown() override { Input::Shutdown(); }
 
   // One frame: the events go through SDL's queue and the pump.
   void Frame(std::initializer_list<SDL_Event> events = {})
@@ -43,6 +44,5 @@ protected:
     Frame({TestEvents::ControllerRemoved(instanceId)});
   }
 
-  std::shared_ptr<FakeDeviceLog> devices = std::make_shared<FakeDeviceLog>();
   Input* input = nullptr;
 };

@@ -1,4 +1,5 @@
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 
 #include "support/CapturedLog.h"
 
@@ -30,7 +31,7 @@ public:
   int secondTwin = 0;
 };
 
-using ComponentTest = ObjectTest;
+using ComponentTest = EngineTestWith<ScopedEngine::EventsOnly>;
 
 Json::Value Parsed(const std::string& text)
 {

@@ -1,5 +1,7 @@
 #include "app/AllComponents.h"
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/EventRecorder.h"
+#include "support/ScopedEngine.h"
 
 #include "object/GameobjectFactory.h"
 #include "object/ObjectEvents.h"
@@ -30,16 +32,9 @@ public:
   std::function<void()> onAwake;
 };
 
-class GameObjectTest : public ObjectTest
+class GameObjectTest : public EngineTestWith<ScopedEngine::WithFactory>
 {
 protected:
-  GameObjectTest()
-  {
-    GameobjectFactory::SetInstance(&factory);
-    factory.SetComponentRegistrar(RegisterAllComponents);
-    factory.Initialize();
-  }
-  ~GameObjectTest() override { GameobjectFactory::SetInstance(nullptr); }
 
   RecordingComponent* Attach(Handle<GameObject>& object, std::uint32_t typeId)
   {
@@ -55,7 +50,7 @@ protected:
     return value;
   }
 
-  GameobjectFactory factory;
+  GameobjectFactory& factory = Factory();
   std::vector<std::string> calls;
 };
 
@@ -264,15 +259,6 @@ TEST_F(GameObjectTest, ResetToPrefabOfATypeThePrefabLacksStillRestartsIt)
 
 namespace
 {
-// Keeps the last object announced as moved.
-class MoveCatcher : public Listener
-{
-public:
-  MoveCatcher() : Listener(1000) {}
-  void On(PositionUpdateEvent* event) { moved = event->object; }
-  Handle<GameObject> moved;
-};
-
 TEST_F(GameObjectTest, SpawnRequestsCreateTheObjectAndPlaceItAfterItWakes)
 {
   factory.DefinePrefab("Shard", Parsed("{\"Transform\": {\"position\": [1, 1]}}"), "test");
@@ -281,27 +267,28 @@ TEST_F(GameObjectTest, SpawnRequestsCreateTheObjectAndPlaceItAfterItWakes)
   // Freed ids are handed out again first, so the spawned object's id is known beforehand.
   const std::uint32_t spawnedId = events->GetNewGOID();
   events->RecycleGOID(spawnedId);
-  MoveCatcher catcher;
-  events->Subscribe<MoveCatcher, PositionUpdateEvent>(&catcher, spawnedId);
+  // The last object announced as moved.
+  EventRecorder<PositionUpdateEvent, Handle<GameObject>> moves(
+      spawnedId, [](const PositionUpdateEvent& event) { return event.object; });
 
   events->QueueEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, spawner->GetId(), nullptr, "Shard", 4.0f,
                                                              5.0f, 1.0f, 0.0f));
   events->ProcessQueue();
-  ASSERT_TRUE(catcher.moved.IsValid());
-  EXPECT_EQ(catcher.moved->GetId(), spawnedId);
-  EXPECT_EQ(catcher.moved->GetPrefabName(), "Shard");
-  EXPECT_EQ(catcher.moved->GetTransform()->GetPosition(), glm::vec2(4.0f, 5.0f));
-  GameObject::Destroy(catcher.moved);
+  ASSERT_TRUE(moves.Heard() && moves.notes.back().IsValid());
+  EXPECT_EQ(moves.notes.back()->GetId(), spawnedId);
+  EXPECT_EQ(moves.notes.back()->GetPrefabName(), "Shard");
+  EXPECT_EQ(moves.notes.back()->GetTransform()->GetPosition(), glm::vec2(4.0f, 5.0f));
+  GameObject::Destroy(moves.notes.back());
 
   // The id went back to the free list with the object and its subscriptions went with it.
-  events->Subscribe<MoveCatcher, PositionUpdateEvent>(&catcher, spawnedId);
+  moves.Watch(spawnedId);
   CapturedLog output;
   events->SendEvent(MemoryManager::New<MakeGameObjectEvent>(BRINDLE_SITE, spawner->GetId(), nullptr, "Missing", 0.0f,
                                                             0.0f, 0.0f, 0.0f));
   EXPECT_TRUE(output.Contains("[ERROR] Couldn't find the prefab named: Missing"));
-  ASSERT_TRUE(catcher.moved.IsValid());
-  EXPECT_EQ(catcher.moved->GetComponents().size(), 1u);
-  GameObject::Destroy(catcher.moved);
+  ASSERT_TRUE(moves.notes.back().IsValid());
+  EXPECT_EQ(moves.notes.back()->GetComponents().size(), 1u);
+  GameObject::Destroy(moves.notes.back());
   GameObject::Destroy(spawner);
 }
 }  // namespace

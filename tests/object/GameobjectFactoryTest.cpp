@@ -1,4 +1,5 @@
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 
 #include "app/AllComponents.h"
 #include "object/ComponentFactory.h"
@@ -46,7 +47,7 @@ const std::vector<std::string> ExpectedWakeOrder = {
     "BanditController", "TestController", "AIController", "PlayerController",
 };
 
-class GameobjectFactoryTest : public ObjectTest
+class GameobjectFactoryTest : public EngineTestWith<ScopedEngine::EventsOnly>
 {
 protected:
   GameobjectFactoryTest()

@@ -1,33 +1,25 @@
 #pragma once
-// What level, prefab and registry tests run in: the object-model environment plus a factory with
-// every built component type, a registry, and one space, all published as the session does.
-#include "app/AllComponents.h"
+// What level, prefab and registry tests run in: the engine with a registry and a factory of its own
+// with every built component type (support/ScopedEngine), and one space.
 #include "object/GameobjectFactory.h"
 #include "object/ObjectEvents.h"
-#include "object/ObjectTestEnvironment.h"
 #include "object/PrefabFiles.h"
 #include "object/Registry.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 
 #include <json/json.h>
 #include <memory>
 #include <string>
 
-class LevelTest : public ObjectTest
+class LevelTest : public EngineTestWith<ScopedEngine::WithRegistry | ScopedEngine::WithFactory>
 {
 protected:
-  LevelTest()
-  {
-    GameobjectFactory::SetInstance(&factory);
-    Registry::SetInstance(&registry);
-    factory.SetComponentRegistrar(RegisterAllComponents);
-    factory.Initialize();
-  }
-
-  // Members go in reverse order: the space's objects leave the registry before it goes.
-  GameobjectFactory factory;
-  Registry registry;
+  GameobjectFactory& factory = Factory();
+  Registry& registry = *ScopedEngine::registry;
+  // It goes before the engine: its objects leave the registry while there is one.
   std::unique_ptr<Space> space = std::make_unique<Space>("main");
 
   static Json::Value Parsed(const std::string& text)
@@ -37,11 +29,6 @@ protected:
     return value;
   }
 
-  void Define(const std::string& prefab, const std::string& definition)
-  {
-    factory.DefinePrefab(prefab, Parsed(definition), "test");
-  }
-
   // The prefabs the game ships.
   void LoadShippedPrefabs()
   {
@@ -49,11 +36,8 @@ protected:
     factory.ReLoadPrefabs();
   }
 
-  Handle<GameObject> Find(Space& where, const std::string& name)
-  {
-    const auto found = where.FindObjectByName(name);
-    return found == where.ObjectsEnd() ? Handle<GameObject>() : found->second;
-  }
+  using EngineTest::Find;
+  static Handle<GameObject> Find(Space& where, const std::string& name) { return EngineTest::Find(&where, name); }
 
   // Destroys an object the way components do: the space listens on its id, the request is queued.
   // The space hears its own cleanup requests once it has loaded a level; subscribed here as that does.

@@ -1,4 +1,5 @@
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/ScopedEngine.h"
 
 #include "gameplay/combat/TeamEnum.h"
 #include "gameplay/ship/ShipTilePalette.h"
@@ -11,7 +12,7 @@
 
 namespace
 {
-class MemberDataTest : public ObjectTest
+class MemberDataTest : public EngineTestWith<ScopedEngine::EventsOnly>
 {
 protected:
   ~MemberDataTest() override { Members::Clear(members); }

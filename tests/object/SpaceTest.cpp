@@ -342,6 +342,28 @@ TEST_F(SpaceTest, UnloadingDestroysEverythingAndGivesTheIdsBack)
   EXPECT_EQ(ids.count(events->GetNewGOID()), 1u);
 }
 
+// Every id up to the last channel goes to an object, and none past it: a level of more objects
+// than that is loaded as far as the channels go, each object hearing its own events.
+TEST_F(SpaceTest, ALevelLargerThanTheChannelTableLoadsAsFarAsTheChannelsGo)
+{
+  std::string text = R"({"level": {"objects": [)";
+  for (std::uint32_t uuid = 1; uuid <= ChannelCount; ++uuid)
+    text += (uuid > 1 ? "," : "") + std::string(R"({"uuid": )") + std::to_string(uuid) + R"(, "name": "Thing"})";
+  text += "]}}";
+  CapturedLog output;
+  ASSERT_TRUE(LoadText(*space, text));
+  // The first ids are the system channels' and the space's own.
+  const std::size_t built = ChannelCount - EventManager::FirstObjectId - 1;
+  EXPECT_EQ(space->GetObjectsById().size(), built);
+  EXPECT_EQ(space->GetObjectsById().rbegin()->first, ChannelCount - 1);
+  EXPECT_EQ(output.CountOf("only " + std::to_string(built) + " of the 7000 objects could be built"), 1u);
+  EXPECT_EQ(output.CountOf("Out of object ids"), 1u);
+  const Handle<GameObject> last = space->GetObjectsById().rbegin()->second;
+  RequestDestruction(last);
+  events->ProcessQueue();
+  EXPECT_FALSE(last.IsValid()) << "the last object hears its own destruction";
+}
+
 TEST_F(SpaceTest, ObjectsSpawnedByEventJoinTheSpaceWokenAndPlaced)
 {
   Handle<GameObject> gun;

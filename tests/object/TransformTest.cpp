@@ -1,4 +1,6 @@
-#include "object/ObjectTestEnvironment.h"
+#include "support/HandMadeObjects.h"
+#include "support/EventRecorder.h"
+#include "support/ScopedEngine.h"
 
 #include "object/ObjectEvents.h"
 #include "object/Transform.h"
@@ -10,19 +12,7 @@ namespace
 constexpr float Pi = 3.14159265358979f;
 constexpr float Tolerance = 1e-4f;
 
-// Hears the events a transform sends.
-class TransformWatcher : public Listener
-{
-public:
-  TransformWatcher() : Listener(1000) {}
-  void On(PositionUpdateEvent* event) { moved.push_back(event->object->GetId()); }
-  void On(ParentedEvent* event) { parented.push_back(event->GetChannel()); }
-
-  std::vector<std::uint32_t> moved;
-  std::vector<std::uint32_t> parented;
-};
-
-class TransformTest : public ObjectTest
+class TransformTest : public EngineTestWith<ScopedEngine::EventsOnly>
 {
 protected:
   ~TransformTest() override
@@ -39,15 +29,17 @@ protected:
     auto* transform = static_cast<Transform*>(object->AttachComponent(MemoryManager::New<Transform>(BRINDLE_SITE)));
     transform->SetPosition(position);
     transform->SetRotation(rotation);
-    events->Subscribe<TransformWatcher, PositionUpdateEvent>(&watcher, object->GetId());
-    events->Subscribe<TransformWatcher, ParentedEvent>(&watcher, object->GetId());
+    moved.Watch(object->GetId());
+    parented.Watch(object->GetId());
     return transform;
   }
 
   static std::uint32_t IdOf(const Transform* transform) { return transform->GetGameObject()->GetId(); }
 
   std::vector<Handle<GameObject>> objects;
-  TransformWatcher watcher;
+  // The ids of the objects announced as moved, and the channels parenting was told on.
+  EventRecorder<PositionUpdateEvent> moved{[](const PositionUpdateEvent& event) { return event.object->GetId(); }};
+  EventRecorder<ParentedEvent> parented;
 };
 
 void ExpectNear(glm::vec2 actual, glm::vec2 expected)
@@ -167,7 +159,7 @@ TEST_F(TransformTest, EverySetterRefusesValuesThatAreNotFinite)
   child->AttachToParent(parent);
   child->SetScale(glm::vec2(2.0f, 3.0f));
   const glm::mat3 world = child->GetWorldMatrix();
-  watcher.moved.clear();
+  moved.notes.clear();
 
   for (const float bad : {NAN, INFINITY, -INFINITY})
   {
@@ -192,7 +184,7 @@ TEST_F(TransformTest, EverySetterRefusesValuesThatAreNotFinite)
   EXPECT_EQ(child->GetRotation(), 0.25f);
   EXPECT_EQ(child->GetScale(), glm::vec2(2.0f, 3.0f));
   EXPECT_EQ(child->GetWorldMatrix(), world);
-  EXPECT_TRUE(watcher.moved.empty());
+  EXPECT_TRUE(moved.notes.empty());
 }
 
 TEST_F(TransformTest, MovesAreAnnouncedToTheObjectAndItsDirectChildren)
@@ -202,21 +194,21 @@ TEST_F(TransformTest, MovesAreAnnouncedToTheObjectAndItsDirectChildren)
   Transform* grandchild = Make();
   child->AttachToParent(parent);
   grandchild->AttachToParent(child);
-  watcher.moved.clear();
+  moved.notes.clear();
 
   parent->SetPosition(glm::vec2(1.0f, 1.0f));
-  EXPECT_EQ(watcher.moved, (std::vector<std::uint32_t>{IdOf(parent), IdOf(child)}));
+  EXPECT_EQ(moved.notes, (std::vector<std::uint32_t>{IdOf(parent), IdOf(child)}));
 
-  watcher.moved.clear();
+  moved.notes.clear();
   parent->SetRotation(1.0f);
   parent->SetScale(glm::vec2(2.0f, 2.0f));
-  EXPECT_TRUE(watcher.moved.empty());
+  EXPECT_TRUE(moved.notes.empty());
   ExpectNear(child->GetWorldXAxis(), glm::vec2(2.0f * std::cos(1.0f), 2.0f * std::sin(1.0f)));
 
   // A transform without an object only stores the value.
   Transform loose;
   loose.SetPosition(glm::vec2(4.0f, 4.0f));
-  EXPECT_TRUE(watcher.moved.empty());
+  EXPECT_TRUE(moved.notes.empty());
   EXPECT_EQ(loose.GetWorldPosition(), glm::vec2(4.0f, 4.0f));
 }
 
@@ -224,12 +216,12 @@ TEST_F(TransformTest, ParentingIsAnnouncedLaterAndWatchesTheChild)
 {
   Transform* parent = Make();
   Transform* child = Make();
-  watcher.moved.clear();
+  moved.notes.clear();
   child->SetParent(parent);
-  EXPECT_TRUE(watcher.parented.empty()) << "queued, not sent at once";
-  EXPECT_TRUE(watcher.moved.empty());
+  EXPECT_TRUE(parented.notes.empty()) << "queued, not sent at once";
+  EXPECT_TRUE(moved.notes.empty());
   events->ProcessQueue();
-  EXPECT_EQ(watcher.parented, std::vector<std::uint32_t>{IdOf(child)});
+  EXPECT_EQ(parented.notes, std::vector<std::uint32_t>{IdOf(child)});
   EXPECT_EQ(events->SubscriptionCount(GameObjectDestroyedEvent::TypeId, IdOf(child)), 1u);
 
   // The child's destruction request takes it out of the parent's children.
@@ -342,16 +334,16 @@ TEST_F(TransformTest, MembersAreItsPositionRotationAndScale)
   Transform* transform = Make();
   Json::Value parent;
   transform->SetScale(glm::vec2(2.0f, 1.0f));
-  watcher.moved.clear();
+  moved.notes.clear();
   transform->SerializeMembers(parent);
-  EXPECT_TRUE(watcher.moved.empty()) << "before it wakes (a record being read) nobody can listen";
+  EXPECT_TRUE(moved.notes.empty()) << "before it wakes (a record being read) nobody can listen";
   transform->OnAwake();
   parent = Json::Value();
   transform->SerializeMembers(parent);
   EXPECT_FALSE(parent["Transform"].isMember("position"));
   EXPECT_TRUE(parent["Transform"].isMember("scale"));
   // Building the member list announces a possible move to whoever listens.
-  EXPECT_EQ(watcher.moved, std::vector<std::uint32_t>{IdOf(transform)});
+  EXPECT_EQ(moved.notes, std::vector<std::uint32_t>{IdOf(transform)});
 
   Json::Value record;
   Json::Reader().parse("{\"position\": [3, 4], \"rotation\": 1.5}", record);

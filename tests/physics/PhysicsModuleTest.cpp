@@ -49,20 +49,20 @@ TEST_F(PhysicsSceneTest, PushPairsGetTwoEventsInOrderAndArePushedApart)
   EXPECT_EQ(events->QueueLength(), 2u);  // queued, not yet delivered
   events->ProcessQueue();
   // The first entry queried and found the second in the grid: the found one hears first.
-  ASSERT_EQ(recorder.log.size(), 2u);
-  EXPECT_EQ(recorder.log[0].receiver, second->GetId());
-  EXPECT_EQ(recorder.log[0].other, first->GetId());
-  EXPECT_EQ(recorder.log[0].otherGroup, static_cast<std::uint32_t>(G::ENEMY));
-  EXPECT_EQ(recorder.log[1].receiver, first->GetId());
-  EXPECT_EQ(recorder.log[1].self, first->GetId());
+  ASSERT_EQ(recorder.notes.size(), 2u);
+  EXPECT_EQ(recorder.notes[0].receiver, second->GetId());
+  EXPECT_EQ(recorder.notes[0].other, first->GetId());
+  EXPECT_EQ(recorder.notes[0].otherGroup, static_cast<std::uint32_t>(G::ENEMY));
+  EXPECT_EQ(recorder.notes[1].receiver, first->GetId());
+  EXPECT_EQ(recorder.notes[1].self, first->GetId());
   EXPECT_LT(firstBody->velocity.x, 0.0f);
   EXPECT_GT(secondBody->velocity.x, 0.0f);
 
   // Two sub-steps in one frame: two pairs of events.
-  recorder.log.clear();
+  recorder.notes.clear();
   module->Step(module->timer.stepTime, 2);
   events->ProcessQueue();
-  EXPECT_EQ(recorder.log.size() % 2, 0u);
+  EXPECT_EQ(recorder.notes.size() % 2, 0u);
 }
 
 TEST_F(PhysicsSceneTest, TriggersAndGhostsGetEventsButNoPush)
@@ -79,25 +79,25 @@ TEST_F(PhysicsSceneTest, TriggersAndGhostsGetEventsButNoPush)
 
   StepOnce();
   events->ProcessQueue();
-  EXPECT_EQ(recorder.log.size(), 2u);
+  EXPECT_EQ(recorder.notes.size(), 2u);
   EXPECT_EQ(playerBody->velocity, glm::vec2(0, 0));
   EXPECT_EQ(itemBody->velocity, glm::vec2(0, 0));
 
   itemCollider->group = G::ENEMY;  // a push pair, but a ghost
   itemCollider->ghost = true;
-  recorder.log.clear();
+  recorder.notes.clear();
   StepOnce();
   events->ProcessQueue();
-  EXPECT_EQ(recorder.log.size(), 2u);
+  EXPECT_EQ(recorder.notes.size(), 2u);
   EXPECT_EQ(playerBody->velocity, glm::vec2(0, 0));
   EXPECT_FALSE(itemCollider->colliding);
 
   // Two PLAYER colliders are never tested.
   itemCollider->group = G::PLAYER;
-  recorder.log.clear();
+  recorder.notes.clear();
   StepOnce();
   events->ProcessQueue();
-  EXPECT_TRUE(recorder.log.empty());
+  EXPECT_TRUE(recorder.notes.empty());
 }
 
 TEST_F(PhysicsSceneTest, StaticEntriesAreFoundButNeverQueryMoveOrMeetEachOther)
@@ -118,9 +118,9 @@ TEST_F(PhysicsSceneTest, StaticEntriesAreFoundButNeverQueryMoveOrMeetEachOther)
   StepOnce();
   events->ProcessQueue();
   // One pair with the first wall: the wall's event first, then the ball's; the walls never meet.
-  ASSERT_EQ(recorder.log.size(), 2u);
-  EXPECT_EQ(recorder.log[0].receiver, wall->GetId());
-  EXPECT_EQ(recorder.log[1].receiver, ball->GetId());
+  ASSERT_EQ(recorder.notes.size(), 2u);
+  EXPECT_EQ(recorder.notes[0].receiver, wall->GetId());
+  EXPECT_EQ(recorder.notes[1].receiver, ball->GetId());
   EXPECT_GT(body->velocity.y, -50.0f);  // pushed back out of the wall
   EXPECT_TRUE(ballCollider->colliding);
   EXPECT_FALSE(wallCollider->colliding);  // only the moving side is marked
@@ -128,10 +128,10 @@ TEST_F(PhysicsSceneTest, StaticEntriesAreFoundButNeverQueryMoveOrMeetEachOther)
 
   // An inactive collider gets no events, but stays in the grid.
   ballCollider->SetActive(false);
-  recorder.log.clear();
+  recorder.notes.clear();
   StepOnce();
   events->ProcessQueue();
-  EXPECT_TRUE(recorder.log.empty());
+  EXPECT_TRUE(recorder.notes.empty());
   EXPECT_TRUE(module->Find(ball->GetId())->gridRecord.inGrid);
 
   // The space's update clears the colliding mark.
@@ -401,14 +401,14 @@ TEST_F(PhysicsSceneTest, StepEventsMatchEveryPairTestedOverRandomScenes)
       }
     events->ProcessQueue();
     std::multiset<std::pair<std::uint32_t, std::uint32_t>> expected;
-    for (const RecordedCollision& each : recorder.log)
+    for (const RecordedCollision& each : recorder.notes)
       expected.insert({each.receiver, each.other});
-    recorder.log.clear();
+    recorder.notes.clear();
 
     StepOnce();
     events->ProcessQueue();
     std::multiset<std::pair<std::uint32_t, std::uint32_t>> found;
-    for (const RecordedCollision& each : recorder.log)
+    for (const RecordedCollision& each : recorder.notes)
       found.insert({each.receiver, each.other});
     ASSERT_EQ(found, expected) << "scene " << sceneIndex;
 

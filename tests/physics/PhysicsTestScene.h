@@ -1,10 +1,7 @@
 #pragma once
-// A space's physics without a space: an event manager and a physics module published for the
-// test, objects built by hand with a Transform, an optional Rigidbody and a collider, and a
-// listener that records every CollisionEvent delivered to the objects it watches.
-#include "app/AllComponents.h"
-#include "core/EventManager.h"
-#include "core/Listener.h"
+// A space's physics on the bare engine (support/ScopedEngine): one space with its physics module,
+// objects built by hand with a Transform, an optional Rigidbody and a collider, and a recorder of
+// every CollisionEvent delivered to the objects it watches.
 #include "core/MemoryManager.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -16,8 +13,9 @@
 #include "physics/PhysicsModule.h"
 #include "physics/RectangleCollider.h"
 #include "physics/Rigidbody.h"
+#include "support/EventRecorder.h"
 #include "support/HandMadeObjects.h"
-#include "support/RecordingAssertHandler.h"
+#include "support/ScopedEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -33,19 +31,16 @@ struct RecordedCollision
   std::uint32_t otherGroup;
 };
 
-class CollisionRecorder : public Listener
+class CollisionRecorder : public EventRecorder<CollisionEvent, RecordedCollision>
 {
 public:
-  CollisionRecorder() : Listener(EventManager::Instance()->GetNewListenerId()) {}
-  void Watch(const Handle<GameObject>& object)
+  CollisionRecorder()
+      : EventRecorder([](const CollisionEvent& event) {
+          return RecordedCollision{event.GetChannel(), event.self->GetId(), event.other->GetId(), event.otherGroup};
+        })
   {
-    EventManager::Instance()->Subscribe<CollisionRecorder, CollisionEvent>(this, object->GetId());
   }
-  void On(CollisionEvent* event)
-  {
-    log.push_back({event->GetChannel(), event->self->GetId(), event->other->GetId(), event->otherGroup});
-  }
-  std::vector<RecordedCollision> log;
+  void Watch(const Handle<GameObject>& object) { EventRecorder::Watch(object->GetId()); }
 };
 
 class RecordingDrawer : public PhysicsDebugDraw
@@ -69,13 +64,11 @@ public:
   std::vector<fColor> rectangles;
 };
 
-class PhysicsSceneTest : public ::testing::Test
+class PhysicsSceneTest : public EngineTest
 {
 protected:
-  PhysicsSceneTest() : recordsBefore(MemoryManager::Instance()->RecordCount())
+  explicit PhysicsSceneTest(unsigned systems = EventsOnly) : EngineTest(systems)
   {
-    events = new EventManager();
-    EventManager::SetInstance(events);
     space = std::make_unique<Space>("PhysicsScene");
     module = PhysicsModule::Of(space.get());
     SpaceId = space->GetId();
@@ -85,10 +78,6 @@ protected:
   {
     DestroyHandMadeObjects(objects, *module);
     space.reset();
-    events->ProcessQueue();
-    EventManager::SetInstance(nullptr);
-    delete events;
-    EXPECT_EQ(MemoryManager::Instance()->RecordCount(), recordsBefore) << "pooled objects were left behind";
   }
 
   Handle<GameObject> MakeObject(glm::vec2 position, const std::string& name = "object")
@@ -131,36 +120,20 @@ protected:
 
   static glm::vec2 PositionOf(const Handle<GameObject>& object) { return object->GetTransform()->GetWorldPosition(); }
 
-  RecordingAssertHandler asserts;
-  EventManager* events = nullptr;
   std::unique_ptr<Space> space;
   PhysicsModule* module = nullptr;  // the space's
   std::uint32_t SpaceId = 0;  // the space's channel
   std::vector<Handle<GameObject>> objects;
-
-private:
-  std::size_t recordsBefore;
 };
 
-// The same, with a game-object factory published and initialised, for objects made from prefabs.
-// Objects the factory made are listed in `made` and ended with the test.
+// The same, with a game-object factory of its own, for objects made from prefabs. Objects the
+// factory made are listed in `made` and ended with the test.
 class PhysicsFactoryTest : public PhysicsSceneTest
 {
 protected:
-  PhysicsFactoryTest()
-  {
-    GameobjectFactory::SetInstance(&factory);
-    factory.SetComponentRegistrar(RegisterAllComponents);
-    factory.Initialize();
-  }
+  PhysicsFactoryTest() : PhysicsSceneTest(WithFactory) {}
+  ~PhysicsFactoryTest() override { DestroyHandMadeObjects(made, *module); }
 
-  ~PhysicsFactoryTest() override
-  {
-    DestroyHandMadeObjects(made, *module);
-    factory.ClearPrefabs();
-    GameobjectFactory::SetInstance(nullptr);
-  }
-
-  GameobjectFactory factory;
+  GameobjectFactory& factory = Factory();
   std::vector<Handle<GameObject>> made;
 };

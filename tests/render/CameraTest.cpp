@@ -1,7 +1,11 @@
 // The camera's view and mouse mapping, and its life with its space and the renderer.
 #include "render/Camera.h"
 
-#include "app/GameSessionTestEnvironment.h"
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/Space.h"
+#include "support/ScopedEngine.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
 #include "object/Transform.h"
@@ -96,7 +100,8 @@ TEST(CameraMathTest, TheMouseMapsThroughTheProjectionAndThePlacement)
   ExpectNear(Camera::WindowToWorld({1920, 540}, window, projection, placed), {2020, 50});
 }
 
-class CameraTest : public GameSessionTest
+// Windowless: without a window a camera has no mouse to follow.
+class CameraTest : public EngineTestWith<ScopedEngine::WithSession>
 {
 protected:
   Handle<GameObject> MakeCamera(Space* space, glm::vec2 position = {0, 0})

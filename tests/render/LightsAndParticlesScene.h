@@ -1,7 +1,6 @@
 #pragma once
-// A space to put lights and particle systems in: an event manager published for the test, a
-// Space with its own physics module, objects built by hand and woken in their initialisation order,
-// and a check that the test gave back every pooled block it took.
+// A space to put lights and particle systems in, on the bare engine (support/ScopedEngine): a Space
+// with its own physics module, and objects built by hand and woken in their initialisation order.
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
 #include "object/FrameEvents.h"
@@ -10,7 +9,7 @@
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
 #include "support/HandMadeObjects.h"
-#include "support/RecordingAssertHandler.h"
+#include "support/ScopedEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -18,25 +17,19 @@
 #include <string>
 #include <vector>
 
-class LightsAndParticlesScene
+class LightsAndParticlesScene : public ScopedEngine
 {
 public:
-  LightsAndParticlesScene() : recordsBefore(MemoryManager::Instance()->RecordCount())
+  LightsAndParticlesScene() : ScopedEngine(EventsOnly)
   {
-    events = new EventManager();
-    EventManager::SetInstance(events);
     space = std::make_unique<Space>("Level");
     physics = PhysicsModule::Of(space.get());
   }
 
-  ~LightsAndParticlesScene()
+  ~LightsAndParticlesScene() override
   {
     DestroyHandMadeObjects(objects, *physics);
     space.reset();
-    events->ProcessQueue();
-    EventManager::SetInstance(nullptr);
-    delete events;
-    EXPECT_EQ(MemoryManager::Instance()->RecordCount(), recordsBefore) << "pooled objects were left behind";
     EXPECT_EQ(asserts.Count(), expectedAsserts) << "checks failed unexpectedly";
   }
   LightsAndParticlesScene(const LightsAndParticlesScene&) = delete;
@@ -67,13 +60,8 @@ public:
     events->SendEvent(MemoryManager::New<DrawEvent>(BRINDLE_SITE, space->GetId(), renderer));
   }
 
-  RecordingAssertHandler asserts;
   std::size_t expectedAsserts = 0;
-  EventManager* events = nullptr;
   std::unique_ptr<Space> space;
   PhysicsModule* physics = nullptr;
   std::vector<Handle<GameObject>> objects;
-
-private:
-  std::size_t recordsBefore;
 };

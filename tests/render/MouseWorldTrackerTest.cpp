@@ -1,6 +1,10 @@
 #include "render/MouseWorldTracker.h"
 
-#include "app/GameSessionTestEnvironment.h"
+#include "app/GameSession.h"
+#include "core/EventManager.h"
+#include "core/MemoryManager.h"
+#include "object/Space.h"
+#include "support/ScopedEngine.h"
 #include "input/Input.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -15,15 +19,12 @@
 
 // A session drawing into the shared hidden window (320 x 180 pixels showing 1920 x 1080 world
 // units), with input on fake controllers, one live space and a camera in it at (100, 50).
-class MouseWorldTrackerTest : public GameSessionTest
+class MouseWorldTrackerTest : public EngineTest
 {
 protected:
   void SetUp() override
   {
     SKIP_WITHOUT_GL();
-    session->AttachWindow(HeadlessGl::Get());
-    session->projection = glm::ortho(-960.0f, 960.0f, -540.0f, 540.0f, 1.0f, -5.0f);
-    Input::Init(std::make_unique<FakeInputDevices>(std::make_shared<FakeDeviceLog>()));
     Json::Value cursor;
     Json::Reader().parse(R"({"MouseWorldTracker": null, "Transform": {"scale": [4, 4]}})", cursor);
     session->GetFactory().DefinePrefab("Cursor", cursor, "test");
@@ -31,8 +32,6 @@ protected:
     session->GetFactory().CreateGameObjectAt(camera, "Camera", space, 100, 50, "Camera");
     session->GetFactory().CreateGameObject(tracker, "Cursor", space, "Cursor");
   }
-
-  void TearDown() override { Input::Shutdown(); }
 
   void MoveMouseTo(int x, int y)
   {
@@ -46,7 +45,6 @@ protected:
   glm::vec2 TrackerPosition() const { return tracker->GetTransform()->GetWorldPosition(); }
   glm::vec2 MouseInWorld() const { return camera->GetComponent<Camera>()->GetMouseWorldPosition(); }
 
-  Space* space = nullptr;
   Handle<GameObject> camera;
   Handle<GameObject> tracker;
 };

@@ -67,6 +67,39 @@ void ChildProgram::Signal(int signalNumber)
   kill(child, signalNumber);
 }
 
+namespace
+{
+// Whether `process` has a handler of its own for `signalNumber` (the caught mask in /proc).
+bool Catches(pid_t process, int signalNumber)
+{
+  std::ifstream status("/proc/" + std::to_string(process) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("SigCgt:", 0) == 0)
+      return (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1)) & 1U;
+  return false;
+}
+}  // namespace
+
+bool ChildProgram::AwaitFrameLoop(std::chrono::seconds limit)
+{
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  // The child is only looked at, not reaped: Wait still reads how it ended.
+  const auto running = [this] {
+    siginfo_t ended{};
+    return waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0;
+  };
+  while (std::chrono::steady_clock::now() < deadline && running())
+  {
+    if (ReadWholeFile(outputPath.string()).find("State:") != std::string::npos)
+      return true;
+    if (Catches(child, SIGUSR1))
+      kill(child, SIGUSR1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return false;
+}
+
 Finished ChildProgram::Wait(std::chrono::seconds limit)
 {
   Finished result;

@@ -34,6 +34,10 @@ public:
   ChildProgram& operator=(const ChildProgram&) = delete;
 
   void Signal(int signalNumber);
+  // Waits until the child runs its frame loop: it answers a state request (SIGUSR1, sent only once
+  // its handler is in place) with a "State:" line only from there. False if it ended or `limit`
+  // passed first.
+  bool AwaitFrameLoop(std::chrono::seconds limit);
   // Waits at most `limit`; a child still running then is killed and reported as not exited.
   Finished Wait(std::chrono::seconds limit);
 

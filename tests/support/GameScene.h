@@ -13,6 +13,7 @@
 #include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/RecordingAssertHandler.h"
+#include "support/ScopedEngine.h"  // ObjectsOf
 #include "support/TemporaryDirectory.h"
 #include "support/TestEvents.h"
 
@@ -141,18 +142,6 @@ protected:
   void Release(SDL_Keycode key) { Script(TestEvents::Key(key, false)); }
 
   static GameObject* Find(Space& space, const std::string& name) { return space.GetObjectNamed(name).Get(); }
-
-  // The live objects made from a prefab.
-  static std::vector<GameObject*> ObjectsOf(Space& space, const std::string& prefab)
-  {
-    std::vector<GameObject*> found;
-    for (const auto& [id, handle] : space.GetObjectsById())
-    {
-      if (GameObject* object = handle.Get(); object != nullptr && object->GetPrefabName() == prefab)
-        found.push_back(object);
-    }
-    return found;
-  }
 
   CapturedLog output;
   RecordingAssertHandler asserts;

@@ -1,6 +1,7 @@
 #include "support/HandMadeObjects.h"
 
 #include "core/MemoryManager.h"
+#include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
@@ -27,4 +28,17 @@ void DestroyHandMadeObjects(std::vector<Handle<GameObject>>& objects, PhysicsMod
     GameObject::Destroy(object);
   }
   objects.clear();
+}
+
+Handle<GameObject> MakeBareObject(const std::string& name)
+{
+  Handle<GameObject> object = MemoryManager::NewHandle<GameObject>(BRINDLE_SITE, std::string("Test"), nullptr);
+  object->SetHandle(object);
+  object->SetName(name);
+  return object;
+}
+
+MemberList::MemberList(Component& component)
+{
+  component.GetMembers(members);
 }

@@ -1,12 +1,15 @@
 #pragma once
-// Game objects that a test builds by hand rather than through the factory, and their teardown.
+// Game objects that a test builds by hand rather than through the factory, their teardown, and
+// the members of a component as the inspector and the files see them.
 #include "core/Handle.h"
+#include "object/Members.h"
 
 #include <glm/glm.hpp>
 
 #include <string>
 #include <vector>
 
+class Component;
 class GameObject;
 class PhysicsModule;
 class Space;
@@ -19,3 +22,22 @@ Handle<GameObject> MakeHandMadeObject(glm::vec2 position, const std::string& nam
 // Takes each listed object that still lives out of the physics module, destroys every one and
 // empties the list.
 void DestroyHandMadeObjects(std::vector<Handle<GameObject>>& objects, PhysicsModule& physics);
+
+// A bare object called `name`, made the way the factory makes them, in no space.
+Handle<GameObject> MakeBareObject(const std::string& name = "object");
+
+// Members of a component, freed when the list goes.
+class MemberList
+{
+public:
+  explicit MemberList(Component& component);
+  ~MemberList() { Members::Clear(members); }
+  MemberList(const MemberList&) = delete;
+  MemberList& operator=(const MemberList&) = delete;
+
+  MemberBase* operator[](const std::string& name) const { return Members::Find(members, name); }
+  std::vector<MemberBase*>& Get() { return members; }
+
+private:
+  std::vector<MemberBase*> members;
+};
