@@ -134,8 +134,7 @@ return_to_the_overworld() {
       holds_within 'level("Overworld") == "overworld" and visible("Overworld")' 1 && break
     done
     if ! logged_since_mark "LTM: StartEncounter"; then
-      hold 2.0 s
-      sleep 0.5
+      fly_south_off_the_station
       logged_since_mark "LTM: StartEncounter" || return 0
     fi
     encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
@@ -164,6 +163,21 @@ for y in range(0, height, 2):
             sx, sy, count = sx + x, sy + y, count + 1
 print(sx // count - width // 2, height // 2 - sy // count, count) if count else print(0, 0, 0)
 '
+}
+
+# Flies the ship south until the station shows well above it or not at all: where the ship ended up
+# is looked at, since a key held while the overworld is still taking over moves nothing. Stops early
+# when a launched ship rams it on the way (the caller looks at the log).
+fly_south_off_the_station() {
+  local dx=0 dy=0 count=0
+  for _ in $(seq 1 20); do
+    logged_since_mark "LTM: StartEncounter" && return 0
+    read -r dx dy count < <(station_offset)
+    [ "$count" -lt 40 ] || [ "$dy" -gt 220 ] && return 0
+    hold 0.5 s
+  done
+  echo "[ERROR] the ship did not get off the station flying south: the station shows $dy pixels above it" >&2
+  exit 1
 }
 
 # A pilot for the overworld: it flies the ship onto the violet station and holds it there until a
@@ -234,7 +248,8 @@ shoot 07-overworld-again 1.5
 # The score reaches 3000 by aiming at moving enemies across several encounters, which no script
 # does; the boss ship then waits at (5000, 300). The boss room is loaded through the console instead,
 # into the space that is showing.
-CONSOLE_SHOT=08-console console "load_level Overworld BossRoom" 'level("Overworld") == "BossRoom"' "the boss room"
+CONSOLE_SHOT=08-console console "load_level Overworld BossRoom" \
+  'level("Overworld") == "BossRoom" and visible("Overworld") and not visible("Encounter")' "the boss room shown"
 shoot 08-boss-room 2.0
 # The player fires at the throne above (the pointer aims). Breaking it past the walking boss and his
 # turrets' beams takes aiming no script has: the end screen the win leads to is loaded through the
