@@ -165,15 +165,16 @@ print(sx // count - width // 2, height // 2 - sy // count, count) if count else 
 '
 }
 
-# Flies the ship south until the station shows well above it or not at all: where the ship ended up
-# is looked at, since a key held while the overworld is still taking over moves nothing. Stops early
-# when a launched ship rams it on the way (the caller looks at the log).
+# Flies the ship south until the station shows clear above it (the map's edge lies not far below)
+# or not at all: where the ship ended up is looked at, since a key held while the overworld is
+# still taking over moves nothing. Stops early when a launched ship rams it on the way (the caller
+# looks at the log).
 fly_south_off_the_station() {
   local dx=0 dy=0 count=0
   for _ in $(seq 1 20); do
     logged_since_mark "LTM: StartEncounter" && return 0
     read -r dx dy count < <(station_offset)
-    [ "$count" -lt 40 ] || [ "$dy" -gt 220 ] && return 0
+    [ "$count" -lt 40 ] || [ "$dy" -gt 70 ] && return 0
     hold 0.5 s
   done
   echo "[ERROR] the ship did not get off the station flying south: the station shows $dy pixels above it" >&2
@@ -273,10 +274,15 @@ key Escape
 await_log "LTM: StartUtility: introlevel"
 await_state 'level("Utility") == "introlevel"' "the menu after the credits"
 shoot 13-menu-after-credits 1.5
-# QUIT opens the question over the menu; YES is clicked on the question shown, again while the
-# game still runs (a click on the question's YES only ever quits).
-click -240 -250
-await_state 'level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")' "the quit question"
+# QUIT opens the question over the menu, clicked again while the question does not show (where QUIT
+# lies the question has no button); YES is clicked on the question shown, again while the game
+# still runs (a click on the question's YES only ever quits).
+quit_question='level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")'
+for _ in 1 2 3; do
+  click -240 -250
+  holds_within "$quit_question" 5 && break
+done
+await_state "$quit_question" "the quit question"
 shoot 14-quit-question
 for _ in 1 2 3; do
   # shellcheck disable=SC2046
