@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the prefabs of the boss fight into Assets/Prefabs/: the boss (the pirate king) and his
 fan-firing gun, the death ball and its charging glow, the thrown turret and the turret it lands as,
-the death twinkle, the throne, the teleport pads of the reinforcements and the object that frames
-the fight and shows the boss's taunt.
+the death twinkle, the throne, the field generator that shields it, the teleport pads of the
+reinforcements and the object that frames the fight and shows the boss's taunt.
 
 The boss fights for team 1 like every enemy but is marked as the boss, so the clearing of the room
 at his defeat spares him; his hitpoints only count the reinforcements he calls. The throne is what
@@ -32,6 +32,10 @@ def boss():
         "BossMovementLogic": None,
         "BossActionLogic": {"cooldown": 3.0, "maxCooldown": 6.0, "chargeTime": 6.0, "deathBallvel": 500.0},
         "Registerer": {"registryType": "ENEMIES"},
+        # Whoever walks into him is shoved off with a bang: the push is this over the distance along
+        # each axis, a few body lengths' worth at arm's reach.
+        "KnockAwayOnCollision": {"forcePerInvDistance": 3000000.0},
+        "EmitOnContact": None,
     }
     # Every item carries a body and a circle to be picked up by; the boss's never lies about.
     PREFABS["BossGun"] = loose_item(sprite("boss_gun", (128, 64)), 40.0)
@@ -50,11 +54,19 @@ def death_ball():
         "BossBallLogic": None,
         "TimedDestruction": timed_destruction(4.5),
     }
-    # Glows over the boss for the default charge; the shot ends the charge, not the glow.
+    # Glows over the boss for the default charge, drawing sparks in from all round (each reaches
+    # the middle in a second, turned a little so they swirl); the shot ends the charge, not the glow.
     PREFABS["BossBallCharging"] = {
         "Transform": None,
         "Sprite": sprite("boss_ball_charging", (176, 176), animated=True, period=0.15),
         "TimedDestruction": timed_destruction(6.0),
+        "ParticleSystem": {
+            "texture": "particle_spark", "blendMode": 2, "layer": "DL_PARTICLES", "maxParticles": 120,
+            "initialSpawn": 0, "spawnRate": 80.0, "ageMin": 0.8, "ageMax": 0.95,
+            "scaleMin": 14.0, "scaleMax": 24.0, "spawnRandos": [0.0, 6.283185, 180.0, 260.0],
+            "velocityDirAngleMin": 0.2, "velocityDirAngleMax": 0.4,
+            "color1": [1.0, 0.4, 0.9, 0.0], "color2": [1.0, 0.6, 1.0, 0.9], "color3": [1.0, 0.9, 1.0, 0.0]},
+        "ParticleAInitFunc1": None,
     }
 
 
@@ -96,6 +108,19 @@ def room():
         "Health": health(200),
         "BossThroneLogic": {"shakeIntensity": 0.15},
         "ThroneSpriteManager": None,
+    }
+    # The field generator: it raises the shield over the throne when the fight starts and lowers it
+    # when shot down (BossForceFieldManager), so the player must break it before the throne. It
+    # takes shots as an enemy body does, but is not counted among the enemies.
+    PREFABS["BossFieldGenerator"] = {
+        "Transform": {"scale": [128, 128]},
+        "Sprite": sprite("console_prop", color=[1.0, 0.5, 0.9, 1.0]),
+        "RectangleCollider": {"group": "ENEMY", "mapFlag": True, "scale": [112, 112]},
+        "Health": health(120, "event:/SFX/WallbreakV2"),
+        "Team": dict(ENEMY_TEAM),
+        "FlickerOnDeath": None,
+        "ReputationValue": {"value": 250},
+        "BossForceFieldManager": None,
     }
     # The blasts around the throne come from an object of their own at its place: the throne is
     # gone the moment it explodes.

@@ -8,7 +8,8 @@ walks along its top between (700, 2000) and (2500, 2000) in front of his throne;
 at the bottom with a beam gun, a rifle and a shield. Turrets land in the lower half (the boss's
 throw corners), reinforcements come out of two spawn pads at the sides. The throne is the way to win: when it dies it explodes, the cracked
 boss walls in the hull behind it blow out one after another, the hall loses its air and the boss
-with it.
+with it. A force field shields the throne until its generator, in the hall's upper right corner,
+is shot down.
 
 The camera "EN Camera" follows the player for five seconds, then the camera manager frames the
 player and its anchor, zooming out as far as they are apart. The anchor stands in space above the
@@ -88,7 +89,18 @@ def main():
     add("Level Manager", "Default", (0, 0), {"LevelManager": {}})
     # What the player carries in keeps its slots; these fill the empty ones (a run started here).
     add("Player1", "Player", PLAYER, {"Equipment": dict(PLAYER_GUNS)})
+    add_force_field(level)
     level.write("BossRoom")
+
+
+# The shield over the throne. Its generator raises it, six tiles by three about (1600, 2300), when
+# the fight starts, and lowers it when shot down; it stands in the hall's upper right corner, off
+# the boss's walk and away from the throne.
+FIELD_GENERATOR = (2780, 2270)
+
+
+def add_force_field(level):
+    level.add("Field Generator", "BossFieldGenerator", FIELD_GENERATOR)
 
 
 if __name__ == "__main__":

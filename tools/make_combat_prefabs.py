@@ -16,12 +16,12 @@ PREFABS = {}
 MUZZLE = [30.0, 4.0]
 
 
-def pistol(projectile, damage, cooldown):
+def pistol(projectile, damage, cooldown, velocity=900.0):
     """The first gun: a muzzle flash at every shot, a magazine of twelve."""
     record = gun(sprite("gun_pistol", (64, 32)), {
         "ammoType": "BULLET", "damage": damage, "fireCooldown": cooldown, "firePos": MUZZLE,
         "fireSound": "event:/SFX/PistolShoot", "magCapacity": 12.0, "projectilePrefab": projectile,
-        "reloadTime": 0.8, "shakeIntensity": 0.05, "velocity": 900.0})
+        "reloadTime": 0.8, "shakeIntensity": 0.05, "velocity": velocity})
     record["ChildSpawner"] = {"objects to spawn": [{"offset": [36.0, 4.0], "prefab": "MuzzleFlash"}]}
     return record
 
@@ -49,7 +49,9 @@ def flash(picture):
 
 def weapons():
     PREFABS["pistol"] = pistol("Bullet", 10.0, 0.25)
-    PREFABS["enemy_pistol"] = pistol("EnemyBullet", 5.0, 0.5)
+    # The enemies' pistol fires at a third of the player's rate and slower shots, which a player
+    # on the move can step out of.
+    PREFABS["enemy_pistol"] = pistol("EnemyBullet", 5.0, 0.9, velocity=700.0)
     PREFABS["Bullet"] = bullet("bullet", "PROJECTILE")
     PREFABS["EnemyBullet"] = bullet("bullet_enemy", "ENEMY_PROJECTILE")
     PREFABS["Rocket"] = {

@@ -8,7 +8,7 @@ the bandit and the path-following hunter.
 
 Every enemy is warm-coloured with red eyes (the pictures' own palette), fights for team 1 (ENEMY),
 is listed under ENEMIES, blinks away through FlickerOnDeath when it dies and says so with its own
-sound. A kind's numbers (hitpoints, speed, gun) are here; edit them and run the script. Each prefab
+sound; the walking ones face the way they go and fall down dead (CharacterAnimator). A kind's numbers (hitpoints, speed, gun) are here; edit them and run the script. Each prefab
 goes to the file named after it without blanks, as the editor saves prefabs.
 """
 from content import gun, health, sprite, timed_destruction, write_prefabs
@@ -36,8 +36,10 @@ def enemy_body(picture, size, radius, hitpoints, death_sound, speed, drag=4.0):
         "Health": health(hitpoints, death_sound),
         "FlickerOnDeath": None,
         "Registerer": {"registryType": "ENEMIES"},
-        # What killing it adds to the run's score: the tougher, the more.
-        "ReputationValue": {"value": 5 * hitpoints},
+        # What killing it adds to the run's score: the tougher, the more. With the loot, a cleared
+        # ship pays about 900 (the easy one) to 1500 (the hard one), so the 3000 that bring the
+        # boss's ship take a few boardings.
+        "ReputationValue": {"value": 3 * hitpoints // 2},
     }
 
 
@@ -63,9 +65,32 @@ def enemy_gun(name, picture, ammo_type, damage, cooldown, projectile, sound, vel
         "shakeIntensity": 0.0, "spread": float(spread), "velocity": float(velocity)})
 
 
-def walker(name, controller, picture, size, radius, hitpoints, death_sound, speed, weapon):
+# Which views a kind's pictures have: all four ("<stem>_walk_back" and "_front" too), the two
+# sides, or only the right side.
+ALL_VIEWS, SIDE_VIEWS, RIGHT_VIEW = ("right", "left", "back", "front"), ("right", "left"), ("right",)
+
+
+def animations(stem, speed, views):
+    """A walking enemy's CharacterAnimator over the pictures "<stem>_walk_right" and the like. A
+    kind drawn only from the sides shows them walking up and down as well ("Default"); one drawn
+    only facing right shows that way round."""
+    def picture(kind, side):
+        if side in views:
+            return f"{stem}_{kind}_{side}"
+        return "Default" if side in ("back", "front") else f"{stem}_{kind}_right"
+    record = {f"{kind}{side.capitalize()}": picture(kind, side)
+              for kind in ("walk", "idle") for side in ALL_VIEWS}
+    record.update({"death": f"{stem}_death", "maxSpeed": float(speed), "fastPeriod": 0.08, "slowPeriod": 0.3})
+    return record
+
+
+def walker(name, controller, picture, size, radius, hitpoints, death_sound, speed, weapon, views=SIDE_VIEWS):
     body = enemy_body(picture, size, radius, hitpoints, death_sound, speed)
     body[controller] = None
+    # Faces where it goes, and plays its fall when it dies (FlickerOnDeath takes it away after).
+    body["CharacterAnimator"] = animations(picture[:-len("_walk_right")], speed, views)
+    # Learns from its own side what it touches, so an unarmed one takes up a gun it walks over.
+    body["ItemDetector"] = None
     body["Equipment"] = {"startingPrimary": weapon} if weapon else None
     # Enemies never run dry: their guns reload from a reserve that does not shrink.
     body["Ammo"] = {"infinite_BULLET": True, "infinite_ENERGY": True, "infinite_EXPLOSIVE": True}
@@ -94,10 +119,12 @@ def basic_enemy():
 def walking_enemies():
     shot("EnemyBolt", "laser_bolt", (32, 8), 8, 1.0)
     shot("EnemyPellet", "bullet_enemy", (12, 12), 6, 1.0, lifetime=1.2)
-    enemy_gun("enemy_rifle", "gun_rifle", "BULLET", 4.0, 0.2, "EnemyBullet", "event:/SFX/RifleShoot", 900, 30, 1.5,
-              spread=4)
-    enemy_gun("enemy_blaster", "gun_beam", "ENERGY", 8.0, 0.8, "EnemyBolt", "event:/SFX/LaserShoot", 1100, 6, 1.2)
-    enemy_gun("enemy_scattergun", "gun_shotgun", "BULLET", 3.0, 0.35, "EnemyPellet", "event:/SFX/ShotgunShoot", 800, 8,
+    # An enemy fires whenever its gun allows while it chases: these rates keep a room of them at
+    # about a third of the player's health in ten seconds of standing in their fire.
+    enemy_gun("enemy_rifle", "gun_rifle", "BULLET", 3.0, 0.35, "EnemyBullet", "event:/SFX/RifleShoot", 800, 30, 1.5,
+              spread=6)
+    enemy_gun("enemy_blaster", "gun_beam", "ENERGY", 6.0, 1.0, "EnemyBolt", "event:/SFX/LaserShoot", 900, 6, 1.2)
+    enemy_gun("enemy_scattergun", "gun_shotgun", "BULLET", 3.0, 0.7, "EnemyPellet", "event:/SFX/ShotgunShoot", 700, 8,
               1.6, spread=12)
 
     # Ducks: quick and fragile, with pistols (the black one with a scattergun).
@@ -116,6 +143,8 @@ def walking_enemies():
            "enemy_rifle")
     walker("AI_bear_police", "BearController", "bear_police_walk_right", (112, 112), 38, 100, "event:/SFX/BearGrowl",
            240, "enemy_pistol")
+    # The police come without end once the clock has run out: a nuisance to flee, not a prize.
+    PREFABS["AI_bear_police"]["ReputationValue"] = {"value": 10}
 
 
 def drones():
@@ -167,8 +196,10 @@ def overworld():
     PREFABS["OW_FactionOne_EasyShip"] = overworld_ship("OW_enemy_ship_easy", "EnemyShipController", 260, "skirmish")
     PREFABS["OW_FactionOne_MedShip"] = overworld_ship("OW_enemy_ship_med", "EnemyShipController", 320, "freighter")
     PREFABS["OW_FactionOne_HardShip"] = overworld_ship("OW_enemy_ship_hard", "HardEnemyShipController", 380, "gunship", radius=130)
-    # The ship a SimpleShipSpawner launches: it hunts the player's ship.
+    # The ship a SimpleShipSpawner launches: it hunts the player's ship, and goes as soon as any
+    # encounter begins, so the player comes back to an overworld without hunters.
     PREFABS["Enemy Ship"] = overworld_ship("OW_enemy_ship_med", "HardEnemyShipController", 300, "skirmish")
+    PREFABS["Enemy Ship"]["DestroyOnEncounter"] = None
     # The arrow from the player's ship toward a base, tinted in the base's colour.
     PREFABS["OW_waypoint"] = {
         "Transform": None,
@@ -194,15 +225,15 @@ def teleporter():
 def bandits():
     # Bandits fight with rifles and turn slowly; the hunter finds its way through the ship to you.
     walker("AI_bandit", "BanditController", "bandit_walk_right", (96, 96), 30, 60, "event:/SFX/EnemyDeath", 230,
-           "enemy_rifle")
+           "enemy_rifle", views=ALL_VIEWS)
     walker("AI_hunter", "TestController", "hunter_walk_right", (96, 96), 30, 70, "event:/SFX/EnemyDeath", 260,
-           "enemy_scattergun")
+           "enemy_scattergun", views=RIGHT_VIEW)
 
 
 def hazards():
     # A turret: its base stays upright (RotationLock) and cannot be pushed (no mass); its head is
     # the gun it holds, which it turns and fires.
-    enemy_gun("turret_cannon", "turret_gun", "BULLET", 5.0, 0.45, "EnemyBullet", "event:/SFX/RifleShoot", 1000, 12,
+    enemy_gun("turret_cannon", "turret_gun", "BULLET", 4.0, 0.7, "EnemyBullet", "event:/SFX/RifleShoot", 900, 12,
               1.0)
     turret = enemy_body("turret_base", (96, 96), 40, 90, "event:/SFX/EnemyDeath", 0)
     turret["Sprite"] = sprite("turret_base", (96, 96))

@@ -184,7 +184,17 @@ def splash():
     level.add("Timer", "Default", (0, 0), {"LevelTransitionTimer": {"timer": 9.2, "nextLevel": "introlevel"}})
     level.add("Skip", "Default", (0, 0), {"SwitchLevelOnKeyPress": {"nextLevel": "introlevel",
                                                                    "musicChange": MENU_MUSIC}})
+    splash_drone_and_prompt(level)
     return level
+
+
+def splash_drone_and_prompt(level):
+    """The swelling drone under the cards, cut off as the splash goes (LoopSound), and the prompt
+    held back until the first card has faded in (TimedHide)."""
+    level.add("Intro Drone", "Default", (0, 0), {"LoopSound": None})
+    for record in level.objects:
+        if record["name"] == "Press Any Key":
+            record["components"]["TimedHide"] = {"delay": 1.7}
 
 
 def button_columns(level, buttons, layers, menu, x):
@@ -281,12 +291,18 @@ def how_to_play():
     return level
 
 
+# Where the credits' last card waits: Space, F or a mouse button (or the pad's A or a trigger)
+# jumps the camera there at once (SnapCameraOnInput snaps to this point).
+LAST_CARD = (0, 3000)
+
+
 def credits():
     level = Level("credits")
-    level.camera()
+    level.add("Camera", "Camera", (0, 0), {"SnapCameraOnInput": None})
     level.picture("Slides", "credits_1", (0, 0), SLIDE_SIZE, "DL_GUI_FRAME")
     level.objects[-1]["components"]["Credits"] = {
         "images": ["credits_1", "credits_2", "credits_3", "credits_4"], "timePerSlide": 3.0, "transitionTime": 1.0}
+    level.picture("Last Card", "credits_4", LAST_CARD, SLIDE_SIZE, "DL_GUI_FRAME")
     # Escape (or the pad's B) leaves early.
     level.hot_key("Back Key", "CancelDetector", "ButtonMainMenu", {"target": "introlevel"})
     return level

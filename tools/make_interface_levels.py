@@ -47,16 +47,19 @@ def write_interface_prefabs():
             "TextToSprite": {"layer": HUD_LAYER},
         },
         # A police bear tumbling down the screen when the clock runs out; it grows from 0.2 to 0.35
-        # of this size as it falls.
+        # of this size as it falls. Its weight is such that the clock's push (2000 a frame for 1.7 s)
+        # brings it down the 450 units from above the screen to the middle, where the player is.
         "HUD_JumpingBear": {
             "Transform": None,
             "Sprite": sprite("HUD_jumping_bear", (800, 800)),
-            "Rigidbody": {"velocityDrag": 0.0},
+            "Rigidbody": {"velocityDrag": 0.0, "invMass": 0.155},
         },
         # The bubble over something the player can use.
+        # Hidden in the prefab (the editor shows no stray bubble), switched on as it appears.
         "EN_ActionHint": {
             "Transform": None,
-            "Sprite": sprite("HUD_interact_hint", (64, 64), animated=True, period=0.3),
+            "Sprite": sprite("HUD_interact_hint", (64, 64), animated=True, period=0.3, draw=False),
+            "InteractionHint": None,
         },
         # The ring the overworld tutorial points with, and sparks circling round what it points at
         # (the tutorial sets the circle's radii).
@@ -104,32 +107,38 @@ def write_interface_prefabs():
             "Sprite": sprite("boss_field", (3000, 64), animated=True, period=0.1),
             "RectangleCollider": {"group": "WALL", "scale": [3000, 300]},
         },
+        # Loot, worth a little next to a kill: every kill and supply crate may drop a small or
+        # medium piece, and each ship hides a few more.
         "EN_Loot_Small": {
             "Transform": None,
             "Sprite": sprite("loot_small", (40, 40), animated=True, period=0.25),
             "CircleCollider": {"group": "LOOT", "radius": 20.0},
             "Rigidbody": loot_body,
-            "ReputationValue": {"value": 100},
+            "ReputationValue": {"value": 25},
         },
         "EN_Loot_Medium": {
             "Transform": None,
             "Sprite": sprite("loot_medium", (48, 48), animated=True, period=0.25),
             "CircleCollider": {"group": "LOOT", "radius": 24.0},
             "Rigidbody": loot_body,
-            "ReputationValue": {"value": 250},
+            "ReputationValue": {"value": 60},
         },
         "EN_Loot_Large": {
             "Transform": None,
             "Sprite": sprite("loot_large", (72, 72), animated=True, period=0.25),
             "CircleCollider": {"group": "LOOT", "radius": 36.0},
             "Rigidbody": loot_body,
-            "ReputationValue": {"value": 500},
+            "ReputationValue": {"value": 150},
         },
+        # A can knocked out of a soda machine: it skids to a stop on the deck, but one that flies
+        # out through a breach drifts on, out of sight.
         "soda1": {
             "Transform": None,
             "Sprite": sprite("soda", (40, 40)),
             "CircleCollider": {"group": "SODA", "radius": 16.0},
             "Rigidbody": {"velocityDrag": 2.0, "angularDrag": 2.0},
+            "DragManager": {"onShipDrag": 2.0, "onShipAngularDrag": 2.0},
+            "HideInSpace": None,
             "TimedDestruction": timed_destruction(8.0),
         },
     })

@@ -11,7 +11,8 @@ waypoint come from tools/make_enemy_prefabs.py, the tutorial from tools/make_int
 - "OW_Base", a faction's station launching ships (FactionController); the level gives each its
   picture and tint, which also tints its arrow;
 - "OW_BossShip", the pirate king's galleon the level flow brings once the score reaches 3000;
-  ramming it boards "BossRoom"; "OW_BossArrow", the large white arrow that points the way to it;
+  ramming it boards "BossRoom"; it launches a hunter every ten seconds (SimpleShipSpawner);
+  "OW_BossArrow", the large white arrow that points the way to it;
 - "OW_Boundary", one wall of the map's edge (MapBoundingColliders sizes and places four);
 - "OW_SpaceTile", a tile of the background (the level gives it its picture).
 
@@ -58,6 +59,8 @@ def stations():
         "Sprite": sprite("OW_boss_ship", (640, 640)),
         "CircleCollider": {"group": "SHIP", "radius": 230.0},
         "LoadEncounter": {"level filename": "BossRoom"},
+        # Launches a hunter ("Enemy Ship") every ten seconds while the player makes for it.
+        "SimpleShipSpawner": None,
     }
     # Larger than the stations' arrows, and white, a tint none of them has.
     PREFABS["OW_BossArrow"] = {

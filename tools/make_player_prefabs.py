@@ -159,10 +159,12 @@ def feedback():
         "Transform": {"position": [-200, 60], "scale": [1.6, 1.6]},
         "TextToSprite": {"color": [1.0, 0.25, 0.2, 1.0], "layer": "DL_HUD"},
     }
+    # A burst of one of the four explosion drawings, taken at random when it appears.
     PREFABS["ShipDeathBlast"] = {
         "Transform": None,
-        "Sprite": sprite("blast", (288, 288), animated=True, period=0.08),
-        "TimedDestruction": timed_destruction(0.64),
+        "Sprite": sprite("explosion_01", (288, 288)),
+        "RandExplosionSprite": None,
+        "TimedDestruction": timed_destruction(0.8),
     }
 
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes the prefabs of the ship's interior into Assets/Prefabs/: the tiles a ShipMap makes from
 its layout codes, their rubble and particles, the hole a depressurised room leaves, the throne
-room's shield wall and the ship's thruster flame.
+room's shield wall, the ship's thruster flame, and what an encounter ship holds besides (its hatch,
+cover, crates, comm station, escape pod, stash, soda machine and jukebox, the open space round it
+and the sky behind it).
 
 One tile is 128 world units (a 32-pixel picture at 4 units a pixel). Tile objects stand at their
 tile's centre; walls and fields are shifted onto the tile's right or bottom edge by their sprite
@@ -36,6 +38,7 @@ FACING_FIELD_PICTURE = {"scale": [1.0, 0.375], "offset": [0.0, -0.5]}     # 32 x
 BOSS_WALL_PICTURE = {"scale": [1.0, 1.5], "offset": [0.0, -0.25]}         # 32 x 48 pixels
 
 PREFABS = {}
+STAR_TILE = 1024              # a 256-pixel picture of stars at 4 units a pixel
 
 
 def floor(name, source):
@@ -125,10 +128,14 @@ def main():
         "WallLogic": {"type": 1},
         "BossWallExplosion": None,
     }
+    # The shield over the throne, which the throne room's field generator raises at (1600, 2300) and
+    # lowers when it is shot down: six tiles wide and three high, it stops the player and every
+    # shot, so the throne can be hurt only once the generator is gone. It is drawn over the throne
+    # (sorted as if 200 units lower), which shows through it.
     PREFABS["BossField"] = {
-        "Transform": {"scale": [TILE, TILE]},
-        "Sprite": sprite("boss_field", animated=True, period=0.12),
-        "RectangleCollider": {"group": "WALL", "mapFlag": True, "scale": [TILE, TILE]},
+        "Transform": {"scale": [6 * TILE, 3 * TILE + 16]},
+        "Sprite": sprite("boss_field", animated=True, period=0.12, yOrderOffset=-200.0),
+        "RectangleCollider": {"group": "WALL", "mapFlag": True, "scale": [6 * TILE, 3 * TILE + 16]},
     }
 
     for number in (1, 2, 3):
@@ -178,8 +185,84 @@ def main():
         "FlickerOnDeath": None,
         "SpawnOnDestruction": {"ammoPrefab": "Ammo_Pickup", "ammoChance": 0.6},
     }
+    boarding_fixtures()
 
     write_prefabs(PREFABS)
+
+
+def boarding_fixtures():
+    """What else an encounter ship holds besides its walls, cover and crates."""
+    # The ship's comm station: it starts the HUD's clock when the boarding begins, and using it
+    # jams the call for help (the clock runs at half speed) or lets it through again.
+    PREFABS["EN_CommStation"] = {
+        "Transform": {"scale": [96, 96]},
+        "Sprite": sprite("comm_station", animated=True, period=0.5),
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 64},
+        "CommStationsControls": None,
+        "ActionHintController": None,
+    }
+    # The captain's escape pod: using it ends the run, with what has been collected so far.
+    PREFABS["EN_EscapePod"] = {
+        "Transform": {"scale": [112, 112]},
+        "Sprite": sprite("exit_hatch", animated=True, period=0.25, yOrderOffset=100000, color=[1.0, 0.55, 0.45, 1.0]),
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 56},
+        "LoadEndScreen": None,
+        "ActionHintController": None,
+    }
+    # The airlock's stash: a gun thrown near it is drawn in and kept for the end of the run.
+    PREFABS["EN_Stash"] = {
+        "Transform": {"scale": [80, 80]},
+        "Sprite": sprite("crate_metal", color=[0.6, 1.0, 0.75, 1.0]),
+        "CircleCollider": {"group": "COLLECTION_ZONE", "ghost": True, "radius": 90},
+        "CollectionZone": None,
+    }
+    # The mess's soda machine: every shot that hits it knocks a can out.
+    PREFABS["EN_SodaMachine"] = {
+        "Transform": {"scale": [96, 96]},
+        "Sprite": sprite("console_prop", color=[1.0, 0.6, 0.5, 1.0]),
+        "RectangleCollider": {"group": "PROPS", "mapFlag": True, "scale": [80, 80]},
+        "YerbaOnContact": None,
+    }
+    # The crew's jukebox: using it starts or stops the music.
+    PREFABS["EN_Jukebox"] = {
+        "Transform": {"scale": [96, 96]},
+        "Sprite": sprite("console_prop", color=[0.8, 0.65, 1.0, 1.0]),
+        "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 64},
+        "InteractJukebox": None,
+        "ActionHintController": None,
+    }
+    # Open space round the ship: a player who drifts this far out through a breach is lost. The
+    # level sizes each side.
+    PREFABS["EN_Void"] = {
+        "Transform": None,
+        "RectangleCollider": {"group": "PHYSICS_ZONE", "ghost": True, "mapFlag": True, "scale": [TILE, TILE]},
+        "KillOnContact": None,
+    }
+    # Where the mouse points, in the fight's world.
+    PREFABS["EN_Crosshair"] = {
+        "Transform": None,
+        "Sprite": sprite("ui_crosshair", (48, 48), layer="DL_HUD"),
+        "MouseWorldTracker": None,
+    }
+    # A tile of the near stars behind the ship: the level lays them in a grid, and each follows the
+    # camera most of the way, so that together they seem far off.
+    PREFABS["EN_StarField"] = {
+        "Transform": None,
+        "Sprite": sprite("space_stars_near", (STAR_TILE, STAR_TILE), layer="DL_BACKGROUND"),
+        "ParallaxController": {"target": "EN Camera", "mutliplier": 0.85},
+    }
+    # A piece of some earlier wreck drifting past the ship.
+    PREFABS["EN_Debris"] = {
+        "Transform": {"rotation": 0.6},
+        "Sprite": sprite("rubble_red_2", (160, 160), layer="DL_BACKGROUND", color=[0.6, 0.6, 0.7, 1.0]),
+        "ZestyDriftMotivator": {"displacement": [70.0, 12.0]},
+    }
+    # A far ship crossing behind the fight some while after the boarding.
+    PREFABS["EN_PassingShip"] = {
+        "Transform": None,
+        "Sprite": sprite("OW_enemy_ship_hard", (512, 512), layer="DL_BACKGROUND", color=[0.45, 0.45, 0.55, 1.0]),
+        "MoveTo": {"delay": 20.0, "travelTime": 60.0},
+    }
 
 
 if __name__ == "__main__":

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A player's run through the real program, driven by key presses and mouse clicks into the game's
-# window only: splash -> menu -> START -> skip the overworld tutorial -> ram a ship -> fight -> leave
-# by the exit -> ... until the score reaches 3000 -> ram the boss ship -> win -> end screen -> menu
-# -> credits -> menu -> QUIT through the question. A screenshot of each stage goes to the folder
+# window only: splash -> menu -> START -> skip the overworld tutorial -> ram a ship -> pause and
+# resume the fight -> fight -> leave by the exit -> ... -> a ship whose clock runs out and the police
+# teleport aboard -> ... until the score reaches 3000 -> ram the boss ship -> the force field over
+# the throne -> win -> end screen -> menu -> credits -> menu -> QUIT through the question. A screenshot of each stage goes to the folder
 # named; the run fails unless the game ends by itself with exit code 0, no leak report and no
 # "[ERROR]" line.
 #
@@ -32,9 +33,21 @@ for entry in "$root"/Assets/*; do
   name=$(basename "$entry")
   case "$name" in
     GameSettings|EditorSettings) cp "$entry" "$folder/Assets/$name" ;;
+    LevelFiles) mkdir "$folder/Assets/$name" && ln -s "$entry"/* "$folder/Assets/$name/" ;;
     *) ln -s "$entry" "$folder/Assets/$name" ;;
   esac
 done
+# The encounter clock gives a boarding party 100 s of the game's time before the police come, longer
+# than this run can wait on a busy machine: the run's own HUD starts the clock at 6 s.
+hud="$folder/Assets/LevelFiles/HUD.json"
+rm "$hud"
+python3 - "$root/Assets/LevelFiles/HUD.json" > "$hud" <<'PYTHON'
+import json, sys
+hud = json.load(open(sys.argv[1]))
+[timer] = [o for o in hud["level"]["objects"] if o["name"] == "HUD_Timer"]
+timer["components"]["EncounterTimer"]["clockTime"] = 6.0
+json.dump(hud, sys.stdout, indent=3)
+PYTHON
 # The console opens on the back-quote key only when the settings allow it.
 cat > "$folder/Assets/EditorSettings" <<'JSON'
 {"currentlyEditing": "", "showConsole": true, "showDebugView": false, "startInEditMode": false}
@@ -48,8 +61,8 @@ trap 'end_of_script "$folder"' EXIT
 # puts the keyboard into its command line (the game hears no keys while it is there), Return runs
 # it and the script waits for its effect ($2, a state condition, named by $3). A command whose
 # effect does not come is typed again (it did not run: what these commands do is the same done
-# twice). Return also lets go of the keyboard, and back-quote closes the console again. No Escape:
-# once the line has let go the game hears it, and it pauses every level that is played.
+# twice). Return may let go of the line already; Escape leaves it while it still holds the keyboard
+# (an Escape the line does not take reaches the game, which pauses), and back-quote closes the console.
 console() {
   key grave
   await_state 'window("Console")' "the console to open"
@@ -61,7 +74,10 @@ console() {
     holds_within "$2" 10 && break
   done
   await_state "$2" "$3"
-  await_state 'not typing()' "the console's command line to let go of the keyboard after Return"
+  if ! holds_within 'not typing()' 1; then
+    key Escape
+    await_state 'not typing()' "the console's command line to let go of the keyboard"
+  fi
   key grave
   await_state 'not window("Console")' "the console to close"
   # shellcheck disable=SC2046
@@ -233,6 +249,12 @@ ram_a_launched_ship
 encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
 await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
 shoot 05-encounter 2.0
+# Escape pauses the fight under the pause menu, and again goes back to it.
+key Escape
+await_state 'paused("Encounter") and shows("pause_menu")' "the fight paused under the pause menu"
+shoot 06-paused
+key Escape
+await_state 'not paused("Encounter") and not shows("pause_menu")' "the fight going on again"
 
 # The boarding party: the pistol at the player's feet is picked up and tried out along the airlock,
 # then put down again (the boss room hands a player with empty hands its beam gun), and the player
@@ -240,40 +262,54 @@ shoot 05-encounter 2.0
 key e
 hold 1.0 d
 hold 0.8 space
-shoot 06-fight 0.1
+shoot 07-fight 0.1
 key e
 return_to_the_overworld "$encounter"
 await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("Encounter")' "the overworld again"
-shoot 07-overworld-again 1.5
+shoot 08-overworld-again 1.5
+
+# The freighter calls for help: its comm station starts the clock on the HUD, and when the clock
+# has run out the police teleport aboard. Which ship a station launches is the dice's, so the
+# freighter is loaded through the console, into the space that is showing.
+mark
+CONSOLE_SHOT=09-console console "load_level Overworld freighter" 'level("Overworld") == "freighter" and player() is not None' "the freighter"
+await_log "Encounter clock: started"
+shoot 10-clock
+await_log "Reinforcements: a wave teleports in" 60
+shoot 11-reinforcements 1.0
+return_to_the_overworld freighter
+await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("HUD")' "the overworld, without the fight's HUD"
 
 # The score reaches 3000 by aiming at moving enemies across several encounters, which no script
-# does; the boss ship then waits at (5000, 300). The boss room is loaded through the console instead,
-# into the space that is showing.
-CONSOLE_SHOT=08-console console "load_level Overworld BossRoom" \
+# does; the boss ship then waits at (5000, 300). The boss room is loaded through the console instead.
+# A generator raises the force field over the throne as the fight begins.
+mark
+console "load_level Overworld BossRoom" \
   'level("Overworld") == "BossRoom" and visible("Overworld") and not visible("Encounter")' "the boss room shown"
-shoot 08-boss-room 2.0
+await_log "Force field: raised"
+shoot 12-boss-room 2.0
 # The player fires at the throne above (the pointer aims). Breaking it past the walking boss and his
 # turrets' beams takes aiming no script has: the end screen the win leads to is loaded through the
 # console, into the space that is showing (as the end-screen cheat key does).
 xdotool mousemove $((20 + window_width / 2)) 24
 hold 4.0 space
-shoot 09-boss-fight 0.1
+shoot 13-boss-fight 0.1
 console "load_level Overworld endscreen" 'level("Overworld") == "endscreen"' "the end screen"
-shoot 10-end-screen 2.0
+shoot 14-end-screen 2.0
 # The end screen takes any key once its haul has poured out, which no state shows: the key is
 # pressed again until the menu comes (a press on the menu, with nothing focused, does nothing).
 press_until "LTM: StartUtility: introlevel" space
 await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu after the end screen"
-shoot 11-menu-after-end-screen 1.5
+shoot 15-menu-after-end-screen 1.5
 press_until "LTM: StartUtility: credits" click -240 -160
 await_state 'level("Utility") == "credits"' "the credits"
-shoot 12-credits 2.5
+shoot 16-credits 2.5
 # Escape on the menu would pause it, so it is pressed once, on the credits shown.
 mark
 key Escape
 await_log "LTM: StartUtility: introlevel"
 await_state 'level("Utility") == "introlevel"' "the menu after the credits"
-shoot 13-menu-after-credits 1.5
+shoot 17-menu-after-credits 1.5
 # QUIT opens the question over the menu, clicked again while the question does not show (where QUIT
 # lies the question has no button); YES is clicked on the question shown, again while the game
 # still runs (a click on the question's YES only ever quits).
@@ -283,7 +319,7 @@ for _ in 1 2 3; do
   holds_within "$quit_question" 5 && break
 done
 await_state "$quit_question" "the quit question"
-shoot 14-quit-question
+shoot 18-quit-question
 for _ in 1 2 3; do
   # shellcheck disable=SC2046
   click_to_quit $(at -200 -110)

@@ -108,6 +108,8 @@ void Editor::Draw()
 {
   if (host == nullptr || ImGui::GetCurrentContext() == nullptr)
     return;
+  // Only the ship tile window drawn within this frame holds the picking back.
+  pickingSuppressedThisFrame = false;
   ImGui::PushStyleColor(ImGuiCol_MenuBarBg, ImVec4(0.0f, 0.0f, 0.0f, 1.0f));
   ImGui::PushStyleColor(ImGuiCol_PopupBg, ImVec4(0.125f, 0.125f, 0.125f, 1.0f));
   ImGui::PushStyleColor(ImGuiCol_HeaderHovered, ImVec4(0.75f, 0.54f, 0.54f, 1.0f));
@@ -128,8 +130,6 @@ void Editor::Draw()
   DrawDroppedFiles();
   if (host->IsEditorRunning() && !host->IsRunning())
     PickInViewport();
-  pickingSuppressed = false;
-  pickingSuppressedThisFrame = false;
 
   ImGui::PopStyleColor(5);
 }
@@ -139,7 +139,7 @@ void Editor::PickInViewport()
   host->UpdateEditorPicking();
   const Input* input = Input::Instance();
   // A click on one of the editor's windows is the window's, not the object's behind it.
-  if (gizmoDragging || !hoveredObject.IsValid() || pickingSuppressed || pickingSuppressedThisFrame ||
+  if (gizmoDragging || !hoveredObject.IsValid() || pickingSuppressedThisFrame ||
       input == nullptr || !input->IsMouseButtonTriggered(0) || ImGui::GetIO().WantCaptureMouse)
     return;
   showObjectWindows = true;

@@ -84,8 +84,6 @@ public:
   bool editedLevelChanged = false;
   // Written by the session's picking every editor frame.
   Handle<GameObject> hoveredObject;
-  // Set by the ship tile window in every frame it draws; cleared at the end of each frame.
-  bool pickingSuppressed = false;
   // "Hide Nameless": objects without a name, and their children, are left out of the list.
   bool hideNameless = true;
 

@@ -1,6 +1,7 @@
 #include "editor/ShipTileEditorAndPalletWindow.h"
 
 #include "core/Send.h"
+#include "editor/Editor.h"
 #include "gameplay/ship/ShipEvents.h"
 #include "gameplay/ship/ShipMap.h"
 #include "gameplay/ship/ShipTilePalette.h"
@@ -16,6 +17,8 @@
 
 void ShipTileEditorAndPalletWindow::Render()
 {
+  // A click that paints a tile must not also hand the object under the mouse to the editor's tool.
+  Editor::Editor::SuppressPicking();
   ShipMap* map = palette.map;
   GameObject* owner = map != nullptr ? map->GetGameObject() : nullptr;
 

@@ -41,6 +41,9 @@ Camera* MouseWorldTracker::FindCamera() const
 
 void MouseWorldTracker::On(UpdateEvent*)
 {
+  // Without a renderer (a headless run) there is no mouse to follow, and no content error.
+  if (Graphics::Graphics::Current() == nullptr)
+    return;
   Camera* camera = FindCamera();
   if (camera == nullptr)
   {

@@ -3,12 +3,15 @@
 // back; then layouts the map must refuse.
 #include "gameplay/ship/ShipTilePalette.h"
 
+#include "app/EditorSessionHost.h"
 #include "app/GameSession.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "editor/Editor.h"
 #include "object/Space.h"
 #include "support/ScopedEngine.h"
 #include "editor/HeadlessImGui.h"
+#include "editor/ParentTool.h"
 #include "gameplay/ship/PressureTracker.h"
 #include "gameplay/ship/ShipMap.h"
 #include "input/Input.h"
@@ -22,6 +25,45 @@
 
 namespace
 {
+// The session's view for the editor, as in the editor loop over one space, with the object under
+// the mouse chosen by the test.
+class EditorLoopHost final : public EditorHost
+{
+public:
+  EditorLoopHost(GameSession& session, Space& space) : session(session), space(space) {}
+
+  bool IsRunning() const override { return false; }
+  bool IsEditorRunning() const override { return true; }
+  void StopGame() override {}
+  void StopEditor() override {}
+  const std::map<std::string, Space*>& GetSpaces() const override { return session.GetSpaces(); }
+  Space* GetSpace(const std::string& name, const std::string& level) override { return session.GetSpace(name, level); }
+  Space* GetEditorSpace() const override { return &space; }
+  Camera* GetEditorCamera() const override { return nullptr; }
+  void UpdateEditorPicking() override { editor->hoveredObject = underMouse; }
+  Graphics::Graphics& GetRenderer() override { return real.GetRenderer(); }
+  const std::string& GetFirstLevel() const override { return real.GetFirstLevel(); }
+  void SetFirstLevel(const std::string& level) override { real.SetFirstLevel(level); }
+  const std::string& GetEditedLevel() const override { return real.GetEditedLevel(); }
+  void SetEditedLevel(const std::string& level) override { real.SetEditedLevel(level); }
+  bool& StartInEditModeFlag() override { return real.StartInEditModeFlag(); }
+  bool IsConsoleShown() const override { return real.IsConsoleShown(); }
+  void ChooseConsoleShown(bool shown) override { real.ChooseConsoleShown(shown); }
+  std::map<std::string, float>& GetLighting() override { return real.GetLighting(); }
+  bool SaveSettings() override { return false; }
+  void SaveEditorCamera() override {}
+  ConsoleGui& GetConsole() override { return real.GetConsole(); }
+  MemoryProfileWindow& GetMemoryWindow() override { return real.GetMemoryWindow(); }
+
+  ::Editor::Editor* editor = nullptr;
+  Handle<GameObject> underMouse;
+
+private:
+  GameSession& session;
+  Space& space;
+  EditorSessionHost real{session};
+};
+
 std::string FileText(const std::string& path)
 {
   std::ifstream file(path, std::ios::binary);
@@ -158,4 +200,73 @@ TEST_F(ShipTileEditorAndPalletWindowTest, AMalformedOrMissingLayoutLeavesTheShip
   std::remove("Assets/Ship/missing.txt");
   EXPECT_EQ(LoadShip("missing").GetWidth(), 0);
   EXPECT_TRUE(output.Contains("[ERROR] Shipmap could not open file: Assets/Ship/missing.txt"));
+}
+
+// A click in the level while the map's tile window is shown paints the tile and nothing else: the
+// editor's tool (here Parent, with an object selected) does not also take the object under the
+// mouse, as it does when the window is not shown.
+TEST_F(ShipTileEditorAndPalletWindowTest, APaintingClickIsNotAlsoAPickForTheEditorsTool)
+{
+  ShipLevel::Write("pick", "ship 3 3 100 100 100 100 100 100 100 100 100", glm::vec2(-192.0f, -192.0f));
+  ShipMap& map = LoadShip("pick");
+  Space* space = map.GetSpace();
+  Handle<GameObject> crate;
+  Handle<GameObject> other;
+  session->GetFactory().CreateGameObject(crate, "Empty", space, "crate");
+  session->GetFactory().CreateGameObject(other, "Empty", space, "other");
+  const Handle<GameObject> ship = map.GetOwner();
+
+  EditorLoopHost host(*session, *space);
+  ::Editor::Editor editor(&host);
+  host.editor = &editor;
+  host.underMouse = other;
+  editor.showObjectWindows = true;
+  ::Editor::EditorTool* parent = editor.GetTools()[1].get();
+  editor.SetCurrentTool(parent);
+  map.GetTilePalette().sideFlag = 'W';
+
+  // An editor frame with the pointer in the middle of the level, away from every window.
+  auto editorFrame = [&](bool down) {
+    Input::Instance()->Update();
+    ImGuiIO& io = ImGui::GetIO();
+    io.MousePos = ImVec2(560.0f, 400.0f);
+    io.MouseDown[0] = down;
+    imgui.NewFrame();
+    editor.Draw();
+    imgui.Render();
+  };
+  auto click = [&] {
+    for (const bool down : {true, false})
+    {
+      devices->events.push_back(TestEvents::MouseButton(SDL_BUTTON_LEFT, down));
+      editorFrame(down);
+    }
+  };
+
+  // Holding nothing, the inspector shows no map: the click parents the selection to "other".
+  editor.GetSelection()[::Editor::SelectionLabel(*crate)] = crate;
+  click();
+  EXPECT_EQ(crate->GetTransform()->GetParent(), other->GetTransform());
+  EXPECT_NE(map.GetTile(1, 1).side, 'W');
+
+  // Holding the ship, the inspector shows its tile window: the click only paints.
+  ASSERT_TRUE(crate->GetTransform()->SetParent(nullptr));
+  parent->ClearHeld();
+  editor.GetSelection().clear();
+  parent->Apply(ship);
+  editor.GetSelection()[::Editor::SelectionLabel(*crate)] = crate;
+  // The inspector shows the ship; its ShipMap header is opened, as a designer clicks it open.
+  editorFrame(false);
+  imgui.NewFrame();
+  ImGui::Begin("Object:");
+  ImGui::PushID(static_cast<int>(map.GetSerial()));
+  ImGui::GetStateStorage()->SetInt(ImGui::GetID("ShipMap"), 1);
+  ImGui::PopID();
+  ImGui::End();
+  imgui.Render();
+  click();
+  EXPECT_EQ(crate->GetTransform()->GetParent(), nullptr);
+  EXPECT_EQ(parent->GetHeld(), ship);
+  EXPECT_EQ(map.GetTile(1, 1).side, 'W') << "the tile under the mouse is painted";
+  EXPECT_EQ(editor.GetSelection().size(), 1u);
 }

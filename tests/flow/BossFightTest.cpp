@@ -2,7 +2,8 @@
 // its frames (physics, update events, the queue) on a stepped clock that makes every frame the
 // longest step the loop takes (1/30 s), and the boss attacks every second. The boss fires his
 // fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
-// charges and fires death balls; then the throne dies, the cracked hull walls blow, the room loses
+// charges and fires death balls; a shot at the throne stops on the force field over it until the
+// field's generator is shot down; then the throne dies, the cracked hull walls blow, the room loses
 // its air, the defeat clears the room (the enemies with their guns), the reward is paid once, the
 // boss spins out before the victory (its banner on the HUD), and BossWinEvent follows 13 s after
 // his death, once.
@@ -21,6 +22,7 @@
 #include "gameplay/ship/ShipMap.h"
 #include "object/FrameEvents.h"
 #include "object/Transform.h"
+#include "physics/Rigidbody.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
 #include "support/EventRecorder.h"
@@ -112,6 +114,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   bool tauntGone = false;
   float frameOffCentre = -1.0f;
   float bossScaleAtVictory = 0.0f;
+  bool fieldRaised = false;
+  bool throneShielded = true;
   bool victoryShown = false;
   Studio::EventInstance lastStep;
   std::vector<std::uint32_t> stepFrames;  // the walk's frame at each footstep
@@ -146,7 +150,16 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       Find(space, "Player1")->GetTransform()->SetWorldPosition(900.0f, 700.0f);
       // A boss down by 150 of his 400 owes two waves a call.
       Find(space, "Boss")->GetComponent<Health>()->SetHealth(250.0f);
+      // The field stands over the throne, and a shot from the side stops on it.
+      GameObject* field = Find(space, "ShieldWall");
+      fieldRaised = field != nullptr && field->GetTransform()->GetWorldPosition() == glm::vec2(1600.0f, 2300.0f);
+      Handle<GameObject> shot;
+      session->GetFactory().CreateGameObjectAt(shot, "Bullet", &space, 2060.0f, 2160.0f, "");
+      shot->GetComponent<Rigidbody>()->SetVelocity(glm::vec2(-900.0f, 0.0f));
     }
+    GameObject* generator = Find(space, "Field Generator");
+    if (generator != nullptr && !generator->GetComponent<Health>()->IsDead())
+      throneShielded = throneShielded && Find(space, "Throne")->GetComponent<Health>()->GetHitpoints() == 200.0f;
     // A footstep sounds as the walk reaches its footstep frame, once a visit.
     const GameObject* boss = Find(space, "Boss");
     const Studio::EventInstance step = boss->GetComponent<BossMovementLogic>()->GetWalkSound().GetInstance();
@@ -164,8 +177,14 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
     const bool everyAttack = seen.size() == 7;
     if (throneKilledAt < 0.0f && everyAttack && now > BossCameraManager::OpeningShot)
     {
-      throneKilledAt = now;
-      Find(space, "Throne")->GetComponent<Health>()->Kill();
+      // The generator first: its fall lowers the field, and only then is the throne broken.
+      if (generator != nullptr && !generator->GetComponent<Health>()->IsDead())
+        generator->GetComponent<Health>()->Kill();
+      else if (Find(space, "ShieldWall") == nullptr)
+      {
+        throneKilledAt = now;
+        Find(space, "Throne")->GetComponent<Health>()->Kill();
+      }
     }
     // The enemies go with their guns.
     if (ear.CountOf("BossDiedEvent") != 0 && enemiesClearedAt < 0.0f && Reinforcements(census) == 0 &&
@@ -210,6 +229,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_EQ(seen, (std::set<std::string>{"BeamWeaponOne", "DeathBall", "DeathBallCharge", "TEST", "ThrownItem",
                                          "ThrownSpawn", "reinforcement"}));
   ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
+  EXPECT_TRUE(fieldRaised);
+  EXPECT_TRUE(throneShielded) << "the shot reached the throne through the field";
   EXPECT_GE(ear.CountOf("BossSpawnEnemies"), 1u);
   EXPECT_FALSE(stepFrames.empty());
   EXPECT_EQ(std::count(stepFrames.begin(), stepFrames.end(), BossMovementLogic::FootstepFrame),

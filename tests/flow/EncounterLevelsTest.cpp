@@ -4,6 +4,7 @@
 // the airlock's hatch.
 #include "FlowScene.h"
 
+#include "flow/hud/EncounterTimer.h"
 #include "gameplay/LevelEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/player/PlayerEvents.h"
@@ -11,12 +12,16 @@
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/ship/PressureTracker.h"
 #include "gameplay/ship/ShipMap.h"
+#include "physics/Rigidbody.h"
+#include "render/TextToSprite.h"
 #include "support/CapturedLog.h"
 
+#include <cmath>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace
@@ -56,6 +61,15 @@ glm::ivec2 TileOf(const ShipMap& map, GameObject& object)
 {
   const glm::vec2 at = object.GetTransform()->GetWorldPosition();
   return map.WorldToTile(at.x, at.y);
+}
+
+// What a level places off the deck on purpose: the ship and the level's bookkeeping, the hints
+// that float above what they label, the keys, the crosshair, the sky and the open space round it.
+bool IsOffTheDeck(const GameObject& object)
+{
+  static const std::set<std::string> names = {"Ship", "Level Manager", "a hint", "Help Key",
+                                              "Crosshair", "Stars", "Wreckage", "Far Ship"};
+  return names.count(object.GetName()) != 0 || object.GetPrefabName() == "EN_Void";
 }
 
 bool IsEnemy(const GameObject& object)
@@ -129,8 +143,7 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
       }
       else if (IsEnemy(object))
         enemies.push_back(entry->second);
-      else if (!object.GetParent().IsValid() && object.GetName() != "Ship" && object.GetName() != "Level Manager" &&
-               object.GetName() != "a hint")  // the exit's hint floats above it, like a label
+      else if (!object.GetParent().IsValid() && !IsOffTheDeck(object))
       {
         EXPECT_EQ(aboard.count({TileOf(*map, object).x, TileOf(*map, object).y}), 1u) << object.GetName();
       }
@@ -183,6 +196,134 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
     Frame();
     EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
   }
+  for (const auto& [level, line] : log.Lines())
+    EXPECT_EQ(level, LogLevel::Plain) << line;
+  for (const AssertReport& report : asserts.Reports())
+    ADD_FAILURE() << report.message;
+}
+
+// A ship that calls for help, as a player meets it: the comm station starts the HUD's clock as the
+// boarding begins; Escape pauses the fight under the pause menu and H opens the how-to-play page,
+// both holding the clock; F at the station slows it to half speed. When it runs out, two bears drop
+// in and land as police, and the reinforcements teleport three more in every five seconds, all on
+// the deck. Shots knock cans out of the soda machine, a gun thrown at the airlock's stash is kept
+// for the end of the run, and a player blown out into open space is lost: the end screen follows.
+TEST_F(EncounterLevelsTest, AShipThatCallsForHelpIsFoughtAgainstTheClockUntilPoliceTeleportIn)
+{
+  CapturedLog log;
+  session->GetSpace("Admin", "admin");
+  Frame();
+  events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "gunship", nullptr));
+  Frames(3);
+  GameObject* player = Find("Encounter", "Player1");
+  EncounterTimer* timer = ComponentOf<EncounterTimer>("HUD", "HUD_Timer");
+  const ShipMap* map = ComponentOf<ShipMap>("Encounter", "Ship");
+  ASSERT_TRUE(player != nullptr && timer != nullptr && map != nullptr);
+  player->GetComponent<Health>()->SetInvulnerable(true);
+  ASSERT_TRUE(timer->IsActive()) << "the comm station starts the clock";
+  ASSERT_TRUE(timer->GetClock().IsValid());
+  EXPECT_EQ(timer->GetStage(), 2);
+  EXPECT_LT(timer->GetClockTime(), 100.0f);
+  const float elapsed = [&] {
+    const float before = timer->GetClockTime();
+    Frames(60);
+    return before - timer->GetClockTime();
+  }();
+  EXPECT_NEAR(elapsed, 1.0f, 0.02f);
+
+  // The menus over the fight hold it, and the clock with it.
+  for (const auto& [key, menuSpace, menu, fight] :
+       {std::tuple(SDLK_ESCAPE, "MenuSpace0", "pause_menu", "gunship, paused, shown"),
+        std::tuple(SDLK_h, "MenuSpace1", "how_to_play", "gunship, paused, hidden")})
+  {
+    SCOPED_TRACE(menu);
+    Tap(key);
+    EXPECT_EQ(LevelIn(menuSpace), menu);
+    EXPECT_EQ(StateOf("Encounter"), fight);
+    const float held = timer->GetClockTime();
+    Rest();
+    EXPECT_EQ(timer->GetClockTime(), held);
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(StateOf("Encounter"), "gunship, running, shown");
+    Frames(30);
+    EXPECT_LT(timer->GetClockTime(), held);
+  }
+
+  // At the comm station, F jams the call: the clock runs at half speed.
+  GameObject* station = Find("Encounter", "Comm Station");
+  ASSERT_NE(station, nullptr);
+  const glm::vec2 stationAt = station->GetTransform()->GetWorldPosition();
+  player->GetTransform()->SetWorldPosition(stationAt.x, stationAt.y - 40.0f);
+  Frames(2);
+  Tap(SDLK_f);
+  EXPECT_EQ(timer->GetRate(), 0.5f);
+  const float slowed = timer->GetClockTime();
+  Frames(60);
+  EXPECT_NEAR(slowed - timer->GetClockTime(), 0.5f, 0.02f);
+
+  // The clock runs out: the bears drop in and land as two police bears; then, every five seconds,
+  // three teleport flashes open round the reinforcement spawner (each brings a police bear in),
+  // where all is deck.
+  Json::Value nearlyOut;
+  nearlyOut["clockTime"] = 0.1;
+  timer->Deserialize(nearlyOut);
+  auto placesOf = [&](const char* prefab) {
+    std::vector<glm::vec2> places;
+    for (const auto& [id, handle] : Live("Encounter")->GetObjectsById())
+      if (handle.IsValid() && handle->GetPrefabName() == prefab)
+        places.push_back(handle->GetTransform()->GetWorldPosition());
+    return places;
+  };
+  Frames(30);
+  EXPECT_EQ(timer->GetStage(), 4);
+  EXPECT_EQ(timer->GetClock()->GetComponent<TextToSprite>()->GetText(), "0.00");
+  EXPECT_TRUE(placesOf("AI_bear_police").empty());
+  Frames(120);
+  EXPECT_EQ(placesOf("AI_bear_police").size(), 2u) << "the fallen bears";
+  EXPECT_TRUE(placesOf("EN_TeleportSpawn").empty());
+  Frames(5 * 60);
+  EXPECT_EQ(placesOf("EN_TeleportSpawn").size(), 3u) << "the first wave";
+  Frames(5 * 60);
+  EXPECT_EQ(placesOf("EN_TeleportSpawn").size(), 6u) << "the second wave";
+  const glm::vec2 spawner = Find("Encounter", "Reinforcements 1")->GetTransform()->GetWorldPosition();
+  for (const glm::vec2 flash : placesOf("EN_TeleportSpawn"))
+  {
+    EXPECT_LE(std::fabs(flash.x - spawner.x), 500.0f);
+    EXPECT_LE(std::fabs(flash.y - spawner.y), 500.0f);
+  }
+  for (float x = -500.0f; x <= 500.0f; x += 50.0f)
+    for (float y = -500.0f; y <= 500.0f; y += 50.0f)
+      EXPECT_TRUE(map->IsTileAt(spawner.x + x, spawner.y + y)) << x << ", " << y;
+
+  // A shot at the soda machine knocks a can out; a gun thrown at the stash is kept.
+  auto make = [&](const char* prefab, glm::vec2 at, glm::vec2 velocity) {
+    Handle<GameObject> made;
+    session->GetFactory().CreateGameObjectAt(made, prefab, Live("Encounter"), at.x, at.y, "");
+    made->GetComponent<Rigidbody>()->SetVelocity(velocity);
+  };
+  auto cans = [&] {
+    std::size_t count = 0;
+    for (const auto& [id, handle] : Live("Encounter")->GetObjectsById())
+      count += handle.IsValid() && handle->GetPrefabName() == "soda1" ? 1 : 0;
+    return count;
+  };
+  const glm::vec2 machine = Find("Encounter", "Soda Machine")->GetTransform()->GetWorldPosition();
+  make("Bullet", machine - glm::vec2(50.0f, 0.0f), {900.0f, 0.0f});
+  Frames(15);
+  EXPECT_GE(cans(), 1u);
+  registry->GetDataBoard().GetCollectedItems().clear();
+  const glm::vec2 stash = Find("Encounter", "Stash")->GetTransform()->GetWorldPosition();
+  make("rifle", stash + glm::vec2(70.0f, 0.0f), {-200.0f, 0.0f});
+  Frames(60);
+  ASSERT_EQ(registry->GetDataBoard().GetCollectedItems().size(), 1u);
+  EXPECT_EQ(registry->GetDataBoard().GetCollectedItems().back().prefab, "rifle");
+
+  // Out in open space the player is lost; two seconds later the run ends.
+  player->GetTransform()->SetWorldPosition(-900.0f, 1000.0f);
+  Frames(60);
+  EXPECT_NE(LevelIn("Utility"), "endscreen");
+  Frames(80);
+  EXPECT_EQ(LevelIn("Utility"), "endscreen");
   for (const auto& [level, line] : log.Lines())
     EXPECT_EQ(level, LogLevel::Plain) << line;
   for (const AssertReport& report : asserts.Reports())

@@ -1,6 +1,7 @@
 #include "ai/spawning/EnemyReinforcementSpawner.h"
 
 #include "ai/spawning/Countdown.h"
+#include "core/Log.h"
 #include "gameplay/LevelEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -40,4 +41,5 @@ void EnemyReinforcementSpawner::On(UpdateEvent* event)
     SpawnAt(spawnPrefab, object->GetSpace(), centre + glm::vec2(x, y));
   }
   spawnTimer = spawnInterval;
+  LogLine("Reinforcements: a wave teleports in");
 }
