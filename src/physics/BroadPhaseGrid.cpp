@@ -174,46 +174,35 @@ void BroadPhaseGrid::Query(GridRecord& self, std::vector<GridRecord*>& found)
   }
 }
 
-void BroadPhaseGrid::QueryLevel(GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found)
+CellSpan BroadPhaseGrid::CellsWithin(glm::vec2 position, float reach, float size)
 {
-  const float size = LevelCellSize(level);
-  const glm::vec2 position = self.position;
-  const float radius = self.radius;
-  const glm::vec2 extent = self.extent;
-  const float reach = radius + levelRadii[level];
   // Inclusive on both ends: a record exactly at the far edge of the reach still counts.
-  const std::int32_t firstX = CellCoordinate(position.x - reach, size);
-  const std::int32_t lastX = CellCoordinate(position.x + reach, size);
-  const std::int32_t firstY = CellCoordinate(position.y - reach, size);
-  const std::int32_t lastY = CellCoordinate(position.y + reach, size);
+  return {CellCoordinate(position.x - reach, size), CellCoordinate(position.x + reach, size),
+          CellCoordinate(position.y - reach, size), CellCoordinate(position.y + reach, size)};
+}
 
+void BroadPhaseGrid::QueryLevel(const GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found)
+{
+  const CellSpan span = CellsWithin(self.position, self.radius + levelRadii[level], LevelCellSize(level));
   auto consider = [&](GridRecord& other) {
     // A record sits in one cell of one level, so a query meets it once.
-    if (&other == &self)
-      return;
-    const glm::vec2 offset = other.position - position;
-    const float reachTogether = radius + other.radius;
-    // The boxes matter for long walls, whose circles reach far beyond them.
-    if (offset.x * offset.x + offset.y * offset.y <= reachTogether * reachTogether &&
-        std::fabs(offset.x) <= extent.x + other.extent.x && std::fabs(offset.y) <= extent.y + other.extent.y)
+    if (&other != &self &&
+        BoundsOverlap(self.position, self.radius, self.extent, other.position, other.radius, other.extent))
       found.push_back(&other);
   };
 
-  const std::int64_t cellCount =
-      (static_cast<std::int64_t>(lastX) - firstX + 1) * (static_cast<std::int64_t>(lastY) - firstY + 1);
-  if (cellCount > static_cast<std::int64_t>(BucketCount()))
+  if (span.CellCount() > static_cast<std::int64_t>(BucketCount()))
   {
     // A huge record reaches more cells than there are buckets: reading every bucket once is cheaper.
     for (GridRecord* head : buckets)
       for (GridRecord* other = head; other != nullptr; other = other->next)
-        if (other->level == level && other->cellX >= firstX && other->cellX <= lastX && other->cellY >= firstY &&
-            other->cellY <= lastY)
+        if (other->level == level && span.Holds(other->cellX, other->cellY))
           consider(*other);
     return;
   }
-  for (std::int32_t cellX = firstX; cellX <= lastX; ++cellX)
+  for (std::int32_t cellX = span.firstX; cellX <= span.lastX; ++cellX)
   {
-    for (std::int32_t cellY = firstY; cellY <= lastY; ++cellY)
+    for (std::int32_t cellY = span.firstY; cellY <= span.lastY; ++cellY)
     {
       for (GridRecord* other = buckets[BucketOf(cellX, cellY, level)]; other != nullptr; other = other->next)
         if (other->cellX == cellX && other->cellY == cellY && other->level == level)

@@ -5,12 +5,14 @@
 // that level. Cells hash into an array of singly linked buckets, which doubles whenever the
 // records outnumber half of it, so that chains stay short however many bodies a level holds.
 //
-// It answers the pair queries of the physics step and walks line segments for the ray casts. A
-// stamp per ray keeps a record from being looked at twice without a per-ray set (the cells a ray
+// It holds every entry with a collider where it stands between the physics steps: it walks line
+// segments for the ray casts and answers pair queries (the step itself finds its pairs in packed
+// copies of the bounds, StepPairs). A stamp per ray keeps a record from being looked at twice without a per-ray set (the cells a ray
 // searches overlap); a pair query meets each record once, as each sits in one cell.
 #include "physics/GridRecord.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <glm/vec2.hpp>
@@ -23,6 +25,24 @@ struct RayHit
   glm::vec2 point{0.0f, 0.0f};
   GridRecord* record = nullptr;
   bool blocking = false;
+};
+
+// The cells a query reaches at one level, inclusive on both ends.
+struct CellSpan
+{
+  std::int32_t firstX = 0;
+  std::int32_t lastX = 0;
+  std::int32_t firstY = 0;
+  std::int32_t lastY = 0;
+
+  std::int64_t CellCount() const
+  {
+    return (static_cast<std::int64_t>(lastX) - firstX + 1) * (static_cast<std::int64_t>(lastY) - firstY + 1);
+  }
+  bool Holds(std::int32_t cellX, std::int32_t cellY) const
+  {
+    return cellX >= firstX && cellX <= lastX && cellY >= firstY && cellY <= lastY;
+  }
 };
 
 class BroadPhaseGrid
@@ -47,6 +67,19 @@ public:
   static std::int32_t CellCoordinate(float coordinate, float cellSize);
   // The cell's hash: the bucket is this masked by the bucket count less one.
   static std::uint32_t CellHash(std::int32_t cellX, std::int32_t cellY, std::uint32_t level);
+  // The cells of size `size` within `reach` of `position`.
+  static CellSpan CellsWithin(glm::vec2 position, float reach, float size);
+  // Whether two filed shapes may touch: their bounding circles overlap (distance <= sum of the
+  // radii), and so do their boxes. The boxes matter for long walls, whose circles reach far
+  // beyond them.
+  static bool BoundsOverlap(glm::vec2 position, float radius, glm::vec2 extent, glm::vec2 otherPosition,
+                            float otherRadius, glm::vec2 otherExtent)
+  {
+    const glm::vec2 offset = otherPosition - position;
+    const float reachTogether = radius + otherRadius;
+    return offset.x * offset.x + offset.y * offset.y <= reachTogether * reachTogether &&
+           std::fabs(offset.x) <= extent.x + otherExtent.x && std::fabs(offset.y) <= extent.y + otherExtent.y;
+  }
   std::uint32_t BucketOf(std::int32_t cellX, std::int32_t cellY, std::uint32_t level) const
   {
     return CellHash(cellX, cellY, level) & bucketMask;
@@ -59,8 +92,8 @@ public:
   void Insert(GridRecord& record, glm::vec2 position, float radius, glm::vec2 extent);
   void Insert(GridRecord& record, glm::vec2 position, float radius) { Insert(record, position, radius, {radius, radius}); }
   void Remove(GridRecord& record);
-  // Every record other than `self` whose bounds overlap self's (distance <= sum of the radii, and
-  // the boxes overlap), in `found` (emptied first).
+  // Every record other than `self` whose bounds overlap self's (BoundsOverlap), in `found`
+  // (emptied first).
   void Query(GridRecord& self, std::vector<GridRecord*>& found);
   // Every record the segment start -> end meets, nearest first. When a blocking record is hit,
   // records beyond it are dropped; with stopAtFirst every hit blocks, so the nearest one alone is
@@ -77,7 +110,7 @@ private:
   void NextStamp();
   // Doubles the buckets and links every record into its new one, same-cell order kept.
   void Grow();
-  void QueryLevel(GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found);
+  void QueryLevel(const GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found);
   void VisitRayCell(std::int32_t cellX, std::int32_t cellY, std::int32_t previousX, std::int32_t previousY,
                     bool firstCell, const RayTest& test, std::vector<RayHit>& hits, float& limit, bool stopAtFirst);
   void TestRayRecord(GridRecord& record, const RayTest& test, std::vector<RayHit>& hits, float& limit,

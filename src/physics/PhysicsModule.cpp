@@ -155,6 +155,8 @@ void PhysicsModule::RemoveObject(std::uint32_t objectId)
   if (entry == nullptr)
     return;
   grid.Remove(entry->gridRecord);
+  if (entry->isStatic)
+    pairs.StaticsChanged();
   if (lastTouched == entry)
     lastTouched = nullptr;
   registry.erase(objectId);
@@ -186,6 +188,8 @@ PhysicsObject* PhysicsModule::NewEntry(const Handle<GameObject>& object, std::ui
 void PhysicsModule::SetStatic(PhysicsObject& entry, bool isStatic)
 {
   const bool listed = entry.movingSlot != PhysicsObject::NotMoving;
+  if (entry.isStatic && !isStatic)
+    pairs.StaticsChanged();
   entry.isStatic = isStatic;
   if (isStatic && listed)
   {
@@ -208,7 +212,12 @@ void PhysicsModule::FileInGrid(PhysicsObject& entry, float dt)
     return;
   const glm::vec2 position = entry.GetPosition();
   const float radius = entry.GetBoundingRadius(dt);
-  grid.Insert(entry.gridRecord, position, radius, entry.GetBoundingExtent(position, radius));
+  const glm::vec2 extent = entry.GetBoundingExtent(position, radius);
+  entry.solverBody.position = position;
+  // A record already in its cell only takes the new bounds: most moves stay within a cell.
+  grid.Insert(entry.gridRecord, position, radius, extent);
+  if (entry.isStatic)
+    pairs.StaticsChanged();
 }
 
 void PhysicsModule::UpdateObject(std::uint32_t objectId, float dt)
@@ -282,23 +291,31 @@ void PhysicsModule::MoveBodies(float dt)
 void PhysicsModule::RunCollisions(float dt)
 {
   contacts.Clear();
-  for (PhysicsObject* entry : moving)
+  if (pairs.StaticsAreStale())
   {
-    // Filed with the radius it sweeps this sub-step, so that every pair with it is in reach.
-    FileInGrid(*entry, dt);
-    entry->solverBody.position = entry->collider != nullptr ? entry->gridRecord.position : entry->GetPosition();
+    // Static entries are found where they were last filed.
+    pairs.ClearStatics();
+    for (PhysicsObject* entry : entries)
+      if (entry->isStatic && entry->gridRecord.inGrid)
+        pairs.AddStatic(entry, entry->gridRecord.position, entry->gridRecord.radius, entry->gridRecord.extent);
   }
+  pairs.ClearBodies();
   for (PhysicsObject* entry : moving)
   {
+    const glm::vec2 position = entry->GetPosition();
+    entry->solverBody.position = position;
     if (entry->collider == nullptr)
       continue;
-    PhysicsObject& querying = *entry;
-    grid.Query(querying.gridRecord, neighbours);
-    for (GridRecord* other : neighbours)
-      CheckCollision(*other->owner, querying, dt);
-    // Leaving after its own query, it is never found again: no pair comes up twice. It goes back
-    // in where it stands once it has moved.
-    grid.Remove(querying.gridRecord);
+    // With the radius it sweeps this sub-step, so that every pair with it is in reach.
+    const float radius = entry->GetBoundingRadius(dt);
+    pairs.AddBody(entry, position, radius, entry->GetBoundingExtent(position, radius));
+  }
+  pairs.Find();
+  for (std::uint32_t number = 0; number < pairs.BodyCount(); ++number)
+  {
+    PhysicsObject& querying = *pairs.Body(number);
+    for (PhysicsObject* other : pairs.Of(number))
+      CheckCollision(*other, querying, dt);
   }
   contacts.Sort();
 }
@@ -316,9 +333,9 @@ void PhysicsModule::CheckCollision(PhysicsObject& found, PhysicsObject& querying
   ContactManifold manifold;
   const bool firstIsCircle = first->GetTypeId() == CircleCollider::TypeId;
   const bool secondIsCircle = second->GetTypeId() == CircleCollider::TypeId;
-  // Both records were filed this sub-step, and nothing has moved since.
-  const glm::vec2 firstPosition = found.gridRecord.position;
-  const glm::vec2 secondPosition = querying.gridRecord.position;
+  // Where both stood when filed this sub-step; nothing has moved since.
+  const glm::vec2 firstPosition = found.solverBody.position;
+  const glm::vec2 secondPosition = querying.solverBody.position;
   bool touching = false;
   if (!firstIsCircle && !secondIsCircle)
   {

@@ -1,15 +1,17 @@
 #pragma once
 // The physics of one space. It keeps a record (PhysicsObject) per game object that has a
 // Transform, Rigidbody or collider and, once per frame, advances them in fixed sub-steps: forces
-// into velocities (with drag and a speed limit), pairs from the broad-phase grid filtered by the
-// collision response table and tested by shape, a CollisionEvent queued to each object of every
-// touching pair, impulses for physical contacts, and finally the moves. It also answers ray
-// casts and draws the colliders in the debug view.
+// into velocities (with drag and a speed limit), pairs (StepPairs) filtered by the collision
+// response table and tested by shape, a CollisionEvent queued to each object of every touching
+// pair, impulses for physical contacts, and finally the moves. The broad-phase grid holds every
+// entry where it stands, for the ray casts; a body's record changes cells only when the body
+// does. It also draws the colliders in the debug view.
 //
 // A space gets its module from the installed maker (Make) when it is made; everyone finds it with
 // Of(space), which reads the space's own pointer. The space calls RemoveObject before it deletes
-// an object, and UpdateObject(id, 0) when it hears PositionUpdateEvent for one of its objects; the session calls Update once per frame before the
-// space's update events, and DebugDraw with a drawer installed by SetDebugDraw.
+// an object, and UpdateObject(id, 0) when it hears PositionUpdateEvent for one of its objects;
+// the session calls Update once per frame before the space's update events, and DebugDraw with a
+// drawer installed by SetDebugDraw.
 #include "core/Handle.h"
 #include "core/fColor.h"
 #include "object/SpacePhysics.h"
@@ -17,6 +19,7 @@
 #include "physics/CollisionResponseTable.h"
 #include "physics/ContactSolver.h"
 #include "physics/FixedStepTimer.h"
+#include "physics/StepPairs.h"
 #include "physics/PhysicsObject.h"
 #include "physics/RayCastResult.h"
 
@@ -126,9 +129,9 @@ private:
   PhysicsObject* lastTouched = nullptr;
   ContactSolver contacts;
   BroadPhaseGrid grid;
+  StepPairs pairs;
   CollisionResponseTable responseTable;
   PhysicsDebugDraw* debugDraw = nullptr;
   PhysicsObject* movingEntry = nullptr;  // while the step moves it
   std::vector<RayHit> rayHits;  // reused by every cast
-  std::vector<GridRecord*> neighbours;  // reused by every pair query
 };
