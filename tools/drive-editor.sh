@@ -201,7 +201,7 @@ click_until_selected() {
 start_game() {
   (cd "$work" && CI=1 exec "$game" windowed) >> "$log" 2>&1 &
   pid=$!
-  xdotool search --sync --name Corvane > /dev/null
+  await_window
   xdotool mousemove 5 5
   await_state 'editor() is not None and editor()["level"] == "editor_drive"' "the editor on its level"
 }

@@ -150,8 +150,7 @@ return_to_the_overworld() {
       holds_within 'level("Overworld") == "overworld" and visible("Overworld")' 1 && break
     done
     if ! logged_since_mark "LTM: StartEncounter"; then
-      hold 2.0 s
-      sleep 0.5
+      fly_south_off_the_station
       logged_since_mark "LTM: StartEncounter" || return 0
     fi
     encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
@@ -180,6 +179,22 @@ for y in range(0, height, 2):
             sx, sy, count = sx + x, sy + y, count + 1
 print(sx // count - width // 2, height // 2 - sy // count, count) if count else print(0, 0, 0)
 '
+}
+
+# Flies the ship south until the station shows clear above it (the map's edge lies not far below)
+# or not at all: where the ship ended up is looked at, since a key held while the overworld is
+# still taking over moves nothing. Stops early when a launched ship rams it on the way (the caller
+# looks at the log).
+fly_south_off_the_station() {
+  local dx=0 dy=0 count=0
+  for _ in $(seq 1 20); do
+    logged_since_mark "LTM: StartEncounter" && return 0
+    read -r dx dy count < <(station_offset)
+    [ "$count" -lt 40 ] || [ "$dy" -gt 70 ] && return 0
+    hold 0.5 s
+  done
+  echo "[ERROR] the ship did not get off the station flying south: the station shows $dy pixels above it" >&2
+  exit 1
 }
 
 # A pilot for the overworld: it flies the ship onto the violet station and holds it there until a
@@ -269,7 +284,8 @@ await_state 'level("Overworld") == "overworld" and visible("Overworld") and not 
 # does; the boss ship then waits at (5000, 300). The boss room is loaded through the console instead.
 # A generator raises the force field over the throne as the fight begins.
 mark
-console "load_level Overworld BossRoom" 'level("Overworld") == "BossRoom"' "the boss room"
+console "load_level Overworld BossRoom" \
+  'level("Overworld") == "BossRoom" and visible("Overworld") and not visible("Encounter")' "the boss room shown"
 await_log "Force field: raised"
 shoot 12-boss-room 2.0
 # The player fires at the throne above (the pointer aims). Breaking it past the walking boss and his
@@ -294,10 +310,15 @@ key Escape
 await_log "LTM: StartUtility: introlevel"
 await_state 'level("Utility") == "introlevel"' "the menu after the credits"
 shoot 17-menu-after-credits 1.5
-# QUIT opens the question over the menu; YES is clicked on the question shown, again while the
-# game still runs (a click on the question's YES only ever quits).
-click -240 -250
-await_state 'level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")' "the quit question"
+# QUIT opens the question over the menu, clicked again while the question does not show (where QUIT
+# lies the question has no button); YES is clicked on the question shown, again while the game
+# still runs (a click on the question's YES only ever quits).
+quit_question='level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")'
+for _ in 1 2 3; do
+  click -240 -250
+  holds_within "$quit_question" 5 && break
+done
+await_state "$quit_question" "the quit question"
 shoot 18-quit-question
 for _ in 1 2 3; do
   # shellcheck disable=SC2046

@@ -37,7 +37,7 @@ resident_kb() {
 CI=1 "$program" windowed > "$out/game.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-xdotool search --sync --name Corvane > /dev/null
+await_window
 # The pointer rests off the buttons, the splash goes on to the menu, and the demo starts.
 xdotool mousemove 10 700
 sleep 2

@@ -265,10 +265,23 @@ end_of_script() {
   kill "$state_helper" 2> /dev/null || true
 }
 
+# Waits up to 60 s for the game's window. xdotool walks every window of the display and stops
+# with an X error when one goes away under it (the program makes and drops windows as it starts),
+# so a search that failed is made again rather than trusted.
+await_window() {
+  for _ in $(seq 1 300); do
+    xdotool search --name Corvane > /dev/null 2>&1 && return 0
+    kill -0 "$pid" 2> /dev/null || break
+    sleep 0.2
+  done
+  echo "[ERROR] the game's window \"Corvane\" never showed" >&2
+  exit 1
+}
+
 # Once the game's window is up, the pointer is put where no button is (resting on a button it would
 # hold the menu's focus there). A fresh X server ignores a move made before anything is mapped.
 rest_pointer_once_shown() {
-  xdotool search --sync --name Corvane > /dev/null
+  await_window
   # shellcheck disable=SC2046
   xdotool mousemove $(at -900 -500)
 }
