@@ -6,13 +6,6 @@
 #include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
 #include "platform/Random.h"
-#include "steering/behaviors/AlignToMovement.h"
-#include "steering/behaviors/Face.h"
-#include "steering/behaviors/ObstacleAvoidance.h"
-#include "steering/behaviors/Seek.h"
-#include "steering/behaviors/Separation.h"
-#include "steering/behaviors/Wander.h"
-#include "steering/behaviors/Zoning.h"
 
 namespace
 {
@@ -22,28 +15,11 @@ constexpr bool FreshPress = false;
 constexpr bool Rearm = true;
 // One in this many updates, a wandering enemy fires its weapon anyway.
 constexpr int StrayShotOdds = 500;
+// It keeps far from the ones it chases and wanders as it closes in.
+constexpr GroundEnemyController::Design Basic{false, true, 15.0f, 600.0f};
 }  // namespace
 
-AIController::AIController() : WanderChaseController(TypeId, "AIController", "AIController", "Chasing", true) {}
-
-void AIController::BuildBlends()
-{
-  wanderSeparation = wanderBlend->AddBehavior<Separation>(3.0f);
-  wanderSeparation->threshold = 250.0f;
-  wanderBlend->AddBehavior<Wander>(5.0f)->SetDebugDraw(true);
-  wanderBlend->AddBehavior<Seek>(2.0f)->SetTarget(target_);
-  wanderBlend->AddBehavior<AlignToMovement>(1.0f);
-  wanderBlend->AddBehavior<ObstacleAvoidance>(10.0f)->SetDebugDraw(true);
-  zoning = wanderBlend->AddBehavior<Zoning>(5.0f);
-
-  allySeparation = chaseBlend->AddBehavior<Separation>(4.0f);
-  allySeparation->threshold = 100.0f;
-  opponentSeparation = chaseBlend->AddBehavior<Separation>(15.0f);
-  chaseBlend->AddBehavior<Wander>(1.0f)->SetDebugDraw(true);
-  chaseBlend->AddBehavior<Face>(1.0f)->SetTarget(target_);
-  chaseBlend->AddBehavior<Seek>(8.0f)->SetTarget(target_);
-  chaseBlend->AddBehavior<ObstacleAvoidance>(20.0f)->SetDebugDraw(true);
-}
+AIController::AIController() : GroundEnemyController(TypeId, "AIController", Basic) {}
 
 void AIController::FireInChase()
 {

@@ -1,5 +1,5 @@
 #pragma once
-// The basic enemy's brain: a wander-and-chase controller that wanders until it sees its nearest
+// The basic enemy's brain: a walking enemy (the ground enemies' two blends) that wanders until it sees its nearest
 // target and then chases and shoots it, steering through two weighted blends.
 //
 //   state        update action   leaves for    when
@@ -17,9 +17,9 @@
 //
 // It sits beside an Agent, an AimingModule, an Equipment and a Health; without one of them the
 // steps that need it are skipped, with a warning.
-#include "ai/enemies/WanderChaseController.h"
+#include "ai/enemies/GroundEnemyController.h"
 
-class AIController : public WanderChaseController
+class AIController : public GroundEnemyController
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_AIController;
@@ -30,7 +30,6 @@ public:
   AIController& operator=(const AIController&) = default;
 
 protected:
-  void BuildBlends() override;
   // Both weapon slots, each that holds an item.
   void FireInChase() override;
   // The stray shot of a wandering enemy.

@@ -1,6 +1,6 @@
 #pragma once
-// The walking enemies of the ship's interior (bears, ducks, bugs): they wander about the place
-// they woke in until they see an opponent, then close in, face it and shoot it with the weapon
+// The walking enemies of the ship's interior (the basic enemy, bears, ducks, bugs): they wander
+// about the place they woke in until they see an opponent, then close in, face it and shoot it with the weapon
 // they hold, picking up one they touch while their hands are empty.
 //
 // Wandering blends Separation from allies (3, within 250), a wander (5: Wander, or StepWander for a
