@@ -1,7 +1,7 @@
 #pragma once
 // The walking enemies of the ship's interior (the basic enemy, bears, ducks, bugs): they wander
-// about the place they woke in until they see an opponent, then close in, face it and shoot it with the weapon
-// they hold, picking up one they touch while their hands are empty.
+// about the place they woke in until they see an opponent, then close in, face it and shoot it
+// with the weapon they hold, picking up one they touch while their hands are empty.
 //
 // Wandering blends Separation from allies (3, within 250), a wander (5: Wander, or StepWander for a
 // kind that walks in steps), Seek toward the target's last seen motion (2), AlignToMovement (1),
