@@ -186,11 +186,15 @@ print(sx // count - width // 2, height // 2 - sy // count, count) if count else 
 # still taking over moves nothing. Stops early when a launched ship rams it on the way (the caller
 # looks at the log).
 fly_south_off_the_station() {
-  local dx=0 dy=0 count=0
+  local dx=0 dy=0 count=0 before=0
   for _ in $(seq 1 20); do
     logged_since_mark "LTM: StartEncounter" && return 0
     read -r dx dy count < <(station_offset)
     [ "$count" -lt 40 ] || [ "$dy" -gt 70 ] && return 0
+    # Clear of the station and no further south than last time: the map's edge holds it there
+    # (how far that is on screen depends on the zoom, which follows the ships about).
+    [ "$dy" -gt 40 ] && [ "$dy" -le "$before" ] && return 0
+    before=$dy
     hold 0.5 s
   done
   echo "[ERROR] the ship did not get off the station flying south: the station shows $dy pixels above it" >&2
