@@ -74,8 +74,6 @@ void BroadPhaseGrid::Insert(GridRecord& record, glm::vec2 position, float radius
   record.position = position;
   record.radius = radius;
   record.extent = extent;
-  if (radius > levelRadii[level])
-    levelRadii[level] = radius;
   if (record.inGrid)
   {
     if (record.cellX == cellX && record.cellY == cellY && record.level == level)
@@ -103,10 +101,7 @@ void BroadPhaseGrid::Remove(GridRecord& record)
     return;
   record.inGrid = false;
   if (--levelCounts[record.level] == 0)
-  {
     occupiedLevels &= ~(1u << record.level);
-    levelRadii[record.level] = 0.0f;
-  }
   --recordCount;
   for (GridRecord** link = &buckets[record.bucket]; *link != nullptr; link = &(*link)->next)
   {
@@ -162,53 +157,11 @@ void BroadPhaseGrid::NextStamp()
   stamp = 1;
 }
 
-void BroadPhaseGrid::Query(GridRecord& self, std::vector<GridRecord*>& found)
-{
-  found.clear();
-  if (!self.inGrid)
-    return;
-  for (std::uint32_t level = 0; level < LevelCount && (occupiedLevels >> level) != 0; ++level)
-  {
-    if ((occupiedLevels & (1u << level)) != 0)
-      QueryLevel(self, level, found);
-  }
-}
-
 CellSpan BroadPhaseGrid::CellsWithin(glm::vec2 position, float reach, float size)
 {
   // Inclusive on both ends: a record exactly at the far edge of the reach still counts.
   return {CellCoordinate(position.x - reach, size), CellCoordinate(position.x + reach, size),
           CellCoordinate(position.y - reach, size), CellCoordinate(position.y + reach, size)};
-}
-
-void BroadPhaseGrid::QueryLevel(const GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found)
-{
-  const CellSpan span = CellsWithin(self.position, self.radius + levelRadii[level], LevelCellSize(level));
-  auto consider = [&](GridRecord& other) {
-    // A record sits in one cell of one level, so a query meets it once.
-    if (&other != &self &&
-        BoundsOverlap(self.position, self.radius, self.extent, other.position, other.radius, other.extent))
-      found.push_back(&other);
-  };
-
-  if (span.CellCount() > static_cast<std::int64_t>(BucketCount()))
-  {
-    // A huge record reaches more cells than there are buckets: reading every bucket once is cheaper.
-    for (GridRecord* head : buckets)
-      for (GridRecord* other = head; other != nullptr; other = other->next)
-        if (other->level == level && span.Holds(other->cellX, other->cellY))
-          consider(*other);
-    return;
-  }
-  for (std::int32_t cellX = span.firstX; cellX <= span.lastX; ++cellX)
-  {
-    for (std::int32_t cellY = span.firstY; cellY <= span.lastY; ++cellY)
-    {
-      for (GridRecord* other = buckets[BucketOf(cellX, cellY, level)]; other != nullptr; other = other->next)
-        if (other->cellX == cellX && other->cellY == cellY && other->level == level)
-          consider(*other);
-    }
-  }
 }
 
 void BroadPhaseGrid::TestRayRecord(GridRecord& record, const RayTest& test, std::vector<RayHit>& hits, float& limit,

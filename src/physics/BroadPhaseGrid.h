@@ -5,10 +5,10 @@
 // that level. Cells hash into an array of singly linked buckets, which doubles whenever the
 // records outnumber half of it, so that chains stay short however many bodies a level holds.
 //
-// It holds every entry with a collider where it stands between the physics steps: it walks line
-// segments for the ray casts and answers pair queries (the step itself finds its pairs in packed
-// copies of the bounds, StepPairs). A stamp per ray keeps a record from being looked at twice without a per-ray set (the cells a ray
-// searches overlap); a pair query meets each record once, as each sits in one cell.
+// It holds every entry with a collider where it stands between the physics steps and walks line
+// segments for the ray casts; the step finds its pairs in packed copies of the bounds (StepPairs,
+// PackedGrid), which share its cells and overlap test. A stamp per ray keeps a record from being
+// looked at twice without a per-ray set (the cells a ray searches overlap).
 #include "physics/GridRecord.h"
 
 #include <array>
@@ -92,9 +92,6 @@ public:
   void Insert(GridRecord& record, glm::vec2 position, float radius, glm::vec2 extent);
   void Insert(GridRecord& record, glm::vec2 position, float radius) { Insert(record, position, radius, {radius, radius}); }
   void Remove(GridRecord& record);
-  // Every record other than `self` whose bounds overlap self's (BoundsOverlap), in `found`
-  // (emptied first).
-  void Query(GridRecord& self, std::vector<GridRecord*>& found);
   // Every record the segment start -> end meets, nearest first. When a blocking record is hit,
   // records beyond it are dropped; with stopAtFirst every hit blocks, so the nearest one alone is
   // kept. Returns true when the ray was blocked. A segment of no length meets nothing.
@@ -110,7 +107,6 @@ private:
   void NextStamp();
   // Doubles the buckets and links every record into its new one, same-cell order kept.
   void Grow();
-  void QueryLevel(const GridRecord& self, std::uint32_t level, std::vector<GridRecord*>& found);
   void VisitRayCell(std::int32_t cellX, std::int32_t cellY, std::int32_t previousX, std::int32_t previousY,
                     bool firstCell, const RayTest& test, std::vector<RayHit>& hits, float& limit, bool stopAtFirst);
   void TestRayRecord(GridRecord& record, const RayTest& test, std::vector<RayHit>& hits, float& limit,
@@ -118,9 +114,6 @@ private:
 
   std::uint32_t occupiedLevels = 0;
   std::array<std::uint32_t, LevelCount> levelCounts{};
-  // The largest radius filed at each level since it was last empty: pair queries reach only
-  // that far into a level, which at level 0 is usually far less than a cell.
-  std::array<float, LevelCount> levelRadii{};
   std::vector<GridRecord*> buckets;
   std::uint32_t bucketMask = InitialBucketCount - 1;
   std::uint32_t stamp = 0;

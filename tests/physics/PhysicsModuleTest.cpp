@@ -537,20 +537,30 @@ TEST_F(PhysicsSceneTest, BrokenVelocitiesStayWithTheirBody)
       module->RayCast({0, 0}, {1, 0}, INFINITY, static_cast<std::uint32_t>(G::ENEMY), false, result, false));
 }
 
+// The module's ray casts against testing every entry: random scenes of circles and turned
+// rectangles in random groups, some inactive, mostly small but some spanning many cells and a few
+// huge, over negative and positive coordinates; the last scene is crowded enough to grow the
+// grid's buckets. Among the random rays, one per scene is longer than any walk (every entry is
+// tested) and one runs along a cell column.
 TEST_F(PhysicsSceneTest, ModuleRayCastsMatchBruteForce)
 {
   std::mt19937 random(4242);
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
   const G rayGroups[] = {G::PROJECTILE, G::PLAYER_LASER, G::VISION, G::PATHING, G::DETECT_WALLS};
   const G bodyGroups[] = {G::ENEMY, G::WALL, G::PLAYER, G::PROPS, G::DOORS, G::BLOCKS_LASER, G::ITEMS};
-  for (int sceneIndex = 0; sceneIndex < 150; ++sceneIndex)
+  for (int sceneIndex = 0; sceneIndex < 301; ++sceneIndex)
   {
+    const bool crowded = sceneIndex == 300;
+    const float extent = crowded ? 12000.0f : (sceneIndex % 4 == 0 ? 500.0f : 2500.0f);
     std::vector<Handle<GameObject>> scene;
-    for (int index = 0; index < 30; ++index)
+    for (int index = 0; index < (crowded ? 3000 : 30); ++index)
     {
-      Handle<GameObject> object = MakeObject({(unit(random) * 2 - 1) * 1500, (unit(random) * 2 - 1) * 1500});
+      Handle<GameObject> object = MakeHandMadeObject(
+          {(unit(random) * 2 - 1) * extent, (unit(random) * 2 - 1) * extent}, "object", space.get(), scene);
       const G group = bodyGroups[random() % 7];
-      const float size = unit(random) < 0.9f ? 10 + 140 * unit(random) : 200 + 800 * unit(random);
+      const float sizeRoll = unit(random);
+      const float size = sizeRoll < 0.8f ? 5 + 145 * unit(random)
+                                         : (sizeRoll < 0.95f ? 150 + 450 * unit(random) : 600 + 3000 * unit(random));
       if (unit(random) < 0.5f)
         AddCircle(object, size, group);
       else
@@ -561,14 +571,13 @@ TEST_F(PhysicsSceneTest, ModuleRayCastsMatchBruteForce)
       }
       if (unit(random) < 0.1f)
         GetCollider(object.Get())->SetActive(false);
-      scene.push_back(object);
     }
     for (int rayIndex = 0; rayIndex < 10; ++rayIndex)
     {
-      const glm::vec2 origin{(unit(random) * 2 - 1) * 1800, (unit(random) * 2 - 1) * 1800};
+      const glm::vec2 origin{(unit(random) * 2 - 1) * extent * 1.2f, (unit(random) * 2 - 1) * extent * 1.2f};
       const float angle = 6.2831853f * unit(random);
-      const glm::vec2 direction{std::cos(angle), std::sin(angle)};
-      const float length = 3000 * unit(random);
+      const glm::vec2 direction = rayIndex == 1 ? glm::vec2(0, -1) : glm::vec2(std::cos(angle), std::sin(angle));
+      const float length = rayIndex == 0 ? 50000.0f : 3000 * unit(random);
       const auto group = static_cast<std::uint32_t>(rayGroups[random() % 5]);
       const auto blockGroup = static_cast<std::uint32_t>(rayIndex % 2 == 0 ? G::BLOCKS_LASER : G::INVALID_GROUP);
 
@@ -615,8 +624,7 @@ TEST_F(PhysicsSceneTest, ModuleRayCastsMatchBruteForce)
       ASSERT_EQ(found, expected) << "scene " << sceneIndex << " ray " << rayIndex;
       EXPECT_EQ(blocked, blockAt != INFINITY);
     }
-    for (Handle<GameObject>& object : scene)
-      module->RemoveObject(object->GetId());
+    DestroyHandMadeObjects(scene, *module);
   }
 }
 
