@@ -238,84 +238,6 @@ TEST_F(GameSessionTest, UnloadAllSpacesTakesLiveAndPendingSpaces)
   EXPECT_TRUE(session->GetPendingSpaces().empty());
 }
 
-class FocusPauseTest : public EngineTest
-{
-protected:
-  // One frame's worth of what matters here: the queue (sound mutes) and the space flags.
-  void NextFrame()
-  {
-    events->ProcessQueue();
-    session->ManageSpaces();
-  }
-
-};
-
-TEST_F(FocusPauseTest, FocusLossPausesAndMutesAndFocusGainUndoesIt)
-{
-  Space* game = LiveSpace("game");
-  Space* menu = LiveSpace("menu");
-  menu->SetPaused(true);  // the player's pause
-  session->ManageSpaces();
-
-  session->HardPause();
-  EXPECT_EQ(session->GetHardPausedSpaces(), std::vector<std::string>{"game"});
-  NextFrame();
-  EXPECT_TRUE(game->IsPaused());
-  EXPECT_TRUE(sound->IsMuted());
-
-  session->HardUnPause();
-  NextFrame();
-  EXPECT_FALSE(game->IsPaused());
-  EXPECT_TRUE(menu->IsPaused()) << "a space the player paused stays paused";
-  EXPECT_FALSE(sound->IsMuted());
-  EXPECT_TRUE(session->GetHardPausedSpaces().empty());
-}
-
-TEST_F(FocusPauseTest, APlayerWhoHadMutedStaysMuted)
-{
-  LiveSpace("game");
-  events->QueueEvent(MemoryManager::New<Mute>(BRINDLE_SITE, SoundSystemChannel));
-  NextFrame();
-  ASSERT_TRUE(sound->IsMuted());
-
-  session->HardPause();
-  NextFrame();
-  EXPECT_TRUE(sound->IsMuted()) << "losing focus never unmutes";
-  session->HardUnPause();
-  NextFrame();
-  EXPECT_TRUE(sound->IsMuted()) << "regaining focus undoes only what the focus loss did";
-}
-
-TEST_F(FocusPauseTest, FocusLostAndBackWithinOneFrameLeavesTheSoundOn)
-{
-  Space* game = LiveSpace("game");
-  session->HardPause();
-  session->HardUnPause();
-  NextFrame();
-  EXPECT_FALSE(sound->IsMuted());
-  EXPECT_FALSE(game->IsPaused());
-
-  // Two losses in a row owe one unmute, not two.
-  session->HardPause();
-  session->HardPause();
-  NextFrame();
-  session->HardUnPause();
-  NextFrame();
-  EXPECT_FALSE(sound->IsMuted());
-}
-
-TEST_F(FocusPauseTest, ASpaceGoneWhileFocusWasAwayIsForgotten)
-{
-  Space* game = LiveSpace("game");
-  session->HardPause();
-  NextFrame();
-  game->MarkForRemoval();
-  NextFrame();
-  session->HardUnPause();
-  NextFrame();
-  EXPECT_TRUE(session->GetSpaces().empty());
-}
-
 TEST_F(GameSessionTest, ConsoleCommandsWorkOnTheSessionsSpaces)
 {
   Space* space = LiveSpace("main");
@@ -360,7 +282,7 @@ TEST_F(GameSessionTest, CommandLineWordsRunBeforeStartUp)
 namespace
 {
 // The window events come from the fake devices' script, not from a display.
-class WindowStateTest : public FocusPauseTest
+class WindowStateTest : public EngineTest
 {
 protected:
   ~WindowStateTest() override { TerminationSignal::Clear(); }
@@ -372,20 +294,64 @@ protected:
     Input::Instance()->Update();
     session->HandleWindowState();
   }
+
+  // The rest of a frame's worth of what matters here: the queue (sound mutes) and the space flags.
+  void NextFrame()
+  {
+    events->ProcessQueue();
+    session->ManageSpaces();
+  }
 };
 }  // namespace
 
-TEST_F(WindowStateTest, TheInputPumpsFocusChangesPauseAndResume)
+// While the window is away the game pauses and mutes; coming back undoes only what going away did.
+TEST_F(WindowStateTest, FocusLossPausesAndMutesAndFocusGainUndoesOnlyThat)
 {
   Space* game = LiveSpace("game");
+  Space* menu = LiveSpace("menu");
+  menu->SetPaused(true);  // the player's pause
+  session->ManageSpaces();
+
   Pump(SDL_WINDOWEVENT_FOCUS_LOST);
+  EXPECT_EQ(session->GetHardPausedSpaces(), std::vector<std::string>{"game"});
   NextFrame();
   EXPECT_TRUE(game->IsPaused());
   EXPECT_TRUE(sound->IsMuted());
   Pump(SDL_WINDOWEVENT_FOCUS_GAINED);
   NextFrame();
   EXPECT_FALSE(game->IsPaused());
+  EXPECT_TRUE(menu->IsPaused()) << "a space the player paused stays paused";
   EXPECT_FALSE(sound->IsMuted());
+  EXPECT_TRUE(session->GetHardPausedSpaces().empty());
+
+  // Lost and back within one frame leaves the sound on.
+  Pump(SDL_WINDOWEVENT_FOCUS_LOST);
+  Pump(SDL_WINDOWEVENT_FOCUS_GAINED);
+  NextFrame();
+  EXPECT_FALSE(sound->IsMuted());
+  EXPECT_FALSE(game->IsPaused());
+
+  // Two losses in a row owe one unmute, not two.
+  session->HardPause();
+  session->HardPause();
+  NextFrame();
+  session->HardUnPause();
+  NextFrame();
+  EXPECT_FALSE(sound->IsMuted());
+
+  // A player who had muted stays muted, and a space gone while the focus was away is forgotten.
+  events->QueueEvent(MemoryManager::New<Mute>(BRINDLE_SITE, SoundSystemChannel));
+  NextFrame();
+  ASSERT_TRUE(sound->IsMuted());
+  Pump(SDL_WINDOWEVENT_FOCUS_LOST);
+  NextFrame();
+  EXPECT_TRUE(sound->IsMuted()) << "losing focus never unmutes";
+  game->MarkForRemoval();
+  NextFrame();
+  Pump(SDL_WINDOWEVENT_FOCUS_GAINED);
+  NextFrame();
+  EXPECT_TRUE(sound->IsMuted()) << "regaining focus undoes only what the focus loss did";
+  EXPECT_EQ(Names(*session), std::vector<std::string>{"menu"});
 }
 
 TEST_F(WindowStateTest, ATerminateRequestIsNoticedAtTheNextPump)

@@ -328,16 +328,6 @@ TEST_F(BrokenLevelFilesTest, EveryBrokenPrefabFileIsReportedAndTheOthersStillLoa
   }
 }
 
-TEST_F(BrokenLevelFilesTest, AnUnknownComponentOfAPrefabNamesItsFileOnStandardOutput)
-{
-  assets.Write("Assets/Prefabs/Door.prefab", R"({ "Door": { "Doorframe": {}, "Transform": null } })");
-  CapturedLog output;
-  factory.ReLoadPrefabs();
-  EXPECT_TRUE(output.Contains("[ERROR] Assets/Prefabs/Door.prefab: the prefab \"Door\" names \"Doorframe\", which is "
-                              "not a component; it is left out."));
-  EXPECT_EQ(factory.GetPrefab("Door").size(), 1u);
-}
-
 TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
 {
   const std::vector<std::string> before = FileNamesIn(assets.Path() / "Assets");

@@ -33,13 +33,6 @@ public:
 
 using ComponentTest = EngineTestWith<ScopedEngine::EventsOnly>;
 
-Json::Value Parsed(const std::string& text)
-{
-  Json::Value value;
-  Json::Reader().parse(text, value);
-  return value;
-}
-
 TEST_F(ComponentTest, ConstructionTakesASerialTypeAndListenerId)
 {
   SampleComponent first;

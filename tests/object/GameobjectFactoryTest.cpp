@@ -144,50 +144,6 @@ TEST_F(GameobjectFactoryTest, InitializeRegistersTheBuiltTypesAndLeavesNoProbesB
     EXPECT_EQ(Component::GetTypeNameById(componentFactory->GetTypeId()), name);
 }
 
-TEST_F(GameobjectFactoryTest, CreateComponentByName)
-{
-  factory.Initialize();
-  Component* transform = factory.CreateComponent("Transform");
-  ASSERT_NE(transform, nullptr);
-  EXPECT_EQ(transform->GetTypeId(), Transform::TypeId);
-  EXPECT_FALSE(transform->GetOwner().IsValid());
-  MemoryManager::Delete(transform);
-
-  CapturedLog output;
-  EXPECT_EQ(factory.CreateComponent("transform"), nullptr);
-  EXPECT_EQ(output.Text(), "[ERROR] \"transform\" was not found in component factory\n");
-}
-
-TEST_F(GameobjectFactoryTest, FactoryCopiesCarryFieldsButNotTheComponentPart)
-{
-  factory.Initialize();
-  ComponentFactory* transforms = factory.GetFactories().at("Transform");
-  Transform* source = static_cast<Transform*>(transforms->GetNew());
-  Transform* second = static_cast<Transform*>(transforms->GetNew());
-  EXPECT_EQ(second->GetSerial(), source->GetSerial() + 1);
-  EXPECT_NE(second->GetListenerId(), source->GetListenerId());
-  source->SetPosition(glm::vec2(3.0f, 4.0f));
-  source->SetScale(glm::vec2(2.0f, 2.0f));
-  Handle<GameObject> object = MakeBareObject();
-  object->AttachComponent(source);
-
-  Transform* copy = static_cast<Transform*>(transforms->GetCopy(source));
-  EXPECT_EQ(copy->GetPosition(), glm::vec2(3.0f, 4.0f));
-  EXPECT_EQ(copy->GetScale(), glm::vec2(2.0f, 2.0f));
-  EXPECT_FALSE(copy->GetOwner().IsValid());
-  EXPECT_NE(copy->GetListenerId(), source->GetListenerId());
-  EXPECT_NE(copy->GetHandle(), source->GetHandle());
-
-  const std::uint32_t listenerId = source->GetListenerId();
-  transforms->Copy(second, source);
-  EXPECT_EQ(source->GetPosition(), glm::vec2(0.0f, 0.0f));
-  EXPECT_EQ(source->GetOwner(), object);
-  EXPECT_EQ(source->GetListenerId(), listenerId);
-
-  MemoryManager::Delete(copy);
-  MemoryManager::Delete(second);
-  GameObject::Destroy(object);
-}
 }  // namespace
 
 namespace

@@ -22,13 +22,6 @@ protected:
   // It goes before the engine: its objects leave the registry while there is one.
   std::unique_ptr<Space> space = std::make_unique<Space>("main");
 
-  static Json::Value Parsed(const std::string& text)
-  {
-    Json::Value value;
-    Json::Reader().parse(text, value);
-    return value;
-  }
-
   // The prefabs the game ships.
   void LoadShippedPrefabs()
   {

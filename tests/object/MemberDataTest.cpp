@@ -31,13 +31,6 @@ protected:
     return out;
   }
 
-  static Json::Value Parsed(const std::string& text)
-  {
-    Json::Value value;
-    Json::Reader().parse(text, value);
-    return value;
-  }
-
   std::vector<MemberBase*> members;
 };
 

@@ -53,15 +53,20 @@ TEST_F(PrefabFilesTest, UnknownComponentsAreReportedSkippedAndWrittenBackAsTheyW
 {
   directory.Write("Door.prefab", R"({"Door": {"Transform": {"rotation": 1, "wobble": 2, "scale": [1e39, 1]},
                                               "Doorframe": {"width": 3}, "Registerer": null}})");
+  CapturedLog output;
   factory.ReLoadPrefabs();
   ASSERT_EQ(asserts.Count(), 1u);
-  EXPECT_TRUE(asserts.Saw("\"Doorframe\" was used in the definition of a prefab but it is not a component."));
+  EXPECT_EQ(asserts.Reports()[0].message,
+            "\"Doorframe\" was used in the definition of a prefab but it is not a component.\n\nPrefab name: Door\n"
+            "File: " + directory.Prefix() + "Door.prefab");
+  // Named with its file on standard output too, where no check handler is watching.
+  EXPECT_TRUE(output.Contains("[ERROR] " + directory.Prefix() + "Door.prefab: the prefab \"Door\" names \"Doorframe\", "
+                              "which is not a component; it is left out."));
   EXPECT_EQ(factory.GetPrefab("Door").size(), 2u);
   EXPECT_EQ(factory.GetFactories().count("Doorframe"), 0u);
 
   // Saving the prefabs keeps what the program could not use: a component of a newer version, a
   // member it does not know, a value it refused.
-  CapturedLog output;
   ASSERT_TRUE(files.SaveAll(factory));
   EXPECT_EQ(Parsed(directory.Read("Door.prefab")),
             Parsed(R"({"Door": {"Transform": {"rotation": 1.0, "wobble": 2, "scale": [1e39, 1]},

@@ -202,9 +202,14 @@ Handle<GameObject> EngineTest::Make(const std::string& prefab, glm::vec2 at, con
 
 void EngineTest::Define(const std::string& prefab, const std::string& json)
 {
-  Json::Value definition;
-  ASSERT_TRUE(Json::Reader().parse(json, definition)) << json;
-  Factory().DefinePrefab(prefab, definition, "test");
+  Factory().DefinePrefab(prefab, Parsed(json), "test");
+}
+
+Json::Value EngineTest::Parsed(const std::string& text)
+{
+  Json::Value value;
+  EXPECT_TRUE(Json::Reader().parse(text, value)) << text;
+  return value;
 }
 
 Handle<GameObject> EngineTest::Find(Space* in, const std::string& name)

@@ -26,6 +26,7 @@
 
 #include <glm/vec2.hpp>
 #include <gtest/gtest.h>
+#include <json/value.h>
 
 #include <cstdint>
 #include <memory>
@@ -124,6 +125,8 @@ protected:
                           Space* in = nullptr);
   // A prefab of the test's own, from its JSON definition.
   void Define(const std::string& prefab, const std::string& json);
+  // The JSON value of the text, which must parse.
+  static Json::Value Parsed(const std::string& text);
 
   static Handle<GameObject> Find(Space* in, const std::string& name);
   GameObject* Find(const std::string& spaceName, const std::string& objectName) const;
