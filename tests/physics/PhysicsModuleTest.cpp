@@ -275,6 +275,12 @@ TEST_F(PhysicsSceneTest, RayCastsHonourGroupsBlockingAndMisses)
   ASSERT_TRUE(module->RayCast({-400, -1000}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PROJECTILE), false, result,
                               false));
   EXPECT_EQ(result.object.GetId(), wall.GetId());
+  // A turned rectangle is met where its turned sides stand.
+  wall->GetTransform()->SetRotation(1.5707963f);
+  module->UpdateObject(wall->GetId(), 0.0f);
+  ASSERT_TRUE(module->RayCast({-400, -1000}, {1, 0}, 1000, static_cast<std::uint32_t>(G::PROJECTILE), false, result,
+                              false));
+  EXPECT_NEAR(result.distance, 200.0f, 1e-2f);
 }
 
 TEST_F(PhysicsSceneTest, DebugDrawingOfCollidersAndRays)
