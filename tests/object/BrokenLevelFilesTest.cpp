@@ -65,14 +65,6 @@ std::vector<std::string> Sorted(std::vector<std::string> names)
   return names;
 }
 
-std::vector<std::string> FileNamesIn(const fs::path& folder)
-{
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  return Sorted(names);
-}
-
 std::vector<BrokenFile> BrokenLevels()
 {
   std::vector<BrokenFile> files{
@@ -274,7 +266,7 @@ TEST_F(BrokenLevelFilesTest, EveryBrokenLevelIsReportedLoadsWhatIsSoundAndStaysA
     EXPECT_EQ(LoadedNames(), file.survivors);
     EXPECT_TRUE(HierarchyHasNoCycle());
     EXPECT_EQ(assets.Read("Assets/LevelFiles/broken.json"), file.bytes);
-    EXPECT_EQ(FileNamesIn(assets.Path() / "Assets/LevelFiles"), (std::vector<std::string>{".keep", "broken.json"}));
+    EXPECT_EQ(assets.FileNames("Assets/LevelFiles"), (std::vector<std::string>{".keep", "broken.json"}));
     space->UnloadLevel();
   }
 }
@@ -324,13 +316,13 @@ TEST_F(BrokenLevelFilesTest, EveryBrokenPrefabFileIsReportedAndTheOthersStillLoa
       space->UnloadLevel();
     }
     EXPECT_EQ(assets.Read("Assets/Prefabs/Broken.prefab"), file.bytes);
-    EXPECT_EQ(FileNamesIn(assets.Path() / "Assets/Prefabs"), (std::vector<std::string>{"Broken.prefab", "Sound.prefab"}));
+    EXPECT_EQ(assets.FileNames("Assets/Prefabs"), (std::vector<std::string>{"Broken.prefab", "Sound.prefab"}));
   }
 }
 
 TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
 {
-  const std::vector<std::string> before = FileNamesIn(assets.Path() / "Assets");
+  const std::vector<std::string> before = assets.FileNames("Assets");
   Handle<GameObject> object;
   factory.CreateGameObject(object, "Marker", space.get(), "Thing");
   for (const std::string name : {"../Escape", "..", "Sub/Thing", "..\\Escape", "a/../../b", "/tmp/Escape"})
@@ -342,8 +334,8 @@ TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
     EXPECT_EQ(object->GetPrefabName(), "Marker");
     EXPECT_FALSE(factory.HasPrefab(name));
   }
-  EXPECT_EQ(FileNamesIn(assets.Path() / "Assets"), before);
-  EXPECT_EQ(FileNamesIn(assets.Path() / "Assets/Prefabs"), (std::vector<std::string>{"Sound.prefab"}));
+  EXPECT_EQ(assets.FileNames("Assets"), before);
+  EXPECT_EQ(assets.FileNames("Assets/Prefabs"), (std::vector<std::string>{"Sound.prefab"}));
   EXPECT_FALSE(fs::exists(assets.Path() / "Escape.prefab"));
 
   // A name read from a prefab file is not written back out of the folder either.

@@ -5,20 +5,6 @@
 #include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
-#include <filesystem>
-
-namespace
-{
-std::vector<std::string> FilesIn(const TemporaryDirectory& directory)
-{
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(directory.Path()))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-}  // namespace
-
 class PrefabFilesTest : public LevelTest
 {
 protected:
@@ -119,7 +105,7 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersFromTheDefaults)
   CapturedLog output;
   EXPECT_FALSE(files.Save(factory, " \t", *object));
   EXPECT_TRUE(output.Contains("[ERROR]"));
-  EXPECT_EQ(FilesIn(directory), std::vector<std::string>{"BigDoor.prefab"});
+  EXPECT_EQ(directory.FileNames(), std::vector<std::string>{"BigDoor.prefab"});
 }
 
 TEST_F(PrefabFilesTest, NoLookupEverMakesAPhantomPrefab)
@@ -138,7 +124,7 @@ TEST_F(PrefabFilesTest, NoLookupEverMakesAPhantomPrefab)
   EXPECT_EQ(factory.GetPrefabNames(), std::vector<std::string>{"Rock"});
   // Written back from the templates; nothing for the names that were only looked up.
   files.SaveAll(factory);
-  EXPECT_EQ(FilesIn(directory), std::vector<std::string>{"Rock.prefab"});
+  EXPECT_EQ(directory.FileNames(), std::vector<std::string>{"Rock.prefab"});
   EXPECT_EQ(Parsed(directory.Read("Rock.prefab")), Parsed(R"({"Rock": {"Transform": {"rotation": 1.0}}})"));
 }
 

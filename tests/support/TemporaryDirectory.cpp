@@ -1,5 +1,6 @@
 #include "support/TemporaryDirectory.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -29,4 +30,13 @@ std::string TemporaryDirectory::Read(const std::string& name) const
   std::stringstream contents;
   contents << file.rdbuf();
   return contents.str();
+}
+
+std::vector<std::string> TemporaryDirectory::FileNames(const std::string& folder) const
+{
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path / folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }

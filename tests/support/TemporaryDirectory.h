@@ -2,6 +2,7 @@
 // A fresh directory under the system's temporary folder, removed with everything in it.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class TemporaryDirectory
 {
@@ -17,6 +18,8 @@ public:
   std::string File(const std::string& name) const { return (path / name).string(); }
   void Write(const std::string& name, const std::string& text) const;
   std::string Read(const std::string& name) const;
+  // The names in the directory or a folder of it, sorted.
+  std::vector<std::string> FileNames(const std::string& folder = "") const;
 
 private:
   std::filesystem::path path;
