@@ -274,13 +274,20 @@ TEST_F(BrokenLevelFilesTest, EveryBrokenLevelIsReportedLoadsWhatIsSoundAndStaysA
 TEST_F(BrokenLevelFilesTest, WhatIsSoundKeepsItsValuesAndParents)
 {
   assets.Write("Assets/LevelFiles/broken.json",
-               LevelOf(R"({ "uuid": 1, "name": "Parent", "components": { "Transform": { "position": [4, 5] } },
+               LevelOf(R"({ "uuid": 1, "name": "Parent",
+                            "components": { "Transfrom": { "position": [1, 1] }, "Transform": { "position": [4, 5] } },
                             "children": [ { "who": 9 }, { "who": "2" }, { "who": 2 } ] },
                           { "uuid": 2, "name": "Child", "prefab": "Nowhere",
-                            "components": { "Transform": { "position": "far", "rotation": 0.5 } } })"));
+                            "components": { "Transform": { "position": "far", "rotation": 0.5 } } },
+                          { "name": "No uuid" }, { "uuid": "7", "name": "Text uuid" }, { "uuid": 3, "name": 5 },
+                          "not a record")"));
   CapturedLog output;
   space->LoadLevel("broken");
 
+  EXPECT_EQ(space->GetObjectsById().size(), 2u);
+  EXPECT_EQ(output.CountOf("object record"), 4u) << output.Text();
+  EXPECT_TRUE(output.Contains("[ERROR] Component : \"Transfrom\" is not a valid component name, in prefab: "
+                              "\"Default\" from level: \"\"\n")) << output.Text();
   EXPECT_TRUE(output.Contains("the child 9 of \"Parent\" names no object of the level; it is skipped."));
   EXPECT_TRUE(output.Contains("a child entry of \"Parent\" has no integer \"who\"; it is skipped."));
   EXPECT_TRUE(output.Contains("[ERROR] Couldn't find the prefab named: Nowhere"));

@@ -180,28 +180,6 @@ TEST_F(SpaceTest, BadLevelFilesLeaveTheSpaceAsItWas)
   EXPECT_TRUE(Find(*space, "Keep").IsValid());
 }
 
-TEST_F(SpaceTest, UnusableRecordsAreSkippedAndTheRestLoads)
-{
-  CapturedLog output;
-  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
-    { "name": "No uuid" },
-    { "uuid": "7", "name": "Text uuid" },
-    { "uuid": 2, "name": 5 },
-    { "uuid": 3, "name": "Odd", "components": { "Transfrom": { "position": [1, 1] }, "Transform": { "position": "far" } } },
-    { "uuid": 4, "name": "Lost", "prefab": "Nowhere" },
-    "not a record"
-  ] } })"));
-  EXPECT_EQ(space->GetObjectsById().size(), 2u);
-  EXPECT_EQ(output.CountOf("object record"), 4u) << output.Text();
-  EXPECT_TRUE(output.Contains("[ERROR] Component : \"Transfrom\" is not a valid component name, in prefab: "
-                              "\"Default\" from level: \"\"\n"));
-  EXPECT_TRUE(output.Contains("[ERROR] Couldn't find the prefab named: Nowhere\n"));
-  // A wrong member type is reported and the member keeps the prefab's value.
-  EXPECT_EQ(Find(*space, "Odd")->GetTransform()->GetPosition(), glm::vec2(0.0f, 0.0f));
-  // The stand-in object for an unknown prefab has only a Transform.
-  EXPECT_EQ(Find(*space, "Lost")->GetComponents().size(), 1u);
-}
-
 TEST_F(SpaceTest, ALevelStoringAPrefabsChildSpawnerIsRefusedWhole)
 {
   Define("Spawner", R"({"ChildSpawner": {"objects to spawn": [{"prefab": "Marker"}]}})");
