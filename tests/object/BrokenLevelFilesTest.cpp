@@ -280,11 +280,20 @@ TEST_F(BrokenLevelFilesTest, WhatIsSoundKeepsItsValuesAndParents)
                           { "uuid": 2, "name": "Child", "prefab": "Nowhere",
                             "components": { "Transform": { "position": "far", "rotation": 0.5 } } },
                           { "name": "No uuid" }, { "uuid": "7", "name": "Text uuid" }, { "uuid": 3, "name": 5 },
-                          "not a record")"));
+                          "not a record",
+                          { "uuid": 10, "name": "A", "children": [ { "who": 11 } ] },
+                          { "uuid": 11, "name": "B", "children": [ { "who": 12 } ] },
+                          { "uuid": 12, "name": "C", "children": [ { "who": 10 }, { "who": 12 } ] })"));
   CapturedLog output;
   space->LoadLevel("broken");
 
-  EXPECT_EQ(space->GetObjectsById().size(), 2u);
+  EXPECT_EQ(space->GetObjectsById().size(), 5u);
+  // Of a cycle, the link that would close it is refused: each is a failed check and an error.
+  EXPECT_EQ(asserts.Count(), 2u);
+  EXPECT_TRUE(output.Contains("[ERROR] \"A\" is not made a child of \"C\": it would become its own ancestor.\n"));
+  EXPECT_FALSE(Find(*space, "A")->GetParent().IsValid());
+  EXPECT_EQ(Find(*space, "C")->GetParent(), Find(*space, "B"));
+  EXPECT_EQ(Find(*space, "C")->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 0.0f));
   EXPECT_EQ(output.CountOf("object record"), 4u) << output.Text();
   EXPECT_TRUE(output.Contains("[ERROR] Component : \"Transfrom\" is not a valid component name, in prefab: "
                               "\"Default\" from level: \"\"\n")) << output.Text();

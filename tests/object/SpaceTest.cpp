@@ -135,25 +135,6 @@ TEST_F(SpaceTest, ObjectsOfTheShippedTestLevel)
   EXPECT_EQ(Parsed(directory.Read("saved.json"))["level"]["objects"].size(), 8u);
 }
 
-TEST_F(SpaceTest, ChildrenThatWouldFormACycleAreRefused)
-{
-  CapturedLog output;
-  ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
-    { "uuid": 1, "name": "A", "children": [ { "who": 2 } ] },
-    { "uuid": 2, "name": "B", "children": [ { "who": 3 } ] },
-    { "uuid": 3, "name": "C", "children": [ { "who": 1 }, { "who": 3 }, { "who": 99 }, { "oops": 1 } ] }
-  ] } })"));
-  EXPECT_EQ(asserts.Count(), 2u);
-  EXPECT_TRUE(output.Contains("[ERROR] \"A\" is not made a child of \"C\": it would become its own ancestor.\n"));
-  // The two cycles, the missing uuid 99 and the entry without "who".
-  EXPECT_EQ(output.CountOf("[ERROR]"), 4u);
-  const Handle<GameObject> a = Find(*space, "A");
-  EXPECT_FALSE(a->GetParent().IsValid());
-  EXPECT_EQ(Find(*space, "C")->GetParent(), Find(*space, "B"));
-  // The world matrix can be computed: no cycle stands.
-  EXPECT_EQ(Find(*space, "C")->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 0.0f));
-}
-
 TEST_F(SpaceTest, BadLevelFilesLeaveTheSpaceAsItWas)
 {
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [ { "uuid": 1, "name": "Keep" } ] } })"));
