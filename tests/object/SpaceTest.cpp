@@ -113,28 +113,6 @@ TEST_F(SpaceTest, RecordsHoldOnlyWhatDiffersFromThePrefab)
   spawned.Reset();
 }
 
-TEST_F(SpaceTest, ObjectsOfTheShippedTestLevel)
-{
-  LoadShippedPrefabs();
-  CapturedLog output;
-  space->LoadLevel("testlevel");
-  EXPECT_EQ(output.Text().find("[ERROR]"), std::string::npos) << output.Text();
-  EXPECT_EQ(asserts.Count(), 0u);
-
-  const Handle<GameObject> lamp = Find(*space, "Lamp");
-  ASSERT_TRUE(lamp.IsValid());
-  // Four levels: Station > Deck > Console > Lamp.
-  int depth = 0;
-  for (Handle<GameObject> up = lamp->GetParent(); up.IsValid(); up = up->GetParent())
-    ++depth;
-  EXPECT_EQ(depth, 3);
-  EXPECT_EQ(registry.GetObjects(RegistryType::PLAYERS).size(), 1u);
-  // The beacon's two markers come from its prefab at run time and stay out of the saved level.
-  EXPECT_EQ(Find(*space, "Beacon's Marker").IsValid(), true);
-  ASSERT_TRUE(space->SaveLevel(directory.File("saved.json")));
-  EXPECT_EQ(Parsed(directory.Read("saved.json"))["level"]["objects"].size(), 8u);
-}
-
 TEST_F(SpaceTest, BadLevelFilesLeaveTheSpaceAsItWas)
 {
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [ { "uuid": 1, "name": "Keep" } ] } })"));
