@@ -49,28 +49,6 @@ struct ImGuiFrames
 };
 }  // namespace
 
-TEST_F(ProfilerTest, NestedScopesRecordIdsParentsAndColours)
-{
-  Profiler::BeginScope("Frame", "");
-  Profiler::BeginScope("Inner", "");
-  EXPECT_EQ(2u, profiler.OpenScopeCount());
-  Profiler::EndScope();
-  EXPECT_NE(1.0f, profiler.CurrentColour()[2] * profiler.CurrentColour()[1] * profiler.CurrentColour()[0])
-      << "inside a scope the current colour is that scope's";
-  Profiler::EndScope();
-  ASSERT_EQ(1u, profiler.FrameRoots().size());
-  const ProfilerNode& root = *profiler.FrameRoots()[0];
-  EXPECT_EQ(1u, root.id);
-  EXPECT_EQ(0u, root.parentId);
-  ASSERT_EQ(1u, root.children.size());
-  EXPECT_EQ(2u, root.children[0]->id);
-  EXPECT_EQ(1u, root.children[0]->parentId);
-
-  Profiler::PushScopeCurrentColor("Physics space", "");
-  Profiler::EndScope();
-  EXPECT_EQ((std::array<float, 4>{1, 1, 1, 1}), profiler.FrameRoots()[1]->colour);
-}
-
 TEST_F(ProfilerTest, DrawKeepsTheFrameOnlyWhenASnapshotWasAsked)
 {
   ImGuiFrames imgui;
