@@ -290,14 +290,18 @@ TEST_F(SpaceTest, ObjectsSpawnedByEventJoinTheSpaceWokenThenPlaced)
 
 TEST_F(SpaceTest, ThePhysicsModuleFollowsTheObjectsOfItsSpace)
 {
-  Define("Ball", R"({"CircleCollider": {"radius": 5}, "Rigidbody": null, "Transform": null})");
+  Define("Ball", R"({"CircleCollider": {"radius": 5, "group": "ENEMY"}, "Rigidbody": null, "Transform": null})");
   ASSERT_TRUE(LoadText(*space, R"({ "level": { "objects": [
     { "uuid": 1, "name": "Ball", "prefab": "Ball" }, { "uuid": 2, "name": "Post" } ] } })"));
   ASSERT_NE(PhysicsModule::Of(space.get()), nullptr);
   PhysicsModule& physics = *PhysicsModule::Of(space.get());
   EXPECT_EQ(space->GetPhysics(), &physics);
   const std::uint32_t ballId = Find(*space, "Ball")->GetId();
-  ASSERT_NE(physics.Find(ballId), nullptr);
+  // Its collider and body wake before its Transform; the entry still holds all three.
+  const PhysicsObject* ball = physics.Find(ballId);
+  ASSERT_NE(ball, nullptr);
+  EXPECT_TRUE(ball->transform != nullptr && ball->rigidbody != nullptr && ball->collider != nullptr);
+  EXPECT_EQ(ball->CollisionGroup(), static_cast<std::uint32_t>(CollisionGroup::ENEMY));
 
   // Spawned by event: woken, placed, then given the event's velocity.
   Handle<GameObject> post = Find(*space, "Post");
@@ -311,6 +315,8 @@ TEST_F(SpaceTest, ThePhysicsModuleFollowsTheObjectsOfItsSpace)
   Json::Value velocity;
   members["Velocity"]->Serialize(velocity);
   EXPECT_EQ(velocity, Parsed("[7.0, -1.0]"));
+  physics.Step(physics.timer.stepTime, 1);
+  EXPECT_FLOAT_EQ(spawned->GetTransform()->GetWorldPosition().x, 30.0f + 7.0f * physics.timer.stepTime);
   // A move by hand refiles the object at once.
   spawned->GetTransform()->SetPosition(glm::vec2(-40.0f, 0.0f));
   EXPECT_EQ(physics.Find(spawned->GetId())->GetPosition(), glm::vec2(-40.0f, 0.0f));

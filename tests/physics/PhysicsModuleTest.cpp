@@ -633,27 +633,3 @@ TEST_F(PhysicsSceneTest, ModuleRayCastsMatchBruteForce)
     DestroyHandMadeObjects(scene, *module);
   }
 }
-
-// Objects made from prefabs wake their colliders and body before their Transform; the record
-// still gets all three.
-TEST_F(PhysicsFactoryTest, PrefabObjectsRegisterEverythingTheyCarry)
-{
-  Json::Value ball;
-  ball["Rigidbody"]["Velocity"][0] = 120.0;
-  ball["Rigidbody"]["Velocity"][1] = 0.0;
-  ball["CircleCollider"]["radius"] = 15.0;
-  ball["CircleCollider"]["group"] = "ENEMY";
-  factory.DefinePrefab("Ball", ball, "test");
-  Handle<GameObject> object;
-  factory.CreateGameObjectAt(object, "Ball", space.get(), -500, -500, "ball");
-  made.push_back(object);
-  ASSERT_TRUE(object.IsValid());
-  const PhysicsObject* entry = module->Find(object->GetId());
-  ASSERT_NE(entry, nullptr);
-  EXPECT_NE(entry->transform, nullptr);
-  EXPECT_NE(entry->rigidbody, nullptr);
-  EXPECT_NE(entry->collider, nullptr);
-  EXPECT_EQ(entry->CollisionGroup(), static_cast<std::uint32_t>(CollisionGroup::ENEMY));
-  StepOnce();
-  EXPECT_FLOAT_EQ(PositionOf(object).x, -500.0f + 120.0f * module->timer.stepTime);
-}
