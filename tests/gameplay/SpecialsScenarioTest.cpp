@@ -1,9 +1,11 @@
 // The player on the real game loop picks up the shield and the heal-over-time from their shipped
 // prefabs and uses them through the input layer: a shot meets the shield or the player, the
-// cooldown holds back a second use, the heal runs its course and stops.
+// cooldown holds back a second use, the heal runs its course and stops. In the boss's room a
+// blink stops at a wall.
 #include "ai/PlayerScene.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
+#include "gameplay/specials/SpecialBlinkLogic.h"
 #include "gameplay/specials/SpecialHOTLogic.h"
 #include "gameplay/specials/SpecialShieldLogic.h"
 #include "object/GameobjectFactory.h"
@@ -104,8 +106,18 @@ TEST_F(SpecialsScenarioTest, TheShieldTurnsShotsAsideAndTheHealRunsItsCourseEach
              EXPECT_FALSE(Shield()->IsActive()) << "a later shield lasts its quarter second";
              return true;
            },
-           Tap(SDLK_v),  // drops the shield
+           Wait(5),
+           Tap(SDLK_c),
+           Tap(SDLK_v),  // drops the shield while it stands
            [&] {
+             EXPECT_FALSE(Shield()->IsActive()) << "dropping the shield ends it";
+             EXPECT_TRUE(ObjectsOf("EN_Shield").empty());
+             Shoot();
+             return true;
+           },
+           Wait(3),
+           [&] {
+             EXPECT_EQ(Hitpoints(), 98.0f) << "nor guards its holder";
              MoveTo(Player, PositionOf("heal") + glm::vec2(0, 10));
              return true;
            },
@@ -120,7 +132,7 @@ TEST_F(SpecialsScenarioTest, TheShieldTurnsShotsAsideAndTheHealRunsItsCourseEach
            Wait(40),
            [&] {
              EXPECT_EQ(Shield()->GetCurrCoolDown(), coolDownSeen) << "a dropped special's cooldown stands still";
-             EXPECT_EQ(Hitpoints(), 69.0f) << "no healing before a use";
+             EXPECT_EQ(Hitpoints(), 68.0f) << "no healing before a use";
              EXPECT_EQ(Get<ParticleSystem>("heal")->spawnRate, 0.0f);
              return true;
            },
@@ -132,13 +144,13 @@ TEST_F(SpecialsScenarioTest, TheShieldTurnsShotsAsideAndTheHealRunsItsCourseEach
            },
            Wait(60),
            [&] {
-             EXPECT_NEAR(Hitpoints(), 79.0f, 1.0f) << "20 a second";
+             EXPECT_NEAR(Hitpoints(), 78.0f, 1.0f) << "20 a second";
              return true;
            },
            Wait(70),
            [&] {
              EXPECT_FALSE(Heal()->IsActive());
-             EXPECT_NEAR(Hitpoints(), 89.0f, 0.5f) << "for one second";
+             EXPECT_NEAR(Hitpoints(), 88.0f, 0.5f) << "for one second";
              EXPECT_EQ(Get<ParticleSystem>("heal")->spawnRate, 0.0f);
              hitpoints = Hitpoints();
              return true;
@@ -149,5 +161,19 @@ TEST_F(SpecialsScenarioTest, TheShieldTurnsShotsAsideAndTheHealRunsItsCourseEach
              return true;
            },
        });
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
+}
+
+TEST_F(SpecialsScenarioTest, InTheBossRoomABlinkStopsAtTheWallInItsWay)
+{
+  Play({Object(Player, "Player", {0, 0}), Object("blink", "SpecialBlink", {0, 20}, R"({"SpecialBlinkLogic": {"coolDown": 0.1}})"),
+        Object("wall", "RangeWall", {300, 0})},
+       {Tap(SDLK_v), Wait(20), Tap(SDLK_c), Wait(3),
+        [&] {
+          EXPECT_GT(PositionOf(Player).x, 150.0f) << "it blinked";
+          EXPECT_LE(PositionOf(Player).x, 252.0f) << "up to the wall's face, not through it";
+          return true;
+        }},
+       SpecialBlinkLogic::WalledLevel);
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }
