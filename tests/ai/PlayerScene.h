@@ -16,16 +16,16 @@ protected:
 
   // Starts the windowed game on a level of these objects and a camera at the origin, and plays the
   // script on it; `space` is the level's space from the first step on.
-  void Play(std::vector<Json::Value> objects, std::vector<Step> script)
+  void Play(std::vector<Json::Value> objects, std::vector<Step> script, const std::string& level = Level)
   {
     objects.insert(objects.begin(), Object("Camera", "Camera", {0.0f, 0.0f}));
-    LevelRecord::Write(Level, std::move(objects));
-    Start(Level, &clock);
+    LevelRecord::Write(level, std::move(objects));
+    Start(level, &clock);
     if (HasFatalFailure())
       return;
     for (Step& step : script)
-      step = [this, step] {
-        space = session->GetSpace(Level);
+      step = [this, step, level] {
+        space = session->GetSpace(level);
         return space != nullptr && step();
       };
     GameScene::Play(std::move(script), 3000);

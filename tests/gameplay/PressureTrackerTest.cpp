@@ -53,12 +53,11 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
 {
   DefinePrefab("TestExplosion", R"({"Transform": null, "CircleCollider": {"group": "EXPLOSION", "radius": 20},
                                      "TimedDestruction": {"active": true, "destructionTime": 0.3}})");
-  // A crate in the room's left column, and one drifting outside the ship.
+  // A crate in the room's left column.
   const std::string crate = R"({"Rigidbody": {"invMass": 1}, "CircleCollider": {"group": "PROPS", "radius": 20},
                                 "DragManager": null})";
   WriteLevel("sealedroom", SealedRoom, Origin,
-             {Object("Crate", "Default", Origin + glm::vec2(1.5f, 2.5f) * Tile, crate),
-              Object("Drifter", "Default", Origin + glm::vec2(-3.0f, 2.5f) * Tile, crate)});
+             {Object("Crate", "Default", Origin + glm::vec2(1.5f, 2.5f) * Tile, crate)});
 
   EventRecorder<DepressurizationEvent> announcements;
   EventRecorder<ShipMapWallDestroyedEvent> wallsDestroyed;
@@ -94,9 +93,7 @@ TEST_F(PressureTrackerTest, ABlownOutWallVentsItsRoomTowardsTheHoleAndPushesWhat
         }
       EXPECT_EQ(NodeTiles(*graph), CornerTiles(*graph, map));
       EXPECT_TRUE(ObjectsOf(space, "DepressurizationEffect").empty());
-      // On deck the crate is held back hard; in space the drifter keeps going.
-      EXPECT_FLOAT_EQ(crateBody->velocityDrag, 20.0f);
-      EXPECT_FLOAT_EQ(Find(space, "Drifter")->GetComponent<Rigidbody>()->velocityDrag, 0.95f);
+      EXPECT_FLOAT_EQ(crateBody->velocityDrag, 20.0f) << "on deck the crate is held back hard";
     }
     if (frame == 2)
     {

@@ -48,10 +48,11 @@ protected:
   }
 
   // Starts the windowed game on the level and runs `frames` frames; `eachFrame` sees the end of
-  // every frame (numbered from 1) while the level's space is live.
+  // every frame (numbered from 1) while the level's space is live. The frames keep real time
+  // unless the test sets `clock`.
   void Run(const std::string& level, int frames, const std::function<void(int frame, Space& space)>& eachFrame)
   {
-    Start(level);
+    Start(level, clock);
     if (HasFatalFailure())
       return;
     int frame = 0;
@@ -63,6 +64,8 @@ protected:
     session->Run();
     EXPECT_EQ(frame, frames) << output.Text();
   }
+
+  FrameClock* clock = nullptr;
 
   static ShipMap& MapOf(Space& space)
   {
