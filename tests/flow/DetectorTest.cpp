@@ -77,17 +77,17 @@ TEST_F(DetectorTest, AHeldKeyTriggersOnceAndTheEnemyDetectorReportsOnceInItsLife
   EventLog edges;
   WatchEdges(edges, Make("TestWatcher", glm::vec2(0.0f, 0.0f))->GetId());
 
-  // No enemy registered: the enemy detector fires on its first update, and then never again.
-  Frame();
-  Frame();
-  EXPECT_EQ(edges.Take(), (Edges{"TriggerBegin", "TriggerEnd"}));
+  // A living enemy holds the detector back; once it is gone the detector fires, and never again.
   Handle<GameObject> enemy;
   session->GetFactory().CreateGameObject(enemy, "Default", space, "Enemy");
   registry->GetObjects(RegistryType::ENEMIES).push_back(enemy);
-  Frame();
+  Frames(3);
+  EXPECT_TRUE(edges.Take().empty()) << "an enemy still lives";
   GameObject::Destroy(enemy);
   Frames(3);
-  EXPECT_TRUE(edges.Take().empty()) << "the dead enemy's entry does not count, and nothing re-arms it";
+  EXPECT_EQ(edges.Take(), (Edges{"TriggerBegin", "TriggerEnd"})) << "the dead enemy's entry does not count";
+  Frames(3);
+  EXPECT_TRUE(edges.Take().empty()) << "nothing re-arms it";
 
   Frame({TestEvents::Key(SDLK_a, true)});
   Frames(5);
