@@ -17,6 +17,7 @@
 #include "render/Sprite.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace
@@ -112,6 +113,11 @@ TEST_F(ArmedPlayerScenarioTest, TakesFiresReloadsRunsDryRefillsSwapsAndDrops)
              WatchHealth("crate");
              log.Watch<ReloadStart>(Find(Player)->GetId(), "reload start");
              log.Watch<ReloadEnd>(Find(Player)->GetId(), "reload end");
+             return Press(SDLK_v), true;
+           },
+           [&] {
+             Release(SDLK_v);
+             EXPECT_FALSE(Hands()->GetSlot(2)) << "the special slot takes no gun";
              return Press(SDLK_e), true;
            },
            Wait(30),  // the body turns to the pointer
@@ -224,17 +230,19 @@ TEST_F(ArmedPlayerScenarioTest, TakesFiresReloadsRunsDryRefillsSwapsAndDrops)
 }
 
 // Two turrets fire at the player. Under god mode their hits do nothing and one shot kills a
-// turret; without it the player loses the turret's damage a hit and dies, once, at 0.
+// turret; without it every hit takes the turret's four, a heal stops at the most the player can
+// have, and the player dies once.
 TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThePlayer)
 {
   float faintest = 1.0f;
+  float most = 0.0f;
   std::size_t hitsUnderGodMode = 0;
-  // The enemy shots that reach the player.
+  // The enemy shots that reach the player, and what each change of its hitpoints took.
   EventLog hits;
-  const auto countHits = [&] { return hits.CountOf("hit"); };
-  Play({Object(Player, "Player", {0, 0}, R"({"Health": {"hitpoints": 12}})"),
-        Object("heavy", "heavy_pistol", {20, 0}), Object("right", "Turret", {600, 0}),
-        Object("left", "Turret", {-600, 0})},
+  const auto hitpoints = [&] { return Get<Health>(Player)->GetHitpoints(); };
+  Play({Object(Player, "Player", {0, 0}, R"({"Health": {"hitpoints": 12, "max hitpoints": 20}})"),
+        Object("heavy", "heavy_pistol", {30, 0}), Object("heal", "SpecialHOT", {-30, 0}, R"({"SpecialHOTLogic": {"coolDown": 0.25}})"),
+        Object("right", "Turret", {600, 0}), Object("left", "Turret", {-600, 0})},
        {
            [&] {
              SetGodMode(true);  // as the console's god_mode does
@@ -242,15 +250,25 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
              hits.Watch<CollisionEvent>(Find(Player)->GetId(), [](const CollisionEvent& event) {
                return event.otherGroup == static_cast<std::uint32_t>(CollisionGroup::ENEMY_PROJECTILE) ? "hit" : "";
              });
-             for (const char* name : {Player, "right", "left"})
+             hits.Watch<HealthChangedEvent>(Find(Player)->GetId(), [](const HealthChangedEvent& event) {
+               const float taken = event.previousHitpoints - event.newHitpoints;
+               return taken <= 0.0f ? "" : std::abs(taken - 4.0f) < 1e-3f ? "took 4" : "took " + std::to_string(taken);
+             });
+             hits.Watch<DiedEvent>(Find(Player)->GetId(), "died");
+             for (const char* name : {"right", "left"})
                WatchHealth(name);
-             return Press(SDLK_e), true;
+             return Press(SDLK_e), Press(SDLK_v), true;
            },
-           [&] { return Release(SDLK_e), true; },
-           [&] { return countHits() >= 3; },
            [&] {
-             EXPECT_EQ(Get<Health>(Player)->GetHitpoints(), 12.0f) << "the player is invulnerable";
-             hitsUnderGodMode = countHits();
+             Release(SDLK_e);
+             Release(SDLK_v);
+             EXPECT_EQ(Hands()->GetSlot(0).Get(), Find("heavy"));
+             EXPECT_EQ(Hands()->GetSlot(2).Get(), Find("heal"));
+             return Hands()->GetSlot(0).IsValid();
+           },
+           [&] { return hits.CountOf("hit") >= 3; },
+           [&] {
+             EXPECT_EQ(hitpoints(), 12.0f) << "the player is invulnerable";
              return Press(SDLK_o), true;
            },
            [&] { return Release(SDLK_o), true; },
@@ -259,19 +277,24 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
              EXPECT_EQ(Lines(), (std::vector<std::string>{"right 90->72/90", "right 72->-1/90", "right died"}))
                  << "one shot, one death";
              SetGodMode(false);
+             hitsUnderGodMode = hits.CountOf("hit");
              return true;
            },
+           [&] { return hitpoints() < 12.0f; },
+           [&] { return Press(SDLK_c), true; },
+           [&] { return Release(SDLK_c), true; },
            [&] {
+             if (!Get<Health>(Player)->IsDead())
+               most = std::max(most, hitpoints());
              faintest = std::min(faintest, Get<Sprite>(Player)->GetColor().a);
              return Get<PlayerController>(Player)->IsDead();
            },
            Wait(120),
            [&] {
-             EXPECT_EQ(Lines(), (std::vector<std::string>{"Player1 12->8/100", "Player1 8->4/100", "Player1 4->0/100",
-                                                          "Player1 died"}))
-                 << "a turret's four a hit; dead at 0, once, and hit no more";
-             EXPECT_EQ(countHits() - hitsUnderGodMode, 3u);
-             EXPECT_EQ(Get<Health>(Player)->GetHitpoints(), Health::DeadHitpoints);
+             EXPECT_EQ(most, 20.0f) << "healed up to its most and no further";
+             EXPECT_EQ(hits.CountOf("took 4"), hits.CountOf("hit") - hitsUnderGodMode) << "four a hit, none once dead";
+             EXPECT_EQ(hits.CountOf("died"), 1u);
+             EXPECT_EQ(hitpoints(), Health::DeadHitpoints);
              EXPECT_LT(faintest, 0.9f) << "a hit flashes the player";
              EXPECT_FALSE(Get<Health>("left")->IsDead());
              return true;
