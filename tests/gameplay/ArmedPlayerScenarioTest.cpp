@@ -211,9 +211,10 @@ TEST_F(ArmedPlayerScenarioTest, TakesFiresReloadsRunsDryRefillsSwapsAndDrops)
              EXPECT_FALSE(Find("pistol")->GetParent());
              EXPECT_TRUE(GetCollider(Find("pistol"))->IsActive());
              EXPECT_NEAR(PositionOf("pistol").y, -964.0f, 2.0f) << "put down below the player";
-             MoveTo(Player, {2000, 0});
              return true;
            },
+           Wait(2),  // within reach
+           [&] { return MoveTo(Player, {2000, 0}), true; },
            Wait(3),
            [&] { return Press(SDLK_e), true; },
            [&] {
@@ -229,12 +230,13 @@ TEST_F(ArmedPlayerScenarioTest, TakesFiresReloadsRunsDryRefillsSwapsAndDrops)
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }
 
-// Two turrets fire at the player. Under god mode their hits do nothing and one shot kills a
-// turret; without it every hit takes the turret's four, a heal stops at the most the player can
-// have, and the player dies once.
+// Two turrets fire at the player. Under god mode their hits do nothing, a heal stops at the most
+// the player can have and one shot kills a turret; without it every hit takes the turret's four
+// and flashes the player, and the player dies once, at 0.
 TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThePlayer)
 {
   float faintest = 1.0f;
+  float faintestHealing = 1.0f;
   float most = 0.0f;
   std::size_t hitsUnderGodMode = 0;
   // The enemy shots that reach the player, and what each change of its hitpoints took.
@@ -269,6 +271,18 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
            [&] { return hits.CountOf("hit") >= 3; },
            [&] {
              EXPECT_EQ(hitpoints(), 12.0f) << "the player is invulnerable";
+             return Press(SDLK_c), true;
+           },
+           [&] { return Release(SDLK_c), true; },
+           [&, left = 120]() mutable {
+             most = std::max(most, hitpoints());
+             faintestHealing = std::min(faintestHealing, Get<Sprite>(Player)->GetColor().a);
+             return --left <= 0;
+           },
+           [&] {
+             EXPECT_EQ(most, 20.0f) << "healed up to its most and no further";
+             EXPECT_EQ(hitpoints(), 20.0f);
+             EXPECT_EQ(faintestHealing, 1.0f) << "a heal does not flash";
              return Press(SDLK_o), true;
            },
            [&] { return Release(SDLK_o), true; },
@@ -280,9 +294,6 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
              hitsUnderGodMode = hits.CountOf("hit");
              return true;
            },
-           [&] { return hitpoints() < 12.0f; },
-           [&] { return Press(SDLK_c), true; },
-           [&] { return Release(SDLK_c), true; },
            [&] {
              if (!Get<Health>(Player)->IsDead())
                most = std::max(most, hitpoints());
@@ -291,7 +302,7 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
            },
            Wait(120),
            [&] {
-             EXPECT_EQ(most, 20.0f) << "healed up to its most and no further";
+             EXPECT_EQ(most, 20.0f) << "nor above it later";
              EXPECT_EQ(hits.CountOf("took 4"), hits.CountOf("hit") - hitsUnderGodMode) << "four a hit, none once dead";
              EXPECT_EQ(hits.CountOf("died"), 1u);
              EXPECT_EQ(hitpoints(), Health::DeadHitpoints);
