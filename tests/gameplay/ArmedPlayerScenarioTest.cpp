@@ -232,7 +232,7 @@ TEST_F(ArmedPlayerScenarioTest, TakesFiresReloadsRunsDryRefillsSwapsAndDrops)
 
 // Two turrets fire at the player. Under god mode their hits do nothing, a heal stops at the most
 // the player can have and one shot kills a turret; without it every hit takes the turret's four
-// and flashes the player, and the player dies once, at 0.
+// and flashes the player, and the player dies once.
 TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThePlayer)
 {
   float faintest = 1.0f;
@@ -243,7 +243,8 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
   EventLog hits;
   const auto hitpoints = [&] { return Get<Health>(Player)->GetHitpoints(); };
   Play({Object(Player, "Player", {0, 0}, R"({"Health": {"hitpoints": 12, "max hitpoints": 20}})"),
-        Object("heavy", "heavy_pistol", {30, 0}), Object("heal", "SpecialHOT", {-30, 0}, R"({"SpecialHOTLogic": {"coolDown": 0.25}})"),
+        Object("heavy", "heavy_pistol", {30, 0}),
+        Object("heal", "SpecialHOT", {-30, 0}, R"({"SpecialHOTLogic": {"coolDown": 0.25}})"),
         Object("right", "Turret", {600, 0}), Object("left", "Turret", {-600, 0})},
        {
            [&] {
