@@ -89,28 +89,6 @@ TEST_F(GunTest, TheMagazineFiresDownToItsLastPartRoundAndReloadsFromTheReserveIn
   EXPECT_TRUE(log.Take().empty());
 }
 
-// The trigger held down: the pistol fires its twelve, each reload takes a full magazine's worth
-// from the reserve (the last takes what is left), and when both are empty it falls silent.
-TEST_F(GunTest, HeldDownTheGunFiresTheMagazineAndTheWholeReserveAndNotOneRoundMore)
-{
-  Gun& gun = Hold("pistol");
-  Ammo& reserve = *Get<Ammo>(holder);
-  reserve.SetAmmo(AmmoType::BULLET, 30);
-  controller.onEvent = [this](UpdateEvent&) { SendNow<UseEvent>(BRINDLE_SITE, holder->GetId(), false, 0u, true); };
-  std::vector<float> reserveAtReloadEnds;
-  for (int frame = 0; frame < 60 * 20; ++frame)
-  {
-    const std::size_t ends = log.CountOf("holder reload end");
-    Frames(1);
-    if (log.CountOf("holder reload end") > ends)
-      reserveAtReloadEnds.push_back(reserve.GetAmmo(AmmoType::BULLET));
-  }
-  EXPECT_EQ(reserveAtReloadEnds, (std::vector<float>{18.0f, 6.0f, 0.0f}));
-  EXPECT_EQ(log.CountOf("range shake 0.05"), 12u + 30u) << "one shake a shot";
-  EXPECT_EQ(reserve.GetAmmo(AmmoType::BULLET), 0.0f);
-  EXPECT_EQ(gun.GetMagAmmo(), 0.0f);
-}
-
 TEST_F(GunTest, InfiniteAmmunitionAndAReloadTimeOfZeroFillAtOnce)
 {
   Define("quickgun", R"({"Transform": null, "Equippable": {}, "Rigidbody": {},
