@@ -2,11 +2,11 @@
 // its frames (physics, update events, the queue) on a stepped clock that makes every frame the
 // longest step the loop takes (1/30 s), and the boss attacks every second. The boss fires his
 // fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
-// charges and fires death balls; a shot at the throne stops on the force field over it until the
-// field's generator is shot down; then the throne dies, the cracked hull walls blow, the room loses
-// its air, the defeat clears the room (the enemies with their guns), the reward is paid once, the
-// boss spins out before the victory (its banner on the HUD), and BossWinEvent follows 13 s after
-// his death, once.
+// charges and fires death balls; a shot at him takes nothing; a shot at the throne stops on the
+// force field over it until the field's generator is shot down; then the throne dies, the cracked
+// hull walls blow, the room loses its air, the defeat clears the room (the enemies with their
+// guns), the reward is paid once, the boss spins out before the victory (its banner on the HUD),
+// and BossWinEvent follows 13 s after his death, once.
 #include "ai/boss/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
@@ -120,6 +120,9 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   Studio::EventInstance lastStep;
   std::vector<std::uint32_t> stepFrames;  // the walk's frame at each footstep
   int frame = 0;
+  Handle<GameObject> bossShot;
+  bool bossShotLanded = false;
+  bool bossUnhurt = false;
   session->SetFrameObserver([&] {
     Space* found = session->GetSpace("BossRoomFast");
     if (found == nullptr || ear.CountOf("BossWinEvent") > 0)
@@ -156,6 +159,15 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       Handle<GameObject> shot;
       session->GetFactory().CreateGameObjectAt(shot, "Bullet", &space, 2060.0f, 2160.0f, "");
       shot->GetComponent<Rigidbody>()->SetVelocity(glm::vec2(-900.0f, 0.0f));
+      // A shot at the boss himself is heard but takes nothing: only the throne's fall hurts him.
+      const glm::vec2 bossAt = Find(space, "Boss")->GetTransform()->GetWorldPosition();
+      session->GetFactory().CreateGameObjectAt(bossShot, "Bullet", &space, bossAt.x + 150.0f, bossAt.y, "");
+      bossShot->GetComponent<Rigidbody>()->SetVelocity(glm::vec2(-900.0f, 0.0f));
+    }
+    if (frame == 20)
+    {
+      bossShotLanded = !bossShot.IsValid();
+      bossUnhurt = Find(space, "Boss")->GetComponent<Health>()->GetHitpoints() == 250.0f;
     }
     GameObject* generator = Find(space, "Field Generator");
     if (generator != nullptr && !generator->GetComponent<Health>()->IsDead())
@@ -231,6 +243,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
   EXPECT_TRUE(fieldRaised);
   EXPECT_TRUE(throneShielded) << "the shot reached the throne through the field";
+  EXPECT_TRUE(bossShotLanded) << "the shot at the boss never reached him";
+  EXPECT_TRUE(bossUnhurt) << "a shot hurt the boss";
   EXPECT_GE(ear.CountOf("BossSpawnEnemies"), 1u);
   EXPECT_FALSE(stepFrames.empty());
   EXPECT_EQ(std::count(stepFrames.begin(), stepFrames.end(), BossMovementLogic::FootstepFrame),
