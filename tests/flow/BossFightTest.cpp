@@ -2,11 +2,12 @@
 // its frames (physics, update events, the queue) on a stepped clock that makes every frame the
 // longest step the loop takes (1/30 s), and the boss attacks every second. The boss fires his
 // fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
-// charges and fires death balls; a shot at him takes nothing; a shot at the throne stops on the
-// force field over it until the field's generator is shot down; then the throne dies, the cracked
-// hull walls blow, the room loses its air, the defeat clears the room (the enemies with their
-// guns), the reward is paid once, the boss spins out before the victory (its banner on the HUD),
-// and BossWinEvent follows 13 s after his death, once.
+// charges and fires death balls; he knocks away a player who runs into him, and a shot at him
+// takes nothing; a shot at the throne stops on the force field over it until the field's
+// generator is shot down; then the throne dies, the cracked hull walls blow, the room loses its
+// air, the defeat clears the room (the enemies with their guns), the reward is paid once, the boss
+// spins out before the victory (its banner on the HUD), and BossWinEvent follows 13 s after his
+// death, once.
 #include "ai/boss/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
@@ -123,6 +124,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   Handle<GameObject> bossShot;
   bool bossShotLanded = false;
   bool bossUnhurt = false;
+  float knockedTo = 0.0f;
   session->SetFrameObserver([&] {
     Space* found = session->GetSpace("BossRoomFast");
     if (found == nullptr || ear.CountOf("BossWinEvent") > 0)
@@ -149,8 +151,10 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       ear.Watch<DiedEvent>(Find(space, "Boss")->GetId(), [&](const DiedEvent&) { return heard("boss DiedEvent"); });
       // The player stands the fight out.
       Find(space, "Player1")->GetComponent<Health>()->SetInvulnerable(true);
-      // Off the hall's middle line, so that the framing must move to find him.
-      Find(space, "Player1")->GetTransform()->SetWorldPosition(900.0f, 700.0f);
+      // The boss knocks away whatever runs into him: the player, put against his side for a moment,
+      // is thrown well clear of where the contact alone would leave him (about 130 from his middle).
+      const glm::vec2 bossAt = Find(space, "Boss")->GetTransform()->GetWorldPosition();
+      Find(space, "Player1")->GetTransform()->SetWorldPosition(bossAt.x - 100.0f, bossAt.y);
       // A boss down by 150 of his 400 owes two waves a call.
       Find(space, "Boss")->GetComponent<Health>()->SetHealth(250.0f);
       // The field stands over the throne, and a shot from the side stops on it.
@@ -160,9 +164,17 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       session->GetFactory().CreateGameObjectAt(shot, "Bullet", &space, 2060.0f, 2160.0f, "");
       shot->GetComponent<Rigidbody>()->SetVelocity(glm::vec2(-900.0f, 0.0f));
       // A shot at the boss himself is heard but takes nothing: only the throne's fall hurts him.
-      const glm::vec2 bossAt = Find(space, "Boss")->GetTransform()->GetWorldPosition();
       session->GetFactory().CreateGameObjectAt(bossShot, "Bullet", &space, bossAt.x + 150.0f, bossAt.y, "");
       bossShot->GetComponent<Rigidbody>()->SetVelocity(glm::vec2(-900.0f, 0.0f));
+    }
+    if (frame == 6)
+    {
+      GameObject* player = Find(space, "Player1");
+      knockedTo = glm::distance(player->GetTransform()->GetWorldPosition(),
+                                Find(space, "Boss")->GetTransform()->GetWorldPosition());
+      // Then off the hall's middle line, so that the framing must move to find him.
+      player->GetTransform()->SetWorldPosition(900.0f, 700.0f);
+      player->GetComponent<Rigidbody>()->SetVelocity(glm::vec2(0.0f, 0.0f));
     }
     if (frame == 20)
     {
@@ -245,6 +257,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_TRUE(throneShielded) << "the shot reached the throne through the field";
   EXPECT_TRUE(bossShotLanded) << "the shot at the boss never reached him";
   EXPECT_TRUE(bossUnhurt) << "a shot hurt the boss";
+  EXPECT_GT(knockedTo, 250.0f) << "the player was knocked to " << knockedTo;
   EXPECT_GE(ear.CountOf("BossSpawnEnemies"), 1u);
   EXPECT_FALSE(stepFrames.empty());
   EXPECT_EQ(std::count(stepFrames.begin(), stepFrames.end(), BossMovementLogic::FootstepFrame),
