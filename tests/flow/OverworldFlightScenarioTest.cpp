@@ -3,7 +3,7 @@
 // passing through each other board nothing; flying into a launched ship puts out the flame, angers
 // that ship's faction alone and boards its encounter, where a kill pays its value into the run's
 // score. Back out, flying into another of the faction's ships boards an encounter filled from the
-// faction's anger (bugs where a calm faction sends ducks); the anger stands at 3 and a hard ship of
+// faction's anger (bugs where a calm faction's would be ducks); the anger stands at 3 and a hard ship of
 // the faction makes for the player's ship. With the boss's ship out, its spawner launches a hunter
 // every ten seconds, and the next boarding clears the hunters away.
 #include "FlowScene.h"
@@ -11,6 +11,7 @@
 #include "ai/ships/FactionController.h"
 #include "ai/ships/FactionProperty.h"
 #include "ai/ships/HardEnemyShipController.h"
+#include "flow/level/LoadEncounter.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ReputationValue.h"
@@ -145,9 +146,10 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   // its encounter.
   GameObject* target = Launched().front();
   const std::string base = target->GetComponent<FactionProperty>()->GetController()->GetOwner()->GetName();
+  const std::string level = target->GetComponent<LoadEncounter>()->GetLevelFilename();
   FlyInto(*ship, *target);
   ASSERT_TRUE(InEncounter());
-  EXPECT_EQ(LevelIn("Encounter"), "skirmish");
+  EXPECT_EQ(LevelIn("Encounter"), level);
   EXPECT_FALSE(ship->GetComponent<ShipThruster>()->IsThrusting()) << "the ram puts the flame out";
 
   // A kill in the encounter pays its value into the run's score.
@@ -165,8 +167,8 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   for (const char* station : {"Red Station", "Amber Station", "Violet Station"})
     EXPECT_EQ(AngerOf(station), station == base ? 1u : 0u) << station;
 
-  // Another of the faction's ships: its encounter is filled from the anger of 1, so the bugs' spawn
-  // area sends bugs; back out the anger stands at 3 and the faction has sent a hard ship.
+  // Another of the faction's ships: its encounter is filled from the anger of 1, so the areas a
+  // step harder than the calmest send bugs; back out the anger stands at 3 and the faction has sent a hard ship.
   std::vector<GameObject*> same;
   for (int frame = 0; frame < 40 * 60 && (same = Launched(base)).empty(); ++frame)
     Frame();
