@@ -3,9 +3,9 @@
 // passing through each other board nothing; flying into a launched ship puts out the flame, angers
 // that ship's faction alone and boards its encounter, where a kill pays its value into the run's
 // score. Back out, flying into another of the faction's ships boards an encounter filled from the
-// faction's anger (bugs where a calm faction's would be ducks); the anger stands at 3 and a hard ship of
-// the faction makes for the player's ship. With the boss's ship out, its spawner launches a hunter
-// every ten seconds, and the next boarding clears the hunters away.
+// faction's anger (bugs where a calm faction's would be ducks); the anger stands at 3 and the
+// faction's hard ship hunts the player's ship down and boards its own encounter, which clears away
+// the hunters the boss's ship has launched; far from that ship, it launches one every ten seconds.
 #include "FlowScene.h"
 
 #include "ai/ships/FactionController.h"
