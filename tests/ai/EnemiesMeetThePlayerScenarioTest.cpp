@@ -1,10 +1,11 @@
 // The shipped player and the shipped enemies in one level on the real game loop, the player's
-// actions through the input layer. A bandit and a turret in the open arm themselves, notice the
-// player, chase and aim at him and shoot him, never one another; a bug behind a wall never sees
-// him and holds its fire; a drone carrier closes in and bursts into drones that ram him; the
-// player works the teleporter console and a bear arrives on its pad, then another once the pad
-// has re-armed; a killed bandit drops its rifle, falls silent and is removed.
+// actions through the input layer. A bandit, a basic enemy and a turret in the open arm
+// themselves, notice the player, chase and aim at him and shoot him, never one another; a bug
+// behind a wall does not see him at first; a drone carrier closes in and bursts into drones that
+// ram him; the player works the teleporter console and a bear arrives on its pad, then another
+// once the pad has re-armed; a killed bandit drops its rifle, falls silent and is removed.
 #include "ai/PlayerScene.h"
+#include "ai/enemies/AIController.h"
 #include "ai/enemies/BanditController.h"
 #include "ai/enemies/BugController.h"
 #include "ai/navigation/AimingModule.h"
@@ -84,10 +85,10 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
   Play({Object(Player, "Player", {0, 0}, tough), pad, Object("Console", "Teleporter", glm::vec2(40, 0) - PadAt),
         Object("Bandit", "AI_bandit", {450, 0}), Object("Turret", "Turret", {0, 450}),
         Object("Wall", "RangeWall", {-400, 0}, tall), Object("Hidden", "AI_bug", {-800, 0}),
-        Object("Carrier", "DroneCarrier", {0, -650})},
+        Object("Carrier", "DroneCarrier", {0, -650}), Object("Basic", "BasicEnemy", {-300, 300})},
        {
            [&] {
-             WatchUses({"Bandit", "Turret", "Hidden"});
+             WatchUses({"Bandit", "Basic", "Turret", "Hidden"});
              return true;
            },
            Wait(10),
@@ -114,8 +115,10 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
              EXPECT_LT(Distance("Bandit", Player), 400.0f) << "it closed in";
              EXPECT_GT(Uses("Bandit"), 10u);
              EXPECT_GT(Uses("Turret"), 10u);
+             EXPECT_EQ(Get<AIController>("Basic")->GetMachine().GetCurrentState()->GetName(), "Chasing");
+             EXPECT_GT(Uses("Basic"), 10u);
              EXPECT_LT(Hitpoints(Player), Toughness) << "their shots and the drones hit";
-             for (const char* enemy : {"Bandit", "Turret", "Hidden"})
+             for (const char* enemy : {"Bandit", "Basic", "Turret", "Hidden"})
              {
                EXPECT_EQ(Get<AimingModule>(enemy)->FindTarget().Get(), Find(Player)) << enemy << " hunts the player";
                EXPECT_EQ(Hitpoints(enemy), Get<Health>(enemy)->GetMaxHitpoints()) << enemy << " was never hit";
