@@ -1,9 +1,10 @@
 // The shipped player and the shipped enemies in one level on the real game loop, the player's
 // actions through the input layer. A bandit, a basic enemy and a turret in the open arm
 // themselves, notice the player, chase and aim at him and shoot him, never one another; a bug
-// behind a wall does not see him at first; a drone carrier closes in and bursts into drones that
-// ram him; the player works the teleporter console and a bear arrives on its pad, then another
-// once the pad has re-armed; a killed bandit drops its rifle, falls silent and is removed.
+// and a turret behind a wall do not see him at first; a drone carrier closes in and bursts into
+// drones that ram him; the player works the teleporter console and a bear arrives on its pad,
+// then another once the pad has re-armed; a killed bandit drops its rifle, falls silent and is
+// removed.
 #include "ai/PlayerScene.h"
 #include "ai/enemies/AIController.h"
 #include "ai/enemies/BanditController.h"
@@ -85,10 +86,11 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
   Play({Object(Player, "Player", {0, 0}, tough), pad, Object("Console", "Teleporter", glm::vec2(40, 0) - PadAt),
         Object("Bandit", "AI_bandit", {450, 0}), Object("Turret", "Turret", {0, 450}),
         Object("Wall", "RangeWall", {-400, 0}, tall), Object("Hidden", "AI_bug", {-800, 0}),
-        Object("Carrier", "DroneCarrier", {0, -650}), Object("Basic", "BasicEnemy", {-300, 300})},
+        Object("Carrier", "DroneCarrier", {0, -650}), Object("Basic", "BasicEnemy", {-300, 300}),
+        Object("Blind", "Turret", {-700, -300})},
        {
            [&] {
-             WatchUses({"Bandit", "Basic", "Turret", "Hidden"});
+             WatchUses({"Bandit", "Basic", "Turret", "Hidden", "Blind"});
              return true;
            },
            Wait(10),
@@ -133,6 +135,7 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
              // Behind the wall: never sees him, never fires.
              EXPECT_EQ(StateOf<BugController>("Hidden"), "Wandering");
              EXPECT_EQ(Uses("Hidden"), 0u);
+             EXPECT_EQ(Uses("Blind"), 0u) << "nor does the turret there";
              EXPECT_NE(Weapon("Hidden"), nullptr);
              // The carrier burst into its drones once it was near.
              EXPECT_TRUE(Find("Carrier") == nullptr || Get<Health>("Carrier")->IsDead());
