@@ -11,6 +11,7 @@
 #include "ai/enemies/BugController.h"
 #include "ai/navigation/AimingModule.h"
 #include "ai/spawning/Teleporter.h"
+#include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/items/ItemEvents.h"
@@ -19,6 +20,7 @@
 #include "steering/Agent.h"
 #include "support/EventRecorder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -28,6 +30,7 @@ namespace
 constexpr const char* Player = "Player1";
 constexpr float Toughness = 100000.0f;
 const glm::vec2 PadAt{250.0f, -250.0f};
+constexpr float DroneHit = 0.5f;
 }  // namespace
 
 class EnemiesMeetThePlayerScenarioTest : public PlayerScene
@@ -35,7 +38,8 @@ class EnemiesMeetThePlayerScenarioTest : public PlayerScene
 protected:
   void TearDown() override
   {
-    uses.clear();  // their listeners go before the session
+    uses.clear();
+    wounds.reset();  // their listeners go before the session
     PlayerScene::TearDown();
   }
 
@@ -71,6 +75,7 @@ protected:
   }
 
   std::map<std::string, std::unique_ptr<EventRecorder<UseEvent>>> uses;
+  std::unique_ptr<EventRecorder<HealthChangedEvent, float>> wounds;
 };
 
 TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnlyAsThePlayerMeetsThem)
@@ -91,6 +96,9 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
        {
            [&] {
              WatchUses({"Bandit", "Basic", "Turret", "Hidden", "Blind"});
+             wounds = std::make_unique<EventRecorder<HealthChangedEvent, float>>(
+                 Find(Player)->GetId(),
+                 [](const HealthChangedEvent& event) { return event.previousHitpoints - event.newHitpoints; });
              return true;
            },
            Wait(10),
@@ -140,6 +148,7 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
              // The carrier burst into its drones once it was near.
              EXPECT_TRUE(Find("Carrier") == nullptr || Get<Health>("Carrier")->IsDead());
              EXPECT_EQ(ObjectsOf("DroneSpawn").size(), 5u);
+             EXPECT_GT(std::count(wounds->notes.begin(), wounds->notes.end(), DroneHit), 0) << "the drones rammed him";
              return true;
            },
            [&] {
