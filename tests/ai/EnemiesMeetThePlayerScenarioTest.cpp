@@ -63,17 +63,6 @@ protected:
   }
   GameObject* Weapon(const std::string& name) const { return Get<Equipment>(name)->GetSlot(0).Get(); }
 
-  // A step that presses the key for one frame.
-  Step Tap(SDL_Keycode key)
-  {
-    auto down = std::make_shared<bool>(false);
-    return [this, key, down] {
-      if (!std::exchange(*down, true))
-        return Press(key), false;
-      return Release(key), true;
-    };
-  }
-
   std::map<std::string, std::unique_ptr<EventRecorder<UseEvent>>> uses;
   std::unique_ptr<EventRecorder<HealthChangedEvent, float>> wounds;
 };

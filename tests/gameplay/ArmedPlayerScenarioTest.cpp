@@ -39,22 +39,6 @@ protected:
   Gun* Held(std::uint32_t slot) const { return Gun::GetGunComponent(Hands()->GetSlot(slot).Get()); }
   float Bullets() const { return Get<Ammo>(Player)->GetAmmo(AmmoType::BULLET); }
 
-  // The key goes down, and up once `done` holds after a frame.
-  Step HoldUntil(SDL_Keycode key, std::function<bool()> done)
-  {
-    auto down = std::make_shared<bool>(false);
-    return [this, key, done, down] {
-      if (!std::exchange(*down, true))
-        return Press(key), false;
-      return done() ? (Release(key), true) : false;
-    };
-  }
-  Step Hold(SDL_Keycode key, int frames)
-  {
-    auto left = std::make_shared<int>(frames);
-    return HoldUntil(key, [left] { return --*left <= 0; });
-  }
-
   // Follows the first slot's magazine from frame to frame: the frames it went down on.
   std::vector<Step> Watched(std::vector<Step> steps)
   {

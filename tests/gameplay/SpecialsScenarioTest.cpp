@@ -31,19 +31,6 @@ protected:
     Handle<GameObject> bullet;
     GameobjectFactory::Instance()->CreateGameObjectAt(bullet, "EnemyBullet", space, at.x, at.y, "a shot");
   }
-
-  Step Tap(SDL_Keycode key)
-  {
-    auto pressed = std::make_shared<bool>(false);
-    return [this, key, pressed] {
-      if (*pressed)
-        Release(key);
-      else
-        Press(key);
-      *pressed = !*pressed;
-      return !*pressed;
-    };
-  }
 };
 
 TEST_F(SpecialsScenarioTest, TheShieldTurnsShotsAsideAndTheHealRunsItsCourseEachOnlyOffCooldown)

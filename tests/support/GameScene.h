@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Levels written by tests into the test program's working folder.
@@ -135,6 +136,23 @@ protected:
     auto left = std::make_shared<int>(frames);
     return [left] { return --*left <= 0; };
   }
+  // A step that holds the key down until `done` holds after a frame, then lets it go.
+  Step HoldUntil(SDL_Keycode key, std::function<bool()> done)
+  {
+    auto down = std::make_shared<bool>(false);
+    return [this, key, done, down] {
+      if (!std::exchange(*down, true))
+        return Press(key), false;
+      return done() ? (Release(key), true) : false;
+    };
+  }
+  Step Hold(SDL_Keycode key, int frames)
+  {
+    auto left = std::make_shared<int>(frames);
+    return HoldUntil(key, [left] { return --*left <= 0; });
+  }
+  // A step that presses the key for one frame.
+  Step Tap(SDL_Keycode key) { return Hold(key, 1); }
 
   // Read by the next frame's input pump.
   void Script(const SDL_Event& event) { devices->events.push_back(event); }
