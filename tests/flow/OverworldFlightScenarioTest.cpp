@@ -95,7 +95,7 @@ protected:
   {
     GameObject* exit = Find("Encounter", "Exit");
     ASSERT_NE(exit, nullptr);
-    events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, exit->GetId()));
+    SendNow<InteractionEvent>(BRINDLE_SITE, exit->GetId());
     Frames(2);
     ASSERT_EQ(StateOf("Overworld"), "overworld, running, shown");
   }
@@ -158,7 +158,7 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   ASSERT_FALSE(worth.empty());
   const int value = worth.front()->GetComponent<ReputationValue>()->GetValue();
   EXPECT_GT(value, 0);
-  events->SendEvent(MemoryManager::New<DiedEvent>(BRINDLE_SITE, worth.front()->GetId()));
+  SendNow<DiedEvent>(BRINDLE_SITE, worth.front()->GetId());
   Frames(2);
   EXPECT_EQ(ComponentOf<ScoreBoard>("Admin", "LTM")->GetScore(), score + value);
 
