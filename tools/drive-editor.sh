@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Uses the editor as a designer new to it would, with xdotool on the X display, and takes a
-# screenshot of every step: start in edit mode, pick a crate and drag it by its handle, rename it,
-# change its hitpoints, give it a point light and change the light, save the level, quit; start
-# again and find the level as saved; open the memory window; put the hitpoints back with "Reset to
-# Prefab"; save the crate as a prefab and place a copy, duplicate the copy, duplicate the duplicate
-# and delete that; parent one crate to the other and see the reverse refused; play the level with F6
-# and come back; quit. It fails unless both runs end by themselves with exit code 0 and the files
-# hold what was done.
+# screenshot of every step: start in edit mode, pick a crate and drag it by its handle, rename it
+# (and leave the name popup with Escape, which keeps the name), change its hitpoints, give it a
+# point light (after leaving "Add Component" once with Escape) and change the light, save the
+# level, quit; start again and find the level as saved; open the memory window; put the hitpoints
+# back with "Reset to Prefab"; leave "Save to Prefab" with Escape, then save the crate as a prefab
+# and place a copy, duplicate the copy, duplicate the duplicate and delete that; parent one crate to
+# the other and see the reverse refused; play the level with F6 and come back; quit. It fails
+# unless both runs end by themselves with exit code 0 and the files hold what was done.
 #
 #   tools/drive-editor.sh <game binary> <screenshot folder>
 #
@@ -223,13 +224,23 @@ click_window 740 93
 enter_field "the name field" "Moved Crate"
 await_held 'held()["name"] == "Moved Crate"' "the crate renamed"
 shoot 05-renamed
+# Escape in a popup closes it and drops what was typed, and only that: the editor goes on.
+click_window 740 93
+fill_field "Lost Name" "the name field"
+key Escape
+await_state 'popups() == 0 and not typing()' "Escape to close the rename popup"
+await_held 'held()["name"] == "Moved Crate"' "the name kept after Escape"
 # Its hitpoints changed in the opened "Health" (closed again after).
 click_window 708 185
 ctrl_click_window 775 232
 enter_field "the hitpoints field" 25
 shoot 05a-hitpoints-changed
 click_window 708 185
-# A point light added through "Add Component", found by typing.
+# "Add Component" closed by Escape, then a point light added through it, found by typing.
+click_window 712 139
+await_state 'popups() == 1 and typing()' "the list of components with its filter"
+key Escape
+await_state 'popups() == 0 and not typing()' "Escape to close the list of components"
 click_window 712 139
 await_state 'popups() == 1 and typing()' "the list of components with its filter"
 fill_field PointLight "the filter of the list of components"
@@ -289,7 +300,12 @@ click_window 708 185
 click_window 719 209
 shoot 11a-hitpoints-reset
 click_window 708 185
-# "Save to Prefab" as LitCrate.
+# "Save to Prefab" left with Escape writes nothing; then saved as LitCrate.
+click_window 864 116
+fill_field Unwanted "the prefab name field"
+key Escape
+await_state 'popups() == 0 and not typing()' "Escape to close the prefab popup"
+test ! -e "$work/Assets/Prefabs/Unwanted.prefab" || { echo "[ERROR] Escape wrote the prefab" >&2; exit 1; }
 mark
 click_window 864 116
 enter_field "the prefab name field" LitCrate

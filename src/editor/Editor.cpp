@@ -17,6 +17,7 @@
 #include <SDL.h>
 #include <glm/geometric.hpp>
 #include <imgui.h>
+#include <imgui_internal.h>  // Required for: ClosePopupToLevel, the popup stack
 
 #include <algorithm>
 #include <cmath>
@@ -110,6 +111,11 @@ void Editor::Draw()
     return;
   // Only the ship tile window drawn within this frame holds the picking back.
   pickingSuppressedThisFrame = false;
+  // Escape closes the topmost popup, a text field in it included, and nothing else: while a popup
+  // is shown the input leaves the key to the interface, so the editor does not end on it.
+  popupCancelled = ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false) && ImGuiBinding::IsPopupShown();
+  if (popupCancelled)
+    ImGui::ClosePopupToLevel(GImGui->OpenPopupStack.Size - 1, true);
   ImGui::PushStyleColor(ImGuiCol_MenuBarBg, ImVec4(0.0f, 0.0f, 0.0f, 1.0f));
   ImGui::PushStyleColor(ImGuiCol_PopupBg, ImVec4(0.125f, 0.125f, 0.125f, 1.0f));
   ImGui::PushStyleColor(ImGuiCol_HeaderHovered, ImVec4(0.75f, 0.54f, 0.54f, 1.0f));

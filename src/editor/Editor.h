@@ -147,6 +147,8 @@ private:
   Handle<GameObject> prefabTarget;
   bool renamePopupOpen = false;
   bool savePrefabPopupOpen = false;
+  // Escape closed the topmost popup in this frame: what was typed into it is dropped.
+  bool popupCancelled = false;
   bool newFilesDropped = false;
   bool gizmoDragging = false;
   bool gizmoHitX = false;

@@ -137,11 +137,15 @@ void Editor::DrawRenamePopup(GameObject& object)
   }
   if (!renamePopupOpen)
     return;
-  // The first frame after the popup closed: the object it was opened for takes the name, once.
+  // The first frame after the popup closed: the object it was opened for takes the name, once,
+  // unless Escape closed it.
   renamePopupOpen = false;
   GameObject* target = renameTarget.Get();
-  if (target == nullptr)
+  if (target == nullptr || popupCancelled)
+  {
+    renameTarget = Handle<GameObject>();
     return;
+  }
   const std::string newName = renameEdited ? std::string(renameBuffer) : target->GetName();
   if (Space* space = target->GetSpace())
     space->RenameObject(renameTarget, newName);

@@ -5,6 +5,7 @@
 #include <GL/glew.h>  // Required for: the GL 3.3 entry points (before any other GL header)
 #include <SDL.h>
 #include <imgui.h>
+#include <imgui_internal.h>  // Required for: the popup stack and its windows
 
 #include <algorithm>
 #include <cstdint>
@@ -472,11 +473,24 @@ void ImGuiBinding::SetClipboardText(void*, const char* text)
   SDL_SetClipboardText(text);
 }
 
+bool ImGuiBinding::IsPopupShown()
+{
+  const ImGuiContext* context = ImGui::GetCurrentContext();
+  if (context == nullptr || context->OpenPopupStack.Size == 0)
+    return false;
+  const ImGuiWindow* popup = context->OpenPopupStack.back().Window;
+  return popup != nullptr && popup->WasActive;
+}
+
 InputEditorHooks ImGuiBinding::MakeInputHooks()
 {
   InputEditorHooks hooks;
   hooks.observeEvent = [](const SDL_Event& event) { ProcessEvent(event); };
-  hooks.isKeyboardCaptured = []() { return ImGui::GetCurrentContext() != nullptr && ImGui::GetIO().WantTextInput; };
+  // A popup keeps the keyboard as a text field does: Escape there closes the popup (the editor's
+  // Draw does it), and must neither end the editor nor pause the game behind it.
+  hooks.isKeyboardCaptured = []() {
+    return ImGui::GetCurrentContext() != nullptr && (ImGui::GetIO().WantTextInput || IsPopupShown());
+  };
   hooks.isMouseOverInterface = []() {
     return ImGui::GetCurrentContext() != nullptr &&
            (ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive());

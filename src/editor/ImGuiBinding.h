@@ -36,6 +36,9 @@ void InvalidateDeviceObjects();
 bool HasDeviceObjects();
 
 void AddDroppedFile(const std::string& path);
+// True while one of the interface's popups (a menu, a list to pick from, a question) was shown in
+// the last frame. A popup left open but no longer drawn (the debug view hidden) holds nothing.
+bool IsPopupShown();
 // The hooks by which the interface sees every input event first and keeps the keys and the mouse
 // while it uses them; the session gives them to the input.
 InputEditorHooks MakeInputHooks();
