@@ -1,23 +1,58 @@
 """What the content scripts share: where they write, the game's own JSON layout, level files, and
 the pieces many prefabs are made of.
 
-Every generated file goes through `output_path`, so that tools/make_content.py can run every
-script into another folder and compare the result with the checkout. A script run on its own
-writes into the checkout, as before.
+Every generated file goes through `output_path`. A script never writes into the checkout directly:
+its files are made in a staging folder, and `commit` then puts into place each one whose file was
+not changed since the scripts last wrote it (the editor saves levels, prefabs and ship layouts
+into the same files a designer's work lives in). tools/make_content.py stages every script into
+one folder and commits it (or only compares it, with --check); a script run on its own stages into
+a scratch folder of its own and commits into the checkout when it ends.
+
+The scripts remember what they last wrote in RECORD: a SHA-256 of each file's bytes. A file whose
+bytes are neither that nor what the scripts write now was changed by someone else, and is kept.
 """
+import atexit
+import hashlib
 import json
 import os
+import shutil
+import sys
+import tempfile
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+# Within the folder committed into (the checkout, or make_content.py's --out folder).
+RECORD = "tools/generated-files.json"
 
-_output_root = ROOT
-written = []  # the files written so far, relative to the output folder, in order
+_output_root = None  # the staging folder; made on the first write when no one chose it
+_target_root = ROOT  # where commit puts the staged files
+written = []  # the files written so far, relative to the staging folder, in order
 
 
-def write_into(folder):
-    """Makes every later write land under `folder` (laid out as the checkout) instead of the checkout."""
-    global _output_root
+def write_into(folder, target=ROOT):
+    """Makes every later write land under `folder` (laid out as the checkout), to be committed into
+    `target` (or only compared with it)."""
+    global _output_root, _target_root
     _output_root = os.path.abspath(folder)
+    _target_root = os.path.abspath(target)
+
+
+def _staging():
+    global _output_root
+    if _output_root is None:
+        # A script run on its own: staged in a scratch folder, committed into the checkout at its end.
+        _output_root = tempfile.mkdtemp(prefix="content-")
+        atexit.register(_commit_alone)
+    return _output_root
+
+
+def _commit_alone():
+    try:
+        kept = commit(_output_root, ROOT, {relative: "tools/" + os.path.basename(sys.argv[0]) for relative in written})
+    finally:
+        shutil.rmtree(_output_root, ignore_errors=True)
+    if kept:
+        sys.stdout.flush()
+        os._exit(1)  # the script's own exit code is already fixed by the time this runs
 
 
 def source_path(relative):
@@ -26,25 +61,81 @@ def source_path(relative):
 
 
 def written_path(relative):
-    """The file `relative` as it stands for a script that rewrites part of it: the output's copy once
+    """The file `relative` as it stands for a script that rewrites part of it: the staged copy once
     one has been written there, else the checkout's, whose hand-written parts carry over."""
-    path = os.path.join(_output_root, relative)
+    path = os.path.join(_staging(), relative)
     return path if os.path.exists(path) else source_path(relative)
 
 
 def output_folder(relative):
-    """The folder `relative` of the output, made if missing."""
-    path = os.path.join(_output_root, relative)
+    """The folder `relative` of the staging folder, made if missing."""
+    path = os.path.join(_staging(), relative)
     os.makedirs(path, exist_ok=True)
     return path
 
 
 def output_path(relative):
-    """Where the generated file `relative` (e.g. "Assets/Prefabs/Default.prefab") goes; its folder
-    is made, and the file counted as written."""
+    """Where the generated file `relative` (e.g. "Assets/Prefabs/Default.prefab") is staged; its
+    folder is made, and the file counted as written."""
     output_folder(os.path.dirname(relative))
     written.append(relative)
-    return os.path.join(_output_root, relative)
+    return os.path.join(_staging(), relative)
+
+
+def fingerprint(path):
+    with open(path, "rb") as file:
+        return hashlib.sha256(file.read()).hexdigest()
+
+
+def read_record(target):
+    """What the scripts last wrote into `target`: relative path -> fingerprint."""
+    path = os.path.join(target, RECORD)
+    if not os.path.exists(path):
+        return {}
+    with open(path, encoding="utf-8") as file:
+        return json.load(file)
+
+
+def changed_by_someone(relative, target, record):
+    """Whether the file in `target` was changed after the scripts last wrote it (a save of the
+    editor, a hand edit), or was never theirs."""
+    return fingerprint(os.path.join(target, relative)) != record.get(relative)
+
+
+def commit(staging, target, writers, overwrite=()):
+    """Puts the staged files (relative path -> the script that writes it) into `target`, but for
+    those changed there since the scripts last wrote them (unless named in `overwrite`): each of
+    those is kept as it is and named. Updates the record; returns the kept files."""
+    record = read_record(target)
+    kept = []
+    for relative in sorted(writers):
+        made = os.path.join(staging, relative)
+        there = os.path.join(target, relative)
+        if os.path.exists(there):
+            if fingerprint(there) == fingerprint(made):
+                record[relative] = fingerprint(made)
+                continue
+            if changed_by_someone(relative, target, record) and relative not in overwrite:
+                kept.append(relative)
+                print("[ERROR] %s was changed after %s last wrote it (a save of the editor, or a hand edit), so "
+                      "it is kept as it is. Carry the change into the script, or run tools/make_content.py "
+                      "--overwrite %s to replace it with what the script writes." % (relative, writers[relative], relative))
+                continue
+        os.makedirs(os.path.dirname(there), exist_ok=True)
+        temporary = there + ".tmp"
+        shutil.copyfile(made, temporary)
+        os.replace(temporary, there)
+        record[relative] = fingerprint(there)
+    # A file the scripts wrote once and that is gone now is theirs no longer.
+    record = {relative: value for relative, value in record.items() if os.path.exists(os.path.join(target, relative))}
+    text = json.dumps(record, indent=1, sort_keys=True) + "\n"
+    path = os.path.join(target, RECORD)
+    if not os.path.exists(path) or open(path, encoding="utf-8").read() != text:
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path + ".tmp", "w", encoding="utf-8", newline="\n") as file:
+            file.write(text)
+        os.replace(path + ".tmp", path)
+    return kept
 
 
 def write_text(relative, text):
@@ -68,8 +159,10 @@ def write_prefabs(prefabs):
 
 
 def prefab_exists(name):
-    """Whether a prefab has been written, into the output folder; levels check their prefabs here."""
-    return os.path.exists(os.path.join(_output_root, "Assets", "Prefabs", "".join(name.split()) + ".prefab"))
+    """Whether a prefab has been written in this run, or stands where the run commits; levels check
+    their prefabs here."""
+    relative = os.path.join("Assets", "Prefabs", "".join(name.split()) + ".prefab")
+    return any(os.path.exists(os.path.join(root, relative)) for root in (_staging(), _target_root))
 
 
 class LevelFile:

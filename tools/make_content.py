@@ -3,15 +3,23 @@
 prefabs, the levels, the pictures and the sounds, in that order (a level checks that the prefabs it
 places exist, so the prefabs come first).
 
-    python3 tools/make_content.py             writes into the checkout, as each script run alone does
-    python3 tools/make_content.py --out DIR   writes DIR/Assets/... and DIR/docs/ASSETS.md instead
-    python3 tools/make_content.py --check     writes into a temporary folder and compares it with the
-                                              checkout; exits 1 naming each file that differs, is
-                                              missing, or that no script writes
+    python3 tools/make_content.py                  writes into the checkout
+    python3 tools/make_content.py --out DIR        writes DIR/Assets/... and DIR/docs/ASSETS.md instead
+    python3 tools/make_content.py --check [DIR]    writes into a temporary folder and compares it with
+                                                   the checkout (or DIR); exits 1 naming each file
+                                                   that differs, is missing, or is left over
+    python3 tools/make_content.py --overwrite FILE...   also replaces these files where they were
+                                                   changed after the scripts wrote them
+    python3 tools/make_content.py --only SCRIPT... runs only these scripts (in their usual order)
 
-The scripts are the one source of these files: a hand edit of a generated file is lost at the next
-run, so make it in the script that writes the file. Files in Assets/ that no script writes are
-listed in HAND_MADE below, each with the reason.
+Who owns a file: the scripts own every file they write, as long as nobody changes it. The editor
+saves levels, prefabs and ship layouts into those same files; a file changed after the scripts last
+wrote it (tools/generated-files.json keeps a fingerprint of what they wrote) is the designer's from
+then on. A run keeps it as it is and names it (exit code 1), and --check names it without failing.
+To give it back to the scripts, carry the change into the script that writes it, or replace it
+with --overwrite. A file under Assets/ that no script writes is likewise the designer's (a prefab
+saved under a new name); the few made by hand on purpose are listed in HAND_MADE below, with the
+reason.
 
 The Debian interpreter is named on purpose: Pillow comes from the python3-pil package, which
 another installation's python3 does not see; such a python3 hands the run over to Debian's.
@@ -74,14 +82,19 @@ HAND_MADE = {
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 
 
-def generate(folder):
-    """Runs every script into `folder`; returns which script wrote each file."""
+def generate(folder, target, only=None):
+    """Runs every script (or those in `only`) into `folder`, to be committed into or compared with
+    `target`; returns which script wrote each file."""
     scripts = {os.path.basename(path) for path in glob.glob(os.path.join(TOOLS, "make_*.py"))}
     for unlisted in sorted(scripts - set(SCRIPTS) - {os.path.basename(__file__)}):
         sys.exit("[ERROR] tools/%s is not in SCRIPTS of tools/make_content.py" % unlisted)
-    content.write_into(folder)
+    for unknown in sorted(set(only or ()) - set(SCRIPTS)):
+        sys.exit("[ERROR] %s is not one of the scripts in SCRIPTS of tools/make_content.py" % unknown)
+    content.write_into(folder, target)
     writers = {}
     for script in SCRIPTS:
+        if only and script not in only:
+            continue
         first = len(content.written)
         try:
             runpy.run_path(os.path.join(TOOLS, script), run_name="__main__")
@@ -110,39 +123,61 @@ def difference(made, kept, relative):
     return ["    " + line for line in lines[:24]] + (["    ..."] if len(lines) > 24 else [])
 
 
-def compare(folder, writers):
-    """What differs between the files made into `folder` and the checkout, one message each."""
-    problems = []
+def compare(folder, writers, target, every_script=True):
+    """What differs between the files made into `folder` and `target`: the problems (one message
+    each) and the designer's files (named, not a problem). Files that no script wrote are looked
+    for only when every script ran."""
+    record = content.read_record(target)
+    problems, designers = [], []
     for relative, script in sorted(writers.items()):
-        kept = content.source_path(relative)
+        kept = os.path.join(target, relative)
         made = os.path.join(folder, relative)
         if not os.path.exists(kept):
-            problems.append("[ERROR] %s is missing from the checkout; %s writes it" % (relative, script))
-        elif open(kept, "rb").read() != open(made, "rb").read():
+            problems.append("[ERROR] %s is missing; %s writes it" % (relative, script))
+        elif open(kept, "rb").read() == open(made, "rb").read():
+            if record.get(relative) != content.fingerprint(kept):
+                problems.append("[ERROR] %s is not in %s as its script wrote it: run tools/make_content.py to "
+                                "bring the record up to date" % (relative, content.RECORD))
+        elif content.changed_by_someone(relative, target, record):
+            designers.append("%s was changed after %s last wrote it (a save of the editor, or a hand edit): the "
+                             "scripts keep it as it is" % (relative, script))
+        else:
             problems.append("[ERROR] %s differs from what %s writes: make the change in the script and run it"
                             % (relative, script))
             problems += difference(made, kept, relative)
-    for directory, _, files in os.walk(content.source_path("Assets")):
+    for directory, _, files in os.walk(os.path.join(target, "Assets")) if every_script else ():
         for name in files:
-            relative = os.path.relpath(os.path.join(directory, name), content.ROOT).replace(os.sep, "/")
-            if relative not in writers and not hand_made(relative):
-                problems.append("[ERROR] %s is written by no script in tools/; write it from one, or list it "
-                                "in HAND_MADE of tools/make_content.py with the reason" % relative)
-    return problems
+            relative = os.path.relpath(os.path.join(directory, name), target).replace(os.sep, "/")
+            if relative in writers or hand_made(relative):
+                continue
+            if relative in record and not content.changed_by_someone(relative, target, record):
+                problems.append("[ERROR] %s is left over: the scripts wrote it once and none writes it now; "
+                                "remove it, or write it from a script" % relative)
+            else:
+                designers.append("%s is written by no script: it is the designer's" % relative)
+    return problems, designers
 
 
 def main():
     parser = argparse.ArgumentParser(description="Makes every generated file of the game.")
     where = parser.add_mutually_exclusive_group()
     where.add_argument("--out", metavar="DIR", help="write into DIR instead of the checkout")
-    where.add_argument("--check", action="store_true", help="compare what the scripts write with the checkout")
+    where.add_argument("--check", metavar="DIR", nargs="?", const=content.ROOT,
+                       help="compare what the scripts write with the checkout (or DIR)")
+    parser.add_argument("--overwrite", metavar="FILE", nargs="+", default=[],
+                        help="replace these files (paths as Assets/...) even where they were changed after the "
+                             "scripts wrote them")
+    parser.add_argument("--only", metavar="SCRIPT", nargs="+", help="run only these scripts")
     arguments = parser.parse_args()
-    if not arguments.check:
-        generate(arguments.out or content.ROOT)
-        return 0
-    with tempfile.TemporaryDirectory(prefix="content-check-") as folder:
-        problems = compare(folder, generate(folder))
-    print("\n".join(problems) if problems else "Every generated file matches its script.")
+    target = os.path.abspath(arguments.check or arguments.out or content.ROOT)
+    with tempfile.TemporaryDirectory(prefix="content-") as folder:
+        writers = generate(folder, target, arguments.only)
+        if arguments.check is None:
+            return 1 if content.commit(folder, target, writers, set(arguments.overwrite)) else 0
+        problems, designers = compare(folder, writers, target, not arguments.only)
+    for line in designers:
+        print("Kept: " + line)
+    print("\n".join(problems) if problems else "Every generated file matches its script or is the designer's.")
     return 1 if problems else 0
 
 
