@@ -310,12 +310,14 @@ def credits():
 
 # The end screen's camera stands above the origin, so that the place the collection dumper
 # slides its chest to, (0, 500), shows whole under the title, and the haul it pours downwards
-# comes to rest (some 250 units lower) above the score.
+# comes to rest (some 250 units lower) above the score. The chest comes in from the left of the
+# view at that height: from above it would cross the title on its way down.
 ENDSCREEN_CAMERA = (0, 200)
+CHEST_START = (-1100, 500)
 
 
 def endscreen():
-    # Where a run ends, by death or by beating the boss: the chest slides down from above the view
+    # Where a run ends, by death or by beating the boss: the chest slides in from beside the view
     # and pours out the run's haul (nothing after a death: dying loses it); the score the run ended
     # with shows in "Run Score" (the level flow writes it); then any key or button goes back to the
     # menu (the collection dumper does both, and forgets the run's loot and items).
@@ -323,7 +325,7 @@ def endscreen():
     level.add("Camera", "Camera", ENDSCREEN_CAMERA)
     level.picture("Space", "space_background", ENDSCREEN_CAMERA, (2048, 2048), "DL_BACKGROUND")
     level.picture("Title", "endscreen_title", (0, 660), (640, 128), MAIN_LAYERS[0])
-    level.add("Collection Dumper", "Default", (0, 900), {
+    level.add("Collection Dumper", "Default", CHEST_START, {
         "Sprite": {"source": "endscreen_chest", "layer": "DL_MAIN"},
         "CollectionDumper": {},
     }, scale=(128, 128))
