@@ -231,6 +231,20 @@ def overlay(name, layers, menu, backdrop_at, backdrop_size, heading, heading_at,
     return level
 
 
+# The panels of the two menus the quit question is asked over: (centre, size).
+MAIN_PANEL = ((0, -70), (1040, 460))
+PAUSE_PANEL = ((0, 20), (1000, 520))
+
+
+def question_box(panels, top, margin):
+    """(centre, size) of the quit question's box: from `top` down past the foot of the panels it
+    is asked over, and past their sides, by `margin`; no button of theirs (the QUIT just pressed,
+    grown with the focus) shows beside the question."""
+    half_width = max(abs(x) + w // 2 for (x, _), (w, _) in panels) + margin
+    bottom = min(y - h // 2 for (_, y), (_, h) in panels) - margin
+    return (0, (top + bottom) // 2), (2 * half_width, top - bottom)
+
+
 def introlevel():
     level = Level("introlevel")
     frame = MAIN_LAYERS[0]
@@ -238,7 +252,7 @@ def introlevel():
     level.manager("main")
     level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
     level.picture("Title", "ui_title", (0, 310), (800, 240), frame)
-    level.picture("Backdrop", "ui_panel", (0, -70), (1040, 460), frame)
+    level.picture("Backdrop", "ui_panel", *MAIN_PANEL, frame)
     button_columns(level, [
         ("Start", "ui_button_start", "ButtonStartGame", None, None),
         ("Tutorial", "ui_button_tutorial", "HowToPlayButton", {"target": "tutorial"}, None),
@@ -253,7 +267,7 @@ def introlevel():
 
 
 def pause_menu():
-    level = overlay("pause_menu", PAUSE_LAYERS, "pause", (0, 20), (1000, 520),
+    level = overlay("pause_menu", PAUSE_LAYERS, "pause", *PAUSE_PANEL,
                     ("Title", "ui_pause_title"), (0, 210), (448, 96))
     button_columns(level, [
         ("Resume", "ui_button_resume", "ResumeButton", None, {"CancelDetector": {}}),
@@ -265,15 +279,17 @@ def pause_menu():
 
 
 def quit_confirmation():
-    level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", (0, 0), (1080, 520),
-                    ("Question", "ui_confirm_text"), (0, 90), (640, 128))
+    # The box's top stays under the main menu's title letters (their foot is at y 245).
+    box_at, box_size = question_box((MAIN_PANEL, PAUSE_PANEL), 260, 20)
+    level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", box_at, box_size,
+                    ("Question", "ui_confirm_text"), (0, 70), (640, 128))
     button_layer = CONFIRMATION_LAYERS[1]
     # The answers stand apart enough to grow with focus without touching. "No" is named "Default":
     # its object shares the menu machine's first state, so the safe answer has the focus from the
     # moment the question opens.
-    level.button("Default", "ui_button_no", (250, -110), "ResumeButton", button_layer, "confirm",
+    level.button("Default", "ui_button_no", (250, -130), "ResumeButton", button_layer, "confirm",
                  ("", "", "", "Yes"), extra={"CancelDetector": {}})
-    level.button("Yes", "ui_button_yes", (-250, -110), "ConfirmButton", button_layer, "confirm",
+    level.button("Yes", "ui_button_yes", (-250, -130), "ConfirmButton", button_layer, "confirm",
                  ("", "Default", "", ""))
     return level
 

@@ -1,8 +1,10 @@
 // The menus of the game as shipped, clicked through on the real frame loop: each button's menu
 // opens over the screen that asked and closes back to it, the credits run out into the main menu,
-// quitting asks first, and buttons naming levels that do not exist leave the menu as it was.
+// quitting asks first (its box over every button of the menu asked from), and buttons naming
+// levels that do not exist leave the menu as it was.
 #include "FlowScene.h"
 
+#include "flow/menu/MenuInputDetector.h"
 #include "support/CapturedLog.h"
 #include "support/TestWorkingFolder.h"
 
@@ -15,6 +17,23 @@ protected:
   {
     SKIP_WITHOUT_GL();
     StartAtMainMenu();
+  }
+
+  // Every button of the menus under the quit question, the one pressed grown with the focus, lies
+  // within the question's box. The view is 1920 units across at every window size, so what holds
+  // of the world's boxes holds in every window.
+  void ExpectTheQuestionCovers(std::initializer_list<const char*> menus)
+  {
+    Frames(30);
+    GameObject* question = Find("MenuSpace1", "Backdrop");
+    ASSERT_NE(question, nullptr);
+    for (const char* menu : menus)
+      for (const auto& [id, button] : Live(menu)->GetObjectsById())
+      {
+        if (button->GetComponent<MenuInputDetector>() == nullptr)
+          continue;
+        EXPECT_TRUE(SpriteBox(*button).Within(SpriteBox(*question))) << button->GetName() << " of " << menu;
+      }
   }
 };
 
@@ -36,6 +55,7 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   Click("Utility", "Quit");
   EXPECT_EQ(StateOf("Utility"), "introlevel, paused, shown");
   EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
+  ExpectTheQuestionCovers({"Utility"});
   Click("MenuSpace1", "Default");
   EXPECT_EQ(Live("MenuSpace1"), nullptr);
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
@@ -52,6 +72,7 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Click("MenuSpace0", "Quit");
   EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
+  ExpectTheQuestionCovers({"MenuSpace0", "Utility"});
   Click("MenuSpace1", "Default");
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Click("MenuSpace0", "Resume");
