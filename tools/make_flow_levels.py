@@ -16,7 +16,9 @@ Each menu draws on its own pair of layers, so a menu opened over another one cov
 the main menu on DL_GUI_FRAME/DL_GUI_BUTTON, the pause menu on DL_GUI_PAUSE_*, the quit
 confirmation and the how-to-play page on DL_GUI_CONFIRMATION_*. A frame layer draws in no set
 order, so it holds only pictures that do not overlap; what lies under a button (a panel) goes on
-the button layer, which draws greater y + "yOrderOffset" first.
+the button layer, which draws greater y + "yOrderOffset" first. The how-to-play page is a page of
+its own: it also lays an opaque cover on DL_GUI_PAUSE_FRAME (free, as the pause menu it may be
+opened from hides meanwhile) over whatever is shown beneath, the HUD of a run included.
 
 Menu buttons carry a ClickDetector (mouse) and a MenuInputDetector (keys and pad) beside their
 button component; the MenuInputDetector's "transitions" name the neighbours up, right, down, left.
@@ -299,6 +301,7 @@ def how_to_play():
     frame, button_layer = CONFIRMATION_LAYERS
     level.camera()
     level.manager("how to play")
+    level.picture("Cover", "ui_fade_black", (0, 0), (2048, 2048), PAUSE_LAYERS[0], [1, 1, 1, 1])
     width, height = 800, 450
     for index, (x, y) in enumerate(((-410, 270), (410, 270), (-410, -190), (410, -190))):
         level.picture("Page %d" % (index + 1), "ui_how_to_play_%d" % (index + 1), (x, y + 20), (width, height), frame)

@@ -1,7 +1,8 @@
 // The menus of the game as shipped, clicked through on the real frame loop: each button's menu
 // opens over the screen that asked and closes back to it, the credits run out into the main menu,
-// quitting asks first (its box over every button of the menu asked from), and buttons naming
-// levels that do not exist leave the menu as it was.
+// quitting asks first (its box over every button of the menu asked from), how to play shows
+// nothing of what it was opened over, and buttons naming levels that do not exist leave the menu
+// as it was.
 #include "FlowScene.h"
 
 #include "flow/menu/MenuInputDetector.h"
@@ -146,4 +147,55 @@ TEST_F(OpenMenuTest, AResumeWhoseScreenWentMeanwhileLeavesEverythingAlone)
   Click("MenuSpace0", "Resume");
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown") << "nothing to return to";
   EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
+}
+
+// How to play is a page of its own: opened from the pause, over the main menu or over a fight and
+// its HUD, nothing of what lies beneath shows around its pages, and closing it brings back the
+// pause over what it was.
+class HowToPlayPageTest : public FlowScene
+{
+};
+
+TEST_F(HowToPlayPageTest, FromThePauseNothingOfWhatLiesBeneathShows)
+{
+  SKIP_WITHOUT_GL();
+  StartDrawing();
+  StartAtMainMenu();
+  auto expectAlone = [this](const std::string& beneath) {
+    Click("MenuSpace0", "How To Play");
+    ASSERT_EQ(StateOf("MenuSpace1"), "how_to_play, running, shown") << beneath;
+    Draw();
+    // The page's pictures, a pixel wider all round (a pixel at their edge may take their colour).
+    std::vector<Box> pages;
+    for (const auto& [id, piece] : Live("MenuSpace1")->GetObjectsById())
+      if (piece->GetComponent<Sprite>() != nullptr && piece->GetName() != "Cover")
+      {
+        Box box = SpriteBox(*piece);
+        pages.push_back({box.low - 6.0f, box.high + 6.0f});
+      }
+    int shown = 0;
+    for (int y = 0; y < static_cast<int>(HeadlessGl::Height); ++y)
+      for (int x = 0; x < static_cast<int>(HeadlessGl::Width); ++x)
+      {
+        const glm::vec2 at((static_cast<float>(x) + 0.5f) * 6.0f - 960.0f, 540.0f - (static_cast<float>(y) + 0.5f) * 6.0f);
+        const bool onPage = std::any_of(pages.begin(), pages.end(), [&](const Box& page) { return Box{at, at}.Within(page); });
+        shown += !onPage && Shown(x, y) != glm::ivec3(0);
+      }
+    EXPECT_EQ(shown, 0) << "pixels of " << beneath << " show around the page";
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown") << beneath;
+    Rest();
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(Live("MenuSpace0"), nullptr) << beneath;
+  };
+  Tap(SDLK_ESCAPE);
+  expectAlone("the main menu");
+
+  events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "skirmish", nullptr));
+  Frames(2);
+  ASSERT_EQ(StateOf("HUD"), "HUD, running, shown");
+  Rest();
+  Tap(SDLK_ESCAPE);
+  ASSERT_EQ(StateOf("Encounter"), "skirmish, paused, shown");
+  expectAlone("the fight and its HUD");
 }
