@@ -281,17 +281,19 @@ def pause_menu():
 
 
 def quit_confirmation():
-    # The box's top stays under the main menu's title letters (their foot is at y 245).
+    # The box's top stays under the main menu's title letters (their foot is at y 245). The answers
+    # keep clear of where the pause menu's QUIT was pressed: the pointer resting there must not
+    # give YES the focus that NO has from the start.
     box_at, box_size = question_box((MAIN_PANEL, PAUSE_PANEL), 260, 20)
     level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", box_at, box_size,
-                    ("Question", "ui_confirm_text"), (0, 70), (640, 128))
+                    ("Question", "ui_confirm_text"), (0, 90), (640, 128))
     button_layer = CONFIRMATION_LAYERS[1]
     # The answers stand apart enough to grow with focus without touching. "No" is named "Default":
     # its object shares the menu machine's first state, so the safe answer has the focus from the
     # moment the question opens.
-    level.button("Default", "ui_button_no", (250, -130), "ResumeButton", button_layer, "confirm",
+    level.button("Default", "ui_button_no", (250, -110), "ResumeButton", button_layer, "confirm",
                  ("", "", "", "Yes"), extra={"CancelDetector": {}})
-    level.button("Yes", "ui_button_yes", (-250, -130), "ConfirmButton", button_layer, "confirm",
+    level.button("Yes", "ui_button_yes", (-250, -110), "ConfirmButton", button_layer, "confirm",
                  ("", "Default", "", ""))
     return level
 

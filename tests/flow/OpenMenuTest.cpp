@@ -6,6 +6,7 @@
 #include "FlowScene.h"
 
 #include "flow/menu/MenuInputDetector.h"
+#include "flow/menu/MenuInputManager.h"
 #include "support/CapturedLog.h"
 #include "support/TestWorkingFolder.h"
 
@@ -74,6 +75,8 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   Click("MenuSpace0", "Quit");
   EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
   ExpectTheQuestionCovers({"MenuSpace0", "Utility"});
+  EXPECT_EQ(ComponentOf<MenuInputManager>("MenuSpace1", "Menu Input")->GetFocus(), "Default")
+      << "the pointer left where QUIT was pressed takes the focus from the safe answer";
   Click("MenuSpace1", "Default");
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Click("MenuSpace0", "Resume");
