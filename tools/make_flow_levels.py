@@ -16,7 +16,9 @@ Each menu draws on its own pair of layers, so a menu opened over another one cov
 the main menu on DL_GUI_FRAME/DL_GUI_BUTTON, the pause menu on DL_GUI_PAUSE_*, the quit
 confirmation and the how-to-play page on DL_GUI_CONFIRMATION_*. A frame layer draws in no set
 order, so it holds only pictures that do not overlap; what lies under a button (a panel) goes on
-the button layer, which draws greater y + "yOrderOffset" first.
+the button layer, which draws greater y + "yOrderOffset" first. The how-to-play page is a page of
+its own: it also lays an opaque cover on DL_GUI_PAUSE_FRAME (free, as the pause menu it may be
+opened from hides meanwhile) over whatever is shown beneath, the HUD of a run included.
 
 Menu buttons carry a ClickDetector (mouse) and a MenuInputDetector (keys and pad) beside their
 button component; the MenuInputDetector's "transitions" name the neighbours up, right, down, left.
@@ -231,6 +233,20 @@ def overlay(name, layers, menu, backdrop_at, backdrop_size, heading, heading_at,
     return level
 
 
+# The panels of the two menus the quit question is asked over: (centre, size).
+MAIN_PANEL = ((0, -70), (1040, 460))
+PAUSE_PANEL = ((0, 20), (1000, 520))
+
+
+def question_box(panels, top, margin):
+    """(centre, size) of the quit question's box: from `top` down past the foot of the panels it
+    is asked over, and past their sides, by `margin`; no button of theirs (the QUIT just pressed,
+    grown with the focus) shows beside the question."""
+    half_width = max(abs(x) + w // 2 for (x, _), (w, _) in panels) + margin
+    bottom = min(y - h // 2 for (_, y), (_, h) in panels) - margin
+    return (0, (top + bottom) // 2), (2 * half_width, top - bottom)
+
+
 def introlevel():
     level = Level("introlevel")
     frame = MAIN_LAYERS[0]
@@ -238,7 +254,7 @@ def introlevel():
     level.manager("main")
     level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
     level.picture("Title", "ui_title", (0, 310), (800, 240), frame)
-    level.picture("Backdrop", "ui_panel", (0, -70), (1040, 460), frame)
+    level.picture("Backdrop", "ui_panel", *MAIN_PANEL, frame)
     button_columns(level, [
         ("Start", "ui_button_start", "ButtonStartGame", None, None),
         ("Tutorial", "ui_button_tutorial", "HowToPlayButton", {"target": "tutorial"}, None),
@@ -253,7 +269,7 @@ def introlevel():
 
 
 def pause_menu():
-    level = overlay("pause_menu", PAUSE_LAYERS, "pause", (0, 20), (1000, 520),
+    level = overlay("pause_menu", PAUSE_LAYERS, "pause", *PAUSE_PANEL,
                     ("Title", "ui_pause_title"), (0, 210), (448, 96))
     button_columns(level, [
         ("Resume", "ui_button_resume", "ResumeButton", None, {"CancelDetector": {}}),
@@ -265,7 +281,11 @@ def pause_menu():
 
 
 def quit_confirmation():
-    level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", (0, 0), (1080, 520),
+    # The box's top stays under the main menu's title letters (their foot is at y 245). The answers
+    # keep clear of where the pause menu's QUIT was pressed: the pointer resting there must not
+    # give YES the focus that NO has from the start.
+    box_at, box_size = question_box((MAIN_PANEL, PAUSE_PANEL), 260, 20)
+    level = overlay("quit_confirmation", CONFIRMATION_LAYERS, "confirm", box_at, box_size,
                     ("Question", "ui_confirm_text"), (0, 90), (640, 128))
     button_layer = CONFIRMATION_LAYERS[1]
     # The answers stand apart enough to grow with focus without touching. "No" is named "Default":
@@ -283,6 +303,7 @@ def how_to_play():
     frame, button_layer = CONFIRMATION_LAYERS
     level.camera()
     level.manager("how to play")
+    level.picture("Cover", "ui_fade_black", (0, 0), (2048, 2048), PAUSE_LAYERS[0], [1, 1, 1, 1])
     width, height = 800, 450
     for index, (x, y) in enumerate(((-410, 270), (410, 270), (-410, -190), (410, -190))):
         level.picture("Page %d" % (index + 1), "ui_how_to_play_%d" % (index + 1), (x, y + 20), (width, height), frame)
@@ -310,12 +331,14 @@ def credits():
 
 # The end screen's camera stands above the origin, so that the place the collection dumper
 # slides its chest to, (0, 500), shows whole under the title, and the haul it pours downwards
-# comes to rest (some 250 units lower) above the score.
+# comes to rest (some 250 units lower) above the score. The chest comes in from the left of the
+# view at that height: from above it would cross the title on its way down.
 ENDSCREEN_CAMERA = (0, 200)
+CHEST_START = (-1100, 500)
 
 
 def endscreen():
-    # Where a run ends, by death or by beating the boss: the chest slides down from above the view
+    # Where a run ends, by death or by beating the boss: the chest slides in from beside the view
     # and pours out the run's haul (nothing after a death: dying loses it); the score the run ended
     # with shows in "Run Score" (the level flow writes it); then any key or button goes back to the
     # menu (the collection dumper does both, and forgets the run's loot and items).
@@ -323,7 +346,7 @@ def endscreen():
     level.add("Camera", "Camera", ENDSCREEN_CAMERA)
     level.picture("Space", "space_background", ENDSCREEN_CAMERA, (2048, 2048), "DL_BACKGROUND")
     level.picture("Title", "endscreen_title", (0, 660), (640, 128), MAIN_LAYERS[0])
-    level.add("Collection Dumper", "Default", (0, 900), {
+    level.add("Collection Dumper", "Default", CHEST_START, {
         "Sprite": {"source": "endscreen_chest", "layer": "DL_MAIN"},
         "CollectionDumper": {},
     }, scale=(128, 128))

@@ -21,10 +21,10 @@ from content import LevelFile
 WIDTH, HEIGHT = 12000, 7000
 TILE = 2048
 
-# name, picture, tint (its arrow takes it too), position
+# name, picture, tint (its white arrow shows in it), position
 BASES = [
-    ("Red Station", "OW_base_faction_1", [1.0, 0.55, 0.5, 1.0], (-4200, 1900)),
-    ("Amber Station", "OW_base_faction_2", [1.0, 0.85, 0.45, 1.0], (4000, 2300)),
+    ("Red Station", "OW_base_faction_1", [1.0, 0.45, 0.4, 1.0], (-4200, 1900)),
+    ("Amber Station", "OW_base_faction_2", [1.0, 0.7, 0.35, 1.0], (4000, 2300)),
     ("Violet Station", "OW_base_faction_3", [0.8, 0.6, 1.0, 1.0], (700, -2500)),
 ]
 

@@ -155,9 +155,11 @@ def feedback():
         "PulseAndRise": None,
         "TimedDestruction": timed_destruction(1.0),
     }
+    # Over all a level draws, its dialogue boxes (on the two main GUI layers) included: the pause
+    # menu's frame layer, where the pause menu's dim, drawn after the HUD, still dims it.
     PREFABS["HUD_DeathMessage"] = {
         "Transform": {"position": [-200, 60], "scale": [1.6, 1.6]},
-        "TextToSprite": {"color": [1.0, 0.25, 0.2, 1.0], "layer": "DL_HUD"},
+        "TextToSprite": {"color": [1.0, 0.25, 0.2, 1.0], "layer": "DL_GUI_PAUSE_FRAME"},
     }
     # A burst of one of the four explosion drawings, taken at random when it appears.
     PREFABS["ShipDeathBlast"] = {

@@ -24,6 +24,8 @@
 #include "object/NamedObjects.h"
 #include "object/Registry.h"
 #include "object/Transform.h"
+#include "render/Sprite.h"
+#include "support/AtlasFrames.h"
 #include "support/CapturedLog.h"
 #include "support/EventRecorder.h"
 #include "support/FakeInputDevices.h"
@@ -31,7 +33,10 @@
 #include "support/ScopedEngine.h"
 #include "support/TestEvents.h"
 
+#include <glm/common.hpp>
+#include <glm/mat3x3.hpp>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,6 +110,61 @@ protected:
   static int PixelX(float worldX) { return static_cast<int>(160.0f + worldX / 6.0f); }
   static int PixelY(float worldY) { return static_cast<int>(90.0f - worldY / 6.0f); }
 
+  // --- Drawing --------------------------------------------------------------------------------
+  // Sets the session's renderer up with the game's pictures, so that Draw shows what a frame of the
+  // game shows. Call before the spaces to be looked at are made: a sprite finds its picture as it
+  // is made.
+  void StartDrawing()
+  {
+    pictures.emplace();
+    ASSERT_TRUE(pictures->loaded);
+    ASSERT_TRUE(static_cast<Graphics::Graphics&>(*session).Initialize());
+  }
+  // Draws the spaces shown now as a frame of the game draws them, and keeps the composed picture.
+  void Draw()
+  {
+    session->DispatchDrawEvents();
+    session->Render();
+    picture = HeadlessGl::Pixels(session->GetCompositeTexture());
+  }
+  // The colour the last Draw showed at a pixel of the hidden window (counted as PixelX and PixelY
+  // count), opaque: red, green, blue.
+  glm::ivec3 Shown(int x, int y) const
+  {
+    const std::size_t at = (static_cast<std::size_t>(HeadlessGl::Height - 1 - y) * HeadlessGl::Width + x) * 4;
+    return {picture[at], picture[at + 1], picture[at + 2]};
+  }
+  // The world rectangle a sprite covers, as its object's place, rotation and scale put it.
+  struct Box
+  {
+    glm::vec2 low{1e9f, 1e9f};
+    glm::vec2 high{-1e9f, -1e9f};
+    bool Meets(const Box& other) const
+    {
+      return low.x < other.high.x && other.low.x < high.x && low.y < other.high.y && other.low.y < high.y;
+    }
+    bool Within(const Box& other) const
+    {
+      return low.x >= other.low.x && high.x <= other.high.x && low.y >= other.low.y && high.y <= other.high.y;
+    }
+  };
+  static Box SpriteBox(GameObject& object)
+  {
+    Box box;
+    const Sprite* sprite = object.GetComponent<Sprite>();
+    if (sprite == nullptr)
+      return box;
+    const glm::mat3 world = object.GetTransform()->GetWorldMatrix();
+    for (const glm::vec2 corner : {glm::vec2(-0.5f, -0.5f), glm::vec2(0.5f, -0.5f), glm::vec2(-0.5f, 0.5f),
+                                   glm::vec2(0.5f, 0.5f)})
+    {
+      const glm::vec2 at(world * glm::vec3(corner * sprite->GetScale() + sprite->GetOffset(), 1.0f));
+      box.low = glm::min(box.low, at);
+      box.high = glm::max(box.high, at);
+    }
+    return box;
+  }
+
   // --- Looking --------------------------------------------------------------------------------
   std::string LevelIn(const std::string& name) const
   {
@@ -128,6 +188,10 @@ protected:
   }
 
   EventLog soundRequests;
+
+private:
+  std::optional<AtlasFrames> pictures;
+  std::vector<unsigned char> picture;
 };
 
 // The in-game interface: the flow's scene with a playing space ("Encounter", the test level), in

@@ -4,6 +4,7 @@
 #include "flow/hud/HealthCounter.h"
 #include "flow/hud/HealthIndicator.h"
 #include "flow/hud/ItemIndicator.h"
+#include "gameplay/combat/Health.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/items/ItemEvents.h"
@@ -326,4 +327,48 @@ TEST_F(InterfaceScene, HeartbeatSoundsOnlyBelowHalfHealthWhileAlive)
   EXPECT_EQ(beats(50.0f), 0);
   EXPECT_EQ(beats(0.0f), 0) << "silent once dead";
   EXPECT_GT(beats(49.0f), 0);
+}
+
+// The death message shows over all a level draws, its dialogue boxes' layers included, whichever
+// space the level plays in: every pixel of its letters keeps their colour over a level that covers
+// the view on each of those layers.
+TEST_F(FlowScene, TheDeathMessageShowsOverAllALevelDraws)
+{
+  SKIP_WITHOUT_GL();
+  StartDrawing();
+  Space* hud = session->GetSpace("HUD", "HUD");
+  // Named to come after "HUD", as the tutorial's "Utility" does: its pieces on a layer the HUD
+  // shares are drawn after the HUD's.
+  Space* level = Load("zone", R"([{"uuid": 1, "name": "Camera", "prefab": "Camera", "components": {}}])");
+  Define("Piece", R"({"Transform": {"scale": [8000, 8000]}, "Sprite": {"source": "white", "color": [0.2, 0.6, 1, 1]}})");
+  for (const char* layer : {"DL_MAIN", "DL_HUD", "DL_GUI_FRAME", "DL_GUI_BUTTON"})
+    Make("Piece", {0.0f, 0.0f}, layer, level)->GetComponent<Sprite>()->SetLayer(layer);
+  const Handle<GameObject> player = Make("Player", {0.0f, 0.0f}, "Player1", level);
+  Frame();
+  player->GetComponent<Health>()->Kill();
+  Frames(2);
+  ASSERT_EQ(CountPrefab(*hud, "HUD_DeathMessage"), 1u);
+
+  // The letters' pixels: those of the message's colour with the level out of sight.
+  const TextToSprite* message = nullptr;
+  for (const auto& [id, object] : hud->GetObjectsById())
+    if (object->GetPrefabName() == "HUD_DeathMessage")
+      message = object->GetComponent<TextToSprite>();
+  ASSERT_NE(message, nullptr);
+  const fColor tint = message->GetColor();
+  const glm::ivec3 colour(glm::round(glm::vec3(tint.r, tint.g, tint.b) * 255.0f));
+  level->SetVisible(false);
+  Frame();
+  Draw();
+  std::vector<glm::ivec2> letters;
+  for (int y = 0; y < static_cast<int>(HeadlessGl::Height); ++y)
+    for (int x = 0; x < static_cast<int>(HeadlessGl::Width); ++x)
+      if (Shown(x, y) == colour)
+        letters.emplace_back(x, y);
+  ASSERT_GT(letters.size(), 100u);
+  level->SetVisible(true);
+  Frame();
+  Draw();
+  const auto covered = std::count_if(letters.begin(), letters.end(), [this, colour](glm::ivec2 at) { return Shown(at.x, at.y) != colour; });
+  EXPECT_EQ(covered, 0) << "of " << letters.size() << " pixels of the letters";
 }

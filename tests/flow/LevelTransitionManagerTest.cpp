@@ -251,11 +251,17 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(Text("Utility", "Run Score"), "3000") << "the score the run ended with, shown before the reset";
   EXPECT_EQ(soundRequests.lines.back(), "fade event:/Music/Credits");
   // Once the (empty) haul is out, any key held a moment (the dumper looks every tenth of a second)
-  // leads on to the menu. The chest it pours from has come down whole into the end screen's view.
-  Frames(70);
+  // leads on to the menu. The chest it pours from has come whole into the end screen's view, and
+  // on its way there crossed none of the screen's pictures.
   GameObject* chest = Find("Utility", "Collection Dumper");
   GameObject* camera = Find("Utility", "Camera");
   ASSERT_TRUE(chest != nullptr && camera != nullptr);
+  for (int frame = 0; frame < 70; ++frame)
+  {
+    Frame();
+    for (const char* piece : {"Title", "Score", "Press Any Key"})
+      EXPECT_FALSE(SpriteBox(*chest).Meets(SpriteBox(*Find("Utility", piece)))) << "frame " << frame << ": " << piece;
+  }
   EXPECT_EQ(chest->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 500.0f));
   EXPECT_LE(500.0f + chest->GetTransform()->GetScale().y / 2.0f, camera->GetTransform()->GetWorldPosition().y + 540.0f);
   Frame({TestEvents::Key(SDLK_w, true)});

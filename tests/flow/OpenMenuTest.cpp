@@ -1,8 +1,12 @@
 // The menus of the game as shipped, clicked through on the real frame loop: each button's menu
 // opens over the screen that asked and closes back to it, the credits run out into the main menu,
-// quitting asks first, and buttons naming levels that do not exist leave the menu as it was.
+// quitting asks first (its box over every button of the menu asked from), how to play shows
+// nothing of what it was opened over, and buttons naming levels that do not exist leave the menu
+// as it was.
 #include "FlowScene.h"
 
+#include "flow/menu/MenuInputDetector.h"
+#include "flow/menu/MenuInputManager.h"
 #include "support/CapturedLog.h"
 #include "support/TestWorkingFolder.h"
 
@@ -15,6 +19,23 @@ protected:
   {
     SKIP_WITHOUT_GL();
     StartAtMainMenu();
+  }
+
+  // Every button of the menus under the quit question, the one pressed grown with the focus, lies
+  // within the question's box. The view is 1920 units across at every window size, so what holds
+  // of the world's boxes holds in every window.
+  void ExpectTheQuestionCovers(std::initializer_list<const char*> menus)
+  {
+    Frames(30);
+    GameObject* question = Find("MenuSpace1", "Backdrop");
+    ASSERT_NE(question, nullptr);
+    for (const char* menu : menus)
+      for (const auto& [id, button] : Live(menu)->GetObjectsById())
+      {
+        if (button->GetComponent<MenuInputDetector>() == nullptr)
+          continue;
+        EXPECT_TRUE(SpriteBox(*button).Within(SpriteBox(*question))) << button->GetName() << " of " << menu;
+      }
   }
 };
 
@@ -36,6 +57,7 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   Click("Utility", "Quit");
   EXPECT_EQ(StateOf("Utility"), "introlevel, paused, shown");
   EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
+  ExpectTheQuestionCovers({"Utility"});
   Click("MenuSpace1", "Default");
   EXPECT_EQ(Live("MenuSpace1"), nullptr);
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown");
@@ -52,6 +74,9 @@ TEST_F(OpenMenuTest, EachMenuOpensOverTheScreenThatAskedAndClosesBackToIt)
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Click("MenuSpace0", "Quit");
   EXPECT_EQ(StateOf("MenuSpace1"), "quit_confirmation, running, shown");
+  ExpectTheQuestionCovers({"MenuSpace0", "Utility"});
+  EXPECT_EQ(ComponentOf<MenuInputManager>("MenuSpace1", "Menu Input")->GetFocus(), "Default")
+      << "the pointer left where QUIT was pressed takes the focus from the safe answer";
   Click("MenuSpace1", "Default");
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Click("MenuSpace0", "Resume");
@@ -125,4 +150,55 @@ TEST_F(OpenMenuTest, AResumeWhoseScreenWentMeanwhileLeavesEverythingAlone)
   Click("MenuSpace0", "Resume");
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown") << "nothing to return to";
   EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
+}
+
+// How to play is a page of its own: opened from the pause, over the main menu or over a fight and
+// its HUD, nothing of what lies beneath shows around its pages, and closing it brings back the
+// pause over what it was.
+class HowToPlayPageTest : public FlowScene
+{
+};
+
+TEST_F(HowToPlayPageTest, FromThePauseNothingOfWhatLiesBeneathShows)
+{
+  SKIP_WITHOUT_GL();
+  StartDrawing();
+  StartAtMainMenu();
+  auto expectAlone = [this](const std::string& beneath) {
+    Click("MenuSpace0", "How To Play");
+    ASSERT_EQ(StateOf("MenuSpace1"), "how_to_play, running, shown") << beneath;
+    Draw();
+    // The page's pictures, a pixel wider all round (a pixel at their edge may take their colour).
+    std::vector<Box> pages;
+    for (const auto& [id, piece] : Live("MenuSpace1")->GetObjectsById())
+      if (piece->GetComponent<Sprite>() != nullptr && piece->GetName() != "Cover")
+      {
+        Box box = SpriteBox(*piece);
+        pages.push_back({box.low - 6.0f, box.high + 6.0f});
+      }
+    int shown = 0;
+    for (int y = 0; y < static_cast<int>(HeadlessGl::Height); ++y)
+      for (int x = 0; x < static_cast<int>(HeadlessGl::Width); ++x)
+      {
+        const glm::vec2 at((static_cast<float>(x) + 0.5f) * 6.0f - 960.0f, 540.0f - (static_cast<float>(y) + 0.5f) * 6.0f);
+        const bool onPage = std::any_of(pages.begin(), pages.end(), [&](const Box& page) { return Box{at, at}.Within(page); });
+        shown += !onPage && Shown(x, y) != glm::ivec3(0);
+      }
+    EXPECT_EQ(shown, 0) << "pixels of " << beneath << " show around the page";
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown") << beneath;
+    Rest();
+    Tap(SDLK_ESCAPE);
+    EXPECT_EQ(Live("MenuSpace0"), nullptr) << beneath;
+  };
+  Tap(SDLK_ESCAPE);
+  expectAlone("the main menu");
+
+  events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "skirmish", nullptr));
+  Frames(2);
+  ASSERT_EQ(StateOf("HUD"), "HUD, running, shown");
+  Rest();
+  Tap(SDLK_ESCAPE);
+  ASSERT_EQ(StateOf("Encounter"), "skirmish, paused, shown");
+  expectAlone("the fight and its HUD");
 }

@@ -20,13 +20,36 @@
 #include "physics/MapBoundingColliders.h"
 #include "support/CapturedLog.h"
 
+#include <SOIL/SOIL.h>
 #include <glm/geometric.hpp>
+#include <glm/trigonometric.hpp>
+
+#include <algorithm>
+#include <cmath>
 
 namespace
 {
 glm::vec2 PlaceOf(GameObject& object)
 {
   return object.GetTransform()->GetWorldPosition();
+}
+
+// The hue, in degrees, of what a sprite shows on the whole: the mean of its picture's visible
+// pixels, in the sprite's tint.
+float ShownHue(const Sprite& sprite)
+{
+  int width = 0, height = 0, channels = 0;
+  unsigned char* pixels = SOIL_load_image(("Assets/Images/" + sprite.GetSource() + ".png").c_str(), &width, &height,
+                                          &channels, SOIL_LOAD_RGBA);
+  glm::vec3 sum(0.0f);
+  for (int at = 0; pixels != nullptr && at < width * height; ++at)
+    if (pixels[at * 4 + 3] > 0)
+      sum += glm::vec3(pixels[at * 4], pixels[at * 4 + 1], pixels[at * 4 + 2]);
+  SOIL_free_image_data(pixels);
+  const fColor tint = sprite.GetColor();
+  const glm::vec3 shown = sum * glm::vec3(tint.r, tint.g, tint.b);
+  return std::fmod(glm::degrees(std::atan2(std::sqrt(3.0f) * (shown.g - shown.b), 2.0f * shown.r - shown.g - shown.b)) + 360.0f,
+                   360.0f);
 }
 }  // namespace
 
@@ -113,11 +136,12 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   EXPECT_GT(PlaceOf(*ship).x, start.x + 200.0f);
 
   // Within twelve seconds ships are under way; every station's arrow stands 1000 units out from
-  // the ship on the line to the station, and the camera has caught up with the ship.
+  // the ship on the line to the station, in the colour of that station (its hue nearest that
+  // station's of the three), and the camera has caught up with the ship.
   Frames(12 * 60);
   Space* overworld = Live("Overworld");
   std::vector<GameObject*> launched;
-  std::size_t stations = 0;
+  std::vector<std::pair<GameObject*, const FactionController*>> stations;
   for (auto entry = overworld->ObjectsBegin(); entry != overworld->ObjectsEnd(); ++entry)
   {
     GameObject& object = *entry->second;
@@ -125,14 +149,27 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
       launched.push_back(&object);
     if (const auto* station = object.GetComponent<FactionController>())
     {
-      ++stations;
+      stations.emplace_back(&object, station);
       ASSERT_TRUE(station->GetWaypoint().IsValid()) << object.GetName();
       const glm::vec2 arrow = PlaceOf(*station->GetWaypoint()) - PlaceOf(*ship);
       EXPECT_NEAR(glm::length(arrow), WaypointArrow::Distance, 1.0f) << object.GetName();
       EXPECT_GT(glm::dot(glm::normalize(arrow), glm::normalize(PlaceOf(object) - PlaceOf(*ship))), 0.999f);
     }
   }
-  EXPECT_EQ(stations, 3u);
+  ASSERT_EQ(stations.size(), 3u);
+  auto apart = [](float one, float other) { return std::min(std::abs(one - other), 360.0f - std::abs(one - other)); };
+  for (const auto& [station, controller] : stations)
+  {
+    const float arrow = ShownHue(*controller->GetWaypoint()->GetComponent<Sprite>());
+    for (const auto& [other, unused] : stations)
+    {
+      if (other == station)
+        continue;
+      EXPECT_LT(apart(arrow, ShownHue(*station->GetComponent<Sprite>())),
+                apart(arrow, ShownHue(*other->GetComponent<Sprite>())))
+          << "the arrow to " << station->GetName() << " shows the colour of " << other->GetName();
+    }
+  }
   ASSERT_FALSE(launched.empty());
   EXPECT_LT(glm::length(PlaceOf(*Find("Overworld", "OW Camera")) - PlaceOf(*ship)), 300.0f);
 

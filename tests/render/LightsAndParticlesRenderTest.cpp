@@ -85,16 +85,7 @@ protected:
   }
 
   // The composed picture as RGBA rows, bottom row first.
-  std::vector<unsigned char> ReadPicture() const
-  {
-    const Graphics::Texture* picture = graphics->GetCompositeTexture();
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(picture->GetWidth()) * picture->GetHeight() * 4);
-    glFinish();  // a pending clear is not always waited for by the read
-    picture->Bind();
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-  }
+  std::vector<unsigned char> ReadPicture() const { return HeadlessGl::Pixels(graphics->GetCompositeTexture()); }
 
   // Writes the composed picture as raw RGBA rows, bottom row first, when a path is given.
   void DumpPicture(const char* path) const

@@ -46,17 +46,23 @@ const std::string& HeadlessGl::FailureReason()
   return Shared().failure;
 }
 
-std::array<unsigned char, 4> HeadlessGl::PixelAt(const Graphics::Texture* texture, unsigned x, unsigned y)
+std::vector<unsigned char> HeadlessGl::Pixels(const Graphics::Texture* texture)
 {
-  const std::uint32_t width = texture->GetWidth();
-  const std::uint32_t height = texture->GetHeight();
-  std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
+  std::vector<unsigned char> pixels(static_cast<std::size_t>(texture->GetWidth()) * texture->GetHeight() * 4);
   // Mesa's llvmpipe may still hold a clear of the texture that a read of it does not wait for.
   glFinish();
   glBindTexture(GL_TEXTURE_2D, texture->GetId());
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
   glBindTexture(GL_TEXTURE_2D, 0);
+  return pixels;
+}
+
+std::array<unsigned char, 4> HeadlessGl::PixelAt(const Graphics::Texture* texture, unsigned x, unsigned y)
+{
+  const std::uint32_t width = texture->GetWidth();
+  const std::uint32_t height = texture->GetHeight();
+  const std::vector<unsigned char> pixels = Pixels(texture);
   std::array<unsigned char, 4> texel{};
   if (x >= width || y >= height)
     return texel;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace Graphics
 {
@@ -21,7 +22,9 @@ public:
   static Window* Get();
   static const std::string& FailureReason();
 
-  // The RGBA bytes of one texel; rows count from the bottom, as GL draws them.
+  // The RGBA bytes of every texel, rows from the bottom, as GL draws them.
+  static std::vector<unsigned char> Pixels(const Graphics::Texture* texture);
+  // The RGBA bytes of one texel; rows count from the bottom.
   static std::array<unsigned char, 4> PixelAt(const Graphics::Texture* texture, unsigned x, unsigned y);
 };
 

@@ -659,10 +659,11 @@ def station(colour, seed):
 
 
 def waypoint():
+    # White, so that the tint of whoever shows it (a station's own colour) is the colour seen.
     image = blank(16, 16)
     draw = pen(image)
-    draw.polygon([(1, 4), (9, 4), (9, 0), (15, 8), (9, 15), (9, 11), (1, 11)], fill=(255, 220, 60, 255))
-    draw.polygon([(2, 5), (10, 5), (10, 3), (13, 8), (10, 8), (2, 8)], fill=(255, 245, 170, 255))
+    draw.polygon([(1, 4), (9, 4), (9, 0), (15, 8), (9, 15), (9, 11), (1, 11)], fill=(225, 225, 225, 255))
+    draw.polygon([(2, 5), (10, 5), (10, 3), (13, 8), (10, 8), (2, 8)], fill=(255, 255, 255, 255))
     outline(image, INK)
     return image
 
@@ -722,7 +723,7 @@ def overworld_sheets():
         ("OW_base_faction_1", station((210, 50, 50, 255), 0), 1, "faction station, red"),
         ("OW_base_faction_2", station((240, 140, 30, 255), 1), 1, "faction station, orange"),
         ("OW_base_faction_3", station((170, 60, 200, 255), 2), 1, "faction station, purple"),
-        ("OW_waypoint", waypoint(), 1, "yellow arrow pointing +x"),
+        ("OW_waypoint", waypoint(), 1, "white arrow pointing +x, shown in its user's tint"),
         ("space_background", space_background(), 1, "dark nebula; tiles seamlessly"),
         ("space_stars_far", star_layer(5, 110, False), 1, "far stars, transparent; tiles (parallax)"),
         ("space_stars_near", star_layer(11, 40, True), 1, "near bright stars, transparent; tiles (parallax)"),
