@@ -26,8 +26,8 @@ rest_pointer_once_shown
 shoot 01-splash 2.0
 key space
 shoot 02-main-menu 1.0
-# Down focuses START, then TUTORIAL.
-key Down Down
+# The menu opens on START; Down moves to TUTORIAL.
+key Down
 shoot 03-main-menu-focus
 key Down Return
 shoot 04-how-to-play

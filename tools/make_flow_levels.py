@@ -120,8 +120,12 @@ class Level(LevelFile):
             picture["yOrderOffset"] = under
         self.add(name, "MenuPicture", position, {"Sprite": picture}, size)
 
-    def manager(self, menu):
-        self.add("Menu Input", "MenuManager", (0, 0), {"MenuInputManager": {"menu": menu}})
+    def manager(self, menu, first_focus=""):
+        """`first_focus` names the button that has the focus (and shows it) as the menu opens."""
+        members = {"menu": menu}
+        if first_focus:
+            members["firstFocus"] = first_focus
+        self.add("Menu Input", "MenuManager", (0, 0), {"MenuInputManager": members})
 
     def button(self, name, face, position, button, layer, menu, neighbours, members=None, extra=None):
         components = {
@@ -221,12 +225,12 @@ HOW_TO_PLAY_BUTTON = ("How To Play", "ui_button_how_to_play", "HowToPlayButton",
 QUIT_BUTTON = ("Quit", "ui_button_quit", "QuitButton", None, None)
 
 
-def overlay(name, layers, menu, backdrop_at, backdrop_size, heading, heading_at, heading_size):
+def overlay(name, layers, menu, backdrop_at, backdrop_size, heading, heading_at, heading_size, first_focus=""):
     """A menu shown over what plays beneath: the scene dimmed, a panel, its heading."""
     level = Level(name)
     frame, button_layer = layers
     level.camera()
-    level.manager(menu)
+    level.manager(menu, first_focus)
     level.picture("Dim", "ui_fade_black", (0, 0), (2048, 2048), frame, [1, 1, 1, 0.75])
     level.picture("Backdrop", "ui_panel", backdrop_at, backdrop_size, button_layer, under=PANEL_ORDER)
     level.picture(heading[0], heading[1], heading_at, heading_size, button_layer, under=TEXT_ORDER)
@@ -251,7 +255,7 @@ def introlevel():
     level = Level("introlevel")
     frame = MAIN_LAYERS[0]
     level.camera()
-    level.manager("main")
+    level.manager("main", "Start")
     level.picture("Space", "space_background", (0, 0), (2048, 2048), "DL_BACKGROUND")
     level.picture("Title", "ui_title", (0, 310), (800, 240), frame)
     level.picture("Backdrop", "ui_panel", *MAIN_PANEL, frame)
@@ -270,7 +274,7 @@ def introlevel():
 
 def pause_menu():
     level = overlay("pause_menu", PAUSE_LAYERS, "pause", *PAUSE_PANEL,
-                    ("Title", "ui_pause_title"), (0, 210), (448, 96))
+                    ("Title", "ui_pause_title"), (0, 210), (448, 96), "Resume")
     button_columns(level, [
         ("Resume", "ui_button_resume", "ResumeButton", None, {"CancelDetector": {}}),
         ("Main Menu", "ui_button_main_menu", "ButtonMainMenu", {"target": "introlevel"}, None),
@@ -302,7 +306,7 @@ def how_to_play():
     level = Level("how_to_play")
     frame, button_layer = CONFIRMATION_LAYERS
     level.camera()
-    level.manager("how to play")
+    level.manager("how to play", "Back")
     level.picture("Cover", "ui_fade_black", (0, 0), (2048, 2048), PAUSE_LAYERS[0], [1, 1, 1, 1])
     width, height = 800, 450
     for index, (x, y) in enumerate(((-410, 270), (410, 270), (-410, -190), (410, -190))):

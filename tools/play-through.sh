@@ -237,8 +237,9 @@ pid=$!
 rest_pointer_once_shown
 await_state 'shows("splash")' "the splash"
 shoot 01-splash 1.5
-# Any key leaves the splash; a second press would land on the menu, which nothing has focused yet.
-press_until "LTM: StartUtility: introlevel" space
+# Any key leaves the splash. D, since a second press would land on the menu, where Space would
+# press the START it opens on and D only moves the focus.
+press_until "LTM: StartUtility: introlevel" d
 await_state 'level("Utility") == "introlevel"' "the menu"
 shoot 02-menu 1.0
 
@@ -301,8 +302,8 @@ shoot 13-boss-fight 0.1
 console "load_level Overworld endscreen" 'level("Overworld") == "endscreen"' "the end screen"
 shoot 14-end-screen 2.0
 # The end screen takes any key once its haul has poured out, which no state shows: the key is
-# pressed again until the menu comes (a press on the menu, with nothing focused, does nothing).
-press_until "LTM: StartUtility: introlevel" space
+# pressed again until the menu comes (D, which on the menu only moves the focus).
+press_until "LTM: StartUtility: introlevel" d
 await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu after the end screen"
 shoot 15-menu-after-end-screen 1.5
 press_until "LTM: StartUtility: credits" click -240 -160

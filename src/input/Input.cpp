@@ -116,8 +116,14 @@ void Input::HandleEvent(const SDL_Event& event)
   case SDL_MOUSEBUTTONDOWN:
   case SDL_MOUSEBUTTONUP:
     // SDL numbers buttons from 1; anything outside 1..5 has no place here.
-    if (event.button.button >= 1)
-      mouseButtons.Set(event.button.button - 1u, event.type == SDL_MOUSEBUTTONDOWN);
+    if (event.button.button >= 1 && event.button.button <= MouseButtonCount)
+    {
+      const std::size_t index = event.button.button - 1u;
+      const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+      mouseButtons.Set(index, down);
+      (down ? pressPositions : releasePositions)[index] =
+          glm::vec2(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+    }
     break;
   case SDL_MOUSEWHEEL:
     wheel = event.wheel.y;
@@ -256,6 +262,16 @@ bool Input::IsMouseButtonUp(int button) const
 {
   return !mouseOverInterface && button >= 0 && static_cast<std::size_t>(button) < MouseButtonCount &&
          !mouseButtons.IsPressed(static_cast<std::size_t>(button));
+}
+
+glm::vec2 Input::GetMousePressPosition(int button) const
+{
+  return button >= 0 && static_cast<std::size_t>(button) < MouseButtonCount ? pressPositions[button] : mousePosition;
+}
+
+glm::vec2 Input::GetMouseReleasePosition(int button) const
+{
+  return button >= 0 && static_cast<std::size_t>(button) < MouseButtonCount ? releasePositions[button] : mousePosition;
 }
 
 std::int32_t Input::GetMouseWheel() const

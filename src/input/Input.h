@@ -59,6 +59,10 @@ public:
   bool IsMouseButtonTriggered(int button) const;
   bool IsMouseButtonReleased(int button) const;
   bool IsMouseButtonUp(int button) const;
+  // Where the pointer was (window pixels) when the button last went down, and last came up. A
+  // click read in a later frame than it happened counts there, wherever the pointer has gone since.
+  glm::vec2 GetMousePressPosition(int button) const;
+  glm::vec2 GetMouseReleasePosition(int button) const;
   std::int32_t GetMouseWheel() const;
   glm::vec2 GetMousePosition() const { return mousePosition; }  // window pixels
   // The relative motion of the last motion event; it stays while the mouse stands still.
@@ -98,6 +102,8 @@ private:
   glm::vec2 mousePosition{0.0f, 0.0f};
   glm::vec2 mouseMotion{0.0f, 0.0f};
   ButtonStates<MouseButtonCount> mouseButtons;
+  std::array<glm::vec2, MouseButtonCount> pressPositions{};
+  std::array<glm::vec2, MouseButtonCount> releasePositions{};
   std::int32_t wheel = 0;
   bool keyboardBlocked = false;
   bool mouseOverInterface = false;

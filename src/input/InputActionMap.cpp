@@ -217,11 +217,14 @@ bool InputActionMap::IsActionActive(int playerSlot, int action)
 {
   ActionCell* cell = CellAt(playerSlot, action);
   const Input* input = Input::Instance();
-  if (!cell || !input || cell->IsCoolingDown())
+  if (!cell || !input)
     return false;
+  // The cooldown paces a binding held down; a key or button pressed anew is a person's own step and
+  // always counts, however soon after the last one (two quick taps move a menu twice).
+  const bool coolingDown = cell->IsCoolingDown();
   for (const InputBinding& binding : cell->bindings)
   {
-    if (binding.IsSatisfied(*input))
+    if (coolingDown ? binding.IsNewPress(*input) : binding.IsSatisfied(*input))
     {
       cell->firedThisFrame = true;
       return true;

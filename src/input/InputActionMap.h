@@ -84,6 +84,7 @@ public:
 
   // Player slots 0..1, actions 0..22, axes 0..4; numbers outside answer false / (0, 0).
   // All queries of one frame agree: a firing holds the action back only from the next Update on.
+  // While the action cools down, only a key or button pressed anew in this frame fires it.
   bool IsActionActive(int playerSlot, int action);
   // Whether a binding of the action is down now, cooldown or not; it fires nothing.
   bool IsActionHeld(int playerSlot, int action);

@@ -64,3 +64,15 @@ bool InputBinding::IsSatisfied(const Input& input) const
   }
   return triggered ? input.IsControllerButtonTriggered(slot, number) : input.IsControllerButtonPressed(slot, number);
 }
+
+bool InputBinding::IsNewPress(const Input& input) const
+{
+  const int number = static_cast<int>(code);
+  if (isAxis)
+    return false;
+  if (isController)
+    return input.IsControllerButtonTriggered(static_cast<int>(controllerSlot), number);
+  if (isMouse)
+    return input.IsMouseButtonTriggered(number);
+  return input.IsKeyTriggered(static_cast<SDL_Keycode>(code));
+}

@@ -24,6 +24,10 @@ struct InputBinding
                                      bool triggered);
 
   bool IsSatisfied(const Input& input) const;
+  // A key or button of the binding went down during this frame (also when it came up again before
+  // the frame read it). Axis bindings never do: a stick hovering at its threshold would otherwise
+  // count as a stream of presses.
+  bool IsNewPress(const Input& input) const;
 
 private:
   bool IsInRange(float value) const { return rangeMinimum <= value && value <= rangeMaximum; }

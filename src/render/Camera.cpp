@@ -106,15 +106,23 @@ void Camera::SetShakeMatrix(const glm::mat3& matrix)
     adjustment = matrix;
 }
 
-void Camera::UpdateMouseWorldPosition()
+std::optional<glm::vec2> Camera::ToWorld(glm::vec2 windowPixels) const
 {
-  const Input* input = Input::Instance();
   const Graphics::Graphics* renderer = Graphics::Graphics::Current();
-  if (input == nullptr || renderer == nullptr)
-    return;
+  if (renderer == nullptr)
+    return std::nullopt;
   const glm::vec2 windowSize(static_cast<float>(renderer->GetWindowWidth()),
                              static_cast<float>(renderer->GetWindowHeight()));
   if (windowSize.x <= 0.0f || windowSize.y <= 0.0f)
-    return;  // no window yet: nothing to measure the mouse against
-  mouseWorldPosition = WindowToWorld(input->GetMousePosition(), windowSize, renderer->projection, GetWorldMatrix());
+    return std::nullopt;  // no window yet: nothing to measure the pixel against
+  return WindowToWorld(windowPixels, windowSize, renderer->projection, GetWorldMatrix());
+}
+
+void Camera::UpdateMouseWorldPosition()
+{
+  const Input* input = Input::Instance();
+  if (input == nullptr)
+    return;
+  if (const std::optional<glm::vec2> world = ToWorld(input->GetMousePosition()))
+    mouseWorldPosition = *world;
 }

@@ -14,6 +14,8 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
 
+#include <optional>
+
 class Space;
 class Transform;
 class UpdateEvent;
@@ -48,6 +50,8 @@ public:
   // Reads the mouse from the input and the window size and projection from the renderer; with no
   // input or no window the position stays as it was.
   void UpdateMouseWorldPosition();
+  // Where a pixel of the game's window lies in the world this camera shows; nothing without a window.
+  std::optional<glm::vec2> ToWorld(glm::vec2 windowPixels) const;
 
   // The editor's free camera has no object: it is given its transform directly.
   void SetTransform(Transform* cameraTransform) { transform = cameraTransform; }

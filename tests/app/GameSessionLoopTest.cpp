@@ -347,14 +347,14 @@ TEST_F(GameSessionLoopTest, TheLoopMovesABodyByItsVelocity)
 
 TEST_F(GameSessionLoopTest, TheShippedMenusPlayByKeysAndQuitThroughTheQuestion)
 {
-  // The shipped splash, worked only by keys: any key to the menu, down to Quit, accept; the
-  // question opens on No, right keeps it there, left goes to Yes, accept. Presses are spaced for
-  // the menus' half-second rest after each action, in the game's own time: an idle machine runs
-  // the loop at up to twice the 60 frames a second these times were counted in.
+  // The shipped splash, worked only by keys: any key to the menu, which opens on Start, down to
+  // Quit, accept; the question opens on No, right keeps it there, left goes to Yes, accept. Presses
+  // are spaced for the menus' half-second rest after each action, in the game's own time: an idle
+  // machine runs the loop at up to twice the 60 frames a second these times were counted in.
   Start(R"({"firstLevel": "splash"})", R"({})");
   const std::vector<std::pair<int, SDL_Keycode>> presses = {
-      {60, SDLK_SPACE}, {110, SDLK_DOWN}, {150, SDLK_DOWN},  {190, SDLK_DOWN},   {230, SDLK_DOWN},
-      {270, SDLK_DOWN}, {310, SDLK_RETURN}, {360, SDLK_RIGHT}, {400, SDLK_LEFT}, {440, SDLK_RETURN}};
+      {60, SDLK_SPACE},   {110, SDLK_DOWN},  {150, SDLK_DOWN},  {190, SDLK_DOWN},
+      {230, SDLK_DOWN},   {310, SDLK_RETURN}, {360, SDLK_RIGHT}, {400, SDLK_LEFT}, {440, SDLK_RETURN}};
   // The answer lit at a frame of the question: "No" (its object named "Default"), "Yes" or "".
   std::map<int, std::string> answerLit;
   const glm::vec2 shrunk(400.0f, 120.0f);

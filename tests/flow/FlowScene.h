@@ -71,11 +71,11 @@ protected:
   }
 
   // One frame of the game loop, with these events in its input pump.
-  void Frame(std::initializer_list<SDL_Event> input = {})
+  void Frame(std::initializer_list<SDL_Event> input = {}, float dt = Step)
   {
     for (const SDL_Event& event : input)
       devices->events.push_back(event);
-    ScopedEngine::Frame();
+    ScopedEngine::Frame(dt);
   }
   // A key pressed in one frame and let go in the next, and the frame after, in which what the
   // press asked of the spaces has taken effect.

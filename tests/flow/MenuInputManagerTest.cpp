@@ -1,11 +1,14 @@
-// The main menu worked without the mouse and with it: nothing has the focus until a direction is
-// pressed, which focuses the first button; keys and the pad's d-pad move the focus to the
-// neighbours the buttons name, at most once per half second while held; the mouse over a button
-// takes the focus there and leaves it when it goes; accept presses the focused button.
+// The main menu worked without the mouse and with it: it opens with START focused and shown, every
+// time it opens; keys and the pad's d-pad move the focus to the neighbours the buttons name, at
+// most once per half second while held; the mouse over a button takes the focus there and leaves it
+// when it goes; accept presses the focused button. At ten frames a second every tap and click
+// counts.
 #include "FlowScene.h"
 
+#include "app/FrameRateController.h"
 #include "flow/menu/MenuInputDetector.h"
 #include "flow/menu/MenuInputManager.h"
+#include "gameplay/combat/GodMode.h"
 #include "render/Sprite.h"
 
 class MenuInputManagerTest : public FlowScene
@@ -46,17 +49,15 @@ protected:
 
 TEST_F(MenuInputManagerTest, KeysThePadAndTheMouseMoveTheFocusAndAcceptPressesTheFocusedButton)
 {
-  EXPECT_EQ(Focus(), "Default");
-  Tap(SDLK_RETURN);
-  EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown") << "accept with nothing focused does nothing";
-
-  Rest();
+  EXPECT_EQ(Focus(), "Start") << "the menu shows where the keys act from the start";
   Tap(SDLK_DOWN);
-  EXPECT_EQ(Focus(), "Start") << "any direction first focuses the first button";
+  EXPECT_EQ(Focus(), "Tutorial") << "the first direction moves from what is shown";
   // Held for a second: the focus moves twice, not every frame.
   Rest();
   Hold(SDLK_DOWN, 60);
-  EXPECT_EQ(Focus(), "How To Play");
+  EXPECT_EQ(Focus(), "Credits");
+  Rest();
+  Tap(SDLK_UP);
   Rest();
   Tap(SDLK_RIGHT);
   EXPECT_EQ(Focus(), "Sound FX");
@@ -85,6 +86,15 @@ TEST_F(MenuInputManagerTest, KeysThePadAndTheMouseMoveTheFocusAndAcceptPressesTh
   Tap(SDLK_RETURN);
   Frame();
   EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
+
+  // Back from the credits, START again has the focus, shown, and the first direction moves from it.
+  Tap(SDLK_ESCAPE);
+  Frame();
+  manager = ComponentOf<MenuInputManager>("Utility", "Menu Input");
+  ASSERT_NE(manager, nullptr);
+  EXPECT_EQ(Focus(), "Start");
+  Tap(SDLK_UP);
+  EXPECT_EQ(Focus(), "Quit");
 }
 
 // Walking and firing into a menu (Right and Space held from the game as it opens): the held keys
@@ -100,13 +110,13 @@ TEST_F(MenuInputManagerTest, KeysAndButtonsHeldAsAMenuOpensDoNothingThere)
   Frames(90);
   auto* pause = ComponentOf<MenuInputManager>("MenuSpace0", "Menu Input");
   ASSERT_NE(pause, nullptr);
-  EXPECT_EQ(pause->GetFocus(), "Default");
+  EXPECT_EQ(pause->GetFocus(), "Resume");
   EXPECT_EQ(sound->GetSFXVolume(), 1.0f);
   EXPECT_EQ(StateOf("MenuSpace0"), "pause_menu, running, shown");
   Frame({TestEvents::Key(SDLK_RIGHT, false), TestEvents::Key(SDLK_SPACE, false)});
   Rest();
   Tap(SDLK_RIGHT);
-  EXPECT_NE(pause->GetFocus(), "Default");
+  EXPECT_EQ(pause->GetFocus(), "Fullscreen");
 
   Hover("MenuSpace0", "Sound FX");
   Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true)});
@@ -116,4 +126,46 @@ TEST_F(MenuInputManagerTest, KeysAndButtonsHeldAsAMenuOpensDoNothingThere)
   Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
   Frames(3);
   EXPECT_EQ(StateOf("MenuSpace1"), "how_to_play, running, shown") << "Back was not pressed";
+}
+
+// Frames of a tenth of a second, each on the loop's longest time step, and taps and clicks that do
+// not wait for them: the splash's prompt takes a tap of Space (which then does not press the menu's
+// focused START), two arrow taps half a second apart move the focus twice, the pad's as well, and a
+// click on GOD MODE made and left within one frame switches it.
+TEST_F(MenuInputManagerTest, AtTenFramesASecondEveryTapAndClickCounts)
+{
+  const float slow = static_cast<float>(FrameRateController(120.0f).GetMaximumStepUs()) / 1e6f;
+  const auto tap = [&](SDL_Event down, SDL_Event up) {
+    Frame({down, up}, slow);
+    Frames(4, slow);  // half a second
+  };
+  events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "splash"));
+  Frames(10, slow);
+  ASSERT_EQ(LevelIn("Utility"), "splash");
+  tap(TestEvents::Key(SDLK_SPACE, true), TestEvents::Key(SDLK_SPACE, false));
+  ASSERT_EQ(StateOf("Utility"), "introlevel, running, shown");
+  manager = ComponentOf<MenuInputManager>("Utility", "Menu Input");
+  ASSERT_NE(manager, nullptr);
+  EXPECT_EQ(Focus(), "Start");
+
+  tap(TestEvents::Key(SDLK_DOWN, true), TestEvents::Key(SDLK_DOWN, false));
+  tap(TestEvents::Key(SDLK_DOWN, true), TestEvents::Key(SDLK_DOWN, false));
+  EXPECT_EQ(Focus(), "How To Play");
+  devices->Attach(7);
+  Frame({TestEvents::ControllerAdded(devices->IndexOf(7))}, slow);
+  tap(TestEvents::ControllerButton(7, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true),
+      TestEvents::ControllerButton(7, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false));
+  tap(TestEvents::ControllerButton(7, SDL_CONTROLLER_BUTTON_DPAD_UP, true),
+      TestEvents::ControllerButton(7, SDL_CONTROLLER_BUTTON_DPAD_UP, false));
+  EXPECT_EQ(Focus(), "Music");
+
+  const glm::vec2 at = PositionOf(Find(Live("Utility"), "God Mode"));
+  const int x = PixelX(at.x), y = PixelY(at.y);
+  Frame({TestEvents::MouseMotion(x, y, 0, 0), TestEvents::MouseButton(SDL_BUTTON_LEFT, true, x, y),
+         TestEvents::MouseButton(SDL_BUTTON_LEFT, false, x, y), TestEvents::MouseMotion(0, 0, -x, -y)},
+        slow);
+  Frames(2, slow);
+  EXPECT_TRUE(IsGodModeOn());
+  EXPECT_EQ(manager->GetFocus(), "God Mode");
+  SetGodMode(false);
 }

@@ -1,7 +1,7 @@
 // The on/off buttons of the main menu, clicked and worked by keys: each switches its setting (music
 // and effect volumes through the sound system, god mode, the window) and the check mark in its
-// box shows the state, from the menu's first frames on; the face shows the focus as any button's
-// does, whatever the state, and no toggle changes size with it.
+// box shows the state, focused or not, from the menu's first frames on; the face shows the focus
+// as any button's does, whatever the state, and no toggle changes size with it.
 #include "FlowScene.h"
 
 #include "flow/menu/ToggleButtonAnimator.h"
@@ -92,7 +92,7 @@ TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
   EXPECT_EQ(MarkAlpha("God Mode"), 1.0f);
   EXPECT_TRUE(FacesAlike());
 
-  // Off, the mouse coming onto it again half shows the mark, as a preview.
+  // Off and focused, it is lit and its box stays empty: the mark always reads as the state.
   Click("Utility", "Sound FX");
   Click("Utility", "Sound FX");
   MouseTo(PixelX(0), PixelY(480));
@@ -100,5 +100,22 @@ TEST_F(ToggleButtonAnimatorTest, TogglesSwitchTheirSettingAndShowIt)
   EXPECT_FALSE(IsOn("Sound FX"));
   Hover("Utility", "Sound FX");
   Frames(20);
-  EXPECT_EQ(MarkAlpha("Sound FX"), 0.5f);
+  EXPECT_TRUE(Lit("Sound FX"));
+  EXPECT_EQ(MarkAlpha("Sound FX"), 0.0f);
+
+  // The menu opened afresh shows each state from its first frame: no mark fading or growing in.
+  events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "credits"));
+  Frame();
+  events->SendEvent(MemoryManager::New<StartUtilityEvent>(BRINDLE_SITE, LevelTransitionChannel, "introlevel"));
+  for (int frame = 0; frame < 15; ++frame)
+  {
+    Frame();
+    for (const auto& [toggle, on] : {std::pair<const char*, bool>{"Fullscreen", true}, {"Music", true},
+                                     {"Sound FX", false}, {"God Mode", true}})
+    {
+      EXPECT_EQ(MarkAlpha(toggle), on ? 1.0f : 0.0f) << toggle << " in frame " << frame;
+      EXPECT_EQ(ComponentOf<Sprite>("Utility", std::string(toggle) + " Mark")->GetScale(), glm::vec2(1.0f, 1.0f))
+          << toggle << " in frame " << frame;
+    }
+  }
 }

@@ -60,18 +60,32 @@ protected:
   InputActionMap* map = nullptr;
 };
 
-TEST_F(InputActionMapTest, AHeldMenuActionStepsOncePerCooldown)
+TEST_F(InputActionMapTest, AHeldMenuActionStepsOncePerCooldownAndEveryNewPressCounts)
 {
-  // Silent for its cooldown after start-up, then one step every 0.5 s (four frames of 0.125 s).
+  // Held from start-up: the press steps at once, then one step every 0.5 s (four frames of 0.125 s).
   std::vector<bool> answers;
   Step({Key(SDLK_DOWN, true)});
   answers.push_back(map->IsActionActive(0, ACTION_MENU_DOWN));
-  for (int frame = 0; frame < 11; ++frame)
+  for (int frame = 0; frame < 8; ++frame)
   {
     Step();
     answers.push_back(map->IsActionActive(0, ACTION_MENU_DOWN));
   }
-  EXPECT_EQ(answers, (std::vector<bool>{false, false, false, true, false, false, false, true, false, false, false, true}));
+  EXPECT_EQ(answers, (std::vector<bool>{true, false, false, false, true, false, false, false, true}));
+
+  // Pressed anew within the cooldown, by a key (also one let go before the frame read it), the pad
+  // or a key of another binding: each press steps; a stick pushed in is paced as ever.
+  Step({Key(SDLK_DOWN, false)});
+  EXPECT_FALSE(map->IsActionActive(0, ACTION_MENU_DOWN));
+  Step({Key(SDLK_DOWN, true), Key(SDLK_DOWN, false)});
+  EXPECT_TRUE(map->IsActionActive(0, ACTION_MENU_DOWN));
+  Step({ControllerButton(PadA, SDL_CONTROLLER_BUTTON_DPAD_DOWN, true)});
+  EXPECT_TRUE(map->IsActionActive(0, ACTION_MENU_DOWN));
+  Step({Key('s', true)});
+  EXPECT_TRUE(map->IsActionActive(0, ACTION_MENU_DOWN));
+  Step({ControllerButton(PadA, SDL_CONTROLLER_BUTTON_DPAD_DOWN, false), Key('s', false),
+        ControllerAxis(PadA, SDL_CONTROLLER_AXIS_LEFTY, RawY(-1.0f))});
+  EXPECT_FALSE(map->IsActionActive(0, ACTION_MENU_DOWN));
 }
 
 TEST_F(InputActionMapTest, AllQueriesOfAFrameAgree)

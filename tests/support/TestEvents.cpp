@@ -15,12 +15,14 @@ SDL_Event Key(SDL_Keycode key, bool down, bool repeat)
   return event;
 }
 
-SDL_Event MouseButton(Uint8 sdlButton, bool down)
+SDL_Event MouseButton(Uint8 sdlButton, bool down, int x, int y)
 {
   SDL_Event event{};
   event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
   event.button.button = sdlButton;
   event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.button.x = x;
+  event.button.y = y;
   return event;
 }
 

@@ -8,7 +8,8 @@
 namespace TestEvents
 {
 SDL_Event Key(SDL_Keycode key, bool down, bool repeat = false);
-SDL_Event MouseButton(Uint8 sdlButton, bool down);
+// At the pointer's place (x, y) in window pixels.
+SDL_Event MouseButton(Uint8 sdlButton, bool down, int x = 0, int y = 0);
 SDL_Event MouseMotion(int x, int y, int relativeX, int relativeY);
 SDL_Event Wheel(int y);
 SDL_Event ControllerAxis(std::int32_t instanceId, Uint8 axis, Sint16 value);

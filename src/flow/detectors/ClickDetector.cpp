@@ -8,6 +8,8 @@
 #include "physics/Collider.h"
 #include "render/Camera.h"
 
+#include <optional>
+
 void ClickDetector::OnAwake()
 {
   Detector::OnAwake();
@@ -22,8 +24,15 @@ bool ClickDetector::CheckHovered()
   Collider* collider = GetCollider(GetGameObject());
   if (camera == nullptr || collider == nullptr)
     return false;
-  const glm::vec2 mouse = camera->GetMouseWorldPosition();
-  return collider->ContainsPoint(mouse.x, mouse.y);
+  const auto inside = [camera, collider](std::optional<glm::vec2> world) {
+    return world.has_value() && collider->ContainsPoint(world->x, world->y);
+  };
+  if (inside(camera->GetMouseWorldPosition()))
+    return true;
+  const Input* input = Input::Instance();
+  return input != nullptr &&
+         ((input->IsMouseButtonTriggered(0) && inside(camera->ToWorld(input->GetMousePressPosition(0)))) ||
+          (input->IsMouseButtonReleased(0) && inside(camera->ToWorld(input->GetMouseReleasePosition(0)))));
 }
 
 bool ClickDetector::CheckTriggered()

@@ -5,9 +5,11 @@
 // forced hover (the detector then reports hover, the animator lights the button, and the accept
 // action presses it); leaving takes it away. Focus moves when a direction is pressed (to the
 // button's neighbour that way) or when the mouse passes over any button's ClickDetector; it never
-// returns to "Default". From nothing, any direction focuses the first button registered. A button
-// object named "Default" shares the first state: it has the focus from the start, and directions
-// from it go to its neighbours.
+// returns to "Default". From nothing, any direction focuses the first button registered. A menu
+// that names a button in "firstFocus" starts on it instead (or, when it registers after the
+// machine's first update, goes to it at the next), so the menu shows where the keys act from its
+// first frames and the first direction moves from there. A button object named "Default" shares
+// the first state: it has the focus from the start, and directions from it go to its neighbours.
 //
 // The buttons announce themselves by events queued when they wake, which arrive in the frame's
 // processing of the queue, whatever the order of the objects in the level. Every ClickDetector of
@@ -55,6 +57,7 @@ private:
   Transient<StateMachine> menuMachine{"menuMachine"};
   Transient<State*> defaultState = nullptr;
   std::string menu;
+  std::string firstFocus;  // the object name of the button focused as the menu opens; empty: none
   // Every registered ClickDetector by its object's name: the later one of a name wins.
   Transient<std::map<std::string, Handle<GameObject>>> clickDetectors;
 };

@@ -12,7 +12,6 @@ namespace
 {
 const fColor Opaque(1.0f, 1.0f, 1.0f, 1.0f);
 const fColor Clear(1.0f, 1.0f, 1.0f, 0.0f);
-const fColor HalfClear(1.0f, 1.0f, 1.0f, 0.5f);
 }  // namespace
 
 void ToggleButtonAnimator::OnAwake()
@@ -49,6 +48,16 @@ void ToggleButtonAnimator::On(ButtonToggledEvent* event)
   Sprite* sprite = Indicator();
   if (sprite == nullptr)
     return;
+  // The state reported as the button wakes is shown as it stands: playing a switch there would show
+  // every toggle, the ones that are off too, with a large fading check while the menu appears.
+  if (!shown)
+  {
+    shown = true;
+    sprite->SetColor(on ? Opaque : Clear);
+    sprite->SetScale(1.0f, 1.0f);
+    sprite->SetOffset(0.0f, 0.0f);
+    return;
+  }
   using namespace SpriteTweens;
   const glm::vec2 home(0.0f, 0.0f);
   if (on)
@@ -75,7 +84,7 @@ void ToggleButtonAnimator::Settle(Sprite& sprite, const fColor& color, const glm
 void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
 {
   if (Sprite* sprite = Indicator())
-    Settle(*sprite, on ? Opaque : HalfClear, smallEmphScale);
+    Settle(*sprite, on ? Opaque : Clear, smallEmphScale);
 }
 
 void ToggleButtonAnimator::On(DetectorHoverEndEvent*)

@@ -4,9 +4,11 @@
 // button's, through a ButtonAnimator beside this one), else the button's own. ButtonToggledEvent
 // switching on fades the sprite in while it shrinks from "largEmphScale" to "smallEmphScale" and slides from
 // "swipeOffset" to its place; switching off fades it out while it grows from 1 to 3 and slides
-// to "swipeOffset". Focus (HoverBegin) shows it opaque when on and half-transparent when off, at
-// "smallEmphScale"; losing it (neither detector hovering) returns it to opaque or clear at scale 1. Every tween takes
-// "animationTime" seconds. Without an indicator sprite it does nothing.
+// to "swipeOffset". The first event, the state the button reports as it wakes, is shown at once:
+// opaque or clear at scale 1. Focus (HoverBegin) keeps it opaque when on and clear when off (the
+// mark always reads as the state), at "smallEmphScale"; losing it (neither detector hovering)
+// returns it to scale 1. Every tween takes "animationTime" seconds. Without an indicator sprite it
+// does nothing.
 #include "core/fColor.h"
 #include "object/Component.h"
 
@@ -40,6 +42,7 @@ private:
   void Settle(Sprite& sprite, const fColor& color, const glm::vec2& scale);
 
   bool on = false;
+  Transient<bool> shown = false;  // whether the state reported as the button woke has been shown
   glm::vec2 swipeOffset{10.0f, 10.0f};
   glm::vec2 smallEmphScale{1.5f, 1.5f};
   glm::vec2 largEmphScale{3.0f, 3.0f};
