@@ -20,6 +20,9 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,6 +71,60 @@ std::size_t CountOf(const std::string& text, const std::string& part)
     ++count;
   return count;
 }
+
+// The files opened below a folder and its subfolders, counted as the kernel reports them: the
+// game's own progress through its data. Links are seen at their targets, so the folder holds copies.
+class OpenCounter
+{
+public:
+  explicit OpenCounter(const fs::path& root) : descriptor(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+  {
+    // Listed before the first watch: listing opens the folders too.
+    std::vector<fs::path> folders{root};
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
+      if (entry.is_directory())
+        folders.push_back(entry.path());
+    for (const fs::path& watched : folders)
+      inotify_add_watch(descriptor, watched.c_str(), IN_OPEN);
+  }
+  ~OpenCounter() { close(descriptor); }
+  OpenCounter(const OpenCounter&) = delete;
+  OpenCounter& operator=(const OpenCounter&) = delete;
+
+  // Waits until `count` opens have been seen, at most `limit`; the number seen.
+  int Await(int count, std::chrono::seconds limit)
+  {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (seen < count && std::chrono::steady_clock::now() < deadline)
+    {
+      pollfd ready{descriptor, POLLIN, 0};
+      if (poll(&ready, 1, 100) > 0)
+        Drain();
+    }
+    return seen;
+  }
+  int Seen()
+  {
+    Drain();
+    return seen;
+  }
+
+private:
+  void Drain()
+  {
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t length = read(descriptor, buffer, sizeof buffer); length > 0;
+         length = read(descriptor, buffer, sizeof buffer))
+      for (ssize_t at = 0; at < length; at += static_cast<ssize_t>(sizeof(inotify_event)))
+      {
+        at += reinterpret_cast<const inotify_event*>(buffer + at)->len;
+        ++seen;
+      }
+  }
+
+  int descriptor;
+  int seen = 0;
+};
 }  // namespace
 
 TEST_F(ProgramTest, RunsAFixedNumberOfFramesAndEndsCleanly)
@@ -142,6 +199,42 @@ TEST_F(ProgramTest, ATerminateSignalEndsTheLoopCleanly)
   ASSERT_TRUE(run.exited) << run.errors;
   EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
   ExpectNoLeaks(run);
+}
+
+// Ctrl+C or a terminate signal at any point of the start-up ends the program as asked: exit code 0
+// and no data error, wherever the signal found it. The points are the game's own: after its 1st,
+// ..., last open of a data file (counted by a run without the signal).
+TEST_F(ProgramTest, ATerminateSignalAnywhereInTheStartUpIsACleanStop)
+{
+  const fs::path game = folder.Path() / "game";
+  fs::create_directories(game);
+  fs::copy(fs::current_path() / "Assets", game / "Assets", fs::copy_options::recursive);
+  int opens = 0;
+  {
+    OpenCounter counter(game / "Assets");
+    ChildProgram whole(game, {"windowed", "quit_after,1"}, folder.Path());
+    const Finished run = whole.Wait(std::chrono::seconds(60));
+    ASSERT_TRUE(run.exited && run.exitCode == 0) << run.output << run.errors;
+    opens = counter.Seen();
+  }
+  ASSERT_GT(opens, 50) << "the start-up reads every prefab, shader and sound";
+  constexpr int Points = 12;
+  for (int point = 0; point < Points; ++point)
+  {
+    const int after = 1 + (opens - 1) * point / (Points - 1);
+    SCOPED_TRACE("terminated after " + std::to_string(after) + " of " + std::to_string(opens) + " opened files");
+    OpenCounter counter(game / "Assets");
+    // The frame limit only bounds the run should the signal be lost.
+    ChildProgram program(game, {"windowed", "quit_after,6000"}, folder.Path());
+    ASSERT_GE(counter.Await(after, std::chrono::seconds(60)), after) << "the game did not open that many files";
+    program.Signal(SIGTERM);
+    const Finished run = program.Wait(std::chrono::seconds(60));
+    ASSERT_TRUE(run.exited) << run.output << run.errors;
+    EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
+    EXPECT_EQ(run.output.find("[ERROR]"), std::string::npos) << run.output;
+    EXPECT_EQ(run.errors.find("[ERROR]"), std::string::npos) << run.errors;
+    ExpectNoLeaks(run);
+  }
 }
 
 // On a person's desktop, where a failed check could open a message box, bad data never does:
