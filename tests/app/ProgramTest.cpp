@@ -16,6 +16,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,64 @@ TEST_F(ProgramTest, ATerminateSignalAnywhereInTheStartUpIsACleanStop)
     EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
     EXPECT_EQ(run.output.find("[ERROR]"), std::string::npos) << run.output;
     EXPECT_EQ(run.errors.find("[ERROR]"), std::string::npos) << run.errors;
+    ExpectNoLeaks(run);
+  }
+}
+
+// Any data file the game reads may be a pipe nobody writes to or a link to a device: each is
+// refused at once with an "[ERROR]" line naming it, and the game goes on without it, or stops in
+// order when it cannot draw without it. Waiting on one would hold the start-up for good.
+TEST_F(ProgramTest, APipeOrADeviceInPlaceOfADataFileIsRefusedWithoutWaiting)
+{
+  enum class Kind { Pipe, Device };
+  struct Case
+  {
+    std::vector<std::pair<std::string, Kind>> files;
+    int exitCode;
+  };
+  const Case cases[] = {
+      {{{"Ship/skirmish.txt", Kind::Pipe}, {"SoundResources.txt", Kind::Pipe},
+        {"Sounds/Master Bank.strings.bank", Kind::Pipe}, {"Sounds/Samples/PistolShoot.wav", Kind::Pipe},
+        {"Atlas/THE_ATLAS.png", Kind::Pipe}},
+       EXIT_SUCCESS},
+      // Links to a device: refused before anything is read from them.
+      {{{"Ship/skirmish.txt", Kind::Device}, {"Atlas/THE_ATLAS.png", Kind::Device}}, EXIT_SUCCESS},
+      {{{"Atlas/THE_ATLAS.txt", Kind::Pipe}}, EXIT_FAILURE},
+      {{{"Shaders/TexBlend.frag", Kind::Pipe}, {"Shaders/atlass.vs", Kind::Device}}, EXIT_FAILURE},
+  };
+  for (const Case& broken : cases)
+  {
+    std::map<std::string, std::optional<std::string>> placeholders;
+    for (const auto& [name, kind] : broken.files)
+      placeholders[name] = "";
+    fs::remove_all(folder.Path() / "game");
+    const fs::path game = GameFolder(R"({"firstLevel": "skirmish"})", "", placeholders);
+    for (const auto& [name, kind] : broken.files)
+    {
+      const fs::path file = game / "Assets" / name;
+      fs::remove(file);
+      if (kind == Kind::Pipe)
+        ASSERT_EQ(mkfifo(file.c_str(), 0600), 0) << file;
+      else
+        fs::create_symlink("/dev/zero", file);
+    }
+    ChildProgram program(game, {"windowed", "quit_after,30"}, folder.Path());
+    const Finished run = program.Wait(std::chrono::seconds(60));
+    EXPECT_TRUE(run.exited) << "killed after 60 s of waiting on a pipe or reading a device: " << run.output
+                            << run.errors;
+    if (!run.exited)
+      continue;
+    EXPECT_EQ(run.exitCode, broken.exitCode) << run.output << run.errors;
+    for (const auto& [name, kind] : broken.files)
+    {
+      const std::string base = fs::path(name).filename().string();
+      bool reported = false;
+      std::istringstream lines(run.output);
+      for (std::string line; std::getline(lines, line);)
+        reported = reported || (line.rfind("[ERROR]", 0) == 0 && line.find(base) != std::string::npos &&
+                                line.find("It is not a regular file") != std::string::npos);
+      EXPECT_TRUE(reported) << name << "\n" << run.output;
+    }
     ExpectNoLeaks(run);
   }
 }
