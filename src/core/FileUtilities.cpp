@@ -55,22 +55,31 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
   return true;
 }
 
+bool ReadDataFile(const std::string& path, std::string& text, std::string& problem, bool* missing,
+                  std::size_t sizeLimit)
+{
+  return ReadRegularFile(NormalizePath(path), sizeLimit, text, problem, missing);
+}
+
 std::string ReadWholeFile(const std::string& path)
 {
   std::string text;
   std::string problem;
-  ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem);
+  ReadDataFile(path, text, problem);
   return text;
 }
 
-bool ReadJsonFile(Json::Value& root, const std::string& path)
+bool ReadJsonFile(Json::Value& root, const std::string& path, bool* missing)
 {
   std::string text;
   std::string problem;
-  bool missing = false;
-  if (!ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem, &missing))
+  bool absent = false;
+  const bool read = ReadDataFile(path, text, problem, &absent);
+  if (missing != nullptr)
+    *missing = absent;
+  if (!read)
   {
-    if (missing)
+    if (absent)
       LogError("Could not open json file: ", path);
     else
       LogError("Could not open json file: ", path, ". ", problem);

@@ -1,10 +1,10 @@
 #include "render/InstancedRenderPass.h"
 
-#include "core/FileUtilities.h"
 #include "render/Graphics.h"
 #include "render/InstanceBuffer.h"
 #include "render/InstanceData.h"
 #include "render/Layer.h"
+#include "render/ResourceManagerTwo.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
 #include "render/UnitQuad.h"
@@ -29,8 +29,12 @@ void InstanceAttribute(GLuint index, GLint components, std::size_t offset)
 
 InstancedRenderPass::InstancedRenderPass(Texture* atlasTexture) : Pass(Order), atlas(atlasTexture)
 {
-  const std::string vertexSource = ReadWholeFile("Assets/Shaders/atlass.vs");
-  const std::string fragmentSource = ReadWholeFile("Assets/Shaders/atlass.frag");
+  // A stage that cannot be read is reported and counted; the program is still made (it will not
+  // link), so the pass stays whole until the session stops in order.
+  std::string vertexSource;
+  std::string fragmentSource;
+  ResourceManagerTwo::ReadShaderSource("Assets/Shaders/atlass.vs", vertexSource);
+  ResourceManagerTwo::ReadShaderSource("Assets/Shaders/atlass.frag", fragmentSource);
   shader = std::make_unique<Shader>(vertexSource.c_str(), fragmentSource.c_str());
 
   CreateUnitQuad(vertexArray, quadBuffer);

@@ -19,14 +19,11 @@
 
 #include <climits>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace
 {
 // A layout file is about four bytes a tile; anything far larger is not one.
-constexpr std::uintmax_t LargestLayoutFile = 8u * 1024u * 1024u;
+constexpr std::size_t LargestLayoutFile = 8u * 1024u * 1024u;
 
 struct CrackedWall
 {
@@ -68,20 +65,6 @@ int TileIndexOf(float offset, float tileSize)
   return static_cast<int>(index);
 }
 
-bool ReadLayoutText(const std::string& path, std::string& text)
-{
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error && size > LargestLayoutFile)
-    return false;
-  std::ifstream file(path, std::ios::binary);
-  if (!file)
-    return false;
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  text = contents.str();
-  return true;
-}
 }  // namespace
 
 ShipMap::ShipMap() : Component(TypeId)
@@ -131,11 +114,11 @@ void ShipMap::OnAwake()
 
 void ShipMap::LoadShipMap(const std::string& path)
 {
-  const std::string filePath = NormalizePath(path);
   std::string text;
-  if (!ReadLayoutText(filePath, text))
+  std::string unreadable;
+  if (!ReadDataFile(path, text, unreadable, nullptr, LargestLayoutFile))
   {
-    LogError("Shipmap could not open file: ", path);
+    LogError("Shipmap could not open file: ", path, ". ", unreadable);
     return;
   }
   ShipLayout layout;
