@@ -199,6 +199,16 @@ TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
   EXPECT_EQ(root[0].asString(), "\xF0\x9F\x98\x80");
   folder.Write("deep.json", std::string(MaximumJsonDepth, '[') + std::string(MaximumJsonDepth, ']'));
   EXPECT_TRUE(ReadJsonFile(root, folder.File("deep.json")));
+  // One more is the first depth refused.
+  folder.Write("deeper.json", std::string(MaximumJsonDepth + 1, '[') + std::string(MaximumJsonDepth + 1, ']'));
+  {
+    CapturedLog output;
+    EXPECT_FALSE(ReadJsonFile(root, folder.File("deeper.json")));
+    EXPECT_TRUE(output.Contains("Column " + std::to_string(MaximumJsonDepth + 1) +
+                                "\n  arrays and objects are nested more than " + std::to_string(MaximumJsonDepth) +
+                                " deep"))
+        << output.Text();
+  }
 
   // Text that is not UTF-8 can still come from inside the program (a typed name): it is written
   // as the replacement character, never as bytes the reader then refuses.
