@@ -31,7 +31,7 @@ void ReportJsonParseError(const std::string& what, const std::string& problem)
   LogLine(problem);
 }
 
-bool ParseJson(Json::Value& root, const std::string& text, const std::string& what)
+bool ParseJson(Json::Value& root, const std::string& text, const std::string& what, JsonComments comments)
 {
   // What jsoncpp would accept beyond the standard, the next save would drop or change: a comment,
   // a trailing comma, a lone surrogate written back as bytes that are not UTF-8. Refused here.
@@ -40,7 +40,7 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
   bool read = false;
   try
   {
-    read = StrictJsonReader::Parse(text, MaximumJsonDepth, parsed, problem);
+    read = StrictJsonReader::Parse(text, MaximumJsonDepth, parsed, problem, comments);
   }
   catch (const std::exception& exception)
   {
@@ -63,7 +63,7 @@ std::string ReadWholeFile(const std::string& path)
   return text;
 }
 
-bool ReadJsonFile(Json::Value& root, const std::string& path)
+bool ReadJsonFile(Json::Value& root, const std::string& path, JsonComments comments)
 {
   std::string text;
   std::string problem;
@@ -76,7 +76,7 @@ bool ReadJsonFile(Json::Value& root, const std::string& path)
       LogError("Could not open json file: ", path, ". ", problem);
     return false;
   }
-  return ParseJson(root, text, path);
+  return ParseJson(root, text, path, comments);
 }
 
 bool WriteFileAtomically(const std::string& text, const std::string& path, std::string* problem)

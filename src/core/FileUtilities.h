@@ -1,5 +1,6 @@
 #pragma once
 // Small shared file, text and colour helpers.
+#include "core/StrictJsonReader.h"
 #include "core/fColor.h"
 
 #include <json/json.h>
@@ -14,7 +15,8 @@ std::vector<std::string> GetFilesInDirectory(std::string directory, std::string 
 // was and returns false: a missing file, one that is not a regular file or is larger than
 // MaximumDataFileSize, and any text that is not strictly JSON (core/StrictJsonReader.h): what a
 // later save would drop or change is refused here. Duplicate member names are refused too.
-bool ReadJsonFile(Json::Value& root, const std::string& path);
+// With JsonComments::Kept comments are read too, and kept for WriteJsonFile to write back.
+bool ReadJsonFile(Json::Value& root, const std::string& path, JsonComments comments = JsonComments::Refused);
 constexpr int MaximumJsonDepth = 256;
 // The largest data file read (the biggest level the game can hold is a few megabytes).
 constexpr std::size_t MaximumDataFileSize = 64u << 20;
@@ -28,11 +30,12 @@ std::string ReadWholeFile(const std::string& path);
 void ReportJsonParseError(const std::string& what, const std::string& problem);
 
 // Parses JSON text with the same rules; `what` names the source in the error line.
-bool ParseJson(Json::Value& root, const std::string& text, const std::string& what);
+bool ParseJson(Json::Value& root, const std::string& text, const std::string& what,
+               JsonComments comments = JsonComments::Refused);
 
 // Writes root in the styled layout (StyledJsonWriter) the safe way of WriteFileAtomically. Prints
 // "<path> saved." only on success, otherwise "[ERROR] Failed to open file <path> for write." and
-// why, and returns whether it saved.
+// why, and returns whether it saved. Comments kept on the values are written back.
 bool WriteJsonFile(const Json::Value& root, const std::string& path);
 
 // Writes text so that the file holds its old content or the new one, never a mix
