@@ -139,7 +139,7 @@ bool SessionSettings::Save()
       if (!entry.isNumeric() || entry.asFloat() != ambient)
         Replace(entry, Json::Value(ambient));
     }
-    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath()) && saved;
+    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath(), GameSettingsComments) && saved;
   }
   else
   {
@@ -156,7 +156,7 @@ bool SessionSettings::Save()
     PutSetting(editorSettings, "showDebugView", showDebugView, false, newFile);
     PutSetting(editorSettings, "showConsole", showConsole, false, newFile);
     PutSetting(editorSettings, "startInEditMode", startInEditMode, false, newFile);
-    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath()) && saved;
+    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath(), JsonComments::Refused) && saved;
   }
   else
   {
@@ -166,13 +166,14 @@ bool SessionSettings::Save()
   return saved;
 }
 
-bool SessionSettings::WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path)
+bool SessionSettings::WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path,
+                                     JsonComments comments)
 {
   // A session that changed nothing leaves the file alone: no diff on a committed file, and a
   // file made read-only is not even tried.
   if (document == asOnDisk)
     return true;
-  if (!WriteJsonFile(document, path))
+  if (!WriteJsonFile(document, path, comments))
     return false;
   asOnDisk = document;
   return true;

@@ -55,7 +55,8 @@ private:
   bool LoadGameSettings(const AmbientSetter& setAmbient);
   bool LoadEditorSettings();
   // Writes the document unless it equals what the file holds (as read or last written).
-  static bool WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path);
+  static bool WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path,
+                             JsonComments comments);
 
   std::string directory;
   Json::Value gameSettings;

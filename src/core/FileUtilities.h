@@ -35,8 +35,10 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
 
 // Writes root in the styled layout (StyledJsonWriter) the safe way of WriteFileAtomically. Prints
 // "<path> saved." only on success, otherwise "[ERROR] Failed to open file <path> for write." and
-// why, and returns whether it saved. Comments kept on the values are written back.
-bool WriteJsonFile(const Json::Value& root, const std::string& path);
+// why, and returns whether it saved. A text that ReadJsonFile, with the same `comments`, would
+// refuse is not written (two member names that differ only in bytes that are not UTF-8 become
+// one name): the file stays as it was, readable.
+bool WriteJsonFile(const Json::Value& root, const std::string& path, JsonComments comments = JsonComments::Refused);
 
 // Writes text so that the file holds its old content or the new one, never a mix
 // (platform/FileReplacement.h). No message; `problem`, when given, says why it failed.

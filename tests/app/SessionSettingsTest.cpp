@@ -216,3 +216,29 @@ TEST(SessionSettingsTest, GameSettingsKeepTheirCommentsThroughEverySave)
   EXPECT_FALSE(settings.Load(layers.Setter()));
   EXPECT_TRUE(output.Contains("comments are not part of JSON"));
 }
+
+// Level names come from file names, which need not be UTF-8; two that differ only in such bytes
+// would be written as one name twice, a file the next start refuses. The save is refused and the
+// file kept as it was.
+TEST(SessionSettingsTest, ASaveThatWouldNotReadBackKeepsTheOldFile)
+{
+  TemporaryDirectory directory;
+  directory.Write("GameSettings", "{}");
+  const std::string editor = "{\"CameraSettings\": {\"brackwater\": {\"Transform\": {\"rotation\": 1.5}}}}";
+  directory.Write("EditorSettings", editor);
+  SessionSettings settings(directory.Prefix());
+  CapturedLog output;
+  ASSERT_TRUE(settings.Load({}));
+  Json::Value camera;
+  camera["Transform"]["rotation"] = 0.5;
+  settings.SetEditorCamera("lvl\xFF", camera);
+  settings.SetEditorCamera("lvl\xFE", camera);
+  EXPECT_FALSE(settings.Save());
+  EXPECT_EQ(1u, output.CountOf("[ERROR] Failed to open file " + settings.EditorSettingsPath() +
+                               " for write. Its new text would not read back"))
+      << output.Text();
+  EXPECT_EQ(editor, directory.Read("EditorSettings"));
+  EXPECT_EQ(std::vector<std::string>({"EditorSettings", "GameSettings"}), directory.FileNames());
+  SessionSettings reloaded(directory.Prefix());
+  EXPECT_TRUE(reloaded.Load({}));
+}
