@@ -42,12 +42,12 @@ void Detour::Plan(const AimingModule& aiming, glm::vec2 from, glm::vec2 goal)
     heading = Heading::Stay;
     return;
   }
-  // The route's first corner is in plain reach of the start; one the enemy stands at already is
-  // passed for the next, if nothing stands between.
+  // A corner the enemy stands at already is passed for the next. Whatever it heads for must be in
+  // plain reach: a link the graph made through a door that has shut since is not.
   std::size_t next = 1;
   while (next + 1 < route.size() && glm::length(route[next] - from) < ReachedDistance)
     ++next;
-  if (next > 1 && !graph->IsPathClear(from, route[next]))
+  if (!graph->IsPathClear(from, route[next]))
   {
     heading = Heading::Stay;
     return;

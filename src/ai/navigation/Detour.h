@@ -7,9 +7,9 @@
 //   target->position = detour.Next(*aiming, self->position, target->position, dt);
 //
 // A route is looked up again every ReplanInterval seconds and whenever its corner is reached, not
-// on every update: a search casts rays to every corner of the ship. A corner further along is taken
-// only while nothing stands between it and the enemy, so a link the graph made while a door stood
-// open never walks it into that door once shut.
+// on every update: a search casts rays to every corner of the ship. The point it heads for is
+// always in plain reach (no wall, no shut door between), so a link the graph made while a door
+// stood open never walks it into that door once shut.
 #include <glm/vec2.hpp>
 
 class AimingModule;
