@@ -166,7 +166,7 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
 // bear shut in the closet, the player just in front of the door. The door and the walls are drawn
 // over whoever stands behind them. Nobody shoots at what it cannot see; the bear and the drone walk
 // round by the opening into sight, and only then fire; the closet's bear, with no way out, wanders
-// its closet rather than pressing against its door.
+// its closet rather than pressing against the wall and door between it and the player.
 TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPressesAgainstIt)
 {
   ResetRandom();
@@ -249,7 +249,8 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
   EXPECT_GT(droneLog.uses.Count(), 100u);
   EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f);
   EXPECT_EQ(shutInLog.uses.Count(), 0u) << "the closet's bear never saw the player";
-  EXPECT_LT(pressed, Frames / 16) << "it spent " << pressed << " of " << Frames << " frames against its door";
+  EXPECT_LT(pressed, Frames / 16) << "it spent " << pressed << " of " << Frames
+                                  << " frames against the wall and door below it";
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
   EXPECT_FALSE(output.Contains("[WARNING]")) << output.Text();
 }
