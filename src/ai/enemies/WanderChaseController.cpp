@@ -34,6 +34,7 @@ void WanderChaseController::OnAwake()
   wanderBlend = std::make_unique<BlendedSteering>(GetSpace(), character);
   chaseBlend = std::make_unique<BlendedSteering>(GetSpace(), character);
   stepWander = nullptr;
+  wanderSeek = nullptr;
   zoning = nullptr;
   BuildBlends();
   BuildMachine();
@@ -81,6 +82,7 @@ void WanderChaseController::OnDestroy()
   wanderBlend.reset();
   chaseBlend.reset();
   wanderSeparation = allySeparation = opponentSeparation = nullptr;
+  wanderSeek = nullptr;
   stepWander = nullptr;
   zoning = nullptr;
   ReleaseTarget();
@@ -104,6 +106,8 @@ void WanderChaseController::WanderUpdate()
   if (aiming != nullptr && wanderSeparation != nullptr)
     wanderSeparation->SetNeighbours(aiming->GetAllyKinematics());
   MirrorTarget();
+  if (wanderSeek != nullptr)
+    HeadRoundWalls(frameTime);
   if (stepWander != nullptr)
     stepWander->SetFrameTime(frameTime);
   if (wanderBlend != nullptr)
@@ -117,6 +121,7 @@ void WanderChaseController::ChaseUpdate()
   if (aiming != nullptr && allySeparation != nullptr)
     allySeparation->SetNeighbours(aiming->GetAllyKinematics());
   MirrorTarget();
+  ForgetDetour();
   if (chaseBlend != nullptr)
     steering = chaseBlend->GetSteering();
   if (armsItself)

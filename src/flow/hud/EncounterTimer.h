@@ -4,9 +4,9 @@
 // stage 0 puts a "HUD_Clock" on the HUD; stages 1 and 2 count "clockTime" down at the station's
 // rate, the bear on the dial turning angry below 50 s; when it runs out, stage 3 drops two jumping
 // bears from above the player's camera and stage 4 lets them fall for "bearFallDuration" seconds,
-// then puts an "AI_bear_police" where each landed and shakes the camera. From the moment the
-// clock runs out, TimerExpired goes to the HUD space every frame. A StopTimerEvent on the HUD
-// space halts it for good.
+// then puts an "AI_bear_police" where each landed (on the ship's deck, PlaceOnShipFloor) and shakes
+// the camera. From the moment the clock runs out, TimerExpired goes to the HUD space every frame.
+// A StopTimerEvent on the HUD space halts it for good.
 #include "core/Handle.h"
 #include "object/Component.h"
 
