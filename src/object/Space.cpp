@@ -283,6 +283,8 @@ bool Space::SaveLevel(const std::string& path, bool replaceUnreadFile)
       writer.ClaimFileUuid(*candidate);
     }
   }
+  for (const GameObject* object : saved)
+    writer.ReserveKeptChildren(*object);
   Json::Value objects(Json::arrayValue);
   for (GameObject* object : saved)
   {

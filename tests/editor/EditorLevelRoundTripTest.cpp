@@ -21,6 +21,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,13 @@ std::string FirstDifference(const std::vector<std::string>& before, const std::v
   return "line " + std::to_string(first - before.begin()) + ":\n  before: " +
          (first != before.end() ? *first : "(none)") + "\n  after:  " + (second != after.end() ? *second : "(none)");
 }
+
+// Removes a level file the test wrote when the test ends.
+struct RemoveLevel
+{
+  std::string path;
+  ~RemoveLevel() { std::remove(path.c_str()); }
+};
 }  // namespace
 
 class EditorLevelRoundTripTest : public EngineTest
@@ -118,11 +126,7 @@ TEST_F(EditorLevelRoundTripTest, ASaveWithoutEditsKeepsEveryRecordAndPartTheLoad
 {
   const std::string level = "partly_read";
   const std::string path = Space::LevelPath(level);
-  struct RemoveLevel
-  {
-    std::string path;
-    ~RemoveLevel() { std::remove(path.c_str()); }
-  } removeLevel{path};
+  RemoveLevel removeLevel{path};
 
   Json::Value objects(Json::arrayValue);
   const auto record = [](int uuid, const std::string& name) {
@@ -209,5 +213,61 @@ TEST_F(EditorLevelRoundTripTest, ASaveWithoutEditsKeepsEveryRecordAndPartTheLoad
   EXPECT_TRUE(output.Contains("was not saved to " + path + ": its file could not be loaded")) << output.Text();
   std::ifstream reread(path);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reread), {}), broken);
+  session->SetEditorSpace(nullptr);
+}
+
+// Objects the editor adds take numbers nothing in the file holds: not a loaded object's, not a
+// record's kept as read, and not the one a parent's child entry still names after its record was
+// deleted by hand, which would make the new object that parent's child at the next load.
+TEST_F(EditorLevelRoundTripTest, ObjectsTheEditorAddsTakeNumbersTheFileDoesNotHold)
+{
+  const std::string level = "added_to";
+  const std::string path = Space::LevelPath(level);
+  RemoveLevel removeLevel{path};
+  {
+    CapturedLog quiet;
+    ASSERT_TRUE(WriteJsonFile(Parsed(R"({ "level": { "objects": [
+      { "uuid": 2, "name": "Parent", "components": { "Transform": { "position": [0, 500] } },
+        "children": [ { "who": 1 }, { "who": 3 } ] },
+      { "uuid": 3, "name": "Crate", "components": { "Transform": { "position": [300, 0] } } },
+      { "uuid": 4, "name": 5 } ] } })"),
+                              path));
+  }
+  CapturedLog output;
+  Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
+  session->SetEditorSpace(space);
+  ::Editor::Editor& editor = session->GetEditor();
+  editor.CreateObjectFromPrefab("Default", space);
+  const Handle<GameObject> added = space->GetObjectNamed("New Object");
+  ASSERT_TRUE(added.IsValid());
+  space->RenameObject(added, "Crate3");
+  added->GetTransform()->SetWorldPosition(300.0f, 0.0f);
+  ASSERT_TRUE(Find(space, "Parent")->Duplicate().IsValid());
+  const std::vector<std::string> edited = Describe(*space);
+  ASSERT_TRUE(session->SaveEditorLevel());
+
+  Json::Value saved;
+  ASSERT_TRUE(ReadJsonFile(saved, path));
+  std::map<std::string, std::vector<int>> uuids;
+  for (const Json::Value& record : saved["level"]["objects"])
+    uuids[record["name"].isString() ? record["name"].asString() : "(skipped)"].push_back(record["uuid"].asInt());
+  // What was loaded keeps its number (the copy comes after its original), and each new object takes
+  // a number nothing in the file held.
+  EXPECT_EQ(uuids["Crate"], std::vector<int>{3});
+  EXPECT_EQ(uuids["(skipped)"], std::vector<int>{4});
+  ASSERT_EQ(uuids["Parent"].size(), 2u);
+  EXPECT_EQ(uuids["Parent"][0], 2);
+  ASSERT_EQ(uuids["Crate3"].size(), 1u);
+  std::set<int> taken{1, 2, 3, 4};
+  for (const int newUuid : {uuids["Crate3"][0], uuids["Parent"][1]})
+    EXPECT_TRUE(taken.insert(newUuid).second) << "a new object is saved under " << newUuid;
+
+  space->UnloadLevel();
+  space->LoadLevel(level);
+  EXPECT_EQ(FirstDifference(edited, Describe(*space)), "");
+  const Handle<GameObject> reloaded = Find(space, "Crate3");
+  ASSERT_TRUE(reloaded.IsValid());
+  EXPECT_FALSE(reloaded->GetParent().IsValid());
+  EXPECT_EQ(reloaded->GetTransform()->GetWorldPosition(), glm::vec2(300.0f, 0.0f));
   session->SetEditorSpace(nullptr);
 }
