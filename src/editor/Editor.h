@@ -59,6 +59,9 @@ public:
   // parent whose box (the sprite's frame size, else 15 x 15) holds the point, the nearest, a later
   // one replacing it when within 1.0 of the best distance. Empty when there is none.
   static Handle<GameObject> FindObjectAt(Space& space, glm::vec2 worldPosition);
+  // The object list's "New Object": an object of the prefab, named "New Object", where the editor
+  // camera looks, held by the current tool; saved with the level unless the game is running.
+  void CreateObjectFromPrefab(const std::string& prefabName, Space* space);
 
   EditorTool* GetCurrentTool() const { return currentTool; }
   void SetCurrentTool(EditorTool* tool) { currentTool = tool; }
@@ -94,7 +97,6 @@ private:
   void DrawObjectsWindow();
   void DrawObjectNode(const Handle<GameObject>& object, bool topLevel);
   void DrawObjectWindow();
-  void CreateObjectFromPrefab(const std::string& prefabName, Space* space);
   void DeleteObject(Handle<GameObject> object);
   void PickInViewport();
   void DragSelected(GameObject& object);

@@ -99,7 +99,7 @@ public:
   // The "uuid" of the record the object was loaded from; a save keeps it where it can, so the
   // records it could not build still find their parents and children, and files change less.
   const std::optional<std::int32_t>& GetFileUuid() const { return fileUuid; }
-  void SetFileUuid(std::int32_t uuid) { fileUuid = uuid; }
+  void SetFileUuid(std::optional<std::int32_t> uuid) { fileUuid = uuid; }
   // What its record held that the object could not take, for the next save; null when nothing.
   const UnreadRecordParts& GetUnreadParts() const { return unreadParts; }
   UnreadRecordParts& EditUnreadParts() { return unreadParts; }
