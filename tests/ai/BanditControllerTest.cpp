@@ -3,7 +3,7 @@
 // second update, having sent no steering on its first, and fires once per combat update. The hunter
 // starts behind the wall: while it cannot see the runner it keeps a route from itself to the runner
 // round the wall's end, follows it into sight and chases, keeping its last route.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/BanditController.h"
 #include "ai/enemies/TestController.h"

@@ -4,7 +4,7 @@
 // each bringing in one police bear at its frame 3 (none if frame 3 is skipped) and going away at
 // its frame 7. A repeated expiry does not double the waves, and a frame time that is no number is
 // survived.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/spawning/TeleportSpawn.h"
 #include "core/Send.h"

@@ -5,7 +5,7 @@
 // the duck picks the pistol up and stops asking; killed, the bear drops its gun once, falls
 // silent and is removed after its death animation. The run is the same every time: its end state
 // is pinned.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/BearController.h"
 #include "ai/enemies/BugController.h"

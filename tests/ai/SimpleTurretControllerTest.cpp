@@ -4,7 +4,7 @@
 // five phases: the beam reaches the wall, sweeps three turns while it hurts the runner standing in
 // its circle, and ends the sweep with drone and beam at rotation 0. Killed, the turret puts its gun
 // down and goes; the drone goes with its beam, whose collider is off at once.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/SimpleBeamDrone.h"
 #include "ai/enemies/SimpleTurretController.h"

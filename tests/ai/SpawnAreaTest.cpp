@@ -3,7 +3,7 @@
 // at their centre); against a faction whose anger is 5 they make bears only. An area asking for
 // thousands makes a bounded number and says so; standing in a ship smaller than its square, it puts
 // every one of them on the deck, clear of the walls.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/ships/FactionController.h"
 #include "ai/spawning/SpawnArea.h"

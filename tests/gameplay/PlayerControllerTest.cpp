@@ -3,10 +3,10 @@
 // dashes.
 #include "gameplay/player/PlayerController.h"
 
-#include "PlayerScene.h"
+#include "support/PlayerScene.h"
 #include "core/FileUtilities.h"
 #include "core/Send.h"
-#include "gameplay/CombatScene.h"
+#include "CombatScene.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/player/ArmAnimator.h"
