@@ -4,11 +4,14 @@
 #include "core/MemoryManager.h"
 #include "core/Send.h"
 #include "gameplay/LevelEvents.h"
+#include "gameplay/boss/BossEvents.h"
 #include "gameplay/combat/CombatEvents.h"
+#include "gameplay/combat/Health.h"
 #include "gameplay/items/SpawnOnDestruction.h"
 #include "gameplay/player/Interactor.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/props/InteractJukebox.h"
+#include "gameplay/score/ScoreEvents.h"
 #include "object/ObjectEvents.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
@@ -109,6 +112,22 @@ TEST_F(CombatScene, CollectionZonePullsItemsInAndRecordsThem)
   EXPECT_TRUE(edge.IsValid());
   Touch(zone, edge, CollisionGroup::PLAYER);
   EXPECT_EQ(registry->GetDataBoard().GetCollectedItems().size(), 2u);
+}
+
+// An object is paid for once, however many ways it goes at once: killed in the frame the boss's
+// death reaches it, and collected besides.
+TEST_F(CombatScene, AnObjectKilledAsTheBossDiesPaysItsWorthOnce)
+{
+  Define("Worthy", R"({"Health": {"hitpoints": 10.0, "max hitpoints": 10.0}, "ReputationValue": {"value": 40}})");
+  EventRecorder<UpdateReputation, int> paid(space->GetId(), [](const UpdateReputation& event) { return event.points; });
+  const Handle<GameObject> enemy = Make("Worthy");
+  Get<Health>(enemy)->Kill();
+  Send<BossDiedEvent>(enemy->GetId());
+  Frames(2);
+  Send<LootCollectionEvent>(enemy->GetId());
+  Frames(2);
+  EXPECT_EQ(paid.notes, std::vector<int>{40});
+  EXPECT_EQ(CountPrefab(*space, "PointsFeedback"), 1u);
 }
 
 // The player's interactor forwards to the zone it touches in this or the last update; a jukebox
