@@ -15,6 +15,7 @@
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreBoard.h"
+#include "object/FrameEvents.h"
 #include "support/HandMadeObjects.h"
 #include "support/ScopedEngine.h"
 #include "object/Transform.h"
@@ -175,6 +176,9 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   ASSERT_NE(board, nullptr);
   board->SetScore(2999);
   registry->GetDataBoard().SetSecondaryItem("rocket_launcher");
+  float overworldTime = 0.0f;  // the overworld's own game time from here on
+  EventRecorder<UpdateEvent> overworldClock(overworld->GetId());
+  overworldClock.onEvent = [&overworldTime](UpdateEvent& event) { overworldTime += event.dt; };
   Leave();
   EXPECT_EQ(registry->GetDataBoard().GetPrimaryItem(), "pistol");
   EXPECT_EQ(registry->GetDataBoard().GetSecondaryItem(), "rocket_launcher");
@@ -186,13 +190,16 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(Find("Overworld", "bossShip"), nullptr) << "2999 is not enough";
 
   // The ship that comes back is out of every ship's reach until the overworld has run for two
-  // seconds; then the raider still touching it boards it. At 3000 the boss ship comes, once in
-  // the run.
+  // seconds of its own time; then the raider still touching it boards it. At 3000 the boss ship
+  // comes, once in the run.
   Ram("Far Raider");
   EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden") << "rammed at once on the way back";
   ASSERT_NE(Find("Overworld", "Far Raider"), nullptr);
-  Frames(static_cast<int>(LevelManager::BoardingGrace / Step) + 2);
+  for (int frame = 0; frame < 300 && LevelIn("Encounter") != "skirmish"; ++frame)
+    Frame();
   EXPECT_EQ(LevelIn("Encounter"), "skirmish");
+  EXPECT_GT(overworldTime, 2.0f - 0.001f) << "boarded before the overworld had run for two seconds";
+  EXPECT_LT(overworldTime, 2.0f + 3.0f * Step) << "held longer than two seconds";
   board->SetScore(3000);
   Leave();
   ASSERT_NE(Find("Overworld", "bossShip"), nullptr);
