@@ -60,6 +60,9 @@ public:
   // one replacing it when within 1.0 of the best distance. Empty when there is none.
   static Handle<GameObject> FindObjectAt(Space& space, glm::vec2 worldPosition);
 
+  // The object window's "Delete": the object goes at once, its children stay where they are.
+  void DeleteObject(Handle<GameObject> object);
+
   EditorTool* GetCurrentTool() const { return currentTool; }
   void SetCurrentTool(EditorTool* tool) { currentTool = tool; }
   const std::vector<std::unique_ptr<EditorTool>>& GetTools() const { return tools; }
@@ -95,7 +98,6 @@ private:
   void DrawObjectNode(const Handle<GameObject>& object, bool topLevel);
   void DrawObjectWindow();
   void CreateObjectFromPrefab(const std::string& prefabName, Space* space);
-  void DeleteObject(Handle<GameObject> object);
   void PickInViewport();
   void DragSelected(GameObject& object);
   void DrawMoveGizmo(glm::vec2 position, float size, float scale, Space* space, bool* hitX, bool* hitY,
