@@ -62,6 +62,9 @@ public:
 
   // The object window's "Delete": the object goes at once, its children stay where they are.
   void DeleteObject(Handle<GameObject> object);
+  // The inspector's "Delete" on one component of the object, after the component list was drawn:
+  // the component goes at once. The Transform stays, with a warning.
+  void DeleteComponent(GameObject& object, const Component* component);
 
   EditorTool* GetCurrentTool() const { return currentTool; }
   void SetCurrentTool(EditorTool* tool) { currentTool = tool; }

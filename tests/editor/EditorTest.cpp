@@ -1,7 +1,8 @@
 // The editor's rules that the drive through the real program (tools/drive-editor.sh) does not
 // reach on every branch: the level list's cut rule, picking ties and children, the tools'
-// selection answers and refused cycles, the resource editor's save rule, and level and prefab
-// saves that cannot replace their file.
+// selection answers and refused cycles, the resource editor's save rule, level and prefab saves
+// that cannot replace their file; and what deleting leaves behind: a component of any type
+// removed from a running level, the children of a deleted object.
 #include "editor/Editor.h"
 
 #include "app/GameSession.h"
@@ -15,11 +16,17 @@
 #include "editor/SelectTool.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
+#include "physics/Collider.h"
+#include "physics/PhysicsModule.h"
+#include "physics/Rigidbody.h"
+#include "render/Sprite.h"
+#include "render/Camera.h"
 #include "support/CapturedLog.h"
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -136,6 +143,66 @@ TEST_F(EditorTest, ALevelSaveThatCannotReplaceItsFileIsReportedAndLosesNothing)
   EXPECT_GE(output.CountOf("[ERROR]"), errors + 2) << output.Text();
   fs::remove("Assets/Prefabs/Stuck.prefab");
   session->SetEditorSpace(nullptr);
+}
+
+// The inspector's "Delete" on every component type the shipped levels hold, each level in play
+// with the debug view on: after each removal the loop runs a frame (physics, updates, drawing,
+// the colliders' debug drawing), and nothing keeps the removed component. Siblings and other
+// objects that worked with it carry on without it.
+TEST_F(EditorTest, RemovingAnyComponentOfAShippedLevelKeepsTheLoopRunningAndIsForgottenAtOnce)
+{
+  ::Editor::Editor& editor = session->GetEditor();
+  editor.RefreshLevelList();
+  session->debugDrawing = true;
+  std::set<std::string> removedTypes;
+  for (const std::string& level : editor.GetLevelNames())
+  {
+    if (level == "testlevel")
+      continue;
+    SCOPED_TRACE(level);
+    CapturedLog output;
+    Space* space = LiveSpace("Game", level);
+    std::set<std::string> types;
+    for (const auto& [id, object] : space->GetObjectsById())
+      for (const auto& [typeName, component] : object->GetComponents())
+        types.insert(typeName);
+    for (const std::string& type : types)
+    {
+      SCOPED_TRACE(type);
+      // The first object still holding one: earlier removals and the frames may have changed the level.
+      GameObject* holder = nullptr;
+      for (const auto& [id, object] : space->GetObjectsById())
+        if (object.IsValid() && object->GetComponent(type) != nullptr && holder == nullptr)
+          holder = object.Get();
+      if (holder == nullptr)
+        continue;
+      const Component* removed = holder->GetComponent(type);
+      editor.DeleteComponent(*holder, removed);
+      if (type == "Transform")
+      {
+        EXPECT_EQ(holder->GetComponent(type), removed);
+        EXPECT_TRUE(output.Contains("[WARNING] The Transform of \"" + holder->GetName() + "\" stays"));
+        continue;
+      }
+      removedTypes.insert(type);
+      EXPECT_EQ(holder->GetComponent(type), nullptr);
+      if (const PhysicsObject* entry = PhysicsModule::Of(space)->Find(holder->GetId()))
+      {
+        EXPECT_NE(static_cast<const Component*>(entry->collider), removed);
+        EXPECT_NE(static_cast<const Component*>(entry->rigidbody), removed);
+        EXPECT_TRUE(entry->collider != nullptr || !entry->gridRecord.inGrid) << "no shape is left in the grid";
+      }
+      EXPECT_NE(static_cast<const Component*>(holder->GetSprite()), removed);
+      EXPECT_NE(static_cast<const Component*>(space->GetCurrentCamera()), removed);
+      for (const Graphics::CameraView* camera : session->GetCameras(space))
+        EXPECT_NE(dynamic_cast<const Component*>(camera), removed);
+      Frame();
+      session->DispatchDrawEvents();
+      session->Render();
+    }
+    session->UnloadAllSpaces();
+  }
+  EXPECT_GT(removedTypes.size(), 140u) << "the shipped levels hold that many types";
 }
 
 // A child that outlives its parent stays where it was, turned and sized as it was, with its own

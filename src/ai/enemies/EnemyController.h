@@ -14,6 +14,7 @@
 // removes the object. A class subscribes them itself, in its own order.
 //
 // A sibling it needs and lacks is reported once and the step that needs it is skipped.
+#include "core/LivePointer.h"
 #include "steering/Kinematic.h"
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
@@ -65,7 +66,7 @@ protected:
   virtual void OnDied() {}
 
   const char* className;
-  Transient<AimingModule*> aiming = nullptr;
+  Transient<LivePointer<AimingModule>> aiming;
   bool dead = false;
   SteeringOutput steering;
   Transient<Handle<Kinematic>> character;

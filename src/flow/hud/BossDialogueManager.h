@@ -1,6 +1,7 @@
 #pragma once
 // The boss's taunt: for eight seconds a dialogue box beside the player (1300 units to its left,
 // 200 up) says it once through the owner's DialogueAnimator, then the box's object goes.
+#include "core/LivePointer.h"
 #include "core/Handle.h"
 #include "object/Component.h"
 
@@ -34,6 +35,6 @@ private:
   bool counting = true;
   bool textShown = false;
   bool leaving = false;
-  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<LivePointer<DialogueAnimator>> dialogue;
   Transient<Handle<GameObject>> player;
 };

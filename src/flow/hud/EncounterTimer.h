@@ -7,6 +7,7 @@
 // then puts an "AI_bear_police" where each landed and shakes the camera. From the moment the
 // clock runs out, TimerExpired goes to the HUD space every frame. A StopTimerEvent on the HUD
 // space halts it for good.
+#include "core/LivePointer.h"
 #include "core/Handle.h"
 #include "object/Component.h"
 
@@ -56,7 +57,7 @@ private:
   Transient<Handle<GameObject>> clock;
   Transient<Handle<GameObject>> bearOne;
   Transient<Handle<GameObject>> bearTwo;
-  Transient<TextToSprite*> clockText = nullptr;
-  Transient<Sprite*> clockSprite = nullptr;
+  Transient<LivePointer<TextToSprite>> clockText;
+  Transient<LivePointer<Sprite>> clockSprite;
   float rate = 1.0f;
 };

@@ -2,6 +2,7 @@
 // Writes the player's hitpoints, rounded up, as digits into the HUD's "HUD_Health_Counter". It
 // sits on the player and finds the display after every object has woken, so the "HUD" space is
 // loaded by then.
+#include "core/LivePointer.h"
 #include "core/Handle.h"
 #include "object/Component.h"
 
@@ -27,5 +28,5 @@ public:
 
 private:
   Transient<Handle<GameObject>> counter;
-  Transient<TextToSprite*> counterText = nullptr;
+  Transient<LivePointer<TextToSprite>> counterText;
 };

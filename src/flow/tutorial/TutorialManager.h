@@ -4,6 +4,7 @@
 // (3 s for the first, 5 s for the third), by TriggerEvents from the level's triggers whose value
 // equals the current stage, and by the depressurisation of a blown-out wall (stage 8). Reaching
 // the getaway ship (stage 10) brings a closing line before the player leaves.
+#include "core/LivePointer.h"
 #include "core/Handle.h"
 #include "object/Component.h"
 
@@ -39,7 +40,7 @@ private:
   float stageTimer = 3.0f;
   bool timerRunning = true;
   bool lineShown = false;
-  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<LivePointer<DialogueAnimator>> dialogue;
   Transient<Handle<GameObject>> anchor;
   Transient<Handle<GameObject>> subject;
 };
