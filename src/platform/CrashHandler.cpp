@@ -176,6 +176,8 @@ struct FaultPlace
 };
 
 #if defined(__x86_64__)
+constexpr bool RegistersKnown = true;
+
 FaultPlace PlaceOf(const ucontext_t& context)
 {
   FaultPlace place;
@@ -195,6 +197,8 @@ void ReturnFromBadCall(ucontext_t& context)
   context.uc_mcontext.gregs[REG_RSP] += static_cast<greg_t>(sizeof(std::uintptr_t));
 }
 #elif defined(__aarch64__)
+constexpr bool RegistersKnown = true;
+
 FaultPlace PlaceOf(const ucontext_t& context)
 {
   FaultPlace place;
@@ -208,6 +212,8 @@ void ReturnFromBadCall(ucontext_t& context)
   context.uc_mcontext.pc = context.uc_mcontext.regs[30];
 }
 #else
+constexpr bool RegistersKnown = false;
+
 FaultPlace PlaceOf(const ucontext_t&)
 {
   return FaultPlace();
@@ -229,7 +235,7 @@ void WriteFrame(int file, std::uintptr_t address)
 void WriteBacktrace(int file, void* signalContext)
 {
   void* frames[128];
-  if (signalContext == nullptr)
+  if (signalContext == nullptr || !RegistersKnown)
   {
     backtrace_symbols_fd(frames, backtrace(frames, 128), file);
     return;
@@ -238,7 +244,8 @@ void WriteBacktrace(int file, void* signalContext)
   const ucontext_t interrupted = context;
   const FaultPlace place = PlaceOf(context);
   std::uintptr_t start = place.programCounter;
-  if (start != 0 && !IsMapped(start, 'x') && place.returnAddress != 0 && IsMapped(place.returnAddress, 'x'))
+  // A null function pointer or virtual function slot is the common case: address 0.
+  if (!IsMapped(start, 'x') && IsMapped(place.returnAddress, 'x'))
   {
     WriteFrame(file, start);
     ReturnFromBadCall(context);
@@ -253,8 +260,7 @@ void WriteBacktrace(int file, void* signalContext)
   if (first == frameCount)
   {
     // The unwinder did not reach the interrupted code: the faulting frame alone, then what it found.
-    if (start != 0)
-      WriteFrame(file, start);
+    WriteFrame(file, start);
     first = 0;
   }
   backtrace_symbols_fd(frames + first, frameCount - first, file);
