@@ -1,8 +1,8 @@
 #pragma once
 // The boss's taunt: for eight seconds a dialogue box beside the player (1300 units to its left,
 // 200 up) says it once through the owner's DialogueAnimator, then the box's object goes.
-#include "core/LivePointer.h"
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 #include <glm/vec2.hpp>

@@ -7,8 +7,8 @@
 // then puts an "AI_bear_police" where each landed and shakes the camera. From the moment the
 // clock runs out, TimerExpired goes to the HUD space every frame. A StopTimerEvent on the HUD
 // space halts it for good.
-#include "core/LivePointer.h"
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class GameObject;

@@ -2,8 +2,8 @@
 // Writes the player's hitpoints, rounded up, as digits into the HUD's "HUD_Health_Counter". It
 // sits on the player and finds the display after every object has woken, so the "HUD" space is
 // loaded by then.
-#include "core/LivePointer.h"
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class GameObject;

@@ -4,8 +4,8 @@
 // (each through its child "<name>'s HUD_ItemIndicatorPlacard"), the ammunition type and
 // magazine count of the two weapon slots on "AmmoPrimary" and "AmmoSecondary", and the pooled
 // ammunition of each type on the children of "HUD_Ammo_Pool". Missing HUD objects are skipped.
-#include "core/LivePointer.h"
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 #include <string>

@@ -11,8 +11,8 @@
 // seen from the far zoom of 8 the camera's dolly eases to when no ship is near; at any other zoom
 // the box and the pointer at the score are scaled with the zoom, so they keep their places on the
 // screen however far the camera has pulled in.
-#include "core/LivePointer.h"
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 #include <glm/vec2.hpp>

@@ -4,8 +4,8 @@
 // (3 s for the first, 5 s for the third), by TriggerEvents from the level's triggers whose value
 // equals the current stage, and by the depressurisation of a blown-out wall (stage 8). Reaching
 // the getaway ship (stage 10) brings a closing line before the player leaves.
-#include "core/LivePointer.h"
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class DepressurizationEvent;
