@@ -63,6 +63,12 @@ public:
   // camera looks, held by the current tool; saved with the level unless the game is running.
   void CreateObjectFromPrefab(const std::string& prefabName, Space* space);
 
+  // The object window's "Delete": the object goes at once, its children stay where they are.
+  void DeleteObject(Handle<GameObject> object);
+  // The inspector's "Delete" on one component of the object, after the component list was drawn:
+  // the component goes at once. The Transform stays, with a warning.
+  void DeleteComponent(GameObject& object, const Component* component);
+
   EditorTool* GetCurrentTool() const { return currentTool; }
   void SetCurrentTool(EditorTool* tool) { currentTool = tool; }
   const std::vector<std::unique_ptr<EditorTool>>& GetTools() const { return tools; }
@@ -97,7 +103,6 @@ private:
   void DrawObjectsWindow();
   void DrawObjectNode(const Handle<GameObject>& object, bool topLevel);
   void DrawObjectWindow();
-  void DeleteObject(Handle<GameObject> object);
   void PickInViewport();
   void DragSelected(GameObject& object);
   void DrawMoveGizmo(glm::vec2 position, float size, float scale, Space* space, bool* hitX, bool* hitY,

@@ -82,7 +82,8 @@ public:
   // Stores a component the caller made under its type name and makes this object its owner.
   // A type already present is reported and the new component is deleted.
   Component* AttachComponent(Component* component);
-  // Ends one component (editor use): OnDestroy, delete, erase.
+  // Ends one component (editor use): OnDestroy, the space's physics forgets it, erase, delete.
+  // Whoever worked with it holds it in a LivePointer and finds it gone.
   void RemoveComponent(ComponentMap::const_iterator position);
 
   // Stops every event to the object, returns its id, calls OnDestroy on each component in name

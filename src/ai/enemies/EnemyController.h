@@ -16,6 +16,7 @@
 //
 // A sibling it needs and lacks is reported once and the step that needs it is skipped.
 #include "ai/navigation/Detour.h"
+#include "core/LivePointer.h"
 #include "steering/Kinematic.h"
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
@@ -73,7 +74,7 @@ protected:
   virtual void OnDied() {}
 
   const char* className;
-  Transient<AimingModule*> aiming = nullptr;
+  Transient<LivePointer<AimingModule>> aiming;
   bool dead = false;
   SteeringOutput steering;
   Transient<Handle<Kinematic>> character;

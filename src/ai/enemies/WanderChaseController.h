@@ -83,6 +83,8 @@ protected:
 
 private:
   void BuildMachine();
+  // The machine's question, asked of the aiming module while the object has one.
+  bool SeesTarget(Handle<GameObject>* target) const;
 
   const char* chaseState;
   bool armsItself;

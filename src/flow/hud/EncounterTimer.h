@@ -8,6 +8,7 @@
 // the camera. From the moment the clock runs out, TimerExpired goes to the HUD space every frame.
 // A StopTimerEvent on the HUD space halts it for good.
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class GameObject;
@@ -56,7 +57,7 @@ private:
   Transient<Handle<GameObject>> clock;
   Transient<Handle<GameObject>> bearOne;
   Transient<Handle<GameObject>> bearTwo;
-  Transient<TextToSprite*> clockText = nullptr;
-  Transient<Sprite*> clockSprite = nullptr;
+  Transient<LivePointer<TextToSprite>> clockText;
+  Transient<LivePointer<Sprite>> clockSprite;
   float rate = 1.0f;
 };

@@ -2,6 +2,7 @@
 // The boss's throne: it shakes the camera in every frame in which its hitpoints drop, and when its
 // Health dies it blows up with a "Blast" and tells the room (ThroneExplosionEvent on the space),
 // which arms the cracked walls.
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class DiedEvent;
@@ -28,7 +29,7 @@ public:
 
 private:
   float shakeIntensity = 0.0f;
-  Transient<Health*> health = nullptr;
+  Transient<LivePointer<Health>> health;
   Transient<Sprite*> sprite = nullptr;
   float lastHitpoints = 0.0f;
   float hitpoints = 0.0f;
