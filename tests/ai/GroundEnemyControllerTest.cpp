@@ -175,10 +175,7 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
   ShipLevel::Write("doorship", DoorShip, {0.0f, 0.0f},
                    {Object("Bear", "AI_bear", {448.0f, DoorLine + WallHalf + BearRadius}),
                     Object("Drone", "DroneSpawn", {320.0f, 576.0f}), Object("Shut In", "AI_bear", {320.0f, 832.0f}),
-                    Object("Runner", "Default", {448.0f, DoorLine - WallHalf - 30.0f},
-                           R"({"Rigidbody": {"invMass": 0, "invMomentInertia": 0}, "CircleCollider": {"radius": 30, "group": "PLAYER"},
-                               "Agent": {}, "Team": {"Team": 0}, "Registerer": {"registryType": "PLAYERS"},
-                               "Health": {"hitpoints": 100000, "max hitpoints": 100000, "regens": false}})")});
+                    Object("Runner", "Default", {448.0f, DoorLine - WallHalf - 30.0f}, "{" + PlayerStandIn + "}")});
   writtenFiles.push_back(Space::LevelPath("doorship"));
   writtenFiles.push_back("Assets/Ship/doorship.txt");
   Space* space = LiveSpace("doorship", "doorship");

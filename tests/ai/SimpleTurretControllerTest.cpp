@@ -21,9 +21,7 @@
 
 namespace
 {
-const std::string Runner = R"(, "Rigidbody": {"invMass": 0, "invMomentInertia": 0}, "CircleCollider": {"radius": 30, "group": "PLAYER"},
-    "Agent": {}, "Team": {"Team": 0}, "Registerer": {"registryType": "PLAYERS"},
-    "Health": {"hitpoints": 100000, "max hitpoints": 100000, "regens": false})";
+const std::string Runner = ", " + PlayerStandIn;
 const std::string Wall = R"(, "RectangleCollider": {"scale": [40, 600], "group": "WALL", "mapFlag": true})";
 
 const std::string StationaryLevel =
