@@ -4,10 +4,10 @@
 // which arms the cracked walls.
 #include "core/LivePointer.h"
 #include "object/Component.h"
+#include "render/Sprite.h"  // Required for: LivePointer<Sprite>, whose copy needs the whole class
 
 class DiedEvent;
 class Health;
-class Sprite;
 class UpdateEvent;
 
 class BossThroneLogic : public Component
@@ -30,7 +30,7 @@ public:
 private:
   float shakeIntensity = 0.0f;
   Transient<LivePointer<Health>> health;
-  Transient<Sprite*> sprite = nullptr;
+  Transient<LivePointer<Sprite>> sprite;
   float lastHitpoints = 0.0f;
   float hitpoints = 0.0f;
   bool exploded = false;
