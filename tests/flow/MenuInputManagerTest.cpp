@@ -7,6 +7,7 @@
 #include "FlowScene.h"
 
 #include "app/FrameRateController.h"
+#include "flow/detectors/ClickDetector.h"
 #include "flow/menu/MenuInputDetector.h"
 #include "flow/menu/MenuInputManager.h"
 #include "gameplay/combat/GodMode.h"
@@ -97,11 +98,17 @@ TEST_F(MenuInputManagerTest, KeysThePadAndTheMouseMoveTheFocusAndAcceptPressesTh
   EXPECT_EQ(StateOf("Utility"), "credits, running, shown");
 
   // Back from the credits, START again has the focus, shown, and the first direction moves from it.
+  // The pointer left where TUTORIAL will be lights nothing there.
+  MouseTo(PixelX(-240.0f), PixelY(20.0f));
+  Frame();
   Tap(SDLK_ESCAPE);
   Frame();
   manager = ComponentOf<MenuInputManager>("Utility", "Menu Input");
   ASSERT_NE(manager, nullptr);
   EXPECT_EQ(Focus(), "Start");
+  Frames(30);
+  EXPECT_EQ(ComponentOf<Sprite>("Utility", "Tutorial")->GetFrame(), 0u) << "only the focus is lit";
+  EXPECT_TRUE(ComponentOf<ClickDetector>("Utility", "Tutorial")->IsHovered()) << "the pointer rests on it";
   Tap(SDLK_UP);
   EXPECT_EQ(Focus(), "Quit");
 }

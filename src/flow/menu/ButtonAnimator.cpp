@@ -39,7 +39,10 @@ void ButtonAnimator::Emphasise(unsigned frame, float factor)
 
 void ButtonAnimator::On(DetectorHoverBeginEvent*)
 {
-  Emphasise(1, smallEmph);
+  // A menu button also hears its click detector's edge when a pointer merely rests on it.
+  const GameObject* object = GetGameObject();
+  if (object != nullptr && ShowsHover(*object))
+    Emphasise(1, smallEmph);
 }
 
 void ButtonAnimator::On(DetectorHoverEndEvent*)

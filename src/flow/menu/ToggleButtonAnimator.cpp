@@ -83,6 +83,9 @@ void ToggleButtonAnimator::Settle(Sprite& sprite, const fColor& color, const glm
 
 void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
 {
+  const GameObject* object = GetGameObject();
+  if (object == nullptr || !ShowsHover(*object))
+    return;
   if (Sprite* sprite = Indicator())
     Settle(*sprite, on ? Opaque : Clear, smallEmphScale);
 }
