@@ -138,7 +138,7 @@ return_to_the_overworld() {
       fly_south_off_the_station
       logged_since_mark "LTM: StartEncounter" || return 0
     fi
-    encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
+    encounter=$(logged_after_mark "LTM: StartEncounter: ")
     echo "rammed again on the way out: $encounter"
     await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
   done
@@ -236,7 +236,7 @@ press_until "Overworld tutorial: ended" space
 shoot 04-tutorial-skipped 1.0
 mark
 ram_a_launched_ship
-encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
+encounter=$(logged_after_mark "LTM: StartEncounter: ")
 await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
 shoot 05-encounter 2.0
 # Escape pauses the fight under the pause menu, and again goes back to it.

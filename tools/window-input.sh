@@ -175,8 +175,14 @@ logged=0
 mark() {
   logged=$(wc -l < "$log")
 }
+# Read straight from the file: a "grep -q" at the end of a pipe stops reading at its first match, and
+# under pipefail the writer's broken pipe would turn the match into a failure.
 logged_since_mark() {
-  tail -n "+$((logged + 1))" "$log" | grep -q -- "$1"
+  awk -v from="$logged" -v text="$1" 'NR > from && index($0, text) { found = 1; exit } END { exit !found }' "$log"
+}
+# Prints what follows $1 on the first line after the mark that begins with it.
+logged_after_mark() {
+  awk -v from="$logged" -v start="$1" 'NR > from && index($0, start) == 1 { print substr($0, length(start) + 1); exit }' "$log"
 }
 # Waits up to $2 seconds of the game's time (default 20) for the log to say $1 after the mark;
 # fails naming it.
