@@ -31,11 +31,22 @@ def wall_collider(side, group="WALL"):
     return {"group": group, "mapFlag": True, "scale": [WALL_LENGTH, WALL_THICKNESS], "offset": [0, -TILE / 2]}
 
 
+# The main layer draws the greater y first. A wall sorts by where it stands (its "yOrderOffset", in
+# world units, from the tile's centre), not by the tile's centre: one on the bottom edge by that
+# edge, so that whoever touches it from above is drawn behind it and whoever touches it from below
+# in front; one on the right edge by its lower end, so that whoever touches it along its length is
+# drawn behind it.
+SIDE_SORT = -(TILE / 2 + WALL_THICKNESS / 2)
+BOTTOM_SORT = -TILE / 2
 # The pictures' sizes in tile units and where they sit on the tile (sprite offsets, tile units).
-SIDE_WALL_PICTURE = {"scale": [0.25, 1.25], "offset": [0.5, 0.125]}       # 8 x 40 pixels, standing up from the edge
-BOTTOM_WALL_PICTURE = {"scale": [1.0, 0.625], "offset": [0.0, -0.3125]}   # 32 x 20 pixels, hanging down from the edge
-FACING_FIELD_PICTURE = {"scale": [1.0, 0.375], "offset": [0.0, -0.5]}     # 32 x 12 pixels, on the edge
-BOSS_WALL_PICTURE = {"scale": [1.0, 1.5], "offset": [0.0, -0.25]}         # 32 x 48 pixels
+SIDE_WALL_PICTURE = {"scale": [0.25, 1.25], "offset": [0.5, 0.125],       # 8 x 40 pixels, standing up from the edge
+                     "yOrderOffset": SIDE_SORT}
+BOTTOM_WALL_PICTURE = {"scale": [1.0, 0.625], "offset": [0.0, -0.3125],   # 32 x 20 pixels, standing up from the edge
+                       "yOrderOffset": BOTTOM_SORT}
+FACING_FIELD_PICTURE = {"scale": [1.0, 0.375], "offset": [0.0, -0.5],     # 32 x 12 pixels, on the edge
+                        "yOrderOffset": BOTTOM_SORT}
+BOSS_WALL_PICTURE = {"scale": [1.0, 1.5], "offset": [0.0, -0.25],         # 32 x 48 pixels
+                     "yOrderOffset": BOTTOM_SORT}
 
 PREFABS = {}
 STAR_TILE = 1024              # a 256-pixel picture of stars at 4 units a pixel

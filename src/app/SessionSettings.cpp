@@ -10,11 +10,22 @@
 
 namespace
 {
+// People annotate the game settings, and the game writes them back: their comments are read and
+// kept. The editor settings are the editor's own, read as strictly as every other data file.
+constexpr JsonComments GameSettingsComments = JsonComments::Kept;
+
 // Asked of the file system, not by opening it: opening a pipe waits for a writer.
 bool FileExists(const std::string& path)
 {
   std::error_code error;
   return std::filesystem::exists(NormalizePath(path), error);
+}
+
+// A new value in place of the old, which keeps the comments a person wrote on it (an assignment
+// would drop them).
+void Replace(Json::Value& setting, Json::Value value)
+{
+  setting.swapPayload(value);
 }
 
 // A setting goes into the document when it is there already or differs from what its absence
@@ -23,14 +34,14 @@ template <typename T>
 void PutSetting(Json::Value& document, const char* key, const T& value, const T& whenAbsent, bool always = false)
 {
   if (always || document.isMember(key) || value != whenAbsent)
-    document[key] = value;
+    Replace(document[key], Json::Value(value));
 }
 
 // ReadJsonFile already reports a parse error; a document that is not an object is reported here.
-bool ReadObjectFile(Json::Value& root, const std::string& path)
+bool ReadObjectFile(Json::Value& root, const std::string& path, JsonComments comments)
 {
   Json::Value parsed;
-  if (!ReadJsonFile(parsed, path))
+  if (!ReadJsonFile(parsed, path, nullptr, comments))
     return false;
   if (!parsed.isObject())
   {
@@ -66,7 +77,7 @@ bool SessionSettings::LoadGameSettings(const AmbientSetter& setAmbient)
     Assert("Could not open game settings file", __LINE__, __FILE__, "GameSession::LoadSettings");
     return false;
   }
-  if (!ReadObjectFile(gameSettings, path))
+  if (!ReadObjectFile(gameSettings, path, GameSettingsComments))
     return false;
   gameSettingsReadable = true;
   gameSettingsAsRead = gameSettings;
@@ -103,7 +114,7 @@ bool SessionSettings::LoadEditorSettings()
     editorSettingsReadable = true;
     return true;
   }
-  if (!ReadObjectFile(editorSettings, path))
+  if (!ReadObjectFile(editorSettings, path, JsonComments::Refused))
     return false;
   editorSettingsReadable = true;
   editorSettingsAsRead = editorSettings;
@@ -126,9 +137,9 @@ bool SessionSettings::Save()
     {
       Json::Value& entry = gameSettings["lighting"][layer];
       if (!entry.isNumeric() || entry.asFloat() != ambient)
-        entry = ambient;
+        Replace(entry, Json::Value(ambient));
     }
-    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath()) && saved;
+    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath(), GameSettingsComments) && saved;
   }
   else
   {
@@ -145,7 +156,7 @@ bool SessionSettings::Save()
     PutSetting(editorSettings, "showDebugView", showDebugView, false, newFile);
     PutSetting(editorSettings, "showConsole", showConsole, false, newFile);
     PutSetting(editorSettings, "startInEditMode", startInEditMode, false, newFile);
-    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath()) && saved;
+    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath(), JsonComments::Refused) && saved;
   }
   else
   {
@@ -155,13 +166,14 @@ bool SessionSettings::Save()
   return saved;
 }
 
-bool SessionSettings::WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path)
+bool SessionSettings::WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path,
+                                     JsonComments comments)
 {
   // A session that changed nothing leaves the file alone: no diff on a committed file, and a
   // file made read-only is not even tried.
   if (document == asOnDisk)
     return true;
-  if (!WriteJsonFile(document, path))
+  if (!WriteJsonFile(document, path, comments))
     return false;
   asOnDisk = document;
   return true;

@@ -4,8 +4,10 @@
 // to start in the editor, and the editor camera per level).
 //
 // Both documents are kept whole and written back whole, so keys the program does not know survive
-// a save. A document that could not be read is never written over: its file stays as the user
+// a save, and so do the comments of "GameSettings". A document that could not be read is never written over: its file stays as the user
 // left it.
+#include "core/StrictJsonReader.h"
+
 #include <json/json.h>
 
 #include <functional>
@@ -53,7 +55,8 @@ private:
   bool LoadGameSettings(const AmbientSetter& setAmbient);
   bool LoadEditorSettings();
   // Writes the document unless it equals what the file holds (as read or last written).
-  static bool WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path);
+  static bool WriteIfChanged(const Json::Value& document, Json::Value& asOnDisk, const std::string& path,
+                             JsonComments comments);
 
   std::string directory;
   Json::Value gameSettings;

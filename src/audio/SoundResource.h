@@ -10,8 +10,9 @@ class SoundResource
 public:
   static constexpr const char* DefaultPath = "Assets/SoundResources.txt";
 
-  // Reads the whole file. A missing file is reported ("Missing Sound Resource File.") and gives
-  // an empty list. Line ends may be "\n" or "\r\n".
+  // Reads the whole file (ReadDataFile). A missing file is reported ("Missing Sound Resource
+  // File.") and gives an empty list, as does one that cannot be read (a pipe, a device, one too
+  // large), reported with why. Line ends may be "\n" or "\r\n".
   explicit SoundResource(const std::string& path = DefaultPath);
 
   const std::vector<std::string>& GetLines() const { return lines; }

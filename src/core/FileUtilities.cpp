@@ -31,22 +31,29 @@ void ReportJsonParseError(const std::string& what, const std::string& problem)
   LogLine(problem);
 }
 
-bool ParseJson(Json::Value& root, const std::string& text, const std::string& what)
+namespace
 {
-  // What jsoncpp would accept beyond the standard, the next save would drop or change: a comment,
-  // a trailing comma, a lone surrogate written back as bytes that are not UTF-8. Refused here.
-  Json::Value parsed;
-  std::string problem;
-  bool read = false;
+// What jsoncpp would accept beyond the standard, the next save would drop or change: a comment,
+// a trailing comma, a lone surrogate written back as bytes that are not UTF-8. Refused here.
+bool ParseStrictly(const std::string& text, Json::Value& parsed, std::string& problem, JsonComments comments)
+{
   try
   {
-    read = StrictJsonReader::Parse(text, MaximumJsonDepth, parsed, problem);
+    return StrictJsonReader::Parse(text, MaximumJsonDepth, parsed, problem, comments);
   }
   catch (const std::exception& exception)
   {
     problem = exception.what();
+    return false;
   }
-  if (!read)
+}
+}  // namespace
+
+bool ParseJson(Json::Value& root, const std::string& text, const std::string& what, JsonComments comments)
+{
+  Json::Value parsed;
+  std::string problem;
+  if (!ParseStrictly(text, parsed, problem, comments))
   {
     ReportJsonParseError(what, problem);
     return false;
@@ -55,28 +62,37 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
   return true;
 }
 
+bool ReadDataFile(const std::string& path, std::string& text, std::string& problem, bool* missing,
+                  std::size_t sizeLimit)
+{
+  return ReadRegularFile(NormalizePath(path), sizeLimit, text, problem, missing);
+}
+
 std::string ReadWholeFile(const std::string& path)
 {
   std::string text;
   std::string problem;
-  ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem);
+  ReadDataFile(path, text, problem);
   return text;
 }
 
-bool ReadJsonFile(Json::Value& root, const std::string& path)
+bool ReadJsonFile(Json::Value& root, const std::string& path, bool* missing, JsonComments comments)
 {
   std::string text;
   std::string problem;
-  bool missing = false;
-  if (!ReadRegularFile(NormalizePath(path), MaximumDataFileSize, text, problem, &missing))
+  bool absent = false;
+  const bool read = ReadDataFile(path, text, problem, &absent);
+  if (missing != nullptr)
+    *missing = absent;
+  if (!read)
   {
-    if (missing)
+    if (absent)
       LogError("Could not open json file: ", path);
     else
       LogError("Could not open json file: ", path, ". ", problem);
     return false;
   }
-  return ParseJson(root, text, path);
+  return ParseJson(root, text, path, comments);
 }
 
 bool WriteFileAtomically(const std::string& text, const std::string& path, std::string* problem)
@@ -88,10 +104,19 @@ bool WriteFileAtomically(const std::string& text, const std::string& path, std::
   return replaced;
 }
 
-bool WriteJsonFile(const Json::Value& root, const std::string& path)
+bool WriteJsonFile(const Json::Value& root, const std::string& path, JsonComments comments)
 {
+  const std::string text = StyledJsonWriter::Write(root);
+  // A file the next start refuses would stop the game or lose the level: the old one is kept.
+  Json::Value readBack;
   std::string problem;
-  if (!WriteFileAtomically(StyledJsonWriter::Write(root), path, &problem))
+  if (!ParseStrictly(text, readBack, problem, comments))
+  {
+    LogError("Failed to open file ", path, " for write. Its new text would not read back, so it was left as it is:");
+    LogLine(problem);
+    return false;
+  }
+  if (!WriteFileAtomically(text, path, &problem))
   {
     LogError("Failed to open file ", path, " for write. ", problem);
     return false;

@@ -28,9 +28,10 @@ struct PlainStringBytes
 constexpr PlainStringBytes PlainInString;
 }  // namespace
 
-bool StrictJsonReader::Parse(std::string_view text, std::size_t maximumDepth, Json::Value& root, std::string& problem)
+bool StrictJsonReader::Parse(std::string_view text, std::size_t maximumDepth, Json::Value& root, std::string& problem,
+                             JsonComments comments)
 {
-  StrictJsonReader reader(text);
+  StrictJsonReader reader(text, comments);
   if (reader.Run(maximumDepth, root))
     return true;
   problem = reader.problem;
@@ -57,12 +58,14 @@ bool StrictJsonReader::Run(std::size_t maximumDepth, Json::Value& root)
       if (open.size() >= maximumDepth)
         return Fail("arrays and objects are nested more than " + std::to_string(maximumDepth) + " deep");
       *slot = Json::Value(first == '{' ? Json::objectValue : Json::arrayValue);
+      ValueStarts(*slot);
       open.push_back(slot);
       ++at;
       SkipSpace();
       if (at < text.size() && text[at] == (first == '{' ? '}' : ']'))
       {
         ++at;
+        ValueEnds(*slot);
         open.pop_back();
       }
       else if (first == '[')
@@ -75,25 +78,26 @@ bool StrictJsonReader::Run(std::size_t maximumDepth, Json::Value& root)
       else
         continue;
     }
-    else if (first == '"')
+    else
     {
-      if (!String(*slot))
+      if (first == '"' ? !String(*slot) : (first == '-' || IsDigit(first)) ? !Number(*slot) : !Literal(*slot))
         return false;
+      ValueStarts(*slot);
+      ValueEnds(*slot);
     }
-    else if (first == '-' || IsDigit(first))
-    {
-      if (!Number(*slot))
-        return false;
-    }
-    else if (!Literal(*slot))
-      return false;
 
     // After a value: a separator, the end of its array or object, or the end of the text.
     for (;;)
     {
       SkipSpace();
       if (open.empty())
-        return at == text.size() || Fail("there is text after the value");
+      {
+        if (at != text.size())
+          return Fail("there is text after the value");
+        if (!commentsBefore.empty())
+          root.setComment(commentsBefore, Json::commentAfter);
+        return true;
+      }
       if (at >= text.size())
         return Fail("the text ends inside an array or object");
       Json::Value& container = *open.back();
@@ -114,6 +118,7 @@ bool StrictJsonReader::Run(std::size_t maximumDepth, Json::Value& root)
       if (next == (inObject ? '}' : ']'))
       {
         ++at;
+        ValueEnds(container);
         open.pop_back();
         continue;
       }
@@ -374,11 +379,87 @@ bool StrictJsonReader::Literal(Json::Value& out)
 void StrictJsonReader::SkipSpace()
 {
   // Styled files are mostly indentation: this loop is the reader's hottest.
-  const char* cursor = text.data() + at;
   const char* const end = text.data() + text.size();
-  while (cursor != end && (*cursor == ' ' || *cursor == '\n' || *cursor == '\r' || *cursor == '\t'))
-    ++cursor;
-  at = static_cast<std::size_t>(cursor - text.data());
+  for (;;)
+  {
+    const char* cursor = text.data() + at;
+    while (cursor != end && (*cursor == ' ' || *cursor == '\n' || *cursor == '\r' || *cursor == '\t'))
+      ++cursor;
+    at = static_cast<std::size_t>(cursor - text.data());
+    if (!keepComments || cursor == end || *cursor != '/' || !SkipComment())
+      return;
+  }
+}
+
+bool StrictJsonReader::SkipComment()
+{
+  const std::size_t start = at;
+  const bool toLineEnd = text.substr(at, 2) == "//";
+  std::size_t end = std::string_view::npos;
+  if (toLineEnd)
+    end = std::min(text.find_first_of("\r\n", at), text.size());
+  else if (text.substr(at, 2) == "/*")
+  {
+    end = text.find("*/", at + 2);
+    if (end == std::string_view::npos)
+    {
+      commentProblem = "a comment is not closed";
+      return false;
+    }
+    end += 2;
+  }
+  else
+  {
+    commentProblem = "a '/' starts no comment (\"//\" or \"/*\")";
+    return false;
+  }
+  // Written back as it stands, so it must be UTF-8; its line ends become "\n", as jsoncpp keeps them.
+  std::string comment;
+  for (std::size_t index = start; index < end;)
+  {
+    unsigned codePoint = 0;
+    const std::size_t from = index;
+    if (!DecodeUtf8(text, index, codePoint))
+    {
+      commentProblem = "a comment is not UTF-8";
+      return false;
+    }
+    if (codePoint != '\r')
+      comment.append(text.data() + from, index - from);
+    else if (index == end || text[index] != '\n')
+      comment += '\n';
+  }
+  at = end;
+  // After a value on its line it belongs to that value; otherwise to the value that follows.
+  const auto hasLineBreak = [](std::string_view part) { return part.find_first_of("\r\n") != std::string_view::npos; };
+  const bool sameLine = lastValue != nullptr && !hasLineBreak(text.substr(lastValueEnd, start - lastValueEnd)) &&
+                        (toLineEnd || !hasLineBreak(text.substr(start, end - start)));
+  if (sameLine)
+  {
+    const std::string earlier = lastValue->getComment(Json::commentAfterOnSameLine);
+    lastValue->setComment(earlier.empty() ? comment : earlier + " " + comment, Json::commentAfterOnSameLine);
+  }
+  else
+    commentsBefore += (commentsBefore.empty() ? "" : "\n") + comment;
+  return true;
+}
+
+void StrictJsonReader::ValueStarts(Json::Value& value)
+{
+  if (!commentsBefore.empty())
+  {
+    value.setComment(commentsBefore, Json::commentBefore);
+    commentsBefore.clear();
+  }
+}
+
+void StrictJsonReader::ValueEnds(Json::Value& value)
+{
+  if (keepComments)
+  {
+    lastValue = &value;
+    lastValueEnd = at;
+  }
 }
 
 bool StrictJsonReader::Fail(const std::string& what)
@@ -386,11 +467,13 @@ bool StrictJsonReader::Fail(const std::string& what)
   const std::size_t end = std::min(at, text.size());
   // Wherever a comment stands, that is the problem to name.
   const bool comment = end < text.size() && text[end] == '/';
+  const char* const commentWhat =
+      !keepComments ? "comments are not part of JSON" : commentProblem != nullptr ? commentProblem : what.c_str();
   const std::string_view before = text.substr(0, end);
   const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
   const std::size_t lastBreak = before.rfind('\n');
   const std::size_t column = end - (lastBreak == std::string_view::npos ? 0 : lastBreak + 1) + 1;
   problem = "* Line " + std::to_string(line) + ", Column " + std::to_string(column) + "\n  " +
-            (comment ? std::string("comments are not part of JSON") : what);
+            (comment ? std::string(commentWhat) : what);
   return false;
 }

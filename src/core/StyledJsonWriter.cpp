@@ -19,8 +19,11 @@ void AppendEscape(std::string& out, unsigned unit)
 std::string StyledJsonWriter::Write(const Json::Value& root)
 {
   StyledJsonWriter writer;
+  writer.WriteCommentBefore(root);
   writer.WriteValue(root);
-  writer.document += '\n';
+  writer.WriteCommentsAfter(root);
+  if (writer.document.back() != '\n')  // a comment after the document ends its own line
+    writer.document += '\n';
   return writer.document;
 }
 
@@ -107,11 +110,14 @@ void StyledJsonWriter::WriteValue(const Json::Value& value)
       indent += std::string(IndentSize, ' ');
       for (std::size_t index = 0; index < members.size(); ++index)
       {
+        const Json::Value& member = value[members[index]];
+        WriteCommentBefore(member);
         WriteWithIndent(QuotedText(members[index]));
         document += " : ";
-        WriteValue(value[members[index]]);
+        WriteValue(member);
         if (index + 1 < members.size())
           document += ',';
+        WriteCommentsAfter(member);
       }
       indent.resize(indent.size() - IndentSize);
       WriteWithIndent("}");
@@ -135,6 +141,7 @@ void StyledJsonWriter::WriteArray(const Json::Value& value)
     const bool hasChildValues = !childValues.empty();
     for (Json::ArrayIndex index = 0; index < size; ++index)
     {
+      WriteCommentBefore(value[index]);
       if (hasChildValues)
         WriteWithIndent(childValues[index]);
       else
@@ -144,6 +151,7 @@ void StyledJsonWriter::WriteArray(const Json::Value& value)
       }
       if (index + 1 < size)
         document += ',';
+      WriteCommentsAfter(value[index]);
     }
     indent.resize(indent.size() - IndentSize);
     WriteWithIndent("]");
@@ -176,13 +184,48 @@ bool StyledJsonWriter::IsMultilineArray(const Json::Value& value)
     std::size_t lineLength = 4 + (size - 1) * 2;  // "[ " + ", " between + " ]"
     for (Json::ArrayIndex index = 0; index < size; ++index)
     {
+      // A comment runs to the end of its line or stands on lines of its own.
+      multiline = multiline || HasComment(value[index]);
       WriteValue(value[index]);
       lineLength += childValues[index].size();
     }
     addChildValues = false;
-    multiline = lineLength >= RightMargin;
+    multiline = multiline || lineLength >= RightMargin;
   }
   return multiline;
+}
+
+bool StyledJsonWriter::HasComment(const Json::Value& value)
+{
+  return value.hasComment(Json::commentBefore) || value.hasComment(Json::commentAfterOnSameLine) ||
+         value.hasComment(Json::commentAfter);
+}
+
+void StyledJsonWriter::WriteCommentBefore(const Json::Value& value)
+{
+  if (!value.hasComment(Json::commentBefore))
+    return;
+  // On lines of its own above the value (above the member's name), each comment line indented as
+  // the value is; the lines inside a "/* */" stay as they were typed.
+  if (!document.empty())
+    document += '\n';
+  WriteIndent();
+  const std::string comment = value.getComment(Json::commentBefore);
+  for (std::size_t index = 0; index < comment.size(); ++index)
+  {
+    document += comment[index];
+    if (comment[index] == '\n' && index + 1 < comment.size() && comment[index + 1] == '/')
+      document += indent;
+  }
+  document += '\n';
+}
+
+void StyledJsonWriter::WriteCommentsAfter(const Json::Value& value)
+{
+  if (value.hasComment(Json::commentAfterOnSameLine))
+    document += " " + value.getComment(Json::commentAfterOnSameLine);
+  if (value.hasComment(Json::commentAfter))
+    document += "\n" + value.getComment(Json::commentAfter) + "\n";
 }
 
 void StyledJsonWriter::PushValue(const std::string& text)

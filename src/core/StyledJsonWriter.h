@@ -28,6 +28,9 @@ private:
   void WriteValue(const Json::Value& value);
   void WriteArray(const Json::Value& value);
   bool IsMultilineArray(const Json::Value& value);
+  static bool HasComment(const Json::Value& value);
+  void WriteCommentBefore(const Json::Value& value);
+  void WriteCommentsAfter(const Json::Value& value);
   void PushValue(const std::string& text);
   void WriteIndent();
   void WriteWithIndent(const std::string& text);

@@ -59,6 +59,15 @@ public:
   // parent whose box (the sprite's frame size, else 15 x 15) holds the point, the nearest, a later
   // one replacing it when within 1.0 of the best distance. Empty when there is none.
   static Handle<GameObject> FindObjectAt(Space& space, glm::vec2 worldPosition);
+  // The object list's "New Object": an object of the prefab, named "New Object", where the editor
+  // camera looks, held by the current tool; saved with the level unless the game is running.
+  void CreateObjectFromPrefab(const std::string& prefabName, Space* space);
+
+  // The object window's "Delete": the object goes at once, its children stay where they are.
+  void DeleteObject(Handle<GameObject> object);
+  // The inspector's "Delete" on one component of the object, after the component list was drawn:
+  // the component goes at once. The Transform stays, with a warning.
+  void DeleteComponent(GameObject& object, const Component* component);
 
   EditorTool* GetCurrentTool() const { return currentTool; }
   void SetCurrentTool(EditorTool* tool) { currentTool = tool; }
@@ -94,8 +103,6 @@ private:
   void DrawObjectsWindow();
   void DrawObjectNode(const Handle<GameObject>& object, bool topLevel);
   void DrawObjectWindow();
-  void CreateObjectFromPrefab(const std::string& prefabName, Space* space);
-  void DeleteObject(Handle<GameObject> object);
   void PickInViewport();
   void DragSelected(GameObject& object);
   void DrawMoveGizmo(glm::vec2 position, float size, float scale, Space* space, bool* hitX, bool* hitY,

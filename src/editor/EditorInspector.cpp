@@ -90,20 +90,24 @@ void Editor::DrawObjectInspector(GameObject& object)
       DrawComponentMembers(*component, false);
     ImGui::PopID();
   }
-  if (marked == nullptr)
-    return;
+  if (marked != nullptr)
+    DeleteComponent(object, marked);
+}
+
+void Editor::DeleteComponent(GameObject& object, const Component* component)
+{
   // Every other component of the object may hold its Transform.
-  if (marked->GetTypeId() == Transform::TypeId)
+  if (component != nullptr && component->GetTypeId() == Transform::TypeId)
   {
     LogWarning("The Transform of \"", object.GetName(), "\" stays: every object has one.");
     return;
   }
   for (auto entry = object.GetComponents().begin(); entry != object.GetComponents().end(); ++entry)
   {
-    if (entry->second == marked)
+    if (entry->second == component)
     {
       object.RemoveComponent(entry);
-      break;
+      return;
     }
   }
 }

@@ -88,6 +88,7 @@ void Input::BeginFrame()
   keys.Advance();
   mouseButtons.Advance();
   wheel = 0;
+  mouseMovedThisFrame = false;
   closeRequested = false;
   focusedAtFrameStart = focused;
   // Sampled once, before the events: a widget that becomes active during the frame takes the
@@ -112,6 +113,7 @@ void Input::HandleEvent(const SDL_Event& event)
   case SDL_MOUSEMOTION:
     mousePosition = glm::vec2(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
     mouseMotion = glm::vec2(static_cast<float>(event.motion.xrel), static_cast<float>(event.motion.yrel));
+    mouseMovedThisFrame = true;
     break;
   case SDL_MOUSEBUTTONDOWN:
   case SDL_MOUSEBUTTONUP:

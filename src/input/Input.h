@@ -67,6 +67,8 @@ public:
   glm::vec2 GetMousePosition() const { return mousePosition; }  // window pixels
   // The relative motion of the last motion event; it stays while the mouse stands still.
   glm::vec2 GetMouseDelta() const { return mouseMotion; }
+  // Whether any mouse-motion event came in this frame (the motion above stays after one).
+  bool HasMouseMovedThisFrame() const { return mouseMovedThisFrame; }
 
   // Slots 0..3; a slot out of range or without a controller reads 0 / false.
   float GetControllerAxis(int slot, int axis) const;
@@ -101,6 +103,7 @@ private:
   ButtonStates<KeyCount> keys;
   glm::vec2 mousePosition{0.0f, 0.0f};
   glm::vec2 mouseMotion{0.0f, 0.0f};
+  bool mouseMovedThisFrame = false;
   ButtonStates<MouseButtonCount> mouseButtons;
   std::array<glm::vec2, MouseButtonCount> pressPositions{};
   std::array<glm::vec2, MouseButtonCount> releasePositions{};

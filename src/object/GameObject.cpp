@@ -7,6 +7,7 @@
 #include "object/ObjectRecordReader.h"
 #include "object/ObjectRecordWriter.h"
 #include "object/Space.h"
+#include "object/SpacePhysics.h"
 #include "object/Transform.h"
 #include "object/UnreadRecordParts.h"
 
@@ -102,6 +103,10 @@ void GameObject::RemoveComponent(ComponentMap::const_iterator position)
   if (component == transform)
     transform = nullptr;
   component->OnDestroy();
+  // The physics keeps plain pointers to the Transform, body and collider of its objects.
+  if (space != nullptr)
+    if (SpacePhysics* physics = space->GetPhysics())
+      physics->RemoveComponent(id, component);
   components.erase(position);
   for (auto slot = byTypeId.begin(); slot != byTypeId.end(); ++slot)
   {

@@ -82,7 +82,8 @@ public:
   // Stores a component the caller made under its type name and makes this object its owner.
   // A type already present is reported and the new component is deleted.
   Component* AttachComponent(Component* component);
-  // Ends one component (editor use): OnDestroy, delete, erase.
+  // Ends one component (editor use): OnDestroy, the space's physics forgets it, erase, delete.
+  // Whoever worked with it holds it in a LivePointer and finds it gone.
   void RemoveComponent(ComponentMap::const_iterator position);
 
   // Stops every event to the object, returns its id, calls OnDestroy on each component in name
@@ -99,7 +100,7 @@ public:
   // The "uuid" of the record the object was loaded from; a save keeps it where it can, so the
   // records it could not build still find their parents and children, and files change less.
   const std::optional<std::int32_t>& GetFileUuid() const { return fileUuid; }
-  void SetFileUuid(std::int32_t uuid) { fileUuid = uuid; }
+  void SetFileUuid(std::optional<std::int32_t> uuid) { fileUuid = uuid; }
   // What its record held that the object could not take, for the next save; null when nothing.
   const UnreadRecordParts& GetUnreadParts() const { return unreadParts; }
   UnreadRecordParts& EditUnreadParts() { return unreadParts; }

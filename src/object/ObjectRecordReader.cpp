@@ -104,10 +104,14 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
     return Result::NoRoom;
   if (uuids != nullptr)
   {
-    // Children naming a shared uuid can reach only one of its objects: the later one.
+    // Children naming a shared uuid can reach only one of its objects: the later one. The earlier
+    // gives the number up, so that a save hands it to the object those entries name.
     if (const auto earlier = uuids->find(uuid); earlier != uuids->end() && earlier->second.IsValid())
+    {
       LogError("The object records ", Quoted(earlier->second->GetName()), " and ", Quoted(name),
                " share the \"uuid\" ", uuid, "; children naming it go to ", Quoted(name), ".");
+      earlier->second->SetFileUuid(std::nullopt);
+    }
     (*uuids)[uuid] = object;
     built->SetFileUuid(uuid);
   }

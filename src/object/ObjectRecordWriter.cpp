@@ -1,5 +1,6 @@
 #include "object/ObjectRecordWriter.h"
 
+#include "core/JsonFields.h"
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -32,6 +33,15 @@ void ObjectRecordWriter::ClaimFileUuid(const GameObject& object)
   const std::optional<std::int32_t>& uuid = object.GetFileUuid();
   if (uuid.has_value() && taken.insert(*uuid).second)
     uuids.emplace(&object, *uuid);
+}
+
+void ObjectRecordWriter::ReserveKeptChildren(const GameObject& object)
+{
+  for (const Json::Value& entry : object.GetUnreadParts().KeptChildren())
+  {
+    if (const Json::Value& who = FieldOf(entry, "who"); who.isInt())
+      Reserve(who.asInt());
+  }
 }
 
 std::int32_t ObjectRecordWriter::UuidOf(const GameObject* object)

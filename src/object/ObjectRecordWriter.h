@@ -26,6 +26,10 @@ public:
   // too, but an object met earlier without one might have been handed that number).
   void Reserve(std::int32_t uuid);
   void ClaimFileUuid(const GameObject& object);
+  // After every object has claimed its own: the numbers the object's kept child entries name.
+  // Those name no object of the level (a record deleted by hand or skipped), and must go on naming
+  // none: a new object taking one would become that parent's child at the next load.
+  void ReserveKeptChildren(const GameObject& object);
 
   // The object's uuid in this save, handed out on first request.
   std::int32_t UuidOf(const GameObject* object);

@@ -8,10 +8,10 @@
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
+#include "object/LevelParenting.h"
 #include "object/ObjectEvents.h"
 #include "object/ObjectRecordReader.h"
 #include "object/ObjectRecordWriter.h"
-#include "object/Transform.h"
 #include "object/UnreadRecordParts.h"
 #include "platform/Assert.h"
 #include "platform/Paths.h"
@@ -38,63 +38,6 @@ bool ExistsAt(const std::string& path)
 {
   std::error_code error;
   return std::filesystem::exists(std::filesystem::symlink_status(NormalizePath(path), error));
-}
-
-// Links the children of one record to their parent. A "children" of the wrong kind, an entry
-// without an integer "who", or a "who" that names no built object links nothing and is reported;
-// the rest of the level loads, and the parent keeps the entry for the next save (it may name a
-// record that was not built). Records that were skipped have been reported as they were read.
-void ParentChildren(GameObject& parentObject, const Json::Value& children, const ObjectRecordReader::UuidMap& uuids,
-                    const std::string& path)
-{
-  if (children.isArray() && children.empty())
-    return;
-  const std::string& parentName = parentObject.GetName();
-  if (!children.isArray())
-  {
-    LogError(path, ": the \"children\" of \"", parentName, "\" are not an array; none is linked.");
-    return;
-  }
-  Transform* parent = parentObject.GetTransform();
-  for (const Json::Value& entry : children)
-  {
-    const Json::Value& who = FieldOf(entry, "who");
-    if (!who.isInt())
-    {
-      LogError(path, ": a child entry of \"", parentName, "\" has no integer \"who\"; it is skipped.");
-      parentObject.EditUnreadParts().KeepChild(entry);
-      continue;
-    }
-    const auto childEntry = uuids.find(who.asInt());
-    if (childEntry == uuids.end() || !childEntry->second.IsValid())
-    {
-      LogError(path, ": the child ", who.asInt(), " of \"", parentName,
-               "\" names no object of the level; it is skipped.");
-      parentObject.EditUnreadParts().KeepChild(entry);
-      continue;
-    }
-    Transform* child = childEntry->second->GetTransform();
-    if (parent == nullptr || child == nullptr)
-    {
-      parentObject.EditUnreadParts().KeepChild(entry);
-      continue;
-    }
-    Transform* earlierParent = child->GetParent();
-    if (!child->AttachToParent(parent))
-    {
-      LogError("\"", childEntry->second->GetName(), "\" is not made a child of \"", parentName,
-               "\": it would become its own ancestor.");
-      parentObject.EditUnreadParts().KeepChild(entry);
-      continue;
-    }
-    if (earlierParent != nullptr && earlierParent != parent)
-    {
-      const GameObject* earlier = earlierParent->GetGameObject();
-      LogError(path, ": \"", childEntry->second->GetName(), "\" is listed as a child of \"",
-               (earlier != nullptr ? earlier->GetName() : std::string()), "\" and of \"", parentName,
-               "\"; the later one keeps it.");
-    }
-  }
 }
 }  // namespace
 
@@ -231,11 +174,13 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
     }
   }
   // Pass 2: parenting only links; stored values are from now on relative to the parent.
+  LevelParenting parenting(built, uuids, path);
   for (const auto& [parent, children] : parents)
   {
     if (GameObject* parentObject = parent.Get())
-      ParentChildren(*parentObject, *children, uuids, path);
+      parenting.Read(*parentObject, *children);
   }
+  parenting.Link();
   // Pass 3: every object of the space wakes, in id order. The list is taken first: objects made
   // while waking (spawned children) are woken by whoever made them and must not wake twice.
   std::vector<Handle<GameObject>> toWake;
@@ -283,6 +228,8 @@ bool Space::SaveLevel(const std::string& path, bool replaceUnreadFile)
       writer.ClaimFileUuid(*candidate);
     }
   }
+  for (const GameObject* object : saved)
+    writer.ReserveKeptChildren(*object);
   Json::Value objects(Json::arrayValue);
   for (GameObject* object : saved)
   {

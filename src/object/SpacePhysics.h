@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+class Component;
 class GameObject;
 class Space;
 class Transform;
@@ -25,6 +26,9 @@ public:
   virtual void AddTransform(Transform* transform, const Handle<GameObject>& object) = 0;
   // Called before the space deletes the object; an id without a record is ignored.
   virtual void RemoveObject(std::uint32_t objectId) = 0;
+  // The object lost one component (the editor removes single components): whatever the physics
+  // kept of it goes before it is deleted.
+  virtual void RemoveComponent(std::uint32_t objectId, const Component* component) = 0;
   // Refiles the object at its present position (dt 0 when it was moved by hand).
   virtual void UpdateObject(std::uint32_t objectId, float dt) = 0;
 

@@ -69,12 +69,10 @@ void Transform::OnDestroy()
 
 void Transform::Unlink()
 {
-  // The children keep their local values, which from now on count as world values.
-  for (Transform* child : children)
-  {
-    child->parent = nullptr;
-    child->InvalidateWorld();
-  }
+  // A child that outlives its parent stays where it was, turned and sized as it was: its world
+  // placement becomes its own. Read as world values, its local ones would drop it by the origin.
+  for (Transform* child : std::vector<Transform*>(children))
+    child->SetParent(nullptr);
   children.clear();
   if (parent != nullptr)
     parent->RemoveChild(this);

@@ -60,6 +60,12 @@ void UnreadRecordParts::KeepChild(const Json::Value& entry)
   Made().children.append(entry);
 }
 
+const Json::Value& UnreadRecordParts::KeptChildren() const
+{
+  static const Json::Value none(Json::arrayValue);
+  return parts != nullptr && parts->children.isArray() ? parts->children : none;
+}
+
 void UnreadRecordParts::MergeInto(GameObject& object, Json::Value& record) const
 {
   if (parts == nullptr)

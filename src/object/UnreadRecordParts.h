@@ -29,6 +29,8 @@ public:
                         const Json::Value& valueInstead);
   // An entry of "children" that made no object a child of this one.
   void KeepChild(const Json::Value& entry);
+  // The kept entries, in file order (an empty array when there are none).
+  const Json::Value& KeptChildren() const;
 
   // Empty costs nothing to make or keep: every object of a level has one.
   bool IsEmpty() const { return parts == nullptr; }

@@ -170,6 +170,28 @@ void PhysicsModule::RemoveObject(std::uint32_t objectId)
   freeEntries.push_back(entry);
 }
 
+void PhysicsModule::RemoveComponent(std::uint32_t objectId, const Component* component)
+{
+  PhysicsObject* entry = Find(objectId);
+  if (entry == nullptr || component == nullptr)
+    return;
+  if (entry->collider == component)
+  {
+    // Out of the grid and the pairs: nothing may find the shape any more.
+    grid.Remove(entry->gridRecord);
+    if (entry->isStatic)
+      pairs.StaticsChanged();
+    entry->collider = nullptr;
+    SetStatic(*entry, false);
+  }
+  if (entry->rigidbody == component)
+    entry->SetRigidbody(nullptr);
+  if (entry->transform == component)
+    entry->transform = nullptr;
+  if (entry->collider == nullptr && entry->rigidbody == nullptr)
+    RemoveObject(objectId);
+}
+
 PhysicsObject* PhysicsModule::NewEntry(const Handle<GameObject>& object, std::uint32_t id)
 {
   if (freeEntries.empty())

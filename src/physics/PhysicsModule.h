@@ -66,6 +66,9 @@ public:
   void AddCollider(Collider* collider, const Handle<GameObject>& object);
   // Unlinks and erases the object's record; an id without one is ignored.
   void RemoveObject(std::uint32_t objectId) override;
+  // The record forgets the component when it is its Transform, body or collider; a record left
+  // with neither body nor collider goes, as one that never had them is not kept.
+  void RemoveComponent(std::uint32_t objectId, const Component* component) override;
   // Refiles the object in the grid at its present position (the space calls it with dt 0 when
   // an object is moved by hand).
   void UpdateObject(std::uint32_t objectId, float dt) override;

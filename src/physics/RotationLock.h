@@ -1,6 +1,7 @@
 #pragma once
 // Keeps an object upright: while locked, contacts and torques cannot turn its Rigidbody, and any
 // rotation left by other code is snapped back to 0 on the next update.
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class Rigidbody;
@@ -20,6 +21,6 @@ public:
 
   bool locked = true;
   Transient<Transform*> transform = nullptr;
-  Transient<Rigidbody*> rigidbody = nullptr;
+  Transient<LivePointer<Rigidbody>> rigidbody;
   float savedInvMomentInertia = 0.0f;
 };

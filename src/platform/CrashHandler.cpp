@@ -8,6 +8,7 @@
 #include <exception>
 #include <execinfo.h>  // Required for: backtrace(), backtrace_symbols_fd()
 #include <fcntl.h>     // Required for: open()
+#include <ucontext.h>  // Required for: ucontext_t, the registers where the fault happened
 #include <unistd.h>    // Required for: write(), read(), close()
 
 namespace
@@ -115,7 +116,157 @@ void CopyFile(int destination, const char* path)
   close(source);
 }
 
-void WriteReport(int signal, const siginfo_t* info)
+// Whether the address lies in a mapping of the process with that permission ('r' or 'x'), read
+// from /proc/self/maps line by line ("start-end perms ..."), with no allocation.
+bool IsMapped(std::uintptr_t address, char permission)
+{
+  const int maps = open("/proc/self/maps", O_RDONLY | O_CLOEXEC);
+  if (maps < 0)
+    return false;
+  const int permissionColumn = permission == 'x' ? 2 : 0;
+  // The fields of the line being read: 0 start, 1 end, 2 permissions, 3 the rest.
+  int field = 0;
+  int permissionAt = 0;
+  std::uintptr_t start = 0;
+  std::uintptr_t end = 0;
+  bool permitted = false;
+  bool found = false;
+  char buffer[4096];
+  ssize_t count = 0;
+  while (!found && (count = read(maps, buffer, sizeof(buffer))) > 0)
+  {
+    for (ssize_t at = 0; at < count && !found; ++at)
+    {
+      const char character = buffer[at];
+      if (character == '\n')
+      {
+        found = permitted && start <= address && address < end;
+        field = 0;
+        permissionAt = 0;
+        start = end = 0;
+        permitted = false;
+      }
+      else if (field < 2 && character == (field == 0 ? '-' : ' '))
+        ++field;
+      else if (field < 2)
+      {
+        const int digit = character >= 'a' ? character - 'a' + 10 : character - '0';
+        std::uintptr_t& value = field == 0 ? start : end;
+        value = value * 16 + static_cast<std::uintptr_t>(digit);
+      }
+      else if (field == 2)
+      {
+        if (character == ' ')
+          field = 3;
+        else if (permissionAt++ == permissionColumn)
+          permitted = character == permission;
+      }
+    }
+  }
+  close(maps);
+  return found;
+}
+
+// The registers of the interrupted code that the report needs. When a call jumped to an address
+// that holds no code, the caller is where that call would have returned.
+struct FaultPlace
+{
+  std::uintptr_t programCounter = 0;
+  std::uintptr_t returnAddress = 0;
+};
+
+#if defined(__x86_64__)
+constexpr bool RegistersKnown = true;
+
+FaultPlace PlaceOf(const ucontext_t& context)
+{
+  FaultPlace place;
+  place.programCounter = static_cast<std::uintptr_t>(context.uc_mcontext.gregs[REG_RIP]);
+  // Right after a call the stack's top holds the return address.
+  const auto stackTop = static_cast<std::uintptr_t>(context.uc_mcontext.gregs[REG_RSP]);
+  if (IsMapped(stackTop, 'r'))
+    place.returnAddress = *reinterpret_cast<const std::uintptr_t*>(stackTop);
+  return place;
+}
+
+// Makes the interrupted code look as if the call to a bad address had returned already, so that
+// unwinding through the signal frame goes on from the caller.
+void ReturnFromBadCall(ucontext_t& context)
+{
+  context.uc_mcontext.gregs[REG_RIP] = *reinterpret_cast<const greg_t*>(context.uc_mcontext.gregs[REG_RSP]);
+  context.uc_mcontext.gregs[REG_RSP] += static_cast<greg_t>(sizeof(std::uintptr_t));
+}
+#elif defined(__aarch64__)
+constexpr bool RegistersKnown = true;
+
+FaultPlace PlaceOf(const ucontext_t& context)
+{
+  FaultPlace place;
+  place.programCounter = static_cast<std::uintptr_t>(context.uc_mcontext.pc);
+  place.returnAddress = static_cast<std::uintptr_t>(context.uc_mcontext.regs[30]);  // the link register
+  return place;
+}
+
+void ReturnFromBadCall(ucontext_t& context)
+{
+  context.uc_mcontext.pc = context.uc_mcontext.regs[30];
+}
+#else
+constexpr bool RegistersKnown = false;
+
+FaultPlace PlaceOf(const ucontext_t&)
+{
+  return FaultPlace();
+}
+
+void ReturnFromBadCall(ucontext_t&) {}
+#endif
+
+void WriteFrame(int file, std::uintptr_t address)
+{
+  void* frame[1] = {reinterpret_cast<void*>(address)};
+  backtrace_symbols_fd(frame, 1, file);
+}
+
+// The frames from the one that faulted outwards. The unwinder goes through the handler's own
+// frames and the signal frame into the interrupted code; those first frames say nothing of the
+// crash and are left out. A fault in a call to a bad address (a dead object's virtual function)
+// leaves nothing to unwind at that address: the walk starts at the caller instead.
+void WriteBacktrace(int file, void* signalContext)
+{
+  void* frames[128];
+  if (signalContext == nullptr || !RegistersKnown)
+  {
+    backtrace_symbols_fd(frames, backtrace(frames, 128), file);
+    return;
+  }
+  ucontext_t& context = *static_cast<ucontext_t*>(signalContext);
+  const ucontext_t interrupted = context;
+  const FaultPlace place = PlaceOf(context);
+  std::uintptr_t start = place.programCounter;
+  // A null function pointer or virtual function slot is the common case: address 0.
+  if (!IsMapped(start, 'x') && IsMapped(place.returnAddress, 'x'))
+  {
+    WriteFrame(file, start);
+    ReturnFromBadCall(context);
+    start = place.returnAddress;
+  }
+  const int frameCount = backtrace(frames, 128);
+  // As it was: a core file shows the registers of the fault.
+  context = interrupted;
+  int first = 0;
+  while (first < frameCount && reinterpret_cast<std::uintptr_t>(frames[first]) != start)
+    ++first;
+  if (first == frameCount)
+  {
+    // The unwinder did not reach the interrupted code: the faulting frame alone, then what it found.
+    WriteFrame(file, start);
+    first = 0;
+  }
+  backtrace_symbols_fd(frames + first, frameCount - first, file);
+}
+
+void WriteReport(int signal, const siginfo_t* info, void* signalContext)
 {
   const int file = open(CrashHandler::ReportFileName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (file < 0)
@@ -144,21 +295,19 @@ void WriteReport(int signal, const siginfo_t* info)
     WriteText(file, "\n");
   }
   WriteText(file, "\nBacktrace:\n");
-  void* frames[128];
-  const int frameCount = backtrace(frames, 128);
-  backtrace_symbols_fd(frames, frameCount, file);
+  WriteBacktrace(file, signalContext);
   WriteText(file, "\nMemory map:\n");
   CopyFile(file, "/proc/self/maps");
   close(file);
 }
 
-void OnCrashSignal(int signal, siginfo_t* info, void*)
+void OnCrashSignal(int signal, siginfo_t* info, void* context)
 {
   // A second fault while reporting (or in another thread) must not loop: it only ends the process.
   if (reporting == 0)
   {
     reporting = 1;
-    WriteReport(signal, info);
+    WriteReport(signal, info, context);
   }
   // Back to the default action, then raise again: the process ends as the crash it was. The signal
   // is blocked inside this handler, so it is delivered as soon as the handler returns.

@@ -1,6 +1,8 @@
 #include "platform/FileReplacement.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>  // Required for: std::from_chars (a process id in a name, without exceptions)
 #include <csignal>  // Required for: kill(pid, 0) to ask whether a process lives
 #include <cstring>
 #include <filesystem>
@@ -15,10 +17,36 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// "<name>.tmp<pid>-XXXXXX": the pid tells a later save whether the writer still lives.
+// "<name>.tmp<pid>-XXXXXX": the pid tells a later save whether the writer still lives, and
+// mkostemp puts six letters or digits in place of the X's.
 std::string TemporaryPrefix(const fs::path& target)
 {
   return target.filename().string() + ".tmp";
+}
+constexpr char RandomPart[] = "-XXXXXX";
+constexpr std::size_t RandomLength = sizeof(RandomPart) - 2;
+
+bool IsLetterOrDigit(char character)
+{
+  return (character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z') ||
+         (character >= '0' && character <= '9');
+}
+
+// The writer of a name this file's saves make, or 0 for any other name: a file of a person's that
+// merely looks alike ("GameSettings.tmp4194100-my-notes") is none of ours.
+pid_t WriterOfTemporary(const std::string& name, const std::string& prefix)
+{
+  const std::size_t digitsStart = prefix.size();
+  if (name.size() <= digitsStart + RandomLength + 1 || name.compare(0, digitsStart, prefix) != 0)
+    return 0;
+  const std::size_t dash = name.size() - RandomLength - 1;
+  if (name[dash] != '-' || !std::all_of(name.begin() + dash + 1, name.end(), IsLetterOrDigit) ||
+      name[digitsStart] == '0')
+    return 0;
+  // A process id as std::to_string writes it: digits only, no leading zero, within pid_t.
+  pid_t writer = 0;
+  const std::from_chars_result read = std::from_chars(name.data() + digitsStart, name.data() + dash, writer);
+  return read.ec == std::errc() && read.ptr == name.data() + dash ? writer : 0;
 }
 
 std::string Because(const char* what, int error)
@@ -34,15 +62,12 @@ void RemoveStaleTemporaries(const fs::path& target)
   std::vector<fs::path> stale;
   for (const fs::directory_entry& entry : fs::directory_iterator(target.parent_path(), error))
   {
-    const std::string name = entry.path().filename().string();
-    if (name.compare(0, prefix.size(), prefix) != 0)
+    // mkostemp makes a regular file; a link or anything else of that name was put there by someone.
+    const pid_t writer = WriterOfTemporary(entry.path().filename().string(), prefix);
+    std::error_code kindError;
+    if (writer <= 0 || !entry.is_regular_file(kindError) || entry.is_symlink(kindError))
       continue;
-    const std::size_t dash = name.find('-', prefix.size());
-    if (dash == std::string::npos || dash == prefix.size() ||
-        name.find_first_not_of("0123456789", prefix.size()) != dash)
-      continue;
-    const long writer = std::stol(name.substr(prefix.size(), dash - prefix.size()));
-    if (writer == static_cast<long>(getpid()) || (kill(static_cast<pid_t>(writer), 0) != 0 && errno == ESRCH))
+    if (writer == getpid() || (kill(writer, 0) != 0 && errno == ESRCH))
       stale.push_back(entry.path());
   }
   for (const fs::path& path : stale)
@@ -156,7 +181,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& text, std::
 
   RemoveStaleTemporaries(target);
   std::string temporary =
-      (target.parent_path() / (TemporaryPrefix(target) + std::to_string(getpid()) + "-XXXXXX")).string();
+      (target.parent_path() / (TemporaryPrefix(target) + std::to_string(getpid()) + RandomPart)).string();
   // Exclusive creation under a random name: whatever already has that name makes this fail.
   const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
   if (descriptor < 0)

@@ -10,7 +10,8 @@
 //     lets write anything) and one with several names (hard links) are refused, untouched;
 //   - data is flushed to the disk before the rename, and the folder after it;
 //   - a target that is a link is saved through the link, which stays a link;
-//   - temporary files that a killed save of the same target left behind are removed.
+//   - temporary files that a killed save of the same target left behind are removed: regular files
+//     named exactly as its saves name them, whose writing process is gone; nothing else.
 #include <string>
 
 // True when the file now holds `text`. Otherwise the file is as it was, and `problem` says why in

@@ -1,7 +1,5 @@
 #include "platform/RegularFile.h"
 
-#include "platform/TerminationSignal.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -78,11 +76,6 @@ bool ReadRegularFile(const std::string& path, std::size_t sizeLimit, std::string
   std::size_t filled = 0;
   for (;;)
   {
-    if (TerminationSignal::IsRequested())
-    {
-      problem = "The program is ending, so it was not read.";
-      return false;
-    }
     if (filled == contents.size())
     {
       if (contents.size() > sizeLimit)

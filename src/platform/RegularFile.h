@@ -1,8 +1,9 @@
 #pragma once
 // Reads the whole of a data file, and only of a regular file: a pipe waiting at that name would
 // block the read for good, and a link to a device such as /dev/zero would be read until memory
-// runs out. A file over the size limit is refused before it is read, and a request to end the
-// program (SIGTERM, Ctrl+C) ends a read that is under way.
+// runs out. A file over the size limit is refused before it is read. What remains is a bounded
+// read, so a request to end the program (SIGTERM, Ctrl+C) lets it finish: the frame loop ends the
+// program, and a file is never reported as unreadable because a stop was asked for.
 #include <cstddef>
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "render/Framebuffer.h"
 
+#include "render/Renderbuffer.h"
 #include "render/Texture.h"
 
 namespace Graphics
@@ -28,6 +29,11 @@ void Framebuffer::AttachTexture(const Texture* texture, GLenum attachment)
 {
   attachments.push_back(attachment);
   glFramebufferTexture2D(GL_FRAMEBUFFER, attachment, GL_TEXTURE_2D, texture != nullptr ? texture->GetId() : 0, 0);
+}
+
+void Framebuffer::AttachRenderbuffer(const Renderbuffer* renderbuffer, GLenum attachment)
+{
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, renderbuffer->GetId());
 }
 
 void Framebuffer::SetDrawBuffers() const

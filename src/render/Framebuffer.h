@@ -8,6 +8,7 @@
 namespace Graphics
 {
 class Texture;
+class Renderbuffer;
 
 class Framebuffer
 {
@@ -20,12 +21,14 @@ public:
   void Bind() const;
   static void BindDefault();
   void AttachTexture(const Texture* texture, GLenum attachment);
+  // Attaches a depth or stencil buffer; it does not enter the colour list.
+  void AttachRenderbuffer(const Renderbuffer* renderbuffer, GLenum attachment);
   void SetDrawBuffers() const;
   // Binds this framebuffer with the texture as its one colour attachment, the list emptied first.
   void DrawInto(const Texture* texture);
   GLuint GetId() const { return id; }
 
-  // Emptied by DrawInto before it attaches its texture.
+  // Emptied by DrawInto, and by a pass before it attaches its target anew.
   std::vector<GLenum> attachments;
 
 private:

@@ -9,6 +9,7 @@
 #include "render/LightPass.h"
 #include "render/LightPolygonPass.h"
 #include "render/ParticleSystemRenderer.h"
+#include "render/Renderbuffer.h"
 #include "render/ResourceManagerTwo.h"
 #include "render/RowsMatrix.h"
 #include "render/Shader.h"
@@ -521,6 +522,17 @@ void Graphics::ClearTexture(Texture* texture)
 {
   texture->BindAsTarget();
   glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void Graphics::ClearDepth(Renderbuffer* depth, Framebuffer* framebuffer)
+{
+  framebuffer->Bind();
+  framebuffer->attachments.clear();
+  framebuffer->AttachRenderbuffer(depth, GL_DEPTH_ATTACHMENT);
+  framebuffer->SetDrawBuffers();
+  glClear(GL_DEPTH_BUFFER_BIT);
+  framebuffer->attachments.clear();
+  Framebuffer::BindDefault();
 }
 
 // --- Matrices ----------------------------------------------------------------------------------

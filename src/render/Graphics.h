@@ -32,6 +32,8 @@ struct SDL_Window;
 
 namespace Graphics
 {
+class Framebuffer;
+class Renderbuffer;
 class Shader;
 class Texture;
 
@@ -142,6 +144,8 @@ public:
   void PresentTexture(Texture* texture);
   // Clears to the current clear colour.
   static void ClearTexture(Texture* texture);
+  // Clears to the current depth clear value, through `framebuffer` with `depth` attached.
+  static void ClearDepth(Renderbuffer* depth, Framebuffer* framebuffer);
 
   // --- Matrices ------------------------------------------------------------------------------
   // A 2D affine matrix (glm, acting on column vectors (x, y, 1), translation in m[2]) written

@@ -1,10 +1,12 @@
 #include "render/InstancedRenderPass.h"
 
-#include "core/FileUtilities.h"
+#include "render/Framebuffer.h"
 #include "render/Graphics.h"
 #include "render/InstanceBuffer.h"
 #include "render/InstanceData.h"
 #include "render/Layer.h"
+#include "render/Renderbuffer.h"
+#include "render/ResourceManagerTwo.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
 #include "render/UnitQuad.h"
@@ -29,8 +31,12 @@ void InstanceAttribute(GLuint index, GLint components, std::size_t offset)
 
 InstancedRenderPass::InstancedRenderPass(Texture* atlasTexture) : Pass(Order), atlas(atlasTexture)
 {
-  const std::string vertexSource = ReadWholeFile("Assets/Shaders/atlass.vs");
-  const std::string fragmentSource = ReadWholeFile("Assets/Shaders/atlass.frag");
+  // A stage that cannot be read is reported and counted; the program is still made (it will not
+  // link), so the pass stays whole until the session stops in order.
+  std::string vertexSource;
+  std::string fragmentSource;
+  ResourceManagerTwo::ReadShaderSource("Assets/Shaders/atlass.vs", vertexSource);
+  ResourceManagerTwo::ReadShaderSource("Assets/Shaders/atlass.frag", fragmentSource);
   shader = std::make_unique<Shader>(vertexSource.c_str(), fragmentSource.c_str());
 
   CreateUnitQuad(vertexArray, quadBuffer);
@@ -50,6 +56,12 @@ InstancedRenderPass::InstancedRenderPass(Texture* atlasTexture) : Pass(Order), a
   atlasLocation = shader->GetUniformLocation("atlass");
   projectionLocation = shader->GetUniformLocation("projection");
   underLocation = shader->GetUniformLocation("under");
+
+  depth = std::make_unique<Renderbuffer>();
+  framebuffer = std::make_unique<Framebuffer>();
+  framebuffer->Bind();
+  framebuffer->AttachRenderbuffer(depth.get(), GL_DEPTH_ATTACHMENT);
+  Framebuffer::BindDefault();
 }
 
 InstancedRenderPass::~InstancedRenderPass()
@@ -62,13 +74,16 @@ InstancedRenderPass::~InstancedRenderPass()
 
 void InstancedRenderPass::Render(Texture*, Texture* target, Layer* layer, InstanceBuffer* buffer)
 {
+  framebuffer->attachments.clear();
   shader->Use();
   Texture::Activate(GL_TEXTURE0);
   atlas->Bind();
   glUniform1i(atlasLocation, 0);
   glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, glm::value_ptr(renderer->projection));
 
-  target->BindAsTarget();
+  framebuffer->Bind();
+  framebuffer->AttachTexture(target, GL_COLOR_ATTACHMENT0);
+  framebuffer->SetDrawBuffers();
   glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
 
   const std::uint32_t count = buffer->Count();
@@ -82,11 +97,19 @@ void InstancedRenderPass::Render(Texture*, Texture* target, Layer* layer, Instan
   glBindVertexArray(vertexArray);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glViewport(0, 0, static_cast<GLsizei>(target->GetWidth()), static_cast<GLsizei>(target->GetHeight()));
   glDrawArraysInstanced(GL_TRIANGLES, 0, 6, static_cast<GLsizei>(count));
 
   glBindVertexArray(0);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
+  framebuffer->AttachTexture(nullptr, GL_COLOR_ATTACHMENT0);
   buffer->Clear();
+}
+
+void InstancedRenderPass::EndFrame()
+{
+  glClearDepth(1.0);
+  Graphics::ClearDepth(depth.get(), framebuffer.get());
 }
 
 bool InstancedRenderPass::AppendContent(const InstanceBuffer& buffer, const Layer& layer, std::vector<unsigned char>& content)

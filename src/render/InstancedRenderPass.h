@@ -1,6 +1,7 @@
 #pragma once
 // Draws every textured quad of a layer (sprites, arms, dialogue boxes) with one upload and one
-// instanced draw of a unit quad, each instance textured from the one atlas.
+// instanced draw of a unit quad, each instance textured from the one atlas, through a framebuffer
+// of its own that holds a window-sized depth buffer beside the layer's texture.
 #include "render/InstanceData.h"
 #include "render/Pass.h"
 
@@ -12,6 +13,8 @@
 
 namespace Graphics
 {
+class Framebuffer;
+class Renderbuffer;
 class Shader;
 
 class InstancedRenderPass : public Pass
@@ -23,6 +26,8 @@ public:
   ~InstancedRenderPass() override;
 
   void Render(Texture* screen, Texture* target, Layer* layer, InstanceBuffer* buffer) override;
+  // Clears the depth buffer.
+  void EndFrame() override;
   bool AppendContent(const InstanceBuffer& buffer, const Layer& layer, std::vector<unsigned char>& content) override;
 
 private:
@@ -36,6 +41,9 @@ private:
 
   Texture* atlas;
   std::unique_ptr<Shader> shader;
+  // Depth testing stays off: records are drawn in buffer order, later over earlier.
+  std::unique_ptr<Renderbuffer> depth;
+  std::unique_ptr<Framebuffer> framebuffer;
   GLint atlasLocation = -1;
   GLint underLocation = -1;
   GLint projectionLocation = -1;

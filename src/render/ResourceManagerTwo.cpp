@@ -4,7 +4,6 @@
 #include "core/JsonFields.h"
 #include "core/Log.h"
 #include "platform/Assert.h"
-#include "platform/Paths.h"
 #include "platform/Random.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
@@ -13,8 +12,6 @@
 #include <SOIL/SOIL.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iostream>
 #include <memory>
 #include <sstream>
 #include <vector>
@@ -83,10 +80,19 @@ Picture ReadPicture(const std::string& path)
   int width = 0;
   int height = 0;
   int channels = 0;
-  unsigned char* pixels = SOIL_load_image(NormalizePath(path).c_str(), &width, &height, &channels, SOIL_LOAD_RGBA);
+  // Decoded from the bytes we read: SOIL opening the path itself would wait on a pipe for good.
+  std::string bytes;
+  std::string problem;
+  unsigned char* pixels = nullptr;
+  if (ReadDataFile(path, bytes, problem))
+    pixels = SOIL_load_image_from_memory(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                         static_cast<int>(bytes.size()), &width, &height, &channels, SOIL_LOAD_RGBA);
   if (pixels == nullptr || width <= 0 || height <= 0)
   {
-    LogError("Failed to load image: ", path);
+    if (problem.empty())
+      LogError("Failed to load image: ", path);
+    else
+      LogError("Failed to load image: ", path, ". ", problem);
     picture.pixels.assign(std::begin(FallbackTexel), std::end(FallbackTexel));
   }
   else
@@ -270,19 +276,11 @@ Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, 
     FatalCheckFailed();
     return state.shaders.count(name) != 0 ? state.shaders[name].get() : nullptr;
   }
-  std::ifstream vertexFile(NormalizePath(vertexPath));
-  std::ifstream fragmentFile(NormalizePath(fragmentPath));
-  if (!vertexFile || !fragmentFile)
-  {
-    LogError("Could not open shader file: ", (vertexFile ? fragmentPath : vertexPath), " (shader file problem)");
-    ++state.loadFailures;
+  std::string vertexSource;
+  std::string fragmentSource;
+  if (!ReadShaderSource(vertexPath, vertexSource) || !ReadShaderSource(fragmentPath, fragmentSource))
     return nullptr;
-  }
-  std::stringstream vertexSource;
-  std::stringstream fragmentSource;
-  vertexSource << vertexFile.rdbuf();
-  fragmentSource << fragmentFile.rdbuf();
-  auto shader = std::make_unique<Graphics::Shader>(vertexSource.str().c_str(), fragmentSource.str().c_str());
+  auto shader = std::make_unique<Graphics::Shader>(vertexSource.c_str(), fragmentSource.c_str());
   if (!shader->IsLinked())
   {
     LogError("Shader ", name, " (", vertexPath, ", ", fragmentPath, ") did not link");
@@ -293,6 +291,16 @@ Graphics::Shader* ResourceManagerTwo::LoadShader(const std::string& vertexPath, 
   state.shaders[name] = std::move(shader);
   state.index[name] = Resource(result, name);
   return result;
+}
+
+bool ResourceManagerTwo::ReadShaderSource(const std::string& path, std::string& source)
+{
+  std::string problem;
+  if (ReadDataFile(path, source, problem))
+    return true;
+  LogError("Could not open shader file: ", path, " (shader file problem). ", problem);
+  ++State().loadFailures;
+  return false;
 }
 
 Resource ResourceManagerTwo::GetResource(const std::string& name)
@@ -442,9 +450,18 @@ void ResourceManagerTwo::UnloadAll()
 
 void ResourceManagerTwo::LoadAtlasMeta(const std::string& metaPath)
 {
-  std::ifstream file(NormalizePath(metaPath));
-  if (!file)
+  std::string text;
+  std::string problem;
+  bool missing = false;
+  if (!ReadDataFile(metaPath, text, problem, &missing))
+  {
+    // A missing file is the list's to report (no picture then resolves); one that is there but
+    // cannot be read would otherwise leave no trace of why.
+    if (!missing)
+      LogError("Could not read atlas meta file ", metaPath, ". ", problem);
     return;
+  }
+  std::istringstream file(text);
   ResourceState& state = State();
   std::string line;
   int lineNumber = 0;

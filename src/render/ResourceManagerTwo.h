@@ -35,6 +35,9 @@ public:
   static Graphics::Texture* LoadTexture(const std::string& path, const std::string& name);
   // Null, reported, when a source file cannot be read or the program does not link.
   static Graphics::Shader* LoadShader(const std::string& vertexPath, const std::string& fragmentPath, const std::string& name);
+  // One shader stage's source (ReadDataFile). A file that cannot be read is reported and counted
+  // among the load failures; false then. For the passes that build their program themselves.
+  static bool ReadShaderSource(const std::string& path, std::string& source);
   // How many resource lists and shaders have failed to load in this process.
   static unsigned GetLoadFailures();
   static Resource GetResource(const std::string& name);

@@ -27,10 +27,11 @@ public:
   void Replace(std::uint32_t newWidth, std::uint32_t newHeight, const void* pixels);
   void Bind() const;
   static void Activate(GLenum unit);
-  // Makes this texture where the next draws and clears land, over its whole size. Every pass and
-  // step drawing into one texture goes through the one framebuffer made for it at the first call,
-  // with the texture attached for good: a software driver then sees one target from the texture's
-  // clear to its last draw and does their work in one batch, instead of one per switch.
+  // Makes this texture where the next draws and clears land, over its whole size. Every step
+  // drawing into one texture (but the instanced pass, whose framebuffer holds its depth buffer)
+  // goes through the one framebuffer made for it at the first call, with the texture attached for
+  // good: a software driver then sees one target from the texture's clear to its last draw and
+  // does their work in one batch, instead of one per switch.
   void BindAsTarget();
   GLuint GetId() const { return id; }
   // Changes whenever Replace puts another picture in.

@@ -9,6 +9,7 @@
 //   Agent* agent = object->GetComponent<Agent>();
 //   blend->SetCharacter(agent->GetKinematic());                       // in Synchronize
 //   Queue<UpdateSteering>(BRINDLE_SITE, id, out.linear, out.angular);
+#include "core/LivePointer.h"
 #include "steering/Kinematic.h"
 #include "object/Component.h"
 #include "steering/Motivator.h"
@@ -55,7 +56,7 @@ private:
   Transient<Handle<Kinematic>> kinematic;
   Motivator motivator;
   SteeringOutput steering;
-  Transient<Rigidbody*> rigidbody = nullptr;
+  Transient<LivePointer<Rigidbody>> rigidbody;
   bool hasRotationLock = false;
   bool reportedBadSteering = false;
 };

@@ -2,7 +2,7 @@
 // its target, chases and fires from the update the target walks into the open, and after its death
 // sends nothing more but the drop of its weapon and the level change; an unarmed one asks for a
 // weapon on every update. The run is the same every time: its end state is pinned.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/AIController.h"
 #include "core/FiniteCheck.h"

@@ -1,6 +1,6 @@
 // The aiming module in a loaded level: who its targets and allies are by team, the nearest target
 // with ties kept in list order, and sight that only the first thing on the ray decides.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/navigation/AimingModule.h"
 #include "gameplay/combat/CombatEvents.h"

@@ -3,7 +3,7 @@
 // second update, having sent no steering on its first, and fires once per combat update. The hunter
 // starts behind the wall: while it cannot see the runner it keeps a route from itself to the runner
 // round the wall's end, follows it into sight and chases, keeping its last route.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/BanditController.h"
 #include "ai/enemies/TestController.h"
@@ -43,10 +43,7 @@ TEST_F(BanditControllerTest, TheBanditFightsWhatItSeesAndTheHunterRoutesRoundThe
   ShipLevel::Write(
       "banditship", SplitHull, {0.0f, 0.0f},
       {Object("Bandit", "AI_bandit", Centre(5, 2)), Object("Hunter", "AI_hunter", Centre(1, 4)),
-       Object("Runner", "Default", Centre(5, 4),
-              R"({"Rigidbody": {"invMass": 0, "invMomentInertia": 0}, "CircleCollider": {"radius": 30, "group": "PLAYER"},
-                  "Agent": {}, "Team": {"Team": 0}, "Registerer": {"registryType": "PLAYERS"},
-                  "Health": {"hitpoints": 100000, "max hitpoints": 100000, "regens": false}})")});
+       Object("Runner", "Default", Centre(5, 4), "{" + PlayerStandIn + "}")});
   writtenFiles.push_back(Space::LevelPath("banditship"));
   writtenFiles.push_back("Assets/Ship/banditship.txt");
   Space* space = LiveSpace("banditship", "banditship");

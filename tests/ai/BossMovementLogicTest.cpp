@@ -1,7 +1,7 @@
 // The boss's walk on the game's frame: armed with his gun at waking, he turns at each waypoint,
 // steers his Agent every update except while charging or stopped, and keeps switching waypoints
 // while he charges.
-#include "AIScene.h"
+#include "support/AIScene.h"
 #include "ai/boss/BossMovementLogic.h"
 #include "gameplay/items/Equipment.h"
 #include "support/CapturedLog.h"

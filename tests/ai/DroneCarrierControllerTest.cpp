@@ -1,7 +1,7 @@
 // The drone carrier from its prefab, on the game's frame: it sees a target 700 units away, chases
 // it, and once within the split distance releases five drones around itself and dies through its
 // death animation, sending nothing more; the drones go for the target and strike it.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/DroneCarrierController.h"
 #include "ai/enemies/DroneSpawnController.h"

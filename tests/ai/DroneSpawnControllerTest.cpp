@@ -2,7 +2,7 @@
 // side: each strikes the opponent for half a point at most once a second (its cooldown must fall
 // below zero again), leaving an impact halfway between the two, and never the other drone. A
 // cooldown that a frame time of no number spoilt is reported and starts again.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/DroneSpawnController.h"
 #include "core/Send.h"

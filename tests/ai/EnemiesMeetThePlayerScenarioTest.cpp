@@ -5,7 +5,7 @@
 // drones that ram him; the player works the teleporter console and a bear arrives on its pad,
 // then another once the pad has re-armed; a killed bandit drops its rifle, falls silent and is
 // removed.
-#include "ai/PlayerScene.h"
+#include "support/PlayerScene.h"
 #include "ai/enemies/AIController.h"
 #include "ai/enemies/BanditController.h"
 #include "ai/enemies/BugController.h"

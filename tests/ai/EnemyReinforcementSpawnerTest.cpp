@@ -1,9 +1,10 @@
 // Reinforcements on the game's frame: nothing comes while the encounter clock runs; from its
 // expiry on, every five seconds three teleport flashes appear within a 1000-unit square around the
-// spawner, each bringing in one police bear at its frame 3 (none if frame 3 is skipped) and going
-// away at its frame 7. A repeated
-// expiry does not double the waves, and a frame time that is no number is survived.
-#include "AIScene.h"
+// spawner, on the deck of the small ship it stands in even where the square reaches past the hull,
+// each bringing in one police bear at its frame 3 (none if frame 3 is skipped) and going away at
+// its frame 7. A repeated expiry does not double the waves, and a frame time that is no number is
+// survived.
+#include "support/AIScene.h"
 
 #include "ai/spawning/TeleportSpawn.h"
 #include "core/Send.h"
@@ -11,6 +12,7 @@
 #include "object/FrameEvents.h"
 #include "render/Sprite.h"
 #include "support/CapturedLog.h"
+#include "support/ShipScene.h"
 
 #include <cmath>
 
@@ -31,8 +33,13 @@ TEST_F(EnemyReinforcementSpawnerTest, WavesOfTeleportedPoliceBearsComeEveryFiveS
 {
   CapturedLog log;
   Space* hud = Load("HUD", "[]");
-  Space* space = Load("late encounter",
-                      "[" + Record("Spawner", "Default", 1, {200, 100}, R"(, "EnemyReinforcementSpawner": null)") + "]");
+  // Three tiles by two of deck, from (0, 0) to (384, 256), walled all round.
+  ShipLevel::Write("late encounter", "ship\n5\n4\n000 00I 00I 00I 000 \n0W0 100 100 1W0 000 \n"
+                                     "0W0 10I 10I 1WI 000 \n000 000 000 000 000 \n",
+                   {-128.0f, -128.0f}, {LevelRecord::Object("Spawner", "Default", {200, 100}, R"({"EnemyReinforcementSpawner": null})")});
+  writtenFiles.push_back(Space::LevelPath("late encounter"));
+  writtenFiles.push_back("Assets/Ship/late encounter.txt");
+  Space* space = LiveSpace("late encounter", "late encounter");
   RunFrames(120 * 8);
   EXPECT_TRUE(OfPrefab(space, "EN_TeleportSpawn").empty()) << "nothing while the clock runs";
 
@@ -48,8 +55,11 @@ TEST_F(EnemyReinforcementSpawnerTest, WavesOfTeleportedPoliceBearsComeEveryFiveS
   ASSERT_EQ(flashes.size(), 3u);
   for (const Handle<GameObject>& flash : flashes)
   {
-    EXPECT_LE(std::abs(PositionOf(flash).x - 200.0f), 500.0f);
-    EXPECT_LE(std::abs(PositionOf(flash).y - 100.0f), 500.0f);
+    // On the deck, clear of the hull for the bear it brings.
+    EXPECT_GE(PositionOf(flash).x, ShipMap::StandingClearance);
+    EXPECT_LE(PositionOf(flash).x, 384.0f - ShipMap::StandingClearance);
+    EXPECT_GE(PositionOf(flash).y, ShipMap::StandingClearance);
+    EXPECT_LE(PositionOf(flash).y, 256.0f - ShipMap::StandingClearance);
   }
 
   // Each flash plays through (its frames stepped here: a test has no atlas to count them): a

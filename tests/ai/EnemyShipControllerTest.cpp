@@ -3,7 +3,7 @@
 // below nothing) and is gone within 400. A spawner launches a hunting ship on its second update and
 // every ten seconds after; the hunter flies at the player's ship and, when that is gone, on to
 // where it last saw it.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/ships/EnemyShipController.h"
 #include "ai/ships/HardEnemyShipController.h"

@@ -3,7 +3,7 @@
 // two seconds on toward the other bases (never to itself), marked as its own, and counts the attacks
 // on them as anger 1, 3, 5, 6 with a hard ship from the second on. A base alone says it has nowhere
 // to send ships and sends none.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/ships/EnemyShipController.h"
 #include "ai/ships/FactionController.h"

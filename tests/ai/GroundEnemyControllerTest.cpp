@@ -5,17 +5,21 @@
 // the duck picks the pistol up and stops asking; killed, the bear drops its gun once, falls
 // silent and is removed after its death animation. The run is the same every time: its end state
 // is pinned.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/BearController.h"
 #include "ai/enemies/BugController.h"
 #include "ai/enemies/DuckController.h"
+#include "ai/navigation/AimingModule.h"
 #include "core/Send.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
+#include "physics/RectangleCollider.h"
 #include "platform/Random.h"
+#include "render/Sprite.h"
 #include "steering/behaviors/Face.h"
+#include "support/ShipScene.h"
 
 #include <json/json.h>
 
@@ -42,6 +46,23 @@ const std::string GroundLevel =
 const char* QuickGun = R"({"Transform": null, "CircleCollider": {"group": "ITEMS", "radius": 26},
   "Rigidbody": {}, "Equippable": null,
   "Gun": {"magCapacity": 2, "magAmmo": 2, "fireCooldown": 0.1, "reloadTime": 0.3, "projectilePrefab": "EnemyBullet"}})";
+
+// A ship of two rooms one above the other, joined by a shut door in the middle and an opening at
+// the right end, and a closet above the upper room's left end behind a shut door of its own.
+const std::string DoorShip = "ship\n10\n8\n"
+                             "000 00I 00I 000 000 000 000 000 000 000 \n"
+                             "0W0 100 1W0 000 000 000 000 000 000 000 \n"
+                             "0W0 10D 1WI 00I 00I 00I 00I 00I 00I 000 \n"
+                             "0W0 100 100 100 100 100 100 100 1W0 000 \n"
+                             "0W0 10I 10I 10D 10I 10I 10I 10I 1W0 000 \n"
+                             "0W0 100 100 100 100 100 100 100 1W0 000 \n"
+                             "0W0 10I 10I 10I 10I 10I 10I 10I 1WI 000 \n"
+                             "000 000 000 000 000 000 000 000 000 000 \n";
+constexpr float DoorLine = 384.0f;   // the middle door's edge, x 384 to 512
+constexpr float ClosetLine = 640.0f; // the closet's floor edge
+constexpr float WallHalf = 8.0f;     // half a wall collider's thickness
+constexpr float BearRadius = 38.0f;
+constexpr float SmallestRadius = 22.0f;  // a drone's
 }  // namespace
 
 class GroundEnemyControllerTest : public AIScene
@@ -139,4 +160,94 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
 
   const std::uint64_t hash = HashOf(state);
   EXPECT_EQ(hash, ExpectedHash) << "the run now ends in state 0x" << std::hex << hash;
+}
+
+// The crew behind a shut door: a bear pressed against the door's far side, a drone beside it and a
+// bear shut in the closet, the player just in front of the door. The door and the walls are drawn
+// over whoever stands behind them. Nobody shoots at what it cannot see; the bear and the drone walk
+// round by the opening into sight, and only then fire; the closet's bear, with no way out, wanders
+// its closet rather than pressing against the wall and door between it and the player.
+TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPressesAgainstIt)
+{
+  ResetRandom();
+  CapturedLog output;
+  using ShipLevel::Object;
+  ShipLevel::Write("doorship", DoorShip, {0.0f, 0.0f},
+                   {Object("Bear", "AI_bear", {448.0f, DoorLine + WallHalf + BearRadius}),
+                    Object("Drone", "DroneSpawn", {320.0f, 576.0f}), Object("Shut In", "AI_bear", {320.0f, 832.0f}),
+                    Object("Runner", "Default", {448.0f, DoorLine - WallHalf - 30.0f}, "{" + PlayerStandIn + "}")});
+  writtenFiles.push_back(Space::LevelPath("doorship"));
+  writtenFiles.push_back("Assets/Ship/doorship.txt");
+  Space* space = LiveSpace("doorship", "doorship");
+  Handle<GameObject> runner = Find(space, "Runner");
+  const Handle<GameObject> bear = Find(space, "Bear");
+  const Handle<GameObject> drone = Find(space, "Drone");
+  const Handle<GameObject> shutIn = Find(space, "Shut In");
+  ASSERT_TRUE(runner && bear && drone && shutIn) << output.Text();
+  const ShipMap& map = *Find(space, "Ship")->GetComponent<ShipMap>();
+
+  // Sorted by y, a wall on a tile's lower edge (a door among them) is drawn over whoever touches it
+  // from above and under whoever touches it from below; one on a right edge over whoever touches
+  // it anywhere along its length.
+  auto sortY = [](const GameObject& object) { return object.GetSprite()->MakeInstance(glm::mat3(1.0f)).sortY; };
+  int walls = 0;
+  for (int x = 0; x < map.GetWidth(); ++x)
+    for (int y = 0; y < map.GetHeight(); ++y)
+      for (int slot : {ShipMap::SideSlot, ShipMap::BottomSlot})
+        if (const GameObject* wall = map.GetTileObject(x, y, slot).Get())
+        {
+          ++walls;
+          const RectangleCollider* body = wall->GetComponent<RectangleCollider>();
+          ASSERT_NE(body, nullptr);
+          const float top = body->GetPosition().y + body->scale.y / 2.0f;
+          const float bottom = body->GetPosition().y - body->scale.y / 2.0f;
+          if (slot == ShipMap::SideSlot)
+            EXPECT_LE(sortY(*wall), bottom) << wall->GetPrefabName() << " at " << x << ", " << y;
+          else
+          {
+            EXPECT_LT(sortY(*wall), top + SmallestRadius) << wall->GetPrefabName() << " at " << x << ", " << y;
+            EXPECT_GT(sortY(*wall), bottom - SmallestRadius) << wall->GetPrefabName() << " at " << x << ", " << y;
+          }
+        }
+  EXPECT_GT(walls, 30);
+  EXPECT_GT(sortY(*bear), sortY(*map.GetTileObject(3, 3, ShipMap::BottomSlot))) << "the bear is behind the door";
+
+  EnemyOutput bearLog(bear->GetId());
+  EnemyOutput droneLog(drone->GetId());
+  EnemyOutput shutInLog(shutIn->GetId());
+  const BearController* bearBrain = bear->GetComponent<BearController>();
+  auto sees = [&](const Handle<GameObject>& watcher) { return watcher->GetComponent<AimingModule>()->CanSee(&runner); };
+  int bearInSight = -1;
+  int droneInSight = -1;
+  int pressed = 0;
+  int bearShotsBlind = 0;
+  int droneShotsBlind = 0;
+  constexpr int Frames = 1800;
+  for (int frame = 0; frame < Frames; ++frame)
+  {
+    const std::size_t bearUses = bearLog.uses.Count();
+    const std::size_t droneUses = droneLog.uses.Count();
+    const bool droneSaw = sees(drone);
+    RunFrames(1);
+    if (bearInSight < 0 && bearBrain->GetMachine().GetCurrentState()->GetName() == "Chasing")
+      bearInSight = frame;
+    if (droneInSight < 0 && sees(drone))
+      droneInSight = frame;
+    bearShotsBlind += bearLog.uses.Count() != bearUses && bearInSight < 0 ? 1 : 0;
+    droneShotsBlind += droneLog.uses.Count() != droneUses && !droneSaw && !sees(drone) ? 1 : 0;
+    if (PositionOf(shutIn).y < ClosetLine + WallHalf + BearRadius + 4.0f)
+      ++pressed;
+  }
+  EXPECT_EQ(bearShotsBlind, 0);
+  EXPECT_EQ(droneShotsBlind, 0);
+  EXPECT_GT(bearInSight, 60) << "the bear came round by the opening";
+  EXPECT_GT(droneInSight, 0) << "and so did the drone";
+  EXPECT_GT(bearLog.uses.Count(), 100u) << "then fired";
+  EXPECT_GT(droneLog.uses.Count(), 100u);
+  EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f);
+  EXPECT_EQ(shutInLog.uses.Count(), 0u) << "the closet's bear never saw the player";
+  EXPECT_LT(pressed, Frames / 16) << "it spent " << pressed << " of " << Frames
+                                  << " frames against the wall and door below it";
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+  EXPECT_FALSE(output.Contains("[WARNING]")) << output.Text();
 }

@@ -1,6 +1,6 @@
 // Routes through a ship on the real game loop: a wall splits the hull into two halves joined along
 // the bottom row, a closet opens by a door, and a force field in the hull lets bodies through but
-// not shots.
+// not shots, the enemies' no more than the player's.
 #include "ai/navigation/PathGraph.h"
 #include "core/EventManager.h"
 #include "core/Send.h"
@@ -86,10 +86,12 @@ class PathGraphTest : public ShipScene
 
 TEST_F(PathGraphTest, RoutesTurnAtWallEndsAndADoorDecidesWhetherTheClosetIsReachable)
 {
-  // Below the force field, a shot and a walker both heading up into the hull.
+  // Below the force field, the player's shot, an enemy's and a walker, all heading up into the hull.
   WriteLevel("splithull", SplitHull, glm::vec2(0.0f, 0.0f),
              {Object("Shot", "Default", Centre(2, 0), R"({"Rigidbody": {"Velocity": [0, 400]},
                        "CircleCollider": {"group": "PROJECTILE", "radius": 8}})"),
+              Object("Enemy Shot", "Default", Centre(2, 0) - glm::vec2(30.0f, 0.0f), R"({"Rigidbody": {"Velocity": [0, 400]},
+                       "CircleCollider": {"group": "ENEMY_PROJECTILE", "radius": 8}})"),
               Object("Walker", "Default", Centre(2, 0) + glm::vec2(30.0f, 0.0f), R"({"Rigidbody": {"Velocity": [0, 400]},
                        "CircleCollider": {"group": "PLAYER", "radius": 8}})")});
   const glm::vec2 start = Centre(1, 4);
@@ -137,8 +139,9 @@ TEST_F(PathGraphTest, RoutesTurnAtWallEndsAndADoorDecidesWhetherTheClosetIsReach
     }
     if (frame == 45)
     {
-      // The shot died in the field; the walker went through it into the hull.
+      // Both shots died in the field; the walker went through it into the hull.
       EXPECT_EQ(Find(space, "Shot"), nullptr);
+      EXPECT_EQ(Find(space, "Enemy Shot"), nullptr) << "an enemy's shot went through the field";
       ASSERT_NE(Find(space, "Walker"), nullptr);
       EXPECT_GT(Find(space, "Walker")->GetTransform()->GetWorldPosition().y, Centre(2, 1).y);
       EXPECT_FALSE(ObjectsOf(space, "force particle").empty()) << "the field shows itself";

@@ -4,7 +4,7 @@
 // five phases: the beam reaches the wall, sweeps three turns while it hurts the runner standing in
 // its circle, and ends the sweep with drone and beam at rotation 0. Killed, the turret puts its gun
 // down and goes; the drone goes with its beam, whose collider is off at once.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/enemies/SimpleBeamDrone.h"
 #include "ai/enemies/SimpleTurretController.h"
@@ -21,9 +21,7 @@
 
 namespace
 {
-const std::string Runner = R"(, "Rigidbody": {"invMass": 0, "invMomentInertia": 0}, "CircleCollider": {"radius": 30, "group": "PLAYER"},
-    "Agent": {}, "Team": {"Team": 0}, "Registerer": {"registryType": "PLAYERS"},
-    "Health": {"hitpoints": 100000, "max hitpoints": 100000, "regens": false})";
+const std::string Runner = ", " + PlayerStandIn;
 const std::string Wall = R"(, "RectangleCollider": {"scale": [40, 600], "group": "WALL", "mapFlag": true})";
 
 const std::string StationaryLevel =

@@ -1,8 +1,9 @@
 // Spawn areas filling an encounter on the game's frame: told to spawn with no faction and no
 // difficulty, two areas each make one to three ducks within their square (and sometimes a carrier
 // at their centre); against a faction whose anger is 5 they make bears only. An area asking for
-// thousands makes a bounded number and says so.
-#include "AIScene.h"
+// thousands makes a bounded number and says so; standing in a ship smaller than its square, it puts
+// every one of them on the deck, clear of the walls.
+#include "support/AIScene.h"
 
 #include "ai/ships/FactionController.h"
 #include "ai/spawning/SpawnArea.h"
@@ -10,6 +11,7 @@
 #include "gameplay/LevelEvents.h"
 #include "platform/Random.h"
 #include "support/CapturedLog.h"
+#include "support/ShipScene.h"
 
 #include <cmath>
 #include <map>
@@ -86,16 +88,35 @@ TEST_F(SpawnAreaTest, AreasFillTheEncounterByTheFactionsAngerWithinTheirSquares)
   EXPECT_EQ(log.Errors(), 0u) << log.Text();
 }
 
-TEST_F(SpawnAreaTest, AnAreaAskingForThousandsMakesABoundedNumberAndSaysSo)
+TEST_F(SpawnAreaTest, AnAreaAskingForThousandsMakesABoundedNumberAllOnTheDeckAndSaysSo)
 {
   CapturedLog log;
-  Space* space = Load("crowd", "[" + Record("Crowd", "Default", 1, {0, 0},
-                                            R"(, "SpawnArea": {"radius": 2000, "maxSpawn": 4000000000})") +
-                                   "]");
+  // Six tiles by three of deck, from (-384, -192) to (384, 192), split at x = 0 by a wall that
+  // leaves the top row open.
+  ShipLevel::Write("crowd", "ship\n8\n5\n"
+                            "000 00I 00I 00I 00I 00I 00I 000 \n"
+                            "0W0 100 100 100 100 100 1W0 000 \n"
+                            "0W0 100 100 1W0 100 100 1W0 000 \n"
+                            "0W0 10I 10I 1WI 10I 10I 1WI 000 \n"
+                            "000 000 000 000 000 000 000 000 \n",
+                   {-512.0f, -320.0f},
+                   {LevelRecord::Object("Crowd", "Default", {0, 0}, R"({"SpawnArea": {"radius": 2000, "maxSpawn": 4000000000}})")});
+  writtenFiles.push_back(Space::LevelPath("crowd"));
+  writtenFiles.push_back("Assets/Ship/crowd.txt");
+  Space* space = LiveSpace("crowd", "crowd");
   const std::size_t before = space->GetObjectsById().size();
   SendNow<SpawnEnemies>(BRINDLE_SITE, space->GetId(), nullptr);
   const std::size_t made = space->GetObjectsById().size() - before;
   EXPECT_GE(made, SpawnArea::MostAtOnce);
   EXPECT_LE(made, 3 * SpawnArea::MostAtOnce) << "enemies with their guns, and perhaps a carrier";
   EXPECT_EQ(log.CountOf("[WARNING] SpawnArea \"Crowd\": maxSpawn 4000000000 asks for"), 1u) << log.Text();
+  constexpr float Clear = ShipMap::StandingClearance;
+  for (const auto& [prefab, places] : MadeSince(space, 0))
+    for (const glm::vec2& at : places)
+    {
+      EXPECT_TRUE(at.x >= -384.0f + Clear && at.x <= 384.0f - Clear && at.y >= -192.0f + Clear &&
+                  at.y <= 192.0f - Clear)
+          << prefab << " at " << at.x << ", " << at.y << " is off the deck or against the hull";
+      EXPECT_FALSE(at.y < 64.0f && std::abs(at.x) < Clear) << prefab << " at " << at.x << ", " << at.y << " is in the wall";
+    }
 }

@@ -1,7 +1,7 @@
 // A teleporter pad on the game's frame: an interaction shows and starts the pad's flash, a bear
 // arrives on the pad at frame 3 (once), interactions while it runs change nothing, and at frame 7
 // the flash is put away and the pad waits for the next interaction, which brings the next bear.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "ai/spawning/Teleporter.h"
 #include "core/Send.h"

@@ -16,10 +16,14 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,6 +72,60 @@ std::size_t CountOf(const std::string& text, const std::string& part)
     ++count;
   return count;
 }
+
+// The files opened below a folder and its subfolders, counted as the kernel reports them: the
+// game's own progress through its data. Links are seen at their targets, so the folder holds copies.
+class OpenCounter
+{
+public:
+  explicit OpenCounter(const fs::path& root) : descriptor(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+  {
+    // Listed before the first watch: listing opens the folders too.
+    std::vector<fs::path> folders{root};
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
+      if (entry.is_directory())
+        folders.push_back(entry.path());
+    for (const fs::path& watched : folders)
+      inotify_add_watch(descriptor, watched.c_str(), IN_OPEN);
+  }
+  ~OpenCounter() { close(descriptor); }
+  OpenCounter(const OpenCounter&) = delete;
+  OpenCounter& operator=(const OpenCounter&) = delete;
+
+  // Waits until `count` opens have been seen, at most `limit`; the number seen.
+  int Await(int count, std::chrono::seconds limit)
+  {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (seen < count && std::chrono::steady_clock::now() < deadline)
+    {
+      pollfd ready{descriptor, POLLIN, 0};
+      if (poll(&ready, 1, 100) > 0)
+        Drain();
+    }
+    return seen;
+  }
+  int Seen()
+  {
+    Drain();
+    return seen;
+  }
+
+private:
+  void Drain()
+  {
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t length = read(descriptor, buffer, sizeof buffer); length > 0;
+         length = read(descriptor, buffer, sizeof buffer))
+      for (ssize_t at = 0; at < length; at += static_cast<ssize_t>(sizeof(inotify_event)))
+      {
+        at += reinterpret_cast<const inotify_event*>(buffer + at)->len;
+        ++seen;
+      }
+  }
+
+  int descriptor;
+  int seen = 0;
+};
 }  // namespace
 
 TEST_F(ProgramTest, RunsAFixedNumberOfFramesAndEndsCleanly)
@@ -142,6 +200,100 @@ TEST_F(ProgramTest, ATerminateSignalEndsTheLoopCleanly)
   ASSERT_TRUE(run.exited) << run.errors;
   EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
   ExpectNoLeaks(run);
+}
+
+// Ctrl+C or a terminate signal at any point of the start-up ends the program as asked: exit code 0
+// and no data error, wherever the signal found it. The points are the game's own: after its 1st,
+// ..., last open of a data file (counted by a run without the signal).
+TEST_F(ProgramTest, ATerminateSignalAnywhereInTheStartUpIsACleanStop)
+{
+  const fs::path game = folder.Path() / "game";
+  fs::create_directories(game);
+  fs::copy(fs::current_path() / "Assets", game / "Assets", fs::copy_options::recursive);
+  int opens = 0;
+  {
+    OpenCounter counter(game / "Assets");
+    ChildProgram whole(game, {"windowed", "quit_after,1"}, folder.Path());
+    const Finished run = whole.Wait(std::chrono::seconds(60));
+    ASSERT_TRUE(run.exited && run.exitCode == 0) << run.output << run.errors;
+    opens = counter.Seen();
+  }
+  ASSERT_GT(opens, 50) << "the start-up reads every prefab, shader and sound";
+  constexpr int Points = 12;
+  for (int point = 0; point < Points; ++point)
+  {
+    const int after = 1 + (opens - 1) * point / (Points - 1);
+    SCOPED_TRACE("terminated after " + std::to_string(after) + " of " + std::to_string(opens) + " opened files");
+    OpenCounter counter(game / "Assets");
+    // The frame limit only bounds the run should the signal be lost.
+    ChildProgram program(game, {"windowed", "quit_after,6000"}, folder.Path());
+    ASSERT_GE(counter.Await(after, std::chrono::seconds(60)), after) << "the game did not open that many files";
+    program.Signal(SIGTERM);
+    const Finished run = program.Wait(std::chrono::seconds(60));
+    ASSERT_TRUE(run.exited) << run.output << run.errors;
+    EXPECT_EQ(run.exitCode, 0) << run.output << run.errors;
+    EXPECT_EQ(run.output.find("[ERROR]"), std::string::npos) << run.output;
+    EXPECT_EQ(run.errors.find("[ERROR]"), std::string::npos) << run.errors;
+    ExpectNoLeaks(run);
+  }
+}
+
+// Any data file the game reads may be a pipe nobody writes to or a link to a device: each is
+// refused at once with an "[ERROR]" line naming it, and the game goes on without it, or stops in
+// order when it cannot draw without it. Waiting on one would hold the start-up for good.
+TEST_F(ProgramTest, APipeOrADeviceInPlaceOfADataFileIsRefusedWithoutWaiting)
+{
+  enum class Kind { Pipe, Device };
+  struct Case
+  {
+    std::vector<std::pair<std::string, Kind>> files;
+    int exitCode;
+  };
+  const Case cases[] = {
+      {{{"Ship/skirmish.txt", Kind::Pipe}, {"SoundResources.txt", Kind::Pipe},
+        {"Sounds/Master Bank.strings.bank", Kind::Pipe}, {"Sounds/Samples/PistolShoot.wav", Kind::Pipe},
+        {"Atlas/THE_ATLAS.png", Kind::Pipe}},
+       EXIT_SUCCESS},
+      // Links to a device: refused before anything is read from them.
+      {{{"Ship/skirmish.txt", Kind::Device}, {"Atlas/THE_ATLAS.png", Kind::Device}}, EXIT_SUCCESS},
+      {{{"Atlas/THE_ATLAS.txt", Kind::Pipe}}, EXIT_FAILURE},
+      {{{"Shaders/TexBlend.frag", Kind::Pipe}, {"Shaders/atlass.vs", Kind::Device}}, EXIT_FAILURE},
+  };
+  for (const Case& broken : cases)
+  {
+    std::map<std::string, std::optional<std::string>> placeholders;
+    for (const auto& [name, kind] : broken.files)
+      placeholders[name] = "";
+    fs::remove_all(folder.Path() / "game");
+    const fs::path game = GameFolder(R"({"firstLevel": "skirmish"})", "", placeholders);
+    for (const auto& [name, kind] : broken.files)
+    {
+      const fs::path file = game / "Assets" / name;
+      fs::remove(file);
+      if (kind == Kind::Pipe)
+        ASSERT_EQ(mkfifo(file.c_str(), 0600), 0) << file;
+      else
+        fs::create_symlink("/dev/zero", file);
+    }
+    ChildProgram program(game, {"windowed", "quit_after,30"}, folder.Path());
+    const Finished run = program.Wait(std::chrono::seconds(60));
+    EXPECT_TRUE(run.exited) << "killed after 60 s of waiting on a pipe or reading a device: " << run.output
+                            << run.errors;
+    if (!run.exited)
+      continue;
+    EXPECT_EQ(run.exitCode, broken.exitCode) << run.output << run.errors;
+    for (const auto& [name, kind] : broken.files)
+    {
+      const std::string base = fs::path(name).filename().string();
+      bool reported = false;
+      std::istringstream lines(run.output);
+      for (std::string line; std::getline(lines, line);)
+        reported = reported || (line.rfind("[ERROR]", 0) == 0 && line.find(base) != std::string::npos &&
+                                line.find("It is not a regular file") != std::string::npos);
+      EXPECT_TRUE(reported) << name << "\n" << run.output;
+    }
+    ExpectNoLeaks(run);
+  }
 }
 
 // On a person's desktop, where a failed check could open a message box, bad data never does:

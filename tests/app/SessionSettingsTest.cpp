@@ -153,3 +153,92 @@ TEST(SessionSettingsTest, WrongTypesAreReportedAndDefaulted)
   settings.SetEditorCamera("brackwater", camera);
   EXPECT_EQ(1.5, settings.GetEditorCamera("brackwater")["rotation"].asDouble());
 }
+
+// People annotate the game settings: the comments are read (other settings stay strict) and every
+// save writes them back where they stood, the one on a changed value too.
+TEST(SessionSettingsTest, GameSettingsKeepTheirCommentsThroughEverySave)
+{
+  TemporaryDirectory directory;
+  const std::string typed = "// Settings of the game; the game writes this file back.\r\n"
+                            "{\n"
+                            "  // The level the game starts with.\n"
+                            "  \"firstLevel\": \"splash\", // was \"brackwater\"\n"
+                            "  \"lighting\": {\n"
+                            "    \"DL_MAIN\": 0.95, /* the room */ /* dim */\n"
+                            "    \"DL_FLOOR\": 0.5\n"
+                            "    /* more layers\n"
+                            "       later */\n"
+                            "  }\n"
+                            "}\n"
+                            "// end\n";
+  directory.Write("GameSettings", typed);
+  directory.Write("EditorSettings", "{\"showConsole\": true}");
+  Layers layers;
+  CapturedLog output;
+  {
+    SessionSettings settings(directory.Prefix());
+    ASSERT_TRUE(settings.Load(layers.Setter())) << output.Text();
+    EXPECT_EQ("splash", settings.firstLevel);
+    EXPECT_FLOAT_EQ(0.5f, layers.ambient["DL_FLOOR"]);
+    ASSERT_TRUE(settings.Save());
+    EXPECT_EQ(typed, directory.Read("GameSettings")) << "nothing changed, nothing written";
+    settings.firstLevel = "harbour";
+    settings.lighting["DL_FLOOR"] = 0.25f;
+    ASSERT_TRUE(settings.Save()) << output.Text();
+  }
+  const std::string saved = "// Settings of the game; the game writes this file back.\n"
+                            "{\n"
+                            "   // The level the game starts with.\n"
+                            "   \"firstLevel\" : \"harbour\", // was \"brackwater\"\n"
+                            "   \"lighting\" : {\n"
+                            "      \"DL_FLOOR\" : 0.25,\n"
+                            "      \"DL_MAIN\" : 0.95 /* the room */ /* dim */\n"
+                            "   }\n"
+                            "}\n"
+                            "/* more layers\n"
+                            "       later */\n"
+                            "// end\n";
+  EXPECT_EQ(saved, directory.Read("GameSettings"));
+  {
+    SessionSettings settings(directory.Prefix());
+    ASSERT_TRUE(settings.Load(layers.Setter())) << output.Text();
+    settings.firstLevel = "splash";
+    ASSERT_TRUE(settings.Save());
+  }
+  std::string again = saved;
+  again.replace(again.find("harbour"), 7, "splash");
+  EXPECT_EQ(again, directory.Read("GameSettings"));
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+
+  // The editor's own file holds no comments, and one with a comment is refused as before.
+  directory.Write("EditorSettings", "{\"showConsole\": true} // mine");
+  SessionSettings settings(directory.Prefix());
+  EXPECT_FALSE(settings.Load(layers.Setter()));
+  EXPECT_TRUE(output.Contains("comments are not part of JSON"));
+}
+
+// Level names come from file names, which need not be UTF-8; two that differ only in such bytes
+// would be written as one name twice, a file the next start refuses. The save is refused and the
+// file kept as it was.
+TEST(SessionSettingsTest, ASaveThatWouldNotReadBackKeepsTheOldFile)
+{
+  TemporaryDirectory directory;
+  directory.Write("GameSettings", "{}");
+  const std::string editor = "{\"CameraSettings\": {\"brackwater\": {\"Transform\": {\"rotation\": 1.5}}}}";
+  directory.Write("EditorSettings", editor);
+  SessionSettings settings(directory.Prefix());
+  CapturedLog output;
+  ASSERT_TRUE(settings.Load({}));
+  Json::Value camera;
+  camera["Transform"]["rotation"] = 0.5;
+  settings.SetEditorCamera("lvl\xFF", camera);
+  settings.SetEditorCamera("lvl\xFE", camera);
+  EXPECT_FALSE(settings.Save());
+  EXPECT_EQ(1u, output.CountOf("[ERROR] Failed to open file " + settings.EditorSettingsPath() +
+                               " for write. Its new text would not read back"))
+      << output.Text();
+  EXPECT_EQ(editor, directory.Read("EditorSettings"));
+  EXPECT_EQ(std::vector<std::string>({"EditorSettings", "GameSettings"}), directory.FileNames());
+  SessionSettings reloaded(directory.Prefix());
+  EXPECT_TRUE(reloaded.Load({}));
+}

@@ -122,6 +122,16 @@ TEST(WriteJsonFile, ASaveNeverWritesThroughAPlantedNameLeavesNoStaleFileAndKeeps
     _exit(0);
   waitpid(gone, nullptr, 0);
   folder.Write("real/GameSettings.tmp" + std::to_string(gone) + "-Ab12Cd", std::string(100000, 'x'));
+  // A person's files that only look like a killed save's: none is of the exact form a save makes.
+  const std::string dead = std::to_string(gone);
+  const std::vector<std::string> persons = {
+      "GameSettings.tmp" + dead + "-my-notes", "GameSettings.tmp" + dead + "-Ab12C",
+      "GameSettings.tmp" + dead + "-Ab12Cd7",  "GameSettings.tmp0" + dead + "-Ab12Cd",
+      "GameSettings.tmp" + dead + "-Ab.2Cd",   "GameSettings.tmp99999999999999999999-Ab12Cd",
+      "GameSettings.tmp" + dead + "-Zz99Yy"};
+  for (std::size_t index = 0; index + 1 < persons.size(); ++index)
+    folder.Write("real/" + persons[index], "mine");
+  fs::create_symlink(folder.File("victim.txt"), folder.File("real/" + persons.back()));
 
   Json::Value root;
   root["volume"] = 0.45;
@@ -133,8 +143,11 @@ TEST(WriteJsonFile, ASaveNeverWritesThroughAPlantedNameLeavesNoStaleFileAndKeeps
             fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(folder.Read("victim.txt"), "victim");
   EXPECT_FALSE(fs::exists(folder.File("real/GameSettings.tmp" + std::to_string(gone) + "-Ab12Cd")));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("real")), fs::directory_iterator()), 2)
-      << "the target and the planted link, nothing of this save";
+  for (const std::string& person : persons)
+    EXPECT_TRUE(fs::exists(fs::symlink_status(folder.File("real/" + person)))) << person;
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("real")), fs::directory_iterator()),
+            static_cast<std::ptrdiff_t>(2 + persons.size()))
+      << "the target, the planted link and the person's files, nothing of this save";
 
   // A new file gets the mode any new file of the process gets, not the temporary file's 0600.
   const mode_t mask = umask(022);
@@ -186,6 +199,16 @@ TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
   EXPECT_EQ(root[0].asString(), "\xF0\x9F\x98\x80");
   folder.Write("deep.json", std::string(MaximumJsonDepth, '[') + std::string(MaximumJsonDepth, ']'));
   EXPECT_TRUE(ReadJsonFile(root, folder.File("deep.json")));
+  // One more is the first depth refused.
+  folder.Write("deeper.json", std::string(MaximumJsonDepth + 1, '[') + std::string(MaximumJsonDepth + 1, ']'));
+  {
+    CapturedLog output;
+    EXPECT_FALSE(ReadJsonFile(root, folder.File("deeper.json")));
+    EXPECT_TRUE(output.Contains("Column " + std::to_string(MaximumJsonDepth + 1) +
+                                "\n  arrays and objects are nested more than " + std::to_string(MaximumJsonDepth) +
+                                " deep"))
+        << output.Text();
+  }
 
   // Text that is not UTF-8 can still come from inside the program (a typed name): it is written
   // as the replacement character, never as bytes the reader then refuses.
@@ -208,8 +231,8 @@ TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
 }
 
 // Only regular files are read, up to a size: a pipe must not block the load for good, nor a link
-// to a device be read until memory runs out; a request to end the program ends a read.
-TEST(ReadJsonFile, ReadsOnlyRegularFilesOfBoundedSizeAndStopsWhenTheProgramEnds)
+// to a device be read until memory runs out. A request to end the program is not a bad file.
+TEST(ReadJsonFile, ReadsOnlyRegularFilesOfBoundedSizeAlsoWhileTheProgramEnds)
 {
   TemporaryDirectory folder;
   ASSERT_EQ(mkfifo(folder.File("pipe.json").c_str(), 0600), 0);
@@ -243,10 +266,10 @@ TEST(ReadJsonFile, ReadsOnlyRegularFilesOfBoundedSizeAndStopsWhenTheProgramEnds)
   EXPECT_TRUE(output.Contains("large.json. It is larger than the")) << output.Text();
 
   TerminationSignal::Request();
-  EXPECT_FALSE(ReadJsonFile(root, folder.File("small.json")));
+  const bool readWhileEnding = ReadJsonFile(root, folder.File("small.json"));
   TerminationSignal::Clear();
-  EXPECT_TRUE(output.Contains("The program is ending, so it was not read.")) << output.Text();
-  EXPECT_TRUE(ReadJsonFile(root, folder.File("small.json")));
+  EXPECT_TRUE(readWhileEnding);
+  EXPECT_EQ(output.CountOf("[ERROR]"), 3u) << output.Text();
 }
 
 // A save keeps what the file's owner set on it: a file made read-only stays as it is (also for

@@ -1,6 +1,7 @@
-// Every level the game ships, opened in the editor's space and saved without a change, must come
-// back as it was: the same objects with the same names, prefabs and members, under the same
-// parents. Levels added later are found by the editor's level list and checked with the rest.
+// Every level the game ships, and every level a careless hand or another version of the game
+// could leave, opened in the editor's space and saved without a change, must come back as it was:
+// the same objects with the same names, prefabs and members, under the same parents; saved again,
+// the same file. Levels added later are found by the editor's level list and checked with the rest.
 #include "app/GameSession.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
@@ -17,10 +18,14 @@
 #include <json/json.h>
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,10 +78,145 @@ std::string FirstDifference(const std::vector<std::string>& before, const std::v
   return "line " + std::to_string(first - before.begin()) + ":\n  before: " +
          (first != before.end() ? *first : "(none)") + "\n  after:  " + (second != after.end() ? *second : "(none)");
 }
+// Removes a level file the test wrote when the test ends.
+struct RemoveLevel
+{
+  std::string path;
+  ~RemoveLevel() { std::remove(path.c_str()); }
+};
+
+// A level the loader accepts, made as a careless hand or another version of the game could leave
+// it: children naming no record (deleted by hand), a record of a shared uuid, the object itself, or
+// one already listed under another parent or closing a cycle; entries and "children" of the wrong
+// kind, numbers written as 3.0; uuids shared or at the ends of their range; records the load skips;
+// unknown prefabs, components and members; values a member refuses; objects that spawn children;
+// shared and empty names; keys nothing reads.
+// After `filler` plain records the level runs past the last object id in its middle.
+Json::Value HostileLevel(unsigned seed, int filler = 0)
+{
+  std::mt19937 random(seed);
+  const auto chance = [&random](unsigned percent) { return random() % 100 < percent; };
+  const auto upTo = [&random](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
+  const int count = 8 + upTo(24);
+  // From a range a little wider than the records: numbers repeat, and some name nothing.
+  const auto number = [&] { return 1 + upTo(count + 4); };
+  const std::array<int, 4> extremes{0, -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
+  std::vector<int> uuids;
+  for (int index = 0; index < count; ++index)
+    uuids.push_back(chance(8) ? extremes[upTo(4)] : number());
+  const std::array<const char*, 6> names{"Crate", "Crate3", "Parent", "", "Ann", "Zed"};
+  const std::array<const char*, 5> prefabs{"Default", "Default", "Empty", "Beacon", "Nowhere"};
+
+  Json::Value objects(Json::arrayValue);
+  for (int index = 0; index < filler; ++index)
+  {
+    Json::Value& record = objects.append(Json::Value(Json::objectValue));
+    record["uuid"] = 1000000 + index;
+    record["name"] = "filler";
+  }
+  for (int index = 0; index < count; ++index)
+  {
+    if (chance(3))
+    {
+      objects.append(chance(50) ? Json::Value(7) : Json::Value("not a record"));
+      continue;
+    }
+    Json::Value record(Json::objectValue);
+    record["uuid"] = uuids[index];
+    record["name"] = chance(50) ? names[upTo(6)] : "Object " + std::to_string(index);
+    if (!chance(15))
+      record["prefab"] = prefabs[upTo(5)];
+    Json::Value& transform = record["components"]["Transform"];
+    transform["position"].append(chance(10) ? 1e39 : upTo(1001) - 500);
+    transform["position"].append(upTo(1001) - 500);
+    if (chance(20))
+      transform["rotation"] = 0.25 * upTo(8);
+    if (chance(10))
+      transform["wobble"] = 7;
+    if (chance(10))
+      record["components"]["FutureComponent"]["power"] = 3;
+    if (chance(5))
+      record["note"] = "not read";
+    Json::Value& children = record["children"] = Json::Value(Json::arrayValue);
+    for (int child = upTo(4); child > 0; --child)
+    {
+      Json::Value entry(Json::objectValue);
+      const int kind = upTo(100);
+      if (kind < 55)
+        entry["who"] = uuids[upTo(count)];
+      else if (kind < 75)
+        entry["who"] = number();
+      else if (kind < 80)
+        entry["who"] = uuids[index];
+      else if (kind < 83)
+        entry["who"] = "3";
+      else if (kind < 86)
+        entry["who"] = 1.5;
+      else if (kind < 88)
+        entry["who"] = static_cast<double>(uuids[upTo(count)]);
+      else if (kind < 91)
+        entry = 4;
+      else if (kind < 94)
+        entry["note"] = "no who";
+      else
+      {
+        entry["who"] = uuids[upTo(count)];
+        entry["note"] = "a key nothing reads";
+      }
+      children.append(entry);
+    }
+    if (chance(3))
+      children = Json::Value(Json::objectValue);
+    // What makes the load skip the record.
+    if (chance(10))
+    {
+      switch (upTo(4))
+      {
+        case 0: record["name"] = 5; break;
+        case 1: record.removeMember("uuid"); break;
+        case 2: record["uuid"] = "7"; break;
+        default: record["components"] = "Transform"; break;
+      }
+    }
+    objects.append(record);
+  }
+  Json::Value document;
+  if (chance(30))
+  {
+    document["version"] = 3;
+    document["level"]["note"] = "hand-made";
+  }
+  document["level"]["objects"] = objects;
+  return document;
+}
 }  // namespace
 
 class EditorLevelRoundTripTest : public EngineTest
 {
+protected:
+  // Opens the level in the editor's space, saves it with no change, opens what was saved and saves
+  // that: the first save must bring back the same objects, members and parents, and the second
+  // must write the same file. Returns the number of objects opened.
+  std::size_t ExpectSavingChangesNothing(const std::string& level)
+  {
+    SCOPED_TRACE(level);
+    Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
+    session->SetEditorSpace(space);
+    const std::vector<std::string> opened = Describe(*space);
+
+    EXPECT_TRUE(session->SaveEditorLevel());
+    const std::vector<std::string> saved = FileLines(Space::LevelPath(level));
+    space->UnloadLevel();
+    space->LoadLevel(level);
+    EXPECT_EQ(FirstDifference(opened, Describe(*space)), "");
+
+    // Saved again, the file is the same text: nothing drifts from save to save.
+    EXPECT_TRUE(session->SaveEditorLevel());
+    EXPECT_EQ(FirstDifference(saved, FileLines(Space::LevelPath(level))), "");
+    session->SetEditorSpace(nullptr);
+    session->UnloadAllSpaces();
+    return opened.size();
+  }
 };
 
 TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjectsMembersAndHierarchy)
@@ -85,29 +225,35 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
   editor.RefreshLevelList();
   ASSERT_GE(editor.GetLevelNames().size(), 10u) << "the level folder is listed";
   std::size_t objects = 0;
-
   for (const std::string& level : editor.GetLevelNames())
   {
-    SCOPED_TRACE(level);
     CapturedLog output;  // the levels' own warnings are another test's business
-    Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
-    session->SetEditorSpace(space);
-    const std::vector<std::string> opened = Describe(*space);
-    objects += opened.size();
-
-    ASSERT_TRUE(session->SaveEditorLevel());
-    const std::vector<std::string> saved = FileLines(Space::LevelPath(level));
-    space->UnloadLevel();
-    space->LoadLevel(level);
-    EXPECT_EQ(FirstDifference(opened, Describe(*space)), "");
-
-    // Saved again, the file is the same text: nothing drifts from save to save.
-    ASSERT_TRUE(session->SaveEditorLevel());
-    EXPECT_EQ(FirstDifference(saved, FileLines(Space::LevelPath(level))), "");
-    session->SetEditorSpace(nullptr);
-    session->UnloadAllSpaces();
+    objects += ExpectSavingChangesNothing(level);
   }
   EXPECT_GT(objects, 100u);
+}
+
+TEST_F(EditorLevelRoundTripTest, EveryHostileLevelTheLoaderAcceptsSavedUnchangedComesBackAsItWas)
+{
+  const std::string level = "hostile";
+  RemoveLevel removeLevel{Space::LevelPath(level)};
+  CapturedLog output;
+  for (unsigned seed = 1; seed <= 60; ++seed)
+  {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    // The last one runs past the last object id among its first hostile records.
+    const int filler = seed == 60 ? static_cast<int>(ChannelCount - EventManager::FirstObjectId) - 4 : 0;
+    const Json::Value document = HostileLevel(seed, filler);
+    ASSERT_TRUE(WriteJsonFile(document, Space::LevelPath(level)));
+    ExpectSavingChangesNothing(level);
+  }
+  EXPECT_EQ(output.CountOf("objects could be built; the rest of the level is not loaded."), 2u);
+  // The levels hold every kind of trouble they are meant to.
+  for (const char* report : {"share the \"uuid\"", "names no object of the level", "has no integer \"who\"",
+                             "the later one keeps it", "it would become its own ancestor", "are not an array",
+                             "; the record is skipped", "Couldn't find the prefab named: Nowhere",
+                             "\"FutureComponent\" is not a valid component name"})
+    EXPECT_TRUE(output.Contains(report)) << report;
 }
 
 // A level read only in part must not lose what was not read when the editor saves it with no
@@ -118,11 +264,7 @@ TEST_F(EditorLevelRoundTripTest, ASaveWithoutEditsKeepsEveryRecordAndPartTheLoad
 {
   const std::string level = "partly_read";
   const std::string path = Space::LevelPath(level);
-  struct RemoveLevel
-  {
-    std::string path;
-    ~RemoveLevel() { std::remove(path.c_str()); }
-  } removeLevel{path};
+  RemoveLevel removeLevel{path};
 
   Json::Value objects(Json::arrayValue);
   const auto record = [](int uuid, const std::string& name) {
@@ -209,5 +351,61 @@ TEST_F(EditorLevelRoundTripTest, ASaveWithoutEditsKeepsEveryRecordAndPartTheLoad
   EXPECT_TRUE(output.Contains("was not saved to " + path + ": its file could not be loaded")) << output.Text();
   std::ifstream reread(path);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reread), {}), broken);
+  session->SetEditorSpace(nullptr);
+}
+
+// Objects the editor adds take numbers nothing in the file holds: not a loaded object's, not a
+// record's kept as read, and not the one a parent's child entry still names after its record was
+// deleted by hand, which would make the new object that parent's child at the next load.
+TEST_F(EditorLevelRoundTripTest, ObjectsTheEditorAddsTakeNumbersTheFileDoesNotHold)
+{
+  const std::string level = "added_to";
+  const std::string path = Space::LevelPath(level);
+  RemoveLevel removeLevel{path};
+  {
+    CapturedLog quiet;
+    ASSERT_TRUE(WriteJsonFile(Parsed(R"({ "level": { "objects": [
+      { "uuid": 2, "name": "Parent", "components": { "Transform": { "position": [0, 500] } },
+        "children": [ { "who": 1 }, { "who": 3 } ] },
+      { "uuid": 3, "name": "Crate", "components": { "Transform": { "position": [300, 0] } } },
+      { "uuid": 4, "name": 5 } ] } })"),
+                              path));
+  }
+  CapturedLog output;
+  Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
+  session->SetEditorSpace(space);
+  ::Editor::Editor& editor = session->GetEditor();
+  editor.CreateObjectFromPrefab("Default", space);
+  const Handle<GameObject> added = space->GetObjectNamed("New Object");
+  ASSERT_TRUE(added.IsValid());
+  space->RenameObject(added, "Crate3");
+  added->GetTransform()->SetWorldPosition(300.0f, 0.0f);
+  ASSERT_TRUE(Find(space, "Parent")->Duplicate().IsValid());
+  const std::vector<std::string> edited = Describe(*space);
+  ASSERT_TRUE(session->SaveEditorLevel());
+
+  Json::Value saved;
+  ASSERT_TRUE(ReadJsonFile(saved, path));
+  std::map<std::string, std::vector<int>> uuids;
+  for (const Json::Value& record : saved["level"]["objects"])
+    uuids[record["name"].isString() ? record["name"].asString() : "(skipped)"].push_back(record["uuid"].asInt());
+  // What was loaded keeps its number (the copy comes after its original), and each new object takes
+  // a number nothing in the file held.
+  EXPECT_EQ(uuids["Crate"], std::vector<int>{3});
+  EXPECT_EQ(uuids["(skipped)"], std::vector<int>{4});
+  ASSERT_EQ(uuids["Parent"].size(), 2u);
+  EXPECT_EQ(uuids["Parent"][0], 2);
+  ASSERT_EQ(uuids["Crate3"].size(), 1u);
+  std::set<int> taken{1, 2, 3, 4};
+  for (const int newUuid : {uuids["Crate3"][0], uuids["Parent"][1]})
+    EXPECT_TRUE(taken.insert(newUuid).second) << "a new object is saved under " << newUuid;
+
+  space->UnloadLevel();
+  space->LoadLevel(level);
+  EXPECT_EQ(FirstDifference(edited, Describe(*space)), "");
+  const Handle<GameObject> reloaded = Find(space, "Crate3");
+  ASSERT_TRUE(reloaded.IsValid());
+  EXPECT_FALSE(reloaded->GetParent().IsValid());
+  EXPECT_EQ(reloaded->GetTransform()->GetWorldPosition(), glm::vec2(300.0f, 0.0f));
   session->SetEditorSpace(nullptr);
 }

@@ -1,12 +1,14 @@
 // The editor's rules that the drive through the real program (tools/drive-editor.sh) does not
 // reach on every branch: the level list's cut rule, picking ties and children, the tools'
-// selection answers and refused cycles, the resource editor's save rule, and level and prefab
-// saves that cannot replace their file.
+// selection answers and refused cycles, the resource editor's save rule, level and prefab saves
+// that cannot replace their file; and what deleting leaves behind: a component of any type
+// removed from a running level, the children of a deleted object.
 #include "editor/Editor.h"
 
 #include "app/GameSession.h"
 #include "core/EventManager.h"
 #include "core/MemoryManager.h"
+#include "object/Removal.h"
 #include "object/Space.h"
 #include "support/ScopedEngine.h"
 #include "editor/ParentTool.h"
@@ -14,10 +16,17 @@
 #include "editor/SelectTool.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
+#include "physics/Collider.h"
+#include "physics/PhysicsModule.h"
+#include "physics/Rigidbody.h"
+#include "render/Sprite.h"
+#include "render/Camera.h"
 #include "support/CapturedLog.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -133,5 +142,127 @@ TEST_F(EditorTest, ALevelSaveThatCannotReplaceItsFileIsReportedAndLosesNothing)
   EXPECT_FALSE(fs::exists("Assets/Escaped.prefab"));
   EXPECT_GE(output.CountOf("[ERROR]"), errors + 2) << output.Text();
   fs::remove("Assets/Prefabs/Stuck.prefab");
+  session->SetEditorSpace(nullptr);
+}
+
+// The inspector's "Delete" on every component type the shipped levels hold, each level in play
+// with the debug view on: after each removal the loop runs a frame (physics, updates, drawing,
+// the colliders' debug drawing), and nothing keeps the removed component. Siblings and other
+// objects that worked with it carry on without it.
+TEST_F(EditorTest, RemovingAnyComponentOfAShippedLevelKeepsTheLoopRunningAndIsForgottenAtOnce)
+{
+  ::Editor::Editor& editor = session->GetEditor();
+  editor.RefreshLevelList();
+  session->debugDrawing = true;
+  std::set<std::string> removedTypes;
+  for (const std::string& level : editor.GetLevelNames())
+  {
+    if (level == "testlevel")
+      continue;
+    SCOPED_TRACE(level);
+    CapturedLog output;
+    Space* space = LiveSpace("Game", level);
+    std::set<std::string> types;
+    for (const auto& [id, object] : space->GetObjectsById())
+      for (const auto& [typeName, component] : object->GetComponents())
+        types.insert(typeName);
+    for (const std::string& type : types)
+    {
+      SCOPED_TRACE(type);
+      // The first object still holding one: earlier removals and the frames may have changed the level.
+      GameObject* holder = nullptr;
+      for (const auto& [id, object] : space->GetObjectsById())
+        if (object.IsValid() && object->GetComponent(type) != nullptr && holder == nullptr)
+          holder = object.Get();
+      if (holder == nullptr)
+        continue;
+      const Component* removed = holder->GetComponent(type);
+      editor.DeleteComponent(*holder, removed);
+      if (type == "Transform")
+      {
+        EXPECT_EQ(holder->GetComponent(type), removed);
+        EXPECT_TRUE(output.Contains("[WARNING] The Transform of \"" + holder->GetName() + "\" stays"));
+        continue;
+      }
+      removedTypes.insert(type);
+      EXPECT_EQ(holder->GetComponent(type), nullptr);
+      if (const PhysicsObject* entry = PhysicsModule::Of(space)->Find(holder->GetId()))
+      {
+        EXPECT_NE(static_cast<const Component*>(entry->collider), removed);
+        EXPECT_NE(static_cast<const Component*>(entry->rigidbody), removed);
+        EXPECT_TRUE(entry->collider != nullptr || !entry->gridRecord.inGrid) << "no shape is left in the grid";
+      }
+      EXPECT_NE(static_cast<const Component*>(holder->GetSprite()), removed);
+      EXPECT_NE(static_cast<const Component*>(space->GetCurrentCamera()), removed);
+      for (const Graphics::CameraView* camera : session->GetCameras(space))
+        EXPECT_NE(dynamic_cast<const Component*>(camera), removed);
+      Frame();
+      session->DispatchDrawEvents();
+      session->Render();
+    }
+    session->UnloadAllSpaces();
+  }
+  EXPECT_GT(removedTypes.size(), 140u) << "the shipped levels hold that many types";
+}
+
+// A child that outlives its parent stays where it was, turned and sized as it was, with its own
+// child under it: when the editor deletes the parent (and the level is saved so), and when the
+// parent dies in play.
+TEST_F(EditorTest, ChildrenOfADeletedParentStayWhereTheyWere)
+{
+  const std::string level = "orphans";
+  Load(level, R"([
+    {"uuid": 1, "name": "Hull", "prefab": "Empty", "children": [{"who": 2}],
+     "components": {"Transform": {"position": [1897.5, 1132.5], "rotation": 0.25, "scale": [64, 64]}}},
+    {"uuid": 2, "name": "Hatch", "prefab": "Empty", "children": [{"who": 3}],
+     "components": {"Transform": {"position": [-6.74, 2.95], "rotation": 0.5, "scale": [1.5, 1.25]}}},
+    {"uuid": 3, "name": "Latch", "prefab": "Empty", "children": [],
+     "components": {"Transform": {"position": [2, 0], "rotation": 0, "scale": [1, 1]}}}])");
+  struct Placement
+  {
+    glm::mat3 hatch;
+    glm::vec2 latch;
+  };
+  const auto placementIn = [](Space* in) {
+    return Placement{Find(in, "Hatch")->GetTransform()->GetWorldMatrix(), PositionOf(Find(in, "Latch"))};
+  };
+  // Worked out by hand from the records: the hull's rotation and scale applied to the hatch.
+  const glm::vec2 hatchWorld(1897.5f + 64.0f * (-6.74f * std::cos(0.25f) - 2.95f * std::sin(0.25f)),
+                             1132.5f + 64.0f * (-6.74f * std::sin(0.25f) + 2.95f * std::cos(0.25f)));
+  const auto expectPlacedAsBefore = [&](Space* in, const Placement& before, const char* when) {
+    SCOPED_TRACE(when);
+    Transform* hatch = Find(in, "Hatch")->GetTransform();
+    EXPECT_EQ(hatch->GetParent(), nullptr);
+    EXPECT_NEAR(hatch->GetWorldPosition().x, hatchWorld.x, 0.01f);
+    EXPECT_NEAR(hatch->GetWorldPosition().y, hatchWorld.y, 0.01f);
+    EXPECT_NEAR(hatch->GetWorldRotation(), 0.75f, 1e-4f);
+    EXPECT_NEAR(hatch->GetScale().x, 96.0f, 1e-3f);
+    EXPECT_NEAR(hatch->GetScale().y, 80.0f, 1e-3f);
+    for (int column = 0; column < 3; ++column)
+      for (int row = 0; row < 3; ++row)
+        EXPECT_NEAR(hatch->GetWorldMatrix()[column][row], before.hatch[column][row], 0.01f) << column << row;
+    EXPECT_NEAR(PositionOf(Find(in, "Latch")).x, before.latch.x, 0.01f);
+    EXPECT_NEAR(PositionOf(Find(in, "Latch")).y, before.latch.y, 0.01f);
+  };
+
+  // In play: the hull is destroyed as components destroy objects, and the frames go on.
+  Space* play = Live(level);
+  const Placement inPlay = placementIn(play);
+  QueueRemoval(Find(play, "Hull"));
+  Frames(2);
+  EXPECT_FALSE(Find(play, "Hull").IsValid());
+  expectPlacedAsBefore(play, inPlay, "in play");
+  session->UnloadAllSpaces();
+
+  // In the editor, and saved: the hatch's record holds where it stood.
+  Space* edited = LiveSpace(::GameSession::EditorSpaceName, level);
+  session->SetEditorSpace(edited);
+  const Placement inEditor = placementIn(edited);
+  session->GetEditor().DeleteObject(Find(edited, "Hull"));
+  expectPlacedAsBefore(edited, inEditor, "deleted in the editor");
+  ASSERT_TRUE(session->SaveEditorLevel());
+  edited->UnloadLevel();
+  edited->LoadLevel(level);
+  expectPlacedAsBefore(edited, inEditor, "saved and loaded again");
   session->SetEditorSpace(nullptr);
 }

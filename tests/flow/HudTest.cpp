@@ -18,6 +18,7 @@
 #include <cmath>
 #include <set>
 
+#include <SOIL/SOIL.h>  // reads the pictures' pixels
 #include <glm/common.hpp>
 #include <glm/mat3x3.hpp>
 
@@ -55,9 +56,27 @@ TEST_F(InterfaceScene, HudFollowsThePlayersHealthItemsAndAmmunition)
     EXPECT_EQ(text("HUD_Health_Counter"), shown) << hitpoints;
   }
 
-  // Empty slots: no icons, no magazine counts; the pool shows the player's ammunition.
+  // Empty slots: no icons, no magazine counts; the pool shows the player's ammunition. A slot and
+  // its card are opaque, so that no crate, door or enemy behind the HUD shows in an empty slot as
+  // if it were held.
   EXPECT_EQ(alpha("PrimaryItem's HUD_ItemIndicatorPlacard"), 0.0f);
   EXPECT_EQ(text("AmmoPrimary"), "");
+  for (const char* slot : {"SecondaryItem", "PrimaryItem", "SpecialItem", "SecondaryItem card", "PrimaryItem card",
+                           "SpecialItem card"})
+  {
+    const Sprite* sprite = ComponentOf<Sprite>("HUD", slot);
+    ASSERT_NE(sprite, nullptr) << slot;
+    EXPECT_EQ(sprite->GetColor().a, 1.0f) << slot;
+    int width = 0, height = 0, channels = 0;
+    unsigned char* pixels = SOIL_load_image(("Assets/Images/" + sprite->GetSource() + ".png").c_str(), &width, &height,
+                                            &channels, SOIL_LOAD_RGBA);
+    ASSERT_NE(pixels, nullptr) << sprite->GetSource();
+    int seeThrough = 0;
+    for (int pixel = 0; pixel < width * height; ++pixel)
+      seeThrough += pixels[pixel * 4 + 3] < 255 ? 1 : 0;
+    SOIL_free_image_data(pixels);
+    EXPECT_EQ(seeThrough, 0) << slot << " (" << sprite->GetSource() << ") lets the fight show through";
+  }
   // Counted in whole units: a pickup's points shared over three types leave thirds.
   player->GetComponent<Ammo>()->SetAmmo(AmmoType::ENERGY, 2.5f);
   player->GetComponent<Ammo>()->AddAmmo({AmmoType::BULLET, AmmoType::ENERGY, AmmoType::EXPLOSIVE}, 50.0f);

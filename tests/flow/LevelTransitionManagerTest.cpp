@@ -2,7 +2,8 @@
 // have yet: the splash hands over to the main menu, the start button begins an overworld, a rammed
 // ship starts an encounter, the exit returns to the same overworld (whose ship nothing boards for
 // its first two seconds), the boss ship comes once per run at 3000 points with its signpost, and
-// death leads to the end screen. Each transition leaves the spaces as the transition table says,
+// death leads to the end screen; a touched start pad begins a new run, and an encounter's escape
+// pod leads to the end screen. Each transition leaves the spaces as the transition table says,
 // from the next frame.
 #include "FlowScene.h"
 
@@ -15,6 +16,7 @@
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreBoard.h"
+#include "object/FrameEvents.h"
 #include "support/HandMadeObjects.h"
 #include "support/ScopedEngine.h"
 #include "object/Transform.h"
@@ -54,7 +56,8 @@ const char* const Skirmish = R"(
   {"uuid": 1, "name": "Level Manager", "components": {"LevelManager": null}},
   {"uuid": 2, "name": "Player", "components": {"Registerer": {"registryType": "PLAYERS"},
      "Equipment": {"startingPrimary": "pistol"}}},
-  {"uuid": 3, "name": "Exit", "components": {"LoadMainZone": null}})";
+  {"uuid": 3, "name": "Exit", "components": {"LoadMainZone": null}},
+  {"uuid": 4, "name": "Escape Pod", "components": {"LoadEndScreen": null}})";
 }  // namespace
 
 class LevelTransitionManagerTest : public FlowScene
@@ -175,6 +178,9 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   ASSERT_NE(board, nullptr);
   board->SetScore(2999);
   registry->GetDataBoard().SetSecondaryItem("rocket_launcher");
+  float overworldTime = 0.0f;  // the overworld's own game time from here on
+  EventRecorder<UpdateEvent> overworldClock(overworld->GetId());
+  overworldClock.onEvent = [&overworldTime](UpdateEvent& event) { overworldTime += event.dt; };
   Leave();
   EXPECT_EQ(registry->GetDataBoard().GetPrimaryItem(), "pistol");
   EXPECT_EQ(registry->GetDataBoard().GetSecondaryItem(), "rocket_launcher");
@@ -186,13 +192,16 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(Find("Overworld", "bossShip"), nullptr) << "2999 is not enough";
 
   // The ship that comes back is out of every ship's reach until the overworld has run for two
-  // seconds; then the raider still touching it boards it. At 3000 the boss ship comes, once in
-  // the run.
+  // seconds of its own time; then the raider still touching it boards it. At 3000 the boss ship
+  // comes, once in the run.
   Ram("Far Raider");
   EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden") << "rammed at once on the way back";
   ASSERT_NE(Find("Overworld", "Far Raider"), nullptr);
-  Frames(static_cast<int>(LevelManager::BoardingGrace / Step) + 2);
+  for (int frame = 0; frame < 300 && LevelIn("Encounter") != "skirmish"; ++frame)
+    Frame();
   EXPECT_EQ(LevelIn("Encounter"), "skirmish");
+  EXPECT_GT(overworldTime, 2.0f - 0.001f) << "boarded before the overworld had run for two seconds";
+  EXPECT_LT(overworldTime, 2.0f + 3.0f * Step) << "held longer than two seconds";
   board->SetScore(3000);
   Leave();
   ASSERT_NE(Find("Overworld", "bossShip"), nullptr);
@@ -268,6 +277,34 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   Frames(8);
   Tap(SDLK_w);
   EXPECT_EQ(StateOf("Utility"), "introlevel, running, shown") << log.Text();
+
+  // A start pad that anything may touch (here a stray shot) starts a new run, whatever level it
+  // names: its own space is hidden and paused, and the music goes over to the ambient tracks.
+  Space* pads = LiveSpace("Pads", "blank");
+  Define("TestStartPad", R"({"Transform": null, "CircleCollider": {"group": "PROPS", "ghost": true, "radius": 60},
+                            "SimpleButtonLogic": {"level file": "nowhere"}})");
+  Define("TestShot", R"({"Transform": null, "Rigidbody": null, "CircleCollider": {"group": "PROJECTILE", "radius": 8}})");
+  Make("TestStartPad", {0.0f, 0.0f}, "Pad", pads);
+  Make("TestShot", {20.0f, 0.0f}, "Shot", pads);
+  soundRequests.lines.clear();
+  for (int frame = 0; frame < 5 && Live("Overworld") == nullptr; ++frame)
+    Frame();
+  EXPECT_EQ(StateOf("Pads"), "blank, paused, hidden");
+  EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
+  EXPECT_EQ(StateOf("Utility"), "blank, paused, hidden");
+  ASSERT_FALSE(soundRequests.lines.empty());
+  EXPECT_EQ(soundRequests.lines.front(), "transition event:/Music/AmbientTracks");
+
+  // The escape pod of an encounter, used, leads straight to the end screen.
+  events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "skirmish", nullptr));
+  Frame();
+  GameObject* pod = Find("Encounter", "Escape Pod");
+  ASSERT_NE(pod, nullptr);
+  events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, pod->GetId()));
+  Frame();
+  EXPECT_EQ(StateOf("Utility"), "endscreen, running, shown");
+  EXPECT_EQ(Live("Encounter"), nullptr);
+  EXPECT_EQ(Live("Overworld"), nullptr);
   for (const AssertReport& report : asserts.Reports())
     ADD_FAILURE() << report.message;
 }

@@ -1,7 +1,8 @@
 // The main menu worked without the mouse and with it: it opens with START focused and shown, every
 // time it opens; keys and the pad's d-pad move the focus to the neighbours the buttons name, at
-// most once per half second while held; the mouse over a button takes the focus there and leaves it
-// when it goes; accept presses the focused button. At ten frames a second every tap and click
+// most once per half second while held; the mouse moved over a button takes the focus there and
+// leaves it when it goes, and resting there leaves the keys their say; accept presses the focused
+// button. At ten frames a second every tap and click
 // counts.
 #include "FlowScene.h"
 
@@ -74,6 +75,14 @@ TEST_F(MenuInputManagerTest, KeysThePadAndTheMouseMoveTheFocusAndAcceptPressesTh
   EXPECT_EQ(Focus(), "Music");
 
   // The mouse takes the focus where it goes; it stays there when the mouse leaves.
+  Hover("Utility", "Credits");
+  Frame();
+  EXPECT_EQ(Focus(), "Credits");
+  // A pointer resting on a button leaves the arrows their say; moved again, it takes the focus.
+  Rest();
+  Tap(SDLK_UP);
+  EXPECT_EQ(Focus(), "How To Play") << "the arrows act while the pointer rests on a button";
+  EXPECT_EQ(ComponentOf<Sprite>("Utility", "Credits")->GetFrame(), 0u) << "only the focus is lit";
   Hover("Utility", "Credits");
   Frame();
   EXPECT_EQ(Focus(), "Credits");

@@ -10,7 +10,6 @@
 
 #include "ai/ships/FactionController.h"
 #include "ai/ships/WaypointArrow.h"
-#include "flow/level/LevelManager.h"
 #include "flow/level/LoadEncounter.h"
 #include "flow/tutorial/OW_TutorialManager.h"
 #include "gameplay/LevelEvents.h"
@@ -208,7 +207,7 @@ TEST_F(OverworldTest, StartSkipFlyRamALaunchedShipLeaveAndBoardTheBossShip)
   EXPECT_EQ(PlaceOf(*bossShip), glm::vec2(5000.0f, 300.0f));
   Ram(*ship, *bossShip);
   EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden") << "boarded before the overworld was seen again";
-  Frames(static_cast<int>(LevelManager::BoardingGrace / Step) + 2);
+  Frames(static_cast<int>(2.0f / Step) + 2);  // the two seconds the ship is held after an encounter
   EXPECT_EQ(StateOf("Encounter"), "BossRoom, running, shown");
   pausesAndResumes("BossRoom");
 

@@ -160,6 +160,8 @@ TEST_F(InterfaceScene, OverworldTutorialFollowsItsTimelineAndSkipsOnAnyInput)
 
 TEST_F(InterfaceScene, ActionHintShowsWithinFiveHundredUnitsOfThePlayer)
 {
+  // The hint switches its picture on as it wakes, though its prefab leaves it hidden.
+  EXPECT_TRUE(Make("EN_ActionHint", {0.0f, -900.0f})->GetComponent<Sprite>()->GetDraw());
   const Handle<GameObject> player = Make("Empty", {0.0f, 0.0f}, "Player1");
   Define("TestHinted", R"({"ActionHintController": null})");
   const Handle<GameObject> station = Make("TestHinted", {499.0f, 0.0f});

@@ -2,7 +2,7 @@
 // it takes guns and a special, fires, reloads by itself and by key, runs dry, refills from an ammo
 // pickup, drops what it holds; and it fights two turrets under god mode and without, and dies.
 #include "CombatScene.h"
-#include "ai/PlayerScene.h"
+#include "support/PlayerScene.h"
 #include "gameplay/combat/GodMode.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"

@@ -4,11 +4,15 @@
 #include "core/MemoryManager.h"
 #include "core/Send.h"
 #include "gameplay/LevelEvents.h"
+#include "gameplay/boss/BossEvents.h"
 #include "gameplay/combat/CombatEvents.h"
+#include "gameplay/combat/Health.h"
 #include "gameplay/items/SpawnOnDestruction.h"
 #include "gameplay/player/Interactor.h"
 #include "gameplay/player/PlayerEvents.h"
+#include "gameplay/props/EmitOnContact.h"
 #include "gameplay/props/InteractJukebox.h"
+#include "gameplay/score/ScoreEvents.h"
 #include "object/ObjectEvents.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
@@ -58,8 +62,9 @@ TEST_F(CombatScene, DropsRollTheirChancesInOrder)
   EXPECT_LT(loot, 40u);
 }
 
-// Sodas fly off a prop hit by a bullet of either side, and only then.
-TEST_F(CombatScene, PropGivesOffSodasWhenShot)
+// Sodas fly off a prop hit by a bullet of either side, and only then; a prop that sounds on
+// contact sounds for the player alone; debris drifts at its own steady speed.
+TEST_F(CombatScene, PropsAnswerShotsAndTouchesAndDebrisDrifts)
 {
   Define("TestProp", R"({"YerbaOnContact": null})");
   const Handle<GameObject> prop = Make("TestProp", {0.0f, 300.0f});
@@ -76,6 +81,29 @@ TEST_F(CombatScene, PropGivesOffSodasWhenShot)
     EXPECT_EQ(PositionOf(object), glm::vec2(0.0f, 200.0f));
     EXPECT_EQ(object->GetComponent<Sprite>()->GetColor().a, 1.0f);
   }
+
+  Define("TestChime", R"({"EmitOnContact": null})");
+  const Handle<GameObject> chime = Make("TestChime", {0.0f, -300.0f});
+  const Sound& chimeSound = Get<EmitOnContact>(chime)->GetSound();
+  // A sound plays at most once a frame, so each touch has a frame of its own.
+  for (CollisionGroup group : {CollisionGroup::PROJECTILE, CollisionGroup::ENEMY, CollisionGroup::WALL})
+  {
+    Frames(1);
+    Touch(chime, bullet, group);
+    EXPECT_FALSE(chimeSound.GetInstance()) << "sounded for group " << static_cast<int>(group);
+  }
+  Frames(1);
+  Touch(chime, bullet, CollisionGroup::PLAYER);
+  EXPECT_TRUE(chimeSound.GetInstance().isValid()) << "silent for the player";
+  EXPECT_EQ(chimeSound.GetEvent(), "event:/SFX/RifleShoot");
+
+  // The shipped debris: 70 units right and 12 up a second, whatever the frames.
+  const Handle<GameObject> debris = Make("EN_Debris", {100.0f, 50.0f});
+  Frames(30);
+  Frames(15, 2.0f * Dt);
+  const glm::vec2 drifted = PositionOf(debris) - glm::vec2(100.0f, 50.0f);
+  EXPECT_NEAR(drifted.x, 70.0f, 0.01f);
+  EXPECT_NEAR(drifted.y, 12.0f, 0.01f);
 }
 
 // A zone pulls loose items in with the real physics and records each piece it takes in the
@@ -109,6 +137,22 @@ TEST_F(CombatScene, CollectionZonePullsItemsInAndRecordsThem)
   EXPECT_TRUE(edge.IsValid());
   Touch(zone, edge, CollisionGroup::PLAYER);
   EXPECT_EQ(registry->GetDataBoard().GetCollectedItems().size(), 2u);
+}
+
+// An object is paid for once, however many ways it goes at once: killed in the frame the boss's
+// death reaches it, and collected besides.
+TEST_F(CombatScene, AnObjectKilledAsTheBossDiesPaysItsWorthOnce)
+{
+  Define("Worthy", R"({"Health": {"hitpoints": 10.0, "max hitpoints": 10.0}, "ReputationValue": {"value": 40}})");
+  EventRecorder<UpdateReputation, int> paid(space->GetId(), [](const UpdateReputation& event) { return event.points; });
+  const Handle<GameObject> enemy = Make("Worthy");
+  Get<Health>(enemy)->Kill();
+  Send<BossDiedEvent>(enemy->GetId());
+  Frames(2);
+  Send<LootCollectionEvent>(enemy->GetId());
+  Frames(2);
+  EXPECT_EQ(paid.notes, std::vector<int>{40});
+  EXPECT_EQ(CountPrefab(*space, "PointsFeedback"), 1u);
 }
 
 // The player's interactor forwards to the zone it touches in this or the last update; a jukebox

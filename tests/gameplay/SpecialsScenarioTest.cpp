@@ -2,7 +2,7 @@
 // prefabs and uses them through the input layer: a shot meets the shield or the player, the
 // cooldown holds back a second use, the heal runs its course and stops. In the boss's room a
 // blink stops at a wall.
-#include "ai/PlayerScene.h"
+#include "support/PlayerScene.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/specials/SpecialBlinkLogic.h"

@@ -3,6 +3,8 @@
 #include "support/ScopedEngine.h"
 
 #include "app/AllComponents.h"
+#include "flow/camera/CameraLeash.h"
+#include "flow/detectors/KeyDetector.h"
 #include "gameplay/combat/TeamEnum.h"
 #include "gameplay/weapons/AmmoType.h"
 #include "object/ComponentFactory.h"
@@ -167,5 +169,40 @@ TEST_F(ComponentCopyTest, ACopyCarriesEveryMemberAPrefabSets)
   }
   // The reflection reaches the members of every type, not a handful.
   EXPECT_GT(compared, 500u);
+}
+
+// What belongs to one live component (a Transient: a handle it looked up, a flag of its own state)
+// goes nowhere with a copy: a new copy has it as constructed, and a copy onto a live component
+// leaves that component's own, while the members beside it travel.
+TEST_F(ComponentCopyTest, ACopyNeitherCarriesNorOverwritesWhatBelongsToTheLiveComponent)
+{
+  Handle<GameObject> sourceFocus = MakeBareObject("source's focus");
+  Handle<GameObject> targetFocus = MakeBareObject("target's focus");
+  ComponentFactory& leashes = *factory.GetFactories().at("CameraLeash");
+  auto* source = static_cast<CameraLeash*>(leashes.GetNew());
+  source->SetFocus(sourceFocus);
+  MemberList(*source)["lead amount"]->Deserialize(Json::Value(120.0));
+  auto* copy = static_cast<CameraLeash*>(leashes.GetCopy(source));
+  EXPECT_FALSE(copy->GetFocus().IsValid());
+  EXPECT_EQ(Written(*MemberList(*copy)["lead amount"]), Json::Value(120.0));
+  auto* target = static_cast<CameraLeash*>(leashes.GetNew());
+  target->SetFocus(targetFocus);
+  leashes.Copy(source, target);
+  EXPECT_TRUE(target->GetFocus() == targetFocus) << "the target's own focus was overwritten";
+  EXPECT_EQ(Written(*MemberList(*target)["lead amount"]), Json::Value(120.0));
+
+  // A plain value kept apart the same way: the menu focus of a key detector.
+  ComponentFactory& keys = *factory.GetFactories().at("KeyDetector");
+  auto* focused = static_cast<KeyDetector*>(keys.GetNew());
+  focused->SetForcedHover(true);
+  auto* focusedCopy = static_cast<KeyDetector*>(keys.GetCopy(focused));
+  EXPECT_FALSE(focusedCopy->GetForcedHover());
+  keys.Copy(focusedCopy, focused);
+  EXPECT_TRUE(focused->GetForcedHover());
+
+  for (Component* component : std::initializer_list<Component*>{source, copy, target, focused, focusedCopy})
+    MemoryManager::Delete(component);
+  GameObject::Destroy(sourceFocus);
+  GameObject::Destroy(targetFocus);
 }
 }  // namespace

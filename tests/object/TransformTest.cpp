@@ -248,15 +248,21 @@ TEST_F(TransformTest, ACycleIsRefusedWithAMessage)
   EXPECT_FALSE(root->HasAncestor(leaf));
 }
 
-TEST_F(TransformTest, DestroyingAParentLeavesChildrenAtTheirLocalValues)
+TEST_F(TransformTest, DestroyingAParentLeavesChildrenWhereTheyWere)
 {
-  Transform* parent = Make(glm::vec2(50.0f, 50.0f));
+  Transform* parent = Make(glm::vec2(50.0f, 50.0f), Pi / 2.0f);
+  parent->SetScale(glm::vec2(2.0f, 2.0f));
   Transform* child = Make(glm::vec2(1.0f, 2.0f));
   child->AttachToParent(parent);
-  ExpectNear(child->GetWorldPosition(), glm::vec2(51.0f, 52.0f));
+  ExpectNear(child->GetWorldPosition(), glm::vec2(46.0f, 52.0f));
   GameObject::Destroy(objects[0]);
+  // Its world placement became its own values.
   EXPECT_EQ(child->GetParent(), nullptr);
-  EXPECT_EQ(child->GetWorldPosition(), glm::vec2(1.0f, 2.0f));
+  ExpectNear(child->GetPosition(), glm::vec2(46.0f, 52.0f));
+  ExpectNear(child->GetWorldPosition(), glm::vec2(46.0f, 52.0f));
+  EXPECT_NEAR(child->GetRotation(), Pi / 2.0f, Tolerance);
+  ExpectNear(child->GetScale(), glm::vec2(2.0f, 2.0f));
+  ExpectNear(child->GetWorldXAxis(), glm::vec2(0.0f, 2.0f));
 }
 
 TEST_F(TransformTest, DestroyingAChildTakesItOutOfItsParent)

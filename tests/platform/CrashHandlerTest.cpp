@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 #include <sys/wait.h>  // Required for: waitpid()
 #include <unistd.h>    // Required for: fork(), chdir(), _exit()
 
@@ -38,6 +42,48 @@ bool Contains(const std::string& text, const std::string& part, std::size_t from
 }
 
 int* volatile faultAddress = reinterpret_cast<int*>(0x10);
+using Procedure = void (*)();
+Procedure volatile badProcedure = nullptr;
+
+// The frame that faults, and one that calls address 0, as a call of a dead object's virtual
+// function often does. Neither is inlined, and the call is not the caller's last act.
+[[gnu::noinline]] void WriteThroughBadPointer()
+{
+  *faultAddress = 1;
+}
+
+[[gnu::noinline]] void CallThroughBadPointer()
+{
+  badProcedure();
+  __asm__ volatile("");
+}
+
+// The addresses of the backtrace's frames, in order: each line ends in "[0x...]".
+std::vector<std::uintptr_t> BacktraceAddresses(const std::string& report)
+{
+  std::vector<std::uintptr_t> addresses;
+  const std::size_t start = report.find("Backtrace:\n");
+  const std::size_t end = report.find("\nMemory map:");
+  if (start == std::string::npos || end == std::string::npos)
+    return addresses;
+  std::istringstream lines(report.substr(start, end - start));
+  std::string line;
+  std::getline(lines, line);
+  while (std::getline(lines, line))
+  {
+    const std::size_t open = line.rfind("[0x");
+    if (open != std::string::npos)
+      addresses.push_back(static_cast<std::uintptr_t>(std::stoull(line.substr(open + 1), nullptr, 16)));
+  }
+  return addresses;
+}
+
+// Whether the address lies in the function's code (its first bytes, which hold the fault).
+bool IsIn(std::uintptr_t address, Procedure function)
+{
+  const auto begin = reinterpret_cast<std::uintptr_t>(function);
+  return address >= begin && address < begin + 512;
+}
 
 volatile int recursionLimit = 1 << 30;
 
@@ -55,7 +101,7 @@ TEST(CrashHandlerTest, SegmentationFaultLeavesReportAndStillEndsAsCrash)
 {
   TemporaryDirectory directory;
   directory.Write("crash.dmp", "an older report that must be replaced");
-  EXPECT_EQ(SIGSEGV, RunCrashingChild(directory, [] { *faultAddress = 1; }));
+  EXPECT_EQ(SIGSEGV, RunCrashingChild(directory, [] { WriteThroughBadPointer(); }));
 
   const std::string report = directory.Read("crash.dmp");
   EXPECT_FALSE(Contains(report, "older report"));
@@ -64,6 +110,10 @@ TEST(CrashHandlerTest, SegmentationFaultLeavesReportAndStillEndsAsCrash)
   const std::size_t backtrace = report.find("Backtrace:\n");
   ASSERT_NE(std::string::npos, backtrace);
   EXPECT_TRUE(Contains(report, "platform_tests", backtrace)) << "frames of this executable are named";
+  // The backtrace begins with the frame that faulted, not in the handler that wrote it.
+  const std::vector<std::uintptr_t> frames = BacktraceAddresses(report);
+  ASSERT_GE(frames.size(), 2u) << report;
+  EXPECT_TRUE(IsIn(frames[0], WriteThroughBadPointer)) << report;
   const std::size_t map = report.find("Memory map:\n");
   ASSERT_NE(std::string::npos, map);
   EXPECT_TRUE(Contains(report, "[stack]", map)) << "the memory map is copied whole";
@@ -90,6 +140,17 @@ TEST(CrashHandlerTest, AbortUncaughtExceptionStackOverflowAndArithmeticAreReport
                 }
               }));
     EXPECT_TRUE(Contains(directory.Read("crash.dmp"), "Terminated: uncaught exception: broken level file\n"));
+  }
+  {
+    // A call to an address without code: that address first, then the caller, and on from there.
+    TemporaryDirectory directory;
+    EXPECT_EQ(SIGSEGV, RunCrashingChild(directory, [] { CallThroughBadPointer(); }));
+    const std::string report = directory.Read("crash.dmp");
+    const std::vector<std::uintptr_t> frames = BacktraceAddresses(report);
+    ASSERT_GE(frames.size(), 3u) << report;
+    EXPECT_EQ(frames[0], 0u) << report;
+    EXPECT_TRUE(IsIn(frames[1], CallThroughBadPointer)) << report;
+    EXPECT_TRUE(Contains(report, "Memory map:\n")) << "the report is whole";
   }
   {
     TemporaryDirectory directory;

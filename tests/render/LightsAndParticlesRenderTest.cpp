@@ -268,6 +268,90 @@ TEST_F(LightsAndParticlesRenderTest, TheLightPolygonGlowsOnlyWhereItsRaysReach)
   EXPECT_TRUE(Close(ShownAt(0, 450), 51, 51, 51));  // beyond the radius
 }
 
+// A layer whose sprite records are as in the frame before keeps its picture; what only the particle
+// pass, the light polygons or the atlas picture draw differently must still show in the next frame.
+// Each step changes one such thing and nothing else.
+TEST_F(LightsAndParticlesRenderTest, WhatOnlyParticlesLightPolygonsOrTheAtlasChangeShowsInTheNextFrame)
+{
+  const fColor floor(0.1f, 0.3f, 0.1f, 1);
+  const fColor quarter(0.25f, 0.25f, 0.25f, 1);
+  ParticleSystem* burst = MakeBurst({400, 0}, quarter, 0, "DL_PARTICLES", 1);
+  burst->velocityMagnitudeMin = burst->velocityMagnitudeMax = 300.0f;
+  burst->velocityDirAngleMin = burst->velocityDirAngleMax = 1.5707964f;  // straight down: y runs against the angle
+  burst->Reset();
+  Handle<GameObject> lamp = scene.MakeObject({-400, 0}, "glow");
+  Light* glow = scene.Add<Light>(lamp);
+  glow->radius = 200;
+  glow->color = fColor(1, 0.8f, 0.2f, 1);
+  glow->OnAwake();
+  const auto frame = [&] {
+    FileSquare("DL_FLOOR", 0, 0, 2000, floor);
+    scene.Draw(graphics.get());
+    graphics->Render();
+  };
+  const auto shows = [&](float x, float y, int r, int g, int b) {
+    const Rgba shown = ShownAt(x, y);
+    return ::testing::AssertionResult(Close(shown, r, g, b, 4))
+           << "at (" << x << ", " << y << "): " << int(shown[0]) << ", " << int(shown[1]) << ", " << int(shown[2]);
+  };
+
+  frame();
+  EXPECT_TRUE(shows(400, 0, 64, 64, 64));
+  EXPECT_TRUE(shows(-400, 0, 255, 255, 76));
+  frame();
+  EXPECT_TRUE(shows(400, 0, 64, 64, 64));
+
+  // The particle moves 150 down; its layer files the same one system.
+  scene.Update(0.5f);
+  frame();
+  EXPECT_TRUE(shows(400, -150, 64, 64, 64));
+  EXPECT_TRUE(shows(400, 0, 25, 76, 25));
+
+  // Multiplying onto its empty layer it shows nothing; alpha blending brings it back.
+  burst->blendMode = 1;
+  frame();
+  EXPECT_TRUE(shows(400, -150, 25, 76, 25));
+  burst->blendMode = 0;
+  frame();
+  EXPECT_TRUE(shows(400, -150, 64, 64, 64));
+
+  // The camera looks 300 further left: the particle and the glow move on screen, the floor not.
+  camera.view = Graphics::RowsMatrix(1, 0, 300, 0, 1, 0);
+  frame();
+  EXPECT_TRUE(shows(700, -150, 64, 64, 64));
+  EXPECT_TRUE(shows(400, -150, 25, 76, 25));
+  EXPECT_TRUE(shows(-100, 0, 255, 255, 76));
+  EXPECT_TRUE(shows(-400, 0, 25, 76, 25));
+
+  glow->color = fColor(0.2f, 0.4f, 1, 1);
+  frame();
+  EXPECT_TRUE(shows(-100, 0, 76, 178, 255));
+
+  // Twice the radius reaches 300 from the centre at a quarter of the strength.
+  glow->radius = 400;
+  frame();
+  EXPECT_TRUE(shows(200, 0, 38, 101, 89));
+
+  // The lamp moves 300 up: the same fan round another centre.
+  lamp->GetTransform()->SetPosition({-400, 300});
+  scene.Update(0.0f);
+  frame();
+  EXPECT_TRUE(shows(-100, 300, 76, 178, 255));
+  EXPECT_TRUE(shows(-100, 0, 38, 101, 89));
+
+  // Another picture in the atlas, under the same records: a blue one.
+  Graphics::Texture* atlas = ResourceManagerTwo::GetTexture("THE_ATLAS");
+  ASSERT_NE(atlas, nullptr);
+  std::vector<unsigned char> blue(static_cast<std::size_t>(atlas->GetWidth()) * atlas->GetHeight() * 4, 0);
+  for (std::size_t texel = 0; texel < blue.size(); texel += 4)
+    blue[texel + 2] = blue[texel + 3] = 255;
+  atlas->Replace(atlas->GetWidth(), atlas->GetHeight(), blue.data());
+  frame();
+  EXPECT_TRUE(shows(700, -400, 0, 0, 25));
+  EXPECT_TRUE(shows(700, -150, 0, 0, 64));
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
 // A small scene of everything together; with LIGHTS_SCREENSHOT set, its picture is written there.
 TEST_F(LightsAndParticlesRenderTest, ASmallSceneOfLightsAndParticles)
 {

@@ -10,6 +10,7 @@
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "platform/FrameClock.h"
+#include "platform/Random.h"
 #include "support/CapturedLog.h"
 #include "support/FakeInputDevices.h"
 #include "support/RecordingAssertHandler.h"
@@ -83,6 +84,8 @@ protected:
   {
     if (std::getenv("DISPLAY") == nullptr)
       GTEST_SKIP() << "no display to open the game's window on";
+    // Chance plays out the same whatever ran before in the same test program.
+    ResetRandom();
   }
 
   void TearDown() override

@@ -14,6 +14,7 @@
 #include "object/Space.h"
 #include "object/Transform.h"
 #include "physics/PhysicsModule.h"
+#include "platform/Random.h"
 #include "support/FakeInputDevices.h"
 #include "support/HeadlessGl.h"
 
@@ -30,6 +31,8 @@ ScopedEngine::ScopedEngine(unsigned systems)
       systems(systems),
       recordsBefore(MemoryManager::Instance()->RecordCount())
 {
+  // Chance plays out the same whatever ran before in the same test program.
+  ResetRandom();
   // The session is made first, as main makes it before anything starts.
   if (systems & WithSession)
   {

@@ -2,7 +2,7 @@
 // The engine a test runs on. The systems the test asks for come up in the order
 // GameSession::Initialize brings the game's up, each published as the session publishes it, and go
 // down in the reverse order when the engine goes; the event manager always comes, and with it a
-// check that the test gave back every pooled block it took.
+// check that the test gave back every pooled block it took. The random sequence starts afresh.
 //   WithRegistry  the registry of object lists
 //   WithSound     the sound system on the game's banks, silent, its clock the frames'
 //   WithDisplay   the shared hidden window attached to the session, which draws with a 1920 x 1080

@@ -352,7 +352,8 @@ def hud_frame():
     6 world units a pixel (240 x 180)."""
     image = blank(40, 30)
     draw = pen(image)
-    box(draw, 1, 1, 38, 28, (14, 20, 40, 210))
+    # Opaque: the fight behind the HUD must not show through a card as if it were held.
+    box(draw, 1, 1, 38, 28, (14, 20, 40, 255))
     draw.rectangle([0, 0, 39, 29], outline=(90, 140, 220, 255))
     for x, y in ((0, 0), (39, 0), (0, 29), (39, 29)):
         dot(image, x, y, (255, 210, 80, 255))
@@ -406,9 +407,10 @@ def ammo_icon(kind):
 
 
 def placard():
+    """An item slot; opaque, so that an empty one reads as empty whatever lies behind the HUD."""
     image = blank(32, 32)
     draw = pen(image)
-    box(draw, 1, 1, 30, 30, (14, 20, 40, 200))
+    box(draw, 1, 1, 30, 30, (14, 20, 40, 255))
     draw.rectangle([0, 0, 31, 31], outline=(90, 140, 220, 255))
     draw.rectangle([2, 2, 29, 29], outline=(40, 60, 110, 255))
     return image

@@ -10,6 +10,7 @@
 // Its hitpoints never kill it: the room's depressurisation does, once. It then lies dead, throws
 // its hat at the player, rings the twinkle 5 s later and ends the fight with BossWinEvent 13 s
 // after its death.
+#include "core/LivePointer.h"
 #include "audio/Sound.h"
 #include "object/Component.h"
 
@@ -76,8 +77,8 @@ private:
 
   std::array<glm::vec2, 3> throwCorners{glm::vec2(2800.0f, 1400.0f), glm::vec2(700.0f, 1400.0f),
                                         glm::vec2(1600.0f, 700.0f)};
-  Transient<Health*> health = nullptr;
-  Transient<BossMovementLogic*> movement = nullptr;
+  Transient<LivePointer<Health>> health;
+  Transient<LivePointer<BossMovementLogic>> movement;
   bool dead = false;
   bool twinkleSpawned = false;
   // BossWinEvent goes out once; the level is left on it.

@@ -5,6 +5,7 @@
 // and runs a one-state machine ("Walking") whose update action switches waypoints within 100
 // units. The action logic marks it charging (no steering, no footsteps; the Agent keeps the last
 // steering) and stops it for good at the boss's death.
+#include "core/LivePointer.h"
 #include "steering/BlendedSteering.h"
 #include "audio/Sound.h"
 #include "object/Component.h"
@@ -73,6 +74,6 @@ private:
   std::array<glm::vec2, 2> waypoints{glm::vec2(700.0f, 2000.0f), glm::vec2(2500.0f, 2000.0f)};
   bool stopped = false;
   Sound walkSound;
-  Transient<Sprite*> sprite = nullptr;
+  Transient<LivePointer<Sprite>> sprite;
   bool stepSounded = false;
 };

@@ -56,7 +56,8 @@ void DroneCarrierController::BuildBlends()
   wanderSeparation = wanderBlend->AddBehavior<Separation>(2.0f);
   wanderSeparation->threshold = 250.0f;
   wanderBlend->AddBehavior<Wander>(1.0f)->SetDebugDraw(true);
-  wanderBlend->AddBehavior<Seek>(1.0f)->SetTarget(target_);
+  wanderSeek = wanderBlend->AddBehavior<Seek>(1.0f);
+  wanderSeek->SetTarget(target_);
   wanderBlend->AddBehavior<AlignToMovement>(1.0f);
   wanderBlend->AddBehavior<ObstacleAvoidance>(2.0f)->SetDebugDraw(true);
   zoning = wanderBlend->AddBehavior<Zoning>(5.0f);

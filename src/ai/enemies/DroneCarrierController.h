@@ -10,8 +10,8 @@
 //                                         "Splitting"   CanSplit
 //   "Splitting"    Split (entry)          -
 //
-// Wandering blends Separation from allies (2, within 250), Wander (1), Seek toward the target's
-// last seen motion (1), AlignToMovement (1), ObstacleAvoidance (2) and Zoning (5) around where it
+// Wandering blends Separation from allies (2, within 250), Wander (1), Seek toward the target (1,
+// round the ship's walls), AlignToMovement (1), ObstacleAvoidance (2) and Zoning (5) around where it
 // woke; chasing blends Separation from allies (4, within 100) and from opponents (1, within 600),
 // Face (1) and Seek (8) the target, and ObstacleAvoidance (20). It carries no weapon.
 //

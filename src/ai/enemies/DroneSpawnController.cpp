@@ -76,10 +76,17 @@ void DroneSpawnController::On(UpdateEvent* event)
     allySeparation->SetNeighbours(aiming->GetAllyKinematics());
   RefreshTarget();
   MirrorTarget();
+  // What it cannot see it neither flies into the wall before nor shoots at.
+  const bool seen = aiming != nullptr && aiming->CanSee(&targetObject);
+  if (seen)
+    ForgetDetour();
+  else
+    HeadRoundWalls(event->dt);
   if (blend != nullptr)
     steering = blend->GetSteering();
   SendSteering();
-  FireWeapon();
+  if (seen)
+    FireWeapon();
 }
 
 void DroneSpawnController::On(CollisionEvent* event)

@@ -1,7 +1,8 @@
 #pragma once
-// Drives a drone released by a drone carrier. It has no states: every update it steers straight at
-// the nearest opponent (keeping 64 units from other drones, facing the target), fires the weapon in
-// its first slot when it holds one, and whenever it touches an object of another team it strikes it
+// Drives a drone released by a drone carrier. It has no states: every update it steers at the
+// nearest opponent (keeping 64 units from other drones, facing the target), straight while it sees
+// it and round the ship's walls while it does not (EnemyController::HeadRoundWalls), fires the
+// weapon in its first slot at an opponent it sees, and whenever it touches an object of another team it strikes it
 // for damageOnHit_, at most once per damageCooldownLength_ seconds, leaving an impact halfway
 // between the two. Dead, it stops steering and firing (a touch still strikes) and goes when its
 // death animation ends.

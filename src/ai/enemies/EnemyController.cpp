@@ -69,6 +69,15 @@ void EnemyController::MirrorTarget()
     *target_ = *seen;
 }
 
+void EnemyController::HeadRoundWalls(float dt)
+{
+  const Kinematic* self = character.Get();
+  Kinematic* mirrored = target_.Get();
+  if (aiming == nullptr || self == nullptr || mirrored == nullptr || !targetObject.IsValid())
+    return;
+  mirrored->position = detour.Next(*aiming, self->position, mirrored->position, dt);
+}
+
 Equipment* EnemyController::FindEquipment()
 {
   GameObject* object = GetGameObject();

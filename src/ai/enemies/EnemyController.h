@@ -5,6 +5,7 @@
 //
 //   RefreshTarget();            targetObject = the nearest opponent (empty when none)
 //   MirrorTarget();             target_ = that opponent's Agent kinematic, whole
+//   HeadRoundWalls(dt);         target_'s place = where to head for it while it is out of sight
 //   AskForWeapon();             unarmed: an EquipDequip for slot 0 is queued (picks up what it touches)
 //   FireWeapon();               armed: a UseEvent for slot 0, with the re-arm flag, sent at once
 //   SendSteering();             `steering` queued to the Agent as UpdateSteering
@@ -14,6 +15,8 @@
 // removes the object. A class subscribes them itself, in its own order.
 //
 // A sibling it needs and lacks is reported once and the step that needs it is skipped.
+#include "ai/navigation/Detour.h"
+#include "core/LivePointer.h"
 #include "steering/Kinematic.h"
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
@@ -53,6 +56,12 @@ protected:
 
   void RefreshTarget();
   void MirrorTarget();
+  // For a Seek of the mirrored target by an enemy that cannot see it: inside a ship, its place
+  // becomes a corner on the way round the walls, or the enemy's own while no way leads there
+  // (Detour), so the enemy neither presses into a wall or a shut door nor shoots into it.
+  void HeadRoundWalls(float dt);
+  // The target is in sight again: the next detour looks its route up afresh.
+  void ForgetDetour() { detour.Forget(); }
   // The owner's Equipment, reported once when missing.
   Equipment* FindEquipment();
   bool IsArmed();
@@ -65,7 +74,7 @@ protected:
   virtual void OnDied() {}
 
   const char* className;
-  Transient<AimingModule*> aiming = nullptr;
+  Transient<LivePointer<AimingModule>> aiming;
   bool dead = false;
   SteeringOutput steering;
   Transient<Handle<Kinematic>> character;
@@ -73,6 +82,7 @@ protected:
   Transient<Handle<GameObject>> targetObject;
 
 private:
+  Transient<Detour> detour;
   MissingSiblingWarning missingAgent;
   MissingSiblingWarning missingAiming;
   MissingSiblingWarning missingEquipment;

@@ -27,7 +27,8 @@ void GroundEnemyController::BuildBlends()
   {
     wanderBlend->AddBehavior<Wander>(5.0f)->SetDebugDraw(true);
   }
-  wanderBlend->AddBehavior<Seek>(2.0f)->SetTarget(target_);
+  wanderSeek = wanderBlend->AddBehavior<Seek>(2.0f);
+  wanderSeek->SetTarget(target_);
   wanderBlend->AddBehavior<AlignToMovement>(1.0f);
   wanderBlend->AddBehavior<ObstacleAvoidance>(10.0f)->SetDebugDraw(true);
   zoning = wanderBlend->AddBehavior<Zoning>(5.0f);

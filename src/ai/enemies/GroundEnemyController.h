@@ -4,8 +4,8 @@
 // with the weapon they hold, picking up one they touch while their hands are empty.
 //
 // Wandering blends Separation from allies (3, within 250), a wander (5: Wander, or StepWander for a
-// kind that walks in steps), Seek toward the target's last seen motion (2), AlignToMovement (1),
-// ObstacleAvoidance (10) and Zoning (5) around where it woke. Chasing blends Separation from allies
+// kind that walks in steps), Seek toward the target (2, round the ship's walls), AlignToMovement
+// (1), ObstacleAvoidance (10) and Zoning (5) around where it woke. Chasing blends Separation from allies
 // (4, within 100), Separation from opponents (its own weight and radius), an optional Wander (1),
 // Face (1) and Seek (8) the target, and ObstacleAvoidance (20).
 //

@@ -12,8 +12,9 @@
 // empty, and the steering is queued to the Agent. In an update whose evaluation switches state no
 // update action runs, so the steering of the update before goes out again.
 //
-// Wandering keeps from the allies in `wanderSeparation`, mirrors the target (the wander blend may
-// seek it) and steers with the wander blend; chasing keeps from opponents in `opponentSeparation`
+// Wandering keeps from the allies in `wanderSeparation`, mirrors the target and steers with the
+// wander blend; a blend that seeks the target (`wanderSeek`) heads round the ship's walls toward it
+// rather than into them (EnemyController::HeadRoundWalls); chasing keeps from opponents in `opponentSeparation`
 // and from allies in `allySeparation`, mirrors the target, steers with the chase blend and, for an
 // armed kind, fires its weapon once.
 #include "steering/BlendedSteering.h"
@@ -22,6 +23,7 @@
 
 #include <memory>
 
+class Seek;
 class Separation;
 class State;
 class StepWander;
@@ -69,6 +71,8 @@ protected:
   Transient<std::unique_ptr<BlendedSteering>> wanderBlend;
   Transient<std::unique_ptr<BlendedSteering>> chaseBlend;
   Transient<Separation*> wanderSeparation = nullptr;
+  // The wander blend's Seek of the target, where it has one.
+  Transient<Seek*> wanderSeek = nullptr;
   Transient<Separation*> allySeparation = nullptr;
   Transient<Separation*> opponentSeparation = nullptr;
   // Told the update's time before it steers, where a blend walks in steps.
@@ -79,6 +83,8 @@ protected:
 
 private:
   void BuildMachine();
+  // The machine's question, asked of the aiming module while the object has one.
+  bool SeesTarget(Handle<GameObject>* target) const;
 
   const char* chaseState;
   bool armsItself;

@@ -166,9 +166,14 @@ Handle<GameObject> AimingModule::FindShip() const
 
 std::vector<glm::vec2> AimingModule::FindPath(glm::vec2 start, glm::vec2 goal) const
 {
-  const Handle<GameObject> ship = FindShip();
-  PathGraph* graph = ship.IsValid() ? ship->GetComponent<PathGraph>() : nullptr;
+  PathGraph* graph = FindPathGraph();
   if (graph == nullptr)
     return {};
   return graph->FindPath(start, goal, GetSpace());
+}
+
+PathGraph* AimingModule::FindPathGraph() const
+{
+  const Handle<GameObject> ship = FindShip();
+  return ship.IsValid() ? ship->GetComponent<PathGraph>() : nullptr;
 }

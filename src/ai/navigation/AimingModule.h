@@ -18,6 +18,7 @@
 #include <glm/vec2.hpp>
 #include <vector>
 
+class PathGraph;
 class TeamChangeEvent;
 
 class AimingModule : public Component
@@ -53,6 +54,8 @@ public:
   // the start, the corners to pass, the goal. Empty outside a ship, in a ship without a path
   // graph, or when there is no route.
   std::vector<glm::vec2> FindPath(glm::vec2 start, glm::vec2 goal) const;
+  // The path graph of the ship it stands in; null outside a ship or in one without a graph.
+  PathGraph* FindPathGraph() const;
 
   std::uint32_t GetTeam() const { return team; }
 

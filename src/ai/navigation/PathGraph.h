@@ -17,6 +17,7 @@
 // the goal is in sight, [from, corner, to] when one corner sees both, otherwise an A* search over
 // the links; empty when there is no route (or no map). `space` is where the route is drawn while
 // debug drawing is on.
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 #include <cstdint>
@@ -116,7 +117,7 @@ private:
   // The route from the start through the found node's chain of parents to the goal.
   std::vector<glm::vec2> RouteThrough(const Node& found, glm::vec2 start, glm::vec2 goal) const;
 
-  Transient<ShipMap*> shipMap = nullptr;
+  Transient<LivePointer<ShipMap>> shipMap;
   std::vector<Node> nodes;
   // By tile (x + y * width): the active node standing there, or -1; sized when the graph is built.
   std::vector<int> nodeAtTile;

@@ -3,6 +3,7 @@
 #include "ai/spawning/Countdown.h"
 #include "core/Log.h"
 #include "gameplay/LevelEvents.h"
+#include "gameplay/ship/ShipFloor.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
@@ -38,7 +39,7 @@ void EnemyReinforcementSpawner::On(UpdateEvent* event)
   {
     const float x = RandomUnit() * Spread - Spread * 0.5f;
     const float y = RandomUnit() * Spread - Spread * 0.5f;
-    SpawnAt(spawnPrefab, object->GetSpace(), centre + glm::vec2(x, y));
+    SpawnAt(spawnPrefab, object->GetSpace(), PlaceOnShipFloor(object->GetSpace(), centre + glm::vec2(x, y)));
   }
   spawnTimer = spawnInterval;
   LogLine("Reinforcements: a wave teleports in");

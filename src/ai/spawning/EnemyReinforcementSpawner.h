@@ -2,7 +2,7 @@
 // Brings reinforcements once the encounter's time has run out: from the first TimerExpired on the
 // "HUD" space (where the encounter clock sends it), every 5 seconds it places three teleport flashes
 // ("EN_TeleportSpawn", each bringing in a police bear) at random points of a 1000-unit square
-// around itself.
+// around itself, each moved onto the deck of a ship in its space (PlaceOnShipFloor).
 #include "object/Component.h"
 
 #include <string>

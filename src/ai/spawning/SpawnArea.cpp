@@ -4,6 +4,7 @@
 #include "core/FiniteCheck.h"
 #include "core/Log.h"
 #include "gameplay/LevelEvents.h"
+#include "gameplay/ship/ShipFloor.h"
 #include "object/GameObject.h"
 #include "object/MemberWidgets.h"
 #include "object/Members.h"
@@ -63,8 +64,8 @@ void SpawnArea::On(SpawnEnemies* event)
     const char* prefab = PrefabOfLevel(level, coin);
     const float x = RandomUnit() * side - side * 0.5f;
     const float y = RandomUnit() * side - side * 0.5f;
-    SpawnAt(prefab, area->GetSpace(), centre + glm::vec2(x, y), prefab);
+    SpawnAt(prefab, area->GetSpace(), PlaceOnShipFloor(area->GetSpace(), centre + glm::vec2(x, y)), prefab);
   }
   if (RandomUnit() * 5.0f > 4.0f)
-    SpawnAt(CarrierPrefab, area->GetSpace(), centre, CarrierPrefab);
+    SpawnAt(CarrierPrefab, area->GetSpace(), PlaceOnShipFloor(area->GetSpace(), centre), CarrierPrefab);
 }

@@ -4,6 +4,7 @@
 // the attacked faction's anger plus "difficultyModifer" (the key is spelled so) and a random part
 // up to "difficultyModifer": levels 0-1 are ducks, 2-3 bugs, 4 and up bears, each of the two kinds
 // of its level by a coin. About one time in five a drone carrier joins them at the area's centre.
+// In a space with a ship, each lands on its deck, clear of its walls (PlaceOnShipFloor).
 #include "object/Component.h"
 
 #include <cstdint>

@@ -81,10 +81,10 @@ bool ReadEvent(const Json::Value& entry, const std::string& folder, const std::s
 }
 }  // namespace
 
-bool BankManifest::Read(const std::string& path, BankManifest& out)
+bool BankManifest::Read(const std::string& path, BankManifest& out, bool* missing)
 {
   Json::Value root;
-  if (!ReadJsonFile(root, path))
+  if (!ReadJsonFile(root, path, missing))
     return false;
   if (FieldOf(root, "format") != FormatName)
   {

@@ -43,10 +43,10 @@ public:
   static constexpr const char* FormatName = "corvane-sound-bank";
   static constexpr int Version = 1;
 
-  // Reads a bank file. A missing or unparsable file, or one of another format, prints one
-  // "[ERROR]" line and returns false. A malformed entry prints an "[ERROR]" line and is skipped;
-  // the rest of the bank loads.
-  static bool Read(const std::string& path, BankManifest& out);
+  // Reads a bank file. A missing (then `missing` is set) or unreadable or unparsable file, or one of
+  // another format, prints one "[ERROR]" line and returns false. A malformed entry prints an
+  // "[ERROR]" line and is skipped; the rest of the bank loads.
+  static bool Read(const std::string& path, BankManifest& out, bool* missing = nullptr);
 
   std::vector<EventDefinition> events;
   std::vector<std::pair<std::string, std::string>> strings;  // path, id

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <fstream>
 
 namespace Studio
 {
@@ -193,11 +192,12 @@ Result System::loadBankFile(const char* path, std::uint32_t, Bank* bank)
     if (record.alive && record.path == filePath)
       return Result::ErrorBankAlreadyLoaded;
   BankManifest manifest;
-  if (!BankManifest::Read(filePath, manifest))
+  bool missing = false;
+  if (!BankManifest::Read(filePath, manifest, &missing))
   {
-    // The reader has said why; the caller learns only whether the file was there at all.
-    std::ifstream probe(filePath);
-    return probe ? Result::ErrorFileBad : Result::ErrorFileNotFound;
+    // The reader has said why; the caller learns only whether the file was there at all (from the
+    // reader: opening it again to look could wait on a pipe for good).
+    return missing ? Result::ErrorFileNotFound : Result::ErrorFileBad;
   }
   std::uint32_t bankSlot = 0;
   while (bankSlot < banks.size() && banks[bankSlot].alive)

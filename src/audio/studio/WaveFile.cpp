@@ -1,8 +1,8 @@
 #include "audio/studio/WaveFile.h"
 
+#include "core/FileUtilities.h"
+
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace Studio
 {
@@ -64,13 +64,16 @@ float Sanitized(float value)
 
 bool WaveFile::Read(const std::string& path, SampleData& out, std::string& error)
 {
-  std::ifstream file(path, std::ios::binary);
-  if (!file)
+  std::string text;
+  std::string problem;
+  if (!ReadDataFile(path, text, problem))
   {
-    error = "cannot open " + path;
+    if (!problem.empty() && problem.back() == '.')
+      problem.pop_back();  // the caller's sentence goes on
+    error = "cannot open " + path + ": " + problem;
     return false;
   }
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::vector<std::uint8_t> bytes(text.begin(), text.end());
   if (!Parse(bytes, out, error))
   {
     error = path + ": " + error;

@@ -56,9 +56,10 @@ void Detector::UpdateTriggered(bool requireHover)
   Edge<DetectorTriggerBeginEvent, DetectorTriggerPersistedEvent, DetectorTriggerEndEvent>(triggered, CheckTriggered());
 }
 
-bool IsAnyDetectorHovered(const GameObject& object)
+bool ShowsHover(const GameObject& object)
 {
+  if (const MenuInputDetector* menu = object.GetComponent<MenuInputDetector>())
+    return menu->IsHovered();
   const ClickDetector* click = object.GetComponent<ClickDetector>();
-  const MenuInputDetector* menu = object.GetComponent<MenuInputDetector>();
-  return (click != nullptr && click->IsHovered()) || (menu != nullptr && menu->IsHovered());
+  return click != nullptr && click->IsHovered();
 }

@@ -73,7 +73,9 @@ private:
   Transient<bool> waitingForRelease = true;
 };
 
-// Whether a hover detector of the object (its click or menu input detector) reports hover. An
-// object with both hears a HoverEnd from one while the other still hovers (the mouse leaves a
-// button that keeps the keyboard focus); what shows hover goes by this, not by that one edge.
-bool IsAnyDetectorHovered(const GameObject& object);
+// Whether the object shows as hovered: a menu's button (one with a menu input detector) while it
+// has the menu's focus, any other while the mouse is over it. A menu button hears a HoverEnd from
+// one detector while the other still hovers (the mouse leaves a button that keeps the focus, the
+// arrows take the focus from under a resting pointer); what shows hover goes by this, not by that
+// one edge, so a menu never shows two buttons lit.
+bool ShowsHover(const GameObject& object);

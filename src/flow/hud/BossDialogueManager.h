@@ -2,6 +2,7 @@
 // The boss's taunt: for eight seconds a dialogue box beside the player (1300 units to its left,
 // 200 up) says it once through the owner's DialogueAnimator, then the box's object goes.
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 #include <glm/vec2.hpp>
@@ -34,6 +35,6 @@ private:
   bool counting = true;
   bool textShown = false;
   bool leaving = false;
-  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<LivePointer<DialogueAnimator>> dialogue;
   Transient<Handle<GameObject>> player;
 };

@@ -5,6 +5,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/hud/HudText.h"
 #include "gameplay/LevelEvents.h"
+#include "gameplay/ship/ShipFloor.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
@@ -147,8 +148,9 @@ void EncounterTimer::FallBears(float dt)
   if (bearFallingTimer > 0.0f)
     return;
   Space* space = bearOne->GetSpace();
-  const glm::vec2 landedOne = bearOne->GetTransform()->GetWorldPosition();
-  const glm::vec2 landedTwo = bearTwo->GetTransform()->GetWorldPosition();
+  // They fall about the camera, which may look out past the hull: they land on the deck.
+  const glm::vec2 landedOne = PlaceOnShipFloor(space, bearOne->GetTransform()->GetWorldPosition());
+  const glm::vec2 landedTwo = PlaceOnShipFloor(space, bearTwo->GetTransform()->GetWorldPosition());
   QueueRemoval(bearOne);
   QueueRemoval(bearTwo);
   if (GameobjectFactory* factory = GameobjectFactory::Instance())

@@ -4,10 +4,11 @@
 // stage 0 puts a "HUD_Clock" on the HUD; stages 1 and 2 count "clockTime" down at the station's
 // rate, the bear on the dial turning angry below 50 s; when it runs out, stage 3 drops two jumping
 // bears from above the player's camera and stage 4 lets them fall for "bearFallDuration" seconds,
-// then puts an "AI_bear_police" where each landed and shakes the camera. From the moment the
-// clock runs out, TimerExpired goes to the HUD space every frame. A StopTimerEvent on the HUD
-// space halts it for good.
+// then puts an "AI_bear_police" where each landed (on the ship's deck, PlaceOnShipFloor) and shakes
+// the camera. From the moment the clock runs out, TimerExpired goes to the HUD space every frame.
+// A StopTimerEvent on the HUD space halts it for good.
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class GameObject;
@@ -56,7 +57,7 @@ private:
   Transient<Handle<GameObject>> clock;
   Transient<Handle<GameObject>> bearOne;
   Transient<Handle<GameObject>> bearTwo;
-  Transient<TextToSprite*> clockText = nullptr;
-  Transient<Sprite*> clockSprite = nullptr;
+  Transient<LivePointer<TextToSprite>> clockText;
+  Transient<LivePointer<Sprite>> clockSprite;
   float rate = 1.0f;
 };

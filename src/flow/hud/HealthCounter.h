@@ -3,6 +3,7 @@
 // sits on the player and finds the display after every object has woken, so the "HUD" space is
 // loaded by then.
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class GameObject;
@@ -27,5 +28,5 @@ public:
 
 private:
   Transient<Handle<GameObject>> counter;
-  Transient<TextToSprite*> counterText = nullptr;
+  Transient<LivePointer<TextToSprite>> counterText;
 };

@@ -4,6 +4,7 @@
 // it at the top. Below half health the two beats sound (silent once hitpoints reached 0). The
 // player's Health connects it to its HealthChangedEvents through the "HEALTH_INDICATOR" registry
 // list, so the overlay object registers there.
+#include "core/LivePointer.h"
 #include "audio/Sound.h"
 #include "gameplay/combat/Health.h"
 #include "object/Component.h"
@@ -31,7 +32,7 @@ public:
   bool IsDead() const { return dead; }
 
 private:
-  Transient<Sprite*> sprite = nullptr;
+  Transient<LivePointer<Sprite>> sprite;
   float healthFraction = 1.0f;
   float alphaDelta = 0.2f;
   float middleGap = 0.2f;

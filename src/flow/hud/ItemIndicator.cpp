@@ -97,7 +97,8 @@ void ItemIndicator::SetAmmoTypeSprite(Sprite* icon, int ammoType)
   }
 }
 
-void ItemIndicator::FindAmmoDisplay(const char* name, Handle<GameObject>& display, TextToSprite*& text, Sprite*& icon)
+void ItemIndicator::FindAmmoDisplay(const char* name, Handle<GameObject>& display, LivePointer<TextToSprite>& text,
+                                    LivePointer<Sprite>& icon)
 {
   display = FindHudObject(hud, name, "item indicator");
   if (!display)

@@ -5,6 +5,7 @@
 // magazine count of the two weapon slots on "AmmoPrimary" and "AmmoSecondary", and the pooled
 // ammunition of each type on the children of "HUD_Ammo_Pool". Missing HUD objects are skipped.
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 #include <string>
@@ -47,7 +48,8 @@ public:
   static void SetAmmoTypeSprite(Sprite* icon, int ammoType);
 
 private:
-  void FindAmmoDisplay(const char* name, Handle<GameObject>& display, TextToSprite*& text, Sprite*& icon);
+  void FindAmmoDisplay(const char* name, Handle<GameObject>& display, LivePointer<TextToSprite>& text,
+                       LivePointer<Sprite>& icon);
   void ShowMagazine(const Handle<GameObject>& display, TextToSprite* text, const Handle<GameObject>& item,
                     Gun* gun);
 
@@ -55,17 +57,17 @@ private:
   Transient<Handle<GameObject>> primaryPlacard;
   Transient<Handle<GameObject>> secondaryPlacard;
   Transient<Handle<GameObject>> specialPlacard;
-  Transient<Ammo*> ammo = nullptr;
+  Transient<LivePointer<Ammo>> ammo;
   Transient<Handle<GameObject>> ammoPool;
   Transient<Handle<GameObject>> specialItem;
   Transient<Handle<GameObject>> primaryItem;
   Transient<Handle<GameObject>> secondaryItem;
   Transient<Handle<GameObject>> primaryAmmo;
   Transient<Handle<GameObject>> secondaryAmmo;
-  Transient<TextToSprite*> primaryAmmoText = nullptr;
-  Transient<TextToSprite*> secondaryAmmoText = nullptr;
-  Transient<Sprite*> primaryAmmoIcon = nullptr;
-  Transient<Sprite*> secondaryAmmoIcon = nullptr;
-  Transient<Gun*> primaryGun = nullptr;
-  Transient<Gun*> secondaryGun = nullptr;
+  Transient<LivePointer<TextToSprite>> primaryAmmoText;
+  Transient<LivePointer<TextToSprite>> secondaryAmmoText;
+  Transient<LivePointer<Sprite>> primaryAmmoIcon;
+  Transient<LivePointer<Sprite>> secondaryAmmoIcon;
+  Transient<LivePointer<Gun>> primaryGun;
+  Transient<LivePointer<Gun>> secondaryGun;
 };

@@ -45,6 +45,6 @@ void ButtonAnimator::On(DetectorHoverBeginEvent*)
 void ButtonAnimator::On(DetectorHoverEndEvent*)
 {
   const GameObject* object = GetGameObject();
-  if (object != nullptr && !IsAnyDetectorHovered(*object))
+  if (object != nullptr && !ShowsHover(*object))
     Emphasise(0, 1.0f);
 }

@@ -3,6 +3,7 @@
 #include "flow/FlowEvents.h"
 #include "flow/detectors/ClickDetector.h"
 #include "flow/menu/MenuInputDetector.h"
+#include "input/Input.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
@@ -29,7 +30,9 @@ private:
   bool focused;
 };
 
-// The mouse over the button's ClickDetector, tested afresh on each evaluation.
+// The mouse moved or clicked over the button's ClickDetector, tested afresh on each evaluation. A
+// pointer merely resting on a button does not hold the focus there: the arrows move it away, and
+// the pointer takes it back once it moves again.
 class HoverCondition : public Condition
 {
 public:
@@ -38,7 +41,10 @@ public:
   {
     GameObject* button = object.Get();
     ClickDetector* detector = button != nullptr ? button->GetComponent<ClickDetector>() : nullptr;
-    return detector != nullptr && detector->CheckHovered() != negate;
+    const Input* input = Input::Instance();
+    const bool pointerActed = input == nullptr || input->HasMouseMovedThisFrame() ||
+                              input->IsMouseButtonTriggered(0) || input->IsMouseButtonReleased(0);
+    return (detector != nullptr && pointerActed && detector->CheckHovered()) != negate;
   }
 
 private:

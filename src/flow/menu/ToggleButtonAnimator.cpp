@@ -90,7 +90,7 @@ void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
 void ToggleButtonAnimator::On(DetectorHoverEndEvent*)
 {
   const GameObject* object = GetGameObject();
-  if (object == nullptr || IsAnyDetectorHovered(*object))
+  if (object == nullptr || ShowsHover(*object))
     return;
   if (Sprite* sprite = Indicator())
     Settle(*sprite, on ? Opaque : Clear, glm::vec2(1.0f, 1.0f));

@@ -12,6 +12,7 @@
 // the box and the pointer at the score are scaled with the zoom, so they keep their places on the
 // screen however far the camera has pulled in.
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 #include <glm/vec2.hpp>
@@ -65,7 +66,7 @@ private:
   bool ended = false;
   // Set once no input is held: only then does input skip the tutorial.
   bool skipArmed = false;
-  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<LivePointer<DialogueAnimator>> dialogue;
   Transient<Handle<GameObject>> anchor;
   Transient<Handle<GameObject>> subject;
 };

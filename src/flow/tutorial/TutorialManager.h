@@ -5,6 +5,7 @@
 // equals the current stage, and by the depressurisation of a blown-out wall (stage 8). Reaching
 // the getaway ship (stage 10) brings a closing line before the player leaves.
 #include "core/Handle.h"
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class DepressurizationEvent;
@@ -39,7 +40,7 @@ private:
   float stageTimer = 3.0f;
   bool timerRunning = true;
   bool lineShown = false;
-  Transient<DialogueAnimator*> dialogue = nullptr;
+  Transient<LivePointer<DialogueAnimator>> dialogue;
   Transient<Handle<GameObject>> anchor;
   Transient<Handle<GameObject>> subject;
 };

@@ -2,11 +2,12 @@
 // The boss's throne: it shakes the camera in every frame in which its hitpoints drop, and when its
 // Health dies it blows up with a "Blast" and tells the room (ThroneExplosionEvent on the space),
 // which arms the cracked walls.
+#include "core/LivePointer.h"
 #include "object/Component.h"
+#include "render/Sprite.h"  // Required for: LivePointer<Sprite>, whose copy needs the whole class
 
 class DiedEvent;
 class Health;
-class Sprite;
 class UpdateEvent;
 
 class BossThroneLogic : public Component
@@ -28,8 +29,8 @@ public:
 
 private:
   float shakeIntensity = 0.0f;
-  Transient<Health*> health = nullptr;
-  Transient<Sprite*> sprite = nullptr;
+  Transient<LivePointer<Health>> health;
+  Transient<LivePointer<Sprite>> sprite;
   float lastHitpoints = 0.0f;
   float hitpoints = 0.0f;
   bool exploded = false;

@@ -2,6 +2,7 @@
 // Cracks the throne as it is hurt: below 80, 60, 40 and 20 % of its full health its picture
 // becomes the next cracked one and a crack sounds. At most one stage per update, so a fall from
 // full health to nothing shows the four cracks on four successive updates. Healing mends nothing.
+#include "core/LivePointer.h"
 #include "audio/Sound.h"
 #include "object/Component.h"
 
@@ -33,8 +34,8 @@ public:
 
 private:
   Sound crackSound;
-  Transient<Health*> health = nullptr;
-  Transient<Sprite*> sprite = nullptr;
+  Transient<LivePointer<Health>> health;
+  Transient<LivePointer<Sprite>> sprite;
   float fullHealth = 0.0f;
   std::array<bool, StageCount> stages{};
 };

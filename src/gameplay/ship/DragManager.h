@@ -3,6 +3,7 @@
 // values while its collider is over a floor tile of any ship (a SHIPS object with a ShipMap) in
 // the same space, and to the off-ship values otherwise, so a body on deck stops quickly and one
 // in space keeps drifting. The drags are rewritten every update.
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class Rigidbody;
@@ -34,7 +35,7 @@ public:
   bool IsOnShip() const;
 
 private:
-  Transient<Rigidbody*> rigidbody = nullptr;
+  Transient<LivePointer<Rigidbody>> rigidbody;
   float onShipDrag;
   float offShipDrag;
   float onShipAngularDrag;

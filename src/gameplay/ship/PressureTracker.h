@@ -5,6 +5,7 @@
 // and the outside is blown out, the whole zone becomes outside, its cells get the flow towards the
 // hole, and a "DepressurizationEffect" object is made at the hole to push bodies along the flows.
 // A wall between two sealed zones merges them.
+#include "core/LivePointer.h"
 #include "gameplay/ship/PressureCell.h"
 #include "object/Component.h"
 
@@ -56,7 +57,7 @@ private:
 
   std::vector<PressureCell> cells;
   std::deque<std::size_t> queue;  // indices into cells: copies never point into another's grid
-  Transient<ShipMap*> map = nullptr;
+  Transient<LivePointer<ShipMap>> map;
   int nextZone = 0;
   std::uint32_t width = 0;
   std::uint32_t height = 0;

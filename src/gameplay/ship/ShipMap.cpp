@@ -17,16 +17,17 @@
 #include "platform/Random.h"
 #include "render/Sprite.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <glm/common.hpp>
+#include <glm/geometric.hpp>
+#include <limits>
 
 namespace
 {
 // A layout file is about four bytes a tile; anything far larger is not one.
-constexpr std::uintmax_t LargestLayoutFile = 8u * 1024u * 1024u;
+constexpr std::size_t LargestLayoutFile = 8u * 1024u * 1024u;
 
 struct CrackedWall
 {
@@ -68,20 +69,6 @@ int TileIndexOf(float offset, float tileSize)
   return static_cast<int>(index);
 }
 
-bool ReadLayoutText(const std::string& path, std::string& text)
-{
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error && size > LargestLayoutFile)
-    return false;
-  std::ifstream file(path, std::ios::binary);
-  if (!file)
-    return false;
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  text = contents.str();
-  return true;
-}
 }  // namespace
 
 ShipMap::ShipMap() : Component(TypeId)
@@ -131,11 +118,11 @@ void ShipMap::OnAwake()
 
 void ShipMap::LoadShipMap(const std::string& path)
 {
-  const std::string filePath = NormalizePath(path);
   std::string text;
-  if (!ReadLayoutText(filePath, text))
+  std::string unreadable;
+  if (!ReadDataFile(path, text, unreadable, nullptr, LargestLayoutFile))
   {
-    LogError("Shipmap could not open file: ", path);
+    LogError("Shipmap could not open file: ", path, ". ", unreadable);
     return;
   }
   ShipLayout layout;
@@ -429,6 +416,46 @@ bool ShipMap::IsTileAt(float x, float y) const
 {
   const glm::ivec2 tile = WorldToTile(x, y);
   return InBounds(tile.x, tile.y) && GetTile(tile.x, tile.y).floor != ShipTile::None;
+}
+
+glm::vec2 ShipMap::NearestStandingPlace(glm::vec2 point) const
+{
+  if (mapTransform == nullptr)
+    return point;
+  const glm::ivec2 tile = WorldToTile(point.x, point.y);
+  if (IsTileAt(point.x, point.y))
+    return StandingPlaceOn(tile.x, tile.y, point);
+  // Off the floor: the nearest place of any floor tile, so that points off the hull side by side
+  // land side by side.
+  glm::vec2 nearest = point;
+  float nearestDistance = std::numeric_limits<float>::infinity();
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (GetTile(x, y).floor != ShipTile::None)
+      {
+        const glm::vec2 place = StandingPlaceOn(x, y, point);
+        const float distance = glm::length(place - point);
+        if (distance < nearestDistance)
+        {
+          nearest = place;
+          nearestDistance = distance;
+        }
+      }
+  return nearest;
+}
+
+glm::vec2 ShipMap::StandingPlaceOn(int x, int y, glm::vec2 point) const
+{
+  const glm::vec2 centre = TileToWorld(x, y);
+  const glm::vec2 half = glm::abs(mapTransform->GetScale()) * 0.5f;
+  const glm::vec2 walled = glm::max(half - StandingClearance, glm::vec2(0.0f));
+  const std::uint8_t walls = GetTile(x, y).walls;
+  const auto reach = [walls](std::uint8_t side, float open, float closed) { return (walls & side) != 0 ? closed : open; };
+  point.x = std::clamp(point.x, centre.x - reach(ShipWall::Left, half.x, walled.x),
+                       centre.x + reach(ShipWall::Right, half.x, walled.x));
+  point.y = std::clamp(point.y, centre.y - reach(ShipWall::Bottom, half.y, walled.y),
+                       centre.y + reach(ShipWall::Top, half.y, walled.y));
+  return point;
 }
 
 bool ShipMap::HasNoWall(std::uint8_t bit, int x, int y) const

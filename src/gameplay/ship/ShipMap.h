@@ -38,6 +38,9 @@ public:
   static constexpr int SideSlot = 1;
   static constexpr int BottomSlot = 2;
   static constexpr int SlotCount = 3;
+  // How far from a wall's line a walker put down on the floor stands: the widest walker's radius
+  // (a tough bear's 42) past the wall collider's half thickness (8).
+  static constexpr float StandingClearance = 50.0f;
 
   ShipMap();
   ~ShipMap() override;
@@ -68,6 +71,11 @@ public:
   bool InBounds(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   // Whether the point's tile is in the grid and has a floor.
   bool IsTileAt(float x, float y) const;
+  // Where a walker put down at `point` stands: the nearest place of the floor that is at least
+  // StandingClearance from every wall (doors and force fields among them) on the edges of its tile.
+  // On a floor tile that is the point itself, moved off the tile's walls. The point itself on a map
+  // without floor.
+  glm::vec2 NearestStandingPlace(glm::vec2 point) const;
   // Whether the tile's wall bits lack that bit (ShipWall::Top, Right, Bottom, Left).
   bool HasNoWall(std::uint8_t bit, int x, int y) const;
   // Whether something can pass that edge: no wall, or a door or force field on it.
@@ -86,6 +94,8 @@ public:
 private:
   // The prefab a code makes in a slot; empty for a code that makes nothing.
   std::string PrefabFor(int slot, char code) const;
+  // The point moved into the floor tile (x, y), StandingClearance from the walls on its edges.
+  glm::vec2 StandingPlaceOn(int x, int y, glm::vec2 point) const;
   // Creates the object of one code, places it in its slot and returns it (empty when none).
   Handle<GameObject> BuildPart(int slot, char code, int x, int y);
   void PlaceTileObject(const Handle<GameObject>& object, int slot, int x, int y);

@@ -6,6 +6,7 @@
 // first frame of a beam until the first update after a frame without a use.
 //
 // It keeps the base gun's magazine, timers, reload bar and camera shake, but fires no projectiles.
+#include "core/LivePointer.h"
 #include "core/fColor.h"
 #include "gameplay/weapons/Gun.h"
 #include "physics/CollisionGroup.h"
@@ -62,7 +63,7 @@ private:
   bool firedThisFrame = false;   // a use since the last update
   float lastFrameTime = 0.0f;    // the time step of the latest update
   CollisionGroup blockingGroup = CollisionGroup::BLOCKS_LASER;
-  Transient<ParticleSystem*> beamParticles = nullptr;  // the gun object's own; not owned
+  Transient<LivePointer<ParticleSystem>> beamParticles;  // the gun object's own; not owned
   Transient<Handle<GameObject>> beamLightObject;
   Transient<Handle<GameObject>> backLightObject;
   fColor beamColor{0.5f, 0.5f, 1.0f, 1.0f};

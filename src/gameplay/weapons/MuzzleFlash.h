@@ -2,6 +2,7 @@
 // A flash sprite on a gun: shown for "flashLength" seconds from each Flash. Once its object is
 // parented (to a gun), it tells the parent so with a MuzzleFlashSpawnedEvent, and the gun flashes
 // it at every shot.
+#include "core/LivePointer.h"
 #include "object/Component.h"
 
 class ParentedEvent;
@@ -30,5 +31,5 @@ public:
 private:
   float flashTimer = 0.0f;   // seconds the flash still shows
   float flashLength = 0.0f;  // seconds one flash lasts
-  Transient<Sprite*> flashSprite = nullptr;
+  Transient<LivePointer<Sprite>> flashSprite;
 };

@@ -3,10 +3,10 @@
 // dashes.
 #include "gameplay/player/PlayerController.h"
 
-#include "PlayerScene.h"
+#include "support/PlayerScene.h"
 #include "core/FileUtilities.h"
 #include "core/Send.h"
-#include "gameplay/CombatScene.h"
+#include "CombatScene.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
 #include "gameplay/player/ArmAnimator.h"
@@ -15,9 +15,13 @@
 #include "object/DataBoard.h"
 #include "physics/Collider.h"
 #include "physics/Rigidbody.h"
+#include "render/Graphics.h"
+#include "render/InstanceData.h"
+#include "render/ResourceManagerTwo.h"
 #include "render/Sprite.h"
 #include "render/TextToSprite.h"
 #include "steering/Agent.h"
+#include "support/AtlasFrames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -347,9 +351,40 @@ TEST_F(PlayerControllerTest, BlinksWhereItFacesAndDashes)
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }
 
-// Without input: the items a level hands the player, and its death.
+// Without input: the items a level hands the player, and its death. The game's pictures are
+// loaded and its renderer set up, so a frame's drawing can be looked at.
 class PlayerLifeTest : public CombatScene
 {
+protected:
+  PlayerLifeTest() { drawing = pictures.loaded && static_cast<Graphics::Graphics&>(*session).Initialize(); }
+
+  // The arm segments a frame of the game's drawing files for the space: the records on the arms'
+  // layer that show one of the player's arm drawings.
+  std::size_t ArmSegmentsDrawn()
+  {
+    Graphics::Graphics& renderer = *session;
+    session->DispatchDrawEvents();
+    std::size_t segments = 0;
+    for (const auto& [spaceName, layers] : renderer.GetSubmissions())
+    {
+      const auto passes = layers.find(renderer.GetLayer(ArmAnimator::LayerName));
+      if (spaceName != space->GetSpaceName() || passes == layers.end())
+        continue;
+      for (const auto& [pass, buffer] : passes->second)
+        for (std::size_t index = 0; buffer->Data() != nullptr && index < buffer->Count(); ++index)
+        {
+          const float* shown = static_cast<const Graphics::InstanceData*>(buffer->Data())[index].uvRect;
+          for (const char* arm : {"player_arm_upper", "player_arm_lower", "player_arm_upper_back", "player_arm_lower_back"})
+            if (std::equal(shown, shown + 4, ResourceManagerTwo::ResolveTextureName(arm, false).firstFrame))
+              ++segments;
+        }
+    }
+    session->Render();
+    return segments;
+  }
+
+  AtlasFrames pictures;
+  bool drawing = false;
 };
 
 TEST_F(PlayerLifeTest, CarriedItemsComeBackButNotIntoTheTutorialAndDeathEndsTheRunOnce)
@@ -387,6 +422,10 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackButNotIntoTheTutorialAndDeathEndsTheR
 
   board.SetPrimaryItem("rifle");
   board.GetCollectedItems().push_back(CollectionEntry{"", "loot", 0, 0});
+  ASSERT_TRUE(drawing);
+  Frames(1);
+  const std::size_t players = CountPrefab(*space, "Player") + CountPrefab(*space, "ArmedPlayer");
+  EXPECT_EQ(ArmSegmentsDrawn(), players * 2u * 2u) << "two arms of two segments for each living player";
   log.Watch<DiedEvent>(space->GetId(), "space died");
   Get<Health>(player)->Kill();
   Frames(2);
@@ -396,6 +435,7 @@ TEST_F(PlayerLifeTest, CarriedItemsComeBackButNotIntoTheTutorialAndDeathEndsTheR
   const Sprite* body = Get<Sprite>(player);
   EXPECT_EQ(body->GetSource(), "player_space_death");
   EXPECT_FALSE(Get<ArmAnimator>(player)->IsVisible());
+  EXPECT_EQ(ArmSegmentsDrawn(), (players - 1u) * 2u * 2u) << "arms drawn on the dead body";
   EventRecorder<DeathAnimationComplete> deathShown(player->GetId());
   EXPECT_FALSE(GetCollider(player.Get())->IsActive());
   EXPECT_TRUE(board.GetPrimaryItem().empty() && board.GetCollectedItems().empty()) << "the run is forgotten";

@@ -1,7 +1,7 @@
 // Agents on the game's frame: the steering an object receives through the queue moves its body
 // with that acceleration whatever its mass, within the speed limit, and turns it unless it is
 // locked upright; bad limits in a level and bad steering are refused with a message.
-#include "AIScene.h"
+#include "support/AIScene.h"
 
 #include "physics/Rigidbody.h"
 #include "steering/AIEvents.h"

@@ -30,6 +30,13 @@ inline std::string Record(const std::string& name, const std::string& prefab, in
          ", " + std::to_string(at.y) + "]}" + components + "}}";
 }
 
+// The members of a player the adversaries cannot move or kill (a stand-in to chase and shoot at),
+// without braces: ", " + them after a Record's components, or "{" + them + "}" as an Object's.
+inline const std::string PlayerStandIn =
+    R"("Rigidbody": {"invMass": 0, "invMomentInertia": 0}, "CircleCollider": {"radius": 30, "group": "PLAYER"},
+       "Agent": {}, "Team": {"Team": 0}, "Registerer": {"registryType": "PLAYERS"},
+       "Health": {"hitpoints": 100000, "max hitpoints": 100000, "regens": false})";
+
 // The bits of the values, for pinning where a run ends.
 inline std::uint64_t HashOf(const std::vector<glm::vec2>& values)
 {
