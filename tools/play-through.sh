@@ -83,20 +83,21 @@ player_position() {
 
 # Walks the player onto the airlock's hatch at ($1, $2), on the airlock's outer (left) wall: level
 # with it first, then against the wall, where his body overlaps the hatch's use zone (56 units
-# about the hatch, his own 30 about him). He walks about 500 units a second of the game's time and
-# stops a little after the key is let go, so a step is held for the way left less that; each step
-# is checked by where he ended up, and one too long is made good by the next.
+# about the hatch, his own 30 about him). He glides on after the key is let go, some 100 units
+# from full speed (more when frames are few: the key is let go a frame or two after the game shows
+# him at the mark), so a step along the wall is held until the game shows him within 100 units of
+# the hatch's row, and the next step looks where he came to rest. A step begun closer is a tap.
 walk_to_hatch() {
   local hatch_x=$1 hatch_y=$2 x y
   for _ in $(seq 1 20); do
     read -r x y < <(player_position)
     local dy=$((hatch_y - y))
     if [ "${dy#-}" -gt 50 ]; then
-      hold "$(python3 -c "print(min(0.4, max(0.01, ${dy#-} / 500 - 0.1)))")" "$([ "$dy" -lt 0 ] && echo s || echo w)"
-      await_game_time 0.3
+      hold_until "abs(player()[1] - $hatch_y) <= 100" 1 "$([ "$dy" -lt 0 ] && echo s || echo w)"
+      await_game_time 0.8
     elif [ $((x - hatch_x)) -gt 60 ]; then
       hold 0.6 a
-      await_game_time 0.3
+      await_game_time 0.8
     else
       return 0
     fi

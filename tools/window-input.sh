@@ -121,6 +121,15 @@ hold() {
   for name in "$@"; do xdotool keyup "$name"; done
 }
 
+# Holds the key $3 until the condition $1 holds of the game's state, or for $2 seconds of the
+# game's time at most: a step that stops where the game shows it should, however late the key is
+# let go.
+hold_until() {
+  xdotool keydown "$3"
+  holds_within "$1" "$2" || true
+  xdotool keyup "$3"
+}
+
 # Moves the pointer to a screen pixel and waits for a frame that began after the move: the game
 # has seen it there before a button goes down.
 move_pointer() {
