@@ -11,18 +11,21 @@
 #
 #   tools/drive-editor.sh <game binary> <screenshot folder>
 #
-# Without a display it runs itself under xvfb-run at 1280x720; a tool it needs that is missing is a
-# failure. The game runs in a scratch copy of Assets/, on a level of its own (below), windowed: its
-# window is 0.8 of the screen at (20, 20), and the editor camera starts at the origin showing 1920
-# world units across. Each step waits for the game's own sign that the last one took effect: its
-# state report (tools/game_state.py: the menus and popups open, a text field holding the keyboard,
-# the held object, its name, place, components and children, the tool), a line in its log (saved,
-# refused), or a pixel (a node of the object list opened).
+# It runs itself on an X server of its own (xvfb-run at 1280x720); a tool it needs that is missing
+# is a failure. The game runs in a scratch copy of Assets/, on a level of its own (below), windowed:
+# its window is 0.8 of the screen at (20, 20), and the editor camera starts at the origin showing
+# 1920 world units across. Each step waits for the game's own sign that the last one took effect:
+# its state report (tools/game_state.py: the menus and popups open, a text field holding the
+# keyboard, the held object, its name, place, components and children, the tool), a line in its log
+# (saved, refused), or a pixel (a node of the object list opened). Rests count the game's frames
+# and clock, so a busy machine only makes the drive slower.
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  command -v xvfb-run > /dev/null || { echo "[ERROR] no display, and xvfb-run is not installed to make one" >&2; exit 1; }
-  exec xvfb-run -a -s "-screen 0 1280x720x24" "$0" "$@"
-fi
+# The editor has no rest after an action as the menus have: presses come at a designer's pace.
+press_time=0.12
+key_rest=0.3
+click_rest=0.2
+# shellcheck source=tools/window-input.sh
+source "$(dirname "$0")/window-input.sh"
 [ $# -eq 2 ] || { echo "usage: $0 <game binary> <screenshot folder>" >&2; exit 2; }
 game=$(realpath "$1")
 shots=$(realpath -m "$2")
@@ -30,13 +33,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 [ -x "$game" ] || { echo "[ERROR] $game is not built" >&2; exit 1; }
 mkdir -p "$shots"
 rm -f "$shots"/*.png
-
-# The editor has no rest after an action as the menus have: presses come at a designer's pace.
-press_time=0.12
-key_rest=0.3
-click_rest=0.2
-# shellcheck source=tools/window-input.sh
-source "$root/tools/window-input.sh"
 
 work=$(mktemp -d)
 trap 'end_of_script "$work"' EXIT
@@ -144,8 +140,7 @@ drag_held_to() {
     xdotool mousedown 1
     for step in 1 2 3 4 5 6 7 8; do
       # shellcheck disable=SC2046
-      xdotool mousemove $(at $((x + ($1 - x) * step / 8)) $((y + ($2 - y) * step / 8)))
-      sleep 0.1
+      move_pointer $(at $((x + ($1 - x) * step / 8)) $((y + ($2 - y) * step / 8)))
     done
     await_state "s['mouse'] == [$(at "$1" "$2" | awk '{print $1 - 20 ", " $2 - 20}')]" "the pointer at the drag's end"
     xdotool mouseup 1
@@ -174,15 +169,16 @@ sys.exit(0 if sum(y == top for _, y in bright) > sum(x == left for x, _ in brigh
 '
 }
 # The moved crate's node opens on a double-click, which the game must see as two presses in frames
-# of their own within 0.3 s; seen as one click, or as two single clicks, it selects or lets go
-# instead, so it is tried again (the selection is put right after).
+# of their own within 0.3 s by the wall clock (the interface's own); seen as one click, or as two
+# single clicks, it selects or lets go instead, so it is tried again (the selection is put right
+# after).
 open_moved_crate_node() {
   for _ in 1 2 3; do
     # shellcheck disable=SC2046
     point_at $(px 80 172)
     xdotool click --repeat 2 --delay 150 1
-    await_frames 2
-    sleep 0.3
+    # The arrow turned is drawn a frame or two after the click.
+    await_game_time 0.3
     moved_crate_node_open && return 0
   done
   echo "[ERROR] the moved crate's node did not open on three double-clicks" >&2

@@ -2,14 +2,19 @@
 """Asks the running game for its state until it shows what a script waits for.
 
     game_state.py PID LOG [--until CONDITION] [--print EXPRESSION] [--what TEXT] [--timeout SECONDS]
+                          [--mark LINES]
     game_state.py --serve FOLDER     the same for every question of a run (see serve)
 
 SIGUSR1 makes the game write one line, "State: " and a JSON object, to its log at the end of the
 next frame (README, "Command line"). This sends the signal, reads the answer from the log, and
 repeats until CONDITION (a Python expression, default True) holds of a fresh answer; then it prints
-EXPRESSION's value of that answer: a list as its items between blanks, anything else as text. When
-the condition does not hold within the timeout (default 20 s), or the game ends, it says what it
-waited for and what the game showed last, and fails.
+EXPRESSION's value of that answer: a list as its items between blanks, anything else as text.
+
+The timeout (default 20) counts seconds of the game's own clock, the "time" of its state: a busy
+machine that runs the game slowly makes a wait longer, never a failure. The wall clock ends a wait
+only as a last resort: when the game shows no new frame for a long while (it hangs), or after far
+longer than the game's time asked for (see last_resort). A wait that fails says what it waited for,
+why it stopped, and what the game showed last, and fails.
 
 Expressions see the state as `s` and these helpers:
     loop()            "game", "editor" or "none"
@@ -21,6 +26,10 @@ Expressions see the state as `s` and these helpers:
     popups(), typing()  the number of popups and menus open, whether a text field has the keyboard
     field()           what the text field that has the keyboard holds
     editor(), held()  the editor's part and its held object (dictionaries), or None
+    frames(), seconds()  the frames and the seconds of the game's clock since the first answer to
+                      this question
+    logged(text)      whether the game's log holds the text past its first LINES lines (the mark)
+The condition "ended()" alone waits for the game to end instead.
 """
 import argparse
 import json
@@ -28,6 +37,16 @@ import os
 import signal
 import sys
 import time
+
+# The wall clock's say. A game that shows no frame for this long hangs: no busy machine is that
+# slow, and a level loads in far less. Starting up, before the first frame, counts the same.
+STALLED = 120.0
+
+
+def last_resort(timeout):
+    """Wall-clock seconds after which a wait of TIMEOUT seconds of the game's time gives up, even
+    while frames come: the game then runs below a frame in 2.5 s of its time, a twelfth of its speed."""
+    return 60.0 + 12.0 * timeout
 
 
 def alive(pid):
@@ -38,17 +57,31 @@ def alive(pid):
         return False
 
 
+def catches(pid, number):
+    """Whether the process has a handler of its own for the signal: before the game installs its
+    handler, SIGUSR1 would end it."""
+    try:
+        with open(f"/proc/{pid}/status") as status:
+            for line in status:
+                if line.startswith("SigCgt:"):
+                    return (int(line.split()[1], 16) >> (number - 1)) & 1 == 1
+    except OSError:
+        pass
+    return False
+
+
 def ask(pid, log, deadline):
-    """One fresh state: the first answer written after the request, or None at the deadline."""
+    """One fresh state: the first answer written after the request; None when the game ended, or
+    when no answer came by the deadline."""
     with open(log, "rb") as stream:
         stream.seek(0, os.SEEK_END)
         pending = b""
-        asked = 0.0
+        asked = None
         while time.monotonic() < deadline:
             if not alive(pid):
                 return None
             # A frame may take long on a busy machine; a repeated request costs nothing.
-            if time.monotonic() - asked > 2.0:
+            if (asked is None or time.monotonic() - asked > 2.0) and catches(pid, signal.SIGUSR1):
                 os.kill(pid, signal.SIGUSR1)
                 asked = time.monotonic()
             pending += stream.read()
@@ -56,11 +89,19 @@ def ask(pid, log, deadline):
             for line in lines:
                 if line.startswith(b"State: "):
                     return json.loads(line[len(b"State: "):])
-            time.sleep(0.05)
+            # The answer comes at the end of the frame; a short poll keeps a key held for the game's
+            # time asked, not that and the script's own delay.
+            time.sleep(0.01)
     return None
 
 
-def helpers(s):
+def logged_since(log, mark, text):
+    with open(log, "rb") as stream:
+        lines = stream.read().decode("utf-8", "replace").split("\n")
+    return any(text in line for line in lines[mark:])
+
+
+def helpers(s, first, log, mark):
     spaces = {space["name"]: space for space in s["spaces"]}
     interface = s["interface"]
     return {
@@ -77,6 +118,9 @@ def helpers(s):
         "field": lambda: interface["field"],
         "editor": lambda: s["editor"],
         "held": lambda: s["editor"]["held"] if s["editor"] else None,
+        "frames": lambda: s["frame"] - first["frame"],
+        "seconds": lambda: s["time"] - first["time"],
+        "logged": lambda text: logged_since(log, mark, text),
     }
 
 
@@ -90,31 +134,47 @@ def shown(value):
     return str(value)
 
 
-def answer(pid, log, until="True", expression=None, what=None, timeout=20.0):
+def answer(pid, log, until="True", expression=None, what=None, timeout=20.0, mark=0):
     """(True, EXPRESSION's value shown) once UNTIL holds, else (False, why not)."""
-    deadline = time.monotonic() + timeout
-    last = None
+    what = what or until
+    started = time.monotonic()
+    give_up = started + last_resort(timeout)
+    first = last = None
     while True:
-        state = ask(pid, log, deadline)
+        if until == "ended()" and not alive(pid):
+            return True, ""
+        state = ask(pid, log, min(give_up, time.monotonic() + STALLED))
         if state is None:
+            if until == "ended()" and not alive(pid):
+                return True, ""
+            if not alive(pid):
+                why = "the game ended"
+            elif time.monotonic() >= give_up:
+                ran = f"{last['frame'] - first['frame']} frames, {last['time'] - first['time']:.1f} s of its time" if last else "no frame"
+                why = f"{last_resort(timeout):g} s passed by the wall clock (the game ran {ran})"
+            else:
+                why = f"the game showed no new frame for {STALLED:g} s"
             break
+        first = first or state
         last = state
-        names = helpers(state)
-        try:
-            holds = eval(until, names)
-        except (KeyError, IndexError, TypeError):
-            holds = False  # asked of a part the state does not have yet (no held object)
-        if holds:
-            return True, shown(eval(expression, names)) if expression else ""
-        time.sleep(0.1)
-    ending = "the game ended" if not alive(pid) else f"{timeout:g} s passed"
-    return False, f"[ERROR] {ending} while waiting for {what or until}; the game's last state: {json.dumps(last)}"
+        if until != "ended()":
+            names = helpers(state, first, log, mark)
+            try:
+                holds = eval(until, names)
+            except (KeyError, IndexError, TypeError):
+                holds = False  # asked of a part the state does not have yet (no held object)
+            if holds:
+                return True, shown(eval(expression, names)) if expression else ""
+        if state["time"] - first["time"] >= timeout:
+            why = f"{timeout:g} s of the game's time passed"
+            break
+    return False, f"[ERROR] {why} while waiting for {what}; the game's last state: {json.dumps(last)}"
 
 
 def serve(folder):
     """Answers questions for a whole run: one JSON object a line in FOLDER/questions (pid, log,
-    until, print, what, timeout), one line back in FOLDER/answers: "ok VALUE" or "failed WHY". A
-    Python start for every question would cost more than the question."""
+    until, print, what, timeout, mark), one line back in FOLDER/answers: "ok VALUE" or "failed WHY".
+    A Python start for every question would cost more than the question."""
     # Opened in the order the script opens its ends, or both would wait for ever.
     with open(os.path.join(folder, "questions")) as questions:
         with open(os.path.join(folder, "answers"), "w") as answers:
@@ -123,7 +183,7 @@ def serve(folder):
                     question = json.loads(line)
                     held, text = answer(question["pid"], question["log"], question.get("until") or "True",
                                         question.get("print"), question.get("what"),
-                                        float(question.get("timeout") or 20))
+                                        float(question.get("timeout") or 20), int(question.get("mark") or 0))
                 except Exception as problem:  # a bad question is answered, never the end of the helper
                     held, text = False, f"[ERROR] the question {line.strip()} could not be asked: {problem!r}"
                 answers.write(("ok " if held else "failed ") + text.replace("\n", " ") + "\n")
@@ -141,9 +201,10 @@ def main():
     parser.add_argument("--print", dest="expression")
     parser.add_argument("--what")
     parser.add_argument("--timeout", type=float, default=20.0)
+    parser.add_argument("--mark", type=int, default=0)
     arguments = parser.parse_args()
     held, text = answer(arguments.pid, arguments.log, arguments.until, arguments.expression, arguments.what,
-                        arguments.timeout)
+                        arguments.timeout, arguments.mark)
     if text:
         print(text, file=sys.stdout if held else sys.stderr)
     return 0 if held else 1

@@ -9,17 +9,17 @@
 #
 #   tools/play-through.sh <game binary> <screenshot folder>
 #
-# Without a display it runs itself under xvfb-run at 1280x720. The game runs in a temporary copy of
-# the game's folder (Assets linked in, the settings files its own), so the checkout stays unwritten.
-# Each step waits for the game's own sign that the last one took effect: the level flow's line in
-# its log, or its state report (tools/game_state.py: the levels shown, the player's position, the
-# console open); the overworld pilot looks at the screen. A press is repeated only where a repeat
-# changes nothing. Where a stretch needs a player's skill (aiming at moving enemies), the console
-# stands in, as the comment there says.
+# It runs itself on an X server of its own (xvfb-run at 1280x720). The game runs in a temporary copy
+# of the game's folder (Assets linked in, the settings files its own), so the checkout stays
+# unwritten. Each step waits for the game's own sign that the last one took effect: the level
+# flow's line in its log, or its state report (tools/game_state.py: the levels shown, the player's
+# position, the console open); the overworld pilot looks at the screen. Keys are held, and the
+# script rests, for seconds of the game's own clock, so a busy machine only makes the run slower. A
+# press is repeated only where a repeat changes nothing. Where a stretch needs a player's skill
+# (aiming at moving enemies), the console stands in, as the comment there says.
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x720x24" "$0" "$@"
-fi
+# shellcheck source=tools/window-input.sh
+source "$(dirname "$0")/window-input.sh"
 [ $# -eq 2 ] || { echo "usage: $0 <game binary> <screenshot folder>" >&2; exit 2; }
 game=$(realpath "$1")
 shots=$(realpath -m "$2")
@@ -28,17 +28,9 @@ mkdir -p "$shots"
 [ -x "$game" ] || { echo "[ERROR] $game is not built" >&2; exit 1; }
 
 folder=$(mktemp -d)
-mkdir -p "$folder/Assets"
-for entry in "$root"/Assets/*; do
-  name=$(basename "$entry")
-  case "$name" in
-    GameSettings|EditorSettings) cp "$entry" "$folder/Assets/$name" ;;
-    LevelFiles) mkdir "$folder/Assets/$name" && ln -s "$entry"/* "$folder/Assets/$name/" ;;
-    *) ln -s "$entry" "$folder/Assets/$name" ;;
-  esac
-done
-# The encounter clock gives a boarding party 100 s of the game's time before the police come, longer
-# than this run can wait on a busy machine: the run's own HUD starts the clock at 6 s.
+make_game_folder "$folder"
+# The encounter clock gives a boarding party 100 s of the game's time before the police come, which
+# on a busy machine would be many minutes: the run's own HUD starts the clock at 6 s.
 hud="$folder/Assets/LevelFiles/HUD.json"
 rm "$hud"
 python3 - "$root/Assets/LevelFiles/HUD.json" > "$hud" <<'PYTHON'
@@ -53,8 +45,6 @@ cat > "$folder/Assets/EditorSettings" <<'JSON'
 {"currentlyEditing": "", "showConsole": true, "showDebugView": false, "startInEditMode": false}
 JSON
 
-# shellcheck source=tools/window-input.sh
-source "$root/tools/window-input.sh"
 trap 'end_of_script "$folder"' EXIT
 
 # A command typed into the game's console: back-quote opens it in the window's lower left, a click
@@ -93,20 +83,21 @@ player_position() {
 
 # Walks the player onto the airlock's hatch at ($1, $2), on the airlock's outer (left) wall: level
 # with it first, then against the wall, where his body overlaps the hatch's use zone (56 units
-# about the hatch, his own 30 about him). He walks about 500 units a second and a key reaches the
-# game a little late, so a step is held for the way left less that delay; each step is checked by
-# where he ended up, and one too long is made good by the next.
+# about the hatch, his own 30 about him). He glides on after the key is let go, some 100 units
+# from full speed (more when frames are few: the key is let go a frame or two after the game shows
+# him at the mark), so a step along the wall is held until the game shows him within 100 units of
+# the hatch's row, and the next step looks where he came to rest. A step begun closer is a tap.
 walk_to_hatch() {
   local hatch_x=$1 hatch_y=$2 x y
   for _ in $(seq 1 20); do
     read -r x y < <(player_position)
     local dy=$((hatch_y - y))
     if [ "${dy#-}" -gt 50 ]; then
-      hold "$(python3 -c "print(min(0.4, max(0.01, ${dy#-} / 500 - 0.1)))")" "$([ "$dy" -lt 0 ] && echo s || echo w)"
-      sleep 0.3
+      hold_until "abs(player()[1] - $hatch_y) <= 100" 1 "$([ "$dy" -lt 0 ] && echo s || echo w)"
+      await_game_time 0.8
     elif [ $((x - hatch_x)) -gt 60 ]; then
       hold 0.6 a
-      sleep 0.3
+      await_game_time 0.8
     else
       return 0
     fi
@@ -128,10 +119,7 @@ print(*(round(v) for v in [o for o in objects if o['name'] == 'Exit'][0]['compon
   for _ in 1 2 3 4; do
     walk_to_hatch "$hatch_x" "$hatch_y"
     key f
-    for _ in $(seq 1 25); do
-      logged_since_mark "LTM: ReturnToOverworld" && return 0
-      sleep 0.2
-    done
+    holds_within 'logged("LTM: ReturnToOverworld")' 5 && return 0
   done
   echo "[ERROR] the game never logged \"LTM: ReturnToOverworld\" after four tries at the hatch" >&2
   exit 1
@@ -145,15 +133,13 @@ return_to_the_overworld() {
   local encounter=$1
   for _ in 1 2 3; do
     leave_by_the_hatch "$encounter"
-    for _ in $(seq 1 20); do
-      logged_since_mark "LTM: StartEncounter" && break
-      holds_within 'level("Overworld") == "overworld" and visible("Overworld")' 1 && break
-    done
+    await_state 'logged("LTM: StartEncounter") or (level("Overworld") == "overworld" and visible("Overworld"))' \
+      "the overworld, or an encounter at once"
     if ! logged_since_mark "LTM: StartEncounter"; then
       fly_south_off_the_station
       logged_since_mark "LTM: StartEncounter" || return 0
     fi
-    encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
+    encounter=$(logged_after_mark "LTM: StartEncounter: ")
     echo "rammed again on the way out: $encounter"
     await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
   done
@@ -215,16 +201,16 @@ ram_a_launched_ship() {
       continue
     fi
     if [ "${dx#-}" -lt 10 ] && [ "${dy#-}" -lt 10 ]; then
-      sleep 0.5
+      await_game_time 0.5
       continue
     fi
     local across=d along=w
     [ "$dx" -lt 0 ] && across=a
     [ "$dy" -lt 0 ] && along=s
-    # The ship crosses about 146 pixels a second at full speed.
+    # The ship crosses about 146 pixels a second of the game's time at full speed.
     hold "$(python3 -c "print(abs($dx) / 146 * 0.45)")" "$across"
     hold "$(python3 -c "print(abs($dy) / 146 * 0.45)")" "$along"
-    sleep 0.8
+    await_game_time 0.8
   done
   echo "[ERROR] no ship rammed the player's ship at the station" >&2
   exit 1
@@ -251,7 +237,7 @@ press_until "Overworld tutorial: ended" space
 shoot 04-tutorial-skipped 1.0
 mark
 ram_a_launched_ship
-encounter=$(tail -n "+$((logged + 1))" "$log" | sed -n 's/^LTM: StartEncounter: //p' | head -n 1)
+encounter=$(logged_after_mark "LTM: StartEncounter: ")
 await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
 shoot 05-encounter 2.0
 # Escape pauses the fight under the pause menu, and again goes back to it.
@@ -280,7 +266,8 @@ mark
 CONSOLE_SHOT=09-console console "load_level Overworld freighter" 'level("Overworld") == "freighter" and player() is not None' "the freighter"
 await_log "Encounter clock: started"
 shoot 10-clock
-await_log "Reinforcements: a wave teleports in" 60
+# The clock's 6 s and the wave's teleport, in the game's time.
+await_log "Reinforcements: a wave teleports in" 30
 shoot 11-reinforcements 1.0
 return_to_the_overworld freighter
 await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("HUD")' "the overworld, without the fight's HUD"
@@ -328,10 +315,7 @@ shoot 18-quit-question
 for _ in 1 2 3; do
   # shellcheck disable=SC2046
   click_to_quit $(at -200 -110)
-  for _ in $(seq 1 25); do
-    kill -0 $pid 2> /dev/null || break 2
-    sleep 0.2
-  done
+  holds_within 'ended()' 5 && break
 done
 await_exit 10
 check_game_log "$log"

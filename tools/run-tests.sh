@@ -15,7 +15,9 @@ run=(ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)" --timeout 30
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 if [ -z "${DISPLAY:-}" ]; then
-  xvfb-run -a -s "-screen 0 1280x720x24" "${run[@]}" | tee "$log"
+  # -noreset: by default the server resets whenever its last client leaves, between two tests, and
+  # a test that connects just then cannot open the display.
+  xvfb-run -a -s "-screen 0 1280x720x24 -noreset" "${run[@]}" | tee "$log"
 else
   "${run[@]}" | tee "$log"
 fi

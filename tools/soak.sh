@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The attract mode left to play by itself: the game starts, the splash is passed, Backspace on the
 # menu starts the demo ("auto_play"), and it runs for the given minutes. Whenever the demo has
-# ended on its own (its crew down) and the menu is back (the START button's face is on screen),
+# ended on its own (its crew down) and the menu is back (as its state report shows),
 # Backspace starts it again, so the game keeps loading and unloading the demo's level. The resident memory is sampled
 # every 10 s; at the end the game is asked to stop (SIGTERM, the same clean shutdown as closing its
 # window) and must end with exit code 0 and no leak report.
@@ -9,11 +9,12 @@
 #   tools/soak.sh [minutes] [build directory] [output folder]     (defaults: 10, build, soak-out)
 #
 # Prints the resident memory at the first minute and at the end; the samples go to memory.csv in
-# the output folder, with the game's log and a screenshot per minute.
+# the output folder, with the game's log and a screenshot per minute. It runs on an X server of its
+# own (xvfb-run at 1280x720). The soak lasts minutes by the wall clock; the steps into the demo
+# wait for the game's own signs.
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x720x24" "$0" "$@"
-fi
+# shellcheck source=tools/window-input.sh
+source "$(dirname "$0")/window-input.sh"
 cd "$(dirname "$0")/.."
 minutes=${1:-10}
 program="$(pwd)/${2:-build}/corvane"
@@ -21,28 +22,28 @@ out=$(realpath -m "${3:-soak-out}")
 [ -x "$program" ] || { echo "[ERROR] $program is not built" >&2; exit 1; }
 mkdir -p "$out"
 
-# shellcheck source=tools/window-input.sh
-source tools/window-input.sh
 
-# The menu is showing when the pixel inside the START button's lettering (the window is 1024x576 at
-# (20, 20) on a 1280x720 screen) has the lettering's colour.
+# The menu shows, and no demo over it.
 menu_showing() {
-  import -window root -crop 1x1+404+248 txt:- | grep -q "srgb(220,235,255)"
+  [ "$(state_of 'level("Utility") == "introlevel" and visible("Utility") and not shows("auto_play")')" = true ]
 }
 
 resident_kb() {
   awk '/^VmRSS:/ {print $2}' "/proc/$1/status"
 }
 
-CI=1 "$program" windowed > "$out/game.log" 2>&1 &
+shots="$out"
+log="$out/game.log"
+CI=1 "$program" windowed > "$log" 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+trap 'end_of_script' EXIT
 await_window
-# The pointer rests off the buttons, the splash goes on to the menu, and the demo starts.
+# The pointer rests off the buttons, and the splash goes on to the menu, where the loop below
+# starts the demo.
 xdotool mousemove 10 700
-sleep 2
-key space
-sleep 2
+await_state 'shows("splash")' "the splash"
+press_until "LTM: StartUtility: introlevel" space
+await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu"
 
 echo "seconds,resident_kb" > "$out/memory.csv"
 start=$(date +%s)
@@ -66,7 +67,6 @@ done
 kill -TERM $pid
 status=0
 wait $pid || status=$?
-trap - EXIT
 last=$(tail -1 "$out/memory.csv" | cut -d, -f2)
 echo "resident memory: ${first_minute:-?} kB after the first minute, $last kB after $minutes minutes"
 echo "exit code: $status"

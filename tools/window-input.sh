@@ -1,15 +1,29 @@
 # shellcheck shell=bash
-# What the scripts that play the game through its window share (sourced, not run): where a world
-# place of the menus lies on the screen, key presses and clicks as a person makes them, screenshots,
-# waiting for the game's own sign that a step took effect (a line in its log, or its state report),
-# and the check of the game's log at the end.
+# What the scripts that play the game through its window share (sourced first thing, not run): an X
+# server of their own, where a world place of the menus lies on the screen, key presses and clicks
+# as a person makes them, screenshots, waiting for the game's own sign that a step took effect (a
+# line in its log, or its state report), and the check of the game's log at the end.
 #
 # The waits need the game's process id in $pid and its log (standard output) in $log, the
-# screenshots their folder in $shots. Fixed sleeps here only pace actions (how long a key is held, a
-# rest before a screenshot); what a step must have done is always waited for.
+# screenshots their folder in $shots. Every wait counts the game's own frames or clock (its state
+# report's "frame" and "time"), never the wall clock: on a busy machine the game runs slowly, and so
+# do its menus' pauses, its timers and its ships, so a script that counted seconds of its own would
+# press too soon and give up too early. The wall clock only ends a wait that the game's clock
+# cannot (a hung game; see tools/game_state.py), and paces what is the script's own (typing).
 #
 # The game runs windowed, so its window is 0.8 of the screen at (20, 20).
 tools_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# The script runs again on an X server of its own, whatever display it was started on (xvfb-run -a
+# takes a free server number): keys and clicks reach whichever window has the focus and screenshots
+# take the whole screen, so no other program's window may share the display, nor the script look
+# at another's. A script whose display is the one made for it goes on. The server never resets: by
+# default it would when its last client leaves (the game quitting), and a call made just then
+# cannot open the display.
+if [ -z "${DISPLAY:-}" ] || [ "${WINDOW_SCRIPT_DISPLAY:-}" != "$DISPLAY" ]; then
+  command -v xvfb-run > /dev/null || { echo "[ERROR] xvfb-run is not installed to make the script a display (Debian: xvfb)" >&2; exit 1; }
+  exec xvfb-run -a -s "-screen 0 1280x720x24 -noreset" bash -c 'WINDOW_SCRIPT_DISPLAY=$DISPLAY exec "$0" "$@"' "$0" "$@"
+fi
 
 # Fails with a clear line when a tool the scripts drive the window with is missing.
 require_tools() {
@@ -39,10 +53,10 @@ at() {
   echo $((20 + (x + 960) * window_width / 1920)) $((20 + (view_height / 2 - y) * window_width / 1920))
 }
 
-# A screenshot into "$shots/<name>.png" after a rest (default 0.6 s) for the picture to settle:
-# what the picture must show has been waited for before.
+# A screenshot into "$shots/<name>.png" after a rest (default 0.6 s of the game's time) for the
+# picture to settle (fades, slides): what the picture must show has been waited for before.
 shoot() {
-  sleep "${2:-0.6}"
+  await_game_time "${2:-0.6}"
   import -window root "$shots/$1.png"
   echo "screen: $1"
 }
@@ -51,20 +65,21 @@ shoot() {
 # input keeps the press), but of two clicks within one frame the editor's interface sees one, at the
 # later place, and a Ctrl let go within the frame of its click is never seen with it; a frame can
 # last long on a busy machine. So every key press, click and typed text below ends by waiting for
-# two frames begun after it (settle), once the script names the game's log.
+# two frames begun after it (settle).
 #
 # How long a key or a mouse button is held, and the rests after a key press and after a click, are
-# only a person's pace. The menus ignore input for half a second after each action, so the scripts
-# that play them keep the defaults; a script may set shorter ones before sourcing this file.
+# a person's pace in the game's time. The menus ignore input for half a second of it after each
+# action, so the scripts that play them keep the defaults; a script may set shorter ones before
+# sourcing this file.
 press_time=${press_time:-0.3}
 key_rest=${key_rest:-0.6}
 click_rest=${click_rest:-0.4}
 
 settle() {
-  [ -z "${log:-}" ] || await_frames 2
+  await_frames 2
 }
 
-# A key press that ends the game: nothing is left to settle.
+# A key press that ends the game: held by the wall clock, as no frame may come to count it.
 press_to_quit() {
   xdotool keydown "$1"
   sleep "$press_time"
@@ -73,9 +88,8 @@ press_to_quit() {
 
 key() {
   for name in "$@"; do
-    press_to_quit "$name"
-    settle
-    sleep "$key_rest"
+    hold "$press_time" "$name"
+    await_game_time "$key_rest"
   done
 }
 
@@ -98,19 +112,35 @@ fill_field() {
   await_state "field() == $(json_text "$text")" "$2 to hold \"$text\""
 }
 
-# Holds the keys for a while, all at once.
+# Holds the keys, all at once, for $1 seconds of the game's time.
 hold() {
   local seconds=$1
   shift
   for name in "$@"; do xdotool keydown "$name"; done
-  sleep "$seconds"
+  await_game_time "$seconds"
   for name in "$@"; do xdotool keyup "$name"; done
 }
 
-# A left click at a screen pixel that ends the game: nothing is left to settle.
-click_to_quit() {
+# Holds the key $3 until the condition $1 holds of the game's state, or for $2 seconds of the
+# game's time at most: a step that stops where the game shows it should, however late the key is
+# let go.
+hold_until() {
+  xdotool keydown "$3"
+  holds_within "$1" "$2" || true
+  xdotool keyup "$3"
+}
+
+# Moves the pointer to a screen pixel and waits for a frame that began after the move: the game
+# has seen it there before a button goes down.
+move_pointer() {
   xdotool mousemove "$1" "$2"
-  sleep 0.2
+  await_frames 1
+}
+
+# A left click at a screen pixel that ends the game: the button is held by the wall clock, as no
+# frame may come to count it.
+click_to_quit() {
+  move_pointer "$1" "$2"
   xdotool mousedown 1
   sleep "$press_time"
   xdotool mouseup 1
@@ -118,9 +148,11 @@ click_to_quit() {
 
 # A left click at a screen pixel.
 click_pixel() {
-  click_to_quit "$1" "$2"
-  settle
-  sleep "$click_rest"
+  move_pointer "$1" "$2"
+  xdotool mousedown 1
+  await_game_time "$press_time"
+  xdotool mouseup 1
+  await_game_time "$click_rest"
 }
 
 # A left click on a world place of the menus.
@@ -129,40 +161,54 @@ click() {
   click_pixel $(at "$1" "$2")
 }
 
+# Makes $1/Assets a game folder of the checkout's Assets, so that a run writes nothing there: the
+# settings files (which the game writes back) copied, each level linked on its own (a script may
+# put its own in place of one), everything else linked.
+make_game_folder() {
+  local entry name
+  mkdir -p "$1/Assets"
+  for entry in "$tools_dir/../Assets"/*; do
+    name=$(basename "$entry")
+    case "$name" in
+      GameSettings | EditorSettings) cp "$entry" "$1/Assets/$name" ;;
+      LevelFiles) mkdir "$1/Assets/$name" && ln -s "$entry"/* "$1/Assets/$name/" ;;
+      *) ln -s "$entry" "$1/Assets/$name" ;;
+    esac
+  done
+}
+
 # --- The game's log ----------------------------------------------------------------------------
-# A mark in the log: the waits below look only at what the game wrote after it.
+# A mark in the log: the waits for a line (and logged() in a state condition) look only at what the
+# game wrote after it.
 logged=0
 mark() {
   logged=$(wc -l < "$log")
 }
+# Read straight from the file: a "grep -q" at the end of a pipe stops reading at its first match, and
+# under pipefail the writer's broken pipe would turn the match into a failure.
 logged_since_mark() {
-  tail -n "+$((logged + 1))" "$log" | grep -q -- "$1"
+  awk -v from="$logged" -v text="$1" 'NR > from && index($0, text) { found = 1; exit } END { exit !found }' "$log"
 }
-# Waits up to $2 seconds (default 20) for the log to say $1 after the mark; fails naming it.
+# Prints what follows $1 on the first line after the mark that begins with it.
+logged_after_mark() {
+  awk -v from="$logged" -v start="$1" 'NR > from && index($0, start) == 1 { print substr($0, length(start) + 1); exit }' "$log"
+}
+# Waits up to $2 seconds of the game's time (default 20) for the log to say $1 after the mark;
+# fails naming it.
 await_log() {
-  local tries=$((${2:-20} * 5))
-  for _ in $(seq 1 "$tries"); do
-    logged_since_mark "$1" && return 0
-    kill -0 "$pid" 2> /dev/null || break
-    sleep 0.2
-  done
-  echo "[ERROR] the game never logged \"$1\"" >&2
-  exit 1
+  await_state "logged($(json_text "$1"))" "the game to log \"$1\"" "${2:-20}"
 }
 
 # Presses a key (or clicks a world place: "click X Y") until the log says $1, at most three times,
-# five seconds apart. Only for presses that change nothing when repeated where the first one took
-# effect late.
+# five seconds of the game's time apart. Only for presses that change nothing when repeated where
+# the first one took effect late.
 press_until() {
   local line=$1
   shift
   mark
   for _ in 1 2 3; do
     if [ "$1" = click ]; then click "$2" "$3"; else key "$1"; fi
-    for _ in $(seq 1 25); do
-      logged_since_mark "$line" && return 0
-      sleep 0.2
-    done
+    holds_within "logged($(json_text "$line"))" 5 && return 0
   done
   echo "[ERROR] the game never logged \"$line\" after three tries of: $*" >&2
   exit 1
@@ -185,13 +231,14 @@ json_text() {
   printf '"%s"' "${text//\"/\\\"}"
 }
 # Asks until the condition $1 holds of the game's state, then prints the value of $2 (if any);
-# fails naming $3 (what it waited for) after $4 seconds.
+# fails naming $3 (what it waited for) after $4 seconds of the game's time. The helper always
+# answers (its own last resort ends the wait); no answer means it ended.
 state_answer() {
   local reply
-  printf '{"pid": %s, "log": %s, "until": %s, "print": %s, "what": %s, "timeout": %s}\n' "$pid" \
-    "$(json_text "$log")" "$(json_text "$1")" "$(json_text "$2")" "$(json_text "$3")" "$4" >&"$state_questions"
-  if ! IFS= read -r -t $((${4%.*} + 30)) reply <&"$state_answers"; then
-    echo "[ERROR] the state helper (tools/game_state.py) did not answer" >&2
+  printf '{"pid": %s, "log": %s, "until": %s, "print": %s, "what": %s, "timeout": %s, "mark": %s}\n' "$pid" \
+    "$(json_text "$log")" "$(json_text "$1")" "$(json_text "$2")" "$(json_text "$3")" "$4" "$logged" >&"$state_questions"
+  if ! IFS= read -r reply <&"$state_answers"; then
+    echo "[ERROR] the state helper (tools/game_state.py) ended without answering" >&2
     exit 1
   fi
   case "$reply" in
@@ -200,12 +247,12 @@ state_answer() {
   esac
 }
 # Waits until the condition holds of the state the game reports; fails naming $2 (what it waited
-# for) after $3 seconds (default 20).
+# for) after $3 seconds of the game's time (default 20).
 await_state() {
   state_answer "$1" "" "$2" "${3:-20}"
 }
-# Whether the condition holds within $2 seconds, as a status: for a step tried again when it did
-# not take.
+# Whether the condition holds within $2 seconds of the game's time, as a status: for a step tried
+# again when it did not take.
 holds_within() {
   (state_answer "$1" "" "$1" "$2") 2> /dev/null
 }
@@ -216,25 +263,21 @@ state_of() {
 # Waits until the game has run $1 more frames (default 2) since it was asked: they began after
 # whatever the script sent before.
 await_frames() {
-  local frame
-  frame=$(state_of 's["frame"]')
-  await_state "s['frame'] >= $frame + ${1:-2}" "${1:-2} more frames"
+  await_state "frames() >= ${1:-2}" "${1:-2} more frames"
+}
+# Waits for $1 seconds of the game's time, and two frames at least (settle).
+await_game_time() {
+  await_state "seconds() >= $1 and frames() >= 2" "$1 s of the game's time" $((${1%.*} + 21))
 }
 
-# Waits up to $1 seconds (default 10) for the game to end; fails unless it ends with exit code 0.
+# Waits up to $1 seconds of the game's time (default 10) for the game to end; fails unless it ends
+# with exit code 0.
 await_exit() {
   local status=0
-  for _ in $(seq 1 $((${1:-10} * 5))); do
-    if ! kill -0 "$pid" 2> /dev/null; then
-      wait "$pid" || status=$?
-      echo "the game ended with exit code $status"
-      [ "$status" -eq 0 ] || exit 1
-      return 0
-    fi
-    sleep 0.2
-  done
-  echo "[ERROR] the game did not end by itself" >&2
-  exit 1
+  await_state 'ended()' "the game to end by itself" "${1:-10}"
+  wait "$pid" || status=$?
+  echo "the game ended with exit code $status"
+  [ "$status" -eq 0 ] || exit 1
 }
 
 # Fails (status 1, the lines on standard error) when the game's log holds a leak report or an
@@ -265,16 +308,17 @@ end_of_script() {
   kill "$state_helper" 2> /dev/null || true
 }
 
-# Waits up to 60 s for the game's window. xdotool walks every window of the display and stops
-# with an X error when one goes away under it (the program makes and drops windows as it starts),
-# so a search that failed is made again rather than trusted.
+# Waits for the game's first frame, then finds its window: the one its process made, shown, on the
+# script's own display. xdotool walks every window of the display and stops with an X error when
+# one goes away under it (the program makes and drops windows as it starts), so a search that
+# failed is made again, a few frames later, rather than trusted.
 await_window() {
-  for _ in $(seq 1 300); do
-    xdotool search --name Corvane > /dev/null 2>&1 && return 0
-    kill -0 "$pid" 2> /dev/null || break
-    sleep 0.2
+  await_state True "the game's first frame"
+  for _ in 1 2 3 4 5; do
+    xdotool search --all --onlyvisible --pid "$pid" --name '^Corvane$' > /dev/null 2>&1 && return 0
+    await_frames 5
   done
-  echo "[ERROR] the game's window \"Corvane\" never showed" >&2
+  echo "[ERROR] the game (process $pid) runs its frames, but its window \"Corvane\" does not show on display $DISPLAY" >&2
   exit 1
 }
 

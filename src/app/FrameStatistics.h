@@ -1,7 +1,8 @@
 #pragma once
 // What the loops did, reported when the program ends: how many frames in how long, how much of a
 // frame was work rather than waiting for the next one, and how long the program took to show its
-// first frame. All times are microseconds of the session's frame clock.
+// first frame; and the game's own clock, the sum of the time steps the frames played. All times are
+// microseconds of the session's frame clock.
 #include <cstdint>
 #include <string>
 
@@ -17,8 +18,13 @@ public:
   void EndWork(std::int64_t nowUs);
   // The wait is over.
   void EndFrame(std::int64_t nowUs);
+  // The time step a frame plays: on a slow machine it is held at the loop's maximum step, so the
+  // game's clock then runs behind the wall clock.
+  void AddStep(std::int64_t stepUs) { steppedTotal += stepUs; }
 
   std::int64_t GetFrames() const { return frames; }
+  // The game's clock: seconds of play the frames stepped.
+  double GetSteppedSeconds() const { return static_cast<double>(steppedTotal) / 1e6; }
   // From the first frame's beginning to the last frame's end.
   double GetElapsedSeconds() const;
   double GetFramesPerSecond() const;
@@ -37,5 +43,6 @@ private:
   std::int64_t frameBegin = 0;
   std::int64_t lastFrameEnd = 0;
   std::int64_t workTotal = 0;
+  std::int64_t steppedTotal = 0;
   std::int64_t frames = 0;
 };

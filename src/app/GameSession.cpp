@@ -3,6 +3,7 @@
 #include "app/AllComponents.h"
 #include "app/EditorSessionHost.h"
 #include "app/FrameRateController.h"
+#include "app/HiddenWindowCommand.h"
 #include "app/QuitAfterCommand.h"
 #include "app/StateCommand.h"
 #include "audio/SoundSystem.h"
@@ -67,6 +68,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   console = MemoryManager::New<ConsoleGui>(BRINDLE_SITE, static_cast<ConsoleHost*>(this));
   memoryWindow = MemoryManager::New<MemoryProfileWindow>(BRINDLE_SITE);
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
+  console->RegisterCommand(std::make_unique<HiddenWindowCommand>(*this));
   console->RegisterCommand(std::make_unique<StateCommand>(*this));
   editorHost = std::make_unique<EditorSessionHost>(*this);
   editor = std::make_unique<::Editor::Editor>(editorHost.get());
@@ -104,7 +106,10 @@ bool GameSession::Initialize()
   EventManager::SetInstance(new EventManager());
   Registry::SetInstance(new Registry());
   SoundSystem::SetInstance(new SoundSystem());
-  CreateWindow(fullscreen);
+  if (hiddenStart)
+    CreateHiddenWindow(HiddenWindowWidth, HiddenWindowHeight);
+  else
+    CreateWindow(fullscreen);
   ImGuiBinding::Init(GetWindow());
   // Content the game cannot draw without stops it here, in order, with what was made so far.
   if (!ResourceManagerTwo::LoadResources(ResourceListPath) || !::Graphics::Graphics::Initialize())

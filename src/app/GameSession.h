@@ -88,6 +88,10 @@ public:
   // minimises the window.
   bool IsFullscreen() const { return fullscreen; }
   void SetWindowedStart() override { fullscreen = false; }
+  // The window starts hidden and small (HiddenWindowCommand); only before Initialize.
+  void SetHiddenStart() { hiddenStart = true; }
+  static constexpr unsigned HiddenWindowWidth = 320;
+  static constexpr unsigned HiddenWindowHeight = 180;
   bool IsRunning() const { return running; }
   bool IsEditorRunning() const { return editorRunning; }
   // Ends the game loop after the current frame (quit confirmed, the editor's menu).
@@ -270,6 +274,7 @@ private:
   std::unique_ptr<::Editor::Editor> editor;
   bool interfaceFrameOpen = false;
   bool fullscreen = true;
+  bool hiddenStart = false;
   SessionSettings settings;
   bool debugViewShown = false;
   bool consoleShown = false;

@@ -58,6 +58,7 @@ void GameSession::RunFrames(const bool& keepRunning, void (GameSession::*frame)(
 void GameSession::BeginFrame()
 {
   frameStatistics.BeginFrame(frameRateController->GetTimeUs());
+  frameStatistics.AddStep(frameRateController->GetDtUs());
   console->PollOutput();
 }
 

@@ -147,6 +147,7 @@ Json::Value SessionStateReport::Describe(GameSession& session)
 {
   Json::Value state;
   state["frame"] = static_cast<Json::Int64>(session.GetFrameStatistics().GetFrames());
+  state["time"] = session.GetFrameStatistics().GetSteppedSeconds();
   state["loop"] = session.IsRunning() ? "game" : session.IsEditorRunning() ? "editor" : "none";
   state["spaces"] = Spaces(session);
   state["player"] = Player(session);

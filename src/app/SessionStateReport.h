@@ -5,6 +5,8 @@
 // (a script's questions would bury the console's own lines). The console's "state" shows it there.
 //
 //   frame      frames run so far by either loop
+//   time       the game's clock: seconds of play those frames stepped (the loop's time steps,
+//              held at its maximum step when frames come slowly), for waits counted in game time
 //   loop       "game" while a game runs (also one played from the editor), "editor", or "none"
 //   spaces     the live spaces in name order: name, level, paused, visible
 //   player     the first object with a PlayerController: its space and world position, or null

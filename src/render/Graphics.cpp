@@ -130,6 +130,16 @@ void Graphics::CreateWindow(bool fullscreen)
   window = ownWindow.get();
 }
 
+void Graphics::CreateHiddenWindow(unsigned width, unsigned height)
+{
+  auto created = std::make_unique<Window>();
+  std::string error;
+  if (!created->OpenHidden(width, height, error))
+    FailWindow(error);
+  ownWindow = std::move(created);
+  window = ownWindow.get();
+}
+
 void Graphics::AttachWindow(Window* existing)
 {
   window = existing;

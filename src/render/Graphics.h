@@ -74,6 +74,9 @@ public:
   // Opens the window and its GL context; a failure is reported and ends the program. The
   // session sets the interface binding up for the window afterwards.
   void CreateWindow(bool fullscreen = true);
+  // The same with a hidden window of this size, which counts as full screen: everything is drawn,
+  // into a picture nobody sees, at the cost of its few pixels.
+  void CreateHiddenWindow(unsigned width, unsigned height);
   // Draws into a window opened elsewhere (tests and benchmarks use a small hidden one).
   void AttachWindow(Window* existing);
   void SetFullscreen();

@@ -264,6 +264,10 @@ TEST_F(GameSessionLoopTest, SigusrOneAndTheStateCommandReportWhatTheEditorShowsB
   EXPECT_EQ(shown, 1) << "only the command's answer is shown in the console";
 
   EXPECT_EQ(state["frame"].asInt(), 3) << "answered at the end of the frame it came in";
+  // The game's clock: three time steps, each at least the frame cap's 1/120 s and at most the loop's
+  // maximum step of 1/30 s, however long the frames took.
+  EXPECT_GE(state["time"].asDouble(), 3 * 0.008333) << text;
+  EXPECT_LE(state["time"].asDouble(), 3 * 0.033334) << text;
   EXPECT_EQ(state["loop"].asString(), "editor");
   ASSERT_EQ(state["spaces"].size(), 1u);
   EXPECT_EQ(state["spaces"][0]["name"].asString(), "Editor Space");

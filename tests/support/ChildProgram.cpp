@@ -100,14 +100,40 @@ bool ChildProgram::AwaitFrameLoop(std::chrono::seconds limit)
   return false;
 }
 
-Finished ChildProgram::Wait(std::chrono::seconds limit)
+namespace
+{
+// The frame of the last "State:" line in the output, or -1.
+long long LastReportedFrame(const std::string& output)
+{
+  const std::size_t line = output.rfind("State: ");
+  const std::size_t frame = line == std::string::npos ? line : output.find("\"frame\":", line);
+  return frame == std::string::npos ? -1 : std::atoll(output.c_str() + frame + 8);
+}
+}  // namespace
+
+Finished ChildProgram::Wait(std::chrono::seconds stall)
 {
   Finished result;
-  const auto deadline = std::chrono::steady_clock::now() + limit;
+  using Clock = std::chrono::steady_clock;
+  auto lastProgress = Clock::now();
+  auto lastAsked = Clock::now();
+  long long lastFrame = -1;
   int status = 0;
   while (waitpid(child, &status, WNOHANG) == 0)
   {
-    if (std::chrono::steady_clock::now() > deadline)
+    const auto now = Clock::now();
+    if (now - lastAsked > std::chrono::seconds(2))
+    {
+      if (const long long frame = LastReportedFrame(ReadWholeFile(outputPath.string())); frame > lastFrame)
+      {
+        lastFrame = frame;
+        lastProgress = now;
+      }
+      if (Catches(child, SIGUSR1))
+        kill(child, SIGUSR1);
+      lastAsked = now;
+    }
+    if (now - lastProgress > stall)
     {
       kill(child, SIGKILL);
       waitpid(child, &status, 0);
@@ -122,6 +148,8 @@ Finished ChildProgram::Wait(std::chrono::seconds limit)
   result.endingSignal = status != -1 && WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   result.output = ReadWholeFile(outputPath.string());
   result.errors = ReadWholeFile(errorPath.string());
+  if (status == -1)
+    result.errors += "\n(killed by the test: no new frame for " + std::to_string(stall.count()) + " s)\n";
   return result;
 }
 

@@ -38,8 +38,10 @@ public:
   // its handler is in place) with a "State:" line only from there. False if it ended or `limit`
   // passed first.
   bool AwaitFrameLoop(std::chrono::seconds limit);
-  // Waits at most `limit`; a child still running then is killed and reported as not exited.
-  Finished Wait(std::chrono::seconds limit);
+  // Waits for the child to end, however slowly a busy machine runs it: it is asked for its state
+  // every few seconds (SIGUSR1, once it has its handler), and only a child that shows no new frame
+  // for `stall` (from its start, or from its last new frame) is killed and reported as not exited.
+  Finished Wait(std::chrono::seconds stall);
 
 private:
   std::filesystem::path outputPath;
