@@ -92,18 +92,4 @@ for _ in 1 2 3; do
 done
 await_state "$menu and not shows(\"auto_play\")" "the main menu after the attract mode"
 shoot 18-main-menu-after-attract-mode 1.0
-# QUIT, and YES on the question.
-quit_question='level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")'
-for _ in 1 2 3; do
-  click -240 -250
-  holds_within "$quit_question" 5 && break
-done
-await_state "$quit_question" "the quit question"
-shoot 19-quit-question
-for _ in 1 2 3; do
-  # shellcheck disable=SC2046
-  click_to_quit $(at -250 -110)
-  holds_within 'ended()' 5 && break
-done
-await_exit 10
-check_game_log "$log"
+quit_through_the_question 19-quit-question

@@ -302,20 +302,4 @@ key Escape
 await_log "LTM: StartUtility: introlevel"
 await_state 'level("Utility") == "introlevel"' "the menu after the credits"
 shoot 17-menu-after-credits 1.5
-# QUIT opens the question over the menu, clicked again while the question does not show (where QUIT
-# lies the question has no button); YES is clicked on the question shown, again while the game
-# still runs (a click on the question's YES only ever quits).
-quit_question='level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")'
-for _ in 1 2 3; do
-  click -240 -250
-  holds_within "$quit_question" 5 && break
-done
-await_state "$quit_question" "the quit question"
-shoot 18-quit-question
-for _ in 1 2 3; do
-  # shellcheck disable=SC2046
-  click_to_quit $(at -200 -110)
-  holds_within 'ended()' 5 && break
-done
-await_exit 10
-check_game_log "$log"
+quit_through_the_question 18-quit-question

@@ -280,6 +280,27 @@ await_exit() {
   [ "$status" -eq 0 ] || exit 1
 }
 
+# QUIT on the main menu opens the question over it, clicked again while the question does not show
+# (where QUIT lies the question has no button); YES is clicked on the question shown, again while
+# the game still runs (a click on the question's YES only ever quits). The question is shot as $1;
+# the game must then end by itself, with a clean log.
+quit_through_the_question() {
+  local question='level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")'
+  for _ in 1 2 3; do
+    click -240 -250
+    holds_within "$question" 5 && break
+  done
+  await_state "$question" "the quit question"
+  shoot "$1"
+  for _ in 1 2 3; do
+    # shellcheck disable=SC2046
+    click_to_quit $(at -200 -110)
+    holds_within 'ended()' 5 && break
+  done
+  await_exit 10
+  check_game_log "$log"
+}
+
 # Fails (status 1, the lines on standard error) when the game's log holds a leak report or an
 # "[ERROR]" line.
 check_game_log() {
