@@ -43,36 +43,33 @@ InputBinding InputBinding::ControllerAxis(std::uint32_t slot, std::uint32_t axis
   return binding;
 }
 
-bool InputBinding::IsSatisfied(const Input& input) const
+bool InputBinding::IsButtonDown(const Input& input, bool thisFrame) const
 {
   const int number = static_cast<int>(code);
-  if (!isController)
+  if (isController)
   {
-    if (isMouse)
-      return triggered ? input.IsMouseButtonTriggered(number) : input.IsMouseButtonPressed(number);
-    const auto key = static_cast<SDL_Keycode>(code);
-    return triggered ? input.IsKeyTriggered(key) : input.IsKeyPressed(key);
+    const int slot = static_cast<int>(controllerSlot);
+    return thisFrame ? input.IsControllerButtonTriggered(slot, number) : input.IsControllerButtonPressed(slot, number);
   }
+  if (isMouse)
+    return thisFrame ? input.IsMouseButtonTriggered(number) : input.IsMouseButtonPressed(number);
+  const auto key = static_cast<SDL_Keycode>(code);
+  return thisFrame ? input.IsKeyTriggered(key) : input.IsKeyPressed(key);
+}
 
+bool InputBinding::IsSatisfied(const Input& input) const
+{
+  if (!isController || !isAxis)
+    return IsButtonDown(input, triggered);
   const int slot = static_cast<int>(controllerSlot);
-  if (isAxis)
-  {
-    if (!IsInRange(input.GetControllerAxis(slot, number)))
-      return false;
-    // Triggered: the stick or trigger entered the range in this frame.
-    return !triggered || !IsInRange(input.GetPreviousControllerAxis(slot, number));
-  }
-  return triggered ? input.IsControllerButtonTriggered(slot, number) : input.IsControllerButtonPressed(slot, number);
+  const int number = static_cast<int>(code);
+  if (!IsInRange(input.GetControllerAxis(slot, number)))
+    return false;
+  // Triggered: the stick or trigger entered the range in this frame.
+  return !triggered || !IsInRange(input.GetPreviousControllerAxis(slot, number));
 }
 
 bool InputBinding::IsNewPress(const Input& input) const
 {
-  const int number = static_cast<int>(code);
-  if (isAxis)
-    return false;
-  if (isController)
-    return input.IsControllerButtonTriggered(static_cast<int>(controllerSlot), number);
-  if (isMouse)
-    return input.IsMouseButtonTriggered(number);
-  return input.IsKeyTriggered(static_cast<SDL_Keycode>(code));
+  return !isAxis && IsButtonDown(input, true);
 }

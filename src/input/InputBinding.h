@@ -31,4 +31,6 @@ struct InputBinding
 
 private:
   bool IsInRange(float value) const { return rangeMinimum <= value && value <= rangeMaximum; }
+  // The key or button held down, or (thisFrame) gone down during this frame.
+  bool IsButtonDown(const Input& input, bool thisFrame) const;
 };
