@@ -177,10 +177,9 @@ void PhysicsModule::RemoveComponent(std::uint32_t objectId, const Component* com
     return;
   if (entry->collider == component)
   {
-    // Out of the grid and the pairs: nothing may find the shape any more.
+    // Out of the grid and, as a static shape no more (SetStatic tells the pairs), out of the pairs:
+    // nothing may find the shape any more.
     grid.Remove(entry->gridRecord);
-    if (entry->isStatic)
-      pairs.StaticsChanged();
     entry->collider = nullptr;
     SetStatic(*entry, false);
   }

@@ -43,11 +43,12 @@ void Detour::Plan(const AimingModule& aiming, glm::vec2 from, glm::vec2 goal)
     return;
   }
   // A corner the enemy stands at already is passed for the next. Whatever it heads for must be in
-  // plain reach: a link the graph made through a door that has shut since is not.
+  // plain reach: the route's first point was seen from here by the search itself, but a later one
+  // hangs on a link the graph made earlier, perhaps through a door that has shut since.
   std::size_t next = 1;
   while (next + 1 < route.size() && glm::length(route[next] - from) < ReachedDistance)
     ++next;
-  if (!graph->IsPathClear(from, route[next]))
+  if (next > 1 && !graph->IsPathClear(from, route[next]))
   {
     heading = Heading::Stay;
     return;
