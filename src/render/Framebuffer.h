@@ -28,7 +28,7 @@ public:
   void DrawInto(const Texture* texture);
   GLuint GetId() const { return id; }
 
-  // Emptied by DrawInto, and by a pass before it attaches its target anew.
+  // Emptied by DrawInto and by Graphics::ClearDepth.
   std::vector<GLenum> attachments;
 
 private:

@@ -74,16 +74,13 @@ InstancedRenderPass::~InstancedRenderPass()
 
 void InstancedRenderPass::Render(Texture*, Texture* target, Layer* layer, InstanceBuffer* buffer)
 {
-  framebuffer->attachments.clear();
   shader->Use();
   Texture::Activate(GL_TEXTURE0);
   atlas->Bind();
   glUniform1i(atlasLocation, 0);
   glUniformMatrix4fv(projectionLocation, 1, GL_FALSE, glm::value_ptr(renderer->projection));
 
-  framebuffer->Bind();
-  framebuffer->AttachTexture(target, GL_COLOR_ATTACHMENT0);
-  framebuffer->SetDrawBuffers();
+  framebuffer->DrawInto(target);
   glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
 
   const std::uint32_t count = buffer->Count();

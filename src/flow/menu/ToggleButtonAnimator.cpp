@@ -74,9 +74,9 @@ void ToggleButtonAnimator::On(ButtonToggledEvent* event)
   }
 }
 
-void ToggleButtonAnimator::Settle(Sprite& sprite, const fColor& color, const glm::vec2& scale)
+void ToggleButtonAnimator::Settle(Sprite& sprite, const glm::vec2& scale)
 {
-  SpriteTweens::Tween(*this, sprite, SpriteTweens::Color, sprite.GetColor(), color, animationTime);
+  SpriteTweens::Tween(*this, sprite, SpriteTweens::Color, sprite.GetColor(), on ? Opaque : Clear, animationTime);
   SpriteTweens::Tween(*this, sprite, SpriteTweens::Scale, sprite.GetScale(), scale, animationTime);
   sprite.SetOffset(0.0f, 0.0f);
 }
@@ -87,7 +87,7 @@ void ToggleButtonAnimator::On(DetectorHoverBeginEvent*)
   if (object == nullptr || !ShowsHover(*object))
     return;
   if (Sprite* sprite = Indicator())
-    Settle(*sprite, on ? Opaque : Clear, smallEmphScale);
+    Settle(*sprite, smallEmphScale);
 }
 
 void ToggleButtonAnimator::On(DetectorHoverEndEvent*)
@@ -96,5 +96,5 @@ void ToggleButtonAnimator::On(DetectorHoverEndEvent*)
   if (object == nullptr || ShowsHover(*object))
     return;
   if (Sprite* sprite = Indicator())
-    Settle(*sprite, on ? Opaque : Clear, glm::vec2(1.0f, 1.0f));
+    Settle(*sprite, glm::vec2(1.0f, 1.0f));
 }

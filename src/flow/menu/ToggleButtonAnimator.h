@@ -38,8 +38,8 @@ public:
 
 private:
   Sprite* Indicator() const;
-  // Colour and scale eased to these, the offset put back at once.
-  void Settle(Sprite& sprite, const fColor& color, const glm::vec2& scale);
+  // The mark eased to the colour of the toggle's value and to this scale, the offset put back at once.
+  void Settle(Sprite& sprite, const glm::vec2& scale);
 
   bool on = false;
   Transient<bool> shown = false;  // whether the state reported as the button woke has been shown
