@@ -111,11 +111,13 @@ def commit(staging, target, writers, overwrite=()):
     for relative in sorted(writers):
         made = os.path.join(staging, relative)
         there = os.path.join(target, relative)
+        mine = fingerprint(made)
         if os.path.exists(there):
-            if fingerprint(there) == fingerprint(made):
-                record[relative] = fingerprint(made)
+            theirs = fingerprint(there)
+            if theirs == mine:
+                record[relative] = mine
                 continue
-            if changed_by_someone(relative, target, record) and relative not in overwrite:
+            if theirs != record.get(relative) and relative not in overwrite:
                 kept.append(relative)
                 print("[ERROR] %s was changed after %s last wrote it (a save of the editor, or a hand edit), so "
                       "it is kept as it is. Carry the change into the script, or run tools/make_content.py "
@@ -125,7 +127,7 @@ def commit(staging, target, writers, overwrite=()):
         temporary = there + ".tmp"
         shutil.copyfile(made, temporary)
         os.replace(temporary, there)
-        record[relative] = fingerprint(there)
+        record[relative] = mine
     # A file the scripts wrote once and that is gone now is theirs no longer.
     record = {relative: value for relative, value in record.items() if os.path.exists(os.path.join(target, relative))}
     text = json.dumps(record, indent=1, sort_keys=True) + "\n"

@@ -91,11 +91,6 @@ ctrl_click_window() {
   xdotool keyup ctrl
   settle
 }
-# Moves the pointer to a screen pixel and waits for the game to have seen it there (window pixels).
-point_at() {
-  xdotool mousemove "$1" "$2"
-  await_state "s['mouse'] == [$(($1 - 20)), $(($2 - 20))]" "the pointer at ($1, $2)"
-}
 # A menu item: the menu (of the main bar, or of the object list) opens, then its item is clicked.
 menu_item() {
   click_window "$1" "$2"
@@ -136,13 +131,12 @@ drag_held_to() {
     x=$(printf '%.0f' "$x")
     y=$(printf '%.0f' "$y")
     # shellcheck disable=SC2046
-    point_at $(at "$x" "$y")
+    move_pointer $(at "$x" "$y")
     xdotool mousedown 1
     for step in 1 2 3 4 5 6 7 8; do
       # shellcheck disable=SC2046
       move_pointer $(at $((x + ($1 - x) * step / 8)) $((y + ($2 - y) * step / 8)))
     done
-    await_state "s['mouse'] == [$(at "$1" "$2" | awk '{print $1 - 20 ", " $2 - 20}')]" "the pointer at the drag's end"
     xdotool mouseup 1
     xdotool mousemove 5 5
     await_frames 2
@@ -175,7 +169,7 @@ sys.exit(0 if sum(y == top for _, y in bright) > sum(x == left for x, _ in brigh
 open_moved_crate_node() {
   for _ in 1 2 3; do
     # shellcheck disable=SC2046
-    point_at $(px 80 172)
+    move_pointer $(px 80 172)
     xdotool click --repeat 2 --delay 150 1
     # The arrow turned is drawn a frame or two after the click.
     await_game_time 0.3

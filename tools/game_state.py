@@ -95,13 +95,26 @@ def ask(pid, log, deadline):
     return None
 
 
-def logged_since(log, mark, text):
-    with open(log, "rb") as stream:
-        lines = stream.read().decode("utf-8", "replace").split("\n")
-    return any(text in line for line in lines[mark:])
+class LogSince:
+    """The game's log past its first MARK lines: asked about on every fresh state, so the mark's
+    byte offset is found once and only what follows it is read."""
+
+    def __init__(self, log, mark):
+        self.log = log
+        self.mark = mark
+        self.offset = None
+
+    def holds(self, text):
+        with open(self.log, "rb") as stream:
+            if self.offset is None:
+                for _ in range(self.mark):
+                    stream.readline()
+                self.offset = stream.tell()
+            stream.seek(self.offset)
+            return text.encode("utf-8") in stream.read()
 
 
-def helpers(s, first, log, mark):
+def helpers(s, first, since):
     spaces = {space["name"]: space for space in s["spaces"]}
     interface = s["interface"]
     return {
@@ -120,7 +133,7 @@ def helpers(s, first, log, mark):
         "held": lambda: s["editor"]["held"] if s["editor"] else None,
         "frames": lambda: s["frame"] - first["frame"],
         "seconds": lambda: s["time"] - first["time"],
-        "logged": lambda text: logged_since(log, mark, text),
+        "logged": since.holds,
     }
 
 
@@ -140,9 +153,8 @@ def answer(pid, log, until="True", expression=None, what=None, timeout=20.0, mar
     started = time.monotonic()
     give_up = started + last_resort(timeout)
     first = last = None
+    since = LogSince(log, mark)
     while True:
-        if until == "ended()" and not alive(pid):
-            return True, ""
         state = ask(pid, log, min(give_up, time.monotonic() + STALLED))
         if state is None:
             if until == "ended()" and not alive(pid):
@@ -158,7 +170,7 @@ def answer(pid, log, until="True", expression=None, what=None, timeout=20.0, mar
         first = first or state
         last = state
         if until != "ended()":
-            names = helpers(state, first, log, mark)
+            names = helpers(state, first, since)
             try:
                 holds = eval(until, names)
             except (KeyError, IndexError, TypeError):

@@ -37,12 +37,11 @@ log="$out/game.log"
 CI=1 "$program" windowed > "$log" 2>&1 &
 pid=$!
 trap 'end_of_script' EXIT
-await_window
 # The pointer rests off the buttons, and the splash goes on to the menu, where the loop below
-# starts the demo.
-xdotool mousemove 10 700
+# starts the demo. Any key leaves the splash; D, since on the menu it only moves the focus.
+rest_pointer_once_shown
 await_state 'shows("splash")' "the splash"
-press_until "LTM: StartUtility: introlevel" space
+press_until "LTM: StartUtility: introlevel" d
 await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu"
 
 echo "seconds,resident_kb" > "$out/memory.csv"

@@ -130,11 +130,11 @@ hold_until() {
   xdotool keyup "$3"
 }
 
-# Moves the pointer to a screen pixel and waits for a frame that began after the move: the game
-# has seen it there before a button goes down.
+# Moves the pointer to a screen pixel inside the game's window and waits until the game shows it
+# there (its state's "mouse", in the window's pixels): seen there before a button goes down.
 move_pointer() {
   xdotool mousemove "$1" "$2"
-  await_frames 1
+  await_state "s['mouse'] == [$(($1 - 20)), $(($2 - 20))]" "the pointer at ($1, $2)"
 }
 
 # A left click at a screen pixel that ends the game: the button is held by the wall clock, as no
