@@ -107,7 +107,9 @@ void Input::HandleEvent(const SDL_Event& event)
   case SDL_KEYUP:
     // While a widget has the keyboard the event is dropped entirely, so a key released meanwhile
     // reads as down until its next key-up arrives.
-    if (!keyboardBlocked)
+    // The key-downs SDL repeats while a key is held are no press: a key whose press went to a
+    // widget or popup that is gone before the auto-repeat begins stays with it until released.
+    if (!keyboardBlocked && (event.type == SDL_KEYUP || event.key.repeat == 0))
       keys.Set(static_cast<std::size_t>(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
     break;
   case SDL_MOUSEMOTION:

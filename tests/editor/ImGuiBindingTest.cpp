@@ -1,5 +1,8 @@
 #include "editor/ImGuiBinding.h"
 
+#include "input/Input.h"
+#include "support/TestEvents.h"
+
 #include <GL/glew.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -220,4 +223,64 @@ TEST_F(ImGuiBindingTest, DroppedFilesKeepTheirOrderAndDeviceObjectsComeBack)
   EXPECT_TRUE(ImGuiBinding::HasDeviceObjects());
   ImGuiBinding::Render();
   EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError());
+}
+
+// The game's input on SDL's own queue, with the interface's hooks, at a frame rate so low that the
+// X server's auto-repeat of a held Escape sets in between two frames.
+TEST_F(ImGuiBindingTest, EscapeTakenByAPopupStaysWithItThroughItsRepeatsUntilReleased)
+{
+  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  Input::Init();
+  Input* input = Input::Instance();
+  input->SetEditorHooks(ImGuiBinding::MakeInputHooks());
+  const int escape = ImGui::GetKeyIndex(ImGuiKey_Escape);
+  int popupCloses = 0;
+  // One frame of the editor's order: the pump, the interface (whose popup Escape closes), and the
+  // interface's next frame begun at its end.
+  const auto frame = [&](std::initializer_list<SDL_Event> events, bool openPopup = false) {
+    for (const SDL_Event& event : events)
+      TestEvents::Push(event);
+    input->Update();
+    if (openPopup)
+      ImGui::OpenPopup("Rename");
+    if (ImGui::BeginPopup("Rename"))
+    {
+      if (ImGui::IsKeyPressed(escape, false))
+      {
+        ++popupCloses;
+        ImGui::CloseCurrentPopup();
+      }
+      ImGui::EndPopup();
+    }
+    ImGuiBinding::Render();
+    ImGuiBinding::NewFrame(window);
+  };
+
+  ImGuiBinding::NewFrame(window);
+  frame({}, true);
+  ASSERT_TRUE(ImGuiBinding::IsPopupShown());
+  frame({TestEvents::Key(SDLK_ESCAPE, true)});
+  EXPECT_FALSE(input->IsKeyTriggered(SDLK_ESCAPE)) << "the popup had the keyboard";
+  frame({TestEvents::Key(SDLK_ESCAPE, true, true)});
+  EXPECT_FALSE(ImGuiBinding::IsPopupShown());
+  for (int slowFrame = 0; slowFrame < 3; ++slowFrame)
+  {
+    frame({TestEvents::Key(SDLK_ESCAPE, true, true), TestEvents::Key(SDLK_ESCAPE, true, true)});
+    EXPECT_FALSE(input->IsKeyTriggered(SDLK_ESCAPE)) << "a repeat ended the editor, frame " << slowFrame;
+    EXPECT_FALSE(input->IsKeyPressed(SDLK_ESCAPE)) << "frame " << slowFrame;
+  }
+  // Another key goes on reaching the game meanwhile, and a repeat of it is no second press.
+  frame({TestEvents::Key(SDLK_d, true), TestEvents::Key(SDLK_ESCAPE, true, true)});
+  EXPECT_TRUE(input->IsKeyTriggered(SDLK_d));
+  frame({TestEvents::Key(SDLK_d, true, true), TestEvents::Key(SDLK_ESCAPE, false)});
+  EXPECT_TRUE(input->IsKeyPressed(SDLK_d));
+  EXPECT_FALSE(input->IsKeyTriggered(SDLK_d));
+  EXPECT_FALSE(input->IsKeyPressed(SDLK_ESCAPE));
+  EXPECT_EQ(popupCloses, 1);
+
+  // Released, Escape is the game's again: the next press is its own.
+  frame({TestEvents::Key(SDLK_ESCAPE, true)});
+  EXPECT_TRUE(input->IsKeyTriggered(SDLK_ESCAPE));
+  ImGuiBinding::Render();
+  Input::Shutdown();
 }
