@@ -83,7 +83,12 @@ def ready(pid, program):
 
 def ask(pid, log, program, deadline):
     """One fresh state: the first answer written after the request; None when the game ended, or
-    when no answer came by the deadline."""
+    when no answer came by the deadline. The log is made by the process that becomes the game,
+    which may come after the question."""
+    while not os.path.exists(log):
+        if not alive(pid) or time.monotonic() >= deadline:
+            return None
+        time.sleep(0.01)
     with open(log, "rb") as stream:
         stream.seek(0, os.SEEK_END)
         pending = b""

@@ -74,13 +74,6 @@ console() {
   xdotool mousemove $(at -900 -500)
 }
 
-# The player's position, whole units: "x y".
-player_position() {
-  local x y
-  read -r x y < <(state_of 'player()' 'player() is not None')
-  printf '%.0f %.0f\n' "$x" "$y"
-}
-
 # Holds exactly the keys named (of a, w and s), letting go of the others: $held lists those down.
 steer() {
   local key

@@ -123,15 +123,6 @@ hold() {
   for name in "$@"; do xdotool keyup "$name"; done
 }
 
-# Holds the key $3 until the condition $1 holds of the game's state, or for $2 seconds of the
-# game's time at most: a step that stops where the game shows it should, however late the key is
-# let go.
-hold_until() {
-  xdotool keydown "$3"
-  holds_within "$1" "$2" || true
-  xdotool keyup "$3"
-}
-
 # Moves the pointer to a screen pixel inside the game's window and waits until the game shows it
 # there (its state's "mouse", in the window's pixels): seen there before a button goes down.
 move_pointer() {

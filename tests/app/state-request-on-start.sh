@@ -15,7 +15,7 @@ log="$folder/game.log"
 shots=$folder
 (
   trap : EXIT
-  until ls -l "/proc/$state_helper/fd" 2> /dev/null | grep -qF "$log"; do sleep 0.01; done
+  until [ -n "$(find "/proc/$state_helper/fd" -lname "$log" 2> /dev/null)" ]; do sleep 0.01; done
   cd "$folder" && CI=1 exec "$game" windowed
 ) > "$log" 2>&1 &
 pid=$!
