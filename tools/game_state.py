@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
 """Asks the running game for its state until it shows what a script waits for.
 
-    game_state.py PID LOG [--until CONDITION] [--print EXPRESSION] [--what TEXT] [--timeout SECONDS]
-                          [--mark LINES]
+    game_state.py PID LOG PROGRAM [--until CONDITION] [--print EXPRESSION] [--what TEXT]
+                                  [--timeout SECONDS] [--mark LINES]
     game_state.py --serve FOLDER     the same for every question of a run (see serve)
 
 SIGUSR1 makes the game write one line, "State: " and a JSON object, to its log at the end of the
-next frame (README, "Command line"). This sends the signal, reads the answer from the log, and
-repeats until CONDITION (a Python expression, default True) holds of a fresh answer; then it prints
-EXPRESSION's value of that answer: a list as its items between blanks, anything else as text.
+next frame (README, "Command line"). This sends the signal to process PID once it runs the game's
+executable PROGRAM (see ready), reads the answer from the log, and repeats until CONDITION (a Python
+expression, default True) holds of a fresh answer; then it prints EXPRESSION's value of that
+answer: a list as its items between blanks, anything else as text.
 
 The timeout (default 20) counts seconds of the game's own clock, the "time" of its state: a busy
 machine that runs the game slowly makes a wait longer, never a failure. The wall clock ends a wait
@@ -57,22 +58,37 @@ def alive(pid):
         return False
 
 
-def catches(pid, number):
-    """Whether the process has a handler of its own for the signal: before the game installs its
-    handler, SIGUSR1 would end it."""
+def ready(pid, program):
+    """Whether a state request may go to the process: it runs PROGRAM itself, and has its handler.
+    Between the fork and the exec of "( cd FOLDER && exec GAME ) &" the process is a copy of the
+    script that started it, and a script with an EXIT trap catches SIGUSR1 only to end by it. The
+    exec maps the program's file after it has put the copy's handlers back to the default, so a
+    handler seen once the file is mapped is the game's own; before the game installs it, the
+    signal would end the game."""
+    program = os.path.realpath(program)
     try:
+        if os.path.realpath(f"/proc/{pid}/exe") != program:
+            return False
+        with open(f"/proc/{pid}/maps") as maps:
+            if not any(line.rstrip("\n").endswith(" " + program) for line in maps):
+                return False
         with open(f"/proc/{pid}/status") as status:
             for line in status:
                 if line.startswith("SigCgt:"):
-                    return (int(line.split()[1], 16) >> (number - 1)) & 1 == 1
+                    return (int(line.split()[1], 16) >> (signal.SIGUSR1 - 1)) & 1 == 1
     except OSError:
         pass
     return False
 
 
-def ask(pid, log, deadline):
+def ask(pid, log, program, deadline):
     """One fresh state: the first answer written after the request; None when the game ended, or
-    when no answer came by the deadline."""
+    when no answer came by the deadline. The log is made by the process that becomes the game,
+    which may come after the question."""
+    while not os.path.exists(log):
+        if not alive(pid) or time.monotonic() >= deadline:
+            return None
+        time.sleep(0.01)
     with open(log, "rb") as stream:
         stream.seek(0, os.SEEK_END)
         pending = b""
@@ -81,7 +97,7 @@ def ask(pid, log, deadline):
             if not alive(pid):
                 return None
             # A frame may take long on a busy machine; a repeated request costs nothing.
-            if (asked is None or time.monotonic() - asked > 2.0) and catches(pid, signal.SIGUSR1):
+            if (asked is None or time.monotonic() - asked > 2.0) and ready(pid, program):
                 os.kill(pid, signal.SIGUSR1)
                 asked = time.monotonic()
             pending += stream.read()
@@ -147,7 +163,7 @@ def shown(value):
     return str(value)
 
 
-def answer(pid, log, until="True", expression=None, what=None, timeout=20.0, mark=0):
+def answer(pid, log, program, until="True", expression=None, what=None, timeout=20.0, mark=0):
     """(True, EXPRESSION's value shown) once UNTIL holds, else (False, why not)."""
     what = what or until
     started = time.monotonic()
@@ -155,7 +171,7 @@ def answer(pid, log, until="True", expression=None, what=None, timeout=20.0, mar
     first = last = None
     since = LogSince(log, mark)
     while True:
-        state = ask(pid, log, min(give_up, time.monotonic() + STALLED))
+        state = ask(pid, log, program, min(give_up, time.monotonic() + STALLED))
         if state is None:
             if until == "ended()" and not alive(pid):
                 return True, ""
@@ -185,7 +201,7 @@ def answer(pid, log, until="True", expression=None, what=None, timeout=20.0, mar
 
 def serve(folder):
     """Answers questions for a whole run: one JSON object a line in FOLDER/questions (pid, log,
-    until, print, what, timeout, mark), one line back in FOLDER/answers: "ok VALUE" or "failed WHY".
+    program, until, print, what, timeout, mark), one line back in FOLDER/answers: "ok VALUE" or "failed WHY".
     A Python start for every question would cost more than the question."""
     # Opened in the order the script opens its ends, or both would wait for ever.
     with open(os.path.join(folder, "questions")) as questions:
@@ -193,8 +209,8 @@ def serve(folder):
             for line in questions:
                 try:
                     question = json.loads(line)
-                    held, text = answer(question["pid"], question["log"], question.get("until") or "True",
-                                        question.get("print"), question.get("what"),
+                    held, text = answer(question["pid"], question["log"], question["program"],
+                                        question.get("until") or "True", question.get("print"), question.get("what"),
                                         float(question.get("timeout") or 20), int(question.get("mark") or 0))
                 except Exception as problem:  # a bad question is answered, never the end of the helper
                     held, text = False, f"[ERROR] the question {line.strip()} could not be asked: {problem!r}"
@@ -209,13 +225,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("pid", type=int)
     parser.add_argument("log")
+    parser.add_argument("program")
     parser.add_argument("--until", default="True")
     parser.add_argument("--print", dest="expression")
     parser.add_argument("--what")
     parser.add_argument("--timeout", type=float, default=20.0)
     parser.add_argument("--mark", type=int, default=0)
     arguments = parser.parse_args()
-    held, text = answer(arguments.pid, arguments.log, arguments.until, arguments.expression, arguments.what,
+    held, text = answer(arguments.pid, arguments.log, arguments.program, arguments.until, arguments.expression, arguments.what,
                         arguments.timeout, arguments.mark)
     if text:
         print(text, file=sys.stdout if held else sys.stderr)

@@ -74,34 +74,76 @@ console() {
   xdotool mousemove $(at -900 -500)
 }
 
-# The player's position, whole units: "x y".
-player_position() {
-  local x y
-  read -r x y < <(state_of 'player()' 'player() is not None')
-  printf '%.0f %.0f\n' "$x" "$y"
+# Holds exactly the keys named (of a, w and s), letting go of the others: $held lists those down.
+steer() {
+  local key
+  for key in a w s; do
+    case " $* " in
+      *" $key "*) [[ " $held " == *" $key "* ]] || xdotool keydown "$key" ;;
+      *) [[ " $held " != *" $key "* ]] || xdotool keyup "$key" ;;
+    esac
+  done
+  held="$*"
 }
 
-# Walks the player onto the airlock's hatch at ($1, $2), on the airlock's outer (left) wall: level
-# with it first, then against the wall, where his body overlaps the hatch's use zone (56 units
-# about the hatch, his own 30 about him). He glides on after the key is let go, some 100 units
-# from full speed (more when frames are few: the key is let go a frame or two after the game shows
-# him at the mark), so a step along the wall is held until the game shows him within 100 units of
-# the hatch's row, and the next step looks where he came to rest. A step begun closer is a tap.
+# Walks the player of the level $1 onto its airlock's hatch at ($2, $3), on the airlock's outer
+# (left) wall, steering by where the game shows him: each look is a fresh frame, and the keys stay
+# down from one look to the next, so he walks as far as it takes at any frame rate. Left while he is
+# right of the hatch (the wall stops him there); up or down while he is off its row, let go once he
+# is nearer than he glides on (an eighth of his speed, and a frame's more for a key seen let go a
+# frame late). A crate in his way (one stands on the hatch's row in the skirmish's corridor): when a
+# stretch of walking left brought him no nearer, he walks away from the row for a while, and heads
+# for the row again only once well past that place. Done when the game shows him at rest with his
+# body over the hatch's use zone (56 units about it, his own 30 about him).
 walk_to_hatch() {
-  local hatch_x=$1 hatch_y=$2 x y
-  for _ in $(seq 1 20); do
-    read -r x y < <(player_position)
-    local dy=$((hatch_y - y))
-    if [ "${dy#-}" -gt 50 ]; then
-      hold_until "abs(player()[1] - $hatch_y) <= 100" 1 "$([ "$dy" -lt 0 ] && echo s || echo w)"
-      await_game_time 0.8
-    elif [ $((x - hatch_x)) -gt 60 ]; then
-      hold 0.6 a
-      await_game_time 0.8
-    else
+  local level=$1 hatch_x=$2 hatch_y=$3 held="" vertical=""
+  local x y time last_x="" last_y last_time start check_x check_time aside="" aside_until=0 clear_of=""
+  local speed_x speed_y dx dy
+  for _ in $(seq 1 2000); do
+    read -r x y time < <(state_of '[round(player()[0]), round(player()[1]), round(s["time"] * 1000)]' \
+      "player() is not None and level(s['player']['space']) == \"$level\"")
+    speed_x=0 speed_y=0
+    if [ -n "$last_x" ] && [ "$time" -gt "$last_time" ]; then
+      speed_x=$(((x - last_x) * 1000 / (time - last_time)))
+      speed_y=$(((y - last_y) * 1000 / (time - last_time)))
+    fi
+    last_x=$x last_y=$y last_time=$time
+    : "${start:=$time}" "${check_x:=$x}" "${check_time:=$time}"
+    dx=$((x - hatch_x)) dy=$((hatch_y - y))
+    if [ "$dx" -le 40 ] && [ "${dy#-}" -le 60 ] && [ "${speed_x#-}" -lt 20 ] && [ "${speed_y#-}" -lt 20 ]; then
+      steer
       return 0
     fi
+    if [ $((time - start)) -gt 30000 ]; then
+      steer
+      echo "[ERROR] the player did not reach the hatch at ($hatch_x, $hatch_y) in 30 s of the game's time: he stands at ($x, $y)" >&2
+      exit 1
+    fi
+    # Walking left for 0.4 s of the game's time brought him less than 20 units nearer: something stands in his way.
+    if [ $((time - check_time)) -ge 400 ]; then
+      if [[ " $held " == *" a "* ]] && [ $((check_x - x)) -lt 20 ] && [ "$time" -ge "$aside_until" ]; then
+        aside=$([ "$y" -ge "$hatch_y" ] && echo w || echo s)
+        aside_until=$((time + 400)) clear_of=$((x - 200))
+      fi
+      check_x=$x check_time=$time
+    fi
+    if [ "$time" -lt "$aside_until" ]; then
+      vertical=$aside
+    elif [ -n "$clear_of" ] && [ "$x" -gt "$clear_of" ]; then
+      vertical=""
+    elif [ -n "$vertical" ]; then
+      # Held on while he is farther off the row, on the same side, than he glides.
+      local glide=$((20 + ${speed_y#-} * 165 / 1000))
+      { [ "$vertical" = w ] && [ "$dy" -gt "$glide" ]; } || { [ "$vertical" = s ] && [ "$dy" -lt "-$glide" ]; } || vertical=""
+    elif [ "$dy" -gt 60 ]; then
+      vertical=w
+    elif [ "$dy" -lt -60 ]; then
+      vertical=s
+    fi
+    # shellcheck disable=SC2046,SC2086
+    steer $([ "$dx" -gt 10 ] && echo a) $vertical
   done
+  steer
   echo "[ERROR] the player did not reach the hatch at ($hatch_x, $hatch_y): he stands at ($x, $y)" >&2
   exit 1
 }
@@ -117,7 +159,7 @@ print(*(round(v) for v in [o for o in objects if o['name'] == 'Exit'][0]['compon
 " "$root/Assets/LevelFiles/$1.json")
   mark
   for _ in 1 2 3 4; do
-    walk_to_hatch "$hatch_x" "$hatch_y"
+    walk_to_hatch "$1" "$hatch_x" "$hatch_y"
     key f
     holds_within 'logged("LTM: ReturnToOverworld")' 5 && return 0
   done

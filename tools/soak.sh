@@ -17,9 +17,9 @@ set -euo pipefail
 source "$(dirname "$0")/window-input.sh"
 cd "$(dirname "$0")/.."
 minutes=${1:-10}
-program="$(pwd)/${2:-build}/corvane"
+game="$(pwd)/${2:-build}/corvane"
 out=$(realpath -m "${3:-soak-out}")
-[ -x "$program" ] || { echo "[ERROR] $program is not built" >&2; exit 1; }
+[ -x "$game" ] || { echo "[ERROR] $game is not built" >&2; exit 1; }
 mkdir -p "$out"
 
 
@@ -34,7 +34,7 @@ resident_kb() {
 
 shots="$out"
 log="$out/game.log"
-CI=1 "$program" windowed > "$log" 2>&1 &
+CI=1 "$game" windowed > "$log" 2>&1 &
 pid=$!
 trap 'end_of_script' EXIT
 # The pointer rests off the buttons, and the splash goes on to the menu, where the loop below

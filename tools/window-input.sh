@@ -4,12 +4,14 @@
 # as a person makes them, screenshots, waiting for the game's own sign that a step took effect (a
 # line in its log, or its state report), and the check of the game's log at the end.
 #
-# The waits need the game's process id in $pid and its log (standard output) in $log, the
-# screenshots their folder in $shots. Every wait counts the game's own frames or clock (its state
-# report's "frame" and "time"), never the wall clock: on a busy machine the game runs slowly, and so
-# do its menus' pauses, its timers and its ships, so a script that counted seconds of its own would
-# press too soon and give up too early. The wall clock only ends a wait that the game's clock
-# cannot (a hung game; see tools/game_state.py), and paces what is the script's own (typing).
+# The waits need the game's process id in $pid, its executable in $game (a state request goes to
+# that program only, never to the script's copy that has yet to become it) and its log (standard
+# output) in $log, the screenshots their folder in $shots. Every wait counts the game's own frames
+# or clock (its state report's "frame" and "time"), never the wall clock: on a busy machine the game
+# runs slowly, and so do its menus' pauses, its timers and its ships, so a script that counted
+# seconds of its own would press too soon and give up too early. The wall clock only ends a wait
+# that the game's clock cannot (a hung game; see tools/game_state.py), and paces what is the
+# script's own (typing).
 #
 # The game runs windowed, so its window is 0.8 of the screen at (20, 20).
 tools_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -121,15 +123,6 @@ hold() {
   for name in "$@"; do xdotool keyup "$name"; done
 }
 
-# Holds the key $3 until the condition $1 holds of the game's state, or for $2 seconds of the
-# game's time at most: a step that stops where the game shows it should, however late the key is
-# let go.
-hold_until() {
-  xdotool keydown "$3"
-  holds_within "$1" "$2" || true
-  xdotool keyup "$3"
-}
-
 # Moves the pointer to a screen pixel inside the game's window and waits until the game shows it
 # there (its state's "mouse", in the window's pixels): seen there before a button goes down.
 move_pointer() {
@@ -235,8 +228,9 @@ json_text() {
 # answers (its own last resort ends the wait); no answer means it ended.
 state_answer() {
   local reply
-  printf '{"pid": %s, "log": %s, "until": %s, "print": %s, "what": %s, "timeout": %s, "mark": %s}\n' "$pid" \
-    "$(json_text "$log")" "$(json_text "$1")" "$(json_text "$2")" "$(json_text "$3")" "$4" "$logged" >&"$state_questions"
+  printf '{"pid": %s, "log": %s, "program": %s, "until": %s, "print": %s, "what": %s, "timeout": %s, "mark": %s}\n' \
+    "$pid" "$(json_text "$log")" "$(json_text "$game")" "$(json_text "$1")" "$(json_text "$2")" "$(json_text "$3")" \
+    "$4" "$logged" >&"$state_questions"
   if ! IFS= read -r reply <&"$state_answers"; then
     echo "[ERROR] the state helper (tools/game_state.py) ended without answering" >&2
     exit 1

@@ -69,15 +69,28 @@ void ChildProgram::Signal(int signalNumber)
 
 namespace
 {
-// Whether `process` has a handler of its own for `signalNumber` (the caught mask in /proc).
-bool Catches(pid_t process, int signalNumber)
+// Asks `process` for its state line once it runs the game itself and has its handler. Between the
+// fork and the exec the child is a copy of this test program, with the test's handlers; the exec
+// maps the game's file only after it has put those back to the default, so a handler for SIGUSR1
+// seen once the file is mapped is the game's own. Before the game installs it, the request would
+// end the game.
+void RequestState(pid_t process)
 {
-  std::ifstream status("/proc/" + std::to_string(process) + "/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("SigCgt:", 0) == 0)
-      return (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1)) & 1U;
-  return false;
+  const std::string folder = "/proc/" + std::to_string(process);
+  std::error_code error;
+  const std::string game = fs::canonical(ProgramPath(), error).string();
+  if (error || fs::read_symlink(folder + "/exe", error).string() != game || error)
+    return;
+  // A line of the maps ends with the path of the file mapped there.
+  const std::string mappedGame = " " + game;
+  std::ifstream maps(folder + "/maps");
+  bool mapped = false;
+  for (std::string line; !mapped && std::getline(maps, line);)
+    mapped = line.size() >= mappedGame.size() && line.substr(line.size() - mappedGame.size()) == mappedGame;
+  std::ifstream status(folder + "/status");
+  for (std::string line; mapped && std::getline(status, line);)
+    if (line.rfind("SigCgt:", 0) == 0 && ((std::stoull(line.substr(7), nullptr, 16) >> (SIGUSR1 - 1)) & 1U) != 0)
+      kill(process, SIGUSR1);
 }
 }  // namespace
 
@@ -93,8 +106,7 @@ bool ChildProgram::AwaitFrameLoop(std::chrono::seconds limit)
   {
     if (ReadWholeFile(outputPath.string()).find("State:") != std::string::npos)
       return true;
-    if (Catches(child, SIGUSR1))
-      kill(child, SIGUSR1);
+    RequestState(child);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
   return false;
@@ -129,8 +141,7 @@ Finished ChildProgram::Wait(std::chrono::seconds stall)
         lastFrame = frame;
         lastProgress = now;
       }
-      if (Catches(child, SIGUSR1))
-        kill(child, SIGUSR1);
+      RequestState(child);
       lastAsked = now;
     }
     if (now - lastProgress > stall)

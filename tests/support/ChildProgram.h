@@ -35,12 +35,13 @@ public:
 
   void Signal(int signalNumber);
   // Waits until the child runs its frame loop: it answers a state request (SIGUSR1, sent only once
-  // its handler is in place) with a "State:" line only from there. False if it ended or `limit`
-  // passed first.
+  // the child runs the game and its handler is in place) with a "State:" line only from there.
+  // False if it ended or `limit` passed first.
   bool AwaitFrameLoop(std::chrono::seconds limit);
   // Waits for the child to end, however slowly a busy machine runs it: it is asked for its state
-  // every few seconds (SIGUSR1, once it has its handler), and only a child that shows no new frame
-  // for `stall` (from its start, or from its last new frame) is killed and reported as not exited.
+  // every few seconds (SIGUSR1, once it is the game with its handler), and only a child that shows
+  // no new frame for `stall` (from its start, or from its last new frame) is killed and reported as
+  // not exited.
   Finished Wait(std::chrono::seconds stall);
 
 private:
