@@ -5,7 +5,7 @@ its own section (between its begin and end markers), so the hand-written text ar
 """
 import os
 
-from content import write_text, written_path
+from content import read_file, write_text, written_path
 
 CATALOGUE = "docs/ASSETS.md"
 
@@ -17,7 +17,7 @@ def replace_section(name, lines):
     section = "\n".join(["%s (written by tools/make_%s.py) -->" % (begin, "atlas" if name == "pictures" else name)]
                         + lines + [end])
     source = written_path(CATALOGUE)
-    text = open(source, encoding="utf-8").read() if os.path.exists(source) else ""
+    text = read_file(source).decode("utf-8") if os.path.lexists(source) else ""
     if begin in text and end in text:
         text = text[:text.index(begin)] + section + text[text.index(end) + len(end):]
     else:

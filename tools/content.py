@@ -16,12 +16,15 @@ import hashlib
 import json
 import os
 import shutil
+import stat
 import sys
 import tempfile
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 # Within the folder committed into (the checkout, or make_content.py's --out folder).
 RECORD = "tools/generated-files.json"
+# The largest file the scripts read, as the game's largest data file.
+MAXIMUM_FILE_SIZE = 64 << 20
 
 _output_root = None  # the staging folder; made on the first write when no one chose it
 _target_root = ROOT  # where commit puts the staged files
@@ -48,6 +51,9 @@ def _staging():
 def _commit_alone():
     try:
         kept = commit(_output_root, ROOT, {relative: "tools/" + os.path.basename(sys.argv[0]) for relative in written})
+    except UnusableFile as error:
+        print(error)
+        kept = True
     finally:
         shutil.rmtree(_output_root, ignore_errors=True)
     if kept:
@@ -82,18 +88,81 @@ def output_path(relative):
     return os.path.join(_staging(), relative)
 
 
+class UnusableFile(Exception):
+    """A file the scripts cannot read (a folder, a pipe, a device, one too large, a record that is
+    no record); its message is the "[ERROR]" line that names it."""
+
+
+def read_file(path):
+    """The bytes of the file at `path`, which must be a regular file of at most MAXIMUM_FILE_SIZE.
+    Opened without waiting (a pipe there would block the run for good), and checked before it is
+    read (a link to /dev/zero would be read until memory runs out)."""
+    try:
+        descriptor = os.open(path, os.O_RDONLY | os.O_NONBLOCK | os.O_CLOEXEC)
+    except OSError as error:
+        raise UnusableFile("[ERROR] %s cannot be read: %s." % (path, error.strerror)) from None
+    try:
+        status = os.fstat(descriptor)
+        if stat.S_ISDIR(status.st_mode):
+            raise UnusableFile("[ERROR] %s is a folder, not a file." % path)
+        if not stat.S_ISREG(status.st_mode):
+            raise UnusableFile("[ERROR] %s is not a regular file (a pipe, a device or a socket)." % path)
+        file = os.fdopen(descriptor, "rb")
+    except BaseException:
+        os.close(descriptor)
+        raise
+    with file:
+        data = file.read(MAXIMUM_FILE_SIZE + 1)
+    if len(data) > MAXIMUM_FILE_SIZE:
+        raise UnusableFile("[ERROR] %s is larger than %d bytes." % (path, MAXIMUM_FILE_SIZE))
+    return data
+
+
+def replace_file(path, data):
+    """Puts `data` in place of the file at `path` as the game saves: through a temporary file of its
+    own beside it, made exclusively (a link or a person's file of that name is never written
+    through or taken), then renamed over the target, so an interrupted run leaves no half file. The
+    temporary file is removed when anything fails."""
+    folder, name = os.path.split(path)
+    descriptor, temporary = tempfile.mkstemp(prefix=name + ".", suffix=".tmp", dir=folder)
+    try:
+        with os.fdopen(descriptor, "wb") as file:
+            file.write(data)
+        mask = os.umask(0)
+        os.umask(mask)
+        os.chmod(temporary, 0o666 & ~mask)  # as a file made by open(), not mkstemp's 0600
+        os.replace(temporary, path)
+    except BaseException:
+        try:
+            os.unlink(temporary)
+        except FileNotFoundError:
+            pass
+        raise
+
+
 def fingerprint(path):
-    with open(path, "rb") as file:
-        return hashlib.sha256(file.read()).hexdigest()
+    return hashlib.sha256(read_file(path)).hexdigest()
 
 
 def read_record(target):
-    """What the scripts last wrote into `target`: relative path -> fingerprint."""
+    """What the scripts last wrote into `target`: relative path -> fingerprint. A record that cannot
+    be used raises UnusableFile: without it the scripts cannot tell their files from a designer's."""
     path = os.path.join(target, RECORD)
-    if not os.path.exists(path):
+    if not os.path.lexists(path):
         return {}
-    with open(path, encoding="utf-8") as file:
-        return json.load(file)
+    advice = ("The scripts cannot tell their files from a designer's, so nothing was written. Restore it "
+              "(git checkout -- %s) or remove it (then every file that differs from what the scripts "
+              "write is kept as the designer's)." % RECORD)
+    try:
+        text = read_file(path).decode("utf-8")
+        record = json.loads(text)
+    except UnusableFile as error:
+        raise UnusableFile("%s %s" % (error, advice)) from None
+    except (ValueError, RecursionError) as error:
+        raise UnusableFile("[ERROR] %s is not JSON (%s). %s" % (path, error, advice)) from None
+    if not isinstance(record, dict) or not all(isinstance(value, str) for value in record.values()):
+        raise UnusableFile("[ERROR] %s is not a JSON object of file names and fingerprints. %s" % (path, advice))
+    return record
 
 
 def changed_by_someone(relative, target, record):
@@ -105,15 +174,23 @@ def changed_by_someone(relative, target, record):
 def commit(staging, target, writers, overwrite=()):
     """Puts the staged files (relative path -> the script that writes it) into `target`, but for
     those changed there since the scripts last wrote them (unless named in `overwrite`): each of
-    those is kept as it is and named. Updates the record; returns the kept files."""
+    those is kept as it is and named, and so is one that is not a regular file. Updates the record;
+    returns the kept files. Raises UnusableFile, having written nothing, when the record cannot be
+    used."""
     record = read_record(target)
     kept = []
     for relative in sorted(writers):
-        made = os.path.join(staging, relative)
+        with open(os.path.join(staging, relative), "rb") as file:
+            made = file.read()
         there = os.path.join(target, relative)
-        mine = fingerprint(made)
-        if os.path.exists(there):
-            theirs = fingerprint(there)
+        mine = hashlib.sha256(made).hexdigest()
+        if os.path.lexists(there):
+            try:
+                theirs = fingerprint(there)
+            except UnusableFile as error:
+                kept.append(relative)
+                print("%s It is kept as it is; %s writes a file there." % (error, writers[relative]))
+                continue
             if theirs == mine:
                 record[relative] = mine
                 continue
@@ -124,29 +201,21 @@ def commit(staging, target, writers, overwrite=()):
                       "--overwrite %s to replace it with what the script writes." % (relative, writers[relative], relative))
                 continue
         os.makedirs(os.path.dirname(there), exist_ok=True)
-        temporary = there + ".tmp"
-        shutil.copyfile(made, temporary)
-        os.replace(temporary, there)
+        replace_file(there, made)
         record[relative] = mine
     # A file the scripts wrote once and that is gone now is theirs no longer.
     record = {relative: value for relative, value in record.items() if os.path.exists(os.path.join(target, relative))}
     text = json.dumps(record, indent=1, sort_keys=True) + "\n"
     path = os.path.join(target, RECORD)
-    if not os.path.exists(path) or open(path, encoding="utf-8").read() != text:
+    if not os.path.lexists(path) or read_file(path) != text.encode("utf-8"):
         os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path + ".tmp", "w", encoding="utf-8", newline="\n") as file:
-            file.write(text)
-        os.replace(path + ".tmp", path)
+        replace_file(path, text.encode("utf-8"))
     return kept
 
 
 def write_text(relative, text):
     """Through a temporary file renamed over the target, so an interrupted run leaves no half file."""
-    path = output_path(relative)
-    temporary = path + ".tmp"
-    with open(temporary, "w", encoding="utf-8", newline="\n") as output:
-        output.write(text)
-    os.replace(temporary, path)
+    replace_file(output_path(relative), text.encode("utf-8"))
 
 
 def write_json(relative, value):

@@ -9,7 +9,8 @@ places exist, so the prefabs come first).
                                                    the checkout (or DIR); exits 1 naming each file
                                                    that differs, is missing, or is left over
     python3 tools/make_content.py --overwrite FILE...   also replaces these files where they were
-                                                   changed after the scripts wrote them
+                                                   changed after the scripts wrote them; a path
+                                                   no script writes stops the run, nothing written
     python3 tools/make_content.py --only SCRIPT... runs only these scripts (in their usual order)
 
 Who owns a file: the scripts own every file they write, as long as nobody changes it. The editor
@@ -100,6 +101,8 @@ def generate(folder, target, only=None):
             runpy.run_path(os.path.join(TOOLS, script), run_name="__main__")
         except SystemExit as stop:
             sys.exit("[ERROR] tools/%s stopped: %s" % (script, stop.code))
+        except content.UnusableFile as error:
+            sys.exit("%s tools/%s stopped, and nothing was written." % (error, script))
         for relative in content.written[first:]:
             others = writers.get(relative, "")
             if "tools/" + script not in others:
@@ -113,7 +116,7 @@ def hand_made(relative):
 
 def difference(made, kept, relative):
     """A few lines of the difference between two text files, or nothing for pictures and sounds."""
-    made_bytes, kept_bytes = open(made, "rb").read(), open(kept, "rb").read()
+    made_bytes, kept_bytes = content.read_file(made), content.read_file(kept)
     if b"\0" in made_bytes or b"\0" in kept_bytes:
         return []
     made_lines = made_bytes.decode("utf-8", "replace").splitlines()
@@ -132,25 +135,33 @@ def compare(folder, writers, target, every_script=True):
     for relative, script in sorted(writers.items()):
         kept = os.path.join(target, relative)
         made = os.path.join(folder, relative)
-        if not os.path.exists(kept):
-            problems.append("[ERROR] %s is missing; %s writes it" % (relative, script))
-        elif open(kept, "rb").read() == open(made, "rb").read():
-            if record.get(relative) != content.fingerprint(kept):
-                problems.append("[ERROR] %s is not in %s as its script wrote it: run tools/make_content.py to "
-                                "bring the record up to date" % (relative, content.RECORD))
-        elif content.changed_by_someone(relative, target, record):
-            designers.append("%s was changed after %s last wrote it (a save of the editor, or a hand edit): the "
-                             "scripts keep it as it is" % (relative, script))
-        else:
-            problems.append("[ERROR] %s differs from what %s writes: make the change in the script and run it"
-                            % (relative, script))
-            problems += difference(made, kept, relative)
+        try:
+            if not os.path.lexists(kept):
+                problems.append("[ERROR] %s is missing; %s writes it" % (relative, script))
+            elif content.read_file(kept) == content.read_file(made):
+                if record.get(relative) != content.fingerprint(kept):
+                    problems.append("[ERROR] %s is not in %s as its script wrote it: run tools/make_content.py to "
+                                    "bring the record up to date" % (relative, content.RECORD))
+            elif content.changed_by_someone(relative, target, record):
+                designers.append("%s was changed after %s last wrote it (a save of the editor, or a hand edit): "
+                                 "the scripts keep it as it is" % (relative, script))
+            else:
+                problems.append("[ERROR] %s differs from what %s writes: make the change in the script and run it"
+                                % (relative, script))
+                problems += difference(made, kept, relative)
+        except content.UnusableFile as error:
+            problems.append("%s %s writes a file there." % (error, script))
     for directory, _, files in os.walk(os.path.join(target, "Assets")) if every_script else ():
         for name in files:
             relative = os.path.relpath(os.path.join(directory, name), target).replace(os.sep, "/")
             if relative in writers or hand_made(relative):
                 continue
-            if relative in record and not content.changed_by_someone(relative, target, record):
+            try:
+                left_over = relative in record and not content.changed_by_someone(relative, target, record)
+            except content.UnusableFile as error:
+                problems.append(str(error))
+                continue
+            if left_over:
                 problems.append("[ERROR] %s is left over: the scripts wrote it once and none writes it now; "
                                 "remove it, or write it from a script" % relative)
             else:
@@ -172,9 +183,21 @@ def main():
     target = os.path.abspath(arguments.check or arguments.out or content.ROOT)
     with tempfile.TemporaryDirectory(prefix="content-") as folder:
         writers = generate(folder, target, arguments.only)
-        if arguments.check is None:
-            return 1 if content.commit(folder, target, writers, set(arguments.overwrite)) else 0
-        problems, designers = compare(folder, writers, target, not arguments.only)
+        # A path that matches nothing would leave the file it was meant for kept, unnoticed.
+        unmatched = sorted(set(arguments.overwrite) - set(writers))
+        example = min(writers, default="Assets/LevelFiles/skirmish.json")
+        for path in unmatched:
+            print("[ERROR] --overwrite %s: no script%s writes that path (give it as the scripts write it, such as "
+                  "%s), so nothing was written." % (path, " that ran" if arguments.only else "", example))
+        if unmatched:
+            return 1
+        try:
+            if arguments.check is None:
+                return 1 if content.commit(folder, target, writers, set(arguments.overwrite)) else 0
+            problems, designers = compare(folder, writers, target, not arguments.only)
+        except content.UnusableFile as error:
+            print(error)
+            return 1
     for line in designers:
         print("Kept: " + line)
     print("\n".join(problems) if problems else "Every generated file matches its script or is the designer's.")

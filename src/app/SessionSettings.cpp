@@ -10,9 +10,9 @@
 
 namespace
 {
-// People annotate the game settings, and the game writes them back: their comments are read and
-// kept. The editor settings are the editor's own, read as strictly as every other data file.
-constexpr JsonComments GameSettingsComments = JsonComments::Kept;
+// People annotate both settings files, and the program writes them back: their comments are read
+// and kept.
+constexpr JsonComments SettingsComments = JsonComments::Kept;
 
 // Asked of the file system, not by opening it: opening a pipe waits for a writer.
 bool FileExists(const std::string& path)
@@ -77,7 +77,7 @@ bool SessionSettings::LoadGameSettings(const AmbientSetter& setAmbient)
     Assert("Could not open game settings file", __LINE__, __FILE__, "GameSession::LoadSettings");
     return false;
   }
-  if (!ReadObjectFile(gameSettings, path, GameSettingsComments))
+  if (!ReadObjectFile(gameSettings, path, SettingsComments))
     return false;
   gameSettingsReadable = true;
   gameSettingsAsRead = gameSettings;
@@ -114,7 +114,7 @@ bool SessionSettings::LoadEditorSettings()
     editorSettingsReadable = true;
     return true;
   }
-  if (!ReadObjectFile(editorSettings, path, JsonComments::Refused))
+  if (!ReadObjectFile(editorSettings, path, SettingsComments))
     return false;
   editorSettingsReadable = true;
   editorSettingsAsRead = editorSettings;
@@ -139,7 +139,7 @@ bool SessionSettings::Save()
       if (!entry.isNumeric() || entry.asFloat() != ambient)
         Replace(entry, Json::Value(ambient));
     }
-    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath(), GameSettingsComments) && saved;
+    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath(), SettingsComments) && saved;
   }
   else
   {
@@ -156,7 +156,7 @@ bool SessionSettings::Save()
     PutSetting(editorSettings, "showDebugView", showDebugView, false, newFile);
     PutSetting(editorSettings, "showConsole", showConsole, false, newFile);
     PutSetting(editorSettings, "startInEditMode", startInEditMode, false, newFile);
-    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath(), JsonComments::Refused) && saved;
+    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath(), SettingsComments) && saved;
   }
   else
   {
@@ -190,8 +190,8 @@ void SessionSettings::SetEditorCamera(const std::string& level, const Json::Valu
     editorSettings = Json::Value(Json::objectValue);
   Json::Value& cameras = editorSettings["CameraSettings"];
   if (!cameras.isObject())
-    cameras = Json::Value(Json::objectValue);
-  cameras[level] = serializedTransform;
+    Replace(cameras, Json::Value(Json::objectValue));
+  Replace(cameras[level], serializedTransform);
 }
 
 Json::Value SessionSettings::GetEditorCamera(const std::string& level) const

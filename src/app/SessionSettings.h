@@ -4,8 +4,8 @@
 // to start in the editor, and the editor camera per level).
 //
 // Both documents are kept whole and written back whole, so keys the program does not know survive
-// a save, and so do the comments of "GameSettings". A document that could not be read is never written over: its file stays as the user
-// left it.
+// a save, and so do the comments in them. A document that could not be read is never written
+// over: its file stays as the user left it.
 #include "core/StrictJsonReader.h"
 
 #include <json/json.h>

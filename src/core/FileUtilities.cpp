@@ -104,13 +104,76 @@ bool WriteFileAtomically(const std::string& text, const std::string& path, std::
   return replaced;
 }
 
+namespace
+{
+bool SameComments(const Json::Value& meant, const Json::Value& read)
+{
+  for (const Json::CommentPlacement placement : {Json::commentBefore, Json::commentAfterOnSameLine, Json::commentAfter})
+  {
+    const bool has = meant.hasComment(placement);
+    if (has != read.hasComment(placement) || (has && meant.getComment(placement) != read.getComment(placement)))
+      return false;
+  }
+  return true;
+}
+
+// Whether `read`, the new text read back, holds what `meant` was to say: every value and every
+// comment in its place. A text can parse and still say something else (a comment that runs on
+// over the next member). Values the writer spells its own way count as the same when they are
+// written the same (an unsigned number reads back signed, a name that is not UTF-8 as U+FFFD).
+bool ReadsBackAsMeant(const Json::Value& meant, const Json::Value& read)
+{
+  if (!SameComments(meant, read))
+    return false;
+  if (meant.isArray() || read.isArray())
+  {
+    if (meant.type() != read.type() || meant.size() != read.size())
+      return false;
+    for (Json::ArrayIndex index = 0; index < meant.size(); ++index)
+      if (!ReadsBackAsMeant(meant[index], read[index]))
+        return false;
+    return true;
+  }
+  if (meant.isObject() || read.isObject())
+  {
+    if (meant.type() != read.type() || meant.size() != read.size())
+      return false;
+    for (auto member = meant.begin(); member != meant.end(); ++member)
+    {
+      const std::string name = member.name();
+      const Json::Value* counterpart = read.find(name.data(), name.data() + name.size());
+      if (counterpart == nullptr)
+      {
+        // The member names of the text are distinct (the reader refuses a name twice), so a name
+        // found by its written spelling is this member's.
+        const std::string written = StyledJsonWriter::QuotedText(name);
+        for (auto other = read.begin(); other != read.end() && counterpart == nullptr; ++other)
+          if (StyledJsonWriter::QuotedText(other.name()) == written)
+            counterpart = &*other;
+      }
+      if (counterpart == nullptr || !ReadsBackAsMeant(*member, *counterpart))
+        return false;
+    }
+    return true;
+  }
+  return meant == read || StyledJsonWriter::Write(meant) == StyledJsonWriter::Write(read);
+}
+}  // namespace
+
 bool WriteJsonFile(const Json::Value& root, const std::string& path, JsonComments comments)
 {
   const std::string text = StyledJsonWriter::Write(root);
-  // A file the next start refuses would stop the game or lose the level: the old one is kept.
+  // A file the next start refuses, or reads as something else, would stop the game, lose a
+  // setting or lose the level: the old one is kept.
   Json::Value readBack;
   std::string problem;
-  if (!ParseStrictly(text, readBack, problem, comments))
+  bool readsBack = ParseStrictly(text, readBack, problem, comments);
+  if (readsBack && !ReadsBackAsMeant(root, readBack))
+  {
+    readsBack = false;
+    problem = "  it would read back holding other values or comments than those saved";
+  }
+  if (!readsBack)
   {
     LogError("Failed to open file ", path, " for write. Its new text would not read back, so it was left as it is:");
     LogLine(problem);

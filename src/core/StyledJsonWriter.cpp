@@ -2,6 +2,7 @@
 
 #include "core/Utf8.h"
 
+#include <algorithm>
 #include <charconv>  // Required for: std::to_chars (shortest round-trip form)
 #include <cmath>
 
@@ -206,15 +207,33 @@ void StyledJsonWriter::WriteCommentBefore(const Json::Value& value)
   if (!value.hasComment(Json::commentBefore))
     return;
   // On lines of its own above the value (above the member's name), each comment line indented as
-  // the value is; the lines inside a "/* */" stay as they were typed.
-  if (!document.empty())
+  // the value is; the lines inside a "/* */" stay as they were typed, even one that starts with "/".
+  if (!document.empty() && document.back() != '\n')
     document += '\n';
   WriteIndent();
   const std::string comment = value.getComment(Json::commentBefore);
+  bool inBlock = false;
   for (std::size_t index = 0; index < comment.size(); ++index)
   {
     document += comment[index];
-    if (comment[index] == '\n' && index + 1 < comment.size() && comment[index + 1] == '/')
+    if (!inBlock && comment.compare(index, 2, "/*") == 0)
+    {
+      document += comment[++index];
+      inBlock = true;
+    }
+    else if (inBlock && comment.compare(index, 2, "*/") == 0)
+    {
+      document += comment[++index];
+      inBlock = false;
+    }
+    else if (!inBlock && comment[index] == '/' && index + 1 < comment.size() && comment[index + 1] == '/')
+    {
+      // A line comment runs to the line's end, whatever it holds.
+      const std::size_t lineEnd = std::min(comment.find('\n', index), comment.size());
+      document.append(comment, index + 1, lineEnd - index - 1);
+      index = lineEnd - 1;
+    }
+    else if (!inBlock && comment[index] == '\n' && index + 1 < comment.size() && comment[index + 1] == '/')
       document += indent;
   }
   document += '\n';
@@ -222,10 +241,12 @@ void StyledJsonWriter::WriteCommentBefore(const Json::Value& value)
 
 void StyledJsonWriter::WriteCommentsAfter(const Json::Value& value)
 {
+  // A comment after a value ends its line: what follows it on that line would be read as comment
+  // (a "//" comment ending in a blank once took the next member along).
   if (value.hasComment(Json::commentAfterOnSameLine))
-    document += " " + value.getComment(Json::commentAfterOnSameLine);
+    document += " " + value.getComment(Json::commentAfterOnSameLine) + "\n";
   if (value.hasComment(Json::commentAfter))
-    document += "\n" + value.getComment(Json::commentAfter) + "\n";
+    document += (document.back() == '\n' ? "" : "\n") + value.getComment(Json::commentAfter) + "\n";
 }
 
 void StyledJsonWriter::PushValue(const std::string& text)

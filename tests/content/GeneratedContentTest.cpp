@@ -10,8 +10,10 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace
@@ -80,4 +82,67 @@ TEST(GeneratedContentTest, ADesignersSaveIsKeptByTheScriptsUntilGivenBack)
   const CommandResult after = RunCommand(run + "--check '" + copy.Path().string() + "'" + encounters);
   EXPECT_EQ(after.exitCode, 0) << after.output;
   EXPECT_EQ(after.output.find("Kept:"), std::string::npos) << after.output;
+}
+
+// Files a person or an attacker left in the checkout: a link planted at the name the scripts once
+// wrote through, a designer's own "<file>.tmp", a pipe in place of a generated level, records that
+// are no record, --overwrite of paths no script writes. None blocks the run (a time limit stands
+// in for a hang), none is written through or taken, and each is named in an "[ERROR]" line.
+TEST(GeneratedContentTest, HostileFilesAreNamedAndNothingAPersonMadeIsWritten)
+{
+  namespace fs = std::filesystem;
+  const TemporaryDirectory copy;
+  const TemporaryDirectory outside;
+  fs::copy(TestWorkingFolder::SourceAssets(), copy.Path() / "Assets", fs::copy_options::recursive);
+  const std::string record = "tools/generated-files.json";
+  fs::create_directory(copy.Path() / "tools");
+  fs::copy_file(TestWorkingFolder::SourceAssets().parent_path() / record, copy.Path() / record);
+  // A file recorded once and gone since: the record is rewritten.
+  copy.Write(record, "{\n \"Assets/LevelFiles/gone.json\": \"0\",\n" + copy.Read(record).substr(2));
+  const std::string run = "timeout 120 python3 '" + Script + "' --out '" + copy.Path().string() +
+                          "' --only make_interface_levels.py";
+  const std::string hud = "Assets/LevelFiles/HUD.json";
+  const fs::path pipe = copy.Path() / "Assets/LevelFiles/OW_HUD.json";
+  outside.Write("target", "outside");
+  fs::remove(copy.Path() / hud);
+  fs::create_symlink(outside.Path() / "target", copy.Path() / (hud + ".tmp"));
+  copy.Write(record + ".tmp", "my notes");
+  fs::remove(pipe);
+  ASSERT_EQ(0, mkfifo(pipe.c_str(), 0644));
+
+  CommandResult result = RunCommand(run);
+  EXPECT_EQ(1, result.exitCode) << result.output;
+  EXPECT_NE(result.output.find("[ERROR] " + pipe.string() + " is not a regular file"), std::string::npos)
+      << result.output;
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(pipe)));
+  EXPECT_EQ("outside", outside.Read("target"));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(copy.Path() / (hud + ".tmp"))));
+  EXPECT_EQ("my notes", copy.Read(record + ".tmp"));
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(copy.Path() / hud)));
+  EXPECT_EQ(copy.Read(record).find("gone.json"), std::string::npos);
+  fs::remove(pipe);
+
+  // From here on nothing may be written: the level removed stays missing.
+  fs::remove(copy.Path() / hud);
+  result = RunCommand(run + " --overwrite Assets/LevelFiles/HUD.jsn ./" + hud + " /etc/hostname");
+  EXPECT_EQ(1, result.exitCode) << result.output;
+  for (const std::string& path : {std::string("Assets/LevelFiles/HUD.jsn"), "./" + hud, std::string("/etc/hostname")})
+    EXPECT_NE(result.output.find("[ERROR] --overwrite " + path + ": no script"), std::string::npos) << result.output;
+
+  const fs::path recordPath = copy.Path() / record;
+  for (const std::string broken : {"not JSON", "[]", "folder", "/dev/zero"})
+  {
+    fs::remove_all(recordPath);
+    if (broken == "folder")
+      fs::create_directory(recordPath);
+    else if (broken == "/dev/zero")
+      fs::create_symlink(broken, recordPath);
+    else
+      copy.Write(record, broken);
+    result = RunCommand(run);
+    EXPECT_EQ(1, result.exitCode) << broken << result.output;
+    EXPECT_NE(result.output.find("[ERROR] " + recordPath.string()), std::string::npos) << broken << result.output;
+    EXPECT_EQ(result.output.find("Traceback"), std::string::npos) << broken << result.output;
+  }
+  EXPECT_FALSE(fs::exists(copy.Path() / hud));
 }
