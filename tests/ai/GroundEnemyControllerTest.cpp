@@ -10,6 +10,7 @@
 #include "ai/enemies/BearController.h"
 #include "ai/enemies/BugController.h"
 #include "ai/enemies/DuckController.h"
+#include "ai/navigation/Detour.h"
 #include "ai/navigation/AimingModule.h"
 #include "core/Send.h"
 #include "gameplay/combat/CombatEvents.h"
@@ -166,7 +167,9 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
 // bear shut in the closet, the player just in front of the door. The door and the walls are drawn
 // over whoever stands behind them. Nobody shoots at what it cannot see; the bear and the drone walk
 // round by the opening into sight, and only then fire; the closet's bear, with no way out, wanders
-// its closet rather than pressing against the wall and door between it and the player.
+// its closet rather than pressing against the wall and door between it and the player. A second
+// bear, nearer the opening, reaches its first corner between two looks at its route and heads on
+// from there at once.
 TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPressesAgainstIt)
 {
   ResetRandom();
@@ -175,6 +178,7 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
   ShipLevel::Write("doorship", DoorShip, {0.0f, 0.0f},
                    {Object("Bear", "AI_bear", {448.0f, DoorLine + WallHalf + BearRadius}),
                     Object("Drone", "DroneSpawn", {320.0f, 576.0f}), Object("Shut In", "AI_bear", {320.0f, 832.0f}),
+                    Object("Second Bear", "AI_bear", {850.0f, 500.0f}),
                     Object("Runner", "Default", {448.0f, DoorLine - WallHalf - 30.0f}, "{" + PlayerStandIn + "}")});
   writtenFiles.push_back(Space::LevelPath("doorship"));
   writtenFiles.push_back("Assets/Ship/doorship.txt");
@@ -183,7 +187,8 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
   const Handle<GameObject> bear = Find(space, "Bear");
   const Handle<GameObject> drone = Find(space, "Drone");
   const Handle<GameObject> shutIn = Find(space, "Shut In");
-  ASSERT_TRUE(runner && bear && drone && shutIn) << output.Text();
+  const Handle<GameObject> second = Find(space, "Second Bear");
+  ASSERT_TRUE(runner && bear && drone && shutIn && second) << output.Text();
   const ShipMap& map = *Find(space, "Ship")->GetComponent<ShipMap>();
 
   // Sorted by y, a wall on a tile's lower edge (a door among them) is drawn over whoever touches it
@@ -216,12 +221,17 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
   EnemyOutput droneLog(drone->GetId());
   EnemyOutput shutInLog(shutIn->GetId());
   const BearController* bearBrain = bear->GetComponent<BearController>();
+  const BearController* secondBrain = second->GetComponent<BearController>();
   auto sees = [&](const Handle<GameObject>& watcher) { return watcher->GetComponent<AimingModule>()->CanSee(&runner); };
   int bearInSight = -1;
   int droneInSight = -1;
   int pressed = 0;
   int bearShotsBlind = 0;
   int droneShotsBlind = 0;
+  int cornersReached = 0;
+  int lingered = 0;
+  bool atCorner = false;
+  glm::vec2 lastHeading{0.0f, 0.0f};
   constexpr int Frames = 1800;
   for (int frame = 0; frame < Frames; ++frame)
   {
@@ -237,11 +247,21 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
     droneShotsBlind += droneLog.uses.Count() != droneUses && !droneSaw && !sees(drone) ? 1 : 0;
     if (PositionOf(shutIn).y < ClosetLine + WallHalf + BearRadius + 4.0f)
       ++pressed;
+    if (secondBrain->GetMachine().GetCurrentState()->GetName() != "Chasing")
+    {
+      const glm::vec2 heading = secondBrain->GetTargetKinematic()->position;
+      lingered += atCorner && heading == lastHeading ? 1 : 0;
+      atCorner = glm::length(heading - PositionOf(second)) < Detour::ReachedDistance;
+      cornersReached += atCorner ? 1 : 0;
+      lastHeading = heading;
+    }
   }
   EXPECT_EQ(bearShotsBlind, 0);
   EXPECT_EQ(droneShotsBlind, 0);
   EXPECT_GT(bearInSight, 60) << "the bear came round by the opening";
   EXPECT_GT(droneInSight, 0) << "and so did the drone";
+  EXPECT_GT(cornersReached, 0);
+  EXPECT_EQ(lingered, 0) << "the second bear waited at a corner it had reached";
   EXPECT_GT(bearLog.uses.Count(), 100u) << "then fired";
   EXPECT_GT(droneLog.uses.Count(), 100u);
   EXPECT_LT(runner->GetComponent<Health>()->GetHitpoints(), 100000.0f);

@@ -230,8 +230,9 @@ TEST(ReadJsonFile, WhatASaveWouldChangeIsRefusedAndWhatItKeepsKeepsItsText)
   EXPECT_EQ(folder.Read("settings.json"), saved);
 }
 
-// Only regular files are read, up to a size: a pipe must not block the load for good, nor a link
-// to a device be read until memory runs out. A request to end the program is not a bad file.
+// Only regular files are read, up to a size (the reader's own, when it gives one): a pipe must not
+// block the load for good, nor a link to a device be read until memory runs out. A request to end
+// the program is not a bad file.
 TEST(ReadJsonFile, ReadsOnlyRegularFilesOfBoundedSizeAlsoWhileTheProgramEnds)
 {
   TemporaryDirectory folder;
@@ -264,6 +265,10 @@ TEST(ReadJsonFile, ReadsOnlyRegularFilesOfBoundedSizeAlsoWhileTheProgramEnds)
   EXPECT_EQ(output.CountOf("[ERROR]"), 3u);
   EXPECT_TRUE(output.Contains("pipe.json. It is not a regular file (a pipe, a device or a socket).")) << output.Text();
   EXPECT_TRUE(output.Contains("large.json. It is larger than the")) << output.Text();
+  std::string text;
+  std::string problem;
+  EXPECT_FALSE(ReadDataFile(folder.File("small.json"), text, problem, nullptr, 1));
+  EXPECT_EQ(problem, "It is larger than the 1 bytes a data file may have.");
 
   TerminationSignal::Request();
   const bool readWhileEnding = ReadJsonFile(root, folder.File("small.json"));

@@ -60,6 +60,13 @@ TEST_F(DetectorTest, AClickGivesHoverAndTriggerEdgesAndLeavingWhilePressedCancel
   Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
   EXPECT_EQ(edges.Take(), (Edges{"HoverPersisted", "TriggerBegin", "HoverEnd"}));
 
+  // Pressed on the button as the pointer flicks off it within one frame: the press counts where it
+  // was made.
+  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, true, PixelX(-240), PixelY(140)),
+         TestEvents::MouseMotion(PixelX(-240), PixelY(400), 0, 0)});
+  Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false, PixelX(-240), PixelY(400))});
+  EXPECT_EQ(edges.Take(), (Edges{"HoverBegin", "TriggerBegin", "HoverEnd"}));
+
   // A paused space sends nothing, and its detectors keep their state.
   space->SetPaused(true);
   MouseTo(PixelX(-240), PixelY(140));

@@ -7,6 +7,7 @@
 #include "FlowScene.h"
 
 #include "app/FrameRateController.h"
+#include "core/FileUtilities.h"
 #include "flow/detectors/ClickDetector.h"
 #include "flow/menu/MenuInputDetector.h"
 #include "flow/menu/MenuInputManager.h"
@@ -116,7 +117,8 @@ TEST_F(MenuInputManagerTest, KeysThePadAndTheMouseMoveTheFocusAndAcceptPressesTh
 // Walking and firing into a menu (Right and Space held from the game as it opens): the held keys
 // neither move its focus nor press a button, however long they stay down; pressed again once let
 // go, they work as ever. The mouse button held as a menu opens does not press the button it is
-// let go over either.
+// let go over either. An arrow pressed before a menu has taken the first focus it names leaves the
+// focus to that button.
 TEST_F(MenuInputManagerTest, KeysAndButtonsHeldAsAMenuOpensDoNothingThere)
 {
   Live("Utility")->SetPaused(true);  // as a button opening a menu over it does
@@ -142,6 +144,21 @@ TEST_F(MenuInputManagerTest, KeysAndButtonsHeldAsAMenuOpensDoNothingThere)
   Frame({TestEvents::MouseButton(SDL_BUTTON_LEFT, false)});
   Frames(3);
   EXPECT_EQ(StateOf("MenuSpace1"), "how_to_play, running, shown") << "Back was not pressed";
+
+  // A menu that names one of its later buttons, the arrow pressed in the frame it is to take it.
+  Json::Value level;
+  ASSERT_TRUE(ReadJsonFile(level, "Assets/LevelFiles/introlevel.json"));
+  for (Json::Value& object : level["level"]["objects"])
+    if (object["name"] == "Menu Input")
+      object["components"]["MenuInputManager"]["firstFocus"] = "Credits";
+  writtenFiles.push_back("Assets/LevelFiles/late_focus.json");
+  ASSERT_TRUE(WriteJsonFile(level, writtenFiles.back()));
+  Rest();
+  session->GetSpace("MenuSpace2", "late_focus");
+  Frame();
+  Frame({TestEvents::Key(SDLK_DOWN, true)});
+  Frame({TestEvents::Key(SDLK_DOWN, false)});
+  EXPECT_EQ(ComponentOf<MenuInputManager>("MenuSpace2", "Menu Input")->GetFocus(), "Credits");
 }
 
 // Frames of a tenth of a second, each on the loop's longest time step, and taps and clicks that do

@@ -283,17 +283,21 @@ TEST_F(BrokenLevelFilesTest, WhatIsSoundKeepsItsValuesAndParents)
                           "not a record",
                           { "uuid": 10, "name": "A", "children": [ { "who": 11 } ] },
                           { "uuid": 11, "name": "B", "children": [ { "who": 12 } ] },
-                          { "uuid": 12, "name": "C", "children": [ { "who": 10 }, { "who": 12 } ] })"));
+                          { "uuid": 12, "name": "C", "children": [ { "who": 10 }, { "who": 12 } ] },
+                          { "uuid": 13, "name": "D", "children": [ { "who": 15 } ] },
+                          { "uuid": 14, "name": "E", "children": [ { "who": 15 } ] }, { "uuid": 15, "name": "F" })"));
   CapturedLog output;
   space->LoadLevel("broken");
 
-  EXPECT_EQ(space->GetObjectsById().size(), 5u);
+  EXPECT_EQ(space->GetObjectsById().size(), 8u);
   // Of a cycle, the link that would close it is refused: each is a failed check and an error.
   EXPECT_EQ(asserts.Count(), 2u);
   EXPECT_TRUE(output.Contains("[ERROR] \"A\" is not made a child of \"C\": it would become its own ancestor.\n"));
   EXPECT_FALSE(Find(*space, "A")->GetParent().IsValid());
   EXPECT_EQ(Find(*space, "C")->GetParent(), Find(*space, "B"));
   EXPECT_EQ(Find(*space, "C")->GetTransform()->GetWorldPosition(), glm::vec2(0.0f, 0.0f));
+  EXPECT_TRUE(output.Contains("\"F\" is listed as a child of \"D\" and of \"E\"; the later one keeps it."));
+  EXPECT_EQ(Find(*space, "F")->GetParent(), Find(*space, "E"));
   EXPECT_EQ(output.CountOf("object record"), 4u) << output.Text();
   EXPECT_TRUE(output.Contains("[ERROR] Component : \"Transfrom\" is not a valid component name, in prefab: "
                               "\"Default\" from level: \"\"\n")) << output.Text();

@@ -41,6 +41,25 @@ TEST_F(PhysicsSceneTest, RotationLockHoldsTheBodyUpright)
   lock->On(&update);
   EXPECT_EQ(body->invMomentInertia, 0.25f);
 
+  // Let go and clear of the pusher, the crate turns again, slowed by its angular drag alone.
+  pusher->GetTransform()->SetPosition({-300, 0});
+  module->UpdateObject(pusher->GetId(), 0.0f);
+  body->velocityDrag = 1.0f;
+  body->angularDrag = 6.0f;
+  body->angularVelocity = 2.0f;
+  StepOnce();
+  EXPECT_FLOAT_EQ(body->angularVelocity, 2.0f * (1.0f - 6.0f * module->timer.stepTime));
+
+  // The editor takes the body away: the lock lets go of it, and leaves alone the next body made,
+  // which the pool puts in the removed one's place.
+  crate->RemoveComponent(crate->GetComponents().find("Rigidbody"));
+  Handle<GameObject> newcomer = MakeObject({300, 0}, "newcomer");
+  Rigidbody* newcomerBody = AddBody(newcomer);
+  newcomerBody->invMomentInertia = 0.5f;
+  lock->locked = true;
+  lock->On(&update);
+  EXPECT_EQ(newcomerBody->invMomentInertia, 0.5f);
+
   // Without a body the lock says so and keeps only the rotation.
   Handle<GameObject> loose = MakeObject({500, 500});
   auto* looseLock = MemoryManager::New<RotationLock>(BRINDLE_SITE);
@@ -49,4 +68,14 @@ TEST_F(PhysicsSceneTest, RotationLockHoldsTheBodyUpright)
   looseLock->OnAwake();
   EXPECT_NE(testing::internal::GetCapturedStdout().find("[ERROR]"), std::string::npos);
   looseLock->On(&update);
+
+  // A wall (a collider, no body) that loses its lock keeps colliding: a ball still stops at it.
+  AddRectangle(loose, {40, 40}, G::WALL, true);
+  loose->RemoveComponent(loose->GetComponents().find("RotationLock"));
+  Handle<GameObject> ball = MakeObject({500, 530}, "ball");
+  Rigidbody* ballBody = AddBody(ball);
+  AddCircle(ball, 15, G::PLAYER);
+  ballBody->velocity = {0, -100};
+  StepOnce();
+  EXPECT_GT(ballBody->velocity.y, -100.0f) << "pushed back out of the wall";
 }
