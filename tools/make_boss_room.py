@@ -87,6 +87,9 @@ def main():
     add("Boss Taunt", "Default", (PLAYER[0] - 1300, PLAYER[1] + 200),
         {"DialogueAnimator": dialogue_box(3), "BossDialogueManager": {}})
     add("Level Manager", "Default", (0, 0), {"LevelManager": {}})
+    # H shows how to play here as in every fight.
+    add("Help Key", "HotKey", (0, 0), {"KeyDetector": {"Key": ord("H")},
+                                       "HowToPlayButton": {"target": "how_to_play", "space": "MenuSpace1"}})
     # What the player carries in keeps its slots; these fill the empty ones (a run started here).
     add("Player1", "Player", PLAYER, {"Equipment": dict(PLAYER_GUNS)})
     add_force_field(level)

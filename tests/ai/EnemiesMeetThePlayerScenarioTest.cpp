@@ -160,3 +160,22 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
        });
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }
+
+// A player who stands still stays where he stood: a bear and a duck chase him to his side and shoot
+// at him there for ten seconds, but neither shoves him about.
+TEST_F(EnemiesMeetThePlayerScenarioTest, CrewAtThePlayersSideNeverShoveHimAbout)
+{
+  const std::string tough = R"({"Health": {"hitpoints": 100000, "max hitpoints": 100000}})";
+  float closest = 1e9f;
+  float drift = 0.0f;
+  int frames = 0;
+  Play({Object(Player, "Player", {0, 0}, tough), Object("Bear", "AI_bear", {250, 60}),
+        Object("Duck", "AI_duck", {-250, -60})},
+       {[&] {
+         closest = std::min({closest, Distance(Player, "Bear"), Distance(Player, "Duck")});
+         drift = std::max(drift, glm::length(PositionOf(Player)));
+         return ++frames == 1200;  // ten seconds
+       }});
+  EXPECT_LT(closest, 80.0f) << "the crew never came to the player's side";
+  EXPECT_LT(drift, 40.0f) << "the player was shoved about";
+}

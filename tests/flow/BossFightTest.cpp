@@ -17,6 +17,9 @@
 #include "gameplay/boss/BossSpawner.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/weapons/Ammo.h"
+#include "gameplay/weapons/Gun.h"
 #include "gameplay/player/PlayerEvents.h"
 #include "gameplay/score/ScoreEvents.h"
 #include "gameplay/ship/ShipEvents.h"
@@ -25,13 +28,17 @@
 #include "object/Transform.h"
 #include "physics/Rigidbody.h"
 #include "platform/Random.h"
+#include "render/Camera.h"
 #include "render/Sprite.h"
 #include "support/EventRecorder.h"
 #include "support/GameScene.h"
 
 #include <algorithm>
 #include <glm/geometric.hpp>
+#include <glm/mat2x2.hpp>
+#include <glm/matrix.hpp>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -299,5 +306,132 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_NEAR(twinkleAt - died, 5.0f, 0.1f);
   EXPECT_NEAR(first["BossWinEvent"] - died, 13.0f, 0.1f);
   EXPECT_EQ(ear.CountOf("BossWinEvent"), 1u);
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
+}
+
+// H shows how to play over the fight, and Escape goes back to it. A player who has spent every round
+// keeps at it: each wave the pads bring in also brings a supply of
+// ammunition onto its pad (never a second while the first lies there), and what the pads bring is
+// enough to shoot the field's generator down and break the throne, aimed with the pointer and fired
+// with Space through the input layer.
+TEST_F(BossFightTest, FromEmptyGunsTheAmmunitionThePadsBringWinsTheFight)
+{
+  std::vector<Gun*> guns;
+  Ammo* reserve = nullptr;
+  const auto empty = [&] {
+    for (const Gun* gun : guns)
+      if (gun->GetMagAmmo() > 0.0f || reserve->GetAmmo(gun->GetAmmoType()) > 0.0f)
+        return false;
+    return true;
+  };
+  int frame = 0;
+  int suppliesTaken = 0;
+  std::size_t mostSuppliesOnAPad = 0;
+  bool unhurtWhileEmpty = true;
+  bool firing = false;
+  bool helpShown = false;
+  EventLog ear;
+  session->SetFrameObserver([&] {
+    Space* found = session->GetSpace("BossRoomFast");
+    if (found == nullptr || ear.CountOf("BossDiedEvent") > 0)
+    {
+      session->StopAll();
+      return;
+    }
+    Space& space = *found;
+    GameObject* player = Find(space, "Player1");
+    if (++frame == 1)
+    {
+      ear.Watch<BossDiedEvent>(space.GetId(), "BossDiedEvent");
+      player->GetComponent<Health>()->SetInvulnerable(true);
+      reserve = player->GetComponent<Ammo>();
+      const Equipment* hands = player->GetComponent<Equipment>();
+      for (std::uint32_t slot = 0; slot < 2; ++slot)
+        if (Gun* gun = Gun::GetGunComponent(hands->GetSlot(slot).Get()))
+        {
+          gun->SetMagAmmo(0.0f);
+          reserve->SetAmmo(gun->GetAmmoType(), 0.0f);
+          guns.push_back(gun);
+        }
+    }
+    // H shows how to play over the fight, which waits beneath it until Escape closes the page.
+    const auto shows = [this](const char* name) {
+      for (const auto& [spaceName, shown] : session->GetSpaces())
+        if (spaceName == name && shown->IsVisible())
+          return shown->GetName();
+      return std::string();
+    };
+    if (frame == 2)
+      Press(SDLK_h);
+    if (frame == 3)
+      Release(SDLK_h);
+    if (frame == 6)
+    {
+      helpShown = shows("MenuSpace1") == "how_to_play" && space.IsPaused();
+      Press(SDLK_ESCAPE);
+    }
+    if (frame == 7)
+      Release(SDLK_ESCAPE);
+    if (frame < 10)
+      return;
+    if (frame == 10)
+    {
+      EXPECT_FALSE(space.IsPaused()) << "the fight goes on after the page";
+    }
+    GameObject* generator = Find(space, "Field Generator");
+    const bool generatorUp = generator != nullptr && !generator->GetComponent<Health>()->IsDead();
+    GameObject* target = generatorUp ? generator : Find(space, "Throne");
+    if (target == nullptr)
+      return;
+    std::vector<GameObject*> supplies = ObjectsOf(space, BossSpawner::SupplyPrefab);
+    for (GameObject* pad : {Find(space, "Spawn Pad 1"), Find(space, "Spawn Pad 2")})
+    {
+      const glm::vec2 at = pad->GetTransform()->GetWorldPosition();
+      mostSuppliesOnAPad = std::max<std::size_t>(
+          mostSuppliesOnAPad, std::count_if(supplies.begin(), supplies.end(), [&](GameObject* supply) {
+            return glm::distance(supply->GetTransform()->GetWorldPosition(), at) < 1.0f;
+          }));
+    }
+    Rigidbody* body = player->GetComponent<Rigidbody>();
+    if (empty())
+    {
+      if (firing && suppliesTaken == 0 && generator != nullptr)
+        unhurtWhileEmpty = unhurtWhileEmpty && generator->GetComponent<Health>()->GetHitpoints() == 120.0f;
+      // Out of rounds: the player goes for the supply on a pad.
+      if (!supplies.empty())
+      {
+        const glm::vec2 at = supplies.front()->GetTransform()->GetWorldPosition();
+        player->GetTransform()->SetWorldPosition(at.x, at.y);
+        body->SetVelocity(glm::vec2(0.0f));
+        ++suppliesTaken;
+        return;
+      }
+    }
+    // Below the target, out of the boss's walk, aiming at it and firing.
+    const glm::vec2 aim = target->GetTransform()->GetWorldPosition();
+    player->GetTransform()->SetWorldPosition(aim.x, 1500.0f);
+    body->SetVelocity(glm::vec2(0.0f));
+    const Camera* camera = space.GetCurrentCamera();
+    const std::optional<glm::vec2> origin = camera->ToWorld(glm::vec2(0.0f));
+    const std::optional<glm::vec2> right = camera->ToWorld(glm::vec2(1.0f, 0.0f));
+    const std::optional<glm::vec2> down = camera->ToWorld(glm::vec2(0.0f, 1.0f));
+    if (!origin || !right || !down)
+      return;
+    const glm::mat2 pixelToWorld(*right - *origin, *down - *origin);
+    const glm::vec2 pixel = glm::inverse(pixelToWorld) * (aim - *origin);
+    Script(TestEvents::MouseMotion(static_cast<int>(pixel.x), static_cast<int>(pixel.y), 40, 40));
+    if (!firing)
+      Press(SDLK_SPACE);
+    firing = true;
+  });
+  session->QuitAfterFrames(3000);
+  session->Run();
+
+  EXPECT_TRUE(helpShown) << "H showed no how-to-play page over the fight";
+  EXPECT_EQ(guns.size(), 2u);
+  EXPECT_TRUE(unhurtWhileEmpty) << "empty guns hurt the generator";
+  EXPECT_GT(suppliesTaken, 0) << "no supply came within reach";
+  EXPECT_EQ(mostSuppliesOnAPad, 1u) << "a pad piles supplies up";
+  EXPECT_EQ(ear.CountOf("BossDiedEvent"), 1u) << "the fight was not won from empty guns";
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }

@@ -9,10 +9,13 @@
 #include "gameplay/items/ItemEvents.h"
 #include "object/GameObject.h"
 #include "object/ObjectEvents.h"
+#include "physics/Collider.h"
 #include "platform/Assert.h"
 #include "steering/AIEvents.h"
 #include "steering/Agent.h"
 
+#include <algorithm>
+#include <glm/geometric.hpp>
 #include <string>
 
 namespace
@@ -111,6 +114,29 @@ void EnemyController::SendSteering()
 {
   if (const GameObject* object = GetGameObject())
     Queue<UpdateSteering>(BRINDLE_SITE, object->GetId(), steering.linear, steering.angular);
+}
+
+void EnemyController::KeepOffTarget()
+{
+  GameObject* target = targetObject.Get();
+  Collider* own = GetCollider(GetGameObject());
+  Collider* theirs = target != nullptr ? GetCollider(target) : nullptr;
+  const Kinematic* self = character.Get();
+  if (own == nullptr || theirs == nullptr || self == nullptr)
+    return;
+  const glm::vec2 towards = theirs->GetPosition() - own->GetPosition();
+  const float distance = glm::length(towards);
+  const float gap = distance - own->GetBoundingRadius() - theirs->GetBoundingRadius();
+  if (distance <= 0.0f || gap > ArrivalGap)
+    return;
+  // It arrives at the target's side as at a point: the nearer, the slower it closes in, and at
+  // the touch not at all.
+  const glm::vec2 direction = towards / distance;
+  const float closing = glm::dot(self->velocity, direction);
+  const float wanted = (std::max(gap, 0.0f) * ArrivalRate - closing) * BrakeRate;
+  const float push = glm::dot(steering.linear, direction);
+  if (wanted < push)
+    steering.linear += (wanted - push) * direction;
 }
 
 void EnemyController::MarkDead()

@@ -8,11 +8,16 @@
 //   HeadRoundWalls(dt);         target_'s place = where to head for it while it is out of sight
 //   AskForWeapon();             unarmed: an EquipDequip for slot 0 is queued (picks up what it touches)
 //   FireWeapon();               armed: a UseEvent for slot 0, with the re-arm flag, sent at once
+//   KeepOffTarget();            `steering` arrives at the target's side rather than pushing into it
 //   SendSteering();             `steering` queued to the Agent as UpdateSteering
 //
 // Its two handlers end an enemy that dies through its death animation: DiedEvent drops a held
 // weapon (at once), stops the controller and writes the dead hitpoints; DeathAnimationComplete
 // removes the object. A class subscribes them itself, in its own order.
+//
+// A walking enemy closes in on its target but never presses on into it once their bodies touch: it
+// would otherwise shove a player who stands still across the room (drones and carriers ram on
+// purpose, and do not use it).
 //
 // A sibling it needs and lacks is reported once and the step that needs it is skipped.
 #include "ai/navigation/Detour.h"
@@ -30,6 +35,11 @@ class Equipment;
 class EnemyController : public Component
 {
 public:
+  // Within this gap of the target's body an enemy closes in at most at ArrivalRate times the gap
+  // a second, and reaches that speed at BrakeRate (a tenth of a second).
+  static constexpr float ArrivalGap = 120.0f;
+  static constexpr float ArrivalRate = 3.0f;
+  static constexpr float BrakeRate = 10.0f;
   ~EnemyController() override;
 
   void On(DiedEvent* event);
@@ -68,6 +78,9 @@ protected:
   void AskForWeapon();
   void FireWeapon();
   void SendSteering();
+  // Within ArrivalGap of the target's body, limits `steering` towards it so that the owner arrives
+  // at its side and stops there.
+  void KeepOffTarget();
   // The Health's hitpoints read the dead value and stay there.
   void MarkDead();
   // The last step of a death, after the controller stopped.

@@ -12,6 +12,7 @@
 GroundEnemyController::GroundEnemyController(std::uint32_t typeId, const char* className, const Design& kind)
     : WanderChaseController(typeId, className, className, "Chasing", true), design(kind)
 {
+  arrivesAtTarget = true;
 }
 
 void GroundEnemyController::BuildBlends()

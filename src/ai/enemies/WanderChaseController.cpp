@@ -103,6 +103,8 @@ void WanderChaseController::On(UpdateEvent* event)
   StateMachine::Execute(machine.EvaluateTransitions());
   if (armsItself)
     AskForWeapon();
+  if (arrivesAtTarget)
+    KeepOffTarget();
   SendSteering();
   AfterSteering();
 }

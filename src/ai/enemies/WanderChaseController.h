@@ -9,7 +9,8 @@
 //
 // Each update, until the object dies: the nearest opponent becomes the target, the machine is
 // evaluated and the actions it returns are run, an armed kind asks for a weapon while its hands are
-// empty, and the steering is queued to the Agent. In an update whose evaluation switches state no
+// empty, and the steering (for a kind that `arrivesAtTarget`, kept from pushing into the target:
+// KeepOffTarget) is queued to the Agent. In an update whose evaluation switches state no
 // update action runs, so the steering of the update before goes out again.
 //
 // Wandering keeps from the allies in `wanderSeparation`, mirrors the target and steers with the
@@ -67,6 +68,8 @@ protected:
   // Further states and transitions, after the two shared ones.
   virtual void AddStates(State*, State*) {}
 
+  // The walking crew stop at their target's side; a carrier closes in to burst.
+  bool arrivesAtTarget = false;
   Transient<StateMachine> machine;
   Transient<std::unique_ptr<BlendedSteering>> wanderBlend;
   Transient<std::unique_ptr<BlendedSteering>> chaseBlend;

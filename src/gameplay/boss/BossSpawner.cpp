@@ -54,7 +54,10 @@ void BossSpawner::On(UpdateEvent*)
     teleportSound.Play();
     // An enemy that cannot be made is reported once and still counts as released.
     if (const Transform* transform = pad->GetTransform())
+    {
       SpawnAt(Prefabs[choice], pad->GetSpace(), transform->GetWorldPosition());
+      BringSupply(pad->GetSpace(), transform->GetWorldPosition());
+    }
     --enemiesToSpawn;
   }
   if (sprite->GetFrame() == LastFrame)
@@ -64,4 +67,11 @@ void BossSpawner::On(UpdateEvent*)
     sprite->SetDraw(false);
     animated = false;
   }
+}
+
+void BossSpawner::BringSupply(Space* space, glm::vec2 at)
+{
+  if (supply.IsValid())
+    return;
+  supply = SpawnAt(SupplyPrefab, space, at, "Ammo Pickup");
 }
