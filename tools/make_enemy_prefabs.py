@@ -86,6 +86,8 @@ def animations(stem, speed, views):
 
 def walker(name, controller, picture, size, radius, hitpoints, death_sound, speed, weapon, views=SIDE_VIEWS):
     body = enemy_body(picture, size, radius, hitpoints, death_sound, speed)
+    # Sorts by its feet, the bottom of its picture, as the player does (and what it holds with it).
+    body["Sprite"]["yOrderOffset"] = -size[1] / 2
     body[controller] = None
     # Faces where it goes, and plays its fall when it dies (FlickerOnDeath takes it away after).
     body["CharacterAnimator"] = animations(picture[:-len("_walk_right")], speed, views)
@@ -101,7 +103,7 @@ def basic_enemy():
     # The first enemy, on the plain wander-and-chase brain, with the enemies' pistol.
     PREFABS["BasicEnemy"] = {
         "Transform": None,
-        "Sprite": sprite("bandit_walk_right", (96, 96), animated=True, period=0.15),
+        "Sprite": sprite("bandit_walk_right", (96, 96), animated=True, period=0.15, yOrderOffset=-48.0),
         "CircleCollider": {"group": "ENEMY", "radius": 30.0},
         "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 4.0},
         "Agent": None,

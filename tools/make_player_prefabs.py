@@ -13,6 +13,12 @@ from content import gun, loose_item, sprite, timed_destruction, write_prefabs
 
 PREFABS = {}
 
+# The main layer draws the greater y (plus "yOrderOffset") first. The player sorts by his feet, the
+# bottom of his picture, as walls sort by the edge they stand on: he stands in front of a wall he
+# touches from above. What he holds sorts with him; what is drawn over him sorts below his feet.
+BODY = 96
+FEET = -BODY / 2
+
 GUN_SIZE = (64, 32)
 GRIP = [20, 8]  # the picture's offset that puts the grip on the hand
 MUZZLE = [50, 14]
@@ -42,7 +48,7 @@ def player():
     names.update({"fastPeriod": 0.08, "slowPeriod": 0.3, "maxSpeed": 600.0})
     PREFABS["Player"] = {
         "Transform": None,
-        "Sprite": sprite("player_idle_front", (96, 96), animated=True, period=0.16),
+        "Sprite": sprite("player_idle_front", (BODY, BODY), animated=True, period=0.16, yOrderOffset=FEET),
         "CircleCollider": {"group": "PLAYER", "radius": 30.0},
         "Rigidbody": {"invMomentInertia": 0.0, "velocityDrag": 8.0},
         "RotationLock": None,
@@ -138,12 +144,12 @@ def specials():
     for name, alpha in (("dash_effect", 0.7), ("dash_effect2", 0.45)):
         PREFABS[name] = {
             "Transform": None,
-            "Sprite": sprite(name, (96, 96), color=[1.0, 1.0, 1.0, alpha]),
+            "Sprite": sprite(name, (BODY, BODY), color=[1.0, 1.0, 1.0, alpha], yOrderOffset=FEET),
             "TimedDestruction": timed_destruction(0.25),
         }
     PREFABS["EN_Shield"] = {
         "Transform": None,
-        "Sprite": sprite("shield_bubble", (144, 144), animated=True, period=0.1, yOrderOffset=-40.0,
+        "Sprite": sprite("shield_bubble", (144, 144), animated=True, period=0.1, yOrderOffset=FEET - 40.0,
                          color=[1.0, 1.0, 1.0, 0.8]),
     }
 

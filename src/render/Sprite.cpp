@@ -184,7 +184,7 @@ Graphics::InstanceData Sprite::MakeInstance(const glm::mat3& view)
 
   record.color = color;
   // The world matrix's translation is the object's world position.
-  record.sortY = world[2][1] + yOrderOffset;
+  record.sortY = world[2][1] + GetSortOffset();
   return record;
 }
 

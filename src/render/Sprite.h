@@ -90,6 +90,11 @@ public:
   void SetDraw(bool shown) { draw = shown; }
   float GetYOrderOffset() const { return yOrderOffset; }
   void SetYOrderOffset(float value) { yOrderOffset = value; }
+  // What a character holds sorts where the character stands: its holder's whole offset, set while
+  // it is held and never saved.
+  void SetCarrierOrderOffset(float value) { carrierOrderOffset = value; }
+  // What is added to the world y for sorting: the own offset and the carrier's.
+  float GetSortOffset() const { return yOrderOffset + carrierOrderOffset; }
   bool GetNoDuck() const { return noduck; }
   void SetNoDuck(bool exempt) { noduck = exempt; }
   // The whole picture in atlas pixels: (x, y + h) then (x + w, y).
@@ -119,6 +124,7 @@ private:
   glm::vec2 scale{1.0f, 1.0f};
   glm::vec2 frameSize{0.0f, 0.0f};
   float yOrderOffset = 0.0f;
+  float carrierOrderOffset = 0.0f;
   float atlasRect[4] = {0.0f, 0.0f, 0.0f, 0.0f};
   std::uint32_t frameCount = 1;
   bool noduck = false;

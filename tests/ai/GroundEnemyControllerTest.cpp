@@ -164,8 +164,8 @@ TEST_F(GroundEnemyControllerTest, EnemiesArmThemselvesChaseWhatTheySeeFireAndDie
 }
 
 // The crew behind a shut door: a bear pressed against the door's far side, a drone beside it and a
-// bear shut in the closet, the player just in front of the door. The door and the walls are drawn
-// over whoever stands behind them. Nobody shoots at what it cannot see; the bear and the drone walk
+// bear shut in the closet, the player just in front of the door. Characters sort by their feet:
+// the bear against the door's far side is drawn over the door, its rifle with it. Nobody shoots at what it cannot see; the bear and the drone walk
 // round by the opening into sight, and only then fire; the closet's bear, with no way out, wanders
 // its closet rather than pressing against the wall and door between it and the player. A second
 // bear, nearer the opening, reaches its first corner between two looks at its route and heads on
@@ -215,7 +215,8 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
           }
         }
   EXPECT_GT(walls, 30);
-  EXPECT_GT(sortY(*bear), sortY(*map.GetTileObject(3, 3, ShipMap::BottomSlot))) << "the bear is behind the door";
+  EXPECT_LT(sortY(*bear), sortY(*map.GetTileObject(3, 3, ShipMap::BottomSlot)))
+      << "the bear stands in front of the door below it";
 
   EnemyOutput bearLog(bear->GetId());
   EnemyOutput droneLog(drone->GetId());
@@ -239,6 +240,11 @@ TEST_F(GroundEnemyControllerTest, TheCrewBehindAShutDoorNeitherShootsIntoItNorPr
     const std::size_t droneUses = droneLog.uses.Count();
     const bool droneSaw = sees(drone);
     RunFrames(1);
+    if (frame == 0)
+    {
+      EXPECT_NEAR(sortY(*bear->GetComponent<Equipment>()->GetSlot(0)), sortY(*bear), BearRadius)
+          << "the rifle is drawn with the body that holds it";
+    }
     if (bearInSight < 0 && bearBrain->GetMachine().GetCurrentState()->GetName() == "Chasing")
       bearInSight = frame;
     if (droneInSight < 0 && sees(drone))

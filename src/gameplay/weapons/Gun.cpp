@@ -24,6 +24,7 @@
 #include "physics/Rigidbody.h"
 #include "platform/Random.h"
 #include "render/CameraEvents.h"
+#include "render/Sprite.h"
 
 #include <algorithm>
 #include <cmath>
@@ -125,6 +126,7 @@ void Gun::Update(float dt)
   GameObject* object = GetGameObject();
   if (object == nullptr || object->GetTransform() == nullptr || object->GetTransform()->GetParent() == nullptr)
     reloading = false;
+  SortWithHolder(object);
   UpdateTimers(dt);
   if (fireCountdown > 0.0f)
     fireCountdown -= dt;
@@ -340,6 +342,16 @@ void Gun::ShowReloadBar()
   const char* itemName = equipment != nullptr ? HudItemName(equipment->FindSlot(GetOwner())) : nullptr;
   if (itemName != nullptr)
     reloadBar = ShowCooldownBar("reload cooldown bar", itemName, 0.0f, reloadTime);
+}
+
+void Gun::SortWithHolder(GameObject* held)
+{
+  Sprite* picture = held != nullptr ? held->GetComponent<Sprite>() : nullptr;
+  if (picture == nullptr)
+    return;
+  const Handle<GameObject> holder = held->GetParent();
+  const Sprite* holderPicture = holder ? holder->GetComponent<Sprite>() : nullptr;
+  picture->SetCarrierOrderOffset(holderPicture != nullptr ? holderPicture->GetSortOffset() : 0.0f);
 }
 
 Handle<GameObject> Gun::GetHolder() const

@@ -74,6 +74,9 @@ public:
   void ShakeCamera();
   void ShowReloadBar();
 
+  // A held object's picture sorts with its holder's offset (a character sorts by its feet), so a
+  // gun or its flash keeps its place against the body that holds it; a loose one by its own.
+  static void SortWithHolder(GameObject* held);
   // The character carrying the gun; empty when the gun object has no parent.
   Handle<GameObject> GetHolder() const;
   TeamEnum GetHolderTeam() const;

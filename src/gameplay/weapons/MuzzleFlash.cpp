@@ -1,6 +1,7 @@
 #include "gameplay/weapons/MuzzleFlash.h"
 
 #include "core/Send.h"
+#include "gameplay/weapons/Gun.h"
 #include "gameplay/weapons/WeaponEvents.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
@@ -35,6 +36,7 @@ void MuzzleFlash::On(UpdateEvent* event)
 {
   if (flashSprite != nullptr)
     flashSprite->SetDraw(flashTimer > 0.0f);
+  Gun::SortWithHolder(GetGameObject());
   if (flashTimer > 0.0f)
     flashTimer -= event->dt;
 }
