@@ -161,6 +161,8 @@ def drones():
     PREFABS["DroneCarrier"] = carrier
 
     drone = enemy_body("drone", (56, 56), 22, 10, "event:/SFX/DronePop", 380, drag=2.0)
+    # A drone is light: its ram strikes whoever it meets without carrying them along.
+    drone["Rigidbody"]["invMass"] = 10.0
     drone["DroneSpawnController"] = None
     drone["Equipment"] = {"startingPrimary": "drone_zapper"}
     drone["Ammo"] = {"infinite_ENERGY": True}

@@ -162,20 +162,30 @@ TEST_F(EnemiesMeetThePlayerScenarioTest, EnemiesNoticeChaseAimShootAndArriveOnly
 }
 
 // A player who stands still stays where he stood: a bear and a duck chase him to his side and shoot
-// at him there for ten seconds, but neither shoves him about.
+// at him there, a carrier's drones ram him, for ten seconds, but none of them shoves him about.
 TEST_F(EnemiesMeetThePlayerScenarioTest, CrewAtThePlayersSideNeverShoveHimAbout)
 {
   const std::string tough = R"({"Health": {"hitpoints": 100000, "max hitpoints": 100000}})";
   float closest = 1e9f;
   float drift = 0.0f;
+  std::size_t drones = 0;
   int frames = 0;
   Play({Object(Player, "Player", {0, 0}, tough), Object("Bear", "AI_bear", {250, 60}),
-        Object("Duck", "AI_duck", {-250, -60})},
+        Object("Duck", "AI_duck", {-250, -60}), Object("Carrier", "DroneCarrier", {0, -500})},
        {[&] {
+          wounds = std::make_unique<EventRecorder<HealthChangedEvent, float>>(
+              Find(Player)->GetId(),
+              [](const HealthChangedEvent& event) { return event.previousHitpoints - event.newHitpoints; });
+          return true;
+        },
+        [&] {
          closest = std::min({closest, Distance(Player, "Bear"), Distance(Player, "Duck")});
          drift = std::max(drift, glm::length(PositionOf(Player)));
+         drones = ObjectsOf("DroneSpawn").size();
          return ++frames == 1200;  // ten seconds
        }});
   EXPECT_LT(closest, 80.0f) << "the crew never came to the player's side";
+  EXPECT_EQ(drones, 5u) << "the carrier burst into its drones";
+  EXPECT_GT(std::count(wounds->notes.begin(), wounds->notes.end(), DroneHit), 2) << "the drones rammed him";
   EXPECT_LT(drift, 40.0f) << "the player was shoved about";
 }

@@ -84,6 +84,10 @@ void DroneSpawnController::On(UpdateEvent* event)
     HeadRoundWalls(event->dt);
   if (blend != nullptr)
     steering = blend->GetSteering();
+  // Having struck, it holds off at its target's side until it may strike again: pressing on, it
+  // would carry a player who stands still along the walls into a corner.
+  if (damageCooldown > 0.0f)
+    KeepOffTarget();
   SendSteering();
   if (seen)
     FireWeapon();

@@ -4,7 +4,8 @@
 // it and round the ship's walls while it does not (EnemyController::HeadRoundWalls), fires the
 // weapon in its first slot at an opponent it sees, and whenever it touches an object of another team it strikes it
 // for damageOnHit_, at most once per damageCooldownLength_ seconds, leaving an impact halfway
-// between the two. Dead, it stops steering and firing (a touch still strikes) and goes when its
+// between the two; until it may strike again it closes in no further than its target's side
+// (EnemyController::KeepOffTarget). Dead, it stops steering and firing (a touch still strikes) and goes when its
 // death animation ends.
 //
 // It needs an Agent, an AimingModule, a Team and a Health beside it; an Equipment to fire.

@@ -16,8 +16,8 @@
 // removes the object. A class subscribes them itself, in its own order.
 //
 // A walking enemy closes in on its target but never presses on into it once their bodies touch: it
-// would otherwise shove a player who stands still across the room (drones and carriers ram on
-// purpose, and do not use it).
+// would otherwise shove a player who stands still across the room (a carrier closes in to burst,
+// and a drone rams on purpose: it holds off only between two strikes).
 //
 // A sibling it needs and lacks is reported once and the step that needs it is skipped.
 #include "ai/navigation/Detour.h"
