@@ -14,8 +14,8 @@
 #include "object/Space.h"
 #include "object/SpaceNames.h"
 #include "physics/Collider.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
-#include "physics/Rigidbody.h"
 #include "platform/Assert.h"
 #include "render/CameraEvents.h"
 
@@ -53,10 +53,10 @@ void LevelManager::HoldShip(bool held)
   GameObject* ship = heldShip.Get();
   if (ship == nullptr)
     return;
-  if (auto* body = ship->GetComponent<Rigidbody>())
-    body->SetActive(!held);
+  // The ship flies on meanwhile, so the player can steer away from the ships about it: it passes
+  // through them, kept inside the map's edge, and rams or is rammed by none.
   if (Collider* collider = GetCollider(ship))
-    collider->SetActive(!held);
+    collider->group = held ? CollisionGroup::PLAYER_NOCLIP : CollisionGroup::PLAYER;
 }
 
 void LevelManager::GoToEndScreen()
