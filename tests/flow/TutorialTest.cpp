@@ -32,7 +32,7 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
   Frame();
   EXPECT_EQ(dialogue->GetText(), "You're awake. Walk around if you're awake.");
   EXPECT_EQ(PositionOf(tutorial), glm::vec2(1300.0f, 2650.0f));
-  EXPECT_EQ(PositionOf(manager->GetBarrier()), glm::vec2(1600.0f, 3600.0f));
+  EXPECT_EQ(PositionOf(manager->GetBarrier()), glm::vec2(1600.0f, 3584.0f));
   EXPECT_TRUE(Find("Encounter", "boundary") != nullptr);
 
   Seconds(2.9f);
@@ -56,9 +56,9 @@ TEST_F(InterfaceScene, TutorialRunsItsTenStagesOnTimersTriggersAndTheBlownWall)
   EXPECT_EQ(manager->GetStage(), 2u);
   Seconds(0.2f);
   EXPECT_EQ(manager->GetStage(), 3u);
-  EXPECT_EQ(PositionOf(manager->GetBarrier()), glm::vec2(1600.0f, 2050.0f));
+  EXPECT_EQ(PositionOf(manager->GetBarrier()), glm::vec2(1600.0f, 2048.0f));
 
-  const float barrierY[] = {0.0f, 1450.0f, 2200.0f, 1450.0f};
+  const float barrierY[] = {0.0f, 1536.0f, 2048.0f, 1536.0f};
   for (std::uint32_t stage = 3; stage <= 7; ++stage)
   {
     SendTrigger(space, stage);
