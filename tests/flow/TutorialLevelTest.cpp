@@ -253,3 +253,22 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   for (const AssertReport& report : asserts.Reports())
     ADD_FAILURE() << report.message;
 }
+
+TEST_F(TutorialLevelTest, APistolTakenBeforeTheLineAsksForItStillEndsItsStage)
+{
+  StartAtMainMenu();
+  Click("Utility", "Tutorial");
+  Frames(2);
+  ASSERT_TRUE(Player() != nullptr);
+  // A quick player stands by the pistol and takes it while the first line still plays.
+  GameObject* pistol = Find("Utility", "Pistol");
+  ASSERT_TRUE(pistol != nullptr);
+  const glm::vec2 at = pistol->GetTransform()->GetWorldPosition();
+  Player()->GetTransform()->SetWorldPosition(at.x, at.y + 30.0f);
+  Frames(2);
+  Tap('e');
+  ASSERT_TRUE(Player()->GetComponent<Equipment>()->GetSlot(0).IsValid());
+  EXPECT_EQ(Stage(), 0u);
+  Frames(190);
+  EXPECT_EQ(Stage(), 2u) << "the line asking for the pistol gives way to the next";
+}

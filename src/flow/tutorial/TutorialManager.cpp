@@ -97,7 +97,9 @@ void TutorialManager::On(UpdateEvent* event)
   if (!lineShown && stage < StageCount)
     ShowStage();
   // The door the stage asks to open stands open already (it was unlocked all along): the stage ends
-  // as the player goes through it, where the range and its crate come into view.
+  // as the player goes through it, where the range and its crate come into view, not at once.
+  if (stage != 3)
+    TutorialScript::EndStageDoneAhead(stage, lineShown, doneAhead);
   if (stage == 3 && lineShown && PassedOpenDoor())
   {
     ++stage;
@@ -172,7 +174,7 @@ void TutorialManager::MoveBarrier(float y, float openingWidth)
 
 void TutorialManager::On(TriggerEvent* event)
 {
-  TutorialScript::FollowTrigger(*event, stage, lineShown);
+  TutorialScript::FollowTrigger(*event, stage, lineShown, doneAhead);
 }
 
 void TutorialManager::On(DepressurizationEvent*)

@@ -54,6 +54,8 @@ private:
   float stageTimer = 3.0f;
   bool timerRunning = true;
   bool lineShown = false;
+  // Stages whose trigger fired before they began, one bit a stage.
+  std::uint32_t doneAhead = 0;
   Transient<LivePointer<DialogueAnimator>> dialogue;
   Transient<Handle<GameObject>> anchor;
   Transient<Handle<GameObject>> subject;
