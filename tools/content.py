@@ -12,6 +12,7 @@ The scripts remember what they last wrote in RECORD: a SHA-256 of each file's by
 bytes are neither that nor what the scripts write now was changed by someone else, and is kept.
 """
 import atexit
+import decimal
 import hashlib
 import json
 import os
@@ -219,8 +220,101 @@ def write_text(relative, text):
 
 
 def write_json(relative, value):
-    """As the game writes its own files: 3-space indents, sorted keys, " : " between key and value."""
-    write_text(relative, json.dumps(value, indent=3, sort_keys=True, separators=(",", " : ")) + "\n")
+    """As the game writes its own files (core/StyledJsonWriter.h), byte for byte, so that the editor's
+    save of a file nobody changed writes the same bytes."""
+    write_text(relative, styled_json(value))
+
+
+RIGHT_MARGIN = 74  # an array of plain values stays on one line while it fits
+
+
+def number_text(value):
+    """A real number in the fewest digits that read back exactly, always with a "." or an exponent;
+    scientific below 1e-4 and from 1e17 on."""
+    if value != value:
+        return "null"
+    if value in (float("inf"), float("-inf")):
+        return "1e+9999" if value > 0 else "-1e+9999"
+    text = repr(value)
+    scientific = value != 0 and (abs(value) < 1e-4 or abs(value) >= 1e17)
+    if not scientific and "e" in text:
+        text = format(decimal.Decimal(text), "f")
+    if "." not in text and "e" not in text:
+        text += ".0"
+    return text
+
+
+def quoted_text(text):
+    escapes = {'"': '\\"', "\\": "\\\\", "\b": "\\b", "\f": "\\f", "\n": "\\n", "\r": "\\r", "\t": "\\t"}
+    out = []
+    for character in text:
+        code = ord(character)
+        if character in escapes:
+            out.append(escapes[character])
+        elif code < 0x20 or 0x80 <= code < 0x10000:
+            out.append("\\u%04x" % code)
+        elif code >= 0x10000:
+            code -= 0x10000
+            out.append("\\u%04x\\u%04x" % (0xD800 + (code >> 10), 0xDC00 + (code & 0x3FF)))
+        else:
+            out.append(character)
+    return '"' + "".join(out) + '"'
+
+
+def styled_json(value):
+    """jsoncpp's styled layout: a three-blank indent, members in ascending key order, an array of
+    plain values on one line while it stays within the margin, and a line break at the end."""
+    lines = [""]
+
+    def scalar(item):
+        if item is None:
+            return "null"
+        if item is True:
+            return "true"
+        if item is False:
+            return "false"
+        if isinstance(item, int):
+            return str(item)
+        if isinstance(item, float):
+            return number_text(item)
+        if isinstance(item, str):
+            return quoted_text(item)
+        if isinstance(item, (list, tuple)) and not item:
+            return "[]"
+        if isinstance(item, dict) and not item:
+            return "{}"
+        return None
+
+    def write(item, indent):
+        text = scalar(item)
+        if text is not None:
+            lines[-1] += text
+        elif isinstance(item, dict):
+            lines[-1] += "{"
+            keys = sorted(item, key=lambda key: key.encode("utf-8"))
+            for index, key in enumerate(keys):
+                lines.append(indent + "   " + quoted_text(key) + " : ")
+                write(item[key], indent + "   ")
+                if index + 1 < len(keys):
+                    lines[-1] += ","
+            lines.append(indent + "}")
+        else:
+            plain = [scalar(element) for element in item]
+            one_line = (len(item) * 3 < RIGHT_MARGIN and None not in plain
+                        and 4 + (len(item) - 1) * 2 + sum(len(text) for text in plain) < RIGHT_MARGIN)
+            if one_line:
+                lines[-1] += "[ " + ", ".join(plain) + " ]"
+                return
+            lines[-1] += "["
+            for index, element in enumerate(item):
+                lines.append(indent + "   ")
+                write(element, indent + "   ")
+                if index + 1 < len(item):
+                    lines[-1] += ","
+            lines.append(indent + "]")
+
+    write(value, "")
+    return "\n".join(lines) + "\n"
 
 
 def write_prefabs(prefabs):

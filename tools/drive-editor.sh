@@ -45,18 +45,19 @@ for entry in "$root"/Assets/*; do
 done
 
 # The level: four named things on a walled floor whose tiles have no name, so "Hide Nameless"
-# keeps the object list short.
+# keeps the object list short. A save keeps the file's order, and the list shows it: Crate B comes
+# last, so that renamed "Moved Crate" it still stands where the name order puts it.
 python3 - "$work/Assets/LevelFiles/editor_drive.json" <<'PYTHON'
 import json, sys
 objects = []
 def add(name, prefab, x, y):
     objects.append({"children": [], "components": {"Transform": {"position": [x, y]}},
                     "name": name, "prefab": prefab, "uuid": len(objects) + 1})
+add("Ammunition", "Ammo_Pickup", 100, -100)
 add("Camera", "Camera", 0, 0)
 add("Crate A", "TargetCrate", -200, 100)
-add("Crate B", "TargetCrate", 100, 100)
 add("Gunner", "Gunner", -200, -100)
-add("Ammunition", "Ammo_Pickup", 100, -100)
+add("Crate B", "TargetCrate", 100, 100)
 for column in range(-4, 5):
     for row in range(-2, 3):
         border = abs(column) == 4 or abs(row) == 2

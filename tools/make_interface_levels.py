@@ -7,7 +7,7 @@ the health indicator's level, and the prefabs the interface's components make at
 Outputs, all committed:
     Assets/LevelFiles/{HUD,OW_HUD,emptylevel}.json
     Assets/Prefabs/{Empty,HUD_Clock,HUD_JumpingBear,HUD_DigitSmall,EN_ActionHint,tutorial_highlight,
-                    tutorial_door,tutorial_door_logic,Boundary,OW_Tutorial,OW_BossHail,EN_Loot_Small,
+                    tutorial_marker,tutorial_door,tutorial_door_logic,Boundary,OW_Tutorial,OW_BossHail,EN_Loot_Small,
                     EN_Loot_Medium,EN_Loot_Large,soda1,HUD_Picture}.prefab
 
 A HUD space is seen through a camera at the origin with scale 1: 1920 x 1080 world units, y up.
@@ -74,6 +74,12 @@ def write_interface_prefabs():
                 "color1": [1.0, 0.95, 0.4, 1.0], "color2": [1.0, 0.8, 0.2, 0.8], "color3": [1.0, 0.6, 0.1, 0.0],
                 "velocityMagnitudeMin": 0.0, "velocityMagnitudeMax": 30.0},
         },
+        # The ring the ship's tutorial puts round what its line asks the player to take or shoot.
+        "tutorial_marker": {
+            "Transform": None,
+            "Sprite": sprite("HUD_tutorial_highlight", (160, 160), layer="DL_PARTICLES", animated=True, period=0.15,
+                             draw=False),
+        },
         # The overworld tutorial, for the overworld level to place: it talks in a box low on the
         # left of the screen and circles the highlight over what it speaks of, then removes itself.
         "OW_Tutorial": {
@@ -102,10 +108,13 @@ def write_interface_prefabs():
             "Trigger": {"stage": 3, "OnInteract": True},
             "ActionHintController": None,
         },
+        # The barrier stands on an opening between rooms, three tiles wide at most: the field shows
+        # across the opening, in front of the wall on either side (sorted as if lower), and stops
+        # the player where it shows (the tutorial sizes its collider as high as the picture).
         "Boundary": {
             "Transform": None,
-            "Sprite": sprite("boss_field", (3000, 64), animated=True, period=0.1),
-            "RectangleCollider": {"group": "WALL", "scale": [3000, 300]},
+            "Sprite": sprite("boss_field", (384, 96), animated=True, period=0.1, yOrderOffset=-100.0),
+            "RectangleCollider": {"group": "WALL", "scale": [3000, 96]},
         },
         # Loot, worth a little next to a kill: every kill and supply crate may drop a small or
         # medium piece, and each ship hides a few more.

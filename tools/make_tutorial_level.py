@@ -5,20 +5,21 @@ level (Assets/LevelFiles/tutorial.json), with its laser turrets (Assets/Prefabs/
     python3 tools/make_tutorial_level.py          (from the repository root)
 
 The TutorialManager (on the "Tutorial" object, with the dialogue box) moves a barrier along the
-ship's middle column, x = 1600, to open it room by room from the top down, and steps its script
-on the triggers placed here (each a Trigger with its stage):
-    A  the cell (top)     the player wakes empty-handed; a pistol lies to the  trigger 1: take it (E or Q)
-                          south-east
-    P  the cell's passage the cell door (the manager's "tutorial_door")       trigger 3: open it (F)
+ship's middle column, x = 1600, to open it room by room from the top down, rings with a marker what
+each line asks the player to take or to shoot, and steps its script on the triggers placed here
+(each a Trigger with its stage):
+    A  the cell (top)     the player wakes empty-handed; a pistol lies on the  trigger 1: take it (E or Q)
+                          floor to the south, by the cell's south wall
+    P  the cell's passage the cell door (the manager's "tutorial_door"),      trigger 3: open it (F)
+                          unlocked from the first line on
     B  the range          a crate to shoot                                    trigger 4: it dies
-    C  the armoury        the dash power-up                                   trigger 5: take it (V)
+    C  the armoury        the dash power-up, south of the crate               trigger 5: take it (V)
     D  the hold (bottom)  two laser turrets to dash past                      trigger 6: past them
                           the rocket launcher                                 trigger 7: take it
                           the hull, to blow out with a rocket: the hold vents (stage 8 -> 9)
     outside               a getaway ship off the hold's east side             trigger 9, LoadMainZone (F)
-The barrier's places (set by the TutorialManager) fall on the passages between the rooms: y 3600
-(the cell's passage, y 3584..3840), 2050 (range/armoury, edge 2048), 1450 (armoury/hold, edge
-1536), 2200 (inside the range, behind the player).
+The barrier's places (set by the TutorialManager) are the openings between the rooms: y 3584 (the
+cell's passage into the range, below the cell door), 2048 (range/armoury) and 1536 (armoury/hold).
 
 The dialogue box keeps its place on the screen, below and left of the middle (the camera follows
 the player, so the box covers what lies a little south of the player, left of the middle column
@@ -34,7 +35,8 @@ LAYOUT = "Assets/Ship/tutorial.txt"
 # Where the player wakes, and the places the script's lines speak of.
 START = (1250, 4250)
 PISTOL = (2100, 3910)
-DASH = (2620, 1665)
+CRATE = (2380, 3350)
+DASH = (2560, 1665)
 LASERS_Y = 1480
 LASERS_X = (700, 2950)
 LAUNCHER = (2700, 800)
@@ -105,10 +107,11 @@ def write_level():
     # A: the player wakes with empty hands; the pistol lies in the cell's far corner, south and east
     # of where the player wakes, away from the cell door's bubble. The cell's door is the manager's.
     level.add("Pistol", "heavy_pistol", PISTOL, {"Trigger": {"stage": 1, "OnEquip": True}})
-    # B: something to shoot, seen from the cell door.
-    level.add("Practice Crate", "TargetCrate", (2250, 3350), {"Trigger": {"stage": 4, "OnDied": True}})
-    # C: the dash, in the armoury's south-east corner, just above the barrier that closes the way
-    # to the hold; from it the lasers below show above the box.
+    # B: something to shoot, in the range's east corner, seen from the cell's passage.
+    level.add("Practice Crate", "TargetCrate", CRATE, {"Trigger": {"stage": 4, "OnDied": True}})
+    # C: the dash, in the armoury south of the crate, where the player stands when told of it, and
+    # east of the doorway, clear of the box on the way there; from it the lasers below show above
+    # the box.
     level.add("Dash", "SpecialDash", DASH, {"Trigger": {"stage": 5, "OnEquip": True}})
     # D: two laser turrets firing across the hold just below its door, the line past them, the
     # rocket launcher.

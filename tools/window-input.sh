@@ -310,11 +310,19 @@ check_game_log() {
   fi
 }
 
-# What the EXIT trap does: a picture of the screen when the script fails (what the game showed when a
-# wait ran out), then the game is stopped and waited for, and the folder $1 removed.
+# What the EXIT trap does: a picture of the screen and the end of the game's log when the script
+# fails (what the game showed and said when a wait ran out: the run's folder is made anew by the
+# next run, the test's output is kept), then the game is stopped and waited for, and the folder $1
+# removed.
 end_of_script() {
   local status=$?
-  [ "$status" -eq 0 ] || import -window root "$shots/failure.png" 2> /dev/null || true
+  if [ "$status" -ne 0 ]; then
+    import -window root "$shots/failure.png" 2> /dev/null || true
+    if [ -n "${log:-}" ] && [ -f "$log" ]; then
+      echo "--- the last 40 lines of the game's log ($log) ---" >&2
+      tail -n 40 "$log" >&2 || true
+    fi
+  fi
   if [ -n "${pid:-}" ] && kill -0 "$pid" 2> /dev/null; then
     kill "$pid" 2> /dev/null || true
     wait "$pid" 2> /dev/null || true

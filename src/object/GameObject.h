@@ -5,6 +5,7 @@
 // across frames.
 #include "core/Handle.h"
 #include "object/Component.h"
+#include "object/ObjectRecordAsRead.h"
 #include "object/UnreadRecordParts.h"
 
 #include <cstdint>
@@ -104,6 +105,10 @@ public:
   // What its record held that the object could not take, for the next save; null when nothing.
   const UnreadRecordParts& GetUnreadParts() const { return unreadParts; }
   UnreadRecordParts& EditUnreadParts() { return unreadParts; }
+  // The record of the level file the object was loaded from, for a save that changes only what
+  // changed since; null for an object the file did not hold.
+  const ObjectRecordAsRead* GetRecordAsRead() const { return recordAsRead.get(); }
+  void SetRecordAsRead(std::unique_ptr<ObjectRecordAsRead> record) { recordAsRead = std::move(record); }
 
 private:
   std::uint32_t id;
@@ -117,6 +122,7 @@ private:
   Handle<GameObject> self;
   std::optional<std::int32_t> fileUuid;
   UnreadRecordParts unreadParts;
+  std::unique_ptr<ObjectRecordAsRead> recordAsRead;
   bool active = true;
   bool idReturned = false;
 };

@@ -173,27 +173,28 @@ void GameobjectFactory::DefinePrefab(const std::string& prefabName, const Json::
     return;
   }
   PrefabComponents templates;
-  UnreadRecordParts unread;
+  ObjectRecordAsRead::ComponentSet read;
   for (const std::string& typeName : definition.getMemberNames())
   {
     const auto found = factories.find(typeName);
     if (found == factories.end())
     {
       // The key never reaches the factories and makes no component; the rest of the prefab loads,
-      // and a save writes the key back as it was.
+      // and a save writes the key back as it was (the definition as read keeps it).
       BRINDLE_CHECK(false, Quoted(typeName) +
                                " was used in the definition of a prefab but it is not a component.\n\nPrefab name: " +
                                prefabName + "\nFile: " + source);
-      unread.KeepComponent(typeName, definition[typeName]);
       continue;
     }
     Component* component = found->second->GetNew();
     if (component == nullptr)
       continue;
-    component->Deserialize(definition[typeName], &unread);
+    component->Deserialize(definition[typeName]);
     templates.emplace_back(found->second, component);
+    read.push_back(component);
   }
-  prefabUnreadParts[prefabName] = std::move(unread);
+  prefabsAsRead.insert_or_assign(prefabName,
+                                 ObjectRecordAsRead(definition, ObjectRecordAsRead::ValuesOf(read, true)));
   // No object refers to a template, so a replaced definition's templates can go at once.
   if (const auto existing = prefabs.find(prefabName); existing != prefabs.end())
   {
@@ -211,14 +212,13 @@ void GameobjectFactory::ClearPrefabs()
       MemoryManager::Delete(component);
   }
   prefabs.clear();
-  prefabUnreadParts.clear();
+  prefabsAsRead.clear();
 }
 
-const UnreadRecordParts& GameobjectFactory::GetUnreadParts(const std::string& prefabName) const
+const ObjectRecordAsRead* GameobjectFactory::GetPrefabAsRead(const std::string& prefabName) const
 {
-  static const UnreadRecordParts none;
-  const auto found = prefabUnreadParts.find(prefabName);
-  return found == prefabUnreadParts.end() ? none : found->second;
+  const auto found = prefabsAsRead.find(prefabName);
+  return found == prefabsAsRead.end() ? nullptr : &found->second;
 }
 
 const GameobjectFactory::PrefabComponents& GameobjectFactory::GetPrefab(const std::string& prefabName) const

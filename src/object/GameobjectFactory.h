@@ -14,7 +14,7 @@
 #include "core/Listener.h"
 #include "object/ComponentList.h"
 #include "object/ComponentRegistration.h"
-#include "object/UnreadRecordParts.h"
+#include "object/ObjectRecordAsRead.h"
 
 #include <array>
 #include <cstdint>
@@ -81,10 +81,11 @@ public:
   void DefinePrefab(const std::string& prefabName, const Json::Value& definition, const std::string& source);
   void ClearPrefabs();
   bool HasPrefab(const std::string& prefabName) const { return prefabs.count(prefabName) != 0; }
+  // A prefab's definition as read, with its templates' values then, for the save that writes it
+  // back changing only what changed (unknown components and members, refused values kept as they
+  // were); null for a name that is no prefab.
+  const ObjectRecordAsRead* GetPrefabAsRead(const std::string& prefabName) const;
   // The template components of a prefab; empty for a name that is no prefab.
-  // What a prefab's definition held that its templates could not take (unknown components and
-  // members, refused values), for the save that writes it back; empty for an unknown name.
-  const UnreadRecordParts& GetUnreadParts(const std::string& prefabName) const;
   const PrefabComponents& GetPrefab(const std::string& prefabName) const;
   // The same list for editing the templates in place (the prefab editor); null for a name that is
   // no prefab. Valid until the prefabs are reloaded.
@@ -139,7 +140,7 @@ private:
   void CheckBuiltTypes();
 
   std::map<std::string, PrefabComponents> prefabs;
-  std::map<std::string, UnreadRecordParts> prefabUnreadParts;
+  std::map<std::string, ObjectRecordAsRead> prefabsAsRead;
   ComponentFactoryMap factories;
   std::vector<std::int32_t> initOrder;
   std::vector<std::string> typeNames;

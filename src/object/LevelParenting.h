@@ -4,8 +4,8 @@
 // relative to its parent.
 //
 // A file written by hand can list an object under two parents, under itself, or in a cycle. What
-// is linked then must not hang on the order of the records: a save writes them in name order, and
-// the next load has to give the same hierarchy. So:
+// is linked then must not hang on the order of the records: a save writes the objects added since
+// the load in name order, and the next load has to give the same hierarchy. So:
 //   - an object listed under several parents goes to the one listed last in the file (reported);
 //     the earlier entries are dropped, as the save would write the object under that parent only;
 //   - where the parents that remain form a cycle, the object of the cycle whose name comes first

@@ -124,6 +124,15 @@ ObjectRecordReader::Result ObjectRecordReader::Load(Handle<GameObject>& object, 
   for (auto entry = components.begin(); entry != components.end(); ++entry)
   {
     const std::string typeName = entry.name();
+    if (entry->isBool() && !entry->asBool())
+    {
+      // A component the prefab gives, removed from this object in the editor.
+      if (typeName == "Transform")
+        LogError("The object record ", Quoted(name), " removes its \"Transform\"; it stays: every object has one.");
+      else
+        built->RemoveComponent(built->GetComponents().find(typeName));
+      continue;
+    }
     Component* component = built->GetComponent(typeName);
     if (component == nullptr)
     {

@@ -1,6 +1,7 @@
 #pragma once
 // Builds a game object from one record of a level file: the object is made from the record's
-// prefab, then the record's components are added or overwritten member by member. Nothing is
+// prefab, then the record's components are added or overwritten member by member; a component
+// given as false is one of the prefab's that the object does not have. Nothing is
 // woken; the level reader parents and wakes the objects once all are built.
 #include "core/Handle.h"
 

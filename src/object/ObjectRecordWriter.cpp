@@ -4,22 +4,30 @@
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
-#include "object/Members.h"
+#include "object/MemberJson.h"
+#include "object/ObjectRecordAsRead.h"
 #include "object/Transform.h"
 #include "object/UnreadRecordParts.h"
 
-#include <vector>
 
 namespace
 {
-Component* FindTemplate(const GameobjectFactory::PrefabComponents& prefab, std::uint32_t typeId)
+bool HasPosition(const Json::Value& components)
 {
-  for (const auto& [factory, templateComponent] : prefab)
-  {
-    if (templateComponent->GetTypeId() == typeId)
-      return templateComponent;
-  }
-  return nullptr;
+  return !FieldOf(FieldOf(components, "Transform"), "position").isNull();
+}
+
+// Where an object stands belongs to its level: its record says so even where the prefab's
+// position is the same, so that a later change of the prefab moves no object already saved.
+void KeepPosition(GameObject& object, Json::Value& components)
+{
+  Transform* transform = object.GetTransform();
+  if (transform == nullptr || HasPosition(components))
+    return;
+  Json::Value& entry = components["Transform"];
+  if (!entry.isObject())
+    entry = Json::Value(Json::objectValue);
+  WriteMemberJson(transform->GetPosition(), entry["position"]);
 }
 }  // namespace
 
@@ -60,51 +68,14 @@ std::int32_t ObjectRecordWriter::UuidOf(const GameObject* object)
 
 void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
 {
-  out["name"] = object.GetName();
-  out["prefab"] = object.GetPrefabName();
-  out["uuid"] = UuidOf(&object);
-  out["components"] = Json::Value();
-  Json::Value& components = out["components"];
-
-  // Looked up without inserting: an unknown prefab must not become an empty prefab.
-  const GameobjectFactory::PrefabComponents& prefab = factory.GetPrefab(object.GetPrefabName());
+  ObjectRecordAsRead::ComponentSet components;
   for (const auto& [typeName, component] : object.GetComponents())
-  {
-    if (component->GetTypeId() == COMP_ChildSpawner)
-      continue;
-    Component* templateComponent = FindTemplate(prefab, component->GetTypeId());
-    std::vector<MemberBase*> members;
-    component->GetMembers(members);
-    if (templateComponent != nullptr)
-    {
-      std::vector<MemberBase*> templateMembers;
-      templateComponent->GetMembers(templateMembers);
-      for (std::size_t index = 0; index < members.size() && index < templateMembers.size(); ++index)
-      {
-        MemberBase* member = members[index];
-        if (!member->IsSerialized() || !member->NotEquals(*templateMembers[index]))
-          continue;
-        Json::Value value;
-        member->Serialize(value);
-        if (!value.isNull())
-          components[typeName][member->GetName()] = value;
-      }
-      Members::Clear(templateMembers);
-    }
-    else
-    {
-      Json::Value& entry = components[typeName];
-      for (MemberBase* member : members)
-      {
-        if (!member->IsSerialized())
-          continue;
-        Json::Value value;
-        member->Serialize(value);
-        entry[member->GetName()] = value;
-      }
-    }
-    Members::Clear(members);
-  }
+    components.push_back(component);
+  // Looked up without inserting: an unknown prefab must not become an empty prefab.
+  ObjectRecordAsRead::ComponentSet templates;
+  for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(object.GetPrefabName()))
+    templates.push_back(templateComponent);
+  const Json::Value prefabValues = ObjectRecordAsRead::ValuesOf(templates, false);
 
   Json::Value children(Json::arrayValue);
   if (Transform* transform = object.GetTransform())
@@ -120,6 +91,40 @@ void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
       children.append(who);
     }
   }
-  out["children"] = children;
-  object.GetUnreadParts().MergeInto(object, out);
+
+  const ObjectRecordAsRead* asRead = object.GetRecordAsRead();
+  // A record read under another prefab holds what differed from that one: it is written afresh.
+  if (asRead == nullptr || asRead->PrefabName() != object.GetPrefabName())
+  {
+    out["name"] = object.GetName();
+    out["prefab"] = object.GetPrefabName();
+    out["uuid"] = UuidOf(&object);
+    Json::Value written(Json::objectValue);
+    ObjectRecordAsRead::WriteChanges(written, prefabValues, components, &prefabValues);
+    KeepPosition(object, written);
+    out["components"] = written;
+    out["children"] = children;
+    object.GetUnreadParts().MergeInto(object, out);
+    // A record whose components all equal the prefab's says so with null.
+    if (out["components"].isObject() && out["components"].empty())
+      out["components"] = Json::Value();
+    return;
+  }
+
+  // What did not change since the load keeps the text it was read with.
+  out = asRead->Record();
+  if (FieldOf(out, "name") != Json::Value(object.GetName()) && !(object.GetName().empty() && !out.isMember("name")))
+    out["name"] = object.GetName();
+  out["uuid"] = UuidOf(&object);
+  Json::Value written = FieldOf(out, "components");
+  ObjectRecordAsRead::WriteChanges(written, asRead->ValuesRead(), components, &prefabValues);
+  if (HasPosition(FieldOf(asRead->Record(), "components")))
+    KeepPosition(object, written);
+  if (written != FieldOf(out, "components"))
+    out["components"] = written;
+  for (const Json::Value& entry : object.GetUnreadParts().KeptChildren())
+    children.append(entry);
+  const Json::Value& childrenRead = FieldOf(out, "children");
+  if (children != childrenRead && !(children.empty() && childrenRead.isNull()))
+    out["children"] = children;
 }

@@ -1,10 +1,12 @@
 #include "object/PrefabFiles.h"
 
 #include "core/FileUtilities.h"
+#include "core/JsonFields.h"
 #include "core/Log.h"
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
+#include "object/ObjectRecordAsRead.h"
 #include "platform/Assert.h"
 
 #include <cctype>
@@ -124,11 +126,29 @@ bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName
     ReportUnsafeName(prefabName);
     return false;
   }
-  Json::Value components(Json::objectValue);
+  ObjectRecordAsRead::ComponentSet components;
   for (const auto& [typeName, component] : object.GetComponents())
-    component->SerializeMembers(components);
+    components.push_back(component);
+  // Over a prefab that exists, what the object holds as the prefab was read keeps its text.
+  const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
+  Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
+  const Json::Value position = FieldOf(FieldOf(definition, "Transform"), "position");
+  ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(), components,
+                                   nullptr);
+  // Where the object stands belongs to its level: the prefab keeps its own position (none for a
+  // new one), so that no object already saved at the prefab's position moves.
+  if (definition.isMember("Transform") && definition["Transform"].isObject())
+  {
+    Json::Value& transform = definition["Transform"];
+    if (position.isNull())
+      transform.removeMember("position");
+    else
+      transform["position"] = position;
+    if (transform.empty())
+      transform = Json::Value();
+  }
   Json::Value root;
-  root[prefabName] = components;
+  root[prefabName] = definition;
   const bool isNew = !factory.HasPrefab(prefabName);
   // A file that could not be written (reported) changes nothing: the object keeps its prefab.
   const bool saved = WriteJsonFile(root, PathOf(prefabName));
@@ -146,6 +166,16 @@ bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
   bool saved = true;
   for (const std::string& prefabName : factory.GetPrefabNames())
   {
+    ObjectRecordAsRead::ComponentSet templates;
+    for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(prefabName))
+      templates.push_back(templateComponent);
+    const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
+    Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
+    ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(), templates,
+                                     nullptr);
+    // A prefab nobody changed keeps its file as it is.
+    if (asRead != nullptr && definition == asRead->Record())
+      continue;
     // A name read from a file can be anything; writing it back must not leave the folder.
     if (!StaysInFolder(prefabName))
     {
@@ -153,22 +183,8 @@ bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
       saved = false;
       continue;
     }
-    Json::Value components(Json::objectValue);
-    const GameobjectFactory::PrefabComponents& templates = factory.GetPrefab(prefabName);
-    for (const auto& [componentFactory, templateComponent] : templates)
-      templateComponent->SerializeMembers(components);
-    factory.GetUnreadParts(prefabName).MergeComponentsInto(
-        [&templates](const std::string& typeName) -> Component* {
-          for (const auto& [componentFactory, templateComponent] : templates)
-          {
-            if (templateComponent->GetTypeName() == typeName)
-              return templateComponent;
-          }
-          return nullptr;
-        },
-        components);
     Json::Value root;
-    root[prefabName] = components;
+    root[prefabName] = definition;
     saved = WriteJsonFile(root, PathOf(prefabName)) && saved;
   }
   return saved;

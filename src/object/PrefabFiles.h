@@ -6,7 +6,9 @@
 //   Install     makes this folder the factory's source of prefabs (ReLoadPrefabs reads it)
 //   Load        defines every prefab of every *.prefab file, in file-name order
 //   Save        makes an object the definition of a prefab and writes its file, then reloads
-//   SaveAll     writes every prefab back from its templates
+//   SaveAll     writes every prefab whose templates changed back to its file
+//
+// Both change only what changed since the prefab was read (object/ObjectRecordAsRead.h).
 #include <string>
 
 class GameObject;
@@ -27,12 +29,15 @@ public:
   // a component key that names no component is reported and skipped.
   void Load(GameobjectFactory& factory) const;
 
-  // Writes <directory><name without whitespace>.prefab holding only the members that differ from
-  // their defaults, reloads the prefabs and returns whether the file was written.
+  // Writes <directory><name without whitespace>.prefab: over a prefab that exists, its definition
+  // with the members the object holds otherwise; for a new one, the members that differ from their
+  // defaults. The prefab keeps its own position. Reloads the prefabs and returns whether the file
+  // was written.
   bool Save(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const;
 
-  // Writes every prefab to the file named after it, from its templates; no reload. False when a
-  // file was not written (each reported); the others are written all the same.
+  // Writes every prefab whose templates changed since they were read to the file named after it;
+  // no reload. False when a file was not written (each reported); the others are written all the
+  // same.
   bool SaveAll(GameobjectFactory& factory) const;
 
   // The file a prefab is written to.

@@ -16,6 +16,7 @@
 #include "platform/Assert.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <vector>
@@ -135,6 +136,9 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
   ObjectRecordReader::UuidMap uuids;
   std::vector<Handle<GameObject>> built;
   built.reserve(objects.size());
+  // Each built object's record, by index, kept with the object once it is awake.
+  std::vector<std::pair<Handle<GameObject>, Json::ArrayIndex>> records;
+  records.reserve(objects.size());
   nameEntries.reserve(nameEntries.size() + objects.size());
   // The objects whose records list children, with that list, for the parenting pass.
   std::vector<std::pair<Handle<GameObject>, const Json::Value*>> parents;
@@ -147,6 +151,7 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
     if (object.IsValid())
     {
       built.push_back(object);
+      records.emplace_back(object, index);
       if (children != nullptr)
         parents.emplace_back(object, children);
     }
@@ -191,6 +196,19 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
     if (object.IsValid())
       factory->InitializeComponents(object);
   }
+  // What the objects hold now is what a save compares with: values their components work out
+  // as they wake were never set by anyone.
+  for (const auto& [object, index] : records)
+  {
+    GameObject* loaded = object.Get();
+    if (loaded == nullptr)
+      continue;
+    ObjectRecordAsRead::ComponentSet components;
+    for (const auto& [typeName, component] : loaded->GetComponents())
+      components.push_back(component);
+    loaded->SetRecordAsRead(std::make_unique<ObjectRecordAsRead>(
+        objects[index], ObjectRecordAsRead::ValuesOf(components, false), index));
+  }
   return true;
 }
 
@@ -230,6 +248,12 @@ bool Space::SaveLevel(const std::string& path, bool replaceUnreadFile)
   }
   for (const GameObject* object : saved)
     writer.ReserveKeptChildren(*object);
+  // The objects the file held keep its order; those added since follow, by name.
+  std::stable_sort(saved.begin(), saved.end(), [](const GameObject* first, const GameObject* second) {
+    const ObjectRecordAsRead* firstRead = first->GetRecordAsRead();
+    const ObjectRecordAsRead* secondRead = second->GetRecordAsRead();
+    return firstRead != nullptr && (secondRead == nullptr || firstRead->Place() < secondRead->Place());
+  });
   Json::Value objects(Json::arrayValue);
   for (GameObject* object : saved)
   {

@@ -53,7 +53,8 @@ public:
   void LoadLevel(const std::string& levelName);
   // The same from any path (tests, the editor's dropped files). Returns whether the file was read.
   bool LoadLevelFile(const std::string& path);
-  // Writes every active object, in name order, as a level file, followed by the records the load
+  // Writes every active object as a level file (those loaded from it in the file's order, then the
+  // others in name order), followed by the records the load
   // could not build and with what their own records held that they could not take (both as they
   // were read). Returns whether it was written. While the level's file exists but could not be
   // read, saving would replace it with what the space holds: that is refused (reported) unless

@@ -35,16 +35,15 @@ public:
   // Empty costs nothing to make or keep: every object of a level has one.
   bool IsEmpty() const { return parts == nullptr; }
 
-  // Puts the kept parts back into the object's freshly written record. Members of a component the
-  // object no longer has go with it; a whole component goes back only where the written record
-  // has no entry of that type.
+  // Puts the kept parts back into the object's freshly written record (a record written as read
+  // holds them already). Members of a component the object no longer has go with it; a whole
+  // component goes back only where the written record has no entry of that type.
   void MergeInto(GameObject& object, Json::Value& record) const;
-  // The same for a prefab's definition (type name -> members), written from the components that
-  // `find` gives by type name.
+
+private:
   using ComponentFinder = std::function<Component*(const std::string& typeName)>;
   void MergeComponentsInto(const ComponentFinder& find, Json::Value& components) const;
 
-private:
   struct Parts
   {
     Json::Value wholeComponents;  // type -> the file's value

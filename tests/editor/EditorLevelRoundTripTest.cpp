@@ -10,6 +10,7 @@
 
 #include "editor/Editor.h"
 #include "object/Component.h"
+#include "object/GameobjectFactory.h"
 #include "object/GameObject.h"
 #include "object/Transform.h"
 #include "core/FileUtilities.h"
@@ -21,10 +22,12 @@
 #include <array>
 #include <limits>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <random>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,13 +62,24 @@ std::vector<std::string> Describe(Space& space)
   return lines;
 }
 
-std::vector<std::string> FileLines(const std::string& path)
+std::vector<std::string> Lines(const std::string& text)
 {
-  std::ifstream file(path);
+  std::istringstream stream(text);
   std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);)
+  for (std::string line; std::getline(stream, line);)
     lines.push_back(line);
   return lines;
+}
+
+std::string FileText(const std::string& path)
+{
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::vector<std::string> FileLines(const std::string& path)
+{
+  return Lines(FileText(path));
 }
 
 // Empty when both are the same; else the first line that differs on each side, since a level's
@@ -84,6 +98,33 @@ struct RemoveLevel
   std::string path;
   ~RemoveLevel() { std::remove(path.c_str()); }
 };
+
+// Gives shipped files the test changed their text back when the test ends: the other tests of the
+// program load them.
+struct RestoreFiles
+{
+  std::map<std::string, std::string> texts;
+  void Keep(const std::string& path) { texts.emplace(path, FileText(path)); }
+  ~RestoreFiles()
+  {
+    for (const auto& [path, text] : texts)
+      std::ofstream(path, std::ios::binary) << text;
+  }
+};
+
+// The lines that differ between two texts, line by line.
+std::vector<std::string> ChangedLines(const std::vector<std::string>& before, const std::vector<std::string>& after)
+{
+  std::vector<std::string> changed;
+  for (std::size_t index = 0; index < std::max(before.size(), after.size()); ++index)
+  {
+    const std::string was = index < before.size() ? before[index] : "(none)";
+    const std::string now = index < after.size() ? after[index] : "(none)";
+    if (was != now)
+      changed.push_back(was + " -> " + now);
+  }
+  return changed;
+}
 
 // A level the loader accepts, made as a careless hand or another version of the game could leave
 // it: children naming no record (deleted by hand), a record of a shared uuid, the object itself, or
@@ -228,9 +269,97 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
   for (const std::string& level : editor.GetLevelNames())
   {
     CapturedLog output;  // the levels' own warnings are another test's business
+    const std::string shipped = FileText(Space::LevelPath(level));
     objects += ExpectSavingChangesNothing(level);
+    // The same bytes as the content scripts wrote: one layout for both, and nothing written that
+    // nobody changed.
+    EXPECT_TRUE(FileText(Space::LevelPath(level)) == shipped)
+        << level << " " << FirstDifference(Lines(shipped), FileLines(Space::LevelPath(level)));
   }
   EXPECT_GT(objects, 100u);
+
+  // "Save prefabs" with nothing changed writes no prefab; with one template changed, only its
+  // file, and in it only the changed line.
+  std::map<std::string, std::string> prefabs;
+  for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator("Assets/Prefabs"))
+    prefabs[entry.path().string()] = FileText(entry.path().string());
+  ASSERT_GT(prefabs.size(), 100u);
+  RestoreFiles restore;
+  restore.Keep("Assets/Prefabs/EN_SupplyCrate.prefab");
+  GameobjectFactory& factory = session->GetFactory();
+  ASSERT_TRUE(factory.SaveAllPrefabs());
+  for (const auto& [componentFactory, component] : *factory.FindPrefab("EN_SupplyCrate"))
+  {
+    if (component->GetTypeName() == "Health")
+      component->Deserialize(Parsed(R"({"hitpoints": 25})"));
+  }
+  ASSERT_TRUE(factory.SaveAllPrefabs());
+  for (const auto& [path, text] : prefabs)
+  {
+    if (path.find("EN_SupplyCrate.prefab") == std::string::npos)
+      EXPECT_TRUE(FileText(path) == text) << path;
+    else
+      EXPECT_EQ(ChangedLines(Lines(text), FileLines(path)).size(), 1u) << FileText(path);
+  }
+}
+
+// A designer's session in skirmish: one crate moved and saved changes that crate's position line
+// and nothing else. Then Player1's collider and body removed, a crate placed where its prefab
+// stands, the level saved, and the moved crate saved over its prefab: opened again, the removals
+// hold and the placed crate stands where it was saved, since the prefab kept its own position.
+TEST_F(EditorLevelRoundTripTest, SavesChangeOnlyWhatChangedAndWhereObjectsStandBelongsToTheLevel)
+{
+  const std::string level = "skirmish";
+  const std::string prefabPath = "Assets/Prefabs/EN_SupplyCrate.prefab";
+  RestoreFiles restore;
+  restore.Keep(Space::LevelPath(level));
+  restore.Keep(prefabPath);
+  CapturedLog output;
+  Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
+  session->SetEditorSpace(space);
+  const std::vector<std::string> shipped = FileLines(Space::LevelPath(level));
+  Handle<GameObject> moved;
+  for (const auto& [id, object] : space->GetObjectsById())
+    if (!moved.IsValid() && object->GetPrefabName() == "EN_SupplyCrate")
+      moved = object;
+  ASSERT_TRUE(moved.IsValid());
+  const glm::vec2 movedTo = PositionOf(moved) + glm::vec2(40.0f, 0.0f);
+  moved->GetTransform()->SetWorldPosition(movedTo.x, movedTo.y);
+  ASSERT_TRUE(session->SaveEditorLevel());
+  const std::vector<std::string> changed = ChangedLines(shipped, FileLines(Space::LevelPath(level)));
+  ASSERT_EQ(changed.size(), 1u) << ::testing::PrintToString(changed);
+  EXPECT_NE(changed[0].find("\"position\""), std::string::npos) << changed[0];
+
+  GameObject* player = Find(space, "Player1").Get();
+  ASSERT_NE(player, nullptr);
+  for (const char* type : {"CircleCollider", "Rigidbody"})
+  {
+    ASSERT_NE(player->GetComponent(type), nullptr) << type;
+    session->GetEditor().DeleteComponent(*player, player->GetComponent(type));
+  }
+  session->GetEditor().CreateObjectFromPrefab("EN_SupplyCrate", space);
+  Handle<GameObject> placed = space->GetObjectNamed("New Object");
+  ASSERT_TRUE(placed.IsValid());
+  space->RenameObject(placed, "Placed Crate");
+  placed->GetTransform()->SetWorldPosition(0.0f, 0.0f);
+  ASSERT_TRUE(session->SaveEditorLevel());
+  session->GetFactory().SavePrefab("EN_SupplyCrate", moved.Get());
+  Json::Value prefab;
+  ASSERT_TRUE(ReadJsonFile(prefab, prefabPath));
+  EXPECT_FALSE(prefab["EN_SupplyCrate"]["Transform"].isMember("position")) << prefab;
+
+  space->UnloadLevel();
+  space->LoadLevel(level);
+  player = Find(space, "Player1").Get();
+  ASSERT_NE(player, nullptr);
+  EXPECT_EQ(player->GetComponent("CircleCollider"), nullptr);
+  EXPECT_EQ(player->GetComponent("Rigidbody"), nullptr);
+  ASSERT_TRUE(Find(space, "Placed Crate").IsValid());
+  EXPECT_EQ(PositionOf(Find(space, "Placed Crate")), glm::vec2(0.0f, 0.0f));
+  // The one report is the game's own about the body removed on purpose.
+  EXPECT_EQ(output.CountOf("[ERROR]"), output.CountOf("needs a Rigidbody on the same object")) << output.Text();
+  session->SetEditorSpace(nullptr);
+  session->UnloadAllSpaces();
 }
 
 TEST_F(EditorLevelRoundTripTest, EveryHostileLevelTheLoaderAcceptsSavedUnchangedComesBackAsItWas)

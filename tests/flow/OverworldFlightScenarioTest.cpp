@@ -2,10 +2,11 @@
 // ship flies where the keys point, no faster than its top speed, under its flame; two launched ships
 // passing through each other board nothing; flying into a launched ship puts out the flame, angers
 // that ship's faction alone and boards its encounter, where a kill pays its value into the run's
-// score. Back out, flying into another of the faction's ships boards an encounter filled from the
-// faction's anger (bugs where a calm faction's would be ducks); the anger stands at 3 and the
-// faction's hard ship hunts the player's ship down and boards its own encounter, which clears away
-// the hunters the boss's ship has launched; far from that ship, it launches one every ten seconds.
+// score. Back out, the ship steers clear of a ship lying on it before either can board the other;
+// flying into another of the faction's ships boards an encounter filled from the faction's anger
+// (bugs where a calm faction's would be ducks); the anger stands at 3 and the faction's hard ship
+// hunts the player's ship down and boards its own encounter, which clears away the hunters the
+// boss's ship has launched; far from that ship, it launches one every ten seconds.
 #include "FlowScene.h"
 
 #include "ai/ships/FactionController.h"
@@ -166,6 +167,19 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   Frames(2);
   for (const char* station : {"Red Station", "Amber Station", "Violet Station"})
     EXPECT_EQ(AngerOf(station), station == base ? 1u : 0u) << station;
+
+  // Back among ships, one on top of the player's ship: the ship steers away at once, and neither
+  // boards the other, then or after.
+  ASSERT_FALSE(Launched().empty());
+  GameObject* beside = Launched().front();
+  const glm::vec2 back = PlaceOf(*ship);
+  beside->GetTransform()->SetWorldPosition(back.x, back.y);
+  Frame({TestEvents::Key(SDLK_s, true)});
+  Frames(static_cast<int>(1.5f / Step));
+  EXPECT_GT(glm::length(PlaceOf(*ship) - back), 400.0f) << "steered away";
+  Frames(static_cast<int>(2.5f / Step));
+  Frame({TestEvents::Key(SDLK_s, false)});
+  EXPECT_FALSE(InEncounter()) << "boarded on the way out";
 
   // Another of the faction's ships: its encounter is filled from the anger of 1, so the areas a
   // step harder than the calmest send bugs; back out the anger stands at 3 and the faction has sent a hard ship.

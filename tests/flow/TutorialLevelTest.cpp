@@ -1,13 +1,17 @@
 // The tutorial level as a person plays it: started from the menu's TUTORIAL button, the player is
 // walked with the keys, aims with the mouse and fires with Space through every stage, from the
 // cell to the blown-out hold and out to the getaway ship, which leads back to the menu. Whenever
-// the camera shows what the current line speaks of, the dialogue box does not cover it.
+// the camera shows what the current line speaks of, the dialogue box does not cover it; what a
+// line asks to take or shoot is ringed, a door it calls unlocked opens, and what it says lies
+// south lies there.
 #include "FlowScene.h"
 
 #include "flow/hud/DialogueBox.h"
 #include "flow/tutorial/TutorialManager.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
+#include "physics/Collider.h"
+#include "render/Sprite.h"
 #include "support/AtlasFrames.h"
 #include "support/CapturedLog.h"
 
@@ -70,6 +74,13 @@ protected:
     const glm::vec2 fromFrame = at - layout.frame;
     if (inView && std::abs(fromFrame.x) < layout.frameHalf.x && std::abs(fromFrame.y) < layout.frameHalf.y)
       covered.push_back("stage " + std::to_string(Stage()) + ": " + subject->second);
+  }
+  // Whether the tutorial's marker shows, ringing the object.
+  bool Marks(GameObject* object) const
+  {
+    GameObject* marker = ComponentOf<TutorialManager>("Utility", "Tutorial")->GetMarker().Get();
+    return marker != nullptr && object != nullptr && marker->GetSprite()->GetDraw() &&
+           glm::length(marker->GetTransform()->GetWorldPosition() - object->GetTransform()->GetWorldPosition()) < 1.0f;
   }
   void Press(const std::vector<SDL_Event>& input)
   {
@@ -151,6 +162,13 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   EXPECT_TRUE(glm::all(glm::lessThan(glm::abs(layout.frame) + layout.frameHalf, layout.halfView)));
   GameObject* pistol = Find("Utility", "Pistol");
   ASSERT_TRUE(pistol != nullptr);
+  // What the line asks for is ringed; the cell door it calls unlocked opens.
+  EXPECT_TRUE(Marks(pistol));
+  ASSERT_TRUE(WalkTo({1600.0f, 3900.0f}));
+  ASSERT_TRUE(WalkTo({1600.0f, 3705.0f})) << "the cell door within reach";
+  Tap('f');
+  EXPECT_FALSE(GetCollider(Find("Utility", "boundary"))->IsActive()) << "the unlocked door opened";
+  ASSERT_TRUE(WalkTo({1600.0f, 3900.0f}));
   ASSERT_TRUE(WalkTo(pistol->GetTransform()->GetWorldPosition()));
   GameObject* doorHint = Find("Utility", "a hint");
   ASSERT_TRUE(doorHint != nullptr);
@@ -162,16 +180,26 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   Frames(5 * 60 + 10);
   EXPECT_EQ(Stage(), 3u) << "five seconds to try it";
 
-  // The cell door, in the passage south of the cell: used, it opens.
+  // The door the line asks to open stands open: through it the next stage comes. Across the range
+  // the barrier stops the player where it shows, on the doorway south; the crate to shoot is ringed.
   ASSERT_TRUE(WalkTo({1600.0f, 3900.0f}));
-  ASSERT_TRUE(WalkTo({1600.0f, 3705.0f}));
-  Tap('f');
-  EXPECT_EQ(Stage(), 4u) << "the cell door opened";
+  EXPECT_EQ(Stage(), 3u);
+  ASSERT_TRUE(WalkTo({1600.0f, 3450.0f}));
+  EXPECT_EQ(Stage(), 4u) << "through the open door";
+  EXPECT_FALSE(WalkTo({1600.0f, 1900.0f}));
+  GameObject* barrier = ComponentOf<TutorialManager>("Utility", "Tutorial")->GetBarrier().Get();
+  const float fieldTop = barrier->GetTransform()->GetWorldPosition().y + barrier->GetSprite()->GetScale().y / 2.0f;
+  EXPECT_LT(PlayerAt().y, fieldTop + 40.0f) << "stopped at the field, not short of it";
+  GameObject* crate = Find("Utility", "Practice Crate");
+  EXPECT_TRUE(Marks(crate));
+  const glm::vec2 crateAt = crate->GetTransform()->GetWorldPosition();
   ASSERT_TRUE(WalkTo({1600.0f, 3450.0f}));
   ASSERT_TRUE(WalkTo({1950.0f, 3350.0f}));
-  FireAtUntil(Find("Utility", "Practice Crate")->GetTransform()->GetWorldPosition(), [this] { return Stage() == 5u; },
-              6.0f);
+  FireAtUntil(crateAt, [this] { return Stage() == 5u; }, 6.0f);
   EXPECT_EQ(Stage(), 5u) << "the practice crate shot";
+  // The dash lies to the south, within two tiles of the column of the crate the player just shot.
+  EXPECT_NEAR(Find("Utility", "Dash")->GetTransform()->GetWorldPosition().x, crateAt.x, 256.0f);
+  EXPECT_TRUE(Marks(Find("Utility", "Dash")));
   // The camera leads where the player aims, but keeps the player in the middle of the view.
   Frames(60);
   const glm::vec2 camera = Find("Utility", "EN Camera")->GetTransform()->GetWorldPosition();
@@ -179,6 +207,7 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
   EXPECT_LT(camera.x, PlayerAt().x + 300.1f);
 
   ASSERT_TRUE(WalkTo({1600.0f, 2100.0f}));
+  ASSERT_TRUE(WalkTo({1600.0f, 1750.0f}));
   ASSERT_TRUE(WalkTo(Find("Utility", "Dash")->GetTransform()->GetWorldPosition()));
   Tap('v');
   EXPECT_EQ(Stage(), 6u) << "the dash equipped";
@@ -223,4 +252,23 @@ TEST_F(TutorialLevelTest, APlayerWalksEveryStageFromTheCellOutThroughTheBlownHul
     EXPECT_EQ(level, LogLevel::Plain) << line;
   for (const AssertReport& report : asserts.Reports())
     ADD_FAILURE() << report.message;
+}
+
+TEST_F(TutorialLevelTest, APistolTakenBeforeTheLineAsksForItStillEndsItsStage)
+{
+  StartAtMainMenu();
+  Click("Utility", "Tutorial");
+  Frames(2);
+  ASSERT_TRUE(Player() != nullptr);
+  // A quick player stands by the pistol and takes it while the first line still plays.
+  GameObject* pistol = Find("Utility", "Pistol");
+  ASSERT_TRUE(pistol != nullptr);
+  const glm::vec2 at = pistol->GetTransform()->GetWorldPosition();
+  Player()->GetTransform()->SetWorldPosition(at.x, at.y + 30.0f);
+  Frames(2);
+  Tap('e');
+  ASSERT_TRUE(Player()->GetComponent<Equipment>()->GetSlot(0).IsValid());
+  EXPECT_EQ(Stage(), 0u);
+  Frames(190);
+  EXPECT_EQ(Stage(), 2u) << "the line asking for the pistol gives way to the next";
 }

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <glm/geometric.hpp>
 #include <memory>
 
 namespace
@@ -293,6 +294,47 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
              EXPECT_EQ(hitpoints(), Health::DeadHitpoints);
              EXPECT_LT(faintest, 0.9f) << "a hit flashes the player";
              EXPECT_FALSE(Get<Health>("left")->IsDead());
+             return true;
+           },
+       });
+  EXPECT_EQ(output.Errors(), 0u) << output.Text();
+}
+
+// A boarding begins beside a pistol on the floor. Q there with a pistol in hand swaps the two: the
+// one let go lies within reach, and Q again takes it back; no gun is lost either way.
+TEST_F(ArmedPlayerScenarioTest, TakingAGunOverAnotherSwapsThemAndLosesNeither)
+{
+  Handle<GameObject> carried;
+  const auto onTheFloor = [&](GameObject* gun) {
+    return gun != nullptr && !gun->GetParent() && GetCollider(gun)->IsActive() &&
+           glm::length(gun->GetTransform()->GetWorldPosition() - PositionOf(Player)) < 120.0f;
+  };
+  Play({Object(Player, "Player", {0, 0}, R"({"Equipment": {"startingSecondary": "pistol"}})"),
+        Object("floor", "pistol", {0, -60})},
+       {
+           [&] {
+             carried = Hands()->GetSlot(1);
+             return carried.IsValid() && (Press(SDLK_q), true);
+           },
+           [&] {
+             Release(SDLK_q);
+             EXPECT_EQ(Hands()->GetSlot(1).Get(), Find("floor")) << "the gun underfoot taken";
+             return true;
+           },
+           Wait(30),
+           [&] {
+             EXPECT_TRUE(onTheFloor(carried.Get())) << "the gun let go lies within reach";
+             return Press(SDLK_q), true;
+           },
+           [&] {
+             Release(SDLK_q);
+             EXPECT_EQ(Hands()->GetSlot(1).Get(), carried.Get()) << "and is taken back";
+             return true;
+           },
+           Wait(30),
+           [&] {
+             EXPECT_TRUE(onTheFloor(Find("floor")));
+             EXPECT_EQ(ObjectsOf("pistol").size(), 2u);
              return true;
            },
        });

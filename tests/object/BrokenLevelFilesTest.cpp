@@ -360,6 +360,9 @@ TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
 
   // A name read from a prefab file is not written back out of the folder either.
   factory.DefinePrefab("../Escape", Parsed(R"({"Transform": null})"), "test");
+  // Changed, so that the save writes them.
+  for (const std::string& prefabName : factory.GetPrefabNames())
+    factory.FindPrefab(prefabName)->back().second->Deserialize(Parsed(R"({"rotation": 2})"));
   CapturedLog output;
   PrefabFiles().SaveAll(factory);
   EXPECT_TRUE(output.Contains("[ERROR] The prefab name \"../Escape\""));

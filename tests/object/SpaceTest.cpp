@@ -100,10 +100,10 @@ TEST_F(SpaceTest, RecordsHoldOnlyWhatDiffersFromThePrefab)
   // Equal to its prefab in everything: no components at all.
   EXPECT_TRUE(records["Arm2"]["components"].isNull());
   EXPECT_TRUE(records["Arm2"]["children"].isArray());
-  // Scale (1, 1) differs from the Marker's (0.5, 0.5): written, though it is the default.
+  // Scale (1, 1) differs from the Marker's (0.5, 0.5): kept as it was read, though it is the default.
   EXPECT_EQ(records["Arm"]["components"]["Transform"].getMemberNames(),
             (std::vector<std::string>{"position", "scale"}));
-  EXPECT_EQ(records["Arm"]["components"]["Transform"]["scale"], Parsed("[1.0, 1.0]"));
+  EXPECT_EQ(records["Arm"]["components"]["Transform"]["scale"], Parsed("[1, 1]"));
   // A component the prefab lacks is written whole, default values included.
   EXPECT_EQ(records["Finger"]["components"]["Registerer"]["registryType"].asString(), "ENEMIES");
   EXPECT_EQ(records["Hand"]["components"]["Registerer"]["registryType"].asString(), "NONE");

@@ -14,6 +14,7 @@
 #include "object/Space.h"
 #include "object/SpaceNames.h"
 #include "physics/Collider.h"
+#include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 #include "physics/Rigidbody.h"
 #include "platform/Assert.h"
@@ -53,10 +54,13 @@ void LevelManager::HoldShip(bool held)
   GameObject* ship = heldShip.Get();
   if (ship == nullptr)
     return;
-  if (auto* body = ship->GetComponent<Rigidbody>())
-    body->SetActive(!held);
+  // The ship comes back at rest where it rammed, and flies on at the player's keys, so he can
+  // steer away from the ships about it: it passes through them, kept inside the map's edge, and
+  // rams or is rammed by none.
+  if (auto* body = ship->GetComponent<Rigidbody>(); body != nullptr && held)
+    body->SetVelocity(glm::vec2(0.0f, 0.0f));
   if (Collider* collider = GetCollider(ship))
-    collider->SetActive(!held);
+    collider->group = held ? CollisionGroup::PLAYER_NOCLIP : CollisionGroup::PLAYER;
 }
 
 void LevelManager::GoToEndScreen()

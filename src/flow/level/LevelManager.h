@@ -9,10 +9,10 @@
 // It listens on its own space's id only. A transition to a level without a file is reported and
 // leaves this level running.
 //
-// The player's overworld ship that rammed its way into an encounter is held, out of reach of
-// other ships, until the overworld has run again for two seconds: a ship passing where the player
-// comes back cannot board the next encounter before the player has seen the overworld and the
-// score. In the overworld it also points the way to the boss's ship once that has come.
+// The player's overworld ship that rammed its way into an encounter is out of reach of other
+// ships until the overworld has run again for two seconds: a ship passing where the player comes
+// back cannot board the next encounter before the player has seen the overworld and the score,
+// and the player, free to steer all the while, has the time to fly clear of the ships about. In the overworld it also points the way to the boss's ship once that has come.
 #include "core/Handle.h"
 #include "flow/level/BossShipSignpost.h"
 #include "object/Component.h"
@@ -53,7 +53,7 @@ private:
   static void CarryItems(const GameObject& player);
   // The end screen replaces every level of the run, this one with them.
   void GoToEndScreen();
-  // Holds the player's overworld ship still and out of every ship's reach, or lets it go.
+  // Puts the player's overworld ship out of every ship's reach, or back within it.
   void HoldShip(bool held);
 
   float graceLeft = 0.0f;

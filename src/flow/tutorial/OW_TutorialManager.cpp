@@ -95,6 +95,7 @@ void OW_TutorialManager::On(UpdateEvent* event)
   }
   if (!lineShown && stage < StageCount)
     ShowStage();
+  TutorialScript::EndStageDoneAhead(stage, lineShown, doneAhead);
   if (ended)
     return;
   InputActionMap* input = InputActionMap::Instance();
@@ -188,5 +189,5 @@ void OW_TutorialManager::End()
 
 void OW_TutorialManager::On(TriggerEvent* event)
 {
-  TutorialScript::FollowTrigger(*event, stage, lineShown);
+  TutorialScript::FollowTrigger(*event, stage, lineShown, doneAhead);
 }

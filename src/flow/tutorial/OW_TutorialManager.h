@@ -63,6 +63,8 @@ private:
   float stageTimer = 3.0f;
   bool timerRunning = true;
   bool lineShown = false;
+  // Stages whose trigger fired before they began, one bit a stage.
+  std::uint32_t doneAhead = 0;
   bool ended = false;
   // Set once no input is held: only then does input skip the tutorial.
   bool skipArmed = false;

@@ -16,11 +16,22 @@ DialogueAnimator* FindDialogue(const Component& tutorial)
   return dialogue;
 }
 
-void FollowTrigger(const TriggerEvent& event, std::uint32_t& stage, bool& lineShown)
+void FollowTrigger(const TriggerEvent& event, std::uint32_t& stage, bool& lineShown, std::uint32_t& doneAhead)
 {
   LogLine("trigger!");
+  if (event.stage > stage && event.stage < 32)
+    doneAhead |= 1u << event.stage;
   if (event.stage != stage)
     return;
+  lineShown = false;
+  ++stage;
+}
+
+void EndStageDoneAhead(std::uint32_t& stage, bool& lineShown, std::uint32_t& doneAhead)
+{
+  if (!lineShown || stage >= 32 || (doneAhead & (1u << stage)) == 0)
+    return;
+  doneAhead &= ~(1u << stage);
   lineShown = false;
   ++stage;
 }

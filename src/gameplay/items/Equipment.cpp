@@ -116,10 +116,27 @@ void Equipment::On(EquipDequip* event)
 {
   if (event->slot >= SlotCount)
     return;
-  if (slots[event->slot].GetId() != 0)
+  // A hand that holds an item and reaches another that fits its slot swaps them: what it held is
+  // put down where it can be taken again. With nothing else in reach, it only drops.
+  const bool full = slots[event->slot].GetId() != 0;
+  if (full && FindTouched(event->slot) == touchedItems.end())
+  {
     Drop(event->slot);
-  else
-    PickUp(event->slot);
+    return;
+  }
+  if (full)
+    Drop(event->slot);
+  PickUp(event->slot);
+}
+
+std::vector<Handle<GameObject>>::iterator Equipment::FindTouched(std::uint32_t slot)
+{
+  const bool wantsSpecial = slot == SpecialSlot;
+  const auto fits = [this, wantsSpecial](const Handle<GameObject>& candidate) {
+    const Equippable* equippable = candidate ? candidate->GetComponent<Equippable>() : nullptr;
+    return equippable != nullptr && equippable->IsSpecial() == wantsSpecial && FindSlot(candidate) == SlotCount;
+  };
+  return std::find_if(touchedItems.begin(), touchedItems.end(), fits);
 }
 
 void Equipment::Drop(std::uint32_t slot)
@@ -139,12 +156,7 @@ void Equipment::PickUp(std::uint32_t slot)
   GameObject* owner = GetGameObject();
   if (owner == nullptr)
     return;
-  const bool wantsSpecial = slot == SpecialSlot;
-  const auto fits = [wantsSpecial](const Handle<GameObject>& candidate) {
-    const Equippable* equippable = candidate ? candidate->GetComponent<Equippable>() : nullptr;
-    return equippable != nullptr && equippable->IsSpecial() == wantsSpecial;
-  };
-  const auto found = std::find_if(touchedItems.begin(), touchedItems.end(), fits);
+  const auto found = FindTouched(slot);
   if (found == touchedItems.end())
     return;
   slots[slot] = *found;

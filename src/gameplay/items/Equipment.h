@@ -1,8 +1,9 @@
 #pragma once
 // Three item slots for a character: primary (0), secondary (1) and special (2); only the special
 // slot takes items whose Equippable is "special", and it takes no other. Equipment makes the
-// starting items, picks up what its owner touches when an EquipDequip arrives, drops items, and
-// passes UseEvents on to the item in the named slot.
+// starting items, picks up what its owner touches when an EquipDequip arrives (a full slot swaps
+// its item for the touched one, or drops it when nothing else fits), and passes UseEvents on to
+// the item in the named slot.
 //
 // It never calls an item: every effect travels as an event to the item's id, and every change of
 // a slot is also announced on the owner's id. Touching works through a child object, the
@@ -55,6 +56,8 @@ public:
   const std::vector<Handle<GameObject>>& GetTouchedItems() const { return touchedItems; }
 
 private:
+  // The first item touched this frame that fits the slot and no slot holds yet.
+  std::vector<Handle<GameObject>>::iterator FindTouched(std::uint32_t slot);
   void PickUp(std::uint32_t slot);
   void Drop(std::uint32_t slot);
   void MakePickupCollider();
