@@ -118,14 +118,13 @@ void Equipment::On(EquipDequip* event)
     return;
   // A hand that holds an item and reaches another that fits its slot swaps them: what it held is
   // put down where it can be taken again. With nothing else in reach, it only drops.
-  const bool full = slots[event->slot].GetId() != 0;
-  if (full && FindTouched(event->slot) == touchedItems.end())
+  if (slots[event->slot].GetId() != 0)
   {
+    const bool swaps = FindTouched(event->slot) != touchedItems.end();
     Drop(event->slot);
-    return;
+    if (!swaps)
+      return;
   }
-  if (full)
-    Drop(event->slot);
   PickUp(event->slot);
 }
 
