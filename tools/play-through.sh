@@ -74,10 +74,10 @@ console() {
   xdotool mousemove $(at -900 -500)
 }
 
-# Holds exactly the keys named (of a, w and s), letting go of the others: $held lists those down.
+# Holds exactly the keys named (of w, a, s and d), letting go of the others: $held lists those down.
 steer() {
   local key
-  for key in a w s; do
+  for key in w a s d; do
     case " $* " in
       *" $key "*) [[ " $held " == *" $key "* ]] || xdotool keydown "$key" ;;
       *) [[ " $held " != *" $key "* ]] || xdotool keyup "$key" ;;
@@ -258,8 +258,132 @@ ram_a_launched_ship() {
   exit 1
 }
 
+# The keys that walk or fly from ($1, $2) toward ($3, $4): those of each axis on which it lies more
+# than $5 units off.
+keys_toward() {
+  local dx=$(($3 - $1)) dy=$(($4 - $2))
+  [ "$dy" -le "$5" ] || echo w
+  [ "$dx" -ge "-$5" ] || echo a
+  [ "$dy" -ge "-$5" ] || echo s
+  [ "$dx" -le "$5" ] || echo d
+}
+
+# Flies the player's ship ("Corva") into the boss's galleon ("bossShip") until the boss room is
+# boarded, steering by where the game says both are: the keys toward it stay down from one look to
+# the next. A chasing ship that rams it on the way boards its encounter, which is left by the hatch,
+# and the flight goes on from where the ship came back. The galleon is shot once as it comes near.
+fly_to_the_galleon() {
+  local held="" x y galleon_x galleon_y encounter seen_near=""
+  mark
+  for _ in $(seq 1 1000); do
+    if logged_since_mark "LTM: StartEncounter: "; then
+      steer
+      encounter=$(logged_after_mark "LTM: StartEncounter: ")
+      [ "$encounter" = BossRoom ] && return 0
+      echo "a ship rammed the player's ship on the way to the galleon: $encounter"
+      await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
+      leave_by_the_hatch "$encounter"
+      await_state 'level("Overworld") == "overworld" and visible("Overworld")' "the overworld again"
+      mark
+      continue
+    fi
+    read -r x y galleon_x galleon_y < <(state_of '[round(v) for v in found("Corva") + found("bossShip")]' \
+      'found("Corva") is not None and found("bossShip") is not None')
+    [ -n "$galleon_y" ] || exit 1
+    # shellcheck disable=SC2046
+    steer $(keys_toward "$x" "$y" "$galleon_x" "$galleon_y" 100)
+    if [ -z "$seen_near" ] && [ $(((galleon_x - x) ** 2 + (galleon_y - y) ** 2)) -lt $((2500 ** 2)) ]; then
+      seen_near=yes
+      shoot 14-galleon-ahead 0.1
+    fi
+    await_game_time 0.2
+  done
+  steer
+  echo "[ERROR] the player's ship did not reach the galleon: it is at ($x, $y), the galleon at ($galleon_x, $galleon_y)" >&2
+  exit 1
+}
+
+# Holds the mouse button $1 down (3 the beam gun in slot 0, 1 the rifle in slot 1; 0 none), letting
+# go of the one held before: $button names it.
+trigger() {
+  [ "$1" = "$button" ] && return 0
+  [ "$button" = 0 ] || xdotool mouseup "$button"
+  [ "$1" = 0 ] || xdotool mousedown "$1"
+  button=$1
+}
+
+# What the fight looks at, once a step: the target (the field's generator while it stands, then the
+# throne; "none" once both are down), the window pixel that aims at it, the player's and the
+# target's places, the rounds of the beam gun and of the rifle (magazine and reserve), the nearest
+# supply of ammunition and how many lie in the room, and the throne's hitpoints.
+fight_look='[(target := next((name for name in ("BossFieldGenerator", "Throne") if watched(name)), None)) or "none",
+  *(toward(found(target), WIDTH, HEIGHT) if target else [0, 0]),
+  *[round(v) for v in player() + (found(target) if target else [0, 0])],
+  round(slot(0)["magazine"] + slot(0)["reserve"]), round(slot(1)["magazine"] + slot(1)["reserve"]),
+  *[round(v) for v in min((supply["position"] for supply in watched("Ammo_Pickup")),
+    key=lambda place: (place[0] - player()[0]) ** 2 + (place[1] - player()[1]) ** 2, default=[0, 0])],
+  len(watched("Ammo_Pickup")), round(watched("Throne")[0]["health"]) if watched("Throne") else 0]'
+fight_look=${fight_look//$'\n'/ }
+
+# The boss fight, played: the pointer aims at the target on the screen through the room's view, the
+# beam gun (the right mouse button) fires while it has energy, else the rifle (the left one), and
+# the player walks toward the target while it lies beyond the beam's reach. Once the field is down
+# he walks onto the nearest supply the pads brought and takes it, and he takes one whenever both
+# guns are empty. Each step is a fifth of a second of the game's time; the screenshots show the
+# field lowered, the supply taken and the throne cracking. Ends once the throne is down.
+fight_the_boss() {
+  local held="" button=0 target aim_x aim_y x y target_x target_y energy bullets
+  local supply_x supply_y supplies throne_health want_supply="" throne_full="" cracked="" heading_for="" near_supply=no
+  fight_look=${fight_look//WIDTH/$window_width}
+  fight_look=${fight_look//HEIGHT/$window_height}
+  for _ in $(seq 1 3000); do
+    read -r target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y supplies throne_health < <(
+      state_of "$fight_look" 'player() is not None and level("Encounter") == "BossRoom"')
+    [ -n "$target" ] || exit 1
+    if [ "$target" = Throne ] && [ -z "$throne_full" ]; then
+      throne_full=$throne_health
+      shoot 16-generator-down 0.1
+      want_supply=yes
+    fi
+    [ "$target" = none ] && break
+    xdotool mousemove $((aim_x + 20)) $((aim_y + 20))
+    # A supply the player stood on a step ago and that is no longer the nearest (or none is) he took.
+    if [ -n "$heading_for" ] && [ "$heading_for" != "$supply_x $supply_y" ]; then
+      if [ "$near_supply" = yes ]; then
+        want_supply=""
+        shoot 17-supply-taken 0.1
+      fi
+      heading_for=""
+    fi
+    if { [ -n "$want_supply" ] || { [ "$energy" -eq 0 ] && [ "$bullets" -eq 0 ]; }; } && [ "$supplies" -gt 0 ]; then
+      heading_for="$supply_x $supply_y"
+      near_supply=$([ $(((supply_x - x) ** 2 + (supply_y - y) ** 2)) -lt $((120 ** 2)) ] && echo yes || echo no)
+      # shellcheck disable=SC2046
+      steer $(keys_toward "$x" "$y" "$supply_x" "$supply_y" 20)
+    elif [ $(((target_x - x) ** 2 + (target_y - y) ** 2)) -gt $((1100 ** 2)) ]; then
+      # shellcheck disable=SC2046
+      steer $(keys_toward "$x" "$y" "$target_x" "$target_y" 100)
+    else
+      steer
+    fi
+    if [ "$energy" -gt 0 ]; then trigger 3; elif [ "$bullets" -gt 0 ]; then trigger 1; else trigger 0; fi
+    if [ "$target" = Throne ] && [ -z "$cracked" ] && [ "$throne_health" -lt $((throne_full / 2)) ]; then
+      cracked=yes
+      shoot 18-throne-breaking 0.1
+    fi
+    await_game_time 0.2
+  done
+  trigger 0
+  steer
+  [ "$target" = none ] && return 0
+  echo "[ERROR] the fight did not end: the $target still stands, the player at ($x, $y) has $energy energy and $bullets bullets" >&2
+  exit 1
+}
+
 log="$shots/game.log"
-(cd "$folder" && CI=1 exec "$game" windowed god_mode,on) > "$log" 2>&1 &
+# What the fight aims at and walks to, by name or prefab: the state report describes them.
+(cd "$folder" && CI=1 exec "$game" windowed god_mode,on \
+  watch,Corva,bossShip,BossFieldGenerator,Throne,Ammo_Pickup,HUD_VictoryMessage,HUD_DeathMessage) > "$log" 2>&1 &
 pid=$!
 
 rest_pointer_once_shown
@@ -311,37 +435,45 @@ shoot 10-clock
 # The clock's 6 s and the wave's teleport, in the game's time.
 await_log "Reinforcements: a wave teleports in" 30
 shoot 11-reinforcements 1.0
+# The 3000 that bring the boss's galleon take several boardings of aiming at moving enemies: the
+# console sets the score, its last use. From here on the run is played by keys and the pointer
+# alone, to the end screen.
+CONSOLE_SHOT=12-score console "score 3000" 's["score"] == 3000' "the run's score at 3000"
 return_to_the_overworld freighter
-await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("HUD")' "the overworld, without the fight's HUD"
-
-# The score reaches 3000 by aiming at moving enemies across several encounters, which no script
-# does; the boss ship then waits at (5000, 300). The boss room is loaded through the console instead.
-# A generator raises the force field over the throne as the fight begins.
-mark
-console "load_level Overworld BossRoom" \
-  'level("Overworld") == "BossRoom" and visible("Overworld") and not visible("Encounter")' "the boss room shown"
+await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("HUD") and found("bossShip") is not None' \
+  "the overworld with the galleon, without the fight's HUD"
+shoot 13-galleon-challenge 1.0
+fly_to_the_galleon
+await_state 'level("Encounter") == "BossRoom" and visible("Encounter") and player() is not None' "the boss room with its player"
 await_log "Force field: raised"
-shoot 12-boss-room 2.0
-# The player fires at the throne above (the pointer aims). Breaking it past the walking boss and his
-# turrets' beams takes aiming no script has: the end screen the win leads to is loaded through the
-# console, into the space that is showing (as the end-screen cheat key does).
-xdotool mousemove $((20 + window_width / 2)) 24
-hold 4.0 space
-shoot 13-boss-fight 0.1
-console "load_level Overworld endscreen" 'level("Overworld") == "endscreen"' "the end screen"
-shoot 14-end-screen 2.0
+shoot 15-field-up 1.0
+fight_the_boss
+# The throne blows up, and the cracked walls behind it blow out one after another; the room loses
+# its air and the king with it, his banner of the win comes over the player, then the end screen.
+shoot 19-walls-blowing 0.8
+read -r won < <(state_answer 'watched("HUD_VictoryMessage") or watched("HUD_DeathMessage")' \
+  'bool(watched("HUD_VictoryMessage"))' "the win's banner" 30)
+[ -n "$won" ] || exit 1
+if [ "$won" != true ]; then
+  echo "[ERROR] the player died in the boss room instead of winning" >&2
+  exit 1
+fi
+shoot 20-win-banner 0.5
+await_log "LTM: StartUtility: endscreen" 30
+await_state 'level("Utility") == "endscreen" and visible("Utility")' "the end screen"
+shoot 21-end-screen 2.0
 # The end screen takes any key once its haul has poured out, which no state shows: the key is
 # pressed again until the menu comes (D, which on the menu only moves the focus).
 press_until "LTM: StartUtility: introlevel" d
 await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu after the end screen"
-shoot 15-menu-after-end-screen 1.5
+shoot 22-menu-after-end-screen 1.5
 press_until "LTM: StartUtility: credits" click -240 -160
 await_state 'level("Utility") == "credits"' "the credits"
-shoot 16-credits 2.5
+shoot 23-credits 2.5
 # Escape on the menu would pause it, so it is pressed once, on the credits shown.
 mark
 key Escape
 await_log "LTM: StartUtility: introlevel"
 await_state 'level("Utility") == "introlevel"' "the menu after the credits"
-shoot 17-menu-after-credits 1.5
-quit_through_the_question 18-quit-question
+shoot 24-menu-after-credits 1.5
+quit_through_the_question 25-quit-question

@@ -319,8 +319,9 @@ end_of_script() {
   if [ "$status" -ne 0 ]; then
     import -window root "$shots/failure.png" 2> /dev/null || true
     if [ -n "${log:-}" ] && [ -f "$log" ]; then
-      echo "--- the last 40 lines of the game's log ($log) ---" >&2
-      tail -n 40 "$log" >&2 || true
+      # The state reports the script asked for would bury what the game said.
+      echo "--- the last 40 lines of the game's log ($log), its state reports left out ---" >&2
+      grep -v '^State: ' "$log" | tail -n 40 >&2 || true
     fi
   fi
   if [ -n "${pid:-}" ] && kill -0 "$pid" 2> /dev/null; then
