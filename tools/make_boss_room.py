@@ -12,9 +12,10 @@ with it. A force field shields the throne until its generator, in the hall's upp
 is shot down.
 
 The camera "EN Camera" follows the player for five seconds, then the camera manager frames the
-player and its anchor, zooming out as far as they are apart. The anchor stands in space above the
-hull behind the throne, so that the framing shows the throne, the walking boss and the hull below
-the HUD's bar along the top of the screen, from the start down to where the boss walks. The boss's
+player and its anchor, zooming out as far as they are apart, and never back in during the fight.
+The anchor stands above the hull behind the throne, so that the framing from the player's start
+shows the whole hall: the throne, the walking boss and the hull below the HUD's bar along the top
+of the screen, the pads and their ammunition, and the player at the bottom. The boss's
 taunt shows for eight seconds in a dialogue box beside the player (1300 units to its left, 200
 up): its frame ends left of the player, and the camera starts far enough out (2) for the box's
 head to stay on the screen.
