@@ -26,6 +26,8 @@ Expressions see the state as `s` and these helpers:
     slot(n)           what the player's slot n holds: {"item", "magazine", "reserve"}, or None
     watched(name)     the objects of a watched name (the game's "watch") that live: dictionaries
                       with their "position" and "health"; found(name) the first one's position, or None
+    in_view(place, inset)  whether a world place shows in the window, through the view of the
+                      player's space, at least that share of the window (default 0) inside its edges
     toward(place, width, height)  the pixel of a window that size to put the pointer on, to aim
                       from the player at a world place: the place's own pixel through the view of
                       the player's space, or, when it lies off the window, where the line from the
@@ -137,9 +139,20 @@ class LogSince:
             return text.encode("utf-8") in stream.read()
 
 
+def player_view(s):
+    """[left, top, right, bottom]: the world places of the window's corners in the player's space."""
+    return [space for space in s["spaces"] if space["name"] == s["player"]["space"]][0]["view"]
+
+
+def in_view(s, place, inset=0.0):
+    left, top, right, bottom = player_view(s)
+    across, down = (place[0] - left) / (right - left), (top - place[1]) / (top - bottom)
+    return inset <= across <= 1.0 - inset and inset <= down <= 1.0 - inset
+
+
 def toward(s, place, width, height, inset=24):
     player = s["player"]
-    left, top, right, bottom = [space for space in s["spaces"] if space["name"] == player["space"]][0]["view"]
+    left, top, right, bottom = player_view(s)
 
     def pixel(point):
         return (point[0] - left) / (right - left) * width, (top - point[1]) / (top - bottom) * height
@@ -169,6 +182,7 @@ def helpers(s, first, since):
         "slot": lambda number: s["player"]["slots"][number],
         "watched": living,
         "found": lambda name: living(name)[0]["position"] if living(name) else None,
+        "in_view": lambda place, inset=0.0: in_view(s, place, inset),
         "toward": lambda place, width, height: toward(s, place, width, height),
         "window": lambda name: name in interface["windows"],
         "popups": lambda: interface["popups"],
