@@ -318,61 +318,72 @@ trigger() {
 # What the fight looks at, once a step: the target (the field's generator while it stands, then the
 # throne; "none" once both are down), the window pixel that aims at it, the player's and the
 # target's places, the rounds of the beam gun and of the rifle (magazine and reserve), the nearest
-# supply of ammunition and how many lie in the room, the throne's hitpoints, whether the throne and
-# the generator (those standing) show in the window clear of the HUD along its top, and the game's
-# clock in tenths of a second.
+# supply of ammunition the pads keep (0 0 when none lies there) and whether one still lies where
+# the player was heading (HEADING), the throne's hitpoints, whether the throne and the generator
+# (those standing) show in the window clear of the HUD along its top, and the game's clock in
+# tenths of a second.
 fight_look='[(target := next((name for name in ("BossFieldGenerator", "Throne") if watched(name)), None)) or "none",
   *(toward(found(target), WIDTH, HEIGHT) if target else [0, 0]),
   *[round(v) for v in player() + (found(target) if target else [0, 0])],
   round(slot(0)["magazine"] + slot(0)["reserve"]), round(slot(1)["magazine"] + slot(1)["reserve"]),
   *[round(v) for v in min((supply["position"] for supply in watched("BossSupply")),
     key=lambda place: (place[0] - player()[0]) ** 2 + (place[1] - player()[1]) ** 2, default=[0, 0])],
-  len(watched("BossSupply")), round(watched("Throne")[0]["health"]) if watched("Throne") else 0,
+  any(abs(supply["position"][0] - HEADING_X) < 1 and abs(supply["position"][1] - HEADING_Y) < 1
+    for supply in watched("BossSupply")),
+  round(watched("Throne")[0]["health"]) if watched("Throne") else 0,
   all(in_view(found(name), 0.2) for name in ("Throne", "BossFieldGenerator") if found(name)), round(s["time"] * 10)]'
 fight_look=${fight_look//$'\n'/ }
+fight_look=${fight_look//WIDTH/$window_width}
+fight_look=${fight_look//HEIGHT/$window_height}
 
 # The boss fight, played: the pointer aims at the target on the screen through the room's view, the
 # beam gun (the right mouse button) fires while it has energy, else the rifle (the left one), and
 # the player walks toward the target while it lies beyond the beam's reach. Once the field is down
-# he walks onto the nearest supply the pads brought and takes it, and he takes one whenever both
-# guns are empty. Each step is a fifth of a second of the game's time; the screenshots show the
-# field up (once the camera frames the room), the generator down, the supply taken and the throne
-# cracking. Ends once the throne is down.
+# he walks onto the nearest supply the pads keep and takes it before he turns to the throne, and
+# he takes one whenever both guns are empty. A supply is taken when his rounds grow, or when the
+# one he headed for is gone while he stands by its place. Each step is a fifth of a second of the
+# game's time; the screenshots show the field up (once the camera frames the room), the generator
+# down, the supply taken and the throne cracking. Ends once the throne is down.
 fight_the_boss() {
-  local held="" button=0 target aim_x aim_y x y target_x target_y energy bullets
-  local supply_x supply_y supplies throne_health want_supply="" throne_full="" cracked="" heading_for="" near_supply=no
-  local framed now started="" field_shown=""
-  fight_look=${fight_look//WIDTH/$window_width}
-  fight_look=${fight_look//HEIGHT/$window_height}
+  local held="" button=0 target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y
+  local still_there throne_health framed now rounds="" started="" field_shown="" throne_full="" cracked=""
+  local want_supply="" wanted_since=0 heading_x=0 heading_y=0 supplied="" look
   for _ in $(seq 1 3000); do
-    read -r target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y supplies throne_health framed now < <(
-      state_of "$fight_look" 'player() is not None and level("Encounter") == "BossRoom"')
-    [ -n "$target" ] || exit 1
+    look=${fight_look//HEADING_X/$heading_x}
+    look=${look//HEADING_Y/$heading_y}
+    read -r target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y still_there throne_health framed now < <(
+      state_of "$look" 'player() is not None and level("Encounter") == "BossRoom"')
+    [ -n "$now" ] || exit 1
+    : "${started:=$now}" "${rounds:=$((energy + bullets))}"
     if [ "$target" = Throne ] && [ -z "$throne_full" ]; then
       throne_full=$throne_health
       shoot 16-generator-down 0.1
-      want_supply=yes
+      want_supply=yes wanted_since=$now
     fi
+    if [ $((energy + bullets)) -eq 0 ] && [ -z "$want_supply" ]; then
+      want_supply=yes wanted_since=$now
+    fi
+    if [ -n "$want_supply" ] && { [ $((energy + bullets)) -gt "$rounds" ] ||
+      { [ "$still_there" = false ] && [ $(((heading_x - x) ** 2 + (heading_y - y) ** 2)) -lt $((300 ** 2)) ]; }; }; then
+      want_supply="" heading_x=0 heading_y=0
+      [ -n "$supplied" ] || shoot 17-supply-taken 0.1
+      supplied=yes
+    fi
+    rounds=$((energy + bullets))
     [ "$target" = none ] && break
+    if [ -n "$want_supply" ] && [ $((now - wanted_since)) -gt 300 ]; then
+      echo "[ERROR] the player took no supply in 30 s of the game's time: he stands at ($x, $y), the nearest supply lies at ($supply_x, $supply_y)" >&2
+      exit 1
+    fi
     # The camera follows the player for the fight's first seconds, then frames the room: he fires
     # once it shows the field up (or after eight seconds, whatever the camera does).
-    : "${started:=$now}"
     if [ -z "$field_shown" ] && { [ "$framed" = true ] || [ $((now - started)) -gt 80 ]; }; then
       field_shown=yes
       [ "$target" = BossFieldGenerator ] && shoot 15-field-up 0.1
     fi
     xdotool mousemove $((aim_x + 20)) $((aim_y + 20))
-    # A supply the player stood on a step ago and that is no longer the nearest (or none is) he took.
-    if [ -n "$heading_for" ] && [ "$heading_for" != "$supply_x $supply_y" ]; then
-      if [ "$near_supply" = yes ]; then
-        want_supply=""
-        shoot 17-supply-taken 0.1
-      fi
-      heading_for=""
-    fi
-    if { [ -n "$want_supply" ] || { [ "$energy" -eq 0 ] && [ "$bullets" -eq 0 ]; }; } && [ "$supplies" -gt 0 ]; then
-      heading_for="$supply_x $supply_y"
-      near_supply=$([ $(((supply_x - x) ** 2 + (supply_y - y) ** 2)) -lt $((120 ** 2)) ] && echo yes || echo no)
+    if [ -n "$want_supply" ] && [ "$supply_x $supply_y" != "0 0" ]; then
+      heading_x=$supply_x heading_y=$supply_y
       # shellcheck disable=SC2046
       steer $(keys_toward "$x" "$y" "$supply_x" "$supply_y" 20)
     elif [ $(((target_x - x) ** 2 + (target_y - y) ** 2)) -gt $((1100 ** 2)) ]; then
@@ -381,8 +392,8 @@ fight_the_boss() {
     else
       steer
     fi
-    # No shot while he looks at the room, nor while he heads for a supply after the field went down.
-    if [ -z "$field_shown" ] || [ -n "$heading_for" ]; then
+    # No shot while he looks at the room, nor while he fetches a supply after the field went down.
+    if [ -z "$field_shown" ] || { [ -n "$want_supply" ] && [ "$target" = Throne ]; }; then
       trigger 0
     elif [ "$energy" -gt 0 ]; then
       trigger 3
