@@ -51,16 +51,17 @@ JSON
 trap 'end_of_script "$folder"' EXIT
 
 # A command typed into the game's console: back-quote opens it in the window's lower left, a click
-# puts the keyboard into its command line (the game hears no keys while it is there), Return runs
-# it and the script waits for its effect ($2, a state condition, named by $3). A command whose
-# effect does not come is typed again (it did not run: what these commands do is the same done
-# twice). Return may let go of the line already; Escape leaves it while it still holds the keyboard
-# (an Escape the line does not take reaches the game, which pauses), and back-quote closes the console.
+# (57 pixels above the window's bottom, whatever its size) puts the keyboard into its command line
+# (the game hears no keys while it is there), Return runs it and the script waits for its effect
+# ($2, a state condition, named by $3). A command whose effect does not come is typed again (it did
+# not run: what these commands do is the same done twice). Return may let go of the line already;
+# Escape leaves it while it still holds the keyboard (an Escape the line does not take reaches the
+# game, which pauses), and back-quote closes the console.
 console() {
   key grave
   await_state 'window("Console")' "the console to open"
   for _ in 1 2 3; do
-    click_pixel 320 539
+    click_pixel 320 $((20 + window_height - 57))
     [ -n "${CONSOLE_SHOT:-}" ] && import -window root "$shots/$CONSOLE_SHOT.png"
     fill_field "$1" "the console's command line"
     key Return
@@ -274,7 +275,7 @@ keys_toward() {
 # Flies the player's ship ("Corva") into the boss's galleon ("bossShip") until the boss room is
 # boarded, steering by where the game says both are: the keys toward it stay down from one look to
 # the next. A chasing ship that rams it on the way boards its encounter, which is left by the hatch,
-# and the flight goes on from where the ship came back. The galleon is shot once as it comes near.
+# and the flight goes on from where the ship came back. A screenshot shows the galleon coming near.
 fly_to_the_galleon() {
   local held="" x y galleon_x galleon_y encounter seen_near=""
   mark
