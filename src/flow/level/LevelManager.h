@@ -11,7 +11,6 @@
 //
 // In the overworld it keeps the player's ship out of the other ships' reach after an encounter and
 // near the king's galleon (ShipHold), and points the way to the galleon once that has come.
-#include "core/Handle.h"
 #include "flow/level/BossShipSignpost.h"
 #include "flow/level/ShipHold.h"
 #include "object/Component.h"
@@ -27,6 +26,7 @@ class LevelManager : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_LevelManager;
+
   LevelManager() : Component(TypeId) {}
   // Nothing travels: the component table starts copies as constructed.
   LevelManager& operator=(const LevelManager&) { return *this; }
@@ -40,7 +40,6 @@ public:
   void On(UpdateEvent* event);
 
   const BossShipSignpost& GetSignpost() const { return signpost; }
-  const ShipHold& GetHold() const { return hold; }
 
 private:
   // The last player registered in this level, or null.

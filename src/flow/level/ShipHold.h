@@ -29,8 +29,6 @@ public:
   void Begin(Space& space);
   void Update(Space& space, float dt);
 
-  bool IsHeld() const { return held; }
-
 private:
   // Whether a ship other than the galleon lies within ClearDistance of `at`.
   static bool ShipsAbout(Space& space, glm::vec2 at, const GameObject* galleon);
