@@ -230,9 +230,11 @@ def replace_file(path, data):
     """Puts `data` in place of the file at `path` as the game saves: through a temporary file of its
     own beside it, made exclusively (a link or a person's file of that name is never written
     through or taken), then renamed over the target, so an interrupted run leaves no half file. The
-    file keeps its mode, owner, group and extended attributes. A read-only file, one whose owner
-    cannot be kept, and a write that fails (a folder that takes no file, a full disk) raise
+    file keeps its mode, owner, group and extended attributes. A read-only file, one with several
+    names, one whose owner cannot be kept, and a write that fails (a folder that takes no file, a full disk) raise
     UnusableFile naming the file, which is then as it was; the temporary file is removed."""
+    # A link is saved through, as the game does: the file it names is replaced, the link stays.
+    path = os.path.realpath(path)
     folder, name = os.path.split(path)
     temporary = None
     try:
@@ -244,6 +246,10 @@ def replace_file(path, data):
         if existing is not None and not _may_write(path, existing):
             raise UnusableFile("[ERROR] %s is read-only: its permissions allow no writing, so it is kept as it is."
                                % path)
+        # A new file renamed over one of several names would part it from the others.
+        if existing is not None and existing.st_nlink > 1:
+            raise UnusableFile("[ERROR] %s has several names (hard links): a new copy would part it from them, so "
+                               "it is kept as it is." % path)
         flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | os.O_NOFOLLOW | os.O_CLOEXEC
         temporary, descriptor = _create_own(folder, name, lambda candidate: os.open(candidate, flags, 0o600))
         with os.fdopen(descriptor, "wb") as file:

@@ -175,7 +175,8 @@ TEST(GeneratedContentTest, AFileTheScriptsMayNotWriteIsNamedAndKeptAndAReplacedO
   const std::string run = "python3 '" + Script + "' --out '" + copy.Path().string() +
                           "' --only make_ship_layouts.py make_interface_levels.py";
   ASSERT_EQ(RunCommand(run).exitCode, 0);
-  const std::string readOnly = "Assets/LevelFiles/HUD.json", owned = "Assets/LevelFiles/OW_HUD.json";
+  const std::string readOnly = "Assets/LevelFiles/HUD.json", owned = "Assets/LevelFiles/OW_HUD.json",
+                    linked = "Assets/LevelFiles/emptylevel.json";
   const std::string generated = copy.Read(owned);
   copy.Write(readOnly, "mine");
   chmod(copy.File(readOnly).c_str(), 0444);
@@ -188,17 +189,21 @@ TEST(GeneratedContentTest, AFileTheScriptsMayNotWriteIsNamedAndKeptAndAReplacedO
   {
     ASSERT_EQ(chown(copy.File(owned).c_str(), 4321, 8765), 0);
   }
+  copy.Write(linked, "mine");
+  ASSERT_EQ(link(copy.File(linked).c_str(), (copy.Path() / "second name").c_str()), 0);
   // A file where the ship layouts' folder should be: no folder there takes a file, even for root.
   fs::remove_all(copy.Path() / "Assets/Ship");
   copy.Write("Assets/Ship", "in the way");
 
-  const CommandResult result = RunCommand(run + " --overwrite " + readOnly + " " + owned);
+  const CommandResult result = RunCommand(run + " --overwrite " + readOnly + " " + owned + " " + linked);
   EXPECT_EQ(1, result.exitCode) << result.output;
   EXPECT_NE(result.output.find("[ERROR] " + copy.File(readOnly) + " is read-only"), std::string::npos) << result.output;
   EXPECT_NE(result.output.find("[ERROR] " + copy.File("Assets/Ship/skirmish.txt") + " could not be written"),
             std::string::npos) << result.output;
   EXPECT_EQ(result.output.find("Traceback"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("[ERROR] " + copy.File(linked) + " has several names"), std::string::npos) << result.output;
   EXPECT_EQ(copy.Read(readOnly), "mine");
+  EXPECT_EQ(copy.Read(linked), "mine");
   EXPECT_EQ(copy.Read("Assets/Ship"), "in the way");
   EXPECT_EQ(copy.Read(owned), generated);
   struct stat replaced = {};
