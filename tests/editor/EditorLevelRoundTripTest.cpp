@@ -494,7 +494,7 @@ TEST_F(EditorLevelRoundTripTest, ObjectsTheEditorAddsTakeNumbersTheFileDoesNotHo
   {
     CapturedLog quiet;
     ASSERT_TRUE(WriteJsonFile(Parsed(R"({ "level": { "objects": [
-      { "uuid": 2, "name": "Parent", "components": { "Transform": { "position": [0, 500] } },
+      { "uuid": 2, "name": "Parent", "components": { "Transform": { "position": [0, 500], "rotation": 0.5, "scale": [64, 64] } },
         "children": [ { "who": 1 }, { "who": 3 } ] },
       { "uuid": 3, "name": "Crate", "components": { "Transform": { "position": [300, 0] } } },
       { "uuid": 4, "name": 5 } ] } })"),
@@ -510,6 +510,14 @@ TEST_F(EditorLevelRoundTripTest, ObjectsTheEditorAddsTakeNumbersTheFileDoesNotHo
   space->RenameObject(added, "Crate3");
   added->GetTransform()->SetWorldPosition(300.0f, 0.0f);
   ASSERT_TRUE(Find(space, "Parent")->Duplicate().IsValid());
+  // A child's copy stands free, as large and as turned as the child is on screen.
+  const Handle<GameObject> crateCopy = Find(space, "Crate")->Duplicate();
+  ASSERT_TRUE(crateCopy.IsValid());
+  space->RenameObject(crateCopy, "CrateCopy");
+  const glm::mat3 onScreen = Find(space, "Crate")->GetTransform()->GetWorldMatrix();
+  for (int column = 0; column < 3; ++column)
+    for (int row = 0; row < 2; ++row)
+      EXPECT_NEAR(crateCopy->GetTransform()->GetWorldMatrix()[column][row], onScreen[column][row], 0.01f);
   const std::vector<std::string> edited = Describe(*space);
   ASSERT_TRUE(session->SaveEditorLevel());
 
