@@ -162,20 +162,18 @@ bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std
     for (char& character : problem)
       character = character == '\n' ? ' ' : character;
     LogError("The prefab ", Quoted(saved.front()), " was not saved: its file ", path, " could not be read (", problem,
-             "), so the prefabs were loaded without it, and writing it would replace what it holds. Mend the file "
-             "and reload the prefabs, or save under another name.");
+             "), and writing it would replace what it holds. Mend the file and reload the prefabs, or save under "
+             "another name.");
     return false;
   }
   for (const std::string& prefabName : saved)
   {
     // A prefab not read from this file shares it with none: a name that differs only in blanks
     // ("Cargo Crate", "CargoCrate") must not replace the prefab that holds the file.
-    if (factory.GetPrefabSource(prefabName) == path)
-      continue;
-    for (const std::string& held : read.getMemberNames())
+    if (factory.GetPrefabSource(prefabName) != path && !read.empty())
     {
       LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path, " holds the prefab ",
-               Quoted(held), ", which the save would replace. Save it under another name.");
+               Quoted(read.getMemberNames().front()), ", which the save would replace. Save it under another name.");
       return false;
     }
   }
@@ -219,8 +217,8 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   // object's look on screen but no position, so that objects made from it look like it.
   if (asRead == nullptr)
     definition["Transform"] = LookOf(object);
-  else if (const Json::Value& own = FieldOf(asRead->Record(), "Transform"); asRead->Record().isMember("Transform"))
-    definition["Transform"] = own;
+  else if (asRead->Record().isMember("Transform"))
+    definition["Transform"] = asRead->Record()["Transform"];
   else
     definition.removeMember("Transform");
   root[prefabName] = definition;
@@ -236,6 +234,11 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
 }
 
 bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
+{
+  return GuardedSave("The prefabs", [&] { return SaveChanged(factory); });
+}
+
+bool PrefabFiles::SaveChanged(GameobjectFactory& factory) const
 {
   bool saved = true;
   // The prefabs to write, by the file each goes to: a file written once holds all of its own.
@@ -266,16 +269,15 @@ bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
     std::vector<std::string> names;
     for (const auto& [prefabName, definition] : prefabs)
       names.push_back(prefabName);
-    saved = GuardedSave("The prefabs of " + path,
-                        [&] {
-                          Json::Value root;
-                          if (!ReadFileToSaveInto(factory, path, names, root))
-                            return false;
-                          for (const auto& [prefabName, definition] : prefabs)
-                            root[prefabName] = definition;
-                          return WriteJsonFile(root, path);
-                        }) &&
-            saved;
+    Json::Value root;
+    if (!ReadFileToSaveInto(factory, path, names, root))
+    {
+      saved = false;
+      continue;
+    }
+    for (const auto& [prefabName, definition] : prefabs)
+      root[prefabName] = definition;
+    saved = WriteJsonFile(root, path) && saved;
   }
   return saved;
 }

@@ -55,6 +55,7 @@ public:
 
 private:
   bool SaveOne(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const;
+  bool SaveChanged(GameobjectFactory& factory) const;
   // What the file holds now, for the prefabs `saved` to be written into it beside the others.
   // False, after an "[ERROR]", when writing it would lose what it holds: it cannot be read (the
   // load skipped it, or it changed since), or it holds a prefab and one of `saved` was not read

@@ -204,7 +204,8 @@ float Transform::GetWorldRotation() const
 
 glm::vec2 Transform::GetWorldScale() const
 {
-  return ScaleOf(GetWorldMatrix());
+  // Without a parent the scale is its own, exactly: one taken back out of a turned matrix is not.
+  return parent == nullptr ? scale : ScaleOf(GetWorldMatrix());
 }
 
 glm::vec2 Transform::GetWorldXAxis() const
