@@ -191,7 +191,7 @@ std::vector<BrokenFile> BrokenPrefabFiles()
   }
   return files;
 }
-// A member whose value cannot be read: a failure nobody foresaw, inside a save.
+// A component whose member cannot be read: a failure nobody foresaw, inside a save.
 class UnreadableMember : public MemberBase
 {
 public:
@@ -206,8 +206,7 @@ public:
 class Unreadable : public Component
 {
 public:
-  static constexpr std::uint32_t TypeId = COMP_Health;
-  Unreadable() : Component(TypeId) {}
+  Unreadable() : Component(COMP_Health) {}
   void GetMembers(std::vector<MemberBase*>& members) override
   {
     members.push_back(MemoryManager::New<UnreadableMember>(BRINDLE_SITE));
