@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the prefabs of the boss fight into Assets/Prefabs/: the boss (the pirate king) and his
 fan-firing gun, the death ball and its charging glow, the thrown turret and the turret it lands as,
-the death twinkle, the throne, the field generator that shields it, the teleport pads of the
-reinforcements and the object that frames the fight and shows the boss's taunt.
+the death twinkle, the throne, the field generator that shields it, the ring that marks what to
+shoot, the teleport pads of the reinforcements and the ammunition they keep.
 
 The boss fights for team 1 like every enemy but is marked as the boss, so the clearing of the room
 at his defeat spares him; his hitpoints only count the reinforcements he calls. The throne is what
@@ -108,19 +108,37 @@ def room():
         "Health": health(200),
         "BossThroneLogic": {"shakeIntensity": 0.15},
         "ThroneSpriteManager": None,
+        # Every hit shows: the throne blinks, and cracks as it goes.
+        "DamageEffect": None,
     }
     # The field generator: it raises the shield over the throne when the fight starts and lowers it
     # when shot down (BossForceFieldManager), so the player must break it before the throne. It
-    # takes shots as an enemy body does, but is not counted among the enemies.
+    # takes shots as an enemy body does, but is not counted among the enemies. It glows in the
+    # field's colour and blinks at every hit.
     PREFABS["BossFieldGenerator"] = {
-        "Transform": {"scale": [128, 128]},
-        "Sprite": sprite("console_prop", color=[1.0, 0.5, 0.9, 1.0]),
-        "RectangleCollider": {"group": "ENEMY", "mapFlag": True, "scale": [112, 112]},
+        "Transform": {"scale": [144, 160]},
+        "Sprite": sprite("boss_field_generator", animated=True, period=0.15),
+        "RectangleCollider": {"group": "ENEMY", "mapFlag": True, "scale": [128, 140]},
         "Health": health(120, "event:/SFX/WallbreakV2"),
         "Team": dict(ENEMY_TEAM),
         "FlickerOnDeath": None,
+        "DamageEffect": None,
         "ReputationValue": {"value": 250},
         "BossForceFieldManager": None,
+    }
+    # The ring the room's guide puts round what the player must shoot (the generator, then the
+    # throne), sized to it.
+    PREFABS["BossTargetMarker"] = {
+        "Transform": None,
+        "Sprite": sprite("HUD_tutorial_highlight", layer="DL_PARTICLES", animated=True, period=0.15),
+    }
+    # The ammunition the pads keep lying on them: larger than a ship's box, so that it shows from
+    # the whole room's view, and a fuller one (half for each gun in hand).
+    PREFABS["BossSupply"] = {
+        "Transform": None,
+        "Sprite": sprite("pickup_ammo_bullet", (96, 96), animated=True, period=0.4),
+        "CircleCollider": {"ghost": True, "group": "PICKUP", "radius": 48.0},
+        "AmmoPickup": {"ammo": 100.0, "pickupSound": "event:/SFX/Reload"},
     }
     # The blasts around the throne come from an object of their own at its place: the throne is
     # gone the moment it explodes.

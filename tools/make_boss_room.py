@@ -12,14 +12,15 @@ with it. A force field shields the throne until its generator, in the hall's upp
 is shot down.
 
 The camera "EN Camera" follows the player for five seconds, then the camera manager frames the
-player and its anchor, zooming out as far as they are apart. The anchor stands in space above the
-hull behind the throne, so that the framing shows the throne, the walking boss and the hull below
-the HUD's bar along the top of the screen, from the start down to where the boss walks. The boss's
+player and its anchor, zooming out as far as they are apart, and never back in during the fight.
+The anchor stands above the hull behind the throne, so that the framing from the player's start
+shows the whole hall: the throne, the walking boss and the hull below the HUD's bar along the top
+of the screen, the pads and their ammunition, and the player at the bottom. The boss's
 taunt shows for eight seconds in a dialogue box beside the player (1300 units to its left, 200
 up): its frame ends left of the player, and the camera starts far enough out (2) for the box's
 head to stay on the screen.
 """
-from content import LevelFile, dialogue_box, write_prefabs, write_text
+from content import LevelFile, dialogue_box, sprite, write_prefabs, write_text
 from make_ship_layouts import layout_text
 
 TILE = 128
@@ -44,7 +45,7 @@ THRONE = (1664, 2210)
 BOSS = (1600, 2000)
 PLAYER = (1664, 700)
 PADS = [(900, 1150), (2430, 1150)]
-CAMERA_ANCHOR = (THRONE[0], 2900)
+CAMERA_ANCHOR = (THRONE[0], 2700)
 LAMPS = [(1000, 900), (2300, 900), (1000, 1900), (2300, 1900)]
 # The beam burns the throne down from afar, the rifle keeps the reinforcements off and the shield
 # takes a volley of the boss's fan.
@@ -55,9 +56,15 @@ def main():
     write_text(LAYOUT, layout_text(ROOM))
     # The win's banner, which the camera manager puts on the HUD when the boss is gone, over the
     # player's victory pose until the end screen comes.
+    # The line low on the HUD that tells the player what to shoot (the camera manager's guide
+    # writes it), on a backing of its own where it lies over the room's floor.
     write_prefabs({"HUD_VictoryMessage": {
         "Transform": {"position": [0, 120], "scale": [1.6, 1.6]},
         "TextToSprite": {"text": "The crown is yours!", "color": [1.0, 0.85, 0.3, 1.0], "layer": "DL_HUD"},
+    }, "HUD_BossHint": {
+        "Transform": {"position": [0, -480], "scale": [0.8, 0.8]},
+        "Sprite": sprite("HUD_frame", (1400, 110), layer="DL_HUD", yOrderOffset=3000.0),
+        "TextToSprite": {"color": [1.0, 0.55, 0.9, 1.0], "layer": "DL_HUD"},
     }})
 
     level = LevelFile()

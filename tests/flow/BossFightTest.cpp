@@ -1,20 +1,25 @@
 // The whole boss fight on the real game loop, in the shipped "BossRoom" level: the session runs
 // its frames (physics, update events, the queue) on a stepped clock that makes every frame the
 // longest step the loop takes (1/30 s), and the boss attacks every second. The boss fires his
-// fans, throws turrets that land as turrets and arm themselves, calls waves out of the pads and
+// fans, throws turrets that land as turrets and arm themselves (never more than three in the
+// room), calls waves out of the pads and
 // charges and fires death balls; he knocks away a player who runs into him, and a shot at him
 // takes nothing; a shot at the throne stops on the force field over it until the field's
 // generator is shot down; then the throne dies, the cracked hull walls blow, the room loses its
 // air, the defeat clears the room (the enemies with their guns), the reward is paid once, the boss
 // spins out before the victory (its banner on the HUD), and BossWinEvent follows 13 s after his
 // death, once.
+#include "ai/boss/BossActionLogic.h"
 #include "ai/boss/BossMovementLogic.h"
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
 #include "flow/camera/BossCameraManager.h"
+#include "flow/camera/ZoomManager.h"
 #include "flow/hud/BossDialogueManager.h"
+#include "flow/hud/BossFightGuide.h"
 #include "gameplay/boss/BossEvents.h"
 #include "gameplay/boss/BossSpawner.h"
+#include "gameplay/boss/CountLiving.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/items/Equipment.h"
@@ -30,6 +35,7 @@
 #include "platform/Random.h"
 #include "render/Camera.h"
 #include "render/Sprite.h"
+#include "render/TextToSprite.h"
 #include "support/EventRecorder.h"
 #include "support/GameScene.h"
 
@@ -41,6 +47,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class BossFightTest : public GameScene
@@ -114,6 +121,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
     points += event.points;
   };
   std::set<std::string> seen;  // what showed during the fight
+  int thrownAtOnce = 0;
+  int mostTurrets = 0;  // standing or in flight
   float throneKilledAt = -1.0f;
   float enemiesClearedAt = -1.0f;
   float twinkleAt = -1.0f;
@@ -162,6 +171,10 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       // is thrown well clear of where the contact alone would leave him (about 130 from his middle).
       const glm::vec2 bossAt = Find(space, "Boss")->GetTransform()->GetWorldPosition();
       Find(space, "Player1")->GetTransform()->SetWorldPosition(bossAt.x - 100.0f, bossAt.y);
+      // Four throws at once make three turrets: the room holds no more.
+      for (int throwNumber = 0; throwNumber < 4; ++throwNumber)
+        Find(space, "Boss")->GetComponent<BossActionLogic>()->ThrowTurret();
+      thrownAtOnce = CountLiving(space, {BossActionLogic::TurretPrefab, BossActionLogic::ThrownPrefab});
       // A boss down by 150 of his 400 owes two waves a call.
       Find(space, "Boss")->GetComponent<Health>()->SetHealth(250.0f);
       // The field stands over the throne, and a shot from the side stops on it.
@@ -199,6 +212,7 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
       stepFrames.push_back(walkFrame);
     lastStep = step;
     const std::multiset<std::string> census = Census(space);
+    mostTurrets = std::max(mostTurrets, CountLiving(space, {BossActionLogic::TurretPrefab, BossActionLogic::ThrownPrefab}));
     for (const char* name : {"TEST", "ThrownItem", "ThrownSpawn", "BeamWeaponOne", "DeathBallCharge", "DeathBall"})
       if (census.count(name) != 0)
         seen.insert(name);
@@ -260,6 +274,8 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_EQ(seen, (std::set<std::string>{"BeamWeaponOne", "DeathBall", "DeathBallCharge", "TEST", "ThrownItem",
                                          "ThrownSpawn", "reinforcement"}));
   ASSERT_GT(throneKilledAt, 0.0f) << "the boss never showed every attack";
+  EXPECT_EQ(thrownAtOnce, BossActionLogic::MaxTurrets);
+  EXPECT_EQ(mostTurrets, BossActionLogic::MaxTurrets);
   EXPECT_TRUE(fieldRaised);
   EXPECT_TRUE(throneShielded) << "the shot reached the throne through the field";
   EXPECT_TRUE(bossShotLanded) << "the shot at the boss never reached him";
@@ -309,27 +325,38 @@ TEST_F(BossFightTest, TheBossAttacksTheThroneFallsTheRoomVentsAndTheFightEndsOnT
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }
 
-// H shows how to play over the fight, and Escape goes back to it. A player who has spent every round
-// keeps at it: each wave the pads bring in also brings a supply of
-// ammunition onto its pad (never a second while the first lies there), and what the pads bring is
-// enough to shoot the field's generator down and break the throne, aimed with the pointer and fired
-// with Space through the input layer.
-TEST_F(BossFightTest, FromEmptyGunsTheAmmunitionThePadsBringWinsTheFight)
+// A player who has never seen the fight wins it from empty guns by play, with the boss attacking
+// every second. H shows how to play over the fight, and Escape goes back to it. The HUD's line and
+// a ring say what to shoot, the generator and then the throne, and each blinks at every hit; shots
+// from empty guns hurt nothing; the pads keep ammunition lying on them, one at a time, which the
+// player walks onto with the keys; the room never fills up (the pads hold enemies back while four
+// stand); the framing never narrows as the player walks about; and the guns, aimed with the
+// pointer and fired with Space, win the fight within two minutes.
+TEST_F(BossFightTest, FromEmptyGunsAPlayerWhoNeverSawTheFightWinsItByPlay)
 {
   std::vector<Gun*> guns;
   Ammo* reserve = nullptr;
+  // As the HUD counts: a share of a round fires nothing.
   const auto empty = [&] {
     for (const Gun* gun : guns)
-      if (gun->GetMagAmmo() > 0.0f || reserve->GetAmmo(gun->GetAmmoType()) > 0.0f)
+      if (gun->GetMagAmmo() >= 1.0f || reserve->GetAmmo(gun->GetAmmoType()) >= 1.0f)
         return false;
     return true;
   };
   int frame = 0;
+  float now = 0.0f;
+  float wonAt = -1.0f;
   int suppliesTaken = 0;
+  bool goingForSupply = false;
   std::size_t mostSuppliesOnAPad = 0;
+  int mostReinforcements = 0;
   bool unhurtWhileEmpty = true;
-  bool firing = false;
   bool helpShown = false;
+  std::set<std::string> hints;  // the HUD's line while the ring circled its target
+  std::set<std::string> blinked;
+  float widestFraming = 0.0f;
+  float narrowedTo = -1.0f;
+  std::set<SDL_Keycode> held;
   EventLog ear;
   session->SetFrameObserver([&] {
     Space* found = session->GetSpace("BossRoomFast");
@@ -340,9 +367,13 @@ TEST_F(BossFightTest, FromEmptyGunsTheAmmunitionThePadsBringWinsTheFight)
     }
     Space& space = *found;
     GameObject* player = Find(space, "Player1");
+    now = static_cast<float>(session->GetFrameStatistics().GetSteppedSeconds());
     if (++frame == 1)
     {
-      ear.Watch<BossDiedEvent>(space.GetId(), "BossDiedEvent");
+      ear.Watch<BossDiedEvent>(space.GetId(), [&](const BossDiedEvent&) {
+        wonAt = now;
+        return "BossDiedEvent";
+      });
       player->GetComponent<Health>()->SetInvulnerable(true);
       reserve = player->GetComponent<Ammo>();
       const Equipment* hands = player->GetComponent<Equipment>();
@@ -377,12 +408,30 @@ TEST_F(BossFightTest, FromEmptyGunsTheAmmunitionThePadsBringWinsTheFight)
     if (frame == 10)
     {
       EXPECT_FALSE(space.IsPaused()) << "the fight goes on after the page";
+      // The trigger stays down from here on, with ammunition or without.
+      Press(SDLK_SPACE);
+    }
+    mostReinforcements = std::max(mostReinforcements, BossSpawner::LiveReinforcements(space));
+    if (now > BossCameraManager::OpeningShot + 0.1f)
+    {
+      const float framing = Find(space, "EN Camera")->GetComponent<ZoomManager>()->GetZoom();
+      if (framing < widestFraming && narrowedTo < 0.0f)
+        narrowedTo = framing;
+      widestFraming = std::max(widestFraming, framing);
     }
     GameObject* generator = Find(space, "Field Generator");
     const bool generatorUp = generator != nullptr && !generator->GetComponent<Health>()->IsDead();
     GameObject* target = generatorUp ? generator : Find(space, "Throne");
     if (target == nullptr)
       return;
+    if (target->GetSprite()->GetColor().a < 1.0f)
+      blinked.insert(target->GetName());
+    const BossFightGuide& guide = Find(space, "Boss Camera Manager")->GetComponent<BossCameraManager>()->GetGuide();
+    for (const auto& [id, shown] : session->GetSpace("HUD")->GetObjectsById())
+      if (shown.IsValid() && shown->GetPrefabName() == BossFightGuide::HintPrefab && guide.GetMarker().IsValid() &&
+          glm::distance(guide.GetMarker()->GetTransform()->GetWorldPosition(),
+                        target->GetTransform()->GetWorldPosition()) < 1.0f)
+        hints.insert(target->GetName() + ": " + shown->GetComponent<TextToSprite>()->GetText());
     std::vector<GameObject*> supplies = ObjectsOf(space, BossSpawner::SupplyPrefab);
     for (GameObject* pad : {Find(space, "Spawn Pad 1"), Find(space, "Spawn Pad 2")})
     {
@@ -392,25 +441,40 @@ TEST_F(BossFightTest, FromEmptyGunsTheAmmunitionThePadsBringWinsTheFight)
             return glm::distance(supply->GetTransform()->GetWorldPosition(), at) < 1.0f;
           }));
     }
-    Rigidbody* body = player->GetComponent<Rigidbody>();
+
+    // Out of rounds, the player walks to the nearest supply; with rounds, to a place below the
+    // target, out of the boss's walk, and aims at it with the pointer.
+    const glm::vec2 at = player->GetTransform()->GetWorldPosition();
+    glm::vec2 goal = generatorUp ? glm::vec2(2650.0f, 1300.0f) : glm::vec2(1664.0f, 1500.0f);
     if (empty())
     {
-      if (firing && suppliesTaken == 0 && generator != nullptr)
+      if (suppliesTaken == 0 && generator != nullptr)
         unhurtWhileEmpty = unhurtWhileEmpty && generator->GetComponent<Health>()->GetHitpoints() == 120.0f;
-      // Out of rounds: the player goes for the supply on a pad.
-      if (!supplies.empty())
+      goingForSupply = true;
+      goal = at;
+      for (GameObject* supply : supplies)
       {
-        const glm::vec2 at = supplies.front()->GetTransform()->GetWorldPosition();
-        player->GetTransform()->SetWorldPosition(at.x, at.y);
-        body->SetVelocity(glm::vec2(0.0f));
-        ++suppliesTaken;
-        return;
+        const glm::vec2 lies = supply->GetTransform()->GetWorldPosition();
+        if (goal == at || glm::distance(lies, at) < glm::distance(goal, at))
+          goal = lies;
       }
     }
-    // Below the target, out of the boss's walk, aiming at it and firing.
-    const glm::vec2 aim = target->GetTransform()->GetWorldPosition();
-    player->GetTransform()->SetWorldPosition(aim.x, 1500.0f);
-    body->SetVelocity(glm::vec2(0.0f));
+    else if (std::exchange(goingForSupply, false))
+      ++suppliesTaken;
+    std::set<SDL_Keycode> keys;
+    const glm::vec2 way = goal - at;
+    if (way.x > 40.0f)
+      keys.insert(SDLK_d);
+    if (way.x < -40.0f)
+      keys.insert(SDLK_a);
+    if (way.y > 40.0f)
+      keys.insert(SDLK_w);
+    if (way.y < -40.0f)
+      keys.insert(SDLK_s);
+    for (SDL_Keycode key : {SDLK_a, SDLK_d, SDLK_w, SDLK_s})
+      if (keys.count(key) != held.count(key))
+        keys.count(key) != 0 ? Press(key) : Release(key);
+    held = keys;
     const Camera* camera = space.GetCurrentCamera();
     const std::optional<glm::vec2> origin = camera->ToWorld(glm::vec2(0.0f));
     const std::optional<glm::vec2> right = camera->ToWorld(glm::vec2(1.0f, 0.0f));
@@ -418,20 +482,25 @@ TEST_F(BossFightTest, FromEmptyGunsTheAmmunitionThePadsBringWinsTheFight)
     if (!origin || !right || !down)
       return;
     const glm::mat2 pixelToWorld(*right - *origin, *down - *origin);
-    const glm::vec2 pixel = glm::inverse(pixelToWorld) * (aim - *origin);
+    const glm::vec2 pixel = glm::inverse(pixelToWorld) * (target->GetTransform()->GetWorldPosition() - *origin);
     Script(TestEvents::MouseMotion(static_cast<int>(pixel.x), static_cast<int>(pixel.y), 40, 40));
-    if (!firing)
-      Press(SDLK_SPACE);
-    firing = true;
   });
-  session->QuitAfterFrames(3000);
+  session->QuitAfterFrames(4000);
   session->Run();
 
   EXPECT_TRUE(helpShown) << "H showed no how-to-play page over the fight";
   EXPECT_EQ(guns.size(), 2u);
+  EXPECT_EQ(hints, (std::set<std::string>{std::string("Field Generator: ") + BossFightGuide::GeneratorHint,
+                                          std::string("Throne: ") + BossFightGuide::ThroneHint}));
+  EXPECT_EQ(blinked, (std::set<std::string>{"Field Generator", "Throne"})) << "a hit showed nothing";
   EXPECT_TRUE(unhurtWhileEmpty) << "empty guns hurt the generator";
   EXPECT_GT(suppliesTaken, 0) << "no supply came within reach";
   EXPECT_EQ(mostSuppliesOnAPad, 1u) << "a pad piles supplies up";
+  // Four from the pads at most, or three and the five drones a carrier bursts into.
+  EXPECT_LE(mostReinforcements, BossSpawner::MaxReinforcements - 1 + 5);
+  EXPECT_LT(narrowedTo, 0.0f) << "the framing narrowed from " << widestFraming << " to " << narrowedTo;
   EXPECT_EQ(ear.CountOf("BossDiedEvent"), 1u) << "the fight was not won from empty guns";
+  EXPECT_GT(wonAt, 0.0f);
+  EXPECT_LT(wonAt, 120.0f);
   EXPECT_EQ(output.Errors(), 0u) << output.Text();
 }

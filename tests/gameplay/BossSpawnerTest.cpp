@@ -1,8 +1,10 @@
 // The throne room's reinforcements and throws on the game's frame: every pad answers every wave,
-// releases what it owes while its column shows frame 3 and hides at frame 7, a wave that comes too
-// late waits for the next; a thrown object lands within its radius and leaves its prefab.
+// releases what it owes while its column shows frame 3 and hides at frame 7, holds it back while
+// the room is full, and a wave that comes too late waits for the next; a thrown object lands within
+// its radius and leaves its prefab.
 #include "CombatScene.h"
 #include "core/Send.h"
+#include "gameplay/combat/Health.h"
 #include "gameplay/boss/BossEvents.h"
 #include "gameplay/boss/BossSpawner.h"
 #include "gameplay/boss/ThrownObject.h"
@@ -27,6 +29,15 @@ protected:
   }
 
   void Wave() { Queue<BossSpawnEnemies>(BRINDLE_SITE, space->GetId()); }
+
+  // Dead ones leave room for what follows (killed this frame is enough).
+  void KillAll()
+  {
+    for (const auto& [id, object] : space->GetObjectsById())
+      if (Health* health = object ? object->GetComponent<Health>() : nullptr)
+        health->Kill();
+    EXPECT_EQ(BossSpawner::LiveReinforcements(*space), 0);
+  }
 
   AtlasFrames atlas;
 };
@@ -53,6 +64,8 @@ TEST_F(BossSpawnerTest, PadsReleaseTheirWavesAtFrameThreeHideAtFrameSevenAndALat
   EXPECT_EQ(Get<Sprite>(left)->GetFrame(), 0u);
   EXPECT_EQ(Get<BossSpawner>(right)->GetEnemiesToSpawn(), 0);
 
+  KillAll();
+
   // A wave that arrives once frame 3 has passed is still owed when the column ends...
   Wave();
   while (Get<Sprite>(left)->GetFrame() <= BossSpawner::ReleaseFrame)
@@ -61,14 +74,23 @@ TEST_F(BossSpawnerTest, PadsReleaseTheirWavesAtFrameThreeHideAtFrameSevenAndALat
   while (Get<BossSpawner>(left)->IsAnimated())
     Frames(1);
   EXPECT_EQ(Get<BossSpawner>(left)->GetEnemiesToSpawn(), 1);
-  const std::size_t before = Reinforcements().size();
+  KillAll();
   // ... and leaves with the next one (which arrives in the next update's queue pass).
   Wave();
   Frames(1);
   while (Get<BossSpawner>(left)->IsAnimated())
     Frames(1);
   EXPECT_EQ(Get<BossSpawner>(left)->GetEnemiesToSpawn(), 0);
-  EXPECT_EQ(Reinforcements().size(), before + 4u);
+  EXPECT_EQ(BossSpawner::LiveReinforcements(*space), 4);
+
+  // Four stand: the room is full, and a wave runs its column but leaves its enemies owed.
+  ASSERT_EQ(BossSpawner::MaxReinforcements, 4);
+  Wave();
+  Frames(1);
+  while (Get<BossSpawner>(left)->IsAnimated())
+    Frames(1);
+  EXPECT_EQ(BossSpawner::LiveReinforcements(*space), 4);
+  EXPECT_EQ(Get<BossSpawner>(left)->GetEnemiesToSpawn(), 1);
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }
 

@@ -641,6 +641,41 @@ def force_wall(colour, width, height, vertical, frames=4):
     return strip(out)
 
 
+def field_generator(frame):
+    """The generator of the throne's force field, in the field's magenta so the two read as one:
+    a steel plinth, two pylons and a glowing core that pulses, with arcs jumping to the pylons."""
+    image = blank(36, 40)
+    draw = pen(image)
+    magenta = (255, 60, 200, 255)
+    shadow(draw, 2, 32, 33, 39, 110)
+    draw.polygon([(3, 36), (6, 28), (29, 28), (32, 36)], fill=DARK_STEEL)          # plinth
+    box(draw, 6, 28, 29, 29, LIGHT_STEEL)
+    for x in (7, 25):                                                              # pylons
+        box(draw, x, 8, x + 3, 29, STEEL)
+        box(draw, x, 8, x + 1, 29, LIGHT_STEEL)
+        for y in (12, 18, 24):
+            box(draw, x, y, x + 3, y + 1, GOLD)
+        box(draw, x - 1, 5, x + 4, 8, DARK_GOLD)
+    box(draw, 15, 20, 20, 29, DARK_STEEL)                                          # the core's stem
+    box(draw, 13, 26, 22, 29, STEEL)
+    radius = (4, 5, 6, 5)[frame]
+    centre_x, centre_y = 17.5, 14
+    draw.ellipse([centre_x - radius - 2, centre_y - radius - 2, centre_x + radius + 2, centre_y + radius + 2],
+                 fill=with_alpha(magenta, 110))                                    # glow
+    draw.ellipse([centre_x - radius, centre_y - radius, centre_x + radius, centre_y + radius], fill=magenta)
+    draw.ellipse([centre_x - 2.5, centre_y - 2.5, centre_x + 2.5, centre_y + 2.5], fill=lighter(magenta, 120))
+    box(draw, 17, 13, 18, 14, WHITE)
+    arc = lighter(magenta, 150)                                                    # arcs to the pylons
+    if frame % 2 == 0:
+        draw.line([(11, 9), (12, 11), (11, 13), (13, 14)], fill=arc)
+        draw.line([(24, 19), (23, 17), (24, 15), (22, 14)], fill=arc)
+    else:
+        draw.line([(11, 19), (12, 17), (11, 15), (13, 14)], fill=arc)
+        draw.line([(24, 9), (23, 11), (24, 13), (22, 14)], fill=arc)
+    outline(image, INK)
+    return image
+
+
 def throne(stage):
     """Stage 1 is intact; 2 to 5 carry more and more cracks and lose bits of gold."""
     image = blank(64, 64)
@@ -742,6 +777,8 @@ def boss_sheets():
         ("boss_spawner", boss_spawner(), 8, "spawn pad: releases at frame 3, hides at frame 7"),
         ("boss_twinkle", twinkle(), 4, "sparkle"),
         ("boss_field", force_wall((255, 60, 200, 255), 32, 32, True), 4, "magenta force-field wall (BossField, ShieldWall)"),
+        ("boss_field_generator", strip([field_generator(f) for f in range(4)]), 4,
+         "the force field's generator: plinth, pylons and a pulsing magenta core (BossFieldGenerator)"),
         ("boss_wall_raised", boss_wall("raised"), 1, "boss room wall, raised"),
         ("boss_wall_front_broken", boss_wall("broken"), 1, "boss room wall, front broken open"),
         ("BossChatBot", chat_head(False, boss_colours), 1, "boss dialogue head, lower half (beard, mouth)"),

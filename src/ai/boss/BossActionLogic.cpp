@@ -4,6 +4,7 @@
 #include "audio/SoundEvents.h"
 #include "core/Send.h"
 #include "gameplay/boss/BossEvents.h"
+#include "gameplay/boss/CountLiving.h"
 #include "gameplay/boss/ThrownObject.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/combat/Health.h"
@@ -167,7 +168,7 @@ GameObject* BossActionLogic::Throw(glm::vec2 target, const char* prefabToMake)
   if (transform == nullptr)
     return nullptr;
   const glm::vec2 direction = DirectionTo(transform->GetPosition(), target);
-  const Handle<GameObject> thrown = SpawnAt("ThrownTurret", owner->GetSpace(), transform->GetWorldPosition(), "ThrownItem");
+  const Handle<GameObject> thrown = SpawnAt(ThrownPrefab, owner->GetSpace(), transform->GetWorldPosition(), "ThrownItem");
   GameObject* made = thrown.Get();
   if (made == nullptr)
     return nullptr;
@@ -183,13 +184,15 @@ GameObject* BossActionLogic::Throw(glm::vec2 target, const char* prefabToMake)
 
 void BossActionLogic::ThrowTurret()
 {
+  if (const Space* space = GetSpace(); space != nullptr && CountLiving(*space, {TurretPrefab, ThrownPrefab}) >= MaxTurrets)
+    return;
   throwSound.Play();
   const float a = RandomUnit() * 0.5f;
   const float b = RandomUnit() * 0.5f;
   const glm::vec2& p0 = throwCorners[0];
   const glm::vec2& p1 = throwCorners[1];
   const glm::vec2& p2 = throwCorners[2];
-  Throw(p1 + a * (p0 - p1) + b * (p2 - p1), "BossTurret");
+  Throw(p1 + a * (p0 - p1) + b * (p2 - p1), TurretPrefab);
 }
 
 void BossActionLogic::ThrowHat()

@@ -3,7 +3,8 @@
 // of its Equipment holds the "BossGun") and, each time its cooldown runs out, draws one of three
 // attacks with rand() % 3:
 //   0  throw a turret into the room (a "ThrownTurret" that lands somewhere in the parallelogram of
-//      throwCorners and turns into a "BossTurret");
+//      throwCorners and turns into a "BossTurret"), unless MaxTurrets stand or fly there already:
+//      their beams never stop, and a room that filled up with them would leave no way through;
 //   1  call reinforcements: one wave, plus one for every quarter of its health lost (1 to 5
 //      BossSpawnEnemies on the space);
 //   2  charge a death ball for "chargeTime" seconds (the walk pauses), then fire it down the room.
@@ -31,6 +32,9 @@ public:
   // The twinkle comes when this much of the death time is left.
   static constexpr float TwinkleTime = 8.0f;
   static constexpr float ThrowForce = 500.0f;
+  static constexpr int MaxTurrets = 3;
+  static constexpr const char* ThrownPrefab = "ThrownTurret";
+  static constexpr const char* TurretPrefab = "BossTurret";
   // Where the charging effect and the fired ball appear from the boss.
   static constexpr glm::vec2 BallOffset{100.0f, -200.0f};
   static constexpr const char* MusicPath = "event:/Music/BossMusic";

@@ -1,6 +1,7 @@
 #include "flow/camera/BossCameraManager.h"
 
 #include "ai/boss/BossMovementLogic.h"
+#include "core/Log.h"
 #include "core/Send.h"
 #include "flow/camera/CameraLeash.h"
 #include "gameplay/boss/BossEvents.h"
@@ -57,6 +58,11 @@ void BossCameraManager::OnAwake()
   SubscribeOnSpace<DepressurizationEvent>(this);
 }
 
+void BossCameraManager::OnDestroy()
+{
+  guide.Clear();
+}
+
 float BossCameraManager::FramingZoom(float distance, float zoomRange)
 {
   const float zoom = zoomRange > 0.0f ? 0.7f * distance / zoomRange : 0.0f;
@@ -91,6 +97,9 @@ void BossCameraManager::On(UpdateEvent* event)
     LookUp();
     return;
   }
+  if (!bossDefeated)
+    if (Space* space = GetSpace())
+      guide.Update(*space);
   if (startDelay >= 0.0f)
   {
     Focus(player);
@@ -110,6 +119,7 @@ void BossCameraManager::On(UpdateEvent* event)
   if (victorySent)
     return;
   victorySent = true;
+  LogLine("Boss fight: victory");
   if (Space* space = GetSpace())
   {
     Queue<PlayerVictory>(BRINDLE_SITE, space->GetId());
@@ -132,8 +142,9 @@ void BossCameraManager::Frame()
   const glm::vec2 to = WorldPosition(anchor);
   const glm::vec2 middle = 0.5f * (from + to);
   own->SetWorldPosition(middle.x, middle.y);
+  framingZoom = std::max(framingZoom, FramingZoom(glm::distance(from, to), zoomRange));
   if (Space* space = GetSpace())
-    Queue<SetZoom>(BRINDLE_SITE, space->GetId(), FramingZoom(glm::distance(from, to), zoomRange), 1.0f);
+    Queue<SetZoom>(BRINDLE_SITE, space->GetId(), framingZoom, 1.0f);
 }
 
 void BossCameraManager::Exit(float dt)
@@ -151,6 +162,8 @@ void BossCameraManager::On(DepressurizationEvent*)
   if (bossDefeated)
     return;
   bossDefeated = true;
+  guide.Clear();
+  LogLine("Boss fight: the king is defeated");
   if (Space* space = GetSpace())
     SendNow<BossDiedEvent>(BRINDLE_SITE, space->GetId());
   // The boss may be gone already, or not yet looked up: the room's own "Boss" is meant.

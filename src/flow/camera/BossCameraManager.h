@@ -1,7 +1,10 @@
 #pragma once
 // Stages the throne-room fight on a camera anchor of the room. For its first five seconds the
 // camera stays on the player; then it frames the fight, moving its own object to the midpoint of
-// the player and the room's anchor ("BossCamManagerAnchor") and zooming to fit. The room's
+// the player and the room's anchor ("BossCamManagerAnchor") and zooming to fit. The framing never
+// narrows during the fight: a player who walks up to the throne and back would otherwise see the
+// view swing between the close one and the whole room. Until the defeat its BossFightGuide shows
+// the player what to shoot. The room's
 // depressurisation is the boss's defeat: BossDiedEvent goes to the room once, the boss may turn,
 // spins and shrinks for "timer" seconds with the camera on it, and PlayerVictory follows once, with
 // the camera closing in on the player and the victory's banner on the HUD for the seconds before
@@ -10,6 +13,7 @@
 // The camera object is "EN Camera" with a CameraLeash; a room without one keeps its camera where
 // the level put it.
 #include "core/Handle.h"
+#include "flow/hud/BossFightGuide.h"
 #include "object/Component.h"
 
 class BossDiedEvent;
@@ -34,6 +38,8 @@ public:
   BossCameraManager& operator=(const BossCameraManager&) = default;
 
   void OnAwake() override;
+  // The guide's line goes from the HUD with the room.
+  void OnDestroy() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
 
   void On(UpdateEvent* event);
@@ -45,6 +51,7 @@ public:
 
   bool IsBossDefeated() const { return bossDefeated; }
   bool IsVictorySent() const { return victorySent; }
+  const BossFightGuide& GetGuide() const { return guide; }
 
 private:
   void LookUp();
@@ -61,6 +68,8 @@ private:
   Transient<Handle<GameObject>> camera;
   bool cameraLookedUp = false;
   float zoomRange = 0.0f;
+  float framingZoom = 0.0f;  // the widest the framing has needed so far
+  Transient<BossFightGuide> guide;
   float startDelay = OpeningShot;
   bool bossDefeated = false;
   bool victorySent = false;

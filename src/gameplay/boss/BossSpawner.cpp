@@ -1,9 +1,11 @@
 #include "gameplay/boss/BossSpawner.h"
 
 #include "gameplay/boss/BossEvents.h"
+#include "gameplay/boss/CountLiving.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/Members.h"
+#include "object/Space.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
@@ -42,22 +44,29 @@ void BossSpawner::On(BossSpawnEnemies*)
   animated = true;
 }
 
-void BossSpawner::On(UpdateEvent*)
+int BossSpawner::LiveReinforcements(const Space& space)
+{
+  static const std::vector<std::string_view> counted = {Prefabs[0], Prefabs[1], Prefabs[2], Prefabs[3], DronePrefab};
+  return CountLiving(space, counted);
+}
+
+void BossSpawner::On(UpdateEvent* event)
 {
   GameObject* pad = GetGameObject();
-  Sprite* sprite = pad != nullptr ? pad->GetSprite() : nullptr;
+  if (pad == nullptr)
+    return;
+  KeepSupply(*pad, event->dt);
+  Sprite* sprite = pad->GetSprite();
   if (!animated || sprite == nullptr)
     return;
-  if (enemiesToSpawn != 0 && sprite->GetFrame() == ReleaseFrame)
+  if (enemiesToSpawn != 0 && sprite->GetFrame() == ReleaseFrame && pad->GetSpace() != nullptr &&
+      LiveReinforcements(*pad->GetSpace()) < MaxReinforcements)
   {
     const auto choice = static_cast<std::size_t>(Random() % static_cast<int>(Prefabs.size()));
     teleportSound.Play();
     // An enemy that cannot be made is reported once and still counts as released.
     if (const Transform* transform = pad->GetTransform())
-    {
       SpawnAt(Prefabs[choice], pad->GetSpace(), transform->GetWorldPosition());
-      BringSupply(pad->GetSpace(), transform->GetWorldPosition());
-    }
     --enemiesToSpawn;
   }
   if (sprite->GetFrame() == LastFrame)
@@ -69,9 +78,13 @@ void BossSpawner::On(UpdateEvent*)
   }
 }
 
-void BossSpawner::BringSupply(Space* space, glm::vec2 at)
+void BossSpawner::KeepSupply(GameObject& pad, float dt)
 {
   if (supply.IsValid())
     return;
-  supply = SpawnAt(SupplyPrefab, space, at, "Ammo Pickup");
+  supplyDelay -= dt;
+  if (supplyDelay > 0.0f || pad.GetTransform() == nullptr)
+    return;
+  supplyDelay = SupplyDelay;
+  supply = SpawnAt(SupplyPrefab, pad.GetSpace(), pad.GetTransform()->GetWorldPosition(), SupplyName);
 }

@@ -5,9 +5,14 @@
 // picture shows frame 3 (a duck, a bear, a bug or a drone carrier, chosen by rand() % 4), and it
 // hides again at frame 7. Enemies still owed then wait for the next wave.
 //
-// The throne room holds no other ammunition and no way out, so a release also brings a supply of
-// it ("Ammo_Pickup") onto the pad, unless the one the pad brought last still lies there: a player
-// who spent every round still finds more within reach as long as the boss calls waves.
+// The room must not fill up without end: a pad holds its owed enemies back while the room already
+// holds MaxReinforcements live ones (the pads' enemies and the drones their carriers burst into),
+// so at most MaxReinforcements - 1 plus a carrier's drones stand in the room at once.
+//
+// The throne room holds no other ammunition and no way out, so each pad keeps a supply of it
+// ("BossSupply") lying on it: one from the fight's first frame, and a new one SupplyDelay seconds
+// after the last was taken. A player who spent every round always finds more within reach, whatever
+// the boss's attacks.
 #include "audio/Sound.h"
 #include "core/Handle.h"
 #include "object/Component.h"
@@ -28,7 +33,12 @@ public:
   static constexpr std::uint32_t LastFrame = 7;
   static constexpr std::array<const char*, 4> Prefabs = {"AI_duck", "AI_bear", "AI_bug", "DroneCarrier"};
   static constexpr const char* TeleportSoundPath = "event:/SFX/Teleport";
-  static constexpr const char* SupplyPrefab = "Ammo_Pickup";
+  // What a drone carrier among them bursts into, which the room counts as reinforcements too.
+  static constexpr const char* DronePrefab = "DroneSpawn";
+  static constexpr int MaxReinforcements = 4;
+  static constexpr const char* SupplyPrefab = "BossSupply";
+  static constexpr const char* SupplyName = "Ammo Pickup";
+  static constexpr float SupplyDelay = 5.0f;
 
   BossSpawner();
   ~BossSpawner() override;
@@ -44,11 +54,15 @@ public:
   bool IsAnimated() const { return animated; }
   const Handle<GameObject>& GetSupply() const { return supply; }
 
+  // The live reinforcements in the space: the pads' prefabs and the carriers' drones.
+  static int LiveReinforcements(const Space& space);
+
 private:
-  void BringSupply(Space* space, glm::vec2 at);
+  void KeepSupply(GameObject& pad, float dt);
 
   int enemiesToSpawn = 0;
   bool animated = false;
   Sound teleportSound;
   Transient<Handle<GameObject>> supply;  // the last ammunition the pad brought
+  float supplyDelay = 0.0f;               // seconds until the next supply, while none lies there
 };

@@ -1,6 +1,7 @@
 #include "gameplay/boss/BossThroneLogic.h"
 
 #include "core/EventManager.h"
+#include "core/Log.h"
 #include "core/Send.h"
 #include "gameplay/boss/BossEvents.h"
 #include "gameplay/combat/CombatEvents.h"
@@ -51,6 +52,7 @@ void BossThroneLogic::On(DiedEvent*)
   if (exploded || throne == nullptr || manager == nullptr || throne->GetSpace() == nullptr)
     return;
   exploded = true;
+  LogLine("Throne: exploded");
   if (const Transform* transform = throne->GetTransform())
     SpawnAt("Blast", throne->GetSpace(), transform->GetWorldPosition());
   Queue<GameObjectDestroyedEvent>(BRINDLE_SITE, throne->GetId(), GetOwner());

@@ -15,7 +15,6 @@
 #include "render/ParticleSystem.h"
 #include "render/PointLight.h"
 
-#include <algorithm>
 #include <cmath>
 #include <glm/geometric.hpp>
 #include <vector>
@@ -98,7 +97,10 @@ void BeamGun::FireBeam()
   ShakeCamera();
   if (!firing && !firedThisFrame)
     fireSound.Start();
-  magAmmo = std::max(magAmmo - lastFrameTime * ammoPerSecond, 0.0f);
+  magAmmo -= lastFrameTime * ammoPerSecond;
+  // What is left below a firable share is spent: the magazine is empty, and an empty one reloads.
+  if (!(magAmmo > Epsilon))
+    magAmmo = 0.0f;
   if (MuzzleFlash* flash = muzzleFlashObject ? muzzleFlashObject->GetComponent<MuzzleFlash>() : nullptr)
     flash->Flash();
 }

@@ -1,0 +1,11 @@
+#pragma once
+// How many of a room's objects made from some prefabs are still in the fight: the throne room
+// keeps its reinforcements and turrets within a number.
+#include <string_view>
+#include <vector>
+
+class Space;
+
+// The objects of the space made from one of the prefabs that are alive: without Health, or with
+// hitpoints left and no death announced (one killed this frame is already out).
+int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs);
