@@ -10,8 +10,9 @@ waypoint come from tools/make_enemy_prefabs.py, the tutorial from tools/make_int
   ships come close and out to the whole map when none is near (ProximityDolly);
 - "OW_Base", a faction's station launching ships (FactionController); the level gives each its
   picture and tint, which also tints its arrow;
-- "OW_BossShip", the pirate king's galleon the level flow brings once the score reaches 3000;
-  ramming it boards "BossRoom"; it launches a hunter every ten seconds (SimpleShipSpawner);
+- "OW_BossShip", the pirate king's galleon the level flow brings once the score reaches 3000,
+  larger than any other ship, crowned, with "THE KING" under it ("OW_BossLabel"); ramming it boards
+  "BossRoom"; it launches a hunter every ten seconds (SimpleShipSpawner);
   "OW_BossArrow", the large white arrow that points the way to it;
 - "OW_Boundary", one wall of the map's edge (MapBoundingColliders sizes and places four);
 - "OW_SpaceTile", a tile of the background (the level gives it its picture).
@@ -54,13 +55,19 @@ def stations():
         "Sprite": sprite("OW_base_faction_1", (768, 768)),
         "FactionController": None,
     }
+    # Half again as large as any other ship, with a crown on its sails and its name under it.
     PREFABS["OW_BossShip"] = {
         "Transform": None,
-        "Sprite": sprite("OW_boss_ship", (640, 640)),
-        "CircleCollider": {"group": "SHIP", "radius": 230.0},
+        "Sprite": sprite("OW_boss_ship", (896, 896)),
+        "CircleCollider": {"group": "SHIP", "radius": 320.0},
         "LoadEncounter": {"level filename": "BossRoom"},
         # Launches a hunter ("Enemy Ship") every ten seconds while the player makes for it.
         "SimpleShipSpawner": None,
+        "ChildSpawner": {"objects to spawn": [{"offset": [0.0, -520.0], "prefab": "OW_BossLabel"}]},
+    }
+    PREFABS["OW_BossLabel"] = {
+        "Transform": None,
+        "Sprite": sprite("OW_boss_label", (714, 154), layer="DL_HUD"),
     }
     # Larger than the stations' arrows, and white, a tint none of them has.
     PREFABS["OW_BossArrow"] = {

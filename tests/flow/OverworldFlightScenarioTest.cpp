@@ -6,12 +6,15 @@
 // flying into another of the faction's ships boards an encounter filled from the faction's anger
 // (bugs where a calm faction's would be ducks); the anger stands at 3 and the faction's hard ship
 // hunts the player's ship down and boards its own encounter, which clears away the hunters the
-// boss's ship has launched; far from that ship, it launches one every ten seconds.
+// boss's ship has launched; far from that ship, it launches one every ten seconds. Flown by its keys
+// at the boss's ship, it passes the hunters in the galleon's waters, the arrow standing aside, and
+// boards the boss room.
 #include "FlowScene.h"
 
 #include "ai/ships/FactionController.h"
 #include "ai/ships/FactionProperty.h"
 #include "ai/ships/HardEnemyShipController.h"
+#include "flow/level/LevelManager.h"
 #include "flow/level/LoadEncounter.h"
 #include "gameplay/combat/CombatEvents.h"
 #include "gameplay/player/PlayerEvents.h"
@@ -20,10 +23,12 @@
 #include "gameplay/ship/ShipController.h"
 #include "gameplay/ship/ShipThruster.h"
 #include "physics/Rigidbody.h"
+#include "render/Sprite.h"
 
 #include <glm/geometric.hpp>
 
 #include <algorithm>
+#include <cfloat>
 #include <functional>
 
 namespace
@@ -64,16 +69,17 @@ protected:
     return ComponentOf<FactionController>("Overworld", baseName)->GetAttackCount();
   }
 
-  // Flies the ship at the target from 400 units to its left, holding the keys that point at it,
-  // until an encounter is boarded; the keys are let go after.
-  void FlyInto(GameObject& ship, GameObject& targetObject)
+  // Flies the ship at the target from `away` units to its left, holding the keys that point at it,
+  // until an encounter is boarded; the keys are let go after. `onFrame` looks at each frame before.
+  void FlyInto(GameObject& ship, GameObject& targetObject, float away = 400.0f,
+               const std::function<void()>& onFrame = [] {})
   {
     const Handle<GameObject> target = Live("Overworld")->GetObjectsById().at(targetObject.GetId());
-    const glm::vec2 from = PlaceOf(*target) - glm::vec2(400.0f, 0.0f);
+    const glm::vec2 from = PlaceOf(*target) - glm::vec2(away, 0.0f);
     ship.GetTransform()->SetWorldPosition(from.x, from.y);
     const SDL_Keycode keys[] = {SDLK_d, SDLK_a, SDLK_w, SDLK_s};
     bool held[4] = {};
-    for (int frame = 0; frame < 300 && !InEncounter() && target.IsValid(); ++frame)
+    for (int frame = 0; frame < 600 && !InEncounter() && target.IsValid(); ++frame)
     {
       const glm::vec2 to = PlaceOf(*target) - PlaceOf(ship);
       const bool wanted[4] = {to.x > 30.0f, to.x < -30.0f, to.y > 30.0f, to.y < -30.0f};
@@ -85,6 +91,8 @@ protected:
       {
         EXPECT_TRUE(ship.GetComponent<ShipThruster>()->IsThrusting()) << "under way under its flame";
       }
+      if (!InEncounter() && target.IsValid())
+        onFrame();
     }
     for (int key = 0; key < 4; ++key)
       if (held[key])
@@ -231,6 +239,38 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   ASSERT_FALSE(InEncounter());
   EXPECT_GE(hunters(), 2u);
   EXPECT_LE(hunters(), 3u);
+
+  // Flown by its keys straight at the boss's ship from 2900 units off, just as a hunter leaves it:
+  // within the galleon's waters no ship hunts the player's ship nor boards it, however close the
+  // hunters come; the big arrow stands aside once the galleon is near enough to be seen; and the
+  // galleon, though nothing else reaches the ship, boards the boss room.
+  const auto hunterObjects = [this] {
+    return ObjectsIn("Overworld", [](GameObject& object) { return object.GetPrefabName() == "Enemy Ship"; });
+  };
+  const std::size_t before = hunters();
+  for (int frame = 0; frame < 11 * 60 && hunters() == before; ++frame)
+    Frame();
+  GameObject* galleon = Find("Overworld", "bossShip");
+  const Handle<GameObject> bossArrow = ComponentOf<LevelManager>("Overworld", "Level Manager")->GetSignpost().GetArrow();
+  ASSERT_TRUE(bossArrow.IsValid());
+  float nearest = FLT_MAX;
+  bool arrowShownNear = false, arrowHiddenFar = false, hunted = false;
+  FlyInto(*ship, *galleon, 2900.0f, [&] {
+    const float apart = glm::length(PlaceOf(*galleon) - PlaceOf(*ship));
+    const bool shown = bossArrow->GetComponent<Sprite>()->GetDraw();
+    arrowShownNear = arrowShownNear || (shown && apart < BossShipSignpost::HiddenWithin);
+    arrowHiddenFar = arrowHiddenFar || (!shown && apart > BossShipSignpost::HiddenWithin + 50.0f);
+    for (GameObject* hunter : hunterObjects())
+    {
+      nearest = std::min(nearest, glm::length(PlaceOf(*hunter) - PlaceOf(*ship)));
+      hunted = hunted || hunter->GetComponent<HardEnemyShipController>()->GetTargetObject().Get() == ship;
+    }
+  });
+  EXPECT_EQ(LevelIn("Encounter"), "BossRoom");
+  EXPECT_LT(nearest, 300.0f) << "no hunter crossed the ship's way";
+  EXPECT_FALSE(hunted) << "hunted in the galleon's waters";
+  EXPECT_FALSE(arrowShownNear) << "the arrow stood beside or past the galleon";
+  EXPECT_FALSE(arrowHiddenFar);
 
   for (const auto& [logLevel, line] : log.Lines())
     EXPECT_EQ(logLevel, LogLevel::Plain) << line;

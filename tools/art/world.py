@@ -11,9 +11,9 @@ Sections:
 import math
 
 from art.characters import PLAYER, SIDE, force_wall, humanoid_frame
-from art.pixels import (CYAN, DARK_GOLD, DARK_STEEL, ENEMY_EYE, GOLD, GREEN, INK, LIGHT_STEEL, PLAYER_BLUE,
-                        PLAYER_INK, PLAYER_LIGHT_BLUE, STEEL, WHITE, blank, box, darker, dot, lighter, outline, pen,
-                        shadow, strip, faded, tinted, with_alpha)
+from art.pixels import (CYAN, DARK_GOLD, DARK_STEEL, ENEMY_EYE, GLYPH_HEIGHT, GOLD, GREEN, INK, LIGHT_STEEL,
+                        PLAYER_BLUE, PLAYER_INK, PLAYER_LIGHT_BLUE, STEEL, WHITE, blank, box, darker, dot, draw_text,
+                        lighter, outline, pen, shadow, strip, faded, tinted, text_width, with_alpha)
 
 
 class Sequence:
@@ -641,6 +641,70 @@ def ship(hull_colour, trim, size=32, spikes=0, player=False):
     return image
 
 
+def crown(width):
+    """A gold three-pointed crown `width` pixels wide, red jewels on its band, outlined in ink."""
+    band = max(2, width // 3)
+    height = 2 * band + 3
+    image = blank(width + 2, height + 2)
+    draw = pen(image)
+    box(draw, 1, height - band, width, height, GOLD)
+    for k in range(3):
+        tip = 1 + round(k * (width - 1) / 2)
+        draw.polygon([(tip - 1, height - band), (tip, 1), (tip + 1, height - band)], fill=GOLD)
+    draw.polygon([(1, height - band), (1 + width // 4, height - band - 2), (width // 2, height - band)], fill=GOLD)
+    draw.polygon([(width // 2 + 2, height - band), (width - width // 4, height - band - 2), (width, height - band)],
+                 fill=GOLD)
+    for k in range(3):
+        draw.point((2 + round(k * (width - 3) / 2), height - band // 2 - 1), fill=(200, 30, 60, 255))
+    outline(image, INK)
+    return image
+
+
+def galleon():
+    """The pirate king's galleon seen from above, bow towards +x: a long black hull with a gold rail
+    and cannons, three broad crimson sails billowing across it, the middle one bearing a gold crown,
+    and gold lanterns and a pennant at the stern. It has nothing of the darting hulls of the other
+    ships."""
+    image = blank(64, 64)
+    draw = pen(image)
+    hull = (52, 30, 44, 255)
+    sail = (176, 28, 52, 255)
+    # Cannons out of both sides, under the rail.
+    for x in range(13, 45, 7):
+        box(draw, x, 19, x + 2, 22, DARK_STEEL)
+        box(draw, x, 42, x + 2, 45, DARK_STEEL)
+    # The hull: square stern at the left, pointed bow at the right, inside its gold rail.
+    draw.polygon([(6, 22), (44, 22), (56, 27), (62, 32), (56, 37), (44, 42), (6, 42)], fill=GOLD)
+    draw.polygon([(8, 24), (44, 24), (54, 28), (59, 32), (54, 36), (44, 40), (8, 40)], fill=hull)
+    for y in (28, 32, 36):
+        draw.line([(10, y), (50, y)], fill=lighter(hull, 16))
+    # The sails, each billowing forward from its yard across the hull; the middle one the largest,
+    # bearing the king's crown.
+    for aft, depth, half_span in ((14, 6, 14), (25, 13, 20), (43, 5, 11)):
+        top, bottom = 32 - half_span, 32 + half_span
+        belly = [(aft, top), (aft + depth - 3, top + 1), (aft + depth, 32), (aft + depth - 3, bottom - 1),
+                 (aft, bottom)]
+        draw.polygon(belly, fill=sail)
+        draw.line([(aft + 1, top + 2), (aft + depth - 3, 32), (aft + 1, bottom - 2)], fill=lighter(sail, 40))
+        box(draw, aft - 1, top - 1, aft, bottom + 1, DARK_GOLD)
+    image.alpha_composite(crown(11), (26, 25))
+    # The stern's lanterns and a gold pennant flying aft.
+    box(draw, 4, 23, 6, 25, GOLD)
+    box(draw, 4, 39, 6, 41, GOLD)
+    draw.polygon([(6, 30), (0, 28), (3, 32), (0, 36), (6, 34)], fill=GOLD)
+    outline(image, INK)
+    return image
+
+
+def boss_label():
+    """"THE KING" in gold on an ink rim, to stand under the galleon."""
+    text = "THE KING"
+    image = blank(text_width(text) + 4, GLYPH_HEIGHT + 4)
+    draw_text(image, text, 2, 2, GOLD)
+    outline(image, INK)
+    return image
+
+
 def station(colour, seed):
     image = blank(64, 64)
     draw = pen(image)
@@ -719,7 +783,8 @@ def overworld_sheets():
         ("OW_enemy_ship_easy", ship((200, 60, 50, 255), (120, 30, 30, 255)), 1, "enemy ship, red (easy)"),
         ("OW_enemy_ship_med", ship((230, 130, 30, 255), (140, 70, 20, 255), spikes=1), 1, "enemy ship, orange, spiked (medium)"),
         ("OW_enemy_ship_hard", ship((190, 40, 150, 255), (110, 20, 90, 255), spikes=3), 1, "enemy ship, magenta, many spikes (hard)"),
-        ("OW_boss_ship", ship((60, 30, 50, 255), GOLD, size=64, spikes=3), 1, "the boss's black and gold galleon"),
+        ("OW_boss_ship", galleon(), 1, "the pirate king's galleon: black hull, gold rail, crimson sails, a gold crown"),
+        ("OW_boss_label", boss_label(), 1, "\"THE KING\" in gold, shown under the galleon"),
         ("OW_base_faction_1", station((210, 50, 50, 255), 0), 1, "faction station, red"),
         ("OW_base_faction_2", station((240, 140, 30, 255), 1), 1, "faction station, orange"),
         ("OW_base_faction_3", station((170, 60, 200, 255), 2), 1, "faction station, purple"),

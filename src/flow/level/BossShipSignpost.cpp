@@ -10,7 +10,10 @@
 #include "object/SpaceNames.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
+#include "render/Sprite.h"
 #include "render/TextToSprite.h"
+
+#include <glm/geometric.hpp>
 
 void BossShipSignpost::Update(Space& space, float dt)
 {
@@ -25,12 +28,24 @@ void BossShipSignpost::Update(Space& space, float dt)
   if (!announced)
     Announce(space);
   if (GameObject* pointer = arrow.Get())
-    WaypointArrow::PointAt(*pointer, bossShip->GetTransform()->GetWorldPosition());
+    Point(*pointer, bossShip->GetTransform()->GetWorldPosition());
   if (hail && (hailLeft -= dt) < 0.0f)
   {
     QueueRemoval(hail);
     hail = Handle<GameObject>();
   }
+}
+
+void BossShipSignpost::Point(GameObject& pointer, glm::vec2 bossShip)
+{
+  const std::optional<glm::vec2> ship = WaypointArrow::ShipPosition();
+  // Nearer, the arrow would stand beside or past the galleon and point away from it; the galleon,
+  // on the screen by then, shows itself.
+  const bool shown = !ship || glm::distance(*ship, bossShip) >= HiddenWithin;
+  if (Sprite* sprite = pointer.GetSprite())
+    sprite->SetDraw(shown);
+  if (shown)
+    WaypointArrow::PointAt(pointer, bossShip);
 }
 
 void BossShipSignpost::Announce(Space& space)

@@ -13,10 +13,7 @@
 #include "object/Registry.h"
 #include "object/Space.h"
 #include "object/SpaceNames.h"
-#include "physics/Collider.h"
-#include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
-#include "physics/Rigidbody.h"
 #include "platform/Assert.h"
 #include "render/CameraEvents.h"
 
@@ -37,30 +34,11 @@ void LevelManager::OnAwake()
 
 void LevelManager::On(UpdateEvent* event)
 {
-  if (Space* space = GetSpace())
-    signpost.Update(*space, event->dt);
-  if (graceLeft <= 0.0f)
+  Space* space = GetSpace();
+  if (space == nullptr)
     return;
-  // Counted only while this space runs: the encounter's time does not count.
-  graceLeft -= event->dt;
-  if (graceLeft <= 0.0f)
-    HoldShip(false);
-}
-
-void LevelManager::HoldShip(bool held)
-{
-  if (held)
-    heldShip = Registry::FirstOf(RegistryType::OW_CORVA);
-  GameObject* ship = heldShip.Get();
-  if (ship == nullptr)
-    return;
-  // The ship comes back at rest where it rammed, and flies on at the player's keys, so he can
-  // steer away from the ships about it: it passes through them, kept inside the map's edge, and
-  // rams or is rammed by none.
-  if (auto* body = ship->GetComponent<Rigidbody>(); body != nullptr && held)
-    body->SetVelocity(glm::vec2(0.0f, 0.0f));
-  if (Collider* collider = GetCollider(ship))
-    collider->group = held ? CollisionGroup::PLAYER_NOCLIP : CollisionGroup::PLAYER;
+  signpost.Update(*space, event->dt);
+  hold.Update(*space, event->dt);
 }
 
 void LevelManager::GoToEndScreen()
@@ -93,8 +71,7 @@ void LevelManager::On(ShipAttackedEvent* event)
   Space* space = GetSpace();
   if (space == nullptr || !LevelExists(event->level, "LevelManager (a ship was rammed)"))
     return;
-  HoldShip(true);
-  graceLeft = BoardingGrace;
+  hold.Begin(*space);
   const std::uint32_t channel = space->GetId();
   Queue<ResizeBoundary>(BRINDLE_SITE, channel, 7000.0f, 5000.0f, glm::vec2(0.0f, 0.0f));
   // The encounter starts inside this call: this space, the overworld, is paused and hidden, and

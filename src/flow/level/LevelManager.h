@@ -9,12 +9,10 @@
 // It listens on its own space's id only. A transition to a level without a file is reported and
 // leaves this level running.
 //
-// The player's overworld ship that rammed its way into an encounter is out of reach of other
-// ships until the overworld has run again for two seconds: a ship passing where the player comes
-// back cannot board the next encounter before the player has seen the overworld and the score,
-// and the player, free to steer all the while, has the time to fly clear of the ships about. In the overworld it also points the way to the boss's ship once that has come.
-#include "core/Handle.h"
+// In the overworld it keeps the player's ship out of the other ships' reach after an encounter and
+// near the king's galleon (ShipHold), and points the way to the galleon once that has come.
 #include "flow/level/BossShipSignpost.h"
+#include "flow/level/ShipHold.h"
 #include "object/Component.h"
 
 class BossWinEvent;
@@ -28,8 +26,6 @@ class LevelManager : public Component
 {
 public:
   static constexpr std::uint32_t TypeId = COMP_LevelManager;
-  // Seconds the overworld runs again, after an encounter, before its ship can be rammed.
-  static constexpr float BoardingGrace = 2.0f;
 
   LevelManager() : Component(TypeId) {}
   // Nothing travels: the component table starts copies as constructed.
@@ -53,10 +49,6 @@ private:
   static void CarryItems(const GameObject& player);
   // The end screen replaces every level of the run, this one with them.
   void GoToEndScreen();
-  // Puts the player's overworld ship out of every ship's reach, or back within it.
-  void HoldShip(bool held);
-
-  float graceLeft = 0.0f;
-  Handle<GameObject> heldShip;
+  ShipHold hold;
   BossShipSignpost signpost;
 };

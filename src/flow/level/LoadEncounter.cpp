@@ -25,7 +25,13 @@ void LoadEncounter::GetMembers(std::vector<MemberBase*>& members)
 
 void LoadEncounter::On(CollisionEvent* event)
 {
-  if (fired || event->otherGroup != static_cast<std::uint32_t>(CollisionGroup::PLAYER))
+  if (event->otherGroup == static_cast<std::uint32_t>(CollisionGroup::PLAYER))
+    Board();
+}
+
+void LoadEncounter::Board()
+{
+  if (fired)
     return;
   fired = true;
   GameObject* object = GetGameObject();

@@ -20,6 +20,9 @@ public:
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
   void On(CollisionEvent* event);
+  // What the player's ship touching it does; also for a ship held out of the other ships' reach,
+  // which touches nothing (ShipHold boards the king's galleon so).
+  void Board();
 
   const std::string& GetLevelFilename() const { return levelFilename; }
 
