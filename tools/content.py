@@ -8,6 +8,10 @@ into the same files a designer's work lives in). tools/make_content.py stages ev
 one folder and commits it (or only compares it, with --check); a script run on its own stages into
 a scratch folder of its own and commits into the checkout when it ends.
 
+A run's scratch folder and its temporary files are named as the game names the temporary files of
+its saves, "<name>.tmp<pid>-XXXXXX": a run killed before it cleaned up leaves them, and a later run
+removes those whose process is gone (`remove_stale_temporaries`).
+
 The scripts remember what they last wrote in RECORD: a SHA-256 of each file's bytes. A file whose
 bytes are neither that nor what the scripts write now was changed by someone else, and is kept.
 """
@@ -16,8 +20,11 @@ import decimal
 import hashlib
 import json
 import os
+import random
+import re
 import shutil
 import stat
+import string
 import sys
 import tempfile
 
@@ -40,11 +47,80 @@ def write_into(folder, target=ROOT):
     _target_root = os.path.abspath(target)
 
 
+# What the scratch folders of the runs are called in the system's temporary folder (with a
+# temporary file's ending: each run's has its process id).
+SCRATCH = "content"
+_TEMPORARY = re.compile(r"(.+)\.tmp([1-9][0-9]{0,9})-[A-Za-z0-9]{6}")
+
+
+def temporary_of(name):
+    """The file that `name` is a temporary file of, and the process that made it, for a name of the
+    exact form "<name>.tmp<pid>-XXXXXX" the scripts and the game's saves make; None for any other."""
+    match = _TEMPORARY.fullmatch(name)
+    if match is None or int(match.group(2)) >= 1 << 31:
+        return None
+    return match.group(1), int(match.group(2))
+
+
+def _create_own(folder, name, create):
+    """Makes, through `create(path)`, an entry of `folder` named as a temporary of `name` made by
+    this process, under a name nobody can plant in advance (`create` must fail on an existing
+    name); returns its path and what `create` returned."""
+    letters = string.ascii_letters + string.digits
+    while True:
+        path = os.path.join(folder, "%s.tmp%d-%s" % (name, os.getpid(), "".join(random.choices(letters, k=6))))
+        try:
+            return path, create(path)
+        except FileExistsError:
+            continue
+
+
+def _gone(process):
+    if process == os.getpid():
+        return True  # nothing of this process is being written while it looks for leftovers
+    try:
+        os.kill(process, 0)
+    except ProcessLookupError:
+        return True
+    except OSError:
+        pass  # it lives, under another user
+    return False
+
+
+def remove_stale_temporaries(folder, names, folders=False):
+    """Removes from `folder` what a killed run or save left of the files `names`: the temporary files
+    (or, with `folders`, scratch folders) named as theirs whose process is gone. Nothing else: a
+    link, or an entry of the other kind, was put there by someone."""
+    try:
+        entries = list(os.scandir(folder))
+    except OSError:
+        return
+    for entry in entries:
+        made = temporary_of(entry.name)
+        if made is None or made[0] not in names or not _gone(made[1]):
+            continue
+        if folders and entry.is_dir(follow_symlinks=False):
+            shutil.rmtree(entry.path, ignore_errors=True)
+        elif not folders and entry.is_file(follow_symlinks=False):
+            try:
+                os.unlink(entry.path)
+            except OSError:
+                pass
+
+
+def make_scratch_folder():
+    """A folder of this run's own for the files it stages, in the system's temporary folder; the
+    scratch folders of runs that were killed are removed first."""
+    scratch = tempfile.gettempdir()
+    remove_stale_temporaries(scratch, {SCRATCH}, folders=True)
+    return _create_own(scratch, SCRATCH, lambda path: os.mkdir(path, 0o700))[0]
+
+
 def _staging():
     global _output_root
     if _output_root is None:
         # A script run on its own: staged in a scratch folder, committed into the checkout at its end.
-        _output_root = tempfile.mkdtemp(prefix="content-")
+        _output_root = make_scratch_folder()
         atexit.register(_commit_alone)
     return _output_root
 
@@ -119,26 +195,89 @@ def read_file(path):
     return data
 
 
+def _may_write(path, existing):
+    # Root may write any file, so for root a file nobody may write is what "read-only" means; anyone
+    # else asks the system (their class of the permission bits, and any access list).
+    if os.geteuid() == 0:
+        return existing.st_mode & 0o222 != 0
+    return os.access(path, os.W_OK, effective_ids=True)
+
+
+def _take_over(descriptor, path, existing):
+    """Gives the new file at `descriptor` the owner, group, extended attributes and mode of the file
+    it replaces, else the run would hand the file to whoever ran it."""
+    made = os.fstat(descriptor)
+    if (made.st_uid, made.st_gid) != (existing.st_uid, existing.st_gid):
+        try:
+            os.fchown(descriptor, existing.st_uid, existing.st_gid)
+        except OSError as error:
+            raise UnusableFile("[ERROR] %s belongs to another user or group, and a new copy could not keep them (%s), so "
+                               "it is kept as it is." % (path, error.strerror)) from None
+    try:
+        attributes = os.listxattr(path)
+    except OSError:
+        attributes = []
+    for attribute in attributes:
+        try:  # as far as the file system and our rights allow: one refused is left out
+            os.setxattr(descriptor, attribute, os.getxattr(path, attribute))
+        except OSError:
+            pass
+    # After the owner: changing the owner clears the set-user and set-group bits.
+    os.fchmod(descriptor, existing.st_mode & 0o7777)
+
+
 def replace_file(path, data):
     """Puts `data` in place of the file at `path` as the game saves: through a temporary file of its
     own beside it, made exclusively (a link or a person's file of that name is never written
     through or taken), then renamed over the target, so an interrupted run leaves no half file. The
-    temporary file is removed when anything fails."""
+    file keeps its mode, owner, group and extended attributes. A read-only file, one with several
+    names, one whose owner cannot be kept, and a write that fails (a folder that takes no file, a full disk) raise
+    UnusableFile naming the file, which is then as it was; the temporary file is removed."""
+    # A link is saved through, as the game does: the file it names is replaced, the link stays.
+    path = os.path.realpath(path)
     folder, name = os.path.split(path)
-    descriptor, temporary = tempfile.mkstemp(prefix=name + ".", suffix=".tmp", dir=folder)
+    temporary = None
     try:
-        with os.fdopen(descriptor, "wb") as file:
-            file.write(data)
-        mask = os.umask(0)
-        os.umask(mask)
-        os.chmod(temporary, 0o666 & ~mask)  # as a file made by open(), not mkstemp's 0600
-        os.replace(temporary, path)
-    except BaseException:
         try:
-            os.unlink(temporary)
+            existing = os.stat(path)
         except FileNotFoundError:
-            pass
-        raise
+            existing = None
+            os.makedirs(folder, exist_ok=True)
+        if existing is not None and not _may_write(path, existing):
+            raise UnusableFile("[ERROR] %s is read-only: its permissions allow no writing, so it is kept as it is."
+                               % path)
+        # A new file renamed over one of several names would part it from the others.
+        if existing is not None and existing.st_nlink > 1:
+            raise UnusableFile("[ERROR] %s has several names (hard links): a new copy would part it from them, so "
+                               "it is kept as it is." % path)
+        flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | os.O_NOFOLLOW | os.O_CLOEXEC
+        temporary, descriptor = _create_own(folder, name, lambda candidate: os.open(candidate, flags, 0o600))
+        with os.fdopen(descriptor, "wb") as file:
+            if existing is None:
+                mask = os.umask(0)
+                os.umask(mask)
+                os.fchmod(descriptor, 0o666 & ~mask)  # as a file made by open()
+            else:
+                _take_over(descriptor, path, existing)
+            file.write(data)
+            file.flush()
+            if existing is not None:
+                os.fsync(descriptor)  # a power cut leaves the old file or the new, not an empty one
+        os.replace(temporary, path)
+    except BaseException as error:
+        if temporary is not None:
+            try:
+                os.unlink(temporary)
+            except FileNotFoundError:
+                pass
+        if not isinstance(error, OSError):
+            raise
+        shown = error.filename
+        if shown is not None and temporary_of(os.path.basename(shown)) is not None:
+            shown = folder  # it took no new file
+        where = "" if shown in (None, path) else " (%s)" % shown
+        raise UnusableFile("[ERROR] %s could not be written: %s%s. It is as it was."
+                           % (path, error.strerror or error, where)) from None
 
 
 def fingerprint(path):
@@ -175,11 +314,18 @@ def changed_by_someone(relative, target, record):
 def commit(staging, target, writers, overwrite=()):
     """Puts the staged files (relative path -> the script that writes it) into `target`, but for
     those changed there since the scripts last wrote them (unless named in `overwrite`): each of
-    those is kept as it is and named, and so is one that is not a regular file. Updates the record;
-    returns the kept files. Raises UnusableFile, having written nothing, when the record cannot be
-    used."""
+    those is kept as it is and named, and so is one that is not a regular file, one that is
+    read-only, and one that could not be written. Removes first what killed runs left beside these
+    files. Updates the record; returns the kept files. Raises UnusableFile, having written nothing,
+    when the record cannot be used."""
     record = read_record(target)
     kept = []
+    beside = {}
+    for relative in list(writers) + [RECORD]:
+        folder, name = os.path.split(os.path.join(target, relative))
+        beside.setdefault(folder, set()).add(name)
+    for folder, names in beside.items():
+        remove_stale_temporaries(folder, names)
     for relative in sorted(writers):
         with open(os.path.join(staging, relative), "rb") as file:
             made = file.read()
@@ -201,16 +347,23 @@ def commit(staging, target, writers, overwrite=()):
                       "it is kept as it is. Carry the change into the script, or run tools/make_content.py "
                       "--overwrite %s to replace it with what the script writes." % (relative, writers[relative], relative))
                 continue
-        os.makedirs(os.path.dirname(there), exist_ok=True)
-        replace_file(there, made)
+        try:
+            replace_file(there, made)
+        except UnusableFile as error:
+            kept.append(relative)
+            print(error)
+            continue
         record[relative] = mine
     # A file the scripts wrote once and that is gone now is theirs no longer.
     record = {relative: value for relative, value in record.items() if os.path.exists(os.path.join(target, relative))}
     text = json.dumps(record, indent=1, sort_keys=True) + "\n"
     path = os.path.join(target, RECORD)
     if not os.path.lexists(path) or read_file(path) != text.encode("utf-8"):
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        replace_file(path, text.encode("utf-8"))
+        try:
+            replace_file(path, text.encode("utf-8"))
+        except UnusableFile as error:
+            kept.append(RECORD)
+            print(error)
     return kept
 
 

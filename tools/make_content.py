@@ -30,8 +30,8 @@ import difflib
 import glob
 import os
 import runpy
+import shutil
 import sys
-import tempfile
 
 sys.dont_write_bytecode = True  # nothing of a run may land in the checkout (tools/__pycache__)
 
@@ -103,6 +103,9 @@ def generate(folder, target, only=None):
             sys.exit("[ERROR] tools/%s stopped: %s" % (script, stop.code))
         except content.UnusableFile as error:
             sys.exit("%s tools/%s stopped, and nothing was written." % (error, script))
+        except OSError as error:  # such as a picture the script saves itself, into a full disk
+            sys.exit("[ERROR] tools/%s stopped: %s (%s), and nothing was written."
+                     % (script, error.strerror or error, error.filename or folder))
         for relative in content.written[first:]:
             others = writers.get(relative, "")
             if "tools/" + script not in others:
@@ -154,7 +157,9 @@ def compare(folder, writers, target, every_script=True):
     for directory, _, files in os.walk(os.path.join(target, "Assets")) if every_script else ():
         for name in files:
             relative = os.path.relpath(os.path.join(directory, name), target).replace(os.sep, "/")
-            if relative in writers or hand_made(relative):
+            # A temporary file of a run or a save (removed by the next, once its process is gone) is
+            # nobody's work.
+            if relative in writers or hand_made(relative) or content.temporary_of(name):
                 continue
             try:
                 left_over = relative in record and not content.changed_by_someone(relative, target, record)
@@ -181,7 +186,8 @@ def main():
     parser.add_argument("--only", metavar="SCRIPT", nargs="+", help="run only these scripts")
     arguments = parser.parse_args()
     target = os.path.abspath(arguments.check or arguments.out or content.ROOT)
-    with tempfile.TemporaryDirectory(prefix="content-") as folder:
+    folder = content.make_scratch_folder()
+    try:
         writers = generate(folder, target, arguments.only)
         # A path that matches nothing would leave the file it was meant for kept, unnoticed.
         unmatched = sorted(set(arguments.overwrite) - set(writers))
@@ -198,6 +204,8 @@ def main():
         except content.UnusableFile as error:
             print(error)
             return 1
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
     for line in designers:
         print("Kept: " + line)
     print("\n".join(problems) if problems else "Every generated file matches its script or is the designer's.")

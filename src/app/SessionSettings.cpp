@@ -1,6 +1,7 @@
 #include "app/SessionSettings.h"
 
 #include "core/FileUtilities.h"
+#include "core/GuardedSave.h"
 #include "core/JsonFields.h"
 #include "core/Log.h"
 #include "platform/Assert.h"
@@ -131,15 +132,17 @@ bool SessionSettings::Save()
   bool saved = true;
   if (gameSettingsReadable)
   {
-    PutSetting(gameSettings, "firstLevel", firstLevel, std::string("brackwater"));
-    // Only a value that changed is written, so the file keeps the numbers as they were typed.
-    for (const auto& [layer, ambient] : lighting)
-    {
-      Json::Value& entry = gameSettings["lighting"][layer];
-      if (!entry.isNumeric() || entry.asFloat() != ambient)
-        Replace(entry, Json::Value(ambient));
-    }
-    saved = WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath(), SettingsComments) && saved;
+    saved = GuardedSave(GameSettingsPath(), [this] {
+      PutSetting(gameSettings, "firstLevel", firstLevel, std::string("brackwater"));
+      // Only a value that changed is written, so the file keeps the numbers as they were typed.
+      for (const auto& [layer, ambient] : lighting)
+      {
+        Json::Value& entry = gameSettings["lighting"][layer];
+        if (!entry.isNumeric() || entry.asFloat() != ambient)
+          Replace(entry, Json::Value(ambient));
+      }
+      return WriteIfChanged(gameSettings, gameSettingsAsRead, GameSettingsPath(), SettingsComments);
+    }) && saved;
   }
   else
   {
@@ -148,15 +151,17 @@ bool SessionSettings::Save()
   }
   if (editorSettingsReadable)
   {
-    // A file not there yet is written whole.
-    if (!editorSettings.isObject())
-      editorSettings = Json::Value(Json::objectValue);
-    const bool newFile = editorSettingsAsRead.empty();
-    PutSetting(editorSettings, "currentlyEditing", currentLevel, std::string("brackwater"), newFile);
-    PutSetting(editorSettings, "showDebugView", showDebugView, false, newFile);
-    PutSetting(editorSettings, "showConsole", showConsole, false, newFile);
-    PutSetting(editorSettings, "startInEditMode", startInEditMode, false, newFile);
-    saved = WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath(), SettingsComments) && saved;
+    saved = GuardedSave(EditorSettingsPath(), [this] {
+      // A file not there yet is written whole.
+      if (!editorSettings.isObject())
+        editorSettings = Json::Value(Json::objectValue);
+      const bool newFile = editorSettingsAsRead.empty();
+      PutSetting(editorSettings, "currentlyEditing", currentLevel, std::string("brackwater"), newFile);
+      PutSetting(editorSettings, "showDebugView", showDebugView, false, newFile);
+      PutSetting(editorSettings, "showConsole", showConsole, false, newFile);
+      PutSetting(editorSettings, "startInEditMode", startInEditMode, false, newFile);
+      return WriteIfChanged(editorSettings, editorSettingsAsRead, EditorSettingsPath(), SettingsComments);
+    }) && saved;
   }
   else
   {

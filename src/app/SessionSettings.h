@@ -28,7 +28,8 @@ public:
   // is normal and keeps the defaults.
   bool Load(const AmbientSetter& setAmbient);
   // Copies the fields into the documents and writes both files safely; a document that equals the
-  // file's is not written. False when a file was not written (reported).
+  // file's is not written. False when a file was not written (reported); no failure inside ends
+  // the program (core/GuardedSave.h).
   bool Save();
 
   // Files the editor camera of a level: `serializedTransform` is {"Transform": {members}}.

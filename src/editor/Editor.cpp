@@ -289,6 +289,8 @@ void Editor::CreateObjectFromPrefab(const std::string& prefabName, Space* space)
     const glm::mat3 view = camera->GetWorldMatrix();
     transform->SetWorldPosition(view[2][0], view[2][1]);
   }
+  // Saved from now on with what the designer changes, not what its components worked out as they woke.
+  object->SetRecordAsRead(ObjectRecordAsRead::MadeNow(*object));
 }
 
 void Editor::DrawObjectNode(const Handle<GameObject>& handle, bool topLevel)

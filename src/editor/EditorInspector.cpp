@@ -207,6 +207,7 @@ void Editor::DrawSavePrefabPopup(GameObject& object)
 void Editor::DrawComponentMembers(Component& component, bool isTemplate)
 {
   const bool reset = !isTemplate && ImGui::Button("Reset to Prefab");
+  component.RenderEditorButtons();
   std::vector<MemberBase*> members;
   component.GetMembers(members);
   if (!members.empty() && reset)
@@ -222,6 +223,8 @@ void Editor::DrawComponentMembers(Component& component, bool isTemplate)
   ImGui::PopItemWidth();
   ImGui::PopID();
   Members::Clear(members);
+  // Any widget may have written its member.
+  component.MembersChanged();
 }
 
 bool Editor::PickFromList(const std::vector<std::string>& entries, std::string& name, ImGuiTextFilter& filter)

@@ -7,24 +7,36 @@
 #include <imgui.h>
 #include <imgui_internal.h>  // Required for: the popup stack and its windows
 
-#include <algorithm>
+#include <array>
+#include <bitset>
 #include <cstdint>
-#include <iterator>
+#include <deque>
 
 namespace
 {
 double previousFrameTime = 0.0;  // seconds; 0 before the first frame
 bool mousePressed[3] = {false, false, false};
 float mouseWheel = 0.0f;
-// ImGui refuses modifiers that change inside a frame, and the game's frame pumps events between
-// its NewFrame and Render: the modifiers are latched here and handed over in NewFrame.
-Uint16 keyModifiers = KMOD_NONE;
 // io.KeysDown has this many entries; larger key codes (other keyboard layouts) are not ImGui's.
 constexpr int KeyCount = static_cast<int>(sizeof(ImGuiIO::KeysDown) / sizeof(ImGuiIO::KeysDown[0]));
-// ImGui reads its key table once a frame, in NewFrame: a key pressed and let go before then
-// stays down for that one frame, so a quick tap (Enter in the console) is not lost.
-bool keysHeld[KeyCount] = {};
-bool keysWentDown[KeyCount] = {};
+// The modifiers (control, shift, alt, super) follow the keys in the places a change can name.
+constexpr int ModifierCount = 4;
+constexpr int PlaceCount = KeyCount + ModifierCount;
+
+// A key or modifier that went down or up, or text typed, as SDL delivered it. ImGui 1.86 takes a
+// frame's keys and characters all at once, and a text field takes the characters before the
+// shortcuts: Ctrl+A and the next letter in one frame would select the letter with the rest and
+// type over it. So the changes wait here in their order, and NewFrame hands ImGui as many as it
+// can see apart in one frame (see ApplyPendingInput).
+struct InputChange
+{
+  int place = 0;     // an io.KeysDown index, or KeyCount + a modifier; unused for text
+  bool down = false;
+  std::string text;  // UTF-8; empty for a key
+};
+std::deque<InputChange> pendingInput;
+// The modifiers as the last queued change left them.
+std::array<bool, ModifierCount> queuedModifiers = {};
 GLuint fontTexture = 0;
 GLuint shaderProgram = 0;
 GLuint vertexShader = 0;
@@ -99,6 +111,43 @@ void CreateFontsTexture()
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lastTexture));
 }
 
+bool& DownStateAt(ImGuiIO& io, int place)
+{
+  if (place < KeyCount)
+    return io.KeysDown[place];
+  bool* const modifiers[ModifierCount] = {&io.KeyCtrl, &io.KeyShift, &io.KeyAlt, &io.KeySuper};
+  return *modifiers[place - KeyCount];
+}
+
+// Hands ImGui the waiting changes in order, stopping before one it could not tell apart from what
+// this frame already got: a key or modifier changing a second time (a tap is down for a frame,
+// up the next), a key changing after text, text after a key change. Whatever is left waits for
+// the next frame.
+void ApplyPendingInput(ImGuiIO& io)
+{
+  std::bitset<PlaceCount> changed;
+  bool textAdded = false;
+  for (; !pendingInput.empty(); pendingInput.pop_front())
+  {
+    const InputChange& change = pendingInput.front();
+    if (!change.text.empty())
+    {
+      if (changed.any())
+        return;
+      io.AddInputCharactersUTF8(change.text.c_str());
+      textAdded = true;
+      continue;
+    }
+    bool& down = DownStateAt(io, change.place);
+    if (down == change.down)
+      continue;  // a repeat of a held key
+    if (changed[change.place] || textAdded)
+      return;
+    down = change.down;
+    changed.set(change.place);
+  }
+}
+
 void SetEnabled(GLenum capability, GLboolean enabled)
 {
   if (enabled)
@@ -146,9 +195,8 @@ void ImGuiBinding::Init(SDL_Window*)
   previousFrameTime = 0.0;
   mousePressed[0] = mousePressed[1] = mousePressed[2] = false;
   mouseWheel = 0.0f;
-  keyModifiers = KMOD_NONE;
-  std::fill(std::begin(keysHeld), std::end(keysHeld), false);
-  std::fill(std::begin(keysWentDown), std::end(keysWentDown), false);
+  pendingInput.clear();
+  queuedModifiers.fill(false);
 }
 
 void ImGuiBinding::Shutdown()
@@ -162,7 +210,6 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
 {
   if (ImGui::GetCurrentContext() == nullptr)
     return false;  // events pumped before Init or after Shutdown are not ImGui's
-  ImGuiIO& io = ImGui::GetIO();
   switch (event.type)
   {
     case SDL_MOUSEWHEEL:
@@ -180,19 +227,24 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
         mousePressed[2] = true;
       return true;
     case SDL_TEXTINPUT:
-      io.AddInputCharactersUTF8(event.text.text);
+      if (event.text.text[0] != '\0')
+        pendingInput.push_back(InputChange{0, false, event.text.text});
       return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
     {
+      const Uint16 flags = event.key.keysym.mod;
+      const std::array<bool, ModifierCount> modifiers = {(flags & KMOD_CTRL) != 0, (flags & KMOD_SHIFT) != 0,
+                                                         (flags & KMOD_ALT) != 0, (flags & KMOD_GUI) != 0};
+      for (int modifier = 0; modifier < ModifierCount; ++modifier)
+      {
+        if (modifiers[modifier] != queuedModifiers[modifier])
+          pendingInput.push_back(InputChange{KeyCount + modifier, modifiers[modifier], {}});
+      }
+      queuedModifiers = modifiers;
       const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
       if (key >= 0 && key < KeyCount)
-      {
-        keysHeld[key] = event.type == SDL_KEYDOWN;
-        keysWentDown[key] = keysWentDown[key] || keysHeld[key];
-        io.KeysDown[key] = keysHeld[key] || keysWentDown[key];
-      }
-      keyModifiers = event.key.keysym.mod;
+        pendingInput.push_back(InputChange{key, event.type == SDL_KEYDOWN, {}});
       return true;
     }
     default:
@@ -235,19 +287,12 @@ void ImGuiBinding::NewFrame(SDL_Window* window)
   io.MouseWheel = mouseWheel;
   mouseWheel = 0.0f;
 
-  io.KeyShift = (keyModifiers & KMOD_SHIFT) != 0;
-  io.KeyCtrl = (keyModifiers & KMOD_CTRL) != 0;
-  io.KeyAlt = (keyModifiers & KMOD_ALT) != 0;
-  io.KeySuper = (keyModifiers & KMOD_GUI) != 0;
+  // Only here, between frames: ImGui refuses modifiers that change inside a frame, and the game
+  // pumps its events inside one.
+  ApplyPendingInput(io);
 
   SDL_ShowCursor(io.MouseDrawCursor ? SDL_DISABLE : SDL_ENABLE);
   ImGui::NewFrame();
-  // This frame has seen the taps; a key let go meanwhile reads up from the next one on.
-  for (int key = 0; key < KeyCount; ++key)
-  {
-    io.KeysDown[key] = keysHeld[key];
-    keysWentDown[key] = false;
-  }
 }
 
 void ImGuiBinding::Render()

@@ -22,7 +22,8 @@ void Init(SDL_Window* window);
 // Releases the GL objects and the ImGui context.
 void Shutdown();
 
-// Feeds one SDL event to ImGui; true when it was one ImGui uses.
+// Feeds one SDL event to ImGui; true when it was one ImGui uses. Keys and text wait for NewFrame,
+// which hands them over in the order they came, over as many frames as it takes to keep it.
 bool ProcessEvent(const SDL_Event& event);
 // Starts an ImGui frame; creates the GL objects first when they do not exist.
 void NewFrame(SDL_Window* window);

@@ -3,7 +3,7 @@
 #include "core/EventManager.h"
 #include "core/Log.h"
 #include "object/GameObject.h"
-#include "object/Members.h"
+#include "object/MemberList.h"
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "object/UnreadRecordParts.h"
@@ -86,10 +86,9 @@ std::string Component::GetTypeNameById(std::uint32_t id)
 
 void Component::SerializeMembers(Json::Value& parent)
 {
-  std::vector<MemberBase*> members;
-  GetMembers(members);
+  MemberList members(*this);
   Json::Value object;
-  for (MemberBase* member : members)
+  for (MemberBase* member : members.Get())
   {
     if (!member->IsSerialized() || !member->HasChanged())
       continue;
@@ -99,15 +98,15 @@ void Component::SerializeMembers(Json::Value& parent)
       object[member->GetName()] = value;
   }
   parent[GetTypeName()] = object;
-  Members::Clear(members);
 }
 
 void Component::Deserialize(const Json::Value& object, UnreadRecordParts* unread)
 {
-  std::vector<MemberBase*> members;
-  GetMembers(members);
-  DeserializeMembers(object, members, unread);
-  Members::Clear(members);
+  {
+    MemberList members(*this);
+    DeserializeMembers(object, members.Get(), unread);
+  }
+  MembersChanged();
 }
 
 void Component::DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members,

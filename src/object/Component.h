@@ -39,8 +39,13 @@ public:
   virtual void Synchronize() {}
   virtual void OnDestroy() {}
   // Appends one member per reflected field (Members::AddMember); the caller frees the list with
-  // Members::Clear.
+  // Members::Clear. It only lists: reading the members (a save) changes nothing.
   virtual void GetMembers(std::vector<MemberBase*>& members);
+  // The members may have been written (a file's values loaded into them, the inspector's
+  // widgets): what the component works out from them is worked out again.
+  virtual void MembersChanged() {}
+  // Buttons the inspector shows above the component's members; none by default.
+  virtual void RenderEditorButtons() {}
 
   std::uint32_t GetTypeId() const { return typeId; }
   std::uint32_t GetSerial() const { return serial; }
@@ -58,9 +63,9 @@ public:
   // Writes the serialised members that differ from their declared defaults into parent under
   // this component's type name; null there when none does.
   void SerializeMembers(Json::Value& parent);
-  // Loads a component object of a prefab or level file into this component's members. With
-  // `unread`, what the component could not take (a value that is not an object, keys that name
-  // no member, values a member refused) is kept there for the next save.
+  // Loads a component object of a prefab or level file into this component's members, then
+  // MembersChanged. With `unread`, what the component could not take (a value that is not an
+  // object, keys that name no member, values a member refused) is kept there for the next save.
   void Deserialize(const Json::Value& object, UnreadRecordParts* unread = nullptr);
   void DeserializeMembers(const Json::Value& object, const std::vector<MemberBase*>& members,
                           UnreadRecordParts* unread = nullptr);

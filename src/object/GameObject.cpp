@@ -164,14 +164,12 @@ Handle<GameObject> GameObject::Duplicate()
   if (built == nullptr)
     return copy;
   built->SetActive(active);
-  // The record holds the position under the parent; the copy has none.
+  // The record holds the placement under the parent; the copy has none, so it takes the source's
+  // whole world placement (position, turn and size) as its own, as a child let go of keeps it.
   Transform* own = GetTransform();
   Transform* placed = built->GetTransform();
   if (own != nullptr && placed != nullptr)
-  {
-    const glm::vec2 world = own->GetWorldPosition();
-    placed->SetWorldPosition(world.x, world.y);
-  }
+    placed->SetLocalMatrix(own->GetWorldMatrix());
   factory->InitializeComponents(copy);
   return copy;
 }

@@ -195,6 +195,7 @@ void GameobjectFactory::DefinePrefab(const std::string& prefabName, const Json::
   }
   prefabsAsRead.insert_or_assign(prefabName,
                                  ObjectRecordAsRead(definition, ObjectRecordAsRead::ValuesOf(read, true)));
+  prefabSources.insert_or_assign(prefabName, source);
   // No object refers to a template, so a replaced definition's templates can go at once.
   if (const auto existing = prefabs.find(prefabName); existing != prefabs.end())
   {
@@ -213,12 +214,20 @@ void GameobjectFactory::ClearPrefabs()
   }
   prefabs.clear();
   prefabsAsRead.clear();
+  prefabSources.clear();
 }
 
 const ObjectRecordAsRead* GameobjectFactory::GetPrefabAsRead(const std::string& prefabName) const
 {
   const auto found = prefabsAsRead.find(prefabName);
   return found == prefabsAsRead.end() ? nullptr : &found->second;
+}
+
+const std::string& GameobjectFactory::GetPrefabSource(const std::string& prefabName) const
+{
+  static const std::string none;
+  const auto found = prefabSources.find(prefabName);
+  return found == prefabSources.end() ? none : found->second;
 }
 
 const GameobjectFactory::PrefabComponents& GameobjectFactory::GetPrefab(const std::string& prefabName) const

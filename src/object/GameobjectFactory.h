@@ -77,7 +77,7 @@ public:
   // The prefab loader reads the prefab files; without one, ReLoadPrefabs only clears.
   void SetPrefabLoader(PrefabLoader loader) { prefabLoader = std::move(loader); }
   // Defines (or redefines) one prefab from an object of component type names to member objects.
-  // `source` names where the definition came from, for reports.
+  // `source` names where the definition came from (the prefab file), for reports and saves.
   void DefinePrefab(const std::string& prefabName, const Json::Value& definition, const std::string& source);
   void ClearPrefabs();
   bool HasPrefab(const std::string& prefabName) const { return prefabs.count(prefabName) != 0; }
@@ -85,6 +85,8 @@ public:
   // back changing only what changed (unknown components and members, refused values kept as they
   // were); null for a name that is no prefab.
   const ObjectRecordAsRead* GetPrefabAsRead(const std::string& prefabName) const;
+  // Where a prefab's definition came from (DefinePrefab's source); empty for a name that is no prefab.
+  const std::string& GetPrefabSource(const std::string& prefabName) const;
   // The template components of a prefab; empty for a name that is no prefab.
   const PrefabComponents& GetPrefab(const std::string& prefabName) const;
   // The same list for editing the templates in place (the prefab editor); null for a name that is
@@ -117,7 +119,7 @@ public:
   // Prefab files and level records (PrefabFiles, ObjectRecordWriter do the work).
   // The editor's "Save to Prefab": the object becomes the prefab's definition and its file is written.
   void SavePrefab(std::string prefabName, GameObject* object);
-  // Writes every prefab back to its file from its templates; false when a file was not written.
+  // Writes every prefab whose templates changed back into its file; false when a file was not written.
   bool SaveAllPrefabs();
   // The object's level record: only what differs from its prefab.
   void Serialize(GameObject* object, Json::Value& out);
@@ -141,6 +143,7 @@ private:
 
   std::map<std::string, PrefabComponents> prefabs;
   std::map<std::string, ObjectRecordAsRead> prefabsAsRead;
+  std::map<std::string, std::string> prefabSources;
   ComponentFactoryMap factories;
   std::vector<std::int32_t> initOrder;
   std::vector<std::string> typeNames;

@@ -2,8 +2,10 @@
 
 #include "core/JsonFields.h"
 #include "object/Component.h"
+#include "object/GameObject.h"
 #include "object/MemberBase.h"
-#include "object/Members.h"
+#include "object/MemberList.h"
+#include "object/Transform.h"
 
 namespace
 {
@@ -28,14 +30,12 @@ Json::Value ObjectRecordAsRead::ValuesOf(const ComponentSet& components, bool wi
     if (!withChildSpawner && component->GetTypeId() == COMP_ChildSpawner)
       continue;
     Json::Value& entry = values[component->GetTypeName()] = Json::Value(Json::objectValue);
-    std::vector<MemberBase*> members;
-    component->GetMembers(members);
-    for (MemberBase* member : members)
+    MemberList members(*component);
+    for (MemberBase* member : members.Get())
     {
       if (member->IsSerialized())
         member->Serialize(entry[member->GetName()]);
     }
-    Members::Clear(members);
   }
   return values;
 }
@@ -59,7 +59,11 @@ void ObjectRecordAsRead::WriteChanges(Json::Value& components, const Json::Value
       continue;
     }
     const bool inPrefab = level && prefabValues->isMember(typeName);
-    if (!before.isMember(typeName))
+    // An entry that is not an object of members (a false the load refused for a Transform, a
+    // number, a list) takes no member: changed, it is written afresh, as if added.
+    const Json::Value& entryRead = FieldOf(components, typeName.c_str());
+    const bool entryTakesMembers = entryRead.isNull() || entryRead.isObject();
+    if (!before.isMember(typeName) || (!entryTakesMembers && values != before[typeName]))
     {
       // Added since the record was read (or given again after a false): written against the prefab.
       RemoveMember(components, typeName);
@@ -99,4 +103,47 @@ void ObjectRecordAsRead::WriteChanges(Json::Value& components, const Json::Value
     else
       RemoveMember(components, typeName);
   }
+}
+
+void ObjectRecordAsRead::KeepPlacement(GameObject& object, Json::Value& components, const char* const* names,
+                                       std::size_t count)
+{
+  Transform* transform = object.GetTransform();
+  if (transform == nullptr || count == 0)
+    return;
+  Json::Value& entry = components["Transform"];
+  if (!entry.isObject())
+    entry = Json::Value(Json::objectValue);
+  const MemberList members(*transform);
+  for (std::size_t index = 0; index < count; ++index)
+  {
+    MemberBase* member = members[names[index]];
+    if (member != nullptr && !entry.isMember(names[index]))
+      member->Serialize(entry[names[index]]);
+  }
+}
+
+std::vector<const char*> ObjectRecordAsRead::PlacementIn(const Json::Value& record)
+{
+  const Json::Value& transform = FieldOf(FieldOf(record, "components"), "Transform");
+  std::vector<const char*> held;
+  for (const char* name : Placement)
+  {
+    if (!FieldOf(transform, name).isNull())
+      held.push_back(name);
+  }
+  return held;
+}
+
+std::unique_ptr<ObjectRecordAsRead> ObjectRecordAsRead::MadeNow(GameObject& object)
+{
+  Json::Value record(Json::objectValue);
+  record["name"] = object.GetName();
+  record["prefab"] = object.GetPrefabName();
+  record["children"] = Json::Value(Json::arrayValue);
+  KeepPlacement(object, record["components"], Placement);
+  ComponentSet components;
+  for (const auto& [typeName, component] : object.GetComponents())
+    components.push_back(component);
+  return std::make_unique<ObjectRecordAsRead>(std::move(record), ValuesOf(components, false), NotInFile);
 }

@@ -4,32 +4,10 @@
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
-#include "object/MemberJson.h"
+#include "object/ObjectAsDesigned.h"
 #include "object/ObjectRecordAsRead.h"
 #include "object/Transform.h"
 #include "object/UnreadRecordParts.h"
-
-
-namespace
-{
-bool HasPosition(const Json::Value& components)
-{
-  return !FieldOf(FieldOf(components, "Transform"), "position").isNull();
-}
-
-// Where an object stands belongs to its level: its record says so even where the prefab's
-// position is the same, so that a later change of the prefab moves no object already saved.
-void KeepPosition(GameObject& object, Json::Value& components)
-{
-  Transform* transform = object.GetTransform();
-  if (transform == nullptr || HasPosition(components))
-    return;
-  Json::Value& entry = components["Transform"];
-  if (!entry.isObject())
-    entry = Json::Value(Json::objectValue);
-  WriteMemberJson(transform->GetPosition(), entry["position"]);
-}
-}  // namespace
 
 void ObjectRecordWriter::Reserve(std::int32_t uuid)
 {
@@ -68,9 +46,6 @@ std::int32_t ObjectRecordWriter::UuidOf(const GameObject* object)
 
 void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
 {
-  ObjectRecordAsRead::ComponentSet components;
-  for (const auto& [typeName, component] : object.GetComponents())
-    components.push_back(component);
   // Looked up without inserting: an unknown prefab must not become an empty prefab.
   ObjectRecordAsRead::ComponentSet templates;
   for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(object.GetPrefabName()))
@@ -93,15 +68,19 @@ void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
   }
 
   const ObjectRecordAsRead* asRead = object.GetRecordAsRead();
-  // A record read under another prefab holds what differed from that one: it is written afresh.
+  // A record read under another prefab holds what differed from that one: it is written afresh,
+  // from what the designer made of the object, with its whole placement.
   if (asRead == nullptr || asRead->PrefabName() != object.GetPrefabName())
   {
+    // The record's own keys that the game does not read ("notes") stay with it.
+    out = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
     out["name"] = object.GetName();
     out["prefab"] = object.GetPrefabName();
     out["uuid"] = UuidOf(&object);
     Json::Value written(Json::objectValue);
-    ObjectRecordAsRead::WriteChanges(written, prefabValues, components, &prefabValues);
-    KeepPosition(object, written);
+    const ObjectAsDesigned designed(factory, object);
+    ObjectRecordAsRead::WriteChanges(written, prefabValues, designed.Components(), &prefabValues);
+    ObjectRecordAsRead::KeepPlacement(object, written, ObjectRecordAsRead::Placement);
     out["components"] = written;
     out["children"] = children;
     object.GetUnreadParts().MergeInto(object, out);
@@ -117,9 +96,13 @@ void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
     out["name"] = object.GetName();
   out["uuid"] = UuidOf(&object);
   Json::Value written = FieldOf(out, "components");
+  ObjectRecordAsRead::ComponentSet components;
+  for (const auto& [typeName, component] : object.GetComponents())
+    components.push_back(component);
   ObjectRecordAsRead::WriteChanges(written, asRead->ValuesRead(), components, &prefabValues);
-  if (HasPosition(FieldOf(asRead->Record(), "components")))
-    KeepPosition(object, written);
+  // The placement it held stays, also where it now equals the prefab's.
+  const std::vector<const char*> held = ObjectRecordAsRead::PlacementIn(asRead->Record());
+  ObjectRecordAsRead::KeepPlacement(object, written, held.data(), held.size());
   if (written != FieldOf(out, "components"))
     out["components"] = written;
   for (const Json::Value& entry : object.GetUnreadParts().KeptChildren())

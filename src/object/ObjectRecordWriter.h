@@ -1,8 +1,9 @@
 #pragma once
 // Writes a game object as a record of a level file: its name, prefab and uuid, what differs from
-// its prefab, its position, the uuids of its saved children, and what its own record held that it
-// could not take (object/UnreadRecordParts.h). An object loaded from a record is written as that
-// record with only what changed since the load (object/ObjectRecordAsRead.h). One writer serves
+// its prefab, its placement, the uuids of its saved children, and what its own record held that it
+// could not take (object/UnreadRecordParts.h). An object loaded from a record (or made in the
+// editor) is written as that record with only what changed since (object/ObjectRecordAsRead.h);
+// one whose prefab changed since, afresh from what its designer made of it (object/ObjectAsDesigned.h). One writer serves
 // one save, so the uuids it hands out are unique within that file and the children's "who"
 // entries match them.
 #include <cstdint>
@@ -20,8 +21,9 @@ public:
 
   // Fills out with the object's record. A member is written when it differs from the prefab's
   // template in any way, even when it equals the member's default; a component the prefab lacks
-  // is written whole, and one the prefab gives that the object lacks as false. The position is
-  // always written, so that a later change of the prefab moves no object already saved.
+  // is written whole, and one the prefab gives that the object lacks as false. A record keeps the
+  // placement it held and one written afresh holds all of it (ObjectRecordAsRead::Placement), so
+  // that a later change of the prefab moves, turns or resizes no object already saved.
   // ChildSpawner is never written: its children come from the prefab.
   void Write(GameObject& object, Json::Value& out);
 

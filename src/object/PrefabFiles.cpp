@@ -1,12 +1,15 @@
 #include "object/PrefabFiles.h"
 
 #include "core/FileUtilities.h"
+#include "core/GuardedSave.h"
 #include "core/JsonFields.h"
 #include "core/Log.h"
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
+#include "object/ObjectAsDesigned.h"
 #include "object/ObjectRecordAsRead.h"
+#include "object/Transform.h"
 #include "platform/Assert.h"
 
 #include <cctype>
@@ -54,6 +57,21 @@ void ReportUnsafeName(const std::string& prefabName)
 {
   LogError("The prefab name ", Quoted(prefabName),
            " holds a path separator or \"..\"; a prefab file stays in its folder, so nothing was written.");
+}
+
+// A new prefab's Transform: how the object is turned and how large it is on screen, where they
+// differ from the defaults (null when neither does).
+Json::Value LookOf(GameObject& object)
+{
+  Transform* transform = object.GetTransform();
+  if (transform == nullptr)
+    return Json::Value();
+  Transform look;
+  look.SetRotation(transform->GetWorldRotation());
+  look.SetScale(transform->GetWorldScale());
+  Json::Value parent;
+  look.SerializeMembers(parent);
+  return parent["Transform"];
 }
 }  // namespace
 
@@ -113,7 +131,62 @@ std::string PrefabFiles::PathOf(const std::string& prefabName) const
   return directory + fileName + ".prefab";
 }
 
+std::string PrefabFiles::FileOf(const GameobjectFactory& factory, const std::string& prefabName) const
+{
+  const std::string& source = factory.GetPrefabSource(prefabName);
+  const bool fileOfThisFolder = source.size() > directory.size() && source.compare(0, directory.size(), directory) == 0 &&
+                                source.find_first_of("/\\", directory.size()) == std::string::npos;
+  return fileOfThisFolder ? source : PathOf(prefabName);
+}
+
+bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std::string& path,
+                                     const std::vector<std::string>& saved, Json::Value& root)
+{
+  std::string text;
+  std::string problem;
+  bool missing = false;
+  Json::Value read;
+  if (!ReadDataFile(path, text, problem, &missing))
+  {
+    if (missing)
+    {
+      root = Json::Value(Json::objectValue);
+      return true;
+    }
+  }
+  else if (StrictJsonReader::Parse(text, MaximumJsonDepth, read, problem))
+    problem = ShapeProblem(read);
+  if (!problem.empty())
+  {
+    // One line: the parser says where on a line of its own.
+    for (char& character : problem)
+      character = character == '\n' ? ' ' : character;
+    LogError("The prefab ", Quoted(saved.front()), " was not saved: its file ", path, " could not be read (", problem,
+             "), and writing it would replace what it holds. Mend the file and reload the prefabs, or save under "
+             "another name.");
+    return false;
+  }
+  for (const std::string& prefabName : saved)
+  {
+    // A prefab not read from this file shares it with none: a name that differs only in blanks
+    // ("Cargo Crate", "CargoCrate") must not replace the prefab that holds the file.
+    if (factory.GetPrefabSource(prefabName) != path && !read.empty())
+    {
+      LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path, " holds the prefab ",
+               Quoted(read.getMemberNames().front()), ", which the save would replace. Save it under another name.");
+      return false;
+    }
+  }
+  root = std::move(read);
+  return true;
+}
+
 bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const
+{
+  return GuardedSave("The prefab " + Quoted(prefabName), [&] { return SaveOne(factory, prefabName, object); });
+}
+
+bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const
 {
   // A name without a visible character would make the file ".prefab", a prefab nobody can pick.
   if (PathOf(prefabName) == PathOf(""))
@@ -126,44 +199,50 @@ bool PrefabFiles::Save(GameobjectFactory& factory, const std::string& prefabName
     ReportUnsafeName(prefabName);
     return false;
   }
-  ObjectRecordAsRead::ComponentSet components;
-  for (const auto& [typeName, component] : object.GetComponents())
-    components.push_back(component);
-  // Over a prefab that exists, what the object holds as the prefab was read keeps its text.
+  const std::string path = FileOf(factory, prefabName);
+  Json::Value root;
+  if (!ReadFileToSaveInto(factory, path, {prefabName}, root))
+    return false;
+  // Over a prefab that exists, what did not change keeps its text; what the object holds is what
+  // its designer set, not what its components worked out as they woke.
   const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
   Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
-  const Json::Value position = FieldOf(FieldOf(definition, "Transform"), "position");
-  ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(), components,
-                                   nullptr);
-  // Where the object stands belongs to its level: the prefab keeps its own position (none for a
-  // new one), so that no object already saved at the prefab's position moves.
-  if (definition.isMember("Transform") && definition["Transform"].isObject())
   {
-    Json::Value& transform = definition["Transform"];
-    if (position.isNull())
-      transform.removeMember("position");
-    else
-      transform["position"] = position;
-    if (transform.empty())
-      transform = Json::Value();
+    const ObjectAsDesigned designed(factory, object);
+    ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(),
+                                     designed.Components(), nullptr);
   }
-  Json::Value root;
+  // Where the object stands, how it is turned and how large it is belong to its level. A prefab
+  // that exists keeps its own placement, so that no object placed by it moves; a new one takes the
+  // object's look on screen but no position, so that objects made from it look like it.
+  if (asRead == nullptr)
+    definition["Transform"] = LookOf(object);
+  else if (asRead->Record().isMember("Transform"))
+    definition["Transform"] = asRead->Record()["Transform"];
+  else
+    definition.removeMember("Transform");
   root[prefabName] = definition;
   const bool isNew = !factory.HasPrefab(prefabName);
   // A file that could not be written (reported) changes nothing: the object keeps its prefab.
-  const bool saved = WriteJsonFile(root, PathOf(prefabName));
-  if (!saved)
+  if (!WriteJsonFile(root, path))
     return false;
   object.SetPrefabName(prefabName);
   if (isNew)
     LogWarning("Don't forget to save the level, so this object references the new prefab.");
   factory.ReLoadPrefabs();
-  return saved;
+  return true;
 }
 
 bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
 {
+  return GuardedSave("The prefabs", [&] { return SaveChanged(factory); });
+}
+
+bool PrefabFiles::SaveChanged(GameobjectFactory& factory) const
+{
   bool saved = true;
+  // The prefabs to write, by the file each goes to: a file written once holds all of its own.
+  std::map<std::string, std::vector<std::pair<std::string, Json::Value>>> byFile;
   for (const std::string& prefabName : factory.GetPrefabNames())
   {
     ObjectRecordAsRead::ComponentSet templates;
@@ -183,9 +262,22 @@ bool PrefabFiles::SaveAll(GameobjectFactory& factory) const
       saved = false;
       continue;
     }
+    byFile[FileOf(factory, prefabName)].emplace_back(prefabName, std::move(definition));
+  }
+  for (const auto& [path, prefabs] : byFile)
+  {
+    std::vector<std::string> names;
+    for (const auto& [prefabName, definition] : prefabs)
+      names.push_back(prefabName);
     Json::Value root;
-    root[prefabName] = definition;
-    saved = WriteJsonFile(root, PathOf(prefabName)) && saved;
+    if (!ReadFileToSaveInto(factory, path, names, root))
+    {
+      saved = false;
+      continue;
+    }
+    for (const auto& [prefabName, definition] : prefabs)
+      root[prefabName] = definition;
+    saved = WriteJsonFile(root, path) && saved;
   }
   return saved;
 }

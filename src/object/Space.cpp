@@ -2,6 +2,7 @@
 
 #include "core/EventManager.h"
 #include "core/FileUtilities.h"
+#include "core/GuardedSave.h"
 #include "core/JsonFields.h"
 #include "core/Log.h"
 #include "core/Send.h"
@@ -213,6 +214,11 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
 }
 
 bool Space::SaveLevel(const std::string& path, bool replaceUnreadFile)
+{
+  return GuardedSave("The level file " + path, [&] { return WriteLevel(path, replaceUnreadFile); });
+}
+
+bool Space::WriteLevel(const std::string& path, bool replaceUnreadFile)
 {
   GameobjectFactory* factory = GameobjectFactory::Instance();
   if (factory == nullptr)

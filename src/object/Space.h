@@ -58,7 +58,8 @@ public:
   // could not build and with what their own records held that they could not take (both as they
   // were read). Returns whether it was written. While the level's file exists but could not be
   // read, saving would replace it with what the space holds: that is refused (reported) unless
-  // `replaceUnreadFile`, which the person has to ask for.
+  // `replaceUnreadFile`, which the person has to ask for. No failure inside ends the program: it
+  // is reported and the file keeps what it held (core/GuardedSave.h).
   bool SaveLevel(const std::string& path, bool replaceUnreadFile = false);
   // What the last load could not build or read (object/UnreadLevelParts.h).
   const UnreadLevelParts& GetUnreadParts() const { return unreadParts; }
@@ -126,6 +127,7 @@ public:
 
 private:
   bool ReadLevel(const std::string& path, const std::string& levelName);
+  bool WriteLevel(const std::string& path, bool replaceUnreadFile);
   void FinishLoading();
   // Out of both containers, components torn down, object destroyed.
   void TearDown(Handle<GameObject> object);

@@ -85,9 +85,12 @@ void Transform::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "position", &position, RenderVec2, glm::vec2(0.0f, 0.0f), true, false);
   Members::AddMember(members, "rotation", &rotation, RenderAngle, 0.0f);
   Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(1.0f, 1.0f));
-  // The list is built before its values are read or written, so whoever already listens hears
-  // of a possible move. Before the object wakes nobody listens: a level's records are read then,
-  // and an event per record for nobody was a good part of loading.
+}
+
+void Transform::MembersChanged()
+{
+  // Whoever already listens hears of a possible move. Before the object wakes nobody listens: a
+  // level's records are read then, and an event per record for nobody was a good part of loading.
   Changed();
   if (awake && GetOwner().IsValid())
     AnnounceMove();
@@ -176,10 +179,33 @@ glm::vec2 Transform::GetWorldPosition() const
   return glm::vec2(world[2][0], world[2][1]);
 }
 
+namespace
+{
+// The rotation and scale a matrix applies: the length of the first column, and the signed length
+// of the second along the rotated y axis, the same value as M(1,1) / cos(rotation) where that is
+// defined, and finite at a quarter turn too.
+float RotationOf(const glm::mat3& matrix)
+{
+  return std::atan2(matrix[0][1], matrix[0][0]);
+}
+
+glm::vec2 ScaleOf(const glm::mat3& matrix)
+{
+  const float rotation = RotationOf(matrix);
+  return glm::vec2(std::sqrt(matrix[0][0] * matrix[0][0] + matrix[0][1] * matrix[0][1]),
+                   -matrix[1][0] * std::sin(rotation) + matrix[1][1] * std::cos(rotation));
+}
+}  // namespace
+
 float Transform::GetWorldRotation() const
 {
-  const glm::mat3 world = GetWorldMatrix();
-  return std::atan2(world[0][1], world[0][0]);
+  return RotationOf(GetWorldMatrix());
+}
+
+glm::vec2 Transform::GetWorldScale() const
+{
+  // Without a parent the scale is its own, exactly: one taken back out of a turned matrix is not.
+  return parent == nullptr ? scale : ScaleOf(GetWorldMatrix());
 }
 
 glm::vec2 Transform::GetWorldXAxis() const
@@ -281,11 +307,8 @@ void Transform::Decompose()
 {
   const glm::mat3& local = localMatrix;
   position = glm::vec2(local[2][0], local[2][1]);
-  scale.x = std::sqrt(local[0][0] * local[0][0] + local[0][1] * local[0][1]);
-  rotation = std::atan2(local[0][1], local[0][0]);
-  // The signed length of the second column along the rotated y axis: the same value as
-  // L(1,1) / cos(rotation) where that is defined, and finite at a quarter turn too.
-  scale.y = -local[1][0] * std::sin(rotation) + local[1][1] * std::cos(rotation);
+  rotation = RotationOf(local);
+  scale = ScaleOf(local);
   dirty = false;
 }
 

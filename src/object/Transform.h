@@ -29,6 +29,8 @@ public:
   void OnAwake() override;
   void OnDestroy() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
+  // The matrices are worked out again, and the move announced once the object is awake.
+  void MembersChanged() override;
 
   // A child's object is being destroyed: it leaves the children.
   void On(GameObjectDestroyedEvent* event);
@@ -46,6 +48,8 @@ public:
   glm::mat3 GetWorldMatrix() const;
   glm::vec2 GetWorldPosition() const;
   float GetWorldRotation() const;
+  // How large the object is on screen: the world matrix's scale along its own axes.
+  glm::vec2 GetWorldScale() const;
   // The world direction of the local x axis, scaled.
   glm::vec2 GetWorldXAxis() const;
   // The world direction of the local negative y axis, scaled.

@@ -3,7 +3,7 @@
 #include "object/Component.h"
 #include "object/GameObject.h"
 #include "object/MemberBase.h"
-#include "object/Members.h"
+#include "object/MemberList.h"
 
 #include <vector>
 
@@ -12,12 +12,10 @@ namespace
 // The member's value as a record would hold it, or null when the component has no such member.
 Json::Value CurrentValue(Component& component, const std::string& memberName)
 {
-  std::vector<MemberBase*> list;
-  component.GetMembers(list);
+  const MemberList members(component);
   Json::Value value;
-  if (MemberBase* member = Members::Find(list, memberName))
+  if (MemberBase* member = members[memberName])
     member->Serialize(value);
-  Members::Clear(list);
   return value;
 }
 

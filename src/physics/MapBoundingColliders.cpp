@@ -23,6 +23,10 @@ void MapBoundingColliders::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "height", &height, RenderFloat, 3000.0f);
   Members::AddMember(members, "thickness", &thickness, RenderFloat, 500.0f);
   Members::AddMember(members, "boundaryPrefab", &boundaryPrefab, RenderPrefabName, std::string());
+}
+
+void MapBoundingColliders::MembersChanged()
+{
   if (boundaries.size() == 4)
     Resize(width, height, thickness);
 }

@@ -25,6 +25,8 @@ public:
   void OnAwake() override;
   void OnDestroy() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
+  // The walls, once spawned, take the new sizes.
+  void MembersChanged() override;
 
   void SpawnBoundaries();
   void Resize(float newWidth, float newHeight, float newThickness);

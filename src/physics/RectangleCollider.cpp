@@ -32,6 +32,10 @@ void RectangleCollider::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "mapFlag", &mapFlag, RenderBool, false);
   Members::AddMember(members, "scale", &scale, RenderVec2, glm::vec2(100.0f, 100.0f));
   Members::AddMember(members, "radius", &radius, RenderFloat, 0.0f);
+}
+
+void RectangleCollider::MembersChanged()
+{
   // Whatever a file writes into "radius", the half diagonal of the loaded scale counts.
   radiusDirty = true;
 }

@@ -14,6 +14,7 @@ public:
   RectangleCollider& operator=(const RectangleCollider& other);
 
   void GetMembers(std::vector<MemberBase*>& members) override;
+  void MembersChanged() override;
   void DebugDraw(float rotation, glm::vec2 position, PhysicsDebugDraw& drawer) override;
   // Half the diagonal.
   float GetBoundingRadius() override;

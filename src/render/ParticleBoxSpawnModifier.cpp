@@ -18,7 +18,7 @@ void ParticleBoxSpawnModifier::OnAwake()
   system->SetSpawnFunction(&BoxSpawn);
 }
 
-void ParticleBoxSpawnModifier::GetMembers(std::vector<MemberBase*>&)
+void ParticleBoxSpawnModifier::RenderEditorButtons()
 {
   if (ParticleEditorButton("Reapply Modifier"))
     OnAwake();

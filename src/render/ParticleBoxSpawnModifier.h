@@ -14,7 +14,7 @@ public:
 
   void OnAwake() override;
   // No members; the inspector shows "Reapply Modifier", which installs the box spawn again.
-  void GetMembers(std::vector<MemberBase*>& members) override;
+  void RenderEditorButtons() override;
 
 private:
   MissingSiblingWarning missingSystem;

@@ -15,10 +15,14 @@
 
 ParticleSystem::ParticleSystem() : Component(TypeId) {}
 
-void ParticleSystem::GetMembers(std::vector<MemberBase*>& members)
+void ParticleSystem::RenderEditorButtons()
 {
   if (ParticleEditorButton("Reset ParticleSystem"))
     Reset();
+}
+
+void ParticleSystem::GetMembers(std::vector<MemberBase*>& members)
+{
   Members::AddMember(members, "maxParticles", &maxParticles, RenderUnsigned, 100u);
   Members::AddMember(members, "texture", &texture, RenderString, std::string(ResourceManagerTwo::DefaultTexture));
   Members::AddMember(members, "inWorldSpace", &inWorldSpace, RenderBool, true);

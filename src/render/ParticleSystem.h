@@ -44,6 +44,8 @@ public:
 
   void OnAwake() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
+  // "Reset ParticleSystem", which starts the particles afresh.
+  void RenderEditorButtons() override;
   void On(UpdateEvent* event);
   void On(DrawEvent* event);
 

@@ -62,7 +62,6 @@ void Sprite::OnDestroy()
 
 void Sprite::GetMembers(std::vector<MemberBase*>& members)
 {
-  LoadTexture();
   // The defaults of a freshly constructed sprite are the reference values.
   Members::AddMember(members, "period", &period, RenderFloat, 0.08f);
   Members::AddMember(members, "color", &color, RenderColor, fColor(1.0f, 1.0f, 1.0f, 1.0f));
@@ -78,6 +77,11 @@ void Sprite::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "draw", &draw, RenderBool, true);
   Members::AddMember(members, "animationTimer", &animationTimer, RenderFloat, 0.0f);
   Members::AddMember(members, "noduck", &noduck, RenderBool, false);
+}
+
+void Sprite::MembersChanged()
+{
+  LoadTexture();
 }
 
 void Sprite::LoadTexture()

@@ -4,7 +4,7 @@
 // animated picture. Every DrawEvent of its space files one InstanceData record with the renderer's
 // "InstancedRender" pass.
 //
-// The picture is looked up when the source changes (SetSource, a copy, GetMembers), never per
+// The picture is looked up when the source changes (SetSource, a copy, MembersChanged), never per
 // frame. The layer name is turned into the renderer's layer, and the renderer's buffer for it
 // found, at the next draw after the layer, the space or the renderer changes.
 #include "core/fColor.h"
@@ -43,6 +43,7 @@ public:
   void OnAwake() override;
   void OnDestroy() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
+  void MembersChanged() override;
 
   // Looks the source up in the atlas (falling back to "default_texture") and asks for the layer
   // to be resolved again.

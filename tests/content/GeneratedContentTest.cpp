@@ -12,9 +12,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 namespace
 {
@@ -48,10 +51,13 @@ TEST(GeneratedContentTest, EveryGeneratedFileIsWhatItsScriptWrites)
   EXPECT_EQ(check.exitCode, 0) << check.output;
 }
 
+// Also what a run killed hard leaves (its scratch folder, a temporary file beside a level): nobody's
+// work, removed by a later run once its process is gone, while a live run's stays.
 TEST(GeneratedContentTest, ADesignersSaveIsKeptByTheScriptsUntilGivenBack)
 {
   const TemporaryDirectory copy;
-  const std::string run = "python3 '" + Script + "' ";
+  const TemporaryDirectory scratch;  // the system's temporary folder for the runs
+  const std::string run = "TMPDIR='" + scratch.Path().string() + "' python3 '" + Script + "' ";
   const std::string level = "Assets/LevelFiles/skirmish.json";
   const std::string encounters = " --only make_encounter_levels.py";
   ASSERT_EQ(RunCommand(run + "--out '" + copy.Path().string() + "'").exitCode, 0);
@@ -64,6 +70,14 @@ TEST(GeneratedContentTest, ADesignersSaveIsKeptByTheScriptsUntilGivenBack)
   saved.insert(number, "1");
   copy.Write(level, saved);
   copy.Write("Assets/Prefabs/LitCrate.prefab", "{\n   \"LitCrate\" : {}\n}\n");
+  const pid_t gone = fork();
+  if (gone == 0)
+    _exit(0);
+  waitpid(gone, nullptr, 0);
+  const std::string killed = ".tmp" + std::to_string(gone) + "-Ab12Cd";
+  const std::string live = "content.tmp" + std::to_string(getpid()) + "-Ab12Cd";
+  scratch.Write("content" + killed + "/" + level, generated);
+  scratch.Write(live + "/" + level, generated);
 
   // The script that writes the level keeps it and says so; the check names both and passes.
   const CommandResult rerun = RunCommand(run + "--out '" + copy.Path().string() + "'" + encounters);
@@ -71,14 +85,18 @@ TEST(GeneratedContentTest, ADesignersSaveIsKeptByTheScriptsUntilGivenBack)
   EXPECT_NE(rerun.output.find("[ERROR] " + level + " was changed after tools/make_encounter_levels.py"),
             std::string::npos) << rerun.output;
   EXPECT_EQ(copy.Read(level), saved);
+  EXPECT_EQ(scratch.FileNames(), std::vector<std::string>{live});
+  copy.Write(level + killed, generated.substr(0, 100));
   const CommandResult check = RunCommand(run + "--check '" + copy.Path().string() + "'");
   EXPECT_EQ(check.exitCode, 0) << check.output;
   EXPECT_NE(check.output.find("Kept: " + level), std::string::npos) << check.output;
   EXPECT_NE(check.output.find("Kept: Assets/Prefabs/LitCrate.prefab"), std::string::npos) << check.output;
+  EXPECT_EQ(check.output.find(killed), std::string::npos) << check.output;
 
   // --overwrite gives the level back to its script, which owns it from then on.
   EXPECT_EQ(RunCommand(run + "--out '" + copy.Path().string() + "'" + encounters + " --overwrite " + level).exitCode, 0);
   EXPECT_EQ(copy.Read(level), generated);
+  EXPECT_FALSE(std::filesystem::exists(copy.Path() / (level + killed)));
   const CommandResult after = RunCommand(run + "--check '" + copy.Path().string() + "'" + encounters);
   EXPECT_EQ(after.exitCode, 0) << after.output;
   EXPECT_EQ(after.output.find("Kept:"), std::string::npos) << after.output;
@@ -145,4 +163,62 @@ TEST(GeneratedContentTest, HostileFilesAreNamedAndNothingAPersonMadeIsWritten)
     EXPECT_EQ(result.output.find("Traceback"), std::string::npos) << broken << result.output;
   }
   EXPECT_FALSE(fs::exists(copy.Path() / hud));
+}
+
+// As careful as the game's saves: a read-only file, and one whose folder takes no file, are named
+// and kept as they are while the rest is written; a file replaced keeps its mode, owner, group and
+// extended attributes.
+TEST(GeneratedContentTest, AFileTheScriptsMayNotWriteIsNamedAndKeptAndAReplacedOneKeepsItsOwnerAndMode)
+{
+  namespace fs = std::filesystem;
+  const TemporaryDirectory copy;
+  const std::string run = "python3 '" + Script + "' --out '" + copy.Path().string() +
+                          "' --only make_ship_layouts.py make_interface_levels.py";
+  ASSERT_EQ(RunCommand(run).exitCode, 0);
+  const std::string readOnly = "Assets/LevelFiles/HUD.json", owned = "Assets/LevelFiles/OW_HUD.json",
+                    linked = "Assets/LevelFiles/emptylevel.json";
+  const std::string generated = copy.Read(owned);
+  copy.Write(readOnly, "mine");
+  chmod(copy.File(readOnly).c_str(), 0444);
+  copy.Write(owned, "{}");
+  chmod(copy.File(owned).c_str(), 0640);
+  const bool attributes = setxattr(copy.File(owned).c_str(), "user.note", "mine", 4, 0) == 0;
+  // Only root may hand a file to another user; anyone else's own file keeps its owner all the same.
+  const bool asRoot = geteuid() == 0;
+  if (asRoot)
+  {
+    ASSERT_EQ(chown(copy.File(owned).c_str(), 4321, 8765), 0);
+  }
+  copy.Write(linked, "mine");
+  ASSERT_EQ(link(copy.File(linked).c_str(), (copy.Path() / "second name").c_str()), 0);
+  // A file where the ship layouts' folder should be: no folder there takes a file, even for root.
+  fs::remove_all(copy.Path() / "Assets/Ship");
+  copy.Write("Assets/Ship", "in the way");
+
+  const CommandResult result = RunCommand(run + " --overwrite " + readOnly + " " + owned + " " + linked);
+  EXPECT_EQ(1, result.exitCode) << result.output;
+  EXPECT_NE(result.output.find("[ERROR] " + copy.File(readOnly) + " is read-only"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("[ERROR] " + copy.File("Assets/Ship/skirmish.txt") + " could not be written"),
+            std::string::npos) << result.output;
+  EXPECT_EQ(result.output.find("Traceback"), std::string::npos) << result.output;
+  EXPECT_NE(result.output.find("[ERROR] " + copy.File(linked) + " has several names"), std::string::npos) << result.output;
+  EXPECT_EQ(copy.Read(readOnly), "mine");
+  EXPECT_EQ(copy.Read(linked), "mine");
+  EXPECT_EQ(copy.Read("Assets/Ship"), "in the way");
+  EXPECT_EQ(copy.Read(owned), generated);
+  struct stat replaced = {};
+  ASSERT_EQ(stat(copy.File(owned).c_str(), &replaced), 0);
+  EXPECT_EQ(replaced.st_mode & 07777, 0640u);
+  if (asRoot)
+  {
+    EXPECT_EQ(replaced.st_uid, 4321u);
+    EXPECT_EQ(replaced.st_gid, 8765u);
+  }
+  if (attributes)
+  {
+    char value[16] = {};
+    EXPECT_EQ(getxattr(copy.File(owned).c_str(), "user.note", value, sizeof(value)), 4);
+  }
+  EXPECT_EQ(copy.FileNames("Assets/LevelFiles"), (std::vector<std::string>{"HUD.json", "OW_HUD.json", "emptylevel.json"}))
+      << "no temporary file stays";
 }

@@ -12,6 +12,7 @@
 #include "object/Component.h"
 #include "object/GameobjectFactory.h"
 #include "object/GameObject.h"
+#include "object/PrefabFiles.h"
 #include "object/Transform.h"
 #include "core/FileUtilities.h"
 #include "support/CapturedLog.h"
@@ -92,11 +93,11 @@ std::string FirstDifference(const std::vector<std::string>& before, const std::v
   return "line " + std::to_string(first - before.begin()) + ":\n  before: " +
          (first != before.end() ? *first : "(none)") + "\n  after:  " + (second != after.end() ? *second : "(none)");
 }
-// Removes a level file the test wrote when the test ends.
-struct RemoveLevel
+// Removes a file the test wrote when the test ends.
+struct RemoveFile
 {
   std::string path;
-  ~RemoveLevel() { std::remove(path.c_str()); }
+  ~RemoveFile() { std::remove(path.c_str()); }
 };
 
 // Gives shipped files the test changed their text back when the test ends: the other tests of the
@@ -301,12 +302,43 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
     else
       EXPECT_EQ(ChangedLines(Lines(text), FileLines(path)).size(), 1u) << FileText(path);
   }
+
+  // "Save to Prefab" of a placed object nobody changed, whose record says only where it stands,
+  // writes its prefab as it was: what its components worked out as they woke nobody set.
+  std::set<std::string> saved;
+  for (const std::string& level : editor.GetLevelNames())
+  {
+    CapturedLog output;
+    Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
+    for (const auto& [id, object] : space->GetObjectsById())
+    {
+      const ObjectRecordAsRead* read = object->GetRecordAsRead();
+      const Json::Value& components = read != nullptr ? read->Record()["components"] : Json::Value::nullSingleton();
+      const std::string& prefab = object->GetPrefabName();
+      if (read == nullptr || !factory.HasPrefab(prefab) || saved.count(prefab) != 0 ||
+          !(components.isNull() || components.getMemberNames() == std::vector<std::string>{"Transform"}))
+        continue;
+      saved.insert(prefab);
+      const std::string path = PrefabFiles().FileOf(factory, prefab);
+      restore.Keep(path);
+      const std::string text = FileText(path);
+      factory.SavePrefab(prefab, object.Get());
+      EXPECT_TRUE(FileText(path) == text) << prefab << ": " << ::testing::PrintToString(ChangedLines(Lines(text), FileLines(path)));
+    }
+    session->UnloadAllSpaces();
+  }
+  EXPECT_GT(saved.size(), 40u);
 }
 
-// A designer's session in skirmish: one crate moved and saved changes that crate's position line
-// and nothing else. Then Player1's collider and body removed, a crate placed where its prefab
-// stands, the level saved, and the moved crate saved over its prefab: opened again, the removals
-// hold and the placed crate stands where it was saved, since the prefab kept its own position.
+// A designer's session in skirmish. One crate moved and saved changes that crate's position line
+// and nothing else, and the save queues no event. Then the crate turned 45 degrees and sized
+// 96 x 80 with a child at world (0, 0), saved, saved to the new prefab "T6Crate" and the level
+// saved; beside it a crate renamed, one given a component its prefab lacks, a wall's member set
+// back to its prefab's value, a new T6Crate placed, Player1's collider and body removed, and the
+// level saved for the last time. Then a new object of T6Crate made upright at 64 x 64 and saved to
+// T6Crate, which keeps its own placement, the prefab changed on purpose in the prefab editor, and
+// another crate, moved and turned, saved to its own prefab. Opened again, every object and child
+// stands exactly as saved, and each edit holds.
 TEST_F(EditorLevelRoundTripTest, SavesChangeOnlyWhatChangedAndWhereObjectsStandBelongsToTheLevel)
 {
   const std::string level = "skirmish";
@@ -314,48 +346,141 @@ TEST_F(EditorLevelRoundTripTest, SavesChangeOnlyWhatChangedAndWhereObjectsStandB
   RestoreFiles restore;
   restore.Keep(Space::LevelPath(level));
   restore.Keep(prefabPath);
+  RemoveFile removePrefab{"Assets/Prefabs/T6Crate.prefab"};
+  // The saved record of an object; the crate's carries a key of its own that the game does not read.
+  Json::Value document;
+  const auto recordOf = [&](const std::string& name) {
+    EXPECT_TRUE(ReadJsonFile(document, Space::LevelPath(level)));
+    for (Json::Value& record : document["level"]["objects"])
+      if (record["name"] == name)
+        return &record;
+    return &document;
+  };
+  (*recordOf("Supplies H1"))["notes"] = "by the door";
+  {
+    CapturedLog quiet;
+    ASSERT_TRUE(WriteJsonFile(document, Space::LevelPath(level)));
+  }
   CapturedLog output;
   Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
   session->SetEditorSpace(space);
+  ::Editor::Editor& editor = session->GetEditor();
+  GameobjectFactory& factory = session->GetFactory();
   const std::vector<std::string> shipped = FileLines(Space::LevelPath(level));
-  Handle<GameObject> moved;
-  for (const auto& [id, object] : space->GetObjectsById())
-    if (!moved.IsValid() && object->GetPrefabName() == "EN_SupplyCrate")
-      moved = object;
-  ASSERT_TRUE(moved.IsValid());
-  const glm::vec2 movedTo = PositionOf(moved) + glm::vec2(40.0f, 0.0f);
-  moved->GetTransform()->SetWorldPosition(movedTo.x, movedTo.y);
+  Handle<GameObject> crate = Find(space, "Supplies H1");
+  ASSERT_TRUE(crate.IsValid());
+  const glm::vec2 movedTo = PositionOf(crate) + glm::vec2(40.0f, 0.0f);
+  crate->GetTransform()->SetWorldPosition(movedTo.x, movedTo.y);
+  const std::size_t queued = events->QueueLength();
   ASSERT_TRUE(session->SaveEditorLevel());
+  EXPECT_EQ(events->QueueLength(), queued) << "reading the members for a save announces nothing";
   const std::vector<std::string> changed = ChangedLines(shipped, FileLines(Space::LevelPath(level)));
   ASSERT_EQ(changed.size(), 1u) << ::testing::PrintToString(changed);
   EXPECT_NE(changed[0].find("\"position\""), std::string::npos) << changed[0];
 
+  crate->GetTransform()->SetRotation(0.785398f);
+  crate->GetTransform()->SetScale(glm::vec2(96.0f, 80.0f));
+  editor.CreateObjectFromPrefab("Default", space);
+  Handle<GameObject> label = space->GetObjectNamed("New Object");
+  ASSERT_TRUE(label.IsValid());
+  space->RenameObject(label, "Crate Label");
+  ASSERT_TRUE(label->GetTransform()->SetParent(crate->GetTransform()));
+  label->GetTransform()->SetWorldPosition(0.0f, 0.0f);
+  const glm::mat3 crateAsSaved = crate->GetTransform()->GetWorldMatrix();
+  ASSERT_TRUE(session->SaveEditorLevel());
+  factory.SavePrefab("T6Crate", crate.Get());
+  ASSERT_EQ(crate->GetPrefabName(), "T6Crate");
+  Json::Value prefab;
+  ASSERT_TRUE(ReadJsonFile(prefab, "Assets/Prefabs/T6Crate.prefab"));
+  const Json::Value look = prefab["T6Crate"]["Transform"];
+  EXPECT_FALSE(look.isMember("position")) << look;
+  EXPECT_FLOAT_EQ(look["rotation"].asFloat(), 0.785398f) << "new objects of it look like it";
+  EXPECT_EQ(look["scale"], Parsed("[96.0, 80.0]"));
+  ASSERT_TRUE(session->SaveEditorLevel());
+  const Json::Value record = *recordOf("Supplies H1");
+  EXPECT_EQ(record["prefab"], "T6Crate");
+  EXPECT_EQ(record["components"]["Transform"].getMemberNames(), (std::vector<std::string>{"position", "rotation", "scale"}));
+  EXPECT_EQ(record["notes"], "by the door");
+
+  // Around it: a crate renamed, one given a component its prefab lacks, a wall set back to its
+  // prefab's size, a crate placed anew, Player1's collider and body removed.
+  space->RenameObject(Find(space, "Supplies H2"), "Supplies by the hatch");
+  Component* registerer = Find(space, "Supplies H3")->AddComponent("Registerer");
+  ASSERT_NE(registerer, nullptr);
+  registerer->OnAwake();
+  registerer->Deserialize(Parsed(R"({"registryType": "LOOT"})"));
+  Find(space, "Open Space Left")->GetComponent("RectangleCollider")->Deserialize(Parsed(R"({"scale": [128, 128]})"));
   GameObject* player = Find(space, "Player1").Get();
   ASSERT_NE(player, nullptr);
   for (const char* type : {"CircleCollider", "Rigidbody"})
   {
     ASSERT_NE(player->GetComponent(type), nullptr) << type;
-    session->GetEditor().DeleteComponent(*player, player->GetComponent(type));
+    editor.DeleteComponent(*player, player->GetComponent(type));
   }
-  session->GetEditor().CreateObjectFromPrefab("EN_SupplyCrate", space);
+  editor.CreateObjectFromPrefab("T6Crate", space);
   Handle<GameObject> placed = space->GetObjectNamed("New Object");
   ASSERT_TRUE(placed.IsValid());
   space->RenameObject(placed, "Placed Crate");
-  placed->GetTransform()->SetWorldPosition(0.0f, 0.0f);
+  const glm::mat3 placedAsSaved = placed->GetTransform()->GetWorldMatrix();
   ASSERT_TRUE(session->SaveEditorLevel());
-  session->GetFactory().SavePrefab("EN_SupplyCrate", moved.Get());
-  Json::Value prefab;
-  ASSERT_TRUE(ReadJsonFile(prefab, prefabPath));
-  EXPECT_FALSE(prefab["EN_SupplyCrate"]["Transform"].isMember("position")) << prefab;
+
+  // The level is not saved again: whatever goes into T6Crate now, its objects stay as saved.
+  editor.CreateObjectFromPrefab("T6Crate", space);
+  Handle<GameObject> upright = space->GetObjectNamed("New Object");
+  ASSERT_TRUE(upright.IsValid());
+  space->RenameObject(upright, "Upright Crate");
+  upright->GetTransform()->SetRotation(0.0f);
+  upright->GetTransform()->SetScale(glm::vec2(64.0f, 64.0f));
+  factory.SavePrefab("T6Crate", upright.Get());
+  ASSERT_TRUE(ReadJsonFile(prefab, "Assets/Prefabs/T6Crate.prefab"));
+  EXPECT_EQ(prefab["T6Crate"]["Transform"], look) << "a prefab keeps its own placement";
+  for (const auto& [componentFactory, component] : *factory.FindPrefab("T6Crate"))
+  {
+    if (component->GetTypeName() == "Transform")
+      component->Deserialize(Parsed(R"({"position": [500, 500], "rotation": 0, "scale": [64, 64]})"));
+  }
+  ASSERT_TRUE(factory.SaveAllPrefabs());
+
+  // A crate moved and turned, saved to its own prefab: the prefab keeps its own placement, and
+  // gains nothing its components worked out as they woke.
+  const std::string prefabText = FileText(prefabPath);
+  Handle<GameObject> other = Find(space, "Supplies S1");
+  other->GetTransform()->SetWorldPosition(10.0f, 20.0f);
+  other->GetTransform()->SetRotation(1.0f);
+  factory.SavePrefab("EN_SupplyCrate", other.Get());
+  EXPECT_TRUE(FileText(prefabPath) == prefabText) << FileText(prefabPath);
 
   space->UnloadLevel();
   space->LoadLevel(level);
+  const auto expectStandsAsSaved = [space](const std::string& name, const glm::mat3& asSaved) {
+    const Handle<GameObject> object = Find(space, name);
+    ASSERT_TRUE(object.IsValid()) << name;
+    for (int column = 0; column < 3; ++column)
+      for (int row = 0; row < 3; ++row)
+        EXPECT_NEAR(object->GetTransform()->GetWorldMatrix()[column][row], asSaved[column][row], 1e-3f)
+            << name << " " << column << row;
+  };
+  expectStandsAsSaved("Supplies H1", crateAsSaved);
+  expectStandsAsSaved("Placed Crate", placedAsSaved);
+  crate = Find(space, "Supplies H1");
+  label = Find(space, "Crate Label");
+  ASSERT_TRUE(label.IsValid());
+  EXPECT_EQ(label->GetParent(), crate);
+  EXPECT_NEAR(PositionOf(label).x, 0.0f, 1e-3f);
+  EXPECT_NEAR(PositionOf(label).y, 0.0f, 1e-3f);
+  EXPECT_FALSE(Find(space, "Supplies H2").IsValid());
+  EXPECT_TRUE(Find(space, "Supplies by the hatch").IsValid());
+  registerer = Find(space, "Supplies H3")->GetComponent("Registerer");
+  ASSERT_NE(registerer, nullptr);
+  Json::Value values;
+  registerer->SerializeMembers(values);
+  EXPECT_EQ(values["Registerer"]["registryType"], "LOOT");
+  EXPECT_FALSE((*recordOf("Open Space Left"))["components"]["RectangleCollider"].isMember("scale"))
+      << "what equals the prefab goes";
   player = Find(space, "Player1").Get();
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(player->GetComponent("CircleCollider"), nullptr);
   EXPECT_EQ(player->GetComponent("Rigidbody"), nullptr);
-  ASSERT_TRUE(Find(space, "Placed Crate").IsValid());
-  EXPECT_EQ(PositionOf(Find(space, "Placed Crate")), glm::vec2(0.0f, 0.0f));
   // The one report is the game's own about the body removed on purpose.
   EXPECT_EQ(output.CountOf("[ERROR]"), output.CountOf("needs a Rigidbody on the same object")) << output.Text();
   session->SetEditorSpace(nullptr);
@@ -365,7 +490,7 @@ TEST_F(EditorLevelRoundTripTest, SavesChangeOnlyWhatChangedAndWhereObjectsStandB
 TEST_F(EditorLevelRoundTripTest, EveryHostileLevelTheLoaderAcceptsSavedUnchangedComesBackAsItWas)
 {
   const std::string level = "hostile";
-  RemoveLevel removeLevel{Space::LevelPath(level)};
+  RemoveFile removeLevel{Space::LevelPath(level)};
   CapturedLog output;
   for (unsigned seed = 1; seed <= 60; ++seed)
   {
@@ -393,7 +518,7 @@ TEST_F(EditorLevelRoundTripTest, ASaveWithoutEditsKeepsEveryRecordAndPartTheLoad
 {
   const std::string level = "partly_read";
   const std::string path = Space::LevelPath(level);
-  RemoveLevel removeLevel{path};
+  RemoveFile removeLevel{path};
 
   Json::Value objects(Json::arrayValue);
   const auto record = [](int uuid, const std::string& name) {
@@ -490,11 +615,11 @@ TEST_F(EditorLevelRoundTripTest, ObjectsTheEditorAddsTakeNumbersTheFileDoesNotHo
 {
   const std::string level = "added_to";
   const std::string path = Space::LevelPath(level);
-  RemoveLevel removeLevel{path};
+  RemoveFile removeLevel{path};
   {
     CapturedLog quiet;
     ASSERT_TRUE(WriteJsonFile(Parsed(R"({ "level": { "objects": [
-      { "uuid": 2, "name": "Parent", "components": { "Transform": { "position": [0, 500] } },
+      { "uuid": 2, "name": "Parent", "components": { "Transform": { "position": [0, 500], "rotation": 0.5, "scale": [64, 64] } },
         "children": [ { "who": 1 }, { "who": 3 } ] },
       { "uuid": 3, "name": "Crate", "components": { "Transform": { "position": [300, 0] } } },
       { "uuid": 4, "name": 5 } ] } })"),
@@ -510,6 +635,14 @@ TEST_F(EditorLevelRoundTripTest, ObjectsTheEditorAddsTakeNumbersTheFileDoesNotHo
   space->RenameObject(added, "Crate3");
   added->GetTransform()->SetWorldPosition(300.0f, 0.0f);
   ASSERT_TRUE(Find(space, "Parent")->Duplicate().IsValid());
+  // A child's copy stands free, as large and as turned as the child is on screen.
+  const Handle<GameObject> crateCopy = Find(space, "Crate")->Duplicate();
+  ASSERT_TRUE(crateCopy.IsValid());
+  space->RenameObject(crateCopy, "CrateCopy");
+  const glm::mat3 onScreen = Find(space, "Crate")->GetTransform()->GetWorldMatrix();
+  for (int column = 0; column < 3; ++column)
+    for (int row = 0; row < 2; ++row)
+      EXPECT_NEAR(crateCopy->GetTransform()->GetWorldMatrix()[column][row], onScreen[column][row], 0.01f);
   const std::vector<std::string> edited = Describe(*space);
   ASSERT_TRUE(session->SaveEditorLevel());
 

@@ -7,6 +7,7 @@
 
 #include "app/GameSession.h"
 #include "core/EventManager.h"
+#include "core/FileUtilities.h"
 #include "core/MemoryManager.h"
 #include "object/Removal.h"
 #include "object/Space.h"
@@ -143,6 +144,18 @@ TEST_F(EditorTest, ALevelSaveThatCannotReplaceItsFileIsReportedAndLosesNothing)
   EXPECT_GE(output.CountOf("[ERROR]"), errors + 2) << output.Text();
   fs::remove("Assets/Prefabs/Stuck.prefab");
   session->SetEditorSpace(nullptr);
+
+  // Every new text is read back before it replaces a file: one that would read back with a
+  // comment elsewhere than it was (the settings keep people's comments) replaces nothing either.
+  const std::string settings = (settingsFolder.Path() / "Annotated").string();
+  { std::ofstream(settings) << "{}"; }
+  Json::Value annotated(Json::objectValue);
+  annotated["currentlyEditing"] = "skirmish";
+  annotated["currentlyEditing"].setComment("/* where I left off */\n/* for now */", Json::commentAfterOnSameLine);
+  EXPECT_FALSE(WriteJsonFile(annotated, settings, JsonComments::Kept));
+  EXPECT_TRUE(output.Contains("[ERROR] Failed to open file " + settings + " for write. Its new text would not read back"));
+  std::ifstream kept(settings);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "{}");
 }
 
 // The inspector's "Delete" on every component type the shipped levels hold, each level in play

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -79,6 +81,19 @@ protected:
     event.type = type;
     event.key.keysym.sym = code;
     return event;
+  }
+
+  // One frame of the editor's order at a low frame rate: the events all come in one pump (through
+  // SDL's queue and the game's input, with the interface's hooks), then the interface's windows,
+  // and the interface's next frame is begun at its end.
+  static void EditorFrame(const std::vector<SDL_Event>& events, const std::function<void()>& drawInterface)
+  {
+    for (const SDL_Event& event : events)
+      TestEvents::Push(event);
+    Input::Instance()->Update();
+    drawInterface();
+    ImGuiBinding::Render();
+    ImGuiBinding::NewFrame(window);
   }
 
   static SDL_Window* window;
@@ -168,12 +183,14 @@ TEST_F(ImGuiBindingTest, WheelKeysAndTextReachImGui)
   ImGuiBinding::Render();
 
   EXPECT_TRUE(ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, SDLK_a)));
-  EXPECT_TRUE(io.KeysDown[SDLK_a]);
   ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, SDLK_LEFT));
-  EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]);
   EXPECT_EQ(SDL_SCANCODE_LEFT, io.KeyMap[ImGuiKey_LeftArrow]);
   ImGuiBinding::ProcessEvent(Key(SDL_KEYUP, SDLK_a));
-  EXPECT_TRUE(io.KeysDown[SDLK_a]) << "a tap stays down until a frame has seen it";
+  EXPECT_FALSE(io.KeysDown[SDLK_a]) << "keys reach ImGui as a frame begins";
+  ImGuiBinding::NewFrame(window);
+  EXPECT_TRUE(io.KeysDown[SDLK_a]) << "a tap is down for one frame";
+  EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]);
+  ImGuiBinding::Render();
   ImGuiBinding::NewFrame(window);
   EXPECT_FALSE(io.KeysDown[SDLK_a]);
   EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]) << "still held";
@@ -235,25 +252,21 @@ TEST_F(ImGuiBindingTest, EscapeTakenByAPopupStaysWithItThroughItsRepeatsUntilRel
   input->SetEditorHooks(ImGuiBinding::MakeInputHooks());
   const int escape = ImGui::GetKeyIndex(ImGuiKey_Escape);
   int popupCloses = 0;
-  // One frame of the editor's order: the pump, the interface (whose popup Escape closes), and the
-  // interface's next frame begun at its end.
-  const auto frame = [&](std::initializer_list<SDL_Event> events, bool openPopup = false) {
-    for (const SDL_Event& event : events)
-      TestEvents::Push(event);
-    input->Update();
-    if (openPopup)
-      ImGui::OpenPopup("Rename");
-    if (ImGui::BeginPopup("Rename"))
-    {
-      if (ImGui::IsKeyPressed(escape, false))
+  // The interface is a popup that Escape closes.
+  const auto frame = [&](const std::vector<SDL_Event>& events, bool openPopup = false) {
+    EditorFrame(events, [&] {
+      if (openPopup)
+        ImGui::OpenPopup("Rename");
+      if (ImGui::BeginPopup("Rename"))
       {
-        ++popupCloses;
-        ImGui::CloseCurrentPopup();
+        if (ImGui::IsKeyPressed(escape, false))
+        {
+          ++popupCloses;
+          ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
       }
-      ImGui::EndPopup();
-    }
-    ImGuiBinding::Render();
-    ImGuiBinding::NewFrame(window);
+    });
   };
 
   ImGuiBinding::NewFrame(window);
@@ -281,6 +294,73 @@ TEST_F(ImGuiBindingTest, EscapeTakenByAPopupStaysWithItThroughItsRepeatsUntilRel
   // Released, Escape is the game's again: the next press is its own.
   frame({TestEvents::Key(SDLK_ESCAPE, true)});
   EXPECT_TRUE(input->IsKeyTriggered(SDLK_ESCAPE));
+  ImGuiBinding::Render();
+  Input::Shutdown();
+}
+
+// A busy machine's frame brings a whole typed name at once: Ctrl+A, the letters and Return, each
+// key pressed and let go within the frame. They reach the field in the order they were typed.
+TEST_F(ImGuiBindingTest, KeysAndTextOfOneFrameReachAFieldInTheOrderTheyCame)
+{
+  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  Input::Init();
+  Input::Instance()->SetEditorHooks(ImGuiBinding::MakeInputHooks());
+  char field[32] = "";
+  int entered = 0;
+  const auto frame = [&](const std::vector<SDL_Event>& events) {
+    EditorFrame(events, [&] {
+      ImGui::Begin("Save to Prefab");
+      if (ImGui::IsWindowAppearing())
+        ImGui::SetKeyboardFocusHere();
+      entered += ImGui::InputText("Name", field, sizeof(field), ImGuiInputTextFlags_EnterReturnsTrue) ? 1 : 0;
+      ImGui::End();
+    });
+  };
+  const auto key = [](SDL_Keycode code, bool down, Uint16 modifiers = KMOD_NONE) {
+    SDL_Event event = TestEvents::Key(code, down);
+    event.key.keysym.mod = modifiers;
+    return event;
+  };
+  const auto text = [](const char* typedText) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    std::snprintf(event.text.text, sizeof(event.text.text), "%s", typedText);
+    return event;
+  };
+  // What typing gives: the key's press, its text, its release.
+  const auto typed = [&](std::vector<SDL_Event>& events, SDL_Keycode code, const char* typedText, Uint16 modifiers) {
+    events.insert(events.end(), {key(code, true, modifiers), text(typedText), key(code, false, modifiers)});
+  };
+
+  ImGuiBinding::NewFrame(window);
+  std::vector<SDL_Event> supplies;
+  for (const char letter : std::string("Suppliex"))
+    typed(supplies, SDL_Keycode(std::tolower(letter)), std::string(1, letter).c_str(), KMOD_NONE);
+  // A slip put right in a hurry: the next letter goes down while Backspace is still held.
+  supplies.insert(supplies.end(), {key(SDLK_BACKSPACE, true), key(SDLK_s, true), text("s"),
+                                   key(SDLK_BACKSPACE, false), key(SDLK_s, false)});
+  for (int slowFrame = 0; slowFrame < 5 && !ImGui::GetIO().WantTextInput; ++slowFrame)
+    frame({});
+  frame(supplies);
+  for (int slowFrame = 0; slowFrame < 60 && std::string(field) != "Supplies"; ++slowFrame)
+    frame({});
+  ASSERT_STREQ(field, "Supplies");
+
+  std::vector<SDL_Event> cargo = {key(SDLK_LCTRL, true, KMOD_LCTRL), key(SDLK_a, true, KMOD_LCTRL),
+                                  key(SDLK_a, false, KMOD_LCTRL), key(SDLK_LCTRL, false)};
+  cargo.push_back(key(SDLK_LSHIFT, true, KMOD_LSHIFT));
+  typed(cargo, SDLK_c, "C", KMOD_LSHIFT);
+  cargo.push_back(key(SDLK_LSHIFT, false));
+  for (const char* letter : {"a", "r", "g", "o"})
+    typed(cargo, SDL_Keycode(letter[0]), letter, KMOD_NONE);
+  cargo.push_back(key(SDLK_RETURN, true));
+  cargo.push_back(key(SDLK_RETURN, false));
+  frame(cargo);
+  for (int slowFrame = 0; slowFrame < 60 && entered == 0; ++slowFrame)
+    frame({});
+  EXPECT_STREQ(field, "Cargo");
+  EXPECT_EQ(entered, 1) << "Return, pressed and let go within the frame, confirms the field once";
+  EXPECT_FALSE(Input::Instance()->IsKeyTriggered(SDLK_RETURN)) << "the field had the keyboard";
   ImGuiBinding::Render();
   Input::Shutdown();
 }

@@ -301,19 +301,34 @@ TEST_F(ArmedPlayerScenarioTest, UnderGodModeOneShotKillsAndThenTheTurretKillsThe
 }
 
 // A boarding begins beside a pistol on the floor. Q there with a pistol in hand swaps the two: the
-// one let go lies within reach, and Q again takes it back; no gun is lost either way.
-TEST_F(ArmedPlayerScenarioTest, TakingAGunOverAnotherSwapsThemAndLosesNeither)
+// one let go lies within reach, and Q again takes it back. A bear comes up from below to the
+// player's side, onto that pistol, and is shot dead there: a death only drops, so once its body is
+// gone the pistol and the bear's rifle both lie loose and E takes the one, then the other. No gun
+// is lost either way.
+TEST_F(ArmedPlayerScenarioTest, NoGunIsLostToASwapOrToABearThatDiesOnOne)
 {
   Handle<GameObject> carried;
+  Handle<GameObject> bear;
+  Handle<GameObject> rifle;
+  std::vector<GameObject*> taken;
   const auto onTheFloor = [&](GameObject* gun) {
     return gun != nullptr && !gun->GetParent() && GetCollider(gun)->IsActive() &&
            glm::length(gun->GetTransform()->GetWorldPosition() - PositionOf(Player)) < 120.0f;
   };
+  const auto takeWithE = [&] { return Press(SDLK_e), true; };
+  const auto noteTaken = [&] {
+    Release(SDLK_e);
+    taken.push_back(Hands()->GetSlot(0).Get());
+    return true;
+  };
   Play({Object(Player, "Player", {0, 0}, R"({"Equipment": {"startingSecondary": "pistol"}})"),
-        Object("floor", "pistol", {0, -60})},
+        Object("floor", "pistol", {0, -60}), Object("Bear", "AI_bear", {0, -600})},
        {
            [&] {
+             SetGodMode(true);  // the bear's shots do nothing, and one of the player's kills it
              carried = Hands()->GetSlot(1);
+             bear = space->GetObjectNamed("Bear");
+             rifle = Get<Equipment>("Bear")->GetSlot(0);
              return carried.IsValid() && (Press(SDLK_q), true);
            },
            [&] {
@@ -335,6 +350,31 @@ TEST_F(ArmedPlayerScenarioTest, TakingAGunOverAnotherSwapsThemAndLosesNeither)
            [&] {
              EXPECT_TRUE(onTheFloor(Find("floor")));
              EXPECT_EQ(ObjectsOf("pistol").size(), 2u);
+             return true;
+           },
+           [&] { return glm::length(PositionOf("Bear") - PositionOf("floor")) < 40.0f; },
+           [&] {
+             Script(TestEvents::MouseMotion(static_cast<int>(session->GetWindowWidth()) / 2,
+                                            static_cast<int>(session->GetWindowHeight()) - 20, 0, 40));
+             return true;
+           },
+           Wait(30),  // the body turns to the pointer, below
+           Tap(SDLK_u),
+           [&] { return !bear.IsValid(); },
+           [&] {
+             EXPECT_TRUE(rifle.IsValid() && GetCollider(rifle.Get())->IsActive()) << "the bear dropped its rifle";
+             EXPECT_TRUE(GetCollider(Find("floor"))->IsActive()) << "and took nothing as it died";
+             MoveTo(Player, (PositionOf("floor") + rifle->GetTransform()->GetWorldPosition()) / 2.0f);
+             return true;
+           },
+           Wait(2),
+           takeWithE,
+           noteTaken,
+           takeWithE,
+           noteTaken,
+           [&] {
+             EXPECT_EQ(std::count(taken.begin(), taken.end(), Find("floor")), 1) << "the pistol it died on";
+             EXPECT_EQ(std::count(taken.begin(), taken.end(), rifle.Get()), 1) << "the rifle it dropped";
              return true;
            },
        });

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <stdexcept>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -190,7 +191,29 @@ std::vector<BrokenFile> BrokenPrefabFiles()
   }
   return files;
 }
+// A component whose member cannot be read: a failure nobody foresaw, inside a save.
+class UnreadableMember : public MemberBase
+{
+public:
+  UnreadableMember() : MemberBase("unreadable", true, true) {}
+  void RenderEditor() override {}
+  void Serialize(Json::Value&) const override { throw std::runtime_error("the value cannot be read"); }
+  bool Deserialize(const Json::Value&) override { return true; }
+  bool Equals(const MemberBase&) const override { return false; }
+  bool HasChanged() const override { return true; }
+};
+
+class Unreadable : public Component
+{
+public:
+  Unreadable() : Component(COMP_Health) {}
+  void GetMembers(std::vector<MemberBase*>& members) override
+  {
+    members.push_back(MemoryManager::New<UnreadableMember>(BRINDLE_SITE));
+  }
+};
 }  // namespace
+
 
 class BrokenLevelFilesTest : public LevelTest
 {
@@ -367,5 +390,54 @@ TEST_F(BrokenLevelFilesTest, APrefabNameThatLeadsOutOfThePrefabFolderIsRefused)
   PrefabFiles().SaveAll(factory);
   EXPECT_TRUE(output.Contains("[ERROR] The prefab name \"../Escape\""));
   EXPECT_FALSE(fs::exists(assets.Path() / "Assets/Escape.prefab"));
-  EXPECT_TRUE(fs::exists(assets.Path() / "Assets/Prefabs/Marker.prefab"));
+  // The others go back into the one file they were read from, together.
+  EXPECT_EQ(assets.FileNames("Assets/Prefabs"), std::vector<std::string>{"Sound.prefab"});
+  EXPECT_EQ(Parsed(assets.Read("Assets/Prefabs/Sound.prefab")),
+            Parsed(R"({ "Default": { "Transform": { "rotation": 2.0 } },
+                        "Marker": { "Transform": { "rotation": 2.0, "scale": [0.5, 0.5] } } })"));
+}
+
+// No save ends the program. A component entry that is not an object of members (a Transform given
+// as false, true, 0, a list or a text) loads with one error, keeps its text while nothing changes,
+// and is written afresh once its object is moved. A failure inside a save is reported, and the
+// file keeps what it held.
+TEST_F(BrokenLevelFilesTest, NoSaveEndsTheProgram)
+{
+  const std::string path = "Assets/LevelFiles/kinds.json";
+  const std::vector<std::string> kinds{"false", "true", "0", "[5, 5]", "\"x\""};
+  std::string records = R"({ "uuid": 9, "name": "Still", "prefab": "Marker", "components": { "Transform": 0 } })";
+  for (std::size_t index = 0; index < kinds.size(); ++index)
+    records += R"(, { "uuid": )" + std::to_string(index + 1) + R"(, "name": "Moved )" + std::to_string(index) +
+               R"(", "prefab": "Marker", "components": { "Transform": )" + kinds[index] + " } }";
+  assets.Write(path, LevelOf(records));
+  CapturedLog output;
+  space->LoadLevel("kinds");
+  EXPECT_EQ(output.CountOf("[ERROR]"), kinds.size() + 1) << output.Text();
+  for (std::size_t index = 0; index < kinds.size(); ++index)
+    Find(*space, "Moved " + std::to_string(index))->GetTransform()->SetWorldPosition(10.0f * (index + 1), 0.0f);
+  ASSERT_TRUE(space->SaveLevel(path));
+  for (const Json::Value& record : Parsed(assets.Read(path))["level"]["objects"])
+  {
+    const std::string name = record["name"].asString();
+    const std::size_t index = name == "Still" ? 0 : std::stoul(name.substr(6)) + 1;
+    EXPECT_EQ(record["components"]["Transform"],
+              index == 0 ? Json::Value(0) : Parsed("{\"position\": [" + std::to_string(10 * index) + ".0, 0.0]}"))
+        << name;
+  }
+  space->UnloadLevel();
+  space->LoadLevel("kinds");
+  EXPECT_EQ(PositionOf(Find(*space, "Moved 4")), glm::vec2(50.0f, 0.0f));
+
+  const std::string level = assets.Read(path);
+  const std::string prefabs = assets.Read("Assets/Prefabs/Sound.prefab");
+  GameObject& still = *Find(*space, "Still");
+  still.AttachComponent(MemoryManager::New<Unreadable>(BRINDLE_SITE));
+  EXPECT_FALSE(space->SaveLevel(path));
+  EXPECT_TRUE(output.Contains("[ERROR] The level file " + path + " was not saved: the value cannot be read. Its file "
+                              "keeps what it held.")) << output.Text();
+  EXPECT_FALSE(PrefabFiles().Save(factory, "Marker", still));
+  EXPECT_TRUE(output.Contains("[ERROR] The prefab \"Marker\" was not saved: the value cannot be read."));
+  EXPECT_EQ(assets.Read(path), level);
+  EXPECT_EQ(assets.Read("Assets/Prefabs/Sound.prefab"), prefabs);
+  EXPECT_EQ(assets.FileNames("Assets/LevelFiles"), (std::vector<std::string>{".keep", "kinds.json"}));
 }

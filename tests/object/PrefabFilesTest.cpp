@@ -79,12 +79,17 @@ TEST_F(PrefabFilesTest, BadFilesAreSkippedWholeAndTheOthersLoad)
   EXPECT_FALSE(members["scale"]->HasChanged());
 }
 
-TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersFromTheDefaults)
+// A new prefab is what differs from the defaults, with how the object looks but not where it
+// stands. Over a prefab that exists, the prefab keeps its own placement, so that the objects it
+// places (a HUD clock) do not move, turn or resize.
+TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLevel)
 {
   Define("Crate", R"({"Transform": null})");
   Handle<GameObject> object;
   factory.CreateGameObject(object, "Crate", space.get(), "crate");
   object->GetTransform()->SetScale(glm::vec2(2.0f, 2.0f));
+  object->GetTransform()->SetRotation(0.5f);
+  object->GetTransform()->SetPosition(glm::vec2(30.0f, 40.0f));
   object->AddComponent("Registerer");
 
   {
@@ -94,7 +99,7 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersFromTheDefaults)
   }
   EXPECT_EQ(object->GetPrefabName(), "Big Door");
   const Json::Value written = Parsed(directory.Read("BigDoor.prefab"));
-  EXPECT_EQ(written, Parsed(R"({"Big Door": {"Registerer": null, "Transform": {"scale": [2.0, 2.0]}}})"));
+  EXPECT_EQ(written, Parsed(R"({"Big Door": {"Registerer": null, "Transform": {"rotation": 0.5, "scale": [2.0, 2.0]}}})"));
   // Saved prefabs are loaded again at once.
   ASSERT_TRUE(factory.HasPrefab("Big Door"));
   EXPECT_EQ(factory.GetPrefab("Big Door").size(), 2u);
@@ -107,6 +112,61 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersFromTheDefaults)
   EXPECT_FALSE(files.Save(factory, " \t", *object));
   EXPECT_TRUE(output.Contains("[ERROR]"));
   EXPECT_EQ(directory.FileNames(), std::vector<std::string>{"BigDoor.prefab"});
+
+  directory.Write("Clock.prefab", R"({"Clock": {"Transform": {"position": [-700, 360], "rotation": 0.25, "scale": [3, 3]}}})");
+  factory.ReLoadPrefabs();
+  Handle<GameObject> clock;
+  factory.CreateGameObject(clock, "Clock", space.get(), "clock");
+  clock->GetTransform()->SetPosition(glm::vec2(5.0f, 5.0f));
+  clock->GetTransform()->SetRotation(1.0f);
+  clock->GetTransform()->SetScale(glm::vec2(9.0f, 9.0f));
+  clock->AddComponent("Registerer");
+  EXPECT_TRUE(files.Save(factory, "Clock", *clock));
+  EXPECT_EQ(Parsed(directory.Read("Clock.prefab")),
+            Parsed(R"({"Clock": {"Registerer": null,
+                                 "Transform": {"position": [-700, 360], "rotation": 0.25, "scale": [3, 3]}}})"));
+  Handle<GameObject> placed;
+  factory.CreateGameObject(placed, "Clock", space.get(), "placed");
+  EXPECT_EQ(placed->GetTransform()->GetPosition(), glm::vec2(-700.0f, 360.0f));
+}
+
+// One prefab, one file: a prefab goes back into the file it was read from, beside the other
+// prefabs of that file. A name whose file holds another prefab, or a file the load could not
+// read, is refused and nothing is written.
+TEST_F(PrefabFilesTest, APrefabIsSavedIntoItsOwnFileAndNeverReplacesAnother)
+{
+  directory.Write("CargoCrate.prefab", R"({"CargoCrate": {"Transform": {"scale": [64, 64]}}})");
+  directory.Write("Crates.prefab", R"({"Crate A": {"Transform": null}, "Crate B": null})");
+  directory.Write("Broken.prefab", R"({"Broken": )");
+  CapturedLog output;
+  factory.ReLoadPrefabs();
+  const std::vector<std::string> fileNames{"Broken.prefab", "CargoCrate.prefab", "Crates.prefab"};
+  const std::string cargo = directory.Read("CargoCrate.prefab");
+  Handle<GameObject> object;
+  factory.CreateGameObject(object, "Crate A", space.get(), "crate");
+  object->AddComponent("Registerer");
+
+  EXPECT_FALSE(files.Save(factory, "Cargo Crate", *object));
+  EXPECT_TRUE(output.Contains("[ERROR] The prefab \"Cargo Crate\" was not saved: its file " + directory.Prefix() +
+                              "CargoCrate.prefab holds the prefab \"CargoCrate\"")) << output.Text();
+  EXPECT_FALSE(files.Save(factory, "Broken", *object));
+  EXPECT_TRUE(output.Contains("[ERROR] The prefab \"Broken\" was not saved: its file " + directory.Prefix() +
+                              "Broken.prefab could not be read")) << output.Text();
+  EXPECT_EQ(directory.Read("CargoCrate.prefab"), cargo);
+  EXPECT_EQ(directory.Read("Broken.prefab"), R"({"Broken": )");
+  EXPECT_EQ(object->GetPrefabName(), "Crate A");
+
+  EXPECT_TRUE(files.Save(factory, "Crate A", *object));
+  ASSERT_TRUE(factory.HasPrefab("Crate B"));
+  factory.FindPrefab("Crate B")->emplace_back(factory.GetFactories().at("Registerer"), factory.CreateComponent("Registerer"));
+  EXPECT_TRUE(files.SaveAll(factory));
+  EXPECT_EQ(directory.FileNames(), fileNames);
+  EXPECT_EQ(Parsed(directory.Read("Crates.prefab")),
+            Parsed(R"({"Crate A": {"Registerer": null, "Transform": null}, "Crate B": {"Registerer": null}})"));
+  const std::size_t asserted = asserts.Count();
+  factory.ReLoadPrefabs();
+  EXPECT_EQ(asserts.Count(), asserted) << "no prefab is defined twice";
+  EXPECT_EQ(factory.GetPrefab("Crate B").size(), 1u);
 }
 
 TEST_F(PrefabFilesTest, NoLookupEverMakesAPhantomPrefab)

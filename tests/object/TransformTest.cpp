@@ -341,19 +341,18 @@ TEST_F(TransformTest, MembersAreItsPositionRotationAndScale)
   Json::Value parent;
   transform->SetScale(glm::vec2(2.0f, 1.0f));
   moved.notes.clear();
-  transform->SerializeMembers(parent);
-  EXPECT_TRUE(moved.notes.empty()) << "before it wakes (a record being read) nobody can listen";
-  transform->OnAwake();
-  parent = Json::Value();
-  transform->SerializeMembers(parent);
-  EXPECT_FALSE(parent["Transform"].isMember("position"));
-  EXPECT_TRUE(parent["Transform"].isMember("scale"));
-  // Building the member list announces a possible move to whoever listens.
-  EXPECT_EQ(moved.notes, std::vector<std::uint32_t>{IdOf(transform)});
-
   Json::Value record;
   Json::Reader().parse("{\"position\": [3, 4], \"rotation\": 1.5}", record);
   transform->Deserialize(record);
+  EXPECT_TRUE(moved.notes.empty()) << "before it wakes (a record being read) nobody can listen";
+  transform->OnAwake();
+  transform->SerializeMembers(parent);
+  EXPECT_TRUE(parent["Transform"].isMember("position"));
+  EXPECT_TRUE(parent["Transform"].isMember("scale"));
+  EXPECT_TRUE(moved.notes.empty()) << "reading the members (a save) moves nothing";
+  // A write through the members announces a possible move to whoever listens.
+  transform->Deserialize(record);
+  EXPECT_EQ(moved.notes, std::vector<std::uint32_t>{IdOf(transform)});
   EXPECT_EQ(transform->GetPosition(), glm::vec2(3.0f, 4.0f));
   ExpectNear(transform->GetWorldPosition(), glm::vec2(3.0f, 4.0f));
   EXPECT_EQ(transform->GetRotation(), 1.5f);

@@ -63,6 +63,9 @@ TEST_F(PhysicsSceneTest, ColliderMembersCopiesAndLoadedRadius)
   EXPECT_EQ(members[2]->GetName(), "group");
   EXPECT_EQ(members[7]->GetName(), "radius");
   Members::Clear(members);
+  Json::Value loaded;
+  loaded["radius"] = 999.0;
+  source.Deserialize(loaded);
   EXPECT_FLOAT_EQ(source.GetBoundingRadius(), 50.0f);
 
   CircleCollider circle;

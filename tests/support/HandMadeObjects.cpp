@@ -38,7 +38,3 @@ Handle<GameObject> MakeBareObject(const std::string& name)
   return object;
 }
 
-MemberList::MemberList(Component& component)
-{
-  component.GetMembers(members);
-}

@@ -2,7 +2,7 @@
 // Game objects that a test builds by hand rather than through the factory, their teardown, and
 // the members of a component as the inspector and the files see them.
 #include "core/Handle.h"
-#include "object/Members.h"
+#include "object/MemberList.h"
 
 #include <glm/glm.hpp>
 
@@ -26,18 +26,3 @@ void DestroyHandMadeObjects(std::vector<Handle<GameObject>>& objects, PhysicsMod
 // A bare object called `name`, made the way the factory makes them, in no space.
 Handle<GameObject> MakeBareObject(const std::string& name = "object");
 
-// Members of a component, freed when the list goes.
-class MemberList
-{
-public:
-  explicit MemberList(Component& component);
-  ~MemberList() { Members::Clear(members); }
-  MemberList(const MemberList&) = delete;
-  MemberList& operator=(const MemberList&) = delete;
-
-  MemberBase* operator[](const std::string& name) const { return Members::Find(members, name); }
-  std::vector<MemberBase*>& Get() { return members; }
-
-private:
-  std::vector<MemberBase*> members;
-};

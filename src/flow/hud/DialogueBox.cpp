@@ -125,6 +125,10 @@ void DialogueAnimator::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "backgroundScale", &backgroundScale, RenderVec2Scale, reference.backgroundScale);
   Members::AddMember(members, "headScale", &headScale, RenderVec2Scale, reference.headScale);
   Members::AddMember(members, "jawScale", &jawScale, RenderVec2Scale, reference.jawScale);
+}
+
+void DialogueAnimator::MembersChanged()
+{
   RefreshParts();
 }
 

@@ -41,6 +41,8 @@ public:
   void OnAwake() override;
   void OnDestroy() override;
   void GetMembers(std::vector<MemberBase*>& members) override;
+  // The parts take the new pictures, sizes and places.
+  void MembersChanged() override;
 
   void SetText(const std::string& newText);
   // Takes effect at the next SetText.

@@ -68,6 +68,10 @@ void Health::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "regenPerSecond", &regenPerSecond, RenderFloat, 2.0f);
   Members::AddMember(members, "regenDelay", &regenDelay, RenderFloat, 3.0f);
   Members::AddMember(members, "regenDelayTimer", &regenDelayTimer, RenderFloat, 0.0f);
+}
+
+void Health::MembersChanged()
+{
   if (GetGameObject() != nullptr)
     AnnounceChange(hitpoints);
 }

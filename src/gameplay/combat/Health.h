@@ -42,8 +42,9 @@ public:
 
   void OnAwake() override;
   void OnDestroy() override;
-  // Also announces the current hitpoints, so the HUD follows edits made in the inspector.
   void GetMembers(std::vector<MemberBase*>& members) override;
+  // Announces the current hitpoints, so the HUD follows edits made in the inspector.
+  void MembersChanged() override;
 
   // A striking object hits once a frame: every physics sub-step of a frame reports the same
   // contact again, and a bullet or blast would otherwise strike as many times as the frame had

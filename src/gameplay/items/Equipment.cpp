@@ -116,16 +116,12 @@ void Equipment::On(EquipDequip* event)
 {
   if (event->slot >= SlotCount)
     return;
-  // A hand that holds an item and reaches another that fits its slot swaps them: what it held is
-  // put down where it can be taken again. With nothing else in reach, it only drops.
+  // One request either drops or picks up, never both: a dying holder only lets go of what it held
+  // and takes nothing on the way down. A player's swap is two requests (PlayerController).
   if (slots[event->slot].GetId() != 0)
-  {
-    const bool swaps = FindTouched(event->slot) != touchedItems.end();
     Drop(event->slot);
-    if (!swaps)
-      return;
-  }
-  PickUp(event->slot);
+  else
+    PickUp(event->slot);
 }
 
 std::vector<Handle<GameObject>>::iterator Equipment::FindTouched(std::uint32_t slot)

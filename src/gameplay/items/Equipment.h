@@ -1,9 +1,9 @@
 #pragma once
 // Three item slots for a character: primary (0), secondary (1) and special (2); only the special
 // slot takes items whose Equippable is "special", and it takes no other. Equipment makes the
-// starting items, picks up what its owner touches when an EquipDequip arrives (a full slot swaps
-// its item for the touched one, or drops it when nothing else fits), and passes UseEvents on to
-// the item in the named slot.
+// starting items, and for each EquipDequip either picks up into an empty slot what its owner
+// touches or drops the item of a full slot (to swap, a controller sends two); it passes UseEvents
+// on to the item in the named slot.
 //
 // It never calls an item: every effect travels as an event to the item's id, and every change of
 // a slot is also announced on the owner's id. Touching works through a child object, the

@@ -73,6 +73,10 @@ void ArmAnimator::GetMembers(std::vector<MemberBase*>& members)
   Members::AddMember(members, "handOffset", &handOffset, RenderFloat, 0.0f);
   Members::AddMember(members, "handWidth", &handWidth, RenderFloat, 40.0f);
   Members::AddMember(members, "armScale", &armScale, RenderFloat, 1.0f);
+}
+
+void ArmAnimator::MembersChanged()
+{
   ComputeDimensions();
 }
 

@@ -61,8 +61,9 @@ public:
   ArmAnimator& operator=(const ArmAnimator&) = default;
 
   void OnAwake() override;
-  // Also works the sizes out again from the members.
   void GetMembers(std::vector<MemberBase*>& members) override;
+  // Works the sizes out again from the members.
+  void MembersChanged() override;
 
   // Arms stop being drawn for good; the held items keep following the facing.
   void On(DiedEvent* event);

@@ -204,13 +204,20 @@ void PlayerController::TestActions()
   const int slot = static_cast<int>(inputSlot);
   const std::uint32_t id = player->GetId();
   const auto active = [actions, slot](int action) { return actions->IsActionActive(slot, action); };
-  if (active(ACTION_EQUIP_SLOT_0))
-    Queue<EquipDequip>(BRINDLE_SITE, id, 0u);
-  if (active(ACTION_EQUIP_SLOT_1))
-    Queue<EquipDequip>(BRINDLE_SITE, id, 1u);
-  if (active(ACTION_EQUIP_SLOT_2))
-    Queue<EquipDequip>(BRINDLE_SITE, id, Equipment::SpecialSlot);
   const Equipment* equipment = player->GetComponent<Equipment>();
+  // A press on a full slot swaps: the first request puts its item down, the second takes what the
+  // hand reaches, if anything, so that with nothing in reach the press only drops.
+  const auto equipOrSwap = [equipment, id](std::uint32_t equipmentSlot) {
+    Queue<EquipDequip>(BRINDLE_SITE, id, equipmentSlot);
+    if (equipment != nullptr && equipment->GetSlot(equipmentSlot).GetId() != 0)
+      Queue<EquipDequip>(BRINDLE_SITE, id, equipmentSlot);
+  };
+  if (active(ACTION_EQUIP_SLOT_0))
+    equipOrSwap(0);
+  if (active(ACTION_EQUIP_SLOT_1))
+    equipOrSwap(1);
+  if (active(ACTION_EQUIP_SLOT_2))
+    equipOrSwap(Equipment::SpecialSlot);
   const auto reload = [equipment](std::uint32_t equipmentSlot) {
     const Handle<GameObject> item = equipment != nullptr ? equipment->GetSlot(equipmentSlot) : Handle<GameObject>();
     if (Gun* gun = Gun::GetGunComponent(item.Get()))
