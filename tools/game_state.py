@@ -23,6 +23,15 @@ Expressions see the state as `s` and these helpers:
     visible(space)    whether that space is live and visible; paused(space) likewise
     shows(level)      whether a live, visible space shows that level
     player()          the player's world position [x, y], or None
+    slot(n)           what the player's slot n holds: {"item", "magazine", "reserve"}, or None
+    watched(name)     the objects of a watched name (the game's "watch") that live: dictionaries
+                      with their "position" and "health"; found(name) the first one's position, or None
+    in_view(place, inset)  whether a world place shows in the window, through the view of the
+                      player's space, at least that share of the window (default 0) inside its edges
+    toward(place, width, height)  the pixel of a window that size to put the pointer on, to aim
+                      from the player at a world place: the place's own pixel through the view of
+                      the player's space, or, when it lies off the window, where the line from the
+                      player to it leaves the window (a little inside)
     window(name)      whether the editor's window of that name was shown
     popups(), typing()  the number of popups and menus open, whether a text field has the keyboard
     field()           what the text field that has the keyboard holds
@@ -130,9 +139,38 @@ class LogSince:
             return text.encode("utf-8") in stream.read()
 
 
+def player_view(s):
+    """[left, top, right, bottom]: the world places of the window's corners in the player's space."""
+    return [space for space in s["spaces"] if space["name"] == s["player"]["space"]][0]["view"]
+
+
+def in_view(s, place, inset=0.0):
+    left, top, right, bottom = player_view(s)
+    across, down = (place[0] - left) / (right - left), (top - place[1]) / (top - bottom)
+    return inset <= across <= 1.0 - inset and inset <= down <= 1.0 - inset
+
+
+def toward(s, place, width, height, inset=24):
+    player = s["player"]
+    left, top, right, bottom = player_view(s)
+
+    def pixel(point):
+        return (point[0] - left) / (right - left) * width, (top - point[1]) / (top - bottom) * height
+
+    (px, py), (tx, ty) = pixel(player["position"]), pixel(place)
+    share = 1.0
+    for start, end, low, high in ((px, tx, inset, width - inset), (py, ty, inset, height - inset)):
+        if end < low:
+            share = min(share, (low - start) / (end - start))
+        elif end > high:
+            share = min(share, (high - start) / (end - start))
+    return [round(px + (tx - px) * share), round(py + (ty - py) * share)]
+
+
 def helpers(s, first, since):
     spaces = {space["name"]: space for space in s["spaces"]}
     interface = s["interface"]
+    living = lambda name: [found for found in s["watched"][name] if not found["dead"]]
     return {
         "s": s,
         "loop": lambda: s["loop"],
@@ -141,6 +179,11 @@ def helpers(s, first, since):
         "paused": lambda name: name in spaces and spaces[name]["paused"],
         "shows": lambda level: any(space["level"] == level and space["visible"] for space in s["spaces"]),
         "player": lambda: s["player"]["position"] if s["player"] else None,
+        "slot": lambda number: s["player"]["slots"][number],
+        "watched": living,
+        "found": lambda name: living(name)[0]["position"] if living(name) else None,
+        "in_view": lambda place, inset=0.0: in_view(s, place, inset),
+        "toward": lambda place, width, height: toward(s, place, width, height),
         "window": lambda name: name in interface["windows"],
         "popups": lambda: interface["popups"],
         "typing": lambda: interface["typing"],

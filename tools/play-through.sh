@@ -2,10 +2,11 @@
 # A player's run through the real program, driven by key presses and mouse clicks into the game's
 # window only: splash -> menu -> START -> skip the overworld tutorial -> ram a ship -> pause and
 # resume the fight -> fight -> leave by the exit -> ... -> a ship whose clock runs out and the police
-# teleport aboard -> ... until the score reaches 3000 -> ram the boss ship -> the force field over
-# the throne -> win -> end screen -> menu -> credits -> menu -> QUIT through the question. A screenshot of each stage goes to the folder
-# named; the run fails unless the game ends by itself with exit code 0, no leak report and no
-# "[ERROR]" line.
+# teleport aboard -> the score of 3000 -> fly into the king's galleon -> shoot the force field's
+# generator down -> take a supply -> break the throne -> the walls blow, the win -> end screen ->
+# menu -> credits -> menu -> QUIT through the question. A screenshot of each stage goes to the
+# folder named; the run fails unless the game ends by itself with exit code 0, no leak report and
+# no "[ERROR]" line, and the boss fight is won.
 #
 #   tools/play-through.sh <game binary> <screenshot folder>
 #
@@ -15,8 +16,10 @@
 # flow's line in its log, or its state report (tools/game_state.py: the levels shown, the player's
 # position, the console open); the overworld pilot looks at the screen. Keys are held, and the
 # script rests, for seconds of the game's own clock, so a busy machine only makes the run slower. A
-# press is repeated only where a repeat changes nothing. Where a stretch needs a player's skill
-# (aiming at moving enemies), the console stands in, as the comment there says.
+# press is repeated only where a repeat changes nothing. Where a stretch needs a player's skill at
+# chance (which ship comes, aiming at moving enemies until the score reaches 3000), the console
+# stands in, as the comments there say; from the score on keys and the pointer alone play, aimed
+# through the state report (the view of the player's space, the places of the watched objects).
 set -euo pipefail
 # shellcheck source=tools/window-input.sh
 source "$(dirname "$0")/window-input.sh"
@@ -48,16 +51,17 @@ JSON
 trap 'end_of_script "$folder"' EXIT
 
 # A command typed into the game's console: back-quote opens it in the window's lower left, a click
-# puts the keyboard into its command line (the game hears no keys while it is there), Return runs
-# it and the script waits for its effect ($2, a state condition, named by $3). A command whose
-# effect does not come is typed again (it did not run: what these commands do is the same done
-# twice). Return may let go of the line already; Escape leaves it while it still holds the keyboard
-# (an Escape the line does not take reaches the game, which pauses), and back-quote closes the console.
+# (57 pixels above the window's bottom, whatever its size) puts the keyboard into its command line
+# (the game hears no keys while it is there), Return runs it and the script waits for its effect
+# ($2, a state condition, named by $3). A command whose effect does not come is typed again (it did
+# not run: what these commands do is the same done twice). Return may let go of the line already;
+# Escape leaves it while it still holds the keyboard (an Escape the line does not take reaches the
+# game, which pauses), and back-quote closes the console.
 console() {
   key grave
   await_state 'window("Console")' "the console to open"
   for _ in 1 2 3; do
-    click_pixel 320 539
+    click_pixel 320 $((20 + window_height - 57))
     [ -n "${CONSOLE_SHOT:-}" ] && import -window root "$shots/$CONSOLE_SHOT.png"
     fill_field "$1" "the console's command line"
     key Return
@@ -74,10 +78,10 @@ console() {
   xdotool mousemove $(at -900 -500)
 }
 
-# Holds exactly the keys named (of a, w and s), letting go of the others: $held lists those down.
+# Holds exactly the keys named (of w, a, s and d), letting go of the others: $held lists those down.
 steer() {
   local key
-  for key in a w s; do
+  for key in w a s d; do
     case " $* " in
       *" $key "*) [[ " $held " == *" $key "* ]] || xdotool keydown "$key" ;;
       *) [[ " $held " != *" $key "* ]] || xdotool keyup "$key" ;;
@@ -258,8 +262,164 @@ ram_a_launched_ship() {
   exit 1
 }
 
+# The keys that walk or fly from ($1, $2) toward ($3, $4): those of each axis on which it lies more
+# than $5 units off.
+keys_toward() {
+  local dx=$(($3 - $1)) dy=$(($4 - $2))
+  [ "$dy" -le "$5" ] || echo w
+  [ "$dx" -ge "-$5" ] || echo a
+  [ "$dy" -ge "-$5" ] || echo s
+  [ "$dx" -le "$5" ] || echo d
+}
+
+# Flies the player's ship ("Corva") into the boss's galleon ("bossShip") until the boss room is
+# boarded, steering by where the game says both are: the keys toward it stay down from one look to
+# the next. A chasing ship that rams it on the way boards its encounter, which is left by the hatch,
+# and the flight goes on from where the ship came back. A screenshot shows the galleon coming near.
+fly_to_the_galleon() {
+  local held="" x y galleon_x galleon_y encounter seen_near=""
+  mark
+  for _ in $(seq 1 1000); do
+    if logged_since_mark "LTM: StartEncounter: "; then
+      steer
+      encounter=$(logged_after_mark "LTM: StartEncounter: ")
+      [ "$encounter" = BossRoom ] && return 0
+      echo "a ship rammed the player's ship on the way to the galleon: $encounter"
+      await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
+      leave_by_the_hatch "$encounter"
+      await_state 'level("Overworld") == "overworld" and visible("Overworld")' "the overworld again"
+      mark
+      continue
+    fi
+    read -r x y galleon_x galleon_y < <(state_of '[round(v) for v in found("Corva") + found("bossShip")]' \
+      'found("Corva") is not None and found("bossShip") is not None')
+    [ -n "$galleon_y" ] || exit 1
+    # shellcheck disable=SC2046
+    steer $(keys_toward "$x" "$y" "$galleon_x" "$galleon_y" 100)
+    if [ -z "$seen_near" ] && [ $(((galleon_x - x) ** 2 + (galleon_y - y) ** 2)) -lt $((2500 ** 2)) ]; then
+      seen_near=yes
+      shoot 14-galleon-ahead 0.1
+    fi
+    await_game_time 0.2
+  done
+  steer
+  echo "[ERROR] the player's ship did not reach the galleon: it is at ($x, $y), the galleon at ($galleon_x, $galleon_y)" >&2
+  exit 1
+}
+
+# Holds the mouse button $1 down (3 the beam gun in slot 0, 1 the rifle in slot 1; 0 none), letting
+# go of the one held before: $button names it.
+trigger() {
+  [ "$1" = "$button" ] && return 0
+  [ "$button" = 0 ] || xdotool mouseup "$button"
+  [ "$1" = 0 ] || xdotool mousedown "$1"
+  button=$1
+}
+
+# What the fight looks at, once a step: the target (the field's generator while it stands, then the
+# throne; "none" once both are down), the window pixel that aims at it, the player's and the
+# target's places, the rounds of the beam gun and of the rifle (magazine and reserve), the nearest
+# supply of ammunition the pads keep (0 0 when none lies there) and whether one still lies where
+# the player was heading (HEADING), the throne's hitpoints, whether the throne and the generator
+# (those standing) show in the window clear of the HUD along its top, and the game's clock in
+# tenths of a second.
+fight_look='[(target := next((name for name in ("BossFieldGenerator", "Throne") if watched(name)), None)) or "none",
+  *(toward(found(target), WIDTH, HEIGHT) if target else [0, 0]),
+  *[round(v) for v in player() + (found(target) if target else [0, 0])],
+  round(slot(0)["magazine"] + slot(0)["reserve"]), round(slot(1)["magazine"] + slot(1)["reserve"]),
+  *[round(v) for v in min((supply["position"] for supply in watched("BossSupply")),
+    key=lambda place: (place[0] - player()[0]) ** 2 + (place[1] - player()[1]) ** 2, default=[0, 0])],
+  any(abs(supply["position"][0] - HEADING_X) < 1 and abs(supply["position"][1] - HEADING_Y) < 1
+    for supply in watched("BossSupply")),
+  round(watched("Throne")[0]["health"]) if watched("Throne") else 0,
+  all(in_view(found(name), 0.2) for name in ("Throne", "BossFieldGenerator") if found(name)), round(s["time"] * 10)]'
+fight_look=${fight_look//$'\n'/ }
+fight_look=${fight_look//WIDTH/$window_width}
+fight_look=${fight_look//HEIGHT/$window_height}
+
+# The boss fight, played: the pointer aims at the target on the screen through the room's view, the
+# beam gun (the right mouse button) fires while it has energy, else the rifle (the left one), and
+# the player walks toward the target while it lies beyond the beam's reach. Once the field is down
+# he walks onto the nearest supply the pads keep and takes it before he turns to the throne, and
+# he takes one whenever both guns are empty. A supply is taken when his rounds grow, or when the
+# one he headed for is gone while he stands by its place. Each step is a fifth of a second of the
+# game's time; the screenshots show the field up (once the camera frames the room), the generator
+# down, the supply taken and the throne cracking. Ends once the throne is down.
+fight_the_boss() {
+  local held="" button=0 target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y
+  local still_there throne_health framed now rounds="" started="" field_shown="" throne_full="" cracked=""
+  local want_supply="" wanted_since=0 heading_x=0 heading_y=0 supplied="" look
+  for _ in $(seq 1 3000); do
+    look=${fight_look//HEADING_X/$heading_x}
+    look=${look//HEADING_Y/$heading_y}
+    read -r target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y still_there throne_health framed now < <(
+      state_of "$look" 'player() is not None and level("Encounter") == "BossRoom"')
+    [ -n "$now" ] || exit 1
+    : "${started:=$now}" "${rounds:=$((energy + bullets))}"
+    if [ "$target" = Throne ] && [ -z "$throne_full" ]; then
+      throne_full=$throne_health
+      shoot 16-generator-down 0.1
+      want_supply=yes wanted_since=$now
+    fi
+    if [ $((energy + bullets)) -eq 0 ] && [ -z "$want_supply" ]; then
+      want_supply=yes wanted_since=$now
+    fi
+    if [ -n "$want_supply" ] && { [ $((energy + bullets)) -gt "$rounds" ] ||
+      { [ "$still_there" = false ] && [ $(((heading_x - x) ** 2 + (heading_y - y) ** 2)) -lt $((300 ** 2)) ]; }; }; then
+      want_supply="" heading_x=0 heading_y=0
+      [ -n "$supplied" ] || shoot 17-supply-taken 0.1
+      supplied=yes
+    fi
+    rounds=$((energy + bullets))
+    [ "$target" = none ] && break
+    if [ -n "$want_supply" ] && [ $((now - wanted_since)) -gt 300 ]; then
+      echo "[ERROR] the player took no supply in 30 s of the game's time: he stands at ($x, $y), the nearest supply lies at ($supply_x, $supply_y)" >&2
+      exit 1
+    fi
+    # The camera follows the player for the fight's first seconds, then frames the room: he fires
+    # once it shows the field up (or after eight seconds, whatever the camera does).
+    if [ -z "$field_shown" ] && { [ "$framed" = true ] || [ $((now - started)) -gt 80 ]; }; then
+      field_shown=yes
+      [ "$target" = BossFieldGenerator ] && shoot 15-field-up 0.1
+    fi
+    xdotool mousemove $((aim_x + 20)) $((aim_y + 20))
+    if [ -n "$want_supply" ] && [ "$supply_x $supply_y" != "0 0" ]; then
+      heading_x=$supply_x heading_y=$supply_y
+      # shellcheck disable=SC2046
+      steer $(keys_toward "$x" "$y" "$supply_x" "$supply_y" 20)
+    elif [ $(((target_x - x) ** 2 + (target_y - y) ** 2)) -gt $((1100 ** 2)) ]; then
+      # shellcheck disable=SC2046
+      steer $(keys_toward "$x" "$y" "$target_x" "$target_y" 100)
+    else
+      steer
+    fi
+    # No shot while he looks at the room, nor while he fetches a supply after the field went down.
+    if [ -z "$field_shown" ] || { [ -n "$want_supply" ] && [ "$target" = Throne ]; }; then
+      trigger 0
+    elif [ "$energy" -gt 0 ]; then
+      trigger 3
+    elif [ "$bullets" -gt 0 ]; then
+      trigger 1
+    else
+      trigger 0
+    fi
+    if [ "$target" = Throne ] && [ -z "$cracked" ] && [ "$throne_health" -lt $((throne_full / 2)) ]; then
+      cracked=yes
+      shoot 18-throne-breaking 0.1
+    fi
+    await_game_time 0.2
+  done
+  trigger 0
+  steer
+  [ "$target" = none ] && return 0
+  echo "[ERROR] the fight did not end: the $target still stands, the player at ($x, $y) has $energy energy and $bullets bullets" >&2
+  exit 1
+}
+
 log="$shots/game.log"
-(cd "$folder" && CI=1 exec "$game" windowed god_mode,on) > "$log" 2>&1 &
+# What the fight aims at and walks to, by name or prefab: the state report describes them.
+(cd "$folder" && CI=1 exec "$game" windowed god_mode,on \
+  watch,Corva,bossShip,BossFieldGenerator,Throne,BossSupply) > "$log" 2>&1 &
 pid=$!
 
 rest_pointer_once_shown
@@ -311,37 +471,41 @@ shoot 10-clock
 # The clock's 6 s and the wave's teleport, in the game's time.
 await_log "Reinforcements: a wave teleports in" 30
 shoot 11-reinforcements 1.0
+# The 3000 that bring the boss's galleon take several boardings of aiming at moving enemies: the
+# console sets the score, its last use. From here on the run is played by keys and the pointer
+# alone, to the end screen.
+CONSOLE_SHOT=12-score console "score 3000" 's["score"] == 3000' "the run's score at 3000"
 return_to_the_overworld freighter
-await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("HUD")' "the overworld, without the fight's HUD"
-
-# The score reaches 3000 by aiming at moving enemies across several encounters, which no script
-# does; the boss ship then waits at (5000, 300). The boss room is loaded through the console instead.
-# A generator raises the force field over the throne as the fight begins.
-mark
-console "load_level Overworld BossRoom" \
-  'level("Overworld") == "BossRoom" and visible("Overworld") and not visible("Encounter")' "the boss room shown"
+await_state 'level("Overworld") == "overworld" and visible("Overworld") and not visible("HUD") and found("bossShip") is not None' \
+  "the overworld with the galleon, without the fight's HUD"
+shoot 13-galleon-challenge 1.0
+fly_to_the_galleon
+await_state 'level("Encounter") == "BossRoom" and visible("Encounter") and player() is not None' "the boss room with its player"
 await_log "Force field: raised"
-shoot 12-boss-room 2.0
-# The player fires at the throne above (the pointer aims). Breaking it past the walking boss and his
-# turrets' beams takes aiming no script has: the end screen the win leads to is loaded through the
-# console, into the space that is showing (as the end-screen cheat key does).
-xdotool mousemove $((20 + window_width / 2)) 24
-hold 4.0 space
-shoot 13-boss-fight 0.1
-console "load_level Overworld endscreen" 'level("Overworld") == "endscreen"' "the end screen"
-shoot 14-end-screen 2.0
+mark
+fight_the_boss
+# The throne blows up, and the cracked walls behind it blow out one after another; the room loses
+# its air and the king with it, the banner of the win comes over the player, then the end screen.
+await_log "Throne: exploded"
+shoot 19-walls-blowing 0.5
+await_log "Boss fight: the king is defeated"
+await_log "Boss fight: victory" 30
+shoot 20-win-banner 0.5
+await_log "LTM: StartUtility: endscreen" 30
+await_state 'level("Utility") == "endscreen" and visible("Utility")' "the end screen"
+shoot 21-end-screen 2.0
 # The end screen takes any key once its haul has poured out, which no state shows: the key is
 # pressed again until the menu comes (D, which on the menu only moves the focus).
 press_until "LTM: StartUtility: introlevel" d
 await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu after the end screen"
-shoot 15-menu-after-end-screen 1.5
+shoot 22-menu-after-end-screen 1.5
 press_until "LTM: StartUtility: credits" click -240 -160
 await_state 'level("Utility") == "credits"' "the credits"
-shoot 16-credits 2.5
+shoot 23-credits 2.5
 # Escape on the menu would pause it, so it is pressed once, on the credits shown.
 mark
 key Escape
 await_log "LTM: StartUtility: introlevel"
 await_state 'level("Utility") == "introlevel"' "the menu after the credits"
-shoot 17-menu-after-credits 1.5
-quit_through_the_question 18-quit-question
+shoot 24-menu-after-credits 1.5
+quit_through_the_question 25-quit-question

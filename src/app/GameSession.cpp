@@ -6,6 +6,7 @@
 #include "app/HiddenWindowCommand.h"
 #include "app/QuitAfterCommand.h"
 #include "app/StateCommand.h"
+#include "app/WatchCommand.h"
 #include "audio/SoundSystem.h"
 #include "core/EventManager.h"
 #include "core/Log.h"
@@ -70,6 +71,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   console->RegisterCommand(std::make_unique<QuitAfterCommand>(*this));
   console->RegisterCommand(std::make_unique<HiddenWindowCommand>(*this));
   console->RegisterCommand(std::make_unique<StateCommand>(*this));
+  console->RegisterCommand(std::make_unique<WatchCommand>(*this));
   editorHost = std::make_unique<EditorSessionHost>(*this);
   editor = std::make_unique<::Editor::Editor>(editorHost.get());
   // No handle the editor holds may outlive its level.

@@ -207,6 +207,9 @@ public:
   // Frames run by either loop, their time and the time to the first frame; Shutdown prints them.
   const FrameStatistics& GetFrameStatistics() const { return frameStatistics; }
   ConsoleGui& GetConsole() { return *console; }
+  // The names of the objects the state report describes (the console's "watch").
+  const std::vector<std::string>& GetWatchedNames() const { return watchedNames; }
+  void SetWatchedNames(std::vector<std::string> names) { watchedNames = std::move(names); }
   MemoryProfileWindow& GetMemoryWindow() { return *memoryWindow; }
   ::Editor::Editor& GetEditor() { return *editor; }
   Profiler& GetProfiler() { return *profiler; }
@@ -267,6 +270,7 @@ private:
   Profiler* profiler = nullptr;
   std::unique_ptr<ActionSystem::ActionSystem> actionSystem;
   FrameStatistics frameStatistics{0};
+  std::vector<std::string> watchedNames;
   bool running = false;
   bool editorRunning = false;
   std::unique_ptr<EditorCamera> editorCamera;  // lives as long as an editor loop

@@ -3,10 +3,17 @@
 #include "app/GameSession.h"
 #include "editor/ConsoleGui.h"
 #include "editor/Editor.h"
+#include "gameplay/combat/Health.h"
+#include "gameplay/items/Equipment.h"
+#include "gameplay/score/ScoreBoard.h"
+#include "gameplay/weapons/Ammo.h"
+#include "gameplay/weapons/Gun.h"
 #include "input/Input.h"
 #include "object/GameObject.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "render/Camera.h"
+#include "render/Graphics.h"
 
 #include <imgui.h>
 #include <imgui_internal.h>  // Required for: the context's window list and popup stack
@@ -24,6 +31,24 @@ Json::Value Coordinates(glm::vec2 position)
   return pair;
 }
 
+// The world places of the window's corners as the space's camera shows them.
+Json::Value View(const Space& space)
+{
+  const Camera* camera = space.GetCurrentCamera();
+  const Graphics::Graphics* renderer = Graphics::Graphics::Current();
+  if (camera == nullptr || renderer == nullptr)
+    return Json::nullValue;
+  const std::optional<glm::vec2> topLeft = camera->ToWorld(glm::vec2(0.0f, 0.0f));
+  const std::optional<glm::vec2> bottomRight = camera->ToWorld(
+      glm::vec2(static_cast<float>(renderer->GetWindowWidth()), static_cast<float>(renderer->GetWindowHeight())));
+  if (!topLeft || !bottomRight)
+    return Json::nullValue;
+  Json::Value view = Coordinates(*topLeft);
+  for (const Json::Value& value : Coordinates(*bottomRight))
+    view.append(value);
+  return view;
+}
+
 Json::Value Spaces(const GameSession& session)
 {
   Json::Value spaces(Json::arrayValue);
@@ -34,9 +59,44 @@ Json::Value Spaces(const GameSession& session)
     entry["level"] = space->GetName();
     entry["paused"] = space->IsPaused();
     entry["visible"] = space->IsVisible();
+    entry["view"] = View(*space);
     spaces.append(entry);
   }
   return spaces;
+}
+
+// Tenths of a round, as the HUD's counters show them.
+Json::Value Rounds(float amount)
+{
+  return std::round(amount * 10.0f) / 10.0;
+}
+
+Json::Value Slots(GameObject& player)
+{
+  Json::Value slots(Json::arrayValue);
+  const Equipment* equipment = player.GetComponent<Equipment>();
+  const Ammo* ammo = player.GetComponent<Ammo>();
+  for (std::uint32_t slot = 0; slot < Equipment::SlotCount; ++slot)
+  {
+    GameObject* item = equipment != nullptr ? equipment->GetSlot(slot).Get() : nullptr;
+    if (item == nullptr)
+    {
+      slots.append(Json::nullValue);
+      continue;
+    }
+    Json::Value entry;
+    entry["item"] = item->GetName();
+    entry["magazine"] = Json::nullValue;
+    entry["reserve"] = Json::nullValue;
+    if (const Gun* gun = Gun::GetGunComponent(item))
+    {
+      entry["magazine"] = Rounds(gun->GetMagAmmo());
+      if (ammo != nullptr)
+        entry["reserve"] = Rounds(ammo->GetAmmo(gun->GetAmmoType()));
+    }
+    slots.append(entry);
+  }
+  return slots;
 }
 
 Json::Value Player(const GameSession& session)
@@ -52,10 +112,40 @@ Json::Value Player(const GameSession& session)
       Json::Value player;
       player["space"] = name;
       player["position"] = Coordinates(object->GetTransform()->GetWorldPosition());
+      player["slots"] = Slots(*object);
       return player;
     }
   }
   return Json::nullValue;
+}
+
+Json::Value Watched(GameSession& session)
+{
+  Json::Value watched(Json::objectValue);
+  for (const std::string& wanted : session.GetWatchedNames())
+    watched[wanted] = Json::arrayValue;
+  if (watched.empty())
+    return watched;
+  for (const auto& [name, space] : session.GetSpaces())
+  {
+    for (const auto& [id, handle] : space->GetObjectsById())
+    {
+      GameObject* object = handle.Get();
+      if (object == nullptr || object->GetTransform() == nullptr)
+        continue;
+      const std::string& key = watched.isMember(object->GetName()) ? object->GetName() : object->GetPrefabName();
+      if (!watched.isMember(key))
+        continue;
+      Json::Value seen;
+      seen["space"] = name;
+      seen["position"] = Coordinates(object->GetTransform()->GetWorldPosition());
+      const Health* health = object->GetComponent<Health>();
+      seen["health"] = health != nullptr ? Rounds(health->GetHitpoints()) : Json::Value(Json::nullValue);
+      seen["dead"] = health != nullptr ? Json::Value(health->IsDead()) : Json::Value(Json::nullValue);
+      watched[key].append(seen);
+    }
+  }
+  return watched;
 }
 
 // What the text field that has the keyboard holds, as typed so far; empty when none has it.
@@ -151,8 +241,11 @@ Json::Value SessionStateReport::Describe(GameSession& session)
   state["loop"] = session.IsRunning() ? "game" : session.IsEditorRunning() ? "editor" : "none";
   state["spaces"] = Spaces(session);
   state["player"] = Player(session);
+  const ScoreBoard* board = ScoreBoard::Find();
+  state["score"] = board != nullptr ? Json::Value(board->GetScore()) : Json::Value(Json::nullValue);
   const Input* input = Input::Instance();
   state["mouse"] = input != nullptr ? Coordinates(input->GetMousePosition()) : Json::Value(Json::nullValue);
+  state["watched"] = Watched(session);
   state["interface"] = Interface();
   state["editor"] = EditorState(session);
   return state;

@@ -2,8 +2,14 @@
 
 #include "editor/ConsoleCommandGraphs.h"
 #include "editor/ConsoleGui.h"
+#include "core/Send.h"
 #include "gameplay/combat/GodMode.h"
+#include "gameplay/score/ScoreBoard.h"
+#include "gameplay/score/ScoreEvents.h"
+#include "object/Space.h"
+#include "object/SpaceLookup.h"
 
+#include <charconv>
 #include <filesystem>
 
 namespace
@@ -154,4 +160,32 @@ std::unique_ptr<ConsoleCommandOutput> SetFullscreenCommand::Execute(const std::v
 std::string SetFullscreenCommand::GetHelpText() const
 {
   return "winmode big|small";
+}
+
+std::unique_ptr<ConsoleCommandOutput> ScoreCommand::Execute(const std::vector<std::string>& words)
+{
+  constexpr std::int32_t Largest = 1000000000;
+  std::int32_t points = -1;
+  const std::string text = words.size() == 2 ? words[1] : std::string();
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), points);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || points < 0 || points > Largest)
+    return Reply("score", "Usage: \n  score points   (a whole number from 0)");
+  ScoreBoard* board = ScoreBoard::Find();
+  if (board == nullptr)
+    return Reply("score", "No run is being played.");
+  // A fight's reputation adds the change up and copies its total into the board; the board is set
+  // as well for when no fight runs.
+  const std::int32_t change = points - board->GetScore();
+  for (const std::string& name : host.GetSpaceNames())
+  {
+    if (Space* space = FindLiveSpace(name))
+      SendNow<UpdateReputation>(BRINDLE_SITE, space->GetId(), change, 0.0f, 0.0f);
+  }
+  board->SetScore(points);
+  return Reply("score", "The score is " + text);
+}
+
+std::string ScoreCommand::GetHelpText() const
+{
+  return "    (Sets the run's score. Usage: score points)";
 }

@@ -10,6 +10,7 @@
 //   pause [space]                PauseCommandFactory
 //   windowed                     WindowCommad
 //   winmode big|small            SetFullscreenCommand
+//   score points                 ScoreCommand
 // Arguments are compared exactly; a bad or missing argument is answered with a usage entry and
 // changes nothing.
 #include "editor/ConsoleCommandOutputFactory.h"
@@ -116,6 +117,19 @@ class SetFullscreenCommand : public ConsoleCommandOutputFactory
 {
 public:
   explicit SetFullscreenCommand(ConsoleHost& host) : ConsoleCommandOutputFactory("winmode"), host(host) {}
+  std::unique_ptr<ConsoleCommandOutput> Execute(const std::vector<std::string>& words) override;
+  std::string GetHelpText() const override;
+
+private:
+  ConsoleHost& host;
+};
+
+// The run's score becomes the points given: the score board the level flow reads (at 3000 the
+// boss's galleon comes on the way back to the overworld) and the running reputation of a fight.
+class ScoreCommand : public ConsoleCommandOutputFactory
+{
+public:
+  explicit ScoreCommand(ConsoleHost& host) : ConsoleCommandOutputFactory("score"), host(host) {}
   std::unique_ptr<ConsoleCommandOutput> Execute(const std::vector<std::string>& words) override;
   std::string GetHelpText() const override;
 

@@ -32,6 +32,7 @@ void ConsoleGui::RegisterStandardCommands()
   RegisterCommand(std::make_unique<PauseCommandFactory>(*host));
   RegisterCommand(std::make_unique<WindowCommad>(*host));
   RegisterCommand(std::make_unique<SetFullscreenCommand>(*host));
+  RegisterCommand(std::make_unique<ScoreCommand>(*host));
   RegisterCommand(std::make_unique<NoclipConsoleCommand>());
 }
 

@@ -39,6 +39,7 @@ TEST_F(ConsoleCommandsTest, HelpListsEveryCommandInWordOrder)
             "noclip        Set all players' collision group to PLAYER_NOCLIP, or back to PLAYER (original value).\n"
             "              Noclip allows player to walk through walls/props.\n"
             "pause      (Pauses/Unpauses the specified space. Usage: pause [space_name])\n"
+            "score      (Sets the run's score. Usage: score points)\n"
             "show_fps  \n"
             "windowed  Start the game in windowed mode.  Must use as cmd-line arg for effect.\n"
             "winmode  winmode big|small\n",

@@ -7,7 +7,6 @@
 #include "object/GameObject.h"
 #include "object/Registry.h"
 #include "object/Space.h"
-#include "object/SpaceDirectory.h"
 #include "object/SpaceLookup.h"
 #include "object/SpaceNames.h"
 #include "physics/CollisionGroup.h"
@@ -48,11 +47,9 @@ void Reputation::OnAwake()
 
 ScoreBoard* Reputation::FindScoreBoard() const
 {
-  // The level flow puts "Admin" up; without it (a level tried on its own) the total lasts as long
-  // as this component.
-  SpaceDirectory* directory = SpaceDirectory::Instance();
-  GameObject* keeper = FindObject(directory != nullptr ? directory->GetSpace(SpaceNames::Admin) : nullptr, "LTM");
-  return keeper != nullptr ? keeper->GetComponent<ScoreBoard>() : nullptr;
+  // Without the level flow's "Admin" (a level tried on its own) the total lasts as long as this
+  // component.
+  return ScoreBoard::Find();
 }
 
 TextToSprite* Reputation::FindScoreText() const

@@ -15,6 +15,10 @@ public:
 
   void GetMembers(std::vector<MemberBase*>& members) override;
 
+  // The run's board, on "LTM" in the space "Admin" that the level flow puts up; null without it
+  // (a level tried on its own).
+  static ScoreBoard* Find();
+
   std::int32_t GetScore() const { return score; }
   void SetScore(std::int32_t value) { score = value; }
 
