@@ -230,6 +230,14 @@ const std::string& GameobjectFactory::GetPrefabSource(const std::string& prefabN
   return found == prefabSources.end() ? none : found->second;
 }
 
+std::vector<Component*> GameobjectFactory::GetPrefabTemplates(const std::string& prefabName) const
+{
+  std::vector<Component*> templates;
+  for (const auto& [factory, templateComponent] : GetPrefab(prefabName))
+    templates.push_back(templateComponent);
+  return templates;
+}
+
 const GameobjectFactory::PrefabComponents& GameobjectFactory::GetPrefab(const std::string& prefabName) const
 {
   static const PrefabComponents none;

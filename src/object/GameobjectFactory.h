@@ -89,6 +89,8 @@ public:
   const std::string& GetPrefabSource(const std::string& prefabName) const;
   // The template components of a prefab; empty for a name that is no prefab.
   const PrefabComponents& GetPrefab(const std::string& prefabName) const;
+  // The same templates without their factories, in the same order.
+  std::vector<Component*> GetPrefabTemplates(const std::string& prefabName) const;
   // The same list for editing the templates in place (the prefab editor); null for a name that is
   // no prefab. Valid until the prefabs are reloaded.
   PrefabComponents* FindPrefab(const std::string& prefabName);

@@ -28,13 +28,8 @@ void Apply(Component& component, const Json::Value& values)
 ObjectAsDesigned::ObjectAsDesigned(const GameobjectFactory& factory, GameObject& object)
 {
   const ObjectRecordAsRead* asRead = object.GetRecordAsRead();
-  ObjectRecordAsRead::ComponentSet templates;
-  if (asRead != nullptr)
-  {
-    for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(asRead->PrefabName()))
-      templates.push_back(templateComponent);
-  }
-  const Json::Value templateValues = ObjectRecordAsRead::ValuesOf(templates, true);
+  const Json::Value templateValues = ObjectRecordAsRead::ValuesOf(
+      asRead != nullptr ? factory.GetPrefabTemplates(asRead->PrefabName()) : ObjectRecordAsRead::ComponentSet(), true);
   const Json::Value& recordComponents =
       asRead != nullptr ? FieldOf(asRead->Record(), "components") : Json::Value::nullSingleton();
   for (const auto& [typeName, live] : object.GetComponents())

@@ -135,6 +135,14 @@ std::vector<const char*> ObjectRecordAsRead::PlacementIn(const Json::Value& reco
   return held;
 }
 
+ObjectRecordAsRead::ComponentSet ObjectRecordAsRead::ComponentsOf(const GameObject& object)
+{
+  ComponentSet components;
+  for (const auto& [typeName, component] : object.GetComponents())
+    components.push_back(component);
+  return components;
+}
+
 std::unique_ptr<ObjectRecordAsRead> ObjectRecordAsRead::MadeNow(GameObject& object)
 {
   Json::Value record(Json::objectValue);
@@ -142,8 +150,5 @@ std::unique_ptr<ObjectRecordAsRead> ObjectRecordAsRead::MadeNow(GameObject& obje
   record["prefab"] = object.GetPrefabName();
   record["children"] = Json::Value(Json::arrayValue);
   KeepPlacement(object, record["components"], Placement);
-  ComponentSet components;
-  for (const auto& [typeName, component] : object.GetComponents())
-    components.push_back(component);
-  return std::make_unique<ObjectRecordAsRead>(std::move(record), ValuesOf(components, false), NotInFile);
+  return std::make_unique<ObjectRecordAsRead>(std::move(record), ValuesOf(ComponentsOf(object), false), NotInFile);
 }

@@ -73,6 +73,9 @@ public:
   // The placement members a record holds.
   static std::vector<const char*> PlacementIn(const Json::Value& record);
 
+  // The object's components, in its order.
+  static ComponentSet ComponentsOf(const GameObject& object);
+
   // An object made in the editor starts as if read from a record holding its name, prefab and
   // whole placement, with the values it holds once made and awake: a save writes what the
   // designer changes from then on, not what its components worked out as they woke.

@@ -47,10 +47,7 @@ std::int32_t ObjectRecordWriter::UuidOf(const GameObject* object)
 void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
 {
   // Looked up without inserting: an unknown prefab must not become an empty prefab.
-  ObjectRecordAsRead::ComponentSet templates;
-  for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(object.GetPrefabName()))
-    templates.push_back(templateComponent);
-  const Json::Value prefabValues = ObjectRecordAsRead::ValuesOf(templates, false);
+  const Json::Value prefabValues = ObjectRecordAsRead::ValuesOf(factory.GetPrefabTemplates(object.GetPrefabName()), false);
 
   Json::Value children(Json::arrayValue);
   if (Transform* transform = object.GetTransform())
@@ -96,10 +93,7 @@ void ObjectRecordWriter::Write(GameObject& object, Json::Value& out)
     out["name"] = object.GetName();
   out["uuid"] = UuidOf(&object);
   Json::Value written = FieldOf(out, "components");
-  ObjectRecordAsRead::ComponentSet components;
-  for (const auto& [typeName, component] : object.GetComponents())
-    components.push_back(component);
-  ObjectRecordAsRead::WriteChanges(written, asRead->ValuesRead(), components, &prefabValues);
+  ObjectRecordAsRead::WriteChanges(written, asRead->ValuesRead(), ObjectRecordAsRead::ComponentsOf(object), &prefabValues);
   // The placement it held stays, also where it now equals the prefab's.
   const std::vector<const char*> held = ObjectRecordAsRead::PlacementIn(asRead->Record());
   ObjectRecordAsRead::KeepPlacement(object, written, held.data(), held.size());

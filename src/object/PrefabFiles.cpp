@@ -245,9 +245,7 @@ bool PrefabFiles::SaveChanged(GameobjectFactory& factory) const
   std::map<std::string, std::vector<std::pair<std::string, Json::Value>>> byFile;
   for (const std::string& prefabName : factory.GetPrefabNames())
   {
-    ObjectRecordAsRead::ComponentSet templates;
-    for (const auto& [componentFactory, templateComponent] : factory.GetPrefab(prefabName))
-      templates.push_back(templateComponent);
+    const ObjectRecordAsRead::ComponentSet templates = factory.GetPrefabTemplates(prefabName);
     const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
     Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
     ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(), templates,

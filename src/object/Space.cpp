@@ -204,11 +204,8 @@ bool Space::ReadLevel(const std::string& path, const std::string& levelName)
     GameObject* loaded = object.Get();
     if (loaded == nullptr)
       continue;
-    ObjectRecordAsRead::ComponentSet components;
-    for (const auto& [typeName, component] : loaded->GetComponents())
-      components.push_back(component);
     loaded->SetRecordAsRead(std::make_unique<ObjectRecordAsRead>(
-        objects[index], ObjectRecordAsRead::ValuesOf(components, false), index));
+        objects[index], ObjectRecordAsRead::ValuesOf(ObjectRecordAsRead::ComponentsOf(*loaded), false), index));
   }
   return true;
 }

@@ -17,7 +17,7 @@ Handle<GameObject> Standing(Space& room, const char* name)
 {
   const Handle<GameObject> found = room.GetObjectNamed(name);
   const Health* health = found ? found->GetComponent<Health>() : nullptr;
-  return health != nullptr && !health->IsDead() && health->GetHitpoints() > 0.0f ? found : Handle<GameObject>();
+  return health != nullptr && health->IsAlive() ? found : Handle<GameObject>();
 }
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "physics/Rigidbody.h"
 
 #include <glm/geometric.hpp>
+#include <limits>
 
 namespace
 {
@@ -60,10 +61,11 @@ void ShipHold::Update(Space& space, float dt)
   const glm::vec2 at = PlaceOf(*ship);
   if (returning && graceLeft <= 0.0f && !ShipsAbout(space, at, king))
     returning = false;
-  const bool inWaters = king != nullptr && king->GetTransform() != nullptr &&
-                        glm::distance(at, PlaceOf(*king)) < WatersRadius;
+  const float toKing = king != nullptr && king->GetTransform() != nullptr ? glm::distance(at, PlaceOf(*king))
+                                                                         : std::numeric_limits<float>::infinity();
+  const bool inWaters = toKing < WatersRadius;
   Hold(*ship, returning || inWaters);
-  if (held && graceLeft <= 0.0f && inWaters && glm::distance(at, PlaceOf(*king)) < RadiusOf(*ship) + RadiusOf(*king))
+  if (held && graceLeft <= 0.0f && inWaters && toKing < RadiusOf(*ship) + RadiusOf(*king))
     if (LoadEncounter* boarding = galleon->GetComponent<LoadEncounter>())
       boarding->Board();
 }

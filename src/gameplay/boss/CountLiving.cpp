@@ -15,7 +15,7 @@ int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs
     if (object == nullptr || std::find(prefabs.begin(), prefabs.end(), object->GetPrefabName()) == prefabs.end())
       continue;
     const Health* health = object->GetComponent<Health>();
-    if (health == nullptr || (!health->IsDead() && health->GetHitpoints() > 0.0f))
+    if (health == nullptr || health->IsAlive())
       ++count;
   }
   return count;

@@ -6,6 +6,6 @@
 
 class Space;
 
-// The objects of the space made from one of the prefabs that are alive: without Health, or with
-// hitpoints left and no death announced (one killed this frame is already out).
+// The objects of the space made from one of the prefabs that are alive: without Health, or
+// Health::IsAlive.
 int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs);

@@ -82,6 +82,8 @@ public:
   bool IsPlayer() const { return isPlayer; }
   bool IsBoss() const { return boss; }
   bool IsDead() const { return deathAnnounced; }
+  // Hitpoints left and no death announced: one killed this frame is already out of the fight.
+  bool IsAlive() const { return !deathAnnounced && hitpoints > 0.0f; }
   float GetRegenDelayTimer() const { return regenDelayTimer; }
   Space* GetIndicatorSpace() const { return indicatorSpace; }
 

@@ -38,18 +38,13 @@ void Reputation::OnAwake()
 {
   SubscribeOnSpace<UpdateReputation>(this);
   SubscribeOnOwner<CollisionEvent>(this);
-  if (const ScoreBoard* board = FindScoreBoard())
+  // Without the level flow's "Admin" (a level tried on its own) the total lasts as long as this
+  // component.
+  if (const ScoreBoard* board = ScoreBoard::Find())
     reputation = board->GetScore();
   if (TextToSprite* text = FindScoreText())
     text->SetColor(ScoreColour);
   Show();
-}
-
-ScoreBoard* Reputation::FindScoreBoard() const
-{
-  // Without the level flow's "Admin" (a level tried on its own) the total lasts as long as this
-  // component.
-  return ScoreBoard::Find();
 }
 
 TextToSprite* Reputation::FindScoreText() const
@@ -68,7 +63,7 @@ void Reputation::On(UpdateReputation* event)
 {
   reputation += event->points;
   Show();
-  if (ScoreBoard* board = FindScoreBoard())
+  if (ScoreBoard* board = ScoreBoard::Find())
     board->SetScore(reputation);
   GameObject* score = ScoreObject();
   if (ParticleSystem* burst = score != nullptr ? score->GetComponent<ParticleSystem>() : nullptr)

@@ -12,7 +12,6 @@
 #include <vector>
 
 class CollisionEvent;
-class ScoreBoard;
 class Space;
 class TextToSprite;
 class UpdateReputation;
@@ -36,7 +35,6 @@ public:
 
 private:
   // Looked up afresh each time: the spaces and their objects come and go with the levels.
-  ScoreBoard* FindScoreBoard() const;
   TextToSprite* FindScoreText() const;
   void Show();
 
