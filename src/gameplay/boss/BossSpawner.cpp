@@ -4,12 +4,16 @@
 #include "gameplay/boss/CountLiving.h"
 #include "object/FrameEvents.h"
 #include "object/GameObject.h"
+#include "object/MemberData.h"
+#include "object/MemberList.h"
 #include "object/Members.h"
 #include "object/Space.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
+
+#include <algorithm>
 
 BossSpawner::BossSpawner() : Component(TypeId)
 {
@@ -47,7 +51,23 @@ void BossSpawner::On(BossSpawnEnemies*)
 int BossSpawner::LiveReinforcements(const Space& space)
 {
   static const std::vector<std::string_view> counted = {Prefabs[0], Prefabs[1], Prefabs[2], Prefabs[3], DronePrefab};
-  return CountLiving(space, counted);
+  return CountLiving(space, counted, &BossSpawner::CountsFor);
+}
+
+int BossSpawner::CountsFor(const GameObject& reinforcement)
+{
+  // The carrier lives with the adversaries, above this folder: its count is read from its data.
+  Component* carrier = reinforcement.GetComponentById(COMP_DroneCarrierController);
+  if (carrier == nullptr)
+    return 1;
+  const MemberList members(*carrier);
+  const auto* drones = dynamic_cast<const MemberData<std::uint32_t>*>(members[CarrierDronesMember]);
+  if (drones == nullptr)
+    return 1;
+  // One that bursts into nothing still stands as one; the ceiling keeps the room's sum from
+  // overflowing whatever its data says.
+  constexpr std::uint32_t MostCounted = 1u << 16;
+  return static_cast<int>(std::clamp(*drones->GetField(), 1u, MostCounted));
 }
 
 void BossSpawner::On(UpdateEvent* event)

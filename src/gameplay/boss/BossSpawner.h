@@ -7,7 +7,9 @@
 //
 // The room must not fill up without end: a pad holds its owed enemies back while the room already
 // holds MaxReinforcements live ones (the pads' enemies and the drones their carriers burst into),
-// so at most MaxReinforcements - 1 plus a carrier's drones stand in the room at once.
+// so at most MaxReinforcements - 1 plus a carrier's drones stand in the room at once. A carrier
+// that has yet to burst already counts as its drones: counted as one, carriers released under the
+// bound would burst into far more than it.
 //
 // The throne room holds no other ammunition and no way out, so each pad keeps a supply of it
 // ("BossSupply") lying on it: one from the fight's first frame, and a new one SupplyDelay seconds
@@ -35,6 +37,8 @@ public:
   static constexpr const char* TeleportSoundPath = "event:/SFX/Teleport";
   // What a drone carrier among them bursts into, which the room counts as reinforcements too.
   static constexpr const char* DronePrefab = "DroneSpawn";
+  // The carrier's member that says how many drones it bursts into.
+  static constexpr const char* CarrierDronesMember = "spawnCount_";
   static constexpr int MaxReinforcements = 4;
   static constexpr const char* SupplyPrefab = "BossSupply";
   static constexpr const char* SupplyName = "Ammo Pickup";
@@ -58,6 +62,8 @@ public:
   static int LiveReinforcements(const Space& space);
 
 private:
+  // How many one of them counts for: a drone carrier the drones it bursts into, the rest one.
+  static int CountsFor(const GameObject& reinforcement);
   void KeepSupply(GameObject& pad, float dt);
 
   int enemiesToSpawn = 0;

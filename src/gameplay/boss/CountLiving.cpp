@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs)
+int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs,
+                int (*countsFor)(const GameObject&))
 {
   int count = 0;
   for (const auto& [id, handle] : space.GetObjectsById())
@@ -16,7 +17,7 @@ int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs
       continue;
     const Health* health = object->GetComponent<Health>();
     if (health == nullptr || health->IsAlive())
-      ++count;
+      count += countsFor != nullptr ? countsFor(*object) : 1;
   }
   return count;
 }

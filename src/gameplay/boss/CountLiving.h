@@ -4,8 +4,10 @@
 #include <string_view>
 #include <vector>
 
+class GameObject;
 class Space;
 
 // The objects of the space made from one of the prefabs that are alive: without Health, or
-// Health::IsAlive.
-int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs);
+// Health::IsAlive. Each counts as one, or as countsFor says.
+int CountLiving(const Space& space, const std::vector<std::string_view>& prefabs,
+                int (*countsFor)(const GameObject&) = nullptr);
