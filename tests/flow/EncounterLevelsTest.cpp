@@ -1,7 +1,7 @@
 // The encounter ships as the level flow runs them: each is started by the transition manager, fills
 // its rooms with enemies, holds its air and keeps everyone inside its walls while the fight goes on
 // by itself, pays the player for loot picked up and enemies killed, and lets the player out through
-// the airlock's hatch.
+// the airlock's hatch, or ends the run by the captain's escape pod.
 #include "FlowScene.h"
 
 #include "flow/hud/EncounterTimer.h"
@@ -12,6 +12,7 @@
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/ship/PressureTracker.h"
 #include "gameplay/ship/ShipMap.h"
+#include "object/Spawning.h"
 #include "physics/Rigidbody.h"
 #include "render/TextToSprite.h"
 #include "support/CapturedLog.h"
@@ -199,6 +200,20 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
     Frame();
     EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
   }
+
+  // The captain's escape pod ends the run: the end screen pours out the haul, loot an enemy dropped
+  // (made without a name) among it.
+  events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "skirmish", nullptr));
+  Frames(2);
+  GameObject* player = Find("Encounter", "Player1");
+  GameObject* pod = Find("Encounter", "Escape Pod");
+  ASSERT_TRUE(player != nullptr && pod != nullptr);
+  SpawnAt("EN_Loot_Small", Live("Encounter"), player->GetTransform()->GetWorldPosition());
+  Frames(3);
+  events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, pod->GetId()));
+  Frames(90);
+  ASSERT_EQ(LevelIn("Utility"), "endscreen");
+  EXPECT_EQ(CountPrefab(*Live("Utility"), "EN_Loot_Small"), 5u) << "one piece poured out as five";
   for (const auto& [level, line] : log.Lines())
     EXPECT_EQ(level, LogLevel::Plain) << line;
   for (const AssertReport& report : asserts.Reports())
