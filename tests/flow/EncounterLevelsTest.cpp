@@ -4,6 +4,7 @@
 // the airlock's hatch, or ends the run by the captain's escape pod.
 #include "FlowScene.h"
 
+#include "flow/hud/ActionHintController.h"
 #include "flow/hud/EncounterTimer.h"
 #include "gameplay/LevelEvents.h"
 #include "gameplay/combat/Health.h"
@@ -153,6 +154,28 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
     EXPECT_GE(enemies.size(), areas);
     for (const Handle<GameObject>& enemy : enemies)
       EXPECT_EQ(spawnRooms.count({TileOf(*map, *enemy).x, TileOf(*map, *enemy).y}), 1u) << enemy->GetName();
+
+    // What F works on shows its hint pointing down at its own room's deck, clear of every other
+    // thing the ship holds, so that the hint plainly belongs to it.
+    for (auto entry = encounter->ObjectsBegin(); entry != encounter->ObjectsEnd(); ++entry)
+    {
+      const ActionHintController* hinted = entry->second->GetComponent<ActionHintController>();
+      if (hinted == nullptr)
+        continue;
+      GameObject& hint = *hinted->GetHint();
+      const Box hintBox = SpriteBox(hint);
+      const glm::ivec2 under = map->WorldToTile((hintBox.low.x + hintBox.high.x) / 2.0f, hintBox.low.y);
+      EXPECT_EQ(RoomOf(*map, TileOf(*map, *entry->second)).count({under.x, under.y}), 1u) << entry->first;
+      for (auto other = encounter->ObjectsBegin(); other != encounter->ObjectsEnd(); ++other)
+      {
+        GameObject& thing = *other->second;
+        if (&thing != entry->second.Get() && !thing.GetName().empty() && thing.GetPrefabName().rfind("EN_", 0) == 0 &&
+            !IsOffTheDeck(thing))
+        {
+          EXPECT_FALSE(hintBox.Meets(SpriteBox(thing))) << entry->first << ": " << thing.GetName();
+        }
+      }
+    }
 
     // Left to themselves for three seconds, the enemies stay aboard and no wall gives.
     Frames(180);
