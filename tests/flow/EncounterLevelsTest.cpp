@@ -169,8 +169,8 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
       for (auto other = encounter->ObjectsBegin(); other != encounter->ObjectsEnd(); ++other)
       {
         GameObject& thing = *other->second;
-        if (&thing != entry->second.Get() && !thing.GetName().empty() && thing.GetPrefabName().rfind("EN_", 0) == 0 &&
-            !IsOffTheDeck(thing))
+        const bool placedProp = !thing.GetName().empty() && thing.GetPrefabName().rfind("EN_", 0) == 0;
+        if (&thing != entry->second.Get() && placedProp && !IsOffTheDeck(thing))
         {
           EXPECT_FALSE(hintBox.Meets(SpriteBox(thing))) << entry->first << ": " << thing.GetName();
         }
