@@ -41,7 +41,10 @@ TILE = 128
 #   loot:     {room: [(prefab, fx, fy), ...]}
 #   stash, soda, jukebox, pod, station: (room, fx, fy) of the stash, the soda machine, the jukebox,
 #             the escape pod and the comm station (a ship without a station is not played against
-#             the clock)
+#             the clock). The hint over what F works on stands 128 units above it: so that it shows
+#             over the deck, clear of the wall, such a thing stands at least a tile below a room's top
+#             wall, and nothing stands just above it (nor just above the airlock's hatch). The escape pod
+#             stands a tile clear of the side walls, which would hide its plate
 #   reinforcements: [(x, y), ...]   world places of the reinforcement spawners, each at least 500
 #             units from the hull every way: the bears land anywhere in the square around it
 ENCOUNTERS = {
@@ -55,10 +58,10 @@ ENCOUNTERS = {
         "ammo": {"A": [(0.5, 0.2)], "S": [(0.8, 0.2)], "E": [(0.5, 0.5)]},
         "loot": {"E": [("EN_Loot_Small", 0.2, 0.8), ("EN_Loot_Small", 0.3, 0.8)],
                  "M": [("EN_Loot_Medium", 0.9, 0.9)], "B": [("EN_Loot_Large", 0.9, 0.5)]},
-        "stash": ("A", 0.0, 1.0),
+        "stash": ("A", 0.0, 0.0),
         "soda": ("M", 0.0, 1.0),
-        "jukebox": ("M", 0.5, 1.0),
-        "pod": ("B", 1.0, 1.0),
+        "jukebox": ("M", 0.5, 2 / 3),
+        "pod": ("B", 0.75, 0.8),
     },
     # The medium ship: the cargo bay is the fight, quarters and reactor hold more.
     "freighter": {
@@ -74,8 +77,8 @@ ENCOUNTERS = {
         "stash": ("A", 0.0, 0.0),
         "soda": ("Q", 1.0, 0.4),
         "jukebox": ("Q", 0.0, 0.4),
-        "pod": ("R", 1.0, 0.55),
-        "station": ("Q", 0.5, 1.0),
+        "pod": ("R", 0.75, 0.55),
+        "station": ("Q", 0.5, 5 / 6),
         # In the cargo bay, low enough that the bears land between its top wall and the corridor.
         "reinforcements": [(2112, 1500)],
     },
@@ -91,9 +94,9 @@ ENCOUNTERS = {
                  "E": [("EN_Loot_Small", 0.05, 0.5), ("EN_Loot_Small", 0.95, 0.5), ("EN_Loot_Medium", 0.5, 0.1)]},
         "stash": ("C", 0.0, 0.0),
         "soda": ("M", 1.0, 1.0),
-        "jukebox": ("M", 0.0, 1.0),
-        "pod": ("B", 1.0, 0.6),
-        "station": ("B", 0.2, 1.0),
+        "jukebox": ("M", 0.0, 2 / 3),
+        "pod": ("B", 6 / 7, 0.6),
+        "station": ("B", 0.2, 0.75),
         # In the corridor under the bridge, so that the bears land in the bridge, the corridor or the hall.
         "reinforcements": [(1792, 1280)],
     },
@@ -179,8 +182,7 @@ def write_encounter(name, encounter):
             add(f"Ammunition {room}{number}", "Ammo_Pickup", rooms.at(room, fx, fy))
     for room, places in encounter["loot"].items():
         for prefab, fx, fy in places:
-            # Collected loot is remembered by its object's name, which the end screen pours out
-            # again as a prefab: the piece is named after its prefab.
+            # Each piece is named after its prefab.
             add(prefab, prefab, rooms.at(room, fx, fy))
 
     for object_name, prefab, key in (("Stash", "EN_Stash", "stash"), ("Soda Machine", "EN_SodaMachine", "soda"),

@@ -212,10 +212,11 @@ def boarding_fixtures():
         "CommStationsControls": None,
         "ActionHintController": None,
     }
-    # The captain's escape pod: using it ends the run, with what has been collected so far.
+    # The captain's escape pod: using it ends the run, with what has been collected so far. Its
+    # picture is its own (a capsule over an "END RUN" plate), so that nobody takes it for the hatch.
     PREFABS["EN_EscapePod"] = {
-        "Transform": {"scale": [112, 112]},
-        "Sprite": sprite("exit_hatch", animated=True, period=0.25, yOrderOffset=100000, color=[1.0, 0.55, 0.45, 1.0]),
+        "Transform": {"scale": [128, 128]},
+        "Sprite": sprite("escape_pod", animated=True, period=0.25, yOrderOffset=100000),
         "CircleCollider": {"group": "INTERACTION_ZONE", "ghost": True, "radius": 56},
         "LoadEndScreen": None,
         "ActionHintController": None,

@@ -1,6 +1,7 @@
 #include "app/SessionStateReport.h"
 
 #include "app/GameSession.h"
+#include "core/Utf8.h"
 #include "editor/ConsoleGui.h"
 #include "editor/Editor.h"
 #include "gameplay/combat/Health.h"
@@ -231,6 +232,25 @@ Json::Value EditorState(GameSession& session)
   }
   return state;
 }
+
+// The writer passes a string's bytes through as they are, and a name given to "watch" on the
+// command line may hold bytes that are not UTF-8: each becomes U+FFFD, so that every line is UTF-8.
+// (Such a byte is never a quote or a backslash, so the JSON around it holds.)
+std::string ValidUtf8(const std::string& text)
+{
+  std::string valid;
+  valid.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();)
+  {
+    const std::size_t start = at;
+    unsigned codePoint = 0;
+    if (DecodeUtf8(text, at, codePoint))
+      valid.append(text, start, at - start);
+    else
+      AppendUtf8(valid, 0xFFFD);
+  }
+  return valid;
+}
 }  // namespace
 
 Json::Value SessionStateReport::Describe(GameSession& session)
@@ -256,7 +276,7 @@ std::string SessionStateReport::Line(GameSession& session)
   Json::StreamWriterBuilder writer;
   writer["indentation"] = "";
   writer["emitUTF8"] = true;
-  return "State: " + Json::writeString(writer, Describe(session));
+  return "State: " + ValidUtf8(Json::writeString(writer, Describe(session)));
 }
 
 void SessionStateReport::Write(GameSession& session)

@@ -37,7 +37,8 @@ class SessionStateReport
 {
 public:
   static Json::Value Describe(GameSession& session);
-  // The whole line, without its line end.
+  // The whole line, without its line end; always UTF-8 (a byte of a watched name that is not shows
+  // as U+FFFD).
   static std::string Line(GameSession& session);
   // Writes the line to standard output, past the console.
   static void Write(GameSession& session);

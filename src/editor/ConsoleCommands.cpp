@@ -173,16 +173,16 @@ std::unique_ptr<ConsoleCommandOutput> ScoreCommand::Execute(const std::vector<st
   ScoreBoard* board = ScoreBoard::Find();
   if (board == nullptr)
     return Reply("score", "No run is being played.");
-  // A fight's reputation adds the change up and copies its total into the board; the board is set
-  // as well for when no fight runs.
+  // The board holds the new score before any space hears of the change: a fight's reputation adds
+  // the change up and copies its total into the board, and the overworld's HUD shows the board's.
   const std::int32_t change = points - board->GetScore();
+  board->SetScore(points);
   for (const std::string& name : host.GetSpaceNames())
   {
     if (Space* space = FindLiveSpace(name))
       SendNow<UpdateReputation>(BRINDLE_SITE, space->GetId(), change, 0.0f, 0.0f);
   }
-  board->SetScore(points);
-  return Reply("score", "The score is " + text);
+  return Reply("score", "The score is " + std::to_string(points));
 }
 
 std::string ScoreCommand::GetHelpText() const

@@ -4,6 +4,7 @@
 // the run's score, which the console's "score" sets for the board and the fight's reputation alike.
 #include "app/SessionStateReport.h"
 
+#include "core/StrictJsonReader.h"
 #include "editor/ConsoleGui.h"
 #include "gameplay/combat/Health.h"
 #include "gameplay/score/Reputation.h"
@@ -40,6 +41,7 @@ TEST_F(SessionStateReportTest, TellsWhereThePointerAimsWhatThePlayerCarriesWhatI
     return;
   Json::Value before;
   Json::Value after;
+  std::string line;
   glm::vec2 pointerInTheWorld{0.0f};
   int reputation = -1;
   int board = -1;
@@ -47,7 +49,7 @@ TEST_F(SessionStateReportTest, TellsWhereThePointerAimsWhatThePlayerCarriesWhatI
         [&] {
           Script(TestEvents::MouseMotion(700, 150, 0, 0));
           ConsoleGui& console = session->GetConsole();
-          console.ExecuteCommand("watch Throne BossFieldGenerator Nowhere", ' ');
+          console.ExecuteCommand("watch Throne BossFieldGenerator Nowhere No\xffwhere", ' ');
           console.ExecuteCommand("score 1234", ' ');
           console.ExecuteCommand("score lots", ' ');
           return true;
@@ -55,6 +57,7 @@ TEST_F(SessionStateReportTest, TellsWhereThePointerAimsWhatThePlayerCarriesWhatI
         Wait(2),
         [&] {
           before = SessionStateReport::Describe(*session);
+          line = SessionStateReport::Line(*session);
           Space& room = *session->GetSpace("BossRoom");
           pointerInTheWorld = room.GetCurrentCamera()->GetMouseWorldPosition();
           for (const auto& [id, handle] : room.GetObjectsById())
@@ -105,6 +108,11 @@ TEST_F(SessionStateReportTest, TellsWhereThePointerAimsWhatThePlayerCarriesWhatI
   ASSERT_EQ(before["watched"]["BossFieldGenerator"].size(), 1u) << before;
   EXPECT_FALSE(before["watched"]["BossFieldGenerator"][0]["dead"].asBool());
   EXPECT_TRUE(before["watched"]["Nowhere"].isArray() && before["watched"]["Nowhere"].empty()) << before;
+  // A name that is not UTF-8 leaves the line UTF-8, its byte shown as U+FFFD.
+  Json::Value read;
+  std::string problem;
+  ASSERT_TRUE(StrictJsonReader::Parse(line.substr(line.find('{')), 64, read, problem)) << problem;
+  EXPECT_TRUE(read["watched"].isMember("No\uFFFDwhere")) << read["watched"];
   const Json::Value& generatorAfter = after["watched"]["BossFieldGenerator"];
   EXPECT_TRUE(generatorAfter.empty() || generatorAfter[0]["dead"].asBool()) << after;
 

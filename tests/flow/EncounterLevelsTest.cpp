@@ -1,9 +1,10 @@
 // The encounter ships as the level flow runs them: each is started by the transition manager, fills
 // its rooms with enemies, holds its air and keeps everyone inside its walls while the fight goes on
 // by itself, pays the player for loot picked up and enemies killed, and lets the player out through
-// the airlock's hatch.
+// the airlock's hatch, or ends the run by the captain's escape pod.
 #include "FlowScene.h"
 
+#include "flow/hud/ActionHintController.h"
 #include "flow/hud/EncounterTimer.h"
 #include "gameplay/LevelEvents.h"
 #include "gameplay/combat/Health.h"
@@ -12,6 +13,7 @@
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/ship/PressureTracker.h"
 #include "gameplay/ship/ShipMap.h"
+#include "object/Spawning.h"
 #include "physics/Rigidbody.h"
 #include "render/TextToSprite.h"
 #include "support/CapturedLog.h"
@@ -153,6 +155,28 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
     for (const Handle<GameObject>& enemy : enemies)
       EXPECT_EQ(spawnRooms.count({TileOf(*map, *enemy).x, TileOf(*map, *enemy).y}), 1u) << enemy->GetName();
 
+    // What F works on shows its hint pointing down at its own room's deck, clear of every other
+    // thing the ship holds, so that the hint plainly belongs to it.
+    for (auto entry = encounter->ObjectsBegin(); entry != encounter->ObjectsEnd(); ++entry)
+    {
+      const ActionHintController* hinted = entry->second->GetComponent<ActionHintController>();
+      if (hinted == nullptr)
+        continue;
+      GameObject& hint = *hinted->GetHint();
+      const Box hintBox = SpriteBox(hint);
+      const glm::ivec2 under = map->WorldToTile((hintBox.low.x + hintBox.high.x) / 2.0f, hintBox.low.y);
+      EXPECT_EQ(RoomOf(*map, TileOf(*map, *entry->second)).count({under.x, under.y}), 1u) << entry->first;
+      for (auto other = encounter->ObjectsBegin(); other != encounter->ObjectsEnd(); ++other)
+      {
+        GameObject& thing = *other->second;
+        const bool placedProp = !thing.GetName().empty() && thing.GetPrefabName().rfind("EN_", 0) == 0;
+        if (&thing != entry->second.Get() && placedProp && !IsOffTheDeck(thing))
+        {
+          EXPECT_FALSE(hintBox.Meets(SpriteBox(thing))) << entry->first << ": " << thing.GetName();
+        }
+      }
+    }
+
     // Left to themselves for three seconds, the enemies stay aboard and no wall gives.
     Frames(180);
     EXPECT_EQ(air->GetBreachCount(), 0);
@@ -199,6 +223,20 @@ TEST_F(EncounterLevelsTest, EachShipFillsItsRoomsWithEnemiesHoldsItsAirAndLetsTh
     Frame();
     EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden");
   }
+
+  // The captain's escape pod ends the run: the end screen pours out the haul, loot an enemy dropped
+  // (made without a name) among it.
+  events->SendEvent(MemoryManager::New<StartEncounterEvent>(BRINDLE_SITE, LevelTransitionChannel, "skirmish", nullptr));
+  Frames(2);
+  GameObject* player = Find("Encounter", "Player1");
+  GameObject* pod = Find("Encounter", "Escape Pod");
+  ASSERT_TRUE(player != nullptr && pod != nullptr);
+  SpawnAt("EN_Loot_Small", Live("Encounter"), player->GetTransform()->GetWorldPosition());
+  Frames(3);
+  events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, pod->GetId()));
+  Frames(90);
+  ASSERT_EQ(LevelIn("Utility"), "endscreen");
+  EXPECT_EQ(CountPrefab(*Live("Utility"), "EN_Loot_Small"), 5u) << "one piece poured out as five";
   for (const auto& [level, line] : log.Lines())
     EXPECT_EQ(level, LogLevel::Plain) << line;
   for (const AssertReport& report : asserts.Reports())

@@ -1,13 +1,15 @@
 // A run of the game's flow on the real frame loop, with stand-in levels for those the game does not
-// have yet: the splash hands over to the main menu, the start button begins an overworld, a rammed
-// ship starts an encounter, the exit returns to the same overworld (whose ship nothing boards for
-// its first two seconds, nor before it has steered clear of the ships about it), the boss ship comes once per run at 3000 points with its signpost, and
-// death leads to the end screen; a touched start pad begins a new run, and an encounter's escape
-// pod leads to the end screen. Each transition leaves the spaces as the transition table says,
-// from the next frame.
+// have yet: the splash hands over to the main menu, the start button begins an overworld, whose
+// HUD shows at once the score the console sets, a rammed ship starts an encounter, the exit
+// returns to the same overworld (whose ship nothing boards for its first two seconds, nor before it
+// has steered clear of the ships about it), the boss ship comes once per run at 3000 points with
+// its signpost, and death leads to the end screen; a touched start pad begins a new run, and an
+// encounter's escape pod leads to the end screen. Each transition leaves the spaces as the
+// transition table says, from the next frame.
 #include "FlowScene.h"
 
 #include "ai/ships/WaypointArrow.h"
+#include "editor/ConsoleGui.h"
 #include "flow/FlowEvents.h"
 #include "flow/level/LevelManager.h"
 #include "flow/level/LevelTransitionManager.h"
@@ -163,6 +165,11 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_EQ(Text("OW_HUD", "OW_Reputation_Goal"), "of 3000");
   EXPECT_EQ(soundRequests.lines.back(), "fade event:/Music/AmbientTracks");
   Space* overworld = Live("Overworld");
+  // The console's score shows on the HUD at once, and the reply names the number set.
+  ConsoleGui& console = session->GetConsole();
+  console.ExecuteCommand("score 0042", ' ');
+  EXPECT_EQ(Text("OW_HUD", "OW_Reputation"), "42");
+  EXPECT_EQ(dynamic_cast<const TextCommandOutput&>(*console.GetLog().back()).GetText(), "The score is 42");
 
   // The rammed raider goes, the encounter comes.
   Ram("Raider");

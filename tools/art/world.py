@@ -570,6 +570,39 @@ def exit_hatch(frame):
     return image
 
 
+def escape_pod(frame):
+    """The captain's escape pod, unlike the round airlock hatch: an orange capsule standing in a
+    launch cradle ringed by hazard stripes, its warning lights blinking in turn, over a red plate that
+    says what using it does."""
+    cradle = blank(40, 34)
+    stripes = pen(cradle)
+    box(stripes, 0, 0, 39, 33, (40, 40, 46, 255))
+    for x in range(-35, 40, 7):
+        stripes.line([(x, 33), (x + 33, 0)], fill=(240, 200, 40, 255), width=3)
+    image = blank(48, 48)
+    image.paste(cradle, (4, 1))
+    draw = pen(image)
+    box(draw, 8, 5, 39, 30, (26, 28, 36, 255))
+    hull = (235, 120, 40, 255)
+    draw.polygon([(14, 31), (18, 24), (18, 31)], fill=(190, 50, 40, 255))       # fins
+    draw.polygon([(33, 31), (29, 24), (29, 31)], fill=(190, 50, 40, 255))
+    draw.ellipse([17, 3, 30, 20], fill=hull)                                      # nose
+    box(draw, 17, 11, 30, 29, hull)
+    box(draw, 17, 11, 18, 29, lighter(hull, 30))
+    box(draw, 19, 29, 28, 31, DARK_STEEL)                                         # nozzle
+    draw.ellipse([19, 9, 28, 18], fill=DARK_STEEL)                                # porthole
+    draw.ellipse([20, 10, 27, 17], fill=CYAN)
+    dot(image, 22, 12, WHITE)
+    box(draw, 17, 21, 30, 22, (255, 230, 120, 255))
+    for k, x in enumerate((10, 36)):
+        on = (k + frame) % 2 == 0
+        box(draw, x, 7, x + 1, 8, (255, 60, 40, 255) if on else (90, 30, 30, 255))
+    box(draw, 1, 37, 46, 46, (160, 30, 30, 255))
+    draw_text(image, "END RUN", 24 - text_width("END RUN") // 2, 39, WHITE)
+    outline(image, INK)
+    return image
+
+
 def metal_crate():
     image = blank(32, 32)
     draw = pen(image)
@@ -607,6 +640,8 @@ def ship_sheets():
         ("ship_thruster_flame", thruster_flame(), 4, "thruster flame behind a ship facing +x: base at the right edge"),
         ("comm_station", strip([comm_station(f) for f in range(2)]), 2, "comm station console with antenna, blinking"),
         ("exit_hatch", strip([exit_hatch(f) for f in range(2)]), 2, "exit airlock, glowing green"),
+        ("escape_pod", strip([escape_pod(f) for f in range(2)]), 2,
+         "the captain's escape pod: orange capsule in a striped cradle over an END RUN plate, lights blinking"),
         ("console_prop", console_like((30, 60, 110, 255), (255, 200, 60, 255), 0), 1, "decorative console"),
         ("crate_metal", metal_crate(), 1, "steel crate"),
     ]

@@ -7,6 +7,7 @@
 #include "flow/level/LevelSpaces.h"
 #include "gameplay/LevelEvents.h"
 #include "gameplay/score/ScoreBoard.h"
+#include "gameplay/score/ScoreEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Registry.h"
@@ -55,6 +56,8 @@ void LevelTransitionManager::OnAwake()
     events->Subscribe<LevelTransitionManager, StartEncounterEvent>(this, LevelTransitionChannel);
     events->Subscribe<LevelTransitionManager, StartUtilityEvent>(this, LevelTransitionChannel);
   }
+  // The console's "score" tells every space, this one too, when it sets the board.
+  SubscribeOnSpace<UpdateReputation>(this);
   SendNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/IntroSequence");
 }
 
@@ -82,6 +85,12 @@ void LevelTransitionManager::ShowScore(std::int32_t score, bool showGoal)
     return;
   if (TextToSprite* goal = FindText(hud, "OW_Reputation_Goal"))
     goal->SetString("of " + std::to_string(BossShipScore));
+}
+
+void LevelTransitionManager::On(UpdateReputation*)
+{
+  if (ScoreBoard* board = FindScoreBoard("showing the score"))
+    ShowScore(board->GetScore(), false);
 }
 
 void LevelTransitionManager::On(StartOverworldEvent*)

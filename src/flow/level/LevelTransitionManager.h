@@ -25,6 +25,7 @@ class ScoreBoard;
 class StartEncounterEvent;
 class StartOverworldEvent;
 class StartUtilityEvent;
+class UpdateReputation;
 
 class LevelTransitionManager : public Component
 {
@@ -43,6 +44,8 @@ public:
   void On(ReturnToOverworldEvent* event);
   void On(StartEncounterEvent* event);
   void On(StartUtilityEvent* event);
+  // A change of the run's score heard in its own space shows at once on the overworld's HUD.
+  void On(UpdateReputation* event);
 
   // Replaces the utility space, when there is one, with a blank one, paused and hidden.
   void UnloadUtility();

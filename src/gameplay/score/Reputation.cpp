@@ -85,7 +85,9 @@ void Reputation::On(CollisionEvent* event)
   Queue<LootCollectionEvent>(BRINDLE_SITE, loot->GetId());
   lootSound.SetEvent(LootSoundPath);
   lootSound.Play();
-  // One record per piece (three identical ones used to go in, tripling what the run carried).
+  // One record per piece (three identical ones used to go in, tripling what the run carried). The
+  // end screen makes it again from its prefab: loot an enemy drops has no name.
   if (Registry* registry = Registry::Instance())
-    registry->GetDataBoard().GetCollectedItems().push_back(CollectionEntry{"", loot->GetName(), 0, 0});
+    registry->GetDataBoard().GetCollectedItems().push_back(
+        CollectionEntry{loot->GetName(), loot->GetPrefabName(), 0, 0});
 }
