@@ -1,5 +1,6 @@
 #include "editor/ShipTileEditorAndPalletWindow.h"
 
+#include "core/GuardedSave.h"
 #include "core/Send.h"
 #include "editor/Editor.h"
 #include "gameplay/ship/ShipEvents.h"
@@ -24,7 +25,12 @@ void ShipTileEditorAndPalletWindow::Render()
 
   const std::string& filename = map != nullptr ? map->GetFilename() : std::string();
   if (ImGui::Button(("Export to: " + filename).c_str()) && !filename.empty() && owner != nullptr)
-    SendNow<SaveShipEvent>(BRINDLE_SITE, owner->GetId(), filename);
+  {
+    GuardedSave("The ship layout " + filename, [&] {
+      SendNow<SaveShipEvent>(BRINDLE_SITE, owner->GetId(), filename);
+      return true;
+    });
+  }
 
   ImGui::Text("[HELP]");
   if (ImGui::IsItemHovered())

@@ -171,5 +171,8 @@ Handle<GameObject> GameObject::Duplicate()
   if (own != nullptr && placed != nullptr)
     placed->SetLocalMatrix(own->GetWorldMatrix());
   factory->InitializeComponents(copy);
+  // Saved from now on as any object: from the record it was built from, with what changes since.
+  if (GameObject* woken = copy.Get())
+    woken->SetRecordAsRead(ObjectRecordAsRead::MadeNow(*woken, std::move(record)));
   return copy;
 }

@@ -95,7 +95,8 @@ public:
   Handle<GameObject> GetParent();
 
   // A copy in the same space, written and read back as a level record would be, placed at this
-  // object's world position and woken; children are not copied. Empty when it cannot be built.
+  // object's world position and woken, and saved from that record; children are not copied.
+  // Empty when it cannot be built.
   Handle<GameObject> Duplicate();
 
   // The "uuid" of the record the object was loaded from; a save keeps it where it can, so the
@@ -105,8 +106,9 @@ public:
   // What its record held that the object could not take, for the next save; null when nothing.
   const UnreadRecordParts& GetUnreadParts() const { return unreadParts; }
   UnreadRecordParts& EditUnreadParts() { return unreadParts; }
-  // The record of the level file the object was loaded from, for a save that changes only what
-  // changed since; null for an object the file did not hold.
+  // The record of the level file the object was loaded from (or the one an object made in the
+  // editor starts from), for a save that changes only what changed since; null for an object the
+  // file did not hold.
   const ObjectRecordAsRead* GetRecordAsRead() const { return recordAsRead.get(); }
   void SetRecordAsRead(std::unique_ptr<ObjectRecordAsRead> record) { recordAsRead = std::move(record); }
 

@@ -1,6 +1,7 @@
 #include "object/GameobjectFactory.h"
 
 #include "core/EventManager.h"
+#include "core/JsonFields.h"
 #include "core/Log.h"
 #include "core/MemoryManager.h"
 #include "object/ComponentFactory.h"
@@ -223,6 +224,15 @@ const ObjectRecordAsRead* GameobjectFactory::GetPrefabAsRead(const std::string& 
   return found == prefabsAsRead.end() ? nullptr : &found->second;
 }
 
+Json::Value GameobjectFactory::GetPrefabDefinition(const std::string& prefabName) const
+{
+  const ObjectRecordAsRead* asRead = GetPrefabAsRead(prefabName);
+  Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
+  ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(),
+                                   GetPrefabTemplates(prefabName), nullptr);
+  return definition;
+}
+
 const std::string& GameobjectFactory::GetPrefabSource(const std::string& prefabName) const
 {
   static const std::string none;
@@ -386,19 +396,40 @@ void GameobjectFactory::ResetToPrefab(Component* component)
   if (component == nullptr)
     return;
   const Handle<GameObject> owner = component->GetOwner();
-  component->OnDestroy();
+  const GameObject* object = owner.Get();
   // Looked up without inserting: an unknown prefab name must not become an empty prefab.
-  if (const GameObject* object = owner.Get())
+  const std::string prefabName = object != nullptr ? object->GetPrefabName() : std::string();
+  ComponentFactory* factory = nullptr;
+  Component* templateComponent = nullptr;
+  for (const auto& [templateFactory, candidate] : GetPrefab(prefabName))
   {
-    for (const auto& [factory, templateComponent] : GetPrefab(object->GetPrefabName()))
+    if (candidate->GetTypeId() == component->GetTypeId())
     {
-      if (templateComponent->GetTypeId() == component->GetTypeId())
-      {
-        factory->Copy(templateComponent, component);
-        break;
-      }
+      factory = templateFactory;
+      templateComponent = candidate;
+      break;
     }
   }
+  if (component->GetTypeId() == Transform::TypeId)
+  {
+    // Not restarted: the parent and children stay, and so does the placement the prefab leaves to the level.
+    if (templateComponent == nullptr)
+      return;
+    const Json::Value definition = GetPrefabDefinition(prefabName);
+    const Json::Value& own = FieldOf(definition, "Transform");
+    const Json::Value values = ObjectRecordAsRead::ValuesOf({templateComponent}, true)["Transform"];
+    Json::Value taken(Json::objectValue);
+    for (const char* name : ObjectRecordAsRead::Placement)
+    {
+      if (!FieldOf(own, name).isNull())
+        taken[name] = values[name];
+    }
+    component->Deserialize(taken);
+    return;
+  }
+  component->OnDestroy();
+  if (templateComponent != nullptr)
+    factory->Copy(templateComponent, component);
   component->SetOwner(owner);
   component->OnAwake();
 }

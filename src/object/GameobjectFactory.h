@@ -9,7 +9,7 @@
 //   NewGameObject           builds an object from a prefab, unwoken
 //   CreateGameObject(At)    builds it and wakes it
 //   InitializeComponents    every OnAwake, then every Synchronize, in wake order
-//   ResetToPrefab           gives one component its prefab's values again
+//   ResetToPrefab           gives one component its prefab's values again (a Transform keeps the level's part)
 #include "core/Handle.h"
 #include "core/Listener.h"
 #include "object/ComponentList.h"
@@ -85,6 +85,9 @@ public:
   // back changing only what changed (unknown components and members, refused values kept as they
   // were); null for a name that is no prefab.
   const ObjectRecordAsRead* GetPrefabAsRead(const std::string& prefabName) const;
+  // A prefab's definition as it stands: as read, with what its templates changed since (the prefab
+  // editor's edits); an empty object for a name that is no prefab.
+  Json::Value GetPrefabDefinition(const std::string& prefabName) const;
   // Where a prefab's definition came from (DefinePrefab's source); empty for a name that is no prefab.
   const std::string& GetPrefabSource(const std::string& prefabName) const;
   // The template components of a prefab; empty for a name that is no prefab.
@@ -111,7 +114,10 @@ public:
                           float y, const std::string& objectName);
   // OnAwake on every component in wake order, then Synchronize on every one.
   void InitializeComponents(Handle<GameObject> object);
-  // The editor's "Reset to Prefab" on one component of a live object.
+  // The editor's "Reset to Prefab" on one component of a live object: it starts again with the
+  // prefab's values. A Transform is not restarted: its parent and children are the level's
+  // hierarchy, and of its placement, which belongs to the level, it takes only the members the
+  // prefab's definition sets itself.
   void ResetToPrefab(Component* component);
 
   // Spawn requests queued by the spawning components: creates the object, then sets its local

@@ -143,12 +143,17 @@ ObjectRecordAsRead::ComponentSet ObjectRecordAsRead::ComponentsOf(const GameObje
   return components;
 }
 
-std::unique_ptr<ObjectRecordAsRead> ObjectRecordAsRead::MadeNow(GameObject& object)
+std::unique_ptr<ObjectRecordAsRead> ObjectRecordAsRead::MadeNow(GameObject& object, Json::Value builtFrom)
 {
-  Json::Value record(Json::objectValue);
+  Json::Value record = std::move(builtFrom);
+  // The number and the children were the original's.
+  record.removeMember("uuid");
   record["name"] = object.GetName();
   record["prefab"] = object.GetPrefabName();
   record["children"] = Json::Value(Json::arrayValue);
+  // Where the object stands now: a child's copy stands free.
+  for (const char* name : Placement)
+    RemoveMember(record["components"]["Transform"], name);
   KeepPlacement(object, record["components"], Placement);
   return std::make_unique<ObjectRecordAsRead>(std::move(record), ValuesOf(ComponentsOf(object), false), NotInFile);
 }

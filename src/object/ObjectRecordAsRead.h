@@ -8,7 +8,7 @@
 //   ValuesOf       what a set of components holds: type name -> member name -> value
 //   WriteChanges   puts the changes since the values as read into the components as read
 //   KeepPlacement  where the object stands, how it is turned and how large it is, for its level
-//   MadeNow        the record an object made in the editor starts from
+//   MadeNow        the record an object made in the editor (or copied there) starts from
 #include <json/json.h>
 
 #include <array>
@@ -78,8 +78,10 @@ public:
 
   // An object made in the editor starts as if read from a record holding its name, prefab and
   // whole placement, with the values it holds once made and awake: a save writes what the
-  // designer changes from then on, not what its components worked out as they woke.
-  static std::unique_ptr<ObjectRecordAsRead> MadeNow(GameObject& object);
+  // designer changes from then on, not what its components worked out as they woke. A copy starts
+  // from the record it was built from (its original's as saved), so it saves as its original does.
+  static std::unique_ptr<ObjectRecordAsRead> MadeNow(GameObject& object,
+                                                     Json::Value builtFrom = Json::Value(Json::objectValue));
 
 private:
   Json::Value record;

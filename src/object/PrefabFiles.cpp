@@ -73,6 +73,43 @@ Json::Value LookOf(GameObject& object)
   look.SerializeMembers(parent);
   return parent["Transform"];
 }
+
+// The Transform members of a set of components; a default Transform's when it has none, as an
+// object made from a prefab without one gets.
+Json::Value TransformValues(const ObjectRecordAsRead::ComponentSet& components)
+{
+  Transform defaults;
+  ObjectRecordAsRead::ComponentSet transform{&defaults};
+  for (Component* component : components)
+  {
+    if (component->GetTypeId() == Transform::TypeId)
+      transform = {component};
+  }
+  return ObjectRecordAsRead::ValuesOf(transform, true)["Transform"];
+}
+
+// A save over a prefab that exists keeps the prefab's own rotation and scale: where the object's
+// differ, the designer learns what was kept and where to change it.
+void ReportKeptLook(const std::string& prefabName, const std::string& path, const Json::Value& kept,
+                    const Json::Value& object)
+{
+  Json::StreamWriterBuilder oneLine;
+  oneLine["indentation"] = "";
+  std::string prefabLook;
+  std::string objectLook;
+  for (const char* name : {"rotation", "scale"})
+  {
+    if (kept[name] == object[name])
+      continue;
+    const std::string joint = prefabLook.empty() ? "" : " and ";
+    prefabLook += joint + name + " " + Json::writeString(oneLine, kept[name]);
+    objectLook += joint + name + " " + Json::writeString(oneLine, object[name]);
+  }
+  if (!prefabLook.empty())
+    LogWarning("The prefab ", Quoted(prefabName), " keeps its own ", prefabLook, " (the object has ", objectLook,
+               "): a save to a prefab leaves the prefab's Transform as it was, so that no object placed by it turns "
+               "or resizes. Change them in the Prefab Editor (View > Prefab Editor) or in ", path, ".");
+}
 }  // namespace
 
 void PrefabFiles::Install(GameobjectFactory& factory) const
@@ -150,6 +187,17 @@ bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std
   {
     if (missing)
     {
+      // Renamed, the file would define the prefab again beside the one written here, at every start.
+      for (const std::string& prefabName : saved)
+      {
+        if (factory.GetPrefabSource(prefabName) == path)
+        {
+          LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path,
+                   " is gone since it was read (renamed or removed), and a file written there would define the "
+                   "prefab twice. Reload the prefabs, then save again.");
+          return false;
+        }
+      }
       root = Json::Value(Json::objectValue);
       return true;
     }
@@ -172,8 +220,13 @@ bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std
     // ("Cargo Crate", "CargoCrate") must not replace the prefab that holds the file.
     if (factory.GetPrefabSource(prefabName) != path && !read.empty())
     {
-      LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path, " holds the prefab ",
-               Quoted(read.getMemberNames().front()), ", which the save would replace. Save it under another name.");
+      const std::vector<std::string> held = read.getMemberNames();
+      std::string names;
+      for (std::size_t index = 0; index < held.size(); ++index)
+        names += (index == 0 ? "" : index + 1 == held.size() ? " and " : ", ") + Quoted(held[index]);
+      LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path, " holds the prefab",
+               held.size() == 1 ? " " : "s ", names, ", and ", Quoted(prefabName),
+               " was not read from it. Save it under another name.");
       return false;
     }
   }
@@ -207,11 +260,14 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   // its designer set, not what its components worked out as they woke.
   const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
   Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
+  Json::Value objectLook;
   {
     const ObjectAsDesigned designed(factory, object);
     ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(),
                                      designed.Components(), nullptr);
+    objectLook = TransformValues(designed.Components());
   }
+  const Json::Value prefabLook = TransformValues(factory.GetPrefabTemplates(prefabName));
   // Where the object stands, how it is turned and how large it is belong to its level. A prefab
   // that exists keeps its own placement, so that no object placed by it moves; a new one takes the
   // object's look on screen but no position, so that objects made from it look like it.
@@ -229,6 +285,8 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   object.SetPrefabName(prefabName);
   if (isNew)
     LogWarning("Don't forget to save the level, so this object references the new prefab.");
+  else
+    ReportKeptLook(prefabName, path, prefabLook, objectLook);
   factory.ReLoadPrefabs();
   return true;
 }
@@ -245,11 +303,8 @@ bool PrefabFiles::SaveChanged(GameobjectFactory& factory) const
   std::map<std::string, std::vector<std::pair<std::string, Json::Value>>> byFile;
   for (const std::string& prefabName : factory.GetPrefabNames())
   {
-    const ObjectRecordAsRead::ComponentSet templates = factory.GetPrefabTemplates(prefabName);
     const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
-    Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
-    ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(), templates,
-                                     nullptr);
+    Json::Value definition = factory.GetPrefabDefinition(prefabName);
     // A prefab nobody changed keeps its file as it is.
     if (asRead != nullptr && definition == asRead->Record())
       continue;

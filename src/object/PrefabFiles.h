@@ -11,7 +11,8 @@
 // One prefab, one file: a prefab is written back into the file it was read from, beside the other
 // prefabs that file holds now; a new one into the file named after it. A save that would replace
 // what a file holds and was never loaded (a file that cannot be read, another prefab in the file a
-// new name gives) is refused with an "[ERROR]" and writes nothing. Both change only what changed
+// new name gives), or write a file that is gone since it was read (renamed, it would define the
+// prefab twice), is refused with an "[ERROR]" and writes nothing. Both change only what changed
 // since the prefab was read (object/ObjectRecordAsRead.h), and no failure inside ends the program.
 #include <json/json.h>
 
@@ -38,8 +39,9 @@ public:
 
   // Makes the object the definition of the prefab: over a prefab that exists, its definition as
   // read with what the object's designer set (object/ObjectAsDesigned.h) where it differs, and the
-  // prefab's own Transform as it was, so that no object placed by the prefab moves; for a new one,
-  // what differs from the defaults, with the object's rotation and scale on screen but no position.
+  // prefab's own Transform as it was, so that no object placed by the prefab moves (a "[WARNING]"
+  // names the object's rotation or scale that differed); for a new one, what differs from the
+  // defaults, with the object's rotation and scale on screen but no position.
   // Reloads the prefabs and returns whether the file was written; the object takes the prefab
   // only then.
   bool Save(GameobjectFactory& factory, const std::string& prefabName, GameObject& object) const;
@@ -58,8 +60,8 @@ private:
   bool SaveChanged(GameobjectFactory& factory) const;
   // What the file holds now, for the prefabs `saved` to be written into it beside the others.
   // False, after an "[ERROR]", when writing it would lose what it holds: it cannot be read (the
-  // load skipped it, or it changed since), or it holds a prefab and one of `saved` was not read
-  // from it.
+  // load skipped it, or it changed since), or it holds prefabs and one of `saved` was not read
+  // from it; or when one of `saved` was read from it and it is gone.
   static bool ReadFileToSaveInto(const GameobjectFactory& factory, const std::string& path,
                                  const std::vector<std::string>& saved, Json::Value& root);
 

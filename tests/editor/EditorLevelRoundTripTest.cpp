@@ -303,13 +303,17 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
       EXPECT_EQ(ChangedLines(Lines(text), FileLines(path)).size(), 1u) << FileText(path);
   }
 
-  // "Save to Prefab" of a placed object nobody changed, whose record says only where it stands,
-  // writes its prefab as it was: what its components worked out as they woke nobody set.
+  // A placed object nobody changed, whose record says only where it stands, its copy, a copy of that
+  // copy made a child, and a new object of its prefab: "Save to Prefab" of each writes its prefab
+  // as it was, and File > Save keeps the level's records and gives the new ones only where they
+  // stand. What their components worked out as they woke nobody set.
   std::set<std::string> saved;
   for (const std::string& level : editor.GetLevelNames())
   {
     CapturedLog output;
     Space* space = LiveSpace(::GameSession::EditorSpaceName, level);
+    session->SetEditorSpace(space);
+    std::vector<Handle<GameObject>> placed;
     for (const auto& [id, object] : space->GetObjectsById())
     {
       const ObjectRecordAsRead* read = object->GetRecordAsRead();
@@ -319,12 +323,54 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
           !(components.isNull() || components.getMemberNames() == std::vector<std::string>{"Transform"}))
         continue;
       saved.insert(prefab);
+      placed.push_back(object);
+    }
+    for (const Handle<GameObject>& object : placed)
+    {
+      const std::string prefab = object->GetPrefabName();
+      editor.CreateObjectFromPrefab(prefab, space);
+      const Handle<GameObject> made = space->GetObjectNamed("New Object");
+      ASSERT_TRUE(made.IsValid()) << prefab;
+      space->RenameObject(made, "Made " + prefab);
+      const Handle<GameObject> copy = object->Duplicate();
+      ASSERT_TRUE(copy.IsValid()) << prefab;
+      ASSERT_TRUE(copy->GetTransform()->SetParent(made->GetTransform()));
+      const Handle<GameObject> childsCopy = copy->Duplicate();
+      ASSERT_TRUE(childsCopy.IsValid()) << prefab;
       const std::string path = PrefabFiles().FileOf(factory, prefab);
       restore.Keep(path);
       const std::string text = FileText(path);
-      factory.SavePrefab(prefab, object.Get());
-      EXPECT_TRUE(FileText(path) == text) << prefab << ": " << ::testing::PrintToString(ChangedLines(Lines(text), FileLines(path)));
+      const std::pair<const char*, Handle<GameObject>> sources[] = {
+          {"placed object", object}, {"copy", copy}, {"child's copy", childsCopy}, {"new object", made}};
+      for (const auto& [source, each] : sources)
+      {
+        factory.SavePrefab(prefab, each.Get());
+        EXPECT_TRUE(FileText(path) == text) << prefab << " saved from its " << source << ": "
+                                            << ::testing::PrintToString(ChangedLines(Lines(text), FileLines(path)));
+      }
     }
+    const std::string levelPath = Space::LevelPath(level);
+    restore.Keep(levelPath);
+    Json::Value shipped;
+    ASSERT_TRUE(ReadJsonFile(shipped, levelPath));
+    ASSERT_TRUE(session->SaveEditorLevel());
+    Json::Value written;
+    ASSERT_TRUE(ReadJsonFile(written, levelPath));
+    const Json::Value& records = written["level"]["objects"];
+    ASSERT_EQ(records.size(), shipped["level"]["objects"].size() + 3 * placed.size()) << level;
+    for (Json::ArrayIndex index = 0; index < records.size(); ++index)
+    {
+      const Json::Value& components = records[index]["components"];
+      if (index < shipped["level"]["objects"].size())
+        EXPECT_EQ(records[index], shipped["level"]["objects"][index]) << level;
+      else
+      {
+        EXPECT_EQ(components.getMemberNames(), std::vector<std::string>{"Transform"}) << records[index];
+        for (const std::string& member : components["Transform"].getMemberNames())
+          EXPECT_TRUE(member == "position" || member == "rotation" || member == "scale") << records[index];
+      }
+    }
+    session->SetEditorSpace(nullptr);
     session->UnloadAllSpaces();
   }
   EXPECT_GT(saved.size(), 40u);
@@ -333,8 +379,9 @@ TEST_F(EditorLevelRoundTripTest, EveryLevelSavedUnchangedComesBackWithItsObjects
 // A designer's session in skirmish. One crate moved and saved changes that crate's position line
 // and nothing else, and the save queues no event. Then the crate turned 45 degrees and sized
 // 96 x 80 with a child at world (0, 0), saved, saved to the new prefab "T6Crate" and the level
-// saved; beside it a crate renamed, one given a component its prefab lacks, a wall's member set
-// back to its prefab's value, a new T6Crate placed, Player1's collider and body removed, and the
+// saved; beside it a crate renamed, one given a component its prefab lacks, one moved onto its
+// prefab's position, a wall's member set back to its prefab's value, a new T6Crate placed,
+// Player1's collider and body removed, the first crate's Transform reset to its prefab, and the
 // level saved for the last time. Then a new object of T6Crate made upright at 64 x 64 and saved to
 // T6Crate, which keeps its own placement, the prefab changed on purpose in the prefab editor, and
 // another crate, moved and turned, saved to its own prefab. Opened again, every object and child
@@ -402,9 +449,12 @@ TEST_F(EditorLevelRoundTripTest, SavesChangeOnlyWhatChangedAndWhereObjectsStandB
   EXPECT_EQ(record["components"]["Transform"].getMemberNames(), (std::vector<std::string>{"position", "rotation", "scale"}));
   EXPECT_EQ(record["notes"], "by the door");
 
-  // Around it: a crate renamed, one given a component its prefab lacks, a wall set back to its
-  // prefab's size, a crate placed anew, Player1's collider and body removed.
+  // Around it: a crate renamed, one given a component its prefab lacks, one moved to the origin,
+  // where its prefab would put it, a wall set back to its prefab's size, a crate placed anew,
+  // Player1's collider and body removed, and the first crate reset to its prefab, which keeps its
+  // place and its child.
   space->RenameObject(Find(space, "Supplies H2"), "Supplies by the hatch");
+  Find(space, "Supplies S2")->GetTransform()->SetPosition(glm::vec2(0.0f, 0.0f));
   Component* registerer = Find(space, "Supplies H3")->AddComponent("Registerer");
   ASSERT_NE(registerer, nullptr);
   registerer->OnAwake();
@@ -422,6 +472,7 @@ TEST_F(EditorLevelRoundTripTest, SavesChangeOnlyWhatChangedAndWhereObjectsStandB
   ASSERT_TRUE(placed.IsValid());
   space->RenameObject(placed, "Placed Crate");
   const glm::mat3 placedAsSaved = placed->GetTransform()->GetWorldMatrix();
+  factory.ResetToPrefab(crate->GetTransform());
   ASSERT_TRUE(session->SaveEditorLevel());
 
   // The level is not saved again: whatever goes into T6Crate now, its objects stay as saved.
@@ -477,6 +528,8 @@ TEST_F(EditorLevelRoundTripTest, SavesChangeOnlyWhatChangedAndWhereObjectsStandB
   EXPECT_EQ(values["Registerer"]["registryType"], "LOOT");
   EXPECT_FALSE((*recordOf("Open Space Left"))["components"]["RectangleCollider"].isMember("scale"))
       << "what equals the prefab goes";
+  EXPECT_EQ((*recordOf("Supplies S2"))["components"]["Transform"]["position"], Parsed("[0.0, 0.0]"))
+      << "but the placement a record held stays";
   player = Find(space, "Player1").Get();
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(player->GetComponent("CircleCollider"), nullptr);

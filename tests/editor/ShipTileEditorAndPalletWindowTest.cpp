@@ -13,15 +13,18 @@
 #include "editor/HeadlessImGui.h"
 #include "editor/ParentTool.h"
 #include "gameplay/ship/PressureTracker.h"
+#include "gameplay/ship/ShipEvents.h"
 #include "gameplay/ship/ShipMap.h"
 #include "input/Input.h"
 #include "support/CapturedLog.h"
+#include "support/EventRecorder.h"
 #include "support/FakeInputDevices.h"
 #include "support/ShipScene.h"
 #include "support/TestEvents.h"
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace
 {
@@ -150,6 +153,12 @@ TEST_F(ShipTileEditorAndPalletWindowTest, PaintsTheTileUnderTheMouseAndExportsTh
 
   ClickExport(map);
   EXPECT_EQ(FileText("Assets/Ship/paint.txt"), "ship\n3\n3\n100 100 100 \n1W0 0W0 100 \n100 100 100 \n");
+  // A save that fails on its way is reported, and the editor goes on.
+  EventRecorder<SaveShipEvent> failing(map.GetGameObject()->GetId());
+  failing.onEvent = [](SaveShipEvent&) { throw std::runtime_error("the disk is full"); };
+  ClickExport(map);
+  EXPECT_TRUE(output.Contains("[ERROR] The ship layout Assets/Ship/paint.txt was not saved: the disk is full."))
+      << output.Text();
 
   // All unticked clears the tile; a tile outside the grid is ignored.
   palette.sideFlag = 0;
@@ -168,7 +177,7 @@ TEST_F(ShipTileEditorAndPalletWindowTest, PaintsTheTileUnderTheMouseAndExportsTh
   map.SetFilename("");
   ClickExport(map);
   EXPECT_EQ(FileText("Assets/Ship/paint.txt"), "ship\n3\n3\n100 100 100 \n1W0 0W0 100 \n100 100 100 \n");
-  EXPECT_EQ(output.CountOf("[ERROR]"), 1u) << output.Text();
+  EXPECT_EQ(output.CountOf("[ERROR]"), 2u) << output.Text();
 
   // A map that is not in a level only says so.
   ShipMap loose;

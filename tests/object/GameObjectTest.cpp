@@ -172,33 +172,34 @@ TEST_F(GameObjectTest, ReloadAsksThePrefabLoaderAgain)
   EXPECT_EQ(factory.GetPrefabNames(), std::vector<std::string>{"Rock"});
 }
 
-TEST_F(GameObjectTest, ResetToPrefabCopiesValuesAndLeavesAConsistentHierarchy)
+// A Transform reset to its prefab keeps its place in the level's hierarchy, and of its placement
+// takes only what the prefab sets itself (here the scale): where it stands and how it is turned stay.
+TEST_F(GameObjectTest, ResetToPrefabKeepsTheHierarchyAndThePlacementThePrefabLeavesToTheLevel)
 {
   factory.DefinePrefab("Crate", Parsed("{\"Transform\": {\"scale\": [2, 2]}}"), "test");
   Handle<GameObject> parent;
   Handle<GameObject> crate;
+  Handle<GameObject> child;
   factory.CreateGameObject(parent, "Crate", nullptr, "parent");
   factory.CreateGameObject(crate, "Crate", nullptr, "crate");
+  factory.CreateGameObject(child, "Crate", nullptr, "child");
   Transform* transform = crate->GetTransform();
   transform->SetParent(parent->GetTransform());
+  child->GetTransform()->SetParent(transform);
   transform->SetScale(glm::vec2(9.0f, 9.0f));
+  transform->SetRotation(0.5f);
   transform->SetPosition(glm::vec2(3.0f, 3.0f));
 
   factory.ResetToPrefab(transform);
   EXPECT_EQ(transform->GetScale(), glm::vec2(2.0f, 2.0f));
-  EXPECT_EQ(transform->GetPosition(), glm::vec2(0.0f, 0.0f));
+  EXPECT_EQ(transform->GetRotation(), 0.5f);
+  EXPECT_EQ(transform->GetPosition(), glm::vec2(3.0f, 3.0f));
   EXPECT_EQ(transform->GetOwner(), crate);
-  // Restarting a transform ends its links first (OnDestroy), and the prefab's links are never
-  // copied, so neither side keeps a pointer to the other.
-  EXPECT_EQ(transform->GetParent(), nullptr);
-  EXPECT_EQ(parent->GetTransform()->ChildCount(), 0u);
-  EXPECT_FALSE(crate->GetParent().IsValid());
+  EXPECT_EQ(crate->GetParent(), parent);
+  EXPECT_EQ(child->GetParent(), crate);
+  EXPECT_EQ(transform->GetWorldPosition(), glm::vec2(2.0f * 3.0f, 2.0f * 3.0f)) << "the parent's scale still applies";
   EXPECT_FALSE(factory.HasPrefab(""));
-
-  transform->SetParent(parent->GetTransform());
-  factory.ResetToPrefab(parent->GetTransform());
-  EXPECT_EQ(transform->GetParent(), nullptr);
-  EXPECT_EQ(parent->GetTransform()->GetScale(), glm::vec2(2.0f, 2.0f));
+  GameObject::Destroy(child);
   GameObject::Destroy(crate);
   GameObject::Destroy(parent);
 }

@@ -122,6 +122,10 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLe
   clock->GetTransform()->SetScale(glm::vec2(9.0f, 9.0f));
   clock->AddComponent("Registerer");
   EXPECT_TRUE(files.Save(factory, "Clock", *clock));
+  EXPECT_TRUE(output.Contains("[WARNING] The prefab \"Clock\" keeps its own rotation 0.25 and scale [3.0,3.0] (the "
+                              "object has rotation 1.0 and scale [9.0,9.0])")) << output.Text();
+  EXPECT_TRUE(output.Contains("Change them in the Prefab Editor (View > Prefab Editor) or in " + directory.Prefix() +
+                              "Clock.prefab."));
   EXPECT_EQ(Parsed(directory.Read("Clock.prefab")),
             Parsed(R"({"Clock": {"Registerer": null,
                                  "Transform": {"position": [-700, 360], "rotation": 0.25, "scale": [3, 3]}}})"));
@@ -131,8 +135,8 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLe
 }
 
 // One prefab, one file: a prefab goes back into the file it was read from, beside the other
-// prefabs of that file. A name whose file holds another prefab, or a file the load could not
-// read, is refused and nothing is written.
+// prefabs of that file. A name whose file holds another prefab, or a file that cannot be read
+// (at the load or since) or is gone since the load, is refused and nothing is written.
 TEST_F(PrefabFilesTest, APrefabIsSavedIntoItsOwnFileAndNeverReplacesAnother)
 {
   directory.Write("CargoCrate.prefab", R"({"CargoCrate": {"Transform": {"scale": [64, 64]}}})");
@@ -154,6 +158,22 @@ TEST_F(PrefabFilesTest, APrefabIsSavedIntoItsOwnFileAndNeverReplacesAnother)
                               "Broken.prefab could not be read")) << output.Text();
   EXPECT_EQ(directory.Read("CargoCrate.prefab"), cargo);
   EXPECT_EQ(directory.Read("Broken.prefab"), R"({"Broken": )");
+  EXPECT_FALSE(files.Save(factory, "Crates", *object));
+  EXPECT_TRUE(output.Contains("[ERROR] The prefab \"Crates\" was not saved: its file " + directory.Prefix() +
+                              "Crates.prefab holds the prefabs \"Crate A\" and \"Crate B\", and \"Crates\" was not "
+                              "read from it.")) << output.Text();
+  directory.Write("CargoCrate.prefab", R"({"CargoCrate": )");
+  EXPECT_FALSE(files.Save(factory, "CargoCrate", *object));
+  EXPECT_TRUE(output.Contains("[ERROR] The prefab \"CargoCrate\" was not saved: its file " + directory.Prefix() +
+                              "CargoCrate.prefab could not be read")) << output.Text();
+  // Renamed, the file would define the prefab again beside a new one at every start.
+  std::filesystem::rename(directory.File("CargoCrate.prefab"), directory.File("Cargo.prefab"));
+  EXPECT_FALSE(files.Save(factory, "CargoCrate", *object));
+  EXPECT_TRUE(output.Contains("[ERROR] The prefab \"CargoCrate\" was not saved: its file " + directory.Prefix() +
+                              "CargoCrate.prefab is gone since it was read")) << output.Text();
+  EXPECT_EQ(directory.FileNames(), (std::vector<std::string>{"Broken.prefab", "Cargo.prefab", "Crates.prefab"}));
+  std::filesystem::remove(directory.File("Cargo.prefab"));
+  directory.Write("CargoCrate.prefab", cargo);
   EXPECT_EQ(object->GetPrefabName(), "Crate A");
 
   EXPECT_TRUE(files.Save(factory, "Crate A", *object));
