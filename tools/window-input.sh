@@ -63,9 +63,8 @@ shoot() {
   echo "screen: $1"
 }
 
-# The game reads its input once a frame. A press and its release within one frame still count (the
-# input keeps the press), but of two clicks within one frame the editor's interface sees one, at the
-# later place, and a Ctrl let go within the frame of its click is never seen with it; a frame can
+# The game reads its input once a frame, and the editor's interface takes it a few changes a frame,
+# in the order it came (a click's press and its release each in a frame of their own); a frame can
 # last long on a busy machine. So every key press, click and typed text below ends by waiting for
 # two frames begun after it (settle).
 #

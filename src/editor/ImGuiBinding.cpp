@@ -5,38 +5,66 @@
 #include <GL/glew.h>  // Required for: the GL 3.3 entry points (before any other GL header)
 #include <SDL.h>
 #include <imgui.h>
-#include <imgui_internal.h>  // Required for: the popup stack and its windows
+#include <imgui_internal.h>  // Required for: the popup stack, the windows and the keyboard focus's moves
 
+#include <algorithm>
 #include <array>
 #include <bitset>
+#include <cfloat>
 #include <cstdint>
 #include <deque>
 
 namespace
 {
 double previousFrameTime = 0.0;  // seconds; 0 before the first frame
-bool mousePressed[3] = {false, false, false};
-float mouseWheel = 0.0f;
 // io.KeysDown has this many entries; larger key codes (other keyboard layouts) are not ImGui's.
 constexpr int KeyCount = static_cast<int>(sizeof(ImGuiIO::KeysDown) / sizeof(ImGuiIO::KeysDown[0]));
 // The modifiers (control, shift, alt, super) follow the keys in the places a change can name.
 constexpr int ModifierCount = 4;
 constexpr int PlaceCount = KeyCount + ModifierCount;
+// ImGui's mouse buttons: left, right, middle.
+constexpr int MouseButtonCount = 3;
+constexpr int WheelPlace = -1;
+// Where ImGui finds none of its windows: a change the game took is handed over there.
+const ImVec2 NowhereOnTheInterface(-FLT_MAX, -FLT_MAX);
 
-// A key or modifier that went down or up, or text typed, as SDL delivered it. ImGui 1.86 takes a
-// frame's keys and characters all at once, and a text field takes the characters before the
-// shortcuts: Ctrl+A and the next letter in one frame would select the letter with the rest and
-// type over it. So the changes wait here in their order, and NewFrame hands ImGui as many as it
-// can see apart in one frame (see ApplyPendingInput).
+// A key or modifier that went down or up, text typed, a mouse button that went down or up or a
+// turn of the wheel, as SDL delivered it. ImGui 1.86 takes a frame's input all at once, and a
+// text field takes the characters before the shortcuts: Ctrl+A and the next letter in one frame
+// would select the letter with the rest and type over it, and a click on a button would act
+// before the letters typed ahead of it. So the changes wait here in their order, and NewFrame
+// hands ImGui as many as it can see apart in one frame (see ApplyPendingInput).
 struct InputChange
 {
-  int place = 0;     // an io.KeysDown index, or KeyCount + a modifier; unused for text
+  enum class Kind
+  {
+    Key,
+    Text,
+    Mouse,
+  };
+  Kind kind = Kind::Key;
+  int place = 0;  // keys: an io.KeysDown index, or KeyCount + a modifier; the mouse: a button or WheelPlace
   bool down = false;
-  std::string text;  // UTF-8; empty for a key
+  std::string text;  // UTF-8
+  float wheel = 0.0f;
+  ImVec2 position;              // the mouse's: where the pointer was, or NowhereOnTheInterface
+  bool interfaceOwned = false;  // the mouse's: the interface keeps it (see MakeInputHooks)
+
+  static InputChange Key(int place, bool down) { return {Kind::Key, place, down, {}, 0.0f, {}, false}; }
+  static InputChange Text(const char* text) { return {Kind::Text, 0, false, text, 0.0f, {}, false}; }
+  static InputChange Mouse(int place, bool down, float wheel, ImVec2 position, bool interfaceOwned)
+  {
+    return {Kind::Mouse, place, down, {}, wheel, interfaceOwned ? position : NowhereOnTheInterface, interfaceOwned};
+  }
 };
 std::deque<InputChange> pendingInput;
 // The modifiers as the last queued change left them.
 std::array<bool, ModifierCount> queuedModifiers = {};
+// Whether each button's press, as queued, went to the interface; its release follows it.
+std::array<bool, MouseButtonCount> pressOwnedByInterface = {};
+// A mouse change of the interface's handed over by the last NewFrame: the frame drawn with it
+// has yet to show what it did.
+bool interfaceMouseChangeUndrawn = false;
 GLuint fontTexture = 0;
 GLuint shaderProgram = 0;
 GLuint vertexShader = 0;
@@ -121,16 +149,41 @@ bool& DownStateAt(ImGuiIO& io, int place)
 
 // Hands ImGui the waiting changes in order, stopping before one it could not tell apart from what
 // this frame already got: a key or modifier changing a second time (a tap is down for a frame,
-// up the next), a key changing after text, text after a key change. Whatever is left waits for
-// the next frame.
+// up the next), a key changing after text, text after a key change, and a mouse change of the
+// interface's with anything else (a frame has one pointer position, and a click moves the
+// keyboard's focus). The game's mouse changes reach ImGui where none of its windows is, so they
+// go along with anything but a click of the interface's. Keys and text also wait out a frame in
+// which a field is given the keyboard by the code (a popup's field as it opens): the field
+// ignores the keys of the frame it takes the keyboard in. Whatever is left waits for the next
+// frame.
 void ApplyPendingInput(ImGuiIO& io)
 {
+  interfaceMouseChangeUndrawn = false;
+  const ImGuiContext& context = *ImGui::GetCurrentContext();
+  const bool keyboardFocusMoving =
+      context.NavMoveSubmitted && (context.NavMoveFlags & ImGuiNavMoveFlags_FocusApi) != 0;
   std::bitset<PlaceCount> changed;
   bool textAdded = false;
+  bool gameMouseChanged = false;
   for (; !pendingInput.empty(); pendingInput.pop_front())
   {
     const InputChange& change = pendingInput.front();
-    if (!change.text.empty())
+    if (interfaceMouseChangeUndrawn || (keyboardFocusMoving && change.kind != InputChange::Kind::Mouse))
+      return;
+    if (change.kind == InputChange::Kind::Mouse)
+    {
+      if (change.interfaceOwned && (changed.any() || textAdded || gameMouseChanged))
+        return;
+      io.MousePos = change.position;
+      if (change.place == WheelPlace)
+        io.MouseWheel = change.wheel;
+      else
+        io.MouseDown[change.place] = change.down;
+      interfaceMouseChangeUndrawn = change.interfaceOwned;
+      gameMouseChanged = !change.interfaceOwned;
+      continue;
+    }
+    if (change.kind == InputChange::Kind::Text)
     {
       if (changed.any())
         return;
@@ -145,6 +198,52 @@ void ApplyPendingInput(ImGuiIO& io)
       return;
     down = change.down;
     changed.set(change.place);
+  }
+}
+
+bool IsInterfaceMouseChangeOnItsWay()
+{
+  return interfaceMouseChangeUndrawn ||
+         std::any_of(pendingInput.begin(), pendingInput.end(),
+                     [](const InputChange& change) { return change.interfaceOwned; });
+}
+
+// Whether one of the windows ImGui drew last lies under the place, as ImGui finds the window
+// under the pointer.
+bool IsOverInterfaceWindow(const ImGuiContext& context, ImVec2 place)
+{
+  for (const ImGuiWindow* window : context.Windows)
+  {
+    if (!window->WasActive || window->Hidden || (window->Flags & ImGuiWindowFlags_NoMouseInputs) != 0)
+      continue;
+    ImRect bounds = window->OuterRectClipped;
+    bounds.Expand(context.WindowsHoverPadding);
+    if (bounds.Contains(place))
+      return true;
+  }
+  return false;
+}
+
+// See MakeInputHooks in the header.
+bool InterfaceTakesMouseAt(ImVec2 place)
+{
+  return ImGuiBinding::IsPopupShown() || ImGui::IsAnyItemActive() || IsInterfaceMouseChangeOnItsWay() ||
+         IsOverInterfaceWindow(*ImGui::GetCurrentContext(), place);
+}
+
+// ImGui's number of an SDL mouse button; -1 for one ImGui has no place for.
+int ImGuiButtonOf(Uint8 sdlButton)
+{
+  switch (sdlButton)
+  {
+    case SDL_BUTTON_LEFT:
+      return 0;
+    case SDL_BUTTON_RIGHT:
+      return 1;
+    case SDL_BUTTON_MIDDLE:
+      return 2;
+    default:
+      return -1;
   }
 }
 
@@ -193,10 +292,10 @@ void ImGuiBinding::Init(SDL_Window*)
   io.ClipboardUserData = nullptr;
 
   previousFrameTime = 0.0;
-  mousePressed[0] = mousePressed[1] = mousePressed[2] = false;
-  mouseWheel = 0.0f;
   pendingInput.clear();
   queuedModifiers.fill(false);
+  pressOwnedByInterface.fill(false);
+  interfaceMouseChangeUndrawn = false;
 }
 
 void ImGuiBinding::Shutdown()
@@ -213,22 +312,29 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
   switch (event.type)
   {
     case SDL_MOUSEWHEEL:
-      if (event.wheel.y > 0)
-        mouseWheel = 1.0f;
-      if (event.wheel.y < 0)
-        mouseWheel = -1.0f;
+    {
+      // A turn the game takes scrolls nothing of the interface's: it is not handed over at all.
+      const ImVec2 position(static_cast<float>(event.wheel.mouseX), static_cast<float>(event.wheel.mouseY));
+      if (event.wheel.y != 0 && InterfaceTakesMouseAt(position))
+        pendingInput.push_back(InputChange::Mouse(WheelPlace, false, event.wheel.y > 0 ? 1.0f : -1.0f, position, true));
       return true;
+    }
     case SDL_MOUSEBUTTONDOWN:
-      if (event.button.button == SDL_BUTTON_LEFT)
-        mousePressed[0] = true;
-      if (event.button.button == SDL_BUTTON_RIGHT)
-        mousePressed[1] = true;
-      if (event.button.button == SDL_BUTTON_MIDDLE)
-        mousePressed[2] = true;
+    case SDL_MOUSEBUTTONUP:
+    {
+      const int button = ImGuiButtonOf(event.button.button);
+      if (button < 0)
+        return true;
+      const ImVec2 position(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+      const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+      if (down)
+        pressOwnedByInterface[button] = InterfaceTakesMouseAt(position);
+      pendingInput.push_back(InputChange::Mouse(button, down, 0.0f, position, pressOwnedByInterface[button]));
       return true;
+    }
     case SDL_TEXTINPUT:
       if (event.text.text[0] != '\0')
-        pendingInput.push_back(InputChange{0, false, event.text.text});
+        pendingInput.push_back(InputChange::Text(event.text.text));
       return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
@@ -239,12 +345,12 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       for (int modifier = 0; modifier < ModifierCount; ++modifier)
       {
         if (modifiers[modifier] != queuedModifiers[modifier])
-          pendingInput.push_back(InputChange{KeyCount + modifier, modifiers[modifier], {}});
+          pendingInput.push_back(InputChange::Key(KeyCount + modifier, modifiers[modifier]));
       }
       queuedModifiers = modifiers;
       const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
       if (key >= 0 && key < KeyCount)
-        pendingInput.push_back(InputChange{key, event.type == SDL_KEYDOWN, {}});
+        pendingInput.push_back(InputChange::Key(key, event.type == SDL_KEYDOWN));
       return true;
     }
     default:
@@ -272,23 +378,15 @@ void ImGuiBinding::NewFrame(SDL_Window* window)
   previousFrameTime = now;
 
   int mouseX = 0, mouseY = 0;
-  const Uint32 buttons = SDL_GetMouseState(&mouseX, &mouseY);
+  SDL_GetMouseState(&mouseX, &mouseY);
   if (SDL_GetWindowFlags(window) & SDL_WINDOW_MOUSE_FOCUS)
     io.MousePos = ImVec2(static_cast<float>(mouseX), static_cast<float>(mouseY));
   else
     io.MousePos = ImVec2(-1.0f, -1.0f);
-
-  // A press and release between two frames still reaches ImGui as a click through the latch.
-  io.MouseDown[0] = mousePressed[0] || (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-  io.MouseDown[1] = mousePressed[1] || (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
-  io.MouseDown[2] = mousePressed[2] || (buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0;
-  mousePressed[0] = mousePressed[1] = mousePressed[2] = false;
-
-  io.MouseWheel = mouseWheel;
-  mouseWheel = 0.0f;
+  io.MouseWheel = 0.0f;
 
   // Only here, between frames: ImGui refuses modifiers that change inside a frame, and the game
-  // pumps its events inside one.
+  // pumps its events inside one. A mouse change handed over puts the pointer where it was then.
   ApplyPendingInput(io);
 
   SDL_ShowCursor(io.MouseDrawCursor ? SDL_DISABLE : SDL_ENABLE);
@@ -534,11 +632,12 @@ InputEditorHooks ImGuiBinding::MakeInputHooks()
   // A popup keeps the keyboard as a text field does: Escape there closes the popup (the editor's
   // Draw does it), and must neither end the editor nor pause the game behind it.
   hooks.isKeyboardCaptured = []() {
-    return ImGui::GetCurrentContext() != nullptr && (ImGui::GetIO().WantTextInput || IsPopupShown());
+    return ImGui::GetCurrentContext() != nullptr &&
+           (ImGui::GetIO().WantTextInput || IsPopupShown() || IsInterfaceMouseChangeOnItsWay());
   };
   hooks.isMouseOverInterface = []() {
-    return ImGui::GetCurrentContext() != nullptr &&
-           (ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive());
+    return ImGui::GetCurrentContext() != nullptr && (ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
+                                                     ImGui::IsAnyItemActive() || IsInterfaceMouseChangeOnItsWay());
   };
   hooks.onFileDropped = [](const std::string& path) { AddDroppedFile(path); };
   return hooks;

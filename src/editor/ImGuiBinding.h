@@ -22,8 +22,9 @@ void Init(SDL_Window* window);
 // Releases the GL objects and the ImGui context.
 void Shutdown();
 
-// Feeds one SDL event to ImGui; true when it was one ImGui uses. Keys and text wait for NewFrame,
-// which hands them over in the order they came, over as many frames as it takes to keep it.
+// Feeds one SDL event to ImGui; true when it was one ImGui uses. Keys, text, mouse buttons and the
+// wheel wait for NewFrame, which hands them over in the order they came, over as many frames as it
+// takes to keep it; a click reaches ImGui where it was made, wherever the pointer is by then.
 bool ProcessEvent(const SDL_Event& event);
 // Starts an ImGui frame; creates the GL objects first when they do not exist.
 void NewFrame(SDL_Window* window);
@@ -42,6 +43,21 @@ void AddDroppedFile(const std::string& path);
 bool IsPopupShown();
 // The hooks by which the interface sees every input event first and keeps the keys and the mouse
 // while it uses them; the session gives them to the input.
+//
+// The game's input records an event as it comes, the interface only frames later, once what came
+// before it has been handed over and drawn. So whether the interface keeps an event is answered
+// for the interface as it will be when the event reaches it, by one rule:
+// - A press of a mouse button, or a turn of the wheel, is the interface's if it comes over one of
+//   its windows, while a popup is shown or a widget is held, or while another mouse change of the
+//   interface's is on its way (queued, or handed over but not yet drawn): that one may open a
+//   popup or a window under it. A press's release goes where the press went.
+// - While a mouse change of the interface's is on its way, the interface keeps the keyboard and
+//   the mouse, as while a text field has the keyboard or a popup is shown: a click may give a
+//   field the keyboard, and what is typed after it is the field's.
+// A change the game took reaches the interface where none of its windows is, so that no click is
+// acted on by both. The rule errs towards the interface: keys typed while a field still has the
+// keyboard stay its own even when a Return ahead of them lets go of it (they reach neither), and
+// the game gets no click or key from a click on the interface until a frame has shown what it did.
 InputEditorHooks MakeInputHooks();
 // Files dropped since the editor last emptied the list, in drop order; the editor empties it.
 std::vector<std::string>& GetDroppedFiles();

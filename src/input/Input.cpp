@@ -91,9 +91,6 @@ void Input::BeginFrame()
   mouseMovedThisFrame = false;
   closeRequested = false;
   focusedAtFrameStart = focused;
-  // Sampled once, before the events: a widget that becomes active during the frame takes the
-  // keyboard from the next frame on.
-  keyboardBlocked = hooks.isKeyboardCaptured && hooks.isKeyboardCaptured();
 }
 
 void Input::HandleEvent(const SDL_Event& event)
@@ -106,10 +103,12 @@ void Input::HandleEvent(const SDL_Event& event)
   case SDL_KEYDOWN:
   case SDL_KEYUP:
     // While a widget has the keyboard the event is dropped entirely, so a key released meanwhile
-    // reads as down until its next key-up arrives.
+    // reads as down until its next key-up arrives. The interface is asked for each key, once it
+    // has seen it: a click that came before the key may already have given it the keyboard.
     // The key-downs SDL repeats while a key is held are no press: a key whose press went to a
     // widget or popup that is gone before the auto-repeat begins stays with it until released.
-    if (!keyboardBlocked && (event.type == SDL_KEYUP || event.key.repeat == 0))
+    if (!(hooks.isKeyboardCaptured && hooks.isKeyboardCaptured()) &&
+        (event.type == SDL_KEYUP || event.key.repeat == 0))
       keys.Set(static_cast<std::size_t>(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
     break;
   case SDL_MOUSEMOTION:

@@ -108,7 +108,6 @@ private:
   std::array<glm::vec2, MouseButtonCount> pressPositions{};
   std::array<glm::vec2, MouseButtonCount> releasePositions{};
   std::int32_t wheel = 0;
-  bool keyboardBlocked = false;
   bool mouseOverInterface = false;
 
   bool closeRequested = false;

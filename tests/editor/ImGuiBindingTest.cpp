@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 
+#include <cctype>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -72,6 +74,7 @@ protected:
     SDL_Event event{};
     event.type = type;
     event.button.button = button;
+    event.button.x = event.button.y = 10;
     return event;
   }
 
@@ -145,19 +148,37 @@ TEST_F(ImGuiBindingTest, FrameRendersWithoutGlErrorsAndLeavesTheGlStateAsItWas)
 TEST_F(ImGuiBindingTest, FirstStepIsOneSixtiethAndAShortClickStillArrives)
 {
   ImGuiIO& io = ImGui::GetIO();
+  // A window to click on, shown for two frames (the first lays it out unseen).
+  for (int frame = 0; frame < 2; ++frame)
+  {
+    ImGuiBinding::NewFrame(window);
+    if (frame == 0)
+      EXPECT_EQ(1.0f / 60.0f, io.DeltaTime);
+    else
+      EXPECT_GT(io.DeltaTime, 0.0f) << "frames within one tick still get a positive step";
+    ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
+    ImGui::SetNextWindowSize(ImVec2(200.0f, 200.0f));
+    ImGui::Begin("Clicked");
+    ImGui::End();
+    ImGuiBinding::Render();
+  }
   ImGuiBinding::ProcessEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
   ImGuiBinding::ProcessEvent(MouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
   ImGuiBinding::ProcessEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE));
   ImGuiBinding::NewFrame(window);
-  EXPECT_EQ(1.0f / 60.0f, io.DeltaTime);
   EXPECT_TRUE(io.MouseDown[0]);
   EXPECT_FALSE(io.MouseDown[1]);
+  EXPECT_FALSE(io.MouseDown[2]) << "one click of the interface's a frame";
+  EXPECT_EQ(10.0f, io.MousePos.x) << "where the click was";
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(window);
+  EXPECT_FALSE(io.MouseDown[0]) << "a click within a frame is down for one frame";
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(window);
   EXPECT_TRUE(io.MouseDown[2]);
   ImGuiBinding::Render();
-
   ImGuiBinding::NewFrame(window);
-  EXPECT_GT(io.DeltaTime, 0.0f) << "frames within one tick still get a positive step";
-  EXPECT_FALSE(io.MouseDown[0]) << "the latch lasts one frame";
+  EXPECT_TRUE(io.MouseDown[2]) << "held";
   EXPECT_EQ(-1.0f, io.MousePos.x) << "a hidden window has no mouse focus";
   EXPECT_EQ(-1.0f, io.MousePos.y);
   ImGuiBinding::Render();
@@ -166,17 +187,35 @@ TEST_F(ImGuiBindingTest, FirstStepIsOneSixtiethAndAShortClickStillArrives)
 TEST_F(ImGuiBindingTest, WheelKeysAndTextReachImGui)
 {
   ImGuiIO& io = ImGui::GetIO();
+  // A window to turn the wheel over, shown for two frames (the first lays it out unseen).
+  for (int frame = 0; frame < 2; ++frame)
+  {
+    ImGuiBinding::NewFrame(window);
+    ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
+    ImGui::SetNextWindowSize(ImVec2(200.0f, 200.0f));
+    ImGui::Begin("Scrolled");
+    ImGui::End();
+    ImGuiBinding::Render();
+  }
   SDL_Event wheel{};
   wheel.type = SDL_MOUSEWHEEL;
   wheel.wheel.y = 3;
+  wheel.wheel.mouseX = 400;  // over the game: not the interface's
+  wheel.wheel.mouseY = 100;
   EXPECT_TRUE(ImGuiBinding::ProcessEvent(wheel));
   ImGuiBinding::NewFrame(window);
-  EXPECT_EQ(1.0f, io.MouseWheel);
+  EXPECT_EQ(0.0f, io.MouseWheel);
   ImGuiBinding::Render();
+  wheel.wheel.mouseX = 100;
+  ImGuiBinding::ProcessEvent(wheel);
   wheel.wheel.y = -7;
   ImGuiBinding::ProcessEvent(wheel);
   ImGuiBinding::NewFrame(window);
-  EXPECT_EQ(-1.0f, io.MouseWheel);
+  EXPECT_EQ(1.0f, io.MouseWheel);
+  EXPECT_EQ(100.0f, io.MousePos.x) << "where the wheel was turned";
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(window);
+  EXPECT_EQ(-1.0f, io.MouseWheel) << "one turn a frame";
   ImGuiBinding::Render();
   ImGuiBinding::NewFrame(window);
   EXPECT_EQ(0.0f, io.MouseWheel);
@@ -298,23 +337,49 @@ TEST_F(ImGuiBindingTest, EscapeTakenByAPopupStaysWithItThroughItsRepeatsUntilRel
   Input::Shutdown();
 }
 
-// A busy machine's frame brings a whole typed name at once: Ctrl+A, the letters and Return, each
-// key pressed and let go within the frame. They reach the field in the order they were typed.
-TEST_F(ImGuiBindingTest, KeysAndTextOfOneFrameReachAFieldInTheOrderTheyCame)
+// A busy machine's frame brings at once what a designer did in a fifth of a second: a click on
+// "Save to Prefab", Ctrl+A, a name's letters and Return, each key pressed and let go within the
+// frame, and a click on the popup's Save or on the view right after. They reach the interface in
+// the order they came, and nothing the interface takes reaches the game as well.
+TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderTheyCame)
 {
   SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
   Input::Init();
-  Input::Instance()->SetEditorHooks(ImGuiBinding::MakeInputHooks());
+  const InputEditorHooks hooks = ImGuiBinding::MakeInputHooks();
+  Input::Instance()->SetEditorHooks(hooks);
+  const Input* input = Input::Instance();
   char field[32] = "";
-  int entered = 0;
+  std::vector<std::string> saved;
+  ImVec2 openButton, saveButton;
+  const auto centre = [] { return ImVec2((ImGui::GetItemRectMin().x + ImGui::GetItemRectMax().x) / 2.0f,
+                                         (ImGui::GetItemRectMin().y + ImGui::GetItemRectMax().y) / 2.0f); };
+  std::string reachedGame;  // what the game's input saw of the keys and the left button
   const auto frame = [&](const std::vector<SDL_Event>& events) {
     EditorFrame(events, [&] {
-      ImGui::Begin("Save to Prefab");
-      if (ImGui::IsWindowAppearing())
-        ImGui::SetKeyboardFocusHere();
-      entered += ImGui::InputText("Name", field, sizeof(field), ImGuiInputTextFlags_EnterReturnsTrue) ? 1 : 0;
+      ImGui::SetNextWindowPos(ImVec2(20.0f, 20.0f));
+      ImGui::Begin("Object", nullptr, ImGuiWindowFlags_AlwaysAutoResize);
+      if (ImGui::Button("Save to Prefab"))
+        ImGui::OpenPopup("SavePrefab");
+      openButton = centre();
+      if (ImGui::BeginPopup("SavePrefab"))
+      {
+        if (ImGui::IsWindowAppearing())
+          ImGui::SetKeyboardFocusHere();
+        const bool entered = ImGui::InputText("Name", field, sizeof(field), ImGuiInputTextFlags_EnterReturnsTrue);
+        if (ImGui::Button("Save") || entered)
+        {
+          saved.push_back(field);
+          ImGui::CloseCurrentPopup();
+        }
+        saveButton = centre();
+        ImGui::EndPopup();
+      }
       ImGui::End();
     });
+    for (const SDL_Keycode code : {SDLK_a, SDLK_c, SDLK_e, SDLK_g, SDLK_i, SDLK_l, SDLK_o, SDLK_p, SDLK_r, SDLK_s,
+                                   SDLK_t, SDLK_u, SDLK_x, SDLK_RETURN, SDLK_BACKSPACE, SDLK_LCTRL})
+      reachedGame += input->IsKeyPressed(code) ? SDL_GetKeyName(code) : "";
+    reachedGame += input->IsMouseButtonTriggered(0) ? "click" : "";
   };
   const auto key = [](SDL_Keycode code, bool down, Uint16 modifiers = KMOD_NONE) {
     SDL_Event event = TestEvents::Key(code, down);
@@ -328,39 +393,77 @@ TEST_F(ImGuiBindingTest, KeysAndTextOfOneFrameReachAFieldInTheOrderTheyCame)
     return event;
   };
   // What typing gives: the key's press, its text, its release.
-  const auto typed = [&](std::vector<SDL_Event>& events, SDL_Keycode code, const char* typedText, Uint16 modifiers) {
-    events.insert(events.end(), {key(code, true, modifiers), text(typedText), key(code, false, modifiers)});
+  const auto typed = [&](std::vector<SDL_Event>& events, const std::string& letters) {
+    for (const char letter : letters)
+    {
+      const SDL_Keycode code = SDL_Keycode(std::tolower(letter));
+      const Uint16 modifiers = std::isupper(letter) ? KMOD_LSHIFT : KMOD_NONE;
+      if (modifiers != KMOD_NONE)
+        events.push_back(key(SDLK_LSHIFT, true, modifiers));
+      events.insert(events.end(), {key(code, true, modifiers), text(std::string(1, letter).c_str()),
+                                   key(code, false, modifiers)});
+      if (modifiers != KMOD_NONE)
+        events.push_back(key(SDLK_LSHIFT, false));
+    }
   };
+  const auto selectAll = [&](std::vector<SDL_Event>& events) {
+    events.insert(events.end(), {key(SDLK_LCTRL, true, KMOD_LCTRL), key(SDLK_a, true, KMOD_LCTRL),
+                                 key(SDLK_a, false, KMOD_LCTRL), key(SDLK_LCTRL, false)});
+  };
+  const auto click = [](std::vector<SDL_Event>& events, ImVec2 place) {
+    const int x = static_cast<int>(place.x), y = static_cast<int>(place.y);
+    events.insert(events.end(), {TestEvents::MouseButton(SDL_BUTTON_LEFT, true, x, y),
+                                 TestEvents::MouseButton(SDL_BUTTON_LEFT, false, x, y)});
+  };
+  const auto settle = [&](const std::function<bool()>& done) {
+    for (int slowFrame = 0; slowFrame < 60 && !done(); ++slowFrame)
+      frame({});
+  };
+  const ImVec2 view(500.0f, 400.0f);  // where no window of the interface lies
 
   ImGuiBinding::NewFrame(window);
+  frame({});
+  frame({});  // the window, laid out unseen in its first frame, shows
+  // The popup is opened and the name typed before it shows; a slip is put right in a hurry: the
+  // next letter goes down while Backspace is still held.
   std::vector<SDL_Event> supplies;
-  for (const char letter : std::string("Suppliex"))
-    typed(supplies, SDL_Keycode(std::tolower(letter)), std::string(1, letter).c_str(), KMOD_NONE);
-  // A slip put right in a hurry: the next letter goes down while Backspace is still held.
+  click(supplies, openButton);
+  typed(supplies, "Suppliex");
   supplies.insert(supplies.end(), {key(SDLK_BACKSPACE, true), key(SDLK_s, true), text("s"),
                                    key(SDLK_BACKSPACE, false), key(SDLK_s, false)});
-  for (int slowFrame = 0; slowFrame < 5 && !ImGui::GetIO().WantTextInput; ++slowFrame)
-    frame({});
   frame(supplies);
-  for (int slowFrame = 0; slowFrame < 60 && std::string(field) != "Supplies"; ++slowFrame)
-    frame({});
+  settle([&] { return std::string(field) == "Supplies"; });
   ASSERT_STREQ(field, "Supplies");
 
-  std::vector<SDL_Event> cargo = {key(SDLK_LCTRL, true, KMOD_LCTRL), key(SDLK_a, true, KMOD_LCTRL),
-                                  key(SDLK_a, false, KMOD_LCTRL), key(SDLK_LCTRL, false)};
-  cargo.push_back(key(SDLK_LSHIFT, true, KMOD_LSHIFT));
-  typed(cargo, SDLK_c, "C", KMOD_LSHIFT);
-  cargo.push_back(key(SDLK_LSHIFT, false));
-  for (const char* letter : {"a", "r", "g", "o"})
-    typed(cargo, SDL_Keycode(letter[0]), letter, KMOD_NONE);
-  cargo.push_back(key(SDLK_RETURN, true));
-  cargo.push_back(key(SDLK_RETURN, false));
+  // A name typed over it with Save clicked right after: the whole name is saved.
+  std::vector<SDL_Event> cargo;
+  selectAll(cargo);
+  typed(cargo, "Cargo");
+  click(cargo, saveButton);
   frame(cargo);
-  for (int slowFrame = 0; slowFrame < 60 && entered == 0; ++slowFrame)
-    frame({});
-  EXPECT_STREQ(field, "Cargo");
-  EXPECT_EQ(entered, 1) << "Return, pressed and let go within the frame, confirms the field once";
-  EXPECT_FALSE(Input::Instance()->IsKeyTriggered(SDLK_RETURN)) << "the field had the keyboard";
+  settle([&] { return !saved.empty(); });
+  EXPECT_EQ(saved, std::vector<std::string>{"Cargo"});
+
+  // The popup opened, a name typed and confirmed with Return, then a click on the view, which
+  // would close the popup unsaved had it come first.
+  std::vector<SDL_Event> crate;
+  click(crate, openButton);
+  selectAll(crate);
+  typed(crate, "Crate");
+  crate.insert(crate.end(), {key(SDLK_RETURN, true), key(SDLK_RETURN, false)});
+  click(crate, view);
+  frame(crate);
+  settle([&] { return !hooks.isMouseOverInterface() && !hooks.isKeyboardCaptured(); });
+  EXPECT_EQ(saved, (std::vector<std::string>{"Cargo", "Crate"})) << "Return confirms the field once, before the click";
+  EXPECT_EQ(reachedGame, "") << "the interface had the keys and the clicks";
+
+  // Once the interface has caught up, a click on the view is the game's, and the game's alone.
+  std::vector<SDL_Event> pick;
+  click(pick, view);
+  frame(pick);
+  EXPECT_EQ(reachedGame, "click");
+  EXPECT_FALSE(ImGuiBinding::IsPopupShown());
+  EXPECT_EQ(saved.size(), 2u);
   ImGuiBinding::Render();
   Input::Shutdown();
 }
