@@ -1,14 +1,16 @@
 // A run's flight through the shipped overworld on the real frame loop, flown from the keyboard: the
 // ship flies where the keys point, no faster than its top speed, under its flame; two launched ships
 // passing through each other board nothing; flying into a launched ship puts out the flame, angers
-// that ship's faction alone and boards its encounter, where a kill pays its value into the run's
-// score. Back out, the ship steers clear of a ship lying on it before either can board the other;
+// that ship's faction alone and boards its encounter (that one alone, though another lay on it),
+// where a kill pays its value into the run's score. Back out at five frames a second, the ship
+// steers clear of the ships lying on it before any can board it;
 // flying into another of the faction's ships boards an encounter filled from the faction's anger
 // (bugs where a calm faction's would be ducks); the anger stands at 3 and the faction's hard ship
 // hunts the player's ship down and boards its own encounter, which clears away the hunters the
-// boss's ship has launched; far from that ship, it launches one every ten seconds. Flown by its keys
-// at the boss's ship, it passes the hunters in the galleon's waters, the arrow standing aside, and
-// boards the boss room.
+// boss's ship has launched; far from that ship, it launches one every ten seconds. Flown into the
+// galleon's waters at five frames a second, the step that brings it in meets a hunter that boards
+// nothing. Flown by its keys at the boss's ship, it passes the hunters in the galleon's waters, the
+// arrow standing aside, and boards the boss room.
 #include "FlowScene.h"
 
 #include "ai/ships/FactionController.h"
