@@ -6,7 +6,9 @@
 # generator down -> take a supply -> break the throne -> the walls blow, the win -> end screen ->
 # menu -> credits -> menu -> QUIT through the question. A screenshot of each stage goes to the
 # folder named; the run fails unless the game ends by itself with exit code 0, no leak report and
-# no "[ERROR]" line, and the boss fight is won.
+# no "[ERROR]" line, and the boss fight is won; a ship that boards the player's ship while it is
+# held out of reach (2 s after a return to the overworld, or within the king's galleon's waters)
+# fails it too.
 #
 #   tools/play-through.sh <game binary> <screenshot folder>
 #
@@ -171,10 +173,54 @@ print(*(round(v) for v in [o for o in objects if o['name'] == 'Exit'][0]['compon
   exit 1
 }
 
+# The first boarding after the mark, as the game's state reports about it in its log bracket it:
+# "<seconds> <units>", the most game time that can have passed since the last return to the
+# overworld before it (the report before that return to the one after the boarding), and how far
+# the player's ship lay from the king's galleon as the overworld stopped (-1 without a galleon).
+boarding_look() {
+  await_frames 1
+  python3 - "$log" "$logged" <<'PYTHON'
+import json, math, sys
+lines = open(sys.argv[1], errors="replace").read().splitlines()
+board = next(i for i in range(int(sys.argv[2]), len(lines)) if lines[i].startswith("LTM: StartEncounter: "))
+def state(indices):
+    return next((json.loads(lines[i][len("State: "):]) for i in indices if lines[i].startswith("State: ")), None)
+back = next((i for i in range(board, -1, -1) if lines[i] == "LTM: ReturnToOverworld"), None)
+before = state(range(back, -1, -1)) if back is not None else None
+after = state(range(board, len(lines)))
+seconds = after["time"] - before["time"] if before else math.inf
+places = [after["watched"].get(name) for name in ("Corva", "bossShip")]
+units = math.dist(places[0][0]["position"], places[1][0]["position"]) if all(places) else -1
+print(f"{seconds:.2f} {units:.0f}")
+PYTHON
+}
+
+# A ship that boarded the player's ship (the first boarding after the mark) must have done so past
+# the hold: 2 s of the game's time after the return to the overworld, and outside the king's
+# galleon's waters (3000 units about it). A boarding within either is the game's fault and ends the
+# run; one past it is said, with where and when it came.
+check_boarding() {
+  local encounter seconds units
+  encounter=$(logged_after_mark "LTM: StartEncounter: ")
+  read -r seconds units < <(boarding_look)
+  if awk -v s="$seconds" 'BEGIN { exit !(s < 2) }'; then
+    echo "[ERROR] a ship boarded the player's ship $seconds s of the game's time after its return to the overworld, within the 2 s that nothing may board it ($encounter)" >&2
+    exit 1
+  fi
+  if [ "$encounter" != BossRoom ] && [ "$units" -ge 0 ] && [ "$units" -lt 3000 ]; then
+    echo "[ERROR] a ship boarded the player's ship $units units from the king's galleon, within its waters of 3000 ($encounter)" >&2
+    exit 1
+  fi
+  local galleon="no galleon"
+  [ "$units" -lt 0 ] || galleon="$units units from the galleon"
+  echo "boarded by a ship: $encounter, $seconds s after the return to the overworld, $galleon"
+}
+
 # Leaves the encounter $1 by its hatch. Back in the overworld the ship is where it was rammed, on the
-# station, where the next launched ship may ram it again at once: an encounter that comes so is left
-# too. Then the ship flies south, off the station and away from the ships' ways to the other
-# stations (which lie north), so that no ship rams it while the console stands in.
+# station, where the next launched ship may ram it again once the hold is over (2 s of the game's
+# time, and clear of the other ships): an encounter that comes so is left too, one within the hold
+# fails the run. Then the ship flies south, off the station and away from the ships' ways to the
+# other stations (which lie north), so that no ship rams it while the console stands in.
 return_to_the_overworld() {
   local encounter=$1
   for _ in 1 2 3; do
@@ -185,6 +231,7 @@ return_to_the_overworld() {
       fly_south_off_the_station
       logged_since_mark "LTM: StartEncounter" || return 0
     fi
+    check_boarding
     encounter=$(logged_after_mark "LTM: StartEncounter: ")
     echo "rammed again on the way out: $encounter"
     await_state "level(\"Encounter\") == \"$encounter\" and player() is not None" "the encounter \"$encounter\" with its player"
@@ -274,14 +321,17 @@ keys_toward() {
 
 # Flies the player's ship ("Corva") into the boss's galleon ("bossShip") until the boss room is
 # boarded, steering by where the game says both are: the keys toward it stay down from one look to
-# the next. A chasing ship that rams it on the way boards its encounter, which is left by the hatch,
-# and the flight goes on from where the ship came back. A screenshot shows the galleon coming near.
+# the next. A chasing ship that rams it on the way, before the galleon's waters, boards its
+# encounter, which is left by the hatch, and the flight goes on from where the ship came back (a
+# boarding within the waters, or within the hold after a return, fails the run). A screenshot shows
+# the galleon coming near.
 fly_to_the_galleon() {
   local held="" x y galleon_x galleon_y encounter seen_near=""
   mark
   for _ in $(seq 1 1000); do
     if logged_since_mark "LTM: StartEncounter: "; then
       steer
+      check_boarding
       encounter=$(logged_after_mark "LTM: StartEncounter: ")
       [ "$encounter" = BossRoom ] && return 0
       echo "a ship rammed the player's ship on the way to the galleon: $encounter"
@@ -291,9 +341,12 @@ fly_to_the_galleon() {
       mark
       continue
     fi
-    read -r x y galleon_x galleon_y < <(state_of '[round(v) for v in found("Corva") + found("bossShip")]' \
-      'found("Corva") is not None and found("bossShip") is not None')
-    [ -n "$galleon_y" ] || exit 1
+    # The galleon is gone from the overworld once it has boarded the ship, which may come between
+    # the look at the log above and this look at the state: then the log is looked at again.
+    read -r x y galleon_x galleon_y < <(state_of \
+      '[] if logged("LTM: StartEncounter: ") else [round(v) for v in found("Corva") + found("bossShip")]' \
+      'logged("LTM: StartEncounter: ") or (found("Corva") is not None and found("bossShip") is not None)')
+    [ -n "$galleon_y" ] || continue
     # shellcheck disable=SC2046
     steer $(keys_toward "$x" "$y" "$galleon_x" "$galleon_y" 100)
     if [ -z "$seen_near" ] && [ $(((galleon_x - x) ** 2 + (galleon_y - y) ** 2)) -lt $((2500 ** 2)) ]; then

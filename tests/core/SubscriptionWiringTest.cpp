@@ -106,7 +106,7 @@ const std::map<std::string, std::vector<std::string>> Wiring = {
     {"own: | space: SpawnEnemies", {"SpawnArea"}},
     {"own: | space: StopTimerEvent", {"EncounterTimer"}},
     {"own: | space: UpdateEvent CameraMoveTo SetZoom PlaceCameraEvent", {"ZoomManager"}},
-    {"own: | space: UpdateEvent DiedEvent ShipAttackedEvent CorvaExitEvent BossWinEvent", {"LevelManager"}},
+    {"own: | space: UpdateEvent ReturnToOverworldEvent DiedEvent ShipAttackedEvent CorvaExitEvent BossWinEvent", {"LevelManager"}},
     {"own: | space: UpdateEvent RegisterMenuInputDetectorEvent RegisterClickDetectorEvent", {"MenuInputManager"}},
     {"own: | space: UpdateEvent SetLead", {"CameraLeash"}},
     {"own: | space: UpdateEvent ShakeEvent", {"CameraShake"}},

@@ -2,10 +2,10 @@
 // have yet: the splash hands over to the main menu, the start button begins an overworld, whose
 // HUD shows at once the score the console sets, a rammed ship starts an encounter, the exit
 // returns to the same overworld (whose ship nothing boards for its first two seconds, nor before it
-// has steered clear of the ships about it), the boss ship comes once per run at 3000 points with
-// its signpost, and death leads to the end screen; a touched start pad begins a new run, and an
-// encounter's escape pod leads to the end screen. Each transition leaves the spaces as the
-// transition table says, from the next frame.
+// has steered clear of the ships about it; nor in an overworld loaded anew on the way back), the
+// boss ship comes once per run at 3000 points with its signpost, and death leads to the end screen;
+// a touched start pad begins a new run, and an encounter's escape pod leads to the end screen. Each
+// transition leaves the spaces as the transition table says, from the next frame.
 #include "FlowScene.h"
 
 #include "ai/ships/WaypointArrow.h"
@@ -241,11 +241,25 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   EXPECT_TRUE(log.Contains("[ERROR] LTM: StartUtility: there is no level \"nowhere\""));
   EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
 
+  // The way back holds in an overworld loaded anew too: with another level loaded into its space
+  // (as the console's load_level does) and left by its exit, the overworld comes back afresh, and a
+  // raider lying on the ship boards nothing.
+  session->SetPendingLevel("Overworld", "skirmish");
+  Frame();
+  ASSERT_NE(Find("Overworld", "Exit"), nullptr);
+  events->SendEvent(MemoryManager::New<InteractionEvent>(BRINDLE_SITE, Find("Overworld", "Exit")->GetId()));
+  Frame();
+  ASSERT_NE(Live("Overworld"), overworld);
+  overworld = Live("Overworld");
+  EXPECT_EQ(StateOf("Overworld"), "overworld, running, shown");
+  Ram("Raider");
+  EXPECT_EQ(StateOf("Encounter"), "blank, paused, hidden") << "rammed at once on the way back";
+
   // Death in the overworld ends the run: a deadly hazard under the player's ship sets off one blast
   // and ends the run two seconds later; the end screen replaces every space of the run. (Away from
-  // the boss ship's waters, where nothing reaches the ship.)
+  // the boss ship's waters, and past the way back's hold, where nothing reaches the ship.)
   Find("Overworld", "Player Ship")->GetTransform()->SetPosition(glm::vec2(-1000.0f, 0.0f));
-  Frame();
+  Frames(static_cast<int>(ShipHold::Grace / Step) + 1);
   registry->GetDataBoard().GetCollectedItems().resize(2);
   Define("Hazard", R"({"Transform": null, "CircleCollider": {"group": "ENEMY_LASER", "ghost": true, "radius": 60},
                         "KillOnContact": null})");

@@ -1,14 +1,16 @@
 // A run's flight through the shipped overworld on the real frame loop, flown from the keyboard: the
 // ship flies where the keys point, no faster than its top speed, under its flame; two launched ships
 // passing through each other board nothing; flying into a launched ship puts out the flame, angers
-// that ship's faction alone and boards its encounter, where a kill pays its value into the run's
-// score. Back out, the ship steers clear of a ship lying on it before either can board the other;
+// that ship's faction alone and boards its encounter (that one alone, though another lay on it),
+// where a kill pays its value into the run's score. Back out at five frames a second, the ship
+// steers clear of the ships lying on it before any can board it;
 // flying into another of the faction's ships boards an encounter filled from the faction's anger
 // (bugs where a calm faction's would be ducks); the anger stands at 3 and the faction's hard ship
 // hunts the player's ship down and boards its own encounter, which clears away the hunters the
-// boss's ship has launched; far from that ship, it launches one every ten seconds. Flown by its keys
-// at the boss's ship, it passes the hunters in the galleon's waters, the arrow standing aside, and
-// boards the boss room.
+// boss's ship has launched; far from that ship, it launches one every ten seconds. Flown into the
+// galleon's waters at five frames a second, the step that brings it in meets a hunter that boards
+// nothing. Flown by its keys at the boss's ship, it passes the hunters in the galleon's waters, the
+// arrow standing aside, and boards the boss room.
 #include "FlowScene.h"
 
 #include "ai/ships/FactionController.h"
@@ -152,13 +154,19 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   EXPECT_FALSE(InEncounter()) << "boarded by two enemy ships touching";
 
   // Flying into a launched ship puts out the flame, angers its faction (and no other) and boards
-  // its encounter.
+  // its encounter, and that alone: a second ship lying on it, touched in the same step, boards
+  // nothing.
   GameObject* target = Launched().front();
   const std::string base = target->GetComponent<FactionProperty>()->GetController()->GetOwner()->GetName();
   const std::string level = target->GetComponent<LoadEncounter>()->GetLevelFilename();
-  FlyInto(*ship, *target);
+  const Handle<GameObject> second = Make("OW_FactionOne_EasyShip", PlaceOf(*target), "", Live("Overworld"));
+  FlyInto(*ship, *target, 400.0f, [&] {
+    second->GetTransform()->SetWorldPosition(PlaceOf(*target).x, PlaceOf(*target).y);
+  });
   ASSERT_TRUE(InEncounter());
   EXPECT_EQ(LevelIn("Encounter"), level);
+  EXPECT_EQ(log.CountOf("LTM: StartEncounter"), 1u);
+  ASSERT_TRUE(second.IsValid()) << "boarded in the same step";
   EXPECT_FALSE(ship->GetComponent<ShipThruster>()->IsThrusting()) << "the ram puts the flame out";
 
   // A kill in the encounter pays its value into the run's score.
@@ -176,17 +184,18 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   for (const char* station : {"Red Station", "Amber Station", "Violet Station"})
     EXPECT_EQ(AngerOf(station), station == base ? 1u : 0u) << station;
 
-  // Back among ships, one on top of the player's ship: the ship steers away at once, and neither
-  // boards the other, then or after.
+  // Back among ships at five frames a second, the second ship still lying where it rammed and a
+  // launched one put on top: the ship steers away at once, and none boards it, then or after.
   ASSERT_FALSE(Launched().empty());
-  GameObject* beside = Launched().front();
   const glm::vec2 back = PlaceOf(*ship);
-  beside->GetTransform()->SetWorldPosition(back.x, back.y);
-  Frame({TestEvents::Key(SDLK_s, true)});
-  Frames(static_cast<int>(1.5f / Step));
+  EXPECT_LT(glm::length(PlaceOf(*second) - back), 300.0f);
+  Launched().front()->GetTransform()->SetWorldPosition(back.x, back.y);
+  constexpr float Slow = 0.2f;
+  Frame({TestEvents::Key(SDLK_s, true)}, Slow);
+  Frames(static_cast<int>(1.5f / Slow), Slow);
   EXPECT_GT(glm::length(PlaceOf(*ship) - back), 400.0f) << "steered away";
-  Frames(static_cast<int>(2.5f / Step));
-  Frame({TestEvents::Key(SDLK_s, false)});
+  Frames(static_cast<int>(2.5f / Slow), Slow);
+  Frame({TestEvents::Key(SDLK_s, false)}, Slow);
   EXPECT_FALSE(InEncounter()) << "boarded on the way out";
 
   // Another of the faction's ships: its encounter is filled from the anger of 1, so the areas a
@@ -240,13 +249,32 @@ TEST_F(OverworldFlightScenarioTest, FlyRamAngerAFactionEarnAKillMeetItsHardShipA
   EXPECT_GE(hunters(), 2u);
   EXPECT_LE(hunters(), 3u);
 
+  // At five frames a second, flown by its keys into the galleon's waters at a hunter that lies just
+  // within them: the step that brings the ship in touches the hunter, which boards nothing.
+  const auto hunterObjects = [this] {
+    return ObjectsIn("Overworld", [](GameObject& object) { return object.GetPrefabName() == "Enemy Ship"; });
+  };
+  const glm::vec2 king = PlaceOf(*Find("Overworld", "bossShip"));
+  const auto outside = [&] { return king.x - PlaceOf(*ship).x - ShipHold::WatersRadius; };
+  ship->GetTransform()->SetWorldPosition(king.x - 3600.0f, king.y);
+  const Handle<GameObject> waiting = Live("Overworld")->GetObjectsById().at(hunterObjects().front()->GetId());
+  Frame({TestEvents::Key(SDLK_d, true)}, Slow);
+  // Flown on until the next step will carry it well within; the hunter waits there, at rest.
+  while (outside() > 0.0f && outside() - ship->GetComponent<Rigidbody>()->velocity.x * Slow > -40.0f)
+    Frame({}, Slow);
+  ASSERT_GT(outside(), 0.0f);
+  waiting->GetTransform()->SetWorldPosition(king.x - 2740.0f, king.y);
+  waiting->GetComponent<Rigidbody>()->SetVelocity(glm::vec2(0.0f, 0.0f));
+  Frame({}, Slow);
+  ASSERT_TRUE(waiting.IsValid()) << "boarded within the galleon's waters";
+  EXPECT_LT(glm::length(PlaceOf(*waiting) - PlaceOf(*ship)), 300.0f) << "the hunter was not met";
+  Frame({TestEvents::Key(SDLK_d, false)}, Slow);
+  EXPECT_FALSE(InEncounter());
+
   // Flown by its keys straight at the boss's ship from 2900 units off, just as a hunter leaves it:
   // within the galleon's waters no ship hunts the player's ship nor boards it, however close the
   // hunters come; the big arrow stands aside once the galleon is near enough to be seen; and the
   // galleon, though nothing else reaches the ship, boards the boss room.
-  const auto hunterObjects = [this] {
-    return ObjectsIn("Overworld", [](GameObject& object) { return object.GetPrefabName() == "Enemy Ship"; });
-  };
   const std::size_t before = hunters();
   for (int frame = 0; frame < 11 * 60 && hunters() == before; ++frame)
     Frame();

@@ -29,7 +29,14 @@ void LevelManager::OnAwake()
   SubscribeOnSpace<ShipAttackedEvent>(this);
   SubscribeOnSpace<CorvaExitEvent>(this);
   SubscribeOnSpace<BossWinEvent>(this);
+  SubscribeOnSpace<ReturnToOverworldEvent>(this);
   SubscribeOnSpace<UpdateEvent>(this);
+}
+
+void LevelManager::On(ReturnToOverworldEvent*)
+{
+  if (Space* space = GetSpace())
+    hold.Begin(*space);
 }
 
 void LevelManager::On(UpdateEvent* event)

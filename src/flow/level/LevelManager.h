@@ -10,7 +10,9 @@
 // leaves this level running.
 //
 // In the overworld it keeps the player's ship out of the other ships' reach after an encounter and
-// near the king's galleon (ShipHold), and points the way to the galleon once that has come.
+// near the king's galleon (ShipHold), and points the way to the galleon once that has come. The hold
+// begins at the ram and again as the transition manager brings the ship back (ReturnToOverworldEvent
+// on this space's id), so that an overworld loaded anew on the way back holds the ship too.
 #include "flow/level/BossShipSignpost.h"
 #include "flow/level/ShipHold.h"
 #include "object/Component.h"
@@ -19,6 +21,7 @@ class BossWinEvent;
 class CorvaExitEvent;
 class DiedEvent;
 class GameObject;
+class ReturnToOverworldEvent;
 class ShipAttackedEvent;
 class UpdateEvent;
 
@@ -37,6 +40,7 @@ public:
   void On(ShipAttackedEvent* event);
   void On(CorvaExitEvent* event);
   void On(BossWinEvent* event);
+  void On(ReturnToOverworldEvent* event);
   void On(UpdateEvent* event);
 
   const BossShipSignpost& GetSignpost() const { return signpost; }

@@ -153,6 +153,10 @@ void LevelTransitionManager::On(ReturnToOverworldEvent*)
   if (overworld != nullptr)
     Queue<ResizeBoundary>(BRINDLE_SITE, overworld->GetId(), 12000.0f, 7000.0f, glm::vec2(0.0f, 0.0f));
   Run(overworld, true, true);
+  // Its LevelManager holds the ship out of the other ships' reach for the way back, also in an
+  // overworld loaded anew, whose hold no ram began.
+  if (overworld != nullptr)
+    SendNow<ReturnToOverworldEvent>(BRINDLE_SITE, overworld->GetId());
   // Drawn, but not updated.
   Run(FindLiveSpace(OverworldHud), false, true);
 

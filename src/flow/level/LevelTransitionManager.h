@@ -10,6 +10,8 @@
 //   ReturnToOverworld   blank, paused+hidden   kept (or reloaded)     kept, paused, shown new "blank", paused+hidden
 //   StartUtility        the level, running     removed                removed             removed
 //
+// On ReturnToOverworld it tells the overworld (ReturnToOverworldEvent on the overworld's own id),
+// whose LevelManager holds the player's ship out of reach for the way back.
 // StartUtility resets the score; the score the run ended with is shown first by the new level's
 // "Run Score" text, if it has one (the end screen does).
 // Spaces are held by name and looked up on each use, never by a pointer kept across frames: a

@@ -9,6 +9,7 @@
 #include "object/ObjectEvents.h"
 #include "object/Space.h"
 #include "object/Transform.h"
+#include "physics/Collider.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 
@@ -25,7 +26,12 @@ void LoadEncounter::GetMembers(std::vector<MemberBase*>& members)
 
 void LoadEncounter::On(CollisionEvent* event)
 {
-  if (event->otherGroup == static_cast<std::uint32_t>(CollisionGroup::PLAYER))
+  // The touch is heard once the whole step is over, with the group the ship had in it. A ship held
+  // out of reach since (another ship boarded it in that step, or the step brought it into the
+  // galleon's waters) is boarded by nobody.
+  const Collider* collider = GetCollider(event->other.Get());
+  if (event->otherGroup == static_cast<std::uint32_t>(CollisionGroup::PLAYER) && collider != nullptr &&
+      collider->group == CollisionGroup::PLAYER)
     Board();
 }
 

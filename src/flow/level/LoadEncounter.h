@@ -2,7 +2,8 @@
 // On an enemy ship of the overworld: when the player's ship (collision group PLAYER) touches it,
 // it tells its level that the ship was attacked, naming the encounter level to start and the
 // faction that launched the ship, and then destroys itself. It fires once: a second touch in the
-// same pass of the queue, before its destruction is carried out, starts nothing more.
+// same pass of the queue, before its destruction is carried out, starts nothing more. A touch
+// whose ship is held out of reach by the time it is heard (ShipHold) boards nothing.
 #include "object/Component.h"
 
 #include <string>

@@ -2,10 +2,11 @@
 // Keeps the player's overworld ship out of the other ships' reach: it passes through them, kept
 // inside the map's edge, and rams or is rammed by none (and no hunter hunts it).
 //
-// - From the ram that boards an encounter until, back in the overworld, that has run for two
-//   seconds of its own and no other ship is within ClearDistance: the player sees the overworld and
-//   the score before anything boards him, and, free to steer all the while, steers clear of the
-//   ships about him first, however long that takes. The ship comes back at rest where it rammed.
+// - From the ram that boards an encounter (and again as the ship comes back, also to an overworld
+//   loaded anew) until, back in the overworld, that has run for two seconds of its own and no other
+//   ship is within ClearDistance: the player sees the overworld and the score before anything
+//   boards him, and, free to steer all the while, steers clear of the ships about him first,
+//   however long that takes. The ship comes back at rest where it rammed.
 // - While the king's galleon waits and the ship is within its waters: no ship but the galleon
 //   boards a player on the last stretch to it.
 //
@@ -25,7 +26,7 @@ public:
   static constexpr float ClearDistance = 1000.0f;   // from the centre of any other ship
   static constexpr float WatersRadius = 3000.0f;    // about the galleon's centre
 
-  // The ship rammed its way into an encounter: held from now on, at rest.
+  // The ship rammed its way into an encounter, or comes back from one: held from now on, at rest.
   void Begin(Space& space);
   void Update(Space& space, float dt);
 
