@@ -319,6 +319,21 @@ keys_toward() {
   [ "$dx" -le "$5" ] || echo d
 }
 
+# The keys that walk the player from ($1, $2), moving at ($3, $4) units a second, to rest on ($5,
+# $6): those of each axis on which he lies more than 20 units off, but for one he already heads
+# along and would glide the rest of the way on (an eighth of his speed, and a frame's more for a
+# key seen let go a frame late). Letting go brakes him: pressed toward the spot whatever his speed,
+# he would circle it at a few frames a second, a look's step beyond it each way.
+keys_to_rest_on() {
+  local dx=$(($5 - $1)) dy=$(($6 - $2))
+  local glide_x=$((20 + ${3#-} * 165 / 1000)) glide_y=$((20 + ${4#-} * 165 / 1000))
+  { [ "$dy" -gt 20 ] && { [ "$4" -le 0 ] || [ "$dy" -gt "$glide_y" ]; }; } && echo w
+  { [ "$dx" -lt -20 ] && { [ "$3" -ge 0 ] || [ "$dx" -lt "-$glide_x" ]; }; } && echo a
+  { [ "$dy" -lt -20 ] && { [ "$4" -ge 0 ] || [ "$dy" -lt "-$glide_y" ]; }; } && echo s
+  { [ "$dx" -gt 20 ] && { [ "$3" -le 0 ] || [ "$dx" -gt "$glide_x" ]; }; } && echo d
+  return 0
+}
+
 # Flies the player's ship ("Corva") into the boss's galleon ("bossShip") until the boss room is
 # boarded, steering by where the game says both are: the keys toward it stay down from one look to
 # the next. A chasing ship that rams it on the way, before the galleon's waters, boards its
@@ -402,6 +417,7 @@ fight_the_boss() {
   local held="" button=0 target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y
   local still_there throne_health framed now rounds="" started="" field_shown="" throne_full="" cracked=""
   local want_supply="" wanted_since=0 heading_x=0 heading_y=0 supplied="" look
+  local last_x=0 last_y=0 last_now="" speed_x=0 speed_y=0
   for _ in $(seq 1 3000); do
     look=${fight_look//HEADING_X/$heading_x}
     look=${look//HEADING_Y/$heading_y}
@@ -409,6 +425,12 @@ fight_the_boss() {
       state_of "$look" 'player() is not None and level("Encounter") == "BossRoom"')
     [ -n "$now" ] || exit 1
     : "${started:=$now}" "${rounds:=$((energy + bullets))}"
+    speed_x=0 speed_y=0
+    if [ -n "$last_now" ] && [ "$now" -gt "$last_now" ]; then
+      speed_x=$(((x - last_x) * 10 / (now - last_now)))
+      speed_y=$(((y - last_y) * 10 / (now - last_now)))
+    fi
+    last_x=$x last_y=$y last_now=$now
     if [ "$target" = Throne ] && [ -z "$throne_full" ]; then
       throne_full=$throne_health
       shoot 16-generator-down 0.1
@@ -439,7 +461,7 @@ fight_the_boss() {
     if [ -n "$want_supply" ] && [ "$supply_x $supply_y" != "0 0" ]; then
       heading_x=$supply_x heading_y=$supply_y
       # shellcheck disable=SC2046
-      steer $(keys_toward "$x" "$y" "$supply_x" "$supply_y" 20)
+      steer $(keys_to_rest_on "$x" "$y" "$speed_x" "$speed_y" "$supply_x" "$supply_y")
     elif [ $(((target_x - x) ** 2 + (target_y - y) ** 2)) -gt $((1100 ** 2)) ]; then
       # shellcheck disable=SC2046
       steer $(keys_toward "$x" "$y" "$target_x" "$target_y" 100)
