@@ -260,14 +260,15 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   // its designer set, not what its components worked out as they woke.
   const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
   Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
-  Json::Value objectLook;
+  const bool isNew = !factory.HasPrefab(prefabName);
+  Json::Value objectLook;  // only told of over a prefab that exists
   {
     const ObjectAsDesigned designed(factory, object);
     ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(),
                                      designed.Components(), nullptr);
-    objectLook = TransformValues(designed.Components());
+    if (!isNew)
+      objectLook = TransformValues(designed.Components());
   }
-  const Json::Value prefabLook = TransformValues(factory.GetPrefabTemplates(prefabName));
   // Where the object stands, how it is turned and how large it is belong to its level. A prefab
   // that exists keeps its own placement, so that no object placed by it moves; a new one takes the
   // object's look on screen but no position, so that objects made from it look like it.
@@ -278,7 +279,6 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   else
     definition.removeMember("Transform");
   root[prefabName] = definition;
-  const bool isNew = !factory.HasPrefab(prefabName);
   // A file that could not be written (reported) changes nothing: the object keeps its prefab.
   if (!WriteJsonFile(root, path))
     return false;
@@ -286,7 +286,7 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   if (isNew)
     LogWarning("Don't forget to save the level, so this object references the new prefab.");
   else
-    ReportKeptLook(prefabName, path, prefabLook, objectLook);
+    ReportKeptLook(prefabName, path, TransformValues(factory.GetPrefabTemplates(prefabName)), objectLook);
   factory.ReLoadPrefabs();
   return true;
 }
