@@ -194,8 +194,22 @@ std::string PrefabFiles::FileOf(const GameobjectFactory& factory, const std::str
   return fileOfThisFolder ? source : PathOf(prefabName);
 }
 
+std::string PrefabFiles::FileDefining(const std::string& prefabName) const
+{
+  for (const std::string& path : GetFilesInDirectory(directory, "*.prefab"))
+  {
+    std::string text;
+    std::string problem;
+    Json::Value root;
+    if (ReadDataFile(path, text, problem) && StrictJsonReader::Parse(text, MaximumJsonDepth, root, problem) &&
+        root.isObject() && root.isMember(prefabName))
+      return path;
+  }
+  return "";
+}
+
 bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std::string& path,
-                                     const std::vector<std::string>& saved, Json::Value& root)
+                                     const std::vector<std::string>& saved, Json::Value& root) const
 {
   std::string text;
   std::string problem;
@@ -205,16 +219,22 @@ bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std
   {
     if (missing)
     {
-      // Renamed, the file would define the prefab again beside the one written here, at every start.
+      // Renamed, the file would define the prefab again beside the one written here, at every start;
+      // removed, it would come back against the will of whoever removed it.
       for (const std::string& prefabName : saved)
       {
-        if (factory.GetPrefabSource(prefabName) == path)
-        {
+        if (factory.GetPrefabSource(prefabName) != path)
+          continue;
+        const std::string renamed = FileDefining(prefabName);
+        if (!renamed.empty())
           LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path,
-                   " is gone since it was read (renamed or removed), and a file written there would define the "
-                   "prefab twice. Reload the prefabs, then save again.");
-          return false;
-        }
+                   " is gone since it was read, and ", renamed, " defines the prefab now, so a file written there "
+                   "would define the prefab twice. Reload the prefabs, then save again.");
+        else
+          LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path,
+                   " is gone since it was read (removed), and writing it would bring back a prefab that was taken "
+                   "away. Reload the prefabs, then save the object as a new prefab if it is still wanted.");
+        return false;
       }
       root = Json::Value(Json::objectValue);
       return true;

@@ -178,12 +178,18 @@ TEST_F(PrefabFilesTest, APrefabIsSavedIntoItsOwnFileAndNeverReplacesAnother)
   EXPECT_TRUE(output.Contains("[ERROR] The prefab \"CargoCrate\" was not saved: its file " + directory.Prefix() +
                               "CargoCrate.prefab could not be read")) << output.Text();
   // Renamed, the file would define the prefab again beside a new one at every start.
+  directory.Write("CargoCrate.prefab", cargo);
   std::filesystem::rename(directory.File("CargoCrate.prefab"), directory.File("Cargo.prefab"));
   EXPECT_FALSE(files.Save(factory, "CargoCrate", *object));
   EXPECT_TRUE(output.Contains("[ERROR] The prefab \"CargoCrate\" was not saved: its file " + directory.Prefix() +
-                              "CargoCrate.prefab is gone since it was read")) << output.Text();
+                              "CargoCrate.prefab is gone since it was read, and " + directory.Prefix() +
+                              "Cargo.prefab defines the prefab now")) << output.Text();
   EXPECT_EQ(directory.FileNames(), (std::vector<std::string>{"Broken.prefab", "Cargo.prefab", "Crates.prefab"}));
+  // Removed, it would come back.
   std::filesystem::remove(directory.File("Cargo.prefab"));
+  EXPECT_FALSE(files.Save(factory, "CargoCrate", *object));
+  EXPECT_TRUE(output.Contains("CargoCrate.prefab is gone since it was read (removed), and writing it would bring back "
+                              "a prefab that was taken away.")) << output.Text();
   directory.Write("CargoCrate.prefab", cargo);
   EXPECT_EQ(object->GetPrefabName(), "Crate A");
 
