@@ -43,9 +43,9 @@ bool ParseJson(Json::Value& root, const std::string& text, const std::string& wh
                JsonComments comments = JsonComments::Refused);
 
 // Writes root in the styled layout (StyledJsonWriter) through WriteTextFile, and returns whether it
-// saved. A text that ReadJsonFile, with the same `comments`, would
-// refuse (two member names that differ only in bytes that are not UTF-8 become one name), or would
-// read as other values or comments than root's, is not written: the file stays as it was.
+// saved. A text that ReadJsonFile, with the same `comments`, would refuse (two member names that
+// differ only in bytes that are not UTF-8 become one name), or would read as other values or
+// comments than root's, is not written: the file stays as it was.
 bool WriteJsonFile(const Json::Value& root, const std::string& path, JsonComments comments = JsonComments::Refused);
 
 // Writes text so that the file holds its old content or the new one, never a mix

@@ -12,8 +12,9 @@
 // prefabs that file holds now; a new one into the file named after it. A save that would replace
 // what a file holds and was never loaded (a file that cannot be read, another prefab in the file a
 // new name gives), or write a file that is gone since it was read (renamed, it would define the
-// prefab twice; removed, it would come back), is refused with an "[ERROR]" and writes nothing. Both change only what changed
-// since the prefab was read (object/ObjectRecordAsRead.h), and no failure inside ends the program.
+// prefab twice; removed, it would come back), is refused with an "[ERROR]" and writes nothing.
+// Both change only what changed since the prefab was read (object/ObjectRecordAsRead.h), and no
+// failure inside ends the program.
 #include <json/json.h>
 
 #include <string>

@@ -205,8 +205,8 @@ glm::vec2 ScaleAlong(const glm::mat3& matrix, float rotation)
   return glm::vec2(matrix[0][0] * cosine + matrix[0][1] * sine, -matrix[1][0] * sine + matrix[1][1] * cosine);
 }
 
-// A few float steps of the larger value: what a chain of parents' matrices adds in rounding. The
-// inspector shows three decimals, so no difference it shows is taken for rounding.
+// Ten parts in a million of the larger value (or of 1): what a chain of parents' matrices adds in
+// rounding, far less than any difference a designer sees.
 bool NearlyEqual(float first, float second)
 {
   constexpr float Rounding = 1e-5f;
