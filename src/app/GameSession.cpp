@@ -76,7 +76,7 @@ GameSession::GameSession(MemoryManager* manager, FrameClock* clock, std::string 
   editor = std::make_unique<::Editor::Editor>(editorHost.get());
   // No handle the editor holds may outlive its level.
   ::Editor::Editor* levelEditor = editor.get();
-  Space::SetUnloadObserver([levelEditor]() { levelEditor->ResetTools(); });
+  Space::SetUnloadObserver([levelEditor]() { levelEditor->ForgetRemovedObjects(); });
   InstallCheatKeys();
   Profiler::SetCurrent(profiler);
   factory.SetComponentRegistrar(RegisterAllComponents);

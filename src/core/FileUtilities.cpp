@@ -179,6 +179,12 @@ bool WriteJsonFile(const Json::Value& root, const std::string& path, JsonComment
     LogLine(problem);
     return false;
   }
+  return WriteTextFile(text, path);
+}
+
+bool WriteTextFile(const std::string& text, const std::string& path)
+{
+  std::string problem;
   if (!WriteFileAtomically(text, path, &problem))
   {
     LogError("Failed to open file ", path, " for write. ", problem);

@@ -42,16 +42,20 @@ void ReportJsonParseError(const std::string& what, const std::string& problem);
 bool ParseJson(Json::Value& root, const std::string& text, const std::string& what,
                JsonComments comments = JsonComments::Refused);
 
-// Writes root in the styled layout (StyledJsonWriter) the safe way of WriteFileAtomically. Prints
-// "<path> saved." only on success, otherwise "[ERROR] Failed to open file <path> for write." and
-// why, and returns whether it saved. A text that ReadJsonFile, with the same `comments`, would
-// refuse (two member names that differ only in bytes that are not UTF-8 become one name), or would
-// read as other values or comments than root's, is not written: the file stays as it was.
+// Writes root in the styled layout (StyledJsonWriter) through WriteTextFile, and returns whether it
+// saved. A text that ReadJsonFile, with the same `comments`, would refuse (two member names that
+// differ only in bytes that are not UTF-8 become one name), or would read as other values or
+// comments than root's, is not written: the file stays as it was.
 bool WriteJsonFile(const Json::Value& root, const std::string& path, JsonComments comments = JsonComments::Refused);
 
 // Writes text so that the file holds its old content or the new one, never a mix
 // (platform/FileReplacement.h). No message; `problem`, when given, says why it failed.
 bool WriteFileAtomically(const std::string& text, const std::string& path, std::string* problem = nullptr);
+
+// WriteFileAtomically with the words of every save: "<path> saved." only on success, otherwise
+// "[ERROR] Failed to open file <path> for write." and why (read-only, a folder, a full disk, a
+// second hard link). Returns whether it saved.
+bool WriteTextFile(const std::string& text, const std::string& path);
 
 // The non-empty pieces of text between delimiters, in order.
 std::vector<std::string> SplitString(const std::string& text, char delimiter);

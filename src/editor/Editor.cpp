@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace Editor
 {
@@ -101,6 +102,17 @@ void Editor::ResetTools()
   selection.clear();
   for (const auto& tool : tools)
     tool->ClearHeld();
+}
+
+void Editor::ForgetRemovedObjects()
+{
+  for (auto entry = selection.begin(); entry != selection.end();)
+    entry = entry->second.IsValid() ? std::next(entry) : selection.erase(entry);
+  for (const auto& tool : tools)
+  {
+    if (!tool->GetHeld().IsValid())
+      tool->ClearHeld();
+  }
 }
 
 // --- The frame ---------------------------------------------------------------------------------

@@ -51,9 +51,13 @@ public:
   void Draw();
   // The ship tile window paints with the mouse: while it draws, viewport clicks pick nothing.
   static void SuppressPicking();
-  // Empties the selection and every tool's held object; called whenever a level is unloaded, so
-  // no handle outlives its level.
+  // Empties the selection and every tool's held object.
   void ResetTools();
+  // Lets go of the selected and held objects that are gone; called whenever a level is unloaded,
+  // so no handle outlives its level. Only those: the editor takes away, as they come, the spaces
+  // that objects make as they wake (a player's copy makes its health's indicator), and that takes
+  // nothing the designer holds.
+  void ForgetRemovedObjects();
 
   // The object of the space under a world position: among the objects with a Transform and no
   // parent whose box (the sprite's frame size, else 15 x 15) holds the point, the nearest, a later

@@ -25,6 +25,17 @@ std::string Quoted(const std::string& text)
 {
   return "\"" + text + "\"";
 }
+
+// Whether a transform already shows in the world the value a top-level object of the prefab has
+// for one placement member.
+bool ShowsInWorld(const Transform& transform, const Transform& prefab, const std::string& name)
+{
+  if (name == "position")
+    return Transform::SameInWorld(transform.GetWorldPosition(), prefab.GetPosition());
+  if (name == "rotation")
+    return Transform::SameAngleInWorld(transform.GetWorldRotation(), prefab.GetRotation());
+  return Transform::SameInWorld(transform.GetWorldScale(), prefab.GetScale());
+}
 }  // namespace
 
 GameobjectFactory::GameobjectFactory() : Listener(FactoryListenerId), componentRegistrar(RegisterObjectComponents) {}
@@ -417,13 +428,36 @@ void GameobjectFactory::ResetToPrefab(Component* component)
       return;
     const Json::Value definition = GetPrefabDefinition(prefabName);
     const Json::Value& own = FieldOf(definition, "Transform");
-    const Json::Value values = ObjectRecordAsRead::ValuesOf({templateComponent}, true)["Transform"];
-    Json::Value taken(Json::objectValue);
+    std::vector<std::string> names;
     for (const char* name : ObjectRecordAsRead::Placement)
     {
       if (!FieldOf(own, name).isNull())
-        taken[name] = values[name];
+        names.push_back(name);
     }
+    const auto* transform = static_cast<const Transform*>(component);
+    const auto* prefab = static_cast<const Transform*>(templateComponent);
+    // The prefab's placement is a top-level object's, so it is how the object looks in the world:
+    // a child takes it through its parents, leaving out what it already shows.
+    Transform underParent;
+    Component* source = templateComponent;
+    if (transform->GetParent() != nullptr)
+    {
+      names.erase(std::remove_if(names.begin(), names.end(),
+                                 [&](const std::string& name) { return ShowsInWorld(*transform, *prefab, name); }),
+                  names.end());
+      if (!transform->LocalValuesFor(*prefab, names, underParent))
+      {
+        LogWarning("The Transform of ", Quoted(object != nullptr ? object->GetName() : std::string()),
+                   " was not reset to the prefab ", Quoted(prefabName),
+                   ": its parent has no size, so nothing under it can look as the prefab does.");
+        return;
+      }
+      source = &underParent;
+    }
+    const Json::Value values = ObjectRecordAsRead::ValuesOf({source}, true)["Transform"];
+    Json::Value taken(Json::objectValue);
+    for (const std::string& name : names)
+      taken[name] = values[name];
     component->Deserialize(taken);
     return;
   }

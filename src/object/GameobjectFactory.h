@@ -117,7 +117,9 @@ public:
   // The editor's "Reset to Prefab" on one component of a live object: it starts again with the
   // prefab's values. A Transform is not restarted: its parent and children are the level's
   // hierarchy, and of its placement, which belongs to the level, it takes only the members the
-  // prefab's definition sets itself.
+  // prefab's definition sets itself. Those are how a top-level object of the prefab stands in the
+  // world, so a child takes them through its parents: it looks as the prefab's object does, and
+  // its children ride along.
   void ResetToPrefab(Component* component);
 
   // Spawn requests queued by the spawning components: creates the object, then sets its local

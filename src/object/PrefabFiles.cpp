@@ -13,7 +13,9 @@
 #include "platform/Assert.h"
 
 #include <cctype>
+#include <iomanip>
 #include <map>
+#include <sstream>
 #include <vector>
 
 namespace
@@ -74,37 +76,53 @@ Json::Value LookOf(GameObject& object)
   return parent["Transform"];
 }
 
-// The Transform members of a set of components; a default Transform's when it has none, as an
-// object made from a prefab without one gets.
-Json::Value TransformValues(const ObjectRecordAsRead::ComponentSet& components)
+// A number as the inspector shows it: three decimals at most, without the zeros that end them.
+std::string Shown(float value)
 {
-  Transform defaults;
-  ObjectRecordAsRead::ComponentSet transform{&defaults};
-  for (Component* component : components)
-  {
-    if (component->GetTypeId() == Transform::TypeId)
-      transform = {component};
-  }
-  return ObjectRecordAsRead::ValuesOf(transform, true)["Transform"];
+  std::ostringstream text;
+  text << std::fixed << std::setprecision(3) << value;
+  std::string shown = text.str();
+  shown.erase(shown.find_last_not_of('0') + 1);
+  if (shown.back() == '.')
+    shown.pop_back();
+  return shown == "-0" ? "0" : shown;
 }
 
-// A save over a prefab that exists keeps the prefab's own rotation and scale: where the object's
-// differ, the designer learns what was kept and where to change it.
-void ReportKeptLook(const std::string& prefabName, const std::string& path, const Json::Value& kept,
-                    const Json::Value& object)
+std::string ShownRotation(float radians)
 {
-  Json::StreamWriterBuilder oneLine;
-  oneLine["indentation"] = "";
+  return "rotation " + Shown(radians * 180.0f / 3.14159265358979f) + " degrees";
+}
+
+std::string ShownScale(glm::vec2 scale)
+{
+  return "scale [" + Shown(scale.x) + ", " + Shown(scale.y) + "]";
+}
+
+// A save over a prefab that exists keeps the prefab's own rotation and scale: where the object
+// looks otherwise in the world than a top-level object of the prefab, the designer learns what
+// was kept and where to change it.
+void ReportKeptLook(const std::string& prefabName, const std::string& path,
+                    const ObjectRecordAsRead::ComponentSet& prefab, GameObject& object)
+{
+  const Transform defaults;
+  const Transform* kept = &defaults;
+  for (const Component* component : prefab)
+  {
+    if (component->GetTypeId() == Transform::TypeId)
+      kept = static_cast<const Transform*>(component);
+  }
+  const Transform* transform = object.GetTransform() != nullptr ? object.GetTransform() : &defaults;
   std::string prefabLook;
   std::string objectLook;
-  for (const char* name : {"rotation", "scale"})
-  {
-    if (kept[name] == object[name])
-      continue;
+  const auto tell = [&](const std::string& prefabValue, const std::string& objectValue) {
     const std::string joint = prefabLook.empty() ? "" : " and ";
-    prefabLook += joint + name + " " + Json::writeString(oneLine, kept[name]);
-    objectLook += joint + name + " " + Json::writeString(oneLine, object[name]);
-  }
+    prefabLook += joint + prefabValue;
+    objectLook += joint + objectValue;
+  };
+  if (!Transform::SameAngleInWorld(transform->GetWorldRotation(), kept->GetRotation()))
+    tell(ShownRotation(kept->GetRotation()), ShownRotation(transform->GetWorldRotation()));
+  if (!Transform::SameInWorld(transform->GetWorldScale(), kept->GetScale()))
+    tell(ShownScale(kept->GetScale()), ShownScale(transform->GetWorldScale()));
   if (!prefabLook.empty())
     LogWarning("The prefab ", Quoted(prefabName), " keeps its own ", prefabLook, " (the object has ", objectLook,
                "): a save to a prefab leaves the prefab's Transform as it was, so that no object placed by it turns "
@@ -176,8 +194,22 @@ std::string PrefabFiles::FileOf(const GameobjectFactory& factory, const std::str
   return fileOfThisFolder ? source : PathOf(prefabName);
 }
 
+std::string PrefabFiles::FileDefining(const std::string& prefabName) const
+{
+  for (const std::string& path : GetFilesInDirectory(directory, "*.prefab"))
+  {
+    std::string text;
+    std::string problem;
+    Json::Value root;
+    if (ReadDataFile(path, text, problem) && StrictJsonReader::Parse(text, MaximumJsonDepth, root, problem) &&
+        root.isObject() && root.isMember(prefabName))
+      return path;
+  }
+  return "";
+}
+
 bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std::string& path,
-                                     const std::vector<std::string>& saved, Json::Value& root)
+                                     const std::vector<std::string>& saved, Json::Value& root) const
 {
   std::string text;
   std::string problem;
@@ -187,16 +219,22 @@ bool PrefabFiles::ReadFileToSaveInto(const GameobjectFactory& factory, const std
   {
     if (missing)
     {
-      // Renamed, the file would define the prefab again beside the one written here, at every start.
+      // Renamed, the file would define the prefab again beside the one written here, at every start;
+      // removed, it would come back against the will of whoever removed it.
       for (const std::string& prefabName : saved)
       {
-        if (factory.GetPrefabSource(prefabName) == path)
-        {
+        if (factory.GetPrefabSource(prefabName) != path)
+          continue;
+        const std::string renamed = FileDefining(prefabName);
+        if (!renamed.empty())
           LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path,
-                   " is gone since it was read (renamed or removed), and a file written there would define the "
-                   "prefab twice. Reload the prefabs, then save again.");
-          return false;
-        }
+                   " is gone since it was read, and ", renamed, " defines the prefab now, so a file written there "
+                   "would define the prefab twice. Reload the prefabs, then save again.");
+        else
+          LogError("The prefab ", Quoted(prefabName), " was not saved: its file ", path,
+                   " is gone since it was read (removed), and writing it would bring back a prefab that was taken "
+                   "away. Reload the prefabs, then save the object as a new prefab if it is still wanted.");
+        return false;
       }
       root = Json::Value(Json::objectValue);
       return true;
@@ -261,13 +299,10 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   const ObjectRecordAsRead* asRead = factory.GetPrefabAsRead(prefabName);
   Json::Value definition = asRead != nullptr ? asRead->Record() : Json::Value(Json::objectValue);
   const bool isNew = !factory.HasPrefab(prefabName);
-  Json::Value objectLook;  // only told of over a prefab that exists
   {
     const ObjectAsDesigned designed(factory, object);
     ObjectRecordAsRead::WriteChanges(definition, asRead != nullptr ? asRead->ValuesRead() : Json::Value(),
                                      designed.Components(), nullptr);
-    if (!isNew)
-      objectLook = TransformValues(designed.Components());
   }
   // Where the object stands, how it is turned and how large it is belong to its level. A prefab
   // that exists keeps its own placement, so that no object placed by it moves; a new one takes the
@@ -286,7 +321,7 @@ bool PrefabFiles::SaveOne(GameobjectFactory& factory, const std::string& prefabN
   if (isNew)
     LogWarning("Don't forget to save the level, so this object references the new prefab.");
   else
-    ReportKeptLook(prefabName, path, TransformValues(factory.GetPrefabTemplates(prefabName)), objectLook);
+    ReportKeptLook(prefabName, path, factory.GetPrefabTemplates(prefabName), object);
   factory.ReLoadPrefabs();
   return true;
 }

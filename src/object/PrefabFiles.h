@@ -12,8 +12,9 @@
 // prefabs that file holds now; a new one into the file named after it. A save that would replace
 // what a file holds and was never loaded (a file that cannot be read, another prefab in the file a
 // new name gives), or write a file that is gone since it was read (renamed, it would define the
-// prefab twice), is refused with an "[ERROR]" and writes nothing. Both change only what changed
-// since the prefab was read (object/ObjectRecordAsRead.h), and no failure inside ends the program.
+// prefab twice; removed, it would come back), is refused with an "[ERROR]" and writes nothing.
+// Both change only what changed since the prefab was read (object/ObjectRecordAsRead.h), and no
+// failure inside ends the program.
 #include <json/json.h>
 
 #include <string>
@@ -62,8 +63,11 @@ private:
   // False, after an "[ERROR]", when writing it would lose what it holds: it cannot be read (the
   // load skipped it, or it changed since), or it holds prefabs and one of `saved` was not read
   // from it; or when one of `saved` was read from it and it is gone.
-  static bool ReadFileToSaveInto(const GameobjectFactory& factory, const std::string& path,
-                                 const std::vector<std::string>& saved, Json::Value& root);
+  bool ReadFileToSaveInto(const GameobjectFactory& factory, const std::string& path,
+                          const std::vector<std::string>& saved, Json::Value& root) const;
+  // The prefab file of this folder that defines the prefab now (one renamed since the load), or
+  // empty; files that cannot be read are passed over.
+  std::string FileDefining(const std::string& prefabName) const;
 
   std::string directory;
 };

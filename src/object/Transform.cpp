@@ -195,6 +195,23 @@ glm::vec2 ScaleOf(const glm::mat3& matrix)
   return glm::vec2(std::sqrt(matrix[0][0] * matrix[0][0] + matrix[0][1] * matrix[0][1]),
                    -matrix[1][0] * std::sin(rotation) + matrix[1][1] * std::cos(rotation));
 }
+
+// The scale a matrix applies along the axes of a rotation the caller keeps: each column's signed
+// length along its turned axis, so a mirrored axis stays mirrored.
+glm::vec2 ScaleAlong(const glm::mat3& matrix, float rotation)
+{
+  const float cosine = std::cos(rotation);
+  const float sine = std::sin(rotation);
+  return glm::vec2(matrix[0][0] * cosine + matrix[0][1] * sine, -matrix[1][0] * sine + matrix[1][1] * cosine);
+}
+
+// Ten parts in a million of the larger value (or of 1): what a chain of parents' matrices adds in
+// rounding, far less than any difference a designer sees.
+bool NearlyEqual(float first, float second)
+{
+  constexpr float Rounding = 1e-5f;
+  return std::abs(first - second) <= Rounding * std::max({1.0f, std::abs(first), std::abs(second)});
+}
 }  // namespace
 
 float Transform::GetWorldRotation() const
@@ -301,6 +318,38 @@ void Transform::SetLocalMatrix(const glm::mat3& matrix)
   localMatrix = matrix;
   Decompose();
   InvalidateWorld();
+}
+
+bool Transform::LocalValuesFor(const Transform& world, const std::vector<std::string>& taken, Transform& local) const
+{
+  const auto takes = [&taken](const char* name) { return std::find(taken.begin(), taken.end(), name) != taken.end(); };
+  Transform wanted;
+  wanted.position = takes("position") ? world.position : GetWorldPosition();
+  wanted.rotation = takes("rotation") ? world.rotation : GetWorldRotation();
+  wanted.scale = takes("scale") ? world.scale : GetWorldScale();
+  wanted.dirty = true;
+  const glm::mat3 parentWorld = parent != nullptr ? parent->GetWorldMatrix() : glm::mat3(1.0f);
+  if (!(std::abs(glm::determinant(parentWorld)) > 0.0f))
+    return false;
+  const glm::mat3 matrix = AffineProduct(glm::inverse(parentWorld), wanted.GetLocalMatrix());
+  if (!IsFinite(matrix))
+    return false;
+  local.position = takes("position") ? glm::vec2(matrix[2][0], matrix[2][1]) : position;
+  local.rotation = takes("rotation") ? RotationOf(matrix) : rotation;
+  local.scale = takes("scale") ? ScaleAlong(matrix, local.rotation) : scale;
+  local.Changed();
+  return true;
+}
+
+bool Transform::SameInWorld(glm::vec2 first, glm::vec2 second)
+{
+  return NearlyEqual(first.x, second.x) && NearlyEqual(first.y, second.y);
+}
+
+bool Transform::SameAngleInWorld(float first, float second)
+{
+  constexpr float Turn = 6.28318530717958f;
+  return NearlyEqual(std::remainder(first - second, Turn), 0.0f);
 }
 
 void Transform::Decompose()

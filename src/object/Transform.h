@@ -11,6 +11,7 @@
 
 #include <glm/mat3x3.hpp>
 #include <glm/vec2.hpp>
+#include <string>
 #include <vector>
 
 class GameObjectDestroyedEvent;
@@ -69,6 +70,17 @@ public:
   void SetScale(glm::vec2 newScale);
   // Stores the matrix and takes position, rotation and scale from it.
   void SetLocalMatrix(const glm::mat3& matrix);
+  // The local values under the parent that show this transform in the world where `world` stands,
+  // turned and sized as it is (its own values read as world values), for the members `taken`
+  // names ("position", "rotation", "scale"); the other members keep their values exactly, and with
+  // them where it stands, how it is turned and how large it is. Written into `local`; false, with
+  // `local` untouched, under a parent of no size, under which nothing has a size either.
+  bool LocalValuesFor(const Transform& world, const std::vector<std::string>& taken, Transform& local) const;
+
+  // Whether two world values look the same: equal but for the rounding a chain of parents'
+  // matrices brings, and two angles but for whole turns.
+  static bool SameInWorld(glm::vec2 first, glm::vec2 second);
+  static bool SameAngleInWorld(float first, float second);
 
   // Re-parents keeping the world position, rotation and scale; null detaches. A parent that is
   // this transform or one of its descendants is refused with a message; returns whether it was

@@ -87,8 +87,24 @@ TEST_F(EditorTest, LevelNamesPickingAndTheToolsFollowTheirRules)
   EXPECT_EQ(parent.GetHeld(), near);
   EXPECT_EQ(later->GetTransform()->GetParent(), child->GetTransform());
 
-  // The space unloading drops every held object and the selection.
+  // A player's copy is held as any other: the spaces that waking it makes (its health's
+  // indicator), which the editor takes away, take nothing held or selected with them.
   ::Editor::Editor& editor = session->GetEditor();
+  session->SetEditorSpace(space);
+  Handle<GameObject> player;
+  session->GetFactory().CreateGameObject(player, "Player", space, "player");
+  editor.GetCurrentTool()->Apply(player->Duplicate());
+  editor.GetSelection()[::Editor::SelectionLabel(*near)] = near;
+  session->ManageSpaces();
+  session->KeepOnlyEditorSpace();
+  session->SetEditorSpace(nullptr);
+  const Handle<GameObject> held = editor.GetCurrentTool()->GetHeld();
+  ASSERT_TRUE(held.IsValid());
+  EXPECT_NE(held, player);
+  EXPECT_EQ(held->GetPrefabName(), "Player");
+  EXPECT_EQ(editor.GetSelection().size(), 1u);
+
+  // The space unloading drops every held object and the selection.
   editor.GetSelection()[::Editor::SelectionLabel(*near)] = near;
   editor.GetCurrentTool()->Apply(near);
   session->UnloadAllSpaces();

@@ -170,7 +170,8 @@ TEST_F(ShipTileEditorAndPalletWindowTest, PaintsTheTileUnderTheMouseAndExportsTh
 
   // A write that cannot be made is reported, not announced as saved.
   EXPECT_FALSE(map.SaveShip("Assets/Ship"));
-  EXPECT_TRUE(output.Contains("[ERROR] Failed to open file to save shipmap. File: Assets/Ship")) << output.Text();
+  EXPECT_TRUE(output.Contains("[ERROR] Failed to open file Assets/Ship for write. It is a folder, not a file."))
+      << output.Text();
   EXPECT_FALSE(output.Contains("Assets/Ship saved."));
 
   // Without a file name the button writes nothing.

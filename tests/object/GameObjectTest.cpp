@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 namespace
 {
@@ -173,35 +174,73 @@ TEST_F(GameObjectTest, ReloadAsksThePrefabLoaderAgain)
 }
 
 // A Transform reset to its prefab keeps its place in the level's hierarchy, and of its placement
-// takes only what the prefab sets itself (here the scale): where it stands and how it is turned stay.
-TEST_F(GameObjectTest, ResetToPrefabKeepsTheHierarchyAndThePlacementThePrefabLeavesToTheLevel)
+// takes only what the prefab sets itself, as a top-level object of it shows it: a child under a
+// turned crate of size 96 is made as large and as turned in the world as the prefab's barrel, and
+// its lid rides along; a grandchild goes where the prefab's buoy stands. What it does not set, and
+// what it shows already, stays to the bit; a top-level crate takes the prefab's values as they are.
+TEST_F(GameObjectTest, ResetToPrefabKeepsTheHierarchyAndMakesTheObjectLookAsThePrefabsInTheWorld)
 {
-  factory.DefinePrefab("Crate", Parsed("{\"Transform\": {\"scale\": [2, 2]}}"), "test");
-  Handle<GameObject> parent;
-  Handle<GameObject> crate;
-  Handle<GameObject> child;
-  factory.CreateGameObject(parent, "Crate", nullptr, "parent");
-  factory.CreateGameObject(crate, "Crate", nullptr, "crate");
-  factory.CreateGameObject(child, "Crate", nullptr, "child");
-  Transform* transform = crate->GetTransform();
-  transform->SetParent(parent->GetTransform());
-  child->GetTransform()->SetParent(transform);
-  transform->SetScale(glm::vec2(9.0f, 9.0f));
-  transform->SetRotation(0.5f);
-  transform->SetPosition(glm::vec2(3.0f, 3.0f));
+  factory.DefinePrefab("Crate", Parsed(R"({"Transform": {"scale": [96, 96]}})"), "test");
+  factory.DefinePrefab("Barrel", Parsed(R"({"Transform": {"scale": [48, 48], "rotation": 0.5}})"), "test");
+  factory.DefinePrefab("Buoy", Parsed(R"({"Transform": {"position": [300, -200]}})"), "test");
+  std::map<std::string, Handle<GameObject>> made;
+  const auto make = [&](const char* prefab, const char* name, const char* parent, glm::vec2 position, float rotation,
+                        float scale) {
+    factory.CreateGameObject(made[name], prefab, nullptr, name);
+    Transform* transform = made[name]->GetTransform();
+    if (parent != nullptr)
+      transform->SetParent(made[parent]->GetTransform());
+    transform->SetPosition(position);
+    transform->SetRotation(rotation);
+    transform->SetScale(glm::vec2(scale, scale));
+    return transform;
+  };
+  Transform* crate = make("Crate", "crate", nullptr, {1000.0f, 500.0f}, 0.25f, 9.0f);
+  Transform* barrel = make("Barrel", "barrel", "crate", {2.0f, 1.0f}, 0.125f, 3.0f);
+  Transform* lid = make("Crate", "lid", "barrel", {0.5f, 0.0f}, 0.0f, 1.0f);
+  Transform* buoy = make("Buoy", "buoy", "barrel", {-1.0f, 0.0f}, 0.75f, 0.5f);
+  const auto expectNear = [](glm::vec2 value, glm::vec2 expected) {
+    EXPECT_NEAR(value.x, expected.x, 1e-3f * std::abs(expected.x) + 1e-3f);
+    EXPECT_NEAR(value.y, expected.y, 1e-3f * std::abs(expected.y) + 1e-3f);
+  };
 
-  factory.ResetToPrefab(transform);
-  EXPECT_EQ(transform->GetScale(), glm::vec2(2.0f, 2.0f));
-  EXPECT_EQ(transform->GetRotation(), 0.5f);
-  EXPECT_EQ(transform->GetPosition(), glm::vec2(3.0f, 3.0f));
-  EXPECT_EQ(transform->GetOwner(), crate);
-  EXPECT_EQ(crate->GetParent(), parent);
-  EXPECT_EQ(child->GetParent(), crate);
-  EXPECT_EQ(transform->GetWorldPosition(), glm::vec2(2.0f * 3.0f, 2.0f * 3.0f)) << "the parent's scale still applies";
+  factory.ResetToPrefab(crate);
+  EXPECT_EQ(crate->GetScale(), glm::vec2(96.0f, 96.0f));
+  EXPECT_EQ(crate->GetRotation(), 0.25f);
+  EXPECT_EQ(crate->GetPosition(), glm::vec2(1000.0f, 500.0f));
+
+  const glm::vec2 barrelAt = barrel->GetWorldPosition();
+  factory.ResetToPrefab(barrel);
+  expectNear(barrel->GetWorldScale(), glm::vec2(48.0f, 48.0f));
+  EXPECT_NEAR(barrel->GetWorldRotation(), 0.5f, 1e-5f);
+  EXPECT_EQ(barrel->GetPosition(), glm::vec2(2.0f, 1.0f));
+  expectNear(barrel->GetWorldPosition(), barrelAt);
+  EXPECT_EQ(made["barrel"]->GetParent(), made["crate"]);
+  EXPECT_EQ(lid->GetParent(), barrel);
+  EXPECT_EQ(lid->GetPosition(), glm::vec2(0.5f, 0.0f));
+  expectNear(lid->GetWorldPosition(), barrelAt + 24.0f * glm::vec2(std::cos(0.5f), std::sin(0.5f)));
+  expectNear(lid->GetWorldScale(), glm::vec2(48.0f, 48.0f));
+  const glm::vec2 scaleReset = barrel->GetScale();
+  const float rotationReset = barrel->GetRotation();
+  factory.ResetToPrefab(barrel);
+  EXPECT_EQ(barrel->GetScale(), scaleReset) << "a reset that changes nothing changes no bit";
+  EXPECT_EQ(barrel->GetRotation(), rotationReset);
+  crate->SetScale(glm::vec2(0.0f, 0.0f));
+  {
+    CapturedLog output;
+    factory.ResetToPrefab(barrel);
+    EXPECT_TRUE(output.Contains("[WARNING] The Transform of \"barrel\" was not reset")) << output.Text();
+  }
+  EXPECT_EQ(barrel->GetScale(), scaleReset) << "nothing under a parent of no size looks as the prefab does";
+  crate->SetScale(glm::vec2(96.0f, 96.0f));
+
+  factory.ResetToPrefab(buoy);
+  expectNear(buoy->GetWorldPosition(), glm::vec2(300.0f, -200.0f));
+  EXPECT_EQ(buoy->GetRotation(), 0.75f);
+  EXPECT_EQ(buoy->GetScale(), glm::vec2(0.5f, 0.5f));
   EXPECT_FALSE(factory.HasPrefab(""));
-  GameObject::Destroy(child);
-  GameObject::Destroy(crate);
-  GameObject::Destroy(parent);
+  for (const char* name : {"buoy", "lid", "barrel", "crate"})
+    GameObject::Destroy(made[name]);
 }
 
 TEST_F(GameObjectTest, ResetToPrefabOfATypeThePrefabLacksStillRestartsIt)

@@ -122,8 +122,8 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLe
   clock->GetTransform()->SetScale(glm::vec2(9.0f, 9.0f));
   clock->AddComponent("Registerer");
   EXPECT_TRUE(files.Save(factory, "Clock", *clock));
-  EXPECT_TRUE(output.Contains("[WARNING] The prefab \"Clock\" keeps its own rotation 0.25 and scale [3.0,3.0] (the "
-                              "object has rotation 1.0 and scale [9.0,9.0])")) << output.Text();
+  EXPECT_TRUE(output.Contains("[WARNING] The prefab \"Clock\" keeps its own rotation 14.324 degrees and scale [3, 3] "
+                              "(the object has rotation 57.296 degrees and scale [9, 9])")) << output.Text();
   EXPECT_TRUE(output.Contains("Change them in the Prefab Editor (View > Prefab Editor) or in " + directory.Prefix() +
                               "Clock.prefab."));
   EXPECT_EQ(Parsed(directory.Read("Clock.prefab")),
@@ -132,6 +132,17 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLe
   Handle<GameObject> placed;
   factory.CreateGameObject(placed, "Clock", space.get(), "placed");
   EXPECT_EQ(placed->GetTransform()->GetPosition(), glm::vec2(-700.0f, 360.0f));
+
+  // A clock that looks in the world as the prefab's does, though its own values are not the
+  // prefab's (it stands on a turned stand of size 1.5), has nothing to be told.
+  Transform* clockTransform = clock->GetTransform();
+  clockTransform->SetParent(placed->GetTransform());
+  placed->GetTransform()->SetScale(glm::vec2(1.5f, 1.5f));
+  clockTransform->SetScale(glm::vec2(2.0f, 2.0f));
+  clockTransform->SetRotation(0.0f);
+  const std::size_t warned = output.CountOf("[WARNING]");
+  EXPECT_TRUE(files.Save(factory, "Clock", *clock));
+  EXPECT_EQ(output.CountOf("[WARNING]"), warned) << output.Text();
 }
 
 // One prefab, one file: a prefab goes back into the file it was read from, beside the other
@@ -167,12 +178,18 @@ TEST_F(PrefabFilesTest, APrefabIsSavedIntoItsOwnFileAndNeverReplacesAnother)
   EXPECT_TRUE(output.Contains("[ERROR] The prefab \"CargoCrate\" was not saved: its file " + directory.Prefix() +
                               "CargoCrate.prefab could not be read")) << output.Text();
   // Renamed, the file would define the prefab again beside a new one at every start.
+  directory.Write("CargoCrate.prefab", cargo);
   std::filesystem::rename(directory.File("CargoCrate.prefab"), directory.File("Cargo.prefab"));
   EXPECT_FALSE(files.Save(factory, "CargoCrate", *object));
   EXPECT_TRUE(output.Contains("[ERROR] The prefab \"CargoCrate\" was not saved: its file " + directory.Prefix() +
-                              "CargoCrate.prefab is gone since it was read")) << output.Text();
+                              "CargoCrate.prefab is gone since it was read, and " + directory.Prefix() +
+                              "Cargo.prefab defines the prefab now")) << output.Text();
   EXPECT_EQ(directory.FileNames(), (std::vector<std::string>{"Broken.prefab", "Cargo.prefab", "Crates.prefab"}));
+  // Removed, it would come back.
   std::filesystem::remove(directory.File("Cargo.prefab"));
+  EXPECT_FALSE(files.Save(factory, "CargoCrate", *object));
+  EXPECT_TRUE(output.Contains("CargoCrate.prefab is gone since it was read (removed), and writing it would bring back "
+                              "a prefab that was taken away.")) << output.Text();
   directory.Write("CargoCrate.prefab", cargo);
   EXPECT_EQ(object->GetPrefabName(), "Crate A");
 

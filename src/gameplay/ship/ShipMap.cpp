@@ -13,7 +13,6 @@
 #include "object/Spawning.h"
 #include "object/Transform.h"
 #include "platform/Assert.h"
-#include "platform/Paths.h"
 #include "platform/Random.h"
 #include "render/Sprite.h"
 
@@ -178,13 +177,7 @@ bool ShipMap::SaveShip(const std::string& path)
              ": the map holds no tiles (its layout did not load), so the file is left as it is.");
     return false;
   }
-  if (!WriteFileAtomically(ShipLayoutFile::Format(GetLayout()), NormalizePath(path)))
-  {
-    LogError("Failed to open file to save shipmap. File: ", path);
-    return false;
-  }
-  LogLine(path, " saved.");
-  return true;
+  return WriteTextFile(ShipLayoutFile::Format(GetLayout()), path);
 }
 
 ShipLayout ShipMap::GetLayout() const
