@@ -13,6 +13,8 @@
 #include <cfloat>
 #include <cstdint>
 #include <deque>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -25,6 +27,8 @@ constexpr int PlaceCount = KeyCount + ModifierCount;
 // ImGui's mouse buttons: left, right, middle.
 constexpr int MouseButtonCount = 3;
 constexpr int WheelPlace = -1;
+// A key ImGui has no place for (another keyboard layout's): queued only for the game to hear.
+constexpr int NoPlace = -1;
 // Where ImGui finds none of its windows: a change the game took is handed over there.
 const ImVec2 NowhereOnTheInterface(-FLT_MAX, -FLT_MAX);
 
@@ -49,12 +53,16 @@ struct InputChange
   float wheel = 0.0f;
   ImVec2 position;              // the mouse's: where the pointer was, or NowhereOnTheInterface
   bool interfaceOwned = false;  // the mouse's: the interface keeps it (see MakeInputHooks)
+  // Keys: the event as SDL gave it, while the game waits to learn whether it is its own; the game
+  // hears it unless the interface keeps the keyboard as the key reaches it.
+  std::optional<SDL_Event> undecidedForGame;
 
-  static InputChange Key(int place, bool down) { return {Kind::Key, place, down, {}, 0.0f, {}, false}; }
-  static InputChange Text(const char* text) { return {Kind::Text, 0, false, text, 0.0f, {}, false}; }
+  static InputChange Key(int place, bool down) { return {Kind::Key, place, down, {}, 0.0f, {}, false, {}}; }
+  static InputChange Text(const char* text) { return {Kind::Text, 0, false, text, 0.0f, {}, false, {}}; }
   static InputChange Mouse(int place, bool down, float wheel, ImVec2 position, bool interfaceOwned)
   {
-    return {Kind::Mouse, place, down, {}, wheel, interfaceOwned ? position : NowhereOnTheInterface, interfaceOwned};
+    return {Kind::Mouse, place, down, {}, wheel, interfaceOwned ? position : NowhereOnTheInterface, interfaceOwned,
+            {}};
   }
 };
 std::deque<InputChange> pendingInput;
@@ -62,9 +70,14 @@ std::deque<InputChange> pendingInput;
 std::array<bool, ModifierCount> queuedModifiers = {};
 // Whether each button's press, as queued, went to the interface; its release follows it.
 std::array<bool, MouseButtonCount> pressOwnedByInterface = {};
-// A mouse change of the interface's handed over by the last NewFrame: the frame drawn with it
-// has yet to show what it did.
+// The turn of the wheel queued since the last NewFrame, which later turns join.
+std::optional<std::size_t> wheelChangeOfThisFrame;
+// What the last NewFrame handed over, a mouse change of the interface's or a key or text: the
+// frame drawn with it has yet to show what it did.
 bool interfaceMouseChangeUndrawn = false;
+bool keyboardChangeUndrawn = false;
+// The held-back key events the interface did not keep, for the game's input to take.
+std::vector<SDL_Event> keysLeftToGame;
 GLuint fontTexture = 0;
 GLuint shaderProgram = 0;
 GLuint vertexShader = 0;
@@ -147,6 +160,16 @@ bool& DownStateAt(ImGuiIO& io, int place)
   return *modifiers[place - KeyCount];
 }
 
+// Whether the interface keeps the keys, as the last frame drawn left it: one of its text fields has
+// the keyboard, or a popup is shown (Escape there closes the popup, and must neither end the
+// editor nor pause the game behind it). Not io.WantTextInput: it trails a Return that lets go of a
+// field by a frame.
+bool InterfaceKeepsKeyboard()
+{
+  const ImGuiContext& context = *ImGui::GetCurrentContext();
+  return (context.ActiveId != 0 && context.ActiveId == context.InputTextState.ID) || ImGuiBinding::IsPopupShown();
+}
+
 // Hands ImGui the waiting changes in order, stopping before one it could not tell apart from what
 // this frame already got: a key or modifier changing a second time (a tap is down for a frame,
 // up the next), a key changing after text, text after a key change, and a mouse change of the
@@ -154,14 +177,19 @@ bool& DownStateAt(ImGuiIO& io, int place)
 // keyboard's focus). The game's mouse changes reach ImGui where none of its windows is, so they
 // go along with anything but a click of the interface's. Keys and text also wait out a frame in
 // which a field is given the keyboard by the code (a popup's field as it opens): the field
-// ignores the keys of the frame it takes the keyboard in. Whatever is left waits for the next
-// frame.
+// ignores the keys of the frame it takes the keyboard in. A key the game waits on is the game's
+// unless the interface keeps the keyboard as the frame just drawn left it; while it does, such a
+// key waits for a frame that hands over no key or text before it (a Return may let go of the
+// keyboard). Whatever is left waits for the next frame.
 void ApplyPendingInput(ImGuiIO& io)
 {
   interfaceMouseChangeUndrawn = false;
+  keyboardChangeUndrawn = false;
+  wheelChangeOfThisFrame.reset();
   const ImGuiContext& context = *ImGui::GetCurrentContext();
   const bool keyboardFocusMoving =
       context.NavMoveSubmitted && (context.NavMoveFlags & ImGuiNavMoveFlags_FocusApi) != 0;
+  const bool keyboardKept = InterfaceKeepsKeyboard();
   std::bitset<PlaceCount> changed;
   bool textAdded = false;
   bool gameMouseChanged = false;
@@ -189,15 +217,25 @@ void ApplyPendingInput(ImGuiIO& io)
         return;
       io.AddInputCharactersUTF8(change.text.c_str());
       textAdded = true;
+      keyboardChangeUndrawn = true;
       continue;
     }
-    bool& down = DownStateAt(io, change.place);
-    if (down == change.down)
-      continue;  // a repeat of a held key
-    if (changed[change.place] || textAdded)
+    if (change.undecidedForGame && keyboardKept && (changed.any() || textAdded))
       return;
-    down = change.down;
-    changed.set(change.place);
+    if (change.place != NoPlace)
+    {
+      bool& down = DownStateAt(io, change.place);
+      if (down != change.down)  // else a repeat of a held key
+      {
+        if (changed[change.place] || textAdded)
+          return;
+        down = change.down;
+        changed.set(change.place);
+        keyboardChangeUndrawn = true;
+      }
+    }
+    if (change.undecidedForGame && !keyboardKept)
+      keysLeftToGame.push_back(*change.undecidedForGame);
   }
 }
 
@@ -206,6 +244,26 @@ bool IsInterfaceMouseChangeOnItsWay()
   return interfaceMouseChangeUndrawn ||
          std::any_of(pendingInput.begin(), pendingInput.end(),
                      [](const InputChange& change) { return change.interfaceOwned; });
+}
+
+bool HoldsKeysBack()
+{
+  return std::any_of(pendingInput.begin(), pendingInput.end(),
+                     [](const InputChange& change) { return change.undecidedForGame.has_value(); });
+}
+
+// Whether something on its way to the interface may change whether it keeps a key that comes now,
+// by the time the key reaches it: a mouse change of its own (a click may give a field the
+// keyboard), keys and text while it keeps the keyboard (a Return may let go of it), or a key held
+// back already (the game hears its keys in the order they came).
+bool IsKeysOwnerOnItsWay()
+{
+  const bool keyboardKept = InterfaceKeepsKeyboard();
+  return IsInterfaceMouseChangeOnItsWay() || HoldsKeysBack() ||
+         (keyboardKept && (keyboardChangeUndrawn || std::any_of(pendingInput.begin(), pendingInput.end(),
+                                                                [](const InputChange& change) {
+                                                                  return change.kind != InputChange::Kind::Mouse;
+                                                                })));
 }
 
 // Whether one of the windows ImGui drew last lies under the place, as ImGui finds the window
@@ -295,7 +353,10 @@ void ImGuiBinding::Init(SDL_Window*)
   pendingInput.clear();
   queuedModifiers.fill(false);
   pressOwnedByInterface.fill(false);
+  wheelChangeOfThisFrame.reset();
   interfaceMouseChangeUndrawn = false;
+  keyboardChangeUndrawn = false;
+  keysLeftToGame.clear();
 }
 
 void ImGuiBinding::Shutdown()
@@ -314,9 +375,19 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
     case SDL_MOUSEWHEEL:
     {
       // A turn the game takes scrolls nothing of the interface's: it is not handed over at all.
+      // The turns that come before the next frame reach the interface together, where the first
+      // came: a burst faster than the frames would otherwise take a frame a turn.
       const ImVec2 position(static_cast<float>(event.wheel.mouseX), static_cast<float>(event.wheel.mouseY));
-      if (event.wheel.y != 0 && InterfaceTakesMouseAt(position))
-        pendingInput.push_back(InputChange::Mouse(WheelPlace, false, event.wheel.y > 0 ? 1.0f : -1.0f, position, true));
+      if (event.wheel.y == 0 || !InterfaceTakesMouseAt(position))
+        return true;
+      const float turn = event.wheel.y > 0 ? 1.0f : -1.0f;
+      if (wheelChangeOfThisFrame)
+        pendingInput[*wheelChangeOfThisFrame].wheel += turn;
+      else
+      {
+        wheelChangeOfThisFrame = pendingInput.size();
+        pendingInput.push_back(InputChange::Mouse(WheelPlace, false, turn, position, true));
+      }
       return true;
     }
     case SDL_MOUSEBUTTONDOWN:
@@ -339,6 +410,8 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
     case SDL_KEYDOWN:
     case SDL_KEYUP:
     {
+      // Asked before this key's own changes are queued.
+      const bool ownerOnItsWay = IsKeysOwnerOnItsWay();
       const Uint16 flags = event.key.keysym.mod;
       const std::array<bool, ModifierCount> modifiers = {(flags & KMOD_CTRL) != 0, (flags & KMOD_SHIFT) != 0,
                                                          (flags & KMOD_ALT) != 0, (flags & KMOD_GUI) != 0};
@@ -349,8 +422,12 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       }
       queuedModifiers = modifiers;
       const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
-      if (key >= 0 && key < KeyCount)
-        pendingInput.push_back(InputChange::Key(key, event.type == SDL_KEYDOWN));
+      const bool hasPlace = key >= 0 && key < KeyCount;
+      InputChange change = InputChange::Key(hasPlace ? key : NoPlace, event.type == SDL_KEYDOWN);
+      if (ownerOnItsWay)
+        change.undecidedForGame = event;
+      if (hasPlace || ownerOnItsWay)
+        pendingInput.push_back(std::move(change));
       return true;
     }
     default:
@@ -622,19 +699,19 @@ bool ImGuiBinding::IsPopupShown()
   if (context == nullptr || context->OpenPopupStack.Size == 0)
     return false;
   const ImGuiWindow* popup = context->OpenPopupStack.back().Window;
-  return popup != nullptr && popup->WasActive;
+  // Between two frames Active tells of the frame just drawn; a new frame moves it to WasActive.
+  return popup != nullptr && (context->WithinFrameScope ? popup->WasActive : popup->Active);
 }
 
 InputEditorHooks ImGuiBinding::MakeInputHooks()
 {
   InputEditorHooks hooks;
   hooks.observeEvent = [](const SDL_Event& event) { ProcessEvent(event); };
-  // A popup keeps the keyboard as a text field does: Escape there closes the popup (the editor's
-  // Draw does it), and must neither end the editor nor pause the game behind it.
+  // Asked right after ProcessEvent queued the key: a key held back is none of the game's for now.
   hooks.isKeyboardCaptured = []() {
-    return ImGui::GetCurrentContext() != nullptr &&
-           (ImGui::GetIO().WantTextInput || IsPopupShown() || IsInterfaceMouseChangeOnItsWay());
+    return ImGui::GetCurrentContext() != nullptr && (InterfaceKeepsKeyboard() || HoldsKeysBack());
   };
+  hooks.takeKeysLeftToGame = []() { return std::exchange(keysLeftToGame, {}); };
   hooks.isMouseOverInterface = []() {
     return ImGui::GetCurrentContext() != nullptr && (ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
                                                      ImGui::IsAnyItemActive() || IsInterfaceMouseChangeOnItsWay());

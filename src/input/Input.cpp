@@ -67,6 +67,11 @@ void Input::SetEditorHooks(InputEditorHooks editorHooks)
 void Input::Update()
 {
   BeginFrame();
+  if (hooks.takeKeysLeftToGame)
+  {
+    for (const SDL_Event& event : hooks.takeKeysLeftToGame())
+      RecordKey(event.key);
+  }
 
   SDL_Event event;
   while (devices ? devices->PollEvent(event) : SDL_PollEvent(&event) == 1)
@@ -79,6 +84,9 @@ void Input::Update()
 
   // Taken after the frame's events, so it describes where the mouse is now.
   mouseOverInterface = hooks.isMouseOverInterface && hooks.isMouseOverInterface();
+  releaseOwed = pressHeard;
+  for (std::size_t button = 0; button < MouseButtonCount; ++button)
+    pressHeard[button] = mouseButtons.IsPressed(button) && (releaseOwed[button] || !mouseOverInterface);
 }
 
 void Input::BeginFrame()
@@ -102,14 +110,13 @@ void Input::HandleEvent(const SDL_Event& event)
   {
   case SDL_KEYDOWN:
   case SDL_KEYUP:
-    // While a widget has the keyboard the event is dropped entirely, so a key released meanwhile
-    // reads as down until its next key-up arrives. The interface is asked for each key, once it
-    // has seen it: a click that came before the key may already have given it the keyboard.
-    // The key-downs SDL repeats while a key is held are no press: a key whose press went to a
-    // widget or popup that is gone before the auto-repeat begins stays with it until released.
-    if (!(hooks.isKeyboardCaptured && hooks.isKeyboardCaptured()) &&
-        (event.type == SDL_KEYUP || event.key.repeat == 0))
-      keys.Set(static_cast<std::size_t>(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
+    // A key the interface keeps is none of the game's; one it holds back comes later through
+    // takeKeysLeftToGame, if it does not keep it. The interface is asked for each key, once it
+    // has seen it: a click that came before the key may already have given it the keyboard. The
+    // release of a key the game holds is the game's wherever it goes, or the key would stay down.
+    if (!(hooks.isKeyboardCaptured && hooks.isKeyboardCaptured()) ||
+        (event.type == SDL_KEYUP && keys.IsPressed(static_cast<std::size_t>(event.key.keysym.scancode))))
+      RecordKey(event.key);
     break;
   case SDL_MOUSEMOTION:
     mousePosition = glm::vec2(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
@@ -160,6 +167,16 @@ void Input::HandleEvent(const SDL_Event& event)
   default:
     break;
   }
+}
+
+void Input::RecordKey(const SDL_KeyboardEvent& key)
+{
+  // The key-downs SDL repeats while a key is held are no press: a key whose press went to a
+  // widget or popup that is gone before the auto-repeat begins stays with it until released. A
+  // key-up of a key already up (its release came twice, or after a press the interface kept)
+  // changes nothing.
+  if (key.type == SDL_KEYUP || key.repeat == 0)
+    keys.Set(static_cast<std::size_t>(key.keysym.scancode), key.type == SDL_KEYDOWN);
 }
 
 void Input::HandleWindowEvent(const SDL_WindowEvent& event)
@@ -258,13 +275,14 @@ bool Input::IsMouseButtonTriggered(int button) const
 
 bool Input::IsMouseButtonReleased(int button) const
 {
-  return !mouseOverInterface && button >= 0 && mouseButtons.IsReleased(static_cast<std::size_t>(button));
+  return button >= 0 && static_cast<std::size_t>(button) < MouseButtonCount && releaseOwed[button] &&
+         mouseButtons.IsReleased(static_cast<std::size_t>(button));
 }
 
 bool Input::IsMouseButtonUp(int button) const
 {
-  return !mouseOverInterface && button >= 0 && static_cast<std::size_t>(button) < MouseButtonCount &&
-         !mouseButtons.IsPressed(static_cast<std::size_t>(button));
+  return button >= 0 && static_cast<std::size_t>(button) < MouseButtonCount &&
+         (!mouseOverInterface || releaseOwed[button]) && !mouseButtons.IsPressed(static_cast<std::size_t>(button));
 }
 
 glm::vec2 Input::GetMousePressPosition(int button) const

@@ -54,7 +54,9 @@ public:
   bool IsKeyTriggered(SDL_Keycode key) const;
 
   // Buttons 0 left, 1 middle, 2 right, 3 X1, 4 X2. Button and wheel queries read false and 0
-  // while the mouse is over an interface window; position and motion always follow the mouse.
+  // while the mouse is over an interface window; position and motion always follow the mouse. A
+  // release goes where its press went: the game reads the release of every press it read, over a
+  // window or not, and never that of a press the interface kept.
   bool IsMouseButtonPressed(int button) const;
   bool IsMouseButtonTriggered(int button) const;
   bool IsMouseButtonReleased(int button) const;
@@ -92,6 +94,7 @@ private:
   const ControllerSlot* SlotAt(int slot) const;
   ControllerSlot* SlotHolding(std::int32_t instanceId);
   void BeginFrame();
+  void RecordKey(const SDL_KeyboardEvent& key);
   void HandleWindowEvent(const SDL_WindowEvent& event);
   void OnControllerAdded(int deviceIndex);
   void OnControllerRemoved(std::int32_t instanceId);
@@ -109,6 +112,10 @@ private:
   std::array<glm::vec2, MouseButtonCount> releasePositions{};
   std::int32_t wheel = 0;
   bool mouseOverInterface = false;
+  // The game read the button pressed and has yet to read its release: as the last frame left it,
+  // and as this one does.
+  std::array<bool, MouseButtonCount> releaseOwed{};
+  std::array<bool, MouseButtonCount> pressHeard{};
 
   bool closeRequested = false;
   bool focused = true;

@@ -11,7 +11,9 @@
 #include <cctype>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -84,6 +86,50 @@ protected:
     event.type = type;
     event.key.keysym.sym = code;
     return event;
+  }
+
+  static SDL_Event KeyWith(SDL_Keycode code, bool down, Uint16 modifiers = KMOD_NONE)
+  {
+    SDL_Event event = TestEvents::Key(code, down);
+    event.key.keysym.mod = modifiers;
+    return event;
+  }
+
+  static SDL_Event Text(const char* typedText)
+  {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    std::snprintf(event.text.text, sizeof(event.text.text), "%s", typedText);
+    return event;
+  }
+
+  // What typing gives: the key's press, its text, its release.
+  static void Typed(std::vector<SDL_Event>& events, const std::string& letters)
+  {
+    for (const char letter : letters)
+    {
+      const SDL_Keycode code = SDL_Keycode(std::tolower(letter));
+      const Uint16 modifiers = std::isupper(letter) ? KMOD_LSHIFT : KMOD_NONE;
+      if (modifiers != KMOD_NONE)
+        events.push_back(KeyWith(SDLK_LSHIFT, true, modifiers));
+      events.insert(events.end(), {KeyWith(code, true, modifiers), Text(std::string(1, letter).c_str()),
+                                   KeyWith(code, false, modifiers)});
+      if (modifiers != KMOD_NONE)
+        events.push_back(KeyWith(SDLK_LSHIFT, false));
+    }
+  }
+
+  static void Click(std::vector<SDL_Event>& events, ImVec2 place, Uint8 button = SDL_BUTTON_LEFT)
+  {
+    const int x = static_cast<int>(place.x), y = static_cast<int>(place.y);
+    events.insert(events.end(),
+                  {TestEvents::MouseButton(button, true, x, y), TestEvents::MouseButton(button, false, x, y)});
+  }
+
+  static ImVec2 ItemCentre()
+  {
+    return ImVec2((ImGui::GetItemRectMin().x + ImGui::GetItemRectMax().x) / 2.0f,
+                  (ImGui::GetItemRectMin().y + ImGui::GetItemRectMax().y) / 2.0f);
   }
 
   // One frame of the editor's order at a low frame rate: the events all come in one pump (through
@@ -208,14 +254,12 @@ TEST_F(ImGuiBindingTest, WheelKeysAndTextReachImGui)
   ImGuiBinding::Render();
   wheel.wheel.mouseX = 100;
   ImGuiBinding::ProcessEvent(wheel);
-  wheel.wheel.y = -7;
+  wheel.wheel.y = 7;
+  wheel.wheel.mouseX = 300;
   ImGuiBinding::ProcessEvent(wheel);
   ImGuiBinding::NewFrame(window);
-  EXPECT_EQ(1.0f, io.MouseWheel);
-  EXPECT_EQ(100.0f, io.MousePos.x) << "where the wheel was turned";
-  ImGuiBinding::Render();
-  ImGuiBinding::NewFrame(window);
-  EXPECT_EQ(-1.0f, io.MouseWheel) << "one turn a frame";
+  EXPECT_EQ(2.0f, io.MouseWheel) << "the turns between two frames go together, a step each";
+  EXPECT_EQ(100.0f, io.MousePos.x) << "where the wheel was first turned";
   ImGuiBinding::Render();
   ImGuiBinding::NewFrame(window);
   EXPECT_EQ(0.0f, io.MouseWheel);
@@ -351,8 +395,6 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
   char field[32] = "";
   std::vector<std::string> saved;
   ImVec2 openButton, saveButton;
-  const auto centre = [] { return ImVec2((ImGui::GetItemRectMin().x + ImGui::GetItemRectMax().x) / 2.0f,
-                                         (ImGui::GetItemRectMin().y + ImGui::GetItemRectMax().y) / 2.0f); };
   std::string reachedGame;  // what the game's input saw of the keys and the left button
   const auto frame = [&](const std::vector<SDL_Event>& events) {
     EditorFrame(events, [&] {
@@ -360,7 +402,7 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
       ImGui::Begin("Object", nullptr, ImGuiWindowFlags_AlwaysAutoResize);
       if (ImGui::Button("Save to Prefab"))
         ImGui::OpenPopup("SavePrefab");
-      openButton = centre();
+      openButton = ItemCentre();
       if (ImGui::BeginPopup("SavePrefab"))
       {
         if (ImGui::IsWindowAppearing())
@@ -371,7 +413,7 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
           saved.push_back(field);
           ImGui::CloseCurrentPopup();
         }
-        saveButton = centre();
+        saveButton = ItemCentre();
         ImGui::EndPopup();
       }
       ImGui::End();
@@ -381,39 +423,9 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
       reachedGame += input->IsKeyPressed(code) ? SDL_GetKeyName(code) : "";
     reachedGame += input->IsMouseButtonTriggered(0) ? "click" : "";
   };
-  const auto key = [](SDL_Keycode code, bool down, Uint16 modifiers = KMOD_NONE) {
-    SDL_Event event = TestEvents::Key(code, down);
-    event.key.keysym.mod = modifiers;
-    return event;
-  };
-  const auto text = [](const char* typedText) {
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    std::snprintf(event.text.text, sizeof(event.text.text), "%s", typedText);
-    return event;
-  };
-  // What typing gives: the key's press, its text, its release.
-  const auto typed = [&](std::vector<SDL_Event>& events, const std::string& letters) {
-    for (const char letter : letters)
-    {
-      const SDL_Keycode code = SDL_Keycode(std::tolower(letter));
-      const Uint16 modifiers = std::isupper(letter) ? KMOD_LSHIFT : KMOD_NONE;
-      if (modifiers != KMOD_NONE)
-        events.push_back(key(SDLK_LSHIFT, true, modifiers));
-      events.insert(events.end(), {key(code, true, modifiers), text(std::string(1, letter).c_str()),
-                                   key(code, false, modifiers)});
-      if (modifiers != KMOD_NONE)
-        events.push_back(key(SDLK_LSHIFT, false));
-    }
-  };
   const auto selectAll = [&](std::vector<SDL_Event>& events) {
-    events.insert(events.end(), {key(SDLK_LCTRL, true, KMOD_LCTRL), key(SDLK_a, true, KMOD_LCTRL),
-                                 key(SDLK_a, false, KMOD_LCTRL), key(SDLK_LCTRL, false)});
-  };
-  const auto click = [](std::vector<SDL_Event>& events, ImVec2 place) {
-    const int x = static_cast<int>(place.x), y = static_cast<int>(place.y);
-    events.insert(events.end(), {TestEvents::MouseButton(SDL_BUTTON_LEFT, true, x, y),
-                                 TestEvents::MouseButton(SDL_BUTTON_LEFT, false, x, y)});
+    events.insert(events.end(), {KeyWith(SDLK_LCTRL, true, KMOD_LCTRL), KeyWith(SDLK_a, true, KMOD_LCTRL),
+                                 KeyWith(SDLK_a, false, KMOD_LCTRL), KeyWith(SDLK_LCTRL, false)});
   };
   const auto settle = [&](const std::function<bool()>& done) {
     for (int slowFrame = 0; slowFrame < 60 && !done(); ++slowFrame)
@@ -427,10 +439,10 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
   // The popup is opened and the name typed before it shows; a slip is put right in a hurry: the
   // next letter goes down while Backspace is still held.
   std::vector<SDL_Event> supplies;
-  click(supplies, openButton);
-  typed(supplies, "Suppliex");
-  supplies.insert(supplies.end(), {key(SDLK_BACKSPACE, true), key(SDLK_s, true), text("s"),
-                                   key(SDLK_BACKSPACE, false), key(SDLK_s, false)});
+  Click(supplies, openButton);
+  Typed(supplies, "Suppliex");
+  supplies.insert(supplies.end(), {KeyWith(SDLK_BACKSPACE, true), KeyWith(SDLK_s, true), Text("s"),
+                                   KeyWith(SDLK_BACKSPACE, false), KeyWith(SDLK_s, false)});
   frame(supplies);
   settle([&] { return std::string(field) == "Supplies"; });
   ASSERT_STREQ(field, "Supplies");
@@ -438,8 +450,8 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
   // A name typed over it with Save clicked right after: the whole name is saved.
   std::vector<SDL_Event> cargo;
   selectAll(cargo);
-  typed(cargo, "Cargo");
-  click(cargo, saveButton);
+  Typed(cargo, "Cargo");
+  Click(cargo, saveButton);
   frame(cargo);
   settle([&] { return !saved.empty(); });
   EXPECT_EQ(saved, std::vector<std::string>{"Cargo"});
@@ -447,11 +459,11 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
   // The popup opened, a name typed and confirmed with Return, then a click on the view, which
   // would close the popup unsaved had it come first.
   std::vector<SDL_Event> crate;
-  click(crate, openButton);
+  Click(crate, openButton);
   selectAll(crate);
-  typed(crate, "Crate");
-  crate.insert(crate.end(), {key(SDLK_RETURN, true), key(SDLK_RETURN, false)});
-  click(crate, view);
+  Typed(crate, "Crate");
+  crate.insert(crate.end(), {KeyWith(SDLK_RETURN, true), KeyWith(SDLK_RETURN, false)});
+  Click(crate, view);
   frame(crate);
   settle([&] { return !hooks.isMouseOverInterface() && !hooks.isKeyboardCaptured(); });
   EXPECT_EQ(saved, (std::vector<std::string>{"Cargo", "Crate"})) << "Return confirms the field once, before the click";
@@ -459,11 +471,127 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
 
   // Once the interface has caught up, a click on the view is the game's, and the game's alone.
   std::vector<SDL_Event> pick;
-  click(pick, view);
+  Click(pick, view);
   frame(pick);
   EXPECT_EQ(reachedGame, "click");
   EXPECT_FALSE(ImGuiBinding::IsPopupShown());
   EXPECT_EQ(saved.size(), 2u);
+  ImGuiBinding::Render();
+  Input::Shutdown();
+}
+
+// At a few frames a second, with a console of a log and a command field and a popup beside it, no
+// key or release the game is owed is lost to what the interface has on its way: a click on the
+// log, a burst of the wheel over it, a line still reaching the field, another button's wheel.
+TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
+{
+  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  Input::Init();
+  const InputEditorHooks hooks = ImGuiBinding::MakeInputHooks();
+  Input::Instance()->SetEditorHooks(hooks);
+  const Input* input = Input::Instance();
+  char command[32] = "";
+  bool openPopup = false;
+  ImVec2 logPlace, fieldPlace;
+  std::string heard;  // lines the field entered and what the game heard go down and up, in order
+  std::map<SDL_Keycode, bool> held;
+  const auto frame = [&](const std::vector<SDL_Event>& events) {
+    EditorFrame(events, [&] {
+      ImGui::SetNextWindowPos(ImVec2(20.0f, 20.0f));
+      ImGui::SetNextWindowSize(ImVec2(300.0f, 200.0f));
+      ImGui::Begin("Console");
+      ImGui::BeginChild("Log", ImVec2(0.0f, 100.0f), true);
+      for (int line = 0; line < 40; ++line)
+        ImGui::Text("line %d", line);
+      ImGui::EndChild();
+      logPlace = ItemCentre();
+      if (ImGui::InputText("Command", command, sizeof(command), ImGuiInputTextFlags_EnterReturnsTrue))
+        heard += std::string("line:") + command + " ";
+      fieldPlace = ItemCentre();
+      ImGui::End();
+      if (std::exchange(openPopup, false))
+        ImGui::OpenPopup("Menu");
+      ImGui::SetNextWindowPos(ImVec2(340.0f, 20.0f));
+      if (ImGui::BeginPopup("Menu"))
+      {
+        ImGui::Text("Cut");
+        ImGui::EndPopup();
+      }
+    });
+    for (const SDL_Keycode code : {SDLK_d, SDLK_w, SDLK_F6, SDLK_BACKQUOTE, SDLK_RETURN, SDLK_n, SDLK_o, SDLK_c})
+    {
+      heard += input->IsKeyTriggered(code) ? std::string("+") + SDL_GetKeyName(code) + " " : "";
+      heard += held[code] && !input->IsKeyPressed(code) ? std::string("-") + SDL_GetKeyName(code) + " " : "";
+      held[code] = input->IsKeyPressed(code);
+    }
+    heard += input->IsMouseButtonTriggered(1) ? "+pan " : input->IsMouseButtonReleased(1) ? "-pan " : "";
+    heard += input->IsMouseButtonTriggered(0) ? "click " : "";
+  };
+  const auto settle = [&] {
+    for (int slowFrame = 0; slowFrame < 30; ++slowFrame)
+      frame({});
+  };
+  const auto wheelAt = [](ImVec2 place) {
+    SDL_Event event = TestEvents::Wheel(-1);
+    event.wheel.mouseX = static_cast<Sint32>(place.x);
+    event.wheel.mouseY = static_cast<Sint32>(place.y);
+    return event;
+  };
+  const auto middle = [](bool down, ImVec2 place) {
+    return TestEvents::MouseButton(SDL_BUTTON_MIDDLE, down, static_cast<int>(place.x), static_cast<int>(place.y));
+  };
+  const ImVec2 view(500.0f, 400.0f);
+
+  ImGuiBinding::NewFrame(window);
+  frame({});
+  frame({});
+  // D held walks the player; a click on the log, D let go and W tapped come in one frame.
+  frame({KeyWith(SDLK_d, true)});
+  std::vector<SDL_Event> clickOnLog;
+  Click(clickOnLog, logPlace);
+  clickOnLog.insert(clickOnLog.end(), {KeyWith(SDLK_d, false), KeyWith(SDLK_w, true), KeyWith(SDLK_w, false)});
+  frame(clickOnLog);
+  EXPECT_FALSE(input->IsKeyPressed(SDLK_d)) << "the game heard D go down, so it hears it go up";
+  settle();
+
+  // Hundreds of turns of the wheel over the log in a frame, with F6 tapped amid them.
+  std::vector<SDL_Event> burst(400, wheelAt(logPlace));
+  burst.insert(burst.end(), {KeyWith(SDLK_F6, true), KeyWith(SDLK_F6, false)});
+  burst.insert(burst.end(), 400, wheelAt(logPlace));
+  frame(burst);
+  settle();
+
+  // A line typed into the console and the back-quote a frame later, while the line still reaches it.
+  std::vector<SDL_Event> clickOnField, line;
+  Click(clickOnField, fieldPlace);
+  frame(clickOnField);
+  settle();
+  Typed(line, "noc");
+  line.insert(line.end(), {KeyWith(SDLK_RETURN, true), KeyWith(SDLK_RETURN, false)});
+  frame(line);
+  frame({KeyWith(SDLK_BACKQUOTE, true), Text("`"), KeyWith(SDLK_BACKQUOTE, false)});
+  settle();
+
+  // The view panned by the middle button and let go over the log, with W pressed meanwhile; then
+  // let go while a turn of the wheel over the log is on its way.
+  frame({middle(true, view)});
+  frame({middle(false, logPlace), KeyWith(SDLK_w, true)});
+  EXPECT_TRUE(input->IsMouseButtonReleased(1) && input->IsKeyTriggered(SDLK_w)) << "in the frame they came";
+  frame({KeyWith(SDLK_w, false), middle(true, view)});
+  frame({wheelAt(logPlace), middle(false, logPlace)});
+  settle();
+
+  // A click beside a popup closes it and is none of the game's.
+  openPopup = true;
+  settle();
+  EXPECT_TRUE(ImGuiBinding::IsPopupShown());
+  std::vector<SDL_Event> clickBeside;
+  Click(clickBeside, view);
+  frame(clickBeside);
+  settle();
+  EXPECT_FALSE(ImGuiBinding::IsPopupShown());
+
+  EXPECT_EQ(heard, "+D -D +W -W +F6 -F6 line:noc +` -` +pan +W -pan -W +pan -pan ");
   ImGuiBinding::Render();
   Input::Shutdown();
 }
