@@ -3,7 +3,8 @@
 // Transform, Rigidbody or collider and, once per frame, advances them in fixed sub-steps: forces
 // into velocities (with drag and a speed limit), pairs (StepPairs) filtered by the collision
 // response table and tested by shape, a CollisionEvent queued to each object of every touching
-// pair, impulses for physical contacts, and finally the moves. The broad-phase grid holds every
+// pair, impulses for physical contacts, and finally the moves. A collider that ends at its first
+// contact (a shot) neither moves nor touches after the sub-step in which it first touched. The broad-phase grid holds every
 // entry where it stands, for the ray casts; a body's record changes cells only when the body
 // does. It also draws the colliders in the debug view.
 //
@@ -137,4 +138,5 @@ private:
   PhysicsDebugDraw* debugDraw = nullptr;
   PhysicsObject* movingEntry = nullptr;  // while the step moves it
   std::vector<RayHit> rayHits;  // reused by every cast
+  std::vector<PhysicsObject*> touchedShots;  // the sub-step's: spent once it is over
 };
