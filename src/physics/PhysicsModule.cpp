@@ -500,12 +500,14 @@ bool PhysicsModule::RayCast(glm::vec2 origin, glm::vec2 direction, float maxDist
 
 std::uint32_t PhysicsModule::RayCastAll(glm::vec2 origin, glm::vec2 direction, float maxDistance,
                                         std::uint32_t group, bool drawRay, std::vector<RayCastResult>& results,
-                                        float& distance, bool& blocked, std::uint32_t blockGroup)
+                                        float& distance, bool& blocked, std::uint32_t blockGroup,
+                                        std::uint32_t passedObject)
 {
   const glm::vec2 end = origin + direction * maxDistance;
   blocked = grid.CastRay(origin, end, false,
                          [&](GridRecord& record, RayHit& hit) {
-                           return IntersectRayWithObject(origin, direction, maxDistance, group, *record.owner,
+                           return (passedObject == 0 || record.owner->objectId != passedObject) &&
+                                  IntersectRayWithObject(origin, direction, maxDistance, group, *record.owner,
                                                          hit.distance, hit.point, hit.blocking, blockGroup);
                          },
                          rayHits);

@@ -88,10 +88,11 @@ public:
                RayCastResult& result, bool fillOnMiss);
   // Every object the ray hits up to and including the first of the blocking group
   // (INVALID_GROUP: nothing blocks), nearest first. distance is where it was blocked (the
-  // largest float when not). Returns the number of results.
+  // largest float when not). Returns the number of results. The object of id `passedObject` (0:
+  // none), a caster whose own body the ray starts in, is neither hit nor blocks.
   std::uint32_t RayCastAll(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group,
                            bool drawRay, std::vector<RayCastResult>& results, float& distance, bool& blocked,
-                           std::uint32_t blockGroup);
+                           std::uint32_t blockGroup, std::uint32_t passedObject = 0);
   bool IntersectRayWithObject(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group,
                               PhysicsObject& entry, float& distance, glm::vec2& point, bool& blocking,
                               std::uint32_t blockGroup);

@@ -187,8 +187,9 @@ bool Gun::StoppedBeforeMuzzle(CollisionGroup group, CollisionGroup stoppedBy, st
     return false;
   float stoppedAt = 0.0f;
   bool stopped = false;
+  const Handle<GameObject> holder = GetHolder();
   physics->RayCastAll(held, toMuzzle / reach, reach, static_cast<std::uint32_t>(group), false, hits, stoppedAt,
-                      stopped, static_cast<std::uint32_t>(stoppedBy));
+                      stopped, static_cast<std::uint32_t>(stoppedBy), holder ? holder->GetId() : 0);
   return stopped;
 }
 
