@@ -103,7 +103,9 @@ def room():
     PREFABS["Throne"] = {
         "Transform": None,
         "Sprite": sprite("props_king_throne_1", (256, 256)),
-        "RectangleCollider": {"group": "ENEMY", "scale": [200.0, 220.0]},
+        # The seat: its front stops 40 units inside the shield's south edge (at the throne room's
+        # place), so that a shot from the south meets the shield first however fast it comes.
+        "RectangleCollider": {"group": "ENEMY", "offset": [0.0, 20.0], "scale": [200.0, 180.0]},
         # Four seconds of the player's beam: time a player standing in the fight can hold the aim for.
         "Health": health(200),
         "BossThroneLogic": {"shakeIntensity": 0.15},

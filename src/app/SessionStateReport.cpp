@@ -19,6 +19,7 @@
 #include <imgui.h>
 #include <imgui_internal.h>  // Required for: the context's window list and popup stack
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -120,11 +121,36 @@ Json::Value Player(const GameSession& session)
   return Json::nullValue;
 }
 
+// The writer passes a string's bytes through as they are, and a name given to "watch" on the
+// command line may hold bytes that are not UTF-8: each becomes U+FFFD, so that every line is UTF-8.
+// (Such a byte is never a quote or a backslash, so the JSON around it holds.)
+std::string ValidUtf8(const std::string& text)
+{
+  std::string valid;
+  valid.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();)
+  {
+    const std::size_t start = at;
+    unsigned codePoint = 0;
+    if (DecodeUtf8(text, at, codePoint))
+      valid.append(text, start, at - start);
+    else
+      AppendUtf8(valid, 0xFFFD);
+  }
+  return valid;
+}
+
 Json::Value Watched(GameSession& session)
 {
+  // Keyed by the names as the line shows them: two names that differ only in bytes that are not
+  // UTF-8 show alike, and share one entry rather than naming a member twice.
+  const std::vector<std::string>& wanted = session.GetWatchedNames();
+  const auto isWanted = [&wanted](const std::string& name) {
+    return std::find(wanted.begin(), wanted.end(), name) != wanted.end();
+  };
   Json::Value watched(Json::objectValue);
-  for (const std::string& wanted : session.GetWatchedNames())
-    watched[wanted] = Json::arrayValue;
+  for (const std::string& name : wanted)
+    watched[ValidUtf8(name)] = Json::arrayValue;
   if (watched.empty())
     return watched;
   for (const auto& [name, space] : session.GetSpaces())
@@ -134,8 +160,8 @@ Json::Value Watched(GameSession& session)
       GameObject* object = handle.Get();
       if (object == nullptr || object->GetTransform() == nullptr)
         continue;
-      const std::string& key = watched.isMember(object->GetName()) ? object->GetName() : object->GetPrefabName();
-      if (!watched.isMember(key))
+      const std::string& key = isWanted(object->GetName()) ? object->GetName() : object->GetPrefabName();
+      if (!isWanted(key))
         continue;
       Json::Value seen;
       seen["space"] = name;
@@ -143,7 +169,7 @@ Json::Value Watched(GameSession& session)
       const Health* health = object->GetComponent<Health>();
       seen["health"] = health != nullptr ? Rounds(health->GetHitpoints()) : Json::Value(Json::nullValue);
       seen["dead"] = health != nullptr ? Json::Value(health->IsDead()) : Json::Value(Json::nullValue);
-      watched[key].append(seen);
+      watched[ValidUtf8(key)].append(seen);
     }
   }
   return watched;
@@ -233,24 +259,6 @@ Json::Value EditorState(GameSession& session)
   return state;
 }
 
-// The writer passes a string's bytes through as they are, and a name given to "watch" on the
-// command line may hold bytes that are not UTF-8: each becomes U+FFFD, so that every line is UTF-8.
-// (Such a byte is never a quote or a backslash, so the JSON around it holds.)
-std::string ValidUtf8(const std::string& text)
-{
-  std::string valid;
-  valid.reserve(text.size());
-  for (std::size_t at = 0; at < text.size();)
-  {
-    const std::size_t start = at;
-    unsigned codePoint = 0;
-    if (DecodeUtf8(text, at, codePoint))
-      valid.append(text, start, at - start);
-    else
-      AppendUtf8(valid, 0xFFFD);
-  }
-  return valid;
-}
 }  // namespace
 
 Json::Value SessionStateReport::Describe(GameSession& session)

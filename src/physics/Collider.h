@@ -45,6 +45,10 @@ public:
   glm::vec2 offset{0.0f, 0.0f};
   CollisionGroup group = CollisionGroup::PROPS;
   bool active = true;
+  // Set by what ends at its first contact (a shot): once it has touched something the physics
+  // module holds it where it is and it touches nothing more, so that the sub-steps left in the
+  // frame cannot carry it through a wall onto what stands behind. Not a member of the file.
+  bool endsAtFirstContact = false;
 
 protected:
   // The owner's Transform: the cached one, or looked up when the collider has not woken yet.

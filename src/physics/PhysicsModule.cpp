@@ -338,6 +338,11 @@ void PhysicsModule::RunCollisions(float dt)
     for (PhysicsObject* other : pairs.Of(number))
       CheckCollision(*other, querying, dt);
   }
+  // Only after the whole sub-step: what a shot touches at once (an enemy against a wall) it all
+  // touches.
+  for (PhysicsObject* shot : touchedShots)
+    shot->spent = true;
+  touchedShots.clear();
   contacts.Sort();
 }
 
@@ -345,7 +350,8 @@ void PhysicsModule::CheckCollision(PhysicsObject& found, PhysicsObject& querying
 {
   Collider* first = found.collider;
   Collider* second = querying.collider;
-  if (first == nullptr || second == nullptr || !first->IsActive() || !second->IsActive())
+  if (first == nullptr || second == nullptr || !first->IsActive() || !second->IsActive() || found.spent ||
+      querying.spent)
     return;
   const std::uint32_t response = responseTable.Get(found.CollisionGroup(), querying.CollisionGroup());
   if (response == NoResponse)
@@ -392,6 +398,9 @@ void PhysicsModule::CheckCollision(PhysicsObject& found, PhysicsObject& querying
 
   QueueCollision(found, querying);
   QueueCollision(querying, found);
+  for (PhysicsObject* entry : {&found, &querying})
+    if (entry->collider->endsAtFirstContact)
+      touchedShots.push_back(entry);
 
   if (response != PushResponse || first->ghost || second->ghost)
     return;
@@ -491,12 +500,14 @@ bool PhysicsModule::RayCast(glm::vec2 origin, glm::vec2 direction, float maxDist
 
 std::uint32_t PhysicsModule::RayCastAll(glm::vec2 origin, glm::vec2 direction, float maxDistance,
                                         std::uint32_t group, bool drawRay, std::vector<RayCastResult>& results,
-                                        float& distance, bool& blocked, std::uint32_t blockGroup)
+                                        float& distance, bool& blocked, std::uint32_t blockGroup,
+                                        std::uint32_t passedObject)
 {
   const glm::vec2 end = origin + direction * maxDistance;
   blocked = grid.CastRay(origin, end, false,
                          [&](GridRecord& record, RayHit& hit) {
-                           return IntersectRayWithObject(origin, direction, maxDistance, group, *record.owner,
+                           return (passedObject == 0 || record.owner->objectId != passedObject) &&
+                                  IntersectRayWithObject(origin, direction, maxDistance, group, *record.owner,
                                                          hit.distance, hit.point, hit.blocking, blockGroup);
                          },
                          rayHits);

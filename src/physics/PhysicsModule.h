@@ -3,7 +3,8 @@
 // Transform, Rigidbody or collider and, once per frame, advances them in fixed sub-steps: forces
 // into velocities (with drag and a speed limit), pairs (StepPairs) filtered by the collision
 // response table and tested by shape, a CollisionEvent queued to each object of every touching
-// pair, impulses for physical contacts, and finally the moves. The broad-phase grid holds every
+// pair, impulses for physical contacts, and finally the moves. A collider that ends at its first
+// contact (a shot) neither moves nor touches after the sub-step in which it first touched. The broad-phase grid holds every
 // entry where it stands, for the ray casts; a body's record changes cells only when the body
 // does. It also draws the colliders in the debug view.
 //
@@ -87,10 +88,11 @@ public:
                RayCastResult& result, bool fillOnMiss);
   // Every object the ray hits up to and including the first of the blocking group
   // (INVALID_GROUP: nothing blocks), nearest first. distance is where it was blocked (the
-  // largest float when not). Returns the number of results.
+  // largest float when not). Returns the number of results. The object of id `passedObject` (0:
+  // none), a caster whose own body the ray starts in, is neither hit nor blocks.
   std::uint32_t RayCastAll(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group,
                            bool drawRay, std::vector<RayCastResult>& results, float& distance, bool& blocked,
-                           std::uint32_t blockGroup);
+                           std::uint32_t blockGroup, std::uint32_t passedObject = 0);
   bool IntersectRayWithObject(glm::vec2 origin, glm::vec2 direction, float maxDistance, std::uint32_t group,
                               PhysicsObject& entry, float& distance, glm::vec2& point, bool& blocking,
                               std::uint32_t blockGroup);
@@ -137,4 +139,5 @@ private:
   PhysicsDebugDraw* debugDraw = nullptr;
   PhysicsObject* movingEntry = nullptr;  // while the step moves it
   std::vector<RayHit> rayHits;  // reused by every cast
+  std::vector<PhysicsObject*> touchedShots;  // the sub-step's: spent once it is over
 };

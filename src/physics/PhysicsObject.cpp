@@ -82,13 +82,13 @@ bool PhysicsObject::HasActiveBody() const
 
 void PhysicsObject::IntegrateForces(float dt, float maxSpeed)
 {
-  if (transform != nullptr && HasActiveBody())
+  if (transform != nullptr && HasActiveBody() && !spent)
     rigidbody->IntegrateForces(dt, maxSpeed);
 }
 
 void PhysicsObject::IntegrateVelocity(float dt)
 {
-  if (transform == nullptr || !HasActiveBody())
+  if (transform == nullptr || !HasActiveBody() || spent)
     return;
   const glm::vec2 offset = rigidbody->velocity * dt;
   // A resting body is not moved, so it does not announce a move every sub-step.

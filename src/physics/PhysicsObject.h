@@ -44,6 +44,9 @@ struct PhysicsObject
   Collider* collider = nullptr;
   GridRecord gridRecord;
   bool isStatic = false;
+  // A collider that ends at its first contact has touched something: the entry no longer moves
+  // or touches (its owner removes it).
+  bool spent = false;
   SolverBody solverBody;
   static constexpr std::size_t NotMoving = static_cast<std::size_t>(-1);
   std::size_t slot = 0;  // index in the module's list of entries

@@ -1,6 +1,6 @@
 // The throne room's end on the real game loop: the throne shakes the camera as it is hurt, blows
 // up when it dies, the cracked hull walls go one after another and the room loses its air, which
-// the space hears once; the shield wall stands until its manager dies.
+// the space hears once; the shield wall stands until its manager dies, and no shot passes it.
 #include "gameplay/boss/BossForceFieldManager.h"
 #include "core/EventManager.h"
 #include "core/Send.h"
@@ -10,6 +10,8 @@
 #include "gameplay/combat/Health.h"
 #include "gameplay/ship/PressureTracker.h"
 #include "gameplay/ship/ShipEvents.h"
+#include "object/Spawning.h"
+#include "render/Camera.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 #include "support/EventRecorder.h"
@@ -101,5 +103,64 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
     EXPECT_EQ(ObjectsOf(space, "DepressurizationEffect").at(0)->GetTransform()->GetWorldPosition(), map.TileToWorld(2, 3));
     EXPECT_EQ(depressurizations.Count(), 1u);
   });
+  EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
+}
+
+// The shipped room on a slow machine (frames of 1/30 s, four physics sub-steps each): the player,
+// flush against the shield's south edge under the throne, against the hall's west wall with a
+// crate behind it, and against the field generator, fires the rifle, then the beam, for two
+// seconds each. Neither the throne nor the crate is touched; the generator breaks, and then the
+// throne is hurt from where it was not before.
+TEST_F(BossThroneLogicTest, NoShotPassesTheShieldOrAWallThePlayerStandsAgainst)
+{
+  SteppedClock slow(50000);
+  clock = &slow;
+  struct Stand
+  {
+    glm::vec2 at;  // the player's radius (30) off the surface
+    glm::vec2 aim;
+  };
+  const Stand underShield{{1664, 2070}, {1664, 2300}};
+  const Stand byWall{{550, 700}, {472, 700}};
+  const Stand underGenerator{{2780, 2170}, {2780, 2270}};
+  const std::vector<Stand> stands{underShield, byWall, underGenerator, underShield};
+  constexpr int Burst = 60;
+  const auto health = [](Space& space, const char* name) {
+    GameObject* object = Find(space, name);
+    return object != nullptr ? object->GetComponent<Health>()->GetHitpoints() : 0.0f;
+  };
+  std::vector<float> throne;
+  float crate = 0.0f;
+  Run("BossRoom", 10 + static_cast<int>(stands.size()) * 2 * (Burst + 10), [&](int frame, Space& space) {
+    GameObject* player = Find(space, "Player1");
+    player->GetComponent<Health>()->SetInvulnerable(true);
+    if (frame == 1)
+      SpawnAt("TargetCrate", &space, {472, 700}, "Crate");  // flush against the wall's far side
+    if (frame <= 10)
+      return;
+    const int burst = (frame - 11) / (Burst + 10);
+    const int into = (frame - 11) % (Burst + 10);
+    const Stand& stand = stands[static_cast<std::size_t>(burst / 2)];
+    const SDL_Keycode trigger = burst % 2 == 0 ? SDLK_u : SDLK_o;  // the rifle, then the beam
+    // Held there against the boss's shoves, aiming through the pointer.
+    player->GetTransform()->SetWorldPosition(stand.at.x, stand.at.y);
+    const glm::vec2 window(session->GetWindowWidth(), session->GetWindowHeight());
+    const glm::vec2 topLeft = *space.GetCurrentCamera()->ToWorld({0.0f, 0.0f});
+    const glm::vec2 pixel = (stand.aim - topLeft) / (*space.GetCurrentCamera()->ToWorld(window) - topLeft) * window;
+    Script(TestEvents::MouseMotion(static_cast<int>(pixel.x), static_cast<int>(pixel.y), 40, 40));
+    if (into == 5)
+      Press(trigger);
+    if (into == Burst + 5)
+      Release(trigger);
+    if (into == Burst + 9 && burst % 2 == 1)
+      throne.push_back(health(space, "Throne"));
+    if (into == Burst + 9 && burst == 3)
+      crate = health(space, "Crate");
+  });
+  ASSERT_EQ(throne.size(), 4u);
+  EXPECT_EQ(throne, (std::vector<float>{200.0f, 200.0f, 200.0f, throne[3]}));
+  EXPECT_LT(throne[3], 200.0f) << "the shield lowered, the same shots reach the throne";
+  EXPECT_EQ(crate, 30.0f);
+  EXPECT_TRUE(output.Contains("Force field: lowered")) << "the generator broke";
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }

@@ -123,10 +123,12 @@ void BeamGun::CastBeam()
   // The ray leaves from the muzzle, where the beam is drawn. (It used to leave 64 units below it,
   // with the impacts drawn 64 units above the hits: with bodies whose colliders sit on their
   // pictures, the beam then missed what it was drawn through.)
+  // A beam stopped on its way to the muzzle (by the wall its holder stands against) goes no further:
+  // it is drawn no longer than to the muzzle and hurts only what it met there.
   std::vector<RayCastResult> hits;
   float blockedAt = 0.0f;
-  bool blocked = false;
-  if (PhysicsModule* physics = PhysicsModule::Of(space))
+  bool blocked = StoppedBeforeMuzzle(group, blockingGroup, hits);
+  if (PhysicsModule* physics = PhysicsModule::Of(space); physics != nullptr && !blocked)
     physics->RayCastAll(muzzle, direction, maxRange, static_cast<std::uint32_t>(group), true, hits, blockedAt, blocked,
                         static_cast<std::uint32_t>(blockingGroup));
   if (beamParticles != nullptr)

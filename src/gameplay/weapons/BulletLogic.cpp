@@ -4,6 +4,7 @@
 #include "object/Removal.h"
 #include "object/Spawning.h"
 #include "object/Transform.h"
+#include "physics/Collider.h"
 #include "physics/CollisionGroup.h"
 #include "physics/PhysicsEvents.h"
 #include "physics/Rigidbody.h"
@@ -13,6 +14,8 @@
 
 void BulletLogic::OnAwake()
 {
+  if (Collider* collider = GetCollider(GetGameObject()))
+    collider->endsAtFirstContact = true;
   SubscribeOnOwner<CollisionEvent>(this);
   LetSpaceDestroyOwner();
 }

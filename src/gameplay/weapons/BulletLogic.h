@@ -1,7 +1,8 @@
 #pragma once
 // A bullet ends at its first contact, whatever it touched, and leaves an effect facing its
 // direction of travel: sparks off a wall or the boss, a puff of impact elsewhere. Its damage is
-// done by the Health it touched, from the bullet's Damage.
+// done by the Health it touched, from the bullet's Damage. Its collider ends at its first contact
+// too, so that it touches nothing beyond what it met first.
 #include "object/Component.h"
 
 #include <cstdint>
@@ -18,8 +19,8 @@ public:
   BulletLogic& operator=(const BulletLogic&) = default;
 
   void OnAwake() override;
-  // One effect per object touched: the same contact reported by every sub-step of a frame leaves
-  // one effect, two objects touched in one step leave two.
+  // One effect per object touched: the same contact reported twice leaves one effect, two
+  // objects touched in one step leave two.
   void On(CollisionEvent* event);
 
   // The effect prefab for a contact with that group and object.

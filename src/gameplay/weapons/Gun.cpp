@@ -21,6 +21,7 @@
 #include "object/Transform.h"
 #include "physics/Collider.h"
 #include "physics/CollisionGroup.h"
+#include "physics/PhysicsModule.h"
 #include "physics/Rigidbody.h"
 #include "platform/Random.h"
 #include "render/CameraEvents.h"
@@ -28,6 +29,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <glm/geometric.hpp>
 #include <glm/mat3x3.hpp>
 #include <glm/vec3.hpp>
 
@@ -170,6 +172,27 @@ glm::vec2 Gun::MuzzlePoint() const
   return {muzzle.x, muzzle.y};
 }
 
+bool Gun::StoppedBeforeMuzzle(CollisionGroup group, CollisionGroup stoppedBy, std::vector<RayCastResult>& hits) const
+{
+  hits.clear();
+  GameObject* object = GetGameObject();
+  const Transform* transform = object != nullptr ? object->GetTransform() : nullptr;
+  PhysicsModule* physics = PhysicsModule::Of(GetSpace());
+  if (transform == nullptr || physics == nullptr)
+    return false;
+  const glm::vec2 held = transform->GetWorldPosition();
+  const glm::vec2 toMuzzle = MuzzlePoint() - held;
+  const float reach = glm::length(toMuzzle);
+  if (!(reach > 0.0f))
+    return false;
+  float stoppedAt = 0.0f;
+  bool stopped = false;
+  const Handle<GameObject> holder = GetHolder();
+  physics->RayCastAll(held, toMuzzle / reach, reach, static_cast<std::uint32_t>(group), false, hits, stoppedAt,
+                      stopped, static_cast<std::uint32_t>(stoppedBy), holder ? holder->GetId() : 0);
+  return stopped;
+}
+
 void Gun::RumbleForPlayer() const
 {
   if (GetHolderTeam() != TeamEnum::PLAYER)
@@ -206,8 +229,13 @@ Handle<GameObject> Gun::MakeProjectile(glm::vec2 shotVelocity, const std::string
             projectilePrefab, "\", the projectile of \"", object->GetPrefabName(), "\")");
     return projectile;
   }
-  const glm::vec2 muzzle = MuzzlePoint();
-  factory->CreateGameObjectAt(projectile, projectilePrefab, object->GetSpace(), muzzle.x, muzzle.y, name);
+  const CollisionGroup group =
+      GetHolderTeam() == TeamEnum::PLAYER ? CollisionGroup::PROJECTILE : CollisionGroup::ENEMY_PROJECTILE;
+  // Whatever the shot would touch between the holder and the muzzle stops it: it leaves from the
+  // holder then, and meets that first.
+  std::vector<RayCastResult> met;
+  const glm::vec2 start = StoppedBeforeMuzzle(group, group, met) ? transform->GetWorldPosition() : MuzzlePoint();
+  factory->CreateGameObjectAt(projectile, projectilePrefab, object->GetSpace(), start.x, start.y, name);
   GameObject* made = projectile.Get();
   if (made == nullptr)
     return projectile;
@@ -217,8 +245,7 @@ Handle<GameObject> Gun::MakeProjectile(glm::vec2 shotVelocity, const std::string
     body->SetVelocity(shotVelocity);
   SetProjectileDamage(made, damage);
   if (Collider* collider = GetCollider(made))
-    collider->group =
-        GetHolderTeam() == TeamEnum::PLAYER ? CollisionGroup::PROJECTILE : CollisionGroup::ENEMY_PROJECTILE;
+    collider->group = group;
   if (MuzzleFlash* flash = muzzleFlashObject ? muzzleFlashObject->GetComponent<MuzzleFlash>() : nullptr)
     flash->Flash();
   return projectile;

@@ -24,9 +24,12 @@
 #include "gameplay/combat/TeamEnum.h"
 #include "gameplay/weapons/AmmoType.h"
 #include "object/Component.h"
+#include "physics/CollisionGroup.h"
+#include "physics/RayCastResult.h"
 
 #include <glm/vec2.hpp>
 #include <string>
+#include <vector>
 
 class DequipEvent;
 class MuzzleFlashSpawnedEvent;
@@ -114,6 +117,12 @@ protected:
   glm::vec2 MuzzleVelocity() const;
   // The world point of the muzzle.
   glm::vec2 MuzzlePoint() const;
+  // Whether a shot of the group meets what stops it (stoppedBy's contacts) on its way from where
+  // the gun is held, at its holder's centre, to the muzzle: a holder flush against a wall holds
+  // the muzzle on the wall's far side, where a shot must not start. The holder's own body is no
+  // obstacle. `hits` are what the shot meets there, nearest first, up to and including what stops
+  // it.
+  bool StoppedBeforeMuzzle(CollisionGroup group, CollisionGroup stoppedBy, std::vector<RayCastResult>& hits) const;
   // A short rumble of the first controller when the gun is in the player's hands.
   void RumbleForPlayer() const;
 

@@ -11,6 +11,8 @@
 
 void RocketLogic::OnAwake()
 {
+  if (Collider* collider = GetCollider(GetGameObject()))
+    collider->endsAtFirstContact = true;
   SubscribeOnOwner<CollisionEvent>(this);
   // The rocket removes itself; without this its removal was never heard and it flew on for good.
   LetSpaceDestroyOwner();
