@@ -23,15 +23,16 @@
 # flow's line in its log, or its state report (tools/game_state.py: the levels shown, the player's
 # position, the console open); the overworld pilot looks at the screen. Keys are held, and the
 # script rests, for seconds of the game's own clock, so a busy machine only makes the run slower. A
-# press is repeated only where a repeat changes nothing. The script itself can be held up for minutes
-# on a loaded machine (a screenshot, an X call) while the game runs on, so: keys are let go before
-# anything slow (every screenshot) and held only across a step whose end looks at the game again;
-# the limits count only the game's time the script was acting (tools/game_state.py), and each
-# press first looks that the screen it is meant for still shows, or adapts to where the game went
-# (the credits over, a ship that boarded while the console was typed into). Where a stretch needs a player's skill at
-# chance (which ship comes, aiming at moving enemies until the score reaches 3000), the console
-# stands in, as the comments there say; from the score on keys and the pointer alone play, aimed
-# through the state report (the view of the player's space, the places of the watched objects).
+# press is repeated only where a repeat changes nothing. The script itself can be held up for
+# minutes on a loaded machine (a screenshot, an X call) while the game runs on, so: keys are let go
+# before anything slow (every screenshot) and held only across a step whose end looks at the game
+# again; the limits count only the game's time the script was acting (tools/game_state.py); and
+# each press first looks that the screen it is meant for still shows, or adapts to where the game
+# went (the credits over, a ship that boarded while the console was typed into). Where a stretch
+# needs a player's skill at chance (which ship comes, aiming at moving enemies until the score
+# reaches 3000), the console stands in, as the comments there say; from the score on keys and the
+# pointer alone play, aimed through the state report (the view of the player's space, the places of
+# the watched objects).
 set -euo pipefail
 # shellcheck source=tools/window-input.sh
 source "$(dirname "$0")/window-input.sh"
@@ -107,10 +108,11 @@ close_console() {
 # right of the hatch (the wall stops him there); up or down while he is off its row, let go once he
 # is nearer than he glides on (an eighth of his speed, and a frame's more for a key seen let go a
 # frame late). A script held up with the keys down finds him at the wall, or past the row, and
-# steers on from there; its 30 s count each look at most 1 s. A crate in his way (one stands on the hatch's row in the skirmish's corridor): when a
-# stretch of walking left brought him no nearer, he walks away from the row for a while, and heads
-# for the row again only once well past that place. Done when the game shows him at rest with his
-# body over the hatch's use zone (56 units about it, his own 30 about him).
+# steers on from there; its 30 s count each look at most 1 s. A crate in his way (one stands on the
+# hatch's row in the skirmish's corridor): when a stretch of walking left brought him no nearer, he
+# walks away from the row for a while, and heads for the row again only once well past that place.
+# Done when the game shows him at rest with his body over the hatch's use zone (56 units about it,
+# his own 30 about him).
 walk_to_hatch() {
   local level=$1 hatch_x=$2 hatch_y=$3 vertical="" walked=0
   local x y time last_x="" last_y last_time check_x check_time aside="" aside_until=0 clear_of=""
