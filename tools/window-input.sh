@@ -44,8 +44,8 @@ require_tools xdotool import xwininfo python3 timeout
 # The X tools a run calls, each call given a minute of the wall clock and made again twice when it
 # runs out: on a loaded machine a call can wait long on a starved X server, and one that hangs must
 # not hang the run. A call that took over 5 s is said on standard error, to find where a run waited.
-# ImageMagick's threads spin waiting for each other, which on a machine whose cores are all busy
-# turns a screenshot into many seconds: one thread does.
+# A screenshot needs no more than one of ImageMagick's threads, whose threads spin while they wait
+# for each other, a cost only on cores that are all busy.
 export MAGICK_THREAD_LIMIT=1
 x_call() {
   local started=${EPOCHREALTIME/./} status took
