@@ -18,8 +18,8 @@
 // transition marks spaces for removal and the session deletes them at the next frame. A
 // transition naming a level that has no file is reported and changes nothing.
 // The lines it logs for a boarding and a return name the game's clock (the steps its own space,
-// which never pauses, has run), so that a script reading the log judges the time between them by
-// the game's time, however late it reads.
+// which never pauses, has run: the state report's "time" of that frame), so that a script reading
+// the log judges the time between them by the game's time, however late it reads.
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
 
