@@ -29,13 +29,13 @@ log="$shots/game.log"
 (cd "$folder" && CI=1 exec "$game" windowed) > "$log" 2>&1 &
 pid=$!
 trap 'end_of_script "$folder"' EXIT
-menu='level("Utility") == "introlevel" and visible("Utility") and not visible("MenuSpace1")'
+menu=$main_menu
 
 rest_pointer_once_shown
 await_state 'shows("splash")' "the splash"
 shoot 01-splash 2.0
 # Any key leaves the splash; D, since on the menu it only moves the focus.
-press_until "LTM: StartUtility: introlevel" d
+press_until "LTM: StartUtility: introlevel" 'shows("splash")' d
 await_state "$menu" "the main menu"
 shoot 02-main-menu 1.0
 # Keys move the focus (which no state shows: see the picture).
@@ -65,16 +65,19 @@ shoot 10-music-toggled
 click 240 20
 shoot 11-music-back
 # The tutorial; Escape pauses it, and MAIN MENU on its pause menu leads back.
-press_until "LTM: StartUtility: tutorial" click -240 20
+mark
+press_until "LTM: StartUtility: tutorial" "$menu" click -240 20
 await_state 'level("Utility") == "tutorial" and player() is not None' "the tutorial with its player"
 shoot 12-tutorial 2.0
 key Escape
 await_state 'shows("pause_menu")' "the tutorial paused"
+mark
 shoot 13-tutorial-paused
-press_until "LTM: StartUtility: introlevel" click -220 20
+press_until "LTM: StartUtility: introlevel" 'shows("pause_menu")' click -220 20
 await_state "$menu" "the main menu after the tutorial"
 shoot 14-main-menu-after-tutorial 1.0
-press_until "LTM: StartUtility: credits" click -240 -160
+mark
+press_until "LTM: StartUtility: credits" "$menu" click -240 -160
 await_state 'level("Utility") == "credits"' "the credits"
 shoot 15-credits 2.5
 mark

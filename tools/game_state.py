@@ -12,10 +12,14 @@ expression, default True) holds of a fresh answer; then it prints EXPRESSION's v
 answer: a list as its items between blanks, anything else as text.
 
 The timeout (default 20) counts seconds of the game's own clock, the "time" of its state: a busy
-machine that runs the game slowly makes a wait longer, never a failure. The wall clock ends a wait
-only as a last resort: when the game shows no new frame for a long while (it hangs), or after far
-longer than the game's time asked for (see last_resort). A wait that fails says what it waited for,
-why it stopped, and what the game showed last, and fails.
+machine that runs the game slowly makes a wait longer, never a failure. It counts only the time the
+asker was asking: between two answers at most PAUSED, since the game answers at the end of the
+next frame and a longer gap is the asker held up (a starved process, a slow X call), which must not
+use up a limit. The wall clock ends a wait only as a last resort: when the game shows no new frame
+for a long while (it hangs), or after far longer than the game's time asked for (see last_resort),
+counted alike. A wait that fails says what it waited for, why it stopped, and what the game showed
+last, and fails. A helper that finds the script asked nothing for a long stretch of the game's time
+says so on standard error, naming the wait that came next: where a run was held up.
 
 Expressions see the state as `s` and these helpers:
     loop()            "game", "editor" or "none"
@@ -51,6 +55,10 @@ import time
 # The wall clock's say. A game that shows no frame for this long hangs: no busy machine is that
 # slow, and a level loads in far less. Starting up, before the first frame, counts the same.
 STALLED = 120.0
+# The most game time two answers in a row count for a timeout: a frame steps 1/30 s at most.
+PAUSED = 0.5
+# A gap between two questions' answers said on standard error, in the game's seconds.
+NOTED = 5.0
 
 
 def last_resort(timeout):
@@ -209,25 +217,35 @@ def shown(value):
 def answer(pid, log, program, until="True", expression=None, what=None, timeout=20.0, mark=0):
     """(True, EXPRESSION's value shown) once UNTIL holds, else (False, why not)."""
     what = what or until
-    started = time.monotonic()
-    give_up = started + last_resort(timeout)
+    walled = 0.0  # wall seconds counted, as the game's time is
+    counted = 0.0
+    asked = time.monotonic()
     first = last = None
     since = LogSince(log, mark)
     while True:
-        state = ask(pid, log, program, min(give_up, time.monotonic() + STALLED))
+        state = ask(pid, log, program, time.monotonic() + min(STALLED, last_resort(timeout) - walled))
+        answered = time.monotonic()
         if state is None:
             if until == "ended()" and not alive(pid):
                 return True, ""
             if not alive(pid):
                 why = "the game ended"
-            elif time.monotonic() >= give_up:
+            elif walled + answered - asked >= last_resort(timeout):
                 ran = f"{last['frame'] - first['frame']} frames, {last['time'] - first['time']:.1f} s of its time" if last else "no frame"
                 why = f"{last_resort(timeout):g} s passed by the wall clock (the game ran {ran})"
             else:
                 why = f"the game showed no new frame for {STALLED:g} s"
             break
+        if last is not None:
+            if state["time"] - last["time"] <= PAUSED:
+                counted += state["time"] - last["time"]
+                walled += answered - asked
+            else:
+                counted += PAUSED
+        asked = answered
         first = first or state
         last = state
+        note_gap(state, what)
         if until != "ended()":
             names = helpers(state, first, since)
             try:
@@ -236,10 +254,24 @@ def answer(pid, log, program, until="True", expression=None, what=None, timeout=
                 holds = False  # asked of a part the state does not have yet (no held object)
             if holds:
                 return True, shown(eval(expression, names)) if expression else ""
-        if state["time"] - first["time"] >= timeout:
+        if counted >= timeout:
             why = f"{timeout:g} s of the game's time passed"
             break
     return False, f"[ERROR] {why} while waiting for {what}; the game's last state: {json.dumps(last)}"
+
+
+last_answer = None
+
+
+def note_gap(state, what):
+    """Says on standard error when the state before this one, the last of any question, lies more
+    than NOTED seconds of the game's time back: the script asked nothing all that while."""
+    global last_answer
+    if last_answer is not None and state["time"] - last_answer["time"] > NOTED:
+        print(f"held up: nothing asked for {state['frame'] - last_answer['frame']} frames, "
+              f"{state['time'] - last_answer['time']:.1f} s of the game's time, before waiting for {what}",
+              file=sys.stderr, flush=True)
+    last_answer = state
 
 
 def serve(folder):

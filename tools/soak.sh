@@ -41,7 +41,7 @@ trap 'end_of_script' EXIT
 # starts the demo. Any key leaves the splash; D, since on the menu it only moves the focus.
 rest_pointer_once_shown
 await_state 'shows("splash")' "the splash"
-press_until "LTM: StartUtility: introlevel" d
+press_until "LTM: StartUtility: introlevel" 'shows("splash")' d
 await_state 'level("Utility") == "introlevel" and visible("Utility")' "the menu"
 
 echo "seconds,resident_kb" > "$out/memory.csv"

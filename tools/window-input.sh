@@ -39,7 +39,27 @@ require_tools() {
   fi
 }
 
-require_tools xdotool import xwininfo python3
+require_tools xdotool import xwininfo python3 timeout
+
+# The X tools a run calls, each call given a minute of the wall clock and made again twice when it
+# runs out: on a loaded machine a call can wait long on a starved X server, and one that hangs must
+# not hang the run. A call that took over 5 s is said on standard error, to find where a run waited.
+# A screenshot needs no more than one of ImageMagick's threads, whose threads spin while they wait
+# for each other, a cost only on cores that are all busy.
+export MAGICK_THREAD_LIMIT=1
+x_call() {
+  local started=${EPOCHREALTIME/./} status took
+  for _ in 1 2 3; do
+    status=0
+    timeout 60 "$@" || status=$?
+    [ "$status" -eq 124 ] || break
+  done
+  took=$(((${EPOCHREALTIME/./} - started) / 1000000))
+  [ "$took" -lt 5 ] || echo "held up: $1 ${2:-} took $took s of the wall clock" >&2
+  return "$status"
+}
+xdotool() { x_call xdotool "$@"; }
+import() { x_call import "$@"; }
 
 screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
 screen_height=$(xwininfo -root | awk '/Height:/ {print $2}')
@@ -56,11 +76,30 @@ at() {
 }
 
 # A screenshot into "$shots/<name>.png" after a rest (default 0.6 s of the game's time) for the
-# picture to settle (fades, slides): what the picture must show has been waited for before.
+# picture to settle (fades, slides): what the picture must show has been waited for before. Every
+# key and button is let go first: a screenshot can take long, and the game would run on with them.
 shoot() {
+  let_go
   await_game_time "${2:-0.6}"
   import -window root "$shots/$1.png"
   echo "screen: $1"
+  stall_point "$1"
+}
+
+# For testing that a script survives its own pauses: stall_after="SECONDS [NAME ...]" makes it sleep
+# that long by the wall clock after each screenshot, or only at the stall points (screenshots among
+# them) named, the game running on meanwhile.
+stall_after=${stall_after:-}
+stalled=""
+stall_point() {
+  [ -n "$stall_after" ] || return 0
+  local seconds names
+  read -r seconds names <<< "$stall_after"
+  [ -z "$names" ] || [[ " $names " == *" $1 "* ]] || return 0
+  [[ " $stalled " != *" $1 "* ]] || return 0
+  stalled="$stalled $1"
+  echo "stalling $seconds s at $1"
+  sleep "$seconds"
 }
 
 # The game reads its input once a frame, and the editor's interface takes it a few changes a frame,
@@ -112,6 +151,35 @@ fill_field() {
     holds_within "field() == $(json_text "$text")" 1 && return 0
   done
   await_state "field() == $(json_text "$text")" "$2 to hold \"$text\""
+}
+
+held=""
+# Holds exactly the keys named (of w, a, s and d), letting go of the others: $held lists those down.
+# shellcheck disable=SC2120
+steer() {
+  local key
+  for key in w a s d; do
+    case " $* " in
+      *" $key "*) [[ " $held " == *" $key "* ]] || xdotool keydown "$key" ;;
+      *) [[ " $held " != *" $key "* ]] || xdotool keyup "$key" ;;
+    esac
+  done
+  held="$*"
+}
+
+# Holds the mouse button $1 down (0 none), letting go of the one held before: $button names it.
+button=0
+trigger() {
+  [ "$1" = "$button" ] && return 0
+  [ "$button" = 0 ] || xdotool mouseup "$button"
+  [ "$1" = 0 ] || xdotool mousedown "$1"
+  button=$1
+}
+
+# Lets go of whatever steer and trigger hold, before anything that may take long.
+let_go() {
+  steer
+  trigger 0
 }
 
 # Holds the keys, all at once, for $1 seconds of the game's time. They are let go in the reverse
@@ -197,19 +265,30 @@ await_log() {
   await_state "logged($(json_text "$1"))" "the game to log \"$1\"" "${2:-20}"
 }
 
-# Presses a key (or clicks a world place: "click X Y") until the log says $1, at most three times,
-# five seconds of the game's time apart. Only for presses that change nothing when repeated where
-# the first one took effect late.
+# Presses a key (or clicks a world place: "click X Y") on the screen $2 (a state condition) until
+# the log says $1 after the mark, at most three times, five seconds of the game's time apart. Only
+# for presses that change nothing when repeated where the first one took effect late. Each try
+# looks first: the line said already (the game moved on by itself, as a splash does, while the
+# script was held up) ends it unpressed, and a press waits for its screen (failing after 20 s of
+# the game's time without it). The mark comes before the screen was first waited for.
 press_until() {
-  local line=$1
-  shift
-  mark
+  local line=$1 screen=$2 logged_line
+  shift 2
+  logged_line="logged($(json_text "$line"))"
   for _ in 1 2 3; do
+    [ "$(state_of "$logged_line" "$logged_line or ($screen)")" = false ] || return 0
     if [ "$1" = click ]; then click "$2" "$3"; else key "$1"; fi
-    holds_within "logged($(json_text "$line"))" 5 && return 0
+    holds_within "$logged_line" 5 && return 0
   done
   echo "[ERROR] the game never logged \"$line\" after three tries of: $*" >&2
   exit 1
+}
+
+# Presses the key $2 once, only if the screen $1 (a state condition) still shows; a status tells
+# whether it did.
+press_on() {
+  [ "$(state_of "bool($1)")" = true ] || return 1
+  key "$2"
 }
 
 # --- The game's state (SIGUSR1; see tools/game_state.py) -----------------------------------------
@@ -279,19 +358,25 @@ await_exit() {
   [ "$status" -eq 0 ] || exit 1
 }
 
-# QUIT on the main menu opens the question over it, clicked again while the question does not show
-# (where QUIT lies the question has no button); YES is clicked on the question shown, again while
-# the game still runs (a click on the question's YES only ever quits). The question is shot as $1;
-# the game must then end by itself, with a clean log.
+# The main menu, with nothing over it (a pause menu, the quit question).
+main_menu='level("Utility") == "introlevel" and visible("Utility") and not visible("MenuSpace1")'
+
+# QUIT on the main menu opens the question over it, clicked again, on the menu alone, while the
+# question does not show (where QUIT lies the question has no button); YES is clicked on the
+# question shown, again while the game still runs (a click on the question's YES only ever quits).
+# The question is shot as $1; the game must then end by itself, with a clean log.
 quit_through_the_question() {
   local question='level("MenuSpace1") == "quit_confirmation" and visible("MenuSpace1")'
   for _ in 1 2 3; do
+    [ "$(state_of "bool($question)" "($question) or ($main_menu)")" = true ] && break
     click -240 -250
     holds_within "$question" 5 && break
   done
   await_state "$question" "the quit question"
   shoot "$1"
   for _ in 1 2 3; do
+    holds_within 'ended()' 0 && break
+    await_state "$question" "the quit question"
     # shellcheck disable=SC2046
     click_to_quit $(at -200 -110)
     holds_within 'ended()' 5 && break

@@ -110,7 +110,7 @@ const std::map<std::string, std::vector<std::string>> Wiring = {
     {"own: | space: UpdateEvent RegisterMenuInputDetectorEvent RegisterClickDetectorEvent", {"MenuInputManager"}},
     {"own: | space: UpdateEvent SetLead", {"CameraLeash"}},
     {"own: | space: UpdateEvent ShakeEvent", {"CameraShake"}},
-    {"own: | space: UpdateReputation", {"LevelTransitionManager"}},
+    {"own: | space: UpdateEvent UpdateReputation", {"LevelTransitionManager"}},
 };
 
 const char* EventName(std::uint32_t id)

@@ -113,6 +113,16 @@ protected:
     Frames(2);
   }
 
+  // The game's clock named by the last line that begins with `start`, or -1.
+  static double ClockIn(const CapturedLog& log, const std::string& start)
+  {
+    double clock = -1.0;
+    for (const auto& [level, line] : log.Lines())
+      if (line.rfind(start, 0) == 0)
+        clock = std::stod(line.substr(start.size()));
+    return clock;
+  }
+
   std::size_t CountIn(const std::string& space, const std::string& name)
   {
     Space* where = Live(space);
@@ -212,6 +222,9 @@ TEST_F(LevelTransitionManagerTest, ARunGoesFromTheSplashThroughTheOverworldAndEn
   Frame();
   Ram("Far Raider");
   EXPECT_EQ(LevelIn("Encounter"), "skirmish");
+  // The log names the game's clock at the return and at the boarding: their gap is the time the
+  // overworld ran, to a frame's step.
+  EXPECT_NEAR(ClockIn(log, "LTM: StartEncounter: skirmish at ") - ClockIn(log, "LTM: ReturnToOverworld at "), overworldTime, Step);
   board->SetScore(3000);
   Leave();
   ASSERT_NE(Find("Overworld", "bossShip"), nullptr);

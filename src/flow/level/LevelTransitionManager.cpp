@@ -8,6 +8,7 @@
 #include "gameplay/LevelEvents.h"
 #include "gameplay/score/ScoreBoard.h"
 #include "gameplay/score/ScoreEvents.h"
+#include "object/FrameEvents.h"
 #include "object/GameObject.h"
 #include "object/GameobjectFactory.h"
 #include "object/Registry.h"
@@ -17,6 +18,8 @@
 #include "physics/PhysicsEvents.h"
 #include "render/CameraEvents.h"
 #include "render/TextToSprite.h"
+
+#include <cstdio>
 
 namespace
 {
@@ -42,6 +45,14 @@ void Run(Space* space, bool running, bool visible)
   space->SetVisible(visible);
 }
 
+// Milliseconds shown: a frame's step is tens of them.
+std::string ClockText(double seconds)
+{
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", seconds);
+  return text;
+}
+
 }  // namespace
 
 void LevelTransitionManager::OnAwake()
@@ -58,6 +69,7 @@ void LevelTransitionManager::OnAwake()
   }
   // The console's "score" tells every space, this one too, when it sets the board.
   SubscribeOnSpace<UpdateReputation>(this);
+  SubscribeOnSpace<UpdateEvent>(this);
   SendNow<CueMusicEvent>(BRINDLE_SITE, SoundSystemChannel, "event:/Music/IntroSequence");
 }
 
@@ -93,6 +105,11 @@ void LevelTransitionManager::On(UpdateReputation*)
     ShowScore(board->GetScore(), false);
 }
 
+void LevelTransitionManager::On(UpdateEvent* event)
+{
+  clock += event->dt;
+}
+
 void LevelTransitionManager::On(StartOverworldEvent*)
 {
   if (!LevelExists(OverworldLevel, "LTM: StartOverworld"))
@@ -126,7 +143,7 @@ void LevelTransitionManager::On(StartEncounterEvent* event)
 {
   if (!LevelExists(event->level, "LTM: StartEncounter"))
     return;
-  LogLine("LTM: StartEncounter: ", event->level);
+  LogLine("LTM: StartEncounter: ", event->level, " at ", ClockText(clock), " s");
   UnloadUtility();
   // The overworld keeps its objects and state while the encounter runs.
   Run(FindLiveSpace(Overworld), false, false);
@@ -142,7 +159,7 @@ void LevelTransitionManager::On(StartEncounterEvent* event)
 
 void LevelTransitionManager::On(ReturnToOverworldEvent*)
 {
-  LogLine("LTM: ReturnToOverworld");
+  LogLine("LTM: ReturnToOverworld at ", ClockText(clock), " s");
   Space* overworld = FindLiveSpace(Overworld);
   if (overworld == nullptr || overworld->GetName() != OverworldLevel)
     overworld = ShowLevel(Overworld, OverworldLevel);

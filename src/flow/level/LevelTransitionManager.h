@@ -17,6 +17,9 @@
 // Spaces are held by name and looked up on each use, never by a pointer kept across frames: a
 // transition marks spaces for removal and the session deletes them at the next frame. A
 // transition naming a level that has no file is reported and changes nothing.
+// The lines it logs for a boarding and a return name the game's clock (the steps its own space,
+// which never pauses, has run: the state report's "time" of that frame), so that a script reading
+// the log judges the time between them by the game's time, however late it reads.
 #include "object/Component.h"
 #include "object/MissingSiblingWarning.h"
 
@@ -27,6 +30,7 @@ class ScoreBoard;
 class StartEncounterEvent;
 class StartOverworldEvent;
 class StartUtilityEvent;
+class UpdateEvent;
 class UpdateReputation;
 
 class LevelTransitionManager : public Component
@@ -48,6 +52,7 @@ public:
   void On(StartUtilityEvent* event);
   // A change of the run's score heard in its own space shows at once on the overworld's HUD.
   void On(UpdateReputation* event);
+  void On(UpdateEvent* event);
 
   // Replaces the utility space, when there is one, with a blank one, paused and hidden.
   void UnloadUtility();
@@ -60,5 +65,6 @@ private:
   void ShowScore(std::int32_t score, bool showGoal);
 
   bool bossShipSpawned = false;
+  double clock = 0.0;  // seconds
   MissingSiblingWarning missingScoreBoard;
 };
