@@ -67,8 +67,19 @@ protected:
 
   void TearDown() override
   {
+    if (Input::Instance() != nullptr)
+      Input::Shutdown();
     if (skipReason.empty())
       ImGuiBinding::Shutdown();
+  }
+
+  // The game's input on SDL's own queue, emptied, with the interface's hooks; shut down by TearDown.
+  static Input* StartInput(const InputEditorHooks& hooks)
+  {
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    Input::Init();
+    Input::Instance()->SetEditorHooks(hooks);
+    return Input::Instance();
   }
 
   static SDL_Event MouseButton(Uint32 type, Uint8 button)
@@ -329,10 +340,7 @@ TEST_F(ImGuiBindingTest, DroppedFilesKeepTheirOrderAndDeviceObjectsComeBack)
 // X server's auto-repeat of a held Escape sets in between two frames.
 TEST_F(ImGuiBindingTest, EscapeTakenByAPopupStaysWithItThroughItsRepeatsUntilReleased)
 {
-  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-  Input::Init();
-  Input* input = Input::Instance();
-  input->SetEditorHooks(ImGuiBinding::MakeInputHooks());
+  Input* input = StartInput(ImGuiBinding::MakeInputHooks());
   const int escape = ImGui::GetKeyIndex(ImGuiKey_Escape);
   int popupCloses = 0;
   // The interface is a popup that Escape closes.
@@ -378,7 +386,6 @@ TEST_F(ImGuiBindingTest, EscapeTakenByAPopupStaysWithItThroughItsRepeatsUntilRel
   frame({TestEvents::Key(SDLK_ESCAPE, true)});
   EXPECT_TRUE(input->IsKeyTriggered(SDLK_ESCAPE));
   ImGuiBinding::Render();
-  Input::Shutdown();
 }
 
 // A busy machine's frame brings at once what a designer did in a fifth of a second: a click on
@@ -387,11 +394,8 @@ TEST_F(ImGuiBindingTest, EscapeTakenByAPopupStaysWithItThroughItsRepeatsUntilRel
 // the order they came, and nothing the interface takes reaches the game as well.
 TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderTheyCame)
 {
-  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-  Input::Init();
   const InputEditorHooks hooks = ImGuiBinding::MakeInputHooks();
-  Input::Instance()->SetEditorHooks(hooks);
-  const Input* input = Input::Instance();
+  const Input* input = StartInput(hooks);
   char field[32] = "";
   std::vector<std::string> saved;
   ImVec2 openButton, saveButton;
@@ -477,7 +481,6 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
   EXPECT_FALSE(ImGuiBinding::IsPopupShown());
   EXPECT_EQ(saved.size(), 2u);
   ImGuiBinding::Render();
-  Input::Shutdown();
 }
 
 // At a few frames a second, with a console of a log and a command field and a popup beside it, no
@@ -485,11 +488,8 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
 // log, a burst of the wheel over it, a line still reaching the field, another button's wheel.
 TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
 {
-  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-  Input::Init();
   const InputEditorHooks hooks = ImGuiBinding::MakeInputHooks();
-  Input::Instance()->SetEditorHooks(hooks);
-  const Input* input = Input::Instance();
+  const Input* input = StartInput(hooks);
   char command[32] = "";
   bool openPopup = false;
   ImVec2 logPlace, fieldPlace;
@@ -593,5 +593,4 @@ TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
 
   EXPECT_EQ(heard, "+D -D +W -W +F6 -F6 line:noc +` -` +pan +W -pan -W +pan -pan ");
   ImGuiBinding::Render();
-  Input::Shutdown();
 }
