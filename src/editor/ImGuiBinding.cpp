@@ -239,17 +239,27 @@ void ApplyPendingInput(ImGuiIO& io)
   }
 }
 
+// Whether a change still waiting for NewFrame is of the kind asked for.
+template <typename Predicate>
+bool AnyPending(Predicate isOfKind)
+{
+  return std::any_of(pendingInput.begin(), pendingInput.end(), isOfKind);
+}
+
 bool IsInterfaceMouseChangeOnItsWay()
 {
-  return interfaceMouseChangeUndrawn ||
-         std::any_of(pendingInput.begin(), pendingInput.end(),
-                     [](const InputChange& change) { return change.interfaceOwned; });
+  return interfaceMouseChangeUndrawn || AnyPending([](const InputChange& change) { return change.interfaceOwned; });
 }
 
 bool HoldsKeysBack()
 {
-  return std::any_of(pendingInput.begin(), pendingInput.end(),
-                     [](const InputChange& change) { return change.undecidedForGame.has_value(); });
+  return AnyPending([](const InputChange& change) { return change.undecidedForGame.has_value(); });
+}
+
+bool IsKeyOrTextOnItsWay()
+{
+  return keyboardChangeUndrawn ||
+         AnyPending([](const InputChange& change) { return change.kind != InputChange::Kind::Mouse; });
 }
 
 // Whether something on its way to the interface may change whether it keeps a key that comes now,
@@ -258,12 +268,7 @@ bool HoldsKeysBack()
 // back already (the game hears its keys in the order they came).
 bool IsKeysOwnerOnItsWay()
 {
-  const bool keyboardKept = InterfaceKeepsKeyboard();
-  return IsInterfaceMouseChangeOnItsWay() || HoldsKeysBack() ||
-         (keyboardKept && (keyboardChangeUndrawn || std::any_of(pendingInput.begin(), pendingInput.end(),
-                                                                [](const InputChange& change) {
-                                                                  return change.kind != InputChange::Kind::Mouse;
-                                                                })));
+  return IsInterfaceMouseChangeOnItsWay() || HoldsKeysBack() || (InterfaceKeepsKeyboard() && IsKeyOrTextOnItsWay());
 }
 
 // Whether one of the windows ImGui drew last lies under the place, as ImGui finds the window

@@ -13,6 +13,7 @@
 #include "platform/Assert.h"
 
 #include <cctype>
+#include <glm/trigonometric.hpp>
 #include <iomanip>
 #include <map>
 #include <sstream>
@@ -90,7 +91,7 @@ std::string Shown(float value)
 
 std::string ShownRotation(float radians)
 {
-  return "rotation " + Shown(radians * 180.0f / 3.14159265358979f) + " degrees";
+  return "rotation " + Shown(glm::degrees(radians)) + " degrees";
 }
 
 std::string ShownScale(glm::vec2 scale)

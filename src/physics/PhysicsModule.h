@@ -4,9 +4,9 @@
 // into velocities (with drag and a speed limit), pairs (StepPairs) filtered by the collision
 // response table and tested by shape, a CollisionEvent queued to each object of every touching
 // pair, impulses for physical contacts, and finally the moves. A collider that ends at its first
-// contact (a shot) neither moves nor touches after the sub-step in which it first touched. The broad-phase grid holds every
-// entry where it stands, for the ray casts; a body's record changes cells only when the body
-// does. It also draws the colliders in the debug view.
+// contact (a shot) neither moves nor touches after the sub-step in which it first touched. The
+// broad-phase grid holds every entry where it stands, for the ray casts; a body's record changes
+// cells only when the body does. It also draws the colliders in the debug view.
 //
 // A space gets its module from the installed maker (Make) when it is made; everyone finds it with
 // Of(space), which reads the space's own pointer. The space calls RemoveObject before it deletes
