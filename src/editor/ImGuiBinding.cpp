@@ -53,16 +53,17 @@ struct InputChange
   float wheel = 0.0f;
   ImVec2 position;              // the mouse's: where the pointer was, or NowhereOnTheInterface
   bool interfaceOwned = false;  // the mouse's: the interface keeps it (see MakeInputHooks)
+  Uint32 time = 0;              // the mouse's: SDL's stamp, in milliseconds
   // Keys: the event as SDL gave it, while the game waits to learn whether it is its own; the game
   // hears it unless the interface keeps the keyboard as the key reaches it.
   std::optional<SDL_Event> undecidedForGame;
 
-  static InputChange Key(int place, bool down) { return {Kind::Key, place, down, {}, 0.0f, {}, false, {}}; }
-  static InputChange Text(const char* text) { return {Kind::Text, 0, false, text, 0.0f, {}, false, {}}; }
-  static InputChange Mouse(int place, bool down, float wheel, ImVec2 position, bool interfaceOwned)
+  static InputChange Key(int place, bool down) { return {Kind::Key, place, down, {}, 0.0f, {}, false, 0, {}}; }
+  static InputChange Text(const char* text) { return {Kind::Text, 0, false, text, 0.0f, {}, false, 0, {}}; }
+  static InputChange Mouse(int place, bool down, float wheel, ImVec2 position, bool interfaceOwned, Uint32 time)
   {
     return {Kind::Mouse, place, down, {}, wheel, interfaceOwned ? position : NowhereOnTheInterface, interfaceOwned,
-            {}};
+            time, {}};
   }
 };
 std::deque<InputChange> pendingInput;
@@ -70,6 +71,8 @@ std::deque<InputChange> pendingInput;
 std::array<bool, ModifierCount> queuedModifiers = {};
 // Whether each button's press, as queued, went to the interface; its release follows it.
 std::array<bool, MouseButtonCount> pressOwnedByInterface = {};
+// When each button was last pressed, as SDL stamped it (see TimePress).
+std::array<std::optional<Uint32>, MouseButtonCount> previousPressTime = {};
 // The turn of the wheel queued since the last NewFrame, which later turns join.
 std::optional<std::size_t> wheelChangeOfThisFrame;
 // What the last NewFrame handed over, a mouse change of the interface's or a key or text: the
@@ -162,12 +165,27 @@ bool& DownStateAt(ImGuiIO& io, int place)
 
 // Whether the interface keeps the keys, as the last frame drawn left it: one of its text fields has
 // the keyboard, or a popup is shown (Escape there closes the popup, and must neither end the
-// editor nor pause the game behind it). Not io.WantTextInput: it trails a Return that lets go of a
+// editor nor pause the game behind it), or Tab hands the keyboard on to the next field: the frame
+// that begins has let go of the field left and gives the next one the keyboard as it is drawn, so
+// between the two no field is active. Not io.WantTextInput: it trails a Return that lets go of a
 // field by a frame.
 bool InterfaceKeepsKeyboard()
 {
   const ImGuiContext& context = *ImGui::GetCurrentContext();
-  return (context.ActiveId != 0 && context.ActiveId == context.InputTextState.ID) || ImGuiBinding::IsPopupShown();
+  return (context.ActiveId != 0 && context.ActiveId == context.InputTextState.ID) ||
+         context.NavActivateInputId != 0 || ImGuiBinding::IsPopupShown();
+}
+
+// ImGui tells a double-click by the time between two presses on its own clock, which steps a frame
+// at a time: the presses handed over a frame or two apart, a quick double-click looks slow at a
+// few frames a second. So ImGui is given the time between them as SDL stamped them.
+void TimePress(ImGuiIO& io, int button, Uint32 time)
+{
+  if (const std::optional<Uint32> previous = std::exchange(previousPressTime[button], time))
+  {
+    const double frameTime = ImGui::GetTime() + io.DeltaTime;  // ImGui's clock in the frame about to begin
+    io.MouseClickedTime[button] = frameTime - static_cast<Uint32>(time - *previous) / 1000.0;
+  }
 }
 
 // Hands ImGui the waiting changes in order, stopping before one it could not tell apart from what
@@ -176,19 +194,19 @@ bool InterfaceKeepsKeyboard()
 // interface's with anything else (a frame has one pointer position, and a click moves the
 // keyboard's focus). The game's mouse changes reach ImGui where none of its windows is, so they
 // go along with anything but a click of the interface's. Keys and text also wait out a frame in
-// which a field is given the keyboard by the code (a popup's field as it opens): the field
-// ignores the keys of the frame it takes the keyboard in. A key the game waits on is the game's
-// unless the interface keeps the keyboard as the frame just drawn left it; while it does, such a
-// key waits for a frame that hands over no key or text before it (a Return may let go of the
-// keyboard). Whatever is left waits for the next frame.
+// which a field may be given the keyboard, by the code (a popup's field as it opens) or by Tab:
+// the field ignores the keys of the frame it takes the keyboard in. A key the game waits on is
+// the game's unless the interface keeps the keyboard as the frame just drawn left it; while it
+// does, such a key waits for a frame that hands over no key or text before it (a Return may let
+// go of the keyboard). Whatever is left waits for the next frame.
 void ApplyPendingInput(ImGuiIO& io)
 {
   interfaceMouseChangeUndrawn = false;
   keyboardChangeUndrawn = false;
   wheelChangeOfThisFrame.reset();
   const ImGuiContext& context = *ImGui::GetCurrentContext();
-  const bool keyboardFocusMoving =
-      context.NavMoveSubmitted && (context.NavMoveFlags & ImGuiNavMoveFlags_FocusApi) != 0;
+  const ImGuiNavMoveFlags focusMoves = ImGuiNavMoveFlags_FocusApi | ImGuiNavMoveFlags_Tabbing;
+  const bool keyboardFocusMoving = context.NavMoveSubmitted && (context.NavMoveFlags & focusMoves) != 0;
   const bool keyboardKept = InterfaceKeepsKeyboard();
   std::bitset<PlaceCount> changed;
   bool textAdded = false;
@@ -206,7 +224,11 @@ void ApplyPendingInput(ImGuiIO& io)
       if (change.place == WheelPlace)
         io.MouseWheel = change.wheel;
       else
+      {
+        if (change.down)
+          TimePress(io, change.place, change.time);
         io.MouseDown[change.place] = change.down;
+      }
       interfaceMouseChangeUndrawn = change.interfaceOwned;
       gameMouseChanged = !change.interfaceOwned;
       continue;
@@ -358,6 +380,7 @@ void ImGuiBinding::Init(SDL_Window*)
   pendingInput.clear();
   queuedModifiers.fill(false);
   pressOwnedByInterface.fill(false);
+  previousPressTime.fill(std::nullopt);
   wheelChangeOfThisFrame.reset();
   interfaceMouseChangeUndrawn = false;
   keyboardChangeUndrawn = false;
@@ -391,7 +414,7 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       else
       {
         wheelChangeOfThisFrame = pendingInput.size();
-        pendingInput.push_back(InputChange::Mouse(WheelPlace, false, turn, position, true));
+        pendingInput.push_back(InputChange::Mouse(WheelPlace, false, turn, position, true, event.wheel.timestamp));
       }
       return true;
     }
@@ -405,7 +428,8 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       const bool down = event.type == SDL_MOUSEBUTTONDOWN;
       if (down)
         pressOwnedByInterface[button] = InterfaceTakesMouseAt(position);
-      pendingInput.push_back(InputChange::Mouse(button, down, 0.0f, position, pressOwnedByInterface[button]));
+      pendingInput.push_back(
+          InputChange::Mouse(button, down, 0.0f, position, pressOwnedByInterface[button], event.button.timestamp));
       return true;
     }
     case SDL_TEXTINPUT:

@@ -24,8 +24,9 @@ void Shutdown();
 
 // Feeds one SDL event to ImGui; true when it was one ImGui uses. Keys, text, mouse buttons and the
 // wheel wait for NewFrame, which hands them over in the order they came, over as many frames as it
-// takes to keep it; a click reaches ImGui where it was made, wherever the pointer is by then. The
-// turns of the wheel between two frames go as one.
+// takes to keep it; a click reaches ImGui where it was made, wherever the pointer is by then, and
+// as long after the last as it was made (a double-click is one however slowly the frames come).
+// The turns of the wheel between two frames go as one.
 bool ProcessEvent(const SDL_Event& event);
 // Starts an ImGui frame; creates the GL objects first when they do not exist.
 void NewFrame(SDL_Window* window);
@@ -53,12 +54,13 @@ bool IsPopupShown();
 //   interface's is on its way (queued, or handed over but not yet drawn): that one may open a
 //   popup or a window under it. A press's release goes where the press went. While a mouse change
 //   of the interface's is on its way, the interface keeps the mouse.
-// - A key is the interface's while a text field has the keyboard or a popup is shown. While
-//   something on its way may change that by the time the key reaches the interface (a click may
-//   give a field the keyboard, a Return may take it away), the key is held back and goes to the
-//   game once it reaches the interface, unless the interface keeps the keyboard then; so the
-//   back-quote after a line typed into the console takes effect after the line. Keys held back
-//   reach the game in the order they came, a frame or two late.
+// - A key is the interface's while a text field has the keyboard (Tab handing it on to the next
+//   field included) or a popup is shown. While something on its way may change that by the time
+//   the key reaches the interface (a click may give a field the keyboard, a Return may take it
+//   away), the key is held back and goes to the game once it reaches the interface, unless the
+//   interface keeps the keyboard then; so the back-quote after a line typed into the console
+//   takes effect after the line. Keys held back reach the game in the order they came, a frame
+//   or two late.
 // A change the game took reaches the interface where none of its windows is, so that no click is
 // acted on by both. The game hears the release of every key and button it heard pressed (the
 // input sees to it): a key held for the game and let go while the interface keeps the keyboard

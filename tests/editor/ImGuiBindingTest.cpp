@@ -483,76 +483,102 @@ TEST_F(ImGuiBindingTest, KeysTextAndClicksOfOneFrameReachTheInterfaceInTheOrderT
   ImGuiBinding::Render();
 }
 
-// At a few frames a second, with a console of a log and a command field and a popup beside it, no
-// key or release the game is owed is lost to what the interface has on its way: a click on the
-// log, a burst of the wheel over it, a line still reaching the field, another button's wheel.
+// At a few frames a second, with a console of a log, a command field, a filter field, a list and a
+// popup, no key or release the game is owed is lost to what the interface has on its way (a click
+// on the log, a burst of the wheel over it, a line still reaching the field, another button's
+// wheel), and no key or click the interface takes reaches the game as well (a key right after Tab,
+// a letter of another layout, Escape with the click that opens a popup). A double-click is the
+// person's, however slowly the frames come.
 TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
 {
   const InputEditorHooks hooks = ImGuiBinding::MakeInputHooks();
   const Input* input = StartInput(hooks);
   char command[32] = "";
-  bool openPopup = false;
-  ImVec2 logPlace, fieldPlace;
+  char filter[32] = "";
+  bool nodeOpen = false;
+  std::vector<float> logScrolls;
+  ImVec2 logPlace, fieldPlace, menuPlace, nodePlace;
   std::string heard;  // lines the field entered and what the game heard go down and up, in order
   std::map<SDL_Keycode, bool> held;
   const auto frame = [&](const std::vector<SDL_Event>& events) {
     EditorFrame(events, [&] {
       ImGui::SetNextWindowPos(ImVec2(20.0f, 20.0f));
-      ImGui::SetNextWindowSize(ImVec2(300.0f, 200.0f));
+      ImGui::SetNextWindowSize(ImVec2(300.0f, 260.0f));
       ImGui::Begin("Console");
       ImGui::BeginChild("Log", ImVec2(0.0f, 100.0f), true);
       for (int line = 0; line < 40; ++line)
         ImGui::Text("line %d", line);
+      logScrolls.push_back(ImGui::GetScrollY());
       ImGui::EndChild();
       logPlace = ItemCentre();
       if (ImGui::InputText("Command", command, sizeof(command), ImGuiInputTextFlags_EnterReturnsTrue))
         heard += std::string("line:") + command + " ";
       fieldPlace = ItemCentre();
-      ImGui::End();
-      if (std::exchange(openPopup, false))
+      ImGui::InputText("Filter", filter, sizeof(filter));
+      if (ImGui::Button("Menu"))
         ImGui::OpenPopup("Menu");
+      menuPlace = ItemCentre();
       ImGui::SetNextWindowPos(ImVec2(340.0f, 20.0f));
       if (ImGui::BeginPopup("Menu"))
       {
         ImGui::Text("Cut");
+        if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false))
+        {
+          heard += "menu-escape ";
+          ImGui::CloseCurrentPopup();
+        }
         ImGui::EndPopup();
       }
+      nodeOpen = ImGui::TreeNodeEx("Crate", ImGuiTreeNodeFlags_OpenOnDoubleClick);
+      nodePlace = ItemCentre();
+      if (nodeOpen)
+        ImGui::TreePop();
+      ImGui::End();
     });
-    for (const SDL_Keycode code : {SDLK_d, SDLK_w, SDLK_F6, SDLK_BACKQUOTE, SDLK_RETURN, SDLK_n, SDLK_o, SDLK_c})
+    for (const SDL_Keycode code : {SDLK_d, SDLK_w, SDLK_F6, SDLK_BACKQUOTE, SDLK_RETURN, SDLK_n, SDLK_o, SDLK_c,
+                                   SDLK_ESCAPE, SDLK_TAB, SDLK_x, SDLK_DELETE})
     {
       heard += input->IsKeyTriggered(code) ? std::string("+") + SDL_GetKeyName(code) + " " : "";
       heard += held[code] && !input->IsKeyPressed(code) ? std::string("-") + SDL_GetKeyName(code) + " " : "";
       held[code] = input->IsKeyPressed(code);
     }
     heard += input->IsMouseButtonTriggered(1) ? "+pan " : input->IsMouseButtonReleased(1) ? "-pan " : "";
-    heard += input->IsMouseButtonTriggered(0) ? "click " : "";
+    heard += input->IsMouseButtonTriggered(0) ? "click " : input->IsMouseButtonReleased(0) ? "release " : "";
   };
   const auto settle = [&] {
     for (int slowFrame = 0; slowFrame < 30; ++slowFrame)
       frame({});
   };
-  const auto wheelAt = [](ImVec2 place) {
-    SDL_Event event = TestEvents::Wheel(-1);
+  const auto wheelAt = [](ImVec2 place, int turn = -1) {
+    SDL_Event event = TestEvents::Wheel(turn);
     event.wheel.mouseX = static_cast<Sint32>(place.x);
     event.wheel.mouseY = static_cast<Sint32>(place.y);
     return event;
   };
-  const auto middle = [](bool down, ImVec2 place) {
-    return TestEvents::MouseButton(SDL_BUTTON_MIDDLE, down, static_cast<int>(place.x), static_cast<int>(place.y));
+  const auto button = [](Uint8 which, bool down, ImVec2 place) {
+    return TestEvents::MouseButton(which, down, static_cast<int>(place.x), static_cast<int>(place.y));
   };
   const ImVec2 view(500.0f, 400.0f);
 
   ImGuiBinding::NewFrame(window);
   frame({});
   frame({});
-  // D held walks the player; a click on the log, D let go and W tapped come in one frame.
+  // D held walks the player; a click on the log, D let go and W tapped thrice come in one frame,
+  // then, while the taps are still on their way, N tapped and W pressed again.
   frame({KeyWith(SDLK_d, true)});
   std::vector<SDL_Event> clickOnLog;
   Click(clickOnLog, logPlace);
-  clickOnLog.insert(clickOnLog.end(), {KeyWith(SDLK_d, false), KeyWith(SDLK_w, true), KeyWith(SDLK_w, false)});
+  clickOnLog.push_back(KeyWith(SDLK_d, false));
+  for (int tap = 0; tap < 3; ++tap)
+    clickOnLog.insert(clickOnLog.end(), {KeyWith(SDLK_w, true), KeyWith(SDLK_w, false)});
   frame(clickOnLog);
   EXPECT_FALSE(input->IsKeyPressed(SDLK_d)) << "the game heard D go down, so it hears it go up";
+  frame({});
+  frame({});
+  frame({KeyWith(SDLK_n, true), KeyWith(SDLK_n, false), KeyWith(SDLK_w, true)});
   settle();
+  EXPECT_TRUE(input->IsKeyPressed(SDLK_w)) << "pressed again after its tap, W is held";
+  frame({KeyWith(SDLK_w, false)});
 
   // Hundreds of turns of the wheel over the log in a frame, with F6 tapped amid them.
   std::vector<SDL_Event> burst(400, wheelAt(logPlace));
@@ -560,10 +586,24 @@ TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
   burst.insert(burst.end(), 400, wheelAt(logPlace));
   frame(burst);
   settle();
+  // Turned back a notch a frame, three frames in a row.
+  logScrolls.clear();
+  for (int turn = 0; turn < 3; ++turn)
+    frame({wheelAt(logPlace, 1)});
+  frame({});
+  EXPECT_TRUE(logScrolls[0] > logScrolls[1] && logScrolls[1] > logScrolls[2] && logScrolls[2] > logScrolls[3])
+      << "the log scrolls with each frame's turn";
 
-  // A line typed into the console and the back-quote a frame later, while the line still reaches it.
-  std::vector<SDL_Event> clickOnField, line;
+  // A click into the console's field with a letter of another layout (on W's key) right after it;
+  // a line typed and the back-quote a frame later, while the line still reaches the field; another
+  // line, with the back-quote pressed while Return is still held.
+  std::vector<SDL_Event> clickOnField, line, rolledOver;
   Click(clickOnField, fieldPlace);
+  SDL_Event cyrillic = KeyWith(0x446, true);
+  cyrillic.key.keysym.scancode = SDL_SCANCODE_W;
+  clickOnField.insert(clickOnField.end(), {cyrillic, Text("\xd1\x86")});
+  cyrillic.type = SDL_KEYUP;
+  clickOnField.push_back(cyrillic);
   frame(clickOnField);
   settle();
   Typed(line, "noc");
@@ -571,26 +611,85 @@ TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
   frame(line);
   frame({KeyWith(SDLK_BACKQUOTE, true), Text("`"), KeyWith(SDLK_BACKQUOTE, false)});
   settle();
-
-  // The view panned by the middle button and let go over the log, with W pressed meanwhile; then
-  // let go while a turn of the wheel over the log is on its way.
-  frame({middle(true, view)});
-  frame({middle(false, logPlace), KeyWith(SDLK_w, true)});
-  EXPECT_TRUE(input->IsMouseButtonReleased(1) && input->IsKeyTriggered(SDLK_w)) << "in the frame they came";
-  frame({KeyWith(SDLK_w, false), middle(true, view)});
-  frame({wheelAt(logPlace), middle(false, logPlace)});
+  command[0] = '\0';  // whether the click is a double-click, which selects a word, matters not
+  Click(rolledOver, fieldPlace);
+  Typed(rolledOver, "c");
+  rolledOver.insert(rolledOver.end(), {KeyWith(SDLK_RETURN, true), KeyWith(SDLK_BACKQUOTE, true), Text("`"),
+                                       KeyWith(SDLK_RETURN, false), KeyWith(SDLK_BACKQUOTE, false)});
+  frame(rolledOver);
   settle();
 
-  // A click beside a popup closes it and is none of the game's.
-  openPopup = true;
+  // Tab hands the keyboard from the command field to the filter field: the frame begun lets go of
+  // one field, and the next takes the keyboard as it is drawn. A key pressed in between is the
+  // filter's alone, and so is one pressed while Tab is held: X is typed there, and Delete deletes
+  // it (Tab selects what the field holds). The clicks are too far from the last for a double-click.
+  std::vector<SDL_Event> typed;
+  Click(typed, ImVec2(fieldPlace.x + 40.0f, fieldPlace.y));
+  Typed(typed, "no");
+  frame(typed);
+  settle();
+  frame({KeyWith(SDLK_TAB, true)});
+  frame({});
+  frame({KeyWith(SDLK_TAB, false), KeyWith(SDLK_x, true), Text("x"), KeyWith(SDLK_x, false)});
+  settle();
+  EXPECT_STREQ(filter, "x");
+  frame(typed);
+  settle();
+  frame({KeyWith(SDLK_TAB, true)});
+  frame({KeyWith(SDLK_DELETE, true), KeyWith(SDLK_DELETE, false), KeyWith(SDLK_TAB, false)});
+  settle();
+  EXPECT_STREQ(filter, "");
+  frame({KeyWith(SDLK_RETURN, true), KeyWith(SDLK_RETURN, false)});  // the filter lets go of the keyboard
+  settle();
+
+  // The view panned by the middle button while the left drags the gizmo; the pointer rests over the
+  // log, whose wheel turns, for frames before both are let go there; then the middle button let go
+  // over the log with W pressed meanwhile, and while a turn of the wheel is on its way.
+  frame({button(SDL_BUTTON_MIDDLE, true, view), button(SDL_BUTTON_LEFT, true, view)});
+  frame({wheelAt(logPlace)});
+  frame({wheelAt(logPlace)});
+  frame({wheelAt(logPlace), button(SDL_BUTTON_MIDDLE, false, logPlace), button(SDL_BUTTON_LEFT, false, logPlace)});
+  EXPECT_TRUE(input->IsMouseButtonUp(0)) << "the gizmo's drag ends in the frame it is let go";
+  settle();
+  frame({button(SDL_BUTTON_MIDDLE, true, view)});
+  frame({button(SDL_BUTTON_MIDDLE, false, logPlace), KeyWith(SDLK_w, true)});
+  EXPECT_TRUE(input->IsMouseButtonReleased(1) && input->IsKeyTriggered(SDLK_w)) << "in the frame they came";
+  frame({KeyWith(SDLK_w, false), button(SDL_BUTTON_MIDDLE, true, view)});
+  frame({wheelAt(logPlace), button(SDL_BUTTON_MIDDLE, false, logPlace)});
+  settle();
+
+  // Escape in the frame of the click that opens the menu is the menu's; a click beside the menu
+  // closes it, and is none of the game's.
+  std::vector<SDL_Event> openAndLeave, clickBeside;
+  Click(openAndLeave, menuPlace);
+  openAndLeave.insert(openAndLeave.end(), {KeyWith(SDLK_ESCAPE, true), KeyWith(SDLK_ESCAPE, false)});
+  frame(openAndLeave);
+  settle();
+  EXPECT_FALSE(ImGuiBinding::IsPopupShown());
+  Click(clickBeside, menuPlace);
+  frame(clickBeside);
   settle();
   EXPECT_TRUE(ImGuiBinding::IsPopupShown());
-  std::vector<SDL_Event> clickBeside;
+  clickBeside.clear();
   Click(clickBeside, view);
   frame(clickBeside);
   settle();
   EXPECT_FALSE(ImGuiBinding::IsPopupShown());
 
-  EXPECT_EQ(heard, "+D -D +W -W +F6 -F6 line:noc +` -` +pan +W -pan -W +pan -pan ");
+  // A double-click on the list at five frames a second: its two clicks come in one frame's events,
+  // and the interface takes them a frame apart.
+  std::vector<SDL_Event> doubleClick;
+  Click(doubleClick, nodePlace);
+  Click(doubleClick, nodePlace);
+  frame(doubleClick);
+  for (int slowFrame = 0; slowFrame < 5; ++slowFrame)
+  {
+    SDL_Delay(200);
+    frame({});
+  }
+  EXPECT_TRUE(nodeOpen);
+
+  EXPECT_EQ(heard, "+D -D +W -W +W -W +W -W +N +W -N -W +F6 -F6 line:\xd1\x86noc +` -` line:c +` -` "
+                   "+pan click -pan release +pan +W -pan -W +pan -pan menu-escape ");
   ImGuiBinding::Render();
 }
