@@ -11,11 +11,14 @@
 #include "gameplay/ship/PressureTracker.h"
 #include "gameplay/ship/ShipEvents.h"
 #include "object/Spawning.h"
+#include "physics/Rigidbody.h"
 #include "render/Camera.h"
 #include "render/CameraEvents.h"
 #include "render/Sprite.h"
 #include "support/EventRecorder.h"
 #include "support/ShipScene.h"
+
+#include <glm/geometric.hpp>
 
 namespace
 {
@@ -110,7 +113,13 @@ TEST_F(BossThroneLogicTest, TheThroneBlowsUpTheCrackedWallsAndTheRoomVentsOnce)
 // flush against the shield's south edge under the throne, against the hall's west wall with a
 // crate behind it, and against the field generator, fires the rifle, then the beam, for two
 // seconds each. Neither the throne nor the crate is touched; the generator breaks, and then the
-// throne is hurt from where it was not before.
+// throne is hurt from where it was not before. Shots laid already touching meet it in a frame's
+// first sub-step: a rocket at the shield's edge and one at the west wall burst where they lie, not
+// where the frame's other sub-steps would carry them (the first before the shield lowers and away
+// from the throne, which a blast strikes through the shield; the second last, as its blast breaks
+// the wall and vents the room). A bullet touching an enemy and the wall it stands against hurts
+// the enemy, though within the sub-step it meets the wall first: the enemy, made after it, comes
+// later in the step's pairs.
 TEST_F(BossThroneLogicTest, NoShotPassesTheShieldOrAWallThePlayerStandsAgainst)
 {
   SteppedClock slow(50000);
@@ -131,12 +140,38 @@ TEST_F(BossThroneLogicTest, NoShotPassesTheShieldOrAWallThePlayerStandsAgainst)
   };
   std::vector<float> throne;
   float crate = 0.0f;
-  Run("BossRoom", 10 + static_cast<int>(stands.size()) * 2 * (Burst + 10), [&](int frame, Space& space) {
+  const auto lay = [](Space& space, const char* prefab, glm::vec2 at, glm::vec2 velocity) {
+    SpawnAt(prefab, &space, at)->GetComponent<Rigidbody>()->SetVelocity(velocity);
+  };
+  // Each rocket's radius (12) reaches 2 into the shield's south edge, into the west wall's face.
+  const glm::vec2 atShield{1300, 2090};
+  const glm::vec2 atWall{530, 1100};
+  std::vector<float> carried;  // how far each rocket went from where it lay before it burst
+  float enemy = 0.0f;
+  const int standsDone = 10 + static_cast<int>(stands.size()) * 2 * (Burst + 10);
+  Run("BossRoom", standsDone + 1, [&](int frame, Space& space) {
     GameObject* player = Find(space, "Player1");
     player->GetComponent<Health>()->SetInvulnerable(true);
     if (frame == 1)
+    {
       SpawnAt("TargetCrate", &space, {472, 700}, "Crate");  // flush against the wall's far side
-    if (frame <= 10)
+      lay(space, "Rocket", atShield, {0, 600});
+    }
+    if (frame == standsDone)
+    {
+      lay(space, "Rocket", atWall, {-600, 0});
+      SpawnAt("Bullet", &space, {520, 1500});  // on the wall's face, 30 from the enemy's centre
+      SpawnAt("BasicEnemy", &space, {550, 1500}, "Enemy");  // flush against the wall
+    }
+    if (frame == 2 || frame == standsDone + 1)
+    {
+      const glm::vec2 laid = frame == 2 ? atShield : atWall;
+      for (GameObject* blast : ObjectsOf(space, "Blast"))
+        carried.push_back(glm::distance(blast->GetTransform()->GetWorldPosition(), laid));
+    }
+    if (frame == standsDone + 1)
+      enemy = health(space, "Enemy");
+    if (frame <= 10 || frame > standsDone)
       return;
     const int burst = (frame - 11) / (Burst + 10);
     const int into = (frame - 11) % (Burst + 10);
@@ -161,6 +196,8 @@ TEST_F(BossThroneLogicTest, NoShotPassesTheShieldOrAWallThePlayerStandsAgainst)
   EXPECT_EQ(throne, (std::vector<float>{200.0f, 200.0f, 200.0f, throne[3]}));
   EXPECT_LT(throne[3], 200.0f) << "the shield lowered, the same shots reach the throne";
   EXPECT_EQ(crate, 30.0f);
+  EXPECT_EQ(carried, (std::vector<float>{0.0f, 0.0f})) << "each rocket bursts where it first touched";
+  EXPECT_EQ(enemy, 39.0f) << "the bullet that met the wall struck the enemy in the same sub-step";
   EXPECT_TRUE(output.Contains("Force field: lowered")) << "the generator broke";
   EXPECT_FALSE(output.Contains("[ERROR]")) << output.Text();
 }
