@@ -212,6 +212,24 @@ bool NearlyEqual(float first, float second)
   constexpr float Rounding = 1e-5f;
   return std::abs(first - second) <= Rounding * std::max({1.0f, std::abs(first), std::abs(second)});
 }
+
+float Determinant(const glm::mat3& matrix)
+{
+  return matrix[0][0] * matrix[1][1] - matrix[1][0] * matrix[0][1];
+}
+
+// The rotation and scale a matrix shows, read with the sign its x scale is to have: with -1 the first
+// column, turned back by the rotation, points along negative x.
+Transform::Look LookOf(const glm::mat3& matrix, float xSign)
+{
+  const float rotation = std::atan2(xSign * matrix[0][1], xSign * matrix[0][0]);
+  return {rotation, ScaleAlong(matrix, rotation)};
+}
+
+float SignOf(float value)
+{
+  return value < 0.0f ? -1.0f : 1.0f;
+}
 }  // namespace
 
 float Transform::GetWorldRotation() const
@@ -223,6 +241,24 @@ glm::vec2 Transform::GetWorldScale() const
 {
   // Without a parent the scale is its own, exactly: one taken back out of a turned matrix is not.
   return parent == nullptr ? scale : ScaleOf(GetWorldMatrix());
+}
+
+Transform::Look Transform::GetWorldLook() const
+{
+  if (parent == nullptr)
+    return {rotation, scale};
+  return LookOf(GetWorldMatrix(), LookXSign());
+}
+
+float Transform::LookXSign() const
+{
+  const float own = SignOf(scale.x);
+  return parent != nullptr && parent->MirrorsAlongX() ? -own : own;
+}
+
+bool Transform::MirrorsAlongX() const
+{
+  return Determinant(GetWorldMatrix()) < 0.0f && LookXSign() < 0.0f;
 }
 
 glm::vec2 Transform::GetWorldXAxis() const

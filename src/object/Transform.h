@@ -51,6 +51,17 @@ public:
   float GetWorldRotation() const;
   // How large the object is on screen: the world matrix's scale along its own axes.
   glm::vec2 GetWorldScale() const;
+
+  // How an object is turned and sized, in the terms of a top-level object's values.
+  struct Look
+  {
+    float rotation = 0.0f;
+    glm::vec2 scale{1.0f, 1.0f};
+  };
+  // Without a parent the object's own values. Through parents, the world matrix read so that a
+  // mirror stays on the axis it came from: its own values' x or y, and a parent's mirror on the axis
+  // that parent's look has it. A mirror is never read as a half turn.
+  Look GetWorldLook() const;
   // The world direction of the local x axis, scaled.
   glm::vec2 GetWorldXAxis() const;
   // The world direction of the local negative y axis, scaled.
@@ -96,6 +107,11 @@ public:
 
 private:
   bool AcceptsParent(Transform* newParent) const;
+  // -1 where the look's x scale is negative: its own x scale's sign, turned over by a parent's
+  // mirror along x.
+  float LookXSign() const;
+  // Whether the world matrix mirrors, and its look puts the mirror on the x axis.
+  bool MirrorsAlongX() const;
   // The local values changed: the local matrix and every world matrix from here down are stale.
   void Changed();
   // This world matrix and those of every descendant are stale. A stale world matrix has stale
