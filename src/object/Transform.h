@@ -81,12 +81,22 @@ public:
   void SetScale(glm::vec2 newScale);
   // Stores the matrix and takes position, rotation and scale from it.
   void SetLocalMatrix(const glm::mat3& matrix);
-  // The local values under the parent that show this transform in the world where `world` stands,
-  // turned and sized as it is (its own values read as world values), for the members `taken`
-  // names ("position", "rotation", "scale"); the other members keep their values exactly, and with
-  // them where it stands, how it is turned and how large it is. Written into `local`; false, with
-  // `local` untouched, under a parent of no size, under which nothing has a size either.
-  bool LocalValuesFor(const Transform& world, const std::vector<std::string>& taken, Transform& local) const;
+  // Whether a look can be given to a transform under its parents, and if not, why.
+  enum class Fit
+  {
+    Fits,
+    // Nothing under a parent of no size has a size either.
+    ParentHasNoSize,
+    // Parents sized unevenly slant or stretch what is turned against them.
+    ParentsSizedUnevenly,
+  };
+  // The local values under the parents that show this transform as a top-level object with the
+  // values of `world` looks, for the members `taken` names ("position", "rotation", "scale"). What
+  // it already shows, within rounding, is left out of `taken`; the members not taken keep their
+  // values exactly, and with them where it stands, how it is turned and how large it is. A mirror
+  // the parents bring stays theirs, as their turn and size do: the transform shows the look
+  // mirrored as they mirror it. Written into `local` when it fits; otherwise `local` is untouched.
+  Fit LocalValuesFor(const Transform& world, std::vector<std::string>& taken, Transform& local) const;
 
   // Whether two world values look the same: equal but for the rounding a chain of parents'
   // matrices brings, and two angles but for whole turns.
@@ -112,6 +122,9 @@ private:
   float LookXSign() const;
   // Whether the world matrix mirrors, and its look puts the mirror on the x axis.
   bool MirrorsAlongX() const;
+  // How far from the origin the positions that place it reach, through every parent: the rounding
+  // of its world position grows with them.
+  float Reach() const;
   // The local values changed: the local matrix and every world matrix from here down are stale.
   void Changed();
   // This world matrix and those of every descendant are stale. A stale world matrix has stale
