@@ -25,17 +25,6 @@ std::string Quoted(const std::string& text)
 {
   return "\"" + text + "\"";
 }
-
-// Whether a transform already shows in the world the value a top-level object of the prefab has
-// for one placement member.
-bool ShowsInWorld(const Transform& transform, const Transform& prefab, const std::string& name)
-{
-  if (name == "position")
-    return Transform::SameInWorld(transform.GetWorldPosition(), prefab.GetPosition());
-  if (name == "rotation")
-    return Transform::SameAngleInWorld(transform.GetWorldRotation(), prefab.GetRotation());
-  return Transform::SameInWorld(transform.GetWorldScale(), prefab.GetScale());
-}
 }  // namespace
 
 GameobjectFactory::GameobjectFactory() : Listener(FactoryListenerId), componentRegistrar(RegisterObjectComponents) {}
@@ -442,14 +431,15 @@ void GameobjectFactory::ResetToPrefab(Component* component)
     Component* source = templateComponent;
     if (transform->GetParent() != nullptr)
     {
-      names.erase(std::remove_if(names.begin(), names.end(),
-                                 [&](const std::string& name) { return ShowsInWorld(*transform, *prefab, name); }),
-                  names.end());
-      if (!transform->LocalValuesFor(*prefab, names, underParent))
+      const Transform::Fit fit = transform->LocalValuesFor(*prefab, names, underParent);
+      if (fit != Transform::Fit::Fits)
       {
         LogWarning("The Transform of ", Quoted(object != nullptr ? object->GetName() : std::string()),
-                   " was not reset to the prefab ", Quoted(prefabName),
-                   ": its parent has no size, so nothing under it can look as the prefab does.");
+                   " was not reset to the prefab ", Quoted(prefabName), ": ",
+                   fit == Transform::Fit::ParentHasNoSize
+                       ? "its parent has no size, so nothing under it can look as the prefab does."
+                       : "its parents are sized unevenly, so under them it would come out slanted or sized "
+                         "otherwise than the prefab.");
         return;
       }
       source = &underParent;

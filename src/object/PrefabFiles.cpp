@@ -113,6 +113,7 @@ void ReportKeptLook(const std::string& prefabName, const std::string& path,
       kept = static_cast<const Transform*>(component);
   }
   const Transform* transform = object.GetTransform() != nullptr ? object.GetTransform() : &defaults;
+  const Transform::Look look = transform->GetWorldLook();
   std::string prefabLook;
   std::string objectLook;
   const auto tell = [&](const std::string& prefabValue, const std::string& objectValue) {
@@ -120,10 +121,10 @@ void ReportKeptLook(const std::string& prefabName, const std::string& path,
     prefabLook += joint + prefabValue;
     objectLook += joint + objectValue;
   };
-  if (!Transform::SameAngleInWorld(transform->GetWorldRotation(), kept->GetRotation()))
-    tell(ShownRotation(kept->GetRotation()), ShownRotation(transform->GetWorldRotation()));
-  if (!Transform::SameInWorld(transform->GetWorldScale(), kept->GetScale()))
-    tell(ShownScale(kept->GetScale()), ShownScale(transform->GetWorldScale()));
+  if (!Transform::SameAngleInWorld(look.rotation, kept->GetRotation()))
+    tell(ShownRotation(kept->GetRotation()), ShownRotation(look.rotation));
+  if (!Transform::SameInWorld(look.scale, kept->GetScale()))
+    tell(ShownScale(kept->GetScale()), ShownScale(look.scale));
   if (!prefabLook.empty())
     LogWarning("The prefab ", Quoted(prefabName), " keeps its own ", prefabLook, " (the object has ", objectLook,
                "): a save to a prefab leaves the prefab's Transform as it was, so that no object placed by it turns "

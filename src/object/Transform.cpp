@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <glm/geometric.hpp>
 #include <glm/mat3x3.hpp>
 #include <glm/matrix.hpp>  // for glm::inverse
 
@@ -25,6 +26,21 @@ void SendPositionUpdate(const Handle<GameObject>& object)
   if (moved == nullptr || !EventManager::HasChannel(moved->GetId()))
     return;
   SendNow<PositionUpdateEvent>(BRINDLE_SITE, moved->GetId(), object);
+}
+
+// Translate(position) x Rotate(rotation) x Scale(scale).
+glm::mat3 PlacementMatrix(glm::vec2 position, float rotation, glm::vec2 scale)
+{
+  const float cosine = std::cos(rotation);
+  const float sine = std::sin(rotation);
+  glm::mat3 matrix(1.0f);
+  matrix[0][0] = scale.x * cosine;
+  matrix[0][1] = scale.x * sine;
+  matrix[1][0] = -scale.y * sine;
+  matrix[1][1] = scale.y * cosine;
+  matrix[2][0] = position.x;
+  matrix[2][1] = position.y;
+  return matrix;
 }
 }  // namespace
 
@@ -113,15 +129,7 @@ glm::mat3 Transform::GetLocalMatrix() const
 {
   if (dirty)
   {
-    const float cosine = std::cos(rotation);
-    const float sine = std::sin(rotation);
-    localMatrix = glm::mat3(1.0f);
-    localMatrix[0][0] = scale.x * cosine;
-    localMatrix[0][1] = scale.x * sine;
-    localMatrix[1][0] = -scale.y * sine;
-    localMatrix[1][1] = scale.y * cosine;
-    localMatrix[2][0] = position.x;
-    localMatrix[2][1] = position.y;
+    localMatrix = PlacementMatrix(position, rotation, scale);
     dirty = false;
   }
   return localMatrix;
@@ -205,12 +213,49 @@ glm::vec2 ScaleAlong(const glm::mat3& matrix, float rotation)
   return glm::vec2(matrix[0][0] * cosine + matrix[0][1] * sine, -matrix[1][0] * sine + matrix[1][1] * cosine);
 }
 
-// Ten parts in a million of the larger value (or of 1): what a chain of parents' matrices adds in
-// rounding, far less than any difference a designer sees.
-bool NearlyEqual(float first, float second)
+// Ten parts in a million of the larger value (or of 1, or of the largest number the values were
+// worked out from): what a chain of parents' matrices adds in rounding, far less than any
+// difference a designer sees.
+constexpr float Rounding = 1e-5f;
+
+bool NearlyEqual(float first, float second, float reach = 1.0f)
 {
-  constexpr float Rounding = 1e-5f;
-  return std::abs(first - second) <= Rounding * std::max({1.0f, std::abs(first), std::abs(second)});
+  return std::abs(first - second) <= Rounding * std::max({1.0f, reach, std::abs(first), std::abs(second)});
+}
+
+float Determinant(const glm::mat3& matrix)
+{
+  return matrix[0][0] * matrix[1][1] - matrix[1][0] * matrix[0][1];
+}
+
+// The rotation and scale a matrix shows, read with the sign its x scale is to have: with -1 the first
+// column, turned back by the rotation, points along negative x.
+Transform::Look LookOf(const glm::mat3& matrix, float xSign)
+{
+  const float rotation = std::atan2(xSign * matrix[0][1], xSign * matrix[0][0]);
+  return {rotation, ScaleAlong(matrix, rotation)};
+}
+
+// Whether two matrices turn and size alike (their positions aside), within the rounding of the
+// larger of their axes: a slant or a stretch is told apart.
+bool SameTurnAndSize(const glm::mat3& first, const glm::mat3& second)
+{
+  const float reach = std::max({glm::length(glm::vec2(first[0])), glm::length(glm::vec2(first[1])),
+                                glm::length(glm::vec2(second[0])), glm::length(glm::vec2(second[1]))});
+  for (int column = 0; column < 2; ++column)
+  {
+    for (int row = 0; row < 2; ++row)
+    {
+      if (!NearlyEqual(first[column][row], second[column][row], reach))
+        return false;
+    }
+  }
+  return true;
+}
+
+float SignOf(float value)
+{
+  return value < 0.0f ? -1.0f : 1.0f;
 }
 }  // namespace
 
@@ -223,6 +268,35 @@ glm::vec2 Transform::GetWorldScale() const
 {
   // Without a parent the scale is its own, exactly: one taken back out of a turned matrix is not.
   return parent == nullptr ? scale : ScaleOf(GetWorldMatrix());
+}
+
+Transform::Look Transform::GetWorldLook() const
+{
+  if (parent == nullptr)
+    return {rotation, scale};
+  return LookOf(GetWorldMatrix(), LookXSign());
+}
+
+float Transform::LookXSign() const
+{
+  const float own = SignOf(scale.x);
+  return parent != nullptr && parent->MirrorsAlongX() ? -own : own;
+}
+
+bool Transform::MirrorsAlongX() const
+{
+  return Determinant(GetWorldMatrix()) < 0.0f && LookXSign() < 0.0f;
+}
+
+float Transform::Reach() const
+{
+  float reach = 0.0f;
+  for (const Transform* link = this; link != nullptr; link = link->parent)
+  {
+    const glm::vec2 at = link->GetWorldPosition();
+    reach = std::max({reach, std::abs(at.x), std::abs(at.y)});
+  }
+  return reach;
 }
 
 glm::vec2 Transform::GetWorldXAxis() const
@@ -320,25 +394,57 @@ void Transform::SetLocalMatrix(const glm::mat3& matrix)
   InvalidateWorld();
 }
 
-bool Transform::LocalValuesFor(const Transform& world, const std::vector<std::string>& taken, Transform& local) const
+Transform::Fit Transform::LocalValuesFor(const Transform& world, std::vector<std::string>& taken,
+                                         Transform& local) const
 {
-  const auto takes = [&taken](const char* name) { return std::find(taken.begin(), taken.end(), name) != taken.end(); };
-  Transform wanted;
-  wanted.position = takes("position") ? world.position : GetWorldPosition();
-  wanted.rotation = takes("rotation") ? world.rotation : GetWorldRotation();
-  wanted.scale = takes("scale") ? world.scale : GetWorldScale();
-  wanted.dirty = true;
   const glm::mat3 parentWorld = parent != nullptr ? parent->GetWorldMatrix() : glm::mat3(1.0f);
-  if (!(std::abs(glm::determinant(parentWorld)) > 0.0f))
-    return false;
-  const glm::mat3 matrix = AffineProduct(glm::inverse(parentWorld), wanted.GetLocalMatrix());
-  if (!IsFinite(matrix))
-    return false;
-  local.position = takes("position") ? glm::vec2(matrix[2][0], matrix[2][1]) : position;
-  local.rotation = takes("rotation") ? RotationOf(matrix) : rotation;
-  local.scale = takes("scale") ? ScaleAlong(matrix, local.rotation) : scale;
-  local.Changed();
-  return true;
+  const float parentDeterminant = Determinant(parentWorld);
+  if (!(std::abs(parentDeterminant) > 0.0f))
+    return Fit::ParentHasNoSize;
+  // The parents' mirror is taken off the axis their look has it on, and the transform is worked
+  // out under what is left; shown through the whole parent it is then mirrored as they mirror it.
+  glm::mat3 unmirrored = parentWorld;
+  if (parentDeterminant < 0.0f)
+  {
+    const int axis = parent->MirrorsAlongX() ? 0 : 1;
+    unmirrored[axis] = -unmirrored[axis];
+  }
+  // As a top-level object would show it: a mirror of its own on the axis its values have it.
+  const glm::mat3 shown = AffineProduct(unmirrored, GetLocalMatrix());
+  const Look now = LookOf(shown, SignOf(scale.x));
+  const auto shows = [&](const std::string& name) {
+    if (name == "position")
+    {
+      const glm::vec2 at = GetWorldPosition();
+      const float reach = Reach();
+      return NearlyEqual(at.x, world.position.x, reach) && NearlyEqual(at.y, world.position.y, reach);
+    }
+    if (name == "rotation")
+      return SameAngleInWorld(now.rotation, world.rotation);
+    return SameInWorld(now.scale, world.scale) &&
+           SameTurnAndSize(shown, PlacementMatrix(glm::vec2(0.0f), now.rotation, now.scale));
+  };
+  taken.erase(std::remove_if(taken.begin(), taken.end(), shows), taken.end());
+  const auto takes = [&taken](const char* name) { return std::find(taken.begin(), taken.end(), name) != taken.end(); };
+
+  const glm::mat3 look = PlacementMatrix(glm::vec2(0.0f), takes("rotation") ? world.rotation : now.rotation,
+                                         takes("scale") ? world.scale : now.scale);
+  const glm::mat3 matrix = AffineProduct(glm::inverse(unmirrored), look);
+  const glm::vec3 at = glm::inverse(parentWorld) * glm::vec3(world.position, 1.0f);
+  Transform placed;
+  placed.position = takes("position") ? glm::vec2(at) : position;
+  // Read so that the x scale keeps its sign: the prefab's where the scale is the prefab's.
+  placed.rotation = takes("rotation") ? LookOf(matrix, SignOf(takes("scale") ? world.scale.x : scale.x)).rotation
+                                      : rotation;
+  placed.scale = takes("scale") ? ScaleAlong(matrix, placed.rotation) : scale;
+  placed.Changed();
+  if (!IsFinite(placed.GetLocalMatrix()))
+    return Fit::ParentHasNoSize;
+  const bool turnsOrSizes = takes("rotation") || takes("scale");
+  if (turnsOrSizes && !SameTurnAndSize(AffineProduct(unmirrored, placed.GetLocalMatrix()), look))
+    return Fit::ParentsSizedUnevenly;
+  local = placed;
+  return Fit::Fits;
 }
 
 bool Transform::SameInWorld(glm::vec2 first, glm::vec2 second)

@@ -51,6 +51,17 @@ public:
   float GetWorldRotation() const;
   // How large the object is on screen: the world matrix's scale along its own axes.
   glm::vec2 GetWorldScale() const;
+
+  // How an object is turned and sized, in the terms of a top-level object's values.
+  struct Look
+  {
+    float rotation = 0.0f;
+    glm::vec2 scale{1.0f, 1.0f};
+  };
+  // Without a parent the object's own values. Through parents, the world matrix read so that a
+  // mirror stays on the axis it came from: its own values' x or y, and a parent's mirror on the axis
+  // that parent's look has it. A mirror is never read as a half turn.
+  Look GetWorldLook() const;
   // The world direction of the local x axis, scaled.
   glm::vec2 GetWorldXAxis() const;
   // The world direction of the local negative y axis, scaled.
@@ -70,12 +81,23 @@ public:
   void SetScale(glm::vec2 newScale);
   // Stores the matrix and takes position, rotation and scale from it.
   void SetLocalMatrix(const glm::mat3& matrix);
-  // The local values under the parent that show this transform in the world where `world` stands,
-  // turned and sized as it is (its own values read as world values), for the members `taken`
-  // names ("position", "rotation", "scale"); the other members keep their values exactly, and with
-  // them where it stands, how it is turned and how large it is. Written into `local`; false, with
-  // `local` untouched, under a parent of no size, under which nothing has a size either.
-  bool LocalValuesFor(const Transform& world, const std::vector<std::string>& taken, Transform& local) const;
+  // Whether a look can be given to a transform under its parents, and if not, why.
+  enum class Fit
+  {
+    Fits,
+    // Nothing under a parent of no size has a size either.
+    ParentHasNoSize,
+    // Parents sized unevenly slant or stretch what is turned against them.
+    ParentsSizedUnevenly,
+  };
+  // The local values under the parents that show this transform as a top-level object with the
+  // values of `world` looks, for the members `taken` names ("position", "rotation", "scale"). What
+  // it already shows, within rounding, is left out of `taken`; the members not taken keep their
+  // values exactly, and with them where it stands, how it is turned and how large it is. A mirror
+  // the parents bring is theirs, like their turn and size: the transform shows the look mirrored as
+  // they mirror it, and a mirror of its own goes as a top-level object's does. Written into `local`
+  // when it fits; otherwise `local` is untouched.
+  Fit LocalValuesFor(const Transform& world, std::vector<std::string>& taken, Transform& local) const;
 
   // Whether two world values look the same: equal but for the rounding a chain of parents'
   // matrices brings, and two angles but for whole turns.
@@ -96,6 +118,14 @@ public:
 
 private:
   bool AcceptsParent(Transform* newParent) const;
+  // -1 where the look's x scale is negative: its own x scale's sign, turned over by a parent's
+  // mirror along x.
+  float LookXSign() const;
+  // Whether the world matrix mirrors, and its look puts the mirror on the x axis.
+  bool MirrorsAlongX() const;
+  // How far from the origin the positions that place it reach, through every parent: the rounding
+  // of its world position grows with them.
+  float Reach() const;
   // The local values changed: the local matrix and every world matrix from here down are stale.
   void Changed();
   // This world matrix and those of every descendant are stale. A stale world matrix has stale

@@ -178,6 +178,7 @@ TEST_F(GameObjectTest, ReloadAsksThePrefabLoaderAgain)
 // turned crate of size 96 is made as large and as turned in the world as the prefab's barrel, and
 // its lid rides along; a grandchild goes where the prefab's buoy stands. What it does not set, and
 // what it shows already, stays to the bit; a top-level crate takes the prefab's values as they are.
+// A mirror the parents bring stays; a look that parents sized unevenly would slant is refused.
 TEST_F(GameObjectTest, ResetToPrefabKeepsTheHierarchyAndMakesTheObjectLookAsThePrefabsInTheWorld)
 {
   factory.DefinePrefab("Crate", Parsed(R"({"Transform": {"scale": [96, 96]}})"), "test");
@@ -239,8 +240,82 @@ TEST_F(GameObjectTest, ResetToPrefabKeepsTheHierarchyAndMakesTheObjectLookAsTheP
   EXPECT_EQ(buoy->GetRotation(), 0.75f);
   EXPECT_EQ(buoy->GetScale(), glm::vec2(0.5f, 0.5f));
   EXPECT_FALSE(factory.HasPrefab(""));
-  for (const char* name : {"buoy", "lid", "barrel", "crate"})
-    GameObject::Destroy(made[name]);
+
+  // Set by hand to look as their prefabs do, these keep every bit: a barrel on the turned crate, a
+  // wheel turned past half a turn, a buoy on a raft far from the origin. A drum whose own scale is
+  // the prefab's looks 96 times as large through the crate, and is reset.
+  factory.DefinePrefab("Wheel", Parsed(R"({"Transform": {"scale": [48, 48], "rotation": 4}})"), "test");
+  Transform* raft = make("Crate", "raft", nullptr, {250000.0f, -125000.0f}, 0.3f, 3.0f);
+  const glm::dvec3 mooring = glm::inverse(glm::dmat3(raft->GetWorldMatrix())) * glm::dvec3(300.0, -200.0, 1.0);
+  for (Transform* asThePrefab : {make("Barrel", "on crate", "crate", {1.0f, -1.0f}, 0.25f, 0.5f),
+                                 make("Wheel", "wheel", "crate", {0.0f, 1.0f}, 3.75f, 0.5f),
+                                 make("Buoy", "moored", "raft", glm::vec2(mooring), 0.5f, 2.0f)})
+  {
+    const glm::vec2 position = asThePrefab->GetPosition();
+    const float rotation = asThePrefab->GetRotation();
+    const glm::vec2 scale = asThePrefab->GetScale();
+    factory.ResetToPrefab(asThePrefab);
+    const std::string name = asThePrefab->GetGameObject()->GetName();
+    EXPECT_EQ(asThePrefab->GetPosition(), position) << name;
+    EXPECT_EQ(asThePrefab->GetRotation(), rotation) << name;
+    EXPECT_EQ(asThePrefab->GetScale(), scale) << name;
+  }
+  Transform* drum = make("Barrel", "drum", "crate", {0.0f, 0.0f}, 0.25f, 48.0f);
+  factory.ResetToPrefab(drum);
+  expectNear(drum->GetWorldScale(), glm::vec2(48.0f, 48.0f));
+
+  // Under a mirrored hull a crate comes out at the prefab's size, mirrored as the hull is, the same
+  // way up and where it stood, its own scale positive: a mirror of its own goes. A barrel there is
+  // the prefab's mirror image.
+  Transform* hull = make("Crate", "hull", nullptr, {-500.0f, 200.0f}, 0.0f, 1.0f);
+  Transform* gun = make("Crate", "gun", "hull", {1.0f, 0.5f}, 0.0f, 0.5f);
+  Transform* mirrored = make("Barrel", "mirrored", "hull", {0.0f, 0.0f}, 0.0f, 1.0f);
+  for (const glm::vec2 hullScale : {glm::vec2(96.0f, -96.0f), glm::vec2(-96.0f, 96.0f)})
+  {
+    hull->SetScale(hullScale);
+    const glm::vec2 mirror = hullScale / 96.0f;
+    for (const float ownMirror : {1.0f, -1.0f})
+    {
+      gun->SetScale(glm::vec2(0.5f * ownMirror, 0.5f));
+      factory.ResetToPrefab(gun);
+      EXPECT_EQ(gun->GetRotation(), 0.0f);
+      expectNear(gun->GetScale(), glm::vec2(1.0f, 1.0f));
+      expectNear(gun->GetWorldXAxis(), glm::vec2(hullScale.x, 0.0f));
+      expectNear(gun->GetWorldDown(), glm::vec2(0.0f, -hullScale.y));
+      EXPECT_EQ(gun->GetWorldPosition(), glm::vec2(-500.0f, 200.0f) + hullScale * glm::vec2(1.0f, 0.5f));
+    }
+    factory.ResetToPrefab(mirrored);
+    expectNear(mirrored->GetWorldXAxis(), 48.0f * mirror * glm::vec2(std::cos(0.5f), std::sin(0.5f)));
+    expectNear(mirrored->GetWorldDown(), 48.0f * mirror * glm::vec2(std::sin(0.5f), -std::cos(0.5f)));
+  }
+
+  // Under a cart sized [200, 50] a turned crate can't be the prefab's square without turning, which
+  // the prefab does not set: it stays as it was, and a warning says why. Unturned it comes out square.
+  Transform* cart = make("Crate", "cart", nullptr, {0.0f, 0.0f}, 0.0f, 1.0f);
+  cart->SetScale(glm::vec2(200.0f, 50.0f));
+  Transform* box = make("Crate", "box", "cart", {0.0f, 0.0f}, 0.5f, 0.25f);
+  {
+    CapturedLog output;
+    factory.ResetToPrefab(box);
+    EXPECT_TRUE(output.Contains("[WARNING] The Transform of \"box\" was not reset to the prefab \"Crate\": its "
+                                "parents are sized unevenly")) << output.Text();
+    // Measured along its slanted axes it is as large as a tile, yet it does not look like one.
+    Json::Value tile;
+    tile["Transform"]["scale"].append(box->GetWorldScale().x);
+    tile["Transform"]["scale"].append(box->GetWorldScale().y);
+    factory.DefinePrefab("Tile", tile, "test");
+    made["box"]->SetPrefabName("Tile");
+    factory.ResetToPrefab(box);
+    EXPECT_EQ(output.CountOf("[WARNING]"), 2u) << output.Text();
+    made["box"]->SetPrefabName("Crate");
+  }
+  EXPECT_EQ(box->GetScale(), glm::vec2(0.25f, 0.25f));
+  box->SetRotation(0.0f);
+  factory.ResetToPrefab(box);
+  expectNear(box->GetWorldXAxis(), glm::vec2(96.0f, 0.0f));
+  expectNear(box->GetWorldDown(), glm::vec2(0.0f, -96.0f));
+  for (auto& [name, object] : made)
+    GameObject::Destroy(object);
 }
 
 TEST_F(GameObjectTest, ResetToPrefabOfATypeThePrefabLacksStillRestartsIt)

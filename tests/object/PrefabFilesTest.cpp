@@ -143,6 +143,14 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLe
   const std::size_t warned = output.CountOf("[WARNING]");
   EXPECT_TRUE(files.Save(factory, "Clock", *clock));
   EXPECT_EQ(output.CountOf("[WARNING]"), warned) << output.Text();
+
+  // A mirror is told as the inspector shows it, a negative x scale, not as a half turn: on the
+  // stand itself, and through it on the clock.
+  placed->GetTransform()->SetScale(glm::vec2(-1.5f, 1.5f));
+  EXPECT_TRUE(files.Save(factory, "Clock", *placed));
+  EXPECT_TRUE(output.Contains("keeps its own scale [3, 3] (the object has scale [-1.5, 1.5])")) << output.Text();
+  EXPECT_TRUE(files.Save(factory, "Clock", *clock));
+  EXPECT_TRUE(output.Contains("keeps its own scale [3, 3] (the object has scale [-3, 3])")) << output.Text();
 }
 
 // One prefab, one file: a prefab goes back into the file it was read from, beside the other
