@@ -250,6 +250,18 @@ logged=0
 mark() {
   logged=$(wc -l < "$log")
 }
+# Moves the mark just past the first line after it that holds $1, a line the game has logged: the
+# waits then look at what followed that line, however late the script came to look (the game may
+# have gone on by itself meanwhile, and a mark set now would hide what it said on the way).
+mark_past() {
+  local line
+  line=$(awk -v from="$logged" -v text="$1" 'NR > from && index($0, text) { print NR; exit }' "$log")
+  if [ -z "$line" ]; then
+    echo "[ERROR] the game's log holds no \"$1\" past its line $logged" >&2
+    exit 1
+  fi
+  logged=$line
+}
 # Read straight from the file: a "grep -q" at the end of a pipe stops reading at its first match, and
 # under pipefail the writer's broken pipe would turn the match into a failure.
 logged_since_mark() {
