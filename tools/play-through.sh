@@ -15,7 +15,8 @@
 #
 # PLAY_THROUGH_STALL tests that the run survives its own pauses: the script sleeps that long by the
 # wall clock after each screenshot, or only at the stall points named (screenshots by their names,
-# "supply-walk" in the fight with the walk keys down), while the game runs on.
+# "supply-walk" in the fight with the walk keys down), while the game runs on. tools/stall_script.py
+# stops the script's processes instead, at moments nobody chose, keys and the trigger held.
 #
 # It runs itself on an X server of its own (xvfb-run at 1280x720). The game runs in a temporary copy
 # of the game's folder (Assets linked in, the settings files its own), so the checkout stays
@@ -28,7 +29,10 @@
 # before anything slow (every screenshot) and held only across a step whose end looks at the game
 # again; the limits count only the game's time the script was acting (tools/game_state.py); and
 # each press first looks that the screen it is meant for still shows, or adapts to where the game
-# went (the credits over, a ship that boarded while the console was typed into). Where a stretch
+# went (the credits over, a ship that boarded while the console was typed into). Held up between
+# two looks with a key or the trigger down, the script may find the game stages further on: every
+# wait also takes the stages beyond it (the throne broken, the end screen or the menu after it),
+# and the steps already passed are skipped. Where a stretch
 # needs a player's skill at chance (which ship comes, aiming at moving enemies until the score
 # reaches 3000), the console stands in, as the comments there say; from the score on keys and the
 # pointer alone play, aimed through the state report (the view of the player's space, the places of
