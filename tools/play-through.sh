@@ -471,7 +471,6 @@ fight_the_boss() {
         echo "[ERROR] the fight was lost: the end screen came while the throne stood" >&2
         exit 1
       fi
-      echo "the throne broke while the script was held up"
       break
     fi
     [ -n "$now" ] || exit 1
