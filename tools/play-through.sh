@@ -15,7 +15,8 @@
 #
 # PLAY_THROUGH_STALL tests that the run survives its own pauses: the script sleeps that long by the
 # wall clock after each screenshot, or only at the stall points named (screenshots by their names,
-# "supply-walk" in the fight with the walk keys down), while the game runs on.
+# "supply-walk" in the fight with the walk keys down), while the game runs on. tools/stall_script.py
+# stops the script's processes instead, at moments nobody chose, keys and the trigger held.
 #
 # It runs itself on an X server of its own (xvfb-run at 1280x720). The game runs in a temporary copy
 # of the game's folder (Assets linked in, the settings files its own), so the checkout stays
@@ -28,7 +29,10 @@
 # before anything slow (every screenshot) and held only across a step whose end looks at the game
 # again; the limits count only the game's time the script was acting (tools/game_state.py); and
 # each press first looks that the screen it is meant for still shows, or adapts to where the game
-# went (the credits over, a ship that boarded while the console was typed into). Where a stretch
+# went (the credits over, a ship that boarded while the console was typed into). Held up between
+# two looks with a key or the trigger down, the script may find the game stages further on: every
+# wait also takes the stages beyond it (the throne broken, the end screen or the menu after it),
+# and the steps already passed are skipped. Where a stretch
 # needs a player's skill at chance (which ship comes, aiming at moving enemies until the score
 # reaches 3000), the console stands in, as the comments there say; from the score on keys and the
 # pointer alone play, aimed through the state report (the view of the player's space, the places of
@@ -63,6 +67,17 @@ cat > "$folder/Assets/EditorSettings" <<'JSON'
 JSON
 
 trap 'end_of_script "$folder"' EXIT
+
+# A screenshot (shoot's name and rest) of a screen the game may leave by itself: taken only while
+# the screen $1 (a state condition) still shows, else said to have passed while the script was
+# held up.
+shoot_on() {
+  if [ "$(state_of "bool($1)")" = true ]; then
+    shoot "$2" "$3"
+  else
+    echo "screen: $2 passed by itself"
+  fi
+}
 
 # A command typed into the game's console: back-quote opens it in the window's lower left, a click
 # (57 pixels above the window's bottom, whatever its size) puts the keyboard into its command line
@@ -167,15 +182,20 @@ walk_to_hatch() {
   exit 1
 }
 
+# Where the level $1's object named $2 stands in its file: "x y".
+place_in_level() {
+  python3 -c "
+import json, sys
+objects = json.load(open(sys.argv[1]))['level']['objects']
+print(*(round(v) for v in [o for o in objects if o['name'] == sys.argv[2]][0]['components']['Transform']['position']))
+" "$root/Assets/LevelFiles/$1.json" "$2"
+}
+
 # Walks to the airlock's hatch (the level's "Exit") and presses F until the hatch takes the player
 # out. A fight can push the player off the hatch between tries, so each try walks there again.
 leave_by_the_hatch() {
   local hatch_x hatch_y
-  read -r hatch_x hatch_y < <(python3 -c "
-import json, sys
-objects = json.load(open(sys.argv[1]))['level']['objects']
-print(*(round(v) for v in [o for o in objects if o['name'] == 'Exit'][0]['components']['Transform']['position']))
-" "$root/Assets/LevelFiles/$1.json")
+  read -r hatch_x hatch_y < <(place_in_level "$1" Exit)
   mark
   for _ in 1 2 3 4; do
     walk_to_hatch "$1" "$hatch_x" "$hatch_y"
@@ -299,16 +319,21 @@ fly_south_off_the_station() {
 }
 
 # A pilot for the overworld: it flies the ship onto the violet station and holds it there until a
-# ship the station launches rams it (the log names the encounter). The station lies below the
-# start, so while it is out of sight the ship flies down. The ship drifts on after the keys let go,
-# so each correction flies a little less than the way left and the picture is looked at again.
+# ship the station launches rams it (the log names the encounter). While the station is out of
+# sight (below the start, or far off after a key held while the script was held up) the ship flies
+# toward its place in the level, from where the game says the ship is. The ship drifts on after the
+# keys let go, so each correction flies a little less than the way left and the picture is looked
+# at again.
 ram_a_launched_ship() {
+  local station_x station_y x y dx dy count
+  read -r station_x station_y < <(place_in_level overworld "Violet Station")
   for _ in $(seq 1 80); do
     logged_since_mark "LTM: StartEncounter" && return 0
-    local dx dy count
     read -r dx dy count < <(station_offset)
     if [ "$count" -lt 40 ]; then
-      hold 0.6 s
+      read -r x y < <(state_of '[round(v) for v in found("Corva")]' 'found("Corva") is not None')
+      # shellcheck disable=SC2046
+      hold 0.6 $(keys_toward "$x" "$y" "$station_x" "$station_y" 300)
       continue
     fi
     if [ "${dx#-}" -lt 10 ] && [ "${dy#-}" -lt 10 ]; then
@@ -398,8 +423,10 @@ fly_to_the_galleon() {
 # supply of ammunition the pads keep (0 0 when none lies there) and whether one still lies where
 # the player was heading (HEADING), the throne's hitpoints, whether the throne and the generator
 # (those standing) show in the window clear of the HUD along its top, and the game's clock in
-# tenths of a second.
-fight_look='[(target := next((name for name in ("BossFieldGenerator", "Throne") if watched(name)), None)) or "none",
+# tenths of a second. Only "over" once the throne has exploded or the end screen has come: the game
+# may have got there, and on, while the script was held up with the trigger down.
+fight_over='logged("Throne: exploded") or logged("LTM: StartUtility: endscreen")'
+fight_look='["over"] if FIGHT_OVER else [(target := next((name for name in ("BossFieldGenerator", "Throne") if watched(name)), None)) or "none",
   *(toward(found(target), WIDTH, HEIGHT) if target else [0, 0]),
   *[round(v) for v in player() + (found(target) if target else [0, 0])],
   round(slot(0)["magazine"] + slot(0)["reserve"]), round(slot(1)["magazine"] + slot(1)["reserve"]),
@@ -410,6 +437,7 @@ fight_look='[(target := next((name for name in ("BossFieldGenerator", "Throne") 
   round(watched("Throne")[0]["health"]) if watched("Throne") else 0,
   all(in_view(found(name), 0.2) for name in ("Throne", "BossFieldGenerator") if found(name)), round(s["time"] * 10)]'
 fight_look=${fight_look//$'\n'/ }
+fight_look=${fight_look//FIGHT_OVER/$fight_over}
 fight_look=${fight_look//WIDTH/$window_width}
 fight_look=${fight_look//HEIGHT/$window_height}
 
@@ -422,8 +450,10 @@ fight_look=${fight_look//HEIGHT/$window_height}
 # game's time; the screenshots show the field up (once the camera frames the room), the generator
 # down, the supply taken and the throne cracking (each with the keys and the trigger let go). The
 # 30 s a supply may take count each step at most 1 s: a script held up with the walk keys down finds
-# the player past the supply, and walks back. Ends once the throne is down. The beam gun is the right
-# mouse button (3), the rifle the left (1).
+# the player past the supply, and walks back. Ends once the throne is down, whether the script saw
+# it fall or finds it gone (broken meanwhile by the trigger held); an end screen with the throne
+# still standing is a fight lost, and fails the run. The beam gun is the right mouse button (3),
+# the rifle the left (1).
 fight_the_boss() {
   local target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y
   local still_there throne_health framed now rounds="" started="" field_shown="" throne_full="" cracked=""
@@ -433,7 +463,16 @@ fight_the_boss() {
     look=${fight_look//HEADING_X/$heading_x}
     look=${look//HEADING_Y/$heading_y}
     read -r target aim_x aim_y x y target_x target_y energy bullets supply_x supply_y still_there throne_health framed now < <(
-      state_of "$look" 'player() is not None and level("Encounter") == "BossRoom"')
+      state_of "$look" "($fight_over) or (player() is not None and level(\"Encounter\") == \"BossRoom\")")
+    if [ "$target" = over ]; then
+      if ! logged_since_mark "Throne: exploded"; then
+        trigger 0
+        steer
+        echo "[ERROR] the fight was lost: the end screen came while the throne stood" >&2
+        exit 1
+      fi
+      break
+    fi
     [ -n "$now" ] || exit 1
     : "${started:=$now}" "${rounds:=$((energy + bullets))}"
     speed_x=0 speed_y=0
@@ -499,7 +538,7 @@ fight_the_boss() {
   done
   trigger 0
   steer
-  [ "$target" = none ] && return 0
+  [ "$target" = none ] || [ "$target" = over ] && return 0
   echo "[ERROR] the fight did not end: the $target still stands, the player at ($x, $y) has $energy energy and $bullets bullets" >&2
   exit 1
 }
@@ -511,25 +550,26 @@ log="$shots/game.log"
 pid=$!
 
 rest_pointer_once_shown
-await_state 'shows("splash")' "the splash"
-shoot 01-splash 1.5
+# The splash leaves by itself after a few seconds: a script held up that long finds the menu.
+await_state 'shows("splash") or logged("LTM: StartUtility: introlevel")' "the splash"
+shoot_on 'shows("splash")' 01-splash 1.5
 # Any key leaves the splash (as its timer does). D, since a second press would land on the menu,
 # where Space would press the START it opens on and D only moves the focus.
 press_until "LTM: StartUtility: introlevel" 'shows("splash")' d
 await_state "$main_menu" "the menu"
 shoot 02-menu 1.0
 
+# The mark lies before START: what the game logs from the overworld on, by itself too (the
+# tutorial ends after its last line, a ship rams the freed ship), is looked for after it.
 mark
 press_until "LTM: StartOverworld" "$main_menu" click -240 110
 overworld='level("Overworld") == "overworld" and visible("Overworld")'
-await_state "$overworld" "the overworld"
-mark
-shoot 03-overworld 2.0
+await_state "$overworld or logged(\"LTM: StartEncounter\")" "the overworld"
+shoot_on "$overworld" 03-overworld 2.0
 # Any input skips the overworld tutorial and frees the ship.
 press_until "Overworld tutorial: ended" "$overworld" space
 # A ship may ram it from here on, the screenshot's while too.
-mark
-shoot 04-tutorial-skipped 1.0
+shoot_on "$overworld and not logged(\"LTM: StartEncounter\")" 04-tutorial-skipped 1.0
 ram_a_launched_ship
 encounter=$(boarded)
 fight="level(\"Encounter\") == \"$encounter\" and player() is not None and not paused(\"Encounter\")"
@@ -555,7 +595,7 @@ await_state "$fight" "the encounter \"$encounter\" going on"
 key e
 return_to_the_overworld "$encounter"
 await_state 'logged("LTM: StartEncounter") or ('"$overworld"' and not visible("Encounter"))' "the overworld again"
-shoot 08-overworld-again 1.5
+shoot_on "$overworld and not logged(\"LTM: StartEncounter\")" 08-overworld-again 1.5
 
 # The freighter calls for help: its comm station starts the clock on the HUD, and when the clock
 # has run out the police teleport aboard. Which ship a station launches is the dice's, so the
@@ -584,40 +624,47 @@ shoot 11-reinforcements 1.0
 # alone, to the end screen.
 CONSOLE_SHOT=12-score console "score 3000" 's["score"] == 3000' "the run's score at 3000"
 return_to_the_overworld freighter
-await_state 'logged("LTM: StartEncounter") or ('"$overworld"' and not visible("HUD") and found("bossShip") is not None)' \
-  "the overworld with the galleon, without the fight's HUD"
-shoot 13-galleon-challenge 1.0
+galleon_shown='logged("LTM: StartEncounter") or ('"$overworld"' and not visible("HUD") and found("bossShip") is not None)'
+await_state "$galleon_shown" "the overworld with the galleon, without the fight's HUD"
+shoot_on "($galleon_shown) and not logged(\"LTM: StartEncounter\")" 13-galleon-challenge 1.0
 fly_to_the_galleon
-await_state 'level("Encounter") == "BossRoom" and visible("Encounter") and player() is not None' "the boss room with its player"
+# From the boarding on, the marks lie just past the line that began each stage: the game may have
+# gone through several (the fight won, the end screen left, the credits over) while the script
+# was held up with the trigger down.
+mark_past "LTM: StartEncounter: BossRoom"
+await_state '(level("Encounter") == "BossRoom" and visible("Encounter") and player() is not None) or logged("Throne: exploded")' \
+  "the boss room with its player"
 await_log "Force field: raised"
-mark
 fight_the_boss
 # The throne blows up, and the cracked walls behind it blow out one after another; the room loses
 # its air and the king with it, the banner of the win comes over the player, then the end screen.
 await_log "Throne: exploded"
-shoot 19-walls-blowing 0.5
+shoot_on 'level("Encounter") == "BossRoom" and not logged("Boss fight: victory")' 19-walls-blowing 0.5
 await_log "Boss fight: the king is defeated"
 await_log "Boss fight: victory" 30
-shoot 20-win-banner 0.5
+shoot_on 'not logged("LTM: StartUtility: endscreen")' 20-win-banner 0.5
 await_log "LTM: StartUtility: endscreen" 30
+mark_past "LTM: StartUtility: endscreen"
 end_screen='level("Utility") == "endscreen" and visible("Utility")'
-await_state "$end_screen" "the end screen"
-mark
-shoot 21-end-screen 2.0
+await_state "$end_screen or logged(\"LTM: StartUtility: introlevel\")" "the end screen"
+shoot_on "$end_screen and not logged(\"LTM: StartUtility: introlevel\")" 21-end-screen 2.0
 # The end screen takes any key once its haul has poured out, which no state shows: the key is
-# pressed again until the menu comes (D, which on the menu only moves the focus).
+# pressed again until the menu comes (D, which on the menu only moves the focus). A key or button
+# held while the script was held up may have taken it there already.
 press_until "LTM: StartUtility: introlevel" "$end_screen" d
+mark_past "LTM: StartUtility: introlevel"
 await_state "$main_menu" "the menu after the end screen"
 shoot 22-menu-after-end-screen 1.5
-mark
 press_until "LTM: StartUtility: credits" "$main_menu" click -240 -160
-await_state 'level("Utility") == "credits"' "the credits"
-mark
-shoot 23-credits 2.5
+mark_past "LTM: StartUtility: credits"
+# The credits end by themselves after their last slide.
+credits='level("Utility") == "credits" and not logged("LTM: StartUtility: introlevel")'
+await_state "$credits or logged(\"LTM: StartUtility: introlevel\")" "the credits"
+shoot_on "$credits" 23-credits 2.5
 # Escape leaves the credits early; on the menu it would pause it, so it is pressed once, on the
 # credits still running: over by themselves meanwhile, they are left to end. An Escape that came
 # as they ran out and paused the menu is undone by another.
-press_on 'level("Utility") == "credits" and not logged("LTM: StartUtility: introlevel")' Escape ||
+press_on "$credits" Escape ||
   echo "the credits ran out by themselves"
 await_log "LTM: StartUtility: introlevel"
 await_state "$main_menu or shows(\"pause_menu\")" "the menu after the credits"

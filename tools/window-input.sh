@@ -42,14 +42,16 @@ require_tools() {
 require_tools xdotool import xwininfo python3 timeout
 
 # The X tools a run calls, each call given a minute of the wall clock and made again twice when it
-# runs out: on a loaded machine a call can wait long on a starved X server, and one that hangs must
-# not hang the run. A call that took over 5 s is said on standard error, to find where a run waited.
+# runs out (x_tries times in all): on a loaded machine a call can wait long on a starved X server,
+# and one that hangs must not hang the run. A minute can also run out while the script itself is
+# held still, the call half done: a call that is not the same done twice (typing) is made once.
+# A call that took over 5 s is said on standard error, to find where a run waited.
 # A screenshot needs no more than one of ImageMagick's threads, whose threads spin while they wait
 # for each other, a cost only on cores that are all busy.
 export MAGICK_THREAD_LIMIT=1
 x_call() {
   local started=${EPOCHREALTIME/./} status took
-  for _ in 1 2 3; do
+  for _ in $(seq 1 "${x_tries:-3}"); do
     status=0
     timeout 60 "$@" || status=$?
     [ "$status" -eq 124 ] || break
@@ -133,22 +135,25 @@ key() {
   done
 }
 
+# Types the text; what of it got through, should the call be cut off, is for the caller to look at.
 type_text() {
-  xdotool type --delay 100 "$1"
+  x_tries=1 xdotool type --delay 100 "$1" || true
   settle
 }
 
 # Fills the text field that has the keyboard with $1 (Ctrl+A first replaces what it held) until the
-# game says the field holds it; a character lost on the way is typed again with the rest. $2 names
-# the field.
+# game says the field holds it; a character lost on the way, or typed twice, is typed again with the
+# rest. $2 names the field.
 fill_field() {
   local text=$1
   await_state 'typing()' "$2 to take the keyboard"
   for _ in 1 2 3; do
     key ctrl+a
     type_text "$text"
-    # The interface takes a character or two a frame: the last ones may still be on their way.
-    holds_within "field() == $(json_text "$text")" 1 && return 0
+    # The interface takes a character in about three frames (its key's press, its text and the
+    # key's release each in a frame of their own), at most a tenth of a second of the game's time,
+    # and a slow game falls behind the typing: the last ones may still be on their way.
+    holds_within "field() == $(json_text "$text")" $((${#text} / 10 + 1)) && return 0
   done
   await_state "field() == $(json_text "$text")" "$2 to hold \"$text\""
 }
@@ -249,6 +254,18 @@ make_game_folder() {
 logged=0
 mark() {
   logged=$(wc -l < "$log")
+}
+# Moves the mark just past the first line after it that holds $1, a line the game has logged: the
+# waits then look at what followed that line, however late the script came to look (the game may
+# have gone on by itself meanwhile, and a mark set now would hide what it said on the way).
+mark_past() {
+  local line
+  line=$(awk -v from="$logged" -v text="$1" 'NR > from && index($0, text) { print NR; exit }' "$log")
+  if [ -z "$line" ]; then
+    echo "[ERROR] the game's log holds no \"$1\" past its line $logged" >&2
+    exit 1
+  fi
+  logged=$line
 }
 # Read straight from the file: a "grep -q" at the end of a pipe stops reading at its first match, and
 # under pipefail the writer's broken pipe would turn the match into a failure.
