@@ -69,9 +69,10 @@ Json::Value LookOf(GameObject& object)
   Transform* transform = object.GetTransform();
   if (transform == nullptr)
     return Json::Value();
+  const Transform::Look worldLook = transform->GetWorldLook();
   Transform look;
-  look.SetRotation(transform->GetWorldRotation());
-  look.SetScale(transform->GetWorldScale());
+  look.SetRotation(worldLook.rotation);
+  look.SetScale(worldLook.scale);
   Json::Value parent;
   look.SerializeMembers(parent);
   return parent["Transform"];

@@ -151,6 +151,10 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLe
   EXPECT_TRUE(output.Contains("keeps its own scale [3, 3] (the object has scale [-1.5, 1.5])")) << output.Text();
   EXPECT_TRUE(files.Save(factory, "Clock", *clock));
   EXPECT_TRUE(output.Contains("keeps its own scale [3, 3] (the object has scale [-3, 3])")) << output.Text();
+  // A new prefab of the mirrored stand looks as the stand does, not turned over.
+  EXPECT_TRUE(files.Save(factory, "Mirror Stand", *placed));
+  EXPECT_EQ(Parsed(directory.Read("MirrorStand.prefab"))["Mirror Stand"]["Transform"],
+            Parsed(R"({"rotation": 0.25, "scale": [-1.5, 1.5]})"));
 }
 
 // One prefab, one file: a prefab goes back into the file it was read from, beside the other
