@@ -260,17 +260,21 @@ mark() {
 # have gone on by itself meanwhile, and a mark set now would hide what it said on the way).
 mark_past() {
   local line
-  line=$(awk -v from="$logged" -v text="$1" 'NR > from && index($0, text) { print NR; exit }' "$log")
+  line=$(line_since_mark "$1")
   if [ -z "$line" ]; then
     echo "[ERROR] the game's log holds no \"$1\" past its line $logged" >&2
     exit 1
   fi
   logged=$line
 }
-# Read straight from the file: a "grep -q" at the end of a pipe stops reading at its first match, and
-# under pipefail the writer's broken pipe would turn the match into a failure.
+# The number of the first line after the mark that holds $1, or nothing. Read straight from the
+# file: a "grep -q" at the end of a pipe stops reading at its first match, and under pipefail the
+# writer's broken pipe would turn the match into a failure.
+line_since_mark() {
+  awk -v from="$logged" -v text="$1" 'NR > from && index($0, text) { print NR; exit }' "$log"
+}
 logged_since_mark() {
-  awk -v from="$logged" -v text="$1" 'NR > from && index($0, text) { found = 1; exit } END { exit !found }' "$log"
+  [ -n "$(line_since_mark "$1")" ]
 }
 # Prints what follows $1 on the first line after the mark that begins with it.
 logged_after_mark() {

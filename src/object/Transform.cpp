@@ -191,10 +191,11 @@ namespace
 {
 // The rotation and scale a matrix applies: the length of the first column, and the signed length
 // of the second along the rotated y axis, the same value as M(1,1) / cos(rotation) where that is
-// defined, and finite at a quarter turn too.
-float RotationOf(const glm::mat3& matrix)
+// defined, and finite at a quarter turn too. The rotation is read with the sign the x scale is to
+// have: with -1 the first column, turned back by the rotation, points along negative x.
+float RotationOf(const glm::mat3& matrix, float xSign = 1.0f)
 {
-  return std::atan2(matrix[0][1], matrix[0][0]);
+  return std::atan2(xSign * matrix[0][1], xSign * matrix[0][0]);
 }
 
 glm::vec2 ScaleOf(const glm::mat3& matrix)
@@ -223,16 +224,10 @@ bool NearlyEqual(float first, float second, float reach = 1.0f)
   return std::abs(first - second) <= Rounding * std::max({1.0f, reach, std::abs(first), std::abs(second)});
 }
 
-float Determinant(const glm::mat3& matrix)
-{
-  return matrix[0][0] * matrix[1][1] - matrix[1][0] * matrix[0][1];
-}
-
-// The rotation and scale a matrix shows, read with the sign its x scale is to have: with -1 the first
-// column, turned back by the rotation, points along negative x.
+// The rotation and scale a matrix shows, read with the sign its x scale is to have (see RotationOf).
 Transform::Look LookOf(const glm::mat3& matrix, float xSign)
 {
-  const float rotation = std::atan2(xSign * matrix[0][1], xSign * matrix[0][0]);
+  const float rotation = RotationOf(matrix, xSign);
   return {rotation, ScaleAlong(matrix, rotation)};
 }
 
@@ -285,7 +280,7 @@ float Transform::LookXSign() const
 
 bool Transform::MirrorsAlongX() const
 {
-  return Determinant(GetWorldMatrix()) < 0.0f && LookXSign() < 0.0f;
+  return glm::determinant(GetWorldMatrix()) < 0.0f && LookXSign() < 0.0f;
 }
 
 float Transform::Reach() const
@@ -398,7 +393,7 @@ Transform::Fit Transform::LocalValuesFor(const Transform& world, std::vector<std
                                          Transform& local) const
 {
   const glm::mat3 parentWorld = parent != nullptr ? parent->GetWorldMatrix() : glm::mat3(1.0f);
-  const float parentDeterminant = Determinant(parentWorld);
+  const float parentDeterminant = glm::determinant(parentWorld);
   if (!(std::abs(parentDeterminant) > 0.0f))
     return Fit::ParentHasNoSize;
   // The parents' mirror is taken off the axis their look has it on, and the transform is worked
@@ -434,7 +429,7 @@ Transform::Fit Transform::LocalValuesFor(const Transform& world, std::vector<std
   Transform placed;
   placed.position = takes("position") ? glm::vec2(at) : position;
   // Read so that the x scale keeps its sign: the prefab's where the scale is the prefab's.
-  placed.rotation = takes("rotation") ? LookOf(matrix, SignOf(takes("scale") ? world.scale.x : scale.x)).rotation
+  placed.rotation = takes("rotation") ? RotationOf(matrix, SignOf(takes("scale") ? world.scale.x : scale.x))
                                       : rotation;
   placed.scale = takes("scale") ? ScaleAlong(matrix, placed.rotation) : scale;
   placed.Changed();
