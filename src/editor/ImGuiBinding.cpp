@@ -1,6 +1,9 @@
 #include "editor/ImGuiBinding.h"
 
 #include "core/Log.h"
+#include "platform/FrameClock.h"
+#include "platform/SteadyFrameClock.h"
+#include "platform/WindowSystemTime.h"
 
 #include <GL/glew.h>  // Required for: the GL 3.3 entry points (before any other GL header)
 #include <SDL.h>
@@ -18,7 +21,8 @@
 
 namespace
 {
-double previousFrameTime = 0.0;  // seconds; 0 before the first frame
+FrameClock* interfaceClock = &SteadyFrameClock::Instance();
+std::optional<std::int64_t> previousFrameTime;  // microseconds on the clock; none before the first frame
 // io.KeysDown has this many entries; larger key codes (other keyboard layouts) are not ImGui's.
 constexpr int KeyCount = static_cast<int>(sizeof(ImGuiIO::KeysDown) / sizeof(ImGuiIO::KeysDown[0]));
 // The modifiers (control, shift, alt, super) follow the keys in the places a change can name.
@@ -31,6 +35,21 @@ constexpr int WheelPlace = -1;
 constexpr int NoPlace = -1;
 // Where ImGui finds none of its windows: a change the game took is handed over there.
 const ImVec2 NowhereOnTheInterface(-FLT_MAX, -FLT_MAX);
+
+// When a mouse button went down or up: SDL's stamp, and the window system's where it gave one. Two
+// are compared on the window system's clock when both have it, else on SDL's.
+struct PressTime
+{
+  Uint32 sdlMilliseconds = 0;
+  std::optional<std::uint32_t> windowSystemMilliseconds;
+
+  std::uint32_t MillisecondsSince(const PressTime& earlier) const
+  {
+    if (windowSystemMilliseconds && earlier.windowSystemMilliseconds)
+      return *windowSystemMilliseconds - *earlier.windowSystemMilliseconds;  // wraps as the clock does
+    return sdlMilliseconds - earlier.sdlMilliseconds;
+  }
+};
 
 // A key or modifier that went down or up, text typed, a mouse button that went down or up or a
 // turn of the wheel, as SDL delivered it. ImGui 1.86 takes a frame's input all at once, and a
@@ -53,14 +72,14 @@ struct InputChange
   float wheel = 0.0f;
   ImVec2 position;              // the mouse's: where the pointer was, or NowhereOnTheInterface
   bool interfaceOwned = false;  // the mouse's: the interface keeps it (see MakeInputHooks)
-  Uint32 time = 0;              // the mouse's: SDL's stamp, in milliseconds
+  PressTime time;               // a mouse button's
   // Keys: the event as SDL gave it, while the game waits to learn whether it is its own; the game
   // hears it unless the interface keeps the keyboard as the key reaches it.
   std::optional<SDL_Event> undecidedForGame;
 
-  static InputChange Key(int place, bool down) { return {Kind::Key, place, down, {}, 0.0f, {}, false, 0, {}}; }
-  static InputChange Text(const char* text) { return {Kind::Text, 0, false, text, 0.0f, {}, false, 0, {}}; }
-  static InputChange Mouse(int place, bool down, float wheel, ImVec2 position, bool interfaceOwned, Uint32 time)
+  static InputChange Key(int place, bool down) { return {Kind::Key, place, down, {}, 0.0f, {}, false, {}, {}}; }
+  static InputChange Text(const char* text) { return {Kind::Text, 0, false, text, 0.0f, {}, false, {}, {}}; }
+  static InputChange Mouse(int place, bool down, float wheel, ImVec2 position, bool interfaceOwned, PressTime time)
   {
     return {Kind::Mouse, place, down, {}, wheel, interfaceOwned ? position : NowhereOnTheInterface, interfaceOwned,
             time, {}};
@@ -71,14 +90,19 @@ std::deque<InputChange> pendingInput;
 std::array<bool, ModifierCount> queuedModifiers = {};
 // Whether each button's press, as queued, went to the interface; its release follows it.
 std::array<bool, MouseButtonCount> pressOwnedByInterface = {};
-// When each button was last pressed, as SDL stamped it (see TimePress).
-std::array<std::optional<Uint32>, MouseButtonCount> previousPressTime = {};
+// When each button was last pressed (see TimePress).
+std::array<std::optional<PressTime>, MouseButtonCount> previousPressTime = {};
+// The window system's stamp of the mouse button event SDL hands over next.
+std::optional<WindowSystemTime::ButtonStamp> nextButtonStamp;
 // The turn of the wheel queued since the last NewFrame, which later turns join.
 std::optional<std::size_t> wheelChangeOfThisFrame;
 // What the last NewFrame handed over, a mouse change of the interface's or a key or text: the
 // frame drawn with it has yet to show what it did.
 bool interfaceMouseChangeUndrawn = false;
+bool gameMousePressUndrawn = false;  // the left button's, which takes the keyboard's focus from the windows
 bool keyboardChangeUndrawn = false;
+// Whether the game took the last key event as it came, and the text it typed with it.
+bool lastKeyTakenByGame = false;
 // The held-back key events the interface did not keep, for the game's input to take.
 std::vector<SDL_Event> keysLeftToGame;
 GLuint fontTexture = 0;
@@ -163,6 +187,22 @@ bool& DownStateAt(ImGuiIO& io, int place)
   return *modifiers[place - KeyCount];
 }
 
+// Whether a field is to be given the keyboard as the next frame begins, by the code (a popup's field
+// as it opens) or by Tab.
+bool IsKeyboardFocusMoving()
+{
+  const ImGuiContext& context = *ImGui::GetCurrentContext();
+  const ImGuiNavMoveFlags focusMoves = ImGuiNavMoveFlags_FocusApi | ImGuiNavMoveFlags_Tabbing;
+  return context.NavMoveSubmitted && (context.NavMoveFlags & focusMoves) != 0;
+}
+
+// Whether the window was drawn in the frame just drawn: between two frames Active tells of it, and
+// a new frame moves it to WasActive.
+bool WasShown(const ImGuiWindow* window)
+{
+  return window != nullptr && (ImGui::GetCurrentContext()->WithinFrameScope ? window->WasActive : window->Active);
+}
+
 // Whether the interface keeps the keys, as the last frame drawn left it: one of its text fields has
 // the keyboard, or a popup is shown (Escape there closes the popup, and must neither end the
 // editor nor pause the game behind it), or Tab hands the keyboard on to the next field: the frame
@@ -176,88 +216,209 @@ bool InterfaceKeepsKeyboard()
          context.NavActivateInputId != 0 || ImGuiBinding::IsPopupShown();
 }
 
+// Whether a press of the key at the place is a Tab ImGui moves the keyboard with: one without Ctrl
+// or Alt, while a window of the interface has the keyboard's focus, takes the keyboard into that
+// window's fields though none of them has it yet. Such a Tab is the interface's. A left click of
+// the game's handed over before it and not yet drawn takes the focus from the windows first.
+bool IsTabIntoWindow(int place, bool down, bool control, bool alt)
+{
+  const ImGuiContext& context = *ImGui::GetCurrentContext();
+  return down && place == context.IO.KeyMap[ImGuiKey_Tab] && !control && !alt && !gameMousePressUndrawn &&
+         WasShown(context.NavWindow) && (context.NavWindow->Flags & ImGuiWindowFlags_NoNavInputs) == 0;
+}
+
 // ImGui tells a double-click by the time between two presses on its own clock, which steps a frame
 // at a time: the presses handed over a frame or two apart, a quick double-click looks slow at a
-// few frames a second. So ImGui is given the time between them as SDL stamped them.
-void TimePress(ImGuiIO& io, int button, Uint32 time)
+// few frames a second, and two slow clicks read in one frame look quick. So ImGui is given the time
+// between them as they were made.
+void TimePress(ImGuiIO& io, int button, const PressTime& time)
 {
-  if (const std::optional<Uint32> previous = std::exchange(previousPressTime[button], time))
+  if (const std::optional<PressTime> previous = std::exchange(previousPressTime[button], time))
   {
     const double frameTime = ImGui::GetTime() + io.DeltaTime;  // ImGui's clock in the frame about to begin
-    io.MouseClickedTime[button] = frameTime - static_cast<Uint32>(time - *previous) / 1000.0;
+    io.MouseClickedTime[button] = frameTime - time.MillisecondsSince(*previous) / 1000.0;
   }
 }
 
-// Hands ImGui the waiting changes in order, stopping before one it could not tell apart from what
-// this frame already got: a key or modifier changing a second time (a tap is down for a frame,
-// up the next), a key changing after text, text after a key change, and a mouse change of the
-// interface's with anything else (a frame has one pointer position, and a click moves the
-// keyboard's focus). The game's mouse changes reach ImGui where none of its windows is, so they
-// go along with anything but a click of the interface's. Keys and text also wait out a frame in
-// which a field may be given the keyboard, by the code (a popup's field as it opens) or by Tab:
-// the field ignores the keys of the frame it takes the keyboard in. A key the game waits on is
-// the game's unless the interface keeps the keyboard as the frame just drawn left it; while it
-// does, such a key waits for a frame that hands over no key or text before it (a Return may let
-// go of the keyboard). Whatever is left waits for the next frame.
+// Whether ImGui knows the key at the place by name (Tab, the arrows, Delete, Return, Escape, the
+// letters of its shortcuts...); any other key reaches it only as the text it types.
+bool IsMappedKey(const ImGuiIO& io, int place)
+{
+  return place < KeyCount && std::find(std::begin(io.KeyMap), std::end(io.KeyMap), place) != std::end(io.KeyMap);
+}
+
+// Whether ImGui does something with a press of the key at the place, with the modifiers as they
+// are: the keys it maps move, edit or confirm, but the letters only as shortcuts, with Ctrl or
+// Super held.
+bool IsActingPress(const ImGuiIO& io, int place)
+{
+  if (!IsMappedKey(io, place))
+    return false;
+  for (const ImGuiKey_ letter : {ImGuiKey_A, ImGuiKey_C, ImGuiKey_V, ImGuiKey_X, ImGuiKey_Y, ImGuiKey_Z})
+  {
+    if (io.KeyMap[letter] == place)
+      return io.KeyCtrl || io.KeySuper;
+  }
+  return true;
+}
+
+// ImGui repeats a key by how long it has seen it down, so a key the person has let go of is let
+// go of in the interface at the start of the next frame, though changes that came before its
+// release may still wait: at a few frames a second a release held back a frame reads as a key
+// held past the repeat delay, and a Tab so repeated moves the keyboard on every frame while every
+// key behind it waits. The release, once reached in the queue, still goes to the game in its turn.
+// Returns the keys let go of.
+std::bitset<PlaceCount> LetGoOfReleasedKeys(ImGuiIO& io)
+{
+  std::bitset<KeyCount> seen;
+  std::bitset<PlaceCount> letGo;
+  for (const InputChange& change : pendingInput)
+  {
+    if (change.kind != InputChange::Kind::Key || change.place == NoPlace || change.place >= KeyCount ||
+        seen[change.place])
+      continue;
+    seen.set(change.place);
+    if (!change.down && io.KeysDown[change.place])
+    {
+      io.KeysDown[change.place] = false;
+      letGo.set(change.place);
+    }
+  }
+  return letGo;
+}
+
+// What one frame has handed over so far, to tell whether the next change can go along with it.
+// ImGui takes a frame's input all at once: a text field takes the frame's text before its keys, one
+// key that edits, moves or confirms a frame, and the modifiers as they end the frame. So a frame
+// hands over
+// - text only before any press ImGui acts on (Ctrl+A and the next letter in one frame would select
+//   the letter with the rest and type over it);
+// - one press ImGui acts on, and no second change of its key (a tap is down a frame, up the next);
+// - a modifier's change only before any text typed or key pressed that ImGui knows, which it would
+//   change (Shift turns Tab back, Ctrl makes A select all);
+// - a mouse change of the interface's alone (a frame has one pointer position, and a click moves
+//   the keyboard's focus), and the game's mouse changes, which reach ImGui where none of its
+//   windows is, with anything but such a click; no second change of a button (a click on none of
+//   the windows takes the keyboard's focus from them).
+// A key held back for the game to learn whether it is its own is the interface's if it keeps the
+// keyboard as the frame just drawn left it, and goes to ImGui; else it is the game's, and ImGui
+// never sees it. A release goes to both: it lets go of a key wherever it is down. Such a key waits for a frame that hands over no press ImGui acts on nor a modifier before it
+// (a Return may let go of the keyboard, a Tab give it, letting go of Ctrl after Ctrl+Tab close a
+// popup); and the game is given one change of a key a frame, as it reads them.
+class FrameHandover
+{
+public:
+  FrameHandover(ImGuiIO& io, bool keyboardKept, std::bitset<PlaceCount> letGo)
+      : io(io), keyboardKept(keyboardKept), letGo(letGo)
+  {
+  }
+
+  // Each hands the change over and returns true, or returns false if it must wait for a later frame.
+  bool Mouse(const InputChange& change)
+  {
+    if ((change.interfaceOwned && (changed.any() || textAdded || gameMouseChanged)) ||
+        (change.place != WheelPlace && buttonChanged[change.place]))
+      return false;
+    if (change.place != WheelPlace)
+      buttonChanged.set(change.place);
+    io.MousePos = change.position;
+    if (change.place == WheelPlace)
+      io.MouseWheel = change.wheel;
+    else
+    {
+      if (change.down)
+        TimePress(io, change.place, change.time);
+      io.MouseDown[change.place] = change.down;
+    }
+    interfaceMouseChangeUndrawn = change.interfaceOwned;
+    gameMouseChanged = !change.interfaceOwned;
+    gameMousePressUndrawn = gameMousePressUndrawn || (gameMouseChanged && change.down && change.place == 0);
+    return true;
+  }
+
+  bool Text(const InputChange& change)
+  {
+    if (actingPressed.any())
+      return false;
+    io.AddInputCharactersUTF8(change.text.c_str());
+    textAdded = true;
+    keyboardChangeUndrawn = true;
+    return true;
+  }
+
+  bool Key(const InputChange& change)
+  {
+    const bool pressKept = !change.undecidedForGame || keyboardKept ||
+                           IsTabIntoWindow(change.place, change.down, io.KeyCtrl, io.KeyAlt);
+    const bool toGame = change.undecidedForGame && (!change.down || !pressKept);
+    const bool toInterface = change.place != NoPlace && (!change.down || pressKept) &&
+                             DownStateAt(io, change.place) != change.down;  // else a repeat, or let go of already
+    // The game's own repeats of a held key change nothing for it.
+    const SDL_KeyboardEvent* const gameKey = toGame ? &change.undecidedForGame->key : nullptr;
+    const bool gameChange = toGame && gameKey->repeat == 0 && gameKey->keysym.scancode < SDL_NUM_SCANCODES;
+    const bool modifier = change.place >= KeyCount;
+    const bool acting = toInterface && change.down && IsActingPress(io, change.place);
+    if ((gameChange && changedForGame[gameKey->keysym.scancode]) ||
+        (change.undecidedForGame && change.down && (actingPressed.any() || modifierChanged)))
+      return false;
+    if (toInterface && (modifier ? changed[change.place] || textAdded || mappedKeyPressed
+                                 : actingPressed[change.place] ||
+                                       (acting && (changed[change.place] || letGo[change.place] ||
+                                                   actingPressed.any()))))
+      return false;
+    if (gameChange)
+      changedForGame.set(gameKey->keysym.scancode);
+    if (toGame)
+      keysLeftToGame.push_back(*change.undecidedForGame);
+    if (toInterface)
+    {
+      DownStateAt(io, change.place) = change.down;
+      changed.set(change.place);
+      mappedKeyPressed = mappedKeyPressed || (change.down && IsMappedKey(io, change.place));
+      actingPressed.set(change.place, acting);
+      modifierChanged = modifierChanged || modifier;
+      keyboardChangeUndrawn = keyboardChangeUndrawn || !modifier;
+    }
+    return true;
+  }
+
+private:
+  ImGuiIO& io;
+  const bool keyboardKept;
+  const std::bitset<PlaceCount> letGo;  // let go of as the frame began (see LetGoOfReleasedKeys)
+  std::bitset<PlaceCount> changed;
+  std::bitset<PlaceCount> actingPressed;
+  std::bitset<SDL_NUM_SCANCODES> changedForGame;
+  std::bitset<MouseButtonCount> buttonChanged;
+  bool textAdded = false;
+  bool mappedKeyPressed = false;
+  bool modifierChanged = false;
+  bool gameMouseChanged = false;
+};
+
+// Hands ImGui, and the game its held-back keys, the waiting changes in order, stopping before one
+// that cannot go along with what this frame already got (see FrameHandover). All also waits out a
+// frame in which a field is given the keyboard, by the code (a popup's field as it opens) or by Tab:
+// the field ignores the keys of the frame it takes the keyboard in, and a click meant to take the
+// keyboard away from it would come before it. Whatever is left waits for the next frame.
 void ApplyPendingInput(ImGuiIO& io)
 {
   interfaceMouseChangeUndrawn = false;
+  gameMousePressUndrawn = false;
   keyboardChangeUndrawn = false;
   wheelChangeOfThisFrame.reset();
-  const ImGuiContext& context = *ImGui::GetCurrentContext();
-  const ImGuiNavMoveFlags focusMoves = ImGuiNavMoveFlags_FocusApi | ImGuiNavMoveFlags_Tabbing;
-  const bool keyboardFocusMoving = context.NavMoveSubmitted && (context.NavMoveFlags & focusMoves) != 0;
-  const bool keyboardKept = InterfaceKeepsKeyboard();
-  std::bitset<PlaceCount> changed;
-  bool textAdded = false;
-  bool gameMouseChanged = false;
+  const bool keyboardFocusMoving = IsKeyboardFocusMoving();
+  FrameHandover frame(io, InterfaceKeepsKeyboard(), LetGoOfReleasedKeys(io));
   for (; !pendingInput.empty(); pendingInput.pop_front())
   {
     const InputChange& change = pendingInput.front();
-    if (interfaceMouseChangeUndrawn || (keyboardFocusMoving && change.kind != InputChange::Kind::Mouse))
+    if (interfaceMouseChangeUndrawn || keyboardFocusMoving)
       return;
-    if (change.kind == InputChange::Kind::Mouse)
-    {
-      if (change.interfaceOwned && (changed.any() || textAdded || gameMouseChanged))
-        return;
-      io.MousePos = change.position;
-      if (change.place == WheelPlace)
-        io.MouseWheel = change.wheel;
-      else
-      {
-        if (change.down)
-          TimePress(io, change.place, change.time);
-        io.MouseDown[change.place] = change.down;
-      }
-      interfaceMouseChangeUndrawn = change.interfaceOwned;
-      gameMouseChanged = !change.interfaceOwned;
-      continue;
-    }
-    if (change.kind == InputChange::Kind::Text)
-    {
-      if (changed.any())
-        return;
-      io.AddInputCharactersUTF8(change.text.c_str());
-      textAdded = true;
-      keyboardChangeUndrawn = true;
-      continue;
-    }
-    if (change.undecidedForGame && keyboardKept && (changed.any() || textAdded))
+    const bool handed = change.kind == InputChange::Kind::Mouse  ? frame.Mouse(change)
+                        : change.kind == InputChange::Kind::Text ? frame.Text(change)
+                                                                 : frame.Key(change);
+    if (!handed)
       return;
-    if (change.place != NoPlace)
-    {
-      bool& down = DownStateAt(io, change.place);
-      if (down != change.down)  // else a repeat of a held key
-      {
-        if (changed[change.place] || textAdded)
-          return;
-        down = change.down;
-        changed.set(change.place);
-        keyboardChangeUndrawn = true;
-      }
-    }
-    if (change.undecidedForGame && !keyboardKept)
-      keysLeftToGame.push_back(*change.undecidedForGame);
   }
 }
 
@@ -278,19 +439,34 @@ bool HoldsKeysBack()
   return AnyPending([](const InputChange& change) { return change.undecidedForGame.has_value(); });
 }
 
+// Whether a key or text for the interface is on its way (queued, or handed over but not yet drawn).
+// A modifier alone neither gives nor takes the keyboard, and is left out.
 bool IsKeyOrTextOnItsWay()
 {
-  return keyboardChangeUndrawn ||
-         AnyPending([](const InputChange& change) { return change.kind != InputChange::Kind::Mouse; });
+  return keyboardChangeUndrawn || AnyPending([](const InputChange& change) {
+           return change.kind == InputChange::Kind::Text ||
+                  (change.kind == InputChange::Kind::Key && change.place < KeyCount);
+         });
+}
+
+// Whether the key at the place is down for ImGui as the changes queued for it leave it.
+bool IsKeyDownForInterface(int place)
+{
+  const auto last = std::find_if(pendingInput.rbegin(), pendingInput.rend(), [&](const InputChange& change) {
+    return change.kind == InputChange::Kind::Key && change.place == place;
+  });
+  return last != pendingInput.rend() ? last->down : ImGui::GetIO().KeysDown[place];
 }
 
 // Whether something on its way to the interface may change whether it keeps a key that comes now,
 // by the time the key reaches it: a mouse change of its own (a click may give a field the
-// keyboard), keys and text while it keeps the keyboard (a Return may let go of it), or a key held
-// back already (the game hears its keys in the order they came).
+// keyboard), a field about to be given the keyboard, keys and text while it keeps the keyboard (a
+// Return may let go of it), or a key held back already (the game hears its keys in the order they
+// came).
 bool IsKeysOwnerOnItsWay()
 {
-  return IsInterfaceMouseChangeOnItsWay() || HoldsKeysBack() || (InterfaceKeepsKeyboard() && IsKeyOrTextOnItsWay());
+  return IsInterfaceMouseChangeOnItsWay() || IsKeyboardFocusMoving() || HoldsKeysBack() ||
+         (InterfaceKeepsKeyboard() && IsKeyOrTextOnItsWay());
 }
 
 // Whether one of the windows ImGui drew last lies under the place, as ImGui finds the window
@@ -313,7 +489,7 @@ bool IsOverInterfaceWindow(const ImGuiContext& context, ImVec2 place)
 bool InterfaceTakesMouseAt(ImVec2 place)
 {
   return ImGuiBinding::IsPopupShown() || ImGui::IsAnyItemActive() || IsInterfaceMouseChangeOnItsWay() ||
-         IsOverInterfaceWindow(*ImGui::GetCurrentContext(), place);
+         IsKeyOrTextOnItsWay() || IsKeyboardFocusMoving() || IsOverInterfaceWindow(*ImGui::GetCurrentContext(), place);
 }
 
 // ImGui's number of an SDL mouse button; -1 for one ImGui has no place for.
@@ -376,19 +552,24 @@ void ImGuiBinding::Init(SDL_Window*)
   io.GetClipboardTextFn = GetClipboardText;
   io.ClipboardUserData = nullptr;
 
-  previousFrameTime = 0.0;
+  WindowSystemTime::Enable();
+  previousFrameTime.reset();
   pendingInput.clear();
   queuedModifiers.fill(false);
   pressOwnedByInterface.fill(false);
   previousPressTime.fill(std::nullopt);
+  nextButtonStamp.reset();
   wheelChangeOfThisFrame.reset();
   interfaceMouseChangeUndrawn = false;
+  gameMousePressUndrawn = false;
   keyboardChangeUndrawn = false;
   keysLeftToGame.clear();
+  lastKeyTakenByGame = false;
 }
 
 void ImGuiBinding::Shutdown()
 {
+  WindowSystemTime::Disable();
   InvalidateDeviceObjects();
   if (ImGui::GetCurrentContext() != nullptr)
     ImGui::DestroyContext();
@@ -414,7 +595,7 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       else
       {
         wheelChangeOfThisFrame = pendingInput.size();
-        pendingInput.push_back(InputChange::Mouse(WheelPlace, false, turn, position, true, event.wheel.timestamp));
+        pendingInput.push_back(InputChange::Mouse(WheelPlace, false, turn, position, true, {}));
       }
       return true;
     }
@@ -428,34 +609,55 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       const bool down = event.type == SDL_MOUSEBUTTONDOWN;
       if (down)
         pressOwnedByInterface[button] = InterfaceTakesMouseAt(position);
-      pendingInput.push_back(
-          InputChange::Mouse(button, down, 0.0f, position, pressOwnedByInterface[button], event.button.timestamp));
+      PressTime time{event.button.timestamp, std::nullopt};
+      if (const auto stamp = std::exchange(nextButtonStamp, std::nullopt);
+          stamp && stamp->button == event.button.button && stamp->down == down)
+        time.windowSystemMilliseconds = stamp->milliseconds;
+      pendingInput.push_back(InputChange::Mouse(button, down, 0.0f, position, pressOwnedByInterface[button], time));
       return true;
     }
+    case SDL_SYSWMEVENT:
+      if (const auto stamp = WindowSystemTime::ButtonStampOf(event))
+        nextButtonStamp = stamp;
+      return false;
     case SDL_TEXTINPUT:
-      if (event.text.text[0] != '\0')
+      // The text of a key the game took is none of the interface's either.
+      if (event.text.text[0] != '\0' && !lastKeyTakenByGame)
         pendingInput.push_back(InputChange::Text(event.text.text));
       return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
     {
-      // Asked before this key's own changes are queued.
-      const bool ownerOnItsWay = IsKeysOwnerOnItsWay();
       const Uint16 flags = event.key.keysym.mod;
-      const std::array<bool, ModifierCount> modifiers = {(flags & KMOD_CTRL) != 0, (flags & KMOD_SHIFT) != 0,
-                                                         (flags & KMOD_ALT) != 0, (flags & KMOD_GUI) != 0};
+      const bool control = (flags & KMOD_CTRL) != 0;
+      const bool alt = (flags & KMOD_ALT) != 0;
+      const std::array<bool, ModifierCount> modifiers = {control, (flags & KMOD_SHIFT) != 0, alt,
+                                                         (flags & KMOD_GUI) != 0};
+      const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
+      const bool hasPlace = key >= 0 && key < KeyCount;
+      const bool down = event.type == SDL_KEYDOWN;
+      // Asked before this key's own changes are queued. A Tab into a window is held back as well:
+      // it is the interface's if it still has a window to go into once it reaches the interface.
+      const bool ownerOnItsWay =
+          IsKeysOwnerOnItsWay() || (hasPlace && IsTabIntoWindow(key, down, control, alt) &&
+                                    !AnyPending([](const InputChange& change) {
+                                      return change.kind == InputChange::Kind::Mouse && !change.interfaceOwned &&
+                                             change.down && change.place == 0;
+                                    }));
       for (int modifier = 0; modifier < ModifierCount; ++modifier)
       {
         if (modifiers[modifier] != queuedModifiers[modifier])
           pendingInput.push_back(InputChange::Key(KeyCount + modifier, modifiers[modifier]));
       }
       queuedModifiers = modifiers;
-      const int key = event.key.keysym.sym & ~SDLK_SCANCODE_MASK;
-      const bool hasPlace = key >= 0 && key < KeyCount;
-      InputChange change = InputChange::Key(hasPlace ? key : NoPlace, event.type == SDL_KEYDOWN);
+      InputChange change = InputChange::Key(hasPlace ? key : NoPlace, down);
       if (ownerOnItsWay)
         change.undecidedForGame = event;
-      if (hasPlace || ownerOnItsWay)
+      // A key the game takes now is none of the interface's (Tab would move its keyboard focus), but
+      // the release of a key the interface has down is its own, or the key would stay down.
+      lastKeyTakenByGame =
+          !ownerOnItsWay && !(hasPlace && (InterfaceKeepsKeyboard() || (!down && IsKeyDownForInterface(key))));
+      if (!lastKeyTakenByGame)
         pendingInput.push_back(std::move(change));
       return true;
     }
@@ -477,17 +679,24 @@ void ImGuiBinding::NewFrame(SDL_Window* window)
   io.DisplayFramebufferScale = ImVec2(width > 0 ? static_cast<float>(drawableWidth) / width : 0.0f,
                                       height > 0 ? static_cast<float>(drawableHeight) / height : 0.0f);
 
-  const double now = SDL_GetTicks() / 1000.0;
-  // Two frames inside one millisecond tick would give ImGui a zero step, which it refuses.
-  const double delta = previousFrameTime > 0.0 ? now - previousFrameTime : 1.0 / 60.0;
-  io.DeltaTime = delta > 0.0 ? static_cast<float>(delta) : 0.001f;
+  const std::int64_t now = interfaceClock->NowUs();
+  // ImGui refuses a step of zero, which two frames inside one tick of the clock would give.
+  const double delta = previousFrameTime ? static_cast<double>(now - *previousFrameTime) / 1e6 : 1.0 / 60.0;
+  io.DeltaTime = delta > 0.0 ? static_cast<float>(delta) : 1e-6f;
   previousFrameTime = now;
 
+  // The pointer is where SDL has it now. But while ImGui holds a button down and the pointer is
+  // out of the window, or a change of a button waits to be handed over (the person has let go of it
+  // already), it stays where the last mouse change put it: moved, it would drag what the button
+  // holds (select the text of a field).
   int mouseX = 0, mouseY = 0;
   SDL_GetMouseState(&mouseX, &mouseY);
-  if (SDL_GetWindowFlags(window) & SDL_WINDOW_MOUSE_FOCUS)
+  const bool buttonHeld = std::any_of(std::begin(io.MouseDown), std::end(io.MouseDown), [](bool down) { return down; });
+  const bool buttonChangeWaits = AnyPending(
+      [](const InputChange& change) { return change.kind == InputChange::Kind::Mouse && change.place != WheelPlace; });
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_MOUSE_FOCUS) != 0 && !(buttonHeld && buttonChangeWaits))
     io.MousePos = ImVec2(static_cast<float>(mouseX), static_cast<float>(mouseY));
-  else
+  else if (!buttonHeld)
     io.MousePos = ImVec2(-1.0f, -1.0f);
   io.MouseWheel = 0.0f;
 
@@ -694,6 +903,11 @@ void ImGuiBinding::InvalidateDeviceObjects()
   }
 }
 
+void ImGuiBinding::SetClock(FrameClock* frameClock)
+{
+  interfaceClock = frameClock != nullptr ? frameClock : &SteadyFrameClock::Instance();
+}
+
 bool ImGuiBinding::HasDeviceObjects()
 {
   return fontTexture != 0;
@@ -727,9 +941,7 @@ bool ImGuiBinding::IsPopupShown()
   const ImGuiContext* context = ImGui::GetCurrentContext();
   if (context == nullptr || context->OpenPopupStack.Size == 0)
     return false;
-  const ImGuiWindow* popup = context->OpenPopupStack.back().Window;
-  // Between two frames Active tells of the frame just drawn; a new frame moves it to WasActive.
-  return popup != nullptr && (context->WithinFrameScope ? popup->WasActive : popup->Active);
+  return WasShown(context->OpenPopupStack.back().Window);
 }
 
 InputEditorHooks ImGuiBinding::MakeInputHooks()

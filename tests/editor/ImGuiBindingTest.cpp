@@ -1,6 +1,7 @@
 #include "editor/ImGuiBinding.h"
 
 #include "input/Input.h"
+#include "support/SteppedClock.h"
 #include "support/TestEvents.h"
 
 #include <GL/glew.h>
@@ -8,16 +9,74 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace
 {
+ImVec2 ItemCentre()
+{
+  return ImVec2((ImGui::GetItemRectMin().x + ImGui::GetItemRectMax().x) / 2.0f,
+                (ImGui::GetItemRectMin().y + ImGui::GetItemRectMax().y) / 2.0f);
+}
+
+// The scenarios' console: a log, a command field that enters its line with Return, a filter field,
+// a button that opens a menu Escape closes, and a list entry a double-click opens.
+struct Console
+{
+  // Short enough never to scroll, which would move the letter a click puts the caret before.
+  char command[16] = "";
+  char filter[16] = "";
+  bool nodeOpen = false;
+  std::string said;  // the lines entered and the menu's Escapes, in order
+  std::vector<float> logScrolls;
+  ImVec2 logPlace, fieldPlace, filterPlace, menuPlace, nodePlace;
+
+  void Draw()
+  {
+    ImGui::SetNextWindowPos(ImVec2(20.0f, 20.0f));
+    ImGui::SetNextWindowSize(ImVec2(300.0f, 260.0f));
+    ImGui::Begin("Console");
+    ImGui::BeginChild("Log", ImVec2(0.0f, 100.0f), true);
+    for (int line = 0; line < 40; ++line)
+      ImGui::Text("line %d", line);
+    logScrolls.push_back(ImGui::GetScrollY());
+    ImGui::EndChild();
+    logPlace = ItemCentre();
+    if (ImGui::InputText("Command", command, sizeof(command), ImGuiInputTextFlags_EnterReturnsTrue))
+      said += std::string("line:") + command + " ";
+    fieldPlace = ItemCentre();
+    ImGui::InputText("Filter", filter, sizeof(filter));
+    filterPlace = ItemCentre();
+    if (ImGui::Button("Menu"))
+      ImGui::OpenPopup("Menu");
+    menuPlace = ItemCentre();
+    ImGui::SetNextWindowPos(ImVec2(340.0f, 20.0f));
+    if (ImGui::BeginPopup("Menu"))
+    {
+      ImGui::Text("Cut");
+      if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false))
+      {
+        said += "menu-escape ";
+        ImGui::CloseCurrentPopup();
+      }
+      ImGui::EndPopup();
+    }
+    nodeOpen = ImGui::TreeNodeEx("Crate", ImGuiTreeNodeFlags_OpenOnDoubleClick);
+    nodePlace = ItemCentre();
+    if (nodeOpen)
+      ImGui::TreePop();
+    ImGui::End();
+  }
+};
+
 // A hidden window with a GL 4.1 core context, shared by the tests of this file.
 class ImGuiBindingTest : public ::testing::Test
 {
@@ -137,12 +196,6 @@ protected:
                   {TestEvents::MouseButton(button, true, x, y), TestEvents::MouseButton(button, false, x, y)});
   }
 
-  static ImVec2 ItemCentre()
-  {
-    return ImVec2((ImGui::GetItemRectMin().x + ImGui::GetItemRectMax().x) / 2.0f,
-                  (ImGui::GetItemRectMin().y + ImGui::GetItemRectMax().y) / 2.0f);
-  }
-
   // One frame of the editor's order at a low frame rate: the events all come in one pump (through
   // SDL's queue and the game's input, with the interface's hooks), then the interface's windows,
   // and the interface's next frame is begun at its end.
@@ -236,8 +289,13 @@ TEST_F(ImGuiBindingTest, FirstStepIsOneSixtiethAndAShortClickStillArrives)
   ImGuiBinding::Render();
   ImGuiBinding::NewFrame(window);
   EXPECT_TRUE(io.MouseDown[2]) << "held";
-  EXPECT_EQ(-1.0f, io.MousePos.x) << "a hidden window has no mouse focus";
-  EXPECT_EQ(-1.0f, io.MousePos.y);
+  EXPECT_EQ(10.0f, io.MousePos.x) << "held out of the window (a hidden one has no mouse focus), it stays put";
+  ImGuiBinding::Render();
+  ImGuiBinding::ProcessEvent(MouseButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE));
+  ImGuiBinding::NewFrame(window);
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(window);
+  EXPECT_EQ(-1.0f, io.MousePos.x) << "let go of, it is out of the window";
   ImGuiBinding::Render();
 }
 
@@ -276,17 +334,34 @@ TEST_F(ImGuiBindingTest, WheelKeysAndTextReachImGui)
   EXPECT_EQ(0.0f, io.MouseWheel);
   ImGuiBinding::Render();
 
-  EXPECT_TRUE(ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, SDLK_a)));
+  // Keys reach a field that has the keyboard as a frame begins: a tap is down for one frame, the
+  // next key ImGui acts on waits for the next frame, and one held stays down.
+  char field[8] = "";
+  const auto fieldFrame = [&](bool focus) {
+    ImGuiBinding::NewFrame(window);
+    ImGui::Begin("Scrolled");
+    if (focus)
+      ImGui::SetKeyboardFocusHere();
+    ImGui::InputText("Field", field, sizeof(field));
+    ImGui::End();
+    ImGuiBinding::Render();
+  };
+  fieldFrame(true);
+  fieldFrame(false);
+  EXPECT_TRUE(ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, SDLK_DELETE)));
   ImGuiBinding::ProcessEvent(Key(SDL_KEYDOWN, SDLK_LEFT));
   EXPECT_EQ(SDL_SCANCODE_LEFT, io.KeyMap[ImGuiKey_LeftArrow]);
-  ImGuiBinding::ProcessEvent(Key(SDL_KEYUP, SDLK_a));
-  EXPECT_FALSE(io.KeysDown[SDLK_a]) << "keys reach ImGui as a frame begins";
+  ImGuiBinding::ProcessEvent(Key(SDL_KEYUP, SDLK_DELETE));
+  EXPECT_FALSE(io.KeysDown[SDLK_DELETE]) << "keys reach ImGui as a frame begins";
   ImGuiBinding::NewFrame(window);
-  EXPECT_TRUE(io.KeysDown[SDLK_a]) << "a tap is down for one frame";
+  EXPECT_TRUE(io.KeysDown[SDLK_DELETE]) << "a tap is down for one frame";
+  EXPECT_FALSE(io.KeysDown[SDL_SCANCODE_LEFT]);
+  ImGuiBinding::Render();
+  ImGuiBinding::NewFrame(window);
+  EXPECT_FALSE(io.KeysDown[SDLK_DELETE]);
   EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]);
   ImGuiBinding::Render();
   ImGuiBinding::NewFrame(window);
-  EXPECT_FALSE(io.KeysDown[SDLK_a]);
   EXPECT_TRUE(io.KeysDown[SDL_SCANCODE_LEFT]) << "still held";
   ImGuiBinding::Render();
   // A key code beyond the key table (a Cyrillic layout) is ignored, not written out of bounds.
@@ -493,48 +568,14 @@ TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
 {
   const InputEditorHooks hooks = ImGuiBinding::MakeInputHooks();
   const Input* input = StartInput(hooks);
-  char command[32] = "";
-  char filter[32] = "";
-  bool nodeOpen = false;
-  std::vector<float> logScrolls;
-  ImVec2 logPlace, fieldPlace, menuPlace, nodePlace;
+  Console console;
+  auto& [command, filter, nodeOpen, said, logScrolls, logPlace, fieldPlace, filterPlace, menuPlace, nodePlace] =
+      console;
   std::string heard;  // lines the field entered and what the game heard go down and up, in order
   std::map<SDL_Keycode, bool> held;
   const auto frame = [&](const std::vector<SDL_Event>& events) {
-    EditorFrame(events, [&] {
-      ImGui::SetNextWindowPos(ImVec2(20.0f, 20.0f));
-      ImGui::SetNextWindowSize(ImVec2(300.0f, 260.0f));
-      ImGui::Begin("Console");
-      ImGui::BeginChild("Log", ImVec2(0.0f, 100.0f), true);
-      for (int line = 0; line < 40; ++line)
-        ImGui::Text("line %d", line);
-      logScrolls.push_back(ImGui::GetScrollY());
-      ImGui::EndChild();
-      logPlace = ItemCentre();
-      if (ImGui::InputText("Command", command, sizeof(command), ImGuiInputTextFlags_EnterReturnsTrue))
-        heard += std::string("line:") + command + " ";
-      fieldPlace = ItemCentre();
-      ImGui::InputText("Filter", filter, sizeof(filter));
-      if (ImGui::Button("Menu"))
-        ImGui::OpenPopup("Menu");
-      menuPlace = ItemCentre();
-      ImGui::SetNextWindowPos(ImVec2(340.0f, 20.0f));
-      if (ImGui::BeginPopup("Menu"))
-      {
-        ImGui::Text("Cut");
-        if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false))
-        {
-          heard += "menu-escape ";
-          ImGui::CloseCurrentPopup();
-        }
-        ImGui::EndPopup();
-      }
-      nodeOpen = ImGui::TreeNodeEx("Crate", ImGuiTreeNodeFlags_OpenOnDoubleClick);
-      nodePlace = ItemCentre();
-      if (nodeOpen)
-        ImGui::TreePop();
-      ImGui::End();
-    });
+    EditorFrame(events, [&] { console.Draw(); });
+    heard += std::exchange(said, "");
     for (const SDL_Keycode code : {SDLK_d, SDLK_w, SDLK_F6, SDLK_BACKQUOTE, SDLK_RETURN, SDLK_n, SDLK_o, SDLK_c,
                                    SDLK_ESCAPE, SDLK_TAB, SDLK_x, SDLK_DELETE})
     {
@@ -676,20 +717,307 @@ TEST_F(ImGuiBindingTest, TheGameHearsEveryKeyAndReleaseTheInterfaceDoesNotKeep)
   settle();
   EXPECT_FALSE(ImGuiBinding::IsPopupShown());
 
-  // A double-click on the list at five frames a second: its two clicks come in one frame's events,
-  // and the interface takes them a frame apart.
-  std::vector<SDL_Event> doubleClick;
-  Click(doubleClick, nodePlace);
-  Click(doubleClick, nodePlace);
-  frame(doubleClick);
-  for (int slowFrame = 0; slowFrame < 5; ++slowFrame)
-  {
-    SDL_Delay(200);
-    frame({});
-  }
-  EXPECT_TRUE(nodeOpen);
-
   EXPECT_EQ(heard, "+D -D +W -W +W -W +W -W +N +W -N -W +F6 -F6 line:\xd1\x86noc +` -` line:c +` -` "
                    "+pan click -pan release +pan +W -pan -W +pan -pan menu-escape ");
+
+  // W tapped as a click is on its way, which holds the tap back, and pressed again as its release
+  // reaches the game or up to five frames later: W is held.
+  for (int wait = 0; wait <= 5; ++wait)
+  {
+    std::vector<SDL_Event> tapBehindClick;
+    Click(tapBehindClick, logPlace);
+    tapBehindClick.insert(tapBehindClick.end(), {KeyWith(SDLK_w, true), KeyWith(SDLK_w, false)});
+    frame(tapBehindClick);
+    for (int frames = 0; frames < wait; ++frames)
+      frame({});
+    frame({KeyWith(SDLK_w, true)});
+    settle();
+    EXPECT_TRUE(input->IsKeyPressed(SDLK_w)) << "pressed again " << wait << " frames after its tap";
+    frame({KeyWith(SDLK_w, false)});
+    settle();
+  }
+  // D pressed, typing its letter, with a click on the view: the game walks and picks.
+  frame({KeyWith(SDLK_d, true), Text("d"), button(SDL_BUTTON_LEFT, true, view)});
+  EXPECT_TRUE(input->IsKeyTriggered(SDLK_d) && input->IsMouseButtonTriggered(0));
+  frame({KeyWith(SDLK_d, false), button(SDL_BUTTON_LEFT, false, view)});
+
+  // Clicks on the list at four frames a second are timed as they were made: two 100 ms apart open
+  // it; two 600 ms apart, or one held 250 ms and another 150 ms after it, are single clicks. A click
+  // on the log comes first each time, so that no click counts with the ones before.
+  SteppedClock clock(0);
+  ImGuiBinding::SetClock(&clock);
+  Uint32 madeBefore = 0;
+  const auto clicksToggleTheList = [&](const std::vector<Uint32>& pressesAndReleases) {
+    frame({TestEvents::WindowSystemButton(SDL_BUTTON_LEFT, true, madeBefore), button(SDL_BUTTON_LEFT, true, logPlace),
+           TestEvents::WindowSystemButton(SDL_BUTTON_LEFT, false, madeBefore),
+           button(SDL_BUTTON_LEFT, false, logPlace)});
+    settle();
+    const bool wasOpen = nodeOpen;
+    std::size_t next = 0;
+    for (Uint32 frameEnd = 1000; frameEnd < 4000; frameEnd += 250)
+    {
+      std::vector<SDL_Event> events;
+      for (; next < pressesAndReleases.size() && pressesAndReleases[next] + 1000 <= frameEnd; ++next)
+      {
+        const bool down = next % 2 == 0;
+        events.push_back(
+            TestEvents::WindowSystemButton(SDL_BUTTON_LEFT, down, madeBefore + 1000 + pressesAndReleases[next]));
+        events.push_back(button(SDL_BUTTON_LEFT, down, nodePlace));
+      }
+      clock.Sleep(250);
+      frame(events);
+    }
+    madeBefore += 10000;
+    return nodeOpen != wasOpen;
+  };
+  EXPECT_TRUE(clicksToggleTheList({0, 40, 100, 140}));
+  EXPECT_FALSE(clicksToggleTheList({0, 40, 600, 640}));
+  EXPECT_FALSE(clicksToggleTheList({0, 250, 400, 440}));
+  ImGuiBinding::SetClock(nullptr);
   ImGuiBinding::Render();
 }
+
+// Seeded random sequences of what a person does at the keyboard and the mouse (keys tapped, rolled
+// over, held and repeated by the window system, with Shift and Ctrl; words typed; clicks into the
+// fields, on the menu's button, on the list and the view; double-clicks quick and slow; the wheel; a
+// drag), read at random frame rates from 125 down to one a second, reach the interface and the game
+// as the same sequence does read at the pace it was made: the fields hold the same text, the same
+// lines are entered, the menu and the list do the same, the game hears the same keys go down. No
+// key let go of before the repeat delay repeats. Nothing waits but for the presses (the window
+// system's repeats among them) and turns of the wheel before it, at two frames each at most (ImGui
+// takes a click in two, down and up): all is done a few frames after that; then nothing is left
+// waiting and the game has heard every release.
+TEST_F(ImGuiBindingTest, AnyInputAtAnyFrameRateReachesItsOwnersAsAtThePaceItWasMade)
+{
+  struct Made
+  {
+    Uint32 time;  // milliseconds into the sequence
+    SDL_Event event;
+  };
+  std::mt19937 random(20261209);
+  const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const SDL_Keycode letters[] = {SDLK_w, SDLK_d, SDLK_n, SDLK_o, SDLK_c};
+  const SDL_Keycode taps[] = {SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_DELETE, SDLK_BACKQUOTE, SDLK_w, SDLK_n};
+  const SDL_Keycode used[] = {SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_DELETE, SDLK_BACKQUOTE, SDLK_w, SDLK_d,
+                              SDLK_n,   SDLK_o,      SDLK_c,      SDLK_a,      SDLK_LSHIFT,    SDLK_LCTRL};
+  constexpr int FewFrames = 4;
+  Console console;
+  SteppedClock clock(0);
+  ImGuiBinding::SetClock(&clock);
+
+  // What the person does, in the order it was made; a key or button goes down again only once up.
+  const auto makeSequence = [&] {
+    std::vector<Made> made;
+    std::map<int, Uint32> freeAt;
+    const auto key = [&](SDL_Keycode code, Uint32 at, Uint32 held) {
+      at = std::max(at, freeAt[code]);
+      made.push_back({at, TestEvents::Key(code, true)});
+      for (Uint32 repeat = at + 500; repeat < at + held; repeat += 40)  // the window system's auto-repeat
+        made.push_back({repeat, TestEvents::Key(code, true, true)});
+      made.push_back({at + held, TestEvents::Key(code, false)});
+      freeAt[code] = at + held + 1;
+    };
+    const auto click = [&](Uint8 button, ImVec2 place, Uint32 at, Uint32 held, ImVec2 releasePlace) {
+      at = std::max(at, freeAt[-button]);
+      made.push_back({at, TestEvents::MouseButton(button, true, int(place.x), int(place.y))});
+      made.push_back({at + held, TestEvents::MouseButton(button, false, int(releasePlace.x), int(releasePlace.y))});
+      freeAt[-button] = at + held + 1;
+    };
+    const ImVec2 view(500.0f, 400.0f);
+    const ImVec2 places[] = {console.fieldPlace, console.filterPlace, console.menuPlace, console.nodePlace, view,
+                             console.logPlace};
+    Uint32 at = 0;
+    for (int gesture = between(3, 12); gesture > 0; --gesture, at += between(10, 400))
+    {
+      switch (between(0, 8))
+      {
+        case 0:
+          key(taps[between(0, 6)], at, between(15, 200));
+          break;
+        case 1:  // a word, each letter pressed before the last is let go of as often as not
+          for (int letter = between(2, 5), next = at; letter > 0; --letter, next += between(30, 90))
+            key(letters[between(0, 4)], next, between(40, 130));
+          break;
+        case 2:  // Ctrl+A, Shift+Tab or a capital, the modifier let go of first as often as not
+        {
+          const SDL_Keycode modifier = between(0, 2) == 0 ? SDLK_LCTRL : SDLK_LSHIFT;
+          const SDL_Keycode code = modifier == SDLK_LCTRL ? SDLK_a : between(0, 1) ? SDLK_TAB : letters[between(0, 4)];
+          key(code, at + between(20, 80), between(15, 150));
+          key(modifier, at, std::max(10, int(freeAt[code]) - int(at) + between(-60, 60)));
+          break;
+        }
+        case 3:  // held past the window system's repeat delay
+          key(letters[between(0, 1)], at, between(300, 1500));
+          break;
+        case 4:
+        case 5:  // a click, and a second one quick or slow
+        {
+          const ImVec2 place = places[between(0, 5)];
+          click(SDL_BUTTON_LEFT, place, at, between(30, 150), place);
+          if (between(0, 1))
+            click(SDL_BUTTON_LEFT, place, freeAt[-SDL_BUTTON_LEFT] + between(30, 600), between(30, 150), place);
+          break;
+        }
+        case 6:
+        {
+          const ImVec2 place = places[between(4, 5)];
+          for (int turn = between(1, 4), next = at; turn > 0; --turn, next += between(10, 30))
+          {
+            SDL_Event wheel = TestEvents::Wheel(-1);
+            wheel.wheel.mouseX = int(place.x);
+            wheel.wheel.mouseY = int(place.y);
+            made.push_back({Uint32(next), wheel});
+          }
+          break;
+        }
+        default:
+          click(between(0, 1) ? SDL_BUTTON_MIDDLE : SDL_BUTTON_RIGHT, view, at, between(100, 800),
+                places[between(4, 5)]);
+      }
+    }
+    Uint32 end = 0;
+    for (const auto& [code, free] : freeAt)
+      end = std::max(end, free);
+    click(SDL_BUTTON_LEFT, view, end + 400, 60, view);  // leaves no field or menu open
+    std::stable_sort(made.begin(), made.end(), [](const Made& a, const Made& b) { return a.time < b.time; });
+    // The modifiers as SDL reports them with each key, and the text of what a key types.
+    std::vector<Made> withText;
+    Uint16 modifiers = KMOD_NONE;
+    for (Made& one : made)
+    {
+      const SDL_Keycode code = one.event.key.keysym.sym;
+      if (one.event.type == SDL_KEYDOWN || one.event.type == SDL_KEYUP)
+      {
+        const Uint16 flag = code == SDLK_LCTRL ? KMOD_LCTRL : code == SDLK_LSHIFT ? KMOD_LSHIFT : KMOD_NONE;
+        modifiers = one.event.type == SDL_KEYDOWN ? modifiers | flag : modifiers & ~flag;
+        one.event.key.keysym.mod = modifiers;
+      }
+      withText.push_back(one);
+      const bool typesText = (code >= SDLK_a && code <= SDLK_z) || code == SDLK_BACKQUOTE;
+      if (one.event.type == SDL_KEYDOWN && typesText && !(modifiers & KMOD_CTRL))
+      {
+        const char typed = static_cast<char>((modifiers & KMOD_SHIFT) ? std::toupper(code) : code);
+        withText.push_back({one.time, Text(std::string(1, typed).c_str())});
+      }
+    }
+    return withText;
+  };
+
+  // The sequence read in frames ending at the times given and as many more of the last length as
+  // it takes to settle: the fields, the lines and Escapes, the list, and the keys the game heard go
+  // down, in order.
+  const auto run = [&](const std::vector<Made>& made, std::vector<Uint32> frameEnds, std::string& failures) {
+    ImGuiBinding::Shutdown();
+    ImGuiBinding::Init(window);
+    ImGui::GetIO().IniFilename = nullptr;
+    std::string outcome;
+    const InputEditorHooks binding = ImGuiBinding::MakeInputHooks();
+    InputEditorHooks hooks = binding;
+    SDL_Event last{};
+    hooks.observeEvent = [&](const SDL_Event& event) { binding.observeEvent(last = event); };
+    const auto heardDown = [&](const SDL_Event& event) {
+      if (event.type == SDL_KEYDOWN && event.key.repeat == 0)
+        outcome += std::string("+") + SDL_GetKeyName(event.key.keysym.sym) + " ";
+    };
+    hooks.isKeyboardCaptured = [&] {
+      const bool kept = binding.isKeyboardCaptured();
+      if (!kept)
+        heardDown(last);
+      return kept;
+    };
+    hooks.takeKeysLeftToGame = [&] {
+      std::vector<SDL_Event> keys = binding.takeKeysLeftToGame();
+      std::for_each(keys.begin(), keys.end(), heardDown);
+      return keys;
+    };
+    Input::Shutdown();
+    const Input* input = StartInput(hooks);
+    const auto frame = [&] {
+      Input::Instance()->Update();
+      console.Draw();
+      for (const SDL_Keycode code : {SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_DELETE, SDLK_a})
+      {
+        if (ImGui::IsKeyPressed(code, true) && !ImGui::IsKeyPressed(code, false))
+          failures += std::string(SDL_GetKeyName(code)) + " repeated; ";
+      }
+      ImGui::Render();
+      ImGuiBinding::NewFrame(window);
+    };
+    console = Console();
+    ImGuiBinding::NewFrame(window);
+    frame();
+    frame();  // the console is laid out unseen in its first frame
+    const Uint32 start = static_cast<Uint32>(clock.NowUs() / 1000);
+    for (const Uint32 length = frameEnds.back() - frameEnds[frameEnds.size() - 2]; frameEnds.size() < 1000;)
+      frameEnds.push_back(frameEnds.back() + length);
+    std::size_t next = 0;
+    int frames = 0, inputFrames = 0, lastChange = 0;
+    std::vector<int> pressFrames;  // the frame each press was read in
+    std::string shown;
+    for (const Uint32 end : frameEnds)
+    {
+      clock.Sleep(start + end - clock.NowUs() / 1000);
+      for (; next < made.size() && made[next].time <= end; ++next, inputFrames = frames + 1)
+      {
+        const SDL_Event& event = made[next].event;
+        if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEWHEEL || event.type == SDL_KEYDOWN)
+          pressFrames.push_back(frames + 1);
+        if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+          TestEvents::Push(TestEvents::WindowSystemButton(event.button.button, event.button.state == SDL_PRESSED,
+                                                          start + made[next].time));
+        TestEvents::Push(event);
+      }
+      frame();
+      outcome += std::exchange(console.said, "");
+      const bool busy = binding.isKeyboardCaptured() || binding.isMouseOverInterface();
+      const std::string now = outcome + "|" + console.command + "|" + console.filter +
+                              (console.nodeOpen ? "|open" : "") + (busy ? "|busy" : "");
+      ++frames;
+      if (std::exchange(shown, now) != now)
+        lastChange = frames;
+      if (next == made.size() && !busy && frames > std::max(lastChange, inputFrames) + 3 * FewFrames)
+        break;
+    }
+    int needed = inputFrames;
+    for (std::size_t press = 0; press < pressFrames.size(); ++press)
+      needed = std::max(needed, pressFrames[press] + 2 * static_cast<int>(pressFrames.size() - press));
+    if (lastChange > needed + FewFrames)
+      failures += "done in " + std::to_string(lastChange) + " frames, needed " + std::to_string(needed) + "; ";
+    if (shown.find("busy") != std::string::npos)
+      failures += "left waiting; ";
+    for (const SDL_Keycode code : used)
+      failures += input->IsKeyPressed(code) ? std::string(SDL_GetKeyName(code)) + " held; " : "";
+    for (int button = 0; button < 3; ++button)
+      failures += input->IsMouseButtonPressed(button) ? "a button held; " : "";
+    return shown;
+  };
+
+  ImGuiBinding::NewFrame(window);
+  console.Draw();  // where its fields and buttons are
+  ImGui::Render();
+  for (int sequence = 0; sequence < 500; ++sequence)
+  {
+    const std::vector<Made> made = makeSequence();
+    std::vector<Uint32> atItsPace;  // a frame as each thing is made, and two more
+    for (const Made& one : made)
+    {
+      if (atItsPace.empty() || one.time > atItsPace.back())
+        atItsPace.insert(atItsPace.end(), {one.time, one.time + 1, one.time + 2});
+    }
+    std::vector<Uint32> slow{0};
+    const int rate = between(0, 2);  // from 125 to one a second; three or four a second; hitches
+    while (slow.back() < made.back().time)
+      slow.push_back(slow.back() + (rate == 0   ? between(8, 1000)
+                                    : rate == 1 ? between(250, 350)
+                                    : between(0, 9) ? 8
+                                                    : between(300, 1000)));
+    std::string failures;
+    const std::string expected = run(made, atItsPace, failures);
+    EXPECT_EQ(failures, "") << "at its pace, sequence " << sequence;
+    failures.clear();
+    EXPECT_EQ(expected, run(made, slow, failures)) << "sequence " << sequence << ", rate " << rate;
+    ASSERT_EQ(failures, "") << "sequence " << sequence << ", rate " << rate;
+  }
+  ImGuiBinding::SetClock(nullptr);
+}
+

@@ -15,6 +15,7 @@
 #include "support/FakeInputDevices.h"
 #include "support/RecordingAssertHandler.h"
 #include "support/ScopedEngine.h"  // ObjectsOf
+#include "support/SteppedClock.h"
 #include "support/TemporaryDirectory.h"
 #include "support/TestEvents.h"
 
@@ -60,20 +61,6 @@ inline void Write(const std::string& level, std::vector<Json::Value> objects)
   EXPECT_TRUE(WriteJsonFile(root, Space::LevelPath(level)));
 }
 }  // namespace LevelRecord
-
-// A clock that moves only as the loop reads it: by a fixed step a reading and by whole sleeps, so a
-// frame's length follows from how often the loop looks at the time, never from the machine's load.
-class SteppedClock : public FrameClock
-{
-public:
-  explicit SteppedClock(std::int64_t stepUs) : stepUs(stepUs) {}
-  std::int64_t NowUs() override { return now += stepUs; }
-  void Sleep(std::int64_t milliseconds) override { now += milliseconds * 1000; }
-
-private:
-  std::int64_t stepUs;
-  std::int64_t now = 0;
-};
 
 class GameScene : public ::testing::Test
 {

@@ -1,6 +1,10 @@
 #include "support/TestEvents.h"
 
 #include <gtest/gtest.h>
+// After GoogleTest: X's headers define names (None, Bool) that its own would take.
+#include <SDL_syswm.h>
+
+#include <array>
 
 namespace TestEvents
 {
@@ -42,6 +46,24 @@ SDL_Event Wheel(int y)
   SDL_Event event{};
   event.type = SDL_MOUSEWHEEL;
   event.wheel.y = y;
+  return event;
+}
+
+SDL_Event WindowSystemButton(Uint8 sdlButton, bool down, Uint32 milliseconds)
+{
+  static std::array<SDL_SysWMmsg, 4096> messages{};
+  static std::size_t next = 0;
+  SDL_SysWMmsg& message = messages[next++ % messages.size()];
+  message = SDL_SysWMmsg{};
+  SDL_VERSION(&message.version);
+  message.subsystem = SDL_SYSWM_X11;
+  XButtonEvent& button = message.msg.x11.event.xbutton;
+  button.type = down ? ButtonPress : ButtonRelease;
+  button.button = sdlButton;
+  button.time = milliseconds;
+  SDL_Event event{};
+  event.type = SDL_SYSWMEVENT;
+  event.syswm.msg = &message;
   return event;
 }
 

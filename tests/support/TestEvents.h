@@ -12,6 +12,9 @@ SDL_Event Key(SDL_Keycode key, bool down, bool repeat = false);
 SDL_Event MouseButton(Uint8 sdlButton, bool down, int x = 0, int y = 0);
 SDL_Event MouseMotion(int x, int y, int relativeX, int relativeY);
 SDL_Event Wheel(int y);
+// What the window system hands SDL just before a mouse button event it makes: the change, stamped
+// with the window system's time of it. Valid until a few thousand more are made; SDL copies it.
+SDL_Event WindowSystemButton(Uint8 sdlButton, bool down, Uint32 milliseconds);
 SDL_Event ControllerAxis(std::int32_t instanceId, Uint8 axis, Sint16 value);
 SDL_Event ControllerButton(std::int32_t instanceId, Uint8 button, bool down);
 SDL_Event ControllerAdded(int deviceIndex);
