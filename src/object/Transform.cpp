@@ -394,6 +394,12 @@ Transform::Fit Transform::LocalValuesFor(const Transform& world, std::vector<std
 {
   const glm::mat3 parentWorld = parent != nullptr ? parent->GetWorldMatrix() : glm::mat3(1.0f);
   const float parentDeterminant = glm::determinant(parentWorld);
+  // A parent of no size under or over a turned one leaves a determinant of rounding, not of 0.
+  for (const Transform* link = parent; link != nullptr; link = link->parent)
+  {
+    if (link->scale.x == 0.0f || link->scale.y == 0.0f)
+      return Fit::ParentHasNoSize;
+  }
   if (!(std::abs(parentDeterminant) > 0.0f))
     return Fit::ParentHasNoSize;
   // The parents' mirror is taken off the axis their look has it on, and the transform is worked
