@@ -394,15 +394,33 @@ Transform::Fit Transform::LocalValuesFor(const Transform& world, std::vector<std
 {
   const glm::mat3 parentWorld = parent != nullptr ? parent->GetWorldMatrix() : glm::mat3(1.0f);
   const float parentDeterminant = glm::determinant(parentWorld);
+  // A parent of no size under or over a turned one leaves a determinant of rounding, not of 0.
+  for (const Transform* link = parent; link != nullptr; link = link->parent)
+  {
+    if (link->scale.x == 0.0f || link->scale.y == 0.0f)
+      return Fit::ParentHasNoSize;
+  }
   if (!(std::abs(parentDeterminant) > 0.0f))
     return Fit::ParentHasNoSize;
-  // The parents' mirror is taken off the axis their look has it on, and the transform is worked
-  // out under what is left; shown through the whole parent it is then mirrored as they mirror it.
+  // The parents' mirror is taken off where their values put it: on the axis of the nearest parent
+  // whose own scale mirrors, in that parent's frame. Worked out under what is left, the transform
+  // takes the values it would take were that parent not mirrored, and is mirrored with all that
+  // hangs under that parent. Taken off the parent's world axes instead, a parent turned below the
+  // mirror would turn the look twice its own turn.
   glm::mat3 unmirrored = parentWorld;
   if (parentDeterminant < 0.0f)
   {
-    const int axis = parent->MirrorsAlongX() ? 0 : 1;
-    unmirrored[axis] = -unmirrored[axis];
+    glm::mat3 below(1.0f);
+    const Transform* link = parent;
+    for (; link != nullptr && (link->scale.x < 0.0f) == (link->scale.y < 0.0f); link = link->parent)
+      below = AffineProduct(link->GetLocalMatrix(), below);
+    if (link != nullptr)
+    {
+      glm::mat3 mirroring = link->GetWorldMatrix();
+      const int axis = link->scale.x < 0.0f ? 0 : 1;
+      mirroring[axis] = -mirroring[axis];
+      unmirrored = AffineProduct(mirroring, below);
+    }
   }
   // As a top-level object would show it: a mirror of its own on the axis its values have it.
   const glm::mat3 shown = AffineProduct(unmirrored, GetLocalMatrix());

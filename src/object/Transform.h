@@ -94,9 +94,10 @@ public:
   // values of `world` looks, for the members `taken` names ("position", "rotation", "scale"). What
   // it already shows, within rounding, is left out of `taken`; the members not taken keep their
   // values exactly, and with them where it stands, how it is turned and how large it is. A mirror
-  // the parents bring is theirs, like their turn and size: the transform shows the look mirrored as
-  // they mirror it, and a mirror of its own goes as a top-level object's does. Written into `local`
-  // when it fits; otherwise `local` is untouched.
+  // the parents bring is theirs, like their turn and size: the transform takes the values it would
+  // take were the parent whose values mirror not mirrored, so it shows the look mirrored with all
+  // that hangs under that parent, and a mirror of its own goes as a top-level object's does.
+  // Written into `local` when it fits; otherwise `local` is untouched.
   Fit LocalValuesFor(const Transform& world, std::vector<std::string>& taken, Transform& local) const;
 
   // Whether two world values look the same: equal but for the rounding a chain of parents'

@@ -5,6 +5,10 @@
 #include "support/CapturedLog.h"
 #include "support/TemporaryDirectory.h"
 
+#include <cmath>
+#include <glm/mat2x2.hpp>
+#include <glm/matrix.hpp>
+
 class PrefabFilesTest : public LevelTest
 {
 protected:
@@ -155,6 +159,128 @@ TEST_F(PrefabFilesTest, SavingAnObjectWritesWhatDiffersAndLeavesPlacementToTheLe
   EXPECT_TRUE(files.Save(factory, "Mirror Stand", *placed));
   EXPECT_EQ(Parsed(directory.Read("MirrorStand.prefab"))["Mirror Stand"]["Transform"],
             Parsed(R"({"rotation": 0.25, "scale": [-1.5, 1.5]})"));
+  // The clock on the stand mirrored along y keeps its mirror on y, not a half turn with it on x.
+  placed->GetTransform()->SetScale(glm::vec2(1.5f, -1.5f));
+  EXPECT_TRUE(files.Save(factory, "Hanging Clock", *clock));
+  const Json::Value hanging = Parsed(directory.Read("HangingClock.prefab"))["Hanging Clock"]["Transform"];
+  EXPECT_NEAR(hanging["rotation"].asFloat(), 0.25f, 1e-6f);
+  EXPECT_NEAR(hanging["scale"][0].asFloat(), 3.0f, 1e-5f);
+  EXPECT_NEAR(hanging["scale"][1].asFloat(), -3.0f, 1e-5f);
+  // A stand turned past half a turn is told and written with the angle the inspector shows.
+  placed->GetTransform()->SetScale(glm::vec2(1.5f, 1.5f));
+  placed->GetTransform()->SetRotation(4.0f);
+  EXPECT_TRUE(files.Save(factory, "Clock", *placed));
+  EXPECT_TRUE(output.Contains("(the object has rotation 229.183 degrees and scale [1.5, 1.5])")) << output.Text();
+  EXPECT_TRUE(files.Save(factory, "Turned Stand", *placed));
+  EXPECT_EQ(Parsed(directory.Read("TurnedStand.prefab"))["Turned Stand"]["Transform"],
+            Parsed(R"({"rotation": 4.0, "scale": [1.5, 1.5]})"));
+}
+
+// Reset to Prefab under parents turned, mirrored on x, y or both, sized evenly, unevenly or not at
+// all, one and two levels up, far along x or y: the child looks in the world as the prefab's
+// top-level object does, seen in the mirror the top's values put on it (its own mirror goes), and
+// stays where it stood if the prefab sets no position. It is refused, for the true reason and
+// changing nothing, exactly where no local values show that look. The look is worked out here in
+// doubles; a child that shows it keeps every bit, one 0.06 % larger does not.
+TEST_F(PrefabFilesTest, ResetToPrefabShowsThePrefabsLookUnderAnyParents)
+{
+  directory.Write("Sweep.prefab", R"({"Barrel": {"Transform": {"rotation": 0.5, "scale": [48, 48]}},
+    "Buoy": {"Transform": {"position": [300, -200]}}, "Vane": {"Transform": {"rotation": 2.5}},
+    "Sign": {"Transform": {"scale": [20, 30]}}, "Flag": {"Transform": {"position": [-40, 25], "rotation": -0.5,
+    "scale": [-48, 24]}}, "Hall": {"Transform": {"rotation": 1.5707964, "scale": [960, 960]}},
+    "Dome": {"Transform": {"position": [250040, 3], "rotation": 4.712389, "scale": [4800, 4800]}}})");
+  factory.ReLoadPrefabs();
+  Handle<GameObject> objects[3];
+  for (int index = 0; index < 3; ++index)
+    factory.CreateGameObject(objects[index], "Barrel", space.get(), std::vector{"top", "middle", "child"}[index]);
+  Transform *top = objects[0]->GetTransform(), *middle = objects[1]->GetTransform(), *child = objects[2]->GetTransform();
+  const auto place = [](double angle, glm::dvec2 size) {
+    return glm::dmat2(std::cos(angle), std::sin(angle), -std::sin(angle), std::cos(angle)) * glm::dmat2(size.x, 0, 0, size.y);
+  };
+  const auto bits = [child] { return std::tuple(child->GetPosition(), child->GetRotation(), child->GetScale()); };
+  const auto reset = [&](int levels, glm::vec2 mirror, float turn, glm::vec2 size, glm::vec2 far, const std::string& prefab,
+                         float ownMirror) {
+    // Only the top mirrors; the middle turns against it, and the child turns back.
+    const float middleTurn = levels == 2 ? 0.3f : 0.0f;
+    middle->AttachToParent(top);
+    child->AttachToParent(levels == 2 ? middle : top);
+    for (auto [transform, at, angle, scale] :
+         {std::tuple{top, far, turn, size * mirror}, {middle, glm::vec2(2, -1), middleTurn, glm::vec2(1.5f)},
+          {child, glm::vec2(0.5f, 0.25f), -middleTurn, glm::vec2(0.5f * ownMirror, 0.5f)}})
+    {
+      transform->SetPosition(at);
+      transform->SetRotation(angle);
+      transform->SetScale(scale);
+    }
+    objects[2]->SetPrefabName(prefab);
+    // The prefab's look through the top's mirror about the top's own axis; what the prefab does not
+    // set comes from the child's look with that mirror taken off.
+    const Json::Value values = factory.GetPrefabDefinition(prefab)["Transform"];
+    const bool setsPosition = values.isMember("position"), setsRotation = values.isMember("rotation");
+    const bool setsScale = values.isMember("scale"), noSize = size.x == 0.0f;
+    const glm::dmat2 parents = place(turn, size * mirror) * place(middleTurn, glm::dvec2(levels == 2 ? 1.5 : 1));
+    const glm::dvec2 axis = mirror.x != mirror.y ? place(turn, glm::dvec2(1))[mirror.x < 0 ? 0 : 1] : glm::dvec2(0);
+    const glm::dmat2 reflection = glm::dmat2(1) - 2.0 * glm::outerProduct(axis, axis);
+    const glm::dmat2 now = reflection * parents * place(-middleTurn, glm::dvec2(0.5 * ownMirror, 0.5));
+    const double nowTurn = std::atan2(ownMirror * now[0].y, ownMirror * now[0].x);
+    const glm::dmat2 want = reflection * place(setsRotation ? values["rotation"].asDouble() : nowTurn,
+                                               setsScale ? glm::dvec2(values["scale"][0].asDouble(), values["scale"][1].asDouble())
+                                                         : glm::dvec2(glm::length(now[0]) * ownMirror, glm::length(now[1])));
+    // It can be shown where the local matrix that shows it is turned and sized, not slanted, and
+    // keeps the child's own size where the prefab sets none.
+    const glm::dmat2 local = noSize ? glm::dmat2(1) : glm::inverse(parents) * want;
+    const glm::dvec2 lengths(glm::length(local[0]), glm::length(local[1]));
+    const bool fits = !noSize && (!(setsRotation || setsScale) ||
+                                  (std::abs(glm::dot(local[0], local[1])) < 1e-6 * lengths.x * lengths.y &&
+                                   (setsScale || glm::length(lengths - 0.5) < 1e-6)));
+    const auto before = bits();
+    CapturedLog output;
+    factory.ResetToPrefab(child);
+    const auto after = bits();
+    const std::string warning = "[WARNING] The Transform of \"child\" was not reset to the prefab \"" + prefab + "\": its " +
+                                (noSize ? "parent has no size" : "parents are sized unevenly");
+    EXPECT_EQ(output.Text().substr(0, fits ? 0 : warning.size()), fits ? "" : warning) << output.Text();
+    EXPECT_EQ(output.Text().empty(), fits) << output.Text();
+    EXPECT_TRUE(std::get<0>(after) == std::get<0>(before) || (fits && setsPosition));
+    EXPECT_TRUE(std::get<1>(after) == std::get<1>(before) || (fits && setsRotation));
+    EXPECT_TRUE(std::get<2>(after) == std::get<2>(before) || (fits && setsScale));
+    const auto showsWanted = [&] {
+      const glm::mat3 world = child->GetWorldMatrix();
+      const double largest = std::max(glm::length(want[0]), glm::length(want[1]));
+      for (int entry = 0; entry < 4; ++entry)
+        EXPECT_NEAR(world[entry / 2][entry % 2], want[entry / 2][entry % 2], 2e-5 * largest);
+      const glm::dvec2 at(values["position"][0].asDouble(), values["position"][1].asDouble());
+      const double reach = std::max({1.0, glm::length(glm::dvec2(far)), glm::length(at)});
+      EXPECT_TRUE(!setsPosition || glm::distance(glm::dvec2(child->GetWorldPosition()), at) < 1e-6 * reach);
+    };
+    if (fits)
+    {
+      showsWanted();
+      factory.ResetToPrefab(child);
+      EXPECT_TRUE(bits() == after) << "a second reset changes no bit";
+    }
+    if (fits && setsScale)
+    {
+      child->SetScale(child->GetScale() * 1.0006f);
+      factory.ResetToPrefab(child);
+      showsWanted();
+    }
+  };
+  for (const int levels : {1, 2})
+    for (const glm::vec2 mirror : {glm::vec2(1, 1), glm::vec2(-1, 1), glm::vec2(1, -1), glm::vec2(-1, -1)})
+      for (const float turn : {0.0f, 0.7f, 1.5707964f})
+        for (const glm::vec2 size : {glm::vec2(3, 3), glm::vec2(4, 2), glm::vec2(0, 3)})
+          for (const glm::vec2 far : {glm::vec2(0, 0), glm::vec2(250000, 0), glm::vec2(0, -250000)})
+            for (const char* prefab : {"Barrel", "Buoy", "Vane", "Sign", "Flag", "Hall", "Dome"})
+              for (const float ownMirror : {1.0f, -1.0f})
+              {
+                SCOPED_TRACE(testing::Message() << levels << " levels, mirror " << mirror.x << " " << mirror.y << ", turn "
+                                                << turn << ", size " << size.x << " " << size.y << ", at " << far.x << " "
+                                                << far.y << ", " << prefab << ", own mirror " << ownMirror);
+                reset(levels, mirror, turn, size, far, prefab, ownMirror);
+                if (HasFailure())
+                  return;
+              }
 }
 
 // One prefab, one file: a prefab goes back into the file it was read from, beside the other
