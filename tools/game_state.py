@@ -126,6 +126,15 @@ def main_thread(pid):
         return None
 
 
+def written_to(pid):
+    """Where the process's next write to its standard output goes, or None."""
+    try:
+        with open(f"/proc/{pid}/fdinfo/1") as info:
+            return next(int(line.split()[1]) for line in info if line.startswith("pos:"))
+    except (OSError, StopIteration, IndexError, ValueError):
+        return None
+
+
 def same_file(first, second):
     return first is not None and second is not None and (first.st_dev, first.st_ino) == (second.st_dev, second.st_ino)
 
@@ -222,6 +231,10 @@ class Request:
                 past = written.read()
         except OSError:
             past = b""
+        position = written_to(self.pid)
+        if position is not None and position < self.offset:
+            return (f"the game writes its log at byte {position}, short of byte {self.offset} where its answer was awaited: "
+                    f"another process writes the same file {self.log} (two runs into one folder?)")
         lines = past.split(b"\n")[:-1]
         answered = sum(line.startswith(b"State: ") for line in lines)
         inside = sum(b"State: {" in line[1:] for line in lines)
