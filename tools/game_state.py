@@ -15,11 +15,14 @@ The timeout (default 20) counts seconds of the game's own clock, the "time" of i
 machine that runs the game slowly makes a wait longer, never a failure. It counts only the time the
 asker was asking: between two answers at most PAUSED, since the game answers at the end of the
 next frame and a longer gap is the asker held up (a starved process, a slow X call), which must not
-use up a limit. The wall clock ends a wait only as a last resort: when the game shows no new frame
+use up a limit. The wall clock ends a wait only as a last resort: when the game answers no request
 for a long while (it hangs), or after far longer than the game's time asked for (see last_resort),
-counted alike. A wait that fails says what it waited for, why it stopped, and what the game showed
-last, and fails. A helper that finds the script asked nothing for a long stretch of the game's time
-says so on standard error, naming the wait that came next: where a run was held up.
+counted alike; the asker's own stretches held up (stopped, or starved) count for neither. A wait
+that fails says what it waited for, why it stopped, and what the game showed last, and fails; one
+that got no answer says why none came, as far as the game, its log and its signals show: no request
+could be sent, the game answered into a file not read, it ran on and wrote no answer, or it hangs.
+A helper that finds the script asked nothing for a long stretch of the game's time says so on
+standard error, naming the wait that came next: where a run was held up.
 
 Expressions see the state as `s` and these helpers:
     loop()            "game", "editor" or "none"
@@ -52,13 +55,16 @@ import signal
 import sys
 import time
 
-# The wall clock's say. A game that shows no frame for this long hangs: no busy machine is that
-# slow, and a level loads in far less. Starting up, before the first frame, counts the same.
+# The wall clock's say. A game that answers no request for this long of the asker's own running
+# hangs: no busy machine is that slow, and a level loads in far less. Starting up, before the first
+# frame, counts the same.
 STALLED = 120.0
 # The most game time two answers in a row count for a timeout: a frame steps 1/30 s at most.
 PAUSED = 0.5
 # A gap between two questions' answers said on standard error, in the game's seconds.
 NOTED = 5.0
+# A poll of the asker this much later than its short sleep: the asker itself was held up.
+HELD_UP = 1.0
 
 
 def last_resort(timeout):
@@ -75,57 +81,193 @@ def alive(pid):
         return False
 
 
-def ready(pid, program):
-    """Whether a state request may go to the process: it runs PROGRAM itself, and has its handler.
-    Between the fork and the exec of "( cd FOLDER && exec GAME ) &" the process is a copy of the
-    script that started it, and a script with an EXIT trap catches SIGUSR1 only to end by it. The
-    exec maps the program's file after it has put the copy's handlers back to the default, so a
-    handler seen once the file is mapped is the game's own; before the game installs it, the
-    signal would end the game."""
+# The processes found to run the game with its handler: each stays the game until it ends, also
+# once its program's file is replaced (a build made meanwhile), when /proc names it "(deleted)".
+games = set()
+
+
+def unready(pid, program):
+    """Why a state request may not go to the process yet, or None when it may: it must run PROGRAM
+    itself, and have its handler. Between the fork and the exec of "( cd FOLDER && exec GAME ) &" the
+    process is a copy of the script that started it, and a script with an EXIT trap catches SIGUSR1
+    only to end by it. The exec maps the program's file after it has put the copy's handlers back to
+    the default, so a handler seen once the file is mapped is the game's own; before the game
+    installs it, the signal would end the game."""
     program = os.path.realpath(program)
     try:
-        if os.path.realpath(f"/proc/{pid}/exe") != program:
-            return False
-        with open(f"/proc/{pid}/maps") as maps:
-            if not any(line.rstrip("\n").endswith(" " + program) for line in maps):
-                return False
+        if pid not in games:
+            if os.path.realpath(f"/proc/{pid}/exe") != program:
+                return f"it runs {os.readlink(f'/proc/{pid}/exe')}, not {program}"
+            with open(f"/proc/{pid}/maps") as maps:
+                if not any(line.rstrip("\n").endswith(" " + program) for line in maps):
+                    return f"it has not mapped {program} yet"
         with open(f"/proc/{pid}/status") as status:
             for line in status:
                 if line.startswith("SigCgt:"):
-                    return (int(line.split()[1], 16) >> (signal.SIGUSR1 - 1)) & 1 == 1
+                    if (int(line.split()[1], 16) >> (signal.SIGUSR1 - 1)) & 1 == 1:
+                        games.add(pid)
+                        return None
+                    return "it has no handler for SIGUSR1"
+    except OSError as problem:
+        return f"its /proc entries cannot be read ({problem.strerror})"
+    return "its status shows no handlers"
+
+
+def main_thread(pid):
+    """(CPU seconds, voluntary context switches) of the process's main thread, or None: both grow
+    while its frame loop runs, each frame working and then sleeping to its deadline."""
+    try:
+        with open(f"/proc/{pid}/task/{pid}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        with open(f"/proc/{pid}/task/{pid}/status") as status:
+            switches = next(int(line.split()[1]) for line in status if line.startswith("voluntary_ctxt_switches:"))
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK"), switches
+    except (OSError, StopIteration, IndexError, ValueError):
+        return None
+
+
+def written_to(pid):
+    """Where the process's next write to its standard output goes, or None."""
+    try:
+        with open(f"/proc/{pid}/fdinfo/1") as info:
+            return next(int(line.split()[1]) for line in info if line.startswith("pos:"))
+    except (OSError, StopIteration, IndexError, ValueError):
+        return None
+
+
+def same_file(first, second):
+    return first is not None and second is not None and (first.st_dev, first.st_ino) == (second.st_dev, second.st_ino)
+
+
+def stat_or_none(path):
+    try:
+        return os.stat(path)
     except OSError:
-        pass
-    return False
+        return None
 
 
-def ask(pid, log, program, deadline):
-    """One fresh state: the first answer written after the request; None when the game ended, or
-    when no answer came by the deadline. The log is made by the process that becomes the game,
-    which may come after the question."""
-    while not os.path.exists(log):
-        if not alive(pid) or time.monotonic() >= deadline:
-            return None
-        time.sleep(0.01)
-    with open(log, "rb") as stream:
-        stream.seek(0, os.SEEK_END)
-        pending = b""
-        asked = None
-        while time.monotonic() < deadline:
-            if not alive(pid):
+class Request:
+    """One state request to the game and its answer, read from the log. A request is repeated while
+    no answer comes; what the request saw on the way says why none came."""
+
+    def __init__(self, pid, log, program):
+        self.pid, self.log, self.program = pid, log, program
+        self.sent = 0
+        self.refused = None  # why the latest request could not be sent
+        self.opened = None  # the log as the request found it, and where it ended then
+        self.offset = 0
+        self.ran = 0.0  # seconds the asker itself ran while it waited
+        self.held = 0.0  # and those it was held up (stopped, or starved on a busy machine)
+        self.game = None  # the game's main thread as the request was made
+        self.polled = time.monotonic()
+
+    def running(self, budget):
+        """Counts the time since the last poll, and says whether BUDGET seconds of the asker's own
+        running are left. A poll far later than its short sleep means the asker was held up: that
+        stretch says nothing of the game, and is counted apart."""
+        now = time.monotonic()
+        if now - self.polled > HELD_UP:
+            self.held += now - self.polled
+        else:
+            self.ran += now - self.polled
+        self.polled = now
+        return self.ran < budget
+
+    def answer(self, budget):
+        """The first state written after the request; None when the game ended, or when no answer
+        came in BUDGET seconds of the asker's running. The log is made by the process that becomes
+        the game, which may come after the question."""
+        while not os.path.exists(self.log):
+            if not alive(self.pid) or not self.running(budget):
                 return None
-            # A frame may take long on a busy machine; a repeated request costs nothing.
-            if (asked is None or time.monotonic() - asked > 2.0) and ready(pid, program):
-                os.kill(pid, signal.SIGUSR1)
-                asked = time.monotonic()
-            pending += stream.read()
-            *lines, pending = pending.split(b"\n")
-            for line in lines:
-                if line.startswith(b"State: "):
-                    return json.loads(line[len(b"State: "):])
-            # The answer comes at the end of the frame; a short poll keeps a key held for the game's
-            # time asked, not that and the script's own delay.
             time.sleep(0.01)
-    return None
+        with open(self.log, "rb") as stream:
+            self.offset = stream.seek(0, os.SEEK_END)
+            self.opened = os.fstat(stream.fileno())
+            self.game = main_thread(self.pid)
+            pending = b""
+            asked = None
+            while True:
+                if not alive(self.pid):
+                    return None
+                # A frame may take long on a busy machine; a repeated request costs nothing.
+                if asked is None or time.monotonic() - asked > 2.0:
+                    self.refused = unready(self.pid, self.program)
+                    if self.refused is None:
+                        os.kill(self.pid, signal.SIGUSR1)
+                        asked = time.monotonic()
+                        self.sent += 1
+                pending += stream.read()
+                *lines, pending = pending.split(b"\n")
+                for line in lines:
+                    if line.startswith(b"State: "):
+                        return json.loads(line[len(b"State: "):])
+                # Read once more after a stretch held up, however long: the answer may lie there.
+                if not self.running(budget):
+                    return None
+                # The answer comes at the end of the frame; a short poll keeps a key held for the
+                # game's time asked, not that and the script's own delay.
+                time.sleep(0.01)
+
+    def why_unanswered(self):
+        """What kept the answer away, from what the game, its log and its signals show now."""
+        asking = f"{self.ran:.0f} s of asking"
+        if self.held >= 1:
+            asking += f" ({self.held:.0f} s more the asker was held up)"
+        if self.opened is None:
+            return f"the game made no log {self.log} in {asking}"
+        if self.sent == 0:
+            return f"no state request could go to the game in {asking}: {self.refused}"
+        writes_to = stat_or_none(f"/proc/{self.pid}/fd/1")
+        if not same_file(writes_to, self.opened):
+            try:
+                output = os.readlink(f"/proc/{self.pid}/fd/1")
+            except OSError:
+                output = "nothing that can be seen"
+            return f"the game writes its answers to {output}, not to the log read, {self.log}"
+        try:
+            with open(f"/proc/{self.pid}/fd/1", "rb") as written:
+                written.seek(self.offset)
+                past = written.read()
+        except OSError:
+            past = b""
+        position = written_to(self.pid)
+        if position is not None and position < self.offset:
+            return (f"the game writes its log at byte {position}, short of byte {self.offset} where its answer was awaited: "
+                    f"another process writes the same file {self.log} (two runs into one folder?)")
+        lines = past.split(b"\n")[:-1]
+        answered = sum(line.startswith(b"State: ") for line in lines)
+        inside = sum(b"State: {" in line[1:] for line in lines)
+        if answered:
+            return f"the game answered ({answered} state lines past the request) but no answer was read"
+        if inside:
+            return f"the game answered, but each answer ({inside}) came inside another line of its log"
+        game = f"{self.sent} requests over {asking} went unanswered"
+        now, then = main_thread(self.pid), self.game
+        if now is None or then is None:
+            return f"{game}; the game's main thread cannot be seen"
+        cpu, woke = now[0] - then[0], now[1] - then[1]
+        if woke < 2 and cpu < 0.5:
+            return f"{game}: the game hangs, its main thread used {cpu:.1f} s of CPU and woke {woke} times meanwhile"
+        return (f"{game}, while the game ran on (its main thread used {cpu:.0f} s of CPU and woke {woke} times "
+                f"meanwhile){self.signal_state()}")
+
+    def signal_state(self):
+        """Whether a request waits undelivered (SIGUSR1 pending, blocked by every thread)."""
+        bit = 1 << (signal.SIGUSR1 - 1)
+        pending = blocked = 0
+        try:
+            for task in os.listdir(f"/proc/{self.pid}/task"):
+                with open(f"/proc/{self.pid}/task/{task}/status") as status:
+                    fields = dict(line.split(":", 1) for line in status if ":" in line)
+                pending |= int(fields["ShdPnd"], 16) | int(fields["SigPnd"], 16)
+                blocked += bool(int(fields["SigBlk"], 16) & bit)
+            threads = len(os.listdir(f"/proc/{self.pid}/task"))
+        except (OSError, KeyError, ValueError):
+            return ""
+        if pending & bit:
+            return f"; SIGUSR1 waits undelivered, blocked by {blocked} of its {threads} threads"
+        return "; no request waits undelivered: each was taken, and its answer never written"
 
 
 class LogSince:
@@ -223,18 +365,19 @@ def answer(pid, log, program, until="True", expression=None, what=None, timeout=
     first = last = None
     since = LogSince(log, mark)
     while True:
-        state = ask(pid, log, program, time.monotonic() + min(STALLED, last_resort(timeout) - walled))
+        request = Request(pid, log, program)
+        state = request.answer(min(STALLED, last_resort(timeout) - walled))
         answered = time.monotonic()
         if state is None:
             if until == "ended()" and not alive(pid):
                 return True, ""
             if not alive(pid):
                 why = "the game ended"
-            elif walled + answered - asked >= last_resort(timeout):
+            elif walled + request.ran >= last_resort(timeout):
                 ran = f"{last['frame'] - first['frame']} frames, {last['time'] - first['time']:.1f} s of its time" if last else "no frame"
                 why = f"{last_resort(timeout):g} s passed by the wall clock (the game ran {ran})"
             else:
-                why = f"the game showed no new frame for {STALLED:g} s"
+                why = request.why_unanswered()
             break
         if last is not None:
             if state["time"] - last["time"] <= PAUSED:

@@ -47,6 +47,12 @@ shots=$(realpath -m "$2")
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$shots"
 [ -x "$game" ] || { echo "[ERROR] $game is not built" >&2; exit 1; }
+# One run at a time writes into a folder: a second run's game would cut the first one's log short
+# and each game write over the other's lines, so that a state helper waits for its game's answer
+# where the other game writes, or takes the other's answer for its own.
+require_tools flock
+exec {shots_lock}> "$shots/.play-through.lock"
+flock -n "$shots_lock" || { echo "[ERROR] another play-through runs into $shots: give each run a folder of its own" >&2; exit 1; }
 
 folder=$(mktemp -d)
 make_game_folder "$folder"
@@ -546,7 +552,7 @@ fight_the_boss() {
 log="$shots/game.log"
 # What the fight aims at and walks to, by name or prefab: the state report describes them.
 (cd "$folder" && CI=1 exec "$game" windowed god_mode,on \
-  watch,Corva,bossShip,BossFieldGenerator,Throne,BossSupply) > "$log" 2>&1 &
+  watch,Corva,bossShip,BossFieldGenerator,Throne,BossSupply) > "$log" 2>&1 {shots_lock}>&- &
 pid=$!
 
 rest_pointer_once_shown

@@ -76,6 +76,9 @@ class Script:
         self.top = top
         self.script = os.path.realpath(script)
         self.game = os.path.realpath(game)
+        # The game's process once found: its file may be replaced meanwhile (a build), and /proc
+        # then names it "(deleted)".
+        self.game_pid = None
         self.stopped = []
 
     def shell(self, tree):
@@ -88,7 +91,11 @@ class Script:
         return None
 
     def game_runs(self):
-        return any(executable(pid) == self.game for pid in descendants(self.top, children()))
+        self.game_pid = next((pid for pid in descendants(self.top, children()) if executable(pid) == self.game), None)
+        return self.game_pid is not None
+
+    def is_game(self, pid):
+        return pid == self.game_pid or executable(pid) == self.game
 
     def stop(self):
         """Stops the shell first, so that it starts nothing more, then its descendants until no
@@ -99,7 +106,7 @@ class Script:
         self.signal(shell, signal.SIGSTOP)
         while True:
             fresh = [pid for pid in descendants(shell, children())
-                     if pid not in self.stopped and executable(pid) != self.game]
+                     if pid not in self.stopped and not self.is_game(pid)]
             if not fresh:
                 return True
             for pid in fresh:
