@@ -294,6 +294,8 @@ std::bitset<PlaceCount> LetGoOfReleasedKeys(ImGuiIO& io)
 // - text only before any press ImGui acts on (Ctrl+A and the next letter in one frame would select
 //   the letter with the rest and type over it);
 // - one press ImGui acts on, and no second change of its key (a tap is down a frame, up the next);
+//   Escape not after text (a field that takes text and lets go of it unchanged in one frame draws
+//   itself from a stale copy of its text for that frame);
 // - a modifier's change only before any text typed or key pressed that ImGui knows, which it would
 //   change (Shift turns Tab back, Ctrl makes A select all);
 // - a mouse change of the interface's alone (a frame has one pointer position, and a click moves
@@ -364,7 +366,8 @@ public:
     if (toInterface && (modifier ? changed[change.place] || textAdded || mappedKeyPressed
                                  : actingPressed[change.place] ||
                                        (acting && (changed[change.place] || letGo[change.place] ||
-                                                   actingPressed.any()))))
+                                                   actingPressed.any() ||
+                                                   (textAdded && change.place == io.KeyMap[ImGuiKey_Escape])))))
       return false;
     if (gameChange)
       changedForGame.set(gameKey->keysym.scancode);

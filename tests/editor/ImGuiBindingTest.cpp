@@ -934,6 +934,8 @@ TEST_F(ImGuiBindingTest, AnyInputAtAnyFrameRateReachesItsOwnersAsAtThePaceItWasM
     const Input* input = StartInput(hooks);
     const auto frame = [&] {
       Input::Instance()->Update();
+      if (!ImGui::GetIO().InputQueueCharacters.empty() && ImGui::IsKeyPressed(SDLK_ESCAPE, false))
+        failures += "text with Escape; ";  // the field would show a stale copy of its text
       console.Draw();
       for (const SDL_Keycode code : {SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_DELETE, SDLK_a})
       {
