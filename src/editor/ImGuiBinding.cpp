@@ -304,9 +304,10 @@ std::bitset<PlaceCount> LetGoOfReleasedKeys(ImGuiIO& io)
 //   the windows takes the keyboard's focus from them).
 // A key held back for the game to learn whether it is its own is the interface's if it keeps the
 // keyboard as the frame just drawn left it, and goes to ImGui; else it is the game's, and ImGui
-// never sees it. A release goes to both: it lets go of a key wherever it is down. Such a key waits for a frame that hands over no press ImGui acts on nor a modifier before it
-// (a Return may let go of the keyboard, a Tab give it, letting go of Ctrl after Ctrl+Tab close a
-// popup); and the game is given one change of a key a frame, as it reads them.
+// never sees it. A release goes to both: it lets go of a key wherever it is down. Such a key waits
+// for a frame that hands over no press ImGui acts on nor a modifier before it (a Return may let go
+// of the keyboard, a Tab give it, letting go of Ctrl after Ctrl+Tab close a popup); and the game is
+// given one change of a key a frame, as it reads them.
 class FrameHandover
 {
 public:
@@ -318,16 +319,16 @@ public:
   // Each hands the change over and returns true, or returns false if it must wait for a later frame.
   bool Mouse(const InputChange& change)
   {
+    const bool button = change.place != WheelPlace;
     if ((change.interfaceOwned && (changed.any() || textAdded || gameMouseChanged)) ||
-        (change.place != WheelPlace && buttonChanged[change.place]))
+        (button && buttonChanged[change.place]))
       return false;
-    if (change.place != WheelPlace)
-      buttonChanged.set(change.place);
     io.MousePos = change.position;
-    if (change.place == WheelPlace)
+    if (!button)
       io.MouseWheel = change.wheel;
     else
     {
+      buttonChanged.set(change.place);
       if (change.down)
         TimePress(io, change.place, change.time);
       io.MouseDown[change.place] = change.down;
@@ -410,12 +411,16 @@ void ApplyPendingInput(ImGuiIO& io)
   gameMousePressUndrawn = false;
   keyboardChangeUndrawn = false;
   wheelChangeOfThisFrame.reset();
-  const bool keyboardFocusMoving = IsKeyboardFocusMoving();
-  FrameHandover frame(io, InterfaceKeepsKeyboard(), LetGoOfReleasedKeys(io));
+  // Keys are let go of even in a frame that hands over nothing else: a Tab's release waits out the
+  // focus move it began.
+  const std::bitset<PlaceCount> letGo = LetGoOfReleasedKeys(io);
+  if (IsKeyboardFocusMoving())
+    return;
+  FrameHandover frame(io, InterfaceKeepsKeyboard(), letGo);
   for (; !pendingInput.empty(); pendingInput.pop_front())
   {
     const InputChange& change = pendingInput.front();
-    if (interfaceMouseChangeUndrawn || keyboardFocusMoving)
+    if (interfaceMouseChangeUndrawn)
       return;
     const bool handed = change.kind == InputChange::Kind::Mouse  ? frame.Mouse(change)
                         : change.kind == InputChange::Kind::Text ? frame.Text(change)
@@ -440,6 +445,15 @@ bool IsInterfaceMouseChangeOnItsWay()
 bool HoldsKeysBack()
 {
   return AnyPending([](const InputChange& change) { return change.undecidedForGame.has_value(); });
+}
+
+// Whether a left click of the game's waits to be handed over: it takes the keyboard's focus from
+// the interface's windows (see IsTabIntoWindow, which knows of one handed over).
+bool IsGameClickQueued()
+{
+  return AnyPending([](const InputChange& change) {
+    return change.kind == InputChange::Kind::Mouse && !change.interfaceOwned && change.down && change.place == 0;
+  });
 }
 
 // Whether a key or text for the interface is on its way (queued, or handed over but not yet drawn).
@@ -492,7 +506,8 @@ bool IsOverInterfaceWindow(const ImGuiContext& context, ImVec2 place)
 bool InterfaceTakesMouseAt(ImVec2 place)
 {
   return ImGuiBinding::IsPopupShown() || ImGui::IsAnyItemActive() || IsInterfaceMouseChangeOnItsWay() ||
-         IsKeyOrTextOnItsWay() || IsKeyboardFocusMoving() || IsOverInterfaceWindow(*ImGui::GetCurrentContext(), place);
+         IsKeyOrTextOnItsWay() || IsKeyboardFocusMoving() ||
+         IsOverInterfaceWindow(*ImGui::GetCurrentContext(), place);
 }
 
 // ImGui's number of an SDL mouse button; -1 for one ImGui has no place for.
@@ -641,12 +656,8 @@ bool ImGuiBinding::ProcessEvent(const SDL_Event& event)
       const bool down = event.type == SDL_KEYDOWN;
       // Asked before this key's own changes are queued. A Tab into a window is held back as well:
       // it is the interface's if it still has a window to go into once it reaches the interface.
-      const bool ownerOnItsWay =
-          IsKeysOwnerOnItsWay() || (hasPlace && IsTabIntoWindow(key, down, control, alt) &&
-                                    !AnyPending([](const InputChange& change) {
-                                      return change.kind == InputChange::Kind::Mouse && !change.interfaceOwned &&
-                                             change.down && change.place == 0;
-                                    }));
+      const bool ownerOnItsWay = IsKeysOwnerOnItsWay() ||
+                                 (hasPlace && IsTabIntoWindow(key, down, control, alt) && !IsGameClickQueued());
       for (int modifier = 0; modifier < ModifierCount; ++modifier)
       {
         if (modifiers[modifier] != queuedModifiers[modifier])

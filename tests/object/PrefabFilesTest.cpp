@@ -193,13 +193,16 @@ TEST_F(PrefabFilesTest, ResetToPrefabShowsThePrefabsLookUnderAnyParents)
   Handle<GameObject> objects[3];
   for (int index = 0; index < 3; ++index)
     factory.CreateGameObject(objects[index], "Barrel", space.get(), std::vector{"top", "middle", "child"}[index]);
-  Transform *top = objects[0]->GetTransform(), *middle = objects[1]->GetTransform(), *child = objects[2]->GetTransform();
+  Transform* top = objects[0]->GetTransform();
+  Transform* middle = objects[1]->GetTransform();
+  Transform* child = objects[2]->GetTransform();
   const auto place = [](double angle, glm::dvec2 size) {
-    return glm::dmat2(std::cos(angle), std::sin(angle), -std::sin(angle), std::cos(angle)) * glm::dmat2(size.x, 0, 0, size.y);
+    return glm::dmat2(std::cos(angle), std::sin(angle), -std::sin(angle), std::cos(angle)) *
+           glm::dmat2(size.x, 0, 0, size.y);
   };
   const auto bits = [child] { return std::tuple(child->GetPosition(), child->GetRotation(), child->GetScale()); };
-  const auto reset = [&](int levels, glm::vec2 mirror, float turn, glm::vec2 size, glm::vec2 far, const std::string& prefab,
-                         float ownMirror) {
+  const auto reset = [&](int levels, glm::vec2 mirror, float turn, glm::vec2 size, glm::vec2 far,
+                         const std::string& prefab, float ownMirror) {
     // Only the top mirrors; the middle turns against it, and the child turns back.
     const float middleTurn = levels == 2 ? 0.3f : 0.0f;
     middle->AttachToParent(top);
@@ -223,9 +226,9 @@ TEST_F(PrefabFilesTest, ResetToPrefabShowsThePrefabsLookUnderAnyParents)
     const glm::dmat2 reflection = glm::dmat2(1) - 2.0 * glm::outerProduct(axis, axis);
     const glm::dmat2 now = reflection * parents * place(-middleTurn, glm::dvec2(0.5 * ownMirror, 0.5));
     const double nowTurn = std::atan2(ownMirror * now[0].y, ownMirror * now[0].x);
-    const glm::dmat2 want = reflection * place(setsRotation ? values["rotation"].asDouble() : nowTurn,
-                                               setsScale ? glm::dvec2(values["scale"][0].asDouble(), values["scale"][1].asDouble())
-                                                         : glm::dvec2(glm::length(now[0]) * ownMirror, glm::length(now[1])));
+    const glm::dvec2 wantSize = setsScale ? glm::dvec2(values["scale"][0].asDouble(), values["scale"][1].asDouble())
+                                          : glm::dvec2(glm::length(now[0]) * ownMirror, glm::length(now[1]));
+    const glm::dmat2 want = reflection * place(setsRotation ? values["rotation"].asDouble() : nowTurn, wantSize);
     // It can be shown where the local matrix that shows it is turned and sized, not slanted, and
     // keeps the child's own size where the prefab sets none.
     const glm::dmat2 local = noSize ? glm::dmat2(1) : glm::inverse(parents) * want;
@@ -237,8 +240,8 @@ TEST_F(PrefabFilesTest, ResetToPrefabShowsThePrefabsLookUnderAnyParents)
     CapturedLog output;
     factory.ResetToPrefab(child);
     const auto after = bits();
-    const std::string warning = "[WARNING] The Transform of \"child\" was not reset to the prefab \"" + prefab + "\": its " +
-                                (noSize ? "parent has no size" : "parents are sized unevenly");
+    const std::string warning = "[WARNING] The Transform of \"child\" was not reset to the prefab \"" + prefab +
+                                "\": its " + (noSize ? "parent has no size" : "parents are sized unevenly");
     EXPECT_EQ(output.Text().substr(0, fits ? 0 : warning.size()), fits ? "" : warning) << output.Text();
     EXPECT_EQ(output.Text().empty(), fits) << output.Text();
     EXPECT_TRUE(std::get<0>(after) == std::get<0>(before) || (fits && setsPosition));
@@ -274,9 +277,10 @@ TEST_F(PrefabFilesTest, ResetToPrefabShowsThePrefabsLookUnderAnyParents)
             for (const char* prefab : {"Barrel", "Buoy", "Vane", "Sign", "Flag", "Hall", "Dome"})
               for (const float ownMirror : {1.0f, -1.0f})
               {
-                SCOPED_TRACE(testing::Message() << levels << " levels, mirror " << mirror.x << " " << mirror.y << ", turn "
-                                                << turn << ", size " << size.x << " " << size.y << ", at " << far.x << " "
-                                                << far.y << ", " << prefab << ", own mirror " << ownMirror);
+                SCOPED_TRACE(testing::Message()
+                             << levels << " levels, mirror " << mirror.x << " " << mirror.y << ", turn " << turn
+                             << ", size " << size.x << " " << size.y << ", at " << far.x << " " << far.y << ", "
+                             << prefab << ", own mirror " << ownMirror);
                 reset(levels, mirror, turn, size, far, prefab, ownMirror);
                 if (HasFailure())
                   return;
